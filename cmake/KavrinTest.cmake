@@ -1,0 +1,15 @@
+# kavrin_test(NAME SOURCES... LIBS ...): one GoogleTest executable, run by ctest.
+# Tests never see the developer's own registry or home folder.
+function(kavrin_test name)
+  if(NOT KAVRIN_TESTS)
+    return()
+  endif()
+  cmake_parse_arguments(KT "" "" "SOURCES;LIBS;ENV" ${ARGN})
+  add_executable(${name} ${KT_SOURCES} ${KT_UNPARSED_ARGUMENTS})
+  target_link_libraries(${name} PRIVATE ${KT_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE KAVRIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(${name}
+    WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    DISCOVERY_TIMEOUT 60
+    PROPERTIES ENVIRONMENT "KAVRIN_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp;${KT_ENV}")
+endfunction()

@@ -1,0 +1,64 @@
+#include "fw/format.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <string>
+
+namespace {
+
+TEST(Format, PrintfOutput) {
+    EXPECT_EQ(fw::format("%.2f mm", 12.345), "12.35 mm");  // 12.345 is stored as 12.3450000000000006
+    EXPECT_EQ(fw::format("%d°%d′%d″", 20, 30, 5), "20°30′5″");
+    EXPECT_EQ(fw::format("%s", std::string(1000, 'x').c_str()), std::string(1000, 'x'));  // past the small buffer
+    EXPECT_EQ(fw::formatNumber(0.1), "0.1");
+    EXPECT_EQ(fw::formatNumber(1.0 / 3), "0.333333333333333");  // 15 significant digits
+    EXPECT_EQ(fw::formatNumber(2.5e-7), "2.5e-07");
+    EXPECT_EQ(fw::formatNumber(-0.0), "0");
+}
+
+TEST(Parse, Numbers) {
+    struct Case {
+        const char* text;
+        std::optional<double> value;
+    } cases[] = {
+        {"12", 12}, {"12.", 12}, {".5", 0.5}, {"-3", -3}, {"+3", 3},
+        {"1e-3", 1e-3}, {"2.5E+2", 250}, {"  7.25\t", 7.25},
+        {"", std::nullopt}, {"  ", std::nullopt}, {".", std::nullopt}, {"-", std::nullopt},
+        {"1,5", std::nullopt}, {"12abc", std::nullopt}, {"1e", std::nullopt}, {"1 2", std::nullopt},
+        {"inf", std::nullopt}, {"nan", std::nullopt}, {"0x10", std::nullopt}, {"1e999", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(fw::parseNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(Parse, Integers) {
+    struct Case {
+        const char* text;
+        std::optional<long long> value;
+    } cases[] = {
+        {"20", 20}, {" -7 ", -7}, {"+4", 4}, {"9223372036854775807", 9223372036854775807LL},
+        {"", std::nullopt}, {"1.0", std::nullopt}, {"12abc", std::nullopt}, {"-", std::nullopt},
+        {"9223372036854775808", std::nullopt},  // one past the largest long long
+    };
+    for (const auto& c : cases) EXPECT_EQ(fw::parseInteger(c.text), c.value) << '"' << c.text << '"';
+}
+
+// Qt switches the process to the user's locale; a comma locale must not
+// leak into formatting or parsing.
+TEST(Format, CLocaleUnderACommaLocale) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "locale de_DE.UTF-8 not installed";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+    EXPECT_STREQ(probe, "1,5");  // the locale really is in force
+    EXPECT_EQ(fw::format("%.2f", 1.25), "1.25");
+    EXPECT_EQ(fw::formatNumber(0.5), "0.5");
+    EXPECT_EQ(fw::parseNumber("2.5"), 2.5);
+    EXPECT_EQ(fw::parseNumber("2,5"), std::nullopt);
+    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+    EXPECT_STREQ(probe, "1,5");  // and is back in force afterwards
+    std::setlocale(LC_ALL, saved.c_str());
+}
+
+}  // namespace
