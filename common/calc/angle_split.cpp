@@ -1,0 +1,39 @@
+#include "common/calc/angle_split.h"
+
+#include <cmath>
+
+namespace kavrin {
+
+namespace {
+bool fitsInt(double degrees) { return std::isfinite(degrees) && std::fabs(degrees) < 2147483647.0; }
+}  // namespace
+
+double tripleToDegrees(const AngleTriple& a) { return a.deg + a.min / 60.0 + a.sec / 3600.0; }
+
+double tripleToRadians(const AngleTriple& a) { return tripleToDegrees(a) * 3.141592653589793 / 180; }
+
+std::optional<AngleTriple> splitDecimalDegrees(double degrees) {
+    if (!fitsInt(degrees)) return std::nullopt;
+    AngleTriple t;
+    t.deg = static_cast<int>(degrees);
+    double minutes = (degrees - t.deg) * 60;
+    t.min = static_cast<int>(minutes);
+    t.sec = static_cast<int>(std::floor((minutes - t.min) * 60 + 0.5));
+    return t;
+}
+
+std::optional<AngleTriple> splitDegreesCarry(double degrees) {
+    auto t = splitDecimalDegrees(degrees);
+    if (!t) return std::nullopt;
+    if (t->sec >= 60) {
+        t->sec -= 60;
+        ++t->min;
+    }
+    if (t->min >= 60) {
+        t->min -= 60;
+        ++t->deg;
+    }
+    return t;
+}
+
+}  // namespace kavrin

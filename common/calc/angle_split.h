@@ -1,0 +1,31 @@
+// Splitting an angle in decimal degrees into whole degrees, minutes and
+// seconds, in the two ways the calculators show them.
+#pragma once
+#include <optional>
+
+namespace kavrin {
+
+struct AngleTriple {
+    int deg = 0;
+    int min = 0;
+    int sec = 0;
+    friend bool operator==(const AngleTriple&, const AngleTriple&) = default;
+};
+
+// deg + min/60 + sec/3600
+double tripleToDegrees(const AngleTriple& a);
+// The same in radians, with π = 3.141592653589793.
+double tripleToRadians(const AngleTriple& a);
+
+// The converter's split: degrees and minutes truncated, seconds
+// ⌊(fraction×60 − minutes)×60 + 0.5⌋ with no carry, so 60″ can appear
+// (12.99999 → 12°59′60″). nullopt for a value that is not finite or whose
+// degrees do not fit an int.
+std::optional<AngleTriple> splitDecimalDegrees(double degrees);
+
+// The split of a computed angle (helix angle): degrees and minutes
+// truncated, seconds rounded half up, carried into minutes and degrees at 60.
+// nullopt as above.
+std::optional<AngleTriple> splitDegreesCarry(double degrees);
+
+}  // namespace kavrin

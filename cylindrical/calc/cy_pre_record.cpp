@@ -1,0 +1,144 @@
+#include "cylindrical/calc/cy_pre_record.h"
+
+#include <cmath>
+
+#include "common/calc/design_file.h"
+#include "fw/record.h"
+
+namespace cylindrical {
+
+namespace {
+
+// Field offsets.
+enum : std::size_t {
+    kZ1 = 0, kZ2 = 4, kBetaMin = 8, kBetaDeg = 12, kBetaSec = 16, kSupport = 20, kHardness = 24,
+    kLoadNature = 28, kK2Pos = 32, kK2Lower = 40, kK2Upper = 48, kPhiDPos = 56, kPhiDLower = 64,
+    kPhiDUpper = 72, kI = 88, kT = 96, kA = 104, kNi = 112, kNo = 120, kP = 128, kPhiD = 136,
+    kK1 = 144, kK2 = 152, kK1Pos = 160, kK1Lower = 168, kK1Upper = 176, kSigmaHP = 184,
+    kSigmaFP = 192, kMn = 200, kMs = 208, kMesh = 216, kStatus = 220, kDate = 224, kNumber = 244,
+    kTitle = 308, kReservedTail = 372,
+};
+constexpr std::size_t kDateWidth = 20, kTextWidth = 64;
+static_assert(kK2Lower == kK2Pos + 8 && kPhiDLower == kPhiDPos + 8 && kK1Lower == kK1Pos + 8);
+static_assert(kI == kPhiDUpper + 16);
+static_assert(kDate == kStatus + 4 && kNumber == kDate + kDateWidth && kTitle == kNumber + kTextWidth);
+static_assert(kReservedTail == kTitle + kTextWidth && kReservedTail + 4 == CyPreRecord::kSize);
+
+bool inRange(std::int32_t v, std::int32_t lo, std::int32_t hi) { return v >= lo && v <= hi; }
+
+bool allFinite(const CyPreRecord& r) {
+    for (double v : {r.k2Lower, r.k2Upper, r.phiDLower, r.phiDUpper, r.i, r.t, r.a, r.ni, r.no, r.p, r.phiD,
+                     r.k1, r.k2, r.k1Lower, r.k1Upper, r.sigmaHP, r.sigmaFP, r.mn, r.ms})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+bool plausible(const CyPreRecord& r) {
+    return inRange(r.support, 0, 2) && inRange(r.hardness, 0, 1) && inRange(r.loadNature, 0, 2) &&
+           inRange(r.meshType, 0, 1) && allFinite(r);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> writeCyPreRecord(const CyPreRecord& r) {
+    fw::RecordWriter w(CyPreRecord::kSize);
+    w.i32(kZ1, r.z1);
+    w.i32(kZ2, r.z2);
+    w.i32(kBetaMin, r.betaMin);
+    w.i32(kBetaDeg, r.betaDeg);
+    w.i32(kBetaSec, r.betaSec);
+    w.i32(kSupport, r.support);
+    w.i32(kHardness, r.hardness);
+    w.i32(kLoadNature, r.loadNature);
+    w.i32(kK2Pos, r.k2Pos);
+    w.f64(kK2Lower, r.k2Lower);
+    w.f64(kK2Upper, r.k2Upper);
+    w.i32(kPhiDPos, r.phiDPos);
+    w.f64(kPhiDLower, r.phiDLower);
+    w.f64(kPhiDUpper, r.phiDUpper);
+    w.f64(kI, r.i);
+    w.f64(kT, r.t);
+    w.f64(kA, r.a);
+    w.f64(kNi, r.ni);
+    w.f64(kNo, r.no);
+    w.f64(kP, r.p);
+    w.f64(kPhiD, r.phiD);
+    w.f64(kK1, r.k1);
+    w.f64(kK2, r.k2);
+    w.i32(kK1Pos, r.k1Pos);
+    w.f64(kK1Lower, r.k1Lower);
+    w.f64(kK1Upper, r.k1Upper);
+    w.f64(kSigmaHP, r.sigmaHP);
+    w.f64(kSigmaFP, r.sigmaFP);
+    w.f64(kMn, r.mn);
+    w.f64(kMs, r.ms);
+    w.i32(kMesh, r.meshType);
+    w.i32(kStatus, r.status);
+    w.text(kDate, kDateWidth, r.date);
+    w.text(kNumber, kTextWidth, r.number);
+    w.text(kTitle, kTextWidth, r.title);
+    return w.take();
+}
+
+std::optional<CyPreRecord> readCyPreRecord(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < CyPreRecord::kSize) return std::nullopt;
+    fw::RecordReader rd(bytes.first(CyPreRecord::kSize));
+    CyPreRecord r;
+    r.z1 = rd.i32(kZ1);
+    r.z2 = rd.i32(kZ2);
+    r.betaMin = rd.i32(kBetaMin);
+    r.betaDeg = rd.i32(kBetaDeg);
+    r.betaSec = rd.i32(kBetaSec);
+    r.support = rd.i32(kSupport);
+    r.hardness = rd.i32(kHardness);
+    r.loadNature = rd.i32(kLoadNature);
+    r.k2Pos = rd.i32(kK2Pos);
+    r.k2Lower = rd.f64(kK2Lower);
+    r.k2Upper = rd.f64(kK2Upper);
+    r.phiDPos = rd.i32(kPhiDPos);
+    r.phiDLower = rd.f64(kPhiDLower);
+    r.phiDUpper = rd.f64(kPhiDUpper);
+    r.i = rd.f64(kI);
+    r.t = rd.f64(kT);
+    r.a = rd.f64(kA);
+    r.ni = rd.f64(kNi);
+    r.no = rd.f64(kNo);
+    r.p = rd.f64(kP);
+    r.phiD = rd.f64(kPhiD);
+    r.k1 = rd.f64(kK1);
+    r.k2 = rd.f64(kK2);
+    r.k1Pos = rd.i32(kK1Pos);
+    r.k1Lower = rd.f64(kK1Lower);
+    r.k1Upper = rd.f64(kK1Upper);
+    r.sigmaHP = rd.f64(kSigmaHP);
+    r.sigmaFP = rd.f64(kSigmaFP);
+    r.mn = rd.f64(kMn);
+    r.ms = rd.f64(kMs);
+    r.meshType = rd.i32(kMesh);
+    r.status = rd.i32(kStatus);
+    r.date = rd.text(kDate, kDateWidth);
+    r.number = rd.text(kNumber, kTextWidth);
+    r.title = rd.text(kTitle, kTextWidth);
+    return r;
+}
+
+std::vector<std::uint8_t> cyPreFileBytes(const CyPreRecord& r, std::int64_t timeStamp) {
+    std::vector<std::vector<std::uint8_t>> records{writeCyPreRecord(r)};
+    return kavrin::designFileBytes(kavrin::makeHeader(kCyDesignKind, kavrin::kWordCyDesign, timeStamp), records);
+}
+
+fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_t> file) {
+    auto body = kavrin::splitDesignFile(file, CyPreRecord::kSize);
+    if (!body) return fw::unexpected(std::string(kMsgNotDesignFile));
+    if (!body->oldFile) {
+        if (body->header.word == kavrin::kWordCyMeasure) return fw::unexpected(std::string(kMsgMeasurementFile));
+        if (body->header.word != kavrin::kWordCyDesign) return fw::unexpected(std::string(kMsgNotDesignFile));
+    }
+    auto record = readCyPreRecord(body->records);
+    if (!record) return fw::unexpected(std::string(kMsgNotDesignFile));
+    if (record->status != kCyPreStatus) return fw::unexpected(std::string(kMsgUnfinishedFile));
+    if (!plausible(*record)) return fw::unexpected(std::string(kMsgNotDesignFile));
+    return LoadedCyPre{*record, body->oldFile};
+}
+
+}  // namespace cylindrical

@@ -1,0 +1,147 @@
+#include "cylindrical/calc/preliminary.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace cylindrical {
+
+namespace {
+
+constexpr double kRadToDeg = 57.29577951308232;
+
+Refusal hint(const char* message) { return {message, RefusalPlace::HintLine}; }
+Refusal moduleError() { return {kMsgCalcError, RefusalPlace::ModuleLabel}; }
+
+// +1 for an external, −1 for an internal pair.
+double meshSign(int meshType) { return meshType == kMeshInternal ? -1.0 : 1.0; }
+
+bool positiveFinite(double v) { return v > 0 && std::isfinite(v); }
+
+std::optional<Refusal> missingInput(const PreliminaryInput& in) {
+    if (!(in.t > 0)) return hint(kMsgNoTorque);
+    if (!(in.sigmaHP > 0)) return hint(kMsgNoSigmaHP);
+    if (!(in.sigmaFP > 0)) return hint(kMsgNoSigmaFP);
+    if (!(in.i > 0)) return hint(kMsgNoRatio);
+    if (in.z1 <= 0) return hint(kMsgNoZ1);
+    if (in.meshType == kMeshInternal && (in.i <= 1 || in.z2 <= in.z1)) return hint(kMsgInternalPair);
+    return std::nullopt;
+}
+
+// Module by contact strength: a_H, then m_H = 2 a_H / (Z2 ± Z1).
+double contactModule(const PreliminaryInput& in) {
+    double s = meshSign(in.meshType);
+    double phiA = 2 * in.phiD / (in.i + s);
+    double sigmaI = in.sigmaHP * in.i;
+    double aH = (in.i + s) * 226 * std::cbrt(9.8 * in.k1 * in.t / (sigmaI * sigmaI * phiA));
+    return 2 * aH / (in.z2 + s * in.z1);
+}
+
+// Module by bending strength.
+double bendingModule(const PreliminaryInput& in) {
+    double z1 = in.z1;
+    double yfs = 8.5561 * std::pow(z1, -0.361711);
+    return 12.1 * std::cbrt(in.k2 * in.t * yfs / (in.phiD * in.sigmaFP * z1 * z1 * in.i));
+}
+
+const Range kPhiDTable[3][2] = {
+    {{0.8, 1.4}, {0.4, 0.9}},  // symmetric
+    {{0.4, 1.2}, {0.2, 0.6}},  // asymmetric
+    {{0.4, 0.8}, {0.2, 0.6}},  // cantilever
+};
+const KRanges kKTable[3] = {
+    {{2.0, 2.4}, {1.8, 2.3}},  // steady
+    {{2.5, 3.0}, {2.3, 2.9}},  // moderate shocks
+    {{3.5, 4.2}, {3.2, 4.0}},  // heavy shocks
+};
+
+}  // namespace
+
+double roundModuleDown(double ms) {
+    double whole = std::floor(ms);
+    return ms - whole >= 0.5 ? whole + 0.5 : whole;
+}
+
+std::optional<kavrin::AngleTriple> helixAngle(double mn, double ms) {
+    if (!positiveFinite(mn) || !positiveFinite(ms) || mn > ms) return std::nullopt;
+    return kavrin::splitDegreesCarry(std::acos(mn / ms) * kRadToDeg);
+}
+
+double centreDistance(int z1, int z2, double ms, int meshType) {
+    double teeth = meshType == kMeshInternal ? double(z2) - z1 : double(z2) + z1;
+    return teeth * ms / 2;
+}
+
+fw::Expected<PreliminaryResult, Refusal> preliminary(const PreliminaryInput& in) {
+    if (auto refusal = missingInput(in)) return fw::unexpected(*refusal);
+    PreliminaryResult r;
+    r.mH = contactModule(in);
+    r.mF = bendingModule(in);
+    if (!positiveFinite(r.mH) || !positiveFinite(r.mF)) return fw::unexpected(moduleError());
+    r.ms = std::max(r.mH, r.mF);
+    r.mn = roundModuleDown(r.ms);
+    // A module below 0.5 rounds down to 0: no helix angle can give it.
+    auto beta = helixAngle(r.mn, r.ms);
+    if (!beta) return fw::unexpected(moduleError());
+    r.beta = *beta;
+    r.a = centreDistance(in.z1, in.z2, r.ms, in.meshType);
+    return r;
+}
+
+std::optional<int> gearTeeth(int z1, double i) {
+    if (z1 <= 0 || !(i > 0)) return std::nullopt;
+    double x = std::floor(z1 * i + 1e-9);
+    if (!(x < 2147483647.0)) return std::nullopt;
+    return static_cast<int>(x);
+}
+
+std::optional<Teeth> teethFromRatio(int z1, double i) {
+    auto z2 = gearTeeth(z1, i);
+    if (!z2) return std::nullopt;
+    return Teeth{*z2, double(*z2) / z1};
+}
+
+Pair pairFromTeeth(int z1, int z2) {
+    Pair p{z1, z2, double(z2) / z1, false};
+    if (p.i < 1) {
+        std::swap(p.z1, p.z2);
+        p.i = double(p.z2) / p.z1;
+        p.swapped = true;
+    }
+    return p;
+}
+
+double torqueFromPower(double p, double no) { return 9549 * p / no; }
+double powerFromTorque(double t, double no) { return t * no / 9549; }
+
+double normalModule(double ms, const kavrin::AngleTriple& beta) {
+    return std::cos(kavrin::tripleToRadians(beta)) * ms;
+}
+
+fw::Expected<ModuleChoice, std::string> chooseModule(const ModuleInput& in) {
+    if (!positiveFinite(in.mn)) return fw::unexpected(std::string(kMsgCalcError));
+    ModuleChoice c;
+    c.smallerModule = normalModule(in.ms, in.beta) > in.mn;
+    if (in.ms <= in.mn) {
+        c.ms = in.mn;
+        c.beta = {};
+        c.a = centreDistance(in.z1, in.z2, c.ms, in.meshType);
+        return c;
+    }
+    c.ms = in.ms;
+    auto beta = helixAngle(in.mn, in.ms);
+    if (!beta) return fw::unexpected(std::string(kMsgCalcError));
+    c.beta = *beta;
+    return c;
+}
+
+double sliderValue(const Range& r, int position) {
+    return r.lower + (r.upper - r.lower) * position / kSliderMax;
+}
+
+Range phiDRange(int support, int hardness) {
+    return kPhiDTable[std::clamp(support, 0, 2)][std::clamp(hardness, 0, 1)];
+}
+
+KRanges kRanges(int loadNature) { return kKTable[std::clamp(loadNature, 0, 2)]; }
+
+}  // namespace cylindrical
