@@ -1,0 +1,137 @@
+#include "cylindrical/calc/characteristic.h"
+
+#include <cmath>
+
+#include "common/calc/involute.h"
+#include "cylindrical/calc/preliminary.h"
+#include "cylindrical/calc/shift_distribution.h"
+
+namespace cylindrical {
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+bool complete(const PairGeometryInput& p) {
+    return p.z1 > 0 && p.z2 > 0 && p.mn > 0 && std::cos(p.betaRad) > 0 && p.alphaNRad > 0 &&
+           p.alphaNRad < kPi / 2;
+}
+
+double inv(double a) { return std::tan(a) - a; }
+
+SpanMeasure span(int z, double x, double alphaTRad, const PairGeometryInput& p) {
+    SpanMeasure s;
+    double an = p.alphaNRad;
+    s.zPrime = z * inv(alphaTRad) / inv(an);
+    double c = std::cos(an);
+    double q = 1 + 2 * x / s.zPrime;
+    double tanAx = std::sqrt(q * q - c * c) / c;
+    s.kPrime = s.zPrime * (tanAx - 2 * x * std::tan(an) / s.zPrime - inv(an)) / kPi + 0.5;
+    s.k = spanCount(s.kPrime);
+    if (s.k) {
+        double w = ((inv(an) * s.zPrime + (*s.k - 0.5) * kPi) * c + 2 * x * std::sin(an)) * p.mn;
+        if (std::isfinite(w)) s.w = w;
+    }
+    return s;
+}
+
+// The half-angle of the tooth at the reference circle of the virtual gear.
+double chordAngle(double zv, double x, double alphaNRad) { return kPi / (2 * zv) + 2 * x * std::tan(alphaNRad) / zv; }
+
+double chordalHeight(double addendum, double zv, double x, const PairGeometryInput& p) {
+    return addendum * p.mn + (1 - std::cos(chordAngle(zv, x, p.alphaNRad))) * p.mn * zv / 2;
+}
+
+double chordalThickness(double zv, double x, const PairGeometryInput& p) {
+    return std::sin(chordAngle(zv, x, p.alphaNRad)) * p.mn * zv;
+}
+
+std::optional<PinDimension> pinDimension(const PairGeometryInput& p, const CharacteristicView& v, double factor) {
+    PinDimension pin;
+    pin.dp = factor * p.mn;
+    double a2 = v.alphaAt2Rad;
+    double invM = 2 * p.xn2 * std::tan(p.alphaNRad) / p.z2 + kPi / (2 * p.z2) + inv(a2) -
+                  pin.dp / (v.mt * p.z2 * std::cos(a2));
+    auto alphaM = kavrin::arcInvStep(invM, kavrin::kInvStepFine);
+    if (!alphaM) return std::nullopt;
+    pin.alphaMRad = *alphaM;
+    double span = p.z2 * v.mt * std::cos(v.alphaTRad) / std::cos(pin.alphaMRad);
+    if (kavrin::CheckOddEven(p.z2) != 0) span *= std::cos(kPi / (2 * p.z2));
+    pin.mp = span - pin.dp;
+    if (!std::isfinite(pin.mp)) return std::nullopt;
+    return pin;
+}
+
+bool allFinite(const Characteristic& c) {
+    for (double v : {c.epsAlpha, c.epsBeta, c.epsGamma, c.hn1, c.sn1, c.hn2.value_or(0), c.sn2.value_or(0)})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+}  // namespace
+
+CharacteristicInput characteristicInput(const CyGeomRecord& r) { return {pairGeometryInput(r), r.alphaWtDeg, r.b}; }
+
+std::optional<int> spanCount(double kPrime) {
+    if (!std::isfinite(kPrime) || kPrime <= 0 || kPrime > 1e6) return std::nullopt;
+    if (kPrime >= 2) return static_cast<int>(std::floor(kPrime + 0.5));
+    return static_cast<int>(std::ceil(kPrime));
+}
+
+fw::Expected<CharacteristicView, std::string> characteristicView(const CharacteristicInput& in) {
+    const PairGeometryInput& p = in.pair;
+    if (!complete(p)) return fw::unexpected(std::string(kMsgNoPairData));
+    CharacteristicView v;
+    double cb = std::cos(p.betaRad);
+    v.alphaTRad = transversePressureAngle(p.alphaNRad, p.betaRad);
+    v.mt = p.mn / cb;
+    v.zv1 = p.z1 / (cb * cb * cb);
+    v.zv2 = p.z2 / (cb * cb * cb);
+    v.d1 = p.z1 * v.mt;
+    v.d2 = p.z2 * v.mt;
+    v.db1 = v.d1 * std::cos(v.alphaTRad);
+    v.db2 = v.d2 * std::cos(v.alphaTRad);
+    v.da1 = pinionTipDiameter(p, v.d1);
+    v.da2 = gearTipDiameter(p, v.d2);
+    if (!(v.da1 > v.db1) || !(v.da2 > v.db2)) return fw::unexpected(std::string(kMsgTipInsideBase));
+    v.alphaAt1Rad = std::acos(v.db1 / v.da1);
+    v.alphaAt2Rad = std::acos(v.db2 / v.da2);
+    return v;
+}
+
+fw::Expected<Characteristic, std::string> characteristic(const CharacteristicInput& in, double pinFactor) {
+    auto view = characteristicView(in);
+    if (!view) return fw::unexpected(view.error());
+    const PairGeometryInput& p = in.pair;
+    const CharacteristicView& v = *view;
+    Characteristic c;
+    c.view = v;
+    double tanWt = std::tan(in.alphaWtDeg * kPi / 180);
+    double part1 = p.z1 * (std::tan(v.alphaAt1Rad) - tanWt);
+    double part2 = p.z2 * (std::tan(v.alphaAt2Rad) - tanWt);
+    c.epsAlpha = (p.meshType == kMeshInternal ? part1 - part2 : part1 + part2) / kPi / 2;
+    c.epsBeta = in.b * std::fabs(std::sin(p.betaRad)) / kPi / p.mn;
+    c.epsGamma = c.epsAlpha + c.epsBeta;
+    c.span1 = span(p.z1, p.xn1, v.alphaTRad, p);
+    c.span2 = span(p.z2, p.xn2, v.alphaTRad, p);
+    c.hn1 = chordalHeight(p.haStar - p.xn2 + p.yn, v.zv1, p.xn1, p);
+    c.sn1 = chordalThickness(v.zv1, p.xn1, p);
+    if (p.meshType == kMeshInternal) {
+        c.pin = pinDimension(p, v, pinFactor);
+        if (!c.pin) return fw::unexpected(std::string(kMsgPinDimension));
+    } else {
+        c.hn2 = chordalHeight(p.haStar - p.xn1 + p.yn, v.zv2, p.xn2, p);
+        c.sn2 = chordalThickness(v.zv2, p.xn2, p);
+    }
+    if (!allFinite(c)) return fw::unexpected(std::string(kMsgNoPairData));
+    return c;
+}
+
+FaceWidthChange faceWidthChanged(double b, double psiD, double mt, int z1) {
+    FaceWidthChange f{b, psiD, b < psiD * mt * z1};
+    double d1 = mt * z1;
+    if (d1 > 0) f.psiD = b / d1;
+    return f;
+}
+
+}  // namespace cylindrical

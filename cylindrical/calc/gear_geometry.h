@@ -1,0 +1,60 @@
+// The pinion and gear pages of the geometry sheet: reference, tip, root,
+// pitch and base diameters and the tip pressure angle of each gear.
+#pragma once
+#include <string>
+
+#include "cylindrical/calc/cy_geom_record.h"
+#include "fw/expected.h"
+
+namespace cylindrical {
+
+// Refusals of the pages (shown in place of the listing).
+inline constexpr const char* kMsgNoPairData = "请先装入预定计算数据！";
+inline constexpr const char* kMsgTipInsideBase = "齿顶圆直径不大于基圆直径，齿顶圆压力角无法计算！";
+
+// The pair as the pages take it from the record.
+struct PairGeometryInput {
+    int z1 = 0;
+    int z2 = 0;
+    double mn = 0;
+    double betaRad = 0;
+    double alphaNRad = 0;
+    double haStar = 1.0;
+    double cStar = 0.25;
+    double xn1 = 0;
+    double xn2 = 0;
+    double yn = 0;
+    double a = 0;
+    double ad = 0;
+    int meshType = 0;
+};
+// β and αn from their degrees, minutes and seconds; c* from its index.
+PairGeometryInput pairGeometryInput(const CyGeomRecord& r);
+
+struct GearDimensions {
+    double mt = 0;         // transverse module
+    double d = 0;          // reference diameter
+    double ha = 0;         // addendum
+    double hf = 0;         // dedendum
+    double da = 0;         // tip diameter
+    double df = 0;         // root diameter
+    double alphaTRad = 0;  // transverse pressure angle
+    double dw = 0;         // pitch diameter d·a/ad
+    double db = 0;         // base diameter
+    double alphaAtRad = 0; // tip pressure angle acos(db/da)
+};
+
+// "计 算" and "输出报告" of page 2 (pinion) and page 3 (gear or internal gear).
+// Refused with kMsgNoPairData when the pair is not complete (a tooth count,
+// mn, ad or a not positive) and with kMsgTipInsideBase when da ≤ db; every
+// result is finite.
+fw::Expected<GearDimensions, std::string> pinionGeometry(const PairGeometryInput& in);
+fw::Expected<GearDimensions, std::string> gearGeometry(const PairGeometryInput& in);
+
+// Tip diameters as the characteristic page computes them:
+// external da1 = d1 + 2(ha* − xn2 + yn)mn, da2 = d2 + 2(ha* − xn1 + yn)mn;
+// internal da1 = d1 + 2(ha* + xn2 − yn)mn, da2 = d2 − 2(ha* − xn1 − yn)mn.
+double pinionTipDiameter(const PairGeometryInput& in, double d1);
+double gearTipDiameter(const PairGeometryInput& in, double d2);
+
+}  // namespace cylindrical

@@ -1,0 +1,170 @@
+// The 776-byte design file of the geometry sheet: writer, both loaders, the
+// copies between page 1 and the records, and the file names of the save.
+#include <gtest/gtest.h>
+
+#include "common/calc/data_file_header.h"
+#include "common/calc/design_file.h"
+#include "cylindrical/calc/geometry_design.h"
+
+namespace cylindrical {
+namespace {
+
+CyPreRecord preliminary() {
+    CyPreRecord p;
+    p.z1 = 20, p.z2 = 40, p.mn = 2, p.ms = 2, p.a = 60, p.i = 2, p.phiD = 0.8, p.support = 1;
+    p.title = "试验齿轮", p.number = "TX-7", p.date = "2024年5月6日";
+    return p;
+}
+
+CyGeomRecord geometry() {
+    PairState s;
+    s.z1 = 20, s.z2 = 40, s.mn = 2;
+    s = distribute(helixChanged(s).state).state;
+    CyGeomRecord g;
+    g.psiD = 0.8;
+    g.hand = kHandRight, g.cStarIndex = 1, g.epsAlpha = 1.6352;
+    storePair(s, {"试验齿轮", "TX-7", "2024年5月6日"}, g);
+    return g;
+}
+
+std::vector<std::uint8_t> withWord(std::vector<std::uint8_t> file, std::string_view word) {
+    auto h = kavrin::readHeader(file);
+    h->word = std::string(word);
+    auto head = kavrin::writeHeader(*h);
+    std::copy(head.begin(), head.end(), file.begin());
+    return file;
+}
+
+TEST(GeometryDesignFile, SavedFileIs776BytesAndLoadsBackFieldByField) {
+    auto file = geometryDesignFileBytes(preliminary(), geometry(), 1714953600);
+    ASSERT_EQ(file.size(), 776u);
+    ASSERT_EQ(file.size(), kGeometryFileSize);
+    auto loaded = loadGeometryDesign(file);
+    ASSERT_TRUE(loaded) << loaded.error();
+    CyGeomRecord expected = geometry();
+    expected.status = kCyGeomStatus;  // the save sets both status words
+    EXPECT_EQ(loaded->geom, expected);
+    EXPECT_EQ(loaded->pre.status, kCyPreStatus);
+    EXPECT_EQ(writeCyPreRecord(loaded->pre), writeCyPreRecord(preliminary()));
+    EXPECT_FALSE(loaded->oldFile);
+    auto h = kavrin::readHeader(file);
+    EXPECT_EQ(h->version, 400);
+    EXPECT_EQ(h->kind, 2);
+    EXPECT_EQ(h->word, "W_CYDESIGN");
+    EXPECT_EQ(h->timeStamp, 1714953600);
+    // The preliminary loader reads the same file.
+    auto pre = loadPreliminaryForGeometry(file);
+    ASSERT_TRUE(pre) << pre.error();
+    EXPECT_EQ(pre->pre.z2, 40);
+}
+
+TEST(GeometryDesignFile, RefusalsOfBothLoaders) {
+    auto good = geometryDesignFileBytes(preliminary(), geometry(), 0);
+    auto preOnly = cyPreFileBytes(preliminary(), 0);
+    CyGeomRecord badHand = geometry();
+    badHand.hand = 5;
+    CyPreRecord unfinished = preliminary();
+    unfinished.status = 7;
+    auto unfinishedPre = cyPreFileBytes(unfinished, 0);
+    auto geomNot102 = geometryDesignFileBytes(preliminary(), geometry(), 0);
+    geomNot102[64 + 376 + 184] = 0;  // status word of the geometry record
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> file;
+        const char* preliminaryLoader;  // nullptr: accepted
+        const char* editLoader;
+    } cases[] = {
+        {"measurement file", withWord(good, "W_CYMEASURE"), kMsgMeasurementFile, kMsgMeasurementFile},
+        {"bevel file", withWord(good, "W_CONDESIGN"), kMsgNotDesignFile, kMsgNotDesignFile},
+        {"shorter than a header", std::vector<std::uint8_t>(good.begin(), good.begin() + 40), kMsgNotDesignFile,
+         kMsgNotDesignFile},
+        {"preliminary-only file", preOnly, nullptr, kMsgUnfinishedGeometry},
+        {"preliminary status not 101", unfinishedPre, kMsgUnfinishedGeometry, kMsgUnfinishedGeometry},
+        {"geometry status not 102", geomNot102, nullptr, kMsgUnfinishedGeometry},
+        {"hand index out of its list", geometryDesignFileBytes(preliminary(), badHand, 0), nullptr,
+         kMsgNotDesignFile},
+    };
+    for (const auto& c : cases) {
+        auto p = loadPreliminaryForGeometry(c.file);
+        if (c.preliminaryLoader) {
+            ASSERT_FALSE(p) << c.name;
+            EXPECT_EQ(p.error(), c.preliminaryLoader) << c.name;
+        } else {
+            EXPECT_TRUE(p) << c.name;
+        }
+        auto e = loadGeometryDesign(c.file);
+        ASSERT_FALSE(e) << c.name;
+        EXPECT_EQ(e.error(), c.editLoader) << c.name;
+    }
+}
+
+TEST(GeometryDesignFile, OldFileWithoutHeaderIsReadFromByteZero) {
+    CyPreRecord pre = preliminary();
+    pre.z1 = 50;  // a first int32 below 104 marks a file without header
+    CyGeomRecord g = geometry();
+    g.status = kCyGeomStatus;
+    auto a = writeCyPreRecord(pre), b = writeCyGeomRecord(g);
+    a.insert(a.end(), b.begin(), b.end());
+    auto loaded = loadGeometryDesign(a);
+    ASSERT_TRUE(loaded) << loaded.error();
+    EXPECT_TRUE(loaded->oldFile);
+    EXPECT_EQ(loaded->pre.z1, 50);
+    EXPECT_EQ(loaded->geom, g);
+}
+
+TEST(PageOne, LoadingAPreliminaryDesignRunsTheHelixRule) {
+    PairState page;
+    page.alphaN = {25, 0, 0};
+    page.xn1 = 0.3;
+    CyPreRecord pre = preliminary();
+    pre.a = 61;  // taken over, then replaced by ad
+    auto u = pairFromPreliminary(pre, page);
+    EXPECT_EQ(u.state.z1, 20);
+    EXPECT_DOUBLE_EQ(u.state.ad, 60);
+    EXPECT_DOUBLE_EQ(u.state.a, 60);
+    EXPECT_EQ(u.state.xn1, 0);
+    EXPECT_EQ(u.state.alphaN, (kavrin::AngleTriple{25, 0, 0})) << "αn stays as the page had it";
+    EXPECT_EQ(u.resultText, kMsgUpdateShifts);
+}
+
+TEST(PageOne, GeometryRecordBackIntoThePageAndOutAgain) {
+    CyGeomRecord g = geometry();
+    PairState s = pairFromGeometry(g, PairState{});
+    EXPECT_DOUBLE_EQ(s.ad, 60);
+    EXPECT_DOUBLE_EQ(s.mt, 2);
+    EXPECT_EQ(s.ratioClass, 2);
+    EXPECT_DOUBLE_EQ(s.xn1, 0.25);
+    CyGeomRecord back = g;
+    storePair(s, {g.title, g.number, g.date}, back);
+    EXPECT_EQ(back, g);
+    EXPECT_DOUBLE_EQ(back.b, 32) << "b = Z1·ψd·mt";
+}
+
+TEST(SaveNames, SheetRulesOnTheFileNameOnly) {
+    struct Case {
+        const char* chosen;
+        const char* data;
+        const char* report;
+        bool renamed;
+    } cases[] = {
+        {"/d/abc", "/d/abc.cyb", "/d/abc.cyt", true},               // no extension
+        {"/d/gear.txt", "/d/gear.cyb", "/d/gear.cyt", true},        // cut at the first '.'
+        {"/d/a.b.c", "/d/a.cyb", "/d/a.cyt", true},
+        {"/d/v1.2/pair", "/d/v1.2/pair.cyb", "/d/v1.2/pair.cyt", true},  // folder dots stay
+        {"/d/pair.cyb", "/d/pair.cyb", "/old/loaded.cyt", false},   // report path kept
+    };
+    for (const auto& c : cases) {
+        auto n = geometrySaveNames(c.chosen, "/old/loaded.cyt");
+        EXPECT_EQ(n.data, c.data) << c.chosen;
+        EXPECT_EQ(n.report, c.report) << c.chosen;
+        EXPECT_EQ(n.renamed, c.renamed) << c.chosen;
+    }
+    EXPECT_EQ(saveRenamedNotice("/d/abc.cyb"), "文件格式不符合程序规定，将以/d/abc.cyb文件名保存数据。");
+    auto r = pairReportNames("/d/rep.txt", "/d/x.cyb");
+    EXPECT_EQ(r.report, "/d/rep.cyt");
+    EXPECT_EQ(r.data, "/d/rep.cyb");
+    EXPECT_EQ(pairReportNames("/d/rep.cyt", "/d/x.cyb").data, "/d/x.cyb");
+}
+
+}  // namespace
+}  // namespace cylindrical
