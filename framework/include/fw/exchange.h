@@ -1,0 +1,73 @@
+// Dialog data exchange between controls and members, both ways.
+//
+// Saving (UpdateData(true)) reads and validates; the first refusal shows the
+// framework's message (exclamation icon, application title), puts the focus
+// back on the control and turns every later call into a no-op, and UpdateData
+// returns false. Loading (UpdateData(false)) writes members to controls and
+// leaves a text alone when it already reads as the member's value.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "fw/clock.h"
+
+namespace fw {
+
+class Dialog;
+
+// The framework's own refusal texts (%1, %2: the bounds).
+namespace dx_text {
+inline constexpr const char* NotANumber = "请输入一个数值。";
+inline constexpr const char* NotAnInteger = "请输入一个整数。";
+inline constexpr const char* NotUnsigned = "请输入一个非负整数。";
+inline constexpr const char* NumberRange = "请输入 %1 到 %2 之间的数值。";
+inline constexpr const char* IntegerRange = "请输入 %1 到 %2 之间的整数。";
+inline constexpr const char* TooLong = "输入的文字不能超过 %1 个字节。";
+}  // namespace dx_text
+
+class Exchange {
+public:
+    enum class Direction { Load, Save };
+    Exchange(Dialog& dialog, Direction direction) : m_dialog(dialog), m_dir(direction) {}
+
+    bool saving() const { return m_dir == Direction::Save; }
+    bool failed() const { return m_failed; }
+    Dialog& dialog() const { return m_dialog; }
+
+    void integer(int id, std::int32_t& v);
+    void integer(int id, std::int32_t& v, std::int32_t min, std::int32_t max);
+    void unsignedInt(int id, std::uint32_t& v);
+    void unsignedInt(int id, std::uint32_t& v, std::uint32_t min, std::uint32_t max);
+    void number(int id, double& v);                       // shown "%.15g"
+    void number(int id, double& v, double min, double max);
+    // Text; maxBytes > 0 limits it in code page 936 bytes (sets the edit's limit).
+    void text(int id, std::string& v, std::size_t maxBytes = 0);
+    // Fixed char field (zero-terminated, code page 936 inside): truncated on a
+    // character boundary; the limit is the field width less one.
+    void chars(int id, std::span<char> field);
+    template <std::size_t N>
+    void text(int id, char (&field)[N]) { chars(id, std::span<char>(field, N)); }
+    // Radio index within the group that starts at firstId; -1 when none checked.
+    void radio(int firstId, int& index);
+    void check(int id, int& v);    // 0 or 1
+    void check(int id, bool& v);
+    void comboIndex(int id, int& index);
+    void comboText(int id, std::string& v);
+    void listIndex(int id, int& index);
+    void trackbar(int id, int& pos);
+    void date(int id, Date& d);
+
+    // A custom refusal in the framework's way: message, focus back, fail.
+    void fail(int id, std::string_view message);
+
+private:
+    bool skip() const { return m_failed; }
+    Dialog& m_dialog;
+    Direction m_dir;
+    bool m_failed = false;
+};
+
+}  // namespace fw

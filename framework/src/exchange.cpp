@@ -1,0 +1,206 @@
+#include "fw/exchange.h"
+
+#include <climits>
+#include <cmath>
+#include <string>
+
+#include "fw/format.h"
+#include "fw/services.h"
+#include "fw/text.h"
+#include "fw/window.h"
+
+namespace fw {
+
+std::string truncateToGbk(std::string_view utf8, std::size_t maxBytes);  // dialog.cpp
+
+namespace {
+
+std::string fill(std::string_view pattern, const std::string& a, const std::string& b) {
+    std::string out(pattern);
+    if (auto p = out.find("%1"); p != std::string::npos) out.replace(p, 2, a);
+    if (auto p = out.find("%2"); p != std::string::npos) out.replace(p, 2, b);
+    return out;
+}
+
+}  // namespace
+
+void Exchange::fail(int id, std::string_view message) {
+    if (m_failed) return;
+    m_failed = true;
+    MessageBox(message, {}, MB_OK | MB_ICONEXCLAMATION);
+    m_dialog.setFocus(id);
+}
+
+// Integers of any width go through one path: read as long long, bounded.
+namespace {
+struct IntField {
+    Exchange& dx;
+    Dialog& d;
+    int id;
+    // Returns the value read, or nothing after a refusal.
+    std::optional<long long> read(long long lo, long long hi, bool ranged, bool isUnsigned) {
+        auto v = parseInteger(d.text(id));
+        if (!v) {
+            dx.fail(id, dx_text::NotAnInteger);
+            return std::nullopt;
+        }
+        if (isUnsigned && *v < 0 && !ranged) {
+            dx.fail(id, dx_text::NotUnsigned);
+            return std::nullopt;
+        }
+        if (*v < lo || *v > hi) {
+            if (ranged) dx.fail(id, fill(dx_text::IntegerRange, std::to_string(lo), std::to_string(hi)));
+            else dx.fail(id, isUnsigned ? dx_text::NotUnsigned : dx_text::NotAnInteger);
+            return std::nullopt;
+        }
+        return v;
+    }
+    void write(long long v) {
+        auto cur = parseInteger(d.text(id));
+        if (cur && *cur == v) return;
+        d.setText(id, std::to_string(v));
+    }
+};
+}  // namespace
+
+void Exchange::integer(int id, std::int32_t& v) {
+    if (skip()) return;
+    IntField f{*this, m_dialog, id};
+    if (!saving()) return f.write(v);
+    if (auto r = f.read(INT32_MIN, INT32_MAX, false, false)) v = static_cast<std::int32_t>(*r);
+}
+
+void Exchange::integer(int id, std::int32_t& v, std::int32_t min, std::int32_t max) {
+    if (skip()) return;
+    IntField f{*this, m_dialog, id};
+    if (!saving()) return f.write(v);
+    if (auto r = f.read(min, max, true, false)) v = static_cast<std::int32_t>(*r);
+}
+
+void Exchange::unsignedInt(int id, std::uint32_t& v) {
+    if (skip()) return;
+    IntField f{*this, m_dialog, id};
+    if (!saving()) return f.write(v);
+    if (auto r = f.read(0, UINT32_MAX, false, true)) v = static_cast<std::uint32_t>(*r);
+}
+
+void Exchange::unsignedInt(int id, std::uint32_t& v, std::uint32_t min, std::uint32_t max) {
+    if (skip()) return;
+    IntField f{*this, m_dialog, id};
+    if (!saving()) return f.write(v);
+    if (auto r = f.read(min, max, true, true)) v = static_cast<std::uint32_t>(*r);
+}
+
+void Exchange::number(int id, double& v) {
+    if (skip()) return;
+    if (!saving()) {
+        auto cur = parseNumber(m_dialog.text(id));
+        if (cur && *cur == v) return;
+        m_dialog.setText(id, formatNumber(v));
+        return;
+    }
+    auto r = parseNumber(m_dialog.text(id));
+    if (!r || !std::isfinite(*r)) return fail(id, dx_text::NotANumber);
+    v = *r;
+}
+
+void Exchange::number(int id, double& v, double min, double max) {
+    if (skip()) return;
+    if (!saving()) return number(id, v);
+    auto r = parseNumber(m_dialog.text(id));
+    if (!r || !std::isfinite(*r)) return fail(id, dx_text::NotANumber);
+    if (*r < min || *r > max) return fail(id, fill(dx_text::NumberRange, formatNumber(min), formatNumber(max)));
+    v = *r;
+}
+
+void Exchange::text(int id, std::string& v, std::size_t maxBytes) {
+    if (skip()) return;
+    if (!saving()) {
+        if (maxBytes)
+            if (auto* e = dynamic_cast<Edit*>(&m_dialog.item(id))) e->setLimit(maxBytes);
+        m_dialog.setText(id, v);
+        return;
+    }
+    std::string t = m_dialog.text(id);
+    if (maxBytes && gbkWidth(t) > maxBytes) return fail(id, fill(dx_text::TooLong, std::to_string(maxBytes), {}));
+    v = std::move(t);
+}
+
+void Exchange::chars(int id, std::span<char> field) {
+    if (skip() || field.empty()) return;
+    if (!saving()) {
+        if (auto* e = dynamic_cast<Edit*>(&m_dialog.item(id))) e->setLimit(field.size() - 1);
+        m_dialog.setText(id, readField(field));
+        return;
+    }
+    copyToField(field, truncateToGbk(m_dialog.text(id), field.size() - 1));
+}
+
+void Exchange::radio(int firstId, int& index) {
+    if (skip()) return;
+    std::vector<int> ids = m_dialog.radioGroup(firstId);
+    if (saving()) {
+        index = -1;
+        for (std::size_t i = 0; i < ids.size(); ++i)
+            if (m_dialog.checked(ids[i])) index = static_cast<int>(i);
+        return;
+    }
+    for (std::size_t i = 0; i < ids.size(); ++i) m_dialog.setCheck(ids[i], static_cast<int>(i) == index);
+}
+
+void Exchange::check(int id, int& v) {
+    if (skip()) return;
+    if (saving()) v = m_dialog.checked(id) ? 1 : 0;
+    else m_dialog.setCheck(id, v != 0);
+}
+
+void Exchange::check(int id, bool& v) {
+    if (skip()) return;
+    if (saving()) v = m_dialog.checked(id);
+    else m_dialog.setCheck(id, v);
+}
+
+void Exchange::comboIndex(int id, int& index) {
+    if (skip()) return;
+    ComboBox& c = m_dialog.combo(id);
+    if (saving()) index = c.curSel();
+    else if (c.curSel() != index) c.setCurSel(index);
+}
+
+void Exchange::comboText(int id, std::string& v) {
+    if (skip()) return;
+    ComboBox& c = m_dialog.combo(id);
+    if (saving()) {
+        v = c.text();
+        return;
+    }
+    if (c.editable()) {
+        c.setText(v);
+        return;
+    }
+    if (int i = c.findStringExact(v); i >= 0) c.setCurSel(i);
+    else if (c.selectString(v) < 0) c.setCurSel(-1);
+}
+
+void Exchange::listIndex(int id, int& index) {
+    if (skip()) return;
+    ListBox& l = m_dialog.listBox(id);
+    if (saving()) index = l.curSel();
+    else l.setCurSel(index);
+}
+
+void Exchange::trackbar(int id, int& pos) {
+    if (skip()) return;
+    Trackbar& t = m_dialog.trackbar(id);
+    if (saving()) pos = t.pos();
+    else t.setPos(pos);
+}
+
+void Exchange::date(int id, Date& d) {
+    if (skip()) return;
+    DatePicker& p = m_dialog.datePicker(id);
+    if (saving()) d = p.date();
+    else p.setDate(d);
+}
+
+}  // namespace fw

@@ -1,0 +1,415 @@
+// The window model through the scripted backend: controls, notifications,
+// the focus and re-entrancy rules, data exchange, nested modals, message and
+// file dialogs, canvas.
+#include <gtest/gtest-spi.h>
+#include <gtest/gtest.h>
+
+#include "fw/text.h"
+#include "fwtest/script.h"
+#include "sample.h"
+
+using namespace sample;
+using fwtest::Running;
+using fwtest::Session;
+
+namespace {
+
+// Runs the sample dialog with one script; returns its end code.
+int runSample(Session& s, SampleDlg& dlg, fwtest::Script script) {
+    s.onDialog(IDD_SAMPLE, std::move(script));
+    return dlg.DoModal();
+}
+
+}  // namespace
+
+TEST(Dialog, TemplateBuildsEveryControlKindInItsInitialState) {
+    Session s;
+    SampleDlg dlg;
+    runSample(s, dlg, [&](Running& d) {
+        EXPECT_EQ(d.caption(), "样例");
+        EXPECT_TRUE(d.readOnly(IDC_RESULT));
+        // Sorted drop list; DoDataExchange selected index 1 ("乙").
+        EXPECT_EQ(d.items(IDC_LIST), (std::vector<std::string>{"丙", "乙", "甲"}));
+        EXPECT_EQ(d.text(IDC_LIST), "乙");
+        EXPECT_EQ(d.text(IDC_EDITABLE), "0.25");
+        EXPECT_EQ(d.items(IDC_LISTBOX).size(), 2u);
+        EXPECT_FALSE(d.enabled(IDC_S1));      // style::Disabled
+        EXPECT_FALSE(d.visible(IDC_PIC));     // style::Hidden
+        EXPECT_EQ(d.bitmap(IDC_PIC), IDB_CHART);
+        EXPECT_TRUE(d.checked(IDC_R0));       // m_mode = 0
+        EXPECT_EQ(dlg.trackbar(IDC_SLIDER).rangeMax(), 40);
+        EXPECT_TRUE(dlg.trackbar(IDC_SLIDER).vertical());
+        EXPECT_EQ(dlg.listView(IDC_VIEW).columns().size(), 2u);
+        EXPECT_EQ(d.dateOf(IDC_DATE).day, 6);
+        EXPECT_EQ(dlg.defaultButton(), IDOK);
+        // The first focusable control has the focus.
+        EXPECT_EQ(d.focused(), IDC_X);
+        // Radio group spans both group boxes, ends at the next Group radio.
+        EXPECT_EQ(dlg.radioGroup(IDC_R0), (std::vector<int>{IDC_R0, IDC_R1, IDC_R2}));
+        d.click(IDC_R2);
+        EXPECT_FALSE(d.checked(IDC_R0));
+        EXPECT_TRUE(d.checked(IDC_R2));
+        EXPECT_TRUE(d.checked(IDC_S0));       // other group untouched
+        EXPECT_FALSE(d.click(IDC_S1));        // disabled radio refuses
+        d.click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_mode, 2);
+    EXPECT_EQ(dlg.m_second, 0);
+}
+
+TEST(Dialog, FocusMovesDeliverKillFocusBeforeTheActionThatMovedIt) {
+    struct Case {
+        const char* name;
+        std::function<void(Running&)> act;
+        std::vector<std::string> log;
+    };
+    // Expected orders follow the framework's focus rule.
+    const std::vector<Case> cases = {
+        // The calculation writes the doubled x back: one change notification.
+        {"click a button", [](Running& d) { d.click(IDC_CALC); }, {"kill 10", "click 90", "change 10"}},
+        {"tab to the next field", [](Running& d) { d.leave(); }, {"kill 10", "setfocus 11"}},
+        {"click a check box", [](Running& d) { d.click(IDC_CHECK); }, {"kill 10", "click 40"}},
+        {"Enter on the default button", [](Running& d) { d.enter(); }, {"kill 10"}},
+        {"Escape", [](Running& d) { d.escape(); }, {"kill 10"}},
+        {"drag a trackbar: no focus change", [](Running& d) { d.drag(IDC_SLIDER, 7); }, {"released 70"}},
+    };
+    for (const auto& c : cases) {
+        Session s;
+        s.answerMessage(IDNO);  // Escape asks whether to save
+        SampleDlg dlg;
+        runSample(s, dlg, [&](Running& d) {
+            dlg.log.clear();
+            c.act(d);
+            if (!d.ended()) d.end(IDCANCEL);
+        });
+        EXPECT_EQ(dlg.log, c.log) << c.name;
+    }
+}
+
+TEST(Dialog, KillFocusThatOpensAMessageBoxDropsTheClick) {
+    Session s;
+    s.expectMessage("请输入齿数！", IDOK);
+    SampleDlg dlg;
+    dlg.refuseEmptyN = true;
+    runSample(s, dlg, [&](Running& d) {
+        d.type(IDC_N, "");
+        dlg.log.clear();
+        EXPECT_FALSE(d.click(IDC_CALC));
+        // The handler put the focus back (set-focus again); no "click 90".
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"kill 11", "setfocus 11"}));
+        EXPECT_EQ(d.focused(), IDC_N);
+        // Enter is dropped the same way: the dialog stays open.
+        s.expectMessage("请输入齿数！", IDOK);
+        EXPECT_FALSE(d.enter());
+        EXPECT_FALSE(d.ended());
+        d.type(IDC_N, "20");
+        d.click(IDOK);
+    });
+    EXPECT_EQ(dlg.result(), IDOK);
+    EXPECT_EQ(dlg.m_n, 20);
+    EXPECT_EQ(s.messages().size(), 2u);
+}
+
+TEST(Dialog, ProgrammaticTextChangeFiresChangeOnlyOnARealChange) {
+    Session s;
+    SampleDlg dlg;
+    runSample(s, dlg, [&](Running& d) {
+        dlg.log.clear();
+        dlg.setText(IDC_NAME, "");       // already empty
+        dlg.setText(IDC_NAME, "甲");
+        dlg.setText(IDC_NAME, "甲");
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"change 12"}));
+        d.click(IDOK);
+    });
+}
+
+TEST(Dialog, NoNotificationReachesADialogWhileANestedModalIsUp) {
+    Session s;
+    SampleDlg dlg;
+    s.onDialog(IDD_NESTED, [&](Running& n) {
+        // A backend event for the outer dialog while the nested one runs.
+        EXPECT_FALSE(dlg.acceptsInput());
+        dlg.log.clear();
+        EXPECT_FALSE(dlg.userClick(IDC_CALC));
+        EXPECT_FALSE(dlg.userTyped(IDC_X, "9"));
+        EXPECT_TRUE(dlg.log.empty());
+        EXPECT_EQ(n.text(IDC_NESTED_VALUE), "0.5");   // m_x / 10
+        n.type(IDC_NESTED_VALUE, "2.5");
+        n.click(IDOK);
+    });
+    runSample(s, dlg, [&](Running& d) {
+        d.click(IDC_NESTED);
+        EXPECT_TRUE(dlg.acceptsInput());
+        d.click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_nestedValue, 2.5);
+    EXPECT_EQ(dlg.m_x, 5);
+    EXPECT_EQ(s.dialogsRun(), (std::vector<int>{IDD_SAMPLE, IDD_NESTED}));
+}
+
+TEST(Dialog, SavingRefusesBadNumbersWithTheFrameworkMessage) {
+    struct Case {
+        const char* text;
+        bool ok;
+        double value;
+        const char* message;
+    };
+    // Field IDC_X is bound with the range 1 to 100.
+    const std::vector<Case> cases = {
+        {"12.5", true, 12.5, ""},
+        {" 1e2 ", true, 100, ""},                    // bound included, blanks allowed
+        {"1", true, 1, ""},
+        {"0.5", false, 5, "请输入 1 到 100 之间的数值。"},
+        {"100.01", false, 5, "请输入 1 到 100 之间的数值。"},
+        {"", false, 5, "请输入一个数值。"},
+        {"-", false, 5, "请输入一个数值。"},
+        {"12,5", false, 5, "请输入一个数值。"},   // C locale: no decimal comma
+    };
+    for (const auto& c : cases) {
+        Session s;
+        if (!c.ok) s.expectMessage(c.message, IDOK);
+        SampleDlg dlg;
+        runSample(s, dlg, [&](Running& d) {
+            d.type(IDC_X, c.text);
+            d.focus(IDC_N);
+            EXPECT_EQ(dlg.UpdateData(true), c.ok) << c.text;
+            EXPECT_EQ(dlg.m_x, c.value) << c.text;
+            if (!c.ok) {
+                EXPECT_EQ(d.focused(), IDC_X) << c.text;
+                EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Exclamation);
+                EXPECT_EQ(s.messages().back().caption, "Kavrin");
+            }
+            d.end(IDCANCEL);
+        });
+    }
+}
+
+TEST(Dialog, DefaultOkKeepsTheDialogOpenWhenExchangeFails) {
+    Session s;
+    s.expectMessage("请输入一个整数。", IDOK);
+    SampleDlg dlg;
+    runSample(s, dlg, [&](Running& d) {
+        d.type(IDC_N, "17.5");
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        EXPECT_EQ(d.focused(), IDC_N);
+        d.type(IDC_N, "19");
+        d.enter();
+    });
+    EXPECT_EQ(dlg.result(), IDOK);
+    EXPECT_EQ(dlg.m_n, 19);
+}
+
+TEST(Dialog, LoadingLeavesATextThatAlreadyReadsAsTheValue) {
+    struct Case {
+        const char* typed;
+        double member;
+        const char* shown;
+    };
+    const std::vector<Case> cases = {
+        {"12.", 12, "12."},         // half typed "12.5" stays under the caret
+        {"012", 12, "012"},
+        {"12.", 12.5, "12.5"},
+        {"x", 0.1 + 0.2, "0.3"},    // "%.15g"
+        {"", 1.0 / 3, "0.333333333333333"},
+    };
+    for (const auto& c : cases) {
+        Session s;
+        SampleDlg dlg;
+        runSample(s, dlg, [&](Running& d) {
+            d.type(IDC_X, c.typed);
+            dlg.m_x = c.member;
+            dlg.UpdateData(false);
+            EXPECT_EQ(d.text(IDC_X), c.shown) << c.typed;
+            d.end(IDCANCEL);
+        });
+    }
+}
+
+TEST(Dialog, LenientReadSeesHalfTypedFieldsAsTheirLeadingNumber) {
+    struct Case {
+        const char* text;
+        double number;
+        long long integer;
+    };
+    const std::vector<Case> cases = {
+        {"", 0, 0}, {"-", 0, 0}, {"12.", 12, 12}, {"3.5x", 3.5, 3}, {"-2e", -2, -2}, {" 7", 7, 7},
+    };
+    Session s;
+    SampleDlg dlg;
+    runSample(s, dlg, [&](Running& d) {
+        for (const auto& c : cases) {
+            d.type(IDC_NAME, c.text);
+            EXPECT_EQ(dlg.readNumber(IDC_NAME), c.number) << c.text;
+            EXPECT_EQ(dlg.readInteger(IDC_NAME), c.integer) << c.text;
+        }
+        EXPECT_TRUE(s.messages().empty());
+        d.end(IDCANCEL);
+    });
+}
+
+TEST(Dialog, TextLimitsCountCodePage936Bytes) {
+    Session s;
+    SampleDlg dlg;
+    runSample(s, dlg, [&](Running& d) {
+        // The name is limited to 8 bytes: four Chinese characters.
+        d.type(IDC_NAME, "齿轮齿轮齿");
+        EXPECT_EQ(d.text(IDC_NAME), "齿轮齿轮");
+        // char[8] holds 7 bytes and the zero: "ab" + 2 characters + 1 byte.
+        d.type(IDC_CODE, "ab齿轮cd");
+        EXPECT_EQ(d.text(IDC_CODE), "ab齿轮c");
+        // Digits-only edits take digits only.
+        d.type(IDC_DIGITS, "-1a2");
+        EXPECT_EQ(d.text(IDC_DIGITS), "12");
+        // Read-only edits take no typing.
+        EXPECT_FALSE(d.type(IDC_RESULT, "9"));
+        d.click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_name, "齿轮齿轮");
+    EXPECT_EQ(fw::readField(dlg.m_code), "ab齿轮c");
+}
+
+TEST(Dialog, CombosListsTrackbarsAndDatesNotify) {
+    Session s;
+    SampleDlg dlg;
+    runSample(s, dlg, [&](Running& d) {
+        dlg.log.clear();
+        d.select(IDC_LIST, 2);
+        EXPECT_EQ(d.text(IDC_LIST), "甲");
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"kill 10", "dropdown 50", "sel 50"}));
+
+        dlg.log.clear();
+        d.type(IDC_EDITABLE, "0.4");
+        EXPECT_EQ(d.selection(IDC_EDITABLE), -1);
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"setfocus 51", "change 51"}));
+
+        dlg.log.clear();
+        EXPECT_TRUE(d.drag(IDC_SLIDER, 55));  // clamped to the range 0..40
+        EXPECT_EQ(d.position(IDC_SLIDER), 40);
+        EXPECT_EQ(d.text(IDC_RESULT), "40");
+        EXPECT_EQ(d.focused(), IDC_EDITABLE);
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"released 70"}));
+
+        dlg.log.clear();
+        d.date(IDC_DATE, {2025, 1, 2});
+        d.date(IDC_DATE, {2025, 1, 2});      // same date: no second notification
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"kill 51", "setfocus 80", "date 80"}));
+
+        fw::ListView& v = dlg.listView(IDC_VIEW);
+        v.insertItem(0, "齿顶");
+        v.setItemText(0, 1, "Ok!");
+        v.insertItem(1, "根切");
+        dlg.log.clear();
+        d.clickItem(IDC_VIEW, 1);
+        EXPECT_EQ(v.firstSelected(), 1);
+        EXPECT_EQ(d.rows(IDC_VIEW).at(0).at(1), "Ok!");
+        EXPECT_EQ(dlg.log.back(), "click 60");
+        v.deleteAllItems();
+        EXPECT_EQ(v.firstSelected(), -1);
+        d.click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_pick, 2);
+    EXPECT_EQ(dlg.m_editable, "0.4");
+    EXPECT_EQ(dlg.m_pos, 40);
+    EXPECT_EQ(dlg.m_date.year, 2025);
+}
+
+TEST(Dialog, CancelAsksYesNoAndYesKeepsTheDialogOpen) {
+    Session s;
+    s.expectMessage("数据尚未保存，是(Yes)否(No)保存数据？", IDYES);
+    s.expectMessage("数据尚未保存，是(Yes)否(No)保存数据？", IDNO);
+    SampleDlg dlg;
+    EXPECT_EQ(runSample(s, dlg, [&](Running& d) {
+        d.click(IDCANCEL);
+        EXPECT_FALSE(d.ended());
+        d.close();  // the close box acts as Cancel
+        EXPECT_TRUE(d.ended());
+    }), IDCANCEL);
+    ASSERT_EQ(s.messages().size(), 2u);
+    EXPECT_EQ(s.messages()[0].icon, fw::MessageIcon::Question);
+    EXPECT_EQ(s.messages()[0].buttons, fw::MessageButtons::YesNo);
+}
+
+TEST(Dialog, SaveDialogAppendsTheDefaultExtensionInLowerCase) {
+    struct Case {
+        std::optional<std::filesystem::path> answer;
+        std::filesystem::path saved;   // empty: cancelled
+    };
+    const std::vector<Case> cases = {
+        {"/tmp/x/gear", "/tmp/x/gear.dat"},
+        {"/tmp/x.v1/gear", "/tmp/x.v1/gear.dat"},   // a dot in a folder is not an extension
+        {"/tmp/x/gear.txt", "/tmp/x/gear.txt"},
+        {std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        Session s;
+        if (c.answer) s.answerSave(*c.answer);
+        else s.cancelFile();
+        SampleDlg dlg;
+        runSample(s, dlg, [&](Running& d) {
+            d.click(IDC_SAVE);
+            d.end(IDOK);
+        });
+        EXPECT_EQ(dlg.m_savedPath, c.saved);
+        EXPECT_EQ(dlg.m_saved, !c.saved.empty());
+        ASSERT_EQ(s.files().size(), 1u);
+        const fw::FileRequest& r = s.files()[0].request;
+        EXPECT_EQ(r.mode, fw::FileMode::Save);
+        EXPECT_EQ(r.title, "保存样例");
+        EXPECT_EQ(r.initialName, "*.dat");
+        EXPECT_EQ(r.folder, "/tmp/sample-data");
+        ASSERT_EQ(r.filters.size(), 2u);
+        EXPECT_EQ(r.filters[0].description, "样例数据文件(*.dat)");
+        EXPECT_EQ(r.filters[1].patterns, "*.*");
+    }
+}
+
+TEST(Dialog, CanvasKeepsDrawingOutsidePaintUntilTheNextPaint) {
+    Session s;
+    SampleDlg dlg;
+    runSample(s, dlg, [&](Running& d) {
+        ASSERT_EQ(d.canvas().size(), 2u);   // painted when shown: bitmap, line
+        EXPECT_EQ(d.canvas()[0].kind, fw::DrawOp::Kind::Bitmap);
+        EXPECT_EQ(d.canvas()[0].bitmap, IDB_CHART);
+        EXPECT_EQ(d.canvas()[0].clip, (fw::Rect{20, 20, 60, 40}));
+        EXPECT_EQ(d.canvas()[1].from, (fw::Point{20, 30}));
+        EXPECT_EQ(d.canvas()[1].to, (fw::Point{60, 30}));
+        d.click(IDC_SCRIBBLE);
+        ASSERT_EQ(d.canvas().size(), 3u);
+        EXPECT_EQ(d.canvas()[2].text, "x = 5");
+        d.click(IDC_CALC);                  // no repaint: the text stays
+        EXPECT_EQ(d.canvas().size(), 3u);
+        dlg.invalidate();
+        EXPECT_EQ(d.canvas().size(), 2u);
+        // The client area follows the template size in dialog units.
+        EXPECT_EQ(dlg.clientRect(), (fw::Rect{0, 0, 300, 225}));
+        EXPECT_EQ(dlg.trackbar(IDC_SLIDER).rect(), (fw::Rect{15, 30, 29, 180}));
+        d.end(IDOK);
+    });
+}
+
+TEST(Dialog, UnexpectedBoxesAndUnfinishedScriptsFailTheTest) {
+    EXPECT_NONFATAL_FAILURE(
+        {
+            Session s;
+            s.onDialog(IDD_SAMPLE, [](Running& d) { d.click(IDCANCEL); });
+            SampleDlg dlg;
+            dlg.DoModal();
+        },
+        "数据尚未保存");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            Session s;
+            s.onDialog(IDD_SAMPLE, [](Running&) {});
+            SampleDlg dlg;
+            EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        },
+        "still open");
+    EXPECT_NONFATAL_FAILURE(
+        {
+            Session s;
+            NestedDlg dlg(nullptr);
+            dlg.DoModal();
+        },
+        "unexpected dialog 101");
+}

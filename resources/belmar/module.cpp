@@ -1,0 +1,14 @@
+#include "resources/belmar/module.h"
+
+namespace belmar {
+
+fw::Module& module() {
+    static fw::Module m = [] {
+        fw::Module mod("belmar");
+        addStrings(mod);
+        return mod;
+    }();
+    return m;
+}
+
+}  // namespace belmar

@@ -1,0 +1,15 @@
+#include "resources/corvane/module.h"
+
+namespace corvane {
+
+fw::Module& module() {
+    static fw::Module m = [] {
+        fw::Module mod("corvane");
+        addStrings(mod);
+        addCygeomCheckDlgs(mod);
+        return mod;
+    }();
+    return m;
+}
+
+}  // namespace corvane

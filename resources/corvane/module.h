@@ -1,0 +1,15 @@
+// The resources of the corvane deliverable: its dialog templates, strings and bitmaps.
+#pragma once
+#include "fw/resources.h"
+
+namespace corvane {
+
+// The deliverable's resource module, filled on first use.
+fw::Module& module();
+
+// One fill function per resource file of this folder; module() calls each.
+// (Add a line here and one in module.cpp for every new resource file.)
+void addStrings(fw::Module& m);
+void addCyGeomPages(fw::Module& m);  // cy_geom_pages.cpp: the geometry sheet's pages
+
+}  // namespace corvane

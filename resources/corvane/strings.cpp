@@ -1,0 +1,9 @@
+#include "resources/corvane/module.h"
+
+namespace corvane {
+
+void addStrings(fw::Module& m) {
+    (void)m;
+}
+
+}  // namespace corvane

@@ -1,0 +1,17 @@
+#include "resources/kavrin/module.h"
+
+namespace kavrin {
+
+fw::Module& module() {
+    static fw::Module m = [] {
+        fw::Module mod("kavrin");
+        addStrings(mod);
+        addMenus(mod);
+        addBitmaps(mod);
+        addAboutTemplate(mod);
+        return mod;
+    }();
+    return m;
+}
+
+}  // namespace kavrin

@@ -1,0 +1,14 @@
+#include "resources/pellun/module.h"
+
+namespace pellun {
+
+fw::Module& module() {
+    static fw::Module m = [] {
+        fw::Module mod("pellun");
+        addStrings(mod);
+        return mod;
+    }();
+    return m;
+}
+
+}  // namespace pellun

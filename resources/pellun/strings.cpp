@@ -1,0 +1,9 @@
+#include "resources/pellun/module.h"
+
+namespace pellun {
+
+void addStrings(fw::Module& m) {
+    (void)m;
+}
+
+}  // namespace pellun

@@ -1,0 +1,14 @@
+#include "resources/sirrow/module.h"
+
+namespace sirrow {
+
+fw::Module& module() {
+    static fw::Module m = [] {
+        fw::Module mod("sirrow");
+        addStrings(mod);
+        return mod;
+    }();
+    return m;
+}
+
+}  // namespace sirrow

@@ -1,0 +1,9 @@
+#include "resources/sirrow/module.h"
+
+namespace sirrow {
+
+void addStrings(fw::Module& m) {
+    (void)m;
+}
+
+}  // namespace sirrow

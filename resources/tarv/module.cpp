@@ -1,0 +1,14 @@
+#include "resources/tarv/module.h"
+
+namespace tarv {
+
+fw::Module& module() {
+    static fw::Module m = [] {
+        fw::Module mod("tarv");
+        addStrings(mod);
+        return mod;
+    }();
+    return m;
+}
+
+}  // namespace tarv
