@@ -6,7 +6,6 @@ fw::Module& module() {
     static fw::Module m = [] {
         fw::Module mod("corvane");
         addStrings(mod);
-        addCygeomCheckDlgs(mod);
         return mod;
     }();
     return m;

@@ -10,6 +10,5 @@ fw::Module& module();
 // One fill function per resource file of this folder; module() calls each.
 // (Add a line here and one in module.cpp for every new resource file.)
 void addStrings(fw::Module& m);
-void addCyGeomPages(fw::Module& m);  // cy_geom_pages.cpp: the geometry sheet's pages
 
 }  // namespace corvane
