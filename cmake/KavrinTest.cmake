@@ -8,10 +8,12 @@ function(kavrin_test name)
   add_executable(${name} ${KT_SOURCES} ${KT_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE ${KT_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${name} PRIVATE KAVRIN_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  set(env "KAVRIN_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp" ${KT_ENV})
+  string(REPLACE ";" "\\;" env "${env}")
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     DISCOVERY_TIMEOUT 60
-    PROPERTIES ENVIRONMENT "KAVRIN_TEST_TMP=${CMAKE_BINARY_DIR}/test-tmp;${KT_ENV}")
+    PROPERTIES ENVIRONMENT "${env}")
 endfunction()
 
 # A library whose folder holds no sources yet still builds (an empty stub).

@@ -1,0 +1,526 @@
+// The Qt backend: modal runs of dialogs and sheets, the model's changes
+// pushed to the widgets, message and file dialogs, timers, printing.
+#include "fwqt/qt_backend.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTextDocument>
+#include <QTimer>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <map>
+
+#include "help_viewer.h"
+#include "internal.h"
+
+namespace fwqt {
+
+using namespace detail;
+
+namespace detail {
+
+namespace {
+std::vector<QPointer<QWidget>>& modalStack() {
+    static std::vector<QPointer<QWidget>> s;
+    return s;
+}
+}  // namespace
+
+QWidget* modalParent() {
+    auto& s = modalStack();
+    for (auto it = s.rbegin(); it != s.rend(); ++it)
+        if (*it) return *it;
+    return nullptr;
+}
+void pushModal(QWidget* w) { modalStack().push_back(w); }
+void popModal(QWidget* w) {
+    auto& s = modalStack();
+    auto it = std::find(s.begin(), s.end(), QPointer<QWidget>(w));
+    if (it != s.end()) s.erase(it);
+}
+
+// ---- ModalWindow ----
+
+ModalWindow::ModalWindow(fw::Window& w, QWidget* parent) : QDialog(parent), m_window(&w) {
+    setWindowTitle(qs(w.caption()));
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setProperty("fwqt.window", QVariant::fromValue<void*>(this));
+}
+
+void ModalWindow::finish(int code) {
+    m_finishing = true;
+    QDialog::done(code);
+    m_finishing = false;
+}
+
+void ModalWindow::done(int r) {
+    if (m_finishing || !m_window) QDialog::done(r);
+}
+
+void ModalWindow::closeEvent(QCloseEvent* e) {
+    e->ignore();
+    if (!m_window) return;
+    if (auto* s = dynamic_cast<fw::PropertySheet*>(m_window)) s->userClose();
+    else if (auto* d = dynamic_cast<fw::Dialog*>(m_window)) d->userClose();
+}
+
+// ---- SheetWindow ----
+
+namespace {
+QString buttonText(int id) {
+    switch (id) {
+    case fw::IDOK: return QStringLiteral("确定");
+    case fw::IDCANCEL: return QStringLiteral("取消");
+    case fw::ID_APPLY_NOW: return QStringLiteral("应用(&A)");
+    case fw::IDHELP: return QStringLiteral("帮助");
+    case fw::ID_WIZBACK: return QStringLiteral("< 上一步(&B)");
+    case fw::ID_WIZNEXT: return QStringLiteral("下一步(&N) >");
+    case fw::ID_WIZFINISH: return QStringLiteral("完成");
+    default: return {};
+    }
+}
+const int kSheetButtons[] = {fw::ID_WIZBACK, fw::ID_WIZNEXT, fw::ID_WIZFINISH, fw::IDOK,
+                             fw::IDCANCEL,   fw::ID_APPLY_NOW, fw::IDHELP};
+}  // namespace
+
+SheetWindow::SheetWindow(fw::PropertySheet& s, QWidget* parent) : ModalWindow(s, parent), m_sheet(&s) {
+    auto* lay = new QVBoxLayout(this);
+    if (s.GetPageCount() > 0) setFont(dialogFont(s.GetPage(0)->dialogTemplate().font));
+    if (s.isWizard()) {
+        m_stack = new QStackedWidget(this);
+        lay->addWidget(m_stack, 1);
+        auto* line = new QFrame(this);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        lay->addWidget(line);
+    } else {
+        m_tabs = new QTabWidget(this);
+        m_tabs->setObjectName(QStringLiteral("sheet-tabs"));
+        lay->addWidget(m_tabs, 1);
+        connect(m_tabs, &QTabWidget::currentChanged, this, [this](int index) {
+            if (m_syncing || !m_sheet) return;
+            m_sheet->userSelectPage(index);
+            if (m_sheet) sync();
+        });
+    }
+    for (int i = 0; i < s.GetPageCount(); ++i) {
+        auto* holder = new QWidget;
+        auto* hl = new QVBoxLayout(holder);
+        hl->setContentsMargins(0, 0, 0, 0);
+        m_holders.push_back(holder);
+        m_clients.push_back(nullptr);
+        if (m_tabs) m_tabs->addTab(holder, qs(s.GetPage(i)->title()));
+        else m_stack->addWidget(holder);
+    }
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    for (int id : kSheetButtons) {
+        auto* b = new QPushButton(buttonText(id), this);
+        b->setAutoDefault(false);
+        b->setObjectName(QStringLiteral("sheet-%1").arg(id));
+        b->setAccessibleName(stripMnemonic(buttonText(id)));
+        b->setAccessibleDescription(QStringLiteral("id %1").arg(id));
+        connect(b, &QPushButton::clicked, this, [this, id] {
+            if (m_sheet) m_sheet->userClick(id);
+            if (m_sheet) sync();
+        });
+        row->addWidget(b);
+        m_buttons.push_back({id, b});
+    }
+    lay->addLayout(row);
+}
+
+void SheetWindow::ensurePage(int index) {
+    fw::PropertyPage* p = m_sheet->GetPage(index);
+    if (!p || m_clients[static_cast<std::size_t>(index)] || !p->running()) return;
+    auto* client = new ClientWidget(*p, m_holders[static_cast<std::size_t>(index)]);
+    auto* view = new WindowView{p, this, client};
+    p->backendData = view;
+    buildDialog(*client);
+    m_holders[static_cast<std::size_t>(index)]->layout()->addWidget(client);
+    m_clients[static_cast<std::size_t>(index)] = client;
+    client->adjustSize();
+    p->setClientSize({client->width(), client->height()});
+    client->paintNow();
+}
+
+void SheetWindow::sync() {
+    if (!m_sheet) return;
+    ++m_syncing;
+    fw::PropertySheet& s = *m_sheet;
+    for (int i = 0; i < s.GetPageCount() && i < static_cast<int>(m_clients.size()); ++i) ensurePage(i);
+    const int active = s.GetActiveIndex();
+    if (m_tabs && m_tabs->currentIndex() != active) m_tabs->setCurrentIndex(active);
+    if (m_stack && m_stack->currentIndex() != active) m_stack->setCurrentIndex(active);
+    if (fw::PropertyPage* p = s.GetActivePage(); p && s.isWizard()) setWindowTitle(qs(s.caption()));
+    const auto shown = s.buttons();
+    for (auto& [id, b] : m_buttons) {
+        const bool present = std::find(shown.begin(), shown.end(), id) != shown.end();
+        b->setVisible(present);
+        b->setEnabled(present && s.buttonEnabled(id));
+    }
+    --m_syncing;
+    if (fw::PropertyPage* p = s.GetActivePage()) syncFocus(*p);
+}
+
+void SheetWindow::detachPages() {
+    if (!m_sheet) return;
+    for (int i = 0; i < m_sheet->GetPageCount() && i < static_cast<int>(m_clients.size()); ++i) {
+        fw::PropertyPage* p = m_sheet->GetPage(i);
+        if (ClientWidget* c = m_clients[static_cast<std::size_t>(i)]) c->detach();
+        if (p && p->backendData) {
+            delete viewOf(*p);
+            p->backendData = nullptr;
+        }
+    }
+    m_sheet = nullptr;
+    detach();
+}
+
+}  // namespace detail
+
+// ---- timers ----
+
+struct QtBackend::Timers {
+    std::map<std::pair<fw::Window*, int>, QTimer*> timers;
+    void stop(fw::Window* w, int id) {
+        auto it = timers.find({w, id});
+        if (it == timers.end()) return;
+        it->second->stop();
+        it->second->deleteLater();
+        timers.erase(it);
+    }
+};
+
+QtBackend::QtBackend() : m_timers(std::make_unique<Timers>()) { installRouter(); }
+
+QtBackend::~QtBackend() {
+    for (auto& [key, t] : m_timers->timers) delete t;
+}
+
+QWidget* QtBackend::widgetOf(const fw::Window& w) {
+    WindowView* v = viewOf(w);
+    if (!v) return nullptr;
+    return v->client && dynamic_cast<const fw::PropertyPage*>(&w) ? static_cast<QWidget*>(v->client) : v->top;
+}
+
+QWidget* QtBackend::widgetOf(const fw::Control& c) {
+    ControlView* v = viewOf(c);
+    return v ? v->widget : nullptr;
+}
+
+namespace {
+
+// Keeps the help window alive when the modal window it was lent to closes.
+void reclaimHelp(HelpViewer* help, QWidget* top) {
+    if (!help || help->parentWidget() != top) return;
+    const bool shown = help->isVisible();
+    help->setParent(nullptr, Qt::Window);
+    if (shown) help->show();
+}
+
+template <class Run>
+void runModal(fw::Window& w, ModalWindow* top, QtBackend::ShownHook hook, HelpViewer* help, Run teardown) {
+    pushModal(top);
+    top->setWindowModality(Qt::ApplicationModal);
+    top->adjustSize();
+    top->show();
+    QCoreApplication::processEvents();
+    if (hook) hook(w, top);
+    if (!w.ended()) top->exec();
+    popModal(top);
+    reclaimHelp(help, top);
+    teardown();
+    delete top;
+}
+
+}  // namespace
+
+void QtBackend::runDialog(fw::Dialog& d) {
+    auto* top = new ModalWindow(d, modalParent());
+    top->setFont(dialogFont(d.dialogTemplate().font));
+    auto* lay = new QVBoxLayout(top);
+    lay->setContentsMargins(0, 0, 0, 0);
+    lay->setSizeConstraint(QLayout::SetFixedSize);
+    auto* client = new ClientWidget(d, top);
+    auto* view = new WindowView{&d, top, client};
+    d.backendData = view;
+    buildDialog(*client);
+    lay->addWidget(client);
+    top->adjustSize();
+    d.setClientSize({client->width(), client->height()});
+    client->paintNow();
+    syncFocus(d);
+    runModal(d, top, m_shown, m_help.get(), [&] {
+        client->detach();
+        delete view;
+        d.backendData = nullptr;
+    });
+}
+
+void QtBackend::runSheet(fw::PropertySheet& s) {
+    auto* top = new SheetWindow(s, modalParent());
+    auto* view = new WindowView{&s, top, nullptr};
+    s.backendData = view;
+    top->sync();
+    runModal(s, top, m_shown, m_help.get(), [&] {
+        top->detachPages();
+        delete view;
+        s.backendData = nullptr;
+    });
+}
+
+void QtBackend::endModal(fw::Window& w, int code) {
+    WindowView* v = viewOf(w);
+    if (!v || !v->top) return;
+    if (auto* m = dynamic_cast<ModalWindow*>(v->top); m && m->window() == &w) m->finish(code);
+}
+
+// ---- the model's changes ----
+
+void QtBackend::controlChanged(fw::Dialog&, fw::Control& c, fw::Change what) {
+    if (ControlView* v = viewOf(c)) push(*v, what);
+}
+
+void QtBackend::captionChanged(fw::Window& w) {
+    WindowView* v = viewOf(w);
+    if (!v) return;
+    if (auto* p = dynamic_cast<fw::PropertyPage*>(&w)) {
+        (void)p;
+        return;   // a page's tab keeps its template title
+    }
+    if (v->top) v->top->setWindowTitle(qs(w.caption()));
+}
+
+void QtBackend::focusChanged(fw::Dialog& d, int) {
+    if (viewOf(d)) syncFocus(d);
+}
+
+void QtBackend::sheetChanged(fw::PropertySheet& s) {
+    WindowView* v = viewOf(s);
+    if (auto* sw = v ? dynamic_cast<SheetWindow*>(v->top) : nullptr) sw->sync();
+}
+
+void QtBackend::invalidate(fw::Window& w) {
+    WindowView* v = viewOf(w);
+    if (!v || !v->client) return;
+    QPointer<ClientWidget> c = v->client;
+    QTimer::singleShot(0, c, [c] {
+        if (c) c->paintNow();
+    });
+}
+
+void QtBackend::canvasChanged(fw::Window& w) {
+    WindowView* v = viewOf(w);
+    if (v && v->client) v->client->render();
+}
+
+void QtBackend::windowDestroyed(fw::Window& w) {
+    for (auto it = m_timers->timers.begin(); it != m_timers->timers.end();) {
+        if (it->first.first == &w) {
+            it->second->stop();
+            it->second->deleteLater();
+            it = m_timers->timers.erase(it);
+        } else {
+            ++it;
+        }
+    }
+}
+
+// ---- message boxes ----
+
+namespace {
+QString answerText(int id) {
+    switch (id) {
+    case fw::IDOK: return QStringLiteral("确定");
+    case fw::IDCANCEL: return QStringLiteral("取消");
+    case fw::IDYES: return QStringLiteral("是(&Y)");
+    case fw::IDNO: return QStringLiteral("否(&N)");
+    case fw::IDRETRY: return QStringLiteral("重试(&R)");
+    case fw::IDABORT: return QStringLiteral("中止(&A)");
+    case fw::IDIGNORE: return QStringLiteral("忽略(&I)");
+    default: return {};
+    }
+}
+QMessageBox::ButtonRole answerRole(int id) {
+    switch (id) {
+    case fw::IDOK:
+    case fw::IDYES:
+    case fw::IDRETRY: return QMessageBox::AcceptRole;
+    case fw::IDNO: return QMessageBox::NoRole;
+    case fw::IDCANCEL:
+    case fw::IDABORT: return QMessageBox::RejectRole;
+    default: return QMessageBox::ActionRole;
+    }
+}
+}  // namespace
+
+int QtBackend::messageBox(const fw::MessageRequest& m) {
+    QMessageBox box(modalParent());
+    box.setWindowTitle(qs(m.caption));
+    box.setText(qs(m.text));
+    switch (m.icon) {
+    case fw::MessageIcon::Information: box.setIcon(QMessageBox::Information); break;
+    case fw::MessageIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
+    case fw::MessageIcon::Stop: box.setIcon(QMessageBox::Critical); break;
+    case fw::MessageIcon::Question: box.setIcon(QMessageBox::Question); break;
+    case fw::MessageIcon::None: break;
+    }
+    const auto answers = m.answers();
+    std::vector<std::pair<QAbstractButton*, int>> buttons;
+    for (int id : answers) {
+        QPushButton* b = box.addButton(answerText(id), answerRole(id));
+        b->setAccessibleDescription(QStringLiteral("id %1").arg(id));
+        b->setObjectName(QStringLiteral("answer-%1").arg(id));
+        buttons.push_back({b, id});
+    }
+    const std::size_t def = static_cast<std::size_t>(std::clamp<int>(m.defaultButton, 0, int(answers.size()) - 1));
+    box.setDefaultButton(static_cast<QPushButton*>(buttons[def].first));
+    // Escape (and the close box) answer Cancel, or OK when that is the only button.
+    int escape = 0;
+    for (int id : answers)
+        if (id == fw::IDCANCEL) escape = id;
+    if (!escape && answers.size() == 1) escape = answers.front();
+    for (auto& [b, id] : buttons)
+        if (id == escape) box.setEscapeButton(b);
+    QPointer<QWidget> parent = modalParent();
+    pushModal(&box);
+    box.exec();
+    popModal(&box);
+    for (auto& [b, id] : buttons)
+        if (box.clickedButton() == b) return id;
+    return escape ? escape : answers.back();
+}
+
+// ---- file dialogs ----
+
+namespace {
+QString patternsOf(const std::string& patterns) {
+    QStringList out;
+    for (const QString& p : qs(patterns).split(u';', Qt::SkipEmptyParts)) {
+        QString t = p.trimmed();
+        out << (t == QStringLiteral("*.*") ? QStringLiteral("*") : t);
+    }
+    return out.join(u' ');
+}
+// "圆柱齿轮计算数据文件(*.cyb)" with patterns "*.cyb" -> a Qt name filter
+// whose last parentheses hold the patterns Qt matches.
+QString nameFilter(const fw::FileFilter& f) {
+    QString d = qs(f.description).trimmed();
+    if (d.endsWith(u')')) {
+        qsizetype open = d.lastIndexOf(u'(');
+        if (open > 0) d = d.left(open);
+    }
+    return d + u'(' + patternsOf(f.patterns) + u')';
+}
+}  // namespace
+
+std::optional<std::filesystem::path> QtBackend::fileDialog(const fw::FileRequest& r) {
+    QFileDialog fd(modalParent());
+    fd.setOption(QFileDialog::DontUseNativeDialog, true);
+    const bool save = r.mode == fw::FileMode::Save;
+    fd.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    fd.setFileMode(!save && (r.flags & fw::OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    if (save && !(r.flags & fw::OFN_OVERWRITEPROMPT)) fd.setOption(QFileDialog::DontConfirmOverwrite, true);
+    if (!r.title.empty()) fd.setWindowTitle(qs(r.title));
+    QStringList filters;
+    for (const auto& f : r.filters) filters << nameFilter(f);
+    if (!filters.isEmpty()) {
+        fd.setNameFilters(filters);
+        fd.selectNameFilter(filters.value(std::clamp<int>(r.filterIndex, 0, int(filters.size()) - 1)));
+    }
+    // Saving: the overwrite question must see the name with its extension.
+    if (save && !r.defaultExt.empty()) fd.setDefaultSuffix(qs(r.defaultExt).toLower());
+    std::error_code ec;
+    if (!r.folder.empty() && std::filesystem::is_directory(r.folder, ec))
+        fd.setDirectory(QString::fromStdString(r.folder.string()));
+    if (!r.initialName.empty() && r.initialName.find_first_of("*?") == std::string::npos)
+        fd.selectFile(qs(r.initialName));
+    pushModal(&fd);
+    const int rc = fd.exec();
+    popModal(&fd);
+    if (rc != QDialog::Accepted || fd.selectedFiles().isEmpty()) return std::nullopt;
+    return std::filesystem::path(str(fd.selectedFiles().front()));
+}
+
+// ---- help, shell, printing, cursor, timers ----
+
+HelpViewer& QtBackend::helpViewer() {
+    if (!m_help) m_help = std::make_unique<HelpViewer>();
+    return *m_help;
+}
+
+void QtBackend::help(const fw::HelpRequest& h) {
+    HelpViewer& v = helpViewer();
+    // A modal window blocks every other top-level window: lend it the help
+    // window, so the help stays usable while the dialog asking for it is up.
+    QWidget* top = modalParent();
+    while (top && !dynamic_cast<ModalWindow*>(top)) top = top->parentWidget();
+    if (top && v.parentWidget() != top) v.setParent(top, Qt::Window);
+    v.showRequest(h);
+}
+
+bool QtBackend::shellOpen(const fw::ShellRequest& r) {
+    std::error_code ec;
+    if (!std::filesystem::exists(r.file, ec)) return false;
+    return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(r.file.string())));
+}
+
+bool QtBackend::print(const fw::PrintRequest& p) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(qs(p.title));
+    if (p.setupOnly) {
+        QPageSetupDialog dlg(&printer, modalParent());
+        return dlg.exec() == QDialog::Accepted;
+    }
+    QTextDocument doc;
+    doc.setDefaultFont(QFont(qs(Application::fallbackFamily()), 10));
+    doc.setPlainText(qs(p.text));
+    if (p.preview) {
+        QPrintPreviewDialog dlg(&printer, modalParent());
+        QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&doc](QPrinter* pr) { doc.print(pr); });
+        return dlg.exec() == QDialog::Accepted;
+    }
+    QPrintDialog dlg(&printer, modalParent());
+    if (dlg.exec() != QDialog::Accepted) return false;
+    doc.print(&printer);
+    return true;
+}
+
+void QtBackend::setWaitCursor(bool on) {
+    if (on) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        ++m_waitDepth;
+    } else if (m_waitDepth > 0) {
+        QApplication::restoreOverrideCursor();
+        --m_waitDepth;
+    }
+}
+
+void QtBackend::startTimer(fw::Window& w, int id, int ms) {
+    m_timers->stop(&w, id);
+    auto* t = new QTimer;
+    t->setInterval(ms);
+    fw::Window* win = &w;
+    QObject::connect(t, &QTimer::timeout, t, [win, id] { win->userTimer(id); });
+    m_timers->timers[{&w, id}] = t;
+    t->start();
+}
+
+void QtBackend::stopTimer(fw::Window& w, int id) { m_timers->stop(&w, id); }
+
+}  // namespace fwqt
