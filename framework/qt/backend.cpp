@@ -1,3 +1,4 @@
+#include <cctype>
 // The Qt backend: modal runs of dialogs and sheets, the model's changes
 // pushed to the widgets, message and file dialogs, timers, printing.
 #include "fwqt/qt_backend.h"
@@ -477,6 +478,13 @@ void QtBackend::help(const fw::HelpRequest& h) {
 bool QtBackend::shellOpen(const fw::ShellRequest& r) {
     std::error_code ec;
     if (!std::filesystem::exists(r.file, ec)) return false;
+    // Our own HTML documents open in the program's help window, like the help.
+    auto ext = r.file.extension().string();
+    for (auto& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == ".htm" || ext == ".html") {
+        helpViewer().showFile(r.file);
+        return true;
+    }
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(r.file.string())));
 }
 

@@ -149,4 +149,12 @@ void HelpViewer::showRequest(const fw::HelpRequest& r) {
     activateWindow();
 }
 
+void HelpViewer::showFile(const std::filesystem::path& file) {
+    if (!m_mapRead) loadContents();
+    m_page->setSource(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+    show();
+    raise();
+    activateWindow();
+}
+
 }  // namespace fwqt

@@ -1,6 +1,7 @@
 // The program's help window: the pages of the help folder in a browser with
 // back/forward and the contents page beside it.
 #pragma once
+#include <filesystem>
 #include <QWidget>
 #include <map>
 #include <string>
@@ -17,6 +18,8 @@ public:
     HelpViewer();
     // Opens the page a request names and brings the window up.
     void showRequest(const fw::HelpRequest& r);
+    // A document of our own outside the help folder (the manual, the worked examples).
+    void showFile(const std::filesystem::path& file);
     // Opens a page of the help folder ("Page.htm" or "Page.htm#part").
     void openPage(const std::string& page);
     QTextBrowser* pageBrowser() const { return m_page; }

@@ -6,6 +6,12 @@ fw::Module& module() {
     static fw::Module m = [] {
         fw::Module mod("corvane");
         addStrings(mod);
+        addCypreTemplate(mod);
+        addInvTemplate(mod);
+        addCyGeomPages(mod);
+        addCygeomCheckDlgs(mod);
+        addFactorDialogs(mod);
+        addCyProofDlg(mod);
         return mod;
     }();
     return m;

@@ -6,6 +6,9 @@ fw::Module& module() {
     static fw::Module m = [] {
         fw::Module mod("kavrin");
         addStrings(mod);
+        addMenus(mod);
+        addBitmaps(mod);
+        addAboutTemplate(mod);
         return mod;
     }();
     return m;

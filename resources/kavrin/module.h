@@ -10,5 +10,18 @@ fw::Module& module();
 // One fill function per resource file of this folder; module() calls each.
 // (Add a line here and one in module.cpp for every new resource file.)
 void addStrings(fw::Module& m);
+void addMenus(fw::Module& m);        // menus 128/129, accelerators 128, toolbar 128
+void addBitmaps(fw::Module& m);      // icons 128/129/142, splash 102, toolbar images
+void addAboutTemplate(fw::Module& m);   // dialog 100
+
+// Resource ids of the main program.
+inline constexpr int IDR_MAINFRAME = 128;
+inline constexpr int IDR_KAVRINTYPE = 129;
+inline constexpr int IDI_DOCUMENT = 142;
+inline constexpr int IDB_SPLASH = 102;
+inline constexpr int IDB_TOOLBAR = 30128;   // the toolbar's image strip, 16 x 16 per button
+inline constexpr int IDD_ABOUTBOX = 100;
+inline constexpr int IDS_CEXY_CAPTION = 109;
+inline constexpr int IDS_APP_TITLE = 57344;
 
 }  // namespace kavrin

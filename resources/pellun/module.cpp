@@ -6,6 +6,7 @@ fw::Module& module() {
     static fw::Module m = [] {
         fw::Module mod("pellun");
         addStrings(mod);
+        addKaDlg(mod);
         return mod;
     }();
     return m;

@@ -6,6 +6,7 @@ fw::Module& module() {
     static fw::Module m = [] {
         fw::Module mod("sirrow");
         addStrings(mod);
+        addFactorDialogs(mod);
         return mod;
     }();
     return m;

@@ -4,6 +4,10 @@
 // in scenes() under its deliverable's heading. The PNG is <name>.png.
 #include "samples.h"
 #include "shooter.h"
+#include "cylindrical/cy_geom_pro_sheet.h"  // corvane: geometry sheet
+#include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
+#include "cylindrical/cygeom_check_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
 
 namespace shots {
 
@@ -84,6 +88,68 @@ void sampleWizard(Shooter& shooter) {
     });
 }
 
+// ---- corvane: the geometry sheet with the external example pair ----
+
+// Page 1 typed as a user would (Z1 20, Z2 40, mn 2, αn 20°, a = ad = 60) and
+// distributed, then the page `index` shown with its listing calculated.
+void geometrySheetPage(Shooter& shooter, const char* name, int index) {
+    using P1 = CCyGeomProPage1;
+    CCyGeomProSheet sheet("《Ondrel》 Kavrin  齿轮几何计算程序", nullptr);
+    sheet.removeApplyButton();
+    shooter.shoot(name, sheet, [&sheet, index](fw::PropertySheet&) {
+        P1& p1 = sheet.m_page1;
+        p1.userTyped(P1::IDC_TITLE, "减速器高速级");
+        p1.userTyped(P1::IDC_NUMBER, "JS-100");
+        p1.userTyped(P1::IDC_Z1, "20");
+        p1.userTyped(P1::IDC_Z2, "40");
+        p1.userTyped(P1::IDC_MN, "2");
+        p1.userFocus(P1::IDC_A);
+        p1.userClick(P1::IDC_DISTRIBUTE);
+        if (index == 0) return;
+        sheet.userSelectPage(index);
+        if (index == 1) sheet.m_page2.userClick(CCyGeomProPage2::kIds.calc);
+        if (index == 2) sheet.m_page3.userClick(CCyGeomProPage3::kIds.calc);
+        if (index == 3) sheet.m_page4.userClick(CCyGeomProPage4::IDC_CALC);
+    });
+}
+void geometrySheetPage1(Shooter& s) { geometrySheetPage(s, "corvane-geometry-sheet-page1", 0); }
+void geometrySheetPage2(Shooter& s) { geometrySheetPage(s, "corvane-geometry-sheet-page2", 1); }
+void geometrySheetPage3(Shooter& s) { geometrySheetPage(s, "corvane-geometry-sheet-page3", 2); }
+void geometrySheetPage4(Shooter& s) { geometrySheetPage(s, "corvane-geometry-sheet-page4", 3); }
+
+// ---- corvane: the cutter scheme and check results of the internal example ----
+
+// Z1 = 20, Z2 = 34, mn = 2, αn = 20°, a = 15 (xn1 = 0.4026, xn2 = 1.0129),
+// pinion hobbed, the internal gear shaped by a cutter z0 = 17, x0 = 0.
+cylindrical::DesignedPair internalCheckExample() {
+    return {.z1 = 20, .z2 = 34, .mn = 2, .alphaN = 20 * 3.141592653589793 / 180, .beta = 0, .haStar = 1,
+            .xn1 = 0.4026, .xn2 = 1.0129, .a = 15, .internal = true};
+}
+cylindrical::CutterScheme internalCheckScheme() {
+    return {.pinionHobbed = 1, .gearHobbed = 0, .sameCutter = 0, .cutter1 = {},
+            .cutter2 = {.z0 = 17, .d0 = 34, .da0 = 39, .ha0 = 1.25, .x0 = 0}};
+}
+
+void cutterSchemeDialog(Shooter& shooter) {
+    using D = CCygeomCutDlg;
+    D dlg;
+    dlg.setInputs(2, cylindrical::kCutModeInternalPair, 1.0);
+    shooter.shoot("corvane-cutter-scheme", dlg, [](fw::Dialog& d) {
+        d.userClick(D::IDC_PINION_HOBBED);
+        d.userTyped(D::IDC_Z02, "17");
+        d.userTyped(D::IDC_X02, "0");
+        d.userFocus(D::IDC_HA02);
+    });
+}
+
+void checkResultDialog(Shooter& shooter) {
+    CCyGeomCheckDlg dlg;
+    auto r = cylindrical::checkDesignedPair(internalCheckExample(), internalCheckScheme());
+    if (r) dlg.setContents(r->rows.items, r->rows.results, r->rows.solutions, internalCheckScheme(),
+                           cylindrical::kCutModeInternalPair);
+    shooter.shoot("corvane-check-results", dlg);
+}
+
 }  // namespace
 
 const std::vector<Scene>& scenes() {
@@ -94,6 +160,12 @@ const std::vector<Scene>& scenes() {
         {"samples-wizard", &sampleWizard},
         // kavrin
         // corvane
+        {"corvane-geometry-sheet-page1", &geometrySheetPage1},
+        {"corvane-geometry-sheet-page2", &geometrySheetPage2},
+        {"corvane-geometry-sheet-page3", &geometrySheetPage3},
+        {"corvane-geometry-sheet-page4", &geometrySheetPage4},
+        {"corvane-cutter-scheme", &cutterSchemeDialog},
+        {"corvane-check-results", &checkResultDialog},
         // pellun
         // belmar, sirrow, tarv
     };

@@ -1,0 +1,68 @@
+#include "common/dialogs/elasticity_dialog.h"
+
+#include "common/calc/factor_dialog_calc.h"
+
+namespace kavrin {
+
+ElasticityDialog::ElasticityDialog(const FactorDialogCopy& copy, ElasticityCheck check, fw::Window* parent)
+    : FactorDialog(copy, IDC_FACTOR_HELP, parent) {
+    std::vector<int> pairs;
+    for (int id = IDC_PAIR; id <= 1236; ++id) pairs.push_back(id);
+    pairs.push_back(IDC_OTHER);
+    onRadios(pairs, m_nPair, [this] { OnPair(); });
+    const std::pair<int, double*> fields[] = {{IDC_E1, &m_dE1}, {IDC_E2, &m_dE2}, {IDC_NU1, &m_dNu1}, {IDC_NU2, &m_dNu2}};
+    for (auto [id, value] : fields) {
+        if (check == ElasticityCheck::OnEveryChange)
+            onChange(id, [this, id, value] { OnChangeField(id, *value); });
+        else
+            onKillFocus(id, [this, id, value] { OnKillfocusField(id, *value); });
+    }
+}
+
+void ElasticityDialog::DoDataExchange(fw::Exchange& dx) {
+    dx.radio(IDC_PAIR, m_nPair);
+    dx.number(IDC_E1, m_dE1);
+    dx.number(IDC_E2, m_dE2);
+    dx.number(IDC_NU1, m_dNu1);
+    dx.number(IDC_NU2, m_dNu2);
+}
+
+bool ElasticityDialog::OnInitDialog() {
+    UpdateData(false);
+    enableFields(false);
+    return true;
+}
+
+void ElasticityDialog::enableFields(bool on) {
+    for (int id : {IDC_E1, IDC_E2, IDC_NU1, IDC_NU2}) enable(id, on);
+}
+
+void ElasticityDialog::OnPair() {
+    const ElasticModuli e = elasticModuli(m_nPair);
+    m_dE1 = e.e1;
+    m_dE2 = e.e2;
+    m_dNu1 = m_dNu2 = 0.3;
+    enableFields(m_nPair == kElasticPairOther);
+    UpdateData(false);
+}
+
+void ElasticityDialog::showHint(int id, double value) {
+    const char* hint = "";
+    if (value <= 0) hint = id == IDC_E1 || id == IDC_E2 ? "弹性系数必须输入正值！" : "材料泊桑比必须输入正值！";
+    setText(IDC_HINT, hint);
+}
+
+// Every change: only the changed field is read (leniently, half-typed text
+// reads as its leading number), so writing the members to the fields one by
+// one never reads a field that has not been written yet.
+void ElasticityDialog::OnChangeField(int id, double& value) {
+    value = readNumber(id);
+    showHint(id, value);
+}
+
+void ElasticityDialog::OnKillfocusField(int id, const double& value) {
+    if (!UpdateData(true)) return;
+    showHint(id, value);
+}
+
+}  // namespace kavrin

@@ -1,0 +1,28 @@
+#include "common/dialogs/limit_strength_dialog.h"
+
+#include "common/calc/factor_dialog_calc.h"
+
+namespace kavrin {
+
+LimitStrengthDialog::LimitStrengthDialog(const FactorDialogCopy& copy, fw::Window* parent)
+    : FactorDialog(copy, IDC_FACTOR_HELP, parent) {}
+
+int LimitStrengthDialog::DoModal(int mode) {
+    m_nMode = mode;
+    return fw::Dialog::DoModal();
+}
+
+void LimitStrengthDialog::DoDataExchange(fw::Exchange& dx) {
+    dx.number(IDC_SIGMA_FLIM, m_dSigmaFlim);
+    dx.number(IDC_SIGMA_HLIM, m_dSigmaHlim);
+}
+
+bool LimitStrengthDialog::OnInitDialog() {
+    UpdateData(false);
+    const LimitFields f = limitFields(m_nMode);
+    enable(IDC_SIGMA_HLIM, f.contact);
+    enable(IDC_SIGMA_FLIM, f.bending);
+    return true;
+}
+
+}  // namespace kavrin

@@ -1,0 +1,38 @@
+#include "common/dialogs/lubricant_dialog.h"
+
+#include "fw/format.h"
+
+namespace kavrin {
+
+LubricantDialog::LubricantDialog(const FactorDialogCopy& copy, ViscosityCheck check, fw::Window* parent)
+    : FactorDialog(copy, IDC_FACTOR_HELP, parent) {
+    onRadios(IDC_LUBRICANT, 2, m_nLubricant);
+    onRadios(IDC_FLANKS, 2, m_nFlanks);
+    onRadios(IDC_CLASS, 5, m_nClass);
+    if (check == ViscosityCheck::OnEveryChange) onChange(IDC_VISCOSITY, [this] { OnChangeViscosity(); });
+}
+
+int LubricantDialog::DoModal(int limitClass) {
+    m_nClass = limitClass;
+    return fw::Dialog::DoModal();
+}
+
+void LubricantDialog::DoDataExchange(fw::Exchange& dx) {
+    dx.radio(IDC_LUBRICANT, m_nLubricant);
+    dx.radio(IDC_FLANKS, m_nFlanks);
+    dx.radio(IDC_CLASS, m_nClass);
+    dx.number(IDC_VISCOSITY, m_dNu50);
+}
+
+// Text that is no number yet (empty, "-") waits for OK's exchange to refuse it.
+void LubricantDialog::OnChangeViscosity() {
+    auto v = fw::parseNumber(text(IDC_VISCOSITY));
+    if (!v) return;
+    m_dNu50 = *v;
+    if (m_dNu50 > 0) return;
+    fw::MessageBox("输入数据无效！", "警告", MB_ICONEXCLAMATION);
+    m_dNu50 = kDefaultViscosity;
+    UpdateData(false);
+}
+
+}  // namespace kavrin

@@ -1,0 +1,374 @@
+#include "cylindrical/cy_geom_pro_page1.h"
+
+#include "common/calc/data_folder.h"
+#include "common/calc/design_file.h"
+#include "cylindrical/cy_current_design.h"
+#include "cylindrical/pair_check_action.h"
+#include "fw/file.h"
+#include "fw/format.h"
+#include "fw/text.h"
+#include "resources/corvane/module.h"
+
+using namespace cylindrical;
+
+namespace {
+
+constexpr const char* kDesignFilter = "圆柱齿轮计算数据文件(*.cyb)|*.cyb|All File(*.*)|*.*|";
+constexpr const char* kReportFilter = "圆柱齿轮计算报告文件(*.cyt)|*.cyt|All File(*.*)|*.*|";
+
+void refuse(const std::string& text) { fw::MessageBox(text, {}, fw::MB_OK | fw::MB_ICONEXCLAMATION); }
+void inform(const std::string& text) { fw::MessageBox(text, {}, fw::MB_OK | fw::MB_ICONINFORMATION); }
+
+// Start a file dialog from the last path, or from the data folder with the
+// pattern as its initial name (the pattern is never kept as a path).
+void startFrom(fw::FileDialog& fd, const std::string& last, const char* pattern) {
+    if (last.empty()) {
+        fd.setInitialFolder(kavrin::GetDataDir());
+        fd.request().initialName = pattern;
+    } else {
+        fd.setInitialFolder(last);
+    }
+}
+
+}  // namespace
+
+CCyGeomProPage1::CCyGeomProPage1() : fw::PropertyPage(corvane::module(), IDD) {
+    onChange(IDC_Z1, [this] { OnEnChangeZ(GearSide::Pinion, IDC_Z1); });
+    onChange(IDC_Z2, [this] { OnEnChangeZ(GearSide::Gear, IDC_Z2); });
+    for (int id : {IDC_BETA_DEG, IDC_BETA_MIN, IDC_BETA_SEC}) onChange(id, [this, id] { OnEnChangeBeta(id); });
+    for (int id : {IDC_ALPHAN_DEG, IDC_ALPHAN_MIN, IDC_ALPHAN_SEC})
+        onChange(id, [this, id] { OnEnChangeAlphaN(id); });
+    onKillFocus(IDC_MN, [this] { OnEnKillfocusMn(); });
+    onKillFocus(IDC_A, [this] { OnEnKillfocusA(); });
+    onKillFocus(IDC_XN1, [this] { OnEnKillfocusXn1(); });
+    onKillFocus(IDC_XN2, [this] { OnEnKillfocusXn2(); });
+    onSelChange(IDC_HASTAR, [this] { OnCbnSelchangeHaStar(); });
+    onClick(IDC_EXTERNAL, [this] { OnBnClickedExternal(); });
+    onClick(IDC_INTERNAL, [this] { OnBnClickedInternal(); });
+    onClick(IDC_DISTRIBUTE, [this] { OnBnClickedDistribute(); });
+    onClick(IDC_LOAD_PRE, [this] { OnBnClickedLoadPre(); });
+    onClick(IDC_LOAD_GEOM, [this] { OnBnClickedLoadGeom(); });
+    onClick(IDC_CHECK, [this] { OnBnClickedCheck(); });
+    onClick(IDC_REPORT, [this] { OnBnClickedReport(); });
+    for (int id : {IDC_TITLE, IDC_NUMBER, IDC_DATE}) onKillFocus(id, [this, id] { OnEnKillfocusText(id); });
+    onSetFocus(IDC_DATE, [this] { OnEnSetfocusDate(); });
+}
+
+double CCyGeomProPage1::fieldNumber(int id, double current) const {
+    if (text(id) == fw::formatNumber(current)) return current;
+    return readNumber(id);
+}
+
+void CCyGeomProPage1::exchangeNumber(fw::Exchange& dx, int id, double& v) {
+    if (dx.saving() && text(id) == fw::formatNumber(v)) return;
+    dx.number(id, v);
+}
+
+void CCyGeomProPage1::DoDataExchange(fw::Exchange& dx) {
+    dx.text(IDC_TITLE, m_szTitle);
+    dx.text(IDC_NUMBER, m_szNumber);
+    dx.text(IDC_DATE, m_szDate);
+    dx.integer(IDC_Z1, m_s.z1);
+    dx.integer(IDC_Z2, m_s.z2);
+    dx.integer(IDC_BETA_DEG, m_s.beta.deg, -60, 60);
+    dx.integer(IDC_BETA_MIN, m_s.beta.min);
+    dx.integer(IDC_BETA_SEC, m_s.beta.sec);
+    exchangeNumber(dx, IDC_MN, m_s.mn);
+    dx.integer(IDC_ALPHAN_DEG, m_s.alphaN.deg, 0, 30);
+    dx.integer(IDC_ALPHAN_MIN, m_s.alphaN.min, 0, 59);
+    dx.integer(IDC_ALPHAN_SEC, m_s.alphaN.sec, 0, 59);
+    dx.comboText(IDC_HASTAR, m_strHaStar);
+    exchangeNumber(dx, IDC_A, m_s.a);
+    exchangeNumber(dx, IDC_XN1, m_s.xn1);
+    exchangeNumber(dx, IDC_XN2, m_s.xn2);
+    dx.radio(IDC_EXTERNAL, m_s.meshType);
+    if (dx.saving()) return;
+    // Computed values are shown, never read back: a mirror neither loses
+    // precision nor blocks leaving the page with a range check.
+    dx.number(IDC_ZV1, m_s.zv1);
+    dx.number(IDC_ZV2, m_s.zv2);
+    dx.number(IDC_MT, m_s.mt);
+    dx.integer(IDC_ALPHAT_DEG, m_s.alphaT.deg);
+    dx.integer(IDC_ALPHAT_MIN, m_s.alphaT.min);
+    dx.integer(IDC_ALPHAT_SEC, m_s.alphaT.sec);
+    dx.number(IDC_AD, m_s.ad);
+    dx.number(IDC_YN, m_s.yn);
+    dx.number(IDC_YT, m_s.yt);
+    dx.number(IDC_ALPHAWT, m_s.alphaWtDeg);
+    dx.number(IDC_SUMX, m_s.sumX);
+}
+
+bool CCyGeomProPage1::OnInitDialog() {
+    fw::copyToField(m_szDate, fw::todayText());
+    m_szTitle[0] = m_szNumber[0] = '\0';
+    UpdateData(false);
+    setText(IDC_RESULT, m_strResult);
+    m_initialised = true;
+    return true;
+}
+
+void CCyGeomProPage1::storeEntries() { storePair(m_s, texts(), g_curGeomRecord); }
+
+bool CCyGeomProPage1::OnKillActive() {
+    if (!UpdateData(true)) return false;
+    storeEntries();
+    if (pairComplete(m_s)) return true;
+    setResult(kMsgLoadPreliminary);
+    return false;
+}
+
+// ---- reading and showing ----
+
+void CCyGeomProPage1::readFields() {
+    m_s.z1 = static_cast<int>(readInteger(IDC_Z1));
+    m_s.z2 = static_cast<int>(readInteger(IDC_Z2));
+    m_s.beta = {static_cast<int>(readInteger(IDC_BETA_DEG)), static_cast<int>(readInteger(IDC_BETA_MIN)),
+                static_cast<int>(readInteger(IDC_BETA_SEC))};
+    m_s.alphaN = {static_cast<int>(readInteger(IDC_ALPHAN_DEG)), static_cast<int>(readInteger(IDC_ALPHAN_MIN)),
+                  static_cast<int>(readInteger(IDC_ALPHAN_SEC))};
+    m_s.mn = fieldNumber(IDC_MN, m_s.mn);
+    m_s.a = fieldNumber(IDC_A, m_s.a);
+    m_s.xn1 = fieldNumber(IDC_XN1, m_s.xn1);
+    m_s.xn2 = fieldNumber(IDC_XN2, m_s.xn2);
+    m_s.meshType = checked(IDC_INTERNAL) ? kMeshInternal : kMeshExternal;
+}
+
+void CCyGeomProPage1::setResult(const std::string& text) {
+    m_strResult = text;
+    setText(IDC_RESULT, m_strResult);
+}
+
+void CCyGeomProPage1::apply(const PairUpdate& u) {
+    m_s = u.state;
+    if (u.shiftsChanged) m_check.reset();
+    UpdateData(false);
+    if (u.resultText) setResult(*u.resultText);
+    if (u.warning) fw::MessageBox(*u.warning, kCaptionWarning, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+}
+
+DesignTexts CCyGeomProPage1::texts() const {
+    return {fw::readField(m_szTitle), fw::readField(m_szNumber), fw::readField(m_szDate)};
+}
+
+DesignedPair CCyGeomProPage1::designedPair() const {
+    return {.z1 = m_s.z1,
+            .z2 = m_s.z2,
+            .mn = m_s.mn,
+            .alphaN = m_s.alphaNRad,
+            .beta = m_s.betaRad,
+            .haStar = m_s.haStar,
+            .xn1 = m_s.xn1,
+            .xn2 = m_s.xn2,
+            .a = m_s.a,
+            .internal = m_s.meshType == kMeshInternal};
+}
+
+// ---- field rules ----
+// A change notification whose field already holds the page's value comes
+// from the page writing its own fields and changes nothing.
+
+void CCyGeomProPage1::OnEnChangeZ(GearSide side, int id) {
+    if (readInteger(id) == (side == GearSide::Pinion ? m_s.z1 : m_s.z2)) return;
+    readFields();
+    apply(teethChanged(m_s, side));
+}
+
+void CCyGeomProPage1::OnEnChangeBeta(int id) {
+    int held = id == IDC_BETA_DEG ? m_s.beta.deg : id == IDC_BETA_MIN ? m_s.beta.min : m_s.beta.sec;
+    if (readInteger(id) == held) return;
+    readFields();
+    apply(helixChanged(m_s));
+}
+
+void CCyGeomProPage1::OnEnChangeAlphaN(int id) {
+    int held = id == IDC_ALPHAN_DEG ? m_s.alphaN.deg : id == IDC_ALPHAN_MIN ? m_s.alphaN.min : m_s.alphaN.sec;
+    if (readInteger(id) == held) return;
+    readFields();
+    apply(pressureAngleChanged(m_s));
+}
+
+// Leaving mn or a without changing it keeps the distribution (and shifts
+// set by hand) as they are.
+void CCyGeomProPage1::OnEnKillfocusMn() {
+    double before = m_s.mn;
+    if (!UpdateData(true) || m_s.mn == before) return;
+    apply(moduleChanged(m_s));
+}
+
+void CCyGeomProPage1::OnEnKillfocusA() {
+    double before = m_s.a;
+    if (!UpdateData(true) || m_s.a == before) return;
+    apply(centreDistanceChanged(m_s));
+}
+
+void CCyGeomProPage1::OnEnKillfocusXn1() {
+    if (!UpdateData(true)) return;
+    apply(pinionShiftEdited(m_s));
+}
+
+void CCyGeomProPage1::OnEnKillfocusXn2() {
+    if (!UpdateData(true)) return;
+    apply(gearShiftEdited(m_s));
+}
+
+void CCyGeomProPage1::OnCbnSelchangeHaStar() {
+    m_strHaStar = combo(IDC_HASTAR).text();
+    if (auto v = fw::parseNumber(m_strHaStar)) m_s.haStar = *v;
+}
+
+void CCyGeomProPage1::OnBnClickedExternal() {
+    readFields();
+    apply(externalMeshChosen(m_s));
+}
+
+void CCyGeomProPage1::OnBnClickedInternal() {
+    readFields();
+    apply(internalMeshChosen(m_s));
+}
+
+void CCyGeomProPage1::OnBnClickedDistribute() {
+    readFields();
+    apply(distribute(m_s, kSumXZeroButton));
+}
+
+// ---- texts ----
+
+void CCyGeomProPage1::OnEnKillfocusText(int id) {
+    std::string t = text(id);
+    if (id == IDC_TITLE) {
+        fw::copyToField(m_szTitle, t);
+        g_strTitle = fw::readField(m_szTitle);
+    } else if (id == IDC_NUMBER) {
+        fw::copyToField(m_szNumber, t);
+        g_strDrawingNo = fw::readField(m_szNumber);
+    } else {
+        fw::copyToField(m_szDate, t);
+        g_strDate = fw::readField(m_szDate);
+    }
+}
+
+void CCyGeomProPage1::OnEnSetfocusDate() {
+    fw::copyToField(m_szDate, fw::todayText());
+    setText(IDC_DATE, fw::readField(m_szDate));
+}
+
+void CCyGeomProPage1::takeTexts(const std::string& title, const std::string& number, const std::string& date) {
+    fw::copyToField(m_szTitle, title);
+    fw::copyToField(m_szNumber, number);
+    fw::copyToField(m_szDate, date);
+    g_strTitle = fw::readField(m_szTitle);
+    g_strDrawingNo = fw::readField(m_szNumber);
+    g_strDate = fw::readField(m_szDate);
+}
+
+void CCyGeomProPage1::lockMeshType() {
+    enable(IDC_EXTERNAL, m_s.meshType == kMeshExternal);
+    enable(IDC_INTERNAL, m_s.meshType == kMeshInternal);
+}
+
+// ---- loaders: everything is checked before the current design changes ----
+
+std::optional<std::filesystem::path> CCyGeomProPage1::chooseDesignFile(const char* title) {
+    fw::FileDialog fd(fw::FileMode::Open, "cyb", {}, fw::OFN_FILEMUSTEXIST | fw::OFN_HIDEREADONLY, kDesignFilter,
+                      this);
+    fd.setTitle(title);
+    startFrom(fd, g_strDataPath, "*.cyb");
+    if (fd.DoModal() != fw::IDOK) return std::nullopt;
+    if (!kavrin::hasDataExtension(fd.path(), kavrin::kExtCyData)) {
+        refuse(kavrin::kMsgNotCybFile);
+        return std::nullopt;
+    }
+    return fd.path();
+}
+
+namespace {
+
+// The file's bytes, or nullopt after the open failure was shown.
+std::optional<std::vector<std::uint8_t>> readDesignFile(const std::filesystem::path& p) {
+    auto bytes = fw::readFile(p);
+    if (!bytes) {
+        refuse(bytes.error().openMessage());
+        return std::nullopt;
+    }
+    return std::move(*bytes);
+}
+
+void takePaths(const std::filesystem::path& data) {
+    g_strDataPath = data.string();
+    g_strReportPath = kavrin::loadReportName(data, kavrin::kExtCyData, kavrin::kExtCyReport).string();
+}
+
+}  // namespace
+
+void CCyGeomProPage1::OnBnClickedLoadPre() {
+    auto path = chooseDesignFile("《Ondrel》打开圆柱齿轮数据文件");
+    if (!path) return;
+    auto bytes = readDesignFile(*path);
+    if (!bytes) return;
+    auto loaded = loadPreliminaryForGeometry(*bytes);
+    if (!loaded) return refuse(loaded.error());
+    if (loaded->oldFile) refuse(kavrin::kMsgOldFile);
+    takePaths(*path);
+    g_curPreRecord = loaded->pre;
+    g_curGeomRecord.psiD = loaded->pre.phiD;
+    takeTexts(loaded->pre.title, loaded->pre.number, loaded->pre.date);
+    m_check.reset();
+    apply(pairFromPreliminary(loaded->pre, m_s));
+    lockMeshType();
+}
+
+void CCyGeomProPage1::OnBnClickedLoadGeom() {
+    auto path = chooseDesignFile("《Ondrel》打开指定的数据文件");
+    if (!path) return;
+    auto bytes = readDesignFile(*path);
+    if (!bytes) return;
+    auto loaded = loadGeometryDesign(*bytes);
+    if (!loaded) return refuse(loaded.error());
+    if (loaded->oldFile) refuse(kavrin::kMsgOldFile);
+    takePaths(*path);
+    g_curPreRecord = loaded->pre;
+    g_curGeomRecord = loaded->geom;
+    takeTexts(loaded->geom.title, loaded->geom.number, loaded->geom.date);
+    m_check.reset();
+    m_s = pairFromGeometry(loaded->geom, m_s);
+    UpdateData(false);
+    lockMeshType();
+}
+
+// ---- cutting and interference check ----
+
+void CCyGeomProPage1::OnBnClickedCheck() {
+    readFields();
+    DesignedPair pair = designedPair();
+    if (auto q = designedPairQuantities(pair); !q) return setResult(q.error());
+    runCheck(pair);
+}
+
+void CCyGeomProPage1::runCheck(const DesignedPair& pair) {
+    // The cutter choice, the check run and its verdicts: the run fills
+    // m_check (the report prints it) and the result text. A refused run
+    // leaves the state as it was and shows its reason.
+    PairCheckState state = m_check ? pairCheckState(*m_check) : PairCheckState{};
+    std::string summary = m_strResult;
+    runDesignedPairCheck(this, pair, state, summary);
+    if (state.done) m_check = pairCheckSection(state);
+    setResult(summary);
+}
+
+// ---- report ----
+
+void CCyGeomProPage1::OnBnClickedReport() {
+    fw::FileDialog fd(fw::FileMode::Save, "cyt", {}, fw::OFN_OVERWRITEPROMPT | fw::OFN_FILEMUSTEXIST, kReportFilter,
+                      this);
+    fd.setTitle("《Ondrel》追加几何计算报告");
+    startFrom(fd, g_strReportPath, "*.cyt");
+    if (fd.DoModal() != fw::IDOK) return;
+    SaveNames names = pairReportNames(fd.path(), g_strDataPath);
+    PairCheckSection check = m_check.value_or(PairCheckSection{});
+    check.resultText = m_strResult;
+    if (auto r = appendReportSection(names.report, pairReportSection(m_s, texts(), check)); !r)
+        return refuse(pairReportOpenFailure(names.report));
+    g_strReportPath = names.report.string();
+    if (names.renamed) g_strDataPath = names.data.string();
+    inform(kavrin::savedNotice(names.report));
+}

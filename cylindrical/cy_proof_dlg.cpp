@@ -1,0 +1,538 @@
+// CCyProofDlg: members, inputs, loading, torque, forces and the enabling
+// rules. The factor and stress actions are in cy_proof_factors.cpp, the
+// report in cy_proof_report.cpp.
+#include "cylindrical/cy_proof_dlg.h"
+
+#include <cstring>
+
+#include "common/calc/angle_split.h"
+#include "common/calc/data_folder.h"
+#include "common/calc/design_file.h"
+#include "cylindrical/calc/geometry_design.h"
+#include "cylindrical/calc/rating_forces.h"
+#include "cylindrical/cy_current_design.h"
+#include "cylindrical/factor_dialogs.h"
+#include "fw/clock.h"
+#include "fw/file.h"
+#include "fw/format.h"
+#include "fw/text.h"
+#include "resources/corvane/module.h"
+
+using namespace cylindrical;
+
+namespace {
+
+constexpr const char* kDesignFilter = "圆柱齿轮计算数据文件(*.cyb)|*.cyb|All File(*.*)|*.*|";
+constexpr const char* kMsgBetaTooLarge = "压力角太大！";
+constexpr const char* kMsgLoadedBetaTooLarge = "压力角太大,请修正设计！";
+constexpr const char* kMsgInternalSpurOnly = "建议螺旋角取0°";
+constexpr const char* kMsgCancelQuestion = "报告未输出，是(Yes)否(No)保存数据？";
+// The rating's own words for the loader's refusals.
+constexpr const char* kMsgMeasureData = "所用数据文件是圆柱齿轮测绘计算数据。不适用设计验算!";
+constexpr const char* kMsgNoDesignData = "所用数据文件不包含圆柱齿轮设计计算数据。";
+constexpr const char* kMsgUnfinished = "所载入的文件包含未完成的几何计算数据，\n无法利用这些数据做强度验算。";
+
+std::string ratingLoadMessage(const std::string& loaderMessage) {
+    if (loaderMessage == kMsgMeasurementFile) return kMsgMeasureData;
+    if (loaderMessage == kMsgUnfinishedGeometry) return kMsgUnfinished;
+    return kMsgNoDesignData;
+}
+
+// The character buffers hold code page 936, cut on a character boundary and
+// always zero-terminated.
+template <std::size_t N>
+void copyText(char (&field)[N], const std::string& utf8) {
+    fw::copyToField(std::span<char>(field, N), utf8);
+}
+
+unsigned iconFlags(RatingMessage::Icon icon) {
+    switch (icon) {
+    case RatingMessage::Icon::Information: return MB_ICONINFORMATION;
+    case RatingMessage::Icon::Exclamation: return MB_ICONEXCLAMATION;
+    case RatingMessage::Icon::Question: return MB_ICONQUESTION;
+    case RatingMessage::Icon::None: break;
+    }
+    return 0;
+}
+
+}  // namespace
+
+CCyProofDlg::CCyProofDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD, parent) {
+    onKillFocus(IDC_MN, [this] { OnKillfocusMn(); });
+    onKillFocus(IDC_Z1, [this] { OnKillfocusZ1(); });
+    onChange(IDC_Z2, [this] { OnChangeZ2(); });
+    onKillFocus(IDC_BETA, [this] { OnKillfocusBeta(); });
+    onKillFocus(IDC_ALPHAN, [this] { OnKillfocusAlphaN(); });
+    onKillFocus(IDC_EPS_ALPHA, [this] { OnKillfocusEpsAlpha(); });
+    onKillFocus(IDC_B, [this] { OnKillfocusB(); });
+    onChange(IDC_T, [this] { OnChangeT(); });
+    onChange(IDC_N1, [this] { OnChangeN1(); });
+    onClick(IDC_EXTERNAL, [this] { OnExternal(); });
+    onClick(IDC_INTERNAL, [this] { OnInternal(); });
+    onClick(IDC_PINION, [this] { m_ratedGear = 0; });
+    onClick(IDC_GEAR, [this] { m_ratedGear = 1; });
+    for (int id : {IDC_TITLE, IDC_DRAWING_NO, IDC_DATE}) onChange(id, [this, id] { OnHeadChanged(id); });
+    onSetFocus(IDC_DATE, [this] { OnSetfocusDate(); });
+    onClick(IDC_LOAD, [this] { OnLoad(); });
+    onClick(IDC_TORQUE, [this] { OnTorque(); });
+    onClick(IDC_CALC_FT, [this] { OnForceFt(); });
+    onClick(IDC_CALC_FR, [this] { OnForceFr(); });
+    onClick(IDC_CALC_FX, [this] { OnForceFx(); });
+    onClick(IDC_CALC_FN, [this] { OnForceFn(); });
+    onClick(IDC_HELP_BTN, [this] { OnHelp(); });
+    registerFactorActions();
+}
+
+bool CCyProofDlg::OnInitDialog() {
+    std::memset(m_chTitle, 0, sizeof m_chTitle);
+    std::memset(m_chDrawingNo, 0, sizeof m_chDrawingNo);
+    UpdateData(false);
+    enable(IDC_EPS_BETA, false);
+    for (int id : {IDC_CALC_FT, IDC_CALC_FR, IDC_CALC_FX, IDC_CALC_FN}) enable(id, false);
+    checkFactorButtons();
+    checkContactMask();
+    checkBendingMask();
+    for (int id : {IDC_SIGMAH_BTN, IDC_SIGMAHP_BTN, IDC_SH_BTN, IDC_SIGMAF_BTN, IDC_SIGMAFP_BTN, IDC_SF_BTN})
+        enable(id, false);
+    return true;
+}
+
+void CCyProofDlg::DoDataExchange(fw::Exchange& dx) {
+    dx.number(IDC_BETA, m_beta);
+    dx.number(IDC_MN, m_mn);
+    dx.number(IDC_ALPHAN, m_alphaN);
+    dx.number(IDC_EPS_ALPHA, m_epsAlpha);
+    dx.number(IDC_B, m_b);
+    dx.radio(IDC_EXTERNAL, m_mesh);
+    dx.unsignedInt(IDC_Z1, m_z1);
+    dx.unsignedInt(IDC_Z2, m_z2);
+    dx.number(IDC_N1, m_n1);
+    dx.number(IDC_T, m_t);
+    dx.text(IDC_TITLE, m_strTitle, 63);
+    dx.text(IDC_DRAWING_NO, m_strDrawingNo, 63);
+    dx.text(IDC_DATE, m_strDate, 19);
+    dx.radio(IDC_PINION, m_ratedGear);
+    if (dx.saving()) return;
+    // Computed values are shown only: reading them back through their text
+    // would round them to the shown digits.
+    struct Shown {
+        int id;
+        double* v;
+    };
+    const Shown shown[] = {
+        {IDC_EPS_BETA, &m_epsBeta}, {IDC_FT, &m_ft},         {IDC_FR, &m_fr},           {IDC_FX, &m_fx},
+        {IDC_FN, &m_fn},            {IDC_KA, &m_kA},         {IDC_KV, &m_kV},           {IDC_KHALPHA, &m_kHalpha},
+        {IDC_KHBETA, &m_kHbeta},    {IDC_ZH, &m_zH},         {IDC_ZE, &m_zE},           {IDC_ZEPS, &m_zEps},
+        {IDC_ZN, &m_zN},            {IDC_ZL, &m_zL},         {IDC_ZV, &m_zV},           {IDC_ZR, &m_zR},
+        {IDC_ZW, &m_zW},            {IDC_SIGMAF, &m_sigmaF}, {IDC_SIGMAFP, &m_sigmaFP}, {IDC_SF, &m_sF},
+        {IDC_KA_F, &m_kAF},         {IDC_KV_F, &m_kVF},      {IDC_KFALPHA, &m_kFalpha}, {IDC_KFBETA, &m_kFbeta},
+        {IDC_YFA, &m_yFa},          {IDC_YBETA, &m_yBeta},   {IDC_YEPS, &m_yEps},       {IDC_YN, &m_yN},
+        {IDC_YS, &m_yS},            {IDC_YX, &m_yX},         {IDC_SIGMAH, &m_sigmaH},   {IDC_SIGMAHP, &m_sigmaHP},
+        {IDC_SH, &m_sH},
+    };
+    for (const auto& s : shown) dx.number(s.id, *s.v);
+}
+
+// ---- small helpers -----------------------------------------------------------
+
+CCyProofDlg::InputState CCyProofDlg::inputState() const {
+    return {m_z1, m_z2, m_mn, m_beta, m_alphaN, m_epsAlpha, m_epsBeta, m_b, m_n1, m_t, m_mesh};
+}
+
+void CCyProofDlg::finishInput(const InputState& before) {
+    if (inputState() != before)
+        reset();
+    else
+        refresh();
+}
+
+bool CCyProofDlg::setFlagIfPositive(InputFlag f, double& v) {
+    const bool ok = isUsableValue(v);
+    if (!ok) v = 0;
+    setFlag(f, ok);
+    return ok;
+}
+
+void CCyProofDlg::updateOverlapRatio() {
+    auto eps = overlapRatio(m_b, m_beta, m_mn);
+    m_epsBeta = eps.value_or(0);
+    setFlag(FlagEpsBeta, eps.has_value());
+}
+
+void CCyProofDlg::updateRatio() {
+    if (m_z1 != 0 && m_z2 != 0) m_u = static_cast<double>(m_z2) / m_z1;
+}
+
+void CCyProofDlg::hint(const std::string& text) { setText(IDC_HINT, text); }
+
+void CCyProofDlg::show(const RatingMessage& m) {
+    if (m.place == RatingMessage::Place::HintLine)
+        hint(m.text);
+    else
+        fw::MessageBox(m.text, m.caption, MB_OK | iconFlags(m.icon));
+}
+
+// ---- inputs -------------------------------------------------------------------
+
+void CCyProofDlg::OnKillfocusMn() {
+    const InputState before = inputState();
+    if (!UpdateData(true)) return;
+    setFlagIfPositive(FlagMn, m_mn);
+    updateOverlapRatio();
+    finishInput(before);
+}
+
+void CCyProofDlg::OnKillfocusZ1() {
+    const InputState before = inputState();
+    if (!UpdateData(true)) return;
+    setFlag(FlagZ1, m_z1 != 0);
+    updateRatio();
+    finishInput(before);
+}
+
+void CCyProofDlg::OnChangeZ2() {
+    const long long v = readInteger(IDC_Z2);
+    const std::uint32_t z2 = v > 0 && v <= 0xffffffffLL ? static_cast<std::uint32_t>(v) : 0;
+    // Our own write-back of the same value needs nothing.
+    if (z2 == m_z2 && flag(FlagZ2) == (z2 != 0)) return;
+    const InputState before = inputState();
+    m_z2 = z2;
+    setFlag(FlagZ2, z2 != 0);
+    updateRatio();
+    finishInput(before);
+}
+
+void CCyProofDlg::OnKillfocusBeta() {
+    const InputState before = inputState();
+    if (!UpdateData(true)) return;
+    if (m_beta <= 0 || m_beta > 60 || !std::isfinite(m_beta)) {
+        if (m_beta > 60) hint(kMsgBetaTooLarge);
+        m_beta = 0;
+        m_fx = 0;
+        setFlag(FlagHelical, false);
+        enable(IDC_CALC_FX, false);
+    } else {
+        setFlag(FlagHelical, true);
+        m_yBeta = 1.0;
+        enable(IDC_CALC_FX, true);
+    }
+    updateOverlapRatio();
+    finishInput(before);
+}
+
+void CCyProofDlg::OnKillfocusAlphaN() {
+    const InputState before = inputState();
+    if (!UpdateData(true)) return;
+    setFlagIfPositive(FlagAlphaN, m_alphaN);
+    finishInput(before);
+}
+
+void CCyProofDlg::OnKillfocusEpsAlpha() {
+    const InputState before = inputState();
+    if (!UpdateData(true)) return;
+    setFlagIfPositive(FlagEpsAlpha, m_epsAlpha);
+    finishInput(before);
+}
+
+void CCyProofDlg::OnKillfocusB() {
+    const InputState before = inputState();
+    if (!UpdateData(true)) return;
+    setFlagIfPositive(FlagB, m_b);
+    updateOverlapRatio();
+    finishInput(before);
+}
+
+void CCyProofDlg::OnChangeT() {
+    double t = readNumber(IDC_T);
+    if (!isUsableValue(t)) t = 0;
+    if (t == m_t && flag(FlagT) == (t > 0)) return;
+    const InputState before = inputState();
+    m_t = t;
+    setFlag(FlagT, t > 0);
+    finishInput(before);
+}
+
+void CCyProofDlg::OnChangeN1() {
+    double n = readNumber(IDC_N1);
+    if (!isUsableValue(n)) n = 0;
+    if (n == m_n1 && flag(FlagN1) == (n > 0)) return;
+    const InputState before = inputState();
+    m_n1 = n;
+    setFlag(FlagN1, n > 0);
+    finishInput(before);
+}
+
+void CCyProofDlg::OnExternal() {
+    const InputState before = inputState();
+    m_mesh = 0;
+    enable(IDC_BETA, true);
+    enable(IDC_EPS_BETA, true);
+    if (m_beta == 0) {
+        m_epsBeta = 0;
+        setFlag(FlagEpsBeta, true);
+        m_fx = 0;
+        m_yBeta = 1.0;
+        enable(IDC_CALC_FX, false);
+        enable(IDC_YBETA_BTN, false);
+        hint("");
+    } else {
+        enable(IDC_CALC_FX, true);
+        enable(IDC_YBETA_BTN, true);
+    }
+    finishInput(before);
+}
+
+void CCyProofDlg::OnInternal() {
+    const InputState before = inputState();
+    if (m_beta == 0) {
+        m_mesh = 1;
+        m_epsBeta = 0;
+        setFlag(FlagEpsBeta, true);
+        m_fx = 0;
+        m_yBeta = 1.0;
+        enable(IDC_EPS_BETA, false);
+        enable(IDC_CALC_FX, false);
+        enable(IDC_YBETA_BTN, false);
+        hint("");
+    } else {
+        hint(kMsgInternalSpurOnly);
+        m_mesh = 0;
+    }
+    finishInput(before);
+    // The radio shows the mesh type that stands, also when it was refused.
+    checkRadio(IDC_EXTERNAL, IDC_INTERNAL, m_mesh == 0 ? IDC_EXTERNAL : IDC_INTERNAL);
+}
+
+void CCyProofDlg::OnHeadChanged(int id) {
+    const std::string t = text(id);
+    if (id == IDC_TITLE) {
+        m_strTitle = t;
+        copyText(m_chTitle, t);
+    } else if (id == IDC_DRAWING_NO) {
+        m_strDrawingNo = t;
+        copyText(m_chDrawingNo, t);
+    } else {
+        m_strDate = t;
+        copyText(m_chDate, t);
+    }
+}
+
+void CCyProofDlg::OnSetfocusDate() { setText(IDC_DATE, fw::todayText()); }
+
+// ---- loading ------------------------------------------------------------------
+
+void CCyProofDlg::OnLoad() {
+    fw::FileDialog fd(fw::FileMode::Open, "cyb", {}, fw::OFN_FILEMUSTEXIST | fw::OFN_HIDEREADONLY, kDesignFilter,
+                      this);
+    fd.setTitle("《Ondrel》打开圆柱齿轮计算数据文件");
+    if (g_strDataPath.empty()) {
+        // "*.cyb" is only the dialog's initial name, never a current path.
+        fd.setInitialFolder(kavrin::GetDataDir());
+        fd.request().initialName = "*.cyb";
+    } else {
+        fd.setInitialFolder(g_strDataPath);
+    }
+    if (fd.DoModal() != IDOK) return;
+    const std::filesystem::path path = fd.path();
+    if (!kavrin::hasDataExtension(path, kavrin::kExtCyData)) {
+        fw::MessageBox(kavrin::kMsgNotCybFile, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    auto bytes = fw::readFile(path);
+    if (!bytes) {
+        fw::MessageBox(fw::format("不能打开文件%s,ERROR = %u", path.string().c_str(), bytes.error().code()),
+                       MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    auto design = loadGeometryDesign(*bytes);
+    if (!design) {
+        fw::MessageBox(ratingLoadMessage(design.error()), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    if (design->oldFile) fw::MessageBox(kavrin::kMsgOldFile, MB_OK | MB_ICONINFORMATION);
+    // Everything checked: now the current design, the paths and the fields.
+    g_curPreRecord = design->pre;
+    g_curGeomRecord = design->geom;
+    g_strDataPath = path.string();
+    g_strReportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
+    applyDesign(design->geom);
+    m_strDataPath = g_strDataPath;
+    m_strReportPath = g_strReportPath;
+}
+
+void CCyProofDlg::applyDesign(const CyGeomRecord& g) {
+    // Step 9: clear the dialog.
+    const std::int32_t limitClass = m_limitClass;
+    const int rated = m_ratedGear;
+    m_xn1 = m_xn2 = m_u = 0;
+    m_beta = m_mn = m_alphaN = m_epsAlpha = m_epsBeta = m_b = 0;
+    m_ft = m_fr = m_fx = m_fn = 0;
+    m_n1 = m_t = 0;
+    m_mesh = 0;
+    m_z1 = m_z2 = 0;
+    for (auto& f : m_flags) f = 0;
+    m_contactMask = 0;
+    m_limitClass = limitClass;
+    m_ratedGear = rated;
+
+    // Step 10: the record's values.
+    copyText(m_chTitle, g.title);
+    copyText(m_chDrawingNo, g.number);
+    copyText(m_chDate, g.date);
+    m_strTitle = fw::readField(m_chTitle);
+    m_strDrawingNo = fw::readField(m_chDrawingNo);
+    m_strDate = fw::readField(m_chDate);
+    m_beta = kavrin::tripleToDegrees({g.betaDeg, g.betaMin, g.betaSec});
+    m_z1 = g.z1 > 0 ? static_cast<std::uint32_t>(g.z1) : 0;
+    m_z2 = g.z2 > 0 ? static_cast<std::uint32_t>(g.z2) : 0;
+    m_u = m_z1 != 0 ? static_cast<double>(m_z2) / m_z1 : 0;
+    m_mn = g.mn;
+    m_alphaN = kavrin::tripleToDegrees({g.alphaNDeg, g.alphaNMin, g.alphaNSec});
+    m_epsAlpha = g.epsAlpha;
+    m_epsBeta = g.epsBeta;
+    m_b = g.b;
+    m_xn1 = g.xn1;
+    m_xn2 = g.xn2;
+    m_mesh = g.meshType == 1 ? 1 : 0;
+
+    // Step 11: the flags.
+    setFlag(FlagAlphaN, m_alphaN > 0);
+    hint("");
+    if (m_beta > 0) {
+        if (m_beta > 60) hint(kMsgLoadedBetaTooLarge);
+        setFlag(FlagHelical, m_beta <= 60);
+    } else {
+        m_beta = 0;
+        m_epsBeta = 0;
+        m_fx = 0;
+        setFlag(FlagHelical, false);
+        setFlag(FlagEpsBeta, true);
+    }
+    setFlag(FlagB, m_b > 0);
+    setFlag(FlagZ1, m_z1 != 0);
+    setFlag(FlagZ2, m_z2 != 0);
+    setFlag(FlagEpsAlpha, m_epsAlpha > 0);
+    if (m_epsBeta > 0) {
+        setFlag(FlagEpsBeta, true);
+        enable(IDC_EPS_BETA, true);
+    }
+    setFlag(FlagMn, m_mn > 0);
+    setFlag(FlagT, false);
+    setFlag(FlagN1, false);
+    m_loaded = LoadedPair{m_z1, m_z2, m_mn, m_beta, m_alphaN, g.alphaWtDeg};
+
+    // Step 12.
+    enable(IDC_EPS_BETA, true);
+    enable(IDC_BETA, true);
+    enable(IDC_CALC_FX, true);
+    reset();
+}
+
+// ---- torque and forces -----------------------------------------------------------
+
+void CCyProofDlg::OnTorque() {
+    CCyProofTDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    const InputState before = inputState();
+    m_n1 = dlg.m_dN;
+    auto t = ratingTorque(dlg.m_dP, m_n1);
+    if (!isUsableValue(m_n1)) m_n1 = 0;
+    m_t = t ? *t : 0;
+    setFlag(FlagN1, t.has_value());
+    setFlag(FlagT, t.has_value());
+    if (!t) show(t.error());
+    finishInput(before);
+}
+
+void CCyProofDlg::OnForceFt() {
+    auto ft = tangentialForce({.torque = m_t, .z1 = m_z1, .mn = m_mn, .betaDeg = m_beta});
+    if (!ft) return show(ft.error());
+    m_ft = *ft;
+    hint("");
+    UpdateData(false);
+}
+
+void CCyProofDlg::OnForceFr() {
+    auto fr = radialForce(m_ft, m_alphaN, m_beta);
+    if (!fr) return show(fr.error());
+    m_fr = *fr;
+    hint("");
+    UpdateData(false);
+    checkFactorButtons();
+}
+
+void CCyProofDlg::OnForceFx() {
+    auto fx = axialForce(m_ft, m_beta);
+    if (!fx) return show(fx.error());
+    m_fx = *fx;
+    hint("");
+    UpdateData(false);
+    checkFactorButtons();
+}
+
+void CCyProofDlg::OnForceFn() {
+    auto fn = normalForce(m_ft, m_alphaN, m_beta);
+    if (!fn) return show(fn.error());
+    m_fn = *fn;
+    UpdateData(false);
+    checkFactorButtons();
+}
+
+// ---- the state machine --------------------------------------------------------------
+
+void CCyProofDlg::reset() {
+    m_ft = m_fr = m_fx = m_fn = 0;
+    m_kA = m_kV = m_kHalpha = m_kHbeta = m_zH = m_zE = m_zEps = m_zN = m_zL = m_zV = m_zR = m_zW = 0;
+    m_kAF = m_kVF = m_kFalpha = m_kFbeta = m_yFa = m_yEps = m_yN = m_yS = m_yX = 0;
+    m_sigmaH = m_sigmaHP = m_sH = m_sigmaF = m_sigmaFP = m_sF = 0;
+    m_yBeta = 1.0;
+    m_contactMask = 0;
+    m_bendingMask = (m_beta == 0 && !flag(FlagHelical)) ? bending_bit::yBeta : 0;
+    refresh();
+}
+
+void CCyProofDlg::refresh() {
+    checkForceButtons();
+    checkFactorButtons();
+    checkContactMask();
+    checkBendingMask();
+    UpdateData(false);
+}
+
+void CCyProofDlg::checkForceButtons() {
+    const bool ready = flag(FlagAlphaN) && flag(FlagB) && flag(FlagEpsAlpha) && flag(FlagEpsBeta) &&
+                       flag(FlagN1) && flag(FlagMn) && flag(FlagT) && flag(FlagZ1) && flag(FlagZ2);
+    for (int id : {IDC_CALC_FT, IDC_CALC_FR, IDC_CALC_FX, IDC_CALC_FN}) enable(id, ready);
+    if (ready && m_beta == 0) enable(IDC_CALC_FX, false);
+}
+
+void CCyProofDlg::checkFactorButtons() {
+    const bool ready = m_ft != 0 && m_fr != 0 && m_fn != 0 && (m_fx != 0 || !flag(FlagHelical));
+    for (int id : {IDC_H_KA, IDC_H_KV, IDC_H_KALPHA, IDC_H_KBETA, IDC_ZH_BTN, IDC_ZE_BTN, IDC_ZEPS_BTN, IDC_ZN_BTN,
+                   IDC_ZL_BTN, IDC_ZR_BTN, IDC_ZW_BTN, IDC_F_KA, IDC_F_KV, IDC_F_KALPHA, IDC_F_KBETA, IDC_YFA_BTN,
+                   IDC_YEPS_BTN, IDC_YN_BTN, IDC_YS_BTN})
+        enable(id, ready);
+    enable(IDC_YBETA_BTN, ready && m_beta != 0);
+}
+
+void CCyProofDlg::checkContactMask() {
+    if (contactMaskComplete(m_contactMask)) {
+        enable(IDC_SIGMAH_BTN, true);
+    } else {
+        for (int id : {IDC_SIGMAH_BTN, IDC_SIGMAHP_BTN, IDC_SH_BTN}) enable(id, false);
+    }
+}
+
+void CCyProofDlg::checkBendingMask() {
+    if (bendingMaskComplete(m_bendingMask)) {
+        enable(IDC_SIGMAF_BTN, true);
+    } else {
+        for (int id : {IDC_SIGMAF_BTN, IDC_SIGMAFP_BTN, IDC_SF_BTN}) enable(id, false);
+    }
+}
+
+void CCyProofDlg::OnHelp() { fw::htmlHelp("Kavrin.chm::/CyProofDlg.htm"); }
+
+void CCyProofDlg::OnCancel() {
+    if (fw::MessageBox(kMsgCancelQuestion, MB_YESNO | MB_ICONQUESTION) == IDNO) EndDialog(IDCANCEL);
+}

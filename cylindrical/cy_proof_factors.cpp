@@ -1,0 +1,305 @@
+// CCyProofDlg: the factor and stress actions of the contact and bending
+// groups. Each runs its factor dialog (or none), hands the answer to the
+// rating calculations and stores the result with its mask bit.
+#include <cmath>
+
+#include "cylindrical/cy_proof_dlg.h"
+#include "cylindrical/factor_dialogs.h"
+
+using namespace cylindrical;
+
+namespace {
+
+constexpr const char* kHintMotion =
+    "按国家标准GB10095 《渐开线圆柱齿轮 精度》选定齿轮的精度级，当运动精度、平稳性精度、接触精度选不同的精度级时，"
+    "此处主要针对运动精度与平稳性精度级。";
+constexpr const char* kHintContact =
+    "按国家标准GB10095 《渐开线圆柱齿轮 精度》选定齿轮的精度级，当运动精度、平稳性精度、接触精度选不同的精度级时，"
+    "此处主要针对接触精度级。";
+
+// The loaded pair counts as unchanged while its values agree to rounding
+// (a field shows 15 significant digits).
+bool same(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::fmax(std::fabs(a), std::fabs(b)); }
+
+}  // namespace
+
+void CCyProofDlg::registerFactorActions() {
+    for (int id : {IDC_H_KA, IDC_F_KA}) onClick(id, [this] { OnApplicationFactor(); });
+    for (int id : {IDC_H_KV, IDC_F_KV}) onClick(id, [this] { OnDynamicFactor(); });
+    for (int id : {IDC_H_KALPHA, IDC_F_KALPHA}) onClick(id, [this] { OnTransverseLoadFactors(); });
+    for (int id : {IDC_H_KBETA, IDC_F_KBETA}) onClick(id, [this] { OnFaceLoadFactors(); });
+    onClick(IDC_ZH_BTN, [this] { OnZoneFactor(); });
+    onClick(IDC_ZE_BTN, [this] { OnElasticityFactor(); });
+    onClick(IDC_ZEPS_BTN, [this] { OnContactRatioFactor(); });
+    onClick(IDC_ZN_BTN, [this] { OnContactLifeFactor(); });
+    onClick(IDC_ZL_BTN, [this] { OnLubricantFactors(); });
+    onClick(IDC_ZR_BTN, [this] { OnRoughnessFactor(); });
+    onClick(IDC_ZW_BTN, [this] { OnWorkHardeningFactor(); });
+    onClick(IDC_SIGMAH_BTN, [this] { OnContactStress(); });
+    onClick(IDC_SIGMAHP_BTN, [this] { OnPermissibleContactStress(); });
+    onClick(IDC_SH_BTN, [this] { OnContactSafety(); });
+    onClick(IDC_YFA_BTN, [this] { OnToothFormFactor(); });
+    onClick(IDC_YBETA_BTN, [this] { OnHelixAngleFactor(); });
+    onClick(IDC_YEPS_BTN, [this] { OnBendingContactRatioFactor(); });
+    onClick(IDC_YN_BTN, [this] { OnBendingLifeFactor(); });
+    onClick(IDC_YS_BTN, [this] { OnStressCorrection(); });
+    onClick(IDC_SIGMAF_BTN, [this] { OnBendingStress(); });
+    onClick(IDC_SIGMAFP_BTN, [this] { OnPermissibleBendingStress(); });
+    onClick(IDC_SF_BTN, [this] { OnBendingSafety(); });
+}
+
+MeshType CCyProofDlg::mesh() const { return m_mesh == 1 ? MeshType::Internal : MeshType::External; }
+
+double CCyProofDlg::ratedVirtualTeeth() const {
+    return virtualToothNumber(m_ratedGear == 0 ? m_z1 : m_z2, m_beta);
+}
+
+void CCyProofDlg::afterContactFactor() {
+    checkContactMask();
+    UpdateData(false);
+}
+
+void CCyProofDlg::afterBendingFactor() {
+    checkBendingMask();
+    UpdateData(false);
+}
+
+// ---- the four factors of both groups -------------------------------------------------
+
+void CCyProofDlg::OnApplicationFactor() {
+    CCyProofKaDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    storeFactor(dlg.m_dKa, m_kA, m_contactMask, contact_bit::kA);
+    storeFactor(dlg.m_dKa, m_kAF, m_bendingMask, bending_bit::kA);
+    checkBendingMask();
+    afterContactFactor();
+}
+
+void CCyProofDlg::OnDynamicFactor() {
+    CCyProofPrecisionDlg dlg(this);
+    if (dlg.DoModal(kHintMotion) != IDOK) return;
+    auto r = dynamicFactor(
+        {.mn = m_mn, .z1 = m_z1, .n1 = m_n1, .betaDeg = m_beta, .epsBeta = m_epsBeta, .gradeIndex = dlg.m_nGrade});
+    if (!r) return show(r.error());
+    storeFactor(r->kV, m_kV, m_contactMask, contact_bit::kV);
+    storeFactor(r->kV, m_kVF, m_bendingMask, bending_bit::kV);
+    checkBendingMask();
+    afterContactFactor();
+}
+
+void CCyProofDlg::OnTransverseLoadFactors() {
+    CCyProofPrecisionDlg dlg(this);
+    if (dlg.DoModal(kHintContact) != IDOK) return;
+    auto r = transverseLoadFactors(
+        {.epsAlpha = m_epsAlpha, .epsBeta = m_epsBeta, .betaDeg = m_beta, .gradeIndex = dlg.m_nGrade});
+    if (!r) return show(r.error());
+    storeFactor(r->kHalpha, m_kHalpha, m_contactMask, contact_bit::kHalpha);
+    storeFactor(r->kFalpha, m_kFalpha, m_bendingMask, bending_bit::kFalpha);
+    checkBendingMask();
+    afterContactFactor();
+}
+
+void CCyProofDlg::OnFaceLoadFactors() {
+    CCyProofKbitaDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    auto r = faceLoadFactor({.b = m_b, .z1 = m_z1, .mn = m_mn, .betaDeg = m_beta, .flankPairing = dlg.m_nFlanks,
+                             .mounting = dlg.m_nMounting});
+    if (!r) return show(r.error());
+    if (r->notice) show(*r->notice);
+    storeFactor(r->kHbeta, m_kHbeta, m_contactMask, contact_bit::kHbeta);
+    storeFactor(r->kHbeta, m_kFbeta, m_bendingMask, bending_bit::kFbeta);
+    checkBendingMask();
+    afterContactFactor();
+}
+
+// ---- contact group -------------------------------------------------------------------------
+
+void CCyProofDlg::OnZoneFactor() {
+    ZoneFactorInput in{.z1 = m_z1, .z2 = m_z2, .betaDeg = m_beta, .alphaNDeg = m_alphaN, .mesh = mesh(),
+                       .recordAlphaWtDeg = std::nullopt};
+    if (m_loaded && m_loaded->z1 == m_z1 && m_loaded->z2 == m_z2 && same(m_loaded->mn, m_mn) &&
+        same(m_loaded->beta, m_beta) && same(m_loaded->alphaN, m_alphaN))
+        in.recordAlphaWtDeg = m_loaded->alphaWtDeg;
+    auto r = zoneFactor(in);
+    if (!r) return show(r.error());
+    storeFactor(r->zH, m_zH, m_contactMask, contact_bit::zH);
+    hint(r->hint);
+    afterContactFactor();
+}
+
+void CCyProofDlg::OnElasticityFactor() {
+    CCyProofZeDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    auto r = elasticityFactor({.e1 = dlg.m_dE1, .e2 = dlg.m_dE2, .nu1 = dlg.m_dNu1, .nu2 = dlg.m_dNu2});
+    if (!r) return show(r.error());
+    storeFactor(*r, m_zE, m_contactMask, contact_bit::zE);
+    afterContactFactor();
+}
+
+void CCyProofDlg::OnContactRatioFactor() {
+    const double z = contactRatioFactor(
+        {.epsAlpha = m_epsAlpha, .epsBeta = m_epsBeta, .betaDeg = m_beta, .alphaNDeg = m_alphaN});
+    storeFactor(z, m_zEps, m_contactMask, contact_bit::zEps);
+    afterContactFactor();
+}
+
+void CCyProofDlg::OnContactLifeFactor() {
+    CCyProofZnDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    auto r = contactLifeFactor({.materialClass = dlg.m_nMaterial, .pitting = dlg.m_nPitting, .cycles = dlg.m_dNe});
+    if (!r) return show(r.error());
+    storeFactor(*r, m_zN, m_contactMask, contact_bit::zN);
+    afterContactFactor();
+}
+
+void CCyProofDlg::OnLubricantFactors() {
+    CCyProofZlDlg dlg(this);
+    if (dlg.DoModal(m_limitClass) != IDOK) return;
+    m_limitClass = dlg.m_nClass;
+    auto r = lubricantFactors({.limitClass = dlg.m_nClass, .lubricant = dlg.m_nLubricant,
+                               .flankState = dlg.m_nFlanks, .viscosity = dlg.m_dNu50, .z1 = m_z1, .mn = m_mn,
+                               .n1 = m_n1});
+    if (!r) return show(r.error());
+    storeFactor(r->zL, m_zL, m_contactMask, contact_bit::zL);
+    storeFactor(r->zV, m_zV, m_contactMask, contact_bit::zV);
+    afterContactFactor();
+}
+
+void CCyProofDlg::OnRoughnessFactor() {
+    CCyProofZrDlg dlg(this);
+    if (dlg.DoModal(m_limitClass) != IDOK) return;
+    m_limitClass = dlg.m_nClass;
+    auto r = roughnessFactor({.limitClass = dlg.m_nClass, .ra = dlg.m_dRa, .z1 = m_z1, .z2 = m_z2, .mesh = mesh(),
+                              .mn = m_mn, .betaDeg = m_beta});
+    if (!r) return show(r.error());
+    storeFactor(r->zR, m_zR, m_contactMask, contact_bit::zR);
+    afterContactFactor();
+}
+
+void CCyProofDlg::OnWorkHardeningFactor() {
+    CCyProofZhwDlg dlg(this);
+    if (dlg.DoModal() == IDOK)
+        m_zW = workHardeningFactor({.pinionFlank = dlg.m_nPinion, .gearFlank = dlg.m_nGear, .gearHardness = dlg.m_dHb});
+    // The bit follows the value that stands, also after Cancel.
+    storeFactor(m_zW, m_zW, m_contactMask, contact_bit::zW);
+    afterContactFactor();
+}
+
+void CCyProofDlg::OnContactStress() {
+    auto r = contactStress({.z1 = m_z1, .z2 = m_z2, .mn = m_mn, .betaDeg = m_beta, .b = m_b, .mesh = mesh(),
+                            .ft = m_ft, .kA = m_kA, .kV = m_kV, .kHalpha = m_kHalpha, .kHbeta = m_kHbeta,
+                            .zH = m_zH, .zE = m_zE, .zEps = m_zEps});
+    if (!r) {
+        m_sigmaH = 0;
+        show(r.error());
+        m_sigmaHP = m_sH = 0;
+        UpdateData(false);
+        enable(IDC_SIGMAHP_BTN, false);
+        enable(IDC_SH_BTN, false);
+        return;
+    }
+    m_sigmaH = *r;
+    UpdateData(false);
+    enable(IDC_SIGMAHP_BTN, true);
+}
+
+void CCyProofDlg::OnPermissibleContactStress() {
+    CCyProofLimtDlg dlg(this);
+    if (dlg.DoModal(0) != IDOK) return;
+    auto r = permissibleContactStress(
+        {.sigmaHlim = dlg.m_dSigmaHlim, .zN = m_zN, .zL = m_zL, .zV = m_zV, .zR = m_zR, .zW = m_zW});
+    if (!r) return show(r.error());
+    m_sigmaHP = usableOrZero(*r);
+    enable(IDC_SH_BTN, m_sigmaHP > 0);
+    UpdateData(false);
+}
+
+void CCyProofDlg::OnContactSafety() {
+    if (auto s = safetyFactor(m_sigmaHP, m_sigmaH)) m_sH = *s;
+    UpdateData(false);
+}
+
+// ---- bending group -------------------------------------------------------------------------
+
+void CCyProofDlg::OnToothFormFactor() {
+    CCyProofShiftDlg dlg(this);
+    if (dlg.DoModal(ratedVirtualTeeth(), m_ratedGear, m_xn1, m_xn2) != IDOK) return;
+    auto r = toothFormFactor({.x = dlg.m_dX, .zv = dlg.m_dZv, .wholeDepth = dlg.m_dDepth, .mesh = mesh()});
+    if (!r) return show(r.error());
+    storeFactor(*r, m_yFa, m_bendingMask, bending_bit::yFa);
+    afterBendingFactor();
+}
+
+void CCyProofDlg::OnHelixAngleFactor() {
+    storeFactor(helixAngleFactor(m_epsBeta, m_beta), m_yBeta, m_bendingMask, bending_bit::yBeta);
+    afterBendingFactor();
+}
+
+void CCyProofDlg::OnBendingContactRatioFactor() {
+    storeFactor(bendingContactRatioFactor(m_epsAlpha), m_yEps, m_bendingMask, bending_bit::yEps);
+    afterBendingFactor();
+}
+
+void CCyProofDlg::OnBendingLifeFactor() {
+    CCyProofWynDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    auto r = bendingLifeFactor({.cycles = dlg.m_dNe, .material = dlg.m_nMaterial});
+    if (!r) return show(r.error());
+    storeFactor(*r, m_yN, m_bendingMask, bending_bit::yN);
+    afterBendingFactor();
+}
+
+void CCyProofDlg::OnStressCorrection() {
+    CCyProofWysDlg dlg(this);
+    if (dlg.DoModal(ratedVirtualTeeth(), m_ratedGear, m_xn1, m_xn2) != IDOK) return;
+    StressCorrectionInput in{.x = dlg.m_dX, .zv = dlg.m_dZv, .material = dlg.m_nMaterial, .mesh = mesh(), .mn = m_mn};
+    StressCorrection r = stressCorrection(in);
+    // At most the range question and the undercut question, each once.
+    while (r.kind == StressCorrection::Kind::Question) {
+        if (fw::MessageBox(r.message.text, r.message.caption, MB_YESNO | MB_ICONQUESTION) != IDNO) return;
+        if (r.question == StressCorrectionQuestion::UndercutRisk) {
+            if (in.undercutAnsweredNo) return;
+            in.undercutAnsweredNo = true;
+        } else {
+            if (in.rangeAnsweredNo) return;
+            in.rangeAnsweredNo = true;
+        }
+        r = stressCorrection(in);
+    }
+    if (r.kind == StressCorrection::Kind::Refusal) return show(r.message);
+    storeFactor(r.yS, m_yS, m_bendingMask, bending_bit::yS);
+    storeFactor(r.yX, m_yX, m_bendingMask, bending_bit::yX);
+    afterBendingFactor();
+}
+
+void CCyProofDlg::OnBendingStress() {
+    auto r = bendingStress({.ft = m_ft, .b = m_b, .mn = m_mn, .kA = m_kAF, .kV = m_kVF, .kFalpha = m_kFalpha,
+                            .kFbeta = m_kFbeta, .yFa = m_yFa, .yEps = m_yEps, .yBeta = m_yBeta});
+    if (!r) {
+        show(r.error());
+        m_sigmaF = m_sigmaFP = m_sF = 0;
+        UpdateData(false);
+        enable(IDC_SIGMAFP_BTN, false);
+        enable(IDC_SF_BTN, false);
+        return;
+    }
+    m_sigmaF = *r;
+    UpdateData(false);
+    enable(IDC_SIGMAFP_BTN, true);
+    enable(IDC_SF_BTN, true);
+}
+
+void CCyProofDlg::OnPermissibleBendingStress() {
+    CCyProofLimtDlg dlg(this);
+    if (dlg.DoModal(1) != IDOK) return;
+    auto r = permissibleBendingStress({.sigmaFlim = dlg.m_dSigmaFlim, .yN = m_yN, .yS = m_yS, .yX = m_yX});
+    if (!r) return show(r.error());
+    m_sigmaFP = usableOrZero(*r);
+    enable(IDC_SF_BTN, m_sigmaFP > 0);
+    UpdateData(false);
+}
+
+void CCyProofDlg::OnBendingSafety() {
+    if (auto s = safetyFactor(m_sigmaFP, m_sigmaF)) m_sF = *s;
+    UpdateData(false);
+}

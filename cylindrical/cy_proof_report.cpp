@@ -1,0 +1,55 @@
+// CCyProofDlg: "保存返回" names the report, appends the rating of the chosen
+// gear to it and ends the dialog with IDOK.
+#include "common/calc/data_folder.h"
+#include "common/calc/design_file.h"
+#include "cylindrical/cy_current_design.h"
+#include "cylindrical/cy_proof_dlg.h"
+#include "fw/format.h"
+
+using namespace cylindrical;
+
+namespace {
+
+constexpr const char* kReportFilter = "圆柱齿计算报告文件(*.cyt)|*.cyt|All File(*.*)|*.*|";
+
+// A name holding ".cyt" stays; otherwise the file name is cut at its first
+// '.' (folders are never cut) and gets ".cyt".
+std::filesystem::path ratingReportName(const std::filesystem::path& chosen) {
+    if (kavrin::hasDataExtension(chosen, kavrin::kExtCyReport)) return chosen;
+    return kavrin::saveReportName(chosen, kavrin::kExtCyReport);
+}
+
+}  // namespace
+
+RatingReportData CCyProofDlg::reportData() const {
+    return {.ratedGear = m_ratedGear, .title = m_strTitle, .drawingNo = m_strDrawingNo, .date = m_strDate,
+            .z1 = m_z1, .z2 = m_z2, .alphaNDeg = m_alphaN, .mn = m_mn, .betaDeg = m_beta,
+            .epsAlpha = m_epsAlpha, .epsBeta = m_epsBeta, .b = m_b, .torque = m_t, .n1 = m_n1,
+            .u = m_z1 != 0 ? static_cast<double>(m_z2) / m_z1 : 0, .ft = m_ft, .fr = m_fr, .fx = m_fx, .fn = m_fn,
+            .kA = m_kA, .kV = m_kV, .kHalpha = m_kHalpha, .kFalpha = m_kFalpha, .kHbeta = m_kHbeta, .zH = m_zH,
+            .zE = m_zE, .zEps = m_zEps, .zN = m_zN, .zL = m_zL, .zV = m_zV, .zR = m_zR, .zW = m_zW,
+            .sigmaH = m_sigmaH, .sigmaHP = m_sigmaHP, .sH = m_sH, .yFa = m_yFa, .yEps = m_yEps, .yBeta = m_yBeta,
+            .yN = m_yN, .yS = m_yS, .yX = m_yX, .sigmaF = m_sigmaF, .sigmaFP = m_sigmaFP, .sF = m_sF};
+}
+
+void CCyProofDlg::OnOK() {
+    fw::FileDialog fd(fw::FileMode::Save, "cyt", {}, fw::OFN_HIDEREADONLY, kReportFilter, this);
+    fd.setTitle("《Ondrel》保存圆柱齿轮计算报告文件");
+    if (g_strReportPath.empty()) {
+        // "*.cyt" is only the dialog's initial name.
+        fd.setInitialFolder(kavrin::GetDataDir());
+        fd.request().initialName = "*.cyt";
+    } else {
+        fd.setInitialFolder(g_strReportPath);
+    }
+    if (fd.DoModal() != IDOK) return;
+    const std::filesystem::path report = ratingReportName(fd.path());
+    g_strReportPath = report.string();
+    if (auto r = appendRatingReport(report, reportData()); !r) {
+        fw::MessageBox(fw::format("不能打开文件%s", report.string().c_str()), MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    m_strDataPath = g_strDataPath;
+    m_strReportPath = g_strReportPath;
+    EndDialog(IDOK);
+}

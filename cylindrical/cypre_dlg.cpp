@@ -1,0 +1,575 @@
+#include "cylindrical/cypre_dlg.h"
+
+#include <filesystem>
+#include <vector>
+
+#include "common/calc/data_folder.h"
+#include "fw/clock.h"
+#include "fw/file.h"
+#include "fw/format.h"
+#include "common/calc/design_file.h"
+#include "cylindrical/calc/preliminary_extra.h"
+#include "cylindrical/calc/preliminary_report.h"
+#include "cylindrical/cy_current_design.h"
+#include "resources/corvane/module.h"
+
+using namespace cylindrical;
+
+namespace {
+
+constexpr const char* kHelpTopic = "Kavrin.chm::/CyPreDlg.htm";
+constexpr const char* kSaveTitle = "《Ondrel》保存圆柱齿轮数据文件";
+constexpr const char* kOpenTitle = "《Ondrel》 打开圆柱齿轮数据文件";
+constexpr const char* kSaveFilter = "圆柱齿轮计算数据文件(*.cyb)|*.cyb|All File(*.*)|*.*|";
+constexpr const char* kOpenFilter = "圆柱齿轮计算数据文件(*.cyb)|*.cyb|All File(*.*)|*.*||";
+constexpr const char* kAskSave = "设计数据尚未保存，是(Yes)否(No)保存数据？";
+
+// Two values read the same in a field (the field shows up to 15 digits, so a
+// value written there comes back as the shown one).
+bool sameShown(double a, double b) { return fw::formatNumber(a) == fw::formatNumber(b); }
+
+bool sameInputs(const PreliminaryInput& a, const PreliminaryInput& b) {
+    return sameShown(a.i, b.i) && sameShown(a.t, b.t) && a.z1 == b.z1 && a.z2 == b.z2 &&
+           sameShown(a.sigmaHP, b.sigmaHP) && sameShown(a.sigmaFP, b.sigmaFP) && sameShown(a.phiD, b.phiD) &&
+           sameShown(a.k1, b.k1) && sameShown(a.k2, b.k2) && a.meshType == b.meshType;
+}
+
+std::string rangeLabel(double v) { return fw::format("%.1f", v); }
+
+void setupSlider(fw::Trackbar& t) {
+    t.setRange(0, kSliderMax);
+    t.setTicFreq(2);
+    t.setLineSize(1);
+    t.setPageSize(1);
+    t.setPos(0);
+}
+
+void refuse(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
+
+}  // namespace
+
+CypreDlg::CypreDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD, parent) {
+    onClick(IDC_BY_POWER, [this] { OnLoadMode(0); });
+    onClick(IDC_BY_TORQUE, [this] { OnLoadMode(1); });
+    onKillFocus(IDC_I, [this] { OnEnKillfocusI(); });
+    onKillFocus(IDC_Z1, [this] { OnEnKillfocusZ1(); });
+    onKillFocus(IDC_Z2, [this] { OnEnKillfocusZ2(); });
+    onKillFocus(IDC_NI, [this] { OnEnKillfocusNi(); });
+    onChange(IDC_T, [this] { OnEnChangeT(); });
+    onChange(IDC_NO, [this] { OnEnChangeNo(); });
+    onKillFocus(IDC_P, [this] { OnEnKillfocusP(); });
+    for (int id : {IDC_BETA_DEG, IDC_BETA_MIN, IDC_BETA_SEC}) onKillFocus(id, [this] { OnEnKillfocusBeta(); });
+    onKillFocus(IDC_MN, [this] { OnEnKillfocusMn(); });
+    onChange(IDC_SIGMA_HP, [this] { OnEnChangeSigmaHP(); });
+    onChange(IDC_SIGMA_FP, [this] { OnEnChangeSigmaFP(); });
+    for (int id : {IDC_SYMMETRIC, IDC_ASYMMETRIC, IDC_CANTILEVER, IDC_SOFT, IDC_HARD})
+        onClick(id, [this] { OnSupportOrHardness(); });
+    for (int id : {IDC_STEADY, IDC_MODERATE, IDC_HEAVY}) onClick(id, [this] { OnLoadNature(); });
+    onReleased(IDC_PHID_SLIDER, [this] { OnReleasedPhiD(); });
+    onReleased(IDC_K1_SLIDER, [this] { OnReleasedK1(); });
+    onReleased(IDC_K2_SLIDER, [this] { OnReleasedK2(); });
+    onClick(IDC_EXTERNAL, [this] { OnMeshType(); });
+    onClick(IDC_INTERNAL, [this] { OnMeshType(); });
+    onChange(IDC_TITLE, [this] { m_szTitle = m_strTitle = text(IDC_TITLE); });
+    onChange(IDC_NUMBER, [this] { m_szNumber = m_strNumber = text(IDC_NUMBER); });
+    onSetFocus(IDC_DATE, [this] { OnDateSetFocus(); });
+    onKillFocus(IDC_DATE, [this] { OnDateKillFocus(); });
+    onClick(IDC_CALC, [this] { OnBnClickedCalc(); });
+    onClick(IDC_LOAD, [this] { OnBnClickedLoad(); });
+    onClick(IDOK, [this] { OnBnClickedSave(); });
+    onClick(IDCANCEL, [this] { OnBnClickedCancel(); });
+    onClick(ID_HELP, [] { fw::htmlHelp(kHelpTopic); });
+}
+
+bool CypreDlg::OnInitDialog() {
+    m_strDate = m_szDate = fw::todayText();
+    for (int id : {IDC_PHID_SLIDER, IDC_K1_SLIDER, IDC_K2_SLIDER}) setupSlider(trackbar(id));
+    showPhiDRange();
+    showKRanges();
+    enableLoadMode();
+    enable(IDC_A, false);
+    showFields();
+    return true;
+}
+
+void CypreDlg::DoDataExchange(fw::Exchange& dx) {
+    dx.radio(IDC_BY_POWER, m_loadMode);
+    dx.number(IDC_I, m_i);
+    dx.number(IDC_T, m_t);
+    dx.integer(IDC_Z1, m_z1);
+    dx.integer(IDC_Z2, m_z2);
+    dx.number(IDC_NI, m_ni);
+    dx.number(IDC_NO, m_no);
+    dx.number(IDC_P, m_p);
+    dx.integer(IDC_BETA_DEG, m_betaDeg, 0, 90);
+    dx.integer(IDC_BETA_MIN, m_betaMin, 0, 59);
+    dx.integer(IDC_BETA_SEC, m_betaSec, 0, 59);
+    dx.number(IDC_MN, m_mn);
+    // The computed fields are shown only: reading them back would cut the
+    // results to the digits shown.
+    if (!dx.saving()) {
+        dx.number(IDC_A, m_a);
+        dx.number(IDC_MS, m_ms);
+        dx.number(IDC_PHID, m_phiD);
+    }
+    dx.radio(IDC_SYMMETRIC, m_support);
+    dx.radio(IDC_SOFT, m_hardness);
+    dx.trackbar(IDC_PHID_SLIDER, m_phiDPos);
+    dx.radio(IDC_STEADY, m_loadNature);
+    dx.trackbar(IDC_K1_SLIDER, m_k1Pos);
+    dx.number(IDC_SIGMA_HP, m_sigmaHP, 500, 10000);
+    dx.number(IDC_SIGMA_FP, m_sigmaFP, 100, 1000);
+    dx.radio(IDC_EXTERNAL, m_meshType);
+    dx.text(IDC_TITLE, m_strTitle, 63);
+    dx.text(IDC_NUMBER, m_strNumber, 63);
+    dx.text(IDC_DATE, m_strDate, 19);
+    dx.trackbar(IDC_K2_SLIDER, m_k2Pos);
+}
+
+// ---- helpers ----
+
+bool CypreDlg::takeFields() {
+    if (UpdateData(true)) return true;
+    showRadios();
+    return false;
+}
+
+void CypreDlg::showRadios() {
+    fw::Exchange dx(*this, fw::Exchange::Direction::Load);
+    dx.radio(IDC_BY_POWER, m_loadMode);
+    dx.radio(IDC_SYMMETRIC, m_support);
+    dx.radio(IDC_SOFT, m_hardness);
+    dx.radio(IDC_STEADY, m_loadNature);
+    dx.radio(IDC_EXTERNAL, m_meshType);
+}
+
+void CypreDlg::showK() {
+    setText(IDC_K1, fw::format("%.6g", m_k1));
+    setText(IDC_K2, fw::format("%.6g", m_k2));
+}
+
+void CypreDlg::showFields() {
+    UpdateData(false);
+    showK();
+    refreshCalculated();
+}
+
+void CypreDlg::enableLoadMode() {
+    const bool byPower = m_loadMode == 0;
+    enable(IDC_NI, byPower);
+    enable(IDC_P, byPower);
+    enable(IDC_T, !byPower);
+    enable(IDC_NO, !byPower);
+    enable(IDC_Z2, true);
+}
+
+void CypreDlg::showPhiDRange() {
+    setText(IDC_PHID_LOW, rangeLabel(m_phiDRange.lower));
+    setText(IDC_PHID_HIGH, rangeLabel(m_phiDRange.upper));
+}
+
+void CypreDlg::showKRanges() {
+    setText(IDC_K1_LOW, rangeLabel(m_k1Range.lower));
+    setText(IDC_K1_HIGH, rangeLabel(m_k1Range.upper));
+    setText(IDC_K2_LOW, rangeLabel(m_k2Range.lower));
+    setText(IDC_K2_HIGH, rangeLabel(m_k2Range.upper));
+}
+
+void CypreDlg::applyMode1Speeds() {
+    if (!(m_i > 0)) return;
+    if (m_loadMode == 0) m_no = outputSpeed(m_ni, m_i);
+    else m_ni = inputSpeed(m_no, m_i);
+}
+
+PreliminaryInput CypreDlg::inputs() const {
+    return {.i = m_i, .t = m_t, .z1 = m_z1, .z2 = m_z2, .sigmaHP = m_sigmaHP, .sigmaFP = m_sigmaFP,
+            .phiD = m_phiD, .k1 = m_k1, .k2 = m_k2, .meshType = m_meshType};
+}
+
+void CypreDlg::setBeta(const kavrin::AngleTriple& b) {
+    m_betaDeg = b.deg;
+    m_betaMin = b.min;
+    m_betaSec = b.sec;
+}
+
+void CypreDlg::refreshCalculated() {
+    if (m_calculated && !sameInputs(inputs(), m_calcInputs)) m_calculated = false;
+}
+
+void CypreDlg::markCalculated() {
+    m_calculated = true;
+    m_calcInputs = inputs();
+}
+
+// ---- load mode and field handlers ----
+
+void CypreDlg::OnLoadMode(int mode) {
+    if (!takeFields()) return;
+    m_loadMode = mode;
+    enableLoadMode();
+    m_mn = m_a = 0;
+    setBeta({});
+    m_calculated = false;
+    setHint("");
+    showFields();
+}
+
+void CypreDlg::OnEnKillfocusI() {
+    if (!takeFields()) return;
+    if (auto t = teethFromRatio(m_z1, m_i)) {
+        m_z2 = t->z2;
+        m_i = t->i;
+    }
+    if (m_ni > 0 && m_i > 0) m_no = outputSpeed(m_ni, m_i);
+    showFields();
+}
+
+void CypreDlg::OnEnKillfocusZ1() {
+    if (!takeFields()) return;
+    if (m_z1 <= 0) {
+        setHint(kMsgTeethPositive);
+        m_z1 = 0;
+        showFields();
+        return;
+    }
+    if (auto t = teethFromRatio(m_z1, m_i)) {
+        m_z2 = t->z2;
+        m_i = t->i;
+        applyMode1Speeds();
+    }
+    showFields();
+}
+
+void CypreDlg::OnEnKillfocusZ2() {
+    if (!takeFields()) return;
+    if (m_z2 <= 0) {
+        setHint(kMsgTeethPositive);
+        m_z2 = 0;
+        showFields();
+        return;
+    }
+    if (m_z1 >= 1) {
+        Pair p = pairFromTeeth(m_z1, m_z2);
+        if (p.swapped) setHint(kMsgZ1Pinion);
+        m_z1 = p.z1;
+        m_z2 = p.z2;
+        m_i = p.i;
+    }
+    applyMode1Speeds();
+    showFields();
+}
+
+void CypreDlg::OnEnKillfocusNi() {
+    if (!takeFields()) return;
+    if (!(m_ni > 0)) {
+        setHint(kMsgNoSpeed);
+        showFields();
+        return;
+    }
+    if (m_i == 1.0 && m_no > 0) {
+        m_i = ratioFromSpeeds(m_ni, m_no);
+    } else if (m_i > 0) {
+        m_no = outputSpeed(m_ni, m_i);
+    } else {
+        setHint(kMsgNoRatio);  // no output speed from a ratio of 0
+        showFields();
+        return;
+    }
+    if (m_t > 0) m_p = powerFromTorque(m_t, m_no);
+    else setHint(kMsgNoTorqueOrPower);
+    showFields();
+}
+
+// T and no are read on every change, the whole text; a text written by the
+// dialog itself reads as the member it shows and changes nothing.
+void CypreDlg::OnEnChangeT() {
+    if (text(IDC_T).empty()) return;
+    double t = readNumber(IDC_T);
+    if (!(t > 0) || sameShown(t, m_t)) return;
+    m_t = t;
+    if (m_no > 0) {
+        m_p = powerFromTorque(m_t, m_no);
+        enable(IDC_P, false);
+    }
+    showFields();
+}
+
+void CypreDlg::OnEnChangeNo() {
+    if (text(IDC_NO).empty()) {
+        setHint(kMsgNoSpeedRatio);
+        return;
+    }
+    double no = readNumber(IDC_NO);
+    if (!(no > 0) || sameShown(no, m_no)) return;
+    m_no = no;
+    if (m_ni > 0) {
+        m_i = ratioFromSpeeds(m_ni, m_no);
+        if (auto z2 = gearTeeth(m_z1, m_i)) m_z2 = *z2;
+        if (m_p > 0) m_t = torqueFromPower(m_p, m_no);
+        else setHint(kMsgNoTorqueOrPower);
+    }
+    showFields();
+}
+
+void CypreDlg::OnEnKillfocusP() {
+    if (!takeFields()) return;
+    if (m_p > 0 && m_no > 0) m_t = torqueFromPower(m_p, m_no);
+    showFields();
+}
+
+void CypreDlg::OnEnKillfocusBeta() {
+    if (!takeFields()) return;
+    m_mn = normalModule(m_ms, beta());
+    setHint(kMsgRoundModule);
+    showFields();
+}
+
+void CypreDlg::OnEnKillfocusMn() {
+    const double before = m_mn;
+    if (!takeFields()) return;
+    auto c = chooseModule({.mn = m_mn, .ms = m_ms, .beta = beta(), .z1 = m_z1, .z2 = m_z2, .meshType = m_meshType});
+    if (!c) {
+        // Nothing chosen yet and nothing calculated: leaving the field is no refusal.
+        if (m_mn == 0 && m_ms == 0) return;
+        setHint(c.error());
+        m_mn = before;
+        showFields();
+        return;
+    }
+    setHint(c->smallerModule ? kMsgSmallerModule : "");
+    m_ms = c->ms;
+    setBeta(c->beta);
+    if (c->a) m_a = *c->a;
+    showFields();
+}
+
+void CypreDlg::OnEnChangeSigmaHP() {
+    double v = readNumber(IDC_SIGMA_HP);
+    if (!(v >= 500) || sameShown(v, m_sigmaHP)) return;
+    m_sigmaHP = v;
+    setHint(kMsgRecalculate);
+    refreshCalculated();
+}
+
+void CypreDlg::OnEnChangeSigmaFP() {
+    double v = readNumber(IDC_SIGMA_FP);
+    if (!(v >= 100) || sameShown(v, m_sigmaFP)) return;
+    m_sigmaFP = v;
+    setHint(kMsgRecalculate);
+    refreshCalculated();
+}
+
+void CypreDlg::OnSupportOrHardness() {
+    if (!takeFields()) return;
+    m_phiDRange = phiDRange(m_support, m_hardness);
+    m_phiD = m_phiDRange.lower;
+    m_phiDPos = 0;
+    showPhiDRange();
+    showFields();
+}
+
+void CypreDlg::OnLoadNature() {
+    if (!takeFields()) return;
+    KRanges r = kRanges(m_loadNature);
+    m_k1Range = r.k1;
+    m_k2Range = r.k2;
+    m_k1 = r.k1.lower;
+    m_k2 = r.k2.lower;
+    m_k1Pos = m_k2Pos = 0;
+    showKRanges();
+    showFields();
+}
+
+// The sliders write only their own field, so a field being typed in keeps its text.
+void CypreDlg::OnReleasedPhiD() {
+    m_phiDPos = trackbar(IDC_PHID_SLIDER).pos();
+    m_phiD = sliderValue(m_phiDRange, m_phiDPos);
+    fw::Exchange dx(*this, fw::Exchange::Direction::Load);
+    dx.number(IDC_PHID, m_phiD);
+    refreshCalculated();
+}
+
+void CypreDlg::OnReleasedK1() {
+    m_k1Pos = trackbar(IDC_K1_SLIDER).pos();
+    m_k1 = sliderValue(m_k1Range, m_k1Pos);
+    showK();
+    refreshCalculated();
+}
+
+void CypreDlg::OnReleasedK2() {
+    m_k2Pos = trackbar(IDC_K2_SLIDER).pos();
+    m_k2 = sliderValue(m_k2Range, m_k2Pos);
+    showK();
+    refreshCalculated();
+}
+
+void CypreDlg::OnMeshType() {
+    if (!takeFields()) return;
+    refreshCalculated();
+    OnBnClickedCalc();
+}
+
+void CypreDlg::OnDateSetFocus() { setText(IDC_DATE, fw::todayText()); }
+
+void CypreDlg::OnDateKillFocus() { m_szDate = m_strDate = text(IDC_DATE); }
+
+// ---- calculation ----
+
+void CypreDlg::OnBnClickedCalc() {
+    auto r = preliminary(inputs());
+    if (!r) {
+        if (r.error().place == RefusalPlace::ModuleLabel) setText(IDC_MN_LABEL, r.error().message);
+        else setHint(r.error().message);
+        return;
+    }
+    m_ms = r->ms;
+    m_mn = r->mn;
+    setBeta(r->beta);
+    m_a = r->a;
+    setText(IDC_MN_LABEL, item(IDC_MN_LABEL).node().text);
+    markCalculated();
+    showFields();
+    setHint(kMsgCalcDone);
+}
+
+// ---- save and load ----
+
+CyPreRecord CypreDlg::record() const {
+    CyPreRecord r;
+    r.z1 = m_z1;
+    r.z2 = m_z2;
+    r.betaMin = m_betaMin;
+    r.betaDeg = m_betaDeg;
+    r.betaSec = m_betaSec;
+    r.support = m_support;
+    r.hardness = m_hardness;
+    r.loadNature = m_loadNature;
+    r.k2Pos = m_k2Pos;
+    r.k2Lower = m_k2Range.lower;
+    r.k2Upper = m_k2Range.upper;
+    r.phiDPos = m_phiDPos;
+    r.phiDLower = m_phiDRange.lower;
+    r.phiDUpper = m_phiDRange.upper;
+    r.i = m_i;
+    r.t = m_t;
+    r.a = m_a;
+    r.ni = m_ni;
+    r.no = m_no;
+    r.p = m_p;
+    r.phiD = m_phiD;
+    r.k1 = m_k1;
+    r.k2 = m_k2;
+    r.k1Pos = m_k1Pos;
+    r.k1Lower = m_k1Range.lower;
+    r.k1Upper = m_k1Range.upper;
+    r.sigmaHP = m_sigmaHP;
+    r.sigmaFP = m_sigmaFP;
+    r.mn = m_mn;
+    r.ms = m_ms;
+    r.meshType = m_meshType;
+    r.status = kCyPreStatus;
+    r.date = m_szDate;
+    r.number = m_szNumber;
+    r.title = m_szTitle;
+    return r;
+}
+
+void CypreDlg::applyRecord(const CyPreRecord& r) {
+    m_z1 = r.z1;
+    m_z2 = r.z2;
+    setBeta({r.betaDeg, r.betaMin, r.betaSec});
+    m_support = r.support;
+    m_hardness = r.hardness;
+    m_loadNature = r.loadNature;
+    m_k2Pos = r.k2Pos;
+    m_k2Range = {r.k2Lower, r.k2Upper};
+    m_phiDPos = r.phiDPos;
+    m_phiDRange = {r.phiDLower, r.phiDUpper};
+    m_i = r.i;
+    m_t = r.t;
+    m_a = r.a;
+    m_ni = r.ni;
+    m_no = r.no;
+    m_p = r.p;
+    m_phiD = r.phiD;
+    m_k1 = r.k1;
+    m_k2 = r.k2;
+    m_k1Pos = r.k1Pos;
+    m_k1Range = {r.k1Lower, r.k1Upper};
+    m_sigmaHP = r.sigmaHP;
+    m_sigmaFP = r.sigmaFP;
+    m_mn = r.mn;
+    m_ms = r.ms;
+    m_meshType = r.meshType;
+    m_szDate = m_strDate = r.date;
+    m_szNumber = m_strNumber = r.number;
+    m_szTitle = m_strTitle = r.title;
+    // The range labels follow the tables of the loaded choices.
+    Range phiD = phiDRange(m_support, m_hardness);
+    KRanges k = kRanges(m_loadNature);
+    setText(IDC_PHID_LOW, rangeLabel(phiD.lower));
+    setText(IDC_PHID_HIGH, rangeLabel(phiD.upper));
+    setText(IDC_K1_LOW, rangeLabel(k.k1.lower));
+    setText(IDC_K1_HIGH, rangeLabel(k.k1.upper));
+    setText(IDC_K2_LOW, rangeLabel(k.k2.lower));
+    setText(IDC_K2_HIGH, rangeLabel(k.k2.upper));
+    setText(IDC_MN_LABEL, item(IDC_MN_LABEL).node().text);
+}
+
+void CypreDlg::OnBnClickedLoad() {
+    fw::FileDialog fd(fw::FileMode::Open, "cyb", m_dataPath.empty() ? "*.cyb" : m_dataPath,
+                      OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kOpenFilter, this);
+    fd.setTitle(kOpenTitle);
+    fd.setInitialFolder(kavrin::GetDataDir());
+    if (fd.DoModal() != IDOK) return;
+    const std::filesystem::path path = fd.path();
+    if (!kavrin::hasDataExtension(path, kavrin::kExtCyData)) return refuse(kavrin::kMsgNotCybFile);
+    auto bytes = fw::readFile(path);
+    if (!bytes) return refuse(bytes.error().openMessage());
+    auto body = kavrin::splitDesignFile(*bytes, CyPreRecord::kSize);
+    if (body && body->oldFile) fw::MessageBox(kavrin::kMsgOldFile, MB_OK | MB_ICONINFORMATION);
+    auto loaded = loadCyPreFile(*bytes);
+    if (!loaded) return refuse(loaded.error());
+    // Accepted: now the members, the shared paths and the fields change.
+    applyRecord(loaded->record);
+    m_dataPath = path.string();
+    g_strDataPath = m_dataPath;
+    g_strReportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
+    markCalculated();
+    showFields();
+}
+
+void CypreDlg::OnBnClickedSave() {
+    refreshCalculated();
+    if (!m_calculated) {
+        setHint(kMsgRecalculate);
+        return;
+    }
+    fw::FileDialog fd(fw::FileMode::Save, "cyb", m_dataPath, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSaveFilter,
+                      this);
+    fd.setTitle(kSaveTitle);
+    fd.setInitialFolder(kavrin::GetDataDir());
+    if (fd.DoModal() != IDOK) return;
+    auto name = kavrin::normaliseDataName(fd.path(), kavrin::kExtCyData);
+    if (name.changed) fw::MessageBox(kavrin::renameNotice(fd.path(), name.path), MB_OK | MB_ICONINFORMATION);
+    const std::filesystem::path report = kavrin::saveReportName(name.path, kavrin::kExtCyReport);
+    const CyPreRecord rec = record();
+    if (auto w = fw::writeFile(name.path, cyPreFileBytes(rec, fw::nowSeconds())); !w)
+        return refuse(w.error().openMessage());
+    if (!writePreliminaryReport(report, rec)) {
+        fw::MessageBox(kavrin::kMsgReportCreate, kavrin::kCaptionReportCreate, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    m_dataPath = name.path.string();
+    m_strReportPath = report.string();
+    g_strDataPath = m_dataPath;
+    g_strReportPath = m_strReportPath;
+    m_saved = 1;
+    fw::MessageBox(kavrin::savedNotice(report), MB_OK | MB_ICONINFORMATION);
+    EndDialog(IDOK);
+}
+
+void CypreDlg::OnBnClickedCancel() {
+    if (!m_saved && fw::MessageBox(kAskSave, MB_YESNO | MB_ICONQUESTION) == IDYES) return;
+    EndDialog(IDCANCEL);
+}

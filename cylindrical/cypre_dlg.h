@@ -1,0 +1,175 @@
+// CypreDlg: the preliminary design of a cylindrical gear pair (template 1000).
+// From the load, the ratio, the pinion teeth, the allowable stresses, the
+// face-width ratio and two load factors it finds the minimum module and the
+// centre distance, saves the .cyb design file and writes the .cyt report.
+// The shell includes this header, runs the dialog modally and, on IDOK,
+// loads the report named by m_strReportPath.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "cylindrical/calc/cy_pre_record.h"
+#include "cylindrical/calc/preliminary.h"
+#include "fw/fw.h"
+
+class CypreDlg : public fw::Dialog {
+public:
+    enum { IDD = 1000 };
+
+    // Control ids of template 1000.
+    enum : int {
+        IDC_BY_POWER = 201,        // 按输入转速与功率计算
+        IDC_BY_TORQUE = 202,       // 按输出转速与输出扭矩计算
+        IDC_I = 203,
+        IDC_T = 204,
+        IDC_Z1 = 205,
+        IDC_Z2 = 206,
+        IDC_A = 207,
+        IDC_NI = 208,
+        IDC_NO = 209,
+        IDC_P = 210,
+        IDC_BETA_DEG = 211,
+        IDC_BETA_MIN = 212,
+        IDC_BETA_SEC = 213,
+        IDC_STEADY = 214,          // load nature: 平稳 / 中等冲击 / 较大冲击
+        IDC_MODERATE = 215,
+        IDC_HEAVY = 216,
+        IDC_K1_SLIDER = 217,
+        IDC_PHID = 218,
+        IDC_K2_SLIDER = 219,
+        IDC_SYMMETRIC = 220,       // support: 对称配置 / 非对称 / 悬臂配置
+        IDC_ASYMMETRIC = 221,
+        IDC_CANTILEVER = 222,
+        IDC_SOFT = 223,            // 硬度<350HB
+        IDC_HARD = 224,            // 硬度>350HB
+        IDC_PHID_SLIDER = 225,
+        IDC_MN = 226,
+        IDC_K1 = 255,
+        IDC_K2 = 256,
+        IDC_SIGMA_HP = 259,
+        IDC_SIGMA_FP = 260,
+        IDC_HINT = 261,
+        IDC_MN_LABEL = 262,
+        IDC_MS = 263,
+        IDC_EXTERNAL = 1096,
+        IDC_INTERNAL = 1097,
+        IDC_PHID_LOW = 1328,
+        IDC_PHID_HIGH = 1329,
+        IDC_K1_LOW = 1330,
+        IDC_K1_HIGH = 1331,
+        IDC_K2_LOW = 1332,
+        IDC_K2_HIGH = 1333,
+        IDC_TITLE = 1303,
+        IDC_NUMBER = 1304,
+        IDC_DATE = 1305,
+        IDC_LOAD = 4,              // &O 装入数据
+        IDC_CALC = 6,              // &C 执行计算
+    };
+
+    explicit CypreDlg(fw::Window* parent = nullptr);
+
+    // Path of the report written by the last successful save; the shell
+    // loads it after IDOK.
+    std::string m_strReportPath;
+
+    // DoModal (fw::Dialog's) returns IDOK only after a successful save,
+    // IDCANCEL otherwise.
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(fw::Exchange& dx) override;
+
+private:
+    // Handlers, as the template's controls name them.
+    void OnLoadMode(int mode);
+    void OnEnKillfocusI();
+    void OnEnKillfocusZ1();
+    void OnEnKillfocusZ2();
+    void OnEnKillfocusNi();
+    void OnEnChangeT();
+    void OnEnChangeNo();
+    void OnEnKillfocusP();
+    void OnEnKillfocusBeta();
+    void OnEnKillfocusMn();
+    void OnEnChangeSigmaHP();
+    void OnEnChangeSigmaFP();
+    void OnSupportOrHardness();
+    void OnLoadNature();
+    void OnReleasedPhiD();
+    void OnReleasedK1();
+    void OnReleasedK2();
+    void OnMeshType();
+    void OnDateSetFocus();
+    void OnDateKillFocus();
+    void OnBnClickedCalc();
+    void OnBnClickedLoad();
+    void OnBnClickedSave();
+    void OnBnClickedCancel();
+
+    // Small helpers of the handlers.
+    bool takeFields();                 // UpdateData(true); on refusal the radios show the members again
+    void showFields();                 // members -> controls, K1 and K2 with six digits
+    void showRadios();
+    void showK();                      // K1 and K2 fields, six significant digits
+    void setHint(const std::string& text) { setText(IDC_HINT, text); }
+    void enableLoadMode();
+    void showPhiDRange();
+    void showKRanges();
+    void applyMode1Speeds();           // after Z1 or Z2: no from ni, or ni from no
+    cylindrical::PreliminaryInput inputs() const;
+    kavrin::AngleTriple beta() const { return {m_betaDeg, m_betaMin, m_betaSec}; }
+    void setBeta(const kavrin::AngleTriple& b);
+    // Stale results: the inputs of the last calculation differ from the
+    // current ones (as the fields show them).
+    void refreshCalculated();
+    void markCalculated();
+    cylindrical::CyPreRecord record() const;
+    void applyRecord(const cylindrical::CyPreRecord& r);
+
+    // Paths and record texts.
+    std::string m_dataPath;            // design file last saved or loaded
+    std::string m_szDate;              // date text copied into the record
+    std::string m_szNumber;            // drawing number copied into the record
+    std::string m_szTitle;             // title copied into the record
+    std::int32_t m_saved = 0;          // 1 after a successful save
+
+    // Slider ranges.
+    cylindrical::Range m_k2Range{1.8, 2.3};
+    cylindrical::Range m_k1Range{2.0, 2.4};
+    cylindrical::Range m_phiDRange{0.8, 1.4};
+
+    // Members of the fields, in the order of the form.
+    int m_loadMode = 0;                // 0 by input speed and power, 1 by output speed and torque
+    double m_i = 1.0;
+    double m_t = 0;                    // output torque, N·m
+    std::int32_t m_z1 = 17;
+    std::int32_t m_z2 = 17;
+    double m_a = 0;                    // centre distance, mm
+    double m_ni = 0;                   // input speed, r/min
+    double m_p = 0;                    // power, kW
+    double m_no = 0;                   // output speed, r/min
+    std::int32_t m_betaDeg = 0;
+    std::int32_t m_betaMin = 0;
+    std::int32_t m_betaSec = 0;
+    double m_phiD = 0.8;
+    int m_support = 0;                 // 0 symmetric, 1 asymmetric, 2 cantilever
+    int m_hardness = 0;                // 0 below 350 HB, 1 above
+    int m_phiDPos = 0;
+    int m_loadNature = 0;              // 0 steady, 1 moderate shocks, 2 heavy shocks
+    double m_k1 = 2.0;
+    double m_k2 = 1.8;
+    int m_k1Pos = 0;
+    double m_sigmaHP = 1300;
+    double m_sigmaFP = 450;
+    int m_meshType = cylindrical::kMeshExternal;
+    double m_mn = 0;
+    double m_ms = 0;
+    std::string m_strTitle;
+    std::string m_strNumber;
+    std::string m_strDate;
+    int m_k2Pos = 0;
+
+    // The results shown were computed from these inputs.
+    bool m_calculated = false;
+    cylindrical::PreliminaryInput m_calcInputs;
+};

@@ -1,0 +1,677 @@
+// The geometry sheet run headless: page 1's rules and loaders, the save of
+// the design file, the gear pages, the characteristic page and the report
+// sections of a whole run.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <cstdlib>
+
+#include "common/calc/data_file_header.h"
+#include "common/calc/design_file.h"
+#include "cylindrical/calc/cy_pre_record.h"
+#include "cylindrical/calc/geometry_design.h"
+#include "cylindrical/cy_current_design.h"
+#include "cylindrical/cy_geom_pro_sheet.h"
+#include "fw/file.h"
+#include "fw/registry.h"
+#include "fw/text.h"
+#include "fwtest/script.h"
+
+using namespace cylindrical;
+using P1 = CCyGeomProPage1;
+using P2 = CCyGeomProPage2;
+using P3 = CCyGeomProPage3;
+using P4 = CCyGeomProPage4;
+
+namespace {
+
+constexpr const char* kCaption = "《Ondrel》 Kavrin  齿轮几何计算程序";
+
+// The external example pair of the pages: Z1 20, Z2 40, mn 2, β 0, a = ad = 60.
+CyPreRecord examplePre() {
+    CyPreRecord r;
+    r.z1 = 20;
+    r.z2 = 40;
+    r.mn = 2;
+    r.ms = 2;
+    r.a = 60;
+    r.i = 2;
+    r.phiD = 0.8;
+    r.title = "减速器";
+    r.number = "JS-100";
+    r.date = "2024年5月6日";
+    return r;
+}
+
+std::vector<std::uint8_t> bytesOf(const std::filesystem::path& p) {
+    auto r = fw::readFile(p);
+    return r ? *r : std::vector<std::uint8_t>{};
+}
+
+void resetCurrentDesign() {
+    g_curPreRecord = CyPreRecord{};
+    g_curGeomRecord = CyGeomRecord{};
+    g_strDataPath.clear();
+    g_strReportPath.clear();
+    g_strTitle.clear();
+    g_strDrawingNo.clear();
+    g_strDate.clear();
+}
+
+// A snapshot of everything a refused load must leave alone.
+struct DesignSnapshot {
+    std::vector<std::uint8_t> pre, geom;
+    std::string data, report, title, number, date;
+    bool operator==(const DesignSnapshot&) const = default;
+};
+DesignSnapshot snapshot() {
+    return {writeCyPreRecord(g_curPreRecord), writeCyGeomRecord(g_curGeomRecord), g_strDataPath, g_strReportPath,
+            g_strTitle, g_strDrawingNo, g_strDate};
+}
+
+class GeomSheet : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* root = std::getenv("KAVRIN_TEST_TMP");
+        std::filesystem::path base = root && *root ? root : std::filesystem::temp_directory_path();
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        home = base / "cy_geom_sheet" / (std::string(info->name()) + "." + std::to_string(::getpid()));
+        std::filesystem::remove_all(home);
+        std::filesystem::create_directories(home / "data");
+        ASSERT_TRUE(fw::registry::writeMachineFile(home / "machine.reg", home, home / "docs"));
+        ::setenv("KAVRIN_MACHINE_REGISTRY", (home / "machine.reg").c_str(), 1);
+        fw::registry::reload();
+        resetCurrentDesign();
+    }
+    std::filesystem::path data(const std::string& name) const { return home / "data" / name; }
+    std::filesystem::path writePre(const std::string& name, const CyPreRecord& r = examplePre()) const {
+        auto p = data(name);
+        EXPECT_TRUE(fw::writeFile(p, cyPreFileBytes(r, 1700000000)));
+        return p;
+    }
+    std::filesystem::path home;
+};
+
+// Page 1 with the example loaded through "装入预定数据" and distributed.
+void loadAndDistribute(fwtest::Running& d) {
+    ASSERT_TRUE(d.click(P1::IDC_LOAD_PRE));
+    ASSERT_TRUE(d.click(P1::IDC_DISTRIBUTE));
+}
+
+// ---- page 1 ----
+
+TEST_F(GeomSheet, LeavingPageOneWithoutAPairStays) {
+    fwtest::Session s;
+    s.onSheet([](fwtest::Running& d) {
+        EXPECT_FALSE(d.page(1));
+        EXPECT_EQ(d.activePage(), 0);
+        EXPECT_EQ(d.text(P1::IDC_RESULT), "请先装入预定计算数据！");
+        EXPECT_TRUE(d.click(fw::IDOK));
+        EXPECT_FALSE(d.ended()) << "OK leaves page 1 too, so it is refused the same way";
+        d.click(fw::IDHELP);
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.removeApplyButton();
+    EXPECT_EQ(sheet.DoModal(), fw::IDCANCEL);
+    EXPECT_EQ(sheet.caption(), kCaption);
+    EXPECT_EQ(sheet.buttons(), (std::vector<int>{fw::IDOK, fw::IDCANCEL, fw::IDHELP}));
+    // Context help of page 1 (0x20000 + 1012) goes to Kavrin.chm by number.
+    ASSERT_EQ(s.helpCalls().size(), 1u);
+    EXPECT_EQ(s.helpCalls()[0].target, "Kavrin.chm");
+    EXPECT_EQ(s.helpCalls()[0].command, fw::HH_HELP_CONTEXT);
+    EXPECT_EQ(s.helpCalls()[0].data, 0x203F4u);
+}
+
+TEST_F(GeomSheet, ExternalExampleLoadsAndDistributes) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        ASSERT_TRUE(d.click(P1::IDC_LOAD_PRE));
+        // Taken from the record, then the helix-angle rule.
+        EXPECT_EQ(d.text(P1::IDC_TITLE), "减速器");
+        EXPECT_EQ(d.text(P1::IDC_AD), "60");
+        EXPECT_EQ(d.text(P1::IDC_A), "60");
+        EXPECT_EQ(d.text(P1::IDC_RESULT), kMsgUpdateShifts);
+        EXPECT_TRUE(d.enabled(P1::IDC_EXTERNAL));
+        EXPECT_FALSE(d.enabled(P1::IDC_INTERNAL)) << "the other mesh type is locked";
+        ASSERT_TRUE(d.click(P1::IDC_DISTRIBUTE));
+        // a = ad: αwt = αt = 20°, Σx = 0; u = 2 is class 2 (C1 0.25, C2 0.25).
+        EXPECT_EQ(d.text(P1::IDC_ALPHAWT), "20");
+        EXPECT_EQ(d.text(P1::IDC_SUMX), "0");
+        EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
+        EXPECT_EQ(d.text(P1::IDC_XN2), "-0.25");
+        EXPECT_EQ(d.text(P1::IDC_RESULT), kMsgCheckResult);
+        EXPECT_TRUE(d.page(1));
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+    EXPECT_EQ(g_strDataPath, pre.string());
+    EXPECT_EQ(g_strReportPath, data("pair.cyt").string());
+    EXPECT_EQ(g_strTitle, "减速器");
+    EXPECT_DOUBLE_EQ(g_curGeomRecord.psiD, 0.8) << "ψd comes with the preliminary design";
+    EXPECT_DOUBLE_EQ(g_curGeomRecord.b, 32) << "b = Z1·ψd·mt when page 1 is left";
+    EXPECT_DOUBLE_EQ(g_curGeomRecord.xn1, 0.25);
+}
+
+// The example typed by hand, as the screenshot scene enters it: no message
+// box on the way, and every page computes its listing.
+TEST_F(GeomSheet, ExampleTypedByHandFillsEveryPage) {
+    fwtest::Session s;
+    s.onSheet([](fwtest::Running& d) {
+        d.type(P1::IDC_Z1, "20");
+        EXPECT_EQ(d.text(P1::IDC_RESULT), kMsgTeethOrder) << "Z2 is still 0";
+        d.type(P1::IDC_Z2, "40");
+        d.type(P1::IDC_MN, "2");
+        d.focus(P1::IDC_A);
+        EXPECT_EQ(d.text(P1::IDC_AD), "60");
+        d.click(P1::IDC_DISTRIBUTE);
+        EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
+        EXPECT_EQ(d.text(P1::IDC_ALPHAWT), "20");
+        ASSERT_TRUE(d.page(1));
+        d.click(P2::kIds.calc);
+        EXPECT_NE(d.text(P2::kIds.listing).find("分度圆直径： d1=Mt×Z1 =            40.000mm"), std::string::npos);
+        ASSERT_TRUE(d.page(2));
+        d.click(P3::kIds.calc);
+        EXPECT_NE(d.text(P3::kIds.listing).find("分度圆直径： d2=mt×Z2 =           80.000mm"), std::string::npos);
+        ASSERT_TRUE(d.page(3));
+        d.click(P4::IDC_CALC);
+        EXPECT_NE(d.text(P4::IDC_LISTING).find("端面重合度"), std::string::npos);
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+    EXPECT_TRUE(s.messages().empty());
+}
+
+TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.expectMessage(kMsgOverCorrection);
+    s.expectMessage(kMsgOverCorrection);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        // cos αt · ad / a ≥ 1 for a < ad.
+        d.type(P1::IDC_A, "50");
+        d.leave();
+        EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
+        EXPECT_EQ(d.text(P1::IDC_ALPHAWT), "20");
+        d.click(P1::IDC_DISTRIBUTE);  // the button refuses the same centre distance
+        EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
+        EXPECT_EQ(d.text(P1::IDC_SUMX), "0");
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+    ASSERT_EQ(s.messages().size(), 2u);
+    for (const auto& m : s.messages()) EXPECT_EQ(m.caption, "KAVRIN 警告");
+}
+
+TEST_F(GeomSheet, EqualTeethAreAcceptedButRefusedByTheExternalRadio) {
+    fwtest::Session s;
+    s.onSheet([](fwtest::Running& d) {
+        d.type(P1::IDC_Z1, "20");
+        d.type(P1::IDC_Z2, "20");
+        d.type(P1::IDC_MN, "2");
+        d.leave();
+        EXPECT_EQ(d.text(P1::IDC_AD), "40") << "the module rule takes Z1 = Z2";
+        EXPECT_EQ(d.text(P1::IDC_RESULT), "");
+        d.click(P1::IDC_EXTERNAL);
+        EXPECT_EQ(d.text(P1::IDC_RESULT), "请先确定基本参数，再调整中心距！");
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+}
+
+TEST_F(GeomSheet, InternalMeshMakesASpurPair) {
+    CyPreRecord r = examplePre();
+    r.betaDeg = 15, r.betaMin = 30;
+    r.ms = 2 / std::cos((15.5) * fw::kPi / 180);
+    auto pre = writePre("helical.cyb", r);
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        d.click(P1::IDC_LOAD_PRE);
+        EXPECT_EQ(d.text(P1::IDC_ALPHAT_DEG), "20") << "αt of β = 15°30′ is 20.7°";
+        // The preliminary design was external: unlock the radio as a fresh page would have it.
+        d.dialog().enable(P1::IDC_INTERNAL);
+        d.click(P1::IDC_INTERNAL);
+        EXPECT_EQ(d.text(P1::IDC_BETA_DEG), "0");
+        EXPECT_EQ(d.text(P1::IDC_BETA_MIN), "0");
+        EXPECT_EQ(d.text(P1::IDC_BETA_SEC), "0");
+        EXPECT_EQ(d.text(P1::IDC_MT), "2") << "mt = mn";
+        EXPECT_EQ(d.text(P1::IDC_ALPHAT_DEG), "20");
+        EXPECT_EQ(d.text(P1::IDC_ALPHAT_MIN), "0");
+        EXPECT_EQ(d.text(P1::IDC_ALPHAT_SEC), "0");
+        EXPECT_EQ(d.text(P1::IDC_AD), "20") << "(Z2 − Z1)·mt/2";
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+}
+
+TEST_F(GeomSheet, CheckButtonNeedsAValidPair) {
+    fwtest::Session s;
+    s.onSheet([](fwtest::Running& d) {
+        d.click(P1::IDC_CHECK);
+        EXPECT_EQ(d.text(P1::IDC_RESULT), "请先确定基本参数，再调整中心距！");
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+    EXPECT_FALSE(sheet.m_page1.checkSection());
+}
+
+// ---- loaders ----
+
+std::vector<std::uint8_t> measurementFile() {
+    auto head = kavrin::writeHeader(kavrin::makeHeader(0, kavrin::kWordCyMeasure, 0));
+    head.resize(64 + 608, 0);
+    return head;
+}
+
+TEST_F(GeomSheet, RefusedFilesChangeNothing) {
+    CyPreRecord unfinished = examplePre();
+    unfinished.status = 0;
+    struct Case {
+        const char* name;
+        int button;
+        std::vector<std::uint8_t> bytes;
+        std::string message;
+    } cases[] = {
+        // Header word of a measurement file: its own message, both loaders.
+        {"m1.cyb", P1::IDC_LOAD_PRE, measurementFile(), kMsgMeasurementFile},
+        {"m2.cyb", P1::IDC_LOAD_GEOM, measurementFile(), kMsgMeasurementFile},
+        // A preliminary-only file has no geometry record.
+        {"pre.cyb", P1::IDC_LOAD_GEOM, cyPreFileBytes(examplePre(), 0), kMsgUnfinishedGeometry},
+        // A preliminary record whose status is not 101.
+        {"open.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(unfinished, 0), kMsgUnfinishedGeometry},
+        // Shorter than header and record.
+        {"short.cyb", P1::IDC_LOAD_PRE, std::vector<std::uint8_t>(100, 0), kMsgNotDesignFile},
+        // Not a .cyb name.
+        {"pair.txt", P1::IDC_LOAD_PRE, cyPreFileBytes(examplePre(), 0), kavrin::kMsgNotCybFile},
+    };
+    // A design loaded before: what every refusal must leave alone.
+    auto good = writePre("good.cyb");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(fw::writeFile(data(c.name), c.bytes));
+        fwtest::Session s;
+        s.answerOpen(good);
+        s.answerOpen(data(c.name));
+        s.expectMessage(c.message);
+        DesignSnapshot before;
+        s.onSheet([&](fwtest::Running& d) {
+            d.click(P1::IDC_LOAD_PRE);
+            d.click(P1::IDC_DISTRIBUTE);
+            before = snapshot();
+            d.click(c.button);
+            EXPECT_EQ(d.text(P1::IDC_XN1), "0.25") << "the page keeps its values";
+            d.click(fw::IDCANCEL);
+        });
+        CCyGeomProSheet sheet(kCaption, nullptr);
+        sheet.DoModal();
+        EXPECT_TRUE(snapshot() == before);
+        EXPECT_EQ(g_strDataPath, good.string());
+        EXPECT_TRUE(s.allUsed());
+    }
+}
+
+// ---- saving ----
+
+TEST_F(GeomSheet, SavedFileLoadsBackWithEveryField) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        d.type(P1::IDC_XN1, "0.3");
+        d.leave();
+        ASSERT_TRUE(d.page(1));
+        d.select(P2::kIds.cStar, 1);
+        d.select(P2::kIds.hand, 1);
+        ASSERT_TRUE(d.page(3));
+        d.type(P4::IDC_B, "30");
+        d.leave();
+        d.click(P4::IDC_CALC);
+        d.click(fw::IDOK);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    ASSERT_EQ(sheet.DoModal(), fw::IDOK);
+    s.answerSave(data("design.cyb"));
+    ASSERT_TRUE(sheet.doSave());
+    auto file = bytesOf(data("design.cyb"));
+    EXPECT_EQ(file.size(), 776u);
+    EXPECT_EQ(sheet.m_strDataPath, data("design.cyb").string());
+    EXPECT_EQ(sheet.m_strReportPath, data("pair.cyt").string()) << "a .cyb name keeps the loaded design's report";
+    CyGeomRecord saved = g_curGeomRecord;
+    EXPECT_EQ(saved.status, 102);
+    EXPECT_EQ(saved.cStarIndex, 1);
+    EXPECT_EQ(saved.hand, 1);
+    EXPECT_DOUBLE_EQ(saved.xn2, -0.3);
+    EXPECT_DOUBLE_EQ(saved.b, 30);
+    EXPECT_DOUBLE_EQ(saved.psiD, 30.0 / 40);
+    EXPECT_GT(saved.epsAlpha, 1.5);
+
+    resetCurrentDesign();
+    fwtest::Session again;
+    again.answerOpen(data("design.cyb"));
+    again.onSheet([](fwtest::Running& d) {
+        d.click(P1::IDC_LOAD_GEOM);
+        EXPECT_EQ(d.text(P1::IDC_Z1), "20");
+        EXPECT_EQ(d.text(P1::IDC_Z2), "40");
+        EXPECT_EQ(d.text(P1::IDC_MN), "2");
+        EXPECT_EQ(d.text(P1::IDC_AD), "60");
+        EXPECT_EQ(d.text(P1::IDC_XN1), "0.3");
+        EXPECT_EQ(d.text(P1::IDC_XN2), "-0.3");
+        EXPECT_EQ(d.text(P1::IDC_TITLE), "减速器");
+        EXPECT_EQ(d.text(P1::IDC_DATE), "2024年5月6日");
+        ASSERT_TRUE(d.page(1));
+        EXPECT_EQ(d.selection(P2::kIds.cStar), 1);
+        EXPECT_EQ(d.selection(P2::kIds.hand), 1);
+        ASSERT_TRUE(d.page(3));
+        EXPECT_EQ(d.text(P4::IDC_B), "30");
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet second(kCaption, nullptr);
+    second.DoModal();
+    EXPECT_EQ(g_curGeomRecord, saved) << "every field of the geometry record comes back";
+    EXPECT_EQ(writeCyPreRecord(g_curPreRecord), writeCyPreRecord(examplePre()));
+    EXPECT_EQ(g_strDataPath, data("design.cyb").string());
+}
+
+TEST_F(GeomSheet, SaveNames) {
+    struct Case {
+        const char* answer;   // what the user typed in the save dialog
+        const char* written;  // the file written
+        const char* report;   // the sheet's report path afterwards
+        bool notice;          // "文件格式不符合程序规定…"
+    } cases[] = {
+        // The dialog appends its default extension: a plain name is a .cyb name.
+        {"abc", "abc.cyb", "old.cyt", false},
+        // Another extension: cut at the first '.', the notice, a new report name.
+        {"abc.txt", "abc.cyb", "abc.cyt", true},
+        {"abc.cyb", "abc.cyb", "old.cyt", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        resetCurrentDesign();
+        std::filesystem::remove(data("abc.cyb"));
+        g_strReportPath = data("old.cyt").string();
+        fwtest::Session s;
+        s.answerSave(data(c.answer));
+        if (c.notice) s.expectMessage("文件格式不符合程序规定，将以" + data(c.written).string() + "文件名保存数据。");
+        CCyGeomProSheet sheet(kCaption, nullptr);
+        ASSERT_TRUE(sheet.doSave());
+        EXPECT_EQ(bytesOf(data(c.written)).size(), 776u);
+        EXPECT_EQ(sheet.m_strReportPath, data(c.report).string());
+        EXPECT_EQ(g_strDataPath, data(c.written).string());
+        EXPECT_TRUE(s.allUsed());
+    }
+}
+
+TEST_F(GeomSheet, FailedOrCancelledSaveReportsFailure) {
+    fwtest::Session s;
+    s.cancelFile();
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    EXPECT_FALSE(sheet.doSave());
+    // The first dialog starts in the data folder with the pattern; the pattern is not kept.
+    ASSERT_EQ(s.files().size(), 1u);
+    EXPECT_EQ(s.files()[0].request.initialName, "*.cyb");
+    EXPECT_EQ(s.files()[0].request.folder, home / "data");
+    EXPECT_EQ(g_strDataPath, "");
+
+    s.answerSave(home / "missing" / "x.cyb");
+    s.answerMessage(fw::IDOK);
+    EXPECT_FALSE(sheet.doSave());
+    EXPECT_TRUE(s.messages().at(0).text.starts_with("不能打开文件")) << s.messages().at(0).text;
+    EXPECT_EQ(g_strDataPath, "") << "a failed write changes no path";
+    EXPECT_EQ(sheet.m_strReportPath, "");
+}
+
+TEST_F(GeomSheet, CancelThenSaveTakesPageOnesEntries) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        d.type(P1::IDC_XN1, "0.4");
+        d.leave();
+        d.click(fw::IDCANCEL);  // page 1 is never left
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    ASSERT_EQ(sheet.DoModal(), fw::IDCANCEL);
+    s.answerSave(data("kept.cyb"));
+    ASSERT_TRUE(sheet.doSave());
+    auto loaded = loadGeometryDesign(bytesOf(data("kept.cyb")));
+    ASSERT_TRUE(loaded) << loaded.error();
+    EXPECT_DOUBLE_EQ(loaded->geom.xn1, 0.4);
+    EXPECT_DOUBLE_EQ(loaded->geom.xn2, -0.4);
+    EXPECT_EQ(loaded->geom.z1, 20);
+    EXPECT_EQ(loaded->geom.title, "减速器");
+}
+
+// The chain: a preliminary design file as the preliminary step writes it,
+// the sheet loads, distributes and saves it, and the rating side reads both
+// records back unchanged.
+TEST_F(GeomSheet, ChainFromPreliminaryDesignToTheRatingSide) {
+    CyPreRecord first = examplePre();
+    first.betaDeg = 12;
+    first.ms = 2 / std::cos(12 * fw::kPi / 180);
+    first.a = 62;
+    auto pre = writePre("chain.cyb", first);
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        d.type(P1::IDC_A, "62");
+        d.leave();
+        ASSERT_TRUE(d.page(3));
+        d.click(P4::IDC_CALC);
+        d.click(fw::IDOK);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    ASSERT_EQ(sheet.DoModal(), fw::IDOK);
+    s.answerSave(data("chain.cyb"));
+    ASSERT_TRUE(sheet.doSave());
+    auto loaded = loadGeometryDesign(bytesOf(data("chain.cyb")));
+    ASSERT_TRUE(loaded) << loaded.error();
+    EXPECT_EQ(writeCyPreRecord(loaded->pre), writeCyPreRecord(first)) << "the preliminary record passes through";
+    EXPECT_EQ(loaded->geom, g_curGeomRecord);
+    EXPECT_EQ(loaded->geom.betaDeg, 12);
+    EXPECT_DOUBLE_EQ(loaded->geom.a, 62);
+    EXPECT_GT(loaded->geom.sumX, 0) << "a > ad: positive total shift";
+    EXPECT_GT(loaded->geom.epsBeta, 0) << "helical pair";
+    EXPECT_EQ(sheet.m_strReportPath, data("chain.cyt").string());
+}
+
+// ---- pages 2 to 4 ----
+
+TEST_F(GeomSheet, GearPagesMirrorTheRecord) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        d.type(P1::IDC_XN1, "0");
+        d.leave();
+        ASSERT_TRUE(d.page(1));
+        EXPECT_EQ(d.text(P2::kIds.title), "减速器--小齿轮");
+        EXPECT_EQ(d.text(P2::kIds.number), "JS-100-1");
+        EXPECT_EQ(d.text(P2::kIds.meshLabel), "外  啮  合");
+        EXPECT_TRUE(d.readOnly(P2::kIds.z));
+        d.selectText(P2::kIds.hand, "左");
+        d.click(P2::kIds.calc);
+        // Pinion of the example with x = 0 (hand calculation).
+        std::string listing = d.text(P2::kIds.listing);
+        for (const char* line : {"分度圆直径： d1=Mt×Z1 =            40.000mm\n", "齿顶高：  ha1=(ha*-χn2+yn)Mn=      2.000mm\n",
+                                 "齿根高：  hf1=(han*+Cn*-χn1)Mn=    2.500mm\n", "齿顶圆直径: da1=d1+2ha1=            44.000mm\n",
+                                 "齿根圆直径: df1=d1-2hf1=            35.000mm\n", "基圆直径：  db1=d1×cosαt=         37.588mm\n",
+                                 "齿顶圆压力角:αat1=arc cos(db1/da1)=31.3213°\n"})
+            EXPECT_NE(listing.find(line), std::string::npos) << line << "in\n" << listing;
+        ASSERT_TRUE(d.page(2));
+        EXPECT_EQ(d.dialog().combo(P3::kIds.hand).text(), "右") << "the gear of a left-hand pinion is right-hand";
+        EXPECT_EQ(d.text(P3::kIds.title), "减速器--大齿轮");
+        EXPECT_EQ(d.text(P3::kIds.number), "JS-100-2");
+        // x = 0: Z′ = Z, k′ = 2.7222 gives k1 = 3 and W1 = 15.3209 mm.
+        ASSERT_TRUE(d.page(3));
+        d.click(P4::IDC_CALC);
+        std::string characteristic = d.text(P4::IDC_LISTING);
+        EXPECT_NE(characteristic.find("跨测齿数:  k1=                      3\n"), std::string::npos) << characteristic;
+        EXPECT_NE(characteristic.find("公法线长度:W1=W1*+ΔW1=       15.3209mm\n"), std::string::npos) << characteristic;
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+    EXPECT_EQ(g_curGeomRecord.hand, kHandLeft);
+}
+
+TEST_F(GeomSheet, InternalPairLocksBothHandLists) {
+    CyPreRecord r = examplePre();
+    r.meshType = kMeshInternal;
+    r.a = 20;
+    auto pre = writePre("ring.cyb", r);
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        EXPECT_FALSE(d.enabled(P1::IDC_EXTERNAL));
+        ASSERT_TRUE(d.page(1));
+        EXPECT_FALSE(d.enabled(P2::kIds.hand));
+        EXPECT_EQ(d.text(P2::kIds.meshLabel), "内  啮  合");
+        ASSERT_TRUE(d.page(2));
+        EXPECT_FALSE(d.enabled(P3::kIds.hand));
+        EXPECT_EQ(d.text(P3::kIds.title), "减速器--内齿轮");
+        d.click(P3::kIds.calc);
+        // Internal gear: da2 = d2 − 2·ha2 < d2 = 80, df2 = d2 + 2·hf2 > d2.
+        std::string listing = d.text(P3::kIds.listing);
+        EXPECT_NE(listing.find("齿顶圆直径: da2=d2-2ha2="), std::string::npos) << listing;
+        EXPECT_NE(listing.find("齿根圆直径: df2=d2+2hf2)="), std::string::npos) << listing;
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+}
+
+TEST_F(GeomSheet, MirrorFieldsNeverBlockLeavingAPage) {
+    // Valid on page 1, outside the ranges the gear pages once checked.
+    CyPreRecord r = examplePre();
+    r.z1 = 101, r.z2 = 210, r.betaDeg = -10;
+    r.ms = 2 / std::cos(10 * fw::kPi / 180);
+    r.a = 0;
+    auto pre = writePre("big.cyb", r);
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        EXPECT_TRUE(d.page(1));
+        EXPECT_EQ(d.text(P2::kIds.z), "101");
+        EXPECT_EQ(d.text(P2::kIds.betaDeg), "-10");
+        EXPECT_TRUE(d.page(2));
+        EXPECT_TRUE(d.page(3));
+        EXPECT_TRUE(d.page(1));
+        d.click(fw::IDOK);
+        EXPECT_TRUE(d.ended());
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    EXPECT_EQ(sheet.DoModal(), fw::IDOK);
+}
+
+TEST_F(GeomSheet, FaceWidthAndContactRatios) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.answerMessage(fw::IDOK);  // report written
+    s.answerMessage(fw::IDOK);
+    s.onSheet([&](fwtest::Running& d) {
+        loadAndDistribute(d);
+        ASSERT_TRUE(d.page(3));
+        EXPECT_EQ(d.text(P4::IDC_B), "32");
+        EXPECT_EQ(d.text(P4::IDC_HINT), "提示：");
+        d.type(P4::IDC_B, "24");
+        EXPECT_EQ(d.text(P4::IDC_HINT), "提示： 减少齿宽将影响齿轮设计能力!");
+        d.leave();
+        EXPECT_EQ(d.text(P4::IDC_HINT), "提示： 减少齿宽将影响齿轮设计能力!") << "leaving the field keeps the hint";
+        EXPECT_DOUBLE_EQ(g_curGeomRecord.b, 24);
+        EXPECT_DOUBLE_EQ(g_curGeomRecord.psiD, 24.0 / 40) << "ψd = b/d1";
+        // The report leaves the record alone; only "计 算" stores εα and εβ.
+        d.click(P4::IDC_REPORT);
+        auto once = bytesOf(data("pair.cyt"));
+        d.click(P4::IDC_REPORT);
+        auto twice = bytesOf(data("pair.cyt"));
+        ASSERT_FALSE(once.empty());
+        EXPECT_EQ(twice.size(), 2 * once.size());
+        EXPECT_EQ(g_curGeomRecord.epsAlpha, 0);
+        d.click(P4::IDC_CALC);
+        EXPECT_GT(g_curGeomRecord.epsAlpha, 1.5);
+        EXPECT_EQ(g_curGeomRecord.epsBeta, 0) << "spur pair";
+        // x = 0.25 on the pinion: the listing's span count of the example.
+        EXPECT_NE(d.text(P4::IDC_LISTING).find("跨测齿数:  k1="), std::string::npos);
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+    EXPECT_EQ(s.messages().at(0).text, "计算记录已以\n" + data("pair.cyt").string() + "\n文件名输出报告！");
+}
+
+TEST_F(GeomSheet, UndefinedSpanCountShowsADash) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        // (1 + 2x/Z′)² < cos²αn for x = −0.7 on Z1 = 20: no span measurement.
+        d.type(P1::IDC_XN1, "-0.7");
+        d.leave();
+        ASSERT_TRUE(d.page(3));
+        d.click(P4::IDC_CALC);
+        std::string listing = d.text(P4::IDC_LISTING);
+        EXPECT_NE(listing.find("跨测齿数:  k1=                      —\n"), std::string::npos) << listing;
+        EXPECT_EQ(listing.find("nan"), std::string::npos) << listing;
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+}
+
+// ---- reports of a whole run ----
+
+TEST_F(GeomSheet, ReportSectionsOfAWholeRunMatchTheGoldenFile) {
+    auto pre = writePre("pair.cyb");
+    auto report = data("pair.cyt");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.answerSave(report);  // page 1's report dialog
+    for (int i = 0; i < 4; ++i) s.answerMessage(fw::IDOK);
+    s.onSheet([&](fwtest::Running& d) {
+        loadAndDistribute(d);
+        d.click(P1::IDC_REPORT);
+        ASSERT_TRUE(d.page(1));
+        d.click(P2::kIds.report);
+        ASSERT_TRUE(d.page(2));
+        d.click(P3::kIds.report);
+        ASSERT_TRUE(d.page(3));
+        d.click(P4::IDC_REPORT);
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+    EXPECT_TRUE(s.allUsed());
+    // The golden file holds this external run first (then an internal one).
+    auto golden = bytesOf(std::filesystem::path(KAVRIN_SOURCE_DIR) /
+                          "cylindrical/tests/fixtures/geometry_sheet_report.cyt");
+    auto written = bytesOf(report);
+    ASSERT_FALSE(written.empty());
+    ASSERT_LE(written.size(), golden.size());
+    EXPECT_TRUE(std::equal(written.begin(), written.end(), golden.begin())) << "compare " << report;
+    std::string rest(golden.begin() + static_cast<long>(written.size()), golden.end());
+    EXPECT_TRUE(rest.starts_with(fw::gbkFromUtf8("\r\n\t***********************内啮合圆柱齿轮对")))
+        << "the external run is the whole first part of the golden file";
+}
+
+}  // namespace

@@ -1,0 +1,568 @@
+// The preliminary design dialog (template 1000), run headless: fields and
+// their handlers, the calculation and its refusals, save and load.
+#include "cylindrical/cypre_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <cstdlib>
+#include <fstream>
+
+#include "cylindrical/calc/preliminary.h"
+#include "cylindrical/cy_current_design.h"
+#include "fw/clock.h"
+#include "fw/file.h"
+#include "fw/format.h"
+#include "fw/registry.h"
+#include "fw/text.h"
+#include "fwtest/script.h"
+
+namespace fs = std::filesystem;
+using D = CypreDlg;
+using fwtest::Running;
+
+namespace {
+
+// Texts of the dialog, as the system shows them.
+constexpr const char* kNoTorque = "请给定输出扭矩或传动功率数值!";
+constexpr const char* kRecalculate = "按“执行计算”钮，重新计算！";
+constexpr const char* kCalcDone = "按强度计算得到许用模数与中心距，请以此为最小条件进行结构设计";
+constexpr const char* kAskSave = "设计数据尚未保存，是(Yes)否(No)保存数据？";
+
+std::vector<std::uint8_t> readBytes(const fs::path& p) {
+    auto b = fw::readFile(p);
+    EXPECT_TRUE(b) << p;
+    return b ? *b : std::vector<std::uint8_t>{};
+}
+
+void writeBytes(const fs::path& p, const std::vector<std::uint8_t>& b) { ASSERT_TRUE(fw::writeFile(p, b)); }
+
+std::vector<std::uint8_t> exampleFile() {
+    return readBytes(fs::path(KAVRIN_SOURCE_DIR) / "cylindrical/tests/fixtures/cypre_example.cyb");
+}
+
+// The report block of the worked-examples document (docs/examples.htm, the
+// preliminary design of docs/examples-preliminary.md), preceded by the two
+// empty lines the report starts with.
+std::vector<std::string> documentedReport() {
+    std::ifstream in(fs::path(KAVRIN_SOURCE_DIR) / "docs/examples.htm");
+    std::vector<std::string> lines{"", ""};
+    std::string line;
+    bool inBlock = false;
+    while (std::getline(in, line)) {
+        if (line == "<pre>") inBlock = true;
+        else if (line == "</pre>") break;
+        else if (inBlock) lines.push_back(line);
+    }
+    return lines;
+}
+
+// A private installation folder: the machine registry points there.
+class CypreDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* root = std::getenv("KAVRIN_TEST_TMP");
+        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
+                 (std::string("dlg-cypre-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_root);
+        m_data = m_root / "install" / "data";
+        fs::create_directories(m_data);
+        fs::path reg = m_root / "machine.reg";
+        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_root / "install", m_root / "docs"));
+        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
+        fw::registry::reload();
+        g_strDataPath = "sentinel.cyb";
+        g_strReportPath = "sentinel.cyt";
+    }
+    void TearDown() override {
+        EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
+        unsetenv("KAVRIN_MACHINE_REGISTRY");
+        fw::registry::reload();
+    }
+
+    int run(fwtest::Script script) {
+        m_s.onDialog(D::IDD, std::move(script));
+        D dlg(nullptr);
+        int r = dlg.DoModal();
+        m_reportPath = dlg.m_strReportPath;
+        return r;
+    }
+    // Ends a script without saving: Cancel, then "No" to the save question.
+    void cancelAndLeave(Running& d) {
+        m_s.expectMessage(kAskSave, IDNO);
+        d.click(IDCANCEL);
+    }
+
+    fwtest::Session m_s;
+    fs::path m_root, m_data;
+    std::string m_reportPath;
+};
+
+// The entries of the worked example (docs/examples.htm), typed as
+// a user types them, then "&C 执行计算".
+void enterWorkedExample(Running& d) {
+    d.type(D::IDC_TITLE, "带式输送机减速器高速级");
+    d.type(D::IDC_NUMBER, "KV-001");
+    d.type(D::IDC_DATE, "2025年12月10日");
+    d.type(D::IDC_Z1, "20");
+    d.leave();
+    d.type(D::IDC_I, "3.2");
+    d.leave();
+    d.type(D::IDC_NI, "960");
+    d.leave();
+    d.type(D::IDC_P, "10");
+    d.leave();
+    d.click(D::IDC_HARD);
+    d.drag(D::IDC_PHID_SLIDER, 20);
+    d.click(D::IDC_MODERATE);
+    d.drag(D::IDC_K1_SLIDER, 8);
+    d.click(D::IDC_CALC);
+}
+
+TEST_F(CypreDlgTest, OpensInPowerModeAndRefusesTheDefaults) {
+    int r = run([&](Running& d) {
+        EXPECT_EQ(d.caption(), "《Ondrel》Kavrin 圆柱齿轮预定计算程序");
+        EXPECT_TRUE(d.checked(D::IDC_BY_POWER));
+        EXPECT_FALSE(d.enabled(D::IDC_T));
+        EXPECT_FALSE(d.enabled(D::IDC_A));
+        EXPECT_FALSE(d.enabled(D::IDC_NO));
+        EXPECT_TRUE(d.enabled(D::IDC_Z2));
+        EXPECT_TRUE(d.enabled(D::IDC_NI));
+        EXPECT_TRUE(d.enabled(D::IDC_P));
+        EXPECT_EQ(d.text(D::IDC_DATE), fw::todayText());
+        EXPECT_EQ(d.text(D::IDC_I), "1");
+        EXPECT_EQ(d.text(D::IDC_Z1), "17");
+        EXPECT_EQ(d.text(D::IDC_SIGMA_HP), "1300");
+        EXPECT_EQ(d.text(D::IDC_K1), "2");
+        EXPECT_EQ(d.text(D::IDC_K2), "1.8");
+        EXPECT_EQ(d.text(D::IDC_PHID), "0.8");
+        // Range labels of the steady load and the symmetric soft pair.
+        for (auto [id, label] : {std::pair{D::IDC_PHID_LOW, "0.8"}, {D::IDC_PHID_HIGH, "1.4"}, {D::IDC_K1_LOW, "2.0"},
+                                 {D::IDC_K1_HIGH, "2.4"}, {D::IDC_K2_LOW, "1.8"}, {D::IDC_K2_HIGH, "2.3"}})
+            EXPECT_EQ(d.text(id), label) << id;
+        auto& t = d.dialog().trackbar(D::IDC_K1_SLIDER);
+        EXPECT_EQ(t.rangeMin(), 0);
+        EXPECT_EQ(t.rangeMax(), 40);
+        EXPECT_EQ(t.ticFreq(), 2);
+        EXPECT_EQ(t.pos(), 0);
+
+        d.click(D::IDC_CALC);
+        EXPECT_EQ(d.text(D::IDC_HINT), kNoTorque);
+        // Nothing calculated: "保存返回" refuses before any file dialog.
+        d.click(IDOK);
+        EXPECT_EQ(d.text(D::IDC_HINT), kRecalculate);
+        EXPECT_FALSE(d.ended());
+        // Cancel asks; Yes keeps the dialog open, No closes it.
+        m_s.expectMessage(kAskSave, IDYES);
+        d.click(IDCANCEL);
+        EXPECT_FALSE(d.ended());
+        d.click(ID_HELP);
+        cancelAndLeave(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_TRUE(m_reportPath.empty());
+    EXPECT_TRUE(m_s.files().empty());
+    ASSERT_EQ(m_s.helpCalls().size(), 1u);
+    EXPECT_EQ(m_s.helpCalls()[0].target, "Kavrin.chm::/CyPreDlg.htm");
+    EXPECT_EQ(g_strDataPath, "sentinel.cyb");
+}
+
+TEST_F(CypreDlgTest, WorkedExampleThroughTheDialog) {
+    run([&](Running& d) {
+        enterWorkedExample(d);
+        // docs/examples.htm, "计算": Z2 = 64, no = 300,
+        // T = 318.3, φd = 0.65, K1 = 2.6, K2 = 2.3; ms = 2.595137, mn = 2.5,
+        // β = 15°33′43″, a = 108.9957.
+        EXPECT_EQ(d.text(D::IDC_Z2), "64");
+        EXPECT_EQ(d.text(D::IDC_NO), "300");
+        EXPECT_EQ(d.text(D::IDC_T), "318.3");
+        EXPECT_EQ(d.text(D::IDC_PHID), "0.65");
+        EXPECT_EQ(d.text(D::IDC_K1), "2.6");
+        EXPECT_EQ(d.text(D::IDC_K2), "2.3");
+        EXPECT_NEAR(std::stod(d.text(D::IDC_MS)), 2.595137, 5e-7);
+        EXPECT_EQ(d.text(D::IDC_MN), "2.5");
+        EXPECT_EQ(d.text(D::IDC_BETA_DEG), "15");
+        EXPECT_EQ(d.text(D::IDC_BETA_MIN), "33");
+        EXPECT_EQ(d.text(D::IDC_BETA_SEC), "43");
+        EXPECT_NEAR(std::stod(d.text(D::IDC_A)), 108.9957, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_HINT), kCalcDone);
+        cancelAndLeave(d);
+    });
+}
+
+// The field handlers read the whole text of T, no and σHP (not its first
+// seven or five characters).
+TEST_F(CypreDlgTest, ChangeHandlersReadTheWholeText) {
+    run([&](Running& d) {
+        d.type(D::IDC_NI, "960");
+        d.leave();
+        d.click(D::IDC_BY_TORQUE);
+        EXPECT_TRUE(d.enabled(D::IDC_T));
+        EXPECT_FALSE(d.enabled(D::IDC_P));
+        // no: i = ni / no with no = 300.25 (first five characters: 300.2).
+        d.type(D::IDC_NO, "300.25");
+        EXPECT_EQ(d.text(D::IDC_I), fw::formatNumber(960 / 300.25));
+        // T: P = no × T / 9549 with T = 12345.678 (first seven: 12345.6).
+        d.type(D::IDC_T, "12345.678");
+        EXPECT_EQ(d.text(D::IDC_T), "12345.678");
+        EXPECT_EQ(d.text(D::IDC_P), fw::formatNumber(300.25 * 12345.678 / 9549));
+        // σHP = 1234.5 (first five: 1234.); the calculation must use it.
+        d.type(D::IDC_SIGMA_HP, "1234.5");
+        EXPECT_EQ(d.text(D::IDC_HINT), kRecalculate);
+        d.click(D::IDC_CALC);
+        EXPECT_EQ(d.text(D::IDC_Z2), "54");  // ⌊17 × 960 / 300.25⌋
+        auto expected = cylindrical::preliminary(
+            {.i = 960 / 300.25, .t = 12345.678, .z1 = 17, .z2 = 54, .sigmaHP = 1234.5});
+        ASSERT_TRUE(expected);
+        EXPECT_EQ(d.text(D::IDC_MS), fw::formatNumber(expected->ms));
+        cancelAndLeave(d);
+    });
+}
+
+// mn = ms rounded down to a multiple of 0.5. The torque for each ms comes
+// from the cube-root law of both strength modules: ms(T) = ms(T0)·∛(T/T0).
+TEST_F(CypreDlgTest, NormalModuleRoundsDown) {
+    const double t0 = 1000;
+    auto ref = cylindrical::preliminary({.i = 1, .t = t0});
+    ASSERT_TRUE(ref);
+    struct Case {
+        double ms;
+        const char* mn;
+    } cases[] = {
+        {2.49, "2"},      // just below 2.5: 2.0
+        {2.50001, "2.5"}, // at 2.5 (a hair above, the torque is typed): 2.5
+        {2.99, "2.5"},    // below 3: still 2.5
+    };
+    for (const Case& c : cases) {
+        double t = t0 * std::pow(c.ms / ref->ms, 3);
+        run([&](Running& d) {
+            d.click(D::IDC_BY_TORQUE);
+            d.type(D::IDC_T, fw::format("%.17g", t));
+            d.click(D::IDC_CALC);
+            EXPECT_NEAR(std::stod(d.text(D::IDC_MS)), c.ms, 1e-9) << c.ms;
+            EXPECT_EQ(d.text(D::IDC_MN), c.mn) << "ms = " << c.ms;
+            cancelAndLeave(d);
+        });
+    }
+}
+
+TEST_F(CypreDlgTest, TeethEnteredTheWrongWayRoundAreSwapped) {
+    run([&](Running& d) {
+        d.type(D::IDC_Z1, "20");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_Z2), "20");  // i = 1
+        d.type(D::IDC_Z2, "15");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_Z1), "15");
+        EXPECT_EQ(d.text(D::IDC_Z2), "20");
+        EXPECT_EQ(d.text(D::IDC_I), fw::formatNumber(20.0 / 15));
+        EXPECT_EQ(d.text(D::IDC_HINT), "请将Z1设定为小齿轮齿数!");
+        d.type(D::IDC_Z2, "0");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_HINT), "齿数必须为正整数!");
+        cancelAndLeave(d);
+    });
+}
+
+TEST_F(CypreDlgTest, ChosenModuleSetsTransverseModuleAndHelixAngle) {
+    run([&](Running& d) {
+        enterWorkedExample(d);
+        // mn = 3 > ms: ms = 3, β = 0, a = (20 + 64) × 3 / 2 = 126, hint cleared.
+        d.type(D::IDC_MN, "3");
+        d.focus(D::IDC_TITLE);  // the title has no leave handler
+        EXPECT_EQ(d.text(D::IDC_MS), "3");
+        EXPECT_EQ(d.text(D::IDC_BETA_DEG), "0");
+        EXPECT_EQ(d.text(D::IDC_BETA_MIN), "0");
+        EXPECT_EQ(d.text(D::IDC_BETA_SEC), "0");
+        EXPECT_EQ(d.text(D::IDC_A), "126");
+        EXPECT_EQ(d.text(D::IDC_HINT), "");
+        // mn = 2 < ms = 3: β = arccos(2/3) = 48.18969° = 48°11′23″ (22.87″ rounded).
+        d.type(D::IDC_MN, "2");
+        d.focus(D::IDC_TITLE);  // the title has no leave handler
+        EXPECT_EQ(d.text(D::IDC_MS), "3");
+        EXPECT_EQ(d.text(D::IDC_BETA_DEG), "48");
+        EXPECT_EQ(d.text(D::IDC_BETA_MIN), "11");
+        EXPECT_EQ(d.text(D::IDC_BETA_SEC), "23");
+        EXPECT_EQ(d.text(D::IDC_HINT), "所定的模数变小,这将使安全程度降低!");
+        // A module of 0 is refused and the chosen one stays.
+        d.type(D::IDC_MN, "0");
+        d.focus(D::IDC_TITLE);  // the title has no leave handler
+        EXPECT_EQ(d.text(D::IDC_HINT), "取值或计算出错!");
+        EXPECT_EQ(d.text(D::IDC_MN), "2");
+        cancelAndLeave(d);
+    });
+}
+
+// The φd range by arrangement and hardness, the K ranges by load nature
+// (the tables of the preliminary design), and value = lower + (upper −
+// lower) × position / 40.
+TEST_F(CypreDlgTest, SlidersFollowTheRangeTables) {
+    struct PhiD {
+        int support, hardness;
+        const char *low, *high, *mid;  // mid: the value at position 20
+    } phi[] = {
+        {D::IDC_SYMMETRIC, D::IDC_SOFT, "0.8", "1.4", "1.1"},
+        {D::IDC_SYMMETRIC, D::IDC_HARD, "0.4", "0.9", "0.65"},
+        {D::IDC_ASYMMETRIC, D::IDC_SOFT, "0.4", "1.2", "0.8"},
+        {D::IDC_ASYMMETRIC, D::IDC_HARD, "0.2", "0.6", "0.4"},
+        {D::IDC_CANTILEVER, D::IDC_SOFT, "0.4", "0.8", "0.6"},
+        {D::IDC_CANTILEVER, D::IDC_HARD, "0.2", "0.6", "0.4"},
+    };
+    struct K {
+        int nature;
+        const char *k1Low, *k1High, *k2Low, *k2High, *k1At10, *k2At40;
+    } ks[] = {
+        {D::IDC_STEADY, "2.0", "2.4", "1.8", "2.3", "2.1", "2.3"},
+        {D::IDC_MODERATE, "2.5", "3.0", "2.3", "2.9", "2.625", "2.9"},
+        {D::IDC_HEAVY, "3.5", "4.2", "3.2", "4.0", "3.675", "4"},
+    };
+    run([&](Running& d) {
+        for (const PhiD& c : phi) {
+            d.click(c.support);
+            d.click(c.hardness);
+            EXPECT_EQ(d.text(D::IDC_PHID_LOW), c.low) << c.support << "/" << c.hardness;
+            EXPECT_EQ(d.text(D::IDC_PHID_HIGH), c.high) << c.support << "/" << c.hardness;
+            EXPECT_EQ(d.text(D::IDC_PHID), fw::formatNumber(std::stod(c.low)));
+            EXPECT_EQ(d.position(D::IDC_PHID_SLIDER), 0);
+            d.drag(D::IDC_PHID_SLIDER, 20);
+            EXPECT_NEAR(std::stod(d.text(D::IDC_PHID)), std::stod(c.mid), 1e-12);
+            d.drag(D::IDC_PHID_SLIDER, 40);
+            EXPECT_NEAR(std::stod(d.text(D::IDC_PHID)), std::stod(c.high), 1e-12);
+        }
+        for (const K& c : ks) {
+            d.drag(D::IDC_K1_SLIDER, 30);
+            d.click(c.nature);
+            EXPECT_EQ(d.text(D::IDC_K1_LOW), c.k1Low);
+            EXPECT_EQ(d.text(D::IDC_K1_HIGH), c.k1High);
+            EXPECT_EQ(d.text(D::IDC_K2_LOW), c.k2Low);
+            EXPECT_EQ(d.text(D::IDC_K2_HIGH), c.k2High);
+            EXPECT_EQ(d.position(D::IDC_K1_SLIDER), 0);
+            EXPECT_EQ(d.text(D::IDC_K1), fw::formatNumber(std::stod(c.k1Low)));
+            EXPECT_EQ(d.text(D::IDC_K2), fw::formatNumber(std::stod(c.k2Low)));
+            d.drag(D::IDC_K1_SLIDER, 10);
+            EXPECT_EQ(d.text(D::IDC_K1), c.k1At10);
+            d.drag(D::IDC_K2_SLIDER, 40);
+            EXPECT_EQ(d.text(D::IDC_K2), c.k2At40);
+        }
+        cancelAndLeave(d);
+    });
+}
+
+TEST_F(CypreDlgTest, SavesTheDesignFileAndTheReport) {
+    const std::int64_t before = fw::nowSeconds();
+    const fs::path data = m_data / "gear.cyb", report = m_data / "gear.cyt";
+    m_s.answerSave(m_data / "gear");  // the default extension is appended
+    m_s.expectMessage("计算记录已以\n" + report.string() + "\n文件名输出报告！");
+    int r = run([&](Running& d) {
+        enterWorkedExample(d);
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    EXPECT_EQ(m_reportPath, report.string());
+    EXPECT_EQ(g_strDataPath, data.string());
+    EXPECT_EQ(g_strReportPath, report.string());
+    ASSERT_EQ(m_s.files().size(), 1u);
+    const fw::FileRequest& req = m_s.files()[0].request;
+    EXPECT_EQ(req.title, "《Ondrel》保存圆柱齿轮数据文件");
+    EXPECT_EQ(req.defaultExt, "cyb");
+    EXPECT_EQ(req.folder, m_data);
+    EXPECT_TRUE(req.flags & OFN_OVERWRITEPROMPT);
+
+    // The design file: the fixture's bytes but for the time stamp (56..63).
+    auto bytes = readBytes(data);
+    auto expected = exampleFile();
+    ASSERT_EQ(bytes.size(), 440u);
+    ASSERT_EQ(expected.size(), 440u);
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i >= 56 && i < 64) continue;
+        EXPECT_EQ(int(bytes[i]), int(expected[i])) << "byte " << i;
+    }
+    std::int64_t stamp = 0;
+    for (int i = 7; i >= 0; --i) stamp = stamp * 256 + bytes[56 + i];
+    EXPECT_GE(stamp, before);
+    EXPECT_LE(stamp, fw::nowSeconds());
+
+    // The report: the documented lines, GBK with CR LF.
+    std::string text;
+    for (const std::string& line : documentedReport()) text += line + "\r\n";
+    ASSERT_GT(documentedReport().size(), 20u);
+    auto raw = readBytes(report);
+    EXPECT_EQ(std::string(raw.begin(), raw.end()), fw::gbkFromUtf8(text));
+}
+
+TEST_F(CypreDlgTest, NameWithAnotherExtensionIsSavedAsCyb) {
+    m_s.answerSave(m_data / "gear.txt");
+    m_s.expectMessage("文件名“" + (m_data / "gear.txt").string() + "”不符合规定格式，将以“" +
+                      (m_data / "gear.cyb").string() + "”文件名保存!");
+    m_s.expectMessage("计算记录已以\n" + (m_data / "gear.cyt").string() + "\n文件名输出报告！");
+    int r = run([&](Running& d) {
+        enterWorkedExample(d);
+        d.click(IDOK);
+    });
+    EXPECT_EQ(r, IDOK);
+    EXPECT_TRUE(fs::exists(m_data / "gear.cyb"));
+    EXPECT_TRUE(fs::exists(m_data / "gear.cyt"));
+    EXPECT_FALSE(fs::exists(m_data / "gear.txt"));
+    EXPECT_EQ(m_reportPath, (m_data / "gear.cyt").string());
+}
+
+// A cancelled save dialog, a data file that cannot be created and a report
+// that cannot be created all leave the dialog open and report no success.
+TEST_F(CypreDlgTest, FailedSavesKeepTheDialogOpen) {
+    fs::create_directories(m_data / "blocked.cyt");  // the report name is taken by a folder
+    m_s.cancelFile();
+    m_s.answerSave(m_data / "missing" / "gear.cyb");
+    m_s.answerSave(m_data / "blocked.cyb");
+    int r = run([&](Running& d) {
+        enterWorkedExample(d);
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        m_s.answerMessage(IDOK);
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        ASSERT_EQ(m_s.messages().size(), 1u);
+        EXPECT_EQ(m_s.messages()[0].text.rfind("不能打开文件" + (m_data / "missing" / "gear.cyb").string() + ",ERROR = ", 0), 0u)
+            << m_s.messages()[0].text;
+        EXPECT_EQ(m_s.messages()[0].icon, fw::MessageIcon::Exclamation);
+        m_s.answerMessage(IDOK);
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        ASSERT_EQ(m_s.messages().size(), 2u);
+        EXPECT_EQ(m_s.messages()[1].text, "不能打开或建立报告文件！");
+        EXPECT_EQ(m_s.messages()[1].caption, "创建文件错误");
+        cancelAndLeave(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_TRUE(m_reportPath.empty());
+    EXPECT_EQ(g_strDataPath, "sentinel.cyb");
+    EXPECT_EQ(g_strReportPath, "sentinel.cyt");
+}
+
+// An accepted change of an input marks the results stale: "保存返回"
+// refuses until the calculation runs again.
+TEST_F(CypreDlgTest, ChangedInputsMustBeRecalculatedBeforeSaving) {
+    m_s.answerSave(m_data / "gear");
+    m_s.answerMessage(IDOK);
+    int r = run([&](Running& d) {
+        enterWorkedExample(d);
+        d.type(D::IDC_I, "3.5");
+        d.leave();
+        d.click(IDOK);
+        EXPECT_EQ(d.text(D::IDC_HINT), kRecalculate);
+        d.click(D::IDC_CALC);
+        d.drag(D::IDC_K2_SLIDER, 4);
+        d.click(IDOK);
+        EXPECT_EQ(d.text(D::IDC_HINT), kRecalculate);
+        d.type(D::IDC_SIGMA_FP, "460");
+        d.click(D::IDC_CALC);
+        EXPECT_TRUE(m_s.files().empty());
+        // Tabbing through fields without changing them keeps the results.
+        d.focus(D::IDC_I);
+        d.leave();
+        d.leave();
+        d.click(IDOK);
+    });
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(m_s.files().size(), 1u);
+}
+
+TEST_F(CypreDlgTest, InternalPairWithoutGearRatioIsRefused) {
+    run([&](Running& d) {
+        d.click(D::IDC_BY_TORQUE);
+        d.type(D::IDC_T, "100");
+        d.click(D::IDC_INTERNAL);  // i = 1: the contact step would divide by zero
+        EXPECT_EQ(d.text(D::IDC_HINT), "内啮合齿轮对须使传动比大于1且Z2大于Z1!");
+        EXPECT_EQ(d.text(D::IDC_MS), "0");
+        d.click(D::IDC_EXTERNAL);
+        EXPECT_EQ(d.text(D::IDC_HINT), kCalcDone);
+        cancelAndLeave(d);
+    });
+}
+
+TEST_F(CypreDlgTest, LoadsAnOldFileWithoutHeader) {
+    auto full = exampleFile();
+    const fs::path old = m_data / "old.v2" / "alt.cyb";
+    fs::create_directories(old.parent_path());
+    writeBytes(old, std::vector<std::uint8_t>(full.begin() + 64, full.end()));
+    m_s.answerOpen(old);
+    m_s.expectMessage("注意：所用数据文件为旧版本兼容文件，若保留它，请另存计算结果!");
+    m_s.answerSave(m_data / "again");
+    m_s.answerMessage(IDOK);
+    int r = run([&](Running& d) {
+        d.click(D::IDC_LOAD);
+        // The fields hold the worked example's record.
+        EXPECT_EQ(d.text(D::IDC_Z1), "20");
+        EXPECT_EQ(d.text(D::IDC_Z2), "64");
+        EXPECT_EQ(d.text(D::IDC_MN), "2.5");
+        EXPECT_EQ(d.text(D::IDC_BETA_MIN), "33");
+        EXPECT_EQ(d.text(D::IDC_TITLE), "带式输送机减速器高速级");
+        EXPECT_EQ(d.text(D::IDC_DATE), "2025年12月10日");
+        EXPECT_TRUE(d.checked(D::IDC_HARD));
+        EXPECT_TRUE(d.checked(D::IDC_MODERATE));
+        EXPECT_EQ(d.position(D::IDC_PHID_SLIDER), 20);
+        EXPECT_EQ(d.position(D::IDC_K1_SLIDER), 8);
+        EXPECT_EQ(d.text(D::IDC_PHID_LOW), "0.4");
+        EXPECT_EQ(d.text(D::IDC_K1_HIGH), "3.0");
+        EXPECT_EQ(d.text(D::IDC_K2_LOW), "2.3");
+        EXPECT_EQ(g_strDataPath, old.string());
+        EXPECT_EQ(g_strReportPath, (m_data / "old.v2" / "alt.cyt").string());
+        // A loaded design holds its results: it can be saved again at once.
+        d.click(IDOK);
+    });
+    EXPECT_EQ(r, IDOK);
+    ASSERT_EQ(m_s.files().size(), 2u);
+    EXPECT_EQ(m_s.files()[0].request.title, "《Ondrel》 打开圆柱齿轮数据文件");
+    EXPECT_EQ(m_s.files()[0].request.initialName, "*.cyb");
+    auto again = readBytes(m_data / "again.cyb");
+    ASSERT_EQ(again.size(), 440u);
+    EXPECT_TRUE(std::equal(full.begin() + 64, full.end(), again.begin() + 64));
+}
+
+// Each refused file leaves the fields and the shared paths as they were.
+TEST_F(CypreDlgTest, RefusedFilesChangeNothing) {
+    auto full = exampleFile();
+    auto withWord = [&](const char* word) {
+        auto b = full;
+        std::fill(b.begin() + 36, b.begin() + 56, 0);
+        std::copy(word, word + std::strlen(word), b.begin() + 36);
+        return b;
+    };
+    auto withStatus = full;
+    withStatus[64 + 220] = 102;
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        std::string message;
+    } cases[] = {
+        {"measure.cyb", withWord("W_CYMEASURE"), "所用数据文件是圆柱齿轮测绘计算数据。不适用设计更改"},
+        {"bevel.cyb", withWord("W_CONDESIGN"), "所用数据文件不包含圆柱齿轮设计计算数据。"},
+        {"unfinished.cyb", withStatus, "所载入的文件包含未完成的圆柱齿轮计算数据。"},
+        {"short.cyb", std::vector<std::uint8_t>(full.begin(), full.begin() + 300), "所用数据文件不包含圆柱齿轮设计计算数据。"},
+        {"gear.dat", full, "所指定的文件不是规定格式(*.cyb)的数据文件!请重选。"},
+    };
+    for (const Case& c : cases) {
+        writeBytes(m_data / c.name, c.bytes);
+        m_s.answerOpen(m_data / c.name);
+        m_s.expectMessage(c.message);
+        run([&](Running& d) {
+            d.type(D::IDC_TITLE, "未改");
+            d.click(D::IDC_LOAD);
+            EXPECT_EQ(d.text(D::IDC_Z1), "17") << c.name;
+            EXPECT_EQ(d.text(D::IDC_MN), "0") << c.name;
+            EXPECT_EQ(d.text(D::IDC_TITLE), "未改") << c.name;
+            EXPECT_EQ(d.text(D::IDC_PHID_LOW), "0.8") << c.name;
+            EXPECT_TRUE(d.checked(D::IDC_SOFT)) << c.name;
+            cancelAndLeave(d);
+        });
+        auto shown = std::find_if(m_s.messages().begin(), m_s.messages().end(),
+                                  [&](const fwtest::MessageRecord& m) { return m.text == c.message; });
+        ASSERT_NE(shown, m_s.messages().end());
+        EXPECT_EQ(shown->icon, fw::MessageIcon::Exclamation) << c.name;
+        EXPECT_EQ(g_strDataPath, "sentinel.cyb") << c.name;
+        EXPECT_EQ(g_strReportPath, "sentinel.cyt") << c.name;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,523 @@
+// The factor dialogs of the cylindrical strength rating run headless: the
+// opening state of each, the rules of its handlers and the refusals that
+// keep it open. Expected values are those the dialogs' tables and rules give.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "cylindrical/factor_dialogs.h"
+#include "fw/format.h"
+#include "fwtest/script.h"
+
+using fwtest::Running;
+
+namespace {
+
+class FactorDialogs : public ::testing::Test {
+protected:
+    fwtest::Session s;
+    void TearDown() override { EXPECT_TRUE(s.allUsed()); }
+};
+
+// ---- application factor ---------------------------------------------------
+
+TEST_F(FactorDialogs, ApplicationFactorOpensOnTheSmoothBandAndReadsTheThumb) {
+    using D = CCyProofKaDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        EXPECT_TRUE(d.checked(1205));
+        EXPECT_TRUE(d.checked(1208));
+        EXPECT_EQ(d.position(D::IDC_SLIDER), 0);
+        EXPECT_EQ(d.text(D::IDC_LOW), "1.00");
+        EXPECT_EQ(d.text(D::IDC_HIGH), "1.25");
+        EXPECT_EQ(d.text(D::IDC_KA), "1");
+        EXPECT_TRUE(d.readOnly(D::IDC_KA));
+        const fw::Trackbar& t = d.dialog().trackbar(D::IDC_SLIDER);
+        EXPECT_EQ(t.rangeMin(), 0);
+        EXPECT_EQ(t.rangeMax(), 20);
+        EXPECT_EQ(t.ticFreq(), 2);
+        EXPECT_EQ(t.pageSize(), 1);
+        EXPECT_FALSE(t.canFocus());   // the thumb follows the mouse only
+        // 轻度冲击 with 较大冲击: band 2.00 – 2.50, half way is 2.25.
+        d.click(1206);
+        d.click(1210);
+        EXPECT_EQ(d.text(D::IDC_LOW), "2.00");
+        EXPECT_EQ(d.text(D::IDC_HIGH), "2.50");
+        d.drag(D::IDC_SLIDER, 10);
+        EXPECT_EQ(d.text(D::IDC_KA), "2.25");
+        d.click(IDOK);
+    });
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_DOUBLE_EQ(dlg.m_dKa, 2.25);
+    EXPECT_EQ(dlg.m_nDriver, 1);
+    EXPECT_EQ(dlg.m_nDriven, 2);
+    EXPECT_EQ(dlg.m_nPos, 10);
+    EXPECT_DOUBLE_EQ(dlg.m_dLow, 2.0);
+    EXPECT_DOUBLE_EQ(dlg.m_dHigh, 2.5);
+}
+
+TEST_F(FactorDialogs, ApplicationFactorRadioPutsTheThumbBackAtTheLowBound) {
+    using D = CCyProofKaDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        d.drag(D::IDC_SLIDER, 20);
+        EXPECT_EQ(d.text(D::IDC_KA), "1.25");   // the high bound at the end
+        d.click(1207);                           // 中等冲击 / 平稳 by the row: 1.50 – 1.75
+        EXPECT_EQ(d.position(D::IDC_SLIDER), 0);
+        EXPECT_EQ(d.text(D::IDC_KA), "1.5");
+        d.drag(D::IDC_SLIDER, 7);
+        d.click(1209);                           // 中等冲击 / 中等冲击: 1.75 – 2.25
+        EXPECT_EQ(d.position(D::IDC_SLIDER), 0);
+        EXPECT_EQ(d.text(D::IDC_KA), "1.75");
+        d.click(IDCANCEL);
+    });
+    D dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+// The three cells whose band the two tables give differently: the band is
+// that of the radio clicked last.
+TEST_F(FactorDialogs, ApplicationFactorCellsFollowTheRadioClickedLast) {
+    using D = CCyProofKaDlg;
+    struct Case {
+        const char* name;
+        int first, last;    // radio ids in click order
+        const char* low;
+        const char* high;
+    };
+    const std::vector<Case> cases = {
+        // 平稳 / 较大冲击
+        {"smooth-heavy by driven", 1205, 1210, "1.75", "2.00"},
+        {"smooth-heavy by driver", 1210, 1205, "1.50", "1.75"},
+        // 轻度冲击 / 中等冲击
+        {"light-moderate by driven", 1206, 1209, "1.50", "1.75"},
+        {"light-moderate by driver", 1209, 1206, "1.50", "2.00"},
+        // 中等冲击 / 平稳
+        {"moderate-smooth by driven", 1207, 1208, "1.50", "2.00"},
+        {"moderate-smooth by driver", 1208, 1207, "1.50", "1.75"},
+    };
+    for (const Case& c : cases) {
+        s.onDialog(D::IDD, [&c](Running& d) {
+            d.click(c.first);
+            d.click(c.last);
+            EXPECT_EQ(d.text(D::IDC_LOW), c.low) << c.name;
+            EXPECT_EQ(d.text(D::IDC_HIGH), c.high) << c.name;
+            EXPECT_EQ(d.text(D::IDC_KA), fw::formatNumber(std::stod(c.low))) << c.name;
+            d.click(IDOK);
+        });
+        D dlg;
+        EXPECT_EQ(dlg.DoModal(), IDOK) << c.name;
+        EXPECT_DOUBLE_EQ(dlg.m_dKa, std::stod(c.low)) << c.name;
+    }
+}
+
+// ---- face load, limit strength, accuracy grade -------------------------------
+
+TEST_F(FactorDialogs, FaceLoadRadiosStoreTheirIndex) {
+    using D = CCyProofKbitaDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        EXPECT_TRUE(d.checked(1219));
+        EXPECT_TRUE(d.checked(1221));
+        d.click(1220);
+        d.click(1224);
+        d.click(IDOK);
+    });
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nFlanks, 1);
+    EXPECT_EQ(dlg.m_nMounting, 3);
+}
+
+TEST_F(FactorDialogs, LimitStrengthModeChoosesTheFields) {
+    using D = CCyProofLimtDlg;
+    struct Case {
+        int mode;
+        bool contact, bending;
+    };
+    // Mode 0 asks for σHlim, a positive mode for σFlim, a negative one for both.
+    for (const Case& c : {Case{0, true, false}, Case{1, false, true}, Case{-1, true, true}}) {
+        s.onDialog(D::IDD, [&c](Running& d) {
+            EXPECT_EQ(d.enabled(D::IDC_SIGMA_HLIM), c.contact) << c.mode;
+            EXPECT_EQ(d.enabled(D::IDC_SIGMA_FLIM), c.bending) << c.mode;
+            if (c.contact) d.type(D::IDC_SIGMA_HLIM, "1500");
+            if (c.bending) d.type(D::IDC_SIGMA_FLIM, "460");
+            d.enter();
+        });
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(c.mode), IDOK);
+        EXPECT_EQ(dlg.m_nMode, c.mode);
+        EXPECT_DOUBLE_EQ(dlg.m_dSigmaHlim, c.contact ? 1500 : 0) << c.mode;
+        EXPECT_DOUBLE_EQ(dlg.m_dSigmaFlim, c.bending ? 460 : 0) << c.mode;
+    }
+}
+
+TEST_F(FactorDialogs, AccuracyGradeSelectsSixAndShowsTheCallersHint) {
+    using D = CCyProofPrecisionDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        EXPECT_EQ(d.items(D::IDC_GRADE), (std::vector<std::string>{"3", "4", "5", "6", "7", "8", "9", "10"}));
+        EXPECT_EQ(d.selection(D::IDC_GRADE), 3);
+        EXPECT_EQ(d.text(D::IDC_GRADE), "6");
+        EXPECT_EQ(d.text(D::IDC_HINT), "v = 4.2 m/s：推荐 7 级");
+        d.select(D::IDC_GRADE, 5);
+        d.click(IDOK);
+    });
+    D dlg;
+    ASSERT_EQ(dlg.DoModal("v = 4.2 m/s：推荐 7 级"), IDOK);
+    EXPECT_EQ(dlg.m_nGrade, 5);   // grade 8
+}
+
+// ---- form factor options and stress correction --------------------------------
+
+TEST_F(FactorDialogs, FormFactorOptionsPresetTheRatedGear) {
+    using D = CCyProofShiftDlg;
+    struct Case {
+        int gear;
+        const char* x;   // xn1 for the pinion, xn2 for the gear
+        int checkedId, disabledId;
+    };
+    for (const Case& c : {Case{0, "0.35", D::IDC_PINION, D::IDC_GEAR}, Case{1, "-0.2", D::IDC_GEAR, D::IDC_PINION}}) {
+        s.onDialog(D::IDD, [&c](Running& d) {
+            EXPECT_EQ(d.text(D::IDC_ZV), "23.5");
+            EXPECT_EQ(d.text(D::IDC_X), c.x);
+            EXPECT_EQ(d.text(D::IDC_DEPTH), "2.25");
+            EXPECT_TRUE(d.checked(c.checkedId));
+            EXPECT_FALSE(d.enabled(c.disabledId));
+            EXPECT_TRUE(d.enabled(c.checkedId));
+            d.click(IDOK);
+        });
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(23.5, c.gear, 0.35, -0.2), IDOK);
+        EXPECT_EQ(dlg.m_nGear, c.gear);
+        EXPECT_DOUBLE_EQ(dlg.m_dZv, 23.5);
+        EXPECT_DOUBLE_EQ(dlg.m_dX, std::stod(c.x));
+    }
+}
+
+TEST_F(FactorDialogs, FormFactorOptionsRefuseAWholeDepthBelowOnePointThree) {
+    using D = CCyProofShiftDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_DEPTH, "1.2");
+        d.enter();                           // the field is read first, then refused
+        EXPECT_FALSE(d.ended());
+        d.type(D::IDC_X, "0.1");
+        d.type(D::IDC_DEPTH, "1.3");
+        d.enter();
+    });
+    s.expectMessage("全齿高系数不能太小！");
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(18, 0, 0.5, 0), IDOK);
+    ASSERT_EQ(s.messages().size(), 1u);
+    EXPECT_EQ(s.messages()[0].caption, "注意");
+    EXPECT_EQ(s.messages()[0].icon, fw::MessageIcon::Exclamation);
+    EXPECT_DOUBLE_EQ(dlg.m_dDepth, 1.3);
+    EXPECT_DOUBLE_EQ(dlg.m_dX, 0.1);
+}
+
+TEST_F(FactorDialogs, StressCorrectionPresetsTheRatedGear) {
+    using D = CCyProofWysDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        EXPECT_TRUE(d.checked(D::IDC_GEAR));
+        EXPECT_FALSE(d.enabled(D::IDC_PINION));
+        EXPECT_TRUE(d.checked(1292));
+        EXPECT_EQ(d.text(D::IDC_ZV), "61.2");
+        EXPECT_EQ(d.text(D::IDC_X), "0.1");
+        d.click(1295);
+        d.type(D::IDC_X, "0.15");
+        d.enter();
+    });
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(61.2, 1, 0.4, 0.1), IDOK);
+    EXPECT_EQ(dlg.m_nGear, 1);
+    EXPECT_EQ(dlg.m_nMaterial, 3);   // 灰铸铁
+    EXPECT_DOUBLE_EQ(dlg.m_dX, 0.15);
+    EXPECT_DOUBLE_EQ(dlg.m_dZv, 61.2);
+}
+
+// ---- torque and bending life ---------------------------------------------------
+
+TEST_F(FactorDialogs, TorqueFieldsAreTakenBeforeOk) {
+    using D = CCyProofTDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        EXPECT_EQ(d.text(D::IDC_SPEED), "0");
+        EXPECT_EQ(d.text(D::IDC_POWER), "0");
+        d.type(D::IDC_SPEED, "1450");
+        d.type(D::IDC_POWER, "x");
+        d.enter();                       // refused by the exchange: stays open
+        EXPECT_FALSE(d.ended());
+        EXPECT_EQ(d.focused(), D::IDC_POWER);
+        d.type(D::IDC_POWER, "30");
+        d.enter();
+    });
+    s.expectMessage(fw::dx_text::NotANumber);
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_DOUBLE_EQ(dlg.m_dN, 1450);
+    EXPECT_DOUBLE_EQ(dlg.m_dP, 30);
+}
+
+TEST_F(FactorDialogs, BendingLifeOpensAtTenToTheSixTimesThree) {
+    using D = CCyProofWynDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        EXPECT_EQ(d.items(D::IDC_CYCLES), (std::vector<std::string>{"10＾3", "10＾4", "10＾5", "10＾6", "10＾7"}));
+        EXPECT_EQ(d.selection(D::IDC_CYCLES), 3);
+        EXPECT_FALSE(d.dialog().combo(D::IDC_CYCLES).editable());
+        EXPECT_EQ(d.text(D::IDC_MULTIPLIER), "3");
+        EXPECT_TRUE(d.checked(1243));
+        d.click(1245);
+        d.click(IDOK);
+    });
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_DOUBLE_EQ(dlg.m_dNe, 3e6);
+    EXPECT_EQ(dlg.m_nMaterial, 2);
+}
+
+TEST_F(FactorDialogs, BendingLifeMultipliesTheChosenPower) {
+    using D = CCyProofWynDlg;
+    // "10＾5" × 2 = 200000, in both orders; the multiplier typed last is
+    // taken when Enter moves the focus to OK.
+    s.onDialog(D::IDD, [](Running& d) {
+        d.selectText(D::IDC_CYCLES, "10＾5");
+        d.type(D::IDC_MULTIPLIER, "2");
+        d.enter();
+    });
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_MULTIPLIER, "2");
+        d.selectText(D::IDC_CYCLES, "10＾5");
+        d.click(IDOK);
+    });
+    for (int run = 0; run < 2; ++run) {
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_DOUBLE_EQ(dlg.m_dNe, 200000) << run;
+        EXPECT_DOUBLE_EQ(dlg.m_dMultiplier, 2) << run;
+    }
+}
+
+// ---- elasticity ----------------------------------------------------------------
+
+TEST_F(FactorDialogs, ElasticityPairsSetTheModuli) {
+    using D = CCyProofZeDlg;
+    struct Case {
+        int radio;
+        const char* e1;
+        const char* e2;
+    };
+    // The moduli table of the pairs (N/mm²).
+    const std::vector<Case> cases = {
+        {1227, "210000", "210000"}, {1228, "200000", "206000"}, {1229, "210000", "120000"},
+        {1230, "210000", "176000"}, {1231, "206000", "206000"}, {1232, "206000", "120000"},
+        {1233, "206000", "176000"}, {1234, "120000", "120000"}, {1235, "120000", "176000"},
+        {1236, "176000", "176000"},
+    };
+    s.onDialog(D::IDD, [&cases](Running& d) {
+        EXPECT_TRUE(d.checked(1227));
+        for (int id : {D::IDC_E1, D::IDC_E2, D::IDC_NU1, D::IDC_NU2}) EXPECT_FALSE(d.enabled(id)) << id;
+        EXPECT_EQ(d.text(D::IDC_NU1), "0.3");
+        for (const Case& c : cases) {
+            d.click(c.radio);
+            EXPECT_EQ(d.text(D::IDC_E1), c.e1) << c.radio;
+            EXPECT_EQ(d.text(D::IDC_E2), c.e2) << c.radio;
+            EXPECT_EQ(d.text(D::IDC_NU2), "0.3") << c.radio;
+            EXPECT_FALSE(d.enabled(D::IDC_E1)) << c.radio;
+        }
+        d.click(1228);
+        d.click(IDOK);
+    });
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nPair, 1);
+    EXPECT_DOUBLE_EQ(dlg.m_dE1, 200000);   // 钢-铸钢
+    EXPECT_DOUBLE_EQ(dlg.m_dE2, 206000);
+}
+
+TEST_F(FactorDialogs, ElasticityOtherEnablesTheFieldsAndHintsAtZeros) {
+    using D = CCyProofZeDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        d.click(1234);
+        d.click(D::IDC_OTHER);
+        for (int id : {D::IDC_E1, D::IDC_E2, D::IDC_NU1, D::IDC_NU2}) EXPECT_TRUE(d.enabled(id)) << id;
+        EXPECT_EQ(d.text(D::IDC_E1), "210000");
+        EXPECT_EQ(d.text(D::IDC_E2), "210000");
+        // Each change is checked while typing, without leaving the field.
+        d.type(D::IDC_E1, "0");
+        EXPECT_EQ(d.text(D::IDC_HINT), "弹性系数必须输入正值！");
+        d.type(D::IDC_E1, "195000");
+        EXPECT_EQ(d.text(D::IDC_HINT), "");
+        d.type(D::IDC_NU2, "0");
+        EXPECT_EQ(d.text(D::IDC_HINT), "材料泊桑比必须输入正值！");
+        EXPECT_EQ(d.focused(), D::IDC_NU2);
+        d.type(D::IDC_NU2, "0.28");
+        EXPECT_EQ(d.text(D::IDC_HINT), "");
+        d.click(IDOK);
+    });
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nPair, 10);
+    EXPECT_DOUBLE_EQ(dlg.m_dE1, 195000);
+    EXPECT_DOUBLE_EQ(dlg.m_dE2, 210000);
+    EXPECT_DOUBLE_EQ(dlg.m_dNu1, 0.3);
+    EXPECT_DOUBLE_EQ(dlg.m_dNu2, 0.28);
+}
+
+// ---- work hardening --------------------------------------------------------------
+
+TEST_F(FactorDialogs, WorkHardeningAsksTheHardnessOnlyForAHardPinionOnASoftGear) {
+    using D = CCyProofZhwDlg;
+    struct Step {
+        int radio;
+        bool hbEnabled;   // pinion hard and gear soft
+    };
+    const std::vector<Step> steps = {
+        {1278, false},   // soft pinion
+        {1277, true},    // hard pinion, gear still soft
+        {1279, false},   // hard gear
+        {1280, true},    // soft gear again, pinion hard
+        {1278, false},
+        {1279, false},
+        {1280, false},   // soft gear with a soft pinion
+        {1277, true},
+    };
+    s.onDialog(D::IDD, [&steps](Running& d) {
+        EXPECT_TRUE(d.checked(1277));
+        EXPECT_TRUE(d.checked(1280));
+        EXPECT_TRUE(d.enabled(D::IDC_HB));
+        EXPECT_EQ(d.text(D::IDC_HB), "350");
+        for (std::size_t i = 0; i < steps.size(); ++i) {
+            d.click(steps[i].radio);
+            EXPECT_EQ(d.enabled(D::IDC_HB), steps[i].hbEnabled) << "step " << i;
+        }
+        d.click(IDCANCEL);
+    });
+    D dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+TEST_F(FactorDialogs, WorkHardeningHardnessAbove350MakesTheGearHard) {
+    using D = CCyProofZhwDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_HB, "400");
+        d.enter();   // the field's check runs first, then OK
+    });
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_HB, "400");
+        d.leave();
+        EXPECT_TRUE(d.checked(1279));
+        EXPECT_FALSE(d.checked(1280));
+        EXPECT_FALSE(d.enabled(D::IDC_HB));
+        d.click(IDOK);
+    });
+    for (int run = 0; run < 2; ++run) {
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(dlg.m_nGear, 0) << run;
+        EXPECT_EQ(dlg.m_nPinion, 0) << run;
+        EXPECT_DOUBLE_EQ(dlg.m_dHb, 400) << run;
+    }
+}
+
+// ---- lubricant, contact life, roughness --------------------------------------------
+
+TEST_F(FactorDialogs, LubricantOpensWithTheCallersClassAndRefusesZero) {
+    using D = CCyProofZlDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        EXPECT_TRUE(d.checked(1257));   // class 2 given
+        EXPECT_TRUE(d.checked(1252));
+        EXPECT_TRUE(d.checked(1253));
+        EXPECT_EQ(d.text(D::IDC_VISCOSITY), "220");
+        d.type(D::IDC_VISCOSITY, "");    // not a number yet: no message while typing
+        d.type(D::IDC_VISCOSITY, "0");
+        EXPECT_EQ(d.text(D::IDC_VISCOSITY), "20");
+        d.click(1251);
+        d.click(1254);
+        d.click(1255);
+        d.click(IDOK);
+    });
+    s.expectMessage("输入数据无效！");
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(2), IDOK);
+    ASSERT_EQ(s.messages().size(), 1u);
+    EXPECT_EQ(s.messages()[0].caption, "警告");
+    EXPECT_EQ(s.messages()[0].icon, fw::MessageIcon::Exclamation);
+    EXPECT_DOUBLE_EQ(dlg.m_dNu50, 20.0);
+    EXPECT_EQ(dlg.m_nLubricant, 0);
+    EXPECT_EQ(dlg.m_nFlanks, 1);
+    EXPECT_EQ(dlg.m_nClass, 0);
+}
+
+TEST_F(FactorDialogs, ContactLifeChoicesGiveTheLimitCycles) {
+    using D = CCyProofZnDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        EXPECT_TRUE(d.checked(1243));
+        EXPECT_TRUE(d.checked(1246));
+        EXPECT_TRUE(d.enabled(1247));
+        EXPECT_EQ(d.text(D::IDC_NE), "1000000000");
+        d.click(1247);                    // class 0 without pitting
+        EXPECT_EQ(d.text(D::IDC_NE), "50000000");
+        d.click(1244);                    // class 1: 2e6, no pitting choice
+        EXPECT_EQ(d.text(D::IDC_NE), "2000000");
+        EXPECT_FALSE(d.enabled(1246));
+        EXPECT_FALSE(d.enabled(1247));
+        EXPECT_FALSE(d.click(1247));
+        EXPECT_EQ(d.text(D::IDC_NE), "2000000");
+        d.click(1245);
+        EXPECT_EQ(d.text(D::IDC_NE), "2000000");
+        d.click(1243);                    // back to class 0, pitting still not allowed
+        EXPECT_TRUE(d.enabled(1246));
+        EXPECT_EQ(d.text(D::IDC_NE), "50000000");
+        d.click(1244);
+        d.type(D::IDC_NE, "3e6");         // the user's own NE
+        d.enter();
+    });
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_nMaterial, 1);
+    EXPECT_EQ(dlg.m_nPitting, 1);
+    EXPECT_DOUBLE_EQ(dlg.m_dNe, 3e6);
+}
+
+TEST_F(FactorDialogs, RoughnessZeroIsRefusedByTabAndByEnter) {
+    using D = CCyProofZrDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        EXPECT_TRUE(d.checked(1273));
+        EXPECT_EQ(d.text(D::IDC_RA), "3.2");
+        d.type(D::IDC_RA, "0");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_RA), "3.2");
+        EXPECT_EQ(d.focused(), D::IDC_RA);
+        d.type(D::IDC_RA, "-0.8");
+        d.enter();                        // checked first: the dialog stays
+        EXPECT_FALSE(d.ended());
+        EXPECT_EQ(d.text(D::IDC_RA), "3.2");
+        d.type(D::IDC_RA, "0");
+        d.click(IDOK);                    // a click on OK is taken the same way
+        EXPECT_FALSE(d.ended());
+        d.click(1270);
+        d.type(D::IDC_RA, "1.6");
+        d.enter();
+    });
+    for (int i = 0; i < 3; ++i) s.expectMessage("输入粗糙度精度太高或无效！");
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(4), IDOK);
+    ASSERT_EQ(s.messages().size(), 3u);
+    EXPECT_EQ(s.messages()[0].caption, "警告");
+    EXPECT_EQ(s.messages()[0].icon, fw::MessageIcon::Exclamation);
+    EXPECT_EQ(dlg.m_nClass, 1);
+    EXPECT_DOUBLE_EQ(dlg.m_dRa, 1.6);
+}
+
+TEST_F(FactorDialogs, RoughnessEnterRightAfterZeroKeepsTheDefault) {
+    using D = CCyProofZrDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_RA, "0");
+        d.enter();
+        EXPECT_FALSE(d.ended());
+        d.enter();                        // now 3.2 stands in the field
+    });
+    s.expectMessage("输入粗糙度精度太高或无效！");
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(0), IDOK);
+    EXPECT_DOUBLE_EQ(dlg.m_dRa, 3.2);
+}
+
+}  // namespace

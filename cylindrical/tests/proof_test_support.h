@@ -1,0 +1,153 @@
+// What the strength rating dialog tests share: a private data folder, the
+// example designs and their files, and the steps that bring the dialog to
+// its forces.
+#pragma once
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "cylindrical/calc/geometry_design.h"
+#include "cylindrical/cy_current_design.h"
+#include "cylindrical/cy_proof_dlg.h"
+#include "fw/file.h"
+#include "fw/registry.h"
+#include "fwtest/script.h"
+
+namespace proof_test {
+
+using D = CCyProofDlg;
+constexpr int kTorqueDlg = 1028;  // CCyProofTDlg
+constexpr int kTorqueP = 1262, kTorqueN = 1263;
+
+// The example pair: Z1 20, Z2 40, mn 2, αn 20°, εα 1.6, b 30, spur,
+// standard centre distance 60 with αwt 20°.
+inline cylindrical::CyGeomRecord exampleGeom() {
+    cylindrical::CyGeomRecord g;
+    g.z1 = 20;
+    g.z2 = 40;
+    g.hand = cylindrical::kHandSpur;
+    g.mn = 2;
+    g.alphaNDeg = 20;
+    g.a = 60;
+    g.ad = 60;
+    g.alphaWtDeg = 20;
+    g.xn1 = 0.25;
+    g.xn2 = -0.25;
+    g.haStar = 1;
+    g.zv1 = 20;
+    g.zv2 = 40;
+    g.b = 30;
+    g.epsAlpha = 1.6;
+    g.epsBeta = 0;
+    g.psiD = 0.75;
+    g.status = cylindrical::kCyGeomStatus;
+    g.title = "减速器";
+    g.number = "JS-100";
+    g.date = "2024年5月6日";
+    return g;
+}
+
+inline cylindrical::CyPreRecord examplePre() {
+    cylindrical::CyPreRecord r;
+    r.z1 = 20;
+    r.z2 = 40;
+    r.mn = 2;
+    r.ms = 2;
+    r.a = 60;
+    r.i = 2;
+    return r;
+}
+
+inline void resetCurrentDesign() {
+    using namespace cylindrical;
+    g_curPreRecord = CyPreRecord{};
+    g_curGeomRecord = CyGeomRecord{};
+    g_strDataPath.clear();
+    g_strReportPath.clear();
+    g_strTitle.clear();
+    g_strDrawingNo.clear();
+    g_strDate.clear();
+}
+
+// Everything a refused load must leave alone.
+struct DesignSnapshot {
+    std::vector<std::uint8_t> pre, geom;
+    std::string data, report;
+    bool operator==(const DesignSnapshot&) const = default;
+};
+inline DesignSnapshot snapshot() {
+    using namespace cylindrical;
+    return {writeCyPreRecord(g_curPreRecord), writeCyGeomRecord(g_curGeomRecord), g_strDataPath, g_strReportPath};
+}
+
+inline std::string fileText(const std::filesystem::path& p) {
+    auto r = fw::readFile(p);
+    return r ? std::string(r->begin(), r->end()) : std::string();
+}
+
+class ProofTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* root = std::getenv("KAVRIN_TEST_TMP");
+        std::filesystem::path base = root && *root ? root : std::filesystem::temp_directory_path();
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        home = base / "cy_proof" / (std::string(info->name()) + "." + std::to_string(::getpid()));
+        std::filesystem::remove_all(home);
+        std::filesystem::create_directories(home / "data");
+        ASSERT_TRUE(fw::registry::writeMachineFile(home / "machine.reg", home, home / "docs"));
+        ::setenv("KAVRIN_MACHINE_REGISTRY", (home / "machine.reg").c_str(), 1);
+        fw::registry::reload();
+        resetCurrentDesign();
+    }
+    std::filesystem::path data(const std::string& name) const { return home / "data" / name; }
+    std::filesystem::path writeDesign(const std::string& name,
+                                      const cylindrical::CyGeomRecord& g = exampleGeom()) const {
+        auto p = data(name);
+        EXPECT_TRUE(fw::writeFile(p, cylindrical::geometryDesignFileBytes(examplePre(), g, 1700000000)));
+        return p;
+    }
+    std::filesystem::path home;
+};
+
+// The torque dialog answered with speed n and power P.
+inline void answerTorque(fwtest::Session& s, const char* n, const char* p) {
+    s.onDialog(kTorqueDlg, [n, p](fwtest::Running& t) {
+        t.type(kTorqueN, n);
+        t.type(kTorqueP, p);
+        t.leave();
+        t.click(fw::IDOK);
+    });
+}
+
+// The example's inputs typed in (no file): Z1 20, Z2 40, mn 2, αn 20, εα 1.6,
+// b 30, then β; each field left so its kill-focus takes it.
+inline void typePair(fwtest::Running& d, const char* beta = "0") {
+    d.type(D::IDC_Z1, "20");
+    d.type(D::IDC_Z2, "40");
+    d.type(D::IDC_MN, "2");
+    d.type(D::IDC_ALPHAN, "20");
+    d.type(D::IDC_EPS_ALPHA, "1.6");
+    d.type(D::IDC_B, "30");
+    d.type(D::IDC_BETA, beta);
+    d.leave();
+}
+
+// "传递扭矩" (torque dialog scripted by answerTorque), then the forces.
+inline void computeForces(fwtest::Running& d, bool helical) {
+    ASSERT_TRUE(d.click(D::IDC_TORQUE));
+    ASSERT_TRUE(d.click(D::IDC_CALC_FT));
+    ASSERT_TRUE(d.click(D::IDC_CALC_FR));
+    if (helical) {
+        ASSERT_TRUE(d.click(D::IDC_CALC_FX));
+    }
+    ASSERT_TRUE(d.click(D::IDC_CALC_FN));
+}
+
+// Texts read back with at most `digits` decimals compared as numbers.
+inline double num(const fwtest::Running& d, int id) { return std::stod(d.text(id)); }
+
+}  // namespace proof_test

@@ -1,0 +1,207 @@
+// Shell integration on a freedesktop system: file types for the user, and
+// the hand-off of a file named at a second start to the running program
+// over a Unix socket in $XDG_RUNTIME_DIR.
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "fw/app.h"
+
+namespace fw {
+
+namespace {
+
+std::string envOr(const char* name, const std::string& fallback) {
+    const char* v = std::getenv(name);
+    return v && *v ? std::string(v) : fallback;
+}
+
+bool writeIfChanged(const std::filesystem::path& p, const std::string& content) {
+    std::error_code ec;
+    std::filesystem::create_directories(p.parent_path(), ec);
+    {
+        std::ifstream in(p, std::ios::binary);
+        if (in) {
+            std::stringstream ss;
+            ss << in.rdbuf();
+            if (ss.str() == content) return true;
+        }
+    }
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out << content;
+    out.close();
+    return static_cast<bool>(out);
+}
+
+bool fillAddress(const std::filesystem::path& p, sockaddr_un& a) {
+    std::memset(&a, 0, sizeof a);
+    a.sun_family = AF_UNIX;
+    std::string s = p.string();
+    if (s.empty() || s.size() >= sizeof a.sun_path) return false;
+    std::memcpy(a.sun_path, s.c_str(), s.size() + 1);
+    return true;
+}
+
+int connectTo(const std::filesystem::path& p) {
+    sockaddr_un a;
+    if (!fillAddress(p, a)) return -1;
+    int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return -1;
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+// Reads up to a newline, waiting at most ms for each piece.
+std::string readLine(int fd, int ms) {
+    std::string line;
+    char buf[512];
+    while (line.size() < 8192) {
+        pollfd pf{fd, POLLIN, 0};
+        if (::poll(&pf, 1, ms) <= 0) break;
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n <= 0) break;
+        line.append(buf, static_cast<std::size_t>(n));
+        if (line.find('\n') != std::string::npos) break;
+    }
+    return line.substr(0, line.find('\n'));
+}
+
+bool writeAll(int fd, const std::string& s) {
+    std::size_t done = 0;
+    while (done < s.size()) {
+        ssize_t n = ::send(fd, s.data() + done, s.size() - done, MSG_NOSIGNAL);
+        if (n <= 0) return false;
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+}  // namespace
+
+std::filesystem::path userDataFolder() {
+    const char* home = std::getenv("HOME");
+    return envOr("XDG_DATA_HOME", std::string(home ? home : "/tmp") + "/.local/share");
+}
+
+std::string mimeTypeName(const FileTypeRegistration& r) {
+    std::string id = r.typeId;
+    for (char& c : id) c = c == '.' ? '-' : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return "application/x-" + id;
+}
+
+bool registerFileTypes(const FileTypeRegistration& r) {
+    std::filesystem::path base = userDataFolder();
+    std::string mime = mimeTypeName(r);
+    std::string lower = r.appName;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                      "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
+                      "  <mime-type type=\"" + mime + "\">\n"
+                      "    <comment>" + r.typeName + "</comment>\n";
+    for (const auto& e : r.extensions) xml += "    <glob pattern=\"*." + e + "\"/>\n";
+    xml += "  </mime-type>\n</mime-info>\n";
+
+    std::string desktop = "[Desktop Entry]\nType=Application\nName=" + r.appName + "\nComment=" + r.typeName +
+                          "\nExec=\"" + r.program.string() + "\" %F\nMimeType=" + mime +
+                          ";\nTerminal=false\nCategories=Science;Engineering;\n";
+    bool ok = writeIfChanged(base / "mime" / "packages" / (lower + ".xml"), xml);
+    return writeIfChanged(base / "applications" / (lower + ".desktop"), desktop) && ok;
+}
+
+void App::RegisterShellFileTypes(bool /*compat*/) {
+    if (!m_template) return;
+    const DocStrings& s = m_template->strings();
+    FileTypeRegistration r;
+    r.typeId = s.fileTypeId;
+    r.typeName = s.fileTypeName;
+    r.appName = appTitle();
+    std::string ext = s.filterExt;   // ".cyt;*.tng;*.cwt;*.cxt"
+    std::size_t start = 0;
+    while (start <= ext.size()) {
+        std::size_t semi = ext.find(';', start);
+        std::string one = ext.substr(start, semi == std::string::npos ? std::string::npos : semi - start);
+        while (!one.empty() && (one.front() == '*' || one.front() == '.')) one.erase(0, 1);
+        if (!one.empty()) r.extensions.push_back(one);
+        if (semi == std::string::npos) break;
+        start = semi + 1;
+    }
+    std::error_code ec;
+    r.program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    registerFileTypes(r);
+}
+
+void App::EnableShellOpen() {
+    std::string lower = appTitle().empty() ? "app" : appTitle();
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    std::string runtime = envOr("XDG_RUNTIME_DIR", "/tmp");
+    std::string name = lower + "-" + std::to_string(::getuid());
+    m_socketPath = std::filesystem::path(runtime) / (name + ".sock");
+    sockaddr_un a;
+    if (m_socketPath.string().size() >= sizeof a.sun_path) {
+        // A socket path must fit its address: a long runtime folder is
+        // named by its hash in /tmp instead.
+        std::size_t h = std::hash<std::string>{}(runtime);
+        char hex[17];
+        std::snprintf(hex, sizeof hex, "%016zx", h);
+        m_socketPath = std::filesystem::path("/tmp") / (name + "-" + hex + ".sock");
+    }
+    if (!fillAddress(m_socketPath, a)) return;
+    if (int fd = connectTo(m_socketPath); fd >= 0) {   // a program runs already
+        ::close(fd);
+        return;
+    }
+    ::unlink(m_socketPath.c_str());   // left over from a program that ended abruptly
+    int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    if (fd < 0) return;
+    if (::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a) != 0 || ::listen(fd, 8) != 0) {
+        ::close(fd);
+        return;
+    }
+    m_listenFd = fd;
+    if (AppBackend* b = appBackend()) b->watchFd(fd, [this] { pollShellOpen(); });
+}
+
+void App::closeShellOpen() {
+    if (m_listenFd < 0) return;
+    ::close(m_listenFd);
+    m_listenFd = -1;
+    ::unlink(m_socketPath.c_str());
+}
+
+bool App::handOver(const std::filesystem::path& p) {
+    if (m_listenFd >= 0 || m_socketPath.empty()) return false;   // we are the running program
+    int fd = connectTo(m_socketPath);
+    if (fd < 0) return false;
+    bool ok = writeAll(fd, "open " + normalisedPath(p).string() + "\n") && readLine(fd, 3000) == "ok";
+    ::close(fd);
+    return ok;
+}
+
+void App::pollShellOpen() {
+    if (m_listenFd < 0) return;
+    while (true) {
+        int c = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC);
+        if (c < 0) return;
+        std::string line = readLine(c, 1000);
+        bool open = line.rfind("open ", 0) == 0 && line.size() > 5;
+        writeAll(c, open ? "ok\n" : "no\n");
+        ::close(c);
+        if (open) OpenDocumentFile(line.substr(5));   // after the answer: a message box may follow
+    }
+}
+
+}  // namespace fw

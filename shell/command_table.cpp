@@ -1,0 +1,165 @@
+#include "shell/command_table.h"
+
+#include <algorithm>
+
+#include "fw/registry.h"
+#include "shell/calculator_commands.h"
+
+// Calculators whose classes exist in this build (found by shell/CMakeLists.txt).
+#ifdef KAVRIN_HAVE_CYPRE
+#include "cylindrical/cypre_dlg.h"
+#endif
+#ifdef KAVRIN_HAVE_INV
+#include "cylindrical/invdlg.h"
+#endif
+#ifdef KAVRIN_HAVE_GEOM
+#include "cylindrical/cy_geom_pro_sheet.h"
+#endif
+#ifdef KAVRIN_HAVE_PROOF
+#include "cylindrical/cy_proof_dlg.h"
+#endif
+#if defined(KAVRIN_HAVE_UPDATE)
+#include "shell/update/update_check.h"
+#endif
+
+void calculatorNotAvailable(CKavrinView&) { fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION); }
+
+void openHelpDocument(CKavrinView& view, const char* fileName) {
+    using fw::registry::Hive;
+    const char* key = "SOFTWARE\\ondrel\\kavrin\\";
+    if (!fw::registry::keyExists(Hive::LocalMachine, key)) {
+        fw::MessageBox("未找到软件的安装信息，无法打开文档！", MB_OK | MB_ICONSTOP);
+        return;
+    }
+    auto folder = fw::registry::readString(Hive::LocalMachine, key, "mentloc");
+    if (!folder || folder->empty() || folder->size() >= 260) {
+        fw::MessageBox("未找到说明文档所在的文件夹，无法打开文档！", MB_OK | MB_ICONSTOP);
+        return;
+    }
+    (void)view;
+    std::filesystem::path dir(*folder);
+    fw::shellOpen(dir / fileName, dir);
+}
+
+void runUpdateCheck(CKavrinView&) {
+#if defined(KAVRIN_HAVE_UPDATE)
+    kavrin::update::CheckResult r;
+    {
+        fw::WaitCursor wait;
+        r = kavrin::update::checkForUpdate(kavrin::update::settingsFromRegistry());
+    }
+    unsigned icon = r.icon == kavrin::update::MessageIcon::Information   ? MB_ICONINFORMATION
+                    : r.icon == kavrin::update::MessageIcon::Exclamation ? MB_ICONEXCLAMATION
+                                                                         : 0u;
+    fw::MessageBox(r.message, MB_OK | icon);
+#else
+    // The update check library is not part of this build.
+    fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION);
+#endif
+}
+
+namespace {
+void help32789(CKavrinView& v) { openHelpDocument(v, "manual.htm"); }        // "Kavrin_read.chm"
+void help32798(CKavrinView& v) { openHelpDocument(v, "examples.htm"); }      // "Kavrin计算实例.chm"
+constexpr bool kHaveCypre =
+#ifdef KAVRIN_HAVE_CYPRE
+    true;
+#else
+    false;
+#endif
+constexpr bool kHaveInv =
+#ifdef KAVRIN_HAVE_INV
+    true;
+#else
+    false;
+#endif
+constexpr bool kHaveGeom =
+#ifdef KAVRIN_HAVE_GEOM
+    true;
+#else
+    false;
+#endif
+constexpr bool kHaveProof =
+#ifdef KAVRIN_HAVE_PROOF
+    true;
+#else
+    false;
+#endif
+}  // namespace
+
+const std::vector<CalculatorCommand>& commandTable() {
+    using R = RunAs;
+    static const std::vector<CalculatorCommand> table = {
+        // ---- Cylindrical gear pairs (Corvane) ----
+        {32771, "确定齿轮对的预定参数值与最小模数值\n预定参数", "CypreDlg", "Corvane", R::ModalReport, kHaveCypre,
+#ifdef KAVRIN_HAVE_CYPRE
+         runModalCalculator<CypreDlg>},
+#else
+         calculatorNotAvailable},
+#endif
+        {32772, "确定大小齿轮的几何参数值\n几何参数计算", "CCyGeomProSheet", "Corvane", R::GeometrySheet, kHaveGeom,
+#ifdef KAVRIN_HAVE_GEOM
+         runGeometrySheet<CCyGeomProSheet>},
+#else
+         calculatorNotAvailable},
+#endif
+        {32773, "齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CCyProofDlg", "Corvane", R::ModalReport, kHaveProof,
+#ifdef KAVRIN_HAVE_PROOF
+         runModalCalculator<CCyProofDlg>},
+#else
+         calculatorNotAvailable},
+#endif
+        {32790, "根据测绘齿轮的测量值进行单个齿轮计算、校验、修正。\n单个齿轮测绘", "CCyMeasureOneDlg", "Corvane",
+         R::ModalReport, false, calculatorNotAvailable},
+        {32791, "根据测绘齿轮的测量值进行成对齿轮计算、校验、修正。\n成对齿轮测绘", "CCYMeasureTowDlg", "Corvane",
+         R::ModalReport, false, calculatorNotAvailable},
+        {32809, "m=0.1~1.0小模数圆柱齿轮对计算，包括平行轴与交错轴。", "CSmcyDlg", "Corvane", R::ModalReport, false,
+         calculatorNotAvailable},
+        {32787, "渐开线函数与压力角双向速算\ninvα", "CInvdlg", "Corvane", R::ModalTool, kHaveInv,
+#ifdef KAVRIN_HAVE_INV
+         runModalTool<CInvdlg>},
+#else
+         calculatorNotAvailable},
+#endif
+        // ---- Bevel gear pairs (Pellun, Belmar, Sirrow) ----
+        {32774, "确定锥齿轮对的预定参数值与最小模数值\n预定参数", "CPellunType", "Pellun", R::ModalReport, false,
+         calculatorNotAvailable},
+        {32776, "确定直线齿圆锥齿轮的几何参数值\n直线齿几何计算", "CBelmarLenDlg", "Belmar", R::ModalReport, false,
+         calculatorNotAvailable},
+        {32777, "确定弧线齿圆锥齿轮的几何参数值\n弧线齿几何计算", "CBelmarArcDlg", "Belmar", R::ModalReport, false,
+         calculatorNotAvailable},
+        {32779, "确定奥利康摆线齿圆锥齿轮的几何参数值\n摆线齿几何计算", "CBelmarAolDlg", "Belmar", R::ModalReport,
+         false, calculatorNotAvailable},
+        {32780, "圆锥齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CSirrowDlg", "Sirrow", R::ModalReport,
+         false, calculatorNotAvailable},
+        // ---- Worm drives (Tarv) ----
+        {32781, "确定蜗杆蜗轮对的预定参数值与最小中心距\n预定参数", "CcwPrDlg", "Tarv", R::ModalReport, false,
+         calculatorNotAvailable},
+        {32782, "确定普通圆柱蜗杆蜗轮的几何参数值\n普通蜗杆几何计算", "CCwGmDlg", "Tarv", R::ModalReport, false,
+         calculatorNotAvailable},
+        {32783, "确定圆环面包络圆弧圆柱蜗杆蜗轮的几何参数值\n圆环包几何计算", "CC1cwGmDlg", "Tarv", R::ModalReport,
+         false, calculatorNotAvailable},
+        {32784, "确定轴面圆弧圆柱蜗杆蜗轮的几何参数值\n轴面圆弧几何计算", "CCcwGmdlg", "Tarv", R::ModalReport, false,
+         calculatorNotAvailable},
+        {32785, "圆柱蜗杆的受力分析和强度计算\n强度计算", "CCwproDlg", "Tarv", R::ModalReport, false,
+         calculatorNotAvailable},
+        // ---- Cycloid drives and the CAD data tool (Kavrin) ----
+        {32786, "一齿差行星摆线针轮传动优化设计", "CCexyPropertySheet", "Kavrin", R::Wizard, false,
+         calculatorNotAvailable},
+        {32796, "一齿差摆线轮自定义参数设计并产生CAD齿廓数据", "CDorrithDlg", "Kavrin", R::ModalReport, false,
+         calculatorNotAvailable},
+        {32800, "输出渐开线齿轮端面齿廓CAD数据", "CToolCyDwdataDlg", "Kavrin", R::ModalTool, false,
+         calculatorNotAvailable},
+        // ---- Documents and the update check ----
+        {32789, "打开软件界面的操作说明文档", "manual", "", R::HelpDocument, true, help32789},
+        {32798, "提供计算实例参考文档", "worked examples", "", R::HelpDocument, true, help32798},
+        {32802, "检查是否有更新版本", "update check", "", R::UpdateCheck, true, runUpdateCheck},
+    };
+    return table;
+}
+
+const CalculatorCommand* findCommand(int id) {
+    const auto& t = commandTable();
+    auto it = std::find_if(t.begin(), t.end(), [&](const CalculatorCommand& c) { return c.id == id; });
+    return it == t.end() ? nullptr : &*it;
+}

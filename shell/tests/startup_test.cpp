@@ -1,0 +1,243 @@
+// Start-up of the main program: its order, each refusal, the splash window,
+// the frame's menus and bars, exit and the per-user profile.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "shell/kavrin_app.h"
+#include "shell/main_frame.h"
+#include "shell/splash_wnd.h"
+#include "shell_fixture.h"
+
+namespace {
+
+constexpr const char* kNot64 = "你的操作环境不是Wow64系统，本程序不适宜运行，\n请选择X86版本安装尝试！";
+constexpr const char* kBadInstall = "软件安装有问题，请重新安装！";
+constexpr const char* kOle = "OLE 初始化失败。请确保 OLE 库是正确的版本。";
+
+using StartupTest = ShellTest;
+
+TEST_F(StartupTest, RefusalsEndTheProgramBeforeAnyWindow) {
+    struct Case {
+        const char* name;
+        bool is64;
+        bool ole;
+        const char* machine;   // nullptr: keep the good machine file
+        const char* message;
+        fw::MessageIcon icon;
+    };
+    // The failure table of start-up, in the order of its steps: an earlier
+    // step's refusal wins over a later one.
+    const Case cases[] = {
+        {"not 64-bit", false, false, "", kNot64, fw::MessageIcon::Stop},
+        {"no installation key", true, false, "[SOFTWARE\\other]\nx=1\n", kBadInstall, fw::MessageIcon::Exclamation},
+        {"key without xpfileloc", true, true, "[SOFTWARE\\ondrel\\kavrin]\nmentloc=/x\n", kBadInstall,
+         fw::MessageIcon::Exclamation},
+        {"OLE fails", true, false, nullptr, kOle, fw::MessageIcon::Exclamation},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.machine) writeMachine(c.machine);
+        std::size_t before = s.messages().size();
+        s.expectMessage(c.message);
+        {
+            CKavrinApp a;
+            a.checks.is64BitSystem = [&] { return c.is64; };
+            a.checks.initOle = [&] { return c.ole; };
+            EXPECT_EQ(a.main({"Kavrin"}), 1);
+            EXPECT_EQ(a.mainFrame(), nullptr);
+        }
+        ASSERT_EQ(s.messages().size(), before + 1);
+        EXPECT_EQ(s.messages().back().icon, c.icon);
+        EXPECT_TRUE(app.events().empty()) << app.events().front();
+        EXPECT_EQ(CSplashWnd::current(), nullptr);
+        SetUp();
+    }
+}
+
+TEST_F(StartupTest, ReportOnTheCommandLineOpensBeforeTheFrameShowsMaximised) {
+    auto report = writeFile("gear.cyt", "report\r\n");
+    CKavrinApp a;
+    a.setArgs({"Kavrin", report.string()});
+    ASSERT_TRUE(a.InitInstance());
+    // frame, then its splash and timer, then the report window, then the frame shown
+    int frame = app.indexOf("frame created"), popup = app.indexOf("popup shown 520x320"),
+        timer = app.indexOf("timer 1 8500"), child = app.indexOf("child shown gear.cyt"),
+        shown = app.indexOf("frame shown maximized");
+    EXPECT_GE(frame, 0);
+    EXPECT_GT(popup, frame);
+    EXPECT_GT(timer, popup);
+    EXPECT_GT(child, timer);
+    EXPECT_GT(shown, child);
+    EXPECT_EQ(app.activeText(), "report\r\n");
+    EXPECT_EQ(a.installFolder(), dir / "home");
+    // a report window is maximised, and the main menu is the report menu
+    EXPECT_EQ(a.mainFrame()->MDIGetActive()->showState(), fw::ShowCmd::Maximized);
+    EXPECT_EQ(a.mainFrame()->menuId(), 129);
+    EXPECT_EQ(a.mainFrame()->caption(), "《Ondrel》Kavrin V4.00 - gear.cyt");
+    EXPECT_TRUE(a.mainFrame()->acceptsFiles());
+
+    // file types registered for the user
+    auto desktop = readBytes(dir / "share" / "applications" / "kavrin.desktop");
+    EXPECT_NE(desktop.find("MimeType=application/x-kavrin-document;"), std::string::npos) << desktop;
+    auto mime = readBytes(dir / "share" / "mime" / "packages" / "kavrin.xml");
+    for (const char* g : {"*.cyt", "*.tng", "*.cwt", "*.cxt"}) EXPECT_NE(mime.find(g), std::string::npos) << g;
+    EXPECT_NE(mime.find("<comment>KAVRIN Document</comment>"), std::string::npos);
+}
+
+TEST_F(StartupTest, WithoutArgumentsANewEmptyReportOpens) {
+    CKavrinApp a;
+    ASSERT_TRUE(a.InitInstance());
+    EXPECT_EQ(app.activeTitle(), "KAVRIN1");   // document name of string 129 plus a number
+    EXPECT_EQ(a.mainFrame()->showState(), fw::ShowCmd::Maximized);
+}
+
+TEST_F(StartupTest, AMissingCommandLineFileEndsTheProgram) {
+    s.answerMessage(IDOK);   // the framework's open failure
+    CKavrinApp a;
+    a.setArgs({"Kavrin", (dir / "none.cyt").string()});
+    EXPECT_FALSE(a.InitInstance());
+    EXPECT_FALSE(app.happened("frame shown maximized"));
+    ASSERT_EQ(s.messages().size(), 1u);
+    EXPECT_NE(s.messages()[0].text.find("none.cyt"), std::string::npos);
+}
+
+TEST_F(StartupTest, SplashClosesOnAKeyAndEatsIt) {
+    CKavrinApp a;
+    ASSERT_TRUE(a.InitInstance());
+    ASSERT_NE(CSplashWnd::current(), nullptr);
+    EXPECT_TRUE(app.key("Ctrl+N"));                 // eaten by the splash
+    EXPECT_EQ(CSplashWnd::current(), nullptr);
+    EXPECT_EQ(a.documents().size(), 1u);            // no new report
+    EXPECT_TRUE(app.key("Ctrl+N"));                 // now the accelerator runs
+    EXPECT_EQ(a.documents().size(), 2u);
+    EXPECT_EQ(app.activeTitle(), "KAVRIN2");
+}
+
+TEST_F(StartupTest, SplashEatsAToolbarClickAndGoesAfterItsTimer) {
+    {
+        CKavrinApp a;
+        ASSERT_TRUE(a.InitInstance());
+        EXPECT_FALSE(app.clickToolbar(57600));      // the first click only closes the splash
+        EXPECT_EQ(a.documents().size(), 1u);
+        EXPECT_TRUE(app.clickToolbar(57600));
+        EXPECT_EQ(a.documents().size(), 2u);
+    }
+    CKavrinApp b;
+    ASSERT_TRUE(b.InitInstance());
+    ASSERT_NE(CSplashWnd::current(), nullptr);
+    app.fireTimers();
+    EXPECT_EQ(CSplashWnd::current(), nullptr);
+    EXPECT_FALSE(app.mouseDown());                  // nothing eats clicks any more
+}
+
+TEST_F(StartupTest, FrameBarsPromptsAndHelp) {
+    CKavrinApp a;
+    ASSERT_TRUE(a.InitInstance());
+    auto* f = dynamic_cast<CMainFrame*>(a.mainFrame());
+    ASSERT_NE(f, nullptr);
+    std::vector<int> buttons{57600, 57601, 57603, 0, 57635, 57634, 57637, 0, 57609, 57607, 0, 57664, 57669};
+    EXPECT_EQ(f->m_wndToolBar.buttons(), buttons);
+    EXPECT_EQ(f->m_wndStatusBar.indicators(), (std::vector<int>{0, 59137, 59138, 59139}));
+    // fly-by prompt and tool-tip from "prompt\ntip"
+    f->userMenuSelect(32771);
+    EXPECT_EQ(f->m_wndStatusBar.message(), "确定齿轮对的预定参数值与最小模数值");
+    EXPECT_EQ(f->toolTip(32787), "invα");
+    f->m_wndStatusBar.setKeyStates(true, false, true);
+    EXPECT_EQ(f->m_wndStatusBar.paneText(1), "大写");
+    EXPECT_EQ(f->m_wndStatusBar.paneText(2), "");
+    EXPECT_EQ(f->m_wndStatusBar.paneText(3), "滚动");
+    app.key("Escape");   // closes the splash
+
+    // Shift+F1, then a command: its context help in Kavrin.chm
+    app.key("Shift+F1");
+    EXPECT_TRUE(f->contextHelpMode());
+    app.command(32771);
+    ASSERT_EQ(s.helpCalls().size(), 1u);
+    EXPECT_EQ(s.helpCalls()[0].target, "Kavrin.chm");
+    EXPECT_EQ(s.helpCalls()[0].command, HH_HELP_CONTEXT);
+    EXPECT_EQ(s.helpCalls()[0].data, 0x10000u + 32771);
+    app.command(57667);   // help topics: the table of contents
+    EXPECT_EQ(s.helpCalls().back().command, HH_DISPLAY_TOC);
+
+    // About dialog 100
+    s.onDialog(100, [](fwtest::Running& d) {
+        EXPECT_EQ(d.caption(), "关于 Kavrin");
+        d.click(IDOK);
+    });
+    app.command(57664);
+    EXPECT_EQ(s.dialogsRun().back(), 100);
+}
+
+TEST_F(StartupTest, ChildrenAreMaximisedWhenActivatedAndWindowCommandsWork) {
+    CKavrinApp a;
+    ASSERT_TRUE(a.InitInstance());
+    app.key("Escape");
+    fw::MdiFrame* f = a.mainFrame();
+    app.command(57648);   // new window on the same report
+    ASSERT_EQ(f->children().size(), 2u);
+    EXPECT_EQ(f->children()[0]->caption(), "KAVRIN1:1");
+    EXPECT_EQ(f->children()[1]->caption(), "KAVRIN1:2");
+    app.command(57650);   // cascade restores the windows
+    EXPECT_EQ(f->arrangement(), fw::MdiFrame::Arrangement::Cascade);
+    EXPECT_EQ(f->children()[0]->showState(), fw::ShowCmd::Normal);
+    f->children()[0]->ActivateFrame();   // the framework's activation maximises again
+    EXPECT_EQ(f->children()[0]->showState(), fw::ShowCmd::Maximized);
+    app.command(57651);
+    EXPECT_EQ(f->arrangement(), fw::MdiFrame::Arrangement::Tile);
+}
+
+TEST_F(StartupTest, RecentFilesKeepAPathOnceAndAreStoredAtExit) {
+    auto r1 = writeFile("a.cyt", "a\r\n");
+    auto r2 = writeFile("b.tng", "b\r\n");
+    {
+        CKavrinApp a;
+        ASSERT_TRUE(a.InitInstance());
+        app.key("Escape");
+        a.OpenDocumentFile(r1);
+        a.OpenDocumentFile(r2);
+        a.OpenDocumentFile(r1);   // already open: its window is activated, no second document
+        EXPECT_EQ(a.documents().size(), 3u);   // KAVRIN1, a, b
+        EXPECT_EQ(app.activeTitle(), "a.cyt");
+        a.recentFiles().add(r1);
+        EXPECT_EQ(a.recentFiles().files(), (std::vector<std::filesystem::path>{r1, r2}));
+        ASSERT_TRUE(a.exit());
+    }
+    fw::registry::reload();
+    const char* key = "Software\\ONDREL\\Kavrin\\Recent File List";
+    EXPECT_EQ(fw::registry::readString(fw::registry::Hive::CurrentUser, key, "File1"), r1.string());
+    EXPECT_EQ(fw::registry::readString(fw::registry::Hive::CurrentUser, key, "File2"), r2.string());
+    CKavrinApp b;   // the next start reads them back
+    ASSERT_TRUE(b.InitInstance());
+    EXPECT_EQ(b.recentFiles().files().size(), 2u);
+    app.key("Escape");
+    app.command(57617);   // the second entry opens b.tng
+    EXPECT_EQ(app.activeTitle(), "b.tng");
+}
+
+TEST_F(StartupTest, ASecondStartHandsItsReportToTheRunningProgram) {
+    auto report = writeFile("hand.cyt", "handed\r\n");
+    CKavrinApp first;
+    ASSERT_TRUE(first.InitInstance());
+    ASSERT_FALSE(first.socketPath().empty());
+    // The second program would block in its hand-off while the first one
+    // reads; here both run on one thread, so the first one answers a
+    // connection queued by a raw client.
+    fw::App* keep = fw::App::current();
+    EXPECT_EQ(keep, &first);
+    pid_t child = fork();
+    if (child == 0) {
+        CKavrinApp second;   // the child process: hands the path over and ends
+        second.EnableShellOpen();
+        _exit(second.handOver(report) ? 0 : 1);
+    }
+    int status = 0;
+    for (int i = 0; i < 100 && waitpid(child, &status, WNOHANG) == 0; ++i) {
+        first.pollShellOpen();
+        usleep(20000);
+    }
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(app.activeTitle(), "hand.cyt");
+}
+
+}  // namespace
