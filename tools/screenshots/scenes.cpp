@@ -8,6 +8,8 @@
 #include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
+#include "cylindrical/cypre_dlg.h"  // corvane: preliminary design
+#include "cylindrical/invdlg.h"     // corvane: involute converter
 
 namespace shots {
 
@@ -150,6 +152,42 @@ void checkResultDialog(Shooter& shooter) {
     shooter.shoot("corvane-check-results", dlg);
 }
 
+// ---- corvane: the preliminary design with the worked example ----
+
+// The entries of docs/examples.htm typed as a user would, then calculated.
+void preliminaryDialog(Shooter& shooter) {
+    using D = CypreDlg;
+    D dlg(nullptr);
+    shooter.shoot("corvane-preliminary", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_TITLE, "带式输送机减速器高速级");
+        d.userTyped(D::IDC_NUMBER, "KV-001");
+        d.userTyped(D::IDC_DATE, "2025年12月10日");
+        d.userTyped(D::IDC_Z1, "20");
+        d.userTyped(D::IDC_I, "3.2");
+        d.userTyped(D::IDC_NI, "960");
+        d.userTyped(D::IDC_P, "10");
+        d.userFocus(D::IDC_SIGMA_HP);
+        d.userClick(D::IDC_HARD);
+        d.userTrackbarMove(D::IDC_PHID_SLIDER, 20);
+        d.userTrackbarRelease(D::IDC_PHID_SLIDER);
+        d.userClick(D::IDC_MODERATE);
+        d.userTrackbarMove(D::IDC_K1_SLIDER, 8);
+        d.userTrackbarRelease(D::IDC_K1_SLIDER);
+        d.userClick(D::IDC_CALC);
+    });
+}
+
+// ---- corvane: the involute converter at 20° ----
+
+void involuteDialog(Shooter& shooter) {
+    using D = CInvdlg;
+    D dlg(nullptr);
+    shooter.shoot("corvane-involute", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_DECIMAL, "20");
+        d.userClick(D::IDC_TO_INV);
+    });
+}
+
 }  // namespace
 
 const std::vector<Scene>& scenes() {
@@ -166,6 +204,8 @@ const std::vector<Scene>& scenes() {
         {"corvane-geometry-sheet-page4", &geometrySheetPage4},
         {"corvane-cutter-scheme", &cutterSchemeDialog},
         {"corvane-check-results", &checkResultDialog},
+        {"corvane-preliminary", &preliminaryDialog},
+        {"corvane-involute", &involuteDialog},
         // pellun
         // belmar, sirrow, tarv
     };
