@@ -10,6 +10,7 @@
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "cylindrical/cypre_dlg.h"  // corvane: preliminary design
 #include "cylindrical/invdlg.h"     // corvane: involute converter
+#include "cylindrical/cy_proof_dlg.h"  // corvane: strength rating
 
 namespace shots {
 
@@ -188,6 +189,48 @@ void involuteDialog(Shooter& shooter) {
     });
 }
 
+// ---- corvane: the strength rating of the example pair ----
+
+// The helical example typed in with its torque, and the four forces.
+void proofForces(fw::Dialog& d) {
+    using D = CCyProofDlg;
+    const std::pair<int, const char*> inputs[] = {{D::IDC_Z1, "20"},  {D::IDC_Z2, "40"},         {D::IDC_MN, "2"},
+                                                  {D::IDC_ALPHAN, "20"}, {D::IDC_EPS_ALPHA, "1.6"}, {D::IDC_B, "30"},
+                                                  {D::IDC_BETA, "15"}, {D::IDC_N1, "1450"},        {D::IDC_T, "65.8552"}};
+    for (const auto& [id, text] : inputs) d.userTyped(id, text);
+    d.userFocus(D::IDC_TITLE);
+    d.userTyped(D::IDC_TITLE, "减速器");
+    for (int id : {D::IDC_CALC_FT, D::IDC_CALC_FR, D::IDC_CALC_FX, D::IDC_CALC_FN}) d.userClick(id);
+}
+
+void proofAfterForces(Shooter& shooter) {
+    CCyProofDlg dlg(nullptr);
+    shooter.shoot("corvane-strength-rating-forces", dlg, [](fw::Dialog& d) { proofForces(d); });
+}
+
+// Both groups filled as the factor dialogs would leave them (values of the
+// chain test's pinion).
+void proofGroupsFilled(Shooter& shooter) {
+    CCyProofDlg dlg(nullptr);
+    shooter.shoot("corvane-strength-rating-filled", dlg, [&dlg](fw::Dialog& d) {
+        proofForces(d);
+        dlg.m_kA = dlg.m_kAF = 2.25;
+        dlg.m_kV = dlg.m_kVF = 1.0153;
+        dlg.m_kHalpha = dlg.m_kFalpha = 1.0;
+        dlg.m_kHbeta = dlg.m_kFbeta = 1.0564;
+        dlg.m_zH = 2.4247, dlg.m_zE = 191.6457, dlg.m_zEps = 0.7525, dlg.m_zN = 0.9985;
+        dlg.m_zL = 1.1598, dlg.m_zV = 0.9705, dlg.m_zR = 0.966, dlg.m_zW = 1.0696;
+        dlg.m_sigmaH = 1064.4876, dlg.m_sigmaHP = 1509.7454, dlg.m_sH = 1.4183;
+        dlg.m_yFa = 2.3571, dlg.m_yBeta = 0.875, dlg.m_yEps = 0.7, dlg.m_yN = 1.5557, dlg.m_yS = 1.2461,
+        dlg.m_yX = 1.0;
+        dlg.m_sigmaF = 184.6954, dlg.m_sigmaFP = 872.35, dlg.m_sF = 4.7232;
+        dlg.UpdateData(false);
+        for (int id : {CCyProofDlg::IDC_SIGMAH_BTN, CCyProofDlg::IDC_SIGMAHP_BTN, CCyProofDlg::IDC_SH_BTN,
+                       CCyProofDlg::IDC_SIGMAF_BTN, CCyProofDlg::IDC_SIGMAFP_BTN, CCyProofDlg::IDC_SF_BTN})
+            d.enable(id, true);
+    });
+}
+
 }  // namespace
 
 const std::vector<Scene>& scenes() {
@@ -206,6 +249,8 @@ const std::vector<Scene>& scenes() {
         {"corvane-check-results", &checkResultDialog},
         {"corvane-preliminary", &preliminaryDialog},
         {"corvane-involute", &involuteDialog},
+        {"corvane-strength-rating-forces", &proofAfterForces},
+        {"corvane-strength-rating-filled", &proofGroupsFilled},
         // pellun
         // belmar, sirrow, tarv
     };
