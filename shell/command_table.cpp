@@ -5,22 +5,11 @@
 #include "fw/registry.h"
 #include "shell/calculator_commands.h"
 
-// Calculators whose classes exist in this build (found by shell/CMakeLists.txt).
-#ifdef KAVRIN_HAVE_CYPRE
-#include "cylindrical/cypre_dlg.h"
-#endif
-#ifdef KAVRIN_HAVE_INV
-#include "cylindrical/invdlg.h"
-#endif
-#ifdef KAVRIN_HAVE_GEOM
 #include "cylindrical/cy_geom_pro_sheet.h"
-#endif
-#ifdef KAVRIN_HAVE_PROOF
 #include "cylindrical/cy_proof_dlg.h"
-#endif
-#if defined(KAVRIN_HAVE_UPDATE)
+#include "cylindrical/cypre_dlg.h"
+#include "cylindrical/invdlg.h"
 #include "shell/update/update_check.h"
-#endif
 
 void calculatorNotAvailable(CKavrinView&) { fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION); }
 
@@ -42,7 +31,6 @@ void openHelpDocument(CKavrinView& view, const char* fileName) {
 }
 
 void runUpdateCheck(CKavrinView&) {
-#if defined(KAVRIN_HAVE_UPDATE)
     kavrin::update::CheckResult r;
     {
         fw::WaitCursor wait;
@@ -52,75 +40,31 @@ void runUpdateCheck(CKavrinView&) {
                     : r.icon == kavrin::update::MessageIcon::Exclamation ? MB_ICONEXCLAMATION
                                                                          : 0u;
     fw::MessageBox(r.message, MB_OK | icon);
-#else
-    // The update check library is not part of this build.
-    fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION);
-#endif
 }
 
 namespace {
 void help32789(CKavrinView& v) { openHelpDocument(v, "manual.htm"); }        // "Kavrin_read.chm"
 void help32798(CKavrinView& v) { openHelpDocument(v, "examples.htm"); }      // "Kavrin计算实例.chm"
-constexpr bool kHaveCypre =
-#ifdef KAVRIN_HAVE_CYPRE
-    true;
-#else
-    false;
-#endif
-constexpr bool kHaveInv =
-#ifdef KAVRIN_HAVE_INV
-    true;
-#else
-    false;
-#endif
-constexpr bool kHaveGeom =
-#ifdef KAVRIN_HAVE_GEOM
-    true;
-#else
-    false;
-#endif
-constexpr bool kHaveProof =
-#ifdef KAVRIN_HAVE_PROOF
-    true;
-#else
-    false;
-#endif
 }  // namespace
 
 const std::vector<CalculatorCommand>& commandTable() {
     using R = RunAs;
     static const std::vector<CalculatorCommand> table = {
         // ---- Cylindrical gear pairs (Corvane) ----
-        {32771, "确定齿轮对的预定参数值与最小模数值\n预定参数", "CypreDlg", "Corvane", R::ModalReport, kHaveCypre,
-#ifdef KAVRIN_HAVE_CYPRE
+        {32771, "确定齿轮对的预定参数值与最小模数值\n预定参数", "CypreDlg", "Corvane", R::ModalReport, true,
          runModalCalculator<CypreDlg>},
-#else
-         calculatorNotAvailable},
-#endif
-        {32772, "确定大小齿轮的几何参数值\n几何参数计算", "CCyGeomProSheet", "Corvane", R::GeometrySheet, kHaveGeom,
-#ifdef KAVRIN_HAVE_GEOM
+        {32772, "确定大小齿轮的几何参数值\n几何参数计算", "CCyGeomProSheet", "Corvane", R::GeometrySheet, true,
          runGeometrySheet<CCyGeomProSheet>},
-#else
-         calculatorNotAvailable},
-#endif
-        {32773, "齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CCyProofDlg", "Corvane", R::ModalReport, kHaveProof,
-#ifdef KAVRIN_HAVE_PROOF
+        {32773, "齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CCyProofDlg", "Corvane", R::ModalReport, true,
          runModalCalculator<CCyProofDlg>},
-#else
-         calculatorNotAvailable},
-#endif
         {32790, "根据测绘齿轮的测量值进行单个齿轮计算、校验、修正。\n单个齿轮测绘", "CCyMeasureOneDlg", "Corvane",
          R::ModalReport, false, calculatorNotAvailable},
         {32791, "根据测绘齿轮的测量值进行成对齿轮计算、校验、修正。\n成对齿轮测绘", "CCYMeasureTowDlg", "Corvane",
          R::ModalReport, false, calculatorNotAvailable},
         {32809, "m=0.1~1.0小模数圆柱齿轮对计算，包括平行轴与交错轴。", "CSmcyDlg", "Corvane", R::ModalReport, false,
          calculatorNotAvailable},
-        {32787, "渐开线函数与压力角双向速算\ninvα", "CInvdlg", "Corvane", R::ModalTool, kHaveInv,
-#ifdef KAVRIN_HAVE_INV
+        {32787, "渐开线函数与压力角双向速算\ninvα", "CInvdlg", "Corvane", R::ModalTool, true,
          runModalTool<CInvdlg>},
-#else
-         calculatorNotAvailable},
-#endif
         // ---- Bevel gear pairs (Pellun, Belmar, Sirrow) ----
         {32774, "确定锥齿轮对的预定参数值与最小模数值\n预定参数", "CPellunType", "Pellun", R::ModalReport, false,
          calculatorNotAvailable},
