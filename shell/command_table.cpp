@@ -5,10 +5,13 @@
 #include "fw/registry.h"
 #include "shell/calculator_commands.h"
 
+#include "cycloid/cex_design.h"
+#include "cycloid/cexy_property_sheet.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
 #include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cypre_dlg.h"
 #include "cylindrical/invdlg.h"
+#include "resources/kavrin/module.h"
 #include "shell/update/update_check.h"
 
 void calculatorNotAvailable(CKavrinView&) { fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION); }
@@ -43,6 +46,7 @@ void runUpdateCheck(CKavrinView&) {
 }
 
 namespace {
+void runCexyWizard(CKavrinView& v) { runCycloidWizard<CCexyPropertySheet>(v, kavrin::IDS_CEXY_CAPTION, g_pCexySheet); }
 void help32789(CKavrinView& v) { openHelpDocument(v, "manual.htm"); }        // "Kavrin_read.chm"
 void help32798(CKavrinView& v) { openHelpDocument(v, "examples.htm"); }      // "Kavrin计算实例.chm"
 }  // namespace
@@ -88,8 +92,7 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32785, "圆柱蜗杆的受力分析和强度计算\n强度计算", "CCwproDlg", "Tarv", R::ModalReport, false,
          calculatorNotAvailable},
         // ---- Cycloid drives and the CAD data tool (Kavrin) ----
-        {32786, "一齿差行星摆线针轮传动优化设计", "CCexyPropertySheet", "Kavrin", R::Wizard, false,
-         calculatorNotAvailable},
+        {32786, "一齿差行星摆线针轮传动优化设计", "CCexyPropertySheet", "Kavrin", R::Wizard, true, runCexyWizard},
         {32796, "一齿差摆线轮自定义参数设计并产生CAD齿廓数据", "CDorrithDlg", "Kavrin", R::ModalReport, false,
          calculatorNotAvailable},
         {32800, "输出渐开线齿轮端面齿廓CAD数据", "CToolCyDwdataDlg", "Kavrin", R::ModalTool, false,

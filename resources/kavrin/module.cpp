@@ -9,6 +9,8 @@ fw::Module& module() {
         addMenus(mod);
         addBitmaps(mod);
         addAboutTemplate(mod);
+        addCexyPage1Template(mod);
+        addCexyPageTemplates(mod);
         return mod;
     }();
     return m;

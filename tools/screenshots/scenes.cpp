@@ -4,6 +4,9 @@
 // in scenes() under its deliverable's heading. The PNG is <name>.png.
 #include "samples.h"
 #include "shooter.h"
+#include "cycloid/cex_design.h"  // kavrin: cycloid design wizard
+#include "cycloid/cexy_property_sheet.h"
+#include "resources/kavrin/module.h"
 #include "cylindrical/cy_geom_pro_sheet.h"  // corvane: geometry sheet
 #include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
 #include "cylindrical/cygeom_check_dlg.h"
@@ -89,6 +92,17 @@ void sampleWizard(Shooter& shooter) {
         p1.setText(IDC_NAME, "减速器高速级");
         p1.setText(IDC_NOTE, "斜齿圆柱齿轮");
     });
+}
+
+// ---- kavrin: the cycloid design wizard ----
+
+// The wizard as the shell runs it, on its first page.
+void cycloidWizard(Shooter& shooter) {
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot("kavrin-cycloid-wizard", sheet, [](fw::PropertySheet&) {});
+    g_pCexySheet = nullptr;
 }
 
 // ---- corvane: the geometry sheet with the external example pair ----
@@ -240,6 +254,7 @@ const std::vector<Scene>& scenes() {
         {"samples-sheet", &sampleSheet},
         {"samples-wizard", &sampleWizard},
         // kavrin
+        {"kavrin-cycloid-wizard", &cycloidWizard},
         // corvane
         {"corvane-geometry-sheet-page1", &geometrySheetPage1},
         {"corvane-geometry-sheet-page2", &geometrySheetPage2},
