@@ -11,6 +11,7 @@ fw::Module& module() {
         addAboutTemplate(mod);
         addCexyPage1Template(mod);
         addCexyPageTemplates(mod);
+        addCexdRecommendTemplates(mod);
         return mod;
     }();
     return m;

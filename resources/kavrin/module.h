@@ -15,6 +15,7 @@ void addBitmaps(fw::Module& m);      // icons 128/129/142, splash 102, toolbar i
 void addAboutTemplate(fw::Module& m);   // dialog 100
 void addCexyPage1Template(fw::Module& m);   // dialog 104
 void addCexyPageTemplates(fw::Module& m);   // dialogs 105 to 108, 143
+void addCexdRecommendTemplates(fw::Module& m);   // dialogs 134 to 138
 
 // Resource ids of the main program.
 inline constexpr int IDR_MAINFRAME = 128;
