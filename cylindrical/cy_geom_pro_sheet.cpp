@@ -2,6 +2,7 @@
 
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
+#include "cylindrical/calc/characteristic.h"
 #include "cylindrical/calc/geometry_design.h"
 #include "cylindrical/cy_current_design.h"
 #include "fw/clock.h"
@@ -45,8 +46,9 @@ bool CCyGeomProSheet::doSave() {
     if (names.renamed)
         fw::MessageBox(saveRenamedNotice(names.data), {}, fw::MB_OK | fw::MB_ICONINFORMATION);
     // A design that never had a report gets the one named after its file.
-    if (names.report.empty()) names.report = kavrin::saveReportName(names.data, kavrin::kExtCyReport);
+    if (names.report.empty()) names.report = kavrin::designReportName(names.data, kavrin::kExtCyData, kavrin::kExtCyReport);
 
+    refreshContactRatios(g_curGeomRecord);
     auto written = fw::writeFile(names.data, geometryDesignFileBytes(g_curPreRecord, g_curGeomRecord, fw::nowSeconds()));
     if (!written) {
         fw::MessageBox(written.error().openMessage(), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);

@@ -419,7 +419,7 @@ void CCyProofDlg::applyDesign(const CyGeomRecord& g) {
     setFlag(FlagMn, m_mn > 0);
     setFlag(FlagT, false);
     setFlag(FlagN1, false);
-    m_loaded = LoadedPair{m_z1, m_z2, m_mn, m_beta, m_alphaN, g.alphaWtDeg};
+    m_loaded = LoadedPair{m_z1, m_z2, m_mn, m_beta, m_alphaN, m_mesh, g.alphaWtDeg, g.a};
 
     // Step 12.
     enable(IDC_EPS_BETA, true);

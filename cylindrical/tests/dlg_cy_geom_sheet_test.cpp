@@ -619,6 +619,37 @@ TEST_F(GeomSheet, FaceWidthAndContactRatios) {
     EXPECT_EQ(s.messages().at(0).text, "计算记录已以\n" + data("pair.cyt").string() + "\n文件名输出报告！");
 }
 
+// εα and εβ computed on page 4 belong to the pair they were computed from.
+// Hand values (spur, Z 20/40, mn 2, class 2): at a 60, αwt 20°, xn1 0.25,
+// xn2 −0.25: εα 1.598836; after a 61 on page 1, αwt 22.438791°,
+// Σx = 60·(inv αwt − inv 20°)/(2·tan 20°), xn1 = 0.25·Σx + 0.25: εα 1.476514.
+TEST_F(GeomSheet, ContactRatiosOfAnEarlierPairAreNotSaved) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        ASSERT_TRUE(d.page(3));
+        d.click(P4::IDC_CALC);
+        EXPECT_NEAR(g_curGeomRecord.epsAlpha, 1.598836, 1e-6);
+        ASSERT_TRUE(d.page(0));
+        d.type(P1::IDC_A, "61");
+        d.leave();
+        ASSERT_TRUE(d.page(3));
+        EXPECT_EQ(d.text(P4::IDC_LISTING), kCharacteristicIntro) << "the listing of the old pair is gone";
+        d.click(fw::IDOK);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    ASSERT_EQ(sheet.DoModal(), fw::IDOK);
+    s.answerSave(data("design.cyb"));
+    ASSERT_TRUE(sheet.doSave());
+    auto file = bytesOf(data("design.cyb"));
+    auto saved = loadGeometryDesign(file);
+    ASSERT_TRUE(saved);
+    EXPECT_NEAR(saved->geom.epsAlpha, 1.476514, 1e-6) << "saved with the pair's own contact ratio";
+    EXPECT_EQ(saved->geom.epsBeta, 0);
+}
+
 TEST_F(GeomSheet, UndefinedSpanCountShowsADash) {
     auto pre = writePre("pair.cyb");
     fwtest::Session s;
