@@ -20,7 +20,7 @@ struct DynamicFactorInput {
     unsigned z1 = 0;
     double n1 = 0;       // r/min
     double betaDeg = 0;
-    double epsBeta = 0;  // used as it stands, also above 1
+    double epsBeta = 0;  // counts up to 1 (a full overlap)
     int gradeIndex = 3;  // 0 for grade 3 … 7 for grade 10
 };
 struct DynamicFactor {

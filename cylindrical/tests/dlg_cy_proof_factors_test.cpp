@@ -111,9 +111,9 @@ TEST_F(ProofTest, HelicalTransverseAndNarrowFaceLoad) {
     s.onDialog(D::IDD, [](fwtest::Running& d) {
         readyPair(d, "15");
         ASSERT_TRUE(d.click(D::IDC_H_KALPHA));
-        // εβ 1.235772, t = εβ/εα + (1−εβ)(4−εα)/3 = 0.583741;
+        // εβ 1.235772 counts as one full overlap: t = 1/εα = 0.625;
         // KHα = 0.992285·1.6^−0.420629/(t·cos 15°); KFα = 0.993314·1.6^−0.322546/0.7.
-        EXPECT_NEAR(num(d, D::IDC_KHALPHA), 1.444156, 1e-6);
+        EXPECT_NEAR(num(d, D::IDC_KHALPHA), 1.348820, 1e-6);
         EXPECT_NEAR(num(d, D::IDC_KFALPHA), 1.219412, 1e-6);
         // b 12 of the spur pair: ψd = 12/40 = 0.3 < 0.4: the message and 1.0.
         d.type(D::IDC_BETA, "0");
