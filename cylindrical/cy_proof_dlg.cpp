@@ -338,7 +338,7 @@ void CCyProofDlg::OnLoad() {
         fw::MessageBox(kavrin::kMsgNotCybFile, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    auto bytes = fw::readFile(path);
+    auto bytes = kavrin::readDesignFile(path, CyPreRecord::kSize + CyGeomRecord::kSize);
     if (!bytes) {
         fw::MessageBox(fw::format("不能打开文件%s,ERROR = %u", path.string().c_str(), bytes.error().code()),
                        MB_OK | MB_ICONEXCLAMATION);

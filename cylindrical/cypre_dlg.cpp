@@ -536,7 +536,7 @@ void CypreDlg::OnBnClickedLoad() {
     if (fd.DoModal() != IDOK) return;
     const std::filesystem::path path = fd.path();
     if (!kavrin::hasDataExtension(path, kavrin::kExtCyData)) return refuse(kavrin::kMsgNotCybFile);
-    auto bytes = fw::readFile(path);
+    auto bytes = kavrin::readDesignFile(path, CyPreRecord::kSize);
     if (!bytes) return refuse(bytes.error().openMessage());
     auto body = kavrin::splitDesignFile(*bytes, CyPreRecord::kSize);
     if (body && body->oldFile) fw::MessageBox(kavrin::kMsgOldFile, MB_OK | MB_ICONINFORMATION);
@@ -566,9 +566,13 @@ void CypreDlg::OnBnClickedSave() {
     if (name.changed) fw::MessageBox(kavrin::renameNotice(fd.path(), name.path), MB_OK | MB_ICONINFORMATION);
     const std::filesystem::path report = kavrin::designReportName(name.path, kavrin::kExtCyData, kavrin::kExtCyReport);
     const CyPreRecord rec = record();
-    if (auto w = fw::writeFile(name.path, cyPreFileBytes(rec, fw::nowSeconds())); !w)
-        return refuse(w.error().openMessage());
-    if (!writePreliminaryReport(report, rec)) {
+    auto fileBytes = cyPreSaveBytes(rec, fw::nowSeconds());
+    if (!fileBytes) return setHint(kMsgCalcError);
+    // The data file and its report replace their old files together or not at all.
+    if (auto w = kavrin::saveDesignAndReport(name.path, *fileBytes, report, preliminaryReportText(rec),
+                                             fw::SaveTransaction::Mode::Replace);
+        !w) {
+        if (w.error().dataFile) return refuse(w.error().error.saveMessage());
         fw::MessageBox(kavrin::kMsgReportCreate, kavrin::kCaptionReportCreate, MB_OK | MB_ICONEXCLAMATION);
         return;
     }

@@ -249,7 +249,7 @@ fw::Expected<InternalVerdicts, std::string> checkInternal(const PairQuantities& 
     const InternalMesh pair{.z = p.z1, .ra = p.da1 / 2, .alphaA = p.alphaAt1, .zInternal = p.z2,
                             .raInternal = p.da2 / 2, .alphaAInternal = p.alphaAt2,
                             .alphaW = p.alphaWt, .a = p.a};
-    const double a02 = 0.5 * p.mt * (p.z2 - cut2->z0) * std::cos(p.alphaT) / std::cos(cut2->alphaW0);
+    const double a02 = 0.5 * p.mt * (double(p.z2) - cut2->z0) * std::cos(p.alphaT) / std::cos(cut2->alphaW0);
     const InternalMesh cutter{.z = cut2->z0, .ra = s.cutter2.da0 / 2, .alphaA = cut2->alphaA0,
                               .zInternal = p.z2, .raInternal = p.da2 / 2,
                               .alphaAInternal = p.alphaAt2, .alphaW = cut2->alphaW0, .a = a02};
@@ -287,7 +287,7 @@ fw::Expected<PairQuantities, std::string> designedPairQuantities(const DesignedP
     p.xn2 = in.xn2;
     p.a = in.a;
     p.internal = in.internal;
-    double ad = (in.internal ? in.z2 - in.z1 : in.z1 + in.z2) * p.mt / 2;
+    double ad = (in.internal ? double(in.z2) - in.z1 : double(in.z1) + in.z2) * p.mt / 2;
     if (!(ad > 0) || !std::isfinite(p.mt)) return refuse(kMsgEnterBasicsFirst);
     double ratio = ad * std::cos(p.alphaT) / in.a;
     if (!(ratio < 1)) return refuse(kMsgOverCorrected);

@@ -6,11 +6,13 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 #include "cylindrical/calc/cy_pre_record.h"
 #include "cylindrical/calc/geometry_design.h"
+#include "cylindrical/calc/preliminary.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
 #include "fw/file.h"
@@ -57,6 +59,19 @@ void resetCurrentDesign() {
     g_strTitle.clear();
     g_strDrawingNo.clear();
     g_strDate.clear();
+}
+
+// The example pair, distributed, as the current design (what a save needs:
+// teeth and module above zero).
+void setExampleDesign() {
+    g_curPreRecord = examplePre();
+    PairState st;
+    st.z1 = 20, st.z2 = 40, st.mn = 2;
+    st = distribute(helixChanged(st).state).state;
+    CyGeomRecord g;
+    g.psiD = 0.8;
+    storePair(st, {"减速器", "JS-100", "2024年5月6日"}, g);
+    g_curGeomRecord = g;
 }
 
 // A snapshot of everything a refused load must leave alone.
@@ -401,6 +416,7 @@ TEST_F(GeomSheet, SaveNames) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
         resetCurrentDesign();
+        setExampleDesign();
         std::filesystem::remove(data("abc.cyb"));
         g_strReportPath = data("old.cyt").string();
         fwtest::Session s;
@@ -426,12 +442,28 @@ TEST_F(GeomSheet, FailedOrCancelledSaveReportsFailure) {
     EXPECT_EQ(s.files()[0].request.folder, home / "data");
     EXPECT_EQ(g_strDataPath, "");
 
+    // A design without teeth or module is not saved: its loader would refuse it.
+    s.answerSave(data("empty.cyb"));
+    s.answerMessage(fw::IDOK);
+    EXPECT_FALSE(sheet.doSave());
+    EXPECT_EQ(s.messages().at(0).text, kMsgTeethOrder);
+    EXPECT_FALSE(std::filesystem::exists(data("empty.cyb")));
+
+    setExampleDesign();
     s.answerSave(home / "missing" / "x.cyb");
     s.answerMessage(fw::IDOK);
     EXPECT_FALSE(sheet.doSave());
-    EXPECT_TRUE(s.messages().at(0).text.starts_with("不能打开文件")) << s.messages().at(0).text;
+    EXPECT_TRUE(s.messages().at(1).text.starts_with("不能打开文件")) << s.messages().at(1).text;
     EXPECT_EQ(g_strDataPath, "") << "a failed write changes no path";
     EXPECT_EQ(sheet.m_strReportPath, "");
+
+    // A value that is not finite never reaches a file (the sheet's last guard).
+    g_curGeomRecord.a = g_curGeomRecord.ad = g_curGeomRecord.b = std::numeric_limits<double>::infinity();
+    s.answerSave(data("inf.cyb"));
+    s.answerMessage(fw::IDOK);
+    EXPECT_FALSE(sheet.doSave());
+    EXPECT_EQ(s.messages().at(2).text, kMsgCalcError);
+    EXPECT_FALSE(std::filesystem::exists(data("inf.cyb")));
 }
 
 TEST_F(GeomSheet, CancelThenSaveTakesPageOnesEntries) {
