@@ -195,6 +195,44 @@ void cycloidPage2(Shooter& shooter) {
     g_cexRecord = {};
 }
 
+// Pages 3 and 4 with the chain of the example: IT7, both sliders at 25,
+// the three clearances, then the optimum.
+void cycloidPages34(Shooter& shooter, const char* name, int page) {
+    using P3 = CCexyPropertyPage3;
+    g_cexRecord = {};
+    auto& b1 = g_cexRecord.b1;
+    b1.a = 50.0 / 12;
+    b1.bc = 15;
+    b1.K1 = 0.5;
+    b1.Rp = 100;
+    b1.Rrp = 10;
+    b1.Zc = 11;
+    b1.Zp = 12;
+    g_cexRecord.b2.Dw = 125.73033333333333;
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr, 2);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot(name, sheet, [&sheet, page](fw::PropertySheet&) {
+        P3& p = sheet.m_page3;
+        p.userSelect(P3::IDC_GRADE, 3);
+        p.userTrackbarMove(P3::IDC_DWL_SLIDER, 25);
+        p.userTrackbarRelease(P3::IDC_DWL_SLIDER);
+        p.userTrackbarMove(P3::IDC_DPT_SLIDER, 25);
+        p.userTrackbarRelease(P3::IDC_DPT_SLIDER);
+        p.userClick(P3::IDC_DC_BUTTON);
+        p.userClick(P3::IDC_DJ_BUTTON);
+        p.userClick(P3::IDC_DELTA_BUTTON);
+        if (page == 3) {
+            sheet.userClick(fw::ID_WIZNEXT);
+            sheet.m_page4.userClick(CCexyPropertyPage4::IDC_CALC);
+        }
+    });
+    g_pCexySheet = nullptr;
+    g_cexRecord = {};
+}
+void cycloidPage3(Shooter& s) { cycloidPages34(s, "kavrin-cycloid-page3", 2); }
+void cycloidPage4(Shooter& s) { cycloidPages34(s, "kavrin-cycloid-page4", 3); }
+
 void cycloidBearingDialog(Shooter& shooter) {
     CDestPartDiDlg dlg;
     dlg.setRange(80, 100);
@@ -384,6 +422,8 @@ const std::vector<Scene>& scenes() {
         {"kavrin-cycloid-page2", &cycloidPage2},
         {"kavrin-cycloid-bearing", &cycloidBearingDialog},
         {"kavrin-cycloid-material", &cycloidMaterialDialog},
+        {"kavrin-cycloid-page3", &cycloidPage3},
+        {"kavrin-cycloid-page4", &cycloidPage4},
         // corvane
         {"corvane-geometry-sheet-page1", &geometrySheetPage1},
         {"corvane-geometry-sheet-page2", &geometrySheetPage2},
