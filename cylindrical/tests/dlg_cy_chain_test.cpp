@@ -20,9 +20,10 @@
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "cylindrical/cypre_dlg.h"
 #include "fw/file.h"
-#include "fw/registry.h"
 #include "fw/text.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
+#include "cylindrical/tests/worked_example.h"
 
 using namespace cylindrical;
 namespace fs = std::filesystem;
@@ -30,6 +31,8 @@ using P1 = CCyGeomProPage1;
 using Cut = CCygeomCutDlg;
 
 namespace {
+
+using cylindrical_test::enterWorkedExample;
 
 constexpr const char* kCaption = "《Ondrel》 Kavrin  齿轮几何计算程序";
 
@@ -52,53 +55,16 @@ void resetCurrentDesign() {
     g_strDate.clear();
 }
 
-// A private installation: the machine registry points at a temp folder
-// holding data/.
 class CyChain : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        fs::path base = root && *root ? root : fs::temp_directory_path();
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        home = base / "cy_chain" / (std::string(info->name()) + "." + std::to_string(::getpid()));
-        fs::remove_all(home);
-        fs::create_directories(home / "data");
-        ASSERT_TRUE(fw::registry::writeMachineFile(home / "machine.reg", home, home / "docs"));
-        ::setenv("KAVRIN_MACHINE_REGISTRY", (home / "machine.reg").c_str(), 1);
-        fw::registry::reload();
-        resetCurrentDesign();
-    }
-    void TearDown() override {
-        ::unsetenv("KAVRIN_MACHINE_REGISTRY");
-        fw::registry::reload();
-    }
-    fs::path data(const std::string& name) const { return home / "data" / name; }
-    fs::path home;
+    void SetUp() override { resetCurrentDesign(); }
+    fs::path data(const std::string& name) const { return inst.data(name); }
+    fwtest::Installation inst{"cy_chain"};
+    const fs::path home = inst.home();
 };
 
 // ---- preliminary design → geometry sheet → design file ----
 
-// The entries of the worked example of the preliminary design
-// (docs/examples-preliminary.md), then "&C 执行计算".
-void enterWorkedExample(fwtest::Running& d) {
-    using D = CypreDlg;
-    d.type(D::IDC_TITLE, "带式输送机减速器高速级");
-    d.type(D::IDC_NUMBER, "KV-001");
-    d.type(D::IDC_DATE, "2025年12月10日");
-    d.type(D::IDC_Z1, "20");
-    d.leave();
-    d.type(D::IDC_I, "3.2");
-    d.leave();
-    d.type(D::IDC_NI, "960");
-    d.leave();
-    d.type(D::IDC_P, "10");
-    d.leave();
-    d.click(D::IDC_HARD);
-    d.drag(D::IDC_PHID_SLIDER, 20);
-    d.click(D::IDC_MODERATE);
-    d.drag(D::IDC_K1_SLIDER, 8);
-    d.click(D::IDC_CALC);
-}
 
 // Every field of two preliminary records, one by one, so a failure names it.
 void expectSamePreliminary(const CyPreRecord& got, const CyPreRecord& want) {

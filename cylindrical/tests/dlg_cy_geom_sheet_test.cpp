@@ -14,8 +14,8 @@
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
 #include "fw/file.h"
-#include "fw/registry.h"
 #include "fw/text.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 
 using namespace cylindrical;
@@ -72,25 +72,15 @@ DesignSnapshot snapshot() {
 
 class GeomSheet : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        std::filesystem::path base = root && *root ? root : std::filesystem::temp_directory_path();
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        home = base / "cy_geom_sheet" / (std::string(info->name()) + "." + std::to_string(::getpid()));
-        std::filesystem::remove_all(home);
-        std::filesystem::create_directories(home / "data");
-        ASSERT_TRUE(fw::registry::writeMachineFile(home / "machine.reg", home, home / "docs"));
-        ::setenv("KAVRIN_MACHINE_REGISTRY", (home / "machine.reg").c_str(), 1);
-        fw::registry::reload();
-        resetCurrentDesign();
-    }
-    std::filesystem::path data(const std::string& name) const { return home / "data" / name; }
+    void SetUp() override { resetCurrentDesign(); }
+    std::filesystem::path data(const std::string& name) const { return inst.data(name); }
     std::filesystem::path writePre(const std::string& name, const CyPreRecord& r = examplePre()) const {
         auto p = data(name);
         EXPECT_TRUE(fw::writeFile(p, cyPreFileBytes(r, 1700000000)));
         return p;
     }
-    std::filesystem::path home;
+    fwtest::Installation inst{"cy_geom_sheet"};
+    const std::filesystem::path home = inst.home();
 };
 
 // Page 1 with the example loaded through "装入预定数据" and distributed.

@@ -15,15 +15,18 @@
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "fw/format.h"
-#include "fw/registry.h"
 #include "fw/text.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
+#include "cylindrical/tests/worked_example.h"
 
 namespace fs = std::filesystem;
 using D = CypreDlg;
 using fwtest::Running;
 
 namespace {
+
+using cylindrical_test::enterWorkedExample;
 
 // Texts of the dialog, as the system shows them.
 constexpr const char* kNoTorque = "请给定输出扭矩或传动功率数值!";
@@ -63,24 +66,10 @@ std::vector<std::string> documentedReport() {
 class CypreDlgTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
-                 (std::string("dlg-cypre-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
-        m_data = m_root / "install" / "data";
-        fs::create_directories(m_data);
-        fs::path reg = m_root / "machine.reg";
-        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_root / "install", m_root / "docs"));
-        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
-        fw::registry::reload();
         g_strDataPath = "sentinel.cyb";
         g_strReportPath = "sentinel.cyt";
     }
-    void TearDown() override {
-        EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
-        unsetenv("KAVRIN_MACHINE_REGISTRY");
-        fw::registry::reload();
-    }
+    void TearDown() override { EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used"; }
 
     int run(fwtest::Script script) {
         m_s.onDialog(D::IDD, std::move(script));
@@ -95,31 +84,12 @@ protected:
         d.click(IDCANCEL);
     }
 
+    fwtest::Installation m_inst{"dlg_cypre"};
+    const fs::path m_data = m_inst.data();
     fwtest::Session m_s;
-    fs::path m_root, m_data;
     std::string m_reportPath;
 };
 
-// The entries of the worked example (docs/examples.htm), typed as
-// a user types them, then "&C 执行计算".
-void enterWorkedExample(Running& d) {
-    d.type(D::IDC_TITLE, "带式输送机减速器高速级");
-    d.type(D::IDC_NUMBER, "KV-001");
-    d.type(D::IDC_DATE, "2025年12月10日");
-    d.type(D::IDC_Z1, "20");
-    d.leave();
-    d.type(D::IDC_I, "3.2");
-    d.leave();
-    d.type(D::IDC_NI, "960");
-    d.leave();
-    d.type(D::IDC_P, "10");
-    d.leave();
-    d.click(D::IDC_HARD);
-    d.drag(D::IDC_PHID_SLIDER, 20);
-    d.click(D::IDC_MODERATE);
-    d.drag(D::IDC_K1_SLIDER, 8);
-    d.click(D::IDC_CALC);
-}
 
 TEST_F(CypreDlgTest, OpensInPowerModeAndRefusesTheDefaults) {
     int r = run([&](Running& d) {

@@ -14,7 +14,7 @@
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/cy_proof_dlg.h"
 #include "fw/file.h"
-#include "fw/registry.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 
 namespace proof_test {
@@ -91,26 +91,16 @@ inline std::string fileText(const std::filesystem::path& p) {
 
 class ProofTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        std::filesystem::path base = root && *root ? root : std::filesystem::temp_directory_path();
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        home = base / "cy_proof" / (std::string(info->name()) + "." + std::to_string(::getpid()));
-        std::filesystem::remove_all(home);
-        std::filesystem::create_directories(home / "data");
-        ASSERT_TRUE(fw::registry::writeMachineFile(home / "machine.reg", home, home / "docs"));
-        ::setenv("KAVRIN_MACHINE_REGISTRY", (home / "machine.reg").c_str(), 1);
-        fw::registry::reload();
-        resetCurrentDesign();
-    }
-    std::filesystem::path data(const std::string& name) const { return home / "data" / name; }
+    void SetUp() override { resetCurrentDesign(); }
+    std::filesystem::path data(const std::string& name) const { return inst.data(name); }
     std::filesystem::path writeDesign(const std::string& name,
                                       const cylindrical::CyGeomRecord& g = exampleGeom()) const {
         auto p = data(name);
         EXPECT_TRUE(fw::writeFile(p, cylindrical::geometryDesignFileBytes(examplePre(), g, 1700000000)));
         return p;
     }
-    std::filesystem::path home;
+    fwtest::Installation inst{"cy_proof"};
+    const std::filesystem::path home = inst.home();
 };
 
 // The torque dialog answered with speed n and power P.
