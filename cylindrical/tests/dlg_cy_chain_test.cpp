@@ -21,7 +21,7 @@
 #include "cylindrical/cypre_dlg.h"
 #include "fw/file.h"
 #include "fw/text.h"
-#include "fwtest/installation.h"
+#include "cylindrical/tests/design_fixture.h"
 #include "fwtest/script.h"
 #include "cylindrical/tests/worked_example.h"
 
@@ -45,22 +45,9 @@ std::string reportMessage(const fs::path& report) {
     return "计算记录已以\n" + report.string() + "\n文件名输出报告！";
 }
 
-void resetCurrentDesign() {
-    g_curPreRecord = CyPreRecord{};
-    g_curGeomRecord = CyGeomRecord{};
-    g_strDataPath.clear();
-    g_strReportPath.clear();
-    g_strTitle.clear();
-    g_strDrawingNo.clear();
-    g_strDate.clear();
-}
-
-class CyChain : public ::testing::Test {
+class CyChain : public cylindrical_test::DesignTest {
 protected:
-    void SetUp() override { resetCurrentDesign(); }
-    fs::path data(const std::string& name) const { return inst.data(name); }
-    fwtest::Installation inst{"cy_chain"};
-    const fs::path home = inst.home();
+    CyChain() : DesignTest("cy_chain") {}
 };
 
 // ---- preliminary design → geometry sheet → design file ----
@@ -132,7 +119,7 @@ TEST_F(CyChain, PreliminaryDesignThroughTheSheetToTheDesignFile) {
     auto loaded = loadGeometryDesign(file);
     ASSERT_TRUE(loaded) << loaded.error();
     expectSamePreliminary(loaded->pre, savedPre);
-    EXPECT_EQ(loaded->geom, g_curGeomRecord);
+    EXPECT_EQ(loaded->geom, currentDesign().geom);
     EXPECT_EQ(loaded->geom.status, 102);
     EXPECT_EQ(loaded->geom.z1, 20);
     EXPECT_EQ(loaded->geom.z2, 64);
@@ -257,7 +244,7 @@ TEST_F(CyChain, RedistributionMakesTheVerdictsStale) {
     const std::string noCheck = fw::gbkFromUtf8("\t校验结果：\r\n\t未进行切齿校验!");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        resetCurrentDesign();
+        freshDesign();
         const fs::path report = data(std::string("stale-") + std::to_string(&c - cases) + ".cyt");
         ASSERT_TRUE(fw::writeFile(report, std::vector<std::uint8_t>{}));
         fwtest::Session s;

@@ -15,7 +15,7 @@
 #include "cylindrical/cy_geom_pro_sheet.h"
 #include "fw/file.h"
 #include "fw/text.h"
-#include "fwtest/installation.h"
+#include "cylindrical/tests/design_fixture.h"
 #include "fwtest/script.h"
 
 using namespace cylindrical;
@@ -49,16 +49,6 @@ std::vector<std::uint8_t> bytesOf(const std::filesystem::path& p) {
     return r ? *r : std::vector<std::uint8_t>{};
 }
 
-void resetCurrentDesign() {
-    g_curPreRecord = CyPreRecord{};
-    g_curGeomRecord = CyGeomRecord{};
-    g_strDataPath.clear();
-    g_strReportPath.clear();
-    g_strTitle.clear();
-    g_strDrawingNo.clear();
-    g_strDate.clear();
-}
-
 // A snapshot of everything a refused load must leave alone.
 struct DesignSnapshot {
     std::vector<std::uint8_t> pre, geom;
@@ -66,21 +56,18 @@ struct DesignSnapshot {
     bool operator==(const DesignSnapshot&) const = default;
 };
 DesignSnapshot snapshot() {
-    return {writeCyPreRecord(g_curPreRecord), writeCyGeomRecord(g_curGeomRecord), g_strDataPath, g_strReportPath,
-            g_strTitle, g_strDrawingNo, g_strDate};
+    const auto& d = currentDesign();
+    return {writeCyPreRecord(d.pre), writeCyGeomRecord(d.geom), d.dataPath, d.reportPath, d.title, d.drawingNo, d.date};
 }
 
-class GeomSheet : public ::testing::Test {
+class GeomSheet : public cylindrical_test::DesignTest {
 protected:
-    void SetUp() override { resetCurrentDesign(); }
-    std::filesystem::path data(const std::string& name) const { return inst.data(name); }
+    GeomSheet() : DesignTest("cy_geom_sheet") {}
     std::filesystem::path writePre(const std::string& name, const CyPreRecord& r = examplePre()) const {
         auto p = data(name);
         EXPECT_TRUE(fw::writeFile(p, cyPreFileBytes(r, 1700000000)));
         return p;
     }
-    fwtest::Installation inst{"cy_geom_sheet"};
-    const std::filesystem::path home = inst.home();
 };
 
 // Page 1 with the example loaded through "装入预定数据" and distributed.
@@ -139,12 +126,12 @@ TEST_F(GeomSheet, ExternalExampleLoadsAndDistributes) {
     });
     CCyGeomProSheet sheet(kCaption, nullptr);
     sheet.DoModal();
-    EXPECT_EQ(g_strDataPath, pre.string());
-    EXPECT_EQ(g_strReportPath, data("pair.cyt").string());
-    EXPECT_EQ(g_strTitle, "减速器");
-    EXPECT_DOUBLE_EQ(g_curGeomRecord.psiD, 0.8) << "ψd comes with the preliminary design";
-    EXPECT_DOUBLE_EQ(g_curGeomRecord.b, 32) << "b = Z1·ψd·mt when page 1 is left";
-    EXPECT_DOUBLE_EQ(g_curGeomRecord.xn1, 0.25);
+    EXPECT_EQ(currentDesign().dataPath, pre.string());
+    EXPECT_EQ(currentDesign().reportPath, data("pair.cyt").string());
+    EXPECT_EQ(currentDesign().title, "减速器");
+    EXPECT_DOUBLE_EQ(currentDesign().geom.psiD, 0.8) << "ψd comes with the preliminary design";
+    EXPECT_DOUBLE_EQ(currentDesign().geom.b, 32) << "b = Z1·ψd·mt when page 1 is left";
+    EXPECT_DOUBLE_EQ(currentDesign().geom.xn1, 0.25);
 }
 
 // The example typed by hand, as the screenshot scene enters it: no message
@@ -307,7 +294,7 @@ TEST_F(GeomSheet, RefusedFilesChangeNothing) {
         CCyGeomProSheet sheet(kCaption, nullptr);
         sheet.DoModal();
         EXPECT_TRUE(snapshot() == before);
-        EXPECT_EQ(g_strDataPath, good.string());
+        EXPECT_EQ(currentDesign().dataPath, good.string());
         EXPECT_TRUE(s.allUsed());
     }
 }
@@ -339,7 +326,7 @@ TEST_F(GeomSheet, SavedFileLoadsBackWithEveryField) {
     EXPECT_EQ(file.size(), 776u);
     EXPECT_EQ(sheet.m_strDataPath, data("design.cyb").string());
     EXPECT_EQ(sheet.m_strReportPath, data("pair.cyt").string()) << "a .cyb name keeps the loaded design's report";
-    CyGeomRecord saved = g_curGeomRecord;
+    CyGeomRecord saved = currentDesign().geom;
     EXPECT_EQ(saved.status, 102);
     EXPECT_EQ(saved.cStarIndex, 1);
     EXPECT_EQ(saved.hand, 1);
@@ -348,7 +335,7 @@ TEST_F(GeomSheet, SavedFileLoadsBackWithEveryField) {
     EXPECT_DOUBLE_EQ(saved.psiD, 30.0 / 40);
     EXPECT_GT(saved.epsAlpha, 1.5);
 
-    resetCurrentDesign();
+    freshDesign();
     fwtest::Session again;
     again.answerOpen(data("design.cyb"));
     again.onSheet([](fwtest::Running& d) {
@@ -370,9 +357,9 @@ TEST_F(GeomSheet, SavedFileLoadsBackWithEveryField) {
     });
     CCyGeomProSheet second(kCaption, nullptr);
     second.DoModal();
-    EXPECT_EQ(g_curGeomRecord, saved) << "every field of the geometry record comes back";
-    EXPECT_EQ(writeCyPreRecord(g_curPreRecord), writeCyPreRecord(examplePre()));
-    EXPECT_EQ(g_strDataPath, data("design.cyb").string());
+    EXPECT_EQ(currentDesign().geom, saved) << "every field of the geometry record comes back";
+    EXPECT_EQ(writeCyPreRecord(currentDesign().pre), writeCyPreRecord(examplePre()));
+    EXPECT_EQ(currentDesign().dataPath, data("design.cyb").string());
 }
 
 TEST_F(GeomSheet, SaveNames) {
@@ -390,9 +377,9 @@ TEST_F(GeomSheet, SaveNames) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
-        resetCurrentDesign();
+        freshDesign();
         std::filesystem::remove(data("abc.cyb"));
-        g_strReportPath = data("old.cyt").string();
+        currentDesign().reportPath = data("old.cyt").string();
         fwtest::Session s;
         s.answerSave(data(c.answer));
         if (c.notice) s.expectMessage("文件格式不符合程序规定，将以" + data(c.written).string() + "文件名保存数据。");
@@ -400,7 +387,7 @@ TEST_F(GeomSheet, SaveNames) {
         ASSERT_TRUE(sheet.doSave());
         EXPECT_EQ(bytesOf(data(c.written)).size(), 776u);
         EXPECT_EQ(sheet.m_strReportPath, data(c.report).string());
-        EXPECT_EQ(g_strDataPath, data(c.written).string());
+        EXPECT_EQ(currentDesign().dataPath, data(c.written).string());
         EXPECT_TRUE(s.allUsed());
     }
 }
@@ -414,13 +401,13 @@ TEST_F(GeomSheet, FailedOrCancelledSaveReportsFailure) {
     ASSERT_EQ(s.files().size(), 1u);
     EXPECT_EQ(s.files()[0].request.initialName, "*.cyb");
     EXPECT_EQ(s.files()[0].request.folder, home / "data");
-    EXPECT_EQ(g_strDataPath, "");
+    EXPECT_EQ(currentDesign().dataPath, "");
 
     s.answerSave(home / "missing" / "x.cyb");
     s.answerMessage(fw::IDOK);
     EXPECT_FALSE(sheet.doSave());
     EXPECT_TRUE(s.messages().at(0).text.starts_with("不能打开文件")) << s.messages().at(0).text;
-    EXPECT_EQ(g_strDataPath, "") << "a failed write changes no path";
+    EXPECT_EQ(currentDesign().dataPath, "") << "a failed write changes no path";
     EXPECT_EQ(sheet.m_strReportPath, "");
 }
 
@@ -472,7 +459,7 @@ TEST_F(GeomSheet, ChainFromPreliminaryDesignToTheRatingSide) {
     auto loaded = loadGeometryDesign(bytesOf(data("chain.cyb")));
     ASSERT_TRUE(loaded) << loaded.error();
     EXPECT_EQ(writeCyPreRecord(loaded->pre), writeCyPreRecord(first)) << "the preliminary record passes through";
-    EXPECT_EQ(loaded->geom, g_curGeomRecord);
+    EXPECT_EQ(loaded->geom, currentDesign().geom);
     EXPECT_EQ(loaded->geom.betaDeg, 12);
     EXPECT_DOUBLE_EQ(loaded->geom.a, 62);
     EXPECT_GT(loaded->geom.sumX, 0) << "a > ad: positive total shift";
@@ -518,7 +505,7 @@ TEST_F(GeomSheet, GearPagesMirrorTheRecord) {
     });
     CCyGeomProSheet sheet(kCaption, nullptr);
     sheet.DoModal();
-    EXPECT_EQ(g_curGeomRecord.hand, kHandLeft);
+    EXPECT_EQ(currentDesign().geom.hand, kHandLeft);
 }
 
 TEST_F(GeomSheet, InternalPairLocksBothHandLists) {
@@ -587,8 +574,8 @@ TEST_F(GeomSheet, FaceWidthAndContactRatios) {
         EXPECT_EQ(d.text(P4::IDC_HINT), "提示： 减少齿宽将影响齿轮设计能力!");
         d.leave();
         EXPECT_EQ(d.text(P4::IDC_HINT), "提示： 减少齿宽将影响齿轮设计能力!") << "leaving the field keeps the hint";
-        EXPECT_DOUBLE_EQ(g_curGeomRecord.b, 24);
-        EXPECT_DOUBLE_EQ(g_curGeomRecord.psiD, 24.0 / 40) << "ψd = b/d1";
+        EXPECT_DOUBLE_EQ(currentDesign().geom.b, 24);
+        EXPECT_DOUBLE_EQ(currentDesign().geom.psiD, 24.0 / 40) << "ψd = b/d1";
         // The report leaves the record alone; only "计 算" stores εα and εβ.
         d.click(P4::IDC_REPORT);
         auto once = bytesOf(data("pair.cyt"));
@@ -596,10 +583,10 @@ TEST_F(GeomSheet, FaceWidthAndContactRatios) {
         auto twice = bytesOf(data("pair.cyt"));
         ASSERT_FALSE(once.empty());
         EXPECT_EQ(twice.size(), 2 * once.size());
-        EXPECT_EQ(g_curGeomRecord.epsAlpha, 0);
+        EXPECT_EQ(currentDesign().geom.epsAlpha, 0);
         d.click(P4::IDC_CALC);
-        EXPECT_GT(g_curGeomRecord.epsAlpha, 1.5);
-        EXPECT_EQ(g_curGeomRecord.epsBeta, 0) << "spur pair";
+        EXPECT_GT(currentDesign().geom.epsAlpha, 1.5);
+        EXPECT_EQ(currentDesign().geom.epsBeta, 0) << "spur pair";
         // x = 0.25 on the pinion: the listing's span count of the example.
         EXPECT_NE(d.text(P4::IDC_LISTING).find("跨测齿数:  k1="), std::string::npos);
         d.click(fw::IDCANCEL);

@@ -16,7 +16,7 @@
 #include "fw/file.h"
 #include "fw/format.h"
 #include "fw/text.h"
-#include "fwtest/installation.h"
+#include "cylindrical/tests/design_fixture.h"
 #include "fwtest/script.h"
 #include "cylindrical/tests/worked_example.h"
 
@@ -63,11 +63,12 @@ std::vector<std::string> documentedReport() {
 }
 
 // A private installation folder: the machine registry points there.
-class CypreDlgTest : public ::testing::Test {
+class CypreDlgTest : public cylindrical_test::DesignTest {
 protected:
+    CypreDlgTest() : DesignTest("dlg_cypre") {}
     void SetUp() override {
-        g_strDataPath = "sentinel.cyb";
-        g_strReportPath = "sentinel.cyt";
+        design().dataPath = "sentinel.cyb";
+        design().reportPath = "sentinel.cyt";
     }
     void TearDown() override { EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used"; }
 
@@ -84,8 +85,7 @@ protected:
         d.click(IDCANCEL);
     }
 
-    fwtest::Installation m_inst{"dlg_cypre"};
-    const fs::path m_data = m_inst.data();
+    const fs::path m_data = inst.data();
     fwtest::Session m_s;
     std::string m_reportPath;
 };
@@ -136,7 +136,7 @@ TEST_F(CypreDlgTest, OpensInPowerModeAndRefusesTheDefaults) {
     EXPECT_TRUE(m_s.files().empty());
     ASSERT_EQ(m_s.helpCalls().size(), 1u);
     EXPECT_EQ(m_s.helpCalls()[0].target, "Kavrin.chm::/CyPreDlg.htm");
-    EXPECT_EQ(g_strDataPath, "sentinel.cyb");
+    EXPECT_EQ(design().dataPath, "sentinel.cyb");
 }
 
 TEST_F(CypreDlgTest, WorkedExampleThroughTheDialog) {
@@ -331,8 +331,8 @@ TEST_F(CypreDlgTest, SavesTheDesignFileAndTheReport) {
     });
     ASSERT_EQ(r, IDOK);
     EXPECT_EQ(m_reportPath, report.string());
-    EXPECT_EQ(g_strDataPath, data.string());
-    EXPECT_EQ(g_strReportPath, report.string());
+    EXPECT_EQ(design().dataPath, data.string());
+    EXPECT_EQ(design().reportPath, report.string());
     ASSERT_EQ(m_s.files().size(), 1u);
     const fw::FileRequest& req = m_s.files()[0].request;
     EXPECT_EQ(req.title, "《Ondrel》保存圆柱齿轮数据文件");
@@ -406,8 +406,8 @@ TEST_F(CypreDlgTest, FailedSavesKeepTheDialogOpen) {
     });
     EXPECT_EQ(r, IDCANCEL);
     EXPECT_TRUE(m_reportPath.empty());
-    EXPECT_EQ(g_strDataPath, "sentinel.cyb");
-    EXPECT_EQ(g_strReportPath, "sentinel.cyt");
+    EXPECT_EQ(design().dataPath, "sentinel.cyb");
+    EXPECT_EQ(design().reportPath, "sentinel.cyt");
 }
 
 // An accepted change of an input marks the results stale: "保存返回"
@@ -476,8 +476,8 @@ TEST_F(CypreDlgTest, LoadsAnOldFileWithoutHeader) {
         EXPECT_EQ(d.text(D::IDC_PHID_LOW), "0.4");
         EXPECT_EQ(d.text(D::IDC_K1_HIGH), "3.0");
         EXPECT_EQ(d.text(D::IDC_K2_LOW), "2.3");
-        EXPECT_EQ(g_strDataPath, old.string());
-        EXPECT_EQ(g_strReportPath, (m_data / "old.v2" / "alt.cyt").string());
+        EXPECT_EQ(design().dataPath, old.string());
+        EXPECT_EQ(design().reportPath, (m_data / "old.v2" / "alt.cyt").string());
         // A loaded design holds its results: it can be saved again at once.
         d.click(IDOK);
     });
@@ -530,8 +530,8 @@ TEST_F(CypreDlgTest, RefusedFilesChangeNothing) {
                                   [&](const fwtest::MessageRecord& m) { return m.text == c.message; });
         ASSERT_NE(shown, m_s.messages().end());
         EXPECT_EQ(shown->icon, fw::MessageIcon::Exclamation) << c.name;
-        EXPECT_EQ(g_strDataPath, "sentinel.cyb") << c.name;
-        EXPECT_EQ(g_strReportPath, "sentinel.cyt") << c.name;
+        EXPECT_EQ(design().dataPath, "sentinel.cyb") << c.name;
+        EXPECT_EQ(design().reportPath, "sentinel.cyt") << c.name;
     }
 }
 
