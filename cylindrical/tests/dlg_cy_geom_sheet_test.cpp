@@ -13,6 +13,8 @@
 #include "cylindrical/calc/geometry_design.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
+#include "cylindrical/cygeom_check_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
 #include "fw/file.h"
 #include "fw/text.h"
 #include "cylindrical/tests/design_fixture.h"
@@ -649,6 +651,56 @@ TEST_F(GeomSheet, ReportSectionsOfAWholeRunMatchTheGoldenFile) {
     std::string rest(golden.begin() + static_cast<long>(written.size()), golden.end());
     EXPECT_TRUE(rest.starts_with(fw::gbkFromUtf8("\r\n\t***********************内啮合圆柱齿轮对")))
         << "the external run is the whole first part of the golden file";
+
+    // The internal run on the same report: Z2 = 34, internal, a = 15, spur;
+    // the pinion hobbed, the internal gear shaped with cutter 2; then the
+    // whole file is the golden one.
+    // ψd as the preliminary design of the first run gave it; the hand comes
+    // with the design too (the pinion page of an internal pair keeps it).
+    freshDesign();
+    design().geom.psiD = 0.8;
+    design().geom.hand = kHandSpur;
+    fwtest::Session s2;
+    s2.onDialog(CCygeomCutDlg::IDD, [](fwtest::Running& d) {
+        d.click(CCygeomCutDlg::IDC_PINION_HOBBED);
+        d.type(CCygeomCutDlg::IDC_Z02, "17");
+        d.leave();
+        d.type(CCygeomCutDlg::IDC_X02, "0");
+        d.leave();
+        d.type(CCygeomCutDlg::IDC_HA02, "1.25");
+        d.leave();
+        d.click(fw::IDOK);
+    });
+    s2.onDialog(CCyGeomCheckDlg::IDD, [](fwtest::Running& d) { d.click(fw::IDOK); });
+    s2.answerSave(report);
+    for (int i = 0; i < 4; ++i) s2.answerMessage(fw::IDOK);
+    s2.onSheet([&](fwtest::Running& d) {
+        const std::pair<int, const char*> entries[] = {{P1::IDC_TITLE, "减速器"}, {P1::IDC_NUMBER, "JS-100"},
+                                                       {P1::IDC_DATE, "2024年5月6日"}, {P1::IDC_Z1, "20"},
+                                                       {P1::IDC_Z2, "34"}, {P1::IDC_MN, "2"}};
+        for (const auto& [id, text] : entries) {
+            d.type(id, text);
+            d.leave();
+        }
+        ASSERT_TRUE(d.click(P1::IDC_INTERNAL));
+        d.type(P1::IDC_A, "15");
+        d.leave();
+        ASSERT_TRUE(d.click(P1::IDC_CHECK));
+        d.click(P1::IDC_REPORT);
+        ASSERT_TRUE(d.page(1));
+        d.click(P2::kIds.report);
+        ASSERT_TRUE(d.page(2));
+        d.click(P3::kIds.report);
+        ASSERT_TRUE(d.page(3));
+        d.click(P4::IDC_REPORT);
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet internal(kCaption, nullptr);
+    internal.DoModal();
+    EXPECT_TRUE(s2.allUsed());
+    auto whole = bytesOf(report);
+    EXPECT_EQ(std::string(whole.begin(), whole.end()), std::string(golden.begin(), golden.end()))
+        << "compare " << report << " with the whole golden file";
 }
 
 }  // namespace
