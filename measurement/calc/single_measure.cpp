@@ -177,7 +177,7 @@ PinGear pinGear(const SingleInput& in, const SingleResult& r) {
 
 // The pin term dp/(mn·Z·cos αn) carries the base helix factor, so one pin
 // gives one Mp whether the gear is spur or helical.
-std::optional<double> pinPressureAngle(const PinGear& g, double dp) {
+std::optional<double> pinPressureAngle(const PinGear& g, double dp, double step) {
     if (g.z == 0 || !(g.mn > 0)) return std::nullopt;
     const double z = g.z;
     const double pinTerm = dp / (g.mn * z * std::cos(g.alphaNRad));
@@ -185,11 +185,11 @@ std::optional<double> pinPressureAngle(const PinGear& g, double dp) {
     const double invM = g.type == GearType::External ? inv(g.alphaTRad) + pinTerm - kPi / (2 * z) + shiftTerm
                                                      : inv(g.alphaTRad) - pinTerm + kPi / (2 * z) + shiftTerm;
     if (!std::isfinite(invM)) return std::nullopt;
-    return kavrin::arcInvStep(invM, kavrin::kInvStepFine);
+    return kavrin::arcInvStep(invM, step);
 }
 
-std::optional<double> pinDimension(const PinGear& g, double dp) {
-    auto am = pinPressureAngle(g, dp);
+std::optional<double> pinDimension(const PinGear& g, double dp, double step) {
+    auto am = pinPressureAngle(g, dp, step);
     if (!am) return std::nullopt;
     double span = g.d * std::cos(g.alphaTRad) / std::cos(*am);
     if (kavrin::CheckOddEven(static_cast<int>(g.z)) != 0) span *= std::cos(kPi / (2.0 * g.z));
@@ -205,8 +205,8 @@ std::optional<std::string> pinRefusal(GearType type, double mn, double dp) {
     return fw::format(kFmtPinHint, hint);
 }
 
-std::optional<double> pinDeviation(const PinGear& g, double dp, double deltaW) {
-    auto am = pinPressureAngle(g, dp);
+std::optional<double> pinDeviation(const PinGear& g, double dp, double deltaW, double step) {
+    auto am = pinPressureAngle(g, dp, step);
     if (!am) return std::nullopt;
     const double betaB = std::atan(std::cos(g.alphaTRad) * std::tan(g.betaRad));
     double dm = deltaW / (std::sin(*am) * std::cos(betaB));

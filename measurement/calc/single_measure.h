@@ -113,16 +113,16 @@ struct PinGear {
 };
 // αM at the pin centres for pin diameter dp (step 1e-6), nullopt when the
 // search cannot reach it.
-std::optional<double> pinPressureAngle(const PinGear& g, double dp);
+std::optional<double> pinPressureAngle(const PinGear& g, double dp, double step = 1e-6);
 // Mp for pin diameter dp; nullopt when not finite.
-std::optional<double> pinDimension(const PinGear& g, double dp);
+std::optional<double> pinDimension(const PinGear& g, double dp, double step = 1e-6);
 PinGear pinGear(const SingleInput& in, const SingleResult& r);
 
 // The accepted pin diameters and the hint for others; nullopt = accepted.
 std::optional<std::string> pinRefusal(GearType type, double mn, double dp);
 
 // ΔM from ΔW (magnitudes); nullopt when the pin angle cannot be found.
-std::optional<double> pinDeviation(const PinGear& g, double dp, double deltaW);
+std::optional<double> pinDeviation(const PinGear& g, double dp, double deltaW, double step = 1e-6);
 
 // Span over kw teeth and constant chord. nullopt when k is not positive and finite.
 struct SpanChord {
