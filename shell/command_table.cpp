@@ -9,6 +9,7 @@
 #include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cypre_dlg.h"
 #include "cylindrical/invdlg.h"
+#include "measurement/cy_measure_one_dlg.h"
 #include "shell/update/update_check.h"
 
 void calculatorNotAvailable(CKavrinView&) { fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION); }
@@ -58,7 +59,7 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32773, "齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CCyProofDlg", "Corvane", R::ModalReport, true,
          runModalCalculator<CCyProofDlg>},
         {32790, "根据测绘齿轮的测量值进行单个齿轮计算、校验、修正。\n单个齿轮测绘", "CCyMeasureOneDlg", "Corvane",
-         R::ModalReport, false, calculatorNotAvailable},
+         R::ModalReport, true, runModalCalculator<CCyMeasureOneDlg>},
         {32791, "根据测绘齿轮的测量值进行成对齿轮计算、校验、修正。\n成对齿轮测绘", "CCYMeasureTowDlg", "Corvane",
          R::ModalReport, false, calculatorNotAvailable},
         {32809, "m=0.1~1.0小模数圆柱齿轮对计算，包括平行轴与交错轴。", "CSmcyDlg", "Corvane", R::ModalReport, false,

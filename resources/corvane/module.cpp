@@ -12,6 +12,7 @@ fw::Module& module() {
         addCygeomCheckDlgs(mod);
         addFactorDialogs(mod);
         addCyProofDlg(mod);
+        addMeasureTemplates(mod);
         return mod;
     }();
     return m;

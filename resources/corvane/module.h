@@ -16,5 +16,6 @@ void addCyGeomPages(fw::Module& m);  // cy_geom_pages.cpp: the geometry sheet's 
 void addCygeomCheckDlgs(fw::Module& m);  // cygeom_check_dlgs.cpp: cutter scheme and check results
 void addFactorDialogs(fw::Module& m);  // factor_dialogs.cpp: the strength rating's factor dialogs
 void addCyProofDlg(fw::Module& m);  // cy_proof_dlg.cpp: the strength rating dialog (1020)
+void addMeasureTemplates(fw::Module& m);  // measure_dlgs.cpp: the measurement dialogs (1041)
 
 }  // namespace corvane

@@ -11,6 +11,7 @@
 #include "cylindrical/cypre_dlg.h"  // corvane: preliminary design
 #include "cylindrical/invdlg.h"     // corvane: involute converter
 #include "cylindrical/cy_proof_dlg.h"  // corvane: strength rating
+#include "measurement/cy_measure_one_dlg.h"  // corvane: single gear measurement
 
 namespace shots {
 
@@ -231,6 +232,25 @@ void proofGroupsFilled(Shooter& shooter) {
     });
 }
 
+// ---- corvane: the single gear measurement after a trial ----
+
+void measureOneDialog(Shooter& shooter) {
+    using D = CCyMeasureOneDlg;
+    D dlg(nullptr);
+    shooter.shoot("corvane-measure-single", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_TITLE, "测绘齿轮");
+        d.userTyped(D::IDC_NUMBER, "CH-020");
+        d.userTyped(D::IDC_MN, "2");
+        d.userTyped(D::IDC_Z, "20");
+        d.userTyped(D::IDC_DA, "44");
+        d.userFocus(D::IDC_ALPHA_N);
+        d.userClick(D::IDC_TRIAL);
+        d.userTyped(D::IDC_DWS, "0.05");
+        d.userTyped(D::IDC_DWI, "0.1");
+        d.userFocus(D::IDC_TITLE);
+    });
+}
+
 }  // namespace
 
 const std::vector<Scene>& scenes() {
@@ -251,6 +271,7 @@ const std::vector<Scene>& scenes() {
         {"corvane-involute", &involuteDialog},
         {"corvane-strength-rating-forces", &proofAfterForces},
         {"corvane-strength-rating-filled", &proofGroupsFilled},
+        {"corvane-measure-single", &measureOneDialog},
         // pellun
         // belmar, sirrow, tarv
     };
