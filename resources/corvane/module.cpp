@@ -12,6 +12,8 @@ fw::Module& module() {
         addCygeomCheckDlgs(mod);
         addFactorDialogs(mod);
         addCyProofDlg(mod);
+        addSmcyDlg(mod);
+        addSmcyBitmaps(mod);
         return mod;
     }();
     return m;

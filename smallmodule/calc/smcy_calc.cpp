@@ -17,7 +17,10 @@ double inv(double a) { return std::tan(a) - a; }
 // The inverse-involute search step of this calculator.
 constexpr double kInvStep = kavrin::kInvStepFine;
 
-fw::Unexpected<Refusal> refuse(const char* message) { return fw::unexpected(Refusal{message}); }
+fw::Unexpected<Refusal> refuse(const char* message) {
+    const bool undefined = message == kMsgUndefined || message == kMsgBadSplit || message == kMsgNoOptimum;
+    return fw::unexpected(Refusal{message, undefined});
+}
 
 bool finite(const SmGear& g) {
     for (double v : {g.mt, g.betaP, g.beta, g.alphaT, g.alphaWt, g.betaB, g.d, g.dw, g.db, g.da, g.df, g.alphaAt,

@@ -93,6 +93,7 @@ struct SmResult {
 // A refusal: the message the dialog shows (exclamation icon).
 struct Refusal {
     std::string message;
+    bool undefined = false;   // no gear pair exists for these inputs (not a tooth-count refusal)
 };
 
 // Refusals of the calculation.
