@@ -11,6 +11,7 @@
 #include "cylindrical/invdlg.h"
 #include "measurement/cy_measure_one_dlg.h"
 #include "shell/update/update_check.h"
+#include "smallmodule/csmcy_dlg.h"
 
 void calculatorNotAvailable(CKavrinView&) { fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION); }
 
@@ -62,8 +63,8 @@ const std::vector<CalculatorCommand>& commandTable() {
          R::ModalReport, true, runModalCalculator<CCyMeasureOneDlg>},
         {32791, "根据测绘齿轮的测量值进行成对齿轮计算、校验、修正。\n成对齿轮测绘", "CCYMeasureTowDlg", "Corvane",
          R::ModalReport, false, calculatorNotAvailable},
-        {32809, "m=0.1~1.0小模数圆柱齿轮对计算，包括平行轴与交错轴。", "CSmcyDlg", "Corvane", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32809, "m=0.1~1.0小模数圆柱齿轮对计算，包括平行轴与交错轴。", "CSmcyDlg", "Corvane", R::ModalReport, true,
+         runModalCalculator<CSmcyDlg>},
         {32787, "渐开线函数与压力角双向速算\ninvα", "CInvdlg", "Corvane", R::ModalTool, true,
          runModalTool<CInvdlg>},
         // ---- Bevel gear pairs (Pellun, Belmar, Sirrow) ----

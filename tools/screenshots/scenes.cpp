@@ -12,6 +12,8 @@
 #include "cylindrical/invdlg.h"     // corvane: involute converter
 #include "cylindrical/cy_proof_dlg.h"  // corvane: strength rating
 #include "measurement/cy_measure_one_dlg.h"  // corvane: single gear measurement
+#include "smallmodule/csmcy_bita_dlg.h"  // corvane: small-module pairs
+#include "smallmodule/csmcy_dlg.h"
 
 namespace shots {
 
@@ -248,6 +250,47 @@ void measureOneDialog(Shooter& shooter) {
         d.userTyped(D::IDC_DWS, "0.05");
         d.userTyped(D::IDC_DWI, "0.1");
         d.userFocus(D::IDC_TITLE);
+
+// ---- corvane: the small-module pair in each mounting pattern ----
+
+// The pattern chosen, the inputs written into the fields (no kill-focus, so
+// no questions) and, except for pattern 2 whose split dialog would open,
+// calculated: mn 0.5, u 2, a' as the examples of each pattern.
+void smallModule(Shooter& shooter, const char* name, int pattern, const char* sigma, const char* aw) {
+    using D = CSmcyDlg;
+    D dlg;
+    shooter.shoot(name, dlg, [=](fw::Dialog& d) {
+        auto& s = static_cast<D&>(d);
+        switch (pattern) {
+        case 0: s.OnBnClickedSmcyPRad1(); break;
+        case 1: s.OnBnClickedSmcyPRad2(); break;
+        case 2: s.OnBnClickedSmcyPRad3(); break;
+        default: s.OnBnClickedSmcyPRad4(); break;
+        }
+        s.setText(D::IDC_TITLE, "仪表减速器");
+        s.setText(D::IDC_NUMBER, "SM-001");
+        if (sigma) s.setText(D::IDC_SIGMA, sigma);
+        s.setText(D::IDC_U, "2");
+        s.setText(D::IDC_AW, aw);
+        s.combo(D::IDC_MODULE).setCurSel(8);
+        s.OnCbnKillfocusSmcyMoleCmb();
+        if (pattern != 2) s.OnBnClickedSmcyCunt();
+    });
+}
+void smallModule0(Shooter& s) { smallModule(s, "corvane-small-module-pattern0", 0, nullptr, "12.75"); }
+void smallModule1(Shooter& s) { smallModule(s, "corvane-small-module-pattern1", 1, "10", "13"); }
+void smallModule2(Shooter& s) { smallModule(s, "corvane-small-module-pattern2", 2, "45", "15"); }
+void smallModule3(Shooter& s) { smallModule(s, "corvane-small-module-pattern3", 3, nullptr, "17.7"); }
+
+// The helix split of Σ = 45° with the user's own pinion angle chosen.
+void smallModuleSplit(Shooter& shooter) {
+    CSmcyBitaDlg dlg;
+    dlg.m_lower = 22.5;
+    dlg.m_upper = 45;
+    shooter.shoot("corvane-small-module-split", dlg, [](fw::Dialog& d) {
+        d.userClick(CSmcyBitaDlg::IDC_OPTION_USER);
+        d.userTyped(CSmcyBitaDlg::IDC_BETAP1, "30");
+        d.userFocus(IDOK);
     });
 }
 
@@ -272,6 +315,11 @@ const std::vector<Scene>& scenes() {
         {"corvane-strength-rating-forces", &proofAfterForces},
         {"corvane-strength-rating-filled", &proofGroupsFilled},
         {"corvane-measure-single", &measureOneDialog},
+        {"corvane-small-module-pattern0", &smallModule0},
+        {"corvane-small-module-pattern1", &smallModule1},
+        {"corvane-small-module-pattern2", &smallModule2},
+        {"corvane-small-module-pattern3", &smallModule3},
+        {"corvane-small-module-split", &smallModuleSplit},
         // pellun
         // belmar, sirrow, tarv
     };
