@@ -7,6 +7,9 @@ fw::Module& module() {
         fw::Module mod("pellun");
         addStrings(mod);
         addKaDlg(mod);
+        addChartDlgs(mod);
+        addFaceLoadDlgs(mod);
+        addCharts(mod);
         return mod;
     }();
     return m;
