@@ -149,6 +149,7 @@ bool plausibleConePreRecord(const ConePreRecord& r) {
     if (r.cStar < 0 || r.haStar < 0 || r.haStar > 1.1 || r.mt < 0 || r.i < 0) return false;
     if ((m & kBitZ1) && r.z1 == 0) return false;
     if ((m & kBitZ2) && (r.z2 == 0 || ((m & kBitZ1) && r.z2 < r.z1))) return false;
+    if ((m & kBitZ1) && (m & kBitZ2) && r.i < 1) return false;
     struct Input { double v; std::int32_t bit; };
     for (Input in : {Input{r.p, kBitP}, Input{r.n1, kBitN1}, Input{r.n2, kBitN2}, Input{r.t, kBitT},
                      Input{r.sigmaHlim, kBitSigmaH}, Input{r.sigmaFlim, kBitSigmaF}, Input{r.ka, kBitKA},

@@ -112,7 +112,8 @@ struct LoadedConePre {
 // (kMsgConeUnfinished): tooth system 0 to 7, angles in their field ranges,
 // numbers finite, and each input whose completion bit is set passing its
 // field's acceptance check (tooth numbers and speeds above zero, Z2 >= Z1,
-// and so on); an input not yet given may be zero but not negative.
+// i >= 1 once both tooth numbers are given, and so on); an input not yet
+// given may be zero but not negative; mt is never negative.
 fw::Expected<LoadedConePre, std::string> loadConePreFile(std::span<const std::uint8_t> file);
 // The same, for a record already split off its file.
 bool plausibleConePreRecord(const ConePreRecord& r);

@@ -111,6 +111,8 @@ TEST(ConePreLoad, RefusalsNameTheirMessage) {
         {"Z1 zero though given", [](auto& b) { putI32(b, 64 + 60, 0); }, kMsgConeUnfinished},
         {"Z2 below Z1", [](auto& b) { putI32(b, 64 + 64, 19); }, kMsgConeUnfinished},
         {"n1 zero though given", [](auto& b) { putF64(b, 64 + 72, 0); }, kMsgConeUnfinished},
+        {"ratio below 1 with both tooth numbers", [](auto& b) { putF64(b, 64 + 88, 0.5); }, kMsgConeUnfinished},
+        {"mt negative", [](auto& b) { putF64(b, 64 + 48, -1); }, kMsgConeUnfinished},
         {"KA negative", [](auto& b) { putF64(b, 64 + 168, -1.25); }, kMsgConeUnfinished},
         {"mt NaN", [](auto& b) { putF64(b, 64 + 48, std::nan("")); }, kMsgConeUnfinished},
         {"x1 infinite", [](auto& b) { putF64(b, 64 + 136, INFINITY); }, kMsgConeUnfinished},
