@@ -28,6 +28,7 @@ void addCharts(fw::Module& m) {
     m.addBitmap(chart(3014, 438, 357));                                   // χτ1, Gleason straight and zerol
     m.addBitmap(chart(3018, 437, 358));                                   // χτ1, Gleason spiral
     for (int id = 3033; id <= 3038; ++id) m.addBitmap(chart(id, 433, 354));  // Yf0 by βm
+    m.addBitmap(chart(3053, 150, 110));  // the bevel pair beside the preliminary design
 }
 
 }  // namespace pellun

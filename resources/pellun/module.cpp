@@ -10,6 +10,7 @@ fw::Module& module() {
         addChartDlgs(mod);
         addFaceLoadDlgs(mod);
         addCharts(mod);
+        addPellunType(mod);
         return mod;
     }();
     return m;

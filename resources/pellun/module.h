@@ -14,5 +14,6 @@ void addKaDlg(fw::Module& m);  // ka_dlg.cpp: the application factor dialog
 void addChartDlgs(fw::Module& m);     // chart_dlgs.cpp: the chart reading dialogs
 void addFaceLoadDlgs(fw::Module& m);  // face_load_dlgs.cpp: KHβ and Kwβ
 void addCharts(fw::Module& m);        // charts.cpp: the chart pictures
+void addPellunType(fw::Module& m);    // pellun_type.cpp: the preliminary design
 
 }  // namespace pellun

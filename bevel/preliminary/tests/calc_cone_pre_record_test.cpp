@@ -34,8 +34,8 @@ ConePreRecord exampleRecord() {
     r.sigmaFlim = 480;
     r.x1 = 0.3276;
     r.x2 = -0.3276;
-    r.xt2 = -0.05;
-    r.xt1 = 0.05;
+    r.xt2 = -0.045;
+    r.xt1 = 0.045;
     r.ka = 1.25;
     r.khBeta = 1.5;
     r.kwBeta = 1.35;
@@ -71,8 +71,8 @@ TEST(ConePreRecord, ReaderTakesEveryFieldFromItsOffset) {
     const ConePreRecord& r = loaded->record;
     EXPECT_EQ(writeConePreRecord(r), writeConePreRecord(exampleRecord()));
     // Fields whose neighbours are easily swapped, by name.
-    EXPECT_EQ(r.xt2, -0.05);
-    EXPECT_EQ(r.xt1, 0.05);
+    EXPECT_EQ(r.xt2, -0.045);
+    EXPECT_EQ(r.xt1, 0.045);
     EXPECT_EQ(r.number, "KV-B01");
     EXPECT_EQ(r.title, "电动葫芦弧齿锥齿轮副");
     EXPECT_EQ(r.date, "2025年12月10日");
