@@ -5,6 +5,7 @@
 #include "fw/registry.h"
 #include "shell/calculator_commands.h"
 
+#include "bevel/preliminary/pellun_type.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
 #include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cypre_dlg.h"
@@ -68,8 +69,8 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32787, "渐开线函数与压力角双向速算\ninvα", "CInvdlg", "Corvane", R::ModalTool, true,
          runModalTool<CInvdlg>},
         // ---- Bevel gear pairs (Pellun, Belmar, Sirrow) ----
-        {32774, "确定锥齿轮对的预定参数值与最小模数值\n预定参数", "CPellunType", "Pellun", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32774, "确定锥齿轮对的预定参数值与最小模数值\n预定参数", "CPellunType", "Pellun", R::ModalReport, true,
+         runModalCalculator<CPellunType>},
         {32776, "确定直线齿圆锥齿轮的几何参数值\n直线齿几何计算", "CBelmarLenDlg", "Belmar", R::ModalReport, false,
          calculatorNotAvailable},
         {32777, "确定弧线齿圆锥齿轮的几何参数值\n弧线齿几何计算", "CBelmarArcDlg", "Belmar", R::ModalReport, false,
