@@ -6,6 +6,8 @@ fw::Module& module() {
     static fw::Module m = [] {
         fw::Module mod("tarv");
         addStrings(mod);
+        addContactChartTemplates(mod);
+        addContactChartBitmaps(mod);
         return mod;
     }();
     return m;

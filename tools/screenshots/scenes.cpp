@@ -11,6 +11,7 @@
 #include "cylindrical/cypre_dlg.h"  // corvane: preliminary design
 #include "cylindrical/invdlg.h"     // corvane: involute converter
 #include "cylindrical/cy_proof_dlg.h"  // corvane: strength rating
+#include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 
 namespace shots {
 
@@ -231,6 +232,21 @@ void proofGroupsFilled(Shooter& shooter) {
     });
 }
 
+// ---- tarv ----
+
+// A chart opened at d1/a 0.4 with the cross-hair moved to Zρ 3.06.
+template <class Chart>
+void contactChart(Shooter& shooter, const char* name) {
+    Chart dlg(nullptr);
+    dlg.m_d1a = 0.4;
+    shooter.shoot(name, dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(CCwZloDlg::IDC_VERT, 20);
+        d.userTrackbarRelease(CCwZloDlg::IDC_VERT);
+    });
+}
+void contactChart1(Shooter& shooter) { contactChart<CCwZloDlg1>(shooter, "tarv-contact-chart-1"); }
+void contactChart2(Shooter& shooter) { contactChart<CCwZloDlg2>(shooter, "tarv-contact-chart-2"); }
+
 }  // namespace
 
 const std::vector<Scene>& scenes() {
@@ -252,7 +268,10 @@ const std::vector<Scene>& scenes() {
         {"corvane-strength-rating-forces", &proofAfterForces},
         {"corvane-strength-rating-filled", &proofGroupsFilled},
         // pellun
-        // belmar, sirrow, tarv
+        // belmar, sirrow
+        // tarv
+        {"tarv-contact-chart-1", &contactChart1},
+        {"tarv-contact-chart-2", &contactChart2},
     };
     return list;
 }
