@@ -8,6 +8,7 @@ fw::Module& module() {
         addStrings(mod);
         addContactChartTemplates(mod);
         addContactChartBitmaps(mod);
+        addPreliminaryTemplates(mod);
         return mod;
     }();
     return m;

@@ -12,5 +12,6 @@ fw::Module& module();
 void addStrings(fw::Module& m);
 void addContactChartTemplates(fw::Module& m);
 void addContactChartBitmaps(fw::Module& m);
+void addPreliminaryTemplates(fw::Module& m);
 
 }  // namespace tarv
