@@ -13,6 +13,7 @@
 #include "measurement/cy_measure_one_dlg.h"
 #include "shell/update/update_check.h"
 #include "smallmodule/csmcy_dlg.h"
+#include "worm/ccw_pr_dlg.h"
 
 void calculatorNotAvailable(CKavrinView&) { fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION); }
 
@@ -80,8 +81,8 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32780, "圆锥齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CSirrowDlg", "Sirrow", R::ModalReport,
          false, calculatorNotAvailable},
         // ---- Worm drives (Tarv) ----
-        {32781, "确定蜗杆蜗轮对的预定参数值与最小中心距\n预定参数", "CcwPrDlg", "Tarv", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32781, "确定蜗杆蜗轮对的预定参数值与最小中心距\n预定参数", "CcwPrDlg", "Tarv", R::ModalReport, true,
+         runModalCalculator<CcwPrDlg>},
         {32782, "确定普通圆柱蜗杆蜗轮的几何参数值\n普通蜗杆几何计算", "CCwGmDlg", "Tarv", R::ModalReport, false,
          calculatorNotAvailable},
         {32783, "确定圆环面包络圆弧圆柱蜗杆蜗轮的几何参数值\n圆环包几何计算", "CC1cwGmDlg", "Tarv", R::ModalReport,
