@@ -6,11 +6,14 @@
 #include "shell/calculator_commands.h"
 
 #include "bevel/preliminary/pellun_type.h"
+#include "cycloid/cex_design.h"
+#include "cycloid/cexy_property_sheet.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
 #include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cypre_dlg.h"
 #include "cylindrical/invdlg.h"
 #include "measurement/cy_measure_one_dlg.h"
+#include "resources/kavrin/module.h"
 #include "shell/update/update_check.h"
 #include "smallmodule/csmcy_dlg.h"
 #include "worm/ccw_pr_dlg.h"
@@ -47,6 +50,7 @@ void runUpdateCheck(CKavrinView&) {
 }
 
 namespace {
+void runCexyWizard(CKavrinView& v) { runCycloidWizard<CCexyPropertySheet>(v, kavrin::IDS_CEXY_CAPTION, g_pCexySheet); }
 void help32789(CKavrinView& v) { openHelpDocument(v, "manual.htm"); }        // "Kavrin_read.chm"
 void help32798(CKavrinView& v) { openHelpDocument(v, "examples.htm"); }      // "Kavrin计算实例.chm"
 }  // namespace
@@ -92,8 +96,7 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32785, "圆柱蜗杆的受力分析和强度计算\n强度计算", "CCwproDlg", "Tarv", R::ModalReport, false,
          calculatorNotAvailable},
         // ---- Cycloid drives and the CAD data tool (Kavrin) ----
-        {32786, "一齿差行星摆线针轮传动优化设计", "CCexyPropertySheet", "Kavrin", R::Wizard, false,
-         calculatorNotAvailable},
+        {32786, "一齿差行星摆线针轮传动优化设计", "CCexyPropertySheet", "Kavrin", R::Wizard, true, runCexyWizard},
         {32796, "一齿差摆线轮自定义参数设计并产生CAD齿廓数据", "CDorrithDlg", "Kavrin", R::ModalReport, false,
          calculatorNotAvailable},
         {32800, "输出渐开线齿轮端面齿廓CAD数据", "CToolCyDwdataDlg", "Kavrin", R::ModalTool, false,

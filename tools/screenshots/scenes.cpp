@@ -4,6 +4,14 @@
 // in scenes() under its deliverable's heading. The PNG is <name>.png.
 #include "samples.h"
 #include "shooter.h"
+#include "cycloid/cex_design.h"  // kavrin: cycloid design wizard
+#include "cycloid/cexy_property_sheet.h"
+#include "cycloid/cdest_cexd_a_dlg.h"
+#include "cycloid/cdest_cexd_bc_dlg.h"
+#include "cycloid/cdest_cexd_k1_dlg.h"
+#include "cycloid/cdest_cexd_k2_dlg.h"
+#include "cycloid/cdest_cexd_rp_dlg.h"
+#include "resources/kavrin/module.h"
 #include "cylindrical/cy_geom_pro_sheet.h"  // corvane: geometry sheet
 #include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
 #include "cylindrical/cygeom_check_dlg.h"
@@ -94,6 +102,64 @@ void sampleWizard(Shooter& shooter) {
         p1.setText(IDC_NAME, "减速器高速级");
         p1.setText(IDC_NOTE, "斜齿圆柱齿轮");
     });
+}
+
+// ---- kavrin: the cycloid design wizard ----
+
+// The wizard as the shell runs it, on its first page.
+void cycloidWizard(Shooter& shooter) {
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot("kavrin-cycloid-wizard", sheet, [](fw::PropertySheet&) {});
+    g_pCexySheet = nullptr;
+}
+
+// Page 1 with the worked example: P 10 kW, n0 1500 r/min, Zc 11, η 0.9,
+// K1 0.5, Rp 100, Rrp 10, a 50/12, bc 15.
+void cycloidPage1(Shooter& shooter) {
+    using P = CCexyPropertyPage1;
+    g_cexRecord = {};
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot("kavrin-cycloid-page1", sheet, [&sheet](fw::PropertySheet&) {
+        P& p = sheet.m_page1;
+        p.userTyped(P::IDC_TITLE, "摆线针轮减速器");
+        p.userTyped(P::IDC_NUMBER, "CX-2026-01");
+        p.userTyped(P::IDC_P, "10");
+        p.userTyped(P::IDC_N0, "1500");
+        p.userTyped(P::IDC_ZC, "11");
+        p.userFocus(P::IDC_TITLE);   // the geometry controls open after the tooth count
+        p.userTyped(P::IDC_RP, "100");
+        p.userTyped(P::IDC_RRP, "10");
+        p.m_K1 = 0.5;
+        p.userTyped(P::IDC_A, "4.16666666666667");
+        p.userFocus(P::IDC_TITLE);
+        p.userTyped(P::IDC_BC, "15");
+        p.userFocus(P::IDC_TITLE);
+    });
+    g_pCexySheet = nullptr;
+    g_cexRecord = {};
+}
+
+template <class D>
+void rangeDialog(Shooter& shooter, const char* name, double low, double high, int pos) {
+    D dlg;
+    dlg.setRange(low, high);
+    shooter.shoot(name, dlg, [pos](fw::Dialog& d) {
+        d.userTrackbarMove(D::IDC_SLIDER, pos);
+        d.userTrackbarRelease(D::IDC_SLIDER);
+    });
+}
+void cycloidK1Dialog(Shooter& s) { rangeDialog<CDestCexdK1Dlg>(s, "kavrin-cycloid-k1", 0.42, 0.55, 30); }
+void cycloidK2Dialog(Shooter& s) { rangeDialog<CDestCexdK2Dlg>(s, "kavrin-cycloid-k2", 2.85, 3.85, 20); }
+void cycloidRpDialog(Shooter& s) { rangeDialog<CDestCexdRpDlg>(s, "kavrin-cycloid-rp", 72.8763, 111.4578, 25); }
+void cycloidBcDialog(Shooter& s) { rangeDialog<CDestCexdBcDlg>(s, "kavrin-cycloid-bc", 10, 20, 25); }
+void cycloidADialog(Shooter& shooter) {
+    CDestCexdADlg dlg;
+    dlg.setChoices(4.5, 50.0 / 12, 4);
+    shooter.shoot("kavrin-cycloid-a", dlg);
 }
 
 // ---- corvane: the geometry sheet with the external example pair ----
@@ -343,6 +409,13 @@ const std::vector<Scene>& scenes() {
         {"samples-sheet", &sampleSheet},
         {"samples-wizard", &sampleWizard},
         // kavrin
+        {"kavrin-cycloid-wizard", &cycloidWizard},
+        {"kavrin-cycloid-page1", &cycloidPage1},
+        {"kavrin-cycloid-k1", &cycloidK1Dialog},
+        {"kavrin-cycloid-k2", &cycloidK2Dialog},
+        {"kavrin-cycloid-rp", &cycloidRpDialog},
+        {"kavrin-cycloid-bc", &cycloidBcDialog},
+        {"kavrin-cycloid-a", &cycloidADialog},
         // corvane
         {"corvane-geometry-sheet-page1", &geometrySheetPage1},
         {"corvane-geometry-sheet-page2", &geometrySheetPage2},
