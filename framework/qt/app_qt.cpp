@@ -572,7 +572,10 @@ void AppBackendQt::popupChanged(fw::PopupWindow& p) {
 void AppBackendQt::popupDestroyed(fw::PopupWindow& p) {
     auto it = m->popups.find(&p);
     if (it != m->popups.end()) {
-        if (it->second) it->second->deleteLater();
+        if (it->second) {
+            it->second->hide();
+            it->second->deleteLater();
+        }
         m->popups.erase(it);
     }
     for (auto t = m->timers.begin(); t != m->timers.end();) {

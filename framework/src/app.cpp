@@ -38,6 +38,7 @@ bool PopupWindow::Create(const Module& module, Rect rect) {
     m_created = true;
     m_visible = true;
     setClientSize({rect.width(), rect.height()});
+    invalidate();   // a new window paints its whole client area before it shows
     OnCreate();
     if (AppBackend* b = appBackend()) b->popupChanged(*this);
     return true;

@@ -195,7 +195,7 @@ QLabel* visibleSplash() {
 
 // ---- the splash ----
 
-TEST(ShellQtWindow, DISABLED_SplashShowsItsBitmapFromTheStart) {
+TEST(ShellQtWindow, SplashShowsItsBitmapFromTheStart) {
     Program p;
     ASSERT_TRUE(p.started);
     QLabel* splash = visibleSplash();
