@@ -21,6 +21,11 @@
 #include "cylindrical/cypre_dlg.h"  // corvane: preliminary design
 #include "cylindrical/invdlg.h"     // corvane: involute converter
 #include "cylindrical/cy_proof_dlg.h"  // corvane: strength rating
+#include "measurement/cy_measure_one_dlg.h"  // corvane: single gear measurement
+#include "smallmodule/csmcy_bita_dlg.h"  // corvane: small-module pairs
+#include "smallmodule/csmcy_dlg.h"
+#include "worm/ccw_pr_dlg.h"            // tarv: worm preliminary design
+#include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 
 namespace shots {
 
@@ -403,6 +408,106 @@ void proofGroupsFilled(Shooter& shooter) {
     });
 }
 
+// ---- corvane: the single gear measurement after a trial ----
+
+void measureOneDialog(Shooter& shooter) {
+    using D = CCyMeasureOneDlg;
+    D dlg(nullptr);
+    shooter.shoot("corvane-measure-single", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_TITLE, "测绘齿轮");
+        d.userTyped(D::IDC_NUMBER, "CH-020");
+        d.userTyped(D::IDC_MN, "2");
+        d.userTyped(D::IDC_Z, "20");
+        d.userTyped(D::IDC_DA, "44");
+        d.userFocus(D::IDC_ALPHA_N);
+        d.userClick(D::IDC_TRIAL);
+        d.userTyped(D::IDC_DWS, "0.05");
+        d.userTyped(D::IDC_DWI, "0.1");
+        d.userFocus(D::IDC_TITLE);
+    });
+}
+
+// ---- corvane: the small-module pair in each mounting pattern ----
+
+// The pattern chosen, the inputs written into the fields (no kill-focus, so
+// no questions) and, except for pattern 2 whose split dialog would open,
+// calculated: mn 0.5, u 2, a' as the examples of each pattern.
+void smallModule(Shooter& shooter, const char* name, int pattern, const char* sigma, const char* aw) {
+    using D = CSmcyDlg;
+    D dlg;
+    shooter.shoot(name, dlg, [=](fw::Dialog& d) {
+        auto& s = static_cast<D&>(d);
+        switch (pattern) {
+        case 0: s.OnBnClickedSmcyPRad1(); break;
+        case 1: s.OnBnClickedSmcyPRad2(); break;
+        case 2: s.OnBnClickedSmcyPRad3(); break;
+        default: s.OnBnClickedSmcyPRad4(); break;
+        }
+        s.setText(D::IDC_TITLE, "仪表减速器");
+        s.setText(D::IDC_NUMBER, "SM-001");
+        if (sigma) s.setText(D::IDC_SIGMA, sigma);
+        s.setText(D::IDC_U, "2");
+        s.setText(D::IDC_AW, aw);
+        s.combo(D::IDC_MODULE).setCurSel(8);
+        s.OnCbnKillfocusSmcyMoleCmb();
+        if (pattern != 2) s.OnBnClickedSmcyCunt();
+    });
+}
+void smallModule0(Shooter& s) { smallModule(s, "corvane-small-module-pattern0", 0, nullptr, "12.75"); }
+void smallModule1(Shooter& s) { smallModule(s, "corvane-small-module-pattern1", 1, "10", "13"); }
+void smallModule2(Shooter& s) { smallModule(s, "corvane-small-module-pattern2", 2, "45", "15"); }
+void smallModule3(Shooter& s) { smallModule(s, "corvane-small-module-pattern3", 3, nullptr, "17.7"); }
+
+// The helix split of Σ = 45° with the user's own pinion angle chosen.
+void smallModuleSplit(Shooter& shooter) {
+    CSmcyBitaDlg dlg;
+    dlg.m_lower = 22.5;
+    dlg.m_upper = 45;
+    shooter.shoot("corvane-small-module-split", dlg, [](fw::Dialog& d) {
+        d.userClick(CSmcyBitaDlg::IDC_OPTION_USER);
+        d.userTyped(CSmcyBitaDlg::IDC_BETAP1, "30");
+        d.userFocus(IDOK);
+    });
+}
+
+// ---- tarv ----
+
+// A chart opened at d1/a 0.4 with the cross-hair moved to Zρ 3.06.
+template <class Chart>
+void contactChart(Shooter& shooter, const char* name) {
+    Chart dlg(nullptr);
+    dlg.m_d1a = 0.4;
+    shooter.shoot(name, dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(CCwZloDlg::IDC_VERT, 20);
+        d.userTrackbarRelease(CCwZloDlg::IDC_VERT);
+    });
+}
+// The worm chain's preliminary design with its inputs typed in and the
+// results of the calculation shown (the lists as after the module choice).
+void wormPreliminary(Shooter& shooter) {
+    using D = CcwPrDlg;
+    D dlg(nullptr);
+    shooter.shoot("tarv-preliminary", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_TITLE, "蜗杆减速器");
+        d.userTyped(D::IDC_NUMBER, "TV-01");
+        const std::pair<int, const char*> shown[] = {
+            {D::IDC_N1, "1450"}, {D::IDC_N2, "72.5"}, {D::IDC_U, "20"}, {D::IDC_P, "7.5"}, {D::IDC_T, "987.8276"},
+            {D::IDC_SIGMA_H, "265"}, {D::IDC_SIGMA_F, "115"}, {D::IDC_ZE, "147"}, {D::IDC_KA, "1"},
+            {D::IDC_ZRHO, "3.06"}, {D::IDC_D1A, "0.3407"}, {D::IDC_Z1, "2"}, {D::IDC_Z2, "40"},
+            {D::IDC_M_CALC, "7.7627"}, {D::IDC_Q, "8.875"}, {D::IDC_D1_CALC, "66.6077"}, {D::IDC_A, "195.5"},
+            {D::IDC_D2, "320"}, {D::IDC_GAMMA, "12.6996"}};
+        for (auto [id, t] : shown) d.setText(id, t);
+        for (const char* m : {"6.30", "8.00", "10.00", "7.00", "12.00"}) d.combo(D::IDC_MODULE).addString(m);
+        d.combo(D::IDC_MODULE).setCurSel(1);
+        for (const char* m : {"63.0", "71.0", "60.0", "67.0"}) d.combo(D::IDC_DIAMETER).addString(m);
+        d.combo(D::IDC_DIAMETER).setCurSel(1);
+        d.setText(D::IDC_HINT, "计算结果蜗杆导程角≤15°，效率不太高，如果满意此计算结果请注意保存数据！");
+    });
+}
+
+void contactChart1(Shooter& shooter) { contactChart<CCwZloDlg1>(shooter, "tarv-contact-chart-1"); }
+void contactChart2(Shooter& shooter) { contactChart<CCwZloDlg2>(shooter, "tarv-contact-chart-2"); }
+
 }  // namespace
 
 const std::vector<Scene>& scenes() {
@@ -435,8 +540,18 @@ const std::vector<Scene>& scenes() {
         {"corvane-involute", &involuteDialog},
         {"corvane-strength-rating-forces", &proofAfterForces},
         {"corvane-strength-rating-filled", &proofGroupsFilled},
+        {"corvane-measure-single", &measureOneDialog},
+        {"corvane-small-module-pattern0", &smallModule0},
+        {"corvane-small-module-pattern1", &smallModule1},
+        {"corvane-small-module-pattern2", &smallModule2},
+        {"corvane-small-module-pattern3", &smallModule3},
+        {"corvane-small-module-split", &smallModuleSplit},
         // pellun
-        // belmar, sirrow, tarv
+        // belmar, sirrow
+        // tarv
+        {"tarv-preliminary", &wormPreliminary},
+        {"tarv-contact-chart-1", &contactChart1},
+        {"tarv-contact-chart-2", &contactChart2},
     };
     return list;
 }
