@@ -13,6 +13,8 @@
 #include "cycloid/cdest_cexd_rp_dlg.h"
 #include "cycloid/ccdest_part_mat_dlg.h"
 #include "cycloid/cdest_part_di_dlg.h"
+#include "cycloid/dorrith_dlg.h"
+#include "cycloid/parametdlg.h"
 #include "resources/kavrin/module.h"
 #include "cylindrical/cy_geom_pro_sheet.h"  // corvane: geometry sheet
 #include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
@@ -285,6 +287,26 @@ void cycloidPages56(Shooter& shooter, const char* name, int page) {
 }
 void cycloidPage5(Shooter& s) { cycloidPages56(s, "kavrin-cycloid-page5", 4); }
 void cycloidPage6(Shooter& s) { cycloidPages56(s, "kavrin-cycloid-page6", 5); }
+
+// The custom profile designer in mode 4 (Δrrp 0.1, Δrp 0.05) after a
+// calculation with the start values.
+void cycloidDesigner(Shooter& shooter) {
+    using D = CDorrithDlg;
+    D dlg;
+    shooter.shoot("kavrin-cycloid-designer", dlg, [](fw::Dialog& d) {
+        d.userClick(D::IDC_MODE4);
+        d.userTyped(D::IDC_DRRP, "0.1");
+        d.userFocus(D::IDC_PARAMS);
+        d.userTyped(D::IDC_DRP, "0.05");
+        d.userFocus(D::IDC_PARAMS);
+        d.userClick(D::IDC_CALC);
+    });
+}
+
+void cycloidDesignerTable(Shooter& shooter) {
+    ParametDlg dlg;
+    shooter.shoot("kavrin-cycloid-designer-k1", dlg);
+}
 
 void cycloidBearingDialog(Shooter& shooter) {
     CDestPartDiDlg dlg;
@@ -579,6 +601,8 @@ const std::vector<Scene>& scenes() {
         {"kavrin-cycloid-page4", &cycloidPage4},
         {"kavrin-cycloid-page5", &cycloidPage5},
         {"kavrin-cycloid-page6", &cycloidPage6},
+        {"kavrin-cycloid-designer", &cycloidDesigner},
+        {"kavrin-cycloid-designer-k1", &cycloidDesignerTable},
         // corvane
         {"corvane-geometry-sheet-page1", &geometrySheetPage1},
         {"corvane-geometry-sheet-page2", &geometrySheetPage2},
