@@ -147,3 +147,46 @@ TEST(CexDesigner, ReportLines) {
                      "\t正等距量:                  ΔRrp =                                 0.400 mm\n"),
               std::string::npos);
 }
+
+// Golden reports (make_designer_reports.py) for modes 1, 3 (Δrp printed
+// with its minus sign) and 4.
+TEST(CexDesigner, GoldenReports) {
+    struct Case {
+        int mode;
+        double delta, drp, drrp;
+        const char* file;
+    } cases[] = {{1, 0.5, 0, 0, "designer_mode1.cxt"},
+                 {3, 0, 0.3, 0, "designer_mode3.cxt"},
+                 {4, 0, 0.05, 0.1, "designer_mode4.cxt"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        DesignerInputs in = designerStart();
+        in.mode = c.mode;
+        in.delta = c.delta;
+        in.drp = c.drp;
+        in.drrp = c.drrp;
+        if (c.mode == 1) {
+            in.dc = c.delta * in.dp * 3.141592654 / 180;
+        } else if (c.mode == 3) {
+            in.dj = c.drp;
+            in.rpm = in.dp / 2 - c.drp;
+            in.dc = *sideClearanceA(in.dp, in.a, in.dPin, in.Zc, c.drp);
+        } else {
+            in.dj = c.drrp - c.drp;
+            in.rpm = in.dp / 2 + c.drp;
+            in.rrpm = in.dPin / 2 + c.drrp;
+            in.dc = *sideClearanceB(in.dp, in.a, in.dPin, in.Zc, c.drp, c.drrp);
+        }
+        in.K1m = in.Zp * in.a / in.rpm;
+        auto r = designerCalculate(in);
+        ASSERT_TRUE(r);
+        std::string gbk = fw::gbkFromUtf8(designerReportText(in, *r, {2026, 12, 10, 14}));
+        std::string crlf;
+        for (char ch : gbk) {
+            if (ch == '\n') crlf += '\r';
+            crlf += ch;
+        }
+        auto golden = fileBytes(fixture(c.file));
+        EXPECT_EQ(crlf, std::string(golden.begin(), golden.end()));
+    }
+}
