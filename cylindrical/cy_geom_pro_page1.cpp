@@ -285,7 +285,7 @@ namespace {
 
 // The file's bytes, or nullopt after the open failure was shown.
 std::optional<std::vector<std::uint8_t>> readDesignFile(const std::filesystem::path& p) {
-    auto bytes = fw::readFile(p);
+    auto bytes = kavrin::readDesignFile(p, CyPreRecord::kSize + CyGeomRecord::kSize);
     if (!bytes) {
         refuse(bytes.error().openMessage());
         return std::nullopt;

@@ -58,6 +58,11 @@ bool CCyGeomProPage4::OnSetActive() {
     m_strNumber = currentDesign().drawingNo;
     m_strDate = currentDesign().date;
     setText(IDC_MESH, meshLabel(g.meshType));
+    if (m_listedFrom && !(*m_listedFrom == m_in)) {
+        // The contact ratios shown belong to another pair: not calculated.
+        m_listedFrom.reset();
+        setText(IDC_LISTING, kCharacteristicIntro);
+    }
     UpdateData(false);
     return fw::PropertyPage::OnSetActive();
 }
@@ -91,6 +96,7 @@ void CCyGeomProPage4::OnBnClickedCalc() {
     auto c = characteristic(in, kPinFactorListing);
     if (!c) return setText(IDC_LISTING, c.error());
     setText(IDC_LISTING, characteristicListing(in, *c));
+    m_listedFrom = in;
     currentDesign().geom.epsAlpha = c->epsAlpha;
     currentDesign().geom.epsBeta = c->epsBeta;
 }

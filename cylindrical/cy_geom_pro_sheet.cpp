@@ -2,7 +2,10 @@
 
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
+#include "cylindrical/calc/characteristic.h"
 #include "cylindrical/calc/geometry_design.h"
+#include "cylindrical/calc/preliminary.h"
+#include "cylindrical/calc/shift_distribution.h"
 #include "cylindrical/cy_current_design.h"
 #include "fw/clock.h"
 #include "fw/file.h"
@@ -46,11 +49,22 @@ bool CCyGeomProSheet::doSave() {
     if (names.renamed)
         fw::MessageBox(saveRenamedNotice(names.data), {}, fw::MB_OK | fw::MB_ICONINFORMATION);
     // A design that never had a report gets the one named after its file.
-    if (names.report.empty()) names.report = kavrin::saveReportName(names.data, kavrin::kExtCyReport);
+    if (names.report.empty()) names.report = kavrin::designReportName(names.data, kavrin::kExtCyData, kavrin::kExtCyReport);
 
+    refreshContactRatios(cur.geom);
+    // What the loaders would refuse is not saved: a pair without teeth or
+    // module, or a value that is not finite.
+    if (!finiteCyPreRecord(cur.pre) || !finiteCyGeomRecord(cur.geom)) {
+        fw::MessageBox(kMsgCalcError, {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return false;
+    }
+    if (!acceptableCyPreRecord(cur.pre, -60, 60) || !plausible(cur.geom)) {
+        fw::MessageBox(kMsgTeethOrder, {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return false;
+    }
     auto written = fw::writeFile(names.data, geometryDesignFileBytes(cur.pre, cur.geom, fw::nowSeconds()));
     if (!written) {
-        fw::MessageBox(written.error().openMessage(), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        fw::MessageBox(written.error().saveMessage(), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return false;
     }
     cur.pre.status = kCyPreStatus;

@@ -338,7 +338,7 @@ void CCyProofDlg::OnLoad() {
         fw::MessageBox(kavrin::kMsgNotCybFile, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    auto bytes = fw::readFile(path);
+    auto bytes = kavrin::readDesignFile(path, CyPreRecord::kSize + CyGeomRecord::kSize);
     if (!bytes) {
         fw::MessageBox(fw::format("不能打开文件%s,ERROR = %u", path.string().c_str(), bytes.error().code()),
                        MB_OK | MB_ICONEXCLAMATION);
@@ -419,7 +419,7 @@ void CCyProofDlg::applyDesign(const CyGeomRecord& g) {
     setFlag(FlagMn, m_mn > 0);
     setFlag(FlagT, false);
     setFlag(FlagN1, false);
-    m_loaded = LoadedPair{m_z1, m_z2, m_mn, m_beta, m_alphaN, g.alphaWtDeg};
+    m_loaded = LoadedPair{m_z1, m_z2, m_mn, m_beta, m_alphaN, m_mesh, g.alphaWtDeg, g.a};
 
     // Step 12.
     enable(IDC_EPS_BETA, true);

@@ -12,11 +12,12 @@ namespace {
 
 constexpr const char* kReportFilter = "圆柱齿计算报告文件(*.cyt)|*.cyt|All File(*.*)|*.*|";
 
-// A name holding ".cyt" stays; otherwise the file name is cut at its first
-// '.' (folders are never cut) and gets ".cyt".
+// A name holding ".cyt" stays; a design's name gets its own report
+// ("x.v2.cyb" → "x.v2.cyt"); any other name is cut at its first '.'
+// (folders are never cut) and gets ".cyt".
 std::filesystem::path ratingReportName(const std::filesystem::path& chosen) {
     if (kavrin::hasDataExtension(chosen, kavrin::kExtCyReport)) return chosen;
-    return kavrin::saveReportName(chosen, kavrin::kExtCyReport);
+    return kavrin::designReportName(chosen, kavrin::kExtCyData, kavrin::kExtCyReport);
 }
 
 }  // namespace

@@ -118,8 +118,8 @@ void CypreDlg::DoDataExchange(fw::Exchange& dx) {
     dx.trackbar(IDC_PHID_SLIDER, m_phiDPos);
     dx.radio(IDC_STEADY, m_loadNature);
     dx.trackbar(IDC_K1_SLIDER, m_k1Pos);
-    dx.number(IDC_SIGMA_HP, m_in.sigmaHP, kSigmaHP.lower, kSigmaHP.upper);
-    dx.number(IDC_SIGMA_FP, m_in.sigmaFP, kSigmaFP.lower, kSigmaFP.upper);
+    dx.number(IDC_SIGMA_HP, m_in.sigmaHP, kSigmaHPLimits.lower, kSigmaHPLimits.upper);
+    dx.number(IDC_SIGMA_FP, m_in.sigmaFP, kSigmaFPLimits.lower, kSigmaFPLimits.upper);
     dx.radio(IDC_EXTERNAL, m_in.meshType);
     dx.text(IDC_TITLE, m_title, 63);
     dx.text(IDC_NUMBER, m_number, 63);
@@ -211,6 +211,7 @@ void CypreDlg::OnEnKillfocusI() {
         m_in.i = t->i;
     }
     if (m_ni > 0 && m_in.i > 0) m_no = outputSpeed(m_ni, m_in.i);
+    torqueFollowsPower();
     showFields();
 }
 
@@ -226,6 +227,7 @@ void CypreDlg::OnEnKillfocusZ1() {
         m_in.z2 = t->z2;
         m_in.i = t->i;
         applyMode1Speeds();
+        torqueFollowsPower();
     }
     showFields();
 }
@@ -246,6 +248,7 @@ void CypreDlg::OnEnKillfocusZ2() {
         m_in.i = p.i;
     }
     applyMode1Speeds();
+    torqueFollowsPower();
     showFields();
 }
 
@@ -265,7 +268,10 @@ void CypreDlg::OnEnKillfocusNi() {
         showFields();
         return;
     }
-    if (m_in.t > 0) m_p = powerFromTorque(m_in.t, m_no);
+    // By power the torque follows P at the new output speed; a torque given
+    // directly gives the power.
+    if (m_loadMode == 0 && m_p > 0) torqueFollowsPower();
+    else if (m_loadMode != 0 && m_in.t > 0) m_p = powerFromTorque(m_in.t, m_no);
     else setHint(kMsgNoTorqueOrPower);
     showFields();
 }
@@ -307,6 +313,12 @@ void CypreDlg::OnEnKillfocusP() {
     showFields();
 }
 
+// By power (mode 0) the output torque is derived: it follows P and the output
+// speed after every accepted change of either, never the other way round.
+void CypreDlg::torqueFollowsPower() {
+    if (m_loadMode == 0 && m_p > 0 && m_no > 0) m_in.t = torqueFromPower(m_p, m_no);
+}
+
 void CypreDlg::OnEnKillfocusBeta() {
     if (!takeFields()) return;
     m_out.mn = normalModule(m_out.ms, beta());
@@ -335,7 +347,7 @@ void CypreDlg::OnEnKillfocusMn() {
 
 void CypreDlg::OnEnChangeSigmaHP() {
     double v = readNumber(IDC_SIGMA_HP);
-    if (!(v >= kSigmaHP.lower) || sameShown(v, m_in.sigmaHP)) return;
+    if (!(v >= kSigmaHPLimits.lower) || sameShown(v, m_in.sigmaHP)) return;
     m_in.sigmaHP = v;
     setHint(kMsgRecalculate);
     refreshCalculated();
@@ -343,7 +355,7 @@ void CypreDlg::OnEnChangeSigmaHP() {
 
 void CypreDlg::OnEnChangeSigmaFP() {
     double v = readNumber(IDC_SIGMA_FP);
-    if (!(v >= kSigmaFP.lower) || sameShown(v, m_in.sigmaFP)) return;
+    if (!(v >= kSigmaFPLimits.lower) || sameShown(v, m_in.sigmaFP)) return;
     m_in.sigmaFP = v;
     setHint(kMsgRecalculate);
     refreshCalculated();
@@ -516,7 +528,7 @@ void CypreDlg::OnBnClickedLoad() {
     if (fd.DoModal() != IDOK) return;
     const std::filesystem::path path = fd.path();
     if (!kavrin::hasDataExtension(path, kavrin::kExtCyData)) return refuse(kavrin::kMsgNotCybFile);
-    auto bytes = fw::readFile(path);
+    auto bytes = kavrin::readDesignFile(path, CyPreRecord::kSize);
     if (!bytes) return refuse(bytes.error().openMessage());
     auto body = kavrin::splitDesignFile(*bytes, CyPreRecord::kSize);
     if (body && body->oldFile) fw::MessageBox(kavrin::kMsgOldFile, MB_OK | MB_ICONINFORMATION);
@@ -544,11 +556,15 @@ void CypreDlg::OnBnClickedSave() {
     if (fd.DoModal() != IDOK) return;
     auto name = kavrin::normaliseDataName(fd.path(), kavrin::kExtCyData);
     if (name.changed) fw::MessageBox(kavrin::renameNotice(fd.path(), name.path), MB_OK | MB_ICONINFORMATION);
-    const std::filesystem::path report = kavrin::saveReportName(name.path, kavrin::kExtCyReport);
+    const std::filesystem::path report = kavrin::designReportName(name.path, kavrin::kExtCyData, kavrin::kExtCyReport);
     const CyPreRecord rec = record();
-    if (auto w = fw::writeFile(name.path, cyPreFileBytes(rec, fw::nowSeconds())); !w)
-        return refuse(w.error().openMessage());
-    if (!writePreliminaryReport(report, rec)) {
+    auto fileBytes = cyPreSaveBytes(rec, fw::nowSeconds());
+    if (!fileBytes) return setHint(kMsgCalcError);
+    // The data file and its report replace their old files together or not at all.
+    if (auto w = kavrin::saveDesignAndReport(name.path, *fileBytes, report, preliminaryReportText(rec),
+                                             fw::SaveTransaction::Mode::Replace);
+        !w) {
+        if (w.error().dataFile) return refuse(w.error().error.saveMessage());
         fw::MessageBox(kavrin::kMsgReportCreate, kavrin::kCaptionReportCreate, MB_OK | MB_ICONEXCLAMATION);
         return;
     }

@@ -118,6 +118,7 @@ private:
     void applyMode1Speeds();           // after Z1 or Z2: no from ni, or ni from no
     const kavrin::AngleTriple& beta() const { return m_out.beta; }
     void setBeta(const kavrin::AngleTriple& b) { m_out.beta = b; }
+    void torqueFollowsPower();         // by power: T from P at the output speed
     // Stale results: the inputs of the last calculation differ from the
     // current ones (as the fields show them).
     void refreshCalculated();

@@ -19,8 +19,8 @@ using kavrin::MeshType;
 using kavrin::Range;
 
 // Limits of the fields, MPa: allowable contact and bending stress.
-inline constexpr Range kSigmaHP{500, 10000};
-inline constexpr Range kSigmaFP{100, 1000};
+inline constexpr Range kSigmaHPLimits{500, 10000};
+inline constexpr Range kSigmaFPLimits{100, 1000};
 
 // Hints and refusals of the calculation.
 inline constexpr const char* kMsgNoTorque = "请给定输出扭矩或传动功率数值!";

@@ -230,12 +230,12 @@ namespace {
 // stresses (MPa) and the input-speed rule (ratio from the speeds only while
 // it is still 1 and an output speed is given).
 TEST(PreliminaryRules, StressLimitsAndTheSpeedRule) {
-    EXPECT_TRUE(kSigmaHP.contains(500));
-    EXPECT_TRUE(kSigmaHP.contains(10000));
-    EXPECT_FALSE(kSigmaHP.contains(499.9));
-    EXPECT_FALSE(kSigmaHP.contains(10000.1));
-    EXPECT_TRUE(kSigmaFP.contains(100));
-    EXPECT_FALSE(kSigmaFP.contains(1000.5));
+    EXPECT_TRUE(kSigmaHPLimits.contains(500));
+    EXPECT_TRUE(kSigmaHPLimits.contains(10000));
+    EXPECT_FALSE(kSigmaHPLimits.contains(499.9));
+    EXPECT_FALSE(kSigmaHPLimits.contains(10000.1));
+    EXPECT_TRUE(kSigmaFPLimits.contains(100));
+    EXPECT_FALSE(kSigmaFPLimits.contains(1000.5));
     struct Case {
         double i, no;
         bool applies;

@@ -16,6 +16,7 @@
 #include "cylindrical/calc/geometry_design.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
+#include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "cylindrical/cypre_dlg.h"
@@ -130,6 +131,53 @@ TEST_F(CyChain, PreliminaryDesignThroughTheSheetToTheDesignFile) {
     EXPECT_NEAR(loaded->geom.xn1 + loaded->geom.xn2, loaded->geom.sumX, 1e-12);
     // The preliminary file itself is untouched.
     EXPECT_EQ(bytesOf(pre), preFile);
+}
+
+// One design, one report: a design named with two dots keeps its report
+// "x.v2.cyt" through every step (the preliminary save, the sheet's save and
+// the rating's load), never "x.cyt".
+TEST_F(CyChain, ADesignNameWithTwoDotsKeepsOneReport) {
+    const fs::path design = data("x.v2.cyb"), report = data("x.v2.cyt");
+    {
+        fwtest::Session s;
+        s.answerSave(design);
+        s.expectMessage(reportMessage(report));
+        s.onDialog(CypreDlg::IDD, [](fwtest::Running& d) {
+            enterWorkedExample(d);
+            d.click(fw::IDOK);
+        });
+        CypreDlg dlg(nullptr);
+        ASSERT_EQ(dlg.DoModal(), fw::IDOK);
+        EXPECT_EQ(dlg.m_strReportPath, report.string());
+    }
+    {
+        fwtest::Session s;
+        s.answerOpen(design);
+        s.onSheet([](fwtest::Running& d) {
+            ASSERT_TRUE(d.click(P1::IDC_LOAD_PRE));
+            ASSERT_TRUE(d.click(P1::IDC_DISTRIBUTE));
+            d.click(fw::IDOK);
+        });
+        CCyGeomProSheet sheet(kCaption, nullptr);
+        ASSERT_EQ(sheet.DoModal(), fw::IDOK);
+        s.answerSave(design);
+        ASSERT_TRUE(sheet.doSave());
+        EXPECT_EQ(sheet.m_strReportPath, report.string());
+    }
+    {
+        fwtest::Session s;
+        s.answerOpen(design);
+        s.answerSave(report);
+        s.onDialog(CCyProofDlg::IDD, [](fwtest::Running& d) {
+            ASSERT_TRUE(d.click(CCyProofDlg::IDC_LOAD));
+            d.click(fw::IDOK);
+        });
+        CCyProofDlg dlg(nullptr);
+        ASSERT_EQ(dlg.DoModal(), fw::IDOK);
+        EXPECT_EQ(s.files().back().request.initialName, "x.v2.cyt") << "the report the load derived is offered";
+        EXPECT_EQ(dlg.m_strReportPath, report.string());
+    }
+    EXPECT_FALSE(fs::exists(data("x.cyt")));
 }
 
 // ---- the internal example with its cutting and interference check ----

@@ -6,11 +6,13 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 #include "cylindrical/calc/cy_pre_record.h"
 #include "cylindrical/calc/geometry_design.h"
+#include "cylindrical/calc/preliminary.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
 #include "cylindrical/cygeom_check_dlg.h"
@@ -49,6 +51,19 @@ CyPreRecord examplePre() {
 std::vector<std::uint8_t> bytesOf(const std::filesystem::path& p) {
     auto r = fw::readFile(p);
     return r ? *r : std::vector<std::uint8_t>{};
+}
+
+// The example pair, distributed, as the current design (what a save needs:
+// teeth and module above zero).
+void setExampleDesign() {
+    currentDesign().pre = examplePre();
+    PairState st;
+    st.z1 = 20, st.z2 = 40, st.mn = 2;
+    st = distribute(helixChanged(st).state).state;
+    CyGeomRecord g;
+    g.psiD = 0.8;
+    storePair(st, {"减速器", "JS-100", "2024年5月6日"}, g);
+    currentDesign().geom = g;
 }
 
 // A snapshot of everything a refused load must leave alone.
@@ -380,6 +395,7 @@ TEST_F(GeomSheet, SaveNames) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
         freshDesign();
+        setExampleDesign();
         std::filesystem::remove(data("abc.cyb"));
         currentDesign().reportPath = data("old.cyt").string();
         fwtest::Session s;
@@ -405,12 +421,28 @@ TEST_F(GeomSheet, FailedOrCancelledSaveReportsFailure) {
     EXPECT_EQ(s.files()[0].request.folder, home / "data");
     EXPECT_EQ(currentDesign().dataPath, "");
 
+    // A design without teeth or module is not saved: its loader would refuse it.
+    s.answerSave(data("empty.cyb"));
+    s.answerMessage(fw::IDOK);
+    EXPECT_FALSE(sheet.doSave());
+    EXPECT_EQ(s.messages().at(0).text, kMsgTeethOrder);
+    EXPECT_FALSE(std::filesystem::exists(data("empty.cyb")));
+
+    setExampleDesign();
     s.answerSave(home / "missing" / "x.cyb");
     s.answerMessage(fw::IDOK);
     EXPECT_FALSE(sheet.doSave());
-    EXPECT_TRUE(s.messages().at(0).text.starts_with("不能打开文件")) << s.messages().at(0).text;
+    EXPECT_TRUE(s.messages().at(1).text.starts_with("不能打开文件")) << s.messages().at(1).text;
     EXPECT_EQ(currentDesign().dataPath, "") << "a failed write changes no path";
     EXPECT_EQ(sheet.m_strReportPath, "");
+
+    // A value that is not finite never reaches a file (the sheet's last guard).
+    currentDesign().geom.a = currentDesign().geom.ad = currentDesign().geom.b = std::numeric_limits<double>::infinity();
+    s.answerSave(data("inf.cyb"));
+    s.answerMessage(fw::IDOK);
+    EXPECT_FALSE(sheet.doSave());
+    EXPECT_EQ(s.messages().at(2).text, kMsgCalcError);
+    EXPECT_FALSE(std::filesystem::exists(data("inf.cyb")));
 }
 
 TEST_F(GeomSheet, CancelThenSaveTakesPageOnesEntries) {
@@ -596,6 +628,37 @@ TEST_F(GeomSheet, FaceWidthAndContactRatios) {
     CCyGeomProSheet sheet(kCaption, nullptr);
     sheet.DoModal();
     EXPECT_EQ(s.messages().at(0).text, "计算记录已以\n" + data("pair.cyt").string() + "\n文件名输出报告！");
+}
+
+// εα and εβ computed on page 4 belong to the pair they were computed from.
+// Hand values (spur, Z 20/40, mn 2, class 2): at a 60, αwt 20°, xn1 0.25,
+// xn2 −0.25: εα 1.598836; after a 61 on page 1, αwt 22.438791°,
+// Σx = 60·(inv αwt − inv 20°)/(2·tan 20°), xn1 = 0.25·Σx + 0.25: εα 1.476514.
+TEST_F(GeomSheet, ContactRatiosOfAnEarlierPairAreNotSaved) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        ASSERT_TRUE(d.page(3));
+        d.click(P4::IDC_CALC);
+        EXPECT_NEAR(currentDesign().geom.epsAlpha, 1.598836, 1e-6);
+        ASSERT_TRUE(d.page(0));
+        d.type(P1::IDC_A, "61");
+        d.leave();
+        ASSERT_TRUE(d.page(3));
+        EXPECT_EQ(d.text(P4::IDC_LISTING), kCharacteristicIntro) << "the listing of the old pair is gone";
+        d.click(fw::IDOK);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    ASSERT_EQ(sheet.DoModal(), fw::IDOK);
+    s.answerSave(data("design.cyb"));
+    ASSERT_TRUE(sheet.doSave());
+    auto file = bytesOf(data("design.cyb"));
+    auto saved = loadGeometryDesign(file);
+    ASSERT_TRUE(saved);
+    EXPECT_NEAR(saved->geom.epsAlpha, 1.476514, 1e-6) << "saved with the pair's own contact ratio";
+    EXPECT_EQ(saved->geom.epsBeta, 0);
 }
 
 TEST_F(GeomSheet, UndefinedSpanCountShowsADash) {

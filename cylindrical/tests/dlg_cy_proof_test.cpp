@@ -408,6 +408,8 @@ TEST_F(ProofTest, ReportNames) {
         {data("g.cyt"), data("g.cyt")},
         // Cut at the first '.' of the file name: "a.b.c" → "a.cyt".
         {data("a.b.c"), data("a.cyt")},
+        // A design's own name gives the design's report, as its load names it.
+        {data("x.v2.cyb"), data("x.v2.cyt")},
         // A folder with a dot is never cut.
         {data("a.b") / "gear", data("a.b") / "gear.cyt"},
     };

@@ -162,6 +162,31 @@ TEST_F(CypreDlgTest, WorkedExampleThroughTheDialog) {
     });
 }
 
+// By power the torque is derived from P at the output speed after every
+// accepted change: Z1 20, ni 1450, P 10, then i 3.2 gives Z2 64,
+// no = 1450/3.2 = 453.125 r/min and T = 9549·10/453.125 = 210.7366 N·m,
+// and with the dialog's defaults ms 1.93384. By torque (mode 1) T stays as typed.
+TEST_F(CypreDlgTest, TorqueFollowsPowerAfterEveryChange) {
+    run([&](Running& d) {
+        for (auto [id, value] : {std::pair{D::IDC_Z1, "20"}, {D::IDC_NI, "1450"}, {D::IDC_P, "10"}, {D::IDC_I, "3.2"}}) {
+            d.type(id, value);
+            d.leave();
+        }
+        EXPECT_EQ(d.text(D::IDC_NO), "453.125");
+        EXPECT_NEAR(std::stod(d.text(D::IDC_T)), 210.7366, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_P), "10") << "the power is never rewritten from a stale torque";
+        d.type(D::IDC_NI, "960");  // no = 300: T = 318.3
+        d.leave();
+        EXPECT_NEAR(std::stod(d.text(D::IDC_T)), 318.3, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_P), "10");
+        d.type(D::IDC_NI, "1450");
+        d.leave();
+        d.click(D::IDC_CALC);
+        EXPECT_NEAR(std::stod(d.text(D::IDC_MS)), 1.93384, 5e-6);
+        cancelAndLeave(d);
+    });
+}
+
 // The field handlers read the whole text of T, no and σHP (not its first
 // seven or five characters).
 TEST_F(CypreDlgTest, ChangeHandlersReadTheWholeText) {

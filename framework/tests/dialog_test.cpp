@@ -257,14 +257,15 @@ TEST(Dialog, LoadingLeavesATextThatAlreadyReadsAsTheValue) {
     }
 }
 
-TEST(Dialog, LenientReadSeesHalfTypedFieldsAsTheirLeadingNumber) {
+TEST(Dialog, QuietReadTakesTheWholeTextOrNothing) {
     struct Case {
         const char* text;
         double number;
         long long integer;
     };
     const std::vector<Case> cases = {
-        {"", 0, 0}, {"-", 0, 0}, {"12.", 12, 12}, {"3.5x", 3.5, 3}, {"-2e", -2, -2}, {" 7", 7, 7},
+        {"", 0, 0},     {"-", 0, 0},    {"12.", 12, 0},    {"3.5x", 0, 0}, {"-2e", 0, 0},
+        {" 7", 7, 7},   {"12abc", 0, 0}, {"1e999", 0, 0},  {"NaN", 0, 0},  {"-4", -4, -4},
     };
     Session s;
     SampleDlg dlg;
@@ -273,6 +274,7 @@ TEST(Dialog, LenientReadSeesHalfTypedFieldsAsTheirLeadingNumber) {
             d.type(IDC_NAME, c.text);
             EXPECT_EQ(dlg.readNumber(IDC_NAME), c.number) << c.text;
             EXPECT_EQ(dlg.readInteger(IDC_NAME), c.integer) << c.text;
+            EXPECT_EQ(dlg.numberOf(IDC_NAME).has_value(), c.number != 0) << c.text;
         }
         EXPECT_TRUE(s.messages().empty());
         d.end(IDCANCEL);
