@@ -10,6 +10,7 @@
 #include "common/calc/design_file.h"
 #include "cylindrical/calc/geometry_design.h"
 #include "cylindrical/calc/rating_forces.h"
+#include "cylindrical/calc/rating_rules.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/factor_dialogs.h"
 #include "fw/clock.h"
@@ -205,8 +206,9 @@ void CCyProofDlg::OnChangeZ2() {
 void CCyProofDlg::OnKillfocusBeta() {
     const InputState before = inputState();
     if (!UpdateData(true)) return;
-    if (m_beta <= 0 || m_beta > 60 || !std::isfinite(m_beta)) {
-        if (m_beta > 60) hint(kMsgBetaTooLarge);
+    const HelixChoice helix = helixChoice(m_beta);
+    if (!helix.helical) {
+        if (helix.tooLarge) hint(kMsgBetaTooLarge);
         m_beta = 0;
         m_fx = 0;
         setFlag(FlagHelical, false);
@@ -399,8 +401,8 @@ void CCyProofDlg::applyDesign(const CyGeomRecord& g) {
     setFlag(FlagAlphaN, m_alphaN > 0);
     hint("");
     if (m_beta > 0) {
-        if (m_beta > 60) hint(kMsgLoadedBetaTooLarge);
-        setFlag(FlagHelical, m_beta <= 60);
+        if (m_beta > kMaxHelixAngleDeg) hint(kMsgLoadedBetaTooLarge);
+        setFlag(FlagHelical, m_beta <= kMaxHelixAngleDeg);
     } else {
         m_beta = 0;
         m_epsBeta = 0;
@@ -487,7 +489,7 @@ void CCyProofDlg::reset() {
     m_sigmaH = m_sigmaHP = m_sH = m_sigmaF = m_sigmaFP = m_sF = 0;
     m_yBeta = 1.0;
     m_contactMask = 0;
-    m_bendingMask = (m_beta == 0 && !flag(FlagHelical)) ? bending_bit::yBeta : 0;
+    m_bendingMask = initialBendingMask(m_beta, flag(FlagHelical));
     refresh();
 }
 
@@ -500,35 +502,36 @@ void CCyProofDlg::refresh() {
 }
 
 void CCyProofDlg::checkForceButtons() {
-    const bool ready = flag(FlagAlphaN) && flag(FlagB) && flag(FlagEpsAlpha) && flag(FlagEpsBeta) &&
-                       flag(FlagN1) && flag(FlagMn) && flag(FlagT) && flag(FlagZ1) && flag(FlagZ2);
-    for (int id : {IDC_CALC_FT, IDC_CALC_FR, IDC_CALC_FX, IDC_CALC_FN}) enable(id, ready);
-    if (ready && m_beta == 0) enable(IDC_CALC_FX, false);
+    const bool complete = flag(FlagAlphaN) && flag(FlagB) && flag(FlagEpsAlpha) && flag(FlagEpsBeta) &&
+                          flag(FlagN1) && flag(FlagMn) && flag(FlagT) && flag(FlagZ1) && flag(FlagZ2);
+    const ForceButtons b = forceButtons(complete, m_beta);
+    enable(IDC_CALC_FT, b.ft);
+    enable(IDC_CALC_FR, b.fr);
+    enable(IDC_CALC_FX, b.fx);
+    enable(IDC_CALC_FN, b.fn);
 }
 
 void CCyProofDlg::checkFactorButtons() {
-    const bool ready = m_ft != 0 && m_fr != 0 && m_fn != 0 && (m_fx != 0 || !flag(FlagHelical));
+    const FactorButtons b = factorButtons({m_ft, m_fr, m_fx, m_fn}, flag(FlagHelical), m_beta);
     for (int id : {IDC_H_KA, IDC_H_KV, IDC_H_KALPHA, IDC_H_KBETA, IDC_ZH_BTN, IDC_ZE_BTN, IDC_ZEPS_BTN, IDC_ZN_BTN,
                    IDC_ZL_BTN, IDC_ZR_BTN, IDC_ZW_BTN, IDC_F_KA, IDC_F_KV, IDC_F_KALPHA, IDC_F_KBETA, IDC_YFA_BTN,
                    IDC_YEPS_BTN, IDC_YN_BTN, IDC_YS_BTN})
-        enable(id, ready);
-    enable(IDC_YBETA_BTN, ready && m_beta != 0);
+        enable(id, b.factors);
+    enable(IDC_YBETA_BTN, b.yBeta);
+}
+
+void CCyProofDlg::applyStressButtons(const StressButtons& b, std::initializer_list<int> ids) {
+    if (b.stress) enable(*ids.begin(), true);
+    if (b.closeAll)
+        for (int id : ids) enable(id, false);
 }
 
 void CCyProofDlg::checkContactMask() {
-    if (contactMaskComplete(m_contactMask)) {
-        enable(IDC_SIGMAH_BTN, true);
-    } else {
-        for (int id : {IDC_SIGMAH_BTN, IDC_SIGMAHP_BTN, IDC_SH_BTN}) enable(id, false);
-    }
+    applyStressButtons(contactStressButtons(m_contactMask), {IDC_SIGMAH_BTN, IDC_SIGMAHP_BTN, IDC_SH_BTN});
 }
 
 void CCyProofDlg::checkBendingMask() {
-    if (bendingMaskComplete(m_bendingMask)) {
-        enable(IDC_SIGMAF_BTN, true);
-    } else {
-        for (int id : {IDC_SIGMAF_BTN, IDC_SIGMAFP_BTN, IDC_SF_BTN}) enable(id, false);
-    }
+    applyStressButtons(bendingStressButtons(m_bendingMask), {IDC_SIGMAF_BTN, IDC_SIGMAFP_BTN, IDC_SF_BTN});
 }
 
 void CCyProofDlg::OnHelp() { fw::htmlHelp("Kavrin.chm::/CyProofDlg.htm"); }

@@ -7,6 +7,7 @@
 // named by m_strReportPath.
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "cylindrical/calc/contact_rating.h"
 #include "cylindrical/calc/cy_geom_record.h"
 #include "cylindrical/calc/rating_report.h"
+#include "cylindrical/calc/rating_rules.h"
 #include "fw/fw.h"
 
 class CCyProofDlg : public fw::Dialog {
@@ -220,6 +222,8 @@ private:
     void checkFactorButtons();
     void checkContactMask();
     void checkBendingMask();
+    // The first id opens with b.stress; all of them close with b.closeAll.
+    void applyStressButtons(const cylindrical::StressButtons& b, std::initializer_list<int> ids);
     void OnHelp();
 
     // Factor and stress actions (cy_proof_factors.cpp).
