@@ -283,19 +283,20 @@ void proofAfterForces(Shooter& shooter) {
 // chain test's pinion).
 void proofGroupsFilled(Shooter& shooter) {
     CCyProofDlg dlg(nullptr);
-    shooter.shoot("corvane-strength-rating-filled", dlg, [&dlg](fw::Dialog& d) {
+    shooter.shoot("corvane-strength-rating-filled", dlg, [](fw::Dialog& d) {
+        using D = CCyProofDlg;
         proofForces(d);
-        dlg.m_kA = dlg.m_kAF = 2.25;
-        dlg.m_kV = dlg.m_kVF = 1.0153;
-        dlg.m_kHalpha = dlg.m_kFalpha = 1.0;
-        dlg.m_kHbeta = dlg.m_kFbeta = 1.0564;
-        dlg.m_zH = 2.4247, dlg.m_zE = 191.6457, dlg.m_zEps = 0.7525, dlg.m_zN = 0.9985;
-        dlg.m_zL = 1.1598, dlg.m_zV = 0.9705, dlg.m_zR = 0.966, dlg.m_zW = 1.0696;
-        dlg.m_sigmaH = 1064.4876, dlg.m_sigmaHP = 1509.7454, dlg.m_sH = 1.4183;
-        dlg.m_yFa = 2.3571, dlg.m_yBeta = 0.875, dlg.m_yEps = 0.7, dlg.m_yN = 1.5557, dlg.m_yS = 1.2461,
-        dlg.m_yX = 1.0;
-        dlg.m_sigmaF = 184.6954, dlg.m_sigmaFP = 872.35, dlg.m_sF = 4.7232;
-        dlg.UpdateData(false);
+        const std::pair<int, const char*> shown[] = {
+            {D::IDC_KA, "2.25"},        {D::IDC_KA_F, "2.25"},       {D::IDC_KV, "1.0153"},     {D::IDC_KV_F, "1.0153"},
+            {D::IDC_KHALPHA, "1"},      {D::IDC_KFALPHA, "1"},       {D::IDC_KHBETA, "1.0564"}, {D::IDC_KFBETA, "1.0564"},
+            {D::IDC_ZH, "2.4247"},      {D::IDC_ZE, "191.6457"},     {D::IDC_ZEPS, "0.7525"},   {D::IDC_ZN, "0.9985"},
+            {D::IDC_ZL, "1.1598"},      {D::IDC_ZV, "0.9705"},       {D::IDC_ZR, "0.966"},      {D::IDC_ZW, "1.0696"},
+            {D::IDC_SIGMAH, "1064.4876"}, {D::IDC_SIGMAHP, "1509.7454"}, {D::IDC_SH, "1.4183"},
+            {D::IDC_YFA, "2.3571"},     {D::IDC_YBETA, "0.875"},     {D::IDC_YEPS, "0.7"},      {D::IDC_YN, "1.5557"},
+            {D::IDC_YS, "1.2461"},      {D::IDC_YX, "1"},            {D::IDC_SIGMAF, "184.6954"},
+            {D::IDC_SIGMAFP, "872.35"}, {D::IDC_SF, "4.7232"},
+        };
+        for (const auto& [id, text] : shown) d.setText(id, text);
         for (int id : {CCyProofDlg::IDC_SIGMAH_BTN, CCyProofDlg::IDC_SIGMAHP_BTN, CCyProofDlg::IDC_SH_BTN,
                        CCyProofDlg::IDC_SIGMAF_BTN, CCyProofDlg::IDC_SIGMAFP_BTN, CCyProofDlg::IDC_SF_BTN})
             d.enable(id, true);
