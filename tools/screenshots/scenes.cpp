@@ -11,6 +11,8 @@
 #include "cycloid/cdest_cexd_k1_dlg.h"
 #include "cycloid/cdest_cexd_k2_dlg.h"
 #include "cycloid/cdest_cexd_rp_dlg.h"
+#include "cycloid/ccdest_part_mat_dlg.h"
+#include "cycloid/cdest_part_di_dlg.h"
 #include "resources/kavrin/module.h"
 #include "cylindrical/cy_geom_pro_sheet.h"  // corvane: geometry sheet
 #include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
@@ -141,6 +143,110 @@ void cycloidPage1(Shooter& shooter) {
     });
     g_pCexySheet = nullptr;
     g_cexRecord = {};
+}
+
+// Page 2 with the example of page 1, every part computed (bore 80, the
+// default material).
+void cycloidPage2(Shooter& shooter) {
+    using P = CCexyPropertyPage2;
+    g_cexRecord = {};
+    auto& b1 = g_cexRecord.b1;
+    b1.a = 50.0 / 12;
+    b1.bc = 15;
+    b1.i = 11;
+    b1.K1 = 0.5;
+    b1.K2 = 2.5882;
+    b1.n0 = 1500;
+    b1.eta = 0.9;
+    b1.P = 10;
+    b1.Rp = 100;
+    b1.Rrp = 10;
+    b1.Tc = 630.234;
+    b1.Zc = 11;
+    b1.Zp = 12;
+    b1.status = cycloid::kStatus1;
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr, 1);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot("kavrin-cycloid-page2", sheet, [&sheet](fw::PropertySheet&) {
+        P& p = sheet.m_page2;
+        p.userTyped(P::IDC_DSP, "16");
+        p.userTyped(P::IDC_DT, "5");
+        p.userFocus(P::IDC_L);
+        p.userClick(P::IDC_DJ_BUTTON);
+        p.userClick(P::IDC_DFC_BUTTON);
+        p.userClick(P::IDC_DAC_BUTTON);
+        p.m_Di = 80;
+        p.userTyped(P::IDC_DW_CIRCLE, "125.7303");
+        p.userFocus(P::IDC_L);
+        // The output pins as the dsw button gives them with the default material.
+        cycloid::OutputPinInputs in{.a = 50.0 / 12, .Di = 80, .Dw = p.m_Dw, .dfc = p.m_dfc, .dp = 200, .X2 = 10,
+                                    .X1 = 2, .Tc = 630.234, .bc = 15, .l = 52.5};
+        if (auto r = cycloid::designOutputPins(in)) {
+            p.m_drw = r->drw;
+            p.m_dsw = r->dsw;
+            p.m_Qmax = r->Qmax;
+            p.m_epsMax = r->epsMax;
+            p.m_Nz = r->Nz;
+            p.m_Sf = r->Sf;
+            p.m_inputMask |= P::kDsw | P::kDrw;
+            p.UpdateData(false);
+        }
+        p.userTyped(P::IDC_DT, "4");   // an accepted input brings the controls up to date
+        p.userFocus(P::IDC_L);
+        p.userClick(P::IDC_DW_HOLE_BUTTON);
+    });
+    g_pCexySheet = nullptr;
+    g_cexRecord = {};
+}
+
+// Pages 3 and 4 with the chain of the example: IT7, both sliders at 25,
+// the three clearances, then the optimum.
+void cycloidPages34(Shooter& shooter, const char* name, int page) {
+    using P3 = CCexyPropertyPage3;
+    g_cexRecord = {};
+    auto& b1 = g_cexRecord.b1;
+    b1.a = 50.0 / 12;
+    b1.bc = 15;
+    b1.K1 = 0.5;
+    b1.Rp = 100;
+    b1.Rrp = 10;
+    b1.Zc = 11;
+    b1.Zp = 12;
+    g_cexRecord.b2.Dw = 125.73033333333333;
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr, 2);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot(name, sheet, [&sheet, page](fw::PropertySheet&) {
+        P3& p = sheet.m_page3;
+        p.userSelect(P3::IDC_GRADE, 3);
+        p.userTrackbarMove(P3::IDC_DWL_SLIDER, 25);
+        p.userTrackbarRelease(P3::IDC_DWL_SLIDER);
+        p.userTrackbarMove(P3::IDC_DPT_SLIDER, 25);
+        p.userTrackbarRelease(P3::IDC_DPT_SLIDER);
+        p.userClick(P3::IDC_DC_BUTTON);
+        p.userClick(P3::IDC_DJ_BUTTON);
+        p.userClick(P3::IDC_DELTA_BUTTON);
+        if (page == 3) {
+            sheet.userClick(fw::ID_WIZNEXT);
+            sheet.m_page4.userClick(CCexyPropertyPage4::IDC_CALC);
+        }
+    });
+    g_pCexySheet = nullptr;
+    g_cexRecord = {};
+}
+void cycloidPage3(Shooter& s) { cycloidPages34(s, "kavrin-cycloid-page3", 2); }
+void cycloidPage4(Shooter& s) { cycloidPages34(s, "kavrin-cycloid-page4", 3); }
+
+void cycloidBearingDialog(Shooter& shooter) {
+    CDestPartDiDlg dlg;
+    dlg.setRange(80, 100);
+    shooter.shoot("kavrin-cycloid-bearing", dlg);
+}
+
+void cycloidMaterialDialog(Shooter& shooter) {
+    CCDestPartMatDlg dlg;
+    shooter.shoot("kavrin-cycloid-material", dlg);
 }
 
 template <class D>
@@ -419,6 +525,11 @@ const std::vector<Scene>& scenes() {
         {"kavrin-cycloid-rp", &cycloidRpDialog},
         {"kavrin-cycloid-bc", &cycloidBcDialog},
         {"kavrin-cycloid-a", &cycloidADialog},
+        {"kavrin-cycloid-page2", &cycloidPage2},
+        {"kavrin-cycloid-bearing", &cycloidBearingDialog},
+        {"kavrin-cycloid-material", &cycloidMaterialDialog},
+        {"kavrin-cycloid-page3", &cycloidPage3},
+        {"kavrin-cycloid-page4", &cycloidPage4},
         // corvane
         {"corvane-geometry-sheet-page1", &geometrySheetPage1},
         {"corvane-geometry-sheet-page2", &geometrySheetPage2},
