@@ -340,9 +340,15 @@ void CSmcyDlg::OnEnKillfocusSmcySigmaEdt() {
     show();
 }
 
+// A field left again without a change, once accepted, asks and tells
+// nothing: the question or hint would hold the focus there and drop the
+// click that moved it, every time (no way on to "计  算").
+bool CSmcyDlg::acceptedBefore(bool unchanged, std::int32_t bit) const { return unchanged && (m_mask & bit) != 0; }
+
 void CSmcyDlg::OnEnKillfocusSmcyUEdt() {
     const double before = m_in.u;
     if (!UpdateData(true)) return;
+    if (acceptedBefore(m_in.u == before, kBitU)) return;
     if (m_in.u == 1 && !ask(kMsgUOne)) {
         m_in.u = before;
         show();
@@ -354,9 +360,11 @@ void CSmcyDlg::OnEnKillfocusSmcyUEdt() {
 }
 
 void CSmcyDlg::OnCbnKillfocusSmcyMoleCmb() {
+    const int before = m_moduleIndex;
     if (!UpdateData(true)) return;
     const int index = combo(IDC_MODULE).curSel();
     if (index < 0 || index >= kModuleCount) return;
+    if (acceptedBefore(index == before, kBitModule)) return;
     m_moduleIndex = index;
     m_in.mn = kModules[static_cast<std::size_t>(index)];
     m_rhoF = 0.2 * m_in.mn;
@@ -383,6 +391,7 @@ void CSmcyDlg::OnEnKillfocusSmcyApEdt() {
 void CSmcyDlg::OnEnKillfocusSmcyFEdt() {
     const double before = m_in.f;
     if (!UpdateData(true)) return;
+    if (acceptedBefore(m_in.f == before, kBitF)) return;
     if (m_in.f < 0) {
         inform(kMsgFNegative);
         m_in.f = before;
@@ -403,6 +412,7 @@ void CSmcyDlg::OnEnKillfocusSmcyBita1Edt() {
     if (m_in.pattern != Pattern::Parallel) return;
     const double before = m_in.beta1;
     if (!UpdateData(true)) return;
+    if (acceptedBefore(m_in.beta1 == before, kBitBeta1)) return;
     if (m_in.beta1 < 0) {
         inform(kMsgBetaSign);
         m_in.beta1 = -m_in.beta1;
@@ -438,6 +448,9 @@ void CSmcyDlg::OnDeviation(int id) {
     const double before = m_dev.*(t->dw);
     if (!UpdateData(true)) return;
     double& dw = m_dev.*(t->dw);
+    // Leaving a field without a change says nothing (a zero left as it is
+    // would otherwise hold the focus with its hint at every try to leave).
+    if (dw == before) return;
     if (dw <= 0) {
         inform(kMsgDeviationSign);
         dw = std::abs(dw);
