@@ -6,7 +6,6 @@
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
 #include "common/calc/involute.h"
-#include "common/calc/report.h"
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "fw/format.h"
@@ -149,8 +148,7 @@ void CSmcyDlg::DoDataExchange(fw::Exchange& dx) {
     exchangeNumber(dx, IDC_AW, m_in.aw);
     exchangeNumber(dx, IDC_F, m_in.f);
     showNumber(dx, IDC_SUMX, m_out.sumX);
-    int pattern = static_cast<int>(m_in.pattern);
-    if (!dx.saving()) dx.radio(IDC_PATTERN0, pattern);
+    if (!dx.saving()) dx.radio(IDC_PATTERN0, m_in.pattern);   // set by the radio handlers only
     showNumber(dx, IDC_MT1, m_out.g1.mt);
     showNumber(dx, IDC_MT2, m_out.g2.mt);
     showNumber(dx, IDC_BETAP1, m_out.g1.betaP);
@@ -608,9 +606,12 @@ void CSmcyDlg::OnBnClickedOk() {
     const std::filesystem::path data = fd.path();
     if (!kavrin::hasDataExtension(data, kavrin::kExtCyData)) return refuse(kMsgNotCyb);
     const std::filesystem::path report = kavrin::loadReportName(data, kavrin::kExtCyData, kavrin::kExtCyReport);
-    if (auto w = fw::writeFile(data, cySmFileBytes(rec, fw::nowSeconds())); !w) return refuse(w.error().openMessage());
-    if (auto w = kavrin::writeReport(report, smallModuleReport(rec), fw::TextFileWriter::Mode::Create); !w)
-        return refuse(kMsgReportCreate);
+    // The data file and its report replace their old files together or not at all.
+    if (auto w = kavrin::saveDesignAndReport(data, cySmFileBytes(rec, fw::nowSeconds()), report,
+                                             smallModuleReport(rec), fw::SaveTransaction::Mode::Replace);
+        !w) {
+        return refuse(w.error().dataFile ? w.error().error.saveMessage() : std::string(kMsgReportCreate));
+    }
     m_dataPath = data.string();
     m_strReportPath = report.string();
     inform(fw::format(kMsgSaved, m_dataPath.c_str(), m_strReportPath.c_str()));
@@ -625,7 +626,7 @@ void CSmcyDlg::OnBnClickedSmcyLoad() {
     if (fd.DoModal() != IDOK) return;
     const std::filesystem::path path = fd.path();
     if (!kavrin::hasDataExtension(path, kavrin::kExtCyData)) return refuse(kMsgNotCyb);
-    auto bytes = fw::readFile(path);
+    auto bytes = kavrin::readDesignFile(path, CySmRecord::kSize);
     if (!bytes) return refuse(bytes.error().openMessage());
     auto loaded = loadCySmFile(*bytes);
     if (!loaded) return refuse(loaded.error());

@@ -5,13 +5,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "fw/record.h"
-#include "fw/registry.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 #include "smallmodule/calc/smcy_report.h"
 #include "smallmodule/csmcy_bita_dlg.h"
@@ -44,23 +43,8 @@ D& dlg(Running& d) { return static_cast<D&>(d.dialog()); }
 
 class SmcyDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
-                 (std::string("dlg-smcy-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
-        m_install = m_root / "install";
-        fs::create_directories(m_install / "data");
-        fs::path reg = m_root / "machine.reg";
-        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_install, m_root / "docs"));
-        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
-        fw::registry::reload();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
-        unsetenv("KAVRIN_MACHINE_REGISTRY");
-        fw::registry::reload();
-    }
+    void SetUp() override { m_install = m_inst.home(); }
+    void TearDown() override { EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used"; }
 
     int run(fwtest::Script script) {
         m_s.onDialog(D::IDD, std::move(script));
@@ -96,8 +80,9 @@ protected:
         d.leave();
     }
 
+    fwtest::Installation m_inst{"smallmodule"};
     fwtest::Session m_s;
-    fs::path m_root, m_install;
+    fs::path m_install;
     std::string m_reportPath;
 };
 
@@ -470,6 +455,26 @@ TEST_F(SmcyDlgTest, SecondSaveReplacesTheReport) {
         });
     }
     EXPECT_EQ(readBytes(m_install / "data" / "gap.cyt"), readBytes(fixturePath("smcy_p2_gap.cyt")));
+}
+
+// A report that cannot be written: neither file is replaced, the dialog
+// stays open and the shell gets nothing to load.
+TEST_F(SmcyDlgTest, FailedReportWritesNeitherFile) {
+    const fs::path p = copyFixture("smcy_p0.cyb", "p0.cyb");
+    const fs::path data = m_install / "data" / "blocked.cyb";
+    fs::create_directories(m_install / "data" / "blocked.cyt");
+    int r = run([&](Running& d) {
+        load(d, p);
+        m_s.answerSave(data);
+        m_s.expectMessage("创建文件错误:不能打开或建立报告文件！");
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        EXPECT_EQ(m_s.messages().back().icon, fw::MessageIcon::Exclamation);
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_FALSE(fs::exists(data));
+    EXPECT_TRUE(fs::is_directory(m_install / "data" / "blocked.cyt"));
 }
 
 TEST_F(SmcyDlgTest, RefusedFilesChangeNothing) {
