@@ -12,6 +12,7 @@ fw::Module& module() {
         addCexyPage1Template(mod);
         addCexyPageTemplates(mod);
         addCexdRecommendTemplates(mod);
+        addToolCyDwdataTemplate(mod);
         return mod;
     }();
     return m;

@@ -16,6 +16,7 @@ void addAboutTemplate(fw::Module& m);   // dialog 100
 void addCexyPage1Template(fw::Module& m);   // dialog 104
 void addCexyPageTemplates(fw::Module& m);   // dialogs 105 to 108, 143
 void addCexdRecommendTemplates(fw::Module& m);   // dialogs 134 to 138
+void addToolCyDwdataTemplate(fw::Module& m);   // dialog 151: the profile CAD data tool
 
 // Resource ids of the main program.
 inline constexpr int IDR_MAINFRAME = 128;
