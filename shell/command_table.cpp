@@ -15,6 +15,7 @@
 #include "measurement/cy_measure_one_dlg.h"
 #include "resources/kavrin/module.h"
 #include "shell/update/update_check.h"
+#include "profiletool/ctool_cy_dwdata_dlg.h"
 #include "smallmodule/csmcy_dlg.h"
 #include "worm/ccw_pr_dlg.h"
 
@@ -99,8 +100,8 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32786, "一齿差行星摆线针轮传动优化设计", "CCexyPropertySheet", "Kavrin", R::Wizard, true, runCexyWizard},
         {32796, "一齿差摆线轮自定义参数设计并产生CAD齿廓数据", "CDorrithDlg", "Kavrin", R::ModalReport, false,
          calculatorNotAvailable},
-        {32800, "输出渐开线齿轮端面齿廓CAD数据", "CToolCyDwdataDlg", "Kavrin", R::ModalTool, false,
-         calculatorNotAvailable},
+        {32800, "输出渐开线齿轮端面齿廓CAD数据", "CToolCyDwdataDlg", "Kavrin", R::ModalTool, true,
+         runModalTool<CToolCyDwdataDlg>},
         // ---- Documents and the update check ----
         {32789, "打开软件界面的操作说明文档", "manual", "", R::HelpDocument, true, help32789},
         {32798, "提供计算实例参考文档", "worked examples", "", R::HelpDocument, true, help32798},
