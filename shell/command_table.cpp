@@ -10,6 +10,7 @@
 #include "cylindrical/cypre_dlg.h"
 #include "cylindrical/invdlg.h"
 #include "shell/update/update_check.h"
+#include "worm/ccw_gm_dlg.h"
 #include "worm/ccw_pr_dlg.h"
 
 void calculatorNotAvailable(CKavrinView&) { fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION); }
@@ -80,8 +81,8 @@ const std::vector<CalculatorCommand>& commandTable() {
         // ---- Worm drives (Tarv) ----
         {32781, "确定蜗杆蜗轮对的预定参数值与最小中心距\n预定参数", "CcwPrDlg", "Tarv", R::ModalReport, true,
          runModalCalculator<CcwPrDlg>},
-        {32782, "确定普通圆柱蜗杆蜗轮的几何参数值\n普通蜗杆几何计算", "CCwGmDlg", "Tarv", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32782, "确定普通圆柱蜗杆蜗轮的几何参数值\n普通蜗杆几何计算", "CCwGmDlg", "Tarv", R::ModalReport, true,
+         runModalCalculator<CCwGmDlg>},
         {32783, "确定圆环面包络圆弧圆柱蜗杆蜗轮的几何参数值\n圆环包几何计算", "CC1cwGmDlg", "Tarv", R::ModalReport,
          false, calculatorNotAvailable},
         {32784, "确定轴面圆弧圆柱蜗杆蜗轮的几何参数值\n轴面圆弧几何计算", "CCcwGmdlg", "Tarv", R::ModalReport, false,

@@ -9,6 +9,8 @@ fw::Module& module() {
         addContactChartTemplates(mod);
         addContactChartBitmaps(mod);
         addPreliminaryTemplates(mod);
+        addWormPictures(mod);
+        addOrdinaryGeometryTemplate(mod);
         return mod;
     }();
     return m;
