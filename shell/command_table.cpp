@@ -12,6 +12,7 @@
 #include "shell/update/update_check.h"
 #include "worm/ccw_gm_dlg.h"
 #include "worm/ccw_pr_dlg.h"
+#include "worm/ccw_pro_dlg.h"
 
 void calculatorNotAvailable(CKavrinView&) { fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION); }
 
@@ -87,8 +88,8 @@ const std::vector<CalculatorCommand>& commandTable() {
          false, calculatorNotAvailable},
         {32784, "确定轴面圆弧圆柱蜗杆蜗轮的几何参数值\n轴面圆弧几何计算", "CCcwGmdlg", "Tarv", R::ModalReport, false,
          calculatorNotAvailable},
-        {32785, "圆柱蜗杆的受力分析和强度计算\n强度计算", "CCwproDlg", "Tarv", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32785, "圆柱蜗杆的受力分析和强度计算\n强度计算", "CCwproDlg", "Tarv", R::ModalReport, true,
+         runModalCalculator<CCwproDlg>},
         // ---- Cycloid drives and the CAD data tool (Kavrin) ----
         {32786, "一齿差行星摆线针轮传动优化设计", "CCexyPropertySheet", "Kavrin", R::Wizard, false,
          calculatorNotAvailable},

@@ -11,6 +11,7 @@ fw::Module& module() {
         addPreliminaryTemplates(mod);
         addWormPictures(mod);
         addOrdinaryGeometryTemplate(mod);
+        addRatingTemplates(mod);
         return mod;
     }();
     return m;

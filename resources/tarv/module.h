@@ -15,5 +15,6 @@ void addContactChartBitmaps(fw::Module& m);
 void addPreliminaryTemplates(fw::Module& m);
 void addWormPictures(fw::Module& m);
 void addOrdinaryGeometryTemplate(fw::Module& m);
+void addRatingTemplates(fw::Module& m);
 
 }  // namespace tarv

@@ -15,6 +15,7 @@
 #include "worm/calc/worm_geometry.h"
 #include "worm/ccw_gm_dlg.h"            // tarv: ordinary worm pair geometry
 #include "worm/ccw_pr_dlg.h"            // tarv: worm preliminary design
+#include "worm/ccw_pro_dlg.h"           // tarv: worm strength rating
 #include "worm/cw_pic_dlg.h"            // tarv: worm pair pictures
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 
@@ -321,6 +322,31 @@ void wormPairPicture(Shooter& shooter) {
     shooter.shoot("tarv-pair-picture", dlg);
 }
 
+// The rating of the worm chain with every stage shown.
+void wormRating(Shooter& shooter) {
+    using D = CCwproDlg;
+    D dlg(nullptr);
+    shooter.shoot("tarv-rating", dlg, [](fw::Dialog& d) {
+        const std::pair<int, const char*> shown[] = {
+            {D::IDC_D1W, "71"}, {D::IDC_DM2, "320"}, {D::IDC_GAMMA_W, "12.6996"}, {D::IDC_ALPHA_N, "19.5"},
+            {D::IDC_ALPHA_X, "20"}, {D::IDC_U, "20"}, {D::IDC_AW, "195.5"}, {D::IDC_M, "8"}, {D::IDC_POWER, "7.5"},
+            {D::IDC_N1, "1450"}, {D::IDC_V, "5.5256"}, {D::IDC_RHO, "1.67"}, {D::IDC_ETA1, "0.87963"},
+            {D::IDC_ETA2, "0.97"}, {D::IDC_ETA3, "0.96"}, {D::IDC_ETA, "0.81911"}, {D::IDC_RHO_LOW, "1.50"},
+            {D::IDC_RHO_HIGH, "1.67"}, {D::IDC_ETA1_LOW, "0.83"}, {D::IDC_ETA1_HIGH, "0.93"},
+            {D::IDC_T1, "49.3966"}, {D::IDC_FT1, "1391.45"}, {D::IDC_FT2, "5057.64"}, {D::IDC_FX1, "5057.64"},
+            {D::IDC_FX2, "1391.45"}, {D::IDC_FR1, "1840.83"}, {D::IDC_FR2, "1840.83"}, {D::IDC_ZE, "147"},
+            {D::IDC_ZH, "1.16499"}, {D::IDC_ZN, "0.74931"}, {D::IDC_SIGMA_HLIM, "265"}, {D::IDC_ZRHO, "3.06"},
+            {D::IDC_KA, "1"}, {D::IDC_SIGMA_H, "148.031"}, {D::IDC_SIGMA_HP, "231.33"}, {D::IDC_SH, "1.5627"},
+            {D::IDC_ULIM, "115"}, {D::IDC_SW, "10.5504"}, {D::IDC_SPAN, "300"}, {D::IDC_E, "206000"},
+            {D::IDC_I, "353418"}, {D::IDC_DELTA_LIM, "0.032"}, {D::IDC_S_PRIME, "0.7896"},
+            {D::IDC_TITLE, "蜗杆减速器"}, {D::IDC_NUMBER, "TV-01"},
+            {D::IDC_HINT, "点击“刚度安全系数”按钮，计算刚度安全系数蜗杆刚度较小，但为提高效率也可用。"}};
+        for (auto [id, t] : shown) d.setText(id, t);
+        d.trackbar(D::IDC_RHO_BAR).setPos(50);
+        d.trackbar(D::IDC_ETA1_BAR).setPos(25);
+    });
+}
+
 void contactChart1(Shooter& shooter) { contactChart<CCwZloDlg1>(shooter, "tarv-contact-chart-1"); }
 void contactChart2(Shooter& shooter) { contactChart<CCwZloDlg2>(shooter, "tarv-contact-chart-2"); }
 
@@ -350,6 +376,7 @@ const std::vector<Scene>& scenes() {
         {"tarv-preliminary", &wormPreliminary},
         {"tarv-ordinary-geometry-zi", &wormOrdinaryGeometry},
         {"tarv-pair-picture", &wormPairPicture},
+        {"tarv-rating", &wormRating},
         {"tarv-contact-chart-1", &contactChart1},
         {"tarv-contact-chart-2", &contactChart2},
     };
