@@ -24,7 +24,12 @@
 #include "measurement/cy_measure_one_dlg.h"  // corvane: single gear measurement
 #include "smallmodule/csmcy_bita_dlg.h"  // corvane: small-module pairs
 #include "smallmodule/csmcy_dlg.h"
+#include "fw/format.h"
+#include "worm/calc/worm_geometry.h"
+#include "worm/ccw_gm_dlg.h"            // tarv: ordinary worm pair geometry
 #include "worm/ccw_pr_dlg.h"            // tarv: worm preliminary design
+#include "worm/ccw_pro_dlg.h"           // tarv: worm strength rating
+#include "worm/cw_pic_dlg.h"            // tarv: worm pair pictures
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 
 namespace shots {
@@ -506,6 +511,80 @@ void wormPreliminary(Shooter& shooter) {
     });
 }
 
+// The ordinary geometry with the public example loaded as an involute (ZI)
+// worm: the start values the load shows.
+void wormOrdinaryGeometry(Shooter& shooter) {
+    using D = CCwGmDlg;
+    worm::CwPreRecord pre;
+    pre.type = worm::WormType::ZL;
+    pre.z1 = 2;
+    pre.z2 = 30;
+    pre.m = 3;
+    pre.q = 44.0 / 3;
+    pre.d1 = 44;
+    pre.d2 = 90;
+    pre.a = 67;
+    pre.gamma = 7.76517;
+    const worm::CwGeomRecord g = *worm::geometry::ordinaryStart(pre);
+    D dlg(nullptr);
+    shooter.shoot("tarv-ordinary-geometry-zi", dlg, [g](fw::Dialog& d) {
+        auto n = [](double v) { return fw::format("%.6g", v); };
+        const std::pair<int, double> shown[] = {
+            {D::IDC_AW, g.aw}, {D::IDC_THETA, g.theta}, {D::IDC_RHO, g.rho}, {D::IDC_DE2, g.de2}, {D::IDC_MX, g.mx},
+            {D::IDC_MN1, g.mn1}, {D::IDC_GAMMA, g.gamma}, {D::IDC_PZ1, g.pz1}, {D::IDC_PX1, g.px1}, {D::IDC_B1, g.b1},
+            {D::IDC_HA_STAR, g.haStar}, {D::IDC_ALPHA_X, g.alphaX}, {D::IDC_ALPHA_N, g.alphaN}, {D::IDC_Q, g.q},
+            {D::IDC_D1, g.d1}, {D::IDC_BETA_M2, g.betaM2}, {D::IDC_MS, g.ms}, {D::IDC_MN2, g.mn2}, {D::IDC_D2, g.d2},
+            {D::IDC_B2, g.b2}, {D::IDC_RG, g.rg}, {D::IDC_A, g.a}, {D::IDC_X2, g.x2}, {D::IDC_D1W, g.d1w},
+            {D::IDC_GAMMA_W, g.gammaW}, {D::IDC_HA1, g.ha1}, {D::IDC_HF1, g.hf1}, {D::IDC_H1, g.h1},
+            {D::IDC_SN, g.sn}, {D::IDC_HCN1, g.hcn1}, {D::IDC_DA1, g.da1}, {D::IDC_DF1, g.df1}, {D::IDC_HA2, g.ha2},
+            {D::IDC_HF2, g.hf2}, {D::IDC_H2, g.h2}, {D::IDC_DM2, g.dm2}, {D::IDC_DA2, g.da2}, {D::IDC_DF2, g.df2},
+            {D::IDC_EPS_A, g.epsA}, {D::IDC_DB, g.db}, {D::IDC_GAMMA_B, g.gammaB}, {D::IDC_PBN, g.pbn}};
+        for (auto [id, v] : shown) d.setText(id, n(v));
+        d.setText(D::IDC_Z1, "2");
+        d.setText(D::IDC_Z2, "30");
+        d.setText(D::IDC_TYPE, worm::geometry::ordinaryTypeText(g.type));
+        const std::pair<int, const char*> labels[] = {
+            {D::IDC_DB_LABEL, "基圆直径  d"}, {D::IDC_DB_SUB, "b1"}, {D::IDC_DB_EQ, "="}, {D::IDC_DB_UNIT, "mm"},
+            {D::IDC_GB_LABEL, "基圆柱导程角γ"}, {D::IDC_GB_EQ, "="}, {D::IDC_GB_UNIT, "°"}, {D::IDC_GB_SUB, "b"},
+            {D::IDC_PBN_LABEL, "法向基节  p"}, {D::IDC_PBN_SUB, "bn"}, {D::IDC_PBN_EQ, "="}, {D::IDC_PBN_UNIT, "mm"}};
+        for (auto [id, t] : labels) d.setText(id, t);
+        d.setText(D::IDC_TITLE, "蜗杆副示例");
+        d.setText(D::IDC_NUMBER, "EX-1");
+        d.setText(D::IDC_HINT, worm::geometry::noteLoaded(3));
+        d.enable(D::IDC_AW, true);
+    });
+}
+
+void wormPairPicture(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_PAIR, nullptr);
+    shooter.shoot("tarv-pair-picture", dlg);
+}
+
+// The rating of the worm chain with every stage shown.
+void wormRating(Shooter& shooter) {
+    using D = CCwproDlg;
+    D dlg(nullptr);
+    shooter.shoot("tarv-rating", dlg, [](fw::Dialog& d) {
+        const std::pair<int, const char*> shown[] = {
+            {D::IDC_D1W, "71"}, {D::IDC_DM2, "320"}, {D::IDC_GAMMA_W, "12.6996"}, {D::IDC_ALPHA_N, "19.5"},
+            {D::IDC_ALPHA_X, "20"}, {D::IDC_U, "20"}, {D::IDC_AW, "195.5"}, {D::IDC_M, "8"}, {D::IDC_POWER, "7.5"},
+            {D::IDC_N1, "1450"}, {D::IDC_V, "5.5256"}, {D::IDC_RHO, "1.67"}, {D::IDC_ETA1, "0.87963"},
+            {D::IDC_ETA2, "0.97"}, {D::IDC_ETA3, "0.96"}, {D::IDC_ETA, "0.81911"}, {D::IDC_RHO_LOW, "1.50"},
+            {D::IDC_RHO_HIGH, "1.67"}, {D::IDC_ETA1_LOW, "0.83"}, {D::IDC_ETA1_HIGH, "0.93"},
+            {D::IDC_T1, "49.3966"}, {D::IDC_FT1, "1391.45"}, {D::IDC_FT2, "5057.64"}, {D::IDC_FX1, "5057.64"},
+            {D::IDC_FX2, "1391.45"}, {D::IDC_FR1, "1840.83"}, {D::IDC_FR2, "1840.83"}, {D::IDC_ZE, "147"},
+            {D::IDC_ZH, "1.16499"}, {D::IDC_ZN, "0.74931"}, {D::IDC_SIGMA_HLIM, "265"}, {D::IDC_ZRHO, "3.06"},
+            {D::IDC_KA, "1"}, {D::IDC_SIGMA_H, "148.031"}, {D::IDC_SIGMA_HP, "231.33"}, {D::IDC_SH, "1.5627"},
+            {D::IDC_ULIM, "115"}, {D::IDC_SW, "10.5504"}, {D::IDC_SPAN, "300"}, {D::IDC_E, "206000"},
+            {D::IDC_I, "353418"}, {D::IDC_DELTA_LIM, "0.032"}, {D::IDC_S_PRIME, "0.7896"},
+            {D::IDC_TITLE, "蜗杆减速器"}, {D::IDC_NUMBER, "TV-01"},
+            {D::IDC_HINT, "点击“刚度安全系数”按钮，计算刚度安全系数蜗杆刚度较小，但为提高效率也可用。"}};
+        for (auto [id, t] : shown) d.setText(id, t);
+        d.trackbar(D::IDC_RHO_BAR).setPos(50);
+        d.trackbar(D::IDC_ETA1_BAR).setPos(25);
+    });
+}
+
 void contactChart1(Shooter& shooter) { contactChart<CCwZloDlg1>(shooter, "tarv-contact-chart-1"); }
 void contactChart2(Shooter& shooter) { contactChart<CCwZloDlg2>(shooter, "tarv-contact-chart-2"); }
 
@@ -551,6 +630,9 @@ const std::vector<Scene>& scenes() {
         // belmar, sirrow
         // tarv
         {"tarv-preliminary", &wormPreliminary},
+        {"tarv-ordinary-geometry-zi", &wormOrdinaryGeometry},
+        {"tarv-pair-picture", &wormPairPicture},
+        {"tarv-rating", &wormRating},
         {"tarv-contact-chart-1", &contactChart1},
         {"tarv-contact-chart-2", &contactChart2},
     };
