@@ -12,6 +12,7 @@
 #include "cylindrical/invdlg.h"     // corvane: involute converter
 #include "cylindrical/cy_proof_dlg.h"  // corvane: strength rating
 #include "measurement/cy_measure_one_dlg.h"  // corvane: single gear measurement
+#include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
 
 namespace shots {
 
@@ -251,6 +252,23 @@ void measureOneDialog(Shooter& shooter) {
     });
 }
 
+// ---- corvane: the gear pair measurement after a trial (a' 61) ----
+
+void measureTowDialog(Shooter& shooter) {
+    using D = CCYMeasureTowDlg;
+    D dlg(nullptr);
+    shooter.shoot("corvane-measure-pair", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_TITLE, "测绘齿轮对");
+        for (auto [id, text] : {std::pair{D::IDC_MN, "2"}, {D::IDC_Z1, "20"}, {D::IDC_DA1, "44"}, {D::IDC_Z2, "40"},
+                                {D::IDC_DA2, "84"}, {D::IDC_AW, "61"}}) {
+            d.userFocus(id);
+            d.userTyped(id, text);
+        }
+        d.userFocus(D::IDC_TITLE);
+        d.userClick(D::IDC_TRIAL);
+    });
+}
+
 }  // namespace
 
 const std::vector<Scene>& scenes() {
@@ -272,6 +290,7 @@ const std::vector<Scene>& scenes() {
         {"corvane-strength-rating-forces", &proofAfterForces},
         {"corvane-strength-rating-filled", &proofGroupsFilled},
         {"corvane-measure-single", &measureOneDialog},
+        {"corvane-measure-pair", &measureTowDialog},
         // pellun
         // belmar, sirrow, tarv
     };
