@@ -14,6 +14,7 @@
 #include "cylindrical/invdlg.h"
 #include "measurement/cy_measure_one_dlg.h"
 #include "resources/kavrin/module.h"
+#include "measurement/cy_measure_tow_dlg.h"
 #include "shell/update/update_check.h"
 #include "profiletool/ctool_cy_dwdata_dlg.h"
 #include "smallmodule/csmcy_dlg.h"
@@ -71,7 +72,7 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32790, "根据测绘齿轮的测量值进行单个齿轮计算、校验、修正。\n单个齿轮测绘", "CCyMeasureOneDlg", "Corvane",
          R::ModalReport, true, runModalCalculator<CCyMeasureOneDlg>},
         {32791, "根据测绘齿轮的测量值进行成对齿轮计算、校验、修正。\n成对齿轮测绘", "CCYMeasureTowDlg", "Corvane",
-         R::ModalReport, false, calculatorNotAvailable},
+         R::ModalReport, true, runModalCalculator<CCYMeasureTowDlg>},
         {32809, "m=0.1~1.0小模数圆柱齿轮对计算，包括平行轴与交错轴。", "CSmcyDlg", "Corvane", R::ModalReport, true,
          runModalCalculator<CSmcyDlg>},
         {32787, "渐开线函数与压力角双向速算\ninvα", "CInvdlg", "Corvane", R::ModalTool, true,

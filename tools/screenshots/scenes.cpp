@@ -31,6 +31,7 @@
 #include "worm/ccw_pro_dlg.h"           // tarv: worm strength rating
 #include "worm/cw_pic_dlg.h"            // tarv: worm pair pictures
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
+#include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
 
 namespace shots {
 
@@ -588,6 +589,23 @@ void wormRating(Shooter& shooter) {
 void contactChart1(Shooter& shooter) { contactChart<CCwZloDlg1>(shooter, "tarv-contact-chart-1"); }
 void contactChart2(Shooter& shooter) { contactChart<CCwZloDlg2>(shooter, "tarv-contact-chart-2"); }
 
+// ---- corvane: the gear pair measurement after a trial (a' 61) ----
+
+void measureTowDialog(Shooter& shooter) {
+    using D = CCYMeasureTowDlg;
+    D dlg(nullptr);
+    shooter.shoot("corvane-measure-pair", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_TITLE, "测绘齿轮对");
+        for (auto [id, text] : {std::pair{D::IDC_MN, "2"}, {D::IDC_Z1, "20"}, {D::IDC_DA1, "44"}, {D::IDC_Z2, "40"},
+                                {D::IDC_DA2, "84"}, {D::IDC_AW, "61"}}) {
+            d.userFocus(id);
+            d.userTyped(id, text);
+        }
+        d.userFocus(D::IDC_TITLE);
+        d.userClick(D::IDC_TRIAL);
+    });
+}
+
 }  // namespace
 
 const std::vector<Scene>& scenes() {
@@ -626,6 +644,7 @@ const std::vector<Scene>& scenes() {
         {"corvane-small-module-pattern2", &smallModule2},
         {"corvane-small-module-pattern3", &smallModule3},
         {"corvane-small-module-split", &smallModuleSplit},
+        {"corvane-measure-pair", &measureTowDialog},
         // pellun
         // belmar, sirrow
         // tarv
