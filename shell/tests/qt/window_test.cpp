@@ -2,6 +2,7 @@
 // every toolbar button and menu item, every menu opened, every calculator of
 // the command table opened from its menu and cancelled, two reports switched
 // from the Window menu and by key, print preview; the program stays alive.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
