@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "fw/format.h"
 #include "fw/registry.h"
 #include "shell/calculator_commands.h"
 
@@ -38,7 +39,11 @@ void openHelpDocument(CKavrinView& view, const char* fileName) {
     }
     (void)view;
     std::filesystem::path dir(*folder);
-    fw::shellOpen(dir / fileName, dir);
+    std::filesystem::path file = dir / fileName;
+    // A document that is missing or cannot be shown is said so, never silence.
+    if (!fw::shellOpen(file, dir))
+        fw::MessageBox(fw::format("未能打开文档：\n%s\n请检查软件安装目录中的说明文档。", file.string().c_str()),
+                       MB_OK | MB_ICONEXCLAMATION);
 }
 
 void runUpdateCheck(CKavrinView&) {
