@@ -15,6 +15,7 @@ fw::Module& module() {
         addCexyPageTemplates(mod);
         addCexdRecommendTemplates(mod);
         addDorrithTemplates(mod);
+        addToolCyDwdataTemplate(mod);
         return mod;
     }();
     return m;
