@@ -98,7 +98,7 @@ bool CDorrithDlg::OnInitDialog() {
 
 DesignerInputs CDorrithDlg::inputs() const {
     DesignerInputs in;
-    in.mode = m_mode;
+    in.mode = static_cast<int>(m_mode);
     in.delta = m_delta;
     in.drrp = m_drrp;
     in.drp = m_drp;
@@ -128,7 +128,7 @@ void CDorrithDlg::OnMode() {
     for (int id = IDC_MODE0; id <= IDC_MODE4; ++id)
         if (checked(id)) mode = id - IDC_MODE0;
     startValues();
-    m_mode = mode;
+    m_mode = static_cast<Mode>(mode);
     m_strHint = kModeTexts[mode];
     for (int id : {IDC_DELTA, IDC_DRRP, IDC_DRP, IDC_CALC, IDC_EXPORT, fw::IDOK}) enable(id, false);
     static constexpr int notNeeded[5] = {1 | 2 | 4, 2 | 4, 1 | 4, 1 | 2, 1};
@@ -142,22 +142,22 @@ void CDorrithDlg::OnMode() {
 void CDorrithDlg::update() {
     auto bit = [this](int b, bool on) { m_bits = on ? (m_bits | b) : (m_bits & ~b); };
     switch (m_mode) {
-    case 0: m_bits |= 1 | 2 | 4; break;
-    case 1:
+    case Mode::Theoretical: m_bits |= 1 | 2 | 4; break;
+    case Mode::Angular:
         m_bits |= 2 | 4;
         bit(1, m_delta > 0);
         break;
-    case 2:
+    case Mode::Equidistant:
         m_bits |= 1 | 4;
         bit(2, m_drrp > 0);
         if (m_drrp > 0) m_rrpm = m_dPin / 2 + m_drrp;
         break;
-    case 3:
+    case Mode::NegativeShift:
         m_bits |= 1 | 2;
         bit(4, m_drp > 0);
         if (m_drp > 0) m_rpm = m_dp / 2 - m_drp;
         break;
-    default:
+    case Mode::EquidistantAndShift:
         m_bits |= 1;
         bit(2, m_drrp > 0);
         if (m_drrp > 0) m_rrpm = m_dPin / 2 + m_drrp;
@@ -180,10 +180,10 @@ void CDorrithDlg::update() {
 }
 
 void CDorrithDlg::rpFromDp() {
-    if (m_mode == 3 && m_drp > 0) {
+    if (m_mode == Mode::NegativeShift && m_drp > 0) {
         m_rpm = m_dp / 2 - m_drp;
         setSideClearance(sideClearanceA(m_dp, m_a, m_dPin, m_Zc, m_drp));
-    } else if (m_mode == 4 && m_drp > 0 && m_drrp > 0) {
+    } else if (m_mode == Mode::EquidistantAndShift && m_drp > 0 && m_drrp > 0) {
         m_rpm = m_dp / 2 + m_drp;
         setSideClearance(sideClearanceB(m_dp, m_a, m_dPin, m_Zc, m_drp, m_drrp));
     } else {
@@ -205,12 +205,12 @@ void CDorrithDlg::OnKillfocusDrrp() {
     const auto before = m_drrp;
     if (!UpdateData(true) || m_drrp == before) return;   // leaving an unchanged field does nothing
     if (m_drrp > 0 && m_dPin > 0 && m_dp > 0) {
-        if (m_mode == 2) {
+        if (m_mode == Mode::Equidistant) {
             m_dj = m_drrp;
             m_dc = 2 * m_drrp;
             m_dcAvailable = true;
             m_rrpm = m_dPin / 2 + m_drrp;
-        } else if (m_mode == 4) {
+        } else if (m_mode == Mode::EquidistantAndShift) {
             if (m_drp == 0) {
                 update();
                 return;
@@ -239,11 +239,11 @@ void CDorrithDlg::OnKillfocusDrp() {
     const auto before = m_drp;
     if (!UpdateData(true) || m_drp == before) return;   // leaving an unchanged field does nothing
     if (m_drp > 0 && m_dPin > 0 && m_dp > 0) {
-        if (m_mode == 3) {
+        if (m_mode == Mode::NegativeShift) {
             m_dj = m_drp;
             m_rpm = m_dp / 2 - m_drp;
             setSideClearance(sideClearanceA(m_dp, m_a, m_dPin, m_Zc, m_drp));
-        } else if (m_mode == 4) {
+        } else if (m_mode == Mode::EquidistantAndShift) {
             if (m_drrp == 0) {
                 update();
                 return;
@@ -272,7 +272,7 @@ void CDorrithDlg::OnKillfocusDrp() {
 void CDorrithDlg::OnKillfocusZc() {
     const auto before = m_Zc;
     if (!UpdateData(true) || m_Zc == before) return;   // leaving an unchanged field does nothing
-    m_strHint = kModeTexts[m_mode];
+    m_strHint = kModeTexts[static_cast<int>(m_mode)];
     if (m_Zc > 87) m_strHint += "\n    注意：建议摆线轮齿数不要大于87，否则很难保证机构传动能力和经济性。";
     if (m_Zc % 2 == 0) {
         fw::MessageBox("本程序只是用一齿差行星摆线传动，摆线轮齿数调整为奇数。", fw::MB_OK | fw::MB_ICONINFORMATION);
@@ -289,7 +289,7 @@ void CDorrithDlg::OnKillfocusZc() {
 void CDorrithDlg::OnKillfocusZp() {
     const auto before = m_Zp;
     if (!UpdateData(true) || m_Zp == before) return;   // leaving an unchanged field does nothing
-    m_strHint = kModeTexts[m_mode];
+    m_strHint = kModeTexts[static_cast<int>(m_mode)];
     if (m_Zp > 88) m_strHint += "\n    注意：建议针齿数不要大于88，否则很难保证机构传动能力和经济性。";
     if (m_Zp % 2 == 1) {
         fw::MessageBox("本程序只是用一齿差行星摆线传动，针齿数调整为偶数。", fw::MB_OK | fw::MB_ICONINFORMATION);
@@ -336,11 +336,11 @@ void CDorrithDlg::OnKillfocusDPin() {
             fw::MessageBox("请注意针齿可的结构强度是否可靠，若不合适，请重新调整针齿圆直径dp、\n针齿直径drp、中心距a或重新选择合适的K1值。",
                            fw::MB_OK | fw::MB_ICONINFORMATION);
         m_rrpm = m_dPin / 2;
-        if (m_mode == 4 && m_drp > 0 && m_drrp > 0) {
+        if (m_mode == Mode::EquidistantAndShift && m_drp > 0 && m_drrp > 0) {
             m_rrpm = m_dPin / 2 + m_drrp;
             setSideClearance(sideClearanceB(m_dp, m_a, m_dPin, m_Zc, m_drp, m_drrp));
         }
-        if (m_mode == 3 && m_drp > 0) setSideClearance(sideClearanceA(m_dp, m_a, m_dPin, m_Zc, m_drp));
+        if (m_mode == Mode::NegativeShift && m_drp > 0) setSideClearance(sideClearanceA(m_dp, m_a, m_dPin, m_Zc, m_drp));
         m_bits |= 0x40;
     }
     update();

@@ -45,7 +45,9 @@ public:
 
     void OnMakePdaData();
 
-    int m_mode = 0;
+    // The modification modes, the radios 1000 to 1004 in order.
+    enum class Mode { Theoretical, Angular, Equidistant, NegativeShift, EquidistantAndShift };
+    Mode m_mode = Mode::Theoretical;
     double m_delta = 0, m_drrp = 0, m_drp = 0, m_dc = 0, m_dj = 0;
     unsigned m_Zc = 5, m_Zp = 6;
     double m_i = 5, m_dp = 0, m_dPin = 0, m_a = 0.65, m_K1 = 0.42;

@@ -10,7 +10,7 @@ void addCexyPageTemplates(fw::Module& m) {
     constexpr std::uint32_t RO = style::ReadOnly;
     {
         using P = CCexyPropertyPage5;
-        m.addDialog({.id = P::IDD, .caption = "棒测量", .body = {
+        m.addDialog(page(P::IDD, "棒测量", {
             row({
                 group(IDC_STATIC, "传动副参数", {
                     field("短幅系数:  K1=", P::IDC_K1, "", RO),
@@ -35,11 +35,11 @@ void addCexyPageTemplates(fw::Module& m) {
             }),
             label("单位： mm、 °"),
             label("", P::IDC_HINT, style::Sunken),
-        }});
+        }));
     }
     {
         using P = CCexyPropertyPage6;
-        m.addDialog({.id = P::IDD, .caption = "强度校验", .body = {
+        m.addDialog(page(P::IDD, "强度校验", {
             row({
                 group(IDC_STATIC, "传动副参数和修形量", {
                     field("短幅系数: K1=", P::IDC_K1, "", RO),
@@ -77,7 +77,7 @@ void addCexyPageTemplates(fw::Module& m) {
             }),
             label("单位： mm、°、N·m、N、MPa"),
             label("先提取材料力学指标，或输入指标值，再起动“计算”钮。", P::IDC_HINT, style::Sunken | style::Multiline),
-        }});
+        }));
     }
 }
 

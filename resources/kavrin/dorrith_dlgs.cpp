@@ -10,7 +10,7 @@ void addDorrithTemplates(fw::Module& m) {
     using namespace fw;
     using D = CDorrithDlg;
     constexpr std::uint32_t RO = style::ReadOnly;
-    m.addDialog({.id = D::IDD, .caption = "《Ondrel》Kavrin 自定义行星摆线轮齿廓数据生成", .body = {
+    m.addDialog(dialog(D::IDD, "《Ondrel》Kavrin 自定义行星摆线轮齿廓数据生成", {
         label("   自定义生成内啮合等距短幅外摆线齿廓曲线数据，以供CAD生成齿廓图形，适用于行星摆线传动机构。\n   几何特性：K1≤1;\n   传动关系：Zp-Zc=1。",
               IDC_STATIC, style::Multiline),
         row({
@@ -48,9 +48,9 @@ void addDorrithTemplates(fw::Module& m) {
         label("  说明:", D::IDC_HINT, style::Sunken | style::Multiline),
         row({button(D::IDC_CALC, "计  算"), button(D::IDC_EXPORT, "输出CAD中绘图数据与报告"),
              defButton(IDOK, "完成并保存报告"), button(IDCANCEL, "取消")}),
-    }});
+    }));
     using P = ParametDlg;
-    m.addDialog({.id = P::IDD, .caption = "摆线轮齿廓短幅系数K1选择优化表", .body = {
+    m.addDialog(dialog(P::IDD, "摆线轮齿廓短幅系数K1选择优化表", {
         label("K1值选择影响提示："),
         label("    当摆线轮设计结果尺寸小承载扭矩能力不足、针齿壳结构强度不好、针齿太细等，需要调整短幅系数K1进行结构优化。\n    K1的影响关系：",
               IDC_STATIC, style::Multiline),
@@ -61,7 +61,7 @@ void addDorrithTemplates(fw::Module& m) {
         label("K1值优化选择范围："),
         listView(P::IDC_TABLE),
         defButton(IDOK, "确定"),
-    }});
+    }));
 }
 
 }  // namespace kavrin
