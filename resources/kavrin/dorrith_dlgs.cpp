@@ -50,7 +50,7 @@ void addDorrithTemplates(fw::Module& m) {
              defButton(IDOK, "完成并保存报告"), button(IDCANCEL, "取消")}),
     }));
     using P = ParametDlg;
-    m.addDialog(dialog(P::IDD, "摆线轮齿廓短幅系数K1选择优化表", {
+    DialogTemplate table = dialog(P::IDD, "摆线轮齿廓短幅系数K1选择优化表", {
         label("K1值选择影响提示："),
         label("    当摆线轮设计结果尺寸小承载扭矩能力不足、针齿壳结构强度不好、针齿太细等，需要调整短幅系数K1进行结构优化。\n    K1的影响关系：",
               IDC_STATIC, style::Multiline),
@@ -61,7 +61,9 @@ void addDorrithTemplates(fw::Module& m) {
         label("K1值优化选择范围："),
         listView(P::IDC_TABLE),
         defButton(IDOK, "确定"),
-    }));
+    });
+    table.size = Size{340, 250};   // the five columns of the table side by side
+    m.addDialog(table);
 }
 
 }  // namespace kavrin
