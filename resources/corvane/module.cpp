@@ -13,6 +13,8 @@ fw::Module& module() {
         addFactorDialogs(mod);
         addCyProofDlg(mod);
         addMeasureTemplates(mod);
+        addSmcyDlg(mod);
+        addSmcyBitmaps(mod);
         return mod;
     }();
     return m;
