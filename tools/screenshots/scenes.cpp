@@ -2,6 +2,9 @@
 // Add a scene: write a function below that builds the dialog (or sheet),
 // hands it to shooter.shoot(name, dlg, fill), and add one line to the list
 // in scenes() under its deliverable's heading. The PNG is <name>.png.
+#include <cstdlib>
+#include <filesystem>
+
 #include "samples.h"
 #include "shooter.h"
 #include "cycloid/cex_design.h"  // kavrin: cycloid design wizard
@@ -12,6 +15,9 @@
 #include "cycloid/cdest_cexd_k2_dlg.h"
 #include "cycloid/cdest_cexd_rp_dlg.h"
 #include "resources/kavrin/module.h"
+#include "cylindrical/calc/geometry_design.h"  // kavrin: profile CAD data tool
+#include "fw/file.h"
+#include "profiletool/ctool_cy_dwdata_dlg.h"
 #include "cylindrical/cy_geom_pro_sheet.h"  // corvane: geometry sheet
 #include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
 #include "cylindrical/cygeom_check_dlg.h"
@@ -402,6 +408,38 @@ void wormPreliminary(Shooter& shooter) {
 void contactChart1(Shooter& shooter) { contactChart<CCwZloDlg1>(shooter, "tarv-contact-chart-1"); }
 void contactChart2(Shooter& shooter) { contactChart<CCwZloDlg2>(shooter, "tarv-contact-chart-2"); }
 
+
+// ---- kavrin: the profile CAD data tool after reading a designed pair ----
+
+// The example pair (Z1 20, Z2 40, mn 2, αn 20°, x 0) written to a temporary
+// design file, typed into the path field and read.
+void profileTool(Shooter& shooter) {
+    cylindrical::CyGeomRecord g;
+    g.z1 = 20;
+    g.z2 = 40;
+    g.hand = cylindrical::kHandSpur;
+    g.mn = 2;
+    g.alphaNDeg = 20;
+    g.a = g.ad = 60;
+    g.alphaWtDeg = 20;
+    g.haStar = 1;
+    g.zv1 = 20;
+    g.zv2 = 40;
+    const char* tmp = std::getenv("KAVRIN_TEST_TMP");
+    const std::filesystem::path dir = std::filesystem::path(tmp ? tmp : "/tmp") / "screenshots";
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path file = dir / "example-pair.cyb";
+    if (!fw::writeFile(file, cylindrical::geometryDesignFileBytes(cylindrical::CyPreRecord{}, g, 0))) return;
+    using D = CToolCyDwdataDlg;
+    D dlg(nullptr);
+    shooter.shoot("kavrin-profile-tool", dlg, [file](fw::Dialog& d) {
+        d.userTyped(D::IDC_PATH, file.string());
+        d.userFocus(D::IDC_BROWSE);
+        d.userClick(D::IDC_READ);
+        d.userClick(D::IDC_Z2);
+    });
+}
+
 }  // namespace
 
 const std::vector<Scene>& scenes() {
@@ -418,6 +456,7 @@ const std::vector<Scene>& scenes() {
         {"kavrin-cycloid-rp", &cycloidRpDialog},
         {"kavrin-cycloid-bc", &cycloidBcDialog},
         {"kavrin-cycloid-a", &cycloidADialog},
+        {"kavrin-profile-tool", &profileTool},
         // corvane
         {"corvane-geometry-sheet-page1", &geometrySheetPage1},
         {"corvane-geometry-sheet-page2", &geometrySheetPage2},
