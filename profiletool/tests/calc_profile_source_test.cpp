@@ -198,6 +198,26 @@ TEST(ProfileSource, MeasurementKinds) {
         EXPECT_EQ(internal->zChoice, 1);
         EXPECT_EQ(internal->source.gearKind, 1);
     }
+    // A measured pair: both gears, the mesh from the record.
+    measurement::CyMeasureRecord pair = *loaded;
+    pair.type = 0;
+    pair.z[1] = 40;
+    pair.d[1] = 2 * pair.d[0];
+    pair.da[1] = pair.d[1] + 4;
+    pair.df[1] = pair.d[1] - 5;
+    pair.db[1] = 2 * pair.db[0];
+    pair.aw = 60;
+    auto external = readProfileSource(measurement::cyMeasureFileBytes(2, pair, kTime));
+    ASSERT_TRUE(external) << external.error().hint;
+    EXPECT_EQ(external->hint, std::string("所输入的数据是外啮合成对齿轮测量的几何数据。\n") + kHintChooseGear);
+    EXPECT_TRUE(external->z1Enabled && external->z2Enabled);
+    EXPECT_EQ(external->source.gears[1].z, 40);
+    pair.type = 1;
+    auto internalPair = readProfileSource(measurement::cyMeasureFileBytes(2, pair, kTime));
+    ASSERT_TRUE(internalPair) << internalPair.error().hint;
+    EXPECT_EQ(internalPair->hint, std::string("所输入的数据是内啮合成对齿轮对测量的几何数据。\n") + kHintChooseGear);
+    EXPECT_EQ(internalPair->source.gearKind, 1);
+
     auto badKind = measurement::cyMeasureFileBytes(1, m, kTime);
     const std::int32_t three = 3;
     std::memcpy(badKind.data() + 4, &three, 4);
