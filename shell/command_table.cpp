@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "fw/format.h"
 #include "fw/registry.h"
 #include "shell/calculator_commands.h"
 
@@ -14,6 +15,7 @@
 #include "cylindrical/invdlg.h"
 #include "measurement/cy_measure_one_dlg.h"
 #include "resources/kavrin/module.h"
+#include "measurement/cy_measure_tow_dlg.h"
 #include "shell/update/update_check.h"
 #include "profiletool/ctool_cy_dwdata_dlg.h"
 #include "smallmodule/csmcy_dlg.h"
@@ -37,7 +39,11 @@ void openHelpDocument(CKavrinView& view, const char* fileName) {
     }
     (void)view;
     std::filesystem::path dir(*folder);
-    fw::shellOpen(dir / fileName, dir);
+    std::filesystem::path file = dir / fileName;
+    // A document that is missing or cannot be shown is said so, never silence.
+    if (!fw::shellOpen(file, dir))
+        fw::MessageBox(fw::format("未能打开文档：\n%s\n请检查软件安装目录中的说明文档。", file.string().c_str()),
+                       MB_OK | MB_ICONEXCLAMATION);
 }
 
 void runUpdateCheck(CKavrinView&) {
@@ -71,7 +77,7 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32790, "根据测绘齿轮的测量值进行单个齿轮计算、校验、修正。\n单个齿轮测绘", "CCyMeasureOneDlg", "Corvane",
          R::ModalReport, true, runModalCalculator<CCyMeasureOneDlg>},
         {32791, "根据测绘齿轮的测量值进行成对齿轮计算、校验、修正。\n成对齿轮测绘", "CCYMeasureTowDlg", "Corvane",
-         R::ModalReport, false, calculatorNotAvailable},
+         R::ModalReport, true, runModalCalculator<CCYMeasureTowDlg>},
         {32809, "m=0.1~1.0小模数圆柱齿轮对计算，包括平行轴与交错轴。", "CSmcyDlg", "Corvane", R::ModalReport, true,
          runModalCalculator<CSmcyDlg>},
         {32787, "渐开线函数与压力角双向速算\ninvα", "CInvdlg", "Corvane", R::ModalTool, true,
