@@ -545,8 +545,8 @@ void CypreDlg::OnBnClickedLoad() {
     // Accepted: now the members, the shared paths and the fields change.
     applyRecord(loaded->record);
     m_dataPath = path.string();
-    g_strDataPath = m_dataPath;
-    g_strReportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
+    currentDesign().dataPath = m_dataPath;
+    currentDesign().reportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
     markCalculated();
     showFields();
 }
@@ -578,8 +578,8 @@ void CypreDlg::OnBnClickedSave() {
     }
     m_dataPath = name.path.string();
     m_strReportPath = report.string();
-    g_strDataPath = m_dataPath;
-    g_strReportPath = m_strReportPath;
+    currentDesign().dataPath = m_dataPath;
+    currentDesign().reportPath = m_strReportPath;
     m_saved = 1;
     fw::MessageBox(kavrin::savedNotice(report), MB_OK | MB_ICONINFORMATION);
     EndDialog(IDOK);

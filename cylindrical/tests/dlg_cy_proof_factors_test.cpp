@@ -469,7 +469,7 @@ TEST_F(ProofTest, WholeRunAppendsTheGoldenReport) {
     g.alphaWtDeg = 20.646896;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.golden);
-        resetCurrentDesign();
+        freshDesign();
         auto design = writeDesign("chain.cyb", g);
         auto report = data("chain.cyt");
         // What the geometry sheet's report buttons wrote before.
