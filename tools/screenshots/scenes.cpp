@@ -452,6 +452,14 @@ void wormPairPicture(Shooter& shooter) {
     CCwPicDlg dlg(CCwPicDlg::IDD_PAIR, nullptr);
     shooter.shoot("tarv-pair-picture", dlg);
 }
+void wormZc1Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC1, nullptr);
+    shooter.shoot("tarv-zc1-profile", dlg);
+}
+void wormZc3Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC3, nullptr);
+    shooter.shoot("tarv-zc3-profile", dlg);
+}
 
 // The rating of the worm chain with every stage shown.
 void wormRating(Shooter& shooter) {
@@ -520,6 +528,8 @@ const std::vector<Scene>& scenes() {
         {"tarv-preliminary", &wormPreliminary},
         {"tarv-ordinary-geometry-zi", &wormOrdinaryGeometry},
         {"tarv-pair-picture", &wormPairPicture},
+        {"tarv-zc1-profile", &wormZc1Profile},
+        {"tarv-zc3-profile", &wormZc3Profile},
         {"tarv-rating", &wormRating},
         {"tarv-contact-chart-1", &contactChart1},
         {"tarv-contact-chart-2", &contactChart2},
