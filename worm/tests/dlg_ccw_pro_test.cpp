@@ -11,6 +11,7 @@
 #include "fw/file.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
+#include "worm/calc/arc_geometry.h"
 #include "worm/calc/cw_file.h"
 #include "worm/ccw_ka_dlg.h"
 #include "worm/ccw_met_dlg.h"
@@ -279,6 +280,30 @@ TEST_F(CCwproDlgTest, TypedInputsSelfLockingAndTheChartRatio) {
         d.type(D::IDC_SPAN, "-5");
         d.leave();
         EXPECT_EQ(d.text(D::IDC_SPAN), "0");
+        leave(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+}
+
+// The ZC3 pair of the arc-worm vector at a' 132.5: γ' 9.4623°, not γ 11.3099°;
+// a file that cannot be read: "打开文件%s出错！".
+TEST_F(CCwproDlgTest, ZcPairTakesThePitchLeadAngle) {
+    auto pre = loadForPreliminary(fixture("cw_zc.cwb"));
+    ASSERT_TRUE(pre);
+    auto g = arc::zc3Start(pre->pre);
+    ASSERT_TRUE(g);
+    g->aw = 132.5;
+    ASSERT_TRUE(arc::zc3Calculate(*g));
+    const fs::path file = m_data / "zc3.cwb";
+    ASSERT_TRUE(fw::writeFile(file, geometryFileBytes(pre->pre, *g, 0)));
+    fs::create_directories(m_data / "folder.cwb");
+    int r = run([&](Running& d) {
+        load(d, file);
+        EXPECT_NEAR(num(d, D::IDC_GAMMA_W), 9.4623, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_D1W), "60");
+        m_s.expectMessage(msgOpenFailed(m_data / "folder.cwb"));
+        load(d, m_data / "folder.cwb");
+        EXPECT_EQ(d.text(D::IDC_D1W), "60");
         leave(d);
     });
     EXPECT_EQ(r, IDCANCEL);
