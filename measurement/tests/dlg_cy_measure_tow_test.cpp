@@ -220,3 +220,18 @@ TEST_F(MeasureTowDlgTest, InternalPairCheckWithCutters) {
     });
     EXPECT_EQ(readBytes(m_data / "ring.cyt"), readBytes(fixture("pair_internal_checked.cyt")));
 }
+
+// An xn1 edit keeps xnΣ and moves xn2; the hint names the measured values.
+TEST_F(MeasureTowDlgTest, ShiftEditRecomputesWithTheSameSum) {
+    run([&](Running& d) {
+        enterPair(d);
+        d.click(D::IDC_TRIAL);
+        const std::string sum = d.text(D::IDC_XN_SUM);
+        typeField(d, D::IDC_XN1, "0.1");
+        EXPECT_EQ(d.text(D::IDC_XN_SUM), sum);
+        EXPECT_EQ(d.text(D::IDC_XN2), "0.429771");
+        EXPECT_EQ(d.text(D::IDC_HINT),
+                  "你测量的da1=44.000,\nda2=84.000,\na'=61.000若误差可以接受,则采用计算结果，否则请重新调整。");
+        d.click(IDCANCEL);
+    });
+}
