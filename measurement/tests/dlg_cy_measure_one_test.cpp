@@ -406,6 +406,9 @@ TEST_F(MeasureOneDlgTest, CheckWithoutCuttersWritesTheHobbingLines) {
     m_s.onDialog(CutDlg::IDD, [](Running& c) { c.click(IDCANCEL); });
     m_s.answerSave(data);
     run([&](Running& d) {
+        d.type(D::IDC_TITLE, "测绘齿轮");
+        d.type(D::IDC_NUMBER, "CH-012");
+        d.date(D::IDC_DATE, {2026, 12, 10});
         enterZ12(d);
         EXPECT_FALSE(d.enabled(D::IDC_CHECK));
         d.click(D::IDC_TRIAL);
@@ -429,6 +432,7 @@ TEST_F(MeasureOneDlgTest, CheckWithoutCuttersWritesTheHobbingLines) {
                            "\t    小齿轮齿顶厚: Sa1 = 1.24 mm——OK!\r\n\r\n\r\n\t——OK——\r\n"),
               std::string::npos)
         << *report;
+    EXPECT_EQ(readBytes(m_data / "z12.cyt"), readBytes(fixture("single_z12_hobbed.cyt")));
 }
 
 TEST_F(MeasureOneDlgTest, StaleVerdictsAreNotReported) {
