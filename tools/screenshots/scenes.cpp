@@ -35,6 +35,8 @@
 #include "worm/ccw_gm_dlg.h"            // tarv: ordinary worm pair geometry
 #include "worm/ccw_pr_dlg.h"            // tarv: worm preliminary design
 #include "worm/ccw_pro_dlg.h"           // tarv: worm strength rating
+#include "worm/ccw_rating_dlgs.h"       // tarv: the rating's small dialogs
+#include "worm/cccw_gm_dlg.h"           // tarv: ZC3 geometry and its face-width dialog
 #include "worm/cw_pic_dlg.h"            // tarv: worm pair pictures
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 #include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
@@ -576,6 +578,32 @@ void wormPairPicture(Shooter& shooter) {
     CCwPicDlg dlg(CCwPicDlg::IDD_PAIR, nullptr);
     shooter.shoot("tarv-pair-picture", dlg);
 }
+// The ZC3 face width between its limits (k 13, m 5: 85 to 105), thumb at 25.
+void wormFaceWidth(Shooter& shooter) {
+    using D = CCcwB1Dlg;
+    D dlg(nullptr);
+    shooter.shoot("tarv-face-width", dlg, [](fw::Dialog& d) {
+        d.setText(D::IDC_LOW, "85");
+        d.setText(D::IDC_HIGH, "105");
+        d.trackbar(D::IDC_BAR).setRange(0, 50);
+        d.trackbar(D::IDC_BAR).setTicFreq(5);
+        d.trackbar(D::IDC_BAR).setPos(25);
+        d.setText(D::IDC_B1, "95");
+    });
+}
+void wormLifeFactor(Shooter& shooter) {
+    CCwZhDlg dlg(nullptr);
+    shooter.shoot("tarv-life-factor", dlg);
+}
+
+void wormZc1Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC1, nullptr);
+    shooter.shoot("tarv-zc1-profile", dlg);
+}
+void wormZc3Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC3, nullptr);
+    shooter.shoot("tarv-zc3-profile", dlg);
+}
 
 // The rating of the worm chain with every stage shown.
 void wormRating(Shooter& shooter) {
@@ -759,6 +787,10 @@ const std::vector<Scene>& scenes() {
         {"tarv-preliminary", &wormPreliminary},
         {"tarv-ordinary-geometry-zi", &wormOrdinaryGeometry},
         {"tarv-pair-picture", &wormPairPicture},
+        {"tarv-face-width", &wormFaceWidth},
+        {"tarv-life-factor", &wormLifeFactor},
+        {"tarv-zc1-profile", &wormZc1Profile},
+        {"tarv-zc3-profile", &wormZc3Profile},
         {"tarv-rating", &wormRating},
         {"tarv-contact-chart-1", &contactChart1},
         {"tarv-contact-chart-2", &contactChart2},
