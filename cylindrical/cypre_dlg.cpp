@@ -1,5 +1,6 @@
 #include "cylindrical/cypre_dlg.h"
 
+#include <cmath>
 #include <filesystem>
 #include <vector>
 
@@ -82,6 +83,7 @@ CypreDlg::CypreDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD, pare
 }
 
 bool CypreDlg::OnInitDialog() {
+    m_lastFinite = numbers();
     m_strDate = m_szDate = fw::todayText();
     for (int id : {IDC_PHID_SLIDER, IDC_K1_SLIDER, IDC_K2_SLIDER}) setupSlider(trackbar(id));
     showPhiDRange();
@@ -148,7 +150,24 @@ void CypreDlg::showK() {
     setText(IDC_K2, fw::format("%.6g", m_k2));
 }
 
+CypreDlg::Numbers CypreDlg::numbers() const {
+    return {m_i, m_t, m_ni, m_no, m_p, m_mn, m_ms, m_a, m_z1, m_z2, m_betaDeg, m_betaMin, m_betaSec};
+}
+
+void CypreDlg::setNumbers(const Numbers& n) {
+    m_i = n.i, m_t = n.t, m_ni = n.ni, m_no = n.no, m_p = n.p, m_mn = n.mn, m_ms = n.ms, m_a = n.a;
+    m_z1 = n.z1, m_z2 = n.z2, m_betaDeg = n.betaDeg, m_betaMin = n.betaMin, m_betaSec = n.betaSec;
+}
+
 void CypreDlg::showFields() {
+    const Numbers n = numbers();
+    if (std::isfinite(n.i) && std::isfinite(n.t) && std::isfinite(n.ni) && std::isfinite(n.no) &&
+        std::isfinite(n.p) && std::isfinite(n.mn) && std::isfinite(n.ms) && std::isfinite(n.a)) {
+        m_lastFinite = n;
+    } else {
+        setNumbers(m_lastFinite);
+        setHint(kMsgCalcError);
+    }
     UpdateData(false);
     showK();
     refreshCalculated();
@@ -416,6 +435,9 @@ void CypreDlg::OnDateKillFocus() { m_szDate = m_strDate = text(IDC_DATE); }
 // ---- calculation ----
 
 void CypreDlg::OnBnClickedCalc() {
+    // Every field is read whole first: a text that is no number ("12abc",
+    // "1e999") is refused with the framework's message, never half taken.
+    if (!takeFields()) return;
     auto r = preliminary(inputs());
     if (!r) {
         if (r.error().place == RefusalPlace::ModuleLabel) setText(IDC_MN_LABEL, r.error().message);
@@ -540,6 +562,7 @@ void CypreDlg::OnBnClickedLoad() {
 }
 
 void CypreDlg::OnBnClickedSave() {
+    if (!takeFields()) return;
     refreshCalculated();
     if (!m_calculated) {
         setHint(kMsgRecalculate);

@@ -121,6 +121,16 @@ private:
     void setBeta(const kavrin::AngleTriple& b);
     // Stale results: the inputs of the last calculation differ from the
     // current ones (as the fields show them).
+    // The numbers the handlers derive from each other, kept as they were
+    // when last shown finite: a handler whose result would be NaN or
+    // infinite (ni 1e308 gives P = inf) is refused and they come back.
+    struct Numbers {
+        double i, t, ni, no, p, mn, ms, a;
+        std::int32_t z1, z2, betaDeg, betaMin, betaSec;
+    };
+    Numbers numbers() const;
+    void setNumbers(const Numbers& n);
+    Numbers m_lastFinite{};
     void refreshCalculated();
     void markCalculated();
     cylindrical::CyPreRecord record() const;
