@@ -290,6 +290,27 @@ std::vector<std::uint8_t> measurementFile() {
     return head;
 }
 
+// A module whose derived values would be infinite is refused on page 1: the
+// page shows its last finite values and the refusal.
+TEST_F(GeomSheet, InfiniteDerivedValuesAreRefused) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        ASSERT_EQ(d.text(P1::IDC_AD), "60");
+        d.type(P1::IDC_MN, "1e308");
+        d.leave();
+        EXPECT_EQ(d.text(P1::IDC_RESULT), kMsgCalcError);
+        EXPECT_EQ(d.text(P1::IDC_MN), "2");
+        EXPECT_EQ(d.text(P1::IDC_AD), "60");
+        EXPECT_EQ(d.text(P1::IDC_MT), "2");
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+}
+
 TEST_F(GeomSheet, RefusedFilesChangeNothing) {
     CyPreRecord unfinished = examplePre();
     unfinished.status = 0;
