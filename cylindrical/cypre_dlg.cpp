@@ -240,6 +240,7 @@ void CypreDlg::OnEnKillfocusI() {
         m_i = t->i;
     }
     if (m_ni > 0 && m_i > 0) m_no = outputSpeed(m_ni, m_i);
+    torqueFollowsPower();
     showFields();
 }
 
@@ -255,6 +256,7 @@ void CypreDlg::OnEnKillfocusZ1() {
         m_z2 = t->z2;
         m_i = t->i;
         applyMode1Speeds();
+        torqueFollowsPower();
     }
     showFields();
 }
@@ -275,6 +277,7 @@ void CypreDlg::OnEnKillfocusZ2() {
         m_i = p.i;
     }
     applyMode1Speeds();
+    torqueFollowsPower();
     showFields();
 }
 
@@ -294,7 +297,10 @@ void CypreDlg::OnEnKillfocusNi() {
         showFields();
         return;
     }
-    if (m_t > 0) m_p = powerFromTorque(m_t, m_no);
+    // By power the torque follows P at the new output speed; a torque given
+    // directly gives the power.
+    if (m_loadMode == 0 && m_p > 0) torqueFollowsPower();
+    else if (m_loadMode != 0 && m_t > 0) m_p = powerFromTorque(m_t, m_no);
     else setHint(kMsgNoTorqueOrPower);
     showFields();
 }
@@ -334,6 +340,12 @@ void CypreDlg::OnEnKillfocusP() {
     if (!takeFields()) return;
     if (m_p > 0 && m_no > 0) m_t = torqueFromPower(m_p, m_no);
     showFields();
+}
+
+// By power (mode 0) the output torque is derived: it follows P and the output
+// speed after every accepted change of either, never the other way round.
+void CypreDlg::torqueFollowsPower() {
+    if (m_loadMode == 0 && m_p > 0 && m_no > 0) m_t = torqueFromPower(m_p, m_no);
 }
 
 void CypreDlg::OnEnKillfocusBeta() {
@@ -555,8 +567,8 @@ void CypreDlg::OnBnClickedLoad() {
     // Accepted: now the members, the shared paths and the fields change.
     applyRecord(loaded->record);
     m_dataPath = path.string();
-    g_strDataPath = m_dataPath;
-    g_strReportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
+    currentDesign().dataPath = m_dataPath;
+    currentDesign().reportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
     markCalculated();
     showFields();
 }
@@ -575,7 +587,7 @@ void CypreDlg::OnBnClickedSave() {
     if (fd.DoModal() != IDOK) return;
     auto name = kavrin::normaliseDataName(fd.path(), kavrin::kExtCyData);
     if (name.changed) fw::MessageBox(kavrin::renameNotice(fd.path(), name.path), MB_OK | MB_ICONINFORMATION);
-    const std::filesystem::path report = kavrin::saveReportName(name.path, kavrin::kExtCyReport);
+    const std::filesystem::path report = kavrin::designReportName(name.path, kavrin::kExtCyData, kavrin::kExtCyReport);
     const CyPreRecord rec = record();
     auto fileBytes = cyPreSaveBytes(rec, fw::nowSeconds());
     if (!fileBytes) return setHint(kMsgCalcError);
@@ -589,8 +601,8 @@ void CypreDlg::OnBnClickedSave() {
     }
     m_dataPath = name.path.string();
     m_strReportPath = report.string();
-    g_strDataPath = m_dataPath;
-    g_strReportPath = m_strReportPath;
+    currentDesign().dataPath = m_dataPath;
+    currentDesign().reportPath = m_strReportPath;
     m_saved = 1;
     fw::MessageBox(kavrin::savedNotice(report), MB_OK | MB_ICONINFORMATION);
     EndDialog(IDOK);

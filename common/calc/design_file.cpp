@@ -49,6 +49,12 @@ std::filesystem::path loadReportName(const std::filesystem::path& p, std::string
     return withFileName(p, name + std::string(reportExt));
 }
 
+std::filesystem::path designReportName(const std::filesystem::path& p, std::string_view dataExt,
+                                       std::string_view reportExt) {
+    if (hasDataExtension(p, dataExt)) return loadReportName(p, dataExt, reportExt);
+    return saveReportName(p, reportExt);
+}
+
 std::string savedNotice(const std::filesystem::path& report) {
     return fw::format("计算记录已以\n%s\n文件名输出报告！", report.string().c_str());
 }

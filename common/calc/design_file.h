@@ -52,6 +52,13 @@ bool hasDataExtension(const std::filesystem::path& p, std::string_view dataExt);
 std::filesystem::path loadReportName(const std::filesystem::path& p, std::string_view dataExt,
                                      std::string_view reportExt);
 
+// The report of a design file, named as the load names it: the file name up
+// to `dataExt` when it holds it ("x.v2.cyb" → "x.v2.cyt"), otherwise cut at
+// its first '.' (saveReportName). Every step of a chain names one design's
+// report alike, so its sections never split across two files.
+std::filesystem::path designReportName(const std::filesystem::path& p, std::string_view dataExt,
+                                       std::string_view reportExt);
+
 // Save, step 7: "计算记录已以\n%s\n文件名输出报告！"
 std::string savedNotice(const std::filesystem::path& report);
 

@@ -135,6 +135,13 @@ fw::Expected<Characteristic, std::string> characteristic(const CharacteristicInp
     return c;
 }
 
+void refreshContactRatios(CyGeomRecord& r) {
+    if (r.epsAlpha == 0 && r.epsBeta == 0) return;
+    auto c = characteristic(characteristicInput(r), kPinFactorListing);
+    r.epsAlpha = c ? c->epsAlpha : 0;
+    r.epsBeta = c ? c->epsBeta : 0;
+}
+
 FaceWidthChange faceWidthChanged(double b, double psiD, double mt, int z1) {
     FaceWidthChange f{b, psiD, b < psiD * mt * z1};
     double d1 = mt * z1;

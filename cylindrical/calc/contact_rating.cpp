@@ -258,7 +258,9 @@ RatingResult<RoughnessFactor> roughnessFactor(const RoughnessInput& in) {
     if (in.limitClass < 0 || in.limitClass > 4) return fw::unexpected(invalidDataMessage());
     const auto k = static_cast<std::size_t>(in.limitClass);
     RoughnessFactor out;
-    out.a = (toothSum(in.z1, in.z2, in.mesh) / 2) * in.mn / std::cos(degToRad(in.betaDeg));
+    out.a = in.recordCentreDistance && *in.recordCentreDistance > 0
+                ? *in.recordCentreDistance
+                : (toothSum(in.z1, in.z2, in.mesh) / 2) * in.mn / std::cos(degToRad(in.betaDeg));
     out.f = roughnessDistanceFactor(out.a);
     out.zR = usableOrZero(c0[k] - c1[k] * std::log(in.ra * out.f));
     return out;

@@ -134,9 +134,14 @@ struct RoughnessInput {
     MeshType mesh = MeshType::External;
     double mn = 0;
     double betaDeg = 0;
+    // The centre distance of the loaded geometry record (mm), given when the
+    // design came from a geometry file and is unchanged since (as ZH takes
+    // the record's αwt); otherwise a follows from the whole-number half of
+    // the tooth sum.
+    std::optional<double> recordCentreDistance;
 };
 struct RoughnessFactor {
-    double a = 0;  // ⌊S/2⌋ · mn / cos β, mm
+    double a = 0;  // the record's centre distance, or ⌊S/2⌋ · mn / cos β, mm
     double f = 0;
     double zR = 0;
 };

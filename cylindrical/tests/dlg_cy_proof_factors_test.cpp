@@ -161,6 +161,34 @@ TEST_F(ProofTest, ZoneFactorTypedAndLoaded) {
     dlg.DoModal();
 }
 
+// A loaded design counts as unchanged only with its own mesh type; while it
+// is, ZR takes the record's centre distance as ZH takes its αwt. Class 4,
+// Ra 3.2: record a 150 mm gives f 0.8; the tooth-sum half gives a 60
+// (external) or 20 (internal) mm, both below 100: f 0.9286.
+TEST_F(ProofTest, RoughnessTakesTheLoadedCentreDistance) {
+    CyGeomRecord g = exampleGeom();
+    g.a = 150;
+    auto file = writeDesign("wide.cyb", g);
+    fwtest::Session s;
+    for (int i = 0; i < 2; ++i) answerTorque(s, "1450", "10");
+    s.answerOpen(file);
+    for (int i = 0; i < 2; ++i) ok(s, kZrDlg);
+    s.onDialog(D::IDD, [](fwtest::Running& d) {
+        ASSERT_TRUE(d.click(D::IDC_LOAD));
+        computeForces(d, false);
+        ASSERT_TRUE(d.click(D::IDC_ZR_BTN));
+        EXPECT_NEAR(num(d, D::IDC_ZR), 1.02227 - 0.0516571 * std::log(3.2 * 0.8), 1e-9) << "the record's a";
+        d.click(D::IDC_INTERNAL);
+        computeForces(d, false);
+        ASSERT_TRUE(d.click(D::IDC_ZR_BTN));
+        EXPECT_NEAR(num(d, D::IDC_ZR), 1.02227 - 0.0516571 * std::log(3.2 * 0.9286), 1e-9)
+            << "another mesh type is another design";
+        d.end(fw::IDCANCEL);
+    });
+    D dlg(nullptr);
+    dlg.DoModal();
+}
+
 TEST_F(ProofTest, WorkHardeningRefreshesItsBitAlsoOnCancel) {
     fwtest::Session s;
     answerTorque(s, "1450", "10");
@@ -441,7 +469,7 @@ TEST_F(ProofTest, WholeRunAppendsTheGoldenReport) {
     g.alphaWtDeg = 20.646896;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.golden);
-        resetCurrentDesign();
+        freshDesign();
         auto design = writeDesign("chain.cyb", g);
         auto report = data("chain.cyt");
         // What the geometry sheet's report buttons wrote before.

@@ -57,6 +57,37 @@ TEST(Dialog, TemplateBuildsEveryControlKindInItsInitialState) {
     EXPECT_EQ(dlg.m_second, 0);
 }
 
+// The enum form of the radio exchange: loading checks the enumerator's radio,
+// saving reads the checked one back; with none checked the member keeps its value.
+TEST(Dialog, RadioExchangeBindsAnEnum) {
+    enum class Tooth { Straight, Curved, Skew };
+    struct EnumDlg : SampleDlg {
+        void DoDataExchange(fw::Exchange& dx) override {
+            SampleDlg::DoDataExchange(dx);
+            dx.radio(IDC_R0, tooth);
+        }
+        Tooth tooth = Tooth::Curved;
+    };
+    fwtest::Session s;
+    s.onDialog(IDD_SAMPLE, [](Running& d) {
+        EXPECT_TRUE(d.checked(IDC_R1));
+        EXPECT_FALSE(d.checked(IDC_R0));
+        d.click(IDC_R2);
+        d.click(IDOK);
+    });
+    EnumDlg dlg;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.tooth, Tooth::Skew);
+
+    s.onDialog(IDD_SAMPLE, [&](Running& d) {
+        for (int id : {IDC_R0, IDC_R1, IDC_R2}) d.dialog().setCheck(id, false);
+        EXPECT_TRUE(d.dialog().UpdateData(true));
+        d.end(IDCANCEL);
+    });
+    dlg.DoModal();
+    EXPECT_EQ(dlg.tooth, Tooth::Skew);
+}
+
 TEST(Dialog, FocusMovesDeliverKillFocusBeforeTheActionThatMovedIt) {
     struct Case {
         const char* name;

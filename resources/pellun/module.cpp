@@ -7,6 +7,10 @@ fw::Module& module() {
         fw::Module mod("pellun");
         addStrings(mod);
         addKaDlg(mod);
+        addChartDlgs(mod);
+        addFaceLoadDlgs(mod);
+        addCharts(mod);
+        addPellunType(mod);
         return mod;
     }();
     return m;

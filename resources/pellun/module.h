@@ -11,5 +11,9 @@ fw::Module& module();
 // (Add a line here and one in module.cpp for every new resource file.)
 void addStrings(fw::Module& m);
 void addKaDlg(fw::Module& m);  // ka_dlg.cpp: the application factor dialog
+void addChartDlgs(fw::Module& m);     // chart_dlgs.cpp: the chart reading dialogs
+void addFaceLoadDlgs(fw::Module& m);  // face_load_dlgs.cpp: KHβ and Kwβ
+void addCharts(fw::Module& m);        // charts.cpp: the chart pictures
+void addPellunType(fw::Module& m);    // pellun_type.cpp: the preliminary design
 
 }  // namespace pellun
