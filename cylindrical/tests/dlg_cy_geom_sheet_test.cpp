@@ -298,11 +298,11 @@ TEST_F(GeomSheet, RefusedFilesChangeNothing) {
     z1Negative.z1 = -5;
     mnAbsurd.mn = -5e303;
     setExampleDesign();
-    CyGeomRecord minutes75 = g_curGeomRecord, hugeModule = g_curGeomRecord;
+    CyGeomRecord minutes75 = currentDesign().geom, hugeModule = currentDesign().geom;
     minutes75.betaMin = 75;
     hugeModule.mn = 1e307;  // finite, but (Z1 + Z2)·mt would not be
-    const CyPreRecord goodPre = g_curPreRecord;
-    resetCurrentDesign();
+    const CyPreRecord goodPre = currentDesign().pre;
+    currentDesign() = CurrentDesign{};
     struct Case {
         const char* name;
         int button;

@@ -619,7 +619,7 @@ TEST_F(CypreDlgTest, LoadedValuesPassTheFieldsChecks) {
             EXPECT_EQ(d.text(D::IDC_NI), "0");
             cancelAndLeave(d);
         });
-        EXPECT_EQ(g_strDataPath, "sentinel.cyb");
+        EXPECT_EQ(design().dataPath, "sentinel.cyb");
     }
     // The example itself loads (the checks refuse nothing a save writes).
     writeBytes(m_data / "good.cyb", full);
@@ -629,10 +629,10 @@ TEST_F(CypreDlgTest, LoadedValuesPassTheFieldsChecks) {
         EXPECT_EQ(d.text(D::IDC_Z1), "20");
         cancelAndLeave(d);
     });
-    EXPECT_EQ(g_strDataPath, (m_data / "good.cyb").string());
+    EXPECT_EQ(design().dataPath, (m_data / "good.cyb").string());
 
     // A FIFO named .cyb: refused without waiting for a writer.
-    g_strDataPath = "sentinel.cyb";
+    design().dataPath = "sentinel.cyb";
     const fs::path fifo = m_data / "pipe.cyb";
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     m_s.answerOpen(fifo);
@@ -644,7 +644,7 @@ TEST_F(CypreDlgTest, LoadedValuesPassTheFieldsChecks) {
     });
     ASSERT_FALSE(m_s.messages().empty());
     EXPECT_EQ(m_s.messages()[m_s.messages().size() - 2].text, "不能打开文件" + fifo.string() + ",ERROR = 6");
-    EXPECT_EQ(g_strDataPath, "sentinel.cyb");
+    EXPECT_EQ(design().dataPath, "sentinel.cyb");
 }
 
 // T, no, σHP and σFP take their whole text or nothing: a text that is no
