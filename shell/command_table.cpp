@@ -15,8 +15,11 @@
 #include "measurement/cy_measure_one_dlg.h"
 #include "resources/kavrin/module.h"
 #include "shell/update/update_check.h"
+#include "profiletool/ctool_cy_dwdata_dlg.h"
 #include "smallmodule/csmcy_dlg.h"
+#include "worm/ccw_gm_dlg.h"
 #include "worm/ccw_pr_dlg.h"
+#include "worm/ccw_pro_dlg.h"
 
 void calculatorNotAvailable(CKavrinView&) { fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION); }
 
@@ -87,20 +90,20 @@ const std::vector<CalculatorCommand>& commandTable() {
         // ---- Worm drives (Tarv) ----
         {32781, "确定蜗杆蜗轮对的预定参数值与最小中心距\n预定参数", "CcwPrDlg", "Tarv", R::ModalReport, true,
          runModalCalculator<CcwPrDlg>},
-        {32782, "确定普通圆柱蜗杆蜗轮的几何参数值\n普通蜗杆几何计算", "CCwGmDlg", "Tarv", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32782, "确定普通圆柱蜗杆蜗轮的几何参数值\n普通蜗杆几何计算", "CCwGmDlg", "Tarv", R::ModalReport, true,
+         runModalCalculator<CCwGmDlg>},
         {32783, "确定圆环面包络圆弧圆柱蜗杆蜗轮的几何参数值\n圆环包几何计算", "CC1cwGmDlg", "Tarv", R::ModalReport,
          false, calculatorNotAvailable},
         {32784, "确定轴面圆弧圆柱蜗杆蜗轮的几何参数值\n轴面圆弧几何计算", "CCcwGmdlg", "Tarv", R::ModalReport, false,
          calculatorNotAvailable},
-        {32785, "圆柱蜗杆的受力分析和强度计算\n强度计算", "CCwproDlg", "Tarv", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32785, "圆柱蜗杆的受力分析和强度计算\n强度计算", "CCwproDlg", "Tarv", R::ModalReport, true,
+         runModalCalculator<CCwproDlg>},
         // ---- Cycloid drives and the CAD data tool (Kavrin) ----
         {32786, "一齿差行星摆线针轮传动优化设计", "CCexyPropertySheet", "Kavrin", R::Wizard, true, runCexyWizard},
         {32796, "一齿差摆线轮自定义参数设计并产生CAD齿廓数据", "CDorrithDlg", "Kavrin", R::ModalReport, false,
          calculatorNotAvailable},
-        {32800, "输出渐开线齿轮端面齿廓CAD数据", "CToolCyDwdataDlg", "Kavrin", R::ModalTool, false,
-         calculatorNotAvailable},
+        {32800, "输出渐开线齿轮端面齿廓CAD数据", "CToolCyDwdataDlg", "Kavrin", R::ModalTool, true,
+         runModalTool<CToolCyDwdataDlg>},
         // ---- Documents and the update check ----
         {32789, "打开软件界面的操作说明文档", "manual", "", R::HelpDocument, true, help32789},
         {32798, "提供计算实例参考文档", "worked examples", "", R::HelpDocument, true, help32798},

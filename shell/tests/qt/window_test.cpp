@@ -2,6 +2,7 @@
 // every toolbar button and menu item, every menu opened, every calculator of
 // the command table opened from its menu and cancelled, two reports switched
 // from the Window menu and by key, print preview; the program stays alive.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -58,7 +59,8 @@ void pump(int ms = 0) {
 
 fs::path testDir() {
     const char* base = std::getenv("KAVRIN_TEST_TMP");
-    return fs::path(base ? base : "/tmp") / "shell-qt-window";
+    // One folder per test process: ctest runs the tests side by side.
+    return fs::path(base ? base : "/tmp") / ("shell-qt-window." + std::to_string(::getpid()));
 }
 
 QApplication& qtApp() {
