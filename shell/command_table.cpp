@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "fw/format.h"
 #include "fw/registry.h"
 #include "shell/calculator_commands.h"
 
@@ -14,9 +15,12 @@
 #include "cylindrical/invdlg.h"
 #include "measurement/cy_measure_one_dlg.h"
 #include "resources/kavrin/module.h"
+#include "measurement/cy_measure_tow_dlg.h"
 #include "shell/update/update_check.h"
 #include "profiletool/ctool_cy_dwdata_dlg.h"
 #include "smallmodule/csmcy_dlg.h"
+#include "worm/cc1cw_gm_dlg.h"
+#include "worm/cccw_gm_dlg.h"
 #include "worm/ccw_gm_dlg.h"
 #include "worm/ccw_pr_dlg.h"
 #include "worm/ccw_pro_dlg.h"
@@ -37,7 +41,11 @@ void openHelpDocument(CKavrinView& view, const char* fileName) {
     }
     (void)view;
     std::filesystem::path dir(*folder);
-    fw::shellOpen(dir / fileName, dir);
+    std::filesystem::path file = dir / fileName;
+    // A document that is missing or cannot be shown is said so, never silence.
+    if (!fw::shellOpen(file, dir))
+        fw::MessageBox(fw::format("未能打开文档：\n%s\n请检查软件安装目录中的说明文档。", file.string().c_str()),
+                       MB_OK | MB_ICONEXCLAMATION);
 }
 
 void runUpdateCheck(CKavrinView&) {
@@ -71,7 +79,7 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32790, "根据测绘齿轮的测量值进行单个齿轮计算、校验、修正。\n单个齿轮测绘", "CCyMeasureOneDlg", "Corvane",
          R::ModalReport, true, runModalCalculator<CCyMeasureOneDlg>},
         {32791, "根据测绘齿轮的测量值进行成对齿轮计算、校验、修正。\n成对齿轮测绘", "CCYMeasureTowDlg", "Corvane",
-         R::ModalReport, false, calculatorNotAvailable},
+         R::ModalReport, true, runModalCalculator<CCYMeasureTowDlg>},
         {32809, "m=0.1~1.0小模数圆柱齿轮对计算，包括平行轴与交错轴。", "CSmcyDlg", "Corvane", R::ModalReport, true,
          runModalCalculator<CSmcyDlg>},
         {32787, "渐开线函数与压力角双向速算\ninvα", "CInvdlg", "Corvane", R::ModalTool, true,
@@ -93,9 +101,9 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32782, "确定普通圆柱蜗杆蜗轮的几何参数值\n普通蜗杆几何计算", "CCwGmDlg", "Tarv", R::ModalReport, true,
          runModalCalculator<CCwGmDlg>},
         {32783, "确定圆环面包络圆弧圆柱蜗杆蜗轮的几何参数值\n圆环包几何计算", "CC1cwGmDlg", "Tarv", R::ModalReport,
-         false, calculatorNotAvailable},
-        {32784, "确定轴面圆弧圆柱蜗杆蜗轮的几何参数值\n轴面圆弧几何计算", "CCcwGmdlg", "Tarv", R::ModalReport, false,
-         calculatorNotAvailable},
+         true, runModalCalculator<CC1cwGmDlg>},
+        {32784, "确定轴面圆弧圆柱蜗杆蜗轮的几何参数值\n轴面圆弧几何计算", "CCcwGmdlg", "Tarv", R::ModalReport, true,
+         runModalCalculator<CCcwGmdlg>},
         {32785, "圆柱蜗杆的受力分析和强度计算\n强度计算", "CCwproDlg", "Tarv", R::ModalReport, true,
          runModalCalculator<CCwproDlg>},
         // ---- Cycloid drives and the CAD data tool (Kavrin) ----

@@ -2,6 +2,9 @@
 // Add a scene: write a function below that builds the dialog (or sheet),
 // hands it to shooter.shoot(name, dlg, fill), and add one line to the list
 // in scenes() under its deliverable's heading. The PNG is <name>.png.
+#include <cstdlib>
+#include <filesystem>
+
 #include "samples.h"
 #include "shooter.h"
 #include "cycloid/cex_design.h"  // kavrin: cycloid design wizard
@@ -14,6 +17,9 @@
 #include "cycloid/ccdest_part_mat_dlg.h"
 #include "cycloid/cdest_part_di_dlg.h"
 #include "resources/kavrin/module.h"
+#include "cylindrical/calc/geometry_design.h"  // kavrin: profile CAD data tool
+#include "fw/file.h"
+#include "profiletool/ctool_cy_dwdata_dlg.h"
 #include "cylindrical/cy_geom_pro_sheet.h"  // corvane: geometry sheet
 #include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
 #include "cylindrical/cygeom_check_dlg.h"
@@ -29,8 +35,21 @@
 #include "worm/ccw_gm_dlg.h"            // tarv: ordinary worm pair geometry
 #include "worm/ccw_pr_dlg.h"            // tarv: worm preliminary design
 #include "worm/ccw_pro_dlg.h"           // tarv: worm strength rating
+#include "worm/ccw_rating_dlgs.h"       // tarv: the rating's small dialogs
+#include "worm/cccw_gm_dlg.h"           // tarv: ZC3 geometry and its face-width dialog
 #include "worm/cw_pic_dlg.h"            // tarv: worm pair pictures
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
+#include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
+#include "bevel/preliminary/a196_dlg.h"  // pellun: chart dialogs
+#include "bevel/preliminary/a197_dlg.h"
+#include "bevel/preliminary/a198_dlg.h"
+#include "bevel/preliminary/a199_dlg.h"
+#include "bevel/preliminary/c80_dlg.h"
+#include "bevel/preliminary/c81_dlg.h"
+#include "bevel/preliminary/yf_dlg.h"
+#include "bevel/preliminary/khbita_dlg.h"  // pellun: face load factors
+#include "bevel/preliminary/kwbita_dlg.h"
+#include "bevel/preliminary/pellun_type.h"  // pellun: preliminary design
 
 namespace shots {
 
@@ -559,6 +578,32 @@ void wormPairPicture(Shooter& shooter) {
     CCwPicDlg dlg(CCwPicDlg::IDD_PAIR, nullptr);
     shooter.shoot("tarv-pair-picture", dlg);
 }
+// The ZC3 face width between its limits (k 13, m 5: 85 to 105), thumb at 25.
+void wormFaceWidth(Shooter& shooter) {
+    using D = CCcwB1Dlg;
+    D dlg(nullptr);
+    shooter.shoot("tarv-face-width", dlg, [](fw::Dialog& d) {
+        d.setText(D::IDC_LOW, "85");
+        d.setText(D::IDC_HIGH, "105");
+        d.trackbar(D::IDC_BAR).setRange(0, 50);
+        d.trackbar(D::IDC_BAR).setTicFreq(5);
+        d.trackbar(D::IDC_BAR).setPos(25);
+        d.setText(D::IDC_B1, "95");
+    });
+}
+void wormLifeFactor(Shooter& shooter) {
+    CCwZhDlg dlg(nullptr);
+    shooter.shoot("tarv-life-factor", dlg);
+}
+
+void wormZc1Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC1, nullptr);
+    shooter.shoot("tarv-zc1-profile", dlg);
+}
+void wormZc3Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC3, nullptr);
+    shooter.shoot("tarv-zc3-profile", dlg);
+}
 
 // The rating of the worm chain with every stage shown.
 void wormRating(Shooter& shooter) {
@@ -588,7 +633,115 @@ void wormRating(Shooter& shooter) {
 void contactChart1(Shooter& shooter) { contactChart<CCwZloDlg1>(shooter, "tarv-contact-chart-1"); }
 void contactChart2(Shooter& shooter) { contactChart<CCwZloDlg2>(shooter, "tarv-contact-chart-2"); }
 
+
+// ---- kavrin: the profile CAD data tool after reading a designed pair ----
+
+// The example pair (Z1 20, Z2 40, mn 2, αn 20°, x 0) written to a temporary
+// design file, typed into the path field and read.
+void profileTool(Shooter& shooter) {
+    cylindrical::CyGeomRecord g;
+    g.z1 = 20;
+    g.z2 = 40;
+    g.hand = cylindrical::kHandSpur;
+    g.mn = 2;
+    g.alphaNDeg = 20;
+    g.a = g.ad = 60;
+    g.alphaWtDeg = 20;
+    g.haStar = 1;
+    g.zv1 = 20;
+    g.zv2 = 40;
+    const char* tmp = std::getenv("KAVRIN_TEST_TMP");
+    const std::filesystem::path dir = std::filesystem::path(tmp ? tmp : "/tmp") / "screenshots";
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path file = dir / "example-pair.cyb";
+    if (!fw::writeFile(file, cylindrical::geometryDesignFileBytes(cylindrical::CyPreRecord{}, g, 0))) return;
+    using D = CToolCyDwdataDlg;
+    D dlg(nullptr);
+    shooter.shoot("kavrin-profile-tool", dlg, [file](fw::Dialog& d) {
+        d.userTyped(D::IDC_PATH, file.string());
+        d.userFocus(D::IDC_BROWSE);
+        d.userClick(D::IDC_READ);
+        d.userClick(D::IDC_Z2);
+    });
+}
+
+// ---- corvane: the gear pair measurement after a trial (a' 61) ----
+
+void measureTowDialog(Shooter& shooter) {
+    using D = CCYMeasureTowDlg;
+    D dlg(nullptr);
+    shooter.shoot("corvane-measure-pair", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_TITLE, "测绘齿轮对");
+        for (auto [id, text] : {std::pair{D::IDC_MN, "2"}, {D::IDC_Z1, "20"}, {D::IDC_DA1, "44"}, {D::IDC_Z2, "40"},
+                                {D::IDC_DA2, "84"}, {D::IDC_AW, "61"}}) {
+            d.userFocus(id);
+            d.userTyped(id, text);
+        }
+        d.userFocus(D::IDC_TITLE);
+        d.userClick(D::IDC_TRIAL);
+    });
+}
+
 }  // namespace
+
+// ---- pellun: the bevel preliminary design and its charts ----
+
+// The example pair (spiral Gleason, Z1 20, Z2 50, n1 1450, T 500), then the
+// shifts, the form factor 2.5 and the module computed.
+void pellunPreliminary(Shooter& shooter) {
+    using D = CPellunType;
+    D dlg(nullptr);
+    shooter.shoot("pellun-preliminary", dlg, [](fw::Dialog& d) {
+        d.userClick(D::IDC_SYSTEM + 4);
+        const std::pair<int, const char*> inputs[] = {
+            {D::IDC_TITLE, "电动葫芦弧齿锥齿轮副"}, {D::IDC_NUMBER, "KV-B01"}, {D::IDC_DATE, "2025年12月10日"},
+            {D::IDC_Z1, "20"}, {D::IDC_Z2, "50"}, {D::IDC_N1, "1450"}, {D::IDC_T, "500"}, {D::IDC_KA, "1.25"},
+            {D::IDC_KHB, "1.5"}, {D::IDC_KWB, "1.35"}, {D::IDC_SIGMA_H, "1500"}, {D::IDC_SIGMA_F, "480"}};
+        for (const auto& [id, text] : inputs) d.userTyped(id, text);
+        for (const auto& [id, text] : {std::pair{D::IDC_X1, "0.3276"}, {D::IDC_XT1, "0.045"}, {D::IDC_YF, "2.5"}}) {
+            d.userFocus(D::IDC_TITLE);  // the field before takes its entry
+            d.userTyped(id, text);
+        }
+        d.userFocus(D::IDC_TITLE);
+        d.userClick(D::IDC_MODULE);
+    });
+}
+
+// A chart at an input with the cross-hair at vertical position 100.
+template <class Dlg>
+void ratioChart(Shooter& shooter, const char* name, double u, int z) {
+    Dlg dlg(nullptr);
+    dlg.prepare(u, z);
+    shooter.shoot(name, dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(Dlg::IDC_V_SLIDER, 100);
+        d.userTrackbarRelease(Dlg::IDC_V_SLIDER);
+    });
+}
+void chartA196(Shooter& s) { ratioChart<CA196Dlg>(s, "pellun-chart-3006", 2.5, 20); }
+void chartA198(Shooter& s) { ratioChart<CA198Dlg>(s, "pellun-chart-3010", 2.5, 20); }
+void chartA197(Shooter& s) { ratioChart<CA197Dlg>(s, "pellun-chart-3017", 3.5, 20); }
+void chartA199(Shooter& s) { ratioChart<CA199Dlg>(s, "pellun-chart-3020", 3.5, 20); }
+void chartC80(Shooter& s) { ratioChart<CC80Dlg>(s, "pellun-chart-3013", 2.5, 20); }
+void chartC81(Shooter& s) { ratioChart<CC81Dlg>(s, "pellun-chart-3019", 2.5, 20); }
+
+// The form factor chart at Zv 39.19, χ1 0.33, βm 35°, read at 147.
+void chartYf(Shooter& shooter) {
+    CYfDlg dlg(nullptr);
+    dlg.prepare(0.702219, 35, 39.189113, 0.3276);
+    shooter.shoot("pellun-chart-3039", dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(CYfDlg::IDC_V_SLIDER, 147);
+        d.userTrackbarRelease(CYfDlg::IDC_V_SLIDER);
+    });
+}
+
+void faceLoadContact(Shooter& shooter) {
+    CKhbitaDlg dlg(nullptr);
+    shooter.shoot("pellun-face-load-3047", dlg);
+}
+void faceLoadBending(Shooter& shooter) {
+    CKwbitaDlg dlg(nullptr);
+    shooter.shoot("pellun-face-load-3049", dlg, [](fw::Dialog& d) { d.userClick(1007); });
+}
 
 const std::vector<Scene>& scenes() {
     static const std::vector<Scene> list = {
@@ -609,6 +762,7 @@ const std::vector<Scene>& scenes() {
         {"kavrin-cycloid-material", &cycloidMaterialDialog},
         {"kavrin-cycloid-page3", &cycloidPage3},
         {"kavrin-cycloid-page4", &cycloidPage4},
+        {"kavrin-profile-tool", &profileTool},
         // corvane
         {"corvane-geometry-sheet-page1", &geometrySheetPage1},
         {"corvane-geometry-sheet-page2", &geometrySheetPage2},
@@ -626,15 +780,31 @@ const std::vector<Scene>& scenes() {
         {"corvane-small-module-pattern2", &smallModule2},
         {"corvane-small-module-pattern3", &smallModule3},
         {"corvane-small-module-split", &smallModuleSplit},
+        {"corvane-measure-pair", &measureTowDialog},
         // pellun
         // belmar, sirrow
         // tarv
         {"tarv-preliminary", &wormPreliminary},
         {"tarv-ordinary-geometry-zi", &wormOrdinaryGeometry},
         {"tarv-pair-picture", &wormPairPicture},
+        {"tarv-face-width", &wormFaceWidth},
+        {"tarv-life-factor", &wormLifeFactor},
+        {"tarv-zc1-profile", &wormZc1Profile},
+        {"tarv-zc3-profile", &wormZc3Profile},
         {"tarv-rating", &wormRating},
         {"tarv-contact-chart-1", &contactChart1},
         {"tarv-contact-chart-2", &contactChart2},
+        {"pellun-preliminary", &pellunPreliminary},
+        {"pellun-chart-3006", &chartA196},
+        {"pellun-chart-3010", &chartA198},
+        {"pellun-chart-3017", &chartA197},
+        {"pellun-chart-3020", &chartA199},
+        {"pellun-chart-3013", &chartC80},
+        {"pellun-chart-3019", &chartC81},
+        {"pellun-chart-3039", &chartYf},
+        {"pellun-face-load-3047", &faceLoadContact},
+        {"pellun-face-load-3049", &faceLoadBending},
+        // belmar, sirrow, tarv
     };
     return list;
 }

@@ -114,6 +114,7 @@ struct PrintRequest {
     std::string text;          // UTF-8, "\n" lines
     bool preview = false;
     bool setupOnly = false;    // the print setup dialog
+    std::string jobName{};     // the print job's document name (a PDF's file name); empty: title
 };
 bool print(const PrintRequest& job);
 
