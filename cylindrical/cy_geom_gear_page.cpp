@@ -40,7 +40,7 @@ void CyGeomGearPage::DoDataExchange(fw::Exchange& dx) {
 }
 
 bool CyGeomGearPage::OnSetActive() {
-    const CyGeomRecord& g = g_curGeomRecord;
+    const CyGeomRecord& g = currentDesign().geom;
     m_in = pairGeometryInput(g);
     m_cStarIndex = std::clamp(g.cStarIndex, 0, kCStarCount - 1);
     m_hand = std::clamp(g.hand, 0, kHandCount - 1);
@@ -50,8 +50,8 @@ bool CyGeomGearPage::OnSetActive() {
     m_alphaDeg = g.alphaNDeg, m_alphaMin = g.alphaNMin, m_alphaSec = g.alphaNSec;
     setText(m_ids.meshLabel, meshLabel(g.meshType));
     enable(m_ids.hand, g.meshType != kMeshInternal);
-    m_strTitle = gearPageTitle(g_strTitle, m_side, g.meshType);
-    m_strNumber = gearPageNumber(g_strDrawingNo, m_side);
+    m_strTitle = gearPageTitle(currentDesign().title, m_side, g.meshType);
+    m_strNumber = gearPageNumber(currentDesign().drawingNo, m_side);
     UpdateData(false);
     return fw::PropertyPage::OnSetActive();
 }
@@ -59,12 +59,12 @@ bool CyGeomGearPage::OnSetActive() {
 void CyGeomGearPage::OnCbnSelchangeCStar() {
     m_cStarIndex = combo(m_ids.cStar).curSel();
     if (auto v = fw::parseNumber(combo(m_ids.cStar).text())) m_in.cStar = *v;
-    g_curGeomRecord.cStarIndex = m_cStarIndex;
+    currentDesign().geom.cStarIndex = m_cStarIndex;
 }
 
 void CyGeomGearPage::OnCbnSelchangeHand() {
     m_hand = combo(m_ids.hand).curSel();
-    g_curGeomRecord.hand = m_hand;
+    currentDesign().geom.hand = m_hand;
 }
 
 // Each text field reads only itself: writing the page's fields fires these too.
@@ -91,7 +91,7 @@ void CyGeomGearPage::OnBnClickedReport() {
     if (!g) return setText(m_ids.listing, g.error());
     std::string section = m_side == GearSide::Pinion ? pinionReportSection(m_in, *g, pageTexts())
                                                      : gearReportSection(m_in, *g, pageTexts());
-    std::filesystem::path report = g_strReportPath;
+    std::filesystem::path report = currentDesign().reportPath;
     if (!appendReportSection(report, section)) {
         fw::MessageBox(pageReportOpenFailure(report), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return;

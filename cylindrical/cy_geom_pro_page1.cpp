@@ -107,7 +107,7 @@ bool CCyGeomProPage1::OnInitDialog() {
     return true;
 }
 
-void CCyGeomProPage1::storeEntries() { storePair(m_s, texts(), g_curGeomRecord); }
+void CCyGeomProPage1::storeEntries() { storePair(m_s, texts(), currentDesign().geom); }
 
 bool CCyGeomProPage1::OnKillActive() {
     if (!UpdateData(true)) return false;
@@ -237,13 +237,13 @@ void CCyGeomProPage1::OnEnKillfocusText(int id) {
     std::string t = text(id);
     if (id == IDC_TITLE) {
         fw::copyToField(m_szTitle, t);
-        g_strTitle = fw::readField(m_szTitle);
+        currentDesign().title = fw::readField(m_szTitle);
     } else if (id == IDC_NUMBER) {
         fw::copyToField(m_szNumber, t);
-        g_strDrawingNo = fw::readField(m_szNumber);
+        currentDesign().drawingNo = fw::readField(m_szNumber);
     } else {
         fw::copyToField(m_szDate, t);
-        g_strDate = fw::readField(m_szDate);
+        currentDesign().date = fw::readField(m_szDate);
     }
 }
 
@@ -256,9 +256,9 @@ void CCyGeomProPage1::takeTexts(const std::string& title, const std::string& num
     fw::copyToField(m_szTitle, title);
     fw::copyToField(m_szNumber, number);
     fw::copyToField(m_szDate, date);
-    g_strTitle = fw::readField(m_szTitle);
-    g_strDrawingNo = fw::readField(m_szNumber);
-    g_strDate = fw::readField(m_szDate);
+    currentDesign().title = fw::readField(m_szTitle);
+    currentDesign().drawingNo = fw::readField(m_szNumber);
+    currentDesign().date = fw::readField(m_szDate);
 }
 
 void CCyGeomProPage1::lockMeshType() {
@@ -272,7 +272,7 @@ std::optional<std::filesystem::path> CCyGeomProPage1::chooseDesignFile(const cha
     fw::FileDialog fd(fw::FileMode::Open, "cyb", {}, fw::OFN_FILEMUSTEXIST | fw::OFN_HIDEREADONLY, kDesignFilter,
                       this);
     fd.setTitle(title);
-    startFrom(fd, g_strDataPath, "*.cyb");
+    startFrom(fd, currentDesign().dataPath, "*.cyb");
     if (fd.DoModal() != fw::IDOK) return std::nullopt;
     if (!kavrin::hasDataExtension(fd.path(), kavrin::kExtCyData)) {
         refuse(kavrin::kMsgNotCybFile);
@@ -285,7 +285,7 @@ namespace {
 
 // The file's bytes, or nullopt after the open failure was shown.
 std::optional<std::vector<std::uint8_t>> readDesignFile(const std::filesystem::path& p) {
-    auto bytes = fw::readFile(p);
+    auto bytes = kavrin::readDesignFile(p, CyPreRecord::kSize + CyGeomRecord::kSize);
     if (!bytes) {
         refuse(bytes.error().openMessage());
         return std::nullopt;
@@ -294,8 +294,8 @@ std::optional<std::vector<std::uint8_t>> readDesignFile(const std::filesystem::p
 }
 
 void takePaths(const std::filesystem::path& data) {
-    g_strDataPath = data.string();
-    g_strReportPath = kavrin::loadReportName(data, kavrin::kExtCyData, kavrin::kExtCyReport).string();
+    currentDesign().dataPath = data.string();
+    currentDesign().reportPath = kavrin::loadReportName(data, kavrin::kExtCyData, kavrin::kExtCyReport).string();
 }
 
 }  // namespace
@@ -309,8 +309,8 @@ void CCyGeomProPage1::OnBnClickedLoadPre() {
     if (!loaded) return refuse(loaded.error());
     if (loaded->oldFile) refuse(kavrin::kMsgOldFile);
     takePaths(*path);
-    g_curPreRecord = loaded->pre;
-    g_curGeomRecord.psiD = loaded->pre.phiD;
+    currentDesign().pre = loaded->pre;
+    currentDesign().geom.psiD = loaded->pre.phiD;
     takeTexts(loaded->pre.title, loaded->pre.number, loaded->pre.date);
     m_check.reset();
     apply(pairFromPreliminary(loaded->pre, m_s));
@@ -326,8 +326,8 @@ void CCyGeomProPage1::OnBnClickedLoadGeom() {
     if (!loaded) return refuse(loaded.error());
     if (loaded->oldFile) refuse(kavrin::kMsgOldFile);
     takePaths(*path);
-    g_curPreRecord = loaded->pre;
-    g_curGeomRecord = loaded->geom;
+    currentDesign().pre = loaded->pre;
+    currentDesign().geom = loaded->geom;
     takeTexts(loaded->geom.title, loaded->geom.number, loaded->geom.date);
     m_check.reset();
     m_s = pairFromGeometry(loaded->geom, m_s);
@@ -361,14 +361,14 @@ void CCyGeomProPage1::OnBnClickedReport() {
     fw::FileDialog fd(fw::FileMode::Save, "cyt", {}, fw::OFN_OVERWRITEPROMPT | fw::OFN_FILEMUSTEXIST, kReportFilter,
                       this);
     fd.setTitle("《Ondrel》追加几何计算报告");
-    startFrom(fd, g_strReportPath, "*.cyt");
+    startFrom(fd, currentDesign().reportPath, "*.cyt");
     if (fd.DoModal() != fw::IDOK) return;
-    SaveNames names = pairReportNames(fd.path(), g_strDataPath);
+    SaveNames names = pairReportNames(fd.path(), currentDesign().dataPath);
     PairCheckSection check = m_check.value_or(PairCheckSection{});
     check.resultText = m_strResult;
     if (auto r = appendReportSection(names.report, pairReportSection(m_s, texts(), check)); !r)
         return refuse(pairReportOpenFailure(names.report));
-    g_strReportPath = names.report.string();
-    if (names.renamed) g_strDataPath = names.data.string();
+    currentDesign().reportPath = names.report.string();
+    if (names.renamed) currentDesign().dataPath = names.data.string();
     inform(kavrin::savedNotice(names.report));
 }

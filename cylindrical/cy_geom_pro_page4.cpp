@@ -45,7 +45,7 @@ void CCyGeomProPage4::DoDataExchange(fw::Exchange& dx) {
 }
 
 bool CCyGeomProPage4::OnSetActive() {
-    const CyGeomRecord& g = g_curGeomRecord;
+    const CyGeomRecord& g = currentDesign().geom;
     m_in = characteristicInput(g);
     // An incomplete pair shows zeros for what cannot be computed; "计 算"
     // then names the reason.
@@ -54,10 +54,15 @@ bool CCyGeomProPage4::OnSetActive() {
     m_alphaNDeg = kavrin::tripleToDegrees({g.alphaNDeg, g.alphaNMin, g.alphaNSec});
     m_betaDeg = kavrin::tripleToDegrees({g.betaDeg, g.betaMin, g.betaSec});
     m_b = g.b;
-    m_strTitle = g_strTitle;
-    m_strNumber = g_strDrawingNo;
-    m_strDate = g_strDate;
+    m_strTitle = currentDesign().title;
+    m_strNumber = currentDesign().drawingNo;
+    m_strDate = currentDesign().date;
     setText(IDC_MESH, meshLabel(g.meshType));
+    if (m_listedFrom && !(*m_listedFrom == m_in)) {
+        // The contact ratios shown belong to another pair: not calculated.
+        m_listedFrom.reset();
+        setText(IDC_LISTING, kCharacteristicIntro);
+    }
     UpdateData(false);
     return fw::PropertyPage::OnSetActive();
 }
@@ -67,7 +72,7 @@ bool CCyGeomProPage4::OnSetActive() {
 void CCyGeomProPage4::OnEnChangeB() {
     if (text(IDC_B) == fw::formatNumber(m_b)) return;
     m_b = readNumber(IDC_B);
-    CyGeomRecord& g = g_curGeomRecord;
+    CyGeomRecord& g = currentDesign().geom;
     FaceWidthChange f = faceWidthChanged(m_b, g.psiD, m_view.mt, m_in.pair.z1);
     setText(IDC_HINT, f.reduced ? kMsgFaceWidthReduced : kMsgFaceWidthHint);
     g.psiD = f.psiD;
@@ -91,15 +96,16 @@ void CCyGeomProPage4::OnBnClickedCalc() {
     auto c = characteristic(in, kPinFactorListing);
     if (!c) return setText(IDC_LISTING, c.error());
     setText(IDC_LISTING, characteristicListing(in, *c));
-    g_curGeomRecord.epsAlpha = c->epsAlpha;
-    g_curGeomRecord.epsBeta = c->epsBeta;
+    m_listedFrom = in;
+    currentDesign().geom.epsAlpha = c->epsAlpha;
+    currentDesign().geom.epsBeta = c->epsBeta;
 }
 
 void CCyGeomProPage4::OnBnClickedReport() {
     CharacteristicInput in = input();
     auto c = characteristic(in, kPinFactorReport);
     if (!c) return setText(IDC_LISTING, c.error());
-    std::filesystem::path report = g_strReportPath;
+    std::filesystem::path report = currentDesign().reportPath;
     if (!appendReportSection(report, characteristicReportSection(in, *c, {m_strTitle, m_strNumber, m_strDate}))) {
         fw::MessageBox(pageReportOpenFailure(report), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return;

@@ -2,6 +2,7 @@
 // (template 1019, "特性参数"): contact ratios, span measurements, chordal
 // dimensions and, for an internal gear, the dimension between pins.
 #pragma once
+#include <optional>
 #include <string>
 
 #include "cylindrical/calc/characteristic.h"
@@ -48,6 +49,9 @@ private:
     cylindrical::CharacteristicInput input() const;
 
     cylindrical::CharacteristicInput m_in;
+    // What the listing was worked out from; a pair changed on page 1 since
+    // then clears it.
+    std::optional<cylindrical::CharacteristicInput> m_listedFrom;
     cylindrical::CharacteristicView m_view;
     double m_alphaNDeg = 20.0;
     double m_betaDeg = 0;

@@ -325,12 +325,12 @@ void CCyProofDlg::OnLoad() {
     fw::FileDialog fd(fw::FileMode::Open, "cyb", {}, fw::OFN_FILEMUSTEXIST | fw::OFN_HIDEREADONLY, kDesignFilter,
                       this);
     fd.setTitle("《Ondrel》打开圆柱齿轮计算数据文件");
-    if (g_strDataPath.empty()) {
+    if (currentDesign().dataPath.empty()) {
         // "*.cyb" is only the dialog's initial name, never a current path.
         fd.setInitialFolder(kavrin::GetDataDir());
         fd.request().initialName = "*.cyb";
     } else {
-        fd.setInitialFolder(g_strDataPath);
+        fd.setInitialFolder(currentDesign().dataPath);
     }
     if (fd.DoModal() != IDOK) return;
     const std::filesystem::path path = fd.path();
@@ -338,7 +338,7 @@ void CCyProofDlg::OnLoad() {
         fw::MessageBox(kavrin::kMsgNotCybFile, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    auto bytes = fw::readFile(path);
+    auto bytes = kavrin::readDesignFile(path, CyPreRecord::kSize + CyGeomRecord::kSize);
     if (!bytes) {
         fw::MessageBox(fw::format("不能打开文件%s,ERROR = %u", path.string().c_str(), bytes.error().code()),
                        MB_OK | MB_ICONEXCLAMATION);
@@ -351,13 +351,13 @@ void CCyProofDlg::OnLoad() {
     }
     if (design->oldFile) fw::MessageBox(kavrin::kMsgOldFile, MB_OK | MB_ICONINFORMATION);
     // Everything checked: now the current design, the paths and the fields.
-    g_curPreRecord = design->pre;
-    g_curGeomRecord = design->geom;
-    g_strDataPath = path.string();
-    g_strReportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
+    currentDesign().pre = design->pre;
+    currentDesign().geom = design->geom;
+    currentDesign().dataPath = path.string();
+    currentDesign().reportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
     applyDesign(design->geom);
-    m_strDataPath = g_strDataPath;
-    m_strReportPath = g_strReportPath;
+    m_strDataPath = currentDesign().dataPath;
+    m_strReportPath = currentDesign().reportPath;
 }
 
 void CCyProofDlg::applyDesign(const CyGeomRecord& g) {
@@ -419,7 +419,7 @@ void CCyProofDlg::applyDesign(const CyGeomRecord& g) {
     setFlag(FlagMn, m_mn > 0);
     setFlag(FlagT, false);
     setFlag(FlagN1, false);
-    m_loaded = LoadedPair{m_z1, m_z2, m_mn, m_beta, m_alphaN, g.alphaWtDeg};
+    m_loaded = LoadedPair{m_z1, m_z2, m_mn, m_beta, m_alphaN, m_mesh, g.alphaWtDeg, g.a};
 
     // Step 12.
     enable(IDC_EPS_BETA, true);

@@ -156,14 +156,18 @@ public:
     std::int32_t m_ratedGear = 0;  // 0 pinion, 1 gear
 
 private:
-    // The pair as loaded from a geometry file: while Z1, Z2, mn, β and αn
-    // are unchanged, ZH takes the record's working pressure angle.
+    // The pair as loaded from a geometry file: while Z1, Z2, mn, β, αn and
+    // the mesh type are unchanged, ZH takes the record's working pressure
+    // angle and ZR its centre distance.
     struct LoadedPair {
         std::uint32_t z1, z2;
         double mn, beta, alphaN;
+        std::int32_t mesh;
         double alphaWtDeg;
+        double a;  // mm
     };
     std::optional<LoadedPair> m_loaded;
+    bool loadedPairUnchanged() const;
 
     // What an input handler compares to decide whether the results are stale.
     struct InputState {

@@ -23,6 +23,11 @@ bool same(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::fmax(std:
 
 }  // namespace
 
+bool CCyProofDlg::loadedPairUnchanged() const {
+    return m_loaded && m_loaded->z1 == m_z1 && m_loaded->z2 == m_z2 && same(m_loaded->mn, m_mn) &&
+           same(m_loaded->beta, m_beta) && same(m_loaded->alphaN, m_alphaN) && m_loaded->mesh == m_mesh;
+}
+
 void CCyProofDlg::registerFactorActions() {
     for (int id : {IDC_H_KA, IDC_F_KA}) onClick(id, [this] { OnApplicationFactor(); });
     for (int id : {IDC_H_KV, IDC_F_KV}) onClick(id, [this] { OnDynamicFactor(); });
@@ -117,9 +122,7 @@ void CCyProofDlg::OnFaceLoadFactors() {
 void CCyProofDlg::OnZoneFactor() {
     ZoneFactorInput in{.z1 = m_z1, .z2 = m_z2, .betaDeg = m_beta, .alphaNDeg = m_alphaN, .mesh = mesh(),
                        .recordAlphaWtDeg = std::nullopt};
-    if (m_loaded && m_loaded->z1 == m_z1 && m_loaded->z2 == m_z2 && same(m_loaded->mn, m_mn) &&
-        same(m_loaded->beta, m_beta) && same(m_loaded->alphaN, m_alphaN))
-        in.recordAlphaWtDeg = m_loaded->alphaWtDeg;
+    if (loadedPairUnchanged()) in.recordAlphaWtDeg = m_loaded->alphaWtDeg;
     auto r = zoneFactor(in);
     if (!r) return show(r.error());
     storeFactor(r->zH, m_zH, m_contactMask, contact_bit::zH);
@@ -170,7 +173,9 @@ void CCyProofDlg::OnRoughnessFactor() {
     if (dlg.DoModal(m_limitClass) != IDOK) return;
     m_limitClass = dlg.m_nClass;
     auto r = roughnessFactor({.limitClass = dlg.m_nClass, .ra = dlg.m_dRa, .z1 = m_z1, .z2 = m_z2, .mesh = mesh(),
-                              .mn = m_mn, .betaDeg = m_beta});
+                              .mn = m_mn, .betaDeg = m_beta,
+                              .recordCentreDistance = loadedPairUnchanged() ? std::optional(m_loaded->a)
+                                                                            : std::nullopt});
     if (!r) return show(r.error());
     storeFactor(r->zR, m_zR, m_contactMask, contact_bit::zR);
     afterContactFactor();

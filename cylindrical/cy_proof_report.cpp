@@ -12,11 +12,12 @@ namespace {
 
 constexpr const char* kReportFilter = "圆柱齿计算报告文件(*.cyt)|*.cyt|All File(*.*)|*.*|";
 
-// A name holding ".cyt" stays; otherwise the file name is cut at its first
-// '.' (folders are never cut) and gets ".cyt".
+// A name holding ".cyt" stays; a design's name gets its own report
+// ("x.v2.cyb" → "x.v2.cyt"); any other name is cut at its first '.'
+// (folders are never cut) and gets ".cyt".
 std::filesystem::path ratingReportName(const std::filesystem::path& chosen) {
     if (kavrin::hasDataExtension(chosen, kavrin::kExtCyReport)) return chosen;
-    return kavrin::saveReportName(chosen, kavrin::kExtCyReport);
+    return kavrin::designReportName(chosen, kavrin::kExtCyData, kavrin::kExtCyReport);
 }
 
 }  // namespace
@@ -35,21 +36,21 @@ RatingReportData CCyProofDlg::reportData() const {
 void CCyProofDlg::OnOK() {
     fw::FileDialog fd(fw::FileMode::Save, "cyt", {}, fw::OFN_HIDEREADONLY, kReportFilter, this);
     fd.setTitle("《Ondrel》保存圆柱齿轮计算报告文件");
-    if (g_strReportPath.empty()) {
+    if (currentDesign().reportPath.empty()) {
         // "*.cyt" is only the dialog's initial name.
         fd.setInitialFolder(kavrin::GetDataDir());
         fd.request().initialName = "*.cyt";
     } else {
-        fd.setInitialFolder(g_strReportPath);
+        fd.setInitialFolder(currentDesign().reportPath);
     }
     if (fd.DoModal() != IDOK) return;
     const std::filesystem::path report = ratingReportName(fd.path());
-    g_strReportPath = report.string();
+    currentDesign().reportPath = report.string();
     if (auto r = appendRatingReport(report, reportData()); !r) {
         fw::MessageBox(fw::format("不能打开文件%s", report.string().c_str()), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
-    m_strDataPath = g_strDataPath;
-    m_strReportPath = g_strReportPath;
+    m_strDataPath = currentDesign().dataPath;
+    m_strReportPath = currentDesign().reportPath;
     EndDialog(IDOK);
 }

@@ -221,6 +221,7 @@ void CypreDlg::OnEnKillfocusI() {
         m_i = t->i;
     }
     if (m_ni > 0 && m_i > 0) m_no = outputSpeed(m_ni, m_i);
+    torqueFollowsPower();
     showFields();
 }
 
@@ -236,6 +237,7 @@ void CypreDlg::OnEnKillfocusZ1() {
         m_z2 = t->z2;
         m_i = t->i;
         applyMode1Speeds();
+        torqueFollowsPower();
     }
     showFields();
 }
@@ -256,6 +258,7 @@ void CypreDlg::OnEnKillfocusZ2() {
         m_i = p.i;
     }
     applyMode1Speeds();
+    torqueFollowsPower();
     showFields();
 }
 
@@ -275,7 +278,10 @@ void CypreDlg::OnEnKillfocusNi() {
         showFields();
         return;
     }
-    if (m_t > 0) m_p = powerFromTorque(m_t, m_no);
+    // By power the torque follows P at the new output speed; a torque given
+    // directly gives the power.
+    if (m_loadMode == 0 && m_p > 0) torqueFollowsPower();
+    else if (m_loadMode != 0 && m_t > 0) m_p = powerFromTorque(m_t, m_no);
     else setHint(kMsgNoTorqueOrPower);
     showFields();
 }
@@ -315,6 +321,12 @@ void CypreDlg::OnEnKillfocusP() {
     if (!takeFields()) return;
     if (m_p > 0 && m_no > 0) m_t = torqueFromPower(m_p, m_no);
     showFields();
+}
+
+// By power (mode 0) the output torque is derived: it follows P and the output
+// speed after every accepted change of either, never the other way round.
+void CypreDlg::torqueFollowsPower() {
+    if (m_loadMode == 0 && m_p > 0 && m_no > 0) m_t = torqueFromPower(m_p, m_no);
 }
 
 void CypreDlg::OnEnKillfocusBeta() {
@@ -524,7 +536,7 @@ void CypreDlg::OnBnClickedLoad() {
     if (fd.DoModal() != IDOK) return;
     const std::filesystem::path path = fd.path();
     if (!kavrin::hasDataExtension(path, kavrin::kExtCyData)) return refuse(kavrin::kMsgNotCybFile);
-    auto bytes = fw::readFile(path);
+    auto bytes = kavrin::readDesignFile(path, CyPreRecord::kSize);
     if (!bytes) return refuse(bytes.error().openMessage());
     auto body = kavrin::splitDesignFile(*bytes, CyPreRecord::kSize);
     if (body && body->oldFile) fw::MessageBox(kavrin::kMsgOldFile, MB_OK | MB_ICONINFORMATION);
@@ -533,8 +545,8 @@ void CypreDlg::OnBnClickedLoad() {
     // Accepted: now the members, the shared paths and the fields change.
     applyRecord(loaded->record);
     m_dataPath = path.string();
-    g_strDataPath = m_dataPath;
-    g_strReportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
+    currentDesign().dataPath = m_dataPath;
+    currentDesign().reportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
     markCalculated();
     showFields();
 }
@@ -552,18 +564,22 @@ void CypreDlg::OnBnClickedSave() {
     if (fd.DoModal() != IDOK) return;
     auto name = kavrin::normaliseDataName(fd.path(), kavrin::kExtCyData);
     if (name.changed) fw::MessageBox(kavrin::renameNotice(fd.path(), name.path), MB_OK | MB_ICONINFORMATION);
-    const std::filesystem::path report = kavrin::saveReportName(name.path, kavrin::kExtCyReport);
+    const std::filesystem::path report = kavrin::designReportName(name.path, kavrin::kExtCyData, kavrin::kExtCyReport);
     const CyPreRecord rec = record();
-    if (auto w = fw::writeFile(name.path, cyPreFileBytes(rec, fw::nowSeconds())); !w)
-        return refuse(w.error().openMessage());
-    if (!writePreliminaryReport(report, rec)) {
+    auto fileBytes = cyPreSaveBytes(rec, fw::nowSeconds());
+    if (!fileBytes) return setHint(kMsgCalcError);
+    // The data file and its report replace their old files together or not at all.
+    if (auto w = kavrin::saveDesignAndReport(name.path, *fileBytes, report, preliminaryReportText(rec),
+                                             fw::SaveTransaction::Mode::Replace);
+        !w) {
+        if (w.error().dataFile) return refuse(w.error().error.saveMessage());
         fw::MessageBox(kavrin::kMsgReportCreate, kavrin::kCaptionReportCreate, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     m_dataPath = name.path.string();
     m_strReportPath = report.string();
-    g_strDataPath = m_dataPath;
-    g_strReportPath = m_strReportPath;
+    currentDesign().dataPath = m_dataPath;
+    currentDesign().reportPath = m_strReportPath;
     m_saved = 1;
     fw::MessageBox(kavrin::savedNotice(report), MB_OK | MB_ICONINFORMATION);
     EndDialog(IDOK);

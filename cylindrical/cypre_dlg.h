@@ -116,6 +116,7 @@ private:
     void showPhiDRange();
     void showKRanges();
     void applyMode1Speeds();           // after Z1 or Z2: no from ni, or ni from no
+    void torqueFollowsPower();         // by power: T from P at the output speed
     cylindrical::PreliminaryInput inputs() const;
     kavrin::AngleTriple beta() const { return {m_betaDeg, m_betaMin, m_betaSec}; }
     void setBeta(const kavrin::AngleTriple& b);

@@ -6,11 +6,17 @@
 #include "shell/calculator_commands.h"
 
 #include "bevel/preliminary/pellun_type.h"
+#include "cycloid/cex_design.h"
+#include "cycloid/cexy_property_sheet.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
 #include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cypre_dlg.h"
 #include "cylindrical/invdlg.h"
+#include "measurement/cy_measure_one_dlg.h"
+#include "resources/kavrin/module.h"
 #include "shell/update/update_check.h"
+#include "smallmodule/csmcy_dlg.h"
+#include "worm/ccw_pr_dlg.h"
 
 void calculatorNotAvailable(CKavrinView&) { fw::MessageBox(shell_text::NotAvailable, MB_OK | MB_ICONINFORMATION); }
 
@@ -44,6 +50,7 @@ void runUpdateCheck(CKavrinView&) {
 }
 
 namespace {
+void runCexyWizard(CKavrinView& v) { runCycloidWizard<CCexyPropertySheet>(v, kavrin::IDS_CEXY_CAPTION, g_pCexySheet); }
 void help32789(CKavrinView& v) { openHelpDocument(v, "manual.htm"); }        // "Kavrin_read.chm"
 void help32798(CKavrinView& v) { openHelpDocument(v, "examples.htm"); }      // "Kavrin计算实例.chm"
 }  // namespace
@@ -59,11 +66,11 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32773, "齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CCyProofDlg", "Corvane", R::ModalReport, true,
          runModalCalculator<CCyProofDlg>},
         {32790, "根据测绘齿轮的测量值进行单个齿轮计算、校验、修正。\n单个齿轮测绘", "CCyMeasureOneDlg", "Corvane",
-         R::ModalReport, false, calculatorNotAvailable},
+         R::ModalReport, true, runModalCalculator<CCyMeasureOneDlg>},
         {32791, "根据测绘齿轮的测量值进行成对齿轮计算、校验、修正。\n成对齿轮测绘", "CCYMeasureTowDlg", "Corvane",
          R::ModalReport, false, calculatorNotAvailable},
-        {32809, "m=0.1~1.0小模数圆柱齿轮对计算，包括平行轴与交错轴。", "CSmcyDlg", "Corvane", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32809, "m=0.1~1.0小模数圆柱齿轮对计算，包括平行轴与交错轴。", "CSmcyDlg", "Corvane", R::ModalReport, true,
+         runModalCalculator<CSmcyDlg>},
         {32787, "渐开线函数与压力角双向速算\ninvα", "CInvdlg", "Corvane", R::ModalTool, true,
          runModalTool<CInvdlg>},
         // ---- Bevel gear pairs (Pellun, Belmar, Sirrow) ----
@@ -78,8 +85,8 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32780, "圆锥齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CSirrowDlg", "Sirrow", R::ModalReport,
          false, calculatorNotAvailable},
         // ---- Worm drives (Tarv) ----
-        {32781, "确定蜗杆蜗轮对的预定参数值与最小中心距\n预定参数", "CcwPrDlg", "Tarv", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32781, "确定蜗杆蜗轮对的预定参数值与最小中心距\n预定参数", "CcwPrDlg", "Tarv", R::ModalReport, true,
+         runModalCalculator<CcwPrDlg>},
         {32782, "确定普通圆柱蜗杆蜗轮的几何参数值\n普通蜗杆几何计算", "CCwGmDlg", "Tarv", R::ModalReport, false,
          calculatorNotAvailable},
         {32783, "确定圆环面包络圆弧圆柱蜗杆蜗轮的几何参数值\n圆环包几何计算", "CC1cwGmDlg", "Tarv", R::ModalReport,
@@ -89,8 +96,7 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32785, "圆柱蜗杆的受力分析和强度计算\n强度计算", "CCwproDlg", "Tarv", R::ModalReport, false,
          calculatorNotAvailable},
         // ---- Cycloid drives and the CAD data tool (Kavrin) ----
-        {32786, "一齿差行星摆线针轮传动优化设计", "CCexyPropertySheet", "Kavrin", R::Wizard, false,
-         calculatorNotAvailable},
+        {32786, "一齿差行星摆线针轮传动优化设计", "CCexyPropertySheet", "Kavrin", R::Wizard, true, runCexyWizard},
         {32796, "一齿差摆线轮自定义参数设计并产生CAD齿廓数据", "CDorrithDlg", "Kavrin", R::ModalReport, false,
          calculatorNotAvailable},
         {32800, "输出渐开线齿轮端面齿廓CAD数据", "CToolCyDwdataDlg", "Kavrin", R::ModalTool, false,

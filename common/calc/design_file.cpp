@@ -49,8 +49,32 @@ std::filesystem::path loadReportName(const std::filesystem::path& p, std::string
     return withFileName(p, name + std::string(reportExt));
 }
 
+std::filesystem::path designReportName(const std::filesystem::path& p, std::string_view dataExt,
+                                       std::string_view reportExt) {
+    if (hasDataExtension(p, dataExt)) return loadReportName(p, dataExt, reportExt);
+    return saveReportName(p, reportExt);
+}
+
 std::string savedNotice(const std::filesystem::path& report) {
     return fw::format("计算记录已以\n%s\n文件名输出报告！", report.string().c_str());
+}
+
+fw::Expected<std::vector<std::uint8_t>, fw::FileError> readDesignFile(const std::filesystem::path& p,
+                                                                      std::size_t recordBytes) {
+    return fw::readFile(p, CDataFileHeader::kSize + recordBytes);
+}
+
+fw::Expected<void, DesignSaveError> saveDesignAndReport(const std::filesystem::path& data,
+                                                        std::span<const std::uint8_t> dataBytes,
+                                                        const std::filesystem::path& report,
+                                                        std::string_view reportUtf8,
+                                                        fw::SaveTransaction::Mode reportMode) {
+    fw::SaveTransaction save;
+    if (auto r = save.stage(data, dataBytes); !r) return fw::unexpected(DesignSaveError{true, r.error()});
+    if (auto r = save.stageText(report, reportUtf8, reportMode); !r)
+        return fw::unexpected(DesignSaveError{false, r.error()});
+    if (auto r = save.commit(); !r) return fw::unexpected(DesignSaveError{r.error().path == data, r.error()});
+    return {};
 }
 
 std::vector<std::uint8_t> designFileBytes(const CDataFileHeader& header,

@@ -13,6 +13,8 @@
 #include <vector>
 
 #include "common/calc/data_file_header.h"
+#include "fw/expected.h"
+#include "fw/file.h"
 
 namespace kavrin {
 
@@ -50,8 +52,36 @@ bool hasDataExtension(const std::filesystem::path& p, std::string_view dataExt);
 std::filesystem::path loadReportName(const std::filesystem::path& p, std::string_view dataExt,
                                      std::string_view reportExt);
 
+// The report of a design file, named as the load names it: the file name up
+// to `dataExt` when it holds it ("x.v2.cyb" → "x.v2.cyt"), otherwise cut at
+// its first '.' (saveReportName). Every step of a chain names one design's
+// report alike, so its sections never split across two files.
+std::filesystem::path designReportName(const std::filesystem::path& p, std::string_view dataExt,
+                                       std::string_view reportExt);
+
 // Save, step 7: "计算记录已以\n%s\n文件名输出报告！"
 std::string savedNotice(const std::filesystem::path& report);
+
+// Load, step 4: the bytes of a design file whose records take recordBytes:
+// a regular file only (a FIFO or device is refused at once), and no more
+// than the header and the records hold, so a huge file is never read whole.
+// splitDesignFile then tells whether enough bytes came.
+fw::Expected<std::vector<std::uint8_t>, fw::FileError> readDesignFile(const std::filesystem::path& p,
+                                                                      std::size_t recordBytes);
+
+// Save, steps 4 to 7 as one: the data file and its report replace their old
+// files together or not at all (see fw::SaveTransaction). dataError tells
+// which of the two failed: the caller shows the data file's open or write
+// message, or its report-creation message.
+struct DesignSaveError {
+    bool dataFile = true;   // false: the report failed
+    fw::FileError error;
+};
+fw::Expected<void, DesignSaveError> saveDesignAndReport(const std::filesystem::path& data,
+                                                        std::span<const std::uint8_t> dataBytes,
+                                                        const std::filesystem::path& report,
+                                                        std::string_view reportUtf8,
+                                                        fw::SaveTransaction::Mode reportMode);
 
 // The bytes of a design file: the header, then the records in their order.
 std::vector<std::uint8_t> designFileBytes(const CDataFileHeader& header,

@@ -21,14 +21,6 @@ using namespace fw;
 
 constexpr std::uint32_t G = style::Group;
 
-DialogTemplate dialog(int id, std::string caption, std::vector<Node> body) {
-    DialogTemplate t;
-    t.id = id;
-    t.caption = std::move(caption);
-    t.body = std::move(body);
-    return t;
-}
-
 // 确定, 取消 and 帮助 on one row.
 Node buttons(int helpId = IDC_FACTOR_HELP) {
     return row({defButton(IDOK, "确  定"), button(IDCANCEL, "取  消"), button(helpId, "帮  助")});

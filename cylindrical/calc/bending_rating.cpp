@@ -164,10 +164,10 @@ RatingResult<double> bendingLifeFactor(const BendingLifeInput& in) {
     if (!isUsableValue(in.cycles)) return fw::unexpected(attention("未正确给定设计寿命！"));
     const double ne = in.cycles;
     switch (in.material) {
-        case 0: return usableOrZero(ne < 10000 ? 2.5 : 11.0762 * std::pow(ne, -0.16081));
-        case 1: return usableOrZero(5.4929 * std::pow(ne, -0.113855));
-        case 2: return usableOrZero(2.38713 * std::pow(ne, -0.0574943));
-        case 3: return usableOrZero(1.15267 * std::pow(ne, -0.00942168));
+        case 0: return usableOrZero(ne < 10000 ? 2.5 : lifeFactorPowerLaw(11.0762, -0.16081, ne));
+        case 1: return usableOrZero(lifeFactorPowerLaw(5.4929, -0.113855, ne));
+        case 2: return usableOrZero(lifeFactorPowerLaw(2.38713, -0.0574943, ne));
+        case 3: return usableOrZero(lifeFactorPowerLaw(1.15267, -0.00942168, ne));
         default: return fw::unexpected(invalidDataMessage());
     }
 }

@@ -46,16 +46,22 @@ double chordalThickness(double zv, double x, const PairGeometryInput& p) {
     return std::sin(chordAngle(zv, x, p.alphaNRad)) * p.mn * zv;
 }
 
+// Dimension between pins of an internal gear. The pin centre lies where the
+// involute of the space, at half the pin's width, meets the measuring circle:
+// inv αM = inv αt + e2/d2 − dp/(mn·Z2·cos αn), with the space width at the
+// reference circle e2 = mt·(π/2 + 2·xn2·tan αn) (xn2 as the sheet gives the
+// internal gear) and the pin's half width taken on the base cylinder of the
+// helix (mn·cos αn = mt·cos αt·cos βb); dM = db2/cos αM; M = dM − dp for an
+// even Z2, dM·cos(π/(2·Z2)) − dp for an odd one.
 std::optional<PinDimension> pinDimension(const PairGeometryInput& p, const CharacteristicView& v, double factor) {
     PinDimension pin;
     pin.dp = factor * p.mn;
-    double a2 = v.alphaAt2Rad;
-    double invM = 2 * p.xn2 * std::tan(p.alphaNRad) / p.z2 + kPi / (2 * p.z2) + inv(a2) -
-                  pin.dp / (v.mt * p.z2 * std::cos(a2));
+    const double spaceAngle = kPi / (2 * p.z2) + 2 * p.xn2 * std::tan(p.alphaNRad) / p.z2;  // e2/d2
+    double invM = inv(v.alphaTRad) + spaceAngle - pin.dp / (p.mn * p.z2 * std::cos(p.alphaNRad));
     auto alphaM = kavrin::arcInvStep(invM, kavrin::kInvStepFine);
     if (!alphaM) return std::nullopt;
     pin.alphaMRad = *alphaM;
-    double span = p.z2 * v.mt * std::cos(v.alphaTRad) / std::cos(pin.alphaMRad);
+    double span = v.db2 / std::cos(pin.alphaMRad);
     if (kavrin::CheckOddEven(p.z2) != 0) span *= std::cos(kPi / (2 * p.z2));
     pin.mp = span - pin.dp;
     if (!std::isfinite(pin.mp)) return std::nullopt;
@@ -114,7 +120,9 @@ fw::Expected<Characteristic, std::string> characteristic(const CharacteristicInp
     c.epsGamma = c.epsAlpha + c.epsBeta;
     c.span1 = span(p.z1, p.xn1, v.alphaTRad, p);
     c.span2 = span(p.z2, p.xn2, v.alphaTRad, p);
-    c.hn1 = chordalHeight(p.haStar - p.xn2 + p.yn, v.zv1, p.xn1, p);
+    // The pinion's addendum is that of its mesh, as its tip diameter da1 has it.
+    const double ha1 = p.meshType == kMeshInternal ? p.haStar + p.xn2 - p.yn : p.haStar - p.xn2 + p.yn;
+    c.hn1 = chordalHeight(ha1, v.zv1, p.xn1, p);
     c.sn1 = chordalThickness(v.zv1, p.xn1, p);
     if (p.meshType == kMeshInternal) {
         c.pin = pinDimension(p, v, pinFactor);
@@ -125,6 +133,13 @@ fw::Expected<Characteristic, std::string> characteristic(const CharacteristicInp
     }
     if (!allFinite(c)) return fw::unexpected(std::string(kMsgNoPairData));
     return c;
+}
+
+void refreshContactRatios(CyGeomRecord& r) {
+    if (r.epsAlpha == 0 && r.epsBeta == 0) return;
+    auto c = characteristic(characteristicInput(r), kPinFactorListing);
+    r.epsAlpha = c ? c->epsAlpha : 0;
+    r.epsBeta = c ? c->epsBeta : 0;
 }
 
 FaceWidthChange faceWidthChanged(double b, double psiD, double mt, int z1) {

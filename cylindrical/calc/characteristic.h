@@ -26,6 +26,7 @@ struct CharacteristicInput {
     PairGeometryInput pair;
     double alphaWtDeg = 0;  // working transverse pressure angle of the record
     double b = 0;           // face width, mm
+    bool operator==(const CharacteristicInput&) const = default;
 };
 CharacteristicInput characteristicInput(const CyGeomRecord& r);
 
@@ -84,6 +85,13 @@ struct Characteristic {
 // dimension is not finite. εβ uses |β|, so a negative helix angle gives the
 // same overlap ratio as its positive twin.
 fw::Expected<Characteristic, std::string> characteristic(const CharacteristicInput& in, double pinFactor);
+
+// The contact ratios a record is saved with. Once "计 算" has put εα and εβ
+// into the record, a later change of the pair, the centre distance, the
+// shifts or the face width would leave them stale: they are worked out again
+// from the record as it is now (0 and 0, not calculated, when that fails).
+// A record that never had them keeps its zeros.
+void refreshContactRatios(CyGeomRecord& r);
 
 // The face width field: the hint when b < ψd·mt·Z1, then ψd = b/(mt·Z1).
 // ψd stays as it was when mt·Z1 is not positive.

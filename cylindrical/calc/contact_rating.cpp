@@ -1,6 +1,7 @@
 #include "cylindrical/calc/contact_rating.h"
 
 #include <array>
+#include <algorithm>
 #include <cmath>
 
 #include "fw/format.h"
@@ -19,10 +20,20 @@ bool validGrade(int index) { return index >= 0 && index <= 7; }
 // Transverse pressure angle αt = atan(tan αn / cos β), radians.
 double transverseAngle(double alphaN, double beta) { return std::atan(std::tan(alphaN) / std::cos(beta)); }
 
-// εβ/εα + (1 − εβ)(4 − εα)/3, shared by KHα and Zε.
+// The overlap ratio as the load-sharing factors take it: the share of the
+// helical overlap saturates at one full overlap (εβ ≥ 1 counts as 1), as in
+// the helix angle factor Yβ. Beyond it the linear blends would fall below
+// their physical bounds (Kv < 1 from εβ ≈ 2, Zε undefined near εβ 4.7).
+double effectiveOverlap(double epsBeta) { return std::min(epsBeta, 1.0); }
+
+// εβ/εα + (1 − εβ)(4 − εα)/3 with εβ capped at 1, shared by KHα and Zε.
 double contactRatioTerm(double epsAlpha, double epsBeta) {
-    return epsBeta / epsAlpha + (1.0 - epsBeta) * (4.0 - epsAlpha) / 3.0;
+    const double e = effectiveOverlap(epsBeta);
+    return e / epsAlpha + (1.0 - e) * (4.0 - epsAlpha) / 3.0;
 }
+
+// Kv, KHα and KHβ scale the nominal load up; none is below 1.
+double atLeastOne(double factor) { return std::isfinite(factor) ? std::max(factor, 1.0) : factor; }
 
 double radToDeg(double rad) { return rad * 180.0 / kRatingPi; }
 
@@ -74,7 +85,7 @@ RatingResult<DynamicFactor> dynamicFactor(const DynamicFactorInput& in) {
     const double v = kRatingPi * in.mn * in.z1 * in.n1 / std::cos(degToRad(in.betaDeg)) / 60000.0;
     const double kvA = a[i] * v * in.z1 / 100.0 + 1.0;
     const double kvB = b[i] * v * in.z1 / 100.0 + 1.0;
-    return DynamicFactor{v, usableOrZero(kvA - (kvA - kvB) * in.epsBeta)};
+    return DynamicFactor{v, usableOrZero(atLeastOne(kvA - (kvA - kvB) * effectiveOverlap(in.epsBeta)))};
 }
 
 RatingResult<TransverseLoadFactors> transverseLoadFactors(const TransverseLoadInput& in) {
@@ -97,7 +108,7 @@ RatingResult<TransverseLoadFactors> transverseLoadFactors(const TransverseLoadIn
         kH = 1.0 / (t * cosBeta);
         kF = 1.0 / yEps;
     }
-    return TransverseLoadFactors{usableOrZero(kH), usableOrZero(kF)};
+    return TransverseLoadFactors{usableOrZero(atLeastOne(kH)), usableOrZero(kF)};
 }
 
 RatingResult<FaceLoadFactor> faceLoadFactor(const FaceLoadInput& in) {
@@ -119,7 +130,7 @@ RatingResult<FaceLoadFactor> faceLoadFactor(const FaceLoadInput& in) {
     FaceLoadFactor out;
     out.psiD = psiD;
     if (psiD >= r.psiMin) {
-        out.kHbeta = usableOrZero(r.c * std::exp(r.k * psiD));
+        out.kHbeta = usableOrZero(atLeastOne(r.c * std::exp(r.k * psiD)));
     } else {
         out.kHbeta = 1.0;
         out.notice = RatingMessage{Place::Box, Icon::None,
@@ -192,7 +203,7 @@ RatingResult<double> contactLifeFactor(const ContactLifeInput& in) {
     };
     const Row& r = rows[in.materialClass == 0 ? in.pitting : in.materialClass + 1];
     const double ne = in.cycles;
-    return usableOrZero(ne >= r.threshold ? r.c * std::pow(ne, r.e) : r.flat);
+    return usableOrZero(ne >= r.threshold ? lifeFactorPowerLaw(r.c, r.e, ne) : r.flat);
 }
 
 RatingResult<LubricantFactors> lubricantFactors(const LubricantInput& in) {
@@ -247,7 +258,9 @@ RatingResult<RoughnessFactor> roughnessFactor(const RoughnessInput& in) {
     if (in.limitClass < 0 || in.limitClass > 4) return fw::unexpected(invalidDataMessage());
     const auto k = static_cast<std::size_t>(in.limitClass);
     RoughnessFactor out;
-    out.a = (toothSum(in.z1, in.z2, in.mesh) / 2) * in.mn / std::cos(degToRad(in.betaDeg));
+    out.a = in.recordCentreDistance && *in.recordCentreDistance > 0
+                ? *in.recordCentreDistance
+                : (toothSum(in.z1, in.z2, in.mesh) / 2) * in.mn / std::cos(degToRad(in.betaDeg));
     out.f = roughnessDistanceFactor(out.a);
     out.zR = usableOrZero(c0[k] - c1[k] * std::log(in.ra * out.f));
     return out;

@@ -20,7 +20,7 @@ struct DynamicFactorInput {
     unsigned z1 = 0;
     double n1 = 0;       // r/min
     double betaDeg = 0;
-    double epsBeta = 0;  // used as it stands, also above 1
+    double epsBeta = 0;  // counts up to 1 (a full overlap)
     int gradeIndex = 3;  // 0 for grade 3 … 7 for grade 10
 };
 struct DynamicFactor {
@@ -134,9 +134,14 @@ struct RoughnessInput {
     MeshType mesh = MeshType::External;
     double mn = 0;
     double betaDeg = 0;
+    // The centre distance of the loaded geometry record (mm), given when the
+    // design came from a geometry file and is unchanged since (as ZH takes
+    // the record's αwt); otherwise a follows from the whole-number half of
+    // the tooth sum.
+    std::optional<double> recordCentreDistance;
 };
 struct RoughnessFactor {
-    double a = 0;  // ⌊S/2⌋ · mn / cos β, mm
+    double a = 0;  // the record's centre distance, or ⌊S/2⌋ · mn / cos β, mm
     double f = 0;
     double zR = 0;
 };

@@ -56,7 +56,7 @@ std::optional<double> searchWorkingAngle(double involute, double invStep) {
 
 Outcome undercutHobbed(const HobUndercut& in) {
     double s = std::sin(in.alpha);
-    double xmin = in.haStar - in.z * s * s / 2;
+    double xmin = in.haStar - in.z * s * s / (2 * std::cos(in.beta));
     return atMost(xmin, in.xn);
 }
 
@@ -70,7 +70,7 @@ Outcome undercutShaped(const ShaperUndercut& in) {
 
 Outcome tipThickness(const TipThickness& in) {
     double z = in.z;
-    double sa = in.da * (kPi / (2 * z) + 2 * in.xn * std::tan(in.alphaT) / z + inv(in.alphaT) -
+    double sa = in.da * (kPi / (2 * z) + 2 * in.xn * std::tan(in.alphaN) / z + inv(in.alphaT) -
                          inv(in.alphaAt));
     return atLeast(sa, 0.32 * in.mn);
 }
@@ -81,7 +81,8 @@ Outcome filletExternal(const ExternalFillet& in) {
     double limit = tw - (std::tan(in.alphaAtj) - tw) * in.zj / zi;
     double start = 0;
     if (const auto* hob = std::get_if<HobCut>(&in.cut)) {
-        start = std::tan(hob->alphaT) - 4 * (hob->haStar - hob->xn) / (zi * std::sin(2 * hob->alphaT));
+        start = std::tan(hob->alphaT) -
+                4 * (hob->haStar - hob->xn) * std::cos(hob->beta) / (zi * std::sin(2 * hob->alphaT));
     } else {
         const auto& sh = std::get<ShaperCut>(in.cut);
         double t0 = std::tan(sh.alphaW0);
@@ -99,7 +100,8 @@ Outcome filletPinionInInternal(const InternalMesh& pair, const Generation& pinio
                    (pair.zInternal - pair.z) * std::tan(pair.alphaW);
     double start = 0;
     if (const auto* hob = std::get_if<HobCut>(&pinionCut)) {
-        start = pair.z * std::tan(hob->alphaT) - 4 * (hob->haStar - hob->xn) / std::sin(2 * hob->alphaT);
+        start = pair.z * std::tan(hob->alphaT) -
+                4 * (hob->haStar - hob->xn) * std::cos(hob->beta) / std::sin(2 * hob->alphaT);
     } else {
         const auto& sh = std::get<ShaperCut>(pinionCut);
         start = (pair.z + sh.z0) * std::tan(sh.alphaW0) - sh.z0 * std::tan(sh.alphaA0);
@@ -192,7 +194,7 @@ ShaperResult shapeInternal(const PairQuantities& p, const Cutter& c, double invS
 // The pinion's generation: hobbed, or shaped with cutter 1.
 fw::Expected<Generation, std::string> pinionGeneration(const PairQuantities& p, const CutterScheme& s,
                                                        double invStep) {
-    if (s.pinionHobbed != 0) return Generation{HobCut{.alphaT = p.alphaT, .haStar = p.haStar, .xn = p.xn1}};
+    if (s.pinionHobbed != 0) return Generation{HobCut{.alphaT = p.alphaT, .haStar = p.haStar, .xn = p.xn1, .beta = p.beta}};
     auto cut = shapeExternal(p, p.z1, p.xn1, s.cutter1, kMsgCutter1TipInsideBase, invStep);
     if (!cut) return fw::unexpected(cut.error());
     return Generation{*cut};
@@ -201,18 +203,18 @@ fw::Expected<Generation, std::string> pinionGeneration(const PairQuantities& p, 
 // Test 1 or 2 for an external gear cut as `cut`.
 Outcome undercut(const PairQuantities& p, int z, double xn, const Generation& cut, const Cutter& c) {
     if (std::holds_alternative<HobCut>(cut))
-        return undercutHobbed({.z = z, .alpha = p.alphaT, .haStar = p.haStar, .xn = xn});
+        return undercutHobbed({.z = z, .alpha = p.alphaT, .haStar = p.haStar, .xn = xn, .beta = p.beta});
     return undercutShaped({.z = z, .alphaT = p.alphaT, .xn = xn, .z0 = c.z0, .ha0 = c.ha0});
 }
 
 }  // namespace
 
 Outcome pinionUndercutHobbed(const PairQuantities& p) {
-    return undercutHobbed({.z = p.z1, .alpha = p.alphaT, .haStar = p.haStar, .xn = p.xn1});
+    return undercutHobbed({.z = p.z1, .alpha = p.alphaT, .haStar = p.haStar, .xn = p.xn1, .beta = p.beta});
 }
 
 Outcome pinionTipThickness(const PairQuantities& p) {
-    return tipThickness({.z = p.z1, .mn = p.mn, .xn = p.xn1, .alphaT = p.alphaT, .da = p.da1,
+    return tipThickness({.z = p.z1, .mn = p.mn, .xn = p.xn1, .alphaN = p.alphaN, .alphaT = p.alphaT, .da = p.da1,
                          .alphaAt = p.alphaAt1});
 }
 
@@ -220,7 +222,7 @@ fw::Expected<ExternalVerdicts, std::string> checkExternal(const PairQuantities& 
                                                           const CutterScheme& s, double invStep) {
     auto cut1 = pinionGeneration(p, s, invStep);
     if (!cut1) return fw::unexpected(cut1.error());
-    Generation cut2 = HobCut{.alphaT = p.alphaT, .haStar = p.haStar, .xn = p.xn2};
+    Generation cut2 = HobCut{.alphaT = p.alphaT, .haStar = p.haStar, .xn = p.xn2, .beta = p.beta};
     if (s.gearHobbed == 0) {
         auto shaped = shapeExternal(p, p.z2, p.xn2, s.cutter2, kMsgCutter2TipInsideBase, invStep);
         if (!shaped) return fw::unexpected(shaped.error());
@@ -247,7 +249,7 @@ fw::Expected<InternalVerdicts, std::string> checkInternal(const PairQuantities& 
     const InternalMesh pair{.z = p.z1, .ra = p.da1 / 2, .alphaA = p.alphaAt1, .zInternal = p.z2,
                             .raInternal = p.da2 / 2, .alphaAInternal = p.alphaAt2,
                             .alphaW = p.alphaWt, .a = p.a};
-    const double a02 = 0.5 * p.mt * (p.z2 - cut2->z0) * std::cos(p.alphaT) / std::cos(cut2->alphaW0);
+    const double a02 = 0.5 * p.mt * (double(p.z2) - cut2->z0) * std::cos(p.alphaT) / std::cos(cut2->alphaW0);
     const InternalMesh cutter{.z = cut2->z0, .ra = s.cutter2.da0 / 2, .alphaA = cut2->alphaA0,
                               .zInternal = p.z2, .raInternal = p.da2 / 2,
                               .alphaAInternal = p.alphaAt2, .alphaW = cut2->alphaW0, .a = a02};
@@ -279,12 +281,13 @@ fw::Expected<PairQuantities, std::string> designedPairQuantities(const DesignedP
     p.mt = in.mn / std::cos(in.beta);
     p.alphaN = in.alphaN;
     p.alphaT = std::atan(std::tan(in.alphaN) / std::cos(in.beta));
+    p.beta = in.beta;
     p.haStar = in.haStar;
     p.xn1 = in.xn1;
     p.xn2 = in.xn2;
     p.a = in.a;
     p.internal = in.internal;
-    double ad = (in.internal ? in.z2 - in.z1 : in.z1 + in.z2) * p.mt / 2;
+    double ad = (in.internal ? double(in.z2) - in.z1 : double(in.z1) + in.z2) * p.mt / 2;
     if (!(ad > 0) || !std::isfinite(p.mt)) return refuse(kMsgEnterBasicsFirst);
     double ratio = ad * std::cos(p.alphaT) / in.a;
     if (!(ratio < 1)) return refuse(kMsgOverCorrected);

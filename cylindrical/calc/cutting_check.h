@@ -32,14 +32,15 @@ struct Outcome {
     bool passed() const { return verdict != Verdict::Fail; }
 };
 
-// Test 1, undercut of a hobbed gear: xmin = ha* − z·sin²α/2, passes when
-// xmin ≤ xn. α is the transverse pressure angle (a single measured gear
-// passes its cutter pressure angle).
+// Test 1, undercut of a hobbed gear: xmin = ha* − z·sin²αt/(2·cos β), passes
+// when xmin ≤ xn. αt is the transverse pressure angle (a single measured gear
+// passes its cutter pressure angle); a spur gear has β = 0.
 struct HobUndercut {
     int z = 0;
-    double alpha = 0;
+    double alpha = 0;   // transverse pressure angle αt
     double haStar = 0;
     double xn = 0;
+    double beta = 0;    // helix angle: the rack's addendum in the transverse section is ha*·cos β
 };
 Outcome undercutHobbed(const HobUndercut& in);
 
@@ -55,12 +56,13 @@ struct ShaperUndercut {
 Outcome undercutShaped(const ShaperUndercut& in);
 
 // Test 3, tip thickness of an external gear:
-// Sa = da·(π/(2·z) + 2·xn·tan αt/z + inv αt − inv αat), passes when
+// Sa = da·(π/(2·z) + 2·xn·tan αn/z + inv αt − inv αat), passes when
 // 0.32·mn ≤ Sa (value = Sa, limit = 0.32·mn).
 struct TipThickness {
     int z = 0;
     double mn = 0;
-    double xn = 0;
+    double xn = 0;       // normal profile shift: its thickness term takes tan αn
+    double alphaN = 0;
     double alphaT = 0;
     double da = 0;
     double alphaAt = 0;  // tip pressure angle
@@ -72,7 +74,8 @@ Outcome tipThickness(const TipThickness& in);
 struct HobCut {
     double alphaT = 0;
     double haStar = 0;
-    double xn = 0;  // of the generated gear
+    double xn = 0;    // of the generated gear
+    double beta = 0;  // helix angle of the generated gear
 };
 struct ShaperCut {
     int z0 = 0;
@@ -83,7 +86,7 @@ using Generation = std::variant<HobCut, ShaperCut>;
 
 // Test 4, fillet of external gear i against the tip of gear j:
 // L = tan αwt − (tan αatj − tan αwt)·zj/zi; hobbed G = tan αt −
-// 4·(ha* − xni)/(zi·sin 2αt), shaped G = tan αw0i − (tan αa0i − tan αw0i)·z0i/zi;
+// 4·(ha* − xni)·cos β/(zi·sin 2αt), shaped G = tan αw0i − (tan αa0i − tan αw0i)·z0i/zi;
 // passes when G ≤ L (value = G, limit = L).
 struct ExternalFillet {
     int zi = 0;
@@ -113,7 +116,7 @@ struct InternalMesh {
 Outcome filletInternalGear(const InternalMesh& pair, const InternalMesh& cutter);
 
 // Test 6, fillet of the pinion against the internal-gear tip:
-// L = Z2·tan αat2 − (Z2 − Z1)·tan αwt; hobbed G = Z1·tan αt − 4·(ha* − xn1)/sin 2αt,
+// L = Z2·tan αat2 − (Z2 − Z1)·tan αwt; hobbed G = Z1·tan αt − 4·(ha* − xn1)·cos β/sin 2αt,
 // shaped G = (Z1 + z01)·tan αw01 − z01·tan αa01; passes when G ≤ L.
 Outcome filletPinionInInternal(const InternalMesh& pair, const Generation& pinionCut);
 
@@ -163,6 +166,7 @@ struct PairQuantities {
     double mt = 0;
     double alphaN = 0;
     double alphaT = 0;
+    double beta = 0;
     double haStar = 0;
     double xn1 = 0;
     double xn2 = 0;

@@ -106,12 +106,25 @@ std::optional<CyGeomRecord> readCyGeomRecord(std::span<const std::uint8_t> bytes
     return r;
 }
 
-bool plausible(const CyGeomRecord& r) {
-    if (!inList(r.hand, kHandCount) || !inList(r.cStarIndex, kCStarCount) || !inList(r.meshType, 2)) return false;
+bool finiteCyGeomRecord(const CyGeomRecord& r) {
     for (double v : {r.mn, r.a, r.ad, r.alphaWtDeg, r.yt, r.yn, r.sumX, r.xn1, r.xn2, r.haStar, r.zv1, r.zv2, r.b,
                      r.epsAlpha, r.epsBeta, r.psiD})
         if (!std::isfinite(v)) return false;
     return true;
+}
+
+bool plausible(const CyGeomRecord& r) {
+    if (!inList(r.hand, kHandCount) || !inList(r.cStarIndex, kCStarCount) || !inList(r.meshType, 2)) return false;
+    if (!finiteCyGeomRecord(r)) return false;
+    auto within = [](std::int32_t v, std::int32_t lo, std::int32_t hi) { return v >= lo && v <= hi; };
+    // The angle fields: β −60..60°, αn 0..30°, minutes and seconds below 60.
+    if (!within(r.betaDeg, -60, 60) || !within(r.betaMin, -59, 59) || !within(r.betaSec, -59, 59)) return false;
+    if (!within(r.alphaNDeg, 0, 30) || !within(r.alphaNMin, 0, 59) || !within(r.alphaNSec, 0, 59)) return false;
+    // Tooth counts and module above zero; lengths, ratios and angles never negative.
+    if (r.z1 <= 0 || r.z2 <= 0 || !(r.mn > 0)) return false;
+    for (double v : {r.a, r.ad, r.haStar, r.zv1, r.zv2, r.b, r.epsAlpha, r.epsBeta, r.psiD})
+        if (v < 0) return false;
+    return r.alphaWtDeg >= 0 && r.alphaWtDeg < 90;
 }
 
 }  // namespace cylindrical

@@ -67,7 +67,12 @@ std::vector<std::uint8_t> writeCyGeomRecord(const CyGeomRecord& r);
 std::optional<CyGeomRecord> readCyGeomRecord(std::span<const std::uint8_t> bytes);
 
 // Can the sheet use the record as it stands: hand, c* and mesh type inside
-// their lists and every real number finite.
+// their lists, every real number finite, the angles inside their fields'
+// ranges (β −60..60°, αn 0..30°, minutes and seconds below 60), tooth counts
+// and module above zero, and no negative length, ratio or angle. The sheet
+// saves only a record that passes, so what it saves it loads again.
 bool plausible(const CyGeomRecord& r);
+// Every real field finite.
+bool finiteCyGeomRecord(const CyGeomRecord& r);
 
 }  // namespace cylindrical

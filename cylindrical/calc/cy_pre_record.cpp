@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/calc/design_file.h"
+#include "cylindrical/calc/preliminary.h"
 #include "fw/record.h"
 
 namespace cylindrical {
@@ -25,19 +26,50 @@ static_assert(kDate == kStatus + 4 && kNumber == kDate + kDateWidth && kTitle ==
 static_assert(kReservedTail == kTitle + kTextWidth && kReservedTail + 4 == CyPreRecord::kSize);
 
 bool inRange(std::int32_t v, std::int32_t lo, std::int32_t hi) { return v >= lo && v <= hi; }
+bool atLeast(double v, double lo) { return std::isfinite(v) && v >= lo; }
+bool positive(double v) { return std::isfinite(v) && v > 0; }
+bool between(double v, double lo, double hi) { return std::isfinite(v) && v >= lo && v <= hi; }
 
-bool allFinite(const CyPreRecord& r) {
+// A slider's range: the tables' ranges lie between 0.8 and 2.4; any range
+// of positive coefficients up to 10 keeps every slider value finite.
+bool usableRange(double lower, double upper) { return positive(lower) && lower <= upper && upper <= 10; }
+// A slider value inside its range (a rounding's worth of slack).
+bool inSliderRange(double v, double lower, double upper) { return between(v, lower - 1e-9, upper + 1e-9); }
+
+}  // namespace
+
+bool acceptableCyPreRecord(const CyPreRecord& r, int betaDegMin, int betaDegMax) {
+    // Lists the dialog indexes with.
+    if (!inRange(r.support, 0, 2) || !inRange(r.hardness, 0, 1) || !inRange(r.loadNature, 0, 2) ||
+        !inRange(r.meshType, 0, 1))
+        return false;
+    // Fields with their own ranges, and the slider positions.
+    if (!inRange(r.betaDeg, betaDegMin, betaDegMax) || !inRange(r.betaMin, 0, 59) || !inRange(r.betaSec, 0, 59)) return false;
+    if (!inRange(r.phiDPos, 0, kSliderMax) || !inRange(r.k1Pos, 0, kSliderMax) || !inRange(r.k2Pos, 0, kSliderMax))
+        return false;
+    if (!between(r.sigmaHP, 500, 10000) || !between(r.sigmaFP, 100, 1000)) return false;
+    // Tooth counts are positive (the fields refuse Z ≤ 0), the ratio too.
+    if (r.z1 <= 0 || r.z2 <= 0 || !positive(r.i)) return false;
+    // Speeds, torque, power, modules and centre distance are never negative.
+    for (double v : {r.t, r.ni, r.no, r.p, r.mn, r.ms, r.a})
+        if (!atLeast(v, 0)) return false;
+    if (!usableRange(r.phiDLower, r.phiDUpper) || !usableRange(r.k1Lower, r.k1Upper) ||
+        !usableRange(r.k2Lower, r.k2Upper))
+        return false;
+    return inSliderRange(r.phiD, r.phiDLower, r.phiDUpper) && inSliderRange(r.k1, r.k1Lower, r.k1Upper) &&
+           inSliderRange(r.k2, r.k2Lower, r.k2Upper);
+}
+
+bool finiteCyPreRecord(const CyPreRecord& r) {
     for (double v : {r.k2Lower, r.k2Upper, r.phiDLower, r.phiDUpper, r.i, r.t, r.a, r.ni, r.no, r.p, r.phiD,
                      r.k1, r.k2, r.k1Lower, r.k1Upper, r.sigmaHP, r.sigmaFP, r.mn, r.ms})
         if (!std::isfinite(v)) return false;
     return true;
 }
 
-bool plausible(const CyPreRecord& r) {
-    return inRange(r.support, 0, 2) && inRange(r.hardness, 0, 1) && inRange(r.loadNature, 0, 2) &&
-           inRange(r.meshType, 0, 1) && allFinite(r);
-}
+bool calculatedCyPreRecord(const CyPreRecord& r) { return positive(r.mn) && positive(r.ms); }
 
+namespace {
 }  // namespace
 
 std::vector<std::uint8_t> writeCyPreRecord(const CyPreRecord& r) {
@@ -122,12 +154,18 @@ std::optional<CyPreRecord> readCyPreRecord(std::span<const std::uint8_t> bytes) 
     return r;
 }
 
+std::optional<std::vector<std::uint8_t>> cyPreSaveBytes(const CyPreRecord& r, std::int64_t timeStamp) {
+    if (!finiteCyPreRecord(r)) return std::nullopt;
+    return cyPreFileBytes(r, timeStamp);
+}
+
 std::vector<std::uint8_t> cyPreFileBytes(const CyPreRecord& r, std::int64_t timeStamp) {
     std::vector<std::vector<std::uint8_t>> records{writeCyPreRecord(r)};
     return kavrin::designFileBytes(kavrin::makeHeader(kCyDesignKind, kavrin::kWordCyDesign, timeStamp), records);
 }
 
-fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_t> file) {
+fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_t> file, int betaDegMin,
+                                                     int betaDegMax) {
     auto body = kavrin::splitDesignFile(file, CyPreRecord::kSize);
     if (!body) return fw::unexpected(std::string(kMsgNotDesignFile));
     if (!body->oldFile) {
@@ -137,7 +175,8 @@ fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_
     auto record = readCyPreRecord(body->records);
     if (!record) return fw::unexpected(std::string(kMsgNotDesignFile));
     if (record->status != kCyPreStatus) return fw::unexpected(std::string(kMsgUnfinishedFile));
-    if (!plausible(*record)) return fw::unexpected(std::string(kMsgNotDesignFile));
+    if (!acceptableCyPreRecord(*record, betaDegMin, betaDegMax) || !calculatedCyPreRecord(*record))
+        return fw::unexpected(std::string(kMsgNotDesignFile));
     return LoadedCyPre{*record, body->oldFile};
 }
 

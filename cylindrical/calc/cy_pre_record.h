@@ -68,16 +68,34 @@ inline constexpr const char* kMsgUnfinishedFile = "所载入的文件包含未�
 // The design file a preliminary save writes: header (version 400, kind 2,
 // "W_CYDESIGN", the time stamp) and the record.
 std::vector<std::uint8_t> cyPreFileBytes(const CyPreRecord& r, std::int64_t timeStamp);
+// The same for a save: nullopt when a real field is not finite (the last
+// guard; no NaN or infinity reaches a file).
+std::optional<std::vector<std::uint8_t>> cyPreSaveBytes(const CyPreRecord& r, std::int64_t timeStamp);
+
+// Checks of a loaded record, beyond its length, word and status.
+// acceptable: every value one of the dialog's fields would take when typed
+// (angles in their fields' ranges, σHP 500..10000, σFP 100..1000, tooth
+// counts and ratio above zero, no negative speed, torque, power, module or
+// centre distance), every list index and slider position in its range, the
+// slider ranges positive and ordered, and every real number finite.
+// The helix angle's degrees lie in betaDegMin..betaDegMax: 0..90 in the
+// preliminary dialog, −60..60 on the geometry sheet's first page.
+bool acceptableCyPreRecord(const CyPreRecord& r, int betaDegMin = 0, int betaDegMax = 90);
+// Every real field finite.
+bool finiteCyPreRecord(const CyPreRecord& r);
+// Calculated: both modules above zero (what a preliminary save always
+// holds, and what the later steps need).
+bool calculatedCyPreRecord(const CyPreRecord& r);
 
 struct LoadedCyPre {
     CyPreRecord record;
     bool oldFile = false;  // the caller shows kMsgOldFile first
 };
 // All checks of a load before anything changes: length, header word, status,
-// and every enumeration the dialog uses as an index; a refusal names its
+// and acceptableCyPreRecord and calculatedCyPreRecord; a refusal names its
 // message. A file too short for its record, or holding a value that cannot
-// be right (an enumeration out of range, a number that is not finite), is
-// refused as kMsgNotDesignFile.
-fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_t> file);
+// be right, is refused as kMsgNotDesignFile.
+fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_t> file, int betaDegMin = 0,
+                                                     int betaDegMax = 90);
 
 }  // namespace cylindrical

@@ -27,6 +27,7 @@ struct PairGeometryInput {
     double a = 0;
     double ad = 0;
     int meshType = 0;
+    bool operator==(const PairGeometryInput&) const = default;
 };
 // β and αn from their degrees, minutes and seconds; c* from its index.
 PairGeometryInput pairGeometryInput(const CyGeomRecord& r);

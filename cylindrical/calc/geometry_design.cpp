@@ -13,16 +13,13 @@ constexpr double kRadToDeg = 180 / 3.141592653589793;
 
 fw::Unexpected<std::string> refuse(const char* message) { return fw::unexpected(std::string(message)); }
 
-bool inRange(std::int32_t v, std::int32_t lo, std::int32_t hi) { return v >= lo && v <= hi; }
-
-// What the sheet and the later steps use of a preliminary record as an index
-// or a number.
-bool usable(const CyPreRecord& r) {
-    if (!inRange(r.support, 0, 2) || !inRange(r.hardness, 0, 1) || !inRange(r.loadNature, 0, 2) ||
-        !inRange(r.meshType, 0, 1))
-        return false;
-    for (double v : {r.k2Lower, r.k2Upper, r.phiDLower, r.phiDUpper, r.i, r.t, r.a, r.ni, r.no, r.p, r.phiD,
-                     r.k1, r.k2, r.k1Lower, r.k1Upper, r.sigmaHP, r.sigmaFP, r.mn, r.ms})
+// The values page 1 derives from a loaded pair (transverse module, virtual
+// tooth counts, diameters, standard centre distance) must be finite too: a
+// huge module is refused on loading, not shown as "inf".
+bool derivedFinite(std::int32_t z1, std::int32_t z2, double mn, const kavrin::AngleTriple& beta) {
+    const double c = std::cos(kavrin::tripleToRadians(beta));
+    const double mt = mn / c;
+    for (double v : {mt, z1 / (c * c * c), z2 / (c * c * c), z1 * mt, z2 * mt, (double(z1) + z2) * mt})
         if (!std::isfinite(v)) return false;
     return true;
 }
@@ -56,11 +53,15 @@ std::vector<std::uint8_t> geometryDesignFileBytes(const CyPreRecord& pre, const 
 }
 
 fw::Expected<LoadedPreliminary, std::string> loadPreliminaryForGeometry(std::span<const std::uint8_t> file) {
-    auto loaded = loadCyPreFile(file);
+    auto loaded = loadCyPreFile(file, -60, 60);  // the range of page 1's β field
     if (!loaded) {
         if (loaded.error() == kMsgUnfinishedFile) return refuse(kMsgUnfinishedGeometry);
         return fw::unexpected(loaded.error());
     }
+    const CyPreRecord& r = loaded->record;
+    if (!derivedFinite(r.z1, r.z2, r.mn, {r.betaDeg, r.betaMin, r.betaSec}) ||
+        !derivedFinite(r.z1, r.z2, r.ms, {}))
+        return refuse(kMsgNotDesignFile);
     return LoadedPreliminary{loaded->record, loaded->oldFile};
 }
 
@@ -74,7 +75,9 @@ fw::Expected<LoadedGeometryDesign, std::string> loadGeometryDesign(std::span<con
     auto geom = readCyGeomRecord(body->records.subspan(CyPreRecord::kSize));
     if (!pre || !geom) return refuse(kMsgNotDesignFile);
     if (geom->status != kCyGeomStatus) return refuse(kMsgUnfinishedGeometry);
-    if (!usable(*pre) || !plausible(*geom)) return refuse(kMsgNotDesignFile);
+    if (!acceptableCyPreRecord(*pre, -60, 60) || !plausible(*geom) ||
+        !derivedFinite(geom->z1, geom->z2, geom->mn, {geom->betaDeg, geom->betaMin, geom->betaSec}))
+        return refuse(kMsgNotDesignFile);
     return LoadedGeometryDesign{*pre, *geom, body->oldFile};
 }
 

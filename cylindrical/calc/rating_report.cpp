@@ -32,7 +32,7 @@ std::string ratingReportText(const RatingReportData& d) {
     text += fw::format("\t齿宽:                     b=                               %.2f mm\n\n", v(d.b));
     text += "\t2.传动参数：\n";
     text += fw::format("\t传递扭矩:                 T=                               %.4f N.m\n", v(d.torque));
-    text += fw::format("\t小齿轮转速:               n1=                              %.4f m/s\n", v(d.n1));
+    text += fw::format("\t小齿轮转速:               n1=                              %.4f r/min\n", v(d.n1));
     text += fw::format("\t传动比                    i=Z2/Z1=                         %.4f\n", v(d.u));
     text += fw::format("\t圆周力:                   Ft=2000T·Cos(β)/(Z1·mn)=      %.4f N\n", v(d.ft));
     text += fw::format("\t径向力:                   Fr=Ft·tg(αn)/cos(β)=          %.4f N\n", v(d.fr));

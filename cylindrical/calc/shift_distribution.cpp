@@ -55,7 +55,8 @@ PairUpdate distributeChecked(PairState s, double zeroThreshold) {
     setAlphaWt(s, std::acos(workingCosine(s)));
     double invWt = std::tan(s.alphaWtRad) - s.alphaWtRad;
     double invT = std::tan(s.alphaTRad) - s.alphaTRad;
-    int teeth = s.meshType == kMeshInternal ? s.z2 - s.z1 : s.z1 + s.z2;
+    // In double: tooth counts near the int limit must not overflow their sum.
+    double teeth = s.meshType == kMeshInternal ? double(s.z2) - s.z1 : double(s.z1) + s.z2;
     s.sumX = teeth * (invWt - invT) / std::tan(s.alphaNRad) / 2;
     if (std::fabs(s.sumX) < zeroThreshold) s.sumX = 0;
     updateRatioClass(s);
@@ -89,7 +90,7 @@ std::optional<int> ratioClass(int z1, int z2) {
 ShiftSplit shiftSplit(int cls) { return kSplitTable[std::clamp(cls, 0, 4)]; }
 
 double standardCentreDistance(int z1, int z2, double mt, int meshType) {
-    return (meshType == kMeshInternal ? z2 - z1 : z1 + z2) * mt / 2;
+    return (meshType == kMeshInternal ? double(z2) - z1 : double(z1) + z2) * mt / 2;
 }
 
 double transversePressureAngle(double alphaNRad, double betaRad) {

@@ -169,6 +169,34 @@ TEST(BendingLife, MaterialsAndThreshold) {
     }
 }
 
+// Beyond the knee of each material's power law the long-life line of the
+// rating standards: from 1.0 at the knee to 0.85 at 10¹⁰, then 0.85. Hand
+// values: knee = c^(−1/e); YN = 1 − 0.15·(lg NE − lg knee)/(10 − lg knee).
+TEST(BendingLife, LongLifeLineBeyondTheKnee) {
+    struct Case {
+        const char* name;
+        int m;
+        double above;  // at NE 1e9 (the power law alone gives 0.573 at 1e8 for m0)
+    };
+    const Case cases[] = {
+        {"m0, knee 3.12e6", 0, 0.892791},
+        {"m1, knee 3.15e6", 1, 0.892830},
+        {"m2, knee 3.74e6", 2, 0.893763},
+        {"m3, knee 3.54e6", 3, 0.893469},
+    };
+    for (const Case& c : cases) {
+        auto above = bendingLifeFactor({.cycles = 1e9, .material = c.m});
+        auto far = bendingLifeFactor({.cycles = 5e10, .material = c.m});
+        ASSERT_TRUE(above && far) << c.name;
+        EXPECT_NEAR(*above, c.above, 1e-6) << c.name;
+        EXPECT_EQ(*far, 0.85) << c.name;
+    }
+    // At 1e8 the line lies between: m0 = 1 − 0.15·(8 − 6.494564)/(10 − 6.494564) = 0.935581
+    auto m0 = bendingLifeFactor({.cycles = 1e8, .material = 0});
+    ASSERT_TRUE(m0);
+    EXPECT_NEAR(*m0, 0.935581, 1e-6);
+}
+
 // ---- YS, YX ---------------------------------------------------------------------
 
 TEST(BendingStressCorrection, EachRowOnItsShift) {

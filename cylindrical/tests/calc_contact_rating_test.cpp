@@ -51,6 +51,33 @@ TEST(ContactDynamicFactor, OverlapBlendsTowardsTheSecondRow) {
     EXPECT_FALSE(dynamicFactor({.mn = 2, .z1 = 20, .n1 = 1450, .gradeIndex = -1}));
 }
 
+// Past one full overlap (εβ ≥ 1) the load-sharing blends of Kv, KHα and Zε
+// take εβ = 1; Kv, KHα and KHβ never fall below 1. Hand values: β 15°,
+// αn 20°, εα 1.5, so with εβ capped t = 1/εα.
+TEST(ContactOverlap, FactorsTakeAtMostOneFullOverlap) {
+    for (double eb : {1.0, 1.65, 2.0, 4.7, 6.0}) {
+        // grade 6: Kv = KvB = 1 + 0.03167·v·Z1/100 (v 3.036873 m/s) = 1.019236
+        auto kv = dynamicFactor({.mn = 2, .z1 = 20, .n1 = 1450, .betaDeg = 0, .epsBeta = eb, .gradeIndex = 3});
+        ASSERT_TRUE(kv);
+        EXPECT_NEAR(kv->kV, 1.019236, 1e-6) << "εβ " << eb;
+        // Zε = √(cos αn·cos β/(εα·cos αt)) = 0.804145 (0.735913, 9 % low, at εβ 1.65 uncapped)
+        EXPECT_NEAR(contactRatioFactor({.epsAlpha = 1.5, .epsBeta = eb, .betaDeg = 15, .alphaNDeg = 20}),
+                    0.804145, 1e-6) << "εβ " << eb;
+        // grade 8, helical: KHα = 0.992285·εα^−0.420629·εα/cos β = 1.299316;
+        // grade 9: εα/cos β = 1.552914
+        auto k8 = transverseLoadFactors({.epsAlpha = 1.5, .epsBeta = eb, .betaDeg = 15, .gradeIndex = 5});
+        auto k9 = transverseLoadFactors({.epsAlpha = 1.5, .epsBeta = eb, .betaDeg = 15, .gradeIndex = 6});
+        ASSERT_TRUE(k8 && k9);
+        EXPECT_NEAR(k8->kHalpha, 1.299316, 1e-6) << "εβ " << eb;
+        EXPECT_NEAR(k9->kHalpha, 1.552914, 1e-6) << "εβ " << eb;
+    }
+    // A dynamic factor of a fast grade-10 pair still blends below one overlap.
+    auto kv = dynamicFactor({.mn = 2, .z1 = 20, .n1 = 1450, .betaDeg = 0, .epsBeta = 0.5, .gradeIndex = 7});
+    ASSERT_TRUE(kv);
+    // KvA = 1 + 0.267·v·0.2 = 1.162169, KvB = 1 + 0.1625·v·0.2 = 1.098698: mean 1.130434
+    EXPECT_NEAR(kv->kV, 1.130434, 1e-6);
+}
+
 // ---- KHα, KFα ---------------------------------------------------------------
 
 TEST(ContactTransverseLoad, BothSidesOfEachGradeEdge) {
@@ -104,8 +131,9 @@ TEST(ContactFaceLoad, ThresholdAndMounting) {
         bool notice;
     };
     const Case cases[] = {
-        // 0.90991·e^(0.206037·0.4) = 0.90991·1.085905 = 0.988077
-        {"psi 0.4 = min, s0 m0", 16, 0, 0, 0.988077, false},
+        // 0.90991·e^(0.206037·0.4) = 0.90991·1.085905 = 0.988077: a face load
+        // factor below 1 would lower the load, so it counts as 1.0
+        {"psi 0.4 = min, s0 m0", 16, 0, 0, 1.0, false},
         {"psi just below min", 15.9999, 0, 0, 1.0, true},
         {"psi 0.3, s0 m0", 12, 0, 0, 1.0, true},
         // 0.96246·e^(0.204295·0.3) = 0.96246·1.063210 = 1.023293
@@ -240,6 +268,32 @@ TEST(ContactLife, ThresholdsOfEveryRow) {
         auto r = contactLifeFactor({.materialClass = c.c, .pitting = c.p, .cycles = c.ne});
         ASSERT_TRUE(r) << c.name;
         EXPECT_NEAR(*r, c.zN, 1e-6) << c.name;
+    }
+}
+
+// Past the knee of each row (where its power law reaches 1) the factor runs
+// log-linear in NE from 1.0 to 0.85 at 10¹⁰ and stays 0.85. Hand values:
+// knee = c^(−1/e); ZN = 1 − 0.15·(lg NE − lg knee)/(10 − lg knee).
+TEST(ContactLife, LongLifeLineBeyondTheKnee) {
+    struct Case {
+        const char* name;
+        int c, p;
+        double below, above;  // at NE 1e6 (power law) and 1e9 (long-life line)
+    };
+    const Case cases[] = {
+        {"c0 pitting, knee 9.77e8", 0, 0, 1.535550, 0.998472},
+        {"c0 no pitting, knee 5.49e7", 0, 1, 1.346390, 0.916366},
+        {"c1, knee 2.32e6 (power law 0.601 at 1e9)", 1, 0, 1.073175, 0.891272},
+        {"c2, knee 2.28e6", 2, 0, 1.025163, 0.891176},
+    };
+    for (const Case& c : cases) {
+        auto below = contactLifeFactor({.materialClass = c.c, .pitting = c.p, .cycles = 1e6});
+        auto above = contactLifeFactor({.materialClass = c.c, .pitting = c.p, .cycles = 1e9});
+        auto far = contactLifeFactor({.materialClass = c.c, .pitting = c.p, .cycles = 1e12});
+        ASSERT_TRUE(below && above && far) << c.name;
+        EXPECT_NEAR(*below, c.below, 1e-6) << c.name;
+        EXPECT_NEAR(*above, c.above, 1e-6) << c.name;
+        EXPECT_EQ(*far, 0.85) << c.name;
     }
 }
 

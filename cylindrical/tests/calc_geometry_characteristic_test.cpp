@@ -118,16 +118,34 @@ TEST(Characteristic, InternalGearPinDimensionDependsOnThePinDiameter) {
         EXPECT_FALSE(listing->hn2) << "internal: no gear chordal height";
         EXPECT_FALSE(listing->sn2);
         EXPECT_GT(listing->epsAlpha, 1);
-        // Mp is the formula's with αM the search's inverse of inv αM.
-        const auto& v = listing->view;
-        double pi = 3.141592653589793, an = in.pair.alphaNRad, a2 = v.alphaAt2Rad;
-        double invM = 2 * in.pair.xn2 * std::tan(an) / z2 + pi / (2 * z2) + (std::tan(a2) - a2) -
-                      3.3 / (v.mt * z2 * std::cos(a2));
-        double am = listing->pin->alphaMRad;
-        EXPECT_GE(std::tan(am) - am, invM);
-        EXPECT_LT(std::tan(am - 4e-6) - (am - 4e-6), invM) << "first step of 4e-6 that reaches it";
-        double mp = z2 * v.mt * std::cos(v.alphaTRad) / std::cos(am) * (z2 % 2 ? std::cos(pi / (2 * z2)) : 1) - 3.3;
-        EXPECT_NEAR(listing->pin->mp, mp, 1e-9) << z2;
+    }
+}
+
+// Pins inside an internal gear and the pinion's chordal height, worked out by
+// hand from the textbook formulas: m 2.5, Z 17/51, internal, a 43, xn1 0.3,
+// so ad 42.5, αwt = acos(ad·cos 20°/a), xn2 = xn1 + (Z2 − Z1)(inv αwt −
+// inv 20°)/(2·tan 20°) = 0.508537, yn 0.2; inv αM = inv αt + e2/d2 −
+// dp/(mn·Z2·cos αn), e2 = mt(π/2 + 2·xn2·tan αn); odd Z2: M = db2/cos αM ·
+// cos(π/(2·Z2)) − dp; hn1 takes the internal pinion's addendum ha* + xn2 − yn.
+TEST(Characteristic, InternalPairPinsAndPinionChordalHeight) {
+    const double an = 20 * 3.141592653589793 / 180;
+    const double ad = 42.5, a = 43, xn1 = 0.3;
+    const double awt = std::acos(ad * std::cos(an) / a);
+    const double inv = [](double x) { return std::tan(x) - x; }(awt) - (std::tan(an) - an);
+    CharacteristicInput in;
+    in.pair = {.z1 = 17, .z2 = 51, .mn = 2.5, .betaRad = 0, .alphaNRad = an, .haStar = 1, .cStar = 0.25,
+               .xn1 = xn1, .xn2 = xn1 + 34 * inv / (2 * std::tan(an)), .yn = 0.2, .a = a, .ad = ad,
+               .meshType = kMeshInternal};
+    in.alphaWtDeg = awt * 180 / 3.141592653589793;
+    in.b = 20;
+    struct Case {
+        double factor, mp;
+    };
+    for (const Case& c : {Case{kPinFactorListing, 124.542}, Case{kPinFactorReport, 124.261}}) {
+        auto r = characteristic(in, c.factor);
+        ASSERT_TRUE(r && r->pin) << c.factor;
+        EXPECT_NEAR(r->pin->mp, c.mp, 5e-4) << "dp " << c.factor << "·mn";
+        EXPECT_NEAR(r->hn1, 3.3889, 5e-5);
     }
 }
 

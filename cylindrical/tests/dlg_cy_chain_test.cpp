@@ -16,13 +16,15 @@
 #include "cylindrical/calc/geometry_design.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
+#include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "cylindrical/cypre_dlg.h"
 #include "fw/file.h"
-#include "fw/registry.h"
 #include "fw/text.h"
+#include "cylindrical/tests/design_fixture.h"
 #include "fwtest/script.h"
+#include "cylindrical/tests/worked_example.h"
 
 using namespace cylindrical;
 namespace fs = std::filesystem;
@@ -30,6 +32,8 @@ using P1 = CCyGeomProPage1;
 using Cut = CCygeomCutDlg;
 
 namespace {
+
+using cylindrical_test::enterWorkedExample;
 
 constexpr const char* kCaption = "《Ondrel》 Kavrin  齿轮几何计算程序";
 
@@ -42,63 +46,13 @@ std::string reportMessage(const fs::path& report) {
     return "计算记录已以\n" + report.string() + "\n文件名输出报告！";
 }
 
-void resetCurrentDesign() {
-    g_curPreRecord = CyPreRecord{};
-    g_curGeomRecord = CyGeomRecord{};
-    g_strDataPath.clear();
-    g_strReportPath.clear();
-    g_strTitle.clear();
-    g_strDrawingNo.clear();
-    g_strDate.clear();
-}
-
-// A private installation: the machine registry points at a temp folder
-// holding data/.
-class CyChain : public ::testing::Test {
+class CyChain : public cylindrical_test::DesignTest {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        fs::path base = root && *root ? root : fs::temp_directory_path();
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        home = base / "cy_chain" / (std::string(info->name()) + "." + std::to_string(::getpid()));
-        fs::remove_all(home);
-        fs::create_directories(home / "data");
-        ASSERT_TRUE(fw::registry::writeMachineFile(home / "machine.reg", home, home / "docs"));
-        ::setenv("KAVRIN_MACHINE_REGISTRY", (home / "machine.reg").c_str(), 1);
-        fw::registry::reload();
-        resetCurrentDesign();
-    }
-    void TearDown() override {
-        ::unsetenv("KAVRIN_MACHINE_REGISTRY");
-        fw::registry::reload();
-    }
-    fs::path data(const std::string& name) const { return home / "data" / name; }
-    fs::path home;
+    CyChain() : DesignTest("cy_chain") {}
 };
 
 // ---- preliminary design → geometry sheet → design file ----
 
-// The entries of the worked example of the preliminary design
-// (docs/examples-preliminary.md), then "&C 执行计算".
-void enterWorkedExample(fwtest::Running& d) {
-    using D = CypreDlg;
-    d.type(D::IDC_TITLE, "带式输送机减速器高速级");
-    d.type(D::IDC_NUMBER, "KV-001");
-    d.type(D::IDC_DATE, "2025年12月10日");
-    d.type(D::IDC_Z1, "20");
-    d.leave();
-    d.type(D::IDC_I, "3.2");
-    d.leave();
-    d.type(D::IDC_NI, "960");
-    d.leave();
-    d.type(D::IDC_P, "10");
-    d.leave();
-    d.click(D::IDC_HARD);
-    d.drag(D::IDC_PHID_SLIDER, 20);
-    d.click(D::IDC_MODERATE);
-    d.drag(D::IDC_K1_SLIDER, 8);
-    d.click(D::IDC_CALC);
-}
 
 // Every field of two preliminary records, one by one, so a failure names it.
 void expectSamePreliminary(const CyPreRecord& got, const CyPreRecord& want) {
@@ -166,7 +120,7 @@ TEST_F(CyChain, PreliminaryDesignThroughTheSheetToTheDesignFile) {
     auto loaded = loadGeometryDesign(file);
     ASSERT_TRUE(loaded) << loaded.error();
     expectSamePreliminary(loaded->pre, savedPre);
-    EXPECT_EQ(loaded->geom, g_curGeomRecord);
+    EXPECT_EQ(loaded->geom, currentDesign().geom);
     EXPECT_EQ(loaded->geom.status, 102);
     EXPECT_EQ(loaded->geom.z1, 20);
     EXPECT_EQ(loaded->geom.z2, 64);
@@ -177,6 +131,53 @@ TEST_F(CyChain, PreliminaryDesignThroughTheSheetToTheDesignFile) {
     EXPECT_NEAR(loaded->geom.xn1 + loaded->geom.xn2, loaded->geom.sumX, 1e-12);
     // The preliminary file itself is untouched.
     EXPECT_EQ(bytesOf(pre), preFile);
+}
+
+// One design, one report: a design named with two dots keeps its report
+// "x.v2.cyt" through every step (the preliminary save, the sheet's save and
+// the rating's load), never "x.cyt".
+TEST_F(CyChain, ADesignNameWithTwoDotsKeepsOneReport) {
+    const fs::path design = data("x.v2.cyb"), report = data("x.v2.cyt");
+    {
+        fwtest::Session s;
+        s.answerSave(design);
+        s.expectMessage(reportMessage(report));
+        s.onDialog(CypreDlg::IDD, [](fwtest::Running& d) {
+            enterWorkedExample(d);
+            d.click(fw::IDOK);
+        });
+        CypreDlg dlg(nullptr);
+        ASSERT_EQ(dlg.DoModal(), fw::IDOK);
+        EXPECT_EQ(dlg.m_strReportPath, report.string());
+    }
+    {
+        fwtest::Session s;
+        s.answerOpen(design);
+        s.onSheet([](fwtest::Running& d) {
+            ASSERT_TRUE(d.click(P1::IDC_LOAD_PRE));
+            ASSERT_TRUE(d.click(P1::IDC_DISTRIBUTE));
+            d.click(fw::IDOK);
+        });
+        CCyGeomProSheet sheet(kCaption, nullptr);
+        ASSERT_EQ(sheet.DoModal(), fw::IDOK);
+        s.answerSave(design);
+        ASSERT_TRUE(sheet.doSave());
+        EXPECT_EQ(sheet.m_strReportPath, report.string());
+    }
+    {
+        fwtest::Session s;
+        s.answerOpen(design);
+        s.answerSave(report);
+        s.onDialog(CCyProofDlg::IDD, [](fwtest::Running& d) {
+            ASSERT_TRUE(d.click(CCyProofDlg::IDC_LOAD));
+            d.click(fw::IDOK);
+        });
+        CCyProofDlg dlg(nullptr);
+        ASSERT_EQ(dlg.DoModal(), fw::IDOK);
+        EXPECT_EQ(s.files().back().request.initialName, "x.v2.cyt") << "the report the load derived is offered";
+        EXPECT_EQ(dlg.m_strReportPath, report.string());
+    }
+    EXPECT_FALSE(fs::exists(data("x.cyt")));
 }
 
 // ---- the internal example with its cutting and interference check ----
@@ -291,7 +292,7 @@ TEST_F(CyChain, RedistributionMakesTheVerdictsStale) {
     const std::string noCheck = fw::gbkFromUtf8("\t校验结果：\r\n\t未进行切齿校验!");
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        resetCurrentDesign();
+        freshDesign();
         const fs::path report = data(std::string("stale-") + std::to_string(&c - cases) + ".cyt");
         ASSERT_TRUE(fw::writeFile(report, std::vector<std::uint8_t>{}));
         fwtest::Session s;

@@ -6,16 +6,20 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <limits>
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 #include "cylindrical/calc/cy_pre_record.h"
 #include "cylindrical/calc/geometry_design.h"
+#include "cylindrical/calc/preliminary.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
+#include "cylindrical/cygeom_check_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
 #include "fw/file.h"
-#include "fw/registry.h"
 #include "fw/text.h"
+#include "cylindrical/tests/design_fixture.h"
 #include "fwtest/script.h"
 
 using namespace cylindrical;
@@ -49,14 +53,17 @@ std::vector<std::uint8_t> bytesOf(const std::filesystem::path& p) {
     return r ? *r : std::vector<std::uint8_t>{};
 }
 
-void resetCurrentDesign() {
-    g_curPreRecord = CyPreRecord{};
-    g_curGeomRecord = CyGeomRecord{};
-    g_strDataPath.clear();
-    g_strReportPath.clear();
-    g_strTitle.clear();
-    g_strDrawingNo.clear();
-    g_strDate.clear();
+// The example pair, distributed, as the current design (what a save needs:
+// teeth and module above zero).
+void setExampleDesign() {
+    currentDesign().pre = examplePre();
+    PairState st;
+    st.z1 = 20, st.z2 = 40, st.mn = 2;
+    st = distribute(helixChanged(st).state).state;
+    CyGeomRecord g;
+    g.psiD = 0.8;
+    storePair(st, {"减速器", "JS-100", "2024年5月6日"}, g);
+    currentDesign().geom = g;
 }
 
 // A snapshot of everything a refused load must leave alone.
@@ -66,31 +73,18 @@ struct DesignSnapshot {
     bool operator==(const DesignSnapshot&) const = default;
 };
 DesignSnapshot snapshot() {
-    return {writeCyPreRecord(g_curPreRecord), writeCyGeomRecord(g_curGeomRecord), g_strDataPath, g_strReportPath,
-            g_strTitle, g_strDrawingNo, g_strDate};
+    const auto& d = currentDesign();
+    return {writeCyPreRecord(d.pre), writeCyGeomRecord(d.geom), d.dataPath, d.reportPath, d.title, d.drawingNo, d.date};
 }
 
-class GeomSheet : public ::testing::Test {
+class GeomSheet : public cylindrical_test::DesignTest {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        std::filesystem::path base = root && *root ? root : std::filesystem::temp_directory_path();
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        home = base / "cy_geom_sheet" / (std::string(info->name()) + "." + std::to_string(::getpid()));
-        std::filesystem::remove_all(home);
-        std::filesystem::create_directories(home / "data");
-        ASSERT_TRUE(fw::registry::writeMachineFile(home / "machine.reg", home, home / "docs"));
-        ::setenv("KAVRIN_MACHINE_REGISTRY", (home / "machine.reg").c_str(), 1);
-        fw::registry::reload();
-        resetCurrentDesign();
-    }
-    std::filesystem::path data(const std::string& name) const { return home / "data" / name; }
+    GeomSheet() : DesignTest("cy_geom_sheet") {}
     std::filesystem::path writePre(const std::string& name, const CyPreRecord& r = examplePre()) const {
         auto p = data(name);
         EXPECT_TRUE(fw::writeFile(p, cyPreFileBytes(r, 1700000000)));
         return p;
     }
-    std::filesystem::path home;
 };
 
 // Page 1 with the example loaded through "装入预定数据" and distributed.
@@ -149,12 +143,12 @@ TEST_F(GeomSheet, ExternalExampleLoadsAndDistributes) {
     });
     CCyGeomProSheet sheet(kCaption, nullptr);
     sheet.DoModal();
-    EXPECT_EQ(g_strDataPath, pre.string());
-    EXPECT_EQ(g_strReportPath, data("pair.cyt").string());
-    EXPECT_EQ(g_strTitle, "减速器");
-    EXPECT_DOUBLE_EQ(g_curGeomRecord.psiD, 0.8) << "ψd comes with the preliminary design";
-    EXPECT_DOUBLE_EQ(g_curGeomRecord.b, 32) << "b = Z1·ψd·mt when page 1 is left";
-    EXPECT_DOUBLE_EQ(g_curGeomRecord.xn1, 0.25);
+    EXPECT_EQ(currentDesign().dataPath, pre.string());
+    EXPECT_EQ(currentDesign().reportPath, data("pair.cyt").string());
+    EXPECT_EQ(currentDesign().title, "减速器");
+    EXPECT_DOUBLE_EQ(currentDesign().geom.psiD, 0.8) << "ψd comes with the preliminary design";
+    EXPECT_DOUBLE_EQ(currentDesign().geom.b, 32) << "b = Z1·ψd·mt when page 1 is left";
+    EXPECT_DOUBLE_EQ(currentDesign().geom.xn1, 0.25);
 }
 
 // The example typed by hand, as the screenshot scene enters it: no message
@@ -317,7 +311,7 @@ TEST_F(GeomSheet, RefusedFilesChangeNothing) {
         CCyGeomProSheet sheet(kCaption, nullptr);
         sheet.DoModal();
         EXPECT_TRUE(snapshot() == before);
-        EXPECT_EQ(g_strDataPath, good.string());
+        EXPECT_EQ(currentDesign().dataPath, good.string());
         EXPECT_TRUE(s.allUsed());
     }
 }
@@ -349,7 +343,7 @@ TEST_F(GeomSheet, SavedFileLoadsBackWithEveryField) {
     EXPECT_EQ(file.size(), 776u);
     EXPECT_EQ(sheet.m_strDataPath, data("design.cyb").string());
     EXPECT_EQ(sheet.m_strReportPath, data("pair.cyt").string()) << "a .cyb name keeps the loaded design's report";
-    CyGeomRecord saved = g_curGeomRecord;
+    CyGeomRecord saved = currentDesign().geom;
     EXPECT_EQ(saved.status, 102);
     EXPECT_EQ(saved.cStarIndex, 1);
     EXPECT_EQ(saved.hand, 1);
@@ -358,7 +352,7 @@ TEST_F(GeomSheet, SavedFileLoadsBackWithEveryField) {
     EXPECT_DOUBLE_EQ(saved.psiD, 30.0 / 40);
     EXPECT_GT(saved.epsAlpha, 1.5);
 
-    resetCurrentDesign();
+    freshDesign();
     fwtest::Session again;
     again.answerOpen(data("design.cyb"));
     again.onSheet([](fwtest::Running& d) {
@@ -380,9 +374,9 @@ TEST_F(GeomSheet, SavedFileLoadsBackWithEveryField) {
     });
     CCyGeomProSheet second(kCaption, nullptr);
     second.DoModal();
-    EXPECT_EQ(g_curGeomRecord, saved) << "every field of the geometry record comes back";
-    EXPECT_EQ(writeCyPreRecord(g_curPreRecord), writeCyPreRecord(examplePre()));
-    EXPECT_EQ(g_strDataPath, data("design.cyb").string());
+    EXPECT_EQ(currentDesign().geom, saved) << "every field of the geometry record comes back";
+    EXPECT_EQ(writeCyPreRecord(currentDesign().pre), writeCyPreRecord(examplePre()));
+    EXPECT_EQ(currentDesign().dataPath, data("design.cyb").string());
 }
 
 TEST_F(GeomSheet, SaveNames) {
@@ -400,9 +394,10 @@ TEST_F(GeomSheet, SaveNames) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
-        resetCurrentDesign();
+        freshDesign();
+        setExampleDesign();
         std::filesystem::remove(data("abc.cyb"));
-        g_strReportPath = data("old.cyt").string();
+        currentDesign().reportPath = data("old.cyt").string();
         fwtest::Session s;
         s.answerSave(data(c.answer));
         if (c.notice) s.expectMessage("文件格式不符合程序规定，将以" + data(c.written).string() + "文件名保存数据。");
@@ -410,7 +405,7 @@ TEST_F(GeomSheet, SaveNames) {
         ASSERT_TRUE(sheet.doSave());
         EXPECT_EQ(bytesOf(data(c.written)).size(), 776u);
         EXPECT_EQ(sheet.m_strReportPath, data(c.report).string());
-        EXPECT_EQ(g_strDataPath, data(c.written).string());
+        EXPECT_EQ(currentDesign().dataPath, data(c.written).string());
         EXPECT_TRUE(s.allUsed());
     }
 }
@@ -424,14 +419,30 @@ TEST_F(GeomSheet, FailedOrCancelledSaveReportsFailure) {
     ASSERT_EQ(s.files().size(), 1u);
     EXPECT_EQ(s.files()[0].request.initialName, "*.cyb");
     EXPECT_EQ(s.files()[0].request.folder, home / "data");
-    EXPECT_EQ(g_strDataPath, "");
+    EXPECT_EQ(currentDesign().dataPath, "");
 
+    // A design without teeth or module is not saved: its loader would refuse it.
+    s.answerSave(data("empty.cyb"));
+    s.answerMessage(fw::IDOK);
+    EXPECT_FALSE(sheet.doSave());
+    EXPECT_EQ(s.messages().at(0).text, kMsgTeethOrder);
+    EXPECT_FALSE(std::filesystem::exists(data("empty.cyb")));
+
+    setExampleDesign();
     s.answerSave(home / "missing" / "x.cyb");
     s.answerMessage(fw::IDOK);
     EXPECT_FALSE(sheet.doSave());
-    EXPECT_TRUE(s.messages().at(0).text.starts_with("不能打开文件")) << s.messages().at(0).text;
-    EXPECT_EQ(g_strDataPath, "") << "a failed write changes no path";
+    EXPECT_TRUE(s.messages().at(1).text.starts_with("不能打开文件")) << s.messages().at(1).text;
+    EXPECT_EQ(currentDesign().dataPath, "") << "a failed write changes no path";
     EXPECT_EQ(sheet.m_strReportPath, "");
+
+    // A value that is not finite never reaches a file (the sheet's last guard).
+    currentDesign().geom.a = currentDesign().geom.ad = currentDesign().geom.b = std::numeric_limits<double>::infinity();
+    s.answerSave(data("inf.cyb"));
+    s.answerMessage(fw::IDOK);
+    EXPECT_FALSE(sheet.doSave());
+    EXPECT_EQ(s.messages().at(2).text, kMsgCalcError);
+    EXPECT_FALSE(std::filesystem::exists(data("inf.cyb")));
 }
 
 TEST_F(GeomSheet, CancelThenSaveTakesPageOnesEntries) {
@@ -482,7 +493,7 @@ TEST_F(GeomSheet, ChainFromPreliminaryDesignToTheRatingSide) {
     auto loaded = loadGeometryDesign(bytesOf(data("chain.cyb")));
     ASSERT_TRUE(loaded) << loaded.error();
     EXPECT_EQ(writeCyPreRecord(loaded->pre), writeCyPreRecord(first)) << "the preliminary record passes through";
-    EXPECT_EQ(loaded->geom, g_curGeomRecord);
+    EXPECT_EQ(loaded->geom, currentDesign().geom);
     EXPECT_EQ(loaded->geom.betaDeg, 12);
     EXPECT_DOUBLE_EQ(loaded->geom.a, 62);
     EXPECT_GT(loaded->geom.sumX, 0) << "a > ad: positive total shift";
@@ -528,7 +539,7 @@ TEST_F(GeomSheet, GearPagesMirrorTheRecord) {
     });
     CCyGeomProSheet sheet(kCaption, nullptr);
     sheet.DoModal();
-    EXPECT_EQ(g_curGeomRecord.hand, kHandLeft);
+    EXPECT_EQ(currentDesign().geom.hand, kHandLeft);
 }
 
 TEST_F(GeomSheet, InternalPairLocksBothHandLists) {
@@ -597,8 +608,8 @@ TEST_F(GeomSheet, FaceWidthAndContactRatios) {
         EXPECT_EQ(d.text(P4::IDC_HINT), "提示： 减少齿宽将影响齿轮设计能力!");
         d.leave();
         EXPECT_EQ(d.text(P4::IDC_HINT), "提示： 减少齿宽将影响齿轮设计能力!") << "leaving the field keeps the hint";
-        EXPECT_DOUBLE_EQ(g_curGeomRecord.b, 24);
-        EXPECT_DOUBLE_EQ(g_curGeomRecord.psiD, 24.0 / 40) << "ψd = b/d1";
+        EXPECT_DOUBLE_EQ(currentDesign().geom.b, 24);
+        EXPECT_DOUBLE_EQ(currentDesign().geom.psiD, 24.0 / 40) << "ψd = b/d1";
         // The report leaves the record alone; only "计 算" stores εα and εβ.
         d.click(P4::IDC_REPORT);
         auto once = bytesOf(data("pair.cyt"));
@@ -606,10 +617,10 @@ TEST_F(GeomSheet, FaceWidthAndContactRatios) {
         auto twice = bytesOf(data("pair.cyt"));
         ASSERT_FALSE(once.empty());
         EXPECT_EQ(twice.size(), 2 * once.size());
-        EXPECT_EQ(g_curGeomRecord.epsAlpha, 0);
+        EXPECT_EQ(currentDesign().geom.epsAlpha, 0);
         d.click(P4::IDC_CALC);
-        EXPECT_GT(g_curGeomRecord.epsAlpha, 1.5);
-        EXPECT_EQ(g_curGeomRecord.epsBeta, 0) << "spur pair";
+        EXPECT_GT(currentDesign().geom.epsAlpha, 1.5);
+        EXPECT_EQ(currentDesign().geom.epsBeta, 0) << "spur pair";
         // x = 0.25 on the pinion: the listing's span count of the example.
         EXPECT_NE(d.text(P4::IDC_LISTING).find("跨测齿数:  k1="), std::string::npos);
         d.click(fw::IDCANCEL);
@@ -617,6 +628,37 @@ TEST_F(GeomSheet, FaceWidthAndContactRatios) {
     CCyGeomProSheet sheet(kCaption, nullptr);
     sheet.DoModal();
     EXPECT_EQ(s.messages().at(0).text, "计算记录已以\n" + data("pair.cyt").string() + "\n文件名输出报告！");
+}
+
+// εα and εβ computed on page 4 belong to the pair they were computed from.
+// Hand values (spur, Z 20/40, mn 2, class 2): at a 60, αwt 20°, xn1 0.25,
+// xn2 −0.25: εα 1.598836; after a 61 on page 1, αwt 22.438791°,
+// Σx = 60·(inv αwt − inv 20°)/(2·tan 20°), xn1 = 0.25·Σx + 0.25: εα 1.476514.
+TEST_F(GeomSheet, ContactRatiosOfAnEarlierPairAreNotSaved) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        ASSERT_TRUE(d.page(3));
+        d.click(P4::IDC_CALC);
+        EXPECT_NEAR(currentDesign().geom.epsAlpha, 1.598836, 1e-6);
+        ASSERT_TRUE(d.page(0));
+        d.type(P1::IDC_A, "61");
+        d.leave();
+        ASSERT_TRUE(d.page(3));
+        EXPECT_EQ(d.text(P4::IDC_LISTING), kCharacteristicIntro) << "the listing of the old pair is gone";
+        d.click(fw::IDOK);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    ASSERT_EQ(sheet.DoModal(), fw::IDOK);
+    s.answerSave(data("design.cyb"));
+    ASSERT_TRUE(sheet.doSave());
+    auto file = bytesOf(data("design.cyb"));
+    auto saved = loadGeometryDesign(file);
+    ASSERT_TRUE(saved);
+    EXPECT_NEAR(saved->geom.epsAlpha, 1.476514, 1e-6) << "saved with the pair's own contact ratio";
+    EXPECT_EQ(saved->geom.epsBeta, 0);
 }
 
 TEST_F(GeomSheet, UndefinedSpanCountShowsADash) {
@@ -672,6 +714,56 @@ TEST_F(GeomSheet, ReportSectionsOfAWholeRunMatchTheGoldenFile) {
     std::string rest(golden.begin() + static_cast<long>(written.size()), golden.end());
     EXPECT_TRUE(rest.starts_with(fw::gbkFromUtf8("\r\n\t***********************内啮合圆柱齿轮对")))
         << "the external run is the whole first part of the golden file";
+
+    // The internal run on the same report: Z2 = 34, internal, a = 15, spur;
+    // the pinion hobbed, the internal gear shaped with cutter 2; then the
+    // whole file is the golden one.
+    // ψd as the preliminary design of the first run gave it; the hand comes
+    // with the design too (the pinion page of an internal pair keeps it).
+    freshDesign();
+    design().geom.psiD = 0.8;
+    design().geom.hand = kHandSpur;
+    fwtest::Session s2;
+    s2.onDialog(CCygeomCutDlg::IDD, [](fwtest::Running& d) {
+        d.click(CCygeomCutDlg::IDC_PINION_HOBBED);
+        d.type(CCygeomCutDlg::IDC_Z02, "17");
+        d.leave();
+        d.type(CCygeomCutDlg::IDC_X02, "0");
+        d.leave();
+        d.type(CCygeomCutDlg::IDC_HA02, "1.25");
+        d.leave();
+        d.click(fw::IDOK);
+    });
+    s2.onDialog(CCyGeomCheckDlg::IDD, [](fwtest::Running& d) { d.click(fw::IDOK); });
+    s2.answerSave(report);
+    for (int i = 0; i < 4; ++i) s2.answerMessage(fw::IDOK);
+    s2.onSheet([&](fwtest::Running& d) {
+        const std::pair<int, const char*> entries[] = {{P1::IDC_TITLE, "减速器"}, {P1::IDC_NUMBER, "JS-100"},
+                                                       {P1::IDC_DATE, "2024年5月6日"}, {P1::IDC_Z1, "20"},
+                                                       {P1::IDC_Z2, "34"}, {P1::IDC_MN, "2"}};
+        for (const auto& [id, text] : entries) {
+            d.type(id, text);
+            d.leave();
+        }
+        ASSERT_TRUE(d.click(P1::IDC_INTERNAL));
+        d.type(P1::IDC_A, "15");
+        d.leave();
+        ASSERT_TRUE(d.click(P1::IDC_CHECK));
+        d.click(P1::IDC_REPORT);
+        ASSERT_TRUE(d.page(1));
+        d.click(P2::kIds.report);
+        ASSERT_TRUE(d.page(2));
+        d.click(P3::kIds.report);
+        ASSERT_TRUE(d.page(3));
+        d.click(P4::IDC_REPORT);
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet internal(kCaption, nullptr);
+    internal.DoModal();
+    EXPECT_TRUE(s2.allUsed());
+    auto whole = bytesOf(report);
+    EXPECT_EQ(std::string(whole.begin(), whole.end()), std::string(golden.begin(), golden.end()))
+        << "compare " << report << " with the whole golden file";
 }
 
 }  // namespace

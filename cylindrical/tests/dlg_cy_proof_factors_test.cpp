@@ -111,9 +111,9 @@ TEST_F(ProofTest, HelicalTransverseAndNarrowFaceLoad) {
     s.onDialog(D::IDD, [](fwtest::Running& d) {
         readyPair(d, "15");
         ASSERT_TRUE(d.click(D::IDC_H_KALPHA));
-        // εβ 1.235772, t = εβ/εα + (1−εβ)(4−εα)/3 = 0.583741;
+        // εβ 1.235772 counts as one full overlap: t = 1/εα = 0.625;
         // KHα = 0.992285·1.6^−0.420629/(t·cos 15°); KFα = 0.993314·1.6^−0.322546/0.7.
-        EXPECT_NEAR(num(d, D::IDC_KHALPHA), 1.444156, 1e-6);
+        EXPECT_NEAR(num(d, D::IDC_KHALPHA), 1.348820, 1e-6);
         EXPECT_NEAR(num(d, D::IDC_KFALPHA), 1.219412, 1e-6);
         // b 12 of the spur pair: ψd = 12/40 = 0.3 < 0.4: the message and 1.0.
         d.type(D::IDC_BETA, "0");
@@ -155,6 +155,34 @@ TEST_F(ProofTest, ZoneFactorTypedAndLoaded) {
         ASSERT_TRUE(d.click(D::IDC_ZH_BTN));
         EXPECT_NEAR(num(d, D::IDC_ZH), 2.494573, 5e-7) << "20/41 loaded: the record's αwt 20°";
         EXPECT_NE(d.text(D::IDC_HINT), typedHint) << "the hint names which αwt was used";
+        d.end(fw::IDCANCEL);
+    });
+    D dlg(nullptr);
+    dlg.DoModal();
+}
+
+// A loaded design counts as unchanged only with its own mesh type; while it
+// is, ZR takes the record's centre distance as ZH takes its αwt. Class 4,
+// Ra 3.2: record a 150 mm gives f 0.8; the tooth-sum half gives a 60
+// (external) or 20 (internal) mm, both below 100: f 0.9286.
+TEST_F(ProofTest, RoughnessTakesTheLoadedCentreDistance) {
+    CyGeomRecord g = exampleGeom();
+    g.a = 150;
+    auto file = writeDesign("wide.cyb", g);
+    fwtest::Session s;
+    for (int i = 0; i < 2; ++i) answerTorque(s, "1450", "10");
+    s.answerOpen(file);
+    for (int i = 0; i < 2; ++i) ok(s, kZrDlg);
+    s.onDialog(D::IDD, [](fwtest::Running& d) {
+        ASSERT_TRUE(d.click(D::IDC_LOAD));
+        computeForces(d, false);
+        ASSERT_TRUE(d.click(D::IDC_ZR_BTN));
+        EXPECT_NEAR(num(d, D::IDC_ZR), 1.02227 - 0.0516571 * std::log(3.2 * 0.8), 1e-9) << "the record's a";
+        d.click(D::IDC_INTERNAL);
+        computeForces(d, false);
+        ASSERT_TRUE(d.click(D::IDC_ZR_BTN));
+        EXPECT_NEAR(num(d, D::IDC_ZR), 1.02227 - 0.0516571 * std::log(3.2 * 0.9286), 1e-9)
+            << "another mesh type is another design";
         d.end(fw::IDCANCEL);
     });
     D dlg(nullptr);
@@ -441,7 +469,7 @@ TEST_F(ProofTest, WholeRunAppendsTheGoldenReport) {
     g.alphaWtDeg = 20.646896;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.golden);
-        resetCurrentDesign();
+        freshDesign();
         auto design = writeDesign("chain.cyb", g);
         auto report = data("chain.cyt");
         // What the geometry sheet's report buttons wrote before.

@@ -113,9 +113,9 @@ TEST_F(ProofTest, SpurDesignLoadsThenTorqueAndForces) {
     EXPECT_DOUBLE_EQ(dlg.m_xn1, 0.25);
     EXPECT_DOUBLE_EQ(dlg.m_xn2, -0.25);
     EXPECT_EQ(dlg.m_strDataPath, file.string());
-    EXPECT_EQ(g_strDataPath, file.string());
-    EXPECT_EQ(g_strReportPath, data("pair.cyt").string());
-    EXPECT_EQ(g_curGeomRecord, exampleGeom());
+    EXPECT_EQ(currentDesign().dataPath, file.string());
+    EXPECT_EQ(currentDesign().reportPath, data("pair.cyt").string());
+    EXPECT_EQ(currentDesign().geom, exampleGeom());
 }
 
 TEST_F(ProofTest, HelicalPairTypedInGivesTheAxialForce) {
@@ -389,7 +389,7 @@ TEST_F(ProofTest, FirstLoadStartsFromThePatternWithoutKeepingIt) {
     EXPECT_EQ(r.title, "《Ondrel》打开圆柱齿轮计算数据文件");
     EXPECT_EQ(r.defaultExt, "cyb");
     EXPECT_EQ(r.folder, home / "data");
-    EXPECT_EQ(g_strDataPath, "") << "the pattern is never a current path";
+    EXPECT_EQ(currentDesign().dataPath, "") << "the pattern is never a current path";
 }
 
 // ---- the report ----
@@ -408,19 +408,21 @@ TEST_F(ProofTest, ReportNames) {
         {data("g.cyt"), data("g.cyt")},
         // Cut at the first '.' of the file name: "a.b.c" → "a.cyt".
         {data("a.b.c"), data("a.cyt")},
+        // A design's own name gives the design's report, as its load names it.
+        {data("x.v2.cyb"), data("x.v2.cyt")},
         // A folder with a dot is never cut.
         {data("a.b") / "gear", data("a.b") / "gear.cyt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.chosen.string());
-        resetCurrentDesign();
+        freshDesign();
         fwtest::Session s;
         s.answerSave(c.chosen);
         s.onDialog(D::IDD, [](fwtest::Running& d) { d.click(fw::IDOK); });
         D dlg(nullptr);
         ASSERT_EQ(dlg.DoModal(), fw::IDOK);
         EXPECT_EQ(dlg.m_strReportPath, c.written.string());
-        EXPECT_EQ(g_strReportPath, c.written.string());
+        EXPECT_EQ(currentDesign().reportPath, c.written.string());
         EXPECT_TRUE(std::filesystem::exists(c.written));
         ASSERT_EQ(s.files().size(), 1u);
         EXPECT_EQ(s.files()[0].request.initialName, "*.cyt");

@@ -15,15 +15,18 @@
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "fw/format.h"
-#include "fw/registry.h"
 #include "fw/text.h"
+#include "cylindrical/tests/design_fixture.h"
 #include "fwtest/script.h"
+#include "cylindrical/tests/worked_example.h"
 
 namespace fs = std::filesystem;
 using D = CypreDlg;
 using fwtest::Running;
 
 namespace {
+
+using cylindrical_test::enterWorkedExample;
 
 // Texts of the dialog, as the system shows them.
 constexpr const char* kNoTorque = "请给定输出扭矩或传动功率数值!";
@@ -60,27 +63,14 @@ std::vector<std::string> documentedReport() {
 }
 
 // A private installation folder: the machine registry points there.
-class CypreDlgTest : public ::testing::Test {
+class CypreDlgTest : public cylindrical_test::DesignTest {
 protected:
+    CypreDlgTest() : DesignTest("dlg_cypre") {}
     void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
-                 (std::string("dlg-cypre-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
-        m_data = m_root / "install" / "data";
-        fs::create_directories(m_data);
-        fs::path reg = m_root / "machine.reg";
-        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_root / "install", m_root / "docs"));
-        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
-        fw::registry::reload();
-        g_strDataPath = "sentinel.cyb";
-        g_strReportPath = "sentinel.cyt";
+        design().dataPath = "sentinel.cyb";
+        design().reportPath = "sentinel.cyt";
     }
-    void TearDown() override {
-        EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
-        unsetenv("KAVRIN_MACHINE_REGISTRY");
-        fw::registry::reload();
-    }
+    void TearDown() override { EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used"; }
 
     int run(fwtest::Script script) {
         m_s.onDialog(D::IDD, std::move(script));
@@ -95,31 +85,11 @@ protected:
         d.click(IDCANCEL);
     }
 
+    const fs::path m_data = inst.data();
     fwtest::Session m_s;
-    fs::path m_root, m_data;
     std::string m_reportPath;
 };
 
-// The entries of the worked example (docs/examples.htm), typed as
-// a user types them, then "&C 执行计算".
-void enterWorkedExample(Running& d) {
-    d.type(D::IDC_TITLE, "带式输送机减速器高速级");
-    d.type(D::IDC_NUMBER, "KV-001");
-    d.type(D::IDC_DATE, "2025年12月10日");
-    d.type(D::IDC_Z1, "20");
-    d.leave();
-    d.type(D::IDC_I, "3.2");
-    d.leave();
-    d.type(D::IDC_NI, "960");
-    d.leave();
-    d.type(D::IDC_P, "10");
-    d.leave();
-    d.click(D::IDC_HARD);
-    d.drag(D::IDC_PHID_SLIDER, 20);
-    d.click(D::IDC_MODERATE);
-    d.drag(D::IDC_K1_SLIDER, 8);
-    d.click(D::IDC_CALC);
-}
 
 TEST_F(CypreDlgTest, OpensInPowerModeAndRefusesTheDefaults) {
     int r = run([&](Running& d) {
@@ -166,7 +136,7 @@ TEST_F(CypreDlgTest, OpensInPowerModeAndRefusesTheDefaults) {
     EXPECT_TRUE(m_s.files().empty());
     ASSERT_EQ(m_s.helpCalls().size(), 1u);
     EXPECT_EQ(m_s.helpCalls()[0].target, "Kavrin.chm::/CyPreDlg.htm");
-    EXPECT_EQ(g_strDataPath, "sentinel.cyb");
+    EXPECT_EQ(design().dataPath, "sentinel.cyb");
 }
 
 TEST_F(CypreDlgTest, WorkedExampleThroughTheDialog) {
@@ -188,6 +158,31 @@ TEST_F(CypreDlgTest, WorkedExampleThroughTheDialog) {
         EXPECT_EQ(d.text(D::IDC_BETA_SEC), "43");
         EXPECT_NEAR(std::stod(d.text(D::IDC_A)), 108.9957, 5e-5);
         EXPECT_EQ(d.text(D::IDC_HINT), kCalcDone);
+        cancelAndLeave(d);
+    });
+}
+
+// By power the torque is derived from P at the output speed after every
+// accepted change: Z1 20, ni 1450, P 10, then i 3.2 gives Z2 64,
+// no = 1450/3.2 = 453.125 r/min and T = 9549·10/453.125 = 210.7366 N·m,
+// and with the dialog's defaults ms 1.93384. By torque (mode 1) T stays as typed.
+TEST_F(CypreDlgTest, TorqueFollowsPowerAfterEveryChange) {
+    run([&](Running& d) {
+        for (auto [id, value] : {std::pair{D::IDC_Z1, "20"}, {D::IDC_NI, "1450"}, {D::IDC_P, "10"}, {D::IDC_I, "3.2"}}) {
+            d.type(id, value);
+            d.leave();
+        }
+        EXPECT_EQ(d.text(D::IDC_NO), "453.125");
+        EXPECT_NEAR(std::stod(d.text(D::IDC_T)), 210.7366, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_P), "10") << "the power is never rewritten from a stale torque";
+        d.type(D::IDC_NI, "960");  // no = 300: T = 318.3
+        d.leave();
+        EXPECT_NEAR(std::stod(d.text(D::IDC_T)), 318.3, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_P), "10");
+        d.type(D::IDC_NI, "1450");
+        d.leave();
+        d.click(D::IDC_CALC);
+        EXPECT_NEAR(std::stod(d.text(D::IDC_MS)), 1.93384, 5e-6);
         cancelAndLeave(d);
     });
 }
@@ -361,8 +356,8 @@ TEST_F(CypreDlgTest, SavesTheDesignFileAndTheReport) {
     });
     ASSERT_EQ(r, IDOK);
     EXPECT_EQ(m_reportPath, report.string());
-    EXPECT_EQ(g_strDataPath, data.string());
-    EXPECT_EQ(g_strReportPath, report.string());
+    EXPECT_EQ(design().dataPath, data.string());
+    EXPECT_EQ(design().reportPath, report.string());
     ASSERT_EQ(m_s.files().size(), 1u);
     const fw::FileRequest& req = m_s.files()[0].request;
     EXPECT_EQ(req.title, "《Ondrel》保存圆柱齿轮数据文件");
@@ -436,8 +431,8 @@ TEST_F(CypreDlgTest, FailedSavesKeepTheDialogOpen) {
     });
     EXPECT_EQ(r, IDCANCEL);
     EXPECT_TRUE(m_reportPath.empty());
-    EXPECT_EQ(g_strDataPath, "sentinel.cyb");
-    EXPECT_EQ(g_strReportPath, "sentinel.cyt");
+    EXPECT_EQ(design().dataPath, "sentinel.cyb");
+    EXPECT_EQ(design().reportPath, "sentinel.cyt");
 }
 
 // An accepted change of an input marks the results stale: "保存返回"
@@ -506,8 +501,8 @@ TEST_F(CypreDlgTest, LoadsAnOldFileWithoutHeader) {
         EXPECT_EQ(d.text(D::IDC_PHID_LOW), "0.4");
         EXPECT_EQ(d.text(D::IDC_K1_HIGH), "3.0");
         EXPECT_EQ(d.text(D::IDC_K2_LOW), "2.3");
-        EXPECT_EQ(g_strDataPath, old.string());
-        EXPECT_EQ(g_strReportPath, (m_data / "old.v2" / "alt.cyt").string());
+        EXPECT_EQ(design().dataPath, old.string());
+        EXPECT_EQ(design().reportPath, (m_data / "old.v2" / "alt.cyt").string());
         // A loaded design holds its results: it can be saved again at once.
         d.click(IDOK);
     });
@@ -560,8 +555,8 @@ TEST_F(CypreDlgTest, RefusedFilesChangeNothing) {
                                   [&](const fwtest::MessageRecord& m) { return m.text == c.message; });
         ASSERT_NE(shown, m_s.messages().end());
         EXPECT_EQ(shown->icon, fw::MessageIcon::Exclamation) << c.name;
-        EXPECT_EQ(g_strDataPath, "sentinel.cyb") << c.name;
-        EXPECT_EQ(g_strReportPath, "sentinel.cyt") << c.name;
+        EXPECT_EQ(design().dataPath, "sentinel.cyb") << c.name;
+        EXPECT_EQ(design().reportPath, "sentinel.cyt") << c.name;
     }
 }
 

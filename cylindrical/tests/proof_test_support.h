@@ -14,7 +14,7 @@
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/cy_proof_dlg.h"
 #include "fw/file.h"
-#include "fw/registry.h"
+#include "cylindrical/tests/design_fixture.h"
 #include "fwtest/script.h"
 
 namespace proof_test {
@@ -62,17 +62,6 @@ inline cylindrical::CyPreRecord examplePre() {
     return r;
 }
 
-inline void resetCurrentDesign() {
-    using namespace cylindrical;
-    g_curPreRecord = CyPreRecord{};
-    g_curGeomRecord = CyGeomRecord{};
-    g_strDataPath.clear();
-    g_strReportPath.clear();
-    g_strTitle.clear();
-    g_strDrawingNo.clear();
-    g_strDate.clear();
-}
-
 // Everything a refused load must leave alone.
 struct DesignSnapshot {
     std::vector<std::uint8_t> pre, geom;
@@ -81,7 +70,8 @@ struct DesignSnapshot {
 };
 inline DesignSnapshot snapshot() {
     using namespace cylindrical;
-    return {writeCyPreRecord(g_curPreRecord), writeCyGeomRecord(g_curGeomRecord), g_strDataPath, g_strReportPath};
+    const auto& d = cylindrical::currentDesign();
+    return {writeCyPreRecord(d.pre), writeCyGeomRecord(d.geom), d.dataPath, d.reportPath};
 }
 
 inline std::string fileText(const std::filesystem::path& p) {
@@ -89,28 +79,15 @@ inline std::string fileText(const std::filesystem::path& p) {
     return r ? std::string(r->begin(), r->end()) : std::string();
 }
 
-class ProofTest : public ::testing::Test {
+class ProofTest : public cylindrical_test::DesignTest {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        std::filesystem::path base = root && *root ? root : std::filesystem::temp_directory_path();
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        home = base / "cy_proof" / (std::string(info->name()) + "." + std::to_string(::getpid()));
-        std::filesystem::remove_all(home);
-        std::filesystem::create_directories(home / "data");
-        ASSERT_TRUE(fw::registry::writeMachineFile(home / "machine.reg", home, home / "docs"));
-        ::setenv("KAVRIN_MACHINE_REGISTRY", (home / "machine.reg").c_str(), 1);
-        fw::registry::reload();
-        resetCurrentDesign();
-    }
-    std::filesystem::path data(const std::string& name) const { return home / "data" / name; }
+    ProofTest() : DesignTest("cy_proof") {}
     std::filesystem::path writeDesign(const std::string& name,
                                       const cylindrical::CyGeomRecord& g = exampleGeom()) const {
         auto p = data(name);
         EXPECT_TRUE(fw::writeFile(p, cylindrical::geometryDesignFileBytes(examplePre(), g, 1700000000)));
         return p;
     }
-    std::filesystem::path home;
 };
 
 // The torque dialog answered with speed n and power P.

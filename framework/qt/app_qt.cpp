@@ -14,6 +14,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPixmap>
@@ -46,10 +47,45 @@ QIcon iconOf(const fw::Module* m, int id) {
     return b ? QIcon(QPixmap::fromImage(imageOf(*b))) : QIcon();
 }
 
+// The freedesktop theme's icon of a standard command, or an empty name.
+QString themeIconName(int id) {
+    switch (id) {
+    case fw::cmd::FileNew: return QStringLiteral("document-new");
+    case fw::cmd::FileOpen: return QStringLiteral("document-open");
+    case fw::cmd::FileSave: return QStringLiteral("document-save");
+    case fw::cmd::EditCut: return QStringLiteral("edit-cut");
+    case fw::cmd::EditCopy: return QStringLiteral("edit-copy");
+    case fw::cmd::EditPaste: return QStringLiteral("edit-paste");
+    case fw::cmd::FilePrintPreview: return QStringLiteral("document-print-preview");
+    case fw::cmd::FilePrint: return QStringLiteral("document-print");
+    case fw::cmd::AppAbout: return QStringLiteral("help-about");
+    case fw::cmd::ContextHelp: return QStringLiteral("help-contextual");
+    case fw::cmd::HelpFinder: return QStringLiteral("help-contents");
+    default: return {};
+    }
+}
+
 class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(fw::MdiFrame& f) : m_frame(&f) { setAcceptDrops(true); }
     fw::MdiFrame* m_frame;
+    // The frame's caption. A maximised report window would add its own name
+    // again (" - [name]"); the title stays the frame's, which already
+    // carries the active document's name.
+    void setCaption(const QString& c) {
+        m_caption = c;
+        setWindowTitle(c);
+    }
+
+protected:
+    void changeEvent(QEvent* e) override {
+        QMainWindow::changeEvent(e);
+        if (e->type() == QEvent::WindowTitleChange && !m_caption.isNull() && windowTitle() != m_caption)
+            setWindowTitle(m_caption);
+    }
+
+private:
+    QString m_caption;
 
 protected:
     void closeEvent(QCloseEvent* e) override {
@@ -96,6 +132,9 @@ struct AppBackendQt::Impl : public QObject {
     std::map<fw::PopupWindow*, QPointer<QLabel>> popups;
     std::map<std::pair<fw::PopupWindow*, int>, QTimer*> timers;
     std::vector<QSocketNotifier*> notifiers;
+    std::vector<int> builtButtons;   // the toolbar's commands as last built
+    std::vector<QMenu*> menus;       // the menu bar's popups as last built
+    bool menusDue = false;           // a rebuild of the menus is queued
     bool guard = false;          // text pushed from the model
     bool eatNextKey = false;     // a shortcut override was eaten: so is its key press
 
@@ -113,7 +152,46 @@ struct AppBackendQt::Impl : public QObject {
             } else if (it.command == fw::cmd::FileMru1) {
                 addRecentFiles(menu, it.text, f);
             } else {
-                addCommand(menu->addAction(q(it.text)), it.command, f);
+                QAction* a = menu->addAction(q(it.text));
+                QString theme = themeIconName(it.command);
+                if (!theme.isEmpty() && QIcon::hasThemeIcon(theme)) a->setIcon(QIcon::fromTheme(theme));
+                addCommand(a, it.command, f);
+            }
+        }
+        fw::MdiFrame* frame = &f;
+        bool windowMenu = false;
+        for (const fw::MenuItem& it : items) windowMenu = windowMenu || it.command == fw::cmd::WindowCascade;
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [this, frame, menu, windowMenu] {
+            if (windowMenu) fillWindowList(menu, *frame);
+            updateChecks(menu, *frame);
+        });
+    }
+
+    // The Window menu ends with the list of report windows, the active one
+    // checked; choosing one activates it.
+    void fillWindowList(QMenu* menu, fw::MdiFrame& f) {
+        for (QAction* a : menu->actions())
+            if (a->property("fwqt.windowList").toBool()) {
+                menu->removeAction(a);
+                a->deleteLater();
+            }
+        const auto names = f.windowList();
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            QAction* a = i == 0 ? menu->addSeparator() : nullptr;
+            if (a) a->setProperty("fwqt.windowList", true);
+            a = menu->addAction(q(names[i]));
+            a->setProperty("fwqt.windowList", true);
+            addCommand(a, fw::MdiFrame::FirstWindow + static_cast<int>(i), f);
+        }
+    }
+    static void updateChecks(QMenu* menu, fw::MdiFrame& f) {
+        for (QAction* a : menu->actions()) {
+            bool ok = false;
+            int id = a->data().toInt(&ok);
+            if (!ok || a->isSeparator() || a->menu()) continue;
+            if (auto c = f.commandChecked(id)) {
+                a->setCheckable(true);
+                a->setChecked(*c);
             }
         }
     }
@@ -138,14 +216,29 @@ struct AppBackendQt::Impl : public QObject {
 
     void buildMenus(fw::MdiFrame& f) {
         if (!main) return;
+        menusDue = false;
         main->menuBar()->clear();
+        for (QMenu* old : menus) old->deleteLater();
+        menus.clear();
         if (const fw::Menu* m = f.currentMenu())
             for (const fw::MenuItem& top : m->items) {
                 QMenu* menu = main->menuBar()->addMenu(q(top.text));
+                menus.push_back(menu);
                 buildMenu(menu, top.children, f);
                 fw::MdiFrame* frame = &f;
                 QObject::connect(menu, &QMenu::aboutToHide, menu, [frame] { frame->userMenuSelect(0); });
             }
+    }
+    // A command chosen from a menu may change the menus (a report opens, the
+    // recent-file list grows): the new menus are built once that menu's
+    // event has returned, never from inside it.
+    void scheduleMenus(fw::MdiFrame& f) {
+        if (menusDue || !main) return;
+        menusDue = true;
+        fw::MdiFrame* frame = &f;
+        QTimer::singleShot(0, main, [this, frame] {
+            if (menusDue) buildMenus(*frame);
+        });
     }
 
     void buildShortcuts(fw::MdiFrame& f) {
@@ -162,38 +255,59 @@ struct AppBackendQt::Impl : public QObject {
             main->addAction(a);
             shortcuts.push_back(a);
         }
+        // Next and previous report window, as the desktop's MDI programs have it.
+        const std::pair<const char*, bool> windowKeys[] = {
+            {"Ctrl+F6", true}, {"Ctrl+Tab", true}, {"Ctrl+Shift+F6", false}, {"Ctrl+Shift+Tab", false}};
+        for (const auto& [key, forward] : windowKeys) {
+            auto* a = new QAction(main);
+            a->setShortcut(QKeySequence(QString::fromLatin1(key)));
+            a->setShortcutContext(Qt::WindowShortcut);
+            fw::MdiFrame* frame = &f;
+            const bool fwd = forward;
+            QObject::connect(a, &QAction::triggered, a, [frame, fwd] { frame->userNextWindow(fwd); });
+            main->addAction(a);
+            shortcuts.push_back(a);
+        }
     }
 
+    // The bars' structure: toolbar buttons and status-bar panes. Built again
+    // only when they differ from what is shown.
     void buildBars(fw::MdiFrame& f) {
         if (!main) return;
         if (fw::ToolBar* tb = f.toolBar()) {
             if (!toolbar) {
                 toolbar = main->addToolBar(QStringLiteral("toolbar"));
+                toolbar->setObjectName(QStringLiteral("toolbar"));
                 toolbar->setMovable(false);
                 toolbar->setIconSize(QSize(16, 16));
             }
-            toolbar->clear();
-            const fw::Bitmap* strip = tb->module() ? tb->module()->bitmap(tb->bitmap()) : nullptr;
-            QImage img = strip ? imageOf(*strip) : QImage();
-            for (int id : tb->buttons()) {
-                if (id == 0) {
-                    toolbar->addSeparator();
-                    continue;
+            if (builtButtons != tb->buttons()) {
+                builtButtons = tb->buttons();
+                toolbar->clear();
+                const fw::Bitmap* strip = tb->module() ? tb->module()->bitmap(tb->bitmap()) : nullptr;
+                QImage img = strip ? imageOf(*strip) : QImage();
+                for (int id : tb->buttons()) {
+                    if (id == 0) {
+                        toolbar->addSeparator();
+                        continue;
+                    }
+                    QAction* a = toolbar->addAction(QString());
+                    int index = tb->imageIndex(id);
+                    QIcon drawn;
+                    if (!img.isNull() && index >= 0) drawn = QIcon(QPixmap::fromImage(img.copy(index * 16, 0, 16, 16)));
+                    QString theme = themeIconName(id);
+                    a->setIcon(theme.isEmpty() ? drawn : QIcon::fromTheme(theme, drawn));
+                    a->setText(q(f.toolTip(id)));
+                    addCommand(a, id, f);
                 }
-                QAction* a = toolbar->addAction(QString());
-                int index = tb->imageIndex(id);
-                if (!img.isNull() && index >= 0) a->setIcon(QIcon(QPixmap::fromImage(img.copy(index * 16, 0, 16, 16))));
-                a->setText(q(f.toolTip(id)));
-                addCommand(a, id, f);
             }
-            toolbar->setVisible(tb->visible());
         }
         if (fw::StatusBar* sb = f.statusBar()) {
             if (!message) {
                 message = new QLabel;
+                message->setObjectName(QStringLiteral("message"));
                 main->statusBar()->addWidget(message, 1);
             }
-            message->setText(q(sb->message()));
             const auto& ids = sb->indicators();
             while (indicators.size() + 1 < ids.size()) {
                 auto* l = new QLabel;
@@ -202,14 +316,29 @@ struct AppBackendQt::Impl : public QObject {
                 main->statusBar()->addPermanentWidget(l);
                 indicators.push_back(l);
             }
-            for (std::size_t i = 1; i < ids.size() && i - 1 < indicators.size(); ++i) {
-                // Shown greyed while the key is off.
-                QLabel* l = indicators[i - 1];
-                l->setText(q(f.module() ? f.module()->string(ids[i]) : std::string()));
-                l->setEnabled(!sb->paneText(static_cast<int>(i)).empty());
-            }
+            for (std::size_t i = 1; i < ids.size() && i - 1 < indicators.size(); ++i)
+                indicators[i - 1]->setText(q(f.module() ? f.module()->string(ids[i]) : std::string()));
+        }
+        updateMessage(f);
+        updateBarState(f);
+    }
+
+    // Bars shown or hidden, key indicators on or off, the View menu's marks.
+    void updateBarState(fw::MdiFrame& f) {
+        if (!main) return;
+        if (fw::ToolBar* tb = f.toolBar(); tb && toolbar) toolbar->setVisible(tb->visible());
+        if (fw::StatusBar* sb = f.statusBar()) {
+            for (std::size_t i = 1; i < sb->indicators().size() && i - 1 < indicators.size(); ++i)
+                indicators[i - 1]->setEnabled(!sb->paneText(static_cast<int>(i)).empty());   // greyed while off
             main->statusBar()->setVisible(sb->visible());
         }
+        for (QMenu* menu : main->menuBar()->findChildren<QMenu*>()) updateChecks(menu, f);
+    }
+
+    // The message pane's text, nothing else: a fly-by prompt while the mouse
+    // is over a button must not touch that button.
+    void updateMessage(fw::MdiFrame& f) {
+        if (fw::StatusBar* sb = f.statusBar(); sb && message) message->setText(q(sb->message()));
     }
 
     bool eventFilter(QObject* o, QEvent* e) override {
@@ -279,8 +408,11 @@ void AppBackendQt::frameCreated(fw::MdiFrame& f) {
     m->message = nullptr;
     m->indicators.clear();
     m->shortcuts.clear();
+    m->builtButtons.clear();
+    m->menus.clear();
+    m->menusDue = false;
     m->main = new MainWindow(f);
-    m->main->setWindowTitle(q(f.caption()));
+    m->main->setCaption(q(f.caption()));
     m->main->setWindowIcon(iconOf(f.module(), 128));
     m->area = new QMdiArea;
     m->area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -297,9 +429,11 @@ void AppBackendQt::frameCreated(fw::MdiFrame& f) {
 void AppBackendQt::frameChanged(fw::MdiFrame& f, fw::FrameChange what) {
     if (!m->main) return;
     switch (what) {
-    case fw::FrameChange::Caption: m->main->setWindowTitle(q(f.caption())); break;
-    case fw::FrameChange::Menu: m->buildMenus(f); break;
+    case fw::FrameChange::Caption: m->main->setCaption(q(f.caption())); break;
+    case fw::FrameChange::Menu: m->scheduleMenus(f); break;
     case fw::FrameChange::Bars: m->buildBars(f); break;
+    case fw::FrameChange::BarState: m->updateBarState(f); break;
+    case fw::FrameChange::Message: m->updateMessage(f); break;
     case fw::FrameChange::Show:
         switch (f.showState()) {
         case fw::ShowCmd::Hide: m->main->hide(); break;
@@ -338,6 +472,9 @@ void AppBackendQt::frameDestroyed(fw::MdiFrame&) {
     m->message = nullptr;
     m->indicators.clear();
     m->shortcuts.clear();
+    m->builtButtons.clear();
+    m->menus.clear();
+    m->menusDue = false;
 }
 
 void AppBackendQt::childCreated(fw::MdiChild& c) {
@@ -435,7 +572,10 @@ void AppBackendQt::popupChanged(fw::PopupWindow& p) {
 void AppBackendQt::popupDestroyed(fw::PopupWindow& p) {
     auto it = m->popups.find(&p);
     if (it != m->popups.end()) {
-        if (it->second) it->second->deleteLater();
+        if (it->second) {
+            it->second->hide();
+            it->second->deleteLater();
+        }
         m->popups.erase(it);
     }
     for (auto t = m->timers.begin(); t != m->timers.end();) {

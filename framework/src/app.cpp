@@ -38,6 +38,7 @@ bool PopupWindow::Create(const Module& module, Rect rect) {
     m_created = true;
     m_visible = true;
     setClientSize({rect.width(), rect.height()});
+    invalidate();   // a new window paints its whole client area before it shows
     OnCreate();
     if (AppBackend* b = appBackend()) b->popupChanged(*this);
     return true;
@@ -280,7 +281,13 @@ bool App::userInput(const InputMessage& m) { return PreTranslateMessage(m); }
 
 bool App::userKey(std::string_view key) {
     if (userInput({InputMessage::Kind::KeyDown, std::string(key)})) return true;
-    if (!m_frame || !m_frame->accelerators()) return false;
+    if (!m_frame) return false;
+    // The MDI window keys, as the desktop has them.
+    if (key == "Ctrl+F6" || key == "Ctrl+Tab" || key == "Ctrl+Shift+F6" || key == "Ctrl+Shift+Tab") {
+        m_frame->userNextWindow(key.find("Shift") == std::string_view::npos);
+        return true;
+    }
+    if (!m_frame->accelerators()) return false;
     if (key == "Escape" && m_frame->contextHelpMode()) {
         m_frame->userEscape();
         return true;

@@ -42,8 +42,9 @@ int ToolBar::imageIndex(int command) const {
 }
 
 void ToolBar::show(bool on) {
+    if (m_visible == on) return;
     m_visible = on;
-    if (m_frame) m_frame->changed(FrameChange::Bars);
+    if (m_frame) m_frame->changed(FrameChange::BarState);
 }
 
 bool StatusBar::Create(FrameWindow& frame) {
@@ -62,8 +63,9 @@ bool StatusBar::SetIndicators(std::vector<int> ids) {
 }
 
 void StatusBar::SetMessage(std::string_view text) {
+    if (m_message == text) return;
     m_message = std::string(text);
-    if (m_frame) m_frame->changed(FrameChange::Bars);
+    if (m_frame) m_frame->changed(FrameChange::Message);
 }
 
 std::string StatusBar::paneText(int index) const {
@@ -77,15 +79,17 @@ std::string StatusBar::paneText(int index) const {
 }
 
 void StatusBar::setKeyStates(bool caps, bool num, bool scroll) {
+    if (m_caps == caps && m_num == num && m_scroll == scroll) return;
     m_caps = caps;
     m_num = num;
     m_scroll = scroll;
-    if (m_frame) m_frame->changed(FrameChange::Bars);
+    if (m_frame) m_frame->changed(FrameChange::BarState);
 }
 
 void StatusBar::show(bool on) {
+    if (m_visible == on) return;
     m_visible = on;
-    if (m_frame) m_frame->changed(FrameChange::Bars);
+    if (m_frame) m_frame->changed(FrameChange::BarState);
 }
 
 // ---- FrameWindow ----
@@ -225,6 +229,32 @@ void MdiFrame::MDINext() {
     MDIActivate(it == m_children.end() ? m_children.front().get() : it->get());
 }
 
+void MdiFrame::MDIPrev() {
+    if (m_children.size() < 2 || !m_active) return;
+    auto it = std::find_if(m_children.begin(), m_children.end(), [&](const auto& p) { return p.get() == m_active; });
+    MDIActivate(it == m_children.begin() ? m_children.back().get() : std::prev(it)->get());
+}
+
+void MdiFrame::userNextWindow(bool forward) {
+    if (forward) MDINext();
+    else MDIPrev();
+}
+
+std::optional<bool> MdiFrame::commandChecked(int id) const {
+    if (id == cmd::ViewToolbar) return m_toolbar && m_toolbar->visible();
+    if (id == cmd::ViewStatusBar) return m_statusBar && m_statusBar->visible();
+    if (id >= FirstWindow && id < FirstWindow + static_cast<int>(m_children.size()))
+        return m_children[static_cast<std::size_t>(id - FirstWindow)].get() == m_active;
+    return std::nullopt;
+}
+
+std::vector<std::string> MdiFrame::windowList() const {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < m_children.size(); ++i)
+        out.push_back("&" + std::to_string(i + 1) + " " + m_children[i]->caption());
+    return out;
+}
+
 void MdiFrame::MDICascade() {
     m_arrangement = Arrangement::Cascade;
     for (auto& c : m_children)
@@ -260,6 +290,12 @@ void MdiFrame::userCommand(int id) {
 }
 
 bool MdiFrame::routeCommand(int id) {
+    if (id >= FirstWindow && id < FirstWindow + static_cast<int>(m_children.size())) {
+        MdiChild* c = m_children[static_cast<std::size_t>(id - FirstWindow)].get();
+        if (c->showState() == ShowCmd::Minimized) c->show(ShowCmd::Normal);
+        c->ActivateFrame();
+        return true;
+    }
     if (m_active) {
         if (EditView* v = m_active->view(); v && v->OnCmdMsg(id)) return true;
         if (Document* d = m_active->document(); d && d->OnCmdMsg(id)) return true;

@@ -39,16 +39,6 @@ bool isButton(Kind k) {
 
 bool isPush(Kind k) { return k == Kind::PushButton || k == Kind::BitmapButton; }
 
-// The longest leading part of text that reads as a number (atof-like).
-template <class T, class Parse>
-T leadingValue(std::string_view text, Parse parse) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    for (std::size_t n = text.size(); n > 0; --n) {
-        if (auto v = parse(text.substr(0, n))) return static_cast<T>(*v);
-    }
-    return T{};
-}
-
 std::size_t utf8Length(unsigned char lead) {
     if (lead < 0x80) return 1;
     if ((lead >> 5) == 0x6) return 2;
@@ -247,13 +237,10 @@ std::vector<Control*> groupOf(const std::vector<std::unique_ptr<Control>>& contr
 }
 }  // namespace
 
-double Dialog::readNumber(int id) const {
-    return leadingValue<double>(text(id), [](std::string_view s) { return parseNumber(s); });
-}
-
-long long Dialog::readInteger(int id) const {
-    return leadingValue<long long>(text(id), [](std::string_view s) { return parseInteger(s); });
-}
+std::optional<double> Dialog::numberOf(int id) const { return parseNumber(text(id)); }
+std::optional<long long> Dialog::integerOf(int id) const { return parseInteger(text(id)); }
+double Dialog::readNumber(int id) const { return numberOf(id).value_or(0); }
+long long Dialog::readInteger(int id) const { return integerOf(id).value_or(0); }
 
 // ---- focus ----
 

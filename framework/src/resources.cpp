@@ -100,6 +100,14 @@ Node field(std::string labelText, int editId, std::string unit, std::uint32_t ed
     return row(std::move(cells));
 }
 
+DialogTemplate dialog(int id, std::string caption, std::vector<Node> body) {
+    DialogTemplate t;
+    t.id = id;
+    t.caption = std::move(caption);
+    t.body = std::move(body);
+    return t;
+}
+
 Module::Module(std::string name) : m_name(std::move(name)) {}
 
 void Module::addDialog(DialogTemplate t) {

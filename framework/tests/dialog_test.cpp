@@ -57,6 +57,37 @@ TEST(Dialog, TemplateBuildsEveryControlKindInItsInitialState) {
     EXPECT_EQ(dlg.m_second, 0);
 }
 
+// The enum form of the radio exchange: loading checks the enumerator's radio,
+// saving reads the checked one back; with none checked the member keeps its value.
+TEST(Dialog, RadioExchangeBindsAnEnum) {
+    enum class Tooth { Straight, Curved, Skew };
+    struct EnumDlg : SampleDlg {
+        void DoDataExchange(fw::Exchange& dx) override {
+            SampleDlg::DoDataExchange(dx);
+            dx.radio(IDC_R0, tooth);
+        }
+        Tooth tooth = Tooth::Curved;
+    };
+    fwtest::Session s;
+    s.onDialog(IDD_SAMPLE, [](Running& d) {
+        EXPECT_TRUE(d.checked(IDC_R1));
+        EXPECT_FALSE(d.checked(IDC_R0));
+        d.click(IDC_R2);
+        d.click(IDOK);
+    });
+    EnumDlg dlg;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.tooth, Tooth::Skew);
+
+    s.onDialog(IDD_SAMPLE, [&](Running& d) {
+        for (int id : {IDC_R0, IDC_R1, IDC_R2}) d.dialog().setCheck(id, false);
+        EXPECT_TRUE(d.dialog().UpdateData(true));
+        d.end(IDCANCEL);
+    });
+    dlg.DoModal();
+    EXPECT_EQ(dlg.tooth, Tooth::Skew);
+}
+
 TEST(Dialog, FocusMovesDeliverKillFocusBeforeTheActionThatMovedIt) {
     struct Case {
         const char* name;
@@ -226,14 +257,15 @@ TEST(Dialog, LoadingLeavesATextThatAlreadyReadsAsTheValue) {
     }
 }
 
-TEST(Dialog, LenientReadSeesHalfTypedFieldsAsTheirLeadingNumber) {
+TEST(Dialog, QuietReadTakesTheWholeTextOrNothing) {
     struct Case {
         const char* text;
         double number;
         long long integer;
     };
     const std::vector<Case> cases = {
-        {"", 0, 0}, {"-", 0, 0}, {"12.", 12, 12}, {"3.5x", 3.5, 3}, {"-2e", -2, -2}, {" 7", 7, 7},
+        {"", 0, 0},     {"-", 0, 0},    {"12.", 12, 0},    {"3.5x", 0, 0}, {"-2e", 0, 0},
+        {" 7", 7, 7},   {"12abc", 0, 0}, {"1e999", 0, 0},  {"NaN", 0, 0},  {"-4", -4, -4},
     };
     Session s;
     SampleDlg dlg;
@@ -242,6 +274,7 @@ TEST(Dialog, LenientReadSeesHalfTypedFieldsAsTheirLeadingNumber) {
             d.type(IDC_NAME, c.text);
             EXPECT_EQ(dlg.readNumber(IDC_NAME), c.number) << c.text;
             EXPECT_EQ(dlg.readInteger(IDC_NAME), c.integer) << c.text;
+            EXPECT_EQ(dlg.numberOf(IDC_NAME).has_value(), c.number != 0) << c.text;
         }
         EXPECT_TRUE(s.messages().empty());
         d.end(IDCANCEL);

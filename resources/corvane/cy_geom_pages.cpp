@@ -13,14 +13,6 @@ using namespace fw;
 
 constexpr std::uint32_t RO = style::ReadOnly;
 
-DialogTemplate page(int id, std::string caption, std::vector<Node> body) {
-    DialogTemplate t;
-    t.id = id;
-    t.caption = std::move(caption);
-    t.body = std::move(body);
-    return t;
-}
-
 // "label deg ° min ′ sec ″": an angle held as three integer fields.
 Node angleRow(std::string labelText, int deg, int min, int sec, std::uint32_t st = 0) {
     return row({label(std::move(labelText)), edit(deg, st), label("°"), edit(min, st), label("′"), edit(sec, st),

@@ -85,16 +85,12 @@ Node bendingGroup() {
 }
 
 DialogTemplate proofDialog() {
-    DialogTemplate t;
-    t.id = D::IDD;
-    t.caption = "《Ondrel》Kavrin 圆柱齿轮强度校核计算";
-    t.body = {
+    return dialog(D::IDD, "《Ondrel》Kavrin 圆柱齿轮强度校核计算", {
         headGroup(),
         row({column({pairGroup(), loadGroup()}), contactGroup(), bendingGroup()}),
         row({label("注意：", D::IDC_HINT, style::Sunken)}),
         row({defButton(IDOK, "保存返回"), button(IDCANCEL, "取  消"), button(D::IDC_HELP_BTN, "帮  助")}),
-    };
-    return t;
+    });
 }
 
 }  // namespace

@@ -36,10 +36,7 @@ Node cutterGroup(const CutterGroupIds& i, std::string caption) {
 
 DialogTemplate cutterSchemeDialog() {
     using D = CCygeomCutDlg;
-    DialogTemplate t;
-    t.id = D::IDD;
-    t.caption = "《Ondrel》 Kavrin 插齿刀方案";
-    t.body = {
+    return dialog(D::IDD, "《Ondrel》 Kavrin 插齿刀方案", {
         label("    为检验齿轮插齿干涉，须确定插齿刀具的有关参数，若不确定参数，则不做此项检验，"
               "立即按“取消”退出，请在加工时作充分的工艺考虑。",
               IDC_STATIC, style::Multiline),
@@ -51,23 +48,18 @@ DialogTemplate cutterSchemeDialog() {
              check(D::IDC_GEAR_HOBBED, "大齿轮滚齿")}),
         label("", D::IDC_HINT, style::Multiline | style::Sunken),
         row({defButton(IDOK, "确定"), button(IDCANCEL, "取消")}),
-    };
-    return t;
+    });
 }
 
 DialogTemplate checkResultDialog() {
     using D = CCyGeomCheckDlg;
-    DialogTemplate t;
-    t.id = D::IDD;
-    t.caption = "《Ondrel》 Kavrin 齿轮副设计检验结果";
-    t.body = {
+    return dialog(D::IDD, "《Ondrel》 Kavrin 齿轮副设计检验结果", {
         label("检验结果："),
         listView(D::IDC_CHECK_LIST, style::ShowSelAlways),
         row({column({label("小齿轮插齿刀参数：", D::IDC_CUTTER1_TITLE), listView(D::IDC_CUTTER1_LIST)}),
              column({label("大(内)齿轮插齿刀参数：", D::IDC_CUTTER2_TITLE), listView(D::IDC_CUTTER2_LIST)})}),
         row({defButton(IDOK, "确定")}),
-    };
-    return t;
+    });
 }
 
 }  // namespace

@@ -12,6 +12,9 @@ fw::Module& module() {
         addCygeomCheckDlgs(mod);
         addFactorDialogs(mod);
         addCyProofDlg(mod);
+        addMeasureTemplates(mod);
+        addSmcyDlg(mod);
+        addSmcyBitmaps(mod);
         return mod;
     }();
     return m;

@@ -9,6 +9,9 @@ fw::Module& module() {
         addMenus(mod);
         addBitmaps(mod);
         addAboutTemplate(mod);
+        addCexyPage1Template(mod);
+        addCexyPageTemplates(mod);
+        addCexdRecommendTemplates(mod);
         return mod;
     }();
     return m;

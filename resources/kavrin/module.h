@@ -13,6 +13,9 @@ void addStrings(fw::Module& m);
 void addMenus(fw::Module& m);        // menus 128/129, accelerators 128, toolbar 128
 void addBitmaps(fw::Module& m);      // icons 128/129/142, splash 102, toolbar images
 void addAboutTemplate(fw::Module& m);   // dialog 100
+void addCexyPage1Template(fw::Module& m);   // dialog 104
+void addCexyPageTemplates(fw::Module& m);   // dialogs 105 to 108, 143
+void addCexdRecommendTemplates(fw::Module& m);   // dialogs 134 to 138
 
 // Resource ids of the main program.
 inline constexpr int IDR_MAINFRAME = 128;

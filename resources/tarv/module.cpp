@@ -6,6 +6,9 @@ fw::Module& module() {
     static fw::Module m = [] {
         fw::Module mod("tarv");
         addStrings(mod);
+        addContactChartTemplates(mod);
+        addContactChartBitmaps(mod);
+        addPreliminaryTemplates(mod);
         return mod;
     }();
     return m;

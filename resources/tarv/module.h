@@ -10,5 +10,8 @@ fw::Module& module();
 // One fill function per resource file of this folder; module() calls each.
 // (Add a line here and one in module.cpp for every new resource file.)
 void addStrings(fw::Module& m);
+void addContactChartTemplates(fw::Module& m);
+void addContactChartBitmaps(fw::Module& m);
+void addPreliminaryTemplates(fw::Module& m);
 
 }  // namespace tarv

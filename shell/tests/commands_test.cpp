@@ -184,7 +184,7 @@ TEST_F(CommandsTest, TableListsEveryCommandOnceWithItsPrompt) {
 
 TEST_F(CommandsTest, CalculatorsNotYetBuiltShowThePlaceholder) {
     s.expectMessage("该计算程序尚未提供，敬请期待。");
-    app.command(32790);
+    app.command(32791);
     EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Information);
     EXPECT_EQ(app.activeTitle(), "current.cyt");
 }

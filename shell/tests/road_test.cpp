@@ -3,39 +3,23 @@
 // shows in the active window; Cancel leaves the window as it was.
 #include <gtest/gtest.h>
 
-#if __has_include("cylindrical/cypre_dlg.h")  // the test follows the dialog when it exists
 #include "cylindrical/cypre_dlg.h"
-#if __has_include("cylindrical/invdlg.h")
 #include "cylindrical/invdlg.h"
-#endif
+#include "cylindrical/tests/worked_example.h"
 #include "fw/text.h"
 #include "shell/kavrin_app.h"
 #include "shell_fixture.h"
 
 namespace {
 
-using D = CypreDlg;
+using cylindrical_test::enterWorkedExample;
 
-// The worked example of docs/examples-preliminary.md, as a user types it.
-void enterWorkedExample(fwtest::Running& d) {
-    d.type(D::IDC_TITLE, "带式输送机减速器高速级");
-    d.type(D::IDC_NUMBER, "KV-001");
-    d.type(D::IDC_Z1, "20");
-    d.leave();
-    d.type(D::IDC_I, "3.2");
-    d.leave();
-    d.type(D::IDC_NI, "960");
-    d.leave();
-    d.type(D::IDC_P, "10");
-    d.leave();
-    d.click(D::IDC_CALC);
-}
+using D = CypreDlg;
 
 class RoadTest : public ShellTest {
 protected:
     void SetUp() override {
         ShellTest::SetUp();
-        std::filesystem::create_directories(dir / "home" / "data");
         ASSERT_TRUE(a.InitInstance());
         app.key("Escape");
     }
@@ -67,14 +51,11 @@ TEST_F(RoadTest, PreliminaryDesignCancelLeavesTheWindowAlone) {
     EXPECT_EQ(app.activeText(), "");
 }
 
-#if __has_include("cylindrical/invdlg.h")
 TEST_F(RoadTest, InvoluteConverterRunsModallyAndLoadsNothing) {
     s.onDialog(CInvdlg::IDD, [](fwtest::Running& d) { d.end(IDOK); });
     app.command(32787);
     EXPECT_EQ(s.dialogsRun().back(), CInvdlg::IDD);
     EXPECT_EQ(app.activeTitle(), "KAVRIN1");
 }
-#endif
 
 }  // namespace
-#endif

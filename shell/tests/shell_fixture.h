@@ -1,5 +1,6 @@
-// A private installation for each shell test: machine and user registry
-// files, data folder for the file-type registration, runtime folder for the
+// A private installation for each shell test (fwtest::Installation: machine
+// registry, home/ with data/ and docs/), plus the user registry file, the
+// data folder for the file-type registration and the runtime folder for the
 // hand-off socket, all under the test's temporary folder.
 #pragma once
 #include <gtest/gtest.h>
@@ -11,29 +12,21 @@
 
 #include "fw/registry.h"
 #include "fwtest/app_script.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 
 class ShellTest : public ::testing::Test {
 protected:
+    // Also called again by a test to start over with a good installation.
     void SetUp() override {
-        const char* base = std::getenv("KAVRIN_TEST_TMP");
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        dir = std::filesystem::path(base ? base : "/tmp") / "shell" / (std::string(info->test_suite_name()) + "." + info->name());
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir / "home" / "docs");
+        inst.restoreMachine();
         std::filesystem::create_directories(dir / "run");
-        writeMachine("[SOFTWARE\\ondrel\\kavrin]\nxpfileloc=" + (dir / "home").string() + "\nmentloc=" +
-                     (dir / "home" / "docs").string() + "\n");
-        setenv("KAVRIN_MACHINE_REGISTRY", (dir / "machine.reg").c_str(), 1);
         setenv("KAVRIN_USER_REGISTRY", (dir / "user.reg").c_str(), 1);
         setenv("XDG_DATA_HOME", (dir / "share").c_str(), 1);
         setenv("XDG_RUNTIME_DIR", (dir / "run").c_str(), 1);
         fw::registry::reload();
     }
-    void writeMachine(const std::string& text) {
-        std::ofstream(dir / "machine.reg", std::ios::binary) << text;
-        fw::registry::reload();
-    }
+    void writeMachine(const std::string& text) { inst.writeMachine(text); }
     std::filesystem::path writeFile(const std::string& name, const std::string& bytes) {
         std::filesystem::path p = dir / name;
         std::ofstream(p, std::ios::binary) << bytes;
@@ -43,7 +36,8 @@ protected:
         std::ifstream in(p, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    std::filesystem::path dir;
+    fwtest::Installation inst{"shell"};
+    const std::filesystem::path dir = inst.root();
     fwtest::Session s;
     fwtest::AppSession app;
 };

@@ -4,6 +4,14 @@
 // in scenes() under its deliverable's heading. The PNG is <name>.png.
 #include "samples.h"
 #include "shooter.h"
+#include "cycloid/cex_design.h"  // kavrin: cycloid design wizard
+#include "cycloid/cexy_property_sheet.h"
+#include "cycloid/cdest_cexd_a_dlg.h"
+#include "cycloid/cdest_cexd_bc_dlg.h"
+#include "cycloid/cdest_cexd_k1_dlg.h"
+#include "cycloid/cdest_cexd_k2_dlg.h"
+#include "cycloid/cdest_cexd_rp_dlg.h"
+#include "resources/kavrin/module.h"
 #include "cylindrical/cy_geom_pro_sheet.h"  // corvane: geometry sheet
 #include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
 #include "cylindrical/cygeom_check_dlg.h"
@@ -21,6 +29,11 @@
 #include "bevel/preliminary/khbita_dlg.h"  // pellun: face load factors
 #include "bevel/preliminary/kwbita_dlg.h"
 #include "bevel/preliminary/pellun_type.h"  // pellun: preliminary design
+#include "measurement/cy_measure_one_dlg.h"  // corvane: single gear measurement
+#include "smallmodule/csmcy_bita_dlg.h"  // corvane: small-module pairs
+#include "smallmodule/csmcy_dlg.h"
+#include "worm/ccw_pr_dlg.h"            // tarv: worm preliminary design
+#include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 
 namespace shots {
 
@@ -99,6 +112,64 @@ void sampleWizard(Shooter& shooter) {
         p1.setText(IDC_NAME, "减速器高速级");
         p1.setText(IDC_NOTE, "斜齿圆柱齿轮");
     });
+}
+
+// ---- kavrin: the cycloid design wizard ----
+
+// The wizard as the shell runs it, on its first page.
+void cycloidWizard(Shooter& shooter) {
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot("kavrin-cycloid-wizard", sheet, [](fw::PropertySheet&) {});
+    g_pCexySheet = nullptr;
+}
+
+// Page 1 with the worked example: P 10 kW, n0 1500 r/min, Zc 11, η 0.9,
+// K1 0.5, Rp 100, Rrp 10, a 50/12, bc 15.
+void cycloidPage1(Shooter& shooter) {
+    using P = CCexyPropertyPage1;
+    g_cexRecord = {};
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot("kavrin-cycloid-page1", sheet, [&sheet](fw::PropertySheet&) {
+        P& p = sheet.m_page1;
+        p.userTyped(P::IDC_TITLE, "摆线针轮减速器");
+        p.userTyped(P::IDC_NUMBER, "CX-2026-01");
+        p.userTyped(P::IDC_P, "10");
+        p.userTyped(P::IDC_N0, "1500");
+        p.userTyped(P::IDC_ZC, "11");
+        p.userFocus(P::IDC_TITLE);   // the geometry controls open after the tooth count
+        p.userTyped(P::IDC_RP, "100");
+        p.userTyped(P::IDC_RRP, "10");
+        p.m_K1 = 0.5;
+        p.userTyped(P::IDC_A, "4.16666666666667");
+        p.userFocus(P::IDC_TITLE);
+        p.userTyped(P::IDC_BC, "15");
+        p.userFocus(P::IDC_TITLE);
+    });
+    g_pCexySheet = nullptr;
+    g_cexRecord = {};
+}
+
+template <class D>
+void rangeDialog(Shooter& shooter, const char* name, double low, double high, int pos) {
+    D dlg;
+    dlg.setRange(low, high);
+    shooter.shoot(name, dlg, [pos](fw::Dialog& d) {
+        d.userTrackbarMove(D::IDC_SLIDER, pos);
+        d.userTrackbarRelease(D::IDC_SLIDER);
+    });
+}
+void cycloidK1Dialog(Shooter& s) { rangeDialog<CDestCexdK1Dlg>(s, "kavrin-cycloid-k1", 0.42, 0.55, 30); }
+void cycloidK2Dialog(Shooter& s) { rangeDialog<CDestCexdK2Dlg>(s, "kavrin-cycloid-k2", 2.85, 3.85, 20); }
+void cycloidRpDialog(Shooter& s) { rangeDialog<CDestCexdRpDlg>(s, "kavrin-cycloid-rp", 72.8763, 111.4578, 25); }
+void cycloidBcDialog(Shooter& s) { rangeDialog<CDestCexdBcDlg>(s, "kavrin-cycloid-bc", 10, 20, 25); }
+void cycloidADialog(Shooter& shooter) {
+    CDestCexdADlg dlg;
+    dlg.setChoices(4.5, 50.0 / 12, 4);
+    shooter.shoot("kavrin-cycloid-a", dlg);
 }
 
 // ---- corvane: the geometry sheet with the external example pair ----
@@ -241,6 +312,106 @@ void proofGroupsFilled(Shooter& shooter) {
     });
 }
 
+// ---- corvane: the single gear measurement after a trial ----
+
+void measureOneDialog(Shooter& shooter) {
+    using D = CCyMeasureOneDlg;
+    D dlg(nullptr);
+    shooter.shoot("corvane-measure-single", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_TITLE, "测绘齿轮");
+        d.userTyped(D::IDC_NUMBER, "CH-020");
+        d.userTyped(D::IDC_MN, "2");
+        d.userTyped(D::IDC_Z, "20");
+        d.userTyped(D::IDC_DA, "44");
+        d.userFocus(D::IDC_ALPHA_N);
+        d.userClick(D::IDC_TRIAL);
+        d.userTyped(D::IDC_DWS, "0.05");
+        d.userTyped(D::IDC_DWI, "0.1");
+        d.userFocus(D::IDC_TITLE);
+    });
+}
+
+// ---- corvane: the small-module pair in each mounting pattern ----
+
+// The pattern chosen, the inputs written into the fields (no kill-focus, so
+// no questions) and, except for pattern 2 whose split dialog would open,
+// calculated: mn 0.5, u 2, a' as the examples of each pattern.
+void smallModule(Shooter& shooter, const char* name, int pattern, const char* sigma, const char* aw) {
+    using D = CSmcyDlg;
+    D dlg;
+    shooter.shoot(name, dlg, [=](fw::Dialog& d) {
+        auto& s = static_cast<D&>(d);
+        switch (pattern) {
+        case 0: s.OnBnClickedSmcyPRad1(); break;
+        case 1: s.OnBnClickedSmcyPRad2(); break;
+        case 2: s.OnBnClickedSmcyPRad3(); break;
+        default: s.OnBnClickedSmcyPRad4(); break;
+        }
+        s.setText(D::IDC_TITLE, "仪表减速器");
+        s.setText(D::IDC_NUMBER, "SM-001");
+        if (sigma) s.setText(D::IDC_SIGMA, sigma);
+        s.setText(D::IDC_U, "2");
+        s.setText(D::IDC_AW, aw);
+        s.combo(D::IDC_MODULE).setCurSel(8);
+        s.OnCbnKillfocusSmcyMoleCmb();
+        if (pattern != 2) s.OnBnClickedSmcyCunt();
+    });
+}
+void smallModule0(Shooter& s) { smallModule(s, "corvane-small-module-pattern0", 0, nullptr, "12.75"); }
+void smallModule1(Shooter& s) { smallModule(s, "corvane-small-module-pattern1", 1, "10", "13"); }
+void smallModule2(Shooter& s) { smallModule(s, "corvane-small-module-pattern2", 2, "45", "15"); }
+void smallModule3(Shooter& s) { smallModule(s, "corvane-small-module-pattern3", 3, nullptr, "17.7"); }
+
+// The helix split of Σ = 45° with the user's own pinion angle chosen.
+void smallModuleSplit(Shooter& shooter) {
+    CSmcyBitaDlg dlg;
+    dlg.m_lower = 22.5;
+    dlg.m_upper = 45;
+    shooter.shoot("corvane-small-module-split", dlg, [](fw::Dialog& d) {
+        d.userClick(CSmcyBitaDlg::IDC_OPTION_USER);
+        d.userTyped(CSmcyBitaDlg::IDC_BETAP1, "30");
+        d.userFocus(IDOK);
+    });
+}
+
+// ---- tarv ----
+
+// A chart opened at d1/a 0.4 with the cross-hair moved to Zρ 3.06.
+template <class Chart>
+void contactChart(Shooter& shooter, const char* name) {
+    Chart dlg(nullptr);
+    dlg.m_d1a = 0.4;
+    shooter.shoot(name, dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(CCwZloDlg::IDC_VERT, 20);
+        d.userTrackbarRelease(CCwZloDlg::IDC_VERT);
+    });
+}
+// The worm chain's preliminary design with its inputs typed in and the
+// results of the calculation shown (the lists as after the module choice).
+void wormPreliminary(Shooter& shooter) {
+    using D = CcwPrDlg;
+    D dlg(nullptr);
+    shooter.shoot("tarv-preliminary", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_TITLE, "蜗杆减速器");
+        d.userTyped(D::IDC_NUMBER, "TV-01");
+        const std::pair<int, const char*> shown[] = {
+            {D::IDC_N1, "1450"}, {D::IDC_N2, "72.5"}, {D::IDC_U, "20"}, {D::IDC_P, "7.5"}, {D::IDC_T, "987.8276"},
+            {D::IDC_SIGMA_H, "265"}, {D::IDC_SIGMA_F, "115"}, {D::IDC_ZE, "147"}, {D::IDC_KA, "1"},
+            {D::IDC_ZRHO, "3.06"}, {D::IDC_D1A, "0.3407"}, {D::IDC_Z1, "2"}, {D::IDC_Z2, "40"},
+            {D::IDC_M_CALC, "7.7627"}, {D::IDC_Q, "8.875"}, {D::IDC_D1_CALC, "66.6077"}, {D::IDC_A, "195.5"},
+            {D::IDC_D2, "320"}, {D::IDC_GAMMA, "12.6996"}};
+        for (auto [id, t] : shown) d.setText(id, t);
+        for (const char* m : {"6.30", "8.00", "10.00", "7.00", "12.00"}) d.combo(D::IDC_MODULE).addString(m);
+        d.combo(D::IDC_MODULE).setCurSel(1);
+        for (const char* m : {"63.0", "71.0", "60.0", "67.0"}) d.combo(D::IDC_DIAMETER).addString(m);
+        d.combo(D::IDC_DIAMETER).setCurSel(1);
+        d.setText(D::IDC_HINT, "计算结果蜗杆导程角≤15°，效率不太高，如果满意此计算结果请注意保存数据！");
+    });
+}
+
+void contactChart1(Shooter& shooter) { contactChart<CCwZloDlg1>(shooter, "tarv-contact-chart-1"); }
+void contactChart2(Shooter& shooter) { contactChart<CCwZloDlg2>(shooter, "tarv-contact-chart-2"); }
+
 }  // namespace
 
 // ---- pellun: the bevel preliminary design and its charts ----
@@ -309,6 +480,13 @@ const std::vector<Scene>& scenes() {
         {"samples-sheet", &sampleSheet},
         {"samples-wizard", &sampleWizard},
         // kavrin
+        {"kavrin-cycloid-wizard", &cycloidWizard},
+        {"kavrin-cycloid-page1", &cycloidPage1},
+        {"kavrin-cycloid-k1", &cycloidK1Dialog},
+        {"kavrin-cycloid-k2", &cycloidK2Dialog},
+        {"kavrin-cycloid-rp", &cycloidRpDialog},
+        {"kavrin-cycloid-bc", &cycloidBcDialog},
+        {"kavrin-cycloid-a", &cycloidADialog},
         // corvane
         {"corvane-geometry-sheet-page1", &geometrySheetPage1},
         {"corvane-geometry-sheet-page2", &geometrySheetPage2},
@@ -320,6 +498,12 @@ const std::vector<Scene>& scenes() {
         {"corvane-involute", &involuteDialog},
         {"corvane-strength-rating-forces", &proofAfterForces},
         {"corvane-strength-rating-filled", &proofGroupsFilled},
+        {"corvane-measure-single", &measureOneDialog},
+        {"corvane-small-module-pattern0", &smallModule0},
+        {"corvane-small-module-pattern1", &smallModule1},
+        {"corvane-small-module-pattern2", &smallModule2},
+        {"corvane-small-module-pattern3", &smallModule3},
+        {"corvane-small-module-split", &smallModuleSplit},
         // pellun
         {"pellun-preliminary", &pellunPreliminary},
         {"pellun-chart-3006", &chartA196},
@@ -331,7 +515,11 @@ const std::vector<Scene>& scenes() {
         {"pellun-chart-3039", &chartYf},
         {"pellun-face-load-3047", &faceLoadContact},
         {"pellun-face-load-3049", &faceLoadBending},
-        // belmar, sirrow, tarv
+        // belmar, sirrow
+        // tarv
+        {"tarv-preliminary", &wormPreliminary},
+        {"tarv-contact-chart-1", &contactChart1},
+        {"tarv-contact-chart-2", &contactChart2},
     };
     return list;
 }

@@ -43,21 +43,24 @@ Shooter::Shooter(fwqt::QtBackend& backend, std::filesystem::path folder)
 void Shooter::arm(const std::string& name, std::function<void(fw::Window&)> fill) {
     m_took = false;
     m_backend.setShownHook([this, name, fill](fw::Window& w, QWidget* top) {
-        m_backend.setShownHook({});   // nested windows of a scene are not shot
-        QTimer::singleShot(0, top, [this, name, fill, &w, top] {
+        // Clearing the hook destroys this closure: take what the timer needs first.
+        Shooter* self = this;
+        auto shot = [self, name = name, fill = fill, &w, top] {
             try {
                 if (fill) fill(w);
             } catch (const std::exception& e) {
-                m_failures.push_back(name + ": the scene threw: " + e.what());
+                self->m_failures.push_back(name + ": the scene threw: " + e.what());
             }
             top->adjustSize();
             for (int i = 0; i < 3; ++i) QApplication::processEvents();
-            const auto file = m_folder / (name + ".png");
-            if (framed(top).save(QString::fromStdString(file.string()))) ++m_saved;
-            else m_failures.push_back(name + ": cannot write " + file.string());
-            m_took = true;
+            const auto file = self->m_folder / (name + ".png");
+            if (framed(top).save(QString::fromStdString(file.string()))) ++self->m_saved;
+            else self->m_failures.push_back(name + ": cannot write " + file.string());
+            self->m_took = true;
             endWindow(w);
-        });
+        };
+        self->m_backend.setShownHook({});   // nested windows of a scene are not shot
+        QTimer::singleShot(0, top, std::move(shot));
     });
 }
 

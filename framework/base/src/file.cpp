@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
+#include <chrono>
 
 #include "fw/text.h"
 
@@ -25,6 +27,7 @@ FileCause causeFromErrno(int err) {
     case EMFILE:
     case ENFILE: return FileCause::TooManyOpen;
     case ENOSPC:
+    case EFBIG:
     case EDQUOT: return FileCause::DiskFull;
     case EIO: return FileCause::HardIO;
     default: return FileCause::Generic;
@@ -33,6 +36,11 @@ FileCause causeFromErrno(int err) {
 
 std::string FileError::openMessage() const {
     return "不能打开文件" + path.string() + ",ERROR = " + std::to_string(code());
+}
+
+std::string FileError::saveMessage() const {
+    if (step == FileStep::Open) return openMessage();
+    return "创建文件错误:" + path.string() + ",ERROR = " + std::to_string(code());
 }
 
 namespace {
@@ -66,11 +74,6 @@ private:
     int m_fd;
 };
 
-int openForWrite(const std::filesystem::path& p, bool append) {
-    const int how = O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC);
-    return ::open(p.c_str(), how, 0666);
-}
-
 // Writes all of data; returns errno of the first failure, 0 on success.
 int writeAll(int fd, const void* data, std::size_t n) {
     const auto* p = static_cast<const char*>(data);
@@ -96,14 +99,23 @@ int syncAndClose(Fd& fd) {
     return err != 0 ? err : closeErr;
 }
 
-// Reads up to limit bytes (or all when limit is unset).
+Unexpected<FileError> stepError(const std::filesystem::path& p, int err, FileStep step) {
+    auto e = errorOf(p, err);
+    e.error.step = step;
+    return e;
+}
+
+// Reads up to limit bytes of a regular file.
 Expected<std::vector<std::uint8_t>, FileError> readUpTo(const std::filesystem::path& p, std::size_t limit) {
-    Fd fd(::open(p.c_str(), O_RDONLY | O_CLOEXEC));
+    // Non-blocking open: a FIFO without a writer must not hold the caller.
+    Fd fd(::open(p.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) return lastError(p);
-    std::vector<std::uint8_t> bytes;
     struct stat st {};
-    if (::fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode))
-        bytes.reserve(std::min(limit, static_cast<std::size_t>(st.st_size)));
+    if (::fstat(fd.get(), &st) != 0) return lastError(p);
+    if (S_ISDIR(st.st_mode)) return errorOf(p, EISDIR);
+    if (!S_ISREG(st.st_mode)) return unexpected(FileError{FileCause::InvalidFile, p});
+    std::vector<std::uint8_t> bytes;
+    bytes.reserve(std::min(limit, static_cast<std::size_t>(st.st_size)));
     std::uint8_t buf[65536];
     while (bytes.size() < limit) {
         const ssize_t r = ::read(fd.get(), buf, std::min(sizeof buf, limit - bytes.size()));
@@ -117,10 +129,137 @@ Expected<std::vector<std::uint8_t>, FileError> readUpTo(const std::filesystem::p
     return bytes;
 }
 
+// The file a path names, symbolic links followed (a dangling link names the
+// file it would create).
+std::filesystem::path resolveLinks(const std::filesystem::path& p) {
+    std::filesystem::path target = p;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) break;
+        std::error_code ec;
+        const std::filesystem::path link = std::filesystem::read_symlink(target, ec);
+        if (ec) break;
+        target = link.is_absolute() ? link : target.parent_path() / link;
+    }
+    return target;
+}
+
+std::atomic<unsigned> g_tempCounter{0};
+
+// A name beside target that does not exist yet: ".<name>.<pid>.<n>.<tag>".
+int createBeside(const std::filesystem::path& target, const char* tag, mode_t mode, std::filesystem::path& made) {
+    const std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    const std::string base = "." + target.filename().string() + "." + std::to_string(::getpid()) + ".";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const unsigned n = g_tempCounter.fetch_add(1) ^
+                           static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
+        std::filesystem::path candidate = dir / (base + std::to_string(n) + "." + tag);
+        const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0) {
+            made = std::move(candidate);
+            return fd;
+        }
+        if (errno != EEXIST) return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// One file being saved: written to a temporary beside its target, then
+// renamed over it. Destroying it before replace() removes the temporary.
+class TempFile {
+public:
+    TempFile() = default;
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+    ~TempFile() { discard(); }
+
+    Expected<void, FileError> open(const std::filesystem::path& requested, bool keepContent) {
+        m_requested = requested;
+        m_target = resolveLinks(requested);
+        struct stat st {};
+        bool exists = false;
+        if (::stat(m_target.c_str(), &st) == 0) {
+            if (S_ISDIR(st.st_mode)) return stepError(requested, EISDIR, FileStep::Open);
+            exists = true;
+            if (!S_ISREG(st.st_mode)) {
+                // A device or pipe cannot be replaced: it is written in place.
+                m_inPlace = true;
+                m_fd = ::open(m_target.c_str(),
+                              O_WRONLY | O_CLOEXEC | O_NONBLOCK | (keepContent ? O_APPEND : O_TRUNC));
+                if (m_fd < 0) return stepError(requested, errno, FileStep::Open);
+                ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
+                return {};
+            }
+        }
+        m_fd = createBeside(m_target, "tmp", 0666, m_temp);
+        if (m_fd < 0) return stepError(requested, errno, FileStep::Open);
+        if (exists) (void)::fchmod(m_fd, st.st_mode & 07777);
+        if (exists && keepContent) {
+            Fd old(::open(m_target.c_str(), O_RDONLY | O_CLOEXEC));
+            if (old.get() < 0) return stepError(requested, errno, FileStep::Open);
+            std::uint8_t buf[65536];
+            for (;;) {
+                const ssize_t r = ::read(old.get(), buf, sizeof buf);
+                if (r < 0) {
+                    if (errno == EINTR) continue;
+                    return stepError(requested, errno, FileStep::Open);
+                }
+                if (r == 0) break;
+                if (auto w = write(buf, static_cast<std::size_t>(r)); !w) return w;
+            }
+        }
+        return {};
+    }
+
+    Expected<void, FileError> write(const void* data, std::size_t n) {
+        if (int err = writeAll(m_fd, data, n)) return stepError(m_requested, err, FileStep::Write);
+        return {};
+    }
+
+    // Flushes and closes the temporary; the target is not touched yet.
+    Expected<void, FileError> finish() {
+        Fd fd(m_fd);
+        m_fd = -1;
+        if (int err = syncAndClose(fd)) return stepError(m_requested, err, FileStep::Write);
+        return {};
+    }
+
+    // Renames the finished temporary over the target.
+    Expected<void, FileError> replace() {
+        if (m_inPlace) return {};
+        if (::rename(m_temp.c_str(), m_target.c_str()) != 0)
+            return stepError(m_requested, errno, FileStep::Write);
+        m_temp.clear();
+        // The rename itself reaches the disk with its folder.
+        const std::filesystem::path dir = m_target.has_parent_path() ? m_target.parent_path() : ".";
+        Fd d(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+        if (d.get() >= 0) (void)::fsync(d.get());
+        return {};
+    }
+
+    void discard() {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = -1;
+        if (!m_temp.empty()) ::unlink(m_temp.c_str());
+        m_temp.clear();
+    }
+
+    int fd() const { return m_fd; }
+    bool inPlace() const { return m_inPlace; }
+    const std::filesystem::path& target() const { return m_target; }
+    const std::filesystem::path& requested() const { return m_requested; }
+
+private:
+    std::filesystem::path m_requested, m_target, m_temp;
+    int m_fd = -1;
+    bool m_inPlace = false;
+};
+
 }  // namespace
 
-Expected<std::vector<std::uint8_t>, FileError> readFile(const std::filesystem::path& p) {
-    return readUpTo(p, static_cast<std::size_t>(-1));
+Expected<std::vector<std::uint8_t>, FileError> readFile(const std::filesystem::path& p, std::size_t maxBytes) {
+    return readUpTo(p, maxBytes);
 }
 
 Expected<std::vector<std::uint8_t>, FileError> readExact(const std::filesystem::path& p, std::size_t n) {
@@ -130,25 +269,137 @@ Expected<std::vector<std::uint8_t>, FileError> readExact(const std::filesystem::
 }
 
 Expected<void, FileError> writeFile(const std::filesystem::path& p, std::span<const std::uint8_t> bytes) {
-    Fd fd(openForWrite(p, false));
-    if (fd.get() < 0) return lastError(p);
-    if (int err = writeAll(fd.get(), bytes.data(), bytes.size())) return errorOf(p, err);
-    if (int err = syncAndClose(fd)) return errorOf(p, err);
+    TempFile t;
+    if (auto r = t.open(p, false); !r) return r;
+    if (auto r = t.write(bytes.data(), bytes.size()); !r) return r;
+    if (auto r = t.finish(); !r) return r;
+    return t.replace();
+}
+
+std::string gbkFileText(std::string_view utf8) {
+    std::string text;
+    text.reserve(utf8.size() + utf8.size() / 16);
+    char prev = 0;
+    for (char c : utf8) {
+        if (c == '\n' && prev != '\r') text += '\r';
+        text += c;
+        prev = c;
+    }
+    return gbkFromUtf8(text);
+}
+
+// ---- SaveTransaction ----
+
+struct SaveTransaction::Impl {
+    std::vector<std::unique_ptr<TempFile>> files;
+    bool failed = false;
+    bool committed = false;
+};
+
+SaveTransaction::SaveTransaction() : m(std::make_unique<Impl>()) {}
+SaveTransaction::~SaveTransaction() { rollback(); }
+
+void SaveTransaction::rollback() { m->files.clear(); }
+
+Expected<void, FileError> SaveTransaction::stage(const std::filesystem::path& p, std::span<const std::uint8_t> bytes,
+                                                 Mode mode) {
+    if (m->failed || m->committed) return unexpected(FileError{FileCause::Generic, p});
+    auto t = std::make_unique<TempFile>();
+    auto r = t->open(p, mode == Mode::Append);
+    if (r) r = t->write(bytes.data(), bytes.size());
+    if (r) r = t->finish();
+    if (!r) {
+        m->failed = true;
+        return r;
+    }
+    m->files.push_back(std::move(t));
+    return {};
+}
+
+Expected<void, FileError> SaveTransaction::stageText(const std::filesystem::path& p, std::string_view utf8,
+                                                     Mode mode) {
+    const std::string gbk = gbkFileText(utf8);
+    return stage(p, std::span(reinterpret_cast<const std::uint8_t*>(gbk.data()), gbk.size()), mode);
+}
+
+Expected<void, FileError> SaveTransaction::commit() {
+    if (m->failed || m->committed)
+        return unexpected(FileError{FileCause::Generic, m->files.empty() ? std::filesystem::path{}
+                                                                          : m->files.front()->requested()});
+    // With more than one file, each existing target is kept under a second
+    // name (a hard link, else a copy) until every rename has succeeded.
+    struct Backup {
+        std::filesystem::path path;  // empty: the target did not exist
+    };
+    std::vector<Backup> backups(m->files.size());
+    auto dropBackups = [&] {
+        for (auto& b : backups)
+            if (!b.path.empty()) ::unlink(b.path.c_str());
+    };
+    if (m->files.size() > 1) {
+        for (std::size_t i = 0; i < m->files.size(); ++i) {
+            const TempFile& f = *m->files[i];
+            struct stat st {};
+            if (f.inPlace() || ::stat(f.target().c_str(), &st) != 0) continue;
+            std::filesystem::path made;
+            const int fd = createBeside(f.target(), "bak", 0600, made);
+            if (fd < 0) {
+                const int err = errno;
+                dropBackups();
+                rollback();
+                m->failed = true;
+                return stepError(f.requested(), err, FileStep::Write);
+            }
+            ::close(fd);
+            ::unlink(made.c_str());
+            std::error_code ec;
+            if (::link(f.target().c_str(), made.c_str()) != 0)
+                std::filesystem::copy_file(f.target(), made, ec);
+            if (ec) {
+                dropBackups();
+                rollback();
+                m->failed = true;
+                return stepError(f.requested(), ec.value(), FileStep::Write);
+            }
+            backups[i].path = made;
+        }
+    }
+    for (std::size_t i = 0; i < m->files.size(); ++i) {
+        auto r = m->files[i]->replace();
+        if (r) continue;
+        // Put back what was already replaced.
+        for (std::size_t j = 0; j < i; ++j) {
+            const TempFile& f = *m->files[j];
+            if (f.inPlace()) continue;
+            if (!backups[j].path.empty()) {
+                if (::rename(backups[j].path.c_str(), f.target().c_str()) == 0) backups[j].path.clear();
+            } else {
+                ::unlink(f.target().c_str());
+            }
+        }
+        dropBackups();
+        rollback();
+        m->failed = true;
+        return r;
+    }
+    dropBackups();
+    m->files.clear();
+    m->committed = true;
     return {};
 }
 
 // ---- TextFileWriter ----
 
 struct TextFileWriter::Impl {
-    std::filesystem::path path;
-    int fd = -1;
-    int err = 0;               // first write error, reported by close()
+    TempFile file;
+    Expected<void, FileError> err;  // first write error, reported by close()
     bool lastWasCr = false;    // a "\r" ended the previous write
     std::string pendingUtf8;   // an incomplete UTF-8 character cut by a write
     std::string buffer;        // GBK bytes not yet written
+    bool open = true;
 
     void flush() {
-        if (err == 0 && !buffer.empty()) err = writeAll(fd, buffer.data(), buffer.size());
+        if (err && !buffer.empty()) err = file.write(buffer.data(), buffer.size());
         buffer.clear();
     }
 };
@@ -169,12 +420,9 @@ std::size_t incompleteTail(std::string_view s) {
 }  // namespace
 
 Expected<TextFileWriter, FileError> TextFileWriter::open(const std::filesystem::path& p, Mode mode) {
-    const int fd = openForWrite(p, mode == Mode::Append);
-    if (fd < 0) return lastError(p);
     TextFileWriter w;
     w.m = std::make_unique<Impl>();
-    w.m->path = p;
-    w.m->fd = fd;
+    if (auto r = w.m->file.open(p, mode == Mode::Append); !r) return unexpected(r.error());
     return w;
 }
 
@@ -192,7 +440,7 @@ TextFileWriter::~TextFileWriter() {
 }
 
 void TextFileWriter::write(std::string_view utf8) {
-    if (!m || m->fd < 0) return;
+    if (!m || !m->open) return;
     std::string text = std::move(m->pendingUtf8);
     text.reserve(text.size() + utf8.size() + utf8.size() / 16);
     for (char c : utf8) {
@@ -208,20 +456,24 @@ void TextFileWriter::write(std::string_view utf8) {
 }
 
 Expected<void, FileError> TextFileWriter::close() {
-    if (!m || m->fd < 0) return {};
+    if (!m || !m->open) return {};
+    m->open = false;
     if (!m->pendingUtf8.empty()) m->buffer += gbkFromUtf8(m->pendingUtf8);
     m->pendingUtf8.clear();
     m->flush();
-    Fd fd(m->fd);
-    m->fd = -1;
-    const int closeErr = syncAndClose(fd);
-    const int err = m->err != 0 ? m->err : closeErr;
-    if (err != 0) return errorOf(m->path, err);
-    return {};
+    if (!m->err) {
+        m->file.discard();
+        return m->err;
+    }
+    if (auto r = m->file.finish(); !r) {
+        m->file.discard();
+        return r;
+    }
+    return m->file.replace();
 }
 
-Expected<std::string, FileError> readTextFile(const std::filesystem::path& p) {
-    auto bytes = readFile(p);
+Expected<std::string, FileError> readTextFile(const std::filesystem::path& p, std::size_t maxBytes) {
+    auto bytes = readFile(p, maxBytes);
     if (!bytes) return unexpected(bytes.error());
     return utf8FromGbk(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()));
 }

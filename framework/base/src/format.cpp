@@ -95,8 +95,10 @@ std::string format(const char* fmt, ...) {
 std::optional<double> parseNumber(std::string_view text) {
     const std::string s(trimmed(text));
     if (!isDecimalNumber(s)) return std::nullopt;
+    errno = 0;
     const double v = strtod_l(s.c_str(), nullptr, cLocale());
-    if (!std::isfinite(v)) return std::nullopt;  // "1e999"
+    // "1e999" overflows; "1e-999" underflows (ERANGE): neither is taken.
+    if (!std::isfinite(v) || errno == ERANGE) return std::nullopt;
     return v;
 }
 

@@ -103,20 +103,12 @@ std::span<const std::uint8_t> bytesOf(const std::string& s) {
     return {reinterpret_cast<const std::uint8_t*>(s.data()), s.size()};
 }
 
-// Writes a whole file through a temporary neighbour, so a failed write
-// leaves the old file as it was.
+// Writes a whole file atomically (writeFile goes through a temporary
+// neighbour), so a failed write leaves the old file as it was.
 bool replaceFile(const std::filesystem::path& file, const std::string& text) {
     std::error_code ec;
     if (file.has_parent_path()) std::filesystem::create_directories(file.parent_path(), ec);
-    std::filesystem::path tmp = file;
-    tmp += ".tmp" + std::to_string(::getpid());
-    if (!writeFile(tmp, bytesOf(text))) {
-        std::filesystem::remove(tmp, ec);
-        return false;
-    }
-    std::filesystem::rename(tmp, file, ec);
-    if (ec) std::filesystem::remove(tmp, ec);
-    return !ec;
+    return static_cast<bool>(writeFile(file, bytesOf(text)));
 }
 
 std::string envOr(const char* name) {

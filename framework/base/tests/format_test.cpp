@@ -27,9 +27,21 @@ TEST(Parse, Numbers) {
         {"1e-3", 1e-3}, {"2.5E+2", 250}, {"  7.25\t", 7.25},
         {"", std::nullopt}, {"  ", std::nullopt}, {".", std::nullopt}, {"-", std::nullopt},
         {"1,5", std::nullopt}, {"12abc", std::nullopt}, {"1e", std::nullopt}, {"1 2", std::nullopt},
-        {"inf", std::nullopt}, {"nan", std::nullopt}, {"0x10", std::nullopt}, {"1e999", std::nullopt},
+        {"inf", std::nullopt}, {"nan", std::nullopt}, {"NaN", std::nullopt}, {"0x10", std::nullopt},
+        {"1e999", std::nullopt}, {"-1e999", std::nullopt}, {"1e-999", std::nullopt}, {"齿轮", std::nullopt},
+        {"1.7976931348623157e308", 1.7976931348623157e308},
     };
     for (const auto& c : cases) EXPECT_EQ(fw::parseNumber(c.text), c.value) << '"' << c.text << '"';
+}
+
+// 10,000 digits overflow a double; a million-character text is parsed in
+// one pass (a prefix-by-prefix reader would take minutes here).
+TEST(Parse, LongTextsAreRefusedOrReadInOnePass) {
+    EXPECT_EQ(fw::parseNumber(std::string(10000, '9')), std::nullopt);
+    EXPECT_EQ(fw::parseInteger(std::string(10000, '9')), std::nullopt);
+    EXPECT_EQ(fw::parseNumber("0." + std::string(1000000, '0') + "5"), std::nullopt);  // underflows
+    EXPECT_EQ(fw::parseNumber(std::string(1000000, '1') + "x"), std::nullopt);
+    EXPECT_EQ(fw::parseNumber("1." + std::string(1000000, '0')), 1.0);
 }
 
 TEST(Parse, Integers) {

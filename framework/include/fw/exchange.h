@@ -11,6 +11,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "fw/clock.h"
 
@@ -52,6 +53,15 @@ public:
     void text(int id, char (&field)[N]) { chars(id, std::span<char>(field, N)); }
     // Radio index within the group that starts at firstId; -1 when none checked.
     void radio(int firstId, int& index);
+    // The same for an enum whose enumerators are the radios in order (0, 1, ...);
+    // the member keeps its value when no radio of the group is checked.
+    template <class E>
+        requires std::is_enum_v<E>
+    void radio(int firstId, E& v) {
+        int index = static_cast<int>(v);
+        radio(firstId, index);
+        if (saving() && index >= 0) v = static_cast<E>(index);
+    }
     void check(int id, int& v);    // 0 or 1
     void check(int id, bool& v);
     void comboIndex(int id, int& index);

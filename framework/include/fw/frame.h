@@ -4,6 +4,7 @@
 #pragma once
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -74,7 +75,10 @@ private:
     bool m_visible = true;
 };
 
-enum class FrameChange { Caption, Menu, Bars, Show, Arrange, Active, HelpMode };
+// What changed in a frame. Bars: the toolbar's buttons or the status bar's
+// panes (rebuild them); BarState: a bar shown or hidden, a key indicator on
+// or off; Message: only the text of the status bar's message pane.
+enum class FrameChange { Caption, Menu, Bars, BarState, Message, Show, Arrange, Active, HelpMode };
 
 class FrameWindow : public Window, public CmdTarget {
 public:
@@ -135,6 +139,7 @@ public:
     MdiChild* MDIGetActive() const { return m_active; }
     void MDIActivate(MdiChild* child);
     void MDINext();
+    void MDIPrev();
     enum class Arrangement { None, Cascade, Tile, Icons };
     Arrangement arrangement() const { return m_arrangement; }
     void MDICascade();
@@ -150,6 +155,7 @@ public:
     // its document, its frame, this frame, the application.
     void userCommand(int id);
     void userMenuSelect(int id);     // fly-by: the prompt in the message pane; 0 = idle
+    void userNextWindow(bool forward = true);   // Ctrl+F6 / Ctrl+Tab (Shift: backwards)
     void userDropFiles(const std::vector<std::filesystem::path>& files);
     void userHelpClick();            // in help mode: a click on a window
     void userEscape();               // leaves help mode
@@ -157,6 +163,14 @@ public:
 
     // Route a command (no help mode). True when a target handled it.
     bool routeCommand(int id);
+    // The check mark of a menu item: set for the toolbar and status bar
+    // items while their bar shows, and for the active window's entry of the
+    // window list; nullopt for items without one.
+    std::optional<bool> commandChecked(int id) const;
+    // The window list of the Window menu: one entry per report window,
+    // numbered from 1 ("&1 name"), command FirstWindow + index.
+    static constexpr int FirstWindow = 0xFF00;
+    std::vector<std::string> windowList() const;
     void updateCaption();
     void changed(FrameChange what) override;
 

@@ -88,6 +88,13 @@ struct DialogTemplate {
     std::vector<Node> body{};
 };
 
+// A template from its id, caption and body; a property page is a template
+// whose caption is its tab title.
+DialogTemplate dialog(int id, std::string caption, std::vector<Node> body);
+inline DialogTemplate page(int id, std::string tabTitle, std::vector<Node> body) {
+    return dialog(id, std::move(tabTitle), std::move(body));
+}
+
 // A bitmap resource: generated RGBA pixels (row-major, 4 bytes a pixel) or an
 // image file the backend loads. The model needs only the size.
 struct Bitmap {

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <map>
 #include <memory>
 #include <string>
@@ -149,8 +150,13 @@ public:
     // Radio group of a radio: it and the radios after it up to the next one
     // marked style::Group (controls of other kinds in between do not end it).
     std::vector<int> radioGroup(int firstId) const;
-    // Lenient reads for change handlers: the leading number of the text
-    // ("" or "-" or "12." read as 0, 0, 12), never a message box.
+    // Quiet reads for change handlers: the whole text through the strict
+    // parser (fw::parseNumber / parseInteger), 0 when it is no number yet
+    // ("" or "-" or "12abc" or "1e999" read 0, "12." reads 12); never a
+    // message box. A handler that needs to tell "no number" from 0 uses
+    // numberOf / integerOf.
+    std::optional<double> numberOf(int id) const;
+    std::optional<long long> integerOf(int id) const;
     double readNumber(int id) const;
     long long readInteger(int id) const;
 

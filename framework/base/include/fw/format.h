@@ -10,8 +10,11 @@ namespace fw {
 // printf-style formatting with C's output; UTF-8 in the format passes through.
 std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
 
-// A whole field as a number: optional blanks around, "." as the only decimal
-// point; anything else is nullopt.
+// The one strict number parser of every field: the whole text (optional
+// blanks around) as [+-] digits [. digits] [e [+-] digits], "." as the only
+// decimal point whatever the process locale; nullopt for anything else, and
+// for a number that overflows or underflows ("1e999", 10,000 digits) or is
+// not finite ("NaN", "inf"). Linear in the text's length.
 std::optional<double> parseNumber(std::string_view text);
 std::optional<long long> parseInteger(std::string_view text);
 

@@ -1,0 +1,28 @@
+#include "cycloid/cdest_cexd_a_dlg.h"
+
+#include "resources/kavrin/module.h"
+
+CDestCexdADlg::CDestCexdADlg(fw::Window* parent) : fw::Dialog(kavrin::module(), IDD, parent) {}
+
+void CDestCexdADlg::setChoices(double upper, double computed, double lower) {
+    m_upper = upper;
+    m_computed = computed;
+    m_lower = lower;
+    m_offeredLower = lower;
+    m_choice = 1;
+}
+
+double CDestCexdADlg::chosen() const {
+    switch (m_choice) {
+    case 0: return m_upper;
+    case 2: return m_offeredLower;
+    default: return m_computed;
+    }
+}
+
+void CDestCexdADlg::DoDataExchange(fw::Exchange& dx) {
+    dx.radio(IDC_UPPER, m_choice);
+    dx.number(IDC_UPPER_VALUE, m_upper);
+    dx.number(IDC_COMPUTED_VALUE, m_computed);
+    dx.number(IDC_LOWER_VALUE, m_lower);
+}

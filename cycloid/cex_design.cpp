@@ -1,0 +1,75 @@
+#include "cycloid/cex_design.h"
+
+#include "common/calc/data_folder.h"
+#include "cycloid/calc/cex_files.h"
+#include "cycloid/cexy_property_sheet.h"
+#include "fw/format.h"
+
+using namespace cycloid;
+
+CexDesignRecord g_cexRecord;
+std::string g_strCexDesignPath;
+CCexyPropertySheet* g_pCexySheet = nullptr;
+
+namespace {
+std::int32_t& statusOf(int page) {
+    switch (page) {
+    case 1: return g_cexRecord.b1.status;
+    case 2: return g_cexRecord.b2.status;
+    case 3: return g_cexRecord.b3.status;
+    case 4: return g_cexRecord.b4.status;
+    case 5: return g_cexRecord.b5.status;
+    default: return g_cexRecord.b6.status;
+    }
+}
+}  // namespace
+
+StoreDecision cexStoreStep(int page, bool current) {
+    if (page == 5) {
+        g_cexRecord.b5.dac = g_cexRecord.b2.dac - g_cexRecord.b4.dj;
+        g_cexRecord.b5.dfc = g_cexRecord.b2.dfc - g_cexRecord.b4.dj;
+    }
+    std::int32_t& status = statusOf(page);
+    StoreDecision d = storeDecision(page, g_cexRecord, status, current);
+    status = d.status;
+    if (g_pCexySheet) g_pCexySheet->SetWizardButtons(d.buttons);
+    return d;
+}
+
+void cexLeaveStep(int page, bool current) {
+    StoreDecision d = cexStoreStep(page, current);
+    statusOf(page) = page == 5 ? d.status : leaveStatus(page, d.mask, current);
+    zeroOnLeave(page, g_cexRecord);
+}
+
+CexLoad cexLoadDesign(fw::Window* parent) {
+    fw::FileDialog fd(fw::FileMode::Open, "CXD", {}, fw::OFN_FILEMUSTEXIST | fw::OFN_HIDEREADONLY,
+                      "摆线设计数据文件 (*.cxd)|*.cxd|All Files (*.*)|*.*||", parent);
+    fd.setTitle("《Ondrel》打开摆线设计数据文件");
+    fd.setInitialFolder(kavrin::GetDefaultDir() / "data");
+    fd.request().initialName = g_strCexDesignPath.empty() ? std::string("*.cxd") : g_strCexDesignPath;
+    if (fd.DoModal() != fw::IDOK) return CexLoad::Cancelled;
+    const std::string path = fd.GetPathName();
+    if (!isDesignFileName(path)) {
+        fw::MessageBox(kMsgNotCxd, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return CexLoad::Refused;
+    }
+    auto bytes = readDesignFileBytes(path, kCexFileBytes);
+    if (!bytes) {
+        fw::MessageBox(fw::format(kMsgCannotRead, path.c_str()), fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return CexLoad::Refused;
+    }
+    auto loaded = parseDesignFile(*bytes);
+    if (!loaded) {
+        fw::MessageBox(kMsgNotCycloid, fw::MB_OK);
+        return CexLoad::Refused;
+    }
+    if (loaded->oldFile) fw::MessageBox(kMsgOldFile, fw::MB_OK);
+    g_cexRecord = loaded->record;
+    g_strCexDesignPath = path;
+    if (g_cexRecord.b1.status != kStatus1) {
+        fw::MessageBox(kMsgIncomplete, fw::MB_OK);
+        return CexLoad::Incomplete;
+    }
+    return CexLoad::Loaded;
+}

@@ -1,0 +1,30 @@
+// The cycloid design of this process: the record the wizard's six pages
+// share, the current design file, the running wizard, and the steps every
+// page takes with its block (store, leave) and page 1's load.
+#pragma once
+#include <string>
+
+#include "cycloid/calc/cex_record.h"
+#include "fw/fw.h"
+
+class CCexyPropertySheet;
+
+// The record; zero at start, kept for the life of the process.
+extern cycloid::CexDesignRecord g_cexRecord;
+// Full path of the .cxd file last loaded; empty at start.
+extern std::string g_strCexDesignPath;
+// The running wizard, set by whoever runs it; the store steps tell it the buttons.
+extern CCexyPropertySheet* g_pCexySheet;
+
+// Store step of page k after the page copied its values into block k:
+// status word and the wizard's buttons by the block's mask. `current` is
+// false while the page's results stem from other earlier values than the
+// record holds now. Returns the decision (mask, status, buttons).
+cycloid::StoreDecision cexStoreStep(int page, bool current = true);
+// Leaving page k: the store step, then the status by the mask, then the
+// reserved fields of block k zeroed.
+void cexLeaveStep(int page, bool current = true);
+
+// Page 1's "装入参考": the open dialog, the checks, the record replaced.
+enum class CexLoad { Cancelled, Refused, Incomplete, Loaded };
+CexLoad cexLoadDesign(fw::Window* parent);

@@ -1,0 +1,3 @@
+#include "cycloid/cexy_property_page3.h"
+
+CCexyPropertyPage3::CCexyPropertyPage3() : CexyWizardPage(IDD, 3) {}

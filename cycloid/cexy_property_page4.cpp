@@ -1,0 +1,3 @@
+#include "cycloid/cexy_property_page4.h"
+
+CCexyPropertyPage4::CCexyPropertyPage4() : CexyWizardPage(IDD, 4) {}

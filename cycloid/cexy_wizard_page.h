@@ -1,0 +1,27 @@
+// What the six pages of the cycloid wizard share: their block number, the
+// store step after every accepted input and on activation, and the leave
+// step. A page copies its values into its block in storeValues() and says
+// in resultsCurrent() whether its results still belong to the earlier
+// blocks' values.
+#pragma once
+#include "cycloid/cex_design.h"
+#include "fw/fw.h"
+
+class CexyWizardPage : public fw::PropertyPage {
+public:
+    CexyWizardPage(int templateId, int block);
+
+    int block() const { return m_block; }
+    // Copies the page's values into its block and runs the store step.
+    cycloid::StoreDecision Store();
+
+    bool OnSetActive() override;
+    bool OnKillActive() override;
+
+protected:
+    virtual void storeValues() {}
+    virtual bool resultsCurrent() const { return true; }
+
+private:
+    int m_block;
+};

@@ -1,0 +1,342 @@
+// The cycloid wizard as the shell runs it: caption, pages, help, the save of
+// the design file and report, the load of page 1's button, and the shell's
+// handling of Finish and Cancel.
+#include <gtest/gtest.h>
+
+#include "cex_test_support.h"
+#include "cycloid/cex_design.h"
+#include "cycloid/cexy_property_sheet.h"
+#include "fw/format.h"
+#include "shell/command_table.h"
+#include "shell/kavrin_app.h"
+#include "shell/kavrin_view.h"
+#include "shell/tests/shell_fixture.h"
+
+using namespace cycloid;
+using namespace cextest;
+
+namespace {
+
+class CexySheetTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        g_cexRecord = filledRecord();
+        g_strCexDesignPath.clear();
+        g_pCexySheet = nullptr;
+    }
+    void TearDown() override {
+        g_cexRecord = {};
+        g_strCexDesignPath.clear();
+    }
+    std::string namesNotice(const std::filesystem::path& d, const std::filesystem::path& r) {
+        return fw::format(kMsgSaveNames, d.string().c_str(), r.string().c_str());
+    }
+};
+
+TEST_F(CexySheetTest, CaptionPagesAndHelpOfEachPage) {
+    CCexyPropertySheet sheet(109, nullptr);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    s.onSheet([&](fwtest::Running& r) {
+        EXPECT_EQ(r.caption(), "《Ondrel》Kavrin 一齿差行星摆线针轮传动计算");
+        const int ids[] = {104, 105, 106, 107, 108, 143};
+        const char* titles[] = {"预定参数", "传动零件设计", "间隙和转角修形量", "优化修形量", "棒测量", "强度校验"};
+        for (int k = 0; k < 6; ++k) {
+            EXPECT_EQ(r.activePage(), k);
+            EXPECT_EQ(r.dialog().templateId(), ids[k]);
+            EXPECT_EQ(r.sheet()->GetPage(k)->title(), titles[k]);
+            r.click(fw::IDHELP);
+            if (k < 5) EXPECT_TRUE(r.next()) << k;
+        }
+        // A complete record: page 6 offers Back and Finish.
+        EXPECT_TRUE(r.buttonEnabled(fw::ID_WIZFINISH));
+        r.end(IDCANCEL);
+    });
+    sheet.DoModal();
+    ASSERT_EQ(s.helpCalls().size(), 6u);
+    const unsigned contexts[] = {0x20068, 0x20069, 0x2006A, 0x2006B, 0x2006C, 0x2008F};
+    for (int k = 0; k < 6; ++k) {
+        EXPECT_EQ(s.helpCalls()[k].target, "Kavrin.chm");
+        EXPECT_EQ(s.helpCalls()[k].command, fw::HH_HELP_CONTEXT);
+        EXPECT_EQ(s.helpCalls()[k].data, contexts[k]);
+    }
+    g_pCexySheet = nullptr;
+}
+
+TEST_F(CexySheetTest, StoreStepsTellTheRunningSheetItsButtons) {
+    CCexyPropertySheet sheet(109, nullptr);
+    g_pCexySheet = &sheet;
+    StoreDecision d = cexStoreStep(2);
+    EXPECT_EQ(d.status, 402);
+    EXPECT_EQ(sheet.wizardButtons(), kWizBack | kWizNext);
+    g_cexRecord.b2.dw = 0;
+    d = cexStoreStep(2);
+    EXPECT_EQ(g_cexRecord.b2.status, 0);
+    EXPECT_EQ(sheet.wizardButtons(), kWizBack);
+    // Stale results: incomplete even with a full mask.
+    g_cexRecord.b4.status = 404;
+    cexStoreStep(4, false);
+    EXPECT_EQ(g_cexRecord.b4.status, 0);
+    EXPECT_EQ(sheet.wizardButtons(), kWizBack);
+    // Page 3 keeps its status while incomplete, and loses it on leaving.
+    g_cexRecord.b3.dj = 0;
+    cexStoreStep(3);
+    EXPECT_EQ(g_cexRecord.b3.status, 403);
+    cexLeaveStep(3);
+    EXPECT_EQ(g_cexRecord.b3.status, 0);
+    // Page 5 sets block 5's diameters from blocks 2 and 4.
+    cexStoreStep(5);
+    EXPECT_DOUBLE_EQ(g_cexRecord.b5.dac, 188.1273 - 0.145);
+    EXPECT_EQ(g_cexRecord.b5.status, 405);
+    g_pCexySheet = nullptr;
+}
+
+TEST_F(CexySheetTest, SaveWritesBothFilesWithTheirNames) {
+    struct Row {
+        const char* chosen;
+        const char* design;
+        const char* report;
+    };
+    std::filesystem::create_directories(dir / "x.cxd.d");
+    const Row rows[] = {{"gear.txt", "gear.cxd", "gear.cxt"},
+                        {"gear", "gear.cxd", "gear.cxt"},
+                        {"a.b.cxd", "a.b.cxd", "a.b.cxt"},
+                        {"x.cxd.d/gear.txt", "x.cxd.d/gear.cxd", "x.cxd.d/gear.cxt"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.chosen);
+        CCexyPropertySheet sheet(109, nullptr);
+        s.answerSave(dir / row.chosen);
+        s.expectMessage(namesNotice(dir / row.design, dir / row.report));
+        EXPECT_EQ(sheet.SaveDesignAndReport(), 1);
+        EXPECT_EQ(sheet.m_strReportPath, (dir / row.report).string());
+        auto bytes = fileBytes(dir / row.design);
+        EXPECT_EQ(bytes.size(), 992u);
+        auto loaded = parseDesignFile(std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
+        ASSERT_TRUE(loaded);
+        EXPECT_EQ(recordBytes(loaded->record), recordBytes(filledRecord()));
+        auto report = fileBytes(dir / row.report);
+        EXPECT_EQ(report, fileBytes(fixture("cex_filled.cxt")));
+    }
+    const auto& req = s.files().front().request;
+    EXPECT_EQ(req.title, "《Ondrel》保存摆线设计数据文件");
+    EXPECT_EQ(req.initialName, "*.cxd");
+    EXPECT_EQ(req.folder, dir / "home" / "data");
+    EXPECT_TRUE(s.allUsed());
+}
+
+TEST_F(CexySheetTest, SaveQuestionOnlyForIncompleteBlocksOneToFive) {
+    // Block 6 alone incomplete: no question.
+    g_cexRecord.b6.status = 0;
+    {
+        CCexyPropertySheet sheet(109, nullptr);
+        s.answerSave(dir / "six");
+        s.expectMessage(namesNotice(dir / "six.cxd", dir / "six.cxt"));
+        EXPECT_EQ(sheet.SaveDesignAndReport(), 1);
+        std::string rep = fw::utf8FromGbk(ShellTest::readBytes(dir / "six.cxt"));
+        EXPECT_NE(rep.find("7. 啮合副强度校核:没有保存数据或数据格式不正确！"), std::string::npos);
+    }
+    // Block 3 incomplete: the question; No writes nothing and returns 0.
+    g_cexRecord.b3.status = 0;
+    {
+        CCexyPropertySheet sheet(109, nullptr);
+        s.expectMessage(kMsgAskIncompleteSave, IDNO);
+        EXPECT_EQ(sheet.SaveDesignAndReport(), 0);
+        EXPECT_TRUE(s.files().size() == 1);   // no further file dialog
+        // Yes saves, incomplete block written with status 0.
+        s.expectMessage(kMsgAskIncompleteSave, IDYES);
+        s.answerSave(dir / "three");
+        s.expectMessage(namesNotice(dir / "three.cxd", dir / "three.cxt"));
+        EXPECT_EQ(sheet.SaveDesignAndReport(), 1);
+        auto b = fileBytes(dir / "three.cxd");
+        EXPECT_EQ(b[560 + 56], 0);
+        // Cancel in the save dialog.
+        s.expectMessage(kMsgAskIncompleteSave, IDYES);
+        s.cancelFile();
+        EXPECT_EQ(sheet.SaveDesignAndReport(), 0);
+    }
+    EXPECT_TRUE(s.allUsed());
+}
+
+TEST_F(CexySheetTest, SaveFailuresLeaveOlderFilesAlone) {
+    CCexyPropertySheet sheet(109, nullptr);
+    // A folder that cannot be written.
+    auto missing = dir / "missing" / "gear.cxd";
+    s.answerSave(missing);
+    s.expectMessage(namesNotice(missing, dir / "missing" / "gear.cxt"));
+    s.expectMessage(fw::format(kMsgCannotRead, missing.string().c_str()));
+    EXPECT_EQ(sheet.SaveDesignAndReport(), 0);
+    // A report that cannot be written: the older design file stays.
+    writeFile("gear.cxd", "older");
+    std::filesystem::create_directory(dir / "gear.cxt");
+    s.answerSave(dir / "gear.cxd");
+    s.expectMessage(namesNotice(dir / "gear.cxd", dir / "gear.cxt"));
+    s.expectMessage(kMsgReportError);
+    EXPECT_EQ(sheet.SaveDesignAndReport(), 0);
+    EXPECT_EQ(ShellTest::readBytes(dir / "gear.cxd"), "older");
+    EXPECT_TRUE(sheet.m_strReportPath.empty());
+    EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Exclamation);
+}
+
+class CexyLoadTest : public CexySheetTest {
+protected:
+    std::filesystem::path put(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+        auto p = dir / name;
+        writeBytes(p, bytes);
+        return p;
+    }
+};
+
+TEST_F(CexyLoadTest, LoadReplacesTheRecordAndPath) {
+    g_cexRecord = {};
+    auto p = put("gear.cxd", fileBytes(fixture("cex_filled.cxd")));
+    s.answerOpen(p);
+    EXPECT_EQ(cexLoadDesign(nullptr), CexLoad::Loaded);
+    EXPECT_EQ(recordBytes(g_cexRecord), recordBytes(filledRecord()));
+    EXPECT_EQ(g_strCexDesignPath, p.string());
+    const auto& req = s.files().front().request;
+    EXPECT_EQ(req.title, "《Ondrel》打开摆线设计数据文件");
+    EXPECT_EQ(req.initialName, "*.cxd");
+    EXPECT_TRUE(s.messages().empty());
+    // The next dialog proposes the loaded file.
+    s.cancelFile();
+    EXPECT_EQ(cexLoadDesign(nullptr), CexLoad::Cancelled);
+    EXPECT_EQ(s.files().back().request.initialName, p.string());
+}
+
+TEST_F(CexyLoadTest, OldFilesLoadWithTheirNotice) {
+    CexDesignRecord small = filledRecord();
+    small.b1.a = 1.0;
+    CexDesignRecord odd = filledRecord();
+    odd.b1.a = 1.7;
+    for (const auto& r : {small, odd}) {
+        g_cexRecord = {};
+        s.answerOpen(put("old.cxd", recordBytes(r)));
+        s.expectMessage(kMsgOldFile);
+        EXPECT_EQ(cexLoadDesign(nullptr), CexLoad::Loaded);
+        EXPECT_EQ(recordBytes(g_cexRecord), recordBytes(r));
+    }
+}
+
+TEST_F(CexyLoadTest, RefusedFilesChangeNothing) {
+    const auto good = fileBytes(fixture("cex_filled.cxd"));
+    auto other = good;
+    other[40] = 'Z';
+    auto shorter = good;
+    shorter.pop_back();
+    auto nan = good;
+    putF64(nan, 64, std::nan(""));
+    auto seven = good;
+    putI32(seven, 864 + 40, 7);
+    const std::vector<std::uint8_t>* files[] = {&other, &shorter, &nan, &seven};
+    CexDesignRecord before = filledRecord();
+    before.b1.P = 3;   // the record in hand differs from every file
+    g_cexRecord = before;
+    g_strCexDesignPath = "/previous/design.cxd";
+    for (auto* f : files) {
+        s.answerOpen(put("bad.cxd", *f));
+        s.expectMessage(kMsgNotCycloid);
+        EXPECT_EQ(cexLoadDesign(nullptr), CexLoad::Refused);
+        EXPECT_EQ(recordBytes(g_cexRecord), recordBytes(before));
+        EXPECT_EQ(g_strCexDesignPath, "/previous/design.cxd");
+    }
+    // The name test: ".cxd" in the file name, case-sensitive.
+    s.answerOpen(put("X.CXD", good));
+    s.expectMessage(kMsgNotCxd);
+    EXPECT_EQ(cexLoadDesign(nullptr), CexLoad::Refused);
+    std::filesystem::create_directories(dir / "d.cxd");
+    s.answerOpen(put("d.cxd/gear.txt", good));
+    s.expectMessage(kMsgNotCxd);
+    EXPECT_EQ(cexLoadDesign(nullptr), CexLoad::Refused);
+    // A folder named like a design file is not read.
+    s.answerOpen(dir / "d.cxd");
+    s.expectMessage(fw::format(kMsgCannotRead, (dir / "d.cxd").string().c_str()));
+    EXPECT_EQ(cexLoadDesign(nullptr), CexLoad::Refused);
+    EXPECT_EQ(recordBytes(g_cexRecord), recordBytes(before));
+    EXPECT_EQ(g_strCexDesignPath, "/previous/design.cxd");
+}
+
+TEST_F(CexyLoadTest, BlockOneIncompleteReplacesTheBlocksWithItsMessage) {
+    CexDesignRecord r = filledRecord();
+    r.b1.status = 0;
+    g_cexRecord = {};
+    s.answerOpen(put("part.cxd", designFileBytes(r, 0)));
+    s.expectMessage(kMsgIncomplete);
+    EXPECT_EQ(cexLoadDesign(nullptr), CexLoad::Incomplete);
+    EXPECT_EQ(recordBytes(g_cexRecord), recordBytes(r));
+}
+
+class CexyShellTest : public CexySheetTest {
+protected:
+    void SetUp() override {
+        CexySheetTest::SetUp();
+        ASSERT_TRUE(a.InitInstance());
+        app.key("Escape");
+    }
+    void run() { findCommand(32786)->run(dynamic_cast<CKavrinView&>(*app.activeView())); }
+    CKavrinApp a;
+};
+
+TEST_F(CexyShellTest, FinishSavesAndShowsTheReport) {
+    ASSERT_TRUE(findCommand(32786)->available);
+    s.onSheet([&](fwtest::Running& r) {
+        EXPECT_EQ(g_pCexySheet, r.sheet());
+        EXPECT_TRUE(r.sheet()->isWizard());
+        for (int k = 0; k < 5; ++k) EXPECT_TRUE(r.next());
+        EXPECT_TRUE(r.finish());
+    });
+    s.answerSave(dir / "gear");
+    s.expectMessage(namesNotice(dir / "gear.cxd", dir / "gear.cxt"));
+    run();
+    EXPECT_EQ(g_pCexySheet, nullptr);
+    EXPECT_EQ(app.activeTitle(), (dir / "gear.cxt").string());
+    EXPECT_EQ(app.activeText(), fw::utf8FromGbk(ShellTest::readBytes(fixture("cex_filled.cxt"))));
+}
+
+TEST_F(CexyShellTest, FailedOrDeclinedSavesLoadNothing) {
+    std::string before = app.activeTitle();
+    // Finish, then the save fails.
+    s.onSheet([](fwtest::Running& r) { r.end(fw::ID_WIZFINISH); });
+    s.cancelFile();
+    s.expectMessage("未能成功储存数据！");
+    run();
+    EXPECT_EQ(app.activeTitle(), before);
+    // Cancel, No: nothing at all.
+    s.onSheet([](fwtest::Running& r) { EXPECT_TRUE(r.escape()); });
+    s.expectMessage("退出摆线优化设计计算程序，是(Yes)否(No)保存数据？", IDNO);
+    run();
+    EXPECT_EQ(app.activeTitle(), before);
+    // Cancel, Yes, then the save dialog cancelled: nothing loaded.
+    s.onSheet([](fwtest::Running& r) { EXPECT_TRUE(r.escape()); });
+    s.expectMessage("退出摆线优化设计计算程序，是(Yes)否(No)保存数据？", IDYES);
+    s.cancelFile();
+    run();
+    EXPECT_EQ(app.activeTitle(), before);
+    // Cancel, Yes, save works: the report is shown.
+    s.onSheet([](fwtest::Running& r) { EXPECT_TRUE(r.escape()); });
+    s.expectMessage("退出摆线优化设计计算程序，是(Yes)否(No)保存数据？", IDYES);
+    s.answerSave(dir / "kept.cxd");
+    s.expectMessage(namesNotice(dir / "kept.cxd", dir / "kept.cxt"));
+    run();
+    EXPECT_EQ(app.activeTitle(), (dir / "kept.cxt").string());
+    EXPECT_TRUE(s.allUsed());
+}
+
+TEST_F(CexyShellTest, ASecondRunStartsFromTheRecordTheFirstLeft) {
+    s.onSheet([](fwtest::Running& r) {
+        EXPECT_TRUE(r.next());
+        r.end(IDCANCEL);
+    });
+    s.expectMessage("退出摆线优化设计计算程序，是(Yes)否(No)保存数据？", IDNO);
+    run();
+    s.onSheet([](fwtest::Running& r) {
+        EXPECT_TRUE(r.buttonEnabled(fw::ID_WIZNEXT));
+        EXPECT_TRUE(r.next());
+        r.end(IDCANCEL);
+    });
+    s.expectMessage("退出摆线优化设计计算程序，是(Yes)否(No)保存数据？", IDNO);
+    run();
+    EXPECT_EQ(recordBytes(g_cexRecord), recordBytes(filledRecord()));
+}
+
+}  // namespace

@@ -1,0 +1,24 @@
+// Saving a measurement: the data file and its report are written together,
+// each first to a temporary file in its own folder, and renamed over their
+// targets only when both were written; on any failure the old files stay.
+#pragma once
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "fw/expected.h"
+#include "fw/file.h"
+
+namespace measurement {
+
+// A report text (UTF-8, "\n") as it goes to disk: code page 936, CR LF.
+std::vector<std::uint8_t> reportBytes(std::string_view utf8);
+
+fw::Expected<void, fw::FileError> commitDataAndReport(const std::filesystem::path& data,
+                                                      std::span<const std::uint8_t> dataBytes,
+                                                      const std::filesystem::path& report,
+                                                      std::span<const std::uint8_t> report_bytes);
+
+}  // namespace measurement

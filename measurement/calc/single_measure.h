@@ -1,0 +1,149 @@
+// Reconstruction of one existing cylindrical gear from measured values:
+// the design values, the span measurement, the constant chord and the
+// dimension over two pins with the conversion of span deviations.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "fw/expected.h"
+
+namespace measurement {
+
+enum class GearType { External = 0, Internal = 1 };
+enum class SolveMode { HelixGiven = 0, ShiftGiven = 1 };
+
+// A helix angle as the fields hold it.
+struct HelixAngle {
+    std::uint32_t deg = 0;
+    std::uint32_t min = 0;
+    double sec = 0;
+    bool operator==(const HelixAngle&) const = default;
+};
+double helixRadians(const HelixAngle& b);
+// Degrees and minutes truncated, seconds the rest (no rounding).
+HelixAngle splitHelix(double radians);
+
+// Field limits.
+struct Limits {
+    double lower;
+    double upper;
+    bool contains(double v) const { return v >= lower && v <= upper; }
+};
+inline constexpr Limits kHaStarLimits{0.68, 1.1};
+inline constexpr Limits kCStarLimits{0.15, 0.45};
+inline constexpr Limits kAlphaNLimits{14, 30};     // degrees
+inline constexpr Limits kBetaSecLimits{0, 59.9999999999};
+
+// Messages of the single gear calculator.
+inline constexpr const char* kMsgModule = "模数必须大于零！";
+inline constexpr const char* kMsgTeeth = "齿数必须是大于零的整数！";
+inline constexpr const char* kMsgTip = "齿顶圆直径必须大于零！";
+inline constexpr const char* kMsgHaStar = "齿顶高系数取值不当！";
+inline constexpr const char* kMsgCStar = "齿顶隙系数取值不当！";
+inline constexpr const char* kMsgShiftLarge =
+    "\n注意：变位绝对值太大，注意不要过修正，可能会造成齿顶太薄、不完整、根切等。";
+inline constexpr const char* kMsgPointed = "注意：χn太大!致使齿顶变尖。";
+inline constexpr const char* kMsgUndercut = "注意：χn太小!致使齿轮根切。";
+inline constexpr const char* kMsgInternalInterference =
+    "齿顶圆直径测量值是否偏小或螺旋角偏大，内齿轮发生干涉，须调整数据！";
+inline constexpr const char* kFmtTipReduction = "考虑了齿顶高系数减少%.2f,以避免内齿轮齿顶与小齿轮齿根干涉。\n";
+inline constexpr const char* kMsgSmallHelixExternal =
+    "微量的螺旋角设计没有太大意义，如果所测的是直齿轮，可以变动变位系数调整它。";
+inline constexpr const char* kMsgSmallHelixInternal = "\n微量的螺旋角设计没有太大意义，可以操作微调滑标调整它。";
+inline constexpr const char* kMsgTopCut = "\n所测量的齿顶圆直径可能偏小或变位系数过大，有可能发生顶切！";
+inline constexpr const char* kFmtPinHint = "测棒直径尽可能接近%.3fmm取值";
+inline constexpr const char* kMsgIntro =
+    "验算标准圆柱齿轮和高变位圆柱齿轮测绘数据，\n对于角变位齿轮请用成对齿轮测量计算程序。";
+inline constexpr const char* kMsgIntroIncomplete =
+    "验算标准圆柱齿轮和高变位圆柱齿轮测绘数据，对于角变位齿轮请用成对齿轮测量计算程序。";
+inline constexpr const char* kMsgRunTrial = "执行“试算”。";
+inline constexpr const char* kMsgIncomplete = "未输入必要数据或数据不合法，请检查后重试！";
+inline constexpr const char* kMsgTypeChanged = "须重新检查并修改各项输入数据后进行试算。";
+inline constexpr const char* kMsgDegreesFirst = "微小的螺旋角设计没有意义，并带来技术上的繁琐，请先确定度数。";
+inline constexpr const char* kMsgMinutesNeedDegrees =
+    "微量的螺旋角设计没有意义，请先确定度数。\n如果计算结果需要调整请操作滑标。";
+// Stops of calculations whose formula has no value for the inputs given.
+inline constexpr const char* kMsgUndefinedTip =
+    "齿顶圆直径测量值与其它参数不协调，无法确定齿顶高系数，请检查数据！";
+inline constexpr const char* kMsgUndefinedHelix = "齿顶圆直径测量值与变位系数不协调，无法确定螺旋角，请检查数据！";
+inline constexpr const char* kMsgTipInsideBase = "计算的齿顶圆不大于基圆，无法计算齿顶压力角，请检查数据！";
+inline constexpr const char* kMsgNoSpan = "无法确定公法线跨测齿数，请检查数据！";
+inline constexpr const char* kMsgNoPin = "无法计算跨棒距，请检查测棒直径！";
+
+struct SingleInput {
+    GearType type = GearType::External;
+    SolveMode mode = SolveMode::HelixGiven;
+    double mn = 0;         // normal module, mm
+    std::uint32_t z = 0;   // tooth count
+    double da = 0;         // measured tip diameter, mm
+    double xn = 0;         // profile shift coefficient (given in ShiftGiven)
+    double haStar = 1.0;
+    double cStar = 0.25;
+    double alphaNDeg = 20;
+    HelixAngle beta;       // given in HelixGiven
+    bool operator==(const SingleInput&) const = default;
+};
+
+struct SingleResult {
+    double mt = 0, d = 0, ha = 0, hf = 0, df = 0, db = 0, zv = 0;
+    double alphaTRad = 0, alphaAtRad = 0;
+    double daCalc = 0;     // tip diameter as computed
+    double xn = 0;
+    HelixAngle beta;
+    double betaRad = 0;
+    double k = 0;          // K of an internal gear
+    double delta = 0;      // addendum reduction coefficient of an internal gear
+    std::uint32_t kw = 0;
+    double w = 0, sc = 0, hc = 0;
+    double dp = 0, mp = 0;
+    std::string hint;      // the hint the trial leaves
+};
+
+// The trial of the given mode. A refusal carries the message; with
+// kMsgInternalInterference the dialog also shows it in a box.
+fw::Expected<SingleResult, std::string> singleTrial(const SingleInput& in);
+
+// The pin and pressure-angle data the dimension over pins needs.
+struct PinGear {
+    GearType type = GearType::External;
+    std::uint32_t z = 0;
+    double mn = 0, alphaNRad = 0, alphaTRad = 0, xn = 0, d = 0;
+    double betaRad = 0;
+};
+// αM at the pin centres for pin diameter dp (step 1e-6), nullopt when the
+// search cannot reach it.
+std::optional<double> pinPressureAngle(const PinGear& g, double dp, double step = 1e-6);
+// Mp for pin diameter dp; nullopt when not finite.
+std::optional<double> pinDimension(const PinGear& g, double dp, double step = 1e-6);
+PinGear pinGear(const SingleInput& in, const SingleResult& r);
+
+// The accepted pin diameters and the hint for others; nullopt = accepted.
+std::optional<std::string> pinRefusal(GearType type, double mn, double dp);
+
+// ΔM from ΔW (magnitudes); nullopt when the pin angle cannot be found.
+std::optional<double> pinDeviation(const PinGear& g, double dp, double deltaW, double step = 1e-6);
+
+// Span over kw teeth and constant chord. nullopt when k is not positive and finite.
+struct SpanChord {
+    std::uint32_t kw = 0;
+    double k = 0, w = 0, sc = 0, hc = 0;
+};
+std::optional<SpanChord> spanAndChord(std::uint32_t z, double mn, double xn, double alphaNRad, double alphaTRad,
+                                      double ha);
+
+// The two shift warnings for virtual tooth count zv; empty when none.
+std::string shiftWarning(double xn, double zv);
+
+// Sliders.
+constexpr int kHelixSliderMax = 59;
+constexpr int kShiftSliderMax = 100;
+constexpr int kShiftSliderCentre = 50;
+double shiftFromSlider(int pos, int max = kShiftSliderMax);
+int sliderFromShift(double xn, int max = kShiftSliderMax);
+
+// Completion mask: bit 0 da > 0, bit 1 mn > 0, bit 2 Z ≠ 0.
+constexpr std::int32_t kMaskComplete = 7;
+std::int32_t completionMask(const SingleInput& in);
+
+}  // namespace measurement

@@ -1,0 +1,627 @@
+#include "measurement/cy_measure_one_dlg.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "common/calc/data_folder.h"
+#include "common/calc/design_file.h"
+#include "fw/clock.h"
+#include "fw/file.h"
+#include "fw/format.h"
+#include "measurement/calc/measure_save.h"
+#include "measurement/calc/single_report.h"
+#include "resources/corvane/module.h"
+
+using namespace measurement;
+
+namespace {
+
+constexpr const char* kHelpTopic = "Kavrin.chm::/CyMeasurOneDlg.htm";
+constexpr const char* kSaveTitle = "《Ondrel》保存圆柱齿轮数据文件";
+constexpr const char* kSaveFilter = "圆柱齿轮测绘计算数据文件(*.cyb)|*.cyb|All File(*.*)|*.*|";
+constexpr const char* kOpenTitle = "《Ondrel》读取圆柱齿轮数据文件";
+constexpr const char* kOpenFilter = "圆柱齿轮几何计算数据文件(*.cyb)|*.cyb|All File(*.*)|*.*|";
+constexpr const char* kSignExternal = "－";
+constexpr const char* kSignInternal = "＋";
+constexpr double kPi = 3.141592653589793;
+constexpr double kRadToDeg = 180 / kPi;
+
+void refuse(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
+
+std::string fixed(double v, int digits = 4) { return fw::format("%.*f", digits, v); }
+
+}  // namespace
+
+CCyMeasureOneDlg::CCyMeasureOneDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD, parent) {
+    onClick(IDC_EXTERNAL, [this] { OnGearType(GearType::External); });
+    onClick(IDC_INTERNAL, [this] { OnGearType(GearType::Internal); });
+    onClick(IDC_MODE_HELIX, [this] { OnSolveMode(SolveMode::HelixGiven); });
+    onClick(IDC_MODE_SHIFT, [this] { OnSolveMode(SolveMode::ShiftGiven); });
+    onKillFocus(IDC_MN, [this] { OnKillfocusMn(); });
+    onKillFocus(IDC_Z, [this] { OnKillfocusZ(); });
+    onKillFocus(IDC_DA, [this] { OnKillfocusDa(); });
+    onKillFocus(IDC_XN, [this] { OnKillfocusXn(); });
+    onKillFocus(IDC_ALPHA_N, [this] { OnKillfocusAlphaN(); });
+    onKillFocus(IDC_BETA_DEG, [this] { OnKillfocusBetaDeg(); });
+    onKillFocus(IDC_BETA_MIN, [this] { OnKillfocusBetaMinSec(IDC_BETA_MIN); });
+    onKillFocus(IDC_BETA_SEC, [this] { OnKillfocusBetaMinSec(IDC_BETA_SEC); });
+    onSelChange(IDC_HASTAR, [this] { OnSelchangeHaStar(); });
+    onKillFocus(IDC_HASTAR, [this] { OnKillfocusHaStar(); });
+    onSelChange(IDC_CSTAR, [this] { OnSelchangeCStar(); });
+    onKillFocus(IDC_CSTAR, [this] { OnKillfocusCStar(); });
+    onSelChange(IDC_HELIX_UNIT, [this] { OnSelchangeHelixUnit(); });
+    onSelChange(IDC_SHIFT_STEP, [this] { OnSelchangeShiftStep(); });
+    onReleased(IDC_HELIX_SLIDER, [this] { OnReleasedHelix(); });
+    onReleased(IDC_SHIFT_SLIDER, [this] { OnReleasedShift(); });
+    onKillFocus(IDC_DP, [this] { OnKillfocusDp(); });
+    onKillFocus(IDC_DWS, [this] { OnKillfocusDeviation(IDC_DWS); });
+    onKillFocus(IDC_DWI, [this] { OnKillfocusDeviation(IDC_DWI); });
+    onChange(IDC_TITLE, [this] { m_title = text(IDC_TITLE); });
+    onChange(IDC_NUMBER, [this] { m_number = text(IDC_NUMBER); });
+    onDateChange(IDC_DATE, [this] { m_date = datePicker(IDC_DATE).date(); });
+    onClick(IDC_TRIAL, [this] { OnTrial(); });
+    onClick(IDC_LOAD, [this] { OnLoad(); });
+    onClick(IDC_HELP, [] { fw::htmlHelp(kHelpTopic); });
+}
+
+bool CCyMeasureOneDlg::OnInitDialog() {
+    m_date = fw::today();
+    fw::Trackbar& helix = trackbar(IDC_HELIX_SLIDER);
+    helix.setRange(0, kHelixSliderMax);
+    helix.setTicFreq(5);
+    helix.setPageSize(1);
+    helix.setPos(0);
+    fw::Trackbar& shift = trackbar(IDC_SHIFT_SLIDER);
+    shift.setRange(0, kShiftSliderMax);
+    shift.setTicFreq(5);
+    shift.setPageSize(2);
+    shift.setPos(kShiftSliderCentre);
+    combo(IDC_HELIX_UNIT).setCurSel(0);
+    combo(IDC_SHIFT_STEP).setCurSel(0);
+    combo(IDC_CSTAR).setCurSel(0);
+    combo(IDC_HASTAR).setCurSel(1);
+    UpdateData(false);
+    for (int id : std::initializer_list<int>{IDC_TRIAL, static_cast<int>(IDOK), IDC_DWS, IDC_DWI, IDC_DP, IDC_SHIFT_STEP, IDC_SHIFT_SLIDER,
+                   IDC_XN, IDC_CHECK, IDC_PROFILE})
+        enable(id, false);
+    showSigns();
+    setHint(kMsgIntro);
+    return true;
+}
+
+void CCyMeasureOneDlg::DoDataExchange(fw::Exchange& dx) {
+    dx.text(IDC_TITLE, m_title, 63);
+    dx.text(IDC_NUMBER, m_number, 63);
+    dx.date(IDC_DATE, m_date);
+    if (dx.saving()) return;
+    // Inputs are taken field by field when they lose the focus; here they are only shown.
+    int type = static_cast<int>(m_in.type), mode = static_cast<int>(m_in.mode);
+    dx.radio(IDC_EXTERNAL, type);
+    dx.radio(IDC_MODE_HELIX, mode);
+    dx.number(IDC_MN, m_in.mn);
+    dx.unsignedInt(IDC_Z, m_in.z);
+    dx.number(IDC_DA, m_in.da);
+    dx.number(IDC_XN, m_in.xn);
+    dx.number(IDC_ALPHA_N, m_in.alphaNDeg);
+    showBeta();
+    dx.number(IDC_DWS, m_dws);
+    dx.number(IDC_DWI, m_dwi);
+    showCombos();
+}
+
+// ---- helpers ----
+
+bool CCyMeasureOneDlg::readNumberField(int id, double& v) {
+    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+    dx.number(id, v);
+    return !dx.failed();
+}
+
+void CCyMeasureOneDlg::refresh() {
+    const bool complete = completionMask(m_in) == kMaskComplete;
+    enable(IDC_TRIAL, complete);
+    if (complete) {
+        setHint(kMsgRunTrial);
+    } else {
+        enable(IDOK, false);
+        setHint(kMsgIntroIncomplete);
+    }
+    enable(IDC_CHECK, false);
+    enable(IDC_PROFILE, false);
+}
+
+void CCyMeasureOneDlg::acceptedEdit() {
+    refresh();
+    enable(IDOK, false);
+}
+
+void CCyMeasureOneDlg::disableAfterTypeChange() {
+    for (int id : std::initializer_list<int>{IDC_TRIAL, static_cast<int>(IDOK), IDC_DWS, IDC_DWI, IDC_DP, IDC_SHIFT_STEP, IDC_SHIFT_SLIDER,
+                   IDC_XN, IDC_CHECK, IDC_PROFILE})
+        enable(id, false);
+}
+
+void CCyMeasureOneDlg::enableSolveMode() {
+    const bool helix = m_in.mode == SolveMode::HelixGiven;
+    for (int id : std::initializer_list<int>{IDC_HELIX_UNIT, IDC_HELIX_SLIDER, IDC_BETA_DEG, IDC_BETA_MIN, IDC_BETA_SEC}) enable(id, helix);
+    for (int id : std::initializer_list<int>{IDC_SHIFT_STEP, IDC_SHIFT_SLIDER, IDC_XN}) enable(id, !helix);
+}
+
+void CCyMeasureOneDlg::showSigns() {
+    const char* sign = m_in.type == GearType::Internal ? kSignInternal : kSignExternal;
+    for (int id : std::initializer_list<int>{IDC_SIGN_WS, IDC_SIGN_WI, IDC_SIGN_MS, IDC_SIGN_MI}) setText(id, sign);
+}
+
+void CCyMeasureOneDlg::showBeta() {
+    setInteger(IDC_BETA_DEG, m_in.beta.deg);
+    setInteger(IDC_BETA_MIN, m_in.beta.min);
+    setNumber(IDC_BETA_SEC, m_in.beta.sec);
+}
+
+void CCyMeasureOneDlg::showCombos() {
+    setText(IDC_HASTAR, m_haText);
+    setText(IDC_CSTAR, m_cText);
+}
+
+void CCyMeasureOneDlg::showResults() {
+    if (!m_haveResults) return;
+    const SingleResult& r = m_out;
+    setText(IDC_MT, fixed(r.mt));
+    setText(IDC_D, fixed(r.d));
+    setText(IDC_HA, fixed(r.ha));
+    setText(IDC_HF, fixed(r.hf));
+    setText(IDC_DF, fixed(r.df));
+    setText(IDC_DB, fixed(r.db));
+    setText(IDC_ZV, fixed(r.zv, 3));
+    setText(IDC_ALPHA_AT, fixed(r.alphaAtRad * kRadToDeg));
+    setText(IDC_ALPHA_T, fixed(r.alphaTRad * kRadToDeg));
+    setText(IDC_DA_CALC, fixed(r.daCalc));
+    setInteger(IDC_KW, r.kw);
+    setText(IDC_W, fixed(r.w));
+    setText(IDC_HC, fixed(r.hc));
+    setText(IDC_SC, fixed(r.sc));
+    setText(IDC_MP, fixed(r.mp));
+    setNumber(IDC_DP, r.dp);
+    setText(IDC_DMS, fixed(m_dms));
+    setText(IDC_DMI, fixed(m_dmi));
+    setNumber(IDC_XN, m_in.xn);
+    showBeta();
+}
+
+void CCyMeasureOneDlg::placeHelixSlider() {
+    fw::Trackbar& t = trackbar(IDC_HELIX_SLIDER);
+    const int step = t.rangeMax() / kHelixSliderMax;
+    switch (m_helixUnit) {
+    case 0: t.setPos(step * static_cast<int>(m_in.beta.deg)); break;
+    case 1: t.setPos(step * static_cast<int>(m_in.beta.min)); break;
+    default: t.setPos(static_cast<int>(std::trunc(t.rangeMax() * m_in.beta.sec / 60))); break;
+    }
+}
+
+void CCyMeasureOneDlg::placeShiftSlider() {
+    fw::Trackbar& t = trackbar(IDC_SHIFT_SLIDER);
+    t.setPos(sliderFromShift(m_in.xn, t.rangeMax()));
+}
+
+bool CCyMeasureOneDlg::calculate(SolveMode mode) {
+    SingleInput in = m_in;
+    in.mode = mode;
+    auto r = singleTrial(in);
+    if (!r) {
+        setHint(r.error());
+        if (r.error() == kMsgInternalInterference) refuse(r.error());
+        return false;
+    }
+    m_out = *r;
+    m_haveResults = true;
+    // What the trial worked out becomes the field's value.
+    if (mode == SolveMode::HelixGiven) m_in.xn = m_out.xn;
+    else m_in.beta = m_out.beta;
+    m_calculatedFrom = m_in;
+    convertDeviations();
+    showResults();
+    setHint(m_out.hint);
+    return true;
+}
+
+void CCyMeasureOneDlg::convertDeviations() {
+    const PinGear g = pinGear(m_calculatedFrom, m_out);
+    m_dms = pinDeviation(g, m_out.dp, m_dws).value_or(0);
+    m_dmi = pinDeviation(g, m_out.dp, m_dwi).value_or(0);
+}
+
+// ---- radios ----
+
+void CCyMeasureOneDlg::OnGearType(GearType t) {
+    m_in.type = t;
+    showSigns();
+    refresh();
+    disableAfterTypeChange();
+    setHint(kMsgTypeChanged);
+}
+
+void CCyMeasureOneDlg::OnSolveMode(SolveMode m) {
+    m_in.mode = m;
+    enableSolveMode();
+    refresh();
+    enable(IDOK, false);
+}
+
+// ---- fields ----
+
+void CCyMeasureOneDlg::OnKillfocusMn() {
+    double v = m_in.mn;
+    if (!readNumberField(IDC_MN, v)) return restore(IDC_MN, m_in.mn);
+    if (v == m_in.mn) return;
+    if (!(v > 0)) {
+        refuse(kMsgModule);
+        return restore(IDC_MN, m_in.mn);
+    }
+    m_in.mn = v;
+    acceptedEdit();
+}
+
+void CCyMeasureOneDlg::OnKillfocusZ() {
+    std::uint32_t v = m_in.z;
+    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+    dx.unsignedInt(IDC_Z, v, 0, 100000);
+    if (dx.failed()) return setInteger(IDC_Z, m_in.z);
+    if (v == m_in.z) return;
+    if (v == 0) {
+        refuse(kMsgTeeth);
+        return setInteger(IDC_Z, m_in.z);
+    }
+    m_in.z = v;
+    acceptedEdit();
+}
+
+void CCyMeasureOneDlg::OnKillfocusDa() {
+    double v = m_in.da;
+    if (!readNumberField(IDC_DA, v)) return restore(IDC_DA, m_in.da);
+    if (v == m_in.da) return;
+    if (!(v > 0)) {
+        refuse(kMsgTip);
+        return restore(IDC_DA, m_in.da);
+    }
+    m_in.da = v;
+    acceptedEdit();
+}
+
+void CCyMeasureOneDlg::OnKillfocusXn() {
+    double v = m_in.xn;
+    if (!readNumberField(IDC_XN, v)) return restore(IDC_XN, m_in.xn);
+    if (v == m_in.xn) return;
+    m_in.xn = v;
+    acceptedEdit();
+    if (std::fabs(v) > 1) setHint(text(IDC_HINT) + kMsgShiftLarge);
+    placeShiftSlider();
+}
+
+void CCyMeasureOneDlg::OnKillfocusAlphaN() {
+    double v = m_in.alphaNDeg;
+    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+    dx.number(IDC_ALPHA_N, v, kAlphaNLimits.lower, kAlphaNLimits.upper);
+    if (dx.failed()) return restore(IDC_ALPHA_N, m_in.alphaNDeg);
+    if (v == m_in.alphaNDeg) return;
+    m_in.alphaNDeg = v;
+    acceptedEdit();
+}
+
+void CCyMeasureOneDlg::OnKillfocusBetaDeg() {
+    std::uint32_t v = m_in.beta.deg;
+    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+    dx.unsignedInt(IDC_BETA_DEG, v, 0, 59);
+    if (dx.failed()) return setInteger(IDC_BETA_DEG, m_in.beta.deg);
+    if (v == m_in.beta.deg) return;
+    if (v == 0 && (m_in.beta.min > 0 || m_in.beta.sec > 0)) {
+        fw::MessageBox(kMsgDegreesFirst, MB_OKCANCEL | MB_ICONEXCLAMATION);
+        return setInteger(IDC_BETA_DEG, m_in.beta.deg);
+    }
+    m_in.beta.deg = v;
+    if (m_helixUnit == 0) placeHelixSlider();
+    acceptedEdit();
+}
+
+void CCyMeasureOneDlg::OnKillfocusBetaMinSec(int id) {
+    const bool minutes = id == IDC_BETA_MIN;
+    double v = minutes ? m_in.beta.min : m_in.beta.sec;
+    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+    if (minutes) {
+        std::uint32_t m = m_in.beta.min;
+        dx.unsignedInt(id, m, 0, 59);
+        v = m;
+    } else {
+        dx.number(id, v, kBetaSecLimits.lower, kBetaSecLimits.upper);
+    }
+    if (dx.failed()) return showBeta();
+    if (v == (minutes ? m_in.beta.min : m_in.beta.sec)) return;
+    if (m_in.beta.deg == 0 && v != 0) {
+        refuse(kMsgMinutesNeedDegrees);
+        return showBeta();
+    }
+    if (minutes) m_in.beta.min = static_cast<std::uint32_t>(v);
+    else m_in.beta.sec = v;
+    if (m_helixUnit == (minutes ? 1 : 2)) {
+        fw::Trackbar& t = trackbar(IDC_HELIX_SLIDER);
+        const int step = t.rangeMax() / kHelixSliderMax;
+        t.setPos(static_cast<int>(std::trunc(step * v)));
+    }
+    acceptedEdit();
+}
+
+void CCyMeasureOneDlg::OnSelchangeHaStar() {
+    const int sel = combo(IDC_HASTAR).curSel();
+    if (sel < 0) return;
+    m_haText = combo(IDC_HASTAR).itemText(sel);
+    m_in.haStar = fw::parseNumber(m_haText).value_or(1.0);
+    acceptedEdit();
+}
+
+void CCyMeasureOneDlg::OnKillfocusHaStar() {
+    const std::string t = text(IDC_HASTAR);
+    if (t == m_haText) return;
+    auto v = fw::parseNumber(t);
+    if (!v || !kHaStarLimits.contains(*v)) {
+        refuse(kMsgHaStar);
+        return setText(IDC_HASTAR, m_haText);
+    }
+    m_haText = t;
+    m_in.haStar = *v;
+    acceptedEdit();
+}
+
+void CCyMeasureOneDlg::OnSelchangeCStar() {
+    const int sel = combo(IDC_CSTAR).curSel();
+    if (sel < 0) return;
+    m_cText = combo(IDC_CSTAR).itemText(sel);
+    m_in.cStar = fw::parseNumber(m_cText).value_or(0.25);
+    acceptedEdit();
+}
+
+void CCyMeasureOneDlg::OnKillfocusCStar() {
+    const std::string t = text(IDC_CSTAR);
+    if (t == m_cText) return;
+    auto v = fw::parseNumber(t);
+    if (!v || !kCStarLimits.contains(*v)) {
+        refuse(kMsgCStar);
+        return setText(IDC_CSTAR, m_cText);
+    }
+    m_cText = t;
+    m_in.cStar = *v;
+    acceptedEdit();
+}
+
+void CCyMeasureOneDlg::OnSelchangeHelixUnit() {
+    m_helixUnit = std::max(0, combo(IDC_HELIX_UNIT).curSel());
+    placeHelixSlider();
+}
+
+void CCyMeasureOneDlg::OnSelchangeShiftStep() {
+    m_shiftStep = std::max(0, combo(IDC_SHIFT_STEP).curSel());
+    trackbar(IDC_SHIFT_SLIDER).setPageSize(m_shiftStep == 0 ? 10 : 1);
+    placeShiftSlider();
+}
+
+// The sliders calculate at once, but only with a complete input; when the
+// calculation stops the results shown no longer belong to the slider's value.
+void CCyMeasureOneDlg::OnReleasedHelix() {
+    const fw::Trackbar& t = trackbar(IDC_HELIX_SLIDER);
+    const int pos = t.pos();
+    switch (m_helixUnit) {
+    case 0: m_in.beta.deg = static_cast<std::uint32_t>(pos); break;
+    case 1: m_in.beta.min = static_cast<std::uint32_t>(pos); break;
+    default: m_in.beta.sec = pos * 60.0 / t.rangeMax(); break;
+    }
+    showBeta();
+    if (completionMask(m_in) != kMaskComplete) return setHint(kMsgIncomplete);
+    if (!calculate(SolveMode::HelixGiven))
+        for (int id : std::initializer_list<int>{static_cast<int>(IDOK), IDC_CHECK, IDC_PROFILE}) enable(id, false);
+}
+
+void CCyMeasureOneDlg::OnReleasedShift() {
+    const fw::Trackbar& t = trackbar(IDC_SHIFT_SLIDER);
+    m_in.xn = shiftFromSlider(t.pos(), t.rangeMax());
+    setNumber(IDC_XN, m_in.xn);
+    if (completionMask(m_in) != kMaskComplete) return setHint(kMsgIncomplete);
+    if (!calculate(SolveMode::ShiftGiven))
+        for (int id : std::initializer_list<int>{static_cast<int>(IDOK), IDC_CHECK, IDC_PROFILE}) enable(id, false);
+}
+
+void CCyMeasureOneDlg::OnKillfocusDp() {
+    double v = m_out.dp;
+    if (!readNumberField(IDC_DP, v)) return setNumber(IDC_DP, m_out.dp);
+    if (v == m_out.dp || !m_haveResults) return;
+    if (auto msg = pinRefusal(m_in.type, m_calculatedFrom.mn, v)) {
+        refuse(*msg);
+        return setNumber(IDC_DP, m_out.dp);
+    }
+    auto mp = pinDimension(pinGear(m_calculatedFrom, m_out), v);
+    if (!mp) {
+        setHint(kMsgNoPin);
+        return setNumber(IDC_DP, m_out.dp);
+    }
+    m_out.dp = v;
+    m_out.mp = *mp;
+    convertDeviations();
+    showResults();
+}
+
+void CCyMeasureOneDlg::OnKillfocusDeviation(int id) {
+    double& w = id == IDC_DWS ? m_dws : m_dwi;
+    double v = w;
+    if (!readNumberField(id, v)) return restore(id, w);
+    w = v;
+    if (!m_haveResults) return;
+    convertDeviations();
+    setText(IDC_DMS, fixed(m_dms));
+    setText(IDC_DMI, fixed(m_dmi));
+}
+
+// ---- trial, save, load ----
+
+void CCyMeasureOneDlg::OnTrial() {
+    if (completionMask(m_in) != kMaskComplete) return refuse(kMsgIncomplete);
+    setHint("");
+    if (!calculate(m_in.mode)) return;
+    for (int id : std::initializer_list<int>{static_cast<int>(IDOK), IDC_DP, IDC_DWI, IDC_DWS}) enable(id, true);
+}
+
+CyMeasureRecord CCyMeasureOneDlg::record() const {
+    const int s = slot();
+    const SingleResult& o = m_out;
+    const SingleInput& in = m_calculatedFrom;
+    CyMeasureRecord r;
+    r.type = kind();
+    r.a = o.daCalc;
+    r.alphaAt[s] = o.alphaAtRad * kRadToDeg;
+    r.alphaN = in.alphaNDeg;
+    r.alphaT = o.alphaTRad * kRadToDeg;
+    r.betaDeg = o.beta.deg;
+    r.betaMin = o.beta.min;
+    r.betaSec = o.beta.sec;
+    r.cStar = in.cStar;
+    r.d[s] = o.d;
+    r.da[s] = o.daCalc;
+    r.df[s] = o.df;
+    r.db[s] = o.db;
+    r.dp = o.dp;
+    r.mp[s] = o.mp;
+    r.dMi[s] = m_dmi;
+    r.dMs[s] = m_dms;
+    r.ha[s] = o.ha;
+    r.haStar = in.haStar;
+    r.hc[s] = o.hc;
+    r.hf[s] = o.hf;
+    r.kw[s] = o.kw;
+    r.mn = in.mn;
+    r.mt = o.mt;
+    r.sc[s] = o.sc;
+    r.w[s] = o.w;
+    r.dWi[s] = m_dwi;
+    r.dWs[s] = m_dws;
+    r.xn[s] = o.xn;
+    r.z[s] = in.z;
+    r.zv[s] = o.zv;
+    r.title = m_title;
+    r.number = m_number;
+    r.date = daySeconds(m_date.year, m_date.month, m_date.day);
+    r.solveMode = static_cast<std::uint32_t>(in.mode);
+    return r;
+}
+
+void CCyMeasureOneDlg::OnOK() {
+    if (!m_haveResults || !isEnabled(IDOK) || !(m_in == m_calculatedFrom)) return;
+    fw::FileDialog fd(fw::FileMode::Save, "cyb", m_dataPath.empty() ? "*.cyb" : m_dataPath,
+                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSaveFilter, this);
+    fd.setTitle(kSaveTitle);
+    fd.setInitialFolder(m_dataPath.empty() ? kavrin::GetDataDir() : std::filesystem::path(m_dataPath).parent_path());
+    if (fd.DoModal() != IDOK) return;
+    const std::filesystem::path path = fd.path();
+    auto report = measureReportPath(path);
+    if (!report) return refuse(kMsgNotCylindricalFile);
+    const CyMeasureRecord rec = record();
+    const fw::Date d = m_date;
+    const auto data = cyMeasureFileBytes(kind(), rec, fw::nowSeconds());
+    const auto text = reportBytes(singleReportText(kind(), rec, {d.year, d.month, d.day}));
+    m_dataPath = path.string();
+    if (auto w = commitDataAndReport(path, data, *report, text); !w) {
+        if (w.error().path == *report)
+            fw::MessageBox(kavrin::kMsgReportCreate, kavrin::kCaptionReportCreate, MB_OK | MB_ICONEXCLAMATION);
+        else
+            refuse(w.error().openMessage());
+        return;
+    }
+    m_strReportPath = report->string();
+    EndDialog(IDOK);
+}
+
+void CCyMeasureOneDlg::applyRecord(std::int32_t k, const CyMeasureRecord& r) {
+    const int s = k == kKindSingleInternal ? 1 : 0;
+    m_in.type = static_cast<GearType>(k);
+    m_in.mode = static_cast<SolveMode>(r.solveMode);
+    m_in.mn = r.mn;
+    m_in.z = r.z[s];
+    m_in.da = r.da[s];
+    m_in.xn = r.xn[s];
+    m_in.haStar = r.haStar;
+    m_in.cStar = r.cStar;
+    m_in.alphaNDeg = r.alphaN;
+    m_in.beta = {r.betaDeg, r.betaMin, r.betaSec};
+    SingleResult& o = m_out;
+    o = {};
+    o.mt = r.mt;
+    o.d = r.d[s];
+    o.ha = r.ha[s];
+    o.hf = r.hf[s];
+    o.df = r.df[s];
+    o.db = r.db[s];
+    o.zv = r.zv[s];
+    o.alphaTRad = r.alphaT / kRadToDeg;
+    o.alphaAtRad = r.alphaAt[s] / kRadToDeg;
+    o.daCalc = r.da[s];
+    o.xn = r.xn[s];
+    o.beta = m_in.beta;
+    o.betaRad = helixRadians(m_in.beta);
+    o.kw = r.kw[s];
+    o.w = r.w[s];
+    o.sc = r.sc[s];
+    o.hc = r.hc[s];
+    o.dp = r.dp;
+    o.mp = r.mp[s];
+    m_haveResults = true;
+    m_calculatedFrom = m_in;
+    m_dws = r.dWs[s];
+    m_dwi = r.dWi[s];
+    m_dms = r.dMs[s];
+    m_dmi = r.dMi[s];
+    m_title = r.title;
+    m_number = r.number;
+    const CivilDate cd = civilDate(r.date);
+    m_date = {cd.year, cd.month, cd.day};
+}
+
+void CCyMeasureOneDlg::OnLoad() {
+    fw::FileDialog fd(fw::FileMode::Open, "cyb", "*.cyb", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kOpenFilter, this);
+    fd.setTitle(kOpenTitle);
+    fd.setInitialFolder(kavrin::GetDataDir());
+    if (fd.DoModal() != IDOK) return;
+    const std::filesystem::path path = fd.path();
+    if (!measureReportPath(path)) return refuse(kMsgNotCylindricalFile);
+    auto bytes = readMeasureBytes(path, kMsgNotMeasureFile);
+    if (!bytes) return refuse(bytes.error());
+    auto loaded = loadSingleMeasureFile(*bytes);
+    if (!loaded) {
+        const bool notice = loaded.error() == kavrin::kMsgOldFile;
+        fw::MessageBox(loaded.error(), MB_OK | (notice ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
+        return;
+    }
+    // Accepted: now the fields change.
+    applyRecord(loaded->kind, loaded->record);
+    m_dataPath = path.string();
+    UpdateData(false);
+    const bool internal = m_in.type == GearType::Internal;
+    enable(IDC_EXTERNAL, !internal);
+    enable(IDC_INTERNAL, internal);
+    // The list entry when the value is one of them, otherwise the text "%.2f".
+    auto select = [this](int id, double v, std::initializer_list<double> entries, std::string& shown) {
+        fw::ComboBox& c = combo(id);
+        int i = 0;
+        for (double e : entries) {
+            if (v == e) {
+                c.setCurSel(i);
+                shown = c.itemText(i);
+                return;
+            }
+            ++i;
+        }
+        shown = fw::format("%.2f", v);
+        c.setCurSel(-1);
+        c.setText(shown);
+    };
+    select(IDC_CSTAR, loaded->record.cStar, {0.25, 0.3, 0.35}, m_cText);
+    select(IDC_HASTAR, loaded->record.haStar, {0.8, 1.0}, m_haText);
+    showSigns();
+    showResults();
+    placeHelixSlider();
+    OnSolveMode(m_in.mode);
+}

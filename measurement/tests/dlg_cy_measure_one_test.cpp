@@ -1,0 +1,378 @@
+// The single gear measurement dialog (template 1041), run headless: field
+// rules, trial and its stops, sliders, pin edit, save and load.
+#include "measurement/cy_measure_one_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+
+#include "fw/file.h"
+#include "fw/format.h"
+#include "fw/registry.h"
+#include "fw/text.h"
+#include "fwtest/script.h"
+#include "measurement/calc/cy_measure_record.h"
+
+namespace fs = std::filesystem;
+using D = CCyMeasureOneDlg;
+using fwtest::Running;
+using namespace measurement;
+
+namespace {
+
+std::vector<std::uint8_t> readBytes(const fs::path& p) {
+    auto b = fw::readFile(p);
+    EXPECT_TRUE(b) << p;
+    return b ? *b : std::vector<std::uint8_t>{};
+}
+
+fs::path fixture(const char* name) { return fs::path(KAVRIN_SOURCE_DIR) / "measurement/tests/fixtures" / name; }
+
+class MeasureOneDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* root = std::getenv("KAVRIN_TEST_TMP");
+        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
+                 (std::string("dlg-measure-one-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_root);
+        m_data = m_root / "install" / "data";
+        fs::create_directories(m_data);
+        fs::path reg = m_root / "machine.reg";
+        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_root / "install", m_root / "docs"));
+        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
+        fw::registry::reload();
+    }
+    void TearDown() override {
+        EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
+        unsetenv("KAVRIN_MACHINE_REGISTRY");
+        fw::registry::reload();
+    }
+
+    int run(fwtest::Script script) {
+        m_s.onDialog(D::IDD, std::move(script));
+        D dlg(nullptr);
+        int r = dlg.DoModal();
+        m_reportPath = dlg.m_strReportPath;
+        return r;
+    }
+
+    fwtest::Session m_s;
+    fs::path m_root, m_data;
+    std::string m_reportPath;
+};
+
+// The worked example: spur external gear Z 20, mn 2, da 44.
+void enterZ20(Running& d) {
+    d.type(D::IDC_TITLE, "测绘齿轮");
+    d.type(D::IDC_NUMBER, "CH-020");
+    d.date(D::IDC_DATE, {2026, 12, 10});
+    d.type(D::IDC_MN, "2");
+    d.leave();
+    d.type(D::IDC_Z, "20");
+    d.leave();
+    d.type(D::IDC_DA, "44");
+    d.leave();
+}
+
+void expectAllBut(const std::vector<std::uint8_t>& got, const std::vector<std::uint8_t>& want) {
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < got.size(); ++i) {
+        if (i >= 56 && i < 64) continue;  // time of saving
+        EXPECT_EQ(int(got[i]), int(want[i])) << "byte " << i;
+    }
+}
+
+}  // namespace
+
+TEST_F(MeasureOneDlgTest, OpensWithItsDefaultsAndNothingToCalculate) {
+    run([&](Running& d) {
+        EXPECT_EQ(d.caption(), "《Ondrel》Kavrin  单个圆柱齿轮测量计算");
+        EXPECT_TRUE(d.checked(D::IDC_EXTERNAL));
+        EXPECT_TRUE(d.checked(D::IDC_MODE_HELIX));
+        EXPECT_EQ(d.text(D::IDC_CSTAR), "0.25");
+        EXPECT_EQ(d.text(D::IDC_HASTAR), "1.0");
+        EXPECT_EQ(d.text(D::IDC_ALPHA_N), "20");
+        EXPECT_EQ(d.position(D::IDC_SHIFT_SLIDER), 50);
+        EXPECT_EQ(d.position(D::IDC_HELIX_SLIDER), 0);
+        for (int id : std::initializer_list<int>{D::IDC_TRIAL, int(IDOK), D::IDC_DWS, D::IDC_DWI, D::IDC_DP, D::IDC_SHIFT_STEP,
+                       D::IDC_SHIFT_SLIDER, D::IDC_XN, D::IDC_CHECK, D::IDC_PROFILE})
+            EXPECT_FALSE(d.enabled(id)) << id;
+        EXPECT_EQ(d.text(D::IDC_HINT), kMsgIntro);
+        EXPECT_EQ(d.text(D::IDC_SIGN_MI), "－");
+        // The helix slider is live from the start: with nothing entered it calculates nothing.
+        d.drag(D::IDC_HELIX_SLIDER, 10);
+        EXPECT_EQ(d.text(D::IDC_BETA_DEG), "10");
+        EXPECT_EQ(d.text(D::IDC_HINT), kMsgIncomplete);
+        EXPECT_EQ(d.text(D::IDC_W), "");
+        d.click(IDCANCEL);
+    });
+}
+
+TEST_F(MeasureOneDlgTest, TrialOfTheSpurGearShowsItsInspectionDimensions) {
+    run([&](Running& d) {
+        enterZ20(d);
+        EXPECT_TRUE(d.enabled(D::IDC_TRIAL));
+        EXPECT_EQ(d.text(D::IDC_HINT), kMsgRunTrial);
+        d.click(D::IDC_TRIAL);
+        EXPECT_EQ(d.text(D::IDC_D), "40.0000");
+        EXPECT_EQ(d.text(D::IDC_XN), "0");
+        EXPECT_EQ(d.text(D::IDC_KW), "3");
+        EXPECT_EQ(d.text(D::IDC_W), "15.3209");
+        EXPECT_EQ(d.text(D::IDC_MP), "44.4498");
+        EXPECT_EQ(d.text(D::IDC_DP), "3.36");
+        for (int id : std::initializer_list<int>{int(IDOK), D::IDC_DP, D::IDC_DWS, D::IDC_DWI}) EXPECT_TRUE(d.enabled(id)) << id;
+        EXPECT_FALSE(d.enabled(D::IDC_CHECK));
+        // ΔWs 0.05 → ΔMs 0.123770.
+        d.type(D::IDC_DWS, "0.05");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_DMS), "0.1238");
+        // Pin 1.5·mn refused on an external gear.
+        m_s.expectMessage("测棒直径尽可能接近3.464mm取值");
+        d.type(D::IDC_DP, "3");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_DP), "3.36");
+        // An accepted edit makes the results stale: no save until a new trial.
+        d.select(D::IDC_CSTAR, 1);
+        EXPECT_FALSE(d.enabled(IDOK));
+        d.click(D::IDC_TRIAL);
+        EXPECT_TRUE(d.enabled(IDOK));
+        d.type(D::IDC_HASTAR, "0.9");
+        d.leave();
+        EXPECT_FALSE(d.enabled(IDOK));
+        d.click(D::IDC_TRIAL);
+        d.click(D::IDC_MODE_SHIFT);
+        EXPECT_FALSE(d.enabled(IDOK));
+        d.click(IDCANCEL);
+    });
+}
+
+TEST_F(MeasureOneDlgTest, FieldRefusalsRestoreThePreviousValue) {
+    run([&](Running& d) {
+        struct Case {
+            int id;
+            const char* typed;
+            const char* message;
+            const char* restored;
+        };
+        const Case cases[] = {
+            {D::IDC_MN, "-1", kMsgModule, "0"},
+            {D::IDC_Z, "0", nullptr, "0"},  // unchanged: nothing to refuse
+            {D::IDC_DA, "-4", kMsgTip, "0"},
+            {D::IDC_HASTAR, "1.2", kMsgHaStar, "1.0"},
+            {D::IDC_CSTAR, "0.1", kMsgCStar, "0.25"},
+            {D::IDC_BETA_MIN, "10", kMsgMinutesNeedDegrees, "0"},
+        };
+        for (const Case& c : cases) {
+            if (c.message) m_s.expectMessage(c.message);
+            d.type(c.id, c.typed);
+            d.leave();
+            EXPECT_EQ(d.text(c.id), c.restored) << c.typed;
+        }
+        d.type(D::IDC_BETA_DEG, "12");
+        d.leave();
+        d.type(D::IDC_BETA_MIN, "30");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_BETA_MIN), "30");
+        EXPECT_EQ(d.position(D::IDC_HELIX_SLIDER), 12);
+        m_s.expectMessage(kMsgDegreesFirst, IDOK);
+        d.type(D::IDC_BETA_DEG, "0");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_BETA_DEG), "12");
+        d.click(IDCANCEL);
+    });
+}
+
+// A stopped trial enables nothing and keeps the results shown.
+TEST_F(MeasureOneDlgTest, InternalInterferenceStopsAndEnablesNothing) {
+    run([&](Running& d) {
+        d.click(D::IDC_INTERNAL);
+        EXPECT_EQ(d.text(D::IDC_HINT), kMsgTypeChanged);
+        EXPECT_EQ(d.text(D::IDC_SIGN_WS), "＋");
+        d.type(D::IDC_MN, "2");
+        d.leave();
+        d.type(D::IDC_Z, "28");
+        d.leave();
+        d.type(D::IDC_DA, "55");
+        d.leave();
+        d.type(D::IDC_BETA_DEG, "15");
+        d.leave();
+        d.click(D::IDC_TRIAL);
+        EXPECT_TRUE(d.enabled(IDOK));
+        const std::string w = d.text(D::IDC_W);
+        // The slider to 0°: K 0.2696 stops; save is disabled, the results stay.
+        m_s.expectMessage(kMsgInternalInterference);
+        d.drag(D::IDC_HELIX_SLIDER, 0);
+        EXPECT_EQ(d.text(D::IDC_HINT), kMsgInternalInterference);
+        EXPECT_FALSE(d.enabled(IDOK));
+        EXPECT_EQ(d.text(D::IDC_W), w);
+        // Internal spur Z 30 by the trial button: nothing is enabled.
+        d.type(D::IDC_Z, "30");
+        d.leave();
+        m_s.expectMessage(kMsgInternalInterference);
+        d.click(D::IDC_TRIAL);
+        EXPECT_FALSE(d.enabled(IDOK));
+        EXPECT_FALSE(d.enabled(D::IDC_CHECK));
+        EXPECT_FALSE(d.enabled(D::IDC_PROFILE));
+        d.click(IDCANCEL);
+    });
+}
+
+TEST_F(MeasureOneDlgTest, ProfileShiftSliderReadsAndPlacesOnOneScale) {
+    run([&](Running& d) {
+        enterZ20(d);
+        d.click(D::IDC_MODE_SHIFT);
+        EXPECT_TRUE(d.enabled(D::IDC_XN));
+        EXPECT_FALSE(d.enabled(D::IDC_BETA_DEG));
+        d.drag(D::IDC_SHIFT_SLIDER, 80);
+        EXPECT_EQ(d.text(D::IDC_XN), "0.45");
+        d.type(D::IDC_XN, "0.3");
+        d.leave();
+        EXPECT_EQ(d.position(D::IDC_SHIFT_SLIDER), 70);
+        d.type(D::IDC_XN, "0.45");
+        d.leave();
+        EXPECT_EQ(d.position(D::IDC_SHIFT_SLIDER), 80);
+        d.type(D::IDC_XN, "0");
+        d.leave();
+        d.click(D::IDC_TRIAL);
+        EXPECT_EQ(d.text(D::IDC_HINT), kMsgSmallHelixExternal);
+        EXPECT_EQ(d.text(D::IDC_DP), "3.456");
+        EXPECT_EQ(d.text(D::IDC_MP), "44.7801");
+        d.click(IDCANCEL);
+    });
+}
+
+// Save: 672 bytes equal to the fixture but for the time; the report equals
+// the golden file; the shell's report path is the report's.
+TEST_F(MeasureOneDlgTest, SavesTheMeasurementFileAndItsReport) {
+    const fs::path data = m_data / "gear.cyb", report = m_data / "gear.cyt";
+    m_s.answerSave(data);
+    int r = run([&](Running& d) {
+        enterZ20(d);
+        d.click(D::IDC_TRIAL);
+        d.type(D::IDC_DWS, "0.05");
+        d.leave();
+        d.type(D::IDC_DWI, "0.1");
+        d.leave();
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    EXPECT_EQ(m_reportPath, report.string());
+    expectAllBut(readBytes(data), readBytes(fixture("single_z20.cyb")));
+    EXPECT_EQ(readBytes(report), readBytes(fixture("single_z20.cyt")));
+}
+
+TEST_F(MeasureOneDlgTest, ReportNameIsCutAtTheFirstCyb) {
+    m_s.answerSave(m_data / "gear.cyb.bak");
+    int r = run([&](Running& d) {
+        enterZ20(d);
+        d.click(D::IDC_TRIAL);
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    EXPECT_EQ(m_reportPath, (m_data / "gear.cyt").string());
+    EXPECT_TRUE(fs::exists(m_data / "gear.cyb.bak"));
+}
+
+TEST_F(MeasureOneDlgTest, CancelledSaveDialogKeepsTheDialogOpen) {
+    m_s.cancelFile();
+    int r = run([&](Running& d) {
+        enterZ20(d);
+        d.click(D::IDC_TRIAL);
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_EQ(m_reportPath, "");
+}
+
+// An internal gear saved and loaded again: αat from offset 24; c* shown as
+// the list entry "0.30" or as the typed text "0.28".
+TEST_F(MeasureOneDlgTest, InternalGearRoundTripsThroughItsFile) {
+    const fs::path data = m_data / "ring.cyb";
+    for (const char* c : {"0.30", "0.28"}) {
+        m_s.answerSave(data);
+        run([&](Running& d) {
+            d.click(D::IDC_INTERNAL);
+            d.type(D::IDC_MN, "2");
+            d.leave();
+            d.type(D::IDC_Z, "60");
+            d.leave();
+            d.type(D::IDC_DA, "116");
+            d.leave();
+            d.type(D::IDC_CSTAR, c);
+            d.leave();
+            d.click(D::IDC_TRIAL);
+            d.click(IDOK);
+        });
+        auto loaded = readMeasureFile(data);
+        ASSERT_TRUE(loaded) << loaded.error();
+        EXPECT_EQ(loaded->kind, 1);
+        EXPECT_GT(loaded->record.alphaAt[1], 0);
+        EXPECT_EQ(loaded->record.alphaAt[0], 0);
+        m_s.answerOpen(data);
+        run([&](Running& d) {
+            d.click(D::IDC_LOAD);
+            EXPECT_TRUE(d.checked(D::IDC_INTERNAL));
+            EXPECT_FALSE(d.enabled(D::IDC_EXTERNAL));
+            EXPECT_EQ(d.text(D::IDC_CSTAR), c);
+            EXPECT_EQ(d.text(D::IDC_Z), "60");
+            EXPECT_EQ(d.text(D::IDC_ALPHA_AT), fw::format("%.4f", loaded->record.alphaAt[1]));
+            EXPECT_EQ(d.text(D::IDC_SIGN_MS), "＋");
+            d.click(IDCANCEL);
+        });
+    }
+}
+
+// Refused files change nothing.
+TEST_F(MeasureOneDlgTest, RefusedFilesLeaveEveryField) {
+    auto good = readBytes(fixture("single_z20.cyb"));
+    auto variant = [&](const char* name, auto change) {
+        auto b = good;
+        change(b);
+        fs::path p = m_data / name;
+        EXPECT_TRUE(fw::writeFile(p, b));
+        return p;
+    };
+    struct Case {
+        fs::path path;
+        const char* message;
+    };
+    const Case cases[] = {
+        {variant("pair.cyb", [](auto& b) { b[4] = 2; }), kMsgPairFile},
+        {variant("old.cyb", [](auto& b) { b[0] = 103; b[1] = 0; }),
+         "注意：所用数据文件为旧版本兼容文件，若保留它，请另存计算结果!"},
+        {variant("design.cyb", [](auto& b) { std::memcpy(&b[36], "W_CYDESIGN\0", 11); }), kMsgNotMeasureFile},
+        {variant("short.cyb", [](auto& b) { b.resize(600); }), kMsgNotMeasureFile},
+        {variant("kind3.cyb", [](auto& b) { b[4] = 3; }), kMsgBadData},
+        {variant("mode2.cyb", [](auto& b) { b[64 + 600] = 2; }), kMsgBadData},
+        {variant("nomodule.cyb", [](auto& b) { std::memset(&b[64 + 304], 0, 8); }), kMsgBadData},
+    };
+    for (const Case& c : cases) {
+        m_s.answerOpen(c.path);
+        m_s.expectMessage(c.message);
+    }
+    run([&](Running& d) {
+        enterZ20(d);
+        d.click(D::IDC_TRIAL);
+        const std::string w = d.text(D::IDC_W);
+        for (std::size_t i = 0; i < std::size(cases); ++i) {
+            d.click(D::IDC_LOAD);
+            EXPECT_EQ(d.text(D::IDC_W), w) << cases[i].path.string();
+            EXPECT_EQ(d.text(D::IDC_MN), "2");
+            EXPECT_TRUE(d.enabled(D::IDC_INTERNAL));
+            EXPECT_TRUE(d.enabled(IDOK));
+        }
+        d.click(IDCANCEL);
+    });
+}
+
+TEST_F(MeasureOneDlgTest, HelpOpensItsTopic) {
+    run([&](Running& d) {
+        d.click(D::IDC_HELP);
+        d.click(IDCANCEL);
+    });
+    ASSERT_EQ(m_s.helpCalls().size(), 1u);
+    EXPECT_EQ(m_s.helpCalls()[0].target, "Kavrin.chm::/CyMeasurOneDlg.htm");
+}

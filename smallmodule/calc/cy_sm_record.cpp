@@ -1,0 +1,223 @@
+#include "smallmodule/calc/cy_sm_record.h"
+
+#include <cmath>
+
+#include "common/calc/design_file.h"
+#include "fw/record.h"
+
+namespace smallmodule {
+
+namespace {
+
+// Field offsets.
+enum : std::size_t {
+    kZero = 0, kA = 8, kAlphaAt1 = 16, kAlphaAt2 = 24, kAlphaOff = 32, kAlphaT1 = 40, kAlphaT2 = 48,
+    kAlphaWt1 = 56, kAlphaWt2 = 64, kAw = 72, kBeta1 = 80, kBeta2 = 88, kBetaP1 = 96, kBetaP2 = 104,
+    kBetaB1 = 112, kBetaB2 = 120, kCStarOff = 128, kD1 = 136, kD2 = 144, kDw1 = 152, kDw2 = 160,
+    kDa1 = 168, kDa2 = 176, kDf1 = 184, kDf2 = 192, kDb1 = 200, kDb2 = 208, kDmp = 216, kMp1 = 224,
+    kMp2 = 232, kDMi1 = 240, kDMs1 = 248, kDMi2 = 256, kDMs2 = 264, kHa1 = 272, kHa2 = 280,
+    kHaStarOff = 288, kHf1 = 296, kHf2 = 304, kKw1 = 312, kKw2 = 316, kMn = 320, kModuleIndex = 328,
+    kMt1 = 336, kMt2 = 344, kU = 352, kW1 = 360, kW2 = 368, kDWi1 = 376, kDWs1 = 384, kDWi2 = 392,
+    kDWs2 = 400, kXn1 = 408, kXn2 = 416, kSumX = 424, kSigma = 432, kZ1 = 440, kZ2 = 444, kMnP = 448,
+    kAlphaNP = 456, kB = 464, kF = 472, kTitle = 480, kNumber = 544, kDate = 608, kEps = 616,
+    kRhoF = 624, kEta = 632, kPattern = 640, kReservedTail = 644,
+};
+constexpr std::size_t kTextWidth = CySmRecord::kTextWidth;
+static_assert(kAlphaOff == CySmRecord::kOffAlpha && kMn == CySmRecord::kOffMn && kMnP == CySmRecord::kOffMnP &&
+              kAlphaNP == CySmRecord::kOffAlphaNP && kPattern == CySmRecord::kOffPattern);
+static_assert(kKw2 + 4 == kMn && kModuleIndex + 8 == kMt1 && kZ2 + 4 == kMnP);
+static_assert(kNumber == kTitle + kTextWidth && kDate == kNumber + kTextWidth && kEps == kDate + 8);
+static_assert(kReservedTail == kPattern + 4 && kReservedTail + 52 == CySmRecord::kSize);
+static_assert(CySmRecord::kSize + kavrin::CDataFileHeader::kSize == CySmRecord::kFileSize);
+
+bool allFinite(const CySmRecord& r) {
+    const SmResult& o = r.out;
+    const SmGear* gears[] = {&o.g1, &o.g2};
+    for (const SmGear* g : gears)
+        for (double v : {g->mt, g->betaP, g->beta, g->alphaT, g->alphaWt, g->betaB, g->d, g->dw, g->db, g->da, g->df,
+                         g->alphaAt, g->xn, g->w, g->mp})
+            if (!std::isfinite(v)) return false;
+    for (double v : {o.u, o.aw, o.a, o.sumX, o.dmp, o.alphaNP, o.mnP, o.eps, o.eta, o.b, r.in.alpha, r.in.haStar,
+                     r.in.cStar, r.in.mn, r.in.sigma, r.in.f, r.rhoF, r.dev.dWs1, r.dev.dWi1, r.dev.dWs2, r.dev.dWi2,
+                     r.dev.dMs1, r.dev.dMi1, r.dev.dMs2, r.dev.dMi2})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> writeCySmRecord(const CySmRecord& r) {
+    const SmResult& o = r.out;
+    fw::RecordWriter w(CySmRecord::kSize);
+    w.i32(kZero, 0);
+    w.f64(kA, o.a);
+    w.f64(kAlphaAt1, o.g1.alphaAt);
+    w.f64(kAlphaAt2, o.g2.alphaAt);
+    w.f64(kAlphaOff, r.in.alpha);
+    w.f64(kAlphaT1, o.g1.alphaT);
+    w.f64(kAlphaT2, o.g2.alphaT);
+    w.f64(kAlphaWt1, o.g1.alphaWt);
+    w.f64(kAlphaWt2, o.g2.alphaWt);
+    w.f64(kAw, r.in.aw);
+    w.f64(kBeta1, r.in.beta1);
+    w.f64(kBeta2, o.g2.beta);
+    w.f64(kBetaP1, o.g1.betaP);
+    w.f64(kBetaP2, o.g2.betaP);
+    w.f64(kBetaB1, o.g1.betaB);
+    w.f64(kBetaB2, o.g2.betaB);
+    w.f64(kCStarOff, r.in.cStar);
+    w.f64(kD1, o.g1.d);
+    w.f64(kD2, o.g2.d);
+    w.f64(kDw1, o.g1.dw);
+    w.f64(kDw2, o.g2.dw);
+    w.f64(kDa1, o.g1.da);
+    w.f64(kDa2, o.g2.da);
+    w.f64(kDf1, o.g1.df);
+    w.f64(kDf2, o.g2.df);
+    w.f64(kDb1, o.g1.db);
+    w.f64(kDb2, o.g2.db);
+    w.f64(kDmp, o.dmp);
+    w.f64(kMp1, o.g1.mp);
+    w.f64(kMp2, o.g2.mp);
+    w.f64(kDMi1, r.dev.dMi1);
+    w.f64(kDMs1, r.dev.dMs1);
+    w.f64(kDMi2, r.dev.dMi2);
+    w.f64(kDMs2, r.dev.dMs2);
+    w.f64(kHa1, (o.g1.da - o.g1.d) / 2);
+    w.f64(kHa2, (o.g2.da - o.g2.d) / 2);
+    w.f64(kHaStarOff, r.in.haStar);
+    w.f64(kHf1, (o.g1.d - o.g1.df) / 2);
+    w.f64(kHf2, (o.g2.d - o.g2.df) / 2);
+    w.i32(kKw1, o.g1.kw);
+    w.i32(kKw2, o.g2.kw);
+    w.f64(kMn, r.in.mn);
+    w.i32(kModuleIndex, r.moduleIndex);
+    w.f64(kMt1, o.g1.mt);
+    w.f64(kMt2, o.g2.mt);
+    w.f64(kU, r.in.u);
+    w.f64(kW1, o.g1.w);
+    w.f64(kW2, o.g2.w);
+    w.f64(kDWi1, r.dev.dWi1);
+    w.f64(kDWs1, r.dev.dWs1);
+    w.f64(kDWi2, r.dev.dWi2);
+    w.f64(kDWs2, r.dev.dWs2);
+    w.f64(kXn1, o.g1.xn);
+    w.f64(kXn2, o.g2.xn);
+    w.f64(kSumX, o.sumX);
+    w.f64(kSigma, r.in.sigma);
+    w.i32(kZ1, o.g1.z);
+    w.i32(kZ2, o.g2.z);
+    w.f64(kMnP, o.mnP);
+    w.f64(kAlphaNP, o.alphaNP);
+    w.f64(kB, o.b);
+    w.f64(kF, r.in.f);
+    w.text(kTitle, kTextWidth, r.title);
+    w.text(kNumber, kTextWidth, r.number);
+    w.i64(kDate, r.date);
+    w.f64(kEps, o.eps);
+    w.f64(kRhoF, r.rhoF);
+    w.f64(kEta, o.eta);
+    w.i32(kPattern, static_cast<std::int32_t>(r.in.pattern));
+    return w.take();
+}
+
+std::optional<CySmRecord> readCySmRecord(std::span<const std::uint8_t> bytes) {
+    if (bytes.size() < CySmRecord::kSize) return std::nullopt;
+    fw::RecordReader rd(bytes.first(CySmRecord::kSize));
+    CySmRecord r;
+    SmResult& o = r.out;
+    o.a = rd.f64(kA);
+    o.g1.alphaAt = rd.f64(kAlphaAt1);
+    o.g2.alphaAt = rd.f64(kAlphaAt2);
+    r.in.alpha = rd.f64(kAlphaOff);
+    o.g1.alphaT = rd.f64(kAlphaT1);
+    o.g2.alphaT = rd.f64(kAlphaT2);
+    o.g1.alphaWt = rd.f64(kAlphaWt1);
+    o.g2.alphaWt = rd.f64(kAlphaWt2);
+    r.in.aw = o.aw = rd.f64(kAw);
+    r.in.beta1 = o.g1.beta = rd.f64(kBeta1);
+    o.g2.beta = rd.f64(kBeta2);
+    o.g1.betaP = rd.f64(kBetaP1);
+    o.g2.betaP = rd.f64(kBetaP2);
+    o.g1.betaB = rd.f64(kBetaB1);
+    o.g2.betaB = rd.f64(kBetaB2);
+    r.in.cStar = rd.f64(kCStarOff);
+    o.g1.d = rd.f64(kD1);
+    o.g2.d = rd.f64(kD2);
+    o.g1.dw = rd.f64(kDw1);
+    o.g2.dw = rd.f64(kDw2);
+    o.g1.da = rd.f64(kDa1);
+    o.g2.da = rd.f64(kDa2);
+    o.g1.df = rd.f64(kDf1);
+    o.g2.df = rd.f64(kDf2);
+    o.g1.db = rd.f64(kDb1);
+    o.g2.db = rd.f64(kDb2);
+    o.dmp = rd.f64(kDmp);
+    o.g1.mp = rd.f64(kMp1);
+    o.g2.mp = rd.f64(kMp2);
+    r.dev.dMi1 = rd.f64(kDMi1);
+    r.dev.dMs1 = rd.f64(kDMs1);
+    r.dev.dMi2 = rd.f64(kDMi2);
+    r.dev.dMs2 = rd.f64(kDMs2);
+    r.in.haStar = rd.f64(kHaStarOff);
+    o.g1.kw = rd.i32(kKw1);
+    o.g2.kw = rd.i32(kKw2);
+    r.in.mn = rd.f64(kMn);
+    r.moduleIndex = rd.i32(kModuleIndex);
+    o.g1.mt = rd.f64(kMt1);
+    o.g2.mt = rd.f64(kMt2);
+    r.in.u = o.u = rd.f64(kU);
+    o.g1.w = rd.f64(kW1);
+    o.g2.w = rd.f64(kW2);
+    r.dev.dWi1 = rd.f64(kDWi1);
+    r.dev.dWs1 = rd.f64(kDWs1);
+    r.dev.dWi2 = rd.f64(kDWi2);
+    r.dev.dWs2 = rd.f64(kDWs2);
+    o.g1.xn = rd.f64(kXn1);
+    o.g2.xn = rd.f64(kXn2);
+    o.sumX = rd.f64(kSumX);
+    r.in.sigma = rd.f64(kSigma);
+    o.g1.z = rd.i32(kZ1);
+    o.g2.z = rd.i32(kZ2);
+    o.mnP = rd.f64(kMnP);
+    o.alphaNP = rd.f64(kAlphaNP);
+    o.b = rd.f64(kB);
+    r.in.f = rd.f64(kF);
+    r.title = rd.text(kTitle, kTextWidth);
+    r.number = rd.text(kNumber, kTextWidth);
+    r.date = rd.i64(kDate);
+    o.eps = rd.f64(kEps);
+    r.rhoF = rd.f64(kRhoF);
+    o.eta = rd.f64(kEta);
+    r.in.pattern = static_cast<Pattern>(rd.i32(kPattern));
+    return r;
+}
+
+std::vector<std::uint8_t> cySmFileBytes(const CySmRecord& r, std::int64_t timeStamp) {
+    std::vector<std::vector<std::uint8_t>> records{writeCySmRecord(r)};
+    return kavrin::designFileBytes(kavrin::makeHeader(kCySmKind, kavrin::kWordCySmDesign, timeStamp), records);
+}
+
+fw::Expected<CySmRecord, std::string> loadCySmFile(std::span<const std::uint8_t> file) {
+    auto refuse = [] { return fw::unexpected(std::string(kMsgNotSmFile)); };
+    if (file.size() < CySmRecord::kFileSize) return refuse();
+    auto header = kavrin::readHeader(file);
+    if (!header || header->word != kavrin::kWordCySmDesign || header->version < kavrin::kHeaderVersion) return refuse();
+    // The pattern and the module index are subscripts of the dialog: checked
+    // on the raw bytes before the record is taken.
+    fw::RecordReader raw(file.subspan(kavrin::CDataFileHeader::kSize, CySmRecord::kSize));
+    const std::int32_t pattern = raw.i32(kPattern), index = raw.i32(kModuleIndex);
+    if (pattern < 0 || pattern >= kPatternCount || index < 0 || index >= kModuleCount) return refuse();
+    auto r = readCySmRecord(file.subspan(kavrin::CDataFileHeader::kSize, CySmRecord::kSize));
+    if (!r || !allFinite(*r)) return refuse();
+    if (r->out.g1.z <= 0 || r->out.g2.z <= 0 || !(r->in.mn > 0)) return refuse();
+    // The checks of the typed fields: Σ 0 to 90, f not negative, the
+    // deviations held as magnitudes.
+    const SmDeviations& d = r->dev;
+    if (r->in.sigma < 0 || r->in.sigma > 90 || r->in.f < 0) return refuse();
+    for (double v : {d.dWs1, d.dWi1, d.dWs2, d.dWi2, d.dMs1, d.dMi1, d.dMs2, d.dMi2})
+        if (v < 0) return refuse();
+    return *r;
+}
+
+}  // namespace smallmodule

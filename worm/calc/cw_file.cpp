@@ -1,0 +1,326 @@
+#include "worm/calc/cw_file.h"
+
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
+#include <cmath>
+#include <fstream>
+#include <initializer_list>
+#include <system_error>
+
+#include "common/calc/data_file_header.h"
+#include "common/calc/design_file.h"
+#include "fw/format.h"
+#include "fw/record.h"
+#include "fw/text.h"
+
+namespace worm {
+
+namespace fs = std::filesystem;
+
+std::string msgNotPreFile(const fs::path& p) { return fw::format("%s不是预定计算数据文件格式", p.string().c_str()); }
+std::string msgNotGeomFile(const fs::path& p) {
+    return fw::format("%s文件不符合现行版本的预定计算数据格式文件！", p.string().c_str());
+}
+std::string msgNotCwbName(const fs::path& p) {
+    return fw::format("文件%s不是“*.cwb”格式，请重新赋名！", p.string().c_str());
+}
+std::string msgOpenFailed(const fs::path& p) { return fw::format("打开文件%s出错！", p.string().c_str()); }
+
+const FamilyTexts& familyTexts(Family f) {
+    static const FamilyTexts kOrdinary{
+        "普通圆柱蜗杆传动计算数据文件(*.cwb)|*.cwb|All File(*.*)|*.*|",
+        "普通圆柱蜗杆传动预定计算数据文件(*.cwb)|*.cwb|All File(*.*)|*.*|",
+        "如果要保留原有计算数据，请另赋名存盘。\n若覆盖原有数据，就以默认文件名保存！",
+        kMsgNoCalcOrGeomFull,
+        kGeomStatusOrdinary,
+    };
+    static const FamilyTexts kZc1{
+        "圆环面包罗蜗杆传动计算数据文件(*.cwb)|*.cwb|All File(*.*)|*.*|",
+        "圆柱蜗杆传动计算数据文件(*.cwb)|*.cwb|All File(*.*)|*.*|",
+        "如果要保留原有计算数据，请另赋名存盘。\n若覆盖原有数据，将以默认文件名保存！",
+        kMsgNoCalcOrGeomZc1,
+        kGeomStatusZc1,
+    };
+    static const FamilyTexts kZc3{
+        "ZC3轴面圆弧圆柱蜗杆传动计算数据文件(*.cwb)|*.cwb|All File(*.*)|*.*|",
+        "圆柱蜗杆传动计算数据文件(*.cwb)|*.cwb|All File(*.*)|*.*|",
+        "如果要保留原有计算数据，请另赋名存盘。\n若覆盖原有数据，将以默认文件名保存！",
+        kMsgNoCalcOrGeomHalf,
+        kGeomStatusZc3,
+    };
+    switch (f) {
+    case Family::Zc1: return kZc1;
+    case Family::Zc3: return kZc3;
+    case Family::Ordinary: break;
+    }
+    return kOrdinary;
+}
+
+// ---- names ----
+
+bool isCwbName(const fs::path& p) { return kavrin::hasDataExtension(p, kExtData); }
+
+fs::path reportNameOf(const fs::path& data) { return kavrin::loadReportName(data, kExtData, kExtReport); }
+
+SaveName preliminarySaveName(const fs::path& chosen) {
+    auto n = kavrin::normaliseDataName(chosen, kExtData);
+    return {n.path, n.changed};
+}
+
+// ---- bytes ----
+
+namespace {
+
+std::vector<std::uint8_t> fileBytes(const CwPreRecord& pre, const std::vector<std::uint8_t>& geom, std::int64_t ts) {
+    std::vector<std::vector<std::uint8_t>> records{writeCwPreRecord(pre), geom};
+    return kavrin::designFileBytes(kavrin::makeHeader(kDesignKind, kavrin::kWordTarvDesign, ts), records);
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> preliminaryFileBytes(const CwPreRecord& pre, std::int64_t timeStamp) {
+    return fileBytes(pre, std::vector<std::uint8_t>(CwGeomRecord::kSize, 0), timeStamp);
+}
+
+std::vector<std::uint8_t> geometryFileBytes(const CwPreRecord& pre, const CwGeomRecord& geom, std::int64_t timeStamp) {
+    return fileBytes(pre, writeCwGeomRecord(geom), timeStamp);
+}
+
+// ---- loads ----
+
+namespace {
+
+bool allFinite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+bool allPositive(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!(v > 0)) return false;
+    return true;
+}
+
+// What every reader needs of the preliminary record.
+bool preUsable(const CwPreRecord& r) {
+    return allFinite({r.n1, r.n2, r.u, r.p, r.t, r.sigmaHlim, r.ze, r.sigmaFlim, r.d1a, r.ka, r.zrho, r.m, r.mCalc,
+                      r.q, r.d1Calc, r.d1, r.a, r.d2, r.gamma}) &&
+           r.z1 > 0 && r.z2 > 0 && allPositive({r.m, r.q, r.d1, r.d2, r.a});
+}
+
+// What the preliminary calculator's fields would refuse.
+bool preFieldsAccept(const CwPreRecord& r) {
+    return r.u >= 5 && r.u <= 70 && r.p >= 0 && r.t >= 0 &&
+           allPositive({r.n1, r.n2, r.sigmaHlim, r.sigmaFlim, r.ze, r.ka, r.zrho, r.d1a, r.mCalc, r.d1Calc});
+}
+
+bool geomUsable(const CwGeomRecord& g) {
+    return allFinite({g.q, g.d1, g.a, g.d2, g.gamma, g.alphaN, g.alphaX, g.aw, g.b1, g.b2, g.betaM2, g.da1, g.da2,
+                      g.db, g.de2, g.df1, g.df2, g.dm2, g.d1w, g.epsA, g.gammaB, g.gammaW, g.haStar, g.h1, g.h2,
+                      g.ha1, g.ha2, g.hcn1, g.hf1, g.hf2, g.rho, g.mn1, g.mn2, g.ms, g.mx, g.pbn, g.px1, g.pz1,
+                      g.rg, g.theta, g.sn, g.x2, g.au, g.dh, g.l3, g.rhoDisc, g.sx, g.arcRadial, g.arcAxial}) &&
+           g.z1 > 0 && g.z2 > 0 && allPositive({g.q, g.d1, g.a, g.d2, g.mx, g.aw, g.d1w});
+}
+
+struct Split {
+    bool oldFile = false;
+    std::span<const std::uint8_t> records;
+};
+
+// Header word and length; `recordBytes` after the header (or from byte 0).
+std::optional<Split> split(std::span<const std::uint8_t> file, std::size_t recordBytes) {
+    auto body = kavrin::splitDesignFile(file, recordBytes);
+    if (!body) return std::nullopt;
+    if (!body->oldFile && body->header.word != kavrin::kWordTarvDesign) return std::nullopt;
+    return Split{body->oldFile, body->records};
+}
+
+fw::Unexpected<Refusal> refuse(const char* text) { return fw::unexpected(Refusal{text, Icon::Warning}); }
+
+// The preliminary record of a file: length, header word, type, status.
+fw::Expected<LoadedDesign, Refusal> loadPre(std::span<const std::uint8_t> file, std::size_t recordBytes,
+                                            const char* wrongWord) {
+    auto s = split(file, recordBytes);
+    if (!s) return refuse(wrongWord);
+    auto pre = readCwPreRecord(s->records);
+    if (!pre) return refuse(wrongWord);
+    if (pre->status != kPreStatus) return refuse(kMsgUnfinishedPre);
+    if (!preUsable(*pre)) return refuse(wrongWord);
+    return LoadedDesign{*pre, std::nullopt, s->oldFile};
+}
+
+}  // namespace
+
+bool isOldFile(std::span<const std::uint8_t> file) {
+    return file.size() >= 4 && fw::RecordReader(file).i32(0) < kavrin::kFirstHeaderVersion;
+}
+
+fw::Expected<LoadedDesign, Refusal> loadForPreliminary(std::span<const std::uint8_t> file) {
+    auto d = loadPre(file, CwPreRecord::kSize, kMsgNoCalcOrGeomFull);
+    if (d && !preFieldsAccept(d->pre)) return refuse(kMsgNoCalcOrGeomFull);
+    return d;
+}
+
+fw::Expected<LoadedDesign, Refusal> loadForGeometry(std::span<const std::uint8_t> file, Family family) {
+    return loadPre(file, CwPreRecord::kSize, familyTexts(family).wrongWord);
+}
+
+fw::Expected<LoadedDesign, Refusal> loadForRating(std::span<const std::uint8_t> file) {
+    auto s = split(file, CwPreRecord::kSize + CwGeomRecord::kSize);
+    // A file with a preliminary record but no room for the geometry record
+    // is a preliminary-only file: it gets the geometry refusal when its
+    // preliminary part is right.
+    if (!s) {
+        auto d = loadPre(file, CwPreRecord::kSize, kMsgNoCalcOrGeomHalf);
+        if (!d) return d;
+        return refuse(kMsgNoCalcOrGeomHalf);
+    }
+    auto d = loadPre(file, CwPreRecord::kSize, kMsgNoCalcOrGeomHalf);
+    if (!d) return d;
+    auto geomBytes = s->records.subspan(CwPreRecord::kSize);
+    const std::int32_t status = fw::RecordReader(geomBytes).i32(424);
+    if (status != kGeomStatusOrdinary && status != kGeomStatusZc1 && status != kGeomStatusZc3)
+        return refuse(kMsgNoGeometry);
+    auto geom = readCwGeomRecord(geomBytes);
+    if (!geom || !geomUsable(*geom)) return refuse(kMsgNoCalcOrGeomHalf);
+    d->geom = *geom;
+    return d;
+}
+
+fw::Expected<std::vector<std::uint8_t>, fw::FileError> readDesignFile(const fs::path& p) {
+    std::error_code ec;
+    auto st = fs::status(p, ec);
+    if (ec || !fs::exists(st)) return fw::unexpected(fw::FileError{fw::FileCause::NotFound, p});
+    if (!fs::is_regular_file(st)) return fw::unexpected(fw::FileError{fw::FileCause::AccessDenied, p});
+    std::ifstream in(p, std::ios::binary);
+    if (!in) return fw::unexpected(fw::FileError{fw::causeFromErrno(errno), p});
+    std::vector<std::uint8_t> bytes(kFileBytes);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (in.bad()) return fw::unexpected(fw::FileError{fw::FileCause::HardIO, p});
+    return bytes;
+}
+
+// ---- committed save ----
+
+namespace {
+
+fs::path tempBeside(const fs::path& target) {
+    static std::atomic<unsigned> counter{0};
+    return target.parent_path() /
+           fw::format(".%s.%d-%u.tmp", target.filename().string().c_str(), static_cast<int>(::getpid()), counter++);
+}
+
+// GBK with CR LF line ends, as every report.
+std::vector<std::uint8_t> reportBytes(std::string_view utf8) {
+    std::string gbk = fw::gbkFromUtf8(utf8);
+    std::vector<std::uint8_t> out;
+    out.reserve(gbk.size() + gbk.size() / 16);
+    for (char c : gbk) {
+        if (c == '\n') out.push_back('\r');
+        out.push_back(static_cast<std::uint8_t>(c));
+    }
+    return out;
+}
+
+// The new contents of the report: its old bytes (Append), then the text.
+fw::Expected<std::vector<std::uint8_t>, fw::FileError> reportContents(const fs::path& report, std::string_view utf8,
+                                                                      ReportMode mode) {
+    std::error_code ec;
+    auto st = fs::status(report, ec);
+    std::vector<std::uint8_t> out;
+    if (fs::exists(st)) {
+        if (!fs::is_regular_file(st)) return fw::unexpected(fw::FileError{fw::FileCause::AccessDenied, report});
+        if (mode == ReportMode::Append) {
+            auto old = fw::readFile(report);
+            if (!old) return fw::unexpected(old.error());
+            out = std::move(*old);
+        }
+    }
+    auto text = reportBytes(utf8);
+    out.insert(out.end(), text.begin(), text.end());
+    return out;
+}
+
+fw::Expected<fs::path, fw::FileError> writeTemp(const fs::path& target, std::span<const std::uint8_t> bytes) {
+    std::error_code ec;
+    auto st = fs::status(target, ec);
+    if (fs::exists(st) && !fs::is_regular_file(st))
+        return fw::unexpected(fw::FileError{fw::FileCause::AccessDenied, target});
+    fs::path tmp = tempBeside(target);
+    if (auto w = fw::writeFile(tmp, bytes); !w) {
+        fs::remove(tmp, ec);
+        return fw::unexpected(fw::FileError{w.error().cause, target});
+    }
+    return tmp;
+}
+
+fw::FileError renameError(const fs::path& target, const std::error_code& ec) {
+    return fw::FileError{fw::causeFromErrno(ec.value()), target};
+}
+
+}  // namespace
+
+fw::Expected<void, CommitError> commitDesignAndReport(const fs::path& data, std::span<const std::uint8_t> dataBytes,
+                                                      const fs::path& report, std::string_view reportUtf8,
+                                                      ReportMode mode) {
+    std::error_code ec;
+    auto contents = reportContents(report, reportUtf8, mode);
+    if (!contents) return fw::unexpected(CommitError{contents.error(), true});
+    auto dataTmp = writeTemp(data, dataBytes);
+    if (!dataTmp) return fw::unexpected(CommitError{dataTmp.error(), false});
+    auto reportTmp = writeTemp(report, *contents);
+    if (!reportTmp) {
+        fs::remove(*dataTmp, ec);
+        return fw::unexpected(CommitError{reportTmp.error(), true});
+    }
+    // Keep the old data file aside until the report is in place.
+    fs::path backup;
+    if (fs::exists(data, ec)) {
+        backup = tempBeside(data);
+        fs::rename(data, backup, ec);
+        if (ec) {
+            fs::remove(*dataTmp, ec);
+            fs::remove(*reportTmp, ec);
+            return fw::unexpected(CommitError{renameError(data, ec), false});
+        }
+    }
+    fs::rename(*dataTmp, data, ec);
+    if (ec) {
+        auto err = renameError(data, ec);
+        if (!backup.empty()) fs::rename(backup, data, ec);
+        fs::remove(*dataTmp, ec);
+        fs::remove(*reportTmp, ec);
+        return fw::unexpected(CommitError{err, false});
+    }
+    fs::rename(*reportTmp, report, ec);
+    if (ec) {
+        auto err = renameError(report, ec);
+        std::error_code ec2;
+        if (!backup.empty()) fs::rename(backup, data, ec2);
+        else fs::remove(data, ec2);
+        fs::remove(*reportTmp, ec2);
+        return fw::unexpected(CommitError{err, true});
+    }
+    if (!backup.empty()) fs::remove(backup, ec);
+    return {};
+}
+
+fw::Expected<void, fw::FileError> commitReport(const fs::path& report, std::string_view reportUtf8, ReportMode mode) {
+    auto contents = reportContents(report, reportUtf8, mode);
+    if (!contents) return fw::unexpected(contents.error());
+    auto tmp = writeTemp(report, *contents);
+    if (!tmp) return fw::unexpected(tmp.error());
+    std::error_code ec;
+    fs::rename(*tmp, report, ec);
+    if (ec) {
+        auto err = renameError(report, ec);
+        fs::remove(*tmp, ec);
+        return fw::unexpected(err);
+    }
+    return {};
+}
+
+}  // namespace worm
