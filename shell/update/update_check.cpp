@@ -197,7 +197,14 @@ ServerSettings settingsFromRegistry() {
 }
 
 CheckResult checkForUpdate(const ServerSettings& settings) {
-    if (auto why = refuseSettings(settings)) return networkFailure(Outcome::Unreachable, kUnreachableText, *why);
+    // A missing or unusable server setting is the installation's, not the
+    // network's: say so, in the program's language.
+    if (auto why = refuseSettings(settings)) {
+        CheckResult r = plain(Outcome::NotConfigured, settings.host.empty() ? kNotConfiguredText : kBadServerText);
+        r.icon = MessageIcon::Exclamation;
+        r.errorText = *why;
+        return r;
+    }
     FtpSession ftp(settings);
     if (!ftp.ready()) return networkFailure(Outcome::Unreachable, kUnreachableText, "cannot start libcurl");
     if (auto why = ftp.login()) return networkFailure(Outcome::Unreachable, kUnreachableText, *why);
