@@ -6,6 +6,7 @@
 #include "bevel/rating/sirrow_kbita_dlg.h"
 #include "bevel/rating/sirrow_wkbita_dlg.h"
 #include "bevel/rating/sirrow_wyf_dlg.h"
+#include "common/calc/chart_files.h"
 #include "resources/sirrow/module.h"
 
 #ifndef KAVRIN_CHART_DIR
@@ -27,7 +28,7 @@ void addBevelCharts(fw::Module& m) {
     m.addDialog(faceLoadTableTemplate(CSirrowWkbitaDlg::IDD, FaceLoadFactor::Bending, FaceLoadBuild::Rating));
     for (int id = 9035; id <= 9040; ++id)
         m.addBitmap({.id = id, .width = 433, .height = 356,
-                     .file = std::filesystem::path(KAVRIN_CHART_DIR) / ("sirrow_" + std::to_string(id) + ".svg")});
+                     .file = chartFile("sirrow_" + std::to_string(id) + ".svg", KAVRIN_CHART_DIR)});
 }
 
 }  // namespace sirrow
