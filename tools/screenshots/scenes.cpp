@@ -35,9 +35,12 @@
 #include "worm/ccw_gm_dlg.h"            // tarv: ordinary worm pair geometry
 #include "worm/ccw_pr_dlg.h"            // tarv: worm preliminary design
 #include "worm/ccw_pro_dlg.h"           // tarv: worm strength rating
+#include "worm/ccw_rating_dlgs.h"       // tarv: the rating's small dialogs
+#include "worm/cccw_gm_dlg.h"           // tarv: ZC3 geometry and its face-width dialog
 #include "worm/cw_pic_dlg.h"            // tarv: worm pair pictures
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 #include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
+#include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
 #include "bevel/preliminary/a196_dlg.h"  // pellun: chart dialogs
 #include "bevel/preliminary/a197_dlg.h"
 #include "bevel/preliminary/a198_dlg.h"
@@ -576,6 +579,32 @@ void wormPairPicture(Shooter& shooter) {
     CCwPicDlg dlg(CCwPicDlg::IDD_PAIR, nullptr);
     shooter.shoot("tarv-pair-picture", dlg);
 }
+// The ZC3 face width between its limits (k 13, m 5: 85 to 105), thumb at 25.
+void wormFaceWidth(Shooter& shooter) {
+    using D = CCcwB1Dlg;
+    D dlg(nullptr);
+    shooter.shoot("tarv-face-width", dlg, [](fw::Dialog& d) {
+        d.setText(D::IDC_LOW, "85");
+        d.setText(D::IDC_HIGH, "105");
+        d.trackbar(D::IDC_BAR).setRange(0, 50);
+        d.trackbar(D::IDC_BAR).setTicFreq(5);
+        d.trackbar(D::IDC_BAR).setPos(25);
+        d.setText(D::IDC_B1, "95");
+    });
+}
+void wormLifeFactor(Shooter& shooter) {
+    CCwZhDlg dlg(nullptr);
+    shooter.shoot("tarv-life-factor", dlg);
+}
+
+void wormZc1Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC1, nullptr);
+    shooter.shoot("tarv-zc1-profile", dlg);
+}
+void wormZc3Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC3, nullptr);
+    shooter.shoot("tarv-zc3-profile", dlg);
+}
 
 // The rating of the worm chain with every stage shown.
 void wormRating(Shooter& shooter) {
@@ -638,6 +667,16 @@ void profileTool(Shooter& shooter) {
 }
 
 // ---- corvane: the gear pair measurement after a trial (a' 61) ----
+
+void measureFilletDialog(Shooter& shooter) {
+    using D = CCymeasureRdlg;
+    D dlg(nullptr);
+    dlg.m_jf = 0.5;  // c*·mn of the Z 20 gear
+    shooter.shoot("corvane-measure-fillet", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_RF, "0.3");
+        d.userFocus(D::IDC_SHRINKAGE);
+    });
+}
 
 void measureTowDialog(Shooter& shooter) {
     using D = CCYMeasureTowDlg;
@@ -753,12 +792,17 @@ const std::vector<Scene>& scenes() {
         {"corvane-small-module-pattern3", &smallModule3},
         {"corvane-small-module-split", &smallModuleSplit},
         {"corvane-measure-pair", &measureTowDialog},
+        {"corvane-measure-fillet", &measureFilletDialog},
         // pellun
         // belmar, sirrow
         // tarv
         {"tarv-preliminary", &wormPreliminary},
         {"tarv-ordinary-geometry-zi", &wormOrdinaryGeometry},
         {"tarv-pair-picture", &wormPairPicture},
+        {"tarv-face-width", &wormFaceWidth},
+        {"tarv-life-factor", &wormLifeFactor},
+        {"tarv-zc1-profile", &wormZc1Profile},
+        {"tarv-zc3-profile", &wormZc3Profile},
         {"tarv-rating", &wormRating},
         {"tarv-contact-chart-1", &contactChart1},
         {"tarv-contact-chart-2", &contactChart2},
