@@ -136,7 +136,6 @@ SheetWindow::SheetWindow(fw::PropertySheet& s, QWidget* parent) : ModalWindow(s,
         b->setAutoDefault(false);
         b->setObjectName(QStringLiteral("sheet-%1").arg(id));
         b->setAccessibleName(stripMnemonic(buttonText(id)));
-        b->setAccessibleDescription(QStringLiteral("id %1").arg(id));
         connect(b, &QPushButton::clicked, this, [this, id] {
             if (m_sheet) m_sheet->userClick(id);
             if (m_sheet) sync();
@@ -209,7 +208,10 @@ struct QtBackend::Timers {
     }
 };
 
-QtBackend::QtBackend() : m_timers(std::make_unique<Timers>()) { installRouter(); }
+QtBackend::QtBackend() : m_timers(std::make_unique<Timers>()) {
+    installRouter();
+    installAccessibility();
+}
 
 QtBackend::~QtBackend() {
     for (auto& [key, t] : m_timers->timers) delete t;
@@ -387,7 +389,6 @@ int QtBackend::messageBox(const fw::MessageRequest& m) {
     std::vector<std::pair<QAbstractButton*, int>> buttons;
     for (int id : answers) {
         QPushButton* b = box.addButton(answerText(id), answerRole(id));
-        b->setAccessibleDescription(QStringLiteral("id %1").arg(id));
         b->setObjectName(QStringLiteral("answer-%1").arg(id));
         buttons.push_back({b, id});
     }
@@ -438,7 +439,10 @@ std::optional<std::filesystem::path> QtBackend::fileDialog(const fw::FileRequest
     const bool save = r.mode == fw::FileMode::Save;
     fd.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     fd.setFileMode(!save && (r.flags & fw::OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    if (save && !(r.flags & fw::OFN_OVERWRITEPROMPT)) fd.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // No overwrite question unless asked for, and none where the file must
+    // exist already: such a dialog chooses a report to append to.
+    if (save && (!(r.flags & fw::OFN_OVERWRITEPROMPT) || (r.flags & fw::OFN_FILEMUSTEXIST)))
+        fd.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!r.title.empty()) fd.setWindowTitle(qs(r.title));
     QStringList filters;
     for (const auto& f : r.filters) filters << nameFilter(f);

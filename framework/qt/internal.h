@@ -41,6 +41,8 @@ struct ControlView {
     int syncing = 0;               // > 0 while the model's state is pushed
     bool refusedPress = false;     // focus by mouse was refused: eat that click
     bool eatRelease = false;
+    ControlView* subscript = nullptr;     // a symbol's label: the static holding its subscript
+    ControlView* subscriptOf = nullptr;   // a subscript static: the label it is shown in
 };
 
 // The client area of a dialog or page: hosts the controls, shows the canvas.
@@ -127,5 +129,7 @@ void popModal(QWidget* w);
 
 // Routes key, focus and mouse events of our widgets to the model.
 void installRouter();
+// Accessible interfaces of our own (radio buttons); once per process.
+void installAccessibility();
 
 }  // namespace fwqt::detail

@@ -113,19 +113,21 @@ TEST_F(QtFixture, TypingThenTabDeliversKillFocusBeforeTheNextClick) {
 
 TEST_F(QtFixture, FieldsAreNamedForScreenReaders) {
     FormDlg dlg;
-    QString name, description, unit;
+    QString name, description, unit, object;
     whenShown([&](fw::Window&, QWidget* top) {
         QWidget* b = widget(dlg, IDC_B);
         name = b->accessibleName();
         description = b->accessibleDescription();
+        object = b->objectName();
         for (auto* l : top->findChildren<QLabel*>())
             if (l->buddy() == b) unit = l->text();
         dlg.EndDialog(IDCANCEL);
     });
     dlg.DoModal();
-    EXPECT_EQ(name.toStdString(), "模数 m =");       // the label's text
-    EXPECT_EQ(description.toStdString(), "id 11");   // the control's id
-    EXPECT_EQ(unit.toStdString(), "模数 m =");       // the label is the field's buddy
+    EXPECT_EQ(name.toStdString(), "模数 m");          // the label's text, without its "="
+    EXPECT_EQ(object.toStdString(), "id11");          // the control's id names the widget ...
+    EXPECT_EQ(description.toStdString(), "");         // ... and is nothing a screen reader reads out
+    EXPECT_EQ(unit.toStdString(), "模数 m =");        // the label is the field's buddy
 }
 
 TEST_F(QtFixture, KillFocusAnsweredWithABoxDropsTheClick) {

@@ -41,6 +41,8 @@
 #include "resources/kavrin/module.h"
 #include "shell/command_table.h"
 #include "shell/kavrin_app.h"
+#include "cylindrical/cy_proof_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
 
 namespace fs = std::filesystem;
 
@@ -76,6 +78,7 @@ QApplication& qtApp() {
     static int argc = 1;
     static char name[] = "shell_qt_window_test";
     static char* argv[] = {name, nullptr};
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);   // also when started by hand
     static auto* app = new fwqt::Application(argc, argv);   // lives for the process
     (void)app;
     return *qApp;
@@ -199,6 +202,8 @@ public:
     }
     std::string prompt(int id) const { return app->mainFrame()->prompt(id); }
 
+    // The Qt application exists before the backends, which hook into it.
+    bool qtFirst = (qtApp(), true);
     fwqt::QtBackend backend;
     fwqt::AppBackendQt appBackend;
     std::unique_ptr<Answerer> answers;
@@ -365,8 +370,17 @@ TEST(ShellQtWindow, EveryAvailableCalculatorOpensFromItsMenuAndCancels) {
     ASSERT_TRUE(p.started);
     p.dismissSplash();
     std::vector<std::string> shown;
+    std::vector<std::string> repeated;
     p.backend.setShownHook([&](fw::Window& w, QWidget* top) {
         shown.push_back(w.caption());
+        // Every control of the window tells itself apart for assistive tools.
+        std::map<QString, int> names;
+        for (QWidget* c : top->findChildren<QWidget*>())
+            if (c->property("fwqt.control").isValid() && c->isVisibleTo(top) && !c->accessibleName().isEmpty() &&
+                c->focusPolicy() != Qt::NoFocus)
+                if (++names[c->accessibleName()] == 2)
+                    repeated.push_back(w.caption() + ": \"" + c->accessibleName().toStdString() + "\" " +
+                                       c->objectName().toStdString());
         QPointer<QWidget> t = top;
         // Cancel as the user does, once the dialog's loop runs.
         QTimer::singleShot(0, top, [t] {
@@ -391,6 +405,7 @@ TEST(ShellQtWindow, EveryAvailableCalculatorOpensFromItsMenuAndCancels) {
         ++run;
     }
     EXPECT_GE(run, 4);
+    EXPECT_TRUE(repeated.empty()) << repeated.front();
     // Cancelled everywhere: the report is still the one opened.
     EXPECT_NE(p.app->activeView()->text().find("mn = 2.50"), std::string::npos);
     EXPECT_TRUE(p.alive());
@@ -489,6 +504,99 @@ TEST(ShellQtWindow, PrintPreviewShowsTheReportUnderItsFileName) {
     EXPECT_EQ(answers.printers.size(), 1u);   // one printer for the program's run
     EXPECT_TRUE(p.alive());
     EXPECT_TRUE(answers.messages.isEmpty()) << answers.messages.join('|').toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// ---- subscripts and assistive tools in the dialogs ----
+
+QWidget* control(QWidget* top, int id) { return top->findChild<QWidget*>(QStringLiteral("id%1").arg(id)); }
+
+TEST(ShellQtWindow, CutterSchemeShowsEachSubscriptAfterItsSymbol) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    CCygeomCutDlg dlg;
+    std::map<int, QString> labels, names;
+    QStringList shownStatics;
+    p.backend.setShownHook([&](fw::Window&, QWidget* top) {
+        for (int id : {1000, 1001, 1003, 1004, 1005, 1007})
+            for (auto* l : top->findChildren<QLabel*>())
+                if (l->buddy() == control(top, id)) {
+                    labels[id] = l->text();
+                    // the subscript stands left of the field, in the label
+                    EXPECT_LT(l->mapTo(top, QPoint(l->width(), 0)).x(), control(top, id)->mapTo(top, QPoint(0, 0)).x() + 1);
+                }
+        for (int id : {1001, 1007, 1005, 1011}) names[id] = control(top, id)->accessibleName();
+        for (auto* l : top->findChildren<QLabel*>())
+            if (l->isVisibleTo(top) && (l->text() == QStringLiteral("0") || l->text() == QStringLiteral("a0") ||
+                                        l->text() == QStringLiteral("n")))
+                shownStatics << l->text();
+        QPixmap shot = top->grab();
+        shot.save(QString::fromStdString((shotDir() / "kavrin-cutter-scheme-subscripts.png").string()));
+        dlg.EndDialog(IDCANCEL);
+    });
+    dlg.DoModal(2.0, 0, 1.0);
+    p.backend.setShownHook({});
+    EXPECT_TRUE(labels[1000].contains(QStringLiteral("m<sub>n</sub>"))) << labels[1000].toStdString();
+    EXPECT_TRUE(labels[1001].contains(QStringLiteral("Z<sub>0</sub>"))) << labels[1001].toStdString();
+    EXPECT_TRUE(labels[1003].contains(QStringLiteral("h*<sub>a0</sub>"))) << labels[1003].toStdString();
+    EXPECT_TRUE(labels[1004].contains(QStringLiteral("d<sub>0</sub>"))) << labels[1004].toStdString();
+    EXPECT_TRUE(labels[1005].contains(QStringLiteral("d<sub>a0</sub>"))) << labels[1005].toStdString();
+    EXPECT_TRUE(labels[1007].contains(QStringLiteral("Z<sub>0</sub>"))) << labels[1007].toStdString();
+    EXPECT_TRUE(shownStatics.isEmpty()) << shownStatics.join('|').toStdString();   // no loose subscript after a field
+    // The pinion's and the gear's cutter fields are told apart by their group.
+    EXPECT_EQ(names[1001].toStdString(), "加工外齿轮插齿刀参数 齿数: Z0");
+    EXPECT_EQ(names[1007].toStdString(), "加工内齿轮插齿刀参数 齿数: Z0");
+    EXPECT_EQ(names[1005].toStdString(), "加工外齿轮插齿刀参数 齿顶圆直径: da0");
+    EXPECT_EQ(names[1011].toStdString(), "加工内齿轮插齿刀参数 齿顶圆直径: da0");
+}
+
+TEST(ShellQtWindow, RatingDialogSpeaksToAssistiveToolsAsTyped) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    using D = CCyProofDlg;
+    CCyProofDlg dlg;
+    p.backend.setShownHook([&](fw::Window&, QWidget* top) {
+        // Names qualified by the button in front and by the group.
+        EXPECT_EQ(control(top, D::IDC_KA)->accessibleName().toStdString(), "接触疲劳强度 工况系数 KA");
+        EXPECT_EQ(control(top, D::IDC_KA_F)->accessibleName().toStdString(), "弯曲疲劳强度 工况系数 KA");
+        EXPECT_EQ(control(top, D::IDC_H_KA)->accessibleName().toStdString(), "接触疲劳强度 工况系数");
+        EXPECT_EQ(control(top, D::IDC_F_KA)->accessibleName().toStdString(), "弯曲疲劳强度 工况系数");
+        // No control reads its id aloud; the id is the object name.
+        for (QWidget* c : top->findChildren<QWidget*>())
+            EXPECT_FALSE(c->accessibleDescription().startsWith(QStringLiteral("id "))) << c->objectName().toStdString();
+        // Radio buttons are radio buttons.
+        QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(control(top, D::IDC_EXTERNAL));
+        ASSERT_NE(radio, nullptr);
+        EXPECT_EQ(radio->role(), QAccessible::RadioButton);
+        EXPECT_TRUE(radio->state().checkable);
+        // Text and focus through the accessibility interface take effect as
+        // typed. A focus request arrives as a focus change of reason "other"
+        // (QAccessibleWidget's set-focus action calls setFocus()).
+        auto accessibleFocus = [](QWidget* w) {
+            QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
+            QApplication::sendEvent(w, &in);
+        };
+        accessibleFocus(control(top, D::IDC_MN));
+        pump(2);
+        EXPECT_EQ(dlg.focusId(), D::IDC_MN);
+        QAccessibleInterface* mn = QAccessible::queryAccessibleInterface(control(top, D::IDC_MN));
+        ASSERT_NE(mn, nullptr);
+        mn->setText(QAccessible::Value, QStringLiteral("3.5"));
+        pump(2);
+        EXPECT_EQ(dlg.text(D::IDC_MN), "3.5");   // the model has it, as if typed
+        accessibleFocus(control(top, D::IDC_Z1));   // leaving mn takes its value
+        pump(2);
+        EXPECT_EQ(dlg.focusId(), D::IDC_Z1);
+        dlg.EndDialog(IDCANCEL);
+    });
+    dlg.DoModal();
+    p.backend.setShownHook({});
+    EXPECT_TRUE(p.alive());
 }
 
 }  // namespace
