@@ -588,6 +588,16 @@ QWidget* makeStatic(ControlView& v, QWidget* parent) {
     a |= c.hasStyle(fw::style::Center) ? Qt::AlignHCenter : c.hasStyle(fw::style::Right) ? Qt::AlignRight : Qt::AlignLeft;
     l->setAlignment(a);
     if (c.hasStyle(fw::style::Multiline)) l->setWordWrap(true);
+    // An empty sunken static one or two units high (or wide) is an etched
+    // rule, not a box.
+    const auto& box = c.node().box;
+    if (c.text().empty() && c.hasStyle(fw::style::Sunken) && box && (box->h <= 2 || box->w <= 2)) {
+        l->setFrameStyle((box->h <= 2 ? QFrame::HLine : QFrame::VLine) | QFrame::Sunken);
+        l->setLineWidth(1);
+        if (box->h <= 2) l->setFixedHeight(2);
+        else l->setFixedWidth(2);
+        return l;
+    }
     if (c.hasStyle(fw::style::Sunken) || c.hasStyle(fw::style::Border)) {
         l->setFrameStyle(c.hasStyle(fw::style::Sunken) ? (QFrame::Panel | QFrame::Sunken) : QFrame::Box);
         l->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);

@@ -80,6 +80,12 @@ TEST_F(StartupTest, ReportOnTheCommandLineOpensBeforeTheFrameShowsMaximised) {
     // file types registered for the user
     auto desktop = readBytes(dir / "share" / "applications" / "kavrin.desktop");
     EXPECT_NE(desktop.find("MimeType=application/x-kavrin-document;"), std::string::npos) << desktop;
+    // the entry names the program's icon, installed as SVG in the hicolor theme
+    EXPECT_NE(desktop.find("\nIcon=kavrin\n"), std::string::npos) << desktop;
+    auto svg = readBytes(dir / "share" / "icons" / "hicolor" / "scalable" / "apps" / "kavrin.svg");
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("</svg>"), std::string::npos);
     auto mime = readBytes(dir / "share" / "mime" / "packages" / "kavrin.xml");
     for (const char* g : {"*.cyt", "*.tng", "*.cwt", "*.cxt"}) EXPECT_NE(mime.find(g), std::string::npos) << g;
     EXPECT_NE(mime.find("<comment>KAVRIN Document</comment>"), std::string::npos);

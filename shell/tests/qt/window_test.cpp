@@ -600,3 +600,66 @@ TEST(ShellQtWindow, RatingDialogSpeaksToAssistiveToolsAsTyped) {
 }
 
 }  // namespace
+
+namespace {
+
+// ---- icons ----
+
+TEST(ShellQtWindow, ToolbarTakesTheThemeIconsWithDrawnOnesAsFallback) {
+    // A small icon theme of our own that has "document-new" and nothing else.
+    fs::path theme = testDir().parent_path() / "icon-theme" / "kavrintest";
+    fs::create_directories(theme / "16x16" / "actions");
+    std::ofstream(theme / "index.theme") << "[Icon Theme]\nName=kavrintest\nDirectories=16x16/actions\n\n"
+                                            "[16x16/actions]\nSize=16\nType=Fixed\n";
+    qtApp();
+    QImage red(16, 16, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(QString::fromStdString((theme / "16x16" / "actions" / "document-new.png").string())));
+    const QStringList oldPaths = QIcon::themeSearchPaths();
+    const QString oldTheme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({QString::fromStdString(theme.parent_path().string())});
+    QIcon::setThemeName(QStringLiteral("kavrintest"));
+    {
+        Program p;
+        ASSERT_TRUE(p.started);
+        p.dismissSplash();
+        std::map<int, QIcon> icons;
+        for (QAction* a : p.toolbar()->actions())
+            if (!a->isSeparator()) icons[a->data().toInt()] = a->icon();
+        ASSERT_EQ(icons.size(), 10u);
+        EXPECT_EQ(icons[fw::cmd::FileNew].name().toStdString(), "document-new");   // the theme's
+        EXPECT_EQ(icons[fw::cmd::FileNew].pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::red));
+        for (auto& [id, icon] : icons) {
+            EXPECT_FALSE(icon.isNull()) << id;                                     // drawn ones otherwise
+            EXPECT_FALSE(icon.pixmap(16, 16).isNull()) << id;
+        }
+        EXPECT_FALSE(p.main()->windowIcon().isNull());
+    }
+    QIcon::setThemeName(oldTheme);
+    QIcon::setThemeSearchPaths(oldPaths);
+}
+
+// ---- the About box ----
+
+TEST(ShellQtWindow, AboutBoxRuleIsAThinLine) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    int rules = 0;
+    p.backend.setShownHook([&](fw::Window& w, QWidget* top) {
+        for (auto* f : top->findChildren<QFrame*>())
+            if (f->frameShape() == QFrame::HLine) {
+                ++rules;
+                EXPECT_LE(f->height(), 3);
+                EXPECT_GT(f->width(), 200);
+            }
+        top->grab().save(QString::fromStdString((shotDir() / "kavrin-about-box.png").string()));
+        if (auto* d = dynamic_cast<fw::Dialog*>(&w)) d->EndDialog(IDOK);
+    });
+    p.commandAction(fw::cmd::AppAbout)->trigger();
+    pump(5);
+    EXPECT_EQ(rules, 1);
+    EXPECT_TRUE(p.alive());
+}
+
+}  // namespace
