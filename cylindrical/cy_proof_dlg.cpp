@@ -10,6 +10,7 @@
 #include "common/calc/design_file.h"
 #include "cylindrical/calc/geometry_design.h"
 #include "cylindrical/calc/rating_forces.h"
+#include "cylindrical/calc/rating_rules.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/factor_dialogs.h"
 #include "fw/clock.h"
@@ -45,6 +46,14 @@ void copyText(char (&field)[N], const std::string& utf8) {
     fw::copyToField(std::span<char>(field, N), utf8);
 }
 
+// A text as a field of N bytes holds it (code page 936, cut on a character boundary).
+template <std::size_t N>
+std::string fitted(const std::string& utf8) {
+    char field[N] = {};
+    copyText(field, utf8);
+    return fw::readField(field);
+}
+
 unsigned iconFlags(RatingMessage::Icon icon) {
     switch (icon) {
     case RatingMessage::Icon::Information: return MB_ICONINFORMATION;
@@ -69,8 +78,8 @@ CCyProofDlg::CCyProofDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD
     onChange(IDC_N1, [this] { OnChangeN1(); });
     onClick(IDC_EXTERNAL, [this] { OnExternal(); });
     onClick(IDC_INTERNAL, [this] { OnInternal(); });
-    onClick(IDC_PINION, [this] { m_ratedGear = 0; });
-    onClick(IDC_GEAR, [this] { m_ratedGear = 1; });
+    onClick(IDC_PINION, [this] { m_v.ratedGear = 0; });
+    onClick(IDC_GEAR, [this] { m_v.ratedGear = 1; });
     for (int id : {IDC_TITLE, IDC_DRAWING_NO, IDC_DATE}) onChange(id, [this, id] { OnHeadChanged(id); });
     onSetFocus(IDC_DATE, [this] { OnSetfocusDate(); });
     onClick(IDC_LOAD, [this] { OnLoad(); });
@@ -84,8 +93,6 @@ CCyProofDlg::CCyProofDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD
 }
 
 bool CCyProofDlg::OnInitDialog() {
-    std::memset(m_chTitle, 0, sizeof m_chTitle);
-    std::memset(m_chDrawingNo, 0, sizeof m_chDrawingNo);
     UpdateData(false);
     enable(IDC_EPS_BETA, false);
     for (int id : {IDC_CALC_FT, IDC_CALC_FR, IDC_CALC_FX, IDC_CALC_FN}) enable(id, false);
@@ -98,20 +105,20 @@ bool CCyProofDlg::OnInitDialog() {
 }
 
 void CCyProofDlg::DoDataExchange(fw::Exchange& dx) {
-    dx.number(IDC_BETA, m_beta);
-    dx.number(IDC_MN, m_mn);
-    dx.number(IDC_ALPHAN, m_alphaN);
-    dx.number(IDC_EPS_ALPHA, m_epsAlpha);
-    dx.number(IDC_B, m_b);
+    dx.number(IDC_BETA, m_v.betaDeg);
+    dx.number(IDC_MN, m_v.mn);
+    dx.number(IDC_ALPHAN, m_v.alphaNDeg);
+    dx.number(IDC_EPS_ALPHA, m_v.epsAlpha);
+    dx.number(IDC_B, m_v.b);
     dx.radio(IDC_EXTERNAL, m_mesh);
-    dx.unsignedInt(IDC_Z1, m_z1);
-    dx.unsignedInt(IDC_Z2, m_z2);
-    dx.number(IDC_N1, m_n1);
-    dx.number(IDC_T, m_t);
-    dx.text(IDC_TITLE, m_strTitle, 63);
-    dx.text(IDC_DRAWING_NO, m_strDrawingNo, 63);
-    dx.text(IDC_DATE, m_strDate, 19);
-    dx.radio(IDC_PINION, m_ratedGear);
+    dx.unsignedInt(IDC_Z1, m_v.z1);
+    dx.unsignedInt(IDC_Z2, m_v.z2);
+    dx.number(IDC_N1, m_v.n1);
+    dx.number(IDC_T, m_v.torque);
+    dx.text(IDC_TITLE, m_v.title, 63);
+    dx.text(IDC_DRAWING_NO, m_v.drawingNo, 63);
+    dx.text(IDC_DATE, m_v.date, 19);
+    dx.radio(IDC_PINION, m_v.ratedGear);
     if (dx.saving()) return;
     // Computed values are shown only: reading them back through their text
     // would round them to the shown digits.
@@ -120,15 +127,15 @@ void CCyProofDlg::DoDataExchange(fw::Exchange& dx) {
         double* v;
     };
     const Shown shown[] = {
-        {IDC_EPS_BETA, &m_epsBeta}, {IDC_FT, &m_ft},         {IDC_FR, &m_fr},           {IDC_FX, &m_fx},
-        {IDC_FN, &m_fn},            {IDC_KA, &m_kA},         {IDC_KV, &m_kV},           {IDC_KHALPHA, &m_kHalpha},
-        {IDC_KHBETA, &m_kHbeta},    {IDC_ZH, &m_zH},         {IDC_ZE, &m_zE},           {IDC_ZEPS, &m_zEps},
-        {IDC_ZN, &m_zN},            {IDC_ZL, &m_zL},         {IDC_ZV, &m_zV},           {IDC_ZR, &m_zR},
-        {IDC_ZW, &m_zW},            {IDC_SIGMAF, &m_sigmaF}, {IDC_SIGMAFP, &m_sigmaFP}, {IDC_SF, &m_sF},
-        {IDC_KA_F, &m_kAF},         {IDC_KV_F, &m_kVF},      {IDC_KFALPHA, &m_kFalpha}, {IDC_KFBETA, &m_kFbeta},
-        {IDC_YFA, &m_yFa},          {IDC_YBETA, &m_yBeta},   {IDC_YEPS, &m_yEps},       {IDC_YN, &m_yN},
-        {IDC_YS, &m_yS},            {IDC_YX, &m_yX},         {IDC_SIGMAH, &m_sigmaH},   {IDC_SIGMAHP, &m_sigmaHP},
-        {IDC_SH, &m_sH},
+        {IDC_EPS_BETA, &m_v.epsBeta}, {IDC_FT, &m_v.ft},         {IDC_FR, &m_v.fr},           {IDC_FX, &m_v.fx},
+        {IDC_FN, &m_v.fn},            {IDC_KA, &m_v.kA},         {IDC_KV, &m_v.kV},           {IDC_KHALPHA, &m_v.kHalpha},
+        {IDC_KHBETA, &m_v.kHbeta},    {IDC_ZH, &m_v.zH},         {IDC_ZE, &m_v.zE},           {IDC_ZEPS, &m_v.zEps},
+        {IDC_ZN, &m_v.zN},            {IDC_ZL, &m_v.zL},         {IDC_ZV, &m_v.zV},           {IDC_ZR, &m_v.zR},
+        {IDC_ZW, &m_v.zW},            {IDC_SIGMAF, &m_v.sigmaF}, {IDC_SIGMAFP, &m_v.sigmaFP}, {IDC_SF, &m_v.sF},
+        {IDC_KA_F, &m_kAF},         {IDC_KV_F, &m_kVF},      {IDC_KFALPHA, &m_v.kFalpha}, {IDC_KFBETA, &m_kFbeta},
+        {IDC_YFA, &m_v.yFa},          {IDC_YBETA, &m_v.yBeta},   {IDC_YEPS, &m_v.yEps},       {IDC_YN, &m_v.yN},
+        {IDC_YS, &m_v.yS},            {IDC_YX, &m_v.yX},         {IDC_SIGMAH, &m_v.sigmaH},   {IDC_SIGMAHP, &m_v.sigmaHP},
+        {IDC_SH, &m_v.sH},
     };
     for (const auto& s : shown) dx.number(s.id, *s.v);
 }
@@ -136,7 +143,7 @@ void CCyProofDlg::DoDataExchange(fw::Exchange& dx) {
 // ---- small helpers -----------------------------------------------------------
 
 CCyProofDlg::InputState CCyProofDlg::inputState() const {
-    return {m_z1, m_z2, m_mn, m_beta, m_alphaN, m_epsAlpha, m_epsBeta, m_b, m_n1, m_t, m_mesh};
+    return {m_v.z1, m_v.z2, m_v.mn, m_v.betaDeg, m_v.alphaNDeg, m_v.epsAlpha, m_v.epsBeta, m_v.b, m_v.n1, m_v.torque, m_mesh};
 }
 
 void CCyProofDlg::finishInput(const InputState& before) {
@@ -154,13 +161,13 @@ bool CCyProofDlg::setFlagIfPositive(InputFlag f, double& v) {
 }
 
 void CCyProofDlg::updateOverlapRatio() {
-    auto eps = overlapRatio(m_b, m_beta, m_mn);
-    m_epsBeta = eps.value_or(0);
+    auto eps = overlapRatio(m_v.b, m_v.betaDeg, m_v.mn);
+    m_v.epsBeta = eps.value_or(0);
     setFlag(FlagEpsBeta, eps.has_value());
 }
 
 void CCyProofDlg::updateRatio() {
-    if (m_z1 != 0 && m_z2 != 0) m_u = static_cast<double>(m_z2) / m_z1;
+    if (m_v.z1 != 0 && m_v.z2 != 0) m_v.u = static_cast<double>(m_v.z2) / m_v.z1;
 }
 
 void CCyProofDlg::hint(const std::string& text) { setText(IDC_HINT, text); }
@@ -177,7 +184,7 @@ void CCyProofDlg::show(const RatingMessage& m) {
 void CCyProofDlg::OnKillfocusMn() {
     const InputState before = inputState();
     if (!UpdateData(true)) return;
-    setFlagIfPositive(FlagMn, m_mn);
+    setFlagIfPositive(FlagMn, m_v.mn);
     updateOverlapRatio();
     finishInput(before);
 }
@@ -185,7 +192,7 @@ void CCyProofDlg::OnKillfocusMn() {
 void CCyProofDlg::OnKillfocusZ1() {
     const InputState before = inputState();
     if (!UpdateData(true)) return;
-    setFlag(FlagZ1, m_z1 != 0);
+    setFlag(FlagZ1, m_v.z1 != 0);
     updateRatio();
     finishInput(before);
 }
@@ -194,9 +201,9 @@ void CCyProofDlg::OnChangeZ2() {
     const long long v = readInteger(IDC_Z2);
     const std::uint32_t z2 = v > 0 && v <= 0xffffffffLL ? static_cast<std::uint32_t>(v) : 0;
     // Our own write-back of the same value needs nothing.
-    if (z2 == m_z2 && flag(FlagZ2) == (z2 != 0)) return;
+    if (z2 == m_v.z2 && flag(FlagZ2) == (z2 != 0)) return;
     const InputState before = inputState();
-    m_z2 = z2;
+    m_v.z2 = z2;
     setFlag(FlagZ2, z2 != 0);
     updateRatio();
     finishInput(before);
@@ -205,15 +212,16 @@ void CCyProofDlg::OnChangeZ2() {
 void CCyProofDlg::OnKillfocusBeta() {
     const InputState before = inputState();
     if (!UpdateData(true)) return;
-    if (m_beta <= 0 || m_beta > 60 || !std::isfinite(m_beta)) {
-        if (m_beta > 60) hint(kMsgBetaTooLarge);
-        m_beta = 0;
-        m_fx = 0;
+    const HelixChoice helix = helixChoice(m_v.betaDeg);
+    if (!helix.helical) {
+        if (helix.tooLarge) hint(kMsgBetaTooLarge);
+        m_v.betaDeg = 0;
+        m_v.fx = 0;
         setFlag(FlagHelical, false);
         enable(IDC_CALC_FX, false);
     } else {
         setFlag(FlagHelical, true);
-        m_yBeta = 1.0;
+        m_v.yBeta = 1.0;
         enable(IDC_CALC_FX, true);
     }
     updateOverlapRatio();
@@ -223,21 +231,21 @@ void CCyProofDlg::OnKillfocusBeta() {
 void CCyProofDlg::OnKillfocusAlphaN() {
     const InputState before = inputState();
     if (!UpdateData(true)) return;
-    setFlagIfPositive(FlagAlphaN, m_alphaN);
+    setFlagIfPositive(FlagAlphaN, m_v.alphaNDeg);
     finishInput(before);
 }
 
 void CCyProofDlg::OnKillfocusEpsAlpha() {
     const InputState before = inputState();
     if (!UpdateData(true)) return;
-    setFlagIfPositive(FlagEpsAlpha, m_epsAlpha);
+    setFlagIfPositive(FlagEpsAlpha, m_v.epsAlpha);
     finishInput(before);
 }
 
 void CCyProofDlg::OnKillfocusB() {
     const InputState before = inputState();
     if (!UpdateData(true)) return;
-    setFlagIfPositive(FlagB, m_b);
+    setFlagIfPositive(FlagB, m_v.b);
     updateOverlapRatio();
     finishInput(before);
 }
@@ -245,9 +253,9 @@ void CCyProofDlg::OnKillfocusB() {
 void CCyProofDlg::OnChangeT() {
     double t = readNumber(IDC_T);
     if (!isUsableValue(t)) t = 0;
-    if (t == m_t && flag(FlagT) == (t > 0)) return;
+    if (t == m_v.torque && flag(FlagT) == (t > 0)) return;
     const InputState before = inputState();
-    m_t = t;
+    m_v.torque = t;
     setFlag(FlagT, t > 0);
     finishInput(before);
 }
@@ -255,23 +263,23 @@ void CCyProofDlg::OnChangeT() {
 void CCyProofDlg::OnChangeN1() {
     double n = readNumber(IDC_N1);
     if (!isUsableValue(n)) n = 0;
-    if (n == m_n1 && flag(FlagN1) == (n > 0)) return;
+    if (n == m_v.n1 && flag(FlagN1) == (n > 0)) return;
     const InputState before = inputState();
-    m_n1 = n;
+    m_v.n1 = n;
     setFlag(FlagN1, n > 0);
     finishInput(before);
 }
 
 void CCyProofDlg::OnExternal() {
     const InputState before = inputState();
-    m_mesh = 0;
+    m_mesh = MeshType::External;
     enable(IDC_BETA, true);
     enable(IDC_EPS_BETA, true);
-    if (m_beta == 0) {
-        m_epsBeta = 0;
+    if (m_v.betaDeg == 0) {
+        m_v.epsBeta = 0;
         setFlag(FlagEpsBeta, true);
-        m_fx = 0;
-        m_yBeta = 1.0;
+        m_v.fx = 0;
+        m_v.yBeta = 1.0;
         enable(IDC_CALC_FX, false);
         enable(IDC_YBETA_BTN, false);
         hint("");
@@ -284,36 +292,33 @@ void CCyProofDlg::OnExternal() {
 
 void CCyProofDlg::OnInternal() {
     const InputState before = inputState();
-    if (m_beta == 0) {
-        m_mesh = 1;
-        m_epsBeta = 0;
+    if (m_v.betaDeg == 0) {
+        m_mesh = MeshType::Internal;
+        m_v.epsBeta = 0;
         setFlag(FlagEpsBeta, true);
-        m_fx = 0;
-        m_yBeta = 1.0;
+        m_v.fx = 0;
+        m_v.yBeta = 1.0;
         enable(IDC_EPS_BETA, false);
         enable(IDC_CALC_FX, false);
         enable(IDC_YBETA_BTN, false);
         hint("");
     } else {
         hint(kMsgInternalSpurOnly);
-        m_mesh = 0;
+        m_mesh = MeshType::External;
     }
     finishInput(before);
     // The radio shows the mesh type that stands, also when it was refused.
-    checkRadio(IDC_EXTERNAL, IDC_INTERNAL, m_mesh == 0 ? IDC_EXTERNAL : IDC_INTERNAL);
+    checkRadio(IDC_EXTERNAL, IDC_INTERNAL, m_mesh == MeshType::External ? IDC_EXTERNAL : IDC_INTERNAL);
 }
 
 void CCyProofDlg::OnHeadChanged(int id) {
     const std::string t = text(id);
     if (id == IDC_TITLE) {
-        m_strTitle = t;
-        copyText(m_chTitle, t);
+        m_v.title = t;
     } else if (id == IDC_DRAWING_NO) {
-        m_strDrawingNo = t;
-        copyText(m_chDrawingNo, t);
+        m_v.drawingNo = t;
     } else {
-        m_strDate = t;
-        copyText(m_chDate, t);
+        m_v.date = t;
     }
 }
 
@@ -363,63 +368,60 @@ void CCyProofDlg::OnLoad() {
 void CCyProofDlg::applyDesign(const CyGeomRecord& g) {
     // Step 9: clear the dialog.
     const std::int32_t limitClass = m_limitClass;
-    const int rated = m_ratedGear;
-    m_xn1 = m_xn2 = m_u = 0;
-    m_beta = m_mn = m_alphaN = m_epsAlpha = m_epsBeta = m_b = 0;
-    m_ft = m_fr = m_fx = m_fn = 0;
-    m_n1 = m_t = 0;
-    m_mesh = 0;
-    m_z1 = m_z2 = 0;
+    const int rated = m_v.ratedGear;
+    m_xn1 = m_xn2 = m_v.u = 0;
+    m_v.betaDeg = m_v.mn = m_v.alphaNDeg = m_v.epsAlpha = m_v.epsBeta = m_v.b = 0;
+    m_v.ft = m_v.fr = m_v.fx = m_v.fn = 0;
+    m_v.n1 = m_v.torque = 0;
+    m_mesh = MeshType::External;
+    m_v.z1 = m_v.z2 = 0;
     for (auto& f : m_flags) f = 0;
     m_contactMask = 0;
     m_limitClass = limitClass;
-    m_ratedGear = rated;
+    m_v.ratedGear = rated;
 
     // Step 10: the record's values.
-    copyText(m_chTitle, g.title);
-    copyText(m_chDrawingNo, g.number);
-    copyText(m_chDate, g.date);
-    m_strTitle = fw::readField(m_chTitle);
-    m_strDrawingNo = fw::readField(m_chDrawingNo);
-    m_strDate = fw::readField(m_chDate);
-    m_beta = kavrin::tripleToDegrees({g.betaDeg, g.betaMin, g.betaSec});
-    m_z1 = g.z1 > 0 ? static_cast<std::uint32_t>(g.z1) : 0;
-    m_z2 = g.z2 > 0 ? static_cast<std::uint32_t>(g.z2) : 0;
-    m_u = m_z1 != 0 ? static_cast<double>(m_z2) / m_z1 : 0;
-    m_mn = g.mn;
-    m_alphaN = kavrin::tripleToDegrees({g.alphaNDeg, g.alphaNMin, g.alphaNSec});
-    m_epsAlpha = g.epsAlpha;
-    m_epsBeta = g.epsBeta;
-    m_b = g.b;
+    m_v.title = fitted<64>(g.title);
+    m_v.drawingNo = fitted<64>(g.number);
+    m_v.date = fitted<20>(g.date);
+    m_v.betaDeg = kavrin::tripleToDegrees({g.betaDeg, g.betaMin, g.betaSec});
+    m_v.z1 = g.z1 > 0 ? static_cast<std::uint32_t>(g.z1) : 0;
+    m_v.z2 = g.z2 > 0 ? static_cast<std::uint32_t>(g.z2) : 0;
+    m_v.u = m_v.z1 != 0 ? static_cast<double>(m_v.z2) / m_v.z1 : 0;
+    m_v.mn = g.mn;
+    m_v.alphaNDeg = kavrin::tripleToDegrees({g.alphaNDeg, g.alphaNMin, g.alphaNSec});
+    m_v.epsAlpha = g.epsAlpha;
+    m_v.epsBeta = g.epsBeta;
+    m_v.b = g.b;
     m_xn1 = g.xn1;
     m_xn2 = g.xn2;
-    m_mesh = g.meshType == 1 ? 1 : 0;
+    m_mesh = g.meshType == kMeshInternal ? MeshType::Internal : MeshType::External;
 
     // Step 11: the flags.
-    setFlag(FlagAlphaN, m_alphaN > 0);
+    setFlag(FlagAlphaN, m_v.alphaNDeg > 0);
     hint("");
-    if (m_beta > 0) {
-        if (m_beta > 60) hint(kMsgLoadedBetaTooLarge);
-        setFlag(FlagHelical, m_beta <= 60);
+    if (m_v.betaDeg > 0) {
+        if (m_v.betaDeg > kMaxHelixAngleDeg) hint(kMsgLoadedBetaTooLarge);
+        setFlag(FlagHelical, m_v.betaDeg <= kMaxHelixAngleDeg);
     } else {
-        m_beta = 0;
-        m_epsBeta = 0;
-        m_fx = 0;
+        m_v.betaDeg = 0;
+        m_v.epsBeta = 0;
+        m_v.fx = 0;
         setFlag(FlagHelical, false);
         setFlag(FlagEpsBeta, true);
     }
-    setFlag(FlagB, m_b > 0);
-    setFlag(FlagZ1, m_z1 != 0);
-    setFlag(FlagZ2, m_z2 != 0);
-    setFlag(FlagEpsAlpha, m_epsAlpha > 0);
-    if (m_epsBeta > 0) {
+    setFlag(FlagB, m_v.b > 0);
+    setFlag(FlagZ1, m_v.z1 != 0);
+    setFlag(FlagZ2, m_v.z2 != 0);
+    setFlag(FlagEpsAlpha, m_v.epsAlpha > 0);
+    if (m_v.epsBeta > 0) {
         setFlag(FlagEpsBeta, true);
         enable(IDC_EPS_BETA, true);
     }
-    setFlag(FlagMn, m_mn > 0);
+    setFlag(FlagMn, m_v.mn > 0);
     setFlag(FlagT, false);
     setFlag(FlagN1, false);
-    m_loaded = LoadedPair{m_z1, m_z2, m_mn, m_beta, m_alphaN, m_mesh, g.alphaWtDeg, g.a};
+    m_loaded = LoadedPair{m_v.z1, m_v.z2, m_v.mn, m_v.betaDeg, m_v.alphaNDeg, m_mesh, g.alphaWtDeg, g.a};
 
     // Step 12.
     enable(IDC_EPS_BETA, true);
@@ -434,10 +436,10 @@ void CCyProofDlg::OnTorque() {
     CCyProofTDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
     const InputState before = inputState();
-    m_n1 = dlg.m_dN;
-    auto t = ratingTorque(dlg.m_dP, m_n1);
-    if (!isUsableValue(m_n1)) m_n1 = 0;
-    m_t = t ? *t : 0;
+    m_v.n1 = dlg.m_dN;
+    auto t = ratingTorque(dlg.m_dP, m_v.n1);
+    if (!isUsableValue(m_v.n1)) m_v.n1 = 0;
+    m_v.torque = t ? *t : 0;
     setFlag(FlagN1, t.has_value());
     setFlag(FlagT, t.has_value());
     if (!t) show(t.error());
@@ -445,35 +447,35 @@ void CCyProofDlg::OnTorque() {
 }
 
 void CCyProofDlg::OnForceFt() {
-    auto ft = tangentialForce({.torque = m_t, .z1 = m_z1, .mn = m_mn, .betaDeg = m_beta});
+    auto ft = tangentialForce({.torque = m_v.torque, .z1 = m_v.z1, .mn = m_v.mn, .betaDeg = m_v.betaDeg});
     if (!ft) return show(ft.error());
-    m_ft = *ft;
+    m_v.ft = *ft;
     hint("");
     UpdateData(false);
 }
 
 void CCyProofDlg::OnForceFr() {
-    auto fr = radialForce(m_ft, m_alphaN, m_beta);
+    auto fr = radialForce(m_v.ft, m_v.alphaNDeg, m_v.betaDeg);
     if (!fr) return show(fr.error());
-    m_fr = *fr;
+    m_v.fr = *fr;
     hint("");
     UpdateData(false);
     checkFactorButtons();
 }
 
 void CCyProofDlg::OnForceFx() {
-    auto fx = axialForce(m_ft, m_beta);
+    auto fx = axialForce(m_v.ft, m_v.betaDeg);
     if (!fx) return show(fx.error());
-    m_fx = *fx;
+    m_v.fx = *fx;
     hint("");
     UpdateData(false);
     checkFactorButtons();
 }
 
 void CCyProofDlg::OnForceFn() {
-    auto fn = normalForce(m_ft, m_alphaN, m_beta);
+    auto fn = normalForce(m_v.ft, m_v.alphaNDeg, m_v.betaDeg);
     if (!fn) return show(fn.error());
-    m_fn = *fn;
+    m_v.fn = *fn;
     UpdateData(false);
     checkFactorButtons();
 }
@@ -481,13 +483,13 @@ void CCyProofDlg::OnForceFn() {
 // ---- the state machine --------------------------------------------------------------
 
 void CCyProofDlg::reset() {
-    m_ft = m_fr = m_fx = m_fn = 0;
-    m_kA = m_kV = m_kHalpha = m_kHbeta = m_zH = m_zE = m_zEps = m_zN = m_zL = m_zV = m_zR = m_zW = 0;
-    m_kAF = m_kVF = m_kFalpha = m_kFbeta = m_yFa = m_yEps = m_yN = m_yS = m_yX = 0;
-    m_sigmaH = m_sigmaHP = m_sH = m_sigmaF = m_sigmaFP = m_sF = 0;
-    m_yBeta = 1.0;
+    m_v.ft = m_v.fr = m_v.fx = m_v.fn = 0;
+    m_v.kA = m_v.kV = m_v.kHalpha = m_v.kHbeta = m_v.zH = m_v.zE = m_v.zEps = m_v.zN = m_v.zL = m_v.zV = m_v.zR = m_v.zW = 0;
+    m_kAF = m_kVF = m_v.kFalpha = m_kFbeta = m_v.yFa = m_v.yEps = m_v.yN = m_v.yS = m_v.yX = 0;
+    m_v.sigmaH = m_v.sigmaHP = m_v.sH = m_v.sigmaF = m_v.sigmaFP = m_v.sF = 0;
+    m_v.yBeta = 1.0;
     m_contactMask = 0;
-    m_bendingMask = (m_beta == 0 && !flag(FlagHelical)) ? bending_bit::yBeta : 0;
+    m_bendingMask = initialBendingMask(m_v.betaDeg, flag(FlagHelical));
     refresh();
 }
 
@@ -500,35 +502,36 @@ void CCyProofDlg::refresh() {
 }
 
 void CCyProofDlg::checkForceButtons() {
-    const bool ready = flag(FlagAlphaN) && flag(FlagB) && flag(FlagEpsAlpha) && flag(FlagEpsBeta) &&
-                       flag(FlagN1) && flag(FlagMn) && flag(FlagT) && flag(FlagZ1) && flag(FlagZ2);
-    for (int id : {IDC_CALC_FT, IDC_CALC_FR, IDC_CALC_FX, IDC_CALC_FN}) enable(id, ready);
-    if (ready && m_beta == 0) enable(IDC_CALC_FX, false);
+    const bool complete = flag(FlagAlphaN) && flag(FlagB) && flag(FlagEpsAlpha) && flag(FlagEpsBeta) &&
+                          flag(FlagN1) && flag(FlagMn) && flag(FlagT) && flag(FlagZ1) && flag(FlagZ2);
+    const ForceButtons b = forceButtons(complete, m_v.betaDeg);
+    enable(IDC_CALC_FT, b.ft);
+    enable(IDC_CALC_FR, b.fr);
+    enable(IDC_CALC_FX, b.fx);
+    enable(IDC_CALC_FN, b.fn);
 }
 
 void CCyProofDlg::checkFactorButtons() {
-    const bool ready = m_ft != 0 && m_fr != 0 && m_fn != 0 && (m_fx != 0 || !flag(FlagHelical));
+    const FactorButtons b = factorButtons({m_v.ft, m_v.fr, m_v.fx, m_v.fn}, flag(FlagHelical), m_v.betaDeg);
     for (int id : {IDC_H_KA, IDC_H_KV, IDC_H_KALPHA, IDC_H_KBETA, IDC_ZH_BTN, IDC_ZE_BTN, IDC_ZEPS_BTN, IDC_ZN_BTN,
                    IDC_ZL_BTN, IDC_ZR_BTN, IDC_ZW_BTN, IDC_F_KA, IDC_F_KV, IDC_F_KALPHA, IDC_F_KBETA, IDC_YFA_BTN,
                    IDC_YEPS_BTN, IDC_YN_BTN, IDC_YS_BTN})
-        enable(id, ready);
-    enable(IDC_YBETA_BTN, ready && m_beta != 0);
+        enable(id, b.factors);
+    enable(IDC_YBETA_BTN, b.yBeta);
+}
+
+void CCyProofDlg::applyStressButtons(const StressButtons& b, std::initializer_list<int> ids) {
+    if (b.stress) enable(*ids.begin(), true);
+    if (b.closeAll)
+        for (int id : ids) enable(id, false);
 }
 
 void CCyProofDlg::checkContactMask() {
-    if (contactMaskComplete(m_contactMask)) {
-        enable(IDC_SIGMAH_BTN, true);
-    } else {
-        for (int id : {IDC_SIGMAH_BTN, IDC_SIGMAHP_BTN, IDC_SH_BTN}) enable(id, false);
-    }
+    applyStressButtons(contactStressButtons(m_contactMask), {IDC_SIGMAH_BTN, IDC_SIGMAHP_BTN, IDC_SH_BTN});
 }
 
 void CCyProofDlg::checkBendingMask() {
-    if (bendingMaskComplete(m_bendingMask)) {
-        enable(IDC_SIGMAF_BTN, true);
-    } else {
-        for (int id : {IDC_SIGMAF_BTN, IDC_SIGMAFP_BTN, IDC_SF_BTN}) enable(id, false);
-    }
+    applyStressButtons(bendingStressButtons(m_bendingMask), {IDC_SIGMAF_BTN, IDC_SIGMAFP_BTN, IDC_SF_BTN});
 }
 
 void CCyProofDlg::OnHelp() { fw::htmlHelp("Kavrin.chm::/CyProofDlg.htm"); }

@@ -7,6 +7,7 @@
 // named by m_strReportPath.
 #pragma once
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,7 @@
 #include "cylindrical/calc/contact_rating.h"
 #include "cylindrical/calc/cy_geom_record.h"
 #include "cylindrical/calc/rating_report.h"
+#include "cylindrical/calc/rating_rules.h"
 #include "fw/fw.h"
 
 class CCyProofDlg : public fw::Dialog {
@@ -120,40 +122,27 @@ public:
     void OnOK() override;       // the report, then IDOK
     void OnCancel() override;   // asks first
 
-    // ---- members (declaration order of the class) ----
-    double m_xn2 = 0;   // profile shift coefficients from the geometry record
-    double m_xn1 = 0;
-    char m_chDate[20] = {};
-    char m_chDrawingNo[64] = {};
-    char m_chTitle[64] = {};
-    std::string m_strReportPath;  // the report written by the last OnOK
-    std::string m_strDataPath;    // the loaded design file
-    std::int32_t m_limitClass = 4;  // σHlim class shared by the lubricant and roughness dialogs
+    // The report the last OnOK wrote and the loaded design file (the shell reads the report).
+    std::string m_strReportPath;
+    std::string m_strDataPath;
+
+    // The rating's values: the calculation's own struct, bound by the data
+    // exchange and handed to the report as it stands.
+    const cylindrical::RatingReportData& values() const { return m_v; }
+    // The bending group's own copies of KA, Kv and KFβ.
+    double bendingKA() const { return m_kAF; }
+    double bendingKV() const { return m_kVF; }
+    double bendingKFbeta() const { return m_kFbeta; }
+
+    // The state of the rating: profile shifts from the geometry record, the
+    // mesh type, the σHlim class the lubricant and roughness dialogs share,
+    // the factors given so far (masks) and the input flags.
+    double m_xn1 = 0, m_xn2 = 0;
+    cylindrical::MeshType m_mesh = cylindrical::MeshType::External;
+    std::int32_t m_limitClass = 4;
     std::uint16_t m_bendingMask = 0;
     std::uint16_t m_contactMask = 0;
-    double m_u = 0;
     std::int32_t m_flags[kFlagCount] = {};
-    double m_beta = 0;      // decimal degrees
-    double m_mn = 0;        // mm
-    double m_alphaN = 0;    // decimal degrees
-    double m_epsAlpha = 0;
-    double m_epsBeta = 0;
-    double m_b = 0;         // mm
-    std::int32_t m_mesh = 0;  // 0 external, 1 internal
-    double m_ft = 0, m_fr = 0, m_fx = 0, m_fn = 0;  // N
-    // Contact factors.
-    double m_kA = 0, m_kV = 0, m_kHalpha = 0, m_kHbeta = 0, m_zH = 0, m_zE = 0, m_zEps = 0, m_zN = 0, m_zL = 0,
-           m_zV = 0, m_zR = 0, m_zW = 0;
-    double m_sigmaF = 0, m_sigmaFP = 0, m_sF = 0;
-    // Bending factors (KA and Kv repeat the contact ones).
-    double m_kAF = 0, m_kVF = 0, m_kFalpha = 0, m_kFbeta = 0, m_yFa = 0, m_yBeta = 0, m_yEps = 0, m_yN = 0,
-           m_yS = 0, m_yX = 0;
-    std::uint32_t m_z1 = 0, m_z2 = 0;
-    double m_n1 = 0;  // r/min
-    double m_t = 0;   // N·m
-    double m_sigmaH = 0, m_sigmaHP = 0, m_sH = 0;
-    std::string m_strTitle, m_strDrawingNo, m_strDate;
-    std::int32_t m_ratedGear = 0;  // 0 pinion, 1 gear
 
 private:
     // The pair as loaded from a geometry file: while Z1, Z2, mn, β, αn and
@@ -162,18 +151,20 @@ private:
     struct LoadedPair {
         std::uint32_t z1, z2;
         double mn, beta, alphaN;
-        std::int32_t mesh;
+        cylindrical::MeshType mesh;
         double alphaWtDeg;
         double a;  // mm
     };
     std::optional<LoadedPair> m_loaded;
+    cylindrical::RatingReportData m_v;
+    double m_kAF = 0, m_kVF = 0, m_kFbeta = 0;
     bool loadedPairUnchanged() const;
 
     // What an input handler compares to decide whether the results are stale.
     struct InputState {
         std::uint32_t z1, z2;
         double mn, beta, alphaN, epsAlpha, epsBeta, b, n1, t;
-        std::int32_t mesh;
+        cylindrical::MeshType mesh;
         bool operator==(const InputState&) const = default;
     };
     InputState inputState() const;
@@ -220,6 +211,8 @@ private:
     void checkFactorButtons();
     void checkContactMask();
     void checkBendingMask();
+    // The first id opens with b.stress; all of them close with b.closeAll.
+    void applyStressButtons(const cylindrical::StressButtons& b, std::initializer_list<int> ids);
     void OnHelp();
 
     // Factor and stress actions (cy_proof_factors.cpp).

@@ -24,8 +24,8 @@ bool same(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::fmax(std:
 }  // namespace
 
 bool CCyProofDlg::loadedPairUnchanged() const {
-    return m_loaded && m_loaded->z1 == m_z1 && m_loaded->z2 == m_z2 && same(m_loaded->mn, m_mn) &&
-           same(m_loaded->beta, m_beta) && same(m_loaded->alphaN, m_alphaN) && m_loaded->mesh == m_mesh;
+    return m_loaded && m_loaded->z1 == m_v.z1 && m_loaded->z2 == m_v.z2 && same(m_loaded->mn, m_v.mn) &&
+           same(m_loaded->beta, m_v.betaDeg) && same(m_loaded->alphaN, m_v.alphaNDeg) && m_loaded->mesh == m_mesh;
 }
 
 void CCyProofDlg::registerFactorActions() {
@@ -53,10 +53,10 @@ void CCyProofDlg::registerFactorActions() {
     onClick(IDC_SF_BTN, [this] { OnBendingSafety(); });
 }
 
-MeshType CCyProofDlg::mesh() const { return m_mesh == 1 ? MeshType::Internal : MeshType::External; }
+MeshType CCyProofDlg::mesh() const { return m_mesh; }
 
 double CCyProofDlg::ratedVirtualTeeth() const {
-    return virtualToothNumber(m_ratedGear == 0 ? m_z1 : m_z2, m_beta);
+    return virtualToothNumber(m_v.ratedGear == 0 ? m_v.z1 : m_v.z2, m_v.betaDeg);
 }
 
 void CCyProofDlg::afterContactFactor() {
@@ -74,7 +74,7 @@ void CCyProofDlg::afterBendingFactor() {
 void CCyProofDlg::OnApplicationFactor() {
     CCyProofKaDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
-    storeFactor(dlg.m_dKa, m_kA, m_contactMask, contact_bit::kA);
+    storeFactor(dlg.m_dKa, m_v.kA, m_contactMask, contact_bit::kA);
     storeFactor(dlg.m_dKa, m_kAF, m_bendingMask, bending_bit::kA);
     checkBendingMask();
     afterContactFactor();
@@ -84,9 +84,9 @@ void CCyProofDlg::OnDynamicFactor() {
     CCyProofPrecisionDlg dlg(this);
     if (dlg.DoModal(kHintMotion) != IDOK) return;
     auto r = dynamicFactor(
-        {.mn = m_mn, .z1 = m_z1, .n1 = m_n1, .betaDeg = m_beta, .epsBeta = m_epsBeta, .gradeIndex = dlg.m_nGrade});
+        {.mn = m_v.mn, .z1 = m_v.z1, .n1 = m_v.n1, .betaDeg = m_v.betaDeg, .epsBeta = m_v.epsBeta, .gradeIndex = dlg.m_nGrade});
     if (!r) return show(r.error());
-    storeFactor(r->kV, m_kV, m_contactMask, contact_bit::kV);
+    storeFactor(r->kV, m_v.kV, m_contactMask, contact_bit::kV);
     storeFactor(r->kV, m_kVF, m_bendingMask, bending_bit::kV);
     checkBendingMask();
     afterContactFactor();
@@ -96,10 +96,10 @@ void CCyProofDlg::OnTransverseLoadFactors() {
     CCyProofPrecisionDlg dlg(this);
     if (dlg.DoModal(kHintContact) != IDOK) return;
     auto r = transverseLoadFactors(
-        {.epsAlpha = m_epsAlpha, .epsBeta = m_epsBeta, .betaDeg = m_beta, .gradeIndex = dlg.m_nGrade});
+        {.epsAlpha = m_v.epsAlpha, .epsBeta = m_v.epsBeta, .betaDeg = m_v.betaDeg, .gradeIndex = dlg.m_nGrade});
     if (!r) return show(r.error());
-    storeFactor(r->kHalpha, m_kHalpha, m_contactMask, contact_bit::kHalpha);
-    storeFactor(r->kFalpha, m_kFalpha, m_bendingMask, bending_bit::kFalpha);
+    storeFactor(r->kHalpha, m_v.kHalpha, m_contactMask, contact_bit::kHalpha);
+    storeFactor(r->kFalpha, m_v.kFalpha, m_bendingMask, bending_bit::kFalpha);
     checkBendingMask();
     afterContactFactor();
 }
@@ -107,11 +107,11 @@ void CCyProofDlg::OnTransverseLoadFactors() {
 void CCyProofDlg::OnFaceLoadFactors() {
     CCyProofKbitaDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
-    auto r = faceLoadFactor({.b = m_b, .z1 = m_z1, .mn = m_mn, .betaDeg = m_beta, .flankPairing = dlg.m_nFlanks,
+    auto r = faceLoadFactor({.b = m_v.b, .z1 = m_v.z1, .mn = m_v.mn, .betaDeg = m_v.betaDeg, .flankPairing = dlg.m_nFlanks,
                              .mounting = dlg.m_nMounting});
     if (!r) return show(r.error());
     if (r->notice) show(*r->notice);
-    storeFactor(r->kHbeta, m_kHbeta, m_contactMask, contact_bit::kHbeta);
+    storeFactor(r->kHbeta, m_v.kHbeta, m_contactMask, contact_bit::kHbeta);
     storeFactor(r->kHbeta, m_kFbeta, m_bendingMask, bending_bit::kFbeta);
     checkBendingMask();
     afterContactFactor();
@@ -120,12 +120,12 @@ void CCyProofDlg::OnFaceLoadFactors() {
 // ---- contact group -------------------------------------------------------------------------
 
 void CCyProofDlg::OnZoneFactor() {
-    ZoneFactorInput in{.z1 = m_z1, .z2 = m_z2, .betaDeg = m_beta, .alphaNDeg = m_alphaN, .mesh = mesh(),
+    ZoneFactorInput in{.z1 = m_v.z1, .z2 = m_v.z2, .betaDeg = m_v.betaDeg, .alphaNDeg = m_v.alphaNDeg, .mesh = mesh(),
                        .recordAlphaWtDeg = std::nullopt};
     if (loadedPairUnchanged()) in.recordAlphaWtDeg = m_loaded->alphaWtDeg;
     auto r = zoneFactor(in);
     if (!r) return show(r.error());
-    storeFactor(r->zH, m_zH, m_contactMask, contact_bit::zH);
+    storeFactor(r->zH, m_v.zH, m_contactMask, contact_bit::zH);
     hint(r->hint);
     afterContactFactor();
 }
@@ -135,14 +135,14 @@ void CCyProofDlg::OnElasticityFactor() {
     if (dlg.DoModal() != IDOK) return;
     auto r = elasticityFactor({.e1 = dlg.m_dE1, .e2 = dlg.m_dE2, .nu1 = dlg.m_dNu1, .nu2 = dlg.m_dNu2});
     if (!r) return show(r.error());
-    storeFactor(*r, m_zE, m_contactMask, contact_bit::zE);
+    storeFactor(*r, m_v.zE, m_contactMask, contact_bit::zE);
     afterContactFactor();
 }
 
 void CCyProofDlg::OnContactRatioFactor() {
     const double z = contactRatioFactor(
-        {.epsAlpha = m_epsAlpha, .epsBeta = m_epsBeta, .betaDeg = m_beta, .alphaNDeg = m_alphaN});
-    storeFactor(z, m_zEps, m_contactMask, contact_bit::zEps);
+        {.epsAlpha = m_v.epsAlpha, .epsBeta = m_v.epsBeta, .betaDeg = m_v.betaDeg, .alphaNDeg = m_v.alphaNDeg});
+    storeFactor(z, m_v.zEps, m_contactMask, contact_bit::zEps);
     afterContactFactor();
 }
 
@@ -151,7 +151,7 @@ void CCyProofDlg::OnContactLifeFactor() {
     if (dlg.DoModal() != IDOK) return;
     auto r = contactLifeFactor({.materialClass = dlg.m_nMaterial, .pitting = dlg.m_nPitting, .cycles = dlg.m_dNe});
     if (!r) return show(r.error());
-    storeFactor(*r, m_zN, m_contactMask, contact_bit::zN);
+    storeFactor(*r, m_v.zN, m_contactMask, contact_bit::zN);
     afterContactFactor();
 }
 
@@ -160,11 +160,11 @@ void CCyProofDlg::OnLubricantFactors() {
     if (dlg.DoModal(m_limitClass) != IDOK) return;
     m_limitClass = dlg.m_nClass;
     auto r = lubricantFactors({.limitClass = dlg.m_nClass, .lubricant = dlg.m_nLubricant,
-                               .flankState = dlg.m_nFlanks, .viscosity = dlg.m_dNu50, .z1 = m_z1, .mn = m_mn,
-                               .n1 = m_n1});
+                               .flankState = dlg.m_nFlanks, .viscosity = dlg.m_dNu50, .z1 = m_v.z1, .mn = m_v.mn,
+                               .n1 = m_v.n1});
     if (!r) return show(r.error());
-    storeFactor(r->zL, m_zL, m_contactMask, contact_bit::zL);
-    storeFactor(r->zV, m_zV, m_contactMask, contact_bit::zV);
+    storeFactor(r->zL, m_v.zL, m_contactMask, contact_bit::zL);
+    storeFactor(r->zV, m_v.zV, m_contactMask, contact_bit::zV);
     afterContactFactor();
 }
 
@@ -172,38 +172,38 @@ void CCyProofDlg::OnRoughnessFactor() {
     CCyProofZrDlg dlg(this);
     if (dlg.DoModal(m_limitClass) != IDOK) return;
     m_limitClass = dlg.m_nClass;
-    auto r = roughnessFactor({.limitClass = dlg.m_nClass, .ra = dlg.m_dRa, .z1 = m_z1, .z2 = m_z2, .mesh = mesh(),
-                              .mn = m_mn, .betaDeg = m_beta,
+    auto r = roughnessFactor({.limitClass = dlg.m_nClass, .ra = dlg.m_dRa, .z1 = m_v.z1, .z2 = m_v.z2, .mesh = mesh(),
+                              .mn = m_v.mn, .betaDeg = m_v.betaDeg,
                               .recordCentreDistance = loadedPairUnchanged() ? std::optional(m_loaded->a)
                                                                             : std::nullopt});
     if (!r) return show(r.error());
-    storeFactor(r->zR, m_zR, m_contactMask, contact_bit::zR);
+    storeFactor(r->zR, m_v.zR, m_contactMask, contact_bit::zR);
     afterContactFactor();
 }
 
 void CCyProofDlg::OnWorkHardeningFactor() {
     CCyProofZhwDlg dlg(this);
     if (dlg.DoModal() == IDOK)
-        m_zW = workHardeningFactor({.pinionFlank = dlg.m_nPinion, .gearFlank = dlg.m_nGear, .gearHardness = dlg.m_dHb});
+        m_v.zW = workHardeningFactor({.pinionFlank = dlg.m_nPinion, .gearFlank = dlg.m_nGear, .gearHardness = dlg.m_dHb});
     // The bit follows the value that stands, also after Cancel.
-    storeFactor(m_zW, m_zW, m_contactMask, contact_bit::zW);
+    storeFactor(m_v.zW, m_v.zW, m_contactMask, contact_bit::zW);
     afterContactFactor();
 }
 
 void CCyProofDlg::OnContactStress() {
-    auto r = contactStress({.z1 = m_z1, .z2 = m_z2, .mn = m_mn, .betaDeg = m_beta, .b = m_b, .mesh = mesh(),
-                            .ft = m_ft, .kA = m_kA, .kV = m_kV, .kHalpha = m_kHalpha, .kHbeta = m_kHbeta,
-                            .zH = m_zH, .zE = m_zE, .zEps = m_zEps});
+    auto r = contactStress({.z1 = m_v.z1, .z2 = m_v.z2, .mn = m_v.mn, .betaDeg = m_v.betaDeg, .b = m_v.b, .mesh = mesh(),
+                            .ft = m_v.ft, .kA = m_v.kA, .kV = m_v.kV, .kHalpha = m_v.kHalpha, .kHbeta = m_v.kHbeta,
+                            .zH = m_v.zH, .zE = m_v.zE, .zEps = m_v.zEps});
     if (!r) {
-        m_sigmaH = 0;
+        m_v.sigmaH = 0;
         show(r.error());
-        m_sigmaHP = m_sH = 0;
+        m_v.sigmaHP = m_v.sH = 0;
         UpdateData(false);
         enable(IDC_SIGMAHP_BTN, false);
         enable(IDC_SH_BTN, false);
         return;
     }
-    m_sigmaH = *r;
+    m_v.sigmaH = *r;
     UpdateData(false);
     enable(IDC_SIGMAHP_BTN, true);
 }
@@ -212,15 +212,15 @@ void CCyProofDlg::OnPermissibleContactStress() {
     CCyProofLimtDlg dlg(this);
     if (dlg.DoModal(0) != IDOK) return;
     auto r = permissibleContactStress(
-        {.sigmaHlim = dlg.m_dSigmaHlim, .zN = m_zN, .zL = m_zL, .zV = m_zV, .zR = m_zR, .zW = m_zW});
+        {.sigmaHlim = dlg.m_dSigmaHlim, .zN = m_v.zN, .zL = m_v.zL, .zV = m_v.zV, .zR = m_v.zR, .zW = m_v.zW});
     if (!r) return show(r.error());
-    m_sigmaHP = usableOrZero(*r);
-    enable(IDC_SH_BTN, m_sigmaHP > 0);
+    m_v.sigmaHP = usableOrZero(*r);
+    enable(IDC_SH_BTN, m_v.sigmaHP > 0);
     UpdateData(false);
 }
 
 void CCyProofDlg::OnContactSafety() {
-    if (auto s = safetyFactor(m_sigmaHP, m_sigmaH)) m_sH = *s;
+    if (auto s = safetyFactor(m_v.sigmaHP, m_v.sigmaH)) m_v.sH = *s;
     UpdateData(false);
 }
 
@@ -228,20 +228,20 @@ void CCyProofDlg::OnContactSafety() {
 
 void CCyProofDlg::OnToothFormFactor() {
     CCyProofShiftDlg dlg(this);
-    if (dlg.DoModal(ratedVirtualTeeth(), m_ratedGear, m_xn1, m_xn2) != IDOK) return;
+    if (dlg.DoModal(ratedVirtualTeeth(), m_v.ratedGear, m_xn1, m_xn2) != IDOK) return;
     auto r = toothFormFactor({.x = dlg.m_dX, .zv = dlg.m_dZv, .wholeDepth = dlg.m_dDepth, .mesh = mesh()});
     if (!r) return show(r.error());
-    storeFactor(*r, m_yFa, m_bendingMask, bending_bit::yFa);
+    storeFactor(*r, m_v.yFa, m_bendingMask, bending_bit::yFa);
     afterBendingFactor();
 }
 
 void CCyProofDlg::OnHelixAngleFactor() {
-    storeFactor(helixAngleFactor(m_epsBeta, m_beta), m_yBeta, m_bendingMask, bending_bit::yBeta);
+    storeFactor(helixAngleFactor(m_v.epsBeta, m_v.betaDeg), m_v.yBeta, m_bendingMask, bending_bit::yBeta);
     afterBendingFactor();
 }
 
 void CCyProofDlg::OnBendingContactRatioFactor() {
-    storeFactor(bendingContactRatioFactor(m_epsAlpha), m_yEps, m_bendingMask, bending_bit::yEps);
+    storeFactor(bendingContactRatioFactor(m_v.epsAlpha), m_v.yEps, m_bendingMask, bending_bit::yEps);
     afterBendingFactor();
 }
 
@@ -250,14 +250,14 @@ void CCyProofDlg::OnBendingLifeFactor() {
     if (dlg.DoModal() != IDOK) return;
     auto r = bendingLifeFactor({.cycles = dlg.m_dNe, .material = dlg.m_nMaterial});
     if (!r) return show(r.error());
-    storeFactor(*r, m_yN, m_bendingMask, bending_bit::yN);
+    storeFactor(*r, m_v.yN, m_bendingMask, bending_bit::yN);
     afterBendingFactor();
 }
 
 void CCyProofDlg::OnStressCorrection() {
     CCyProofWysDlg dlg(this);
-    if (dlg.DoModal(ratedVirtualTeeth(), m_ratedGear, m_xn1, m_xn2) != IDOK) return;
-    StressCorrectionInput in{.x = dlg.m_dX, .zv = dlg.m_dZv, .material = dlg.m_nMaterial, .mesh = mesh(), .mn = m_mn};
+    if (dlg.DoModal(ratedVirtualTeeth(), m_v.ratedGear, m_xn1, m_xn2) != IDOK) return;
+    StressCorrectionInput in{.x = dlg.m_dX, .zv = dlg.m_dZv, .material = dlg.m_nMaterial, .mesh = mesh(), .mn = m_v.mn};
     StressCorrection r = stressCorrection(in);
     // At most the range question and the undercut question, each once.
     while (r.kind == StressCorrection::Kind::Question) {
@@ -272,23 +272,23 @@ void CCyProofDlg::OnStressCorrection() {
         r = stressCorrection(in);
     }
     if (r.kind == StressCorrection::Kind::Refusal) return show(r.message);
-    storeFactor(r.yS, m_yS, m_bendingMask, bending_bit::yS);
-    storeFactor(r.yX, m_yX, m_bendingMask, bending_bit::yX);
+    storeFactor(r.yS, m_v.yS, m_bendingMask, bending_bit::yS);
+    storeFactor(r.yX, m_v.yX, m_bendingMask, bending_bit::yX);
     afterBendingFactor();
 }
 
 void CCyProofDlg::OnBendingStress() {
-    auto r = bendingStress({.ft = m_ft, .b = m_b, .mn = m_mn, .kA = m_kAF, .kV = m_kVF, .kFalpha = m_kFalpha,
-                            .kFbeta = m_kFbeta, .yFa = m_yFa, .yEps = m_yEps, .yBeta = m_yBeta});
+    auto r = bendingStress({.ft = m_v.ft, .b = m_v.b, .mn = m_v.mn, .kA = m_kAF, .kV = m_kVF, .kFalpha = m_v.kFalpha,
+                            .kFbeta = m_kFbeta, .yFa = m_v.yFa, .yEps = m_v.yEps, .yBeta = m_v.yBeta});
     if (!r) {
         show(r.error());
-        m_sigmaF = m_sigmaFP = m_sF = 0;
+        m_v.sigmaF = m_v.sigmaFP = m_v.sF = 0;
         UpdateData(false);
         enable(IDC_SIGMAFP_BTN, false);
         enable(IDC_SF_BTN, false);
         return;
     }
-    m_sigmaF = *r;
+    m_v.sigmaF = *r;
     UpdateData(false);
     enable(IDC_SIGMAFP_BTN, true);
     enable(IDC_SF_BTN, true);
@@ -297,14 +297,14 @@ void CCyProofDlg::OnBendingStress() {
 void CCyProofDlg::OnPermissibleBendingStress() {
     CCyProofLimtDlg dlg(this);
     if (dlg.DoModal(1) != IDOK) return;
-    auto r = permissibleBendingStress({.sigmaFlim = dlg.m_dSigmaFlim, .yN = m_yN, .yS = m_yS, .yX = m_yX});
+    auto r = permissibleBendingStress({.sigmaFlim = dlg.m_dSigmaFlim, .yN = m_v.yN, .yS = m_v.yS, .yX = m_v.yX});
     if (!r) return show(r.error());
-    m_sigmaFP = usableOrZero(*r);
-    enable(IDC_SF_BTN, m_sigmaFP > 0);
+    m_v.sigmaFP = usableOrZero(*r);
+    enable(IDC_SF_BTN, m_v.sigmaFP > 0);
     UpdateData(false);
 }
 
 void CCyProofDlg::OnBendingSafety() {
-    if (auto s = safetyFactor(m_sigmaFP, m_sigmaF)) m_sF = *s;
+    if (auto s = safetyFactor(m_v.sigmaFP, m_v.sigmaF)) m_v.sF = *s;
     UpdateData(false);
 }

@@ -22,15 +22,11 @@ std::filesystem::path ratingReportName(const std::filesystem::path& chosen) {
 
 }  // namespace
 
+// The values as they stand; u from the tooth counts as they stand now.
 RatingReportData CCyProofDlg::reportData() const {
-    return {.ratedGear = m_ratedGear, .title = m_strTitle, .drawingNo = m_strDrawingNo, .date = m_strDate,
-            .z1 = m_z1, .z2 = m_z2, .alphaNDeg = m_alphaN, .mn = m_mn, .betaDeg = m_beta,
-            .epsAlpha = m_epsAlpha, .epsBeta = m_epsBeta, .b = m_b, .torque = m_t, .n1 = m_n1,
-            .u = m_z1 != 0 ? static_cast<double>(m_z2) / m_z1 : 0, .ft = m_ft, .fr = m_fr, .fx = m_fx, .fn = m_fn,
-            .kA = m_kA, .kV = m_kV, .kHalpha = m_kHalpha, .kFalpha = m_kFalpha, .kHbeta = m_kHbeta, .zH = m_zH,
-            .zE = m_zE, .zEps = m_zEps, .zN = m_zN, .zL = m_zL, .zV = m_zV, .zR = m_zR, .zW = m_zW,
-            .sigmaH = m_sigmaH, .sigmaHP = m_sigmaHP, .sH = m_sH, .yFa = m_yFa, .yEps = m_yEps, .yBeta = m_yBeta,
-            .yN = m_yN, .yS = m_yS, .yX = m_yX, .sigmaF = m_sigmaF, .sigmaFP = m_sigmaFP, .sF = m_sF};
+    RatingReportData d = m_v;
+    d.u = m_v.z1 != 0 ? static_cast<double>(m_v.z2) / m_v.z1 : 0;
+    return d;
 }
 
 void CCyProofDlg::OnOK() {

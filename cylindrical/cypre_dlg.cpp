@@ -1,5 +1,6 @@
 #include "cylindrical/cypre_dlg.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <vector>
 
@@ -70,8 +71,8 @@ CypreDlg::CypreDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD, pare
     onReleased(IDC_K2_SLIDER, [this] { OnReleasedK2(); });
     onClick(IDC_EXTERNAL, [this] { OnMeshType(); });
     onClick(IDC_INTERNAL, [this] { OnMeshType(); });
-    onChange(IDC_TITLE, [this] { m_szTitle = m_strTitle = text(IDC_TITLE); });
-    onChange(IDC_NUMBER, [this] { m_szNumber = m_strNumber = text(IDC_NUMBER); });
+    onChange(IDC_TITLE, [this] { m_title = text(IDC_TITLE); });
+    onChange(IDC_NUMBER, [this] { m_number = text(IDC_NUMBER); });
     onSetFocus(IDC_DATE, [this] { OnDateSetFocus(); });
     onKillFocus(IDC_DATE, [this] { OnDateKillFocus(); });
     onClick(IDC_CALC, [this] { OnBnClickedCalc(); });
@@ -82,7 +83,7 @@ CypreDlg::CypreDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD, pare
 }
 
 bool CypreDlg::OnInitDialog() {
-    m_strDate = m_szDate = fw::todayText();
+    m_date = fw::todayText();
     for (int id : {IDC_PHID_SLIDER, IDC_K1_SLIDER, IDC_K2_SLIDER}) setupSlider(trackbar(id));
     showPhiDRange();
     showKRanges();
@@ -94,35 +95,35 @@ bool CypreDlg::OnInitDialog() {
 
 void CypreDlg::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_BY_POWER, m_loadMode);
-    dx.number(IDC_I, m_i);
-    dx.number(IDC_T, m_t);
-    dx.integer(IDC_Z1, m_z1);
-    dx.integer(IDC_Z2, m_z2);
+    dx.number(IDC_I, m_in.i);
+    dx.number(IDC_T, m_in.t);
+    dx.integer(IDC_Z1, m_in.z1);
+    dx.integer(IDC_Z2, m_in.z2);
     dx.number(IDC_NI, m_ni);
     dx.number(IDC_NO, m_no);
     dx.number(IDC_P, m_p);
-    dx.integer(IDC_BETA_DEG, m_betaDeg, 0, 90);
-    dx.integer(IDC_BETA_MIN, m_betaMin, 0, 59);
-    dx.integer(IDC_BETA_SEC, m_betaSec, 0, 59);
-    dx.number(IDC_MN, m_mn);
+    dx.integer(IDC_BETA_DEG, m_out.beta.deg, 0, 90);
+    dx.integer(IDC_BETA_MIN, m_out.beta.min, 0, 59);
+    dx.integer(IDC_BETA_SEC, m_out.beta.sec, 0, 59);
+    dx.number(IDC_MN, m_out.mn);
     // The computed fields are shown only: reading them back would cut the
     // results to the digits shown.
     if (!dx.saving()) {
-        dx.number(IDC_A, m_a);
-        dx.number(IDC_MS, m_ms);
-        dx.number(IDC_PHID, m_phiD);
+        dx.number(IDC_A, m_out.a);
+        dx.number(IDC_MS, m_out.ms);
+        dx.number(IDC_PHID, m_in.phiD);
     }
     dx.radio(IDC_SYMMETRIC, m_support);
     dx.radio(IDC_SOFT, m_hardness);
     dx.trackbar(IDC_PHID_SLIDER, m_phiDPos);
     dx.radio(IDC_STEADY, m_loadNature);
     dx.trackbar(IDC_K1_SLIDER, m_k1Pos);
-    dx.number(IDC_SIGMA_HP, m_sigmaHP, 500, 10000);
-    dx.number(IDC_SIGMA_FP, m_sigmaFP, 100, 1000);
-    dx.radio(IDC_EXTERNAL, m_meshType);
-    dx.text(IDC_TITLE, m_strTitle, 63);
-    dx.text(IDC_NUMBER, m_strNumber, 63);
-    dx.text(IDC_DATE, m_strDate, 19);
+    dx.number(IDC_SIGMA_HP, m_in.sigmaHP, kSigmaHPLimits.lower, kSigmaHPLimits.upper);
+    dx.number(IDC_SIGMA_FP, m_in.sigmaFP, kSigmaFPLimits.lower, kSigmaFPLimits.upper);
+    dx.radio(IDC_EXTERNAL, m_in.meshType);
+    dx.text(IDC_TITLE, m_title, 63);
+    dx.text(IDC_NUMBER, m_number, 63);
+    dx.text(IDC_DATE, m_date, 19);
     dx.trackbar(IDC_K2_SLIDER, m_k2Pos);
 }
 
@@ -140,12 +141,12 @@ void CypreDlg::showRadios() {
     dx.radio(IDC_SYMMETRIC, m_support);
     dx.radio(IDC_SOFT, m_hardness);
     dx.radio(IDC_STEADY, m_loadNature);
-    dx.radio(IDC_EXTERNAL, m_meshType);
+    dx.radio(IDC_EXTERNAL, m_in.meshType);
 }
 
 void CypreDlg::showK() {
-    setText(IDC_K1, fw::format("%.6g", m_k1));
-    setText(IDC_K2, fw::format("%.6g", m_k2));
+    setText(IDC_K1, fw::format("%.6g", m_in.k1));
+    setText(IDC_K2, fw::format("%.6g", m_in.k2));
 }
 
 void CypreDlg::showFields() {
@@ -176,29 +177,18 @@ void CypreDlg::showKRanges() {
 }
 
 void CypreDlg::applyMode1Speeds() {
-    if (!(m_i > 0)) return;
-    if (m_loadMode == 0) m_no = outputSpeed(m_ni, m_i);
-    else m_ni = inputSpeed(m_no, m_i);
-}
-
-PreliminaryInput CypreDlg::inputs() const {
-    return {.i = m_i, .t = m_t, .z1 = m_z1, .z2 = m_z2, .sigmaHP = m_sigmaHP, .sigmaFP = m_sigmaFP,
-            .phiD = m_phiD, .k1 = m_k1, .k2 = m_k2, .meshType = m_meshType};
-}
-
-void CypreDlg::setBeta(const kavrin::AngleTriple& b) {
-    m_betaDeg = b.deg;
-    m_betaMin = b.min;
-    m_betaSec = b.sec;
+    if (!(m_in.i > 0)) return;
+    if (m_loadMode == 0) m_no = outputSpeed(m_ni, m_in.i);
+    else m_ni = inputSpeed(m_no, m_in.i);
 }
 
 void CypreDlg::refreshCalculated() {
-    if (m_calculated && !sameInputs(inputs(), m_calcInputs)) m_calculated = false;
+    if (m_calculated && !sameInputs(m_in, m_calculatedFrom)) m_calculated = false;
 }
 
 void CypreDlg::markCalculated() {
     m_calculated = true;
-    m_calcInputs = inputs();
+    m_calculatedFrom = m_in;
 }
 
 // ---- load mode and field handlers ----
@@ -207,7 +197,7 @@ void CypreDlg::OnLoadMode(int mode) {
     if (!takeFields()) return;
     m_loadMode = mode;
     enableLoadMode();
-    m_mn = m_a = 0;
+    m_out.mn = m_out.a = 0;
     setBeta({});
     m_calculated = false;
     setHint("");
@@ -216,26 +206,26 @@ void CypreDlg::OnLoadMode(int mode) {
 
 void CypreDlg::OnEnKillfocusI() {
     if (!takeFields()) return;
-    if (auto t = teethFromRatio(m_z1, m_i)) {
-        m_z2 = t->z2;
-        m_i = t->i;
+    if (auto t = teethFromRatio(m_in.z1, m_in.i)) {
+        m_in.z2 = t->z2;
+        m_in.i = t->i;
     }
-    if (m_ni > 0 && m_i > 0) m_no = outputSpeed(m_ni, m_i);
+    if (m_ni > 0 && m_in.i > 0) m_no = outputSpeed(m_ni, m_in.i);
     torqueFollowsPower();
     showFields();
 }
 
 void CypreDlg::OnEnKillfocusZ1() {
     if (!takeFields()) return;
-    if (m_z1 <= 0) {
+    if (m_in.z1 <= 0) {
         setHint(kMsgTeethPositive);
-        m_z1 = 0;
+        m_in.z1 = 0;
         showFields();
         return;
     }
-    if (auto t = teethFromRatio(m_z1, m_i)) {
-        m_z2 = t->z2;
-        m_i = t->i;
+    if (auto t = teethFromRatio(m_in.z1, m_in.i)) {
+        m_in.z2 = t->z2;
+        m_in.i = t->i;
         applyMode1Speeds();
         torqueFollowsPower();
     }
@@ -244,18 +234,18 @@ void CypreDlg::OnEnKillfocusZ1() {
 
 void CypreDlg::OnEnKillfocusZ2() {
     if (!takeFields()) return;
-    if (m_z2 <= 0) {
+    if (m_in.z2 <= 0) {
         setHint(kMsgTeethPositive);
-        m_z2 = 0;
+        m_in.z2 = 0;
         showFields();
         return;
     }
-    if (m_z1 >= 1) {
-        Pair p = pairFromTeeth(m_z1, m_z2);
+    if (m_in.z1 >= 1) {
+        Pair p = pairFromTeeth(m_in.z1, m_in.z2);
         if (p.swapped) setHint(kMsgZ1Pinion);
-        m_z1 = p.z1;
-        m_z2 = p.z2;
-        m_i = p.i;
+        m_in.z1 = p.z1;
+        m_in.z2 = p.z2;
+        m_in.i = p.i;
     }
     applyMode1Speeds();
     torqueFollowsPower();
@@ -269,10 +259,10 @@ void CypreDlg::OnEnKillfocusNi() {
         showFields();
         return;
     }
-    if (m_i == 1.0 && m_no > 0) {
-        m_i = ratioFromSpeeds(m_ni, m_no);
-    } else if (m_i > 0) {
-        m_no = outputSpeed(m_ni, m_i);
+    if (ratioFromSpeedsApplies(m_in.i, m_no)) {
+        m_in.i = ratioFromSpeeds(m_ni, m_no);
+    } else if (m_in.i > 0) {
+        m_no = outputSpeed(m_ni, m_in.i);
     } else {
         setHint(kMsgNoRatio);  // no output speed from a ratio of 0
         showFields();
@@ -281,7 +271,7 @@ void CypreDlg::OnEnKillfocusNi() {
     // By power the torque follows P at the new output speed; a torque given
     // directly gives the power.
     if (m_loadMode == 0 && m_p > 0) torqueFollowsPower();
-    else if (m_loadMode != 0 && m_t > 0) m_p = powerFromTorque(m_t, m_no);
+    else if (m_loadMode != 0 && m_in.t > 0) m_p = powerFromTorque(m_in.t, m_no);
     else setHint(kMsgNoTorqueOrPower);
     showFields();
 }
@@ -291,10 +281,10 @@ void CypreDlg::OnEnKillfocusNi() {
 void CypreDlg::OnEnChangeT() {
     if (text(IDC_T).empty()) return;
     double t = readNumber(IDC_T);
-    if (!(t > 0) || sameShown(t, m_t)) return;
-    m_t = t;
+    if (!(t > 0) || sameShown(t, m_in.t)) return;
+    m_in.t = t;
     if (m_no > 0) {
-        m_p = powerFromTorque(m_t, m_no);
+        m_p = powerFromTorque(m_in.t, m_no);
         enable(IDC_P, false);
     }
     showFields();
@@ -309,9 +299,9 @@ void CypreDlg::OnEnChangeNo() {
     if (!(no > 0) || sameShown(no, m_no)) return;
     m_no = no;
     if (m_ni > 0) {
-        m_i = ratioFromSpeeds(m_ni, m_no);
-        if (auto z2 = gearTeeth(m_z1, m_i)) m_z2 = *z2;
-        if (m_p > 0) m_t = torqueFromPower(m_p, m_no);
+        m_in.i = ratioFromSpeeds(m_ni, m_no);
+        if (auto z2 = gearTeeth(m_in.z1, m_in.i)) m_in.z2 = *z2;
+        if (m_p > 0) m_in.t = torqueFromPower(m_p, m_no);
         else setHint(kMsgNoTorqueOrPower);
     }
     showFields();
@@ -319,62 +309,62 @@ void CypreDlg::OnEnChangeNo() {
 
 void CypreDlg::OnEnKillfocusP() {
     if (!takeFields()) return;
-    if (m_p > 0 && m_no > 0) m_t = torqueFromPower(m_p, m_no);
+    if (m_p > 0 && m_no > 0) m_in.t = torqueFromPower(m_p, m_no);
     showFields();
 }
 
 // By power (mode 0) the output torque is derived: it follows P and the output
 // speed after every accepted change of either, never the other way round.
 void CypreDlg::torqueFollowsPower() {
-    if (m_loadMode == 0 && m_p > 0 && m_no > 0) m_t = torqueFromPower(m_p, m_no);
+    if (m_loadMode == 0 && m_p > 0 && m_no > 0) m_in.t = torqueFromPower(m_p, m_no);
 }
 
 void CypreDlg::OnEnKillfocusBeta() {
     if (!takeFields()) return;
-    m_mn = normalModule(m_ms, beta());
+    m_out.mn = normalModule(m_out.ms, beta());
     setHint(kMsgRoundModule);
     showFields();
 }
 
 void CypreDlg::OnEnKillfocusMn() {
-    const double before = m_mn;
+    const double before = m_out.mn;
     if (!takeFields()) return;
-    auto c = chooseModule({.mn = m_mn, .ms = m_ms, .beta = beta(), .z1 = m_z1, .z2 = m_z2, .meshType = m_meshType});
+    auto c = chooseModule({.mn = m_out.mn, .ms = m_out.ms, .beta = beta(), .z1 = m_in.z1, .z2 = m_in.z2, .meshType = m_in.meshType});
     if (!c) {
         // Nothing chosen yet and nothing calculated: leaving the field is no refusal.
-        if (m_mn == 0 && m_ms == 0) return;
+        if (m_out.mn == 0 && m_out.ms == 0) return;
         setHint(c.error());
-        m_mn = before;
+        m_out.mn = before;
         showFields();
         return;
     }
     setHint(c->smallerModule ? kMsgSmallerModule : "");
-    m_ms = c->ms;
+    m_out.ms = c->ms;
     setBeta(c->beta);
-    if (c->a) m_a = *c->a;
+    if (c->a) m_out.a = *c->a;
     showFields();
 }
 
 void CypreDlg::OnEnChangeSigmaHP() {
     double v = readNumber(IDC_SIGMA_HP);
-    if (!(v >= 500) || sameShown(v, m_sigmaHP)) return;
-    m_sigmaHP = v;
+    if (!(v >= kSigmaHPLimits.lower) || sameShown(v, m_in.sigmaHP)) return;
+    m_in.sigmaHP = v;
     setHint(kMsgRecalculate);
     refreshCalculated();
 }
 
 void CypreDlg::OnEnChangeSigmaFP() {
     double v = readNumber(IDC_SIGMA_FP);
-    if (!(v >= 100) || sameShown(v, m_sigmaFP)) return;
-    m_sigmaFP = v;
+    if (!(v >= kSigmaFPLimits.lower) || sameShown(v, m_in.sigmaFP)) return;
+    m_in.sigmaFP = v;
     setHint(kMsgRecalculate);
     refreshCalculated();
 }
 
 void CypreDlg::OnSupportOrHardness() {
     if (!takeFields()) return;
-    m_phiDRange = phiDRange(m_support, m_hardness);
-    m_phiD = m_phiDRange.lower;
+    m_phiDRange = phiDRange(kavrin::toInt(m_support), kavrin::toInt(m_hardness));
+    m_in.phiD = m_phiDRange.lower;
     m_phiDPos = 0;
     showPhiDRange();
     showFields();
@@ -382,11 +372,11 @@ void CypreDlg::OnSupportOrHardness() {
 
 void CypreDlg::OnLoadNature() {
     if (!takeFields()) return;
-    KRanges r = kRanges(m_loadNature);
+    KRanges r = kRanges(kavrin::toInt(m_loadNature));
     m_k1Range = r.k1;
     m_k2Range = r.k2;
-    m_k1 = r.k1.lower;
-    m_k2 = r.k2.lower;
+    m_in.k1 = r.k1.lower;
+    m_in.k2 = r.k2.lower;
     m_k1Pos = m_k2Pos = 0;
     showKRanges();
     showFields();
@@ -395,22 +385,22 @@ void CypreDlg::OnLoadNature() {
 // The sliders write only their own field, so a field being typed in keeps its text.
 void CypreDlg::OnReleasedPhiD() {
     m_phiDPos = trackbar(IDC_PHID_SLIDER).pos();
-    m_phiD = sliderValue(m_phiDRange, m_phiDPos);
+    m_in.phiD = sliderValue(m_phiDRange, m_phiDPos);
     fw::Exchange dx(*this, fw::Exchange::Direction::Load);
-    dx.number(IDC_PHID, m_phiD);
+    dx.number(IDC_PHID, m_in.phiD);
     refreshCalculated();
 }
 
 void CypreDlg::OnReleasedK1() {
     m_k1Pos = trackbar(IDC_K1_SLIDER).pos();
-    m_k1 = sliderValue(m_k1Range, m_k1Pos);
+    m_in.k1 = sliderValue(m_k1Range, m_k1Pos);
     showK();
     refreshCalculated();
 }
 
 void CypreDlg::OnReleasedK2() {
     m_k2Pos = trackbar(IDC_K2_SLIDER).pos();
-    m_k2 = sliderValue(m_k2Range, m_k2Pos);
+    m_in.k2 = sliderValue(m_k2Range, m_k2Pos);
     showK();
     refreshCalculated();
 }
@@ -423,21 +413,21 @@ void CypreDlg::OnMeshType() {
 
 void CypreDlg::OnDateSetFocus() { setText(IDC_DATE, fw::todayText()); }
 
-void CypreDlg::OnDateKillFocus() { m_szDate = m_strDate = text(IDC_DATE); }
+void CypreDlg::OnDateKillFocus() { m_date = text(IDC_DATE); }
 
 // ---- calculation ----
 
 void CypreDlg::OnBnClickedCalc() {
-    auto r = preliminary(inputs());
+    auto r = preliminary(m_in);
     if (!r) {
         if (r.error().place == RefusalPlace::ModuleLabel) setText(IDC_MN_LABEL, r.error().message);
         else setHint(r.error().message);
         return;
     }
-    m_ms = r->ms;
-    m_mn = r->mn;
+    m_out.ms = r->ms;
+    m_out.mn = r->mn;
     setBeta(r->beta);
-    m_a = r->a;
+    m_out.a = r->a;
     setText(IDC_MN_LABEL, item(IDC_MN_LABEL).node().text);
     markCalculated();
     showFields();
@@ -448,77 +438,79 @@ void CypreDlg::OnBnClickedCalc() {
 
 CyPreRecord CypreDlg::record() const {
     CyPreRecord r;
-    r.z1 = m_z1;
-    r.z2 = m_z2;
-    r.betaMin = m_betaMin;
-    r.betaDeg = m_betaDeg;
-    r.betaSec = m_betaSec;
-    r.support = m_support;
-    r.hardness = m_hardness;
-    r.loadNature = m_loadNature;
+    r.z1 = m_in.z1;
+    r.z2 = m_in.z2;
+    r.betaMin = m_out.beta.min;
+    r.betaDeg = m_out.beta.deg;
+    r.betaSec = m_out.beta.sec;
+    r.support = kavrin::toInt(m_support);
+    r.hardness = kavrin::toInt(m_hardness);
+    r.loadNature = kavrin::toInt(m_loadNature);
     r.k2Pos = m_k2Pos;
     r.k2Lower = m_k2Range.lower;
     r.k2Upper = m_k2Range.upper;
     r.phiDPos = m_phiDPos;
     r.phiDLower = m_phiDRange.lower;
     r.phiDUpper = m_phiDRange.upper;
-    r.i = m_i;
-    r.t = m_t;
-    r.a = m_a;
+    r.i = m_in.i;
+    r.t = m_in.t;
+    r.a = m_out.a;
     r.ni = m_ni;
     r.no = m_no;
     r.p = m_p;
-    r.phiD = m_phiD;
-    r.k1 = m_k1;
-    r.k2 = m_k2;
+    r.phiD = m_in.phiD;
+    r.k1 = m_in.k1;
+    r.k2 = m_in.k2;
     r.k1Pos = m_k1Pos;
     r.k1Lower = m_k1Range.lower;
     r.k1Upper = m_k1Range.upper;
-    r.sigmaHP = m_sigmaHP;
-    r.sigmaFP = m_sigmaFP;
-    r.mn = m_mn;
-    r.ms = m_ms;
-    r.meshType = m_meshType;
+    r.sigmaHP = m_in.sigmaHP;
+    r.sigmaFP = m_in.sigmaFP;
+    r.mn = m_out.mn;
+    r.ms = m_out.ms;
+    r.meshType = kavrin::toInt(m_in.meshType);
     r.status = kCyPreStatus;
-    r.date = m_szDate;
-    r.number = m_szNumber;
-    r.title = m_szTitle;
+    r.date = m_date;
+    r.number = m_number;
+    r.title = m_title;
     return r;
 }
 
 void CypreDlg::applyRecord(const CyPreRecord& r) {
-    m_z1 = r.z1;
-    m_z2 = r.z2;
+    m_in.z1 = r.z1;
+    m_in.z2 = r.z2;
     setBeta({r.betaDeg, r.betaMin, r.betaSec});
-    m_support = r.support;
-    m_hardness = r.hardness;
-    m_loadNature = r.loadNature;
+    // The loader has checked every index; an index it let through shows as its nearest choice.
+    m_support = static_cast<kavrin::Support>(std::clamp(r.support, 0, kavrin::toInt(kavrin::Support::Cantilever)));
+    m_hardness = static_cast<kavrin::Hardness>(std::clamp(r.hardness, 0, kavrin::toInt(kavrin::Hardness::Above350HB)));
+    m_loadNature =
+        static_cast<kavrin::LoadNature>(std::clamp(r.loadNature, 0, kavrin::toInt(kavrin::LoadNature::HeavyShocks)));
     m_k2Pos = r.k2Pos;
     m_k2Range = {r.k2Lower, r.k2Upper};
     m_phiDPos = r.phiDPos;
     m_phiDRange = {r.phiDLower, r.phiDUpper};
-    m_i = r.i;
-    m_t = r.t;
-    m_a = r.a;
+    m_in.i = r.i;
+    m_in.t = r.t;
+    m_out.a = r.a;
     m_ni = r.ni;
     m_no = r.no;
     m_p = r.p;
-    m_phiD = r.phiD;
-    m_k1 = r.k1;
-    m_k2 = r.k2;
+    m_in.phiD = r.phiD;
+    m_in.k1 = r.k1;
+    m_in.k2 = r.k2;
     m_k1Pos = r.k1Pos;
     m_k1Range = {r.k1Lower, r.k1Upper};
-    m_sigmaHP = r.sigmaHP;
-    m_sigmaFP = r.sigmaFP;
-    m_mn = r.mn;
-    m_ms = r.ms;
-    m_meshType = r.meshType;
-    m_szDate = m_strDate = r.date;
-    m_szNumber = m_strNumber = r.number;
-    m_szTitle = m_strTitle = r.title;
+    m_in.sigmaHP = r.sigmaHP;
+    m_in.sigmaFP = r.sigmaFP;
+    m_out.mn = r.mn;
+    m_out.ms = r.ms;
+    m_in.meshType = r.meshType == kMeshInternal ? MeshType::Internal : MeshType::External;
+    m_date = r.date;
+    m_number = r.number;
+    m_title = r.title;
     // The range labels follow the tables of the loaded choices.
-    Range phiD = phiDRange(m_support, m_hardness);
-    KRanges k = kRanges(m_loadNature);
+    Range phiD = phiDRange(r.support, r.hardness);
+    KRanges k = kRanges(r.loadNature);
     setText(IDC_PHID_LOW, rangeLabel(phiD.lower));
     setText(IDC_PHID_HIGH, rangeLabel(phiD.upper));
     setText(IDC_K1_LOW, rangeLabel(k.k1.lower));

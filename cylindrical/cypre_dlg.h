@@ -116,10 +116,9 @@ private:
     void showPhiDRange();
     void showKRanges();
     void applyMode1Speeds();           // after Z1 or Z2: no from ni, or ni from no
+    const kavrin::AngleTriple& beta() const { return m_out.beta; }
+    void setBeta(const kavrin::AngleTriple& b) { m_out.beta = b; }
     void torqueFollowsPower();         // by power: T from P at the output speed
-    cylindrical::PreliminaryInput inputs() const;
-    kavrin::AngleTriple beta() const { return {m_betaDeg, m_betaMin, m_betaSec}; }
-    void setBeta(const kavrin::AngleTriple& b);
     // Stale results: the inputs of the last calculation differ from the
     // current ones (as the fields show them).
     void refreshCalculated();
@@ -127,50 +126,34 @@ private:
     cylindrical::CyPreRecord record() const;
     void applyRecord(const cylindrical::CyPreRecord& r);
 
-    // Paths and record texts.
-    std::string m_dataPath;            // design file last saved or loaded
-    std::string m_szDate;              // date text copied into the record
-    std::string m_szNumber;            // drawing number copied into the record
-    std::string m_szTitle;             // title copied into the record
-    std::int32_t m_saved = 0;          // 1 after a successful save
+    // The calculation's own input and result; the data exchange binds their fields.
+    cylindrical::PreliminaryInput m_in;
+    cylindrical::PreliminaryResult m_out;
+
+    // The rest of the form, in its order.
+    int m_loadMode = 0;                // 0 by input speed and power, 1 by output speed and torque
+    double m_ni = 0;                   // input speed, r/min
+    double m_p = 0;                    // power, kW
+    double m_no = 0;                   // output speed, r/min
+    kavrin::Support m_support = kavrin::Support::Symmetric;
+    kavrin::Hardness m_hardness = kavrin::Hardness::Below350HB;
+    kavrin::LoadNature m_loadNature = kavrin::LoadNature::Steady;
+    int m_phiDPos = 0;
+    int m_k1Pos = 0;
+    int m_k2Pos = 0;
+    std::string m_title;               // design texts, as the record stores them
+    std::string m_number;
+    std::string m_date;
 
     // Slider ranges.
     cylindrical::Range m_k2Range{1.8, 2.3};
     cylindrical::Range m_k1Range{2.0, 2.4};
     cylindrical::Range m_phiDRange{0.8, 1.4};
 
-    // Members of the fields, in the order of the form.
-    int m_loadMode = 0;                // 0 by input speed and power, 1 by output speed and torque
-    double m_i = 1.0;
-    double m_t = 0;                    // output torque, N·m
-    std::int32_t m_z1 = 17;
-    std::int32_t m_z2 = 17;
-    double m_a = 0;                    // centre distance, mm
-    double m_ni = 0;                   // input speed, r/min
-    double m_p = 0;                    // power, kW
-    double m_no = 0;                   // output speed, r/min
-    std::int32_t m_betaDeg = 0;
-    std::int32_t m_betaMin = 0;
-    std::int32_t m_betaSec = 0;
-    double m_phiD = 0.8;
-    int m_support = 0;                 // 0 symmetric, 1 asymmetric, 2 cantilever
-    int m_hardness = 0;                // 0 below 350 HB, 1 above
-    int m_phiDPos = 0;
-    int m_loadNature = 0;              // 0 steady, 1 moderate shocks, 2 heavy shocks
-    double m_k1 = 2.0;
-    double m_k2 = 1.8;
-    int m_k1Pos = 0;
-    double m_sigmaHP = 1300;
-    double m_sigmaFP = 450;
-    int m_meshType = cylindrical::kMeshExternal;
-    double m_mn = 0;
-    double m_ms = 0;
-    std::string m_strTitle;
-    std::string m_strNumber;
-    std::string m_strDate;
-    int m_k2Pos = 0;
+    std::string m_dataPath;            // design file last saved or loaded
+    std::int32_t m_saved = 0;          // 1 after a successful save
 
     // The results shown were computed from these inputs.
     bool m_calculated = false;
-    cylindrical::PreliminaryInput m_calcInputs;
+    cylindrical::PreliminaryInput m_calculatedFrom;
 };

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake g++ make ninja-build pkg-config
   qt6-base-dev qt6-translations-l10n libqt6printsupport6 qt6-qpa-plugins libqt6svg6
+  qt6-svg-dev
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-wqy-microhei

@@ -6,7 +6,6 @@
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
 #include "common/calc/involute.h"
-#include "common/calc/report.h"
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "fw/format.h"
@@ -149,8 +148,7 @@ void CSmcyDlg::DoDataExchange(fw::Exchange& dx) {
     exchangeNumber(dx, IDC_AW, m_in.aw);
     exchangeNumber(dx, IDC_F, m_in.f);
     showNumber(dx, IDC_SUMX, m_out.sumX);
-    int pattern = static_cast<int>(m_in.pattern);
-    if (!dx.saving()) dx.radio(IDC_PATTERN0, pattern);
+    if (!dx.saving()) dx.radio(IDC_PATTERN0, m_in.pattern);   // set by the radio handlers only
     showNumber(dx, IDC_MT1, m_out.g1.mt);
     showNumber(dx, IDC_MT2, m_out.g2.mt);
     showNumber(dx, IDC_BETAP1, m_out.g1.betaP);
@@ -340,9 +338,15 @@ void CSmcyDlg::OnEnKillfocusSmcySigmaEdt() {
     show();
 }
 
+// A field left again without a change, once accepted, asks and tells
+// nothing: the question or hint would hold the focus there and drop the
+// click that moved it, every time (no way on to "计  算").
+bool CSmcyDlg::acceptedBefore(bool unchanged, std::int32_t bit) const { return unchanged && (m_mask & bit) != 0; }
+
 void CSmcyDlg::OnEnKillfocusSmcyUEdt() {
     const double before = m_in.u;
     if (!UpdateData(true)) return;
+    if (acceptedBefore(m_in.u == before, kBitU)) return;
     if (m_in.u == 1 && !ask(kMsgUOne)) {
         m_in.u = before;
         show();
@@ -354,9 +358,11 @@ void CSmcyDlg::OnEnKillfocusSmcyUEdt() {
 }
 
 void CSmcyDlg::OnCbnKillfocusSmcyMoleCmb() {
+    const int before = m_moduleIndex;
     if (!UpdateData(true)) return;
     const int index = combo(IDC_MODULE).curSel();
     if (index < 0 || index >= kModuleCount) return;
+    if (acceptedBefore(index == before, kBitModule)) return;
     m_moduleIndex = index;
     m_in.mn = kModules[static_cast<std::size_t>(index)];
     m_rhoF = 0.2 * m_in.mn;
@@ -383,6 +389,7 @@ void CSmcyDlg::OnEnKillfocusSmcyApEdt() {
 void CSmcyDlg::OnEnKillfocusSmcyFEdt() {
     const double before = m_in.f;
     if (!UpdateData(true)) return;
+    if (acceptedBefore(m_in.f == before, kBitF)) return;
     if (m_in.f < 0) {
         inform(kMsgFNegative);
         m_in.f = before;
@@ -403,6 +410,7 @@ void CSmcyDlg::OnEnKillfocusSmcyBita1Edt() {
     if (m_in.pattern != Pattern::Parallel) return;
     const double before = m_in.beta1;
     if (!UpdateData(true)) return;
+    if (acceptedBefore(m_in.beta1 == before, kBitBeta1)) return;
     if (m_in.beta1 < 0) {
         inform(kMsgBetaSign);
         m_in.beta1 = -m_in.beta1;
@@ -438,6 +446,9 @@ void CSmcyDlg::OnDeviation(int id) {
     const double before = m_dev.*(t->dw);
     if (!UpdateData(true)) return;
     double& dw = m_dev.*(t->dw);
+    // Leaving a field without a change says nothing (a zero left as it is
+    // would otherwise hold the focus with its hint at every try to leave).
+    if (dw == before) return;
     if (dw <= 0) {
         inform(kMsgDeviationSign);
         dw = std::abs(dw);
@@ -595,9 +606,12 @@ void CSmcyDlg::OnBnClickedOk() {
     const std::filesystem::path data = fd.path();
     if (!kavrin::hasDataExtension(data, kavrin::kExtCyData)) return refuse(kMsgNotCyb);
     const std::filesystem::path report = kavrin::loadReportName(data, kavrin::kExtCyData, kavrin::kExtCyReport);
-    if (auto w = fw::writeFile(data, cySmFileBytes(rec, fw::nowSeconds())); !w) return refuse(w.error().openMessage());
-    if (auto w = kavrin::writeReport(report, smallModuleReport(rec), fw::TextFileWriter::Mode::Create); !w)
-        return refuse(kMsgReportCreate);
+    // The data file and its report replace their old files together or not at all.
+    if (auto w = kavrin::saveDesignAndReport(data, cySmFileBytes(rec, fw::nowSeconds()), report,
+                                             smallModuleReport(rec), fw::SaveTransaction::Mode::Replace);
+        !w) {
+        return refuse(w.error().dataFile ? w.error().error.saveMessage() : std::string(kMsgReportCreate));
+    }
     m_dataPath = data.string();
     m_strReportPath = report.string();
     inform(fw::format(kMsgSaved, m_dataPath.c_str(), m_strReportPath.c_str()));
@@ -612,7 +626,7 @@ void CSmcyDlg::OnBnClickedSmcyLoad() {
     if (fd.DoModal() != IDOK) return;
     const std::filesystem::path path = fd.path();
     if (!kavrin::hasDataExtension(path, kavrin::kExtCyData)) return refuse(kMsgNotCyb);
-    auto bytes = fw::readFile(path);
+    auto bytes = kavrin::readDesignFile(path, CySmRecord::kSize);
     if (!bytes) return refuse(bytes.error().openMessage());
     auto loaded = loadCySmFile(*bytes);
     if (!loaded) return refuse(loaded.error());

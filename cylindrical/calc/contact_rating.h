@@ -5,11 +5,12 @@
 #pragma once
 #include <optional>
 
+#include "common/calc/gear_kinds.h"
 #include "cylindrical/calc/rating_forces.h"
 
 namespace cylindrical {
 
-enum class MeshType { External = 0, Internal = 1 };
+using kavrin::MeshType;
 
 // Tooth sum for an external pair, Z2 − Z1 for an internal one.
 int toothSum(unsigned z1, unsigned z2, MeshType mesh);

@@ -47,7 +47,9 @@ bool acceptableCyPreRecord(const CyPreRecord& r, int betaDegMin, int betaDegMax)
     if (!inRange(r.betaDeg, betaDegMin, betaDegMax) || !inRange(r.betaMin, 0, 59) || !inRange(r.betaSec, 0, 59)) return false;
     if (!inRange(r.phiDPos, 0, kSliderMax) || !inRange(r.k1Pos, 0, kSliderMax) || !inRange(r.k2Pos, 0, kSliderMax))
         return false;
-    if (!between(r.sigmaHP, 500, 10000) || !between(r.sigmaFP, 100, 1000)) return false;
+    if (!between(r.sigmaHP, kSigmaHPLimits.lower, kSigmaHPLimits.upper) ||
+        !between(r.sigmaFP, kSigmaFPLimits.lower, kSigmaFPLimits.upper))
+        return false;
     // Tooth counts are positive (the fields refuse Z ≤ 0), the ratio too.
     if (r.z1 <= 0 || r.z2 <= 0 || !positive(r.i)) return false;
     // Speeds, torque, power, modules and centre distance are never negative.

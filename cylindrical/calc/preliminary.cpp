@@ -9,11 +9,25 @@ namespace {
 
 constexpr double kRadToDeg = 57.29577951308232;
 
+// Centre distance by contact strength, a ≥ (u ± 1)·Ka·∛(K·T1/(φa·u·σHP²)):
+// Ka = 226 is the factor of a steel pair in the metric form (MPa^(1/3)),
+// and 9.8 turns the torque from kgf·m into the N·m of the field.
+constexpr double kContactFactorSteel = 226;
+constexpr double kKgfToNewton = 9.8;
+// Bending: the combined form factor YFS = 8.5561·Z1^−0.361711, a fitted curve
+// of the tooth form factor table for standard teeth, and the factor 12.1 of the
+// metric bending formula m ≥ 12.1·∛(K·T1·YFS/(φd·σFP·Z1²·u)).
+constexpr double kFormFactorScale = 8.5561;
+constexpr double kFormFactorExponent = -0.361711;
+constexpr double kBendingFactor = 12.1;
+// T [N·m] = 9549·P [kW] / n [r/min]: 60000/(2π), unit conversion.
+constexpr double kTorquePerPower = 9549;
+
 Refusal hint(const char* message) { return {message, RefusalPlace::HintLine}; }
 Refusal moduleError() { return {kMsgCalcError, RefusalPlace::ModuleLabel}; }
 
 // +1 for an external, −1 for an internal pair.
-double meshSign(int meshType) { return meshType == kMeshInternal ? -1.0 : 1.0; }
+double meshSign(MeshType mesh) { return mesh == MeshType::Internal ? -1.0 : 1.0; }
 
 bool positiveFinite(double v) { return v > 0 && std::isfinite(v); }
 
@@ -23,7 +37,7 @@ std::optional<Refusal> missingInput(const PreliminaryInput& in) {
     if (!(in.sigmaFP > 0)) return hint(kMsgNoSigmaFP);
     if (!(in.i > 0)) return hint(kMsgNoRatio);
     if (in.z1 <= 0) return hint(kMsgNoZ1);
-    if (in.meshType == kMeshInternal && (in.i <= 1 || in.z2 <= in.z1)) return hint(kMsgInternalPair);
+    if (in.meshType == MeshType::Internal && (in.i <= 1 || in.z2 <= in.z1)) return hint(kMsgInternalPair);
     return std::nullopt;
 }
 
@@ -32,15 +46,15 @@ double contactModule(const PreliminaryInput& in) {
     double s = meshSign(in.meshType);
     double phiA = 2 * in.phiD / (in.i + s);
     double sigmaI = in.sigmaHP * in.i;
-    double aH = (in.i + s) * 226 * std::cbrt(9.8 * in.k1 * in.t / (sigmaI * sigmaI * phiA));
+    double aH = (in.i + s) * kContactFactorSteel * std::cbrt(kKgfToNewton * in.k1 * in.t / (sigmaI * sigmaI * phiA));
     return 2 * aH / (in.z2 + s * in.z1);
 }
 
 // Module by bending strength.
 double bendingModule(const PreliminaryInput& in) {
     double z1 = in.z1;
-    double yfs = 8.5561 * std::pow(z1, -0.361711);
-    return 12.1 * std::cbrt(in.k2 * in.t * yfs / (in.phiD * in.sigmaFP * z1 * z1 * in.i));
+    double yfs = kFormFactorScale * std::pow(z1, kFormFactorExponent);
+    return kBendingFactor * std::cbrt(in.k2 * in.t * yfs / (in.phiD * in.sigmaFP * z1 * z1 * in.i));
 }
 
 const Range kPhiDTable[3][2] = {
@@ -66,8 +80,8 @@ std::optional<kavrin::AngleTriple> helixAngle(double mn, double ms) {
     return kavrin::splitDegreesCarry(std::acos(mn / ms) * kRadToDeg);
 }
 
-double centreDistance(int z1, int z2, double ms, int meshType) {
-    double teeth = meshType == kMeshInternal ? double(z2) - z1 : double(z2) + z1;
+double centreDistance(int z1, int z2, double ms, MeshType mesh) {
+    double teeth = mesh == MeshType::Internal ? double(z2) - z1 : double(z2) + z1;
     return teeth * ms / 2;
 }
 
@@ -110,8 +124,9 @@ Pair pairFromTeeth(int z1, int z2) {
     return p;
 }
 
-double torqueFromPower(double p, double no) { return 9549 * p / no; }
-double powerFromTorque(double t, double no) { return t * no / 9549; }
+double torqueFromPower(double p, double no) { return kTorquePerPower * p / no; }
+double powerFromTorque(double t, double no) { return t * no / kTorquePerPower; }
+bool ratioFromSpeedsApplies(double i, double no) { return i == 1.0 && no > 0; }
 
 double normalModule(double ms, const kavrin::AngleTriple& beta) {
     return std::cos(kavrin::tripleToRadians(beta)) * ms;

@@ -6,12 +6,21 @@
 #include <string>
 
 #include "common/calc/angle_split.h"
+#include "common/calc/gear_kinds.h"
 #include "fw/expected.h"
 
 namespace cylindrical {
 
-constexpr int kMeshExternal = 0;
-constexpr int kMeshInternal = 1;
+// Mesh type as design records store it.
+constexpr int kMeshExternal = kavrin::toInt(kavrin::MeshType::External);
+constexpr int kMeshInternal = kavrin::toInt(kavrin::MeshType::Internal);
+
+using kavrin::MeshType;
+using kavrin::Range;
+
+// Limits of the fields, MPa: allowable contact and bending stress.
+inline constexpr Range kSigmaHPLimits{500, 10000};
+inline constexpr Range kSigmaFPLimits{100, 1000};
 
 // Hints and refusals of the calculation.
 inline constexpr const char* kMsgNoTorque = "请给定输出扭矩或传动功率数值!";
@@ -42,7 +51,7 @@ struct PreliminaryInput {
     double phiD = 0.8;
     double k1 = 2.0;
     double k2 = 1.8;
-    int meshType = kMeshExternal;
+    MeshType meshType = MeshType::External;
 };
 
 struct PreliminaryResult {
@@ -74,7 +83,7 @@ double roundModuleDown(double ms);
 std::optional<kavrin::AngleTriple> helixAngle(double mn, double ms);
 
 // a = (Z2 ± Z1) × ms / 2, plus for an external, minus for an internal pair.
-double centreDistance(int z1, int z2, double ms, int meshType);
+double centreDistance(int z1, int z2, double ms, MeshType mesh);
 
 // Z2 = integer part of Z1 × i, taken with a tolerance of 1e-9 so that a ratio
 // that came back rounded through its field keeps its tooth; nullopt when
@@ -100,6 +109,10 @@ Pair pairFromTeeth(int z1, int z2);
 
 // T = 9549 × P / no and P = T × no / 9549 (kW, N·m, r/min).
 double torqueFromPower(double p, double no);
+// The input-speed rule: with the ratio still at its start value 1 and an
+// output speed given, the ratio comes from the two speeds; otherwise the
+// output speed comes from the ratio.
+bool ratioFromSpeedsApplies(double i, double no);
 double powerFromTorque(double t, double no);
 
 // The mn handler. x = cos β × ms; the hint is kMsgSmallerModule when x > mn,
@@ -117,7 +130,7 @@ struct ModuleInput {
     kavrin::AngleTriple beta;
     int z1 = 0;
     int z2 = 0;
-    int meshType = kMeshExternal;
+    MeshType meshType = MeshType::External;
 };
 fw::Expected<ModuleChoice, std::string> chooseModule(const ModuleInput& in);
 
@@ -127,11 +140,6 @@ double normalModule(double ms, const kavrin::AngleTriple& beta);
 // Slider ranges and positions: positions 0 to 40, value = lower + (upper −
 // lower) × position / 40.
 constexpr int kSliderMax = 40;
-struct Range {
-    double lower = 0;
-    double upper = 0;
-    friend bool operator==(const Range&, const Range&) = default;
-};
 double sliderValue(const Range& r, int position);
 
 // φd range by support arrangement (0 symmetric, 1 asymmetric, 2 cantilever)

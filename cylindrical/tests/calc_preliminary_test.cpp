@@ -14,7 +14,7 @@ namespace {
 // moderate shocks (K1 slider 8 → 2.6, K2 slider 0 → 2.3).
 PreliminaryInput example() {
     return {.i = 3.2, .t = 318.3, .z1 = 20, .z2 = 64, .sigmaHP = 1300, .sigmaFP = 450,
-            .phiD = 0.65, .k1 = 2.6, .k2 = 2.3, .meshType = kMeshExternal};
+            .phiD = 0.65, .k1 = 2.6, .k2 = 2.3, .meshType = MeshType::External};
 }
 
 TEST(Preliminary, WorkedExample) {
@@ -45,9 +45,9 @@ TEST(Preliminary, RefusalsInTheirOrder) {
         {"no pinion teeth", with([](auto& in) { in.z1 = 0; }), kMsgNoZ1},
         {"torque tested first", with([](auto& in) { in.t = -1; in.i = 0; }), kMsgNoTorque},
         // Internal pairs need i > 1 and Z2 > Z1: i = 1 divided by zero before.
-        {"internal i = 1", with([](auto& in) { in.meshType = kMeshInternal; in.i = 1; in.z2 = 20; }), kMsgInternalPair},
-        {"internal Z2 = Z1", with([](auto& in) { in.meshType = kMeshInternal; in.z2 = 20; }), kMsgInternalPair},
-        {"internal i < 1", with([](auto& in) { in.meshType = kMeshInternal; in.i = 0.5; }), kMsgInternalPair},
+        {"internal i = 1", with([](auto& in) { in.meshType = MeshType::Internal; in.i = 1; in.z2 = 20; }), kMsgInternalPair},
+        {"internal Z2 = Z1", with([](auto& in) { in.meshType = MeshType::Internal; in.z2 = 20; }), kMsgInternalPair},
+        {"internal i < 1", with([](auto& in) { in.meshType = MeshType::Internal; in.i = 0.5; }), kMsgInternalPair},
     };
     for (const auto& c : cases) {
         auto r = preliminary(c.in);
@@ -78,7 +78,7 @@ TEST(Preliminary, NonFiniteArithmeticIsRefused) {
 
 TEST(Preliminary, InternalPairUsesTheToothDifference) {
     PreliminaryInput in = example();
-    in.meshType = kMeshInternal;
+    in.meshType = MeshType::Internal;
     auto r = preliminary(in);
     ASSERT_TRUE(r) << r.error().message;
     EXPECT_TRUE(std::isfinite(r->ms));
@@ -161,7 +161,7 @@ TEST(PreliminarySteps, TorqueAndPower) {
 
 TEST(PreliminarySteps, ChosenModule) {
     ModuleInput base{.mn = 2.5, .ms = 2.5951365769599484, .beta = {15, 33, 43}, .z1 = 20, .z2 = 64,
-                     .meshType = kMeshExternal};
+                     .meshType = MeshType::External};
     // The calculated mn: β stays, no hint.
     auto same = chooseModule(base);
     ASSERT_TRUE(same);
@@ -222,3 +222,36 @@ TEST(PreliminarySliders, MappingAndRanges) {
 }
 
 }  // namespace
+
+namespace cylindrical {
+namespace {
+
+// The rules the dialog's handlers call: the field limits of the allowable
+// stresses (MPa) and the input-speed rule (ratio from the speeds only while
+// it is still 1 and an output speed is given).
+TEST(PreliminaryRules, StressLimitsAndTheSpeedRule) {
+    EXPECT_TRUE(kSigmaHPLimits.contains(500));
+    EXPECT_TRUE(kSigmaHPLimits.contains(10000));
+    EXPECT_FALSE(kSigmaHPLimits.contains(499.9));
+    EXPECT_FALSE(kSigmaHPLimits.contains(10000.1));
+    EXPECT_TRUE(kSigmaFPLimits.contains(100));
+    EXPECT_FALSE(kSigmaFPLimits.contains(1000.5));
+    struct Case {
+        double i, no;
+        bool applies;
+    } cases[] = {{1.0, 300, true}, {1.0, 0, false}, {3.2, 300, false}, {0, 300, false}};
+    for (const auto& c : cases) EXPECT_EQ(ratioFromSpeedsApplies(c.i, c.no), c.applies) << c.i << " " << c.no;
+}
+
+// Stored numbers of the shared enums: the radio order, and nothing beyond the last.
+TEST(PreliminaryRules, EnumsKeepTheStoredNumbers) {
+    EXPECT_EQ(kMeshExternal, 0);
+    EXPECT_EQ(kMeshInternal, 1);
+    EXPECT_EQ(kavrin::fromInt(2, kavrin::Support::Cantilever), kavrin::Support::Cantilever);
+    EXPECT_EQ(kavrin::fromInt(3, kavrin::Support::Cantilever), std::nullopt);
+    EXPECT_EQ(kavrin::fromInt(-1, kavrin::LoadNature::HeavyShocks), std::nullopt);
+    EXPECT_EQ(kavrin::toInt(kavrin::Hardness::Above350HB), 1);
+}
+
+}  // namespace
+}  // namespace cylindrical

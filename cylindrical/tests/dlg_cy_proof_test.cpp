@@ -109,7 +109,7 @@ TEST_F(ProofTest, SpurDesignLoadsThenTorqueAndForces) {
     D dlg(nullptr);
     dlg.DoModal();
     EXPECT_EQ(dlg.m_bendingMask, bending_bit::yBeta);
-    EXPECT_DOUBLE_EQ(dlg.m_yBeta, 1.0);
+    EXPECT_DOUBLE_EQ(dlg.values().yBeta, 1.0);
     EXPECT_DOUBLE_EQ(dlg.m_xn1, 0.25);
     EXPECT_DOUBLE_EQ(dlg.m_xn2, -0.25);
     EXPECT_EQ(dlg.m_strDataPath, file.string());
@@ -181,7 +181,7 @@ TEST_F(ProofTest, HelixAngleAndMeshRules) {
     });
     D dlg(nullptr);
     dlg.DoModal();
-    EXPECT_EQ(dlg.m_mesh, 0);
+    EXPECT_EQ(dlg.m_mesh, MeshType::External);
 }
 
 TEST_F(ProofTest, SpurInternalPairReachesTheFactorButtons) {
@@ -201,7 +201,7 @@ TEST_F(ProofTest, SpurInternalPairReachesTheFactorButtons) {
     });
     D dlg(nullptr);
     dlg.DoModal();
-    EXPECT_EQ(dlg.m_mesh, 1);
+    EXPECT_EQ(dlg.m_mesh, MeshType::Internal);
     EXPECT_EQ(dlg.m_bendingMask, bending_bit::yBeta);
 }
 
@@ -283,8 +283,8 @@ TEST_F(ProofTest, TypingDecimalsIntoTorqueAndSpeedKeepsEveryCharacter) {
     });
     D dlg(nullptr);
     dlg.DoModal();
-    EXPECT_DOUBLE_EQ(dlg.m_t, 65.85);
-    EXPECT_DOUBLE_EQ(dlg.m_n1, 1450.5);
+    EXPECT_DOUBLE_EQ(dlg.values().torque, 65.85);
+    EXPECT_DOUBLE_EQ(dlg.values().n1, 1450.5);
 }
 
 // Leaving a field without changing it keeps the results; a changed input

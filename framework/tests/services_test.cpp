@@ -64,7 +64,8 @@ TEST(Services, DefaultExtensionWorksOnTheLastComponentOnly) {
         const char* out;
     };
     const std::vector<Case> cases = {
-        {"/d/gear", "CYB", "/d/gear.cyb"},          // lower case
+        {"/d/gear", "cyb", "/d/gear.cyb"},
+        {"/d/gear", "DDA", "/d/gear.DDA"},          // the case as given
         {"/d.v2/gear", "cyb", "/d.v2/gear.cyb"},    // dotted folder
         {"/d/gear.CYB", "cyb", "/d/gear.CYB"},      // typed extension kept
         {"/d/gear", "", "/d/gear"},

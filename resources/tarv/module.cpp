@@ -9,6 +9,9 @@ fw::Module& module() {
         addContactChartTemplates(mod);
         addContactChartBitmaps(mod);
         addPreliminaryTemplates(mod);
+        addWormPictures(mod);
+        addOrdinaryGeometryTemplate(mod);
+        addRatingTemplates(mod);
         return mod;
     }();
     return m;

@@ -1,6 +1,7 @@
 // The calculator command table: a calculator's OK loads its report into the
 // active window, Cancel leaves it alone; the sheet and wizard paths; the
 // placeholder for calculators not yet built; the help documents.
+#include <algorithm>
 #include <gtest/gtest.h>
 
 #include "shell/calculator_commands.h"
@@ -183,8 +184,11 @@ TEST_F(CommandsTest, TableListsEveryCommandOnceWithItsPrompt) {
 }
 
 TEST_F(CommandsTest, CalculatorsNotYetBuiltShowThePlaceholder) {
+    const auto& table = commandTable();
+    auto missing = std::find_if(table.begin(), table.end(), [](const CalculatorCommand& c) { return !c.available; });
+    if (missing == table.end()) GTEST_SKIP() << "every calculator is built";
     s.expectMessage("该计算程序尚未提供，敬请期待。");
-    app.command(32791);
+    app.command(missing->id);
     EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Information);
     EXPECT_EQ(app.activeTitle(), "current.cyt");
 }

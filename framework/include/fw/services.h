@@ -60,8 +60,9 @@ struct FileRequest {
     unsigned flags = 0;                  // OFN_*
 };
 
-// Appends "." + lower-case defaultExt when the last component has no
-// extension; leaves folders with dots alone.
+// Appends "." + defaultExt, in the case given (the case the caller's own
+// name check expects), when the last component has no extension; leaves
+// folders with dots alone.
 std::filesystem::path withDefaultExtension(const std::filesystem::path& p, std::string_view defaultExt);
 
 // The file dialog of the classic platform: construct, adjust, DoModal, read.
