@@ -8,6 +8,8 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -457,6 +459,14 @@ std::optional<std::filesystem::path> QtBackend::fileDialog(const fw::FileRequest
         fd.setDirectory(QString::fromStdString(r.folder.string()));
     if (!r.initialName.empty() && r.initialName.find_first_of("*?") == std::string::npos)
         fd.selectFile(qs(r.initialName));
+    // The details view, with dates shown in full (no column cut short).
+    fd.setViewMode(QFileDialog::Detail);
+    if (auto* tv = fd.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        tv->header()->setStretchLastSection(false);
+        tv->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int c = 1; c < tv->header()->count(); ++c) tv->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    }
+    fd.resize(std::max(fd.width(), 820), std::max(fd.height(), 480));
     pushModal(&fd);
     const int rc = fd.exec();
     popModal(&fd);

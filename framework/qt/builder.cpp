@@ -881,7 +881,12 @@ private:
                             if (c.kind == fw::Kind::Static && !c.text.empty()) words << plainName(qs(c.text));
                     name = words.join(u' ');
                 } else {
-                    name = plainName(v->widget->accessibleName());
+                    // no label in front: the words of its row, if any
+                    QStringList words;
+                    if (const fw::Node* row = m_place[&n].row)
+                        for (const fw::Node& c : row->children)
+                            if (c.kind == fw::Kind::Static && !plainName(qs(c.text)).isEmpty()) words << plainName(qs(c.text));
+                    name = words.join(u' ');
                 }
             } else if (n.kind == fw::Kind::PushButton || n.kind == fw::Kind::CheckBox ||
                        n.kind == fw::Kind::RadioButton || n.kind == fw::Kind::BitmapButton) {
@@ -938,7 +943,9 @@ private:
         view->widget = w;
         w->setProperty("fwqt.control", QVariant::fromValue<void*>(view.get()));
         w->setObjectName(QStringLiteral("id%1").arg(c->id()));
-        if (c->kind() != fw::Kind::Static && !qobject_cast<QLabel*>(w)) w->setAccessibleName(stripMnemonic(qs(c->text())));
+        // A caption names a button or a group; a field's text is its value, never its name.
+        if (c->kind() != fw::Kind::Static && !qobject_cast<QLabel*>(w) && !isInput(c->kind()))
+            w->setAccessibleName(stripMnemonic(qs(c->text())));
         QSizePolicy sp = w->sizePolicy();
         sp.setRetainSizeWhenHidden(true);
         w->setSizePolicy(sp);

@@ -9,7 +9,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -32,6 +35,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -92,6 +96,7 @@ struct Answerer {
     QString previewDocName;
     std::set<QPrinter*> printers;
     int previews = 0;
+    std::function<void(QFileDialog*)> onFileDialog;   // looks at a file dialog before it is cancelled
     QTimer timer;
     Answerer() {
         timer.setInterval(15);
@@ -112,6 +117,7 @@ struct Answerer {
             printers.insert(pp->printer());
             pp->reject();
         } else if (auto* fd = qobject_cast<QFileDialog*>(w)) {
+            if (onFileDialog) onFileDialog(fd);
             fd->reject();
         } else if (auto* pd = qobject_cast<QPrintDialog*>(w)) {
             pd->reject();
@@ -153,7 +159,7 @@ public:
         app = std::make_unique<CKavrinApp>();
         app->setArgs(args);
         started = app->InitInstance();
-        if (main()) QTest::qWaitForWindowExposed(main());
+        if (main()) (void)QTest::qWaitForWindowExposed(main());
         pump(30);
     }
     ~Program() {
@@ -659,6 +665,43 @@ TEST(ShellQtWindow, AboutBoxRuleIsAThinLine) {
     p.commandAction(fw::cmd::AppAbout)->trigger();
     pump(5);
     EXPECT_EQ(rules, 1);
+    EXPECT_TRUE(p.alive());
+}
+
+}  // namespace
+
+namespace {
+
+// ---- Qt's own dialogs in Chinese ----
+
+TEST(ShellQtWindow, FileDialogsSpeakChineseAndShowDatesInFull) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    QString title, lookIn, cancel;
+    int dateWidth = 0, dateNeeded = 0;
+    p.answers->onFileDialog = [&](QFileDialog* fd) {
+        title = fd->windowTitle();
+        if (auto* l = fd->findChild<QLabel*>(QStringLiteral("lookInLabel"))) lookIn = l->text();
+        for (auto* b : fd->findChildren<QPushButton*>())
+            if (b->isVisible() && fd->findChild<QDialogButtonBox*>() &&
+                fd->findChild<QDialogButtonBox*>()->buttonRole(b) == QDialogButtonBox::RejectRole)
+                cancel = b->text();
+        if (auto* tv = fd->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+            pump(50);   // the folder is read
+            dateWidth = tv->header()->sectionSize(3);
+            dateNeeded = static_cast<QAbstractItemView*>(tv)->sizeHintForColumn(3);
+        }
+        fd->grab().save(QString::fromStdString((shotDir() / "kavrin-open-dialog.png").string()));
+    };
+    p.commandAction(fw::cmd::FileOpen)->trigger();
+    pump(5);
+    EXPECT_EQ(title.toStdString(), "《Ondrel》 打开已有的报告数据文件");
+    EXPECT_EQ(lookIn.toStdString(), QCoreApplication::translate("QFileDialog", "Look in:").toStdString());
+    EXPECT_NE(lookIn.toStdString(), "Look in:");        // Qt's own texts are in Chinese
+    EXPECT_NE(cancel.toStdString(), "Cancel");
+    EXPECT_NE(cancel.toStdString(), "&Cancel");
+    EXPECT_GE(dateWidth, dateNeeded);                    // the date column shows whole dates
     EXPECT_TRUE(p.alive());
 }
 
