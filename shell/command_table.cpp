@@ -19,6 +19,8 @@
 #include "shell/update/update_check.h"
 #include "profiletool/ctool_cy_dwdata_dlg.h"
 #include "smallmodule/csmcy_dlg.h"
+#include "worm/cc1cw_gm_dlg.h"
+#include "worm/cccw_gm_dlg.h"
 #include "worm/ccw_gm_dlg.h"
 #include "worm/ccw_pr_dlg.h"
 #include "worm/ccw_pro_dlg.h"
@@ -99,9 +101,9 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32782, "确定普通圆柱蜗杆蜗轮的几何参数值\n普通蜗杆几何计算", "CCwGmDlg", "Tarv", R::ModalReport, true,
          runModalCalculator<CCwGmDlg>},
         {32783, "确定圆环面包络圆弧圆柱蜗杆蜗轮的几何参数值\n圆环包几何计算", "CC1cwGmDlg", "Tarv", R::ModalReport,
-         false, calculatorNotAvailable},
-        {32784, "确定轴面圆弧圆柱蜗杆蜗轮的几何参数值\n轴面圆弧几何计算", "CCcwGmdlg", "Tarv", R::ModalReport, false,
-         calculatorNotAvailable},
+         true, runModalCalculator<CC1cwGmDlg>},
+        {32784, "确定轴面圆弧圆柱蜗杆蜗轮的几何参数值\n轴面圆弧几何计算", "CCcwGmdlg", "Tarv", R::ModalReport, true,
+         runModalCalculator<CCcwGmdlg>},
         {32785, "圆柱蜗杆的受力分析和强度计算\n强度计算", "CCwproDlg", "Tarv", R::ModalReport, true,
          runModalCalculator<CCwproDlg>},
         // ---- Cycloid drives and the CAD data tool (Kavrin) ----

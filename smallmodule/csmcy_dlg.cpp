@@ -10,6 +10,7 @@
 #include "fw/file.h"
 #include "fw/format.h"
 #include "resources/corvane/module.h"
+#include "smallmodule/calc/smcy_entry.h"
 #include "smallmodule/calc/smcy_report.h"
 #include "smallmodule/csmcy_bita_dlg.h"
 
@@ -54,8 +55,6 @@ constexpr int kPatternBitmaps[] = {CSmcyDlg::IDB_PARALLEL, CSmcyDlg::IDB_HELICAL
 constexpr int kPatternRadios[] = {CSmcyDlg::IDC_PATTERN0, CSmcyDlg::IDC_PATTERN1, CSmcyDlg::IDC_PATTERN2,
                                   CSmcyDlg::IDC_PATTERN3};
 
-// Entry mask bits.
-enum : std::int32_t { kBitSigma = 1, kBitU = 2, kBitModule = 4, kBitAw = 8, kBitF = 16, kBitBeta1 = 32, kAllBits = 63 };
 
 bool ask(const char* text) { return fw::MessageBox(text, MB_YESNO | MB_ICONQUESTION) == IDYES; }
 void inform(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONINFORMATION); }
@@ -118,7 +117,7 @@ int CSmcyDlg::DoModal() { return fw::Dialog::DoModal(); }
 bool CSmcyDlg::OnInitDialog() {
     m_date = fw::nowSeconds();
     m_rhoF = 0.2 * m_in.mn;
-    m_mask = kBitSigma | kBitBeta1;
+    m_mask = initialEntryMask(Pattern::Parallel);
     m_calculated = false;
     for (int id : std::initializer_list<int>{IDC_SIGMA, IDC_CALC, IDOK, IDC_XN1, IDC_XN2, IDC_DWS1, IDC_DWI1, IDC_DWS2, IDC_DWI2,
                    IDC_RACK_ALPHA_LABEL, IDC_RACK_MODULE_LABEL, IDC_RACK_ALPHA_UNIT, IDC_RACK_MODULE_UNIT})
@@ -283,7 +282,7 @@ void CSmcyDlg::OnPatternRadio(int pattern, bool askFirst) {
     enable(IDC_BETA1, pattern == 0);
     if (pattern == 0) m_in.sigma = 0;
     if (pattern == 3) m_in.sigma = 90;
-    m_mask = pattern == 0 || pattern == 3 ? kBitSigma | kBitBeta1 : kBitBeta1;
+    m_mask = initialEntryMask(m_in.pattern);
     EntryCheckOnce();
     m_strHint += kPatternHints[pattern];
     show();
@@ -291,7 +290,7 @@ void CSmcyDlg::OnPatternRadio(int pattern, bool askFirst) {
 
 void CSmcyDlg::EntryCheckOnce() {
     markStaleIfChanged();
-    if ((m_mask & kAllBits) != kAllBits) {
+    if (!entryComplete(m_mask)) {
         enable(IDC_CALC, false);
         m_calculated = false;
         enableResults(false);
@@ -315,7 +314,7 @@ void CSmcyDlg::OnEnKillfocusSmcySigmaEdt() {
     auto refuseSigma = [&](const char* text) {
         refuse(text);
         m_in.sigma = before;
-        m_mask &= 0xFFF0;
+        m_mask = afterAxisAngleRefusal(m_mask);
         EntryCheckOnce();
         show();
     };
@@ -338,15 +337,10 @@ void CSmcyDlg::OnEnKillfocusSmcySigmaEdt() {
     show();
 }
 
-// A field left again without a change, once accepted, asks and tells
-// nothing: the question or hint would hold the focus there and drop the
-// click that moved it, every time (no way on to "计  算").
-bool CSmcyDlg::acceptedBefore(bool unchanged, std::int32_t bit) const { return unchanged && (m_mask & bit) != 0; }
-
 void CSmcyDlg::OnEnKillfocusSmcyUEdt() {
     const double before = m_in.u;
     if (!UpdateData(true)) return;
-    if (acceptedBefore(m_in.u == before, kBitU)) return;
+    if (acceptedBefore(m_mask, kBitU, m_in.u == before)) return;
     if (m_in.u == 1 && !ask(kMsgUOne)) {
         m_in.u = before;
         show();
@@ -362,7 +356,7 @@ void CSmcyDlg::OnCbnKillfocusSmcyMoleCmb() {
     if (!UpdateData(true)) return;
     const int index = combo(IDC_MODULE).curSel();
     if (index < 0 || index >= kModuleCount) return;
-    if (acceptedBefore(index == before, kBitModule)) return;
+    if (acceptedBefore(m_mask, kBitModule, index == before)) return;
     m_moduleIndex = index;
     m_in.mn = kModules[static_cast<std::size_t>(index)];
     m_rhoF = 0.2 * m_in.mn;
@@ -389,7 +383,7 @@ void CSmcyDlg::OnEnKillfocusSmcyApEdt() {
 void CSmcyDlg::OnEnKillfocusSmcyFEdt() {
     const double before = m_in.f;
     if (!UpdateData(true)) return;
-    if (acceptedBefore(m_in.f == before, kBitF)) return;
+    if (acceptedBefore(m_mask, kBitF, m_in.f == before)) return;
     if (m_in.f < 0) {
         inform(kMsgFNegative);
         m_in.f = before;
@@ -410,7 +404,7 @@ void CSmcyDlg::OnEnKillfocusSmcyBita1Edt() {
     if (m_in.pattern != Pattern::Parallel) return;
     const double before = m_in.beta1;
     if (!UpdateData(true)) return;
-    if (acceptedBefore(m_in.beta1 == before, kBitBeta1)) return;
+    if (acceptedBefore(m_mask, kBitBeta1, m_in.beta1 == before)) return;
     if (m_in.beta1 < 0) {
         inform(kMsgBetaSign);
         m_in.beta1 = -m_in.beta1;
@@ -636,7 +630,7 @@ void CSmcyDlg::OnBnClickedSmcyLoad() {
     applyRecord(*loaded);
     m_dataPath = path.string();
     m_strReportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
-    m_mask |= kAllBits;
+    m_mask |= kAllEntryBits;
     m_calculated = true;
     m_calculatedFrom = m_in;
     enableResults(true);

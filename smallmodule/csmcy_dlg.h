@@ -167,7 +167,6 @@ private:
     void OnPatternRadio(int pattern, bool ask);
     void OnDeviation(int id);
     void resetInputs();
-    bool acceptedBefore(bool unchanged, std::int32_t bit) const;
     bool calculate(const smallmodule::HelixSplit& split);
     void enableResults(bool on);      // OK, the shift and the deviation edits
     void markStaleIfChanged();

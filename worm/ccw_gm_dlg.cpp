@@ -8,6 +8,7 @@
 #include "resources/tarv/module.h"
 #include "worm/calc/cw_file.h"
 #include "worm/calc/worm_geometry.h"
+#include "worm/cw_geometry_files.h"
 #include "worm/cw_pic_dlg.h"
 
 using namespace worm;
@@ -109,26 +110,16 @@ void CCwGmDlg::showTypeLabels() {
 // ---- handlers ----
 
 void CCwGmDlg::OnLoad() {
-    const FamilyTexts& texts = familyTexts(Family::Ordinary);
-    fw::FileDialog fd(fw::FileMode::Open, "cwb", isCwbName(m_dataPath) ? m_dataPath : "*.cwb",
-                      OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, texts.openFilter, this);
-    fd.setTitle(kOpenTitle);
-    fd.setInitialFolder(kavrin::GetDataDir());
-    if (fd.DoModal() != IDOK) return;
-    const std::filesystem::path path = fd.path();
-    if (!isCwbName(path)) return warn(msgNotGeomFile(path));
-    auto bytes = readDesignFile(path);
-    if (!bytes) return warn(bytes.error().openMessage());
-    if (isOldFile(*bytes)) inform(kMsgOldFile);
-    auto loaded = loadForGeometry(*bytes, Family::Ordinary);
-    if (!loaded) return warn(loaded.error().text);
-    auto start = geo::ordinaryStart(loaded->pre);
-    if (!start) return warn(start.error().text);
+    std::string path = m_dataPath;
+    auto pre = loadGeometryDesign(this, Family::Ordinary, path);
+    if (!pre) return;
+    auto start = geo::ordinaryStart(*pre);
+    if (!start) return showRefusal(start.error());
     // Accepted: the design, the path and the fields change.
-    m_pre = loaded->pre;
+    m_pre = *pre;
     m_geom = *start;
     m_typeText = geo::ordinaryTypeText(m_geom.type);
-    m_dataPath = path.string();
+    m_dataPath = path;
     m_loaded = true;
     m_accepted = false;
     m_calculated = false;
@@ -203,24 +194,10 @@ void CCwGmDlg::OnCalc() {
 }
 
 void CCwGmDlg::OnSave() {
-    if (!m_calculated) return inform(kMsgNotCalculated);
-    const FamilyTexts& texts = familyTexts(Family::Ordinary);
-    const bool named = isCwbName(m_dataPath);
-    if (named) inform(texts.overwriteNotice);
-    fw::FileDialog fd(fw::FileMode::Save, "cwb", named ? m_dataPath : "*.cwb", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
-                      texts.saveFilter, this);
-    fd.setTitle(kSaveTitle);
-    fd.setInitialFolder(kavrin::GetDataDir());
-    if (fd.DoModal() != IDOK) return;
-    const std::filesystem::path path = fd.path();
-    if (!isCwbName(path)) return warn(msgNotCwbName(path));
-    const std::filesystem::path report = reportNameOf(path);
-    m_geom.status = texts.status;
-    auto done = commitDesignAndReport(path, geometryFileBytes(m_pre, m_geom, fw::nowSeconds()), report,
-                                      geo::ordinaryReport(m_geom), ReportMode::Append);
-    if (!done) return warn(done.error().error.openMessage());
-    m_dataPath = path.string();
-    m_strReportPath = report.string();
+    auto report = saveGeometryDesign(this, Family::Ordinary, m_calculated, m_dataPath, m_pre, m_geom,
+                                     geo::ordinaryReport(m_geom));
+    if (!report) return;
+    m_strReportPath = *report;
     EndDialog(IDOK);
 }
 

@@ -135,11 +135,9 @@ bool CCwproDlg::OnInitDialog() {
 
 void CCwproDlg::DoDataExchange(fw::Exchange& dx) {
     if (dx.saving()) return;   // every value is taken by its own handler
-    int drive = static_cast<int>(m_drive), position = static_cast<int>(m_position),
-        bearings = static_cast<int>(m_bearings);
-    dx.radio(IDC_DRIVE_WORM, drive);
-    dx.radio(IDC_WORM_ABOVE, position);
-    dx.radio(IDC_SLIDING, bearings);
+    dx.radio(IDC_DRIVE_WORM, m_drive);
+    dx.radio(IDC_WORM_ABOVE, m_position);
+    dx.radio(IDC_SLIDING, m_bearings);
     dx.text(IDC_TITLE, m_r.title, kTextWidth - 1);
     dx.text(IDC_NUMBER, m_r.number, kTextWidth - 1);
     dx.text(IDC_DATE, m_r.date, kDateWidth - 1);

@@ -60,9 +60,7 @@ void CCwZhDlg::OnOK() {
 CCwZtypeDlg::CCwZtypeDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {}
 
 void CCwZtypeDlg::DoDataExchange(fw::Exchange& dx) {
-    int t = worm::code(m_type);
-    dx.radio(IDC_ZA, t);
-    if (dx.saving()) m_type = static_cast<worm::WormType>(std::clamp(t, 0, worm::kWormTypeCount - 1));
+    dx.radio(IDC_ZA, m_type);
 }
 
 // ---- CCwproB2Dlg ----
@@ -82,7 +80,5 @@ void CCwproB2Dlg::OnOK() {
 CCwStatuDlg::CCwStatuDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {}
 
 void CCwStatuDlg::DoDataExchange(fw::Exchange& dx) {
-    int s = static_cast<int>(m_state);
-    dx.radio(IDC_HARDENED, s);
-    if (dx.saving()) m_state = s == 1 ? worm::rating::WormHardening::QuenchedTempered : worm::rating::WormHardening::Hardened;
+    dx.radio(IDC_HARDENED, m_state);
 }

@@ -12,19 +12,17 @@ void addToolCyDwdataTemplate(fw::Module& m) {
             row({label("文件："), edit(D::IDC_PATH), button(D::IDC_BROWSE, "查找"), button(D::IDC_READ, "读取")}),
         }),
         row({
-            column({
-                group(IDC_STATIC, "生成齿廓的齿轮", {
-                    radio(D::IDC_Z1, "小齿轮 Z1", style::Group),
-                    radio(D::IDC_Z2, "大齿轮 Z2"),
-                }),
-                group(IDC_STATIC, "齿根与工艺", {
-                    field("顶隙系数 c* =", D::IDC_CSTAR, "", style::ReadOnly),
-                    field("齿根圆角半径 ρf =", D::IDC_FILLET, "mm"),
-                    field("收缩率 λ =", D::IDC_SHRINKAGE, "%"),
-                }),
+            group(IDC_STATIC, "生成齿廓的齿轮", {
+                radio(D::IDC_Z1, "小齿轮 Z1", style::Group),
+                radio(D::IDC_Z2, "大齿轮 Z2"),
             }),
-            label("", D::IDC_HINT, style::Multiline | style::Sunken),
+            group(IDC_STATIC, "齿根与工艺", {
+                field("顶隙系数 c* =", D::IDC_CSTAR, "", style::ReadOnly),
+                field("齿根圆角半径 ρf =", D::IDC_FILLET, "mm"),
+                field("收缩率 λ =", D::IDC_SHRINKAGE, "%"),
+            }),
         }),
+        group(IDC_STATIC, "提示", {label("", D::IDC_HINT, style::Multiline)}),
         row({defButton(IDOK, "确定"), button(D::IDC_HELP, "帮助")}),
     }));
 }

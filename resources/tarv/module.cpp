@@ -12,6 +12,7 @@ fw::Module& module() {
         addWormPictures(mod);
         addOrdinaryGeometryTemplate(mod);
         addRatingTemplates(mod);
+        addArcGeometryTemplates(mod);
         return mod;
     }();
     return m;

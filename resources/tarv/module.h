@@ -16,5 +16,6 @@ void addPreliminaryTemplates(fw::Module& m);
 void addWormPictures(fw::Module& m);
 void addOrdinaryGeometryTemplate(fw::Module& m);
 void addRatingTemplates(fw::Module& m);
+void addArcGeometryTemplates(fw::Module& m);
 
 }  // namespace tarv

@@ -171,9 +171,97 @@ const std::vector<PictureLabel> kPairLabels{
     {{int(kCx) - 36, int(kCy) - 30}, "Rg"},
 };
 
+// ---- 2003 and 2004: one arc-flank thread ----
+// The thread between root and tip: each flank a concave arc of radius r
+// whose centre lies on the flank's outward normal at the reference line, at
+// the pressure angle `angle` (so above the reference line, beyond the flank).
+constexpr int kProfW = 480, kProfH = 300;
+constexpr double kPScale = 9;                          // pixels per mm
+constexpr double kPR1 = 25, kPHa = 5, kPHf = 5.8;     // d1/2, ha1, hf1 (mm) of a typical pair
+constexpr double kPAxisY = 292;                        // the worm axis
+constexpr double kThreadX = 180;                       // the thread's middle
+double py(double r) { return kPAxisY - r * kPScale + (kPR1 - 12) * kPScale; }   // radius (mm) → y
+
+struct ArcCentre {
+    double x, y;
+};
+ArcCentre arcThread(Image& img, double half, double r, double angle, double ha, double hf) {
+    const double yRef = py(kPR1), yTip = py(kPR1 + ha), yRoot = py(kPR1 - hf);
+    ArcCentre right{};
+    double tipX[2] = {}, rootX[2] = {};
+    for (int side = 0; side < 2; ++side) {
+        const double sgn = side == 0 ? -1 : 1;
+        const ArcCentre c{kThreadX + sgn * (half + r * std::cos(angle)), yRef - r * std::sin(angle)};
+        if (sgn > 0) right = c;
+        // Flank points between root and tip: x on the circle, on the thread's side.
+        for (int y = int(yTip); y <= int(yRoot); ++y) {
+            const double dy = y - c.y;
+            if (std::abs(dy) > r) continue;
+            const double x = c.x - sgn * std::sqrt(r * r - dy * dy);
+            img.set(int(std::lround(x)), y, kInk);
+            if (y == int(yTip)) tipX[side] = x;
+            if (y == int(yRoot)) rootX[side] = x;
+        }
+        img.line(kThreadX + sgn * half, yRef, c.x, c.y, kDim, 4);   // the radius to the centre
+        img.line(c.x - 5, c.y, c.x + 5, c.y, kCentre);
+        img.line(c.x, c.y - 5, c.x, c.y + 5, kCentre);
+    }
+    img.line(tipX[0], yTip, tipX[1], yTip, kInk);                  // the thread's tip
+    img.line(20, yRoot, rootX[0], yRoot, kInk);                    // root on both sides
+    img.line(rootX[1], yRoot, kProfW - 20, yRoot, kInk);
+    img.line(20, yRef, kProfW - 20, yRef, kCentre, 6);            // reference line
+    img.line(20, yTip, kProfW - 20, yTip, kCentre, 3);            // tip line
+    img.line(kThreadX, yTip - 20, kThreadX, kPAxisY, kCentre, 6); // the thread's middle
+    img.line(10, kPAxisY, kProfW - 10, kPAxisY, kCentre, 8);      // the worm axis
+    img.dimension(kThreadX - half, yRef + 14, kThreadX + half, yRef + 14);   // thickness
+    return right;
+}
+
+fw::Bitmap zc1Profile() {
+    Image img(kProfW, kProfH);
+    const ArcCentre c = arcThread(img, 6.16 / 2 * kPScale, 28.2 * kPScale / 3, 23 * kPi / 180, kPHa, kPHf);
+    img.dimension(kThreadX, c.y - 12, c.x, c.y - 12);          // L1 (axial, schematic)
+    img.dimension(c.x + 14, c.y, c.x + 14, kPAxisY);           // L2 from the worm axis
+    img.dimension(40, py(kPR1), 40, py(kPR1 + kPHa));          // ha1
+    img.dimension(60, py(kPR1), 60, py(kPR1 - kPHf));          // hf1
+    return img.take(CCwPicDlg::IDB_ZC1);
+}
+
+const std::vector<PictureLabel> kZc1Labels{
+    {{int(kThreadX) - 10, int(py(kPR1)) + 18}, "Sn"}, {{14, int(py(kPR1 + kPHa / 2)) - 6}, "ha1"},
+    {{64, int(py(kPR1 - kPHf / 2)) - 6}, "hf1"},       {{420, int(py(kPR1 + kPHa)) - 16}, "da1"},
+    {{420, int(py(kPR1 - kPHf)) + 4}, "df1"},          {{420, int(py(kPR1)) + 4}, "d1"},
+    {{250, int(py(kPR1)) - 40}, "ρn"},                 {{220, int(py(kPR1 + 8)) - 14}, "L1"},
+    {{330, 200}, "L2"},                                {{196, int(py(kPR1)) - 18}, "αn"},
+};
+
+fw::Bitmap zc3Profile() {
+    Image img(kProfW, kProfH);
+    const ArcCentre c = arcThread(img, 6.28 / 2 * kPScale, 25 * kPScale / 3, 23 * kPi / 180, kPHa, 6);
+    img.dimension(kThreadX, c.y - 12, c.x, c.y - 12);          // cx
+    img.dimension(c.x + 14, c.y, c.x + 14, kPAxisY);           // cy from the worm axis
+    return img.take(CCwPicDlg::IDB_ZC3);
+}
+
+const std::vector<PictureLabel> kZc3Labels{
+    {{int(kThreadX) - 10, int(py(kPR1)) + 18}, "Sx"}, {{250, int(py(kPR1)) - 40}, "ρ"},
+    {{220, int(py(kPR1 + 8)) - 14}, "cx"},           {{330, 200}, "cy"},
+    {{196, int(py(kPR1)) - 18}, "αx"},               {{420, int(py(kPR1)) + 4}, "d1"},
+};
+
 }  // namespace
 
 void addWormPictures(fw::Module& m) {
+    m.addBitmap(zc1Profile());
+    m.addBitmap(zc3Profile());
+    m.addDialog({.id = CCwPicDlg::IDD_ZC1,
+                 .caption = "《Ondrel》Kavrin  Zc1圆弧圆柱蜗杆法面齿廓",
+                 .size = fw::Size{334, 232},
+                 .body = {fw::defButton(IDOK, "OK").at(266, 212, 56, 15)}});
+    m.addDialog({.id = CCwPicDlg::IDD_ZC3,
+                 .caption = "《Ondrel》Kavrin  Zc3圆弧圆柱蜗杆轴面齿廓",
+                 .size = fw::Size{334, 232},
+                 .body = {fw::defButton(IDOK, "关  闭").at(266, 212, 56, 15)}});
     m.addBitmap(pairPicture());
     m.addBitmap(pairButtonFace());
     m.addDialog({.id = CCwPicDlg::IDD_PAIR,
@@ -187,5 +275,7 @@ void addWormPictures(fw::Module& m) {
 const std::vector<PictureLabel>& pictureLabels(int bitmap) {
     static const std::vector<PictureLabel> kNone;
     if (bitmap == CCwPicDlg::IDB_PAIR) return tarv::kPairLabels;
+    if (bitmap == CCwPicDlg::IDB_ZC1) return tarv::kZc1Labels;
+    if (bitmap == CCwPicDlg::IDB_ZC3) return tarv::kZc3Labels;
     return kNone;
 }

@@ -2,6 +2,9 @@
 // Add a scene: write a function below that builds the dialog (or sheet),
 // hands it to shooter.shoot(name, dlg, fill), and add one line to the list
 // in scenes() under its deliverable's heading. The PNG is <name>.png.
+#include <cstdlib>
+#include <filesystem>
+
 #include "samples.h"
 #include "shooter.h"
 #include "cycloid/cex_design.h"  // kavrin: cycloid design wizard
@@ -14,6 +17,9 @@
 #include "cycloid/ccdest_part_mat_dlg.h"
 #include "cycloid/cdest_part_di_dlg.h"
 #include "resources/kavrin/module.h"
+#include "cylindrical/calc/geometry_design.h"  // kavrin: profile CAD data tool
+#include "fw/file.h"
+#include "profiletool/ctool_cy_dwdata_dlg.h"
 #include "cylindrical/cy_geom_pro_sheet.h"  // corvane: geometry sheet
 #include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
 #include "cylindrical/cygeom_check_dlg.h"
@@ -29,6 +35,8 @@
 #include "worm/ccw_gm_dlg.h"            // tarv: ordinary worm pair geometry
 #include "worm/ccw_pr_dlg.h"            // tarv: worm preliminary design
 #include "worm/ccw_pro_dlg.h"           // tarv: worm strength rating
+#include "worm/ccw_rating_dlgs.h"       // tarv: the rating's small dialogs
+#include "worm/cccw_gm_dlg.h"           // tarv: ZC3 geometry and its face-width dialog
 #include "worm/cw_pic_dlg.h"            // tarv: worm pair pictures
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 #include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
@@ -570,6 +578,32 @@ void wormPairPicture(Shooter& shooter) {
     CCwPicDlg dlg(CCwPicDlg::IDD_PAIR, nullptr);
     shooter.shoot("tarv-pair-picture", dlg);
 }
+// The ZC3 face width between its limits (k 13, m 5: 85 to 105), thumb at 25.
+void wormFaceWidth(Shooter& shooter) {
+    using D = CCcwB1Dlg;
+    D dlg(nullptr);
+    shooter.shoot("tarv-face-width", dlg, [](fw::Dialog& d) {
+        d.setText(D::IDC_LOW, "85");
+        d.setText(D::IDC_HIGH, "105");
+        d.trackbar(D::IDC_BAR).setRange(0, 50);
+        d.trackbar(D::IDC_BAR).setTicFreq(5);
+        d.trackbar(D::IDC_BAR).setPos(25);
+        d.setText(D::IDC_B1, "95");
+    });
+}
+void wormLifeFactor(Shooter& shooter) {
+    CCwZhDlg dlg(nullptr);
+    shooter.shoot("tarv-life-factor", dlg);
+}
+
+void wormZc1Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC1, nullptr);
+    shooter.shoot("tarv-zc1-profile", dlg);
+}
+void wormZc3Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC3, nullptr);
+    shooter.shoot("tarv-zc3-profile", dlg);
+}
 
 // The rating of the worm chain with every stage shown.
 void wormRating(Shooter& shooter) {
@@ -598,6 +632,38 @@ void wormRating(Shooter& shooter) {
 
 void contactChart1(Shooter& shooter) { contactChart<CCwZloDlg1>(shooter, "tarv-contact-chart-1"); }
 void contactChart2(Shooter& shooter) { contactChart<CCwZloDlg2>(shooter, "tarv-contact-chart-2"); }
+
+
+// ---- kavrin: the profile CAD data tool after reading a designed pair ----
+
+// The example pair (Z1 20, Z2 40, mn 2, αn 20°, x 0) written to a temporary
+// design file, typed into the path field and read.
+void profileTool(Shooter& shooter) {
+    cylindrical::CyGeomRecord g;
+    g.z1 = 20;
+    g.z2 = 40;
+    g.hand = cylindrical::kHandSpur;
+    g.mn = 2;
+    g.alphaNDeg = 20;
+    g.a = g.ad = 60;
+    g.alphaWtDeg = 20;
+    g.haStar = 1;
+    g.zv1 = 20;
+    g.zv2 = 40;
+    const char* tmp = std::getenv("KAVRIN_TEST_TMP");
+    const std::filesystem::path dir = std::filesystem::path(tmp ? tmp : "/tmp") / "screenshots";
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path file = dir / "example-pair.cyb";
+    if (!fw::writeFile(file, cylindrical::geometryDesignFileBytes(cylindrical::CyPreRecord{}, g, 0))) return;
+    using D = CToolCyDwdataDlg;
+    D dlg(nullptr);
+    shooter.shoot("kavrin-profile-tool", dlg, [file](fw::Dialog& d) {
+        d.userTyped(D::IDC_PATH, file.string());
+        d.userFocus(D::IDC_BROWSE);
+        d.userClick(D::IDC_READ);
+        d.userClick(D::IDC_Z2);
+    });
+}
 
 // ---- corvane: the gear pair measurement after a trial (a' 61) ----
 
@@ -700,6 +766,7 @@ const std::vector<Scene>& scenes() {
         {"kavrin-cycloid-material", &cycloidMaterialDialog},
         {"kavrin-cycloid-page3", &cycloidPage3},
         {"kavrin-cycloid-page4", &cycloidPage4},
+        {"kavrin-profile-tool", &profileTool},
         // corvane
         {"corvane-geometry-sheet-page1", &geometrySheetPage1},
         {"corvane-geometry-sheet-page2", &geometrySheetPage2},
@@ -724,6 +791,10 @@ const std::vector<Scene>& scenes() {
         {"tarv-preliminary", &wormPreliminary},
         {"tarv-ordinary-geometry-zi", &wormOrdinaryGeometry},
         {"tarv-pair-picture", &wormPairPicture},
+        {"tarv-face-width", &wormFaceWidth},
+        {"tarv-life-factor", &wormLifeFactor},
+        {"tarv-zc1-profile", &wormZc1Profile},
+        {"tarv-zc3-profile", &wormZc3Profile},
         {"tarv-rating", &wormRating},
         {"tarv-contact-chart-1", &contactChart1},
         {"tarv-contact-chart-2", &contactChart2},

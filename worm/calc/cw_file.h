@@ -82,7 +82,7 @@ std::vector<std::uint8_t> geometryFileBytes(const CwPreRecord& pre, const CwGeom
 
 // ---- loads ----
 // How a refusal is shown.
-enum class Icon { Warning, Information };
+enum class Icon { Warning, Information, Stop };
 struct Refusal {
     std::string text;
     Icon icon = Icon::Warning;

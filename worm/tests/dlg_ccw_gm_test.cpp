@@ -10,7 +10,7 @@
 #include <filesystem>
 
 #include "fw/file.h"
-#include "fw/registry.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 #include "worm/calc/cw_file.h"
 #include "worm/calc/worm_geometry.h"
@@ -42,22 +42,8 @@ constexpr std::size_t kPre = 64, kGeom = 384;
 
 class CCwGmDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
-                 (std::string("dlg-ccwgm-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
-        m_data = m_root / "install" / "data";
-        fs::create_directories(m_data);
-        fs::path reg = m_root / "machine.reg";
-        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_root / "install", m_root / "docs"));
-        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
-        fw::registry::reload();
-    }
     void TearDown() override {
         EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
-        unsetenv("KAVRIN_MACHINE_REGISTRY");
-        fw::registry::reload();
     }
     int run(fwtest::Script script) {
         m_s.onDialog(D::IDD, std::move(script));
@@ -81,7 +67,8 @@ protected:
     }
 
     fwtest::Session m_s;
-    fs::path m_root, m_data;
+    fwtest::Installation m_inst{"dlg-ccwgm"};
+    fs::path m_data = m_inst.data();
     std::string m_reportPath;
 };
 
@@ -135,12 +122,17 @@ TEST_F(CCwGmDlgTest, ExampleSavedAndReportedForZaAndZi) {
         EXPECT_EQ(loaded->geom->status, kGeomStatusOrdinary);
         EXPECT_EQ(loaded->geom->type, zi ? WormType::ZL : WormType::ZA);
         EXPECT_NEAR(loaded->geom->aw, 68.5, 1e-12);
-        if (zi) EXPECT_NEAR(loaded->geom->epsA, 1.6549, 5e-5);  // αx as for ZN
+        if (zi) {
+            EXPECT_NEAR(loaded->geom->epsA, 1.6549, 5e-5);  // αx as for ZN
+        }
         for (std::size_t off : {120u, 176u, 296u}) {
             double v;
             std::memcpy(&v, &saved[kGeom + off], 8);
-            if (zi) EXPECT_GT(v, 0) << off;
-            else EXPECT_EQ(v, 0.0) << off;
+            if (zi) {
+                EXPECT_GT(v, 0) << off;
+            } else {
+                EXPECT_EQ(v, 0.0) << off;
+            }
         }
         // The preliminary record goes back as it was loaded.
         auto original = fixture(cwb.c_str());

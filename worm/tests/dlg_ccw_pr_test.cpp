@@ -10,7 +10,7 @@
 
 #include "fw/clock.h"
 #include "fw/file.h"
-#include "fw/registry.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 #include "worm/calc/cw_file.h"
 #include "worm/ccw_ka_dlg.h"
@@ -38,22 +38,8 @@ double num(const Running& d, int id) { return std::strtod(d.text(id).c_str(), nu
 
 class CcwPrDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
-                 (std::string("dlg-ccwpr-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
-        m_data = m_root / "install" / "data";
-        fs::create_directories(m_data);
-        fs::path reg = m_root / "machine.reg";
-        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_root / "install", m_root / "docs"));
-        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
-        fw::registry::reload();
-    }
     void TearDown() override {
         EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
-        unsetenv("KAVRIN_MACHINE_REGISTRY");
-        fw::registry::reload();
     }
     int run(fwtest::Script script) {
         m_s.onDialog(D::IDD, std::move(script));
@@ -135,7 +121,8 @@ protected:
     }
 
     fwtest::Session m_s;
-    fs::path m_root, m_data;
+    fwtest::Installation m_inst{"dlg-ccwpr"};
+    fs::path m_data = m_inst.data();
     std::string m_reportPath;
 };
 
@@ -256,9 +243,11 @@ TEST_F(CcwPrDlgTest, MendedInputRules) {
 }
 
 TEST_F(CcwPrDlgTest, LoadBringsEveryFieldBackAndAsksForTheCalculation) {
-    fs::copy_file(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures/cw_chain.cwb", m_data / "gear.cwb");
+    // A design with its geometry loads too; the preliminary save over it
+    // leaves the geometry bytes zero.
+    fs::copy_file(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures/cw_chain_geom.cwb", m_data / "gear.cwb");
     m_s.answerOpen(m_data / "gear.cwb");
-    m_s.answerSave(m_data / "copy.cwb");
+    m_s.answerSave(m_data / "gear.cwb");
     int r = run([&](Running& d) {
         d.click(D::IDC_LOAD);
         EXPECT_EQ(d.text(D::IDC_TITLE), "蜗杆减速器");
@@ -287,7 +276,7 @@ TEST_F(CcwPrDlgTest, LoadBringsEveryFieldBackAndAsksForTheCalculation) {
     });
     EXPECT_EQ(r, IDOK);
     EXPECT_EQ(m_s.files().at(1).request.initialName, (m_data / "gear.cwb").string());
-    auto a = bytesOf(m_data / "copy.cwb"), b = fixture("cw_chain.cwb");
+    auto a = bytesOf(m_data / "gear.cwb"), b = fixture("cw_chain.cwb");
     std::fill(a.begin() + 56, a.begin() + 64, 0);
     EXPECT_EQ(a, b);
 }

@@ -9,8 +9,9 @@
 #include <filesystem>
 
 #include "fw/file.h"
-#include "fw/registry.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
+#include "worm/calc/arc_geometry.h"
 #include "worm/calc/cw_file.h"
 #include "worm/ccw_ka_dlg.h"
 #include "worm/ccw_met_dlg.h"
@@ -39,23 +40,11 @@ double num(const Running& d, int id) { return std::strtod(d.text(id).c_str(), nu
 class CCwproDlgTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
-                 (std::string("dlg-ccwpro-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
-        m_data = m_root / "install" / "data";
-        fs::create_directories(m_data);
-        fs::path reg = m_root / "machine.reg";
-        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_root / "install", m_root / "docs"));
-        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
-        fw::registry::reload();
         m_file = m_data / "chain.cwb";
         ASSERT_TRUE(fw::writeFile(m_file, fixture("cw_chain_geom.cwb")));
     }
     void TearDown() override {
         EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
-        unsetenv("KAVRIN_MACHINE_REGISTRY");
-        fw::registry::reload();
     }
     int run(fwtest::Script script) {
         m_s.onDialog(D::IDD, std::move(script));
@@ -120,7 +109,8 @@ protected:
     }
 
     fwtest::Session m_s;
-    fs::path m_root, m_data, m_file;
+    fwtest::Installation m_inst{"dlg-ccwpro"};
+    fs::path m_data = m_inst.data(), m_file;
     std::string m_reportPath;
 };
 
@@ -290,6 +280,30 @@ TEST_F(CCwproDlgTest, TypedInputsSelfLockingAndTheChartRatio) {
         d.type(D::IDC_SPAN, "-5");
         d.leave();
         EXPECT_EQ(d.text(D::IDC_SPAN), "0");
+        leave(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+}
+
+// The ZC3 pair of the arc-worm vector at a' 132.5: γ' 9.4623°, not γ 11.3099°;
+// a file that cannot be read: "打开文件%s出错！".
+TEST_F(CCwproDlgTest, ZcPairTakesThePitchLeadAngle) {
+    auto pre = loadForPreliminary(fixture("cw_zc.cwb"));
+    ASSERT_TRUE(pre);
+    auto g = arc::zc3Start(pre->pre);
+    ASSERT_TRUE(g);
+    g->aw = 132.5;
+    ASSERT_TRUE(arc::zc3Calculate(*g));
+    const fs::path file = m_data / "zc3.cwb";
+    ASSERT_TRUE(fw::writeFile(file, geometryFileBytes(pre->pre, *g, 0)));
+    fs::create_directories(m_data / "folder.cwb");
+    int r = run([&](Running& d) {
+        load(d, file);
+        EXPECT_NEAR(num(d, D::IDC_GAMMA_W), 9.4623, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_D1W), "60");
+        m_s.expectMessage(msgOpenFailed(m_data / "folder.cwb"));
+        load(d, m_data / "folder.cwb");
+        EXPECT_EQ(d.text(D::IDC_D1W), "60");
         leave(d);
     });
     EXPECT_EQ(r, IDCANCEL);
