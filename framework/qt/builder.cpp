@@ -858,7 +858,23 @@ private:
         for (ControlView* v : m_order) {
             const fw::Node& n = v->ctl->node();
             QString name;
-            if (isInput(n.kind) || n.kind == fw::Kind::Trackbar) {
+            if (n.kind == fw::Kind::Trackbar) {
+                // a slider: the words of its row (else its group) and its range
+                QStringList words, ends;
+                if (const fw::Node* row = m_place[&n].row)
+                    for (const fw::Node& c : row->children) {
+                        if (c.kind != fw::Kind::Static) continue;
+                        const QString t = plainName(qs(c.text));
+                        bool number = false;
+                        t.toDouble(&number);
+                        if (!t.isEmpty()) (number ? ends : words) << t;
+                    }
+                const fw::Node* g = m_place[&n].group;
+                if (words.isEmpty() && g) words << plainName(qs(g->text));
+                name = words.join(u' ');
+                if (ends.size() == 2) name += QStringLiteral(" %1–%2").arg(ends[0], ends[1]);
+                name = name.trimmed();
+            } else if (isInput(n.kind)) {
                 const fw::Node* prev = sibling(n, -1);
                 ControlView* pv = viewOfNode(prev);
                 if (prev && prev->kind == fw::Kind::Static && !followsField(*prev) && pv) {
@@ -873,13 +889,6 @@ private:
                     const fw::Node* first = sibling(n, -m_place[&n].index);
                     QString sym = first && first->kind == fw::Kind::Static ? symbolOf(qs(first->text)) : QString();
                     name = (sym.isEmpty() ? QString() : sym + u' ') + unitWord(qs(prev->text).trimmed());
-                } else if (n.kind == fw::Kind::Trackbar) {
-                    // a slider: its row's words, its range ends
-                    QStringList words;
-                    if (const fw::Node* row = m_place[&n].row)
-                        for (const fw::Node& c : row->children)
-                            if (c.kind == fw::Kind::Static && !c.text.empty()) words << plainName(qs(c.text));
-                    name = words.join(u' ');
                 } else {
                     // no label in front: the words of its row, if any
                     QStringList words;

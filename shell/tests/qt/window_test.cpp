@@ -47,6 +47,7 @@
 #include "shell/kavrin_app.h"
 #include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
+#include "cylindrical/cypre_dlg.h"
 
 namespace fs = std::filesystem;
 
@@ -703,6 +704,30 @@ TEST(ShellQtWindow, FileDialogsSpeakChineseAndShowDatesInFull) {
     EXPECT_NE(cancel.toStdString(), "&Cancel");
     EXPECT_GE(dateWidth, dateNeeded);                    // the date column shows whole dates
     EXPECT_TRUE(p.alive());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ShellQtWindow, SlidersAreToldApartByWhatTheySet) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    using D = CypreDlg;
+    CypreDlg dlg(nullptr);
+    std::string k1, k2, phid;
+    p.backend.setShownHook([&](fw::Window&, QWidget* top) {
+        k1 = control(top, D::IDC_K1_SLIDER)->accessibleName().toStdString();
+        k2 = control(top, D::IDC_K2_SLIDER)->accessibleName().toStdString();
+        phid = control(top, D::IDC_PHID_SLIDER)->accessibleName().toStdString();
+        dlg.EndDialog(IDCANCEL);
+    });
+    dlg.DoModal();
+    p.backend.setShownHook({});
+    EXPECT_EQ(k1, "对于接触强度 2.0–2.4");
+    EXPECT_EQ(k2, "对于弯曲强度 1.8–2.3");
+    EXPECT_EQ(phid, "齿宽系数 0.8–1.4");
 }
 
 }  // namespace
