@@ -525,14 +525,11 @@ bool QtBackend::print(const fw::PrintRequest& p) {
                                  : out.absolutePath() + u'/' + job + QStringLiteral(".pdf"));
     }
     QTextDocument doc;
-    doc.setDefaultFont(reportFont());
     doc.setPlainText(qs(p.text));
-    // Tab stops as in the report window: every 8 cells of the same font,
-    // measured on the device that is printed on.
+    // Font and tab stops as in the report window (every 8 cells of the same
+    // font), measured on the device that is printed on.
     auto printOn = [&doc](QPrinter* device) {
-        QTextOption opt = doc.defaultTextOption();
-        opt.setTabStopDistance(reportTabStop(doc.defaultFont(), device));
-        doc.setDefaultTextOption(opt);
+        prepareReport(doc, device);
         doc.print(device);
     };
     if (p.preview) {

@@ -24,6 +24,10 @@
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -136,6 +140,24 @@ void installAccessibility() {
     if (done) return;
     done = true;
     QAccessible::installFactory(accessibleFactory);
+}
+
+void prepareReport(QTextDocument& doc, QPaintDevice* device) {
+    doc.setDefaultFont(reportFont());
+    QTextOption opt = doc.defaultTextOption();
+    // A layout on another device scales the tab distance from screen units
+    // (by its dpi over the screen's) but measures the font on the device
+    // itself: give 8 of the device's cells in screen units, so the stops do
+    // not drift from the text on paper.
+    qreal distance = reportTabStop(doc.defaultFont());
+    if (device && device->logicalDpiX() > 0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const qreal screenDpi = QCoreApplication::testAttribute(Qt::AA_Use96Dpi) ? 96.0
+                                : screen ? qRound(screen->logicalDotsPerInchX()) : 100.0;
+        distance = reportTabStop(doc.defaultFont(), device) * screenDpi / device->logicalDpiX();
+    }
+    opt.setTabStopDistance(distance);
+    doc.setDefaultTextOption(opt);
 }
 
 ControlView* viewOf(const fw::Control& c) { return static_cast<ControlView*>(c.backendData); }

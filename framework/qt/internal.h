@@ -15,6 +15,8 @@
 #include "fw/fw.h"
 
 class QLabel;
+class QTextDocument;
+class QPaintDevice;
 class QPushButton;
 class QTabWidget;
 class QStackedWidget;
@@ -32,6 +34,9 @@ QFont dialogFont(const fw::Font& f);
 QFont reportFont();
 // Tab stops every 8 character cells of font f on device (nullptr: screen).
 qreal reportTabStop(const QFont& f, QPaintDevice* device = nullptr);
+// A report's text laid out for device (nullptr: screen) as in the report
+// window: the report font, tab stops every 8 cells of the font on device.
+void prepareReport(QTextDocument& doc, QPaintDevice* device);
 
 // One control's widget and its link back to the model.
 struct ControlView {
