@@ -40,6 +40,7 @@
 #include "worm/cw_pic_dlg.h"            // tarv: worm pair pictures
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 #include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
+#include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
 #include "bevel/preliminary/a196_dlg.h"  // pellun: chart dialogs
 #include "bevel/preliminary/a197_dlg.h"
 #include "bevel/preliminary/a198_dlg.h"
@@ -667,6 +668,16 @@ void profileTool(Shooter& shooter) {
 
 // ---- corvane: the gear pair measurement after a trial (a' 61) ----
 
+void measureFilletDialog(Shooter& shooter) {
+    using D = CCymeasureRdlg;
+    D dlg(nullptr);
+    dlg.m_jf = 0.5;  // c*·mn of the Z 20 gear
+    shooter.shoot("corvane-measure-fillet", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_RF, "0.3");
+        d.userFocus(D::IDC_SHRINKAGE);
+    });
+}
+
 void measureTowDialog(Shooter& shooter) {
     using D = CCYMeasureTowDlg;
     D dlg(nullptr);
@@ -785,6 +796,7 @@ const std::vector<Scene>& scenes() {
         {"corvane-small-module-pattern3", &smallModule3},
         {"corvane-small-module-split", &smallModuleSplit},
         {"corvane-measure-pair", &measureTowDialog},
+        {"corvane-measure-fillet", &measureFilletDialog},
         // pellun
         // belmar, sirrow
         // tarv
