@@ -825,12 +825,22 @@ private:
     void linkSubscripts() {
         for (ControlView* v : m_order) {
             const fw::Node& n = v->ctl->node();
-            if (!symbolLabel(n) || qs(n.text).contains(u'&')) continue;
-            const fw::Node* fld = sibling(n, 1);
-            const fw::Node* sub = sibling(n, 2);
-            if (!fld || !isInput(fld->kind) || !sub || !isSubscript(*sub)) continue;
+            if (n.kind != fw::Kind::Static || n.box || qs(n.text).contains(u'&')) continue;
+            const fw::Node* sub = nullptr;
+            const fw::Node* next = sibling(n, 1);
+            const fw::Node* after = sibling(n, 2);
+            const fw::Node* third = sibling(n, 3);
+            if (symbolLabel(n) && next && isInput(next->kind) && after && isSubscript(*after)) {
+                sub = after;   // "m = [field] n"
+            } else if (next && next->kind == fw::Kind::Static && !next->box && after && after->kind == fw::Kind::Static &&
+                       third && isInput(third->kind) && !followsField(n) && !symbolLabel(n) &&
+                       (next->text.empty() || isSubscript(*next)) &&
+                       (after->text.empty() || qs(after->text).trimmed() == QStringLiteral("="))) {
+                sub = next;    // "d" "u" "=" [field]: the subscript already before the field
+            }
+            if (!sub) continue;
             ControlView* sv = viewOfNode(sub);
-            if (!sv || sv->subscriptOf) continue;
+            if (!sv || sv->subscriptOf || v->subscriptOf) continue;
             v->subscript = sv;
             sv->subscriptOf = v;
             QSizePolicy sp = sv->widget->sizePolicy();
@@ -901,6 +911,13 @@ private:
                 ControlView* pv = viewOfNode(prev);
                 if (prev && prev->kind == fw::Kind::Static && !followsField(*prev) && pv) {
                     name = labelName(*pv);
+                    // "symbol" "sub" "=" [field]: the symbol's label, with its subscript
+                    for (int back = -1; name.isEmpty() && sibling(*prev, back); --back) {
+                        const fw::Node* b = sibling(*prev, back);
+                        ControlView* bv = viewOfNode(b);
+                        if (b->kind != fw::Kind::Static || !bv) break;
+                        if (!bv->subscriptOf) name = labelName(*bv);
+                    }
                     const fw::Node* before = sibling(*prev, -1);
                     if (!before && m_place.count(prev) && m_place[prev].index == 0 && m_place[prev].row)
                         before = sibling(*m_place[prev].row, -1);   // "[button] [symbol = field]"

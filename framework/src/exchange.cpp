@@ -87,6 +87,9 @@ bool findLabel(const std::vector<Node>& nodes, int id, std::string& out) {
                 }
                 out = plainLabel(prev.text);
                 if (i + 1 < ch.size() && (ch[i + 1].style & style::Subscript)) out += ch[i + 1].text;
+                // "d" "u" "=" [field]: the symbol and its subscript before the "="
+                if (out.empty() && i >= 3 && ch[i - 2].kind == Kind::Static && ch[i - 3].kind == Kind::Static)
+                    out = plainLabel(ch[i - 3].text) + ch[i - 2].text;
                 return true;
             }
         }
