@@ -824,8 +824,12 @@ void faceLoadBending(Shooter& shooter) {
     shooter.shoot("pellun-face-load-3049", dlg, [](fw::Dialog& d) { d.userClick(1007); });
 }
 
+void mainWindowScenes(Shooter& shooter);   // app_scenes.cpp
+
 const std::vector<Scene>& scenes() {
     static const std::vector<Scene> list = {
+        // the main program: splash, main window with two reports and the Window menu, About box
+        {"kavrin-main-window", &mainWindowScenes},
         // samples (the backend's own)
         {"samples-dialog", &sampleDialog},
         {"samples-sheet", &sampleSheet},
