@@ -319,6 +319,8 @@ void measureOneDialog(Shooter& shooter) {
         d.userTyped(D::IDC_DWS, "0.05");
         d.userTyped(D::IDC_DWI, "0.1");
         d.userFocus(D::IDC_TITLE);
+    });
+}
 
 // ---- corvane: the small-module pair in each mounting pattern ----
 
