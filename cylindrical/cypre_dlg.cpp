@@ -504,7 +504,7 @@ void CypreDlg::applyRecord(const CyPreRecord& r) {
     m_in.sigmaFP = r.sigmaFP;
     m_out.mn = r.mn;
     m_out.ms = r.ms;
-    m_in.meshType = r.meshType == kMeshInternal ? MeshType::Internal : MeshType::External;
+    m_in.meshType = kavrin::meshTypeOf(r.meshType);
     m_date = r.date;
     m_number = r.number;
     m_title = r.title;

@@ -161,7 +161,7 @@ TEST(MeshRules, InternalRadioMakesASpurPair) {
     s = helixChanged(s).state;
     ASSERT_GT(s.mt, s.mn);
     auto u = internalMeshChosen(s);
-    EXPECT_EQ(u.state.meshType, kMeshInternal);
+    EXPECT_EQ(u.state.meshType, MeshType::Internal);
     EXPECT_EQ(u.state.beta, (kavrin::AngleTriple{0, 0, 0}));
     EXPECT_EQ(u.state.betaRad, 0);
     EXPECT_EQ(u.state.mt, u.state.mn);
@@ -209,7 +209,7 @@ TEST(FieldRules, HandEditedShiftsKeepTheSum) {
     EXPECT_DOUBLE_EQ(pinionShiftEdited(s).state.xn2, 0.1);
     s.xn2 = 0.25;
     EXPECT_DOUBLE_EQ(gearShiftEdited(s).state.xn1, 0.05);
-    s.meshType = kMeshInternal;
+    s.meshType = MeshType::Internal;
     EXPECT_DOUBLE_EQ(gearShiftEdited(s).state.xn1, -0.05);  // xn2 − Σx
     EXPECT_EQ(pinionShiftEdited(s).resultText, kMsgCheckShifts);
 }
