@@ -10,6 +10,9 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kRadToDeg = 180 / kPi;
 
+// Split of the total profile shift by ratio class (u up to 1.2, 1.6, 2.2, 3.0,
+// above): xn1 = C1 + C2·Σx, the distribution coefficients of the profile
+// shift table for speed-reducing pairs.
 constexpr ShiftSplit kSplitTable[] = {
     {0.06, 0.445}, {0.125, 0.3775}, {0.25, 0.25}, {0.325, 0.195}, {0.4, 0.12},
 };
