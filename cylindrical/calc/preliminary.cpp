@@ -159,10 +159,10 @@ double sliderValue(const Range& r, int position) {
     return r.lower + (r.upper - r.lower) * position / kSliderMax;
 }
 
-Range phiDRange(int support, int hardness) {
-    return kPhiDTable[std::clamp(support, 0, 2)][std::clamp(hardness, 0, 1)];
+Range phiDRange(kavrin::Support support, kavrin::Hardness hardness) {
+    return kPhiDTable[std::clamp(kavrin::toInt(support), 0, 2)][std::clamp(kavrin::toInt(hardness), 0, 1)];
 }
 
-KRanges kRanges(int loadNature) { return kKTable[std::clamp(loadNature, 0, 2)]; }
+KRanges kRanges(kavrin::LoadNature loadNature) { return kKTable[std::clamp(kavrin::toInt(loadNature), 0, 2)]; }
 
 }  // namespace cylindrical
