@@ -2,6 +2,7 @@
 // mn 2, da 44): the span, chord and pin dimension with its 1e-6 rad search.
 #include <benchmark/benchmark.h>
 
+#include "measurement/calc/pair_measure.h"
 #include "measurement/calc/single_measure.h"
 
 namespace {
@@ -19,5 +20,12 @@ BENCHMARK_CAPTURE(singleTrialMode, externalShiftGiven, GearType::External, Solve
     ->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(singleTrialMode, internalHelixGiven, GearType::Internal, SolveMode::HelixGiven, 116.0)
     ->Unit(benchmark::kMicrosecond);
+
+// The pair Z1 20, Z2 40 at a' 61 (4e-6 rad search for both pins).
+void pairTrialExternal(benchmark::State& state) {
+    const PairInput in{.mesh = MeshType::External, .mn = 2, .z1 = 20, .z2 = 40, .da1 = 44, .da2 = 84, .aw = 61};
+    for (auto _ : state) benchmark::DoNotOptimize(pairTrial(in, {}));
+}
+BENCHMARK(pairTrialExternal)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

@@ -43,7 +43,7 @@ void cexLeaveStep(int page, bool current) {
 }
 
 CexLoad cexLoadDesign(fw::Window* parent) {
-    fw::FileDialog fd(fw::FileMode::Open, "CXD", {}, fw::OFN_FILEMUSTEXIST | fw::OFN_HIDEREADONLY,
+    fw::FileDialog fd(fw::FileMode::Open, "cxd", {}, fw::OFN_FILEMUSTEXIST | fw::OFN_HIDEREADONLY,
                       "摆线设计数据文件 (*.cxd)|*.cxd|All Files (*.*)|*.*||", parent);
     fd.setTitle("《Ondrel》打开摆线设计数据文件");
     fd.setInitialFolder(kavrin::GetDefaultDir() / "data");

@@ -36,7 +36,7 @@ int CCexyPropertySheet::SaveDesignAndReport() {
     if (!complete && fw::MessageBox(kMsgAskIncompleteSave, fw::MB_YESNO | fw::MB_ICONQUESTION) != fw::IDYES) return 0;
 
     m_strDataDir = kavrin::GetDefaultDir().string();
-    fw::FileDialog fd(fw::FileMode::Save, "CXD", {}, fw::OFN_HIDEREADONLY | fw::OFN_OVERWRITEPROMPT,
+    fw::FileDialog fd(fw::FileMode::Save, "cxd", {}, fw::OFN_HIDEREADONLY | fw::OFN_OVERWRITEPROMPT,
                       "摆线设计数据文件 (*.cxd)|*.cxd|All Files (*.*)|*.*||", this);
     fd.setTitle("《Ondrel》保存摆线设计数据文件");
     fd.setInitialFolder(std::filesystem::path(m_strDataDir) / "data");

@@ -6,11 +6,11 @@
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
 #include "common/calc/involute.h"
-#include "common/calc/report.h"
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "fw/format.h"
 #include "resources/corvane/module.h"
+#include "smallmodule/calc/smcy_entry.h"
 #include "smallmodule/calc/smcy_report.h"
 #include "smallmodule/csmcy_bita_dlg.h"
 
@@ -55,8 +55,6 @@ constexpr int kPatternBitmaps[] = {CSmcyDlg::IDB_PARALLEL, CSmcyDlg::IDB_HELICAL
 constexpr int kPatternRadios[] = {CSmcyDlg::IDC_PATTERN0, CSmcyDlg::IDC_PATTERN1, CSmcyDlg::IDC_PATTERN2,
                                   CSmcyDlg::IDC_PATTERN3};
 
-// Entry mask bits.
-enum : std::int32_t { kBitSigma = 1, kBitU = 2, kBitModule = 4, kBitAw = 8, kBitF = 16, kBitBeta1 = 32, kAllBits = 63 };
 
 bool ask(const char* text) { return fw::MessageBox(text, MB_YESNO | MB_ICONQUESTION) == IDYES; }
 void inform(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONINFORMATION); }
@@ -119,7 +117,7 @@ int CSmcyDlg::DoModal() { return fw::Dialog::DoModal(); }
 bool CSmcyDlg::OnInitDialog() {
     m_date = fw::nowSeconds();
     m_rhoF = 0.2 * m_in.mn;
-    m_mask = kBitSigma | kBitBeta1;
+    m_mask = initialEntryMask(Pattern::Parallel);
     m_calculated = false;
     for (int id : std::initializer_list<int>{IDC_SIGMA, IDC_CALC, IDOK, IDC_XN1, IDC_XN2, IDC_DWS1, IDC_DWI1, IDC_DWS2, IDC_DWI2,
                    IDC_RACK_ALPHA_LABEL, IDC_RACK_MODULE_LABEL, IDC_RACK_ALPHA_UNIT, IDC_RACK_MODULE_UNIT})
@@ -149,8 +147,7 @@ void CSmcyDlg::DoDataExchange(fw::Exchange& dx) {
     exchangeNumber(dx, IDC_AW, m_in.aw);
     exchangeNumber(dx, IDC_F, m_in.f);
     showNumber(dx, IDC_SUMX, m_out.sumX);
-    int pattern = static_cast<int>(m_in.pattern);
-    if (!dx.saving()) dx.radio(IDC_PATTERN0, pattern);
+    if (!dx.saving()) dx.radio(IDC_PATTERN0, m_in.pattern);   // set by the radio handlers only
     showNumber(dx, IDC_MT1, m_out.g1.mt);
     showNumber(dx, IDC_MT2, m_out.g2.mt);
     showNumber(dx, IDC_BETAP1, m_out.g1.betaP);
@@ -285,7 +282,7 @@ void CSmcyDlg::OnPatternRadio(int pattern, bool askFirst) {
     enable(IDC_BETA1, pattern == 0);
     if (pattern == 0) m_in.sigma = 0;
     if (pattern == 3) m_in.sigma = 90;
-    m_mask = pattern == 0 || pattern == 3 ? kBitSigma | kBitBeta1 : kBitBeta1;
+    m_mask = initialEntryMask(m_in.pattern);
     EntryCheckOnce();
     m_strHint += kPatternHints[pattern];
     show();
@@ -293,7 +290,7 @@ void CSmcyDlg::OnPatternRadio(int pattern, bool askFirst) {
 
 void CSmcyDlg::EntryCheckOnce() {
     markStaleIfChanged();
-    if ((m_mask & kAllBits) != kAllBits) {
+    if (!entryComplete(m_mask)) {
         enable(IDC_CALC, false);
         m_calculated = false;
         enableResults(false);
@@ -317,7 +314,7 @@ void CSmcyDlg::OnEnKillfocusSmcySigmaEdt() {
     auto refuseSigma = [&](const char* text) {
         refuse(text);
         m_in.sigma = before;
-        m_mask &= 0xFFF0;
+        m_mask = afterAxisAngleRefusal(m_mask);
         EntryCheckOnce();
         show();
     };
@@ -343,6 +340,7 @@ void CSmcyDlg::OnEnKillfocusSmcySigmaEdt() {
 void CSmcyDlg::OnEnKillfocusSmcyUEdt() {
     const double before = m_in.u;
     if (!UpdateData(true)) return;
+    if (acceptedBefore(m_mask, kBitU, m_in.u == before)) return;
     if (m_in.u == 1 && !ask(kMsgUOne)) {
         m_in.u = before;
         show();
@@ -354,9 +352,11 @@ void CSmcyDlg::OnEnKillfocusSmcyUEdt() {
 }
 
 void CSmcyDlg::OnCbnKillfocusSmcyMoleCmb() {
+    const int before = m_moduleIndex;
     if (!UpdateData(true)) return;
     const int index = combo(IDC_MODULE).curSel();
     if (index < 0 || index >= kModuleCount) return;
+    if (acceptedBefore(m_mask, kBitModule, index == before)) return;
     m_moduleIndex = index;
     m_in.mn = kModules[static_cast<std::size_t>(index)];
     m_rhoF = 0.2 * m_in.mn;
@@ -383,6 +383,7 @@ void CSmcyDlg::OnEnKillfocusSmcyApEdt() {
 void CSmcyDlg::OnEnKillfocusSmcyFEdt() {
     const double before = m_in.f;
     if (!UpdateData(true)) return;
+    if (acceptedBefore(m_mask, kBitF, m_in.f == before)) return;
     if (m_in.f < 0) {
         inform(kMsgFNegative);
         m_in.f = before;
@@ -403,6 +404,7 @@ void CSmcyDlg::OnEnKillfocusSmcyBita1Edt() {
     if (m_in.pattern != Pattern::Parallel) return;
     const double before = m_in.beta1;
     if (!UpdateData(true)) return;
+    if (acceptedBefore(m_mask, kBitBeta1, m_in.beta1 == before)) return;
     if (m_in.beta1 < 0) {
         inform(kMsgBetaSign);
         m_in.beta1 = -m_in.beta1;
@@ -438,6 +440,9 @@ void CSmcyDlg::OnDeviation(int id) {
     const double before = m_dev.*(t->dw);
     if (!UpdateData(true)) return;
     double& dw = m_dev.*(t->dw);
+    // Leaving a field without a change says nothing (a zero left as it is
+    // would otherwise hold the focus with its hint at every try to leave).
+    if (dw == before) return;
     if (dw <= 0) {
         inform(kMsgDeviationSign);
         dw = std::abs(dw);
@@ -595,9 +600,12 @@ void CSmcyDlg::OnBnClickedOk() {
     const std::filesystem::path data = fd.path();
     if (!kavrin::hasDataExtension(data, kavrin::kExtCyData)) return refuse(kMsgNotCyb);
     const std::filesystem::path report = kavrin::loadReportName(data, kavrin::kExtCyData, kavrin::kExtCyReport);
-    if (auto w = fw::writeFile(data, cySmFileBytes(rec, fw::nowSeconds())); !w) return refuse(w.error().openMessage());
-    if (auto w = kavrin::writeReport(report, smallModuleReport(rec), fw::TextFileWriter::Mode::Create); !w)
-        return refuse(kMsgReportCreate);
+    // The data file and its report replace their old files together or not at all.
+    if (auto w = kavrin::saveDesignAndReport(data, cySmFileBytes(rec, fw::nowSeconds()), report,
+                                             smallModuleReport(rec), fw::SaveTransaction::Mode::Replace);
+        !w) {
+        return refuse(w.error().dataFile ? w.error().error.saveMessage() : std::string(kMsgReportCreate));
+    }
     m_dataPath = data.string();
     m_strReportPath = report.string();
     inform(fw::format(kMsgSaved, m_dataPath.c_str(), m_strReportPath.c_str()));
@@ -612,7 +620,7 @@ void CSmcyDlg::OnBnClickedSmcyLoad() {
     if (fd.DoModal() != IDOK) return;
     const std::filesystem::path path = fd.path();
     if (!kavrin::hasDataExtension(path, kavrin::kExtCyData)) return refuse(kMsgNotCyb);
-    auto bytes = fw::readFile(path);
+    auto bytes = kavrin::readDesignFile(path, CySmRecord::kSize);
     if (!bytes) return refuse(bytes.error().openMessage());
     auto loaded = loadCySmFile(*bytes);
     if (!loaded) return refuse(loaded.error());
@@ -622,7 +630,7 @@ void CSmcyDlg::OnBnClickedSmcyLoad() {
     applyRecord(*loaded);
     m_dataPath = path.string();
     m_strReportPath = kavrin::loadReportName(path, kavrin::kExtCyData, kavrin::kExtCyReport).string();
-    m_mask |= kAllBits;
+    m_mask |= kAllEntryBits;
     m_calculated = true;
     m_calculatedFrom = m_in;
     enableResults(true);

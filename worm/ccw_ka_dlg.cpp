@@ -5,13 +5,8 @@
 CCwKaDlg::CCwKaDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {}
 
 void CCwKaDlg::DoDataExchange(fw::Exchange& dx) {
-    int driver = static_cast<int>(m_driver), driven = static_cast<int>(m_driven);
-    dx.radio(IDC_DRIVER_STEADY, driver);
-    dx.radio(IDC_DRIVEN_STEADY, driven);
-    if (dx.saving()) {
-        m_driver = static_cast<worm::DriverShock>(driver < 0 ? 0 : driver);
-        m_driven = static_cast<worm::DrivenShock>(driven < 0 ? 0 : driven);
-    }
+    dx.radio(IDC_DRIVER_STEADY, m_driver);
+    dx.radio(IDC_DRIVEN_STEADY, m_driven);
 }
 
 void CCwKaDlg::OnOK() {

@@ -72,9 +72,8 @@ bool CcwPrDlg::OnInitDialog() {
 void CcwPrDlg::DoDataExchange(fw::Exchange& dx) {
     // Only members -> fields: every input is taken by its own handler.
     if (dx.saving()) return;
-    int type = code(m_in.type), mode = static_cast<int>(m_mode);
-    dx.radio(IDC_ZA, type);
-    dx.radio(IDC_MODE_POWER, mode);
+    dx.radio(IDC_ZA, m_in.type);
+    dx.radio(IDC_MODE_POWER, m_mode);
     dx.text(IDC_TITLE, m_title, kTextWidth - 1);
     dx.text(IDC_NUMBER, m_number, kTextWidth - 1);
     dx.text(IDC_DATE, m_date, kDateWidth - 1);

@@ -97,11 +97,15 @@ RatioChartDialog::RatioChartDialog(const ChartCopy& copy, const RatioChart& char
     : ChartDialog(copy, chart.bitmap, parent), m_chart(chart) {}
 
 int RatioChartDialog::DoModal(double u, int z) {
+    prepare(u, z);
+    return fw::Dialog::DoModal();
+}
+
+void RatioChartDialog::prepare(double u, int z) {
     m_xFraction = m_chart.fraction(u);
     m_uText = fw::format(m_chart.firstFormat, m_chart.ofReciprocal ? 1 / u : u);
     m_zText = fw::format(m_chart.secondFormat, z);
     if (m_chart.bitmapByZ1) m_bitmapId = (*m_chart.bitmapByZ1)[static_cast<std::size_t>(chart::bandA199(z))];
-    return fw::Dialog::DoModal();
 }
 
 FormFactorChartDialog::FormFactorChartDialog(const ChartCopy& copy, const std::array<int, 6>& bitmapByBeta,
@@ -109,11 +113,15 @@ FormFactorChartDialog::FormFactorChartDialog(const ChartCopy& copy, const std::a
     : ChartDialog(copy, bitmapByBeta[0], parent), m_bitmaps(bitmapByBeta) {}
 
 int FormFactorChartDialog::DoModal(double xFraction, double betaM, double zv, double chi1) {
+    prepare(xFraction, betaM, zv, chi1);
+    return fw::Dialog::DoModal();
+}
+
+void FormFactorChartDialog::prepare(double xFraction, double betaM, double zv, double chi1) {
     m_xFraction = xFraction;
     m_chi1 = chi1;
     m_zText = fw::format("Zv=%.2f", zv);
     m_bitmapId = m_bitmaps[static_cast<std::size_t>(chart::bandYf(betaM))];
-    return fw::Dialog::DoModal();
 }
 
 std::string FormFactorChartDialog::firstLabel() const { return fw::format("χ1=%.2f", m_chi1); }

@@ -83,6 +83,8 @@ class RatioChartDialog : public ChartDialog {
 public:
     using fw::Dialog::DoModal;
     virtual int DoModal(double u, int z);
+    // What DoModal(u, z) does before it runs the dialog.
+    void prepare(double u, int z);
 
 protected:
     RatioChartDialog(const ChartCopy& copy, const RatioChart& chart, fw::Window* parent);
@@ -99,6 +101,8 @@ public:
 
     using fw::Dialog::DoModal;
     virtual int DoModal(double xFraction, double betaM, double zv, double chi1);
+    // What DoModal(xFraction, βm, Zv, χ1) does before it runs the dialog.
+    void prepare(double xFraction, double betaM, double zv, double chi1);
 
 protected:
     FormFactorChartDialog(const ChartCopy& copy, const std::array<int, 6>& bitmapByBeta, fw::Window* parent);

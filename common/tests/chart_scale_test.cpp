@@ -41,3 +41,29 @@ TEST(ChartScale, PictureBands) {
     const int yband[] = {0, 0, 1, 1, 2, 2, 3, 3, 4, 5, 5, 5};
     for (std::size_t n = 0; n < std::size(beta); ++n) EXPECT_EQ(bandYf(beta[n]), yband[n]) << beta[n];
 }
+
+#include "common/calc/chart_curves.h"
+
+TEST(ChartCurves, FormFactorMeetsThePublishedTable) {
+    // x = 0: the published YFa 2.97, 2.80, 2.52, 2.40, 2.18 at Zv 17, 20, 30, 40, 100 and 2.06 for a rack.
+    struct Case { double zn, yfa; };
+    for (Case c : {Case{17, 2.97}, Case{20, 2.80}, Case{30, 2.52}, Case{40, 2.40}, Case{100, 2.18}, Case{1e6, 2.06}}) {
+        auto y = formFactorAtTip(c.zn, 0);
+        ASSERT_TRUE(y) << c.zn;
+        EXPECT_NEAR(*y, c.yfa, 0.02) << c.zn;
+    }
+    EXPECT_TRUE(undercut(16, 0));
+    EXPECT_FALSE(undercut(18, 0));
+    EXPECT_TRUE(pointedTip(13, 0.9));
+    EXPECT_FALSE(pointedTip(13.6, 0.9));
+    EXPECT_TRUE(pointedTip(15, 1.0));
+    EXPECT_FALSE(pointedTip(15.5, 1.0));
+}
+
+TEST(ChartCurves, EnimsRules) {
+    EXPECT_NEAR(enimsStraightRadial(2, 20), 0.335, 5e-4);
+    EXPECT_NEAR(enimsStraightRadial(4, 12), 0.541, 5e-4);
+    EXPECT_EQ(enimsStraightTangential(2.4), 0);
+    EXPECT_NEAR(enimsStraightTangential(5), 0.05, 1e-12);
+    EXPECT_NEAR(enimsCurvedTangential(10), 0.185, 1e-12);
+}

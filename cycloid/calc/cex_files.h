@@ -16,9 +16,8 @@ std::optional<std::vector<std::uint8_t>> readDesignFileBytes(const std::string& 
 
 enum class SaveOutcome { Saved, DesignFailed, ReportFailed };
 
-// Writes both files to temporaries in their folders, flushes them and
-// renames them over the targets, the report first. Any failure removes the
-// temporaries and leaves older files as they were. The report text is UTF-8
+// Saves both files as one transaction (fw::SaveTransaction): any failure
+// leaves older files as they were. The report text is UTF-8
 // with "\n"; it is written in code page 936 with CR LF.
 SaveOutcome saveDesignAndReportFiles(const std::string& designPath, const std::vector<std::uint8_t>& designBytes,
                                      const std::string& reportPath, const std::string& reportUtf8);

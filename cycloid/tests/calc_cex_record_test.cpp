@@ -291,3 +291,33 @@ TEST(CexFiles, LoaderReadsRegularFilesOnlyAndAtMostItsSize) {
     ASSERT_TRUE(b);
     EXPECT_EQ(b->size(), 992u);
 }
+
+// A fuzz run over the loader: mutated and truncated files never crash it,
+// and whatever it accepts holds only finite values, counts that fit and
+// status words it knows.
+TEST(CexRecordFile, FuzzedFilesAreRefusedOrSound) {
+    const auto good = fileBytes(fixture("cex_filled.cxd"));
+    std::uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    };
+    int accepted = 0;
+    for (int round = 0; round < 20000; ++round) {
+        auto b = good;
+        if (next() % 8 == 0) b.resize(next() % 1100);
+        if (next() % 2) b.resize(928);
+        int flips = 1 + next() % 8;
+        for (int k = 0; k < flips && !b.empty(); ++k) b[next() % b.size()] = static_cast<std::uint8_t>(next());
+        auto r = parseDesignFile(b);
+        if (!r) continue;
+        ++accepted;
+        const auto& rec = r->record;
+        EXPECT_TRUE(std::isfinite(rec.b1.a) && std::isfinite(rec.b6.E) && std::isfinite(rec.b4.drrp));
+        EXPECT_TRUE(rec.b1.Zp == rec.b1.Zc + 1 || (rec.b1.Zc == 0 && rec.b1.Zp == 0));
+        EXPECT_TRUE(rec.b3.grade >= 0 && rec.b3.grade <= 4);
+        EXPECT_TRUE(rec.b1.status == 0 || rec.b1.status == kStatus1);
+        EXPECT_EQ(recordBytes(parseDesignFile(designFileBytes(rec, 0))->record), recordBytes(rec));
+    }
+    EXPECT_GT(accepted, 0);
+}

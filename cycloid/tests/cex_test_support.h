@@ -1,7 +1,7 @@
 // Shared by the cycloid tests: the fixtures folder, file helpers, and the
 // filled record that tests/fixtures/make_cex_fixtures.py writes.
 #pragma once
-#include <gtest/gtest.h>
+#include <unistd.h>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -30,13 +30,12 @@ inline void writeBytes(const std::filesystem::path& p, const std::vector<std::ui
     f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
 }
 
-// A fresh empty folder under the build's test folder, one per test (ctest
-// runs the tests of a program side by side).
+// A fresh empty folder under the build's test folder, one per test process
+// (ctest runs the tests of one program side by side).
 inline std::filesystem::path freshDir(const std::string& name) {
     const char* base = std::getenv("KAVRIN_TEST_TMP");
-    std::string test = "test";
-    if (const auto* info = ::testing::UnitTest::GetInstance()->current_test_info()) test = info->name();
-    std::filesystem::path d = std::filesystem::path(base ? base : "/tmp") / ("cycloid_" + name) / test;
+    std::filesystem::path d =
+        std::filesystem::path(base ? base : "/tmp") / ("cycloid_" + name + "." + std::to_string(::getpid()));
     std::filesystem::remove_all(d);
     std::filesystem::create_directories(d);
     return d;

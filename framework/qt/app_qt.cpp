@@ -482,7 +482,8 @@ void AppBackendQt::childCreated(fw::MdiChild& c) {
     auto* sub = new ChildWindow(c);
     auto* edit = new QPlainTextEdit;
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
-    edit->setFont(QFont(q(Application::fallbackFamily()), 10));
+    edit->setFont(detail::reportFont());
+    edit->setTabStopDistance(detail::reportTabStop(edit->font()));
     edit->setAccessibleName(q(c.caption()));
     sub->setWidget(edit);
     sub->setWindowTitle(q(c.caption()));

@@ -8,6 +8,7 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QMessageBox>
@@ -19,6 +20,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTextDocument>
+#include <QTextOption>
 #include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -488,24 +490,49 @@ bool QtBackend::shellOpen(const fw::ShellRequest& r) {
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(r.file.string())));
 }
 
+QPrinter& QtBackend::printer() {
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
+
 bool QtBackend::print(const fw::PrintRequest& p) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(qs(p.title));
+    QPrinter& pr = printer();
     if (p.setupOnly) {
-        QPageSetupDialog dlg(&printer, modalParent());
+        QPageSetupDialog dlg(&pr, modalParent());
         return dlg.exec() == QDialog::Accepted;
+    }
+    // The job (and a PDF's suggested file) is named after the report file.
+    const QString job = qs(p.jobName.empty() ? p.title : p.jobName);
+    pr.setDocName(job);
+    if (pr.outputFormat() == QPrinter::PdfFormat) {
+        QFileInfo out(pr.outputFileName());
+        pr.setOutputFileName(out.absolutePath().isEmpty() || pr.outputFileName().isEmpty()
+                                 ? job + QStringLiteral(".pdf")
+                                 : out.absolutePath() + u'/' + job + QStringLiteral(".pdf"));
     }
     QTextDocument doc;
-    doc.setDefaultFont(QFont(qs(Application::fallbackFamily()), 10));
+    doc.setDefaultFont(reportFont());
     doc.setPlainText(qs(p.text));
+    // Tab stops as in the report window: every 8 cells of the same font,
+    // measured on the device that is printed on.
+    auto printOn = [&doc](QPrinter* device) {
+        QTextOption opt = doc.defaultTextOption();
+        opt.setTabStopDistance(reportTabStop(doc.defaultFont(), device));
+        doc.setDefaultTextOption(opt);
+        doc.print(device);
+    };
     if (p.preview) {
-        QPrintPreviewDialog dlg(&printer, modalParent());
-        QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, [&doc](QPrinter* pr) { doc.print(pr); });
-        return dlg.exec() == QDialog::Accepted;
+        QPrintPreviewDialog dlg(&pr, modalParent());
+        dlg.setWindowTitle(QStringLiteral("打印预览 - ") + job);
+        QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, printOn);
+        pushModal(&dlg);
+        const bool ok = dlg.exec() == QDialog::Accepted;
+        popModal(&dlg);
+        return ok;
     }
-    QPrintDialog dlg(&printer, modalParent());
+    QPrintDialog dlg(&pr, modalParent());
     if (dlg.exec() != QDialog::Accepted) return false;
-    doc.print(&printer);
+    printOn(&pr);
     return true;
 }
 

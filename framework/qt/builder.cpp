@@ -67,6 +67,20 @@ QFont dialogFont(const fw::Font& f) {
     return font;
 }
 
+QFont reportFont() {
+    const QString mono = QStringLiteral("WenQuanYi Micro Hei Mono");
+    QFont f = QFontDatabase::hasFamily(mono) ? QFont(mono) : QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    f.setStyleHint(QFont::TypeWriter);
+    f.setFixedPitch(true);
+    f.setPointSize(10);
+    return f;
+}
+
+qreal reportTabStop(const QFont& f, QPaintDevice* device) {
+    QFontMetricsF fm = device ? QFontMetricsF(f, device) : QFontMetricsF(f);
+    return fm.horizontalAdvance(QLatin1Char(' ')) * 8;
+}
+
 ControlView* viewOf(const fw::Control& c) { return static_cast<ControlView*>(c.backendData); }
 WindowView* viewOf(const fw::Window& w) { return static_cast<WindowView*>(w.backendData); }
 

@@ -27,6 +27,11 @@ std::string str(const QString& s);
 QString stripMnemonic(const QString& s);
 QImage bitmapImage(const fw::Module& m, int id);
 QFont dialogFont(const fw::Font& f);
+// The report windows' font: fixed pitch with CJK glyphs, so the report's
+// columns line up; used for the view and the printout alike.
+QFont reportFont();
+// Tab stops every 8 character cells of font f on device (nullptr: screen).
+qreal reportTabStop(const QFont& f, QPaintDevice* device = nullptr);
 
 // One control's widget and its link back to the model.
 struct ControlView {

@@ -219,6 +219,7 @@ void App::ParseCommandLine(CommandLineInfo& info) const {
         if (!a.empty() && (a[0] == '/' && a.size() <= 3)) continue;   // other framework flags
         if (!a.empty() && a[0] == '-') continue;
         if (info.file.empty()) info.file = a;
+        info.files.emplace_back(a);
     }
     if (!info.file.empty()) info.shell = print ? CommandLineInfo::Shell::FilePrint : CommandLineInfo::Shell::FileOpen;
 }
@@ -228,9 +229,17 @@ bool App::ProcessShellCommand(const CommandLineInfo& info) {
     case CommandLineInfo::Shell::FileNew:
         OnFileNew();
         return true;
-    case CommandLineInfo::Shell::FileOpen:
-        if (handOver(info.file)) return false;
-        return OpenDocumentFile(info.file) != nullptr;
+    case CommandLineInfo::Shell::FileOpen: {
+        // A running program takes them all; else each opens here, in order.
+        std::vector<std::filesystem::path> files = info.files;
+        if (files.empty()) files.push_back(info.file);
+        bool handed = false;
+        for (const auto& f : files) handed = handOver(f) || handed;
+        if (handed) return false;
+        bool opened = false;
+        for (const auto& f : files) opened = OpenDocumentFile(f) != nullptr || opened;
+        return opened;
+    }
     case CommandLineInfo::Shell::FilePrint: {
         Document* d = OpenDocumentFile(info.file);
         if (!d) return false;
@@ -255,7 +264,7 @@ void App::OnFileOpen() {
     OpenDocumentFile(fd.path());
 }
 
-void App::OnFilePrintSetup() { print({"", "", false, true}); }
+void App::OnFilePrintSetup() { print({"", "", false, true, {}}); }
 
 void App::OnFileMru(int index) {
     if (index < 0 || index >= static_cast<int>(m_mru.files().size())) return;

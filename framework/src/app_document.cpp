@@ -75,7 +75,7 @@ EditView::EditView() {
     onCommand(cmd::EditPaste, [this] { Paste(); });
     onCommand(cmd::FilePrint, [this] { OnFilePrint(); });
     onCommand(cmd::FilePrintDirect, [this] {
-        if (App* a = App::current()) a->print({m_doc ? m_doc->GetTitle() : "", displayText(), false, false}, true);
+        if (App* a = App::current()) a->print(printJob(false), true);
     });
     onCommand(cmd::FilePrintPreview, [this] { OnFilePrintPreview(); });
 }
@@ -164,12 +164,21 @@ void EditView::Paste() {
     replaceSelection(clipboardStore());
 }
 
+// The job carries the report file's base name ("report" for
+// /data/report.cyt), never the window title with its path.
+PrintRequest EditView::printJob(bool preview) const {
+    PrintRequest job{m_doc ? m_doc->GetTitle() : "", displayText(), preview, false, {}};
+    if (m_doc && !m_doc->GetPathName().empty()) job.jobName = m_doc->GetPathName().stem().string();
+    else job.jobName = job.title;
+    return job;
+}
+
 void EditView::OnFilePrint() {
-    if (App* a = App::current()) a->print({m_doc ? m_doc->GetTitle() : "", displayText(), false, false});
+    if (App* a = App::current()) a->print(printJob(false));
 }
 
 void EditView::OnFilePrintPreview() {
-    if (App* a = App::current()) a->print({m_doc ? m_doc->GetTitle() : "", displayText(), true, false});
+    if (App* a = App::current()) a->print(printJob(true));
 }
 
 // ---- Document ----

@@ -124,7 +124,6 @@ std::filesystem::path withDefaultExtension(const std::filesystem::path& p, std::
     if (defaultExt.empty() || !p.has_filename() || p.filename().has_extension()) return p;
     std::string ext(defaultExt);
     if (!ext.empty() && ext.front() == '.') ext.erase(0, 1);
-    std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return char(std::tolower(c)); });
     std::filesystem::path out = p;
     out += "." + ext;
     return out;

@@ -363,7 +363,7 @@ TEST(Dialog, CancelAsksYesNoAndYesKeepsTheDialogOpen) {
     EXPECT_EQ(s.messages()[0].buttons, fw::MessageButtons::YesNo);
 }
 
-TEST(Dialog, SaveDialogAppendsTheDefaultExtensionInLowerCase) {
+TEST(Dialog, SaveDialogAppendsTheDefaultExtensionAsGiven) {
     struct Case {
         std::optional<std::filesystem::path> answer;
         std::filesystem::path saved;   // empty: cancelled

@@ -118,7 +118,7 @@ void SampleDlg::OnCancel() {
 }
 
 void SampleDlg::onSave() {
-    FileDialog fd(FileMode::Save, "DAT", "*.dat", OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY,
+    FileDialog fd(FileMode::Save, "dat", "*.dat", OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY,
                   "样例数据文件(*.dat)|*.dat|All File(*.*)|*.*||", this);
     fd.setTitle("保存样例");
     fd.setInitialFolder("/tmp/sample-data");

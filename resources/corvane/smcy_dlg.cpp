@@ -116,18 +116,18 @@ Node designGroup() {
 }
 
 DialogTemplate smcyTemplate() {
-    return {.id = D::IDD, .caption = "小模数齿轮对（平行轴与交错轴）设计计算程序", .body = {
+    return dialog(D::IDD, "小模数齿轮对（平行轴与交错轴）设计计算程序", {
         row({column({patternGroup(), label("提示：\n", D::IDC_HINT, style::Multiline | style::Sunken)}),
              column({rackGroup(), inputGroup(), meshGroup()}), column({gearTable()})}),
         row({inspectionTable(), column({designGroup()})}),
         row({button(D::IDC_CALC, "计  算"), button(D::IDC_LOAD, "加载数据"), defButton(IDOK, "确定(保存)"),
              button(IDCANCEL, "取消"), button(D::IDC_HELP, "帮 助")}),
-    }};
+    });
 }
 
 DialogTemplate bitaTemplate() {
     using B = CSmcyBitaDlg;
-    return {.id = B::IDD, .caption = "斜齿轮齿向螺旋角分配方案选项", .body = {
+    return dialog(B::IDD, "斜齿轮齿向螺旋角分配方案选项", {
         label("根据你的需要，选择斜齿轮齿向螺旋角的优选方式："),
         radio(B::IDC_OPTION_EQUAL, "大、小齿轮的螺旋角相等，以便于加工制造（默认选项）。", style::Group),
         radio(B::IDC_OPTION_AUTO, "自动分配大、小齿轮螺旋角，以设计最节省的机构尺寸。"),
@@ -137,7 +137,7 @@ DialogTemplate bitaTemplate() {
              label("β'2 ="), edit(B::IDC_BETAP2, RO), label("°")}),
         row({label("选择范围："), edit(B::IDC_LOWER, RO), label("<  β'1  <"), edit(B::IDC_UPPER, RO), label("°")}),
         row({defButton(IDOK, "确定"), button(IDCANCEL, "取消")}),
-    }};
+    });
 }
 
 }  // namespace

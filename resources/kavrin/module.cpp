@@ -10,8 +10,12 @@ fw::Module& module() {
         addBitmaps(mod);
         addAboutTemplate(mod);
         addCexyPage1Template(mod);
+        addCexyPage2Templates(mod);
+        addCexyPage3And4Templates(mod);
         addCexyPageTemplates(mod);
         addCexdRecommendTemplates(mod);
+        addDorrithTemplates(mod);
+        addToolCyDwdataTemplate(mod);
         return mod;
     }();
     return m;

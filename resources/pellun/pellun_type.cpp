@@ -50,8 +50,8 @@ Node driveGroup() {
 
 Node strengthGroup() {
     return group(IDC_STATIC, "强度与载荷系数", {
-        row({label("接触强度极限σ"), label("Hlim"), edit(D::IDC_SIGMA_H), label("N/mm²")}),
-        row({label("弯曲强度极限σ"), label("Flim"), edit(D::IDC_SIGMA_F), label("N/mm²")}),
+        field("接触强度极限σHlim", D::IDC_SIGMA_H, "N/mm²"),
+        field("弯曲强度极限σFlim", D::IDC_SIGMA_F, "N/mm²"),
         row({button(D::IDC_KA_BUTTON, "工况系数KA"), edit(D::IDC_KA)}),
         row({button(D::IDC_KHB_BUTTON, "接触齿向载荷分布系数KHβ"), edit(D::IDC_KHB)}),
         row({button(D::IDC_KWB_BUTTON, "弯曲齿向载荷分布系数Kwβ"), edit(D::IDC_KWB)}),

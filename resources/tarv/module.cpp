@@ -9,6 +9,10 @@ fw::Module& module() {
         addContactChartTemplates(mod);
         addContactChartBitmaps(mod);
         addPreliminaryTemplates(mod);
+        addWormPictures(mod);
+        addOrdinaryGeometryTemplate(mod);
+        addRatingTemplates(mod);
+        addArcGeometryTemplates(mod);
         return mod;
     }();
     return m;

@@ -13,5 +13,9 @@ void addStrings(fw::Module& m);
 void addContactChartTemplates(fw::Module& m);
 void addContactChartBitmaps(fw::Module& m);
 void addPreliminaryTemplates(fw::Module& m);
+void addWormPictures(fw::Module& m);
+void addOrdinaryGeometryTemplate(fw::Module& m);
+void addRatingTemplates(fw::Module& m);
+void addArcGeometryTemplates(fw::Module& m);
 
 }  // namespace tarv

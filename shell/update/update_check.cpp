@@ -197,7 +197,14 @@ ServerSettings settingsFromRegistry() {
 }
 
 CheckResult checkForUpdate(const ServerSettings& settings) {
-    if (auto why = refuseSettings(settings)) return networkFailure(Outcome::Unreachable, kUnreachableText, *why);
+    // A missing or unusable server setting is the installation's, not the
+    // network's: say so, in the program's language.
+    if (auto why = refuseSettings(settings)) {
+        CheckResult r = plain(Outcome::NotConfigured, settings.host.empty() ? kNotConfiguredText : kBadServerText);
+        r.icon = MessageIcon::Exclamation;
+        r.errorText = *why;
+        return r;
+    }
     FtpSession ftp(settings);
     if (!ftp.ready()) return networkFailure(Outcome::Unreachable, kUnreachableText, "cannot start libcurl");
     if (auto why = ftp.login()) return networkFailure(Outcome::Unreachable, kUnreachableText, *why);
@@ -205,7 +212,12 @@ CheckResult checkForUpdate(const ServerSettings& settings) {
         return networkFailure(Outcome::DirectoryUnavailable, kDirectoryText, *why);
     const auto head = ftp.readHead(kVersionBytes);
     if (!head) return plain(Outcome::NoVersionInfo, kNoVersionText);
-    return versionResult(fw::RecordReader(*head).i32(0), settings.site);
+    return versionFileResult(*head, settings.site);
+}
+
+CheckResult versionFileResult(std::span<const std::uint8_t> head, const std::string& site) {
+    if (head.size() < 4) return plain(Outcome::NoVersionInfo, kNoVersionText);
+    return versionResult(fw::RecordReader(head).i32(0), site);
 }
 
 }  // namespace kavrin::update

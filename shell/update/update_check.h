@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace kavrin::update {
@@ -20,6 +21,10 @@ inline constexpr const char* kSiteValue = "updatesite";   // web address shown f
 
 inline constexpr const char* kDefaultSite = "www.ondrel.com";
 
+// What the check says when the installation names no usable update server.
+inline constexpr const char* kNotConfiguredText = "未配置版本更新服务器（安装信息中缺少 updatehost），无法检测版本更新。";
+inline constexpr const char* kBadServerText = "版本更新服务器的设置（updatehost、updateport）无效，无法检测版本更新。";
+
 struct ServerSettings {
     std::string host;                       // empty: no server configured
     int port = 21;
@@ -33,6 +38,7 @@ struct ServerSettings {
 };
 
 enum class Outcome {
+    NotConfigured,          // no usable `updatehost`/`updateport`: nothing is asked of the network
     Unreachable,            // no connection or login: "你的网络连接不得力..."
     DirectoryUnavailable,   // the version directory failed: "可能网络查询超时..."
     NoVersionInfo,          // no version file, or shorter than 4 bytes
@@ -57,6 +63,11 @@ struct CheckResult {
 // from `updatesite` (missing: kDefaultSite). Login, folder, file and timeouts
 // keep their defaults.
 ServerSettings settingsFromRegistry();
+
+// The check's last step on the head of the version file as read: fewer than
+// 4 bytes is NoVersionInfo; otherwise its first int32 (little-endian) is the
+// server's version, compared with kProgramVersion.
+CheckResult versionFileResult(std::span<const std::uint8_t> head, const std::string& site);
 
 // Runs the check synchronously; bounded by settings.totalTimeout. Never
 // throws for network trouble: each failure is an Outcome with its message.

@@ -2,6 +2,9 @@
 // Add a scene: write a function below that builds the dialog (or sheet),
 // hands it to shooter.shoot(name, dlg, fill), and add one line to the list
 // in scenes() under its deliverable's heading. The PNG is <name>.png.
+#include <cstdlib>
+#include <filesystem>
+
 #include "samples.h"
 #include "shooter.h"
 #include "cycloid/cex_design.h"  // kavrin: cycloid design wizard
@@ -11,7 +14,14 @@
 #include "cycloid/cdest_cexd_k1_dlg.h"
 #include "cycloid/cdest_cexd_k2_dlg.h"
 #include "cycloid/cdest_cexd_rp_dlg.h"
+#include "cycloid/ccdest_part_mat_dlg.h"
+#include "cycloid/cdest_part_di_dlg.h"
+#include "cycloid/dorrith_dlg.h"
+#include "cycloid/parametdlg.h"
 #include "resources/kavrin/module.h"
+#include "cylindrical/calc/geometry_design.h"  // kavrin: profile CAD data tool
+#include "fw/file.h"
+#include "profiletool/ctool_cy_dwdata_dlg.h"
 #include "cylindrical/cy_geom_pro_sheet.h"  // corvane: geometry sheet
 #include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
 #include "cylindrical/cygeom_check_dlg.h"
@@ -23,8 +33,27 @@
 #include "measurement/cy_measure_one_dlg.h"  // corvane: single gear measurement
 #include "smallmodule/csmcy_bita_dlg.h"  // corvane: small-module pairs
 #include "smallmodule/csmcy_dlg.h"
+#include "fw/format.h"
+#include "worm/calc/worm_geometry.h"
+#include "worm/ccw_gm_dlg.h"            // tarv: ordinary worm pair geometry
 #include "worm/ccw_pr_dlg.h"            // tarv: worm preliminary design
+#include "worm/ccw_pro_dlg.h"           // tarv: worm strength rating
+#include "worm/ccw_rating_dlgs.h"       // tarv: the rating's small dialogs
+#include "worm/cccw_gm_dlg.h"           // tarv: ZC3 geometry and its face-width dialog
+#include "worm/cw_pic_dlg.h"            // tarv: worm pair pictures
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
+#include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
+#include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
+#include "bevel/preliminary/a196_dlg.h"  // pellun: chart dialogs
+#include "bevel/preliminary/a197_dlg.h"
+#include "bevel/preliminary/a198_dlg.h"
+#include "bevel/preliminary/a199_dlg.h"
+#include "bevel/preliminary/c80_dlg.h"
+#include "bevel/preliminary/c81_dlg.h"
+#include "bevel/preliminary/yf_dlg.h"
+#include "bevel/preliminary/khbita_dlg.h"  // pellun: face load factors
+#include "bevel/preliminary/kwbita_dlg.h"
+#include "bevel/preliminary/pellun_type.h"  // pellun: preliminary design
 
 namespace shots {
 
@@ -142,6 +171,178 @@ void cycloidPage1(Shooter& shooter) {
     });
     g_pCexySheet = nullptr;
     g_cexRecord = {};
+}
+
+// Page 2 with the example of page 1, every part computed (bore 80, the
+// default material).
+void cycloidPage2(Shooter& shooter) {
+    using P = CCexyPropertyPage2;
+    g_cexRecord = {};
+    auto& b1 = g_cexRecord.b1;
+    b1.a = 50.0 / 12;
+    b1.bc = 15;
+    b1.i = 11;
+    b1.K1 = 0.5;
+    b1.K2 = 2.5882;
+    b1.n0 = 1500;
+    b1.eta = 0.9;
+    b1.P = 10;
+    b1.Rp = 100;
+    b1.Rrp = 10;
+    b1.Tc = 630.234;
+    b1.Zc = 11;
+    b1.Zp = 12;
+    b1.status = cycloid::kStatus1;
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr, 1);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot("kavrin-cycloid-page2", sheet, [&sheet](fw::PropertySheet&) {
+        P& p = sheet.m_page2;
+        p.userTyped(P::IDC_DSP, "16");
+        p.userTyped(P::IDC_DT, "5");
+        p.userFocus(P::IDC_L);
+        p.userClick(P::IDC_DJ_BUTTON);
+        p.userClick(P::IDC_DFC_BUTTON);
+        p.userClick(P::IDC_DAC_BUTTON);
+        p.m_Di = 80;
+        p.userTyped(P::IDC_DW_CIRCLE, "125.7303");
+        p.userFocus(P::IDC_L);
+        // The output pins as the dsw button gives them with the default material.
+        cycloid::OutputPinInputs in{.a = 50.0 / 12, .Di = 80, .Dw = p.m_Dw, .dfc = p.m_dfc, .dp = 200, .X2 = 10,
+                                    .X1 = 2, .Tc = 630.234, .bc = 15, .l = 52.5};
+        if (auto r = cycloid::designOutputPins(in)) {
+            p.m_drw = r->drw;
+            p.m_dsw = r->dsw;
+            p.m_Qmax = r->Qmax;
+            p.m_epsMax = r->epsMax;
+            p.m_Nz = r->Nz;
+            p.m_Sf = r->Sf;
+            p.m_inputMask |= P::kDsw | P::kDrw;
+            p.UpdateData(false);
+        }
+        p.userTyped(P::IDC_DT, "4");   // an accepted input brings the controls up to date
+        p.userFocus(P::IDC_L);
+        p.userClick(P::IDC_DW_HOLE_BUTTON);
+    });
+    g_pCexySheet = nullptr;
+    g_cexRecord = {};
+}
+
+// Pages 3 and 4 with the chain of the example: IT7, both sliders at 25,
+// the three clearances, then the optimum.
+void cycloidPages34(Shooter& shooter, const char* name, int page) {
+    using P3 = CCexyPropertyPage3;
+    g_cexRecord = {};
+    auto& b1 = g_cexRecord.b1;
+    b1.a = 50.0 / 12;
+    b1.bc = 15;
+    b1.K1 = 0.5;
+    b1.Rp = 100;
+    b1.Rrp = 10;
+    b1.Zc = 11;
+    b1.Zp = 12;
+    g_cexRecord.b2.Dw = 125.73033333333333;
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr, 2);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot(name, sheet, [&sheet, page](fw::PropertySheet&) {
+        P3& p = sheet.m_page3;
+        p.userSelect(P3::IDC_GRADE, 3);
+        p.userTrackbarMove(P3::IDC_DWL_SLIDER, 25);
+        p.userTrackbarRelease(P3::IDC_DWL_SLIDER);
+        p.userTrackbarMove(P3::IDC_DPT_SLIDER, 25);
+        p.userTrackbarRelease(P3::IDC_DPT_SLIDER);
+        p.userClick(P3::IDC_DC_BUTTON);
+        p.userClick(P3::IDC_DJ_BUTTON);
+        p.userClick(P3::IDC_DELTA_BUTTON);
+        if (page == 3) {
+            sheet.userClick(fw::ID_WIZNEXT);
+            sheet.m_page4.userClick(CCexyPropertyPage4::IDC_CALC);
+        }
+    });
+    g_pCexySheet = nullptr;
+    g_cexRecord = {};
+}
+void cycloidPage3(Shooter& s) { cycloidPages34(s, "kavrin-cycloid-page3", 2); }
+void cycloidPage4(Shooter& s) { cycloidPages34(s, "kavrin-cycloid-page4", 3); }
+
+// Pages 5 and 6 on the chain's record, page 6 calculated with the default
+// material.
+void cycloidPages56(Shooter& shooter, const char* name, int page) {
+    g_cexRecord = {};
+    auto& b1 = g_cexRecord.b1;
+    b1.a = 50.0 / 12;
+    b1.bc = 15;
+    b1.K1 = 0.5;
+    b1.Rp = 100;
+    b1.Rrp = 10;
+    b1.Tc = 630.234;
+    b1.Zc = 11;
+    b1.Zp = 12;
+    auto& b2 = g_cexRecord.b2;
+    b2.dp = 200;
+    b2.drp = 20;
+    b2.dsp = 16;
+    b2.l = 52.5;
+    b2.X1 = 2;
+    auto& b4 = g_cexRecord.b4;
+    b4.drp = 0.375;
+    b4.drrp = 0.52;
+    b4.dj = 0.145;
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr, page);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot(name, sheet, [&sheet, page](fw::PropertySheet&) {
+        using P6 = CCexyPropertyPage6;
+        if (page != 5) return;
+        P6& p = sheet.m_page6;
+        p.userTyped(P6::IDC_E, "206000");
+        p.userTyped(P6::IDC_MU, "0.3");
+        p.userTyped(P6::IDC_SHP, "1200");
+        p.userTyped(P6::IDC_SFP, "180");
+        p.userFocus(P6::IDC_TO);
+        p.m_bits |= P6::kTo;   // the torque bit of "提取数据"
+        p.userTyped(P6::IDC_E, "206001");
+        p.userFocus(P6::IDC_TO);
+        p.userTyped(P6::IDC_E, "206000");
+        p.userFocus(P6::IDC_TO);
+        p.userClick(P6::IDC_CALC);
+    });
+    g_pCexySheet = nullptr;
+    g_cexRecord = {};
+}
+void cycloidPage5(Shooter& s) { cycloidPages56(s, "kavrin-cycloid-page5", 4); }
+void cycloidPage6(Shooter& s) { cycloidPages56(s, "kavrin-cycloid-page6", 5); }
+
+// The custom profile designer in mode 4 (Δrrp 0.1, Δrp 0.05) after a
+// calculation with the start values.
+void cycloidDesigner(Shooter& shooter) {
+    using D = CDorrithDlg;
+    D dlg;
+    shooter.shoot("kavrin-cycloid-designer", dlg, [](fw::Dialog& d) {
+        d.userClick(D::IDC_MODE4);
+        d.userTyped(D::IDC_DRRP, "0.1");
+        d.userFocus(D::IDC_PARAMS);
+        d.userTyped(D::IDC_DRP, "0.05");
+        d.userFocus(D::IDC_PARAMS);
+        d.userClick(D::IDC_CALC);
+    });
+}
+
+void cycloidDesignerTable(Shooter& shooter) {
+    ParametDlg dlg;
+    shooter.shoot("kavrin-cycloid-designer-k1", dlg);
+}
+
+void cycloidBearingDialog(Shooter& shooter) {
+    CDestPartDiDlg dlg;
+    dlg.setRange(80, 100);
+    shooter.shoot("kavrin-cycloid-bearing", dlg);
+}
+
+void cycloidMaterialDialog(Shooter& shooter) {
+    CCDestPartMatDlg dlg;
+    shooter.shoot("kavrin-cycloid-material", dlg);
 }
 
 template <class D>
@@ -387,10 +588,228 @@ void wormPreliminary(Shooter& shooter) {
     });
 }
 
+// The ordinary geometry with the public example loaded as an involute (ZI)
+// worm: the start values the load shows.
+void wormOrdinaryGeometry(Shooter& shooter) {
+    using D = CCwGmDlg;
+    worm::CwPreRecord pre;
+    pre.type = worm::WormType::ZL;
+    pre.z1 = 2;
+    pre.z2 = 30;
+    pre.m = 3;
+    pre.q = 44.0 / 3;
+    pre.d1 = 44;
+    pre.d2 = 90;
+    pre.a = 67;
+    pre.gamma = 7.76517;
+    const worm::CwGeomRecord g = *worm::geometry::ordinaryStart(pre);
+    D dlg(nullptr);
+    shooter.shoot("tarv-ordinary-geometry-zi", dlg, [g](fw::Dialog& d) {
+        auto n = [](double v) { return fw::format("%.6g", v); };
+        const std::pair<int, double> shown[] = {
+            {D::IDC_AW, g.aw}, {D::IDC_THETA, g.theta}, {D::IDC_RHO, g.rho}, {D::IDC_DE2, g.de2}, {D::IDC_MX, g.mx},
+            {D::IDC_MN1, g.mn1}, {D::IDC_GAMMA, g.gamma}, {D::IDC_PZ1, g.pz1}, {D::IDC_PX1, g.px1}, {D::IDC_B1, g.b1},
+            {D::IDC_HA_STAR, g.haStar}, {D::IDC_ALPHA_X, g.alphaX}, {D::IDC_ALPHA_N, g.alphaN}, {D::IDC_Q, g.q},
+            {D::IDC_D1, g.d1}, {D::IDC_BETA_M2, g.betaM2}, {D::IDC_MS, g.ms}, {D::IDC_MN2, g.mn2}, {D::IDC_D2, g.d2},
+            {D::IDC_B2, g.b2}, {D::IDC_RG, g.rg}, {D::IDC_A, g.a}, {D::IDC_X2, g.x2}, {D::IDC_D1W, g.d1w},
+            {D::IDC_GAMMA_W, g.gammaW}, {D::IDC_HA1, g.ha1}, {D::IDC_HF1, g.hf1}, {D::IDC_H1, g.h1},
+            {D::IDC_SN, g.sn}, {D::IDC_HCN1, g.hcn1}, {D::IDC_DA1, g.da1}, {D::IDC_DF1, g.df1}, {D::IDC_HA2, g.ha2},
+            {D::IDC_HF2, g.hf2}, {D::IDC_H2, g.h2}, {D::IDC_DM2, g.dm2}, {D::IDC_DA2, g.da2}, {D::IDC_DF2, g.df2},
+            {D::IDC_EPS_A, g.epsA}, {D::IDC_DB, g.db}, {D::IDC_GAMMA_B, g.gammaB}, {D::IDC_PBN, g.pbn}};
+        for (auto [id, v] : shown) d.setText(id, n(v));
+        d.setText(D::IDC_Z1, "2");
+        d.setText(D::IDC_Z2, "30");
+        d.setText(D::IDC_TYPE, worm::geometry::ordinaryTypeText(g.type));
+        const std::pair<int, const char*> labels[] = {
+            {D::IDC_DB_LABEL, "基圆直径  d"}, {D::IDC_DB_SUB, "b1"}, {D::IDC_DB_EQ, "="}, {D::IDC_DB_UNIT, "mm"},
+            {D::IDC_GB_LABEL, "基圆柱导程角γ"}, {D::IDC_GB_EQ, "="}, {D::IDC_GB_UNIT, "°"}, {D::IDC_GB_SUB, "b"},
+            {D::IDC_PBN_LABEL, "法向基节  p"}, {D::IDC_PBN_SUB, "bn"}, {D::IDC_PBN_EQ, "="}, {D::IDC_PBN_UNIT, "mm"}};
+        for (auto [id, t] : labels) d.setText(id, t);
+        d.setText(D::IDC_TITLE, "蜗杆副示例");
+        d.setText(D::IDC_NUMBER, "EX-1");
+        d.setText(D::IDC_HINT, worm::geometry::noteLoaded(3));
+        d.enable(D::IDC_AW, true);
+    });
+}
+
+void wormPairPicture(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_PAIR, nullptr);
+    shooter.shoot("tarv-pair-picture", dlg);
+}
+// The ZC3 face width between its limits (k 13, m 5: 85 to 105), thumb at 25.
+void wormFaceWidth(Shooter& shooter) {
+    using D = CCcwB1Dlg;
+    D dlg(nullptr);
+    shooter.shoot("tarv-face-width", dlg, [](fw::Dialog& d) {
+        d.setText(D::IDC_LOW, "85");
+        d.setText(D::IDC_HIGH, "105");
+        d.trackbar(D::IDC_BAR).setRange(0, 50);
+        d.trackbar(D::IDC_BAR).setTicFreq(5);
+        d.trackbar(D::IDC_BAR).setPos(25);
+        d.setText(D::IDC_B1, "95");
+    });
+}
+void wormLifeFactor(Shooter& shooter) {
+    CCwZhDlg dlg(nullptr);
+    shooter.shoot("tarv-life-factor", dlg);
+}
+
+void wormZc1Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC1, nullptr);
+    shooter.shoot("tarv-zc1-profile", dlg);
+}
+void wormZc3Profile(Shooter& shooter) {
+    CCwPicDlg dlg(CCwPicDlg::IDD_ZC3, nullptr);
+    shooter.shoot("tarv-zc3-profile", dlg);
+}
+
+// The rating of the worm chain with every stage shown.
+void wormRating(Shooter& shooter) {
+    using D = CCwproDlg;
+    D dlg(nullptr);
+    shooter.shoot("tarv-rating", dlg, [](fw::Dialog& d) {
+        const std::pair<int, const char*> shown[] = {
+            {D::IDC_D1W, "71"}, {D::IDC_DM2, "320"}, {D::IDC_GAMMA_W, "12.6996"}, {D::IDC_ALPHA_N, "19.5"},
+            {D::IDC_ALPHA_X, "20"}, {D::IDC_U, "20"}, {D::IDC_AW, "195.5"}, {D::IDC_M, "8"}, {D::IDC_POWER, "7.5"},
+            {D::IDC_N1, "1450"}, {D::IDC_V, "5.5256"}, {D::IDC_RHO, "1.67"}, {D::IDC_ETA1, "0.87963"},
+            {D::IDC_ETA2, "0.97"}, {D::IDC_ETA3, "0.96"}, {D::IDC_ETA, "0.81911"}, {D::IDC_RHO_LOW, "1.50"},
+            {D::IDC_RHO_HIGH, "1.67"}, {D::IDC_ETA1_LOW, "0.83"}, {D::IDC_ETA1_HIGH, "0.93"},
+            {D::IDC_T1, "49.3966"}, {D::IDC_FT1, "1391.45"}, {D::IDC_FT2, "5057.64"}, {D::IDC_FX1, "5057.64"},
+            {D::IDC_FX2, "1391.45"}, {D::IDC_FR1, "1840.83"}, {D::IDC_FR2, "1840.83"}, {D::IDC_ZE, "147"},
+            {D::IDC_ZH, "1.16499"}, {D::IDC_ZN, "0.74931"}, {D::IDC_SIGMA_HLIM, "265"}, {D::IDC_ZRHO, "3.06"},
+            {D::IDC_KA, "1"}, {D::IDC_SIGMA_H, "148.031"}, {D::IDC_SIGMA_HP, "231.33"}, {D::IDC_SH, "1.5627"},
+            {D::IDC_ULIM, "115"}, {D::IDC_SW, "10.5504"}, {D::IDC_SPAN, "300"}, {D::IDC_E, "206000"},
+            {D::IDC_I, "353418"}, {D::IDC_DELTA_LIM, "0.032"}, {D::IDC_S_PRIME, "0.7896"},
+            {D::IDC_TITLE, "蜗杆减速器"}, {D::IDC_NUMBER, "TV-01"},
+            {D::IDC_HINT, "点击“刚度安全系数”按钮，计算刚度安全系数蜗杆刚度较小，但为提高效率也可用。"}};
+        for (auto [id, t] : shown) d.setText(id, t);
+        d.trackbar(D::IDC_RHO_BAR).setPos(50);
+        d.trackbar(D::IDC_ETA1_BAR).setPos(25);
+    });
+}
+
 void contactChart1(Shooter& shooter) { contactChart<CCwZloDlg1>(shooter, "tarv-contact-chart-1"); }
 void contactChart2(Shooter& shooter) { contactChart<CCwZloDlg2>(shooter, "tarv-contact-chart-2"); }
 
+
+// ---- kavrin: the profile CAD data tool after reading a designed pair ----
+
+// The example pair (Z1 20, Z2 40, mn 2, αn 20°, x 0) written to a temporary
+// design file, typed into the path field and read.
+void profileTool(Shooter& shooter) {
+    cylindrical::CyGeomRecord g;
+    g.z1 = 20;
+    g.z2 = 40;
+    g.hand = cylindrical::kHandSpur;
+    g.mn = 2;
+    g.alphaNDeg = 20;
+    g.a = g.ad = 60;
+    g.alphaWtDeg = 20;
+    g.haStar = 1;
+    g.zv1 = 20;
+    g.zv2 = 40;
+    const char* tmp = std::getenv("KAVRIN_TEST_TMP");
+    const std::filesystem::path dir = std::filesystem::path(tmp ? tmp : "/tmp") / "screenshots";
+    std::filesystem::create_directories(dir);
+    const std::filesystem::path file = dir / "example-pair.cyb";
+    if (!fw::writeFile(file, cylindrical::geometryDesignFileBytes(cylindrical::CyPreRecord{}, g, 0))) return;
+    using D = CToolCyDwdataDlg;
+    D dlg(nullptr);
+    shooter.shoot("kavrin-profile-tool", dlg, [file](fw::Dialog& d) {
+        d.userTyped(D::IDC_PATH, file.string());
+        d.userFocus(D::IDC_BROWSE);
+        d.userClick(D::IDC_READ);
+        d.userClick(D::IDC_Z2);
+    });
+}
+
+// ---- corvane: the gear pair measurement after a trial (a' 61) ----
+
+void measureFilletDialog(Shooter& shooter) {
+    using D = CCymeasureRdlg;
+    D dlg(nullptr);
+    dlg.m_jf = 0.5;  // c*·mn of the Z 20 gear
+    shooter.shoot("corvane-measure-fillet", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_RF, "0.3");
+        d.userFocus(D::IDC_SHRINKAGE);
+    });
+}
+
+void measureTowDialog(Shooter& shooter) {
+    using D = CCYMeasureTowDlg;
+    D dlg(nullptr);
+    shooter.shoot("corvane-measure-pair", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_TITLE, "测绘齿轮对");
+        for (auto [id, text] : {std::pair{D::IDC_MN, "2"}, {D::IDC_Z1, "20"}, {D::IDC_DA1, "44"}, {D::IDC_Z2, "40"},
+                                {D::IDC_DA2, "84"}, {D::IDC_AW, "61"}}) {
+            d.userFocus(id);
+            d.userTyped(id, text);
+        }
+        d.userFocus(D::IDC_TITLE);
+        d.userClick(D::IDC_TRIAL);
+    });
+}
+
 }  // namespace
+
+// ---- pellun: the bevel preliminary design and its charts ----
+
+// The example pair (spiral Gleason, Z1 20, Z2 50, n1 1450, T 500), then the
+// shifts, the form factor 2.5 and the module computed.
+void pellunPreliminary(Shooter& shooter) {
+    using D = CPellunType;
+    D dlg(nullptr);
+    shooter.shoot("pellun-preliminary", dlg, [](fw::Dialog& d) {
+        d.userClick(D::IDC_SYSTEM + 4);
+        const std::pair<int, const char*> inputs[] = {
+            {D::IDC_TITLE, "电动葫芦弧齿锥齿轮副"}, {D::IDC_NUMBER, "KV-B01"}, {D::IDC_DATE, "2025年12月10日"},
+            {D::IDC_Z1, "20"}, {D::IDC_Z2, "50"}, {D::IDC_N1, "1450"}, {D::IDC_T, "500"}, {D::IDC_KA, "1.25"},
+            {D::IDC_KHB, "1.5"}, {D::IDC_KWB, "1.35"}, {D::IDC_SIGMA_H, "1500"}, {D::IDC_SIGMA_F, "480"}};
+        for (const auto& [id, text] : inputs) d.userTyped(id, text);
+        for (const auto& [id, text] : {std::pair{D::IDC_X1, "0.3276"}, {D::IDC_XT1, "0.045"}, {D::IDC_YF, "2.5"}}) {
+            d.userFocus(D::IDC_TITLE);  // the field before takes its entry
+            d.userTyped(id, text);
+        }
+        d.userFocus(D::IDC_TITLE);
+        d.userClick(D::IDC_MODULE);
+    });
+}
+
+// A chart at an input with the cross-hair at vertical position 100.
+template <class Dlg>
+void ratioChart(Shooter& shooter, const char* name, double u, int z) {
+    Dlg dlg(nullptr);
+    dlg.prepare(u, z);
+    shooter.shoot(name, dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(Dlg::IDC_V_SLIDER, 100);
+        d.userTrackbarRelease(Dlg::IDC_V_SLIDER);
+    });
+}
+void chartA196(Shooter& s) { ratioChart<CA196Dlg>(s, "pellun-chart-3006", 2.5, 20); }
+void chartA198(Shooter& s) { ratioChart<CA198Dlg>(s, "pellun-chart-3010", 2.5, 20); }
+void chartA197(Shooter& s) { ratioChart<CA197Dlg>(s, "pellun-chart-3017", 3.5, 20); }
+void chartA199(Shooter& s) { ratioChart<CA199Dlg>(s, "pellun-chart-3020", 3.5, 20); }
+void chartC80(Shooter& s) { ratioChart<CC80Dlg>(s, "pellun-chart-3013", 2.5, 20); }
+void chartC81(Shooter& s) { ratioChart<CC81Dlg>(s, "pellun-chart-3019", 2.5, 20); }
+
+// The form factor chart at Zv 39.19, χ1 0.33, βm 35°, read at 147.
+void chartYf(Shooter& shooter) {
+    CYfDlg dlg(nullptr);
+    dlg.prepare(0.702219, 35, 39.189113, 0.3276);
+    shooter.shoot("pellun-chart-3039", dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(CYfDlg::IDC_V_SLIDER, 147);
+        d.userTrackbarRelease(CYfDlg::IDC_V_SLIDER);
+    });
+}
+
+void faceLoadContact(Shooter& shooter) {
+    CKhbitaDlg dlg(nullptr);
+    shooter.shoot("pellun-face-load-3047", dlg);
+}
+void faceLoadBending(Shooter& shooter) {
+    CKwbitaDlg dlg(nullptr);
+    shooter.shoot("pellun-face-load-3049", dlg, [](fw::Dialog& d) { d.userClick(1007); });
+}
 
 const std::vector<Scene>& scenes() {
     static const std::vector<Scene> list = {
@@ -406,6 +825,16 @@ const std::vector<Scene>& scenes() {
         {"kavrin-cycloid-rp", &cycloidRpDialog},
         {"kavrin-cycloid-bc", &cycloidBcDialog},
         {"kavrin-cycloid-a", &cycloidADialog},
+        {"kavrin-cycloid-page2", &cycloidPage2},
+        {"kavrin-cycloid-bearing", &cycloidBearingDialog},
+        {"kavrin-cycloid-material", &cycloidMaterialDialog},
+        {"kavrin-cycloid-page3", &cycloidPage3},
+        {"kavrin-cycloid-page4", &cycloidPage4},
+        {"kavrin-cycloid-page5", &cycloidPage5},
+        {"kavrin-cycloid-page6", &cycloidPage6},
+        {"kavrin-cycloid-designer", &cycloidDesigner},
+        {"kavrin-cycloid-designer-k1", &cycloidDesignerTable},
+        {"kavrin-profile-tool", &profileTool},
         // corvane
         {"corvane-geometry-sheet-page1", &geometrySheetPage1},
         {"corvane-geometry-sheet-page2", &geometrySheetPage2},
@@ -423,12 +852,32 @@ const std::vector<Scene>& scenes() {
         {"corvane-small-module-pattern2", &smallModule2},
         {"corvane-small-module-pattern3", &smallModule3},
         {"corvane-small-module-split", &smallModuleSplit},
+        {"corvane-measure-pair", &measureTowDialog},
+        {"corvane-measure-fillet", &measureFilletDialog},
         // pellun
         // belmar, sirrow
         // tarv
         {"tarv-preliminary", &wormPreliminary},
+        {"tarv-ordinary-geometry-zi", &wormOrdinaryGeometry},
+        {"tarv-pair-picture", &wormPairPicture},
+        {"tarv-face-width", &wormFaceWidth},
+        {"tarv-life-factor", &wormLifeFactor},
+        {"tarv-zc1-profile", &wormZc1Profile},
+        {"tarv-zc3-profile", &wormZc3Profile},
+        {"tarv-rating", &wormRating},
         {"tarv-contact-chart-1", &contactChart1},
         {"tarv-contact-chart-2", &contactChart2},
+        {"pellun-preliminary", &pellunPreliminary},
+        {"pellun-chart-3006", &chartA196},
+        {"pellun-chart-3010", &chartA198},
+        {"pellun-chart-3017", &chartA197},
+        {"pellun-chart-3020", &chartA199},
+        {"pellun-chart-3013", &chartC80},
+        {"pellun-chart-3019", &chartC81},
+        {"pellun-chart-3039", &chartYf},
+        {"pellun-face-load-3047", &faceLoadContact},
+        {"pellun-face-load-3049", &faceLoadBending},
+        // belmar, sirrow, tarv
     };
     return list;
 }

@@ -1,19 +1,12 @@
 #include "worm/calc/cw_file.h"
 
-#include <unistd.h>
-
-#include <atomic>
-#include <cerrno>
 #include <cmath>
-#include <fstream>
 #include <initializer_list>
-#include <system_error>
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 #include "fw/format.h"
 #include "fw/record.h"
-#include "fw/text.h"
 
 namespace worm {
 
@@ -62,7 +55,7 @@ const FamilyTexts& familyTexts(Family f) {
 
 bool isCwbName(const fs::path& p) { return kavrin::hasDataExtension(p, kExtData); }
 
-fs::path reportNameOf(const fs::path& data) { return kavrin::loadReportName(data, kExtData, kExtReport); }
+fs::path reportNameOf(const fs::path& data) { return kavrin::designReportName(data, kExtData, kExtReport); }
 
 SaveName preliminarySaveName(const fs::path& chosen) {
     auto n = kavrin::normaliseDataName(chosen, kExtData);
@@ -190,75 +183,15 @@ fw::Expected<LoadedDesign, Refusal> loadForRating(std::span<const std::uint8_t> 
 }
 
 fw::Expected<std::vector<std::uint8_t>, fw::FileError> readDesignFile(const fs::path& p) {
-    std::error_code ec;
-    auto st = fs::status(p, ec);
-    if (ec || !fs::exists(st)) return fw::unexpected(fw::FileError{fw::FileCause::NotFound, p});
-    if (!fs::is_regular_file(st)) return fw::unexpected(fw::FileError{fw::FileCause::AccessDenied, p});
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return fw::unexpected(fw::FileError{fw::causeFromErrno(errno), p});
-    std::vector<std::uint8_t> bytes(kFileBytes);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (in.bad()) return fw::unexpected(fw::FileError{fw::FileCause::HardIO, p});
-    return bytes;
+    return kavrin::readDesignFile(p, CwPreRecord::kSize + CwGeomRecord::kSize);
 }
 
 // ---- committed save ----
 
 namespace {
 
-fs::path tempBeside(const fs::path& target) {
-    static std::atomic<unsigned> counter{0};
-    return target.parent_path() /
-           fw::format(".%s.%d-%u.tmp", target.filename().string().c_str(), static_cast<int>(::getpid()), counter++);
-}
-
-// GBK with CR LF line ends, as every report.
-std::vector<std::uint8_t> reportBytes(std::string_view utf8) {
-    std::string gbk = fw::gbkFromUtf8(utf8);
-    std::vector<std::uint8_t> out;
-    out.reserve(gbk.size() + gbk.size() / 16);
-    for (char c : gbk) {
-        if (c == '\n') out.push_back('\r');
-        out.push_back(static_cast<std::uint8_t>(c));
-    }
-    return out;
-}
-
-// The new contents of the report: its old bytes (Append), then the text.
-fw::Expected<std::vector<std::uint8_t>, fw::FileError> reportContents(const fs::path& report, std::string_view utf8,
-                                                                      ReportMode mode) {
-    std::error_code ec;
-    auto st = fs::status(report, ec);
-    std::vector<std::uint8_t> out;
-    if (fs::exists(st)) {
-        if (!fs::is_regular_file(st)) return fw::unexpected(fw::FileError{fw::FileCause::AccessDenied, report});
-        if (mode == ReportMode::Append) {
-            auto old = fw::readFile(report);
-            if (!old) return fw::unexpected(old.error());
-            out = std::move(*old);
-        }
-    }
-    auto text = reportBytes(utf8);
-    out.insert(out.end(), text.begin(), text.end());
-    return out;
-}
-
-fw::Expected<fs::path, fw::FileError> writeTemp(const fs::path& target, std::span<const std::uint8_t> bytes) {
-    std::error_code ec;
-    auto st = fs::status(target, ec);
-    if (fs::exists(st) && !fs::is_regular_file(st))
-        return fw::unexpected(fw::FileError{fw::FileCause::AccessDenied, target});
-    fs::path tmp = tempBeside(target);
-    if (auto w = fw::writeFile(tmp, bytes); !w) {
-        fs::remove(tmp, ec);
-        return fw::unexpected(fw::FileError{w.error().cause, target});
-    }
-    return tmp;
-}
-
-fw::FileError renameError(const fs::path& target, const std::error_code& ec) {
-    return fw::FileError{fw::causeFromErrno(ec.value()), target};
+fw::SaveTransaction::Mode modeOf(ReportMode m) {
+    return m == ReportMode::Append ? fw::SaveTransaction::Mode::Append : fw::SaveTransaction::Mode::Replace;
 }
 
 }  // namespace
@@ -266,61 +199,15 @@ fw::FileError renameError(const fs::path& target, const std::error_code& ec) {
 fw::Expected<void, CommitError> commitDesignAndReport(const fs::path& data, std::span<const std::uint8_t> dataBytes,
                                                       const fs::path& report, std::string_view reportUtf8,
                                                       ReportMode mode) {
-    std::error_code ec;
-    auto contents = reportContents(report, reportUtf8, mode);
-    if (!contents) return fw::unexpected(CommitError{contents.error(), true});
-    auto dataTmp = writeTemp(data, dataBytes);
-    if (!dataTmp) return fw::unexpected(CommitError{dataTmp.error(), false});
-    auto reportTmp = writeTemp(report, *contents);
-    if (!reportTmp) {
-        fs::remove(*dataTmp, ec);
-        return fw::unexpected(CommitError{reportTmp.error(), true});
-    }
-    // Keep the old data file aside until the report is in place.
-    fs::path backup;
-    if (fs::exists(data, ec)) {
-        backup = tempBeside(data);
-        fs::rename(data, backup, ec);
-        if (ec) {
-            fs::remove(*dataTmp, ec);
-            fs::remove(*reportTmp, ec);
-            return fw::unexpected(CommitError{renameError(data, ec), false});
-        }
-    }
-    fs::rename(*dataTmp, data, ec);
-    if (ec) {
-        auto err = renameError(data, ec);
-        if (!backup.empty()) fs::rename(backup, data, ec);
-        fs::remove(*dataTmp, ec);
-        fs::remove(*reportTmp, ec);
-        return fw::unexpected(CommitError{err, false});
-    }
-    fs::rename(*reportTmp, report, ec);
-    if (ec) {
-        auto err = renameError(report, ec);
-        std::error_code ec2;
-        if (!backup.empty()) fs::rename(backup, data, ec2);
-        else fs::remove(data, ec2);
-        fs::remove(*reportTmp, ec2);
-        return fw::unexpected(CommitError{err, true});
-    }
-    if (!backup.empty()) fs::remove(backup, ec);
+    auto r = kavrin::saveDesignAndReport(data, dataBytes, report, reportUtf8, modeOf(mode));
+    if (!r) return fw::unexpected(CommitError{r.error().error, !r.error().dataFile});
     return {};
 }
 
 fw::Expected<void, fw::FileError> commitReport(const fs::path& report, std::string_view reportUtf8, ReportMode mode) {
-    auto contents = reportContents(report, reportUtf8, mode);
-    if (!contents) return fw::unexpected(contents.error());
-    auto tmp = writeTemp(report, *contents);
-    if (!tmp) return fw::unexpected(tmp.error());
-    std::error_code ec;
-    fs::rename(*tmp, report, ec);
-    if (ec) {
-        auto err = renameError(report, ec);
-        fs::remove(*tmp, ec);
-        return fw::unexpected(err);
-    }
-    return {};
+    fw::SaveTransaction save;
+    if (auto r = save.stageText(report, reportUtf8, modeOf(mode)); !r) return r;
+    return save.commit();
 }
 
 }  // namespace worm

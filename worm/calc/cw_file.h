@@ -63,7 +63,7 @@ const FamilyTexts& familyTexts(Family f);
 // Does the file name hold ".cwb" after its first character?
 bool isCwbName(const std::filesystem::path& p);
 // The report of a data file: its file name up to ".cwb", then ".cwt"
-// (a name without ".cwb" gets ".cwt" appended).
+// (kavrin::designReportName).
 std::filesystem::path reportNameOf(const std::filesystem::path& data);
 // Preliminary save: a name without ".cwb" gets ".cwb" in place of its
 // extension (appended when it has none); `changed` asks for kMsgPreRenamed.
@@ -82,7 +82,7 @@ std::vector<std::uint8_t> geometryFileBytes(const CwPreRecord& pre, const CwGeom
 
 // ---- loads ----
 // How a refusal is shown.
-enum class Icon { Warning, Information };
+enum class Icon { Warning, Information, Stop };
 struct Refusal {
     std::string text;
     Icon icon = Icon::Warning;
@@ -108,10 +108,9 @@ fw::Expected<LoadedDesign, Refusal> loadForRating(std::span<const std::uint8_t> 
 fw::Expected<std::vector<std::uint8_t>, fw::FileError> readDesignFile(const std::filesystem::path& p);
 
 // ---- committed save ----
-// Writes the data file and the report together: both are written to
-// temporary files in their folders first; only when both are complete are
-// they renamed over their targets. A failure leaves both old files as they
-// were and names the file that failed. `appendReport`: the report keeps its
+// Writes the data file and the report together (kavrin::saveDesignAndReport):
+// both or neither replace their old files; a failure names the file that
+// failed. `appendReport`: the report keeps its
 // old contents and gets `reportUtf8` at its end; otherwise it is replaced.
 enum class ReportMode { Create, Append };
 struct CommitError {

@@ -38,7 +38,9 @@ double num(const Running& d, int id) { return std::strtod(d.text(id).c_str(), nu
 
 class CcwPrDlgTest : public ::testing::Test {
 protected:
-    void TearDown() override { EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used"; }
+    void TearDown() override {
+        EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
+    }
     int run(fwtest::Script script) {
         m_s.onDialog(D::IDD, std::move(script));
         D dlg(nullptr);
@@ -119,8 +121,8 @@ protected:
     }
 
     fwtest::Session m_s;
-    fwtest::Installation m_inst{"dlg_ccwpr"};  // private installation: machine registry, data/
-    const fs::path m_data = m_inst.data();
+    fwtest::Installation m_inst{"dlg-ccwpr"};
+    fs::path m_data = m_inst.data();
     std::string m_reportPath;
 };
 
@@ -241,9 +243,11 @@ TEST_F(CcwPrDlgTest, MendedInputRules) {
 }
 
 TEST_F(CcwPrDlgTest, LoadBringsEveryFieldBackAndAsksForTheCalculation) {
-    fs::copy_file(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures/cw_chain.cwb", m_data / "gear.cwb");
+    // A design with its geometry loads too; the preliminary save over it
+    // leaves the geometry bytes zero.
+    fs::copy_file(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures/cw_chain_geom.cwb", m_data / "gear.cwb");
     m_s.answerOpen(m_data / "gear.cwb");
-    m_s.answerSave(m_data / "copy.cwb");
+    m_s.answerSave(m_data / "gear.cwb");
     int r = run([&](Running& d) {
         d.click(D::IDC_LOAD);
         EXPECT_EQ(d.text(D::IDC_TITLE), "蜗杆减速器");
@@ -272,7 +276,7 @@ TEST_F(CcwPrDlgTest, LoadBringsEveryFieldBackAndAsksForTheCalculation) {
     });
     EXPECT_EQ(r, IDOK);
     EXPECT_EQ(m_s.files().at(1).request.initialName, (m_data / "gear.cwb").string());
-    auto a = bytesOf(m_data / "copy.cwb"), b = fixture("cw_chain.cwb");
+    auto a = bytesOf(m_data / "gear.cwb"), b = fixture("cw_chain.cwb");
     std::fill(a.begin() + 56, a.begin() + 64, 0);
     EXPECT_EQ(a, b);
 }

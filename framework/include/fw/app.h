@@ -112,7 +112,8 @@ private:
 struct CommandLineInfo {
     enum class Shell { FileNew, FileOpen, FilePrint, FileNothing };
     Shell shell = Shell::FileNew;
-    std::filesystem::path file;
+    std::filesystem::path file;                    // the first file named
+    std::vector<std::filesystem::path> files;      // every file named, in order
     bool showSplash = true;
 };
 
@@ -161,7 +162,7 @@ public:
     EditView* activeView() const;
     Document* activeDocument() const;
 
-    // Command line: a file opens, "/p file" prints it.
+    // Command line: every file named opens, "/p file" prints it.
     void ParseCommandLine(CommandLineInfo& info) const;
     virtual bool ProcessShellCommand(const CommandLineInfo& info);
     // Shell open: a second start hands its file to the running program.

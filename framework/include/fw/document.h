@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "fw/resources.h"
+#include "fw/services.h"
 #include "fw/window.h"
 
 namespace fw {
@@ -93,6 +94,8 @@ public:
     // Printing of the text through the application's print service.
     void OnFilePrint();
     void OnFilePrintPreview();
+    // The print job of the view's text: the text, the title, the job name.
+    PrintRequest printJob(bool preview) const;
 
     // ---- User actions, called by backends. ----
     // The whole new text as the widget holds it; lone "\n" become CR LF.

@@ -60,8 +60,9 @@ struct FileRequest {
     unsigned flags = 0;                  // OFN_*
 };
 
-// Appends "." + lower-case defaultExt when the last component has no
-// extension; leaves folders with dots alone.
+// Appends "." + defaultExt, in the case given (the case the caller's own
+// name check expects), when the last component has no extension; leaves
+// folders with dots alone.
 std::filesystem::path withDefaultExtension(const std::filesystem::path& p, std::string_view defaultExt);
 
 // The file dialog of the classic platform: construct, adjust, DoModal, read.
@@ -113,6 +114,7 @@ struct PrintRequest {
     std::string text;          // UTF-8, "\n" lines
     bool preview = false;
     bool setupOnly = false;    // the print setup dialog
+    std::string jobName{};     // the print job's document name (a PDF's file name); empty: title
 };
 bool print(const PrintRequest& job);
 

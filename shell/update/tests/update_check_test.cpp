@@ -299,9 +299,6 @@ TEST(UpdateCheckOffline, UnreachableServersShowTheNetworkMessage) {
         int port;
     } cases[] = {
         {"nothing listening", "127.0.0.1", freePort},
-        {"no host configured", "", 21},               // fails like an unreachable server
-        {"port out of range", "127.0.0.1", 0},       // what a bad `updateport` turns into
-        {"host with a path in it", "127.0.0.1/x", 21},
     };
     for (const auto& c : cases) {
         ServerSettings s;
@@ -313,6 +310,35 @@ TEST(UpdateCheckOffline, UnreachableServersShowTheNetworkMessage) {
         EXPECT_EQ(r.message, kUnreachablePrefix + r.errorText) << c.name;
         EXPECT_FALSE(r.serverVersion) << c.name;
     }
+}
+
+// Settings that name no usable server: a Chinese message about the
+// installation, never the network's, and no connection attempt.
+TEST(UpdateCheckOffline, MissingOrBadServerSettingsSayNoServerIsConfigured) {
+    struct Case {
+        const char* name;
+        std::string host;
+        int port;
+        const char* message;
+    } cases[] = {
+        {"no host configured", "", 21, kNotConfiguredText},
+        {"port out of range", "127.0.0.1", 0, kBadServerText},   // what a bad `updateport` turns into
+        {"host with a path in it", "127.0.0.1/x", 21, kBadServerText},
+    };
+    for (const auto& c : cases) {
+        ServerSettings s;
+        s.host = c.host;
+        s.port = c.port;
+        const auto start = std::chrono::steady_clock::now();
+        const CheckResult r = checkForUpdate(s);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, 1s) << c.name;
+        EXPECT_EQ(r.outcome, Outcome::NotConfigured) << c.name;
+        EXPECT_EQ(r.message, c.message) << c.name;
+        EXPECT_EQ(r.message.find("Erro"), std::string::npos) << c.name;
+        EXPECT_EQ(r.icon, MessageIcon::Exclamation) << c.name;
+        EXPECT_FALSE(r.serverVersion) << c.name;
+    }
+    EXPECT_EQ(std::string(kNotConfiguredText), "未配置版本更新服务器（安装信息中缺少 updatehost），无法检测版本更新。");
 }
 
 TEST(UpdateCheckOffline, SilentServerEndsAtTheTimeout) {

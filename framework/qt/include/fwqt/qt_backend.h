@@ -20,6 +20,7 @@
 
 class QWidget;
 class QApplication;
+class QPrinter;
 
 namespace fwqt {
 
@@ -79,8 +80,12 @@ public:
     static QWidget* widgetOf(const fw::Control& c);
     // The help window (created on first use).
     HelpViewer& helpViewer();
+    // The one printer of the program's run: print setup applies to every
+    // later print and preview.
+    QPrinter& printer();
 
 private:
+    std::unique_ptr<QPrinter> m_printer;
     ShownHook m_shown;
     std::unique_ptr<HelpViewer> m_help;
     struct Timers;

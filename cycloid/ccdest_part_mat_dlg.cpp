@@ -1,0 +1,93 @@
+#include "cycloid/ccdest_part_mat_dlg.h"
+
+#include <cmath>
+
+#include "fw/format.h"
+#include "resources/kavrin/module.h"
+
+CCDestPartMatDlg::CCDestPartMatDlg(fw::Window* parent) : fw::Dialog(kavrin::module(), IDD, parent) {
+    onKillFocus(IDC_MU, [this] { positive(IDC_MU, m_mu); });
+    onKillFocus(IDC_E, [this] { positive(IDC_E, m_E); });
+    onKillFocus(IDC_SF, [this] {
+        positive(IDC_SF, m_sigmaF);
+        trackbar(IDC_SF_SLIDER).setPos(sigmaFPosition(m_sigmaF));
+    });
+    onKillFocus(IDC_SH, [this] {
+        positive(IDC_SH, m_sigmaH);
+        trackbar(IDC_SH_SLIDER).setPos(sigmaHPosition(m_sigmaH));
+    });
+    onKillFocus(IDC_KW, [this] { OnKillfocusKw(); });
+    onReleased(IDC_SF_SLIDER, [this] { OnReleased(IDC_SF_SLIDER); });
+    onReleased(IDC_SH_SLIDER, [this] { OnReleased(IDC_SH_SLIDER); });
+    onReleased(IDC_KW_SLIDER, [this] { OnReleased(IDC_KW_SLIDER); });
+}
+
+namespace {
+int truncated(double p) {
+    if (!(p > 0)) return 0;
+    return p > 100 ? 100 : static_cast<int>(p);
+}
+}  // namespace
+
+int CCDestPartMatDlg::sigmaFPosition(double v) { return truncated((v - 80) / 140 * 100); }
+int CCDestPartMatDlg::sigmaHPosition(double v) { return truncated((v - 800) / 700 * 100); }
+
+bool CCDestPartMatDlg::OnInitDialog() {
+    for (int id : {IDC_SF_SLIDER, IDC_SH_SLIDER, IDC_KW_SLIDER}) {
+        auto& t = trackbar(id);
+        t.setRange(0, 100);
+        t.setTicFreq(5);
+        t.setPageSize(2);
+    }
+    trackbar(IDC_SF_SLIDER).setPos(sigmaFPosition(m_sigmaF));
+    trackbar(IDC_SH_SLIDER).setPos(sigmaHPosition(m_sigmaH));
+    trackbar(IDC_KW_SLIDER).setPos(0);
+    return fw::Dialog::OnInitDialog();
+}
+
+void CCDestPartMatDlg::DoDataExchange(fw::Exchange& dx) {
+    dx.number(IDC_MU, m_mu);
+    dx.number(IDC_E, m_E);
+    dx.number(IDC_SF, m_sigmaF);
+    dx.number(IDC_SH, m_sigmaH);
+    dx.number(IDC_KW, m_Kw);
+}
+
+void CCDestPartMatDlg::positive(int id, double& member) {
+    auto v = fw::parseNumber(text(id));
+    if (!v) {
+        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        setNumber(id, member);
+        return;
+    }
+    if (!(*v > 0)) {
+        fw::MessageBox(kMsgNotPositive, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        setNumber(id, member);
+        return;
+    }
+    member = *v;
+}
+
+void CCDestPartMatDlg::OnKillfocusKw() {
+    auto v = fw::parseNumber(text(IDC_KW));
+    if (!v) {
+        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        setNumber(IDC_KW, m_Kw);
+        return;
+    }
+    m_Kw = *v;
+}
+
+void CCDestPartMatDlg::OnReleased(int slider) {
+    const int pos = trackbar(slider).pos();
+    if (slider == IDC_SF_SLIDER) {
+        m_sigmaF = 80 + 1.4 * pos;
+        setNumber(IDC_SF, m_sigmaF);
+    } else if (slider == IDC_SH_SLIDER) {
+        m_sigmaH = 800 + 7 * pos;
+        setNumber(IDC_SH, m_sigmaH);
+    } else {
+        m_Kw = 1.35 + 0.15 * pos / 100;
+        setNumber(IDC_KW, m_Kw);
+    }
+}

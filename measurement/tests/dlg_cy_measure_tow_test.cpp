@@ -1,0 +1,237 @@
+// The gear pair measurement dialog (template 1043), run headless: trial,
+// its questions and refusals, save and load.
+#include "measurement/cy_measure_tow_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "cylindrical/cygeom_check_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
+#include "fw/file.h"
+#include "fw/registry.h"
+#include "fwtest/script.h"
+
+namespace fs = std::filesystem;
+using D = CCYMeasureTowDlg;
+using fwtest::Running;
+using namespace measurement;
+
+namespace {
+
+std::vector<std::uint8_t> readBytes(const fs::path& p) {
+    auto b = fw::readFile(p);
+    EXPECT_TRUE(b) << p;
+    return b ? *b : std::vector<std::uint8_t>{};
+}
+
+fs::path fixture(const char* name) { return fs::path(KAVRIN_SOURCE_DIR) / "measurement/tests/fixtures" / name; }
+
+class MeasureTowDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const char* root = std::getenv("KAVRIN_TEST_TMP");
+        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
+                 (std::string("dlg-measure-tow-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_root);
+        m_data = m_root / "install" / "data";
+        fs::create_directories(m_data);
+        fs::path reg = m_root / "machine.reg";
+        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_root / "install", m_root / "docs"));
+        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
+        fw::registry::reload();
+    }
+    void TearDown() override {
+        EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
+        unsetenv("KAVRIN_MACHINE_REGISTRY");
+        fw::registry::reload();
+    }
+    int run(fwtest::Script script) {
+        m_s.onDialog(D::IDD, std::move(script));
+        D dlg(nullptr);
+        int r = dlg.DoModal();
+        m_reportPath = dlg.m_strReportPath;
+        return r;
+    }
+    fwtest::Session m_s;
+    fs::path m_root, m_data;
+    std::string m_reportPath;
+};
+
+void typeField(Running& d, int id, const char* text) {
+    d.type(id, text);
+    d.leave();
+}
+
+// External Z1 20, Z2 40, da1 44, da2 84 at a' 61.
+void enterPair(Running& d, const char* aw = "61") {
+    d.type(D::IDC_TITLE, "测绘齿轮对");
+    d.type(D::IDC_NUMBER, "CH-2040");
+    d.date(D::IDC_DATE, {2026, 12, 10});
+    typeField(d, D::IDC_MN, "2");
+    typeField(d, D::IDC_Z1, "20");
+    typeField(d, D::IDC_DA1, "44");
+    typeField(d, D::IDC_Z2, "40");
+    typeField(d, D::IDC_DA2, "84");
+    typeField(d, D::IDC_AW, aw);
+}
+
+}  // namespace
+
+// +1.8·mn accepted, +1.81·mn refused (information box, previous value back).
+TEST_F(MeasureTowDlgTest, WorkingCentreDistanceLimits) {
+    m_s.expectMessage(kMsgCentreLimits);
+    run([&](Running& d) {
+        typeField(d, D::IDC_MN, "2");
+        typeField(d, D::IDC_Z1, "20");
+        typeField(d, D::IDC_DA1, "44");
+        typeField(d, D::IDC_DA2, "84");
+        EXPECT_FALSE(d.enabled(D::IDC_TRIAL));
+        typeField(d, D::IDC_Z2, "40");
+        EXPECT_EQ(d.text(D::IDC_A), "60.0000");
+        typeField(d, D::IDC_AW, "63.62");
+        EXPECT_EQ(d.text(D::IDC_AW), "0");
+        typeField(d, D::IDC_AW, "63.6");
+        EXPECT_EQ(d.text(D::IDC_AW), "63.6");
+        EXPECT_TRUE(d.enabled(D::IDC_TRIAL));
+        EXPECT_EQ(d.text(D::IDC_HINT), kMsgRecalculatePair);
+        d.click(IDCANCEL);
+    });
+}
+
+TEST_F(MeasureTowDlgTest, NoToTheCentreDistanceQuestionKeepsTheResults) {
+    m_s.expectMessage(kMsgSmallWorkingAngle, IDNO);
+    run([&](Running& d) {
+        enterPair(d, "60");
+        d.click(D::IDC_TRIAL);
+        const std::string w2 = d.text(D::IDC_W2);
+        EXPECT_EQ(d.text(D::IDC_KW2), "5");
+        typeField(d, D::IDC_AW, "57.6");  // r 0.979: working angle below 18°
+        d.click(D::IDC_TRIAL);
+        EXPECT_EQ(d.text(D::IDC_W2), w2);
+        d.click(IDCANCEL);
+    });
+}
+
+TEST_F(MeasureTowDlgTest, SavesAndLoadsThePairFile) {
+    const fs::path data = m_data / "pair.cyb", report = m_data / "pair.cyt";
+    m_s.answerSave(data);
+    int r = run([&](Running& d) {
+        enterPair(d);
+        d.click(D::IDC_TRIAL);
+        EXPECT_EQ(d.text(D::IDC_XN2), "0.500000");
+        EXPECT_EQ(d.text(D::IDC_DA2), "85.8809169517939");
+        typeField(d, D::IDC_DWS2, "0.05");
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    EXPECT_EQ(m_reportPath, report.string());
+    auto got = readBytes(data), want = readBytes(fixture("pair_a61.cyb"));
+    ASSERT_EQ(got.size(), 672u);
+    ASSERT_EQ(want.size(), 672u);
+    for (std::size_t i = 0; i < got.size(); ++i)
+        if (i < 56 || i >= 64) EXPECT_EQ(int(got[i]), int(want[i])) << "byte " << i;
+    EXPECT_EQ(readBytes(report), readBytes(fixture("pair_a61.cyt")));
+
+    m_s.answerOpen(data);
+    run([&](Running& d) {
+        d.click(D::IDC_LOAD);
+        EXPECT_TRUE(d.checked(D::IDC_EXTERNAL));
+        EXPECT_FALSE(d.enabled(D::IDC_INTERNAL));
+        EXPECT_EQ(d.text(D::IDC_Z2), "40");
+        EXPECT_EQ(d.text(D::IDC_AW), "61");
+        EXPECT_EQ(d.text(D::IDC_XN2), "0.500000");
+        EXPECT_EQ(d.text(D::IDC_SIGN_WS2), "－");
+        d.click(IDCANCEL);
+    });
+    // A single-gear file is refused.
+    m_s.answerOpen(fixture("single_z20.cyb"));
+    m_s.expectMessage(kMsgNotPairFile);
+    run([&](Running& d) {
+        d.click(D::IDC_LOAD);
+        EXPECT_EQ(d.text(D::IDC_Z1), "0");
+        d.click(IDCANCEL);
+    });
+}
+
+// ---- cutting and interference checks ----
+
+namespace {
+using CutDlg = CCygeomCutDlg;
+}
+
+// Cancelled cutter dialog on the external pair: the six report lines, line 1
+// with its own wording when the gear is undercut (here it is not).
+TEST_F(MeasureTowDlgTest, ExternalPairCheckWithoutCutters) {
+    m_s.onDialog(CutDlg::IDD, [](Running& c) { c.click(IDCANCEL); });
+    m_s.answerSave(m_data / "hobbed.cyb");
+    run([&](Running& d) {
+        enterPair(d);
+        EXPECT_FALSE(d.enabled(D::IDC_CHECK));
+        d.click(D::IDC_TRIAL);
+        EXPECT_TRUE(d.enabled(D::IDC_CHECK));
+        d.click(D::IDC_CHECK);
+        EXPECT_EQ(d.text(D::IDC_HINT).rfind("小齿轮无根切 ——OK!大齿轮无根切 ——OK!小齿轮齿顶厚: Sa1 = ", 0), 0u)
+            << d.text(D::IDC_HINT);
+        d.click(IDOK);
+    });
+    auto report = fw::readTextFile(m_data / "hobbed.cyt");
+    ASSERT_TRUE(report);
+    const std::string lines =
+        "\t4.切齿检验:\r\n\t    小齿轮无根切 ——OK!\r\n\t    大齿轮无根切 ——OK!\r\n\t    小齿轮齿顶厚: Sa1 = ";
+    EXPECT_NE(report->find(lines), std::string::npos) << *report;
+    EXPECT_NE(report->find("\t    小齿轮齿根过渡线无干涉 ——OK!\r\n\t    大齿轮齿根过渡线无干涉 ——OK!\r\n"
+                           "\t    若齿轮插齿加工，请选用插齿刀参数再做校验!\r\n\r\n\r\n\t——OK——\r\n"),
+              std::string::npos)
+        << *report;
+}
+
+// The internal pair checked with both cutters: rows, then the cutters in
+// section 5 (golden report); a shift edit clears the verdicts again.
+TEST_F(MeasureTowDlgTest, InternalPairCheckWithCutters) {
+    m_s.onDialog(CutDlg::IDD, [](Running& c) {
+        c.type(CutDlg::IDC_Z01, "25");
+        c.leave();
+        c.type(CutDlg::IDC_Z02, "20");
+        c.leave();
+        c.click(IDOK);
+    });
+    m_s.onDialog(CCyGeomCheckDlg::IDD, [](Running& c) {
+        EXPECT_EQ(c.rows(CCyGeomCheckDlg::IDC_CHECK_LIST).size(), 10u);
+        c.click(IDOK);
+    });
+    m_s.answerSave(m_data / "ring.cyb");
+    run([&](Running& d) {
+        d.type(D::IDC_TITLE, "内啮合测绘");
+        d.type(D::IDC_NUMBER, "CH-2060");
+        d.date(D::IDC_DATE, {2026, 12, 10});
+        d.click(D::IDC_INTERNAL);
+        typeField(d, D::IDC_MN, "2");
+        typeField(d, D::IDC_Z1, "20");
+        typeField(d, D::IDC_DA1, "44");
+        typeField(d, D::IDC_Z2, "60");
+        typeField(d, D::IDC_DA2, "116");
+        typeField(d, D::IDC_AW, "40");
+        d.click(D::IDC_TRIAL);
+        EXPECT_EQ(d.text(D::IDC_KW2), "7");
+        d.click(D::IDC_CHECK);
+        EXPECT_EQ(d.text(D::IDC_HINT).rfind("小齿轮无根切!", 0), 0u) << d.text(D::IDC_HINT);
+        d.click(IDOK);
+    });
+    EXPECT_EQ(readBytes(m_data / "ring.cyt"), readBytes(fixture("pair_internal_checked.cyt")));
+}
+
+// An xn1 edit keeps xnΣ and moves xn2; the hint names the measured values.
+TEST_F(MeasureTowDlgTest, ShiftEditRecomputesWithTheSameSum) {
+    run([&](Running& d) {
+        enterPair(d);
+        d.click(D::IDC_TRIAL);
+        const std::string sum = d.text(D::IDC_XN_SUM);
+        typeField(d, D::IDC_XN1, "0.1");
+        EXPECT_EQ(d.text(D::IDC_XN_SUM), sum);
+        EXPECT_EQ(d.text(D::IDC_XN2), "0.429771");
+        EXPECT_EQ(d.text(D::IDC_HINT),
+                  "你测量的da1=44.000,\nda2=84.000,\na'=61.000若误差可以接受,则采用计算结果，否则请重新调整。");
+        d.click(IDCANCEL);
+    });
+}

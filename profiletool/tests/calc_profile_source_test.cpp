@@ -1,0 +1,312 @@
+#include "profiletool/calc/profile_source.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+
+#include "cylindrical/calc/geometry_design.h"
+#include "fw/file.h"
+#include "measurement/calc/cy_measure_record.h"
+#include "smallmodule/calc/cy_sm_record.h"
+
+using namespace profiletool;
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr std::int64_t kTime = 1765324800;
+
+// The example pair of the geometry sheet: Z1 20, Z2 40, mn 2, αn 20°, β 0,
+// x 0, ha* 1, c* 0.25 (index 0), external, a = ad = 60.
+cylindrical::CyGeomRecord examplePair() {
+    cylindrical::CyGeomRecord g;
+    g.z1 = 20;
+    g.z2 = 40;
+    g.hand = cylindrical::kHandSpur;
+    g.mn = 2;
+    g.alphaNDeg = 20;
+    g.a = g.ad = 60;
+    g.alphaWtDeg = 20;
+    g.haStar = 1;
+    g.cStarIndex = 0;
+    g.zv1 = 20;
+    g.zv2 = 40;
+    g.status = cylindrical::kCyGeomStatus;
+    return g;
+}
+
+std::vector<std::uint8_t> designFile(const cylindrical::CyGeomRecord& g) {
+    cylindrical::CyPreRecord pre;
+    return cylindrical::geometryDesignFileBytes(pre, g, kTime);
+}
+
+std::vector<std::uint8_t> fixture(const char* path) {
+    auto b = fw::readFile(std::filesystem::path(KAVRIN_SOURCE_DIR) / path);
+    EXPECT_TRUE(b) << path;
+    return b ? *b : std::vector<std::uint8_t>{};
+}
+
+TEST(ProfileSource, DesignPairDerivations) {
+    auto r = readProfileSource(designFile(examplePair()));
+    ASSERT_TRUE(r) << r.error().hint;
+    const ProfileSource& s = r->source;
+    EXPECT_EQ(s.kind, SourceKind::Design);
+    EXPECT_EQ(s.gearKind, 0);
+    EXPECT_EQ(s.cStar, 0.25);
+    // d = Z·mn, da = d + 2·mn, df = d − 2.5·mn, db = d·cos 20°.
+    EXPECT_NEAR(s.gears[0].d, 40, 1e-12);
+    EXPECT_NEAR(s.gears[0].da, 44, 1e-12);
+    EXPECT_NEAR(s.gears[0].df, 35, 1e-12);
+    EXPECT_NEAR(s.gears[1].db, 80 * std::cos(20 * kPi / 180), 1e-12);
+    EXPECT_EQ(r->hint, std::string("所用的数据文件是成对外啮合齿轮设计计算数据!") + kHintChooseGear);
+    EXPECT_TRUE(r->z1Enabled && r->z2Enabled);
+    EXPECT_EQ(r->zChoice, 0);
+
+    // The worked values of the example (fillet 0.5, no shrinkage).
+    auto p = toolProfile(s, 0, 0.5, 0);
+    ASSERT_TRUE(p);
+    EXPECT_NEAR(p->flank[0].x, 1.14422, 5e-6);
+    EXPECT_NEAR(p->flank[0].y, 17.95664, 5e-6);
+    EXPECT_NEAR(p->flank[1].y, 18.75581, 5e-6);
+    EXPECT_NEAR(p->flank[15].x, 2.75363, 5e-6);
+    EXPECT_NEAR(p->centre.x, 0.64524, 5e-6);
+    EXPECT_NEAR(p->root.y, 17.48875, 5e-6);
+    EXPECT_EQ(p->diameter, 40);
+    // The same record as the fixture computed on its own.
+    EXPECT_EQ(measurement::writeProfileDataRecord(*p), fixture("measurement/tests/fixtures/pinion_z20.cyd"));
+    auto g = toolProfile(s, 1, 0.5, 0);
+    ASSERT_TRUE(g);
+    EXPECT_NEAR(g->flank[0].x, 0.95500, 5e-6);
+    EXPECT_NEAR(g->flank[0].y, 37.91775, 5e-6);
+    EXPECT_NEAR(g->centre.x, 0.46135, 5e-6);
+    EXPECT_NEAR(g->centre.y, 37.99720, 5e-6);
+    EXPECT_EQ(g->flankMirror[3].x, -g->flank[3].x);
+}
+
+TEST(ProfileSource, InternalPairAndAngleFieldOrder) {
+    cylindrical::CyGeomRecord g = examplePair();
+    g.meshType = 1;
+    g.z2 = 60;
+    g.zv2 = 60;
+    g.a = g.ad = 40;
+    g.alphaNMin = 30;
+    g.alphaNSec = 15;   // 20°30′15″, stored seconds, minutes, degrees
+    auto r = readProfileSource(designFile(g));
+    ASSERT_TRUE(r) << r.error().hint;
+    const double an = (20 + 30 / 60.0 + 15 / 3600.0) * kPi / 180;
+    EXPECT_NEAR(r->source.gears[0].alphaT, an * 180 / kPi, 1e-12);
+    EXPECT_EQ(r->source.gearKind, 1);
+    // Internal gear: tip d − 2·mn, root d + 2.5·mn.
+    EXPECT_NEAR(r->source.gears[1].da, 116, 1e-12);
+    EXPECT_NEAR(r->source.gears[1].df, 125, 1e-12);
+    auto gear = toolProfile(r->source, 1, 0.5, 0);
+    ASSERT_TRUE(gear);
+    EXPECT_EQ(gear->type, 1);
+    EXPECT_NEAR(std::hypot(gear->flank[0].x, gear->flank[0].y), 58, 1e-9);   // from the tip outward
+    auto pinion = toolProfile(r->source, 0, 0.5, 0);
+    ASSERT_TRUE(pinion);
+    EXPECT_EQ(pinion->type, 0);
+}
+
+TEST(ProfileSource, RefusedDesignFiles) {
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> file;
+        const char* hint;
+        Disable disable;
+    };
+    auto with = [](auto change) {
+        cylindrical::CyGeomRecord g = examplePair();
+        change(g);
+        return designFile(g);
+    };
+    cylindrical::CyPreRecord pre;
+    const Case cases[] = {
+        {"preliminary only", cylindrical::cyPreFileBytes(pre, kTime), kHintNoGeometry, Disable::ReadOkFilletShrinkage},
+        {"Z1 −5", with([](auto& g) { g.z1 = -5; }), kHintNoGeometry, Disable::ReadOkFilletShrinkage},
+        {"NaN mn", with([](auto& g) { g.mn = std::nan(""); }), kHintNoGeometry, Disable::ReadOkFilletShrinkage},
+        {"c* index 3", with([](auto& g) { g.cStarIndex = 3; }), kHintNoGeometry, Disable::ReadOkFilletShrinkage},
+        {"αn minutes 60", with([](auto& g) { g.alphaNMin = 60; }), kHintNoGeometry, Disable::ReadOkFilletShrinkage},
+        {"status 101", [&] {
+             auto f = designFile(examplePair());
+             const std::int32_t status = 101;
+             std::memcpy(f.data() + 64 + 376 + 184, &status, 4);
+             return f;
+         }(),
+         kHintUnfinished, Disable::ReadOkFilletShrinkage},
+        {"mesh 2", with([](auto& g) { g.meshType = 2; }), kHintBadMesh, Disable::ReadOk},
+    };
+    for (const Case& c : cases) {
+        auto r = readProfileSource(c.file);
+        ASSERT_FALSE(r) << c.name;
+        EXPECT_EQ(r.error().hint, c.hint) << c.name;
+        EXPECT_EQ(r.error().disable, c.disable) << c.name;
+    }
+}
+
+TEST(ProfileSource, HeaderRefusals) {
+    auto file = designFile(examplePair());
+    auto old = file;
+    const std::int32_t v103 = 103;
+    std::memcpy(old.data(), &v103, 4);
+    EXPECT_EQ(readProfileSource(old).error().hint, kHintOldVersion);
+    auto other = file;
+    std::memcpy(other.data() + 36, "W_TARVDESIGN", 12);
+    EXPECT_EQ(readProfileSource(other).error().hint, kHintNotCyb);
+    EXPECT_EQ(readProfileSource(other).error().disable, Disable::OkFilletShrinkage);
+    EXPECT_EQ(readProfileSource(std::span(file).first(40)).error().hint, kHintNotCyb);
+}
+
+TEST(ProfileSource, MeasurementKinds) {
+    // The single external gear the single-gear measurement dialog saved.
+    auto single = fixture("measurement/tests/fixtures/single_z20.cyb");
+    auto r = readProfileSource(single);
+    ASSERT_TRUE(r) << r.error().hint;
+    EXPECT_EQ(r->hint, "所输入的数据是单个外齿轮测量的几何数据。\n");
+    EXPECT_TRUE(r->z1Enabled);
+    EXPECT_FALSE(r->z2Enabled);
+    EXPECT_EQ(r->zChoice, 0);
+    EXPECT_EQ(r->source.gearKind, 0);
+    auto loaded = measurement::readCyMeasureRecord(std::span(single).subspan(64));
+    ASSERT_TRUE(loaded);
+    // The record equals the shared routine's output for the values the file holds.
+    const double beta = (loaded->betaDeg + loaded->betaMin / 60.0 + loaded->betaSec / 3600.0) * kPi / 180;
+    measurement::ProfileInput in{.internal = false, .z = static_cast<std::int32_t>(loaded->z[0]), .filletRadius = 0.5,
+                                 .shrinkage = 1, .d = loaded->d[0], .da = loaded->da[0], .df = loaded->df[0],
+                                 .db = loaded->db[0], .alphaT = loaded->alphaT * kPi / 180,
+                                 .xt = loaded->xn[0] * std::cos(beta)};
+    auto expected = measurement::profilePoints(in);
+    auto got = toolProfile(r->source, 0, 0.5, 1);
+    ASSERT_TRUE(expected && got);
+    EXPECT_EQ(*got, *expected);
+
+    // Internal single gear and pairs, written by the measurement writer.
+    measurement::CyMeasureRecord m = *loaded;
+    m.z[1] = 60;
+    m.d[1] = 120;
+    m.da[1] = 116;
+    m.df[1] = 125;
+    m.db[1] = 112.76;
+    m.type = 1;
+    auto internal = readProfileSource(measurement::cyMeasureFileBytes(1, m, kTime));
+    ASSERT_TRUE(internal) << internal.error().hint;
+    {
+        EXPECT_EQ(internal->hint, "所输入的数据是单个内齿轮测量的几何数据。\n");
+        EXPECT_FALSE(internal->z1Enabled);
+        EXPECT_TRUE(internal->z2Enabled);
+        EXPECT_EQ(internal->zChoice, 1);
+        EXPECT_EQ(internal->source.gearKind, 1);
+    }
+    // A measured pair: both gears, the mesh from the record.
+    measurement::CyMeasureRecord pair = *loaded;
+    pair.type = 0;
+    pair.z[1] = 40;
+    pair.d[1] = 2 * pair.d[0];
+    pair.da[1] = pair.d[1] + 4;
+    pair.df[1] = pair.d[1] - 5;
+    pair.db[1] = 2 * pair.db[0];
+    pair.aw = 60;
+    auto external = readProfileSource(measurement::cyMeasureFileBytes(2, pair, kTime));
+    ASSERT_TRUE(external) << external.error().hint;
+    EXPECT_EQ(external->hint, std::string("所输入的数据是外啮合成对齿轮测量的几何数据。\n") + kHintChooseGear);
+    EXPECT_TRUE(external->z1Enabled && external->z2Enabled);
+    EXPECT_EQ(external->source.gears[1].z, 40);
+    pair.type = 1;
+    auto internalPair = readProfileSource(measurement::cyMeasureFileBytes(2, pair, kTime));
+    ASSERT_TRUE(internalPair) << internalPair.error().hint;
+    EXPECT_EQ(internalPair->hint, std::string("所输入的数据是内啮合成对齿轮对测量的几何数据。\n") + kHintChooseGear);
+    EXPECT_EQ(internalPair->source.gearKind, 1);
+
+    auto badKind = measurement::cyMeasureFileBytes(1, m, kTime);
+    const std::int32_t three = 3;
+    std::memcpy(badKind.data() + 4, &three, 4);
+    EXPECT_EQ(readProfileSource(badKind).error().hint, kHintNotCyb);
+}
+
+smallmodule::CySmRecord smallPair() {
+    smallmodule::SmInput in;
+    in.pattern = smallmodule::Pattern::HelicalSpur;
+    in.mn = 0.5;
+    in.u = 2;
+    in.aw = 13;
+    in.sigma = 10;
+    auto out = smallmodule::calculate(in);
+    EXPECT_TRUE(out);
+    smallmodule::CySmRecord r;
+    r.in = in;
+    r.in.beta1 = out->g1.beta;
+    r.moduleIndex = 8;
+    r.out = *out;
+    r.rhoF = 0.1;
+    return r;
+}
+
+TEST(ProfileSource, SmallModuleGearUsesItsOwnAngles) {
+    const smallmodule::CySmRecord sm = smallPair();
+    auto r = readProfileSource(smallmodule::cySmFileBytes(sm, kTime));
+    ASSERT_TRUE(r) << r.error().hint;
+    EXPECT_EQ(r->hint, std::string("所输入的数据是小模数交错轴成对齿轮设计数据。\n") + kHintChooseGear);
+    const ProfileSource& s = r->source;
+    EXPECT_EQ(s.gears[0].alphaT, sm.out.g1.alphaT);
+    EXPECT_EQ(s.gears[0].beta, sm.out.g1.beta);
+    EXPECT_EQ(s.gears[1].alphaT, sm.out.g2.alphaT);   // the gear's second set
+    EXPECT_EQ(s.gears[1].beta, 0);
+    EXPECT_NE(s.gears[0].alphaT, s.gears[1].alphaT);
+    // A gear run leaves the pinion's values as they were.
+    ASSERT_TRUE(toolProfile(s, 1, 0.1, 0));
+    auto pinion = toolProfile(s, 0, 0.1, 0);
+    ASSERT_TRUE(pinion);
+    measurement::ProfileInput in{.internal = false, .z = 17, .filletRadius = 0.1, .shrinkage = 0, .d = sm.out.g1.d,
+                                 .da = sm.out.g1.da, .df = sm.out.g1.df, .db = sm.out.g1.db,
+                                 .alphaT = sm.out.g1.alphaT * kPi / 180,
+                                 .xt = sm.out.g1.xn * std::cos(sm.out.g1.beta * kPi / 180)};
+    EXPECT_EQ(*pinion, *measurement::profilePoints(in));
+    // A small-module file that its own loader refuses is refused here too.
+    auto bad = smallmodule::cySmFileBytes(sm, kTime);
+    const std::int32_t four = 4;
+    std::memcpy(bad.data() + 64 + 640, &four, 4);
+    EXPECT_EQ(readProfileSource(bad).error().hint, kHintNotCyb);
+}
+
+TEST(ProfileSource, FilletAndShrinkageRules) {
+    ProfileSource s;
+    s.mn = 4;
+    s.kind = SourceKind::Design;
+    EXPECT_EQ(defaultFillet(s), 1.0);
+    EXPECT_EQ(defaultShrinkage(s), 1.0);
+    s.kind = SourceKind::SmallModule;
+    EXPECT_NEAR(defaultFillet(s), 0.8, 1e-15);
+    const FilletRange r = filletRange(4);
+    EXPECT_NEAR(r.upper, 1.52, 1e-15);
+    EXPECT_EQ(filletRangeMessage(r), "齿根过渡圆角半径不应＜0.800mm或大于1.520mm");
+    EXPECT_TRUE(shrinkageAccepted(0));
+    EXPECT_TRUE(shrinkageAccepted(2.99));
+    EXPECT_FALSE(shrinkageAccepted(3));
+    EXPECT_FALSE(shrinkageAccepted(-0.1));
+}
+
+TEST(ProfileSource, PathAndSaveNames) {
+    EXPECT_EQ(checkSourcePath("/nowhere/x.cyt"), std::string(kHintNotCyb));
+    EXPECT_EQ(checkSourcePath("/nowhere/x.cyb"), std::string("渐开线齿轮几何计算数据文件:\n/nowhere/x.cyb\n未能找到"));
+    const auto upper = std::filesystem::path(KAVRIN_SOURCE_DIR) / "measurement/tests/fixtures/single_z20.cyb";
+    EXPECT_FALSE(checkSourcePath(upper));
+    struct Case {
+        const char* chosen;
+        const char* saved;
+        bool changed;
+    };
+    const Case cases[] = {
+        {"/d/gear.cyd", "/d/gear.cyd", false},
+        {"/d/gear.dat", "/d/gear.dat.cyd", true},
+        {"/d/gear.", "/d/gear.cyd", true},
+        {"/d.x/gear", "/d.x/gear.cyd", true},
+    };
+    for (const Case& c : cases) {
+        auto n = cydName(c.chosen);
+        EXPECT_EQ(n.path, std::filesystem::path(c.saved)) << c.chosen;
+        EXPECT_EQ(n.changed, c.changed) << c.chosen;
+    }
+}
+
+}  // namespace

@@ -1,0 +1,311 @@
+#include "chart_svg.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "common/calc/chart_curves.h"
+#include "common/calc/chart_scale.h"
+#include "fw/format.h"
+
+namespace chartgen {
+
+namespace {
+
+const char* kFont = "font-family=\"WenQuanYi Micro Hei,Noto Sans CJK SC,sans-serif\"";
+
+std::string num(double v) { return fw::format("%.2f", v); }
+
+std::string escape(const std::string& s) {
+    std::string out;
+    for (char ch : s) {
+        if (ch == '<') out += "&lt;";
+        else if (ch == '>') out += "&gt;";
+        else if (ch == '&') out += "&amp;";
+        else out += ch;
+    }
+    return out;
+}
+
+std::string text(double x, double y, const std::string& t, int size, bool middle = false) {
+    return fw::format("<text x=\"%s\" y=\"%s\" font-size=\"%d\" %s%s>%s</text>\n", num(x).c_str(), num(y).c_str(), size,
+                      kFont, middle ? " text-anchor=\"middle\"" : "", escape(t).c_str());
+}
+
+void polyline(std::string& out, const std::vector<std::pair<double, double>>& pts, bool dashed) {
+    if (pts.size() < 2) return;
+    out += "<polyline fill=\"none\" stroke=\"black\" stroke-width=\"1.2\" clip-path=\"url(#box)\"";
+    if (dashed) out += " stroke-dasharray=\"4 3\"";
+    out += " points=\"";
+    for (const auto& [x, y] : pts) out += num(x) + "," + num(y) + " ";
+    out += "\"/>\n";
+}
+
+}  // namespace
+
+std::string svg(const ChartPicture& p) {
+    const int w = p.width, h = p.height;
+    std::string out = fw::format(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n", w, h, w, h);
+    out += fw::format("<defs><clipPath id=\"box\"><rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\"/></clipPath></defs>\n",
+                      w, h);
+    out += fw::format("<rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n", w, h);
+    for (const Tick& t : p.xTicks) {
+        double x = p.x(t.at);
+        out += fw::format("<line x1=\"%s\" y1=\"0\" x2=\"%s\" y2=\"%d\" stroke=\"#c8c8c8\" stroke-width=\"0.6\"/>\n",
+                          num(x).c_str(), num(x).c_str(), h);
+        if (t.label.empty()) continue;
+        // The labels at the frame stay inside the picture.
+        if (x < 12)
+            out += text(x + 2, h - 3, t.label, 10);
+        else if (x > w - 12)
+            out += fw::format("<text x=\"%s\" y=\"%d\" font-size=\"10\" %s text-anchor=\"end\">%s</text>\n",
+                              num(x - 2).c_str(), h - 3, kFont, escape(t.label).c_str());
+        else
+            out += text(x, h - 3, t.label, 10, true);
+    }
+    for (const Tick& t : p.yTicks) {
+        double y = p.y(t.at);
+        out += fw::format("<line x1=\"0\" y1=\"%s\" x2=\"%d\" y2=\"%s\" stroke=\"#c8c8c8\" stroke-width=\"0.6\"/>\n",
+                          num(y).c_str(), w, num(y).c_str());
+        // Labels too near the bottom would run into the abscissa's.
+        if (!t.label.empty() && y < h - 14) out += text(3, y - 2, t.label, 10);
+    }
+    for (const Curve& c : p.curves) {
+        std::vector<std::pair<double, double>> run;
+        bool dashed = !c.points.empty() && c.points.front().dashed;
+        for (const CurvePoint& pt : c.points) {
+            std::pair<double, double> xy{p.x(pt.input), p.y(pt.value)};
+            if (pt.dashed != dashed) {
+                run.push_back(xy);  // the runs meet at this point
+                polyline(out, run, dashed);
+                run.clear();
+                dashed = pt.dashed;
+            }
+            run.push_back(xy);
+        }
+        polyline(out, run, dashed);
+        if (!c.label.empty() && c.labelAt < c.points.size()) {
+            const CurvePoint& at = c.points[c.labelAt];
+            out += text(p.x(at.input) + c.labelDx, p.y(at.value) + c.labelDy, c.label, 9);
+        }
+    }
+    for (const Text& t : p.texts) out += text(t.x, t.y, t.text, t.size, t.middle);
+    out += fw::format("<rect x=\"0.5\" y=\"0.5\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"black\"/>\n", w - 1,
+                      h - 1);
+    out += "</svg>\n";
+    return out;
+}
+
+namespace {
+
+using namespace kavrin::chart;
+
+std::vector<Tick> valueTicks(double from, double to, double step, int every, const char* fmt) {
+    std::vector<Tick> ticks;
+    int n = 0;
+    for (double v = from; v <= to + 1e-9; v += step, ++n)
+        ticks.push_back({v, n % every == 0 ? fw::format(fmt, v) : std::string()});
+    return ticks;
+}
+
+std::vector<Tick> ratioTicks(double from, double to) {
+    std::vector<Tick> ticks;
+    for (double u = from; u <= to + 1e-9; u += 1) ticks.push_back({u, fw::format("%g", u)});
+    return ticks;
+}
+
+ChartPicture ratioChart(int w, int h, double (*fraction)(double), double k, double c) {
+    ChartPicture p;
+    p.width = w;
+    p.height = h;
+    p.fraction = fraction;
+    p.k = k;
+    p.c = c;
+    return p;
+}
+
+Curve sampled(double from, double to, int steps, const std::function<double(double)>& f) {
+    Curve c;
+    for (int n = 0; n <= steps; ++n) {
+        double u = from + (to - from) * n / steps;
+        c.points.push_back({u, f(u)});
+    }
+    return c;
+}
+
+// 3009: ENIMS straight teeth, radial shift against u 1..11.
+ChartPicture enimsStraightRadialChart() {
+    ChartPicture p = ratioChart(430, 357, fractionA196, 0.985, 0);
+    p.xTicks = ratioTicks(1, 11);
+    p.yTicks = valueTicks(0, 0.9, 0.05, 2, "%.1f");
+    for (int z1 : {12, 13, 14, 15, 16, 18, 20, 25, 30, 40}) {
+        Curve c = sampled(1, 11, 100, [z1](double u) { return enimsStraightRadial(u, z1); });
+        c.label = fw::format("z1=%d", z1);
+        c.labelAt = 90;
+        c.labelDy = -3;
+        p.curves.push_back(c);
+    }
+    p.texts.push_back({215, 16, "χ1 = 2(1 − 1/u²)/√z1", 12, true});
+    return p;
+}
+
+// 3012: ENIMS curved teeth (βm 35°), radial shift from the published table.
+ChartPicture enimsCurvedRadialChart() {
+    ChartPicture p = ratioChart(435, 356, fractionA198, 0.6, 0);
+    p.xTicks = ratioTicks(1, 6);
+    p.yTicks = valueTicks(0, 0.6, 0.05, 2, "%.1f");
+    for (const auto& row : kEnimsCurvedRadial) {
+        Curve c;
+        for (std::size_t n = 0; n < row.x1.size(); ++n)
+            if (row.x1[n] >= 0) c.points.push_back({kEnimsCurvedRatios[n], row.x1[n]});
+        c.label = fw::format("z1=%d", row.z1);
+        c.labelAt = c.points.size() >= 2 ? c.points.size() - 2 : 0;  // at u 5
+        c.labelDx = 6;
+        p.curves.push_back(c);
+    }
+    p.texts.push_back({300, 16, "βm=35°", 12, true});
+    return p;
+}
+
+// 3016: ENIMS straight teeth, tangential shift against u 1..9.2.
+ChartPicture enimsStraightTangentialChart() {
+    ChartPicture p = ratioChart(435, 358, fractionA197, 0.2, 0);
+    p.xTicks = ratioTicks(1, 9);
+    p.yTicks = valueTicks(0, 0.2, 0.01, 5, "%.2f");
+    Curve c = sampled(1, 9.2, 164, enimsStraightTangential);
+    c.label = "χτ1 = 0.03 + 0.008(u − 2.5)";
+    c.labelAt = 100;
+    c.labelDx = -60;
+    c.labelDy = -8;
+    p.curves.push_back(c);
+    return p;
+}
+
+// 3021..3032: ENIMS curved teeth, tangential shift, one chart per Z1 band.
+ChartPicture enimsCurvedTangentialChart(const std::string& band) {
+    ChartPicture p = ratioChart(435, 358, fractionA199, 0.3, 0);
+    p.xTicks = ratioTicks(1, 10);
+    p.yTicks = valueTicks(0, 0.3, 0.01, 5, "%.2f");
+    Curve c = sampled(1, 10, 180, enimsCurvedTangential);
+    c.label = "χτ1 = 0.11 + 0.01(u − 2.5)";
+    c.labelAt = 60;
+    c.labelDx = -20;
+    c.labelDy = -10;
+    p.curves.push_back(c);
+    p.texts.push_back({215, 16, band, 12, true});
+    return p;
+}
+
+// 3014, 3018: Gleason tangential shift: scales only.
+ChartPicture gleasonChart(int w, int h, double (*fraction)(double), double k, double c, double rFrom, double rTo) {
+    ChartPicture p = ratioChart(w, h, fraction, k, c);
+    for (double r = rFrom; r >= rTo - 1e-9; r -= 0.1) p.xTicks.push_back({1 / r, fw::format("%.1f", r)});
+    p.yTicks = valueTicks(c, c + k, 0.01, 2, "%.2f");
+    p.texts.push_back({static_cast<double>(w) / 2, static_cast<double>(h) / 2 - 20, "曲线数据待补充", 14, true});
+    return p;
+}
+
+// 3033..3038 (and 9035..9040): Yf0 against Zv 12..1000 on a 1/Zv scale.
+ChartPicture formFactorChart(int w, int h, const std::string& caption) {
+    ChartPicture p;
+    p.width = w;
+    p.height = h;
+    p.fraction = fractionYf;
+    p.k = 2.2499999999999996;
+    p.c = 1.85;
+    for (int zv : {12, 13, 14, 15, 16, 17, 18, 20, 22, 25, 30, 35, 40, 50, 60, 80, 100, 150, 200, 400, 1000}) {
+        bool labelled = zv <= 18 || zv == 20 || zv == 25 || zv == 30 || zv == 40 || zv == 60 || zv == 100 ||
+                        zv == 200 || zv == 1000;
+        p.xTicks.push_back({static_cast<double>(zv), labelled ? fw::format("%d", zv) : std::string()});
+    }
+    p.yTicks = valueTicks(1.9, 4.1, 0.1, 2, "%.1f");
+    for (int tenth = -5; tenth <= 10; ++tenth) {
+        double x = tenth / 10.0;
+        Curve c;
+        for (int n = 0; n <= 200; ++n) {
+            double f = n / 200.0;
+            double zv = 1 / (0.08333333333333333 - 0.08233333333333333 * f);
+            auto y = formFactorAtTip(zv, x);
+            if (!y) continue;
+            c.points.push_back({zv, *y, undercut(zv, x) || pointedTip(zv, x)});
+        }
+        c.label = fw::format("%.1f", x);
+        c.labelAt = c.points.size() > 60 ? 60 : 0;  // Zv about 17, where the curves spread
+        c.labelDx = 2;
+        c.labelDy = -2;
+        p.curves.push_back(c);
+    }
+    p.texts.push_back({static_cast<double>(w) / 2, 16, caption, 12, true});
+    p.texts.push_back({p.x(17.2), 40, "χ", 11});
+    return p;
+}
+
+const char* kBetaCaptions[6] = {"βm=0°", "0°<βm≤15°", "15°<βm≤20°", "20°<βm≤25°", "25°<βm≤30°", "30°<βm≤35°"};
+
+}  // namespace
+
+std::vector<NamedPicture> pellunPictures() {
+    std::vector<NamedPicture> out;
+    out.push_back({3009, enimsStraightRadialChart()});
+    out.push_back({3012, enimsCurvedRadialChart()});
+    out.push_back({3016, enimsStraightTangentialChart()});
+    const char* bands[12] = {"Z1≤10", "Z1=11", "Z1=12", "Z1=13", "Z1=14", "Z1=15～17",
+                             "Z1=18～19", "Z1=20～24", "Z1=25～29", "Z1=30～34", "Z1=35～39", "Z1≥40"};
+    const int ids[12] = {3032, 3022, 3023, 3024, 3025, 3026, 3027, 3028, 3029, 3030, 3031, 3021};
+    for (int n = 0; n < 12; ++n) out.push_back({ids[n], enimsCurvedTangentialChart(bands[n])});
+    out.push_back({3014, gleasonChart(438, 357, fractionC80, 0.12, -0.01, 0.7, 0.1)});
+    out.push_back({3018, gleasonChart(437, 358, fractionC81, 0.26, -0.02, 1.0, 0.1)});
+    const int yf[6] = {3038, 3034, 3035, 3036, 3037, 3033};
+    for (int n = 0; n < 6; ++n) out.push_back({yf[n], formFactorChart(433, 354, kBetaCaptions[n])});
+    return out;
+}
+
+std::vector<NamedPicture> sirrowPictures() {
+    std::vector<NamedPicture> out;
+    for (int n = 0; n < 6; ++n) out.push_back({9035 + n, formFactorChart(433, 356, kBetaCaptions[n])});
+    return out;
+}
+
+std::string bevelPairFigure(int w, int h) {
+    // Apex O at the right of the gear axis; pinion axis horizontal, gear axis vertical.
+    const double ox = w * 0.72, oy = h * 0.62;
+    const double re = std::min(w, h) * 0.55;  // outer cone distance in pixels
+    const double d1 = std::atan(1 / 2.0);     // a 1:2 pair
+    auto pt = [&](double ang, double r) { return std::pair{ox - r * std::cos(ang), oy - r * std::sin(ang)}; };
+    std::string out = fw::format(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n", w, h, w, h);
+    out += fw::format("<rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n", w, h);
+    auto line = [&](std::pair<double, double> a, std::pair<double, double> b, const char* extra = "") {
+        out += fw::format("<line x1=\"%s\" y1=\"%s\" x2=\"%s\" y2=\"%s\" stroke=\"black\" stroke-width=\"1\" %s/>\n",
+                          num(a.first).c_str(), num(a.second).c_str(), num(b.first).c_str(), num(b.second).c_str(),
+                          extra);
+    };
+    const char* dash = "stroke-dasharray=\"6 2 1 2\"";
+    line({4, oy}, {w - 4.0, oy}, dash);   // pinion axis
+    line({ox, 4}, {ox, h - 4.0}, dash);   // gear axis
+    const double b = re * 0.3;
+    // Pitch cones: pinion below the common generatrix, gear above.
+    auto gen = pt(d1, re), genIn = pt(d1, re - b);
+    line({ox, oy}, gen);
+    // Pinion: mirror of the generatrix about its axis.
+    auto mir = [&](std::pair<double, double> p) { return std::pair{p.first, 2 * oy - p.second}; };
+    line({ox, oy}, mir(gen));
+    line(gen, {gen.first, oy});
+    line(mir(gen), {gen.first, oy});
+    // Gear: mirror about the gear axis.
+    auto mirG = [&](std::pair<double, double> p) { return std::pair{2 * ox - p.first, p.second}; };
+    line({ox, oy}, mirG(gen));
+    line(gen, {ox, gen.second});
+    line(mirG(gen), {ox, gen.second});
+    // Face width b along the generatrix.
+    line(genIn, {genIn.first, genIn.second - 6});
+    line(gen, {gen.first, gen.second - 6});
+    out += text((gen.first + genIn.first) / 2 - 4, std::min(gen.second, genIn.second) - 8, "b", 10);
+    out += text((ox + gen.first) / 2 - 4, (oy + gen.second) / 2 - 6, "Re", 10);
+    out += text(ox - 44, oy + 12, "δ1", 10);
+    out += text(ox - 26, oy - 30, "δ2", 10);
+    out += "</svg>\n";
+    return out;
+}
+
+}  // namespace chartgen

@@ -1,0 +1,526 @@
+#include "worm/ccw_pro_dlg.h"
+
+#include <cmath>
+#include <filesystem>
+
+#include "common/calc/data_folder.h"
+#include "common/calc/design_file.h"
+#include "fw/clock.h"
+#include "fw/format.h"
+#include "resources/tarv/module.h"
+#include "worm/calc/cw_file.h"
+#include "worm/ccw_ka_dlg.h"
+#include "worm/ccw_met_dlg.h"
+#include "worm/ccw_rating_dlgs.h"
+#include "worm/cw_zlo_dlg.h"
+
+using namespace worm;
+using namespace worm::rating;
+
+namespace {
+
+constexpr const char* kHelpTopic = "Kavrin.chm::/TarProofDlg.htm";
+constexpr const char* kReportTitle = "《Ondrel》输出蜗杆副强度校核报告文件";
+constexpr const char* kReportFilter = "圆柱蜗杆传动强度校核报告(*.cwt)|*.cwt|All File(*.*)|*.*|";
+constexpr const char* kAskExtension = "储存的文件格式应为*.cwt，是否更改扩展名？";
+constexpr const char* kAskCancel = "尚未输出报告，是(Yes)否(No)保存数据?";
+constexpr const char* kMsgSpan = "输入数据无效!";
+
+void warn(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
+bool askYes(const std::string& text) { return fw::MessageBox(text, MB_YESNO | MB_ICONQUESTION) == IDYES; }
+std::string rangeLabel(double v) { return fw::format("%.2f", v); }
+
+}  // namespace
+
+CCwproDlg::CCwproDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {
+    const std::tuple<int, double*, unsigned> inputs[] = {
+        {IDC_D1W, &m_r.d1w, kInD1w},       {IDC_DM2, &m_r.dm2, kInDm2}, {IDC_GAMMA_W, &m_r.gammaW, kInGammaW},
+        {IDC_ALPHA_N, &m_r.alphaN, kInAlphaN}, {IDC_ALPHA_X, &m_r.alphaX, kInAlphaX}, {IDC_U, &m_r.u, kInU},
+        {IDC_AW, &m_r.aw, kInAw},          {IDC_M, &m_r.m, kInM},       {IDC_POWER, &m_r.power, kInPower},
+        {IDC_N1, &m_r.n1, kInN1}};
+    // Captured as plain copies: lambdas cannot capture structured bindings in clang 14.
+    for (const auto& input : inputs) {
+        const int id = std::get<0>(input);
+        double* const member = std::get<1>(input);
+        const unsigned bit = std::get<2>(input);
+        onKillFocus(id, [this, id, member, bit] { OnInput(id, *member, bit); });
+    }
+    onClick(IDC_LOAD, [this] { OnLoad(); });
+    onClick(IDC_POWER_BUTTON, [this] { OnPower(); });
+    onClick(IDC_V_BUTTON, [this] { OnSpeed(); });
+    onReleased(IDC_RHO_BAR, [this] { OnRho(); });
+    onReleased(IDC_ETA1_BAR, [this] { OnEta(IDC_ETA1_BAR, m_eta1, m_eta1Range); });
+    onReleased(IDC_ETA2_BAR, [this] { OnEta(IDC_ETA2_BAR, m_eta2, m_eta2Range); });
+    onReleased(IDC_ETA3_BAR, [this] { OnEta(IDC_ETA3_BAR, m_eta3, m_eta3Range); });
+    onClick(IDC_SLIDING, [this] { OnBearings(Bearings::Sliding); });
+    onClick(IDC_ROLLING, [this] { OnBearings(Bearings::Rolling); });
+    onClick(IDC_WORM_ABOVE, [this] { OnPosition(WormPosition::Above); });
+    onClick(IDC_WORM_BELOW, [this] { OnPosition(WormPosition::Below); });
+    onClick(IDC_DRIVE_WORM, [this] { OnDrive(Drive::Worm); });
+    onClick(IDC_DRIVE_GEAR, [this] { OnDrive(Drive::WormGear); });
+    onClick(IDC_EFFICIENCY_OK, [this] {
+        m_inputs |= kStageEfficiency;
+        refresh();
+    });
+    onClick(IDC_T1_BUTTON, [this] { OnTorque(); });
+    const std::pair<int, unsigned> forceButtons[] = {{IDC_FT1_BUTTON, kFFt1}, {IDC_FT2_BUTTON, kFFt2},
+                                                     {IDC_FX1_BUTTON, kFFx1}, {IDC_FX2_BUTTON, kFFx2},
+                                                     {IDC_FR1_BUTTON, kFFr1}, {IDC_FR2_BUTTON, kFFr2}};
+    for (const auto& button : forceButtons) {
+        const unsigned bit = button.second;
+        onClick(button.first, [this, bit] { OnForce(bit); });
+    }
+    onClick(IDC_ZE_BUTTON, [this] { OnZe(); });
+    onClick(IDC_ZH_BUTTON, [this] { OnZh(); });
+    onClick(IDC_ZN_BUTTON, [this] {
+        m_r.zn = speedFactor(m_r.n1, m_r.u);
+        m_rating |= kRZn;
+        refresh();
+    });
+    onClick(IDC_ZRHO_BUTTON, [this] { OnZrho(); });
+    onClick(IDC_KA_BUTTON, [this] { OnKa(); });
+    onClick(IDC_SIGMA_H_BUTTON, [this] {
+        m_r.sigmaH = contactStress(m_t2, m_r.ka, m_r.aw, m_r.ze, m_r.zrho);
+        m_rating |= kRSigmaH;
+        refresh();
+    });
+    onClick(IDC_SIGMA_HP_BUTTON, [this] {
+        m_r.sigmaHp = m_r.zh * m_r.zn * m_r.sigmaHlim;
+        m_rating |= kRSigmaHp;
+        refresh();
+    });
+    onClick(IDC_SH_BUTTON, [this] {
+        m_r.sh = m_r.sigmaHp / m_r.sigmaH;
+        m_rating |= kRSh;
+        refresh();
+    });
+    onClick(IDC_ULIM_BUTTON, [this] { OnUlim(); });
+    onClick(IDC_SW_BUTTON, [this] { OnBending(); });
+    onKillFocus(IDC_SPAN, [this] { OnSpan(); });
+    onClick(IDC_E_BUTTON, [this] {
+        m_r.e = kSteelModulus;
+        m_rating |= kRE;
+        refresh();
+    });
+    onClick(IDC_I_BUTTON, [this] { OnInertia(); });
+    onClick(IDC_DELTA_LIM_BUTTON, [this] { OnDeltaLim(); });
+    onClick(IDC_S_PRIME_BUTTON, [this] { OnStiffness(); });
+    onClick(IDOK, [this] { OnReport(); });
+    onClick(IDCANCEL, [this] { OnCancelAsk(); });
+    onClick(IDC_HELP, [] { fw::htmlHelp(kHelpTopic); });
+    onKillFocus(IDC_TITLE, [this] { m_r.title = text(IDC_TITLE); });
+    onKillFocus(IDC_NUMBER, [this] { m_r.number = text(IDC_NUMBER); });
+    onSetFocus(IDC_DATE, [this] { setText(IDC_DATE, fw::todayText()); });
+    onKillFocus(IDC_DATE, [this] {
+        std::string t = text(IDC_DATE);
+        if (t.empty()) setText(IDC_DATE, m_r.date);
+        else m_r.date = t;
+    });
+}
+
+bool CCwproDlg::OnInitDialog() {
+    m_r.date = fw::todayText();
+    m_r.rho = 0.83;
+    m_r.eta = 0.65;
+    m_hint = kHintStart;
+    for (int id : {IDC_RHO_BAR, IDC_ETA1_BAR, IDC_ETA2_BAR, IDC_ETA3_BAR}) {
+        fw::Trackbar& t = trackbar(id);
+        t.setRange(0, kTrackbarPositions);
+        t.setTicFreq(5);
+        t.setPageSize(2);
+        t.setPos(0);
+    }
+    setText(IDC_ETA1_LOW, "0.7");
+    setText(IDC_ETA1_HIGH, "0.9");
+    setText(IDC_RHO_LOW, "0.83");
+    setText(IDC_RHO_HIGH, "1.17");
+    setText(IDC_ETA2_LOW, "0.97");
+    setText(IDC_ETA2_HIGH, "0.98");
+    setText(IDC_ETA3_LOW, "0.98");
+    setText(IDC_ETA3_HIGH, "0.99");
+    refresh();
+    return true;
+}
+
+void CCwproDlg::DoDataExchange(fw::Exchange& dx) {
+    if (dx.saving()) return;   // every value is taken by its own handler
+    dx.radio(IDC_DRIVE_WORM, m_drive);
+    dx.radio(IDC_WORM_ABOVE, m_position);
+    dx.radio(IDC_SLIDING, m_bearings);
+    dx.text(IDC_TITLE, m_r.title, kTextWidth - 1);
+    dx.text(IDC_NUMBER, m_r.number, kTextWidth - 1);
+    dx.text(IDC_DATE, m_r.date, kDateWidth - 1);
+    dx.text(IDC_HINT, m_hint);
+    const std::pair<int, double*> shown[] = {
+        {IDC_D1W, &m_r.d1w}, {IDC_DM2, &m_r.dm2}, {IDC_GAMMA_W, &m_r.gammaW}, {IDC_ALPHA_N, &m_r.alphaN},
+        {IDC_ALPHA_X, &m_r.alphaX}, {IDC_U, &m_r.u}, {IDC_AW, &m_r.aw}, {IDC_M, &m_r.m}, {IDC_POWER, &m_r.power},
+        {IDC_N1, &m_r.n1}, {IDC_RHO, &m_r.rho}, {IDC_ETA1, &m_eta1}, {IDC_ETA2, &m_eta2}, {IDC_ETA3, &m_eta3},
+        {IDC_ETA, &m_r.eta}, {IDC_V, &m_r.v}, {IDC_T1, &m_r.t1}, {IDC_FT1, &m_r.f.ft1}, {IDC_FT2, &m_r.f.ft2},
+        {IDC_FX1, &m_r.f.fx1}, {IDC_FX2, &m_r.f.fx2}, {IDC_FR1, &m_r.f.fr1}, {IDC_FR2, &m_r.f.fr2},
+        {IDC_ZE, &m_r.ze}, {IDC_ZH, &m_r.zh}, {IDC_ZN, &m_r.zn}, {IDC_SIGMA_HLIM, &m_r.sigmaHlim},
+        {IDC_ZRHO, &m_r.zrho}, {IDC_KA, &m_r.ka}, {IDC_SIGMA_H, &m_r.sigmaH}, {IDC_SIGMA_HP, &m_r.sigmaHp},
+        {IDC_SH, &m_r.sh}, {IDC_ULIM, &m_r.ulim}, {IDC_SW, &m_r.sw}, {IDC_SPAN, &m_r.span}, {IDC_E, &m_r.e},
+        {IDC_I, &m_r.inertia}, {IDC_DELTA_LIM, &m_r.deltaLim}, {IDC_S_PRIME, &m_r.sPrime}};
+    for (auto [id, v] : shown) dx.number(id, *v);
+}
+
+// ---- helpers ----
+
+bool CCwproDlg::readField(int id, double& v) {
+    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+    double read = v;
+    dx.number(id, read);
+    if (dx.failed()) return false;
+    v = read;
+    return true;
+}
+
+void CCwproDlg::setBit(unsigned& mask, unsigned bit, bool on) { mask = on ? (mask | bit) : (mask & ~bit); }
+
+void CCwproDlg::refresh() {
+    const Enabling e = enabling(m_inputs, m_rating);
+    enable(IDC_V_BUTTON, e.speed);
+    for (int id : {IDC_RHO_BAR, IDC_ETA1_BAR, IDC_ETA2_BAR, IDC_ETA3_BAR, IDC_EFFICIENCY_OK}) enable(id, e.efficiency);
+    for (int id : {IDC_T1_BUTTON, IDC_FT1_BUTTON, IDC_FT2_BUTTON, IDC_FX1_BUTTON, IDC_FX2_BUTTON, IDC_FR1_BUTTON,
+                   IDC_FR2_BUTTON})
+        enable(id, e.forces);
+    for (int id : {IDC_ZE_BUTTON, IDC_ZH_BUTTON, IDC_ZN_BUTTON, IDC_ZRHO_BUTTON, IDC_KA_BUTTON, IDC_ULIM_BUTTON,
+                   IDC_E_BUTTON, IDC_I_BUTTON, IDC_DELTA_LIM_BUTTON})
+        enable(id, e.factors);
+    enable(IDC_SIGMA_H_BUTTON, e.stresses);
+    enable(IDC_SIGMA_HP_BUTTON, e.stresses);
+    enable(IDC_SH_BUTTON, e.contactSafety);
+    enable(IDC_SW_BUTTON, e.bendingSafety);
+    enable(IDC_S_PRIME_BUTTON, e.stiffnessSafety);
+    if (*e.hint) m_hint = e.hint;
+    UpdateData(false);
+}
+
+void CCwproDlg::clearResults() {
+    m_r.deltaLim = m_r.e = 0;
+    m_r.f = {};
+    m_r.ka = m_r.sPrime = m_r.sw = m_r.sh = m_r.sigmaH = m_r.sigmaHlim = m_r.sigmaHp = 0;
+    m_r.ulim = m_r.ze = m_r.zh = m_r.zrho = m_r.zn = 0;
+    m_forces = 0;
+    m_rating &= kRSpan;
+}
+
+// A changed input or efficiency makes what follows it stale, as a change of
+// the driving direction does.
+void CCwproDlg::clearStages(Stale from) {
+    const unsigned stages = from == Stale::Speed ? (kStageSpeed | kStageEfficiency | kStageForces)
+                                                 : (kStageEfficiency | kStageForces);
+    if (!(m_inputs & stages) && m_forces == 0 && (m_rating & ~kRSpan) == 0) return;
+    m_inputs &= ~stages;
+    clearResults();
+    m_r.inertia = 0;
+    m_rating &= ~kRI;
+    m_hint = kHintRedo;
+}
+
+void CCwproDlg::showRanges() {
+    setText(IDC_RHO_LOW, rangeLabel(m_rhoRange.lower));
+    setText(IDC_RHO_HIGH, rangeLabel(m_rhoRange.upper));
+    setText(IDC_ETA1_LOW, rangeLabel(m_eta1Range.lower));
+    setText(IDC_ETA1_HIGH, rangeLabel(m_eta1Range.upper));
+    setText(IDC_ETA2_LOW, rangeLabel(m_eta2Range.lower));
+    setText(IDC_ETA2_HIGH, fw::format("%g", m_eta2Range.upper));
+    setText(IDC_ETA3_LOW, rangeLabel(m_eta3Range.lower));
+    setText(IDC_ETA3_HIGH, rangeLabel(m_eta3Range.upper));
+}
+
+void CCwproDlg::updateEta() { m_r.eta = m_eta1 * m_eta2 * m_eta3; }
+
+bool CCwproDlg::setScrewEfficiency() {
+    auto eta1 = screwEfficiency(m_drive, m_r.gammaW, m_r.rho);
+    if (!eta1) return false;
+    m_eta1 = *eta1;
+    m_eta1Range = screwEfficiencyRange(m_eta1);
+    trackbar(IDC_ETA1_BAR).setPos(kTrackbarPositions / 2);
+    return true;
+}
+
+// ---- handlers ----
+
+void CCwproDlg::OnInput(int id, double& member, unsigned bit) {
+    double v = member;
+    if (!readField(id, v)) return;
+    if (v == member) return;
+    member = v;
+    setBit(m_inputs, bit, v > 0);
+    clearStages(Stale::Speed);
+    refresh();
+}
+
+void CCwproDlg::OnPower() {
+    CCwNDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    const bool changed = dlg.m_power != m_r.power || dlg.m_n1 != m_r.n1;
+    m_r.power = dlg.m_power;
+    m_r.n1 = dlg.m_n1;
+    m_inputs |= kInPower | kInN1;
+    if (changed) clearStages(Stale::Speed);
+    refresh();
+}
+
+void CCwproDlg::OnSpeed() {
+    const double v = slidingSpeed(m_r.d1w, m_r.n1, m_r.gammaW);
+    const Friction fr = frictionAt(v);
+    const double rhoBefore = m_r.rho;
+    m_r.rho = fr.rho;
+    if (!std::isfinite(v) || !setScrewEfficiency()) {
+        m_r.rho = rhoBefore;
+        return warn(kMsgSelfLocking);
+    }
+    m_r.v = v;
+    m_rhoRange = fr.range;
+    trackbar(IDC_RHO_BAR).setPos(positionOf(m_r.rho, m_rhoRange));
+    updateEta();
+    clearStages(Stale::Efficiency);
+    m_inputs |= kStageSpeed;
+    showRanges();
+    refresh();
+}
+
+void CCwproDlg::OnRho() {
+    fw::Trackbar& bar = trackbar(IDC_RHO_BAR);
+    const double before = m_r.rho;
+    m_r.rho = m_rhoRange.at(bar.pos());
+    if (!setScrewEfficiency()) {
+        m_r.rho = before;
+        bar.setPos(positionOf(before, m_rhoRange));
+        return warn(kMsgSelfLocking);
+    }
+    updateEta();
+    clearStages(Stale::Efficiency);
+    showRanges();
+    refresh();
+}
+
+void CCwproDlg::OnEta(int bar, double& eta, const Range& range) {
+    eta = range.at(trackbar(bar).pos());
+    updateEta();
+    clearStages(Stale::Efficiency);
+    refresh();
+}
+
+void CCwproDlg::OnBearings(Bearings b) {
+    m_bearings = b;
+    m_eta2Range = bearingRange(b);
+    m_eta2 = m_eta2Range.lower;
+    trackbar(IDC_ETA2_BAR).setPos(0);
+    updateEta();
+    clearStages(Stale::Efficiency);
+    showRanges();
+    refresh();
+}
+
+void CCwproDlg::OnPosition(WormPosition p) {
+    m_position = p;
+    m_eta3Range = splashRange(p);
+    m_eta3 = m_eta3Range.lower;
+    trackbar(IDC_ETA3_BAR).setPos(0);
+    updateEta();
+    clearStages(Stale::Efficiency);
+    showRanges();
+    refresh();
+}
+
+void CCwproDlg::OnDrive(Drive d) {
+    m_drive = d;
+    m_inputs &= kInputsComplete;
+    clearResults();
+    if (d == Drive::WormGear) {
+        m_r.inertia = 0;
+        m_rating &= ~kRI;
+    }
+    m_hint = kHintRedo;
+    refresh();
+}
+
+void CCwproDlg::OnTorque() {
+    const Torques t = torques(m_drive, m_r.power, m_r.n1, m_r.eta, m_r.u);
+    m_r.t1 = t.t1;
+    m_t2 = t.t2;
+    m_forces |= kFT1;
+    refresh();
+}
+
+void CCwproDlg::OnForce(unsigned bit) {
+    if (!(m_forces & kFT1)) return;
+    const Forces f = forces({m_r.t1, m_t2}, m_r.d1w, m_r.dm2, m_r.alphaX);
+    switch (bit) {
+    case kFFt1: m_r.f.ft1 = f.ft1; break;
+    case kFFt2: m_r.f.ft2 = f.ft2; break;
+    case kFFx1: m_r.f.fx1 = f.fx1; break;
+    case kFFx2: m_r.f.fx2 = f.fx2; break;
+    case kFFr1: m_r.f.fr1 = f.fr1; break;
+    case kFFr2: m_r.f.fr2 = f.fr2; break;
+    default: return;
+    }
+    m_forces |= bit;
+    if (m_forces == kForcesComplete) m_inputs |= kStageForces;
+    refresh();
+}
+
+void CCwproDlg::OnZe() {
+    CCwMetDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    m_r.sigmaHlim = dlg.material().sigmaHlim;
+    m_r.ze = dlg.material().ze;
+    m_rating |= kRZe;
+    refresh();
+}
+
+void CCwproDlg::OnZh() {
+    CCwZhDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    m_r.zh = dlg.m_zh;
+    m_rating |= kRZh;
+    refresh();
+}
+
+void CCwproDlg::OnZrho() {
+    WormType type = m_pre.type;
+    double d1a = m_pre.d1a;
+    if (!m_loaded) {
+        CCwZtypeDlg t(this);
+        type = t.DoModal() == IDOK ? t.m_type : WormType::ZA;
+        d1a = m_r.d1w / m_r.aw;
+    }
+    if (auto z = runContactChart(type, d1a, this)) {
+        m_r.zrho = *z;
+        m_rating |= kRZrho;
+    }
+    refresh();
+}
+
+void CCwproDlg::OnKa() {
+    CCwKaDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    m_r.ka = dlg.m_ka;
+    m_rating |= kRKa;
+    refresh();
+}
+
+void CCwproDlg::OnUlim() {
+    CCwMetDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    m_r.ulim = dlg.material().sigmaFlim;
+    m_rating |= kRU;
+    refresh();
+}
+
+void CCwproDlg::OnBending() {
+    double b2 = m_geom.b2;
+    if (!m_loaded) {
+        CCwproB2Dlg dlg(this);
+        if (dlg.DoModal() != IDOK) return;
+        b2 = dlg.m_b2;
+    }
+    m_r.sw = bendingSafety(m_r.ulim, m_r.f.ft2, m_r.ka, m_r.m, b2);
+    refresh();
+}
+
+void CCwproDlg::OnSpan() {
+    double v = m_r.span;
+    if (!readField(IDC_SPAN, v)) return;
+    if (v == m_r.span) return;
+    if (!(v > 0)) {
+        warn(kMsgSpan);
+        return refresh();
+    }
+    m_r.span = v;
+    m_rating |= kRSpan;
+    refresh();
+}
+
+void CCwproDlg::OnInertia() {
+    const double df = m_loaded ? m_geom.df1 : m_r.d1w - 2.4 * m_r.m;
+    m_r.inertia = rootInertia(df);
+    m_rating |= kRI;
+    refresh();
+}
+
+void CCwproDlg::OnDeltaLim() {
+    CCwStatuDlg dlg(this);
+    if (dlg.DoModal() != IDOK) return;
+    m_r.deltaLim = deflectionLimit(dlg.m_state, m_r.m);
+    m_rating |= kRDeltaLim;
+    refresh();
+}
+
+void CCwproDlg::OnStiffness() {
+    m_r.sPrime = stiffnessSafety(m_r.f.ft1, m_r.f.ft2, m_r.span, m_r.e, m_r.inertia, m_r.deltaLim);
+    refresh();
+    m_hint += stiffnessRemark(m_r.sPrime);
+    setText(IDC_HINT, m_hint);
+}
+
+// ---- files ----
+
+void CCwproDlg::OnLoad() {
+    fw::FileDialog fd(fw::FileMode::Open, "cwb", isCwbName(m_dataPath) ? m_dataPath : "*.cwb",
+                      OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kRatingOpenFilter, this);
+    fd.setTitle(kOpenTitle);
+    fd.setInitialFolder(kavrin::GetDataDir());
+    if (fd.DoModal() != IDOK) return;
+    const std::filesystem::path path = fd.path();
+    if (!isCwbName(path) && !askYes(kMsgRatingAskFormat)) return;
+    auto bytes = readDesignFile(path);
+    if (!bytes) return warn(msgOpenFailed(path));
+    if (isOldFile(*bytes)) fw::MessageBox(kMsgOldFile, MB_OK | MB_ICONINFORMATION);
+    auto loaded = loadForRating(*bytes);
+    if (!loaded) return warn(loaded.error().text);
+    // Accepted: the design, the inputs and the paths change.
+    m_pre = loaded->pre;
+    m_geom = *loaded->geom;
+    m_loaded = true;
+    m_dataPath = path.string();
+    m_reportPath = reportNameOf(path).string();
+    m_r.type = m_pre.type;
+    m_r.d1w = m_geom.d1w;
+    m_r.dm2 = m_geom.dm2;
+    m_r.gammaW = m_geom.gammaW;   // the pitch cylinder's lead angle, as d'1
+    m_r.alphaN = m_geom.alphaN;
+    m_r.alphaX = m_geom.alphaX;
+    m_r.u = m_pre.u;
+    m_r.aw = m_geom.aw;
+    m_r.m = m_geom.mx;
+    m_r.power = m_pre.p;
+    m_r.n1 = m_pre.n1;
+    m_r.title = m_pre.title;
+    m_r.number = m_pre.number;
+    m_r.date = m_pre.date;
+    const std::pair<double, unsigned> bits[] = {{m_r.d1w, kInD1w}, {m_r.dm2, kInDm2}, {m_r.gammaW, kInGammaW},
+                                                {m_r.alphaN, kInAlphaN}, {m_r.alphaX, kInAlphaX}, {m_r.u, kInU},
+                                                {m_r.aw, kInAw}, {m_r.m, kInM}, {m_r.power, kInPower},
+                                                {m_r.n1, kInN1}};
+    m_inputs = 0;
+    for (auto [v, bit] : bits) setBit(m_inputs, bit, v > 0);
+    clearResults();
+    m_r.inertia = 0;
+    m_rating &= ~kRI;
+    refresh();
+}
+
+void CCwproDlg::OnReport() {
+    fw::FileDialog fd(fw::FileMode::Save, "cwt",
+                      kavrin::hasDataExtension(m_reportPath, kExtReport) ? m_reportPath : "*.cwt", OFN_HIDEREADONLY,
+                      kReportFilter, this);
+    fd.setTitle(kReportTitle);
+    fd.setInitialFolder(kavrin::GetDataDir());
+    if (fd.DoModal() != IDOK) return;
+    std::filesystem::path path = fd.path();
+    if (!kavrin::hasDataExtension(path, kExtReport) && askYes(kAskExtension))
+        path = kavrin::normaliseDataName(path, kExtReport).path;
+    if (!commitReport(path, ratingReport(m_r), ReportMode::Append)) return warn(msgOpenFailed(path));
+    m_strReportPath = path.string();
+    m_reportWritten = true;
+    EndDialog(IDOK);
+}
+
+void CCwproDlg::OnCancelAsk() {
+    if (!m_reportWritten && askYes(kAskCancel)) return;
+    EndDialog(IDCANCEL);
+}

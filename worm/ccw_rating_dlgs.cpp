@@ -1,0 +1,84 @@
+#include "worm/ccw_rating_dlgs.h"
+
+#include <algorithm>
+
+#include "resources/tarv/module.h"
+
+namespace {
+void warn(const char* text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
+}  // namespace
+
+// ---- CCwNDlg ----
+
+CCwNDlg::CCwNDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {}
+
+void CCwNDlg::DoDataExchange(fw::Exchange& dx) {
+    dx.number(IDC_POWER, m_power);
+    dx.number(IDC_N1, m_n1);
+}
+
+void CCwNDlg::OnOK() {
+    if (!UpdateData(true)) return;
+    if (!(m_power > 0) || !(m_n1 > 0)) return warn("输入数据无效！");
+    EndDialog(IDOK);
+}
+
+// ---- CCwZhDlg ----
+
+CCwZhDlg::CCwZhDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {
+    onKillFocus(IDC_HOURS, [this] { OnKillfocus(IDC_HOURS, m_hours); });
+    onKillFocus(IDC_DUTY, [this] { OnKillfocus(IDC_DUTY, m_duty); });
+}
+
+void CCwZhDlg::DoDataExchange(fw::Exchange& dx) {
+    dx.number(IDC_HOURS, m_hours);
+    dx.number(IDC_DUTY, m_duty);
+}
+
+void CCwZhDlg::OnKillfocus(int id, double& member) {
+    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+    double v = member;
+    dx.number(id, v);
+    if (dx.failed()) return;
+    if (!(v > 0)) {
+        warn("输入无效！");
+        setNumber(id, member);
+        return;
+    }
+    member = v;
+}
+
+void CCwZhDlg::OnOK() {
+    if (!UpdateData(true)) return;
+    if (!(m_hours > 0) || !(m_duty > 0)) return warn("输入无效！");
+    m_zh = worm::rating::lifeFactor(m_hours, m_duty);
+    EndDialog(IDOK);
+}
+
+// ---- CCwZtypeDlg ----
+
+CCwZtypeDlg::CCwZtypeDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {}
+
+void CCwZtypeDlg::DoDataExchange(fw::Exchange& dx) {
+    dx.radio(IDC_ZA, m_type);
+}
+
+// ---- CCwproB2Dlg ----
+
+CCwproB2Dlg::CCwproB2Dlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {}
+
+void CCwproB2Dlg::DoDataExchange(fw::Exchange& dx) { dx.number(IDC_B2, m_b2); }
+
+void CCwproB2Dlg::OnOK() {
+    if (!UpdateData(true)) return;
+    if (!(m_b2 > 0)) return warn("输入数据错误!");
+    EndDialog(IDOK);
+}
+
+// ---- CCwStatuDlg ----
+
+CCwStatuDlg::CCwStatuDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {}
+
+void CCwStatuDlg::DoDataExchange(fw::Exchange& dx) {
+    dx.radio(IDC_HARDENED, m_state);
+}

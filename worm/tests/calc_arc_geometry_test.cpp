@@ -1,0 +1,180 @@
+// Geometry of the arc-profile worm pairs ZC1 and ZC3. Expected values by
+// hand from the formulas (π = 3.141592654) for the design: type ZC, Z1 2,
+// Z2 41, m 5, d1 50, q 10, a 127.5, γ 11.3099°.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "worm/calc/arc_geometry.h"
+#include "worm/calc/worm_geometry.h"
+
+using namespace worm;
+using namespace worm::arc;
+
+namespace {
+
+CwPreRecord design(std::int32_t z1 = 2, double m = 5, double d1 = 50) {
+    CwPreRecord p;
+    p.type = WormType::ZC;
+    p.z1 = z1;
+    p.z2 = 41;
+    p.m = m;
+    p.d1 = d1;
+    p.q = d1 / m;
+    p.d2 = 41 * m;
+    p.a = (p.d1 + p.d2) / 2;
+    p.gamma = std::atan(z1 / p.q) * 180 / 3.141592654;
+    return p;
+}
+
+TEST(ArcGeometry, Zc1LoadAndCalculation) {
+    auto z = zc1Start(design());
+    ASSERT_TRUE(z) << z.error().text;
+    const CwGeomRecord& g = z->g;
+    EXPECT_NEAR(g.gamma, 11.3099, 5e-5);
+    EXPECT_NEAR(g.alphaX, 23.4069, 5e-5);
+    EXPECT_EQ(z->haStar, 1);
+    EXPECT_NEAR(g.hf1, 5.8, 1e-12);
+    EXPECT_EQ(g.da1, 60);
+    EXPECT_EQ(g.da2, 215);
+    EXPECT_EQ(g.de2, 219);
+    EXPECT_NEAR(g.df1, 38.4, 1e-12);
+    EXPECT_NEAR(g.df2, 193.4, 1e-12);
+    EXPECT_EQ(g.au, 170);
+    EXPECT_NEAR(g.sx, 6.2832, 5e-5);
+    EXPECT_NEAR(g.sn, 6.1612, 5e-5);
+    EXPECT_NEAR(g.rho, 28.4558, 5e-4);
+    EXPECT_NEAR(g.rhoDisc, 24.9511, 5e-5);
+    Bounds b = discRadiusRange(*z);
+    EXPECT_NEAR(b.lower, 22.0004, 5e-5);
+    EXPECT_NEAR(b.upper, 28.1690, 5e-5);
+    EXPECT_EQ(g.b1, 82);
+    EXPECT_EQ(g.b2, 39);
+    EXPECT_NEAR(g.theta, 81.0832, 5e-5);
+    EXPECT_NEAR(g.epsA, 1.6584, 5e-5);
+    EXPECT_EQ(zc1NoteLoaded(*z), "调整中心距: 最多增加不超过5.00mm。\n ρ值要在22～28范围内取整数。\n");
+
+    Zc1 c = *z;
+    EXPECT_TRUE(zc1CentreAccepted(c.g, 130));
+    EXPECT_TRUE(zc1CentreAccepted(c.g, 127.5));
+    EXPECT_TRUE(zc1CentreAccepted(c.g, 132.5));
+    EXPECT_FALSE(zc1CentreAccepted(c.g, 127.4));
+    c.g.aw = 130;
+    ASSERT_TRUE(zc1Calculate(c));
+    EXPECT_NEAR(c.g.x2, 0.5, 1e-12);
+    EXPECT_NEAR(c.g.d1w, 55, 1e-12);
+    EXPECT_NEAR(c.g.gammaW, 10.3048, 5e-5);
+    EXPECT_NEAR(c.g.ha2, 7.5, 1e-12);
+    EXPECT_NEAR(c.g.hf2, 3.3, 1e-12);
+    EXPECT_NEAR(c.g.da2, 220, 1e-12);
+    EXPECT_NEAR(c.g.df2, 198.4, 1e-12);
+    EXPECT_NEAR(c.g.dm2, 210, 1e-12);
+    EXPECT_NEAR(c.g.de2, 225, 1e-12);
+    EXPECT_NEAR(c.g.rg, 20, 1e-12);
+    EXPECT_NEAR(c.g.epsA, 1.5677, 5e-5);
+    EXPECT_NEAR(c.g.rho, 28.2207, 5e-5);
+    EXPECT_NEAR(c.g.dh, 40, 1e-12);
+    EXPECT_NEAR(c.g.arcAxial, 13.7259, 5e-5);
+    EXPECT_NEAR(c.g.arcRadial, 34.7492, 5e-5);
+    EXPECT_NEAR(c.g.l3, 135.2508, 5e-5);
+    // ds 700 after the calculation: Au 370, ρn from ρ with it, L3 again.
+    c.g.ds = 700;
+    c.g.au = grindingCentre(700, c.g.d1, c.g.ha1);
+    EXPECT_EQ(c.g.au, 370);
+    c.g.rho = normalRadius(c);
+    zc1ArcCentre(c);
+    EXPECT_NEAR(c.g.rho, 27.8985, 5e-5);
+    EXPECT_NEAR(c.g.l3, 335.2508, 5e-5);
+    // a' below a, or beyond a + m, refused by the calculation.
+    c.g.aw = 127.4;
+    EXPECT_FALSE(zc1Calculate(c));
+    c.g.aw = 132.6;
+    auto r = zc1Calculate(c);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error(), "中心距调整的合适范围: 0～5.0 mm\n请再作调整！");
+}
+
+TEST(ArcGeometry, Zc1Rules) {
+    // αn 21 after the load.
+    Zc1 z = *zc1Start(design());
+    zc1SetAlphaN(z, 21);
+    EXPECT_NEAR(z.g.alphaX, 21.3787, 5e-5);
+    EXPECT_NEAR(z.g.rho, 34.4174, 5e-4);
+    EXPECT_NEAR(z.g.rhoDisc, 29.0386, 5e-4);
+    EXPECT_NEAR(z.g.epsA, 1.7645, 5e-5);
+    // Z1 4: ha* 0.9 at load and in the calculation.
+    Zc1 four = *zc1Start(design(4));
+    EXPECT_EQ(four.haStar, 0.9);
+    EXPECT_NEAR(four.g.ha1, 4.5, 1e-12);
+    ASSERT_TRUE(zc1Calculate(four));
+    EXPECT_NEAR(four.g.ha2, 4.5, 1e-12);
+    // m 6.3, d1 56: Au = (300 + 56)/2 − 6.3 = 171.7, taken as 172.
+    EXPECT_EQ(zc1Start(design(2, 6.3, 56))->g.au, 172);
+    // Types 0 to 3 refused; m 10, d1 28: b2 49 above da1 48.
+    CwPreRecord za = design();
+    za.type = WormType::ZA;
+    EXPECT_EQ(zc1Start(za).error().text, kMsgNotZc);
+    EXPECT_EQ(zc1Start(za).error().icon, Icon::Stop);
+    EXPECT_EQ(zc1Start(design(2, 10, 28)).error().text, geometry::kMsgFaceWidth);
+}
+
+TEST(ArcGeometry, Zc3LoadCalculationAndFaceWidth) {
+    auto s = zc3Start(design());
+    ASSERT_TRUE(s);
+    CwGeomRecord g = *s;
+    EXPECT_NEAR(g.alphaN, 22.5986, 5e-5);
+    EXPECT_EQ(g.da2, 215);
+    EXPECT_EQ(g.de2, 220);
+    EXPECT_NEAR(g.df1, 38, 1e-12);
+    EXPECT_NEAR(g.sx, 6.2832, 5e-5);
+    EXPECT_EQ(g.rho, 25);
+    EXPECT_NEAR(g.arcAxial, 26.1542, 5e-5);
+    EXPECT_NEAR(g.arcRadial, 34.7683, 5e-5);
+    EXPECT_EQ(g.b1, 83);
+    EXPECT_EQ(g.b2, 38);
+    EXPECT_NEAR(g.theta, 78.5930, 5e-5);
+    EXPECT_NEAR(g.epsA, 1.6781, 5e-5);
+    // a' = a refused by both steps; a + 0.5·m and a + 1.5·m taken.
+    EXPECT_FALSE(zc3CentreAccepted(g, 127.5));
+    EXPECT_FALSE(zc3Calculate(g));
+    EXPECT_TRUE(zc3CentreAccepted(g, 130));
+    EXPECT_TRUE(zc3CentreAccepted(g, 135));
+    g.aw = 132.5;
+    ASSERT_TRUE(zc3Calculate(g));
+    EXPECT_NEAR(g.x2, 1, 1e-12);
+    EXPECT_NEAR(g.d1w, 60, 1e-12);
+    EXPECT_NEAR(g.gammaW, 9.4623, 5e-5);
+    EXPECT_NEAR(g.dm2, 215, 1e-12);
+    EXPECT_NEAR(g.ha2, 10, 1e-12);
+    EXPECT_NEAR(g.hf2, 1.0, 1e-12);
+    EXPECT_NEAR(g.da2, 225, 1e-12);
+    EXPECT_NEAR(g.df2, 203, 1e-12);
+    EXPECT_NEAR(g.de2, 230, 1e-12);
+    EXPECT_NEAR(g.rg, 20, 1e-12);
+    EXPECT_NEAR(g.epsA, 1.4676, 5e-5);
+    FaceWidth f = zc3FaceWidth(g);
+    EXPECT_EQ(f.k, 13);
+    EXPECT_EQ(f.bmin, 85);
+    EXPECT_EQ(f.bmax, 105);
+    EXPECT_EQ(faceWidthAt(85, 105, 0), 85);
+    EXPECT_EQ(faceWidthAt(85, 105, 25), 95);
+    EXPECT_EQ(faceWidthAt(85, 105, 50), 105);
+    EXPECT_EQ(faceWidthAt(85, 105, 3), 86);   // 1.2 cut toward zero
+}
+
+TEST(ArcGeometry, Zc3Rules) {
+    CwGeomRecord three = *zc3Start(design(3));
+    EXPECT_NEAR(three.rho, 5.3 * 5, 1e-12);
+    EXPECT_EQ(three.b1, std::floor((0.1 * 41 + 13.5) * 5));
+    EXPECT_EQ(zc3FaceWidth(three).k, 13.5);
+    for (auto [m, extra] : {std::pair{6.0, 20}, {6.3, 30}, {9.0, 30}, {14.0, 40}, {16.0, 50}}) {
+        CwGeomRecord g = *zc3Start(design(2, m, 20 * m));
+        FaceWidth f = zc3FaceWidth(g);
+        EXPECT_EQ(f.bmax - f.bmin, extra) << m;
+    }
+    CwPreRecord zk = design();
+    zk.type = WormType::ZK;
+    EXPECT_EQ(zc3Start(zk).error().text, kMsgNotZc);
+}
+
+}  // namespace

@@ -1,0 +1,259 @@
+// The ZC1 and ZC3 worm pair geometry dialogs (templates 2001, 2015, 2000),
+// run headless on the ZC design of make_arc.py.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+
+#include "fw/file.h"
+#include "fwtest/installation.h"
+#include "fwtest/script.h"
+#include "worm/calc/arc_geometry.h"
+#include "worm/calc/cw_file.h"
+#include "worm/calc/worm_geometry.h"
+#include "worm/cc1cw_gm_dlg.h"
+#include "worm/cccw_gm_dlg.h"
+#include "worm/cw_pic_dlg.h"
+
+namespace fs = std::filesystem;
+using fwtest::Running;
+using namespace worm;
+namespace geo = worm::geometry;
+
+namespace {
+
+std::vector<std::uint8_t> bytesOf(const fs::path& p) {
+    auto b = fw::readFile(p);
+    return b ? *b : std::vector<std::uint8_t>{};
+}
+std::vector<std::uint8_t> fixture(const char* name) {
+    return bytesOf(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures" / name);
+}
+double num(const Running& d, int id) { return std::strtod(d.text(id).c_str(), nullptr); }
+
+class ArcGmDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_file = m_inst.data("zc.cwb");
+        ASSERT_TRUE(fw::writeFile(m_file, fixture("cw_zc.cwb")));
+    }
+    void TearDown() override { EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used"; }
+    template <class D>
+    int run(fwtest::Script script) {
+        m_s.onDialog(D::IDD, std::move(script));
+        D dlg(nullptr);
+        int r = dlg.DoModal();
+        m_reportPath = dlg.m_strReportPath;
+        return r;
+    }
+    template <class D>
+    void load(Running& d, const fs::path& file) {
+        m_s.answerOpen(file);
+        d.click(D::IDC_LOAD);
+    }
+    void typeLeave(Running& d, int id, const char* text) {
+        d.type(id, text);
+        d.leave();
+    }
+
+    fwtest::Installation m_inst{"dlg-arc-gm"};
+    fwtest::Session m_s;
+    fs::path m_file;
+    std::string m_reportPath;
+};
+
+TEST_F(ArcGmDlgTest, Zc1VectorSavedAndReported) {
+    using D = CC1cwGmDlg;
+    int r = run<D>([&](Running& d) {
+        load<D>(d, m_file);
+        EXPECT_EQ(d.text(D::IDC_TYPE), arc::kZc1TypeText);
+        EXPECT_EQ(d.text(D::IDC_HINT), "调整中心距: 最多增加不超过5.00mm。\n ρ值要在22～28范围内取整数。\n");
+        EXPECT_EQ(d.text(D::IDC_ALPHA_N_LIST), "23");
+        EXPECT_NEAR(num(d, D::IDC_ALPHA_X), 23.4069, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_AU), "170");
+        EXPECT_NEAR(num(d, D::IDC_RHO_DISC), 24.9511, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_B1), "82");
+        EXPECT_FALSE(d.enabled(D::IDC_CALC));
+        EXPECT_FALSE(d.enabled(D::IDC_RHO_DISC));
+        typeLeave(d, D::IDC_AW, "130");
+        EXPECT_EQ(d.text(D::IDC_HINT), geo::kNoteCalculate);
+        EXPECT_TRUE(d.enabled(D::IDC_RHO_DISC));
+        d.click(D::IDC_CALC);
+        EXPECT_EQ(d.text(D::IDC_X2), "0.5");
+        EXPECT_EQ(d.text(D::IDC_D1W), "55");
+        EXPECT_NEAR(num(d, D::IDC_RHO_N), 28.2207, 5e-5);
+        EXPECT_NEAR(num(d, D::IDC_L3), 135.2508, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_DH), "40");
+        m_s.answerSave(m_file);
+        m_s.expectMessage(familyTexts(Family::Zc1).overwriteNotice);
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    EXPECT_EQ(m_reportPath, m_inst.data("zc.cwt").string());
+    EXPECT_EQ(bytesOf(m_inst.data("zc.cwt")), fixture("cw_zc1.cwt"));
+    auto loaded = loadForRating(bytesOf(m_file));
+    ASSERT_TRUE(loaded) << loaded.error().text;
+    const CwGeomRecord& g = *loaded->geom;
+    EXPECT_EQ(g.status, kGeomStatusZc1);
+    EXPECT_EQ(g.type, WormType::ZC);
+    EXPECT_EQ(g.ds, 300);
+    EXPECT_EQ(g.au, 170);
+    EXPECT_NEAR(g.dh, 40, 1e-12);
+    EXPECT_NEAR(g.arcAxial, 13.7259, 5e-5);
+    EXPECT_NEAR(g.arcRadial, 34.7492, 5e-5);
+    EXPECT_NEAR(g.l3, 135.2508, 5e-5);
+    EXPECT_NEAR(g.rhoDisc, 24.9511, 5e-5);
+    EXPECT_NEAR(g.rho, 28.2207, 5e-5);
+    EXPECT_EQ(g.betaM2, 0.0);   // not a ZC1 field
+}
+
+TEST_F(ArcGmDlgTest, Zc1FieldRules) {
+    using D = CC1cwGmDlg;
+    int r = run<D>([&](Running& d) {
+        load<D>(d, m_file);
+        m_s.expectMessage(geo::kMsgCentreUnfit);
+        typeLeave(d, D::IDC_AW, "127.4");
+        EXPECT_EQ(d.text(D::IDC_AW), "127.5");
+        EXPECT_EQ(d.text(D::IDC_HINT), "中心距调整范围：128～130mm。");
+        m_s.expectMessage(arc::kMsgNoShorterWorm);
+        typeLeave(d, D::IDC_B1, "80");
+        EXPECT_EQ(d.text(D::IDC_B1), "82");
+        typeLeave(d, D::IDC_B1, "90");
+        EXPECT_EQ(d.text(D::IDC_B1), "90");
+        // ds: 299 and 701 refused, 300 and 700 taken.
+        for (const char* bad : {"299", "701"}) {
+            m_s.expectMessage(arc::kMsgDisc);
+            typeLeave(d, D::IDC_DS, bad);
+            EXPECT_EQ(d.text(D::IDC_DS), "300");
+        }
+        d.focus(D::IDC_B1);   // the refusals kept the focus in ds
+        d.focus(D::IDC_DS);
+        EXPECT_EQ(d.text(D::IDC_HINT), arc::kNoteDisc);
+        typeLeave(d, D::IDC_DS, "700");
+        EXPECT_EQ(d.text(D::IDC_AU), "370");
+        typeLeave(d, D::IDC_DS, "300");
+        EXPECT_EQ(d.text(D::IDC_AU), "170");
+        typeLeave(d, D::IDC_AW, "130");
+        d.click(D::IDC_CALC);
+        EXPECT_TRUE(d.enabled(IDOK));
+        // ds 700 after the calculation: ρn and L3 follow the new Au.
+        typeLeave(d, D::IDC_DS, "700");
+        EXPECT_NEAR(num(d, D::IDC_RHO_N), 27.8985, 5e-5);
+        EXPECT_NEAR(num(d, D::IDC_L3), 335.2508, 5e-5);
+        // ρ outside its range (with Au 370, by hand: K = 2·sin²γ/(d1·sin αn) +
+        // tan²γ/(345·sin αn) = 0.0042341; 1/(1/24.503 + K) = 22.20 and
+        // 1/(1/32.408 + K) = 28.50): the range message, put back.
+        const std::string rho = d.text(D::IDC_RHO_DISC);
+        m_s.expectMessage("磨轮轴面圆弧半径取值范围为：22.20～28.50mm。");
+        typeLeave(d, D::IDC_RHO_DISC, "30");
+        EXPECT_EQ(d.text(D::IDC_RHO_DISC), rho);
+        typeLeave(d, D::IDC_RHO_DISC, "25");
+        EXPECT_EQ(d.text(D::IDC_RHO_DISC), "25");
+        // αn 21: the values that depend on it, and the calculation is stale.
+        d.select(D::IDC_ALPHA_N_LIST, 0);
+        EXPECT_FALSE(d.enabled(IDOK));
+        EXPECT_NEAR(num(d, D::IDC_ALPHA_X), 21.3787, 5e-5);
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_EQ(m_s.messages().at(0).icon, fw::MessageIcon::Information);
+}
+
+TEST_F(ArcGmDlgTest, Zc1AlphaNAfterLoadAndRefusedDesigns) {
+    using D = CC1cwGmDlg;
+    const fs::path za = m_inst.data("za.cwb");
+    ASSERT_TRUE(fw::writeFile(za, fixture("cw_example_za.cwb")));
+    int r = run<D>([&](Running& d) {
+        m_s.expectMessage(arc::kMsgNotZc);
+        load<D>(d, za);
+        EXPECT_FALSE(d.enabled(D::IDC_AW));
+        load<D>(d, m_file);
+        d.select(D::IDC_ALPHA_N_LIST, 0);
+        EXPECT_EQ(d.text(D::IDC_ALPHA_N_LIST), "21");
+        EXPECT_NEAR(num(d, D::IDC_ALPHA_X), 21.3787, 5e-5);
+        EXPECT_NEAR(num(d, D::IDC_RHO_N), 34.4174, 5e-4);
+        EXPECT_NEAR(num(d, D::IDC_RHO_DISC), 29.0386, 5e-4);
+        EXPECT_NEAR(num(d, D::IDC_EPS_A), 1.7645, 5e-5);
+        m_s.onDialog(CCwPicDlg::IDD_ZC1, [](Running& p) {
+            EXPECT_FALSE(p.canvas().empty());
+            p.click(IDOK);
+        });
+        d.click(D::IDC_PROFILE);
+        d.click(D::IDC_HELP);
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_EQ(m_s.messages().at(0).icon, fw::MessageIcon::Stop);
+    EXPECT_EQ(m_s.helpCalls().at(0).target, "Kavrin.chm::/TarGmZc1Dlg.htm");
+}
+
+TEST_F(ArcGmDlgTest, Zc3VectorSavedAndReported) {
+    using D = CCcwGmdlg;
+    int r = run<D>([&](Running& d) {
+        load<D>(d, m_file);
+        EXPECT_EQ(d.text(D::IDC_TYPE), arc::kZc3TypeText);
+        EXPECT_EQ(d.text(D::IDC_HINT), "调整中心距增加: 最少2.50mm,最多不超过7.50mm。");
+        EXPECT_NEAR(num(d, D::IDC_ALPHA_N), 22.5986, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_B1), "83");
+        EXPECT_EQ(d.text(D::IDC_DE2), "220");
+        m_s.expectMessage(std::string(geo::kMsgCentreUnfit) + "中心距至少加大2.50mm，最大不超过7.50mm。");
+        typeLeave(d, D::IDC_AW, "127.5");
+        EXPECT_FALSE(d.enabled(D::IDC_CALC));
+        typeLeave(d, D::IDC_AW, "132.5");
+        d.click(D::IDC_CALC);
+        EXPECT_EQ(d.text(D::IDC_X2), "1");
+        EXPECT_EQ(d.text(D::IDC_D1W), "60");
+        EXPECT_NEAR(num(d, D::IDC_GAMMA_W), 9.4623, 5e-5);
+        EXPECT_NEAR(num(d, D::IDC_EPS_A), 1.4676, 5e-5);
+        m_s.answerSave(m_file);
+        m_s.expectMessage(familyTexts(Family::Zc3).overwriteNotice);
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    EXPECT_EQ(bytesOf(m_inst.data("zc.cwt")), fixture("cw_zc3.cwt"));
+    auto loaded = loadForRating(bytesOf(m_file));
+    ASSERT_TRUE(loaded) << loaded.error().text;
+    EXPECT_EQ(loaded->geom->status, kGeomStatusZc3);
+    EXPECT_NEAR(loaded->geom->gammaW, 9.4623, 5e-5);
+    EXPECT_NEAR(loaded->geom->arcAxial, 26.1542, 5e-5);
+    EXPECT_EQ(loaded->geom->ds, 0);   // not a ZC3 field
+}
+
+TEST_F(ArcGmDlgTest, Zc3FaceWidth) {
+    using D = CCcwGmdlg;
+    int r = run<D>([&](Running& d) {
+        load<D>(d, m_file);
+        typeLeave(d, D::IDC_AW, "132.5");
+        d.click(D::IDC_CALC);
+        // k 13 (Z1 2, x2 1): bmin 85, bmax 105; Cancel keeps b1.
+        m_s.onDialog(CCcwB1Dlg::IDD, [](Running& b) {
+            EXPECT_EQ(b.text(CCcwB1Dlg::IDC_LOW), "85");
+            EXPECT_EQ(b.text(CCcwB1Dlg::IDC_HIGH), "105");
+            EXPECT_EQ(b.text(CCcwB1Dlg::IDC_B1), "85");
+            b.drag(CCcwB1Dlg::IDC_BAR, 50);
+            EXPECT_EQ(b.text(CCcwB1Dlg::IDC_B1), "105");
+            b.click(IDCANCEL);
+        });
+        d.click(D::IDC_B1_BUTTON);
+        EXPECT_EQ(d.text(D::IDC_B1), "83");
+        m_s.onDialog(CCcwB1Dlg::IDD, [&](Running& b) {
+            b.drag(CCcwB1Dlg::IDC_BAR, 25);
+            EXPECT_EQ(b.text(CCcwB1Dlg::IDC_B1), "95");
+            m_s.expectMessage(arc::kMsgFaceWidthRange);
+            b.type(CCcwB1Dlg::IDC_B1, "84");
+            b.leave();
+            EXPECT_EQ(b.text(CCcwB1Dlg::IDC_B1), "95");
+            b.drag(CCcwB1Dlg::IDC_BAR, 0);
+            EXPECT_EQ(b.text(CCcwB1Dlg::IDC_B1), "85");
+            b.click(IDOK);
+        });
+        d.click(D::IDC_B1_BUTTON);
+        EXPECT_EQ(d.text(D::IDC_B1), "85");
+        EXPECT_TRUE(d.enabled(IDOK));   // the face width is no input of the calculation
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+}
+
+}  // namespace

@@ -1,0 +1,353 @@
+// The worm strength rating dialog (template 2030), run headless on the chain
+// design (make_rating.py writes the design and the golden report).
+#include "worm/ccw_pro_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+
+#include "fw/file.h"
+#include "fwtest/installation.h"
+#include "fwtest/script.h"
+#include "worm/calc/arc_geometry.h"
+#include "worm/calc/cw_file.h"
+#include "worm/ccw_ka_dlg.h"
+#include "worm/ccw_met_dlg.h"
+#include "worm/ccw_rating_dlgs.h"
+#include "worm/cw_zlo_dlg.h"
+
+namespace fs = std::filesystem;
+using D = CCwproDlg;
+using fwtest::Running;
+using namespace worm;
+using namespace worm::rating;
+
+namespace {
+
+constexpr const char* kAskCancel = "尚未输出报告，是(Yes)否(No)保存数据?";
+
+std::vector<std::uint8_t> bytesOf(const fs::path& p) {
+    auto b = fw::readFile(p);
+    return b ? *b : std::vector<std::uint8_t>{};
+}
+std::vector<std::uint8_t> fixture(const char* name) {
+    return bytesOf(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures" / name);
+}
+double num(const Running& d, int id) { return std::strtod(d.text(id).c_str(), nullptr); }
+
+class CCwproDlgTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_file = m_data / "chain.cwb";
+        ASSERT_TRUE(fw::writeFile(m_file, fixture("cw_chain_geom.cwb")));
+    }
+    void TearDown() override {
+        EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
+    }
+    int run(fwtest::Script script) {
+        m_s.onDialog(D::IDD, std::move(script));
+        D dlg(nullptr);
+        int r = dlg.DoModal();
+        m_reportPath = dlg.m_strReportPath;
+        return r;
+    }
+    void load(Running& d, const fs::path& file) {
+        m_s.answerOpen(file);
+        d.click(D::IDC_LOAD);
+    }
+    void leave(Running& d) {
+        m_s.expectMessage(kAskCancel, IDNO);
+        d.click(IDCANCEL);
+    }
+    // Speed, efficiency and the seven forces.
+    void forcesStage(Running& d) {
+        d.click(D::IDC_V_BUTTON);
+        d.click(D::IDC_EFFICIENCY_OK);
+        for (int id : {D::IDC_T1_BUTTON, D::IDC_FX1_BUTTON, D::IDC_FX2_BUTTON, D::IDC_FT1_BUTTON, D::IDC_FT2_BUTTON,
+                       D::IDC_FR1_BUTTON, D::IDC_FR2_BUTTON})
+            d.click(id);
+    }
+    // The chain's factors, stresses and safety factors.
+    void ratingStage(Running& d) {
+        m_s.onDialog(CCwMetDlg::IDD, [](Running& m) { m.click(IDOK); });
+        d.click(D::IDC_ZE_BUTTON);
+        m_s.onDialog(CCwZhDlg::IDD, [](Running& z) {
+            EXPECT_EQ(z.text(CCwZhDlg::IDC_HOURS), "20000");
+            EXPECT_EQ(z.text(CCwZhDlg::IDC_DUTY), "50");
+            z.click(IDOK);
+        });
+        d.click(D::IDC_ZH_BUTTON);
+        d.click(D::IDC_ZN_BUTTON);
+        m_s.onDialog(CCwZloDlg1::IDD, [](Running& c) {
+            EXPECT_EQ(c.position(CCwZloDlg::IDC_HORZ), 15);  // d1/a 0.3407 of the preliminary record
+            c.drag(CCwZloDlg::IDC_VERT, 20);
+            c.click(IDOK);
+        });
+        d.click(D::IDC_ZRHO_BUTTON);
+        m_s.onDialog(CCwKaDlg::IDD, [](Running& k) { k.click(IDOK); });
+        d.click(D::IDC_KA_BUTTON);
+        EXPECT_EQ(d.text(D::IDC_HINT), kHintStresses);
+        d.click(D::IDC_SIGMA_H_BUTTON);
+        d.click(D::IDC_SIGMA_HP_BUTTON);
+        d.click(D::IDC_SH_BUTTON);
+        EXPECT_EQ(d.text(D::IDC_HINT), kHintContactSafety);
+        EXPECT_FALSE(d.enabled(D::IDC_SW_BUTTON));   // needs U
+        m_s.onDialog(CCwMetDlg::IDD, [](Running& m) { m.click(IDOK); });
+        d.click(D::IDC_ULIM_BUTTON);
+        EXPECT_TRUE(d.enabled(D::IDC_SW_BUTTON));
+        d.click(D::IDC_SW_BUTTON);
+        d.type(D::IDC_SPAN, "300");
+        d.leave();
+        d.click(D::IDC_E_BUTTON);
+        d.click(D::IDC_I_BUTTON);
+        m_s.onDialog(CCwStatuDlg::IDD, [](Running& s) { s.click(IDOK); });
+        d.click(D::IDC_DELTA_LIM_BUTTON);
+        EXPECT_EQ(d.text(D::IDC_HINT), kHintStiffness);
+        d.click(D::IDC_S_PRIME_BUTTON);
+    }
+
+    fwtest::Session m_s;
+    fwtest::Installation m_inst{"dlg-ccwpro"};
+    fs::path m_data = m_inst.data(), m_file;
+    std::string m_reportPath;
+};
+
+TEST_F(CCwproDlgTest, ChainVectorAndItsReport) {
+    ASSERT_TRUE(fw::writeFile(m_data / "chain.cwt", std::vector<std::uint8_t>{'G', '\r', '\n'}));
+    int r = run([&](Running& d) {
+        EXPECT_EQ(d.text(D::IDC_HINT), kHintStart);
+        EXPECT_FALSE(d.enabled(D::IDC_V_BUTTON));
+        load(d, m_file);
+        EXPECT_EQ(d.text(D::IDC_D1W), "71");
+        EXPECT_EQ(d.text(D::IDC_DM2), "320");
+        EXPECT_NEAR(num(d, D::IDC_GAMMA_W), 12.6996, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_AW), "195.5");
+        EXPECT_EQ(d.text(D::IDC_M), "8");
+        EXPECT_EQ(d.text(D::IDC_POWER), "7.5");
+        EXPECT_EQ(d.text(D::IDC_N1), "1450");
+        EXPECT_TRUE(d.enabled(D::IDC_V_BUTTON));
+        EXPECT_FALSE(d.enabled(D::IDC_EFFICIENCY_OK));
+        d.click(D::IDC_V_BUTTON);
+        EXPECT_NEAR(num(d, D::IDC_V), 5.5256, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_RHO), "1.67");
+        EXPECT_EQ(d.text(D::IDC_RHO_LOW), "1.50");
+        EXPECT_EQ(d.text(D::IDC_RHO_HIGH), "1.67");
+        EXPECT_EQ(d.position(D::IDC_RHO_BAR), 50);
+        EXPECT_NEAR(num(d, D::IDC_ETA1), 0.87963, 5e-6);
+        EXPECT_NEAR(num(d, D::IDC_ETA), 0.81911, 5e-6);
+        EXPECT_EQ(d.position(D::IDC_ETA1_BAR), 25);
+        EXPECT_FALSE(d.enabled(D::IDC_T1_BUTTON));
+        forcesStage(d);
+        EXPECT_NEAR(num(d, D::IDC_T1), 49.3966, 5e-5);
+        EXPECT_NEAR(num(d, D::IDC_FT1), 1391.4522, 5e-4);
+        EXPECT_NEAR(num(d, D::IDC_FT2), 5057.6418, 2e-3);
+        EXPECT_EQ(d.text(D::IDC_FX1), d.text(D::IDC_FT2));   // computed before Ft2, still Ft2
+        EXPECT_EQ(d.text(D::IDC_FX2), d.text(D::IDC_FT1));
+        EXPECT_NEAR(num(d, D::IDC_FR1), 1840.8311, 1e-3);
+        EXPECT_TRUE(d.enabled(D::IDC_ZE_BUTTON));
+        ratingStage(d);
+        EXPECT_NEAR(num(d, D::IDC_ZH), 1.16499, 5e-6);
+        EXPECT_NEAR(num(d, D::IDC_ZN), 0.74931, 5e-6);
+        EXPECT_NEAR(num(d, D::IDC_SIGMA_H), 148.0310, 2e-4);
+        EXPECT_NEAR(num(d, D::IDC_SIGMA_HP), 231.3295, 2e-4);
+        EXPECT_NEAR(num(d, D::IDC_SH), 1.5627, 5e-5);
+        EXPECT_NEAR(num(d, D::IDC_SW), 10.5504, 5e-5);
+        EXPECT_NEAR(num(d, D::IDC_I), 353418.2, 0.05);
+        EXPECT_EQ(d.text(D::IDC_DELTA_LIM), "0.032");
+        EXPECT_NEAR(num(d, D::IDC_S_PRIME), 0.7896, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_HINT), std::string(kHintStiffness) + "蜗杆刚度较小，但为提高效率也可用。");
+        m_s.answerSave(m_data / "chain.cwt");
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    EXPECT_EQ(m_reportPath, (m_data / "chain.cwt").string());
+    const auto& req = m_s.files().at(1).request;
+    EXPECT_EQ(req.initialName, (m_data / "chain.cwt").string());
+    EXPECT_EQ(req.flags & OFN_OVERWRITEPROMPT, 0u);
+    auto expected = std::vector<std::uint8_t>{'G', '\r', '\n'};
+    auto golden = fixture("cw_chain_rating.cwt");
+    expected.insert(expected.end(), golden.begin(), golden.end());
+    EXPECT_EQ(bytesOf(m_data / "chain.cwt"), expected);
+}
+
+TEST_F(CCwproDlgTest, WormGearDrivingClearsTheRating) {
+    int r = run([&](Running& d) {
+        load(d, m_file);
+        forcesStage(d);
+        ratingStage(d);
+        const std::string t1 = d.text(D::IDC_T1);
+        d.click(D::IDC_DRIVE_GEAR);
+        EXPECT_EQ(d.text(D::IDC_HINT), kHintRedo);
+        for (int id : {D::IDC_FT1, D::IDC_FT2, D::IDC_FX1, D::IDC_FX2, D::IDC_FR1, D::IDC_FR2, D::IDC_ZE, D::IDC_ZH,
+                       D::IDC_ZN, D::IDC_ZRHO, D::IDC_KA, D::IDC_SIGMA_HLIM, D::IDC_SIGMA_H, D::IDC_SIGMA_HP,
+                       D::IDC_SH, D::IDC_ULIM, D::IDC_SW, D::IDC_E, D::IDC_I, D::IDC_DELTA_LIM, D::IDC_S_PRIME})
+            EXPECT_EQ(d.text(id), "0") << id;
+        EXPECT_EQ(d.text(D::IDC_T1), t1);
+        EXPECT_EQ(d.text(D::IDC_SPAN), "300");
+        EXPECT_EQ(d.text(D::IDC_ETA2), "0.97");
+        EXPECT_TRUE(d.enabled(D::IDC_V_BUTTON));
+        EXPECT_FALSE(d.enabled(D::IDC_EFFICIENCY_OK));
+        EXPECT_FALSE(d.enabled(D::IDC_T1_BUTTON));
+        EXPECT_FALSE(d.enabled(D::IDC_ZE_BUTTON));
+        // Worm gear driving: η1 = tan(γ' − ρ)/tan γ'.
+        d.click(D::IDC_V_BUTTON);
+        EXPECT_NEAR(num(d, D::IDC_ETA1), std::tan((12.6996 - 1.67) * 3.141592654 / 180) /
+                                              std::tan(12.6996 * 3.141592654 / 180), 1e-4);
+        leave(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+}
+
+TEST_F(CCwproDlgTest, StaleStagesAfterChangedInputsAndEfficiencies) {
+    int r = run([&](Running& d) {
+        load(d, m_file);
+        forcesStage(d);
+        EXPECT_TRUE(d.enabled(D::IDC_ZE_BUTTON));
+        // A moved efficiency trackbar: efficiency and forces again.
+        d.drag(D::IDC_ETA2_BAR, 50);
+        EXPECT_EQ(d.text(D::IDC_ETA2), "0.98");
+        EXPECT_FALSE(d.enabled(D::IDC_T1_BUTTON));
+        EXPECT_TRUE(d.enabled(D::IDC_EFFICIENCY_OK));
+        EXPECT_EQ(d.text(D::IDC_FT1), "0");
+        forcesStage(d);
+        d.click(D::IDC_ROLLING);
+        EXPECT_EQ(d.text(D::IDC_ETA2_HIGH), "0.995");
+        EXPECT_FALSE(d.enabled(D::IDC_T1_BUTTON));
+        forcesStage(d);
+        // A changed input: back to the speed.
+        d.type(D::IDC_N1, "960");
+        d.leave();
+        EXPECT_TRUE(d.enabled(D::IDC_V_BUTTON));
+        EXPECT_FALSE(d.enabled(D::IDC_EFFICIENCY_OK));
+        EXPECT_EQ(d.text(D::IDC_FT2), "0");
+        // An input of 0 leaves its bit unset.
+        d.type(D::IDC_U, "0");
+        d.leave();
+        EXPECT_FALSE(d.enabled(D::IDC_V_BUTTON));
+        leave(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+}
+
+TEST_F(CCwproDlgTest, TypedInputsSelfLockingAndTheChartRatio) {
+    int r = run([&](Running& d) {
+        const std::pair<int, const char*> inputs[] = {{D::IDC_D1W, "10"}, {D::IDC_DM2, "100"}, {D::IDC_GAMMA_W, "2"},
+                                                      {D::IDC_ALPHA_N, "20"}, {D::IDC_ALPHA_X, "20"},
+                                                      {D::IDC_U, "40"}, {D::IDC_AW, "55"}, {D::IDC_M, "2.5"}};
+        for (auto [id, t] : inputs) {
+            d.type(id, t);
+            d.leave();
+        }
+        m_s.onDialog(CCwNDlg::IDD, [](Running& n) {
+            n.type(CCwNDlg::IDC_POWER, "0");
+            n.type(CCwNDlg::IDC_N1, "10");
+            n.click(IDOK);   // refused
+            n.type(CCwNDlg::IDC_POWER, "0.1");
+            n.click(IDOK);
+        });
+        m_s.expectMessage("输入数据无效！");
+        d.click(D::IDC_POWER_BUTTON);
+        EXPECT_EQ(d.text(D::IDC_POWER), "0.1");
+        EXPECT_TRUE(d.enabled(D::IDC_V_BUTTON));
+        // v = π·10·10/60000/cos 2° ≈ 0.0052 m/s: the first band, ρ 6.83 > γ' 2°.
+        d.click(D::IDC_V_BUTTON);
+        EXPECT_EQ(d.text(D::IDC_RHO), "6.83");
+        d.click(D::IDC_DRIVE_GEAR);
+        m_s.expectMessage(kMsgSelfLocking);
+        d.click(D::IDC_V_BUTTON);
+        EXPECT_FALSE(d.enabled(D::IDC_EFFICIENCY_OK));
+        d.click(D::IDC_DRIVE_WORM);
+        d.click(D::IDC_V_BUTTON);
+        d.click(D::IDC_EFFICIENCY_OK);
+        for (int id : {D::IDC_T1_BUTTON, D::IDC_FT1_BUTTON, D::IDC_FT2_BUTTON, D::IDC_FX1_BUTTON, D::IDC_FX2_BUTTON,
+                       D::IDC_FR1_BUTTON, D::IDC_FR2_BUTTON})
+            d.click(id);
+        // No file: the worm type is asked for, the chart gets d'1/a' = 10/55.
+        m_s.onDialog(CCwZtypeDlg::IDD, [](Running& t) {
+            t.click(CCwZtypeDlg::IDC_ZC);
+            t.click(IDOK);
+        });
+        m_s.onDialog(CCwZloDlg2::IDD, [](Running& c) {
+            EXPECT_EQ(c.position(CCwZloDlg::IDC_HORZ), 0);   // 0.18 lies below the chart
+            c.click(IDOK);                                    // unmoved: no Zρ
+        });
+        d.click(D::IDC_ZRHO_BUTTON);
+        EXPECT_EQ(d.text(D::IDC_ZRHO), "0");
+        // The span refuses a value ≤ 0.
+        m_s.expectMessage("输入数据无效!");
+        d.type(D::IDC_SPAN, "-5");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_SPAN), "0");
+        leave(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+}
+
+// The ZC3 pair of the arc-worm vector at a' 132.5: γ' 9.4623°, not γ 11.3099°;
+// a file that cannot be read: "打开文件%s出错！".
+TEST_F(CCwproDlgTest, ZcPairTakesThePitchLeadAngle) {
+    auto pre = loadForPreliminary(fixture("cw_zc.cwb"));
+    ASSERT_TRUE(pre);
+    auto g = arc::zc3Start(pre->pre);
+    ASSERT_TRUE(g);
+    g->aw = 132.5;
+    ASSERT_TRUE(arc::zc3Calculate(*g));
+    const fs::path file = m_data / "zc3.cwb";
+    ASSERT_TRUE(fw::writeFile(file, geometryFileBytes(pre->pre, *g, 0)));
+    fs::create_directories(m_data / "folder.cwb");
+    int r = run([&](Running& d) {
+        load(d, file);
+        EXPECT_NEAR(num(d, D::IDC_GAMMA_W), 9.4623, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_D1W), "60");
+        m_s.expectMessage(msgOpenFailed(m_data / "folder.cwb"));
+        load(d, m_data / "folder.cwb");
+        EXPECT_EQ(d.text(D::IDC_D1W), "60");
+        leave(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+}
+
+TEST_F(CCwproDlgTest, LoadsAndReportNames) {
+    // A ZC3 pair: γ' is the pitch cylinder's (record byte 184), not γ (48).
+    const fs::path zc3 = m_data / "zc3.cwb";
+    ASSERT_TRUE(fw::writeFile(zc3, fixture("cw_geom_zc3.cwb")));
+    const fs::path pre = m_data / "pre.cwb";
+    ASSERT_TRUE(fw::writeFile(pre, fixture("cw_pre.cwb")));
+    const fs::path txt = m_data / "chain.txt";
+    ASSERT_TRUE(fw::writeFile(txt, fixture("cw_chain_geom.cwb")));
+    fs::create_directories(m_data / "folder.cwt");
+    int r = run([&](Running& d) {
+        load(d, zc3);
+        EXPECT_EQ(d.text(D::IDC_GAMMA_W), "184.25");
+        m_s.expectMessage(kMsgNoGeometry);
+        load(d, pre);
+        EXPECT_EQ(d.text(D::IDC_GAMMA_W), "184.25");
+        // A name without ".cwb": No ends the load, Yes goes on.
+        m_s.expectMessage(kMsgRatingAskFormat, IDNO);
+        load(d, txt);
+        EXPECT_EQ(d.text(D::IDC_D1W), "160.25");
+        m_s.expectMessage(kMsgRatingAskFormat, IDYES);
+        load(d, txt);
+        EXPECT_EQ(d.text(D::IDC_D1W), "71");
+        // The report: a name without ".cwt" asks; an unopenable one stays open.
+        m_s.answerSave(m_data / "folder.cwt");
+        m_s.expectMessage(msgOpenFailed(m_data / "folder.cwt"));
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        EXPECT_EQ(m_s.files().back().request.initialName, (m_data / "chain.cwt").string());
+        m_s.expectMessage(kAskCancel, IDYES);
+        d.click(IDCANCEL);
+        EXPECT_FALSE(d.ended());
+        m_s.answerSave(m_data / "out.txt");
+        m_s.expectMessage("储存的文件格式应为*.cwt，是否更改扩展名？", IDYES);
+        d.click(IDOK);
+    });
+    EXPECT_EQ(r, IDOK);
+    EXPECT_EQ(m_reportPath, (m_data / "out.cwt").string());
+    EXPECT_TRUE(fs::exists(m_data / "out.cwt"));
+    EXPECT_FALSE(fs::exists(m_data / "out.txt"));
+}
+
+}  // namespace
