@@ -48,9 +48,9 @@ bool CyGeomGearPage::OnSetActive() {
     m_x = m_side == GearSide::Pinion ? g.xn1 : g.xn2;
     m_betaDeg = g.betaDeg, m_betaMin = g.betaMin, m_betaSec = g.betaSec;
     m_alphaDeg = g.alphaNDeg, m_alphaMin = g.alphaNMin, m_alphaSec = g.alphaNSec;
-    setText(m_ids.meshLabel, meshLabel(g.meshType));
+    setText(m_ids.meshLabel, meshLabel(kavrin::meshTypeOf(g.meshType)));
     enable(m_ids.hand, g.meshType != kMeshInternal);
-    m_strTitle = gearPageTitle(currentDesign().title, m_side, g.meshType);
+    m_strTitle = gearPageTitle(currentDesign().title, m_side, kavrin::meshTypeOf(g.meshType));
     m_strNumber = gearPageNumber(currentDesign().drawingNo, m_side);
     UpdateData(false);
     return fw::PropertyPage::OnSetActive();

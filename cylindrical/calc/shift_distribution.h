@@ -44,7 +44,7 @@ struct ShiftSplit {
 ShiftSplit shiftSplit(int ratioClass);
 
 // ad = (Z1 + Z2)·mt/2 external, (Z2 − Z1)·mt/2 internal.
-double standardCentreDistance(int z1, int z2, double mt, int meshType);
+double standardCentreDistance(int z1, int z2, double mt, MeshType mesh);
 
 // αt = atan(tan αn / cos β), radians.
 double transversePressureAngle(double alphaNRad, double betaRad);
@@ -76,7 +76,7 @@ struct PairState {
     double sumX = 0;
     double xn1 = 0;
     double xn2 = 0;
-    int meshType = kMeshExternal;
+    MeshType meshType = MeshType::External;
     int ratioClass = 0;
 };
 

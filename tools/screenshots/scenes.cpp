@@ -27,6 +27,7 @@
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "cylindrical/cypre_dlg.h"  // corvane: preliminary design
+#include "cylindrical/tests/worked_example.h"
 #include "cylindrical/invdlg.h"     // corvane: involute converter
 #include "cylindrical/cy_proof_dlg.h"  // corvane: strength rating
 #include "measurement/cy_measure_one_dlg.h"  // corvane: single gear measurement
@@ -427,26 +428,12 @@ void checkResultDialog(Shooter& shooter) {
 
 // ---- corvane: the preliminary design with the worked example ----
 
-// The entries of docs/examples.htm typed as a user would, then calculated.
+// The worked example typed as a user would, then calculated (the tests' script).
 void preliminaryDialog(Shooter& shooter) {
-    using D = CypreDlg;
-    D dlg(nullptr);
+    CypreDlg dlg(nullptr);
     shooter.shoot("corvane-preliminary", dlg, [](fw::Dialog& d) {
-        d.userTyped(D::IDC_TITLE, "带式输送机减速器高速级");
-        d.userTyped(D::IDC_NUMBER, "KV-001");
-        d.userTyped(D::IDC_DATE, "2025年12月10日");
-        d.userTyped(D::IDC_Z1, "20");
-        d.userTyped(D::IDC_I, "3.2");
-        d.userTyped(D::IDC_NI, "960");
-        d.userTyped(D::IDC_P, "10");
-        d.userFocus(D::IDC_SIGMA_HP);
-        d.userClick(D::IDC_HARD);
-        d.userTrackbarMove(D::IDC_PHID_SLIDER, 20);
-        d.userTrackbarRelease(D::IDC_PHID_SLIDER);
-        d.userClick(D::IDC_MODERATE);
-        d.userTrackbarMove(D::IDC_K1_SLIDER, 8);
-        d.userTrackbarRelease(D::IDC_K1_SLIDER);
-        d.userClick(D::IDC_CALC);
+        cylindrical_test::UserInput user{d};
+        cylindrical_test::enterWorkedExample(user);
     });
 }
 
