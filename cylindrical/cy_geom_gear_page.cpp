@@ -44,6 +44,8 @@ bool CyGeomGearPage::OnSetActive() {
     m_in = pairGeometryInput(g);
     m_cStarIndex = std::clamp(g.cStarIndex, 0, kCStarCount - 1);
     m_hand = std::clamp(g.hand, 0, kHandCount - 1);
+    // An internal pair is a spur pair (its mesh rule sets β = 0): no hand.
+    if (g.meshType == kMeshInternal && m_hand != kHandSpur) currentDesign().geom.hand = m_hand = kHandSpur;
     m_z = m_side == GearSide::Pinion ? g.z1 : g.z2;
     m_x = m_side == GearSide::Pinion ? g.xn1 : g.xn2;
     m_betaDeg = g.betaDeg, m_betaMin = g.betaMin, m_betaSec = g.betaSec;
