@@ -44,6 +44,8 @@
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 #include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
 #include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
+#include "bevel/geometry/belmar_len_dlg.h"  // belmar: straight bevel geometry
+#include "bevel/geometry/belmar_len_img_dlg.h"  // belmar: symbols picture
 #include "bevel/preliminary/a196_dlg.h"  // pellun: chart dialogs
 #include "bevel/preliminary/a197_dlg.h"
 #include "bevel/preliminary/a198_dlg.h"
@@ -752,6 +754,30 @@ void measureTowDialog(Shooter& shooter) {
 
 }  // namespace
 
+// ---- belmar: bevel gear geometry ----
+
+// The straight dialog with the worked pair calculated (Z1 20, Z2 40, m 4).
+void belmarStraight(Shooter& shooter) {
+    CBelmarLenDlg dlg(nullptr);
+    bevel::StraightInput& in = dlg.m_in;
+    in.z1 = 20;
+    in.z2 = 40;
+    in.m = 4;
+    const bevel::StraightCones cones = bevel::straightCones(in);
+    in.b = cones.b;
+    if (auto r = bevel::straightGeometry(in, cones, 0)) bevel::fillStraightRecord(dlg.m_geom, in, *r);
+    dlg.m_coneR = cones.r;
+    shooter.shoot("belmar-straight", dlg, [](fw::Dialog&) {});
+}
+
+void belmarPicture(Shooter& shooter, const char* name, int mode) {
+    CBelmarLenImgDlg dlg(nullptr);
+    dlg.setMode(mode);
+    shooter.shoot(name, dlg, [](fw::Dialog&) {});
+}
+void belmarPictureStraight(Shooter& s) { belmarPicture(s, "belmar-picture-straight", CBelmarLenImgDlg::kModeStraight); }
+void belmarPictureSpiral(Shooter& s) { belmarPicture(s, "belmar-picture-spiral", CBelmarLenImgDlg::kModeSpiral); }
+
 // ---- pellun: the bevel preliminary design and its charts ----
 
 // The example pair (spiral Gleason, Z1 20, Z2 50, n1 1450, T 500), then the
@@ -860,6 +886,9 @@ const std::vector<Scene>& scenes() {
         {"corvane-measure-fillet", &measureFilletDialog},
         // pellun
         // belmar, sirrow
+        {"belmar-straight", &belmarStraight},
+        {"belmar-picture-straight", &belmarPictureStraight},
+        {"belmar-picture-spiral", &belmarPictureSpiral},
         // tarv
         {"tarv-preliminary", &wormPreliminary},
         {"tarv-ordinary-geometry-zi", &wormOrdinaryGeometry},
