@@ -6,6 +6,7 @@ fw::Module& module() {
     static fw::Module m = [] {
         fw::Module mod("belmar");
         addStrings(mod);
+        addBelmarArcDlg(mod);
         return mod;
     }();
     return m;

@@ -10,5 +10,6 @@ fw::Module& module();
 // One fill function per resource file of this folder; module() calls each.
 // (Add a line here and one in module.cpp for every new resource file.)
 void addStrings(fw::Module& m);
+void addBelmarArcDlg(fw::Module& m);
 
 }  // namespace belmar
