@@ -6,6 +6,7 @@
 #include "fw/registry.h"
 #include "shell/calculator_commands.h"
 
+#include "bevel/geometry/belmar_arc_dlg.h"
 #include "bevel/preliminary/pellun_type.h"
 #include "cycloid/cex_design.h"
 #include "cycloid/cexy_property_sheet.h"
@@ -90,8 +91,8 @@ const std::vector<CalculatorCommand>& commandTable() {
          runModalCalculator<CPellunType>},
         {32776, "确定直线齿圆锥齿轮的几何参数值\n直线齿几何计算", "CBelmarLenDlg", "Belmar", R::ModalReport, false,
          calculatorNotAvailable},
-        {32777, "确定弧线齿圆锥齿轮的几何参数值\n弧线齿几何计算", "CBelmarArcDlg", "Belmar", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32777, "确定弧线齿圆锥齿轮的几何参数值\n弧线齿几何计算", "CBelmarArcDlg", "Belmar", R::ModalReport, true,
+         runModalCalculator<CBelmarArcDlg>},
         {32779, "确定奥利康摆线齿圆锥齿轮的几何参数值\n摆线齿几何计算", "CBelmarAolDlg", "Belmar", R::ModalReport,
          false, calculatorNotAvailable},
         {32780, "圆锥齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CSirrowDlg", "Sirrow", R::ModalReport,

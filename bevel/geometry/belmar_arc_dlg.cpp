@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "bevel/geometry/cone_geom_files.h"
+#include "common/calc/design_file.h"
+#include "fw/file.h"
 #include "fw/clock.h"
 #include "fw/format.h"
 #include "resources/belmar/module.h"
@@ -17,6 +19,7 @@ constexpr const char* kMsgRecalculate = "按“开始计算”按钮重新计算
 constexpr const char* kMsgAlphaLow = "齿型角应大于或等于14.5°!";
 constexpr const char* kAskPhiR = "除采用零度弧齿外，恐怕齿宽系数偏小!是否增加φR值?";
 constexpr const char* kHintChoose = "(核对计算结果，选择列表中适用加工范围的刀盘直径)";
+constexpr const char* kHintCustom = "(核对计算结果，欲重新确定刀盘参数，请点“开始计算”)";
 constexpr const char* kSmallModuleAdvice = "模数小于等于2.5时若采用小刀盘加工，建议βm应小于25°!";
 
 void exclaim(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
@@ -72,6 +75,8 @@ CBelmarArcDlg::CBelmarArcDlg(fw::Window* parent) : fw::Dialog(belmar::module(), 
     onClick(IDC_LOAD_SAVED, [this] { OnLoadSaved(); });
     onClick(IDC_CALC, [this] { OnCalc(); });
     onClick(IDC_HELP_BUTTON, [] { fw::htmlHelp(kHelpTopic); });
+    onKillFocus(IDC_CUSTOM_D0, [this] { OnCustomCutter(); });
+    onClick(IDC_CUTTERS, [this] { OnCutterListClick(); });
 }
 
 bool CBelmarArcDlg::OnInitDialog() {
@@ -511,8 +516,132 @@ void CBelmarArcDlg::OnLoadSaved() {
     m_mask = setBit(m_mask, kSpiralPhiR, g.phiR >= 0.25 && g.phiR <= kSpiralPhiRMax);
     m_cutters.clear();
     fillCutterList();
+    int headerKind = 0;  // an old file without header counts as an early kind
+    if (auto bytes = fw::readFile(loaded->data, kConeGeomFileSize)) {
+        auto body = kavrin::splitDesignFile(*bytes, ConePreRecord::kSize + ConeGeomRecord::kSize);
+        if (body && !body->oldFile) headerKind = body->header.kind;
+    }
+    restoreCutter(g, headerKind);
     if (m_calculated) m_calculatedFrom = m_in;
     showValues();
+}
+
+// The cutter of a saved design: found again by its table row and band; the
+// saved index counts only when it names that entry. Without such an entry
+// (or in an early file) a diameter of at least 12.7 mm comes back as a
+// custom cutter; otherwise the list stays empty and a save needs a new
+// calculation.
+void CBelmarArcDlg::restoreCutter(const ConeGeomRecord& g, int headerKind) {
+    auto asCustom = [&] {
+        if (g.d0 >= kSmallestCutter) {
+            m_cutters = {bevel::customCutter(g.d0)};
+            m_chosen = 0;
+            m_d0 = g.d0;
+            setText(IDC_CUTTER_HINT, kHintCustom);
+        } else {
+            m_cutters.clear();
+            m_chosen = 0;
+            m_calculated = false;
+        }
+        fillCutterList();
+    };
+    if (headerKind <= 2 || g.cutterBand == kCustomCutterBand) {
+        asCustom();
+        return;
+    }
+    rebuildCutterList(g.r, degreesOf(m_in.betaM));
+    int found = -1;
+    auto names = [&](int i) {
+        return i >= 0 && i < static_cast<int>(m_cutters.size()) &&
+               m_cutters[static_cast<std::size_t>(i)].row == g.cutterRow &&
+               m_cutters[static_cast<std::size_t>(i)].band == g.cutterBand;
+    };
+    if (names(g.cutterChoice))
+        found = g.cutterChoice;
+    else
+        for (int i = 0; i < static_cast<int>(m_cutters.size()) && found < 0; ++i)
+            if (names(i)) found = i;
+    if (found < 0) {
+        asCustom();
+        return;
+    }
+    m_chosen = found;
+    m_d0 = m_cutters[static_cast<std::size_t>(found)].d0;
+    fillCutterList();
+    setText(IDC_CUTTER_HINT, kHintChoose);
+}
+
+// The heel spiral angle and the thicknesses for entry `index` of `list`;
+// a cutter too small for the pair changes nothing.
+bool CBelmarArcDlg::recomputeFromCutter(const std::vector<CutterRow>& list, int index) {
+    if (index < 0 || index >= static_cast<int>(list.size())) return false;
+    const CutterRow& c = list[static_cast<std::size_t>(index)];
+    auto heel = heelFromCutter(m_in, m_shown.r, m_shown.b, c.d0);
+    if (!heel) {
+        if (heel.error() == kMsgCutterTooSmall)
+            plain(heel.error());
+        else
+            exclaim(heel.error());
+        showValues();
+        return false;
+    }
+    m_cutters = list;
+    m_chosen = index;
+    m_d0 = c.d0;
+    fillSpiralCutter(m_geom, index, c, *heel);
+    fillSpiralCutter(m_shown, index, c, *heel);
+    fillCutterList();
+    showValues();
+    return true;
+}
+
+void CBelmarArcDlg::OnCustomCutter() {
+    const double before = m_d0;
+    if (!UpdateData(true)) return;
+    const double typed = m_d0;
+    m_d0 = before;
+    if (!(typed >= kSmallestCutter)) {
+        plain(kMsgCutterTooSmall);
+        showValues();
+        return;
+    }
+    if (typed == before) return;
+    for (std::size_t i = 0; i < m_cutters.size(); ++i)
+        if (m_cutters[i].band != kCustomCutterBand && m_cutters[i].d0 == typed) {
+            recomputeFromCutter(m_cutters, static_cast<int>(i));
+            return;
+        }
+    if (recomputeFromCutter({bevel::customCutter(typed)}, 0)) setText(IDC_CUTTER_HINT, kHintCustom);
+}
+
+void CBelmarArcDlg::OnCutterListClick() {
+    auto& list = listView(IDC_CUTTERS);
+    const int selected = list.firstSelected();
+    if (customCutter() || m_cutters.empty() || selected < 0 || selected == m_chosen) {
+        fillCutterList();  // the chosen entry stays marked
+        return;
+    }
+    if (!recomputeFromCutter(m_cutters, selected)) fillCutterList();
+}
+
+void CBelmarArcDlg::OnOK() {
+    const bool computed = calculated() && m_chosen >= 0 && m_chosen < static_cast<int>(m_cutters.size());
+    std::string report;
+    if (computed) {
+        m_geom.date = m_strDate;
+        m_geom.number = m_strNumber;
+        m_geom.title = m_strTitle;
+        report = spiralReport(m_geom, m_cutters[static_cast<std::size_t>(m_chosen)]);
+    }
+    auto saved = runConeSave(this, ConeKind::Spiral, computed, m_strDataPath, m_pre, m_geom, report);
+    if (!saved) {
+        if (!computed) m_saved = false;
+        return;
+    }
+    m_strDataPath = saved->data.string();
+    m_strReportPath = saved->report.string();
+    m_saved = true;
+    EndDialog(IDOK);
 }
 
 void CBelmarArcDlg::rebuildCutterList(double r, double betaMDeg) {

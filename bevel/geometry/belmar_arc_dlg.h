@@ -73,6 +73,7 @@ public:
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(fw::Exchange& dx) override;
+    void OnOK() override;
     void OnCancel() override;
 
 private:
@@ -96,4 +97,8 @@ private:
     bool askRaisePhiR(unsigned icon);
     void rebuildCutterList(double r, double betaMDeg);
     void fillCutterList();
+    void OnCustomCutter();
+    void OnCutterListClick();
+    bool recomputeFromCutter(const std::vector<bevel::CutterRow>& list, int index);
+    void restoreCutter(const bevel::ConeGeomRecord& g, int headerKind);
 };

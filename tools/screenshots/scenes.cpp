@@ -846,6 +846,23 @@ void belmarSpiralWorkedPair(Shooter& shooter) {
     });
 }
 
+// The same pair with a cutter of the user's own, 200 mm.
+void belmarSpiralCustomCutter(Shooter& shooter) {
+    using D = CBelmarArcDlg;
+    D dlg(nullptr);
+    dlg.m_in.z1 = 14;
+    dlg.m_in.z2 = 39;
+    dlg.m_in.m = 4.5;
+    dlg.m_in.b = 0.25 * 63 / (2 * std::sin(std::atan(14.0 / 39.0)));
+    dlg.m_in.faceWidthSet = true;
+    dlg.m_mask = 0x7F;
+    shooter.shoot("belmar-spiral-custom-cutter", dlg, [](fw::Dialog& d) {
+        d.userClick(D::IDC_CALC);
+        d.userTyped(D::IDC_CUSTOM_D0, "200");
+        d.userFocus(D::IDC_TITLE);
+    });
+}
+
 const std::vector<Scene>& scenes() {
     static const std::vector<Scene> list = {
         // samples (the backend's own)
@@ -914,6 +931,7 @@ const std::vector<Scene>& scenes() {
         {"pellun-face-load-3049", &faceLoadBending},
         // belmar, sirrow, tarv
         {"belmar-spiral-geometry", &belmarSpiralWorkedPair},
+        {"belmar-spiral-custom-cutter", &belmarSpiralCustomCutter},
     };
     return list;
 }

@@ -1,7 +1,10 @@
 #include "bevel/geometry/calc/spiral_geometry.h"
 
+#include <array>
 #include <cmath>
 #include <initializer_list>
+
+#include "fw/format.h"
 
 namespace bevel {
 
@@ -211,6 +214,117 @@ void fillSpiralCutter(ConeGeomRecord& g, std::int32_t index, const CutterRow& c,
     g.betaOuter = kavrin::splitRadiansDms(h.beta);
     g.s1 = h.s1;
     g.s2 = h.s2;
+}
+
+namespace {
+
+constexpr std::array<const char*, kToothSystemCount> kReportSystemNames = {
+    "标准、自定义直齿", "直线齿格利森", "直线齿埃尼姆斯", "零度弧齿格利森", "弧齿格利森", "弧齿埃尼姆斯", "洛－卡氏", "奥利康摆线"};
+
+std::string rule() {
+    std::string r = "\t";
+    for (int i = 0; i < 43; ++i) r += "—";
+    return r + "\n";
+}
+
+double dmsRadians(const AngleDms& a) { return (a.deg + a.min / 60.0 + a.sec / 3600.0) * kPi / 180; }
+
+}  // namespace
+
+std::string spiralReport(const ConeGeomRecord& g, const CutterRow& chosen) {
+    using kavrin::formatDms;
+    using fw::format;
+    std::string out;
+    out += "\n\t*************************** 弧齿齿圆锥齿轮几何计算报告*****************************\n";
+    out += format("\n\t标题:\t%s\t编号:\t%s\n", g.title.c_str(), g.number.c_str());
+    out += format("\t执行程序: Kavrin Ver4.00\t日期:\t%s\n\n", g.date.c_str());
+    out += "\t项目                     符号或计算公式                                结果\n";
+    out += rule();
+    out += format("\t齿数:                    Z1= (预定)                                   %d\n", g.z1);
+    out += format("\t                        Z2= (预定)                                    %d\n", g.z2);
+    out += format("\t模数:                    mt= (预定)                                   %.3fmm\n", g.mt);
+    out += format("\t齿形角:                  α= (预定)                                   %d°%d′%d″\n", g.alphaDeg, g.alphaMin,
+                  g.alphaSec);
+    out += format("\t齿顶高系数:              ha*= (预定)                                  %.3f\n", g.haStar);
+    out += format("\t齿顶隙系数:              c*= (预定)                                   %.3f\n", g.cStar);
+    out += format("\t螺旋角:                  βm= (预定,程序调整)                          %d°%d′%d″\n", g.betaDeg,
+                  g.betaMin, g.betaSec);
+    out += format("\t高变位系数:              χ1= (预定,程序调整)                          %.3f\n", g.x1);
+    out += format("\t                        χ2= (预定,程序调整)                          %.3f\n", g.x2);
+    out += format("\t切向变位系数:            χτ1= (预定,程序调整)                        %.3f\n", g.xt1);
+    out += format("\t                        χτ2= (预定,程序调整)                        %.3f\n", g.xt2);
+    out += "\t分锥角:                  δ1= arctg(Z1/Z2)=                           " + formatDms(g.delta1) + "\n";
+    out += "\t                        δ2= 90°-δ1=                                " + formatDms(g.delta2) + "\n";
+    out += format("\t分度圆直径:              d1= m·Z1=                                   %.3fmm\n", g.d1);
+    out += format("\t                        d2= m·Z2=                                    %.3fmm\n", g.d2);
+    out += format("\t锥距:                    R= d1/2sin(δ1)=                             %.3fmm\n", g.r);
+    out += format("\t齿宽系数:                φR= (计算,程序调整)                          %.3f\n", g.phiR);
+    out += format("\t齿宽:                    b= φR·R=                                   %.3fmm\n", g.b);
+    out += format("\t齿顶高:                  ha1= (ha*+χ1)m=                             %.3fmm\n", g.ha1);
+    out += format("\t                        ha2= (ha*+χ2)m=                              %.3fmm\n", g.ha2);
+    out += format("\t齿根高:                  hf1= h-ha1=                                  %.3fmm\n", g.hf1);
+    out += format("\t                        hf2= h-ha2=                                  %.3fmm\n", g.hf2);
+    out += format("\t全齿高:                  h= (2ha*+C*)m=                               %.3fmm\n", g.h);
+    out += format("\t齿顶圆直径:              da1= d1+2ha1·cos(δ1)=                      %.3fmm\n", g.da1);
+    out += format("\t                        da2= d2+2ha2·cos(δ2)=                       %.3fmm\n", g.da2);
+    if (g.taper == kTaperUniformDepth) {
+        out += "\t齿根角:                  θf1=                                        " + formatDms(g.thetaF1) + "\n";
+        out += "\t                        θf2=                                         " + formatDms(g.thetaF2) + "\n";
+        out += "\t齿顶角:                  θa1＝                                       " + formatDms(g.thetaA1) + "\n";
+        out += "\t                        θa2=                                         " + formatDms(g.thetaA2) + "\n";
+    } else {
+        out += format("\t齿根角增量:              Δθf= (程序处理)                             %.2f′\n", g.dThetaF);
+        out += "\t齿根角:                  θf1= arctg(hf1/R)+Δθf=                    " + formatDms(g.thetaF1) + "\n";
+        out += "\t                        θf2= arctg(hf2/R)+Δθf=                     " + formatDms(g.thetaF2) + "\n";
+        out += "\t齿顶角:                  θa1= θf2=                                  " + formatDms(g.thetaA1) + "\n";
+        out += "\t                        θa2= θf1=                                   " + formatDms(g.thetaA2) + "\n";
+    }
+    out += "\t顶锥角:                  δa1＝δ1+θa1=                              " + formatDms(g.deltaA1) + "\n";
+    out += "\t                        δa2= δ2+θa2=                               " + formatDms(g.deltaA2) + "\n";
+    out += "\t根锥角:                  δf1＝δ1-θf1=                              " + formatDms(g.deltaF1) + "\n";
+    out += "\t                        δf2=δ2-θf2=                                " + formatDms(g.deltaF2) + "\n";
+    out += format("\t外锥高:                  Aa1=Rcos(δ1)-ha1sin(δ1)=                   %2.0f\n", g.ak1);
+    out += format("\t                        Aa2=Rcos(δ2)-ha2sin(δ2)=                    %2.0f\n", g.ak2);
+    out += format("\t分度圆弧齿厚:            s1= (π/2+2χ1 tgα/cosβ +χτ1)m=           %.3fmm\n", g.s1);
+    out += format("\t                        s2= π·m-s1=                                 %.3fmm\n", g.s2);
+    out += format("\t当量齿数:                Zv1= z1/[cos(δ1)cos^3(β)]=                 %.3f\n", g.zv1);
+    out += format("\t                        Zv2= z2/[cos(δ2)cos^3(β)]=                  %.3f\n", g.zv2);
+    out += format("\t端面重合度:              εα＝(程序处理)                              %.3f\n", g.epsAlpha);
+    out += format("\t齿向重合度:              εβ＝b tg(βm)/[πm(1-0.5φr)]=              %.3f\n", g.epsBeta);
+    out += format("\t平面齿轮齿数:            Zp=2R/m=                                     %.2f\n", g.zp);
+    out += format("\t大端螺旋角:              β= (程序处理)                                %.0f°%.0f′%.0f″\n",
+                  g.betaOuter.deg, g.betaOuter.min, g.betaOuter.sec);
+    const int system = g.toothSystem >= 0 && g.toothSystem < kToothSystemCount ? g.toothSystem : 0;
+    out += format("\t齿型制:                                                               %s\n",
+                  kReportSystemNames[static_cast<std::size_t>(system)]);
+    out += rule();
+    out += "\t铣刀盘选择方案：\n";
+    if (chosen.band == kCustomCutterBand) {
+        out += format("\t    自定义刀盘名义直径:%.2fmm\n", chosen.d0);
+    } else {
+        out += format("\t    刀盘名义直径:%.2fmm\n", chosen.d0);
+        if (chosen.betaMax == 0)
+            out += format("\t    螺旋角>%.0f°,加工锥距%.0f～%.0fmm,最大齿高:%.2fmm,最大齿宽:%.2fmm,最大模数:%.2fmm\n",
+                          chosen.betaMin, chosen.rMin, chosen.rMax, chosen.depth, chosen.width, chosen.module);
+        else
+            out += format("\t    螺旋角%.0f～%.0f°,加工锥距%.0f～%.0fmm,最大齿高:%.2fmm,最大齿宽:%.2fmm,最大模数:%.2fmm\n",
+                          chosen.betaMin, chosen.betaMax, chosen.rMin, chosen.rMax, chosen.depth, chosen.width,
+                          chosen.module);
+    }
+    if (g.epsBeta < 1.25) out += "\n\t! 齿向重合度偏小，增大螺旋角或齿宽将改善平稳性\n";
+    const double alpha = (static_cast<unsigned>(g.alphaDeg) + static_cast<unsigned>(g.alphaMin) / 60.0 +
+                          static_cast<unsigned>(g.alphaSec) / 3600.0) * kPi / 180;
+    const double betaM = (static_cast<unsigned>(g.betaDeg) + static_cast<unsigned>(g.betaMin) / 60.0 +
+                          static_cast<unsigned>(g.betaSec) / 3600.0) * kPi / 180;
+    const double z = 2 * g.haStar * std::cos(dmsRadians(g.delta1)) * std::cos(betaM) / (std::sin(alpha) * std::sin(alpha));
+    if (g.z1 < z) {
+        out += format("\n\t!小齿轮齿数验算 Z1 < 2ha*×Cos(δ1)*cos(βm)/Sin^2(α)＝%.1f\n", z);
+        out += "\t________小齿轮齿数偏小，可能根切，宜增大齿数!\n";
+    } else {
+        out += format("\n\t!小齿轮齿数验算 Z1≥2ha*×Cos(δ1)*cos(βm)/Sin^2(α)＝%.1f\n", z);
+        out += "\t________小齿轮齿数足量\n";
+    }
+    return out;
 }
 
 }  // namespace bevel

@@ -93,6 +93,10 @@ void fillSpiralRecord(ConeGeomRecord& g, const SpiralInput& in, const SpiralResu
 // The cutter part: chosen index, row, band, d0, heel β, s1, s2.
 void fillSpiralCutter(ConeGeomRecord& g, std::int32_t index, const CutterRow& c, const HeelResult& h);
 
+// The report section appended to the .tng file, from the record and the
+// chosen cutter entry (band word 3: a custom cutter of diameter d0).
+std::string spiralReport(const ConeGeomRecord& g, const CutterRow& chosen);
+
 // The mean spiral angle in degrees (d + m/60 + s/3600).
 double spiralBetaMDegrees(const SpiralInput& in);
 

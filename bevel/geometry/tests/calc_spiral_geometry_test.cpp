@@ -336,3 +336,140 @@ TEST(SpiralCutters, SourceParserRefusesBadText) {
 }
 
 }  // namespace
+
+namespace {
+
+// The worked pair calculated with the first listed cutter (127.00, band 2).
+ConeGeomRecord workedRecord(const SpiralInput& in, const CutterRow& cutter) {
+    const SpiralResult r = compute(in);
+    ConeGeomRecord g;
+    fillSpiralRecord(g, in, r);
+    auto h = heelFromCutter(in, r.cones.r, r.cones.b, cutter.d0);
+    EXPECT_TRUE(h);
+    if (h) fillSpiralCutter(g, 0, cutter, *h);
+    g.date = "2026年12月10日";
+    g.number = "KV-S01";
+    g.title = "弧齿锥齿轮副";
+    return g;
+}
+const CutterRow kFirstCutter{9, 2, 127.0, 30, 0, 51, 102, 13.5, 38, 6};
+
+TEST(SpiralReport, WorkedPairLineByLine) {
+    // Values by hand (see WorkedPairByHand): δ2 = 90° − δ1 = 70°15′11.4″;
+    // θf = arctan(5.346/93.233) = 3°16′54.4″ for both; δa1 = δ1 + θa1 =
+    // 23°1′43.0″; δa2 = 73°32′5.8″; δf1 = 16°27′54.2″; δf2 = 66°58′17.0″;
+    // Aa1 = R cos δ1 − 4.5 sin δ1 = 86.23 → "86", Aa2 = 27.26 → "27" ("%2.0f"; and
+    // "%2.1f" pads nothing, so 5.8″ stays "5.8");
+    // Zv2 = 39/(cos δ2 cos³35°) = 210.004; β = 42°22′18.1″ → "42°22′18″";
+    // z = 2 cos δ1 cos35°/sin²20° = 13.18 ≤ 14.
+    const std::string expected = std::string() +
+        "\n\t*************************** 弧齿齿圆锥齿轮几何计算报告*****************************\n"
+        "\n\t标题:\t弧齿锥齿轮副\t编号:\tKV-S01\n"
+        "\t执行程序: Kavrin Ver4.00\t日期:\t2026年12月10日\n\n"
+        "\t项目                     符号或计算公式                                结果\n"
+        "\t———————————————————————————————————————————\n"
+        "\t齿数:                    Z1= (预定)                                   14\n"
+        "\t                        Z2= (预定)                                    39\n"
+        "\t模数:                    mt= (预定)                                   4.500mm\n"
+        "\t齿形角:                  α= (预定)                                   20°0′0″\n"
+        "\t齿顶高系数:              ha*= (预定)                                  1.000\n"
+        "\t齿顶隙系数:              c*= (预定)                                   0.188\n"
+        "\t螺旋角:                  βm= (预定,程序调整)                          35°0′0″\n"
+        "\t高变位系数:              χ1= (预定,程序调整)                          0.000\n"
+        "\t                        χ2= (预定,程序调整)                          0.000\n"
+        "\t切向变位系数:            χτ1= (预定,程序调整)                        0.000\n"
+        "\t                        χτ2= (预定,程序调整)                        0.000\n"
+        "\t分锥角:                  δ1= arctg(Z1/Z2)=                           19°44′48.6″\n"
+        "\t                        δ2= 90°-δ1=                                70°15′11.4″\n"
+        "\t分度圆直径:              d1= m·Z1=                                   63.000mm\n"
+        "\t                        d2= m·Z2=                                    175.500mm\n"
+        "\t锥距:                    R= d1/2sin(δ1)=                             93.233mm\n"
+        "\t齿宽系数:                φR= (计算,程序调整)                          0.250\n"
+        "\t齿宽:                    b= φR·R=                                   23.308mm\n"
+        "\t齿顶高:                  ha1= (ha*+χ1)m=                             4.500mm\n"
+        "\t                        ha2= (ha*+χ2)m=                              4.500mm\n"
+        "\t齿根高:                  hf1= h-ha1=                                  5.346mm\n"
+        "\t                        hf2= h-ha2=                                  5.346mm\n"
+        "\t全齿高:                  h= (2ha*+C*)m=                               9.846mm\n"
+        "\t齿顶圆直径:              da1= d1+2ha1·cos(δ1)=                      71.471mm\n"
+        "\t                        da2= d2+2ha2·cos(δ2)=                       178.541mm\n"
+        "\t齿根角增量:              Δθf= (程序处理)                             0.00′\n"
+        "\t齿根角:                  θf1= arctg(hf1/R)+Δθf=                     3°16′54.4″\n"
+        "\t                        θf2= arctg(hf2/R)+Δθf=                      3°16′54.4″\n"
+        "\t齿顶角:                  θa1= θf2=                                   3°16′54.4″\n"
+        "\t                        θa2= θf1=                                    3°16′54.4″\n"
+        "\t顶锥角:                  δa1＝δ1+θa1=                              23° 1′43.0″\n"
+        "\t                        δa2= δ2+θa2=                               73°32′5.8″\n"
+        "\t根锥角:                  δf1＝δ1-θf1=                              16°27′54.2″\n"
+        "\t                        δf2=δ2-θf2=                                66°58′17.0″\n"
+        "\t外锥高:                  Aa1=Rcos(δ1)-ha1sin(δ1)=                   86\n"
+        "\t                        Aa2=Rcos(δ2)-ha2sin(δ2)=                    27\n"
+        "\t分度圆弧齿厚:            s1= (π/2+2χ1 tgα/cosβ +χτ1)m=           7.069mm\n"
+        "\t                        s2= π·m-s1=                                 7.069mm\n"
+        "\t当量齿数:                Zv1= z1/[cos(δ1)cos^3(β)]=                 27.062\n"
+        "\t                        Zv2= z2/[cos(δ2)cos^3(β)]=                  210.004\n"
+        "\t端面重合度:              εα＝(程序处理)                              1.513\n"
+        "\t齿向重合度:              εβ＝b tg(βm)/[πm(1-0.5φr)]=              1.319\n"
+        "\t平面齿轮齿数:            Zp=2R/m=                                     41.44\n"
+        "\t大端螺旋角:              β= (程序处理)                                42°22′18″\n"
+        "\t齿型制:                                                               弧齿格利森\n"
+        "\t———————————————————————————————————————————\n"
+        "\t铣刀盘选择方案：\n"
+        "\t    刀盘名义直径:127.00mm\n"
+        "\t    螺旋角>30°,加工锥距51～102mm,最大齿高:13.50mm,最大齿宽:38.00mm,最大模数:6.00mm\n"
+        "\n\t!小齿轮齿数验算 Z1≥2ha*×Cos(δ1)*cos(βm)/Sin^2(α)＝13.2\n"
+        "\t________小齿轮齿数足量\n";
+    const std::string report = spiralReport(workedRecord(workedPair(), kFirstCutter), kFirstCutter);
+    // Line by line, so a difference names its line.
+    std::istringstream a(report), b(expected);
+    std::string la, lb;
+    int line = 0;
+    while (std::getline(b, lb)) {
+        ++line;
+        ASSERT_TRUE(std::getline(a, la)) << "line " << line;
+        EXPECT_EQ(la, lb) << "line " << line;
+    }
+    EXPECT_EQ(report, expected);
+}
+
+TEST(SpiralReport, Variants) {
+    auto has = [](const std::string& s, const std::string& part) { return s.find(part) != std::string::npos; };
+    // Zerol: εβ is 0, so the face-contact line comes.
+    SpiralInput zerol = workedPair();
+    zerol.betaM = {0, 0, 0};
+    std::string r = spiralReport(workedRecord(zerol, kFirstCutter), kFirstCutter);
+    EXPECT_TRUE(has(r, "\n\t! 齿向重合度偏小，增大螺旋角或齿宽将改善平稳性\n"));
+    EXPECT_TRUE(has(r, "零度弧齿格利森\n"));
+    EXPECT_FALSE(has(spiralReport(workedRecord(workedPair(), kFirstCutter), kFirstCutter), "齿向重合度偏小"));
+
+    // Uniform depth: four formula-free angle lines, no Δθf.
+    SpiralInput depth = workedPair();
+    depth.taper = kTaperUniformDepth;
+    r = spiralReport(workedRecord(depth, kFirstCutter), kFirstCutter);
+    EXPECT_FALSE(has(r, "Δθf"));
+    EXPECT_TRUE(has(r, "\t齿根角:                  θf1=                                         0° 0′0.0″\n"));
+    EXPECT_TRUE(has(r, "\t齿顶角:                  θa1＝                                        0° 0′0.0″\n"));
+    EXPECT_TRUE(has(r, "洛－卡氏\n"));
+
+    // A custom cutter prints only its diameter.
+    const CutterRow custom = customCutter(200.0);
+    r = spiralReport(workedRecord(workedPair(), custom), custom);
+    EXPECT_TRUE(has(r, "\t铣刀盘选择方案：\n\t    自定义刀盘名义直径:200.00mm\n\n"));
+    EXPECT_FALSE(has(r, "\t    刀盘名义直径:"));
+    EXPECT_FALSE(has(r, "加工锥距"));
+
+    // A closed spiral-angle band prints both limits.
+    const CutterRow band1{9, 1, 127.0, 15, 30, 51, 114, 13.5, 38, 6};
+    r = spiralReport(workedRecord(workedPair(), band1), band1);
+    EXPECT_TRUE(has(r, "\t    螺旋角15～30°,加工锥距51～114mm,"));
+
+    // Z1 12, Z2 36, α 20°, βm 35°: z = 2 cos18.43° cos35°/sin²20° = 13.29 > 12.
+    SpiralInput few = workedPair();
+    few.z1 = 12;
+    few.z2 = 36;
+    r = spiralReport(workedRecord(few, kFirstCutter), kFirstCutter);
+    EXPECT_TRUE(has(r, "\n\t!小齿轮齿数验算 Z1 < 2ha*×Cos(δ1)*cos(βm)/Sin^2(α)＝13.3\n"
+                       "\t________小齿轮齿数偏小，可能根切，宜增大齿数!\n"));
+}
+
+}  // namespace

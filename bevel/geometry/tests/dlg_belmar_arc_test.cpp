@@ -352,4 +352,220 @@ TEST_F(BelmarArc, DuplexTaperNeedsAStandardAngle) {
     EXPECT_TRUE(s.allUsed());
 }
 
+std::vector<std::string> firstColumn(fwtest::Running& d) {
+    std::vector<std::string> out;
+    for (const auto& row : d.rows(D::IDC_CUTTERS)) out.push_back(row.at(0));
+    return out;
+}
+
+std::string heel(fwtest::Running& d) {
+    return d.text(D::IDC_BETA_HEEL_DEG) + "/" + d.text(D::IDC_BETA_HEEL_MIN) + "/" + d.text(D::IDC_BETA_HEEL_SEC);
+}
+
+TEST_F(BelmarArc, CutterChoiceByHand) {
+    s.answerOpen(preliminaryFile(pair(14, 39, 4.5, 35, 4), "worked.cng"));
+    s.answerMessage(IDNO);  // face width
+    s.expectMessage(kMsgCutterTooSmall);  // 12.69
+    s.expectMessage(kMsgCutterTooSmall);  // 20: the heel angle has no solution
+    run([&](fwtest::Running& d, D& dlg) {
+        d.click(D::IDC_LOAD_PRE);
+        d.click(D::IDC_CALC);
+        // 228.60 by hand: sin β = (R + Rm(228.6 sin35° − Rm)/R)/228.6 → 36°41′19.4″;
+        // s1 and s2 stay π·m/2 (χ1 0).
+        d.clickItem(D::IDC_CUTTERS, 3);
+        EXPECT_EQ(heel(d), "36/41/19.4");
+        EXPECT_EQ(d.text(D::IDC_S1), "7.069");
+        EXPECT_EQ(dlg.m_geom.betaOuter.deg, 36);
+        EXPECT_EQ(dlg.m_geom.betaOuter.min, 41);
+        EXPECT_NEAR(dlg.m_geom.betaOuter.sec, 19.4, 0.05);
+        EXPECT_NEAR(dlg.m_geom.s1, 7.0686, 5e-5);
+        EXPECT_NEAR(dlg.m_geom.s2, 7.0686, 5e-5);
+        EXPECT_EQ(dlg.m_geom.cutterChoice, 3);
+        EXPECT_EQ(dlg.m_geom.d0, 228.6);
+        EXPECT_EQ(dlg.m_geom.cutterRow, 12);
+        EXPECT_EQ(dlg.m_geom.cutterBand, 2);
+        EXPECT_TRUE(dlg.calculated());
+
+        // A listed diameter typed in selects its entry.
+        type(d, D::IDC_CUSTOM_D0, "152.4");
+        EXPECT_EQ(d.selection(D::IDC_CUTTERS), 1);
+        EXPECT_EQ(dlg.m_geom.cutterChoice, 1);
+        EXPECT_EQ(dlg.m_geom.cutterRow, 10);
+        EXPECT_EQ(d.rows(D::IDC_CUTTERS).size(), 4u);
+
+        // Below 12.7 mm: refused, the old value comes back.
+        type(d, D::IDC_CUSTOM_D0, "12.69");
+        EXPECT_EQ(d.text(D::IDC_CUSTOM_D0), "152.4");
+        EXPECT_EQ(dlg.m_geom.d0, 152.4);
+
+        // A diameter of his own: the single custom entry.
+        type(d, D::IDC_CUSTOM_D0, "200");
+        EXPECT_EQ(firstColumn(d), std::vector<std::string>{"自定义刀盘"});
+        EXPECT_EQ(dlg.m_geom.cutterBand, kCustomCutterBand);
+        EXPECT_EQ(dlg.m_geom.d0, 200.0);
+        const AngleDms at200 = dlg.m_geom.betaOuter;
+        d.clickItem(D::IDC_CUTTERS, 0);
+        EXPECT_EQ(dlg.m_geom.d0, 200.0);
+
+        // Too small for this pair: nothing changes.
+        type(d, D::IDC_CUSTOM_D0, "20");
+        EXPECT_EQ(dlg.m_geom.d0, 200.0);
+        EXPECT_EQ(dlg.m_geom.betaOuter, at200);
+        EXPECT_EQ(d.text(D::IDC_CUSTOM_D0), "200");
+        EXPECT_TRUE(dlg.calculated());
+    });
+    EXPECT_TRUE(s.allUsed());
+}
+
+TEST_F(BelmarArc, CustomCutterWhenNoneIsListed) {
+    // R 6.73: no listed cutter; 12.7 mm typed in is kept by the next calculation.
+    s.answerOpen(preliminaryFile(pair(10, 25, 0.5, 35, 4), "tiny.cng"));
+    for (int answer : {IDOK, IDOK, IDNO, IDNO, IDOK, IDOK, IDNO, IDNO}) s.answerMessage(answer);
+    run([&](fwtest::Running& d, D& dlg) {
+        d.click(D::IDC_LOAD_PRE);
+        d.click(D::IDC_CALC);  // the no-cutter stop
+        EXPECT_FALSE(dlg.calculated());
+        type(d, D::IDC_CUSTOM_D0, "12.7");
+        EXPECT_EQ(firstColumn(d), std::vector<std::string>{"自定义刀盘"});
+        d.click(D::IDC_CALC);
+        EXPECT_TRUE(dlg.calculated());
+        EXPECT_EQ(dlg.m_geom.d0, 12.7);
+        EXPECT_EQ(dlg.m_geom.cutterBand, kCustomCutterBand);
+        EXPECT_EQ(d.rows(D::IDC_CUTTERS).size(), 1u);
+    });
+    EXPECT_EQ(fresh().at(4).text, kMsgNoCutter);
+    EXPECT_TRUE(s.allUsed());
+}
+
+TEST_F(BelmarArc, SaveReportAndLoadAgain) {
+    // Refused before a calculation.
+    s.expectMessage("未完成计算，无法保存数据!");
+    run([&](fwtest::Running& d, D&) {
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+    });
+    EXPECT_TRUE(s.allUsed());
+
+    // A system-4 preliminary file, calculated and saved.
+    const auto data = preliminaryFile(pair(14, 39, 4.5, 35, 4), "worked.cng");
+    const auto report = inst.data("worked.tng");
+    s.answerOpen(data);
+    s.answerMessage(IDNO);
+    s.answerSave(data);
+    s.expectMessage("计算记录已以\n" + report.string() + "\n文件名输出报告！");
+    ConeGeomRecord saved;
+    std::string section;
+    {
+        D dlg(nullptr);
+        s.onDialog(D::IDD, [&](fwtest::Running& d) {
+            d.click(D::IDC_LOAD_PRE);
+            d.click(D::IDC_CALC);
+            d.click(IDOK);
+            EXPECT_TRUE(d.ended());
+        });
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(dlg.m_strReportPath, report.string());
+        saved = dlg.m_geom;
+        section = spiralReport(dlg.m_geom, dlg.m_cutters.at(0));
+    }
+    EXPECT_TRUE(s.allUsed());
+    auto bytes = fw::readFile(report);
+    ASSERT_TRUE(bytes);
+    const std::string gbk = fw::gbkFileText(section);
+    EXPECT_EQ(std::string(bytes->begin(), bytes->end()), gbk);
+    EXPECT_NE(gbk.find("\r\n"), std::string::npos);
+
+    // The shared saved-design load (the strength rating's) accepts the file.
+    auto file = fw::readFile(data, kConeGeomFileSize);
+    ASSERT_TRUE(file);
+    auto loaded = loadConeDesign(*file, ConeLoad::Saved, ConeKind::Spiral);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->geom, saved);
+
+    // Loaded again: the cutter selected, every field equal; saved twice,
+    // two reports.
+    s.answerOpen(data);
+    s.answerMessage(IDOK);  // the tooth-system notice
+    s.answerMessage(IDOK);  // not calculated
+    s.answerMessage(IDNO);
+    s.answerSave(data);
+    s.answerMessage(IDOK);
+    run([&](fwtest::Running& d, D& dlg) {
+        d.click(D::IDC_LOAD_SAVED);
+        EXPECT_EQ(dlg.m_geom, saved);
+        EXPECT_EQ(d.selection(D::IDC_CUTTERS), 0);
+        EXPECT_EQ(d.rows(D::IDC_CUTTERS).size(), 4u);
+        EXPECT_EQ(d.text(D::IDC_CUTTER_HINT), "(核对计算结果，选择列表中适用加工范围的刀盘直径)");
+        EXPECT_EQ(heel(d), "42/22/18.1");
+        d.click(IDOK);  // not calculated in this dialog yet
+        d.click(D::IDC_CALC);
+        d.click(IDOK);
+        EXPECT_TRUE(d.ended());
+    });
+    EXPECT_EQ(s.messages()[s.messages().size() - 3].text, "未完成计算，无法保存数据!");
+    bytes = fw::readFile(report);
+    ASSERT_TRUE(bytes);
+    EXPECT_EQ(std::string(bytes->begin(), bytes->end()), gbk + gbk);
+    EXPECT_TRUE(s.allUsed());
+}
+
+TEST_F(BelmarArc, SavedCustomCutterAndEarlyFiles) {
+    ConeGeomRecord g;
+    SpiralInput in;
+    in.z1 = 14;
+    in.z2 = 39;
+    in.m = 4.5;
+    auto r = spiralGeometry(in, spiralCones(in));
+    ASSERT_TRUE(r);
+    fillSpiralRecord(g, in, *r);
+    auto h = heelFromCutter(in, r->cones.r, r->cones.b, 200.0);
+    ASSERT_TRUE(h);
+    fillSpiralCutter(g, 0, customCutter(200.0), *h);
+    s.answerOpen(savedFile(g, "custom.cng"));
+    s.answerMessage(IDOK);
+    run([&](fwtest::Running& d, D& dlg) {
+        d.click(D::IDC_LOAD_SAVED);
+        EXPECT_EQ(firstColumn(d), std::vector<std::string>{"自定义刀盘"});
+        EXPECT_EQ(d.text(D::IDC_CUTTER_HINT), "(核对计算结果，欲重新确定刀盘参数，请点“开始计算”)");
+        EXPECT_EQ(dlg.m_d0, 200.0);
+    });
+    EXPECT_TRUE(s.allUsed());
+
+    // A saved row/band that no longer lists, with a diameter below 12.7: an
+    // empty list and a save that asks for a calculation.
+    g.cutterRow = 0;
+    g.cutterBand = 0;
+    g.d0 = 5;
+    s.answerOpen(savedFile(g, "lost.cng"));
+    s.answerMessage(IDOK);
+    s.expectMessage("未完成计算，无法保存数据!");
+    run([&](fwtest::Running& d, D&) {
+        d.click(D::IDC_LOAD_SAVED);
+        EXPECT_TRUE(d.rows(D::IDC_CUTTERS).empty());
+        d.click(IDOK);
+        d.clickItem(D::IDC_CUTTERS, 0);  // nothing to click
+    });
+    EXPECT_TRUE(s.allUsed());
+}
+
+TEST_F(BelmarArc, ReportThatCannotBeWrittenKeepsTheDesignFile) {
+    const auto data = preliminaryFile(pair(14, 39, 4.5, 35, 4), "kept.cng");
+    auto before = fw::readFile(data);
+    ASSERT_TRUE(before);
+    std::filesystem::create_directories(inst.data("kept.tng"));
+    s.answerOpen(data);
+    s.answerMessage(IDNO);
+    s.answerSave(data);
+    s.answerMessage(IDOK);
+    run([&](fwtest::Running& d, D& dlg) {
+        d.click(D::IDC_LOAD_PRE);
+        d.click(D::IDC_CALC);
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        EXPECT_FALSE(dlg.m_saved);
+    });
+    EXPECT_EQ(*fw::readFile(data), *before);
+    EXPECT_TRUE(s.allUsed());
+}
+
 }  // namespace
