@@ -863,8 +863,12 @@ void belmarSpiralCustomCutter(Shooter& shooter) {
     });
 }
 
+void mainWindowScenes(Shooter& shooter);   // app_scenes.cpp
+
 const std::vector<Scene>& scenes() {
     static const std::vector<Scene> list = {
+        // the main program: splash, main window with two reports and the Window menu, About box
+        {"kavrin-main-window", &mainWindowScenes},
         // samples (the backend's own)
         {"samples-dialog", &sampleDialog},
         {"samples-sheet", &sampleSheet},
