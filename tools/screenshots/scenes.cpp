@@ -2,6 +2,7 @@
 // Add a scene: write a function below that builds the dialog (or sheet),
 // hands it to shooter.shoot(name, dlg, fill), and add one line to the list
 // in scenes() under its deliverable's heading. The PNG is <name>.png.
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -56,6 +57,7 @@
 #include "bevel/preliminary/khbita_dlg.h"  // pellun: face load factors
 #include "bevel/preliminary/kwbita_dlg.h"
 #include "bevel/preliminary/pellun_type.h"  // pellun: preliminary design
+#include "bevel/geometry/belmar_arc_dlg.h"  // belmar: spiral bevel geometry
 
 namespace shots {
 
@@ -837,6 +839,43 @@ void faceLoadBending(Shooter& shooter) {
     shooter.shoot("pellun-face-load-3049", dlg, [](fw::Dialog& d) { d.userClick(1007); });
 }
 
+// ---- belmar: spiral bevel geometry ----
+
+// The worked pair (Z1 14, Z2 39, m 4.5, α 20°, βm 35°, φR 0.25) calculated:
+// the face width is taken as set, so no question comes up.
+void belmarSpiralWorkedPair(Shooter& shooter) {
+    using D = CBelmarArcDlg;
+    D dlg(nullptr);
+    dlg.m_in.z1 = 14;
+    dlg.m_in.z2 = 39;
+    dlg.m_in.m = 4.5;
+    dlg.m_in.b = 0.25 * 63 / (2 * std::sin(std::atan(14.0 / 39.0)));  // φR·R, R = d1/(2 sin δ1)
+    dlg.m_in.faceWidthSet = true;
+    dlg.m_mask = 0x7F;
+    shooter.shoot("belmar-spiral-geometry", dlg, [](fw::Dialog& d) {
+        d.setText(D::IDC_TITLE, "减速器弧齿锥齿轮副");
+        d.setText(D::IDC_NUMBER, "KV-S01");
+        d.userClick(D::IDC_CALC);
+    });
+}
+
+// The same pair with a cutter of the user's own, 200 mm.
+void belmarSpiralCustomCutter(Shooter& shooter) {
+    using D = CBelmarArcDlg;
+    D dlg(nullptr);
+    dlg.m_in.z1 = 14;
+    dlg.m_in.z2 = 39;
+    dlg.m_in.m = 4.5;
+    dlg.m_in.b = 0.25 * 63 / (2 * std::sin(std::atan(14.0 / 39.0)));
+    dlg.m_in.faceWidthSet = true;
+    dlg.m_mask = 0x7F;
+    shooter.shoot("belmar-spiral-custom-cutter", dlg, [](fw::Dialog& d) {
+        d.userClick(D::IDC_CALC);
+        d.userTyped(D::IDC_CUSTOM_D0, "200");
+        d.userFocus(D::IDC_TITLE);
+    });
+}
+
 void mainWindowScenes(Shooter& shooter);   // app_scenes.cpp
 
 const std::vector<Scene>& scenes() {
@@ -911,6 +950,8 @@ const std::vector<Scene>& scenes() {
         {"pellun-face-load-3047", &faceLoadContact},
         {"pellun-face-load-3049", &faceLoadBending},
         // belmar, sirrow, tarv
+        {"belmar-spiral-geometry", &belmarSpiralWorkedPair},
+        {"belmar-spiral-custom-cutter", &belmarSpiralCustomCutter},
     };
     return list;
 }
