@@ -36,6 +36,15 @@ std::optional<AngleTriple> splitDegreesCarry(double degrees) {
         t->min -= 60;
         ++t->deg;
     }
+    // A negative angle carries the same way (−10.99999° is −11°0′0″, never −10°59′60″).
+    if (t->sec <= -60) {
+        t->sec += 60;
+        --t->min;
+    }
+    if (t->min <= -60) {
+        t->min += 60;
+        --t->deg;
+    }
     return t;
 }
 

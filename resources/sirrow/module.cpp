@@ -7,6 +7,7 @@ fw::Module& module() {
         fw::Module mod("sirrow");
         addStrings(mod);
         addFactorDialogs(mod);
+        addBevelCharts(mod);
         return mod;
     }();
     return m;

@@ -11,5 +11,6 @@ fw::Module& module();
 // (Add a line here and one in module.cpp for every new resource file.)
 void addStrings(fw::Module& m);
 void addFactorDialogs(fw::Module& m);  // factor_dialogs.cpp: the rating's shared factor dialogs
+void addBevelCharts(fw::Module& m);    // bevel_charts.cpp: form factor chart, face load factors
 
 }  // namespace sirrow
