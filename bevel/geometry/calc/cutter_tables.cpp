@@ -10,19 +10,6 @@ namespace bevel {
 
 namespace {
 
-// Nominal cutter diameters, mm: the inch sizes 1/2″ to 18″.
-constexpr std::array<double, kCutterRows> kDiameters = {12.70,  19.05,  27.94,  38.10,  50.80,  63.50,
-                                                        76.20,  88.90,  114.30, 127.00, 152.40, 190.50,
-                                                        228.60, 266.70, 304.80, 381.00, 457.20};
-// Upper cone-distance limit of each band, as a share of d0 (keeps d0/R
-// between 1.0, 1.11 or 1.25 and 2.5, where the heel spiral angle exists).
-constexpr std::array<double, kCutterBands> kRMaxShare = {1.0, 0.9, 0.8};
-constexpr double kRMinShare = 0.4;
-constexpr std::array<double, kCutterBands> kBandLow = {0, 15, 30};    // βm, degrees
-constexpr std::array<double, kCutterBands> kBandHigh = {15, 30, 0};   // 0: open
-
-double halvesUp(double v) { return std::floor(v + 0.5); }
-
 }  // namespace
 
 fw::Expected<CutterTable, std::string> parseCutterTable(std::span<const std::uint8_t> bytes) {
@@ -62,23 +49,50 @@ CutterTables loadCutterTables(const std::filesystem::path& folder, std::vector<s
     return t;
 }
 
-CutterTables standardCutterTables() {
+fw::Expected<CutterTables, std::string> parseCutterText(std::string_view text) {
     CutterTables t;
-    t.present.fill(true);
-    for (std::size_t r = 0; r < kCutterRows; ++r) {
-        const double d0 = kDiameters[r];
-        const double depth = std::floor((0.1 * d0 + 1) * 2 + 0.5) / 2;  // nearest 0.5 mm
-        const double module = std::floor(depth / 2.188 / 0.25) * 0.25;  // whole depth 2.188·m, down to 0.25
-        t.xpd[r] = {d0, depth, halvesUp(0.3 * d0)};
-        for (std::size_t c = 0; c < kCutterBands; ++c) {
-            const bool absent = (r == 0 && c == 2) || (r == kCutterRows - 1 && c == 0);
-            t.xpm[r][c] = absent ? 0 : module;
-            t.btMin[r][c] = kBandLow[c];
-            t.btMax[r][c] = kBandHigh[c];
-            t.rMin[r][c] = halvesUp(kRMinShare * d0);
-            t.rMax[r][c] = halvesUp(kRMaxShare[c] * d0);
+    CutterTable* tables[] = {&t.xpd, &t.xpm, &t.btMin, &t.btMax, &t.rMin, &t.rMax};
+    int section = -1;
+    int row = 0;
+    std::size_t lineNo = 0;
+    auto refuse = [&](const char* why) { return fw::unexpected(fw::format("line %zu: %s", lineNo, why)); };
+    while (!text.empty()) {
+        ++lineNo;
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        if (auto hash = line.find('#'); hash != std::string_view::npos) line = line.substr(0, hash);
+        std::vector<std::string_view> words;
+        for (std::size_t i = 0; i < line.size();) {
+            while (i < line.size() && (line[i] == ' ' || line[i] == '\t' || line[i] == '\r')) ++i;
+            std::size_t j = i;
+            while (j < line.size() && line[j] != ' ' && line[j] != '\t' && line[j] != '\r') ++j;
+            if (j > i) words.push_back(line.substr(i, j - i));
+            i = j;
         }
+        if (words.empty()) continue;
+        if (words[0].front() == '[') {
+            if (section >= 0 && row != kCutterRows) return refuse("short section");
+            section = -1;
+            for (std::size_t i = 0; i < kCutterTableFiles.size(); ++i)
+                if (words[0] == std::string("[") + kCutterTableFiles[i] + "]") section = static_cast<int>(i);
+            if (section < 0) return refuse("unknown section");
+            if (t.present[static_cast<std::size_t>(section)]) return refuse("repeated section");
+            t.present[static_cast<std::size_t>(section)] = true;
+            row = 0;
+            continue;
+        }
+        if (section < 0 || row >= kCutterRows || words.size() != kCutterBands) return refuse("bad row");
+        for (std::size_t c = 0; c < kCutterBands; ++c) {
+            auto v = fw::parseNumber(words[c]);
+            if (!v || !std::isfinite(*v)) return refuse("bad number");
+            (*tables[section])[static_cast<std::size_t>(row)][c] = *v;
+        }
+        ++row;
     }
+    if (section >= 0 && row != kCutterRows) return refuse("short section");
+    for (bool present : t.present)
+        if (!present) return fw::unexpected(std::string("missing section"));
     return t;
 }
 

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fw/expected.h"
@@ -44,9 +45,11 @@ std::vector<std::uint8_t> cutterTableBytes(const CutterTable& t);
 // finite adds the same message; its table stays cleared.
 CutterTables loadCutterTables(const std::filesystem::path& folder, std::vector<std::string>& messages);
 
-// The tables shipped with the program: 17 cutter sizes on the inch grid,
-// three spiral-angle bands (0–15°, 15–30°, from 30° open).
-CutterTables standardCutterTables();
+// The text source of the shipped tables (bevel/geometry/data/xp_tables.txt):
+// a section "[xpN.dat]" per table with 17 lines of three numbers; '#'
+// starts a comment. Refused with a reason when a section is missing,
+// repeated or short, or a number does not parse or is not finite.
+fw::Expected<CutterTables, std::string> parseCutterText(std::string_view text);
 
 // One entry of the cutter list.
 struct CutterRow {

@@ -11,6 +11,15 @@ using namespace bevel;
 
 namespace {
 
+// The tables as shipped (their text source).
+CutterTables standardCutterTables() {
+    auto text = fw::readFile(std::filesystem::path(KAVRIN_SOURCE_DIR) / "bevel/geometry/data/xp_tables.txt");
+    EXPECT_TRUE(text);
+    auto t = parseCutterText(text ? std::string(text->begin(), text->end()) : std::string());
+    EXPECT_TRUE(t) << (t ? "" : t.error());
+    return t ? *t : CutterTables{};
+}
+
 // The worked pair: Z1 14, Z2 39, m 4.5, α 20°, βm 35°, ha* 1, c* 0.188,
 // φR 0.25, x 0 (values worked by hand).
 SpiralInput workedPair(std::int32_t taper = kTaperEqualClearance) {
@@ -148,6 +157,14 @@ TEST(CutterTables, BandLimitsAndAbsentBands) {
     const double r = spiralCones(in).r;
     EXPECT_NEAR(r, 6.73, 5e-3);
     EXPECT_TRUE(cutterList(t, r, 35).empty());
+}
+
+TEST(CutterTables, TextSourceRefusals) {
+    EXPECT_FALSE(parseCutterText("[xp1.dat]\n1 2 3\n"));
+    EXPECT_FALSE(parseCutterText(""));
+    std::string text = "[xp1.dat]\n";
+    for (int i = 0; i < 17; ++i) text += "1 2 nan\n";
+    EXPECT_FALSE(parseCutterText(text));
 }
 
 TEST(CutterTables, FilesReadBackAndBrokenOnesAreCleared) {
