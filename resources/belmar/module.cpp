@@ -9,6 +9,7 @@ fw::Module& module() {
         addPictures(mod);
         addBelmarLenDlg(mod);
         addBelmarLenImgDlg(mod);
+        addBelmarArcDlg(mod);
         return mod;
     }();
     return m;

@@ -13,5 +13,6 @@ void addStrings(fw::Module& m);
 void addPictures(fw::Module& m);
 void addBelmarLenDlg(fw::Module& m);
 void addBelmarLenImgDlg(fw::Module& m);
+void addBelmarArcDlg(fw::Module& m);
 
 }  // namespace belmar

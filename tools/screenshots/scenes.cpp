@@ -42,6 +42,7 @@
 #include "worm/cw_pic_dlg.h"            // tarv: worm pair pictures
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 #include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
+#include "bevel/geometry/belmar_arc_dlg.h"  // belmar: spiral bevel geometry
 #include "bevel/geometry/belmar_len_dlg.h"  // belmar: straight bevel geometry
 #include "bevel/geometry/belmar_len_img_dlg.h"  // belmar: symbols picture
 #include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
@@ -783,6 +784,37 @@ void belmarStraight(Shooter& shooter) {
     shooter.shoot("belmar-straight", dlg, [](fw::Dialog&) {});
 }
 
+// The spiral dialog with the worked pair calculated (Z1 14, Z2 39, m 4.5, βm 35°).
+void belmarSpiral(Shooter& shooter) {
+    CBelmarArcDlg dlg(nullptr);
+    bevel::SpiralInput& in = dlg.m_in;
+    in.z1 = 14;
+    in.z2 = 39;
+    in.m = 4.5;
+    const bevel::SpiralCones cones = bevel::spiralCones(in);
+    in.b = cones.b;
+    auto r = bevel::spiralGeometry(in, cones);
+    // The rows the shipped tables list for this pair.
+    const std::vector<bevel::CutterRow> rows = {{9, 2, 127.0, 30, 0, 51, 102, 13.5, 38, 6.0},
+                                                {10, 2, 152.4, 30, 0, 61, 122, 16, 46, 7.25},
+                                                {11, 2, 190.5, 30, 0, 76, 152, 20, 57, 9.0},
+                                                {12, 2, 228.6, 30, 0, 91, 183, 24, 69, 10.75}};
+    dlg.m_d0 = rows[0].d0;
+    if (r) {
+        if (auto heel = bevel::heelFromCutter(in, cones, rows[0].d0))
+            bevel::fillSpiralRecord(dlg.m_geom, in, *r, *heel, 0, rows[0]);
+    }
+    shooter.shoot("belmar-spiral", dlg, [rows](fw::Dialog& d) {
+        fw::ListView& list = d.listView(CBelmarArcDlg::IDC_CUTTERS);
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const auto cols = bevel::cutterColumns(rows[i]);
+            const int row = list.insertItem(static_cast<int>(i), cols[0]);
+            for (int c = 1; c < 6; ++c) list.setItemText(row, c, cols[static_cast<std::size_t>(c)]);
+        }
+        list.select(0);
+    });
+}
+
 void belmarPicture(Shooter& shooter, const char* name, int mode) {
     CBelmarLenImgDlg dlg(nullptr);
     dlg.setMode(mode);
@@ -896,6 +928,7 @@ const std::vector<Scene>& scenes() {
         // pellun
         // belmar, sirrow
         {"belmar-straight", &belmarStraight},
+        {"belmar-spiral", &belmarSpiral},
         {"belmar-picture-straight", &belmarPictureStraight},
         {"belmar-picture-spiral", &belmarPictureSpiral},
         // tarv
