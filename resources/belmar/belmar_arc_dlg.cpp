@@ -29,19 +29,25 @@ Node inputs() {
         }),
         group(IDC_STATIC, "基本参数", {
             row({field("齿数:Z1=", D::IDC_Z1, "", style::Digits), field("Z2=", D::IDC_Z2, "", style::Digits)}),
-            row({field("模数 m=", D::IDC_M, "mm"), field("齿顶隙系数 c*=", D::IDC_C)}),
-            field("齿顶高系数 ha*=", D::IDC_HA),
-            angleInput("齿形角 α=", D::IDC_ALPHA_DEG, D::IDC_ALPHA_MIN, D::IDC_ALPHA_SEC),
-            angleInput("中点螺旋角 βm=", D::IDC_BETA_DEG, D::IDC_BETA_MIN, D::IDC_BETA_SEC),
-            row({field("变位系数 χ1=", D::IDC_X1), field("χ2=", D::IDC_X2)}),
-            row({field("切向变位 χτ1=", D::IDC_XT1), field("χτ2=", D::IDC_XT2)}),
+            field("模数:m=", D::IDC_M, "mm"),
+            row({field("齿顶高系数: ha*=", D::IDC_HA), field("齿顶隙系数: c*=", D::IDC_C)}),
+            angleInput("齿形角:α=", D::IDC_ALPHA_DEG, D::IDC_ALPHA_MIN, D::IDC_ALPHA_SEC),
+            angleInput("中点螺旋角:βm=", D::IDC_BETA_DEG, D::IDC_BETA_MIN, D::IDC_BETA_SEC),
         }),
-        group(IDC_STATIC, "齿宽与收缩形式", {
+        group(IDC_STATIC, "变位系数", {
+            row({field("高变位系数:χ1=", D::IDC_X1), field("χ2=", D::IDC_X2)}),
+            row({field("切向变位系数:χτ1=", D::IDC_XT1), field("χτ2=", D::IDC_XT2)}),
+        }),
+        group(IDC_STATIC, "齿宽", {
             label(" 0.15   齿宽系数   0.333"),
             trackbar(D::IDC_PHIR_TRACK),
             row({field("φR=", D::IDC_PHIR), field("齿宽 b=", D::IDC_B, "mm", style::Disabled)}),
-            row({radio(D::IDC_TAPER0, "不等顶隙", style::Group | style::Disabled), radio(D::IDC_TAPER1, "等顶隙收缩齿"),
-                 radio(D::IDC_TAPER2, "双重收缩齿"), radio(D::IDC_TAPER3, "等高齿")}),
+        }),
+        group(IDC_STATIC, "齿高形式", {
+            radio(D::IDC_TAPER_UNEQUAL, "不等顶隙", style::Group | style::Disabled),
+            radio(D::IDC_TAPER_CLEARANCE, "等顶隙收缩齿"),
+            radio(D::IDC_TAPER_DUPLEX, "双重收缩齿"),
+            radio(D::IDC_TAPER_DEPTH, "等高齿"),
         }),
     });
 }
@@ -50,16 +56,16 @@ Node results() {
     return group(IDC_STATIC, "计算结果", {
         row({
             column({
-                angleResult("分锥角 δ1=", D::IDC_DELTA1, D::IDC_DELTA1 + 1, D::IDC_DELTA1 + 2),
-                angleResult("δ2=", D::IDC_DELTA2, D::IDC_DELTA2 + 1, D::IDC_DELTA2 + 2),
-                angleResult("齿顶角 θa1=", D::IDC_THETA_A1, D::IDC_THETA_A1 - 1, D::IDC_THETA_A1 - 2),
-                angleResult("θa2=", D::IDC_THETA_A2, D::IDC_THETA_A2 - 1, D::IDC_THETA_A2 - 2),
-                angleResult("齿根角 θf1=", D::IDC_THETA_F1, D::IDC_THETA_F1 - 1, D::IDC_THETA_F1 - 2),
-                angleResult("θf2=", D::IDC_THETA_F2, D::IDC_THETA_F2 - 1, D::IDC_THETA_F2 - 2),
-                angleResult("顶锥角 δa1=", D::IDC_DELTA_A1, D::IDC_DELTA_A1 + 1, D::IDC_DELTA_A1 + 2),
-                angleResult("δa2=", D::IDC_DELTA_A2, D::IDC_DELTA_A2 + 1, D::IDC_DELTA_A2 + 2),
-                angleResult("根锥角 δf1=", D::IDC_DELTA_F1, D::IDC_DELTA_F1 + 1, D::IDC_DELTA_F1 + 2),
-                angleResult("δf2=", D::IDC_DELTA_F2, D::IDC_DELTA_F2 + 1, D::IDC_DELTA_F2 + 2),
+                angleResult("分锥角 δ1=", D::IDC_DELTA1_DEG, D::IDC_DELTA1_MIN, D::IDC_DELTA1_SEC),
+                angleResult("δ2=", D::IDC_DELTA2_DEG, D::IDC_DELTA2_MIN, D::IDC_DELTA2_SEC),
+                angleResult("齿顶角 θa1=", D::IDC_THETA_A1_DEG, D::IDC_THETA_A1_MIN, D::IDC_THETA_A1_SEC),
+                angleResult("θa2=", D::IDC_THETA_A2_DEG, D::IDC_THETA_A2_MIN, D::IDC_THETA_A2_SEC),
+                angleResult("齿根角 θf1=", D::IDC_THETA_F1_DEG, D::IDC_THETA_F1_MIN, D::IDC_THETA_F1_SEC),
+                angleResult("θf2=", D::IDC_THETA_F2_DEG, D::IDC_THETA_F2_MIN, D::IDC_THETA_F2_SEC),
+                angleResult("顶锥角 δa1=", D::IDC_DELTA_A1_DEG, D::IDC_DELTA_A1_MIN, D::IDC_DELTA_A1_SEC),
+                angleResult("δa2=", D::IDC_DELTA_A2_DEG, D::IDC_DELTA_A2_MIN, D::IDC_DELTA_A2_SEC),
+                angleResult("根锥角 δf1=", D::IDC_DELTA_F1_DEG, D::IDC_DELTA_F1_MIN, D::IDC_DELTA_F1_SEC),
+                angleResult("δf2=", D::IDC_DELTA_F2_DEG, D::IDC_DELTA_F2_MIN, D::IDC_DELTA_F2_SEC),
                 angleResult("大端螺旋角 β=", D::IDC_BETA_HEEL_DEG, D::IDC_BETA_HEEL_MIN, D::IDC_BETA_HEEL_SEC),
             }),
             column({
@@ -70,12 +76,20 @@ Node results() {
                 result("全齿高 h=", D::IDC_H, "mm"),
                 row({result("da1=", D::IDC_DA1, "mm"), result("da2=", D::IDC_DA2, "mm")}),
                 row({result("外锥高 Ak1=", D::IDC_AK1, "mm"), result("Ak2=", D::IDC_AK2, "mm")}),
-                row({result("s1=", D::IDC_S1, "mm"), result("s2=", D::IDC_S2, "mm")}),
-                row({result("Δθf=", D::IDC_DTHETA, "′"), result("Zp=", D::IDC_ZP)}),
-                row({result("εβ=", D::IDC_EPS_BETA), result("εα=", D::IDC_EPS_ALPHA)}),
+                row({result("弧齿厚 s1=", D::IDC_S1, "mm"), result("s2=", D::IDC_S2, "mm")}),
+                result("齿根角增量 Δθf=", D::IDC_DTHETA_F, "′"),
+                row({result("εα=", D::IDC_EPS_ALPHA), result("εβ=", D::IDC_EPS_BETA)}),
                 row({result("Zv1=", D::IDC_ZV1), result("Zv2=", D::IDC_ZV2)}),
+                result("平面齿轮齿数 Zp=", D::IDC_ZP),
             }),
         }),
+    });
+}
+
+Node cutters() {
+    return group(IDC_STATIC, "铣刀盘选择", {
+        listView(D::IDC_CUTTERS),
+        row({field("自定义刀盘名义直径 d0=", D::IDC_CUSTOM_D0, "mm", style::Disabled), label("", D::IDC_CUTTER_HINT)}),
     });
 }
 
@@ -83,11 +97,7 @@ Node results() {
 
 void addBelmarArcDlg(Module& m) {
     m.addDialog({.id = D::IDD, .caption = "《Ondrel》 Kavrin 弧齿圆锥齿轮几何计算", .font = {"宋体", 10}, .body = {
-        row({inputs(), results()}),
-        group(IDC_STATIC, "铣刀盘", {
-            listView(D::IDC_CUTTERS, style::ShowSelAlways),
-            row({field("自定义刀盘名义直径 d0=", D::IDC_CUSTOM, "mm", style::Disabled), label("", D::IDC_HINT)}),
-        }),
+        row({inputs(), column({results(), cutters()})}),
         row({bitmapButton(D::IDC_PICTURE, D::IDB_BUTTON), button(D::IDC_LOAD_PRE, "调入预定数据"),
              button(D::IDC_LOAD_SAVED, "调用数据"), button(D::IDC_CALC, "开始计算"), defButton(IDOK, "保存返回"),
              button(IDCANCEL, "取  消"), button(D::IDC_HELP_BUTTON, "帮  助")}),
