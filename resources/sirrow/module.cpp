@@ -7,6 +7,8 @@ fw::Module& module() {
         fw::Module mod("sirrow");
         addStrings(mod);
         addFactorDialogs(mod);
+        addChartDlgs(mod);
+        addOptionDlgs(mod);
         return mod;
     }();
     return m;
