@@ -9,15 +9,16 @@ void CDestCexdADlg::setChoices(double upper, double computed, double lower) {
     m_computed = computed;
     m_lower = lower;
     m_offeredLower = lower;
-    m_choice = 1;
+    m_choice = Choice::Computed;
 }
 
 double CDestCexdADlg::chosen() const {
     switch (m_choice) {
-    case 0: return m_upper;
-    case 2: return m_offeredLower;
-    default: return m_computed;
+    case Choice::Upper: return m_upper;
+    case Choice::Lower: return m_offeredLower;
+    case Choice::Computed: break;
     }
+    return m_computed;
 }
 
 void CDestCexdADlg::DoDataExchange(fw::Exchange& dx) {

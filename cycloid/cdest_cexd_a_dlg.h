@@ -24,7 +24,8 @@ public:
     double m_upper = 0;
     double m_computed = 0;
     double m_lower = 0;
-    int m_choice = 1;   // 0 upper, 1 computed, 2 lower
+    enum class Choice { Upper, Computed, Lower };   // the radios in order
+    Choice m_choice = Choice::Computed;
 
 private:
     double m_offeredLower = 0;

@@ -1,3 +1,191 @@
 #include "cycloid/cexy_property_page5.h"
 
-CCexyPropertyPage5::CCexyPropertyPage5() : CexyWizardPage(IDD, 5) {}
+#include <cmath>
+
+#include "cycloid/calc/cex_preliminary.h"
+#include "cycloid/cexy_property_sheet.h"
+#include "fw/format.h"
+
+using namespace cycloid;
+
+CCexyPropertyPage5::CCexyPropertyPage5() : CexyWizardPage(IDD, 5) {
+    onClick(IDC_ROUND_OFF, [this] { OnRoundOff(); });
+    onKillFocus(IDC_RT, [this] { OnKillfocusRt(); });
+    onKillFocus(IDC_N, [this] { OnKillfocusN(); });
+    onKillFocus(IDC_ES, [this] { OnKillfocusES(); });
+    onKillFocus(IDC_EI, [this] { OnKillfocusEI(); });
+}
+
+void CCexyPropertyPage5::DoDataExchange(fw::Exchange& dx) {
+    if (dx.saving()) return;   // every value is taken by its own handler
+    dx.number(IDC_K1, m_K1);
+    dx.unsignedInt(IDC_ZC, m_Zc);
+    dx.unsignedInt(IDC_ZP, m_Zp);
+    dx.number(IDC_A, m_a);
+    dx.number(IDC_RP, m_rp);
+    dx.number(IDC_RRP, m_rrp);
+    dx.number(IDC_PHI, m_phi);
+    dx.number(IDC_X, m_x);
+    dx.number(IDC_Y, m_y);
+    dx.number(IDC_KA, m_KA);
+    dx.number(IDC_RT, m_Rt);
+    dx.number(IDC_RL, m_RL);
+    dx.unsignedInt(IDC_N, m_n);
+    dx.number(IDC_LN, m_Ln);
+    dx.number(IDC_ES, m_ES);
+    dx.number(IDC_EI, m_EI);
+    dx.text(IDC_HINT, m_strHint);
+}
+
+bool CCexyPropertyPage5::OnInitDialog() {
+    enable(IDC_ROUND_OFF, false);
+    return fw::PropertyPage::OnInitDialog();
+}
+
+RodInputs CCexyPropertyPage5::inputs() const {
+    return {m_K1, m_Zc, m_Zp, m_a, m_rp, m_rrp, g_cexRecord.b4.drp, g_cexRecord.b4.drrp};
+}
+
+void CCexyPropertyPage5::spanDeviation() {
+    m_ES = 0;
+    SpanDeviation d = spanLowerDeviation(m_Ln);
+    m_EI = d.EI;
+    if (d.note) m_strHint = "测量公差为推荐值，您可以按有关规范另予选择！";
+}
+
+bool CCexyPropertyPage5::OnSetActive() {
+    const CexBlock1& b1 = g_cexRecord.b1;
+    m_K1 = b1.K1;
+    m_Zc = b1.Zc;
+    m_Zp = b1.Zp;
+    m_a = b1.a;
+    m_rp = g_cexRecord.b2.dp / 2;
+    m_rrp = g_cexRecord.b2.drp / 2;
+    auto s = rodSetup(inputs());
+    if (!s || !(s->Rt0 > 0) || !(s->Ln > 0) || !(s->RL > 0) || s->n == 0 || s->phi0 <= 0) {
+        enable(IDC_ROUND_OFF, false);
+        fw::MessageBox(kMsgIncomplete, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return false;
+    }
+    m_setup = *s;
+    m_phi0 = s->phi0;
+    m_phi = s->phi0;
+    m_n = s->n;
+    m_x = s->point.x;
+    m_y = s->point.y;
+    m_KA = s->point.KA;
+    m_Rt = m_Rt0 = s->Rt0;
+    m_rodChanged = false;
+    m_RL = s->RL;
+    m_Ln = s->Ln;
+    m_strHint.clear();
+    spanDeviation();
+    enable(IDC_ROUND_OFF, true);
+    Store();
+    UpdateData(false);
+    return fw::PropertyPage::OnSetActive();
+}
+
+void CCexyPropertyPage5::storeValues() {
+    CexBlock5& b = g_cexRecord.b5;
+    b.Ka = m_KA;
+    b.Ln = m_Ln;
+    b.n = static_cast<std::int32_t>(m_n);
+    b.phiA = m_phi;
+    b.RL = m_RL;
+    b.rodRadius = m_Rt;
+    b.Xa = m_x;
+    b.Ya = m_y;
+}
+
+bool CCexyPropertyPage5::readField(int id, double& v) {
+    auto n = fw::parseNumber(text(id));
+    if (!n) {
+        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        setNumber(id, v);
+        return false;
+    }
+    v = *n;
+    return true;
+}
+
+void CCexyPropertyPage5::OnKillfocusRt() {
+    double v = m_Rt;
+    if (!readField(IDC_RT, v) || v == m_Rt) return;
+    if (!(std::fabs(m_Rt0 - v) <= 0.2 * v && v > m_rrp + 2 * g_cexRecord.b4.drrp)) {
+        fw::MessageBox(kMsgRodTooFar, fw::MB_OK | fw::MB_ICONINFORMATION);
+        UpdateData(false);
+        return;
+    }
+    m_Rt = v;
+    if (v != m_Rt0) m_rodChanged = true;
+}
+
+void CCexyPropertyPage5::OnKillfocusN() {
+    auto t = fw::parseInteger(text(IDC_N));
+    if (!t || *t < 0 || *t > 100000) {
+        fw::MessageBox(fw::dx_text::NotUnsigned, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        UpdateData(false);
+        return;
+    }
+    const unsigned typed = static_cast<unsigned>(*t);
+    if (typed == m_n) return;
+    const unsigned n = foldedSpanCount(typed, m_Zc);
+    if (n <= 2) {   // typed or folded: no span over two teeth or fewer
+        fw::MessageBox("跨测齿数必须大于2!", fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        UpdateData(false);
+        return;
+    }
+    m_n = n;
+    m_strHint = "改变跨测齿数必须重新执行计算！";
+    UpdateData(false);
+}
+
+void CCexyPropertyPage5::OnKillfocusES() {
+    double v = m_ES;
+    if (!readField(IDC_ES, v) || v == m_ES) return;
+    if (v <= -g_cexRecord.b4.dj || v > 0) {
+        fw::MessageBox("上偏差不符合配合要求!", fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        UpdateData(false);
+        return;
+    }
+    m_ES = v;
+}
+
+void CCexyPropertyPage5::OnKillfocusEI() {
+    double v = m_EI;
+    if (!readField(IDC_EI, v) || v == m_EI) return;
+    if (v >= m_ES) {
+        fw::MessageBox("下偏差不符合配合要求!", fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        UpdateData(false);
+        return;
+    }
+    m_EI = v;
+}
+
+void CCexyPropertyPage5::OnRoundOff() {
+    if (!m_rodChanged || m_Rt == m_Rt0) {
+        fw::MessageBox("量棒直径未作调整！", fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return;
+    }
+    std::optional<RoundOff> r;
+    {
+        fw::WaitCursor wait;
+        r = roundOffRod(inputs(), m_setup, m_Rt, m_n);
+    }
+    if (!r) {
+        fw::MessageBox(kMsgRodTooFar, fw::MB_OK | fw::MB_ICONINFORMATION);
+        return;
+    }
+    m_x = r->point.x;
+    m_y = r->point.y;
+    m_KA = r->point.KA;
+    m_RL = r->RL;
+    m_Ln = r->Ln;
+    m_phi = r->point.phi * 180 / kCexPi;
+    m_strHint.clear();
+    spanDeviation();
+    m_strHint = "测量参数已作更改，检查后保存数据!";
+    Store();
+    UpdateData(false);
+}

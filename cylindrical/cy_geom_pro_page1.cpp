@@ -1,5 +1,7 @@
 #include "cylindrical/cy_geom_pro_page1.h"
 
+#include "cylindrical/calc/preliminary.h"
+
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
 #include "cylindrical/cy_current_design.h"
@@ -139,7 +141,15 @@ void CCyGeomProPage1::setResult(const std::string& text) {
 }
 
 void CCyGeomProPage1::apply(const PairUpdate& u) {
-    m_s = u.state;
+    // A rule whose result is not finite (mn 1e308 gives ad = inf) is refused:
+    // the page shows its last finite values again.
+    if (!finitePair(u.state)) {
+        m_s = m_lastFinite;
+        UpdateData(false);
+        setResult(kMsgCalcError);
+        return;
+    }
+    m_s = m_lastFinite = u.state;
     if (u.shiftsChanged) m_check.reset();
     UpdateData(false);
     if (u.resultText) setResult(*u.resultText);
@@ -330,7 +340,7 @@ void CCyGeomProPage1::OnBnClickedLoadGeom() {
     currentDesign().geom = loaded->geom;
     takeTexts(loaded->geom.title, loaded->geom.number, loaded->geom.date);
     m_check.reset();
-    m_s = pairFromGeometry(loaded->geom, m_s);
+    m_s = m_lastFinite = pairFromGeometry(loaded->geom, m_s);
     UpdateData(false);
     lockMeshType();
 }

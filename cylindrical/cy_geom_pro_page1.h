@@ -112,6 +112,7 @@ private:
     void exchangeNumber(fw::Exchange& dx, int id, double& v);
 
     cylindrical::PairState m_s;
+    cylindrical::PairState m_lastFinite;  // m_s as last shown with every value finite
     std::string m_strHaStar = "1.0";
     std::string m_strResult;
     char m_szTitle[64] = {};

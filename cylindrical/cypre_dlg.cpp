@@ -1,6 +1,7 @@
 #include "cylindrical/cypre_dlg.h"
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <vector>
 
@@ -83,6 +84,7 @@ CypreDlg::CypreDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD, pare
 }
 
 bool CypreDlg::OnInitDialog() {
+    m_lastFinite = numbers();
     m_date = fw::todayText();
     for (int id : {IDC_PHID_SLIDER, IDC_K1_SLIDER, IDC_K2_SLIDER}) setupSlider(trackbar(id));
     showPhiDRange();
@@ -149,7 +151,28 @@ void CypreDlg::showK() {
     setText(IDC_K2, fw::format("%.6g", m_in.k2));
 }
 
+CypreDlg::Numbers CypreDlg::numbers() const { return {m_in, m_out, m_ni, m_p, m_no}; }
+
+void CypreDlg::setNumbers(const Numbers& n) {
+    m_in = n.in;
+    m_out = n.out;
+    m_ni = n.ni;
+    m_p = n.p;
+    m_no = n.no;
+}
+
 void CypreDlg::showFields() {
+    const Numbers n = numbers();
+    bool finite = true;
+    for (double v : {n.in.i, n.in.t, n.in.sigmaHP, n.in.sigmaFP, n.in.phiD, n.in.k1, n.in.k2, n.out.mH, n.out.mF,
+                     n.out.ms, n.out.mn, n.out.a, n.ni, n.p, n.no})
+        finite = finite && std::isfinite(v);
+    if (finite) {
+        m_lastFinite = n;
+    } else {
+        setNumbers(m_lastFinite);
+        setHint(kMsgCalcError);
+    }
     UpdateData(false);
     showK();
     refreshCalculated();
@@ -418,6 +441,9 @@ void CypreDlg::OnDateKillFocus() { m_date = text(IDC_DATE); }
 // ---- calculation ----
 
 void CypreDlg::OnBnClickedCalc() {
+    // Every field is read whole first: a text that is no number ("12abc",
+    // "1e999") is refused with the framework's message, never half taken.
+    if (!takeFields()) return;
     auto r = preliminary(m_in);
     if (!r) {
         if (r.error().place == RefusalPlace::ModuleLabel) setText(IDC_MN_LABEL, r.error().message);
@@ -544,6 +570,7 @@ void CypreDlg::OnBnClickedLoad() {
 }
 
 void CypreDlg::OnBnClickedSave() {
+    if (!takeFields()) return;
     refreshCalculated();
     if (!m_calculated) {
         setHint(kMsgRecalculate);

@@ -121,6 +121,17 @@ private:
     void torqueFollowsPower();         // by power: T from P at the output speed
     // Stale results: the inputs of the last calculation differ from the
     // current ones (as the fields show them).
+    // The numbers the handlers derive from each other, kept as they were
+    // when last shown finite: a handler whose result would be NaN or
+    // infinite (ni 1e308 gives P = inf) is refused and they come back.
+    struct Numbers {
+        cylindrical::PreliminaryInput in;
+        cylindrical::PreliminaryResult out;
+        double ni, p, no;
+    };
+    Numbers numbers() const;
+    void setNumbers(const Numbers& n);
+    Numbers m_lastFinite{};
     void refreshCalculated();
     void markCalculated();
     cylindrical::CyPreRecord record() const;

@@ -8,7 +8,11 @@
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "fw/format.h"
+#include "cylindrical/cygeom_check_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
 #include "measurement/calc/measure_save.h"
+#include "measurement/calc/profile_data.h"
+#include "measurement/cymeasure_rdlg.h"
 #include "measurement/calc/single_report.h"
 #include "resources/corvane/module.h"
 
@@ -62,6 +66,8 @@ CCyMeasureOneDlg::CCyMeasureOneDlg(fw::Window* parent) : fw::Dialog(corvane::mod
     onClick(IDC_TRIAL, [this] { OnTrial(); });
     onClick(IDC_LOAD, [this] { OnLoad(); });
     onClick(IDC_HELP, [] { fw::htmlHelp(kHelpTopic); });
+    onClick(IDC_CHECK, [this] { OnCheck(); });
+    onClick(IDC_PROFILE, [this] { OnProfile(); });
 }
 
 bool CCyMeasureOneDlg::OnInitDialog() {
@@ -128,6 +134,8 @@ void CCyMeasureOneDlg::refresh() {
     }
     enable(IDC_CHECK, false);
     enable(IDC_PROFILE, false);
+    // The check button is off: its verdicts no longer belong to the inputs.
+    m_check = {};
 }
 
 void CCyMeasureOneDlg::acceptedEdit() {
@@ -214,6 +222,7 @@ bool CCyMeasureOneDlg::calculate(SolveMode mode) {
     }
     m_out = *r;
     m_haveResults = true;
+    m_check = {};  // verdicts of earlier results
     // What the trial worked out becomes the field's value.
     if (mode == SolveMode::HelixGiven) m_in.xn = m_out.xn;
     else m_in.beta = m_out.beta;
@@ -221,6 +230,7 @@ bool CCyMeasureOneDlg::calculate(SolveMode mode) {
     convertDeviations();
     showResults();
     setHint(m_out.hint);
+    enable(IDC_CHECK, true);
     return true;
 }
 
@@ -414,6 +424,7 @@ void CCyMeasureOneDlg::OnReleasedHelix() {
     }
     showBeta();
     if (completionMask(m_in) != kMaskComplete) return setHint(kMsgIncomplete);
+    m_check = {};
     if (!calculate(SolveMode::HelixGiven))
         for (int id : std::initializer_list<int>{static_cast<int>(IDOK), IDC_CHECK, IDC_PROFILE}) enable(id, false);
 }
@@ -423,6 +434,7 @@ void CCyMeasureOneDlg::OnReleasedShift() {
     m_in.xn = shiftFromSlider(t.pos(), t.rangeMax());
     setNumber(IDC_XN, m_in.xn);
     if (completionMask(m_in) != kMaskComplete) return setHint(kMsgIncomplete);
+    m_check = {};
     if (!calculate(SolveMode::ShiftGiven))
         for (int id : std::initializer_list<int>{static_cast<int>(IDOK), IDC_CHECK, IDC_PROFILE}) enable(id, false);
 }
@@ -463,7 +475,8 @@ void CCyMeasureOneDlg::OnTrial() {
     if (completionMask(m_in) != kMaskComplete) return refuse(kMsgIncomplete);
     setHint("");
     if (!calculate(m_in.mode)) return;
-    for (int id : std::initializer_list<int>{static_cast<int>(IDOK), IDC_DP, IDC_DWI, IDC_DWS}) enable(id, true);
+    for (int id : std::initializer_list<int>{static_cast<int>(IDOK), IDC_DP, IDC_DWI, IDC_DWS, IDC_PROFILE})
+        enable(id, true);
 }
 
 CyMeasureRecord CCyMeasureOneDlg::record() const {
@@ -522,7 +535,8 @@ void CCyMeasureOneDlg::OnOK() {
     const CyMeasureRecord rec = record();
     const fw::Date d = m_date;
     const auto data = cyMeasureFileBytes(kind(), rec, fw::nowSeconds());
-    const auto text = reportBytes(singleReportText(kind(), rec, {d.year, d.month, d.day}));
+    const auto text =
+        reportBytes(singleReportText(kind(), rec, {d.year, d.month, d.day}, singleCheckSection(m_check, m_in.type)));
     m_dataPath = path.string();
     if (auto w = commitDataAndReport(path, data, *report, text); !w) {
         if (w.error().path == *report)
@@ -624,4 +638,70 @@ void CCyMeasureOneDlg::OnLoad() {
     showResults();
     placeHelixSlider();
     OnSolveMode(m_in.mode);
+}
+
+// ---- cutting check and tooth-profile output ----
+
+void CCyMeasureOneDlg::OnCheck() {
+    if (!m_haveResults) return;
+    const SingleInput& in = m_calculatedFrom;
+    const SingleCheckInput c{.type = in.type, .z = static_cast<int>(in.z), .mn = in.mn, .xn = m_out.xn,
+                             .haStar = in.haStar, .alphaN = in.alphaNDeg / kRadToDeg, .alphaT = m_out.alphaTRad,
+                             .beta = m_out.betaRad, .da = in.da, .db = m_out.db};
+    const int mode = static_cast<int>(in.type) + cylindrical::kCutModeSingleExternal;
+    CCygeomCutDlg cut(this);
+    const bool shaped = cut.DoModal(in.mn, mode, in.haStar) == IDOK;
+    auto run = shaped ? checkSingleShaped(c, cut.scheme()) : checkSingleHobbed(c);
+    if (!run) return setHint(run.error());
+    apply(m_check, std::move(*run));
+    setHint(m_check.hint);
+    if (!shaped) return;
+    CCyGeomCheckDlg result(this);
+    result.DoModal(m_check.items, m_check.results, m_check.solutions, m_check.scheme, mode);
+}
+
+namespace {
+
+constexpr const char* kMsgNoFillet = "未定义有效的齿根过度圆角半径，不能输出确定的图形数据！";
+constexpr const char* kMsgProfileUndefined = "齿顶圆、齿根圆与基圆的尺寸不能构成齿廓，不能输出图形数据！";
+constexpr const char* kProfileTitle = "《Ondrel》保存圆柱齿轮齿廓绘图数据文件";
+constexpr const char* kProfileFilter = "圆柱齿轮齿廓绘图数据文件(*.cyd)|*.cyd|All File(*.*)|*.*|";
+constexpr const char* kMsgUseCyd = "为在CAD中识别文件，请使用“*.cyd”文件格式";
+
+// The name up to its first '.' (after the first character) with ".cyd";
+// folders are never cut.
+std::filesystem::path cydName(const std::filesystem::path& p) {
+    const std::string name = p.filename().string();
+    const auto dot = name.find('.', 1);
+    return p.parent_path() / ((dot == std::string::npos ? name : name.substr(0, dot)) + ".cyd");
+}
+
+}  // namespace
+
+void CCyMeasureOneDlg::OnProfile() {
+    if (!m_haveResults) return;
+    const SingleInput& in = m_calculatedFrom;
+    CCymeasureRdlg fillet(this);
+    if (fillet.DoModal(in.cStar * in.mn) != IDOK) return refuse(kMsgNoFillet);
+    const ProfileInput p{.internal = in.type == GearType::Internal, .z = static_cast<std::int32_t>(in.z),
+                         .filletRadius = fillet.m_rf, .shrinkage = fillet.m_shrinkage, .d = m_out.d, .da = in.da,
+                         .df = m_out.df, .db = m_out.db, .alphaT = m_out.alphaTRad,
+                         .xt = m_out.xn * std::cos(m_out.betaRad)};
+    auto points = profilePoints(p);
+    if (!points) return refuse(kMsgProfileUndefined);
+    const std::string initial = m_dataPath.empty() ? std::string("*.cyd") : cydName(m_dataPath).string();
+    fw::FileDialog fd(fw::FileMode::Save, "cyd", initial, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kProfileFilter,
+                      this);
+    fd.setTitle(kProfileTitle);
+    fd.setInitialFolder(m_dataPath.empty() ? kavrin::GetDataDir()
+                                           : std::filesystem::path(m_dataPath).parent_path());
+    if (fd.DoModal() != IDOK) return;
+    std::filesystem::path path = fd.path();
+    const std::string name = path.filename().string();
+    const auto at = name.find(".cyd");
+    if (at == std::string::npos || at < 1) {
+        refuse(kMsgUseCyd);
+        path = cydName(path);
+    }
+    if (auto w = fw::writeFile(path, writeProfileDataRecord(*points)); !w) refuse(w.error().saveMessage());
 }

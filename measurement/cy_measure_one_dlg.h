@@ -10,6 +10,7 @@
 #include "fw/format.h"
 #include "fw/fw.h"
 #include "measurement/calc/cy_measure_record.h"
+#include "measurement/calc/measured_check.h"
 #include "measurement/calc/single_measure.h"
 
 class CCyMeasureOneDlg : public fw::Dialog {
@@ -76,6 +77,9 @@ public:
     // Path of the report written by the last successful save.
     std::string m_strReportPath;
 
+    // The last cutting and interference check (scheme, rows, report lines, hint).
+    const measurement::CheckState& checkState() const { return m_check; }
+
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(fw::Exchange& dx) override;
@@ -104,6 +108,8 @@ private:
     void OnTrial();
     void OnLoad();
     void OnSave();
+    void OnCheck();
+    void OnProfile();
 
     // Helpers.
     bool readNumberField(int id, double& v);   // strict; the framework's message on failure
@@ -141,4 +147,5 @@ private:
     std::string m_haText = "1.0";              // the texts the two lists show
     std::string m_cText = "0.25";
     std::string m_dataPath;
+    measurement::CheckState m_check;
 };

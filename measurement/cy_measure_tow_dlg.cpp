@@ -6,6 +6,8 @@
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
 #include "fw/clock.h"
+#include "cylindrical/cygeom_check_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
 #include "measurement/calc/measure_save.h"
 #include "measurement/calc/pair_report.h"
 #include "resources/corvane/module.h"
@@ -61,6 +63,7 @@ CCYMeasureTowDlg::CCYMeasureTowDlg(fw::Window* parent) : fw::Dialog(corvane::mod
     onClick(IDC_TRIAL, [this] { OnTrial(); });
     onClick(IDC_LOAD, [this] { OnLoad(); });
     onClick(IDC_HELP, [] { fw::htmlHelp(kHelpTopic); });
+    onClick(IDC_CHECK, [this] { OnCheck(); });
 }
 
 bool CCYMeasureTowDlg::OnInitDialog() {
@@ -116,6 +119,7 @@ void CCYMeasureTowDlg::refresh() {
         setHint("");
     }
     enable(IDC_CHECK, false);
+    m_check = {};  // the verdicts no longer belong to the inputs
 }
 
 void CCYMeasureTowDlg::acceptedEdit() {
@@ -322,6 +326,7 @@ void CCYMeasureTowDlg::OnKillfocusShift(int id) {
         return showResults();
     }
     m_out = *r;
+    m_check = {};  // verdicts of the shifts before the edit
     showResults();
     setHint(m_out.hint);
 }
@@ -366,10 +371,34 @@ void CCYMeasureTowDlg::OnTrial() {
     m_out = *r;
     m_haveResults = true;
     m_calculatedFrom = m_in;
+    m_check = {};
     showResults();
     setHint(m_out.hint);
     for (int id : kAfterTrial) enable(id, true);
     enable(IDOK, true);
+    enable(IDC_CHECK, true);
+}
+
+void CCYMeasureTowDlg::OnCheck() {
+    if (!m_haveResults) return;
+    const PairInput& in = m_calculatedFrom;
+    const PairResult& o = m_out;
+    const cylindrical::PairQuantities q{
+        .z1 = static_cast<int>(in.z1), .z2 = static_cast<int>(in.z2), .mn = in.mn, .mt = o.mt,
+        .alphaN = in.alphaNDeg / kRadToDeg, .alphaT = o.alphaTRad, .beta = o.betaRad, .haStar = in.haStar,
+        .xn1 = o.g[0].xn, .xn2 = o.g[1].xn, .da1 = o.g[0].da, .da2 = o.g[1].da, .alphaAt1 = o.g[0].alphaAtRad,
+        .alphaAt2 = o.g[1].alphaAtRad, .alphaWt = o.alphaWRad, .a = in.aw,
+        .internal = in.mesh == MeshType::Internal};
+    const int mode = static_cast<int>(in.mesh);
+    CCygeomCutDlg cut(this);
+    const bool shaped = cut.DoModal(in.mn, mode, in.haStar) == IDOK;
+    auto run = shaped ? checkPairShaped(q, cut.scheme()) : checkPairHobbed(q);
+    if (!run) return setHint(run.error());
+    apply(m_check, std::move(*run));
+    setHint(m_check.hint);
+    if (!shaped) return;
+    CCyGeomCheckDlg result(this);
+    result.DoModal(m_check.items, m_check.results, m_check.solutions, m_check.scheme, mode);
 }
 
 CyMeasureRecord CCYMeasureTowDlg::record() const {
@@ -438,7 +467,8 @@ void CCYMeasureTowDlg::OnOK() {
     if (!report) return refuse(kMsgNotCylindricalFile);
     const CyMeasureRecord rec = record();
     const auto data = cyMeasureFileBytes(kKindPair, rec, fw::nowSeconds());
-    const auto text = reportBytes(pairReportText(rec, {m_date.year, m_date.month, m_date.day}));
+    const auto text = reportBytes(pairReportText(rec, {m_date.year, m_date.month, m_date.day},
+                                                 pairCheckSection(m_check, m_calculatedFrom.mesh == MeshType::Internal)));
     m_dataPath = path.string();
     if (auto w = commitDataAndReport(path, data, *report, text); !w) {
         refuse(w.error().path == *report ? std::string(kMsgReportFailed) : w.error().openMessage());

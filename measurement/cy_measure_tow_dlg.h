@@ -8,6 +8,7 @@
 #include "fw/format.h"
 #include "fw/fw.h"
 #include "measurement/calc/cy_measure_record.h"
+#include "measurement/calc/measured_check.h"
 #include "measurement/calc/pair_measure.h"
 
 class CCYMeasureTowDlg : public fw::Dialog {
@@ -39,6 +40,9 @@ public:
 
     std::string m_strReportPath;
 
+    // The last cutting and interference check (scheme, rows, report lines, hint).
+    const measurement::CheckState& checkState() const { return m_check; }
+
 protected:
     bool OnInitDialog() override;
     void DoDataExchange(fw::Exchange& dx) override;
@@ -59,6 +63,7 @@ private:
     void OnKillfocusDeviation(int id);
     void OnTrial();
     void OnLoad();
+    void OnCheck();
 
     void refresh();
     void acceptedEdit();
@@ -80,4 +85,5 @@ private:
     int m_unit = 0;
     std::string m_haText = "1.0", m_cText = "0.25";
     std::string m_dataPath;
+    measurement::CheckState m_check;
 };

@@ -9,6 +9,7 @@
 #include "bevel/preliminary/pellun_type.h"
 #include "cycloid/cex_design.h"
 #include "cycloid/cexy_property_sheet.h"
+#include "cycloid/dorrith_dlg.h"
 #include "cylindrical/cy_geom_pro_sheet.h"
 #include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cypre_dlg.h"
@@ -108,8 +109,8 @@ const std::vector<CalculatorCommand>& commandTable() {
          runModalCalculator<CCwproDlg>},
         // ---- Cycloid drives and the CAD data tool (Kavrin) ----
         {32786, "一齿差行星摆线针轮传动优化设计", "CCexyPropertySheet", "Kavrin", R::Wizard, true, runCexyWizard},
-        {32796, "一齿差摆线轮自定义参数设计并产生CAD齿廓数据", "CDorrithDlg", "Kavrin", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32796, "一齿差摆线轮自定义参数设计并产生CAD齿廓数据", "CDorrithDlg", "Kavrin", R::ModalReport, true,
+         runModalCalculator<CDorrithDlg>},
         {32800, "输出渐开线齿轮端面齿廓CAD数据", "CToolCyDwdataDlg", "Kavrin", R::ModalTool, true,
          runModalTool<CToolCyDwdataDlg>},
         // ---- Documents and the update check ----

@@ -38,7 +38,13 @@ CCwproDlg::CCwproDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, paren
         {IDC_ALPHA_N, &m_r.alphaN, kInAlphaN}, {IDC_ALPHA_X, &m_r.alphaX, kInAlphaX}, {IDC_U, &m_r.u, kInU},
         {IDC_AW, &m_r.aw, kInAw},          {IDC_M, &m_r.m, kInM},       {IDC_POWER, &m_r.power, kInPower},
         {IDC_N1, &m_r.n1, kInN1}};
-    for (auto [id, member, bit] : inputs) onKillFocus(id, [this, id, member, bit] { OnInput(id, *member, bit); });
+    // Captured as plain copies: lambdas cannot capture structured bindings in clang 14.
+    for (const auto& input : inputs) {
+        const int id = std::get<0>(input);
+        double* const member = std::get<1>(input);
+        const unsigned bit = std::get<2>(input);
+        onKillFocus(id, [this, id, member, bit] { OnInput(id, *member, bit); });
+    }
     onClick(IDC_LOAD, [this] { OnLoad(); });
     onClick(IDC_POWER_BUTTON, [this] { OnPower(); });
     onClick(IDC_V_BUTTON, [this] { OnSpeed(); });
@@ -60,7 +66,10 @@ CCwproDlg::CCwproDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, paren
     const std::pair<int, unsigned> forceButtons[] = {{IDC_FT1_BUTTON, kFFt1}, {IDC_FT2_BUTTON, kFFt2},
                                                      {IDC_FX1_BUTTON, kFFx1}, {IDC_FX2_BUTTON, kFFx2},
                                                      {IDC_FR1_BUTTON, kFFr1}, {IDC_FR2_BUTTON, kFFr2}};
-    for (auto [id, bit] : forceButtons) onClick(id, [this, bit] { OnForce(bit); });
+    for (const auto& button : forceButtons) {
+        const unsigned bit = button.second;
+        onClick(button.first, [this, bit] { OnForce(bit); });
+    }
     onClick(IDC_ZE_BUTTON, [this] { OnZe(); });
     onClick(IDC_ZH_BUTTON, [this] { OnZh(); });
     onClick(IDC_ZN_BUTTON, [this] {

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <cmath>
-#include <fstream>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -80,19 +79,6 @@ void copyText(char (&field)[N], const std::string& text) {
     }
     std::fill(std::begin(field), std::end(field), '\0');
     std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(n), field);
-}
-
-// Reads at most `limit` bytes of a regular file.
-fw::Expected<std::vector<std::uint8_t>, fw::FileError> readBounded(const std::filesystem::path& p, std::size_t limit) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(p, ec)) return fw::unexpected(fw::FileError{fw::FileCause::NotFound, p});
-    std::ifstream in(p, std::ios::binary);
-    if (!in) return fw::unexpected(fw::FileError{fw::FileCause::AccessDenied, p});
-    std::vector<std::uint8_t> bytes(limit);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(limit));
-    if (in.bad()) return fw::unexpected(fw::FileError{fw::FileCause::HardIO, p});
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return bytes;
 }
 
 }  // namespace
@@ -866,10 +852,11 @@ void CPellunType::OnOK() {
     if (name.changed) inform(coneRenameNotice(name.path));
     const std::filesystem::path report = coneReportName(name.path);
     fillRecord();
-    auto saved = saveDesignAndReport(name.path, conePreFileBytes(m_record, fw::nowSeconds()), report,
-                                     conePreReport(m_record));
+    // The data file and its report replace their old files together or not at all.
+    auto saved = kavrin::saveDesignAndReport(name.path, conePreFileBytes(m_record, fw::nowSeconds()), report,
+                                             conePreReport(m_record), fw::SaveTransaction::Mode::Replace);
     if (!saved) {
-        exclaim(saved.error().report ? std::string(kMsgReportOpen) : saved.error().error.openMessage());
+        exclaim(saved.error().dataFile ? saved.error().error.openMessage() : std::string(kMsgReportOpen));
         return;
     }
     m_strDataPath = name.path.string();
@@ -887,7 +874,7 @@ void CPellunType::OnBnClickedLoad() {
     const std::filesystem::path path = fd.path();
     if (!hasConeDataExtension(path)) return exclaim(kMsgConeNotCurrentFile);
     // The preliminary record is all a load takes; a later step's records may follow.
-    auto bytes = readBounded(path, kavrin::CDataFileHeader::kSize + ConePreRecord::kSize);
+    auto bytes = kavrin::readDesignFile(path, ConePreRecord::kSize);
     if (!bytes) return (void)fw::MessageBox(bytes.error().openMessage(), MB_OK);
     auto body = kavrin::splitDesignFile(*bytes, ConePreRecord::kSize);
     if (body && body->oldFile) fw::MessageBox(kavrin::kMsgOldFile, MB_OK);

@@ -52,19 +52,3 @@ void CSirrowZetaDlg::prepare(double epsAlpha, double epsBeta) {
     m_uText = fw::format("εα=%.2f", epsAlpha);
     m_zText = fw::format("εβ=%.2f", epsBeta);
 }
-
-kavrin::ChartCopy CSirrowWyfDlg::chartCopy() {
-    return {.module = &sirrow::module, .templateId = IDD, .hSlider = IDC_H_SLIDER, .vSlider = IDC_V_SLIDER,
-            .left = 50, .top = 60, .rightMargin = 26, .bottomMargin = 76, .k = 2.2499999999999996, .c = 1.85,
-            .first = {ChartAnchor::Edge::Right, -65, ChartAnchor::Edge::Top, 65},
-            .second = {ChartAnchor::Edge::Right, -65, ChartAnchor::Edge::Top, 82},
-            .paintsFromInput = false};
-}
-
-CSirrowWyfDlg::CSirrowWyfDlg(fw::Window* parent) : FormFactorChartDialog(chartCopy(), kBitmaps, parent) {}
-
-CSirrowKbitaDlg::CSirrowKbitaDlg(fw::Window* parent)
-    : FaceLoadTableDialog({.module = &sirrow::module, .templateId = IDD, .helpContext = 0x20000u + IDD}, parent) {}
-
-CSirrowWkbitaDlg::CSirrowWkbitaDlg(fw::Window* parent)
-    : FaceLoadTableDialog({.module = &sirrow::module, .templateId = IDD, .helpContext = 0x20000u + IDD}, parent) {}

@@ -1,13 +1,11 @@
-// The chart and table dialogs of the bevel strength rating, on the common
-// chart and face load table code: the zone factor chart (CSirrowC97Dlg), the
-// contact ratio factor chart (CSirrowZetaDlg), the form factor chart
-// (CSirrowWyfDlg) and the two face load factor tables. CSirrowDlg runs one
-// and reads m_value on IDOK (0 when the vertical thumb was never let go).
+// The rating's own chart dialogs, on the common chart code: the zone factor
+// chart (CSirrowC97Dlg) and the contact ratio factor chart (CSirrowZetaDlg).
+// CSirrowDlg runs one and reads m_value on IDOK (0 when the vertical thumb
+// was never let go).
 #pragma once
 #include <cstdint>
 
 #include "common/dialogs/chart_dialog.h"
-#include "common/dialogs/face_load_table_dialog.h"
 
 // Zone factor ZH read off the chart at βm: DoModal(βm).
 class CSirrowC97Dlg : public kavrin::ChartDialog {
@@ -44,35 +42,5 @@ public:
     virtual int DoModal(double epsAlpha, double epsBeta);
     void prepare(double epsAlpha, double epsBeta);
     static constexpr std::uintptr_t helpContext() { return 0x20000u + IDD; }
-    void OnHelp() { WinHelp(helpContext()); }
-};
-
-// Form factor YF0 without tangential shift: DoModal(s, βm, Zv, x).
-class CSirrowWyfDlg : public kavrin::FormFactorChartDialog {
-public:
-    static constexpr int IDD = 9033;
-    static constexpr int IDC_H_SLIDER = 3075;
-    static constexpr int IDC_V_SLIDER = 3076;
-    // Charts by βm: 0, up to 15, 20, 25, 30, 35 (and above).
-    static constexpr std::array<int, 6> kBitmaps = {9035, 9036, 9037, 9038, 9039, 9040};
-    explicit CSirrowWyfDlg(fw::Window* parent = nullptr);
-    static kavrin::ChartCopy chartCopy();
-    static constexpr std::uintptr_t helpContext() { return 0x20000u + IDD; }
-    void OnHelp() { WinHelp(helpContext()); }
-};
-
-// Face load factor for contact KHβ from the mounting and rigidity table.
-class CSirrowKbitaDlg : public kavrin::FaceLoadTableDialog {
-public:
-    static constexpr int IDD = 9016;
-    explicit CSirrowKbitaDlg(fw::Window* parent = nullptr);
-    void OnHelp() { WinHelp(helpContext()); }
-};
-
-// Face load factor for bending KFβ from the mounting and rigidity table.
-class CSirrowWkbitaDlg : public kavrin::FaceLoadTableDialog {
-public:
-    static constexpr int IDD = 9031;
-    explicit CSirrowWkbitaDlg(fw::Window* parent = nullptr);
     void OnHelp() { WinHelp(helpContext()); }
 };

@@ -1,6 +1,9 @@
 #include "common/calc/angle_split.h"
 
 #include <cmath>
+#include <numbers>
+
+#include "fw/format.h"
 
 namespace kavrin {
 
@@ -33,7 +36,32 @@ std::optional<AngleTriple> splitDegreesCarry(double degrees) {
         t->min -= 60;
         ++t->deg;
     }
+    // A negative angle carries the same way (−10.99999° is −11°0′0″, never −10°59′60″).
+    if (t->sec <= -60) {
+        t->sec += 60;
+        --t->min;
+    }
+    if (t->min <= -60) {
+        t->min += 60;
+        --t->deg;
+    }
     return t;
 }
+
+}  // namespace kavrin
+
+namespace kavrin {
+
+AngleDms splitRadiansDms(double radians) {
+    const double degrees = radians * 180.0 / std::numbers::pi;
+    AngleDms a;
+    a.deg = std::floor(degrees);
+    const double minutes = (degrees - a.deg) * 60.0;
+    a.min = std::floor(minutes);
+    a.sec = (minutes - a.min) * 60.0;
+    return a;
+}
+
+std::string formatDms(const AngleDms& a) { return fw::format("%2.0f°%2.0f′%2.1f″", a.deg, a.min, a.sec); }
 
 }  // namespace kavrin

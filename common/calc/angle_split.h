@@ -2,6 +2,7 @@
 // seconds, in the two ways the calculators show them.
 #pragma once
 #include <optional>
+#include <string>
 
 namespace kavrin {
 
@@ -27,5 +28,22 @@ std::optional<AngleTriple> splitDecimalDegrees(double degrees);
 // truncated, seconds rounded half up, carried into minutes and degrees at 60.
 // nullopt as above.
 std::optional<AngleTriple> splitDegreesCarry(double degrees);
+
+}  // namespace kavrin
+
+namespace kavrin {
+
+// The split of a computed angle stored as three doubles: from radians,
+// deg = ⌊a·180/π⌋, min = ⌊(a·180/π − deg)·60⌋, sec the rest in seconds with
+// its fraction (45° → 45, 0, 0.0).
+struct AngleDms {
+    double deg = 0;
+    double min = 0;
+    double sec = 0;
+    friend bool operator==(const AngleDms&, const AngleDms&) = default;
+};
+AngleDms splitRadiansDms(double radians);
+// The report format "%2.0f°%2.0f′%2.1f″".
+std::string formatDms(const AngleDms& a);
 
 }  // namespace kavrin

@@ -11,7 +11,10 @@ ElasticityDialog::ElasticityDialog(const FactorDialogCopy& copy, ElasticityCheck
     pairs.push_back(IDC_OTHER);
     onRadios(pairs, m_nPair, [this] { OnPair(); });
     const std::pair<int, double*> fields[] = {{IDC_E1, &m_dE1}, {IDC_E2, &m_dE2}, {IDC_NU1, &m_dNu1}, {IDC_NU2, &m_dNu2}};
-    for (auto [id, value] : fields) {
+    for (const auto& field : fields) {
+        // Plain copies: a structured binding cannot be captured (C++20 as clang 14 reads it).
+        const int id = field.first;
+        double* const value = field.second;
         if (check == ElasticityCheck::OnEveryChange)
             onChange(id, [this, id, value] { OnChangeField(id, *value); });
         else

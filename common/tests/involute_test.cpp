@@ -164,6 +164,9 @@ TEST(AngleSplit, ConverterAndCarryRules) {
         {"helix angle", 15.562058500111096, {15, 33, 43}, {15, 33, 43}},
         // 30.25 + 29.5″ = 30°15′29.5″ rounds half up to 30″.
         {"half a second rounds up", 30.25 + 29.5 / 3600, {30, 15, 30}, {30, 15, 30}},
+        // A negative helix angle carries too: −10.99999° is −11°0′0″ (by hand:
+        // 0.99999 × 60 = 59.9994′, 0.9994 × 60 = 59.964″, rounded 60″).
+        {"negative carries", -10.99999, {-10, -59, -60}, {-11, 0, 0}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(splitDecimalDegrees(c.degrees), c.converter) << c.name;

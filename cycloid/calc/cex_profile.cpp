@@ -85,16 +85,10 @@ double meanProfileGap(const ModificationInputs& in, double drrp, double* K1m) {
 std::optional<Modification> optimumModification(const ModificationInputs& in) {
     const auto p1 = turnedPoints(in);
     const double step = std::fabs(0.25 * in.rrp - 0) / 1000;
-    double best = 0;
-    double bestGap = gapTo(p1, modified(in, 0, nullptr));
-    for (int i = 0; i < kModificationCandidates; ++i) {
-        const double c = i * step;
-        const double g = gapTo(p1, modified(in, c, nullptr));
-        if (bestGap > g) {
-            best = c;
-            bestGap = g;
-        }
-    }
+    const ScanResult scan = scanCandidates(kModificationCandidates, step,
+                                           [&](double c) { return gapTo(p1, modified(in, c, nullptr)); });
+    const double best = scan.best;
+    const double bestGap = scan.bestGap;
     if (!(best > 0)) return std::nullopt;
     Modification m;
     m.drrp = best;

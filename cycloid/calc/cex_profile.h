@@ -36,6 +36,29 @@ struct ModificationInputs {
 // modified profile's short-amplitude coefficient comes back in *K1m.
 double meanProfileGap(const ModificationInputs& in, double drrp, double* K1m = nullptr);
 
+// The scan over the candidates c = i·step, i = 0 … count − 1, against
+// gap(0): a candidate wins only with a gap strictly below the best so far,
+// so ties keep the smaller candidate and a gap that is not a number never
+// wins. best stays 0 when no candidate beats gap(0).
+struct ScanResult {
+    double best = 0;
+    double bestGap = 0;
+};
+template <class Gap>
+ScanResult scanCandidates(int count, double step, Gap gap) {
+    ScanResult r;
+    r.bestGap = gap(0.0);
+    for (int i = 0; i < count; ++i) {
+        const double c = i * step;
+        const double g = gap(c);
+        if (r.bestGap > g) {
+            r.best = c;
+            r.bestGap = g;
+        }
+    }
+    return r;
+}
+
 struct Modification {
     double drrp = 0, drp = 0, ds = 0, K1m = 0;
 };

@@ -143,3 +143,18 @@ TEST(CexProfile, PointFileNames) {
     EXPECT_TRUE(renamed);
     EXPECT_EQ(mdaFileName("/d/x.y.mda", &renamed), "/d/x.MDA");
 }
+
+TEST(CexProfile, ScanRulesTiesAndNaN) {
+    // A flat stretch: every candidate from 0.3 on ties at 0.5; the first wins.
+    auto r = scanCandidates(11, 0.1, [](double c) { return c < 0.25 ? 1.0 : 0.5; });
+    EXPECT_NEAR(r.best, 0.3, 1e-12);
+    EXPECT_DOUBLE_EQ(r.bestGap, 0.5);
+    // Nothing better than the start: best stays 0.
+    r = scanCandidates(11, 0.1, [](double) { return 1.0; });
+    EXPECT_DOUBLE_EQ(r.best, 0);
+    // Gaps that are not numbers never win.
+    r = scanCandidates(11, 0.1, [](double c) { return c == 0 ? 1.0 : std::nan(""); });
+    EXPECT_DOUBLE_EQ(r.best, 0);
+    r = scanCandidates(11, 0.1, [](double) { return std::nan(""); });
+    EXPECT_DOUBLE_EQ(r.best, 0);
+}

@@ -17,6 +17,7 @@
 #include "cycloid/cex_design.h"
 #include "cycloid/cexy_property_sheet.h"
 #include "fw/format.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 
 using namespace cycloid;
@@ -432,11 +433,12 @@ TEST(CexRecommendDialogs, WidthNoteAndEccentricityChoice) {
 class Page1LoadTest : public Page1Test {
 protected:
     std::filesystem::path put(const char* name, const CexDesignRecord& r) {
-        auto dir = freshDir("page1_load");
-        auto p = dir / name;
+        std::filesystem::create_directories(inst.data());
+        auto p = inst.data(name);
         writeBytes(p, designFileBytes(r, 0));
         return p;
     }
+    fwtest::Installation inst{"cycloid_page1"};
 };
 
 TEST_F(Page1LoadTest, ASavedFileRefillsThePage) {
@@ -461,6 +463,10 @@ TEST_F(Page1LoadTest, ASavedFileRefillsThePage) {
         EXPECT_TRUE(r.buttonEnabled(fw::ID_WIZNEXT));
         EXPECT_EQ(r.position(P::IDC_ETA_SLIDER), 38);
     });
+    // The open dialog starts in the installation's data folder.
+    ASSERT_EQ(s.files().size(), 1u);
+    EXPECT_EQ(s.files()[0].request.folder, inst.data());
+    EXPECT_EQ(s.files()[0].request.title, "《Ondrel》打开摆线设计数据文件");
 }
 
 TEST_F(Page1LoadTest, UnreasonableEfficiencyAndIncompleteBlock) {

@@ -37,6 +37,7 @@ std::optional<Refusal> missingInput(const PreliminaryInput& in) {
     if (!(in.sigmaFP > 0)) return hint(kMsgNoSigmaFP);
     if (!(in.i > 0)) return hint(kMsgNoRatio);
     if (in.z1 <= 0) return hint(kMsgNoZ1);
+    if (in.z2 <= 0) return hint(kMsgTeethPositive);  // a refused Z2 is never calculated
     if (in.meshType == MeshType::Internal && (in.i <= 1 || in.z2 <= in.z1)) return hint(kMsgInternalPair);
     return std::nullopt;
 }
@@ -98,6 +99,7 @@ fw::Expected<PreliminaryResult, Refusal> preliminary(const PreliminaryInput& in)
     if (!beta) return fw::unexpected(moduleError());
     r.beta = *beta;
     r.a = centreDistance(in.z1, in.z2, r.ms, in.meshType);
+    if (!std::isfinite(r.a)) return fw::unexpected(moduleError());
     return r;
 }
 

@@ -217,6 +217,13 @@ PairUpdate gearShiftEdited(const PairState& in) {
     return {s, std::string(kMsgCheckShifts), std::nullopt, true};
 }
 
+bool finitePair(const PairState& s) {
+    for (double v : {s.betaRad, s.zv1, s.zv2, s.mn, s.mt, s.alphaNRad, s.alphaTRad, s.haStar, s.ad, s.a, s.yn, s.yt,
+                     s.alphaWtRad, s.alphaWtDeg, s.sumX, s.xn1, s.xn2})
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
 bool pairComplete(const PairState& s) { return s.z1 != 0 && s.z2 != 0 && s.mn != 0 && s.ad != 0; }
 
 }  // namespace cylindrical

@@ -112,5 +112,7 @@ PairUpdate gearShiftEdited(const PairState& s);
 // The test of leaving the page: Z1, Z2, mn and ad all non-zero; otherwise
 // the page shows kMsgLoadPreliminary and stays.
 bool pairComplete(const PairState& s);
+// Every real value of the pair finite (what the page may show and store).
+bool finitePair(const PairState& s);
 
 }  // namespace cylindrical

@@ -5,6 +5,7 @@
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 #include "cylindrical/calc/geometry_design.h"
+#include "fw/file.h"
 
 namespace cylindrical {
 namespace {
@@ -56,6 +57,24 @@ TEST(GeometryDesignFile, SavedFileIs776BytesAndLoadsBackFieldByField) {
     auto pre = loadPreliminaryForGeometry(file);
     ASSERT_TRUE(pre) << pre.error();
     EXPECT_EQ(pre->pre.z2, 40);
+}
+
+// The fuzz corpus starts from a design file both loaders accept (its seed
+// written by hand: 20/40 teeth, mn 2, αn 20°, a = ad = 60) and from the same
+// file with a module of 1e307, refused because its diameters would not be finite.
+TEST(GeometryDesignFile, FuzzSeedsLoadAsIntended) {
+    auto seed = [](const char* name) {
+        auto r = fw::readFile(std::filesystem::path(KAVRIN_SOURCE_DIR) / "fuzz/corpus/cy_geometry_design" / name);
+        EXPECT_TRUE(r) << name;
+        return r ? *r : std::vector<std::uint8_t>{};
+    };
+    auto good = loadGeometryDesign(seed("example.cyb"));
+    ASSERT_TRUE(good) << good.error();
+    EXPECT_EQ(good->geom.z2, 40);
+    EXPECT_TRUE(loadPreliminaryForGeometry(seed("example.cyb")));
+    auto huge = loadGeometryDesign(seed("huge_module.cyb"));
+    ASSERT_FALSE(huge);
+    EXPECT_EQ(huge.error(), kMsgNotDesignFile);
 }
 
 TEST(GeometryDesignFile, RefusalsOfBothLoaders) {

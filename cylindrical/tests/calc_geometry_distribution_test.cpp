@@ -220,5 +220,19 @@ TEST(FieldRules, LeavingNeedsALoadedPair) {
     EXPECT_EQ(std::string(kMsgLoadPreliminary), "请先装入预定计算数据！");
 }
 
+// Tooth counts near the int limit: Z1 ± Z2 is taken in double, so the sum
+// of 2·10⁹ + 2·10⁹ is 4·10⁹, not an overflow (the sanitizer build aborts on
+// one). By hand: ad = 4·10⁹ × 2 / 2 = 4·10⁹ mm; internal 2·10⁹ − 10⁹ = 10⁹.
+TEST(StandardCentreDistance, HugeToothCountsDoNotOverflow) {
+    EXPECT_EQ(standardCentreDistance(2000000000, 2000000000, 2, kMeshExternal), 4e9);
+    EXPECT_EQ(standardCentreDistance(1000000000, 2000000000, 2, kMeshInternal), 1e9);
+    PairState s = pair(2000000000, 2000000000, 2);
+    EXPECT_EQ(s.ad, 4e9);
+    s.a = s.ad + 1;
+    PairUpdate u = distribute(s);
+    EXPECT_TRUE(std::isfinite(u.state.sumX));
+    EXPECT_TRUE(std::isfinite(u.state.xn1));
+}
+
 }  // namespace
 }  // namespace cylindrical

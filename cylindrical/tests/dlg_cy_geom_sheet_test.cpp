@@ -269,9 +269,40 @@ std::vector<std::uint8_t> measurementFile() {
     return head;
 }
 
+// A module whose derived values would be infinite is refused on page 1: the
+// page shows its last finite values and the refusal.
+TEST_F(GeomSheet, InfiniteDerivedValuesAreRefused) {
+    auto pre = writePre("pair.cyb");
+    fwtest::Session s;
+    s.answerOpen(pre);
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        ASSERT_EQ(d.text(P1::IDC_AD), "60");
+        d.type(P1::IDC_MN, "1e308");
+        d.leave();
+        EXPECT_EQ(d.text(P1::IDC_RESULT), kMsgCalcError);
+        EXPECT_EQ(d.text(P1::IDC_MN), "2");
+        EXPECT_EQ(d.text(P1::IDC_AD), "60");
+        EXPECT_EQ(d.text(P1::IDC_MT), "2");
+        d.click(fw::IDCANCEL);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    sheet.DoModal();
+}
+
 TEST_F(GeomSheet, RefusedFilesChangeNothing) {
     CyPreRecord unfinished = examplePre();
     unfinished.status = 0;
+    // Values a typed field would refuse, or the calculation cannot use.
+    CyPreRecord z1Negative = examplePre(), mnAbsurd = examplePre();
+    z1Negative.z1 = -5;
+    mnAbsurd.mn = -5e303;
+    setExampleDesign();
+    CyGeomRecord minutes75 = currentDesign().geom, hugeModule = currentDesign().geom;
+    minutes75.betaMin = 75;
+    hugeModule.mn = 1e307;  // finite, but (Z1 + Z2)·mt would not be
+    const CyPreRecord goodPre = currentDesign().pre;
+    currentDesign() = CurrentDesign{};
     struct Case {
         const char* name;
         int button;
@@ -289,6 +320,10 @@ TEST_F(GeomSheet, RefusedFilesChangeNothing) {
         {"short.cyb", P1::IDC_LOAD_PRE, std::vector<std::uint8_t>(100, 0), kMsgNotDesignFile},
         // Not a .cyb name.
         {"pair.txt", P1::IDC_LOAD_PRE, cyPreFileBytes(examplePre(), 0), kavrin::kMsgNotCybFile},
+        {"z1.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(z1Negative, 0), kMsgNotDesignFile},
+        {"mn.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(mnAbsurd, 0), kMsgNotDesignFile},
+        {"min.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, minutes75, 0), kMsgNotDesignFile},
+        {"huge.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, hugeModule, 0), kMsgNotDesignFile},
     };
     // A design loaded before: what every refusal must leave alone.
     auto good = writePre("good.cyb");

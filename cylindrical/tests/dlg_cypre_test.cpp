@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include "cylindrical/calc/preliminary.h"
 #include "cylindrical/cy_current_design.h"
 #include "fw/clock.h"
@@ -407,6 +409,8 @@ TEST_F(CypreDlgTest, NameWithAnotherExtensionIsSavedAsCyb) {
 // that cannot be created all leave the dialog open and report no success.
 TEST_F(CypreDlgTest, FailedSavesKeepTheDialogOpen) {
     fs::create_directories(m_data / "blocked.cyt");  // the report name is taken by a folder
+    const std::vector<std::uint8_t> oldData{'o', 'l', 'd', 0, 1, 2};
+    writeBytes(m_data / "blocked.cyb", oldData);
     m_s.cancelFile();
     m_s.answerSave(m_data / "missing" / "gear.cyb");
     m_s.answerSave(m_data / "blocked.cyb");
@@ -427,6 +431,8 @@ TEST_F(CypreDlgTest, FailedSavesKeepTheDialogOpen) {
         ASSERT_EQ(m_s.messages().size(), 2u);
         EXPECT_EQ(m_s.messages()[1].text, "不能打开或建立报告文件！");
         EXPECT_EQ(m_s.messages()[1].caption, "创建文件错误");
+        // The data file and its report go together: the old data file stays.
+        EXPECT_EQ(readBytes(m_data / "blocked.cyb"), oldData);
         cancelAndLeave(d);
     });
     EXPECT_EQ(r, IDCANCEL);
@@ -558,6 +564,168 @@ TEST_F(CypreDlgTest, RefusedFilesChangeNothing) {
         EXPECT_EQ(design().dataPath, "sentinel.cyb") << c.name;
         EXPECT_EQ(design().reportPath, "sentinel.cyt") << c.name;
     }
+}
+
+// Record fields patched in place (offsets after the 64-byte header).
+std::vector<std::uint8_t> withI32(std::vector<std::uint8_t> b, std::size_t off, std::int32_t v) {
+    for (int k = 0; k < 4; ++k) b[64 + off + k] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * k));
+    return b;
+}
+std::vector<std::uint8_t> withF64(std::vector<std::uint8_t> b, std::size_t off, double v) {
+    std::uint64_t u;
+    std::memcpy(&u, &v, 8);
+    for (int k = 0; k < 8; ++k) b[64 + off + k] = static_cast<std::uint8_t>(u >> (8 * k));
+    return b;
+}
+
+// A loaded value that its field would refuse when typed, or that the
+// calculation cannot use, refuses the whole file; so does a FIFO, at once.
+TEST_F(CypreDlgTest, LoadedValuesPassTheFieldsChecks) {
+    const auto full = exampleFile();
+    const std::string notDesign = "所用数据文件不包含圆柱齿轮设计计算数据。";
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+    } cases[] = {
+        {"Z1 -5", withI32(full, 0, -5)},
+        {"Z2 0", withI32(full, 4, 0)},
+        {"beta minutes 75", withI32(full, 8, 75)},
+        {"beta degrees 91", withI32(full, 12, 91)},
+        {"K2 slider 1e6", withI32(full, 32, 1000000)},
+        {"phiD slider -1", withI32(full, 56, -1)},
+        {"K1 slider 41", withI32(full, 160, 41)},
+        {"phiD range -1e307..1e307", withF64(withF64(full, 64, -1e307), 72, 1e307)},
+        {"K1 range reversed", withF64(full, 168, 3.0)},
+        {"ratio 0", withF64(full, 88, 0)},
+        {"torque negative", withF64(full, 96, -1)},
+        {"input speed negative", withF64(full, 112, -960)},
+        {"output speed NaN", withF64(full, 120, std::nan(""))},
+        {"power -inf", withF64(full, 128, -INFINITY)},
+        {"sigmaHP 1e307", withF64(full, 184, 1e307)},
+        {"sigmaFP 50 (field 100..1000)", withF64(full, 192, 50)},
+        {"mn -5e303", withF64(full, 200, -5e303)},
+        {"ms 0", withF64(full, 208, 0)},
+        {"mesh type 2", withI32(full, 216, 2)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(m_data / "bad.cyb", c.bytes);
+        m_s.answerOpen(m_data / "bad.cyb");
+        m_s.expectMessage(notDesign);
+        run([&](Running& d) {
+            d.click(D::IDC_LOAD);
+            EXPECT_EQ(d.text(D::IDC_Z1), "17");
+            EXPECT_EQ(d.text(D::IDC_MN), "0");
+            EXPECT_EQ(d.text(D::IDC_NI), "0");
+            cancelAndLeave(d);
+        });
+        EXPECT_EQ(design().dataPath, "sentinel.cyb");
+    }
+    // The example itself loads (the checks refuse nothing a save writes).
+    writeBytes(m_data / "good.cyb", full);
+    m_s.answerOpen(m_data / "good.cyb");
+    run([&](Running& d) {
+        d.click(D::IDC_LOAD);
+        EXPECT_EQ(d.text(D::IDC_Z1), "20");
+        cancelAndLeave(d);
+    });
+    EXPECT_EQ(design().dataPath, (m_data / "good.cyb").string());
+
+    // A FIFO named .cyb: refused without waiting for a writer.
+    design().dataPath = "sentinel.cyb";
+    const fs::path fifo = m_data / "pipe.cyb";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    m_s.answerOpen(fifo);
+    m_s.answerMessage(IDOK);
+    run([&](Running& d) {
+        d.click(D::IDC_LOAD);
+        EXPECT_EQ(d.text(D::IDC_Z1), "17");
+        cancelAndLeave(d);
+    });
+    ASSERT_FALSE(m_s.messages().empty());
+    EXPECT_EQ(m_s.messages()[m_s.messages().size() - 2].text, "不能打开文件" + fifo.string() + ",ERROR = 6");
+    EXPECT_EQ(design().dataPath, "sentinel.cyb");
+}
+
+// T, no, σHP and σFP take their whole text or nothing: a text that is no
+// number is refused with the framework's message when the fields are taken
+// (calculate or save), never half read.
+TEST_F(CypreDlgTest, NumberFieldsRefuseWhatDoesNotParseWhole) {
+    const std::string manyDigits(10000, '7');
+    const int fields[] = {D::IDC_T, D::IDC_NO, D::IDC_SIGMA_HP, D::IDC_SIGMA_FP};
+    const std::string texts[] = {"NaN", "12abc", "1e999", manyDigits, "齿轮"};
+    for (int id : fields) {
+        for (const std::string& text : texts) {
+            SCOPED_TRACE(std::to_string(id) + " " + text.substr(0, 12));
+            run([&](Running& d) {
+                d.click(D::IDC_BY_TORQUE);
+                d.type(D::IDC_T, "1000");
+                d.type(D::IDC_NO, "300");
+                d.click(D::IDC_CALC);
+                ASSERT_EQ(d.text(D::IDC_HINT), kCalcDone);
+                const std::string mn = d.text(D::IDC_MN);
+                ASSERT_TRUE(d.type(id, text));
+                m_s.answerMessage(IDOK);
+                d.click(D::IDC_CALC);
+                ASSERT_FALSE(m_s.messages().empty());
+                EXPECT_NE(m_s.messages().back().text.find("数值"), std::string::npos) << m_s.messages().back().text;
+                EXPECT_EQ(d.text(D::IDC_MN), mn);
+                // Saving takes the fields first too: refused before any file dialog.
+                m_s.answerMessage(IDOK);
+                d.click(IDOK);
+                EXPECT_FALSE(d.ended());
+                d.type(id, id == D::IDC_SIGMA_HP ? "1300" : id == D::IDC_SIGMA_FP ? "450" : "300");
+                cancelAndLeave(d);
+            });
+            EXPECT_TRUE(m_s.files().empty());
+        }
+    }
+}
+
+// A refused Z2 is not calculated and not saved; a derived value that would be
+// infinite (P = T × no / 9549 with no 1e308) is refused and nothing changes.
+TEST_F(CypreDlgTest, RefusedAndInfiniteValuesAreNotCalculated) {
+    run([&](Running& d) {
+        d.click(D::IDC_BY_TORQUE);
+        d.type(D::IDC_NO, "1e308");
+        d.type(D::IDC_T, "1000");  // 1000 × 1e308 overflows before the division
+        EXPECT_EQ(d.text(D::IDC_HINT), "取值或计算出错!");
+        EXPECT_EQ(d.text(D::IDC_P), "0");
+        EXPECT_EQ(d.text(D::IDC_T), "0");
+        cancelAndLeave(d);
+    });
+    run([&](Running& d) {
+        enterWorkedExample(d);
+        ASSERT_EQ(d.text(D::IDC_HINT), kCalcDone);
+        d.type(D::IDC_Z2, "0");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_HINT), "齿数必须为正整数!");
+        d.click(D::IDC_CALC);
+        EXPECT_EQ(d.text(D::IDC_HINT), "齿数必须为正整数!");
+        d.click(IDOK);  // stale results: refused before any file dialog
+        EXPECT_FALSE(d.ended());
+        cancelAndLeave(d);
+    });
+    EXPECT_TRUE(m_s.files().empty());
+}
+
+// Tooth counts near the int limit: computed in double (the sanitizer build
+// aborts on any int overflow), and the results are finite or refused.
+TEST_F(CypreDlgTest, HugeToothCountsDoNotOverflow) {
+    run([&](Running& d) {
+        d.click(D::IDC_BY_TORQUE);
+        d.type(D::IDC_T, "1000");
+        d.type(D::IDC_NO, "300");
+        d.type(D::IDC_Z1, "2000000000");
+        d.leave();
+        d.type(D::IDC_Z2, "2000000000");
+        d.leave();
+        d.click(D::IDC_CALC);
+        const std::string a = d.text(D::IDC_A);
+        EXPECT_EQ(a.find("inf"), std::string::npos) << a;
+        EXPECT_EQ(a.find("nan"), std::string::npos) << a;
+        cancelAndLeave(d);
+    });
 }
 
 }  // namespace

@@ -99,17 +99,21 @@ void Exchange::number(int id, double& v) {
         m_dialog.setText(id, formatNumber(v));
         return;
     }
-    auto r = parseNumber(m_dialog.text(id));
+    const std::string t = m_dialog.text(id);
+    auto r = parseNumber(t);
     if (!r || !std::isfinite(*r)) return fail(id, dx_text::NotANumber);
+    if (t == formatNumber(v)) return;  // still shows the member: keep its full precision
     v = *r;
 }
 
 void Exchange::number(int id, double& v, double min, double max) {
     if (skip()) return;
     if (!saving()) return number(id, v);
-    auto r = parseNumber(m_dialog.text(id));
+    const std::string t = m_dialog.text(id);
+    auto r = parseNumber(t);
     if (!r || !std::isfinite(*r)) return fail(id, dx_text::NotANumber);
     if (*r < min || *r > max) return fail(id, fill(dx_text::NumberRange, formatNumber(min), formatNumber(max)));
+    if (t == formatNumber(v)) return;  // still shows the member: keep its full precision
     v = *r;
 }
 

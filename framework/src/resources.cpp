@@ -6,7 +6,7 @@ namespace fw {
 
 Size baseUnits(const Font& font) {
     int h = (font.points * 96 + 36) / 72;
-    return {h / 2, h};
+    return {(h + 1) / 2, h};
 }
 
 namespace {

@@ -131,11 +131,13 @@ TEST(Services, DialogUnitsToPixels) {
         fw::Box box;
         fw::Rect px;
     };
-    // 9 pt: 12 px cell height, 6 px width; 10 pt: 13 px, 6 px.
+    // 9 pt: 12 px cell height, 6 px width; 10 pt: 13 px, 7 px (the template
+    // fonts' cells: a 宋体 10 chart dialog of 291×303 units is 509×492 px).
     const std::vector<Case> cases = {
         {9, {24, 281, 298, 9}, {36, 422, 36 + 447, 422 + 14}},
         {9, {0, 0, 4, 8}, {0, 0, 6, 12}},
-        {10, {4, 8, 4, 8}, {6, 13, 12, 26}},
+        {10, {4, 8, 4, 8}, {7, 13, 14, 26}},
+        {10, {0, 0, 291, 303}, {0, 0, 509, 492}},
     };
     for (const auto& c : cases) EXPECT_EQ(fw::toPixels(c.box, fw::Font{"宋体", c.points}), c.px) << c.points;
 }

@@ -249,14 +249,9 @@ fw::Expected<LoadedMeasure, std::string> loadPairMeasureFile(std::span<const std
 
 fw::Expected<std::vector<std::uint8_t>, std::string> readMeasureBytes(const std::filesystem::path& p,
                                                                        const char* shortMessage) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(p, ec))
-        return fw::unexpected(fw::FileError{fw::FileCause::InvalidFile, p}.openMessage());
-    auto bytes = fw::readExact(p, kCyMeasureFileSize);
-    if (!bytes) {
-        if (bytes.error().cause == fw::FileCause::EndOfFile) return fw::unexpected(std::string(shortMessage));
-        return fw::unexpected(bytes.error().openMessage());
-    }
+    auto bytes = fw::readFile(p, kCyMeasureFileSize);
+    if (!bytes) return fw::unexpected(bytes.error().openMessage());
+    if (bytes->size() < kCyMeasureFileSize) return fw::unexpected(std::string(shortMessage));
     return std::move(*bytes);
 }
 

@@ -1,6 +1,5 @@
-// Saving a measurement: the data file and its report are written together,
-// each first to a temporary file in its own folder, and renamed over their
-// targets only when both were written; on any failure the old files stay.
+// Saving a measurement: the data file and its report are committed together
+// (fw::SaveTransaction); on any failure both old files stay as they were.
 #pragma once
 #include <cstdint>
 #include <filesystem>

@@ -12,7 +12,11 @@
 #include "fw/registry.h"
 #include "fw/text.h"
 #include "fwtest/script.h"
+#include "cylindrical/cygeom_check_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
 #include "measurement/calc/cy_measure_record.h"
+#include "measurement/calc/profile_data.h"
+#include "measurement/cymeasure_rdlg.h"
 
 namespace fs = std::filesystem;
 using D = CCyMeasureOneDlg;
@@ -121,8 +125,8 @@ TEST_F(MeasureOneDlgTest, TrialOfTheSpurGearShowsItsInspectionDimensions) {
         EXPECT_EQ(d.text(D::IDC_W), "15.3209");
         EXPECT_EQ(d.text(D::IDC_MP), "44.4498");
         EXPECT_EQ(d.text(D::IDC_DP), "3.36");
-        for (int id : std::initializer_list<int>{int(IDOK), D::IDC_DP, D::IDC_DWS, D::IDC_DWI}) EXPECT_TRUE(d.enabled(id)) << id;
-        EXPECT_FALSE(d.enabled(D::IDC_CHECK));
+        for (int id : std::initializer_list<int>{int(IDOK), D::IDC_DP, D::IDC_DWS, D::IDC_DWI, D::IDC_CHECK, D::IDC_PROFILE})
+            EXPECT_TRUE(d.enabled(id)) << id;
         // ΔWs 0.05 → ΔMs 0.123770.
         d.type(D::IDC_DWS, "0.05");
         d.leave();
@@ -375,4 +379,163 @@ TEST_F(MeasureOneDlgTest, HelpOpensItsTopic) {
     });
     ASSERT_EQ(m_s.helpCalls().size(), 1u);
     EXPECT_EQ(m_s.helpCalls()[0].target, "Kavrin.chm::/CyMeasurOneDlg.htm");
+}
+
+// ---- cutting check and tooth-profile output ----
+
+namespace {
+
+using CutDlg = CCygeomCutDlg;
+
+void enterZ12(Running& d) {
+    d.type(D::IDC_MN, "2");
+    d.leave();
+    d.type(D::IDC_Z, "12");
+    d.leave();
+    d.type(D::IDC_DA, "28");
+    d.leave();
+}
+
+}  // namespace
+
+// Cancelled cutter dialog: the hobbing lines in the hint and the report;
+// a new trial clears them again.
+TEST_F(MeasureOneDlgTest, CheckWithoutCuttersWritesTheHobbingLines) {
+    const fs::path data = m_data / "z12.cyb";
+    m_s.onDialog(CutDlg::IDD, [](Running& c) { c.click(IDCANCEL); });
+    m_s.onDialog(CutDlg::IDD, [](Running& c) { c.click(IDCANCEL); });
+    m_s.answerSave(data);
+    run([&](Running& d) {
+        d.type(D::IDC_TITLE, "测绘齿轮");
+        d.type(D::IDC_NUMBER, "CH-012");
+        d.date(D::IDC_DATE, {2026, 12, 10});
+        enterZ12(d);
+        EXPECT_FALSE(d.enabled(D::IDC_CHECK));
+        d.click(D::IDC_TRIAL);
+        EXPECT_TRUE(d.enabled(D::IDC_CHECK));
+        EXPECT_TRUE(d.enabled(D::IDC_PROFILE));
+        d.click(D::IDC_CHECK);
+        EXPECT_EQ(d.text(D::IDC_HINT), "齿轮滚齿根切!变位系数增加至0.30才能避免根切小齿轮齿顶厚: Sa1 = 1.24 mm——OK!");
+        // An accepted edit makes the verdicts stale.
+        d.type(D::IDC_DWS, "0.02");
+        d.leave();
+        d.select(D::IDC_CSTAR, 1);
+        EXPECT_FALSE(d.enabled(D::IDC_CHECK));
+        d.select(D::IDC_CSTAR, 0);
+        d.click(D::IDC_TRIAL);
+        d.click(D::IDC_CHECK);
+        d.click(IDOK);
+    });
+    auto report = fw::readTextFile(m_data / "z12.cyt");
+    ASSERT_TRUE(report);
+    EXPECT_NE(report->find("\t3.切齿检验:\r\n\t    齿轮滚齿根切!变位系数增加至0.30才能避免根切\r\n"
+                           "\t    小齿轮齿顶厚: Sa1 = 1.24 mm——OK!\r\n\r\n\r\n\t——OK——\r\n"),
+              std::string::npos)
+        << *report;
+    EXPECT_EQ(readBytes(m_data / "z12.cyt"), readBytes(fixture("single_z12_hobbed.cyt")));
+}
+
+TEST_F(MeasureOneDlgTest, StaleVerdictsAreNotReported) {
+    const fs::path data = m_data / "stale.cyb";
+    m_s.onDialog(CutDlg::IDD, [](Running& c) { c.click(IDCANCEL); });
+    m_s.answerSave(data);
+    run([&](Running& d) {
+        enterZ12(d);
+        d.click(D::IDC_TRIAL);
+        d.click(D::IDC_CHECK);
+        d.click(D::IDC_TRIAL);  // a new trial: the check must run again
+        d.click(IDOK);
+    });
+    auto report = fw::readTextFile(m_data / "stale.cyt");
+    ASSERT_TRUE(report);
+    EXPECT_NE(report->find("\t3.切齿检验:\r\n\t    没有进行切齿检验计算。\r\n"), std::string::npos);
+}
+
+// Cutter z0 25, x0 0, ha0* 1.25: row 0 fails by the shaper formula; the
+// report lists the rows and the cutter (golden file).
+TEST_F(MeasureOneDlgTest, ShapedCheckShowsItsRowsAndGoesIntoTheReport) {
+    const fs::path data = m_data / "shaped.cyb";
+    m_s.onDialog(CutDlg::IDD, [](Running& c) {
+        c.type(CutDlg::IDC_Z01, "25");
+        c.leave();
+        c.click(IDOK);
+    });
+    m_s.onDialog(CCyGeomCheckDlg::IDD, [](Running& c) {
+        auto rows = c.rows(CCyGeomCheckDlg::IDC_CHECK_LIST);
+        ASSERT_EQ(rows.size(), 2u);
+        EXPECT_EQ(rows[0][1], "齿轮插齿根切");
+        c.click(IDOK);
+    });
+    m_s.answerSave(data);
+    run([&](Running& d) {
+        d.type(D::IDC_TITLE, "测绘齿轮");
+        d.type(D::IDC_NUMBER, "CH-012");
+        d.date(D::IDC_DATE, {2026, 12, 10});
+        enterZ12(d);
+        d.click(D::IDC_TRIAL);
+        d.click(D::IDC_CHECK);
+        EXPECT_EQ(d.text(D::IDC_HINT).rfind("齿轮插齿根切!变位系数增加到0.30才能避免根切", 0), 0u);
+        d.click(IDOK);
+    });
+    EXPECT_EQ(readBytes(m_data / "shaped.cyt"), readBytes(fixture("single_z12_shaped.cyt")));
+}
+
+// Fillet dialog: OK off at opening, Rf = jf refused (Enter keeps it open),
+// Rf ≤ 0 refused; Cancel writes nothing.
+TEST_F(MeasureOneDlgTest, FilletDialogRulesAndCancel) {
+    m_s.onDialog(CCymeasureRdlg::IDD, [](Running& f) {
+        EXPECT_EQ(f.caption(), "齿根过度圆角半径设定");
+        EXPECT_EQ(f.text(CCymeasureRdlg::IDC_JF), "0.5");
+        EXPECT_FALSE(f.enabled(IDOK));
+        f.type(CCymeasureRdlg::IDC_RF, "-1");
+        f.leave();
+        EXPECT_EQ(f.text(CCymeasureRdlg::IDC_HINT), kMsgFilletPositive);
+        f.type(CCymeasureRdlg::IDC_RF, "0.3");
+        f.leave();
+        EXPECT_TRUE(f.enabled(IDOK));
+        f.type(CCymeasureRdlg::IDC_RF, "0.5");
+        f.enter();
+        EXPECT_FALSE(f.ended());
+        EXPECT_EQ(f.text(CCymeasureRdlg::IDC_HINT), kMsgFilletBelowClearance);
+        EXPECT_EQ(f.text(CCymeasureRdlg::IDC_RF), "0.3");
+        f.click(IDCANCEL);
+    });
+    m_s.expectMessage("未定义有效的齿根过度圆角半径，不能输出确定的图形数据！");
+    run([&](Running& d) {
+        enterZ20(d);
+        d.click(D::IDC_TRIAL);
+        d.click(D::IDC_PROFILE);
+        d.click(IDCANCEL);
+    });
+    EXPECT_TRUE(fs::is_empty(m_data));
+}
+
+// The Z 20 gear with Rf 0.3: "gear.dat" gets the notice and "gear.cyd";
+// the file read back holds the computed points (byte-exact fixture).
+TEST_F(MeasureOneDlgTest, ProfileOutputWritesTheCydFile) {
+    const fs::path folder = m_data / "v1.2";
+    fs::create_directories(folder);
+    m_s.onDialog(CCymeasureRdlg::IDD, [](Running& f) {
+        f.type(CCymeasureRdlg::IDC_RF, "0.3");
+        f.leave();
+        f.click(IDOK);
+    });
+    m_s.answerSave(folder / "gear.dat");
+    m_s.expectMessage("为在CAD中识别文件，请使用“*.cyd”文件格式");
+    run([&](Running& d) {
+        enterZ20(d);
+        d.click(D::IDC_TRIAL);
+        d.click(D::IDC_PROFILE);
+        d.click(IDCANCEL);
+    });
+    ASSERT_TRUE(fs::exists(folder / "gear.cyd"));
+    auto bytes = readBytes(folder / "gear.cyd");
+    ASSERT_EQ(bytes.size(), 600u);
+    auto rec = readProfileDataRecord(bytes);
+    ASSERT_TRUE(rec);
+    EXPECT_NEAR(rec->flank[15].x, 2.753631, 1e-6);
+    EXPECT_NEAR(rec->flank[15].y, 21.826991, 1e-6);
+    EXPECT_NEAR(rec->centre.x, 0.832393, 1e-6);
+    EXPECT_NEAR(rec->centre.y, 17.780526, 1e-6);
+    EXPECT_EQ(bytes, readBytes(fixture("single_z20_profile.cyd")));
 }

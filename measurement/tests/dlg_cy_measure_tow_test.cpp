@@ -6,6 +6,8 @@
 
 #include <cstdlib>
 
+#include "cylindrical/cygeom_check_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
 #include "fw/file.h"
 #include "fw/registry.h"
 #include "fwtest/script.h"
@@ -148,6 +150,88 @@ TEST_F(MeasureTowDlgTest, SavesAndLoadsThePairFile) {
     run([&](Running& d) {
         d.click(D::IDC_LOAD);
         EXPECT_EQ(d.text(D::IDC_Z1), "0");
+        d.click(IDCANCEL);
+    });
+}
+
+// ---- cutting and interference checks ----
+
+namespace {
+using CutDlg = CCygeomCutDlg;
+}
+
+// Cancelled cutter dialog on the external pair: the six report lines, line 1
+// with its own wording when the gear is undercut (here it is not).
+TEST_F(MeasureTowDlgTest, ExternalPairCheckWithoutCutters) {
+    m_s.onDialog(CutDlg::IDD, [](Running& c) { c.click(IDCANCEL); });
+    m_s.answerSave(m_data / "hobbed.cyb");
+    run([&](Running& d) {
+        enterPair(d);
+        EXPECT_FALSE(d.enabled(D::IDC_CHECK));
+        d.click(D::IDC_TRIAL);
+        EXPECT_TRUE(d.enabled(D::IDC_CHECK));
+        d.click(D::IDC_CHECK);
+        EXPECT_EQ(d.text(D::IDC_HINT).rfind("小齿轮无根切 ——OK!大齿轮无根切 ——OK!小齿轮齿顶厚: Sa1 = ", 0), 0u)
+            << d.text(D::IDC_HINT);
+        d.click(IDOK);
+    });
+    auto report = fw::readTextFile(m_data / "hobbed.cyt");
+    ASSERT_TRUE(report);
+    const std::string lines =
+        "\t4.切齿检验:\r\n\t    小齿轮无根切 ——OK!\r\n\t    大齿轮无根切 ——OK!\r\n\t    小齿轮齿顶厚: Sa1 = ";
+    EXPECT_NE(report->find(lines), std::string::npos) << *report;
+    EXPECT_NE(report->find("\t    小齿轮齿根过渡线无干涉 ——OK!\r\n\t    大齿轮齿根过渡线无干涉 ——OK!\r\n"
+                           "\t    若齿轮插齿加工，请选用插齿刀参数再做校验!\r\n\r\n\r\n\t——OK——\r\n"),
+              std::string::npos)
+        << *report;
+}
+
+// The internal pair checked with both cutters: rows, then the cutters in
+// section 5 (golden report); a shift edit clears the verdicts again.
+TEST_F(MeasureTowDlgTest, InternalPairCheckWithCutters) {
+    m_s.onDialog(CutDlg::IDD, [](Running& c) {
+        c.type(CutDlg::IDC_Z01, "25");
+        c.leave();
+        c.type(CutDlg::IDC_Z02, "20");
+        c.leave();
+        c.click(IDOK);
+    });
+    m_s.onDialog(CCyGeomCheckDlg::IDD, [](Running& c) {
+        EXPECT_EQ(c.rows(CCyGeomCheckDlg::IDC_CHECK_LIST).size(), 10u);
+        c.click(IDOK);
+    });
+    m_s.answerSave(m_data / "ring.cyb");
+    run([&](Running& d) {
+        d.type(D::IDC_TITLE, "内啮合测绘");
+        d.type(D::IDC_NUMBER, "CH-2060");
+        d.date(D::IDC_DATE, {2026, 12, 10});
+        d.click(D::IDC_INTERNAL);
+        typeField(d, D::IDC_MN, "2");
+        typeField(d, D::IDC_Z1, "20");
+        typeField(d, D::IDC_DA1, "44");
+        typeField(d, D::IDC_Z2, "60");
+        typeField(d, D::IDC_DA2, "116");
+        typeField(d, D::IDC_AW, "40");
+        d.click(D::IDC_TRIAL);
+        EXPECT_EQ(d.text(D::IDC_KW2), "7");
+        d.click(D::IDC_CHECK);
+        EXPECT_EQ(d.text(D::IDC_HINT).rfind("小齿轮无根切!", 0), 0u) << d.text(D::IDC_HINT);
+        d.click(IDOK);
+    });
+    EXPECT_EQ(readBytes(m_data / "ring.cyt"), readBytes(fixture("pair_internal_checked.cyt")));
+}
+
+// An xn1 edit keeps xnΣ and moves xn2; the hint names the measured values.
+TEST_F(MeasureTowDlgTest, ShiftEditRecomputesWithTheSameSum) {
+    run([&](Running& d) {
+        enterPair(d);
+        d.click(D::IDC_TRIAL);
+        const std::string sum = d.text(D::IDC_XN_SUM);
+        typeField(d, D::IDC_XN1, "0.1");
+        EXPECT_EQ(d.text(D::IDC_XN_SUM), sum);
+        EXPECT_EQ(d.text(D::IDC_XN2), "0.429771");
+        EXPECT_EQ(d.text(D::IDC_HINT),
+                  "你测量的da1=44.000,\nda2=84.000,\na'=61.000若误差可以接受,则采用计算结果，否则请重新调整。");
         d.click(IDCANCEL);
     });
 }

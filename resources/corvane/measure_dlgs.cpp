@@ -1,6 +1,8 @@
-// Templates of the measurement calculators: the single gear (1041) and the gear pair (1043).
+// Templates of the measurement calculators: the single gear (1041), the gear pair (1043) and the
+// root fillet of a tooth profile output (1045).
 #include "measurement/cy_measure_one_dlg.h"
 #include "measurement/cy_measure_tow_dlg.h"
+#include "measurement/cymeasure_rdlg.h"
 #include "resources/corvane/module.h"
 
 namespace corvane {
@@ -145,6 +147,15 @@ Node deviations() {
 }  // namespace
 
 void addMeasureTemplates(Module& m) {
+    using R = CCymeasureRdlg;
+    m.addDialog({.id = R::IDD, .caption = "齿根过度圆角半径设定", .body = {
+        label("齿廓线齿根过度圆角半径不应大于径向齿根隙值"),
+        field("径向齿根隙：    jf=", R::IDC_JF, "mm", RO),
+        field("过度圆角半径：Rf=", R::IDC_RF, "mm"),
+        field("工艺收缩率：  λ=", R::IDC_SHRINKAGE, "%"),
+        label("", R::IDC_HINT, style::Sunken),
+        row({defButton(IDOK, "确定"), button(IDCANCEL, "取消")}),
+    }});
     using P = CCYMeasureTowDlg;
     m.addDialog({.id = P::IDD, .caption = "《Ondrel》Kavrin  成对圆柱齿轮测量计算", .body = {
         group(IDC_STATIC, "设计标识", {

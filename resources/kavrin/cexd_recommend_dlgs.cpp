@@ -19,7 +19,7 @@ DialogTemplate rangeDialog(std::string caption, std::string valueLabel, std::str
     body.push_back(row({label("", D::IDC_LOW), trackbar(D::IDC_SLIDER), label("", D::IDC_HIGH)}));
     body.push_back(field(std::move(valueLabel), D::IDC_VALUE, std::move(unit)));
     body.push_back(okCancel());
-    return {.id = D::IDD, .caption = std::move(caption), .body = std::move(body)};
+    return dialog(D::IDD, std::move(caption), std::move(body));
 }
 }  // namespace
 
@@ -33,14 +33,14 @@ void addCexdRecommendTemplates(fw::Module& m) {
                                                     {label("齿宽系数 bc/Rp:")});
     m.addDialog(bc);
     using A = CDestCexdADlg;
-    m.addDialog({.id = A::IDD, .caption = "《Ondrel》Kavrin  偏心距选择", .body = {
+    m.addDialog(dialog(A::IDD, "《Ondrel》Kavrin  偏心距选择", {
         group(IDC_STATIC, "偏心距", {
             row({radio(A::IDC_UPPER, "标准上限偏心距:", style::Group), edit(A::IDC_UPPER_VALUE), label("mm")}),
             row({radio(A::IDC_COMPUTED, "计 算 偏 心 距:"), edit(A::IDC_COMPUTED_VALUE), label("mm")}),
             row({radio(A::IDC_LOWER, "标准下限偏心距:"), edit(A::IDC_LOWER_VALUE), label("mm")}),
         }),
         okCancel(),
-    }});
+    }));
 }
 
 }  // namespace kavrin

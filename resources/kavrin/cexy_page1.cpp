@@ -8,7 +8,7 @@ void addCexyPage1Template(fw::Module& m) {
     using namespace fw;
     using P = CCexyPropertyPage1;
     constexpr std::uint32_t RO = style::ReadOnly;
-    m.addDialog({.id = P::IDD, .caption = "预定参数", .body = {
+    m.addDialog(page(P::IDD, "预定参数", {
         row({field("标题:", P::IDC_TITLE), field("编号:", P::IDC_NUMBER), field("日期:", P::IDC_DATE)}),
         row({
             group(IDC_STATIC, "传动参数", {
@@ -31,7 +31,7 @@ void addCexyPage1Template(fw::Module& m) {
         }),
         label("先输入各项传动参数，后确定几何参数", P::IDC_HINT, style::Sunken),
         row({label("单位: mm、N、kW、MPa、r/min、"), button(P::IDC_LOAD, "装入参考")}),
-    }});
+    }));
 }
 
 }  // namespace kavrin

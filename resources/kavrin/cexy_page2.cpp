@@ -14,7 +14,7 @@ void addCexyPage2Templates(fw::Module& m) {
     auto btnRow = [](int button, const char* text, int editId, std::uint32_t st = 0) {
         return row({fw::button(button, text), edit(editId, st), label("mm")});
     };
-    m.addDialog({.id = P::IDD, .caption = "传动零件设计", .body = {
+    m.addDialog(page(P::IDD, "传动零件设计", {
         row({
             column({
                 group(IDC_STATIC, "针齿", {
@@ -51,21 +51,21 @@ void addCexyPage2Templates(fw::Module& m) {
             }),
         }),
         label("", P::IDC_HINT, style::Sunken),
-    }});
+    }));
 
     using D = CDestPartDiDlg;
-    m.addDialog({.id = D::IDD, .caption = "《Ondrel》Kavrin  摆线轮轴承推荐选择", .body = {
+    m.addDialog(dialog(D::IDD, "《Ondrel》Kavrin  摆线轮轴承推荐选择", {
         group(IDC_STATIC, "推荐范围", {row({field("Dimin=", D::IDC_DIMIN, "mm", RO), field("Dimax=", D::IDC_DIMAX, "mm", RO)})}),
         row({radio(D::IDC_ROLLING, " 采用滚动轴承", style::Group), radio(D::IDC_SLIDING, " 采用滑动轴承")}),
         row({label("轴承孔直径 Di="), combo(D::IDC_BORE, {}, style::DropDown), label("mm")}),
         row({defButton(IDOK, "确定"), button(IDCANCEL, "取消")}),
-    }});
+    }));
 
     using M = CCDestPartMatDlg;
     auto slider = [](int id, const char* low, const char* high) {
         return row({label(low), trackbar(id), label(high)});
     };
-    m.addDialog({.id = M::IDD, .caption = "《Ondrel》Kavrin  材料性能确认", .body = {
+    m.addDialog(dialog(M::IDD, "《Ondrel》Kavrin  材料性能确认", {
         label("一般工程用钢（包括结构钢、合金钢）的弹性模量与泊桑比均符合以下值。若同意所给的数值请确认，不同意则更改数值后确认。",
               IDC_STATIC, style::Multiline),
         row({field("泊桑比 μ=", M::IDC_MU), field("弹性模量 E=", M::IDC_E, "MPa")}),
@@ -76,7 +76,7 @@ void addCexyPage2Templates(fw::Module& m) {
         field("弯曲负载影响系数 Kw=", M::IDC_KW),
         slider(M::IDC_KW_SLIDER, "1.35", "1.5"),
         row({defButton(IDOK, "确定"), button(IDCANCEL, "取消")}),
-    }});
+    }));
 }
 
 }  // namespace kavrin

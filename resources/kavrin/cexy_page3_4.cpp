@@ -10,7 +10,7 @@ void addCexyPage3And4Templates(fw::Module& m) {
     constexpr std::uint32_t RO = style::ReadOnly;
     {
         using P = CCexyPropertyPage3;
-        m.addDialog({.id = P::IDD, .caption = "间隙和转角修形量", .body = {
+        m.addDialog(page(P::IDD, "间隙和转角修形量", {
             row({
                 group(IDC_STATIC, "有关精度与误差", {
                     field("销孔分布圆直径:   DW=", P::IDC_DW, "mm", RO),
@@ -32,11 +32,11 @@ void addCexyPage3And4Templates(fw::Module& m) {
                 }),
             }),
             label("", P::IDC_HINT, style::Sunken),
-        }});
+        }));
     }
     {
         using P = CCexyPropertyPage4;
-        m.addDialog({.id = P::IDD, .caption = "优化修形量", .body = {
+        m.addDialog(page(P::IDD, "优化修形量", {
             row({
                 group(IDC_STATIC, "传动副预定参数", {
                     field("短幅系数: K1=", P::IDC_K1, "", RO),
@@ -64,7 +64,7 @@ void addCexyPage3And4Templates(fw::Module& m) {
             }),
             label("基本单位：mm、度、N"),
             label("", P::IDC_HINT, style::Sunken | style::Multiline),
-        }});
+        }));
     }
 }
 

@@ -14,6 +14,7 @@ fw::Module& module() {
         addCexyPage3And4Templates(mod);
         addCexyPageTemplates(mod);
         addCexdRecommendTemplates(mod);
+        addDorrithTemplates(mod);
         addToolCyDwdataTemplate(mod);
         return mod;
     }();

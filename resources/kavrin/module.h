@@ -16,8 +16,9 @@ void addAboutTemplate(fw::Module& m);   // dialog 100
 void addCexyPage1Template(fw::Module& m);   // dialog 104
 void addCexyPage2Templates(fw::Module& m);  // dialogs 105, 140, 141
 void addCexyPage3And4Templates(fw::Module& m);  // dialogs 106, 107
-void addCexyPageTemplates(fw::Module& m);   // dialogs 108, 143
+void addCexyPageTemplates(fw::Module& m);   // dialogs 108, 143 (pages 5 and 6)
 void addCexdRecommendTemplates(fw::Module& m);   // dialogs 134 to 138
+void addDorrithTemplates(fw::Module& m);   // dialogs 149, 150
 void addToolCyDwdataTemplate(fw::Module& m);   // dialog 151: the profile CAD data tool
 
 // Resource ids of the main program.

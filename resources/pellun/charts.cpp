@@ -1,8 +1,9 @@
 // The chart pictures of the chart reading dialogs. Each is an SVG drawing
 // made at build time by the chart generator (tools/chartgen), sized exactly
-// to the plot box of its dialog.
+// to the plot box of its dialog, in the installation folder's charts/.
 #include <string>
 
+#include "common/calc/chart_files.h"
 #include "resources/pellun/module.h"
 
 #ifndef KAVRIN_CHART_DIR
@@ -15,7 +16,7 @@ namespace {
 
 fw::Bitmap chart(int id, int width, int height) {
     return {.id = id, .width = width, .height = height,
-            .file = std::filesystem::path(KAVRIN_CHART_DIR) / ("pellun_" + std::to_string(id) + ".svg")};
+            .file = kavrin::chartFile("pellun_" + std::to_string(id) + ".svg", KAVRIN_CHART_DIR)};
 }
 
 }  // namespace

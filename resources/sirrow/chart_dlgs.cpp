@@ -1,10 +1,11 @@
-// Templates 9021, 9025, 9033, 9016, 9031: the chart and face load table
-// dialogs of the rating, and the chart pictures they draw. Each picture is an
+// Templates 9021 and 9025: the rating's own chart dialogs, and the chart
+// pictures they draw. Each picture is an
 // SVG drawing made at build time by the chart generator (tools/chartgen),
 // sized exactly to the plot box of its dialog.
 #include <string>
 
 #include "bevel/rating/sirrow_chart_dlgs.h"
+#include "common/calc/chart_files.h"
 #include "resources/sirrow/module.h"
 
 #ifndef KAVRIN_CHART_DIR
@@ -17,7 +18,7 @@ namespace {
 
 fw::Bitmap chart(int id, int width, int height) {
     return {.id = id, .width = width, .height = height,
-            .file = std::filesystem::path(KAVRIN_CHART_DIR) / ("sirrow_" + std::to_string(id) + ".svg")};
+            .file = kavrin::chartFile("sirrow_" + std::to_string(id) + ".svg", KAVRIN_CHART_DIR)};
 }
 
 }  // namespace
@@ -43,20 +44,10 @@ void addChartDlgs(fw::Module& m) {
     // hidden so that it never covers the cross-hair.
     zeta.body.insert(zeta.body.begin(), fw::picture(CSirrowZetaDlg::IDC_PICTURE, CSirrowZetaDlg::IDB_PICTURE, fw::style::Hidden).at(49, 17, 287, 241));
     m.addDialog(std::move(zeta));
-    m.addDialog(chartTemplate({.id = CSirrowWyfDlg::IDD, .caption = "《Ondrel》 Kavrin 无切向变位的齿形系数",
-                               .heading = "无切向变位的圆锥齿轮\n齿形系数Yf0=",
-                               .axisLabels = {{"Yf0", 4, 132}, {"Zv", 243, 268}},
-                               .hSlider = CSirrowWyfDlg::IDC_H_SLIDER, .hBox = {24, 260, 256, 9},
-                               .vSlider = CSirrowWyfDlg::IDC_V_SLIDER, .vBox = {18, 33, 8, 227},
-                               .size = {291, 303}, .fontPoints = 10,
-                               .okBox = {81, 278, 43, 13}, .cancelBox = {161, 278, 43, 13}}));
-    m.addDialog(faceLoadTableTemplate(CSirrowKbitaDlg::IDD, FaceLoadFactor::Contact, FaceLoadBuild::Rating));
-    m.addDialog(faceLoadTableTemplate(CSirrowWkbitaDlg::IDD, FaceLoadFactor::Bending, FaceLoadBuild::Rating));
 
     m.addBitmap(chart(CSirrowC97Dlg::IDB_CHART, 430, 360));
     m.addBitmap(chart(CSirrowZetaDlg::IDB_CHART, 430, 361));
     m.addBitmap(chart(CSirrowZetaDlg::IDB_PICTURE, 430, 361));
-    for (int id : CSirrowWyfDlg::kBitmaps) m.addBitmap(chart(id, 361, 356));
 }
 
 }  // namespace sirrow

@@ -13,5 +13,6 @@ void addStrings(fw::Module& m);
 void addFactorDialogs(fw::Module& m);  // factor_dialogs.cpp: the rating's shared factor dialogs
 void addChartDlgs(fw::Module& m);      // chart_dlgs.cpp: the charts, the face load tables, their pictures
 void addOptionDlgs(fw::Module& m);     // option_dlgs.cpp: arrangement, accuracy grade, cutter factor
+void addBevelCharts(fw::Module& m);    // bevel_charts.cpp: form factor chart, face load factors
 
 }  // namespace sirrow

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "bevel/rating/sirrow_option_dlgs.h"
+#include "common/calc/chart_files.h"
 #include "resources/sirrow/module.h"
 
 #ifndef KAVRIN_CHART_DIR
@@ -17,8 +18,8 @@ using namespace fw;
 
 fw::Bitmap arrangement(int id, int kind, bool focused) {
     return {.id = id, .width = 96, .height = 96,
-            .file = std::filesystem::path(KAVRIN_CHART_DIR) /
-                    ("sirrow_dtype" + std::to_string(kind) + (focused ? "f" : "u") + ".svg")};
+            .file = kavrin::chartFile("sirrow_dtype" + std::to_string(kind) + (focused ? "f" : "u") + ".svg",
+                                      KAVRIN_CHART_DIR)};
 }
 
 DialogTemplate dTypeTemplate() {

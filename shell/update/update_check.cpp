@@ -212,7 +212,12 @@ CheckResult checkForUpdate(const ServerSettings& settings) {
         return networkFailure(Outcome::DirectoryUnavailable, kDirectoryText, *why);
     const auto head = ftp.readHead(kVersionBytes);
     if (!head) return plain(Outcome::NoVersionInfo, kNoVersionText);
-    return versionResult(fw::RecordReader(*head).i32(0), settings.site);
+    return versionFileResult(*head, settings.site);
+}
+
+CheckResult versionFileResult(std::span<const std::uint8_t> head, const std::string& site) {
+    if (head.size() < 4) return plain(Outcome::NoVersionInfo, kNoVersionText);
+    return versionResult(fw::RecordReader(head).i32(0), site);
 }
 
 }  // namespace kavrin::update

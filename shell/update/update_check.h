@@ -5,6 +5,7 @@
 #include <chrono>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 
 namespace kavrin::update {
@@ -62,6 +63,11 @@ struct CheckResult {
 // from `updatesite` (missing: kDefaultSite). Login, folder, file and timeouts
 // keep their defaults.
 ServerSettings settingsFromRegistry();
+
+// The check's last step on the head of the version file as read: fewer than
+// 4 bytes is NoVersionInfo; otherwise its first int32 (little-endian) is the
+// server's version, compared with kProgramVersion.
+CheckResult versionFileResult(std::span<const std::uint8_t> head, const std::string& site);
 
 // Runs the check synchronously; bounded by settings.totalTimeout. Never
 // throws for network trouble: each failure is an Outcome with its message.

@@ -67,7 +67,8 @@ std::string svg(const ChartPicture& p) {
         double y = p.y(t.at);
         out += fw::format("<line x1=\"0\" y1=\"%s\" x2=\"%d\" y2=\"%s\" stroke=\"#c8c8c8\" stroke-width=\"0.6\"/>\n",
                           num(y).c_str(), w, num(y).c_str());
-        if (!t.label.empty()) out += text(3, y - 2, t.label, 10);
+        // Labels too near the bottom would run into the abscissa's.
+        if (!t.label.empty() && y < h - 14) out += text(3, y - 2, t.label, 10);
     }
     for (const Curve& c : p.curves) {
         std::vector<std::pair<double, double>> run;
@@ -357,7 +358,7 @@ std::vector<NamedPicture> pellunPictures() {
 
 std::vector<NamedPicture> sirrowPictures() {
     std::vector<NamedPicture> out;
-    for (int n = 0; n < 6; ++n) out.push_back({9035 + n, formFactorChart(361, 356, kBetaCaptions[n])});
+    for (int n = 0; n < 6; ++n) out.push_back({9035 + n, formFactorChart(433, 356, kBetaCaptions[n])});
     out.push_back({9003, zoneFactorChart()});
     out.push_back({9024, contactRatioChart()});
     out.push_back({9026, contactRatioChart()});

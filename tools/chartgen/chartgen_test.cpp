@@ -31,11 +31,11 @@ TEST(ChartPictures, EachPictureHasItsPlotBoxSize) {
             << id;
     }
     // Sirrow: the form factor charts of template 9033 (291 × 303 dialog units
-    // at 10 points: 437 × 492 px, less 50 + 26 and 60 + 76), the zone factor
+    // at 10 points: 509 × 492 px, less 50 + 26 and 60 + 76), the zone factor
     // chart (330 × 296 at 9 points, less 47 + 18 and 20 + 64) and the contact
     // ratio factor chart (356 × 323, less 74 + 30 and 25 + 99).
     std::map<int, std::pair<int, int>> sirrowBoxes = {{9003, {430, 360}}, {9024, {430, 361}}, {9026, {430, 361}}};
-    for (int id = 9035; id <= 9040; ++id) sirrowBoxes[id] = {361, 356};
+    for (int id = 9035; id <= 9040; ++id) sirrowBoxes[id] = {433, 356};
     auto sirrow = sirrowPictures();
     EXPECT_EQ(sirrow.size(), sirrowBoxes.size());
     for (const auto& [id, p] : sirrow) {

@@ -16,6 +16,8 @@
 #include "cycloid/cdest_cexd_rp_dlg.h"
 #include "cycloid/ccdest_part_mat_dlg.h"
 #include "cycloid/cdest_part_di_dlg.h"
+#include "cycloid/dorrith_dlg.h"
+#include "cycloid/parametdlg.h"
 #include "resources/kavrin/module.h"
 #include "cylindrical/calc/geometry_design.h"  // kavrin: profile CAD data tool
 #include "fw/file.h"
@@ -42,6 +44,8 @@
 #include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
 #include "bevel/rating/sirrow_chart_dlgs.h"   // sirrow: the rating's charts
 #include "bevel/rating/sirrow_option_dlgs.h"  // sirrow: arrangement, grade, cutter factor
+#include "bevel/rating/sirrow_wyf_dlg.h"
+#include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
 #include "bevel/preliminary/a196_dlg.h"  // pellun: chart dialogs
 #include "bevel/preliminary/a197_dlg.h"
 #include "bevel/preliminary/a198_dlg.h"
@@ -263,6 +267,74 @@ void cycloidPages34(Shooter& shooter, const char* name, int page) {
 }
 void cycloidPage3(Shooter& s) { cycloidPages34(s, "kavrin-cycloid-page3", 2); }
 void cycloidPage4(Shooter& s) { cycloidPages34(s, "kavrin-cycloid-page4", 3); }
+
+// Pages 5 and 6 on the chain's record, page 6 calculated with the default
+// material.
+void cycloidPages56(Shooter& shooter, const char* name, int page) {
+    g_cexRecord = {};
+    auto& b1 = g_cexRecord.b1;
+    b1.a = 50.0 / 12;
+    b1.bc = 15;
+    b1.K1 = 0.5;
+    b1.Rp = 100;
+    b1.Rrp = 10;
+    b1.Tc = 630.234;
+    b1.Zc = 11;
+    b1.Zp = 12;
+    auto& b2 = g_cexRecord.b2;
+    b2.dp = 200;
+    b2.drp = 20;
+    b2.dsp = 16;
+    b2.l = 52.5;
+    b2.X1 = 2;
+    auto& b4 = g_cexRecord.b4;
+    b4.drp = 0.375;
+    b4.drrp = 0.52;
+    b4.dj = 0.145;
+    CCexyPropertySheet sheet(kavrin::IDS_CEXY_CAPTION, nullptr, page);
+    g_pCexySheet = &sheet;
+    sheet.SetWizardMode();
+    shooter.shoot(name, sheet, [&sheet, page](fw::PropertySheet&) {
+        using P6 = CCexyPropertyPage6;
+        if (page != 5) return;
+        P6& p = sheet.m_page6;
+        p.userTyped(P6::IDC_E, "206000");
+        p.userTyped(P6::IDC_MU, "0.3");
+        p.userTyped(P6::IDC_SHP, "1200");
+        p.userTyped(P6::IDC_SFP, "180");
+        p.userFocus(P6::IDC_TO);
+        p.m_bits |= P6::kTo;   // the torque bit of "提取数据"
+        p.userTyped(P6::IDC_E, "206001");
+        p.userFocus(P6::IDC_TO);
+        p.userTyped(P6::IDC_E, "206000");
+        p.userFocus(P6::IDC_TO);
+        p.userClick(P6::IDC_CALC);
+    });
+    g_pCexySheet = nullptr;
+    g_cexRecord = {};
+}
+void cycloidPage5(Shooter& s) { cycloidPages56(s, "kavrin-cycloid-page5", 4); }
+void cycloidPage6(Shooter& s) { cycloidPages56(s, "kavrin-cycloid-page6", 5); }
+
+// The custom profile designer in mode 4 (Δrrp 0.1, Δrp 0.05) after a
+// calculation with the start values.
+void cycloidDesigner(Shooter& shooter) {
+    using D = CDorrithDlg;
+    D dlg;
+    shooter.shoot("kavrin-cycloid-designer", dlg, [](fw::Dialog& d) {
+        d.userClick(D::IDC_MODE4);
+        d.userTyped(D::IDC_DRRP, "0.1");
+        d.userFocus(D::IDC_PARAMS);
+        d.userTyped(D::IDC_DRP, "0.05");
+        d.userFocus(D::IDC_PARAMS);
+        d.userClick(D::IDC_CALC);
+    });
+}
+
+void cycloidDesignerTable(Shooter& shooter) {
+    ParametDlg dlg;
+    shooter.shoot("kavrin-cycloid-designer-k1", dlg);
+}
 
 void cycloidBearingDialog(Shooter& shooter) {
     CDestPartDiDlg dlg;
@@ -669,6 +741,16 @@ void profileTool(Shooter& shooter) {
 
 // ---- corvane: the gear pair measurement after a trial (a' 61) ----
 
+void measureFilletDialog(Shooter& shooter) {
+    using D = CCymeasureRdlg;
+    D dlg(nullptr);
+    dlg.m_jf = 0.5;  // c*·mn of the Z 20 gear
+    shooter.shoot("corvane-measure-fillet", dlg, [](fw::Dialog& d) {
+        d.userTyped(D::IDC_RF, "0.3");
+        d.userFocus(D::IDC_SHRINKAGE);
+    });
+}
+
 void measureTowDialog(Shooter& shooter) {
     using D = CCYMeasureTowDlg;
     D dlg(nullptr);
@@ -811,6 +893,10 @@ const std::vector<Scene>& scenes() {
         {"kavrin-cycloid-material", &cycloidMaterialDialog},
         {"kavrin-cycloid-page3", &cycloidPage3},
         {"kavrin-cycloid-page4", &cycloidPage4},
+        {"kavrin-cycloid-page5", &cycloidPage5},
+        {"kavrin-cycloid-page6", &cycloidPage6},
+        {"kavrin-cycloid-designer", &cycloidDesigner},
+        {"kavrin-cycloid-designer-k1", &cycloidDesignerTable},
         {"kavrin-profile-tool", &profileTool},
         // corvane
         {"corvane-geometry-sheet-page1", &geometrySheetPage1},
@@ -830,6 +916,7 @@ const std::vector<Scene>& scenes() {
         {"corvane-small-module-pattern3", &smallModule3},
         {"corvane-small-module-split", &smallModuleSplit},
         {"corvane-measure-pair", &measureTowDialog},
+        {"corvane-measure-fillet", &measureFilletDialog},
         // pellun
         // belmar, sirrow
         // tarv

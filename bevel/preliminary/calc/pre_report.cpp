@@ -1,8 +1,5 @@
 #include "bevel/preliminary/calc/pre_report.h"
 
-#include <system_error>
-
-#include "common/calc/report.h"
 #include "fw/format.h"
 
 namespace bevel {
@@ -45,64 +42,6 @@ std::string conePreReport(const ConePreRecord& r) {
     add(fw::format("\t弯曲强度:              σwlim=                                      %.1fMPa\n", r.sigmaFlim));
     add(fw::format("\t模数:                  mt=                                          %.3fmm\n", r.mt));
     return s;
-}
-
-namespace {
-
-std::filesystem::path temporaryBeside(const std::filesystem::path& target) {
-    return target.parent_path() / (target.filename().string() + ".saving");
-}
-
-void removeQuietly(const std::filesystem::path& p) {
-    std::error_code ec;
-    std::filesystem::remove(p, ec);
-}
-
-fw::FileError renameError(const std::filesystem::path& target, const std::error_code& ec) {
-    return {fw::causeFromErrno(ec.value()), target};
-}
-
-}  // namespace
-
-fw::Expected<void, PairSaveError> saveDesignAndReport(const std::filesystem::path& data,
-                                                      std::span<const std::uint8_t> bytes,
-                                                      const std::filesystem::path& report,
-                                                      const std::string& reportUtf8) {
-    const auto dataTmp = temporaryBeside(data), reportTmp = temporaryBeside(report);
-    if (auto w = fw::writeFile(dataTmp, bytes); !w) {
-        removeQuietly(dataTmp);
-        return fw::unexpected(PairSaveError{false, {w.error().cause, data}});
-    }
-    if (auto w = kavrin::writeReport(reportTmp, reportUtf8, fw::TextFileWriter::Mode::Create); !w) {
-        removeQuietly(dataTmp);
-        removeQuietly(reportTmp);
-        return fw::unexpected(PairSaveError{true, {w.error().cause, report}});
-    }
-    std::error_code ec;
-    // A report name taken by a folder (or anything else than a file) fails here,
-    // before the data file is touched.
-    if (std::filesystem::exists(report, ec) && !std::filesystem::is_regular_file(report, ec)) {
-        removeQuietly(dataTmp);
-        removeQuietly(reportTmp);
-        return fw::unexpected(PairSaveError{true, {fw::FileCause::AccessDenied, report}});
-    }
-    if (std::filesystem::exists(data, ec) && !std::filesystem::is_regular_file(data, ec)) {
-        removeQuietly(dataTmp);
-        removeQuietly(reportTmp);
-        return fw::unexpected(PairSaveError{false, {fw::FileCause::AccessDenied, data}});
-    }
-    std::filesystem::rename(reportTmp, report, ec);
-    if (ec) {
-        removeQuietly(dataTmp);
-        removeQuietly(reportTmp);
-        return fw::unexpected(PairSaveError{true, renameError(report, ec)});
-    }
-    std::filesystem::rename(dataTmp, data, ec);
-    if (ec) {
-        removeQuietly(dataTmp);
-        return fw::unexpected(PairSaveError{false, renameError(data, ec)});
-    }
-    return {};
 }
 
 }  // namespace bevel

@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <cstring>
 
 #include "bevel/preliminary/a196_dlg.h"
@@ -16,7 +15,7 @@
 #include "bevel/preliminary/yf_dlg.h"
 #include "fw/file.h"
 #include "fw/format.h"
-#include "fw/registry.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 
 namespace fs = std::filesystem;
@@ -42,23 +41,7 @@ void putI32(std::vector<std::uint8_t>& b, std::size_t off, std::int32_t v) { std
 
 class PellunTypeTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
-                 (std::string("dlg-pellun-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
-        m_data = m_root / "install" / "data";
-        fs::create_directories(m_data);
-        fs::path reg = m_root / "machine.reg";
-        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_root / "install", m_root / "docs"));
-        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
-        fw::registry::reload();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
-        unsetenv("KAVRIN_MACHINE_REGISTRY");
-        fw::registry::reload();
-    }
+    void TearDown() override { EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used"; }
 
     int run(fwtest::Script script) {
         m_s.onDialog(D::IDD, std::move(script));
@@ -76,8 +59,9 @@ protected:
         d.click(IDCANCEL);
     }
 
+    fwtest::Installation m_inst{"dlg_pellun_type"};
+    const fs::path m_data = m_inst.data();
     fwtest::Session m_s;
-    fs::path m_root, m_data;
     std::string m_reportPath;
     bevel::ConePreRecord m_last;
     int m_mask = 0;
@@ -521,6 +505,49 @@ TEST_F(PellunTypeTest, SavesTheExampleAsFileAndReport) {
     auto gbk = readBytes(folder / "bevel1.tng");
     EXPECT_NE(std::string(gbk.begin(), gbk.end()).find("\xBB\xA1\xB3\xDD\xB8\xF1\xC0\xFB\xC9\xAD"),
               std::string::npos);  // 弧齿格利森 in code page 936
+}
+
+// The example computed through the buttons (the spiral Gleason chart read at
+// 150, YF typed 2.5), saved and read back as the next step of the chain reads it.
+TEST_F(PellunTypeTest, ExampleComputedThroughTheButtonsAndSaved) {
+    m_s.onDialog(CC81Dlg::IDD, [](Running& d) {
+        d.drag(CC81Dlg::IDC_V_SLIDER, 150);
+        d.click(IDOK);
+    });
+    m_s.answerSave(m_data / "chain");
+    int r = run([&](Running& d) {
+        enterExampleInputs(d, 4);
+        d.click(D::IDC_RADIAL);
+        d.click(D::IDC_TANGENTIAL);
+        enter(d, D::IDC_YF, "2.5");
+        d.click(D::IDC_MODULE);
+        EXPECT_NEAR(number(d, D::IDC_MT), 3.696582, 5e-7);
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    auto report = fw::readTextFile(m_data / "chain.tng");
+    ASSERT_TRUE(report);
+    EXPECT_EQ(*report, exampleReport());
+    auto loaded = bevel::loadConePreFile(readBytes(m_data / "chain.cng"));
+    ASSERT_TRUE(loaded) << loaded.error();
+    const bevel::ConePreRecord& rec = loaded->record;
+    EXPECT_EQ(rec.status, 201);
+    EXPECT_EQ(rec.mask, 0xFFFF);
+    EXPECT_EQ(rec.toothSystem, 4);
+    EXPECT_EQ(rec.z1, 20u);
+    EXPECT_EQ(rec.z2, 50u);
+    EXPECT_EQ(rec.alphaDeg, 20);
+    EXPECT_EQ(rec.betaDeg, 35);
+    EXPECT_NEAR(rec.x1, 0.3276, 1e-12);
+    EXPECT_NEAR(rec.x2, -0.3276, 1e-12);
+    EXPECT_NEAR(rec.xt1, 0.045, 1e-12);
+    EXPECT_NEAR(rec.xt2, -0.045, 1e-12);
+    EXPECT_EQ(rec.yf, 2.5);
+    EXPECT_NEAR(rec.mt, 3.6965824540232974, 1e-13);
+    EXPECT_NEAR(rec.p, 30.369672, 5e-7);
+    EXPECT_EQ(rec.haStar, 0.85);
+    EXPECT_EQ(rec.cStar, 0.188);
+    EXPECT_EQ(rec.title, "电动葫芦弧齿锥齿轮副");
 }
 
 TEST_F(PellunTypeTest, SaveRenamesAnOtherExtensionAndReplacesLongerFiles) {

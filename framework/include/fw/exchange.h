@@ -4,7 +4,10 @@
 // framework's message (exclamation icon, application title), puts the focus
 // back on the control and turns every later call into a no-op, and UpdateData
 // returns false. Loading (UpdateData(false)) writes members to controls and
-// leaves a text alone when it already reads as the member's value.
+// leaves a text alone when it already reads as the member's value. Saving a
+// number whose text is exactly the member as shown ("%.15g") keeps the
+// member's full precision. Every number is parsed whole and strictly
+// (fw::parseNumber / parseInteger): no prefix, no NaN, no overflow.
 #pragma once
 #include <cstddef>
 #include <cstdint>

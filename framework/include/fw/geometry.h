@@ -43,8 +43,8 @@ struct Font {
     int points = 9;
 };
 
-// Average character cell of a font in pixels at 96 dpi (height = points·96/72,
-// width = height / 2). One dialog unit is width/4 horizontally, height/8
+// Average character cell of a font in pixels at 96 dpi (height = points·96/72
+// rounded, width = half the height rounded up: 宋体 9 is 6×12, 宋体 10 is 7×13). One dialog unit is width/4 horizontally, height/8
 // vertically. Both backends use these, so absolute templates look the same.
 Size baseUnits(const Font& font);
 Rect toPixels(const Box& box, const Font& font);

@@ -1,0 +1,367 @@
+#include "bevel/geometry/calc/cone_geom_record.h"
+
+#include <cmath>
+#include <initializer_list>
+
+#include "common/calc/data_file_header.h"
+#include "fw/format.h"
+#include "fw/record.h"
+
+namespace bevel {
+
+namespace {
+
+// Field offsets.
+enum : std::size_t {
+    kAlphaDeg = 0, kAlphaMin = 4, kAlphaSec = 8, kBetaDeg = 12, kBetaMin = 16, kBetaSec = 20, kC = 24,
+    kHa = 32, kMt = 40, kZ1 = 48, kZ2 = 52, kX1 = 56, kX2 = 64, kXt2 = 72, kXt1 = 80, kRTau = 88, kZv2 = 96,
+    kZv1 = 104, kEpsAlpha = 112, kFree1 = 120, kSBar2 = 136, kSBar1 = 144, kS2 = 152, kS1 = 160,
+    kDeltaF2 = 168, kDeltaF1 = 192, kThetaF2 = 216, kThetaF1 = 240, kDeltaA2 = 264, kDeltaA1 = 288,
+    kThetaA2 = 312, kThetaA1 = 336, kAk2 = 360, kAk1 = 368, kDa2 = 376, kDa1 = 384, kH = 392, kHf2 = 400,
+    kHf1 = 408, kHa2 = 416, kHa1 = 424, kB = 432, kR = 440, kD2 = 448, kD1 = 456, kDelta2 = 464,
+    kDelta1 = 488, kRf = 512, kPhiR = 520, kTaper = 528, kFree2 = 532, kHBar2 = 536, kHBar1 = 544,
+    kToothSystem = 552, kFree3 = 556, kZp = 560, kDThetaF = 568, kEpsBeta = 576, kCutterChoice = 584,
+    kFree4 = 588, kBetaInner = 592, kBetaOuter = 616, kTilt = 640, kBetaP0 = 648, kBetaP = 672, kD0 = 696,
+    kMp = 704, kRi = 712, kRp = 720, kCutterRow = 728, kCutterBand = 732, kStatus = 736, kDate = 740,
+    kNumber = 760, kTitle = 824,
+};
+constexpr std::size_t kDms = 24, kDateWidth = 20, kTextWidth = 64;
+static_assert(kFree1 == kEpsAlpha + 8 && kSBar2 == kFree1 + 16);
+static_assert(kDeltaF2 == kS1 + 8 && kAk2 == kThetaA1 + kDms && kDelta2 == kD1 + 8 && kRf == kDelta1 + kDms);
+static_assert(kTaper == kPhiR + 8 && kHBar2 == kFree2 + 4 && kFree3 == kToothSystem + 4 && kZp == kFree3 + 4);
+static_assert(kCutterChoice == kEpsBeta + 8 && kBetaInner == kFree4 + 4 && kTilt == kBetaOuter + kDms);
+static_assert(kBetaP == kBetaP0 + kDms && kD0 == kBetaP + kDms && kCutterRow == kRp + 8);
+static_assert(kStatus == kCutterBand + 4 && kDate == kStatus + 4 && kNumber == kDate + kDateWidth);
+static_assert(kTitle + kTextWidth == ConeGeomRecord::kSize);
+
+void writeDms(fw::RecordWriter& w, std::size_t off, const AngleDms& a) {
+    w.f64(off, a.deg);
+    w.f64(off + 8, a.min);
+    w.f64(off + 16, a.sec);
+}
+
+AngleDms readDms(const fw::RecordReader& rd, std::size_t off) { return {rd.f64(off), rd.f64(off + 8), rd.f64(off + 16)}; }
+
+bool inRange(std::int64_t v, std::int64_t lo, std::int64_t hi) { return v >= lo && v <= hi; }
+
+bool finiteDms(const AngleDms& a) { return std::isfinite(a.deg) && std::isfinite(a.min) && std::isfinite(a.sec); }
+
+bool allFinite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+bool allFiniteDms(std::initializer_list<AngleDms> values) {
+    for (const AngleDms& a : values)
+        if (!finiteDms(a)) return false;
+    return true;
+}
+
+constexpr ConeKindRules kRules[] = {
+    {ConeKind::Straight, 0, 2, kTaperUnequalClearance, kTaperEqualClearance, "《Ondrel》保存锥齿轮计算数据文件",
+     "《Ondrel》打开锥齿轮计算数据文件", "文件命名不正确！\n现以%s\n文件名格式存盘。",
+     "不能打开报告输出文件，请处理出错原因！"},
+    {ConeKind::Spiral, 3, 6, kTaperEqualClearance, kTaperUniformDepth, "《Ondrel》保存圆锥齿轮计算数据文件",
+     "《Ondrel》打开圆锥齿轮计算数据文件", "文件命名不正确！\n现以%s\n文件名格式存盘。", "不能打开文件！"},
+    {ConeKind::Cycloidal, 7, 7, kTaperUnequalClearance, kTaperUniformDepth, "《Ondrel》保存圆锥齿轮计算数据文件",
+     "《Ondrel》打开锥齿轮计算数据文件", "所指定的文件名不是有效格式，现以%s文件名保存！",
+     "不能打开报告输出文件，请处理出错原因！"},
+};
+
+}  // namespace
+
+const std::array<ToothSystemRow, kToothSystemCount> kConeToothSystems = {{
+    {0, ConeKind::Straight, "标准", "标准或自定义", "标准、自定义直齿"},
+    {1, ConeKind::Straight, "直线齿格利森", "直线齿格利森", "直线齿格利森"},
+    {2, ConeKind::Straight, "直线齿埃尼姆斯", "直线齿埃尼姆斯", "直线齿埃尼姆斯"},
+    {3, ConeKind::Spiral, "零度弧齿格利森", "零度弧齿格利森", "零度弧齿格利森"},
+    {4, ConeKind::Spiral, "弧齿格利森", "弧齿格利森", "弧齿格利森"},
+    {5, ConeKind::Spiral, "弧齿埃尼姆斯", "弧齿埃尼姆斯", "弧齿埃尼姆斯"},
+    {6, ConeKind::Spiral, "洛－卡氏", "洛－卡氏", "洛－卡氏"},
+    {7, ConeKind::Cycloidal, "奥利康摆线", "奥利康摆线", "奥利康摆线"},
+}};
+
+const ConeKindRules& coneKindRules(ConeKind kind) { return kRules[static_cast<int>(kind)]; }
+
+std::string coneWrongSystemMessage(const char* systemName) {
+    return fw::format("所选择的数据文件是%s圆锥齿轮,不宜用此方法计算!", systemName);
+}
+
+std::string coneRenameMessage(ConeKind kind, const std::filesystem::path& renamed) {
+    return fw::format(coneKindRules(kind).renameFormat, renamed.string().c_str());
+}
+
+std::vector<std::uint8_t> writeConeGeomRecord(const ConeGeomRecord& r) {
+    fw::RecordWriter w(ConeGeomRecord::kSize);
+    w.i32(kAlphaDeg, r.alphaDeg);
+    w.i32(kAlphaMin, r.alphaMin);
+    w.i32(kAlphaSec, r.alphaSec);
+    w.i32(kBetaDeg, r.betaDeg);
+    w.i32(kBetaMin, r.betaMin);
+    w.i32(kBetaSec, r.betaSec);
+    w.f64(kC, r.cStar);
+    w.f64(kHa, r.haStar);
+    w.f64(kMt, r.mt);
+    w.i32(kZ1, r.z1);
+    w.i32(kZ2, r.z2);
+    w.f64(kX1, r.x1);
+    w.f64(kX2, r.x2);
+    w.f64(kXt2, r.xt2);
+    w.f64(kXt1, r.xt1);
+    w.f64(kRTau, r.rTau);
+    w.f64(kZv2, r.zv2);
+    w.f64(kZv1, r.zv1);
+    w.f64(kEpsAlpha, r.epsAlpha);
+    w.f64(kSBar2, r.sBar2);
+    w.f64(kSBar1, r.sBar1);
+    w.f64(kS2, r.s2);
+    w.f64(kS1, r.s1);
+    writeDms(w, kDeltaF2, r.deltaF2);
+    writeDms(w, kDeltaF1, r.deltaF1);
+    writeDms(w, kThetaF2, r.thetaF2);
+    writeDms(w, kThetaF1, r.thetaF1);
+    writeDms(w, kDeltaA2, r.deltaA2);
+    writeDms(w, kDeltaA1, r.deltaA1);
+    writeDms(w, kThetaA2, r.thetaA2);
+    writeDms(w, kThetaA1, r.thetaA1);
+    w.f64(kAk2, r.ak2);
+    w.f64(kAk1, r.ak1);
+    w.f64(kDa2, r.da2);
+    w.f64(kDa1, r.da1);
+    w.f64(kH, r.h);
+    w.f64(kHf2, r.hf2);
+    w.f64(kHf1, r.hf1);
+    w.f64(kHa2, r.ha2);
+    w.f64(kHa1, r.ha1);
+    w.f64(kB, r.b);
+    w.f64(kR, r.r);
+    w.f64(kD2, r.d2);
+    w.f64(kD1, r.d1);
+    writeDms(w, kDelta2, r.delta2);
+    writeDms(w, kDelta1, r.delta1);
+    w.f64(kRf, r.rf);
+    w.f64(kPhiR, r.phiR);
+    w.i32(kTaper, r.taper);
+    w.f64(kHBar2, r.hBar2);
+    w.f64(kHBar1, r.hBar1);
+    w.i32(kToothSystem, r.toothSystem);
+    w.f64(kZp, r.zp);
+    w.f64(kDThetaF, r.dThetaF);
+    w.f64(kEpsBeta, r.epsBeta);
+    w.i32(kCutterChoice, r.cutterChoice);
+    writeDms(w, kBetaInner, r.betaInner);
+    writeDms(w, kBetaOuter, r.betaOuter);
+    w.f64(kTilt, r.tilt);
+    writeDms(w, kBetaP0, r.betaP0);
+    writeDms(w, kBetaP, r.betaP);
+    w.f64(kD0, r.d0);
+    w.f64(kMp, r.mp);
+    w.f64(kRi, r.ri);
+    w.f64(kRp, r.rp);
+    w.i32(kCutterRow, r.cutterRow);
+    w.i32(kCutterBand, r.cutterBand);
+    w.i32(kStatus, r.status);
+    w.text(kDate, kDateWidth, r.date);
+    w.text(kNumber, kTextWidth, r.number);
+    w.text(kTitle, kTextWidth, r.title);
+    return w.take();
+}
+
+ConeGeomRecord readConeGeomRecord(std::span<const std::uint8_t, ConeGeomRecord::kSize> bytes) {
+    fw::RecordReader rd(bytes);
+    ConeGeomRecord r;
+    r.alphaDeg = rd.i32(kAlphaDeg);
+    r.alphaMin = rd.i32(kAlphaMin);
+    r.alphaSec = rd.i32(kAlphaSec);
+    r.betaDeg = rd.i32(kBetaDeg);
+    r.betaMin = rd.i32(kBetaMin);
+    r.betaSec = rd.i32(kBetaSec);
+    r.cStar = rd.f64(kC);
+    r.haStar = rd.f64(kHa);
+    r.mt = rd.f64(kMt);
+    r.z1 = rd.i32(kZ1);
+    r.z2 = rd.i32(kZ2);
+    r.x1 = rd.f64(kX1);
+    r.x2 = rd.f64(kX2);
+    r.xt2 = rd.f64(kXt2);
+    r.xt1 = rd.f64(kXt1);
+    r.rTau = rd.f64(kRTau);
+    r.zv2 = rd.f64(kZv2);
+    r.zv1 = rd.f64(kZv1);
+    r.epsAlpha = rd.f64(kEpsAlpha);
+    r.sBar2 = rd.f64(kSBar2);
+    r.sBar1 = rd.f64(kSBar1);
+    r.s2 = rd.f64(kS2);
+    r.s1 = rd.f64(kS1);
+    r.deltaF2 = readDms(rd, kDeltaF2);
+    r.deltaF1 = readDms(rd, kDeltaF1);
+    r.thetaF2 = readDms(rd, kThetaF2);
+    r.thetaF1 = readDms(rd, kThetaF1);
+    r.deltaA2 = readDms(rd, kDeltaA2);
+    r.deltaA1 = readDms(rd, kDeltaA1);
+    r.thetaA2 = readDms(rd, kThetaA2);
+    r.thetaA1 = readDms(rd, kThetaA1);
+    r.ak2 = rd.f64(kAk2);
+    r.ak1 = rd.f64(kAk1);
+    r.da2 = rd.f64(kDa2);
+    r.da1 = rd.f64(kDa1);
+    r.h = rd.f64(kH);
+    r.hf2 = rd.f64(kHf2);
+    r.hf1 = rd.f64(kHf1);
+    r.ha2 = rd.f64(kHa2);
+    r.ha1 = rd.f64(kHa1);
+    r.b = rd.f64(kB);
+    r.r = rd.f64(kR);
+    r.d2 = rd.f64(kD2);
+    r.d1 = rd.f64(kD1);
+    r.delta2 = readDms(rd, kDelta2);
+    r.delta1 = readDms(rd, kDelta1);
+    r.rf = rd.f64(kRf);
+    r.phiR = rd.f64(kPhiR);
+    r.taper = rd.i32(kTaper);
+    r.hBar2 = rd.f64(kHBar2);
+    r.hBar1 = rd.f64(kHBar1);
+    r.toothSystem = rd.i32(kToothSystem);
+    r.zp = rd.f64(kZp);
+    r.dThetaF = rd.f64(kDThetaF);
+    r.epsBeta = rd.f64(kEpsBeta);
+    r.cutterChoice = rd.i32(kCutterChoice);
+    r.betaInner = readDms(rd, kBetaInner);
+    r.betaOuter = readDms(rd, kBetaOuter);
+    r.tilt = rd.f64(kTilt);
+    r.betaP0 = readDms(rd, kBetaP0);
+    r.betaP = readDms(rd, kBetaP);
+    r.d0 = rd.f64(kD0);
+    r.mp = rd.f64(kMp);
+    r.ri = rd.f64(kRi);
+    r.rp = rd.f64(kRp);
+    r.cutterRow = rd.i32(kCutterRow);
+    r.cutterBand = rd.i32(kCutterBand);
+    r.status = rd.i32(kStatus);
+    r.date = rd.text(kDate, kDateWidth);
+    r.number = rd.text(kNumber, kTextWidth);
+    r.title = rd.text(kTitle, kTextWidth);
+    return r;
+}
+
+ConePreRecord zeroConePreRecord() {
+    ConePreRecord r;
+    r.mask = 0;
+    r.alphaDeg = 0;
+    r.cStar = 0;
+    r.haStar = 0;
+    r.status = 0;
+    return r;
+}
+
+bool plausibleConeGeomRecord(const ConeGeomRecord& g, ConeKind kind) {
+    const ConeKindRules& rules = coneKindRules(kind);
+    if (!inRange(g.toothSystem, 0, kToothSystemCount - 1)) return false;
+    if (!inRange(g.taper, rules.firstTaper, rules.lastTaper)) return false;
+    if (!inRange(g.alphaDeg, 0, 89) || !inRange(g.alphaMin, 0, 59) || !inRange(g.alphaSec, 0, 59)) return false;
+    if (!inRange(g.betaDeg, 0, 89) || !inRange(g.betaMin, 0, 59) || !inRange(g.betaSec, 0, 59)) return false;
+    if (g.z1 <= 0 || g.z2 < g.z1) return false;
+    if (!(std::isfinite(g.mt) && g.mt > 0)) return false;
+    // Fields every kind writes.
+    if (!allFinite({g.haStar, g.x1, g.x2, g.xt2, g.xt1, g.epsAlpha, g.s2, g.s1, g.ak2, g.ak1, g.da2, g.da1, g.h,
+                    g.hf2, g.hf1, g.ha2, g.ha1, g.b, g.r, g.d2, g.d1, g.phiR, g.epsBeta}) ||
+        !allFiniteDms({g.delta2, g.delta1}))
+        return false;
+    switch (kind) {
+    case ConeKind::Straight:
+        return allFinite({g.cStar, g.rTau, g.zv2, g.zv1, g.sBar2, g.sBar1, g.rf, g.hBar2, g.hBar1}) &&
+               allFiniteDms({g.deltaF2, g.deltaF1, g.thetaF2, g.thetaF1, g.deltaA2, g.deltaA1, g.thetaA2, g.thetaA1});
+    case ConeKind::Spiral:
+        return inRange(g.cutterRow, 0, 16) && inRange(g.cutterBand, 0, 3) && g.cutterChoice >= 0 &&
+               allFinite({g.cStar, g.zv2, g.zv1, g.zp, g.dThetaF, g.d0}) &&
+               allFiniteDms({g.deltaF2, g.deltaF1, g.thetaF2, g.thetaF1, g.deltaA2, g.deltaA1, g.thetaA2, g.thetaA1,
+                             g.betaOuter});
+    case ConeKind::Cycloidal:
+        return inRange(g.cutterChoice, 0, 1) && inRange(g.cutterRow, 0, 10) && inRange(g.cutterBand, 0, 2) &&
+               allFinite({g.zp, g.tilt, g.d0, g.mp, g.ri, g.rp}) &&
+               allFiniteDms({g.betaInner, g.betaOuter, g.betaP0, g.betaP});
+    }
+    return false;
+}
+
+fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const std::uint8_t> file, ConeLoad which,
+                                                               ConeKind kind) {
+    const std::size_t recordBytes =
+        ConePreRecord::kSize + (which == ConeLoad::Saved ? ConeGeomRecord::kSize : std::size_t{0});
+    auto notBevel = [] { return fw::unexpected(ConeLoadRefusal{kMsgConeNotBevelData, false}); };
+    auto notGeometry = [] { return fw::unexpected(ConeLoadRefusal{kMsgConeGeomNotGeometry, true}); };
+    auto body = kavrin::splitDesignFile(file, recordBytes);
+    if (!body) return notBevel();
+    if (!body->oldFile && body->header.word != kavrin::kWordConDesign) return notBevel();
+
+    LoadedConeDesign out;
+    out.oldFile = body->oldFile;
+    out.pre = readConePreRecord(body->records.first<ConePreRecord::kSize>());
+    if (out.pre.status != kConePreStatus || !plausibleConePreRecord(out.pre)) return notGeometry();
+    int system = out.pre.toothSystem;
+    if (which == ConeLoad::Saved) {
+        out.geom = readConeGeomRecord(body->records.subspan<ConePreRecord::kSize, ConeGeomRecord::kSize>());
+        if (out.geom.status != kConeGeomStatus || !inRange(out.geom.toothSystem, 0, kToothSystemCount - 1))
+            return notGeometry();
+        system = out.geom.toothSystem;
+    }
+    // Another kind's design first gets its name; the values are checked as
+    // the kind that can read them reads them.
+    const ConeKindRules& rules = coneKindRules(kind);
+    if (!inRange(system, rules.firstSystem, rules.lastSystem)) {
+        const ToothSystemRow& row = kConeToothSystems[static_cast<std::size_t>(system)];
+        return fw::unexpected(ConeLoadRefusal{
+            coneWrongSystemMessage(which == ConeLoad::Saved ? row.savedName : row.preliminaryName), true});
+    }
+    if (which == ConeLoad::Saved && !plausibleConeGeomRecord(out.geom, kind)) return notGeometry();
+    return out;
+}
+
+ConePreRecord preRecordForSave(const ConePreRecord& held, const ConeGeomRecord& geom) {
+    ConePreRecord pre = held;
+    if (pre.status != kConePreStatus) {
+        pre.alphaDeg = geom.alphaDeg;
+        pre.alphaMin = geom.alphaMin;
+        pre.alphaSec = geom.alphaSec;
+        pre.betaDeg = geom.betaDeg;
+        pre.betaMin = geom.betaMin;
+        pre.betaSec = geom.betaSec;
+        pre.cStar = geom.cStar;
+        pre.haStar = geom.haStar;
+        pre.mt = geom.mt;
+        pre.toothSystem = geom.toothSystem;
+        pre.z1 = static_cast<std::uint32_t>(geom.z1 > 0 ? geom.z1 : 0);
+        pre.z2 = static_cast<std::uint32_t>(geom.z2 > 0 ? geom.z2 : 0);
+        pre.x1 = geom.x1;
+        pre.x2 = geom.x2;
+        pre.xt1 = geom.xt1;
+        pre.xt2 = geom.xt2;
+        pre.date = geom.date;
+        pre.number = geom.number;
+        pre.title = geom.title;
+        pre.status = kConePreStatus;
+        // The inputs the design gives; a preliminary load shows them as given.
+        pre.mask = kBitC | kBitHa | kBitZ1 | kBitZ2 | kBitX | kBitXt;
+        if (pre.alphaDegrees() >= 14.5 && pre.alphaDegrees() <= 25) pre.mask |= kBitAlpha;
+    }
+    if (geom.z1 > 0) pre.i = static_cast<double>(geom.z2) / geom.z1;
+    return pre;
+}
+
+std::vector<std::uint8_t> coneGeomFileBytes(const ConePreRecord& pre, const ConeGeomRecord& geom,
+                                            std::int64_t timeStamp) {
+    std::vector<std::vector<std::uint8_t>> records{writeConePreRecord(pre), writeConeGeomRecord(geom)};
+    return kavrin::designFileBytes(kavrin::makeHeader(kConeDesignKind, kavrin::kWordConDesign, timeStamp), records);
+}
+
+fw::Expected<void, kavrin::DesignSaveError> saveConeGeomDesign(const std::filesystem::path& data,
+                                                               const ConePreRecord& pre,
+                                                               const ConeGeomRecord& geom,
+                                                               const std::filesystem::path& report,
+                                                               std::string_view reportUtf8, std::int64_t timeStamp) {
+    const std::vector<std::uint8_t> bytes = coneGeomFileBytes(pre, geom, timeStamp);
+    return kavrin::saveDesignAndReport(data, bytes, report, reportUtf8, fw::SaveTransaction::Mode::Append);
+}
+
+}  // namespace bevel

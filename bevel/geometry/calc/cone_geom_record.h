@@ -1,0 +1,179 @@
+// ConeGeomRecord: the geometry record of a bevel design file (.cng), 888
+// bytes behind the preliminary record (file bytes 408 to 1295). The straight,
+// the spiral and zerol, and the cycloidal calculators write it; the strength
+// rating reads it. Beside it: the tooth-system table, the checks of a loaded
+// design and the bytes of a geometry save, which the three calculators share.
+#pragma once
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "bevel/preliminary/calc/cone_pre_record.h"
+#include "common/calc/angle_split.h"
+#include "common/calc/design_file.h"
+#include "fw/expected.h"
+
+namespace bevel {
+
+using kavrin::AngleDms;
+
+// Every field starts at zero: a dialog's record holds no byte it did not set.
+struct ConeGeomRecord {
+    static constexpr std::size_t kSize = 888;
+
+    std::int32_t alphaDeg = 0, alphaMin = 0, alphaSec = 0;  // normal pressure angle as typed
+    std::int32_t betaDeg = 0, betaMin = 0, betaSec = 0;     // β (straight) or βm
+    double cStar = 0;
+    double haStar = 0;
+    double mt = 0;  // outer transverse module, mm
+    std::int32_t z1 = 0, z2 = 0;
+    double x1 = 0, x2 = 0;    // χ1, χ2
+    double xt2 = 0, xt1 = 0;  // χτ2, χτ1 (gear first, as stored)
+    double rTau = 0;          // tangent-circle radius of skew teeth
+    double zv2 = 0, zv1 = 0;
+    double epsAlpha = 0;
+    double sBar2 = 0, sBar1 = 0;  // chordal tooth thickness
+    double s2 = 0, s1 = 0;        // arc tooth thickness
+    AngleDms deltaF2, deltaF1;    // root angles
+    AngleDms thetaF2, thetaF1;    // dedendum angles
+    AngleDms deltaA2, deltaA1;    // face angles
+    AngleDms thetaA2, thetaA1;    // addendum angles
+    double ak2 = 0, ak1 = 0;      // outer cone heights
+    double da2 = 0, da1 = 0;
+    double h = 0;
+    double hf2 = 0, hf1 = 0;
+    double ha2 = 0, ha1 = 0;
+    double b = 0;
+    double r = 0;  // outer cone distance R
+    double d2 = 0, d1 = 0;
+    AngleDms delta2, delta1;  // pitch angles
+    double rf = 0;            // root fillet radius coefficient
+    double phiR = 0;          // b/R
+    std::int32_t taper = 0;   // clearance and depth form, see ConeTaper
+    double hBar2 = 0, hBar1 = 0;  // chordal heights
+    std::int32_t toothSystem = 0;
+    double zp = 0;            // crown gear teeth Zp or Zc
+    double dThetaF = 0;       // increment of the dedendum angle, minutes of arc
+    double epsBeta = 0;
+    std::int32_t cutterChoice = 0;  // spiral: row in the cutter list; cycloidal: series 0 EN, 1 TC
+    AngleDms betaInner;       // βi
+    AngleDms betaOuter;       // β at the outer end
+    double tilt = 0;          // Δα, degrees
+    AngleDms betaP0;          // βp'
+    AngleDms betaP;           // βp
+    double d0 = 0;            // spiral: cutter diameter; cycloidal: Δh
+    double mp = 0;
+    double ri = 0;            // R − b
+    double rp = 0;            // R − 0.415·b
+    std::int32_t cutterRow = 0;   // spiral: table row 0 to 16; cycloidal: cutter-head index
+    std::int32_t cutterBand = 0;  // spiral: band 0 to 3; cycloidal: blade group 0 to 2
+    std::int32_t status = 0;      // kConeGeomStatus once calculated
+    std::string date;    // 20 bytes on disk
+    std::string number;  // 64 bytes on disk
+    std::string title;   // 64 bytes on disk
+
+    friend bool operator==(const ConeGeomRecord&, const ConeGeomRecord&) = default;
+};
+
+// One writer and one reader. Bytes without defined content are written as
+// zeros and never read.
+std::vector<std::uint8_t> writeConeGeomRecord(const ConeGeomRecord& r);
+ConeGeomRecord readConeGeomRecord(std::span<const std::uint8_t, ConeGeomRecord::kSize> bytes);
+
+// A preliminary record with every field zero (status 0): what a geometry
+// dialog holds until a load gives it one.
+ConePreRecord zeroConePreRecord();
+
+// The three geometry calculators.
+enum class ConeKind { Straight, Spiral, Cycloidal };
+
+// Clearance and depth form (record byte 528).
+enum ConeTaper : std::int32_t {
+    kTaperUnequalClearance = 0,
+    kTaperEqualClearance = 1,
+    kTaperDouble = 2,
+    kTaperUniformDepth = 3,
+};
+
+// The tooth systems: the kind that accepts each, and the names its messages
+// and the straight report print.
+struct ToothSystemRow {
+    int index;
+    ConeKind kind;
+    const char* preliminaryName;  // load of a preliminary record
+    const char* savedName;        // load of a saved design
+    const char* straightReportName;
+};
+extern const std::array<ToothSystemRow, kToothSystemCount> kConeToothSystems;
+
+// What differs between the kinds in the shared load and save.
+struct ConeKindRules {
+    ConeKind kind;
+    int firstSystem, lastSystem;  // tooth-system indices it accepts
+    int firstTaper, lastTaper;    // its clearance and depth radio group
+    const char* saveTitle;
+    const char* openTitle;
+    const char* renameFormat;      // %s the new name
+    const char* reportOpenMessage; // the report cannot be written
+};
+const ConeKindRules& coneKindRules(ConeKind kind);
+
+// Messages of the geometry step's file operations.
+inline constexpr const char* kMsgConeGeomNotComputed = "未完成计算，无法保存数据!";
+inline constexpr const char* kMsgConeGeomBadName = "指定的文件不是有效数据格式文件!";
+inline constexpr const char* kMsgConeGeomNotGeometry = "载入的数据不包含锥齿轮几何计算或根本不是锥齿轮计算!";
+inline constexpr const char* kConeGeomFilter = "锥齿轮计算数据文件(*.cng)|*.cng|All File(*.*)|*.*|";
+// "所选择的数据文件是%s圆锥齿轮,不宜用此方法计算!"
+std::string coneWrongSystemMessage(const char* systemName);
+std::string coneRenameMessage(ConeKind kind, const std::filesystem::path& renamed);
+
+// The two loads.
+enum class ConeLoad { Preliminary, Saved };
+
+// How many bytes a load reads at most: the header and both records.
+constexpr std::size_t kConeGeomFileSize = kavrin::CDataFileHeader::kSize + ConePreRecord::kSize + ConeGeomRecord::kSize;
+static_assert(kConeGeomFileSize == 1296);
+
+struct LoadedConeDesign {
+    ConePreRecord pre;
+    ConeGeomRecord geom;  // all zero for a preliminary load
+    bool oldFile = false; // no header: the caller shows kavrin::kMsgOldFile first
+};
+struct ConeLoadRefusal {
+    std::string message;
+    bool exclamation = true;
+};
+// The checks of a loaded file, all before anything is handed back: its
+// length (408 or 1296 bytes with a header, 344 or 1232 without) and header
+// word ("所用数据文件不包含圆锥齿轮设计计算数据。"); the statuses (201, and 202
+// for a saved design) and every value the kind reads (kMsgConeGeomNotGeometry);
+// then the kind's tooth systems (coneWrongSystemMessage).
+fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const std::uint8_t> file, ConeLoad which,
+                                                               ConeKind kind);
+// Does a saved design hold values its kind can use? (the value checks above)
+bool plausibleConeGeomRecord(const ConeGeomRecord& g, ConeKind kind);
+
+// The preliminary record a save writes: the held copy with the ratio
+// Z2/Z1; a copy that no load filled (status not 201) is filled from the
+// design first, so that later loads and the strength rating read the file.
+ConePreRecord preRecordForSave(const ConePreRecord& held, const ConeGeomRecord& geom);
+
+// The whole 1296-byte file: header (version 400, kind 3, "W_CONDESIGN",
+// the time), the preliminary record, the geometry record.
+std::vector<std::uint8_t> coneGeomFileBytes(const ConePreRecord& pre, const ConeGeomRecord& geom,
+                                            std::int64_t timeStamp);
+
+// The save: the design file replaced and the report appended together or
+// not at all.
+fw::Expected<void, kavrin::DesignSaveError> saveConeGeomDesign(const std::filesystem::path& data,
+                                                               const ConePreRecord& pre,
+                                                               const ConeGeomRecord& geom,
+                                                               const std::filesystem::path& report,
+                                                               std::string_view reportUtf8, std::int64_t timeStamp);
+
+}  // namespace bevel

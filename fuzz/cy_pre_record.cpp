@@ -1,0 +1,50 @@
+// The preliminary design file loader: an accepted file holds only values the
+// dialog's fields would take (finite, in range, teeth and modules above
+// zero), its record writes back to the same bytes in every field it holds,
+// and what a save writes of it loads again unchanged.
+#include <cmath>
+#include <cstdint>
+#include <span>
+#include <utility>
+
+#include "cylindrical/calc/cy_pre_record.h"
+#include "cylindrical/calc/preliminary.h"
+#include "fuzz_check.h"
+
+using namespace cylindrical;
+
+namespace {
+
+// Byte ranges of the record's numeric fields (padding and reserved bytes and
+// the text fields' tails behind their zero are not kept).
+constexpr std::pair<std::size_t, std::size_t> kNumericFields[] = {
+    {0, 36}, {40, 60}, {64, 80}, {88, 164}, {168, 224}};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::span<const std::uint8_t> in(data, size);
+    auto loaded = loadCyPreFile(in);
+    if (!loaded) {
+        FUZZ_CHECK(!loaded.error().empty());
+        return 0;
+    }
+    const CyPreRecord& r = loaded->record;
+    FUZZ_CHECK(acceptableCyPreRecord(r) && calculatedCyPreRecord(r) && finiteCyPreRecord(r));
+    FUZZ_CHECK(r.z1 > 0 && r.z2 > 0 && r.mn > 0 && r.ms > 0 && r.status == kCyPreStatus);
+    FUZZ_CHECK(r.betaMin >= 0 && r.betaMin < 60 && r.betaSec >= 0 && r.betaSec < 60);
+    FUZZ_CHECK(r.k1Pos >= 0 && r.k1Pos <= kSliderMax && r.k2Pos >= 0 && r.k2Pos <= kSliderMax);
+    FUZZ_CHECK(r.sigmaHP >= 500 && r.sigmaHP <= 10000 && r.sigmaFP >= 100 && r.sigmaFP <= 1000);
+
+    const std::size_t start = loaded->oldFile ? 0 : 64;
+    const auto out = writeCyPreRecord(r);
+    for (auto [from, to] : kNumericFields)
+        for (std::size_t k = from; k < to; ++k) FUZZ_CHECK(out[k] == in[start + k]);
+
+    auto saved = cyPreSaveBytes(r, 1700000000);
+    FUZZ_CHECK(saved.has_value());
+    auto again = loadCyPreFile(*saved);
+    FUZZ_CHECK(again && !again->oldFile);
+    FUZZ_CHECK(writeCyPreRecord(again->record) == out);
+    return 0;
+}
