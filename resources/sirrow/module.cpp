@@ -9,6 +9,7 @@ fw::Module& module() {
         addFactorDialogs(mod);
         addChartDlgs(mod);
         addOptionDlgs(mod);
+        addSirrowDlg(mod);
         addBevelCharts(mod);
         return mod;
     }();

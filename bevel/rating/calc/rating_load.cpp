@@ -34,6 +34,7 @@ bool spiralEntriesAgree(double betaM, double epsBeta) {
 
 fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const std::uint8_t> file) {
     constexpr std::size_t recordBytes = ConePreRecord::kSize + ConeGeomRecord::kSize;
+    static_assert(recordBytes == kRatingRecordBytes);
     // A file that has a header must carry the bevel design's word before its
     // length is judged; a shorter one then holds no geometry.
     if (file.size() >= kavrin::CDataFileHeader::kSize) {

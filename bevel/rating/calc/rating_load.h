@@ -11,6 +11,9 @@
 
 namespace bevel {
 
+// The preliminary and the geometry record together (344 + 888 bytes).
+inline constexpr std::size_t kRatingRecordBytes = 1232;
+
 // The geometry entries of the rating dialog (angles in decimal degrees).
 struct RatingEntries {
     double alphaN = 0, betaM = 0, m = 0;
