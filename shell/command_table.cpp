@@ -9,6 +9,7 @@
 #include "bevel/geometry/belmar_len_dlg.h"
 #include "bevel/geometry/belmar_arc_dlg.h"
 #include "bevel/preliminary/pellun_type.h"
+#include "bevel/rating/sirrow_dlg.h"
 #include "cycloid/cex_design.h"
 #include "cycloid/cexy_property_sheet.h"
 #include "cycloid/dorrith_dlg.h"
@@ -97,7 +98,7 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32779, "确定奥利康摆线齿圆锥齿轮的几何参数值\n摆线齿几何计算", "CBelmarAolDlg", "Belmar", R::ModalReport,
          false, calculatorNotAvailable},
         {32780, "圆锥齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CSirrowDlg", "Sirrow", R::ModalReport,
-         false, calculatorNotAvailable},
+         true, runModalCalculator<CSirrowDlg>},
         // ---- Worm drives (Tarv) ----
         {32781, "确定蜗杆蜗轮对的预定参数值与最小中心距\n预定参数", "CcwPrDlg", "Tarv", R::ModalReport, true,
          runModalCalculator<CcwPrDlg>},
