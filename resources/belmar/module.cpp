@@ -6,6 +6,8 @@ fw::Module& module() {
     static fw::Module m = [] {
         fw::Module mod("belmar");
         addStrings(mod);
+        addAolDialogs(mod);
+        addAolBitmaps(mod);
         return mod;
     }();
     return m;

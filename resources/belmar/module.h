@@ -10,5 +10,10 @@ fw::Module& module();
 // One fill function per resource file of this folder; module() calls each.
 // (Add a line here and one in module.cpp for every new resource file.)
 void addStrings(fw::Module& m);
+void addAolDialogs(fw::Module& m);
+void addAolBitmaps(fw::Module& m);
+
+// The face of the cycloidal calculator's picture button (a small cycloidal pair).
+inline constexpr int kAolButtonBitmap = 4299;
 
 }  // namespace belmar

@@ -30,6 +30,8 @@ int main(int argc, char** argv) {
         ok &= write(dir / ("pellun_" + std::to_string(id) + ".svg"), chartgen::svg(pic));
     for (const auto& [id, pic] : chartgen::sirrowPictures())
         ok &= write(dir / ("sirrow_" + std::to_string(id) + ".svg"), chartgen::svg(pic));
+    for (const auto& [id, text] : chartgen::belmarSvgs())
+        ok &= write(dir / ("belmar_" + std::to_string(id) + ".svg"), text);
     ok &= write(dir / "pellun_3053.svg", chartgen::bevelPairFigure(150, 110));
     ok &= write(dir / "stamp", "");
     return ok ? 0 : 1;

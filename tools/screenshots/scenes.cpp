@@ -43,6 +43,9 @@
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 #include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
 #include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
+#include "bevel/geometry/aol_entc_dlg.h"  // belmar: cycloidal bevel sub-dialogs
+#include "bevel/geometry/aol_tilt_dlg.h"
+#include "bevel/geometry/aol_x_dlg.h"
 #include "bevel/preliminary/a196_dlg.h"  // pellun: chart dialogs
 #include "bevel/preliminary/a197_dlg.h"
 #include "bevel/preliminary/a198_dlg.h"
@@ -824,6 +827,41 @@ void faceLoadBending(Shooter& shooter) {
     shooter.shoot("pellun-face-load-3049", dlg, [](fw::Dialog& d) { d.userClick(1007); });
 }
 
+// ---- belmar: the cycloidal bevel sub-dialogs ----
+
+// The worked pair's head: Rp 144.6 and βp' 37.47° on the Rb 88 curve, Zc 37.7;
+// Rb 88 pressed, then blade button 2.
+void aolCutterHead(Shooter& shooter) {
+    using D = CBelmarAolentcDlg;
+    D dlg(nullptr);
+    dlg.prepare(144.6, 37.47, 37.696);
+    shooter.shoot("belmar-aol-cutter-head", dlg, [](fw::Dialog& d) {
+        d.userClick(D::IDC_RB_FIRST + 7);
+        d.userClick(D::IDC_BLADE_FIRST + 2);
+    });
+}
+
+// Chart C87 at rb/h 6.19 and δ2 68.2°, the vertical thumb moved to 140.
+void aolTiltC87(Shooter& shooter) {
+    CBelmarAolC87Dlg dlg(nullptr);
+    dlg.prepare(6.19, 36.49, 68.2);
+    shooter.shoot("belmar-aol-tilt-c87", dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(CBelmarAolC87Dlg::IDC_V_SLIDER, 140);
+        d.userTrackbarRelease(CBelmarAolC87Dlg::IDC_V_SLIDER);
+    });
+}
+
+void aolHeightModification(Shooter& shooter) {
+    CBelmarAolXDlg dlg(nullptr);
+    dlg.m_xmin = 0.1194;
+    shooter.shoot("belmar-aol-height-modification", dlg);
+}
+
+void aolSymbols(Shooter& shooter) {
+    CBelmarAolimgDlg dlg(nullptr);
+    shooter.shoot("belmar-aol-symbols", dlg);
+}
+
 const std::vector<Scene>& scenes() {
     static const std::vector<Scene> list = {
         // samples (the backend's own)
@@ -890,6 +928,10 @@ const std::vector<Scene>& scenes() {
         {"pellun-chart-3039", &chartYf},
         {"pellun-face-load-3047", &faceLoadContact},
         {"pellun-face-load-3049", &faceLoadBending},
+        {"belmar-aol-cutter-head", &aolCutterHead},
+        {"belmar-aol-tilt-c87", &aolTiltC87},
+        {"belmar-aol-height-modification", &aolHeightModification},
+        {"belmar-aol-symbols", &aolSymbols},
         // belmar, sirrow, tarv
     };
     return list;
