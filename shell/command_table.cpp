@@ -6,6 +6,7 @@
 #include "fw/registry.h"
 #include "shell/calculator_commands.h"
 
+#include "bevel/geometry/aol_dlg.h"
 #include "bevel/preliminary/pellun_type.h"
 #include "cycloid/cex_design.h"
 #include "cycloid/cexy_property_sheet.h"
@@ -93,7 +94,7 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32777, "确定弧线齿圆锥齿轮的几何参数值\n弧线齿几何计算", "CBelmarArcDlg", "Belmar", R::ModalReport, false,
          calculatorNotAvailable},
         {32779, "确定奥利康摆线齿圆锥齿轮的几何参数值\n摆线齿几何计算", "CBelmarAolDlg", "Belmar", R::ModalReport,
-         false, calculatorNotAvailable},
+         true, runModalCalculator<CBelmarAolDlg>},
         {32780, "圆锥齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CSirrowDlg", "Sirrow", R::ModalReport,
          false, calculatorNotAvailable},
         // ---- Worm drives (Tarv) ----

@@ -8,6 +8,7 @@ fw::Module& module() {
         addStrings(mod);
         addAolDialogs(mod);
         addAolBitmaps(mod);
+        addAolMainDialog(mod);
         return mod;
     }();
     return m;

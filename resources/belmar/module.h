@@ -12,6 +12,7 @@ fw::Module& module();
 void addStrings(fw::Module& m);
 void addAolDialogs(fw::Module& m);
 void addAolBitmaps(fw::Module& m);
+void addAolMainDialog(fw::Module& m);
 
 // The face of the cycloidal calculator's picture button (a small cycloidal pair).
 inline constexpr int kAolButtonBitmap = 4299;

@@ -146,7 +146,7 @@ std::string tiltPicture(int w, int h, double delta0) {
     return out + close(w, h);
 }
 
-std::string cycloidalPairFigure(int w, int h) {
+std::string cycloidalPairFigure(int w, int h, bool symbols) {
     // A cycloidal pair in its axial section: pitch cones, face width, the
     // reference point P at Rp, and the symbols of the report.
     const double ox = w * 0.70, oy = h * 0.60;
@@ -177,6 +177,7 @@ std::string cycloidalPairFigure(int w, int h) {
     const double nx = -std::sin(d1), ny = std::cos(d1);
     line({gen.first - 9 * nx, gen.second - 9 * ny}, {genIn.first - 9 * nx, genIn.second - 9 * ny});
     line({gen.first + 7 * nx, gen.second + 7 * ny}, {genIn.first + 7 * nx, genIn.second + 7 * ny});
+    if (!symbols) return out + close(w, h);
     out += fw::format("<circle cx=\"%s\" cy=\"%s\" r=\"2.5\" fill=\"black\"/>\n", num(p.first).c_str(),
                       num(p.second).c_str());
     out += text(p.first - 4, p.second - 12, "P", 11);
@@ -203,8 +204,8 @@ std::vector<std::pair<int, std::string>> belmarSvgs() {
             {4025, tiltPicture(318 - 66, 388 - 17, 60)},
             {4026, tiltPicture(318 - 68, 388 - 17, 63)},
             {4027, tiltPicture(320 - 68, 388 - 17, 65)},
-            {4020, cycloidalPairFigure(420, 300)},
-            {4299, cycloidalPairFigure(96, 72)}};
+            {4020, cycloidalPairFigure(420, 300, true)},
+            {4299, cycloidalPairFigure(96, 72, false)}};
 }
 
 }  // namespace chartgen

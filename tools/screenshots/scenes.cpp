@@ -43,7 +43,8 @@
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 #include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
 #include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
-#include "bevel/geometry/aol_entc_dlg.h"  // belmar: cycloidal bevel sub-dialogs
+#include "bevel/geometry/aol_dlg.h"  // belmar: cycloidal bevel geometry and its sub-dialogs
+#include "bevel/geometry/aol_entc_dlg.h"
 #include "bevel/geometry/aol_tilt_dlg.h"
 #include "bevel/geometry/aol_x_dlg.h"
 #include "bevel/preliminary/a196_dlg.h"  // pellun: chart dialogs
@@ -851,6 +852,38 @@ void aolTiltC87(Shooter& shooter) {
     });
 }
 
+// The calculator with the worked pair (Z1 14, Z2 35, mt 5, EN, βm 35°, φR 0.3,
+// Rb 49 with blade button 2, tilt passed on C87, x1min confirmed).
+void aolGeometry(Shooter& shooter) {
+    using D = CBelmarAolDlg;
+    D dlg(nullptr);
+    shooter.shoot("belmar-aol-geometry", dlg, [](fw::Dialog& d) {
+        auto& g = static_cast<D&>(d);
+        auto head = bevel::readCutterHead(std::filesystem::path(KAVRIN_BINARY_DIR) / "kavrin-home" / "entc.ndt", 2);
+        if (!head) return;
+        bevel::aol::Inputs in{.z1 = 14, .z2 = 35, .alphaDeg = 20, .betaMDeg = 35, .mt = 5, .phiR = 0.3};
+        g.m_z1 = 14;
+        g.m_z2 = 35;
+        g.m_mt = 5;
+        g.m_betaM[0] = 35;
+        g.m_phiR = 0.3;
+        g.m_sliderPos = 30;  // (0.3 − 0.25)·50/(1/12)
+        g.m_title = "摆线齿锥齿轮副";
+        g.m_number = "AOL-01";
+        g.m_cone = bevel::aol::cone(in);
+        auto ref = bevel::aol::referencePoint(g.m_cone, *head, 1);
+        if (!ref) return;
+        g.m_ref = *ref;
+        g.m_res = bevel::aol::finish(in, g.m_cone, *ref, bevel::aol::x1Min(in, g.m_cone, *ref, *head, 1, 0));
+        g.m_head = *head;
+        g.m_group = 1;
+        g.m_b = g.m_cone.b;
+        g.UpdateData(false);
+        g.showResults();
+        g.fillCutterList();
+    });
+}
+
 void aolHeightModification(Shooter& shooter) {
     CBelmarAolXDlg dlg(nullptr);
     dlg.m_xmin = 0.1194;
@@ -928,6 +961,7 @@ const std::vector<Scene>& scenes() {
         {"pellun-chart-3039", &chartYf},
         {"pellun-face-load-3047", &faceLoadContact},
         {"pellun-face-load-3049", &faceLoadBending},
+        {"belmar-aol-geometry", &aolGeometry},
         {"belmar-aol-cutter-head", &aolCutterHead},
         {"belmar-aol-tilt-c87", &aolTiltC87},
         {"belmar-aol-height-modification", &aolHeightModification},
