@@ -182,6 +182,7 @@ void CBelmarAolDlg::OnZ1() {
         return;
     }
     if (m_z1 < 10) inform(fw::format("小齿轮齿数z1=%d太少，需考虑增大压力角α\n及加工条件!", m_z1));
+    const bool changed = m_geom.z1 != static_cast<std::int32_t>(m_z1) || m_z2 < m_z1;
     if (m_z2 < m_z1) {
         m_z2 = m_z1;
         m_geom.z1 = static_cast<std::int32_t>(m_z1);
@@ -193,6 +194,7 @@ void CBelmarAolDlg::OnZ1() {
         m_mask |= 0x1;
     }
     m_pre.i = static_cast<double>(m_z2) / m_z1;
+    if (changed) m_calculated = 0;
     UpdateData(false);
 }
 
@@ -204,6 +206,7 @@ void CBelmarAolDlg::OnZ2() {
         UpdateData(false);
         return;
     }
+    const std::int32_t oldZ2 = m_geom.z2;
     if (m_mask & 0x1) {
         if (m_z2 < m_z1) {
             inform("齿数Z2应大于或等于Z1!");
@@ -217,6 +220,7 @@ void CBelmarAolDlg::OnZ2() {
         m_mask |= 0x2;
         inform("请输入小齿轮齿数Z1!");
     }
+    if (m_geom.z2 != oldZ2) m_calculated = 0;
     UpdateData(false);
 }
 
@@ -224,6 +228,7 @@ void CBelmarAolDlg::OnModule() {
     if (!readFields()) return;
     if (m_mt > 0 && std::isfinite(m_mt)) {
         m_mask |= 0x4;
+        if (m_geom.mt != m_mt) m_calculated = 0;
         m_geom.mt = m_mt;
     } else {
         warn("模数无效！");
@@ -236,6 +241,7 @@ void CBelmarAolDlg::OnAlpha(int part) {
     if (!readFields()) return;
     std::int32_t* rec[] = {&m_geom.alphaDeg, &m_geom.alphaMin, &m_geom.alphaSec};
     if (alphaFitsCutter()) {
+        if (*rec[part] != static_cast<std::int32_t>(m_alpha[part])) m_calculated = 0;
         *rec[part] = static_cast<std::int32_t>(m_alpha[part]);
         m_mask |= 0x8;
     } else {
@@ -255,6 +261,7 @@ void CBelmarAolDlg::OnBeta(int part) {
         if (part == 0) m_mask &= ~0x10;
     } else {
         if (b < 30 || b > 45) warn("βm的选值不符合规范值，请注意考虑!");
+        if (*rec[part] != static_cast<std::int32_t>(m_betaM[part])) m_calculated = 0;
         *rec[part] = static_cast<std::int32_t>(m_betaM[part]);
         m_mask |= 0x10;
     }
@@ -263,6 +270,7 @@ void CBelmarAolDlg::OnBeta(int part) {
 
 void CBelmarAolDlg::OnHaStar() {
     if (!readFields()) return;
+    if (m_geom.haStar != m_haStar) m_calculated = 0;
     m_geom.haStar = m_haStar;
     if (m_haStar > 0 && m_haStar <= 1)
         m_mask |= 0x20;
@@ -273,6 +281,7 @@ void CBelmarAolDlg::OnHaStar() {
 void CBelmarAolDlg::OnPhi() {
     if (!readFields()) return;
     if (m_phiR >= 0.25 && m_phiR <= kThird) {
+        if (m_geom.phiR != m_phiR) m_calculated = 0;
         m_geom.phiR = m_phiR;
         setSlider();
         m_mask |= 0x40;
@@ -286,6 +295,7 @@ void CBelmarAolDlg::OnPhi() {
 void CBelmarAolDlg::OnSlider() {
     m_sliderPos = trackbar(IDC_PHI_SLIDER).pos();
     m_phiR = 0.25 + m_sliderPos * kPhiSpan / 50;
+    if (m_geom.phiR != m_phiR) m_calculated = 0;
     m_geom.phiR = m_phiR;
     m_mask |= 0x40;
     UpdateData(false);
@@ -310,12 +320,14 @@ void CBelmarAolDlg::OnFaceWidth() {
         m_geom.b = m_b;
         m_geom.phiR = m_phiR;
         m_widthEdited = 1;
+        if (m_b != previous) m_calculated = 0;
     }
     UpdateData(false);
 }
 
 void CBelmarAolDlg::OnCutterType(int type) {
     readFields();
+    if (m_geom.cutterChoice != type || m_cutterType != type) m_calculated = 0;
     m_cutterType = type;
     if (type == 0) {
         m_alpha[0] = 20;

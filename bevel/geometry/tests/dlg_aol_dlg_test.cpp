@@ -413,3 +413,91 @@ TEST_F(AolDlgTest, CancelAsksUntilSavedAndHelpOpensItsPage) {
     ASSERT_EQ(s.helpCalls().size(), 1u);
     EXPECT_EQ(s.helpCalls()[0].target, "Kavrin.chm::/ConGeomAolDlg.htm");
 }
+
+TEST_F(AolDlgTest, AcceptedEditsMakeTheResultsStale) {
+    // Every accepted change of an input marks the results not calculated;
+    // leaving a field unchanged keeps them.
+    struct Edit { int id; const char* text; bool stale; };
+    const Edit edits[] = {{D::IDC_Z1, "14", false}, {D::IDC_Z1, "13", true}, {D::IDC_Z2, "36", true},
+                          {D::IDC_M, "5", false},   {D::IDC_M, "6", true},   {D::IDC_HA_STAR, "0.9", true},
+                          {D::IDC_PHI, "0.3", false}, {D::IDC_PHI, "0.31", true}, {D::IDC_BETA_M, "30", true},
+                          {D::IDC_B, "25", true}};
+    for (const Edit& e : edits) {
+        D dlg;
+        s.onDialog(D::IDD, [&](Running& d) {
+            calculateWorkedPair(d);
+            auto& g = static_cast<D&>(d.dialog());
+            ASSERT_EQ(g.m_calculated, 1);
+            if (e.id == D::IDC_B) {  // the width field opens with Yes on the question
+                s.answerMessage(IDYES);
+                d.click(D::IDC_CALC);
+                g.m_calculated = 1;
+            }
+            d.type(e.id, e.text);
+            d.focus(D::IDC_TITLE);
+            EXPECT_EQ(g.m_calculated, e.stale ? 0 : 1) << e.id << " " << e.text;
+            if (e.stale) {
+                s.expectMessage("未完成计算，无法保存数据!");
+                d.click(IDOK);
+            }
+            d.end(IDCANCEL);
+        });
+        dlg.DoModal();
+        EXPECT_TRUE(s.allUsed()) << e.id << " " << e.text;
+    }
+    // The cutter-type radios too.
+    D dlg;
+    s.onDialog(D::IDD, [&](Running& d) {
+        calculateWorkedPair(d);
+        d.click(D::IDC_TC);
+        EXPECT_EQ(static_cast<D&>(d.dialog()).m_calculated, 0);
+        d.end(IDCANCEL);
+    });
+    dlg.DoModal();
+}
+
+TEST_F(AolDlgTest, SavedLoadWithoutPreliminaryStaysRefusedAndFailedSaveKeepsTheFile) {
+    D dlg;
+    s.onDialog(D::IDD, [&](Running& d) {
+        calculateWorkedPair(d);
+        s.answerSave(inst.data("pair"));
+        s.answerMessage(IDOK);
+        d.click(IDOK);
+    });
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    const auto before = readAll(inst.data("pair.cng"));
+    D other;
+    s.onDialog(D::IDD, [&](Running& d) {
+        // Bits 0x80 to 0x8000 were never set: the calculation stays refused.
+        s.answerOpen(inst.data("pair.cng"));
+        d.click(D::IDC_LOAD_SAVED);
+        EXPECT_EQ(d.text(D::IDC_Z1), "14");
+        s.expectMessage("输入的预定数据不齐全或有非法数据，请重新计算!");
+        d.click(D::IDC_CALC);
+        // Loaded with the preliminary first, it calculates; a report that cannot be
+        // written leaves the design file as it was and the dialog open.
+        s.answerOpen(preliminary(workedPre(), "again.cng"));
+        d.click(D::IDC_LOAD_PRE);
+        s.answerOpen(inst.data("pair.cng"));
+        d.click(D::IDC_LOAD_SAVED);
+        d.type(D::IDC_M, "6");
+        d.focus(D::IDC_TITLE);
+        s.answerMessage(IDNO);
+        chooseWorkedHead();
+        s.onDialog(CBelmarAolC87Dlg::IDD, [](Running& t) { t.click(IDOK); });
+        s.onDialog(CBelmarAolXDlg::IDD, [](Running& x) { x.click(IDOK); });
+        d.click(D::IDC_CALC);
+        ASSERT_EQ(static_cast<D&>(d.dialog()).m_calculated, 1);
+        std::filesystem::remove(inst.data("pair.tng"));
+        std::filesystem::create_directory(inst.data("pair.tng"));
+        s.answerSave(inst.data("pair"));
+        s.answerMessage(IDOK);
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        EXPECT_EQ(static_cast<D&>(d.dialog()).m_saved, 0);
+        d.end(IDCANCEL);
+    });
+    other.DoModal();
+    EXPECT_EQ(readAll(inst.data("pair.cng")), before);
+    EXPECT_TRUE(s.allUsed());
+}
