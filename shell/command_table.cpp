@@ -8,6 +8,7 @@
 
 #include "bevel/geometry/belmar_len_dlg.h"
 #include "bevel/geometry/belmar_arc_dlg.h"
+#include "bevel/geometry/aol_dlg.h"
 #include "bevel/preliminary/pellun_type.h"
 #include "bevel/rating/sirrow_dlg.h"
 #include "cycloid/cex_design.h"
@@ -96,7 +97,7 @@ const std::vector<CalculatorCommand>& commandTable() {
         {32777, "确定弧线齿圆锥齿轮的几何参数值\n弧线齿几何计算", "CBelmarArcDlg", "Belmar", R::ModalReport, true,
          runModalCalculator<CBelmarArcDlg>},
         {32779, "确定奥利康摆线齿圆锥齿轮的几何参数值\n摆线齿几何计算", "CBelmarAolDlg", "Belmar", R::ModalReport,
-         false, calculatorNotAvailable},
+         true, runModalCalculator<CBelmarAolDlg>},
         {32780, "圆锥齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CSirrowDlg", "Sirrow", R::ModalReport,
          true, runModalCalculator<CSirrowDlg>},
         // ---- Worm drives (Tarv) ----

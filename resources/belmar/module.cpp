@@ -10,6 +10,9 @@ fw::Module& module() {
         addBelmarLenDlg(mod);
         addBelmarLenImgDlg(mod);
         addBelmarArcDlg(mod);
+        addAolDialogs(mod);
+        addAolBitmaps(mod);
+        addAolMainDialog(mod);
         return mod;
     }();
     return m;

@@ -14,5 +14,11 @@ void addPictures(fw::Module& m);
 void addBelmarLenDlg(fw::Module& m);
 void addBelmarLenImgDlg(fw::Module& m);
 void addBelmarArcDlg(fw::Module& m);
+void addAolDialogs(fw::Module& m);
+void addAolBitmaps(fw::Module& m);
+void addAolMainDialog(fw::Module& m);
+
+// The face of the cycloidal calculator's picture button (a small cycloidal pair).
+inline constexpr int kAolButtonBitmap = 4299;
 
 }  // namespace belmar

@@ -4,6 +4,7 @@
 #pragma once
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace chartgen {
@@ -55,6 +56,10 @@ std::vector<NamedPicture> pellunPictures();
 std::vector<NamedPicture> sirrowPictures();
 // The drive arrangement button pictures of the bevel rating (kind 0..2).
 std::string arrangementFigure(int kind, bool focused);
+// The pictures of the cycloidal bevel sub-dialogs by resource id, as SVG text.
+std::vector<std::pair<int, std::string>> belmarSvgs();
+// Chart C85's curve Rp = rb/sin βp' in picture pixels (βp' 29° to 46°).
+std::vector<std::pair<double, double>> c85Curve(double rb);
 // The line figure of an orthogonal bevel pair beside the preliminary design.
 std::string bevelPairFigure(int width, int height);
 // The symbols picture of the bevel geometry calculators: an orthogonal pair

@@ -34,6 +34,8 @@ int main(int argc, char** argv) {
         for (bool focused : {false, true})
             ok &= write(dir / ("sirrow_dtype" + std::to_string(kind + 1) + (focused ? "f" : "u") + ".svg"),
                         chartgen::arrangementFigure(kind, focused));
+    for (const auto& [id, text] : chartgen::belmarSvgs())
+        ok &= write(dir / ("belmar_" + std::to_string(id) + ".svg"), text);
     ok &= write(dir / "pellun_3053.svg", chartgen::bevelPairFigure(150, 110));
     ok &= write(dir / "belmar_4004.svg", chartgen::bevelSymbolsFigure(560, 420, false, true));
     ok &= write(dir / "belmar_4010.svg", chartgen::bevelSymbolsFigure(700, 420, true, true));

@@ -50,6 +50,10 @@
 #include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
 #include "bevel/geometry/belmar_len_dlg.h"  // belmar: straight bevel geometry
 #include "bevel/geometry/belmar_len_img_dlg.h"  // belmar: symbols picture
+#include "bevel/geometry/aol_dlg.h"  // belmar: cycloidal bevel geometry and its sub-dialogs
+#include "bevel/geometry/aol_entc_dlg.h"
+#include "bevel/geometry/aol_tilt_dlg.h"
+#include "bevel/geometry/aol_x_dlg.h"
 #include "bevel/preliminary/a196_dlg.h"  // pellun: chart dialogs
 #include "bevel/preliminary/a197_dlg.h"
 #include "bevel/preliminary/a198_dlg.h"
@@ -927,6 +931,73 @@ void sirrowCutterFactor(Shooter& shooter) {
     });
 }
 
+// ---- belmar: the cycloidal bevel sub-dialogs ----
+
+// The worked pair's head: Rp 144.6 and βp' 37.47° on the Rb 88 curve, Zc 37.7;
+// Rb 88 pressed, then blade button 2.
+void aolCutterHead(Shooter& shooter) {
+    using D = CBelmarAolentcDlg;
+    D dlg(nullptr);
+    dlg.prepare(144.6, 37.47, 37.696);
+    shooter.shoot("belmar-aol-cutter-head", dlg, [](fw::Dialog& d) {
+        d.userClick(D::IDC_RB_FIRST + 7);
+        d.userClick(D::IDC_BLADE_FIRST + 2);
+    });
+}
+
+// Chart C87 at rb/h 6.19 and δ2 68.2°, the vertical thumb moved to 140.
+void aolTiltC87(Shooter& shooter) {
+    CBelmarAolC87Dlg dlg(nullptr);
+    dlg.prepare(6.19, 36.49, 68.2);
+    shooter.shoot("belmar-aol-tilt-c87", dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(CBelmarAolC87Dlg::IDC_V_SLIDER, 140);
+        d.userTrackbarRelease(CBelmarAolC87Dlg::IDC_V_SLIDER);
+    });
+}
+
+// The calculator with the worked pair (Z1 14, Z2 35, mt 5, EN, βm 35°, φR 0.3,
+// Rb 49 with blade button 2, tilt passed on C87, x1min confirmed).
+void aolGeometry(Shooter& shooter) {
+    using D = CBelmarAolDlg;
+    D dlg(nullptr);
+    shooter.shoot("belmar-aol-geometry", dlg, [](fw::Dialog& d) {
+        auto& g = static_cast<D&>(d);
+        auto head = bevel::readCutterHead(std::filesystem::path(KAVRIN_BINARY_DIR) / "kavrin-home" / "entc.ndt", 2);
+        if (!head) return;
+        bevel::aol::Inputs in{.z1 = 14, .z2 = 35, .alphaDeg = 20, .betaMDeg = 35, .mt = 5, .phiR = 0.3};
+        g.m_z1 = 14;
+        g.m_z2 = 35;
+        g.m_mt = 5;
+        g.m_betaM[0] = 35;
+        g.m_phiR = 0.3;
+        g.m_sliderPos = 30;  // (0.3 − 0.25)·50/(1/12)
+        g.m_title = "摆线齿锥齿轮副";
+        g.m_number = "AOL-01";
+        g.m_cone = bevel::aol::cone(in);
+        auto ref = bevel::aol::referencePoint(g.m_cone, *head, 1);
+        if (!ref) return;
+        g.m_ref = *ref;
+        g.m_res = bevel::aol::finish(in, g.m_cone, *ref, bevel::aol::x1Min(in, g.m_cone, *ref, *head, 1, 0));
+        g.m_head = *head;
+        g.m_group = 1;
+        g.m_b = g.m_cone.b;
+        g.UpdateData(false);
+        g.showResults();
+        g.fillCutterList();
+    });
+}
+
+void aolHeightModification(Shooter& shooter) {
+    CBelmarAolXDlg dlg(nullptr);
+    dlg.m_xmin = 0.1194;
+    shooter.shoot("belmar-aol-height-modification", dlg);
+}
+
+void aolSymbols(Shooter& shooter) {
+    CBelmarAolimgDlg dlg(nullptr);
+    shooter.shoot("belmar-aol-symbols", dlg);
+}
+
 const std::vector<Scene>& scenes() {
     static const std::vector<Scene> list = {
         // the main program: splash, main window with two reports and the Window menu, About box
@@ -1003,6 +1074,11 @@ const std::vector<Scene>& scenes() {
         {"sirrow-chart-9033", &sirrowFormFactorChart},
         {"sirrow-arrangement-9002", &sirrowArrangement},
         {"sirrow-cutter-factor-9041", &sirrowCutterFactor},
+        {"belmar-aol-geometry", &aolGeometry},
+        {"belmar-aol-cutter-head", &aolCutterHead},
+        {"belmar-aol-tilt-c87", &aolTiltC87},
+        {"belmar-aol-height-modification", &aolHeightModification},
+        {"belmar-aol-symbols", &aolSymbols},
         // belmar, sirrow, tarv
         {"belmar-spiral-geometry", &belmarSpiralWorkedPair},
         {"belmar-spiral-custom-cutter", &belmarSpiralCustomCutter},

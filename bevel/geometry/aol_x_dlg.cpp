@@ -1,0 +1,42 @@
+#include "bevel/geometry/aol_x_dlg.h"
+
+#include "fw/format.h"
+#include "resources/belmar/module.h"
+
+CBelmarAolXDlg::CBelmarAolXDlg(fw::Window* parent) : fw::Dialog(belmar::module(), IDD, parent) {
+    onKillFocus(IDC_X, [this] { UpdateData(true); });
+    onClick(IDOK, [this] { OnConfirm(); });
+    onClick(IDCANCEL, [this] { OnCancelAdjust(); });
+}
+
+int CBelmarAolXDlg::DoModal(double xmin) {
+    m_xmin = xmin;
+    return fw::Dialog::DoModal();
+}
+
+void CBelmarAolXDlg::DoDataExchange(fw::Exchange& dx) { dx.number(IDC_X, m_x); }
+
+bool CBelmarAolXDlg::OnInitDialog() {
+    setText(IDC_HINT, fw::format("计算结果得到齿高变位系数χ≥%.4f，请在下式中调整你的取值!", m_xmin));
+    m_x = m_xmin;
+    UpdateData(false);
+    return true;
+}
+
+void CBelmarAolXDlg::OnConfirm() {
+    if (!UpdateData(true)) return;
+    if (m_xmin > m_x) {
+        fw::MessageBox(fw::format("χ＝%.4f不符合不等式：χ>%.4f", m_x, m_xmin));
+        m_x = m_xmin;
+        UpdateData(false);
+        return;
+    }
+    EndDialog(IDOK);
+}
+
+void CBelmarAolXDlg::OnCancelAdjust() {
+    m_x = m_xmin;
+    EndDialog(IDCANCEL);
+}
+
+CBelmarAolimgDlg::CBelmarAolimgDlg(fw::Window* parent) : fw::Dialog(belmar::module(), IDD, parent) {}

@@ -1,0 +1,193 @@
+// The cycloidal bevel geometry: the worked pair worked by hand from the
+// formulas with our cutter table (an independent script, double precision),
+// the undefined reference points, the height modification and the tangential
+// shift rules, the cutter list row and the report section.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "bevel/geometry/calc/cycloidal_geometry.h"
+#include "bevel/geometry/calc/cycloidal_report.h"
+#include "common/calc/angle_split.h"
+#include "fw/file.h"
+
+using namespace bevel;
+using namespace bevel::aol;
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+
+// Rb 49 (record 2), blade group 1.
+CutterHeadRecord rb49() {
+    CutterHeadRecord r;
+    r.z0 = 4;
+    r.rb = 49;
+    r.rbMin = 46.5;
+    r.rbMax = 52;
+    r.blade = {1, 3, 5};
+    r.mp = {2.7, 3.75, 5.3};
+    r.mMin = {2.2, 3.2, 4.4};
+    r.mMax = {3.2, 4.4, 6.35};
+    r.eb = {5.4, 7.5, 10.6};
+    r.q = {2430.16, 2457.25, 2513.36};
+    r.rhoA0 = {0.55, 0.75, 1.05};
+    return r;
+}
+
+Inputs workedInputs() {
+    Inputs in;
+    in.z1 = 14;
+    in.z2 = 35;
+    in.mt = 5;
+    in.alphaDeg = 20;
+    in.betaMDeg = 35;
+    in.phiR = 0.3;
+    in.haStar = 1;
+    return in;
+}
+
+std::string dms(double radians) { return kavrin::formatDms(kavrin::splitRadiansDms(radians)); }
+
+}  // namespace
+
+TEST(CycloidalGeometry, WorkedPair) {
+    const Inputs in = workedInputs();
+    const Cone c = cone(in);
+    EXPECT_EQ(dms(c.delta1), "21°48′5.1″");
+    EXPECT_NEAR(c.r, 94.240, 5e-4);
+    EXPECT_NEAR(c.b, 28.272, 5e-4);
+    EXPECT_NEAR(c.zc, 37.696, 5e-4);
+    EXPECT_NEAR(c.rp, 82.507, 5e-4);
+    EXPECT_NEAR(c.ri, 65.968, 5e-4);
+    EXPECT_EQ(dms(c.betaP1Deg * kPi / 180), "37°28′26.4″");
+    auto ref = referencePoint(c, rb49(), 1);
+    ASSERT_TRUE(ref);
+    EXPECT_NEAR(ref->mp, 3.519, 5e-4);
+    EXPECT_EQ(dms(ref->betaP), "36°29′32.3″");
+    EXPECT_EQ(dms(ref->betaI), "19°51′29.6″");
+    EXPECT_EQ(dms(ref->beta), "47°34′52.2″");
+    EXPECT_NEAR(ref->h, 7.916, 5e-4);
+    EXPECT_NEAR(49 / ref->h, 6.190, 5e-4);
+    const double xmin = x1Min(in, c, *ref, rb49(), 1, 0);
+    EXPECT_NEAR(xmin, 0.1194, 5e-5);
+    const Results r = finish(in, c, *ref, xmin);
+    EXPECT_NEAR(r.xt1, 0.030, 1e-12);
+    EXPECT_NEAR(r.da1, 77.315, 5e-4);
+    EXPECT_NEAR(r.da2, 177.302, 5e-4);
+    EXPECT_NEAR(r.s1, 8.648, 5e-4);
+    EXPECT_NEAR(r.epsBeta, 1.526, 5e-4);
+    EXPECT_NEAR(r.epsAlpha, 1.484, 5e-4);
+    EXPECT_NEAR(r.s1 + r.s2, kPi * 5, 1e-12);
+    EXPECT_EQ(r.x2, -r.x1);
+    EXPECT_NEAR(r.hf1, ref->h - r.ha1, 1e-12);
+}
+
+TEST(CycloidalGeometry, CutterListOfTheWorkedHead) {
+    EXPECT_EQ(cutterListRow(0, rb49(), 1),
+              "EN 4-49  46.50～52.00  49/3      3.75        3.20～4.40     7.50       0.75");
+    EXPECT_EQ(cutterListRow(1, rb49(), 1), "TC 4-49  46.50～52.00  49/3      3.75        3.20～4.40     7.50 ");
+    EXPECT_EQ(cutterListHeader(0), " 刀盘号  刀盘半径范围 刀片号 参考点法面模数   模数范围   滚动圆半径 刀尖圆角半径");
+    EXPECT_EQ(cutterListHeader(1), " 刀盘号  刀盘半径范围 刀片号 参考点法面模数   模数范围   滚动圆半径");
+}
+
+TEST(CycloidalGeometry, UndefinedReferencePointsAreRefused) {
+    const Inputs in = workedInputs();
+    const Cone c = cone(in);
+    // A head too large for the gear: Rp² < Q.
+    CutterHeadRecord big = rb49();
+    big.q = {20000, 20000, 20000};
+    EXPECT_FALSE(referencePoint(c, big, 0));
+    // Zc² ≤ z0²: a crown gear with fewer teeth than blade groups.
+    CutterHeadRecord many = rb49();
+    many.z0 = 40;
+    EXPECT_FALSE(referencePoint(c, many, 1));
+    // cos βp beyond 1: a tiny Q makes mp too large.
+    CutterHeadRecord tiny = rb49();
+    tiny.q = {1, 1, 1};
+    tiny.eb = {0.1, 0.1, 0.1};
+    EXPECT_FALSE(referencePoint(c, tiny, 1));
+    // A very small gear: Ri ≤ 0 when the face width exceeds R.
+    Inputs wide = in;
+    wide.faceWidthEdited = true;
+    wide.b = 200;
+    EXPECT_FALSE(referencePoint(cone(wide), rb49(), 1));
+    EXPECT_FALSE(referencePoint(c, rb49(), 3));
+}
+
+TEST(CycloidalGeometry, HeightModificationAndTangentialShiftRules) {
+    // x1min is 0 when Δh is negative: a large ρa0 eats the whole depth margin.
+    const Inputs in = workedInputs();
+    const Cone c = cone(in);
+    auto ref = referencePoint(c, rb49(), 1);
+    ASSERT_TRUE(ref);
+    CutterHeadRecord blunt = rb49();
+    blunt.rhoA0 = {20, 20, 20};
+    EXPECT_EQ(x1Min(in, c, *ref, blunt, 1, 0), 0);
+    // More tilt lowers sin²(α − Δα) and so raises x1min.
+    EXPECT_GT(x1Min(in, c, *ref, rb49(), 1, 3), x1Min(in, c, *ref, rb49(), 1, 0));
+    // u = 2.5 → xτ1 = 1.5/50 = 0.03; u = 1.9 → 0.
+    struct Case { int z1, z2; double xt1; };
+    for (const Case k : {Case{10, 25, 0.03}, Case{10, 19, 0}, Case{10, 20, 0.02}}) {
+        Inputs p = in;
+        p.z1 = k.z1;
+        p.z2 = k.z2;
+        const Results r = finish(p, cone(p), *ref, 0);
+        EXPECT_NEAR(r.xt1, k.xt1, 1e-15) << k.z2;
+        EXPECT_EQ(r.xt2, -r.xt1);
+    }
+    // The blade buttons pair up into groups.
+    EXPECT_EQ(bladeGroup(0), bladeGroup(1));
+    EXPECT_EQ(bladeGroup(2), bladeGroup(3));
+    EXPECT_EQ(bladeGroup(4), bladeGroup(5));
+    EXPECT_EQ(bladeGroup(5), 2);
+}
+
+TEST(CycloidalReport, WorkedPairSection) {
+    const Inputs in = workedInputs();
+    const Cone c = cone(in);
+    auto ref = referencePoint(c, rb49(), 1);
+    ASSERT_TRUE(ref);
+    const double x1 = x1Min(in, c, *ref, rb49(), 1, 0);
+    const Results res = finish(in, c, *ref, x1);
+    ConeGeomRecord g;
+    g.alphaDeg = 20;
+    g.betaDeg = 35;
+    g.title = "摆线齿锥齿轮副";
+    g.number = "AOL-01";
+    g.date = "2026年12月10日";
+    fillRecord(g, in, c, *ref, res, Choice{.cutterType = 0, .headIndex = 2, .group = 1, .tiltDeg = 0});
+    EXPECT_EQ(g.status, 202);
+    EXPECT_EQ(g.toothSystem, 7);
+    EXPECT_EQ(g.cutterRow, 2);
+    EXPECT_EQ(g.cutterBand, 1);
+    EXPECT_EQ(g.cutterChoice, 0);
+    EXPECT_EQ(g.taper, 3);
+    const std::string text = cycloidalReport(g, rb49(), 1);
+    const char* lines[] = {
+        "\n\t*************************** 奥利康圆锥齿轮几何计算报告******************************\n",
+        "\n\t标题: 摆线齿锥齿轮副\t编号: AOL-01\n",
+        "\t执行程序: Kavrin Ver4.00\t日期: 2026年12月10日\n\n",
+        "\t齿数:                    Z1= (预定)                                   14\n",
+        "\t齿形角:                  α= (预定)                                   20°0′0″\n",
+        "\t分锥角:                  δ1=arctg(Z1/Z2)=                            21°48′5.1″\n",
+        "\t锥距:                    R= d1/2sin(δ1)=                             94.240mm\n",
+        "\t初定参考点点螺旋角:       βp'= 0.914(βm+6)°=                        37°28′26.40″\n",
+        "\t刀片号:                  (程序选定)                                   49/3\n",
+        "\t使用加工范围:                                                         3.20～4.40mm\n",
+        "\t刀盘滚动圆半径:          Ebω= (程序选定)                              7.5mm\n",
+        "\t参考点螺旋角:            βp= (程序选定)                               36°29′32.3″\n",
+        "\t高变位系数:              χ1= (程序调整)                               0.119\n",
+        "\t                        Ak2= R·cos(δ2)-ha2·sin(δ2)=               32.123mm\n",
+        "\t大端螺旋角:              β= (程序计算)                                47°34′52.2″\n",
+        "\t小端螺旋角:              βi= (程序计算)                               19°51′29.6″\n",
+        "\t                        s2= (程序计算)                                7.060mm\n",
+    };
+    for (const char* l : lines) EXPECT_NE(text.find(l), std::string::npos) << l;
+    EXPECT_EQ(text.rfind("\t                        s2="), text.size() - std::string("\t                        s2= (程序计算)                                7.060mm\n").size());
+    // The file form: GBK with CR LF, and back without loss.
+    const std::string gbk = fw::gbkFileText(text);
+    EXPECT_EQ(gbk.find("\n"), gbk.find("\r\n") + 1);
+    EXPECT_EQ(gbk.find("\r\n\t***"), 0u);
+    EXPECT_EQ(gbk.find("\n\n"), std::string::npos);  // every line end is CR LF
+}
