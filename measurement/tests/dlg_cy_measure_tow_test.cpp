@@ -11,6 +11,7 @@
 #include "fw/file.h"
 #include "fw/registry.h"
 #include "fwtest/script.h"
+#include "measurement/tests/measure_dlg_fixture.h"
 
 namespace fs = std::filesystem;
 using D = CCYMeasureTowDlg;
@@ -19,43 +20,12 @@ using namespace measurement;
 
 namespace {
 
-std::vector<std::uint8_t> readBytes(const fs::path& p) {
-    auto b = fw::readFile(p);
-    EXPECT_TRUE(b) << p;
-    return b ? *b : std::vector<std::uint8_t>{};
-}
+using measurement::test::fixture;
+using measurement::test::readBytes;
 
-fs::path fixture(const char* name) { return fs::path(KAVRIN_SOURCE_DIR) / "measurement/tests/fixtures" / name; }
-
-class MeasureTowDlgTest : public ::testing::Test {
+class MeasureTowDlgTest : public measurement::test::MeasureDlgTest<D> {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
-                 (std::string("dlg-measure-tow-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
-        m_data = m_root / "install" / "data";
-        fs::create_directories(m_data);
-        fs::path reg = m_root / "machine.reg";
-        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_root / "install", m_root / "docs"));
-        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
-        fw::registry::reload();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
-        unsetenv("KAVRIN_MACHINE_REGISTRY");
-        fw::registry::reload();
-    }
-    int run(fwtest::Script script) {
-        m_s.onDialog(D::IDD, std::move(script));
-        D dlg(nullptr);
-        int r = dlg.DoModal();
-        m_reportPath = dlg.m_strReportPath;
-        return r;
-    }
-    fwtest::Session m_s;
-    fs::path m_root, m_data;
-    std::string m_reportPath;
+    MeasureTowDlgTest() : MeasureDlgTest("dlg-measure-tow") {}
 };
 
 void typeField(Running& d, int id, const char* text) {
