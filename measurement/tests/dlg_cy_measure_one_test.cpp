@@ -9,7 +9,6 @@
 
 #include "fw/file.h"
 #include "fw/format.h"
-#include "fw/registry.h"
 #include "fw/text.h"
 #include "fwtest/script.h"
 #include "measurement/tests/measure_dlg_fixture.h"
@@ -31,7 +30,7 @@ using measurement::test::readBytes;
 
 class MeasureOneDlgTest : public measurement::test::MeasureDlgTest<D> {
 protected:
-    MeasureOneDlgTest() : MeasureDlgTest("dlg-measure-one") {}
+    MeasureOneDlgTest() : MeasureDlgTest("dlg_measure_one") {}
 };
 
 // The worked example: spur external gear Z 20, mn 2, da 44.

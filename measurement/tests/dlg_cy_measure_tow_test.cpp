@@ -9,7 +9,6 @@
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "fw/file.h"
-#include "fw/registry.h"
 #include "fwtest/script.h"
 #include "measurement/tests/measure_dlg_fixture.h"
 
@@ -25,7 +24,7 @@ using measurement::test::readBytes;
 
 class MeasureTowDlgTest : public measurement::test::MeasureDlgTest<D> {
 protected:
-    MeasureTowDlgTest() : MeasureDlgTest("dlg-measure-tow") {}
+    MeasureTowDlgTest() : MeasureDlgTest("dlg_measure_tow") {}
 };
 
 void typeField(Running& d, int id, const char* text) {

@@ -6,6 +6,10 @@ fw::Module& module() {
     static fw::Module m = [] {
         fw::Module mod("belmar");
         addStrings(mod);
+        addPictures(mod);
+        addBelmarLenDlg(mod);
+        addBelmarLenImgDlg(mod);
+        addBelmarArcDlg(mod);
         return mod;
     }();
     return m;

@@ -10,5 +10,9 @@ fw::Module& module();
 // One fill function per resource file of this folder; module() calls each.
 // (Add a line here and one in module.cpp for every new resource file.)
 void addStrings(fw::Module& m);
+void addPictures(fw::Module& m);
+void addBelmarLenDlg(fw::Module& m);
+void addBelmarLenImgDlg(fw::Module& m);
+void addBelmarArcDlg(fw::Module& m);
 
 }  // namespace belmar
