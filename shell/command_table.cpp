@@ -9,6 +9,7 @@
 #include "bevel/geometry/belmar_len_dlg.h"
 #include "bevel/geometry/belmar_arc_dlg.h"
 #include "bevel/preliminary/pellun_type.h"
+#include "bevel/rating/sirrow_dlg.h"
 #include "cycloid/cex_design.h"
 #include "cycloid/cexy_property_sheet.h"
 #include "cycloid/dorrith_dlg.h"
@@ -90,16 +91,14 @@ const std::vector<CalculatorCommand>& commandTable() {
         // ---- Bevel gear pairs (Pellun, Belmar, Sirrow) ----
         {32774, "确定锥齿轮对的预定参数值与最小模数值\n预定参数", "CPellunType", "Pellun", R::ModalReport, true,
          runModalCalculator<CPellunType>},
-        {32776, "确定直线齿圆锥齿轮的几何参数值
-直线齿几何计算", "CBelmarLenDlg", "Belmar", R::ModalReport, true,
+        {32776, "确定直线齿圆锥齿轮的几何参数值\n直线齿几何计算", "CBelmarLenDlg", "Belmar", R::ModalReport, true,
          runModalCalculator<CBelmarLenDlg>},
-        {32777, "确定弧线齿圆锥齿轮的几何参数值
-弧线齿几何计算", "CBelmarArcDlg", "Belmar", R::ModalReport, true,
+        {32777, "确定弧线齿圆锥齿轮的几何参数值\n弧线齿几何计算", "CBelmarArcDlg", "Belmar", R::ModalReport, true,
          runModalCalculator<CBelmarArcDlg>},
         {32779, "确定奥利康摆线齿圆锥齿轮的几何参数值\n摆线齿几何计算", "CBelmarAolDlg", "Belmar", R::ModalReport,
          false, calculatorNotAvailable},
         {32780, "圆锥齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CSirrowDlg", "Sirrow", R::ModalReport,
-         false, calculatorNotAvailable},
+         true, runModalCalculator<CSirrowDlg>},
         // ---- Worm drives (Tarv) ----
         {32781, "确定蜗杆蜗轮对的预定参数值与最小中心距\n预定参数", "CcwPrDlg", "Tarv", R::ModalReport, true,
          runModalCalculator<CcwPrDlg>},

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "bevel/geometry/belmar_len_img_dlg.h"
 #include "bevel/geometry/cone_geom_files.h"
 #include "common/calc/design_file.h"
 #include "fw/file.h"
@@ -76,6 +77,10 @@ CBelmarArcDlg::CBelmarArcDlg(fw::Window* parent) : fw::Dialog(belmar::module(), 
     onClick(IDC_CALC, [this] { OnCalc(); });
     onClick(IDC_HELP_BUTTON, [] { fw::htmlHelp(kHelpTopic); });
     onKillFocus(IDC_CUSTOM_D0, [this] { OnCustomCutter(); });
+    onClick(IDC_PICTURE, [this] {
+        CBelmarLenImgDlg img(this);
+        img.DoModal(CBelmarLenImgDlg::kModeSpiral);
+    });
     onClick(IDC_CUTTERS, [this] { OnCutterListClick(); });
 }
 

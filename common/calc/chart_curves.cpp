@@ -63,6 +63,19 @@ double enimsStraightRadial(double u, double z1) { return 2 * (1 - 1 / (u * u)) /
 double enimsStraightTangential(double u) { return u < 2.5 ? 0 : 0.03 + 0.008 * (u - 2.5); }
 double enimsCurvedTangential(double u) { return u < 2.5 ? 0 : 0.11 + 0.01 * (u - 2.5); }
 
+double zoneFactor(double betaMDeg, double alphaNDeg) {
+    const double rad = std::acos(-1.0) / 180;
+    const double beta = betaMDeg * rad, alphaN = alphaNDeg * rad;
+    const double alphaT = std::atan(std::tan(alphaN) / std::cos(beta));
+    const double betaB = std::asin(std::sin(beta) * std::cos(alphaN));
+    return 2 * std::sqrt(std::cos(betaB) / std::sin(2 * alphaT));
+}
+
+double contactRatioFactor(double epsAlpha, double epsBeta) {
+    if (epsBeta >= 1) return std::sqrt(1 / epsAlpha);
+    return std::sqrt((4 - epsAlpha) / 3 * (1 - epsBeta) + epsBeta / epsAlpha);
+}
+
 const std::array<EnimsCurvedRow, 11> kEnimsCurvedRadial = {{
     {11, {-1, -1, -1, -1, -1, -1, -1, .38, .41, .44, .45, .46}},
     {12, {-1, -1, -1, -1, -1, -1, .32, .37, .39, .41, .42, .43}},

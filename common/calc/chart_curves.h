@@ -24,6 +24,14 @@ double enimsStraightRadial(double u, double z1);
 double enimsStraightTangential(double u);
 double enimsCurvedTangential(double u);
 
+// Zone factor of the virtual cylindrical gear with zero shift sum, at the
+// mean spiral angle βm and normal pressure angle αn (degrees):
+// ZH = 2·√(cos βb / sin 2αt), tan αt = tan αn / cos βm, sin βb = sin βm·cos αn.
+double zoneFactor(double betaMDeg, double alphaNDeg);
+// Contact ratio factor: √((4 − εα)/3·(1 − εβ) + εβ/εα) for εβ < 1,
+// √(1/εα) from εβ 1 on.
+double contactRatioFactor(double epsAlpha, double epsBeta);
+
 // ENIMS curved teeth (βm 35°), radial shift: the published table by z1 and
 // u; a negative entry marks a combination not recommended.
 inline constexpr std::array<double, 12> kEnimsCurvedRatios = {1, 1.12, 1.25, 1.4, 1.6, 1.8, 2.0, 2.5, 3.15, 4, 5, 6.3};

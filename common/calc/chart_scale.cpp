@@ -10,6 +10,8 @@ double fractionA197(double u) { return (u - 1) / 8.2; }
 double fractionA199(double u) { return (u - 1) / 9; }
 double fractionC80(double u) { return 1.1666666666666667 - 1.1666666666666667 / (0.7 * u); }
 double fractionC81(double u) { return 1 - 1 / u; }
+double fractionC97(double betaM) { return betaM / 45; }
+double fractionZeta(double epsAlpha) { return epsAlpha - 1; }
 double fractionYf(double zv) { return (1 / zv - 0.08333333333333333) / (-0.08233333333333333); }
 
 int thumbOf(double fraction) {

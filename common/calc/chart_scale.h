@@ -17,6 +17,8 @@ double fractionA197(double u);  // (u − 1)/8.2
 double fractionA199(double u);  // (u − 1)/9
 double fractionC80(double u);   // 7/6 − 7/6/(0.7·u)
 double fractionC81(double u);   // 1 − 1/u
+double fractionC97(double betaM);      // βm/45: the zone factor chart, βm 0..45°
+double fractionZeta(double epsAlpha);  // εα − 1: the contact ratio factor chart, εα 1..2
 double fractionYf(double zv);   // (1/Zv − 1/12)/(−0.0823…): 0 at Zv 12, 1 at Zv 1000
 
 // 200 × fraction, truncated toward zero and clamped to 0..200 (a fraction

@@ -22,7 +22,7 @@ bool ChartDialog::OnInitDialog() {
     m_rangeMin = 0;
     for (int id : {m_copy.hSlider, m_copy.vSlider}) {
         trackbar(id).setRange(m_rangeMin, m_rangeMax);
-        trackbar(id).setPageSize(1);
+        trackbar(id).setPageSize(m_copy.pageSize);
     }
     m_hPos = chart::thumbOf(m_xFraction);
     trackbar(m_copy.hSlider).setPos(m_hPos);
@@ -62,7 +62,7 @@ int ChartDialog::lineX() const {
 void ChartDialog::drawChart(fw::Canvas& c) const {
     c.drawBitmap(m_bitmapId, {m_left, m_top}, {m_left, m_top, m_right, m_bottom});
     c.textOut(anchor(m_copy.first), firstLabel());
-    c.textOut(anchor(m_copy.second), m_zText);
+    if (!m_zText.empty()) c.textOut(anchor(m_copy.second), m_zText);
 }
 
 void ChartDialog::OnPaint(fw::Canvas& c) {

@@ -32,6 +32,7 @@ struct ChartCopy {
     ChartAnchor first, second;
     // The painted vertical line follows the input (not the horizontal thumb).
     bool paintsFromInput = false;
+    int pageSize = 1;  // trackbar page size
 };
 
 class ChartDialog : public fw::Dialog {

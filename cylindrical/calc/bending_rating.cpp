@@ -163,13 +163,9 @@ double bendingContactRatioFactor(double epsAlpha) { return usableOrZero(0.2 + 0.
 RatingResult<double> bendingLifeFactor(const BendingLifeInput& in) {
     if (!isUsableValue(in.cycles)) return fw::unexpected(attention("未正确给定设计寿命！"));
     const double ne = in.cycles;
-    switch (in.material) {
-        case 0: return usableOrZero(ne < 10000 ? 2.5 : lifeFactorPowerLaw(11.0762, -0.16081, ne));
-        case 1: return usableOrZero(lifeFactorPowerLaw(5.4929, -0.113855, ne));
-        case 2: return usableOrZero(lifeFactorPowerLaw(2.38713, -0.0574943, ne));
-        case 3: return usableOrZero(lifeFactorPowerLaw(1.15267, -0.00942168, ne));
-        default: return fw::unexpected(invalidDataMessage());
-    }
+    const auto yN = kavrin::rating::bendingLifeFactor(in.material, ne);
+    if (!yN) return fw::unexpected(invalidDataMessage());
+    return usableOrZero(*yN);
 }
 
 double stressConcentrationRow(int j, double zv) {

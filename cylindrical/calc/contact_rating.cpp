@@ -207,71 +207,30 @@ RatingResult<double> contactLifeFactor(const ContactLifeInput& in) {
 }
 
 RatingResult<LubricantFactors> lubricantFactors(const LubricantInput& in) {
-    struct Row {
-        double cL, eL, cV, eV;
-    };
-    static constexpr Row rows[5] = {
-        {0.599842, 0.113182, 0.88655, 0.0525964},   // σHlim ≤ 800 MPa
-        {0.625583, 0.103984, 0.896265, 0.0487948},  // 900 MPa
-        {0.655252, 0.0931095, 0.909268, 0.0418283}, // 1000 MPa
-        {0.707968, 0.076629, 0.927788, 0.0331643},  // 1100 MPa
-        {0.761874, 0.0602386, 0.942212, 0.0266505}, // ≥ 1200 MPa
-    };
-    if (in.limitClass < 0 || in.limitClass > 4 || in.lubricant < 0 || in.lubricant > 1 ||
+    if (!kavrin::rating::validLimitClass(in.limitClass) || in.lubricant < 0 || in.lubricant > 1 ||
         in.flankState < 0 || in.flankState > 1) {
         return fw::unexpected(invalidDataMessage());
     }
-    const Row& r = rows[in.limitClass];
     LubricantFactors out;
     out.v = kRatingPi * in.z1 * in.mn * in.n1 / 60000.0;
-    double zL = r.cL * std::pow(in.viscosity, r.eL);
-    if (in.lubricant == 1) zL *= in.flankState == 0 ? 1.1 : 1.4;
-    out.zL = usableOrZero(zL);
-    out.zV = usableOrZero(r.cV * std::pow(out.v, r.eV));
+    out.zL = usableOrZero(kavrin::rating::lubricantFactor(in.limitClass, in.lubricant, in.flankState, in.viscosity));
+    out.zV = usableOrZero(kavrin::rating::velocityFactor(in.limitClass, out.v));
     return out;
 }
 
-double roughnessDistanceFactor(double a) {
-    struct Row {
-        double a, f;
-    };
-    static constexpr Row rows[] = {
-        {100, 0.9286},  {150, 0.8},    {200, 0.7286},  {250, 0.6714},  {300, 0.625},
-        {350, 0.5893},  {400, 0.5571}, {500, 0.5143},  {600, 0.475},   {800, 0.4286},
-        {1000, 0.39286}, {1500, 0.3286}, {2000, 0.3},
-    };
-    if (std::isnan(a)) return a;
-    if (a < rows[0].a) return rows[0].f;
-    for (std::size_t i = 1; i < std::size(rows); ++i) {
-        if (a <= rows[i].a) {
-            const Row& lo = rows[i - 1];
-            const Row& hi = rows[i];
-            return lo.f + (a - lo.a) * (hi.f - lo.f) / (hi.a - lo.a);
-        }
-    }
-    return rows[std::size(rows) - 1].f;
-}
-
 RatingResult<RoughnessFactor> roughnessFactor(const RoughnessInput& in) {
-    static constexpr double c0[5] = {1.06304, 1.05184, 1.0439, 1.02518, 1.02227};
-    static constexpr double c1[5] = {0.14015, 0.0924888, 0.0810485, 0.0629959, 0.0516571};
-    if (in.limitClass < 0 || in.limitClass > 4) return fw::unexpected(invalidDataMessage());
-    const auto k = static_cast<std::size_t>(in.limitClass);
+    if (!kavrin::rating::validLimitClass(in.limitClass)) return fw::unexpected(invalidDataMessage());
     RoughnessFactor out;
     out.a = in.recordCentreDistance && *in.recordCentreDistance > 0
                 ? *in.recordCentreDistance
                 : (toothSum(in.z1, in.z2, in.mesh) / 2) * in.mn / std::cos(degToRad(in.betaDeg));
     out.f = roughnessDistanceFactor(out.a);
-    out.zR = usableOrZero(c0[k] - c1[k] * std::log(in.ra * out.f));
+    out.zR = usableOrZero(kavrin::rating::roughnessFactor(in.limitClass, in.ra * out.f));
     return out;
 }
 
 double workHardeningFactor(const WorkHardeningInput& in) {
-    if (in.pinionFlank != 0 || in.gearFlank != 1) return 1.0;
-    const double hb = in.gearHardness;
-    if (hb < 130) return 1.2;
-    if (hb <= 350) return 1.27704 - 0.0005926 * hb;
-    return 1.0;
+    return kavrin::rating::workHardeningFactor(in.pinionFlank, in.gearFlank, in.gearHardness);
 }
 
 RatingResult<double> contactStress(const ContactStressInput& in) {

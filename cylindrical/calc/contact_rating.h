@@ -127,7 +127,7 @@ RatingResult<LubricantFactors> lubricantFactors(const LubricantInput& in);
 
 // ---- ZR: roughness factor (roughness dialog) -----------------------------
 // The factor f of the centre distance a (mm) by the table of thirteen rows.
-double roughnessDistanceFactor(double a);
+using kavrin::rating::roughnessDistanceFactor;
 struct RoughnessInput {
     int limitClass = 4;
     double ra = 3.2;  // μm

@@ -30,16 +30,6 @@ RatingMessage calculationErrorMessage() {
 
 double usableOrZero(double v) { return isUsableValue(v) ? v : 0.0; }
 
-double lifeFactorPowerLaw(double c, double e, double cycles) {
-    constexpr double kLongLifeCycles = 1e10;  // end of the long-life line
-    constexpr double kLongLifeFactor = 0.85;  // the factor from there on
-    const double knee = std::pow(c, -1.0 / e);
-    if (cycles <= knee) return c * std::pow(cycles, e);
-    if (cycles >= kLongLifeCycles) return kLongLifeFactor;
-    const double share = std::log10(cycles / knee) / std::log10(kLongLifeCycles / knee);
-    return 1.0 - (1.0 - kLongLifeFactor) * share;
-}
-
 bool storeFactor(double v, double& slot, std::uint16_t& mask, std::uint16_t bit) {
     slot = usableOrZero(v);
     if (slot > 0) {

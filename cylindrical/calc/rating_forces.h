@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "common/calc/rating_tables.h"
 #include "fw/expected.h"
 
 namespace cylindrical {
@@ -36,12 +37,8 @@ RatingMessage calculationErrorMessage();
 inline bool isUsableValue(double v) { return std::isfinite(v) && v > 0; }
 double usableOrZero(double v);
 
-// A life factor (ZN, YN) whose limited-life branch is the power law c·NE^e
-// (e < 0). The power law holds up to its knee, the cycle number where it
-// reaches 1; beyond the knee the factor follows the long-life line of the
-// rating standards: log-linear in NE from 1.0 at the knee to 0.85 at 10¹⁰
-// cycles, and 0.85 beyond.
-double lifeFactorPowerLaw(double c, double e, double cycles);
+// The life factors follow the shared power laws with their long-life line.
+using kavrin::rating::lifeFactorPowerLaw;
 
 // Stores v (or 0 when it is not usable) into slot and sets or clears bit in
 // mask accordingly; true when the bit is set.

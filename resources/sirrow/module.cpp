@@ -7,6 +7,9 @@ fw::Module& module() {
         fw::Module mod("sirrow");
         addStrings(mod);
         addFactorDialogs(mod);
+        addChartDlgs(mod);
+        addOptionDlgs(mod);
+        addSirrowDlg(mod);
         addBevelCharts(mod);
         return mod;
     }();

@@ -240,6 +240,102 @@ ChartPicture formFactorChart(int w, int h, const std::string& caption) {
     return p;
 }
 
+// 9003: zone factor ZH against βm 0..45°, one curve per αn.
+ChartPicture zoneFactorChart() {
+    ChartPicture p;
+    p.width = 430;
+    p.height = 360;
+    p.fraction = fractionC97;
+    p.k = 0.9;
+    p.c = 1.7;
+    for (int b = 0; b <= 45; b += 5) p.xTicks.push_back({static_cast<double>(b), fw::format("%d°", b)});
+    p.yTicks = valueTicks(1.7, 2.6, 0.05, 2, "%.1f");
+    for (double an : {20.0, 22.5, 25.0}) {
+        Curve c = sampled(0, 45, 90, [an](double b) { return zoneFactor(b, an); });
+        c.label = fw::format("αn=%g°", an);
+        c.labelAt = 60;  // βm 30°
+        c.labelDy = -4;
+        p.curves.push_back(c);
+    }
+    p.texts.push_back({300, 18, "ZH = 2√(cos βb / sin 2αt)", 12, true});
+    p.texts.push_back({300, 34, "x1 + x2 = 0", 11, true});
+    return p;
+}
+
+// 9026 (and 9024): contact ratio factor Zε against εα 1..2, one curve per εβ.
+ChartPicture contactRatioChart() {
+    ChartPicture p;
+    p.width = 430;
+    p.height = 361;
+    p.fraction = fractionZeta;
+    p.k = 0.3;
+    p.c = 0.7;
+    for (int n = 0; n <= 10; ++n) p.xTicks.push_back({1 + n / 10.0, n % 2 == 0 ? fw::format("%.1f", 1 + n / 10.0) : ""});
+    p.yTicks = valueTicks(0.7, 1.0, 0.02, 5, "%.1f");
+    for (double eb : {0.0, 0.2, 0.4, 0.6, 0.8, 1.0}) {
+        Curve c = sampled(1, 2, 100, [eb](double ea) { return contactRatioFactor(ea, eb); });
+        c.label = eb < 1 ? fw::format("εβ=%.1f", eb) : "εβ≥1";
+        c.labelAt = 92;
+        c.labelDx = -44;
+        c.labelDy = -3;
+        p.curves.push_back(c);
+    }
+    p.texts.push_back({280, 18, "Zε = √((4 − εα)(1 − εβ)/3 + εβ/εα)", 12, true});
+    return p;
+}
+
+}  // namespace
+
+// The drive arrangement buttons: a bevel pair on perpendicular shafts, the
+// pinion driving from the left, its axial (towards the large end) and radial
+// (towards the centre) forces drawn as arrows; kind 0 straight teeth, 1 and 2
+// the two hand and rotation pairings. A focused copy has a heavier frame.
+std::string arrangementFigure(int kind, bool focused) {
+    const int w = 96, h = 96;
+    std::string out = fw::format(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n", w, h, w, h);
+    out += "<defs><marker id=\"a\" markerWidth=\"6\" markerHeight=\"6\" refX=\"5\" refY=\"3\" orient=\"auto\">"
+           "<path d=\"M0,0 L6,3 L0,6 z\" fill=\"black\"/></marker></defs>\n";
+    out += fw::format("<rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n", w, h);
+    auto line = [&](double x1, double y1, double x2, double y2, const char* extra = "") {
+        out += fw::format("<line x1=\"%s\" y1=\"%s\" x2=\"%s\" y2=\"%s\" stroke=\"black\" stroke-width=\"1\" %s/>\n",
+                          num(x1).c_str(), num(y1).c_str(), num(x2).c_str(), num(y2).c_str(), extra);
+    };
+    const char* dash = "stroke-dasharray=\"6 2 1 2\"";
+    const char* arrow = "marker-end=\"url(#a)\"";
+    // Apex at (66, 62); pinion axis horizontal, gear axis vertical.
+    line(4, 62, 92, 62, dash);
+    line(66, 4, 66, 92, dash);
+    // Pinion (left): a frustum between x 22 and 40.
+    out += "<polygon points=\"22,44 40,50 40,74 22,80\" fill=\"#e8e8e8\" stroke=\"black\"/>\n";
+    // Gear (top): a frustum between y 10 and 28.
+    out += "<polygon points=\"30,10 36,28 96,28 96,10\" fill=\"#d4d4d4\" stroke=\"black\"/>\n";
+    // Teeth: straight, or slanted one way or the other.
+    for (int n = 0; n < 4; ++n) {
+        double y = 52 + n * 5;
+        double slant = kind == 0 ? 0 : (kind == 1 ? 3 : -3);
+        line(24, y - slant, 38, y + slant);
+    }
+    // Rotation of the pinion: an arc with an arrow, direction by kind.
+    if (kind == 2)
+        out += "<path d=\"M12,74 A10,14 0 0 1 12,50\" fill=\"none\" stroke=\"black\" marker-end=\"url(#a)\"/>\n";
+    else
+        out += "<path d=\"M12,50 A10,14 0 0 0 12,74\" fill=\"none\" stroke=\"black\" marker-end=\"url(#a)\"/>\n";
+    // Forces on the pinion: axial towards the large end (left), radial towards the centre (down).
+    line(31, 86, 16, 86, arrow);
+    line(46, 40, 46, 54, arrow);
+    out += text(4, 94, "Fx", 8);
+    out += text(48, 40, "Fr", 8);
+    if (kind > 0) out += text(4, 12, kind == 1 ? "右" : "左", 10);
+    if (focused)
+        out += fw::format("<rect x=\"1\" y=\"1\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"#0060c0\" "
+                          "stroke-width=\"2\"/>\n", w - 2, h - 2);
+    out += "</svg>\n";
+    return out;
+}
+
+namespace {
+
 const char* kBetaCaptions[6] = {"βm=0°", "0°<βm≤15°", "15°<βm≤20°", "20°<βm≤25°", "25°<βm≤30°", "30°<βm≤35°"};
 
 }  // namespace
@@ -263,6 +359,9 @@ std::vector<NamedPicture> pellunPictures() {
 std::vector<NamedPicture> sirrowPictures() {
     std::vector<NamedPicture> out;
     for (int n = 0; n < 6; ++n) out.push_back({9035 + n, formFactorChart(433, 356, kBetaCaptions[n])});
+    out.push_back({9003, zoneFactorChart()});
+    out.push_back({9024, contactRatioChart()});
+    out.push_back({9026, contactRatioChart()});
     return out;
 }
 

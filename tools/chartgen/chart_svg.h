@@ -53,6 +53,8 @@ struct NamedPicture {
 };
 std::vector<NamedPicture> pellunPictures();
 std::vector<NamedPicture> sirrowPictures();
+// The drive arrangement button pictures of the bevel rating (kind 0..2).
+std::string arrangementFigure(int kind, bool focused);
 // The line figure of an orthogonal bevel pair beside the preliminary design.
 std::string bevelPairFigure(int width, int height);
 // The symbols picture of the bevel geometry calculators: an orthogonal pair

@@ -6,6 +6,7 @@
 #include <map>
 
 #include "chart_svg.h"
+#include "common/calc/chart_curves.h"
 #include "common/calc/chart_scale.h"
 
 using namespace chartgen;
@@ -29,7 +30,43 @@ TEST(ChartPictures, EachPictureHasItsPlotBoxSize) {
                   std::string::npos)
             << id;
     }
-    for (const auto& [id, p] : sirrowPictures()) EXPECT_EQ(std::pair(p.width, p.height), (std::pair{433, 356})) << id;
+    // Sirrow: the form factor charts of template 9033 (291 × 303 dialog units
+    // at 10 points: 509 × 492 px, less 50 + 26 and 60 + 76), the zone factor
+    // chart (330 × 296 at 9 points, less 47 + 18 and 20 + 64) and the contact
+    // ratio factor chart (356 × 323, less 74 + 30 and 25 + 99).
+    std::map<int, std::pair<int, int>> sirrowBoxes = {{9003, {430, 360}}, {9024, {430, 361}}, {9026, {430, 361}}};
+    for (int id = 9035; id <= 9040; ++id) sirrowBoxes[id] = {433, 356};
+    auto sirrow = sirrowPictures();
+    EXPECT_EQ(sirrow.size(), sirrowBoxes.size());
+    for (const auto& [id, p] : sirrow) {
+        ASSERT_TRUE(sirrowBoxes.count(id)) << id;
+        EXPECT_EQ(std::pair(p.width, p.height), sirrowBoxes[id]) << id;
+    }
+}
+
+TEST(ChartPictures, ZoneAndContactRatioCurvesMatchTheirChecks) {
+    // ZH = 2√(cos βb / sin 2αt), by hand: αn 20° at βm 0 is 2/√sin 40° = 2.4946.
+    struct Zh { double beta, alphaN, zh; };
+    for (Zh c : {Zh{0, 20, 2.4946}, Zh{0, 22.5, 2.3784}, Zh{0, 25, 2.2851}, Zh{35, 20, 2.1307}, Zh{45, 25, 1.8277}})
+        EXPECT_NEAR(kavrin::chart::zoneFactor(c.beta, c.alphaN), c.zh, 5e-5) << c.beta << " " << c.alphaN;
+    // Zε = √((4 − εα)/3·(1 − εβ) + εβ/εα), √(1/εα) from εβ 1.
+    struct Ze { double ea, eb, ze; };
+    for (Ze c : {Ze{1, 0, 1.0}, Ze{2, 0, 0.8165}, Ze{2, 1, 0.7071}, Ze{2, 2.5, 0.7071}, Ze{1.5, 0.5, 0.8660}})
+        EXPECT_NEAR(kavrin::chart::contactRatioFactor(c.ea, c.eb), c.ze, 5e-5) << c.ea << " " << c.eb;
+}
+
+TEST(ChartPictures, ZoneAndContactRatioChartsKeepTheLabelCornerFree) {
+    // The dialogs write their labels at (70, height − 48) and (70, height − 32)
+    // of the box, about 90 × 14 px each: no curve passes there.
+    for (const auto& [id, p] : sirrowPictures()) {
+        if (id != 9003 && id != 9026) continue;
+        for (const Curve& c : p.curves)
+            for (const CurvePoint& pt : c.points) {
+                double x = p.x(pt.input), y = p.y(pt.value);
+                bool inLabels = x >= 66 && x <= 170 && y >= p.height - 62 && y <= p.height - 28;
+                EXPECT_FALSE(inLabels) << id << " " << c.label << " at " << pt.input;
+            }
+    }
 }
 
 // The value the dialog reads with the thumb at the drawn pixel's position.

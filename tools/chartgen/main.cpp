@@ -30,6 +30,10 @@ int main(int argc, char** argv) {
         ok &= write(dir / ("pellun_" + std::to_string(id) + ".svg"), chartgen::svg(pic));
     for (const auto& [id, pic] : chartgen::sirrowPictures())
         ok &= write(dir / ("sirrow_" + std::to_string(id) + ".svg"), chartgen::svg(pic));
+    for (int kind = 0; kind < 3; ++kind)
+        for (bool focused : {false, true})
+            ok &= write(dir / ("sirrow_dtype" + std::to_string(kind + 1) + (focused ? "f" : "u") + ".svg"),
+                        chartgen::arrangementFigure(kind, focused));
     ok &= write(dir / "pellun_3053.svg", chartgen::bevelPairFigure(150, 110));
     ok &= write(dir / "belmar_4004.svg", chartgen::bevelSymbolsFigure(560, 420, false, true));
     ok &= write(dir / "belmar_4010.svg", chartgen::bevelSymbolsFigure(700, 420, true, true));

@@ -44,6 +44,9 @@
 #include "worm/cw_pic_dlg.h"            // tarv: worm pair pictures
 #include "worm/cw_zlo_dlg.h"            // tarv: contact-factor charts
 #include "measurement/cy_measure_tow_dlg.h"  // corvane: gear pair measurement
+#include "bevel/rating/sirrow_chart_dlgs.h"   // sirrow: the rating's charts
+#include "bevel/rating/sirrow_option_dlgs.h"  // sirrow: arrangement, grade, cutter factor
+#include "bevel/rating/sirrow_wyf_dlg.h"
 #include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
 #include "bevel/geometry/belmar_len_dlg.h"  // belmar: straight bevel geometry
 #include "bevel/geometry/belmar_len_img_dlg.h"  // belmar: symbols picture
@@ -877,6 +880,52 @@ void belmarSpiralCustomCutter(Shooter& shooter) {
 }
 
 void mainWindowScenes(Shooter& shooter);   // app_scenes.cpp
+// The zone factor chart at βm 35°, read at 100 (ZH 2.15).
+void sirrowZoneChart(Shooter& shooter) {
+    CSirrowC97Dlg dlg(nullptr);
+    dlg.prepare(35);
+    shooter.shoot("sirrow-chart-9021", dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(CSirrowC97Dlg::IDC_V_SLIDER, 100);
+        d.userTrackbarRelease(CSirrowC97Dlg::IDC_V_SLIDER);
+    });
+}
+
+// The contact ratio factor chart at εα 1.6, εβ 2.0, read at 100 (Zε 0.85).
+void sirrowContactRatioChart(Shooter& shooter) {
+    CSirrowZetaDlg dlg(nullptr);
+    dlg.prepare(1.6, 2.0);
+    shooter.shoot("sirrow-chart-9025", dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(CSirrowZetaDlg::IDC_V_SLIDER, 100);
+        d.userTrackbarRelease(CSirrowZetaDlg::IDC_V_SLIDER);
+    });
+}
+
+// The form factor chart as built into the rating.
+void sirrowFormFactorChart(Shooter& shooter) {
+    CSirrowWyfDlg dlg(nullptr);
+    dlg.prepare(0.702219, 35, 39.189113, 0.3276);
+    shooter.shoot("sirrow-chart-9033", dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(CSirrowWyfDlg::IDC_V_SLIDER, 147);
+        d.userTrackbarRelease(CSirrowWyfDlg::IDC_V_SLIDER);
+    });
+}
+
+void sirrowArrangement(Shooter& shooter) {
+    CSirrowDTypeDlg dlg(nullptr);
+    shooter.shoot("sirrow-arrangement-9002", dlg);
+}
+
+// The cutter factor with curved teeth, D0 150 mm, βm 35°, b 30 mm.
+void sirrowCutterFactor(Shooter& shooter) {
+    CSirrowY0Dlg dlg(nullptr);
+    dlg.m_dBetaM = 35;
+    dlg.m_dB = 30;
+    shooter.shoot("sirrow-cutter-factor-9041", dlg, [](fw::Dialog& d) {
+        d.userClick(CSirrowY0Dlg::IDC_CURVED);
+        d.userTyped(CSirrowY0Dlg::IDC_D0, "150");
+        d.userFocus(IDOK);
+    });
+}
 
 const std::vector<Scene>& scenes() {
     static const std::vector<Scene> list = {
@@ -949,6 +998,11 @@ const std::vector<Scene>& scenes() {
         {"pellun-chart-3039", &chartYf},
         {"pellun-face-load-3047", &faceLoadContact},
         {"pellun-face-load-3049", &faceLoadBending},
+        {"sirrow-chart-9021", &sirrowZoneChart},
+        {"sirrow-chart-9025", &sirrowContactRatioChart},
+        {"sirrow-chart-9033", &sirrowFormFactorChart},
+        {"sirrow-arrangement-9002", &sirrowArrangement},
+        {"sirrow-cutter-factor-9041", &sirrowCutterFactor},
         // belmar, sirrow, tarv
         {"belmar-spiral-geometry", &belmarSpiralWorkedPair},
         {"belmar-spiral-custom-cutter", &belmarSpiralCustomCutter},

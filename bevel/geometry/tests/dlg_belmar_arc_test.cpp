@@ -1,6 +1,7 @@
 // The spiral and zerol bevel geometry dialog, run with the scripted backend
 // in a private installation that holds the shipped cutter tables.
 #include "bevel/geometry/belmar_arc_dlg.h"
+#include "bevel/geometry/belmar_len_img_dlg.h"
 
 #include <gtest/gtest.h>
 
@@ -90,6 +91,12 @@ protected:
 constexpr const char* kFaceWidthQuestionStart = "当前的齿宽计算值是";
 
 TEST_F(BelmarArc, WorkedPairFromAPreliminaryFile) {
+    // The picture button shows the spiral pair's symbols.
+    s.onDialog(CBelmarLenImgDlg::IDD, [](fwtest::Running& d) {
+        EXPECT_TRUE(d.visible(CBelmarLenImgDlg::IDC_SPIRAL));
+        EXPECT_FALSE(d.visible(CBelmarLenImgDlg::IDC_STRAIGHT));
+        d.click(IDOK);
+    });
     s.answerOpen(preliminaryFile(pair(14, 39, 4.5, 35, 4), "worked.cng"));
     s.answerMessage(IDNO);  // the face-width question
     run([&](fwtest::Running& d, D& dlg) {
@@ -127,6 +134,7 @@ TEST_F(BelmarArc, WorkedPairFromAPreliminaryFile) {
         type(d, D::IDC_X1, "0.1");
         EXPECT_FALSE(dlg.calculated());
         d.click(D::IDC_HELP_BUTTON);
+        d.click(D::IDC_PICTURE);
     });
     ASSERT_EQ(s.helpCalls().size(), 1u);
     EXPECT_EQ(s.helpCalls()[0].target, "Kavrin.chm::/ConGeomArcDlg.htm");
@@ -528,6 +536,36 @@ TEST_F(BelmarArc, SavedCustomCutterAndEarlyFiles) {
         EXPECT_EQ(firstColumn(d), std::vector<std::string>{"自定义刀盘"});
         EXPECT_EQ(d.text(D::IDC_CUTTER_HINT), "(核对计算结果，欲重新确定刀盘参数，请点“开始计算”)");
         EXPECT_EQ(dlg.m_d0, 200.0);
+    });
+    EXPECT_TRUE(s.allUsed());
+
+    // A listed cutter found by its row and band: a saved index that names
+    // another entry does not count.
+    auto listed = heelFromCutter(in, r->cones.r, r->cones.b, 127.0);
+    ASSERT_TRUE(listed);
+    fillSpiralCutter(g, 2, CutterRow{9, 2, 127.0, 30, 0, 51, 102, 13.5, 38, 6}, *listed);
+    s.answerOpen(savedFile(g, "listed.cng"));
+    s.answerMessage(IDOK);
+    run([&](fwtest::Running& d, D& dlg) {
+        d.click(D::IDC_LOAD_SAVED);
+        EXPECT_EQ(d.selection(D::IDC_CUTTERS), 0);
+        EXPECT_EQ(dlg.m_chosen, 0);
+        EXPECT_EQ(dlg.m_d0, 127.0);
+    });
+    // The same design in a file of an early kind (header kind 2): its
+    // diameter comes back as a custom cutter.
+    {
+        auto bytes = fw::readFile(inst.data("listed.cng"));
+        ASSERT_TRUE(bytes);
+        (*bytes)[4] = 2;
+        ASSERT_TRUE(fw::writeFile(inst.data("early.cng"), *bytes));
+    }
+    s.answerOpen(inst.data("early.cng"));
+    s.answerMessage(IDOK);
+    run([&](fwtest::Running& d, D& dlg) {
+        d.click(D::IDC_LOAD_SAVED);
+        EXPECT_EQ(firstColumn(d), std::vector<std::string>{"自定义刀盘"});
+        EXPECT_EQ(dlg.m_d0, 127.0);
     });
     EXPECT_TRUE(s.allUsed());
 

@@ -1,0 +1,105 @@
+#include "bevel/rating/calc/rating_load.h"
+
+#include <cmath>
+
+#include "bevel/geometry/calc/cone_geom_record.h"
+#include "common/calc/data_file_header.h"
+#include "common/calc/design_file.h"
+
+namespace bevel {
+
+namespace {
+
+constexpr const char* kConeWord = "W_CONDESIGN";
+
+RatingNotice refusal(const char* text, RatingNotice::Icon icon = RatingNotice::Icon::Exclamation) {
+    return {icon, text, ""};
+}
+
+double decimalDegrees(double d, double m, double s) { return d + m / 60 + s / 3600; }
+
+bool finite(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!std::isfinite(v)) return false;
+    return true;
+}
+
+bool angleInRange(double deg) { return deg >= 0 && deg < 90; }
+
+}  // namespace
+
+bool spiralEntriesAgree(double betaM, double epsBeta) {
+    return (betaM > 0 && epsBeta > 0) || (betaM == 0 && epsBeta == 0);
+}
+
+fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const std::uint8_t> file) {
+    constexpr std::size_t recordBytes = ConePreRecord::kSize + ConeGeomRecord::kSize;
+    static_assert(recordBytes == kRatingRecordBytes);
+    // A file that has a header must carry the bevel design's word before its
+    // length is judged; a shorter one then holds no geometry.
+    if (file.size() >= kavrin::CDataFileHeader::kSize) {
+        const auto head = kavrin::splitDesignFile(file, 0);
+        if (head && !head->oldFile && head->header.word != kConeWord) return fw::unexpected(refusal(kMsgNotConeData));
+    }
+    const auto body = kavrin::splitDesignFile(file, recordBytes);
+    if (!body) return fw::unexpected(refusal(kMsgNoConeGeometry));
+    const auto pre = readConePreRecord(body->records.first<ConePreRecord::kSize>());
+    const auto geom = readConeGeomRecord(body->records.subspan<ConePreRecord::kSize, ConeGeomRecord::kSize>());
+    if (pre.status != kConePreStatus || geom.status != kConeGeomStatus)
+        return fw::unexpected(refusal(kMsgNoConeGeometry));
+
+    RatingEntries e;
+    e.alphaN = decimalDegrees(geom.alphaDeg, geom.alphaMin, geom.alphaSec);
+    e.betaM = decimalDegrees(geom.betaDeg, geom.betaMin, geom.betaSec);
+    e.m = geom.mt;
+    e.z1 = geom.z1;
+    e.z2 = geom.z2;
+    e.x1 = geom.x1;
+    e.x2 = geom.x2;
+    e.xt1 = geom.xt1;
+    e.xt2 = geom.xt2;
+    e.epsAlpha = geom.epsAlpha;
+    e.epsBeta = geom.epsBeta;
+    e.b = geom.b;
+    e.r = geom.r;
+    e.phiR = geom.phiR;
+    e.delta1 = decimalDegrees(geom.delta1.deg, geom.delta1.min, geom.delta1.sec);
+    e.delta2 = decimalDegrees(geom.delta2.deg, geom.delta2.min, geom.delta2.sec);
+    e.date = geom.date;
+    e.number = geom.number;
+    e.title = geom.title;
+
+    const bool valuesHold = finite({e.alphaN, e.betaM, e.m, e.x1, e.x2, e.xt1, e.xt2, e.epsAlpha, e.epsBeta, e.b, e.r,
+                                    e.phiR, e.delta1, e.delta2}) &&
+                            e.z1 > 0 && e.z2 > 0 && e.m > 0 && e.b > 0 && e.r > 0 && e.epsAlpha > 0 &&
+                            e.epsBeta >= 0 && e.phiR > 0 && e.phiR < 2 && e.alphaN > 0 && angleInRange(e.alphaN) &&
+                            angleInRange(e.betaM) && e.delta1 > 0 && angleInRange(e.delta1) && e.delta2 > 0 &&
+                            angleInRange(e.delta2);
+    if (!valuesHold) return fw::unexpected(refusal(kMsgNoConeGeometry));
+    if (!spiralEntriesAgree(e.betaM, e.epsBeta)) return fw::unexpected(refusal(kMsgSpiralContact));
+    return LoadedRatingDesign{std::move(e), body->oldFile};
+}
+
+std::uint32_t completionMask(const RatingEntries& e, double torque, double n1) {
+    using namespace entry_bit;
+    std::uint32_t mask = 0;
+    auto set = [&mask](bool on, std::uint32_t bit) {
+        if (on) mask |= bit;
+    };
+    set(e.m > 0, m);
+    set(e.z1 > 0, z1);
+    set(e.z2 > 0, z2);
+    set(e.alphaN > 0, alphaN);
+    set(e.b > 0, b);
+    set(e.epsAlpha > 0, epsAlpha);
+    set(spiralEntriesAgree(e.betaM, e.epsBeta), spiral);
+    set(e.phiR > 0, phiR);
+    set(e.r > 0, r);
+    set(e.delta1 > 0, delta1);
+    set(e.delta2 > 0, delta2);
+    set(torque > 0, entry_bit::torque);
+    set(n1 > 0, entry_bit::n1);
+    return mask;
+}
+
+}  // namespace bevel

@@ -1,0 +1,58 @@
+// What the bevel strength rating takes from a bevel design file (.cng): the
+// pair's geometry entries from the preliminary and geometry records, checked
+// whole before anything is handed back, and the completion mask of the
+// geometry and load entries that enables the forces step.
+#pragma once
+#include <cstdint>
+#include <span>
+#include <string>
+
+#include "bevel/rating/calc/rating_factors.h"
+
+namespace bevel {
+
+// The preliminary and the geometry record together (344 + 888 bytes).
+inline constexpr std::size_t kRatingRecordBytes = 1232;
+
+// The geometry entries of the rating dialog (angles in decimal degrees).
+struct RatingEntries {
+    double alphaN = 0, betaM = 0, m = 0;
+    int z1 = 0, z2 = 0;
+    double x1 = 0, x2 = 0, xt1 = 0, xt2 = 0;
+    double epsAlpha = 0, epsBeta = 0;
+    double b = 0, r = 0, phiR = 0;
+    double delta1 = 0, delta2 = 0;
+    std::string date, number, title;
+};
+
+struct LoadedRatingDesign {
+    RatingEntries entries;
+    bool oldFile = false;  // no header: the caller shows the old-file notice first
+};
+
+// The messages of a refused load.
+inline constexpr const char* kMsgNotConeData = "所用数据文件不包含圆锥齿轮设计计算数据。";
+inline constexpr const char* kMsgNoConeGeometry = "载入的数据不包含锥齿轮几何计算或根本不是锥齿轮计算!";
+inline constexpr const char* kMsgSpiralContact = "齿向重合度或螺旋角数值非法!";
+
+// All or nothing: a file of another header word; one shorter than the header
+// (when it has one) and both records (a preliminary-only design); statuses
+// other than 201 and 202; values that are not finite or out of their field's
+// range (tooth numbers and module above 0, angles 0 to below 90°, φR 0 to
+// below 2, εα above 0); βm and εβ not both above 0 or both 0.
+fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const std::uint8_t> file);
+
+// Completion mask bits (the forces button needs all thirteen).
+namespace entry_bit {
+inline constexpr std::uint32_t m = 0x1, z1 = 0x2, z2 = 0x4, alphaN = 0x8, b = 0x10, epsAlpha = 0x20,
+                               spiral = 0x40, phiR = 0x80, r = 0x100, delta1 = 0x200, delta2 = 0x400,
+                               torque = 0x800, n1 = 0x1000;
+inline constexpr std::uint32_t kComplete = 0x1fff;
+}  // namespace entry_bit
+
+// βm and εβ agree: both above 0, or both 0.
+bool spiralEntriesAgree(double betaM, double epsBeta);
+// The mask of the entries; tooth numbers count only when positive.
+std::uint32_t completionMask(const RatingEntries& e, double torque, double n1);
+
+}  // namespace bevel

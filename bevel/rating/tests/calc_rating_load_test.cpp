@@ -1,0 +1,153 @@
+// What the rating takes from a bevel design file: the geometry fixture as the
+// geometry step writes it (bevel/geometry/tests/fixtures, values of
+// make_conegeom_example.py), the refusals, and the completion mask.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "bevel/geometry/calc/cone_geom_record.h"
+#include "bevel/rating/calc/rating_load.h"
+
+namespace {
+
+using namespace bevel;
+
+std::vector<std::uint8_t> fixture() {
+    std::ifstream in(std::filesystem::path(KAVRIN_SOURCE_DIR) / "bevel/geometry/tests/fixtures/conegeom_example.cng",
+                     std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void putI32(std::vector<std::uint8_t>& f, std::size_t at, std::int32_t v) {
+    for (int k = 0; k < 4; ++k) f[at + k] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * k));
+}
+void putF64(std::vector<std::uint8_t>& f, std::size_t at, double v) {
+    std::uint64_t bits;
+    std::memcpy(&bits, &v, 8);
+    for (int k = 0; k < 8; ++k) f[at + k] = static_cast<std::uint8_t>(bits >> (8 * k));
+}
+
+constexpr std::size_t kGeom = 64 + 344;  // the geometry record in the file
+
+TEST(BevelRatingLoad, FixtureFillsEveryEntry) {
+    const auto file = fixture();
+    ASSERT_EQ(file.size(), 1296u);
+    auto loaded = loadRatingDesign(file);
+    ASSERT_TRUE(loaded.has_value()) << loaded.error().text;
+    const RatingEntries& e = loaded->entries;
+    EXPECT_FALSE(loaded->oldFile);
+    EXPECT_NEAR(e.alphaN, 20 + 11 / 60.0 + 12 / 3600.0, 1e-12);
+    EXPECT_NEAR(e.betaM, 35 + 13 / 60.0 + 14 / 3600.0, 1e-12);
+    EXPECT_EQ(e.m, 3.75);
+    EXPECT_EQ(e.z1, 21);
+    EXPECT_EQ(e.z2, 50);
+    EXPECT_EQ(e.x1, 0.3276);
+    EXPECT_EQ(e.x2, -0.3276);
+    EXPECT_EQ(e.xt1, 0.045);
+    EXPECT_EQ(e.xt2, -0.045);
+    EXPECT_EQ(e.epsAlpha, 1.3125);
+    EXPECT_EQ(e.epsBeta, 1.6875);
+    EXPECT_EQ(e.b, 27.5);
+    EXPECT_EQ(e.r, 100.9375);
+    EXPECT_EQ(e.phiR, 0.2725);
+    // δ from the double triples: 68°9′54.75″ and 21°48′5.25″.
+    EXPECT_NEAR(e.delta2, 68 + 9 / 60.0 + 54.75 / 3600, 1e-12);
+    EXPECT_NEAR(e.delta1, 21 + 48 / 60.0 + 5.25 / 3600, 1e-12);
+    EXPECT_EQ(e.date, "2025年12月11日");
+    EXPECT_EQ(e.number, "KV-B01-G");
+    EXPECT_EQ(e.title, "电动葫芦弧齿锥齿轮副几何");
+    // T and n1 are not in the file: the forces wait for them.
+    const auto mask = completionMask(e, 0, 0);
+    EXPECT_EQ(mask, entry_bit::kComplete & ~(entry_bit::torque | entry_bit::n1));
+    EXPECT_EQ(completionMask(e, 250, 960), entry_bit::kComplete);
+}
+
+TEST(BevelRatingLoad, RefusalsLeaveNothingHalfLoaded) {
+    const auto good = fixture();
+    struct Case { const char* name; std::vector<std::uint8_t> file; const char* message; };
+    std::vector<Case> cases;
+    {
+        auto f = good;
+        f.resize(408);  // a preliminary-only design
+        cases.push_back({"preliminary only", f, kMsgNoConeGeometry});
+    }
+    {
+        auto f = good;
+        putI32(f, kGeom + 736, 0);  // geometry not calculated
+        cases.push_back({"geometry status 0", f, kMsgNoConeGeometry});
+    }
+    {
+        auto f = good;
+        const char other[] = "W_CYDESIGN";
+        std::fill(f.begin() + 36, f.begin() + 56, 0);
+        std::copy(other, other + 10, f.begin() + 36);
+        cases.push_back({"another header word", f, kMsgNotConeData});
+    }
+    {
+        auto f = good;
+        f.resize(1000);  // shorter than its records
+        cases.push_back({"short file", f, kMsgNoConeGeometry});
+    }
+    {
+        auto f = good;
+        putF64(f, kGeom + 576, 0);  // εβ 0 with βm 35°
+        cases.push_back({"βm > 0, εβ 0", f, kMsgSpiralContact});
+    }
+    {
+        auto f = good;
+        putI32(f, kGeom + 48, -21);  // Z1 negative
+        cases.push_back({"Z1 −21", f, kMsgNoConeGeometry});
+    }
+    {
+        auto f = good;
+        putF64(f, kGeom + 520, 2.0);  // φR 2: the forces would divide by zero
+        cases.push_back({"φR 2", f, kMsgNoConeGeometry});
+    }
+    {
+        auto f = good;
+        putF64(f, kGeom + 432, std::nan(""));
+        cases.push_back({"b NaN", f, kMsgNoConeGeometry});
+    }
+    for (const auto& c : cases) {
+        auto r = loadRatingDesign(c.file);
+        ASSERT_FALSE(r.has_value()) << c.name;
+        EXPECT_EQ(r.error().text, c.message) << c.name;
+    }
+}
+
+TEST(BevelRatingLoad, StraightTeethAndOldFiles) {
+    // βm 0 with εβ 0 (straight bevel gears) is accepted.
+    auto f = fixture();
+    for (std::size_t at : {12u, 16u, 20u}) putI32(f, kGeom + at, 0);
+    putF64(f, kGeom + 576, 0);
+    auto r = loadRatingDesign(f);
+    ASSERT_TRUE(r.has_value()) << r.error().text;
+    EXPECT_EQ(r->entries.betaM, 0);
+    EXPECT_TRUE(completionMask(r->entries, 1, 1) & entry_bit::spiral);
+    // An old file without header: the records from byte 0.
+    const auto whole = fixture();
+    std::vector<std::uint8_t> old(whole.begin() + 64, whole.end());
+    putI32(old, 0, 1);  // what the file starts with is below the first header version (104)
+    auto o = loadRatingDesign(old);
+    ASSERT_TRUE(o.has_value()) << o.error().text;
+    EXPECT_TRUE(o->oldFile);
+    EXPECT_EQ(o->entries.z2, 50);
+}
+
+TEST(BevelRatingLoad, ToothNumbersCountOnlyWhenPositive) {
+    RatingEntries e;
+    e.z1 = -17;
+    e.z2 = 43;
+    EXPECT_EQ(completionMask(e, 0, 0) & (entry_bit::z1 | entry_bit::z2), entry_bit::z2);
+    e.betaM = 35;
+    EXPECT_FALSE(completionMask(e, 0, 0) & entry_bit::spiral);
+    e.epsBeta = 1.8;
+    EXPECT_TRUE(completionMask(e, 0, 0) & entry_bit::spiral);
+}
+
+}  // namespace

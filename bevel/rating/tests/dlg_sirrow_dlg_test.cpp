@@ -1,0 +1,174 @@
+// The bevel rating dialog run headless: the pair typed in, torque and forces
+// (values worked by hand, π 3.141592654), the mends of the entries and the
+// gear radios, a load of the geometry fixture, the report name rules and an
+// appended second report, and Cancel.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "bevel/rating/sirrow_dlg.h"
+#include "fwtest/installation.h"
+#include "fwtest/script.h"
+
+using fwtest::Running;
+using D = CSirrowDlg;
+
+namespace {
+
+class SirrowDlgTest : public ::testing::Test {
+protected:
+    fwtest::Installation inst{"sirrow_dlg"};
+    fwtest::Session s;
+    void TearDown() override { EXPECT_TRUE(s.allUsed()); }
+};
+
+// The example pair typed in: m 5, Z1 17, Z2 43, αn 20°, βm 35°, εα 1.25,
+// εβ 1.8, b 34, R 115.59, φR 0.2941, δ1 21.5729°, δ2 68.4271°.
+void typePair(Running& d) {
+    const std::pair<int, const char*> entries[] = {
+        {D::IDC_M, "5"},          {D::IDC_Z1, "17"},         {D::IDC_Z2, "43"},         {D::IDC_ALPHA, "20"},
+        {D::IDC_BETA, "35"},      {D::IDC_EPS_ALPHA, "1.25"}, {D::IDC_EPS_BETA, "1.8"}, {D::IDC_B, "34"},
+        {D::IDC_R, "115.59"},     {D::IDC_PHIR, "0.2941"},   {D::IDC_DELTA1, "21.5729"}, {D::IDC_DELTA2, "68.4271"},
+    };
+    for (auto [id, text] : entries) {
+        d.type(id, text);
+        d.leave();
+    }
+}
+
+std::string readBytes(const std::filesystem::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST_F(SirrowDlgTest, TorqueForcesAndTheGearRadioBeforeThem) {
+    s.onDialog(D::IDD, [this](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        EXPECT_FALSE(d.enabled(D::IDC_FORCES));
+        EXPECT_FALSE(d.enabled(D::IDC_KA));
+        // A gear radio before the forces only stores the choice (no chart runs).
+        d.click(D::IDC_GEAR);
+        EXPECT_EQ(dlg.m_nGear, 1);
+        d.click(D::IDC_PINION);
+        typePair(d);
+        EXPECT_FALSE(d.enabled(D::IDC_FORCES));  // T and n1 still missing
+        // Torque: n 960, P 25 → T 9550·25/960 = 248.6979, T2 = T·43/17 = 629.0594.
+        s.onDialog(9001, [](Running& t) {
+            t.type(1263, "960");  // speed
+            t.type(1262, "25");   // power
+            t.click(IDOK);
+        });
+        d.click(D::IDC_TORQUE);
+        EXPECT_NEAR(dlg.m_dT, 248.6979, 5e-5);
+        EXPECT_NEAR(dlg.m_dT2, 629.0594, 5e-5);
+        EXPECT_EQ(dlg.m_dN1, 960);
+        EXPECT_TRUE(d.enabled(D::IDC_FORCES));
+        // T 250 typed: T2 follows.
+        d.type(D::IDC_T, "250");
+        d.leave();
+        EXPECT_NEAR(dlg.m_dT2, 250.0 * 43 / 17, 1e-9);
+        // Forces, arrangement 1: Ftm 6896.4804, Fr1 1074.0937, Fr2 5617.3908.
+        s.onDialog(9002, [](Running& a) {
+            a.click(4296);
+            a.click(IDOK);
+        });
+        d.click(D::IDC_FORCES);
+        EXPECT_NEAR(dlg.m_dFtm, 6896.4804, 5e-4);
+        EXPECT_NEAR(dlg.m_dFr1, 1074.0937, 5e-4);
+        EXPECT_NEAR(dlg.m_dFr2, 5617.3908, 5e-4);
+        EXPECT_NEAR(dlg.m_dFx1, 5617.3908, 5e-4);
+        EXPECT_NEAR(dlg.m_dFx2, 1074.0937, 5e-4);
+        EXPECT_NEAR(dlg.m_dZM, 1.0370, 5e-5);
+        EXPECT_TRUE(d.enabled(D::IDC_KA));
+        EXPECT_TRUE(d.enabled(D::IDC_YX));
+        // Yx at once: m 5 → 0.7408.
+        d.click(D::IDC_YX);
+        EXPECT_NEAR(dlg.m_dYx, 0.7408, 5e-5);
+        // A changed face width marks the forces and the geometry factors stale.
+        d.type(D::IDC_B, "30");
+        d.leave();
+        EXPECT_EQ(dlg.m_dFtm, 0);
+        EXPECT_EQ(dlg.m_dYx, 0);
+        EXPECT_FALSE(d.enabled(D::IDC_KA));
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+TEST_F(SirrowDlgTest, PhiRTwoIsRefusedAtTheForces) {
+    s.onDialog(D::IDD, [this](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        typePair(d);
+        d.type(D::IDC_PHIR, "2.0");
+        d.leave();
+        d.type(D::IDC_T, "250");
+        d.leave();
+        d.type(D::IDC_N1, "960");
+        d.leave();
+        s.expectMessage("输入的数值非法!");
+        d.click(D::IDC_FORCES);
+        EXPECT_EQ(dlg.m_dFtm, 0);
+        EXPECT_FALSE(d.enabled(D::IDC_KA));
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+TEST_F(SirrowDlgTest, LoadFillsTheEntriesAndTheForcesWaitForTheLoad) {
+    const auto fixture =
+        std::filesystem::path(KAVRIN_SOURCE_DIR) / "bevel/geometry/tests/fixtures/conegeom_example.cng";
+    const auto design = inst.data("pair.v2.cng");
+    std::filesystem::copy_file(fixture, design);
+    s.answerOpen(design);
+    s.onDialog(D::IDD, [](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        d.click(D::IDC_LOAD);
+        EXPECT_EQ(dlg.m_e.z1, 21);
+        EXPECT_EQ(dlg.m_e.z2, 50);
+        EXPECT_EQ(d.text(D::IDC_Z2), "50");
+        EXPECT_EQ(dlg.m_e.title, "电动葫芦弧齿锥齿轮副几何");
+        EXPECT_FALSE(d.enabled(D::IDC_FORCES));
+        EXPECT_EQ(dlg.m_nEntryMask & (bevel::entry_bit::torque | bevel::entry_bit::n1), 0u);
+        EXPECT_EQ(std::filesystem::path(dlg.m_strReportPath).filename(), "pair.v2.tng");
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+TEST_F(SirrowDlgTest, ReportNameNoticeAndAppend) {
+    const auto chosen = inst.data("a.b.txt");
+    const auto report = inst.data("a.tng");
+    for (int run = 0; run < 2; ++run) {
+        s.answerSave(chosen);
+        s.onDialog(D::IDD, [](Running& d) { d.click(IDOK); });
+        s.expectMessage("所指定的文件名不是有效格式，现以" + report.string() + "文件名保存！");
+        s.answerMessage(IDOK);  // the saved notice
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_EQ(dlg.m_strReportPath, report.string());
+    }
+    const std::string text = readBytes(report);
+    // Two reports, each ending with the closing line.
+    const std::string tail = "\r\n\t******* \xCD\xEA\xA1\xA3OK!";  // "完。" in code page 936
+    EXPECT_NE(text.find(tail), std::string::npos);
+    EXPECT_NE(text.find(tail), text.rfind(tail));
+}
+
+TEST_F(SirrowDlgTest, CancelAsksUntilAReportIsWritten) {
+    s.onDialog(D::IDD, [](Running& d) {
+        d.click(IDCANCEL);
+        EXPECT_FALSE(d.ended());  // Yes keeps the dialog open
+        d.click(IDCANCEL);
+    });
+    s.expectMessage("计算数据尚未保存,是(Yes)否(No)保存数据?", IDYES);
+    s.expectMessage("计算数据尚未保存,是(Yes)否(No)保存数据?", IDNO);
+    D dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+}  // namespace
