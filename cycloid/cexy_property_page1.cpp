@@ -142,17 +142,6 @@ void CCexyPropertyPage1::storeValues() {
 
 // ---- helpers ----
 
-bool CCexyPropertyPage1::readField(int id, double& value) {
-    auto v = fw::parseNumber(text(id));
-    if (!v || !std::isfinite(*v)) {
-        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        setNumber(id, value);
-        return false;
-    }
-    value = *v;
-    return true;
-}
-
 bool CCexyPropertyPage1::readCount(int id, unsigned& value) {
     auto v = fw::parseInteger(text(id));
     if (!v || *v < 0 || *v > 100000) {

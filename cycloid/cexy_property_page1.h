@@ -100,7 +100,6 @@ private:
 
     // Reads one numeric field strictly; false (with the framework's message
     // and the old text back) when it is not a number.
-    bool readField(int id, double& value);
     bool readCount(int id, unsigned& value);
     void refusal(const char* text);   // warning, Retry/Cancel; the answer is not used
     void recomputeTorque();

@@ -183,17 +183,6 @@ void CCexyPropertyPage2::storeValues() {
 
 // ---- helpers ----
 
-bool CCexyPropertyPage2::readField(int id, double& value) {
-    auto v = fw::parseNumber(text(id));
-    if (!v) {
-        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        setNumber(id, value);
-        return false;
-    }
-    value = *v;
-    return true;
-}
-
 void CCexyPropertyPage2::setHint(const std::string& text) {
     m_strHint = text;
     setText(IDC_HINT, text);

@@ -87,7 +87,6 @@ private:
     void OnDwHoleButton();
     void OnPinsLeftOut();
 
-    bool readField(int id, double& value);
     void setHint(const std::string& text);
     void enablingRule();
     void after();                    // store, enabling rule, controls refreshed

@@ -115,17 +115,6 @@ void CCexyPropertyPage3::setHint(const std::string& text) {
     setText(IDC_HINT, text);
 }
 
-bool CCexyPropertyPage3::readField(int id, double& v) {
-    auto n = fw::parseNumber(text(id));
-    if (!n) {
-        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        setNumber(id, v);
-        return false;
-    }
-    v = *n;
-    return true;
-}
-
 void CCexyPropertyPage3::done() {
     Store();
     UpdateData(false);

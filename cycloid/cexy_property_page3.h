@@ -67,7 +67,6 @@ private:
     void OnKillfocusDelta();
     void buttonUpdate();
     void setHint(const std::string& text);
-    bool readField(int id, double& v);
     void done();   // store and refresh
 
     struct Basis {

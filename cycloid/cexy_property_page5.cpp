@@ -98,17 +98,6 @@ void CCexyPropertyPage5::storeValues() {
     b.Ya = m_y;
 }
 
-bool CCexyPropertyPage5::readField(int id, double& v) {
-    auto n = fw::parseNumber(text(id));
-    if (!n) {
-        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        setNumber(id, v);
-        return false;
-    }
-    v = *n;
-    return true;
-}
-
 void CCexyPropertyPage5::OnKillfocusRt() {
     double v = m_Rt;
     if (!readField(IDC_RT, v) || v == m_Rt) return;

@@ -56,7 +56,6 @@ private:
     void OnKillfocusES();
     void OnKillfocusEI();
     void spanDeviation();
-    bool readField(int id, double& v);
     cycloid::RodInputs inputs() const;
     cycloid::RodSetup m_setup;
 };

@@ -143,17 +143,6 @@ void CCexyPropertyPage6::storeValues() {
     b.theta = m_theta;
 }
 
-bool CCexyPropertyPage6::readField(int id, double& v) {
-    auto n = fw::parseNumber(text(id));
-    if (!n) {
-        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        setNumber(id, v);
-        return false;
-    }
-    v = *n;
-    return true;
-}
-
 void CCexyPropertyPage6::readyFromBits() {
     m_ready = (m_bits & kAllBits) == kAllBits;
     enable(IDC_CALC, m_ready);

@@ -69,7 +69,6 @@ private:
     void OnCalc();
     void OnKillfocusMaterial(int id, double& member, int bit);
     void OnKillfocusTo();
-    bool readField(int id, double& v);
     void readyFromBits();
     cycloid::StrengthInputs inputs() const;
     bool m_hasResult = false;

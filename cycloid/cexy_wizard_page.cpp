@@ -1,9 +1,21 @@
 #include "cycloid/cexy_wizard_page.h"
 
+#include "fw/format.h"
 #include "resources/kavrin/module.h"
 
 CexyWizardPage::CexyWizardPage(int templateId, int block)
     : fw::PropertyPage(kavrin::module(), templateId), m_block(block) {}
+
+bool CexyWizardPage::readField(int id, double& v) {
+    auto n = fw::parseNumber(text(id));
+    if (!n) {
+        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        setNumber(id, v);
+        return false;
+    }
+    v = *n;
+    return true;
+}
 
 cycloid::StoreDecision CexyWizardPage::Store() {
     storeValues();

@@ -21,6 +21,9 @@ public:
 protected:
     virtual void storeValues() {}
     virtual bool resultsCurrent() const { return true; }
+    // A number field read strictly: on a bad text the refusal box and the
+    // field shows `v` again (unchanged); true when `v` took the number.
+    bool readField(int id, double& v);
 
 private:
     int m_block;

@@ -201,6 +201,25 @@ void CDorrithDlg::OnKillfocusDelta() {
     update();
 }
 
+// Equidistant modification and shift together: the radial clearance
+// Δrrp − Δrp must stay positive, else the field just edited (`edited`, its
+// bit) is cleared with the refusal; otherwise the profile radii and the side
+// clearance follow.
+bool CDorrithDlg::applyBothModifications(double& edited, int bit, const char* refusal) {
+    m_dj = m_drrp - m_drp;
+    if (m_dj <= 0) {
+        fw::MessageBox(refusal, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        edited = 0;
+        m_dj = 0;
+        m_bits &= ~bit;
+        return false;
+    }
+    m_rpm = m_dp / 2 + m_drp;
+    m_rrpm = m_dPin / 2 + m_drrp;
+    setSideClearance(sideClearanceB(m_dp, m_a, m_dPin, m_Zc, m_drp, m_drrp));
+    return true;
+}
+
 void CDorrithDlg::OnKillfocusDrrp() {
     const auto before = m_drrp;
     if (!UpdateData(true) || m_drrp == before) return;   // leaving an unchanged field does nothing
@@ -211,22 +230,10 @@ void CDorrithDlg::OnKillfocusDrrp() {
             m_dcAvailable = true;
             m_rrpm = m_dPin / 2 + m_drrp;
         } else if (m_mode == Mode::EquidistantAndShift) {
-            if (m_drp == 0) {
+            if (m_drp == 0 || !applyBothModifications(m_drrp, 2, "修形齿廓将造成径向配合过盈，修形应保证Δrrp-Δrp>0")) {
                 update();
                 return;
             }
-            m_dj = m_drrp - m_drp;
-            if (m_dj <= 0) {
-                fw::MessageBox("修形齿廓将造成径向配合过盈，修形应保证Δrrp-Δrp>0", fw::MB_OK | fw::MB_ICONEXCLAMATION);
-                m_drrp = 0;
-                m_dj = 0;
-                m_bits &= ~2;
-                update();
-                return;
-            }
-            m_rpm = m_dp / 2 + m_drp;
-            m_rrpm = m_dPin / 2 + m_drrp;
-            setSideClearance(sideClearanceB(m_dp, m_a, m_dPin, m_Zc, m_drp, m_drrp));
         } else {
             m_rrpm = m_dPin / 2;
         }
@@ -244,22 +251,10 @@ void CDorrithDlg::OnKillfocusDrp() {
             m_rpm = m_dp / 2 - m_drp;
             setSideClearance(sideClearanceA(m_dp, m_a, m_dPin, m_Zc, m_drp));
         } else if (m_mode == Mode::EquidistantAndShift) {
-            if (m_drrp == 0) {
+            if (m_drrp == 0 || !applyBothModifications(m_drp, 4, "修形齿廓将造成径向配合过盈，修形量应保证Δrrp-Δrp>0")) {
                 update();
                 return;
             }
-            m_dj = m_drrp - m_drp;
-            if (m_dj <= 0) {
-                fw::MessageBox("修形齿廓将造成径向配合过盈，修形量应保证Δrrp-Δrp>0", fw::MB_OK | fw::MB_ICONEXCLAMATION);
-                m_drp = 0;
-                m_dj = 0;
-                m_bits &= ~4;
-                update();
-                return;
-            }
-            m_rpm = m_dp / 2 + m_drp;
-            m_rrpm = m_dPin / 2 + m_drrp;
-            setSideClearance(sideClearanceB(m_dp, m_a, m_dPin, m_Zc, m_drp, m_drrp));
         } else {
             m_rpm = m_dp / 2;
             m_rrpm = m_dPin / 2;

@@ -76,5 +76,6 @@ private:
     void OnParams();
     void rpFromDp();
     void setSideClearance(std::optional<double> dc);
+    bool applyBothModifications(double& edited, int bit, const char* refusal);
     cycloid::DesignerInputs inputs() const;
 };

@@ -13,6 +13,7 @@
 #include "measurement/calc/measure_save.h"
 #include "measurement/calc/profile_data.h"
 #include "measurement/cymeasure_rdlg.h"
+#include "measurement/measure_dialog_support.h"
 #include "measurement/calc/single_report.h"
 #include "resources/corvane/module.h"
 
@@ -21,18 +22,10 @@ using namespace measurement;
 namespace {
 
 constexpr const char* kHelpTopic = "Kavrin.chm::/CyMeasurOneDlg.htm";
-constexpr const char* kSaveTitle = "《Ondrel》保存圆柱齿轮数据文件";
-constexpr const char* kSaveFilter = "圆柱齿轮测绘计算数据文件(*.cyb)|*.cyb|All File(*.*)|*.*|";
-constexpr const char* kOpenTitle = "《Ondrel》读取圆柱齿轮数据文件";
-constexpr const char* kOpenFilter = "圆柱齿轮几何计算数据文件(*.cyb)|*.cyb|All File(*.*)|*.*|";
 constexpr const char* kSignExternal = "－";
 constexpr const char* kSignInternal = "＋";
 constexpr double kPi = 3.141592653589793;
 constexpr double kRadToDeg = 180 / kPi;
-
-void refuse(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
-
-std::string fixed(double v, int digits = 4) { return fw::format("%.*f", digits, v); }
 
 }  // namespace
 
@@ -524,12 +517,9 @@ CyMeasureRecord CCyMeasureOneDlg::record() const {
 
 void CCyMeasureOneDlg::OnOK() {
     if (!m_haveResults || !isEnabled(IDOK) || !(m_in == m_calculatedFrom)) return;
-    fw::FileDialog fd(fw::FileMode::Save, "cyb", m_dataPath.empty() ? "*.cyb" : m_dataPath,
-                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSaveFilter, this);
-    fd.setTitle(kSaveTitle);
-    fd.setInitialFolder(m_dataPath.empty() ? kavrin::GetDataDir() : std::filesystem::path(m_dataPath).parent_path());
-    if (fd.DoModal() != IDOK) return;
-    const std::filesystem::path path = fd.path();
+    const auto chosen = askSavePath(this, m_dataPath);
+    if (!chosen) return;
+    const std::filesystem::path& path = *chosen;
     auto report = measureReportPath(path);
     if (!report) return refuse(kMsgNotCylindricalFile);
     const CyMeasureRecord rec = record();
@@ -595,20 +585,14 @@ void CCyMeasureOneDlg::applyRecord(std::int32_t k, const CyMeasureRecord& r) {
 }
 
 void CCyMeasureOneDlg::OnLoad() {
-    fw::FileDialog fd(fw::FileMode::Open, "cyb", "*.cyb", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kOpenFilter, this);
-    fd.setTitle(kOpenTitle);
-    fd.setInitialFolder(kavrin::GetDataDir());
-    if (fd.DoModal() != IDOK) return;
-    const std::filesystem::path path = fd.path();
+    const auto chosen = askOpenPath(this);
+    if (!chosen) return;
+    const std::filesystem::path& path = *chosen;
     if (!measureReportPath(path)) return refuse(kMsgNotCylindricalFile);
     auto bytes = readMeasureBytes(path, kMsgNotMeasureFile);
     if (!bytes) return refuse(bytes.error());
     auto loaded = loadSingleMeasureFile(*bytes);
-    if (!loaded) {
-        const bool notice = loaded.error() == kavrin::kMsgOldFile;
-        fw::MessageBox(loaded.error(), MB_OK | (notice ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
-        return;
-    }
+    if (!loaded) return showLoadRefusal(loaded.error());
     // Accepted: now the fields change.
     applyRecord(loaded->kind, loaded->record);
     m_dataPath = path.string();
@@ -616,24 +600,8 @@ void CCyMeasureOneDlg::OnLoad() {
     const bool internal = m_in.type == GearType::Internal;
     enable(IDC_EXTERNAL, !internal);
     enable(IDC_INTERNAL, internal);
-    // The list entry when the value is one of them, otherwise the text "%.2f".
-    auto select = [this](int id, double v, std::initializer_list<double> entries, std::string& shown) {
-        fw::ComboBox& c = combo(id);
-        int i = 0;
-        for (double e : entries) {
-            if (v == e) {
-                c.setCurSel(i);
-                shown = c.itemText(i);
-                return;
-            }
-            ++i;
-        }
-        shown = fw::format("%.2f", v);
-        c.setCurSel(-1);
-        c.setText(shown);
-    };
-    select(IDC_CSTAR, loaded->record.cStar, {0.25, 0.3, 0.35}, m_cText);
-    select(IDC_HASTAR, loaded->record.haStar, {0.8, 1.0}, m_haText);
+    selectCoefficient(combo(IDC_CSTAR), loaded->record.cStar, {0.25, 0.3, 0.35}, m_cText);
+    selectCoefficient(combo(IDC_HASTAR), loaded->record.haStar, {0.8, 1.0}, m_haText);
     showSigns();
     showResults();
     placeHelixSlider();

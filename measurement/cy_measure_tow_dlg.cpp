@@ -10,6 +10,7 @@
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "measurement/calc/measure_save.h"
 #include "measurement/calc/pair_report.h"
+#include "measurement/measure_dialog_support.h"
 #include "resources/corvane/module.h"
 
 using namespace measurement;
@@ -17,17 +18,10 @@ using namespace measurement;
 namespace {
 
 constexpr const char* kHelpTopic = "Kavrin.chm::/CyMeasurToweDlg.htm";
-constexpr const char* kSaveTitle = "《Ondrel》保存圆柱齿轮数据文件";
-constexpr const char* kSaveFilter = "圆柱齿轮测绘计算数据文件(*.cyb)|*.cyb|All File(*.*)|*.*|";
-constexpr const char* kOpenTitle = "《Ondrel》读取圆柱齿轮数据文件";
-constexpr const char* kOpenFilter = "圆柱齿轮几何计算数据文件(*.cyb)|*.cyb|All File(*.*)|*.*|";
 constexpr const char* kMsgPairDegreesFirst = "微小的螺旋角设计没有意义，并带来技术上的繁琐，请先确定度数。";
 constexpr const char* kMsgMinutesFirst = "微量的螺旋角设计没有意义，并带来技术上的繁琐，请先确定度数。";
 constexpr const char* kMsgReportFailed = "创建文件错误:不能打开或建立报告文件！";
 constexpr double kRadToDeg = 180 / 3.141592653589793;
-
-void refuse(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
-std::string fixed(double v, int digits = 4) { return fw::format("%.*f", digits, v); }
 
 const std::initializer_list<int> kAfterTrial = {CCYMeasureTowDlg::IDC_DP, CCYMeasureTowDlg::IDC_DWS1,
                                                 CCYMeasureTowDlg::IDC_DWI1, CCYMeasureTowDlg::IDC_DWS2,
@@ -457,12 +451,9 @@ CyMeasureRecord CCYMeasureTowDlg::record() const {
 
 void CCYMeasureTowDlg::OnOK() {
     if (!m_haveResults || !isEnabled(IDOK) || !(m_in == m_calculatedFrom)) return;
-    fw::FileDialog fd(fw::FileMode::Save, "cyb", m_dataPath.empty() ? "*.cyb" : m_dataPath,
-                      OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSaveFilter, this);
-    fd.setTitle(kSaveTitle);
-    fd.setInitialFolder(m_dataPath.empty() ? kavrin::GetDataDir() : std::filesystem::path(m_dataPath).parent_path());
-    if (fd.DoModal() != IDOK) return;
-    const std::filesystem::path path = fd.path();
+    const auto chosen = askSavePath(this, m_dataPath);
+    if (!chosen) return;
+    const std::filesystem::path& path = *chosen;
     auto report = measureReportPath(path);
     if (!report) return refuse(kMsgNotCylindricalFile);
     const CyMeasureRecord rec = record();
@@ -479,20 +470,14 @@ void CCYMeasureTowDlg::OnOK() {
 }
 
 void CCYMeasureTowDlg::OnLoad() {
-    fw::FileDialog fd(fw::FileMode::Open, "cyb", "*.cyb", OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, kOpenFilter, this);
-    fd.setTitle(kOpenTitle);
-    fd.setInitialFolder(kavrin::GetDataDir());
-    if (fd.DoModal() != IDOK) return;
-    const std::filesystem::path path = fd.path();
+    const auto chosen = askOpenPath(this);
+    if (!chosen) return;
+    const std::filesystem::path& path = *chosen;
     if (!measureReportPath(path)) return refuse(kMsgNotCylindricalFile);
     auto bytes = readMeasureBytes(path, kMsgNotPairFile);
     if (!bytes) return refuse(bytes.error());
     auto loaded = loadPairMeasureFile(*bytes);
-    if (!loaded) {
-        const bool notice = loaded.error() == kavrin::kMsgOldFile;
-        fw::MessageBox(loaded.error(), MB_OK | (notice ? MB_ICONINFORMATION : MB_ICONEXCLAMATION));
-        return;
-    }
+    if (!loaded) return showLoadRefusal(loaded.error());
     // Accepted: the fields change now.
     const CyMeasureRecord& r = loaded->record;
     m_in = {.mesh = static_cast<MeshType>(r.type), .mn = r.mn, .z1 = r.z[0], .z2 = r.z[1], .da1 = r.da[0],
@@ -544,23 +529,8 @@ void CCYMeasureTowDlg::OnLoad() {
     const CivilDate cd = civilDate(r.date);
     m_date = {cd.year, cd.month, cd.day};
     m_dataPath = path.string();
-    auto select = [this](int id, double v, std::initializer_list<double> entries, std::string& shown) {
-        fw::ComboBox& c = combo(id);
-        int i = 0;
-        for (double e : entries) {
-            if (v == e) {
-                c.setCurSel(i);
-                shown = c.itemText(i);
-                return;
-            }
-            ++i;
-        }
-        shown = fw::format("%.2f", v);
-        c.setCurSel(-1);
-        c.setText(shown);
-    };
-    select(IDC_CSTAR, r.cStar, {0.25, 0.3, 0.35}, m_cText);
-    select(IDC_HASTAR, r.haStar, {0.8, 1.0}, m_haText);
+    selectCoefficient(combo(IDC_CSTAR), r.cStar, {0.25, 0.3, 0.35}, m_cText);
+    selectCoefficient(combo(IDC_HASTAR), r.haStar, {0.8, 1.0}, m_haText);
     UpdateData(false);
     enable(IDC_EXTERNAL, !internal);
     enable(IDC_INTERNAL, internal);

@@ -458,32 +458,20 @@ void CSmcyDlg::OnDeviation(int id) {
 
 // ---- shift edits ----
 
-void CSmcyDlg::OnEnKillfocusSmcyXn1Edt() {
-    if (!m_calculated) return;
-    const double before = m_out.g1.xn;
-    if (!UpdateData(true)) return;
-    const double typed = m_out.g1.xn;
-    if (typed == before) return;
-    m_out.g1.xn = before;
-    auto r = editShift(m_in, m_out, ShiftEdit::Xn1, typed);
-    if (!r) {
-        refuse(r.error().message);
-        show();
-        return;
-    }
-    m_out = r->result;
-    show();
-    if (r->pointedTip) refuse(kMsgXn1Pointed);
-}
+void CSmcyDlg::OnEnKillfocusSmcyXn1Edt() { editShiftField(&SmResult::g1, ShiftEdit::Xn1, kMsgXn1Pointed); }
 
-void CSmcyDlg::OnEnKillfocusSmcyXn2Edt() {
+void CSmcyDlg::OnEnKillfocusSmcyXn2Edt() { editShiftField(&SmResult::g2, ShiftEdit::Xn2, kMsgXn2Pointed); }
+
+// A typed shift of one gear: the calculation redone from it, or the value
+// from before with the refusal.
+void CSmcyDlg::editShiftField(SmGear SmResult::*gear, ShiftEdit edit, const char* pointedTip) {
     if (!m_calculated) return;
-    const double before = m_out.g2.xn;
+    const double before = (m_out.*gear).xn;
     if (!UpdateData(true)) return;
-    const double typed = m_out.g2.xn;
+    const double typed = (m_out.*gear).xn;
     if (typed == before) return;
-    m_out.g2.xn = before;
-    auto r = editShift(m_in, m_out, ShiftEdit::Xn2, typed);
+    (m_out.*gear).xn = before;
+    auto r = editShift(m_in, m_out, edit, typed);
     if (!r) {
         refuse(r.error().message);
         show();
@@ -491,7 +479,7 @@ void CSmcyDlg::OnEnKillfocusSmcyXn2Edt() {
     }
     m_out = r->result;
     show();
-    if (r->pointedTip) refuse(kMsgXn2Pointed);
+    if (r->pointedTip) refuse(pointedTip);
 }
 
 // ---- texts and date ----

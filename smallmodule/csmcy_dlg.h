@@ -131,6 +131,8 @@ public:
     void OnEnKillfocusSmcyBita1Edt();
     void OnEnKillfocusSmcyXn1Edt();
     void OnEnKillfocusSmcyXn2Edt();
+    void editShiftField(smallmodule::SmGear smallmodule::SmResult::*gear, smallmodule::ShiftEdit edit,
+                        const char* pointedTip);
     void OnEnKillfocusSmcyDtw1sEdt() { OnDeviation(IDC_DWS1); }
     void OnEnKillfocusSmcyDtw1iEdt() { OnDeviation(IDC_DWI1); }
     void OnEnKillfocusSmcyDtw2sEdt() { OnDeviation(IDC_DWS2); }

@@ -7,14 +7,13 @@
 #include "worm/calc/worm_geometry.h"
 #include "worm/cw_geometry_files.h"
 #include "worm/cw_pic_dlg.h"
+#include "worm/cw_dialog_helpers.h"
 
 using namespace worm;
 namespace geo = worm::geometry;
 
 namespace {
 constexpr const char* kHelpTopic = "Kavrin.chm::/TarGmZc1Dlg.htm";
-void warn(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
-void inform(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONINFORMATION); }
 }  // namespace
 
 CC1cwGmDlg::CC1cwGmDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {
@@ -24,11 +23,11 @@ CC1cwGmDlg::CC1cwGmDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, par
     onKillFocus(IDC_B1, [this] { OnKillfocusB1(); });
     onKillFocus(IDC_THETA, [this] {
         double v = m_z.g.theta;
-        if (readField(IDC_THETA, v)) m_z.g.theta = v;
+        if (readNumberField(*this, IDC_THETA, v)) m_z.g.theta = v;
     });
     onKillFocus(IDC_DE2, [this] {
         double v = m_z.g.de2;
-        if (readField(IDC_DE2, v)) m_z.g.de2 = v;
+        if (readNumberField(*this, IDC_DE2, v)) m_z.g.de2 = v;
     });
     onKillFocus(IDC_RHO_DISC, [this] { OnKillfocusRho(); });
     onSetFocus(IDC_DS, [this] { setText(IDC_HINT, arc::kNoteDisc); });
@@ -85,15 +84,6 @@ void CC1cwGmDlg::DoDataExchange(fw::Exchange& dx) {
     for (auto [id, v] : shown) dx.number(id, *v);
 }
 
-bool CC1cwGmDlg::readField(int id, double& v) {
-    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    double read = v;
-    dx.number(id, read);
-    if (dx.failed()) return false;
-    v = read;
-    return true;
-}
-
 void CC1cwGmDlg::refreshEnabled() {
     enable(IDC_AW, m_loaded);
     enable(IDC_B1, m_loaded);
@@ -143,7 +133,7 @@ void CC1cwGmDlg::OnKillfocusAw() {
     if (!m_loaded) return;
     const double before = m_z.g.aw;
     double aw = before;
-    if (!readField(IDC_AW, aw)) return;
+    if (!readNumberField(*this, IDC_AW, aw)) return;
     m_note = arc::zc1NoteCentre(m_z.g);
     setText(IDC_HINT, m_note);
     if (!arc::zc1CentreAccepted(m_z.g, aw)) {
@@ -161,7 +151,7 @@ void CC1cwGmDlg::OnKillfocusAw() {
 
 void CC1cwGmDlg::OnKillfocusB1() {
     double v = m_z.g.b1;
-    if (!readField(IDC_B1, v)) return;
+    if (!readNumberField(*this, IDC_B1, v)) return;
     if (v < 2.5 * m_z.g.mx * std::sqrt(m_z.g.z2 + 1.0) - geo::kTolerance) {
         inform(arc::kMsgNoShorterWorm);
         UpdateData(false);
@@ -172,7 +162,7 @@ void CC1cwGmDlg::OnKillfocusB1() {
 
 void CC1cwGmDlg::OnKillfocusRho() {
     double v = m_z.g.rhoDisc;
-    if (!readField(IDC_RHO_DISC, v)) return;
+    if (!readNumberField(*this, IDC_RHO_DISC, v)) return;
     const arc::Bounds b = arc::discRadiusRange(m_z);
     if (!geo::within(v, b.lower, b.upper)) {
         inform(arc::zc1RadiusRangeText(b));

@@ -47,7 +47,6 @@ private:
     void OnKillfocusDs();
     void OnCalc();
     void OnSave();
-    bool readField(int id, double& v);
     void refreshEnabled();
 
     worm::CwPreRecord m_pre;

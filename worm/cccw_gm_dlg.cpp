@@ -7,14 +7,13 @@
 #include "worm/calc/worm_geometry.h"
 #include "worm/cw_geometry_files.h"
 #include "worm/cw_pic_dlg.h"
+#include "worm/cw_dialog_helpers.h"
 
 using namespace worm;
 namespace geo = worm::geometry;
 
 namespace {
 constexpr const char* kHelpTopic = "Kavrin.chm::/TarGmZc3Dlg.htm";
-void warn(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
-void inform(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONINFORMATION); }
 }  // namespace
 
 CCcwGmdlg::CCcwGmdlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {
@@ -22,7 +21,7 @@ CCcwGmdlg::CCcwGmdlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, paren
     onKillFocus(IDC_AW, [this] { OnKillfocusAw(); });
     onKillFocus(IDC_THETA, [this] {
         double v = m_geom.theta;
-        if (readField(IDC_THETA, v)) m_geom.theta = v;
+        if (readNumberField(*this, IDC_THETA, v)) m_geom.theta = v;
     });
     onKillFocus(IDC_DE2, [this] { OnKillfocusDe2(); });
     onClick(IDC_B1_BUTTON, [this] { OnFaceWidth(); });
@@ -73,15 +72,6 @@ void CCcwGmdlg::DoDataExchange(fw::Exchange& dx) {
     for (auto [id, v] : shown) dx.number(id, *v);
 }
 
-bool CCcwGmdlg::readField(int id, double& v) {
-    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    double read = v;
-    dx.number(id, read);
-    if (dx.failed()) return false;
-    v = read;
-    return true;
-}
-
 void CCcwGmdlg::refreshEnabled() {
     enable(IDC_AW, m_loaded);
     enable(IDC_B1_BUTTON, m_loaded);
@@ -111,7 +101,7 @@ void CCcwGmdlg::OnKillfocusAw() {
     if (!m_loaded) return;
     const double before = m_geom.aw;
     double aw = before;
-    if (!readField(IDC_AW, aw)) return;
+    if (!readNumberField(*this, IDC_AW, aw)) return;
     if (!arc::zc3CentreAccepted(m_geom, aw)) {
         m_note = arc::zc3NoteCentre(m_geom.mx);
         inform(std::string(geo::kMsgCentreUnfit) + m_note);
@@ -129,7 +119,7 @@ void CCcwGmdlg::OnKillfocusAw() {
 void CCcwGmdlg::OnKillfocusDe2() {
     const double before = m_geom.de2;
     double v = before;
-    if (!readField(IDC_DE2, v)) return;
+    if (!readNumberField(*this, IDC_DE2, v)) return;
     const geo::Bounds b = geo::outsideDiameterBounds(m_geom);
     const char* refusal = !(v > b.lower) ? geo::kMsgDe2Small : !(v < b.upper) ? geo::kMsgDe2Large : nullptr;
     if (refusal) {

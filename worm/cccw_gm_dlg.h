@@ -44,7 +44,6 @@ private:
     void OnFaceWidth();
     void OnCalc();
     void OnSave();
-    bool readField(int id, double& v);
     void refreshEnabled();
 
     worm::CwPreRecord m_pre;

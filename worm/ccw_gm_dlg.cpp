@@ -10,6 +10,7 @@
 #include "worm/calc/worm_geometry.h"
 #include "worm/cw_geometry_files.h"
 #include "worm/cw_pic_dlg.h"
+#include "worm/cw_dialog_helpers.h"
 
 using namespace worm;
 namespace geo = worm::geometry;
@@ -17,9 +18,6 @@ namespace geo = worm::geometry;
 namespace {
 
 constexpr const char* kHelpTopic = "Kavrin.chm::/TarGmGenDlg.htm";
-
-void warn(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
-void inform(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONINFORMATION); }
 
 }  // namespace
 
@@ -75,15 +73,6 @@ void CCwGmDlg::DoDataExchange(fw::Exchange& dx) {
 
 // ---- helpers ----
 
-bool CCwGmDlg::readField(int id, double& v) {
-    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    double read = v;
-    dx.number(id, read);
-    if (dx.failed()) return false;
-    v = read;
-    return true;
-}
-
 void CCwGmDlg::setNote(const std::string& t) {
     m_note = t;
     setText(IDC_HINT, t);
@@ -134,7 +123,7 @@ void CCwGmDlg::OnKillfocusAw() {
     if (!m_loaded) return;
     const double before = m_geom.aw;
     double aw = before;
-    if (!readField(IDC_AW, aw)) return;
+    if (!readNumberField(*this, IDC_AW, aw)) return;
     setNote(geo::noteCentre(m_geom.mx));
     if (!geo::centreAccepted(m_geom, aw)) {
         inform(geo::kMsgCentreUnfit);
@@ -153,18 +142,18 @@ void CCwGmDlg::OnKillfocusAw() {
 
 void CCwGmDlg::OnKillfocusTheta() {
     double v = m_geom.theta;
-    if (readField(IDC_THETA, v)) m_geom.theta = v;
+    if (readNumberField(*this, IDC_THETA, v)) m_geom.theta = v;
 }
 
 void CCwGmDlg::OnKillfocusRho() {
     double v = m_geom.rho;
-    if (readField(IDC_RHO, v)) m_geom.rho = v;
+    if (readNumberField(*this, IDC_RHO, v)) m_geom.rho = v;
 }
 
 void CCwGmDlg::OnKillfocusDe2() {
     const double before = m_geom.de2;
     double v = before;
-    if (!readField(IDC_DE2, v)) return;
+    if (!readNumberField(*this, IDC_DE2, v)) return;
     const geo::Bounds b = geo::outsideDiameterBounds(m_geom);
     const char* refusal = !(v > b.lower) ? geo::kMsgDe2Small : !(v < b.upper) ? geo::kMsgDe2Large : nullptr;
     if (refusal) {

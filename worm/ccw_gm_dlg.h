@@ -57,7 +57,6 @@ private:
     void OnDateSetFocus();
     void OnDateKillFocus();
 
-    bool readField(int id, double& v);
     void refreshEnabled();
     void showTypeLabels();
     void setNote(const std::string& t);

@@ -11,6 +11,7 @@
 #include "worm/ccw_ka_dlg.h"
 #include "worm/ccw_met_dlg.h"
 #include "worm/cw_zlo_dlg.h"
+#include "worm/cw_dialog_helpers.h"
 
 using namespace worm;
 
@@ -21,9 +22,6 @@ constexpr const char* kAskCancel = "数据尚未保存，是(Yes)否(No)保存�
 
 constexpr int kTypeIds[kWormTypeCount] = {CcwPrDlg::IDC_ZA, CcwPrDlg::IDC_ZN, CcwPrDlg::IDC_ZL, CcwPrDlg::IDC_ZK,
                                           CcwPrDlg::IDC_ZC};
-
-void warn(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
-void inform(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONINFORMATION); }
 
 }  // namespace
 

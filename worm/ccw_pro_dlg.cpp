@@ -13,6 +13,7 @@
 #include "worm/ccw_met_dlg.h"
 #include "worm/ccw_rating_dlgs.h"
 #include "worm/cw_zlo_dlg.h"
+#include "worm/cw_dialog_helpers.h"
 
 using namespace worm;
 using namespace worm::rating;
@@ -26,7 +27,6 @@ constexpr const char* kAskExtension = "储存的文件格式应为*.cwt，是否
 constexpr const char* kAskCancel = "尚未输出报告，是(Yes)否(No)保存数据?";
 constexpr const char* kMsgSpan = "输入数据无效!";
 
-void warn(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
 bool askYes(const std::string& text) { return fw::MessageBox(text, MB_YESNO | MB_ICONQUESTION) == IDYES; }
 std::string rangeLabel(double v) { return fw::format("%.2f", v); }
 

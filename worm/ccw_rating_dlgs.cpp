@@ -3,10 +3,9 @@
 #include <algorithm>
 
 #include "resources/tarv/module.h"
+#include "worm/cw_dialog_helpers.h"
 
-namespace {
-void warn(const char* text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
-}  // namespace
+using worm::warn;
 
 // ---- CCwNDlg ----
 

@@ -4,13 +4,9 @@
 
 #include "common/calc/data_folder.h"
 #include "fw/clock.h"
+#include "worm/cw_dialog_helpers.h"
 
 namespace worm {
-
-namespace {
-void warn(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
-void inform(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONINFORMATION); }
-}  // namespace
 
 void showRefusal(const Refusal& r) {
     const unsigned icon = r.icon == Icon::Stop          ? MB_ICONSTOP

@@ -320,6 +320,28 @@ void CPellunType::coupleTorque() {
     if (m_t > 0) m_mask |= kBitT;
 }
 
+// A refused entry: the hint, the values from before the edit, then the fields
+// shown again (or the whole dialog recomputed).
+void CPellunType::refuse(const ConePreRecord& before, const std::string& hint, bool refreshAll) {
+    setHint(hint);
+    applyValues(before);
+    if (refreshAll)
+        refresh();
+    else
+        show();
+}
+
+// The end of an edit that moved speeds, power or torque: refused when any of
+// them stopped being finite, otherwise taken and recomputed.
+void CPellunType::acceptIfFinite(const ConePreRecord& before, const std::string& refusal) {
+    if (!finiteValues()) {
+        refuse(before, refusal);
+        return;
+    }
+    resetModuleIfChanged(before);
+    refresh();
+}
+
 // ---- opening, tooth system ----
 
 bool CPellunType::OnInitDialog() {
@@ -372,9 +394,7 @@ void CPellunType::OnEnKillfocusAlpha() {
     if (!readFields()) return;
     const double a = alphaDegrees();
     if (!(a >= 14.5 && a <= 25)) {
-        setHint(fw::format("压力角 α=%f 超出齿形制规范范围，输入未被接受！", a));
-        applyValues(before);
-        refresh();
+        refuse(before, fw::format("压力角 α=%f 超出齿形制规范范围，输入未被接受！", a), true);
         return;
     }
     m_mask |= kBitAlpha;
@@ -396,9 +416,7 @@ void CPellunType::OnEnKillfocusHa() {
     const ConePreRecord before = record();
     if (!readFields()) return;
     if (!(m_ha >= 0.8 && m_ha <= 1.0)) {
-        setHint(fw::format("齿顶高系数 ha*=%f 超出齿形制规范范围，输入未被接受！", m_ha));
-        applyValues(before);
-        refresh();
+        refuse(before, fw::format("齿顶高系数 ha*=%f 超出齿形制规范范围，输入未被接受！", m_ha), true);
         return;
     }
     m_mask |= kBitHa;
@@ -409,9 +427,7 @@ void CPellunType::OnEnKillfocusC() {
     const ConePreRecord before = record();
     if (!readFields()) return;
     if (!(m_c >= 0.15 && m_c <= 0.25)) {
-        setHint(fw::format("齿顶隙系数 c*=%f 超出齿形制规范范围，输入未被接受！", m_c));
-        applyValues(before);
-        refresh();
+        refuse(before, fw::format("齿顶隙系数 c*=%f 超出齿形制规范范围，输入未被接受！", m_c), true);
         return;
     }
     m_mask |= kBitC;
@@ -424,9 +440,7 @@ void CPellunType::OnEnKillfocusZ1() {
     const std::string refusal = fw::format("小齿轮齿数Z1=%d无效,未接受输入!", static_cast<int>(m_z1));
     // A pinion larger than the gear already given is refused too.
     if (m_z1 == 0 || (m_z2 > 0 && m_z1 > m_z2)) {
-        setHint(refusal);
-        applyValues(before);
-        show();
+        refuse(before, refusal);
         return;
     }
     m_mask |= kBitZ1;
@@ -441,14 +455,7 @@ void CPellunType::OnEnKillfocusZ1() {
             coupleTorque();
         }
     }
-    if (!finiteValues()) {
-        setHint(refusal);
-        applyValues(before);
-        show();
-        return;
-    }
-    resetModuleIfChanged(before);
-    refresh();
+    acceptIfFinite(before, refusal);
 }
 
 void CPellunType::OnEnKillfocusZ2() {
@@ -457,9 +464,7 @@ void CPellunType::OnEnKillfocusZ2() {
     const std::string refusal =
         fw::format("Z2=%d数值无效! Z2取值应大于0且不小于Z1,未接受输入", static_cast<int>(m_z2));
     if (m_z2 == 0 || m_z2 < m_z1) {
-        setHint(refusal);
-        applyValues(before);
-        show();
+        refuse(before, refusal);
         return;
     }
     m_mask |= kBitZ2;
@@ -487,14 +492,7 @@ void CPellunType::OnEnKillfocusZ2() {
             }
         }
     }
-    if (!finiteValues()) {
-        setHint(refusal);
-        applyValues(before);
-        show();
-        return;
-    }
-    resetModuleIfChanged(before);
-    refresh();
+    acceptIfFinite(before, refusal);
 }
 
 void CPellunType::OnEnKillfocusI() {
@@ -504,9 +502,7 @@ void CPellunType::OnEnKillfocusI() {
     // A ratio below 1, or one that makes a gear beyond any tooth number, is refused.
     const bool tooLarge = m_z1 > 0 && !(m_z1 * m_i + 0.5 < 4294967295.0);
     if (!(m_i >= 1) || tooLarge) {
-        setHint(refusal);
-        applyValues(before);
-        show();
+        refuse(before, refusal);
         return;
     }
     if (m_z1 > 0) {
@@ -519,14 +515,7 @@ void CPellunType::OnEnKillfocusI() {
         m_mask |= kBitN2;
         coupleTorque();
     }
-    if (!finiteValues()) {
-        setHint(refusal);
-        applyValues(before);
-        show();
-        return;
-    }
-    resetModuleIfChanged(before);
-    refresh();
+    acceptIfFinite(before, refusal);
 }
 
 void CPellunType::OnEnKillfocusN1() {
@@ -534,9 +523,7 @@ void CPellunType::OnEnKillfocusN1() {
     if (!readFields()) return;
     const std::string refusal = fw::format("输入转速 n1=%f数值无效,未接受输入!", m_n1);
     if (!(m_n1 > 0)) {
-        setHint(refusal);
-        applyValues(before);
-        show();
+        refuse(before, refusal);
         return;
     }
     m_mask |= kBitN1;
@@ -545,14 +532,7 @@ void CPellunType::OnEnKillfocusN1() {
         m_mask |= kBitN2;
         coupleTorque();
     }
-    if (!finiteValues()) {
-        setHint(refusal);
-        applyValues(before);
-        show();
-        return;
-    }
-    resetModuleIfChanged(before);
-    refresh();
+    acceptIfFinite(before, refusal);
 }
 
 void CPellunType::OnEnKillfocusN2() {
@@ -560,9 +540,7 @@ void CPellunType::OnEnKillfocusN2() {
     if (!readFields()) return;
     const std::string refusal = fw::format("输出转速 n2=%f数值无效,未接受输入!", m_n2);
     if (!(m_n2 > 0)) {
-        setHint(refusal);
-        applyValues(before);
-        show();
+        refuse(before, refusal);
         return;
     }
     m_mask |= kBitN2;
@@ -571,14 +549,7 @@ void CPellunType::OnEnKillfocusN2() {
         m_n1 = m_n2 * m_i;
         m_mask |= kBitN1;
     }
-    if (!finiteValues()) {
-        setHint(refusal);
-        applyValues(before);
-        show();
-        return;
-    }
-    resetModuleIfChanged(before);
-    refresh();
+    acceptIfFinite(before, refusal);
 }
 
 void CPellunType::OnEnKillfocusP() {
@@ -586,9 +557,7 @@ void CPellunType::OnEnKillfocusP() {
     if (!readFields()) return;
     const std::string refusal = fw::format("传动功率 P=%f数值无效,未接受输入!", m_p);
     if (!(m_p > 0)) {
-        setHint(refusal);
-        applyValues(before);
-        show();
+        refuse(before, refusal);
         return;
     }
     m_mask |= kBitP;
@@ -596,14 +565,7 @@ void CPellunType::OnEnKillfocusP() {
         m_t = kPowerConstant * m_p / m_n2;
         m_mask |= kBitT;
     }
-    if (!finiteValues()) {
-        setHint(refusal);
-        applyValues(before);
-        show();
-        return;
-    }
-    resetModuleIfChanged(before);
-    refresh();
+    acceptIfFinite(before, refusal);
 }
 
 void CPellunType::OnEnKillfocusT() {
@@ -611,9 +573,7 @@ void CPellunType::OnEnKillfocusT() {
     if (!readFields()) return;
     const std::string refusal = fw::format("输出扭矩 T=%f数值无效,未接受输入!", m_t);
     if (!(m_t > 0)) {
-        setHint(refusal);
-        applyValues(before);
-        show();
+        refuse(before, refusal);
         return;
     }
     m_mask |= kBitT;
@@ -621,14 +581,7 @@ void CPellunType::OnEnKillfocusT() {
         m_p = m_t * m_n2 / kPowerConstant;
         m_mask |= kBitP;
     }
-    if (!finiteValues()) {
-        setHint(refusal);
-        applyValues(before);
-        show();
-        return;
-    }
-    resetModuleIfChanged(before);
-    refresh();
+    acceptIfFinite(before, refusal);
 }
 
 void CPellunType::OnEnKillfocusPositive(double CPellunType::*member, std::int32_t bit, const char* refusal,
@@ -636,12 +589,7 @@ void CPellunType::OnEnKillfocusPositive(double CPellunType::*member, std::int32_
     const ConePreRecord before = record();
     if (!readFields()) return;
     if (!(this->*member > 0)) {
-        setHint(fw::format(refusal, this->*member));
-        applyValues(before);
-        if (refreshOnRefusal)
-            refresh();
-        else
-            show();
+        refuse(before, fw::format(refusal, this->*member), refreshOnRefusal);
         return;
     }
     m_mask |= bit;
@@ -680,9 +628,7 @@ void CPellunType::OnEnKillfocusMt() {
     const ConePreRecord before = record();
     if (!readFields()) return;
     if (!(m_mt > 0)) {
-        setHint(fw::format("m=%f数值无效,未接受输入!", m_mt));
-        applyValues(before);
-        show();
+        refuse(before, fw::format("m=%f数值无效,未接受输入!", m_mt));
         return;
     }
     m_c = clearanceForModule(m_toothSystem, m_mt, m_c);

@@ -88,6 +88,8 @@ private:
     void resetModuleIfChanged(const bevel::ConePreRecord& before);
     bool finiteValues() const;
     void coupleTorque();
+    void refuse(const bevel::ConePreRecord& before, const std::string& hint, bool refreshAll = false);
+    void acceptIfFinite(const bevel::ConePreRecord& before, const std::string& refusal);
 
     void OnToothSystem(int index);
     void OnEnKillfocusAlpha();

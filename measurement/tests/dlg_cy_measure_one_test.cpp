@@ -10,8 +10,8 @@
 #include "fw/file.h"
 #include "fw/format.h"
 #include "fw/text.h"
-#include "fwtest/installation.h"
 #include "fwtest/script.h"
+#include "measurement/tests/measure_dlg_fixture.h"
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "measurement/calc/cy_measure_record.h"
@@ -25,30 +25,12 @@ using namespace measurement;
 
 namespace {
 
-std::vector<std::uint8_t> readBytes(const fs::path& p) {
-    auto b = fw::readFile(p);
-    EXPECT_TRUE(b) << p;
-    return b ? *b : std::vector<std::uint8_t>{};
-}
+using measurement::test::fixture;
+using measurement::test::readBytes;
 
-fs::path fixture(const char* name) { return fs::path(KAVRIN_SOURCE_DIR) / "measurement/tests/fixtures" / name; }
-
-class MeasureOneDlgTest : public ::testing::Test {
+class MeasureOneDlgTest : public measurement::test::MeasureDlgTest<D> {
 protected:
-    void TearDown() override { EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used"; }
-
-    int run(fwtest::Script script) {
-        m_s.onDialog(D::IDD, std::move(script));
-        D dlg(nullptr);
-        int r = dlg.DoModal();
-        m_reportPath = dlg.m_strReportPath;
-        return r;
-    }
-
-    fwtest::Session m_s;
-    fwtest::Installation m_inst{"dlg_measure_one"};  // private installation: machine registry, data/
-    const fs::path m_data = m_inst.data();
-    std::string m_reportPath;
+    MeasureOneDlgTest() : MeasureDlgTest("dlg_measure_one") {}
 };
 
 // The worked example: spur external gear Z 20, mn 2, da 44.

@@ -80,6 +80,23 @@ protected:
         d.leave();
     }
 
+    // Pattern 2 with Σ, u 2, module 0.5, a' 15 and f; the last completes the
+    // mask and the hint follows.
+    void enterHelicalSum(Running& d, const char* sigma) {
+        d.click(D::IDC_PATTERN2);
+        d.type(D::IDC_SIGMA, sigma);
+        d.leave();
+        d.type(D::IDC_U, "2");
+        d.leave();
+        d.select(D::IDC_MODULE, 8);
+        d.leave();
+        d.type(D::IDC_AW, "15");
+        d.leave();
+        m_s.expectMessage(kPressCalc);
+        d.type(D::IDC_F, "0.05");
+        d.leave();
+    }
+
     fwtest::Installation m_inst{"smallmodule"};
     fwtest::Session m_s;
     fs::path m_install;
@@ -556,22 +573,8 @@ TEST_F(SmcyDlgTest, UnsavedResultsQuestion) {
 }
 
 TEST_F(SmcyDlgTest, HelixSplitDialog) {
-    auto enter = [&](Running& d, const char* sigma) {
-        d.click(D::IDC_PATTERN2);
-        d.type(D::IDC_SIGMA, sigma);
-        d.leave();
-        d.type(D::IDC_U, "2");
-        d.leave();
-        d.select(D::IDC_MODULE, 8);
-        d.leave();
-        d.type(D::IDC_AW, "15");
-        d.leave();
-        m_s.expectMessage(kPressCalc);
-        d.type(D::IDC_F, "0.05");
-        d.leave();
-    };
     run([&](Running& d) {
-        enter(d, "45");
+        enterHelicalSum(d, "45");
         // Cancelled: the equal split of Σ − 0.5°.
         m_s.onDialog(B::IDD, [](Running& b) {
             EXPECT_EQ(b.text(B::IDC_LOWER), "22.5");
@@ -614,18 +617,7 @@ TEST_F(SmcyDlgTest, HelixSplitDialog) {
 
 TEST_F(SmcyDlgTest, UndefinedGeometryKeepsTheResults) {
     run([&](Running& d) {
-        d.click(D::IDC_PATTERN2);
-        d.type(D::IDC_SIGMA, "45");
-        d.leave();
-        d.type(D::IDC_U, "2");
-        d.leave();
-        d.select(D::IDC_MODULE, 8);
-        d.leave();
-        d.type(D::IDC_AW, "15");
-        d.leave();
-        m_s.expectMessage(kPressCalc);
-        d.type(D::IDC_F, "0.05");
-        d.leave();
+        enterHelicalSum(d, "45");
         m_s.onDialog(B::IDD, [](Running& b) { b.click(IDCANCEL); });
         d.click(D::IDC_CALC);
         ASSERT_TRUE(dlg(d).calculated());

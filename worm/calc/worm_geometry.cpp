@@ -4,6 +4,7 @@
 
 #include "common/calc/report.h"
 #include "fw/format.h"
+#include "worm/calc/cw_report_parts.h"
 #include "worm/calc/worm_preliminary.h"
 
 namespace worm::geometry {
@@ -154,32 +155,15 @@ std::string ordinaryReport(const CwGeomRecord& g) {
     auto line = [](const std::string& label, const std::string& symbol, const std::string& value) {
         return reportLine(label, symbol, value, 27, 66);
     };
-    auto mm = [](double v) { return fw::format("%.2fmm", v); };
-    auto deg = [](double v) { return fw::format("%.2f°", v); };
-    auto bare = [](double v) { return fw::format("%.2f", v); };
-    auto whole = [](std::int32_t v) { return fw::format("%d", v); };
-    std::string s = "\n\t************************* 普通圆柱蜗杆传动几何计算报告**************************\n";
-    s += fw::format("\n\t标题：%s\t编号: %s\n", g.title.c_str(), g.number.c_str());
-    s += fw::format("\t执行程序：Kavrin Ver4.00\t日期：%s\n\n", g.date.c_str());
-    s += "\t项目                       符号或计算公式                          结果\n\t";
-    for (int i = 0; i < 42; ++i) s += "—";
-    s += "\n";
+    using report::bare, report::deg, report::mm, report::whole;
+    std::string s = report::head(g, "\n\t************************* 普通圆柱蜗杆传动几何计算报告**************************\n",
+                                 "\t项目                       符号或计算公式                          结果\n\t", 42);
     s += line("1.蜗杆形式:", "", ordinaryTypeText(g.type));
     s += line("旋向:", "", handText(g.hand));
-    s += "\t2.基本设计:\n";
-    s += line("蜗杆头数:", "Z1 =", whole(g.z1));
-    s += line("蜗轮齿数:", "Z2 =", whole(g.z2));
-    s += line("未变位中心距:", "a =", mm(g.a));
-    s += line("啮合中心距:", "a' =", mm(g.aw));
-    s += line("齿数比:", "u = Z2/Z1 =", bare(double(g.z2) / g.z1));
-    s += line("蜗轮变位系数:", "χ2 =", bare(g.x2));
+    s += report::basicDesign(g, line);
     s += "\t3.蜗杆几何参数:\n";
     s += line("蜗杆轴面模数:", "mx=ms(蜗轮端面模数)=", mm(g.mx));
-    s += line("法面模数:", "mn1 =", mm(g.mn1));
-    s += line("蜗杆轴向齿距:", "Px1 =", mm(g.px1));
-    s += line("蜗杆螺旋线导程:", "Pz1 =", mm(g.pz1));
-    s += line("蜗杆轴向压力角:", "αx =", deg(g.alphaX));
-    s += line("蜗杆法向压力角:", "αn =", deg(g.alphaN));
+    s += report::wormPitchesAndAngles(g, line);
     if (g.type == WormType::ZL) {
         s += line("基圆柱导程角:", "γb =", deg(g.gammaB));
         s += line("基圆直径:", "db =", mm(g.db));
@@ -190,28 +174,10 @@ std::string ordinaryReport(const CwGeomRecord& g) {
     s += line("蜗杆节圆直径:", "d'1 =", mm(g.d1w));
     s += line("蜗杆分度圆柱导程角:", "γ =", deg(g.gamma));
     s += line("蜗杆节圆柱导程角:", "γ' =", deg(g.gammaW));
-    s += line("蜗杆齿顶高:", "ha1 =", mm(g.ha1));
-    s += line("蜗杆齿根高:", "hf1 =", mm(g.hf1));
-    s += line("蜗杆全齿高:", "h1 =", mm(g.h1));
-    s += line("齿顶隙系数:", "C* =", bare(kClearance));
+    s += report::wormHeights(g, line, kClearance);
     s += line("齿根圆角半径:", "ρf =", mm(g.rho));
-    s += line("蜗杆齿顶圆直径:", "da1 =", mm(g.da1));
-    s += line("蜗杆齿根圆直径:", "df1 =", mm(g.df1));
-    s += line("蜗杆齿宽:", "b1 =", mm(g.b1));
-    s += "\t4.蜗轮几何参数:\n";
-    s += line("蜗轮分度圆(节圆)螺旋角:", "β2 = γ’=", deg(g.gammaW));
-    s += line("蜗轮中圆螺旋角:", "βm2 =", deg(g.betaM2));
-    s += line("蜗轮分度圆(节圆)直径:", "d2 = d2’=", mm(g.d2));
-    s += line("蜗轮中圆直径:", "dm2 =", mm(g.dm2));
-    s += line("蜗轮齿顶高:", "ha2 =", mm(g.ha2));
-    s += line("蜗轮齿根高:", "hf2 =", mm(g.hf2));
-    s += line("蜗轮全齿高:", "h2 =", mm(g.h2));
-    s += line("蜗轮齿顶圆(喉圆)直径:", "da2 =", mm(g.da2));
-    s += line("蜗轮齿根圆直径:", "df2 =", mm(g.df2));
-    s += line("蜗轮外圆直径:", "de2 =", mm(g.de2));
-    s += line("蜗轮齿宽:", "b2 =", mm(g.b2));
-    s += line("蜗轮齿宽(包容)角:", "θ =", deg(g.theta));
-    s += line("蜗轮喉部半径:", "Rg =", mm(g.rg));
+    s += report::wormDiameters(g, line);
+    s += report::wheelSection(g, line, g.betaM2);
     s += "\t5.蜗杆测量:\n";
     s += line("蜗杆螺牙分度圆法向弦齿厚:", "Sn =", mm(g.sn));
     s += line("蜗杆螺牙法向测齿高:", "hcn1 =", mm(g.hcn1));

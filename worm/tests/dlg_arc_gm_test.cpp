@@ -15,6 +15,7 @@
 #include "worm/cc1cw_gm_dlg.h"
 #include "worm/cccw_gm_dlg.h"
 #include "worm/cw_pic_dlg.h"
+#include "worm/tests/worm_dlg_test_support.h"
 
 namespace fs = std::filesystem;
 using fwtest::Running;
@@ -23,14 +24,9 @@ namespace geo = worm::geometry;
 
 namespace {
 
-std::vector<std::uint8_t> bytesOf(const fs::path& p) {
-    auto b = fw::readFile(p);
-    return b ? *b : std::vector<std::uint8_t>{};
-}
-std::vector<std::uint8_t> fixture(const char* name) {
-    return bytesOf(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures" / name);
-}
-double num(const Running& d, int id) { return std::strtod(d.text(id).c_str(), nullptr); }
+using worm::test::bytesOf;
+using worm::test::fixture;
+using worm::test::num;
 
 class ArcGmDlgTest : public ::testing::Test {
 protected:
@@ -40,13 +36,7 @@ protected:
     }
     void TearDown() override { EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used"; }
     template <class D>
-    int run(fwtest::Script script) {
-        m_s.onDialog(D::IDD, std::move(script));
-        D dlg(nullptr);
-        int r = dlg.DoModal();
-        m_reportPath = dlg.m_strReportPath;
-        return r;
-    }
+    int run(fwtest::Script script) { return worm::test::runDialog<D>(m_s, std::move(script), m_reportPath); }
     template <class D>
     void load(Running& d, const fs::path& file) {
         m_s.answerOpen(file);

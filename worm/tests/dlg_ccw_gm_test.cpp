@@ -19,6 +19,7 @@
 #include "worm/ccw_pr_dlg.h"
 #include "worm/cw_pic_dlg.h"
 #include "worm/cw_zlo_dlg.h"
+#include "worm/tests/worm_dlg_test_support.h"
 
 namespace fs = std::filesystem;
 using D = CCwGmDlg;
@@ -28,14 +29,9 @@ namespace geo = worm::geometry;
 
 namespace {
 
-std::vector<std::uint8_t> bytesOf(const fs::path& p) {
-    auto b = fw::readFile(p);
-    return b ? *b : std::vector<std::uint8_t>{};
-}
-std::vector<std::uint8_t> fixture(const char* name) {
-    return bytesOf(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures" / name);
-}
-double num(const Running& d, int id) { return std::strtod(d.text(id).c_str(), nullptr); }
+using worm::test::bytesOf;
+using worm::test::fixture;
+using worm::test::num;
 void putF64(std::vector<std::uint8_t>& b, std::size_t off, double v) { std::memcpy(&b[off], &v, 8); }
 void putI32(std::vector<std::uint8_t>& b, std::size_t off, std::int32_t v) { std::memcpy(&b[off], &v, 4); }
 constexpr std::size_t kPre = 64, kGeom = 384;
@@ -45,13 +41,7 @@ protected:
     void TearDown() override {
         EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
     }
-    int run(fwtest::Script script) {
-        m_s.onDialog(D::IDD, std::move(script));
-        D dlg(nullptr);
-        int r = dlg.DoModal();
-        m_reportPath = dlg.m_strReportPath;
-        return r;
-    }
+    int run(fwtest::Script script) { return worm::test::runDialog<D>(m_s, std::move(script), m_reportPath); }
     fs::path put(const char* name, const std::vector<std::uint8_t>& bytes) {
         EXPECT_TRUE(fw::writeFile(m_data / name, bytes));
         return m_data / name;

@@ -16,6 +16,7 @@
 #include "worm/ccw_ka_dlg.h"
 #include "worm/ccw_met_dlg.h"
 #include "worm/cw_zlo_dlg.h"
+#include "worm/tests/worm_dlg_test_support.h"
 
 namespace fs = std::filesystem;
 using D = CcwPrDlg;
@@ -27,27 +28,16 @@ namespace {
 constexpr const char* kAskCancel = "数据尚未保存，是(Yes)否(No)保存数据？";
 constexpr const char* kAskZ1To3 = "根据传动比要求现选定蜗杆头数Z1=2, \n如果设计允许机构尺寸偏大，可指定Z1=3,\n你想改为3吗？";
 
-std::vector<std::uint8_t> bytesOf(const fs::path& p) {
-    auto b = fw::readFile(p);
-    return b ? *b : std::vector<std::uint8_t>{};
-}
-std::vector<std::uint8_t> fixture(const char* name) {
-    return bytesOf(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures" / name);
-}
-double num(const Running& d, int id) { return std::strtod(d.text(id).c_str(), nullptr); }
+using worm::test::bytesOf;
+using worm::test::fixture;
+using worm::test::num;
 
 class CcwPrDlgTest : public ::testing::Test {
 protected:
     void TearDown() override {
         EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
     }
-    int run(fwtest::Script script) {
-        m_s.onDialog(D::IDD, std::move(script));
-        D dlg(nullptr);
-        int r = dlg.DoModal();
-        m_reportPath = dlg.m_strReportPath;
-        return r;
-    }
+    int run(fwtest::Script script) { return worm::test::runDialog<D>(m_s, std::move(script), m_reportPath); }
     void leaveWithoutSaving(Running& d) {
         m_s.expectMessage(kAskCancel, IDNO);
         d.click(IDCANCEL);

@@ -17,6 +17,7 @@
 #include "worm/ccw_met_dlg.h"
 #include "worm/ccw_rating_dlgs.h"
 #include "worm/cw_zlo_dlg.h"
+#include "worm/tests/worm_dlg_test_support.h"
 
 namespace fs = std::filesystem;
 using D = CCwproDlg;
@@ -28,14 +29,9 @@ namespace {
 
 constexpr const char* kAskCancel = "尚未输出报告，是(Yes)否(No)保存数据?";
 
-std::vector<std::uint8_t> bytesOf(const fs::path& p) {
-    auto b = fw::readFile(p);
-    return b ? *b : std::vector<std::uint8_t>{};
-}
-std::vector<std::uint8_t> fixture(const char* name) {
-    return bytesOf(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures" / name);
-}
-double num(const Running& d, int id) { return std::strtod(d.text(id).c_str(), nullptr); }
+using worm::test::bytesOf;
+using worm::test::fixture;
+using worm::test::num;
 
 class CCwproDlgTest : public ::testing::Test {
 protected:
@@ -46,13 +42,7 @@ protected:
     void TearDown() override {
         EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
     }
-    int run(fwtest::Script script) {
-        m_s.onDialog(D::IDD, std::move(script));
-        D dlg(nullptr);
-        int r = dlg.DoModal();
-        m_reportPath = dlg.m_strReportPath;
-        return r;
-    }
+    int run(fwtest::Script script) { return worm::test::runDialog<D>(m_s, std::move(script), m_reportPath); }
     void load(Running& d, const fs::path& file) {
         m_s.answerOpen(file);
         d.click(D::IDC_LOAD);
