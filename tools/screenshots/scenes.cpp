@@ -27,6 +27,7 @@
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "cylindrical/cypre_dlg.h"  // corvane: preliminary design
+#include "cylindrical/tests/worked_example.h"
 #include "cylindrical/invdlg.h"     // corvane: involute converter
 #include "cylindrical/cy_proof_dlg.h"  // corvane: strength rating
 #include "measurement/cy_measure_one_dlg.h"  // corvane: single gear measurement
@@ -45,6 +46,7 @@
 #include "bevel/rating/sirrow_chart_dlgs.h"   // sirrow: the rating's charts
 #include "bevel/rating/sirrow_option_dlgs.h"  // sirrow: arrangement, grade, cutter factor
 #include "bevel/rating/sirrow_wyf_dlg.h"
+#include "bevel/rating/sirrow_dlg.h"  // sirrow: the rating dialog
 #include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
 #include "bevel/preliminary/a196_dlg.h"  // pellun: chart dialogs
 #include "bevel/preliminary/a197_dlg.h"
@@ -430,26 +432,12 @@ void checkResultDialog(Shooter& shooter) {
 
 // ---- corvane: the preliminary design with the worked example ----
 
-// The entries of docs/examples.htm typed as a user would, then calculated.
+// The worked example typed as a user would, then calculated (the tests' script).
 void preliminaryDialog(Shooter& shooter) {
-    using D = CypreDlg;
-    D dlg(nullptr);
+    CypreDlg dlg(nullptr);
     shooter.shoot("corvane-preliminary", dlg, [](fw::Dialog& d) {
-        d.userTyped(D::IDC_TITLE, "带式输送机减速器高速级");
-        d.userTyped(D::IDC_NUMBER, "KV-001");
-        d.userTyped(D::IDC_DATE, "2025年12月10日");
-        d.userTyped(D::IDC_Z1, "20");
-        d.userTyped(D::IDC_I, "3.2");
-        d.userTyped(D::IDC_NI, "960");
-        d.userTyped(D::IDC_P, "10");
-        d.userFocus(D::IDC_SIGMA_HP);
-        d.userClick(D::IDC_HARD);
-        d.userTrackbarMove(D::IDC_PHID_SLIDER, 20);
-        d.userTrackbarRelease(D::IDC_PHID_SLIDER);
-        d.userClick(D::IDC_MODERATE);
-        d.userTrackbarMove(D::IDC_K1_SLIDER, 8);
-        d.userTrackbarRelease(D::IDC_K1_SLIDER);
-        d.userClick(D::IDC_CALC);
+        cylindrical_test::UserInput user{d};
+        cylindrical_test::enterWorkedExample(user);
     });
 }
 
@@ -857,6 +845,51 @@ void sirrowFormFactorChart(Shooter& shooter) {
     });
 }
 
+// The rating dialog with the example pair rated: both columns filled.
+void sirrowRatingFilled(Shooter& shooter) {
+    CSirrowDlg dlg(nullptr);
+    shooter.shoot("sirrow-rating-filled", dlg, [](fw::Dialog& d) {
+        auto& r = static_cast<CSirrowDlg&>(d);
+        r.m_e = {.alphaN = 20, .betaM = 35, .m = 5, .z1 = 17, .z2 = 43, .x1 = 0.3, .x2 = -0.3, .xt1 = 0.1,
+                 .xt2 = -0.1, .epsAlpha = 1.25, .epsBeta = 1.8, .b = 34, .r = 115.59, .phiR = 0.2941,
+                 .delta1 = 21.5729, .delta2 = 68.4271, .date = "2026年12月10日", .number = "ZC-01",
+                 .title = "锥齿轮示例"};
+        r.m_dT = 250;
+        r.m_dT2 = 632.3529;
+        r.m_dN1 = 960;
+        r.m_dFtm = 6896.4804;
+        r.m_dFr1 = 1074.0937;
+        r.m_dFr2 = 5617.3908;
+        r.m_dFx1 = 5617.3908;
+        r.m_dFx2 = 1074.0937;
+        r.m_dKa = r.m_dWKa = 1.25;
+        r.m_dKv = r.m_dWKv = 1.4;
+        r.m_dKbeta = 1.5;
+        r.m_dWKbeta = 1.35;
+        r.m_dZH = 2.15;
+        r.m_dZE = 191.6457;
+        r.m_dZeps = 0.85;
+        r.m_dZN = 1.1525;
+        r.m_dZL = 1.1598;
+        r.m_dZv = 0.9794;
+        r.m_dZR = 1.0060;
+        r.m_dZW = 1.0696;
+        r.m_dSigmaH = 1065.6878;
+        r.m_dSigmaHP = 2113.0504;
+        r.m_dSH = 1.9828;
+        r.m_dYF = 2.5365;
+        r.m_dYeps = 0.84;
+        r.m_dYbeta = 0.75;
+        r.m_dY0 = 0.9;
+        r.m_dYN = 1.0054;
+        r.m_dYx = 0.7408;
+        r.m_dSigmaF = 231.2868;
+        r.m_dSigmaFP = 372.4292;
+        r.m_dSF = 1.6102;
+        r.UpdateData(false);
+    });
+}
+
 void sirrowArrangement(Shooter& shooter) {
     CSirrowDTypeDlg dlg(nullptr);
     shooter.shoot("sirrow-arrangement-9002", dlg);
@@ -873,9 +906,12 @@ void sirrowCutterFactor(Shooter& shooter) {
         d.userFocus(IDOK);
     });
 }
+void mainWindowScenes(Shooter& shooter);   // app_scenes.cpp
 
 const std::vector<Scene>& scenes() {
     static const std::vector<Scene> list = {
+        // the main program: splash, main window with two reports and the Window menu, About box
+        {"kavrin-main-window", &mainWindowScenes},
         // samples (the backend's own)
         {"samples-dialog", &sampleDialog},
         {"samples-sheet", &sampleSheet},
@@ -944,6 +980,7 @@ const std::vector<Scene>& scenes() {
         {"sirrow-chart-9025", &sirrowContactRatioChart},
         {"sirrow-chart-9033", &sirrowFormFactorChart},
         {"sirrow-arrangement-9002", &sirrowArrangement},
+        {"sirrow-rating-filled", &sirrowRatingFilled},
         {"sirrow-cutter-factor-9041", &sirrowCutterFactor},
         // belmar, sirrow, tarv
     };
