@@ -220,6 +220,58 @@ TEST_F(SirrowDlgTest, ToothNumbersAndTorqueBeforeThem) {
     dlg.DoModal();
 }
 
+// Runs the pair to its forces (arrangement 0) with T 250 and n1 960.
+void toForces(fwtest::Session& s, Running& d) {
+    typePair(d);
+    d.type(D::IDC_T, "250");
+    d.leave();
+    d.type(D::IDC_N1, "960");
+    d.leave();
+    s.onDialog(9002, [](Running& a) { a.click(IDOK); });
+    d.click(D::IDC_FORCES);
+}
+
+TEST_F(SirrowDlgTest, LifeFactorZeroClearsOnlyItsBitAndTheClassIsShared) {
+    s.onDialog(D::IDD, [this](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        toForces(s, d);
+        // Every contact factor but ZN stands.
+        dlg.m_nContactMask = bevel::contact_bit::kComplete & ~static_cast<std::uint32_t>(bevel::contact_bit::zN);
+        // NL 0: ZN 0, only bit 0x40 clear, 1144 stays disabled.
+        s.onDialog(9027, [](Running& z) {
+            z.type(1249, "0");
+            z.click(IDOK);
+        });
+        d.click(D::IDC_ZN);
+        EXPECT_EQ(dlg.m_dZN, 0);
+        EXPECT_EQ(dlg.m_nContactMask, bevel::contact_bit::kComplete & ~static_cast<std::uint32_t>(bevel::contact_bit::zN));
+        EXPECT_FALSE(d.enabled(D::IDC_SIGMA_H));
+        // A valid ZN (group 0, pitting allowed, 10^8: 1.1525) enables 1144.
+        s.onDialog(9027, [](Running& z) {
+            z.type(1249, "100000000");
+            z.click(IDOK);
+        });
+        d.click(D::IDC_ZN);
+        EXPECT_NEAR(dlg.m_dZN, 1.1525, 5e-5);
+        EXPECT_TRUE(d.enabled(D::IDC_SIGMA_H));
+        // The σHlim class picked in the lubricant dialog opens the roughness dialog on it.
+        s.onDialog(9028, [](Running& l) {
+            l.click(1257);  // σHlim = 1000 MPa: class 2
+            l.click(IDOK);
+        });
+        d.click(D::IDC_ZL);
+        EXPECT_EQ(dlg.m_nLimitClass, 2);
+        s.onDialog(9029, [](Running& r) {
+            EXPECT_TRUE(r.checked(1271));  // class 2
+            r.click(IDCANCEL);
+        });
+        d.click(D::IDC_ZR);
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
 TEST_F(SirrowDlgTest, CancelAsksUntilAReportIsWritten) {
     s.onDialog(D::IDD, [](Running& d) {
         d.click(IDCANCEL);
