@@ -47,6 +47,7 @@
 #include "bevel/rating/sirrow_chart_dlgs.h"   // sirrow: the rating's charts
 #include "bevel/rating/sirrow_option_dlgs.h"  // sirrow: arrangement, grade, cutter factor
 #include "bevel/rating/sirrow_wyf_dlg.h"
+#include "bevel/rating/sirrow_dlg.h"  // sirrow: the rating dialog
 #include "measurement/cymeasure_rdlg.h"      // corvane: root fillet of the profile output
 #include "bevel/geometry/belmar_len_dlg.h"  // belmar: straight bevel geometry
 #include "bevel/geometry/belmar_len_img_dlg.h"  // belmar: symbols picture
@@ -914,6 +915,51 @@ void sirrowFormFactorChart(Shooter& shooter) {
     });
 }
 
+// The rating dialog with the example pair rated: both columns filled.
+void sirrowRatingFilled(Shooter& shooter) {
+    CSirrowDlg dlg(nullptr);
+    shooter.shoot("sirrow-rating-filled", dlg, [](fw::Dialog& d) {
+        auto& r = static_cast<CSirrowDlg&>(d);
+        r.m_e = {.alphaN = 20, .betaM = 35, .m = 5, .z1 = 17, .z2 = 43, .x1 = 0.3, .x2 = -0.3, .xt1 = 0.1,
+                 .xt2 = -0.1, .epsAlpha = 1.25, .epsBeta = 1.8, .b = 34, .r = 115.59, .phiR = 0.2941,
+                 .delta1 = 21.5729, .delta2 = 68.4271, .date = "2026年12月10日", .number = "ZC-01",
+                 .title = "锥齿轮示例"};
+        r.m_dT = 250;
+        r.m_dT2 = 632.3529;
+        r.m_dN1 = 960;
+        r.m_dFtm = 6896.4804;
+        r.m_dFr1 = 1074.0937;
+        r.m_dFr2 = 5617.3908;
+        r.m_dFx1 = 5617.3908;
+        r.m_dFx2 = 1074.0937;
+        r.m_dKa = r.m_dWKa = 1.25;
+        r.m_dKv = r.m_dWKv = 1.4;
+        r.m_dKbeta = 1.5;
+        r.m_dWKbeta = 1.35;
+        r.m_dZH = 2.15;
+        r.m_dZE = 191.6457;
+        r.m_dZeps = 0.85;
+        r.m_dZN = 1.1525;
+        r.m_dZL = 1.1598;
+        r.m_dZv = 0.9794;
+        r.m_dZR = 1.0060;
+        r.m_dZW = 1.0696;
+        r.m_dSigmaH = 1065.6878;
+        r.m_dSigmaHP = 2113.0504;
+        r.m_dSH = 1.9828;
+        r.m_dYF = 2.5365;
+        r.m_dYeps = 0.84;
+        r.m_dYbeta = 0.75;
+        r.m_dY0 = 0.9;
+        r.m_dYN = 1.0054;
+        r.m_dYx = 0.7408;
+        r.m_dSigmaF = 231.2868;
+        r.m_dSigmaFP = 372.4292;
+        r.m_dSF = 1.6102;
+        r.UpdateData(false);
+    });
+}
+
 void sirrowArrangement(Shooter& shooter) {
     CSirrowDTypeDlg dlg(nullptr);
     shooter.shoot("sirrow-arrangement-9002", dlg);
@@ -1073,6 +1119,7 @@ const std::vector<Scene>& scenes() {
         {"sirrow-chart-9025", &sirrowContactRatioChart},
         {"sirrow-chart-9033", &sirrowFormFactorChart},
         {"sirrow-arrangement-9002", &sirrowArrangement},
+        {"sirrow-rating-filled", &sirrowRatingFilled},
         {"sirrow-cutter-factor-9041", &sirrowCutterFactor},
         {"belmar-aol-geometry", &aolGeometry},
         {"belmar-aol-cutter-head", &aolCutterHead},

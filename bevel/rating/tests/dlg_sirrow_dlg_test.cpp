@@ -159,6 +159,119 @@ TEST_F(SirrowDlgTest, ReportNameNoticeAndAppend) {
     EXPECT_NE(text.find(tail), text.rfind(tail));
 }
 
+TEST_F(SirrowDlgTest, ReportNamesKeptOrCompleted) {
+    struct Case { const char* chosen; const char* written; bool notice; };
+    // "gear" comes back from the save dialog with its default extension.
+    for (Case c : {Case{"x.tng", "x.tng", false}, Case{"gear", "gear.tng", false}}) {
+        const auto chosen = inst.data(c.chosen);
+        const auto written = inst.data(c.written);
+        s.answerSave(chosen);
+        s.onDialog(D::IDD, [](Running& d) { d.click(IDOK); });
+        if (c.notice) s.expectMessage("所指定的文件名不是有效格式，现以" + written.string() + "文件名保存！");
+        s.answerMessage(IDOK);  // the saved notice
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK) << c.chosen;
+        EXPECT_EQ(dlg.m_strReportPath, written.string()) << c.chosen;
+        EXPECT_TRUE(std::filesystem::exists(written)) << c.chosen;
+    }
+    // A folder "a.b" is never cut: the name is judged on the file name alone.
+    std::filesystem::create_directories(inst.data("a.b"));
+    s.answerSave(inst.data("a.b") / "r.txt");
+    s.onDialog(D::IDD, [](Running& d) { d.click(IDOK); });
+    s.expectMessage("所指定的文件名不是有效格式，现以" + (inst.data("a.b") / "r.tng").string() + "文件名保存！");
+    s.answerMessage(IDOK);
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    EXPECT_EQ(dlg.m_strReportPath, (inst.data("a.b") / "r.tng").string());
+}
+
+TEST_F(SirrowDlgTest, UnopenableReportKeepsTheDialogOpen) {
+    const auto folder = inst.data("taken.tng");  // a folder where the report would go
+    std::filesystem::create_directories(folder);
+    s.answerSave(folder);
+    s.onDialog(D::IDD, [](Running& d) {
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        d.end(IDCANCEL);
+    });
+    s.expectMessage("不能打开文件!");
+    D dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+TEST_F(SirrowDlgTest, ToothNumbersAndTorqueBeforeThem) {
+    s.onDialog(D::IDD, [](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        // T typed before Z1: no output torque yet (no division by Z1 = 0).
+        d.type(D::IDC_T, "250");
+        d.leave();
+        EXPECT_EQ(dlg.m_dT2, 0);
+        // The tooth number edits take digits only, so no negative number gets
+        // in (completionMask counts a tooth number only when positive).
+        d.type(D::IDC_Z1, "-17");
+        d.leave();
+        EXPECT_GE(dlg.m_e.z1, 0);
+        d.type(D::IDC_Z1, "17");
+        d.leave();
+        EXPECT_NE(dlg.m_nEntryMask & bevel::entry_bit::z1, 0u);
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+// Runs the pair to its forces (arrangement 0) with T 250 and n1 960.
+void toForces(fwtest::Session& s, Running& d) {
+    typePair(d);
+    d.type(D::IDC_T, "250");
+    d.leave();
+    d.type(D::IDC_N1, "960");
+    d.leave();
+    s.onDialog(9002, [](Running& a) { a.click(IDOK); });
+    d.click(D::IDC_FORCES);
+}
+
+TEST_F(SirrowDlgTest, LifeFactorZeroClearsOnlyItsBitAndTheClassIsShared) {
+    s.onDialog(D::IDD, [this](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        toForces(s, d);
+        // Every contact factor but ZN stands.
+        dlg.m_nContactMask = bevel::contact_bit::kComplete & ~static_cast<std::uint32_t>(bevel::contact_bit::zN);
+        // NL 0: ZN 0, only bit 0x40 clear, 1144 stays disabled.
+        s.onDialog(9027, [](Running& z) {
+            z.type(1249, "0");
+            z.click(IDOK);
+        });
+        d.click(D::IDC_ZN);
+        EXPECT_EQ(dlg.m_dZN, 0);
+        EXPECT_EQ(dlg.m_nContactMask, bevel::contact_bit::kComplete & ~static_cast<std::uint32_t>(bevel::contact_bit::zN));
+        EXPECT_FALSE(d.enabled(D::IDC_SIGMA_H));
+        // A valid ZN (group 0, pitting allowed, 10^8: 1.1525) enables 1144.
+        s.onDialog(9027, [](Running& z) {
+            z.type(1249, "100000000");
+            z.click(IDOK);
+        });
+        d.click(D::IDC_ZN);
+        EXPECT_NEAR(dlg.m_dZN, 1.1525, 5e-5);
+        EXPECT_TRUE(d.enabled(D::IDC_SIGMA_H));
+        // The σHlim class picked in the lubricant dialog opens the roughness dialog on it.
+        s.onDialog(9028, [](Running& l) {
+            l.click(1257);  // σHlim = 1000 MPa: class 2
+            l.click(IDOK);
+        });
+        d.click(D::IDC_ZL);
+        EXPECT_EQ(dlg.m_nLimitClass, 2);
+        s.onDialog(9029, [](Running& r) {
+            EXPECT_TRUE(r.checked(1271));  // class 2
+            r.click(IDCANCEL);
+        });
+        d.click(D::IDC_ZR);
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
 TEST_F(SirrowDlgTest, CancelAsksUntilAReportIsWritten) {
     s.onDialog(D::IDD, [](Running& d) {
         d.click(IDCANCEL);
