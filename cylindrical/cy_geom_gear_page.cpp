@@ -44,13 +44,15 @@ bool CyGeomGearPage::OnSetActive() {
     m_in = pairGeometryInput(g);
     m_cStarIndex = std::clamp(g.cStarIndex, 0, kCStarCount - 1);
     m_hand = std::clamp(g.hand, 0, kHandCount - 1);
+    // An internal pair is a spur pair (its mesh rule sets β = 0): no hand.
+    if (g.meshType == kMeshInternal && m_hand != kHandSpur) currentDesign().geom.hand = m_hand = kHandSpur;
     m_z = m_side == GearSide::Pinion ? g.z1 : g.z2;
     m_x = m_side == GearSide::Pinion ? g.xn1 : g.xn2;
     m_betaDeg = g.betaDeg, m_betaMin = g.betaMin, m_betaSec = g.betaSec;
     m_alphaDeg = g.alphaNDeg, m_alphaMin = g.alphaNMin, m_alphaSec = g.alphaNSec;
-    setText(m_ids.meshLabel, meshLabel(g.meshType));
+    setText(m_ids.meshLabel, meshLabel(kavrin::meshTypeOf(g.meshType)));
     enable(m_ids.hand, g.meshType != kMeshInternal);
-    m_strTitle = gearPageTitle(currentDesign().title, m_side, g.meshType);
+    m_strTitle = gearPageTitle(currentDesign().title, m_side, kavrin::meshTypeOf(g.meshType));
     m_strNumber = gearPageNumber(currentDesign().drawingNo, m_side);
     UpdateData(false);
     return fw::PropertyPage::OnSetActive();

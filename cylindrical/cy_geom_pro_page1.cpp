@@ -132,7 +132,7 @@ void CCyGeomProPage1::readFields() {
     m_s.a = fieldNumber(IDC_A, m_s.a);
     m_s.xn1 = fieldNumber(IDC_XN1, m_s.xn1);
     m_s.xn2 = fieldNumber(IDC_XN2, m_s.xn2);
-    m_s.meshType = checked(IDC_INTERNAL) ? kMeshInternal : kMeshExternal;
+    m_s.meshType = checked(IDC_INTERNAL) ? MeshType::Internal : MeshType::External;
 }
 
 void CCyGeomProPage1::setResult(const std::string& text) {
@@ -170,7 +170,7 @@ DesignedPair CCyGeomProPage1::designedPair() const {
             .xn1 = m_s.xn1,
             .xn2 = m_s.xn2,
             .a = m_s.a,
-            .internal = m_s.meshType == kMeshInternal};
+            .internal = m_s.meshType == MeshType::Internal};
 }
 
 // ---- field rules ----
@@ -272,8 +272,8 @@ void CCyGeomProPage1::takeTexts(const std::string& title, const std::string& num
 }
 
 void CCyGeomProPage1::lockMeshType() {
-    enable(IDC_EXTERNAL, m_s.meshType == kMeshExternal);
-    enable(IDC_INTERNAL, m_s.meshType == kMeshInternal);
+    enable(IDC_EXTERNAL, m_s.meshType == MeshType::External);
+    enable(IDC_INTERNAL, m_s.meshType == MeshType::Internal);
 }
 
 // ---- loaders: everything is checked before the current design changes ----

@@ -57,7 +57,7 @@ bool CCyGeomProPage4::OnSetActive() {
     m_strTitle = currentDesign().title;
     m_strNumber = currentDesign().drawingNo;
     m_strDate = currentDesign().date;
-    setText(IDC_MESH, meshLabel(g.meshType));
+    setText(IDC_MESH, meshLabel(kavrin::meshTypeOf(g.meshType)));
     if (m_listedFrom && !(*m_listedFrom == m_in)) {
         // The contact ratios shown belong to another pair: not calculated.
         m_listedFrom.reset();

@@ -395,7 +395,7 @@ void CCyProofDlg::applyDesign(const CyGeomRecord& g) {
     m_v.b = g.b;
     m_xn1 = g.xn1;
     m_xn2 = g.xn2;
-    m_mesh = g.meshType == kMeshInternal ? MeshType::Internal : MeshType::External;
+    m_mesh = kavrin::meshTypeOf(g.meshType);
 
     // Step 11: the flags.
     setFlag(FlagAlphaN, m_v.alphaNDeg > 0);

@@ -386,7 +386,7 @@ void CypreDlg::OnEnChangeSigmaFP() {
 
 void CypreDlg::OnSupportOrHardness() {
     if (!takeFields()) return;
-    m_phiDRange = phiDRange(kavrin::toInt(m_support), kavrin::toInt(m_hardness));
+    m_phiDRange = phiDRange(m_support, m_hardness);
     m_in.phiD = m_phiDRange.lower;
     m_phiDPos = 0;
     showPhiDRange();
@@ -395,7 +395,7 @@ void CypreDlg::OnSupportOrHardness() {
 
 void CypreDlg::OnLoadNature() {
     if (!takeFields()) return;
-    KRanges r = kRanges(kavrin::toInt(m_loadNature));
+    KRanges r = kRanges(m_loadNature);
     m_k1Range = r.k1;
     m_k2Range = r.k2;
     m_in.k1 = r.k1.lower;
@@ -530,13 +530,13 @@ void CypreDlg::applyRecord(const CyPreRecord& r) {
     m_in.sigmaFP = r.sigmaFP;
     m_out.mn = r.mn;
     m_out.ms = r.ms;
-    m_in.meshType = r.meshType == kMeshInternal ? MeshType::Internal : MeshType::External;
+    m_in.meshType = kavrin::meshTypeOf(r.meshType);
     m_date = r.date;
     m_number = r.number;
     m_title = r.title;
     // The range labels follow the tables of the loaded choices.
-    Range phiD = phiDRange(r.support, r.hardness);
-    KRanges k = kRanges(r.loadNature);
+    Range phiD = phiDRange(static_cast<kavrin::Support>(r.support), static_cast<kavrin::Hardness>(r.hardness));
+    KRanges k = kRanges(static_cast<kavrin::LoadNature>(r.loadNature));
     setText(IDC_PHID_LOW, rangeLabel(phiD.lower));
     setText(IDC_PHID_HIGH, rangeLabel(phiD.upper));
     setText(IDC_K1_LOW, rangeLabel(k.k1.lower));

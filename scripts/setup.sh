@@ -8,7 +8,7 @@ fuzz=0
 if [ "${1:-}" = "--fuzz" ]; then fuzz=1; fi
 packages=(
   cmake g++ make ninja-build pkg-config
-  qt6-base-dev qt6-translations-l10n libqt6printsupport6 qt6-qpa-plugins
+  qt6-base-dev qt6-translations-l10n libqt6printsupport6 qt6-qpa-plugins libqt6svg6
   qt6-svg-dev
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -7,6 +7,8 @@
 #include "shell/calculator_commands.h"
 
 #include "bevel/geometry/aol_dlg.h"
+#include "bevel/geometry/belmar_len_dlg.h"
+#include "bevel/geometry/belmar_arc_dlg.h"
 #include "bevel/preliminary/pellun_type.h"
 #include "cycloid/cex_design.h"
 #include "cycloid/cexy_property_sheet.h"
@@ -89,10 +91,10 @@ const std::vector<CalculatorCommand>& commandTable() {
         // ---- Bevel gear pairs (Pellun, Belmar, Sirrow) ----
         {32774, "确定锥齿轮对的预定参数值与最小模数值\n预定参数", "CPellunType", "Pellun", R::ModalReport, true,
          runModalCalculator<CPellunType>},
-        {32776, "确定直线齿圆锥齿轮的几何参数值\n直线齿几何计算", "CBelmarLenDlg", "Belmar", R::ModalReport, false,
-         calculatorNotAvailable},
-        {32777, "确定弧线齿圆锥齿轮的几何参数值\n弧线齿几何计算", "CBelmarArcDlg", "Belmar", R::ModalReport, false,
-         calculatorNotAvailable},
+        {32776, "确定直线齿圆锥齿轮的几何参数值\n直线齿几何计算", "CBelmarLenDlg", "Belmar", R::ModalReport, true,
+         runModalCalculator<CBelmarLenDlg>},
+        {32777, "确定弧线齿圆锥齿轮的几何参数值\n弧线齿几何计算", "CBelmarArcDlg", "Belmar", R::ModalReport, true,
+         runModalCalculator<CBelmarArcDlg>},
         {32779, "确定奥利康摆线齿圆锥齿轮的几何参数值\n摆线齿几何计算", "CBelmarAolDlg", "Belmar", R::ModalReport,
          true, runModalCalculator<CBelmarAolDlg>},
         {32780, "圆锥齿轮对的接触与弯曲疲劳强度的校核计算\n疲劳强度校核", "CSirrowDlg", "Sirrow", R::ModalReport,

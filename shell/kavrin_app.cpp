@@ -68,6 +68,7 @@ bool CKavrinApp::InitInstance() {
         return false;
     }
     SetRegistryKey("ONDREL");
+    SetAppIcon(kavrin::kAppIconName, kavrin::appIconSvg());
     LoadStdProfileSettings(4);
 
     const fw::Module& res = kavrin::module();

@@ -35,7 +35,8 @@ std::optional<ConeLoaded> runConeLoad(fw::Window* parent, ConeKind kind, ConeLoa
         fw::MessageBox(kavrin::kMsgOldFile, MB_OK);
     auto loaded = loadConeDesign(*bytes, which, kind);
     if (!loaded) {
-        fw::MessageBox(loaded.error().message, loaded.error().exclamation ? MB_OK | MB_ICONEXCLAMATION : MB_OK);
+        const ConeLoadRefusal& why = loaded.error();
+        fw::MessageBox(why.message, MB_OK | (why.stop ? MB_ICONSTOP : why.exclamation ? MB_ICONEXCLAMATION : 0u));
         return std::nullopt;
     }
     return ConeLoaded{loaded->pre, loaded->geom, path, coneReportName(path)};

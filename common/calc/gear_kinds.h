@@ -20,6 +20,9 @@ struct Range {
     friend bool operator==(const Range&, const Range&) = default;
 };
 
+// A stored mesh type: 1 is internal, anything else external.
+constexpr MeshType meshTypeOf(int stored) { return stored == 1 ? MeshType::Internal : MeshType::External; }
+
 // The stored number of an enum, and back (nullopt beyond the last enumerator).
 template <class E>
 constexpr int toInt(E e) {

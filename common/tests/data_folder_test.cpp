@@ -15,7 +15,9 @@ class DataFolder : public ::testing::Test {
 protected:
     void SetUp() override {
         const char* root = std::getenv("KAVRIN_TEST_TMP");
-        m_dir = fs::path(root ? root : fs::temp_directory_path().string()) / "common-data-folder-test";
+        // One folder per test: ctest runs the two side by side.
+        m_dir = fs::path(root ? root : fs::temp_directory_path().string()) / "common-data-folder-test" /
+                ::testing::UnitTest::GetInstance()->current_test_info()->name();
         fs::create_directories(m_dir);
         m_file = m_dir / "machine.reg";
         setenv("KAVRIN_MACHINE_REGISTRY", m_file.c_str(), 1);

@@ -83,7 +83,7 @@ TEST_F(DorrithTest, Handlers) {
         EXPECT_NE(r.text(D::IDC_HINT).find("注意：建议摆线轮齿数不要大于87"), std::string::npos);
         // A failed range check stops the handler: nothing else changes.
         const double dp = d.m_dp;
-        s.expectMessage(fw::format("请输入 %d 到 %d 之间的整数。", 5, 121).c_str());
+        s.expectMessage(fw::format("摆线轮齿数 Zc：请输入 %d 到 %d 之间的整数。", 5, 121).c_str());   // names its field
         put(r, D::IDC_ZC, "200");
         EXPECT_NEAR(d.m_dp, dp, 1e-9);
         put(r, D::IDC_ZC, "11");

@@ -115,16 +115,16 @@ fw::Expected<Characteristic, std::string> characteristic(const CharacteristicInp
     double tanWt = std::tan(in.alphaWtDeg * kPi / 180);
     double part1 = p.z1 * (std::tan(v.alphaAt1Rad) - tanWt);
     double part2 = p.z2 * (std::tan(v.alphaAt2Rad) - tanWt);
-    c.epsAlpha = (p.meshType == kMeshInternal ? part1 - part2 : part1 + part2) / kPi / 2;
+    c.epsAlpha = (p.meshType == MeshType::Internal ? part1 - part2 : part1 + part2) / kPi / 2;
     c.epsBeta = in.b * std::fabs(std::sin(p.betaRad)) / kPi / p.mn;
     c.epsGamma = c.epsAlpha + c.epsBeta;
     c.span1 = span(p.z1, p.xn1, v.alphaTRad, p);
     c.span2 = span(p.z2, p.xn2, v.alphaTRad, p);
     // The pinion's addendum is that of its mesh, as its tip diameter da1 has it.
-    const double ha1 = p.meshType == kMeshInternal ? p.haStar + p.xn2 - p.yn : p.haStar - p.xn2 + p.yn;
+    const double ha1 = p.meshType == MeshType::Internal ? p.haStar + p.xn2 - p.yn : p.haStar - p.xn2 + p.yn;
     c.hn1 = chordalHeight(ha1, v.zv1, p.xn1, p);
     c.sn1 = chordalThickness(v.zv1, p.xn1, p);
-    if (p.meshType == kMeshInternal) {
+    if (p.meshType == MeshType::Internal) {
         c.pin = pinDimension(p, v, pinFactor);
         if (!c.pin) return fw::unexpected(std::string(kMsgPinDimension));
     } else {

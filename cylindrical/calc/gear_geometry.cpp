@@ -48,17 +48,17 @@ PairGeometryInput pairGeometryInput(const CyGeomRecord& r) {
     in.yn = r.yn;
     in.a = r.a;
     in.ad = r.ad;
-    in.meshType = r.meshType;
+    in.meshType = kavrin::meshTypeOf(r.meshType);
     return in;
 }
 
 double pinionTipDiameter(const PairGeometryInput& in, double d1) {
-    double ha1 = in.meshType == kMeshInternal ? in.haStar + in.xn2 - in.yn : in.haStar - in.xn2 + in.yn;
+    double ha1 = in.meshType == MeshType::Internal ? in.haStar + in.xn2 - in.yn : in.haStar - in.xn2 + in.yn;
     return d1 + 2 * ha1 * in.mn;
 }
 
 double gearTipDiameter(const PairGeometryInput& in, double d2) {
-    if (in.meshType == kMeshInternal) return d2 - 2 * (in.haStar - in.xn1 - in.yn) * in.mn;
+    if (in.meshType == MeshType::Internal) return d2 - 2 * (in.haStar - in.xn1 - in.yn) * in.mn;
     return d2 + 2 * (in.haStar - in.xn1 + in.yn) * in.mn;
 }
 
@@ -67,7 +67,7 @@ fw::Expected<GearDimensions, std::string> pinionGeometry(const PairGeometryInput
     GearDimensions g;
     g.mt = in.mn / std::cos(in.betaRad);
     g.d = in.z1 * g.mt;
-    g.ha = (in.meshType == kMeshInternal ? in.haStar + in.xn2 - in.yn : in.haStar - in.xn2 + in.yn) * in.mn;
+    g.ha = (in.meshType == MeshType::Internal ? in.haStar + in.xn2 - in.yn : in.haStar - in.xn2 + in.yn) * in.mn;
     g.hf = (in.haStar + in.cStar - in.xn1) * in.mn;
     g.da = g.d + 2 * g.ha;
     g.df = g.d - 2 * g.hf;
@@ -79,7 +79,7 @@ fw::Expected<GearDimensions, std::string> gearGeometry(const PairGeometryInput& 
     GearDimensions g;
     g.mt = in.mn / std::cos(in.betaRad);
     g.d = in.z2 * g.mt;
-    if (in.meshType == kMeshInternal) {
+    if (in.meshType == MeshType::Internal) {
         g.ha = (in.haStar - in.xn1 - in.yn) * in.mn;
         g.hf = (in.haStar + in.cStar + in.xn2) * in.mn;
         g.da = g.d - 2 * g.ha;

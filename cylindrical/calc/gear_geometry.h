@@ -3,10 +3,13 @@
 #pragma once
 #include <string>
 
+#include "common/calc/gear_kinds.h"
 #include "cylindrical/calc/cy_geom_record.h"
 #include "fw/expected.h"
 
 namespace cylindrical {
+
+using kavrin::MeshType;
 
 // Refusals of the pages (shown in place of the listing).
 inline constexpr const char* kMsgNoPairData = "请先装入预定计算数据！";
@@ -26,7 +29,7 @@ struct PairGeometryInput {
     double yn = 0;
     double a = 0;
     double ad = 0;
-    int meshType = 0;
+    MeshType meshType = MeshType::External;
     bool operator==(const PairGeometryInput&) const = default;
 };
 // β and αn from their degrees, minutes and seconds; c* from its index.

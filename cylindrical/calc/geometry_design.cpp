@@ -89,7 +89,7 @@ PairUpdate pairFromPreliminary(const CyPreRecord& pre, const PairState& page) {
     s.mn = pre.mn;
     s.mt = pre.ms;
     s.a = pre.a;
-    s.meshType = pre.meshType;
+    s.meshType = kavrin::meshTypeOf(pre.meshType);
     return helixChanged(s);
 }
 
@@ -101,7 +101,7 @@ PairState pairFromGeometry(const CyGeomRecord& g, const PairState& page) {
     s.alphaWtRad = g.alphaWtDeg / kRadToDeg;
     s.beta = {g.betaDeg, g.betaMin, g.betaSec};
     s.haStar = g.haStar;
-    s.meshType = g.meshType;
+    s.meshType = kavrin::meshTypeOf(g.meshType);
     s.mn = g.mn;
     s.xn1 = g.xn1;
     s.xn2 = g.xn2;
@@ -141,7 +141,7 @@ void storePair(const PairState& s, const DesignTexts& texts, CyGeomRecord& g) {
     g.sumX = s.sumX;
     g.xn1 = s.xn1;
     g.xn2 = s.xn2;
-    g.meshType = s.meshType;
+    g.meshType = kavrin::toInt(s.meshType);
     g.haStar = s.haStar;
     g.zv1 = s.zv1;
     g.zv2 = s.zv2;

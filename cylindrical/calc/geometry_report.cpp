@@ -40,7 +40,7 @@ std::string prefixed(std::string_view prefix, const std::string& value, std::siz
     return "\t" + kavrin::padColumns(prefix, resultColumn) + value + "\n";
 }
 
-bool internal(int meshType) { return meshType == kMeshInternal; }
+bool internal(MeshType mesh) { return mesh == MeshType::Internal; }
 
 std::string spanText(const std::optional<int>& k) { return k ? format("%.0f", static_cast<double>(*k)) : kDash; }
 std::string lengthText(const std::optional<double>& w) { return w ? format("%.4fmm", *w) : kDash; }
@@ -82,11 +82,11 @@ const char* gearHandText(int hand) {
     return kTexts[std::clamp(hand, 0, kHandCount - 1)];
 }
 
-const char* meshLabel(int meshType) { return internal(meshType) ? "内  啮  合" : "外  啮  合"; }
+const char* meshLabel(MeshType mesh) { return internal(mesh) ? "内  啮  合" : "外  啮  合"; }
 
-std::string gearPageTitle(const std::string& title, GearSide side, int meshType) {
+std::string gearPageTitle(const std::string& title, GearSide side, MeshType mesh) {
     if (side == GearSide::Pinion) return title + "--小齿轮";
-    return title + (internal(meshType) ? "--内齿轮" : "--大齿轮");
+    return title + (internal(mesh) ? "--内齿轮" : "--大齿轮");
 }
 
 std::string gearPageNumber(const std::string& number, GearSide side) {

@@ -23,11 +23,11 @@ const char* pinionHandText(int hand);
 const char* gearHandText(int hand);
 
 // The mesh label of pages 2 to 4: "外  啮  合" or "内  啮  合".
-const char* meshLabel(int meshType);
+const char* meshLabel(MeshType mesh);
 
 // The titles and drawing numbers pages 2 and 3 derive from the shared ones:
 // "--小齿轮", "--大齿轮" or "--内齿轮"; "-1" or "-2".
-std::string gearPageTitle(const std::string& title, GearSide side, int meshType);
+std::string gearPageTitle(const std::string& title, GearSide side, MeshType mesh);
 std::string gearPageNumber(const std::string& number, GearSide side);
 
 // The page's texts a listing or section prints.

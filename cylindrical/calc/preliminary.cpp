@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/calc/units.h"
+
 namespace cylindrical {
 
 namespace {
@@ -20,8 +22,7 @@ constexpr double kKgfToNewton = 9.8;
 constexpr double kFormFactorScale = 8.5561;
 constexpr double kFormFactorExponent = -0.361711;
 constexpr double kBendingFactor = 12.1;
-// T [N·m] = 9549·P [kW] / n [r/min]: 60000/(2π), unit conversion.
-constexpr double kTorquePerPower = 9549;
+using kavrin::kTorquePerPower;
 
 Refusal hint(const char* message) { return {message, RefusalPlace::HintLine}; }
 Refusal moduleError() { return {kMsgCalcError, RefusalPlace::ModuleLabel}; }
@@ -58,11 +59,16 @@ double bendingModule(const PreliminaryInput& in) {
     return kBendingFactor * std::cbrt(in.k2 * in.t * yfs / (in.phiD * in.sigmaFP * z1 * z1 * in.i));
 }
 
+// Face width ratio φd = b/d1 by support arrangement (rows) and flank
+// hardness (below / above 350 HB): the recommended ranges of the face width
+// table for gears between bearings and overhung.
 const Range kPhiDTable[3][2] = {
     {{0.8, 1.4}, {0.4, 0.9}},  // symmetric
     {{0.4, 1.2}, {0.2, 0.6}},  // asymmetric
     {{0.4, 0.8}, {0.2, 0.6}},  // cantilever
 };
+// Load factors K1 (contact) and K2 (bending) by load nature: the ranges of the
+// combined load factor table for steady, moderate and heavy shocks.
 const KRanges kKTable[3] = {
     {{2.0, 2.4}, {1.8, 2.3}},  // steady
     {{2.5, 3.0}, {2.3, 2.9}},  // moderate shocks
@@ -155,10 +161,10 @@ double sliderValue(const Range& r, int position) {
     return r.lower + (r.upper - r.lower) * position / kSliderMax;
 }
 
-Range phiDRange(int support, int hardness) {
-    return kPhiDTable[std::clamp(support, 0, 2)][std::clamp(hardness, 0, 1)];
+Range phiDRange(kavrin::Support support, kavrin::Hardness hardness) {
+    return kPhiDTable[std::clamp(kavrin::toInt(support), 0, 2)][std::clamp(kavrin::toInt(hardness), 0, 1)];
 }
 
-KRanges kRanges(int loadNature) { return kKTable[std::clamp(loadNature, 0, 2)]; }
+KRanges kRanges(kavrin::LoadNature loadNature) { return kKTable[std::clamp(kavrin::toInt(loadNature), 0, 2)]; }
 
 }  // namespace cylindrical

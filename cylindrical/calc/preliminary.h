@@ -142,15 +142,14 @@ double normalModule(double ms, const kavrin::AngleTriple& beta);
 constexpr int kSliderMax = 40;
 double sliderValue(const Range& r, int position);
 
-// φd range by support arrangement (0 symmetric, 1 asymmetric, 2 cantilever)
-// and hardness class (0 below 350 HB, 1 above); K1 and K2 ranges by load
-// nature (0 steady, 1 moderate, 2 heavy shocks). An index beyond the table
-// uses its nearest row.
-Range phiDRange(int support, int hardness);
+// φd range by support arrangement and hardness class; K1 and K2 ranges by
+// load nature. A stored number beyond the enumerators (a record's) uses the
+// nearest row of the table.
+Range phiDRange(kavrin::Support support, kavrin::Hardness hardness);
 struct KRanges {
     Range k1;
     Range k2;
 };
-KRanges kRanges(int loadNature);
+KRanges kRanges(kavrin::LoadNature loadNature);
 
 }  // namespace cylindrical

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/calc/units.h"
+
 namespace cylindrical {
 
 namespace {
@@ -51,7 +53,7 @@ bool storeFactor(double v, double& slot, std::uint16_t& mask, std::uint16_t bit)
 RatingResult<double> ratingTorque(double powerKw, double speedRpm) {
     if (!isUsableValue(speedRpm)) return fw::unexpected(attention("输入的转速值不正确！"));
     if (!isUsableValue(powerKw)) return fw::unexpected(attention("输入的功率值不正确！"));
-    const double t = 9549.0 * powerKw / speedRpm;
+    const double t = kavrin::kTorquePerPower * powerKw / speedRpm;
     if (!isUsableValue(t)) return fw::unexpected(attention("输入的功率值不正确！"));
     return t;
 }

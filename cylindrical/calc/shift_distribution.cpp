@@ -10,6 +10,9 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kRadToDeg = 180 / kPi;
 
+// Split of the total profile shift by ratio class (u up to 1.2, 1.6, 2.2, 3.0,
+// above): xn1 = C1 + C2·Σx, the distribution coefficients of the profile
+// shift table for speed-reducing pairs.
 constexpr ShiftSplit kSplitTable[] = {
     {0.06, 0.445}, {0.125, 0.3775}, {0.25, 0.25}, {0.325, 0.195}, {0.4, 0.12},
 };
@@ -56,13 +59,13 @@ PairUpdate distributeChecked(PairState s, double zeroThreshold) {
     double invWt = std::tan(s.alphaWtRad) - s.alphaWtRad;
     double invT = std::tan(s.alphaTRad) - s.alphaTRad;
     // In double: tooth counts near the int limit must not overflow their sum.
-    double teeth = s.meshType == kMeshInternal ? double(s.z2) - s.z1 : double(s.z1) + s.z2;
+    double teeth = s.meshType == MeshType::Internal ? double(s.z2) - s.z1 : double(s.z1) + s.z2;
     s.sumX = teeth * (invWt - invT) / std::tan(s.alphaNRad) / 2;
     if (std::fabs(s.sumX) < zeroThreshold) s.sumX = 0;
     updateRatioClass(s);
     ShiftSplit c = shiftSplit(s.ratioClass);
     s.xn1 = c.c2 * s.sumX + c.c1;
-    s.xn2 = s.meshType == kMeshInternal ? s.sumX + s.xn1 : s.sumX - s.xn1;
+    s.xn2 = s.meshType == MeshType::Internal ? s.sumX + s.xn1 : s.sumX - s.xn1;
     return {s, std::string(kMsgCheckResult), std::nullopt, true};
 }
 
@@ -89,8 +92,8 @@ std::optional<int> ratioClass(int z1, int z2) {
 
 ShiftSplit shiftSplit(int cls) { return kSplitTable[std::clamp(cls, 0, 4)]; }
 
-double standardCentreDistance(int z1, int z2, double mt, int meshType) {
-    return (meshType == kMeshInternal ? double(z2) - z1 : double(z1) + z2) * mt / 2;
+double standardCentreDistance(int z1, int z2, double mt, MeshType mesh) {
+    return (mesh == MeshType::Internal ? double(z2) - z1 : double(z1) + z2) * mt / 2;
 }
 
 double transversePressureAngle(double alphaNRad, double betaRad) {
@@ -168,7 +171,7 @@ PairUpdate moduleChanged(const PairState& in) {
 
 PairUpdate externalMeshChosen(const PairState& in) {
     PairState s = in;
-    s.meshType = kMeshExternal;
+    s.meshType = MeshType::External;
     if (!(s.z1 != 0 && s.z2 > s.z1 && s.mt > 0)) return unchanged(s, kMsgBasicsFirst);
     s.ad = standardCentreDistance(s.z1, s.z2, s.mt, s.meshType);
     s.a = s.ad;
@@ -177,7 +180,7 @@ PairUpdate externalMeshChosen(const PairState& in) {
 
 PairUpdate internalMeshChosen(const PairState& in) {
     PairState s = in;
-    s.meshType = kMeshInternal;
+    s.meshType = MeshType::Internal;
     s.beta = {0, 0, 0};
     s.betaRad = 0;
     s.zv1 = s.z1;
@@ -207,13 +210,13 @@ PairUpdate centreDistanceChanged(const PairState& in) {
 
 PairUpdate pinionShiftEdited(const PairState& in) {
     PairState s = in;
-    s.xn2 = s.meshType == kMeshInternal ? s.sumX + s.xn1 : s.sumX - s.xn1;
+    s.xn2 = s.meshType == MeshType::Internal ? s.sumX + s.xn1 : s.sumX - s.xn1;
     return {s, std::string(kMsgCheckShifts), std::nullopt, true};
 }
 
 PairUpdate gearShiftEdited(const PairState& in) {
     PairState s = in;
-    s.xn1 = s.meshType == kMeshInternal ? s.xn2 - s.sumX : s.sumX - s.xn2;
+    s.xn1 = s.meshType == MeshType::Internal ? s.xn2 - s.sumX : s.sumX - s.xn2;
     return {s, std::string(kMsgCheckShifts), std::nullopt, true};
 }
 

@@ -16,7 +16,7 @@ namespace cylindrical {
 
 // Texts of the result line (control 1035) and the warning box.
 inline constexpr const char* kMsgTeethOrder = "Z1为小齿轮齿数，应小于或等于Z2，\n且齿数与模数不应为零！";
-inline constexpr const char* kMsgUpdateShifts = "请操作“更新数据”钮，\n以重新确定修正值";
+inline constexpr const char* kMsgUpdateShifts = "请操作“更新设计数据”钮，\n以重新确定修正值";
 inline constexpr const char* kMsgBasicsFirst = "请先确定基本参数，再调整中心距！";
 inline constexpr const char* kMsgCheckShifts = "请操作“检验数据”钮，\n以检验修正值";
 inline constexpr const char* kMsgCheckResult = "请操作“检验数据”钮，\n以检验修正结果";
@@ -44,7 +44,7 @@ struct ShiftSplit {
 ShiftSplit shiftSplit(int ratioClass);
 
 // ad = (Z1 + Z2)·mt/2 external, (Z2 − Z1)·mt/2 internal.
-double standardCentreDistance(int z1, int z2, double mt, int meshType);
+double standardCentreDistance(int z1, int z2, double mt, MeshType mesh);
 
 // αt = atan(tan αn / cos β), radians.
 double transversePressureAngle(double alphaNRad, double betaRad);
@@ -76,7 +76,7 @@ struct PairState {
     double sumX = 0;
     double xn1 = 0;
     double xn2 = 0;
-    int meshType = kMeshExternal;
+    MeshType meshType = MeshType::External;
     int ratioClass = 0;
 };
 

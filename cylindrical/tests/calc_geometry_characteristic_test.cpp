@@ -99,7 +99,7 @@ CharacteristicInput internalPair(int z2) {
     CharacteristicInput in;
     in.pair = {.z1 = s.z1, .z2 = s.z2, .mn = s.mn, .betaRad = 0, .alphaNRad = s.alphaNRad, .haStar = 1,
                .cStar = 0.25, .xn1 = s.xn1, .xn2 = s.xn2, .yn = s.yn, .a = s.a, .ad = s.ad,
-               .meshType = kMeshInternal};
+               .meshType = MeshType::Internal};
     in.alphaWtDeg = s.alphaWtDeg;
     in.b = 20;
     return in;
@@ -135,7 +135,7 @@ TEST(Characteristic, InternalPairPinsAndPinionChordalHeight) {
     CharacteristicInput in;
     in.pair = {.z1 = 17, .z2 = 51, .mn = 2.5, .betaRad = 0, .alphaNRad = an, .haStar = 1, .cStar = 0.25,
                .xn1 = xn1, .xn2 = xn1 + 34 * inv / (2 * std::tan(an)), .yn = 0.2, .a = a, .ad = ad,
-               .meshType = kMeshInternal};
+               .meshType = MeshType::Internal};
     in.alphaWtDeg = awt * 180 / 3.141592653589793;
     in.b = 20;
     struct Case {

@@ -161,7 +161,7 @@ TEST(MeshRules, InternalRadioMakesASpurPair) {
     s = helixChanged(s).state;
     ASSERT_GT(s.mt, s.mn);
     auto u = internalMeshChosen(s);
-    EXPECT_EQ(u.state.meshType, kMeshInternal);
+    EXPECT_EQ(u.state.meshType, MeshType::Internal);
     EXPECT_EQ(u.state.beta, (kavrin::AngleTriple{0, 0, 0}));
     EXPECT_EQ(u.state.betaRad, 0);
     EXPECT_EQ(u.state.mt, u.state.mn);
@@ -209,7 +209,7 @@ TEST(FieldRules, HandEditedShiftsKeepTheSum) {
     EXPECT_DOUBLE_EQ(pinionShiftEdited(s).state.xn2, 0.1);
     s.xn2 = 0.25;
     EXPECT_DOUBLE_EQ(gearShiftEdited(s).state.xn1, 0.05);
-    s.meshType = kMeshInternal;
+    s.meshType = MeshType::Internal;
     EXPECT_DOUBLE_EQ(gearShiftEdited(s).state.xn1, -0.05);  // xn2 − Σx
     EXPECT_EQ(pinionShiftEdited(s).resultText, kMsgCheckShifts);
 }
@@ -224,8 +224,8 @@ TEST(FieldRules, LeavingNeedsALoadedPair) {
 // of 2·10⁹ + 2·10⁹ is 4·10⁹, not an overflow (the sanitizer build aborts on
 // one). By hand: ad = 4·10⁹ × 2 / 2 = 4·10⁹ mm; internal 2·10⁹ − 10⁹ = 10⁹.
 TEST(StandardCentreDistance, HugeToothCountsDoNotOverflow) {
-    EXPECT_EQ(standardCentreDistance(2000000000, 2000000000, 2, kMeshExternal), 4e9);
-    EXPECT_EQ(standardCentreDistance(1000000000, 2000000000, 2, kMeshInternal), 1e9);
+    EXPECT_EQ(standardCentreDistance(2000000000, 2000000000, 2, MeshType::External), 4e9);
+    EXPECT_EQ(standardCentreDistance(1000000000, 2000000000, 2, MeshType::Internal), 1e9);
     PairState s = pair(2000000000, 2000000000, 2);
     EXPECT_EQ(s.ad, 4e9);
     s.a = s.ad + 1;

@@ -28,7 +28,7 @@ PairGeometryInput internalPair() {
     s = centreDistanceChanged(s).state;
     PairGeometryInput in;
     in.z1 = s.z1, in.z2 = s.z2, in.mn = s.mn, in.alphaNRad = s.alphaNRad, in.haStar = 1, in.cStar = 0.25;
-    in.xn1 = s.xn1, in.xn2 = s.xn2, in.yn = s.yn, in.a = s.a, in.ad = s.ad, in.meshType = kMeshInternal;
+    in.xn1 = s.xn1, in.xn2 = s.xn2, in.yn = s.yn, in.a = s.a, in.ad = s.ad, in.meshType = MeshType::Internal;
     return in;
 }
 
@@ -87,7 +87,7 @@ TEST(GearGeometry, IncompletePairsAndTipsInsideTheBaseCircleAreRefused) {
         // A standard internal gear Z2 = 30: da2 = 56 < db2 = 56.382.
         {"internal Z2 = 30 standard",
          [](PairGeometryInput& p) {
-             p.meshType = kMeshInternal;
+             p.meshType = MeshType::Internal;
              p.z2 = 30;
              p.ad = p.a = 10;
          },

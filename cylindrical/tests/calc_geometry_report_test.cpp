@@ -160,8 +160,8 @@ TEST(GeometryReport, PageTextsOfTheGearPages) {
     EXPECT_STREQ(pinionHandText(kHandLeft), "左");
     EXPECT_STREQ(gearHandText(kHandLeft), "右") << "same index, reversed first two labels";
     EXPECT_STREQ(gearHandText(kHandSpur), "直齿");
-    EXPECT_EQ(gearPageTitle("T", GearSide::Gear, kMeshInternal), "T--内齿轮");
-    EXPECT_EQ(gearPageTitle("T", GearSide::Gear, kMeshExternal), "T--大齿轮");
+    EXPECT_EQ(gearPageTitle("T", GearSide::Gear, MeshType::Internal), "T--内齿轮");
+    EXPECT_EQ(gearPageTitle("T", GearSide::Gear, MeshType::External), "T--大齿轮");
     EXPECT_EQ(gearPageNumber("N", GearSide::Pinion), "N-1");
 }
 

@@ -208,17 +208,18 @@ TEST(PreliminarySliders, MappingAndRanges) {
     struct PhiCase { int support, hardness; Range r; };
     const PhiCase phi[] = {{0, 0, {0.8, 1.4}}, {0, 1, {0.4, 0.9}}, {1, 0, {0.4, 1.2}},
                            {1, 1, {0.2, 0.6}}, {2, 0, {0.4, 0.8}}, {2, 1, {0.2, 0.6}}};
-    for (const auto& c : phi) EXPECT_EQ(phiDRange(c.support, c.hardness), c.r) << c.support << "/" << c.hardness;
+    for (const auto& c : phi)
+        EXPECT_EQ(phiDRange(kavrin::Support(c.support), kavrin::Hardness(c.hardness)), c.r) << c.support << "/" << c.hardness;
     // The K table by load nature.
     struct KCase { int nature; Range k1, k2; };
     const KCase k[] = {{0, {2.0, 2.4}, {1.8, 2.3}}, {1, {2.5, 3.0}, {2.3, 2.9}}, {2, {3.5, 4.2}, {3.2, 4.0}}};
     for (const auto& c : k) {
-        EXPECT_EQ(kRanges(c.nature).k1, c.k1) << c.nature;
-        EXPECT_EQ(kRanges(c.nature).k2, c.k2) << c.nature;
+        EXPECT_EQ(kRanges(kavrin::LoadNature(c.nature)).k1, c.k1) << c.nature;
+        EXPECT_EQ(kRanges(kavrin::LoadNature(c.nature)).k2, c.k2) << c.nature;
     }
     // Beyond the table: the nearest row.
-    EXPECT_EQ(phiDRange(5, 7), (Range{0.2, 0.6}));
-    EXPECT_EQ(kRanges(-1).k1, (Range{2.0, 2.4}));
+    EXPECT_EQ(phiDRange(kavrin::Support(5), kavrin::Hardness(7)), (Range{0.2, 0.6}));
+    EXPECT_EQ(kRanges(kavrin::LoadNature(-1)).k1, (Range{2.0, 2.4}));
 }
 
 }  // namespace

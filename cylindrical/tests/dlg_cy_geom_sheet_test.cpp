@@ -589,6 +589,8 @@ TEST_F(GeomSheet, InternalPairLocksBothHandLists) {
         EXPECT_FALSE(d.enabled(P1::IDC_EXTERNAL));
         ASSERT_TRUE(d.page(1));
         EXPECT_FALSE(d.enabled(P2::kIds.hand));
+        EXPECT_EQ(d.selection(P2::kIds.hand), kHandSpur) << "an internal pair is spur: no hand in its reports";
+        EXPECT_EQ(currentDesign().geom.hand, kHandSpur);
         EXPECT_EQ(d.text(P2::kIds.meshLabel), "内  啮  合");
         ASSERT_TRUE(d.page(2));
         EXPECT_FALSE(d.enabled(P3::kIds.hand));

@@ -248,7 +248,7 @@ TEST_F(FactorDialogs, TorqueFieldsAreTakenBeforeOk) {
         d.type(D::IDC_POWER, "30");
         d.enter();
     });
-    s.expectMessage(fw::dx_text::NotANumber);
+    s.expectMessage(std::string("传递功率 P：") + fw::dx_text::NotANumber);   // names the field
     D dlg;
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_DOUBLE_EQ(dlg.m_dN, 1450);

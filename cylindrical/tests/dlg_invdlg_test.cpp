@@ -84,7 +84,7 @@ TEST_F(InvDlgTest, AngleRangeIsOpenAtSixtyDegrees) {
 
 TEST_F(InvDlgTest, InvoluteAboveTheLimitIsRefusedByTheField) {
     run([&](Running& d) {
-        m_s.expectMessage("请输入 0 到 0.683 之间的数值。");
+        m_s.expectMessage("渐开线函数值：请输入 0 到 0.683 之间的数值。");
         d.type(D::IDC_INV, "0.6831");
         d.leave();
         EXPECT_EQ(d.focused(), D::IDC_INV);

@@ -1,14 +1,19 @@
 // The worked example of the preliminary design (docs/examples-preliminary.md,
 // docs/examples.htm), typed into CypreDlg as a user types it, then
-// "&C 执行计算". Every dialog test that starts from the example uses this one
-// script.
+// "&C 执行计算". Every dialog test that starts from the example, and the
+// screenshot of the dialog, use this one script.
+//
+// `d` is anything that types like a user: fwtest::Running in the tests, or
+// cylindrical_test::UserInput over a live fw::Dialog (the screenshot program).
 #pragma once
+#include <string_view>
+
 #include "cylindrical/cypre_dlg.h"
-#include "fwtest/script.h"
 
 namespace cylindrical_test {
 
-inline void enterWorkedExample(fwtest::Running& d) {
+template <class Typist>
+void enterWorkedExample(Typist& d) {
     using D = CypreDlg;
     d.type(D::IDC_TITLE, "带式输送机减速器高速级");
     d.type(D::IDC_NUMBER, "KV-001");
@@ -27,5 +32,20 @@ inline void enterWorkedExample(fwtest::Running& d) {
     d.drag(D::IDC_K1_SLIDER, 8);
     d.click(D::IDC_CALC);
 }
+
+// The same user actions straight on a dialog's model (no test framework).
+struct UserInput {
+    fw::Dialog& dialog;
+    void type(int id, std::string_view text) {
+        dialog.userFocus(id);
+        dialog.userTyped(id, text);
+    }
+    void leave() { dialog.userFocusNext(); }
+    void click(int id) { dialog.userClick(id); }
+    void drag(int id, int pos) {
+        dialog.userTrackbarMove(id, pos);
+        dialog.userTrackbarRelease(id);
+    }
+};
 
 }  // namespace cylindrical_test

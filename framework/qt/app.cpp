@@ -5,6 +5,7 @@
 #include <QLocale>
 #include <QTranslator>
 #include <clocale>
+#include <cstdlib>
 
 #include "fwqt/qt_backend.h"
 
@@ -45,6 +46,9 @@ void ensureCjkFont() {
 }  // namespace
 
 Application::Application(int& argc, char** argv) {
+    // Qt's own dialogs show dates, times and sizes the Chinese way (the file
+    // dialog's details take them from the system locale); numbers stay C below.
+    if (!QApplication::instance() && !std::getenv("LC_ALL")) ::setenv("LC_TIME", "zh_CN.UTF-8", 1);
     if (!QApplication::instance()) m_owned = std::make_unique<QApplication>(argc, argv);
     // Qt takes the process locale from the environment; our numbers are C.
     std::setlocale(LC_NUMERIC, "C");

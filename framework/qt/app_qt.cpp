@@ -413,7 +413,16 @@ void AppBackendQt::frameCreated(fw::MdiFrame& f) {
     m->menusDue = false;
     m->main = new MainWindow(f);
     m->main->setCaption(q(f.caption()));
-    m->main->setWindowIcon(iconOf(f.module(), 128));
+    // The program's icon from the icon theme; else its own SVG; else icon 128.
+    QIcon own = iconOf(f.module(), 128);
+    if (fw::App* app = fw::App::current(); app && !app->appIconSvg().empty()) {
+        QPixmap svg;
+        const std::string& data = app->appIconSvg();
+        if (svg.loadFromData(reinterpret_cast<const uchar*>(data.data()), static_cast<uint>(data.size()), "SVG"))
+            own = QIcon(svg);
+    }
+    const std::string name = fw::App::current() ? fw::App::current()->appIconName() : std::string();
+    m->main->setWindowIcon(name.empty() ? own : QIcon::fromTheme(q(name), own));
     m->area = new QMdiArea;
     m->area->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m->area->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);

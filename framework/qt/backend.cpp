@@ -8,6 +8,8 @@
 #include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -136,7 +138,6 @@ SheetWindow::SheetWindow(fw::PropertySheet& s, QWidget* parent) : ModalWindow(s,
         b->setAutoDefault(false);
         b->setObjectName(QStringLiteral("sheet-%1").arg(id));
         b->setAccessibleName(stripMnemonic(buttonText(id)));
-        b->setAccessibleDescription(QStringLiteral("id %1").arg(id));
         connect(b, &QPushButton::clicked, this, [this, id] {
             if (m_sheet) m_sheet->userClick(id);
             if (m_sheet) sync();
@@ -209,7 +210,10 @@ struct QtBackend::Timers {
     }
 };
 
-QtBackend::QtBackend() : m_timers(std::make_unique<Timers>()) { installRouter(); }
+QtBackend::QtBackend() : m_timers(std::make_unique<Timers>()) {
+    installRouter();
+    installAccessibility();
+}
 
 QtBackend::~QtBackend() {
     for (auto& [key, t] : m_timers->timers) delete t;
@@ -387,7 +391,6 @@ int QtBackend::messageBox(const fw::MessageRequest& m) {
     std::vector<std::pair<QAbstractButton*, int>> buttons;
     for (int id : answers) {
         QPushButton* b = box.addButton(answerText(id), answerRole(id));
-        b->setAccessibleDescription(QStringLiteral("id %1").arg(id));
         b->setObjectName(QStringLiteral("answer-%1").arg(id));
         buttons.push_back({b, id});
     }
@@ -438,7 +441,10 @@ std::optional<std::filesystem::path> QtBackend::fileDialog(const fw::FileRequest
     const bool save = r.mode == fw::FileMode::Save;
     fd.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     fd.setFileMode(!save && (r.flags & fw::OFN_FILEMUSTEXIST) ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    if (save && !(r.flags & fw::OFN_OVERWRITEPROMPT)) fd.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // No overwrite question unless asked for, and none where the file must
+    // exist already: such a dialog chooses a report to append to.
+    if (save && (!(r.flags & fw::OFN_OVERWRITEPROMPT) || (r.flags & fw::OFN_FILEMUSTEXIST)))
+        fd.setOption(QFileDialog::DontConfirmOverwrite, true);
     if (!r.title.empty()) fd.setWindowTitle(qs(r.title));
     QStringList filters;
     for (const auto& f : r.filters) filters << nameFilter(f);
@@ -453,6 +459,14 @@ std::optional<std::filesystem::path> QtBackend::fileDialog(const fw::FileRequest
         fd.setDirectory(QString::fromStdString(r.folder.string()));
     if (!r.initialName.empty() && r.initialName.find_first_of("*?") == std::string::npos)
         fd.selectFile(qs(r.initialName));
+    // The details view, with dates shown in full (no column cut short).
+    fd.setViewMode(QFileDialog::Detail);
+    if (auto* tv = fd.findChild<QTreeView*>(QStringLiteral("treeView"))) {
+        tv->header()->setStretchLastSection(false);
+        tv->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+        for (int c = 1; c < tv->header()->count(); ++c) tv->header()->setSectionResizeMode(c, QHeaderView::ResizeToContents);
+    }
+    fd.resize(std::max(fd.width(), 820), std::max(fd.height(), 480));
     pushModal(&fd);
     const int rc = fd.exec();
     popModal(&fd);
@@ -511,14 +525,11 @@ bool QtBackend::print(const fw::PrintRequest& p) {
                                  : out.absolutePath() + u'/' + job + QStringLiteral(".pdf"));
     }
     QTextDocument doc;
-    doc.setDefaultFont(reportFont());
     doc.setPlainText(qs(p.text));
-    // Tab stops as in the report window: every 8 cells of the same font,
-    // measured on the device that is printed on.
+    // Font and tab stops as in the report window (every 8 cells of the same
+    // font), measured on the device that is printed on.
     auto printOn = [&doc](QPrinter* device) {
-        QTextOption opt = doc.defaultTextOption();
-        opt.setTabStopDistance(reportTabStop(doc.defaultFont(), device));
-        doc.setDefaultTextOption(opt);
+        prepareReport(doc, device);
         doc.print(device);
     };
     if (p.preview) {

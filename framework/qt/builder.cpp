@@ -2,6 +2,8 @@
 // label-field-unit rows lined up in grids, absolute boxes where the template
 // fixes them; each control's widget wired to the model both ways.
 #include <QAbstractItemView>
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -22,8 +24,13 @@
 #include <QSlider>
 #include <QStyle>
 #include <QStyleOptionSlider>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextDocument>
+#include <QTextOption>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 
 #include "fwqt/qt_backend.h"
@@ -79,6 +86,78 @@ QFont reportFont() {
 qreal reportTabStop(const QFont& f, QPaintDevice* device) {
     QFontMetricsF fm = device ? QFontMetricsF(f, device) : QFontMetricsF(f);
     return fm.horizontalAdvance(QLatin1Char(' ')) * 8;
+}
+
+// A radio button whose group the model keeps.
+class ModelRadioButton : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+};
+
+namespace {
+
+// A radio button keeps its role for assistive tools although the model, not
+// Qt, keeps its group (Qt would report a non-exclusive one as a check box).
+class RadioAccessible : public QAccessibleWidget {
+public:
+    explicit RadioAccessible(QAbstractButton* b) : QAccessibleWidget(b, QAccessible::RadioButton) {}
+    QAccessible::State state() const override {
+        QAccessible::State st = QAccessibleWidget::state();
+        st.checkable = true;
+        st.checked = button()->isChecked();
+        return st;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            QString n = widget()->accessibleName();
+            return n.isEmpty() ? stripMnemonic(button()->text()) : n;
+        }
+        return QAccessibleWidget::text(t);
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString& a) override {
+        if (a == pressAction() || a == toggleAction()) button()->click();
+        else QAccessibleWidget::doAction(a);
+    }
+
+private:
+    QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
+};
+
+QAccessibleInterface* accessibleFactory(const QString&, QObject* o) {
+    // Our radio buttons, from their construction on (an interface is made as
+    // soon as the widget exists while assistive tools listen). Their own class
+    // name is asked first, before Qt's factory knows a QRadioButton.
+    auto* b = qobject_cast<ModelRadioButton*>(o);
+    return b ? new RadioAccessible(b) : nullptr;
+}
+
+}  // namespace
+
+void installAccessibility() {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    QAccessible::installFactory(accessibleFactory);
+}
+
+void prepareReport(QTextDocument& doc, QPaintDevice* device) {
+    doc.setDefaultFont(reportFont());
+    QTextOption opt = doc.defaultTextOption();
+    // A layout on another device scales the tab distance from screen units
+    // (by its dpi over the screen's) but measures the font on the device
+    // itself: give 8 of the device's cells in screen units, so the stops do
+    // not drift from the text on paper.
+    qreal distance = reportTabStop(doc.defaultFont());
+    if (device && device->logicalDpiX() > 0) {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        const qreal screenDpi = QCoreApplication::testAttribute(Qt::AA_Use96Dpi) ? 96.0
+                                : screen ? qRound(screen->logicalDotsPerInchX()) : 100.0;
+        distance = reportTabStop(doc.defaultFont(), device) * screenDpi / device->logicalDpiX();
+    }
+    opt.setTabStopDistance(distance);
+    doc.setDefaultTextOption(opt);
 }
 
 ControlView* viewOf(const fw::Control& c) { return static_cast<ControlView*>(c.backendData); }
@@ -174,6 +253,8 @@ QString editText(const std::string& t) {
 
 // ---- pushing the model's state ----
 
+QString withSubscript(const QString& label, const QString& sub, bool rich);
+
 void pushText(ControlView& v) {
     const fw::Control& c = *v.ctl;
     if (auto* l = qobject_cast<QLineEdit*>(v.widget)) {
@@ -182,6 +263,10 @@ void pushText(ControlView& v) {
             int cur = l->cursorPosition();
             l->setText(t);
             l->setCursorPosition(std::min<int>(cur, static_cast<int>(t.size())));
+            // A value is shown whole: the field widens for a longer one.
+            const int need = l->fontMetrics().horizontalAdvance(t) + 16;
+            if (need > l->minimumWidth()) l->setMinimumWidth(need);
+            if (!l->hasFocus()) l->setCursorPosition(0);
         }
     } else if (auto* pe = qobject_cast<QPlainTextEdit*>(v.widget)) {
         QString t = editText(c.text());
@@ -189,12 +274,23 @@ void pushText(ControlView& v) {
     } else if (auto* cb = qobject_cast<QComboBox*>(v.widget)) {
         if (cb->isEditable() && cb->currentText() != qs(c.text())) cb->setEditText(qs(c.text()));
     } else if (auto* lab = qobject_cast<QLabel*>(v.widget)) {
-        if (c.kind() == fw::Kind::Static) lab->setText(lab->buddy() ? qs(c.text()) : stripMnemonic(qs(c.text())));
+        if (c.kind() != fw::Kind::Static) return;
+        if (v.subscriptOf) {   // shown inside its symbol's label
+            pushText(*v.subscriptOf);
+            return;
+        }
+        if (v.subscript && v.subscript->ctl) {
+            lab->setTextFormat(Qt::RichText);
+            lab->setText(withSubscript(qs(c.text()), qs(v.subscript->ctl->text()), true));
+            return;
+        }
+        lab->setText(lab->buddy() ? qs(c.text()) : stripMnemonic(qs(c.text())));
     } else if (auto* g = qobject_cast<QGroupBox*>(v.widget)) {
         g->setTitle(qs(c.text()));
     } else if (auto* b = qobject_cast<QAbstractButton*>(v.widget)) {
         if (c.kind() != fw::Kind::BitmapButton) b->setText(qs(c.text()));
-        b->setAccessibleName(stripMnemonic(qs(c.text())));
+        // its caption, after the group that tells it apart from a namesake
+        b->setAccessibleName(b->property("fwqt.namePrefix").toString() + stripMnemonic(qs(c.text())).simplified());
     }
 }
 
@@ -338,7 +434,7 @@ void push(ControlView& v, fw::Change what) {
     quietly(v, [&] {
         switch (what) {
         case fw::Change::Enabled: v.widget->setEnabled(v.ctl->enabled()); break;
-        case fw::Change::Visible: v.widget->setVisible(v.ctl->visible()); break;
+        case fw::Change::Visible: v.widget->setVisible(v.ctl->visible() && !v.subscriptOf); break;
         default: pushState(v, what); break;
         }
     });
@@ -351,7 +447,7 @@ void pushAll(ControlView& v) {
         pushState(v, fw::Change::Columns);
     });
     // Visibility last and outside the block: a hidden widget keeps its place.
-    v.widget->setHidden(!v.ctl->visible());
+    v.widget->setHidden(!v.ctl->visible() || v.subscriptOf);
 }
 
 namespace {
@@ -390,7 +486,9 @@ QWidget* makeEdit(ControlView& v, QWidget* parent) {
     if (c.hasStyle(fw::style::Center)) l->setAlignment(Qt::AlignCenter);
     else if (c.hasStyle(fw::style::Right)) l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     l->setMinimumWidth(l->fontMetrics().averageCharWidth() * 12);
-    QObject::connect(l, &QLineEdit::textEdited, l, [&v](const QString& t) {
+    // Any text change that is not the model's own is the user's: typed, or
+    // set through the accessibility interface (a screen reader, a GUI robot).
+    QObject::connect(l, &QLineEdit::textChanged, l, [&v](const QString& t) {
         if (v.syncing || !v.dlg) return;
         v.dlg->userTyped(v.ctl->id(), str(t));
         afterTyped(v);
@@ -478,13 +576,50 @@ QWidget* makeDate(ControlView& v, QWidget* parent) {
     return w;
 }
 
+// A multi-line text box (a listing, a result): read-only, scrolls when its
+// text is longer than its box.
+class TextBox : public QPlainTextEdit {
+public:
+    TextBox(int lines, QWidget* parent) : QPlainTextEdit(parent), m_lines(std::max(2, lines)) {
+        setReadOnly(true);
+        setFocusPolicy(Qt::NoFocus);
+        setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    QSize sizeHint() const override {
+        const QFontMetrics fm(font());
+        return {fm.averageCharWidth() * 30, fm.lineSpacing() * m_lines + 2 * frameWidth() + 8};
+    }
+    QSize minimumSizeHint() const override {
+        const QFontMetrics fm(font());
+        return {fm.averageCharWidth() * 12, fm.lineSpacing() * std::min(m_lines, 3) + 2 * frameWidth() + 8};
+    }
+
+private:
+    int m_lines;
+};
+
 QWidget* makeStatic(ControlView& v, QWidget* parent) {
-    auto* l = new QLabel(parent);
     const fw::Control& c = *v.ctl;
+    if (c.hasStyle(fw::style::Multiline) && (c.hasStyle(fw::style::Sunken) || c.hasStyle(fw::style::Border)))
+        return new TextBox(static_cast<int>(std::count(c.text().begin(), c.text().end(), '\n')) + 1, parent);
+    auto* l = new QLabel(parent);
     Qt::Alignment a = Qt::AlignVCenter;
     a |= c.hasStyle(fw::style::Center) ? Qt::AlignHCenter : c.hasStyle(fw::style::Right) ? Qt::AlignRight : Qt::AlignLeft;
     l->setAlignment(a);
     if (c.hasStyle(fw::style::Multiline)) l->setWordWrap(true);
+    // An empty sunken static one or two units high (or wide) is an etched
+    // rule, not a box.
+    const auto& box = c.node().box;
+    if (c.text().empty() && c.hasStyle(fw::style::Sunken) && box && (box->h <= 2 || box->w <= 2)) {
+        l->setFrameStyle((box->h <= 2 ? QFrame::HLine : QFrame::VLine) | QFrame::Sunken);
+        l->setLineWidth(1);
+        if (box->h <= 2) l->setFixedHeight(2);
+        else l->setFixedWidth(2);
+        return l;
+    }
     if (c.hasStyle(fw::style::Sunken) || c.hasStyle(fw::style::Border)) {
         l->setFrameStyle(c.hasStyle(fw::style::Sunken) ? (QFrame::Panel | QFrame::Sunken) : QFrame::Box);
         l->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -514,7 +649,7 @@ QWidget* makeWidget(ControlView& v, QWidget* parent) {
         return b;
     }
     case fw::Kind::RadioButton: {
-        auto* b = new QRadioButton(parent);
+        auto* b = new ModelRadioButton(parent);
         b->setAutoExclusive(false);   // the model keeps the groups
         wireButton(v, b);
         return b;
@@ -545,12 +680,82 @@ bool isInput(fw::Kind k) {
 
 bool isPush(fw::Kind k) { return k == fw::Kind::PushButton || k == fw::Kind::BitmapButton; }
 
-// "label field [unit]" without boxes: lined up with its neighbours in a grid.
+const QStringList& unitWords() {
+    static const QStringList units = {
+        QStringLiteral("mm"),  QStringLiteral("cm"),  QStringLiteral("m"),   QStringLiteral("km"),
+        QStringLiteral("um"),  QStringLiteral("μm"),  QStringLiteral("µm"),  QStringLiteral("s"),
+        QStringLiteral("h"),   QStringLiteral("min"), QStringLiteral("N"),   QStringLiteral("kN"),
+        QStringLiteral("W"),   QStringLiteral("kW"),  QStringLiteral("Nm"),  QStringLiteral("Pa"),
+        QStringLiteral("MPa"), QStringLiteral("GPa"), QStringLiteral("rpm"), QStringLiteral("kg"),
+        QStringLiteral("g"),   QStringLiteral("t"),   QStringLiteral("%"),   QStringLiteral("°"),
+        QStringLiteral("′"),   QStringLiteral("″")};
+    return units;
+}
+
+// A static that is a symbol's subscript ("n" of mn, "a0" of da0): marked as
+// one, or a short token of letters, digits and '*' that is no unit.
+bool isSubscriptText(const std::string& t) {
+    const QString q = qs(t);
+    if (q.isEmpty() || q.size() > 3 || unitWords().contains(q)) return false;
+    for (QChar c : q)
+        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'*') return false;
+    return true;
+}
+bool isSubscript(const fw::Node& n) {
+    if (n.kind != fw::Kind::Static || n.box) return false;
+    return (n.style & fw::style::Subscript) || isSubscriptText(n.text);
+}
+// A label that ends with "=" names a symbol ("模数: m =").
+bool symbolLabel(const fw::Node& n) {
+    return n.kind == fw::Kind::Static && !n.box && qs(n.text).trimmed().endsWith(u'=');
+}
+
+// "label field [unit]" or "label field subscript [unit]" without boxes:
+// lined up with its neighbours in a grid.
 bool fieldRow(const fw::Node& n) {
-    if (n.kind != fw::Kind::Row || n.box || n.children.size() < 2 || n.children.size() > 3) return false;
+    if (n.kind != fw::Kind::Row || n.box || n.children.size() < 2 || n.children.size() > 4) return false;
     const auto& ch = n.children;
     if (ch[0].kind != fw::Kind::Static || ch[0].box || !isInput(ch[1].kind) || ch[1].box) return false;
-    return ch.size() == 2 || (ch[2].kind == fw::Kind::Static && !ch[2].box);
+    for (std::size_t i = 2; i < ch.size(); ++i)
+        if (ch[i].kind != fw::Kind::Static || ch[i].box) return false;
+    return ch.size() < 4 || (symbolLabel(ch[0]) && isSubscript(ch[2]));
+}
+
+// The label's text with the subscript right after its symbol: "模数: m =" and
+// "n" read "模数: m<sub>n</sub> =" (rich) or "模数: mn =" (plain).
+QString withSubscript(const QString& label, const QString& sub, bool rich) {
+    QString t = label;
+    qsizetype end = t.size();
+    while (end > 0 && t[end - 1].isSpace()) --end;
+    if (end > 0 && t[end - 1] == u'=') {
+        --end;
+        while (end > 0 && t[end - 1].isSpace()) --end;
+    }
+    if (!rich) return t.left(end) + sub + t.mid(end);
+    return QStringLiteral("<span style=\"white-space:pre\">") + t.left(end).toHtmlEscaped() + QStringLiteral("<sub>") +
+           sub.toHtmlEscaped() + QStringLiteral("</sub>") + t.mid(end).toHtmlEscaped() + QStringLiteral("</span>");
+}
+
+// "模数:   m n  =" -> "模数: mn": whitespace collapsed, the trailing "=" gone.
+QString plainName(QString t) {
+    t = stripMnemonic(t).simplified();
+    if (t.endsWith(u'=')) t.chop(1);
+    return t.trimmed();
+}
+
+// The symbol a "… β =" label names ("β"), or the whole label.
+QString symbolOf(const QString& label) {
+    QString t = plainName(label);
+    qsizetype sp = t.lastIndexOf(u' ');
+    return sp >= 0 ? t.mid(sp + 1) : t;
+}
+
+// What a unit cell after a field says of the next field of the same row.
+QString unitWord(const QString& unit) {
+    if (unit == QStringLiteral("°")) return QStringLiteral("度");
+    if (unit == QStringLiteral("′")) return QStringLiteral("分");
+    if (unit == QStringLiteral("″")) return QStringLiteral("秒");
+    return unit;
 }
 
 class Builder {
@@ -558,6 +763,7 @@ public:
     explicit Builder(ClientWidget& client) : m_client(client), m_dlg(*client.dialog()) {
         for (auto& c : m_dlg.controls()) m_byNode[&c->node()] = c.get();
         m_font = m_dlg.dialogTemplate().font;
+        for (const fw::Node& n : m_dlg.dialogTemplate().body) walk(n, nullptr, nullptr, 0);
     }
 
     void build() {
@@ -573,11 +779,205 @@ public:
             m_client.setMinimumSize(m_extent.right() + 8, m_extent.bottom() + 8);
         }
         linkBuddies();
+        linkSubscripts();
+        nameControls();
         tabOrder();
         for (auto& v : m_client.views()) pushAll(*v);
     }
 
 private:
+    // Where a node stands: its group box, its row and its place in that row.
+    struct Place {
+        const fw::Node* group = nullptr;
+        const fw::Node* row = nullptr;
+        int index = 0;
+        const fw::Node* parent = nullptr;
+    };
+    void walk(const fw::Node& n, const fw::Node* group, const fw::Node* row, int index, const fw::Node* parent = nullptr) {
+        m_place[&n] = {group, row, index, parent};
+        const fw::Node* g = n.kind == fw::Kind::GroupBox ? &n : group;
+        const fw::Node* r = n.kind == fw::Kind::Row ? &n : (n.kind == fw::Kind::Column || n.kind == fw::Kind::GroupBox ? nullptr : row);
+        for (std::size_t i = 0; i < n.children.size(); ++i) walk(n.children[i], g, r, static_cast<int>(i), &n);
+    }
+    const fw::Node* sibling(const fw::Node& n, int offset) const {
+        auto it = m_place.find(&n);
+        if (it == m_place.end() || !it->second.row) return nullptr;
+        const int i = it->second.index + offset;
+        const auto& ch = it->second.row->children;
+        return i >= 0 && i < static_cast<int>(ch.size()) ? &ch[static_cast<std::size_t>(i)] : nullptr;
+    }
+    ControlView* viewOfNode(const fw::Node* n) const {
+        if (!n) return nullptr;
+        auto it = m_byNode.find(n);
+        return it == m_byNode.end() ? nullptr : viewOf(*it->second);
+    }
+    // A static right after a field of its row is that field's unit (or its
+    // subscript), never the next field's label.
+    bool followsField(const fw::Node& n) const {
+        const fw::Node* prev = sibling(n, -1);
+        if (!prev || !isInput(prev->kind)) return false;
+        const QString t = qs(n.text).trimmed();
+        return !(t.endsWith(u'=') || t.endsWith(u':') || t.endsWith(u'：'));
+    }
+
+    // "symbol = [field] subscript": the subscript is shown in the label,
+    // right after the symbol, before the field.
+    void linkSubscripts() {
+        for (ControlView* v : m_order) {
+            const fw::Node& n = v->ctl->node();
+            if (n.kind != fw::Kind::Static || n.box || qs(n.text).contains(u'&')) continue;
+            const fw::Node* sub = nullptr;
+            const fw::Node* next = sibling(n, 1);
+            const fw::Node* after = sibling(n, 2);
+            const fw::Node* third = sibling(n, 3);
+            if (symbolLabel(n) && next && isInput(next->kind) && after && isSubscript(*after)) {
+                sub = after;   // "m = [field] n"
+            } else if (next && next->kind == fw::Kind::Static && !next->box && after && after->kind == fw::Kind::Static &&
+                       third && isInput(third->kind) && !followsField(n) && !symbolLabel(n) &&
+                       (next->text.empty() || isSubscript(*next)) &&
+                       (after->text.empty() || qs(after->text).trimmed() == QStringLiteral("="))) {
+                sub = next;    // "d" "u" "=" [field]: the subscript already before the field
+            }
+            if (!sub) continue;
+            ControlView* sv = viewOfNode(sub);
+            if (!sv || sv->subscriptOf || v->subscriptOf) continue;
+            v->subscript = sv;
+            sv->subscriptOf = v;
+            QSizePolicy sp = sv->widget->sizePolicy();
+            sp.setRetainSizeWhenHidden(false);
+            sv->widget->setSizePolicy(sp);
+        }
+    }
+
+    // A field whose label is blank in a table of columns (the gear's column
+    // beside the pinion's) is named after the label of its row in the
+    // column before and the heading of its own column.
+    QString tableName(const fw::Node& label) {
+        const fw::Node* fieldRowNode = m_place[&label].parent;
+        if (!fieldRowNode) return {};
+        const Place& fr = m_place[fieldRowNode];
+        const fw::Node* column = fr.parent;
+        if (!column || column->kind != fw::Kind::Column) return {};
+        const Place& cp = m_place[column];
+        if (!cp.parent || cp.index == 0) return {};
+        const fw::Node& before = cp.parent->children[static_cast<std::size_t>(cp.index - 1)];
+        if (static_cast<std::size_t>(fr.index) >= before.children.size()) return {};
+        const fw::Node& twin = before.children[static_cast<std::size_t>(fr.index)];
+        QString left = twin.kind == fw::Kind::Row && !twin.children.empty() && twin.children[0].kind == fw::Kind::Static
+                           ? plainName(qs(twin.children[0].text))
+                           : QString();
+        QString head = !column->children.empty() && column->children[0].kind == fw::Kind::Static
+                           ? plainName(qs(column->children[0].text))
+                           : QString();
+        while (left.endsWith(u'：') || left.endsWith(u':')) left.chop(1);
+        return (left + u' ' + head).trimmed();
+    }
+
+    QString labelName(const ControlView& lab) {
+        if (plainName(qs(lab.ctl->text())).isEmpty()) return tableName(lab.ctl->node());
+        QString t = qs(lab.ctl->text());
+        if (lab.subscript && lab.subscript->ctl) t = withSubscript(t, qs(lab.subscript->ctl->text()), false);
+        return plainName(t);
+    }
+
+    // Every control's accessible name tells it apart from the others of its
+    // dialog: a field by its label (with its subscript), a field after a
+    // unit by its row's symbol and that unit ("β 分"), a result field by the
+    // button in front of it ("工况系数 KA"); names that still repeat take
+    // their group's caption in front ("接触疲劳强度 工况系数 KA").
+    void nameControls() {
+        std::vector<std::pair<ControlView*, QString>> named;
+        for (ControlView* v : m_order) {
+            const fw::Node& n = v->ctl->node();
+            QString name;
+            if (n.kind == fw::Kind::Trackbar) {
+                // a slider: the words of its row (else its group) and its range
+                QStringList words, ends;
+                if (const fw::Node* row = m_place[&n].row)
+                    for (const fw::Node& c : row->children) {
+                        if (c.kind != fw::Kind::Static) continue;
+                        const QString t = plainName(qs(c.text));
+                        bool number = false;
+                        t.toDouble(&number);
+                        if (!t.isEmpty()) (number ? ends : words) << t;
+                    }
+                const fw::Node* g = m_place[&n].group;
+                if (words.isEmpty() && g) words << plainName(qs(g->text));
+                name = words.join(u' ');
+                if (ends.size() == 2) name += QStringLiteral(" %1–%2").arg(ends[0], ends[1]);
+                name = name.trimmed();
+            } else if (isInput(n.kind)) {
+                const fw::Node* prev = sibling(n, -1);
+                ControlView* pv = viewOfNode(prev);
+                if (prev && prev->kind == fw::Kind::Static && !followsField(*prev) && pv) {
+                    name = labelName(*pv);
+                    // "symbol" "sub" "=" [field]: the symbol's label, with its subscript
+                    for (int back = -1; name.isEmpty() && sibling(*prev, back); --back) {
+                        const fw::Node* b = sibling(*prev, back);
+                        ControlView* bv = viewOfNode(b);
+                        if (b->kind != fw::Kind::Static || !bv) break;
+                        if (!bv->subscriptOf) name = labelName(*bv);
+                    }
+                    const fw::Node* before = sibling(*prev, -1);
+                    if (!before && m_place.count(prev) && m_place[prev].index == 0 && m_place[prev].row)
+                        before = sibling(*m_place[prev].row, -1);   // "[button] [symbol = field]"
+                    if (before && (before->kind == fw::Kind::PushButton) && symbolLabel(*prev))
+                        name = plainName(qs(before->text)) + u' ' + name;
+                } else if (prev && prev->kind == fw::Kind::Static && followsField(*prev)) {
+                    // the 2nd and 3rd field of an angle: "β 分", "β 秒"
+                    const fw::Node* first = sibling(n, -m_place[&n].index);
+                    QString sym = first && first->kind == fw::Kind::Static ? symbolOf(qs(first->text)) : QString();
+                    name = (sym.isEmpty() ? QString() : sym + u' ') + unitWord(qs(prev->text).trimmed());
+                } else {
+                    // no label in front: the words of its row, if any
+                    QStringList words;
+                    if (const fw::Node* row = m_place[&n].row)
+                        for (const fw::Node& c : row->children)
+                            if (c.kind == fw::Kind::Static && !plainName(qs(c.text)).isEmpty()) words << plainName(qs(c.text));
+                    name = words.join(u' ');
+                }
+            } else if (n.kind == fw::Kind::PushButton || n.kind == fw::Kind::CheckBox ||
+                       n.kind == fw::Kind::RadioButton || n.kind == fw::Kind::BitmapButton) {
+                name = plainName(qs(v->ctl->text()));
+            } else {
+                continue;
+            }
+            named.push_back({v, name});
+        }
+        auto groupOf = [this](ControlView* v) -> QString {
+            auto it = m_place.find(&v->ctl->node());
+            const fw::Node* g = it != m_place.end() ? it->second.group : nullptr;
+            if (!g) return {};
+            QString c = plainName(qs(g->text));
+            while (c.endsWith(u'：') || c.endsWith(u':')) c.chop(1);
+            return c;
+        };
+        auto countOf = [&named](const QString& s) {
+            return std::count_if(named.begin(), named.end(), [&](const auto& p) { return p.second == s; });
+        };
+        if (std::any_of(named.begin(), named.end(), [&](const auto& p) { return !p.second.isEmpty() && countOf(p.second) > 1; })) {
+            std::vector<QString> qualified;
+            for (auto& [v, name] : named) {
+                QString g = groupOf(v);
+                const bool qualify = !name.isEmpty() && countOf(name) > 1 && !g.isEmpty();
+                qualified.push_back(qualify ? g + u' ' + name : name);
+                if (qualify && qobject_cast<QAbstractButton*>(v->widget))
+                    v->widget->setProperty("fwqt.namePrefix", g + u' ');
+            }
+            for (std::size_t i = 0; i < named.size(); ++i) named[i].second = qualified[i];
+        }
+        // Still the same: numbered in order.
+        std::map<QString, int> seen;
+        for (auto& [v, name] : named) {
+            if (name.isEmpty()) continue;
+            if (countOf(name) > 1) {
+                int k = ++seen[name];
+                if (k > 1) name += QStringLiteral(" %1").arg(k);
+            }
+            v->widget->setAccessibleName(name);
+            v->widget->setProperty("fwqt.accessibleName", name);
+        }
+    }
     // Creates the widget of a control node; nullptr for rows and columns.
     QWidget* control(const fw::Node& n, QWidget* parent) {
         auto it = m_byNode.find(&n);
@@ -591,8 +991,9 @@ private:
         view->widget = w;
         w->setProperty("fwqt.control", QVariant::fromValue<void*>(view.get()));
         w->setObjectName(QStringLiteral("id%1").arg(c->id()));
-        w->setAccessibleDescription(QStringLiteral("id %1").arg(c->id()));
-        if (c->kind() != fw::Kind::Static && !qobject_cast<QLabel*>(w)) w->setAccessibleName(stripMnemonic(qs(c->text())));
+        // A caption names a button or a group; a field's text is its value, never its name.
+        if (c->kind() != fw::Kind::Static && !qobject_cast<QLabel*>(w) && !isInput(c->kind()))
+            w->setAccessibleName(stripMnemonic(qs(c->text())));
         QSizePolicy sp = w->sizePolicy();
         sp.setRetainSizeWhenHidden(true);
         w->setSizePolicy(sp);
@@ -715,6 +1116,7 @@ private:
             ControlView* fld = m_order[i + 1];
             if (lab->ctl->kind() != fw::Kind::Static || !isInput(fld->ctl->kind())) continue;
             if (&lab->ctl->node() == &fld->ctl->node()) continue;
+            if (followsField(lab->ctl->node())) continue;   // a unit, not a label
             auto* l = qobject_cast<QLabel*>(lab->widget);
             if (!l || lab->ctl->text().empty()) continue;
             l->setBuddy(fld->widget);
@@ -736,6 +1138,7 @@ private:
     fw::Dialog& m_dlg;
     fw::Font m_font;
     std::map<const fw::Node*, fw::Control*> m_byNode;
+    std::map<const fw::Node*, Place> m_place;
     std::vector<ControlView*> m_order;
     QRect m_extent;
 };
@@ -825,3 +1228,5 @@ void ClientWidget::resizeEvent(QResizeEvent* e) {
 }
 
 }  // namespace fwqt::detail
+
+#include "builder.moc"

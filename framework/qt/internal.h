@@ -15,6 +15,8 @@
 #include "fw/fw.h"
 
 class QLabel;
+class QTextDocument;
+class QPaintDevice;
 class QPushButton;
 class QTabWidget;
 class QStackedWidget;
@@ -32,6 +34,9 @@ QFont dialogFont(const fw::Font& f);
 QFont reportFont();
 // Tab stops every 8 character cells of font f on device (nullptr: screen).
 qreal reportTabStop(const QFont& f, QPaintDevice* device = nullptr);
+// A report's text laid out for device (nullptr: screen) as in the report
+// window: the report font, tab stops every 8 cells of the font on device.
+void prepareReport(QTextDocument& doc, QPaintDevice* device);
 
 // One control's widget and its link back to the model.
 struct ControlView {
@@ -41,6 +46,8 @@ struct ControlView {
     int syncing = 0;               // > 0 while the model's state is pushed
     bool refusedPress = false;     // focus by mouse was refused: eat that click
     bool eatRelease = false;
+    ControlView* subscript = nullptr;     // a symbol's label: the static holding its subscript
+    ControlView* subscriptOf = nullptr;   // a subscript static: the label it is shown in
 };
 
 // The client area of a dialog or page: hosts the controls, shows the canvas.
@@ -127,5 +134,7 @@ void popModal(QWidget* w);
 
 // Routes key, focus and mouse events of our widgets to the model.
 void installRouter();
+// Accessible interfaces of our own (radio buttons); once per process.
+void installAccessibility();
 
 }  // namespace fwqt::detail

@@ -70,8 +70,11 @@ void handleFocusIn(QObject* o, QFocusEvent* f) {
     if (!v || !v->dlg || !v->ctl || g_focusSync) return;
     fw::Dialog* d = v->dlg;
     const Qt::FocusReason r = f->reason();
+    // Focus asked for through the accessibility interface (a screen reader,
+    // a GUI robot) comes as "other": it is the user's too. Our own moves are
+    // marked by g_focusSync.
     const bool byUser = r == Qt::MouseFocusReason || r == Qt::TabFocusReason || r == Qt::BacktabFocusReason ||
-                        r == Qt::ShortcutFocusReason;
+                        r == Qt::ShortcutFocusReason || r == Qt::OtherFocusReason;
     if (d->focusId() == v->ctl->id()) return;
     if (!byUser) {
         // The window got the focus back (after a box, on activation): the

@@ -118,8 +118,16 @@ bool registerFileTypes(const FileTypeRegistration& r) {
     std::string desktop = "[Desktop Entry]\nType=Application\nName=" + r.appName + "\nComment=" + r.typeName +
                           "\nExec=\"" + r.program.string() + "\" %F\nMimeType=" + mime +
                           ";\nTerminal=false\nCategories=Science;Engineering;\n";
+    if (!r.iconName.empty()) desktop += "Icon=" + r.iconName + "\n";
     bool ok = writeIfChanged(base / "mime" / "packages" / (lower + ".xml"), xml);
+    if (!r.iconName.empty() && !r.iconSvg.empty())
+        ok = writeIfChanged(base / "icons" / "hicolor" / "scalable" / "apps" / (r.iconName + ".svg"), r.iconSvg) && ok;
     return writeIfChanged(base / "applications" / (lower + ".desktop"), desktop) && ok;
+}
+
+void App::SetAppIcon(std::string name, std::string svg) {
+    m_iconName = std::move(name);
+    m_iconSvg = std::move(svg);
 }
 
 void App::RegisterShellFileTypes(bool /*compat*/) {
@@ -141,6 +149,8 @@ void App::RegisterShellFileTypes(bool /*compat*/) {
     }
     std::error_code ec;
     r.program = std::filesystem::read_symlink("/proc/self/exe", ec);
+    r.iconName = m_iconName;
+    r.iconSvg = m_iconSvg;
     registerFileTypes(r);
 }
 

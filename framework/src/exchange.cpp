@@ -22,12 +22,97 @@ std::string fill(std::string_view pattern, const std::string& a, const std::stri
     return out;
 }
 
+bool isInputKind(Kind k) {
+    return k == Kind::Edit || k == Kind::ComboBox || k == Kind::DatePicker || k == Kind::ListBox;
+}
+
+// "模数:   m   =" -> "模数: m": blanks collapsed, mnemonics and the closing
+// "=" or ":" gone.
+std::string plainLabel(std::string_view text) {
+    std::string out;
+    bool blank = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '&' && i + 1 < text.size()) c = text[++i];
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank) out += ' ';
+        blank = false;
+        out += c;
+    }
+    for (bool cut = true; cut;) {
+        cut = false;
+        for (std::string_view end : {"=", ":", "\xef\xbc\x9a" /* ： */}) {
+            if (out.size() >= end.size() && out.compare(out.size() - end.size(), end.size(), end) == 0) {
+                out.erase(out.size() - end.size());
+                while (!out.empty() && out.back() == ' ') out.pop_back();
+                cut = true;
+            }
+        }
+    }
+    return out;
+}
+
+bool isUnitCell(std::string_view t) {
+    for (std::string_view u : {"°", "′", "″"})
+        if (t == u) return true;
+    return false;
+}
+
+const char* unitWord(std::string_view t) {
+    if (t == "°") return "度";
+    if (t == "′") return "分";
+    return "秒";
+}
+
+// The label a field is known by on screen: the static in front of it in its
+// row (with the symbol's subscript), or for the minutes and seconds of an
+// angle the row's symbol and that unit ("β 分"). Empty when it has none.
+bool findLabel(const std::vector<Node>& nodes, int id, std::string& out) {
+    for (const Node& n : nodes) {
+        if (n.kind == Kind::Row) {
+            const auto& ch = n.children;
+            for (std::size_t i = 0; i < ch.size(); ++i) {
+                if (!isInputKind(ch[i].kind) || ch[i].id != id) continue;
+                if (i == 0 || ch[i - 1].kind != Kind::Static) return true;
+                const Node& prev = ch[i - 1];
+                if (i >= 2 && isInputKind(ch[i - 2].kind) && isUnitCell(prev.text)) {
+                    std::string first = ch[0].kind == Kind::Static ? plainLabel(ch[0].text) : std::string();
+                    std::size_t sp = first.rfind(' ');
+                    std::string symbol = sp == std::string::npos ? first : first.substr(sp + 1);
+                    out = symbol.empty() ? unitWord(prev.text) : symbol + " " + unitWord(prev.text);
+                    return true;
+                }
+                out = plainLabel(prev.text);
+                if (i + 1 < ch.size() && (ch[i + 1].style & style::Subscript)) out += ch[i + 1].text;
+                // "d" "u" "=" [field]: the symbol and its subscript before the "="
+                if (out.empty() && i >= 3 && ch[i - 2].kind == Kind::Static && ch[i - 3].kind == Kind::Static)
+                    out = plainLabel(ch[i - 3].text) + ch[i - 2].text;
+                return true;
+            }
+        }
+        if (findLabel(n.children, id, out)) return true;
+    }
+    return false;
+}
+
 }  // namespace
+
+std::string fieldLabel(const Dialog& d, int id) {
+    std::string out;
+    findLabel(d.dialogTemplate().body, id, out);
+    return out;
+}
 
 void Exchange::fail(int id, std::string_view message) {
     if (m_failed) return;
     m_failed = true;
-    MessageBox(message, {}, MB_OK | MB_ICONEXCLAMATION);
+    // The refusal names the field it is about.
+    std::string label = fieldLabel(m_dialog, id);
+    std::string text = label.empty() ? std::string(message) : label + "：" + std::string(message);
+    MessageBox(text, {}, MB_OK | MB_ICONEXCLAMATION);
     m_dialog.setFocus(id);
 }
 

@@ -51,6 +51,7 @@ Node make(Kind k, int id, std::string text, std::uint32_t st) {
 }  // namespace
 
 Node label(std::string text, int id, std::uint32_t st) { return make(Kind::Static, id, std::move(text), st); }
+Node subscript(std::string text, int id) { return make(Kind::Static, id, std::move(text), style::Subscript); }
 Node edit(int id, std::uint32_t st, std::string text) { return make(Kind::Edit, id, std::move(text), st); }
 Node button(int id, std::string text, std::uint32_t st) { return make(Kind::PushButton, id, std::move(text), st); }
 Node defButton(int id, std::string text) { return make(Kind::PushButton, id, std::move(text), style::Default); }

@@ -190,11 +190,12 @@ TEST(Dialog, SavingRefusesBadNumbersWithTheFrameworkMessage) {
         {"12.5", true, 12.5, ""},
         {" 1e2 ", true, 100, ""},                    // bound included, blanks allowed
         {"1", true, 1, ""},
-        {"0.5", false, 5, "请输入 1 到 100 之间的数值。"},
-        {"100.01", false, 5, "请输入 1 到 100 之间的数值。"},
-        {"", false, 5, "请输入一个数值。"},
-        {"-", false, 5, "请输入一个数值。"},
-        {"12,5", false, 5, "请输入一个数值。"},   // C locale: no decimal comma
+        // The refusal names the field by its label ("x =").
+        {"0.5", false, 5, "x：请输入 1 到 100 之间的数值。"},
+        {"100.01", false, 5, "x：请输入 1 到 100 之间的数值。"},
+        {"", false, 5, "x：请输入一个数值。"},
+        {"-", false, 5, "x：请输入一个数值。"},
+        {"12,5", false, 5, "x：请输入一个数值。"},   // C locale: no decimal comma
     };
     for (const auto& c : cases) {
         Session s;
@@ -217,7 +218,7 @@ TEST(Dialog, SavingRefusesBadNumbersWithTheFrameworkMessage) {
 
 TEST(Dialog, DefaultOkKeepsTheDialogOpenWhenExchangeFails) {
     Session s;
-    s.expectMessage("请输入一个整数。", IDOK);
+    s.expectMessage("n：请输入一个整数。", IDOK);
     SampleDlg dlg;
     runSample(s, dlg, [&](Running& d) {
         d.type(IDC_N, "17.5");

@@ -211,7 +211,7 @@ fw::Expected<PairResult, std::string> pairTrial(const PairInput& in, const SpanD
     g2.zv = in.z2 / (b.cb * b.cb * b.cb);
     r.deltaYn = delta / b.cb;
     r.hint = fw::format(kFmtDa2Measured, in.da2);
-    // k′ of Part 3.102's span, each gear with its own shift.
+    // k′ of the single gear's span rule, each gear with its own shift.
     const double an = b.alphaNRad, ca = std::cos(an);
     double kPrime[2];
     for (int i = 0; i < 2; ++i) {

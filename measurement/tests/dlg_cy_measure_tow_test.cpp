@@ -9,7 +9,7 @@
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "fw/file.h"
-#include "fw/registry.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 
 namespace fs = std::filesystem;
@@ -29,23 +29,7 @@ fs::path fixture(const char* name) { return fs::path(KAVRIN_SOURCE_DIR) / "measu
 
 class MeasureTowDlgTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        const char* root = std::getenv("KAVRIN_TEST_TMP");
-        m_root = fs::path(root ? root : fs::temp_directory_path().string()) /
-                 (std::string("dlg-measure-tow-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_root);
-        m_data = m_root / "install" / "data";
-        fs::create_directories(m_data);
-        fs::path reg = m_root / "machine.reg";
-        ASSERT_TRUE(fw::registry::writeMachineFile(reg, m_root / "install", m_root / "docs"));
-        setenv("KAVRIN_MACHINE_REGISTRY", reg.c_str(), 1);
-        fw::registry::reload();
-    }
-    void TearDown() override {
-        EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used";
-        unsetenv("KAVRIN_MACHINE_REGISTRY");
-        fw::registry::reload();
-    }
+    void TearDown() override { EXPECT_TRUE(m_s.allUsed()) << "a queued script, answer or file was not used"; }
     int run(fwtest::Script script) {
         m_s.onDialog(D::IDD, std::move(script));
         D dlg(nullptr);
@@ -54,7 +38,8 @@ protected:
         return r;
     }
     fwtest::Session m_s;
-    fs::path m_root, m_data;
+    fwtest::Installation m_inst{"dlg_measure_tow"};
+    const fs::path m_data = m_inst.data();
     std::string m_reportPath;
 };
 

@@ -9,6 +9,10 @@ fw::Module& module() {
         addAolDialogs(mod);
         addAolBitmaps(mod);
         addAolMainDialog(mod);
+        addPictures(mod);
+        addBelmarLenDlg(mod);
+        addBelmarLenImgDlg(mod);
+        addBelmarArcDlg(mod);
         return mod;
     }();
     return m;

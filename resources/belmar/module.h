@@ -16,5 +16,9 @@ void addAolMainDialog(fw::Module& m);
 
 // The face of the cycloidal calculator's picture button (a small cycloidal pair).
 inline constexpr int kAolButtonBitmap = 4299;
+void addPictures(fw::Module& m);
+void addBelmarLenDlg(fw::Module& m);
+void addBelmarLenImgDlg(fw::Module& m);
+void addBelmarArcDlg(fw::Module& m);
 
 }  // namespace belmar

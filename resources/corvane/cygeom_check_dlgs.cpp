@@ -15,7 +15,7 @@ constexpr std::uint32_t RO = style::ReadOnly;
 // "label [edit] subscript unit": the label stays the edit's buddy, so the
 // field keeps its label's text as its accessible name.
 Node cutterField(std::string labelText, int id, std::string subscript, std::string unit, std::uint32_t st = 0) {
-    std::vector<Node> cells{label(std::move(labelText)), edit(id, st), label(std::move(subscript))};
+    std::vector<Node> cells{label(std::move(labelText)), edit(id, st), fw::subscript(std::move(subscript))};
     if (!unit.empty()) cells.push_back(label(std::move(unit)));
     return row(std::move(cells));
 }

@@ -31,4 +31,9 @@ inline constexpr int IDD_ABOUTBOX = 100;
 inline constexpr int IDS_CEXY_CAPTION = 109;
 inline constexpr int IDS_APP_TITLE = 57344;
 
+// The application icon: its name in the icon theme and its SVG picture
+// (resources/kavrin/kavrin.svg).
+inline constexpr const char* kAppIconName = "kavrin";
+const char* appIconSvg();
+
 }  // namespace kavrin

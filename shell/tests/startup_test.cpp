@@ -80,9 +80,48 @@ TEST_F(StartupTest, ReportOnTheCommandLineOpensBeforeTheFrameShowsMaximised) {
     // file types registered for the user
     auto desktop = readBytes(dir / "share" / "applications" / "kavrin.desktop");
     EXPECT_NE(desktop.find("MimeType=application/x-kavrin-document;"), std::string::npos) << desktop;
+    // the entry names the program's icon, installed as SVG in the hicolor theme
+    EXPECT_NE(desktop.find("\nIcon=kavrin\n"), std::string::npos) << desktop;
+    auto svg = readBytes(dir / "share" / "icons" / "hicolor" / "scalable" / "apps" / "kavrin.svg");
+    EXPECT_EQ(svg.rfind("<?xml", 0), 0u);
+    EXPECT_NE(svg.find("<svg"), std::string::npos);
+    EXPECT_NE(svg.find("</svg>"), std::string::npos);
     auto mime = readBytes(dir / "share" / "mime" / "packages" / "kavrin.xml");
     for (const char* g : {"*.cyt", "*.tng", "*.cwt", "*.cxt"}) EXPECT_NE(mime.find(g), std::string::npos) << g;
     EXPECT_NE(mime.find("<comment>KAVRIN Document</comment>"), std::string::npos);
+}
+
+TEST_F(StartupTest, EveryReportOnTheCommandLineOpensAndTheWindowListSwitches) {
+    auto first = writeFile("first.cyt", "one\r\n");
+    auto second = writeFile("second.tng", "two\r\n");
+    CKavrinApp a;
+    a.setArgs({"Kavrin", first.string(), second.string()});
+    ASSERT_TRUE(a.InitInstance());
+    fw::MdiFrame* f = a.mainFrame();
+    ASSERT_EQ(f->children().size(), 2u);
+    EXPECT_EQ(app.activeText(), "two\r\n");   // the last one named is active
+    // The Window menu's list: numbered, the active one checked.
+    EXPECT_EQ(f->windowList(), (std::vector<std::string>{"&1 first.cyt", "&2 second.tng"}));
+    EXPECT_EQ(f->commandChecked(fw::MdiFrame::FirstWindow), false);
+    EXPECT_EQ(f->commandChecked(fw::MdiFrame::FirstWindow + 1), true);
+    EXPECT_FALSE(f->commandChecked(fw::MdiFrame::FirstWindow + 2).has_value());
+    f->userCommand(fw::MdiFrame::FirstWindow);   // chosen from the list
+    EXPECT_EQ(app.activeText(), "one\r\n");
+    EXPECT_EQ(f->caption(), "《Ondrel》Kavrin V4.00 - first.cyt");
+    // Ctrl+F6 / Ctrl+Tab forwards, with Shift backwards, round the list
+    // (once the splash is gone: the first key only closes it).
+    a.userInput({fw::InputMessage::Kind::KeyDown, "Shift"});
+    EXPECT_TRUE(a.userKey("Ctrl+F6"));
+    EXPECT_EQ(app.activeText(), "two\r\n");
+    EXPECT_TRUE(a.userKey("Ctrl+Tab"));
+    EXPECT_EQ(app.activeText(), "one\r\n");
+    EXPECT_TRUE(a.userKey("Ctrl+Shift+F6"));
+    EXPECT_EQ(app.activeText(), "two\r\n");
+    // The View menu's marks follow the bars.
+    EXPECT_EQ(f->commandChecked(fw::cmd::ViewToolbar), true);
+    f->userCommand(fw::cmd::ViewToolbar);
+    EXPECT_EQ(f->commandChecked(fw::cmd::ViewToolbar), false);
+    EXPECT_EQ(f->commandChecked(fw::cmd::ViewStatusBar), true);
 }
 
 TEST_F(StartupTest, WithoutArgumentsANewEmptyReportOpens) {

@@ -243,7 +243,7 @@ TEST_F(SmcyDlgTest, AxisAngleRules) {
         enter(D::IDC_SIGMA, "90");
         EXPECT_EQ(d.text(D::IDC_SIGMA), "30");
         EXPECT_EQ(dlg(d).entryMask(), 32);
-        m_s.expectMessage("请输入 0 到 90 之间的数值。");
+        m_s.expectMessage("轴错角 Σ：请输入 0 到 90 之间的数值。");   // the refusal names its field
         enter(D::IDC_SIGMA, "91");
         enter(D::IDC_SIGMA, "30");
 
@@ -289,7 +289,7 @@ TEST_F(SmcyDlgTest, RatioFrictionAndApQuestions) {
         EXPECT_EQ(d.text(D::IDC_AW), "0");
         EXPECT_EQ(dlg(d).entryMask() & 8, 0);
         // A text that is no number is the framework's refusal.
-        m_s.expectMessage("请输入一个数值。");
+        m_s.expectMessage("实际轴距 a'：请输入一个数值。");
         d.type(D::IDC_AW, "12,5");
         d.leave();
         // The mask is complete with this entry (the module was confirmed on

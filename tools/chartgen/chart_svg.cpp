@@ -308,4 +308,107 @@ std::string bevelPairFigure(int w, int h) {
     return out;
 }
 
+std::string bevelSymbolsFigure(int w, int h, bool spiral, bool labels) {
+    using P = std::pair<double, double>;
+    const double d1 = std::atan(1 / 2.0);  // a 1:2 pair
+    // The section spans 2·R·cos δ1 across and 2·R·sin δ1 up and down; the
+    // plan view of the spiral picture takes the right third.
+    const double span = spiral ? w * 0.62 : w * 1.0;
+    const double margin = labels ? std::max(40.0, h * 0.14) : 3.0;
+    const double re = std::min((span - 2 * margin) / (2 * std::cos(d1)), (h - 2 * margin) / (2 * std::sin(d1) + 0.25));
+    const double ox = margin + re * std::cos(d1) + (labels ? margin * 0.4 : 0), oy = h / 2.0 + re * 0.08;  // apex O
+    const double bw = re * 0.30;              // face width
+    const double ha = re * 0.06, hf = re * 0.075;  // addendum, dedendum (drawn)
+    const int fs = labels ? std::max(11, h / 32) : 0;
+    std::string out = fw::format(
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n", w, h, w, h);
+    out += fw::format("<rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n", w, h);
+    auto line = [&](P a, P b, const char* extra = "") {
+        out += fw::format("<line x1=\"%s\" y1=\"%s\" x2=\"%s\" y2=\"%s\" stroke=\"black\" stroke-width=\"%s\" %s/>\n",
+                          num(a.first).c_str(), num(a.second).c_str(), num(b.first).c_str(), num(b.second).c_str(),
+                          labels ? "1" : "1.5", extra);
+    };
+    auto label = [&](P at, const char* t) {
+        if (labels) out += text(at.first, at.second, t, fs, true);
+    };
+    const char* dash = "stroke-dasharray=\"8 3 2 3\"";
+    const char* thin = "stroke-dasharray=\"3 3\"";
+    const P o{ox, oy};
+    auto along = [&](double ang, double r) { return P{ox - r * std::cos(ang), oy - r * std::sin(ang)}; };
+    auto add = [](P a, P b, double k) { return P{a.first + k * b.first, a.second + k * b.second}; };
+    // Axes: pinion horizontal, gear vertical.
+    line({4, oy}, {w - 4.0, oy}, dash);
+    line({ox, 4}, {ox, h - 4.0}, dash);
+    // Pitch cones and their outer circles (radii d1/2 and d2/2).
+    const P pitch = along(d1, re);
+    const P below{pitch.first, 2 * oy - pitch.second};
+    const P other{2 * ox - pitch.first, pitch.second};
+    for (P end : {pitch, below, other}) line(o, end, thin);
+    line(pitch, below);
+    line(pitch, other);
+    // The tooth at the common generatrix: outer (heel) and inner (toe) ends on
+    // the back cones, tip and root lines running to the apex.
+    const P n{std::sin(d1), -std::cos(d1)};  // unit normal, away from the pinion axis
+    const P tip1 = add(pitch, n, ha), root1 = add(pitch, n, -hf);   // pinion
+    const P tip2 = add(pitch, n, -ha), root2 = add(pitch, n, hf);   // gear
+    const double k = (re - bw) / re;
+    auto toApex = [&](P p) { return P{ox + (p.first - ox) * k, oy + (p.second - oy) * k}; };
+    line(root2, root1);                        // heel back cone
+    line(toApex(root2), toApex(root1));        // toe back cone
+    for (P p : {tip1, root1, tip2, root2}) {
+        line(p, toApex(p));
+        line(toApex(p), o, thin);
+    }
+    // Tip circles of both members at the heel.
+    line(tip1, {tip1.first, 2 * oy - tip1.second}, thin);
+    line(tip2, {2 * ox - tip2.first, tip2.second}, thin);
+    if (labels) {
+        const double g = fs * 1.3;
+        const P t{std::cos(d1), std::sin(d1)};  // along the generatrix, toward the apex
+        // Diameters of the pinion (left of its heel) and of the gear (above).
+        const double xd = tip1.first - 2.2 * g;
+        line({xd, pitch.second}, {xd, below.second});
+        label({xd - fs * 0.9, oy + g * 1.6}, "d1");
+        line({xd - g, tip1.second}, {xd - g, 2 * oy - tip1.second});
+        label({xd - g - fs * 1.1, oy - g * 1.6}, "da1");
+        const double yd = tip2.second - 1.6 * g;
+        line({pitch.first, yd + g}, {other.first, yd + g});
+        label({ox + re * 0.45, yd + g - 4}, "d2");
+        line({tip2.first, yd}, {2 * ox - tip2.first, yd});
+        label({ox - re * 0.45, yd - 4}, "da2");
+        // Cone distance and face width along the generatrix; the heights at the heel.
+        label(add(along(d1, re * 0.72), n, -g * 1.0), "R");
+        label(add(along(d1, re - bw / 2), n, ha + g * 0.9), "b");
+        label(add(add(tip1, t, -g * 0.2), n, g * 0.6), "ha");
+        label(add(add(root1, t, -g * 0.9), n, 0), "hf");
+        label(add(add(pitch, t, -g * 1.1), n, g * 0.2), "h");
+        // Angles at the apex and at the toe.
+        label({ox - re * 0.22, oy - fs * 0.3}, "δ1");
+        label({ox + fs * 1.2, oy - re * 0.22}, "δ2");
+        label(add(along(d1 + 0.10, re * 0.36), n, 0), "δa");
+        label(add(along(d1 - 0.14, re * 0.36), n, 0), "δf");
+        label(add(toApex(tip1), n, g * 0.9), "θa");
+        label(add(toApex(root1), n, -g * 0.9), "θf");
+        // Outer cone height Ak1: from the apex to the pinion's heel.
+        line({tip1.first, oy + re * std::sin(d1) + g}, {ox, oy + re * std::sin(d1) + g});
+        label({(tip1.first + ox) / 2, oy + re * std::sin(d1) + g - 4}, "Ak1");
+    }
+    if (spiral) {
+        // Plan view of one curved tooth on the gear's pitch plane.
+        const double cx = w * 0.80, cy = h * 0.50, rr = std::min(w * 0.16, h * 0.30);
+        out += fw::format("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"none\" stroke=\"black\" %s/>\n",
+                          num(cx).c_str(), num(cy).c_str(), num(rr).c_str(), thin);
+        out += fw::format("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"none\" stroke=\"black\" %s/>\n",
+                          num(cx).c_str(), num(cy).c_str(), num(rr * 0.65).c_str(), thin);
+        out += fw::format("<path d=\"M %s %s Q %s %s %s %s\" fill=\"none\" stroke=\"black\" stroke-width=\"2\"/>\n",
+                          num(cx + rr * 0.65).c_str(), num(cy).c_str(), num(cx + rr * 0.95).c_str(),
+                          num(cy - rr * 0.05).c_str(), num(cx + rr * 0.90).c_str(), num(cy - rr * 0.42).c_str());
+        line({cx, cy}, {cx + rr * 1.05, cy - rr * 0.47}, thin);
+        label({cx + rr * 0.55, cy + fs}, "βm");
+        label({cx + rr * 1.05, cy - rr * 0.55}, "β");
+    }
+    out += "</svg>\n";
+    return out;
+}
+
 }  // namespace chartgen

@@ -60,5 +60,10 @@ std::vector<std::pair<int, std::string>> belmarSvgs();
 std::vector<std::pair<double, double>> c85Curve(double rb);
 // The line figure of an orthogonal bevel pair beside the preliminary design.
 std::string bevelPairFigure(int width, int height);
+// The symbols picture of the bevel geometry calculators: an orthogonal pair
+// in axial section, labelled with the report's symbols; `spiral` adds a
+// plan view of a curved tooth with βm and the heel spiral angle β.
+// `labels` false gives the small drawing of the picture button.
+std::string bevelSymbolsFigure(int width, int height, bool spiral, bool labels);
 
 }  // namespace chartgen

@@ -33,6 +33,9 @@ int main(int argc, char** argv) {
     for (const auto& [id, text] : chartgen::belmarSvgs())
         ok &= write(dir / ("belmar_" + std::to_string(id) + ".svg"), text);
     ok &= write(dir / "pellun_3053.svg", chartgen::bevelPairFigure(150, 110));
+    ok &= write(dir / "belmar_4004.svg", chartgen::bevelSymbolsFigure(560, 420, false, true));
+    ok &= write(dir / "belmar_4010.svg", chartgen::bevelSymbolsFigure(700, 420, true, true));
+    ok &= write(dir / "belmar_4018.svg", chartgen::bevelSymbolsFigure(64, 48, false, false));
     ok &= write(dir / "stamp", "");
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // Add a scene: write a function below that builds the dialog (or sheet),
 // hands it to shooter.shoot(name, dlg, fill), and add one line to the list
 // in scenes() under its deliverable's heading. The PNG is <name>.png.
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 
@@ -27,6 +28,7 @@
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "cylindrical/cypre_dlg.h"  // corvane: preliminary design
+#include "cylindrical/tests/worked_example.h"
 #include "cylindrical/invdlg.h"     // corvane: involute converter
 #include "cylindrical/cy_proof_dlg.h"  // corvane: strength rating
 #include "measurement/cy_measure_one_dlg.h"  // corvane: single gear measurement
@@ -47,6 +49,8 @@
 #include "bevel/geometry/aol_entc_dlg.h"
 #include "bevel/geometry/aol_tilt_dlg.h"
 #include "bevel/geometry/aol_x_dlg.h"
+#include "bevel/geometry/belmar_len_dlg.h"  // belmar: straight bevel geometry
+#include "bevel/geometry/belmar_len_img_dlg.h"  // belmar: symbols picture
 #include "bevel/preliminary/a196_dlg.h"  // pellun: chart dialogs
 #include "bevel/preliminary/a197_dlg.h"
 #include "bevel/preliminary/a198_dlg.h"
@@ -57,6 +61,7 @@
 #include "bevel/preliminary/khbita_dlg.h"  // pellun: face load factors
 #include "bevel/preliminary/kwbita_dlg.h"
 #include "bevel/preliminary/pellun_type.h"  // pellun: preliminary design
+#include "bevel/geometry/belmar_arc_dlg.h"  // belmar: spiral bevel geometry
 
 namespace shots {
 
@@ -431,26 +436,12 @@ void checkResultDialog(Shooter& shooter) {
 
 // ---- corvane: the preliminary design with the worked example ----
 
-// The entries of docs/examples.htm typed as a user would, then calculated.
+// The worked example typed as a user would, then calculated (the tests' script).
 void preliminaryDialog(Shooter& shooter) {
-    using D = CypreDlg;
-    D dlg(nullptr);
+    CypreDlg dlg(nullptr);
     shooter.shoot("corvane-preliminary", dlg, [](fw::Dialog& d) {
-        d.userTyped(D::IDC_TITLE, "带式输送机减速器高速级");
-        d.userTyped(D::IDC_NUMBER, "KV-001");
-        d.userTyped(D::IDC_DATE, "2025年12月10日");
-        d.userTyped(D::IDC_Z1, "20");
-        d.userTyped(D::IDC_I, "3.2");
-        d.userTyped(D::IDC_NI, "960");
-        d.userTyped(D::IDC_P, "10");
-        d.userFocus(D::IDC_SIGMA_HP);
-        d.userClick(D::IDC_HARD);
-        d.userTrackbarMove(D::IDC_PHID_SLIDER, 20);
-        d.userTrackbarRelease(D::IDC_PHID_SLIDER);
-        d.userClick(D::IDC_MODERATE);
-        d.userTrackbarMove(D::IDC_K1_SLIDER, 8);
-        d.userTrackbarRelease(D::IDC_K1_SLIDER);
-        d.userClick(D::IDC_CALC);
+        cylindrical_test::UserInput user{d};
+        cylindrical_test::enterWorkedExample(user);
     });
 }
 
@@ -769,6 +760,30 @@ void measureTowDialog(Shooter& shooter) {
 
 }  // namespace
 
+// ---- belmar: bevel gear geometry ----
+
+// The straight dialog with the worked pair calculated (Z1 20, Z2 40, m 4).
+void belmarStraight(Shooter& shooter) {
+    CBelmarLenDlg dlg(nullptr);
+    bevel::StraightInput& in = dlg.m_in;
+    in.z1 = 20;
+    in.z2 = 40;
+    in.m = 4;
+    const bevel::StraightCones cones = bevel::straightCones(in);
+    in.b = cones.b;
+    if (auto r = bevel::straightGeometry(in, cones, 0)) bevel::fillStraightRecord(dlg.m_geom, in, *r);
+    dlg.m_coneR = cones.r;
+    shooter.shoot("belmar-straight", dlg, [](fw::Dialog&) {});
+}
+
+void belmarPicture(Shooter& shooter, const char* name, int mode) {
+    CBelmarLenImgDlg dlg(nullptr);
+    dlg.setMode(mode);
+    shooter.shoot(name, dlg, [](fw::Dialog&) {});
+}
+void belmarPictureStraight(Shooter& s) { belmarPicture(s, "belmar-picture-straight", CBelmarLenImgDlg::kModeStraight); }
+void belmarPictureSpiral(Shooter& s) { belmarPicture(s, "belmar-picture-spiral", CBelmarLenImgDlg::kModeSpiral); }
+
 // ---- pellun: the bevel preliminary design and its charts ----
 
 // The example pair (spiral Gleason, Z1 20, Z2 50, n1 1450, T 500), then the
@@ -894,9 +909,49 @@ void aolSymbols(Shooter& shooter) {
     CBelmarAolimgDlg dlg(nullptr);
     shooter.shoot("belmar-aol-symbols", dlg);
 }
+// ---- belmar: spiral bevel geometry ----
+
+// The worked pair (Z1 14, Z2 39, m 4.5, α 20°, βm 35°, φR 0.25) calculated:
+// the face width is taken as set, so no question comes up.
+void belmarSpiralWorkedPair(Shooter& shooter) {
+    using D = CBelmarArcDlg;
+    D dlg(nullptr);
+    dlg.m_in.z1 = 14;
+    dlg.m_in.z2 = 39;
+    dlg.m_in.m = 4.5;
+    dlg.m_in.b = 0.25 * 63 / (2 * std::sin(std::atan(14.0 / 39.0)));  // φR·R, R = d1/(2 sin δ1)
+    dlg.m_in.faceWidthSet = true;
+    dlg.m_mask = 0x7F;
+    shooter.shoot("belmar-spiral-geometry", dlg, [](fw::Dialog& d) {
+        d.setText(D::IDC_TITLE, "减速器弧齿锥齿轮副");
+        d.setText(D::IDC_NUMBER, "KV-S01");
+        d.userClick(D::IDC_CALC);
+    });
+}
+
+// The same pair with a cutter of the user's own, 200 mm.
+void belmarSpiralCustomCutter(Shooter& shooter) {
+    using D = CBelmarArcDlg;
+    D dlg(nullptr);
+    dlg.m_in.z1 = 14;
+    dlg.m_in.z2 = 39;
+    dlg.m_in.m = 4.5;
+    dlg.m_in.b = 0.25 * 63 / (2 * std::sin(std::atan(14.0 / 39.0)));
+    dlg.m_in.faceWidthSet = true;
+    dlg.m_mask = 0x7F;
+    shooter.shoot("belmar-spiral-custom-cutter", dlg, [](fw::Dialog& d) {
+        d.userClick(D::IDC_CALC);
+        d.userTyped(D::IDC_CUSTOM_D0, "200");
+        d.userFocus(D::IDC_TITLE);
+    });
+}
+
+void mainWindowScenes(Shooter& shooter);   // app_scenes.cpp
 
 const std::vector<Scene>& scenes() {
     static const std::vector<Scene> list = {
+        // the main program: splash, main window with two reports and the Window menu, About box
+        {"kavrin-main-window", &mainWindowScenes},
         // samples (the backend's own)
         {"samples-dialog", &sampleDialog},
         {"samples-sheet", &sampleSheet},
@@ -940,6 +995,9 @@ const std::vector<Scene>& scenes() {
         {"corvane-measure-fillet", &measureFilletDialog},
         // pellun
         // belmar, sirrow
+        {"belmar-straight", &belmarStraight},
+        {"belmar-picture-straight", &belmarPictureStraight},
+        {"belmar-picture-spiral", &belmarPictureSpiral},
         // tarv
         {"tarv-preliminary", &wormPreliminary},
         {"tarv-ordinary-geometry-zi", &wormOrdinaryGeometry},
@@ -967,6 +1025,8 @@ const std::vector<Scene>& scenes() {
         {"belmar-aol-height-modification", &aolHeightModification},
         {"belmar-aol-symbols", &aolSymbols},
         // belmar, sirrow, tarv
+        {"belmar-spiral-geometry", &belmarSpiralWorkedPair},
+        {"belmar-spiral-custom-cutter", &belmarSpiralCustomCutter},
     };
     return list;
 }

@@ -88,4 +88,10 @@ void Shooter::shoot(const std::string& name, fw::PropertySheet& s, std::function
     run(name, [&] { return s.DoModal(); });
 }
 
+void Shooter::save(const std::string& name, const QImage& image) {
+    const auto file = m_folder / (name + ".png");
+    if (!image.isNull() && image.save(QString::fromStdString(file.string()))) ++m_saved;
+    else m_failures.push_back(name + ": cannot write " + file.string());
+}
+
 }  // namespace shots

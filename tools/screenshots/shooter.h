@@ -10,6 +10,8 @@
 #include "fw/fw.h"
 #include "fwqt/qt_backend.h"
 
+class QImage;
+
 namespace shots {
 
 class Shooter {
@@ -21,6 +23,10 @@ public:
     void shoot(const std::string& name, fw::Dialog& d, std::function<void(fw::Dialog&)> fill = {});
     // The same for a property sheet or wizard (fill may turn pages).
     void shoot(const std::string& name, fw::PropertySheet& s, std::function<void(fw::PropertySheet&)> fill = {});
+
+    // Saves an image taken by a scene itself (a main window, a splash).
+    void save(const std::string& name, const QImage& image);
+    const std::filesystem::path& folder() const { return m_folder; }
 
     const std::vector<std::string>& failures() const { return m_failures; }
     int saved() const { return m_saved; }

@@ -312,7 +312,8 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
     if (!inRange(system, rules.firstSystem, rules.lastSystem)) {
         const ToothSystemRow& row = kConeToothSystems[static_cast<std::size_t>(system)];
         return fw::unexpected(ConeLoadRefusal{
-            coneWrongSystemMessage(which == ConeLoad::Saved ? row.savedName : row.preliminaryName), true});
+            coneWrongSystemMessage(which == ConeLoad::Saved ? row.savedName : row.preliminaryName), true,
+            kind == ConeKind::Straight && which == ConeLoad::Preliminary});
     }
     if (which == ConeLoad::Saved && !plausibleConeGeomRecord(out.geom, kind)) return notGeometry();
     return out;

@@ -147,6 +147,7 @@ struct LoadedConeDesign {
 struct ConeLoadRefusal {
     std::string message;
     bool exclamation = true;
+    bool stop = false;  // the straight kind refuses another kind's preliminary record with the stop icon
 };
 // The checks of a loaded file, all before anything is handed back: its
 // length (408 or 1296 bytes with a header, 344 or 1232 without) and header

@@ -42,6 +42,7 @@ struct StraightInput {
     double b = 0;  // used only when faceWidthSet
     bool faceWidthSet = false;
     std::int32_t taper = kTaperEqualClearance;  // 0 unequal, 1 equal tip clearance
+    friend bool operator==(const StraightInput&, const StraightInput&) = default;
 };
 
 // Steps 2 to 5: the pitch cones and the face width the calculation proposes.

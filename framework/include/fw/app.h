@@ -125,6 +125,8 @@ struct FileTypeRegistration {
     std::string appName;                  // "Kavrin"
     std::vector<std::string> extensions;  // "cyt", "tng", ...
     std::filesystem::path program;        // the executable
+    std::string iconName;                 // "kavrin": the desktop entry's Icon=
+    std::string iconSvg;                  // installed as hicolor/scalable/apps/<iconName>.svg
 };
 std::filesystem::path userDataFolder();
 std::string mimeTypeName(const FileTypeRegistration& r);   // "application/x-kavrin-document"
@@ -168,6 +170,11 @@ public:
     // Shell open: a second start hands its file to the running program.
     void EnableShellOpen();
     void RegisterShellFileTypes(bool compat = true);
+    // The application icon: a name in the icon theme and its SVG picture,
+    // installed for the user with the file types.
+    void SetAppIcon(std::string name, std::string svg);
+    const std::string& appIconName() const { return m_iconName; }
+    const std::string& appIconSvg() const { return m_iconSvg; }
     bool handOver(const std::filesystem::path& p);   // true when a running program took it
     void pollShellOpen();                            // the running program reads hand-offs
     const std::filesystem::path& socketPath() const { return m_socketPath; }
@@ -199,6 +206,7 @@ private:
     std::unique_ptr<DocTemplate> m_template;
     std::unique_ptr<MdiFrame> m_frame;
     bool m_exited = false;
+    std::string m_iconName, m_iconSvg;
     int m_listenFd = -1;
     std::filesystem::path m_socketPath;
 };

@@ -32,6 +32,10 @@ inline constexpr const char* IntegerRange = "请输入 %1 到 %2 之间的整数
 inline constexpr const char* TooLong = "输入的文字不能超过 %1 个字节。";
 }  // namespace dx_text
 
+// The label a field of d is known by on screen ("传动比 i", "β 分"); empty
+// when it has none. The refusals of the data exchange start with it.
+std::string fieldLabel(const Dialog& d, int id);
+
 class Exchange {
 public:
     enum class Direction { Load, Save };

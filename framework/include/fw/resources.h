@@ -43,6 +43,7 @@ inline constexpr std::uint32_t Disabled = 1u << 17;    // starts disabled
 inline constexpr std::uint32_t Hidden = 1u << 18;      // starts hidden
 inline constexpr std::uint32_t Password = 1u << 19;    // edit
 inline constexpr std::uint32_t NoTabStop = 1u << 20;   // never takes the focus by Tab
+inline constexpr std::uint32_t Subscript = 1u << 21;   // static: the subscript of the symbol before its field
 }  // namespace style
 
 // One node of a dialog template: a control, or a row/column/group of nodes.
@@ -62,6 +63,9 @@ struct Node {
 
 // Builders, so templates read as a tree.
 Node label(std::string text, int id = IDC_STATIC, std::uint32_t style = 0);
+// The subscript of a symbol: in "symbol = [field] subscript" it is shown
+// right after the symbol ("m = [2] n" reads "mn = [2]").
+Node subscript(std::string text, int id = IDC_STATIC);
 Node edit(int id, std::uint32_t style = 0, std::string text = {});
 Node button(int id, std::string text, std::uint32_t style = 0);
 Node defButton(int id, std::string text);

@@ -21,6 +21,12 @@
 #include "fw/format.h"
 #include "fw/registry.h"
 #include "../help_viewer.h"
+#include "../internal.h"
+#include <QAbstractTextDocumentLayout>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 #include <QTextBrowser>
 #include "fw/fw.h"
 #include "fwqt/qt_backend.h"
@@ -113,19 +119,21 @@ TEST_F(QtFixture, TypingThenTabDeliversKillFocusBeforeTheNextClick) {
 
 TEST_F(QtFixture, FieldsAreNamedForScreenReaders) {
     FormDlg dlg;
-    QString name, description, unit;
+    QString name, description, unit, object;
     whenShown([&](fw::Window&, QWidget* top) {
         QWidget* b = widget(dlg, IDC_B);
         name = b->accessibleName();
         description = b->accessibleDescription();
+        object = b->objectName();
         for (auto* l : top->findChildren<QLabel*>())
             if (l->buddy() == b) unit = l->text();
         dlg.EndDialog(IDCANCEL);
     });
     dlg.DoModal();
-    EXPECT_EQ(name.toStdString(), "模数 m =");       // the label's text
-    EXPECT_EQ(description.toStdString(), "id 11");   // the control's id
-    EXPECT_EQ(unit.toStdString(), "模数 m =");       // the label is the field's buddy
+    EXPECT_EQ(name.toStdString(), "模数 m");          // the label's text, without its "="
+    EXPECT_EQ(object.toStdString(), "id11");          // the control's id names the widget ...
+    EXPECT_EQ(description.toStdString(), "");         // ... and is nothing a screen reader reads out
+    EXPECT_EQ(unit.toStdString(), "模数 m =");        // the label is the field's buddy
 }
 
 TEST_F(QtFixture, KillFocusAnsweredWithABoxDropsTheClick) {
@@ -293,6 +301,28 @@ TEST_F(QtFixture, HelpTopicOpensItsPageInTheHelpWindow) {
     viewer.close();
     ::unsetenv("KAVRIN_MACHINE_REGISTRY");
     fw::registry::reload();
+}
+
+// A report's columns line up alike in the window and on paper: tab stops
+// every 8 cells of the fixed-pitch report font, measured on each device.
+TEST_F(QtFixture, ReportTabStopsAreEightCellsOnScreenAndOnPaper) {
+    const char* base = std::getenv("KAVRIN_TEST_TMP");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromUtf8(base ? base : "/tmp") + QStringLiteral("/tabs.pdf"));
+    for (QPaintDevice* device : {static_cast<QPaintDevice*>(nullptr), static_cast<QPaintDevice*>(&printer)}) {
+        QTextDocument doc;
+        doc.setPlainText(QStringLiteral("\tz1 = 20\tz2 = 40"));
+        fwqt::detail::prepareReport(doc, device);
+        if (device) doc.documentLayout()->setPaintDevice(device);
+        doc.setTextWidth(100000);
+        (void)doc.size();   // lays the text out
+        QTextLine line = doc.begin().layout()->lineAt(0);
+        const QFontMetricsF fm = device ? QFontMetricsF(doc.defaultFont(), device) : QFontMetricsF(doc.defaultFont());
+        const qreal cell = fm.horizontalAdvance(QLatin1Char(' '));
+        EXPECT_NEAR(line.cursorToX(1) / cell, 8.0, 0.05) << (device ? "paper" : "screen");
+        EXPECT_NEAR(line.cursorToX(9) / cell, 16.0, 0.05) << (device ? "paper" : "screen");
+    }
 }
 
 }  // namespace

@@ -9,7 +9,10 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QHeaderView>
+#include <QTreeView>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
@@ -32,6 +35,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <set>
 
@@ -41,6 +45,9 @@
 #include "resources/kavrin/module.h"
 #include "shell/command_table.h"
 #include "shell/kavrin_app.h"
+#include "cylindrical/cy_proof_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
+#include "cylindrical/cypre_dlg.h"
 
 namespace fs = std::filesystem;
 
@@ -76,6 +83,7 @@ QApplication& qtApp() {
     static int argc = 1;
     static char name[] = "shell_qt_window_test";
     static char* argv[] = {name, nullptr};
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);   // also when started by hand
     static auto* app = new fwqt::Application(argc, argv);   // lives for the process
     (void)app;
     return *qApp;
@@ -89,6 +97,7 @@ struct Answerer {
     QString previewDocName;
     std::set<QPrinter*> printers;
     int previews = 0;
+    std::function<void(QFileDialog*)> onFileDialog;   // looks at a file dialog before it is cancelled
     QTimer timer;
     Answerer() {
         timer.setInterval(15);
@@ -109,6 +118,7 @@ struct Answerer {
             printers.insert(pp->printer());
             pp->reject();
         } else if (auto* fd = qobject_cast<QFileDialog*>(w)) {
+            if (onFileDialog) onFileDialog(fd);
             fd->reject();
         } else if (auto* pd = qobject_cast<QPrintDialog*>(w)) {
             pd->reject();
@@ -150,7 +160,7 @@ public:
         app = std::make_unique<CKavrinApp>();
         app->setArgs(args);
         started = app->InitInstance();
-        if (main()) QTest::qWaitForWindowExposed(main());
+        if (main()) (void)QTest::qWaitForWindowExposed(main());
         pump(30);
     }
     ~Program() {
@@ -199,6 +209,8 @@ public:
     }
     std::string prompt(int id) const { return app->mainFrame()->prompt(id); }
 
+    // The Qt application exists before the backends, which hook into it.
+    bool qtFirst = (qtApp(), true);
     fwqt::QtBackend backend;
     fwqt::AppBackendQt appBackend;
     std::unique_ptr<Answerer> answers;
@@ -365,8 +377,17 @@ TEST(ShellQtWindow, EveryAvailableCalculatorOpensFromItsMenuAndCancels) {
     ASSERT_TRUE(p.started);
     p.dismissSplash();
     std::vector<std::string> shown;
+    std::vector<std::string> repeated;
     p.backend.setShownHook([&](fw::Window& w, QWidget* top) {
         shown.push_back(w.caption());
+        // Every control of the window tells itself apart for assistive tools.
+        std::map<QString, int> names;
+        for (QWidget* c : top->findChildren<QWidget*>())
+            if (c->property("fwqt.control").isValid() && c->isVisibleTo(top) && !c->accessibleName().isEmpty() &&
+                c->focusPolicy() != Qt::NoFocus)
+                if (++names[c->accessibleName()] == 2)
+                    repeated.push_back(w.caption() + ": \"" + c->accessibleName().toStdString() + "\" " +
+                                       c->objectName().toStdString());
         QPointer<QWidget> t = top;
         // Cancel as the user does, once the dialog's loop runs.
         QTimer::singleShot(0, top, [t] {
@@ -391,6 +412,7 @@ TEST(ShellQtWindow, EveryAvailableCalculatorOpensFromItsMenuAndCancels) {
         ++run;
     }
     EXPECT_GE(run, 4);
+    EXPECT_TRUE(repeated.empty()) << repeated.front();
     // Cancelled everywhere: the report is still the one opened.
     EXPECT_NE(p.app->activeView()->text().find("mn = 2.50"), std::string::npos);
     EXPECT_TRUE(p.alive());
@@ -489,6 +511,223 @@ TEST(ShellQtWindow, PrintPreviewShowsTheReportUnderItsFileName) {
     EXPECT_EQ(answers.printers.size(), 1u);   // one printer for the program's run
     EXPECT_TRUE(p.alive());
     EXPECT_TRUE(answers.messages.isEmpty()) << answers.messages.join('|').toStdString();
+}
+
+}  // namespace
+
+namespace {
+
+// ---- subscripts and assistive tools in the dialogs ----
+
+QWidget* control(QWidget* top, int id) { return top->findChild<QWidget*>(QStringLiteral("id%1").arg(id)); }
+
+TEST(ShellQtWindow, CutterSchemeShowsEachSubscriptAfterItsSymbol) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    CCygeomCutDlg dlg;
+    std::map<int, QString> labels, names;
+    QStringList shownStatics;
+    p.backend.setShownHook([&](fw::Window&, QWidget* top) {
+        for (int id : {1000, 1001, 1003, 1004, 1005, 1007})
+            for (auto* l : top->findChildren<QLabel*>())
+                if (l->buddy() == control(top, id)) {
+                    labels[id] = l->text();
+                    // the subscript stands left of the field, in the label
+                    EXPECT_LT(l->mapTo(top, QPoint(l->width(), 0)).x(), control(top, id)->mapTo(top, QPoint(0, 0)).x() + 1);
+                }
+        for (int id : {1001, 1007, 1005, 1011}) names[id] = control(top, id)->accessibleName();
+        for (auto* l : top->findChildren<QLabel*>())
+            if (l->isVisibleTo(top) && (l->text() == QStringLiteral("0") || l->text() == QStringLiteral("a0") ||
+                                        l->text() == QStringLiteral("n")))
+                shownStatics << l->text();
+        QPixmap shot = top->grab();
+        shot.save(QString::fromStdString((shotDir() / "kavrin-cutter-scheme-subscripts.png").string()));
+        dlg.EndDialog(IDCANCEL);
+    });
+    dlg.DoModal(2.0, 0, 1.0);
+    p.backend.setShownHook({});
+    EXPECT_TRUE(labels[1000].contains(QStringLiteral("m<sub>n</sub>"))) << labels[1000].toStdString();
+    EXPECT_TRUE(labels[1001].contains(QStringLiteral("Z<sub>0</sub>"))) << labels[1001].toStdString();
+    EXPECT_TRUE(labels[1003].contains(QStringLiteral("h*<sub>a0</sub>"))) << labels[1003].toStdString();
+    EXPECT_TRUE(labels[1004].contains(QStringLiteral("d<sub>0</sub>"))) << labels[1004].toStdString();
+    EXPECT_TRUE(labels[1005].contains(QStringLiteral("d<sub>a0</sub>"))) << labels[1005].toStdString();
+    EXPECT_TRUE(labels[1007].contains(QStringLiteral("Z<sub>0</sub>"))) << labels[1007].toStdString();
+    EXPECT_TRUE(shownStatics.isEmpty()) << shownStatics.join('|').toStdString();   // no loose subscript after a field
+    // The pinion's and the gear's cutter fields are told apart by their group.
+    EXPECT_EQ(names[1001].toStdString(), "加工外齿轮插齿刀参数 齿数: Z0");
+    EXPECT_EQ(names[1007].toStdString(), "加工内齿轮插齿刀参数 齿数: Z0");
+    EXPECT_EQ(names[1005].toStdString(), "加工外齿轮插齿刀参数 齿顶圆直径: da0");
+    EXPECT_EQ(names[1011].toStdString(), "加工内齿轮插齿刀参数 齿顶圆直径: da0");
+}
+
+TEST(ShellQtWindow, RatingDialogSpeaksToAssistiveToolsAsTyped) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    using D = CCyProofDlg;
+    CCyProofDlg dlg;
+    p.backend.setShownHook([&](fw::Window&, QWidget* top) {
+        // Names qualified by the button in front and by the group.
+        EXPECT_EQ(control(top, D::IDC_KA)->accessibleName().toStdString(), "接触疲劳强度 工况系数 KA");
+        EXPECT_EQ(control(top, D::IDC_KA_F)->accessibleName().toStdString(), "弯曲疲劳强度 工况系数 KA");
+        EXPECT_EQ(control(top, D::IDC_H_KA)->accessibleName().toStdString(), "接触疲劳强度 工况系数");
+        EXPECT_EQ(control(top, D::IDC_F_KA)->accessibleName().toStdString(), "弯曲疲劳强度 工况系数");
+        // No control reads its id aloud; the id is the object name.
+        for (QWidget* c : top->findChildren<QWidget*>())
+            EXPECT_FALSE(c->accessibleDescription().startsWith(QStringLiteral("id "))) << c->objectName().toStdString();
+        // Radio buttons are radio buttons.
+        QAccessibleInterface* radio = QAccessible::queryAccessibleInterface(control(top, D::IDC_EXTERNAL));
+        ASSERT_NE(radio, nullptr);
+        EXPECT_EQ(radio->role(), QAccessible::RadioButton);
+        EXPECT_TRUE(radio->state().checkable);
+        // Text and focus through the accessibility interface take effect as
+        // typed. A focus request arrives as a focus change of reason "other"
+        // (QAccessibleWidget's set-focus action calls setFocus()).
+        auto accessibleFocus = [](QWidget* w) {
+            QFocusEvent in(QEvent::FocusIn, Qt::OtherFocusReason);
+            QApplication::sendEvent(w, &in);
+        };
+        accessibleFocus(control(top, D::IDC_MN));
+        pump(2);
+        EXPECT_EQ(dlg.focusId(), D::IDC_MN);
+        QAccessibleInterface* mn = QAccessible::queryAccessibleInterface(control(top, D::IDC_MN));
+        ASSERT_NE(mn, nullptr);
+        mn->setText(QAccessible::Value, QStringLiteral("3.5"));
+        pump(2);
+        EXPECT_EQ(dlg.text(D::IDC_MN), "3.5");   // the model has it, as if typed
+        accessibleFocus(control(top, D::IDC_Z1));   // leaving mn takes its value
+        pump(2);
+        EXPECT_EQ(dlg.focusId(), D::IDC_Z1);
+        dlg.EndDialog(IDCANCEL);
+    });
+    dlg.DoModal();
+    p.backend.setShownHook({});
+    EXPECT_TRUE(p.alive());
+}
+
+}  // namespace
+
+namespace {
+
+// ---- icons ----
+
+TEST(ShellQtWindow, ToolbarTakesTheThemeIconsWithDrawnOnesAsFallback) {
+    // A small icon theme of our own that has "document-new" and nothing else.
+    fs::path theme = testDir().parent_path() / "icon-theme" / "kavrintest";
+    fs::create_directories(theme / "16x16" / "actions");
+    std::ofstream(theme / "index.theme") << "[Icon Theme]\nName=kavrintest\nDirectories=16x16/actions\n\n"
+                                            "[16x16/actions]\nSize=16\nType=Fixed\n";
+    qtApp();
+    QImage red(16, 16, QImage::Format_ARGB32);
+    red.fill(Qt::red);
+    ASSERT_TRUE(red.save(QString::fromStdString((theme / "16x16" / "actions" / "document-new.png").string())));
+    const QStringList oldPaths = QIcon::themeSearchPaths();
+    const QString oldTheme = QIcon::themeName();
+    QIcon::setThemeSearchPaths({QString::fromStdString(theme.parent_path().string())});
+    QIcon::setThemeName(QStringLiteral("kavrintest"));
+    {
+        Program p;
+        ASSERT_TRUE(p.started);
+        p.dismissSplash();
+        std::map<int, QIcon> icons;
+        for (QAction* a : p.toolbar()->actions())
+            if (!a->isSeparator()) icons[a->data().toInt()] = a->icon();
+        ASSERT_EQ(icons.size(), 10u);
+        EXPECT_EQ(icons[fw::cmd::FileNew].name().toStdString(), "document-new");   // the theme's
+        EXPECT_EQ(icons[fw::cmd::FileNew].pixmap(16, 16).toImage().pixelColor(8, 8), QColor(Qt::red));
+        for (auto& [id, icon] : icons) {
+            EXPECT_FALSE(icon.isNull()) << id;                                     // drawn ones otherwise
+            EXPECT_FALSE(icon.pixmap(16, 16).isNull()) << id;
+        }
+        EXPECT_FALSE(p.main()->windowIcon().isNull());
+    }
+    QIcon::setThemeName(oldTheme);
+    QIcon::setThemeSearchPaths(oldPaths);
+}
+
+// ---- the About box ----
+
+TEST(ShellQtWindow, AboutBoxRuleIsAThinLine) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    int rules = 0;
+    p.backend.setShownHook([&](fw::Window& w, QWidget* top) {
+        for (auto* f : top->findChildren<QFrame*>())
+            if (f->frameShape() == QFrame::HLine) {
+                ++rules;
+                EXPECT_LE(f->height(), 3);
+                EXPECT_GT(f->width(), 200);
+            }
+        top->grab().save(QString::fromStdString((shotDir() / "kavrin-about-box.png").string()));
+        if (auto* d = dynamic_cast<fw::Dialog*>(&w)) d->EndDialog(IDOK);
+    });
+    p.commandAction(fw::cmd::AppAbout)->trigger();
+    pump(5);
+    EXPECT_EQ(rules, 1);
+    EXPECT_TRUE(p.alive());
+}
+
+}  // namespace
+
+namespace {
+
+// ---- Qt's own dialogs in Chinese ----
+
+TEST(ShellQtWindow, FileDialogsSpeakChineseAndShowDatesInFull) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    QString title, lookIn, cancel;
+    int dateWidth = 0, dateNeeded = 0;
+    p.answers->onFileDialog = [&](QFileDialog* fd) {
+        title = fd->windowTitle();
+        if (auto* l = fd->findChild<QLabel*>(QStringLiteral("lookInLabel"))) lookIn = l->text();
+        for (auto* b : fd->findChildren<QPushButton*>())
+            if (b->isVisible() && fd->findChild<QDialogButtonBox*>() &&
+                fd->findChild<QDialogButtonBox*>()->buttonRole(b) == QDialogButtonBox::RejectRole)
+                cancel = b->text();
+        if (auto* tv = fd->findChild<QTreeView*>(QStringLiteral("treeView"))) {
+            pump(50);   // the folder is read
+            dateWidth = tv->header()->sectionSize(3);
+            dateNeeded = static_cast<QAbstractItemView*>(tv)->sizeHintForColumn(3);
+        }
+        fd->grab().save(QString::fromStdString((shotDir() / "kavrin-open-dialog.png").string()));
+    };
+    p.commandAction(fw::cmd::FileOpen)->trigger();
+    pump(5);
+    EXPECT_EQ(title.toStdString(), "《Ondrel》 打开已有的报告数据文件");
+    EXPECT_EQ(lookIn.toStdString(), QCoreApplication::translate("QFileDialog", "Look in:").toStdString());
+    EXPECT_NE(lookIn.toStdString(), "Look in:");        // Qt's own texts are in Chinese
+    EXPECT_NE(cancel.toStdString(), "Cancel");
+    EXPECT_NE(cancel.toStdString(), "&Cancel");
+    EXPECT_GE(dateWidth, dateNeeded);                    // the date column shows whole dates
+    EXPECT_TRUE(p.alive());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(ShellQtWindow, SlidersAreToldApartByWhatTheySet) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    using D = CypreDlg;
+    CypreDlg dlg(nullptr);
+    std::string k1, k2, phid;
+    p.backend.setShownHook([&](fw::Window&, QWidget* top) {
+        k1 = control(top, D::IDC_K1_SLIDER)->accessibleName().toStdString();
+        k2 = control(top, D::IDC_K2_SLIDER)->accessibleName().toStdString();
+        phid = control(top, D::IDC_PHID_SLIDER)->accessibleName().toStdString();
+        dlg.EndDialog(IDCANCEL);
+    });
+    dlg.DoModal();
+    p.backend.setShownHook({});
+    EXPECT_EQ(k1, "对于接触强度 2.0–2.4");
+    EXPECT_EQ(k2, "对于弯曲强度 1.8–2.3");
+    EXPECT_EQ(phid, "齿宽系数 0.8–1.4");
 }
 
 }  // namespace
