@@ -501,3 +501,26 @@ TEST_F(AolDlgTest, SavedLoadWithoutPreliminaryStaysRefusedAndFailedSaveKeepsTheF
     EXPECT_EQ(readAll(inst.data("pair.cng")), before);
     EXPECT_TRUE(s.allUsed());
 }
+
+TEST_F(AolDlgTest, ShortTableStopsTheCalculationAndChangesNothing) {
+    D dlg;
+    s.onDialog(D::IDD, [&](Running& d) {
+        calculateWorkedPair(d);
+        auto& g = static_cast<D&>(d.dialog());
+        ASSERT_EQ(g.m_calculated, 1);
+        const ConeGeomRecord before = g.m_geom;
+        auto table = readAll(inst.home() / "entc.ndt");
+        table.resize(2 * 192 + 100);  // record 2 cut short
+        ASSERT_TRUE(fw::writeFile(inst.home() / "entc.ndt", table));
+        s.answerMessage(IDNO);
+        chooseWorkedHead();
+        s.expectMessage("不能打开文件" + (inst.home() / "entc.ndt").string() + ",ERROR = 14");
+        d.click(D::IDC_CALC);
+        EXPECT_EQ(g.m_calculated, 1);
+        EXPECT_TRUE(g.m_geom == before);
+        EXPECT_EQ(d.text(D::IDC_DA2), "177.302");
+        d.end(IDCANCEL);
+    });
+    dlg.DoModal();
+    EXPECT_TRUE(s.allUsed());
+}
