@@ -34,7 +34,7 @@ double designerPinDiameter(unsigned Zp, double dp);
 
 // Side clearances of the negative shift (A) and of the combined mode (B);
 // nullopt where the root of a negative number would be taken (a thin pin for
-// its pitch), 0 where the Part's conditions give 0.
+// its pitch), 0 where the design's conditions give 0.
 std::optional<double> sideClearanceA(double dp, double a, double dPin, unsigned Zc, double drp);
 std::optional<double> sideClearanceB(double dp, double a, double dPin, unsigned Zc, double drp, double drrp);
 
