@@ -3,6 +3,7 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "bevel/geometry/calc/cone_dimensions.h"
 #include "fw/format.h"
 
 namespace bevel {
@@ -121,34 +122,11 @@ void fillStraightRecord(ConeGeomRecord& g, const StraightInput& in, const Straig
     g.xt1 = in.xt1;
     g.xt2 = in.xt2;
     g.rTau = r.rTau;
-    g.zv1 = r.zv1;
-    g.zv2 = r.zv2;
-    g.epsAlpha = r.epsAlpha;
+    fillConeDimensions(g, r);
     g.sBar1 = r.sBar1;
     g.sBar2 = r.sBar2;
     g.s1 = r.s1;
     g.s2 = r.s2;
-    g.deltaF1 = splitRadiansDms(r.deltaF1);
-    g.deltaF2 = splitRadiansDms(r.deltaF2);
-    g.thetaF1 = splitRadiansDms(r.thetaF1);
-    g.thetaF2 = splitRadiansDms(r.thetaF2);
-    g.deltaA1 = splitRadiansDms(r.deltaA1);
-    g.deltaA2 = splitRadiansDms(r.deltaA2);
-    g.thetaA1 = splitRadiansDms(r.thetaA1);
-    g.thetaA2 = splitRadiansDms(r.thetaA2);
-    g.ak1 = r.ak1;
-    g.ak2 = r.ak2;
-    g.da1 = r.da1;
-    g.da2 = r.da2;
-    g.h = r.h;
-    g.hf1 = r.hf1;
-    g.hf2 = r.hf2;
-    g.ha1 = r.ha1;
-    g.ha2 = r.ha2;
-    g.b = r.cones.b;
-    g.r = r.cones.r;
-    g.d1 = r.cones.d1;
-    g.d2 = r.cones.d2;
     g.delta1 = splitRadiansDms(r.cones.delta1);
     g.delta2 = splitRadiansDms(r.cones.delta2);
     g.phiR = in.phiR;
