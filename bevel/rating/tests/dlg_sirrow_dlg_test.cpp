@@ -1,14 +1,21 @@
 // The bevel rating dialog run headless: the pair typed in, torque and forces
 // (values worked by hand, π 3.141592654), the mends of the entries and the
-// gear radios, a load of the geometry fixture, the report name rules and an
-// appended second report, and Cancel.
+// gear radios, a load of the geometry fixture and the loads that fail, the
+// date edit, the report name rules and an appended second report, the factor
+// buttons' mends (a chart never read, Cancel, stale column results, the form
+// factor on a gear change), and Cancel.
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iterator>
 
+#include "bevel/rating/sirrow_chart_dlgs.h"
 #include "bevel/rating/sirrow_dlg.h"
+#include "bevel/rating/sirrow_option_dlgs.h"
+#include "bevel/rating/sirrow_wyf_dlg.h"
+#include "fw/clock.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
 
@@ -270,6 +277,214 @@ TEST_F(SirrowDlgTest, LifeFactorZeroClearsOnlyItsBitAndTheClassIsShared) {
     });
     D dlg;
     dlg.DoModal();
+}
+
+TEST_F(SirrowDlgTest, ZoneFactorChartNeverReadClearsZH) {
+    s.onDialog(D::IDD, [this](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        toForces(s, d);
+        // Thumb 100: ZH = 1.7 + 0.9·100/200 = 2.15, bit 0x8 set.
+        s.onDialog(CSirrowC97Dlg::IDD, [](Running& c) {
+            c.drag(CSirrowC97Dlg::IDC_V_SLIDER, 100);
+            c.click(IDOK);
+        });
+        d.click(D::IDC_ZH);
+        EXPECT_NEAR(dlg.m_dZH, 2.15, 1e-12);
+        EXPECT_NE(dlg.m_nContactMask & bevel::contact_bit::zH, 0u);
+        // OK without moving the vertical thumb: result 0 clears ZH and its bit.
+        s.onDialog(CSirrowC97Dlg::IDD, [](Running& c) { c.click(IDOK); });
+        d.click(D::IDC_ZH);
+        EXPECT_EQ(dlg.m_dZH, 0);
+        EXPECT_EQ(dlg.m_nContactMask & bevel::contact_bit::zH, 0u);
+        EXPECT_FALSE(d.enabled(D::IDC_SIGMA_H));
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+TEST_F(SirrowDlgTest, BendingKvCancelChangesNothing) {
+    s.onDialog(D::IDD, [this](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        toForces(s, d);
+        // Grade 7 (index 2) at v = π·5·17·960/60000 = 4.2726 m/s: Kv 1.4 in both columns.
+        s.onDialog(CSirrowPreciDlg::IDD, [](Running& p) {
+            p.select(CSirrowPreciDlg::IDC_GRADE, 2);
+            p.click(IDOK);
+        });
+        d.click(D::IDC_KV);
+        ASSERT_NEAR(dlg.m_dWKv, 1.4, 1e-12);
+        const auto contact = dlg.m_nContactMask, bend = dlg.m_nBendMask;
+        for (int button : {D::IDC_WKV, D::IDC_KV}) {
+            s.onDialog(CSirrowPreciDlg::IDD, [](Running& p) {
+                p.select(CSirrowPreciDlg::IDC_GRADE, 0);  // grade 5 picked, then Cancel
+                p.click(IDCANCEL);
+            });
+            d.click(button);
+            EXPECT_NEAR(dlg.m_dKv, 1.4, 1e-12) << button;
+            EXPECT_NEAR(dlg.m_dWKv, 1.4, 1e-12) << button;
+            EXPECT_EQ(dlg.m_nContactMask, contact) << button;
+            EXPECT_EQ(dlg.m_nBendMask, bend) << button;
+        }
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+TEST_F(SirrowDlgTest, ChangedFactorClearsItsColumnsResults) {
+    // Each row: a factor taken after the column results stood, and which
+    // columns' stress, limit and safety factor it must clear.
+    struct Case {
+        const char* name;
+        int button;
+        std::function<void(fwtest::Session&)> script;
+        bool contact, bending;
+    };
+    const auto chart = [](int pos) {
+        return [pos](fwtest::Session& s) {
+            s.onDialog(CSirrowC97Dlg::IDD, [pos](Running& c) {
+                c.drag(CSirrowC97Dlg::IDC_V_SLIDER, pos);
+                c.click(IDOK);
+            });
+        };
+    };
+    const auto grade = [](int index) {
+        return [index](fwtest::Session& s) {
+            s.onDialog(CSirrowPreciDlg::IDD, [index](Running& p) {
+                p.select(CSirrowPreciDlg::IDC_GRADE, index);
+                p.click(IDOK);
+            });
+        };
+    };
+    const auto none = [](fwtest::Session&) {};
+    const Case cases[] = {
+        {"ZH new", D::IDC_ZH, chart(100), true, false},
+        {"ZH same", D::IDC_ZH, chart(0), false, false},  // 2.6 again
+        {"Yε new", D::IDC_YEPS, none, false, true},
+        {"Yx same", D::IDC_YX, none, false, false},      // 0.7408 again
+        {"Kv new", D::IDC_KV, grade(2), true, true},     // both columns
+        {"Kv same", D::IDC_WKV, grade(4), false, false},
+    };
+    for (const Case& c : cases) {
+        s.onDialog(D::IDD, [&](Running& d) {
+            auto& dlg = static_cast<D&>(d.dialog());
+            toForces(s, d);
+            // The factors that the "same" rows take again, then stand-in results.
+            chart(0)(s);
+            d.click(D::IDC_ZH);  // ZH 2.6
+            d.click(D::IDC_YX);  // Yx 0.7408
+            grade(4)(s);
+            d.click(D::IDC_KV);  // grade 9
+            ASSERT_NEAR(dlg.m_dZH, 2.6, 1e-12);
+            // Every other factor stands, so only a change clears the results.
+            dlg.m_nContactMask = bevel::contact_bit::kComplete;
+            dlg.m_nBendMask = bevel::bending_bit::kComplete;
+            dlg.m_dSigmaH = 1000, dlg.m_dSigmaHP = 2000, dlg.m_dSH = 2;
+            dlg.m_dSigmaF = 200, dlg.m_dSigmaFP = 400, dlg.m_dSF = 2;
+            c.script(s);
+            d.click(c.button);
+            for (double v : {dlg.m_dSigmaH, dlg.m_dSigmaHP, dlg.m_dSH})
+                EXPECT_EQ(v == 0, c.contact) << c.name;
+            for (double v : {dlg.m_dSigmaF, dlg.m_dSigmaFP, dlg.m_dSF})
+                EXPECT_EQ(v == 0, c.bending) << c.name;
+            if (c.contact)
+                for (int id : {D::IDC_SIGMA_HP, D::IDC_SH}) EXPECT_FALSE(d.enabled(id)) << c.name;
+            if (c.bending)
+                for (int id : {D::IDC_SIGMA_FP, D::IDC_SF}) EXPECT_FALSE(d.enabled(id)) << c.name;
+            d.end(IDCANCEL);
+        });
+        D dlg;
+        dlg.DoModal();
+    }
+}
+
+TEST_F(SirrowDlgTest, FormFactorIsClearedBeforeItsChartRuns) {
+    s.onDialog(D::IDD, [this](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        toForces(s, d);
+        s.onDialog(CSirrowWyfDlg::IDD, [](Running& c) {
+            c.drag(CSirrowWyfDlg::IDC_V_SLIDER, 120);
+            c.click(IDOK);
+        });
+        d.click(D::IDC_YF);
+        ASSERT_GT(dlg.m_dYF, 0);
+        ASSERT_NE(dlg.m_nBendMask & bevel::bending_bit::yF, 0u);
+        // The gear radio runs the gear's chart: the pinion's YF is gone while
+        // it runs, and Cancel leaves it gone.
+        s.onDialog(CSirrowWyfDlg::IDD, [&dlg](Running& c) {
+            EXPECT_EQ(dlg.m_dYF, 0);
+            EXPECT_EQ(dlg.m_nBendMask & bevel::bending_bit::yF, 0u);
+            c.click(IDCANCEL);
+        });
+        d.click(D::IDC_GEAR);
+        EXPECT_EQ(dlg.m_nGear, 1);
+        EXPECT_EQ(dlg.m_dYF, 0);
+        EXPECT_EQ(dlg.m_nBendMask & bevel::bending_bit::yF, 0u);
+        EXPECT_FALSE(d.enabled(D::IDC_SIGMA_F));
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+TEST_F(SirrowDlgTest, DateEditWritesTodayOnEntry) {
+    s.onDialog(D::IDD, [](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        d.type(D::IDC_DATE, "");
+        d.leave();
+        d.focus(D::IDC_DATE);
+        EXPECT_EQ(d.text(D::IDC_DATE), fw::todayText());
+        d.type(D::IDC_DATE, "2025年1月2日");
+        d.leave();
+        EXPECT_EQ(dlg.m_e.date, "2025年1月2日");
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+TEST_F(SirrowDlgTest, FailedLoadsKeepPathsAndFields) {
+    const auto fixture =
+        std::filesystem::path(KAVRIN_SOURCE_DIR) / "bevel/geometry/tests/fixtures/conegeom_example.cng";
+    const auto design = inst.data("pair.cng");
+    std::filesystem::copy_file(fixture, design);
+    const auto shortFile = inst.data("short.cng");
+    std::filesystem::copy_file(fixture, shortFile);
+    std::filesystem::resize_file(shortFile, 1000);  // shorter than its records
+    const auto folder = inst.data("folder.cng");     // cannot be opened as a file
+    std::filesystem::create_directories(folder);
+    s.answerOpen(design);
+    s.answerOpen(shortFile);
+    s.expectMessage(bevel::kMsgNoConeGeometry);
+    s.answerOpen(folder);
+    s.answerMessage(IDOK);
+    s.onDialog(D::IDD, [&](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        d.click(D::IDC_LOAD);
+        ASSERT_EQ(dlg.m_e.z1, 21);
+        d.type(D::IDC_T, "250");
+        d.leave();
+        const auto dataPath = dlg.m_strDataPath, reportPath = dlg.m_strReportPath;
+        const auto entries = dlg.m_nEntryMask;
+        EXPECT_EQ(std::filesystem::path(reportPath).filename(), "pair.tng");
+        for (const char* what : {"refused", "unopenable"}) {
+            d.click(D::IDC_LOAD);
+            EXPECT_EQ(dlg.m_strDataPath, dataPath) << what;
+            EXPECT_EQ(dlg.m_strReportPath, reportPath) << what;
+            EXPECT_EQ(dlg.m_e.z1, 21) << what;
+            EXPECT_EQ(d.text(D::IDC_Z2), "50") << what;
+            EXPECT_EQ(dlg.m_e.title, "电动葫芦弧齿锥齿轮副几何") << what;
+            EXPECT_NEAR(dlg.m_dT, 250, 1e-9) << what;
+            EXPECT_EQ(dlg.m_nEntryMask, entries) << what;
+        }
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+    ASSERT_EQ(s.messages().size(), 2u);
+    EXPECT_EQ(s.messages()[1].text.rfind("不能打开文件" + folder.string() + ",ERROR = ", 0), 0u)
+        << s.messages()[1].text;
 }
 
 TEST_F(SirrowDlgTest, CancelAsksUntilAReportIsWritten) {
