@@ -828,15 +828,18 @@ void chartA199(Shooter& s) { ratioChart<CA199Dlg>(s, "pellun-chart-3020", 3.5, 2
 void chartC80(Shooter& s) { ratioChart<CC80Dlg>(s, "pellun-chart-3013", 2.5, 20); }
 void chartC81(Shooter& s) { ratioChart<CC81Dlg>(s, "pellun-chart-3019", 2.5, 20); }
 
-// The form factor chart at Zv 39.19, χ1 0.33, βm 35°, read at 147.
-void chartYf(Shooter& shooter) {
-    CYfDlg dlg(nullptr);
+// The form factor chart (the preliminary design's, or the rating's copy) at
+// Zv 39.19, χ1 0.33, βm 35°, read at 147.
+template <class Chart>
+void formFactorChart(Shooter& shooter, const char* name) {
+    Chart dlg(nullptr);
     dlg.prepare(0.702219, 35, 39.189113, 0.3276);
-    shooter.shoot("pellun-chart-3039", dlg, [](fw::Dialog& d) {
-        d.userTrackbarMove(CYfDlg::IDC_V_SLIDER, 147);
-        d.userTrackbarRelease(CYfDlg::IDC_V_SLIDER);
+    shooter.shoot(name, dlg, [](fw::Dialog& d) {
+        d.userTrackbarMove(Chart::IDC_V_SLIDER, 147);
+        d.userTrackbarRelease(Chart::IDC_V_SLIDER);
     });
 }
+void chartYf(Shooter& s) { formFactorChart<CYfDlg>(s, "pellun-chart-3039"); }
 
 void faceLoadContact(Shooter& shooter) {
     CKhbitaDlg dlg(nullptr);
@@ -905,15 +908,7 @@ void sirrowContactRatioChart(Shooter& shooter) {
     });
 }
 
-// The form factor chart as built into the rating.
-void sirrowFormFactorChart(Shooter& shooter) {
-    CSirrowWyfDlg dlg(nullptr);
-    dlg.prepare(0.702219, 35, 39.189113, 0.3276);
-    shooter.shoot("sirrow-chart-9033", dlg, [](fw::Dialog& d) {
-        d.userTrackbarMove(CSirrowWyfDlg::IDC_V_SLIDER, 147);
-        d.userTrackbarRelease(CSirrowWyfDlg::IDC_V_SLIDER);
-    });
-}
+void sirrowFormFactorChart(Shooter& s) { formFactorChart<CSirrowWyfDlg>(s, "sirrow-chart-9033"); }
 
 // The rating dialog with the example pair rated: both columns filled.
 void sirrowRatingFilled(Shooter& shooter) {
