@@ -9,7 +9,7 @@ CexyWizardPage::CexyWizardPage(int templateId, int block)
 bool CexyWizardPage::readField(int id, double& v) {
     auto n = fw::parseNumber(text(id));
     if (!n) {
-        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        cexRefuseField(*this, id, fw::dx_text::NotANumber);
         setNumber(id, v);
         return false;
     }

@@ -113,6 +113,39 @@ TEST_F(Page1Test, TransmissionInputs) {
     EXPECT_TRUE(s.allUsed());
 }
 
+// What page 1 takes is what a reload takes: a torque that would not be a
+// finite number is refused, tooth counts stop at 999 and 1000, named.
+TEST_F(Page1Test, ValuesTheRecordCouldNotHold) {
+    run([&](fwtest::Running& r, P& p) {
+        transmission(r);
+        const std::string tc = r.text(P::IDC_TC);
+        struct Case {
+            int id;
+            const char* text;
+            std::string message;
+        } cases[] = {
+            {P::IDC_P, "1e306", "输出扭矩超出数值范围，请检查功率、输入转速和齿数！"},
+            {P::IDC_N0, "1e-305", "输出扭矩超出数值范围，请检查功率、输入转速和齿数！"},
+            {P::IDC_ZC, "1000", "摆线轮齿数 Zc：请输入 9 到 999 之间的整数。"},
+            {P::IDC_ZP, "1002", "针齿数 Zp：请输入 10 到 1000 之间的整数。"},
+            {P::IDC_ZC, "4294967294", "摆线轮齿数 Zc：请输入 9 到 999 之间的整数。"},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.text);
+            s.expectMessage(c.message);
+            put(r, c.id, c.text);
+            EXPECT_EQ(r.text(P::IDC_TC), tc);
+            EXPECT_DOUBLE_EQ(g_cexRecord.b1.Tc, 630.234);
+            EXPECT_EQ(g_cexRecord.b1.Zc, 11u);
+        }
+        EXPECT_DOUBLE_EQ(p.m_P, 10);
+        put(r, P::IDC_ZC, "999");
+        EXPECT_EQ(g_cexRecord.b1.Zp, 1000u);
+        EXPECT_FALSE(checkRecord(g_cexRecord));
+    });
+    EXPECT_TRUE(s.allUsed());
+}
+
 TEST_F(Page1Test, EfficiencyEditSliderAndQuestion) {
     struct Case {
         int answer;
@@ -153,13 +186,19 @@ TEST_F(Page1Test, EfficiencyEditSliderAndQuestion) {
         s.expectMessage("机构效率估值太低！");
         put(r, P::IDC_ETA, "0.7");
         EXPECT_EQ(r.text(P::IDC_ETA), "0.91");
-        s.expectMessage("输入数据无效！", IDRETRY);
-        put(r, P::IDC_ETA, "1.2");
-        EXPECT_EQ(r.text(P::IDC_ETA), "0.91");
+        // Only what a reload keeps: up to 0.99.
+        for (const char* high : {"1.2", "1", "0.991"}) {
+            s.expectMessage("机构效率估值太高！预定传动效率不能大于0.99。");
+            put(r, P::IDC_ETA, high);
+            EXPECT_EQ(r.text(P::IDC_ETA), "0.91");
+        }
         EXPECT_DOUBLE_EQ(g_cexRecord.b1.eta, 0.91);
-        s.expectMessage(fw::dx_text::NotANumber);
+        // The refusal of a text names its field.
+        s.expectMessage("预定传动效率η：请输入一个数值。");
         put(r, P::IDC_ETA, "0.9x");
         EXPECT_EQ(r.text(P::IDC_ETA), "0.91");
+        put(r, P::IDC_ETA, "0.99");
+        EXPECT_DOUBLE_EQ(g_cexRecord.b1.eta, 0.99);
     });
     EXPECT_TRUE(s.allUsed());
 }
@@ -400,6 +439,41 @@ TEST(CexRecommendDialogs, RpDialogRetryAndCancel) {
     EXPECT_DOUBLE_EQ(dlg.m_value, 120);
 }
 
+// The range of the chain's torque, 0.85·c to 1.3·c with c = 630234^(1/3):
+// the offered bound, shown to 15 digits and confirmed or typed back, is
+// taken; a value that is no length is refused with the field's name.
+TEST(CexRecommendDialogs, WhatTheRpDialogOffersItAccepts) {
+    const Band range = rpRange(630.234);
+    EXPECT_EQ(fw::format("%.15g", range.low), "72.8762810437505");
+    for (const char* typed : {"", "72.8762810437505", "111.457841596324"}) {
+        SCOPED_TRACE(typed);
+        fwtest::Session s;
+        CDestCexdRpDlg dlg;
+        dlg.setRange(range.low, range.high);
+        s.onDialog(CDestCexdRpDlg::IDD, [&](fwtest::Running& d) {
+            EXPECT_EQ(d.text(CDestCexdRpDlg::IDC_VALUE), "72.8762810437505");
+            if (*typed) d.type(CDestCexdRpDlg::IDC_VALUE, typed);
+            d.focus(CDestCexdRpDlg::IDC_VALUE);
+            d.click(IDOK);
+        });
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_TRUE(s.allUsed());
+        EXPECT_NEAR(dlg.m_value, *typed == '1' ? range.high : range.low, 1e-12);
+    }
+    fwtest::Session s;
+    CDestCexdRpDlg dlg;
+    dlg.setRange(range.low, range.high);
+    s.onDialog(CDestCexdRpDlg::IDD, [&](fwtest::Running& d) {
+        s.expectMessage("针齿中心圆半径 Rp：请输入一个大于0的数值。");
+        d.type(CDestCexdRpDlg::IDC_VALUE, "-80");
+        d.leave();
+        EXPECT_DOUBLE_EQ(dlg.m_value, range.low);
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_TRUE(s.allUsed());
+}
+
 TEST(CexRecommendDialogs, WidthNoteAndEccentricityChoice) {
     fwtest::Session s;
     CDestCexdBcDlg bc;
@@ -478,6 +552,8 @@ TEST_F(Page1LoadTest, UnreasonableEfficiencyAndIncompleteBlock) {
         EXPECT_DOUBLE_EQ(p.m_eta, 0.95);
         EXPECT_EQ(r.text(P::IDC_HINT), "原定机构效率不合理，请重新调整。");
         EXPECT_DOUBLE_EQ(g_cexRecord.b1.eta, 0.95);
+        // The torque belongs to the replacing efficiency: 9549·10·11·0.95/1500.
+        EXPECT_NEAR(g_cexRecord.b1.Tc, 665.2470, 5e-5);
     });
     g_cexRecord = {};
     CexDesignRecord part = filledRecord();
