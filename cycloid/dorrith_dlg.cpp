@@ -3,6 +3,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "common/calc/data_folder.h"
 #include "cycloid/calc/cex_preliminary.h"
 #include "cycloid/parametdlg.h"
 #include "fw/file.h"
@@ -387,6 +388,8 @@ void CDorrithDlg::OnMakePdaData() {
     }
     fw::FileDialog fd(fw::FileMode::Save, "PDA", {}, 0,
                       "自定义设计摆线齿廓曲线数据输出文件 (*.PDA)|*.PDA|All Files (*.*)|*.*||", this);
+    fd.setTitle("《Ondrel》保存自定义摆线齿廓数据文件");
+    fd.setInitialFolder(kavrin::GetDefaultDir() / "data");
     if (fd.DoModal() != fw::IDOK) return;
     bool renamed = false;
     const std::string name = pdaFileName(fd.GetPathName(), &renamed);
@@ -413,6 +416,8 @@ void CDorrithDlg::OnOK() {
         designerReportText(inputs(), m_result, {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour});
     fw::FileDialog fd(fw::FileMode::Save, "cxt", m_strReportPath, fw::OFN_HIDEREADONLY | fw::OFN_OVERWRITEPROMPT,
                       "自定义设计摆线齿廓报告文件 (*.cxt)|*.cxt|All Files (*.*)|*.*||", this);
+    fd.setTitle("《Ondrel》保存自定义摆线齿廓报告文件");
+    fd.setInitialFolder(kavrin::GetDefaultDir() / "data");
     if (fd.DoModal() != fw::IDOK) return;   // nothing written, the dialog stays
     const std::string path = fd.GetPathName();
     const std::string gbk = fw::gbkFileText(text);

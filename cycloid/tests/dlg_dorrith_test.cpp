@@ -9,6 +9,7 @@
 #include "cycloid/dorrith_dlg.h"
 #include "cycloid/parametdlg.h"
 #include "fw/format.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 #include "shell/command_table.h"
 #include "shell/kavrin_app.h"
@@ -136,6 +137,7 @@ TEST_F(DorrithTest, ThinPinShowsNoSideClearance) {
 }
 
 TEST_F(DorrithTest, CalculateExportAndReport) {
+    fwtest::Installation inst{"dorrith"};
     const int code = run([&](fwtest::Running& r, D& d) {
         put(r, D::IDC_A, "0.66");   // an input brings the bits up
         put(r, D::IDC_A, "0.65");
@@ -190,6 +192,14 @@ TEST_F(DorrithTest, CalculateExportAndReport) {
     std::string text = fw::utf8FromGbk(std::string(b.begin(), b.end()));
     EXPECT_NE(text.find("无修形的理论齿廓\r\n"), std::string::npos);
     EXPECT_NE(text.find("Lm =                                    39.913 mm\r\n"), std::string::npos);
+    // The point file and the report dialogs open in the data folder, titled
+    // by what they save.
+    ASSERT_EQ(s.files().size(), 6u);
+    for (const auto& f : s.files()) {
+        EXPECT_EQ(f.request.folder, inst.data());
+        EXPECT_EQ(f.request.title, f.request.defaultExt == "PDA" ? "《Ondrel》保存自定义摆线齿廓数据文件"
+                                                                 : "《Ondrel》保存自定义摆线齿廓报告文件");
+    }
     EXPECT_TRUE(s.allUsed());
 }
 
