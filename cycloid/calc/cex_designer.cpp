@@ -52,6 +52,43 @@ std::optional<double> sideClearanceB(double dp, double a, double dPin, unsigned 
     return dc;
 }
 
+DesignerDerived designerDerived(const DesignerInputs& in) {
+    DesignerDerived d;
+    d.rpm = in.dp / 2;
+    d.rrpm = in.dPin / 2;
+    d.dc = 0.0;
+    switch (in.mode) {
+    case 1:
+        if (in.delta > 0) d.dc = in.delta * in.dp * kCexPi / 180;
+        break;
+    case 2:
+        if (in.drrp > 0) {
+            d.rrpm += in.drrp;
+            d.dj = in.drrp;
+            d.dc = 2 * in.drrp;
+        }
+        break;
+    case 3:
+        if (in.drp > 0) {
+            d.rpm -= in.drp;
+            d.dj = in.drp;
+            d.dc = sideClearanceA(in.dp, in.a, in.dPin, in.Zc, in.drp);
+        }
+        break;
+    case 4:
+        if (in.drrp > 0) d.rrpm += in.drrp;
+        if (in.drp > 0) d.rpm += in.drp;
+        if (in.drrp > 0 && in.drp > 0) {
+            d.dj = in.drrp - in.drp;
+            d.dc = sideClearanceB(in.dp, in.a, in.dPin, in.Zc, in.drp, in.drrp);
+        }
+        break;
+    default: break;
+    }
+    d.K1m = in.Zp * in.a / d.rpm;
+    return d;
+}
+
 double designerTurn(const DesignerInputs& in) { return in.mode == 1 ? in.delta * kCexPi / 180 : 0; }
 
 std::optional<ProfilePoint> designerPoint(const DesignerInputs& in, double phi, double tau) {

@@ -38,6 +38,17 @@ double designerPinDiameter(unsigned Zp, double dp);
 std::optional<double> sideClearanceA(double dp, double a, double dPin, unsigned Zc, double drp);
 std::optional<double> sideClearanceB(double dp, double a, double dPin, unsigned Zc, double drp, double drrp);
 
+// What the modification mode makes of the inputs (mode, δ, Δrrp, Δrp, dp,
+// pin diameter, a, Zc, Zp), recomputed after every accepted input so that
+// none of it stays from earlier values: the modified radii and coefficient,
+// the radial clearance Δj and the side clearance Δc (nullopt where side
+// clearance A or B cannot be formed).
+struct DesignerDerived {
+    double rpm = 0, rrpm = 0, K1m = 0, dj = 0;
+    std::optional<double> dc;
+};
+DesignerDerived designerDerived(const DesignerInputs& in);
+
 // The turn of the profile: τ = δ·π/180 in the angular modification, else 0.
 double designerTurn(const DesignerInputs& in);
 
