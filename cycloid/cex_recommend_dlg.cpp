@@ -55,18 +55,18 @@ void CexRecommendDlg::OnReleasedTrackbar() {
 void CexRecommendDlg::OnKillfocusEdit() {
     const double oldValue = m_value;
     const int oldPos = m_pos;
-    auto v = fw::parseNumber(text(m_ids.edit));
+    const std::string t = text(m_ids.edit);
+    if (t == fw::formatNumber(m_value)) return;   // the value as shown
+    auto v = fw::parseNumber(t);
     if (!v || !std::isfinite(*v)) {
         cexRefuseField(*this, m_ids.edit, fw::dx_text::NotANumber);
-        setNumber(m_ids.edit, oldValue);
-        setFocus(m_ids.edit);
+        editAgain(m_ids.edit);
         return;
     }
     if (*v == m_value) return;   // nothing new: no question again
     if (!(*v > 0)) {   // every value these dialogs offer is a positive length or coefficient
         cexRefuseField(*this, m_ids.edit, kMsgNotPositive);
-        setNumber(m_ids.edit, oldValue);
-        setFocus(m_ids.edit);
+        editAgain(m_ids.edit);
         return;
     }
     m_value = *v;
@@ -96,7 +96,7 @@ void CexRecommendDlg::OnKillfocusEdit() {
         } else {
             m_value = oldValue;
             setNumber(m_ids.edit, m_value);
-            setFocus(m_ids.edit);
+            editAgain(m_ids.edit);
         }
         break;
     case OutOfRange::WidthNote:

@@ -148,13 +148,13 @@ bool CCexyPropertyPage1::readCount(int id, unsigned& value, unsigned low, unsign
     auto v = fw::parseInteger(text(id));
     if (!v || *v < 0) {
         cexRefuseField(*this, id, fw::dx_text::NotUnsigned);
-        setText(id, std::to_string(value));
+        editAgain(id);
         return false;
     }
     // Counts below `low` get the page's own refusal; above `high` no design.
     if (*v > static_cast<long long>(high)) {
         cexRefuseField(*this, id, fw::format("请输入 %u 到 %u 之间的整数。", low, high));
-        setText(id, std::to_string(value));
+        editAgain(id);
         return false;
     }
     value = static_cast<unsigned>(*v);
@@ -471,17 +471,14 @@ void CCexyPropertyPage1::OnKillfocusRp() {
     if (v == m_Rp) return;
     Band range = rpRange(m_Tc);
     if (!withinBand(range, v)) {
-        if (fw::MessageBox("针齿中心圆半径超出建议的范围！", fw::MB_OKCANCEL | fw::MB_ICONEXCLAMATION) == fw::IDOK) {
-            m_Rp = v;
-            setFocus(IDC_RP);
-            enable(IDC_BC_BUTTON, false);
-            enable(IDC_BC, false);
-        } else {
-            m_Rp = old;
-            setNumber(IDC_RP, m_Rp);
-            enable(IDC_BC_BUTTON, m_Rp > 0);
-            if (m_Rp > 0) enable(IDC_BC, true);
-        }
+        // OK means "edit again": the value is not taken (it would leave K1
+        // and K2 from the old Rp); Cancel puts the old one back.
+        if (fw::MessageBox("针齿中心圆半径超出建议的范围！", fw::MB_OKCANCEL | fw::MB_ICONEXCLAMATION) == fw::IDOK)
+            editAgain(IDC_RP);
+        else
+            setNumber(IDC_RP, old);
+        enable(IDC_BC_BUTTON, m_Rp > 0);
+        enable(IDC_BC, m_Rp > 0);
         return;
     }
     m_Rp = v;
@@ -611,7 +608,9 @@ void CCexyPropertyPage1::OnKillfocusA() {
                 m_a = old;
                 accept = false;
             } else if (answer == fw::IDRETRY) {
-                setFocus(IDC_A);
+                // Edit again: the value is not taken, K1 stays with the old a.
+                m_a = old;
+                editAgain(IDC_A);
                 accept = false;
             }
         }

@@ -78,6 +78,11 @@ bool CCexyPropertyPage4::OnSetActive() {
     m_delta = b3.delta;
     m_dc = b3.dc;
     m_dj = b3.dj;
+    if (m_hasBasis && !resultsCurrent()) {
+        // Pages 1 or 3 changed what the results were computed from.
+        m_ds = m_drp = m_drrp = m_K1m = 0;
+        m_hasBasis = false;
+    }
     enable(IDC_CALC, true);
     enable(IDC_DDA, false);
     enable(IDC_MDA, false);

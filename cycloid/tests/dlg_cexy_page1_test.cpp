@@ -193,9 +193,13 @@ TEST_F(Page1Test, EfficiencyEditSliderAndQuestion) {
             EXPECT_EQ(r.text(P::IDC_ETA), "0.91");
         }
         EXPECT_DOUBLE_EQ(g_cexRecord.b1.eta, 0.91);
-        // The refusal of a text names its field.
+        // The refusal of a text names its field and gives it back for an
+        // edit; left again unedited it shows the value it holds.
         s.expectMessage("预定传动效率η：请输入一个数值。");
         put(r, P::IDC_ETA, "0.9x");
+        EXPECT_EQ(r.focused(), P::IDC_ETA);
+        EXPECT_EQ(r.text(P::IDC_ETA), "0.9x");
+        r.focus(P::IDC_TITLE);
         EXPECT_EQ(r.text(P::IDC_ETA), "0.91");
         put(r, P::IDC_ETA, "0.99");
         EXPECT_DOUBLE_EQ(g_cexRecord.b1.eta, 0.99);
@@ -233,11 +237,47 @@ TEST_F(Page1Test, PinCircleAndSleeve) {
         p.m_K2 = 2.0;
         r.click(P::IDC_RRP_BUTTON);
         EXPECT_NEAR(p.m_Rrp, std::sin(3.141592654 / 12) * 100 / 2.0, 1e-12);
-        // Rp typed outside its range: OK keeps it unstored, Cancel brings the old one back.
+        // Rp typed outside its range: Cancel brings the old one back.
         s.expectMessage("针齿中心圆半径超出建议的范围！", IDCANCEL);
         put(r, P::IDC_RP, "150");
         EXPECT_EQ(r.text(P::IDC_RP), "100");
         EXPECT_DOUBLE_EQ(g_cexRecord.b1.Rp, 100);
+    });
+    EXPECT_TRUE(s.allUsed());
+}
+
+// Rp outside its range answered OK ("edit again"): the value is not taken,
+// left unedited the field shows the Rp in use again, K1 and K2 stay with it;
+// a value taken afterwards brings K1 and K2 along.
+TEST_F(Page1Test, RpEditedAgainIsNotTaken) {
+    run([&](fwtest::Running& r, P& p) {
+        transmission(r);
+        put(r, P::IDC_RP, "100");
+        put(r, P::IDC_RRP, "10");
+        s.onDialog(CDestCexdK1Dlg::IDD, [](fwtest::Running& d) {
+            d.type(CDestCexdK1Dlg::IDC_VALUE, "0.5");
+            d.click(IDOK);
+        });
+        r.click(P::IDC_K1_BUTTON);
+        put(r, P::IDC_A, "4");   // K1 = 12·4/100 = 0.48
+        EXPECT_NEAR(p.m_K1, 0.48, 1e-12);
+        s.expectMessage("针齿中心圆半径超出建议的范围！", IDOK);
+        put(r, P::IDC_RP, "150");
+        EXPECT_EQ(r.focused(), P::IDC_RP);
+        EXPECT_DOUBLE_EQ(p.m_Rp, 100);
+        r.focus(P::IDC_TITLE);   // left unedited: nothing asked, the old Rp back
+        EXPECT_EQ(r.text(P::IDC_RP), "100");
+        EXPECT_DOUBLE_EQ(g_cexRecord.b1.Rp, 100);
+        EXPECT_NEAR(g_cexRecord.b1.K1, 0.48, 1e-12);
+        EXPECT_TRUE(r.enabled(P::IDC_BC));
+        // Edited again to another value outside: asked again; then one inside.
+        s.expectMessage("针齿中心圆半径超出建议的范围！", IDOK);
+        put(r, P::IDC_RP, "140");
+        r.type(P::IDC_RP, "110");
+        r.focus(P::IDC_TITLE);
+        EXPECT_DOUBLE_EQ(g_cexRecord.b1.Rp, 110);
+        EXPECT_NEAR(g_cexRecord.b1.K1, 4.0 * 12 / 110, 1e-12);
+        EXPECT_NEAR(g_cexRecord.b1.K2, std::sin(3.141592654 / 12) * 110 / 10, 1e-12);
     });
     EXPECT_TRUE(s.allUsed());
 }
@@ -268,12 +308,10 @@ TEST_F(Page1Test, EccentricityButtonAndEdit) {
         EXPECT_DOUBLE_EQ(p.m_a, 4.16666666666667);
         EXPECT_NEAR(p.m_K1, 0.5, 1e-12);
         EXPECT_FALSE(r.enabled(P::IDC_K1_BUTTON));
-        // a = 2.2 and a = 2 both offer 2 and 2.5 (Rp 52.8 and 48 kept outside their range).
-        for (auto [rp, text] : {std::pair{"52.8", "52.8"}, std::pair{"48", "48"}}) {
+        // a = 2.2 and a = 2 both offer 2 and 2.5 (Rp 52.8 and 48, outside their range).
+        for (double rp : {52.8, 48.0}) {
             p.m_K1 = 0.5;
-            s.expectMessage("针齿中心圆半径超出建议的范围！", IDOK);
-            put(r, P::IDC_RP, rp);
-            EXPECT_EQ(r.text(P::IDC_RP), text);
+            p.m_Rp = rp;
             s.expectMessage("建议采用标准偏心距: 2.00 或 2.50。");
             s.onDialog(CDestCexdADlg::IDD, [](fwtest::Running& d) {
                 d.click(CDestCexdADlg::IDC_UPPER);
@@ -310,6 +348,14 @@ TEST_F(Page1Test, EccentricityButtonAndEdit) {
         s.expectMessage("检查短幅系数大于最大推荐值，是否减小偏心距？", IDABORT);
         put(r, P::IDC_A, "5");
         EXPECT_EQ(r.text(P::IDC_A), "4");
+        // Retry is "edit again": a is not taken, the field is given back.
+        s.expectMessage("检查短幅系数大于最大推荐值，是否减小偏心距？", IDRETRY);
+        put(r, P::IDC_A, "5");
+        EXPECT_EQ(r.focused(), P::IDC_A);
+        EXPECT_DOUBLE_EQ(p.m_a, 4);
+        r.focus(P::IDC_TITLE);
+        EXPECT_EQ(r.text(P::IDC_A), "4");
+        EXPECT_DOUBLE_EQ(g_cexRecord.b1.a, 4);
         s.expectMessage("检查短幅系数大于最大推荐值，是否减小偏心距？", IDIGNORE);
         put(r, P::IDC_A, "5");
         EXPECT_NEAR(p.m_K1, 0.6, 1e-12);

@@ -302,7 +302,10 @@ TEST_F(Page4Test, StaleAfterPage3Changed) {
         EXPECT_TRUE(r.next());
         EXPECT_EQ(g_cexRecord.b4.status, 0);
         EXPECT_FALSE(r.buttonEnabled(fw::ID_WIZNEXT));
-        EXPECT_NEAR(sheet.m_page4.m_drrp, 0.52, 1e-12);   // the old results stay shown
+        // The old results are cleared, not shown beside the new inputs.
+        EXPECT_DOUBLE_EQ(sheet.m_page4.m_drrp, 0);
+        EXPECT_EQ(r.text(P4::IDC_DRRP), "0");
+        EXPECT_DOUBLE_EQ(g_cexRecord.b4.drrp, 0);
         r.click(P4::IDC_CALC);
         EXPECT_EQ(g_cexRecord.b4.status, 404);
     });

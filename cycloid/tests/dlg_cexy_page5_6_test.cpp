@@ -117,6 +117,50 @@ TEST_F(Pages56Test, Page5CountsAndDeviations) {
     EXPECT_TRUE(s.allUsed());
 }
 
+// A changed span count or a typed rod radius makes the span (and for a rod
+// its measuring point) stale: cleared, block 5 incomplete with Next off,
+// until the round-off computes them for what the fields show.
+TEST_F(Pages56Test, Page5CountAndRodMakeTheSpanStale) {
+    const double pi = 3.141592654;
+    run(4, [&](fwtest::Running& r, CCexyPropertySheet& sheet) {
+        P5& p = sheet.m_page5;
+        const double RL = p.m_RL, Rt0 = p.m_Rt;
+        put(r, P5::IDC_N, "4", P5::IDC_RT);
+        EXPECT_EQ(r.text(P5::IDC_LN), "0");
+        EXPECT_NEAR(p.m_RL, RL, 1e-12);   // the rods are still those of the set-up
+        EXPECT_EQ(g_cexRecord.b5.status, 0);
+        EXPECT_FALSE(r.buttonEnabled(fw::ID_WIZNEXT));
+        r.click(P5::IDC_ROUND_OFF);
+        EXPECT_NEAR(p.m_Ln, 2 * RL * std::sin(4 * pi / 11) + 2 * Rt0, 1e-9);
+        EXPECT_EQ(g_cexRecord.b5.status, 405);
+        EXPECT_EQ(g_cexRecord.b5.n, 4);
+        EXPECT_NEAR(g_cexRecord.b5.Ln, p.m_Ln, 1e-12);
+        EXPECT_TRUE(r.buttonEnabled(fw::ID_WIZNEXT));
+        // A rod typed after the count, without the round-off: nothing of the
+        // old rod goes into block 5 as complete.
+        put(r, P5::IDC_RT, "22", P5::IDC_N);
+        for (int id : {P5::IDC_PHI, P5::IDC_X, P5::IDC_Y, P5::IDC_KA, P5::IDC_RL, P5::IDC_LN})
+            EXPECT_EQ(r.text(id), "0") << id;
+        EXPECT_EQ(g_cexRecord.b5.status, 0);
+        EXPECT_FALSE(r.buttonEnabled(fw::ID_WIZNEXT));
+        r.click(P5::IDC_ROUND_OFF);
+        // The rod of 22 over 5 teeth spans 258.160 (calc_cex_check_test); over 4:
+        const double RL22 = (258.160 - 44) / (2 * std::sin(5 * pi / 11));
+        EXPECT_NEAR(p.m_Ln, 2 * RL22 * std::sin(4 * pi / 11) + 44, 1e-3);
+        EXPECT_NEAR(p.m_phi, 52.215, 5e-4);
+        EXPECT_EQ(g_cexRecord.b5.status, 405);
+        // Nothing stale: nothing to do.
+        s.expectMessage("量棒直径未作调整！");
+        r.click(P5::IDC_ROUND_OFF);
+        // Back to (the shown digits of) the set-up's rod.
+        put(r, P5::IDC_RT, fw::format("%.15g", Rt0).c_str(), P5::IDC_N);
+        r.click(P5::IDC_ROUND_OFF);
+        EXPECT_NEAR(p.m_RL, RL, 1e-4);
+        EXPECT_EQ(g_cexRecord.b5.status, 405);
+    });
+    EXPECT_TRUE(s.allUsed());
+}
+
 TEST_F(Pages56Test, Page5RefusedForIllegalData) {
     g_cexRecord.b1.K1 = 0.05;   // below 1/Zp: no measuring point
     run(3, [&](fwtest::Running& r, CCexyPropertySheet&) {
