@@ -135,9 +135,8 @@ void CToolCyDwdataDlg::OnZChoice(int choice) { m_zChoice = m_gearChoice = choice
 void CToolCyDwdataDlg::OnEnKillfocusFillet() {
     const double before = m_rp;
     if (!UpdateData(true)) return;
-    const FilletRange range = filletRange(m_source.mn);
-    if (m_rp < range.lower || m_rp > range.upper) {
-        warn(filletRangeMessage(range), MB_ICONINFORMATION);
+    if (!filletAccepted(m_rp, m_source.mn)) {
+        warn(filletRangeMessage(filletRange(m_source.mn)), MB_ICONINFORMATION);
         m_rp = before;
         UpdateData(false);
     }

@@ -35,6 +35,9 @@ constexpr const char* kMsgSigma2Small =
 constexpr const char* kMsgUOne = "注意：当前你所给定的齿数比U = 1!\n是否确定设计等速传动？";
 constexpr const char* kMsgAwNotPositive = "啮合轴距不能≤0!\n请重新输入。";
 constexpr const char* kMsgFNegative = "材料摩擦系数不能＜0!\n请重新输入。";
+constexpr const char* kMsgFAboveOne = "材料摩擦系数不能＞1!\n请重新输入。";
+constexpr const char* kMsgBetaRight = "螺旋角应小于90°!\n请重新输入。";
+constexpr const char* kMsgDeviationLarge = "公法线偏差应在0～1mm之间！\n请重新输入。";
 constexpr const char* kMsgFZero = "材料摩擦系数若等于0，效率η=1,\n将表示无摩擦理想状态。\n是否重新输入？";
 constexpr const char* kMsgFLarge = "材料摩擦系数太大，传动效率欠佳！\n建议采用更有效材料与润滑措施。\n是否重新输入？";
 constexpr const char* kMsgBetaSign = "螺旋角只取绝对值，\n方向由“左旋”或“右旋”来定义。";
@@ -384,8 +387,8 @@ void CSmcyDlg::OnEnKillfocusSmcyFEdt() {
     const double before = m_in.f;
     if (!UpdateData(true)) return;
     if (acceptedBefore(m_mask, kBitF, m_in.f == before)) return;
-    if (m_in.f < 0) {
-        inform(kMsgFNegative);
+    if (m_in.f < 0 || m_in.f > kFrictionLimits.upper) {
+        inform(m_in.f < 0 ? kMsgFNegative : kMsgFAboveOne);
         m_in.f = before;
         show();
         return;
@@ -408,6 +411,12 @@ void CSmcyDlg::OnEnKillfocusSmcyBita1Edt() {
     if (m_in.beta1 < 0) {
         inform(kMsgBetaSign);
         m_in.beta1 = -m_in.beta1;
+    }
+    if (m_in.beta1 >= kHelixMax) {
+        refuse(kMsgBetaRight);
+        m_in.beta1 = before;
+        show();
+        return;
     }
     if (m_in.beta1 > 18 && ask(kMsgBetaLarge)) {
         m_in.beta1 = before;
@@ -443,6 +452,12 @@ void CSmcyDlg::OnDeviation(int id) {
     // Leaving a field without a change says nothing (a zero left as it is
     // would otherwise hold the focus with its hint at every try to leave).
     if (dw == before) return;
+    if (std::abs(dw) > kDeviationLimits.upper) {
+        refuse(kMsgDeviationLarge);
+        dw = before;
+        show();
+        return;
+    }
     if (dw <= 0) {
         inform(kMsgDeviationSign);
         dw = std::abs(dw);
@@ -580,6 +595,8 @@ void CSmcyDlg::OnBnClickedOk() {
     markStaleIfChanged();
     if (!m_calculated) return;
     const CySmRecord rec = record();
+    // The check the load makes: what cannot be loaded again is not written.
+    if (auto fault = cySmRecordFault(rec)) return refuse(saveRefusal(*fault));
     fw::FileDialog fd(fw::FileMode::Save, "cyb", m_dataPath.empty() ? std::string("*.cyb") : m_dataPath,
                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter, this);
     fd.setTitle(kSaveTitle);
@@ -589,10 +606,10 @@ void CSmcyDlg::OnBnClickedOk() {
     if (!kavrin::hasDataExtension(data, kavrin::kExtCyData)) return refuse(kMsgNotCyb);
     const std::filesystem::path report = kavrin::loadReportName(data, kavrin::kExtCyData, kavrin::kExtCyReport);
     // The data file and its report replace their old files together or not at all.
-    if (auto w = kavrin::saveDesignAndReport(data, cySmFileBytes(rec, fw::nowSeconds()), report,
-                                             smallModuleReport(rec), fw::SaveTransaction::Mode::Replace);
-        !w) {
-        return refuse(w.error().dataFile ? w.error().error.saveMessage() : std::string(kMsgReportCreate));
+    if (auto w = saveCySmFile(rec, data, report, fw::nowSeconds()); !w) {
+        if (w.error().fault) return refuse(saveRefusal(*w.error().fault));
+        const kavrin::DesignSaveError& e = w.error().error;
+        return refuse(e.dataFile ? e.error.saveMessage() : std::string(kMsgReportCreate));
     }
     m_dataPath = data.string();
     m_strReportPath = report.string();

@@ -186,6 +186,7 @@ TEST_F(ToolDlgTest, MeasuredGearsAndSmallModulePairs) {
     sm.in.beta1 = out->g1.beta;
     sm.moduleIndex = 8;
     sm.out = *out;
+    sm.rhoF = 0.1;
     const fs::path small = put("small.cyb", smallmodule::cySmFileBytes(sm, 1765324800));
     run([&](Running& d) {
         read(d, single);

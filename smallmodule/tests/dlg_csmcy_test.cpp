@@ -9,6 +9,7 @@
 
 #include "fw/clock.h"
 #include "fw/file.h"
+#include "fw/format.h"
 #include "fw/record.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
@@ -390,11 +391,11 @@ TEST_F(SmcyDlgTest, ShiftEdits) {
         d.type(D::IDC_XN1, "-0.1");
         d.leave();
         EXPECT_EQ(d.text(D::IDC_XN1), "0.3");
-        // A pointed pinion tip: kept with the warning.
+        // A pointed pinion tip (0.115 mm, below 0.25·mn): kept with the warning.
         m_s.expectMessage("变位系数过大！\n小齿轮齿顶变尖。\n请减小χn1！");
-        d.type(D::IDC_XN1, "1.2");
+        d.type(D::IDC_XN1, "0.8");
         d.leave();
-        EXPECT_EQ(d.text(D::IDC_XN1), "1.2");
+        EXPECT_EQ(d.text(D::IDC_XN1), "0.8");
         EXPECT_EQ(d.text(D::IDC_ETA), eta);
         EXPECT_EQ(d.text(D::IDC_A), a);
         EXPECT_EQ(d.text(D::IDC_Z1), "17");
@@ -517,8 +518,12 @@ TEST_F(SmcyDlgTest, RefusedFilesChangeNothing) {
     run([&](Running& d) {
         d.type(D::IDC_U, "3");
         d.focus(D::IDC_TITLE);
-        for (const fs::path& p : {files[0], files[1], files[2], shortFile}) {
-            m_s.expectMessage(kNotSm);
+        const std::string kNot = kNotSm;
+        const std::pair<fs::path, std::string> refusals[] = {
+            {files[0], kNot}, {files[1], kNot + "\n安装方式无效！"}, {files[2], kNot + "\n模数不是模数表中的数值！"},
+            {shortFile, kNot}};
+        for (const auto& [p, msg] : refusals) {
+            m_s.expectMessage(msg);
             load(d, p);
             EXPECT_EQ(m_s.messages().back().icon, fw::MessageIcon::Exclamation);
         }
@@ -631,6 +636,43 @@ TEST_F(SmcyDlgTest, UndefinedGeometryKeepsTheResults) {
         d.click(D::IDC_CALC);
         EXPECT_EQ(d.text(D::IDC_Z1), "19");
         EXPECT_EQ(d.text(D::IDC_BETA1), "22.25");
+        d.click(IDCANCEL);
+    });
+}
+
+// The findings of a user test in the dialog: values a field took although no
+// usable pair has them, each refused now with the field's value kept.
+TEST_F(SmcyDlgTest, FindingsAreRefusedAtTheirFields) {
+    const fs::path p = copyFixture("smcy_p0.cyb", "p0.cyb");
+    run([&](Running& d) {
+        load(d, p);
+        const std::string da2 = d.text(D::IDC_DA2);
+        // ΔWs1 1e300 was printed; 1e308 gave a refusal about the axis angle.
+        for (const char* typed : {"1e300", "1e308", "-1.5"}) {
+            m_s.expectMessage("公法线偏差应在0～1mm之间！\n请重新输入。");
+            d.type(D::IDC_DWS1, typed);
+            d.leave();
+            EXPECT_EQ(d.text(D::IDC_DWS1), "0.02") << typed;
+        }
+        // xn1 1e6 was kept with the tip warning and saved with da2 −999982 mm.
+        m_s.expectMessage(fw::format(kFmtNotPositive, "大齿轮齿顶圆直径da2"));
+        d.type(D::IDC_XN1, "1e6");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_XN1), "0.2");
+        EXPECT_EQ(d.text(D::IDC_DA2), da2);
+        // f 10 and f 3 gave η 5.89 and −0.42 after the "too large" question.
+        for (const char* typed : {"10", "3", "1.01"}) {
+            m_s.expectMessage("材料摩擦系数不能＞1!\n请重新输入。");
+            d.type(D::IDC_F, typed);
+            d.leave();
+            EXPECT_EQ(d.text(D::IDC_F), "0.05") << typed;
+        }
+        // β1 of a parallel pair below 90° only.
+        m_s.expectMessage("螺旋角应小于90°!\n请重新输入。");
+        d.type(D::IDC_BETA1, "90");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_BETA1), "0");
+        EXPECT_TRUE(dlg(d).calculated());
         d.click(IDCANCEL);
     });
 }
