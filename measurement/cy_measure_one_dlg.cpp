@@ -259,7 +259,8 @@ void CCyMeasureOneDlg::OnKillfocusMn() {
     if (v == m_in.mn) return;
     if (!(v > 0) || v > kModuleMax) {
         refuse(v > 0 ? kMsgModuleLarge : kMsgModule);
-        return restore(IDC_MN, m_in.mn);
+        restore(IDC_MN, m_in.mn);
+        return editAgain(IDC_MN);
     }
     m_in.mn = v;
     acceptedEdit();
@@ -273,7 +274,8 @@ void CCyMeasureOneDlg::OnKillfocusZ() {
     if (v == m_in.z) return;
     if (v == 0) {
         refuse(kMsgTeeth);
-        return setInteger(IDC_Z, m_in.z);
+        setInteger(IDC_Z, m_in.z);
+        return editAgain(IDC_Z);
     }
     m_in.z = v;
     acceptedEdit();
@@ -285,7 +287,8 @@ void CCyMeasureOneDlg::OnKillfocusDa() {
     if (v == m_in.da) return;
     if (!(v > 0)) {
         refuse(kMsgTip);
-        return restore(IDC_DA, m_in.da);
+        restore(IDC_DA, m_in.da);
+        return editAgain(IDC_DA);
     }
     m_in.da = v;
     acceptedEdit();
@@ -319,7 +322,8 @@ void CCyMeasureOneDlg::OnKillfocusBetaDeg() {
     if (v == m_in.beta.deg) return;
     if (v == 0 && (m_in.beta.min > 0 || m_in.beta.sec > 0)) {
         fw::MessageBox(kMsgDegreesFirst, MB_OKCANCEL | MB_ICONEXCLAMATION);
-        return setInteger(IDC_BETA_DEG, m_in.beta.deg);
+        setInteger(IDC_BETA_DEG, m_in.beta.deg);
+        return editAgain(IDC_BETA_DEG);
     }
     m_in.beta.deg = v;
     if (m_helixUnit == 0) placeHelixSlider();
@@ -341,7 +345,8 @@ void CCyMeasureOneDlg::OnKillfocusBetaMinSec(int id) {
     if (v == (minutes ? m_in.beta.min : m_in.beta.sec)) return;
     if (m_in.beta.deg == 0 && v != 0) {
         refuse(kMsgMinutesNeedDegrees);
-        return showBeta();
+        showBeta();
+        return editAgain(id);
     }
     if (minutes) m_in.beta.min = static_cast<std::uint32_t>(v);
     else m_in.beta.sec = v;
@@ -367,7 +372,8 @@ void CCyMeasureOneDlg::OnKillfocusHaStar() {
     auto v = fw::parseNumber(t);
     if (!v || !kHaStarLimits.contains(*v)) {
         refuse(kMsgHaStar);
-        return setText(IDC_HASTAR, m_haText);
+        setText(IDC_HASTAR, m_haText);
+        return editAgain(IDC_HASTAR);
     }
     m_haText = t;
     m_in.haStar = *v;
@@ -388,7 +394,8 @@ void CCyMeasureOneDlg::OnKillfocusCStar() {
     auto v = fw::parseNumber(t);
     if (!v || !kCStarLimits.contains(*v)) {
         refuse(kMsgCStar);
-        return setText(IDC_CSTAR, m_cText);
+        setText(IDC_CSTAR, m_cText);
+        return editAgain(IDC_CSTAR);
     }
     m_cText = t;
     m_in.cStar = *v;
@@ -439,7 +446,8 @@ void CCyMeasureOneDlg::OnKillfocusDp() {
     if (v == m_out.dp || !m_haveResults) return;
     if (auto msg = pinRefusal(m_in.type, m_calculatedFrom.mn, v)) {
         refuse(*msg);
-        return setNumber(IDC_DP, m_out.dp);
+        setNumber(IDC_DP, m_out.dp);
+        return editAgain(IDC_DP);
     }
     auto mp = pinDimension(pinGear(m_calculatedFrom, m_out), v);
     if (!mp) {
@@ -458,7 +466,8 @@ void CCyMeasureOneDlg::OnKillfocusDeviation(int id) {
     if (!readNumberField(id, v)) return restore(id, w);
     if (!kDeviationLimits.contains(v)) {
         refuse(kMsgDeviation);
-        return restore(id, w);
+        restore(id, w);
+        return editAgain(id);
     }
     w = v;
     if (!m_haveResults) return;

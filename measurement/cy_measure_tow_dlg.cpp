@@ -206,7 +206,8 @@ void CCYMeasureTowDlg::OnKillfocusNumber(int id, double& member, const char* ref
     if (v == member) return;
     if (!(v > 0) || (id == IDC_MN && v > kModuleMax)) {
         refuse(v > 0 ? kMsgModuleLarge : refusal);
-        return setNumber(id, member);
+        setNumber(id, member);
+        return editAgain(id);
     }
     member = v;
     acceptedEdit();
@@ -220,7 +221,8 @@ void CCYMeasureTowDlg::OnKillfocusTeeth(int id, std::uint32_t& member) {
     if (v == member) return;
     if (v == 0) {
         refuse(kMsgTeeth);
-        return setInteger(id, member);
+        setInteger(id, member);
+        return editAgain(id);
     }
     member = v;
     acceptedEdit();
@@ -234,7 +236,8 @@ void CCYMeasureTowDlg::OnKillfocusAw() {
     if (v == m_in.aw) return;
     if (!(v > 0) || !centreDistanceAccepted(m_in, v)) {
         fw::MessageBox(kMsgCentreLimits, MB_OK | MB_ICONINFORMATION);
-        return setNumber(IDC_AW, m_in.aw);
+        setNumber(IDC_AW, m_in.aw);
+        return editAgain(IDC_AW);
     }
     m_in.aw = v;
     acceptedEdit();
@@ -260,7 +263,8 @@ void CCYMeasureTowDlg::OnKillfocusBeta(int id) {
     if (b == m_in.beta) return;
     if (b.deg == 0 && (b.min > 0 || b.sec > 0)) {
         refuse(id == IDC_BETA_DEG ? kMsgPairDegreesFirst : kMsgMinutesFirst);
-        return showBeta();
+        showBeta();
+        return editAgain(id);
     }
     m_in.beta = b;
     placeSlider();
@@ -283,7 +287,9 @@ void CCYMeasureTowDlg::OnCoefficientList(int id, bool typed) {
     auto v = fw::parseNumber(t);
     if (!v || !(ha ? kHaStarLimits : kCStarLimits).contains(*v)) {
         refuse(ha ? kMsgHaStar : kMsgCStar);
-        return setText(id, shown);
+        setText(id, shown);
+        if (typed) editAgain(id);
+        return;
     }
     shown = t;
     member = *v;
@@ -334,7 +340,8 @@ void CCYMeasureTowDlg::OnKillfocusDp() {
     if (dx.failed() || v == m_out.dp) return setNumber(IDC_DP, m_out.dp);
     if (auto msg = pairPinRefusal(m_calculatedFrom.mn, v)) {
         refuse(*msg);
-        return setNumber(IDC_DP, m_out.dp);
+        setNumber(IDC_DP, m_out.dp);
+        return editAgain(IDC_DP);
     }
     auto r = pairPinEdit(m_calculatedFrom, m_out, v, m_dev);
     if (!r) {
@@ -353,7 +360,8 @@ void CCYMeasureTowDlg::OnKillfocusDeviation(int id) {
     if (dx.failed()) return setNumber(id, w);
     if (!kDeviationLimits.contains(v)) {
         refuse(kMsgDeviation);
-        return setNumber(id, w);
+        setNumber(id, w);
+        return editAgain(id);
     }
     w = v;
     if (!m_haveResults) return;

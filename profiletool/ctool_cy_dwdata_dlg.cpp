@@ -139,6 +139,7 @@ void CToolCyDwdataDlg::OnEnKillfocusFillet() {
         warn(filletRangeMessage(filletRange(m_source.mn)), MB_ICONINFORMATION);
         m_rp = before;
         UpdateData(false);
+        editAgain(IDC_FILLET);
     }
 }
 
@@ -149,6 +150,7 @@ void CToolCyDwdataDlg::OnEnKillfocusShrinkage() {
         warn(kMsgShrinkage, MB_ICONINFORMATION);
         m_lambda = before;
         UpdateData(false);
+        editAgain(IDC_SHRINKAGE);
     }
 }
 

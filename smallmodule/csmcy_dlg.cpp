@@ -320,6 +320,7 @@ void CSmcyDlg::OnEnKillfocusSmcySigmaEdt() {
         m_mask = afterAxisAngleRefusal(m_mask);
         EntryCheckOnce();
         show();
+        editAgain(IDC_SIGMA);
     };
     if (m_in.pattern == Pattern::HelicalSpur) {
         if (m_in.sigma > 18) return refuseSigma(kMsgSigma1Large);
@@ -347,7 +348,7 @@ void CSmcyDlg::OnEnKillfocusSmcyUEdt() {
     if (m_in.u == 1 && !ask(kMsgUOne)) {
         m_in.u = before;
         show();
-        return;
+        return editAgain(IDC_U);
     }
     m_mask |= kBitU;
     EntryCheckOnce();
@@ -376,7 +377,7 @@ void CSmcyDlg::OnEnKillfocusSmcyApEdt() {
         refuse(kMsgAwNotPositive);
         m_in.aw = before;
         show();
-        return;
+        return editAgain(IDC_AW);
     }
     m_mask |= kBitAw;
     EntryCheckOnce();
@@ -391,12 +392,12 @@ void CSmcyDlg::OnEnKillfocusSmcyFEdt() {
         inform(m_in.f < 0 ? kMsgFNegative : kMsgFAboveOne);
         m_in.f = before;
         show();
-        return;
+        return editAgain(IDC_F);
     }
     if ((m_in.f == 0 && ask(kMsgFZero)) || (m_in.f > 0.4 && ask(kMsgFLarge))) {
         m_in.f = before;
         show();
-        return;
+        return editAgain(IDC_F);
     }
     m_mask |= kBitF;
     EntryCheckOnce();
@@ -416,12 +417,12 @@ void CSmcyDlg::OnEnKillfocusSmcyBita1Edt() {
         refuse(kMsgBetaRight);
         m_in.beta1 = before;
         show();
-        return;
+        return editAgain(IDC_BETA1);
     }
     if (m_in.beta1 > 18 && ask(kMsgBetaLarge)) {
         m_in.beta1 = before;
         show();
-        return;
+        return editAgain(IDC_BETA1);
     }
     m_out.g2.beta = m_in.beta1;
     m_mask |= kBitBeta1;
@@ -449,14 +450,14 @@ void CSmcyDlg::OnDeviation(int id) {
     const double before = m_dev.*(t->dw);
     if (!UpdateData(true)) return;
     double& dw = m_dev.*(t->dw);
-    // Leaving a field without a change says nothing (a zero left as it is
-    // would otherwise hold the focus with its hint at every try to leave).
+    // A value the field already held says nothing: leaving the 0 it starts
+    // with (or a value the program put there) brings no sign hint.
     if (dw == before) return;
     if (std::abs(dw) > kDeviationLimits.upper) {
         refuse(kMsgDeviationLarge);
         dw = before;
         show();
-        return;
+        return editAgain(id);
     }
     if (dw <= 0) {
         inform(kMsgDeviationSign);
@@ -490,7 +491,7 @@ void CSmcyDlg::editShiftField(SmGear SmResult::*gear, ShiftEdit edit, const char
     if (!r) {
         refuse(r.error().message);
         show();
-        return;
+        return editAgain(edit == ShiftEdit::Xn1 ? IDC_XN1 : IDC_XN2);
     }
     m_out = r->result;
     show();

@@ -29,6 +29,7 @@ constexpr const char* kAskBeta1 = "如果采用斜齿，还需在Z1参数栏里�
 constexpr const char* kPressCalc = "需点击“计算”键进行计算。";
 constexpr const char* kNotCyb = "所选文件不是圆柱齿轮数据文件格式";
 constexpr const char* kNotSm = "不是小模数齿轮对的设计数据文件！";
+constexpr const char* kMsgUOneText = "注意：当前你所给定的齿数比U = 1!\n是否确定设计等速传动？";
 constexpr const char* kDeviationSign = "从标准查取公法线公差值,\n不需输入“-”号！\n";
 
 std::vector<std::uint8_t> readBytes(const fs::path& p) {
@@ -674,6 +675,42 @@ TEST_F(SmcyDlgTest, FindingsAreRefusedAtTheirFields) {
         EXPECT_EQ(d.text(D::IDC_BETA1), "0");
         EXPECT_TRUE(dlg(d).calculated());
         d.click(IDCANCEL);
+    });
+}
+
+// The trap of a user test: clicking into 齿数比 (1, untouched) and then
+// 取消 asked "U = 1?" after every 否. Cancel and Escape now just close; a
+// Tab out of the field asks once, 否 puts the focus back once, and the
+// next Tab moves on without a word.
+TEST_F(SmcyDlgTest, CancelLeavesTheRatioFieldWithoutItsQuestion) {
+    EXPECT_EQ(run([&](Running& d) {
+                  d.focus(D::IDC_U);
+                  d.click(IDCANCEL);
+              }),
+              IDCANCEL);
+    EXPECT_EQ(run([&](Running& d) {
+                  d.focus(D::IDC_U);
+                  d.escape();
+              }),
+              IDCANCEL);
+    EXPECT_TRUE(m_s.messages().empty());
+    run([&](Running& d) {
+        d.focus(D::IDC_U);
+        m_s.expectMessage(kMsgUOneText, IDNO);
+        d.leave();
+        EXPECT_EQ(d.focused(), D::IDC_U);
+        EXPECT_EQ(dlg(d).entryMask() & 2, 0);
+        d.leave();
+        EXPECT_NE(d.focused(), D::IDC_U);
+        EXPECT_EQ(m_s.messages().size(), 1u);
+        // A refused value, then Cancel: gone.
+        m_s.expectMessage("啮合轴距不能≤0!\n请重新输入。");
+        d.type(D::IDC_AW, "-3");
+        d.leave();
+        EXPECT_EQ(d.focused(), D::IDC_AW);
+        d.type(D::IDC_AW, "-4");
+        d.click(IDCANCEL);
+        EXPECT_TRUE(d.ended());
     });
 }
 
