@@ -1,5 +1,6 @@
 #include "common/dialogs/lubricant_dialog.h"
 
+#include "common/calc/rating_tables.h"
 #include "fw/format.h"
 
 namespace kavrin {
@@ -21,7 +22,7 @@ void LubricantDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_LUBRICANT, m_nLubricant);
     dx.radio(IDC_FLANKS, m_nFlanks);
     dx.radio(IDC_CLASS, m_nClass);
-    dx.number(IDC_VISCOSITY, m_dNu50);
+    dx.number(IDC_VISCOSITY, m_dNu50, rating::kViscosity50Min, rating::kViscosity50Max);
 }
 
 // Text that is no number yet (empty, "-") waits for OK's exchange to refuse it.
