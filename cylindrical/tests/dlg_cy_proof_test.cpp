@@ -417,8 +417,12 @@ TEST_F(ProofTest, ReportNames) {
         SCOPED_TRACE(c.chosen.string());
         freshDesign();
         fwtest::Session s;
+        queueContactRating(s);
         s.answerSave(c.chosen);
-        s.onDialog(D::IDD, [](fwtest::Running& d) { d.click(fw::IDOK); });
+        s.onDialog(D::IDD, [](fwtest::Running& d) {
+            rateContact(d);
+            d.click(fw::IDOK);
+        });
         D dlg(nullptr);
         ASSERT_EQ(dlg.DoModal(), fw::IDOK);
         EXPECT_EQ(dlg.m_strReportPath, c.written.string());
@@ -433,10 +437,12 @@ TEST_F(ProofTest, ReportNames) {
 TEST_F(ProofTest, CancelledOrFailedReportKeepsTheDialogOpen) {
     std::filesystem::create_directories(data("dir.cyt"));
     fwtest::Session s;
+    queueContactRating(s);
     s.cancelFile();
     s.answerSave(data("dir.cyt"));  // a folder: cannot be opened as a file
     s.answerMessage(fw::IDOK);
     s.onDialog(D::IDD, [](fwtest::Running& d) {
+        rateContact(d);
         d.click(fw::IDOK);
         EXPECT_FALSE(d.ended());
         d.click(fw::IDOK);
@@ -456,9 +462,11 @@ TEST_F(ProofTest, ReportIsAppendedWithTheBannerOfTheRatedGear) {
     auto report = data("pair.cyt");
     ASSERT_TRUE(fw::writeFile(report, std::vector<std::uint8_t>{'g', 'e', 'o', '\r', '\n'}));
     fwtest::Session s;
+    queueContactRating(s);
     s.answerSave(report);
     s.onDialog(D::IDD, [](fwtest::Running& d) {
         d.click(D::IDC_GEAR);
+        rateContact(d);
         d.click(fw::IDOK);
     });
     D dlg(nullptr);
