@@ -92,6 +92,30 @@ TEST(Characteristic, UnreachableSpanShowsADash) {
     EXPECT_EQ(report.find("nan"), std::string::npos);
 }
 
+// Page 4 stops with the real cause, and never shows a contact ratio or a
+// length a pair cannot have.
+TEST(Characteristic, RefusalsNameTheirCause) {
+    struct Case {
+        const char* name;
+        void (*spoil)(CharacteristicInput&);
+        const char* message;
+    } cases[] = {
+        {"αn = 0", [](CharacteristicInput& c) { c.pair.alphaNRad = 0; }, kMsgPressureAngleRange},
+        {"no pair", [](CharacteristicInput& c) { c.pair.z1 = 0; }, kMsgNoPairData},
+        // αwt far above the tip pressure angles: the tips never meet.
+        {"εα ≤ 0", [](CharacteristicInput& c) { c.alphaWtDeg = 60; }, kMsgNoContact},
+        // A working pressure angle of 1°: εα = [20(tan 31.32° − tan 1°) + 40(tan 26.50° − tan 1°)]/2π ≈ 4.9.
+        {"εα above 3.5", [](CharacteristicInput& c) { c.alphaWtDeg = 1; }, kMsgContactRatioTooLarge},
+    };
+    for (const auto& c : cases) {
+        CharacteristicInput in = externalSpur();
+        c.spoil(in);
+        auto r = characteristic(in, kPinFactorListing);
+        ASSERT_FALSE(r) << c.name;
+        EXPECT_EQ(r.error(), c.message) << c.name;
+    }
+}
+
 CharacteristicInput internalPair(int z2) {
     PairState s;
     s.z1 = 20, s.z2 = z2, s.mn = 2;
