@@ -13,21 +13,6 @@ using namespace proof_test;
 
 namespace {
 
-// The bending factors of the pinion: x = xn1, zv and h as offered, NE 3e6
-// of 调质钢, 渗碳钢 for YS; x 0 at zv 20 asks the undercut question (No).
-void queueBendingFactors(fwtest::Session& s) {
-    ok(s, kShiftDlg);
-    ok(s, kWynDlg);
-    ok(s, kWysDlg);
-}
-void clickBendingFactors(fwtest::Running& d, bool helical) {
-    for (int id : {D::IDC_YFA_BTN, D::IDC_YEPS_BTN, D::IDC_YN_BTN, D::IDC_YS_BTN}) ASSERT_TRUE(d.click(id)) << id;
-    if (helical) {
-        ASSERT_TRUE(d.click(D::IDC_YBETA_BTN));
-    }
-}
-
-
 }  // namespace
 
 // Kv, KHα/KFα and KHβ/KFβ against the hand calculation, and the bits of

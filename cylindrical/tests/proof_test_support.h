@@ -154,6 +154,20 @@ inline void readyPair(fwtest::Running& d, const char* beta = "0") {
     computeForces(d, std::string(beta) != "0");
 }
 
+// The bending factors of the pinion: x = xn1, zv and h as offered, NE 3e6
+// of 调质钢, 渗碳钢 for YS; x 0 at zv 20 asks the undercut question (No).
+inline void queueBendingFactors(fwtest::Session& s) {
+    ok(s, kShiftDlg);
+    ok(s, kWynDlg);
+    ok(s, kWysDlg);
+}
+inline void clickBendingFactors(fwtest::Running& d, bool helical) {
+    for (int id : {D::IDC_YFA_BTN, D::IDC_YEPS_BTN, D::IDC_YN_BTN, D::IDC_YS_BTN}) ASSERT_TRUE(d.click(id)) << id;
+    if (helical) {
+        ASSERT_TRUE(d.click(D::IDC_YBETA_BTN));
+    }
+}
+
 // The example pair typed in and rated for contact to its safety factor SH:
 // queueContactRating answers the dialogs (the torque, every contact factor's
 // defaults, σHlim 1300 MPa), rateContact presses the buttons.
