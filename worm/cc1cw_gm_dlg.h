@@ -48,6 +48,8 @@ private:
     void OnCalc();
     void OnSave();
     void refreshEnabled();
+    void takeEdited(double worm::CwGeomRecord::*member, double v);
+    bool takeDisc(const worm::arc::Zc1& z);
 
     worm::CwPreRecord m_pre;
     worm::arc::Zc1 m_z;

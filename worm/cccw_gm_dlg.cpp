@@ -21,7 +21,7 @@ CCcwGmdlg::CCcwGmdlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, paren
     onKillFocus(IDC_AW, [this] { OnKillfocusAw(); });
     onKillFocus(IDC_THETA, [this] {
         double v = m_geom.theta;
-        if (readNumberField(*this, IDC_THETA, v)) m_geom.theta = v;
+        if (readNumberField(*this, IDC_THETA, v)) takeEdited(&CwGeomRecord::theta, v);
     });
     onKillFocus(IDC_DE2, [this] { OnKillfocusDe2(); });
     onClick(IDC_B1_BUTTON, [this] { OnFaceWidth(); });
@@ -127,21 +127,36 @@ void CCcwGmdlg::OnKillfocusDe2() {
         UpdateData(false);
         return;
     }
-    m_geom.de2 = v;
+    takeEdited(&CwGeomRecord::de2, v);
+}
+
+// A value taken over as typed (θ, de2, b1): only when the record with it
+// passes its check; a refused value is put back.
+void CCcwGmdlg::takeEdited(double CwGeomRecord::*member, double v) {
+    CwGeomRecord edited = m_geom;
+    edited.*member = v;
+    if (auto refusal = geo::editRefusal(edited, true)) {
+        warn(*refusal);
+        UpdateData(false);
+        return;
+    }
+    m_geom.*member = v;
 }
 
 void CCcwGmdlg::OnFaceWidth() {
     const arc::FaceWidth f = arc::zc3FaceWidth(m_geom);
     CCcwB1Dlg dlg(this);
-    if (dlg.DoModal(f.bmin, f.bmax) == IDOK) m_geom.b1 = dlg.m_b1;
+    if (dlg.DoModal(f.bmin, f.bmax) == IDOK) takeEdited(&CwGeomRecord::b1, dlg.m_b1);
     UpdateData(false);
 }
 
 void CCcwGmdlg::OnCalc() {
     auto r = arc::zc3Calculate(m_geom);
     if (!r) {
+        // The centre distance outside its range clears the calculated state;
+        // a result the record's check refuses leaves the previous results.
         warn(r.error());
-        m_calculated = false;
+        if (!arc::zc3CentreInRange(m_geom)) m_calculated = false;
         refreshEnabled();
         return;
     }

@@ -140,14 +140,23 @@ void CCwGmDlg::OnKillfocusAw() {
     refreshEnabled();
 }
 
-void CCwGmDlg::OnKillfocusTheta() {
-    double v = m_geom.theta;
-    if (readNumberField(*this, IDC_THETA, v)) m_geom.theta = v;
-}
+void CCwGmDlg::OnKillfocusTheta() { takeEdit(IDC_THETA, &CwGeomRecord::theta); }
 
-void CCwGmDlg::OnKillfocusRho() {
-    double v = m_geom.rho;
-    if (readNumberField(*this, IDC_RHO, v)) m_geom.rho = v;
+void CCwGmDlg::OnKillfocusRho() { takeEdit(IDC_RHO, &CwGeomRecord::rho); }
+
+// θ and ρf are taken over as typed, when the record with them passes its
+// check; a refused value is put back.
+void CCwGmDlg::takeEdit(int id, double CwGeomRecord::*member) {
+    double v = m_geom.*member;
+    if (!readNumberField(*this, id, v)) return;
+    CwGeomRecord edited = m_geom;
+    edited.*member = v;
+    if (auto refusal = geo::editRefusal(edited, true)) {
+        warn(*refusal);
+        UpdateData(false);
+        return;
+    }
+    m_geom.*member = v;
 }
 
 void CCwGmDlg::OnKillfocusDe2() {
@@ -162,7 +171,7 @@ void CCwGmDlg::OnKillfocusDe2() {
         UpdateData(false);
         return;
     }
-    m_geom.de2 = v;
+    takeEdit(IDC_DE2, &CwGeomRecord::de2);
 }
 
 void CCwGmDlg::OnCalc() {
@@ -175,7 +184,7 @@ void CCwGmDlg::OnCalc() {
     case geo::CentreStep::Advise: m_note = geo::noteAdvise(m_geom.mx); break;
     case geo::CentreStep::Fine: break;
     }
-    geo::calculateOrdinary(m_geom);
+    if (auto r = geo::calculateOrdinary(m_geom); !r) return warn(r.error());
     m_note += geo::kNoteDone;
     m_calculated = true;
     UpdateData(false);

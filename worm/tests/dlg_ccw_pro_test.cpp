@@ -300,27 +300,25 @@ TEST_F(CCwproDlgTest, ZcPairTakesThePitchLeadAngle) {
 }
 
 TEST_F(CCwproDlgTest, LoadsAndReportNames) {
-    // A ZC3 pair: γ' is the pitch cylinder's (record byte 184), not γ (48).
-    const fs::path zc3 = m_data / "zc3.cwb";
-    ASSERT_TRUE(fw::writeFile(zc3, fixture("cw_geom_zc3.cwb")));
     const fs::path pre = m_data / "pre.cwb";
     ASSERT_TRUE(fw::writeFile(pre, fixture("cw_pre.cwb")));
     const fs::path txt = m_data / "chain.txt";
     ASSERT_TRUE(fw::writeFile(txt, fixture("cw_chain_geom.cwb")));
     fs::create_directories(m_data / "folder.cwt");
     int r = run([&](Running& d) {
-        load(d, zc3);
-        EXPECT_EQ(d.text(D::IDC_GAMMA_W), "184.25");
+        // A preliminary-only file: refused, nothing changes.
         m_s.expectMessage(kMsgNoGeometry);
         load(d, pre);
-        EXPECT_EQ(d.text(D::IDC_GAMMA_W), "184.25");
+        EXPECT_EQ(d.text(D::IDC_D1W), "0");
         // A name without ".cwb": No ends the load, Yes goes on.
         m_s.expectMessage(kMsgRatingAskFormat, IDNO);
         load(d, txt);
-        EXPECT_EQ(d.text(D::IDC_D1W), "160.25");
+        EXPECT_EQ(d.text(D::IDC_D1W), "0");
         m_s.expectMessage(kMsgRatingAskFormat, IDYES);
         load(d, txt);
         EXPECT_EQ(d.text(D::IDC_D1W), "71");
+        forcesStage(d);
+        ratingStage(d);
         // The report: a name without ".cwt" asks; an unopenable one stays open.
         m_s.answerSave(m_data / "folder.cwt");
         m_s.expectMessage(msgOpenFailed(m_data / "folder.cwt"));
