@@ -17,17 +17,33 @@ void Control::reset() {
     m_text = m_node->text;
     m_enabled = !(m_style & style::Disabled);
     m_visible = !(m_style & style::Hidden);
+    m_checkedText.reset();
+    m_accepted = m_text;
+    m_revert.reset();
 }
+
+void Control::markAccepted(bool changed) {
+    // A control's own change handler rewriting its text (cutting, filtering)
+    // leaves the text the user's.
+    if (userChanging()) return;
+    m_accepted = m_text;
+    m_revert.reset();
+    // A text the program changed is checked when the field is next left.
+    if (changed) m_checkedText.reset();
+}
+
+bool Control::userChanging() const { return m_owner->m_userChange == this; }
 
 void Control::changed(Change what) { m_owner->controlChanged(*this, what); }
 
-void Control::setTextQuiet(std::string_view text) {
-    if (m_text == text) return;
+bool Control::setTextQuiet(std::string_view text) {
+    if (m_text == text) return false;
     m_text = std::string(text);
     changed(Change::Text);
+    return true;
 }
 
-void Control::setText(std::string_view text) { setTextQuiet(text); }
+void Control::setText(std::string_view text) { markAccepted(setTextQuiet(text)); }
 
 void Control::enable(bool on) {
     if (m_enabled == on) return;
@@ -76,9 +92,15 @@ void Picture::reset() {
 // ---- Edit ----
 
 void Edit::setText(std::string_view text) {
+    const bool changed = setTextQuiet(text);
+    markAccepted(changed);
+    if (changed) owner().dispatch(Notify::Change, id());
+}
+
+void Edit::userText(std::string_view text) {
     if (this->text() == text) return;
     setTextQuiet(text);
-    owner().dispatch(Notify::Change, id());
+    owner().userChange(*this, Notify::Change);
 }
 
 void Edit::setReadOnly(bool on) {
@@ -165,7 +187,7 @@ void ComboBox::deleteString(int index) {
     m_items.erase(m_items.begin() + index);
     if (m_sel == index) {
         m_sel = -1;
-        if (!editable()) setTextQuiet("");
+        if (!editable()) markAccepted(setTextQuiet(""));
     } else if (m_sel > index) {
         --m_sel;
     }
@@ -175,16 +197,20 @@ void ComboBox::deleteString(int index) {
 void ComboBox::resetContent() {
     m_items.clear();
     m_sel = -1;
-    setTextQuiet("");
+    markAccepted(setTextQuiet(""));
     changed(Change::Items);
 }
 
-void ComboBox::setCurSel(int index) {
+bool ComboBox::pick(int index) {
     if (index < -1 || index >= count()) index = -1;
     m_sel = index;
-    setTextQuiet(index < 0 ? std::string_view() : std::string_view(m_items[static_cast<std::size_t>(index)]));
+    const bool text =
+        setTextQuiet(index < 0 ? std::string_view() : std::string_view(m_items[static_cast<std::size_t>(index)]));
     changed(Change::Selection);
+    return text;
 }
+
+void ComboBox::setCurSel(int index) { markAccepted(pick(index)); }
 
 int ComboBox::findStringExact(std::string_view s) const {
     for (int i = 0; i < count(); ++i)
@@ -202,13 +228,17 @@ int ComboBox::selectString(std::string_view prefix) {
     return -1;
 }
 
+bool ComboBox::userText(std::string_view text) {
+    if (m_sel >= 0 && itemText(m_sel) != text) {
+        m_sel = -1;
+        changed(Change::Selection);
+    }
+    return setTextQuiet(text);
+}
+
 void ComboBox::setText(std::string_view text) {
     if (editable()) {
-        if (m_sel >= 0 && itemText(m_sel) != text) {
-            m_sel = -1;
-            changed(Change::Selection);
-        }
-        setTextQuiet(text);
+        markAccepted(userText(text));
         return;
     }
     int i = findStringExact(text);
@@ -221,6 +251,7 @@ void ComboBox::reset() {
     if (hasStyle(style::Sorted)) std::stable_sort(m_items.begin(), m_items.end());
     m_sel = -1;
     if (!editable()) setTextQuiet("");
+    markAccepted(true);
 }
 
 // ---- ListBox ----

@@ -267,24 +267,83 @@ int Dialog::defaultButton() const {
     return 0;
 }
 
+bool Dialog::isCancelButton(int id) const {
+    const Control* c = id == IDCANCEL ? find(id) : nullptr;
+    return c && isPush(c->kind());
+}
+
+namespace {
+bool holdsText(const Control& c) { return c.kind() == Kind::Edit || c.kind() == Kind::ComboBox; }
+}  // namespace
+
+void Dialog::checkOnLeave(int id) {
+    Control* c = find(id);
+    if (c && holdsText(*c)) {
+        if (c->m_revert && c->text() == c->m_revert->from) {
+            // Left again without an edit after "edit again": the refused text
+            // goes, the accepted one comes back, and nothing is asked.
+            const std::string back = c->m_revert->to;
+            c->setText(back);
+            c->m_checkedText = back;
+            return;
+        }
+        if (c->m_checkedText && c->text() == *c->m_checkedText) return;  // checked already
+    }
+    const std::string acceptedBefore = c ? c->m_accepted : std::string();
+    const int outer = m_checking;
+    const bool outerAgain = m_editAgain;
+    m_checking = id;
+    m_editAgain = false;
+    dispatch(Notify::KillFocus, id);
+    if (c = find(id); c && holdsText(*c)) {
+        c->m_checkedText = c->text();
+        if (m_editAgain) {
+            c->m_revert = Control::Revert{c->text(), acceptedBefore};
+            c->m_accepted = acceptedBefore;
+        } else {
+            c->m_accepted = c->text();
+            c->m_revert.reset();
+        }
+    }
+    m_checking = outer;
+    m_editAgain = outerAgain;
+}
+
+void Dialog::editAgain(int id) {
+    if (id == m_checking) m_editAgain = true;
+    setFocus(id);
+}
+
 bool Dialog::moveFocus(int to) {
     if (to == m_focus) return true;
     if (m_focusDepth > 8) return false;  // handlers bouncing the focus
     ++m_focusDepth;
     const int old = m_focus;
     const bool oldPending = old != 0 && old == m_focusPending;
+    // Whose kill-focus check runs: the control left, unless the focus goes to
+    // Cancel (leaving a dialog checks nothing) or comes back from it to the
+    // field it left (then that field's check runs now, when the focus goes on).
+    int check = oldPending ? 0 : old;
+    if (old != 0 && old == IDCANCEL && m_deferredCheck) {
+        check = m_deferredCheck == to ? 0 : m_deferredCheck;
+        m_deferredCheck = 0;
+    }
+    if (isCancelButton(to)) {
+        if (check) m_deferredCheck = check;
+        check = 0;
+    }
     const unsigned opened = detail::modalOpenings();
     m_focus = to;
     m_focusPending = to;
     if (running() && hasBackend()) backend().focusChanged(*this, m_focus);
-    if (old != 0 && !oldPending) dispatch(Notify::KillFocus, old);
+    if (check != 0) checkOnLeave(check);
     bool dropped = false;
     if (detail::modalOpenings() != opened) {
         // The kill-focus handler answered with a box or a dialog: the move is
         // dropped and the focus goes back, unless the handler placed it.
         dropped = true;
         if (m_focus == to) {
-            m_focus = old;
+            m_focus = check ? check : old;
             if (running() && hasBackend()) backend().focusChanged(*this, m_focus);
         }
     } else if (m_focus != to) {
@@ -332,6 +391,13 @@ void Dialog::controlChanged(Control& c, Change what) {
     if (running() && hasBackend()) backend().controlChanged(*this, c, what);
 }
 
+void Dialog::userChange(Control& c, Notify kind) {
+    Control* outer = m_userChange;
+    m_userChange = &c;
+    dispatch(kind, c.id());
+    m_userChange = outer;
+}
+
 // ---- user actions ----
 
 namespace {
@@ -376,21 +442,19 @@ bool Dialog::userTyped(int id, std::string_view text) {
     if (!e && !(cb && cb->editable())) return false;
     if (!moveFocus(id) || ended()) return false;
     if (e && e->readOnly()) return false;
-    std::string t;
-    if (e && e->digitsOnly()) {
-        for (char ch : text)
-            if (ch >= '0' && ch <= '9') t.push_back(ch);
-    } else {
-        t = std::string(text);
-    }
+    // A digits-only field takes digits: a key that is none is ignored, and a
+    // text that arrives whole (pasted, written by a screen reader) with any
+    // other character is refused, never quietly changed into another number.
+    if (e && e->digitsOnly() && text.find_first_not_of("0123456789") != std::string_view::npos) return false;
+    std::string t(text);
     if (e && e->limit()) t = truncateToGbk(t, e->limit());
     if (e) {
-        e->setText(t);  // fires change when it differs
+        e->userText(t);  // fires change when it differs
         return true;
     }
     if (cb->text() == t) return true;
-    cb->setText(t);
-    dispatch(Notify::Change, id);
+    cb->userText(t);
+    userChange(*cb, Notify::Change);
     return true;
 }
 
@@ -444,9 +508,10 @@ bool Dialog::userPressEnter() {
 }
 
 bool Dialog::userEscape() {
+    // Escape leaves as Cancel does: no field is checked on the way out (a
+    // question the dialog asks on cancel still comes).
     if (!acceptsInput()) return false;
-    if (Control* c = find(IDCANCEL); c && isButton(c->kind())) return userClick(IDCANCEL);
-    if (!moveFocus(0) || ended()) return false;
+    if (Control* c = find(IDCANCEL); c && isButton(c->kind()) && !usable(c)) return false;
     command(IDCANCEL);
     return true;
 }
@@ -465,7 +530,7 @@ bool Dialog::userSelect(int id, int index) {
     if (auto* cb = dynamic_cast<ComboBox*>(c)) {
         if (!cb->hasStyle(style::Simple)) dispatch(Notify::DropDown, id);
         if (index < 0 || index >= cb->count() || ended()) return false;
-        cb->setCurSel(index);
+        cb->pick(index);
     } else if (auto* lb = dynamic_cast<ListBox*>(c)) {
         if (index < 0 || index >= lb->count()) return false;
         lb->setCurSel(index);

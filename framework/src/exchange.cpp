@@ -113,7 +113,7 @@ void Exchange::fail(int id, std::string_view message) {
     std::string label = fieldLabel(m_dialog, id);
     std::string text = label.empty() ? std::string(message) : label + "：" + std::string(message);
     MessageBox(text, {}, MB_OK | MB_ICONEXCLAMATION);
-    m_dialog.setFocus(id);
+    m_dialog.editAgain(id);
 }
 
 // Integers of any width go through one path: read as long long, bounded.

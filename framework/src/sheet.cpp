@@ -240,7 +240,9 @@ bool PropertySheet::userSelectPage(int index) {
 
 bool PropertySheet::userClick(int id) {
     if (!acceptsInput() || !buttonEnabled(id)) return false;
-    if (!leaveFocus() || ended()) return false;
+    // Cancel checks no field on the way out; every other button first has
+    // the focused field checked.
+    if (id != IDCANCEL && (!leaveFocus() || ended())) return false;
     switch (id) {
     case IDOK: pressOk(); break;
     case IDCANCEL: pressCancel(); break;

@@ -212,7 +212,11 @@ bool Running::typeKeys(int id, std::string_view text) {
         std::size_t len = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : 4;
         sofar += text.substr(i, len);
         i += len;
-        if (!dialog().userTyped(id, sofar)) return settle(false);
+        if (!dialog().userTyped(id, sofar)) {
+            // A key the field does not take is ignored; anything else ends the typing.
+            if (!live() || dialog().focusId() != id) return settle(false);
+            sofar = dialog().text(id);
+        }
     }
     return settle(true);
 }

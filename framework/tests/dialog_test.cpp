@@ -94,27 +94,73 @@ TEST(Dialog, FocusMovesDeliverKillFocusBeforeTheActionThatMovedIt) {
         std::function<void(Running&)> act;
         std::vector<std::string> log;
     };
-    // Expected orders follow the framework's focus rule.
+    // Expected orders follow the framework's focus rule; x has just been
+    // edited, so leaving it runs its check.
     const std::vector<Case> cases = {
         // The calculation writes the doubled x back: one change notification.
         {"click a button", [](Running& d) { d.click(IDC_CALC); }, {"kill 10", "click 90", "change 10"}},
         {"tab to the next field", [](Running& d) { d.leave(); }, {"kill 10", "setfocus 11"}},
         {"click a check box", [](Running& d) { d.click(IDC_CHECK); }, {"kill 10", "click 40"}},
         {"Enter on the default button", [](Running& d) { d.enter(); }, {"kill 10"}},
-        {"Escape", [](Running& d) { d.escape(); }, {"kill 10"}},
+        // Leaving the dialog checks nothing.
+        {"Escape", [](Running& d) { d.escape(); }, {}},
+        {"Cancel", [](Running& d) { d.click(IDCANCEL); }, {}},
+        {"close box", [](Running& d) { d.close(); }, {}},
         {"drag a trackbar: no focus change", [](Running& d) { d.drag(IDC_SLIDER, 7); }, {"released 70"}},
     };
     for (const auto& c : cases) {
         Session s;
-        s.answerMessage(IDNO);  // Escape asks whether to save
+        s.answerMessage(IDNO);  // leaving asks whether to save
         SampleDlg dlg;
         runSample(s, dlg, [&](Running& d) {
+            d.type(IDC_X, "6");
             dlg.log.clear();
             c.act(d);
             if (!d.ended()) d.end(IDCANCEL);
         });
         EXPECT_EQ(dlg.log, c.log) << c.name;
     }
+}
+
+// A field is checked once per change: leaving it with the text its last
+// check saw runs no check. The first visit of a field checks the value the
+// program gave it (a default is confirmed by passing through it).
+TEST(Dialog, LeavingAnUnchangedFieldRunsNoCheck) {
+    Session s;
+    SampleDlg dlg;
+    runSample(s, dlg, [&](Running& d) {
+        d.focus(IDC_N);
+        dlg.log.clear();
+        d.leave();   // n as the dialog filled it in: checked once
+        d.focus(IDC_N);
+        d.leave();
+        d.type(IDC_N, "17");   // the same text again
+        d.leave();
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"kill 11", "setfocus 12", "kill 12", "setfocus 11", "setfocus 12",
+                                                     "setfocus 11", "setfocus 12"}));
+        dlg.log.clear();
+        d.type(IDC_N, "18");
+        d.leave();
+        d.focus(IDC_N);
+        d.leave();
+        // Typed and typed back before leaving: unchanged.
+        d.typeKeys(IDC_N, "19");
+        d.type(IDC_N, "18");
+        d.leave();
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"setfocus 11", "change 11", "kill 11", "setfocus 12", "setfocus 11",
+                                                     "setfocus 12", "setfocus 11", "change 11", "change 11", "change 11",
+                                                     "change 11", "setfocus 12"}));
+        // A value the program writes is checked when the field is next left.
+        dlg.setText(IDC_N, "30");
+        dlg.log.clear();
+        d.focus(IDC_N);
+        d.leave();
+        d.focus(IDC_N);
+        d.leave();
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"setfocus 11", "kill 11", "setfocus 12", "setfocus 11", "setfocus 12"}));
+        d.click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_n, 30);
 }
 
 TEST(Dialog, KillFocusThatOpensAMessageBoxDropsTheClick) {
@@ -129,9 +175,10 @@ TEST(Dialog, KillFocusThatOpensAMessageBoxDropsTheClick) {
         // The handler put the focus back (set-focus again); no "click 90".
         EXPECT_EQ(dlg.log, (std::vector<std::string>{"kill 11", "setfocus 11"}));
         EXPECT_EQ(d.focused(), IDC_N);
-        // Enter is dropped the same way: the dialog stays open.
-        s.expectMessage("请输入齿数！", IDOK);
-        EXPECT_FALSE(d.enter());
+        // The notice came once: Enter now goes on to OK, whose exchange
+        // refuses the empty field, and the dialog stays open.
+        s.expectMessage("n：请输入一个整数。", IDOK);
+        EXPECT_TRUE(d.enter());
         EXPECT_FALSE(d.ended());
         d.type(IDC_N, "20");
         d.click(IDOK);
@@ -139,6 +186,85 @@ TEST(Dialog, KillFocusThatOpensAMessageBoxDropsTheClick) {
     EXPECT_EQ(dlg.result(), IDOK);
     EXPECT_EQ(dlg.m_n, 20);
     EXPECT_EQ(s.messages().size(), 2u);
+}
+
+// Cancel, Escape and the close box leave whatever a field holds: its check
+// does not run on the way out. The focus that only passed over Cancel has
+// the field checked when it goes on elsewhere, and not when it comes back.
+TEST(Dialog, LeavingTheDialogChecksNoField) {
+    for (auto leave : std::vector<std::function<bool(Running&)>>{[](Running& d) { return d.click(IDCANCEL); },
+                                                                 [](Running& d) { return d.escape(); },
+                                                                 [](Running& d) { return d.close(); }}) {
+        Session s;
+        SampleDlg dlg;
+        dlg.refuseEmptyN = true;
+        s.expectMessage("数据尚未保存，是(Yes)否(No)保存数据？", IDNO);   // the dialog's own cancel question
+        runSample(s, dlg, [&](Running& d) {
+            d.type(IDC_X, "abc");
+            d.type(IDC_N, "");
+            EXPECT_TRUE(leave(d));
+            EXPECT_TRUE(d.ended());
+        });
+        EXPECT_EQ(dlg.result(), IDCANCEL);
+        EXPECT_EQ(s.messages().size(), 1u);
+    }
+    Session s;
+    SampleDlg dlg;
+    dlg.refuseEmptyN = true;
+    runSample(s, dlg, [&](Running& d) {
+        d.type(IDC_N, "");
+        dlg.log.clear();
+        EXPECT_TRUE(d.focus(IDCANCEL));   // pressed, and the mouse moved off it
+        EXPECT_TRUE(d.focus(IDC_N));
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"setfocus 11"}));
+        EXPECT_TRUE(d.focus(IDCANCEL));
+        s.expectMessage("请输入齿数！", IDOK);
+        EXPECT_FALSE(d.focus(IDC_X));     // going on: n is checked now
+        EXPECT_EQ(d.focused(), IDC_N);
+        d.type(IDC_N, "20");
+        d.click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_n, 20);
+}
+
+// "Edit again": the focus goes back once; left again unchanged, the field
+// takes back its accepted text without a word, so the refused value never
+// reaches the member. An exchange refusal in a field's own check does the same.
+TEST(Dialog, EditAgainPutsTheAcceptedTextBackWhenLeftUnchanged) {
+    Session s;
+    SampleDlg dlg;
+    dlg.askBigN = true;
+    runSample(s, dlg, [&](Running& d) {
+        s.expectMessage("n = 500 很大，是否继续？", IDNO);
+        d.type(IDC_N, "500");
+        EXPECT_FALSE(d.leave());
+        EXPECT_EQ(d.focused(), IDC_N);
+        EXPECT_TRUE(d.leave());   // no second question
+        EXPECT_EQ(d.text(IDC_N), "17");
+        // Answered "continue": the value stays and is not asked about again.
+        s.expectMessage("n = 400 很大，是否继续？", IDYES);
+        d.type(IDC_N, "400");
+        EXPECT_FALSE(d.leave());
+        EXPECT_TRUE(d.leave());
+        EXPECT_EQ(d.text(IDC_N), "400");
+        // Edited after "edit again": checked as any change.
+        s.expectMessage("n = 600 很大，是否继续？", IDNO);
+        d.type(IDC_N, "600");
+        d.leave();
+        d.type(IDC_N, "60");
+        EXPECT_TRUE(d.leave());
+        EXPECT_EQ(d.text(IDC_N), "60");
+        // The exchange's own refusal inside the check.
+        s.expectMessage("x：请输入一个数值。", IDOK);
+        d.type(IDC_X, "12abc");
+        EXPECT_FALSE(d.leave());
+        EXPECT_TRUE(d.leave());
+        EXPECT_EQ(d.text(IDC_X), "5");
+        d.click(IDOK);
+    });
+    EXPECT_EQ(dlg.m_n, 60);
+    EXPECT_EQ(dlg.m_x, 5);
+    EXPECT_EQ(s.messages().size(), 4u);
 }
 
 TEST(Dialog, ProgrammaticTextChangeFiresChangeOnlyOnARealChange) {
@@ -292,9 +418,16 @@ TEST(Dialog, TextLimitsCountCodePage936Bytes) {
         // char[8] holds 7 bytes and the zero: "ab" + 2 characters + 1 byte.
         d.type(IDC_CODE, "ab齿轮cd");
         EXPECT_EQ(d.text(IDC_CODE), "ab齿轮c");
-        // Digits-only edits take digits only.
-        d.type(IDC_DIGITS, "-1a2");
+        // Digits-only edits take digits only: a key that is none is
+        // ignored, a whole text with one is refused, never changed.
+        d.typeKeys(IDC_DIGITS, "-1a2");
         EXPECT_EQ(d.text(IDC_DIGITS), "12");
+        for (const char* pasted : {"1.5", "-5", "1e999", "2,000", " 3"}) {
+            EXPECT_FALSE(d.type(IDC_DIGITS, pasted)) << pasted;
+            EXPECT_EQ(d.text(IDC_DIGITS), "12") << pasted;
+        }
+        EXPECT_TRUE(d.type(IDC_DIGITS, "2000"));
+        EXPECT_EQ(d.text(IDC_DIGITS), "2000");
         // Read-only edits take no typing.
         EXPECT_FALSE(d.type(IDC_RESULT, "9"));
         d.click(IDOK);

@@ -58,6 +58,13 @@ SampleDlg::SampleDlg(Window* parent) : Dialog(sample::module(), IDD_SAMPLE, pare
             MessageBox("请输入齿数！", {}, MB_ICONEXCLAMATION);
             setFocus(IDC_N);
         }
+        if (askBigN && readInteger(IDC_N) > 100 &&
+            MessageBox("n = " + text(IDC_N) + " 很大，是否继续？", {}, MB_YESNO | MB_ICONQUESTION) == IDNO)
+            editAgain(IDC_N);
+    });
+    onKillFocus(IDC_X, [this] {
+        note("kill", IDC_X);
+        if (askBigN) UpdateData(true);
     });
     onDateChange(IDC_DATE, [this] { note("date", IDC_DATE); });
     onSelChange(IDC_LIST, [this] { note("sel", IDC_LIST); });

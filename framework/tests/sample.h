@@ -45,6 +45,7 @@ public:
     // "kill 10", "click 90", "change 10" ... in the order delivered.
     std::vector<std::string> log;
     bool refuseEmptyN = false;   // kill-focus of IDC_N refuses an empty field with a message box
+    bool askBigN = false;        // kill-focus of IDC_N asks whether to go on with n > 100 (No: edit again)
 
 private:
     void note(const char* what, int id) { log.push_back(std::string(what) + " " + std::to_string(id)); }

@@ -1,4 +1,6 @@
 // Property sheets and wizards through the scripted backend.
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "fwtest/script.h"
@@ -100,6 +102,30 @@ TEST(Sheet, CancelResetsEveryCreatedPage) {
     s.onSheet([&](Running& d) { d.escape(); });
     EXPECT_EQ(sheet.DoModal(), IDCANCEL);
     EXPECT_EQ(sheet.log.back(), "reset 200");
+}
+
+// Cancel, Escape and the close box leave a sheet or wizard whatever the
+// focused field holds: its check does not run on the way out.
+TEST(Sheet, LeavingChecksNoField) {
+    for (bool wizard : {false, true}) {
+        for (auto leave : std::vector<std::function<bool(Running&)>>{
+                 [](Running& d) { return d.click(IDCANCEL); }, [](Running& d) { return d.escape(); },
+                 [](Running& d) { return d.close(); }}) {
+            fwtest::Session s;
+            Sheet sheet;
+            if (wizard) sheet.SetWizardMode();
+            sheet.p1.onKillFocus(IDC_VALUE, [&] {
+                if (sheet.p1.text(IDC_VALUE) == "abc") fw::MessageBox("请输入一个数值！");
+            });
+            s.onSheet([&](Running& d) {
+                d.type(IDC_VALUE, "abc");
+                EXPECT_TRUE(leave(d));
+                EXPECT_TRUE(d.ended());
+            });
+            EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+            EXPECT_TRUE(s.messages().empty());
+        }
+    }
 }
 
 TEST(Sheet, WizardWalksNextBackFinish) {

@@ -249,11 +249,15 @@ TEST(SirrowOptions, CutterFactorModesAndStraightTeeth) {
         d.type(D::IDC_D0, "150");
         d.leave();
         EXPECT_DOUBLE_EQ(self.m_dY0, 0.9);
-        // Straight teeth after a D0: 1.15; leaving the D0 edit afterwards: 1.0.
+        // Straight teeth after a D0: 1.15; passing through the unchanged D0
+        // edit afterwards keeps it; a D0 edited with straight teeth: 1.0.
         d.click(D::IDC_STRAIGHT);
         EXPECT_EQ(self.m_dY0, 1.15);
         EXPECT_EQ(d.text(D::IDC_Y0), "1.15");
         d.focus(D::IDC_D0);
+        d.leave();
+        EXPECT_EQ(self.m_dY0, 1.15);
+        d.type(D::IDC_D0, "160");
         d.leave();
         EXPECT_EQ(self.m_dY0, 1.0);
         // Given with straight teeth: D0 and ratio cleared.

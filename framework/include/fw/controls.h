@@ -4,6 +4,7 @@
 // text really changes).
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -53,9 +54,22 @@ public:
 
 protected:
     void changed(Change what);
-    void setTextQuiet(std::string_view text);  // no notification, pushes Text
+    bool setTextQuiet(std::string_view text);  // no notification, pushes Text; true when it changed
+    void markAccepted(bool changed);            // the program set the text (changed: check it anew)
+    bool userChanging() const;                  // inside a change the user made to this control
 
 private:
+    friend class Dialog;
+    // Leaving a control with the text its last kill-focus check saw runs no
+    // check again: a value is checked (and noticed) once per change. The
+    // accepted text is the one the program set or a check let pass; after
+    // "edit again", leaving the field still holding `from` puts `to` back.
+    struct Revert {
+        std::string from, to;
+    };
+    std::optional<std::string> m_checkedText;
+    std::string m_accepted;
+    std::optional<Revert> m_revert;
     Dialog* m_owner;
     const Node* m_node;
     int m_id;
@@ -100,6 +114,8 @@ public:
     void reset() override;
 
 private:
+    friend class Dialog;
+    void userText(std::string_view text);  // as typed: fires change, stays to be checked
     bool m_readOnly = false;
     std::size_t m_limit = 0;
 };
@@ -146,6 +162,9 @@ public:
     void reset() override;
 
 private:
+    friend class Dialog;
+    bool pick(int index);                  // the selection as the user made it; true when the text changed
+    bool userText(std::string_view text);  // the edit part as the user typed it; true when it changed
     std::vector<std::string> m_items;
     int m_sel = -1;
 };

@@ -162,6 +162,12 @@ public:
 
     // Focus (programmatic moves deliver kill-focus / set-focus too).
     void setFocus(int id);
+    // From a field's kill-focus handler that refused its value, or whose
+    // question was answered "edit again": the focus goes back to the field
+    // once; left again without an edit, the field silently takes back the
+    // text it had before, so the refused value never gets through and the
+    // next focus move is the user's. (Elsewhere: just setFocus.)
+    void editAgain(int id);
     int focusId() const { return m_focus; }
     void setDefaultButton(int id);
     int defaultButton() const;   // the default push button's id, 0 when none
@@ -201,6 +207,8 @@ public:
 
     // Internal: a control changed (the model tells the backend).
     void controlChanged(Control& c, Change what);
+    // Internal: the user changed c; delivers the notification as the user's.
+    void userChange(Control& c, Notify kind);
     // Internal: deliver a notification unless input is blocked.
     void dispatch(Notify kind, int id);
 
@@ -215,8 +223,10 @@ protected:
 private:
     friend class PropertySheet;
     friend class Exchange;
+    friend class Control;
     bool moveFocus(int to);
-    bool leaveFocusFor(int id);   // kill-focus of the focused control before acting on id
+    bool isCancelButton(int id) const;
+    void checkOnLeave(int id);    // the kill-focus check of a control being left
     void buildControls(const std::vector<Node>& nodes);
 
     const Module* m_module;
@@ -229,6 +239,10 @@ private:
     int m_defaultOverride = 0;
     int m_focusDepth = 0;
     int m_focusPending = 0;   // got the focus, set-focus not yet delivered
+    int m_deferredCheck = 0;  // the field left for the Cancel button: checked when the focus goes on
+    int m_checking = 0;       // the control whose kill-focus check runs
+    bool m_editAgain = false; // that check asked to edit again
+    Control* m_userChange = nullptr;  // the control whose user change is being delivered
 };
 
 }  // namespace fw
