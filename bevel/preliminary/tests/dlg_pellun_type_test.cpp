@@ -853,4 +853,37 @@ TEST_F(PellunTypeTest, AWriteThatFailsSaysSoAndKeepsTheOldFile) {
     EXPECT_FALSE(fs::exists(m_data / "full.tng"));
 }
 
+// Leaving the dialog checks no field: βm emptied (a text that is no number),
+// then 取消 or Esc, brings the dialog's own two questions and closes it.
+TEST_F(PellunTypeTest, CancelAndEscapeLeaveWithAFieldThatIsNoNumber) {
+    for (bool escape : {false, true}) {
+        const std::size_t before = m_s.messages().size();
+        int r = run([&](Running& d) {
+            d.type(D::IDC_BETA_DEG, "");
+            m_s.expectMessage(kAskData, IDNO);
+            m_s.expectMessage(kAskReport, IDNO);
+            if (escape)
+                d.escape();
+            else
+                d.click(IDCANCEL);
+            EXPECT_TRUE(d.ended()) << escape;
+        });
+        EXPECT_EQ(r, IDCANCEL) << escape;
+        ASSERT_EQ(m_s.messages().size(), before + 2) << escape;  // no refusal of the empty field
+    }
+    // Tab instead: the refusal comes once, the focus goes back once, and
+    // leaving again without an edit puts the accepted "0" back silently.
+    run([&](Running& d) {
+        d.type(D::IDC_BETA_DEG, "");
+        m_s.answerMessage(IDOK);
+        d.leave();
+        EXPECT_EQ(d.focused(), D::IDC_BETA_DEG);
+        d.leave();
+        EXPECT_NE(d.focused(), D::IDC_BETA_DEG);
+        EXPECT_EQ(d.text(D::IDC_BETA_DEG), "0");
+        leave(d);
+    });
+    EXPECT_EQ(m_s.messages().size(), 4u + 3u);  // the refusal, then the two questions
+}
+
 }  // namespace

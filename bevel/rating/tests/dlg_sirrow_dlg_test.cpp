@@ -895,4 +895,36 @@ TEST_F(SirrowDlgTest, ReportRefusedUntilBothColumnsAreRated) {
     EXPECT_TRUE(dlg.m_strReportPath.empty());
 }
 
+// Leaving the dialog checks no field, and a notice about a kept value comes
+// once per change: "abc" in m, then 取消 brings only the dialog's question;
+// εβ 0 beside βm 35° is told once, however often the field is left.
+TEST_F(SirrowDlgTest, CancelLeavesAndANoticeComesOncePerChange) {
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_M, "abc");
+        d.click(IDCANCEL);
+        EXPECT_TRUE(d.ended());
+    });
+    s.expectMessage("计算数据尚未保存,是(Yes)否(No)保存数据?", IDNO);
+    D first;
+    EXPECT_EQ(first.DoModal(), IDCANCEL);
+    EXPECT_EQ(s.messages().size(), 1u);
+
+    s.onDialog(D::IDD, [this](Running& d) {
+        typePair(d);
+        s.expectMessage("齿向重合度数值非法!");
+        d.type(D::IDC_EPS_BETA, "0");
+        d.leave();
+        for (int n = 0; n < 3; ++n) {
+            d.focus(D::IDC_EPS_BETA);
+            d.leave();
+        }
+        EXPECT_NE(d.focused(), D::IDC_EPS_BETA);
+        s.expectMessage("计算数据尚未保存,是(Yes)否(No)保存数据?", IDNO);
+        d.escape();
+    });
+    D second;
+    EXPECT_EQ(second.DoModal(), IDCANCEL);
+    EXPECT_EQ(s.messages().size(), 3u);
+}
+
 }  // namespace
