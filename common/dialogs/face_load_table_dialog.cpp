@@ -66,8 +66,17 @@ fw::DialogTemplate faceLoadTableTemplate(int id, FaceLoadFactor factor, FaceLoad
     auto& b = t.body;
     b.push_back(defButton(IDOK, "确  定").at(7, 7, 36, 12));
     b.push_back(button(IDCANCEL, "取  消").at(7, contact ? 24 : 23, 36, 12));
-    b.push_back(label("不带鼓形齿的直齿圆锥齿轮", IDC_STATIC, heading).at(54, 7, contact ? 120 : 119, contact ? 16 : 19));
-    b.push_back(label(rightHeading, IDC_STATIC, heading).at(174, 7, contact ? 129 : 122, contact ? 16 : 19));
+    // A heading wraps inside its box, as a centred static does (the right one
+    // takes two lines); a bordered heading's frame is a box of its own behind
+    // the text, so that the text can wrap inside it.
+    auto addHeading = [&](const std::string& text, int x, int w) {
+        const int h = contact ? 16 : 19;
+        if (heading & (style::Sunken | style::Border))
+            b.push_back(label("", IDC_STATIC, heading & (style::Sunken | style::Border)).at(x, 7, w, h));
+        b.push_back(label(text, IDC_STATIC, style::Center | style::Multiline).at(x, 7, w, h));
+    };
+    addHeading("不带鼓形齿的直齿圆锥齿轮", 54, contact ? 120 : 119);
+    addHeading(rightHeading, 174, contact ? 129 : 122);
     b.push_back(label(contact ? "Khβ＝" : "Kwβ＝").at(27, 43 + dy, 24, 9));
     const char* rows[] = {"较 好", "一 般", "较 差"};
     const int rowY[] = {53, 63, 72};
