@@ -14,17 +14,26 @@
 
 namespace {
 
-std::filesystem::path scratch(const char* name) {
-    // In memory where there is a tmpfs: every write syncs its file, which
-    // on a disk would bound the run to a few dozen inputs a second.
-    static const std::filesystem::path dir = [] {
+// In memory where there is a tmpfs: every write syncs its file, which on a
+// disk would bound the run to a few dozen inputs a second. The folder is
+// removed when the program ends.
+struct ScratchDir {
+    std::filesystem::path dir;
+    ScratchDir() {
         std::filesystem::path base = std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
                                                                              : std::filesystem::temp_directory_path();
-        auto d = base / ("kavrin-fuzz-registry." + std::to_string(::getpid()));
-        std::filesystem::create_directories(d);
-        return d;
-    }();
-    return dir / name;
+        dir = base / ("kavrin-fuzz-registry." + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+    }
+    ~ScratchDir() {
+        std::error_code ec;
+        std::filesystem::remove_all(dir, ec);
+    }
+};
+
+std::filesystem::path scratch(const char* name) {
+    static const ScratchDir s;
+    return s.dir / name;
 }
 
 }  // namespace

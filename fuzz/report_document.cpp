@@ -22,13 +22,23 @@ public:
     fw::EditView view;
 };
 
-std::filesystem::path scratch() {
-    static const std::filesystem::path file = [] {
+// The file the bytes are opened from, removed when the program ends.
+struct Scratch {
+    std::filesystem::path file;
+    Scratch() {
         std::filesystem::path base = std::filesystem::is_directory("/dev/shm") ? std::filesystem::path("/dev/shm")
                                                                              : std::filesystem::temp_directory_path();
-        return base / ("kavrin-fuzz-report." + std::to_string(::getpid()) + ".cyt");
-    }();
-    return file;
+        file = base / ("kavrin-fuzz-report." + std::to_string(::getpid()) + ".cyt");
+    }
+    ~Scratch() {
+        std::error_code ec;
+        std::filesystem::remove(file, ec);
+    }
+};
+
+const std::filesystem::path& scratch() {
+    static const Scratch s;
+    return s.file;
 }
 
 }  // namespace

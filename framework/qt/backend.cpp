@@ -657,6 +657,7 @@ bool QtBackend::print(const fw::PrintRequest& p) {
     QPrinter& pr = printer();
     if (p.setupOnly) {
         QPageSetupDialog dlg(&pr, modalParent());
+        openCentred(&dlg);
         return dlg.exec() == QDialog::Accepted;
     }
     // The job (and a PDF's suggested file) is named after the report file.
@@ -671,10 +672,10 @@ bool QtBackend::print(const fw::PrintRequest& p) {
     QTextDocument doc;
     doc.setPlainText(qs(p.text));
     // Font, tab stops and character cells as in the report window (every 8
-    // cells of the same font), measured on the device that is printed on.
+    // cells of the same font), measured on the device that is printed on;
+    // a report wider than the page is printed smaller, never wrapped.
     auto printOn = [&doc](QPrinter* device) {
-        prepareReport(doc, device);
-        fitReportCells(&doc);
+        prepareReportForPage(doc, device);
         doc.print(device);
     };
     if (p.preview) {
@@ -682,11 +683,13 @@ bool QtBackend::print(const fw::PrintRequest& p) {
         dlg.setWindowTitle(QStringLiteral("打印预览 - ") + job);
         QObject::connect(&dlg, &QPrintPreviewDialog::paintRequested, &dlg, printOn);
         pushModal(&dlg);
+        openCentred(&dlg);
         const bool ok = dlg.exec() == QDialog::Accepted;
         popModal(&dlg);
         return ok;
     }
     QPrintDialog dlg(&pr, modalParent());
+    openCentred(&dlg);
     if (dlg.exec() != QDialog::Accepted) return false;
     printOn(&pr);
     return true;

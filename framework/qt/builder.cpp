@@ -290,8 +290,10 @@ void installAccessibility() {
     QAccessible::installFactory(accessibleFactory);
 }
 
-void prepareReport(QTextDocument& doc, QPaintDevice* device) {
-    doc.setDefaultFont(reportFont());
+void prepareReport(QTextDocument& doc, QPaintDevice* device, qreal points) {
+    QFont font = reportFont();
+    if (points > 0) font.setPointSizeF(points);
+    doc.setDefaultFont(font);
     QTextOption opt = doc.defaultTextOption();
     // A layout on another device scales the tab distance from screen units
     // (by its dpi over the screen's) but measures the font on the device

@@ -35,8 +35,9 @@ QFont reportFont();
 // Tab stops every 8 character cells of font f on device (nullptr: screen).
 qreal reportTabStop(const QFont& f, QPaintDevice* device = nullptr);
 // A report's text laid out for device (nullptr: screen) as in the report
-// window: the report font, tab stops every 8 cells of the font on device.
-void prepareReport(QTextDocument& doc, QPaintDevice* device);
+// window: the report font (of the given size, 0: the window's), tab stops
+// every 8 cells of the font on device.
+void prepareReport(QTextDocument& doc, QPaintDevice* device, qreal points = 0);
 
 // One control's widget and its link back to the model.
 struct ControlView {

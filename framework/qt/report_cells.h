@@ -1,6 +1,7 @@
 // Report text in the cells its columns were written for.
 #pragma once
 
+class QPagedPaintDevice;
 class QTextDocument;
 
 namespace fwqt::detail {
@@ -15,5 +16,15 @@ namespace fwqt::detail {
 // they are, edits are laid out again as they are typed, and a print of the
 // document keeps the widths. The window and paper use it alike.
 void fitReportCells(QTextDocument* doc);
+
+// The cells of the widest line of the document's text (tab stops every 8
+// cells, two-byte characters two cells).
+int reportWidthInCells(const QTextDocument& doc);
+
+// A report laid out for paper: prepareReport and fitReportCells on the
+// device, the font made smaller (down to 6 points) when the widest line
+// would not fit between the margins a print leaves, so no line wraps and
+// every column stays where it is in the window.
+void prepareReportForPage(QTextDocument& doc, QPagedPaintDevice* device);
 
 }  // namespace fwqt::detail

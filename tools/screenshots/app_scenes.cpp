@@ -1,6 +1,7 @@
 // The main program's own windows: the splash, the main window with two
-// reports and its Window menu open, a bevel rating report, the About box. The program runs here as
-// from a shell, on a registry and reports of its own in a scratch folder.
+// reports and its Window menu open, a bevel rating report in its window and
+// in the print preview, the About box. The program runs here as from a
+// shell, on a registry and reports of its own in a scratch folder.
 #include <unistd.h>
 
 #include <QApplication>
@@ -10,6 +11,8 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
@@ -113,6 +116,27 @@ void mainWindowScenes(Shooter& shooter) {
                 main->resize(1100, 760);
                 pump(50);
                 shooter.save("kavrin-bevel-rating-report", main->grab().toImage());
+                // The same report in the print preview (打印预览): the page
+                // as it goes to paper, laid out on the printer's metrics.
+                QTimer look;
+                look.setInterval(50);
+                int polls = 0;
+                QObject::connect(&look, &QTimer::timeout, &look, [&] {
+                    auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+                    if (!preview) {
+                        if (++polls > 200) look.stop();
+                        return;
+                    }
+                    look.stop();
+                    preview->resize(1000, 1300);
+                    if (auto* page = preview->findChild<QPrintPreviewWidget*>()) page->fitToWidth();
+                    pump(300);
+                    shooter.save("kavrin-bevel-rating-print-preview", preview->grab().toImage());
+                    preview->reject();
+                });
+                look.start();
+                app.mainFrame()->userCommand(fw::cmd::FilePrintPreview);
+                look.stop();
             }
         }
         app.exit();

@@ -17,6 +17,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
+#include <memory>
 
 #include "fw/format.h"
 #include "fw/registry.h"
@@ -25,6 +26,8 @@
 #include "../report_cells.h"
 #include <QAbstractTextDocumentLayout>
 #include <QPrinter>
+#include <QScreen>
+#include <QTextFrame>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
@@ -358,6 +361,70 @@ TEST_F(QtFixture, ReportDoubleByteCharactersTakeTwoCellsOnScreenAndOnPaper) {
             const qreal want = line.startsWith(u'\t') ? 13 : 8;
             EXPECT_NEAR(b.layout()->lineAt(0).cursorToX(bar) / cell, want, 0.05) << where << ": " << line.toStdString();
             b = b.next();
+        }
+    }
+}
+
+// A report wider than the paper's text width (the bevel rating's force
+// formulas run to about 105 cells) is printed in a smaller font, never
+// wrapped: laid out as QTextDocument::print lays it (a copy with the
+// layout's formats, on the printer, 2 cm margins, the printer's page), each
+// line stays one line and each '|' stays at cell 100. A narrow report keeps
+// the window's font size.
+TEST_F(QtFixture, ReportWiderThanThePageIsPrintedSmallerNotWrapped) {
+    const QString tail = QStringLiteral("1074.0937 N");
+    const QStringList wide = {QString(100, u'x') + u'|' + tail, QString(12, u'\t') + QString::fromUtf8("β°|") + tail,
+                              QString(50, QChar(0x03b1)) + u'|' + tail,   // α
+                              QString(48, QChar(0x9f7f)) + QString::fromUtf8("εβ|") + tail};   // 齿
+    const char* base = std::getenv("KAVRIN_TEST_TMP");
+    struct Case {
+        const char* name;
+        QStringList lines;
+        int barCell;
+        bool smaller;
+    } cases[] = {
+        {"a report of 112 cells", wide, 100, true},
+        {"a report of 20 cells", {QStringLiteral("\tz1 = 20|"), QString::fromUtf8("\tβm = 2|")}, 15, false},
+    };
+    for (const auto& c : cases) {
+        for (bool withMargins : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (withMargins ? ", printer margins 10 mm" : ", no printer margins"));
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromUtf8(base ? base : "/tmp") + QStringLiteral("/wide.pdf"));
+            printer.setPageMargins(withMargins ? QMarginsF(10, 10, 10, 10) : QMarginsF(), QPageLayout::Millimeter);
+            QTextDocument doc;
+            doc.setPlainText(c.lines.join(u'\n'));
+            fwqt::detail::prepareReportForPage(doc, &printer);
+            const qreal points = doc.defaultFont().pointSizeF();
+            if (c.smaller) {
+                EXPECT_LT(points, fwqt::detail::reportFont().pointSizeF());
+                EXPECT_GE(points, 6.0);
+            } else {
+                EXPECT_EQ(points, fwqt::detail::reportFont().pointSizeF());
+            }
+            // What print() does with a document of no page size.
+            if (!withMargins) printer.setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
+            std::unique_ptr<QTextDocument> paper(doc.clone());
+            for (QTextBlock from = doc.begin(), to = paper->begin(); from.isValid() && to.isValid();
+                 from = from.next(), to = to.next())
+                to.layout()->setFormats(from.layout()->formats());
+            paper->documentLayout()->setPaintDevice(&printer);
+            const qreal screenDpi = QGuiApplication::primaryScreen()->logicalDotsPerInchX();
+            QTextFrameFormat frame = paper->rootFrame()->frameFormat();
+            frame.setMargin(static_cast<int>((2 / 2.54) * screenDpi));
+            paper->rootFrame()->setFrameFormat(frame);
+            paper->setPageSize(QSizeF(printer.width(), printer.height()));
+            (void)paper->size();
+            const qreal cell = QFontMetricsF(paper->defaultFont(), &printer).horizontalAdvance(QLatin1Char(' '));
+            QTextBlock b = paper->begin();
+            for (const QString& line : c.lines) {
+                ASSERT_TRUE(b.isValid());
+                EXPECT_EQ(b.layout()->lineCount(), 1) << "wrapped: " << line.toStdString();
+                const int bar = static_cast<int>(line.indexOf(u'|'));
+                EXPECT_NEAR(b.layout()->lineAt(0).cursorToX(bar) / cell, c.barCell, 0.05) << line.toStdString();
+                b = b.next();
+            }
         }
     }
 }
