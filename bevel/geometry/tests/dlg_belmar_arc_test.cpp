@@ -93,8 +93,7 @@ constexpr const char* kFaceWidthQuestionStart = "当前的齿宽计算值是";
 TEST_F(BelmarArc, WorkedPairFromAPreliminaryFile) {
     // The picture button shows the spiral pair's symbols.
     s.onDialog(CBelmarLenImgDlg::IDD, [](fwtest::Running& d) {
-        EXPECT_TRUE(d.visible(CBelmarLenImgDlg::IDC_SPIRAL));
-        EXPECT_FALSE(d.visible(CBelmarLenImgDlg::IDC_STRAIGHT));
+        EXPECT_EQ(d.dialog().picture(CBelmarLenImgDlg::IDC_PICTURE).bitmap(), CBelmarLenImgDlg::IDB_SPIRAL);
         d.click(IDOK);
     });
     s.answerOpen(preliminaryFile(pair(14, 39, 4.5, 35, 4), "worked.cng"));

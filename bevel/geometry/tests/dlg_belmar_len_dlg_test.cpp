@@ -230,8 +230,7 @@ TEST_F(BelmarLenDlgTest, HelpPictureAndCancel) {
         d.click(IDCANCEL);
     });
     s.onDialog(CBelmarLenImgDlg::IDD, [](fwtest::Running& d) {
-        EXPECT_TRUE(d.visible(CBelmarLenImgDlg::IDC_STRAIGHT));
-        EXPECT_FALSE(d.visible(CBelmarLenImgDlg::IDC_SPIRAL));
+        EXPECT_EQ(d.dialog().picture(CBelmarLenImgDlg::IDC_PICTURE).bitmap(), CBelmarLenImgDlg::IDB_STRAIGHT);
         d.click(IDOK);
     });
     s.expectMessage("计算数据尚未保存，是(Yes)否(No)保存数据？", IDYES);
@@ -244,8 +243,7 @@ TEST_F(BelmarLenDlgTest, HelpPictureAndCancel) {
 
 TEST_F(BelmarLenDlgTest, PictureInSpiralMode) {
     s.onDialog(CBelmarLenImgDlg::IDD, [](fwtest::Running& d) {
-        EXPECT_FALSE(d.visible(CBelmarLenImgDlg::IDC_STRAIGHT));
-        EXPECT_TRUE(d.visible(CBelmarLenImgDlg::IDC_SPIRAL));
+        EXPECT_EQ(d.dialog().picture(CBelmarLenImgDlg::IDC_PICTURE).bitmap(), CBelmarLenImgDlg::IDB_SPIRAL);
         EXPECT_EQ(d.caption(), "《Ondrel》 Kavrin v.01 弧齿圆锥齿轮对几何尺寸参数符号标注");
         d.click(IDOK);
     });
