@@ -244,6 +244,38 @@ TEST_F(AolDlgTest, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
     }
 }
 
+// A loaded cycloidal design with a value its field would refuse (α 25°, βm
+// 0°) is advised on and not calculated: the loaded value leaves its
+// completion bit clear, as the typed one would.
+TEST_F(AolDlgTest, LoadedValuesTheFieldsWouldRefuseAreNotCalculated) {
+    struct Case { const char* what; int alphaDeg, betaDeg; const char* advice; };
+    const Case cases[] = {
+        {"α 25°", 25, 35, "若选用EN型刀盘建议α = 20°，\n若选用TC型刀盘建议α = 17.5°。"},
+        {"βm 0°", 20, 0, "建议中点螺旋角取为：βm = 30°～45°"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConePreRecord pre = workedPre();
+        pre.alphaDeg = c.alphaDeg;
+        pre.betaDeg = c.betaDeg;
+        s.answerOpen(preliminary(pre, "odd.cng"));
+        s.expectMessage(c.advice);
+        s.expectMessage("输入的预定数据不齐全或有非法数据，请重新计算!");
+        D dlg;
+        s.onDialog(D::IDD, [&](Running& d) {
+            d.click(D::IDC_LOAD_PRE);
+            d.type(D::IDC_PHI, "0.3");
+            d.leave();
+            d.click(D::IDC_CALC);
+            EXPECT_EQ(dlg.m_calculated, 0);
+            EXPECT_EQ(dlg.m_geom.status, 0);
+            d.end(IDCANCEL);
+        });
+        dlg.DoModal();
+        EXPECT_TRUE(s.allUsed());
+    }
+}
+
 TEST_F(AolDlgTest, PreliminaryLoadRefusals) {
     D dlg;
     s.onDialog(D::IDD, [&](Running& d) {
