@@ -182,7 +182,8 @@ TEST_F(GeomSheet, ExampleTypedByHandFillsEveryPage) {
 }
 
 // A design centre distance the distribution refuses is not taken: the field
-// shows the last one again and every result stays, with the real cause.
+// is edited again, left again unchanged it shows the last one, and every
+// result stays, with the real cause.
 TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
     auto pre = writePre("pair.cyb");
     fwtest::Session s;
@@ -194,11 +195,15 @@ TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
         // cos αt · ad / a ≥ 1 for a < ad.
         d.type(P1::IDC_A, "50");
         d.leave();
-        EXPECT_EQ(d.text(P1::IDC_A), "60") << "the refused distance is not taken";
+        EXPECT_EQ(d.dialog().focusId(), P1::IDC_A) << "edited again";
         EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
         EXPECT_EQ(d.text(P1::IDC_ALPHAWT), "20");
+        d.leave();
+        EXPECT_EQ(d.text(P1::IDC_A), "60") << "the refused distance is not taken";
         d.type(P1::IDC_A, "50");
         d.click(P1::IDC_DISTRIBUTE);  // leaving a refuses it first; the click is dropped
+        EXPECT_EQ(d.dialog().focusId(), P1::IDC_A);
+        d.leave();
         EXPECT_EQ(d.text(P1::IDC_A), "60");
         EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
         EXPECT_EQ(d.text(P1::IDC_SUMX), "0");
@@ -211,6 +216,8 @@ TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
             d.type(P1::IDC_A, r.a);
             d.leave();
             EXPECT_EQ(d.text(P1::IDC_RESULT), r.text) << r.a;
+            EXPECT_EQ(d.dialog().focusId(), P1::IDC_A) << r.a;
+            d.leave();
             EXPECT_EQ(d.text(P1::IDC_A), "60") << r.a;
             EXPECT_EQ(d.text(P1::IDC_XN1), "0.25") << r.a;
         }
