@@ -795,8 +795,6 @@ TEST_F(CypreDlgTest, TorqueFollowsEveryAcceptedPowerAndRefusedOnesAreNotTaken) {
 // The helix angle of a preliminary design stays within what the geometry
 // sheet takes: 60° at most, refused naming its field, the angle kept.
 TEST_F(CypreDlgTest, HelixAngleAboveSixtyDegreesIsRefused) {
-    // (The fields' names come from the framework's labelling; the tests read
-    // what follows the name.)
     m_s.answerMessage(IDOK);
     m_s.answerMessage(IDOK);
     run([&](Running& d) {
@@ -821,8 +819,9 @@ TEST_F(CypreDlgTest, HelixAngleAboveSixtyDegreesIsRefused) {
         cancelAndLeave(d);
     });
     ASSERT_EQ(m_s.messages().size(), 3u);
-    EXPECT_TRUE(m_s.messages()[0].text.ends_with("：请输入 0 到 60 之间的整数。")) << m_s.messages()[0].text;
-    EXPECT_TRUE(m_s.messages()[1].text.ends_with("：螺旋角不能大于60°。")) << m_s.messages()[1].text;
+    // Each part of the angle is named by what it holds.
+    EXPECT_EQ(m_s.messages()[0].text, "β 度：请输入 0 到 60 之间的整数。");
+    EXPECT_EQ(m_s.messages()[1].text, "β 分：螺旋角不能大于60°。");
 }
 
 }  // namespace
