@@ -116,7 +116,23 @@ bool CCexyPropertyPage6::OnSetActive() {
         m_sigmaF = b6.sigmaF;
         m_SF = b6.SF;
         m_theta = b6.theta;
+        // The record's values these results were made from.
+        const CexDesignRecord& from = cexMadeFrom(6);
         m_basis = inputs();
+        m_basis.K1 = from.b1.K1;
+        m_basis.Zc = from.b1.Zc;
+        m_basis.Zp = from.b1.Zp;
+        m_basis.bc = from.b1.bc;
+        m_basis.rp = from.b1.Rp;
+        m_basis.rrp = from.b1.Rrp;
+        m_basis.a = from.b1.a;
+        m_basis.To = from.b1.Tc;
+        m_basis.dsp = from.b2.dsp;
+        m_basis.Lp = from.b2.l;
+        m_basis.X1 = from.b2.X1;
+        m_basis.pinsLeftOut = from.b2.pinsLeftOut == 1;
+        m_basis.drp = from.b4.drp;
+        m_basis.drrp = from.b4.drrp;
         m_hasResult = true;
     }
     if (m_hasResult && !resultsCurrent()) clearResults();   // earlier pages changed their inputs
@@ -163,6 +179,8 @@ void CCexyPropertyPage6::OnFetch() {
     if (m_sigmaFp > 0) dlg.m_sigmaF = m_sigmaFp;
     if (m_sigmaHp > 0) dlg.m_sigmaH = m_sigmaHp;
     if (dlg.DoModal() != fw::IDOK) return;
+    if (dlg.m_mu != m_mu || dlg.m_E != m_E || dlg.m_sigmaF != m_sigmaFp || dlg.m_sigmaH != m_sigmaHp)
+        clearResults();   // the results no longer belong to the material
     m_mu = dlg.m_mu;
     m_E = dlg.m_E;
     m_sigmaFp = dlg.m_sigmaF;
