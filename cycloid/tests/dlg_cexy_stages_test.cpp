@@ -210,7 +210,7 @@ protected:
             if (stale) {
                 EXPECT_NE(statusOf(page), kComplete[page]);
                 for (int id : resultFields(page)) EXPECT_EQ(r.text(id), "0") << id;
-                if (page < 5) EXPECT_FALSE(r.buttonEnabled(fw::ID_WIZNEXT));
+                EXPECT_FALSE(r.buttonEnabled(page < 5 ? fw::ID_WIZNEXT : fw::ID_WIZFINISH));
                 compute(r, s, page);
             }
             EXPECT_EQ(statusOf(page), kComplete[page]);
@@ -280,6 +280,7 @@ TEST_F(CexyStagesTest, PageSixsOwnInputsClearItsResults) {
             ASSERT_NE(r.text(P6::IDC_SH), "0");
             c.make(r, s);
             EXPECT_NE(statusOf(5), kStatus6);
+            EXPECT_FALSE(r.buttonEnabled(fw::ID_WIZFINISH));
             for (int id : resultFields(5)) EXPECT_EQ(r.text(id), "0") << id;
             r.click(P6::IDC_CALC);
             EXPECT_EQ(statusOf(5), kStatus6);
