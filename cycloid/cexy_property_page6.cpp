@@ -1,5 +1,6 @@
 #include "cycloid/cexy_property_page6.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cycloid/ccdest_part_mat_dlg.h"
@@ -79,6 +80,17 @@ StrengthInputs CCexyPropertyPage6::inputs() const {
     return in;
 }
 
+namespace {
+// Whether the check of `in` gives the results of block 6 again.
+bool sameResults(const StrengthInputs& in, const CexBlock6& b) {
+    if (in.X1 != 2 && in.X1 != 3) return false;
+    const auto r = strengthCheck(in);
+    auto close = [](double x, double y) { return std::fabs(x - y) <= 1e-4 * std::max(std::fabs(x), std::fabs(y)); };
+    return r && r->Zn == b.Zn && close(r->fmax, b.Fmax) && close(r->sigmaH, b.sigmaH) && close(r->SH, b.SH) &&
+           close(r->sigmaF, b.sigmaF) && close(r->SF, b.SF);
+}
+}  // namespace
+
 bool CCexyPropertyPage6::OnSetActive() {
     const CexBlock1& b1 = g_cexRecord.b1;
     const CexBlock2& b2 = g_cexRecord.b2;
@@ -134,6 +146,9 @@ bool CCexyPropertyPage6::OnSetActive() {
         m_basis.drp = from.b4.drp;
         m_basis.drrp = from.b4.drrp;
         m_hasResult = true;
+        // The torque may have been typed on this page: results that the
+        // record's values do not give again (to the digits shown) are stale.
+        if (!sameResults(m_basis, b6)) clearResults();
     }
     if (m_hasResult && !resultsCurrent()) clearResults();   // earlier pages changed their inputs
     enable(IDC_CALC, m_ready);

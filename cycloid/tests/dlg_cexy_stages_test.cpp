@@ -291,3 +291,62 @@ TEST_F(CexyStagesTest, PageSixsOwnInputsClearItsResults) {
 }
 
 }  // namespace
+
+namespace {
+
+// Page 6's first visit takes block 6 only where the record's values give
+// those results again: not a design file of an older strength check (σH
+// 91.20, SH 13.16 for the same drive), not results of a torque typed on the
+// page, which the record does not keep.
+TEST_F(CexyStagesTest, PageSixTakesOnlyTheResultsTheRecordGives) {
+    auto toPageSix = [&](fwtest::Running& r) {
+        for (int page = 1; page <= 5; ++page) ASSERT_TRUE(r.next());
+    };
+    struct Case {
+        const char* what;
+        std::function<void(CexDesignRecord&)> change;
+        bool taken;
+    };
+    const Case cases[] = {
+        {"the record's own results", [](CexDesignRecord&) {}, true},
+        {"an older check's results",
+         [](CexDesignRecord& r) {
+             r.b6.sigmaH = 91.2;
+             r.b6.SH = 13.16;
+             r.b6.Fmax = 5504.3;
+         },
+         false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        g_cexRecord = filledRecord();
+        g_cexRecord.b2.pinsLeftOut = 0;
+        c.change(g_cexRecord);
+        cexMadeFromRecord();
+        run([&](fwtest::Running& r) {
+            toPageSix(r);
+            EXPECT_EQ(statusOf(5) == kStatus6, c.taken);
+            EXPECT_EQ(r.text(P6::IDC_SH) != "0", c.taken) << r.text(P6::IDC_SH);
+            EXPECT_EQ(r.buttonEnabled(fw::ID_WIZFINISH), c.taken);
+        });
+    }
+    // A torque typed on page 6, computed, the wizard cancelled: the next run
+    // shows To from block 1 again, and not the results of the typed one.
+    SetUp();
+    run([&](fwtest::Running& r) { wholeDesign(r); });
+    run([&](fwtest::Running& r) {
+        toPageSix(r);
+        put(r, P6::IDC_TO, "700");
+        compute(r, s, 5);
+        ASSERT_EQ(statusOf(5), kStatus6);
+    });
+    run([&](fwtest::Running& r) {
+        toPageSix(r);
+        EXPECT_EQ(r.text(P6::IDC_TO), fw::formatNumber(g_cexRecord.b1.Tc));
+        EXPECT_NE(statusOf(5), kStatus6);
+        EXPECT_EQ(r.text(P6::IDC_SH), "0");
+    });
+    EXPECT_TRUE(s.allUsed());
+}
+
+}  // namespace
