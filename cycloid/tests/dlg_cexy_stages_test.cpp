@@ -22,6 +22,7 @@
 #include "cycloid/cdest_cexd_a_dlg.h"
 #include "cycloid/cdest_cexd_bc_dlg.h"
 #include "cycloid/cdest_cexd_k1_dlg.h"
+#include "cycloid/cdest_cexd_rp_dlg.h"
 #include "cycloid/cdest_part_di_dlg.h"
 #include "cycloid/cex_design.h"
 #include "cycloid/cexy_property_sheet.h"
@@ -139,6 +140,25 @@ std::vector<Change> changes() {
          {1, 2, 3, 4, 5}},
         {"Rp 105 (K1, K2)", 0, [](fwtest::Running& r, fwtest::Session&) { put(r, P1::IDC_RP, "105"); },
          {1, 2, 3, 4, 5}},
+        {"Rp 105 by its dialog (a = K1·rp/Zp, K2)", 0,
+         [](fwtest::Running& r, fwtest::Session& s) {
+             s.onDialog(CDestCexdRpDlg::IDD, [](fwtest::Running& d) {
+                 d.type(CDestCexdRpDlg::IDC_VALUE, "105");
+                 d.leave();
+                 d.click(IDOK);
+             });
+             r.click(P1::IDC_RP_BUTTON);
+         },
+         {1, 2, 3, 4, 5}},
+        {"bc by its dialog", 0,
+         [](fwtest::Running& r, fwtest::Session& s) {
+             s.onDialog(CDestCexdBcDlg::IDD, [](fwtest::Running& d) {
+                 d.drag(CDestCexdBcDlg::IDC_SLIDER, 40);
+                 d.click(IDOK);
+             });
+             r.click(P1::IDC_BC_BUTTON);
+         },
+         {1, 5}},
         {"Rrp 10.5 (K2)", 0, [](fwtest::Running& r, fwtest::Session&) { put(r, P1::IDC_RRP, "10.5"); },
          {1, 2, 3, 4, 5}},
         {"a 4.5 (K1; through dfc also Dw)", 0, [](fwtest::Running& r, fwtest::Session&) { put(r, P1::IDC_A, "4.5"); },
