@@ -129,6 +129,7 @@ void CCwGmDlg::OnKillfocusAw() {
         inform(geo::kMsgCentreUnfit);
         m_geom.aw = before;
         UpdateData(false);
+        editAgain(IDC_AW);
         return;
     }
     // A changed a' makes the results stale.
@@ -154,6 +155,7 @@ void CCwGmDlg::takeEdit(int id, double CwGeomRecord::*member) {
     if (auto refusal = geo::editRefusal(edited, true)) {
         warn(*refusal);
         UpdateData(false);
+        editAgain(id);
         return;
     }
     m_geom.*member = v;
@@ -169,6 +171,7 @@ void CCwGmDlg::OnKillfocusDe2() {
         warn(refusal);
         m_geom.de2 = before;
         UpdateData(false);
+        editAgain(IDC_DE2);
         return;
     }
     takeEdit(IDC_DE2, &CwGeomRecord::de2);
