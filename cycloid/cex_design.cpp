@@ -42,6 +42,12 @@ void cexLeaveStep(int page, bool current) {
     zeroOnLeave(page, g_cexRecord);
 }
 
+void cexRefuseField(const fw::Dialog& d, int id, std::string_view message) {
+    const std::string label = fw::fieldLabel(d, id);
+    fw::MessageBox(label.empty() ? std::string(message) : label + "：" + std::string(message),
+                   fw::MB_OK | fw::MB_ICONEXCLAMATION);
+}
+
 CexLoad cexLoadDesign(fw::Window* parent) {
     fw::FileDialog fd(fw::FileMode::Open, "cxd", {}, fw::OFN_FILEMUSTEXIST | fw::OFN_HIDEREADONLY,
                       "摆线设计数据文件 (*.cxd)|*.cxd|All Files (*.*)|*.*||", parent);

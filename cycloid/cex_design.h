@@ -25,6 +25,10 @@ cycloid::StoreDecision cexStoreStep(int page, bool current = true);
 // reserved fields of block k zeroed.
 void cexLeaveStep(int page, bool current = true);
 
+// A refusal of a field's text, named as the data exchange names it
+// ("功 率  p=：请输入一个数值。"), exclamation icon.
+void cexRefuseField(const fw::Dialog& d, int id, std::string_view message);
+
 // Page 1's "装入参考": the open dialog, the checks, the record replaced.
 enum class CexLoad { Cancelled, Refused, Incomplete, Loaded };
 CexLoad cexLoadDesign(fw::Window* parent);

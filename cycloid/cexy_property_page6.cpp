@@ -119,10 +119,17 @@ bool CCexyPropertyPage6::OnSetActive() {
         m_basis = inputs();
         m_hasResult = true;
     }
+    if (m_hasResult && !resultsCurrent()) clearResults();   // earlier pages changed their inputs
     enable(IDC_CALC, m_ready);
     Store();
     UpdateData(false);
     return fw::PropertyPage::OnSetActive();
+}
+
+void CCexyPropertyPage6::clearResults() {
+    m_deltaMax = m_fmax = m_sigmaH = m_SH = m_sigmaF = m_SF = m_theta = 0;
+    m_Zn = 0;
+    m_hasResult = false;
 }
 
 bool CCexyPropertyPage6::resultsCurrent() const { return m_hasResult && sameInputs(m_basis, inputs()); }
@@ -172,7 +179,7 @@ void CCexyPropertyPage6::OnKillfocusMaterial(int id, double& member, int bit) {
     double v = member;
     if (!readField(id, v) || v == member) return;
     member = v;
-    m_hasResult = false;   // the results no longer belong to the inputs
+    clearResults();   // the results no longer belong to the inputs
     if (v > 0) {
         m_bits |= bit;
         if ((m_bits & kAllBits) == kAllBits) readyFromBits();
@@ -193,8 +200,9 @@ void CCexyPropertyPage6::OnKillfocusTo() {
         return;
     }
     m_To = v;
-    m_hasResult = false;
+    clearResults();
     Store();
+    UpdateData(false);
 }
 
 void CCexyPropertyPage6::OnCalc() {

@@ -83,7 +83,7 @@ protected:
         chooseWorkedHead();
         s.onDialog(CBelmarAolC87Dlg::IDD, [](Running& t) { t.click(IDOK); });
         s.onDialog(CBelmarAolXDlg::IDD, [](Running& x) {
-            EXPECT_EQ(x.text(CBelmarAolXDlg::IDC_X), "0.119413455904797");
+            EXPECT_EQ(x.text(CBelmarAolXDlg::IDC_X), "0.116266079305722");
             x.click(IDOK);
         });
         d.click(D::IDC_CALC);
@@ -105,15 +105,15 @@ TEST_F(AolDlgTest, WorkedPairCalculatedSavedAndReported) {
         EXPECT_EQ(d.text(D::IDC_RI), "65.968");
         EXPECT_EQ(d.text(D::IDC_MP), "3.519");
         EXPECT_EQ(d.text(D::IDC_H), "7.916");
-        EXPECT_EQ(d.text(D::IDC_X1), "0.1194");
+        EXPECT_EQ(d.text(D::IDC_X1), "0.1163");
         EXPECT_EQ(d.text(D::IDC_XT1), "0.0300");
-        EXPECT_EQ(d.text(D::IDC_DA1), "77.315");
-        EXPECT_EQ(d.text(D::IDC_DA2), "177.302");
-        EXPECT_EQ(d.text(D::IDC_S1), "8.648");
+        EXPECT_EQ(d.text(D::IDC_DA1), "77.295");
+        EXPECT_EQ(d.text(D::IDC_DA2), "177.310");
+        EXPECT_EQ(d.text(D::IDC_S1), "8.629");
         EXPECT_EQ(d.text(D::IDC_EPS_BETA), "1.526");
         EXPECT_EQ(d.text(D::IDC_EPS_ALPHA), "1.484");
         EXPECT_EQ(d.text(D::IDC_BETA_OUT_D) + "°" + d.text(D::IDC_BETA_OUT_M) + "′" + d.text(D::IDC_BETA_OUT_S),
-                  "47°34′52.2");
+                  "47°25′24.3");
         EXPECT_EQ(d.items(D::IDC_CUTTER_LIST).at(1),
                   "EN 4-49  46.50～52.00  49/3      3.75        3.20～4.40     7.50       0.75");
         s.answerSave(inst.data("pair"));
@@ -135,6 +135,19 @@ TEST_F(AolDlgTest, WorkedPairCalculatedSavedAndReported) {
     EXPECT_EQ(i32(732), 1);  // blade group
     EXPECT_EQ(i32(736), 202);
     EXPECT_EQ(i32(552), 7);
+    // βi and β as the record keeps them (deg, min, sec): the mended angles
+    // 20°6′28.4147″ and 47°25′24.2703″ (calc_cycloidal_geometry_test).
+    auto f64 = [&](std::size_t geomOffset) {
+        double v;
+        std::memcpy(&v, bytes.data() + 408 + geomOffset, 8);
+        return v;
+    };
+    EXPECT_EQ(f64(592), 20);
+    EXPECT_EQ(f64(600), 6);
+    EXPECT_NEAR(f64(608), 28.4147, 1e-4);
+    EXPECT_EQ(f64(616), 47);
+    EXPECT_EQ(f64(624), 25);
+    EXPECT_NEAR(f64(632), 24.2703, 1e-4);
     // The report: created with this section only, GBK with CR LF, as the golden copy
     // (its values checked against the hand calculation in calc_cycloidal_geometry_test).
     const auto report = readAll(inst.data("pair.tng"));
@@ -165,7 +178,7 @@ TEST_F(AolDlgTest, SavingTwiceAppendsTwoSectionsAndLoadBringsEverythingBack) {
         EXPECT_EQ(d.text(D::IDC_Z1), "14");
         EXPECT_EQ(d.text(D::IDC_PHI), "0.3");
         EXPECT_EQ(d.text(D::IDC_R), "94.240");
-        EXPECT_EQ(d.text(D::IDC_DA2), "177.302");
+        EXPECT_EQ(d.text(D::IDC_DA2), "177.310");
         EXPECT_EQ(d.items(D::IDC_CUTTER_LIST).size(), 2u);
         EXPECT_EQ(g.m_headIndex, 2);
         EXPECT_EQ(g.m_group, 1);
@@ -518,7 +531,7 @@ TEST_F(AolDlgTest, ShortTableStopsTheCalculationAndChangesNothing) {
         d.click(D::IDC_CALC);
         EXPECT_EQ(g.m_calculated, 1);
         EXPECT_TRUE(g.m_geom == before);
-        EXPECT_EQ(d.text(D::IDC_DA2), "177.302");
+        EXPECT_EQ(d.text(D::IDC_DA2), "177.310");
         d.end(IDCANCEL);
     });
     dlg.DoModal();

@@ -48,6 +48,9 @@
 #include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "cylindrical/cypre_dlg.h"
+#include "bevel/geometry/belmar_arc_dlg.h"
+#include "smallmodule/csmcy_dlg.h"
+#include <QLineEdit>
 
 namespace fs = std::filesystem;
 
@@ -554,11 +557,12 @@ TEST(ShellQtWindow, CutterSchemeShowsEachSubscriptAfterItsSymbol) {
     EXPECT_TRUE(labels[1005].contains(QStringLiteral("d<sub>a0</sub>"))) << labels[1005].toStdString();
     EXPECT_TRUE(labels[1007].contains(QStringLiteral("Z<sub>0</sub>"))) << labels[1007].toStdString();
     EXPECT_TRUE(shownStatics.isEmpty()) << shownStatics.join('|').toStdString();   // no loose subscript after a field
-    // The pinion's and the gear's cutter fields are told apart by their group.
-    EXPECT_EQ(names[1001].toStdString(), "加工外齿轮插齿刀参数 齿数: Z0");
-    EXPECT_EQ(names[1007].toStdString(), "加工内齿轮插齿刀参数 齿数: Z0");
-    EXPECT_EQ(names[1005].toStdString(), "加工外齿轮插齿刀参数 齿顶圆直径: da0");
-    EXPECT_EQ(names[1011].toStdString(), "加工内齿轮插齿刀参数 齿顶圆直径: da0");
+    // The pinion's and the gear's cutter fields are told apart by their group
+    // (as the dialog captions it).
+    EXPECT_EQ(names[1001].toStdString(), "用于小齿轮（Z1）的插齿刀参数 齿数: Z0");
+    EXPECT_EQ(names[1007].toStdString(), "用于大齿轮（Z2）的插齿刀参数 齿数: Z0");
+    EXPECT_EQ(names[1005].toStdString(), "用于小齿轮（Z1）的插齿刀参数 齿顶圆直径: da0");
+    EXPECT_EQ(names[1011].toStdString(), "用于大齿轮（Z2）的插齿刀参数 齿顶圆直径: da0");
 }
 
 TEST(ShellQtWindow, RatingDialogSpeaksToAssistiveToolsAsTyped) {
@@ -728,6 +732,192 @@ TEST(ShellQtWindow, SlidersAreToldApartByWhatTheySet) {
     EXPECT_EQ(k1, "对于接触强度 2.0–2.4");
     EXPECT_EQ(k2, "对于弯曲强度 1.8–2.3");
     EXPECT_EQ(phid, "齿宽系数 0.8–1.4");
+}
+
+}  // namespace
+
+// ---- leaving a dialog, and a notice once per change, with real keys and mouse ----
+
+namespace {
+
+// The first field a user would type into: visible, enabled, editable, in
+// the order the dialog builds its controls.
+QLineEdit* firstField(QWidget* top) {
+    for (QLineEdit* le : top->findChildren<QLineEdit*>())
+        if (le->property("fwqt.control").isValid() && le->isVisibleTo(top) && le->isEnabled() && !le->isReadOnly())
+            return le;
+    return nullptr;
+}
+
+QPushButton* cancelButton(QWidget* top) {
+    for (const char* name : {"sheet-2", "id2"})
+        if (auto* b = top->findChild<QPushButton*>(QString::fromLatin1(name)); b && b->isVisible() && b->isEnabled())
+            return b;
+    return nullptr;
+}
+
+// Where a key goes: the window's focus widget (offscreen Qt has no active window).
+QWidget* keyTarget(QWidget* top) {
+    QWidget* f = top->focusWidget();
+    return f ? f : top;
+}
+
+void typeOver(QWidget* field, const QString& text) {
+    QTest::mouseClick(field, Qt::LeftButton);
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field, Qt::Key_Backspace);
+    QTest::keyClicks(field, text);
+}
+
+// Runs one calculator from its menu; `act` gets its window once it is up.
+// A window that is still up after `act` and a few seconds is a trap: it is
+// ended from the model so the test goes on, and reported.
+struct CalculatorRun {
+    Program& p;
+    bool trapped = false;
+    void run(QAction* a, std::function<void(fw::Window&, QWidget*)> act) {
+        bool first = true;
+        p.backend.setShownHook([&, act](fw::Window& w, QWidget* top) {
+            if (!first) return;   // a sub-dialog of the calculator
+            first = false;
+            QPointer<QWidget> t = top;
+            fw::Window* win = &w;
+            QTimer::singleShot(0, top, [t, win, act] {
+                if (t) act(*win, t);
+            });
+            QTimer::singleShot(4000, top, [this, t, win] {
+                if (!t) return;
+                trapped = true;
+                if (auto* s = dynamic_cast<fw::PropertySheet*>(win)) s->EndDialog(IDCANCEL);
+                else if (auto* d = dynamic_cast<fw::Dialog*>(win)) d->EndDialog(IDCANCEL);
+            });
+        });
+        a->trigger();
+        pump(5);
+        p.backend.setShownHook({});
+    }
+};
+
+}  // namespace
+
+namespace {
+
+// Nonsense in the first field of every calculator, then 取消 clicked with the
+// mouse, or Escape: the window goes at once (a calculator's own "save
+// first?" questions, answered No, may come; no field refusal does).
+TEST(ShellQtWindow, EveryCalculatorIsLeftByCancelOrEscapeWhateverItsFieldHolds) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    int run = 0;
+    for (const CalculatorCommand& c : commandTable()) {
+        if (!c.available || c.runAs == RunAs::HelpDocument || c.runAs == RunAs::UpdateCheck) continue;
+        for (bool escape : {false, true}) {
+            SCOPED_TRACE(std::string(c.className) + (escape ? " by Escape" : " by 取消"));
+            QAction* a = p.commandAction(c.id);
+            ASSERT_NE(a, nullptr);
+            CalculatorRun r{p};
+            qsizetype boxesOnLeaving = 0;
+            bool typed = false;
+            r.run(a, [&](fw::Window&, QWidget* top) {
+                QLineEdit* field = firstField(top);
+                if (field) {
+                    typeOver(field, QStringLiteral("abc"));
+                    typed = true;
+                }
+                const qsizetype before = p.answers->messages.size();
+                QPushButton* cancel = cancelButton(top);
+                if (escape || !cancel) QTest::keyClick(field ? static_cast<QWidget*>(field) : top, Qt::Key_Escape);
+                else QTest::mouseClick(cancel, Qt::LeftButton);
+                boxesOnLeaving = p.answers->messages.size() - before;
+            });
+            EXPECT_FALSE(r.trapped) << c.className << " could not be left";
+            EXPECT_LE(boxesOnLeaving, 2) << c.className << " asked on the way out: "
+                                         << p.answers->messages.join(" | ").toStdString();
+            EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << c.className;
+            if (typed) ++run;
+            ASSERT_TRUE(p.alive());
+        }
+    }
+    EXPECT_GE(run, 20);
+}
+
+// A value typed into the first field of every calculator, then Tab, Tab:
+// whatever its check says comes once, and the second Tab moves the focus on.
+TEST(ShellQtWindow, EveryCalculatorChecksAFieldOncePerChange) {
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    for (const CalculatorCommand& c : commandTable()) {
+        if (!c.available || c.runAs == RunAs::HelpDocument || c.runAs == RunAs::UpdateCheck) continue;
+        for (const char* value : {"1", "12", "abc"}) {
+            SCOPED_TRACE(std::string(c.className) + " with " + value);
+            CalculatorRun r{p};
+            qsizetype secondTabBoxes = 0;
+            bool moved = true;
+            r.run(p.commandAction(c.id), [&](fw::Window& w, QWidget* top) {
+                QLineEdit* field = firstField(top);
+                if (field) {
+                    typeOver(field, QString::fromLatin1(value));
+                    QTest::keyClick(keyTarget(top), Qt::Key_Tab);
+                    const qsizetype before = p.answers->messages.size();
+                    QTest::keyClick(keyTarget(top), Qt::Key_Tab);
+                    secondTabBoxes = p.answers->messages.size() - before;
+                    moved = top->focusWidget() != field;
+                }
+                if (auto* s = dynamic_cast<fw::PropertySheet*>(&w)) s->EndDialog(IDCANCEL);
+                else if (auto* d = dynamic_cast<fw::Dialog*>(&w)) d->EndDialog(IDCANCEL);
+            });
+            EXPECT_FALSE(r.trapped);
+            EXPECT_EQ(secondTabBoxes, 0) << c.className << ": " << p.answers->messages.join(" | ").toStdString();
+            EXPECT_TRUE(moved) << c.className << " kept the focus in the field";
+            ASSERT_TRUE(p.alive());
+        }
+    }
+}
+
+// Two notices the designer meets, with their texts: each comes once.
+TEST(ShellQtWindow, ANoticedValueIsNoticedOnce) {
+    struct Case {
+        const char* what;
+        std::function<std::unique_ptr<fw::Dialog>()> make;
+        int field;
+        const char* value;
+        const char* notice;
+    } cases[] = {
+        {"spiral bevel, few pinion teeth", [] { return std::make_unique<CBelmarArcDlg>(nullptr); },
+         CBelmarArcDlg::IDC_Z1, "12", "小齿轮齿数z1=12太少"},
+        {"small-module pair, ratio 1 (否)", [] { return std::make_unique<CSmcyDlg>(nullptr); }, CSmcyDlg::IDC_U, "1",
+         "注意：当前你所给定的齿数比U = 1"},
+    };
+    Program p;
+    ASSERT_TRUE(p.started);
+    p.dismissSplash();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto dlg = c.make();
+        p.answers->messages.clear();
+        int focusAfter = 0;
+        p.backend.setShownHook([&](fw::Window&, QWidget* top) {
+            QPointer<QWidget> t = top;
+            QTimer::singleShot(0, top, [&, t] {
+                if (!t) return;
+                QWidget* field = control(t, c.field);
+                typeOver(field, QString::fromUtf8(c.value));
+                QTest::keyClick(keyTarget(t), Qt::Key_Tab);
+                QTest::keyClick(keyTarget(t), Qt::Key_Tab);
+                QTest::keyClick(keyTarget(t), Qt::Key_Tab);
+                focusAfter = dlg->focusId();
+                QTest::keyClick(keyTarget(t), Qt::Key_Escape);
+            });
+        });
+        dlg->DoModal();
+        p.backend.setShownHook({});
+        EXPECT_EQ(p.answers->messages.filter(QString::fromUtf8(c.notice)).size(), 1)
+            << p.answers->messages.join(" | ").toStdString();
+        EXPECT_NE(focusAfter, c.field);
+        EXPECT_TRUE(dlg->ended());
+    }
 }
 
 }  // namespace

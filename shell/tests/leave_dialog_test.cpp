@@ -1,0 +1,310 @@
+// Every calculator of the command table, and every dialog its buttons open,
+// is left by Cancel, Escape or the close box whatever its fields hold: bad
+// text in every field, each field left once (its refusal or notice answered
+// as a user who wants out answers it: No, Cancel), then the way out. A field
+// left again unchanged asks nothing more.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "shell/command_table.h"
+#include "shell/kavrin_app.h"
+#include "shell/kavrin_view.h"
+#include "shell_fixture.h"
+#include "bevel/geometry/aol_dlg.h"
+#include "bevel/geometry/aol_entc_dlg.h"
+#include "bevel/geometry/aol_tilt_dlg.h"
+#include "bevel/geometry/aol_x_dlg.h"
+#include "bevel/geometry/belmar_arc_dlg.h"
+#include "bevel/geometry/belmar_len_dlg.h"
+#include "bevel/geometry/belmar_len_img_dlg.h"
+#include "bevel/preliminary/a196_dlg.h"
+#include "bevel/preliminary/a197_dlg.h"
+#include "bevel/preliminary/a198_dlg.h"
+#include "bevel/preliminary/a199_dlg.h"
+#include "bevel/preliminary/c80_dlg.h"
+#include "bevel/preliminary/c81_dlg.h"
+#include "bevel/preliminary/ka_dlg.h"
+#include "bevel/preliminary/khbita_dlg.h"
+#include "bevel/preliminary/kwbita_dlg.h"
+#include "bevel/preliminary/pellun_type.h"
+#include "bevel/preliminary/yf_dlg.h"
+#include "bevel/rating/sirrow_chart_dlgs.h"
+#include "bevel/rating/sirrow_dlg.h"
+#include "bevel/rating/sirrow_factor_dialogs.h"
+#include "bevel/rating/sirrow_kbita_dlg.h"
+#include "bevel/rating/sirrow_option_dlgs.h"
+#include "bevel/rating/sirrow_wkbita_dlg.h"
+#include "bevel/rating/sirrow_wyf_dlg.h"
+#include "cycloid/ccdest_part_mat_dlg.h"
+#include "cycloid/cdest_cexd_a_dlg.h"
+#include "cycloid/cdest_cexd_bc_dlg.h"
+#include "cycloid/cdest_cexd_k1_dlg.h"
+#include "cycloid/cdest_cexd_k2_dlg.h"
+#include "cycloid/cdest_cexd_rp_dlg.h"
+#include "cycloid/cdest_part_di_dlg.h"
+#include "cycloid/dorrith_dlg.h"
+#include "cycloid/parametdlg.h"
+#include "cylindrical/cy_proof_dlg.h"
+#include "cylindrical/cygeom_check_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
+#include "cylindrical/cypre_dlg.h"
+#include "cylindrical/factor_dialogs.h"
+#include "cylindrical/invdlg.h"
+#include "measurement/cy_measure_one_dlg.h"
+#include "measurement/cy_measure_tow_dlg.h"
+#include "measurement/cymeasure_rdlg.h"
+#include "profiletool/ctool_cy_dwdata_dlg.h"
+#include "smallmodule/csmcy_bita_dlg.h"
+#include "smallmodule/csmcy_dlg.h"
+#include "worm/cc1cw_gm_dlg.h"
+#include "worm/cccw_gm_dlg.h"
+#include "worm/ccw_gm_dlg.h"
+#include "worm/ccw_ka_dlg.h"
+#include "worm/ccw_met_dlg.h"
+#include "worm/ccw_pr_dlg.h"
+#include "worm/ccw_pro_dlg.h"
+#include "worm/ccw_rating_dlgs.h"
+#include "worm/cw_zlo_dlg.h"
+
+namespace {
+
+using fwtest::Running;
+
+enum class Way { Cancel, Escape, Close };
+const char* name(Way w) { return w == Way::Cancel ? "Cancel" : w == Way::Escape ? "Escape" : "close box"; }
+
+bool isEditable(const fw::Control& c) {
+    auto* e = dynamic_cast<const fw::Edit*>(&c);
+    return e && e->enabled() && e->visible() && !e->readOnly();
+}
+
+// What a user who types nonsense would leave in the field.
+const char* nonsense(const fw::Control& c) {
+    return static_cast<const fw::Edit&>(c).digitsOnly() ? "" : "abc";
+}
+
+bool isPlainButton(const fw::Control& c) {
+    return c.kind() == fw::Kind::PushButton && c.enabled() && c.visible() && c.id() != fw::IDOK &&
+           c.id() != fw::IDCANCEL && c.id() != fw::IDHELP && c.id() != fw::IDC_STATIC;
+}
+
+class LeaveTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        ASSERT_TRUE(a.InitInstance());
+        app.key("Escape");
+        s.tolerate([this](Running& r) { spoilAndLeave(r); });
+    }
+    CKavrinView& view() { return dynamic_cast<CKavrinView&>(*app.activeView()); }
+
+    // Bad text in every field, each left once; then every field is passed
+    // through again (no box may come now); then the way out.
+    void spoilAndLeave(Running& r) {
+        const std::string where = r.sheet() ? "sheet \"" + r.caption() + "\"" : "dialog " + std::to_string(r.id());
+        runs.insert(r.sheet() ? 0 : r.id());
+        std::vector<int> fields;
+        for (const auto& c : r.dialog().controls())
+            if (isEditable(*c)) fields.push_back(c->id());
+        for (int id : fields) {
+            if (r.ended()) return fail(where, "ended while typing");
+            r.type(id, nonsense(r.dialog().item(id)));
+            if (r.ended()) return fail(where, "ended while typing");
+            r.leave();
+        }
+        if (r.ended()) return fail(where, "ended while its fields were left");
+        // Through every field again, twice: a field some box kept the user
+        // from is checked now; the second time nothing may ask.
+        std::size_t boxes = 0;
+        for (int pass = 0; pass < 2 && !r.ended(); ++pass) {
+            boxes = s.messages().size();
+            for (int id : fields) {
+                if (r.ended()) break;
+                r.focus(id);
+                if (!r.ended()) r.leave();
+            }
+        }
+        if (s.messages().size() != boxes)
+            fail(where, "asked again about an unchanged field: \"" + s.messages().back().text + "\"");
+        // The buttons of the top dialog open its sub-dialogs, which get the same.
+        if (depth == 0) {
+            ++depth;
+            for (const auto& c : r.dialog().controls()) {
+                if (r.ended()) break;
+                if (isPlainButton(*c)) r.click(c->id());
+            }
+            --depth;
+            if (r.ended()) return;   // a button of its own ended it (saved, or a custom code)
+        }
+        // Last, fresh nonsense in the first field, left by the way out alone.
+        if (!fields.empty() && !r.ended()) {
+            const int first = fields.front();
+            const auto& e = static_cast<const fw::Edit&>(r.dialog().item(first));
+            r.type(first, !e.digitsOnly() ? "xyz" : e.text().empty() ? "0" : "");
+            if (r.ended()) return fail(where, "ended while typing");
+        }
+        switch (way) {
+        case Way::Cancel:
+            if (r.sheet() || r.dialog().find(fw::IDCANCEL)) r.click(fw::IDCANCEL);
+            else r.escape();   // no Cancel button: Escape is its way out
+            break;
+        case Way::Escape: r.escape(); break;
+        case Way::Close: r.close(); break;
+        }
+        if (!r.ended()) {
+            fail(where, std::string(name(way)) + " did not leave it");
+            r.end(fw::IDCANCEL);
+        }
+    }
+    void fail(const std::string& where, const std::string& what) { failures.push_back(where + ": " + what); }
+
+    CKavrinApp a;
+    Way way = Way::Cancel;
+    int depth = 0;
+    std::set<int> runs;
+    std::vector<std::string> failures;
+};
+
+TEST_F(LeaveTest, EveryDialogIsLeftWhateverItsFieldsHold) {
+    int commands = 0;
+    for (Way w : {Way::Cancel, Way::Escape, Way::Close}) {
+        way = w;
+        for (const CalculatorCommand& c : commandTable()) {
+            if (!c.available || c.runAs == RunAs::HelpDocument || c.runAs == RunAs::UpdateCheck) continue;
+            SCOPED_TRACE(std::string(c.className) + " by " + name(w));
+            failures.clear();
+            c.run(view());
+            for (const std::string& f : failures) ADD_FAILURE() << c.className << ", " << name(w) << ": " << f;
+            ++commands;
+        }
+    }
+    EXPECT_GE(commands, 3 * 15);
+    // The templates this walk reached, for whoever extends it.
+    std::ostringstream reached;
+    for (int id : runs) reached << id << ' ';
+    RecordProperty("templates", reached.str());
+}
+
+// Every dialog class on its own, from its default state: its fields
+// spoilt, then each way out. (The calculators also run above from their
+// commands, and the sub-dialogs their buttons reach from there.)
+struct DialogEntry {
+    const char* name;
+    std::function<void()> run;
+};
+template <class T>
+DialogEntry dialog(const char* name) {
+    return {name, [] {
+        T d(nullptr);
+        d.fw::Dialog::DoModal();
+    }};
+}
+
+TEST_F(LeaveTest, EveryDialogClassIsLeftWhateverItsFieldsHold) {
+    const std::vector<DialogEntry> dialogs = {
+        dialog<CDestCexdBcDlg>("CDestCexdBcDlg"),
+        dialog<CDestCexdADlg>("CDestCexdADlg"),
+        dialog<CDestCexdK1Dlg>("CDestCexdK1Dlg"),
+        dialog<CDestCexdK2Dlg>("CDestCexdK2Dlg"),
+        dialog<CDestCexdRpDlg>("CDestCexdRpDlg"),
+        dialog<CDestPartDiDlg>("CDestPartDiDlg"),
+        dialog<CCDestPartMatDlg>("CCDestPartMatDlg"),
+        dialog<CDorrithDlg>("CDorrithDlg"),
+        dialog<ParametDlg>("ParametDlg"),
+        dialog<CToolCyDwdataDlg>("CToolCyDwdataDlg"),
+        dialog<CypreDlg>("CypreDlg"),
+        dialog<CCyProofDlg>("CCyProofDlg"),
+        dialog<CCyProofZhwDlg>("CCyProofZhwDlg"),
+        dialog<CCyProofKaDlg>("CCyProofKaDlg"),
+        dialog<CCyProofKbitaDlg>("CCyProofKbitaDlg"),
+        dialog<CCyProofLimtDlg>("CCyProofLimtDlg"),
+        dialog<CCyProofPrecisionDlg>("CCyProofPrecisionDlg"),
+        dialog<CCyProofShiftDlg>("CCyProofShiftDlg"),
+        dialog<CCyProofTDlg>("CCyProofTDlg"),
+        dialog<CCyProofWynDlg>("CCyProofWynDlg"),
+        dialog<CCyProofWysDlg>("CCyProofWysDlg"),
+        dialog<CCyProofZeDlg>("CCyProofZeDlg"),
+        dialog<CCyProofZlDlg>("CCyProofZlDlg"),
+        dialog<CCyProofZnDlg>("CCyProofZnDlg"),
+        dialog<CCyProofZrDlg>("CCyProofZrDlg"),
+        dialog<CInvdlg>("CInvdlg"),
+        dialog<CCygeomCutDlg>("CCygeomCutDlg"),
+        dialog<CCyGeomCheckDlg>("CCyGeomCheckDlg"),
+        dialog<CCyMeasureOneDlg>("CCyMeasureOneDlg"),
+        dialog<CCYMeasureTowDlg>("CCYMeasureTowDlg"),
+        dialog<CCymeasureRdlg>("CCymeasureRdlg"),
+        dialog<CSmcyDlg>("CSmcyDlg"),
+        dialog<CSmcyBitaDlg>("CSmcyBitaDlg"),
+        dialog<CCwStatuDlg>("CCwStatuDlg"),
+        dialog<CCcwB1Dlg>("CCcwB1Dlg"),
+        dialog<CC1cwGmDlg>("CC1cwGmDlg"),
+        dialog<CCcwGmdlg>("CCcwGmdlg"),
+        dialog<CCwGmDlg>("CCwGmDlg"),
+        dialog<CCwKaDlg>("CCwKaDlg"),
+        dialog<CCwMetDlg>("CCwMetDlg"),
+        dialog<CCwNDlg>("CCwNDlg"),
+        dialog<CcwPrDlg>("CcwPrDlg"),
+        dialog<CCwZhDlg>("CCwZhDlg"),
+        dialog<CCwZloDlg1>("CCwZloDlg1"),
+        dialog<CCwZloDlg2>("CCwZloDlg2"),
+        dialog<CCwproDlg>("CCwproDlg"),
+        dialog<CCwZtypeDlg>("CCwZtypeDlg"),
+        dialog<CCwproB2Dlg>("CCwproB2Dlg"),
+        dialog<CPellunType>("CPellunType"),
+        dialog<CA196Dlg>("CA196Dlg"),
+        dialog<CA198Dlg>("CA198Dlg"),
+        dialog<CC80Dlg>("CC80Dlg"),
+        dialog<CA197Dlg>("CA197Dlg"),
+        dialog<CC81Dlg>("CC81Dlg"),
+        dialog<CA199Dlg>("CA199Dlg"),
+        dialog<CYfDlg>("CYfDlg"),
+        dialog<CKhbitaDlg>("CKhbitaDlg"),
+        dialog<CKwbitaDlg>("CKwbitaDlg"),
+        dialog<CKaDlg>("CKaDlg"),
+        dialog<CBelmarLenDlg>("CBelmarLenDlg"),
+        dialog<CBelmarLenImgDlg>("CBelmarLenImgDlg"),
+        dialog<CBelmarArcDlg>("CBelmarArcDlg"),
+        dialog<CBelmarAolDlg>("CBelmarAolDlg"),
+        dialog<CBelmarAolimgDlg>("CBelmarAolimgDlg"),
+        dialog<CBelmarAolentcDlg>("CBelmarAolentcDlg"),
+        dialog<CBelmarAolC87Dlg>("CBelmarAolC87Dlg"),
+        dialog<CBelmarAolC88Dlg>("CBelmarAolC88Dlg"),
+        dialog<CBelmarAolC89Dlg>("CBelmarAolC89Dlg"),
+        dialog<CBelmarAolXDlg>("CBelmarAolXDlg"),
+        dialog<CSirrowDlg>("CSirrowDlg"),
+        dialog<CSirrowTDlg>("CSirrowTDlg"),
+        dialog<CSirrowDTypeDlg>("CSirrowDTypeDlg"),
+        dialog<CSirrowKaDlg>("CSirrowKaDlg"),
+        dialog<CSirrowPreciDlg>("CSirrowPreciDlg"),
+        dialog<CSirrowKbitaDlg>("CSirrowKbitaDlg"),
+        dialog<CSirrowC97Dlg>("CSirrowC97Dlg"),
+        dialog<CSirrowZeDlg>("CSirrowZeDlg"),
+        dialog<CSirrowZetaDlg>("CSirrowZetaDlg"),
+        dialog<CSirrowHznDlg>("CSirrowHznDlg"),
+        dialog<CSirrowZlDlg>("CSirrowZlDlg"),
+        dialog<CSirrowHzrDlg>("CSirrowHzrDlg"),
+        dialog<CSirrowZwDlg>("CSirrowZwDlg"),
+        dialog<CSirrowWkbitaDlg>("CSirrowWkbitaDlg"),
+        dialog<CSirrowWyfDlg>("CSirrowWyfDlg"),
+        dialog<CSirrowY0Dlg>("CSirrowY0Dlg"),
+        dialog<CSirrowWynDlg>("CSirrowWynDlg"),
+        dialog<CSirrowHlmtDlg>("CSirrowHlmtDlg"),
+    };
+    for (Way w : {Way::Cancel, Way::Escape, Way::Close}) {
+        way = w;
+        for (const DialogEntry& e : dialogs) {
+            SCOPED_TRACE(std::string(e.name) + " by " + name(w));
+            failures.clear();
+            const std::size_t before = s.dialogsRun().size();
+            e.run();
+            EXPECT_GT(s.dialogsRun().size(), before) << e.name << " did not run";
+            for (const std::string& f : failures) ADD_FAILURE() << e.name << ", " << name(w) << ": " << f;
+        }
+    }
+}
+
+}  // namespace
