@@ -53,7 +53,7 @@ fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const 
     // The checks the geometry step's own load of a saved design runs: the
     // preliminary record's, then that of the kind the tooth system names.
     if (!plausibleConePreRecord(out.pre) || geom.toothSystem < 0 || geom.toothSystem >= kToothSystemCount ||
-        !plausibleConeGeomRecord(geom, kConeToothSystems[static_cast<std::size_t>(geom.toothSystem)].kind))
+        !checkConeGeomRecord(geom, kConeToothSystems[static_cast<std::size_t>(geom.toothSystem)].kind))
         return fw::unexpected(refusal(kMsgNoConeGeometry));
 
     RatingEntries& e = out.entries;

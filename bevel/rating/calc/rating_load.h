@@ -44,7 +44,7 @@ inline constexpr const char* kMsgSpiralContact = "齿向重合度或螺旋角数
 // records (a preliminary-only design); statuses other than 201 and 202; a
 // preliminary record that its own check refuses (checkConePreRecord), a
 // geometry record that the check of its tooth system's kind refuses
-// (plausibleConeGeomRecord); then the entries as their edits take them
+// (checkConeGeomRecord); then the entries as their edits take them
 // (entriesComplete: each in its range, every bit of the forces but T and
 // n1); βm and εβ not both above 0 or both 0 (kMsgSpiralContact).
 fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const std::uint8_t> file);
