@@ -19,6 +19,7 @@ void Control::reset() {
     m_visible = !(m_style & style::Hidden);
     m_checkedText.reset();
     m_accepted = m_text;
+    m_programText = m_text;
     m_revert.reset();
 }
 
@@ -27,6 +28,7 @@ void Control::markAccepted(bool changed) {
     // leaves the text the user's.
     if (userChanging()) return;
     m_accepted = m_text;
+    m_programText = m_text;
     m_revert.reset();
     // A text the program changed is checked when the field is next left.
     if (changed) m_checkedText.reset();

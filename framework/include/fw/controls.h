@@ -64,11 +64,13 @@ private:
     // check again: a value is checked (and noticed) once per change. The
     // accepted text is the one the program set or a check let pass; after
     // "edit again", leaving the field still holding `from` puts `to` back.
+    // The program's text is the one the program last set.
     struct Revert {
         std::string from, to;
     };
     std::optional<std::string> m_checkedText;
     std::string m_accepted;
+    std::string m_programText;
     std::optional<Revert> m_revert;
     Dialog* m_owner;
     const Node* m_node;
