@@ -1,7 +1,10 @@
 #include "chart_svg.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <optional>
 
 #include "common/calc/chart_curves.h"
 #include "common/calc/chart_scale.h"
@@ -42,6 +45,43 @@ void polyline(std::string& out, const std::vector<std::pair<double, double>>& pt
 
 }  // namespace
 
+namespace {
+
+// A label's box in picture pixels, from an estimate of its advance: Latin,
+// digits and Greek about 0.58 of the font size, CJK one full em.
+struct Box {
+    double x0, y0, x1, y1;
+    bool overlaps(const Box& o) const { return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1; }
+    bool inside(double w, double h) const { return x0 >= 1 && y0 >= 1 && x1 <= w - 1 && y1 <= h - 1; }
+};
+
+double textWidth(const std::string& t, int size) {
+    double em = 0;
+    for (std::size_t i = 0; i < t.size();) {
+        const auto c = static_cast<unsigned char>(t[i]);
+        const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        std::uint32_t cp = n == 1 ? c : c & (0xFF >> (n + 1));
+        for (std::size_t k = 1; k < n && i + k < t.size(); ++k) cp = cp << 6 | (static_cast<unsigned char>(t[i + k]) & 0x3F);
+        em += cp >= 0x2E80 ? 1.0 : 0.58;
+        i += n;
+    }
+    return em * size;
+}
+
+// The box of a text whose baseline starts at (x, y) (anchor start).
+Box textBox(double x, double y, const std::string& t, int size) {
+    return {x - 1, y - size * 0.8, x + textWidth(t, size) + 1, y + size * 0.22};
+}
+
+// A label on a white ground, so that neither grid nor curve runs through it.
+std::string labelOnWhite(const Box& b, const std::string& t, int size) {
+    return fw::format("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"%s\" fill=\"white\"/>\n", num(b.x0).c_str(),
+                      num(b.y0).c_str(), num(b.x1 - b.x0).c_str(), num(b.y1 - b.y0).c_str()) +
+           text(b.x0 + 1, b.y1 - size * 0.22, t, size);
+}
+
+}  // namespace
+
 std::string svg(const ChartPicture& p) {
     const int w = p.width, h = p.height;
     std::string out = fw::format(
@@ -53,22 +93,11 @@ std::string svg(const ChartPicture& p) {
         double x = p.x(t.at);
         out += fw::format("<line x1=\"%s\" y1=\"0\" x2=\"%s\" y2=\"%d\" stroke=\"#c8c8c8\" stroke-width=\"0.6\"/>\n",
                           num(x).c_str(), num(x).c_str(), h);
-        if (t.label.empty()) continue;
-        // The labels at the frame stay inside the picture.
-        if (x < 12)
-            out += text(x + 2, h - 3, t.label, 10);
-        else if (x > w - 12)
-            out += fw::format("<text x=\"%s\" y=\"%d\" font-size=\"10\" %s text-anchor=\"end\">%s</text>\n",
-                              num(x - 2).c_str(), h - 3, kFont, escape(t.label).c_str());
-        else
-            out += text(x, h - 3, t.label, 10, true);
     }
     for (const Tick& t : p.yTicks) {
         double y = p.y(t.at);
         out += fw::format("<line x1=\"0\" y1=\"%s\" x2=\"%d\" y2=\"%s\" stroke=\"#c8c8c8\" stroke-width=\"0.6\"/>\n",
                           num(y).c_str(), w, num(y).c_str());
-        // Labels too near the bottom would run into the abscissa's.
-        if (!t.label.empty() && y < h - 14) out += text(3, y - 2, t.label, 10);
     }
     for (const Curve& c : p.curves) {
         std::vector<std::pair<double, double>> run;
@@ -84,10 +113,74 @@ std::string svg(const ChartPicture& p) {
             run.push_back(xy);
         }
         polyline(out, run, dashed);
-        if (!c.label.empty() && c.labelAt < c.points.size()) {
-            const CurvePoint& at = c.points[c.labelAt];
-            out += text(p.x(at.input) + c.labelDx, p.y(at.value) + c.labelDy, c.label, 9);
+    }
+
+    // The labels over the curves, each where no other label is: the free
+    // texts first, the scale labels (a label that would run into one already
+    // placed is left out, the ends of the abscissa first), then the curves'.
+    std::vector<Box> taken;
+    for (const Text& t : p.texts) {
+        const double tw = textWidth(t.text, t.size);
+        taken.push_back(textBox(t.middle ? t.x - tw / 2 : t.x, t.y, t.text, t.size));
+    }
+    std::vector<std::size_t> order(p.xTicks.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_partition(order.begin(), order.end(), [&](std::size_t i) {
+        const double x = p.x(p.xTicks[i].at);
+        return x < 12 || x > w - 12;
+    });
+    for (std::size_t i : order) {
+        const Tick& t = p.xTicks[i];
+        if (t.label.empty()) continue;
+        const double x = p.x(t.at), tw = textWidth(t.label, 10);
+        // The labels at the frame stay inside the picture.
+        const double left = x < 12 ? x + 2 : x > w - 12 ? x - 2 - tw : x - tw / 2;
+        const Box b = textBox(left, h - 3, t.label, 10);
+        if (std::any_of(taken.begin(), taken.end(), [&](const Box& o) { return o.overlaps(b); })) continue;
+        taken.push_back(b);
+        out += labelOnWhite(b, t.label, 10);
+    }
+    for (const Tick& t : p.yTicks) {
+        const double y = p.y(t.at);
+        // Labels too near the bottom would run into the abscissa's.
+        if (t.label.empty() || y >= h - 14) continue;
+        const Box b = textBox(3, y - 2, t.label, 10);
+        if (std::any_of(taken.begin(), taken.end(), [&](const Box& o) { return o.overlaps(b); })) continue;
+        taken.push_back(b);
+        out += labelOnWhite(b, t.label, 10);
+    }
+    for (const Curve& c : p.curves) {
+        if (c.label.empty() || c.labelAt >= c.points.size()) continue;
+        const int size = 9;
+        const double tw = textWidth(c.label, size);
+        auto boxAt = [&](std::size_t i, bool onLine) {
+            const double x = p.x(c.points[i].input), y = p.y(c.points[i].value);
+            return onLine ? textBox(x - tw / 2, y + size * 0.3, c.label, size)
+                          : textBox(x + c.labelDx, y + c.labelDy, c.label, size);
+        };
+        auto free = [&](const Box& b) {
+            return b.inside(w, h) && std::none_of(taken.begin(), taken.end(), [&](const Box& o) { return o.overlaps(b); });
+        };
+        // Where the curve's own place is taken or outside, the label slides
+        // along its curve, first beside it, then written on it.
+        std::optional<Box> placed;
+        const auto n = static_cast<std::ptrdiff_t>(c.points.size());
+        for (bool onLine : {false, true}) {
+            for (std::ptrdiff_t k = 0; k < n && !placed; ++k) {
+                for (std::ptrdiff_t i : {static_cast<std::ptrdiff_t>(c.labelAt) + k, static_cast<std::ptrdiff_t>(c.labelAt) - k}) {
+                    if (i < 0 || i >= n) continue;
+                    const Box b = boxAt(static_cast<std::size_t>(i), onLine);
+                    if (free(b)) {
+                        placed = b;
+                        break;
+                    }
+                }
+            }
+            if (placed) break;
         }
+        const Box b = placed ? *placed : boxAt(c.labelAt, false);
+        taken.push_back(b);
+        out += labelOnWhite(b, c.label, size);
     }
     for (const Text& t : p.texts) out += text(t.x, t.y, t.text, t.size, t.middle);
     out += fw::format("<rect x=\"0.5\" y=\"0.5\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"black\"/>\n", w - 1,
