@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <numbers>
 #include <optional>
 
 #include "common/calc/chart_curves.h"
@@ -383,43 +384,60 @@ ChartPicture contactRatioChart() {
 // pinion driving from the left, its axial (towards the large end) and radial
 // (towards the centre) forces drawn as arrows; kind 0 straight teeth, 1 and 2
 // the two hand and rotation pairings. A focused copy has a heavier frame.
+// The button's frame and padding hide a few pixels at each side, so the
+// drawing keeps within 8..88.
 std::string arrangementFigure(int kind, bool focused) {
     const int w = 96, h = 96;
     std::string out = fw::format(
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n", w, h, w, h);
-    out += "<defs><marker id=\"a\" markerWidth=\"6\" markerHeight=\"6\" refX=\"5\" refY=\"3\" orient=\"auto\">"
-           "<path d=\"M0,0 L6,3 L0,6 z\" fill=\"black\"/></marker></defs>\n";
     out += fw::format("<rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n", w, h);
     auto line = [&](double x1, double y1, double x2, double y2, const char* extra = "") {
         out += fw::format("<line x1=\"%s\" y1=\"%s\" x2=\"%s\" y2=\"%s\" stroke=\"black\" stroke-width=\"1\" %s/>\n",
                           num(x1).c_str(), num(y1).c_str(), num(x2).c_str(), num(y2).c_str(), extra);
     };
+    // An arrow head at (x, y) pointing along angle a (drawn, not a marker).
+    auto head = [&](double x, double y, double a) {
+        const double l = 5, s = 0.45;
+        out += fw::format("<polygon points=\"%s,%s %s,%s %s,%s\" fill=\"black\"/>\n", num(x).c_str(), num(y).c_str(),
+                          num(x - l * std::cos(a - s)).c_str(), num(y - l * std::sin(a - s)).c_str(),
+                          num(x - l * std::cos(a + s)).c_str(), num(y - l * std::sin(a + s)).c_str());
+    };
+    const double pi = std::numbers::pi;
     const char* dash = "stroke-dasharray=\"6 2 1 2\"";
-    const char* arrow = "marker-end=\"url(#a)\"";
-    // Apex at (66, 62); pinion axis horizontal, gear axis vertical.
-    line(4, 62, 92, 62, dash);
-    line(66, 4, 66, 92, dash);
-    // Pinion (left): a frustum between x 22 and 40.
-    out += "<polygon points=\"22,44 40,50 40,74 22,80\" fill=\"#e8e8e8\" stroke=\"black\"/>\n";
-    // Gear (top): a frustum between y 10 and 28.
-    out += "<polygon points=\"30,10 36,28 96,28 96,10\" fill=\"#d4d4d4\" stroke=\"black\"/>\n";
+    // Apex O at (52, 58), a 1:2 pair: the cone distance 32/cos δ1 ends at the
+    // pinion's heel x 20 (radius 16); the toe at 0.6 of it.
+    line(8, 58, 88, 58, dash);  // pinion axis
+    line(52, 6, 52, 70, dash);  // gear axis
+    // Pinion: the frustum between toe and heel, its shaft to the left.
+    out += "<rect x=\"10\" y=\"54\" width=\"10\" height=\"8\" fill=\"#f4f4f4\" stroke=\"black\"/>\n";
+    out += "<polygon points=\"20,42 32.8,48.4 32.8,67.6 20,74\" fill=\"#e8e8e8\" stroke=\"black\"/>\n";
+    // Gear: the frustum above the common generatrix, its rim and hub.
+    out += "<rect x=\"46\" y=\"10\" width=\"12\" height=\"26\" fill=\"#f4f4f4\" stroke=\"black\"/>\n";
+    out += "<rect x=\"20\" y=\"36\" width=\"64\" height=\"6\" fill=\"#d4d4d4\" stroke=\"black\"/>\n";
+    out += "<polygon points=\"20,42 84,42 71.2,48.4 32.8,48.4\" fill=\"#d4d4d4\" stroke=\"black\"/>\n";
     // Teeth: straight, or slanted one way or the other.
     for (int n = 0; n < 4; ++n) {
-        double y = 52 + n * 5;
-        double slant = kind == 0 ? 0 : (kind == 1 ? 3 : -3);
-        line(24, y - slant, 38, y + slant);
+        const double y = 52 + n * 4;
+        const double slant = kind == 0 ? 0 : (kind == 1 ? 2.5 : -2.5);
+        line(22, y - slant, 31, y + slant);
     }
-    // Rotation of the pinion: an arc with an arrow, direction by kind.
-    if (kind == 2)
-        out += "<path d=\"M12,74 A10,14 0 0 1 12,50\" fill=\"none\" stroke=\"black\" marker-end=\"url(#a)\"/>\n";
-    else
-        out += "<path d=\"M12,50 A10,14 0 0 0 12,74\" fill=\"none\" stroke=\"black\" marker-end=\"url(#a)\"/>\n";
-    // Forces on the pinion: axial towards the large end (left), radial towards the centre (down).
-    line(31, 86, 16, 86, arrow);
-    line(46, 40, 46, 54, arrow);
-    out += text(4, 94, "Fx", 8);
-    out += text(48, 40, "Fr", 8);
-    if (kind > 0) out += text(4, 12, kind == 1 ? "右" : "左", 10);
+    // Rotation of the pinion: an arc about its shaft, direction by kind.
+    if (kind == 2) {
+        out += "<path d=\"M15,66 A5,10 0 0 1 15,50\" fill=\"none\" stroke=\"black\"/>\n";
+        head(15.5, 50, -0.15);
+    } else {
+        out += "<path d=\"M15,50 A5,10 0 0 0 15,66\" fill=\"none\" stroke=\"black\"/>\n";
+        head(15.5, 66, 0.15);
+    }
+    // Forces on the pinion: radial towards its axis (up, under the pinion),
+    // axial towards the large end (left).
+    line(26, 90, 26, 78);
+    head(26, 76, -pi / 2);
+    out += text(29, 88, "Fr", 8);
+    line(70, 84, 56, 84);
+    head(54, 84, pi);
+    out += text(72, 87, "Fx", 8);
+    if (kind > 0) out += text(8, 18, kind == 1 ? "右" : "左", 10);
     if (focused)
         out += fw::format("<rect x=\"1\" y=\"1\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"#0060c0\" "
                           "stroke-width=\"2\"/>\n", w - 2, h - 2);
@@ -459,43 +477,72 @@ std::vector<NamedPicture> sirrowPictures() {
 }
 
 std::string bevelPairFigure(int w, int h) {
-    // Apex O at the right of the gear axis; pinion axis horizontal, gear axis vertical.
-    const double ox = w * 0.72, oy = h * 0.62;
-    const double re = std::min(w, h) * 0.55;  // outer cone distance in pixels
-    const double d1 = std::atan(1 / 2.0);     // a 1:2 pair
-    auto pt = [&](double ang, double r) { return std::pair{ox - r * std::cos(ang), oy - r * std::sin(ang)}; };
+    // An orthogonal 1:2 pair in axial section, the whole of both members
+    // inside the picture: apex O, pinion axis horizontal, gear axis vertical;
+    // the cone distance Re and the face width b measured along the pinion's
+    // lower generatrix, outside it, the pitch angles at the apex.
+    using P = std::pair<double, double>;
+    const double d1 = std::atan(1 / 2.0);
+    const double c = std::cos(d1), s = std::sin(d1);
+    const double re = std::min((w - 12) / (2 * c), (h - 40) / (2 * s));
+    const double ox = 6 + re * c, oy = 6 + re * s + 6;  // apex O
+    auto pt = [&](double r) { return P{ox - r * c, oy - r * s}; };
+    auto add = [](P a, P d, double k) { return P{a.first + k * d.first, a.second + k * d.second}; };
     std::string out = fw::format(
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n", w, h, w, h);
     out += fw::format("<rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n", w, h);
-    auto line = [&](std::pair<double, double> a, std::pair<double, double> b, const char* extra = "") {
+    auto line = [&](P a, P b, const char* extra = "") {
         out += fw::format("<line x1=\"%s\" y1=\"%s\" x2=\"%s\" y2=\"%s\" stroke=\"black\" stroke-width=\"1\" %s/>\n",
                           num(a.first).c_str(), num(a.second).c_str(), num(b.first).c_str(), num(b.second).c_str(),
                           extra);
     };
+    auto dim = [&](P a, P z) {
+        line(a, z);
+        const double ang = std::atan2(z.second - a.second, z.first - a.first);
+        for (auto [q, d] : {std::pair{a, ang}, std::pair{z, ang + std::numbers::pi}})
+            for (double side : {0.4, -0.4})
+                line(q, {q.first + 4 * std::cos(d + side), q.second + 4 * std::sin(d + side)});
+    };
+    auto onLine = [&](P at, const std::string& t) {
+        const double tw = textWidth(t, 10);
+        out += fw::format("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"11\" fill=\"white\"/>\n",
+                          num(at.first - tw / 2 - 1).c_str(), num(at.second - 5.5).c_str(), num(tw + 2).c_str());
+        out += text(at.first, at.second + 3.6, t, 10, true);
+    };
+    auto arc = [&](double r, double a0, double a1) {  // about the apex, y down
+        out += fw::format("<path d=\"M %s %s A %s %s 0 0 1 %s %s\" fill=\"none\" stroke=\"black\" stroke-width=\"0.8\"/>\n",
+                          num(ox + r * std::cos(a0)).c_str(), num(oy + r * std::sin(a0)).c_str(), num(r).c_str(),
+                          num(r).c_str(), num(ox + r * std::cos(a1)).c_str(), num(oy + r * std::sin(a1)).c_str());
+    };
     const char* dash = "stroke-dasharray=\"6 2 1 2\"";
-    line({4, oy}, {w - 4.0, oy}, dash);   // pinion axis
-    line({ox, 4}, {ox, h - 4.0}, dash);   // gear axis
+    const char* thin = "stroke-dasharray=\"2 2\"";
+    const P o{ox, oy};
+    line({2, oy}, {w - 2.0, oy}, dash);  // pinion axis
+    line({ox, 2}, {ox, h - 2.0}, dash);  // gear axis
+    const P gen = pt(re), mir{gen.first, 2 * oy - gen.second}, mirG{2 * ox - gen.first, gen.second};
+    for (P e : {gen, mir, mirG}) line(o, e);
+    line(gen, mir);   // the pinion's back
+    line(gen, mirG);  // the gear's back
+    // Along the lower generatrix (direction toward the heel u, outward normal m).
     const double b = re * 0.3;
-    // Pitch cones: pinion below the common generatrix, gear above.
-    auto gen = pt(d1, re), genIn = pt(d1, re - b);
-    line({ox, oy}, gen);
-    // Pinion: mirror of the generatrix about its axis.
-    auto mir = [&](std::pair<double, double> p) { return std::pair{p.first, 2 * oy - p.second}; };
-    line({ox, oy}, mir(gen));
-    line(gen, {gen.first, oy});
-    line(mir(gen), {gen.first, oy});
-    // Gear: mirror about the gear axis.
-    auto mirG = [&](std::pair<double, double> p) { return std::pair{2 * ox - p.first, p.second}; };
-    line({ox, oy}, mirG(gen));
-    line(gen, {ox, gen.second});
-    line(mirG(gen), {ox, gen.second});
-    // Face width b along the generatrix.
-    line(genIn, {genIn.first, genIn.second - 6});
-    line(gen, {gen.first, gen.second - 6});
-    out += text((gen.first + genIn.first) / 2 - 4, std::min(gen.second, genIn.second) - 8, "b", 10);
-    out += text((ox + gen.first) / 2 - 4, (oy + gen.second) / 2 - 6, "Re", 10);
-    out += text(ox - 44, oy + 12, "δ1", 10);
-    out += text(ox - 26, oy - 30, "δ2", 10);
+    const P u{-c, s}, m{s, c};
+    auto lower = [&](double r) { return add(o, u, r); };
+    const P heel = lower(re), toe = lower(re - b);
+    line(add(heel, m, 2), add(heel, m, 19), thin);
+    line(add(toe, m, 2), add(toe, m, 9), thin);
+    line(add(o, m, 2), add(o, m, 19), thin);
+    dim(add(toe, m, 7), add(heel, m, 7));
+    dim(add(o, m, 17), add(heel, m, 17));
+    onLine(add(lower(re - b / 2), m, 7), "b");
+    onLine(add(lower(re * 0.5), m, 17), "Re");
+    // Pitch angles: δ1 from the pinion axis, δ2 from the gear axis.
+    const double pi = std::numbers::pi;
+    arc(re * 0.42, pi, pi + d1);
+    arc(re * 0.2, pi + d1, 1.5 * pi);
+    const P l1 = add(o, P{-std::cos(d1 / 2), -std::sin(d1 / 2)}, re * 0.42 + 11);
+    const P l2 = add(o, P{-std::cos((d1 + pi / 2) / 2), -std::sin((d1 + pi / 2) / 2)}, re * 0.2 + 9);
+    out += text(l1.first, l1.second + 3.5, "δ1", 10, true);
+    out += text(l2.first, l2.second + 3.5, "δ2", 10, true);
     out += "</svg>\n";
     return out;
 }
@@ -569,7 +616,20 @@ std::string bevelSymbolsFigure(int w, int h, bool spiral, bool labels) {
         line({tip2.first, yd}, {2 * ox - tip2.first, yd});
         label({ox - re * 0.45, yd - 4}, "da2");
         // Cone distance and face width along the generatrix; the heights at the heel.
-        label(add(along(d1, re * 0.72), n, -g * 1.0), "R");
+        // The cone distance from the apex along the gear's far generatrix,
+        // outside its cone, where nothing else is drawn.
+        {
+            const P out{std::sin(d1), std::cos(d1)};  // away from the gear axis
+            const P from = add(o, out, g), to = add(other, out, g);
+            line(add(o, out, 3), add(o, out, g + 4), thin);
+            line(add(other, out, 3), add(other, out, g + 4), thin);
+            line(from, to);
+            const double ang = std::atan2(to.second - from.second, to.first - from.first);
+            for (auto [q, d] : {std::pair{from, ang}, std::pair{to, ang + std::numbers::pi}})
+                for (double side : {0.35, -0.35})
+                    line(q, {q.first + 7 * std::cos(d + side), q.second + 7 * std::sin(d + side)});
+            label(add(P{(from.first + to.first) / 2, (from.second + to.second) / 2}, out, fs * 0.9 + 2), "R");
+        }
         label(add(along(d1, re - bw / 2), n, ha + g * 0.9), "b");
         label(add(add(tip1, t, -g * 0.2), n, g * 0.6), "ha");
         label(add(add(root1, t, -g * 0.9), n, 0), "hf");
@@ -595,9 +655,49 @@ std::string bevelSymbolsFigure(int w, int h, bool spiral, bool labels) {
         out += fw::format("<path d=\"M %s %s Q %s %s %s %s\" fill=\"none\" stroke=\"black\" stroke-width=\"2\"/>\n",
                           num(cx + rr * 0.65).c_str(), num(cy).c_str(), num(cx + rr * 0.95).c_str(),
                           num(cy - rr * 0.05).c_str(), num(cx + rr * 0.90).c_str(), num(cy - rr * 0.42).c_str());
-        line({cx, cy}, {cx + rr * 1.05, cy - rr * 0.47}, thin);
-        label({cx + rr * 0.55, cy + fs}, "βm");
-        label({cx + rr * 1.05, cy - rr * 0.55}, "β");
+        // The spiral angle at the mean circle (βm) and at the heel (β): each
+        // between the radius and the tooth's tangent where the tooth crosses it.
+        out += fw::format("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"none\" stroke=\"black\" "
+                          "stroke-width=\"0.6\" stroke-dasharray=\"1 3\"/>\n",
+                          num(cx).c_str(), num(cy).c_str(), num(rr * 0.825).c_str());
+        const P q0{cx + rr * 0.65, cy}, q1{cx + rr * 0.95, cy - rr * 0.05}, q2{cx + rr * 0.90, cy - rr * 0.42};
+        auto bez = [&](double u) {
+            const double a = (1 - u) * (1 - u), b2 = 2 * u * (1 - u), c2 = u * u;
+            return P{a * q0.first + b2 * q1.first + c2 * q2.first, a * q0.second + b2 * q1.second + c2 * q2.second};
+        };
+        auto tangent = [&](double u) {
+            const P d{2 * (1 - u) * (q1.first - q0.first) + 2 * u * (q2.first - q1.first),
+                      2 * (1 - u) * (q1.second - q0.second) + 2 * u * (q2.second - q1.second)};
+            const double l = std::hypot(d.first, d.second);
+            return P{d.first / l, d.second / l};
+        };
+        double lo = 0, hi = 1;  // the tooth's parameter at the mean radius
+        for (int it = 0; it < 40; ++it) {
+            const double mid = (lo + hi) / 2;
+            const P q = bez(mid);
+            (std::hypot(q.first - cx, q.second - cy) < rr * 0.825 ? lo : hi) = mid;
+        }
+        for (auto [u, name] : {std::pair{lo, "βm"}, std::pair{1.0, "β"}}) {
+            const P q = bez(u), d = tangent(u);
+            const double r = std::hypot(q.first - cx, q.second - cy);
+            const P radial{(q.first - cx) / r, (q.second - cy) / r};
+            line({cx, cy}, add(q, radial, rr * 0.18), thin);
+            line(add(q, d, -rr * 0.22), add(q, d, rr * 0.22));
+            // A small arc in the angle between the radius (outward) and the
+            // tangent (toward the heel), the name beyond it.
+            const double a0 = std::atan2(radial.second, radial.first), a1 = std::atan2(d.second, d.first);
+            const double ra = rr * 0.13;
+            double sweep = a1 - a0;
+            while (sweep > std::numbers::pi) sweep -= 2 * std::numbers::pi;
+            while (sweep <= -std::numbers::pi) sweep += 2 * std::numbers::pi;
+            out += fw::format("<path d=\"M %s %s A %s %s 0 0 %d %s %s\" fill=\"none\" stroke=\"black\"/>\n",
+                              num(q.first + ra * std::cos(a0)).c_str(), num(q.second + ra * std::sin(a0)).c_str(),
+                              num(ra).c_str(), num(ra).c_str(), sweep > 0 ? 1 : 0,
+                              num(q.first + ra * std::cos(a1)).c_str(), num(q.second + ra * std::sin(a1)).c_str());
+            const P bis{radial.first + d.first, radial.second + d.second};
+            const double bl = std::hypot(bis.first, bis.second);
+            label(add(add(q, {bis.first / bl, bis.second / bl}, rr * 0.13 + fs * 0.9), {0, 1}, fs * 0.35), name);
+        }
     }
     out += "</svg>\n";
     return out;
