@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cycloid/cex_design.h"
 #include "fw/format.h"
 #include "resources/kavrin/module.h"
 
@@ -56,7 +57,7 @@ void CCDestPartMatDlg::DoDataExchange(fw::Exchange& dx) {
 void CCDestPartMatDlg::positive(int id, double& member) {
     auto v = fw::parseNumber(text(id));
     if (!v) {
-        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        cexRefuseField(*this, id, fw::dx_text::NotANumber);
         setNumber(id, member);
         return;
     }
@@ -71,7 +72,7 @@ void CCDestPartMatDlg::positive(int id, double& member) {
 void CCDestPartMatDlg::OnKillfocusKw() {
     auto v = fw::parseNumber(text(IDC_KW));
     if (!v) {
-        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        cexRefuseField(*this, IDC_KW, fw::dx_text::NotANumber);
         setNumber(IDC_KW, m_Kw);
         return;
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cycloid/calc/cex_parts.h"
+#include "cycloid/cex_design.h"
 #include "fw/format.h"
 #include "resources/kavrin/module.h"
 
@@ -53,7 +54,7 @@ bool CDestPartDiDlg::takeTypedBore() {
     auto v = fw::parseNumber(c.text());
     const std::string shown = fw::format("%.2f", m_Di);
     if (!v || !(*v > 0)) {
-        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        cexRefuseField(*this, IDC_BORE, fw::dx_text::NotANumber);
         c.setText(shown);
         return false;
     }

@@ -21,9 +21,22 @@ extern CCexyPropertySheet* g_pCexySheet;
 // false while the page's results stem from other earlier values than the
 // record holds now. Returns the decision (mask, status, buttons).
 cycloid::StoreDecision cexStoreStep(int page, bool current = true);
+// The record as it stood when page k last completed its block: what the
+// block's results were made from. Where the record's block k is no longer
+// the one completed then (a load, a new record), the record itself.
+const cycloid::CexDesignRecord& cexMadeFrom(int page);
+// Every block was made from the record as it stands (a loaded design).
+void cexMadeFromRecord();
+// Blocks with no note of what they were made from (a record given from
+// outside a page) were made from the record as it stands. A wizard starts so.
+void cexMadeFromRecordWhereUnknown();
 // Leaving page k: the store step, then the status by the mask, then the
 // reserved fields of block k zeroed.
 void cexLeaveStep(int page, bool current = true);
+
+// A refusal of a field's text, named as the data exchange names it
+// ("功 率  p=：请输入一个数值。"), exclamation icon.
+void cexRefuseField(const fw::Dialog& d, int id, std::string_view message);
 
 // Page 1's "装入参考": the open dialog, the checks, the record replaced.
 enum class CexLoad { Cancelled, Refused, Incomplete, Loaded };

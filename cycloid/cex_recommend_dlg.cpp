@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "cycloid/cex_design.h"
 #include "fw/format.h"
 #include "resources/kavrin/module.h"
 
@@ -54,16 +55,23 @@ void CexRecommendDlg::OnReleasedTrackbar() {
 void CexRecommendDlg::OnKillfocusEdit() {
     const double oldValue = m_value;
     const int oldPos = m_pos;
-    auto v = fw::parseNumber(text(m_ids.edit));
+    const std::string t = text(m_ids.edit);
+    if (t == fw::formatNumber(m_value)) return;   // the value as shown
+    auto v = fw::parseNumber(t);
     if (!v || !std::isfinite(*v)) {
-        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        setNumber(m_ids.edit, oldValue);
-        setFocus(m_ids.edit);
+        cexRefuseField(*this, m_ids.edit, fw::dx_text::NotANumber);
+        editAgain(m_ids.edit);
         return;
     }
     if (*v == m_value) return;   // nothing new: no question again
+    if (!(*v > 0)) {   // every value these dialogs offer is a positive length or coefficient
+        cexRefuseField(*this, m_ids.edit, kMsgNotPositive);
+        editAgain(m_ids.edit);
+        return;
+    }
     m_value = *v;
-    if (m_value >= m_low && m_value <= m_high) {
+    // What the dialog offers (its bounds, shown to 15 digits) it accepts.
+    if (withinBand({m_low, m_high}, m_value)) {
         m_pos = positionOf(m_value);
         trackbar(m_ids.trackbar).setPos(m_pos);
         if (m_rule == OutOfRange::AskKeep) enable(m_ids.trackbar, true);
@@ -88,7 +96,7 @@ void CexRecommendDlg::OnKillfocusEdit() {
         } else {
             m_value = oldValue;
             setNumber(m_ids.edit, m_value);
-            setFocus(m_ids.edit);
+            editAgain(m_ids.edit);
         }
         break;
     case OutOfRange::WidthNote:

@@ -11,6 +11,7 @@
 class CexRecommendDlg : public fw::Dialog {
 public:
     enum class OutOfRange { AskKeep, RetryCancel, WidthNote };
+    static constexpr const char* kMsgNotPositive = "请输入一个大于0的数值。";
     struct Ids {
         int edit;
         int trackbar;

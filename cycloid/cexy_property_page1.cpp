@@ -24,6 +24,8 @@ constexpr const char* kMsgNeedRpK1 = "请先确定针齿圆半径或短幅系数
 constexpr const char* kMsgMinA = "最小偏心距须等于0.65mm，可改变K1或rp值调整机构设计。";
 constexpr const char* kMsgMaxA = "最大偏心距只限于13mm，可改变K1或rp值调整机构设计。";
 constexpr const char* kMsgSeries = "建议采用标准偏心距: %.2f 或 %.2f。";
+constexpr const char* kMsgEtaHigh = "机构效率估值太高！预定传动效率不能大于0.99。";
+constexpr const char* kMsgTorqueRange = "输出扭矩超出数值范围，请检查功率、输入转速和齿数！";
 constexpr int kTransmissionBits = CCexyPropertyPage1::kBitP | CCexyPropertyPage1::kBitN0 |
                                   CCexyPropertyPage1::kBitEta | CCexyPropertyPage1::kBitZc |
                                   CCexyPropertyPage1::kBitZp;
@@ -142,14 +144,32 @@ void CCexyPropertyPage1::storeValues() {
 
 // ---- helpers ----
 
-bool CCexyPropertyPage1::readCount(int id, unsigned& value) {
+bool CCexyPropertyPage1::readCount(int id, unsigned& value, unsigned low, unsigned high) {
     auto v = fw::parseInteger(text(id));
-    if (!v || *v < 0 || *v > 100000) {
-        fw::MessageBox(fw::dx_text::NotUnsigned, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        setText(id, std::to_string(value));
+    if (!v || *v < 0) {
+        cexRefuseField(*this, id, fw::dx_text::NotUnsigned);
+        editAgain(id);
+        return false;
+    }
+    // Counts below `low` get the page's own refusal; above `high` no design.
+    if (*v > static_cast<long long>(high)) {
+        cexRefuseField(*this, id, fw::format("请输入 %u 到 %u 之间的整数。", low, high));
+        editAgain(id);
         return false;
     }
     value = static_cast<unsigned>(*v);
+    return true;
+}
+
+bool CCexyPropertyPage1::takeTorque(double P, double i, double eta, double n0, int mask) {
+    if ((mask & kTorqueBits) != kTorqueBits) return true;
+    const double tc = outputTorque(P, i, eta, n0);
+    // Before the tooth counts are typed i is 0, and so is the torque.
+    if (!std::isfinite(tc) || (i > 0 && !(tc > 0))) {
+        fw::MessageBox(kMsgTorqueRange, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return false;
+    }
+    m_Tc = tc;
     return true;
 }
 
@@ -163,10 +183,6 @@ void CCexyPropertyPage1::setHint(const std::string& text) {
 }
 
 void CCexyPropertyPage1::showValues() { UpdateData(false); }
-
-void CCexyPropertyPage1::recomputeTorque() {
-    if ((m_inputMask & kTorqueBits) == kTorqueBits) m_Tc = outputTorque(m_P, m_i, m_eta, m_n0);
-}
 
 void CCexyPropertyPage1::setEfficiencyRange(double low, double high) {
     m_effLow = low;
@@ -236,7 +252,7 @@ void CCexyPropertyPage1::OnSetfocusDate() {
 
 void CCexyPropertyPage1::OnKillfocusZc() {
     unsigned v = m_Zc;
-    if (!readCount(IDC_ZC, v)) return;
+    if (!readCount(IDC_ZC, v, 9, kMaxDiscTeeth)) return;
     if (v == m_Zc) return;
     if (v % 2 == 0) fw::MessageBox("建议摆线轮齿数应取奇数！", fw::MB_OK | fw::MB_ICONINFORMATION);
     if (v < 9) {
@@ -244,17 +260,20 @@ void CCexyPropertyPage1::OnKillfocusZc() {
         showValues();
         return;
     }
+    if (!takeTorque(m_P, v, m_eta, m_n0, m_inputMask | kBitZc | kBitZp)) {
+        showValues();
+        return;
+    }
     m_Zc = v;
     m_Zp = v + 1;
     m_i = v;
     m_inputMask |= kBitZc | kBitZp;
-    recomputeTorque();
     afterInput();
 }
 
 void CCexyPropertyPage1::OnKillfocusZp() {
     unsigned v = m_Zp;
-    if (!readCount(IDC_ZP, v)) return;
+    if (!readCount(IDC_ZP, v, 10, kMaxDiscTeeth + 1)) return;
     if (v == m_Zp) return;
     if (v % 2 == 1) fw::MessageBox("建议针齿数取偶数！", fw::MB_OK | fw::MB_ICONINFORMATION);
     if (v < 10) {
@@ -262,11 +281,14 @@ void CCexyPropertyPage1::OnKillfocusZp() {
         showValues();
         return;
     }
+    if (!takeTorque(m_P, v - 1, m_eta, m_n0, m_inputMask | kBitZc | kBitZp)) {
+        showValues();
+        return;
+    }
     m_Zp = v;
     m_Zc = v - 1;
     m_i = v - 1;
     m_inputMask |= kBitZc | kBitZp;
-    recomputeTorque();
     afterInput();
 }
 
@@ -279,9 +301,12 @@ void CCexyPropertyPage1::OnKillfocusP() {
         showValues();
         return;
     }
+    if (!takeTorque(v, m_i, m_eta, m_n0, m_inputMask | kBitP)) {
+        showValues();
+        return;
+    }
     m_P = v;
     m_inputMask |= kBitP;
-    recomputeTorque();
     afterInput();
 }
 
@@ -294,9 +319,12 @@ void CCexyPropertyPage1::OnKillfocusN0() {
         showValues();
         return;
     }
+    if (!takeTorque(m_P, m_i, m_eta, v, m_inputMask | kBitN0)) {
+        showValues();
+        return;
+    }
     m_n0 = v;
     m_inputMask |= kBitN0;
-    recomputeTorque();
     afterInput();
 }
 
@@ -304,8 +332,8 @@ void CCexyPropertyPage1::OnKillfocusEta() {
     double v = m_eta;
     if (!readField(IDC_ETA, v)) return;
     if (v == m_eta && (m_inputMask & kBitEta)) return;
-    if (v > 1) {   // an efficiency above 1 would raise the torque
-        refusal(kMsgInvalid);
+    if (v > 0.99) {   // what a loaded design may hold; above 1 it would raise the torque
+        fw::MessageBox(kMsgEtaHigh, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         showValues();
         return;
     }
@@ -330,18 +358,26 @@ void CCexyPropertyPage1::OnKillfocusEta() {
     } else {
         setEfficiencyRange(0.9, 0.95);
     }
+    if (!takeTorque(m_P, m_i, v, m_n0, m_inputMask | kBitEta)) {
+        showValues();
+        return;
+    }
     m_eta = v;
     m_sliderPos = positionFromValue({m_effLow, m_effHigh}, m_eta);
-    recomputeTorque();
     m_inputMask |= kBitEta;
     afterInput();
 }
 
 void CCexyPropertyPage1::OnReleasedEtaSlider() {
-    m_sliderPos = trackbar(IDC_ETA_SLIDER).pos();
-    m_eta = valueFromPosition({m_effLow, m_effHigh}, m_sliderPos);
+    const int pos = trackbar(IDC_ETA_SLIDER).pos();
+    const double eta = valueFromPosition({m_effLow, m_effHigh}, pos);
+    if (!takeTorque(m_P, m_i, eta, m_n0, m_inputMask | kBitEta)) {
+        trackbar(IDC_ETA_SLIDER).setPos(m_sliderPos);
+        return;
+    }
+    m_sliderPos = pos;
+    m_eta = eta;
     m_inputMask |= kBitEta;
-    recomputeTorque();
     afterInput();
 }
 
@@ -395,6 +431,11 @@ void CCexyPropertyPage1::OnKillfocusBc() {
         showValues();
         return;
     }
+    if (!(v > 0)) {
+        refusal(kMsgInvalid);
+        showValues();
+        return;
+    }
     if (v / m_Rp < 0.1 || v / m_Rp > 0.2)
         fw::MessageBox(fw::format("建议齿宽在%.1f～%.1f之间取值。", 0.1 * m_Rp, 0.2 * m_Rp),
                        fw::MB_OK | fw::MB_ICONEXCLAMATION);
@@ -429,18 +470,15 @@ void CCexyPropertyPage1::OnKillfocusRp() {
     if (!readField(IDC_RP, v)) return;
     if (v == m_Rp) return;
     Band range = rpRange(m_Tc);
-    if (v < range.low || v > range.high) {
-        if (fw::MessageBox("针齿中心圆半径超出建议的范围！", fw::MB_OKCANCEL | fw::MB_ICONEXCLAMATION) == fw::IDOK) {
-            m_Rp = v;
-            setFocus(IDC_RP);
-            enable(IDC_BC_BUTTON, false);
-            enable(IDC_BC, false);
-        } else {
-            m_Rp = old;
-            setNumber(IDC_RP, m_Rp);
-            enable(IDC_BC_BUTTON, m_Rp > 0);
-            if (m_Rp > 0) enable(IDC_BC, true);
-        }
+    if (!withinBand(range, v)) {
+        // OK means "edit again": the value is not taken (it would leave K1
+        // and K2 from the old Rp); Cancel puts the old one back.
+        if (fw::MessageBox("针齿中心圆半径超出建议的范围！", fw::MB_OKCANCEL | fw::MB_ICONEXCLAMATION) == fw::IDOK)
+            editAgain(IDC_RP);
+        else
+            setNumber(IDC_RP, old);
+        enable(IDC_BC_BUTTON, m_Rp > 0);
+        enable(IDC_BC, m_Rp > 0);
         return;
     }
     m_Rp = v;
@@ -570,7 +608,9 @@ void CCexyPropertyPage1::OnKillfocusA() {
                 m_a = old;
                 accept = false;
             } else if (answer == fw::IDRETRY) {
-                setFocus(IDC_A);
+                // Edit again: the value is not taken, K1 stays with the old a.
+                m_a = old;
+                editAgain(IDC_A);
                 accept = false;
             }
         }
@@ -616,6 +656,8 @@ void CCexyPropertyPage1::takeBlock1() {
     if (m_eta < 0.8 || m_eta > 0.99) {
         m_eta = 0.95;
         m_strHint = "原定机构效率不合理，请重新调整。";
+        // The torque follows the efficiency that replaces the stored one.
+        if (m_P > 0 && m_n0 > 0 && m_i > 0) m_Tc = outputTorque(m_P, m_i, m_eta, m_n0);
     }
     Band r = loadedEfficiencyRange(m_eta);
     m_effLow = r.low;

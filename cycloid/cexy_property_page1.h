@@ -100,9 +100,12 @@ private:
 
     // Reads one numeric field strictly; false (with the framework's message
     // and the old text back) when it is not a number.
-    bool readCount(int id, unsigned& value);
+    bool readCount(int id, unsigned& value, unsigned low, unsigned high);
+    // The torque of new inputs (mask: the input bits they give); false, with
+    // the refusal, when it would not be a finite number (positive once i is
+    // known). Sets Tc.
+    bool takeTorque(double P, double i, double eta, double n0, int mask);
     void refusal(const char* text);   // warning, Retry/Cancel; the answer is not used
-    void recomputeTorque();
     void setEfficiencyRange(double low, double high);
     void showEfficiencyRange();
     void enablingRule();

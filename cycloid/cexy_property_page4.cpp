@@ -1,5 +1,7 @@
 #include "cycloid/cexy_property_page4.h"
 
+#include "common/calc/data_folder.h"
+
 #include "cycloid/cexy_property_sheet.h"
 #include "fw/file.h"
 #include "fw/format.h"
@@ -64,7 +66,8 @@ bool CCexyPropertyPage4::OnSetActive() {
         m_drp = b4.drp;
         m_drrp = b4.drrp;
         m_K1m = b4.K1m;
-        m_basis = {b1.Rp, b1.Rrp, b1.K1, b1.a, b4.delta, b4.dj, b1.Zc, b1.Zp};
+        const CexBlock1& from = cexMadeFrom(4).b1;
+        m_basis = {from.Rp, from.Rrp, from.K1, from.a, b4.delta, b4.dj, from.Zc, from.Zp};
         m_hasBasis = true;
     }
     m_a = b1.a;
@@ -76,6 +79,11 @@ bool CCexyPropertyPage4::OnSetActive() {
     m_delta = b3.delta;
     m_dc = b3.dc;
     m_dj = b3.dj;
+    if (m_hasBasis && !resultsCurrent()) {
+        // Pages 1 or 3 changed what the results were computed from.
+        m_ds = m_drp = m_drrp = m_K1m = 0;
+        m_hasBasis = false;
+    }
     enable(IDC_CALC, true);
     enable(IDC_DDA, false);
     enable(IDC_MDA, false);
@@ -137,6 +145,8 @@ bool CCexyPropertyPage4::writePoints(bool dda) {
                              : "等距加移距修形摆线齿廓曲线数据输出文件 (*.MDA)|*.MDA|All Files (*.*)|*.*||";
     const std::string proposed = dda ? ddaDefaultName(g_strCexDesignPath) : mdaDefaultName(g_strCexDesignPath);
     fw::FileDialog fd(fw::FileMode::Save, ext, proposed, 0, filter, this);
+    fd.setTitle(dda ? "《Ondrel》保存转角修形齿廓数据文件" : "《Ondrel》保存等距加移距修形齿廓数据文件");
+    fd.setInitialFolder(kavrin::GetDefaultDir() / "data");
     if (fd.DoModal() != fw::IDOK) return false;
     bool renamed = false;
     const std::string name = dda ? ddaFileName(fd.GetPathName(), &renamed) : mdaFileName(fd.GetPathName(), &renamed);

@@ -69,15 +69,11 @@ bool CCexyPropertyPage5::OnSetActive() {
     }
     m_setup = *s;
     m_phi0 = s->phi0;
-    m_phi = s->phi0;
     m_n = s->n;
-    m_x = s->point.x;
-    m_y = s->point.y;
-    m_KA = s->point.KA;
     m_Rt = m_Rt0 = s->Rt0;
     m_rodChanged = false;
-    m_RL = s->RL;
-    m_Ln = s->Ln;
+    m_result.n = m_n;
+    takeResult(s->point, s->RL, s->Ln, s->phi0);
     m_strHint.clear();
     spanDeviation();
     enable(IDC_ROUND_OFF, true);
@@ -85,6 +81,31 @@ bool CCexyPropertyPage5::OnSetActive() {
     UpdateData(false);
     return fw::PropertyPage::OnSetActive();
 }
+
+void CCexyPropertyPage5::takeResult(const RodPoint& p, double RL, double Ln, double phiDegrees) {
+    m_result.phi = phiDegrees;
+    m_result.x = p.x;
+    m_result.y = p.y;
+    m_result.KA = p.KA;
+    m_result.RL = RL;
+    m_result.Ln = Ln;
+    m_result.Rt = m_Rt;
+    m_result.n = m_n;
+    showResults();
+}
+
+void CCexyPropertyPage5::showResults() {
+    const bool point = m_Rt == m_result.Rt;   // the measuring point and rods of this rod radius
+    const bool span = point && m_n == m_result.n;
+    m_phi = point ? m_result.phi : 0;
+    m_x = point ? m_result.x : 0;
+    m_y = point ? m_result.y : 0;
+    m_KA = point ? m_result.KA : 0;
+    m_RL = point ? m_result.RL : 0;
+    m_Ln = span ? m_result.Ln : 0;
+}
+
+bool CCexyPropertyPage5::resultsCurrent() const { return m_Rt == m_result.Rt && m_n == m_result.n; }
 
 void CCexyPropertyPage5::storeValues() {
     CexBlock5& b = g_cexRecord.b5;
@@ -108,13 +129,16 @@ void CCexyPropertyPage5::OnKillfocusRt() {
     }
     m_Rt = v;
     if (v != m_Rt0) m_rodChanged = true;
+    showResults();
+    Store();   // the block waits for the round-off of this rod
+    UpdateData(false);
 }
 
 void CCexyPropertyPage5::OnKillfocusN() {
     auto t = fw::parseInteger(text(IDC_N));
     if (!t || *t < 0 || *t > 100000) {
-        fw::MessageBox(fw::dx_text::NotUnsigned, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        UpdateData(false);
+        cexRefuseField(*this, IDC_N, fw::dx_text::NotUnsigned);
+        editAgain(IDC_N);
         return;
     }
     const unsigned typed = static_cast<unsigned>(*t);
@@ -127,6 +151,8 @@ void CCexyPropertyPage5::OnKillfocusN() {
     }
     m_n = n;
     m_strHint = "改变跨测齿数必须重新执行计算！";
+    showResults();
+    Store();   // the span of the old count is not this count's
     UpdateData(false);
 }
 
@@ -152,26 +178,33 @@ void CCexyPropertyPage5::OnKillfocusEI() {
     m_EI = v;
 }
 
+// The round-off: the measuring point for a typed rod radius, or the span
+// for a changed count; nothing to do when the results are those of the
+// fields.
 void CCexyPropertyPage5::OnRoundOff() {
-    if (!m_rodChanged || m_Rt == m_Rt0) {
+    if (resultsCurrent()) {
         fw::MessageBox("量棒直径未作调整！", fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return;
     }
-    std::optional<RoundOff> r;
-    {
-        fw::WaitCursor wait;
-        r = roundOffRod(inputs(), m_setup, m_Rt, m_n);
+    if (m_Rt == m_result.Rt) {
+        // Only the count changed: the same rods over n teeth.
+        takeResult({0, m_result.x, m_result.y, m_result.KA, m_Rt}, m_result.RL,
+                   spanOverRods(m_result.RL, m_n, m_Zc, m_Rt), m_result.phi);
+    } else if (m_Rt == m_Rt0) {
+        // Back to the rod of the set-up.
+        takeResult(m_setup.point, m_setup.RL, spanOverRods(m_setup.RL, m_n, m_Zc, m_Rt), m_phi0);
+    } else {
+        std::optional<RoundOff> r;
+        {
+            fw::WaitCursor wait;
+            r = roundOffRod(inputs(), m_setup, m_Rt, m_n);
+        }
+        if (!r) {
+            fw::MessageBox(kMsgRodTooFar, fw::MB_OK | fw::MB_ICONINFORMATION);
+            return;
+        }
+        takeResult(r->point, r->RL, r->Ln, r->point.phi * 180 / kCexPi);
     }
-    if (!r) {
-        fw::MessageBox(kMsgRodTooFar, fw::MB_OK | fw::MB_ICONINFORMATION);
-        return;
-    }
-    m_x = r->point.x;
-    m_y = r->point.y;
-    m_KA = r->point.KA;
-    m_RL = r->RL;
-    m_Ln = r->Ln;
-    m_phi = r->point.phi * 180 / kCexPi;
     m_strHint.clear();
     spanDeviation();
     m_strHint = "测量参数已作更改，检查后保存数据!";

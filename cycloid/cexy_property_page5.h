@@ -48,6 +48,7 @@ public:
 
 protected:
     void storeValues() override;
+    bool resultsCurrent() const override;
 
 private:
     void OnRoundOff();
@@ -57,5 +58,16 @@ private:
     void OnKillfocusEI();
     void spanDeviation();
     cycloid::RodInputs inputs() const;
+    // Shows the results of m_result where they belong to the rod radius and
+    // span count in the fields, 0 where they are stale.
+    void showResults();
+    void takeResult(const cycloid::RodPoint& p, double RL, double Ln, double phiDegrees);
     cycloid::RodSetup m_setup;
+    // The measuring point, rods and span last computed, and the rod radius
+    // and span count they were computed for.
+    struct Result {
+        double phi = 0, x = 0, y = 0, KA = 0, RL = 0, Ln = 0;
+        double Rt = 0;
+        unsigned n = 0;
+    } m_result;
 };

@@ -70,6 +70,7 @@ private:
     void OnKillfocusMaterial(int id, double& member, int bit);
     void OnKillfocusTo();
     void readyFromBits();
+    void clearResults();
     cycloid::StrengthInputs inputs() const;
     bool m_hasResult = false;
     cycloid::StrengthInputs m_basis;

@@ -12,6 +12,8 @@ using namespace cycloid;
 
 CCexyPropertySheet::CCexyPropertySheet(int captionStringId, fw::Window* parent, int startPage)
     : fw::PropertySheet(kavrin::module(), captionStringId, parent, startPage) {
+    // Blocks of a record given from outside the pages stand for its own values.
+    cexMadeFromRecordWhereUnknown();
     AddPage(&m_page1);
     AddPage(&m_page2);
     AddPage(&m_page3);
@@ -31,6 +33,11 @@ void CCexyPropertySheet::WinHelp(std::uintptr_t data, unsigned) {
 
 int CCexyPropertySheet::SaveDesignAndReport() {
     const CexDesignRecord& r = g_cexRecord;
+    // What would not load again is not written.
+    if (auto fault = checkRecord(r)) {
+        fw::MessageBox(recordFaultMessage(*fault), fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return 0;
+    }
     bool complete = r.b1.status == kStatus1 && r.b2.status == kStatus2 && r.b3.status == kStatus3 &&
                     r.b4.status == kStatus4 && r.b5.status == kStatus5;
     if (!complete && fw::MessageBox(kMsgAskIncompleteSave, fw::MB_YESNO | fw::MB_ICONQUESTION) != fw::IDYES) return 0;
@@ -47,12 +54,14 @@ int CCexyPropertySheet::SaveDesignAndReport() {
     const std::string report = reportFileName(design);
     fw::MessageBox(fw::format(kMsgSaveNames, design.c_str(), report.c_str()), fw::MB_OK | fw::MB_ICONINFORMATION);
 
-    switch (saveDesignAndReportFiles(design, designFileBytes(r, fw::nowSeconds()), report, cexReportText(r))) {
+    const SaveResult saved = saveDesignAndReportFiles(design, designFileBytes(r, fw::nowSeconds()), report, cexReportText(r));
+    switch (saved.outcome) {
     case SaveOutcome::Saved:
         m_strReportPath = report;
         return 1;
     case SaveOutcome::DesignFailed:
-        fw::MessageBox(fw::format(kMsgCannotRead, design.c_str()), fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        // A save: the message says what could not be created or written.
+        fw::MessageBox(saved.error.saveMessage(), fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return 0;
     case SaveOutcome::ReportFailed:
         fw::MessageBox(kMsgReportError, fw::MB_OK | fw::MB_ICONEXCLAMATION);

@@ -7,10 +7,12 @@ CexyWizardPage::CexyWizardPage(int templateId, int block)
     : fw::PropertyPage(kavrin::module(), templateId), m_block(block) {}
 
 bool CexyWizardPage::readField(int id, double& v) {
-    auto n = fw::parseNumber(text(id));
+    const std::string t = text(id);
+    if (t == fw::formatNumber(v)) return true;   // the value as shown: kept to its last digit
+    auto n = fw::parseNumber(t);
     if (!n) {
-        fw::MessageBox(fw::dx_text::NotANumber, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        setNumber(id, v);
+        cexRefuseField(*this, id, fw::dx_text::NotANumber);
+        editAgain(id);
         return false;
     }
     v = *n;

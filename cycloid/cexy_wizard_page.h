@@ -21,8 +21,9 @@ public:
 protected:
     virtual void storeValues() {}
     virtual bool resultsCurrent() const { return true; }
-    // A number field read strictly: on a bad text the refusal box and the
-    // field shows `v` again (unchanged); true when `v` took the number.
+    // A number field read strictly: a text that shows `v` leaves it as it is
+    // (all its digits); a bad text is refused, naming the field, and edited
+    // again (left unedited it shows `v` again); true when `v` holds the field.
     bool readField(int id, double& v);
 
 private:

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <ctime>
 
+#include "common/calc/data_folder.h"
 #include "cycloid/calc/cex_preliminary.h"
 #include "cycloid/parametdlg.h"
 #include "fw/file.h"
@@ -139,6 +140,9 @@ void CDorrithDlg::OnMode() {
     UpdateData(false);
 }
 
+// After every input: the mode's bits, everything the inputs give (modified
+// radii, K1′, Δj, Δc) computed afresh, the results cleared; "计  算" when
+// all inputs are there, export and finish only after a new calculation.
 void CDorrithDlg::update() {
     auto bit = [this](int b, bool on) { m_bits = on ? (m_bits | b) : (m_bits & ~b); };
     switch (m_mode) {
@@ -150,27 +154,30 @@ void CDorrithDlg::update() {
     case Mode::Equidistant:
         m_bits |= 1 | 4;
         bit(2, m_drrp > 0);
-        if (m_drrp > 0) m_rrpm = m_dPin / 2 + m_drrp;
         break;
     case Mode::NegativeShift:
         m_bits |= 1 | 2;
         bit(4, m_drp > 0);
-        if (m_drp > 0) m_rpm = m_dp / 2 - m_drp;
         break;
     case Mode::EquidistantAndShift:
         m_bits |= 1;
         bit(2, m_drrp > 0);
-        if (m_drrp > 0) m_rrpm = m_dPin / 2 + m_drrp;
         bit(4, m_drp > 0);
-        if (m_drp > 0) m_rpm = m_dp / 2 + m_drp;
         break;
     }
-    m_K1m = m_Zp * m_a / m_rpm;
+    const DesignerDerived d = designerDerived(inputs());
+    m_rpm = d.rpm;
+    m_rrpm = d.rrpm;
+    m_K1m = d.K1m;
+    m_dj = d.dj;
+    setSideClearance(d.dc);
     bit(8, m_Zc >= 5);
     bit(0x10, m_Zp >= 6);
     bit(0x20, m_dp > 0);
     bit(0x40, m_dPin > 0);
     bit(0x80, m_a > 0);
+    m_RL = m_Lm = m_dm = m_da = m_df = m_phim = 0;
+    m_result = {};
     m_calculated = false;
     m_exported = false;
     enable(IDC_CALC, m_bits == 255);
@@ -179,63 +186,31 @@ void CDorrithDlg::update() {
     UpdateData(false);
 }
 
-void CDorrithDlg::rpFromDp() {
-    if (m_mode == Mode::NegativeShift && m_drp > 0) {
-        m_rpm = m_dp / 2 - m_drp;
-        setSideClearance(sideClearanceA(m_dp, m_a, m_dPin, m_Zc, m_drp));
-    } else if (m_mode == Mode::EquidistantAndShift && m_drp > 0 && m_drrp > 0) {
-        m_rpm = m_dp / 2 + m_drp;
-        setSideClearance(sideClearanceB(m_dp, m_a, m_dPin, m_Zc, m_drp, m_drrp));
-    } else {
-        m_rpm = m_dp / 2;
-    }
-}
-
 void CDorrithDlg::OnKillfocusDelta() {
     const auto before = m_delta;
     if (!UpdateData(true) || m_delta == before) return;   // leaving an unchanged field does nothing
-    if (m_delta > 0) {
-        m_dc = m_delta * m_dp * kCexPi / 180;
-        m_dcAvailable = true;
-    }
     update();
 }
 
 // Equidistant modification and shift together: the radial clearance
 // Δrrp − Δrp must stay positive, else the field just edited (`edited`, its
-// bit) is cleared with the refusal; otherwise the profile radii and the side
-// clearance follow.
-bool CDorrithDlg::applyBothModifications(double& edited, int bit, const char* refusal) {
-    m_dj = m_drrp - m_drp;
-    if (m_dj <= 0) {
-        fw::MessageBox(refusal, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        edited = 0;
-        m_dj = 0;
-        m_bits &= ~bit;
-        return false;
-    }
-    m_rpm = m_dp / 2 + m_drp;
-    m_rrpm = m_dPin / 2 + m_drrp;
-    setSideClearance(sideClearanceB(m_dp, m_a, m_dPin, m_Zc, m_drp, m_drrp));
-    return true;
+// bit) is cleared with the refusal.
+bool CDorrithDlg::positiveRadialClearance(double& edited, int bit, const char* refusal) {
+    if (m_drrp - m_drp > 0) return true;
+    fw::MessageBox(refusal, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+    edited = 0;
+    m_bits &= ~bit;
+    return false;
 }
 
 void CDorrithDlg::OnKillfocusDrrp() {
     const auto before = m_drrp;
     if (!UpdateData(true) || m_drrp == before) return;   // leaving an unchanged field does nothing
     if (m_drrp > 0 && m_dPin > 0 && m_dp > 0) {
-        if (m_mode == Mode::Equidistant) {
-            m_dj = m_drrp;
-            m_dc = 2 * m_drrp;
-            m_dcAvailable = true;
-            m_rrpm = m_dPin / 2 + m_drrp;
-        } else if (m_mode == Mode::EquidistantAndShift) {
-            if (m_drp == 0 || !applyBothModifications(m_drrp, 2, "修形齿廓将造成径向配合过盈，修形应保证Δrrp-Δrp>0")) {
-                update();
-                return;
-            }
-        } else {
-            m_rrpm = m_dPin / 2;
+        if (m_mode == Mode::EquidistantAndShift && m_drp > 0 &&
+            !positiveRadialClearance(m_drrp, 2, "修形齿廓将造成径向配合过盈，修形应保证Δrrp-Δrp>0")) {
+            update();
+            return;
         }
         m_bits |= 2;
     }
@@ -246,18 +221,10 @@ void CDorrithDlg::OnKillfocusDrp() {
     const auto before = m_drp;
     if (!UpdateData(true) || m_drp == before) return;   // leaving an unchanged field does nothing
     if (m_drp > 0 && m_dPin > 0 && m_dp > 0) {
-        if (m_mode == Mode::NegativeShift) {
-            m_dj = m_drp;
-            m_rpm = m_dp / 2 - m_drp;
-            setSideClearance(sideClearanceA(m_dp, m_a, m_dPin, m_Zc, m_drp));
-        } else if (m_mode == Mode::EquidistantAndShift) {
-            if (m_drrp == 0 || !applyBothModifications(m_drp, 4, "修形齿廓将造成径向配合过盈，修形量应保证Δrrp-Δrp>0")) {
-                update();
-                return;
-            }
-        } else {
-            m_rpm = m_dp / 2;
-            m_rrpm = m_dPin / 2;
+        if (m_mode == Mode::EquidistantAndShift && m_drrp > 0 &&
+            !positiveRadialClearance(m_drp, 4, "修形齿廓将造成径向配合过盈，修形量应保证Δrrp-Δrp>0")) {
+            update();
+            return;
         }
         m_bits |= 4;
     }
@@ -276,7 +243,6 @@ void CDorrithDlg::OnKillfocusZc() {
     m_Zp = m_Zc + 1;
     m_bits |= 8 | 0x10;
     m_dp = 2 * m_a * m_Zp / m_K1;
-    rpFromDp();
     m_i = m_Zc;
     update();
 }
@@ -293,7 +259,6 @@ void CDorrithDlg::OnKillfocusZp() {
     m_Zc = m_Zp - 1;
     m_bits |= 8 | 0x10;
     m_dp = 2 * m_a * m_Zp / m_K1;
-    rpFromDp();
     m_i = m_Zc;
     update();
 }
@@ -314,7 +279,6 @@ void CDorrithDlg::OnKillfocusDp() {
             m_dp = oldDp;
         } else {
             m_K1 = k1;
-            rpFromDp();
             m_bits |= 0x20;
         }
     } else {
@@ -330,12 +294,6 @@ void CDorrithDlg::OnKillfocusDPin() {
         if (spacing(m_Zp, m_dp, m_dPin) < 1.5)
             fw::MessageBox("请注意针齿可的结构强度是否可靠，若不合适，请重新调整针齿圆直径dp、\n针齿直径drp、中心距a或重新选择合适的K1值。",
                            fw::MB_OK | fw::MB_ICONINFORMATION);
-        m_rrpm = m_dPin / 2;
-        if (m_mode == Mode::EquidistantAndShift && m_drp > 0 && m_drrp > 0) {
-            m_rrpm = m_dPin / 2 + m_drrp;
-            setSideClearance(sideClearanceB(m_dp, m_a, m_dPin, m_Zc, m_drp, m_drrp));
-        }
-        if (m_mode == Mode::NegativeShift && m_drp > 0) setSideClearance(sideClearanceA(m_dp, m_a, m_dPin, m_Zc, m_drp));
         m_bits |= 0x40;
     }
     update();
@@ -387,6 +345,8 @@ void CDorrithDlg::OnMakePdaData() {
     }
     fw::FileDialog fd(fw::FileMode::Save, "PDA", {}, 0,
                       "自定义设计摆线齿廓曲线数据输出文件 (*.PDA)|*.PDA|All Files (*.*)|*.*||", this);
+    fd.setTitle("《Ondrel》保存自定义摆线齿廓数据文件");
+    fd.setInitialFolder(kavrin::GetDefaultDir() / "data");
     if (fd.DoModal() != fw::IDOK) return;
     bool renamed = false;
     const std::string name = pdaFileName(fd.GetPathName(), &renamed);
@@ -413,6 +373,8 @@ void CDorrithDlg::OnOK() {
         designerReportText(inputs(), m_result, {tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, tm.tm_hour});
     fw::FileDialog fd(fw::FileMode::Save, "cxt", m_strReportPath, fw::OFN_HIDEREADONLY | fw::OFN_OVERWRITEPROMPT,
                       "自定义设计摆线齿廓报告文件 (*.cxt)|*.cxt|All Files (*.*)|*.*||", this);
+    fd.setTitle("《Ondrel》保存自定义摆线齿廓报告文件");
+    fd.setInitialFolder(kavrin::GetDefaultDir() / "data");
     if (fd.DoModal() != fw::IDOK) return;   // nothing written, the dialog stays
     const std::string path = fd.GetPathName();
     const std::string gbk = fw::gbkFileText(text);

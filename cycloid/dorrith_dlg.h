@@ -74,8 +74,7 @@ private:
     void OnKillfocusA();
     void OnCalc();
     void OnParams();
-    void rpFromDp();
     void setSideClearance(std::optional<double> dc);
-    bool applyBothModifications(double& edited, int bit, const char* refusal);
+    bool positiveRadialClearance(double& edited, int bit, const char* refusal);
     cycloid::DesignerInputs inputs() const;
 };

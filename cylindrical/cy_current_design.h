@@ -12,7 +12,12 @@
 // Later libraries (bevel, worm, cycloid) keep theirs the same way: one struct,
 // one accessor, owned by the library.
 #pragma once
+#include <filesystem>
 #include <string>
+#include <vector>
+
+#include "fw/expected.h"
+#include "fw/file.h"
 
 #include "cylindrical/calc/cy_geom_record.h"
 #include "cylindrical/calc/cy_pre_record.h"
@@ -27,9 +32,22 @@ struct CurrentDesign {
     std::string title;        // title, drawing number and date text ("%d年%d月%d日")
     std::string drawingNo;
     std::string date;
+    // The report sections the geometry sheet appended since it opened or
+    // loaded a design, each with the report it went to. A save under a new
+    // name gives the design the report of that name and carries these
+    // sections into it (one design, one report); the old report stays as it is.
+    struct ReportSection {
+        std::string report;
+        std::string utf8;
+    };
+    std::vector<ReportSection> sheetSections;
 };
 
 // The library's one current design.
 CurrentDesign& currentDesign();
+
+// A geometry sheet page's report section appended to report and, once
+// written, noted in the current design's sheetSections.
+fw::Expected<void, fw::FileError> appendSheetSection(const std::filesystem::path& report, const std::string& utf8);
 
 }  // namespace cylindrical

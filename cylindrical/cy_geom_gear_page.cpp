@@ -94,7 +94,7 @@ void CyGeomGearPage::OnBnClickedReport() {
     std::string section = m_side == GearSide::Pinion ? pinionReportSection(m_in, *g, pageTexts())
                                                      : gearReportSection(m_in, *g, pageTexts());
     std::filesystem::path report = currentDesign().reportPath;
-    if (!appendReportSection(report, section)) {
+    if (!appendSheetSection(report, section)) {
         fw::MessageBox(pageReportOpenFailure(report), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return;
     }

@@ -32,7 +32,36 @@ void startFrom(fw::FileDialog& fd, const std::string& last, const char* pattern)
     }
 }
 
+using P = CCyGeomProPage1;
+
+// The integer fields of the page, their ranges and the values they hold.
+constexpr int kIntegerFields[] = {P::IDC_Z1,         P::IDC_Z2,         P::IDC_BETA_DEG,  P::IDC_BETA_MIN,
+                                  P::IDC_BETA_SEC,   P::IDC_ALPHAN_DEG, P::IDC_ALPHAN_MIN, P::IDC_ALPHAN_SEC};
+
 }  // namespace
+
+CCyGeomProPage1::IntRange CCyGeomProPage1::integerRange(int id) {
+    switch (id) {
+    case IDC_Z1:
+    case IDC_Z2: return {0, kavrin::kMaxTeeth};
+    case IDC_BETA_DEG: return {-60, 60};
+    case IDC_ALPHAN_DEG: return {0, 30};
+    default: return {0, 59};  // minutes and seconds
+    }
+}
+
+int& CCyGeomProPage1::integerMember(PairState& s, int id) {
+    switch (id) {
+    case IDC_Z1: return s.z1;
+    case IDC_Z2: return s.z2;
+    case IDC_BETA_DEG: return s.beta.deg;
+    case IDC_BETA_MIN: return s.beta.min;
+    case IDC_BETA_SEC: return s.beta.sec;
+    case IDC_ALPHAN_DEG: return s.alphaN.deg;
+    case IDC_ALPHAN_MIN: return s.alphaN.min;
+    default: return s.alphaN.sec;
+    }
+}
 
 CCyGeomProPage1::CCyGeomProPage1() : fw::PropertyPage(corvane::module(), IDD) {
     onChange(IDC_Z1, [this] { OnEnChangeZ(GearSide::Pinion, IDC_Z1); });
@@ -40,6 +69,7 @@ CCyGeomProPage1::CCyGeomProPage1() : fw::PropertyPage(corvane::module(), IDD) {
     for (int id : {IDC_BETA_DEG, IDC_BETA_MIN, IDC_BETA_SEC}) onChange(id, [this, id] { OnEnChangeBeta(id); });
     for (int id : {IDC_ALPHAN_DEG, IDC_ALPHAN_MIN, IDC_ALPHAN_SEC})
         onChange(id, [this, id] { OnEnChangeAlphaN(id); });
+    for (int id : kIntegerFields) onKillFocus(id, [this, id] { OnEnKillfocusInteger(id); });
     onKillFocus(IDC_MN, [this] { OnEnKillfocusMn(); });
     onKillFocus(IDC_A, [this] { OnEnKillfocusA(); });
     onKillFocus(IDC_XN1, [this] { OnEnKillfocusXn1(); });
@@ -58,7 +88,7 @@ CCyGeomProPage1::CCyGeomProPage1() : fw::PropertyPage(corvane::module(), IDD) {
 
 double CCyGeomProPage1::fieldNumber(int id, double current) const {
     if (text(id) == fw::formatNumber(current)) return current;
-    return readNumber(id);
+    return numberOf(id).value_or(current);
 }
 
 void CCyGeomProPage1::exchangeNumber(fw::Exchange& dx, int id, double& v) {
@@ -70,15 +100,11 @@ void CCyGeomProPage1::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_TITLE, m_szTitle);
     dx.text(IDC_NUMBER, m_szNumber);
     dx.text(IDC_DATE, m_szDate);
-    dx.integer(IDC_Z1, m_s.z1);
-    dx.integer(IDC_Z2, m_s.z2);
-    dx.integer(IDC_BETA_DEG, m_s.beta.deg, -60, 60);
-    dx.integer(IDC_BETA_MIN, m_s.beta.min);
-    dx.integer(IDC_BETA_SEC, m_s.beta.sec);
+    for (int id : kIntegerFields) {
+        const IntRange r = integerRange(id);
+        dx.integer(id, integerMember(m_s, id), r.lo, r.hi);
+    }
     exchangeNumber(dx, IDC_MN, m_s.mn);
-    dx.integer(IDC_ALPHAN_DEG, m_s.alphaN.deg, 0, 30);
-    dx.integer(IDC_ALPHAN_MIN, m_s.alphaN.min, 0, 59);
-    dx.integer(IDC_ALPHAN_SEC, m_s.alphaN.sec, 0, 59);
     dx.comboText(IDC_HASTAR, m_strHaStar);
     exchangeNumber(dx, IDC_A, m_s.a);
     exchangeNumber(dx, IDC_XN1, m_s.xn1);
@@ -121,13 +147,12 @@ bool CCyGeomProPage1::OnKillActive() {
 
 // ---- reading and showing ----
 
+// Every field through the strict parser: a text that is no number, or an
+// integer outside its field's range, leaves the page's value as it is (the
+// field's own check refuses it when the field is left).
 void CCyGeomProPage1::readFields() {
-    m_s.z1 = static_cast<int>(readInteger(IDC_Z1));
-    m_s.z2 = static_cast<int>(readInteger(IDC_Z2));
-    m_s.beta = {static_cast<int>(readInteger(IDC_BETA_DEG)), static_cast<int>(readInteger(IDC_BETA_MIN)),
-                static_cast<int>(readInteger(IDC_BETA_SEC))};
-    m_s.alphaN = {static_cast<int>(readInteger(IDC_ALPHAN_DEG)), static_cast<int>(readInteger(IDC_ALPHAN_MIN)),
-                  static_cast<int>(readInteger(IDC_ALPHAN_SEC))};
+    for (int id : kIntegerFields)
+        if (auto v = fieldInteger(id)) integerMember(m_s, id) = *v;
     m_s.mn = fieldNumber(IDC_MN, m_s.mn);
     m_s.a = fieldNumber(IDC_A, m_s.a);
     m_s.xn1 = fieldNumber(IDC_XN1, m_s.xn1);
@@ -135,12 +160,19 @@ void CCyGeomProPage1::readFields() {
     m_s.meshType = checked(IDC_INTERNAL) ? MeshType::Internal : MeshType::External;
 }
 
+std::optional<int> CCyGeomProPage1::fieldInteger(int id) const {
+    const IntRange r = integerRange(id);
+    auto v = integerOf(id);
+    if (!v || *v < r.lo || *v > r.hi) return std::nullopt;
+    return static_cast<int>(*v);
+}
+
 void CCyGeomProPage1::setResult(const std::string& text) {
     m_strResult = text;
     setText(IDC_RESULT, m_strResult);
 }
 
-void CCyGeomProPage1::apply(const PairUpdate& u) {
+void CCyGeomProPage1::apply(const PairUpdate& u, const PairState& before, Refill refill, int editedField) {
     // A rule whose result is not finite (mn 1e308 gives ad = inf) is refused:
     // the page shows its last finite values again.
     if (!finitePair(u.state)) {
@@ -149,9 +181,20 @@ void CCyGeomProPage1::apply(const PairUpdate& u) {
         setResult(kMsgCalcError);
         return;
     }
-    m_s = m_lastFinite = u.state;
-    if (u.shiftsChanged) m_check.reset();
-    UpdateData(false);
+    if (u.refused) {
+        // The value that started the rule is not taken: the page keeps its
+        // values. A field being left is edited again (left unchanged, it
+        // shows the page's value again); a field being typed in keeps its
+        // text until it is left (and then refuses it); after a button the
+        // fields show the page's values.
+        m_s = before;
+        if (refill == Refill::Fields) UpdateData(false);
+        if (refill == Refill::EditAgain) editAgain(editedField);
+    } else {
+        m_s = m_lastFinite = u.state;
+        if (u.shiftsChanged) m_check.reset();
+        UpdateData(false);
+    }
     if (u.resultText) setResult(*u.resultText);
     if (u.warning) fw::MessageBox(*u.warning, kCaptionWarning, fw::MB_OK | fw::MB_ICONEXCLAMATION);
 }
@@ -178,47 +221,67 @@ DesignedPair CCyGeomProPage1::designedPair() const {
 // from the page writing its own fields and changes nothing.
 
 void CCyGeomProPage1::OnEnChangeZ(GearSide side, int id) {
-    if (readInteger(id) == (side == GearSide::Pinion ? m_s.z1 : m_s.z2)) return;
+    auto v = fieldInteger(id);
+    if (!v || *v == (side == GearSide::Pinion ? m_s.z1 : m_s.z2)) return;
+    const PairState before = m_s;
     readFields();
-    apply(teethChanged(m_s, side));
+    apply(teethChanged(m_s, side), before, Refill::None);
 }
 
 void CCyGeomProPage1::OnEnChangeBeta(int id) {
-    int held = id == IDC_BETA_DEG ? m_s.beta.deg : id == IDC_BETA_MIN ? m_s.beta.min : m_s.beta.sec;
-    if (readInteger(id) == held) return;
+    auto v = fieldInteger(id);
+    if (!v || *v == integerMember(m_s, id)) return;
+    const PairState before = m_s;
     readFields();
-    apply(helixChanged(m_s));
+    apply(helixChanged(m_s), before, Refill::None);
 }
 
 void CCyGeomProPage1::OnEnChangeAlphaN(int id) {
-    int held = id == IDC_ALPHAN_DEG ? m_s.alphaN.deg : id == IDC_ALPHAN_MIN ? m_s.alphaN.min : m_s.alphaN.sec;
-    if (readInteger(id) == held) return;
+    auto v = fieldInteger(id);
+    if (!v || *v == integerMember(m_s, id)) return;
+    const PairState before = m_s;
     readFields();
-    apply(pressureAngleChanged(m_s));
+    apply(pressureAngleChanged(m_s), before, Refill::None);
+}
+
+// Leaving an integer field: its text must be a whole number in the field's
+// range, and an angle part must leave the angle in its range. What the
+// change handlers did not take is refused here, naming the field.
+void CCyGeomProPage1::OnEnKillfocusInteger(int id) {
+    const IntRange r = integerRange(id);
+    int v = integerMember(m_s, id);
+    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+    dx.integer(id, v, r.lo, r.hi);
+    if (dx.failed() || v == integerMember(m_s, id)) return;
+    // In the field's range, but its rule refused the angle it gives.
+    const bool helix = id == IDC_BETA_DEG || id == IDC_BETA_MIN || id == IDC_BETA_SEC;
+    dx.fail(id, helix ? "螺旋角不能超过±60°。" : "法面压力角须大于0°且不大于30°。");
 }
 
 // Leaving mn or a without changing it keeps the distribution (and shifts
 // set by hand) as they are.
 void CCyGeomProPage1::OnEnKillfocusMn() {
-    double before = m_s.mn;
-    if (!UpdateData(true) || m_s.mn == before) return;
-    apply(moduleChanged(m_s));
+    const PairState before = m_s;
+    if (!UpdateData(true) || m_s.mn == before.mn) return;
+    apply(moduleChanged(m_s), before, Refill::EditAgain, IDC_MN);
 }
 
 void CCyGeomProPage1::OnEnKillfocusA() {
-    double before = m_s.a;
-    if (!UpdateData(true) || m_s.a == before) return;
-    apply(centreDistanceChanged(m_s));
+    const PairState before = m_s;
+    if (!UpdateData(true) || m_s.a == before.a) return;
+    apply(centreDistanceChanged(m_s), before, Refill::EditAgain, IDC_A);
 }
 
 void CCyGeomProPage1::OnEnKillfocusXn1() {
+    const PairState before = m_s;
     if (!UpdateData(true)) return;
-    apply(pinionShiftEdited(m_s));
+    apply(pinionShiftEdited(m_s), before, Refill::EditAgain, IDC_XN1);
 }
 
 void CCyGeomProPage1::OnEnKillfocusXn2() {
+    const PairState before = m_s;
     if (!UpdateData(true)) return;
-    apply(gearShiftEdited(m_s));
+    apply(gearShiftEdited(m_s), before, Refill::EditAgain, IDC_XN2);
 }
 
 void CCyGeomProPage1::OnCbnSelchangeHaStar() {
@@ -227,18 +290,21 @@ void CCyGeomProPage1::OnCbnSelchangeHaStar() {
 }
 
 void CCyGeomProPage1::OnBnClickedExternal() {
+    const PairState before = m_s;
     readFields();
-    apply(externalMeshChosen(m_s));
+    apply(externalMeshChosen(m_s), before, Refill::Fields);
 }
 
 void CCyGeomProPage1::OnBnClickedInternal() {
+    const PairState before = m_s;
     readFields();
-    apply(internalMeshChosen(m_s));
+    apply(internalMeshChosen(m_s), before, Refill::Fields);
 }
 
 void CCyGeomProPage1::OnBnClickedDistribute() {
+    const PairState before = m_s;
     readFields();
-    apply(distribute(m_s, kSumXZeroButton));
+    apply(distribute(m_s, kSumXZeroButton), before, Refill::Fields);
 }
 
 // ---- texts ----
@@ -319,11 +385,12 @@ void CCyGeomProPage1::OnBnClickedLoadPre() {
     if (!loaded) return refuse(loaded.error());
     if (loaded->oldFile) refuse(kavrin::kMsgOldFile);
     takePaths(*path);
+    currentDesign().sheetSections.clear();
     currentDesign().pre = loaded->pre;
     currentDesign().geom.psiD = loaded->pre.phiD;
     takeTexts(loaded->pre.title, loaded->pre.number, loaded->pre.date);
     m_check.reset();
-    apply(pairFromPreliminary(loaded->pre, m_s));
+    apply(pairFromPreliminary(loaded->pre, m_s), m_s, Refill::Fields);
     lockMeshType();
 }
 
@@ -336,6 +403,7 @@ void CCyGeomProPage1::OnBnClickedLoadGeom() {
     if (!loaded) return refuse(loaded.error());
     if (loaded->oldFile) refuse(kavrin::kMsgOldFile);
     takePaths(*path);
+    currentDesign().sheetSections.clear();
     currentDesign().pre = loaded->pre;
     currentDesign().geom = loaded->geom;
     takeTexts(loaded->geom.title, loaded->geom.number, loaded->geom.date);
@@ -376,7 +444,7 @@ void CCyGeomProPage1::OnBnClickedReport() {
     SaveNames names = pairReportNames(fd.path(), currentDesign().dataPath);
     PairCheckSection check = m_check.value_or(PairCheckSection{});
     check.resultText = m_strResult;
-    if (auto r = appendReportSection(names.report, pairReportSection(m_s, texts(), check)); !r)
+    if (auto r = appendSheetSection(names.report, pairReportSection(m_s, texts(), check)); !r)
         return refuse(pairReportOpenFailure(names.report));
     currentDesign().reportPath = names.report.string();
     if (names.renamed) currentDesign().dataPath = names.data.string();

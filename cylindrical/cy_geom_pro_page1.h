@@ -87,6 +87,17 @@ private:
     void OnBnClickedCheck();
     void OnBnClickedReport();
     void OnEnKillfocusText(int id);
+    void OnEnKillfocusInteger(int id);
+
+    // The integer fields: their ranges and the page values they hold.
+    struct IntRange {
+        int lo, hi;
+    };
+    static IntRange integerRange(int id);
+    static int& integerMember(cylindrical::PairState& s, int id);
+    // An integer field's value through the strict parser, nullopt when its
+    // text is no whole number in the field's range.
+    std::optional<int> fieldInteger(int id) const;
     void OnEnSetfocusDate();
 
     // The cutting and interference check of a pair that passed the page's
@@ -96,8 +107,13 @@ private:
     // The controls into the page's values without a message (change and
     // click handlers); kill-focus handlers validate with UpdateData(true).
     void readFields();
-    // A rule's outcome onto the page.
-    void apply(const cylindrical::PairUpdate& u);
+    // A rule's outcome onto the page; a refused rule restores `before`: with
+    // Refill::Fields it shows in the fields again, with Refill::EditAgain the
+    // field left (editedField) is edited again, with Refill::None the field
+    // being typed in keeps its text.
+    enum class Refill { Fields, EditAgain, None };
+    void apply(const cylindrical::PairUpdate& u, const cylindrical::PairState& before, Refill refill,
+               int editedField = 0);
     void setResult(const std::string& text);
     // Texts of a loaded record into the page and the shared strings.
     void takeTexts(const std::string& title, const std::string& number, const std::string& date);

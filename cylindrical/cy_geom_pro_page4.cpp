@@ -106,7 +106,7 @@ void CCyGeomProPage4::OnBnClickedReport() {
     auto c = characteristic(in, kPinFactorReport);
     if (!c) return setText(IDC_LISTING, c.error());
     std::filesystem::path report = currentDesign().reportPath;
-    if (!appendReportSection(report, characteristicReportSection(in, *c, {m_strTitle, m_strNumber, m_strDate}))) {
+    if (!appendSheetSection(report, characteristicReportSection(in, *c, {m_strTitle, m_strNumber, m_strDate}))) {
         fw::MessageBox(pageReportOpenFailure(report), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return;
     }

@@ -4,6 +4,7 @@
 #include "common/calc/design_file.h"
 #include "cylindrical/calc/characteristic.h"
 #include "cylindrical/calc/geometry_design.h"
+#include "cylindrical/calc/geometry_report.h"
 #include "cylindrical/calc/preliminary.h"
 #include "cylindrical/calc/shift_distribution.h"
 #include "cylindrical/cy_current_design.h"
@@ -19,6 +20,8 @@ CCyGeomProSheet::CCyGeomProSheet(const char* caption, fw::Window* parent)
     AddPage(&m_page3);
     AddPage(&m_page4);
     setHelpButton(true);
+    // The sections of this run are noted afresh (see doSave).
+    currentDesign().sheetSections.clear();
 }
 
 CCyGeomProSheet::~CCyGeomProSheet() = default;
@@ -33,6 +36,13 @@ bool CCyGeomProSheet::doSave() {
     // Cancel leaves page 1 without its leave copy; take the entries now.
     if (m_page1.initialised() && GetActivePage() == &m_page1) m_page1.storeEntries();
     CurrentDesign& cur = currentDesign();
+    // What the loaders would refuse is not saved: the user learns which
+    // field is wrong before choosing a name, and the old file stays.
+    refreshContactRatios(cur.geom);
+    if (auto fault = geometryDesignFault(cur.pre, cur.geom)) {
+        fw::MessageBox(*fault, {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return false;
+    }
 
     fw::FileDialog fd(fw::FileMode::Save, "cyb", {}, fw::OFN_HIDEREADONLY | fw::OFN_OVERWRITEPROMPT,
                       "圆柱齿轮几何计算数据文件(*.cyb)|*.cyb|All File(*.*)|*.*|", this);
@@ -45,28 +55,34 @@ bool CCyGeomProSheet::doSave() {
     }
     if (fd.DoModal() != fw::IDOK) return false;
 
-    SaveNames names = geometrySaveNames(fd.path(), cur.reportPath);
+    SaveNames names = geometrySaveNames(fd.path());
     if (names.renamed)
         fw::MessageBox(saveRenamedNotice(names.data), {}, fw::MB_OK | fw::MB_ICONINFORMATION);
-    // A design that never had a report gets the one named after its file.
-    if (names.report.empty()) names.report = kavrin::designReportName(names.data, kavrin::kExtCyData, kavrin::kExtCyReport);
 
-    refreshContactRatios(cur.geom);
-    // What the loaders would refuse is not saved: a pair without teeth or
-    // module, or a value that is not finite.
-    if (!finiteCyPreRecord(cur.pre) || !finiteCyGeomRecord(cur.geom)) {
-        fw::MessageBox(kMsgCalcError, {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+    auto bytes = geometryDesignSaveBytes(cur.pre, cur.geom, fw::nowSeconds());
+    if (!bytes) {
+        fw::MessageBox(bytes.error(), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return false;
     }
-    if (!acceptableCyPreRecord(cur.pre, -60, 60) || !plausible(cur.geom)) {
-        fw::MessageBox(kMsgTeethOrder, {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+    // One design, one report: the sections this sheet wrote to another report
+    // go to the design's own, together with the data file or not at all.
+    std::string carried;
+    for (const auto& section : cur.sheetSections)
+        if (std::filesystem::path(section.report) != names.report) carried += section.utf8;
+    if (carried.empty()) {
+        if (auto w = fw::writeFile(names.data, *bytes); !w) {
+            fw::MessageBox(w.error().saveMessage(), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+            return false;
+        }
+    } else if (auto w = kavrin::saveDesignAndReport(names.data, *bytes, names.report, carried,
+                                                    fw::SaveTransaction::Mode::Append);
+               !w) {
+        const std::string message = w.error().dataFile ? w.error().error.saveMessage()
+                                                       : pageReportOpenFailure(names.report);
+        fw::MessageBox(message, {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return false;
     }
-    auto written = fw::writeFile(names.data, geometryDesignFileBytes(cur.pre, cur.geom, fw::nowSeconds()));
-    if (!written) {
-        fw::MessageBox(written.error().saveMessage(), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
-        return false;
-    }
+    for (auto& section : cur.sheetSections) section.report = names.report.string();
     cur.pre.status = kCyPreStatus;
     cur.geom.status = kCyGeomStatus;
     cur.dataPath = names.data.string();

@@ -4,10 +4,12 @@
 #include "cylindrical/cy_proof_dlg.h"
 
 #include <cstring>
+#include <utility>
 
 #include "common/calc/angle_split.h"
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
+#include "common/calc/gear_kinds.h"
 #include "cylindrical/calc/geometry_design.h"
 #include "cylindrical/calc/rating_forces.h"
 #include "cylindrical/calc/rating_rules.h"
@@ -54,6 +56,18 @@ std::string fitted(const std::string& utf8) {
     return fw::readField(field);
 }
 
+constexpr const char* kMsgNotNegative = "请输入一个不小于零的数值。";
+
+// A number field that takes no negative value: refused naming the field, the
+// member unchanged. (0 stays "not given": its flag is cleared.)
+void numberNotNegative(fw::Exchange& dx, int id, double& v) {
+    double x = v;
+    dx.number(id, x);
+    if (!dx.saving() || dx.failed()) return;
+    if (x < 0) return dx.fail(id, kMsgNotNegative);
+    v = x;
+}
+
 unsigned iconFlags(RatingMessage::Icon icon) {
     switch (icon) {
     case RatingMessage::Icon::Information: return MB_ICONINFORMATION;
@@ -76,10 +90,11 @@ CCyProofDlg::CCyProofDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD
     onKillFocus(IDC_B, [this] { OnKillfocusB(); });
     onChange(IDC_T, [this] { OnChangeT(); });
     onChange(IDC_N1, [this] { OnChangeN1(); });
+    for (int id : {IDC_T, IDC_N1, IDC_Z2}) onKillFocus(id, [this, id] { OnKillfocusTyped(id); });
     onClick(IDC_EXTERNAL, [this] { OnExternal(); });
     onClick(IDC_INTERNAL, [this] { OnInternal(); });
-    onClick(IDC_PINION, [this] { m_v.ratedGear = 0; });
-    onClick(IDC_GEAR, [this] { m_v.ratedGear = 1; });
+    onClick(IDC_PINION, [this] { OnRatedGear(0); });
+    onClick(IDC_GEAR, [this] { OnRatedGear(1); });
     for (int id : {IDC_TITLE, IDC_DRAWING_NO, IDC_DATE}) onChange(id, [this, id] { OnHeadChanged(id); });
     onSetFocus(IDC_DATE, [this] { OnSetfocusDate(); });
     onClick(IDC_LOAD, [this] { OnLoad(); });
@@ -106,15 +121,16 @@ bool CCyProofDlg::OnInitDialog() {
 
 void CCyProofDlg::DoDataExchange(fw::Exchange& dx) {
     dx.number(IDC_BETA, m_v.betaDeg);
-    dx.number(IDC_MN, m_v.mn);
-    dx.number(IDC_ALPHAN, m_v.alphaNDeg);
-    dx.number(IDC_EPS_ALPHA, m_v.epsAlpha);
-    dx.number(IDC_B, m_v.b);
+    numberNotNegative(dx, IDC_MN, m_v.mn);
+    // The ranges the geometry record holds (its check and these fields agree).
+    dx.number(IDC_ALPHAN, m_v.alphaNDeg, 0, kMaxPressureAngleDeg);
+    dx.number(IDC_EPS_ALPHA, m_v.epsAlpha, 0, kMaxEpsAlpha);
+    numberNotNegative(dx, IDC_B, m_v.b);
     dx.radio(IDC_EXTERNAL, m_mesh);
-    dx.unsignedInt(IDC_Z1, m_v.z1);
-    dx.unsignedInt(IDC_Z2, m_v.z2);
-    dx.number(IDC_N1, m_v.n1);
-    dx.number(IDC_T, m_v.torque);
+    dx.unsignedInt(IDC_Z1, m_v.z1, 0, kavrin::kMaxTeeth);
+    dx.unsignedInt(IDC_Z2, m_v.z2, 0, kavrin::kMaxTeeth);
+    numberNotNegative(dx, IDC_N1, m_v.n1);
+    numberNotNegative(dx, IDC_T, m_v.torque);
     dx.text(IDC_TITLE, m_v.title, 63);
     dx.text(IDC_DRAWING_NO, m_v.drawingNo, 63);
     dx.text(IDC_DATE, m_v.date, 19);
@@ -197,16 +213,38 @@ void CCyProofDlg::OnKillfocusZ1() {
     finishInput(before);
 }
 
+// Z2, T and n1 are read on every change through the strict parser: text that
+// is no number in the field's range yet ("", "-", "12abc", "1e999") gives 0
+// with the flag clear, and stays in the field as typed; leaving the field
+// refuses it (OnKillfocusTyped).
 void CCyProofDlg::OnChangeZ2() {
-    const long long v = readInteger(IDC_Z2);
-    const std::uint32_t z2 = v > 0 && v <= 0xffffffffLL ? static_cast<std::uint32_t>(v) : 0;
+    const auto v = integerOf(IDC_Z2);
+    const std::uint32_t z2 = v && *v > 0 && *v <= kavrin::kMaxTeeth ? static_cast<std::uint32_t>(*v) : 0;
     // Our own write-back of the same value needs nothing.
     if (z2 == m_v.z2 && flag(FlagZ2) == (z2 != 0)) return;
+    const std::string typed = text(IDC_Z2);
     const InputState before = inputState();
     m_v.z2 = z2;
     setFlag(FlagZ2, z2 != 0);
     updateRatio();
     finishInput(before);
+    keepTyped(IDC_Z2, typed);
+}
+
+void CCyProofDlg::keepTyped(int id, const std::string& typed) {
+    if (text(id) != typed) setText(id, typed);
+}
+
+void CCyProofDlg::OnKillfocusTyped(int id) {
+    if (text(id).empty()) return;  // not given yet
+    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+    if (id == IDC_Z2) {
+        std::uint32_t z2 = m_v.z2;
+        dx.unsignedInt(id, z2, 0, kavrin::kMaxTeeth);
+    } else {
+        double v = id == IDC_T ? m_v.torque : m_v.n1;
+        numberNotNegative(dx, id, v);
+    }
 }
 
 void CCyProofDlg::OnKillfocusBeta() {
@@ -251,23 +289,43 @@ void CCyProofDlg::OnKillfocusB() {
 }
 
 void CCyProofDlg::OnChangeT() {
-    double t = readNumber(IDC_T);
+    double t = numberOf(IDC_T).value_or(0);
     if (!isUsableValue(t)) t = 0;
     if (t == m_v.torque && flag(FlagT) == (t > 0)) return;
+    const std::string typed = text(IDC_T);
     const InputState before = inputState();
     m_v.torque = t;
     setFlag(FlagT, t > 0);
     finishInput(before);
+    keepTyped(IDC_T, typed);
 }
 
 void CCyProofDlg::OnChangeN1() {
-    double n = readNumber(IDC_N1);
+    double n = numberOf(IDC_N1).value_or(0);
     if (!isUsableValue(n)) n = 0;
     if (n == m_v.n1 && flag(FlagN1) == (n > 0)) return;
+    const std::string typed = text(IDC_N1);
     const InputState before = inputState();
     m_v.n1 = n;
     setFlag(FlagN1, n > 0);
     finishInput(before);
+    keepTyped(IDC_N1, typed);
+}
+
+// The form factor and stress correction dialogs start from the rated gear's
+// virtual teeth and shift: its factors, and the bending results they gave,
+// belong to the gear that was rated.
+void CCyProofDlg::OnRatedGear(int gear) {
+    if (m_v.ratedGear == gear) return;
+    m_v.ratedGear = gear;
+    for (auto [slot, bit] : {std::pair{&m_v.yFa, bending_bit::yFa}, std::pair{&m_v.yS, bending_bit::yS},
+                             std::pair{&m_v.yX, bending_bit::yX}}) {
+        *slot = 0;
+        m_bendingMask &= static_cast<std::uint16_t>(~bit);
+    }
+    clearStages(Stages::Bending);
+    checkBendingMask();
+    UpdateData(false);
 }
 
 void CCyProofDlg::OnExternal() {
@@ -428,6 +486,8 @@ void CCyProofDlg::applyDesign(const CyGeomRecord& g) {
     enable(IDC_BETA, true);
     enable(IDC_CALC_FX, true);
     reset();
+    // A new design: nothing of it was rated yet.
+    m_contactCleared = m_bendingCleared = false;
 }
 
 // ---- torque and forces -----------------------------------------------------------
@@ -482,7 +542,39 @@ void CCyProofDlg::OnForceFn() {
 
 // ---- the state machine --------------------------------------------------------------
 
+void CCyProofDlg::clearContactSafety() {
+    if (m_v.sH != 0) m_contactCleared = true;
+    m_v.sH = 0;
+}
+
+void CCyProofDlg::clearBendingSafety() {
+    if (m_v.sF != 0) m_bendingCleared = true;
+    m_v.sF = 0;
+}
+
+void CCyProofDlg::clearStages(Stages stages) {
+    if (stages != Stages::Bending) {
+        if (m_v.sigmaH != 0 || m_v.sigmaHP != 0 || m_v.sH != 0) m_contactCleared = true;
+        m_v.sigmaH = m_v.sigmaHP = m_v.sH = 0;
+        enable(IDC_SIGMAHP_BTN, false);
+        enable(IDC_SH_BTN, false);
+    }
+    if (stages != Stages::Contact) {
+        if (m_v.sigmaF != 0 || m_v.sigmaFP != 0 || m_v.sF != 0) m_bendingCleared = true;
+        m_v.sigmaF = m_v.sigmaFP = m_v.sF = 0;
+        enable(IDC_SIGMAFP_BTN, false);
+        enable(IDC_SF_BTN, false);
+    }
+}
+
+void CCyProofDlg::setFactor(double v, double& slot, std::uint16_t& mask, std::uint16_t bit, Stages stages) {
+    const double old = slot;
+    storeFactor(v, slot, mask, bit);
+    if (slot != old) clearStages(stages);
+}
+
 void CCyProofDlg::reset() {
+    clearStages(Stages::Both);
     m_v.ft = m_v.fr = m_v.fx = m_v.fn = 0;
     m_v.kA = m_v.kV = m_v.kHalpha = m_v.kHbeta = m_v.zH = m_v.zE = m_v.zEps = m_v.zN = m_v.zL = m_v.zV = m_v.zR = m_v.zW = 0;
     m_kAF = m_kVF = m_v.kFalpha = m_kFbeta = m_v.yFa = m_v.yEps = m_v.yN = m_v.yS = m_v.yX = 0;

@@ -143,6 +143,9 @@ public:
     std::uint16_t m_bendingMask = 0;
     std::uint16_t m_contactMask = 0;
     std::int32_t m_flags[kFlagCount] = {};
+    // A stress group whose results an input change cleared and that has not
+    // been calculated again to its safety factor: "保存返回" refuses.
+    bool m_contactCleared = false, m_bendingCleared = false;
 
 private:
     // The pair as loaded from a geometry file: while Z1, Z2, mn, β, αn and
@@ -203,6 +206,20 @@ private:
     void OnForceFr();
     void OnForceFx();
     void OnForceFn();
+
+    // The stress stages that read a changed value: their results are cleared.
+    enum class Stages { Contact, Bending, Both };
+    void clearStages(Stages stages);
+    void clearContactSafety();
+    void clearBendingSafety();
+    // Stores a factor with its bit; a changed value clears the stages reading it.
+    void setFactor(double v, double& slot, std::uint16_t& mask, std::uint16_t bit, Stages stages);
+    void OnRatedGear(int gear);
+    // A typed field keeps the text being typed after the fields are shown again.
+    void keepTyped(int id, const std::string& typed);
+    // Leaving T, n1 or Z2: text that is no number (or a negative one, or Z2
+    // beyond its range) is refused, naming the field.
+    void OnKillfocusTyped(int id);
 
     // The state machine.
     void reset();

@@ -74,8 +74,8 @@ void CCyProofDlg::afterBendingFactor() {
 void CCyProofDlg::OnApplicationFactor() {
     CCyProofKaDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
-    storeFactor(dlg.m_dKa, m_v.kA, m_contactMask, contact_bit::kA);
-    storeFactor(dlg.m_dKa, m_kAF, m_bendingMask, bending_bit::kA);
+    setFactor(dlg.m_dKa, m_v.kA, m_contactMask, contact_bit::kA, Stages::Both);
+    setFactor(dlg.m_dKa, m_kAF, m_bendingMask, bending_bit::kA, Stages::Both);
     checkBendingMask();
     afterContactFactor();
 }
@@ -86,8 +86,8 @@ void CCyProofDlg::OnDynamicFactor() {
     auto r = dynamicFactor(
         {.mn = m_v.mn, .z1 = m_v.z1, .n1 = m_v.n1, .betaDeg = m_v.betaDeg, .epsBeta = m_v.epsBeta, .gradeIndex = dlg.m_nGrade});
     if (!r) return show(r.error());
-    storeFactor(r->kV, m_v.kV, m_contactMask, contact_bit::kV);
-    storeFactor(r->kV, m_kVF, m_bendingMask, bending_bit::kV);
+    setFactor(r->kV, m_v.kV, m_contactMask, contact_bit::kV, Stages::Both);
+    setFactor(r->kV, m_kVF, m_bendingMask, bending_bit::kV, Stages::Both);
     checkBendingMask();
     afterContactFactor();
 }
@@ -98,8 +98,8 @@ void CCyProofDlg::OnTransverseLoadFactors() {
     auto r = transverseLoadFactors(
         {.epsAlpha = m_v.epsAlpha, .epsBeta = m_v.epsBeta, .betaDeg = m_v.betaDeg, .gradeIndex = dlg.m_nGrade});
     if (!r) return show(r.error());
-    storeFactor(r->kHalpha, m_v.kHalpha, m_contactMask, contact_bit::kHalpha);
-    storeFactor(r->kFalpha, m_v.kFalpha, m_bendingMask, bending_bit::kFalpha);
+    setFactor(r->kHalpha, m_v.kHalpha, m_contactMask, contact_bit::kHalpha, Stages::Contact);
+    setFactor(r->kFalpha, m_v.kFalpha, m_bendingMask, bending_bit::kFalpha, Stages::Bending);
     checkBendingMask();
     afterContactFactor();
 }
@@ -111,8 +111,8 @@ void CCyProofDlg::OnFaceLoadFactors() {
                              .mounting = dlg.m_nMounting});
     if (!r) return show(r.error());
     if (r->notice) show(*r->notice);
-    storeFactor(r->kHbeta, m_v.kHbeta, m_contactMask, contact_bit::kHbeta);
-    storeFactor(r->kHbeta, m_kFbeta, m_bendingMask, bending_bit::kFbeta);
+    setFactor(r->kHbeta, m_v.kHbeta, m_contactMask, contact_bit::kHbeta, Stages::Both);
+    setFactor(r->kHbeta, m_kFbeta, m_bendingMask, bending_bit::kFbeta, Stages::Both);
     checkBendingMask();
     afterContactFactor();
 }
@@ -125,7 +125,7 @@ void CCyProofDlg::OnZoneFactor() {
     if (loadedPairUnchanged()) in.recordAlphaWtDeg = m_loaded->alphaWtDeg;
     auto r = zoneFactor(in);
     if (!r) return show(r.error());
-    storeFactor(r->zH, m_v.zH, m_contactMask, contact_bit::zH);
+    setFactor(r->zH, m_v.zH, m_contactMask, contact_bit::zH, Stages::Contact);
     hint(r->hint);
     afterContactFactor();
 }
@@ -135,14 +135,14 @@ void CCyProofDlg::OnElasticityFactor() {
     if (dlg.DoModal() != IDOK) return;
     auto r = elasticityFactor({.e1 = dlg.m_dE1, .e2 = dlg.m_dE2, .nu1 = dlg.m_dNu1, .nu2 = dlg.m_dNu2});
     if (!r) return show(r.error());
-    storeFactor(*r, m_v.zE, m_contactMask, contact_bit::zE);
+    setFactor(*r, m_v.zE, m_contactMask, contact_bit::zE, Stages::Contact);
     afterContactFactor();
 }
 
 void CCyProofDlg::OnContactRatioFactor() {
     const double z = contactRatioFactor(
         {.epsAlpha = m_v.epsAlpha, .epsBeta = m_v.epsBeta, .betaDeg = m_v.betaDeg, .alphaNDeg = m_v.alphaNDeg});
-    storeFactor(z, m_v.zEps, m_contactMask, contact_bit::zEps);
+    setFactor(z, m_v.zEps, m_contactMask, contact_bit::zEps, Stages::Contact);
     afterContactFactor();
 }
 
@@ -151,7 +151,7 @@ void CCyProofDlg::OnContactLifeFactor() {
     if (dlg.DoModal() != IDOK) return;
     auto r = contactLifeFactor({.materialClass = dlg.m_nMaterial, .pitting = dlg.m_nPitting, .cycles = dlg.m_dNe});
     if (!r) return show(r.error());
-    storeFactor(*r, m_v.zN, m_contactMask, contact_bit::zN);
+    setFactor(*r, m_v.zN, m_contactMask, contact_bit::zN, Stages::Contact);
     afterContactFactor();
 }
 
@@ -163,8 +163,8 @@ void CCyProofDlg::OnLubricantFactors() {
                                .flankState = dlg.m_nFlanks, .viscosity = dlg.m_dNu50, .z1 = m_v.z1, .mn = m_v.mn,
                                .n1 = m_v.n1});
     if (!r) return show(r.error());
-    storeFactor(r->zL, m_v.zL, m_contactMask, contact_bit::zL);
-    storeFactor(r->zV, m_v.zV, m_contactMask, contact_bit::zV);
+    setFactor(r->zL, m_v.zL, m_contactMask, contact_bit::zL, Stages::Contact);
+    setFactor(r->zV, m_v.zV, m_contactMask, contact_bit::zV, Stages::Contact);
     afterContactFactor();
 }
 
@@ -177,16 +177,17 @@ void CCyProofDlg::OnRoughnessFactor() {
                               .recordCentreDistance = loadedPairUnchanged() ? std::optional(m_loaded->a)
                                                                             : std::nullopt});
     if (!r) return show(r.error());
-    storeFactor(r->zR, m_v.zR, m_contactMask, contact_bit::zR);
+    setFactor(r->zR, m_v.zR, m_contactMask, contact_bit::zR, Stages::Contact);
     afterContactFactor();
 }
 
 void CCyProofDlg::OnWorkHardeningFactor() {
     CCyProofZhwDlg dlg(this);
+    double zW = m_v.zW;
     if (dlg.DoModal() == IDOK)
-        m_v.zW = workHardeningFactor({.pinionFlank = dlg.m_nPinion, .gearFlank = dlg.m_nGear, .gearHardness = dlg.m_dHb});
+        zW = workHardeningFactor({.pinionFlank = dlg.m_nPinion, .gearFlank = dlg.m_nGear, .gearHardness = dlg.m_dHb});
     // The bit follows the value that stands, also after Cancel.
-    storeFactor(m_v.zW, m_v.zW, m_contactMask, contact_bit::zW);
+    setFactor(zW, m_v.zW, m_contactMask, contact_bit::zW, Stages::Contact);
     afterContactFactor();
 }
 
@@ -195,14 +196,13 @@ void CCyProofDlg::OnContactStress() {
                             .ft = m_v.ft, .kA = m_v.kA, .kV = m_v.kV, .kHalpha = m_v.kHalpha, .kHbeta = m_v.kHbeta,
                             .zH = m_v.zH, .zE = m_v.zE, .zEps = m_v.zEps});
     if (!r) {
-        m_v.sigmaH = 0;
         show(r.error());
-        m_v.sigmaHP = m_v.sH = 0;
+        clearStages(Stages::Contact);
         UpdateData(false);
-        enable(IDC_SIGMAHP_BTN, false);
-        enable(IDC_SH_BTN, false);
         return;
     }
+    // SH reads σH: a new σH leaves no safety factor of the old one.
+    if (*r != m_v.sigmaH) clearContactSafety();
     m_v.sigmaH = *r;
     UpdateData(false);
     enable(IDC_SIGMAHP_BTN, true);
@@ -214,6 +214,7 @@ void CCyProofDlg::OnPermissibleContactStress() {
     auto r = permissibleContactStress(
         {.sigmaHlim = dlg.m_dSigmaHlim, .zN = m_v.zN, .zL = m_v.zL, .zV = m_v.zV, .zR = m_v.zR, .zW = m_v.zW});
     if (!r) return show(r.error());
+    if (usableOrZero(*r) != m_v.sigmaHP) clearContactSafety();
     m_v.sigmaHP = usableOrZero(*r);
     enable(IDC_SH_BTN, m_v.sigmaHP > 0);
     UpdateData(false);
@@ -221,6 +222,7 @@ void CCyProofDlg::OnPermissibleContactStress() {
 
 void CCyProofDlg::OnContactSafety() {
     if (auto s = safetyFactor(m_v.sigmaHP, m_v.sigmaH)) m_v.sH = *s;
+    if (m_v.sH > 0) m_contactCleared = false;
     UpdateData(false);
 }
 
@@ -231,17 +233,17 @@ void CCyProofDlg::OnToothFormFactor() {
     if (dlg.DoModal(ratedVirtualTeeth(), m_v.ratedGear, m_xn1, m_xn2) != IDOK) return;
     auto r = toothFormFactor({.x = dlg.m_dX, .zv = dlg.m_dZv, .wholeDepth = dlg.m_dDepth, .mesh = mesh()});
     if (!r) return show(r.error());
-    storeFactor(*r, m_v.yFa, m_bendingMask, bending_bit::yFa);
+    setFactor(*r, m_v.yFa, m_bendingMask, bending_bit::yFa, Stages::Bending);
     afterBendingFactor();
 }
 
 void CCyProofDlg::OnHelixAngleFactor() {
-    storeFactor(helixAngleFactor(m_v.epsBeta, m_v.betaDeg), m_v.yBeta, m_bendingMask, bending_bit::yBeta);
+    setFactor(helixAngleFactor(m_v.epsBeta, m_v.betaDeg), m_v.yBeta, m_bendingMask, bending_bit::yBeta, Stages::Bending);
     afterBendingFactor();
 }
 
 void CCyProofDlg::OnBendingContactRatioFactor() {
-    storeFactor(bendingContactRatioFactor(m_v.epsAlpha), m_v.yEps, m_bendingMask, bending_bit::yEps);
+    setFactor(bendingContactRatioFactor(m_v.epsAlpha), m_v.yEps, m_bendingMask, bending_bit::yEps, Stages::Bending);
     afterBendingFactor();
 }
 
@@ -250,7 +252,7 @@ void CCyProofDlg::OnBendingLifeFactor() {
     if (dlg.DoModal() != IDOK) return;
     auto r = bendingLifeFactor({.cycles = dlg.m_dNe, .material = dlg.m_nMaterial});
     if (!r) return show(r.error());
-    storeFactor(*r, m_v.yN, m_bendingMask, bending_bit::yN);
+    setFactor(*r, m_v.yN, m_bendingMask, bending_bit::yN, Stages::Bending);
     afterBendingFactor();
 }
 
@@ -272,8 +274,8 @@ void CCyProofDlg::OnStressCorrection() {
         r = stressCorrection(in);
     }
     if (r.kind == StressCorrection::Kind::Refusal) return show(r.message);
-    storeFactor(r.yS, m_v.yS, m_bendingMask, bending_bit::yS);
-    storeFactor(r.yX, m_v.yX, m_bendingMask, bending_bit::yX);
+    setFactor(r.yS, m_v.yS, m_bendingMask, bending_bit::yS, Stages::Bending);
+    setFactor(r.yX, m_v.yX, m_bendingMask, bending_bit::yX, Stages::Bending);
     afterBendingFactor();
 }
 
@@ -282,12 +284,12 @@ void CCyProofDlg::OnBendingStress() {
                             .kFbeta = m_kFbeta, .yFa = m_v.yFa, .yEps = m_v.yEps, .yBeta = m_v.yBeta});
     if (!r) {
         show(r.error());
-        m_v.sigmaF = m_v.sigmaFP = m_v.sF = 0;
+        clearStages(Stages::Bending);
         UpdateData(false);
-        enable(IDC_SIGMAFP_BTN, false);
-        enable(IDC_SF_BTN, false);
         return;
     }
+    // SF reads σF: a new σF leaves no safety factor of the old one.
+    if (*r != m_v.sigmaF) clearBendingSafety();
     m_v.sigmaF = *r;
     UpdateData(false);
     enable(IDC_SIGMAFP_BTN, true);
@@ -299,6 +301,7 @@ void CCyProofDlg::OnPermissibleBendingStress() {
     if (dlg.DoModal(1) != IDOK) return;
     auto r = permissibleBendingStress({.sigmaFlim = dlg.m_dSigmaFlim, .yN = m_v.yN, .yS = m_v.yS, .yX = m_v.yX});
     if (!r) return show(r.error());
+    if (usableOrZero(*r) != m_v.sigmaFP) clearBendingSafety();
     m_v.sigmaFP = usableOrZero(*r);
     enable(IDC_SF_BTN, m_v.sigmaFP > 0);
     UpdateData(false);
@@ -306,5 +309,6 @@ void CCyProofDlg::OnPermissibleBendingStress() {
 
 void CCyProofDlg::OnBendingSafety() {
     if (auto s = safetyFactor(m_v.sigmaFP, m_v.sigmaF)) m_v.sF = *s;
+    if (m_v.sF > 0) m_bendingCleared = false;
     UpdateData(false);
 }

@@ -4,6 +4,7 @@
 #include "common/calc/design_file.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/cy_proof_dlg.h"
+#include "cylindrical/calc/rating_rules.h"
 #include "fw/format.h"
 
 using namespace cylindrical;
@@ -30,6 +31,12 @@ RatingReportData CCyProofDlg::reportData() const {
 }
 
 void CCyProofDlg::OnOK() {
+    // Only a rating is written, and only one whose results belong to the
+    // inputs printed beside them.
+    if (const char* refusal = reportRefusal({m_v.sH > 0, m_contactCleared}, {m_v.sF > 0, m_bendingCleared})) {
+        fw::MessageBox(refusal, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     fw::FileDialog fd(fw::FileMode::Save, "cyt", {}, fw::OFN_HIDEREADONLY, kReportFilter, this);
     fd.setTitle("《Ondrel》保存圆柱齿轮计算报告文件");
     if (currentDesign().reportPath.empty()) {

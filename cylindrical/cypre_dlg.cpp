@@ -60,7 +60,7 @@ CypreDlg::CypreDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD, pare
     onChange(IDC_T, [this] { OnEnChangeT(); });
     onChange(IDC_NO, [this] { OnEnChangeNo(); });
     onKillFocus(IDC_P, [this] { OnEnKillfocusP(); });
-    for (int id : {IDC_BETA_DEG, IDC_BETA_MIN, IDC_BETA_SEC}) onKillFocus(id, [this] { OnEnKillfocusBeta(); });
+    for (int id : {IDC_BETA_DEG, IDC_BETA_MIN, IDC_BETA_SEC}) onKillFocus(id, [this, id] { OnEnKillfocusBeta(id); });
     onKillFocus(IDC_MN, [this] { OnEnKillfocusMn(); });
     onChange(IDC_SIGMA_HP, [this] { OnEnChangeSigmaHP(); });
     onChange(IDC_SIGMA_FP, [this] { OnEnChangeSigmaFP(); });
@@ -99,12 +99,12 @@ void CypreDlg::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_BY_POWER, m_loadMode);
     dx.number(IDC_I, m_in.i);
     dx.number(IDC_T, m_in.t);
-    dx.integer(IDC_Z1, m_in.z1);
-    dx.integer(IDC_Z2, m_in.z2);
+    dx.integer(IDC_Z1, m_in.z1, 0, kavrin::kMaxTeeth);
+    dx.integer(IDC_Z2, m_in.z2, 0, kavrin::kMaxTeeth);
     dx.number(IDC_NI, m_ni);
     dx.number(IDC_NO, m_no);
     dx.number(IDC_P, m_p);
-    dx.integer(IDC_BETA_DEG, m_out.beta.deg, 0, 90);
+    dx.integer(IDC_BETA_DEG, m_out.beta.deg, 0, kPreBetaMaxDeg);
     dx.integer(IDC_BETA_MIN, m_out.beta.min, 0, 59);
     dx.integer(IDC_BETA_SEC, m_out.beta.sec, 0, 59);
     dx.number(IDC_MN, m_out.mn);
@@ -235,6 +235,7 @@ void CypreDlg::OnEnKillfocusI() {
     }
     if (m_ni > 0 && m_in.i > 0) m_no = outputSpeed(m_ni, m_in.i);
     torqueFollowsPower();
+    powerFollowsTorque();
     showFields();
 }
 
@@ -276,10 +277,17 @@ void CypreDlg::OnEnKillfocusZ2() {
 }
 
 void CypreDlg::OnEnKillfocusNi() {
+    const double before = m_ni;
     if (!takeFields()) return;
     if (!(m_ni > 0)) {
+        // Not taken: the speed (and what follows from it) stays as it was.
+        // A speed typed is edited again (left again unchanged, the field
+        // shows the speed taken); a field left as it was only gets the hint.
         setHint(kMsgNoSpeed);
-        showFields();
+        const bool typed = m_ni != before;
+        m_ni = before;
+        if (typed) editAgain(IDC_NI);
+        else showFields();
         return;
     }
     if (ratioFromSpeedsApplies(m_in.i, m_no)) {
@@ -331,8 +339,21 @@ void CypreDlg::OnEnChangeNo() {
 }
 
 void CypreDlg::OnEnKillfocusP() {
+    const double before = m_p;
     if (!takeFields()) return;
-    if (m_p > 0 && m_no > 0) m_in.t = torqueFromPower(m_p, m_no);
+    if (!(m_p > 0)) {
+        // Not taken: the power and the torque it gave stay as they were. A
+        // power typed is edited again (left again unchanged, the field shows
+        // the power taken); a field left as it was only gets the hint.
+        setHint(kMsgPowerPositive);
+        const bool typed = m_p != before;
+        m_p = before;
+        if (typed) editAgain(IDC_P);
+        else showFields();
+        return;
+    }
+    if (m_no > 0) m_in.t = torqueFromPower(m_p, m_no);
+    else if (m_loadMode == 0) m_in.t = 0;  // no torque from a power without an output speed
     showFields();
 }
 
@@ -342,8 +363,20 @@ void CypreDlg::torqueFollowsPower() {
     if (m_loadMode == 0 && m_p > 0 && m_no > 0) m_in.t = torqueFromPower(m_p, m_no);
 }
 
-void CypreDlg::OnEnKillfocusBeta() {
+// By torque (mode 1) the power is derived: it follows T and the output speed.
+void CypreDlg::powerFollowsTorque() {
+    if (m_loadMode == 1 && m_in.t > 0 && m_no > 0) m_p = powerFromTorque(m_in.t, m_no);
+}
+
+void CypreDlg::OnEnKillfocusBeta(int id) {
+    const kavrin::AngleTriple before = beta();
     if (!takeFields()) return;
+    if (kavrin::tripleToDegrees(beta()) > kPreBetaMaxDeg) {
+        setBeta(before);
+        fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+        dx.fail(id, "螺旋角不能大于60°。");  // edit again; left unchanged, the angle taken comes back
+        return;
+    }
     m_out.mn = normalModule(m_out.ms, beta());
     setHint(kMsgRoundModule);
     showFields();
@@ -576,6 +609,10 @@ void CypreDlg::OnBnClickedSave() {
         setHint(kMsgRecalculate);
         return;
     }
+    // What the loaders would refuse is not written: the user learns which
+    // field is wrong before choosing a name, and the old file stays.
+    const CyPreRecord rec = record();
+    if (auto fault = checkCyPreRecord(rec)) return refuse(*fault);
     fw::FileDialog fd(fw::FileMode::Save, "cyb", m_dataPath, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSaveFilter,
                       this);
     fd.setTitle(kSaveTitle);
@@ -584,9 +621,8 @@ void CypreDlg::OnBnClickedSave() {
     auto name = kavrin::normaliseDataName(fd.path(), kavrin::kExtCyData);
     if (name.changed) fw::MessageBox(kavrin::renameNotice(fd.path(), name.path), MB_OK | MB_ICONINFORMATION);
     const std::filesystem::path report = kavrin::designReportName(name.path, kavrin::kExtCyData, kavrin::kExtCyReport);
-    const CyPreRecord rec = record();
     auto fileBytes = cyPreSaveBytes(rec, fw::nowSeconds());
-    if (!fileBytes) return setHint(kMsgCalcError);
+    if (!fileBytes) return refuse(fileBytes.error());
     // The data file and its report replace their old files together or not at all.
     if (auto w = kavrin::saveDesignAndReport(name.path, *fileBytes, report, preliminaryReportText(rec),
                                              fw::SaveTransaction::Mode::Replace);

@@ -89,7 +89,7 @@ private:
     void OnEnChangeT();
     void OnEnChangeNo();
     void OnEnKillfocusP();
-    void OnEnKillfocusBeta();
+    void OnEnKillfocusBeta(int id);
     void OnEnKillfocusMn();
     void OnEnChangeSigmaHP();
     void OnEnChangeSigmaFP();
@@ -119,6 +119,7 @@ private:
     const kavrin::AngleTriple& beta() const { return m_out.beta; }
     void setBeta(const kavrin::AngleTriple& b) { m_out.beta = b; }
     void torqueFollowsPower();         // by power: T from P at the output speed
+    void powerFollowsTorque();         // by torque: P from T at the output speed
     // Stale results: the inputs of the last calculation differ from the
     // current ones (as the fields show them).
     // The numbers the handlers derive from each other, kept as they were

@@ -1,6 +1,7 @@
 // The bevel geometry loads (from a preliminary design, or a saved design, for
-// each kind of bevel pair): a refusal names its message; a saved design
-// accepted is plausible for its kind and, saved again, loads again as itself.
+// each kind of bevel pair): a refusal names its message; an accepted
+// preliminary record fits the geometry fields; a saved design accepted passes
+// the record's one check (the save's too) and, saved again, loads again as itself.
 #include <cstdint>
 #include <span>
 
@@ -18,8 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 FUZZ_CHECK(!loaded.error().message.empty());
                 continue;
             }
+            FUZZ_CHECK(preliminaryFitsGeometry(loaded->pre));
             if (which != ConeLoad::Saved) continue;
-            FUZZ_CHECK(plausibleConeGeomRecord(loaded->geom, kind));
+            FUZZ_CHECK(checkConeGeomRecord(loaded->geom, kind).has_value());
+            FUZZ_CHECK(checkConeGeomSave(kind, loaded->pre, loaded->geom).has_value());
             const auto saved = coneGeomFileBytes(loaded->pre, loaded->geom, 1700000000);
             auto again = loadConeDesign(saved, ConeLoad::Saved, kind);
             FUZZ_CHECK(again.has_value());

@@ -1,6 +1,8 @@
-// The geometry sheet's two loaders: whatever they accept is finite and in
-// its fields' ranges (tooth counts and module above zero, angles and lists
-// in range), and the file the sheet saves of it loads again unchanged.
+// The geometry sheet's two loaders: whatever they accept passes the records'
+// one checks (finite and in its fields' ranges: tooth counts and module
+// above zero, angles and lists in range), and the file the sheet saves of it
+// loads again unchanged. The same bytes read as two bare records: what the
+// checks refuse the save never writes, what they pass loads back equal.
 #include <cmath>
 #include <cstdint>
 #include <span>
@@ -12,8 +14,25 @@ using namespace cylindrical;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::span<const std::uint8_t> in(data, size);
+    if (in.size() >= CyPreRecord::kSize + CyGeomRecord::kSize) {
+        auto pre = readCyPreRecord(in.first(CyPreRecord::kSize));
+        auto geom = readCyGeomRecord(in.subspan(CyPreRecord::kSize));
+        FUZZ_CHECK(pre && geom);
+        const auto fault = geometryDesignFault(*pre, *geom);
+        auto bytes = geometryDesignSaveBytes(*pre, *geom, 1700000000);
+        FUZZ_CHECK(bytes.has_value() == !fault);
+        if (bytes) {
+            auto back = loadGeometryDesign(*bytes);
+            FUZZ_CHECK(back.has_value());
+            CyPreRecord p = *pre;
+            CyGeomRecord g = *geom;
+            p.status = kCyPreStatus;
+            g.status = kCyGeomStatus;
+            FUZZ_CHECK(back->pre == p && back->geom == g);
+        }
+    }
     if (auto pre = loadPreliminaryForGeometry(in)) {
-        FUZZ_CHECK(acceptableCyPreRecord(pre->pre, -60, 60) && calculatedCyPreRecord(pre->pre));
+        FUZZ_CHECK(!checkCyPreRecord(pre->pre) && calculatedCyPreRecord(pre->pre));
         // What page 1 derives from it stays finite.
         PairState s;
         PairUpdate u = pairFromPreliminary(pre->pre, s);
@@ -28,9 +47,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const CyGeomRecord& g = design->geom;
-    FUZZ_CHECK(plausible(g) && finiteCyGeomRecord(g) && acceptableCyPreRecord(design->pre, -60, 60));
-    FUZZ_CHECK(g.z1 > 0 && g.z2 > 0 && g.mn > 0 && g.status == kCyGeomStatus);
-    FUZZ_CHECK(g.alphaNMin >= 0 && g.alphaNMin < 60 && g.betaMin > -60 && g.betaMin < 60);
+    FUZZ_CHECK(!geometryDesignFault(design->pre, g));
+    FUZZ_CHECK(g.z1 > 0 && g.z2 >= g.z1 && g.mn > 0 && g.a > 0 && g.ad > 0 && g.status == kCyGeomStatus);
+    FUZZ_CHECK(g.alphaNMin >= 0 && g.alphaNMin < 60 && g.betaMin >= 0 && g.betaMin < 60);
+    FUZZ_CHECK(g.alphaWtDeg > 0 && g.alphaWtDeg < 90 && g.epsAlpha >= 0 && g.epsAlpha <= kMaxEpsAlpha);
     PairState s = pairFromGeometry(g, PairState{});
     FUZZ_CHECK(std::isfinite(s.mt) && std::isfinite(s.ad) && std::isfinite(s.zv1) && std::isfinite(s.zv2));
 

@@ -10,6 +10,7 @@
 #include "fw/format.h"
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
+#include "measurement/calc/measure_record_check.h"
 #include "measurement/calc/measure_save.h"
 #include "measurement/calc/profile_data.h"
 #include "measurement/cymeasure_rdlg.h"
@@ -256,9 +257,10 @@ void CCyMeasureOneDlg::OnKillfocusMn() {
     double v = m_in.mn;
     if (!readNumberField(IDC_MN, v)) return restore(IDC_MN, m_in.mn);
     if (v == m_in.mn) return;
-    if (!(v > 0)) {
-        refuse(kMsgModule);
-        return restore(IDC_MN, m_in.mn);
+    if (!(v > 0) || v > kModuleMax) {
+        refuse(v > 0 ? kMsgModuleLarge : kMsgModule);
+        restore(IDC_MN, m_in.mn);
+        return editAgain(IDC_MN);
     }
     m_in.mn = v;
     acceptedEdit();
@@ -267,12 +269,13 @@ void CCyMeasureOneDlg::OnKillfocusMn() {
 void CCyMeasureOneDlg::OnKillfocusZ() {
     std::uint32_t v = m_in.z;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.unsignedInt(IDC_Z, v, 0, 100000);
+    dx.unsignedInt(IDC_Z, v, 0, kTeethMax);
     if (dx.failed()) return setInteger(IDC_Z, m_in.z);
     if (v == m_in.z) return;
     if (v == 0) {
         refuse(kMsgTeeth);
-        return setInteger(IDC_Z, m_in.z);
+        setInteger(IDC_Z, m_in.z);
+        return editAgain(IDC_Z);
     }
     m_in.z = v;
     acceptedEdit();
@@ -284,7 +287,8 @@ void CCyMeasureOneDlg::OnKillfocusDa() {
     if (v == m_in.da) return;
     if (!(v > 0)) {
         refuse(kMsgTip);
-        return restore(IDC_DA, m_in.da);
+        restore(IDC_DA, m_in.da);
+        return editAgain(IDC_DA);
     }
     m_in.da = v;
     acceptedEdit();
@@ -318,7 +322,8 @@ void CCyMeasureOneDlg::OnKillfocusBetaDeg() {
     if (v == m_in.beta.deg) return;
     if (v == 0 && (m_in.beta.min > 0 || m_in.beta.sec > 0)) {
         fw::MessageBox(kMsgDegreesFirst, MB_OKCANCEL | MB_ICONEXCLAMATION);
-        return setInteger(IDC_BETA_DEG, m_in.beta.deg);
+        setInteger(IDC_BETA_DEG, m_in.beta.deg);
+        return editAgain(IDC_BETA_DEG);
     }
     m_in.beta.deg = v;
     if (m_helixUnit == 0) placeHelixSlider();
@@ -340,7 +345,8 @@ void CCyMeasureOneDlg::OnKillfocusBetaMinSec(int id) {
     if (v == (minutes ? m_in.beta.min : m_in.beta.sec)) return;
     if (m_in.beta.deg == 0 && v != 0) {
         refuse(kMsgMinutesNeedDegrees);
-        return showBeta();
+        showBeta();
+        return editAgain(id);
     }
     if (minutes) m_in.beta.min = static_cast<std::uint32_t>(v);
     else m_in.beta.sec = v;
@@ -366,7 +372,8 @@ void CCyMeasureOneDlg::OnKillfocusHaStar() {
     auto v = fw::parseNumber(t);
     if (!v || !kHaStarLimits.contains(*v)) {
         refuse(kMsgHaStar);
-        return setText(IDC_HASTAR, m_haText);
+        setText(IDC_HASTAR, m_haText);
+        return editAgain(IDC_HASTAR);
     }
     m_haText = t;
     m_in.haStar = *v;
@@ -387,7 +394,8 @@ void CCyMeasureOneDlg::OnKillfocusCStar() {
     auto v = fw::parseNumber(t);
     if (!v || !kCStarLimits.contains(*v)) {
         refuse(kMsgCStar);
-        return setText(IDC_CSTAR, m_cText);
+        setText(IDC_CSTAR, m_cText);
+        return editAgain(IDC_CSTAR);
     }
     m_cText = t;
     m_in.cStar = *v;
@@ -438,7 +446,8 @@ void CCyMeasureOneDlg::OnKillfocusDp() {
     if (v == m_out.dp || !m_haveResults) return;
     if (auto msg = pinRefusal(m_in.type, m_calculatedFrom.mn, v)) {
         refuse(*msg);
-        return setNumber(IDC_DP, m_out.dp);
+        setNumber(IDC_DP, m_out.dp);
+        return editAgain(IDC_DP);
     }
     auto mp = pinDimension(pinGear(m_calculatedFrom, m_out), v);
     if (!mp) {
@@ -455,6 +464,11 @@ void CCyMeasureOneDlg::OnKillfocusDeviation(int id) {
     double& w = id == IDC_DWS ? m_dws : m_dwi;
     double v = w;
     if (!readNumberField(id, v)) return restore(id, w);
+    if (!kDeviationLimits.contains(v)) {
+        refuse(kMsgDeviation);
+        restore(id, w);
+        return editAgain(id);
+    }
     w = v;
     if (!m_haveResults) return;
     convertDeviations();
@@ -472,67 +486,32 @@ void CCyMeasureOneDlg::OnTrial() {
         enable(id, true);
 }
 
-CyMeasureRecord CCyMeasureOneDlg::record() const {
-    const int s = slot();
-    const SingleResult& o = m_out;
-    const SingleInput& in = m_calculatedFrom;
-    CyMeasureRecord r;
-    r.type = kind();
-    r.a = o.daCalc;
-    r.alphaAt[s] = o.alphaAtRad * kRadToDeg;
-    r.alphaN = in.alphaNDeg;
-    r.alphaT = o.alphaTRad * kRadToDeg;
-    r.betaDeg = o.beta.deg;
-    r.betaMin = o.beta.min;
-    r.betaSec = o.beta.sec;
-    r.cStar = in.cStar;
-    r.d[s] = o.d;
-    r.da[s] = o.daCalc;
-    r.df[s] = o.df;
-    r.db[s] = o.db;
-    r.dp = o.dp;
-    r.mp[s] = o.mp;
-    r.dMi[s] = m_dmi;
-    r.dMs[s] = m_dms;
-    r.ha[s] = o.ha;
-    r.haStar = in.haStar;
-    r.hc[s] = o.hc;
-    r.hf[s] = o.hf;
-    r.kw[s] = o.kw;
-    r.mn = in.mn;
-    r.mt = o.mt;
-    r.sc[s] = o.sc;
-    r.w[s] = o.w;
-    r.dWi[s] = m_dwi;
-    r.dWs[s] = m_dws;
-    r.xn[s] = o.xn;
-    r.z[s] = in.z;
-    r.zv[s] = o.zv;
-    r.title = m_title;
-    r.number = m_number;
-    r.date = daySeconds(m_date.year, m_date.month, m_date.day);
-    r.solveMode = static_cast<std::uint32_t>(in.mode);
-    return r;
+SingleMeasure CCyMeasureOneDlg::state() const {
+    return {.in = m_calculatedFrom, .out = m_out, .dWs = m_dws, .dWi = m_dwi, .dMs = m_dms, .dMi = m_dmi,
+            .title = m_title, .number = m_number, .date = daySeconds(m_date.year, m_date.month, m_date.day)};
 }
 
 void CCyMeasureOneDlg::OnOK() {
     if (!m_haveResults || !isEnabled(IDOK) || !(m_in == m_calculatedFrom)) return;
+    // The check the load makes: what cannot be loaded again is not written.
+    const CyMeasureRecord rec = singleRecord(state());
+    if (auto fault = singleRecordFault(kind(), rec)) return refuse(saveRefusal(*fault));
     const auto chosen = askSavePath(this, m_dataPath);
     if (!chosen) return;
     const std::filesystem::path& path = *chosen;
     auto report = measureReportPath(path);
     if (!report) return refuse(kMsgNotCylindricalFile);
-    const CyMeasureRecord rec = record();
     const fw::Date d = m_date;
-    const auto data = cyMeasureFileBytes(kind(), rec, fw::nowSeconds());
-    const auto text =
-        reportBytes(singleReportText(kind(), rec, {d.year, d.month, d.day}, singleCheckSection(m_check, m_in.type)));
+    const std::string text =
+        singleReportText(kind(), rec, {d.year, d.month, d.day}, singleCheckSection(m_check, m_in.type));
     m_dataPath = path.string();
-    if (auto w = commitDataAndReport(path, data, *report, text); !w) {
-        if (w.error().path == *report)
+    if (auto w = saveMeasure(kind(), rec, text, path, *report, fw::nowSeconds()); !w) {
+        if (w.error().fault)
+            refuse(saveRefusal(*w.error().fault));
+        else if (w.error().reportFile)
             fw::MessageBox(kavrin::kMsgReportCreate, kavrin::kCaptionReportCreate, MB_OK | MB_ICONEXCLAMATION);
         else
-            refuse(w.error().openMessage());
+            refuse(w.error().error.saveMessage());
         return;
     }
     m_strReportPath = report->string();
@@ -540,47 +519,18 @@ void CCyMeasureOneDlg::OnOK() {
 }
 
 void CCyMeasureOneDlg::applyRecord(std::int32_t k, const CyMeasureRecord& r) {
-    const int s = k == kKindSingleInternal ? 1 : 0;
-    m_in.type = static_cast<GearType>(k);
-    m_in.mode = static_cast<SolveMode>(r.solveMode);
-    m_in.mn = r.mn;
-    m_in.z = r.z[s];
-    m_in.da = r.da[s];
-    m_in.xn = r.xn[s];
-    m_in.haStar = r.haStar;
-    m_in.cStar = r.cStar;
-    m_in.alphaNDeg = r.alphaN;
-    m_in.beta = {r.betaDeg, r.betaMin, r.betaSec};
-    SingleResult& o = m_out;
-    o = {};
-    o.mt = r.mt;
-    o.d = r.d[s];
-    o.ha = r.ha[s];
-    o.hf = r.hf[s];
-    o.df = r.df[s];
-    o.db = r.db[s];
-    o.zv = r.zv[s];
-    o.alphaTRad = r.alphaT / kRadToDeg;
-    o.alphaAtRad = r.alphaAt[s] / kRadToDeg;
-    o.daCalc = r.da[s];
-    o.xn = r.xn[s];
-    o.beta = m_in.beta;
-    o.betaRad = helixRadians(m_in.beta);
-    o.kw = r.kw[s];
-    o.w = r.w[s];
-    o.sc = r.sc[s];
-    o.hc = r.hc[s];
-    o.dp = r.dp;
-    o.mp = r.mp[s];
+    const SingleMeasure m = singleMeasure(k, r);
+    m_in = m.in;
+    m_out = m.out;
     m_haveResults = true;
     m_calculatedFrom = m_in;
-    m_dws = r.dWs[s];
-    m_dwi = r.dWi[s];
-    m_dms = r.dMs[s];
-    m_dmi = r.dMi[s];
-    m_title = r.title;
-    m_number = r.number;
-    const CivilDate cd = civilDate(r.date);
+    m_dws = m.dWs;
+    m_dwi = m.dWi;
+    m_dms = m.dMs;
+    m_dmi = m.dMi;
+    m_title = m.title;
+    m_number = m.number;
+    const CivilDate cd = civilDate(m.date);
     m_date = {cd.year, cd.month, cd.day};
 }
 

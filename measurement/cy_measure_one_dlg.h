@@ -10,6 +10,7 @@
 #include "fw/format.h"
 #include "fw/fw.h"
 #include "measurement/calc/cy_measure_record.h"
+#include "measurement/calc/measure_record_check.h"
 #include "measurement/calc/measured_check.h"
 #include "measurement/calc/single_measure.h"
 
@@ -130,7 +131,7 @@ private:
     void setHint(const std::string& s) { setText(IDC_HINT, s); }
     int slot() const { return m_in.type == measurement::GearType::Internal ? 1 : 0; }
     std::int32_t kind() const { return static_cast<std::int32_t>(m_in.type); }
-    measurement::CyMeasureRecord record() const;
+    measurement::SingleMeasure state() const;   // what a save writes
     void applyRecord(std::int32_t kind, const measurement::CyMeasureRecord& r);
 
     measurement::SingleInput m_in;

@@ -8,6 +8,7 @@
 #include "fw/clock.h"
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
+#include "measurement/calc/measure_record_check.h"
 #include "measurement/calc/measure_save.h"
 #include "measurement/calc/pair_report.h"
 #include "measurement/measure_dialog_support.h"
@@ -203,9 +204,10 @@ void CCYMeasureTowDlg::OnKillfocusNumber(int id, double& member, const char* ref
     dx.number(id, v);
     if (dx.failed()) return setNumber(id, member);
     if (v == member) return;
-    if (!(v > 0)) {
-        refuse(refusal);
-        return setNumber(id, member);
+    if (!(v > 0) || (id == IDC_MN && v > kModuleMax)) {
+        refuse(v > 0 ? kMsgModuleLarge : refusal);
+        setNumber(id, member);
+        return editAgain(id);
     }
     member = v;
     acceptedEdit();
@@ -214,12 +216,13 @@ void CCYMeasureTowDlg::OnKillfocusNumber(int id, double& member, const char* ref
 void CCYMeasureTowDlg::OnKillfocusTeeth(int id, std::uint32_t& member) {
     std::uint32_t v = member;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.unsignedInt(id, v, 0, 100000);
+    dx.unsignedInt(id, v, 0, kTeethMax);
     if (dx.failed()) return setInteger(id, member);
     if (v == member) return;
     if (v == 0) {
         refuse(kMsgTeeth);
-        return setInteger(id, member);
+        setInteger(id, member);
+        return editAgain(id);
     }
     member = v;
     acceptedEdit();
@@ -233,7 +236,8 @@ void CCYMeasureTowDlg::OnKillfocusAw() {
     if (v == m_in.aw) return;
     if (!(v > 0) || !centreDistanceAccepted(m_in, v)) {
         fw::MessageBox(kMsgCentreLimits, MB_OK | MB_ICONINFORMATION);
-        return setNumber(IDC_AW, m_in.aw);
+        setNumber(IDC_AW, m_in.aw);
+        return editAgain(IDC_AW);
     }
     m_in.aw = v;
     acceptedEdit();
@@ -259,7 +263,8 @@ void CCYMeasureTowDlg::OnKillfocusBeta(int id) {
     if (b == m_in.beta) return;
     if (b.deg == 0 && (b.min > 0 || b.sec > 0)) {
         refuse(id == IDC_BETA_DEG ? kMsgPairDegreesFirst : kMsgMinutesFirst);
-        return showBeta();
+        showBeta();
+        return editAgain(id);
     }
     m_in.beta = b;
     placeSlider();
@@ -282,7 +287,9 @@ void CCYMeasureTowDlg::OnCoefficientList(int id, bool typed) {
     auto v = fw::parseNumber(t);
     if (!v || !(ha ? kHaStarLimits : kCStarLimits).contains(*v)) {
         refuse(ha ? kMsgHaStar : kMsgCStar);
-        return setText(id, shown);
+        setText(id, shown);
+        if (typed) editAgain(id);
+        return;
     }
     shown = t;
     member = *v;
@@ -333,7 +340,8 @@ void CCYMeasureTowDlg::OnKillfocusDp() {
     if (dx.failed() || v == m_out.dp) return setNumber(IDC_DP, m_out.dp);
     if (auto msg = pairPinRefusal(m_calculatedFrom.mn, v)) {
         refuse(*msg);
-        return setNumber(IDC_DP, m_out.dp);
+        setNumber(IDC_DP, m_out.dp);
+        return editAgain(IDC_DP);
     }
     auto r = pairPinEdit(m_calculatedFrom, m_out, v, m_dev);
     if (!r) {
@@ -350,6 +358,11 @@ void CCYMeasureTowDlg::OnKillfocusDeviation(int id) {
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
     dx.number(id, v);
     if (dx.failed()) return setNumber(id, w);
+    if (!kDeviationLimits.contains(v)) {
+        refuse(kMsgDeviation);
+        setNumber(id, w);
+        return editAgain(id);
+    }
     w = v;
     if (!m_haveResults) return;
     if (auto r = pairPinEdit(m_calculatedFrom, m_out, m_out.dp, m_dev)) m_out = *r;
@@ -395,74 +408,27 @@ void CCYMeasureTowDlg::OnCheck() {
     result.DoModal(m_check.items, m_check.results, m_check.solutions, m_check.scheme, mode);
 }
 
-CyMeasureRecord CCYMeasureTowDlg::record() const {
-    const PairInput& in = m_calculatedFrom;
-    const PairResult& o = m_out;
-    CyMeasureRecord r;
-    r.type = static_cast<std::int32_t>(in.mesh);
-    r.a = o.a;
-    r.alphaN = in.alphaNDeg;
-    r.alphaT = o.alphaTRad * kRadToDeg;
-    r.alphaW = o.alphaWRad * kRadToDeg;
-    r.aw = in.aw;
-    r.betaDeg = in.beta.deg;
-    r.betaMin = in.beta.min;
-    r.betaSec = in.beta.sec;
-    r.cStar = in.cStar;
-    r.deltaYn = o.deltaYn;
-    r.dp = o.dp;
-    r.h1 = o.wholeDepth;
-    r.haStar = in.haStar;
-    r.mn = in.mn;
-    r.mt = o.mt;
-    r.u = o.u;
-    r.xnSum = o.xnSum;
-    r.yt = o.yt;
-    r.epsilon = o.epsilon;
-    r.z[0] = in.z1;
-    r.z[1] = in.z2;
-    for (int i = 0; i < 2; ++i) {
-        const GearSide& g = o.g[i];
-        r.alphaAt[i] = g.alphaAtRad * kRadToDeg;
-        r.d[i] = g.d;
-        r.dw[i] = g.dw;
-        r.da[i] = g.da;
-        r.df[i] = g.df;
-        r.db[i] = g.db;
-        r.mp[i] = g.mp;
-        r.dMi[i] = g.dMi;
-        r.dMs[i] = g.dMs;
-        r.ha[i] = g.ha;
-        r.hc[i] = g.hc;
-        r.hf[i] = g.hf;
-        r.kw[i] = g.kw;
-        r.sc[i] = g.sc;
-        r.w[i] = g.w;
-        r.dWi[i] = m_dev.wi[i];
-        r.dWs[i] = m_dev.ws[i];
-        r.xn[i] = g.xn;
-        r.zv[i] = g.zv;
-    }
-    r.title = m_title;
-    r.number = m_number;
-    r.date = daySeconds(m_date.year, m_date.month, m_date.day);
-    return r;
+PairMeasure CCYMeasureTowDlg::state() const {
+    return {.in = m_calculatedFrom, .out = m_out, .dev = m_dev, .title = m_title, .number = m_number,
+            .date = daySeconds(m_date.year, m_date.month, m_date.day)};
 }
 
 void CCYMeasureTowDlg::OnOK() {
     if (!m_haveResults || !isEnabled(IDOK) || !(m_in == m_calculatedFrom)) return;
+    // The check the load makes: what cannot be loaded again is not written.
+    const CyMeasureRecord rec = pairRecord(state());
+    if (auto fault = pairRecordFault(rec)) return refuse(saveRefusal(*fault));
     const auto chosen = askSavePath(this, m_dataPath);
     if (!chosen) return;
     const std::filesystem::path& path = *chosen;
     auto report = measureReportPath(path);
     if (!report) return refuse(kMsgNotCylindricalFile);
-    const CyMeasureRecord rec = record();
-    const auto data = cyMeasureFileBytes(kKindPair, rec, fw::nowSeconds());
-    const auto text = reportBytes(pairReportText(rec, {m_date.year, m_date.month, m_date.day},
-                                                 pairCheckSection(m_check, m_calculatedFrom.mesh == MeshType::Internal)));
+    const std::string text = pairReportText(rec, {m_date.year, m_date.month, m_date.day},
+                                            pairCheckSection(m_check, m_calculatedFrom.mesh == MeshType::Internal));
     m_dataPath = path.string();
-    if (auto w = commitDataAndReport(path, data, *report, text); !w) {
-        refuse(w.error().path == *report ? std::string(kMsgReportFailed) : w.error().openMessage());
+    if (auto w = saveMeasure(kKindPair, rec, text, path, *report, fw::nowSeconds()); !w) {
+        if (w.error().fault) refuse(saveRefusal(*w.error().fault));
+        else refuse(w.error().reportFile ? std::string(kMsgReportFailed) : w.error().error.saveMessage());
         return;
     }
     m_strReportPath = report->string();
@@ -480,54 +446,17 @@ void CCYMeasureTowDlg::OnLoad() {
     if (!loaded) return showLoadRefusal(loaded.error());
     // Accepted: the fields change now.
     const CyMeasureRecord& r = loaded->record;
-    m_in = {.mesh = static_cast<MeshType>(r.type), .mn = r.mn, .z1 = r.z[0], .z2 = r.z[1], .da1 = r.da[0],
-            .da2 = r.da[1], .aw = r.aw, .haStar = r.haStar, .cStar = r.cStar, .alphaNDeg = r.alphaN,
-            .beta = {r.betaDeg, r.betaMin, r.betaSec}};
-    PairResult o;
-    o.mt = r.mt;
-    o.alphaTRad = r.alphaT / kRadToDeg;
-    o.betaRad = helixRadians(m_in.beta);
-    o.a = r.a;
-    o.alphaWRad = r.alphaW / kRadToDeg;
-    o.xnSum = r.xnSum;
-    o.yt = r.yt;
-    o.epsilon = r.epsilon;
-    o.dp = r.dp;
-    // Recomputed rather than read: Δyn, df1, df2, whole depth and u.
-    o.deltaYn = r.xnSum - r.yt / std::cos(o.betaRad);
-    o.u = static_cast<double>(r.z[1]) / r.z[0];
-    const bool internal = m_in.mesh == MeshType::Internal;
-    o.wholeDepth = internal ? (2 * r.haStar + r.cStar + o.deltaYn) * r.mn : (2 * r.haStar + r.cStar - o.deltaYn) * r.mn;
-    for (int i = 0; i < 2; ++i) {
-        GearSide& g = o.g[i];
-        g.d = r.d[i];
-        g.ha = r.ha[i];
-        g.hf = r.hf[i];
-        g.da = r.da[i];
-        g.db = r.db[i];
-        g.zv = r.zv[i];
-        g.dw = r.dw[i];
-        g.alphaAtRad = r.alphaAt[i] / kRadToDeg;
-        g.xn = r.xn[i];
-        g.kw = r.kw[i];
-        g.w = r.w[i];
-        g.sc = r.sc[i];
-        g.hc = r.hc[i];
-        g.mp = r.mp[i];
-        g.dMi = r.dMi[i];
-        g.dMs = r.dMs[i];
-        m_dev.wi[i] = r.dWi[i];
-        m_dev.ws[i] = r.dWs[i];
-    }
-    o.g[0].df = o.g[0].d - 2 * o.g[0].hf;
-    o.g[1].df = internal ? o.g[1].d + 2 * o.g[1].hf : o.g[1].d - 2 * o.g[1].hf;
-    m_out = o;
+    const PairMeasure m = pairMeasure(r);
+    m_in = m.in;
+    m_out = m.out;
+    m_dev = m.dev;
     m_haveResults = true;
     m_calculatedFrom = m_in;
-    m_title = r.title;
-    m_number = r.number;
-    const CivilDate cd = civilDate(r.date);
+    m_title = m.title;
+    m_number = m.number;
+    const CivilDate cd = civilDate(m.date);
     m_date = {cd.year, cd.month, cd.day};
+    const bool internal = m_in.mesh == MeshType::Internal;
     m_dataPath = path.string();
     selectCoefficient(combo(IDC_CSTAR), r.cStar, {0.25, 0.3, 0.35}, m_cText);
     selectCoefficient(combo(IDC_HASTAR), r.haStar, {0.8, 1.0}, m_haText);

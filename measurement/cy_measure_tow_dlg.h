@@ -8,6 +8,7 @@
 #include "fw/format.h"
 #include "fw/fw.h"
 #include "measurement/calc/cy_measure_record.h"
+#include "measurement/calc/measure_record_check.h"
 #include "measurement/calc/measured_check.h"
 #include "measurement/calc/pair_measure.h"
 
@@ -73,7 +74,7 @@ private:
     void showResults();
     void placeSlider();
     void setHint(const std::string& s) { setText(IDC_HINT, s); }
-    measurement::CyMeasureRecord record() const;
+    measurement::PairMeasure state() const;   // what a save writes
 
     measurement::PairInput m_in;
     measurement::PairResult m_out;

@@ -135,11 +135,11 @@ void CToolCyDwdataDlg::OnZChoice(int choice) { m_zChoice = m_gearChoice = choice
 void CToolCyDwdataDlg::OnEnKillfocusFillet() {
     const double before = m_rp;
     if (!UpdateData(true)) return;
-    const FilletRange range = filletRange(m_source.mn);
-    if (m_rp < range.lower || m_rp > range.upper) {
-        warn(filletRangeMessage(range), MB_ICONINFORMATION);
+    if (!filletAccepted(m_rp, m_source.mn)) {
+        warn(filletRangeMessage(filletRange(m_source.mn)), MB_ICONINFORMATION);
         m_rp = before;
         UpdateData(false);
+        editAgain(IDC_FILLET);
     }
 }
 
@@ -150,6 +150,7 @@ void CToolCyDwdataDlg::OnEnKillfocusShrinkage() {
         warn(kMsgShrinkage, MB_ICONINFORMATION);
         m_lambda = before;
         UpdateData(false);
+        editAgain(IDC_SHRINKAGE);
     }
 }
 

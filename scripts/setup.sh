@@ -16,6 +16,7 @@ packages=(
   python3-pyftpdlib
   poppler-utils
   locales
+  xvfb openbox x11-utils
 )
 if [ "$fuzz" = 1 ]; then
   packages=(clang-14 libclang-rt-14-dev cmake ninja-build libcurl4-openssl-dev)

@@ -35,6 +35,9 @@ constexpr const char* kMsgSigma2Small =
 constexpr const char* kMsgUOne = "注意：当前你所给定的齿数比U = 1!\n是否确定设计等速传动？";
 constexpr const char* kMsgAwNotPositive = "啮合轴距不能≤0!\n请重新输入。";
 constexpr const char* kMsgFNegative = "材料摩擦系数不能＜0!\n请重新输入。";
+constexpr const char* kMsgFAboveOne = "材料摩擦系数不能＞1!\n请重新输入。";
+constexpr const char* kMsgBetaRight = "螺旋角应小于90°!\n请重新输入。";
+constexpr const char* kMsgDeviationLarge = "公法线偏差应在0～1mm之间！\n请重新输入。";
 constexpr const char* kMsgFZero = "材料摩擦系数若等于0，效率η=1,\n将表示无摩擦理想状态。\n是否重新输入？";
 constexpr const char* kMsgFLarge = "材料摩擦系数太大，传动效率欠佳！\n建议采用更有效材料与润滑措施。\n是否重新输入？";
 constexpr const char* kMsgBetaSign = "螺旋角只取绝对值，\n方向由“左旋”或“右旋”来定义。";
@@ -317,6 +320,7 @@ void CSmcyDlg::OnEnKillfocusSmcySigmaEdt() {
         m_mask = afterAxisAngleRefusal(m_mask);
         EntryCheckOnce();
         show();
+        editAgain(IDC_SIGMA);
     };
     if (m_in.pattern == Pattern::HelicalSpur) {
         if (m_in.sigma > 18) return refuseSigma(kMsgSigma1Large);
@@ -344,7 +348,7 @@ void CSmcyDlg::OnEnKillfocusSmcyUEdt() {
     if (m_in.u == 1 && !ask(kMsgUOne)) {
         m_in.u = before;
         show();
-        return;
+        return editAgain(IDC_U);
     }
     m_mask |= kBitU;
     EntryCheckOnce();
@@ -373,7 +377,7 @@ void CSmcyDlg::OnEnKillfocusSmcyApEdt() {
         refuse(kMsgAwNotPositive);
         m_in.aw = before;
         show();
-        return;
+        return editAgain(IDC_AW);
     }
     m_mask |= kBitAw;
     EntryCheckOnce();
@@ -384,16 +388,16 @@ void CSmcyDlg::OnEnKillfocusSmcyFEdt() {
     const double before = m_in.f;
     if (!UpdateData(true)) return;
     if (acceptedBefore(m_mask, kBitF, m_in.f == before)) return;
-    if (m_in.f < 0) {
-        inform(kMsgFNegative);
+    if (m_in.f < 0 || m_in.f > kFrictionLimits.upper) {
+        inform(m_in.f < 0 ? kMsgFNegative : kMsgFAboveOne);
         m_in.f = before;
         show();
-        return;
+        return editAgain(IDC_F);
     }
     if ((m_in.f == 0 && ask(kMsgFZero)) || (m_in.f > 0.4 && ask(kMsgFLarge))) {
         m_in.f = before;
         show();
-        return;
+        return editAgain(IDC_F);
     }
     m_mask |= kBitF;
     EntryCheckOnce();
@@ -409,10 +413,16 @@ void CSmcyDlg::OnEnKillfocusSmcyBita1Edt() {
         inform(kMsgBetaSign);
         m_in.beta1 = -m_in.beta1;
     }
+    if (m_in.beta1 >= kHelixMax) {
+        refuse(kMsgBetaRight);
+        m_in.beta1 = before;
+        show();
+        return editAgain(IDC_BETA1);
+    }
     if (m_in.beta1 > 18 && ask(kMsgBetaLarge)) {
         m_in.beta1 = before;
         show();
-        return;
+        return editAgain(IDC_BETA1);
     }
     m_out.g2.beta = m_in.beta1;
     m_mask |= kBitBeta1;
@@ -440,9 +450,15 @@ void CSmcyDlg::OnDeviation(int id) {
     const double before = m_dev.*(t->dw);
     if (!UpdateData(true)) return;
     double& dw = m_dev.*(t->dw);
-    // Leaving a field without a change says nothing (a zero left as it is
-    // would otherwise hold the focus with its hint at every try to leave).
+    // A value the field already held says nothing: leaving the 0 it starts
+    // with (or a value the program put there) brings no sign hint.
     if (dw == before) return;
+    if (std::abs(dw) > kDeviationLimits.upper) {
+        refuse(kMsgDeviationLarge);
+        dw = before;
+        show();
+        return editAgain(id);
+    }
     if (dw <= 0) {
         inform(kMsgDeviationSign);
         dw = std::abs(dw);
@@ -475,7 +491,7 @@ void CSmcyDlg::editShiftField(SmGear SmResult::*gear, ShiftEdit edit, const char
     if (!r) {
         refuse(r.error().message);
         show();
-        return;
+        return editAgain(edit == ShiftEdit::Xn1 ? IDC_XN1 : IDC_XN2);
     }
     m_out = r->result;
     show();
@@ -580,6 +596,8 @@ void CSmcyDlg::OnBnClickedOk() {
     markStaleIfChanged();
     if (!m_calculated) return;
     const CySmRecord rec = record();
+    // The check the load makes: what cannot be loaded again is not written.
+    if (auto fault = cySmRecordFault(rec)) return refuse(saveRefusal(*fault));
     fw::FileDialog fd(fw::FileMode::Save, "cyb", m_dataPath.empty() ? std::string("*.cyb") : m_dataPath,
                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter, this);
     fd.setTitle(kSaveTitle);
@@ -589,10 +607,10 @@ void CSmcyDlg::OnBnClickedOk() {
     if (!kavrin::hasDataExtension(data, kavrin::kExtCyData)) return refuse(kMsgNotCyb);
     const std::filesystem::path report = kavrin::loadReportName(data, kavrin::kExtCyData, kavrin::kExtCyReport);
     // The data file and its report replace their old files together or not at all.
-    if (auto w = kavrin::saveDesignAndReport(data, cySmFileBytes(rec, fw::nowSeconds()), report,
-                                             smallModuleReport(rec), fw::SaveTransaction::Mode::Replace);
-        !w) {
-        return refuse(w.error().dataFile ? w.error().error.saveMessage() : std::string(kMsgReportCreate));
+    if (auto w = saveCySmFile(rec, data, report, fw::nowSeconds()); !w) {
+        if (w.error().fault) return refuse(saveRefusal(*w.error().fault));
+        const kavrin::DesignSaveError& e = w.error().error;
+        return refuse(e.dataFile ? e.error.saveMessage() : std::string(kMsgReportCreate));
     }
     m_dataPath = data.string();
     m_strReportPath = report.string();

@@ -23,11 +23,11 @@ CC1cwGmDlg::CC1cwGmDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, par
     onKillFocus(IDC_B1, [this] { OnKillfocusB1(); });
     onKillFocus(IDC_THETA, [this] {
         double v = m_z.g.theta;
-        if (readNumberField(*this, IDC_THETA, v)) m_z.g.theta = v;
+        if (readNumberField(*this, IDC_THETA, v)) takeEdited(IDC_THETA, &CwGeomRecord::theta, v);
     });
     onKillFocus(IDC_DE2, [this] {
         double v = m_z.g.de2;
-        if (readNumberField(*this, IDC_DE2, v)) m_z.g.de2 = v;
+        if (readNumberField(*this, IDC_DE2, v)) takeEdited(IDC_DE2, &CwGeomRecord::de2, v);
     });
     onKillFocus(IDC_RHO_DISC, [this] { OnKillfocusRho(); });
     onSetFocus(IDC_DS, [this] { setText(IDC_HINT, arc::kNoteDisc); });
@@ -122,7 +122,11 @@ void CC1cwGmDlg::OnAlphaN() {
         m_z.g.alphaN = alphaN;
         return;
     }
-    arc::zc1SetAlphaN(m_z, alphaN);
+    if (auto r = arc::zc1SetAlphaN(m_z, alphaN, false); !r) {
+        warn(r.error());
+        combo(IDC_ALPHA_N_LIST).setCurSel(int(m_z.g.alphaN) - 21);
+        return;
+    }
     m_calculated = false;
     m_note = arc::zc1NoteLoaded(m_z);
     UpdateData(false);
@@ -139,6 +143,7 @@ void CC1cwGmDlg::OnKillfocusAw() {
     if (!arc::zc1CentreAccepted(m_z.g, aw)) {
         inform(geo::kMsgCentreUnfit);
         UpdateData(false);
+        editAgain(IDC_AW);
         return;
     }
     if (aw != before) m_calculated = false;
@@ -152,12 +157,44 @@ void CC1cwGmDlg::OnKillfocusAw() {
 void CC1cwGmDlg::OnKillfocusB1() {
     double v = m_z.g.b1;
     if (!readNumberField(*this, IDC_B1, v)) return;
-    if (v < 2.5 * m_z.g.mx * std::sqrt(m_z.g.z2 + 1.0) - geo::kTolerance) {
-        inform(arc::kMsgNoShorterWorm);
+    const arc::WidthRange range = arc::zc1FaceWidthRange(m_z.g);
+    const char* refusal = v < range.lower - geo::kTolerance   ? arc::kMsgNoShorterWorm
+                          : v > range.upper + geo::kTolerance ? arc::kMsgFaceWidthRange
+                                                              : nullptr;
+    if (refusal) {
+        inform(refusal);
         UpdateData(false);
+        editAgain(IDC_B1);
         return;
     }
-    m_z.g.b1 = v;
+    takeEdited(IDC_B1, &CwGeomRecord::b1, v);
+}
+
+// A value taken over as typed (θ, de2, b1): only when the record with it
+// passes its check; a refused value is put back.
+void CC1cwGmDlg::takeEdited(int id, double CwGeomRecord::*member, double v) {
+    CwGeomRecord edited = m_z.g;
+    edited.*member = v;
+    if (auto refusal = geo::editRefusal(edited, m_calculated)) {
+        warn(*refusal);
+        UpdateData(false);
+        editAgain(id);
+        return;
+    }
+    m_z.g.*member = v;
+}
+
+// ρn (and, after a calculation, the arc centre) follow ρ and Au; the new
+// state is taken only when its record passes the check.
+bool CC1cwGmDlg::takeDisc(int id, const arc::Zc1& z) {
+    if (auto refusal = geo::editRefusal(z.g, m_calculated)) {
+        warn(*refusal);
+        UpdateData(false);
+        editAgain(id);
+        return false;
+    }
+    m_z = z;
+    return true;
 }
 
 void CC1cwGmDlg::OnKillfocusRho() {
@@ -168,11 +205,14 @@ void CC1cwGmDlg::OnKillfocusRho() {
         inform(arc::zc1RadiusRangeText(b));
         m_rhoAccepted = false;
         UpdateData(false);
+        editAgain(IDC_RHO_DISC);
         return;
     }
-    m_z.g.rhoDisc = v;
-    m_z.g.rho = arc::normalRadius(m_z);
-    if (m_calculated) arc::zc1ArcCentre(m_z);
+    arc::Zc1 z = m_z;
+    z.g.rhoDisc = v;
+    z.g.rho = arc::normalRadius(z);
+    if (m_calculated) arc::zc1ArcCentre(z);
+    if (!takeDisc(IDC_RHO_DISC, z)) return;
     m_rhoAccepted = true;
     UpdateData(false);
 }
@@ -185,13 +225,16 @@ void CC1cwGmDlg::OnKillfocusDs() {
     if (ds < arc::kDiscMin || ds > arc::kDiscMax) {
         inform(arc::kMsgDisc);
         UpdateData(false);
+        editAgain(IDC_DS);
         return;
     }
-    m_z.g.ds = ds;
-    m_z.g.au = arc::grindingCentre(ds, m_z.g.d1, m_z.g.ha1);
+    arc::Zc1 z = m_z;
+    z.g.ds = ds;
+    z.g.au = arc::grindingCentre(ds, z.g.d1, z.g.ha1);
     // ρn follows ρ with the new Au, as the calculation makes it.
-    if (m_rhoAccepted || m_calculated) m_z.g.rho = arc::normalRadius(m_z);
-    if (m_calculated) arc::zc1ArcCentre(m_z);
+    if (m_rhoAccepted || m_calculated) z.g.rho = arc::normalRadius(z);
+    if (m_calculated) arc::zc1ArcCentre(z);
+    if (!takeDisc(IDC_DS, z)) return;
     m_dsAccepted = true;
     UpdateData(false);
 }
@@ -199,8 +242,10 @@ void CC1cwGmDlg::OnKillfocusDs() {
 void CC1cwGmDlg::OnCalc() {
     auto r = arc::zc1Calculate(m_z);
     if (!r) {
+        // The centre distance outside its range clears the calculated state;
+        // a result the record's check refuses leaves the previous results.
         warn(r.error());
-        m_calculated = false;
+        if (!arc::zc1CentreInRange(m_z.g)) m_calculated = false;
         refreshEnabled();
         return;
     }

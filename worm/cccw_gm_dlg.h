@@ -45,6 +45,7 @@ private:
     void OnCalc();
     void OnSave();
     void refreshEnabled();
+    void takeEdited(int id, double worm::CwGeomRecord::*member, double v);
 
     worm::CwPreRecord m_pre;
     worm::CwGeomRecord m_geom;

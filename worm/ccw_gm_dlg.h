@@ -57,6 +57,7 @@ private:
     void OnDateSetFocus();
     void OnDateKillFocus();
 
+    void takeEdit(int id, double worm::CwGeomRecord::*member);
     void refreshEnabled();
     void showTypeLabels();
     void setNote(const std::string& t);

@@ -162,6 +162,21 @@ void CcwPrDlg::applyMoreStarts(const MoreStarts& s) {
     m_out = s.result;
 }
 
+bool CcwPrDlg::keepsUsable(const PreliminaryInput& before, int field) {
+    auto bad = unusableInput(m_in);
+    if (!bad) return true;
+    m_in = before;
+    setHint(fw::format(kHintInputUnusable, bad->c_str()));
+    show();
+    editAgain(field);
+    return false;
+}
+
+void CcwPrDlg::moreStarts(double m) {
+    if (auto s = withOneMoreStart(m_in, m)) applyMoreStarts(*s);
+    else inform(kMsgMaxStarts);
+}
+
 void CcwPrDlg::finish() {
     m_finished = true;
     m_finishedFrom = m_in;
@@ -170,6 +185,7 @@ void CcwPrDlg::finish() {
 // ---- field handlers ----
 
 void CcwPrDlg::OnKillfocusN1() {
+    const PreliminaryInput before = m_in;
     double v = m_in.n1;
     if (!readField(IDC_N1, v)) return;
     if (!(v > 0) || v == m_in.n1) return show();
@@ -185,7 +201,8 @@ void CcwPrDlg::OnKillfocusN1() {
         const double u = v / m_in.n2;
         if (!kRatioRange.contains(u)) {
             setHint(kHintRatioRange);
-            return show();
+            show();
+            return editAgain(IDC_N1);
         }
         m_in.n1 = v;
         m_in.u = u;
@@ -196,10 +213,12 @@ void CcwPrDlg::OnKillfocusN1() {
     } else {
         m_in.n1 = v;
     }
+    if (!keepsUsable(before, IDC_N1)) return;
     hintStep(kHintInputs);
 }
 
 void CcwPrDlg::OnKillfocusN2() {
+    const PreliminaryInput before = m_in;
     if (m_mode != LoadMode::TorqueSpeeds) return;
     double v = m_in.n2;
     if (!readField(IDC_N2, v)) return;
@@ -208,7 +227,8 @@ void CcwPrDlg::OnKillfocusN2() {
         const double u = m_in.n1 / v;
         if (!kRatioRange.contains(u)) {
             setHint(kHintRatioRange);
-            return show();
+            show();
+            return editAgain(IDC_N2);
         }
         m_in.u = u;
         teethFromRatio();
@@ -218,16 +238,19 @@ void CcwPrDlg::OnKillfocusN2() {
     } else {
         m_in.n2 = v;
     }
+    if (!keepsUsable(before, IDC_N2)) return;
     hintStep(kHintInputs);
 }
 
 void CcwPrDlg::OnKillfocusU() {
+    const PreliminaryInput before = m_in;
     double v = m_in.u;
     if (!readField(IDC_U, v)) return;
     if (v == m_in.u) return show();
     if (!kRatioRange.contains(v)) {
         setHint(kHintRatioRange);
-        return show();
+        show();
+        return editAgain(IDC_U);
     }
     m_in.u = v;
     teethFromRatio();
@@ -236,24 +259,29 @@ void CcwPrDlg::OnKillfocusU() {
         if (m_in.p > 0) m_in.t = torqueFromPower(m_in.p, m_in.n2);
     }
     m_in.d1a = diameterRatioFromRatio(m_in.u);
+    if (!keepsUsable(before, IDC_U)) return;
     hintStep(kHintInputs);
 }
 
 void CcwPrDlg::OnKillfocusP() {
+    const PreliminaryInput before = m_in;
     double v = m_in.p;
     if (!readField(IDC_P, v)) return;
     if (!(v >= 0) || v == m_in.p) return show();
     m_in.p = v;
     if (m_in.n2 > 0) m_in.t = torqueFromPower(m_in.p, m_in.n2);
+    if (!keepsUsable(before, IDC_P)) return;
     hintStep(kHintInputs);
 }
 
 void CcwPrDlg::OnKillfocusT() {
+    const PreliminaryInput before = m_in;
     double v = m_in.t;
     if (!readField(IDC_T, v)) return;
     if (!(v >= 0) || v == m_in.t) return show();
     m_in.t = v;
     m_in.p = powerFromTorque(m_in.t, m_in.n2);
+    if (!keepsUsable(before, IDC_T)) return;
     hintStep(kHintInputs);
 }
 
@@ -321,7 +349,7 @@ void CcwPrDlg::OnCalc() {
     case LeadBand::Small: setHint(kHintSmallLead); break;
     case LeadBand::SelfLocking:
         if (askYes(kAskSelfLocking))
-            if (auto s = withOneMoreStart(m_in, m_out.mCalc)) applyMoreStarts(*s);
+            moreStarts(m_out.mCalc);
         break;
     case LeadBand::Normal: break;
     }
@@ -346,7 +374,7 @@ void CcwPrDlg::OnModuleChosen() {
     case LeadBand::Small: setHint(kHintModuleSmallLead); break;
     case LeadBand::SelfLocking:
         if (askYes(kAskSelfLocking)) {
-            if (auto s = withOneMoreStart(m_in, m_out.mCalc)) applyMoreStarts(*s);
+            moreStarts(m_out.mCalc);
             hintStep(kHintChooseWormModule);
             enable(IDC_MODULE, true);
             return;
@@ -386,7 +414,7 @@ void CcwPrDlg::OnDiameterChosen() {
         return show();
     case LeadBand::SelfLocking:
         if (askYes(kAskSelfLocking)) {
-            if (auto s = withOneMoreStart(m_in, m_out.m)) applyMoreStarts(*s);
+            moreStarts(m_out.m);
             fillDiameterList();
             hintStep(kHintChooseCylinder);
             enable(IDC_DIAMETER, true);
@@ -406,6 +434,9 @@ void CcwPrDlg::OnDiameterChosen() {
 
 void CcwPrDlg::OnSave() {
     if (!finished()) return inform(kMsgNotCalculated);
+    const CwPreRecord rec = preliminaryRecord(m_in, m_out, m_title, m_number, m_date);
+    // What the load would refuse is not written: the user is told which field.
+    if (auto fault = checkPreRecord(rec)) return warn(saveRefusal(*fault));
     fw::FileDialog fd(fw::FileMode::Save, "cwb", isCwbName(m_dataPath) ? m_dataPath : "*.cwb",
                       OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kPreFilter, this);
     fd.setTitle(kSaveTitle);
@@ -414,14 +445,8 @@ void CcwPrDlg::OnSave() {
     const SaveName name = preliminarySaveName(fd.path());
     if (name.changed) inform(kMsgPreRenamed);
     const std::filesystem::path report = reportNameOf(name.path);
-    const CwPreRecord rec = preliminaryRecord(m_in, m_out, m_title, m_number, m_date);
-    auto done = commitDesignAndReport(name.path, preliminaryFileBytes(rec, fw::nowSeconds()), report,
-                                      preliminaryReport(rec), ReportMode::Create);
-    if (!done) {
-        if (done.error().report) warn(done.error().error.openMessage());
-        else warn(fw::format("不能打开文件%s", name.path.string().c_str()));
-        return;
-    }
+    auto done = savePreliminaryFiles(name.path, rec, report, preliminaryReport(rec), fw::nowSeconds());
+    if (!done) return warn(done.error().message());
     m_dataPath = name.path.string();
     m_strReportPath = report.string();
     EndDialog(IDOK);

@@ -9,6 +9,7 @@
 #include "fw/format.h"
 #include "resources/tarv/module.h"
 #include "worm/calc/cw_file.h"
+#include "worm/calc/cw_record_check.h"
 #include "worm/ccw_ka_dlg.h"
 #include "worm/ccw_met_dlg.h"
 #include "worm/ccw_rating_dlgs.h"
@@ -26,6 +27,7 @@ constexpr const char* kReportFilter = "圆柱蜗杆传动强度校核报告(*.cw
 constexpr const char* kAskExtension = "储存的文件格式应为*.cwt，是否更改扩展名？";
 constexpr const char* kAskCancel = "尚未输出报告，是(Yes)否(No)保存数据?";
 constexpr const char* kMsgSpan = "输入数据无效!";
+constexpr const char* kMsgNoRoot = "蜗杆齿根圆直径 df1 = d'1 − 2.4·m 应为正值，请检查d'1和m！";
 
 bool askYes(const std::string& text) { return fw::MessageBox(text, MB_YESNO | MB_ICONQUESTION) == IDYES; }
 std::string rangeLabel(double v) { return fw::format("%.2f", v); }
@@ -33,17 +35,18 @@ std::string rangeLabel(double v) { return fw::format("%.2f", v); }
 }  // namespace
 
 CCwproDlg::CCwproDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {
-    const std::tuple<int, double*, unsigned> inputs[] = {
-        {IDC_D1W, &m_r.d1w, kInD1w},       {IDC_DM2, &m_r.dm2, kInDm2}, {IDC_GAMMA_W, &m_r.gammaW, kInGammaW},
-        {IDC_ALPHA_N, &m_r.alphaN, kInAlphaN}, {IDC_ALPHA_X, &m_r.alphaX, kInAlphaX}, {IDC_U, &m_r.u, kInU},
-        {IDC_AW, &m_r.aw, kInAw},          {IDC_M, &m_r.m, kInM},       {IDC_POWER, &m_r.power, kInPower},
-        {IDC_N1, &m_r.n1, kInN1}};
+    using enum Quantity;
+    const std::tuple<int, double*, Quantity> inputs[] = {
+        {IDC_D1W, &m_r.d1w, D1w},       {IDC_DM2, &m_r.dm2, Dm2}, {IDC_GAMMA_W, &m_r.gammaW, GammaW},
+        {IDC_ALPHA_N, &m_r.alphaN, AlphaN}, {IDC_ALPHA_X, &m_r.alphaX, AlphaX}, {IDC_U, &m_r.u, U},
+        {IDC_AW, &m_r.aw, Aw},          {IDC_M, &m_r.m, M},       {IDC_POWER, &m_r.power, Power},
+        {IDC_N1, &m_r.n1, N1}};
     // Captured as plain copies: lambdas cannot capture structured bindings in clang 14.
     for (const auto& input : inputs) {
         const int id = std::get<0>(input);
         double* const member = std::get<1>(input);
-        const unsigned bit = std::get<2>(input);
-        onKillFocus(id, [this, id, member, bit] { OnInput(id, *member, bit); });
+        const Quantity q = std::get<2>(input);
+        onKillFocus(id, [this, id, member, q] { OnInput(id, *member, q); });
     }
     onClick(IDC_LOAD, [this] { OnLoad(); });
     onClick(IDC_POWER_BUTTON, [this] { OnPower(); });
@@ -59,47 +62,30 @@ CCwproDlg::CCwproDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, paren
     onClick(IDC_DRIVE_WORM, [this] { OnDrive(Drive::Worm); });
     onClick(IDC_DRIVE_GEAR, [this] { OnDrive(Drive::WormGear); });
     onClick(IDC_EFFICIENCY_OK, [this] {
-        m_inputs |= kStageEfficiency;
+        markDone(Efficiency);
         refresh();
     });
     onClick(IDC_T1_BUTTON, [this] { OnTorque(); });
-    const std::pair<int, unsigned> forceButtons[] = {{IDC_FT1_BUTTON, kFFt1}, {IDC_FT2_BUTTON, kFFt2},
-                                                     {IDC_FX1_BUTTON, kFFx1}, {IDC_FX2_BUTTON, kFFx2},
-                                                     {IDC_FR1_BUTTON, kFFr1}, {IDC_FR2_BUTTON, kFFr2}};
+    const std::pair<int, Quantity> forceButtons[] = {{IDC_FT1_BUTTON, Ft1}, {IDC_FT2_BUTTON, Ft2},
+                                                     {IDC_FX1_BUTTON, Fx1}, {IDC_FX2_BUTTON, Fx2},
+                                                     {IDC_FR1_BUTTON, Fr1}, {IDC_FR2_BUTTON, Fr2}};
     for (const auto& button : forceButtons) {
-        const unsigned bit = button.second;
-        onClick(button.first, [this, bit] { OnForce(bit); });
+        const Quantity q = button.second;
+        onClick(button.first, [this, q] { OnForce(q); });
     }
     onClick(IDC_ZE_BUTTON, [this] { OnZe(); });
     onClick(IDC_ZH_BUTTON, [this] { OnZh(); });
-    onClick(IDC_ZN_BUTTON, [this] {
-        m_r.zn = speedFactor(m_r.n1, m_r.u);
-        m_rating |= kRZn;
-        refresh();
-    });
+    onClick(IDC_ZN_BUTTON, [this] { OnZn(); });
     onClick(IDC_ZRHO_BUTTON, [this] { OnZrho(); });
     onClick(IDC_KA_BUTTON, [this] { OnKa(); });
-    onClick(IDC_SIGMA_H_BUTTON, [this] {
-        m_r.sigmaH = contactStress(m_t2, m_r.ka, m_r.aw, m_r.ze, m_r.zrho);
-        m_rating |= kRSigmaH;
-        refresh();
-    });
-    onClick(IDC_SIGMA_HP_BUTTON, [this] {
-        m_r.sigmaHp = m_r.zh * m_r.zn * m_r.sigmaHlim;
-        m_rating |= kRSigmaHp;
-        refresh();
-    });
-    onClick(IDC_SH_BUTTON, [this] {
-        m_r.sh = m_r.sigmaHp / m_r.sigmaH;
-        m_rating |= kRSh;
-        refresh();
-    });
+    onClick(IDC_SIGMA_H_BUTTON, [this] { OnSigmaH(); });
+    onClick(IDC_SIGMA_HP_BUTTON, [this] { OnSigmaHp(); });
+    onClick(IDC_SH_BUTTON, [this] { OnSh(); });
     onClick(IDC_ULIM_BUTTON, [this] { OnUlim(); });
     onClick(IDC_SW_BUTTON, [this] { OnBending(); });
     onKillFocus(IDC_SPAN, [this] { OnSpan(); });
     onClick(IDC_E_BUTTON, [this] {
-        m_r.e = kSteelModulus;
-        m_rating |= kRE;
+        take(E, m_r.e, kSteelModulus);
         refresh();
     });
     onClick(IDC_I_BUTTON, [this] { OnInertia(); });
@@ -175,10 +161,8 @@ bool CCwproDlg::readField(int id, double& v) {
     return true;
 }
 
-void CCwproDlg::setBit(unsigned& mask, unsigned bit, bool on) { mask = on ? (mask | bit) : (mask & ~bit); }
-
 void CCwproDlg::refresh() {
-    const Enabling e = enabling(m_inputs, m_rating);
+    const Enabling e = enabling(inputMask(m_done), ratingMask(m_done));
     enable(IDC_V_BUTTON, e.speed);
     for (int id : {IDC_RHO_BAR, IDC_ETA1_BAR, IDC_ETA2_BAR, IDC_ETA3_BAR, IDC_EFFICIENCY_OK}) enable(id, e.efficiency);
     for (int id : {IDC_T1_BUTTON, IDC_FT1_BUTTON, IDC_FT2_BUTTON, IDC_FX1_BUTTON, IDC_FX2_BUTTON, IDC_FR1_BUTTON,
@@ -192,30 +176,67 @@ void CCwproDlg::refresh() {
     enable(IDC_SH_BUTTON, e.contactSafety);
     enable(IDC_SW_BUTTON, e.bendingSafety);
     enable(IDC_S_PRIME_BUTTON, e.stiffnessSafety);
-    if (*e.hint) m_hint = e.hint;
+    if (*e.hint) {
+        m_hint = e.hint;
+        // The verdict on the stiffness belongs to the S' shown.
+        if (e.stiffnessSafety && done(Quantity::SPrime)) m_hint += stiffnessRemark(m_r.sPrime);
+    }
     UpdateData(false);
 }
 
-void CCwproDlg::clearResults() {
-    m_r.deltaLim = m_r.e = 0;
-    m_r.f = {};
-    m_r.ka = m_r.sPrime = m_r.sw = m_r.sh = m_r.sigmaH = m_r.sigmaHlim = m_r.sigmaHp = 0;
-    m_r.ulim = m_r.ze = m_r.zh = m_r.zrho = m_r.zn = 0;
-    m_forces = 0;
-    m_rating &= kRSpan;
+void CCwproDlg::changed(Quantities q) { clear(staleAfter(q, m_loaded)); }
+
+void CCwproDlg::clear(Quantities stale) {
+    using enum Quantity;
+    const bool wasDone = (m_done & stale) != 0;
+    auto zero = [&](Quantity q, std::initializer_list<double*> values) {
+        if (stale & bit(q))
+            for (double* v : values) *v = 0;
+    };
+    zero(Speed, {&m_r.v});
+    zero(T1, {&m_r.t1, &m_t2});
+    zero(Ft1, {&m_r.f.ft1});
+    zero(Ft2, {&m_r.f.ft2});
+    zero(Fx1, {&m_r.f.fx1});
+    zero(Fx2, {&m_r.f.fx2});
+    zero(Fr1, {&m_r.f.fr1});
+    zero(Fr2, {&m_r.f.fr2});
+    zero(Ze, {&m_r.ze, &m_r.sigmaHlim});
+    zero(Zh, {&m_r.zh});
+    zero(Zn, {&m_r.zn});
+    zero(Zrho, {&m_r.zrho});
+    zero(Ka, {&m_r.ka});
+    zero(SigmaH, {&m_r.sigmaH});
+    zero(SigmaHp, {&m_r.sigmaHp});
+    zero(Sh, {&m_r.sh});
+    zero(Ulim, {&m_r.ulim});
+    zero(Span, {&m_r.span});
+    zero(E, {&m_r.e});
+    zero(I, {&m_r.inertia});
+    zero(DeltaLim, {&m_r.deltaLim});
+    zero(Sw, {&m_r.sw});
+    zero(SPrime, {&m_r.sPrime});
+    m_done &= ~stale;
+    if (wasDone) m_hint = kHintRedo;   // refresh replaces it with the next stage's text
 }
 
-// A changed input or efficiency makes what follows it stale, as a change of
-// the driving direction does.
-void CCwproDlg::clearStages(Stale from) {
-    const unsigned stages = from == Stale::Speed ? (kStageSpeed | kStageEfficiency | kStageForces)
-                                                 : (kStageEfficiency | kStageForces);
-    if (!(m_inputs & stages) && m_forces == 0 && (m_rating & ~kRSpan) == 0) return;
-    m_inputs &= ~stages;
-    clearResults();
-    m_r.inertia = 0;
-    m_rating &= ~kRI;
-    m_hint = kHintRedo;
+void CCwproDlg::take(Quantity q, double& member, double v) {
+    if (v != member || !done(q)) {
+        member = v;
+        changed(bit(q));
+    }
+    markDone(q);
+}
+
+void CCwproDlg::markDone(Quantity q) {
+    m_done |= bit(q);
+    if ((m_done & kForceBits) == kForceBits) m_done |= bit(Quantity::Forces);
+}
+
+bool CCwproDlg::usable(const char* name, double v) {
+    if (usableNumber(v) && v > 0) return true;
+    warn(resultRefusal({name, usableNumber(v) ? "应为正值" : "不是有效数值"}));
+    return false;
 }
 
 void CCwproDlg::showRanges() {
@@ -242,42 +263,53 @@ bool CCwproDlg::setScrewEfficiency() {
 
 // ---- handlers ----
 
-void CCwproDlg::OnInput(int id, double& member, unsigned bit) {
+// An input field: an angle of 90° or more is refused; a value ≤ 0 only
+// leaves its bit unset; a changed value makes what is computed from it stale.
+void CCwproDlg::OnInput(int id, double& member, Quantity q) {
     double v = member;
     if (!readField(id, v)) return;
+    if (auto refusal = inputRefusal(q, v)) {
+        warn(*refusal);
+        refresh();
+        return editAgain(id);
+    }
     if (v == member) return;
     member = v;
-    setBit(m_inputs, bit, v > 0);
-    clearStages(Stale::Speed);
+    m_done = v > 0 ? (m_done | bit(q)) : (m_done & ~bit(q));
+    changed(bit(q));
     refresh();
 }
 
 void CCwproDlg::OnPower() {
     CCwNDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
-    const bool changed = dlg.m_power != m_r.power || dlg.m_n1 != m_r.n1;
+    Quantities changedInputs = 0;
+    if (dlg.m_power != m_r.power) changedInputs |= bit(Quantity::Power);
+    if (dlg.m_n1 != m_r.n1) changedInputs |= bit(Quantity::N1);
     m_r.power = dlg.m_power;
     m_r.n1 = dlg.m_n1;
-    m_inputs |= kInPower | kInN1;
-    if (changed) clearStages(Stale::Speed);
+    m_done |= bit(Quantity::Power) | bit(Quantity::N1);
+    changed(changedInputs);
     refresh();
 }
 
 void CCwproDlg::OnSpeed() {
     const double v = slidingSpeed(m_r.d1w, m_r.n1, m_r.gammaW);
+    if (!usable("节圆滑动线速度 v", v)) return;
     const Friction fr = frictionAt(v);
     const double rhoBefore = m_r.rho;
     m_r.rho = fr.rho;
-    if (!std::isfinite(v) || !setScrewEfficiency()) {
+    if (!setScrewEfficiency()) {
         m_r.rho = rhoBefore;
-        return warn(kMsgSelfLocking);
+        return warn(efficiencyRefusal(m_drive));
     }
     m_r.v = v;
     m_rhoRange = fr.range;
     trackbar(IDC_RHO_BAR).setPos(positionOf(m_r.rho, m_rhoRange));
     updateEta();
-    clearStages(Stale::Efficiency);
-    m_inputs |= kStageSpeed;
+    // A new speed sets ρ and η1 afresh: the efficiency is confirmed again.
+    changed(bit(Quantity::Speed));
+    markDone(Quantity::Speed);
     showRanges();
     refresh();
 }
@@ -289,10 +321,10 @@ void CCwproDlg::OnRho() {
     if (!setScrewEfficiency()) {
         m_r.rho = before;
         bar.setPos(positionOf(before, m_rhoRange));
-        return warn(kMsgSelfLocking);
+        return warn(efficiencyRefusal(m_drive));
     }
     updateEta();
-    clearStages(Stale::Efficiency);
+    changed(bit(Quantity::EtaChoice));
     showRanges();
     refresh();
 }
@@ -300,7 +332,7 @@ void CCwproDlg::OnRho() {
 void CCwproDlg::OnEta(int bar, double& eta, const Range& range) {
     eta = range.at(trackbar(bar).pos());
     updateEta();
-    clearStages(Stale::Efficiency);
+    changed(bit(Quantity::EtaChoice));
     refresh();
 }
 
@@ -310,7 +342,7 @@ void CCwproDlg::OnBearings(Bearings b) {
     m_eta2 = m_eta2Range.lower;
     trackbar(IDC_ETA2_BAR).setPos(0);
     updateEta();
-    clearStages(Stale::Efficiency);
+    changed(bit(Quantity::EtaChoice));
     showRanges();
     refresh();
 }
@@ -321,62 +353,75 @@ void CCwproDlg::OnPosition(WormPosition p) {
     m_eta3 = m_eta3Range.lower;
     trackbar(IDC_ETA3_BAR).setPos(0);
     updateEta();
-    clearStages(Stale::Efficiency);
+    changed(bit(Quantity::EtaChoice));
     showRanges();
     refresh();
 }
 
+// The driving direction starts the rating again from the speed: every stage
+// and factor but the span (and the moment of inertia while the worm drives)
+// is cleared; T1 and T2 stay shown until recomputed.
 void CCwproDlg::OnDrive(Drive d) {
     m_drive = d;
-    m_inputs &= kInputsComplete;
-    clearResults();
-    if (d == Drive::WormGear) {
-        m_r.inertia = 0;
-        m_rating &= ~kRI;
-    }
+    Quantities keep = bit(Quantity::Span) | (d == Drive::Worm ? bit(Quantity::I) : 0);
+    const double t1 = m_r.t1, t2 = m_t2;
+    clear(~Quantities{0x3FF} & ~keep);
+    m_r.t1 = t1;
+    m_t2 = t2;
     m_hint = kHintRedo;
     refresh();
 }
 
 void CCwproDlg::OnTorque() {
     const Torques t = torques(m_drive, m_r.power, m_r.n1, m_r.eta, m_r.u);
-    m_r.t1 = t.t1;
-    m_t2 = t.t2;
-    m_forces |= kFT1;
+    if (!usable("蜗杆上扭矩 T1", t.t1) || !usable("蜗轮上扭矩 T2", t.t2)) return;
+    if (t.t2 != m_t2) {
+        m_t2 = t.t2;
+        changed(bit(Quantity::T1));
+    }
+    take(Quantity::T1, m_r.t1, t.t1);
     refresh();
 }
 
-void CCwproDlg::OnForce(unsigned bit) {
-    if (!(m_forces & kFT1)) return;
+void CCwproDlg::OnForce(Quantity q) {
+    if (!done(Quantity::T1)) return;
     const Forces f = forces({m_r.t1, m_t2}, m_r.d1w, m_r.dm2, m_r.alphaX);
-    switch (bit) {
-    case kFFt1: m_r.f.ft1 = f.ft1; break;
-    case kFFt2: m_r.f.ft2 = f.ft2; break;
-    case kFFx1: m_r.f.fx1 = f.fx1; break;
-    case kFFx2: m_r.f.fx2 = f.fx2; break;
-    case kFFr1: m_r.f.fr1 = f.fr1; break;
-    case kFFr2: m_r.f.fr2 = f.fr2; break;
-    default: return;
+    using enum Quantity;
+    const std::tuple<Quantity, const char*, double, double*> all[] = {
+        {Ft1, "圆周力 Ft1", f.ft1, &m_r.f.ft1}, {Ft2, "圆周力 Ft2", f.ft2, &m_r.f.ft2},
+        {Fx1, "轴向力 Fx1", f.fx1, &m_r.f.fx1}, {Fx2, "轴向力 Fx2", f.fx2, &m_r.f.fx2},
+        {Fr1, "径向力 Fr1", f.fr1, &m_r.f.fr1}, {Fr2, "径向力 Fr2", f.fr2, &m_r.f.fr2}};
+    for (const auto& [which, name, v, member] : all) {
+        if (which != q) continue;
+        if (!usable(name, v)) return;
+        take(q, *member, v);
     }
-    m_forces |= bit;
-    if (m_forces == kForcesComplete) m_inputs |= kStageForces;
     refresh();
 }
 
 void CCwproDlg::OnZe() {
     CCwMetDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
-    m_r.sigmaHlim = dlg.material().sigmaHlim;
-    m_r.ze = dlg.material().ze;
-    m_rating |= kRZe;
+    const auto& row = dlg.material();
+    if (row.sigmaHlim != m_r.sigmaHlim) {
+        m_r.sigmaHlim = row.sigmaHlim;
+        changed(bit(Quantity::Ze));
+    }
+    take(Quantity::Ze, m_r.ze, row.ze);
     refresh();
 }
 
 void CCwproDlg::OnZh() {
     CCwZhDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
-    m_r.zh = dlg.m_zh;
-    m_rating |= kRZh;
+    take(Quantity::Zh, m_r.zh, dlg.m_zh);
+    refresh();
+}
+
+void CCwproDlg::OnZn() {
+    const double zn = speedFactor(m_r.n1, m_r.u);
+    if (!usable("速度系数 Zn", zn)) return;
+    take(Quantity::Zn, m_r.zn, zn);
     refresh();
 }
 
@@ -388,26 +433,42 @@ void CCwproDlg::OnZrho() {
         type = t.DoModal() == IDOK ? t.m_type : WormType::ZA;
         d1a = m_r.d1w / m_r.aw;
     }
-    if (auto z = runContactChart(type, d1a, this)) {
-        m_r.zrho = *z;
-        m_rating |= kRZrho;
-    }
+    if (auto z = runContactChart(type, d1a, this)) take(Quantity::Zrho, m_r.zrho, *z);
     refresh();
 }
 
 void CCwproDlg::OnKa() {
     CCwKaDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
-    m_r.ka = dlg.m_ka;
-    m_rating |= kRKa;
+    take(Quantity::Ka, m_r.ka, dlg.m_ka);
+    refresh();
+}
+
+void CCwproDlg::OnSigmaH() {
+    const double v = contactStress(m_t2, m_r.ka, m_r.aw, m_r.ze, m_r.zrho);
+    if (!usable("计算接触应力 σH", v)) return;
+    take(Quantity::SigmaH, m_r.sigmaH, v);
+    refresh();
+}
+
+void CCwproDlg::OnSigmaHp() {
+    const double v = m_r.zh * m_r.zn * m_r.sigmaHlim;
+    if (!usable("许用接触应力 σ'H", v)) return;
+    take(Quantity::SigmaHp, m_r.sigmaHp, v);
+    refresh();
+}
+
+void CCwproDlg::OnSh() {
+    const double v = m_r.sigmaHp / m_r.sigmaH;
+    if (!usable("接触安全系数 SH", v)) return;
+    take(Quantity::Sh, m_r.sh, v);
     refresh();
 }
 
 void CCwproDlg::OnUlim() {
     CCwMetDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
-    m_r.ulim = dlg.material().sigmaFlim;
-    m_rating |= kRU;
+    take(Quantity::Ulim, m_r.ulim, dlg.material().sigmaFlim);
     refresh();
 }
 
@@ -418,7 +479,9 @@ void CCwproDlg::OnBending() {
         if (dlg.DoModal() != IDOK) return;
         b2 = dlg.m_b2;
     }
-    m_r.sw = bendingSafety(m_r.ulim, m_r.f.ft2, m_r.ka, m_r.m, b2);
+    const double sw = bendingSafety(m_r.ulim, m_r.f.ft2, m_r.ka, m_r.m, b2);
+    if (!usable("弯曲安全系数 Sw", sw)) return;
+    take(Quantity::Sw, m_r.sw, sw);
     refresh();
 }
 
@@ -428,33 +491,34 @@ void CCwproDlg::OnSpan() {
     if (v == m_r.span) return;
     if (!(v > 0)) {
         warn(kMsgSpan);
-        return refresh();
+        refresh();
+        return editAgain(IDC_SPAN);
     }
-    m_r.span = v;
-    m_rating |= kRSpan;
+    take(Quantity::Span, m_r.span, v);
     refresh();
 }
 
 void CCwproDlg::OnInertia() {
     const double df = m_loaded ? m_geom.df1 : m_r.d1w - 2.4 * m_r.m;
-    m_r.inertia = rootInertia(df);
-    m_rating |= kRI;
+    if (!(df > 0)) return warn(kMsgNoRoot);
+    const double inertia = rootInertia(df);
+    if (!usable("危险截面惯性矩 I", inertia)) return;
+    take(Quantity::I, m_r.inertia, inertia);
     refresh();
 }
 
 void CCwproDlg::OnDeltaLim() {
     CCwStatuDlg dlg(this);
     if (dlg.DoModal() != IDOK) return;
-    m_r.deltaLim = deflectionLimit(dlg.m_state, m_r.m);
-    m_rating |= kRDeltaLim;
+    take(Quantity::DeltaLim, m_r.deltaLim, deflectionLimit(dlg.m_state, m_r.m));
     refresh();
 }
 
 void CCwproDlg::OnStiffness() {
-    m_r.sPrime = stiffnessSafety(m_r.f.ft1, m_r.f.ft2, m_r.span, m_r.e, m_r.inertia, m_r.deltaLim);
+    const double s = stiffnessSafety(m_r.f.ft1, m_r.f.ft2, m_r.span, m_r.e, m_r.inertia, m_r.deltaLim);
+    if (!usable("刚性安全系数 S'", s)) return;
+    take(Quantity::SPrime, m_r.sPrime, s);
     refresh();
-    m_hint += stiffnessRemark(m_r.sPrime);
-    setText(IDC_HINT, m_hint);
 }
 
 // ---- files ----
@@ -492,19 +556,20 @@ void CCwproDlg::OnLoad() {
     m_r.title = m_pre.title;
     m_r.number = m_pre.number;
     m_r.date = m_pre.date;
-    const std::pair<double, unsigned> bits[] = {{m_r.d1w, kInD1w}, {m_r.dm2, kInDm2}, {m_r.gammaW, kInGammaW},
-                                                {m_r.alphaN, kInAlphaN}, {m_r.alphaX, kInAlphaX}, {m_r.u, kInU},
-                                                {m_r.aw, kInAw}, {m_r.m, kInM}, {m_r.power, kInPower},
-                                                {m_r.n1, kInN1}};
-    m_inputs = 0;
-    for (auto [v, bit] : bits) setBit(m_inputs, bit, v > 0);
-    clearResults();
-    m_r.inertia = 0;
-    m_rating &= ~kRI;
+    // A new design: every input is given (the load's check holds them above
+    // zero) and every result is stale, the span kept.
+    const double span = m_r.span;
+    const bool spanDone = done(Quantity::Span);
+    clear(~Quantities{0});
+    m_done = 0x3FF;
+    m_r.span = span;
+    if (spanDone) m_done |= bit(Quantity::Span);
     refresh();
 }
 
 void CCwproDlg::OnReport() {
+    // Every value the report prints belongs to the inputs shown.
+    if ((m_done & kReportReady) != kReportReady) return inform(kMsgNotCalculated);
     fw::FileDialog fd(fw::FileMode::Save, "cwt",
                       kavrin::hasDataExtension(m_reportPath, kExtReport) ? m_reportPath : "*.cwt", OFN_HIDEREADONLY,
                       kReportFilter, this);
@@ -514,7 +579,8 @@ void CCwproDlg::OnReport() {
     std::filesystem::path path = fd.path();
     if (!kavrin::hasDataExtension(path, kExtReport) && askYes(kAskExtension))
         path = kavrin::normaliseDataName(path, kExtReport).path;
-    if (!commitReport(path, ratingReport(m_r), ReportMode::Append)) return warn(msgOpenFailed(path));
+    if (auto r = commitReport(path, ratingReport(m_r), ReportMode::Append); !r)
+        return warn(r.error().step == fw::FileStep::Open ? msgOpenFailed(path) : r.error().saveMessage());
     m_strReportPath = path.string();
     m_reportWritten = true;
     EndDialog(IDOK);

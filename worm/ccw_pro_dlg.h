@@ -56,10 +56,11 @@ protected:
     void DoDataExchange(fw::Exchange& dx) override;
 
 private:
-    enum class Stale { Speed, Efficiency };
+    using Quantity = worm::rating::Quantity;
+    using Quantities = worm::rating::Quantities;
 
     void OnLoad();
-    void OnInput(int id, double& member, unsigned bit);
+    void OnInput(int id, double& member, Quantity q);
     void OnPower();
     void OnSpeed();
     void OnRho();
@@ -68,11 +69,15 @@ private:
     void OnPosition(worm::rating::WormPosition p);
     void OnDrive(worm::rating::Drive d);
     void OnTorque();
-    void OnForce(unsigned bit);
+    void OnForce(Quantity q);
     void OnZe();
     void OnZh();
+    void OnZn();
     void OnZrho();
     void OnKa();
+    void OnSigmaH();
+    void OnSigmaHp();
+    void OnSh();
     void OnUlim();
     void OnBending();
     void OnSpan();
@@ -83,13 +88,22 @@ private:
     void OnCancelAsk();
 
     bool readField(int id, double& v);
-    void refresh();                              // stage enabling, fields
-    void clearStages(Stale from);                // results after a changed input
-    void clearResults();
+    void refresh();                              // stage enabling, hint, fields
+    // Stale results: a changed quantity clears everything computed from it
+    // (the values shown as 0, their bits), so the report waits for them.
+    void changed(Quantities q);
+    void clear(Quantities stale);
+    // A computed value: taken, marked done, and what was computed from a
+    // different value before is stale.
+    void take(Quantity q, double& member, double v);
+    void markDone(Quantity q);
+    bool done(Quantity q) const { return (m_done & worm::rating::bit(q)) != 0; }
+    // A result that is a usable number above zero; else the calculation
+    // stops with a message naming it and the previous results stay.
+    bool usable(const char* name, double v);
     void showRanges();
     void updateEta();
-    bool setScrewEfficiency();                   // η1 from γ', ρ; false when self-locking
-    void setBit(unsigned& mask, unsigned bit, bool on);
+    bool setScrewEfficiency();                   // η1 from γ', ρ; false when there is none
 
     worm::rating::RatingValues m_r;
     double m_t2 = 0;
@@ -99,7 +113,7 @@ private:
     worm::rating::Drive m_drive = worm::rating::Drive::Worm;
     worm::rating::WormPosition m_position = worm::rating::WormPosition::Above;
     worm::rating::Bearings m_bearings = worm::rating::Bearings::Sliding;
-    unsigned m_inputs = 0, m_rating = 0, m_forces = 0;
+    Quantities m_done = 0;       // the quantities computed (or given) for what is shown
     bool m_loaded = false;
     worm::CwPreRecord m_pre;
     worm::CwGeomRecord m_geom;

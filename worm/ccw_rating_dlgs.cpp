@@ -3,9 +3,14 @@
 #include <algorithm>
 
 #include "resources/tarv/module.h"
+#include "worm/calc/cw_record_check.h"
 #include "worm/cw_dialog_helpers.h"
 
 using worm::warn;
+
+namespace {
+constexpr const char* kMsgInvalid = "输入无效！";
+}  // namespace
 
 // ---- CCwNDlg ----
 
@@ -39,18 +44,25 @@ void CCwZhDlg::OnKillfocus(int id, double& member) {
     double v = member;
     dx.number(id, v);
     if (dx.failed()) return;
-    if (!(v > 0)) {
-        warn("输入无效！");
+    if (!accepted(id, v)) {
+        warn(kMsgInvalid);
         setNumber(id, member);
+        editAgain(id);
         return;
     }
     member = v;
 }
 
+// Hours above zero; the duty a percentage, above 0 and at most 100.
+bool CCwZhDlg::accepted(int id, double v) { return v > 0 && (id != IDC_DUTY || v <= 100); }
+
 void CCwZhDlg::OnOK() {
     if (!UpdateData(true)) return;
-    if (!(m_hours > 0) || !(m_duty > 0)) return warn("输入无效！");
-    m_zh = worm::rating::lifeFactor(m_hours, m_duty);
+    if (!accepted(IDC_HOURS, m_hours) || !accepted(IDC_DUTY, m_duty)) return warn(kMsgInvalid);
+    const double zh = worm::rating::lifeFactor(m_hours, m_duty);
+    // Hours and duty whose product leaves the range of numbers give no factor.
+    if (!worm::usableNumber(zh) || !(zh > 0)) return warn(worm::rating::kMsgLifeFactor);
+    m_zh = zh;
     EndDialog(IDOK);
 }
 

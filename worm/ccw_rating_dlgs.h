@@ -20,7 +20,8 @@ protected:
     void OnOK() override;
 };
 
-// Life factor: equivalent hours and duty; Zh on OK.
+// Life factor: equivalent hours and duty (a percentage); Zh on OK, when the
+// two give a usable one.
 class CCwZhDlg : public fw::Dialog {
 public:
     enum { IDD = 2027 };
@@ -36,6 +37,7 @@ protected:
 
 private:
     void OnKillfocus(int id, double& member);
+    static bool accepted(int id, double v);
 };
 
 // The worm type when no design is loaded (ZA when cancelled).

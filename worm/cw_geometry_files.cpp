@@ -50,6 +50,13 @@ std::optional<std::string> saveGeometryDesign(fw::Window* owner, Family family, 
         return std::nullopt;
     }
     const FamilyTexts& texts = familyTexts(family);
+    CwGeomRecord g = geom;
+    g.status = texts.status;
+    // What the strength rating would refuse is not written: the user is told which field.
+    if (auto fault = checkDesign(pre, g)) {
+        warn(saveRefusal(*fault));
+        return std::nullopt;
+    }
     const bool named = isCwbName(dataPath);
     if (named) inform(texts.overwriteNotice);
     fw::FileDialog fd(fw::FileMode::Save, "cwb", named ? dataPath : "*.cwb", OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
@@ -63,12 +70,9 @@ std::optional<std::string> saveGeometryDesign(fw::Window* owner, Family family, 
         return std::nullopt;
     }
     const std::filesystem::path reportPath = reportNameOf(path);
-    CwGeomRecord g = geom;
-    g.status = texts.status;
-    auto done = commitDesignAndReport(path, geometryFileBytes(pre, g, fw::nowSeconds()), reportPath, report,
-                                      ReportMode::Append);
+    auto done = saveGeometryFiles(path, pre, g, reportPath, report, fw::nowSeconds());
     if (!done) {
-        warn(done.error().error.openMessage());
+        warn(done.error().message());
         return std::nullopt;
     }
     dataPath = path.string();

@@ -21,6 +21,7 @@ namespace {
 
 constexpr double kPhiSpan = 0.08333333333333331;  // 1/3 − 1/4 in double precision
 constexpr double kThird = 0.3333333333333333;
+constexpr int kAolNoFieldBits = 0xFF80;  // completion bits 0x80 to 0x8000
 constexpr const char* kMsgHeadUnsettled = "刀盘参数未完全确定，需重新计算!";
 constexpr const char* kMsgCheckUnsettled = "检验结果不确定,请重新计算!";
 constexpr const char* kMsgAlphaCutter = "刀盘类型与齿形角不符：EN型α＝20°0′0″，TC型α＝17°30′0″!";
@@ -55,7 +56,9 @@ std::optional<CutterHeadRecord> readHead(int index) {
     return *head;
 }
 
-void setDms(fw::Dialog& d, int idD, int idM, int idS, const kavrin::AngleDms& a) {
+// An angle shown to 0.1″: rounded first, then split.
+void setDms(fw::Dialog& d, int idD, int idM, int idS, const kavrin::AngleDms& shown) {
+    const kavrin::AngleDms a = kavrin::roundDms(shown, 1);
     d.setText(idD, fw::format("%.0f", a.deg));
     d.setText(idM, fw::format("%.0f", a.min));
     d.setText(idS, fw::format("%.1f", a.sec));
@@ -118,15 +121,16 @@ void CBelmarAolDlg::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_TITLE, m_title, 63);
     dx.text(IDC_NUMBER, m_number, 63);
     dx.text(IDC_DATE, m_date, 19);
-    dx.unsignedInt(IDC_Z1, m_z1);
-    dx.unsignedInt(IDC_Z2, m_z2);
+    // The ranges of the record's check (and of the preliminary design).
+    dx.unsignedInt(IDC_Z1, m_z1, 0, kConeTeethMax);
+    dx.unsignedInt(IDC_Z2, m_z2, 0, kConeTeethMax);
     dx.number(IDC_M, m_mt);
-    dx.unsignedInt(IDC_ALPHA_D, m_alpha[0]);
-    dx.unsignedInt(IDC_ALPHA_M, m_alpha[1]);
-    dx.unsignedInt(IDC_ALPHA_S, m_alpha[2]);
-    dx.unsignedInt(IDC_BETA_D, m_betaM[0]);
-    dx.unsignedInt(IDC_BETA_M, m_betaM[1]);
-    dx.unsignedInt(IDC_BETA_S, m_betaM[2]);
+    dx.unsignedInt(IDC_ALPHA_D, m_alpha[0], 0, kConeAlphaDegMax);
+    dx.unsignedInt(IDC_ALPHA_M, m_alpha[1], 0, 59);
+    dx.unsignedInt(IDC_ALPHA_S, m_alpha[2], 0, 59);
+    dx.unsignedInt(IDC_BETA_D, m_betaM[0], 0, kConeHelixDegMax);
+    dx.unsignedInt(IDC_BETA_M, m_betaM[1], 0, 59);
+    dx.unsignedInt(IDC_BETA_S, m_betaM[2], 0, 59);
     dx.number(IDC_PHI, m_phiR);
     dx.number(IDC_B, m_b);
     dx.number(IDC_HA_STAR, m_haStar);
@@ -169,7 +173,9 @@ void CBelmarAolDlg::resetInputs() {
     m_tilt = 0;
     m_haStar = 1.0;
     m_cutterType = 0;
-    m_mask |= 0xFFF8;
+    // The bits that belong to no field; each field's bit comes from its value
+    // as the load takes it (a value a typed field would refuse gets none).
+    m_mask = kAolNoFieldBits;
     m_saved = m_widthEdited = m_calculated = 0;
 }
 
@@ -226,7 +232,7 @@ void CBelmarAolDlg::OnZ2() {
 
 void CBelmarAolDlg::OnModule() {
     if (!readFields()) return;
-    if (m_mt > 0 && std::isfinite(m_mt)) {
+    if (m_mt > 0 && m_mt <= kConeModuleMax) {
         m_mask |= 0x4;
         if (m_geom.mt != m_mt) m_calculated = 0;
         m_geom.mt = m_mt;
@@ -398,7 +404,7 @@ void CBelmarAolDlg::OnLoadPreliminary() {
     if (m_haStar > 0 && m_haStar <= 1) m_mask |= 0x20;
     m_mt = m_pre.mt;
     m_geom.mt = m_mt;
-    if (m_mt > 0) m_mask |= 0x4;
+    if (m_mt > 0 && m_mt <= kConeModuleMax) m_mask |= 0x4;
     m_phiR = 0.25;
     m_geom.phiR = m_phiR;
     setSlider();
@@ -431,7 +437,7 @@ void CBelmarAolDlg::OnLoadSaved() {
     m_group = group;
     m_headIndex = index;
     m_taper = 3;
-    m_mask &= 0xFF80;
+    m_mask &= kAolNoFieldBits;
     m_title = g.title;
     m_number = g.number;
     m_date = g.date;
@@ -475,7 +481,7 @@ void CBelmarAolDlg::OnLoadSaved() {
     m_b = g.b;
     m_phiR = g.phiR;
     setSlider();
-    m_mask |= 0x40;
+    if (m_phiR >= 0.25 && m_phiR <= kThird) m_mask |= 0x40;  // as the typed φR
     m_haStar = g.haStar;
     if (m_haStar > 0 && m_haStar <= 1) m_mask |= 0x20;
     m_mt = g.mt;
@@ -590,11 +596,18 @@ bool CBelmarAolDlg::calculate() {
     }
     // 14–19.
     const aol::Results res = aol::finish(in, c, *ref, x1);
-    for (double v : {res.da1, res.da2, res.s1, res.s2, res.epsAlpha, res.epsBeta, res.ak1, res.ak2, res.hf1, res.hf2})
-        if (!std::isfinite(v)) {
-            warn(kMsgHeadUnsettled);
-            return false;
-        }
+    // 21 first on a copy: results the record's check refuses (a dedendum
+    // or an addendum not above 0, a value that is not finite) are not taken.
+    ConeGeomRecord candidate = m_geom;
+    candidate.title = m_title;
+    candidate.number = m_number;
+    candidate.date = m_date;
+    aol::fillRecord(candidate, in, c, *ref, res,
+                    {.cutterType = m_cutterType, .headIndex = index, .group = group, .tiltDeg = tilt, .taper = m_taper});
+    if (auto checked = checkConeGeomRecord(candidate, ConeKind::Cycloidal); !checked) {
+        warn(coneResultRefusedMessage(checked.error()));
+        return false;
+    }
     m_cone = c;
     m_ref = *ref;
     m_res = res;
@@ -606,11 +619,7 @@ bool CBelmarAolDlg::calculate() {
     // 20. The cutter list.
     fillCutterList();
     // 21. The record.
-    m_geom.title = m_title;
-    m_geom.number = m_number;
-    m_geom.date = m_date;
-    aol::fillRecord(m_geom, in, c, *ref, res,
-                    {.cutterType = m_cutterType, .headIndex = index, .group = group, .tiltDeg = tilt, .taper = m_taper});
+    m_geom = candidate;
     m_calculated = 1;
     UpdateData(false);
     showResults();

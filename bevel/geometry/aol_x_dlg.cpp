@@ -1,5 +1,6 @@
 #include "bevel/geometry/aol_x_dlg.h"
 
+#include "bevel/geometry/calc/cycloidal_geometry.h"
 #include "fw/format.h"
 #include "resources/belmar/module.h"
 
@@ -27,6 +28,15 @@ void CBelmarAolXDlg::OnConfirm() {
     if (!UpdateData(true)) return;
     if (m_xmin > m_x) {
         fw::MessageBox(fw::format("χ＝%.4f不符合不等式：χ>%.4f", m_x, m_xmin));
+        m_x = m_xmin;
+        UpdateData(false);
+        return;
+    }
+    // The upper bound: the gear's addendum (1 − χ)·mp must stay above 0.
+    // (When even χmin reaches it, the calculation refuses the result.)
+    if (m_x >= bevel::aol::kX1Max && m_xmin < bevel::aol::kX1Max) {
+        fw::MessageBox(fw::format("χ＝%.4f过大：大齿轮齿顶高(1－χ)mp应大于0，请取χ<%.0f!", m_x, bevel::aol::kX1Max),
+                       MB_OK | MB_ICONEXCLAMATION);
         m_x = m_xmin;
         UpdateData(false);
         return;

@@ -56,8 +56,8 @@ CBelmarArcDlg::CBelmarArcDlg(fw::Window* parent) : fw::Dialog(belmar::module(), 
     onKillFocus(IDC_PHIR, [this] { OnPhiR(); });
     onKillFocus(IDC_B, [this] { OnFaceWidth(); });
     onReleased(IDC_PHIR_TRACK, [this] { OnTrack(); });
-    for (int id : {IDC_X1, IDC_X2, IDC_XT1, IDC_XT2, IDC_ALPHA_SEC, IDC_BETA_DEG, IDC_BETA_MIN, IDC_BETA_SEC,
-                   IDC_TITLE, IDC_NUMBER})
+    for (int id : {IDC_BETA_DEG, IDC_BETA_MIN, IDC_BETA_SEC}) onKillFocus(id, [this, id] { OnBetaM(id); });
+    for (int id : {IDC_X1, IDC_X2, IDC_XT1, IDC_XT2, IDC_ALPHA_SEC, IDC_TITLE, IDC_NUMBER})
         onKillFocus(id, [this] {
             if (UpdateData(true)) changed();
         });
@@ -128,7 +128,7 @@ void CBelmarArcDlg::DoDataExchange(fw::Exchange& dx) {
     dx.integer(IDC_ALPHA_DEG, m_in.alpha.deg, 0, 89);
     dx.integer(IDC_ALPHA_MIN, m_in.alpha.min, 0, 59);
     dx.integer(IDC_ALPHA_SEC, m_in.alpha.sec, 0, 59);
-    dx.integer(IDC_BETA_DEG, m_in.betaM.deg, 0, 89);
+    dx.integer(IDC_BETA_DEG, m_in.betaM.deg, 0, kConeHelixDegMax);
     dx.integer(IDC_BETA_MIN, m_in.betaM.min, 0, 59);
     dx.integer(IDC_BETA_SEC, m_in.betaM.sec, 0, 59);
     keepNumber(dx, IDC_PHIR, m_in.phiR);
@@ -145,7 +145,8 @@ void CBelmarArcDlg::showValues() {
 
 void CBelmarArcDlg::showResults() {
     const ConeGeomRecord& g = m_shown;
-    auto angle = [this](int deg, int min, int sec, const AngleDms& a) {
+    auto angle = [this](int deg, int min, int sec, const AngleDms& shown) {
+        const AngleDms a = kavrin::roundDms(shown, 1);  // rounded first, then split
         setText(deg, fixed(a.deg, 0));
         setText(min, fixed(a.min, 0));
         setText(sec, fixed(a.sec, 1));
@@ -281,10 +282,10 @@ void CBelmarArcDlg::OnHa() {
 void CBelmarArcDlg::OnM() {
     const double before = m_in.m;
     if (!UpdateData(true)) return;
-    if (!(m_in.m > 0)) {
+    if (!(m_in.m > 0) || m_in.m > kConeModuleMax) {
         exclaim("模数无效!");
         m_mask &= ~kSpiralM;
-    } else if (m_in.m <= 2.5 && m_in.betaM.deg >= 25) {
+    } else if (smallModuleWithLargeHelix(m_in)) {
         exclaim(kSmallModuleAdvice);
         m_in.m = before;
         showValues();
@@ -296,10 +297,27 @@ void CBelmarArcDlg::OnM() {
     changed();
 }
 
+// βm typed after the module: the pair m ≤ 2.5, βm ≥ 25° is refused
+// whichever of the two comes last; the previous βm comes back.
+void CBelmarArcDlg::OnBetaM(int id) {
+    const kavrin::AngleTriple before = m_in.betaM;
+    if (!UpdateData(true)) return;
+    if ((m_mask & kSpiralM) && smallModuleWithLargeHelix(m_in)) {
+        exclaim(kSmallModuleAdvice);
+        m_in.betaM = before;
+        showValues();
+        (void)id;
+        return;
+    }
+    m_geom.betaDeg = m_in.betaM.deg;
+    m_geom.betaMin = m_in.betaM.min;
+    m_geom.betaSec = m_in.betaM.sec;
+    changed();
+}
+
 void CBelmarArcDlg::OnAlphaDeg() {
     if (!UpdateData(true)) return;
-    const double alpha = degreesOf(m_in.alpha);
-    if (alpha >= 14.5 && alpha <= 25) {
+    if (spiralAlphaAccepted(m_in.alpha)) {
         m_geom.alphaDeg = m_in.alpha.deg;
         m_mask |= kSpiralAlpha;
     } else {
@@ -456,10 +474,10 @@ void CBelmarArcDlg::OnLoadPreliminary() {
     m_geom.xt2 = p.xt2;
     m_geom.z1 = m_in.z1;
     m_geom.z2 = m_in.z2;
-    m_mask = setBit(m_mask, kSpiralAlpha, p.alphaDegrees() > 0);
+    m_mask = setBit(m_mask, kSpiralAlpha, spiralAlphaAccepted(m_in.alpha));  // as the typed α
     m_mask = setBit(m_mask, kSpiralC, p.cStar > 0 && p.cStar < 0.3);
     m_mask = setBit(m_mask, kSpiralHa, p.haStar > 0 && p.haStar <= 1);
-    m_mask |= kSpiralM;
+    m_mask = setBit(m_mask, kSpiralM, p.mt <= kConeModuleMax);
     m_mask = setBit(m_mask, kSpiralZ1, p.z1 != 0);
     m_mask = setBit(m_mask, kSpiralZ2, p.z2 != 0);
     if (p.mt < 2.5 && p.betaDeg > 25)
@@ -516,8 +534,8 @@ void CBelmarArcDlg::OnLoadSaved() {
     m_mask = setBit(m_mask, kSpiralZ2, g.z2 != 0);
     m_mask = setBit(m_mask, kSpiralC, g.cStar > 0 && g.cStar <= 0.3);
     m_mask = setBit(m_mask, kSpiralHa, g.haStar > 0 && g.haStar <= 1);
-    m_mask = setBit(m_mask, kSpiralM, g.mt > 0);
-    m_mask = setBit(m_mask, kSpiralAlpha, degreesOf(m_in.alpha) > 0);
+    m_mask = setBit(m_mask, kSpiralM, g.mt > 0 && g.mt <= kConeModuleMax);
+    m_mask = setBit(m_mask, kSpiralAlpha, spiralAlphaAccepted(m_in.alpha));  // as the typed α
     m_mask = setBit(m_mask, kSpiralPhiR, g.phiR >= 0.25 && g.phiR <= kSpiralPhiRMax);
     m_cutters.clear();
     fillCutterList();
@@ -554,7 +572,7 @@ void CBelmarArcDlg::restoreCutter(const ConeGeomRecord& g, int headerKind) {
         asCustom();
         return;
     }
-    rebuildCutterList(g.r, degreesOf(m_in.betaM));
+    if (!rebuildCutterList(g.r, degreesOf(m_in.betaM))) exclaim(m_missingTables);
     int found = -1;
     auto names = [&](int i) {
         return i >= 0 && i < static_cast<int>(m_cutters.size()) &&
@@ -589,6 +607,16 @@ bool CBelmarArcDlg::recomputeFromCutter(const std::vector<CutterRow>& list, int 
             exclaim(heel.error());
         showValues();
         return false;
+    }
+    // A thickness the cutter makes impossible is not taken either.
+    ConeGeomRecord probe = m_shown;
+    fillSpiralCutter(probe, index, c, *heel);
+    if (probe.status == kConeGeomStatus) {
+        if (auto checked = checkConeGeomRecord(probe, ConeKind::Spiral); !checked) {
+            exclaim(coneResultRefusedMessage(checked.error()));
+            showValues();
+            return false;
+        }
     }
     m_cutters = list;
     m_chosen = index;
@@ -649,13 +677,15 @@ void CBelmarArcDlg::OnOK() {
     EndDialog(IDOK);
 }
 
-void CBelmarArcDlg::rebuildCutterList(double r, double betaMDeg) {
+bool CBelmarArcDlg::rebuildCutterList(double r, double betaMDeg) {
     LoadedCutterTables loaded = loadCutterTables(cutterTableFolder());
     for (const std::string& message : loaded.messages)
         fw::MessageBox(message, message == kMsgCutterRegistry ? MB_OK | MB_ICONSTOP : MB_OK);
     m_cutters = cutterRows(loaded.tables, r, betaMDeg);
     m_chosen = 0;
     fillCutterList();
+    m_missingTables = missingCutterTablesMessage(loaded.tables);
+    return m_missingTables.empty();
 }
 
 void CBelmarArcDlg::fillCutterList() {
@@ -711,8 +741,16 @@ void CBelmarArcDlg::OnCalc() {
         return;
     }
     const SpiralResult& r = *result;
+    // Results a gear engineer would reject are not shown or taken: the
+    // record's check names the first (the cutter's part comes below).
+    ConeGeomRecord shown = m_geom;
+    fillSpiralRecord(shown, m_in, r);
+    if (auto checked = checkConeGeomDimensions(shown, ConeKind::Spiral); !checked) {
+        exclaim(coneResultRefusedMessage(checked.error()));
+        return;
+    }
     if (r.betaMin > 0) {
-        const AngleDms m = kavrin::splitRadiansDms(r.betaMin);
+        const AngleDms m = kavrin::roundDms(kavrin::splitRadiansDms(r.betaMin), 0);
         fw::MessageBox(fw::format("为保证齿向重合度大于1.25，最好调整螺旋角大于%.0f°%.0f′%.0f″\n或调整齿宽，若调整，请重新计算!",
                                   m.deg, m.min, m.sec),
                        MB_YESNO | MB_ICONQUESTION);
@@ -726,13 +764,15 @@ void CBelmarArcDlg::OnCalc() {
         m_chosen = 0;
         fillCutterList();
     }
-    ConeGeomRecord shown = m_geom;
-    fillSpiralRecord(shown, m_in, r);
     if (m_cutters.empty()) {
         m_shown = shown;
         m_calculated = false;
         enable(IDC_CUSTOM_D0, true);
-        inform(kMsgNoCutter);
+        // A missing table is named; otherwise no tabulated cutter suits the pair.
+        if (!m_missingTables.empty())
+            exclaim(m_missingTables);
+        else
+            inform(kMsgNoCutter);
         showValues();
         return;
     }
@@ -747,12 +787,17 @@ void CBelmarArcDlg::OnCalc() {
         return;
     }
     // Step 20.
+    ConeGeomRecord g = shown;
+    fillSpiralCutter(g, m_chosen, cutter, *heel);
+    g.date = m_strDate;
+    g.number = m_strNumber;
+    g.title = m_strTitle;
+    if (auto checked = checkConeGeomRecord(g, ConeKind::Spiral); !checked) {
+        exclaim(coneResultRefusedMessage(checked.error()));
+        return;
+    }
     m_d0 = cutter.d0;
-    fillSpiralRecord(m_geom, m_in, r);
-    fillSpiralCutter(m_geom, m_chosen, cutter, *heel);
-    m_geom.date = m_strDate;
-    m_geom.number = m_strNumber;
-    m_geom.title = m_strTitle;
+    m_geom = g;
     m_shown = m_geom;
     // Step 21.
     m_calculated = true;

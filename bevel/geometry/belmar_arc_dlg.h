@@ -58,6 +58,7 @@ public:
     int m_track = 0;
     double m_d0 = 0;
     std::vector<bevel::CutterRow> m_cutters;
+    std::string m_missingTables;  // the message of the last rebuild's missing tables
     int m_chosen = 0;
     std::string m_strTitle, m_strNumber, m_strDate;
     std::int32_t m_mask = bevel::kSpiralMaskStart;
@@ -85,6 +86,7 @@ private:
     void OnC();
     void OnHa();
     void OnM();
+    void OnBetaM(int id);
     void OnAlphaDeg();
     void OnAlphaMin();
     void OnTrack();
@@ -95,7 +97,9 @@ private:
     void OnLoadSaved();
     void OnCalc();
     bool askRaisePhiR(unsigned icon);
-    void rebuildCutterList(double r, double betaMDeg);
+    // Refills the list from the tables; false (and m_missingTables names
+    // them) when a table could not be read, so that none qualifies.
+    bool rebuildCutterList(double r, double betaMDeg);
     void fillCutterList();
     void OnCustomCutter();
     void OnCutterListClick();

@@ -86,8 +86,8 @@ void CBelmarLenDlg::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_TITLE, m_strTitle, 63);
     dx.text(IDC_NUMBER, m_strNumber, 63);
     dx.text(IDC_DATE, m_strDate, 19);
-    dx.unsignedInt(IDC_Z1, m_in.z1);
-    dx.unsignedInt(IDC_Z2, m_in.z2);
+    dx.unsignedInt(IDC_Z1, m_in.z1, 0, kConeTeethMax);
+    dx.unsignedInt(IDC_Z2, m_in.z2, 0, kConeTeethMax);
     keepNumber(dx, IDC_M, m_in.m);
     keepNumber(dx, IDC_HA, m_in.haStar);
     keepNumber(dx, IDC_C, m_in.cStar);
@@ -95,12 +95,13 @@ void CBelmarLenDlg::DoDataExchange(fw::Exchange& dx) {
     keepNumber(dx, IDC_X2, m_in.x2);
     keepNumber(dx, IDC_XT1, m_in.xt1);
     keepNumber(dx, IDC_XT2, m_in.xt2);
-    dx.integer(IDC_ALPHA_DEG, m_in.alpha.deg);
-    dx.integer(IDC_ALPHA_MIN, m_in.alpha.min);
-    dx.integer(IDC_ALPHA_SEC, m_in.alpha.sec);
-    dx.integer(IDC_BETA_DEG, m_in.beta.deg);
-    dx.integer(IDC_BETA_MIN, m_in.beta.min);
-    dx.integer(IDC_BETA_SEC, m_in.beta.sec);
+    // The ranges of the record's check (and of the preliminary design).
+    dx.integer(IDC_ALPHA_DEG, m_in.alpha.deg, 0, kConeAlphaDegMax);
+    dx.integer(IDC_ALPHA_MIN, m_in.alpha.min, 0, 59);
+    dx.integer(IDC_ALPHA_SEC, m_in.alpha.sec, 0, 59);
+    dx.integer(IDC_BETA_DEG, m_in.beta.deg, 0, kConeHelixDegMax);
+    dx.integer(IDC_BETA_MIN, m_in.beta.min, 0, 59);
+    dx.integer(IDC_BETA_SEC, m_in.beta.sec, 0, 59);
     keepNumber(dx, IDC_PHIR, m_in.phiR);
     keepNumber(dx, IDC_B, m_in.b);
     keepNumber(dx, IDC_RF, m_rf);
@@ -116,7 +117,8 @@ void CBelmarLenDlg::showValues() {
 // The results as the record holds them (the last calculation or the loaded design).
 void CBelmarLenDlg::showResults() {
     const ConeGeomRecord& g = m_geom;
-    auto angle = [this](int first, const AngleDms& a) {
+    auto angle = [this](int first, const AngleDms& shown) {
+        const AngleDms a = kavrin::roundDms(shown, 1);  // rounded first, then split
         setText(first, fixed(a.deg, 0));
         setText(first + 1, fixed(a.min, 0));
         setText(first + 2, fixed(a.sec, 1));
@@ -218,7 +220,7 @@ void CBelmarLenDlg::OnHa() {
 void CBelmarLenDlg::OnM() {
     const double before = m_in.m;
     if (!UpdateData(true)) return;
-    const bool ok = m_in.m > 0;
+    const bool ok = m_in.m > 0 && m_in.m <= kConeModuleMax;
     if (!ok && m_in.m != before) inform("模数无效。");
     m_mask = ok ? (m_mask | kStraightM) : (m_mask & ~kStraightM);
     changed();
@@ -325,7 +327,7 @@ void CBelmarLenDlg::OnLoadPreliminary() {
     if (r.alphaDeg != 0) m_mask |= kStraightAlpha;
     if (r.cStar > 0 && r.cStar <= kStraightCMax) m_mask |= kStraightC;
     if (r.haStar > kStraightHaMin && r.haStar <= kStraightHaMax) m_mask |= kStraightHa;
-    if (r.mt > 0) m_mask |= kStraightM;
+    if (r.mt > 0 && r.mt <= kConeModuleMax) m_mask |= kStraightM;
     if (r.z1 != 0) m_mask |= kStraightZ1;
     if (r.z2 != 0) m_mask |= kStraightZ2;
     m_in.phiR = kPhiRMin;
@@ -369,9 +371,10 @@ void CBelmarLenDlg::OnLoadSaved() {
     m_mask = 0;
     if (g.z1 != 0) m_mask |= kStraightZ1;
     if (g.z2 != 0) m_mask |= kStraightZ2;
-    if (g.cStar > 0) m_mask |= kStraightC;
-    if (g.haStar > 0) m_mask |= kStraightHa;
-    if (g.mt > 0) m_mask |= kStraightM;
+    // The rules of the typed fields (the record's check already holds them).
+    if (g.cStar > 0 && g.cStar <= kStraightCMax) m_mask |= kStraightC;
+    if (g.haStar > kStraightHaMin && g.haStar <= kStraightHaMax) m_mask |= kStraightHa;
+    if (g.mt > 0 && g.mt <= kConeModuleMax) m_mask |= kStraightM;
     if (g.alphaDeg != 0) m_mask |= kStraightAlpha;
     if (g.rf > 0 && g.rf <= kStraightRfWarn) m_mask |= kStraightRf;
     if (g.phiR >= kPhiRMin && g.phiR <= kPhiRMax) m_track = positionForPhiR(g.phiR);
@@ -425,11 +428,19 @@ void CBelmarLenDlg::OnCalc() {
         inform(result.error());
         return;
     }
-    fillStraightRecord(m_geom, m_in, *result);
-    m_geom.rf = m_rf;
-    m_geom.date = m_strDate;
-    m_geom.number = m_strNumber;
-    m_geom.title = m_strTitle;
+    // Results a gear engineer would reject (a negative dedendum, a root cone
+    // through the axis) are not taken: the record's check names the first.
+    ConeGeomRecord g = m_geom;
+    fillStraightRecord(g, m_in, *result);
+    g.rf = m_rf;
+    g.date = m_strDate;
+    g.number = m_strNumber;
+    g.title = m_strTitle;
+    if (auto checked = checkConeGeomRecord(g, ConeKind::Straight); !checked) {
+        exclaim(coneResultRefusedMessage(checked.error()));
+        return;
+    }
+    m_geom = g;
     m_calculated = true;
     m_calculatedFrom = m_in;
     showValues();

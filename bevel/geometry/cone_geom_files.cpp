@@ -49,6 +49,12 @@ std::optional<ConeSaved> runConeSave(fw::Window* parent, ConeKind kind, bool com
         exclaim(kMsgConeGeomNotComputed);
         return std::nullopt;
     }
+    // A record its check refuses is never written: say why before asking for a name.
+    const ConePreRecord preToWrite = preRecordForSave(pre, geom);
+    if (auto checked = checkConeGeomSave(kind, preToWrite, geom); !checked) {
+        exclaim(coneSaveRefusedMessage(checked.error()));
+        return std::nullopt;
+    }
     const ConeKindRules& rules = coneKindRules(kind);
     fw::FileDialog fd(fw::FileMode::Save, "cng", currentData.empty() ? std::string("*.cng") : currentData.string(),
                       OFN_HIDEREADONLY, kConeGeomFilter, parent);
@@ -58,10 +64,12 @@ std::optional<ConeSaved> runConeSave(fw::Window* parent, ConeKind kind, bool com
     const ConeDataName name = normaliseConeDataName(fd.path());
     if (name.changed) fw::MessageBox(coneRenameMessage(kind, name.path), MB_OK | MB_ICONINFORMATION);
     const std::filesystem::path report = coneReportName(name.path);
-    auto saved = saveConeGeomDesign(name.path, preRecordForSave(pre, geom), geom, report, reportUtf8,
-                                    fw::nowSeconds());
+    auto saved = saveConeGeomDesign(kind, name.path, preToWrite, geom, report, reportUtf8, fw::nowSeconds());
     if (!saved) {
-        exclaim(saved.error().dataFile ? saved.error().error.openMessage() : std::string(rules.reportOpenMessage));
+        const ConeSaveError& e = saved.error();
+        exclaim(!e.refusal.empty() ? coneSaveRefusedMessage(e.refusal)
+                : e.file.dataFile  ? e.file.error.openMessage()
+                                   : std::string(rules.reportOpenMessage));
         return std::nullopt;
     }
     fw::MessageBox(kavrin::savedNotice(report), MB_OK);

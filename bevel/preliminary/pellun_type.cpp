@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 #include <utility>
 #include <vector>
 
@@ -23,6 +24,7 @@
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "fw/format.h"
+#include "fw/text.h"
 #include "resources/pellun/module.h"
 
 using namespace bevel;
@@ -66,19 +68,15 @@ const std::array<ToothSystem, kToothSystemCount> kSystems = {{
 void exclaim(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
 void inform(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONINFORMATION); }
 
+// The record's fixed-width texts hold code page 936 bytes: a text is cut on a
+// whole GBK character so that it fits its field with the terminating zero.
 template <std::size_t N>
 void copyText(char (&field)[N], const std::string& text) {
-    std::size_t n = 0;
-    // Cut on a whole code page 936 character: the field holds GBK bytes on
-    // disk; here the UTF-8 text is kept whole up to the field's width.
-    while (n < text.size() && n + 1 < N) {
-        unsigned char lead = static_cast<unsigned char>(text[n]);
-        std::size_t len = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : 4;
-        if (n + len + 1 > N) break;
-        n += len;
-    }
-    std::fill(std::begin(field), std::end(field), '\0');
-    std::copy(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(n), field);
+    fw::copyToField(std::span<char>(field, N), text);
+}
+template <std::size_t N>
+std::string fieldText(const char (&field)[N]) {
+    return fw::readField(std::span<const char>(field, N));
 }
 
 }  // namespace
@@ -115,23 +113,14 @@ CPellunType::CPellunType(fw::Window* parent) : fw::Dialog(pellun::module(), IDD,
     onKillFocus(IDC_XT1, [this] { OnEnKillfocusXt1(); });
     onKillFocus(IDC_YF, [this] { OnEnKillfocusYf(); });
     onKillFocus(IDC_MT, [this] { OnEnKillfocusMt(); });
-    onKillFocus(IDC_TITLE, [this] {
-        m_strTitle = text(IDC_TITLE);
-        copyText(m_szTitle, m_strTitle);
-    });
-    onKillFocus(IDC_NUMBER, [this] {
-        m_strNumber = text(IDC_NUMBER);
-        copyText(m_szNumber, m_strNumber);
-    });
+    onKillFocus(IDC_TITLE, [this] { takeText(IDC_TITLE, m_strTitle, m_szTitle); });
+    onKillFocus(IDC_NUMBER, [this] { takeText(IDC_NUMBER, m_strNumber, m_szNumber); });
     onSetFocus(IDC_DATE, [this] {
         m_strDate = fw::todayText();
         copyText(m_szDate, m_strDate);
         setText(IDC_DATE, m_strDate);
     });
-    onKillFocus(IDC_DATE, [this] {
-        m_strDate = text(IDC_DATE);
-        copyText(m_szDate, m_strDate);
-    });
+    onKillFocus(IDC_DATE, [this] { takeText(IDC_DATE, m_strDate, m_szDate); });
     onClick(IDC_KA_BUTTON, [this] { OnBnClickedKa(); });
     onClick(IDC_KHB_BUTTON, [this] { OnBnClickedKhbita(); });
     onClick(IDC_KWB_BUTTON, [this] { OnBnClickedKwbita(); });
@@ -220,10 +209,10 @@ ConePreRecord CPellunType::record() const {
     r.ka = m_ka;
     r.khBeta = m_khBeta;
     r.kwBeta = m_kwBeta;
-    r.date = m_szDate;
+    r.date = fieldText(m_szDate);
     r.status = kConePreStatus;
-    r.number = m_szNumber;
-    r.title = m_szTitle;
+    r.number = fieldText(m_szNumber);
+    r.title = fieldText(m_szTitle);
     return r;
 }
 
@@ -263,6 +252,15 @@ double CPellunType::betaDegrees() const { return (m_betaSec / 60.0 + m_betaMin) 
 
 void CPellunType::setHint(const std::string& text) { setText(IDC_HINT, text); }
 
+// A text field left: its text goes into the record's field, cut on a whole
+// code page 936 character; the field and the string then hold exactly what
+// the record and the report will hold.
+void CPellunType::takeText(int id, std::string& value, std::span<char> field) {
+    fw::copyToField(field, text(id));
+    value = fw::readField(field);
+    if (text(id) != value) setText(id, value);
+}
+
 void CPellunType::enableIds(std::initializer_list<int> ids, bool on) {
     for (int id : ids) enable(id, on);
 }
@@ -290,9 +288,19 @@ void CPellunType::refresh() {
 
 bool CPellunType::readFields() { return UpdateData(true); }
 
-// A module computed from other inputs than the current ones cannot be saved.
-void CPellunType::resetModuleIfChanged(const ConePreRecord& before) {
+// Results computed from other inputs than the current ones are dropped, so
+// they are neither shown nor saved: the form factor was read for Z1, i, βm,
+// χ1 and χτ1 (the module then waits for a new one), the module for every
+// input.
+void CPellunType::resetResultsIfChanged(const ConePreRecord& before) {
     ConePreRecord now = record();
+    const bool formFactorInputs = now.z1 != before.z1 || now.i != before.i || now.betaDeg != before.betaDeg ||
+                                  now.betaMin != before.betaMin || now.betaSec != before.betaSec ||
+                                  now.x1 != before.x1 || now.xt1 != before.xt1;
+    if (formFactorInputs && m_yf != 0) {
+        m_yf = 0;
+        enableIds({IDC_MODULE, IDC_MT}, false);
+    }
     now.mt = before.mt;
     now.cStar = before.cStar;
     now.mask = before.mask;
@@ -338,7 +346,7 @@ void CPellunType::acceptIfFinite(const ConePreRecord& before, const std::string&
         refuse(before, refusal);
         return;
     }
-    resetModuleIfChanged(before);
+    resetResultsIfChanged(before);
     refresh();
 }
 
@@ -407,7 +415,7 @@ void CPellunType::OnEnKillfocusAlpha() {
 void CPellunType::OnEnKillfocusBeta() {
     const ConePreRecord before = record();
     if (!readFields()) return;
-    resetModuleIfChanged(before);
+    resetResultsIfChanged(before);
     fillRecord();
     show();
 }
@@ -439,7 +447,7 @@ void CPellunType::OnEnKillfocusZ1() {
     if (!readFields()) return;
     const std::string refusal = fw::format("小齿轮齿数Z1=%d无效,未接受输入!", static_cast<int>(m_z1));
     // A pinion larger than the gear already given is refused too.
-    if (m_z1 == 0 || (m_z2 > 0 && m_z1 > m_z2)) {
+    if (m_z1 == 0 || m_z1 > kMaxTeeth || (m_z2 > 0 && m_z1 > m_z2)) {
         refuse(before, refusal);
         return;
     }
@@ -463,7 +471,7 @@ void CPellunType::OnEnKillfocusZ2() {
     if (!readFields()) return;
     const std::string refusal =
         fw::format("Z2=%d数值无效! Z2取值应大于0且不小于Z1,未接受输入", static_cast<int>(m_z2));
-    if (m_z2 == 0 || m_z2 < m_z1) {
+    if (m_z2 == 0 || m_z2 > kMaxTeeth || m_z2 < m_z1) {
         refuse(before, refusal);
         return;
     }
@@ -499,8 +507,8 @@ void CPellunType::OnEnKillfocusI() {
     const ConePreRecord before = record();
     if (!readFields()) return;
     const std::string refusal = fw::format("传动比 i=%f数值无效,未接受输入!", m_i);
-    // A ratio below 1, or one that makes a gear beyond any tooth number, is refused.
-    const bool tooLarge = m_z1 > 0 && !(m_z1 * m_i + 0.5 < 4294967295.0);
+    // A ratio below 1, or one that makes a gear beyond the largest tooth number, is refused.
+    const bool tooLarge = m_z1 > 0 && !(std::trunc(m_z1 * m_i + 0.5) <= kMaxTeeth);
     if (!(m_i >= 1) || tooLarge) {
         refuse(before, refusal);
         return;
@@ -593,7 +601,7 @@ void CPellunType::OnEnKillfocusPositive(double CPellunType::*member, std::int32_
         return;
     }
     m_mask |= bit;
-    resetModuleIfChanged(before);
+    resetResultsIfChanged(before);
     refresh();
 }
 
@@ -602,7 +610,7 @@ void CPellunType::OnEnKillfocusX1() {
     if (!readFields()) return;
     m_x2 = -m_x1;
     m_mask |= kBitX;
-    resetModuleIfChanged(before);
+    resetResultsIfChanged(before);
     refresh();
 }
 
@@ -611,14 +619,14 @@ void CPellunType::OnEnKillfocusXt1() {
     if (!readFields()) return;
     m_xt2 = -m_xt1;
     m_mask |= kBitXt;
-    resetModuleIfChanged(before);
+    resetResultsIfChanged(before);
     refresh();
 }
 
 void CPellunType::OnEnKillfocusYf() {
     const ConePreRecord before = record();
     if (!readFields()) return;
-    resetModuleIfChanged(before);
+    resetResultsIfChanged(before);
     enableIds({IDC_MODULE, IDC_MT}, m_yf >= 0);
     fillRecord();
     show();
@@ -645,7 +653,7 @@ void CPellunType::OnBnClickedKa() {
         m_ka = dlg.m_dKa;
         m_mask |= kBitKA;
     }
-    resetModuleIfChanged(before);
+    resetResultsIfChanged(before);
     refresh();
 }
 
@@ -656,7 +664,7 @@ void CPellunType::OnBnClickedKhbita() {
         m_khBeta = dlg.m_value;
         m_mask |= kBitKHbeta;
     }
-    resetModuleIfChanged(before);
+    resetResultsIfChanged(before);
     refresh();
 }
 
@@ -667,7 +675,7 @@ void CPellunType::OnBnClickedKwbita() {
         m_kwBeta = dlg.m_value;
         m_mask |= kBitKwbeta;
     }
-    resetModuleIfChanged(before);
+    resetResultsIfChanged(before);
     refresh();
 }
 
@@ -700,6 +708,9 @@ void CPellunType::OnBnClickedRadial() {
     if (m_toothSystem == 6 && !helixValidForSystem6(betaDegrees())) {
         inform(kMsgHelixRange);
         m_betaDeg = 10;
+        // A new βm, as if typed: the form factor and module sized for the old one go.
+        resetResultsIfChanged(before);
+        fillRecord();
         show();
         return;
     }
@@ -719,7 +730,7 @@ void CPellunType::OnBnClickedRadial() {
             m_mask |= kBitX;
         }
     }
-    resetModuleIfChanged(before);
+    resetResultsIfChanged(before);
     refresh();
 }
 
@@ -742,7 +753,7 @@ void CPellunType::OnBnClickedTangential() {
         // Cancel in a chart accepts the current value.
         m_mask |= kBitXt;
     }
-    resetModuleIfChanged(before);
+    resetResultsIfChanged(before);
     refresh();
 }
 
@@ -758,8 +769,15 @@ void CPellunType::OnBnClickedFormFactor() {
         return;
     }
     CYfDlg dlg;
-    if (dlg.DoModal(v.fraction, betaDegrees(), v.zv, m_x1) == IDOK) m_yf = formFactor(dlg.m_value, m_xt1);
-    resetModuleIfChanged(before);
+    if (dlg.DoModal(v.fraction, betaDegrees(), v.zv, m_x1) == IDOK) {
+        const double yf = formFactor(dlg.m_value, m_xt1);
+        if (!std::isfinite(yf)) {
+            exclaim(formFactorRefusal(m_xt1));
+            return;
+        }
+        m_yf = yf;
+    }
+    resetResultsIfChanged(before);
     enableIds({IDC_MODULE, IDC_MT}, m_yf > 0);
     fillRecord();
     show();
@@ -788,6 +806,13 @@ void CPellunType::OnBnClickedModule() {
 // ---- save, load, cancel ----
 
 void CPellunType::OnOK() {
+    // What the loader would refuse is never written: the user is told which
+    // value is wrong before a file is chosen, and the old files stay.
+    fillRecord();
+    if (auto fault = checkConePreRecord(m_record)) {
+        exclaim(conePreSaveRefusal(*fault));
+        return;
+    }
     if (m_strDataPath.empty()) m_strDataPath = "*.cng";
     fw::FileDialog fd(fw::FileMode::Save, "cng", m_strDataPath, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kSaveFilter,
                       this);
@@ -802,7 +827,9 @@ void CPellunType::OnOK() {
     auto saved = kavrin::saveDesignAndReport(name.path, conePreFileBytes(m_record, fw::nowSeconds()), report,
                                              conePreReport(m_record), fw::SaveTransaction::Mode::Replace);
     if (!saved) {
-        exclaim(saved.error().dataFile ? saved.error().error.openMessage() : std::string(kMsgReportOpen));
+        // A data file that could not be created says so; one that was open
+        // and could not be written says what failed ("创建文件错误:…").
+        exclaim(saved.error().dataFile ? saved.error().error.saveMessage() : std::string(kMsgReportOpen));
         return;
     }
     m_strDataPath = name.path.string();
@@ -841,6 +868,9 @@ void CPellunType::OnBnClickedLoad() {
     copyText(m_szNumber, m_strNumber);
     copyText(m_szTitle, m_strTitle);
     copyText(m_szDate, m_strDate);
+    m_strNumber = fieldText(m_szNumber);
+    m_strTitle = fieldText(m_szTitle);
+    m_strDate = fieldText(m_szDate);
     applyEnabling();
     fillRecord();
     show();

@@ -4,6 +4,7 @@
 // IDOK. The shell includes this header, so it is the class's one declaration.
 #pragma once
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "bevel/preliminary/calc/cone_pre_record.h"
@@ -79,13 +80,14 @@ private:
     double alphaDegrees() const;
     double betaDegrees() const;
     void setHint(const std::string& text);
+    void takeText(int id, std::string& value, std::span<char> field);
     void applyEnabling();
     void fillRecord();
     void refresh();
     void show();
     bool readFields();
     void enableIds(std::initializer_list<int> ids, bool on);
-    void resetModuleIfChanged(const bevel::ConePreRecord& before);
+    void resetResultsIfChanged(const bevel::ConePreRecord& before);
     bool finiteValues() const;
     void coupleTorque();
     void refuse(const bevel::ConePreRecord& before, const std::string& hint, bool refreshAll = false);

@@ -17,6 +17,7 @@
 #include "common/calc/report.h"
 #include "fw/clock.h"
 #include "fw/format.h"
+#include "fw/text.h"
 #include "resources/sirrow/module.h"
 
 using namespace bevel;
@@ -76,7 +77,7 @@ CSirrowDlg::CSirrowDlg(fw::Window* parent) : fw::Dialog(sirrow::module(), IDD, p
     onClick(IDC_ZL, [this] { OnZL(); });
     onClick(IDC_ZR, [this] { OnZR(); });
     onClick(IDC_ZW, [this] { OnZW(); });
-    onClick(IDC_YF, [this] { OnYF(); });
+    onClick(IDC_YF, [this] { OnYF(false); });
     onClick(IDC_YEPS, [this] { OnYeps(); });
     onClick(IDC_YBETA, [this] { OnYbeta(); });
     onClick(IDC_Y0, [this] { OnY0(); });
@@ -151,11 +152,40 @@ bool CSirrowDlg::OnInitDialog() {
     std::memset(m_szTitle, 0, sizeof m_szTitle);
     std::memset(m_szNumber, 0, sizeof m_szNumber);
     m_e.date = fw::todayText();
-    std::strncpy(m_szDate, m_e.date.c_str(), sizeof m_szDate - 1);
+    fw::copyToField(m_szDate, m_e.date);
     show();
     enableFactorButtons(false);
     for (int id : {IDC_SIGMA_H, IDC_SIGMA_HP, IDC_SH, IDC_SIGMA_F, IDC_SIGMA_FP, IDC_SF, IDC_FORCES}) enable(id, false);
     return true;
+}
+
+// ---- verdicts -----------------------------------------------------------------
+
+std::vector<double> CSirrowDlg::contactBasis() const {
+    return {m_dT, m_dN1, m_e.m, double(m_e.z1), double(m_e.z2), m_e.phiR, m_e.alphaN, m_e.betaM, m_e.delta1,
+            m_e.delta2, m_e.b, m_e.epsAlpha, m_e.epsBeta, m_e.r, m_dFtm, m_dZM, m_dConeH, m_dKa, m_dKv, m_dKbeta,
+            m_dZH, m_dZE, m_dZeps, m_dZN, m_dZL, m_dZv, m_dZR, m_dZW, m_dSigmaH, m_dSigmaHP};
+}
+
+std::vector<double> CSirrowDlg::bendingBasis() const {
+    return {m_dT, m_dN1, m_e.m, double(m_e.z1), double(m_e.z2), m_e.phiR, m_e.alphaN, m_e.betaM, m_e.delta1,
+            m_e.delta2, m_e.b, m_e.epsAlpha, m_e.epsBeta, m_e.x1, m_e.x2, m_e.xt1, m_e.xt2, double(m_nGear),
+            m_dFtm, m_dConeH, m_dWKa, m_dWKv, m_dWKbeta, m_dYF, m_dYeps, m_dYbeta, m_dY0, m_dYN, m_dYx, m_dSigmaF,
+            m_dSigmaFP};
+}
+
+bool CSirrowDlg::contactVerdictStands() const { return m_dSH > 0 && m_contactVerdictFrom == contactBasis(); }
+bool CSirrowDlg::bendingVerdictStands() const { return m_dSF > 0 && m_bendingVerdictFrom == bendingBasis(); }
+
+// A verdict whose values changed is not shown beside the new values.
+void CSirrowDlg::dropStaleVerdicts() {
+    if (m_dSH != 0 && !contactVerdictStands()) clearContactResults();
+    if (m_dSF != 0 && !bendingVerdictStands()) clearBendingResults();
+}
+
+void CSirrowDlg::show() {
+    dropStaleVerdicts();
+    UpdateData(false);
 }
 
 // ---- enabling -----------------------------------------------------------------
@@ -291,10 +321,7 @@ void CSirrowDlg::OnDateFocus() { setText(IDC_DATE, fw::todayText()); }
 
 void CSirrowDlg::OnDateLeave() {
     UpdateData(true);
-    if (!m_e.date.empty()) {
-        std::memset(m_szDate, 0, sizeof m_szDate);
-        std::strncpy(m_szDate, m_e.date.c_str(), sizeof m_szDate - 1);
-    }
+    if (!m_e.date.empty()) fw::copyToField(m_szDate, m_e.date);
 }
 
 // ---- load ---------------------------------------------------------------------
@@ -334,12 +361,9 @@ void CSirrowDlg::OnLoad() {
     m_nLimitClass = limitClass;
     m_dT2 = t2;
     m_bForces = false;
-    std::memset(m_szTitle, 0, sizeof m_szTitle);
-    std::strncpy(m_szTitle, m_e.title.c_str(), sizeof m_szTitle - 1);
-    std::memset(m_szNumber, 0, sizeof m_szNumber);
-    std::strncpy(m_szNumber, m_e.number.c_str(), sizeof m_szNumber - 1);
-    std::memset(m_szDate, 0, sizeof m_szDate);
-    std::strncpy(m_szDate, m_e.date.c_str(), sizeof m_szDate - 1);
+    fw::copyToField(m_szTitle, m_e.title);
+    fw::copyToField(m_szNumber, m_e.number);
+    fw::copyToField(m_szDate, m_e.date);
     m_strDataPath = path.string();
     m_strReportPath = kavrin::designReportName(path, ".cng", ".tng").string();
     m_nEntryMask = completionMask(m_e, m_dT, m_dN1);
@@ -410,7 +434,7 @@ void CSirrowDlg::OnGearRadio(int gear) {
     // Before the forces the form factor cannot be read (no pair yet): the
     // radio only stores the choice.
     m_nGear = gear;
-    if (m_bForces) OnYF();
+    if (m_bForces) OnYF(true);
 }
 
 // ---- load factors ----------------------------------------------------------------
@@ -496,17 +520,20 @@ void CSirrowDlg::OnZR() {
 
 void CSirrowDlg::OnZW() {
     CSirrowZwDlg dlg;
-    dlg.DoModal();
+    // Cancel changes nothing, on first use as after a valid ZW.
+    if (dlg.DoModal() != IDOK) return;
     storeContact(workHardeningFactor(dlg.m_nPinion, dlg.m_nGear, dlg.m_dHb), m_dZW, contact_bit::zW);
 }
 
 // ---- bending factors ---------------------------------------------------------------
 
-void CSirrowDlg::OnYF() {
+void CSirrowDlg::OnYF(bool gearChanged) {
     const FormFactorChart chart =
         formFactorChart(m_nGear == 1, m_e.z1, m_e.z2, m_e.betaM, m_e.x1, m_e.x2, m_e.xt1, m_e.xt2);
-    // The other gear's form factor never stays under this gear's banner.
-    storeBending(0, m_dYF, bending_bit::yF);
+    // After a gear radio the other gear's form factor never stays under this
+    // gear's banner, whatever the chart answers; the YF button alone changes
+    // nothing on Cancel.
+    if (gearChanged) storeBending(0, m_dYF, bending_bit::yF);
     if (chart.zv <= 0) return;
     CSirrowWyfDlg dlg;
     if (dlg.DoModal(chart.s, m_e.betaM, chart.zv, chart.x) == IDOK)
@@ -539,7 +566,13 @@ void CSirrowDlg::OnYN() {
     storeBending(*yn, m_dYN, bending_bit::yN);
 }
 
-void CSirrowDlg::OnYx() { storeBending(sizeFactor(m_e.m), m_dYx, bending_bit::yX); }
+void CSirrowDlg::OnYx() {
+    // Past the module range of its polynomial Yx is refused, so the bending
+    // column cannot reach its limit.
+    auto yx = sizeFactor(m_e.m);
+    if (!yx) showNotice(yx.error());
+    storeBending(yx ? *yx : 0, m_dYx, bending_bit::yX);
+}
 
 // ---- stresses -----------------------------------------------------------------------
 
@@ -565,6 +598,7 @@ void CSirrowDlg::OnSigmaHP() {
 
 void CSirrowDlg::OnSH() {
     m_dSH = safetyFactor(m_dSigmaHP, m_dSigmaH);
+    m_contactVerdictFrom = contactBasis();
     show();
 }
 
@@ -590,6 +624,7 @@ void CSirrowDlg::OnSigmaFP() {
 
 void CSirrowDlg::OnSF() {
     m_dSF = safetyFactor(m_dSigmaFP, m_dSigmaF);
+    m_bendingVerdictFrom = bendingBasis();
     show();
 }
 
@@ -645,6 +680,12 @@ RatingReport CSirrowDlg::reportData() const {
 }
 
 void CSirrowDlg::OnOK() {
+    // The report is the pair's verdict: both safety factors, computed from
+    // the values it prints.
+    if (auto refusal = reportRefusal(contactVerdictStands(), bendingVerdictStands())) {
+        fw::MessageBox(*refusal, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     fw::FileDialog fd(fw::FileMode::Save, "tng", m_strReportPath.empty() ? "*.tng" : m_strReportPath,
                       fw::OFN_HIDEREADONLY, kReportFilter, this);
     fd.setTitle("《Ondrel》保存报告到指定文件");

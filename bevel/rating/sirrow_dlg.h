@@ -6,6 +6,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "bevel/rating/calc/rating_forces.h"
 #include "bevel/rating/calc/rating_load.h"
@@ -67,8 +68,18 @@ public:
     // The report of the current values (the pinion's or the gear's).
     bevel::RatingReport reportData() const;
 
+    // The values each column's verdict (its safety factor) was computed
+    // from: the entries and load the column reads, the forces, its factors,
+    // its stress and its limit. A verdict stands while they are the values
+    // shown; the report is written only when both stand.
+    std::vector<double> contactBasis() const;
+    std::vector<double> bendingBasis() const;
+    bool contactVerdictStands() const;
+    bool bendingVerdictStands() const;
+
 private:
-    void show() { UpdateData(false); }
+    void show();
+    void dropStaleVerdicts();
     void enableForces();
     void enableFactorButtons(bool on);
     void contactRule();
@@ -99,7 +110,7 @@ private:
     void OnZL();
     void OnZR();
     void OnZW();
-    void OnYF();
+    void OnYF(bool gearChanged);
     void OnYeps();
     void OnYbeta();
     void OnY0();
@@ -116,6 +127,7 @@ private:
     void storeContact(double v, double& slot, std::uint16_t bit);
     void storeBending(double v, double& slot, std::uint16_t bit);
 
+    std::vector<double> m_contactVerdictFrom, m_bendingVerdictFrom;
     char m_szDate[20] = {};
     char m_szNumber[64] = {};
     char m_szTitle[64] = {};

@@ -62,6 +62,27 @@ AngleDms splitRadiansDms(double radians) {
     return a;
 }
 
-std::string formatDms(const AngleDms& a) { return fw::format("%2.0f°%2.0f′%2.1f″", a.deg, a.min, a.sec); }
+AngleDms roundDms(const AngleDms& a, int secondDecimals) {
+    if (secondDecimals < 0 || secondDecimals > 6) return a;
+    const double scale = std::pow(10.0, secondDecimals);
+    const double units = std::round((a.deg * 3600.0 + a.min * 60.0 + a.sec) * scale);
+    // Whole units of the last shown place, so the split below is exact.
+    if (!std::isfinite(units) || std::fabs(units) > 9.0e15) return a;
+    const auto total = static_cast<long long>(units);
+    const auto perDegree = static_cast<long long>(3600 * scale), perMinute = static_cast<long long>(60 * scale);
+    long long deg = total / perDegree;
+    if (total % perDegree < 0) --deg;  // floor, as the split does
+    const long long rest = total - deg * perDegree;
+    AngleDms r;
+    r.deg = static_cast<double>(deg);
+    r.min = static_cast<double>(rest / perMinute);
+    r.sec = static_cast<double>(rest % perMinute) / scale;
+    return r;
+}
+
+std::string formatDms(const AngleDms& a) {
+    const AngleDms r = roundDms(a, 1);
+    return fw::format("%2.0f°%2.0f′%2.1f″", r.deg, r.min, r.sec);
+}
 
 }  // namespace kavrin

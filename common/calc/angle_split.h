@@ -43,7 +43,12 @@ struct AngleDms {
     friend bool operator==(const AngleDms&, const AngleDms&) = default;
 };
 AngleDms splitRadiansDms(double radians);
-// The report format "%2.0f°%2.0f′%2.1f″".
+// The angle rounded to `secondDecimals` places of seconds first and then
+// split again (degrees and minutes by floor, as above), so that a shown angle
+// never reads 60″ or 60′: 34°59′59.99…″ shown to 0.1″ is 35°0′0.0″. An angle
+// whose parts are not finite, or that does not fit, comes back as it is.
+AngleDms roundDms(const AngleDms& a, int secondDecimals);
+// The report format "%2.0f°%2.0f′%2.1f″", of the angle rounded to 0.1″.
 std::string formatDms(const AngleDms& a);
 
 }  // namespace kavrin

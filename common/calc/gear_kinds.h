@@ -20,6 +20,10 @@ struct Range {
     friend bool operator==(const Range&, const Range&) = default;
 };
 
+// Tooth counts of every field and record: 1 (or 0 while not given) up to
+// this; loops and sums over teeth stay far from the int range.
+inline constexpr int kMaxTeeth = 100000;
+
 // A stored mesh type: 1 is internal, anything else external.
 constexpr MeshType meshTypeOf(int stored) { return stored == 1 ? MeshType::Internal : MeshType::External; }
 

@@ -20,6 +20,14 @@ double lifeFactorPowerLaw(double c, double e, double cycles);
 // at NE > 0 cycles; nullopt for a material outside 0..3.
 std::optional<double> bendingLifeFactor(int material, double cycles);
 
+// What the factor dialogs' fields take, and the ratings with them: the
+// kinematic viscosity at 50 °C of gear oils (cSt), and the fatigue limits of
+// gear materials (MPa; the largest in the material tables lie well below).
+inline constexpr double kViscosity50Min = 1;
+inline constexpr double kViscosity50Max = 2000;
+inline constexpr double kSigmaHlimMax = 2000;
+inline constexpr double kSigmaFlimMax = 1500;
+
 // σHlim classes of the lubricant and roughness dialogs: 0 (≤ 800 MPa) .. 4 (≥ 1200 MPa).
 inline bool validLimitClass(int limitClass) { return limitClass >= 0 && limitClass <= 4; }
 

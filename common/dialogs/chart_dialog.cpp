@@ -3,6 +3,9 @@
 #include "common/calc/chart_scale.h"
 #include "fw/format.h"
 
+#include <string>
+#include <string_view>
+
 namespace kavrin {
 
 ChartDialog::ChartDialog(const ChartCopy& copy, int bitmapId, fw::Window* parent)
@@ -130,15 +133,34 @@ std::string FormFactorChartDialog::firstLabel() const { return fw::format("χ1=%
 
 namespace kavrin {
 
+namespace {
+
+// "齿形系数Yf0=" -> "齿形系数Yf0"
+std::string withoutEquals(std::string t) {
+    for (std::string_view end : {"=", "＝"})
+        if (t.size() >= end.size() && t.compare(t.size() - end.size(), end.size(), end) == 0) t.erase(t.size() - end.size());
+    return t;
+}
+
+}  // namespace
+
 fw::DialogTemplate chartTemplate(const ChartTemplate& s) {
     using namespace fw;
     DialogTemplate t{.id = s.id, .caption = s.caption, .font = {"宋体", s.fontPoints}, .size = s.size};
     t.body.push_back(label(s.heading, IDC_STATIC, style::Multiline).at(7, 7, 200, 20));
     for (const auto& l : s.axisLabels) t.body.push_back(label(l.text).at(l.x, l.y, 40, 9));
+    // The sliders are named by their axes: the horizontal one by the abscissa
+    // (the last axis label), the vertical one by the value read off (the
+    // ordinate's label, else the heading's last line).
+    const std::string heading = s.heading;
+    std::string abscissa = s.axisLabels.empty() ? std::string() : s.axisLabels.back().text;
+    std::string ordinate = s.axisLabels.size() >= 2 ? s.axisLabels.front().text
+                                                    : heading.substr(heading.rfind('\n') == std::string::npos ? 0 : heading.rfind('\n') + 1);
     const auto& h = s.hBox;
     const auto& v = s.vBox;
-    t.body.push_back(trackbar(s.hSlider, style::NoTicks | style::TopLeft).at(h.x, h.y, h.w, h.h));
-    t.body.push_back(trackbar(s.vSlider, style::Vertical | style::NoTicks).at(v.x, v.y, v.w, v.h));
+    t.body.push_back(trackbar(s.hSlider, style::NoTicks | style::TopLeft).at(h.x, h.y, h.w, h.h).named(withoutEquals(abscissa)));
+    t.body.push_back(
+        trackbar(s.vSlider, style::Vertical | style::NoTicks).at(v.x, v.y, v.w, v.h).named(withoutEquals(ordinate)));
     t.body.push_back(defButton(IDOK, s.okText).at(s.okBox.x, s.okBox.y, s.okBox.w, s.okBox.h));
     t.body.push_back(button(IDCANCEL, s.cancelText).at(s.cancelBox.x, s.cancelBox.y, s.cancelBox.w, s.cancelBox.h));
     return t;

@@ -1,6 +1,7 @@
 #include "common/dialogs/face_load_table_dialog.h"
 
 #include <array>
+#include <string>
 
 #include "fw/format.h"
 
@@ -66,8 +67,17 @@ fw::DialogTemplate faceLoadTableTemplate(int id, FaceLoadFactor factor, FaceLoad
     auto& b = t.body;
     b.push_back(defButton(IDOK, "确  定").at(7, 7, 36, 12));
     b.push_back(button(IDCANCEL, "取  消").at(7, contact ? 24 : 23, 36, 12));
-    b.push_back(label("不带鼓形齿的直齿圆锥齿轮", IDC_STATIC, heading).at(54, 7, contact ? 120 : 119, contact ? 16 : 19));
-    b.push_back(label(rightHeading, IDC_STATIC, heading).at(174, 7, contact ? 129 : 122, contact ? 16 : 19));
+    // A heading wraps inside its box, as a centred static does (the right one
+    // takes two lines); a bordered heading's frame is a box of its own behind
+    // the text, so that the text can wrap inside it.
+    auto addHeading = [&](const std::string& text, int x, int w) {
+        const int h = contact ? 16 : 19;
+        if (heading & (style::Sunken | style::Border))
+            b.push_back(label("", IDC_STATIC, heading & (style::Sunken | style::Border)).at(x, 7, w, h));
+        b.push_back(label(text, IDC_STATIC, style::Center | style::Multiline).at(x, 7, w, h));
+    };
+    addHeading("不带鼓形齿的直齿圆锥齿轮", 54, contact ? 120 : 119);
+    addHeading(rightHeading, 174, contact ? 129 : 122);
     b.push_back(label(contact ? "Khβ＝" : "Kwβ＝").at(27, 43 + dy, 24, 9));
     const char* rows[] = {"较 好", "一 般", "较 差"};
     const int rowY[] = {53, 63, 72};
@@ -77,9 +87,11 @@ fw::DialogTemplate faceLoadTableTemplate(int id, FaceLoadFactor factor, FaceLoad
     const char* columns[] = {"两齿轮简支", "一齿轮悬臂", "两齿轮悬臂", "两齿轮简支", "一齿轮悬臂", "两齿轮悬臂"};
     const int buttonX[] = {55, 94, 134, 175, 216, 257};
     const int listX[2][6] = {{54, 94, 135, 175, 216, 257}, {54, 93, 133, 175, 215, 256}};
+    // Each column is named by its heading and its support; its list by the factor too.
+    auto columnName = [&](int k) { return std::string(k < 3 ? "不带鼓形齿的直齿圆锥齿轮" : rightHeading) + " " + columns[k]; };
     for (int k = 0; k < 6; ++k) {
         int y = (k == 5 && contact) ? 28 : 29;
-        b.push_back(button(FaceLoadTableDialog::IDC_FIRST_COLUMN + k, columns[k]).at(buttonX[k], y, 40, 12));
+        b.push_back(button(FaceLoadTableDialog::IDC_FIRST_COLUMN + k, columns[k]).at(buttonX[k], y, 40, 12).named(columnName(k)));
     }
     for (int k = 0; k < 6; ++k) {
         std::uint32_t s = style::Simple;
@@ -87,7 +99,8 @@ fw::DialogTemplate faceLoadTableTemplate(int id, FaceLoadFactor factor, FaceLoad
         int y = contact ? 42 : (k >= 3 ? 43 : 44);
         const Column& col = values[static_cast<std::size_t>(k)];
         b.push_back(combo(FaceLoadTableDialog::IDC_FIRST_LIST + k, {col[0], col[1], col[2]}, s)
-                        .at(listX[contact ? 0 : 1][k], y, 38, 42));
+                        .at(listX[contact ? 0 : 1][k], y, 38, 42)
+                        .named(std::string(contact ? "Khβ " : "Kwβ ") + columnName(k)));
     }
     return t;
 }

@@ -160,7 +160,11 @@ DialogTemplate lubricantTemplate(int id) {
         group(IDC_STATIC, "接触疲劳极限",
               {row(radios(D::IDC_CLASS,
                           {"σHlim≤800MPa", "σHlim=900MPa", "σHlim=1000MPa", "σHlim=1100MPa", "σHlim≥1200MPa"}))}),
-        field("50℃时润滑油运动粘度 ν50 =", D::IDC_VISCOSITY, "cSt"),
+        // ν₅₀ = [field] cSt: the subscript is shown after its symbol, the unit
+        // after the field. "°C", not the one-character "℃": the dialog font
+        // (WenQuanYi Micro Hei) maps U+2103 to an empty glyph, so no fallback
+        // font is ever asked for it and the sign shows as a blank.
+        row({label("50°C时润滑油运动粘度 ν ="), edit(D::IDC_VISCOSITY), subscript("50"), label("cSt")}),
         buttons(),
     });
 }

@@ -1,6 +1,7 @@
 #include "common/dialogs/limit_strength_dialog.h"
 
 #include "common/calc/factor_dialog_calc.h"
+#include "common/calc/rating_tables.h"
 
 namespace kavrin {
 
@@ -13,8 +14,9 @@ int LimitStrengthDialog::DoModal(int mode) {
 }
 
 void LimitStrengthDialog::DoDataExchange(fw::Exchange& dx) {
-    dx.number(IDC_SIGMA_FLIM, m_dSigmaFlim);
-    dx.number(IDC_SIGMA_HLIM, m_dSigmaHlim);
+    // 0 passes to the caller, which refuses it with its own words.
+    dx.number(IDC_SIGMA_FLIM, m_dSigmaFlim, 0, rating::kSigmaFlimMax);
+    dx.number(IDC_SIGMA_HLIM, m_dSigmaHlim, 0, rating::kSigmaHlimMax);
 }
 
 bool LimitStrengthDialog::OnInitDialog() {

@@ -1,5 +1,6 @@
 #include "common/dialogs/lubricant_dialog.h"
 
+#include "common/calc/rating_tables.h"
 #include "fw/format.h"
 
 namespace kavrin {
@@ -10,6 +11,7 @@ LubricantDialog::LubricantDialog(const FactorDialogCopy& copy, ViscosityCheck ch
     onRadios(IDC_FLANKS, 2, m_nFlanks);
     onRadios(IDC_CLASS, 5, m_nClass);
     if (check == ViscosityCheck::OnEveryChange) onChange(IDC_VISCOSITY, [this] { OnChangeViscosity(); });
+    m_check = check;
 }
 
 int LubricantDialog::DoModal(int limitClass) {
@@ -21,7 +23,12 @@ void LubricantDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_LUBRICANT, m_nLubricant);
     dx.radio(IDC_FLANKS, m_nFlanks);
     dx.radio(IDC_CLASS, m_nClass);
-    dx.number(IDC_VISCOSITY, m_dNu50);
+    // The checked copy takes only a viscosity of gear oils (an absurd one
+    // would give an absurd ZL and safety factor); the other copy takes any number.
+    if (m_check == ViscosityCheck::OnEveryChange)
+        dx.number(IDC_VISCOSITY, m_dNu50, rating::kViscosity50Min, rating::kViscosity50Max);
+    else
+        dx.number(IDC_VISCOSITY, m_dNu50);
 }
 
 // Text that is no number yet (empty, "-") waits for OK's exchange to refuse it.

@@ -32,6 +32,7 @@ protected:
 
 private:
     void OnChangeViscosity();
+    ViscosityCheck m_check = ViscosityCheck::OnEveryChange;
 };
 
 }  // namespace kavrin

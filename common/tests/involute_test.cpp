@@ -179,6 +179,32 @@ TEST(AngleSplit, ConverterAndCarryRules) {
     EXPECT_DOUBLE_EQ(tripleToRadians({180, 0, 0}), kPi);
 }
 
+// A computed angle is rounded to its shown places first and split after, so
+// no part reads 60: an angle a hair below 35° (its split 34°59′59.99999…″)
+// shows as 35°0′0.0″, 59.96″ as the next minute.
+TEST(AngleSplit, RoundedBeforeItIsShown) {
+    struct Case { const char* name; AngleDms in; int places; AngleDms out; const char* shown; };
+    const Case cases[] = {
+        {"hair below 35°", splitRadiansDms(std::nextafter(35.0, 0.0) * kPi / 180), 1, {35, 0, 0}, "35° 0′0.0″"},
+        {"59.96″", {34, 59, 59.96}, 1, {35, 0, 0}, "35° 0′0.0″"},
+        {"59.94″ stays", {34, 59, 59.94}, 1, {34, 59, 59.9}, "34°59′59.9″"},
+        {"whole seconds", {47, 25, 59.5}, 0, {47, 26, 0}, nullptr},
+        {"two places", {37, 28, 26.404}, 2, {37, 28, 26.40}, nullptr},
+        // The split's floor holds below zero: −0.5° is −1° + 30′.
+        {"negative", {-1, 30, 0.04}, 1, {-1, 30, 0}, nullptr},
+        {"negative carry", {-1, 59, 59.97}, 1, {0, 0, 0}, " 0° 0′0.0″"},
+    };
+    for (const auto& c : cases) {
+        const AngleDms r = roundDms(c.in, c.places);
+        EXPECT_EQ(r.deg, c.out.deg) << c.name;
+        EXPECT_EQ(r.min, c.out.min) << c.name;
+        EXPECT_NEAR(r.sec, c.out.sec, 1e-12) << c.name;
+        if (c.shown) EXPECT_EQ(formatDms(c.in), c.shown) << c.name;
+    }
+    const AngleDms odd{std::nan(""), 0, 0};
+    EXPECT_TRUE(std::isnan(roundDms(odd, 1).deg));
+}
+
 }  // namespace
 
 namespace {

@@ -52,6 +52,45 @@ std::optional<double> sideClearanceB(double dp, double a, double dPin, unsigned 
     return dc;
 }
 
+DesignerDerived designerDerived(const DesignerInputs& in) {
+    DesignerDerived d;
+    d.rpm = in.dp / 2;
+    d.rrpm = in.dPin / 2;
+    d.dc = 0.0;
+    switch (in.mode) {
+    case 1:
+        if (in.delta > 0) d.dc = in.delta * in.dp * kCexPi / 180;
+        break;
+    case 2:
+        if (in.drrp > 0) {
+            d.rrpm += in.drrp;
+            d.dj = in.drrp;
+            d.dc = 2 * in.drrp;
+        }
+        break;
+    case 3:
+        if (in.drp > 0) {
+            d.rpm -= in.drp;
+            d.dj = in.drp;
+            d.dc = sideClearanceA(in.dp, in.a, in.dPin, in.Zc, in.drp);
+        }
+        break;
+    case 4:
+        if (in.drrp > 0) d.rrpm += in.drrp;
+        if (in.drp > 0) d.rpm += in.drp;
+        if (in.drrp > 0 && in.drp > 0) {
+            d.dj = in.drrp - in.drp;
+            d.dc = sideClearanceB(in.dp, in.a, in.dPin, in.Zc, in.drp, in.drrp);
+        }
+        break;
+    default: break;
+    }
+    d.K1m = in.Zp * in.a / d.rpm;
+    return d;
+}
+
+double designerTurn(const DesignerInputs& in) { return in.mode == 1 ? in.delta * kCexPi / 180 : 0; }
+
 std::optional<ProfilePoint> designerPoint(const DesignerInputs& in, double phi, double tau) {
     const double K = in.K1m;
     const double s2 = 1 + K * K - 2 * K * std::cos(phi);
@@ -68,9 +107,11 @@ constexpr double kHundredthDegreeHalf = 0.017453292522222223 / 200;
 struct Rod {
     double c = 0, u = 0;
 };
-std::optional<Rod> rodAt(const DesignerInputs& in, double phi) {
-    auto p = designerPoint(in, phi, 0);
-    auto p2 = designerPoint(in, phi + kHundredthDegreeHalf, 0);
+// The rod whose centre lies on the x axis (the tooth-space axis) where the
+// normal of the profile, turned by tau, meets it.
+std::optional<Rod> rodAt(const DesignerInputs& in, double phi, double tau) {
+    auto p = designerPoint(in, phi, tau);
+    auto p2 = designerPoint(in, phi + kHundredthDegreeHalf, tau);
     if (!p || !p2) return std::nullopt;
     const double s = (p2->y - p->y) / (p2->x - p->x);
     Rod r;
@@ -100,7 +141,10 @@ std::optional<DesignerResult> designerCalculate(const DesignerInputs& in) {
     const double c0 = (1 + in.Zp * K * K) / ((in.Zp + 1) * K);
     if (!(c0 >= -1 && c0 <= 1)) return std::nullopt;
     r.phi0 = std::acos(c0);
-    auto rod0 = rodAt(in, r.phi0);
+    // The rods are measured on the profile as it is cut: turned by δ in the
+    // angular modification.
+    const double tau = designerTurn(in);
+    auto rod0 = rodAt(in, r.phi0, tau);
     if (!rod0) return std::nullopt;
     r.dm = std::ceil(rod0->u);
     if (!std::isfinite(r.dm)) return std::nullopt;
@@ -109,7 +153,7 @@ std::optional<DesignerResult> designerCalculate(const DesignerInputs& in) {
     Rod rod;
     for (r.searchSteps = 1;; ++r.searchSteps) {
         if (r.searchSteps > kDesignerSearchLimit || phi < 0 || phi > kCexPi) return std::nullopt;
-        auto q = rodAt(in, phi);
+        auto q = rodAt(in, phi, tau);
         if (!q) return std::nullopt;
         rod = *q;
         if (std::fabs(rod.u - r.dm) <= 0.0001) break;
@@ -175,7 +219,7 @@ std::optional<std::vector<std::uint8_t>> pdaFileBytes(const DesignerInputs& in, 
     std::vector<ProfilePoint> pts(401);
     auto at = [&in](double phi, double tau) { return designerPoint(in, phi, tau); };
     if (in.mode == 1) {
-        const double tau = in.delta * kCexPi / 180;
+        const double tau = designerTurn(in);
         const double g = 6.283185308 / in.Zc;
         const double D = tau * 2 * kCexPi / g;
         const double step = (kCexPi - D) / 199;

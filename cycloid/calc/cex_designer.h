@@ -38,6 +38,20 @@ double designerPinDiameter(unsigned Zp, double dp);
 std::optional<double> sideClearanceA(double dp, double a, double dPin, unsigned Zc, double drp);
 std::optional<double> sideClearanceB(double dp, double a, double dPin, unsigned Zc, double drp, double drrp);
 
+// What the modification mode makes of the inputs (mode, δ, Δrrp, Δrp, dp,
+// pin diameter, a, Zc, Zp), recomputed after every accepted input so that
+// none of it stays from earlier values: the modified radii and coefficient,
+// the radial clearance Δj and the side clearance Δc (nullopt where side
+// clearance A or B cannot be formed).
+struct DesignerDerived {
+    double rpm = 0, rrpm = 0, K1m = 0, dj = 0;
+    std::optional<double> dc;
+};
+DesignerDerived designerDerived(const DesignerInputs& in);
+
+// The turn of the profile: τ = δ·π/180 in the angular modification, else 0.
+double designerTurn(const DesignerInputs& in);
+
 // The profile point with the designer's failing rule: nullopt when
 // 1 + K² − 2K·cos φ ≤ 0 or the point is not finite.
 std::optional<ProfilePoint> designerPoint(const DesignerInputs& in, double phi, double tau);
@@ -47,7 +61,8 @@ struct DesignerResult {
     int searchSteps = 0;
 };
 constexpr int kDesignerSearchLimit = 1000;
-// The calculation; nullopt ("计算出错！") when 1/Zp ≤ K1′ < 1 does not hold,
+// The calculation, the rods measured on the profile turned by
+// designerTurn(); nullopt ("计算出错！") when 1/Zp ≤ K1′ < 1 does not hold,
 // a point fails, the rod search leaves 0 to π, takes more than its limit or
 // meets a value that is not finite.
 std::optional<DesignerResult> designerCalculate(const DesignerInputs& in);

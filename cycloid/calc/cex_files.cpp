@@ -12,13 +12,15 @@ std::optional<std::vector<std::uint8_t>> readDesignFileBytes(const std::string& 
     return std::move(*bytes);
 }
 
-SaveOutcome saveDesignAndReportFiles(const std::string& designPath, const std::vector<std::uint8_t>& designBytes,
-                                     const std::string& reportPath, const std::string& reportUtf8) {
+SaveResult saveDesignAndReportFiles(const std::string& designPath, const std::vector<std::uint8_t>& designBytes,
+                                    const std::string& reportPath, const std::string& reportUtf8) {
     fw::SaveTransaction save;
-    if (!save.stage(designPath, std::span<const std::uint8_t>(designBytes))) return SaveOutcome::DesignFailed;
-    if (!save.stageText(reportPath, reportUtf8)) return SaveOutcome::ReportFailed;
-    if (auto r = save.commit(); !r) return r.error().path == designPath ? SaveOutcome::DesignFailed : SaveOutcome::ReportFailed;
-    return SaveOutcome::Saved;
+    if (auto r = save.stage(designPath, std::span<const std::uint8_t>(designBytes)); !r)
+        return {SaveOutcome::DesignFailed, r.error()};
+    if (auto r = save.stageText(reportPath, reportUtf8); !r) return {SaveOutcome::ReportFailed, r.error()};
+    if (auto r = save.commit(); !r)
+        return {r.error().path == designPath ? SaveOutcome::DesignFailed : SaveOutcome::ReportFailed, r.error()};
+    return {};
 }
 
 }  // namespace cycloid

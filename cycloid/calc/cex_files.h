@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "fw/file.h"
+
 namespace cycloid {
 
 // nullopt when the path is not a regular file or cannot be read; otherwise
@@ -15,11 +17,15 @@ namespace cycloid {
 std::optional<std::vector<std::uint8_t>> readDesignFileBytes(const std::string& path, std::size_t maxBytes);
 
 enum class SaveOutcome { Saved, DesignFailed, ReportFailed };
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::Saved;
+    fw::FileError error;   // what failed, for DesignFailed and ReportFailed
+};
 
 // Saves both files as one transaction (fw::SaveTransaction): any failure
 // leaves older files as they were. The report text is UTF-8
 // with "\n"; it is written in code page 936 with CR LF.
-SaveOutcome saveDesignAndReportFiles(const std::string& designPath, const std::vector<std::uint8_t>& designBytes,
+SaveResult saveDesignAndReportFiles(const std::string& designPath, const std::vector<std::uint8_t>& designBytes,
                                      const std::string& reportPath, const std::string& reportUtf8);
 
 }  // namespace cycloid

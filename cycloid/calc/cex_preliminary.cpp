@@ -1,5 +1,6 @@
 #include "cycloid/calc/cex_preliminary.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace cycloid {
@@ -22,6 +23,11 @@ Band k2Band(unsigned Zp) {
 }
 
 double rpBase(double Tc) { return std::cbrt(1000 * Tc); }
+
+bool withinBand(Band b, double v) {
+    const double tol = 1e-12 * std::max({1.0, std::fabs(b.low), std::fabs(b.high)});
+    return v >= b.low - tol && v <= b.high + tol;
+}
 
 Band rpRange(double Tc) {
     double c = rpBase(Tc);

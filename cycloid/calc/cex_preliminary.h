@@ -17,6 +17,11 @@ struct Band {
     double low = 0;
     double high = 0;
 };
+// v within the band, ends included, with a tolerance of a few units in the
+// last place of the ends' shown digits: a bound shown with 15 significant
+// digits and typed back lies inside.
+bool withinBand(Band b, double v);
+
 // K1 by the disc's tooth count; counts above 87 take the 60–87 band, below
 // 9 the first band.
 Band k1Band(unsigned Zc);

@@ -5,6 +5,7 @@
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
+#include "fw/format.h"
 #include "fw/record.h"
 
 namespace cycloid {
@@ -127,14 +128,6 @@ unsigned bits(std::initializer_list<bool> conditions) {
     return m;
 }
 
-bool allFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
-
-bool statusOk(std::int32_t status, std::int32_t complete) { return status == 0 || status == complete; }
-
 }  // namespace
 
 std::vector<std::uint8_t> recordBytes(const CexDesignRecord& r) {
@@ -183,35 +176,182 @@ std::optional<LoadedDesign> parseDesignFile(std::span<const std::uint8_t> file) 
         if (!h || h->word != kavrin::kWordCexDesign) return std::nullopt;
         body = file.subspan(kCexHeaderBytes, CexDesignRecord::kBytes);
     }
-    const CexDesignRecord r = recordFromBytes(body);
-    const auto& b1 = r.b1;
-    const auto& b2 = r.b2;
-    const auto& b3 = r.b3;
-    const auto& b4 = r.b4;
-    const auto& b5 = r.b5;
-    const auto& b6 = r.b6;
-    if (!allFinite({b1.a, b1.bc, b1.i, b1.K1, b1.K2, b1.n0, b1.eta, b1.P, b1.Rp, b1.Rrp, b1.Tc}) ||
-        !allFinite({b2.dac, b2.dt, b2.Dw, b2.dfc, b2.dDi, b2.dp, b2.drp, b2.drw, b2.dsp, b2.dsw, b2.EI_dw, b2.ES_dw,
-                    b2.dj, b2.dw, b2.l, b2.Kw, b2.sigmaFlim, b2.Sf, b2.epsMax, b2.Qmax}) ||
-        !allFinite({b3.delta, b3.dc, b3.dfEs, b3.dj, b3.dwl, b3.dpt, b3.DW, b3.dR}) ||
-        !allFinite({b4.delta, b4.dc, b4.ds, b4.dj, b4.drp, b4.drrp, b4.K1m}) ||
-        !allFinite({b5.dac, b5.dfc, b5.Ka, b5.Ln, b5.phiA, b5.RL, b5.rodRadius, b5.Xa, b5.Ya}) ||
-        !allFinite({b6.deltaMax, b6.Fmax, b6.SH, b6.SF, b6.theta, b6.sigmaF, b6.sigmaH, b6.sigmaFp, b6.sigmaHp,
-                    b6.mu, b6.E}))
-        return std::nullopt;
-    if (!statusOk(b1.status, kStatus1) || !statusOk(b2.status, kStatus2) || !statusOk(b3.status, kStatus3) ||
-        !statusOk(b4.status, kStatus4) || !statusOk(b5.status, kStatus5) || !statusOk(b6.status, kStatus6))
-        return std::nullopt;
-    if ((b1.status == kStatus1 && mask1(b1) != kFullMask1) || (b2.status == kStatus2 && mask2(b2) != kFullMask2) ||
-        (b4.status == kStatus4 && mask4(b4) != kFullMask4) || (b6.status == kStatus6 && mask6(b6) != kFullMask6))
-        return std::nullopt;
-    bool bothZero = b1.Zc == 0 && b1.Zp == 0;
-    if (!bothZero && (b1.Zc == 0xFFFFFFFFu || b1.Zp != b1.Zc + 1)) return std::nullopt;
-    if (b2.X1 != 0 && b2.X1 != 2 && b2.X1 != 3) return std::nullopt;
-    if (b3.grade < 0 || b3.grade > 4) return std::nullopt;
-    if (b2.pinsLeftOut != 0 && b2.pinsLeftOut != 1) return std::nullopt;
-    out.record = r;
+    out.record = recordFromBytes(body);
+    if (checkRecord(out.record)) return std::nullopt;
     return out;
+}
+
+namespace {
+// The checks of one block, in the order of its fields; the first fault wins.
+class BlockCheck {
+public:
+    explicit BlockCheck(int block) : m_block(block) {}
+    // Finite and not negative (a length, load or factor that page 1 only
+    // ever gives 0 or a positive value).
+    BlockCheck& length(const char* name, double v) {
+        if (!std::isfinite(v)) return fault(name, "不是有限的数值");
+        if (v < 0) return fault(name, "不能为负");
+        return *this;
+    }
+    // Finite, any sign (deviations, slopes, coordinates).
+    BlockCheck& finite(const char* name, double v) { return std::isfinite(v) ? *this : fault(name, "不是有限的数值"); }
+    BlockCheck& rule(bool ok, const char* name, const char* rule) { return ok ? *this : fault(name, rule); }
+    BlockCheck& status(std::int32_t s, std::int32_t complete, unsigned mask, unsigned full) {
+        if (s != 0 && s != complete) return fault("状态字", "不是0或完成值");
+        if (s == complete && full != 0 && mask != full) return fault("状态字", "标为完成但数据不全");
+        return *this;
+    }
+    std::optional<RecordFault> result() const { return m_fault; }
+
+private:
+    BlockCheck& fault(const char* name, const char* rule) {
+        if (!m_fault) m_fault = RecordFault{m_block, std::string(name) + " " + rule};
+        return *this;
+    }
+    int m_block;
+    std::optional<RecordFault> m_fault;
+};
+
+bool isOneOf(std::int32_t v, std::initializer_list<std::int32_t> values) {
+    for (std::int32_t x : values)
+        if (v == x) return true;
+    return false;
+}
+
+std::optional<RecordFault> check1(const CexBlock1& b) {
+    const bool teeth = b.Zc == 0 && b.Zp == 0;
+    const bool teethOk = teeth || (b.Zc >= 9 && b.Zc <= kMaxDiscTeeth && b.Zp == b.Zc + 1);
+    return BlockCheck(1)
+        .length("偏心距 a", b.a)
+        .length("齿宽 bc", b.bc)
+        .length("传动比 i", b.i)
+        .length("短幅系数 K1", b.K1)
+        .length("针径系数 K2", b.K2)
+        .length("输入转速 n0", b.n0)
+        .length("传动效率 η", b.eta)   // page 1 puts an unreasonable one right when it loads
+        .length("功率 P", b.P)
+        .length("针齿圆半径 Rp", b.Rp)
+        .length("针齿套半径 Rrp", b.Rrp)
+        .length("输出扭矩 Tc", b.Tc)
+        .rule(teethOk, "摆线轮齿数 Zc", "须为0或9至999，针齿数 Zp = Zc + 1")
+        .rule(b.i == b.Zc, "传动比 i", "须等于摆线轮齿数 Zc")
+        .status(b.status, kStatus1, mask1(b), kFullMask1)
+        .result();
+}
+
+// Blocks 2 to 6 hold what their pages computed: finite numbers, counts
+// and enumerations within what the pages give.
+std::optional<RecordFault> check2(const CexBlock2& b) {
+    return BlockCheck(2)
+        .finite("齿顶圆直径 dac", b.dac)
+        .finite("隔离环厚 δt", b.dt)
+        .finite("柱销孔分布圆直径 Dw", b.Dw)
+        .finite("齿根圆直径 dfc", b.dfc)
+        .finite("轴承孔直径 dDi", b.dDi)
+        .finite("针齿圆直径 dp", b.dp)
+        .finite("针齿套外径 drp", b.drp)
+        .finite("柱销套外径 drw", b.drw)
+        .finite("针齿销直径 dsp", b.dsp)
+        .finite("柱销直径 dsw", b.dsw)
+        .finite("柱销孔下偏差 EI_dw", b.EI_dw)
+        .finite("柱销孔上偏差 ES_dw", b.ES_dw)
+        .finite("径向间隙 Δj", b.dj)
+        .finite("柱销孔直径 dw", b.dw)
+        .finite("支点跨距 l", b.l)
+        .rule(isOneOf(b.X1, {0, 2, 3}), "支点数 X1", "须为2或3")
+        .rule(isOneOf(b.X2, {0, 6, 8, 10, 12, 16}), "柱销数 X2", "须为6、8、10、12或16")
+        .finite("弯曲负载影响系数 Kw", b.Kw)
+        .finite("柱销抗弯疲劳强度 σflim", b.sigmaFlim)
+        .finite("柱销弯曲安全系数 Sf", b.Sf)
+        .finite("柱销最大变形量 εmax", b.epsMax)
+        .finite("柱销最大受力 Qmax", b.Qmax)
+        .rule(b.pinsLeftOut == 0 || b.pinsLeftOut == 1, "抽齿结构标志", "须为0或1")
+        .rule(b.Nz >= 0 && b.Nz <= b.X2, "受力柱销数 Nz", "须在0与柱销数之间")
+        .status(b.status, kStatus2, mask2(b), kFullMask2)
+        .result();
+}
+
+std::optional<RecordFault> check3(const CexBlock3& b) {
+    return BlockCheck(3)
+        .finite("转角修形量 δ", b.delta)
+        .finite("侧间隙 Δc", b.dc)
+        .finite("齿根圆直径上偏差 ΔfEs", b.dfEs)
+        .rule(!(b.dfEs > 0), "齿根圆直径上偏差 ΔfEs", "不能为正")
+        .finite("径向间隙 Δj", b.dj)
+        .finite("销孔组作用位置度公差 Δwl", b.dwl)
+        .finite("摆线齿周节差公差 Δpt", b.dpt)
+        .finite("销孔分布圆直径 DW", b.DW)
+        .finite("润滑啮合间隙 ΔR", b.dR)
+        .rule(b.grade >= 0 && b.grade <= 4, "公差等级", "须为IT5至IT8")
+        // A complete block 3 may keep its status through later incomplete
+        // edits of the page, so its mask is not asked for.
+        .status(b.status, kStatus3, 0, 0)
+        .result();
+}
+
+std::optional<RecordFault> check4(const CexBlock4& b) {
+    return BlockCheck(4)
+        .finite("转角修形量 δ", b.delta)
+        .finite("侧间隙 Δc", b.dc)
+        .finite("修形齿廓平均差距 Δs", b.ds)
+        .finite("径向间隙 Δj", b.dj)
+        .finite("正移距修形量 Δrp", b.drp)
+        .finite("正等距修形量 Δrrp", b.drrp)
+        .finite("修正短幅系数 K'1", b.K1m)
+        .status(b.status, kStatus4, mask4(b), kFullMask4)
+        .result();
+}
+
+std::optional<RecordFault> check5(const CexBlock5& b) {
+    return BlockCheck(5)
+        .finite("修形齿顶圆直径 dac", b.dac)
+        .finite("修形齿根圆直径 dfc", b.dfc)
+        .finite("法线斜率 Ka", b.Ka)
+        .finite("测量跨距 Ln", b.Ln)
+        .rule(b.n >= 0 && b.n <= static_cast<std::int32_t>(kMaxDiscTeeth), "跨测齿数 n", "须在0至999之间")
+        .finite("测量点 φa", b.phiA)
+        .finite("量棒中心圆半径 RL", b.RL)
+        .finite("量棒半径", b.rodRadius)
+        .finite("测量点 Xa", b.Xa)
+        .finite("测量点 Ya", b.Ya)
+        .status(b.status, kStatus5, 0, 0)
+        .result();
+}
+
+std::optional<RecordFault> check6(const CexBlock6& b) {
+    return BlockCheck(6)
+        .finite("针齿销最大变形量 δmax", b.deltaMax)
+        .finite("针齿最大作用力 Fmax", b.Fmax)
+        .rule(b.Zn >= 0 && b.Zn <= static_cast<std::int32_t>(kMaxDiscTeeth + 1), "啮合齿数 Zn", "须在0至1000之间")
+        .finite("接触安全系数 SH", b.SH)
+        .finite("弯曲安全系数 SF", b.SF)
+        .finite("针齿销弯曲变形转角 θ", b.theta)
+        .finite("弯曲应力幅 σF", b.sigmaF)
+        .finite("接触应力幅 σH", b.sigmaH)
+        .finite("许用弯曲应力 σFp", b.sigmaFp)
+        .finite("许用接触应力 σHp", b.sigmaHp)
+        .finite("泊桑比 μ", b.mu)
+        .rule(b.status != kStatus6 || b.mu < 1, "泊桑比 μ", "须小于1")
+        .finite("弹性模量 E", b.E)
+        .status(b.status, kStatus6, mask6(b), kFullMask6)
+        .result();
+}
+
+constexpr const char* kPageNames[6] = {"预定参数", "传动零件设计", "间隙和转角修形量", "优化修形量", "棒测量", "强度校验"};
+}  // namespace
+
+std::optional<RecordFault> checkRecord(const CexDesignRecord& r) {
+    if (auto f = check1(r.b1)) return f;
+    if (auto f = check2(r.b2)) return f;
+    if (auto f = check3(r.b3)) return f;
+    if (auto f = check4(r.b4)) return f;
+    if (auto f = check5(r.b5)) return f;
+    return check6(r.b6);
+}
+
+std::string recordFaultMessage(const RecordFault& f) {
+    const int page = f.block >= 1 && f.block <= 6 ? f.block : 1;
+    return fw::format(kMsgRecordFault, fw::format("第%d页(%s)的%s", page, kPageNames[page - 1], f.what.c_str()).c_str());
 }
 
 unsigned mask1(const CexBlock1& b) {

@@ -136,14 +136,32 @@ CexDesignRecord recordFromBytes(std::span<const std::uint8_t> bytes);   // needs
 // The saved file: header (version 400, "W_CEXDESIGN", the time), then the blocks.
 std::vector<std::uint8_t> designFileBytes(const CexDesignRecord& r, std::int64_t timeStamp);
 
+// The largest cycloid-disc tooth count the wizard takes (typed on page 1 or
+// loaded); the pin count is one more.
+constexpr std::uint32_t kMaxDiscTeeth = 999;
+
+// What is wrong with a record: the page whose block holds it and the field
+// and rule in words (e.g. "输出扭矩 Tc 不是有限的数值").
+struct RecordFault {
+    int block = 0;   // 1 to 6
+    std::string what;
+};
+// The one validity check of the record, run by the load on what it read and
+// by the save on what it is about to write: every number finite and within
+// what its page can give it (counts and tooth numbers bounded, no negative
+// lengths or loads), status words 0 or complete, a complete block full,
+// enumerations (supports, output pins, grade, the pins-left-out flag) known.
+std::optional<RecordFault> checkRecord(const CexDesignRecord& r);
+// The save's refusal for a fault.
+std::string recordFaultMessage(const RecordFault& f);
+
 // A file read back: the record, and whether it was an old file without header.
 struct LoadedDesign {
     CexDesignRecord record;
     bool oldFile = false;
 };
-// All checks of a loaded file (length, header word, finite values, status
-// words and the masks of complete blocks, tooth counts, supports, grade,
-// flag). nullopt: not a cycloid design file, nothing may change.
+// A loaded file: length and header word, then checkRecord. nullopt: not a
+// cycloid design file, nothing may change.
 std::optional<LoadedDesign> parseDesignFile(std::span<const std::uint8_t> file);
 
 // ---- Completeness of the blocks (bit n set when the value passes). ----
@@ -191,5 +209,6 @@ inline constexpr const char* kMsgIncomplete = "载入的文件数据不包含已
 inline constexpr const char* kMsgAskIncompleteSave = "未完整确定所有有效数据，是(Yes)否(No)就此保存数据？";
 inline constexpr const char* kMsgSaveNames = "将以%s文件保存数据，以%s文件输出报告。";
 inline constexpr const char* kMsgReportError = "报告文件存取错误！";
+inline constexpr const char* kMsgRecordFault = "设计数据有误，未保存：%s。";
 
 }  // namespace cycloid

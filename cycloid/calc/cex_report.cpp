@@ -125,9 +125,9 @@ std::string cexReportText(const CexDesignRecord& r) {
 
     if (b6.status == kStatus6) {
         add("\t7. 啮合副强度校核:\n");
-        add(fw::format("\t针齿最大作用力:            Fmax=                                   %.2f mm\n", b6.Fmax));
+        add(fw::format("\t针齿最大作用力:            Fmax=                                   %.2f N\n", b6.Fmax));
         add(fw::format("\t针齿销最大变形量:          δmax=                                   %.2f mm\n", b6.deltaMax));
-        add(fw::format("\t针齿销弯曲变形转角:         θ=                                     %.2f mm\n", b6.theta));
+        add(fw::format("\t针齿销弯曲变形转角:         θ=                                     %.2f °\n", b6.theta));
         if (b2.pinsLeftOut == 1) add("\t采取抽齿设计方案:\n");
         add(fw::format("\t啮合齿数:                  Zn=                                     %d \n", b6.Zn));
         add(fw::format("\t接触应力幅:                σH=                                    %.2f MPa\n", b6.sigmaH));

@@ -9,9 +9,11 @@ namespace cycloid {
 namespace {
 double S(const StrengthInputs& in, double phi) { return std::sqrt(1 + in.K1 * in.K1 - 2 * in.K1 * std::cos(phi)); }
 
+// Where the deformation δ·sin φ/S closes the initial clearance, in whole
+// degrees: from half a degree before the first degree that closes to half a
+// degree before the first that opens again.
 struct Zone {
-    double start = 0;
-    int Zn = 0;
+    double start = 0, end = 0;
 };
 
 std::optional<Zone> contactZone(const StrengthInputs& in, double delta) {
@@ -35,46 +37,50 @@ std::optional<Zone> contactZone(const StrengthInputs& in, double delta) {
     if (end < 0) return std::nullopt;
     Zone z;
     z.start = ((start - 1) * kCexPi / 180 + start * kCexPi / 180) / 2;
-    const double stop = ((end - 1) * kCexPi / 180 + end * kCexPi / 180) / 2;
-    const double l = (stop - z.start) / (2 * kCexPi / in.Zc);
-    if (!std::isfinite(l)) return std::nullopt;
-    z.Zn = in.pinsLeftOut ? static_cast<int>(std::trunc((l + 1) / 2)) : static_cast<int>(std::trunc(l)) + 1;
-    if (z.Zn <= 0) return std::nullopt;
+    z.end = ((end - 1) * kCexPi / 180 + end * kCexPi / 180) / 2;
     return z;
 }
 
-double pitch(const StrengthInputs& in) { return (in.pinsLeftOut ? 12.566370616 : 6.283185308) / in.Zc; }
-
-double deformation(const StrengthInputs& in, double F) {
-    const double k = in.K1;
-    const double rho0 = in.rp * std::pow(1 - k * k, 1.5) / (k * k - 1) + in.rrp;
-    const double r0 = std::fabs(rho0);
-    const double nu = 1 - in.mu * in.mu;
-    const double w = r0 * 4 * nu * F * in.rrp / in.E / in.bc / (r0 + in.rrp);
-    const double dc = (std::log(r0 * 16 * in.rrp / w / w) + 0.6666666666666666) * nu * 2 * F / in.E / kCexPi / in.bc;
-    const double I = std::pow(in.dsp, 4) * kCexPi / 64;
-    const double L3 = in.Lp * in.Lp * in.Lp;
-    const double db = in.X1 == 2 ? L3 * 31 * F / 48 / in.E / I / 64 : L3 * 7 * F / 48 / in.E / I / 128;
-    return db + dc;
+// The share of a pin's force, (sin φ·δ/S − Δ(φ))/δ: the pin carries load
+// only where it is above 0.
+double loadShare(const StrengthInputs& in, double phi, double delta) {
+    return (std::sin(phi) * delta / S(in, phi) - initialClearance(in, phi)) / delta;
 }
 
-std::optional<double> force(const StrengthInputs& in, double delta, Zone* zoneOut = nullptr) {
+// The pins of the contact zone that carry load under the deformation δ.
+std::optional<std::vector<double>> loadedPins(const StrengthInputs& in, double delta) {
     auto z = contactZone(in, delta);
     if (!z) return std::nullopt;
-    const double beta = pitch(in);
+    std::vector<double> pins;
+    const double beta = pinPitch(in);
+    for (unsigned j = 0; j * beta <= z->end; ++j) {
+        const double phi = j * beta;
+        if (phi >= z->start && loadShare(in, phi, delta) > 0) pins.push_back(phi);
+    }
+    if (pins.empty()) return std::nullopt;
+    return pins;
+}
+
+double deformation(const StrengthInputs& in, double F) { return pinBendingDeflection(in, F) + contactDeformation(in, F); }
+
+// The force on the most loaded pin from the torque balance of the loaded
+// pins: lever arms li = sin φi·Zc·a/S, F(δ) = 550·To/Σ li·(li/(Zc·a) − Δi/δ).
+std::optional<double> force(const StrengthInputs& in, double delta) {
+    auto pins = loadedPins(in, delta);
+    if (!pins) return std::nullopt;
     double sum = 0;
-    for (int i = 0; i < z->Zn; ++i) {
-        const double phi = z->start + i * beta;
+    for (double phi : *pins) {
         const double li = std::sin(phi) * in.Zc * in.a / S(in, phi);
         sum += li * (li / (in.Zc * in.a) - initialClearance(in, phi) / delta);
     }
     if (!std::isfinite(sum) || !(sum > 0)) return std::nullopt;
-    if (zoneOut) *zoneOut = *z;
     const double F = 550 * in.To / sum;
     if (!std::isfinite(F) || !(F > 0)) return std::nullopt;
     return F;
 }
 }  // namespace
+
+double pinPitch(const StrengthInputs& in) { return (in.pinsLeftOut ? 12.566370616 : 6.283185308) / in.Zp; }
 
 double initialClearance(const StrengthInputs& in, double phi) {
     const double s = S(in, phi);
@@ -82,10 +88,34 @@ double initialClearance(const StrengthInputs& in, double phi) {
            ((1 - in.K1 * std::cos(phi)) - std::sin(phi) * std::sqrt(1 - in.K1 * in.K1)) * in.drp / s;
 }
 
+double contactDeformation(const StrengthInputs& in, double F) {
+    const double k = in.K1;
+    const double rho0 = in.rp * std::pow(1 - k * k, 1.5) / (k * k - 1) + in.rrp;
+    const double r0 = std::fabs(rho0);
+    const double nu = 1 - in.mu * in.mu;
+    const double R = r0 * in.rrp / (r0 + in.rrp);
+    const double bH2 = 8 * nu * F * R / (kCexPi * in.E * in.bc);   // Hertz half width, squared
+    return (std::log(16 * r0 * in.rrp / bH2) + 0.6666666666666666) * 2 * nu * F / (kCexPi * in.E * in.bc);
+}
+
+double pinBendingDeflection(const StrengthInputs& in, double F) {
+    const double I = std::pow(in.dsp, 4) * kCexPi / 64;
+    const double L3 = in.Lp * in.Lp * in.Lp;
+    return in.X1 == 2 ? L3 * 31 * F / 48 / in.E / I / 64 : L3 * 7 * F / 48 / in.E / I / 128;
+}
+
+double equivalentCurvature(const StrengthInputs& in, double phi) {
+    // ρ = S³·rp/den; 1/ρe = ρ/(rrp·(ρ + rrp)) = 1/(rrp·(1 + rrp·den/(S³·rp))),
+    // finite also where the theoretical profile turns (den = 0).
+    const double s = S(in, phi);
+    const double den = in.K1 * (in.Zp + 1) * std::cos(phi) - (1 + in.Zp * in.K1 * in.K1);
+    return 1 / (in.rrp * (1 + in.rrp * den / (s * s * s * in.rp)));
+}
+
 std::optional<StrengthResult> strengthCheck(const StrengthInputs& in) {
     if (in.X1 != 2 && in.X1 != 3) return std::nullopt;
     if (in.Zc == 0 || in.Zp <= in.Zc || !(in.K1 > 0 && in.K1 < 1) || !(in.E > 0) || !(in.bc > 0) || !(in.dsp > 0) ||
-        !(in.To > 0) || !(in.rp > 0) || !(in.rrp > 0) || !(in.a > 0))
+        !(in.To > 0) || !(in.rp > 0) || !(in.rrp > 0) || !(in.a > 0) || !(in.mu >= 0 && in.mu < 1))
         return std::nullopt;
     StrengthResult r;
     double F0 = 550 * in.To / 4 / (in.rp * in.K1);
@@ -106,22 +136,26 @@ std::optional<StrengthResult> strengthCheck(const StrengthInputs& in) {
     if (!settled) return std::nullopt;
     r.fmax = (F0 + F1) / 2;
     r.deltaMax = delta;
-    auto z = contactZone(in, r.deltaMax);
-    if (!z) return std::nullopt;
-    r.Zn = z->Zn;
-    const double beta = pitch(in);
+    auto pins = loadedPins(in, r.deltaMax);
+    if (!pins) return std::nullopt;
+    r.Zn = static_cast<int>(pins->size());
     double q = 0;
-    for (int i = 0; i < z->Zn; ++i) {
-        const double phi = z->start + i * beta;
+    for (double phi : *pins) {
+        PinLoad p;
+        p.phi = phi;
+        p.F = r.fmax * loadShare(in, phi, r.deltaMax);
         const double s = S(in, phi);
-        const double Fi = r.fmax * (std::sin(phi) * r.deltaMax / s - initialClearance(in, phi)) / r.deltaMax;
-        const double den = in.K1 * (in.Zp + 1) * std::cos(phi) - (1 + in.Zp * in.K1 * in.K1);
-        if (den == 0) continue;   // a pin at the inflection point
-        const double rho = s * s * s * in.rp / den;
-        const double v = Fi / rho;
-        if (std::isfinite(v) && v > q) q = v;
+        p.rho = s * s * s * in.rp / (in.K1 * (in.Zp + 1) * std::cos(phi) - (1 + in.Zp * in.K1 * in.K1));
+        p.curvature = equivalentCurvature(in, phi);
+        const double v = p.F * std::fabs(p.curvature);
+        if (!std::isfinite(v)) return std::nullopt;
+        if (v > q) {
+            q = v;
+            r.stressPin = static_cast<int>(r.pins.size());
+        }
+        r.pins.push_back(p);
     }
-    if (!(q > 0)) return std::nullopt;   // no pin carries contact load
+    if (!(q > 0)) return std::nullopt;
     r.sigmaH = 0.418 * std::sqrt(in.E * q / in.bc);
     r.SH = in.sigmaHp / r.sigmaH;
     const double d3 = in.dsp * in.dsp * in.dsp;

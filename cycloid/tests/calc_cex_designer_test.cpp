@@ -23,6 +23,69 @@ DesignerInputs mode1() {
     in.K1m = in.Zp * in.a / in.rpm;
     return in;
 }
+// The angular modification measured apart from the program's rod search:
+// the profile turned by δ written out here, the rod diameter from the
+// normal at φ0 (central differences), then the centre on the tooth-space
+// axis whose nearest profile point lies dm/2 away, found by a dense scan,
+// a golden-section refinement and bisection on the centre.
+struct TurnedDesign {
+    unsigned Zc, Zp;
+    double a, rp, rrp, deltaDeg;
+    double K() const { return Zp * a / rp; }
+    std::pair<double, double> at(double phi) const {
+        const double pi = 3.141592654, iH = static_cast<double>(Zp) / Zc, tau = deltaDeg * pi / 180;
+        const double S = std::sqrt(1 + K() * K() - 2 * K() * std::cos(phi));
+        const double A = rp - rrp / S, B = a - K() * rrp / S;
+        return {A * std::cos((1 - iH) * phi - tau) - B * std::cos(iH * phi + tau),
+                A * std::sin((1 - iH) * phi - tau) + B * std::sin(iH * phi + tau)};
+    }
+    double distance(double phi, double c) const {
+        auto [x, y] = at(phi);
+        return std::hypot(x - c, y);
+    }
+    // Nearest point of the flank 0 ≤ φ ≤ π to (c, 0): distance and φ.
+    std::pair<double, double> nearest(double c) const {
+        const double pi = 3.141592654;
+        const int n = 4000;
+        double best = 1e300, bestPhi = 0;
+        for (int i = 0; i <= n; ++i) {
+            const double phi = pi * i / n;
+            if (double d = distance(phi, c); d < best) best = d, bestPhi = phi;
+        }
+        double lo = std::max(0.0, bestPhi - pi / n), hi = std::min(pi, bestPhi + pi / n);
+        const double g = (std::sqrt(5.0) - 1) / 2;
+        for (int k = 0; k < 100; ++k) {
+            const double m1 = hi - g * (hi - lo), m2 = lo + g * (hi - lo);
+            if (distance(m1, c) < distance(m2, c))
+                hi = m2;
+            else
+                lo = m1;
+        }
+        const double phi = (lo + hi) / 2;
+        return {distance(phi, c), phi};
+    }
+    double rodDiameter() const {
+        const double phi0 = std::acos((1 + Zp * K() * K()) / ((Zp + 1) * K())), h = 1e-6;
+        auto [x, y] = at(phi0);
+        const double dx = at(phi0 + h).first - at(phi0 - h).first, dy = at(phi0 + h).second - at(phi0 - h).second;
+        const double c = x + y * dy / dx;   // where the normal meets the axis
+        return std::ceil(2 * std::hypot(x - c, y));
+    }
+    struct Rods {
+        double dm, RL, phimDeg, Lm;
+    };
+    Rods rods() const {
+        const double dm = rodDiameter();
+        double lo = std::hypot(at(0).first, at(0).second), hi = rp + 2 * dm;
+        for (int k = 0; k < 200; ++k) {
+            const double c = (lo + hi) / 2;
+            (nearest(c).first < dm / 2 ? lo : hi) = c;
+        }
+        const double c = (lo + hi) / 2, pi = 3.141592654;
+        return {dm, c, nearest(c).second * 180 / pi, 2 * c * std::sin((Zp / 2 - 1) * pi / Zc) + dm};
+    }
+};
+
 double at(const std::vector<std::uint8_t>& b, std::size_t off) {
     double v;
     std::memcpy(&v, &b[off], 8);
@@ -46,6 +109,48 @@ TEST(CexDesigner, StartValuesAndCalculation) {
     EXPECT_NEAR(r->RL, 13.098, 5e-4);
     EXPECT_NEAR(r->Lm, 39.913, 5e-4);
     EXPECT_LT(r->searchSteps, 150);
+}
+
+TEST(CexDesigner, AngularModificationMeasuresTheTurnedProfile) {
+    struct Case {
+        const char* name;
+        unsigned Zc;
+        double a, dp, dPin, delta;
+    } cases[] = {
+        {"start values, δ 0.5°", 5, 0.65, 0, 0, 0.5},
+        {"Zc 11, dp 200, pins 20, δ 0.1°", 11, 50.0 / 12, 200, 20, 0.1},
+        {"Zc 11, dp 200, pins 20, δ 0.3°", 11, 50.0 / 12, 200, 20, 0.3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        DesignerInputs in = designerStart();
+        in.Zc = c.Zc;
+        in.Zp = c.Zc + 1;
+        in.i = c.Zc;
+        in.a = c.a;
+        if (c.dp > 0) in.dp = c.dp, in.dPin = c.dPin;
+        in.rpm = in.dp / 2;
+        in.rrpm = in.dPin / 2;
+        in.K1 = in.K1m = in.Zp * in.a / in.rpm;
+        in.mode = 1;
+        in.delta = c.delta;
+        auto r1 = designerCalculate(in);
+        ASSERT_TRUE(r1);
+        const auto want = TurnedDesign{in.Zc, in.Zp, in.a, in.rpm, in.rrpm, c.delta}.rods();
+        EXPECT_DOUBLE_EQ(r1->dm, want.dm);
+        EXPECT_NEAR(r1->RL, want.RL, 1e-4);
+        EXPECT_NEAR(r1->phim, want.phimDeg, 0.01);
+        EXPECT_NEAR(r1->Lm, want.Lm, 2e-4);
+        // The unturned profile's rods are another measurement.
+        in.mode = 0;
+        auto r0 = designerCalculate(in);
+        ASSERT_TRUE(r0);
+        const auto flat = TurnedDesign{in.Zc, in.Zp, in.a, in.rpm, in.rrpm, 0}.rods();
+        EXPECT_NEAR(r0->Lm, flat.Lm, 2e-4);
+        EXPECT_GT(std::fabs(r1->Lm - r0->Lm), 0.02);
+        EXPECT_GT(std::fabs(r1->RL - r0->RL), 0.02);
+        EXPECT_GT(std::fabs(r1->phim - r0->phim), 0.1);
+    }
 }
 
 TEST(CexDesigner, CalculationRefusals) {
@@ -81,6 +186,10 @@ TEST(CexDesigner, PdaFileMatchesTheFixture) {
     ASSERT_TRUE(bytes);
     ASSERT_EQ(bytes->size(), 6896u);
     EXPECT_EQ(*bytes, fileBytes(fixture("designer_mode1.PDA")));
+    // Block 5 carries the rods of the turned profile (make_pda_fixture.py).
+    EXPECT_NEAR(at(*bytes, 368 + 24), 39.86044, 5e-5);   // Lm, 39.91296 unturned
+    EXPECT_NEAR(at(*bytes, 368 + 40), 45.72995, 5e-5);   // φm, 49.99792 unturned
+    EXPECT_NEAR(at(*bytes, 368 + 48), 13.06991, 5e-5);   // RL, 13.09752 unturned
     std::int32_t mode;
     std::memcpy(&mode, &(*bytes)[280 + 56], 4);
     EXPECT_EQ(mode, 1);

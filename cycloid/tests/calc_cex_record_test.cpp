@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 #include "cycloid/calc/cex_files.h"
@@ -128,6 +129,129 @@ TEST(CexRecordFile, AcceptedOddities) {
     b = good;
     b.resize(2000, 0xFF);
     EXPECT_TRUE(parseDesignFile(b));
+}
+
+// The one check of the record, as the load and the save run it: each
+// finding refused with the block and the field named, or taken as it is.
+TEST(CexRecordCheck, Findings) {
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* what;
+        std::function<void(CexDesignRecord&)> change;
+        int block;           // 0: the record passes
+        const char* field;   // the start of the fault's text
+    };
+    const Case cases[] = {
+        {"the filled record", [](CexDesignRecord&) {}, 0, ""},
+        {"P 1e306 made Tc infinite", [&](CexDesignRecord& r) { r.b1.Tc = inf; }, 1, "输出扭矩 Tc 不是有限的数值"},
+        {"Zc 4294967294", [](CexDesignRecord& r) { r.b1.Zc = 4294967294u, r.b1.Zp = 4294967295u, r.b1.i = 4294967294.0; },
+         1, "摆线轮齿数 Zc"},
+        {"Zc 1000", [](CexDesignRecord& r) { r.b1.Zc = 1000, r.b1.Zp = 1001, r.b1.i = 1000; }, 1, "摆线轮齿数 Zc"},
+        {"Zc 999, the largest", [](CexDesignRecord& r) { r.b1.Zc = 999, r.b1.Zp = 1000, r.b1.i = 999; }, 0, ""},
+        {"Zc 7", [](CexDesignRecord& r) { r.b1.Zc = 7, r.b1.Zp = 8, r.b1.i = 7; }, 1, "摆线轮齿数 Zc"},
+        {"i not Zc", [](CexDesignRecord& r) { r.b1.i = 12; }, 1, "传动比 i 须等于摆线轮齿数 Zc"},
+        {"P negative", [](CexDesignRecord& r) { r.b1.P = -10; }, 1, "功率 P 不能为负"},
+        {"K1 negative", [](CexDesignRecord& r) { r.b1.K1 = -0.5; }, 1, "短幅系数 K1 不能为负"},
+        // Page 1 replaces an unreasonable efficiency when it loads it.
+        {"η 1.2", [](CexDesignRecord& r) { r.b1.eta = 1.2; }, 0, ""},
+        {"η infinite", [&](CexDesignRecord& r) { r.b1.eta = inf; }, 1, "传动效率 η 不是有限的数值"},
+        {"block 1 complete without Rrp", [](CexDesignRecord& r) { r.b1.Rrp = 0; }, 1, "状态字 标为完成但数据不全"},
+        {"X2 7", [](CexDesignRecord& r) { r.b2.X2 = 7; }, 2, "柱销数 X2"},
+        {"Nz above X2", [](CexDesignRecord& r) { r.b2.Nz = 11; }, 2, "受力柱销数 Nz"},
+        {"Nz negative", [](CexDesignRecord& r) { r.b2.Nz = -1; }, 2, "受力柱销数 Nz"},
+        {"ΔfEs positive", [](CexDesignRecord& r) { r.b3.dfEs = 0.1; }, 3, "齿根圆直径上偏差 ΔfEs 不能为正"},
+        {"grade 5", [](CexDesignRecord& r) { r.b3.grade = 5; }, 3, "公差等级"},
+        {"Δrrp NaN", [](CexDesignRecord& r) { r.b4.drrp = std::nan(""); }, 4, "正等距修形量 Δrrp 不是有限的数值"},
+        {"n wrapped negative", [](CexDesignRecord& r) { r.b5.n = -1294967296; }, 5, "跨测齿数 n"},
+        {"Zn 5000", [](CexDesignRecord& r) { r.b6.Zn = 5000; }, 6, "啮合齿数 Zn"},
+        {"μ 1.5 in a complete block 6", [](CexDesignRecord& r) { r.b6.mu = 1.5; }, 6, "泊桑比 μ 须小于1"},
+        {"status 7", [](CexDesignRecord& r) { r.b4.status = 7; }, 4, "状态字 不是0或完成值"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        CexDesignRecord r = filledRecord();
+        c.change(r);
+        auto fault = checkRecord(r);
+        auto loaded = parseDesignFile(designFileBytes(r, 0));
+        if (c.block == 0) {
+            EXPECT_FALSE(fault) << fault->what;
+            ASSERT_TRUE(loaded);
+            EXPECT_EQ(recordBytes(loaded->record), recordBytes(r));
+        } else {
+            ASSERT_TRUE(fault);
+            EXPECT_EQ(fault->block, c.block);
+            EXPECT_EQ(fault->what.rfind(c.field, 0), 0u) << fault->what;
+            EXPECT_FALSE(loaded);   // the load refuses what the save would not write
+        }
+    }
+    CexDesignRecord r = filledRecord();
+    r.b1.Tc = inf;
+    EXPECT_EQ(recordFaultMessage(*checkRecord(r)), "设计数据有误，未保存：第1页(预定参数)的输出扭矩 Tc 不是有限的数值。");
+}
+
+// Random records, each field from a pool of ordinary and absurd values:
+// what the check passes saves and loads back equal, with and without the
+// header; what it refuses the load refuses too.
+TEST(CexRecordCheck, SaveAndLoadAgreeOnRandomRecords) {
+    std::uint32_t seed = 2024;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return seed >> 8;
+    };
+    const double doubles[] = {0, 0.5, 1, -1, 630.234, 1e308, -1e308, std::numeric_limits<double>::infinity(),
+                              std::nan(""), 0.99, 1.2, 5e-324};
+    const std::int64_t ints[] = {0, 1, 2, 3, 6, 9, 10, 11, 12, 16, 401, 402, 403, 404, 405, 406, 999, 1000, -1,
+                                 4294967294LL, 2147483647LL};
+    auto pickD = [&] { return doubles[next() % std::size(doubles)]; };
+    auto pickI = [&] { return ints[next() % std::size(ints)]; };
+    std::vector<std::function<void(CexDesignRecord&)>> setters = {
+        [&](CexDesignRecord& r) { r.b1.a = pickD(); },      [&](CexDesignRecord& r) { r.b1.eta = pickD(); },
+        [&](CexDesignRecord& r) { r.b1.Tc = pickD(); },     [&](CexDesignRecord& r) { r.b1.P = pickD(); },
+        [&](CexDesignRecord& r) { r.b1.K1 = pickD(); },     [&](CexDesignRecord& r) { r.b1.i = pickD(); },
+        [&](CexDesignRecord& r) {
+            r.b1.Zc = static_cast<std::uint32_t>(pickI());
+            r.b1.Zp = next() % 2 ? r.b1.Zc + 1 : static_cast<std::uint32_t>(pickI());
+            if (next() % 2) r.b1.i = r.b1.Zc;
+        },
+        [&](CexDesignRecord& r) { r.b1.status = static_cast<std::int32_t>(pickI()); },
+        [&](CexDesignRecord& r) { r.b2.X1 = static_cast<std::int32_t>(pickI()); },
+        [&](CexDesignRecord& r) { r.b2.X2 = static_cast<std::int32_t>(pickI()); },
+        [&](CexDesignRecord& r) { r.b2.Nz = static_cast<std::int32_t>(pickI()); },
+        [&](CexDesignRecord& r) { r.b2.dsp = pickD(); },    [&](CexDesignRecord& r) { r.b2.Qmax = pickD(); },
+        [&](CexDesignRecord& r) { r.b2.pinsLeftOut = static_cast<std::int32_t>(pickI()); },
+        [&](CexDesignRecord& r) { r.b2.status = static_cast<std::int32_t>(pickI()); },
+        [&](CexDesignRecord& r) { r.b3.dfEs = pickD(); },   [&](CexDesignRecord& r) { r.b3.DW = pickD(); },
+        [&](CexDesignRecord& r) { r.b3.grade = static_cast<std::int32_t>(pickI()); },
+        [&](CexDesignRecord& r) { r.b4.drp = pickD(); },    [&](CexDesignRecord& r) { r.b4.K1m = pickD(); },
+        [&](CexDesignRecord& r) { r.b4.status = static_cast<std::int32_t>(pickI()); },
+        [&](CexDesignRecord& r) { r.b5.n = static_cast<std::int32_t>(pickI()); },
+        [&](CexDesignRecord& r) { r.b5.Ln = pickD(); },     [&](CexDesignRecord& r) { r.b6.E = pickD(); },
+        [&](CexDesignRecord& r) { r.b6.mu = pickD(); },
+        [&](CexDesignRecord& r) { r.b6.Zn = static_cast<std::int32_t>(pickI()); },
+        [&](CexDesignRecord& r) { r.b6.status = static_cast<std::int32_t>(pickI()); },
+    };
+    int passed = 0, refused = 0;
+    for (int round = 0; round < 5000; ++round) {
+        CexDesignRecord r = next() % 4 ? filledRecord() : CexDesignRecord{};
+        const int changes = 1 + next() % 3;
+        for (int k = 0; k < changes; ++k) setters[next() % setters.size()](r);
+        const auto fault = checkRecord(r);
+        const auto withHeader = parseDesignFile(designFileBytes(r, 0));
+        const auto body = recordBytes(r);
+        const auto headerless = parseDesignFile(body);
+        ASSERT_EQ(fault.has_value(), !withHeader.has_value()) << round;
+        ASSERT_EQ(fault.has_value(), !headerless.has_value()) << round;
+        if (fault) {
+            ++refused;
+            continue;
+        }
+        ++passed;
+        EXPECT_EQ(recordBytes(withHeader->record), body) << round;
+        EXPECT_EQ(recordBytes(headerless->record), body) << round;
+    }
+    // Both sides of the check are reached.
+    EXPECT_GT(passed, 500);
+    EXPECT_GT(refused, 500);
 }
 
 TEST(CexStoreStep, FullMasksGiveTheTablesStatusAndButtons) {
@@ -265,7 +389,7 @@ TEST(CexFiles, SaveCommitsBothOrNeither) {
     auto dir = freshDir("save_both");
     std::string design = (dir / "gear.cxd").string(), report = (dir / "gear.cxt").string();
     std::vector<std::uint8_t> bytes(992, 7);
-    ASSERT_EQ(saveDesignAndReportFiles(design, bytes, report, "a\nb"), SaveOutcome::Saved);
+    ASSERT_EQ(saveDesignAndReportFiles(design, bytes, report, "a\nb").outcome, SaveOutcome::Saved);
     EXPECT_EQ(fileBytes(design), bytes);
     auto rep = fileBytes(report);
     EXPECT_EQ(std::string(rep.begin(), rep.end()), "a\r\nb");
@@ -274,11 +398,11 @@ TEST(CexFiles, SaveCommitsBothOrNeither) {
     std::string d2 = (dir2 / "gear.cxd").string();
     writeBytes(d2, {1, 2, 3});
     std::filesystem::create_directory(dir2 / "gear.cxt");
-    EXPECT_EQ(saveDesignAndReportFiles(d2, bytes, (dir2 / "gear.cxt").string(), "x"), SaveOutcome::ReportFailed);
+    EXPECT_EQ(saveDesignAndReportFiles(d2, bytes, (dir2 / "gear.cxt").string(), "x").outcome, SaveOutcome::ReportFailed);
     EXPECT_EQ(fileBytes(d2), (std::vector<std::uint8_t>{1, 2, 3}));
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir2), std::filesystem::directory_iterator()), 2);
     // A folder that does not exist.
-    EXPECT_EQ(saveDesignAndReportFiles((dir / "no/gear.cxd").string(), bytes, (dir / "no/gear.cxt").string(), "x"),
+    EXPECT_EQ(saveDesignAndReportFiles((dir / "no/gear.cxd").string(), bytes, (dir / "no/gear.cxt").string(), "x").outcome,
               SaveOutcome::DesignFailed);
 }
 

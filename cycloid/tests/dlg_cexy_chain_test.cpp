@@ -127,7 +127,10 @@ TEST(CexyChain, PagesOneToSixThenFinish) {
     EXPECT_NE(report.find("Δrrp=                                  0.5200 mm"), std::string::npos);
     EXPECT_NE(report.find("Δrp=                                   0.3750mm"), std::string::npos);
     EXPECT_NE(report.find("Ln=                                     257.9353 mm"), std::string::npos);
-    EXPECT_NE(report.find("SF=                                     1.81 "), std::string::npos);
+    EXPECT_NE(report.find("SF=                                     1.91 "), std::string::npos);
+    EXPECT_NE(report.find("σH=                                    1187.90 MPa"), std::string::npos);
+    EXPECT_NE(report.find("Fmax=                                   5201.70 N\r\n"), std::string::npos);
+    EXPECT_NE(report.find("θ=                                     0.06 °\r\n"), std::string::npos);
     EXPECT_TRUE(s.allUsed());
     g_cexRecord = {};
 }

@@ -113,6 +113,39 @@ TEST_F(Page1Test, TransmissionInputs) {
     EXPECT_TRUE(s.allUsed());
 }
 
+// What page 1 takes is what a reload takes: a torque that would not be a
+// finite number is refused, tooth counts stop at 999 and 1000, named.
+TEST_F(Page1Test, ValuesTheRecordCouldNotHold) {
+    run([&](fwtest::Running& r, P& p) {
+        transmission(r);
+        const std::string tc = r.text(P::IDC_TC);
+        struct Case {
+            int id;
+            const char* text;
+            std::string message;
+        } cases[] = {
+            {P::IDC_P, "1e306", "输出扭矩超出数值范围，请检查功率、输入转速和齿数！"},
+            {P::IDC_N0, "1e-305", "输出扭矩超出数值范围，请检查功率、输入转速和齿数！"},
+            {P::IDC_ZC, "1000", "摆线轮齿数 Zc：请输入 9 到 999 之间的整数。"},
+            {P::IDC_ZP, "1002", "针齿数 Zp：请输入 10 到 1000 之间的整数。"},
+            {P::IDC_ZC, "4294967294", "摆线轮齿数 Zc：请输入 9 到 999 之间的整数。"},
+        };
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.text);
+            s.expectMessage(c.message);
+            put(r, c.id, c.text);
+            EXPECT_EQ(r.text(P::IDC_TC), tc);
+            EXPECT_DOUBLE_EQ(g_cexRecord.b1.Tc, 630.234);
+            EXPECT_EQ(g_cexRecord.b1.Zc, 11u);
+        }
+        EXPECT_DOUBLE_EQ(p.m_P, 10);
+        put(r, P::IDC_ZC, "999");
+        EXPECT_EQ(g_cexRecord.b1.Zp, 1000u);
+        EXPECT_FALSE(checkRecord(g_cexRecord));
+    });
+    EXPECT_TRUE(s.allUsed());
+}
+
 TEST_F(Page1Test, EfficiencyEditSliderAndQuestion) {
     struct Case {
         int answer;
@@ -153,13 +186,23 @@ TEST_F(Page1Test, EfficiencyEditSliderAndQuestion) {
         s.expectMessage("机构效率估值太低！");
         put(r, P::IDC_ETA, "0.7");
         EXPECT_EQ(r.text(P::IDC_ETA), "0.91");
-        s.expectMessage("输入数据无效！", IDRETRY);
-        put(r, P::IDC_ETA, "1.2");
-        EXPECT_EQ(r.text(P::IDC_ETA), "0.91");
+        // Only what a reload keeps: up to 0.99.
+        for (const char* high : {"1.2", "1", "0.991"}) {
+            s.expectMessage("机构效率估值太高！预定传动效率不能大于0.99。");
+            put(r, P::IDC_ETA, high);
+            EXPECT_EQ(r.text(P::IDC_ETA), "0.91");
+        }
         EXPECT_DOUBLE_EQ(g_cexRecord.b1.eta, 0.91);
-        s.expectMessage(fw::dx_text::NotANumber);
+        // The refusal of a text names its field and gives it back for an
+        // edit; left again unedited it shows the value it holds.
+        s.expectMessage("预定传动效率η：请输入一个数值。");
         put(r, P::IDC_ETA, "0.9x");
+        EXPECT_EQ(r.focused(), P::IDC_ETA);
+        EXPECT_EQ(r.text(P::IDC_ETA), "0.9x");
+        r.focus(P::IDC_TITLE);
         EXPECT_EQ(r.text(P::IDC_ETA), "0.91");
+        put(r, P::IDC_ETA, "0.99");
+        EXPECT_DOUBLE_EQ(g_cexRecord.b1.eta, 0.99);
     });
     EXPECT_TRUE(s.allUsed());
 }
@@ -194,11 +237,47 @@ TEST_F(Page1Test, PinCircleAndSleeve) {
         p.m_K2 = 2.0;
         r.click(P::IDC_RRP_BUTTON);
         EXPECT_NEAR(p.m_Rrp, std::sin(3.141592654 / 12) * 100 / 2.0, 1e-12);
-        // Rp typed outside its range: OK keeps it unstored, Cancel brings the old one back.
+        // Rp typed outside its range: Cancel brings the old one back.
         s.expectMessage("针齿中心圆半径超出建议的范围！", IDCANCEL);
         put(r, P::IDC_RP, "150");
         EXPECT_EQ(r.text(P::IDC_RP), "100");
         EXPECT_DOUBLE_EQ(g_cexRecord.b1.Rp, 100);
+    });
+    EXPECT_TRUE(s.allUsed());
+}
+
+// Rp outside its range answered OK ("edit again"): the value is not taken,
+// left unedited the field shows the Rp in use again, K1 and K2 stay with it;
+// a value taken afterwards brings K1 and K2 along.
+TEST_F(Page1Test, RpEditedAgainIsNotTaken) {
+    run([&](fwtest::Running& r, P& p) {
+        transmission(r);
+        put(r, P::IDC_RP, "100");
+        put(r, P::IDC_RRP, "10");
+        s.onDialog(CDestCexdK1Dlg::IDD, [](fwtest::Running& d) {
+            d.type(CDestCexdK1Dlg::IDC_VALUE, "0.5");
+            d.click(IDOK);
+        });
+        r.click(P::IDC_K1_BUTTON);
+        put(r, P::IDC_A, "4");   // K1 = 12·4/100 = 0.48
+        EXPECT_NEAR(p.m_K1, 0.48, 1e-12);
+        s.expectMessage("针齿中心圆半径超出建议的范围！", IDOK);
+        put(r, P::IDC_RP, "150");
+        EXPECT_EQ(r.focused(), P::IDC_RP);
+        EXPECT_DOUBLE_EQ(p.m_Rp, 100);
+        r.focus(P::IDC_TITLE);   // left unedited: nothing asked, the old Rp back
+        EXPECT_EQ(r.text(P::IDC_RP), "100");
+        EXPECT_DOUBLE_EQ(g_cexRecord.b1.Rp, 100);
+        EXPECT_NEAR(g_cexRecord.b1.K1, 0.48, 1e-12);
+        EXPECT_TRUE(r.enabled(P::IDC_BC));
+        // Edited again to another value outside: asked again; then one inside.
+        s.expectMessage("针齿中心圆半径超出建议的范围！", IDOK);
+        put(r, P::IDC_RP, "140");
+        r.type(P::IDC_RP, "110");
+        r.focus(P::IDC_TITLE);
+        EXPECT_DOUBLE_EQ(g_cexRecord.b1.Rp, 110);
+        EXPECT_NEAR(g_cexRecord.b1.K1, 4.0 * 12 / 110, 1e-12);
+        EXPECT_NEAR(g_cexRecord.b1.K2, std::sin(3.141592654 / 12) * 110 / 10, 1e-12);
     });
     EXPECT_TRUE(s.allUsed());
 }
@@ -229,12 +308,10 @@ TEST_F(Page1Test, EccentricityButtonAndEdit) {
         EXPECT_DOUBLE_EQ(p.m_a, 4.16666666666667);
         EXPECT_NEAR(p.m_K1, 0.5, 1e-12);
         EXPECT_FALSE(r.enabled(P::IDC_K1_BUTTON));
-        // a = 2.2 and a = 2 both offer 2 and 2.5 (Rp 52.8 and 48 kept outside their range).
-        for (auto [rp, text] : {std::pair{"52.8", "52.8"}, std::pair{"48", "48"}}) {
+        // a = 2.2 and a = 2 both offer 2 and 2.5 (Rp 52.8 and 48, outside their range).
+        for (double rp : {52.8, 48.0}) {
             p.m_K1 = 0.5;
-            s.expectMessage("针齿中心圆半径超出建议的范围！", IDOK);
-            put(r, P::IDC_RP, rp);
-            EXPECT_EQ(r.text(P::IDC_RP), text);
+            p.m_Rp = rp;
             s.expectMessage("建议采用标准偏心距: 2.00 或 2.50。");
             s.onDialog(CDestCexdADlg::IDD, [](fwtest::Running& d) {
                 d.click(CDestCexdADlg::IDC_UPPER);
@@ -271,6 +348,14 @@ TEST_F(Page1Test, EccentricityButtonAndEdit) {
         s.expectMessage("检查短幅系数大于最大推荐值，是否减小偏心距？", IDABORT);
         put(r, P::IDC_A, "5");
         EXPECT_EQ(r.text(P::IDC_A), "4");
+        // Retry is "edit again": a is not taken, the field is given back.
+        s.expectMessage("检查短幅系数大于最大推荐值，是否减小偏心距？", IDRETRY);
+        put(r, P::IDC_A, "5");
+        EXPECT_EQ(r.focused(), P::IDC_A);
+        EXPECT_DOUBLE_EQ(p.m_a, 4);
+        r.focus(P::IDC_TITLE);
+        EXPECT_EQ(r.text(P::IDC_A), "4");
+        EXPECT_DOUBLE_EQ(g_cexRecord.b1.a, 4);
         s.expectMessage("检查短幅系数大于最大推荐值，是否减小偏心距？", IDIGNORE);
         put(r, P::IDC_A, "5");
         EXPECT_NEAR(p.m_K1, 0.6, 1e-12);
@@ -400,6 +485,41 @@ TEST(CexRecommendDialogs, RpDialogRetryAndCancel) {
     EXPECT_DOUBLE_EQ(dlg.m_value, 120);
 }
 
+// The range of the chain's torque, 0.85·c to 1.3·c with c = 630234^(1/3):
+// the offered bound, shown to 15 digits and confirmed or typed back, is
+// taken; a value that is no length is refused with the field's name.
+TEST(CexRecommendDialogs, WhatTheRpDialogOffersItAccepts) {
+    const Band range = rpRange(630.234);
+    EXPECT_EQ(fw::format("%.15g", range.low), "72.8762810437505");
+    for (const char* typed : {"", "72.8762810437505", "111.457841596324"}) {
+        SCOPED_TRACE(typed);
+        fwtest::Session s;
+        CDestCexdRpDlg dlg;
+        dlg.setRange(range.low, range.high);
+        s.onDialog(CDestCexdRpDlg::IDD, [&](fwtest::Running& d) {
+            EXPECT_EQ(d.text(CDestCexdRpDlg::IDC_VALUE), "72.8762810437505");
+            if (*typed) d.type(CDestCexdRpDlg::IDC_VALUE, typed);
+            d.focus(CDestCexdRpDlg::IDC_VALUE);
+            d.click(IDOK);
+        });
+        EXPECT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_TRUE(s.allUsed());
+        EXPECT_NEAR(dlg.m_value, *typed == '1' ? range.high : range.low, 1e-12);
+    }
+    fwtest::Session s;
+    CDestCexdRpDlg dlg;
+    dlg.setRange(range.low, range.high);
+    s.onDialog(CDestCexdRpDlg::IDD, [&](fwtest::Running& d) {
+        s.expectMessage("针齿中心圆半径 Rp：请输入一个大于0的数值。");
+        d.type(CDestCexdRpDlg::IDC_VALUE, "-80");
+        d.leave();
+        EXPECT_DOUBLE_EQ(dlg.m_value, range.low);
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_TRUE(s.allUsed());
+}
+
 TEST(CexRecommendDialogs, WidthNoteAndEccentricityChoice) {
     fwtest::Session s;
     CDestCexdBcDlg bc;
@@ -478,6 +598,8 @@ TEST_F(Page1LoadTest, UnreasonableEfficiencyAndIncompleteBlock) {
         EXPECT_DOUBLE_EQ(p.m_eta, 0.95);
         EXPECT_EQ(r.text(P::IDC_HINT), "原定机构效率不合理，请重新调整。");
         EXPECT_DOUBLE_EQ(g_cexRecord.b1.eta, 0.95);
+        // The torque belongs to the replacing efficiency: 9549·10·11·0.95/1500.
+        EXPECT_NEAR(g_cexRecord.b1.Tc, 665.2470, 5e-5);
     });
     g_cexRecord = {};
     CexDesignRecord part = filledRecord();

@@ -10,6 +10,7 @@
 #include "cycloid/cex_design.h"
 #include "cycloid/cexy_property_sheet.h"
 #include "fw/format.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 
 using namespace cycloid;
@@ -248,6 +249,7 @@ TEST_F(Page4Test, TheExampleAndItsFiles) {
 }
 
 TEST_F(Page4Test, DefaultNamesFromTheDesignFile) {
+    fwtest::Installation inst{"cycloid_page4"};
     g_strCexDesignPath = (dir / "work.old" / "gear.cxd").string();
     std::filesystem::create_directories(dir / "work.old");
     run(3, [&](fwtest::Running& r, CCexyPropertySheet&) {
@@ -261,6 +263,10 @@ TEST_F(Page4Test, DefaultNamesFromTheDesignFile) {
     EXPECT_EQ(s.files()[0].request.initialName, (dir / "work.old" / "gear.MDA").string());
     EXPECT_EQ(s.files()[1].request.initialName, (dir / "work.old" / "gear.DDA").string());
     EXPECT_EQ(s.files()[0].request.defaultExt, "MDA");
+    // Both open in the data folder, titled by what they save.
+    EXPECT_EQ(s.files()[0].request.title, "《Ondrel》保存等距加移距修形齿廓数据文件");
+    EXPECT_EQ(s.files()[1].request.title, "《Ondrel》保存转角修形齿廓数据文件");
+    for (const auto& f : s.files()) EXPECT_EQ(f.request.folder, inst.data());
 }
 
 TEST_F(Page4Test, NoOptimumAndIncompleteResults) {
@@ -296,7 +302,10 @@ TEST_F(Page4Test, StaleAfterPage3Changed) {
         EXPECT_TRUE(r.next());
         EXPECT_EQ(g_cexRecord.b4.status, 0);
         EXPECT_FALSE(r.buttonEnabled(fw::ID_WIZNEXT));
-        EXPECT_NEAR(sheet.m_page4.m_drrp, 0.52, 1e-12);   // the old results stay shown
+        // The old results are cleared, not shown beside the new inputs.
+        EXPECT_DOUBLE_EQ(sheet.m_page4.m_drrp, 0);
+        EXPECT_EQ(r.text(P4::IDC_DRRP), "0");
+        EXPECT_DOUBLE_EQ(g_cexRecord.b4.drrp, 0);
         r.click(P4::IDC_CALC);
         EXPECT_EQ(g_cexRecord.b4.status, 404);
     });

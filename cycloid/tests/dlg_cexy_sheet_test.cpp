@@ -36,6 +36,9 @@ protected:
 };
 
 TEST_F(CexySheetTest, CaptionPagesAndHelpOfEachPage) {
+    // Page 2 clears the pins-left-out flag for K2 2.59 (it would make page 6's
+    // results stale); the record is complete without it.
+    g_cexRecord.b2.pinsLeftOut = 0;
     CCexyPropertySheet sheet(109, nullptr);
     g_pCexySheet = &sheet;
     sheet.SetWizardMode();
@@ -165,8 +168,21 @@ TEST_F(CexySheetTest, SaveFailuresLeaveOlderFilesAlone) {
     auto missing = dir / "missing" / "gear.cxd";
     s.answerSave(missing);
     s.expectMessage(namesNotice(missing, dir / "missing" / "gear.cxt"));
-    s.expectMessage(fw::format(kMsgCannotRead, missing.string().c_str()));
+    // The save says it could not create the file (not a read message).
+    s.expectMessage(fw::format("不能打开文件%s,ERROR = 2", missing.string().c_str()));
     EXPECT_EQ(sheet.SaveDesignAndReport(), 0);
+    // A design file that cannot be replaced (a folder of its name): the save
+    // names the file it could not write (no read message), the folder stays.
+    std::filesystem::create_directory(dir / "folder.cxd");
+    s.answerSave(dir / "folder.cxd");
+    s.expectMessage(namesNotice(dir / "folder.cxd", dir / "folder.cxt"));
+    s.answerMessage(IDOK);
+    EXPECT_EQ(sheet.SaveDesignAndReport(), 0);
+    const std::string failed = s.messages().back().text;
+    EXPECT_NE(failed.find((dir / "folder.cxd").string() + ",ERROR = "), std::string::npos) << failed;
+    EXPECT_EQ(failed.find("读取"), std::string::npos) << failed;
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.cxd"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "folder.cxt"));
     // A report that cannot be written: the older design file stays.
     writeFile("gear.cxd", "older");
     std::filesystem::create_directory(dir / "gear.cxt");
@@ -177,6 +193,27 @@ TEST_F(CexySheetTest, SaveFailuresLeaveOlderFilesAlone) {
     EXPECT_EQ(ShellTest::readBytes(dir / "gear.cxd"), "older");
     EXPECT_TRUE(sheet.m_strReportPath.empty());
     EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Exclamation);
+}
+
+// The save runs the load's check first: a record that would not load again
+// is not written, the user is told which field, the older file stays.
+TEST_F(CexySheetTest, SaveRefusesWhatWouldNotLoad) {
+    writeFile("gear.cxd", "older");
+    g_strCexDesignPath = (dir / "gear.cxd").string();
+    g_cexRecord.b1.Tc = INFINITY;
+    CCexyPropertySheet sheet(109, nullptr);
+    s.expectMessage("设计数据有误，未保存：第1页(预定参数)的输出扭矩 Tc 不是有限的数值。");
+    EXPECT_EQ(sheet.SaveDesignAndReport(), 0);
+    EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Exclamation);
+    EXPECT_TRUE(s.files().empty());
+    EXPECT_EQ(ShellTest::readBytes(dir / "gear.cxd"), "older");
+    EXPECT_FALSE(std::filesystem::exists(dir / "gear.cxt"));
+    EXPECT_TRUE(sheet.m_strReportPath.empty());
+    g_cexRecord = filledRecord();
+    g_cexRecord.b2.X2 = 7;
+    s.expectMessage("设计数据有误，未保存：第2页(传动零件设计)的柱销数 X2 须为6、8、10、12或16。");
+    EXPECT_EQ(sheet.SaveDesignAndReport(), 0);
+    EXPECT_TRUE(s.allUsed());
 }
 
 class CexyLoadTest : public CexySheetTest {
@@ -229,7 +266,14 @@ TEST_F(CexyLoadTest, RefusedFilesChangeNothing) {
     putF64(nan, 64, std::nan(""));
     auto seven = good;
     putI32(seven, 864 + 40, 7);
-    const std::vector<std::uint8_t>* files[] = {&other, &shorter, &nan, &seven};
+    // Zc 4294967294: page 6 would count its pins for half a minute.
+    auto teeth = good;
+    putI32(teeth, 64 + 88, -2);
+    putI32(teeth, 64 + 92, -1);
+    putF64(teeth, 64 + 16, 4294967294.0);
+    auto torque = good;
+    putF64(torque, 64 + 80, INFINITY);
+    const std::vector<std::uint8_t>* files[] = {&other, &shorter, &nan, &seven, &teeth, &torque};
     CexDesignRecord before = filledRecord();
     before.b1.P = 3;   // the record in hand differs from every file
     g_cexRecord = before;

@@ -3,12 +3,15 @@
 // (worked out by hand).
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <vector>
 
 #include "cex_test_support.h"
 #include "cycloid/dorrith_dlg.h"
 #include "cycloid/parametdlg.h"
 #include "fw/format.h"
+#include "fwtest/installation.h"
 #include "fwtest/script.h"
 #include "shell/command_table.h"
 #include "shell/kavrin_app.h"
@@ -120,6 +123,120 @@ TEST_F(DorrithTest, ModeFourNeedsAPositiveDifference) {
     EXPECT_TRUE(s.allUsed());
 }
 
+// The side clearances as the designer defines them, written out here.
+double sideA(double dp, double a, double pin, unsigned Zc, double drp) {
+    const double beta = 3.141592654 / (2 * Zc), e = dp / 2 - a - drp;
+    const double h = (2 * e * std::cos(beta) - std::sqrt(pin * pin - std::pow(2 * e * std::sin(beta), 2))) / 2;
+    return 2 * std::sqrt((e + drp) * (e + drp) + h * h - 2 * h * (e + drp) * std::cos(beta)) - pin;
+}
+double sideB(double dp, double a, double pin, unsigned Zc, double drp, double drrp) {
+    const double beta = 3.141592654 / (2 * Zc), A = drp + dp / 2 - a;
+    const double h = (2 * A * std::cos(beta) - std::sqrt(std::pow(2 * (drrp + pin / 2), 2) - std::pow(2 * A * std::sin(beta), 2))) / 2;
+    return 2 * std::sqrt((A - drp) * (A - drp) + h * h - 2 * h * (A - drp) * std::cos(beta)) - pin;
+}
+
+// Every input the calculation reads, in every mode that has a modification
+// (the inputs of Δc and of the rod measurement): after a calculation, an
+// accepted change clears the results, disables the point file and the
+// report, and Δc, Δj follow the new inputs; calculating again brings the
+// results back.
+TEST_F(DorrithTest, EveryInputMakesTheResultsStale) {
+    struct Mode {
+        int mode;
+        std::vector<std::pair<int, const char*>> setUp;   // the modification
+    };
+    const Mode modes[] = {
+        {1, {{D::IDC_DELTA, "0.5"}}},
+        {2, {{D::IDC_DRRP, "0.1"}}},
+        {3, {{D::IDC_DRP, "0.3"}}},
+        {4, {{D::IDC_DRRP, "0.1"}, {D::IDC_DRP, "0.05"}}},
+    };
+    struct Input {
+        int id;
+        const char* text;
+        int onlyMode;   // 0: every mode
+    };
+    const Input inputs[] = {
+        {D::IDC_ZC, "7", 0},      {D::IDC_ZP, "10", 0},     {D::IDC_DP, "19", 0},     {D::IDC_DPIN, "5.8", 0},
+        {D::IDC_A, "0.7", 0},     {D::IDC_DELTA, "0.4", 1}, {D::IDC_DRRP, "0.12", 2}, {D::IDC_DRP, "0.25", 3},
+        {D::IDC_DRRP, "0.12", 4}, {D::IDC_DRP, "0.04", 4},
+    };
+    for (const Mode& m : modes) {
+        for (const Input& in : inputs) {
+            if (in.onlyMode != 0 && in.onlyMode != m.mode) continue;
+            SCOPED_TRACE(fw::format("mode %d, field %d = %s", m.mode, in.id, in.text));
+            fwtest::Session session;
+            D dlg;
+            session.onDialog(D::IDD, [&](fwtest::Running& r) {
+                r.click(D::IDC_MODE0 + m.mode);
+                put(r, D::IDC_DPIN, "6");   // clear of the pin-spacing notice
+                for (auto [id, text] : m.setUp) put(r, id, text);
+                r.click(D::IDC_CALC);
+                ASSERT_TRUE(dlg.m_calculated);
+                ASSERT_GT(dlg.m_Lm, 0);
+                ASSERT_TRUE(r.enabled(D::IDC_EXPORT));
+                put(r, in.id, in.text);
+                for (int id : {D::IDC_DA, D::IDC_DF, D::IDC_DM, D::IDC_LM, D::IDC_RL}) EXPECT_EQ(r.text(id), "0") << id;
+                EXPECT_FALSE(dlg.m_calculated);
+                EXPECT_FALSE(r.enabled(D::IDC_EXPORT));
+                EXPECT_FALSE(r.enabled(fw::IDOK));
+                r.click(fw::IDOK);   // no report without a new calculation and export
+                EXPECT_FALSE(r.ended());
+                const double dp = dlg.m_dp, a = dlg.m_a, pin = dlg.m_dPin;
+                double dc = 0, dj = 0;
+                switch (m.mode) {
+                case 1: dc = dlg.m_delta * dp * 3.141592654 / 180; break;
+                case 2: dc = 2 * dlg.m_drrp, dj = dlg.m_drrp; break;
+                case 3: dc = sideA(dp, a, pin, dlg.m_Zc, dlg.m_drp), dj = dlg.m_drp; break;
+                default: dc = sideB(dp, a, pin, dlg.m_Zc, dlg.m_drp, dlg.m_drrp), dj = dlg.m_drrp - dlg.m_drp; break;
+                }
+                EXPECT_NEAR(dlg.m_dc, dc, 1e-12);
+                EXPECT_NEAR(dlg.m_dj, dj, 1e-12);
+                r.click(D::IDC_CALC);
+                EXPECT_TRUE(dlg.m_calculated);
+                EXPECT_GT(dlg.m_Lm, 0);
+                EXPECT_TRUE(r.enabled(D::IDC_EXPORT));
+                r.end(IDCANCEL);
+            });
+            dlg.DoModal();
+            EXPECT_TRUE(session.allUsed());
+        }
+    }
+}
+
+// The two cases found: mode 1 with δ and then Zc; mode 4 with a changed.
+TEST_F(DorrithTest, SideClearanceFollowsItsInputs) {
+    run([&](fwtest::Running& r, D& d) {
+        r.click(D::IDC_MODE0 + 1);
+        put(r, D::IDC_DELTA, "0.5");
+        EXPECT_NEAR(d.m_dc, 0.5 * 18.5714286 * 3.141592654 / 180, 1e-7);   // 0.16207
+        put(r, D::IDC_ZC, "11");   // dp = 2·0.65·12/0.42 = 37.1429
+        EXPECT_NEAR(d.m_dp, 37.1428571, 1e-7);
+        EXPECT_NEAR(d.m_dc, 0.5 * 37.1428571 * 3.141592654 / 180, 1e-7);   // 0.32413
+        r.click(D::IDC_CALC);
+        s.answerSave(dir / "m1");
+        r.click(D::IDC_EXPORT);
+        s.answerSave(dir / "m1.cxt");
+        s.expectMessage(fw::format("报告文件已存为%s！", (dir / "m1.cxt").string().c_str()));
+        r.click(fw::IDOK);
+    });
+    auto b = fileBytes(dir / "m1.cxt");
+    std::string text = fw::utf8FromGbk(std::string(b.begin(), b.end()));
+    EXPECT_NE(text.find("Δc =                                   0.3241 mm"), std::string::npos);
+    run([&](fwtest::Running& r, D& d) {
+        r.click(D::IDC_MODE0 + 4);
+        put(r, D::IDC_DPIN, "6");
+        put(r, D::IDC_DRRP, "0.1");
+        put(r, D::IDC_DRP, "0.05");
+        const double before = d.m_dc;
+        EXPECT_NEAR(before, sideB(d.m_dp, 0.65, 6, 5, 0.05, 0.1), 1e-12);
+        put(r, D::IDC_A, "0.5");
+        EXPECT_NEAR(d.m_dc, sideB(d.m_dp, 0.5, 6, 5, 0.05, 0.1), 1e-12);
+        EXPECT_GT(std::fabs(d.m_dc - before), 1e-3);
+    });
+    EXPECT_TRUE(s.allUsed());
+}
+
 TEST_F(DorrithTest, ThinPinShowsNoSideClearance) {
     run([&](fwtest::Running& r, D& d) {
         r.click(D::IDC_MODE0 + 3);
@@ -136,6 +253,7 @@ TEST_F(DorrithTest, ThinPinShowsNoSideClearance) {
 }
 
 TEST_F(DorrithTest, CalculateExportAndReport) {
+    fwtest::Installation inst{"dorrith"};
     const int code = run([&](fwtest::Running& r, D& d) {
         put(r, D::IDC_A, "0.66");   // an input brings the bits up
         put(r, D::IDC_A, "0.65");
@@ -190,6 +308,14 @@ TEST_F(DorrithTest, CalculateExportAndReport) {
     std::string text = fw::utf8FromGbk(std::string(b.begin(), b.end()));
     EXPECT_NE(text.find("无修形的理论齿廓\r\n"), std::string::npos);
     EXPECT_NE(text.find("Lm =                                    39.913 mm\r\n"), std::string::npos);
+    // The point file and the report dialogs open in the data folder, titled
+    // by what they save.
+    ASSERT_EQ(s.files().size(), 6u);
+    for (const auto& f : s.files()) {
+        EXPECT_EQ(f.request.folder, inst.data());
+        EXPECT_EQ(f.request.title, f.request.defaultExt == "PDA" ? "《Ondrel》保存自定义摆线齿廓数据文件"
+                                                                 : "《Ondrel》保存自定义摆线齿廓报告文件");
+    }
     EXPECT_TRUE(s.allUsed());
 }
 

@@ -218,7 +218,8 @@ RatingResult<double> bendingStress(const BendingStressInput& in) {
 }
 
 RatingResult<double> permissibleBendingStress(const PermissibleBendingInput& in) {
-    if (!isUsableValue(in.sigmaFlim)) return fw::unexpected(invalidDataMessage());
+    if (!isUsableValue(in.sigmaFlim) || in.sigmaFlim > kavrin::rating::kSigmaFlimMax)
+        return fw::unexpected(invalidDataMessage());
     return usableOrZero(in.sigmaFlim * in.yN * in.yS * in.yX);
 }
 

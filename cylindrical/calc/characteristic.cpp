@@ -1,6 +1,7 @@
 #include "cylindrical/calc/characteristic.h"
 
 #include <cmath>
+#include <utility>
 
 #include "common/calc/involute.h"
 #include "cylindrical/calc/preliminary.h"
@@ -11,11 +12,6 @@ namespace cylindrical {
 namespace {
 
 constexpr double kPi = 3.141592653589793;
-
-bool complete(const PairGeometryInput& p) {
-    return p.z1 > 0 && p.z2 > 0 && p.mn > 0 && std::cos(p.betaRad) > 0 && p.alphaNRad > 0 &&
-           p.alphaNRad < kPi / 2;
-}
 
 double inv(double a) { return std::tan(a) - a; }
 
@@ -30,7 +26,7 @@ SpanMeasure span(int z, double x, double alphaTRad, const PairGeometryInput& p) 
     s.k = spanCount(s.kPrime);
     if (s.k) {
         double w = ((inv(an) * s.zPrime + (*s.k - 0.5) * kPi) * c + 2 * x * std::sin(an)) * p.mn;
-        if (std::isfinite(w)) s.w = w;
+        if (std::isfinite(w) && w > 0) s.w = w;
     }
     return s;
 }
@@ -86,7 +82,7 @@ std::optional<int> spanCount(double kPrime) {
 
 fw::Expected<CharacteristicView, std::string> characteristicView(const CharacteristicInput& in) {
     const PairGeometryInput& p = in.pair;
-    if (!complete(p)) return fw::unexpected(std::string(kMsgNoPairData));
+    if (auto fault = pairDataFault(p, false)) return fw::unexpected(*fault);
     CharacteristicView v;
     double cb = std::cos(p.betaRad);
     v.alphaTRad = transversePressureAngle(p.alphaNRad, p.betaRad);
@@ -132,6 +128,12 @@ fw::Expected<Characteristic, std::string> characteristic(const CharacteristicInp
         c.sn2 = chordalThickness(v.zv2, p.xn2, p);
     }
     if (!allFinite(c)) return fw::unexpected(std::string(kMsgNoPairData));
+    if (!(c.epsAlpha > 0)) return fw::unexpected(std::string(kMsgNoContact));
+    if (c.epsAlpha > kMaxEpsAlpha) return fw::unexpected(std::string(kMsgContactRatioTooLarge));
+    for (auto [v, name] : {std::pair{c.hn1, "分度圆弦齿高 hn1"}, std::pair{c.sn1, "分度圆弦齿厚 Sn1"},
+                           std::pair{c.hn2.value_or(1), "分度圆弦齿高 hn2"}, std::pair{c.sn2.value_or(1), "分度圆弦齿厚 Sn2"},
+                           std::pair{c.pin ? c.pin->mp : 1.0, "测量跨距 Mp"}})
+        if (!(v > 0)) return fw::unexpected(lengthNotPositive(name));
     return c;
 }
 

@@ -17,6 +17,9 @@ inline constexpr const char* kMsgFaceWidthHint = "提示：";
 inline constexpr const char* kCharacteristicIntro =
     "\n\n       ---- 给定齿轮宽度，\n\n       ---- 执行计算，\n\n       ---- 输出报告。";
 inline constexpr const char* kMsgPinDimension = "量棒测量圆压力角无法计算！";
+// Contact ratios a pair cannot have (wording ours).
+inline constexpr const char* kMsgNoContact = "端面重合度 εα 不大于零：两轮齿顶圆过小，不能啮合，请修正设计！";
+inline constexpr const char* kMsgContactRatioTooLarge = "端面重合度 εα 超过3.5，请修正设计！";
 
 // Pin diameter dp = factor·mn: the listing uses 1.65, the report 1.68.
 constexpr double kPinFactorListing = 1.65;
@@ -45,8 +48,8 @@ struct CharacteristicView {
     double alphaAt1Rad = 0;
     double alphaAt2Rad = 0;
 };
-// Refused with kMsgNoPairData for an incomplete pair and kMsgTipInsideBase
-// when a tip circle does not lie outside its base circle.
+// Refused with pairDataFault's reason for an incomplete pair and
+// kMsgTipInsideBase when a tip circle does not lie outside its base circle.
 fw::Expected<CharacteristicView, std::string> characteristicView(const CharacteristicInput& in);
 
 // Span tooth count: k = ⌊k′ + 0.5⌋ for k′ ≥ 2, ⌈k′⌉ for 0 < k′ < 2; nullopt for
@@ -81,8 +84,10 @@ struct Characteristic {
 };
 
 // "计 算" (pinFactor kPinFactorListing) and "输出报告" (kPinFactorReport).
-// Refusals as characteristicView, and kMsgPinDimension when the pin
-// dimension is not finite. εβ uses |β|, so a negative helix angle gives the
+// Refusals as characteristicView, kMsgPinDimension when the pin dimension is
+// not finite, kMsgNoContact and kMsgContactRatioTooLarge for an εα not in
+// (0, kMaxEpsAlpha], and lengthNotPositive for a chordal height, chordal
+// thickness or dimension between pins not above zero. εβ uses |β|, so a negative helix angle gives the
 // same overlap ratio as its positive twin.
 fw::Expected<Characteristic, std::string> characteristic(const CharacteristicInput& in, double pinFactor);
 

@@ -208,7 +208,8 @@ RatingResult<double> contactLifeFactor(const ContactLifeInput& in) {
 
 RatingResult<LubricantFactors> lubricantFactors(const LubricantInput& in) {
     if (!kavrin::rating::validLimitClass(in.limitClass) || in.lubricant < 0 || in.lubricant > 1 ||
-        in.flankState < 0 || in.flankState > 1) {
+        in.flankState < 0 || in.flankState > 1 || !(in.viscosity >= kavrin::rating::kViscosity50Min) ||
+        !(in.viscosity <= kavrin::rating::kViscosity50Max)) {
         return fw::unexpected(invalidDataMessage());
     }
     LubricantFactors out;
@@ -244,7 +245,8 @@ RatingResult<double> contactStress(const ContactStressInput& in) {
 }
 
 RatingResult<double> permissibleContactStress(const PermissibleContactInput& in) {
-    if (!isUsableValue(in.sigmaHlim)) return fw::unexpected(invalidDataMessage());
+    if (!isUsableValue(in.sigmaHlim) || in.sigmaHlim > kavrin::rating::kSigmaHlimMax)
+        return fw::unexpected(invalidDataMessage());
     return usableOrZero(in.sigmaHlim * in.zN * in.zL * in.zV * in.zR * in.zW);
 }
 

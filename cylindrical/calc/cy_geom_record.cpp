@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/calc/angle_split.h"
+#include "common/calc/gear_kinds.h"
+#include "common/calc/record_check.h"
 #include "fw/record.h"
 
 namespace cylindrical {
@@ -25,8 +28,6 @@ static_assert(kTitle == kStatus + 4 && kNumber == kTitle + kTextWidth && kDate =
 static_assert(kDate + kDateWidth == CyGeomRecord::kSize);
 
 constexpr double kCStarList[kCStarCount] = {0.25, 0.3, 0.35};
-
-bool inList(std::int32_t v, int count) { return v >= 0 && v < count; }
 
 }  // namespace
 
@@ -106,25 +107,64 @@ std::optional<CyGeomRecord> readCyGeomRecord(std::span<const std::uint8_t> bytes
     return r;
 }
 
-bool finiteCyGeomRecord(const CyGeomRecord& r) {
-    for (double v : {r.mn, r.a, r.ad, r.alphaWtDeg, r.yt, r.yn, r.sumX, r.xn1, r.xn2, r.haStar, r.zv1, r.zv2, r.b,
-                     r.epsAlpha, r.epsBeta, r.psiD})
+namespace {
+
+// The values the pages derive (transverse module, virtual tooth counts,
+// diameters, standard centre distance) stay finite.
+bool derivedFinite(const CyGeomRecord& r) {
+    const double c = std::cos(kavrin::tripleToRadians({r.betaDeg, r.betaMin, r.betaSec}));
+    const double mt = r.mn / c;
+    for (double v : {mt, r.z1 / (c * c * c), r.z2 / (c * c * c), r.z1 * mt, r.z2 * mt, (double(r.z1) + r.z2) * mt})
         if (!std::isfinite(v)) return false;
     return true;
 }
 
-bool plausible(const CyGeomRecord& r) {
-    if (!inList(r.hand, kHandCount) || !inList(r.cStarIndex, kCStarCount) || !inList(r.meshType, 2)) return false;
-    if (!finiteCyGeomRecord(r)) return false;
-    auto within = [](std::int32_t v, std::int32_t lo, std::int32_t hi) { return v >= lo && v <= hi; };
-    // The angle fields: β −60..60°, αn 0..30°, minutes and seconds below 60.
-    if (!within(r.betaDeg, -60, 60) || !within(r.betaMin, -59, 59) || !within(r.betaSec, -59, 59)) return false;
-    if (!within(r.alphaNDeg, 0, 30) || !within(r.alphaNMin, 0, 59) || !within(r.alphaNSec, 0, 59)) return false;
-    // Tooth counts and module above zero; lengths, ratios and angles never negative.
-    if (r.z1 <= 0 || r.z2 <= 0 || !(r.mn > 0)) return false;
-    for (double v : {r.a, r.ad, r.haStar, r.zv1, r.zv2, r.b, r.epsAlpha, r.epsBeta, r.psiD})
-        if (v < 0) return false;
-    return r.alphaWtDeg >= 0 && r.alphaWtDeg < 90;
+bool inHaStarList(double v) {
+    for (double h : kHaStarList)
+        if (v == h) return true;
+    return false;
+}
+
+}  // namespace
+
+std::optional<std::string> checkCyGeomRecord(const CyGeomRecord& r) {
+    const double beta = kavrin::tripleToDegrees({r.betaDeg, r.betaMin, r.betaSec});
+    const double alphaN = kavrin::tripleToDegrees({r.alphaNDeg, r.alphaNMin, r.alphaNSec});
+    kavrin::RecordCheck c;
+    c.index("旋向", r.hand, kHandCount)
+        .index("径向齿隙系数 C", r.cStarIndex, kCStarCount)
+        .index("啮合方式", r.meshType, 2)
+        .integer("齿数 Z1", r.z1, 1, kavrin::kMaxTeeth)
+        .integer("齿数 Z2", r.z2, 1, kavrin::kMaxTeeth)
+        .rule(r.z2 >= r.z1, kMsgGeomTeethOrder)
+        .rule(r.meshType != 1 || r.z2 > r.z1, kMsgGeomInternalTeeth)
+        .integer("β 度", r.betaDeg, -60, 60)
+        .integer("β 分", r.betaMin, 0, 59)
+        .integer("β 秒", r.betaSec, 0, 59)
+        .rule(std::fabs(beta) <= kMaxHelixDeg, kMsgHelixTooLarge)
+        .integer("αn 度", r.alphaNDeg, 0, 30)
+        .integer("αn 分", r.alphaNMin, 0, 59)
+        .integer("αn 秒", r.alphaNSec, 0, 59)
+        .rule(alphaN > 0 && alphaN <= kMaxPressureAngleDeg, kMsgPressureAngleRange)
+        .positive("法面模数 mn", r.mn)
+        .rule(inHaStarList(r.haStar), "齿顶高系数 ha*：只能取 1.0 或 0.8。")
+        .positive("标准齿轮中心距 ad", r.ad)
+        .positive("设计给定中心距 a", r.a)
+        .rule(std::isfinite(r.alphaWtDeg) && r.alphaWtDeg > 0, "啮合角 αwt：须大于0°。")
+        .rule(r.alphaWtDeg < 90, kMsgCentreDistanceTooLarge)
+        .finite("法面中心距变动系数 yn", r.yn)
+        .finite("端面中心距变动系数 yt", r.yt)
+        .finite("总变位系数 χnΣ", r.sumX)
+        .finite("χn1", r.xn1)
+        .finite("χn2", r.xn2)
+        .positive("当量齿数 Zv1", r.zv1)
+        .positive("当量齿数 Zv2", r.zv2)
+        .notNegative("齿宽 b", r.b)
+        .notNegative("齿宽系数 ψd", r.psiD)
+        .number("端面重合度 εα", r.epsAlpha, 0, kMaxEpsAlpha)
+        .notNegative("齿向重合度 εβ", r.epsBeta)
+        .rule(derivedFinite(r), kMsgModuleTooLarge);
+    return c.fault();
 }
 
 }  // namespace cylindrical

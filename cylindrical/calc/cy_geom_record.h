@@ -66,13 +66,35 @@ std::vector<std::uint8_t> writeCyGeomRecord(const CyGeomRecord& r);
 // nullopt when fewer than 336 bytes are given.
 std::optional<CyGeomRecord> readCyGeomRecord(std::span<const std::uint8_t> bytes);
 
-// Can the sheet use the record as it stands: hand, c* and mesh type inside
-// their lists, every real number finite, the angles inside their fields'
-// ranges (β −60..60°, αn 0..30°, minutes and seconds below 60), tooth counts
-// and module above zero, and no negative length, ratio or angle. The sheet
-// saves only a record that passes, so what it saves it loads again.
-bool plausible(const CyGeomRecord& r);
-// Every real field finite.
-bool finiteCyGeomRecord(const CyGeomRecord& r);
+// Limits of the pair that the geometry sheet's fields, the record's check and
+// the strength rating's fields share: |β| at most 60°, αn above 0 and at most
+// 30°, and the transverse contact ratio at most 3.5 (the contact ratio
+// factors take (4 − εα); an involute pair stays well below it).
+inline constexpr double kMaxHelixDeg = 60;
+inline constexpr double kMaxPressureAngleDeg = 30;
+inline constexpr double kMaxEpsAlpha = 3.5;
+// Faults of a pair that its fields and the record's check name (wording ours).
+inline constexpr const char* kMsgGeomTeethOrder = "齿数 Z2：不能小于小齿轮齿数 Z1（Z1为小齿轮齿数）。";
+inline constexpr const char* kMsgGeomInternalTeeth = "齿数 Z2：内齿轮齿数须大于小齿轮齿数 Z1。";
+inline constexpr const char* kMsgHelixTooLarge = "螺旋角 β：不能超过±60°。";
+inline constexpr const char* kMsgPressureAngleRange = "法面压力角 αn：须大于0°且不大于30°。";
+inline constexpr const char* kMsgCentreDistanceTooLarge = "设计给定中心距 a：过大，啮合角 αwt 达到90°。";
+inline constexpr const char* kMsgModuleTooLarge = "法面模数 mn：数值过大，分度圆直径无法计算。";
+// The addendum coefficients of page 1's list.
+inline constexpr double kHaStarList[] = {1.0, 0.8};
+
+// The one check of a geometry record, run by the sheet's and the rating's
+// loaders and by the sheet's save before it writes: hand, c* and mesh type
+// inside their lists, ha* one of its list, tooth counts 1..kMaxTeeth with
+// Z2 ≥ Z1 (Z2 > Z1 for an internal pair), the angles inside their fields'
+// ranges (β −60..60°, αn 0..30°, minutes and seconds 0..59; |β| ≤ 60°,
+// 0 < αn ≤ 30°), module and both centre distances above zero, the working
+// pressure angle between 0 and 90°, every real number finite, the diameters
+// it gives finite, and no negative face width, virtual tooth count or
+// contact ratio (εα at most kMaxEpsAlpha). nullopt when sound; otherwise the
+// first fault, naming its field.
+std::optional<std::string> checkCyGeomRecord(const CyGeomRecord& r);
+// The same as a yes or no (what a reader of the record elsewhere asks).
+inline bool plausible(const CyGeomRecord& r) { return !checkCyGeomRecord(r); }
 
 }  // namespace cylindrical

@@ -2,7 +2,10 @@
 
 #include <cmath>
 
+#include "common/calc/angle_split.h"
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
+#include "cylindrical/calc/cy_geom_record.h"
 #include "cylindrical/calc/preliminary.h"
 #include "fw/record.h"
 
@@ -25,54 +28,67 @@ static_assert(kI == kPhiDUpper + 16);
 static_assert(kDate == kStatus + 4 && kNumber == kDate + kDateWidth && kTitle == kNumber + kTextWidth);
 static_assert(kReservedTail == kTitle + kTextWidth && kReservedTail + 4 == CyPreRecord::kSize);
 
-bool inRange(std::int32_t v, std::int32_t lo, std::int32_t hi) { return v >= lo && v <= hi; }
-bool atLeast(double v, double lo) { return std::isfinite(v) && v >= lo; }
 bool positive(double v) { return std::isfinite(v) && v > 0; }
-bool between(double v, double lo, double hi) { return std::isfinite(v) && v >= lo && v <= hi; }
 
-// A slider's range: the tables' ranges lie between 0.8 and 2.4; any range
+// A slider's range: the tables' ranges lie between 0.2 and 4.2; any range
 // of positive coefficients up to 10 keeps every slider value finite.
 bool usableRange(double lower, double upper) { return positive(lower) && lower <= upper && upper <= 10; }
 // A slider value inside its range (a rounding's worth of slack).
-bool inSliderRange(double v, double lower, double upper) { return between(v, lower - 1e-9, upper + 1e-9); }
-
-}  // namespace
-
-bool acceptableCyPreRecord(const CyPreRecord& r, int betaDegMin, int betaDegMax) {
-    // Lists the dialog indexes with.
-    if (!inRange(r.support, 0, 2) || !inRange(r.hardness, 0, 1) || !inRange(r.loadNature, 0, 2) ||
-        !inRange(r.meshType, 0, 1))
-        return false;
-    // Fields with their own ranges, and the slider positions.
-    if (!inRange(r.betaDeg, betaDegMin, betaDegMax) || !inRange(r.betaMin, 0, 59) || !inRange(r.betaSec, 0, 59)) return false;
-    if (!inRange(r.phiDPos, 0, kSliderMax) || !inRange(r.k1Pos, 0, kSliderMax) || !inRange(r.k2Pos, 0, kSliderMax))
-        return false;
-    if (!between(r.sigmaHP, kSigmaHPLimits.lower, kSigmaHPLimits.upper) ||
-        !between(r.sigmaFP, kSigmaFPLimits.lower, kSigmaFPLimits.upper))
-        return false;
-    // Tooth counts are positive (the fields refuse Z ≤ 0), the ratio too.
-    if (r.z1 <= 0 || r.z2 <= 0 || !positive(r.i)) return false;
-    // Speeds, torque, power, modules and centre distance are never negative.
-    for (double v : {r.t, r.ni, r.no, r.p, r.mn, r.ms, r.a})
-        if (!atLeast(v, 0)) return false;
-    if (!usableRange(r.phiDLower, r.phiDUpper) || !usableRange(r.k1Lower, r.k1Upper) ||
-        !usableRange(r.k2Lower, r.k2Upper))
-        return false;
-    return inSliderRange(r.phiD, r.phiDLower, r.phiDUpper) && inSliderRange(r.k1, r.k1Lower, r.k1Upper) &&
-           inSliderRange(r.k2, r.k2Lower, r.k2Upper);
+bool inSliderRange(double v, double lower, double upper) {
+    return std::isfinite(v) && v >= lower - 1e-9 && v <= upper + 1e-9;
 }
 
-bool finiteCyPreRecord(const CyPreRecord& r) {
-    for (double v : {r.k2Lower, r.k2Upper, r.phiDLower, r.phiDUpper, r.i, r.t, r.a, r.ni, r.no, r.p, r.phiD,
-                     r.k1, r.k2, r.k1Lower, r.k1Upper, r.sigmaHP, r.sigmaFP, r.mn, r.ms})
+// The diameters the next steps derive (Z·ms, Z·mn/cos β, the centre
+// distance) stay finite.
+bool derivedFinite(const CyPreRecord& r) {
+    const double c = std::cos(kavrin::tripleToRadians({r.betaDeg, r.betaMin, r.betaSec}));
+    const double teeth = double(r.z1) + r.z2;
+    for (double v : {teeth * r.ms, teeth * r.mn / c, r.z1 / (c * c * c), r.z2 / (c * c * c)})
         if (!std::isfinite(v)) return false;
     return true;
 }
 
-bool calculatedCyPreRecord(const CyPreRecord& r) { return positive(r.mn) && positive(r.ms); }
-
-namespace {
 }  // namespace
+
+std::optional<std::string> checkCyPreRecord(const CyPreRecord& r) {
+    const double beta = kavrin::tripleToDegrees({r.betaDeg, r.betaMin, r.betaSec});
+    kavrin::RecordCheck c;
+    c.index("支承配置", r.support, 3)
+        .index("齿面硬度", r.hardness, 2)
+        .index("载荷性质", r.loadNature, 3)
+        .index("啮合方式", r.meshType, 2)
+        .positive("传动比 i", r.i)
+        .integer("小齿轮齿数 Z1", r.z1, 1, kavrin::kMaxTeeth)
+        .integer("大齿轮齿数 Z2", r.z2, 1, kavrin::kMaxTeeth)
+        .rule(r.z2 >= r.z1, kMsgTeethOrderPre)
+        .rule(r.meshType != kMeshInternal || r.z2 > r.z1, kMsgInternalPair)
+        .integer("β 度", r.betaDeg, 0, kPreBetaMaxDeg)
+        .integer("β 分", r.betaMin, 0, 59)
+        .integer("β 秒", r.betaSec, 0, 59)
+        .rule(beta <= kPreBetaMaxDeg, kMsgPreBetaTooLarge)
+        .notNegative("输入转速 ni", r.ni)
+        .notNegative("输出转速 no", r.no)
+        .notNegative("传动功率 P", r.p)
+        .notNegative("输出扭矩 T", r.t)
+        .notNegative("中心距 a", r.a)
+        .notNegative("端面模数 ms", r.ms)
+        .notNegative("法面模数 mn", r.mn)
+        .number("许用接触强度 σHP", r.sigmaHP, kSigmaHPLimits.lower, kSigmaHPLimits.upper)
+        .number("许用弯曲强度 σFP", r.sigmaFP, kSigmaFPLimits.lower, kSigmaFPLimits.upper)
+        .integer("φd 滑块", r.phiDPos, 0, kSliderMax)
+        .integer("K1 滑块", r.k1Pos, 0, kSliderMax)
+        .integer("K2 滑块", r.k2Pos, 0, kSliderMax)
+        .rule(usableRange(r.phiDLower, r.phiDUpper), "齿宽系数 φd：取值范围不正确。")
+        .rule(usableRange(r.k1Lower, r.k1Upper), "K1：取值范围不正确。")
+        .rule(usableRange(r.k2Lower, r.k2Upper), "K2：取值范围不正确。")
+        .rule(inSliderRange(r.phiD, r.phiDLower, r.phiDUpper), "齿宽系数 φd：超出所选的取值范围。")
+        .rule(inSliderRange(r.k1, r.k1Lower, r.k1Upper), "K1：超出所选的取值范围。")
+        .rule(inSliderRange(r.k2, r.k2Lower, r.k2Upper), "K2：超出所选的取值范围。")
+        .rule(derivedFinite(r), kMsgModuleTooLarge);
+    return c.fault();
+}
+
+bool calculatedCyPreRecord(const CyPreRecord& r) { return positive(r.mn) && positive(r.ms); }
 
 std::vector<std::uint8_t> writeCyPreRecord(const CyPreRecord& r) {
     fw::RecordWriter w(CyPreRecord::kSize);
@@ -156,8 +172,8 @@ std::optional<CyPreRecord> readCyPreRecord(std::span<const std::uint8_t> bytes) 
     return r;
 }
 
-std::optional<std::vector<std::uint8_t>> cyPreSaveBytes(const CyPreRecord& r, std::int64_t timeStamp) {
-    if (!finiteCyPreRecord(r)) return std::nullopt;
+fw::Expected<std::vector<std::uint8_t>, std::string> cyPreSaveBytes(const CyPreRecord& r, std::int64_t timeStamp) {
+    if (auto fault = checkCyPreRecord(r)) return fw::unexpected(*fault);
     return cyPreFileBytes(r, timeStamp);
 }
 
@@ -166,8 +182,7 @@ std::vector<std::uint8_t> cyPreFileBytes(const CyPreRecord& r, std::int64_t time
     return kavrin::designFileBytes(kavrin::makeHeader(kCyDesignKind, kavrin::kWordCyDesign, timeStamp), records);
 }
 
-fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_t> file, int betaDegMin,
-                                                     int betaDegMax) {
+fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_t> file) {
     auto body = kavrin::splitDesignFile(file, CyPreRecord::kSize);
     if (!body) return fw::unexpected(std::string(kMsgNotDesignFile));
     if (!body->oldFile) {
@@ -177,8 +192,8 @@ fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_
     auto record = readCyPreRecord(body->records);
     if (!record) return fw::unexpected(std::string(kMsgNotDesignFile));
     if (record->status != kCyPreStatus) return fw::unexpected(std::string(kMsgUnfinishedFile));
-    if (!acceptableCyPreRecord(*record, betaDegMin, betaDegMax) || !calculatedCyPreRecord(*record))
-        return fw::unexpected(std::string(kMsgNotDesignFile));
+    if (auto fault = checkCyPreRecord(*record)) return fw::unexpected(std::string(kMsgNotDesignFile) + "\n" + *fault);
+    if (!calculatedCyPreRecord(*record)) return fw::unexpected(std::string(kMsgUnfinishedFile));
     return LoadedCyPre{*record, body->oldFile};
 }
 

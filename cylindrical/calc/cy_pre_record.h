@@ -53,6 +53,8 @@ struct CyPreRecord {
     std::string date;    // 20 bytes on disk
     std::string number;  // 64 bytes on disk
     std::string title;   // 64 bytes on disk
+
+    friend bool operator==(const CyPreRecord&, const CyPreRecord&) = default;
 };
 
 // One writer and one reader; the reserved bytes are written as zeros.
@@ -68,34 +70,39 @@ inline constexpr const char* kMsgUnfinishedFile = "所载入的文件包含未�
 // The design file a preliminary save writes: header (version 400, kind 2,
 // "W_CYDESIGN", the time stamp) and the record.
 std::vector<std::uint8_t> cyPreFileBytes(const CyPreRecord& r, std::int64_t timeStamp);
-// The same for a save: nullopt when a real field is not finite (the last
-// guard; no NaN or infinity reaches a file).
-std::optional<std::vector<std::uint8_t>> cyPreSaveBytes(const CyPreRecord& r, std::int64_t timeStamp);
 
-// Checks of a loaded record, beyond its length, word and status.
-// acceptable: every value one of the dialog's fields would take when typed
-// (angles in their fields' ranges, σHP 500..10000, σFP 100..1000, tooth
-// counts and ratio above zero, no negative speed, torque, power, module or
-// centre distance), every list index and slider position in its range, the
-// slider ranges positive and ordered, and every real number finite.
-// The helix angle's degrees lie in betaDegMin..betaDegMax: 0..90 in the
-// preliminary dialog, −60..60 on the geometry sheet's first page.
-bool acceptableCyPreRecord(const CyPreRecord& r, int betaDegMin = 0, int betaDegMax = 90);
-// Every real field finite.
-bool finiteCyPreRecord(const CyPreRecord& r);
+// Limits shared by the preliminary dialog's fields and the record's check.
+// The helix angle of a preliminary design: 0 to 60° (what the geometry sheet,
+// the next step, takes).
+inline constexpr int kPreBetaMaxDeg = 60;
+
+// The one check of a preliminary record, run by the preliminary dialog's and
+// the geometry sheet's loaders and by every save that writes the record:
+// every value one of the dialog's fields would take when typed (angles in
+// their fields' ranges, β at most 60°, σHP 500..10000, σFP 100..1000, tooth
+// counts 1..kMaxTeeth with Z2 ≥ Z1, Z2 > Z1 for an internal pair, ratio above
+// zero, no negative speed, torque, power, module or centre distance), every
+// list index and slider position in its range, the slider ranges positive
+// and ordered, every real number finite and the diameters it gives finite.
+// nullopt when sound; otherwise the first fault, naming its field.
+std::optional<std::string> checkCyPreRecord(const CyPreRecord& r);
 // Calculated: both modules above zero (what a preliminary save always
 // holds, and what the later steps need).
 bool calculatedCyPreRecord(const CyPreRecord& r);
+
+// The bytes a save writes, after the check: a record the check refuses is
+// not written (the fault names the field).
+fw::Expected<std::vector<std::uint8_t>, std::string> cyPreSaveBytes(const CyPreRecord& r, std::int64_t timeStamp);
 
 struct LoadedCyPre {
     CyPreRecord record;
     bool oldFile = false;  // the caller shows kMsgOldFile first
 };
 // All checks of a load before anything changes: length, header word, status,
-// and acceptableCyPreRecord and calculatedCyPreRecord; a refusal names its
-// message. A file too short for its record, or holding a value that cannot
-// be right, is refused as kMsgNotDesignFile.
-fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_t> file, int betaDegMin = 0,
-                                                     int betaDegMax = 90);
+// checkCyPreRecord and calculatedCyPreRecord; a refusal names its message. A
+// file too short for its record is refused as kMsgNotDesignFile, a record the
+// check refuses the same with the fault on a second line, one that was never
+// calculated as kMsgUnfinishedFile.
+fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_t> file);
 
 }  // namespace cylindrical

@@ -10,11 +10,6 @@ namespace cylindrical {
 
 namespace {
 
-bool complete(const PairGeometryInput& in) {
-    return in.z1 > 0 && in.z2 > 0 && in.mn > 0 && in.ad > 0 && in.a > 0 && std::cos(in.betaRad) > 0 &&
-           in.alphaNRad > 0;
-}
-
 bool allFinite(const GearDimensions& g) {
     for (double v : {g.mt, g.d, g.ha, g.hf, g.da, g.df, g.alphaTRad, g.dw, g.db, g.alphaAtRad})
         if (!std::isfinite(v)) return false;
@@ -32,7 +27,29 @@ fw::Expected<GearDimensions, std::string> finish(const PairGeometryInput& in, Ge
     return g;
 }
 
+// The diameters of a gear, named as the listing names them.
+std::optional<std::string> diameterFault(const GearDimensions& g, GearSide side) {
+    const bool pinion = side == GearSide::Pinion;
+    if (!(g.da > 0)) return lengthNotPositive(pinion ? "齿顶圆直径 da1" : "齿顶圆直径 da2");
+    if (!(g.df > 0)) return lengthNotPositive(pinion ? "齿根圆直径 df1" : "齿根圆直径 df2");
+    return std::nullopt;
+}
+
 }  // namespace
+
+std::string lengthNotPositive(const char* quantity) {
+    return std::string(quantity) + "不大于零，请修正变位系数或中心距！";
+}
+
+std::optional<std::string> pairDataFault(const PairGeometryInput& in, bool needCentreDistance) {
+    if (!(in.z1 > 0 && in.z2 > 0 && in.mn > 0 && in.ad > 0)) return std::string(kMsgNoPairData);
+    if (!(in.alphaNRad > 0 && in.alphaNRad * 180 / 3.141592653589793 <= kMaxPressureAngleDeg))
+        return std::string(kMsgPressureAngleRange);
+    if (!(std::cos(in.betaRad) > 0) || std::fabs(in.betaRad) * 180 / 3.141592653589793 > kMaxHelixDeg + 1e-9)
+        return std::string(kMsgHelixTooLarge);
+    if (needCentreDistance && !(in.a > 0)) return std::string(kMsgCentreDistancePositive);
+    return std::nullopt;
+}
 
 PairGeometryInput pairGeometryInput(const CyGeomRecord& r) {
     PairGeometryInput in;
@@ -63,7 +80,7 @@ double gearTipDiameter(const PairGeometryInput& in, double d2) {
 }
 
 fw::Expected<GearDimensions, std::string> pinionGeometry(const PairGeometryInput& in) {
-    if (!complete(in)) return fw::unexpected(std::string(kMsgNoPairData));
+    if (auto fault = pairDataFault(in, true)) return fw::unexpected(*fault);
     GearDimensions g;
     g.mt = in.mn / std::cos(in.betaRad);
     g.d = in.z1 * g.mt;
@@ -71,11 +88,12 @@ fw::Expected<GearDimensions, std::string> pinionGeometry(const PairGeometryInput
     g.hf = (in.haStar + in.cStar - in.xn1) * in.mn;
     g.da = g.d + 2 * g.ha;
     g.df = g.d - 2 * g.hf;
+    if (auto fault = diameterFault(g, GearSide::Pinion)) return fw::unexpected(*fault);
     return finish(in, g);
 }
 
 fw::Expected<GearDimensions, std::string> gearGeometry(const PairGeometryInput& in) {
-    if (!complete(in)) return fw::unexpected(std::string(kMsgNoPairData));
+    if (auto fault = pairDataFault(in, true)) return fw::unexpected(*fault);
     GearDimensions g;
     g.mt = in.mn / std::cos(in.betaRad);
     g.d = in.z2 * g.mt;
@@ -90,6 +108,7 @@ fw::Expected<GearDimensions, std::string> gearGeometry(const PairGeometryInput& 
         g.da = g.d + 2 * g.ha;
         g.df = g.d - 2 * g.hf;
     }
+    if (auto fault = diameterFault(g, GearSide::Gear)) return fw::unexpected(*fault);
     return finish(in, g);
 }
 

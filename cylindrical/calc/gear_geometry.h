@@ -1,6 +1,7 @@
 // The pinion and gear pages of the geometry sheet: reference, tip, root,
 // pitch and base diameters and the tip pressure angle of each gear.
 #pragma once
+#include <optional>
 #include <string>
 
 #include "common/calc/gear_kinds.h"
@@ -14,6 +15,8 @@ using kavrin::MeshType;
 // Refusals of the pages (shown in place of the listing).
 inline constexpr const char* kMsgNoPairData = "请先装入预定计算数据！";
 inline constexpr const char* kMsgTipInsideBase = "齿顶圆直径不大于基圆直径，齿顶圆压力角无法计算！";
+// A length of the gear that must be positive and is not (wording ours).
+std::string lengthNotPositive(const char* quantity);
 
 // The pair as the pages take it from the record.
 struct PairGeometryInput {
@@ -35,6 +38,12 @@ struct PairGeometryInput {
 // β and αn from their degrees, minutes and seconds; c* from its index.
 PairGeometryInput pairGeometryInput(const CyGeomRecord& r);
 
+// What keeps the pages from computing the pair, named: teeth, module and
+// standard centre distance missing (kMsgNoPairData), the pressure angle
+// out of its range, |β| beyond 60°, and (needCentreDistance) the design
+// centre distance not above zero. nullopt when the pair can be computed.
+std::optional<std::string> pairDataFault(const PairGeometryInput& in, bool needCentreDistance);
+
 struct GearDimensions {
     double mt = 0;         // transverse module
     double d = 0;          // reference diameter
@@ -49,9 +58,9 @@ struct GearDimensions {
 };
 
 // "计 算" and "输出报告" of page 2 (pinion) and page 3 (gear or internal gear).
-// Refused with kMsgNoPairData when the pair is not complete (a tooth count,
-// mn, ad or a not positive) and with kMsgTipInsideBase when da ≤ db; every
-// result is finite.
+// Refused with pairDataFault's reason when the pair is not complete, with
+// kMsgTipInsideBase when da ≤ db and with lengthNotPositive when a diameter
+// comes out not above zero; every result is finite.
 fw::Expected<GearDimensions, std::string> pinionGeometry(const PairGeometryInput& in);
 fw::Expected<GearDimensions, std::string> gearGeometry(const PairGeometryInput& in);
 

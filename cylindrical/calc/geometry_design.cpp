@@ -13,17 +13,6 @@ constexpr double kRadToDeg = 180 / 3.141592653589793;
 
 fw::Unexpected<std::string> refuse(const char* message) { return fw::unexpected(std::string(message)); }
 
-// The values page 1 derives from a loaded pair (transverse module, virtual
-// tooth counts, diameters, standard centre distance) must be finite too: a
-// huge module is refused on loading, not shown as "inf".
-bool derivedFinite(std::int32_t z1, std::int32_t z2, double mn, const kavrin::AngleTriple& beta) {
-    const double c = std::cos(kavrin::tripleToRadians(beta));
-    const double mt = mn / c;
-    for (double v : {mt, z1 / (c * c * c), z2 / (c * c * c), z1 * mt, z2 * mt, (double(z1) + z2) * mt})
-        if (!std::isfinite(v)) return false;
-    return true;
-}
-
 // The header word test both loaders share; nullptr when the word is ours.
 const char* wordRefusal(const kavrin::DesignFileBody& body) {
     if (body.oldFile) return nullptr;
@@ -53,15 +42,11 @@ std::vector<std::uint8_t> geometryDesignFileBytes(const CyPreRecord& pre, const 
 }
 
 fw::Expected<LoadedPreliminary, std::string> loadPreliminaryForGeometry(std::span<const std::uint8_t> file) {
-    auto loaded = loadCyPreFile(file, -60, 60);  // the range of page 1's β field
+    auto loaded = loadCyPreFile(file);
     if (!loaded) {
         if (loaded.error() == kMsgUnfinishedFile) return refuse(kMsgUnfinishedGeometry);
         return fw::unexpected(loaded.error());
     }
-    const CyPreRecord& r = loaded->record;
-    if (!derivedFinite(r.z1, r.z2, r.mn, {r.betaDeg, r.betaMin, r.betaSec}) ||
-        !derivedFinite(r.z1, r.z2, r.ms, {}))
-        return refuse(kMsgNotDesignFile);
     return LoadedPreliminary{loaded->record, loaded->oldFile};
 }
 
@@ -75,10 +60,21 @@ fw::Expected<LoadedGeometryDesign, std::string> loadGeometryDesign(std::span<con
     auto geom = readCyGeomRecord(body->records.subspan(CyPreRecord::kSize));
     if (!pre || !geom) return refuse(kMsgNotDesignFile);
     if (geom->status != kCyGeomStatus) return refuse(kMsgUnfinishedGeometry);
-    if (!acceptableCyPreRecord(*pre, -60, 60) || !plausible(*geom) ||
-        !derivedFinite(geom->z1, geom->z2, geom->mn, {geom->betaDeg, geom->betaMin, geom->betaSec}))
-        return refuse(kMsgNotDesignFile);
+    auto fault = geometryDesignFault(*pre, *geom);
+    if (fault) return fw::unexpected(std::string(kMsgNotDesignFile) + "\n" + *fault);
     return LoadedGeometryDesign{*pre, *geom, body->oldFile};
+}
+
+std::optional<std::string> geometryDesignFault(const CyPreRecord& pre, const CyGeomRecord& geom) {
+    if (auto f = checkCyPreRecord(pre)) return f;
+    return checkCyGeomRecord(geom);
+}
+
+fw::Expected<std::vector<std::uint8_t>, std::string> geometryDesignSaveBytes(const CyPreRecord& pre,
+                                                                             const CyGeomRecord& geom,
+                                                                             std::int64_t timeStamp) {
+    if (auto fault = geometryDesignFault(pre, geom)) return fw::unexpected(*fault);
+    return geometryDesignFileBytes(pre, geom, timeStamp);
 }
 
 PairUpdate pairFromPreliminary(const CyPreRecord& pre, const PairState& page) {
@@ -151,9 +147,10 @@ void storePair(const PairState& s, const DesignTexts& texts, CyGeomRecord& g) {
     g.b = s.z1 * g.psiD * s.mt;
 }
 
-SaveNames geometrySaveNames(const std::filesystem::path& chosen, const std::filesystem::path& currentReport) {
+SaveNames geometrySaveNames(const std::filesystem::path& chosen) {
     std::string name = fileNameOf(chosen);
-    if (name.find(kavrin::kExtCyData, 1) != std::string::npos) return {chosen, currentReport, false};
+    if (name.find(kavrin::kExtCyData, 1) != std::string::npos)
+        return {chosen, kavrin::designReportName(chosen, kavrin::kExtCyData, kavrin::kExtCyReport), false};
     std::string base = baseName(name);
     return {chosen.parent_path() / (base + std::string(kavrin::kExtCyData)),
             chosen.parent_path() / (base + std::string(kavrin::kExtCyReport)), true};

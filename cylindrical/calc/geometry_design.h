@@ -4,6 +4,7 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -27,6 +28,16 @@ inline constexpr const char* kMsgSaveRenamed = "文件格式不符合程序规�
 // (version 400, kind 2, "W_CYDESIGN", the time stamp). Always 776 bytes.
 std::vector<std::uint8_t> geometryDesignFileBytes(const CyPreRecord& pre, const CyGeomRecord& geom,
                                                   std::int64_t timeStamp);
+
+// The checks of both records of a geometry design file (checkCyPreRecord,
+// then checkCyGeomRecord), run by both loaders of the file and by the
+// sheet's save: nullopt when sound, otherwise the first fault.
+std::optional<std::string> geometryDesignFault(const CyPreRecord& pre, const CyGeomRecord& geom);
+// The bytes the sheet's save writes, after that check: a design the check
+// refuses is not written (the fault names the field).
+fw::Expected<std::vector<std::uint8_t>, std::string> geometryDesignSaveBytes(const CyPreRecord& pre,
+                                                                             const CyGeomRecord& geom,
+                                                                             std::int64_t timeStamp);
 
 // "装入预定数据": the preliminary record of a design file. A file shorter
 // than its header and record, with a word other than "W_CYDESIGN"
@@ -73,15 +84,16 @@ struct DesignTexts {
 void storePair(const PairState& s, const DesignTexts& texts, CyGeomRecord& geom);
 
 // doSave, step 3, on the file name only: a name holding ".cyb" after its
-// first character stays and the report path is kept; otherwise the part
-// before its first '.' (or the whole name) gets ".cyb" and ".cyt", and the
-// notice kMsgSaveRenamed is due.
+// first character stays; otherwise the part before its first '.' (or the
+// whole name) gets ".cyb", and the notice kMsgSaveRenamed is due. Either way
+// the design's report is named after its data file ("b.v2.cyb" → "b.v2.cyt"):
+// a design saved under a new name takes its own report with it.
 struct SaveNames {
     std::filesystem::path data;
     std::filesystem::path report;
     bool renamed = false;
 };
-SaveNames geometrySaveNames(const std::filesystem::path& chosen, const std::filesystem::path& currentReport);
+SaveNames geometrySaveNames(const std::filesystem::path& chosen);
 std::string saveRenamedNotice(const std::filesystem::path& data);
 
 // Page 1's report dialog, step 2: a report name holding ".cyt" after its

@@ -255,7 +255,10 @@ std::string characteristicListing(const CharacteristicInput& in, const Character
     s += "           k2=                      " + spanText(c.span2.k) + "\n";
     s += "公法线长度:W1=W1*+ΔW1=       " + lengthText(c.span1.w) + "\n";
     s += "           W2=W2*+ΔW2=       " + lengthText(c.span2.w) + "\n";
-    s += format("分度圆弦齿高:hn1=(ha*-χn2+yn)Mn+\n   [1-Cos(π/2Zv1+2χn1tgαn/Zv1)]Mn·Zv1/2=\n %.4fmm\n", c.hn1);
+    // The pinion's addendum is that of its mesh (as its tip diameter has it).
+    s += format(inner ? "分度圆弦齿高:hn1=(ha*+χn2-yn)Mn+\n   [1-Cos(π/2Zv1+2χn1tgαn/Zv1)]Mn·Zv1/2=\n %.4fmm\n"
+                      : "分度圆弦齿高:hn1=(ha*-χn2+yn)Mn+\n   [1-Cos(π/2Zv1+2χn1tgαn/Zv1)]Mn·Zv1/2=\n %.4fmm\n",
+                c.hn1);
     if (c.hn2)
         s += format("            hn2=(ha*-χn1+yn)Mn+\n   [1-Cos(π/2Zv2+2χn2tgαn/Zv2)]Mn·Zv2/2=\n %.4fmm\n", *c.hn2);
     if (!inner) {
@@ -296,7 +299,8 @@ std::string characteristicReportSection(const CharacteristicInput& in, const Cha
     s += "\t              k2=                                                  " + spanText(c.span2.k) + "\n";
     s += "\t公法线长度:   W1=W1*+ΔW1=                                         " + lengthText(c.span1.w) + "\n";
     s += "\t              W2=W2*+ΔW2=                                         " + lengthText(c.span2.w) + "\n";
-    s += prefixed("分度圆弦齿高: hn1=(ha*-χn2+yn)mn+[1-Cos(π/2Zv1+2χn1tgαn/Zv1)]mn·Zv1/2=",
+    s += prefixed(inner ? "分度圆弦齿高: hn1=(ha*+χn2-yn)mn+[1-Cos(π/2Zv1+2χn1tgαn/Zv1)]mn·Zv1/2="
+                        : "分度圆弦齿高: hn1=(ha*-χn2+yn)mn+[1-Cos(π/2Zv1+2χn1tgαn/Zv1)]mn·Zv1/2=",
                   format("%.4fmm", c.hn1));
     if (c.hn2)
         s += prefixed("             hn2=(ha*-χn1+yn)mn+[1-Cos(π/2Zv2+2χn2tgαn/Zv2)]mn·Zv2/2=",

@@ -39,6 +39,7 @@ std::optional<Refusal> missingInput(const PreliminaryInput& in) {
     if (!(in.i > 0)) return hint(kMsgNoRatio);
     if (in.z1 <= 0) return hint(kMsgNoZ1);
     if (in.z2 <= 0) return hint(kMsgTeethPositive);  // a refused Z2 is never calculated
+    if (in.z2 < in.z1) return hint(kMsgZ1Pinion);     // the next steps need Z1 as the pinion
     if (in.meshType == MeshType::Internal && (in.i <= 1 || in.z2 <= in.z1)) return hint(kMsgInternalPair);
     return std::nullopt;
 }
@@ -112,7 +113,7 @@ fw::Expected<PreliminaryResult, Refusal> preliminary(const PreliminaryInput& in)
 std::optional<int> gearTeeth(int z1, double i) {
     if (z1 <= 0 || !(i > 0)) return std::nullopt;
     double x = std::floor(z1 * i + 1e-9);
-    if (!(x < 2147483647.0)) return std::nullopt;
+    if (!(x <= kavrin::kMaxTeeth)) return std::nullopt;
     return static_cast<int>(x);
 }
 

@@ -40,6 +40,13 @@ inline constexpr const char* kMsgNoTorqueOrPower = "请给定输出扭矩或功�
 inline constexpr const char* kMsgRoundModule = "注意:应将法面模数完整到标准值!";
 inline constexpr const char* kMsgSmallerModule = "所定的模数变小,这将使安全程度降低!";
 inline constexpr const char* kMsgRecalculate = "按“执行计算”钮，重新计算！";
+// Faults of a preliminary design that the record's check names (wording ours).
+inline constexpr const char* kMsgTeethOrderPre = "大齿轮齿数 Z2：不能小于小齿轮齿数 Z1（请将Z1设定为小齿轮齿数）。";
+inline constexpr const char* kMsgPreBetaTooLarge = "螺旋角 β：不能大于60°。";
+// Refusals of the P and ni fields: a power or speed that is not above zero is
+// not taken (the field returns to its last value), so the torque always
+// follows the power shown.
+inline constexpr const char* kMsgPowerPositive = "传动功率 P 必须大于零!";
 
 struct PreliminaryInput {
     double i = 1.0;
@@ -87,7 +94,7 @@ double centreDistance(int z1, int z2, double ms, MeshType mesh);
 
 // Z2 = integer part of Z1 × i, taken with a tolerance of 1e-9 so that a ratio
 // that came back rounded through its field keeps its tooth; nullopt when
-// Z1 ≤ 0, i ≤ 0 or the product does not fit an int.
+// Z1 ≤ 0, i ≤ 0 or the product is above kavrin::kMaxTeeth.
 std::optional<int> gearTeeth(int z1, double i);
 
 // The i and Z1 handlers: Z2 from Z1 × i, then i = Z2 / Z1.

@@ -35,4 +35,11 @@ std::uint16_t initialBendingMask(double betaDeg, bool helical) {
     return (betaDeg == 0 && !helical) ? bending_bit::yBeta : 0;
 }
 
+const char* reportRefusal(const StageState& contact, const StageState& bending) {
+    if (contact.cleared) return kMsgContactCleared;
+    if (bending.cleared) return kMsgBendingCleared;
+    if (!contact.rated && !bending.rated) return kMsgNothingRated;
+    return nullptr;
+}
+
 }  // namespace cylindrical

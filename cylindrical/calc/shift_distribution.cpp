@@ -46,13 +46,18 @@ void resetDistribution(PairState& s) {
 
 PairUpdate unchanged(const PairState& s, std::string text) { return {s, std::move(text), std::nullopt, false}; }
 
-PairUpdate overCorrected(const PairState& s) { return {s, std::nullopt, std::string(kMsgOverCorrection), false}; }
+PairUpdate overCorrected(const PairState& s) {
+    return {s, std::nullopt, std::string(kMsgOverCorrection), false, true};
+}
+
+PairUpdate refused(const PairState& s, const char* text) { return {s, std::string(text), std::nullopt, false, true}; }
 
 // cos αt · ad / a, the argument of the working pressure angle's arccos.
 double workingCosine(const PairState& s) { return std::cos(s.alphaTRad) * s.ad / s.a; }
 
 // Steps 2 to 9 of the distribution on a pair that passed every test.
-PairUpdate distributeChecked(PairState s, double zeroThreshold) {
+PairUpdate distributeChecked(const PairState& in, double zeroThreshold) {
+    PairState s = in;
     s.yn = (s.a - s.ad) / s.mn;
     s.yt = (s.a - s.ad) / s.mt;
     setAlphaWt(s, std::acos(workingCosine(s)));
@@ -61,6 +66,9 @@ PairUpdate distributeChecked(PairState s, double zeroThreshold) {
     // In double: tooth counts near the int limit must not overflow their sum.
     double teeth = s.meshType == MeshType::Internal ? double(s.z2) - s.z1 : double(s.z1) + s.z2;
     s.sumX = teeth * (invWt - invT) / std::tan(s.alphaNRad) / 2;
+    // A centre distance so large that the working pressure angle reaches 90°
+    // gives no mesh (and no finite shift).
+    if (!(s.alphaWtDeg < 90) || !std::isfinite(s.sumX)) return refused(in, kMsgCentreDistanceTooLarge);
     if (std::fabs(s.sumX) < zeroThreshold) s.sumX = 0;
     updateRatioClass(s);
     ShiftSplit c = shiftSplit(s.ratioClass);
@@ -71,8 +79,9 @@ PairUpdate distributeChecked(PairState s, double zeroThreshold) {
 
 // The tests every distribution passes first; nullopt when it may go on.
 std::optional<PairUpdate> refuseDistribution(const PairState& s) {
-    if (!(s.a > 0) || !(s.ad > 0) || !(s.mn > 0) || !(s.mt > 0) || !(std::tan(s.alphaNRad) > 0))
-        return unchanged(s, kMsgBasicsFirst);
+    if (!(s.ad > 0) || !(s.mn > 0) || !(s.mt > 0)) return unchanged(s, kMsgBasicsFirst);
+    if (!(std::tan(s.alphaNRad) > 0)) return unchanged(s, kMsgPressureAngleRange);
+    if (!(s.a > 0)) return refused(s, kMsgCentreDistancePositive);
     if (!(workingCosine(s) < 1)) return overCorrected(s);
     return std::nullopt;
 }
@@ -128,6 +137,7 @@ PairUpdate teethChanged(const PairState& in, GearSide changed) {
 }
 
 PairUpdate helixChanged(const PairState& in) {
+    if (!(std::fabs(kavrin::tripleToDegrees(in.beta)) <= kMaxHelixDeg)) return refused(in, kMsgHelixTooLarge);
     PairState s = in;
     s.betaRad = kavrin::tripleToRadians(s.beta);
     double c = std::cos(s.betaRad);
@@ -145,13 +155,16 @@ PairUpdate helixChanged(const PairState& in) {
 }
 
 PairUpdate pressureAngleChanged(const PairState& in) {
+    const double alphaN = kavrin::tripleToDegrees(in.alphaN);
+    if (!(alphaN > 0 && alphaN <= kMaxPressureAngleDeg)) return refused(in, kMsgPressureAngleRange);
     PairState s = in;
     s.alphaNRad = kavrin::tripleToRadians(s.alphaN);
     setAlphaT(s);
     if (!validPair(s)) return {s, teethAndUpdate(), std::nullopt, false};
     // The new angles stand; the working pressure angle keeps its last value
     // when it cannot be computed.
-    if (!(s.a > 0) || !(s.ad > 0) || !(s.alphaNRad > 0)) return unchanged(s, kMsgBasicsFirst);
+    if (!(s.ad > 0)) return unchanged(s, kMsgBasicsFirst);
+    if (!(s.a > 0)) return unchanged(s, kMsgCentreDistancePositive);
     if (!(workingCosine(s) < 1)) return overCorrected(s);
     setAlphaWt(s, std::acos(workingCosine(s)));
     return {s, std::string(kMsgUpdateShifts), std::nullopt, false};

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "common/calc/angle_split.h"
+#include "cylindrical/calc/cy_geom_record.h"
 #include "cylindrical/calc/preliminary.h"
 
 namespace cylindrical {
@@ -23,6 +24,8 @@ inline constexpr const char* kMsgCheckResult = "请操作“检验数据”钮�
 inline constexpr const char* kMsgLoadPreliminary = "请先装入预定计算数据！";
 inline constexpr const char* kMsgOverCorrection = " 中心距过修正，将造成严重齿廓干涉！";
 inline constexpr const char* kCaptionWarning = "KAVRIN 警告";
+// The design centre distance itself is wrong (wording ours).
+inline constexpr const char* kMsgCentreDistancePositive = "设计给定中心距 a 必须大于零！";
 
 // |Σx| below the threshold counts as 0: "更新设计数据" and the mesh radios
 // use the fine one, a change of the design centre distance the coarse one.
@@ -86,22 +89,30 @@ struct PairUpdate {
     std::optional<std::string> resultText;  // for control 1035: "" clears it, nullopt leaves it
     std::optional<std::string> warning;     // a message box with kCaptionWarning
     bool shiftsChanged = false;             // shifts reset or distributed again: a past check is stale
+    // The value that started the rule is not taken: the page keeps its
+    // previous values and shows that value again in its field.
+    bool refused = false;
 };
 
 enum class GearSide { Pinion, Gear };
 
 // Z1 (Pinion) or Z2 (Gear) changed: that gear's Zv, then the tooth-count rule.
 PairUpdate teethChanged(const PairState& s, GearSide changed);
-// β changed (also after loading a preliminary design).
+// β changed (also after loading a preliminary design). |β| above 60° is
+// refused (kMsgHelixTooLarge).
 PairUpdate helixChanged(const PairState& s);
-// αn changed: αt and the working pressure angle.
+// αn changed: αt and the working pressure angle. An αn of 0° or above 30° is
+// refused (kMsgPressureAngleRange).
 PairUpdate pressureAngleChanged(const PairState& s);
 // mn left its field.
 PairUpdate moduleChanged(const PairState& s);
 // "外啮合" / "内啮合" clicked: then the distribution with kSumXZeroButton.
 PairUpdate externalMeshChosen(const PairState& s);
 PairUpdate internalMeshChosen(const PairState& s);
-// "更新设计数据" (threshold kSumXZeroButton).
+// "更新设计数据" (threshold kSumXZeroButton). Refused without basic data
+// (kMsgBasicsFirst), for a ≤ 0 (kMsgCentreDistancePositive), for a too
+// small (the over-correction warning) and for a so large that αwt reaches
+// 90° (kMsgCentreDistanceTooLarge).
 PairUpdate distribute(const PairState& s, double zeroThreshold = kSumXZeroButton);
 // a left its field (threshold kSumXZeroCentre).
 PairUpdate centreDistanceChanged(const PairState& s);

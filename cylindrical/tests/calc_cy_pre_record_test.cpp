@@ -4,7 +4,11 @@
 
 #include <cmath>
 #include <cstring>
+#include <random>
 
+#include "common/calc/angle_split.h"
+#include "cylindrical/calc/cy_geom_record.h"
+#include "cylindrical/calc/preliminary.h"
 #include "fw/file.h"
 
 using namespace cylindrical;
@@ -99,26 +103,106 @@ TEST(CyPreRecord, TextsAreCutOnACharacterBoundaryAndZeroTerminated) {
 }
 
 TEST(CyPreLoad, RefusalsChangeNothingAndNameTheirMessage) {
-    struct Case { const char* name; void (*mutate)(std::vector<std::uint8_t>&); const char* message; };
+    // message: the loader's refusal; fault: the check's second line naming the field.
+    struct Case { const char* name; void (*mutate)(std::vector<std::uint8_t>&); const char* message; const char* fault; };
     const Case cases[] = {
-        {"measurement file", [](auto& b) { std::memcpy(&b[36], "W_CYMEASURE", 12); }, kMsgMeasurementFile},
-        {"bevel file", [](auto& b) { std::memcpy(&b[36], "W_CONDESIGN", 12); }, kMsgNotDesignFile},
-        {"word in another case", [](auto& b) { std::memcpy(&b[36], "w_cydesign", 11); }, kMsgNotDesignFile},
-        {"geometry status", [](auto& b) { putI32(b, 64 + 220, 102); }, kMsgUnfinishedFile},
-        {"one byte short", [](auto& b) { b.pop_back(); }, kMsgNotDesignFile},
-        {"header only", [](auto& b) { b.resize(64); }, kMsgNotDesignFile},
-        {"support arrangement 3", [](auto& b) { putI32(b, 64 + 20, 3); }, kMsgNotDesignFile},
-        {"hardness class -1", [](auto& b) { putI32(b, 64 + 24, -1); }, kMsgNotDesignFile},
-        {"load nature 3", [](auto& b) { putI32(b, 64 + 28, 3); }, kMsgNotDesignFile},
-        {"mesh type 2", [](auto& b) { putI32(b, 64 + 216, 2); }, kMsgNotDesignFile},
-        {"ratio NaN", [](auto& b) { double v = std::nan(""); std::memcpy(&b[64 + 88], &v, 8); }, kMsgNotDesignFile},
+        {"measurement file", [](auto& b) { std::memcpy(&b[36], "W_CYMEASURE", 12); }, kMsgMeasurementFile, nullptr},
+        {"bevel file", [](auto& b) { std::memcpy(&b[36], "W_CONDESIGN", 12); }, kMsgNotDesignFile, nullptr},
+        {"word in another case", [](auto& b) { std::memcpy(&b[36], "w_cydesign", 11); }, kMsgNotDesignFile, nullptr},
+        {"geometry status", [](auto& b) { putI32(b, 64 + 220, 102); }, kMsgUnfinishedFile, nullptr},
+        {"one byte short", [](auto& b) { b.pop_back(); }, kMsgNotDesignFile, nullptr},
+        {"header only", [](auto& b) { b.resize(64); }, kMsgNotDesignFile, nullptr},
+        {"support arrangement 3", [](auto& b) { putI32(b, 64 + 20, 3); }, kMsgNotDesignFile, "支承配置：不是可选的一项。"},
+        {"hardness class -1", [](auto& b) { putI32(b, 64 + 24, -1); }, kMsgNotDesignFile, "齿面硬度：不是可选的一项。"},
+        {"load nature 3", [](auto& b) { putI32(b, 64 + 28, 3); }, kMsgNotDesignFile, "载荷性质：不是可选的一项。"},
+        {"mesh type 2", [](auto& b) { putI32(b, 64 + 216, 2); }, kMsgNotDesignFile, "啮合方式：不是可选的一项。"},
+        {"ratio NaN", [](auto& b) { double v = std::nan(""); std::memcpy(&b[64 + 88], &v, 8); }, kMsgNotDesignFile,
+         "传动比 i：请输入一个大于零的数值。"},
+        {"never calculated", [](auto& b) { std::memset(&b[64 + 200], 0, 16); }, kMsgUnfinishedFile, nullptr},
     };
     for (const auto& c : cases) {
         auto file = fixture();
         c.mutate(file);
         auto loaded = loadCyPreFile(file);
         ASSERT_FALSE(loaded) << c.name;
-        EXPECT_EQ(loaded.error(), c.message) << c.name;
+        const std::string expected = c.fault ? std::string(c.message) + "\n" + c.fault : std::string(c.message);
+        EXPECT_EQ(loaded.error(), expected) << c.name;
+    }
+}
+
+// The one check, field by field: each row a value one of the dialog's fields
+// refuses (or a pair the next steps refuse), the fault that names it, and
+// nothing written by the save.
+TEST(CyPreCheck, EveryRefusedRecordNamesItsFieldAndIsNeverWritten) {
+    struct Case { const char* name; void (*mutate)(CyPreRecord&); const char* fault; };
+    const Case cases[] = {
+        {"P -10 (issue: kept the old torque)", [](CyPreRecord& r) { r.p = -10; }, "传动功率 P：请输入一个不小于零的数值。"},
+        {"ni -5", [](CyPreRecord& r) { r.ni = -5; }, "输入转速 ni：请输入一个不小于零的数值。"},
+        {"T infinite", [](CyPreRecord& r) { r.t = INFINITY; }, "输出扭矩 T：请输入一个不小于零的数值。"},
+        {"Z1 1000000", [](CyPreRecord& r) { r.z1 = 1000000; r.z2 = 1000001; }, "小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。"},
+        {"Z2 3000000000 wrapped", [](CyPreRecord& r) { r.z2 = -1294967296; }, "大齿轮齿数 Z2：请输入 1 到 100000 之间的整数。"},
+        {"Z 20/10", [](CyPreRecord& r) { r.z1 = 20; r.z2 = 10; }, kMsgTeethOrderPre},
+        {"internal 20/20", [](CyPreRecord& r) { r.z1 = r.z2 = 20; r.meshType = 1; }, kMsgInternalPair},
+        {"β 61°", [](CyPreRecord& r) { r.betaDeg = 61; }, "β 度：请输入 0 到 60 之间的整数。"},
+        {"β 60°30′", [](CyPreRecord& r) { r.betaDeg = 60; r.betaMin = 30; }, kMsgPreBetaTooLarge},
+        {"β minutes 75", [](CyPreRecord& r) { r.betaMin = 75; }, "β 分：请输入 0 到 59 之间的整数。"},
+        {"σHP 400", [](CyPreRecord& r) { r.sigmaHP = 400; }, "许用接触强度 σHP：请输入 500 到 10000 之间的数值。"},
+        {"σFP 1e308", [](CyPreRecord& r) { r.sigmaFP = 1e308; }, "许用弯曲强度 σFP：请输入 100 到 1000 之间的数值。"},
+        {"mn negative", [](CyPreRecord& r) { r.mn = -2.5; }, "法面模数 mn：请输入一个不小于零的数值。"},
+        {"ms 1e307", [](CyPreRecord& r) { r.ms = 1e307; }, kMsgModuleTooLarge},
+        {"slider 41", [](CyPreRecord& r) { r.k1Pos = 41; }, "K1 滑块：请输入 0 到 40 之间的整数。"},
+        {"φd beside its range", [](CyPreRecord& r) { r.phiD = 1.0; }, "齿宽系数 φd：超出所选的取值范围。"},
+    };
+    for (const auto& c : cases) {
+        CyPreRecord r = exampleRecord();
+        c.mutate(r);
+        auto fault = checkCyPreRecord(r);
+        ASSERT_TRUE(fault) << c.name;
+        EXPECT_EQ(*fault, c.fault) << c.name;
+        auto bytes = cyPreSaveBytes(r, kExampleTime);
+        ASSERT_FALSE(bytes) << c.name << ": a refused record is never written";
+        EXPECT_EQ(bytes.error(), c.fault);
+    }
+    EXPECT_FALSE(checkCyPreRecord(exampleRecord()));
+}
+
+// Random records of values the dialog's fields take: every one the save
+// writes loads back equal, field for field.
+TEST(CyPreCheck, WhatTheSaveWritesLoadsBackEqual) {
+    std::mt19937 gen(20250612);
+    auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(gen); };
+    auto integer = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen); };
+    const char* texts[] = {"", "减速器", "KV-001", "带式输送机减速器高速级"};
+    const char* dates[] = {"", "2025年12月10日", "二〇二五年十二月"};  // within the 20-byte field
+    for (int n = 0; n < 500; ++n) {
+        CyPreRecord r;
+        r.z1 = integer(1, 200);
+        r.z2 = r.z1 + integer(n % 2, 500);
+        r.meshType = r.z2 > r.z1 ? integer(0, 1) : 0;
+        r.betaDeg = integer(0, 59);
+        r.betaMin = integer(0, 59);
+        r.betaSec = integer(0, 59);
+        r.support = integer(0, 2);
+        r.hardness = integer(0, 1);
+        r.loadNature = integer(0, 2);
+        const Range phiD = phiDRange(static_cast<kavrin::Support>(r.support), static_cast<kavrin::Hardness>(r.hardness));
+        const KRanges k = kRanges(static_cast<kavrin::LoadNature>(r.loadNature));
+        r.phiDLower = phiD.lower, r.phiDUpper = phiD.upper;
+        r.k1Lower = k.k1.lower, r.k1Upper = k.k1.upper, r.k2Lower = k.k2.lower, r.k2Upper = k.k2.upper;
+        r.phiDPos = integer(0, kSliderMax), r.k1Pos = integer(0, kSliderMax), r.k2Pos = integer(0, kSliderMax);
+        r.phiD = sliderValue(phiD, r.phiDPos), r.k1 = sliderValue(k.k1, r.k1Pos), r.k2 = sliderValue(k.k2, r.k2Pos);
+        r.i = double(r.z2) / r.z1;
+        r.p = uniform(0, 5000), r.ni = uniform(0, 30000), r.no = r.ni / r.i, r.t = uniform(0, 1e6);
+        r.sigmaHP = uniform(500, 10000), r.sigmaFP = uniform(100, 1000);
+        r.ms = uniform(0.5, 50), r.mn = std::cos(kavrin::tripleToRadians({r.betaDeg, r.betaMin, r.betaSec})) * r.ms;
+        r.a = centreDistance(r.z1, r.z2, r.ms, kavrin::meshTypeOf(r.meshType));
+        r.title = texts[integer(0, 3)], r.number = texts[integer(0, 3)], r.date = dates[integer(0, 2)];
+        ASSERT_FALSE(checkCyPreRecord(r)) << n << ": " << *checkCyPreRecord(r);
+        auto bytes = cyPreSaveBytes(r, kExampleTime);
+        ASSERT_TRUE(bytes) << bytes.error();
+        auto back = loadCyPreFile(*bytes);
+        ASSERT_TRUE(back) << n << ": " << back.error();
+        EXPECT_EQ(back->record, r) << n;
     }
 }
 

@@ -74,9 +74,11 @@ TEST(Characteristic, OverlapRatioOfAHelicalPairIgnoresTheSignOfBeta) {
 
 TEST(Characteristic, UnreachableSpanShowsADash) {
     // A shift so negative that (1 + 2x/Z')² < cos²αn: tan αx has no value.
+    // (xn2 stays 0: a gear shift of +1.5 would leave the pinion no chordal
+    // height, which the page refuses.)
     CharacteristicInput in = externalSpur();
     in.pair.xn1 = -1.5;
-    in.pair.xn2 = 1.5;
+    in.pair.xn2 = 0;
     auto c = characteristic(in, kPinFactorListing);
     ASSERT_TRUE(c) << c.error();
     EXPECT_FALSE(c->span1.k);
@@ -88,6 +90,30 @@ TEST(Characteristic, UnreachableSpanShowsADash) {
     EXPECT_NE(report.find("\t跨测齿数:     k1=                                                  —\n"), std::string::npos);
     EXPECT_EQ(listing.find("nan"), std::string::npos);
     EXPECT_EQ(report.find("nan"), std::string::npos);
+}
+
+// Page 4 stops with the real cause, and never shows a contact ratio or a
+// length a pair cannot have.
+TEST(Characteristic, RefusalsNameTheirCause) {
+    struct Case {
+        const char* name;
+        void (*spoil)(CharacteristicInput&);
+        const char* message;
+    } cases[] = {
+        {"αn = 0", [](CharacteristicInput& c) { c.pair.alphaNRad = 0; }, kMsgPressureAngleRange},
+        {"no pair", [](CharacteristicInput& c) { c.pair.z1 = 0; }, kMsgNoPairData},
+        // αwt far above the tip pressure angles: the tips never meet.
+        {"εα ≤ 0", [](CharacteristicInput& c) { c.alphaWtDeg = 60; }, kMsgNoContact},
+        // A working pressure angle of 1°: εα = [20(tan 31.32° − tan 1°) + 40(tan 26.50° − tan 1°)]/2π ≈ 4.9.
+        {"εα above 3.5", [](CharacteristicInput& c) { c.alphaWtDeg = 1; }, kMsgContactRatioTooLarge},
+    };
+    for (const auto& c : cases) {
+        CharacteristicInput in = externalSpur();
+        c.spoil(in);
+        auto r = characteristic(in, kPinFactorListing);
+        ASSERT_FALSE(r) << c.name;
+        EXPECT_EQ(r.error(), c.message) << c.name;
+    }
 }
 
 CharacteristicInput internalPair(int z2) {

@@ -2,8 +2,12 @@
 // copies between page 1 and the records, and the file names of the save.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <random>
+
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
+#include "cylindrical/calc/characteristic.h"
 #include "cylindrical/calc/geometry_design.h"
 #include "fw/file.h"
 
@@ -74,7 +78,7 @@ TEST(GeometryDesignFile, FuzzSeedsLoadAsIntended) {
     EXPECT_TRUE(loadPreliminaryForGeometry(seed("example.cyb")));
     auto huge = loadGeometryDesign(seed("huge_module.cyb"));
     ASSERT_FALSE(huge);
-    EXPECT_EQ(huge.error(), kMsgNotDesignFile);
+    EXPECT_EQ(huge.error(), std::string(kMsgNotDesignFile) + "\n" + kMsgModuleTooLarge);
 }
 
 TEST(GeometryDesignFile, RefusalsOfBothLoaders) {
@@ -101,7 +105,7 @@ TEST(GeometryDesignFile, RefusalsOfBothLoaders) {
         {"preliminary status not 101", unfinishedPre, kMsgUnfinishedGeometry, kMsgUnfinishedGeometry},
         {"geometry status not 102", geomNot102, nullptr, kMsgUnfinishedGeometry},
         {"hand index out of its list", geometryDesignFileBytes(preliminary(), badHand, 0), nullptr,
-         kMsgNotDesignFile},
+         "所用数据文件不包含圆柱齿轮设计计算数据。\n旋向：不是可选的一项。"},
     };
     for (const auto& c : cases) {
         auto p = loadPreliminaryForGeometry(c.file);
@@ -117,9 +121,98 @@ TEST(GeometryDesignFile, RefusalsOfBothLoaders) {
     }
 }
 
+// The one check of the geometry record: each row a pair the sheet's page 1
+// refuses (or a value its fields refuse), the fault naming it; the save
+// writes nothing of it and both loaders refuse its bytes.
+TEST(GeometryDesignCheck, RefusedPairsAreNeverWrittenAndNeverLoaded) {
+    struct Case { const char* name; void (*spoil)(CyGeomRecord&); const char* fault; };
+    const Case cases[] = {
+        {"Z 20/10", [](CyGeomRecord& g) { g.z1 = 20, g.z2 = 10; }, kMsgGeomTeethOrder},
+        {"Z1 1000000", [](CyGeomRecord& g) { g.z1 = 1000000; }, "齿数 Z1：请输入 1 到 100000 之间的整数。"},
+        {"Z2 wrapped negative", [](CyGeomRecord& g) { g.z2 = -1294967296; }, "齿数 Z2：请输入 1 到 100000 之间的整数。"},
+        {"internal 20/20", [](CyGeomRecord& g) { g.z2 = 20, g.meshType = 1, g.ad = 0; }, kMsgGeomInternalTeeth},
+        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入一个大于零的数值。"},
+        {"a = 1e308", [](CyGeomRecord& g) { g.a = 1e308, g.alphaWtDeg = 90; }, kMsgCentreDistanceTooLarge},
+        {"αn 0°", [](CyGeomRecord& g) { g.alphaNDeg = 0; }, kMsgPressureAngleRange},
+        {"αn 30°30′", [](CyGeomRecord& g) { g.alphaNDeg = 30, g.alphaNMin = 30; }, kMsgPressureAngleRange},
+        {"αn minutes 75", [](CyGeomRecord& g) { g.alphaNMin = 75; }, "αn 分：请输入 0 到 59 之间的整数。"},
+        {"β 60°30′", [](CyGeomRecord& g) { g.betaDeg = 60, g.betaMin = 30; }, kMsgHelixTooLarge},
+        {"β minutes -30", [](CyGeomRecord& g) { g.betaMin = -30; }, "β 分：请输入 0 到 59 之间的整数。"},
+        {"mn 0", [](CyGeomRecord& g) { g.mn = 0; }, "法面模数 mn：请输入一个大于零的数值。"},
+        {"mn 1e307", [](CyGeomRecord& g) { g.mn = 1e307; }, kMsgModuleTooLarge},
+        {"εα 1e308", [](CyGeomRecord& g) { g.epsAlpha = 1e308; }, "端面重合度 εα：请输入 0 到 3.5 之间的数值。"},
+        {"ha* 0.9", [](CyGeomRecord& g) { g.haStar = 0.9; }, "齿顶高系数 ha*：只能取 1.0 或 0.8。"},
+        {"hand 3", [](CyGeomRecord& g) { g.hand = 3; }, "旋向：不是可选的一项。"},
+        {"Σx NaN", [](CyGeomRecord& g) { g.sumX = std::nan(""); }, "总变位系数 χnΣ：请输入一个数值。"},
+        {"b negative", [](CyGeomRecord& g) { g.b = -1; }, "齿宽 b：请输入一个不小于零的数值。"},
+    };
+    for (const auto& c : cases) {
+        CyGeomRecord g = geometry();
+        c.spoil(g);
+        auto fault = geometryDesignFault(preliminary(), g);
+        ASSERT_TRUE(fault) << c.name;
+        EXPECT_EQ(*fault, c.fault) << c.name;
+        auto bytes = geometryDesignSaveBytes(preliminary(), g, 0);
+        ASSERT_FALSE(bytes) << c.name << ": never written";
+        auto loaded = loadGeometryDesign(geometryDesignFileBytes(preliminary(), g, 0));
+        ASSERT_FALSE(loaded) << c.name;
+        EXPECT_EQ(loaded.error(), std::string(kMsgNotDesignFile) + "\n" + c.fault) << c.name;
+    }
+    // The preliminary record of the file is checked the same way.
+    CyPreRecord pre = preliminary();
+    pre.z2 = 10;
+    EXPECT_EQ(geometryDesignFault(pre, geometry()), std::optional<std::string>(kMsgTeethOrderPre));
+}
+
+// Random pairs as page 1's rules leave them, with page 4's contact ratios:
+// whatever the save writes, both records load back equal.
+TEST(GeometryDesignCheck, WhatTheSaveWritesLoadsBackEqual) {
+    std::mt19937 gen(20250613);
+    auto integer = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(gen); };
+    auto uniform = [&](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(gen); };
+    int saved = 0;
+    for (int n = 0; n < 400; ++n) {
+        PairState s;
+        const bool internal = n % 4 == 3;
+        s.z1 = integer(12, 60);
+        s.z2 = s.z1 + integer(internal ? 10 : 0, 150);
+        s.mn = integer(2, 40) * 0.5;
+        s.alphaN = {integer(14, 25), integer(0, 59), 0};
+        s.beta = internal ? kavrin::AngleTriple{} : kavrin::AngleTriple{integer(-40, 40), integer(0, 59), integer(0, 59)};
+        s.haStar = kHaStarList[integer(0, 1)];
+        PairUpdate u = helixChanged(s);
+        ASSERT_FALSE(u.refused);
+        if (internal) u = internalMeshChosen(u.state);
+        PairState p = u.state;
+        p.a = p.ad * uniform(1.0, 1.05);
+        u = centreDistanceChanged(p);
+        ASSERT_FALSE(u.refused) << n;
+        CyGeomRecord g;
+        g.psiD = uniform(0.2, 1.2);
+        g.hand = internal ? kHandSpur : integer(0, 2);
+        g.cStarIndex = integer(0, 2);
+        storePair(u.state, {"试验齿轮", "TX-7", "2024年5月6日"}, g);
+        if (auto c = characteristic(characteristicInput(g), kPinFactorListing)) {
+            g.epsAlpha = c->epsAlpha;
+            g.epsBeta = c->epsBeta;
+        }
+        auto bytes = geometryDesignSaveBytes(preliminary(), g, 1714953600);
+        ASSERT_TRUE(bytes) << n << ": " << bytes.error();
+        auto back = loadGeometryDesign(*bytes);
+        ASSERT_TRUE(back) << n << ": " << back.error();
+        g.status = kCyGeomStatus;
+        EXPECT_EQ(back->geom, g) << n;
+        CyPreRecord pre = preliminary();
+        pre.status = kCyPreStatus;
+        EXPECT_EQ(back->pre, pre) << n;
+        ++saved;
+    }
+    EXPECT_EQ(saved, 400);
+}
+
 TEST(GeometryDesignFile, OldFileWithoutHeaderIsReadFromByteZero) {
     CyPreRecord pre = preliminary();
-    pre.z1 = 50;  // a first int32 below 104 marks a file without header
+    pre.z1 = 30;  // a first int32 below 104 marks a file without header
     CyGeomRecord g = geometry();
     g.status = kCyGeomStatus;
     auto a = writeCyPreRecord(pre), b = writeCyGeomRecord(g);
@@ -127,7 +220,7 @@ TEST(GeometryDesignFile, OldFileWithoutHeaderIsReadFromByteZero) {
     auto loaded = loadGeometryDesign(a);
     ASSERT_TRUE(loaded) << loaded.error();
     EXPECT_TRUE(loaded->oldFile);
-    EXPECT_EQ(loaded->pre.z1, 50);
+    EXPECT_EQ(loaded->pre.z1, 30);
     EXPECT_EQ(loaded->geom, g);
 }
 
@@ -170,10 +263,13 @@ TEST(SaveNames, SheetRulesOnTheFileNameOnly) {
         {"/d/gear.txt", "/d/gear.cyb", "/d/gear.cyt", true},        // cut at the first '.'
         {"/d/a.b.c", "/d/a.cyb", "/d/a.cyt", true},
         {"/d/v1.2/pair", "/d/v1.2/pair.cyb", "/d/v1.2/pair.cyt", true},  // folder dots stay
-        {"/d/pair.cyb", "/d/pair.cyb", "/old/loaded.cyt", false},   // report path kept
+        // A .cyb name stays; its design takes the report of its own name
+        // (one design, one report), whatever report was loaded before.
+        {"/d/pair.cyb", "/d/pair.cyb", "/d/pair.cyt", false},
+        {"/d/b.v2.cyb", "/d/b.v2.cyb", "/d/b.v2.cyt", false},
     };
     for (const auto& c : cases) {
-        auto n = geometrySaveNames(c.chosen, "/old/loaded.cyt");
+        auto n = geometrySaveNames(c.chosen);
         EXPECT_EQ(n.data, c.data) << c.chosen;
         EXPECT_EQ(n.report, c.report) << c.chosen;
         EXPECT_EQ(n.renamed, c.renamed) << c.chosen;

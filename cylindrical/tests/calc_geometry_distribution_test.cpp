@@ -116,25 +116,48 @@ TEST(Distribution, OverCorrectionIsRefusedWhereverItComesFrom) {
     EXPECT_EQ(std::string(kCaptionWarning), "KAVRIN 警告");
 }
 
+// Each refusal names its real cause; a refused value (the design centre
+// distance itself) is not taken: the page shows its previous value again.
 TEST(Distribution, ZeroCentreDistanceAndZeroPressureAngleAreRefused) {
     PairState s = distribute(pair(20, 40, 2)).state;
     struct Case {
         const char* name;
         void (*spoil)(PairState&);
+        const char* text;
+        bool refused;
     } cases[] = {
-        {"a = 0", [](PairState& p) { p.a = 0; }},
-        {"a < 0", [](PairState& p) { p.a = -5; }},
-        {"ad = 0", [](PairState& p) { p.ad = 0; }},
-        {"αn = 0", [](PairState& p) { p.alphaNRad = p.alphaTRad = 0; }},
+        {"a = 0", [](PairState& p) { p.a = 0; }, kMsgCentreDistancePositive, true},
+        {"a < 0", [](PairState& p) { p.a = -5; }, kMsgCentreDistancePositive, true},
+        // cos αt·ad/a ≈ 5e-307: αwt = acos(…) = 90° in double, no mesh.
+        {"a = 1e308", [](PairState& p) { p.a = 1e308; }, kMsgCentreDistanceTooLarge, true},
+        {"ad = 0", [](PairState& p) { p.ad = 0; }, kMsgBasicsFirst, false},
+        {"αn = 0", [](PairState& p) { p.alphaNRad = p.alphaTRad = 0; }, kMsgPressureAngleRange, false},
     };
     for (const auto& c : cases) {
         PairState bad = s;
         c.spoil(bad);
         auto u = distribute(bad);
-        EXPECT_EQ(u.resultText, kMsgBasicsFirst) << c.name;
+        EXPECT_EQ(u.resultText, c.text) << c.name;
+        EXPECT_EQ(u.refused, c.refused) << c.name;
         EXPECT_EQ(u.state.xn1, s.xn1) << c.name;
         EXPECT_TRUE(std::isfinite(u.state.sumX)) << c.name;
     }
+    // The angle rules refuse an angle beyond its range and keep the pair.
+    PairState helix = s;
+    helix.beta = {60, 30, 0};
+    auto h = helixChanged(helix);
+    EXPECT_TRUE(h.refused);
+    EXPECT_EQ(h.resultText, kMsgHelixTooLarge);
+    for (kavrin::AngleTriple alphaN : {kavrin::AngleTriple{0, 0, 0}, kavrin::AngleTriple{30, 0, 1}}) {
+        PairState angle = s;
+        angle.alphaN = alphaN;
+        auto a = pressureAngleChanged(angle);
+        EXPECT_TRUE(a.refused) << alphaN.deg << "°" << alphaN.sec << "″";
+        EXPECT_EQ(a.resultText, kMsgPressureAngleRange);
+    }
+    PairState thirty = s;
+    thirty.alphaN = {30, 0, 0};
+    EXPECT_FALSE(pressureAngleChanged(thirty).refused) << "30° itself is in range";
     // The centre-distance field with ad = 0: a goes to 0 with the same text.
     PairState noPair;
     noPair.a = 50;

@@ -92,6 +92,12 @@ TEST(GearGeometry, IncompletePairsAndTipsInsideTheBaseCircleAreRefused) {
              p.ad = p.a = 10;
          },
          kMsgTipInsideBase},
+        // The listing names the real cause, not "请先装入预定计算数据！".
+        {"αn = 0", [](PairGeometryInput& p) { p.alphaNRad = 0; }, kMsgPressureAngleRange},
+        {"a = 0", [](PairGeometryInput& p) { p.a = 0; }, kMsgCentreDistancePositive},
+        {"β 70°", [](PairGeometryInput& p) { p.betaRad = 70 * 3.141592653589793 / 180; }, kMsgHelixTooLarge},
+        // A pinion shift of −10: hf1 = (1 + 0.25 + 10)·2 = 22.5, df1 = 40 − 45 < 0.
+        {"df1 below zero", [](PairGeometryInput& p) { p.xn1 = -10; }, "齿根圆直径 df1不大于零，请修正变位系数或中心距！"},
     };
     for (const auto& c : cases) {
         PairGeometryInput in = externalSpur();

@@ -156,6 +156,35 @@ TEST(GeometryReport, UnopenableReportIsAnError) {
     EXPECT_EQ(pairReportOpenFailure("/d/x.cyt"), "不能打开报告文件/d/x.cyt");
 }
 
+// The pinion's chordal height takes the addendum of its mesh, (ha* + χn2 − yn)
+// on an internal pair: listing and report print the formula that gives the value.
+TEST(GeometryReport, ChordalHeightFormulaIsTheOneUsed) {
+    struct Case {
+        PairState pair;
+        const char* listing;
+        const char* report;
+    } cases[] = {
+        {externalPair(), "hn1=(ha*-χn2+yn)Mn+", "hn1=(ha*-χn2+yn)mn+"},
+        {internalPair(), "hn1=(ha*+χn2-yn)Mn+", "hn1=(ha*+χn2-yn)mn+"},
+    };
+    for (const Case& k : cases) {
+        CyGeomRecord g;
+        g.psiD = 0.8;
+        storePair(k.pair, {}, g);
+        CharacteristicInput ci = characteristicInput(g);
+        auto c = characteristic(ci, kPinFactorListing);
+        ASSERT_TRUE(c) << c.error();
+        std::string listing = characteristicListing(ci, *c);
+        std::string report = characteristicReportSection(ci, *c, {});
+        EXPECT_NE(listing.find(k.listing), std::string::npos) << listing;
+        EXPECT_NE(report.find(k.report), std::string::npos) << report;
+        // The other mesh's formula appears nowhere.
+        const char* other = k.pair.meshType == MeshType::Internal ? "hn1=(ha*-χn2+yn)" : "hn1=(ha*+χn2-yn)";
+        EXPECT_EQ(listing.find(other), std::string::npos);
+        EXPECT_EQ(report.find(other), std::string::npos);
+    }
+}
+
 TEST(GeometryReport, PageTextsOfTheGearPages) {
     EXPECT_STREQ(pinionHandText(kHandLeft), "左");
     EXPECT_STREQ(gearHandText(kHandLeft), "右") << "same index, reversed first two labels";

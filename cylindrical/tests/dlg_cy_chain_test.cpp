@@ -23,6 +23,7 @@
 #include "fw/file.h"
 #include "fw/text.h"
 #include "cylindrical/tests/design_fixture.h"
+#include "cylindrical/tests/proof_test_support.h"
 #include "fwtest/script.h"
 #include "cylindrical/tests/worked_example.h"
 
@@ -113,7 +114,7 @@ TEST_F(CyChain, PreliminaryDesignThroughTheSheetToTheDesignFile) {
     s.answerSave(data("gear2"));
     ASSERT_TRUE(sheet.doSave());
     EXPECT_TRUE(s.allUsed());
-    EXPECT_EQ(sheet.m_strReportPath, preReport.string()) << "the design keeps the preliminary step's report";
+    EXPECT_EQ(sheet.m_strReportPath, data("gear2.cyt").string()) << "a design saved as gear2 has gear2's report";
 
     auto file = bytesOf(data("gear2.cyb"));
     ASSERT_EQ(file.size(), 776u);
@@ -165,11 +166,21 @@ TEST_F(CyChain, ADesignNameWithTwoDotsKeepsOneReport) {
         EXPECT_EQ(sheet.m_strReportPath, report.string());
     }
     {
+        // The rating: the loaded pair (helical), rated for contact.
         fwtest::Session s;
         s.answerOpen(design);
+        proof_test::queueContactRating(s);
         s.answerSave(report);
         s.onDialog(CCyProofDlg::IDD, [](fwtest::Running& d) {
-            ASSERT_TRUE(d.click(CCyProofDlg::IDC_LOAD));
+            using R = CCyProofDlg;
+            ASSERT_TRUE(d.click(R::IDC_LOAD));
+            // Page 4 never computed the contact ratios: εα given, εβ from b.
+            d.type(R::IDC_EPS_ALPHA, "1.6");
+            d.type(R::IDC_B, "30");
+            d.leave();
+            proof_test::computeForces(d, true);
+            proof_test::clickContactFactors(d);
+            for (int id : {R::IDC_SIGMAH_BTN, R::IDC_SIGMAHP_BTN, R::IDC_SH_BTN}) ASSERT_TRUE(d.click(id)) << id;
             d.click(fw::IDOK);
         });
         CCyProofDlg dlg(nullptr);

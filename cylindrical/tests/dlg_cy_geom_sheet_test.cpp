@@ -181,6 +181,9 @@ TEST_F(GeomSheet, ExampleTypedByHandFillsEveryPage) {
     EXPECT_TRUE(s.messages().empty());
 }
 
+// A design centre distance the distribution refuses is not taken: the field
+// is edited again, left again unchanged it shows the last one, and every
+// result stays, with the real cause.
 TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
     auto pre = writePre("pair.cyb");
     fwtest::Session s;
@@ -192,17 +195,94 @@ TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
         // cos αt · ad / a ≥ 1 for a < ad.
         d.type(P1::IDC_A, "50");
         d.leave();
+        EXPECT_EQ(d.dialog().focusId(), P1::IDC_A) << "edited again";
         EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
         EXPECT_EQ(d.text(P1::IDC_ALPHAWT), "20");
-        d.click(P1::IDC_DISTRIBUTE);  // the button refuses the same centre distance
+        d.leave();
+        EXPECT_EQ(d.text(P1::IDC_A), "60") << "the refused distance is not taken";
+        d.type(P1::IDC_A, "50");
+        d.click(P1::IDC_DISTRIBUTE);  // leaving a refuses it first; the click is dropped
+        EXPECT_EQ(d.dialog().focusId(), P1::IDC_A);
+        d.leave();
+        EXPECT_EQ(d.text(P1::IDC_A), "60");
         EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
         EXPECT_EQ(d.text(P1::IDC_SUMX), "0");
+        struct Refused {
+            const char* a;
+            const char* text;
+        } refused[] = {{"0", kMsgCentreDistancePositive}, {"-5", kMsgCentreDistancePositive},
+                       {"1e308", kMsgCentreDistanceTooLarge}};
+        for (const Refused& r : refused) {
+            d.type(P1::IDC_A, r.a);
+            d.leave();
+            EXPECT_EQ(d.text(P1::IDC_RESULT), r.text) << r.a;
+            EXPECT_EQ(d.dialog().focusId(), P1::IDC_A) << r.a;
+            d.leave();
+            EXPECT_EQ(d.text(P1::IDC_A), "60") << r.a;
+            EXPECT_EQ(d.text(P1::IDC_XN1), "0.25") << r.a;
+        }
         d.click(fw::IDCANCEL);
     });
     CCyGeomProSheet sheet(kCaption, nullptr);
     sheet.DoModal();
     ASSERT_EQ(s.messages().size(), 2u);
     for (const auto& m : s.messages()) EXPECT_EQ(m.caption, "KAVRIN 警告");
+    EXPECT_DOUBLE_EQ(sheet.m_page1.pair().a, 60);
+}
+
+// Page 1's integer fields take exactly what was typed or refuse it: odd text,
+// an overflow or a wrapped count never becomes a value (the "12abc"
+// gave Z1 0 with zv1 and ad 0, "3000000000" −1294967296, "4294967316" 20).
+// Leaving the field refuses it naming the field; the pair stays as it was.
+TEST_F(GeomSheet, IntegerFieldsTakeExactlyWhatWasTypedOrRefuseIt) {
+    auto pre = writePre("pair.cyb");
+    struct Case {
+        int id;
+        const char* typed;
+        const char* field;    // the field's name in the refusal (an angle's part by what it holds)
+        const char* problem;  // what follows it
+    } cases[] = {
+        {P1::IDC_Z1, "12abc", "齿数 Z1", "请输入一个整数。"},
+        {P1::IDC_Z1, "1e999", "齿数 Z1", "请输入一个整数。"},
+        {P1::IDC_Z1, "3000000000", "齿数 Z1", "请输入 0 到 100000 之间的整数。"},
+        {P1::IDC_Z1, "4294967316", "齿数 Z1", "请输入 0 到 100000 之间的整数。"},
+        {P1::IDC_Z2, "-5", "齿数 Z2", "请输入 0 到 100000 之间的整数。"},
+        {P1::IDC_ALPHAN_DEG, "12abc", "α 度", "请输入一个整数。"},
+        {P1::IDC_ALPHAN_DEG, "31", "α 度", "请输入 0 到 30 之间的整数。"},
+        {P1::IDC_ALPHAN_MIN, "75", "α 分", "请输入 0 到 59 之间的整数。"},
+        {P1::IDC_BETA_DEG, "61", "β 度", "请输入 -60 到 60 之间的整数。"},
+        {P1::IDC_BETA_SEC, "-1", "β 秒", "请输入 0 到 59 之间的整数。"},
+        // In the field's range, but the angle it gives is not.
+        {P1::IDC_ALPHAN_DEG, "0", "α 度", "法面压力角须大于0°且不大于30°。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.id) + " " + c.typed);
+        fwtest::Session s;
+        s.answerOpen(pre);
+        s.answerMessage(fw::IDOK);
+        s.onSheet([&](fwtest::Running& d) {
+            loadAndDistribute(d);
+            const PairState before = dynamic_cast<P1&>(d.dialog()).pair();
+            d.type(c.id, c.typed);
+            EXPECT_EQ(dynamic_cast<P1&>(d.dialog()).pair().z1, before.z1);
+            EXPECT_EQ(d.text(P1::IDC_ZV1), "20") << "nothing was taken while typing";
+            EXPECT_EQ(d.text(P1::IDC_AD), "60");
+            d.leave();
+            EXPECT_EQ(d.dialog().focusId(), c.id) << "the refusal puts the focus back";
+            const PairState after = dynamic_cast<P1&>(d.dialog()).pair();
+            EXPECT_EQ(after.z1, 20);
+            EXPECT_EQ(after.z2, 40);
+            EXPECT_EQ(after.alphaN.deg, 20);
+            EXPECT_EQ(after.beta.deg, 0);
+            EXPECT_DOUBLE_EQ(after.ad, 60);
+            EXPECT_DOUBLE_EQ(after.zv1, 20);
+            d.end(fw::IDCANCEL);
+        });
+        CCyGeomProSheet sheet(kCaption, nullptr);
+        sheet.DoModal();
+        ASSERT_EQ(s.messages().size(), 1u);
+        EXPECT_EQ(s.messages()[0].text, std::string(c.field) + "：" + c.problem);
+    }
 }
 
 TEST_F(GeomSheet, EqualTeethAreAcceptedButRefusedByTheExternalRadio) {
@@ -290,6 +370,8 @@ TEST_F(GeomSheet, InfiniteDerivedValuesAreRefused) {
     sheet.DoModal();
 }
 
+std::string notDesign(const std::string& fault) { return std::string(kMsgNotDesignFile) + "\n" + fault; }
+
 TEST_F(GeomSheet, RefusedFilesChangeNothing) {
     CyPreRecord unfinished = examplePre();
     unfinished.status = 0;
@@ -320,10 +402,13 @@ TEST_F(GeomSheet, RefusedFilesChangeNothing) {
         {"short.cyb", P1::IDC_LOAD_PRE, std::vector<std::uint8_t>(100, 0), kMsgNotDesignFile},
         // Not a .cyb name.
         {"pair.txt", P1::IDC_LOAD_PRE, cyPreFileBytes(examplePre(), 0), kavrin::kMsgNotCybFile},
-        {"z1.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(z1Negative, 0), kMsgNotDesignFile},
-        {"mn.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(mnAbsurd, 0), kMsgNotDesignFile},
-        {"min.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, minutes75, 0), kMsgNotDesignFile},
-        {"huge.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, hugeModule, 0), kMsgNotDesignFile},
+        // A value the record's check refuses: the fault names the field.
+        {"z1.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(z1Negative, 0),
+         notDesign("小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。")},
+        {"mn.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(mnAbsurd, 0), notDesign("法面模数 mn：请输入一个不小于零的数值。")},
+        {"min.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, minutes75, 0),
+         notDesign("β 分：请输入 0 到 59 之间的整数。")},
+        {"huge.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, hugeModule, 0), notDesign(kMsgModuleTooLarge)},
     };
     // A design loaded before: what every refusal must leave alone.
     auto good = writePre("good.cyb");
@@ -377,7 +462,7 @@ TEST_F(GeomSheet, SavedFileLoadsBackWithEveryField) {
     auto file = bytesOf(data("design.cyb"));
     EXPECT_EQ(file.size(), 776u);
     EXPECT_EQ(sheet.m_strDataPath, data("design.cyb").string());
-    EXPECT_EQ(sheet.m_strReportPath, data("pair.cyt").string()) << "a .cyb name keeps the loaded design's report";
+    EXPECT_EQ(sheet.m_strReportPath, data("design.cyt").string()) << "a design saved as design.cyb has design.cyt";
     CyGeomRecord saved = currentDesign().geom;
     EXPECT_EQ(saved.status, 102);
     EXPECT_EQ(saved.cStarIndex, 1);
@@ -422,10 +507,11 @@ TEST_F(GeomSheet, SaveNames) {
         bool notice;          // "文件格式不符合程序规定…"
     } cases[] = {
         // The dialog appends its default extension: a plain name is a .cyb name.
-        {"abc", "abc.cyb", "old.cyt", false},
+        // Whatever report was current, the design takes the one of its name.
+        {"abc", "abc.cyb", "abc.cyt", false},
         // Another extension: cut at the first '.', the notice, a new report name.
         {"abc.txt", "abc.cyb", "abc.cyt", true},
-        {"abc.cyb", "abc.cyb", "old.cyt", false},
+        {"abc.cyb", "abc.cyb", "abc.cyt", false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
@@ -446,6 +532,7 @@ TEST_F(GeomSheet, SaveNames) {
 }
 
 TEST_F(GeomSheet, FailedOrCancelledSaveReportsFailure) {
+    setExampleDesign();
     fwtest::Session s;
     s.cancelFile();
     CCyGeomProSheet sheet(kCaption, nullptr);
@@ -456,12 +543,13 @@ TEST_F(GeomSheet, FailedOrCancelledSaveReportsFailure) {
     EXPECT_EQ(s.files()[0].request.folder, home / "data");
     EXPECT_EQ(currentDesign().dataPath, "");
 
-    // A design without teeth or module is not saved: its loader would refuse it.
-    s.answerSave(data("empty.cyb"));
+    // A design without teeth or module is not saved: its loader would refuse
+    // it. The user learns which field, before any file dialog.
+    freshDesign();
     s.answerMessage(fw::IDOK);
     EXPECT_FALSE(sheet.doSave());
-    EXPECT_EQ(s.messages().at(0).text, kMsgTeethOrder);
-    EXPECT_FALSE(std::filesystem::exists(data("empty.cyb")));
+    EXPECT_EQ(s.messages().at(0).text, "齿数 Z1：请输入 1 到 100000 之间的整数。");
+    EXPECT_EQ(s.files().size(), 1u) << "no file dialog for a design that cannot be saved";
 
     setExampleDesign();
     s.answerSave(home / "missing" / "x.cyb");
@@ -471,13 +559,80 @@ TEST_F(GeomSheet, FailedOrCancelledSaveReportsFailure) {
     EXPECT_EQ(currentDesign().dataPath, "") << "a failed write changes no path";
     EXPECT_EQ(sheet.m_strReportPath, "");
 
-    // A value that is not finite never reaches a file (the sheet's last guard).
+    // A value that is not finite never reaches a file.
     currentDesign().geom.a = currentDesign().geom.ad = currentDesign().geom.b = std::numeric_limits<double>::infinity();
-    s.answerSave(data("inf.cyb"));
     s.answerMessage(fw::IDOK);
     EXPECT_FALSE(sheet.doSave());
-    EXPECT_EQ(s.messages().at(2).text, kMsgCalcError);
+    EXPECT_EQ(s.messages().at(2).text, "标准齿轮中心距 ad：请输入一个大于零的数值。");
     EXPECT_FALSE(std::filesystem::exists(data("inf.cyb")));
+}
+
+// The sheet saves only what page 1 accepts as a pair; what it refuses is
+// never written (the old file stays) and the user is told the real cause.
+TEST_F(GeomSheet, PairsPageOneRefusesAreNotSaved) {
+    struct Case {
+        const char* name;
+        void (*spoil)(CyGeomRecord&);
+        const char* message;
+    } cases[] = {
+        {"Z 20/10", [](CyGeomRecord& g) { g.z2 = 10; }, kMsgGeomTeethOrder},
+        {"Z1 1000000", [](CyGeomRecord& g) { g.z1 = 1000000; }, "齿数 Z1：请输入 1 到 100000 之间的整数。"},
+        {"internal 20/20", [](CyGeomRecord& g) { g.z2 = 20, g.meshType = 1; }, kMsgGeomInternalTeeth},
+        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入一个大于零的数值。"},
+        // The "a = 1e308" (the save said "Z1为小齿轮齿数…"): αwt reaches 90°.
+        {"a = 1e308", [](CyGeomRecord& g) { g.a = 1e308, g.alphaWtDeg = 90; }, kMsgCentreDistanceTooLarge},
+    };
+    const std::vector<std::uint8_t> old{'o', 'l', 'd'};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        setExampleDesign();
+        c.spoil(currentDesign().geom);
+        ASSERT_TRUE(fw::writeFile(data("kept.cyb"), old));
+        fwtest::Session s;
+        s.expectMessage(c.message);
+        CCyGeomProSheet sheet(kCaption, nullptr);
+        EXPECT_FALSE(sheet.doSave());
+        EXPECT_EQ(bytesOf(data("kept.cyb")), old);
+        EXPECT_TRUE(s.allUsed());
+    }
+}
+
+// One design, one report: a design loaded from a.v1.cyb whose page reports
+// went to a.v1.cyt and that is saved as b.v2.cyb takes b.v2.cyt, with the
+// sections written so far; a.v1.cyt stays as it was.
+TEST_F(GeomSheet, SaveAsMovesTheReportWithTheDesign) {
+    auto a = writePre("a.v1.cyb");
+    ASSERT_TRUE(fw::writeFile(data("a.v1.cyt"), std::vector<std::uint8_t>{'p', 'r', 'e', '\r', '\n'}));
+    fwtest::Session s;
+    s.answerOpen(a);
+    for (int k = 0; k < 2; ++k) s.answerMessage(fw::IDOK);  // the two "计算记录已以…" notices
+    s.onSheet([](fwtest::Running& d) {
+        loadAndDistribute(d);
+        ASSERT_TRUE(d.page(1));
+        d.click(P2::kIds.report);
+        ASSERT_TRUE(d.page(2));
+        d.click(P3::kIds.report);
+        d.click(fw::IDOK);
+    });
+    CCyGeomProSheet sheet(kCaption, nullptr);
+    ASSERT_EQ(sheet.DoModal(), fw::IDOK);
+    const auto aAfterPages = bytesOf(data("a.v1.cyt"));
+    ASSERT_GT(aAfterPages.size(), 5u) << "the pages wrote to the loaded design's report";
+    s.answerSave(data("b.v2.cyb"));
+    ASSERT_TRUE(sheet.doSave());
+    EXPECT_EQ(sheet.m_strReportPath, data("b.v2.cyt").string());
+    EXPECT_EQ(currentDesign().reportPath, data("b.v2.cyt").string());
+    EXPECT_EQ(bytesOf(data("a.v1.cyt")), aAfterPages) << "the old report is left as it was";
+    // b's report holds exactly the sections of this run, in their order.
+    const auto b = bytesOf(data("b.v2.cyt"));
+    EXPECT_EQ(std::vector<std::uint8_t>(aAfterPages.begin() + 5, aAfterPages.end()), b);
+    const std::string text = fw::utf8FromGbk(std::string(b.begin(), b.end()));
+    EXPECT_NE(text.find("小齿轮Z1几何计算报告"), std::string::npos);
+    EXPECT_NE(text.find("大齿轮Z2几何计算报告"), std::string::npos);
+    // Saved again under the same name: nothing is carried twice.
+    s.answerSave(data("b.v2.cyb"));
+    ASSERT_TRUE(sheet.doSave());
+    EXPECT_EQ(bytesOf(data("b.v2.cyt")), b);
 }
 
 TEST_F(GeomSheet, CancelThenSaveTakesPageOnesEntries) {
@@ -609,7 +764,7 @@ TEST_F(GeomSheet, InternalPairLocksBothHandLists) {
 TEST_F(GeomSheet, MirrorFieldsNeverBlockLeavingAPage) {
     // Valid on page 1, outside the ranges the gear pages once checked.
     CyPreRecord r = examplePre();
-    r.z1 = 101, r.z2 = 210, r.betaDeg = -10;
+    r.z1 = 101, r.z2 = 210, r.betaDeg = 10;
     r.ms = 2 / std::cos(10 * fw::kPi / 180);
     r.a = 0;
     auto pre = writePre("big.cyb", r);
@@ -617,6 +772,8 @@ TEST_F(GeomSheet, MirrorFieldsNeverBlockLeavingAPage) {
     s.answerOpen(pre);
     s.onSheet([](fwtest::Running& d) {
         loadAndDistribute(d);
+        d.type(P1::IDC_BETA_DEG, "-10");  // a hand of helix, in page 1's range −60..60
+        d.click(P1::IDC_DISTRIBUTE);
         EXPECT_TRUE(d.page(1));
         EXPECT_EQ(d.text(P2::kIds.z), "101");
         EXPECT_EQ(d.text(P2::kIds.betaDeg), "-10");

@@ -13,50 +13,6 @@ using namespace proof_test;
 
 namespace {
 
-// Factor dialog templates and the controls the scripts use.
-constexpr int kKaDlg = 1022, kFaceLoadDlg = 1023, kLimitDlg = 1024, kGradeDlg = 1025, kShiftDlg = 1027,
-              kWynDlg = 1029, kWysDlg = 1031, kZeDlg = 1032, kZhwDlg = 1021, kZlDlg = 1033, kZnDlg = 1034,
-              kZrDlg = 1035;
-constexpr int kGradeCombo = 1217, kMounting1 = 1222, kHb = 1281, kZlClass2 = 1257, kZrClass2 = 1271,
-              kSigmaHlim = 1283, kSigmaFlim = 1284, kWynMultiplier = 1249, kWynCycles = 1291;
-
-void ok(fwtest::Session& s, int templateId) {
-    s.onDialog(templateId, [](fwtest::Running& f) { f.click(fw::IDOK); });
-}
-void cancel(fwtest::Session& s, int templateId) {
-    s.onDialog(templateId, [](fwtest::Running& f) { f.click(fw::IDCANCEL); });
-}
-
-// Every contact factor with its dialog's defaults: KA 1.0, grade 6 twice,
-// hard-hard flanks mounted symmetrically, steel on steel, class 0 with
-// pitting allowed and NE 1e9, synthetic oil, Ra 3.2, HB 350.
-void queueContactFactors(fwtest::Session& s) {
-    for (int id : {kKaDlg, kGradeDlg, kGradeDlg, kFaceLoadDlg, kZeDlg, kZnDlg, kZlDlg, kZrDlg, kZhwDlg}) ok(s, id);
-}
-void clickContactFactors(fwtest::Running& d) {
-    for (int id : {D::IDC_H_KA, D::IDC_H_KV, D::IDC_H_KALPHA, D::IDC_H_KBETA, D::IDC_ZH_BTN, D::IDC_ZE_BTN,
-                   D::IDC_ZEPS_BTN, D::IDC_ZN_BTN, D::IDC_ZL_BTN, D::IDC_ZR_BTN, D::IDC_ZW_BTN})
-        ASSERT_TRUE(d.click(id)) << id;
-}
-// The bending factors of the pinion: x = xn1, zv and h as offered, NE 3e6
-// of 调质钢, 渗碳钢 for YS; x 0 at zv 20 asks the undercut question (No).
-void queueBendingFactors(fwtest::Session& s) {
-    ok(s, kShiftDlg);
-    ok(s, kWynDlg);
-    ok(s, kWysDlg);
-}
-void clickBendingFactors(fwtest::Running& d, bool helical) {
-    for (int id : {D::IDC_YFA_BTN, D::IDC_YEPS_BTN, D::IDC_YN_BTN, D::IDC_YS_BTN}) ASSERT_TRUE(d.click(id)) << id;
-    if (helical) {
-        ASSERT_TRUE(d.click(D::IDC_YBETA_BTN));
-    }
-}
-
-void readyPair(fwtest::Running& d, const char* beta = "0") {
-    typePair(d, beta);
-    computeForces(d, std::string(beta) != "0");
-}
-
 }  // namespace
 
 // Kv, KHα/KFα and KHβ/KFβ against the hand calculation, and the bits of

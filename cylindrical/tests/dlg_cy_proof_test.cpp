@@ -287,6 +287,117 @@ TEST_F(ProofTest, TypingDecimalsIntoTorqueAndSpeedKeepsEveryCharacter) {
     EXPECT_DOUBLE_EQ(dlg.values().n1, 1450.5);
 }
 
+// T and n1 are read on every change: text that is no positive number leaves
+// the torque or speed not given (its flag clear) but stays in the field as
+// typed, and leaving the field refuses it naming the field (the issue: odd
+// text silently became "0").
+TEST_F(ProofTest, OddTextInTorqueOrSpeedIsRefusedByName) {
+    struct Case {
+        int id;
+        const char* typed;
+        const char* problem;
+    } cases[] = {
+        {D::IDC_T, "12abc", "请输入一个数值。"},    {D::IDC_T, "inf", "请输入一个数值。"},
+        {D::IDC_T, "1e999", "请输入一个数值。"},    {D::IDC_T, "-5", "请输入一个不小于零的数值。"},
+        {D::IDC_N1, "12abc", "请输入一个数值。"},   {D::IDC_N1, "-5", "请输入一个不小于零的数值。"},
+        {D::IDC_Z2, "4294967316", "请输入 0 到 100000 之间的整数。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.typed) + " in " + std::to_string(c.id));
+        fwtest::Session s;
+        s.answerMessage(fw::IDOK);
+        s.onDialog(D::IDD, [&](fwtest::Running& d) {
+            typePair(d);
+            d.type(D::IDC_T, "65.85");
+            d.type(D::IDC_N1, "1450");
+            ASSERT_TRUE(d.enabled(D::IDC_CALC_FT));
+            d.type(c.id, c.typed);
+            EXPECT_EQ(d.text(c.id), c.typed) << "the text stays as typed";
+            EXPECT_FALSE(d.enabled(D::IDC_CALC_FT)) << "not a usable value: the forces wait";
+            d.leave();
+            EXPECT_EQ(d.dialog().focusId(), c.id) << "the refusal puts the focus back";
+            EXPECT_EQ(d.text(c.id), c.typed);
+            d.end(fw::IDCANCEL);
+        });
+        D dlg(nullptr);
+        dlg.DoModal();
+        ASSERT_EQ(s.messages().size(), 1u);
+        const std::string& m = s.messages()[0].text;
+        EXPECT_TRUE(m.ends_with(std::string("：") + c.problem)) << m;
+        EXPECT_FALSE(m.starts_with("：")) << "named: " << m;
+        EXPECT_TRUE(s.allUsed());
+    }
+}
+
+// Values that are numbers but not gears are refused where they are given
+// (the issue: αn 90°, εα 1e308, ν50 1e308, σHlim 1e308 gave SH 2.6e-8 or
+// 1.3e305). The pair's fields take the ranges the geometry record holds; the
+// factor dialogs refuse absurd oils and materials on OK.
+TEST_F(ProofTest, AbsurdRatingInputsAreRefused) {
+    struct Case {
+        int id;
+        const char* typed;
+        const char* problem;
+    } cases[] = {
+        {D::IDC_ALPHAN, "90", "请输入 0 到 30 之间的数值。"},
+        {D::IDC_EPS_ALPHA, "1e308", "请输入 0 到 3.5 之间的数值。"},
+        {D::IDC_B, "-30", "请输入一个不小于零的数值。"},
+        {D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        fwtest::Session s;
+        s.answerMessage(fw::IDOK);
+        s.onDialog(D::IDD, [&](fwtest::Running& d) {
+            typePair(d);
+            d.type(c.id, c.typed);
+            d.leave();
+            EXPECT_EQ(d.dialog().focusId(), c.id);
+            d.end(fw::IDCANCEL);
+        });
+        D dlg(nullptr);
+        dlg.DoModal();
+        ASSERT_EQ(s.messages().size(), 1u);
+        EXPECT_TRUE(s.messages()[0].text.ends_with(std::string("：") + c.problem)) << s.messages()[0].text;
+        EXPECT_DOUBLE_EQ(dlg.values().alphaNDeg, 20);
+        EXPECT_DOUBLE_EQ(dlg.values().epsAlpha, 1.6);
+    }
+    // ν50 and σHlim of 1e308 in their dialogs: refused on OK, so no ZL and no
+    // σHP is ever computed from them; the dialog stays until a usable value.
+    fwtest::Session s;
+    queueContactRating(s);
+    s.answerMessage(fw::IDOK);  // the viscosity's range
+    s.onDialog(1033, [](fwtest::Running& f) {
+        f.type(1260, "1e308");
+        f.click(fw::IDOK);
+        EXPECT_FALSE(f.ended());
+        f.click(fw::IDCANCEL);
+    });
+    s.answerMessage(fw::IDOK);  // σHlim's range
+    s.onDialog(kLimitDlg, [](fwtest::Running& f) {
+        f.type(kSigmaHlim, "1e308");
+        f.click(fw::IDOK);
+        EXPECT_FALSE(f.ended());
+        f.click(fw::IDCANCEL);
+    });
+    s.onDialog(D::IDD, [](fwtest::Running& d) {
+        rateContact(d);
+        const std::string sH = d.text(D::IDC_SH);
+        d.click(D::IDC_ZL_BTN);  // cancelled after the refusal: nothing changes
+        d.click(D::IDC_SIGMAHP_BTN);
+        EXPECT_EQ(d.text(D::IDC_SH), sH);
+        EXPECT_GT(std::stod(sH), 0.5);
+        EXPECT_LT(std::stod(sH), 5);
+        d.end(fw::IDCANCEL);
+    });
+    D dlg(nullptr);
+    dlg.DoModal();
+    EXPECT_TRUE(s.allUsed());
+    ASSERT_EQ(s.messages().size(), 2u);
+    EXPECT_TRUE(s.messages()[0].text.ends_with("：请输入 1 到 2000 之间的数值。")) << s.messages()[0].text;
+    EXPECT_TRUE(s.messages()[1].text.ends_with("：请输入 0 到 2000 之间的数值。")) << s.messages()[1].text;
+}
+
 // Leaving a field without changing it keeps the results; a changed input
 // makes them stale.
 TEST_F(ProofTest, OnlyAChangedInputResetsTheResults) {
@@ -417,8 +528,12 @@ TEST_F(ProofTest, ReportNames) {
         SCOPED_TRACE(c.chosen.string());
         freshDesign();
         fwtest::Session s;
+        queueContactRating(s);
         s.answerSave(c.chosen);
-        s.onDialog(D::IDD, [](fwtest::Running& d) { d.click(fw::IDOK); });
+        s.onDialog(D::IDD, [](fwtest::Running& d) {
+            rateContact(d);
+            d.click(fw::IDOK);
+        });
         D dlg(nullptr);
         ASSERT_EQ(dlg.DoModal(), fw::IDOK);
         EXPECT_EQ(dlg.m_strReportPath, c.written.string());
@@ -433,10 +548,12 @@ TEST_F(ProofTest, ReportNames) {
 TEST_F(ProofTest, CancelledOrFailedReportKeepsTheDialogOpen) {
     std::filesystem::create_directories(data("dir.cyt"));
     fwtest::Session s;
+    queueContactRating(s);
     s.cancelFile();
     s.answerSave(data("dir.cyt"));  // a folder: cannot be opened as a file
     s.answerMessage(fw::IDOK);
     s.onDialog(D::IDD, [](fwtest::Running& d) {
+        rateContact(d);
         d.click(fw::IDOK);
         EXPECT_FALSE(d.ended());
         d.click(fw::IDOK);
@@ -456,9 +573,11 @@ TEST_F(ProofTest, ReportIsAppendedWithTheBannerOfTheRatedGear) {
     auto report = data("pair.cyt");
     ASSERT_TRUE(fw::writeFile(report, std::vector<std::uint8_t>{'g', 'e', 'o', '\r', '\n'}));
     fwtest::Session s;
+    queueContactRating(s);
     s.answerSave(report);
     s.onDialog(D::IDD, [](fwtest::Running& d) {
         d.click(D::IDC_GEAR);
+        rateContact(d);
         d.click(fw::IDOK);
     });
     D dlg(nullptr);

@@ -12,6 +12,7 @@
 
 #include <sys/stat.h>
 
+#include "cylindrical/calc/geometry_design.h"
 #include "cylindrical/calc/preliminary.h"
 #include "cylindrical/cy_current_design.h"
 #include "fw/clock.h"
@@ -583,35 +584,38 @@ std::vector<std::uint8_t> withF64(std::vector<std::uint8_t> b, std::size_t off, 
 TEST_F(CypreDlgTest, LoadedValuesPassTheFieldsChecks) {
     const auto full = exampleFile();
     const std::string notDesign = "所用数据文件不包含圆柱齿轮设计计算数据。";
+    // The refusal's second line names the field (the record's one check).
     struct Case {
         const char* name;
         std::vector<std::uint8_t> bytes;
+        const char* fault;  // nullptr: the file is refused as unfinished
     } cases[] = {
-        {"Z1 -5", withI32(full, 0, -5)},
-        {"Z2 0", withI32(full, 4, 0)},
-        {"beta minutes 75", withI32(full, 8, 75)},
-        {"beta degrees 91", withI32(full, 12, 91)},
-        {"K2 slider 1e6", withI32(full, 32, 1000000)},
-        {"phiD slider -1", withI32(full, 56, -1)},
-        {"K1 slider 41", withI32(full, 160, 41)},
-        {"phiD range -1e307..1e307", withF64(withF64(full, 64, -1e307), 72, 1e307)},
-        {"K1 range reversed", withF64(full, 168, 3.0)},
-        {"ratio 0", withF64(full, 88, 0)},
-        {"torque negative", withF64(full, 96, -1)},
-        {"input speed negative", withF64(full, 112, -960)},
-        {"output speed NaN", withF64(full, 120, std::nan(""))},
-        {"power -inf", withF64(full, 128, -INFINITY)},
-        {"sigmaHP 1e307", withF64(full, 184, 1e307)},
-        {"sigmaFP 50 (field 100..1000)", withF64(full, 192, 50)},
-        {"mn -5e303", withF64(full, 200, -5e303)},
-        {"ms 0", withF64(full, 208, 0)},
-        {"mesh type 2", withI32(full, 216, 2)},
+        {"Z1 -5", withI32(full, 0, -5), "小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。"},
+        {"Z2 0", withI32(full, 4, 0), "大齿轮齿数 Z2：请输入 1 到 100000 之间的整数。"},
+        {"Z2 below Z1", withI32(full, 4, 19), cylindrical::kMsgTeethOrderPre},
+        {"beta minutes 75", withI32(full, 8, 75), "β 分：请输入 0 到 59 之间的整数。"},
+        {"beta degrees 61", withI32(full, 12, 61), "β 度：请输入 0 到 60 之间的整数。"},
+        {"K2 slider 1e6", withI32(full, 32, 1000000), "K2 滑块：请输入 0 到 40 之间的整数。"},
+        {"phiD slider -1", withI32(full, 56, -1), "φd 滑块：请输入 0 到 40 之间的整数。"},
+        {"K1 slider 41", withI32(full, 160, 41), "K1 滑块：请输入 0 到 40 之间的整数。"},
+        {"phiD range -1e307..1e307", withF64(withF64(full, 64, -1e307), 72, 1e307), "齿宽系数 φd：取值范围不正确。"},
+        {"K1 range reversed", withF64(full, 168, 3.0), "K1：超出所选的取值范围。"},
+        {"ratio 0", withF64(full, 88, 0), "传动比 i：请输入一个大于零的数值。"},
+        {"torque negative", withF64(full, 96, -1), "输出扭矩 T：请输入一个不小于零的数值。"},
+        {"input speed negative", withF64(full, 112, -960), "输入转速 ni：请输入一个不小于零的数值。"},
+        {"output speed NaN", withF64(full, 120, std::nan("")), "输出转速 no：请输入一个不小于零的数值。"},
+        {"power -inf", withF64(full, 128, -INFINITY), "传动功率 P：请输入一个不小于零的数值。"},
+        {"sigmaHP 1e307", withF64(full, 184, 1e307), "许用接触强度 σHP：请输入 500 到 10000 之间的数值。"},
+        {"sigmaFP 50 (field 100..1000)", withF64(full, 192, 50), "许用弯曲强度 σFP：请输入 100 到 1000 之间的数值。"},
+        {"mn -5e303", withF64(full, 200, -5e303), "法面模数 mn：请输入一个不小于零的数值。"},
+        {"ms 0", withF64(full, 208, 0), nullptr},
+        {"mesh type 2", withI32(full, 216, 2), "啮合方式：不是可选的一项。"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         writeBytes(m_data / "bad.cyb", c.bytes);
         m_s.answerOpen(m_data / "bad.cyb");
-        m_s.expectMessage(notDesign);
+        m_s.expectMessage(c.fault ? notDesign + "\n" + c.fault : std::string(cylindrical::kMsgUnfinishedFile));
         run([&](Running& d) {
             d.click(D::IDC_LOAD);
             EXPECT_EQ(d.text(D::IDC_Z1), "17");
@@ -711,14 +715,19 @@ TEST_F(CypreDlgTest, RefusedAndInfiniteValuesAreNotCalculated) {
 
 // Tooth counts near the int limit: computed in double (the sanitizer build
 // aborts on any int overflow), and the results are finite or refused.
+// Tooth counts are bounded in the fields as in the record's check: 2·10⁹ is
+// refused naming the field, the largest count computes finite values.
 TEST_F(CypreDlgTest, HugeToothCountsDoNotOverflow) {
+    m_s.expectMessage("Z1：请输入 0 到 100000 之间的整数。");
     run([&](Running& d) {
         d.click(D::IDC_BY_TORQUE);
         d.type(D::IDC_T, "1000");
         d.type(D::IDC_NO, "300");
         d.type(D::IDC_Z1, "2000000000");
         d.leave();
-        d.type(D::IDC_Z2, "2000000000");
+        EXPECT_EQ(d.dialog().focusId(), D::IDC_Z1) << "the refusal puts the focus back";
+        d.type(D::IDC_Z1, "100000");
+        d.type(D::IDC_Z2, "100000");
         d.leave();
         d.click(D::IDC_CALC);
         const std::string a = d.text(D::IDC_A);
@@ -726,6 +735,93 @@ TEST_F(CypreDlgTest, HugeToothCountsDoNotOverflow) {
         EXPECT_EQ(a.find("nan"), std::string::npos) << a;
         cancelAndLeave(d);
     });
+}
+
+}  // namespace
+
+namespace {
+
+// By power the torque follows every accepted power; a power or input speed
+// that is not above zero is not taken (the field is edited again; left again
+// unchanged it shows the last one),
+// so the saved design's T, P and speeds agree and both loaders take it.
+// The worked example: ni 960, i 3.2, so no 300 and T = 9549·P/300.
+TEST_F(CypreDlgTest, TorqueFollowsEveryAcceptedPowerAndRefusedOnesAreNotTaken) {
+    const fs::path data = m_data / "p.cyb", report = m_data / "p.cyt";
+    m_s.answerSave(data);
+    m_s.expectMessage("计算记录已以\n" + report.string() + "\n文件名输出报告！");
+    int r = run([&](Running& d) {
+        enterWorkedExample(d);
+        ASSERT_EQ(d.text(D::IDC_T), "318.3");
+        for (const char* refused : {"-10", "0"}) {
+            d.type(D::IDC_P, refused);
+            d.leave();
+            EXPECT_EQ(d.text(D::IDC_HINT), cylindrical::kMsgPowerPositive) << refused;
+            EXPECT_EQ(d.dialog().focusId(), D::IDC_P) << refused << ": edited again";
+            EXPECT_EQ(d.text(D::IDC_T), "318.3") << refused;
+            d.leave();
+            EXPECT_EQ(d.text(D::IDC_P), "10") << refused;
+            EXPECT_EQ(d.text(D::IDC_T), "318.3") << refused;
+        }
+        d.type(D::IDC_NI, "0");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_HINT), "请确定转速!");
+        EXPECT_EQ(d.dialog().focusId(), D::IDC_NI) << "edited again";
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_NI), "960");
+        EXPECT_EQ(d.text(D::IDC_NO), "300");
+        d.type(D::IDC_P, "20");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_T), "636.6") << "9549·20/300";
+        d.click(D::IDC_CALC);
+        EXPECT_EQ(d.text(D::IDC_HINT), kCalcDone);
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    auto bytes = readBytes(data);
+    auto loaded = cylindrical::loadCyPreFile(bytes);
+    ASSERT_TRUE(loaded) << loaded.error();
+    EXPECT_DOUBLE_EQ(loaded->record.p, 20);
+    EXPECT_NEAR(loaded->record.t, 636.6, 1e-9);
+    EXPECT_DOUBLE_EQ(loaded->record.ni, 960);
+    auto forSheet = cylindrical::loadPreliminaryForGeometry(bytes);
+    EXPECT_TRUE(forSheet) << forSheet.error();
+    const auto reportBytes = readBytes(report);
+    const std::string text = fw::utf8FromGbk(std::string(reportBytes.begin(), reportBytes.end()));
+    EXPECT_NE(text.find("To=9549×P/No=                               636.60N.m"), std::string::npos) << text;
+    EXPECT_NE(text.find("P=No×To/9549=                               20.00kW"), std::string::npos) << text;
+}
+
+// The helix angle of a preliminary design stays within what the geometry
+// sheet takes: 60° at most, refused naming its field, the angle kept.
+TEST_F(CypreDlgTest, HelixAngleAboveSixtyDegreesIsRefused) {
+    m_s.answerMessage(IDOK);
+    m_s.answerMessage(IDOK);
+    run([&](Running& d) {
+        enterWorkedExample(d);
+        d.type(D::IDC_BETA_DEG, "61");
+        d.leave();
+        EXPECT_EQ(d.dialog().focusId(), D::IDC_BETA_DEG);
+        d.type(D::IDC_BETA_DEG, "15");
+        d.leave();
+        d.type(D::IDC_BETA_MIN, "0");
+        d.leave();
+        d.type(D::IDC_BETA_SEC, "0");
+        d.leave();
+        d.type(D::IDC_BETA_DEG, "60");
+        d.leave();
+        d.type(D::IDC_BETA_MIN, "30");
+        d.leave();
+        EXPECT_EQ(d.dialog().focusId(), D::IDC_BETA_MIN) << "edited again";
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_BETA_MIN), "0") << "the angle taken before stays";
+        EXPECT_EQ(d.text(D::IDC_BETA_DEG), "60");
+        cancelAndLeave(d);
+    });
+    ASSERT_EQ(m_s.messages().size(), 3u);
+    // Each part of the angle is named by what it holds.
+    EXPECT_EQ(m_s.messages()[0].text, "β 度：请输入 0 到 60 之间的整数。");
+    EXPECT_EQ(m_s.messages()[1].text, "β 分：螺旋角不能大于60°。");
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // keep it open. Expected values are those the dialogs' tables and rules give.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -443,6 +444,65 @@ TEST_F(FactorDialogs, LubricantOpensWithTheCallersClassAndRefusesZero) {
     EXPECT_EQ(dlg.m_nLubricant, 0);
     EXPECT_EQ(dlg.m_nFlanks, 1);
     EXPECT_EQ(dlg.m_nClass, 0);
+}
+
+// ν₅₀ = [field] cSt: the subscript stands after the symbol (the field is
+// known as "…ν50"), the unit after the field; the sign is written "°C" (the
+// dialog font draws "℃" blank). OK takes only a viscosity of gear oils.
+TEST_F(FactorDialogs, LubricantViscosityFieldReadsNuFiftyAndTakesGearOils) {
+    using D = CCyProofZlDlg;
+    s.answerMessage(IDOK);
+    s.onDialog(D::IDD, [](Running& d) {
+        EXPECT_EQ(fw::fieldLabel(d.dialog(), D::IDC_VISCOSITY), "50°C时润滑油运动粘度 ν50");
+        d.type(D::IDC_VISCOSITY, "1e308");
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended()) << "an absurd viscosity is refused";
+        d.type(D::IDC_VISCOSITY, "2000");
+        d.click(IDOK);
+    });
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(2), IDOK);
+    ASSERT_EQ(s.messages().size(), 1u);
+    EXPECT_EQ(s.messages()[0].text, "50°C时润滑油运动粘度 ν50：请输入 1 到 2000 之间的数值。");
+    EXPECT_DOUBLE_EQ(dlg.m_dNu50, 2000);
+    // The row: label, field, the subscript, the unit.
+    const fw::DialogTemplate* t = dlg.module()->dialog(D::IDD);
+    ASSERT_TRUE(t);
+    bool found = false;
+    std::function<void(const std::vector<fw::Node>&)> walk = [&](const std::vector<fw::Node>& nodes) {
+        for (const fw::Node& n : nodes) {
+            if (n.kind == fw::Kind::Row && n.children.size() == 4 && n.children[1].id == D::IDC_VISCOSITY) {
+                found = true;
+                EXPECT_EQ(n.children[0].text, "50°C时润滑油运动粘度 ν =");
+                EXPECT_EQ(n.children[2].text, "50");
+                EXPECT_TRUE(n.children[2].style & fw::style::Subscript);
+                EXPECT_EQ(n.children[3].text, "cSt");
+                EXPECT_FALSE(n.children[3].style & fw::style::Subscript);
+            }
+            walk(n.children);
+        }
+    };
+    walk(t->body);
+    EXPECT_TRUE(found);
+}
+
+// Fatigue limits beyond those of gear materials are refused by the dialog
+// (σHlim 1e308 gave SH 1.3e305).
+TEST_F(FactorDialogs, LimitStrengthTakesOnlyMaterialLimits) {
+    using D = CCyProofLimtDlg;
+    s.answerMessage(IDOK);
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_SIGMA_HLIM, "1e308");
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        d.type(D::IDC_SIGMA_HLIM, "1500");
+        d.click(IDOK);
+    });
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(0), IDOK);
+    ASSERT_EQ(s.messages().size(), 1u);
+    EXPECT_TRUE(s.messages()[0].text.ends_with("：请输入 0 到 2000 之间的数值。")) << s.messages()[0].text;
+    EXPECT_DOUBLE_EQ(dlg.m_dSigmaHlim, 1500);
 }
 
 TEST_F(FactorDialogs, ContactLifeChoicesGiveTheLimitCycles) {

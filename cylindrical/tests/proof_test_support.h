@@ -124,6 +124,68 @@ inline void computeForces(fwtest::Running& d, bool helical) {
     ASSERT_TRUE(d.click(D::IDC_CALC_FN));
 }
 
+// Factor dialog templates and the controls the scripts use.
+constexpr int kKaDlg = 1022, kFaceLoadDlg = 1023, kLimitDlg = 1024, kGradeDlg = 1025, kShiftDlg = 1027,
+              kWynDlg = 1029, kWysDlg = 1031, kZeDlg = 1032, kZhwDlg = 1021, kZlDlg = 1033, kZnDlg = 1034,
+              kZrDlg = 1035;
+constexpr int kGradeCombo = 1217, kMounting1 = 1222, kHb = 1281, kZlClass2 = 1257, kZrClass2 = 1271,
+              kSigmaHlim = 1283, kSigmaFlim = 1284, kWynMultiplier = 1249, kWynCycles = 1291;
+
+inline void ok(fwtest::Session& s, int templateId) {
+    s.onDialog(templateId, [](fwtest::Running& f) { f.click(fw::IDOK); });
+}
+inline void cancel(fwtest::Session& s, int templateId) {
+    s.onDialog(templateId, [](fwtest::Running& f) { f.click(fw::IDCANCEL); });
+}
+
+// Every contact factor with its dialog's defaults: KA 1.0, grade 6 twice,
+// hard-hard flanks mounted symmetrically, steel on steel, class 0 with
+// pitting allowed and NE 1e9, synthetic oil, Ra 3.2, HB 350.
+inline void queueContactFactors(fwtest::Session& s) {
+    for (int id : {kKaDlg, kGradeDlg, kGradeDlg, kFaceLoadDlg, kZeDlg, kZnDlg, kZlDlg, kZrDlg, kZhwDlg}) ok(s, id);
+}
+inline void clickContactFactors(fwtest::Running& d) {
+    for (int id : {D::IDC_H_KA, D::IDC_H_KV, D::IDC_H_KALPHA, D::IDC_H_KBETA, D::IDC_ZH_BTN, D::IDC_ZE_BTN,
+                   D::IDC_ZEPS_BTN, D::IDC_ZN_BTN, D::IDC_ZL_BTN, D::IDC_ZR_BTN, D::IDC_ZW_BTN})
+        ASSERT_TRUE(d.click(id)) << id;
+}
+inline void readyPair(fwtest::Running& d, const char* beta = "0") {
+    typePair(d, beta);
+    computeForces(d, std::string(beta) != "0");
+}
+
+// The bending factors of the pinion: x = xn1, zv and h as offered, NE 3e6
+// of 调质钢, 渗碳钢 for YS; x 0 at zv 20 asks the undercut question (No).
+inline void queueBendingFactors(fwtest::Session& s) {
+    ok(s, kShiftDlg);
+    ok(s, kWynDlg);
+    ok(s, kWysDlg);
+}
+inline void clickBendingFactors(fwtest::Running& d, bool helical) {
+    for (int id : {D::IDC_YFA_BTN, D::IDC_YEPS_BTN, D::IDC_YN_BTN, D::IDC_YS_BTN}) ASSERT_TRUE(d.click(id)) << id;
+    if (helical) {
+        ASSERT_TRUE(d.click(D::IDC_YBETA_BTN));
+    }
+}
+
+// The example pair typed in and rated for contact to its safety factor SH:
+// queueContactRating answers the dialogs (the torque, every contact factor's
+// defaults, σHlim 1300 MPa), rateContact presses the buttons.
+inline void queueContactRating(fwtest::Session& s) {
+    answerTorque(s, "1450", "10");
+    queueContactFactors(s);
+    s.onDialog(kLimitDlg, [](fwtest::Running& f) {
+        f.type(kSigmaHlim, "1300");
+        f.click(fw::IDOK);
+    });
+}
+inline void rateContact(fwtest::Running& d) {
+    readyPair(d);
+    clickContactFactors(d);
+    for (int id : {D::IDC_SIGMAH_BTN, D::IDC_SIGMAHP_BTN, D::IDC_SH_BTN}) ASSERT_TRUE(d.click(id)) << id;
+    ASSERT_NE(d.text(D::IDC_SH), "0");
+}
+
 // Texts read back with at most `digits` decimals compared as numbers.
 inline double num(const fwtest::Running& d, int id) { return std::stod(d.text(id)); }
 

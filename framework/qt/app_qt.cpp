@@ -30,6 +30,7 @@
 
 #include "fwqt/qt_backend.h"
 #include "internal.h"
+#include "report_cells.h"
 
 namespace fwqt {
 
@@ -158,6 +159,7 @@ struct AppBackendQt::Impl : public QObject {
                 addCommand(a, it.command, f);
             }
         }
+        menu->setProperty("fwqt.frameMenu", true);
         fw::MdiFrame* frame = &f;
         bool windowMenu = false;
         for (const fw::MenuItem& it : items) windowMenu = windowMenu || it.command == fw::cmd::WindowCascade;
@@ -199,7 +201,11 @@ struct AppBackendQt::Impl : public QObject {
         fw::App* app = fw::App::current();
         const auto& files = app ? app->recentFiles().files() : std::vector<std::filesystem::path>{};
         if (files.empty()) {
-            menu->addAction(q(placeholder))->setEnabled(false);
+            // Greyed, as the desktop shows an empty list; hovering it still
+            // shows its prompt (see the event filter), as for every item.
+            QAction* a = menu->addAction(q(placeholder));
+            addCommand(a, fw::cmd::FileMru1, f);
+            a->setEnabled(false);
             return;
         }
         for (std::size_t i = 0; i < files.size(); ++i)
@@ -383,8 +389,26 @@ struct AppBackendQt::Impl : public QObject {
             }
             return false;
         }
+        case QEvent::MouseMove:
+            menuHover(o, static_cast<QMouseEvent*>(e));
+            return false;
         default: return false;
         }
+    }
+
+    // A menu signals the hovering of enabled items only: over a greyed item
+    // the message pane shows its prompt, over a separator the idle message,
+    // so the pane never keeps the prompt of the item hovered before.
+    void menuHover(QObject* o, QMouseEvent* e) {
+        auto* menu = qobject_cast<QMenu*>(o);
+        fw::App* app = fw::App::current();
+        fw::MdiFrame* f = app ? app->mainFrame() : nullptr;
+        if (!menu || !f || !menu->property("fwqt.frameMenu").toBool()) return;
+        QAction* a = menu->actionAt(e->position().toPoint());
+        if (!a || a->menu() || (a->isEnabled() && !a->isSeparator())) return;
+        bool ok = false;
+        const int id = a->isSeparator() ? 0 : a->data().toInt(&ok);
+        f->userMenuSelect(ok ? id : 0);
     }
 };
 
@@ -493,6 +517,7 @@ void AppBackendQt::childCreated(fw::MdiChild& c) {
     edit->setLineWrapMode(QPlainTextEdit::NoWrap);
     edit->setFont(detail::reportFont());
     edit->setTabStopDistance(detail::reportTabStop(edit->font()));
+    detail::fitReportCells(edit->document());
     edit->setAccessibleName(q(c.caption()));
     sub->setWidget(edit);
     sub->setWindowTitle(q(c.caption()));

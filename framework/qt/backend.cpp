@@ -6,6 +6,9 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QElapsedTimer>
+#include <QScreen>
+#include <QWindow>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QHeaderView>
@@ -31,6 +34,7 @@
 
 #include "help_viewer.h"
 #include "internal.h"
+#include "report_cells.h"
 
 namespace fwqt {
 
@@ -240,13 +244,151 @@ void reclaimHelp(HelpViewer* help, QWidget* top) {
     if (shown) help->show();
 }
 
+// A modal window opens centred on the window it was opened from (the main
+// window, or the dialog below it), frame and title bar inside the screen.
+// The position is the frame's, set before the window is shown, so the window
+// manager neither places it by its own rules nor hides the title bar above
+// the screen's edge. A window just shown (the main window at start-up) has
+// its final geometry only once the window manager has answered: that is
+// waited for, briefly.
+QWidget* ownerOf(QWidget* top) {
+    QWidget* owner = top->parentWidget() ? top->parentWidget()->window() : nullptr;
+    return owner && owner->isVisible() ? owner : nullptr;
+}
+
+// The frame's top-left that centres a frame of the given size on the owner.
+QPoint centredFrame(QWidget* top, QSize outer) {
+    QWidget* owner = ownerOf(top);
+    QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return top->pos();
+    const QRect area = screen->availableGeometry();
+    const QRect around = owner ? owner->frameGeometry() : area;
+    QPoint p = around.center() - QPoint((outer.width() - 1) / 2, (outer.height() - 1) / 2);
+    p.setX(std::clamp(p.x(), area.left(), std::max(area.left(), area.right() + 1 - outer.width())));
+    p.setY(std::clamp(p.y(), area.top(), std::max(area.top(), area.bottom() + 1 - outer.height())));
+    return p;
+}
+
+// Centres the window's frame on its owner. Its own frame is known only once
+// the window manager has framed it; until then its owner's frame stands in
+// for it (none on a platform without a window manager).
+void centre(QWidget* top) {
+    QWidget* owner = ownerOf(top);
+    const QMargins own = top->windowHandle() ? top->windowHandle()->frameMargins() : QMargins();
+    QMargins frame = own;
+    if (frame.isNull() && owner && owner->windowHandle()) frame = owner->windowHandle()->frameMargins();
+    // A window made and mapped but not framed yet is left alone: moved now it
+    // would be placed by its client area, and a window manager busy framing
+    // it may lose its frame. It is centred once the frame has come.
+    if (top->testAttribute(Qt::WA_WState_Created) && top->isVisible() && !frame.isNull() && own.isNull()) return;
+    const QPoint want = centredFrame(top, top->size().grownBy(frame));
+    if (own.isNull()) {
+        if ((want - top->pos()).manhattanLength() > 1) top->move(want);   // not shown yet: the frame's position
+        return;
+    }
+    // Framed: the client area goes inside the frame. A widget moves by its
+    // own idea of its frame, which may lag behind the window's: allow for it.
+    const QPoint client = want + QPoint(own.left(), own.top());
+    const QPoint strut = top->geometry().topLeft() - top->pos();
+    if ((client - top->geometry().topLeft()).manhattanLength() > 1) top->move(client - strut);
+}
+
+// Before the window is shown: its owner's final geometry (waited for,
+// briefly, when it has just been shown itself) and its own polished size.
+void placeCentred(QWidget* top) {
+    QWidget* owner = ownerOf(top);
+    if (owner && owner->windowHandle() && !owner->windowHandle()->isExposed()) {
+        QElapsedTimer waited;
+        waited.start();
+        while (!owner->windowHandle()->isExposed() && waited.elapsed() < 1000)
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    }
+    top->ensurePolished();
+    if (top->layout()) top->layout()->activate();   // a fixed-size layout sets the size here
+    centre(top);
+}
+
+// Once shown: centred again with its real frame, when a window manager
+// gives it one (it comes a moment after the window is mapped).
+void centreOnceFramed(QWidget* top) {
+    QWidget* owner = ownerOf(top);
+    const bool decorated = owner && owner->windowHandle() && !owner->windowHandle()->frameMargins().isNull();
+    if (!decorated || !top->windowHandle()) return;
+    QElapsedTimer waited;
+    waited.start();
+    while (top->windowHandle()->frameMargins().isNull() && waited.elapsed() < 500)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 20);
+    centre(top);
+}
+
+// A window that grows while it opens (texts filled in by its first
+// handlers) stays centred, until the user first touches it or a moment has
+// passed: from then on the window stays where it is.
+class KeepCentred : public QObject {
+public:
+    explicit KeepCentred(QWidget* top) : QObject(top), m_top(top) {
+        m_since.start();
+        top->installEventFilter(this);
+        // The frame's arrival sends no event of its own: look for it.
+        m_look.setInterval(20);
+        connect(&m_look, &QTimer::timeout, this, [this] {
+            const QMargins frame = m_top->windowHandle() ? m_top->windowHandle()->frameMargins() : QMargins();
+            if (!frame.isNull()) centre(m_top);
+            if (!frame.isNull() || m_since.elapsed() > 1500) m_look.stop();
+        });
+        m_look.start();
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (o != m_top) return false;
+        switch (e->type()) {
+        case QEvent::Resize:
+        case QEvent::Move: {
+            // A move counts only when the frame has just arrived: one the
+            // user makes by the title bar is left alone.
+            const QMargins frame = m_top->windowHandle() ? m_top->windowHandle()->frameMargins() : QMargins();
+            if (m_since.elapsed() > 1500) deleteLater();
+            else if (e->type() == QEvent::Resize || frame != m_frame) centre(m_top);
+            m_frame = frame;
+            break;
+        }
+        case QEvent::MouseButtonPress:
+        case QEvent::NonClientAreaMouseButtonPress:
+        case QEvent::KeyPress:
+            m_top->removeEventFilter(this);
+            m_look.stop();
+            deleteLater();
+            break;
+        default: break;
+        }
+        return false;
+    }
+
+private:
+    QWidget* m_top;
+    QElapsedTimer m_since;
+    QMargins m_frame;
+    QTimer m_look;
+};
+
+// Qt's own modal windows (message boxes, file and print dialogs) open
+// centred in the same way.
+void openCentred(QWidget* w) {
+    placeCentred(w);
+    new KeepCentred(w);
+}
+
 template <class Run>
 void runModal(fw::Window& w, ModalWindow* top, QtBackend::ShownHook hook, HelpViewer* help, Run teardown) {
     pushModal(top);
     top->setWindowModality(Qt::ApplicationModal);
     top->adjustSize();
+    placeCentred(top);
+    new KeepCentred(top);
     top->show();
     QCoreApplication::processEvents();
+    centreOnceFramed(top);
     if (hook) hook(w, top);
     if (!w.ended()) top->exec();
     popModal(top);
@@ -405,6 +547,7 @@ int QtBackend::messageBox(const fw::MessageRequest& m) {
         if (id == escape) box.setEscapeButton(b);
     QPointer<QWidget> parent = modalParent();
     pushModal(&box);
+    openCentred(&box);
     box.exec();
     popModal(&box);
     for (auto& [b, id] : buttons)
@@ -468,6 +611,7 @@ std::optional<std::filesystem::path> QtBackend::fileDialog(const fw::FileRequest
     }
     fd.resize(std::max(fd.width(), 820), std::max(fd.height(), 480));
     pushModal(&fd);
+    openCentred(&fd);
     const int rc = fd.exec();
     popModal(&fd);
     if (rc != QDialog::Accepted || fd.selectedFiles().isEmpty()) return std::nullopt;
@@ -526,10 +670,11 @@ bool QtBackend::print(const fw::PrintRequest& p) {
     }
     QTextDocument doc;
     doc.setPlainText(qs(p.text));
-    // Font and tab stops as in the report window (every 8 cells of the same
-    // font), measured on the device that is printed on.
+    // Font, tab stops and character cells as in the report window (every 8
+    // cells of the same font), measured on the device that is printed on.
     auto printOn = [&doc](QPrinter* device) {
         prepareReport(doc, device);
+        fitReportCells(&doc);
         doc.print(device);
     };
     if (p.preview) {

@@ -22,6 +22,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSlider>
+#include <QTabBar>
+#include <QHash>
 #include <QStyle>
 #include <QStyleOptionSlider>
 #include <QGuiApplication>
@@ -95,6 +97,23 @@ public:
     using QRadioButton::QRadioButton;
 };
 
+// Combo box: opening the list is the drop-down notification.
+class ModelComboBox : public QComboBox {
+    Q_OBJECT
+public:
+    ModelComboBox(ControlView& v, QWidget* parent) : QComboBox(parent), m_view(v) {}
+    void showPopup() override {
+        if (m_view.dlg && !m_view.syncing) {
+            if (!m_view.dlg->userDropDown(m_view.ctl->id())) return;
+            if (!m_view.dlg || m_view.dlg->ended()) return;
+        }
+        QComboBox::showPopup();
+    }
+
+private:
+    ControlView& m_view;
+};
+
 namespace {
 
 // A radio button keeps its role for assistive tools although the model, not
@@ -125,12 +144,141 @@ private:
     QAbstractButton* button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
+// A combo box is named by what it chooses (its label); what it shows is its
+// value. (Qt's own interface reads the current item as the name here.)
+class ComboAccessible : public QAccessibleWidget {
+public:
+    explicit ComboAccessible(QComboBox* c) : QAccessibleWidget(c, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override {
+        switch (t) {
+        case QAccessible::Name: return widget()->accessibleName();
+        case QAccessible::Value: return combo()->isEditable() ? combo()->lineEdit()->text() : combo()->currentText();
+        default: return QAccessibleWidget::text(t);
+        }
+    }
+    int childCount() const override { return combo()->isEditable() ? 2 : 1; }
+    QAccessibleInterface* child(int index) const override {
+        if (index == 0) return QAccessible::queryAccessibleInterface(combo()->view());
+        if (index == 1 && combo()->isEditable()) return QAccessible::queryAccessibleInterface(combo()->lineEdit());
+        return nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        if (!c) return -1;
+        if (c->object() == combo()->view()) return 0;
+        if (combo()->isEditable() && c->object() == combo()->lineEdit()) return 1;
+        return -1;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString& a) override {
+        if (a != showMenuAction() && a != pressAction()) return;
+        if (combo()->view()->isVisible()) combo()->hidePopup();
+        else combo()->showPopup();
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QComboBox* combo() const { return static_cast<QComboBox*>(widget()); }
+};
+
+// One tab of a tab bar; the current one is selected.
+class TabAccessible : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    TabAccessible(QTabBar* bar, int index) : m_bar(bar), m_index(index) {}
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QObject* object() const override { return nullptr; }
+    QAccessible::Role role() const override { return QAccessible::PageTab; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid()) {
+            s.invalid = true;
+            return s;
+        }
+        s = parent()->state();
+        s.focused = false;
+        s.selectable = true;
+        s.selected = m_bar->currentIndex() == m_index;
+        s.focused = s.selected && m_bar->hasFocus();
+        s.disabled = !m_bar->isTabEnabled(m_index);
+        return s;
+    }
+    QRect rect() const override {
+        if (!isValid()) return {};
+        const QRect r = m_bar->tabRect(m_index);
+        return QRect(m_bar->mapToGlobal(r.topLeft()), r.size());
+    }
+    bool isValid() const override { return m_bar && m_index < m_bar->count(); }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_bar.data()); }
+    QString text(QAccessible::Text t) const override {
+        if (!isValid() || t != QAccessible::Name) return {};
+        const QString n = m_bar->accessibleTabName(m_index);
+        return n.isEmpty() ? stripMnemonic(m_bar->tabText(m_index)) : n;
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& a) override {
+        if (isValid() && a == pressAction()) m_bar->setCurrentIndex(m_index);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QTabBar> m_bar;
+    int m_index;
+};
+
+// A tab bar whose tabs report which one is selected (the page shown).
+class TabBarAccessible : public QAccessibleWidget {
+public:
+    explicit TabBarAccessible(QTabBar* bar) : QAccessibleWidget(bar, QAccessible::PageTabList) {}
+    ~TabBarAccessible() override {
+        for (QAccessible::Id id : m_tabs) QAccessible::deleteAccessibleInterface(id);
+    }
+    int childCount() const override { return bar()->count(); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= bar()->count()) return nullptr;
+        if (QAccessible::Id id = m_tabs.value(index)) return QAccessible::accessibleInterface(id);
+        auto* tab = new TabAccessible(bar(), index);
+        m_tabs.insert(index, QAccessible::registerAccessibleInterface(tab));
+        return tab;
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        for (auto it = m_tabs.begin(); it != m_tabs.end(); ++it)
+            if (QAccessible::accessibleInterface(it.value()) == c) return it.key();
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override {
+        const QPoint p = bar()->mapFromGlobal(QPoint(x, y));
+        const int i = bar()->tabAt(p);
+        return i >= 0 ? child(i) : nullptr;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name) {
+            const int i = bar()->currentIndex();
+            const QString n = bar()->accessibleTabName(i);
+            return n.isEmpty() ? stripMnemonic(bar()->tabText(i)) : n;
+        }
+        return QAccessibleWidget::text(t);
+    }
+
+private:
+    QTabBar* bar() const { return static_cast<QTabBar*>(widget()); }
+    mutable QHash<int, QAccessible::Id> m_tabs;
+};
+
 QAccessibleInterface* accessibleFactory(const QString&, QObject* o) {
-    // Our radio buttons, from their construction on (an interface is made as
-    // soon as the widget exists while assistive tools listen). Their own class
-    // name is asked first, before Qt's factory knows a QRadioButton.
-    auto* b = qobject_cast<ModelRadioButton*>(o);
-    return b ? new RadioAccessible(b) : nullptr;
+    // Our radio buttons and combo boxes, from their construction on (an
+    // interface is made as soon as the widget exists while assistive tools
+    // listen). Their own class name is asked first, before Qt's factory knows
+    // a QRadioButton or a QComboBox.
+    if (auto* b = qobject_cast<ModelRadioButton*>(o)) return new RadioAccessible(b);
+    if (auto* c = qobject_cast<ModelComboBox*>(o)) return new ComboAccessible(c);
+    if (auto* t = qobject_cast<QTabBar*>(o)) return new TabBarAccessible(t);
+    return nullptr;
 }
 
 }  // namespace
@@ -229,26 +377,30 @@ private:
     bool m_pressed = false;
 };
 
-// Combo box: opening the list is the drop-down notification.
-class Combo : public QComboBox {
-public:
-    Combo(ControlView& v, QWidget* parent) : QComboBox(parent), m_view(v) {}
-    void showPopup() override {
-        if (m_view.dlg && !m_view.syncing) {
-            if (!m_view.dlg->userDropDown(m_view.ctl->id())) return;
-            if (!m_view.dlg || m_view.dlg->ended()) return;
-        }
-        QComboBox::showPopup();
-    }
-
-private:
-    ControlView& m_view;
-};
 
 QString editText(const std::string& t) {
     QString s = qs(t);
     s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     return s;
+}
+
+// ---- names ----
+
+// Every control of d gets the name the model gives it (fw::controlNames):
+// what a screen reader says and what the refusals start with.
+void nameAll(fw::Dialog& d) {
+    for (const auto& [c, name] : fw::controlNames(d)) {
+        ControlView* v = viewOf(*c);
+        if (!v || !v->widget) continue;
+        const QString n = qs(name);
+        if (v->widget->accessibleName() != n) v->widget->setAccessibleName(n);
+    }
+}
+
+// After the build: a label, caption or button text the program changes renames.
+void renameShown(fw::Dialog& d) {
+    WindowView* wv = viewOf(d);
+    if (wv && wv->client && wv->client->property("fwqt.named").toBool()) nameAll(d);
 }
 
 // ---- pushing the model's state ----
@@ -289,9 +441,10 @@ void pushText(ControlView& v) {
         g->setTitle(qs(c.text()));
     } else if (auto* b = qobject_cast<QAbstractButton*>(v.widget)) {
         if (c.kind() != fw::Kind::BitmapButton) b->setText(qs(c.text()));
-        // its caption, after the group that tells it apart from a namesake
-        b->setAccessibleName(b->property("fwqt.namePrefix").toString() + stripMnemonic(qs(c.text())).simplified());
     }
+    // A label or a caption names controls: their names follow its text.
+    if (c.kind() == fw::Kind::Static || c.kind() == fw::Kind::GroupBox || qobject_cast<QAbstractButton*>(v.widget))
+        renameShown(*v.dlg);
 }
 
 void pushButton(ControlView& v) {
@@ -497,7 +650,7 @@ QWidget* makeEdit(ControlView& v, QWidget* parent) {
 }
 
 QWidget* makeCombo(ControlView& v, QWidget* parent) {
-    auto* cb = new Combo(v, parent);
+    auto* cb = new ModelComboBox(v, parent);
     auto& c = static_cast<fw::ComboBox&>(*v.ctl);
     cb->setEditable(c.editable());
     cb->setInsertPolicy(QComboBox::NoInsert);
@@ -680,31 +833,6 @@ bool isInput(fw::Kind k) {
 
 bool isPush(fw::Kind k) { return k == fw::Kind::PushButton || k == fw::Kind::BitmapButton; }
 
-const QStringList& unitWords() {
-    static const QStringList units = {
-        QStringLiteral("mm"),  QStringLiteral("cm"),  QStringLiteral("m"),   QStringLiteral("km"),
-        QStringLiteral("um"),  QStringLiteral("μm"),  QStringLiteral("µm"),  QStringLiteral("s"),
-        QStringLiteral("h"),   QStringLiteral("min"), QStringLiteral("N"),   QStringLiteral("kN"),
-        QStringLiteral("W"),   QStringLiteral("kW"),  QStringLiteral("Nm"),  QStringLiteral("Pa"),
-        QStringLiteral("MPa"), QStringLiteral("GPa"), QStringLiteral("rpm"), QStringLiteral("kg"),
-        QStringLiteral("g"),   QStringLiteral("t"),   QStringLiteral("%"),   QStringLiteral("°"),
-        QStringLiteral("′"),   QStringLiteral("″")};
-    return units;
-}
-
-// A static that is a symbol's subscript ("n" of mn, "a0" of da0): marked as
-// one, or a short token of letters, digits and '*' that is no unit.
-bool isSubscriptText(const std::string& t) {
-    const QString q = qs(t);
-    if (q.isEmpty() || q.size() > 3 || unitWords().contains(q)) return false;
-    for (QChar c : q)
-        if (!(c.isLetterOrNumber() && c.unicode() < 0x80) && c != u'*') return false;
-    return true;
-}
-bool isSubscript(const fw::Node& n) {
-    if (n.kind != fw::Kind::Static || n.box) return false;
-    return (n.style & fw::style::Subscript) || isSubscriptText(n.text);
-}
 // A label that ends with "=" names a symbol ("模数: m =").
 bool symbolLabel(const fw::Node& n) {
     return n.kind == fw::Kind::Static && !n.box && qs(n.text).trimmed().endsWith(u'=');
@@ -718,7 +846,7 @@ bool fieldRow(const fw::Node& n) {
     if (ch[0].kind != fw::Kind::Static || ch[0].box || !isInput(ch[1].kind) || ch[1].box) return false;
     for (std::size_t i = 2; i < ch.size(); ++i)
         if (ch[i].kind != fw::Kind::Static || ch[i].box) return false;
-    return ch.size() < 4 || (symbolLabel(ch[0]) && isSubscript(ch[2]));
+    return ch.size() < 4 || (symbolLabel(ch[0]) && fw::isSubscript(ch[2]));
 }
 
 // The label's text with the subscript right after its symbol: "模数: m =" and
@@ -734,28 +862,6 @@ QString withSubscript(const QString& label, const QString& sub, bool rich) {
     if (!rich) return t.left(end) + sub + t.mid(end);
     return QStringLiteral("<span style=\"white-space:pre\">") + t.left(end).toHtmlEscaped() + QStringLiteral("<sub>") +
            sub.toHtmlEscaped() + QStringLiteral("</sub>") + t.mid(end).toHtmlEscaped() + QStringLiteral("</span>");
-}
-
-// "模数:   m n  =" -> "模数: mn": whitespace collapsed, the trailing "=" gone.
-QString plainName(QString t) {
-    t = stripMnemonic(t).simplified();
-    if (t.endsWith(u'=')) t.chop(1);
-    return t.trimmed();
-}
-
-// The symbol a "… β =" label names ("β"), or the whole label.
-QString symbolOf(const QString& label) {
-    QString t = plainName(label);
-    qsizetype sp = t.lastIndexOf(u' ');
-    return sp >= 0 ? t.mid(sp + 1) : t;
-}
-
-// What a unit cell after a field says of the next field of the same row.
-QString unitWord(const QString& unit) {
-    if (unit == QStringLiteral("°")) return QStringLiteral("度");
-    if (unit == QStringLiteral("′")) return QStringLiteral("分");
-    if (unit == QStringLiteral("″")) return QStringLiteral("秒");
-    return unit;
 }
 
 class Builder {
@@ -780,9 +886,9 @@ public:
         }
         linkBuddies();
         linkSubscripts();
-        nameControls();
         tabOrder();
         for (auto& v : m_client.views()) pushAll(*v);
+        nameControls();
     }
 
 private:
@@ -830,11 +936,11 @@ private:
             const fw::Node* next = sibling(n, 1);
             const fw::Node* after = sibling(n, 2);
             const fw::Node* third = sibling(n, 3);
-            if (symbolLabel(n) && next && isInput(next->kind) && after && isSubscript(*after)) {
+            if (symbolLabel(n) && next && isInput(next->kind) && after && fw::isSubscript(*after)) {
                 sub = after;   // "m = [field] n"
             } else if (next && next->kind == fw::Kind::Static && !next->box && after && after->kind == fw::Kind::Static &&
                        third && isInput(third->kind) && !followsField(n) && !symbolLabel(n) &&
-                       (next->text.empty() || isSubscript(*next)) &&
+                       (next->text.empty() || fw::isSubscript(*next)) &&
                        (after->text.empty() || qs(after->text).trimmed() == QStringLiteral("="))) {
                 sub = next;    // "d" "u" "=" [field]: the subscript already before the field
             }
@@ -849,134 +955,9 @@ private:
         }
     }
 
-    // A field whose label is blank in a table of columns (the gear's column
-    // beside the pinion's) is named after the label of its row in the
-    // column before and the heading of its own column.
-    QString tableName(const fw::Node& label) {
-        const fw::Node* fieldRowNode = m_place[&label].parent;
-        if (!fieldRowNode) return {};
-        const Place& fr = m_place[fieldRowNode];
-        const fw::Node* column = fr.parent;
-        if (!column || column->kind != fw::Kind::Column) return {};
-        const Place& cp = m_place[column];
-        if (!cp.parent || cp.index == 0) return {};
-        const fw::Node& before = cp.parent->children[static_cast<std::size_t>(cp.index - 1)];
-        if (static_cast<std::size_t>(fr.index) >= before.children.size()) return {};
-        const fw::Node& twin = before.children[static_cast<std::size_t>(fr.index)];
-        QString left = twin.kind == fw::Kind::Row && !twin.children.empty() && twin.children[0].kind == fw::Kind::Static
-                           ? plainName(qs(twin.children[0].text))
-                           : QString();
-        QString head = !column->children.empty() && column->children[0].kind == fw::Kind::Static
-                           ? plainName(qs(column->children[0].text))
-                           : QString();
-        while (left.endsWith(u'：') || left.endsWith(u':')) left.chop(1);
-        return (left + u' ' + head).trimmed();
-    }
-
-    QString labelName(const ControlView& lab) {
-        if (plainName(qs(lab.ctl->text())).isEmpty()) return tableName(lab.ctl->node());
-        QString t = qs(lab.ctl->text());
-        if (lab.subscript && lab.subscript->ctl) t = withSubscript(t, qs(lab.subscript->ctl->text()), false);
-        return plainName(t);
-    }
-
-    // Every control's accessible name tells it apart from the others of its
-    // dialog: a field by its label (with its subscript), a field after a
-    // unit by its row's symbol and that unit ("β 分"), a result field by the
-    // button in front of it ("工况系数 KA"); names that still repeat take
-    // their group's caption in front ("接触疲劳强度 工况系数 KA").
     void nameControls() {
-        std::vector<std::pair<ControlView*, QString>> named;
-        for (ControlView* v : m_order) {
-            const fw::Node& n = v->ctl->node();
-            QString name;
-            if (n.kind == fw::Kind::Trackbar) {
-                // a slider: the words of its row (else its group) and its range
-                QStringList words, ends;
-                if (const fw::Node* row = m_place[&n].row)
-                    for (const fw::Node& c : row->children) {
-                        if (c.kind != fw::Kind::Static) continue;
-                        const QString t = plainName(qs(c.text));
-                        bool number = false;
-                        t.toDouble(&number);
-                        if (!t.isEmpty()) (number ? ends : words) << t;
-                    }
-                const fw::Node* g = m_place[&n].group;
-                if (words.isEmpty() && g) words << plainName(qs(g->text));
-                name = words.join(u' ');
-                if (ends.size() == 2) name += QStringLiteral(" %1–%2").arg(ends[0], ends[1]);
-                name = name.trimmed();
-            } else if (isInput(n.kind)) {
-                const fw::Node* prev = sibling(n, -1);
-                ControlView* pv = viewOfNode(prev);
-                if (prev && prev->kind == fw::Kind::Static && !followsField(*prev) && pv) {
-                    name = labelName(*pv);
-                    // "symbol" "sub" "=" [field]: the symbol's label, with its subscript
-                    for (int back = -1; name.isEmpty() && sibling(*prev, back); --back) {
-                        const fw::Node* b = sibling(*prev, back);
-                        ControlView* bv = viewOfNode(b);
-                        if (b->kind != fw::Kind::Static || !bv) break;
-                        if (!bv->subscriptOf) name = labelName(*bv);
-                    }
-                    const fw::Node* before = sibling(*prev, -1);
-                    if (!before && m_place.count(prev) && m_place[prev].index == 0 && m_place[prev].row)
-                        before = sibling(*m_place[prev].row, -1);   // "[button] [symbol = field]"
-                    if (before && (before->kind == fw::Kind::PushButton) && symbolLabel(*prev))
-                        name = plainName(qs(before->text)) + u' ' + name;
-                } else if (prev && prev->kind == fw::Kind::Static && followsField(*prev)) {
-                    // the 2nd and 3rd field of an angle: "β 分", "β 秒"
-                    const fw::Node* first = sibling(n, -m_place[&n].index);
-                    QString sym = first && first->kind == fw::Kind::Static ? symbolOf(qs(first->text)) : QString();
-                    name = (sym.isEmpty() ? QString() : sym + u' ') + unitWord(qs(prev->text).trimmed());
-                } else {
-                    // no label in front: the words of its row, if any
-                    QStringList words;
-                    if (const fw::Node* row = m_place[&n].row)
-                        for (const fw::Node& c : row->children)
-                            if (c.kind == fw::Kind::Static && !plainName(qs(c.text)).isEmpty()) words << plainName(qs(c.text));
-                    name = words.join(u' ');
-                }
-            } else if (n.kind == fw::Kind::PushButton || n.kind == fw::Kind::CheckBox ||
-                       n.kind == fw::Kind::RadioButton || n.kind == fw::Kind::BitmapButton) {
-                name = plainName(qs(v->ctl->text()));
-            } else {
-                continue;
-            }
-            named.push_back({v, name});
-        }
-        auto groupOf = [this](ControlView* v) -> QString {
-            auto it = m_place.find(&v->ctl->node());
-            const fw::Node* g = it != m_place.end() ? it->second.group : nullptr;
-            if (!g) return {};
-            QString c = plainName(qs(g->text));
-            while (c.endsWith(u'：') || c.endsWith(u':')) c.chop(1);
-            return c;
-        };
-        auto countOf = [&named](const QString& s) {
-            return std::count_if(named.begin(), named.end(), [&](const auto& p) { return p.second == s; });
-        };
-        if (std::any_of(named.begin(), named.end(), [&](const auto& p) { return !p.second.isEmpty() && countOf(p.second) > 1; })) {
-            std::vector<QString> qualified;
-            for (auto& [v, name] : named) {
-                QString g = groupOf(v);
-                const bool qualify = !name.isEmpty() && countOf(name) > 1 && !g.isEmpty();
-                qualified.push_back(qualify ? g + u' ' + name : name);
-                if (qualify && qobject_cast<QAbstractButton*>(v->widget))
-                    v->widget->setProperty("fwqt.namePrefix", g + u' ');
-            }
-            for (std::size_t i = 0; i < named.size(); ++i) named[i].second = qualified[i];
-        }
-        // Still the same: numbered in order.
-        std::map<QString, int> seen;
-        for (auto& [v, name] : named) {
-            if (name.isEmpty()) continue;
-            if (countOf(name) > 1) {
-                int k = ++seen[name];
-                if (k > 1) name += QStringLiteral(" %1").arg(k);
-            }
-            v->widget->setAccessibleName(name);
-            v->widget->setProperty("fwqt.accessibleName", name);
-        }
+        nameAll(m_dlg);
+        m_client.setProperty("fwqt.named", true);
     }
     // Creates the widget of a control node; nullptr for rows and columns.
     QWidget* control(const fw::Node& n, QWidget* parent) {
@@ -1108,8 +1089,7 @@ private:
         for (const fw::Node& n : nodes) add(row, parent, n);
     }
 
-    // A static followed by an input control labels it (its buddy), and the
-    // field's accessible name is the label's text.
+    // A static followed by an input control labels it (its buddy).
     void linkBuddies() {
         for (std::size_t i = 0; i + 1 < m_order.size(); ++i) {
             ControlView* lab = m_order[i];
@@ -1121,7 +1101,6 @@ private:
             if (!l || lab->ctl->text().empty()) continue;
             l->setBuddy(fld->widget);
             l->setText(qs(lab->ctl->text()));
-            fld->widget->setAccessibleName(stripMnemonic(qs(lab->ctl->text())));
         }
     }
 

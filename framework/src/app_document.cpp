@@ -225,8 +225,14 @@ bool Document::OnNewDocument() {
 }
 
 bool Document::OnOpenDocument(const std::filesystem::path& p) {
-    auto bytes = readFile(p);
+    m_openError.clear();
+    auto bytes = readFile(p, kMaxDocumentBytes + 1);
     if (!bytes) return false;
+    if (bytes->size() > kMaxDocumentBytes) {
+        m_openError = "无法打开文件 " + p.string() + "：文件大于 " + std::to_string(kMaxDocumentBytes >> 20) +
+                      " MB，不是计算报告。";
+        return false;
+    }
     Archive ar{Archive::Mode::Load, std::move(*bytes)};
     Serialize(ar);
     SetModifiedFlag(false);
@@ -349,8 +355,9 @@ Document* DocTemplate::OpenDocumentFile(const std::filesystem::path& p) {
         }
     } else {
         if (!d->OnOpenDocument(p)) {
+            const std::string why = d->openError().empty() ? "无法打开文件 " + p.string() + "。" : d->openError();
             d->OnCloseDocument();
-            MessageBox("无法打开文件 " + p.string() + "。", {}, MB_OK | MB_ICONEXCLAMATION);
+            MessageBox(why, {}, MB_OK | MB_ICONEXCLAMATION);
             return nullptr;
         }
         d->SetPathName(p);

@@ -39,6 +39,25 @@ Node Node::with(std::uint32_t moreStyle) const {
     return n;
 }
 
+Node Node::named(std::string accessibleName) const {
+    Node n = *this;
+    n.name = std::move(accessibleName);
+    return n;
+}
+
+bool isSubscript(const Node& n) {
+    if (n.kind != Kind::Static || n.box) return false;
+    if (n.style & style::Subscript) return true;
+    const std::string& t = n.text;
+    if (t.empty() || t.size() > 3) return false;
+    for (std::string_view unit : {"mm", "cm", "m", "km", "um", "s", "h", "min", "N", "kN", "W", "kW", "Nm", "Pa",
+                                  "MPa", "GPa", "rpm", "kg", "g", "t", "%"})
+        if (t == unit) return false;
+    for (char c : t)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '*')) return false;
+    return true;
+}
+
 namespace {
 Node make(Kind k, int id, std::string text, std::uint32_t st) {
     Node n;

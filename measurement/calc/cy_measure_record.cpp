@@ -1,13 +1,12 @@
 #include "measurement/calc/cy_measure_record.h"
 
-#include <climits>
 #include <cmath>
 #include <system_error>
 
 #include "common/calc/design_file.h"
 #include "fw/file.h"
 #include "fw/record.h"
-#include "measurement/calc/single_measure.h"
+#include "measurement/calc/measure_record_check.h"
 
 namespace measurement {
 
@@ -29,33 +28,6 @@ static_assert(kNumber == kTitle + kTextWidth && kDate == kNumber + kTextWidth);
 static_assert(kSolveMode + 8 == CyMeasureRecord::kSize);
 static_assert(kMt == kMn + 16 && kKw2 + 4 == kMn);
 static_assert(kCyMeasureFileSize == 672);
-
-bool finite(std::initializer_list<double> vs) {
-    for (double v : vs)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
-
-bool allFinite(const CyMeasureRecord& r) {
-    if (!finite({r.a, r.alphaN, r.alphaT, r.alphaW, r.aw, r.betaSec, r.cStar, r.deltaYn, r.dp, r.h1, r.haStar, r.mn,
-                 r.mt, r.u, r.xnSum, r.yt, r.epsilon}))
-        return false;
-    for (int i = 0; i < 2; ++i)
-        if (!finite({r.alphaAt[i], r.d[i], r.dw[i], r.da[i], r.df[i], r.db[i], r.mp[i], r.dMi[i], r.dMs[i], r.ha[i],
-                     r.hc[i], r.hf[i], r.sc[i], r.w[i], r.dWi[i], r.dWs[i], r.xn[i], r.zv[i]}))
-            return false;
-    return true;
-}
-
-// The checks the typed fields of both dialogs make.
-bool commonFieldsValid(const CyMeasureRecord& r) {
-    return allFinite(r) && r.mn > 0 && kHaStarLimits.contains(r.haStar) && kCStarLimits.contains(r.cStar) &&
-           kAlphaNLimits.contains(r.alphaN) && r.betaDeg <= 59 && r.betaMin <= 59 &&
-           kBetaSecLimits.contains(r.betaSec) && r.dp >= 0 && r.date >= daySeconds(1601, 1, 1) &&
-           r.date <= daySeconds(9999, 12, 31);
-}
-
-bool teethValid(std::uint32_t z) { return z > 0 && z <= static_cast<std::uint32_t>(INT_MAX); }
 
 struct Checked {
     kavrin::CDataFileHeader header;
@@ -228,23 +200,16 @@ fw::Expected<LoadedMeasure, std::string> loadSingleMeasureFile(std::span<const s
     const std::int32_t kind = c->header.kind;
     if (kind == kKindPair) return fw::unexpected(std::string(kMsgPairFile));
     if (kind != kKindSingleExternal && kind != kKindSingleInternal) return fw::unexpected(std::string(kMsgBadData));
-    const CyMeasureRecord& r = c->record;
-    const int s = kind == kKindSingleInternal ? 1 : 0;
-    const bool valid = (r.type == 0 || r.type == 1) && r.solveMode <= 1 && commonFieldsValid(r) && teethValid(r.z[s]) &&
-                       r.da[s] > 0;
-    if (!valid) return fw::unexpected(std::string(kMsgBadData));
-    return LoadedMeasure{kind, r};
+    if (auto fault = singleRecordFault(kind, c->record)) return fw::unexpected(loadRefusal(*fault));
+    return LoadedMeasure{kind, c->record};
 }
 
 fw::Expected<LoadedMeasure, std::string> loadPairMeasureFile(std::span<const std::uint8_t> file) {
     auto c = split(file, kMsgNotPairFile);
     if (!c) return fw::unexpected(c.error());
     if (c->header.kind != kKindPair) return fw::unexpected(std::string(kMsgNotPairFile));
-    const CyMeasureRecord& r = c->record;
-    const bool valid = (r.type == 0 || r.type == 1) && commonFieldsValid(r) && teethValid(r.z[0]) &&
-                       teethValid(r.z[1]) && r.da[0] > 0 && r.da[1] > 0 && r.aw > 0;
-    if (!valid) return fw::unexpected(std::string(kMsgBadData));
-    return LoadedMeasure{kKindPair, r};
+    if (auto fault = pairRecordFault(c->record)) return fw::unexpected(loadRefusal(*fault));
+    return LoadedMeasure{kKindPair, c->record};
 }
 
 fw::Expected<std::vector<std::uint8_t>, std::string> readMeasureBytes(const std::filesystem::path& p,

@@ -96,8 +96,9 @@ struct LoadedMeasure {
     CyMeasureRecord record;
 };
 // All checks before anything changes: length, version (an old file is
-// refused with kavrin::kMsgOldFile), header word, kind, the solve mode and
-// every value against its field's limits; a refusal names its message.
+// refused with kavrin::kMsgOldFile), header word and kind, then the record's
+// one validity check (singleRecordFault, pairRecordFault in
+// measure_record_check.h; refused with "使用的数据错误!" and the fault).
 fw::Expected<LoadedMeasure, std::string> loadSingleMeasureFile(std::span<const std::uint8_t> file);
 fw::Expected<LoadedMeasure, std::string> loadPairMeasureFile(std::span<const std::uint8_t> file);
 

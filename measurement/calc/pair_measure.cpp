@@ -65,7 +65,7 @@ fw::Expected<PairResult, std::string> finish(const PairInput& in, PairResult r, 
     for (int i = 0; i < 2; ++i) {
         GearSide& g = r.g[i];
         g.db = g.d * std::cos(r.alphaTRad);
-        if (!(g.da >= g.db) || !(g.db > 0)) return refuse(kMsgPairTipInsideBase);
+        if (!(g.da > g.db) || !(g.db > 0)) return refuse(kMsgPairTipInsideBase);
         g.alphaAtRad = std::acos(g.db / g.da);
         const std::uint32_t z = i == 0 ? in.z1 : in.z2;
         auto kw = cylindrical::spanCount(kPrime[i]);
@@ -97,12 +97,20 @@ fw::Expected<PairResult, std::string> finish(const PairInput& in, PairResult r, 
 
 bool finite(const PairResult& r) {
     for (double v : {r.mt, r.alphaTRad, r.a, r.alphaWRad, r.xnSum, r.yt, r.deltaYn, r.wholeDepth, r.u, r.epsilon, r.dp})
-        if (!std::isfinite(v)) return false;
+        if (!plainNumber(v)) return false;
     for (const GearSide& g : r.g)
         for (double v : {g.d, g.ha, g.hf, g.da, g.df, g.db, g.zv, g.dw, g.alphaAtRad, g.xn, g.w, g.sc, g.hc, g.mp,
                          g.dMi, g.dMs})
-            if (!std::isfinite(v)) return false;
+            if (!plainNumber(v)) return false;
     return true;
+}
+
+bool insideRightAngle(double rad) { return rad > 0 && rad < kPi / 2; }
+
+fw::Expected<PairResult, std::string> checked(const PairInput& in, fw::Expected<PairResult, std::string> done) {
+    if (!done) return done;
+    if (auto fault = pairResultFault(in, *done)) return fw::unexpected(std::move(*fault));
+    return done;
 }
 
 }  // namespace
@@ -159,6 +167,9 @@ std::optional<std::string> workingAngleQuestion(const PairInput& in) {
 fw::Expected<PairResult, std::string> pairTrial(const PairInput& in, const SpanDeviations& dev) {
     if (pairMask(in) != kPairMaskComplete) return fw::unexpected(missingInputs(in));
     if (in.mesh == MeshType::Internal && in.z2 <= in.z1) return refuse(kMsgInternalTeeth);
+    // The field's band, again: a helix angle changed after a' was typed
+    // moves the reference centre distance under it.
+    if (!centreDistanceAccepted(in, in.aw)) return refuse(kMsgCentreLimits);
     const Basics b = basics(in);
     PairResult r;
     r.betaRad = b.betaRad;
@@ -219,9 +230,7 @@ fw::Expected<PairResult, std::string> pairTrial(const PairInput& in, const SpanD
         const double q = 1 + 2 * r.g[i].xn / zp;
         kPrime[i] = (std::sqrt(q * q - ca * ca) / ca - 2 * r.g[i].xn * std::tan(an) / zp - inv(an)) * zp / kPi + 0.5;
     }
-    auto done = finish(in, std::move(r), kPrime, dev);
-    if (done && !finite(*done)) return refuse(kMsgPairUndefined);
-    return done;
+    return checked(in, finish(in, std::move(r), kPrime, dev));
 }
 
 fw::Expected<PairResult, std::string> pairRecompute(const PairInput& in, const PairResult& last, double xn1,
@@ -278,9 +287,7 @@ fw::Expected<PairResult, std::string> pairRecompute(const PairInput& in, const P
     for (int i = 0; i < 2; ++i)
         kPrime[i] = (i == 0 ? in.z1 : in.z2) * atDeg / (180 * b.cb * b.cb) + 0.5 -
                     2 * r.g[i].xn * std::tan(b.alphaNRad) / kPi;
-    auto done = finish(in, std::move(r), kPrime, dev);
-    if (done && !finite(*done)) return refuse(kMsgPairUndefined);
-    return done;
+    return checked(in, finish(in, std::move(r), kPrime, dev));
 }
 
 double otherShiftFromXn1(MeshType mesh, double xnSum, double xn1) {
@@ -307,6 +314,33 @@ std::optional<PairResult> pairPinEdit(const PairInput& in, PairResult r, double 
         r.g[i].dMs = dev.ws[i] > 0 ? *ms : 0;
     }
     return r;
+}
+
+std::optional<std::string> pairResultFault(const PairInput& in, const PairResult& r) {
+    if (!finite(r)) return std::string(kMsgPairUndefined);
+    const char* names[2][11] = {
+        {"小齿轮分度圆直径d1", "小齿轮齿顶高ha1", "小齿轮齿顶圆直径da1", "小齿轮齿根圆直径df1", "小齿轮基圆直径db1",
+         "小齿轮节圆直径d1'", "小齿轮当量齿数Zv1", "小齿轮公法线长度W1", "小齿轮固定弦齿厚Sc1", "小齿轮固定弦齿高hc1",
+         "小齿轮跨棒距Mp1"},
+        {"大齿轮分度圆直径d2", "大齿轮齿顶高ha2", "大齿轮齿顶圆直径da2", "大齿轮齿根圆直径df2", "大齿轮基圆直径db2",
+         "大齿轮节圆直径d2'", "大齿轮当量齿数Zv2", "大齿轮公法线长度W2", "大齿轮固定弦齿厚Sc2", "大齿轮固定弦齿高hc2",
+         "大齿轮跨棒距Mp2"}};
+    for (int i = 0; i < 2; ++i) {
+        const GearSide& g = r.g[i];
+        const double lengths[11] = {g.d, g.ha, g.da, g.df, g.db, g.dw, g.zv, g.w, g.sc, g.hc, g.mp};
+        for (int k = 0; k < 11; ++k)
+            if (!(lengths[k] > 0)) return fw::format(kFmtNotPositive, names[i][k]);
+    }
+    for (auto [v, name] : {std::pair{r.mt, "端面模数mt"}, {r.a, "未变位中心距a"}, {r.dp, "量棒直径dp"},
+                           {r.epsilon, "重合度ε"}})
+        if (!(v > 0)) return fw::format(kFmtNotPositive, name);
+    if (!insideRightAngle(r.alphaTRad) || !insideRightAngle(r.alphaWRad)) return std::string(kMsgWorkingAngleUndefined);
+    for (int i = 0; i < 2; ++i) {
+        if (!insideRightAngle(r.g[i].alphaAtRad)) return std::string(kMsgPairTipInsideBase);
+        const std::uint32_t z = i == 0 ? in.z1 : in.z2;
+        if (r.g[i].kw < 1 || r.g[i].kw >= z) return std::string(kMsgNoSpan);
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> pairPinRefusal(double mn, double dp) {

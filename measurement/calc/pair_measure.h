@@ -92,6 +92,11 @@ fw::Expected<PairResult, std::string> pairRecompute(const PairInput& in, const P
 // xn2 from an edited xn1 and xn1 from an edited xn2.
 double otherShiftFromXn1(MeshType mesh, double xnSum, double xn1);
 double otherShiftFromXn2(MeshType mesh, double xnSum, double xn2);
+// What a pair result must hold to be shown, saved or printed (as
+// singleResultFault): finite numbers, positive lengths, the angles inside
+// 0°..90°, 1 ≤ kw < Z of each gear. nullopt or the refusal naming the quantity.
+std::optional<std::string> pairResultFault(const PairInput& in, const PairResult& r);
+
 // Pin edit: both Mp with dp; the deviations again. nullopt when not finite.
 std::optional<PairResult> pairPinEdit(const PairInput& in, PairResult r, double dp, const SpanDeviations& dev);
 std::optional<std::string> pairPinRefusal(double mn, double dp);

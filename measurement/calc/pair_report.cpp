@@ -2,6 +2,7 @@
 
 #include "common/calc/report.h"
 #include "fw/format.h"
+#include "measurement/calc/single_measure.h"
 #include "measurement/calc/single_report.h"
 
 namespace measurement {
@@ -32,7 +33,7 @@ std::string pairReportText(const CyMeasureRecord& r, const CivilDate& date, cons
     for (int i = 0; i < 32; ++i) t += "—";
     t += "\n\t1.几何参数:\n";
     t += measureLine("法面模数:", "mn=", mm(r.mn, "%.3fmm"));
-    t += measureLine("螺 旋 角:", "β=", fw::format("%u°%u′%.2f″", r.betaDeg, r.betaMin, r.betaSec));
+    t += measureLine("螺 旋 角:", "β=", helixText({r.betaDeg, r.betaMin, r.betaSec}));
     t += measureLine("端面模数:", "mt=", mm(r.mt));
     t += measureLine("齿    数:", "Z1=", fw::format("%u", r.z[0]));
     t += second("Z2=", fw::format("%u", r.z[1]));

@@ -1,8 +1,11 @@
-// ProfileDataRecord: the tooth-profile point data of one tooth space in the
+// ProfileDataRecord: the tooth-profile point data of one gear in the
 // transverse plane for a CAD program, the whole 600-byte content of a .cyd
 // file (no header), and the one routine that computes it. Coordinates in
-// mm, origin at the gear centre, y along the centre line of the tooth space,
-// x = r·sin θ, y = r·cos θ.
+// mm, origin at the gear centre, x = r·sin θ, y = r·cos θ, θ measured from
+// the y axis. The y axis is the centre line of what lies between the two
+// flanks: a tooth space of an external gear (type 0), a tooth of an internal
+// gear (type 1), whose flanks run from the tip circle outward and bound the
+// ring's tooth; each point has its mirror image about that line.
 #pragma once
 #include <array>
 #include <cstddef>

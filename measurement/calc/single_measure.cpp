@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "common/calc/involute.h"
 #include "cylindrical/calc/characteristic.h"
@@ -35,18 +36,20 @@ double undercutShift(double zv) { return 0.9375 - 0.0625 * zv; }
 bool finite(const SingleResult& r) {
     for (double v : {r.mt, r.d, r.ha, r.hf, r.df, r.db, r.zv, r.alphaTRad, r.alphaAtRad, r.daCalc, r.xn, r.betaRad,
                      r.k, r.delta, r.w, r.sc, r.hc, r.dp, r.mp})
-        if (!std::isfinite(v)) return false;
+        if (!plainNumber(v)) return false;
     return true;
 }
 
 fw::Unexpected<std::string> refuse(const char* msg) { return fw::unexpected(std::string(msg)); }
+
+bool insideRightAngle(double rad) { return rad > 0 && rad < kPi / 2; }
 
 // Steps common to both modes after the design values: base circle, tip
 // pressure angle, span, chord and pins.
 fw::Expected<SingleResult, std::string> finish(const SingleInput& in, SingleResult r, double pinFactor) {
     const double an = in.alphaNDeg * kDegToRad;
     r.db = r.d * std::cos(r.alphaTRad);
-    if (!(r.daCalc >= r.db) || !(r.db > 0)) return refuse(kMsgTipInsideBase);
+    if (!(r.daCalc > r.db) || !(r.db > 0)) return refuse(kMsgTipInsideBase);
     r.alphaAtRad = std::acos(r.db / r.daCalc);
     auto sc = spanAndChord(in.z, in.mn, r.xn, an, r.alphaTRad, r.ha);
     if (!sc) return refuse(kMsgNoSpan);
@@ -58,7 +61,7 @@ fw::Expected<SingleResult, std::string> finish(const SingleInput& in, SingleResu
     auto mp = pinDimension(pinGear(in, r), r.dp);
     if (!mp) return refuse(kMsgNoPin);
     r.mp = *mp;
-    if (!finite(r)) return refuse(kMsgTipInsideBase);
+    if (auto fault = singleResultFault(in, r)) return fw::unexpected(std::move(*fault));
     return r;
 }
 
@@ -156,13 +159,41 @@ fw::Expected<SingleResult, std::string> shiftGiven(const SingleInput& in) {
 double helixRadians(const HelixAngle& b) { return (b.deg + b.min / 60.0 + b.sec / 3600) * kPi / 180; }
 
 HelixAngle splitHelix(double radians) {
-    const double deg = radians * 180 / kPi;
+    const double micro = radians * 180 / kPi * 3600e6;   // millionths of a second
+    if (!(micro >= 0 && micro < 360 * 3600e6)) return {};
+    const std::int64_t us = std::llround(micro);
+    constexpr std::int64_t kMinute = 60'000'000, kDegree = 60 * kMinute;
     HelixAngle h;
-    h.deg = static_cast<std::uint32_t>(std::floor(deg));
-    const double minutes = (deg - h.deg) * 60;
-    h.min = static_cast<std::uint32_t>(std::floor(minutes));
-    h.sec = (minutes - h.min) * 60;
+    h.deg = static_cast<std::uint32_t>(us / kDegree);
+    h.min = static_cast<std::uint32_t>(us % kDegree / kMinute);
+    h.sec = static_cast<double>(us % kMinute) / 1e6;
     return h;
+}
+
+std::string helixText(const HelixAngle& b) {
+    const double hundredths = std::round((b.deg * 3600.0 + b.min * 60.0 + b.sec) * 100);
+    if (!(hundredths >= 0 && hundredths < 1e15)) return fw::format("%u°%u′%.2f″", b.deg, b.min, b.sec);
+    const auto cs = static_cast<std::int64_t>(hundredths);
+    return fw::format("%lld°%lld′%.2f″", static_cast<long long>(cs / 360000), static_cast<long long>(cs / 6000 % 60),
+                      static_cast<double>(cs % 6000) / 100);
+}
+
+bool plainNumber(double v) { return v == 0 || std::isnormal(v); }
+
+std::optional<std::string> singleResultFault(const SingleInput& in, const SingleResult& r) {
+    if (!finite(r)) return std::string(kMsgTipInsideBase);
+    if (r.beta.deg > 59 || r.beta.min > 59 || !kBetaSecLimits.contains(r.beta.sec)) return std::string(kMsgHelixRange);
+    const struct {
+        double v;
+        const char* name;
+    } lengths[] = {{r.mt, "端面模数mt"}, {r.d, "分度圆直径d"},   {r.ha, "齿顶高ha"},  {r.daCalc, "齿顶圆直径da"},
+                   {r.df, "齿根圆直径df"}, {r.db, "基圆直径db"},   {r.zv, "当量齿数Zv"}, {r.w, "公法线长度W"},
+                   {r.sc, "固定弦齿厚Sc"}, {r.hc, "固定弦齿高hc"}, {r.dp, "量棒直径dp"}, {r.mp, "跨棒距Mp"}};
+    for (const auto& l : lengths)
+        if (!(l.v > 0)) return fw::format(kFmtNotPositive, l.name);
+    if (!insideRightAngle(r.alphaTRad) || !insideRightAngle(r.alphaAtRad)) return std::string(kMsgTipInsideBase);
+    if (r.kw < 1 || r.kw >= in.z) return std::string(kMsgNoSpan);
+    return std::nullopt;
 }
 
 fw::Expected<SingleResult, std::string> singleTrial(const SingleInput& in) {
@@ -194,7 +225,7 @@ std::optional<double> pinDimension(const PinGear& g, double dp, double step) {
     double span = g.d * std::cos(g.alphaTRad) / std::cos(*am);
     if (kavrin::CheckOddEven(static_cast<int>(g.z)) != 0) span *= std::cos(kPi / (2.0 * g.z));
     const double mp = g.type == GearType::External ? span + dp : span - dp;
-    if (!std::isfinite(mp)) return std::nullopt;
+    if (!std::isfinite(mp) || !(mp > 0)) return std::nullopt;
     return mp;
 }
 

@@ -21,8 +21,13 @@ struct HelixAngle {
     bool operator==(const HelixAngle&) const = default;
 };
 double helixRadians(const HelixAngle& b);
-// Degrees and minutes truncated, seconds the rest (no rounding).
+// A computed helix angle split for its three fields: the seconds rounded to
+// a millionth first, then split, so an angle a hair below a whole minute
+// shows its whole minute (15°0′0″), never 14°59′60″.
 HelixAngle splitHelix(double radians);
+// "%d°%d′%.2f″" with the seconds rounded to the printed two decimals before
+// the split, so 10°59′59.999″ prints 11°0′0.00″.
+std::string helixText(const HelixAngle& b);
 
 // Field limits.
 struct Limits {
@@ -30,6 +35,12 @@ struct Limits {
     double upper;
     bool contains(double v) const { return v >= lower && v <= upper; }
 };
+// Normal module, mm: above zero (the field's refusal kMsgModule) and at most
+// 100 mm, beyond every gear a designer measures (kMsgModuleLarge).
+inline constexpr double kModuleMax = 100;
+inline constexpr std::uint32_t kTeethMax = 100000;   // the tooth-count fields
+// Span deviations, mm, entered as magnitudes.
+inline constexpr Limits kDeviationLimits{0, 10};
 inline constexpr Limits kHaStarLimits{0.68, 1.1};
 inline constexpr Limits kCStarLimits{0.15, 0.45};
 inline constexpr Limits kAlphaNLimits{14, 30};     // degrees
@@ -37,6 +48,8 @@ inline constexpr Limits kBetaSecLimits{0, 59.9999999999};
 
 // Messages of the single gear calculator.
 inline constexpr const char* kMsgModule = "模数必须大于零！";
+inline constexpr const char* kMsgModuleLarge = "模数不应大于100mm！";
+inline constexpr const char* kMsgDeviation = "公法线长度偏差按大小输入(符号见其左侧)，应在0～10mm之间！";
 inline constexpr const char* kMsgTeeth = "齿数必须是大于零的整数！";
 inline constexpr const char* kMsgTip = "齿顶圆直径必须大于零！";
 inline constexpr const char* kMsgHaStar = "齿顶高系数取值不当！";
@@ -70,6 +83,9 @@ inline constexpr const char* kMsgUndefinedHelix = "齿顶圆直径测量值与�
 inline constexpr const char* kMsgTipInsideBase = "计算的齿顶圆不大于基圆，无法计算齿顶压力角，请检查数据！";
 inline constexpr const char* kMsgNoSpan = "无法确定公法线跨测齿数，请检查数据！";
 inline constexpr const char* kMsgNoPin = "无法计算跨棒距，请检查测棒直径！";
+inline constexpr const char* kMsgHelixRange = "计算得到的螺旋角超出0°～59°59′59″，请检查数据！";
+// A computed length that must be positive and is not ("齿根圆直径df").
+inline constexpr const char* kFmtNotPositive = "计算得到的%s≤0，不能构成齿轮，请检查数据！";
 
 struct SingleInput {
     GearType type = GearType::External;
@@ -104,6 +120,17 @@ struct SingleResult {
 // kMsgInternalInterference the dialog also shows it in a box.
 fw::Expected<SingleResult, std::string> singleTrial(const SingleInput& in);
 
+// What a result must hold to be shown, saved or printed: every number finite
+// (no subnormal either), every length positive, the angles inside 0°..90°,
+// the computed helix angle inside its fields, 1 ≤ kw < Z. nullopt, or the
+// refusal naming the quantity. The trial, the edits and the record check
+// (measure_record_check.h) all run it.
+std::optional<std::string> singleResultFault(const SingleInput& in, const SingleResult& r);
+
+// A number as a field or a record may hold it: finite, zero or normal
+// (the strict parser refuses the subnormal "2.1e-314").
+bool plainNumber(double v);
+
 // The pin and pressure-angle data the dimension over pins needs.
 struct PinGear {
     GearType type = GearType::External;
@@ -114,7 +141,7 @@ struct PinGear {
 // αM at the pin centres for pin diameter dp (step 1e-6), nullopt when the
 // search cannot reach it.
 std::optional<double> pinPressureAngle(const PinGear& g, double dp, double step = 1e-6);
-// Mp for pin diameter dp; nullopt when not finite.
+// Mp for pin diameter dp; nullopt when not finite or not above zero.
 std::optional<double> pinDimension(const PinGear& g, double dp, double step = 1e-6);
 PinGear pinGear(const SingleInput& in, const SingleResult& r);
 

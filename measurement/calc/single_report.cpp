@@ -4,6 +4,7 @@
 
 #include "common/calc/report.h"
 #include "fw/format.h"
+#include "measurement/calc/single_measure.h"
 
 namespace measurement {
 
@@ -32,11 +33,12 @@ std::string measureLine(std::string_view item, std::string_view symbol, std::str
 }
 
 std::string angleText(double degrees) {
-    const int d = static_cast<int>(std::trunc(degrees));
-    const double m = (degrees - d) * 60;
-    const int mi = static_cast<int>(std::trunc(m));
-    const int s = static_cast<int>(std::trunc((m - mi) * 60));
-    return fw::format("%d°%d′%d″", d, mi, s);
+    // Millionths of a second first, so that the noise of a computed 20°
+    // (19.99999999999999°) cannot truncate to 19°59′59″.
+    const double micro = std::round(std::fabs(degrees) * 3600e6);
+    if (!(micro < 1e17)) return fw::format("%.3f°", degrees);
+    const auto s = static_cast<long long>(micro) / 1000000;
+    return fw::format("%s%lld°%lld′%lld″", degrees < 0 && s > 0 ? "-" : "", s / 3600, s / 60 % 60, s % 60);
 }
 
 std::string singleReportText(std::int32_t kind, const CyMeasureRecord& r, const CivilDate& date,
@@ -54,14 +56,14 @@ std::string singleReportText(std::int32_t kind, const CyMeasureRecord& r, const 
     t += rule();
     t += "\t1.几何参数:\n";
     t += measureLine("法面模数:", "mn=", mm(r.mn, "%.3fmm"));
-    t += measureLine("螺 旋 角:", "β=", fw::format("%d°%d′%.2f″", r.betaDeg, r.betaMin, r.betaSec));
+    t += measureLine("螺 旋 角:", "β=", helixText({r.betaDeg, r.betaMin, r.betaSec}));
     t += measureLine("端面模数:", "mt=", mm(r.mt));
     t += measureLine("齿    数:", "Z=", fw::format("%u", r.z[s]));
     t += measureLine("齿顶高系数:", "ha*=", fw::format("%.2f", r.haStar));
     t += measureLine("齿顶隙系数:", "tC*=", fw::format("%.2f", r.cStar));
     t += measureLine("变位系数:", "χn=", fw::format("%.3f", r.xn[s]));
-    t += measureLine("法面压力角:", "αn=", angleText(r.alphaN));
-    t += measureLine("端面压力角:", "αt=", angleText(r.alphaT));
+    t += measureLine("法面压力角:", "αn=", fw::format("%.3f°", r.alphaN));
+    t += measureLine("端面压力角:", "αt=", fw::format("%.3f°", r.alphaT));
     t += measureLine("齿顶压力角:", "αat=", fw::format("%.3f°", r.alphaAt[s]));
     t += measureLine("分度圆直径:", "d=", mm(r.d[s]));
     t += measureLine("齿顶高:", "ha=", mm(r.ha[s]));

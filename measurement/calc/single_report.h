@@ -19,7 +19,9 @@ std::string singleReportText(std::int32_t kind, const CyMeasureRecord& r, const 
 // One line of the report: item, symbol and value in their columns.
 std::string measureLine(std::string_view item, std::string_view symbol, std::string_view value);
 
-// "%d°%d′%d″" of an angle in decimal degrees, split by truncation.
+// "%d°%d′%d″" of an angle in decimal degrees, split by truncation after
+// the rounding noise is taken off (a computed 20° prints 20°0′0″); the
+// seconds never reach 60.
 std::string angleText(double degrees);
 
 }  // namespace measurement

@@ -15,6 +15,7 @@
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "measurement/calc/cy_measure_record.h"
+#include "measurement/calc/measure_record_check.h"
 #include "measurement/calc/profile_data.h"
 #include "measurement/cymeasure_rdlg.h"
 
@@ -308,7 +309,7 @@ TEST_F(MeasureOneDlgTest, RefusedFilesLeaveEveryField) {
     };
     struct Case {
         fs::path path;
-        const char* message;
+        std::string message;
     };
     const Case cases[] = {
         {variant("pair.cyb", [](auto& b) { b[4] = 2; }), kMsgPairFile},
@@ -317,8 +318,10 @@ TEST_F(MeasureOneDlgTest, RefusedFilesLeaveEveryField) {
         {variant("design.cyb", [](auto& b) { std::memcpy(&b[36], "W_CYDESIGN\0", 11); }), kMsgNotMeasureFile},
         {variant("short.cyb", [](auto& b) { b.resize(600); }), kMsgNotMeasureFile},
         {variant("kind3.cyb", [](auto& b) { b[4] = 3; }), kMsgBadData},
-        {variant("mode2.cyb", [](auto& b) { b[64 + 600] = 2; }), kMsgBadData},
-        {variant("nomodule.cyb", [](auto& b) { std::memset(&b[64 + 304], 0, 8); }), kMsgBadData},
+        {variant("mode2.cyb", [](auto& b) { b[64 + 600] = 2; }), loadRefusal("求解方式无效！")},
+        {variant("nomodule.cyb", [](auto& b) { std::memset(&b[64 + 304], 0, 8); }), loadRefusal(kMsgModule)},
+        {variant("deviation.cyb", [](auto& b) { double v = -0.05; std::memcpy(&b[64 + 376], &v, 8); }),
+         loadRefusal(kMsgDeviation)},
     };
     for (const Case& c : cases) {
         m_s.answerOpen(c.path);
@@ -506,3 +509,49 @@ TEST_F(MeasureOneDlgTest, ProfileOutputWritesTheCydFile) {
     EXPECT_NEAR(rec->centre.y, 17.780526, 1e-6);
     EXPECT_EQ(bytes, readBytes(fixture("single_z20_profile.cyd")));
 }
+
+// Values the fields took although no gear has them: a module of 1e300 (its
+// results print with 300 digits) and span deviations that are negative or
+// 1e308 (the report printed "－-0.050mm" and a 309-digit number).
+TEST_F(MeasureOneDlgTest, FieldsRefuseWhatTheLoaderRefuses) {
+    run([&](Running& d) {
+        m_s.expectMessage(kMsgModuleLarge);
+        d.type(D::IDC_MN, "1e300");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_MN), "0");
+        enterZ20(d);
+        d.click(D::IDC_TRIAL);
+        for (int id : {D::IDC_DWS, D::IDC_DWI})
+            for (const char* typed : {"-0.05", "1e308", "10.001"}) {
+                m_s.expectMessage(kMsgDeviation);
+                d.type(id, typed);
+                d.leave();
+                EXPECT_EQ(d.text(id), "0") << typed;
+            }
+        d.type(D::IDC_DWS, "10");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_DWS), "10");
+        d.click(IDCANCEL);
+    });
+}
+
+// A data file that opens but cannot be written says so ("创建文件错误:"
+// and the file), not "不能打开文件…"; nothing is replaced.
+TEST_F(MeasureOneDlgTest, FailedWriteSaysWhatFailed) {
+    const fs::path data = m_data / "gear.cyb";
+    ASSERT_TRUE(fw::writeFile(data, std::vector<std::uint8_t>(100, 0x41)));
+    m_s.answerSave(data);
+    int r = run([&](Running& d) {
+        enterZ20(d);
+        d.click(D::IDC_TRIAL);
+        measurement::test::FileSizeLimit limit(200);   // the 672-byte file cannot be written
+        m_s.expectMessage("创建文件错误:" + data.string() + ",ERROR = 13");
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_EQ(readBytes(data), std::vector<std::uint8_t>(100, 0x41));
+    EXPECT_FALSE(fs::exists(m_data / "gear.cyt"));
+}
+

@@ -204,3 +204,30 @@ TEST_F(MeasureTowDlgTest, ShiftEditRecomputesWithTheSameSum) {
         d.click(IDCANCEL);
     });
 }
+
+// A negative span deviation became a pin deviation of 0 without a word; it
+// and 1e308 are refused now. A write that fails after the open names the step.
+TEST_F(MeasureTowDlgTest, DeviationFieldsAndFailedWrite) {
+    const fs::path data = m_data / "pair.cyb";
+    m_s.answerSave(data);
+    int r = run([&](Running& d) {
+        enterPair(d);
+        d.click(D::IDC_TRIAL);
+        for (int id : {D::IDC_DWS1, D::IDC_DWI1, D::IDC_DWS2, D::IDC_DWI2})
+            for (const char* typed : {"-0.05", "1e308"}) {
+                m_s.expectMessage(kMsgDeviation);
+                typeField(d, id, typed);
+                EXPECT_EQ(d.text(id), "0") << typed;
+            }
+        typeField(d, D::IDC_DWS1, "0.05");
+        EXPECT_NE(d.text(D::IDC_DMS1), "0.0000");
+        measurement::test::FileSizeLimit limit(200);
+        m_s.expectMessage("创建文件错误:" + data.string() + ",ERROR = 13");
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_FALSE(fs::exists(data));
+}
+

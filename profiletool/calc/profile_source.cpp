@@ -1,5 +1,6 @@
 #include "profiletool/calc/profile_source.h"
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -8,6 +9,7 @@
 #include "cylindrical/calc/cy_pre_record.h"
 #include "fw/format.h"
 #include "measurement/calc/cy_measure_record.h"
+#include "measurement/calc/single_measure.h"
 #include "smallmodule/calc/cy_sm_record.h"
 
 namespace profiletool {
@@ -20,19 +22,29 @@ constexpr double deg(double r) { return r * 180 / kPi; }
 
 fw::Unexpected<ReadRefusal> refuse(const char* hint, Disable d) { return fw::unexpected(ReadRefusal{hint, d}); }
 
-// The values the profile step uses, of the gears a file offers.
-bool usable(const ProfileSource& s, bool pinion, bool gear) {
-    if (!std::isfinite(s.mn) || !(s.mn > 0) || !std::isfinite(s.cStar)) return false;
+bool plain(double v) { return v == 0 || std::isnormal(v); }
+
+}  // namespace
+
+std::optional<std::string> profileSourceFault(const ProfileSource& s, bool pinion, bool gear) {
+    if (!plain(s.mn) || !(s.mn > 0) || s.mn > measurement::kModuleMax) return std::string(kHintBadModule);
+    if (!plain(s.cStar) || s.cStar < 0) return std::string(kHintBadValues);
     for (int i = 0; i < 2; ++i) {
         if (i == 0 ? !pinion : !gear) continue;
         const GearValues& g = s.gears[static_cast<std::size_t>(i)];
-        if (g.z <= 0) return false;
+        if (g.z <= 0) return std::string(kHintBadValues);
         for (double v : {g.d, g.da, g.df, g.db, g.xn, g.alphaT, g.beta})
-            if (!std::isfinite(v)) return false;
+            if (!plain(v)) return std::string(kHintBadValues);
         if (!(g.d > 0) || !(g.db > 0) || !(g.alphaT > 0 && g.alphaT < 90) || g.beta < -90 || g.beta > 90)
-            return false;
+            return std::string(kHintBadValues);
     }
-    return true;
+    return std::nullopt;
+}
+
+namespace {
+
+fw::Unexpected<ReadRefusal> refuseValues(std::string hint) {
+    return fw::unexpected(ReadRefusal{std::move(hint), Disable::OkFilletShrinkage});
 }
 
 // A cylindrical design file: preliminary and geometry record.
@@ -82,7 +94,7 @@ fw::Expected<ReadResult, ReadRefusal> readDesign(std::span<const std::uint8_t> r
         x->alphaT = deg(at);
         x->beta = beta;
     }
-    if (!usable(s, true, true)) return refuse(kHintNoGeometry, Disable::ReadOkFilletShrinkage);
+    if (auto f = profileSourceFault(s, true, true)) return fw::unexpected(ReadRefusal{*f, Disable::ReadOkFilletShrinkage});
     ReadResult r;
     r.source = s;
     r.hint = std::string(g->meshType == 0 ? "所用的数据文件是成对外啮合齿轮设计计算数据!"
@@ -94,7 +106,8 @@ fw::Expected<ReadResult, ReadRefusal> readDesign(std::span<const std::uint8_t> r
 fw::Expected<ReadResult, ReadRefusal> readMeasurement(std::span<const std::uint8_t> file, std::int32_t kind) {
     using namespace measurement;
     auto loaded = kind == kKindPair ? loadPairMeasureFile(file) : loadSingleMeasureFile(file);
-    if (!loaded || loaded->kind != kind) return refuse(kHintNotCyb, Disable::OkFilletShrinkage);
+    if (!loaded) return refuseValues(loaded.error());
+    if (loaded->kind != kind) return refuse(kHintNotCyb, Disable::OkFilletShrinkage);
     const CyMeasureRecord& m = loaded->record;
     ProfileSource s;
     s.kind = SourceKind::Measurement;
@@ -132,14 +145,14 @@ fw::Expected<ReadResult, ReadRefusal> readMeasurement(std::span<const std::uint8
                                          : "所输入的数据是内啮合成对齿轮对测量的几何数据。\n") +
                  kHintChooseGear;
     }
-    if (!usable(s, r.z1Enabled, r.z2Enabled)) return refuse(kHintNotCyb, Disable::OkFilletShrinkage);
+    if (auto f = profileSourceFault(s, r.z1Enabled, r.z2Enabled)) return refuseValues(*f);
     r.source = s;
     return r;
 }
 
 fw::Expected<ReadResult, ReadRefusal> readSmallModule(std::span<const std::uint8_t> file) {
     auto loaded = smallmodule::loadCySmFile(file);
-    if (!loaded) return refuse(kHintNotCyb, Disable::OkFilletShrinkage);
+    if (!loaded) return refuseValues(loaded.error());
     const smallmodule::SmResult& o = loaded->out;
     ProfileSource s;
     s.kind = SourceKind::SmallModule;
@@ -153,7 +166,7 @@ fw::Expected<ReadResult, ReadRefusal> readSmallModule(std::span<const std::uint8
         s.gears[i] = {g.z, g.d, g.da, g.df, g.db, g.xn, g.alphaT, g.beta};
     }
     s.gears[0].beta = loaded->in.beta1;
-    if (!usable(s, true, true)) return refuse(kHintNotCyb, Disable::OkFilletShrinkage);
+    if (auto f = profileSourceFault(s, true, true)) return refuseValues(*f);
     ReadResult r;
     r.source = s;
     r.hint = std::string("所输入的数据是小模数交错轴成对齿轮设计数据。\n") + kHintChooseGear;
@@ -190,9 +203,15 @@ std::optional<std::string> checkSourcePath(const std::filesystem::path& p) {
 
 FilletRange filletRange(double mn) { return {0.2 * mn, 0.38 * mn}; }
 
+bool filletAccepted(double rp, double mn) {
+    const FilletRange r = filletRange(mn);
+    const double tolerance = 1e-9 * mn;   // far below the 0.001 mm the message prints
+    return rp >= r.lower - tolerance && rp <= r.upper + tolerance;
+}
+
 double defaultFillet(const ProfileSource& s) { return (s.kind == SourceKind::SmallModule ? 0.2 : 0.25) * s.mn; }
 
-double defaultShrinkage(const ProfileSource& s) { return 0.25 * s.mn; }
+double defaultShrinkage(const ProfileSource& s) { return std::min(0.25 * s.mn, kShrinkageDefaultMax); }
 
 std::string filletRangeMessage(const FilletRange& r) {
     return fw::format("齿根过渡圆角半径不应＜%.3fmm或大于%.3fmm", r.lower, r.upper);

@@ -71,9 +71,17 @@ struct ReadResult {
     std::int32_t zChoice = 0; // 0 pinion, 1 gear
 };
 
+// The check of what a read takes, for the gears the file offers: mn above
+// zero and at most measurement::kModuleMax, every value finite and no
+// subnormal, tooth counts above zero, the diameters and αt positive, β
+// within ±90°. nullopt, or the hint naming what is wrong.
+std::optional<std::string> profileSourceFault(const ProfileSource& s, bool pinion, bool gear);
+inline constexpr const char* kHintBadModule = "数据文件中的模数无效：模数应大于0并不大于100mm！";
+inline constexpr const char* kHintBadValues = "数据文件中的齿轮数据无效(齿数、直径或压力角)，不能生成齿廓数据！";
+
 // Every check before anything is taken: header, version, word, kind, the
-// records' length, status, mesh and c* index, then every value the profile
-// step uses (finite, tooth counts and mn above zero, angle parts in range).
+// records' length, status, mesh and c* index, the loader's own record check
+// of a measurement or small-module file, then profileSourceFault.
 fw::Expected<ReadResult, ReadRefusal> readProfileSource(std::span<const std::uint8_t> file);
 
 // The path rules of the browse and path edit: .cyb (case ignored), existing.
@@ -85,8 +93,14 @@ struct FilletRange {
     double lower = 0, upper = 0;
 };
 FilletRange filletRange(double mn);                        // 0.2·mn to 0.38·mn
+// rp inside the closed range; a bound typed as the message prints it
+// (0.2·3 is 0.6000000000000001 in doubles) is inside.
+bool filletAccepted(double rp, double mn);
 double defaultFillet(const ProfileSource& s);             // 0.25·mn, 0.2·mn for a small-module pair
-double defaultShrinkage(const ProfileSource& s);          // 0.25·mn
+// 0.25·mn, at most kShrinkageDefaultMax: the λ field refuses 3 and more,
+// which 0.25·mn reaches at mn 12.
+inline constexpr double kShrinkageDefaultMax = 2.5;
+double defaultShrinkage(const ProfileSource& s);
 std::string filletRangeMessage(const FilletRange& r);     // "齿根过渡圆角半径不应＜%.3fmm或大于%.3fmm"
 inline constexpr const char* kMsgShrinkage = "工艺收缩率不宜≥3，也不能＜0，\n请考虑采用适当的工艺和材料。";
 bool shrinkageAccepted(double lambda);                    // 0 ≤ λ < 3

@@ -7,7 +7,9 @@
 
 #include "cylindrical/calc/geometry_design.h"
 #include "fw/file.h"
+#include "fw/format.h"
 #include "measurement/calc/cy_measure_record.h"
+#include "measurement/calc/measure_record_check.h"
 #include "smallmodule/calc/cy_sm_record.h"
 
 using namespace profiletool;
@@ -181,14 +183,14 @@ TEST(ProfileSource, MeasurementKinds) {
     ASSERT_TRUE(expected && got);
     EXPECT_EQ(*got, *expected);
 
-    // Internal single gear and pairs, written by the measurement writer.
-    measurement::CyMeasureRecord m = *loaded;
-    m.z[1] = 60;
-    m.d[1] = 120;
-    m.da[1] = 116;
-    m.df[1] = 125;
-    m.db[1] = 112.76;
-    m.type = 1;
+    // Internal single gear and pairs, as the measurement dialogs save them.
+    using measurement::GearType, measurement::MeshType, measurement::SolveMode;
+    const measurement::SingleInput ring{.type = GearType::Internal, .mode = SolveMode::HelixGiven, .mn = 2, .z = 60,
+                                        .da = 116};
+    auto ringResult = measurement::singleTrial(ring);
+    ASSERT_TRUE(ringResult) << ringResult.error();
+    measurement::SingleMeasure sm{.in = ring, .out = *ringResult, .date = loaded->date};
+    const measurement::CyMeasureRecord m = measurement::singleRecord(sm);
     auto internal = readProfileSource(measurement::cyMeasureFileBytes(1, m, kTime));
     ASSERT_TRUE(internal) << internal.error().hint;
     {
@@ -197,26 +199,32 @@ TEST(ProfileSource, MeasurementKinds) {
         EXPECT_TRUE(internal->z2Enabled);
         EXPECT_EQ(internal->zChoice, 1);
         EXPECT_EQ(internal->source.gearKind, 1);
+        EXPECT_EQ(internal->source.gears[1].da, ringResult->daCalc);
     }
     // A measured pair: both gears, the mesh from the record.
-    measurement::CyMeasureRecord pair = *loaded;
-    pair.type = 0;
-    pair.z[1] = 40;
-    pair.d[1] = 2 * pair.d[0];
-    pair.da[1] = pair.d[1] + 4;
-    pair.df[1] = pair.d[1] - 5;
-    pair.db[1] = 2 * pair.db[0];
-    pair.aw = 60;
-    auto external = readProfileSource(measurement::cyMeasureFileBytes(2, pair, kTime));
+    auto pairOf = [&](MeshType mesh, std::uint32_t z2, double da2, double aw) {
+        measurement::PairMeasure pm;
+        pm.in = {.mesh = mesh, .mn = 2, .z1 = 20, .z2 = z2, .da1 = 44, .da2 = da2, .aw = aw};
+        auto r = measurement::pairTrial(pm.in, {});
+        EXPECT_TRUE(r) << r.error();
+        if (r) pm.out = *r;
+        pm.date = loaded->date;
+        return measurement::cyMeasureFileBytes(2, measurement::pairRecord(pm), kTime);
+    };
+    auto external = readProfileSource(pairOf(MeshType::External, 40, 84, 60));
     ASSERT_TRUE(external) << external.error().hint;
     EXPECT_EQ(external->hint, std::string("所输入的数据是外啮合成对齿轮测量的几何数据。\n") + kHintChooseGear);
     EXPECT_TRUE(external->z1Enabled && external->z2Enabled);
     EXPECT_EQ(external->source.gears[1].z, 40);
-    pair.type = 1;
-    auto internalPair = readProfileSource(measurement::cyMeasureFileBytes(2, pair, kTime));
+    auto internalPair = readProfileSource(pairOf(MeshType::Internal, 60, 116, 40));
     ASSERT_TRUE(internalPair) << internalPair.error().hint;
     EXPECT_EQ(internalPair->hint, std::string("所输入的数据是内啮合成对齿轮对测量的几何数据。\n") + kHintChooseGear);
     EXPECT_EQ(internalPair->source.gearKind, 1);
+    // A measured gear its own loader refuses is refused with the loader's words.
+    auto steep = measurement::cyMeasureFileBytes(1, m, kTime);
+    const double hugeModule = 1e300;
+    std::memcpy(steep.data() + 64 + 304, &hugeModule, 8);
+    EXPECT_EQ(readProfileSource(steep).error().hint, measurement::loadRefusal(measurement::kMsgModuleLarge));
 
     auto badKind = measurement::cyMeasureFileBytes(1, m, kTime);
     const std::int32_t three = 3;
@@ -262,11 +270,12 @@ TEST(ProfileSource, SmallModuleGearUsesItsOwnAngles) {
                                  .alphaT = sm.out.g1.alphaT * kPi / 180,
                                  .xt = sm.out.g1.xn * std::cos(sm.out.g1.beta * kPi / 180)};
     EXPECT_EQ(*pinion, *measurement::profilePoints(in));
-    // A small-module file that its own loader refuses is refused here too.
+    // A small-module file that its own loader refuses is refused here too,
+    // with the loader's words.
     auto bad = smallmodule::cySmFileBytes(sm, kTime);
     const std::int32_t four = 4;
     std::memcpy(bad.data() + 64 + 640, &four, 4);
-    EXPECT_EQ(readProfileSource(bad).error().hint, kHintNotCyb);
+    EXPECT_EQ(readProfileSource(bad).error().hint, std::string(smallmodule::kMsgNotSmFile) + "\n安装方式无效！");
 }
 
 TEST(ProfileSource, FilletAndShrinkageRules) {
@@ -284,6 +293,51 @@ TEST(ProfileSource, FilletAndShrinkageRules) {
     EXPECT_TRUE(shrinkageAccepted(2.99));
     EXPECT_FALSE(shrinkageAccepted(3));
     EXPECT_FALSE(shrinkageAccepted(-0.1));
+}
+
+// The bounds the refusal prints are inside (0.2·3 is 0.6000000000000001 in
+// doubles, so a typed 0.600 was refused); a step of 0.001 mm beyond is not.
+TEST(ProfileSource, FilletBoundsAsPrintedAreAccepted) {
+    struct Case {
+        double mn, lower, upper;   // 0.2·mn and 0.38·mn as the message prints them
+    };
+    const Case cases[] = {{3, 0.600, 1.140}, {0.1, 0.020, 0.038}, {0.3, 0.060, 0.114}, {4, 0.800, 1.520}};
+    for (const Case& c : cases) {
+        EXPECT_TRUE(filletAccepted(c.lower, c.mn)) << c.mn;
+        EXPECT_TRUE(filletAccepted(c.upper, c.mn)) << c.mn;
+        EXPECT_FALSE(filletAccepted(c.lower - 0.001, c.mn)) << c.mn;
+        EXPECT_FALSE(filletAccepted(c.upper + 0.001, c.mn)) << c.mn;
+        EXPECT_EQ(filletRangeMessage(filletRange(c.mn)),
+                  fw::format("齿根过渡圆角半径不应＜%.3fmm或大于%.3fmm", c.lower, c.upper));
+    }
+}
+
+// What a read puts into the fields, the fields accept: the shrinkage default
+// 0.25·mn would reach the refused 3 at mn 12; a module the tool cannot draw
+// (1e300) is refused at the read.
+TEST(ProfileSource, DefaultsPassTheirFieldsAndAbsurdModulesAreRefused) {
+    ProfileSource s;
+    for (double mn : {0.1, 4.0, 11.9, 12.0, 50.0, 100.0}) {
+        s.mn = mn;
+        EXPECT_TRUE(shrinkageAccepted(defaultShrinkage(s))) << mn;
+        EXPECT_TRUE(filletAccepted(defaultFillet(s), mn)) << mn;
+    }
+    s.mn = 4;
+    EXPECT_EQ(defaultShrinkage(s), 1.0);
+    s.mn = 12;
+    EXPECT_EQ(defaultShrinkage(s), kShrinkageDefaultMax);
+    for (double mn : {1e300, 100.5}) {
+        cylindrical::CyGeomRecord g = examplePair();
+        g.mn = mn;
+        g.a = g.ad = 30 * mn;
+        auto r = readProfileSource(designFile(g));
+        ASSERT_FALSE(r) << mn;
+        EXPECT_EQ(r.error().hint, kHintBadModule) << mn;
+    }
+    cylindrical::CyGeomRecord g = examplePair();
+    g.mn = 100;
+    g.a = g.ad = 3000;
+    EXPECT_TRUE(readProfileSource(designFile(g)));
 }
 
 TEST(ProfileSource, PathAndSaveNames) {

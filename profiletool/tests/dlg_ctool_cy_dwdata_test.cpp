@@ -186,6 +186,7 @@ TEST_F(ToolDlgTest, MeasuredGearsAndSmallModulePairs) {
     sm.in.beta1 = out->g1.beta;
     sm.moduleIndex = 8;
     sm.out = *out;
+    sm.rhoF = 0.1;
     const fs::path small = put("small.cyb", smallmodule::cySmFileBytes(sm, 1765324800));
     run([&](Running& d) {
         read(d, single);
@@ -239,4 +240,28 @@ TEST_F(ToolDlgTest, ProfileWithoutPointsIsNotWritten) {
     });
 }
 
+// mn 3: the refusal prints 0.600 and 1.140 as the bounds, and typing them
+// is accepted (both were refused through rounding); 0.599 is refused, the
+// focus goes back to the field once, and leaving it again moves on.
+TEST_F(ToolDlgTest, FilletBoundsAsPrintedAreAccepted) {
+    const fs::path src = put("pair3.cyb", examplePairFile(3));
+    run([&](Running& d) {
+        read(d, src);
+        for (const char* bound : {"0.600", "1.140", "0.6", "1.14"}) {
+            d.type(D::IDC_FILLET, bound);
+            d.leave();
+            EXPECT_EQ(d.text(D::IDC_FILLET), bound);
+        }
+        m_s.expectMessage("齿根过渡圆角半径不应＜0.600mm或大于1.140mm");
+        d.type(D::IDC_FILLET, "0.599");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_FILLET), "1.14");
+        EXPECT_EQ(d.focused(), D::IDC_FILLET);
+        d.leave();
+        EXPECT_NE(d.focused(), D::IDC_FILLET);
+        d.close();
+    });
+}
+
 }  // namespace
+

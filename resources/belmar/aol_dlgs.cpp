@@ -24,8 +24,8 @@ fw::DialogTemplate tiltTemplate(const TiltTexts& s, int plotLeftPx) {
     const int left = plotLeftPx * 2 / 3;
     DialogTemplate t{.id = s.id, .caption = s.caption, .font = {"宋体", 9}, .size = Size{336, 292}};
     auto& b = t.body;
-    b.push_back(trackbar(s.vSlider, style::Vertical | style::NoTicks).at(left + 170, 7, 12, 256));
-    b.push_back(trackbar(s.hSlider, style::NoTicks).at(left - 4, 261, 176, 12));
+    b.push_back(trackbar(s.vSlider, style::Vertical | style::NoTicks).at(left + 170, 7, 12, 256).named("δ2Max"));
+    b.push_back(trackbar(s.hSlider, style::NoTicks).at(left - 4, 261, 176, 12).named("rb/h"));
     b.push_back(label("rb/h (rb: 刀盘半径)", IDC_STATIC, style::Center).at(left + 34, 275, 100, 9));
     b.push_back(label("大锥齿轮许用半锥角", IDC_STATIC).at(left + 186, 116, 80, 9));
     b.push_back(label("δ2Max", IDC_STATIC).at(left + 186, 127, 40, 9));
@@ -44,12 +44,12 @@ fw::DialogTemplate entcTemplate() {
                      .size = Size{416, 300}};
     auto& b = t.body;
     b.push_back(label("参考点锥距Rp mm").at(30, 1, 90, 9));
-    b.push_back(trackbar(D::IDC_RP_SLIDER, style::Vertical | style::NoTicks).at(14, 7, 12, 204));
-    b.push_back(trackbar(D::IDC_BETA1_SLIDER, style::NoTicks).at(25, 208, 161, 12));
+    b.push_back(trackbar(D::IDC_RP_SLIDER, style::Vertical | style::NoTicks).at(14, 7, 12, 204).named("参考点锥距Rp"));
+    b.push_back(trackbar(D::IDC_BETA1_SLIDER, style::NoTicks).at(25, 208, 161, 12).named("初定参考点螺旋角βp'"));
     b.push_back(label("初定参考点螺旋角βp'", IDC_STATIC, style::Center).at(55, 220, 100, 9));
     b.push_back(label("假想平面齿轮齿数Zc").at(249, 32, 100, 9));
-    b.push_back(trackbar(D::IDC_ZC_SLIDER, style::Vertical | style::NoTicks).at(233, 39, 12, 172));
-    b.push_back(trackbar(D::IDC_BETA2_SLIDER, style::NoTicks).at(244, 208, 160, 12));
+    b.push_back(trackbar(D::IDC_ZC_SLIDER, style::Vertical | style::NoTicks).at(233, 39, 12, 172).named("假想平面齿轮齿数Zc"));
+    b.push_back(trackbar(D::IDC_BETA2_SLIDER, style::NoTicks).at(244, 208, 160, 12).named("刀具近似参考点螺旋角βp\""));
     b.push_back(label("刀具近似参考点螺旋角βp\"", IDC_STATIC, style::Center).at(264, 220, 120, 9));
     const char* radii[] = {"Rb=39", "Rb=44", "Rb=49", "Rb=55", "Rb=62", "Rb=70",
                            "Rb=78", "Rb=88", "Rb=98", "Rb=110", "Rb=125"};

@@ -72,7 +72,7 @@ void addAolMainDialog(fw::Module& m) {
             }),
         }),
         group(IDC_STATIC, "铣刀盘", {listBox(D::IDC_CUTTER_LIST)}),
-        row({bitmapButton(D::IDC_PICTURE, kAolButtonBitmap), button(D::IDC_LOAD_PRE, "调入预定数据"),
+        row({bitmapButton(D::IDC_PICTURE, kAolButtonBitmap).named("几何参数符号表示"), button(D::IDC_LOAD_PRE, "调入预定数据"),
              button(D::IDC_LOAD_SAVED, "调用数据"), button(D::IDC_CALC, "开始计算"),
              defButton(IDOK, "保存返回"), button(IDCANCEL, "取  消"), button(D::IDC_HELP_BUTTON, "帮  助")}),
     }));

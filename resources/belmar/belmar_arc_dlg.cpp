@@ -98,7 +98,7 @@ Node cutters() {
 void addBelmarArcDlg(Module& m) {
     m.addDialog({.id = D::IDD, .caption = "《Ondrel》 Kavrin 弧齿圆锥齿轮几何计算", .font = {"宋体", 10}, .body = {
         row({inputs(), column({results(), cutters()})}),
-        row({bitmapButton(D::IDC_PICTURE, D::IDB_BUTTON), button(D::IDC_LOAD_PRE, "调入预定数据"),
+        row({bitmapButton(D::IDC_PICTURE, D::IDB_BUTTON).named("几何参数符号表示"), button(D::IDC_LOAD_PRE, "调入预定数据"),
              button(D::IDC_LOAD_SAVED, "调用数据"), button(D::IDC_CALC, "开始计算"), defButton(IDOK, "保存返回"),
              button(IDCANCEL, "取  消"), button(D::IDC_HELP_BUTTON, "帮  助")}),
     }});

@@ -35,10 +35,10 @@ Node inputGroup() {
         row({label("螺旋角 β ="), edit(D::IDC_BETA_DEG, style::Digits), label("°"),
              edit(D::IDC_BETA_MIN, style::Digits), label("′"), edit(D::IDC_BETA_SEC), label("″")}),
         row({label("用滑标微调整螺旋角:"), combo(D::IDC_HELIX_UNIT, {"度", "分", "秒"})}),
-        trackbar(D::IDC_HELIX_SLIDER),
+        trackbar(D::IDC_HELIX_SLIDER).named("螺旋角 β 滑标"),
         field("法向变位系数 xn =", D::IDC_XN),
         row({label("用滑标调整变位系数:"), combo(D::IDC_SHIFT_STEP, {"粗调", "微调"})}),
-        trackbar(D::IDC_SHIFT_SLIDER),
+        trackbar(D::IDC_SHIFT_SLIDER).named("法向变位系数 xn 滑标"),
     });
 }
 
@@ -102,7 +102,7 @@ Node inputs() {
         row({label("螺旋角 β ="), edit(P::IDC_BETA_DEG, style::Digits), label("°"),
              edit(P::IDC_BETA_MIN, style::Digits), label("′"), edit(P::IDC_BETA_SEC), label("″")}),
         row({label("螺旋角微调整:"), combo(P::IDC_HELIX_UNIT, {"度", "分", "秒"})}),
-        trackbar(P::IDC_HELIX_SLIDER),
+        trackbar(P::IDC_HELIX_SLIDER).named("螺旋角 β 滑标"),
         field("啮合中心距 a' =", P::IDC_AW, "mm"),
         field("未变位中心距 a =", P::IDC_A, "mm", RO),
         field("端面模数 mt =", P::IDC_MT, "mm", RO),

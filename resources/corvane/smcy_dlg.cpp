@@ -135,7 +135,8 @@ DialogTemplate bitaTemplate() {
               IDC_STATIC, style::Multiline),
         row({radio(B::IDC_OPTION_USER, "自定义设定小齿轮螺旋角：     β'1   = "), edit(B::IDC_BETAP1), label("°"),
              label("β'2 ="), edit(B::IDC_BETAP2, RO), label("°")}),
-        row({label("选择范围："), edit(B::IDC_LOWER, RO), label("<  β'1  <"), edit(B::IDC_UPPER, RO), label("°")}),
+        row({label("选择范围："), edit(B::IDC_LOWER, RO).named("β'1 下限"), label("<  β'1  <"),
+             edit(B::IDC_UPPER, RO).named("β'1 上限"), label("°")}),
         row({defButton(IDOK, "确定"), button(IDCANCEL, "取消")}),
     });
 }

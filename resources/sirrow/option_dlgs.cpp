@@ -26,9 +26,13 @@ DialogTemplate dTypeTemplate() {
     using D = CSirrowDTypeDlg;
     DialogTemplate t{.id = D::IDD, .caption = "《Ondrel》Kavrin 圆锥齿轮传动关系与作用力关系",
                      .font = {"宋体", 9}, .size = Size{300, 180}};
-    t.body.push_back(bitmapButton(D::IDC_DTYPE1, D::IDB_DTYPE1U, style::Group).at(10, 10, 64, 64));
-    t.body.push_back(bitmapButton(D::IDC_DTYPE2, D::IDB_DTYPE2U).at(82, 10, 64, 64));
-    t.body.push_back(bitmapButton(D::IDC_DTYPE3, D::IDB_DTYPE3U).at(154, 10, 64, 64));
+    t.body.push_back(bitmapButton(D::IDC_DTYPE1, D::IDB_DTYPE1U, style::Group).at(10, 10, 64, 64).named("直齿圆锥齿轮"));
+    t.body.push_back(bitmapButton(D::IDC_DTYPE2, D::IDB_DTYPE2U)
+                         .at(82, 10, 64, 64)
+                         .named("斜齿、曲线齿圆锥齿轮 主动轮右旋逆转 从动轮左旋顺转"));
+    t.body.push_back(bitmapButton(D::IDC_DTYPE3, D::IDB_DTYPE3U)
+                         .at(154, 10, 64, 64)
+                         .named("斜齿、曲线齿圆锥齿轮 主动轮左旋逆转 从动轮右旋顺转"));
     t.body.push_back(label("直齿圆锥齿轮").at(10, 78, 64, 10));
     t.body.push_back(label("斜齿、曲线齿\n圆锥齿轮:\n主动轮：右旋逆转\n从动轮：左旋顺转\n\n主动轮：左旋顺转\n从动轮：右旋逆转",
                            IDC_STATIC, style::Multiline)

@@ -64,7 +64,7 @@ void addZc1(Module& m) {
         row({shown("齿根高 hf1 =", D::IDC_HF1, "mm"), shown("全齿高 h1 =", D::IDC_H1, "mm")}),
         row({field("齿宽 b1 =", D::IDC_B1, "mm"), shown("法面齿廓半径 ρn =", D::IDC_RHO_N, "mm")}),
         row({shown("法向弦齿厚 Sn =", D::IDC_SN, "mm"), shown("轴向弦齿厚 Sx =", D::IDC_SX, "mm")}),
-        bitmapButton(D::IDC_PROFILE, CCwPicDlg::IDB_PAIR_BUTTON),
+        bitmapButton(D::IDC_PROFILE, CCwPicDlg::IDB_PAIR_BUTTON).named("蜗杆齿廓图示"),
     });
     Node disc = group(IDC_STATIC, "磨轮与安装", {
         row({label("磨轮外径 d"), label("u"), label("="), edit(D::IDC_DS), label("mm"),
@@ -75,7 +75,7 @@ void addZc1(Module& m) {
     });
     m.addDialog({.id = D::IDD, .caption = "《Ondrel》 Kavrin  Zc1圆环面包络圆弧圆柱蜗杆副几何计算", .body = {
         designGroup<D>(),
-        row({worm, column({gearGroup<D>(bitmapButton(D::IDC_PICTURE, CCwPicDlg::IDB_PAIR_BUTTON)), disc,
+        row({worm, column({gearGroup<D>(bitmapButton(D::IDC_PICTURE, CCwPicDlg::IDB_PAIR_BUTTON).named("蜗轮蜗杆图示")), disc,
                            centreGroup<D>()})}),
         label("", D::IDC_HINT, style::Sunken | style::Multiline),
         buttons<D>(D::IDC_HELP),
@@ -99,11 +99,11 @@ void addZc3(Module& m) {
         row({shown("轴面齿廓圆弧半径 ρ =", D::IDC_RHO, "mm"), shown("中圆螺旋角 βm2 =", D::IDC_BETA_M2, "°")}),
         row({shown("圆弧中心 cx =", D::IDC_CX, "mm"), shown("cy =", D::IDC_CY, "mm")}),
         row({shown("法向弦齿厚 Sn =", D::IDC_SN, "mm"), shown("轴向弦齿厚 Sx =", D::IDC_SX, "mm")}),
-        bitmapButton(D::IDC_PROFILE, CCwPicDlg::IDB_PAIR_BUTTON),
+        bitmapButton(D::IDC_PROFILE, CCwPicDlg::IDB_PAIR_BUTTON).named("蜗杆齿廓图示"),
     });
     m.addDialog({.id = D::IDD, .caption = "《Ondrel》Kavrin  Zc3轴面圆弧圆柱蜗杆副几何计算", .body = {
         designGroup<D>(),
-        row({worm, column({gearGroup<D>(bitmapButton(D::IDC_PICTURE, CCwPicDlg::IDB_PAIR_BUTTON)),
+        row({worm, column({gearGroup<D>(bitmapButton(D::IDC_PICTURE, CCwPicDlg::IDB_PAIR_BUTTON).named("蜗轮蜗杆图示")),
                            centreGroup<D>()})}),
         label("", D::IDC_HINT, style::Sunken),
         buttons<D>(D::IDC_HELP),

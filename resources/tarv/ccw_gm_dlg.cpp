@@ -27,11 +27,11 @@ Node wormGroup() {
         row({field("齿根圆角半径 ρf =", D::IDC_RHO, "mm"), shown("齿宽 b1 =", D::IDC_B1, "mm")}),
         row({shown("法向弦齿厚 Sn =", D::IDC_SN, "mm"), shown("测齿高 hcn1 =", D::IDC_HCN1, "mm")}),
         row({label("", D::IDC_DB_LABEL), label("", D::IDC_DB_SUB), label("", D::IDC_DB_EQ),
-             edit(D::IDC_DB, style::ReadOnly), label("", D::IDC_DB_UNIT)}),
+             edit(D::IDC_DB, style::ReadOnly | style::Hidden).named("基圆直径 db1"), label("", D::IDC_DB_UNIT)}),
         row({label("", D::IDC_GB_LABEL), label("", D::IDC_GB_SUB), label("", D::IDC_GB_EQ),
-             edit(D::IDC_GAMMA_B, style::ReadOnly), label("", D::IDC_GB_UNIT)}),
+             edit(D::IDC_GAMMA_B, style::ReadOnly | style::Hidden).named("基圆柱导程角γb"), label("", D::IDC_GB_UNIT)}),
         row({label("", D::IDC_PBN_LABEL), label("", D::IDC_PBN_SUB), label("", D::IDC_PBN_EQ),
-             edit(D::IDC_PBN, style::ReadOnly), label("", D::IDC_PBN_UNIT)}),
+             edit(D::IDC_PBN, style::ReadOnly | style::Hidden).named("法向基节 pbn"), label("", D::IDC_PBN_UNIT)}),
     });
 }
 
@@ -45,7 +45,7 @@ Node gearGroup() {
         row({field("外圆直径 de2 =", D::IDC_DE2, "mm"), shown("喉部半径 Rg =", D::IDC_RG, "mm")}),
         row({shown("齿顶高 ha2 =", D::IDC_HA2, "mm"), shown("齿根高 hf2 =", D::IDC_HF2, "mm")}),
         row({shown("全齿高 h2 =", D::IDC_H2, "mm"), shown("齿宽 b2 =", D::IDC_B2, "mm")}),
-        row({field("齿宽角 θ =", D::IDC_THETA, "°"), bitmapButton(D::IDC_PICTURE, CCwPicDlg::IDB_PAIR_BUTTON)}),
+        row({field("齿宽角 θ =", D::IDC_THETA, "°"), bitmapButton(D::IDC_PICTURE, CCwPicDlg::IDB_PAIR_BUTTON).named("蜗轮蜗杆图示")}),
     });
 }
 

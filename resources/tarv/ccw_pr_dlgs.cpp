@@ -114,7 +114,9 @@ void addMaterials(Module& m) {
         const auto& mat = worm::wormGearMaterials()[std::size_t(r)];
         const int y = kTop + r * kRow;
         auto mpa = [](double v) { return fw::format("%gMPa", v); };
-        body.push_back(radio(D::kRowIds[std::size_t(r)], mat.name, r == 0 ? style::Group : 0).at(kX[0], y, kW[0], 10));
+        body.push_back(radio(D::kRowIds[std::size_t(r)], mat.name, r == 0 ? style::Group : 0)
+                           .at(kX[0], y, kW[0], 10)
+                           .named(std::string(mat.name) + " " + mat.casting));   // a material is cast two ways
         const std::string cols[] = {mat.casting, mat.din, mat.gb, mpa(r == 0 ? 256 : mat.sigmaHlim),
                                     mpa(mat.sigmaFlim), mpa(mat.ze), mpa(mat.sigmaFlim)};
         for (int c = 1; c < 8; ++c) body.push_back(label(cols[c - 1]).at(kX[c], y + 1, kW[c], 10));

@@ -16,6 +16,10 @@ Node shown(int id) { return edit(id, style::ReadOnly); }
 Node step(int button, const char* caption, int id, const char* unit = "") {
     return row({fw::button(button, caption), shown(id), label(unit)});
 }
+// A result whose button names no symbol: the field is named by its symbol.
+Node step(int button, const char* caption, int id, const char* symbol, const char* unit) {
+    return row({fw::button(button, caption), shown(id).named(symbol), label(unit)});
+}
 
 Node inputGroup() {
     return group(IDC_STATIC, "基本参数", {
@@ -57,29 +61,29 @@ Node forceGroup() {
 
 Node contactGroup() {
     return group(IDC_STATIC, "蜗轮齿面接触强度", {
-        row({step(D::IDC_ZE_BUTTON, "材料弹性系数", D::IDC_ZE, "MPa"), label("σHlim ="), shown(D::IDC_SIGMA_HLIM),
+        row({step(D::IDC_ZE_BUTTON, "材料弹性系数", D::IDC_ZE, "ZE", "MPa"), label("σHlim ="), shown(D::IDC_SIGMA_HLIM),
              label("MPa")}),
-        row({step(D::IDC_ZH_BUTTON, "寿命系数", D::IDC_ZH), step(D::IDC_ZN_BUTTON, "速度系数", D::IDC_ZN)}),
-        row({step(D::IDC_ZRHO_BUTTON, "接触系数", D::IDC_ZRHO), step(D::IDC_KA_BUTTON, "使用系数", D::IDC_KA)}),
-        row({step(D::IDC_SIGMA_H_BUTTON, "计算接触应力", D::IDC_SIGMA_H, "MPa"),
-             step(D::IDC_SIGMA_HP_BUTTON, "许用接触应力", D::IDC_SIGMA_HP, "MPa")}),
-        step(D::IDC_SH_BUTTON, "接触安全系数", D::IDC_SH),
+        row({step(D::IDC_ZH_BUTTON, "寿命系数", D::IDC_ZH, "Zh", ""), step(D::IDC_ZN_BUTTON, "速度系数", D::IDC_ZN, "Zn", "")}),
+        row({step(D::IDC_ZRHO_BUTTON, "接触系数", D::IDC_ZRHO, "Zρ", ""), step(D::IDC_KA_BUTTON, "使用系数", D::IDC_KA, "KA", "")}),
+        row({step(D::IDC_SIGMA_H_BUTTON, "计算接触应力", D::IDC_SIGMA_H, "σH", "MPa"),
+             step(D::IDC_SIGMA_HP_BUTTON, "许用接触应力", D::IDC_SIGMA_HP, "σ'H", "MPa")}),
+        step(D::IDC_SH_BUTTON, "接触安全系数", D::IDC_SH, "SH", ""),
     });
 }
 
 Node bendingGroup() {
     return group(IDC_STATIC, "蜗轮齿根弯曲强度", {
-        row({step(D::IDC_ULIM_BUTTON, "极限U系数", D::IDC_ULIM, "MPa"),
-             step(D::IDC_SW_BUTTON, "弯曲安全系数", D::IDC_SW)}),
+        row({step(D::IDC_ULIM_BUTTON, "极限U系数", D::IDC_ULIM, "U", "MPa"),
+             step(D::IDC_SW_BUTTON, "弯曲安全系数", D::IDC_SW, "Sw", "")}),
     });
 }
 
 Node stiffnessGroup() {
     return group(IDC_STATIC, "蜗杆刚度", {
-        row({field("跨距 L =", D::IDC_SPAN, "mm"), step(D::IDC_E_BUTTON, "材料弹性模量", D::IDC_E, "MPa")}),
-        row({step(D::IDC_I_BUTTON, "危险截面惯性矩", D::IDC_I, "mm⁴"),
-             step(D::IDC_DELTA_LIM_BUTTON, "极限挠度", D::IDC_DELTA_LIM, "mm")}),
-        step(D::IDC_S_PRIME_BUTTON, "刚性安全系数", D::IDC_S_PRIME),
+        row({field("跨距 L =", D::IDC_SPAN, "mm"), step(D::IDC_E_BUTTON, "材料弹性模量", D::IDC_E, "E", "MPa")}),
+        row({step(D::IDC_I_BUTTON, "危险截面惯性矩", D::IDC_I, "I", "mm⁴"),
+             step(D::IDC_DELTA_LIM_BUTTON, "极限挠度", D::IDC_DELTA_LIM, "δlim", "mm")}),
+        step(D::IDC_S_PRIME_BUTTON, "刚性安全系数", D::IDC_S_PRIME, "S'", ""),
     });
 }
 

@@ -17,11 +17,11 @@ DialogTemplate chartTemplate(int id) {
             .caption = "《Ondrel》Kavrin  接触系数取值",
             .size = D::kClientSize,
             .body = {
-                at(trackbar(D::IDC_VERT, style::Vertical), D::kVertBox),
+                at(trackbar(D::IDC_VERT, style::Vertical), D::kVertBox).named("接触系数 Zρ"),
                 label("Z").at(2, 104, 7, 10),
                 label("ρ").at(2, 116, 7, 10),
                 label("曲线数据待补充", D::IDC_NOTE).at(280, 16, 80, 10),
-                at(trackbar(D::IDC_HORZ), D::kHorzBox),
+                at(trackbar(D::IDC_HORZ), D::kHorzBox).named("d1/a"),
                 label("蜗杆分度园直径/中心距（d1/a）").at(140, 272, 150, 10),
                 label("推动纵滑标对准交点").at(12, 296, 110, 10),
                 defButton(IDOK, "确  定").at(250, 292, 56, 16),

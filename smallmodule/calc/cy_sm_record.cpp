@@ -4,6 +4,8 @@
 
 #include "common/calc/design_file.h"
 #include "fw/record.h"
+#include "fw/text.h"
+#include "smallmodule/calc/smcy_report.h"
 
 namespace smallmodule {
 
@@ -30,18 +32,25 @@ static_assert(kNumber == kTitle + kTextWidth && kDate == kNumber + kTextWidth &&
 static_assert(kReservedTail == kPattern + 4 && kReservedTail + 52 == CySmRecord::kSize);
 static_assert(CySmRecord::kSize + kavrin::CDataFileHeader::kSize == CySmRecord::kFileSize);
 
-bool allFinite(const CySmRecord& r) {
-    const SmResult& o = r.out;
-    const SmGear* gears[] = {&o.g1, &o.g2};
-    for (const SmGear* g : gears)
-        for (double v : {g->mt, g->betaP, g->beta, g->alphaT, g->alphaWt, g->betaB, g->d, g->dw, g->db, g->da, g->df,
-                         g->alphaAt, g->xn, g->w, g->mp})
-            if (!std::isfinite(v)) return false;
-    for (double v : {o.u, o.aw, o.a, o.sumX, o.dmp, o.alphaNP, o.mnP, o.eps, o.eta, o.b, r.in.alpha, r.in.haStar,
-                     r.in.cStar, r.in.mn, r.in.sigma, r.in.f, r.rhoF, r.dev.dWs1, r.dev.dWi1, r.dev.dWs2, r.dev.dWi2,
-                     r.dev.dMs1, r.dev.dMi1, r.dev.dMs2, r.dev.dMi2})
-        if (!std::isfinite(v)) return false;
-    return true;
+using Fault = std::optional<std::string>;
+
+Fault fault(const char* text) { return std::string(text); }
+bool within(double v, const Limits& l) { return plainNumber(v) && l.contains(v); }
+
+// A text that the 64-byte field holds as it is.
+bool textFits(const std::string& t) {
+    return fw::gbkWidth(t) <= kTextWidth - 1 && fw::utf8FromGbk(fw::gbkFromUtf8(t)) == t;
+}
+
+// The axis angle each pattern's field accepts (or presets).
+bool axisAngleOfPattern(Pattern p, double sigma) {
+    switch (p) {
+    case Pattern::Parallel: return sigma == 0;
+    case Pattern::HelicalSpur: return sigma > 0 && sigma <= 18;
+    case Pattern::HelicalSum: return sigma > 0 && sigma < 90;
+    case Pattern::Perpendicular: return sigma == 90;
+    }
+    return false;
 }
 
 }  // namespace
@@ -198,25 +207,46 @@ std::vector<std::uint8_t> cySmFileBytes(const CySmRecord& r, std::int64_t timeSt
     return kavrin::designFileBytes(kavrin::makeHeader(kCySmKind, kavrin::kWordCySmDesign, timeStamp), records);
 }
 
+std::optional<std::string> cySmRecordFault(const CySmRecord& r) {
+    const SmInput& in = r.in;
+    const int pattern = static_cast<int>(in.pattern);
+    if (pattern < 0 || pattern >= kPatternCount) return fault("安装方式无效！");
+    if (r.moduleIndex < 0 || r.moduleIndex >= kModuleCount ||
+        in.mn != kModules[static_cast<std::size_t>(r.moduleIndex)])
+        return fault("模数不是模数表中的数值！");
+    if (in.alpha != kAlpha || in.haStar != kHaStar || in.cStar != kCStar)
+        return fault("齿形角、齿顶高系数或径向间隙系数不是基本齿廓的数值！");
+    if (!plainNumber(r.rhoF) || std::abs(r.rhoF - 0.2 * in.mn) > 1e-12) return fault("齿根圆角半径ρ应为0.2·m！");
+    if (!plainNumber(in.sigma) || !axisAngleOfPattern(in.pattern, in.sigma)) return fault("轴错角Σ与安装方式不符！");
+    if (!within(in.u, kRatioLimits)) return fault("齿数比z2/z1应在1～10之间！");
+    if (!plainNumber(in.aw) || !(in.aw > 0)) return fault("啮合轴距不能≤0!");
+    if (!within(in.f, kFrictionLimits)) return fault("摩擦系数f应在0～1之间！");
+    if (!plainNumber(in.beta1) || !(in.beta1 >= 0 && in.beta1 < kHelixMax)) return fault("螺旋角β1应在0°～90°之间！");
+    const SmDeviations& d = r.dev;
+    for (double v : {d.dWs1, d.dWi1, d.dWs2, d.dWi2})
+        if (!within(v, kDeviationLimits)) return fault("公法线偏差应在0～1mm之间！");
+    for (double v : {d.dMs1, d.dMi1, d.dMs2, d.dMi2})
+        if (!plainNumber(v) || v < 0) return fault("跨测距偏差的数值无效！");
+    if (!textFits(r.title)) return fault("标题超过63字节或含有不能保存的字符！");
+    if (!textFits(r.number)) return fault("编号超过63字节或含有不能保存的字符！");
+    if (r.date < secondsOfDate({1601, 1, 1}) || r.date > secondsOfDate({9999, 12, 31}) + 86399)
+        return fault("日期无效！");
+    if (auto f = resultFault(in, r.out)) return f->message;
+    return std::nullopt;
+}
+
+std::string saveRefusal(const std::string& fault) { return fault + "\n数据未保存。"; }
+
 fw::Expected<CySmRecord, std::string> loadCySmFile(std::span<const std::uint8_t> file) {
     auto refuse = [] { return fw::unexpected(std::string(kMsgNotSmFile)); };
     if (file.size() < CySmRecord::kFileSize) return refuse();
     auto header = kavrin::readHeader(file);
     if (!header || header->word != kavrin::kWordCySmDesign || header->version < kavrin::kHeaderVersion) return refuse();
-    // The pattern and the module index are subscripts of the dialog: checked
-    // on the raw bytes before the record is taken.
-    fw::RecordReader raw(file.subspan(kavrin::CDataFileHeader::kSize, CySmRecord::kSize));
-    const std::int32_t pattern = raw.i32(kPattern), index = raw.i32(kModuleIndex);
-    if (pattern < 0 || pattern >= kPatternCount || index < 0 || index >= kModuleCount) return refuse();
     auto r = readCySmRecord(file.subspan(kavrin::CDataFileHeader::kSize, CySmRecord::kSize));
-    if (!r || !allFinite(*r)) return refuse();
-    if (r->out.g1.z <= 0 || r->out.g2.z <= 0 || !(r->in.mn > 0)) return refuse();
-    // The checks of the typed fields: Σ 0 to 90, f not negative, the
-    // deviations held as magnitudes.
-    const SmDeviations& d = r->dev;
-    if (r->in.sigma < 0 || r->in.sigma > 90 || r->in.f < 0) return refuse();
-    for (double v : {d.dWs1, d.dWi1, d.dWs2, d.dWi2, d.dMs1, d.dMi1, d.dMs2, d.dMi2})
-        if (v < 0) return refuse();
+    if (!r) return refuse();
+    // The pattern and the module index, subscripts of the dialog, are
+    // checked first of all.
+    if (auto f = cySmRecordFault(*r)) return fw::unexpected(std::string(kMsgNotSmFile) + "\n" + *f);
     return *r;
 }
 

@@ -4,6 +4,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -56,9 +57,20 @@ std::vector<std::uint8_t> cySmFileBytes(const CySmRecord& r, std::int64_t timeSt
 
 inline constexpr const char* kMsgNotSmFile = "不是小模数齿轮对的设计数据文件！";
 
-// All checks of a load before anything changes: length, header word,
-// version, pattern, module index, tooth counts and module above zero and
-// every number finite. Any refusal is kMsgNotSmFile.
+// The one validity check of the record, run by the load and by the save
+// before anything is written: every value passes its field's rule (the
+// pattern and its axis angle, the ratio, the module of the list index, a',
+// f, β1, the deviations, the basic rack constants, title, number and date),
+// no number is subnormal, and the results pass resultFault. nullopt, or what
+// is wrong with the field named.
+std::optional<std::string> cySmRecordFault(const CySmRecord& r);
+
+// All checks of a load before anything changes: length, header word and
+// version (refused with kMsgNotSmFile), then cySmRecordFault (refused with
+// kMsgNotSmFile and the fault).
 fw::Expected<CySmRecord, std::string> loadCySmFile(std::span<const std::uint8_t> file);
+
+// The refusal of a save whose record fails its check.
+std::string saveRefusal(const std::string& fault);
 
 }  // namespace smallmodule

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/calc/involute.h"
+#include "fw/format.h"
 
 namespace smallmodule {
 
@@ -25,14 +26,25 @@ fw::Unexpected<Refusal> refuse(const char* message) {
 bool finite(const SmGear& g) {
     for (double v : {g.mt, g.betaP, g.beta, g.alphaT, g.alphaWt, g.betaB, g.d, g.dw, g.db, g.da, g.df, g.alphaAt,
                      g.xn, g.w, g.mp})
-        if (!std::isfinite(v)) return false;
+        if (!plainNumber(v)) return false;
     return true;
 }
 
 bool finite(const SmResult& r) {
     for (double v : {r.u, r.aw, r.a, r.sumX, r.dmp, r.alphaNP, r.mnP, r.eps, r.eta, r.b})
-        if (!std::isfinite(v)) return false;
+        if (!plainNumber(v)) return false;
     return finite(r.g1) && finite(r.g2);
+}
+
+// A refusal for which no usable pair exists: the shown results stay.
+Refusal noPair(std::string message) { return Refusal{std::move(message), true}; }
+
+bool acute(double degrees) { return degrees > 0 && degrees < 90; }
+
+fw::Expected<SmResult, Refusal> checked(const SmInput& in, fw::Expected<SmResult, Refusal> r) {
+    if (!r) return r;
+    if (auto f = resultFault(in, *r)) return fw::unexpected(std::move(*f));
+    return r;
 }
 
 // A real value that may become an int.
@@ -160,6 +172,7 @@ double parallelEfficiency(const SmResult& r, double f) {
 }
 
 fw::Expected<SmResult, Refusal> pattern0(const SmInput& in) {
+    if (!(in.beta1 >= 0 && in.beta1 < kHelixMax)) return refuse(kMsgUndefined);
     SmResult r;
     const double b1 = rad(in.beta1);
     const double mt = in.mn / std::cos(b1);
@@ -377,12 +390,49 @@ std::optional<double> GetOptimizeBita(double u, double sigma) {
     return mid;
 }
 
+bool plainNumber(double v) { return v == 0 || std::isnormal(v); }
+
+std::optional<Refusal> resultFault(const SmInput& in, const SmResult& r) {
+    if (!finite(r)) return noPair(kMsgUndefined);
+    const struct {
+        const SmGear& g;
+        const char* d;
+        const char* da;
+        const char* df;
+        const char* db;
+        const char* dw;
+        const char* w;
+        const char* mp;
+        const char* h;
+    } gears[] = {{r.g1, "小齿轮分度圆直径d1", "小齿轮齿顶圆直径da1", "小齿轮齿根圆直径df1", "小齿轮基圆直径db1",
+                  "小齿轮节圆直径d'1", "小齿轮公法线长度W1", "小齿轮跨测距Mp1", "小齿轮全齿高"},
+                 {r.g2, "大齿轮分度圆直径d2", "大齿轮齿顶圆直径da2", "大齿轮齿根圆直径df2", "大齿轮基圆直径db2",
+                  "大齿轮节圆直径d'2", "大齿轮公法线长度W2", "大齿轮跨测距Mp2", "大齿轮全齿高"}};
+    for (const auto& x : gears) {
+        const SmGear& g = x.g;
+        for (auto [v, name] : {std::pair{g.d, x.d}, {g.da, x.da}, {g.df, x.df}, {g.db, x.db}, {g.dw, x.dw},
+                               {g.w, x.w}, {g.mp, x.mp}, {g.da - g.df, x.h}})
+            if (!(v > 0)) return noPair(fw::format(kFmtNotPositive, name));
+        if (!(g.mt > 0) || !acute(g.alphaT) || !acute(g.alphaWt) || !acute(g.alphaAt)) return noPair(kMsgUndefined);
+        for (double b : {g.beta, g.betaP, g.betaB})
+            if (!(b >= 0 && b < 90)) return noPair(kMsgUndefined);
+        if (g.z < 1 || g.kw < 1 || g.kw >= g.z) return noPair(kMsgUndefined);
+    }
+    for (auto [v, name] : {std::pair{r.a, "中心距a"}, {r.aw, "啮合轴距a'"}, {r.dmp, "量棒直径dmp"},
+                           {r.mnP, "公共齿条法向模数mn'"}, {r.eps, "重合度ε"}, {r.b, "有效齿宽B"}})
+        if (!(v > 0)) return noPair(fw::format(kFmtNotPositive, name));
+    if (!acute(r.alphaNP)) return noPair(kMsgUndefined);
+    if (!kRatioLimits.contains(r.u)) return noPair(fw::format(kFmtRatioRange, r.u));
+    if (!(r.eta > 0 && r.eta <= 1)) return noPair(fw::format(kFmtEfficiency, in.f, r.eta));
+    return std::nullopt;
+}
+
 fw::Expected<SmResult, Refusal> calculate(const SmInput& in, const HelixSplit& split) {
     switch (in.pattern) {
-    case Pattern::Parallel: return pattern0(in);
-    case Pattern::HelicalSpur: return pattern1(in);
-    case Pattern::HelicalSum: return pattern2(in, split);
-    case Pattern::Perpendicular: return pattern3(in);
+    case Pattern::Parallel: return checked(in, pattern0(in));
+    case Pattern::HelicalSpur: return checked(in, pattern1(in));
+    case Pattern::HelicalSum: return checked(in, pattern2(in, split));
+    case Pattern::Perpendicular: return checked(in, pattern3(in));
     }
     return refuse(kMsgUndefined);
 }
@@ -409,11 +459,12 @@ fw::Expected<ShiftEditResult, Refusal> editShift(const SmInput& in, const SmResu
     }
     if (!std::isfinite(r.g1.alphaAt) || !std::isfinite(r.g2.alphaAt)) return refuse(kMsgUndefined);
     if (!inspectBoth(in, r)) return refuse(kMsgUndefined);
-    if (!finite(r)) return refuse(kMsgUndefined);
+    if (auto f = resultFault(in, r)) return fw::unexpected(std::move(*f));
     // Tip thickness of the pinion in the normal section.
     const double alpha = rad(in.alpha);
     const double aan = std::atan(std::cos(rad(r.g1.beta)) * std::tan(rad(r.g1.alphaAt)));
     const double sa1 = r.g1.da * (inv(alpha) + (4 * r.g1.xn * std::tan(alpha) + kPi) / (2.0 * r.g1.z) - inv(aan));
+    if (!(sa1 > 0)) return fw::unexpected(noPair(which == ShiftEdit::Xn1 ? kMsgXn1NoTip : kMsgXn2NoTip));
     return ShiftEditResult{r, sa1 < 0.25 * in.mn};
 }
 

@@ -27,6 +27,16 @@ inline constexpr std::array<double, 14> kModules{0.1, 0.12, 0.15, 0.2, 0.25, 0.3
                                                  0.4, 0.5,  0.6,  0.7,  0.8, 0.9, 1.0};
 constexpr int kModuleCount = static_cast<int>(kModules.size());
 
+// Field limits (the typed fields and the record check share them).
+struct Limits {
+    double lower, upper;
+    constexpr bool contains(double v) const { return v >= lower && v <= upper; }
+};
+inline constexpr Limits kRatioLimits{1, 10};      // u = z2/z1, as typed and as computed
+inline constexpr Limits kFrictionLimits{0, 1};    // f; above 0.4 the dialog asks first
+inline constexpr Limits kDeviationLimits{0, 1};   // base-tangent deviations, mm (magnitudes)
+inline constexpr double kHelixMax = 90;           // β1 of pattern 0 stays below it, degrees
+
 // Basic rack of GB/T 2362 for small modules.
 constexpr double kAlpha = 20.0;   // profile angle, degrees
 constexpr double kHaStar = 1.0;   // addendum coefficient
@@ -104,10 +114,26 @@ inline constexpr const char* kMsgTooManyX = "齿数太多，结构浪费！可�
 // A combination of inputs for which no gear exists (an arccos or arcsin
 // beyond 1, a root of a negative number, a division by zero).
 inline constexpr const char* kMsgUndefined = "输入数据组合无法构成可行的齿轮副，计算不能进行！\n请调整轴错角、中心距、齿数比或模数。";
+// A computed pair an engineer could not use (wording ours).
+inline constexpr const char* kFmtRatioRange = "圆整后的齿数比u = z2/z1 = %.3f，超出1～10！\n请调整齿数比或中心距。";
+inline constexpr const char* kFmtEfficiency =
+    "摩擦系数f = %g时啮合效率η = %.3f，不在0～1之间！\n请减小摩擦系数f。";
+inline constexpr const char* kFmtNotPositive = "计算得到的%s≤0，不能构成齿轮副！\n请调整输入数据。";
 // A helix split that leaves a helix angle at or below zero.
 inline constexpr const char* kMsgBadSplit = "螺旋角分配无效：β1与β2均须大于0°！\n请增大轴错角或重新分配螺旋角。";
 // The search of the automatic split found no root.
 inline constexpr const char* kMsgNoOptimum = "自动分配螺旋角失败，请选用其它分配方案！";
+
+// What a result must hold to be shown, saved or printed: every number
+// finite (no subnormal), every length positive, the tip above the root, the
+// angles inside 0°..90°, 1 ≤ kw < z, the actual ratio inside kRatioLimits and
+// η inside (0, 1]. nullopt, or the refusal naming the quantity. The
+// calculation, the shift edit and the record check all run it.
+std::optional<Refusal> resultFault(const SmInput& in, const SmResult& r);
+
+// A number as a field or a record may hold it: finite, zero or normal
+// (the strict parser refuses the subnormal "2.1e-314").
+bool plainNumber(double v);
 
 // The least pinion tooth count for a module and a ratio.
 unsigned MinGeersSet(double mn, double u);
@@ -138,6 +164,10 @@ inline constexpr const char* kMsgXn1Small = "变位系数过小！\n小齿轮可
 inline constexpr const char* kMsgXn2Large = "将使小齿轮变位系数过小！\n小齿轮可能发生根切。\n请减少χn2以增大χn1！";
 inline constexpr const char* kMsgXn1Pointed = "变位系数过大！\n小齿轮齿顶变尖。\n请减小χn1！";
 inline constexpr const char* kMsgXn2Pointed = "将使小齿轮变位系数过大！\n小齿轮齿顶变尖。\n请增大χn2使χn1减小！";
+// A pinion tip thickness at or below zero: the tooth ends below its tip
+// circle, so the edit is refused rather than kept with the warning.
+inline constexpr const char* kMsgXn1NoTip = "变位系数过大！\n小齿轮齿顶厚≤0，齿顶圆无法形成。\n请减小χn1！";
+inline constexpr const char* kMsgXn2NoTip = "将使小齿轮变位系数过大！\n小齿轮齿顶厚≤0，齿顶圆无法形成。\n请增大χn2使χn1减小！";
 fw::Expected<ShiftEditResult, Refusal> editShift(const SmInput& in, const SmResult& current, ShiftEdit which,
                                                  double value);
 

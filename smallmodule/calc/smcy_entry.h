@@ -24,8 +24,11 @@ constexpr std::int32_t initialEntryMask(Pattern p) {
 constexpr bool entryComplete(std::int32_t mask) { return (mask & kAllEntryBits) == kAllEntryBits; }
 // A refused axis angle withdraws the acceptance of Σ, u, module and a'.
 constexpr std::int32_t afterAxisAngleRefusal(std::int32_t mask) { return mask & 0xFFF0; }
-// A field left again without a change, once accepted, is not taken again
-// (its question or hint would hold the focus at every try to leave it).
+// A field whose value was accepted once is not taken again while it holds
+// that value. The framework already skips a field left with the text it was
+// last checked with; this covers a text the program rewrote with the same
+// value (the actual ratio after a calculation, a loaded design), whose first
+// leave would otherwise repeat the question and the "需点击“计算”" notice.
 constexpr bool acceptedBefore(std::int32_t mask, EntryBit bit, bool unchanged) { return unchanged && (mask & bit); }
 
 static_assert(initialEntryMask(Pattern::Parallel) == 33 && initialEntryMask(Pattern::HelicalSum) == 32);

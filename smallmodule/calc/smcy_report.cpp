@@ -130,4 +130,13 @@ std::string smallModuleReport(const CySmRecord& r) {
     return s;
 }
 
+fw::Expected<void, SmSaveFailure> saveCySmFile(const CySmRecord& r, const std::filesystem::path& data,
+                                               const std::filesystem::path& report, std::int64_t timeStamp) {
+    if (auto fault = cySmRecordFault(r)) return fw::unexpected(SmSaveFailure{std::move(fault), {}});
+    auto done = kavrin::saveDesignAndReport(data, cySmFileBytes(r, timeStamp), report, smallModuleReport(r),
+                                            fw::SaveTransaction::Mode::Replace);
+    if (!done) return fw::unexpected(SmSaveFailure{std::nullopt, done.error()});
+    return {};
+}
+
 }  // namespace smallmodule

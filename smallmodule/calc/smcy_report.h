@@ -3,8 +3,10 @@
 #pragma once
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "common/calc/design_file.h"
 #include "fw/clock.h"
 #include "smallmodule/calc/cy_sm_record.h"
 
@@ -20,5 +22,14 @@ std::int64_t secondsOfDate(const fw::Date& d, std::int64_t timeOfDayFrom = 0);
 std::string smallModuleReport(const CySmRecord& r);
 
 inline constexpr const char* kMsgReportCreate = "创建文件错误:不能打开或建立报告文件！";
+
+// The save: cySmRecordFault first (a record the load would refuse is never
+// written), then the data file and its report together or not at all.
+struct SmSaveFailure {
+    std::optional<std::string> fault;   // the check's text; otherwise `error` holds the file error
+    kavrin::DesignSaveError error;
+};
+fw::Expected<void, SmSaveFailure> saveCySmFile(const CySmRecord& r, const std::filesystem::path& data,
+                                               const std::filesystem::path& report, std::int64_t timeStamp);
 
 }  // namespace smallmodule

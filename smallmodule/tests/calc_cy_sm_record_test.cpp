@@ -1,11 +1,15 @@
 #include "smallmodule/calc/cy_sm_record.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <cstring>
+#include <random>
+#include <tuple>
 
 #include "fw/file.h"
+#include "fw/format.h"
 #include "fw/record.h"
 #include "smallmodule/calc/smcy_report.h"
 
@@ -89,29 +93,46 @@ TEST(CySmRecord, RefusedFiles) {
     struct Case {
         const char* name;
         std::vector<std::uint8_t> bytes;
+        std::string fault;   // the check's text after the loader's message; empty: none
     };
     auto word = good;
     std::memcpy(word.data() + 36, "W_CYDESIGN\0\0", 12);
+    const std::string undefined = kMsgUndefined;
     const Case cases[] = {
-        {"short", std::vector<std::uint8_t>(good.begin(), good.end() - 1)},
-        {"header only", std::vector<std::uint8_t>(good.begin(), good.begin() + 64)},
-        {"design word", word},
-        {"version 399", patched(0, std::int32_t{399})},
-        {"pattern 4", patched(64 + 640, std::int32_t{4})},
-        {"pattern -1", patched(64 + 640, std::int32_t{-1})},
-        {"module index 14", patched(64 + 328, std::int32_t{14})},
-        {"z1 0", patched(64 + 440, std::int32_t{0})},
-        {"mn 0", patched(64 + 320, 0.0)},
-        {"NaN a", patched(64 + 8, std::nan(""))},
-        {"infinite deviation", patched(64 + 384, double(INFINITY))},
-        {"negative deviation", patched(64 + 384, -0.02)},
-        {"Σ 91", patched(64 + 432, 91.0)},
-        {"negative f", patched(64 + 472, -0.1)},
+        {"short", std::vector<std::uint8_t>(good.begin(), good.end() - 1), ""},
+        {"header only", std::vector<std::uint8_t>(good.begin(), good.begin() + 64), ""},
+        {"design word", word, ""},
+        {"version 399", patched(0, std::int32_t{399}), ""},
+        {"pattern 4", patched(64 + 640, std::int32_t{4}), "安装方式无效！"},
+        {"pattern -1", patched(64 + 640, std::int32_t{-1}), "安装方式无效！"},
+        {"module index 14", patched(64 + 328, std::int32_t{14}), "模数不是模数表中的数值！"},
+        {"mn not the index's", patched(64 + 320, 0.6), "模数不是模数表中的数值！"},
+        {"mn 0", patched(64 + 320, 0.0), "模数不是模数表中的数值！"},
+        {"z1 0", patched(64 + 440, std::int32_t{0}), undefined},
+        {"NaN a", patched(64 + 8, std::nan("")), undefined},
+        {"infinite deviation", patched(64 + 384, double(INFINITY)), "公法线偏差应在0～1mm之间！"},
+        {"negative deviation", patched(64 + 384, -0.02), "公法线偏差应在0～1mm之间！"},
+        {"ΔWs1 1e300", patched(64 + 384, 1e300), "公法线偏差应在0～1mm之间！"},
+        {"Σ 91", patched(64 + 432, 91.0), "轴错角Σ与安装方式不符！"},
+        {"pattern 0 with Σ 5", patched(64 + 432, 5.0), "轴错角Σ与安装方式不符！"},
+        {"negative f", patched(64 + 472, -0.1), "摩擦系数f应在0～1之间！"},
+        {"f 10", patched(64 + 472, 10.0), "摩擦系数f应在0～1之间！"},
+        {"u −5", patched(64 + 352, -5.0), "齿数比z2/z1应在1～10之间！"},
+        {"u 1e300", patched(64 + 352, 1e300), "齿数比z2/z1应在1～10之间！"},
+        {"u −1e300", patched(64 + 352, -1e300), "齿数比z2/z1应在1～10之间！"},
+        {"u subnormal", patched(64 + 352, 2.1e-314), "齿数比z2/z1应在1～10之间！"},
+        {"β1 subnormal", patched(64 + 80, 2.1e-314), "螺旋角β1应在0°～90°之间！"},
+        {"α 25°", patched(64 + 32, 25.0), "齿形角、齿顶高系数或径向间隙系数不是基本齿廓的数值！"},
+        {"ρf 0.3", patched(64 + 624, 0.3), "齿根圆角半径ρ应为0.2·m！"},
+        {"η 5.89", patched(64 + 632, 5.89), fw::format(kFmtEfficiency, 0.05, 5.89)},
+        {"da2 −999982", patched(64 + 176, -999982.0), fw::format(kFmtNotPositive, "大齿轮齿顶圆直径da2")},
+        {"kw1 40", patched(64 + 312, std::int32_t{40}), undefined},
     };
     for (const Case& c : cases) {
         auto r = loadCySmFile(c.bytes);
         ASSERT_FALSE(r) << c.name;
-        EXPECT_EQ(r.error(), kMsgNotSmFile) << c.name;
+        EXPECT_EQ(r.error(), c.fault.empty() ? std::string(kMsgNotSmFile) : kMsgNotSmFile + ("\n" + c.fault))
+            << c.name;
     }
     // Bytes behind the record are ignored; the loader reads 760.
     auto longer = good;
@@ -180,4 +201,134 @@ TEST(SmallModuleReport, PatternLines) {
     EXPECT_NE(r2.find("公共齿条法面模数"), std::string::npos);
 }
 
+
+// A design as the dialog saves it after a calculation of `in`.
+CySmRecord designed(SmInput in, int moduleIndex, double dW = 0.02) {
+    in.mn = kModules[static_cast<std::size_t>(moduleIndex)];
+    auto out = calculate(in);
+    EXPECT_TRUE(out) << out.error().message;
+    CySmRecord r;
+    if (!out) return r;
+    r.in = in;
+    r.in.u = out->u;
+    r.in.aw = out->aw;
+    r.in.beta1 = out->g1.beta;
+    r.moduleIndex = moduleIndex;
+    r.out = *out;
+    r.rhoF = 0.2 * in.mn;
+    r.dev.dWs1 = r.dev.dWi2 = dW;
+    r.dev.dWi1 = r.dev.dWs2 = 2 * dW;
+    for (auto [w, m, g] : {std::tuple{r.dev.dWs1, &r.dev.dMs1, &r.out.g1}, {r.dev.dWi1, &r.dev.dMi1, &r.out.g1},
+                           {r.dev.dWs2, &r.dev.dMs2, &r.out.g2}, {r.dev.dWi2, &r.dev.dMi2, &r.out.g2}})
+        if (auto dm = rodDeviation(w, {g->z, g->alphaT, g->betaB, g->xn, g->w}, in.mn, r.out.dmp)) *m = *dm;
+    r.title = "仪表减速器";
+    r.number = "SM-002";
+    r.date = kDate;
+    return r;
+}
+
+SmInput typed(Pattern p, double u, double aw, double sigma = 0, double beta1 = 0) {
+    SmInput in;
+    in.pattern = p;
+    in.u = u;
+    in.aw = aw;
+    in.sigma = p == Pattern::Perpendicular ? 90 : sigma;
+    in.beta1 = beta1;
+    return in;
+}
+
+std::filesystem::path freshDir() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    const auto dir = std::filesystem::temp_directory_path() / "smallmodule_calc" /
+                     (std::string(info->name()) + "." + std::to_string(::getpid()));
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+std::vector<std::uint8_t> bytesOf(const std::filesystem::path& p) {
+    auto b = fw::readFile(p);
+    return b ? *b : std::vector<std::uint8_t>{};
+}
+
 }  // namespace
+
+// Every pattern as the dialog saves it, with the edge values its fields
+// take: the record passes its check, is written, and loads back equal.
+TEST(CySmRecord, WhatTheDialogSavesLoadsBackEqual) {
+    const auto dir = freshDir();
+    // u 10 (z 17 and 169), module 0.15, ΔW 0.5 and 1.
+    CySmRecord edge = designed(typed(Pattern::Parallel, 10, 14), 2, 0.5);
+    edge.title = std::string(31, 'x') + "齿轮齿轮齿轮齿轮齿轮齿轮齿轮齿轮";     // 63 GBK bytes
+    SmInput f1 = typed(Pattern::HelicalSpur, 2, 13, 18);
+    f1.f = 1;   // the friction field's upper end
+    const CySmRecord records[] = {
+        designed(typed(Pattern::Parallel, 2, 12.75), 8),
+        designed(typed(Pattern::Parallel, 2, 13.1, 0, 12), 8),
+        designed(f1, 8),
+        designed(typed(Pattern::HelicalSum, 2, 15, 30), 8),
+        designed(typed(Pattern::Perpendicular, 2, 18), 8),
+        edge,
+    };
+    int n = 0;
+    for (const CySmRecord& r : records) {
+        ASSERT_FALSE(cySmRecordFault(r)) << n << ": " << *cySmRecordFault(r);
+        const auto data = dir / ("d" + std::to_string(n) + ".cyb"), report = dir / ("d" + std::to_string(n) + ".cyt");
+        ASSERT_TRUE(saveCySmFile(r, data, report, kHeaderTime)) << n;
+        auto loaded = loadCySmFile(bytesOf(data));
+        ASSERT_TRUE(loaded) << n << ": " << loaded.error();
+        EXPECT_EQ(writeCySmRecord(*loaded), writeCySmRecord(r)) << n;
+        ++n;
+    }
+}
+
+// Random records around saved ones, one field set to an odd value:
+// whatever the check refuses, the save refuses and both old files stay
+// byte for byte; whatever it accepts loads back equal.
+TEST(CySmRecord, RefusedRecordsAreNeverWrittenAcceptedOnesLoadBack) {
+    const auto dir = freshDir();
+    const auto data = dir / "sm.cyb", report = dir / "sm.cyt";
+    ASSERT_TRUE(fw::writeFile(data, std::vector<std::uint8_t>(760, 0x5A)));
+    ASSERT_TRUE(fw::writeFile(report, std::vector<std::uint8_t>(30, 0x41)));
+    const auto oldData = bytesOf(data), oldReport = bytesOf(report);
+    const CySmRecord bases[] = {designed(typed(Pattern::Parallel, 2, 12.75), 8),
+                                designed(typed(Pattern::HelicalSum, 2, 15, 30), 8)};
+    const double odd[] = {std::nan(""), INFINITY, -1, 0, 2.1e-314, 1e300, -5, 0.5, 1, 10, 90, 5.89};
+    const std::int32_t oddInt[] = {-1, 0, 1, 4, 13, 14, 40, 2000000000};
+    std::mt19937 rng(4102);
+    int refused = 0, accepted = 0;
+    for (int i = 0; i < 3000; ++i) {
+        auto b = writeCySmRecord(bases[i % 2]);
+        if (rng() % 4 == 0) {
+            const std::size_t ints[] = {312, 316, 328, 440, 444, 640};
+            const std::int32_t v = oddInt[rng() % std::size(oddInt)];
+            std::memcpy(&b[ints[rng() % std::size(ints)]], &v, 4);
+        } else {
+            const std::size_t off = 8 + 8 * (rng() % 79);   // every double from a to η
+            if (off == 312 || off == 328 || off == 440 || (off >= 480 && off < 616)) continue;
+            const double v = odd[rng() % std::size(odd)];
+            std::memcpy(&b[off], &v, 8);
+        }
+        const CySmRecord r = *readCySmRecord(b);
+        const auto fault = cySmRecordFault(r);
+        auto saved = saveCySmFile(r, data, report, kHeaderTime);
+        if (fault) {
+            ++refused;
+            ASSERT_FALSE(saved) << i;
+            EXPECT_EQ(saved.error().fault, fault) << i;
+            ASSERT_EQ(bytesOf(data), oldData) << i;
+            ASSERT_EQ(bytesOf(report), oldReport) << i;
+            continue;
+        }
+        ++accepted;
+        ASSERT_TRUE(saved) << i;
+        auto loaded = loadCySmFile(bytesOf(data));
+        ASSERT_TRUE(loaded) << i << ": " << loaded.error();
+        EXPECT_EQ(writeCySmRecord(*loaded), writeCySmRecord(r)) << i;
+        ASSERT_TRUE(fw::writeFile(data, oldData));
+        ASSERT_TRUE(fw::writeFile(report, oldReport));
+    }
+    EXPECT_GT(refused, 500);
+    EXPECT_GT(accepted, 300);   // the derived heights and the bytes without content
+}
+

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "fw/format.h"
+
 using namespace smallmodule;
 
 namespace {
@@ -178,13 +180,16 @@ TEST(SmallModuleCalc, ToothCountRefusals) {
     }
 }
 
-TEST(SmallModuleCalc, RatioBelowOneUsesFirstBand) {
-    // u 1, mn 0.5, a' 8.75: z1' 17.5 gives z1 18, z2 17.
+// The actual ratio goes into the u field, which takes 1 to 10: a rounding
+// that leaves it outside is refused, and the shown results stay.
+TEST(SmallModuleCalc, ActualRatioOutsideItsFieldIsRefused) {
+    // u 1, mn 0.5, a' 8.75: z1' 17.5 gives z1 18, z2 35 − 18 = 17.
     auto r = calculate(input(Pattern::Parallel, 0.5, 1, 8.75));
-    ASSERT_TRUE(r) << r.error().message;
-    EXPECT_EQ(r->g1.z, 18);
-    EXPECT_EQ(r->g2.z, 17);
-    EXPECT_NEAR(r->g1.xn, 0.445 * r->sumX + 0.06, 1e-12);
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().message, fw::format(kFmtRatioRange, 17.0 / 18));
+    EXPECT_TRUE(r.error().undefined);
+    // The shift split of a ratio below 1 still takes the first band.
+    EXPECT_NEAR(splitShift(0.3, 17.0 / 18).xn1, 0.445 * 0.3 + 0.06, 1e-12);
 }
 
 TEST(SmallModuleCalc, UndefinedGeometryIsRefused) {
@@ -283,3 +288,47 @@ TEST(SmallModuleCalc, RodDeviation) {
 }
 
 }  // namespace
+
+// The findings of a user test: values the fields took that give no usable
+// pair are refused by the calculation, naming the quantity.
+TEST(SmallModuleCalc, FindingsAreRefused) {
+    // Efficiencies of pattern 0 worked out apart (a short script of the
+    // pattern's step 13): f 10 gives η 5.890 (mn 0.5, u 2, a' 12.75), f 3
+    // gives η −0.183 (mn 0.5, u 1, a' 8.5).
+    SmInput f10 = input(Pattern::Parallel, 0.5, 2, 12.75);
+    f10.f = 10;
+    SmInput f3 = input(Pattern::Parallel, 0.5, 1, 8.5);
+    f3.f = 3;
+    for (const SmInput& in : {f10, f3}) {
+        auto r = calculate(in);
+        ASSERT_FALSE(r) << in.f;
+        EXPECT_EQ(r.error().message.substr(0, r.error().message.find("η")),
+                  fw::format(kFmtEfficiency, in.f, 0.0).substr(0, fw::format(kFmtEfficiency, in.f, 0.0).find("η")));
+        EXPECT_TRUE(r.error().undefined);
+    }
+    EXPECT_NE(calculate(f10).error().message.find("η = 5.890"), std::string::npos);
+    EXPECT_NE(calculate(f3).error().message.find("η = -0.183"), std::string::npos);
+    // xn1 1e6 kept only with the tip warning gave da2 −999982 mm.
+    SmInput p0 = input(Pattern::Parallel, 0.5, 2, 12.75);
+    auto r = calculate(p0);
+    ASSERT_TRUE(r);
+    for (double xn1 : {1e6, 1e3}) {
+        auto e = editShift(p0, *r, ShiftEdit::Xn1, xn1);
+        ASSERT_FALSE(e) << xn1;
+        EXPECT_TRUE(e.error().undefined) << xn1;
+    }
+    // z1 17 with xn1 1.2 (u 2, a' 13.1): a pinion tip thickness of −0.045 mm.
+    SmInput wide = input(Pattern::Parallel, 0.5, 2, 13.1);
+    auto w = calculate(wide);
+    ASSERT_TRUE(w);
+    auto noTip = editShift(wide, *w, ShiftEdit::Xn1, 1.2);
+    ASSERT_FALSE(noTip);
+    EXPECT_EQ(noTip.error().message, kMsgXn1NoTip);
+    auto pointed = editShift(wide, *w, ShiftEdit::Xn1, 0.8);   // 0.115 mm < 0.25·mn: kept, warned
+    ASSERT_TRUE(pointed);
+    EXPECT_TRUE(pointed->pointedTip);
+    // β1 at or beyond 90° makes no pattern-0 gear.
+    auto right = calculate(input(Pattern::Parallel, 0.5, 2, 12.75, 0, 370));
+    ASSERT_FALSE(right);
+}
+

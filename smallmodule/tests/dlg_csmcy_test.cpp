@@ -9,6 +9,7 @@
 
 #include "fw/clock.h"
 #include "fw/file.h"
+#include "fw/format.h"
 #include "fw/record.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
@@ -28,6 +29,7 @@ constexpr const char* kAskBeta1 = "如果采用斜齿，还需在Z1参数栏里�
 constexpr const char* kPressCalc = "需点击“计算”键进行计算。";
 constexpr const char* kNotCyb = "所选文件不是圆柱齿轮数据文件格式";
 constexpr const char* kNotSm = "不是小模数齿轮对的设计数据文件！";
+constexpr const char* kMsgUOneText = "注意：当前你所给定的齿数比U = 1!\n是否确定设计等速传动？";
 constexpr const char* kDeviationSign = "从标准查取公法线公差值,\n不需输入“-”号！\n";
 
 std::vector<std::uint8_t> readBytes(const fs::path& p) {
@@ -390,11 +392,11 @@ TEST_F(SmcyDlgTest, ShiftEdits) {
         d.type(D::IDC_XN1, "-0.1");
         d.leave();
         EXPECT_EQ(d.text(D::IDC_XN1), "0.3");
-        // A pointed pinion tip: kept with the warning.
+        // A pointed pinion tip (0.115 mm, below 0.25·mn): kept with the warning.
         m_s.expectMessage("变位系数过大！\n小齿轮齿顶变尖。\n请减小χn1！");
-        d.type(D::IDC_XN1, "1.2");
+        d.type(D::IDC_XN1, "0.8");
         d.leave();
-        EXPECT_EQ(d.text(D::IDC_XN1), "1.2");
+        EXPECT_EQ(d.text(D::IDC_XN1), "0.8");
         EXPECT_EQ(d.text(D::IDC_ETA), eta);
         EXPECT_EQ(d.text(D::IDC_A), a);
         EXPECT_EQ(d.text(D::IDC_Z1), "17");
@@ -517,8 +519,12 @@ TEST_F(SmcyDlgTest, RefusedFilesChangeNothing) {
     run([&](Running& d) {
         d.type(D::IDC_U, "3");
         d.focus(D::IDC_TITLE);
-        for (const fs::path& p : {files[0], files[1], files[2], shortFile}) {
-            m_s.expectMessage(kNotSm);
+        const std::string kNot = kNotSm;
+        const std::pair<fs::path, std::string> refusals[] = {
+            {files[0], kNot}, {files[1], kNot + "\n安装方式无效！"}, {files[2], kNot + "\n模数不是模数表中的数值！"},
+            {shortFile, kNot}};
+        for (const auto& [p, msg] : refusals) {
+            m_s.expectMessage(msg);
             load(d, p);
             EXPECT_EQ(m_s.messages().back().icon, fw::MessageIcon::Exclamation);
         }
@@ -632,6 +638,79 @@ TEST_F(SmcyDlgTest, UndefinedGeometryKeepsTheResults) {
         EXPECT_EQ(d.text(D::IDC_Z1), "19");
         EXPECT_EQ(d.text(D::IDC_BETA1), "22.25");
         d.click(IDCANCEL);
+    });
+}
+
+// The findings of a user test in the dialog: values a field took although no
+// usable pair has them, each refused now with the field's value kept.
+TEST_F(SmcyDlgTest, FindingsAreRefusedAtTheirFields) {
+    const fs::path p = copyFixture("smcy_p0.cyb", "p0.cyb");
+    run([&](Running& d) {
+        load(d, p);
+        const std::string da2 = d.text(D::IDC_DA2);
+        // ΔWs1 1e300 was printed; 1e308 gave a refusal about the axis angle.
+        for (const char* typed : {"1e300", "1e308", "-1.5"}) {
+            m_s.expectMessage("公法线偏差应在0～1mm之间！\n请重新输入。");
+            d.type(D::IDC_DWS1, typed);
+            d.leave();
+            EXPECT_EQ(d.text(D::IDC_DWS1), "0.02") << typed;
+        }
+        // xn1 1e6 was kept with the tip warning and saved with da2 −999982 mm.
+        m_s.expectMessage(fw::format(kFmtNotPositive, "大齿轮齿顶圆直径da2"));
+        d.type(D::IDC_XN1, "1e6");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_XN1), "0.2");
+        EXPECT_EQ(d.text(D::IDC_DA2), da2);
+        // f 10 and f 3 gave η 5.89 and −0.42 after the "too large" question.
+        for (const char* typed : {"10", "3", "1.01"}) {
+            m_s.expectMessage("材料摩擦系数不能＞1!\n请重新输入。");
+            d.type(D::IDC_F, typed);
+            d.leave();
+            EXPECT_EQ(d.text(D::IDC_F), "0.05") << typed;
+        }
+        // β1 of a parallel pair below 90° only.
+        m_s.expectMessage("螺旋角应小于90°!\n请重新输入。");
+        d.type(D::IDC_BETA1, "90");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_BETA1), "0");
+        EXPECT_TRUE(dlg(d).calculated());
+        d.click(IDCANCEL);
+    });
+}
+
+// The trap of a user test: clicking into 齿数比 (1, untouched) and then
+// 取消 asked "U = 1?" after every 否. Cancel and Escape now just close; a
+// Tab out of the field asks once, 否 puts the focus back once, and the
+// next Tab moves on without a word.
+TEST_F(SmcyDlgTest, CancelLeavesTheRatioFieldWithoutItsQuestion) {
+    EXPECT_EQ(run([&](Running& d) {
+                  d.focus(D::IDC_U);
+                  d.click(IDCANCEL);
+              }),
+              IDCANCEL);
+    EXPECT_EQ(run([&](Running& d) {
+                  d.focus(D::IDC_U);
+                  d.escape();
+              }),
+              IDCANCEL);
+    EXPECT_TRUE(m_s.messages().empty());
+    run([&](Running& d) {
+        d.focus(D::IDC_U);
+        m_s.expectMessage(kMsgUOneText, IDNO);
+        d.leave();
+        EXPECT_EQ(d.focused(), D::IDC_U);
+        EXPECT_EQ(dlg(d).entryMask() & 2, 0);
+        d.leave();
+        EXPECT_NE(d.focused(), D::IDC_U);
+        EXPECT_EQ(m_s.messages().size(), 1u);
+        // A refused value, then Cancel: gone.
+        m_s.expectMessage("啮合轴距不能≤0!\n请重新输入。");
+        d.type(D::IDC_AW, "-3");
+        d.leave();
+        EXPECT_EQ(d.focused(), D::IDC_AW);
+        d.type(D::IDC_AW, "-4");
+        d.click(IDCANCEL);
+        EXPECT_TRUE(d.ended());
     });
 }
 

@@ -1,5 +1,5 @@
 // The main program's own windows: the splash, the main window with two
-// reports and its Window menu open, the About box. The program runs here as
+// reports and its Window menu open, a bevel rating report, the About box. The program runs here as
 // from a shell, on a registry and reports of its own in a scratch folder.
 #include <unistd.h>
 
@@ -102,6 +102,17 @@ void mainWindowScenes(Shooter& shooter) {
                 shooter.save("kavrin-main-window-menu", shot);
                 window->hide();
                 pump(10);
+            }
+            // A bevel rating report (Greek letters and ° in its lines): its
+            // result column stands straight.
+            const fs::path rating = dir / "bevel-rating.tng";
+            std::error_code ec;
+            fs::copy_file(fs::path(KAVRIN_SOURCE_DIR) / "bevel/rating/tests/fixtures/rating_pinion_arr1.tng", rating,
+                          fs::copy_options::overwrite_existing, ec);
+            if (!ec && app.OpenDocumentFile(rating)) {
+                main->resize(1100, 760);
+                pump(50);
+                shooter.save("kavrin-bevel-rating-report", main->grab().toImage());
             }
         }
         app.exit();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "fw/format.h"
+#include "worm/calc/cw_record_check.h"
 #include "worm/calc/cw_report_parts.h"
 #include "worm/calc/worm_geometry.h"
 #include "worm/calc/worm_preliminary.h"
@@ -51,12 +52,19 @@ double sinN(const CwGeomRecord& g) { return std::sin(toRadians(g.alphaN)); }
 // ρn of the load: 0.72·ha1·(1/sin αn)^2.2
 double loadNormalRadius(const CwGeomRecord& g) { return 0.72 * g.ha1 * std::pow(1 / sinN(g), 2.2); }
 
+// The disc's arc radius ρ is taken with the grinding centre distance Au, as
+// its range and the calculation's ρn take it: so ρ lies inside the range the
+// note shows, and the calculation gives back the ρn of the load.
 void zc1AngleValues(Zc1& z) {
     CwGeomRecord& g = z.g;
     g.alphaX = toDegrees(std::atan(std::tan(toRadians(g.alphaN)) / std::cos(toRadians(g.gamma))));
     g.rho = loadNormalRadius(g);
-    g.rhoDisc = 1 / (1 / g.rho + curvatureTerm(g, g.aw));
+    g.rhoDisc = 1 / (1 / g.rho + curvatureTerm(g, g.au));
     g.epsA = contactRatio(g.da2, g.d2, g.alphaX, g.x2, g.ms);
+}
+
+fw::Unexpected<Refusal> badStart(const RecordFault& f) {
+    return fw::unexpected(Refusal{resultRefusal(f), Icon::Warning});
 }
 
 }  // namespace
@@ -96,12 +104,17 @@ fw::Expected<Zc1, Refusal> zc1Start(const CwPreRecord& pre, double alphaN) {
     g.theta = toDegrees(2 * std::asin(g.b2 / g.da1));
     zc1AngleValues(z);
     z.sigmaU = g.gamma;
+    if (auto f = checkGeomRecord(g, false)) return badStart(*f);
     return z;
 }
 
-void zc1SetAlphaN(Zc1& z, double alphaN) {
+fw::Expected<void, std::string> zc1SetAlphaN(Zc1& result, double alphaN, bool calculated) {
+    Zc1 z = result;
     z.g.alphaN = alphaN;
     zc1AngleValues(z);
+    if (auto f = checkGeomRecord(z.g, calculated)) return fw::unexpected(resultRefusal(*f));
+    result = z;
+    return {};
 }
 
 Bounds discRadiusRange(const Zc1& z) {
@@ -125,10 +138,13 @@ void zc1ArcCentre(Zc1& z) {
     g.l3 = g.au - g.arcRadial;
 }
 
-fw::Expected<void, std::string> zc1Calculate(Zc1& z) {
+bool zc1CentreInRange(const CwGeomRecord& g) { return within(g.aw - g.a, 0, g.mx); }
+
+fw::Expected<void, std::string> zc1Calculate(Zc1& result) {
+    Zc1 z = result;
     CwGeomRecord& g = z.g;
     const double d = g.aw - g.a;
-    if (!within(d, 0, g.mx)) return fw::unexpected(fw::format("中心距调整的合适范围: 0～%.1f mm\n请再作调整！", g.mx));
+    if (!zc1CentreInRange(g)) return fw::unexpected(fw::format("中心距调整的合适范围: 0～%.1f mm\n请再作调整！", g.mx));
     g.x2 = d / g.mx;
     g.d1w = (2 * g.x2 + g.q) * g.mx;
     g.gammaW = toDegrees(std::atan(g.z1 / (2 * g.x2 + g.q)));
@@ -149,6 +165,8 @@ fw::Expected<void, std::string> zc1Calculate(Zc1& z) {
     g.sn = g.sx * std::cos(toRadians(g.gamma));
     zc1ArcCentre(z);
     z.sigmaU = g.gamma;
+    if (auto f = checkGeomRecord(g)) return fw::unexpected(resultRefusal(*f));
+    result = z;
     return {};
 }
 
@@ -239,6 +257,7 @@ fw::Expected<CwGeomRecord, Refusal> zc3Start(const CwPreRecord& pre) {
     g.b2 = std::floor(2 * m * (std::sqrt(g.q + 1) + 0.5));
     if (g.b2 > g.da1) return faceWidth();
     g.theta = toDegrees(2 * std::asin(g.b2 / g.da1));
+    if (auto f = checkGeomRecord(g)) return badStart(*f);
     return g;
 }
 
@@ -246,9 +265,12 @@ bool zc3CentreAccepted(const CwGeomRecord& g, double aw) {
     return within(geometry::shiftAt(aw, g.mx, g.z2, g.q), 0.5, 1.5);
 }
 
-fw::Expected<void, std::string> zc3Calculate(CwGeomRecord& g) {
+bool zc3CentreInRange(const CwGeomRecord& g) { return within(g.aw - g.a, 0.5 * g.mx, 1.5 * g.mx); }
+
+fw::Expected<void, std::string> zc3Calculate(CwGeomRecord& result) {
+    CwGeomRecord g = result;
     const double d = g.aw - g.a;
-    if (!within(d, 0.5 * g.mx, 1.5 * g.mx))
+    if (!zc3CentreInRange(g))
         return fw::unexpected(
             fw::format("中心距调整的合适范围: %.1f～%.1f mm\n请再作调整！", 0.5 * g.mx, 1.5 * g.mx));
     g.x2 = d / g.mx;
@@ -263,16 +285,28 @@ fw::Expected<void, std::string> zc3Calculate(CwGeomRecord& g) {
     g.de2 = g.da2 + g.ms;
     g.rg = g.aw - g.da2 / 2;
     g.epsA = contactRatio(g.da2, g.d2, g.alphaX, g.x2, g.ms);
+    if (auto f = checkGeomRecord(g)) return fw::unexpected(resultRefusal(*f));
+    result = g;
     return {};
+}
+
+namespace {
+
+// The face-width allowance by module of the arc worms (mm).
+int faceWidthAllowance(double m) { return m <= 6 ? 20 : m <= 9 ? 30 : m <= 14 ? 40 : 50; }
+
+}  // namespace
+
+WidthRange zc1FaceWidthRange(const CwGeomRecord& g) {
+    const double lower = 2.5 * g.mx * std::sqrt(g.z2 + 1.0);
+    return {lower, lower + faceWidthAllowance(g.mx)};
 }
 
 FaceWidth zc3FaceWidth(const CwGeomRecord& g) {
     const bool below = g.x2 < 1 - geometry::kTolerance;
     const double k = g.z1 > 2 ? (below ? 13.5 : 14) : (below ? 12.5 : 13);
     const int bmin = static_cast<int>(g.mx * (0.1 * g.z2 + k));
-    const double m = g.mx;
-    const int extra = m <= 6 ? 20 : m <= 9 ? 30 : m <= 14 ? 40 : 50;
-    return {k, bmin, bmin + extra};
+    return {k, bmin, bmin + faceWidthAllowance(g.mx)};
 }
 
 int faceWidthAt(int bmin, int bmax, int pos) { return bmin + static_cast<int>(pos * (bmax - bmin) / 50.0); }

@@ -31,10 +31,12 @@ struct Zc1 {
 };
 
 // Start values of a loaded design with the normal pressure angle αn;
-// refusals: a design of types 0 to 3, b2 above da1.
+// refusals: a design of types 0 to 3, b2 above da1, a start value the
+// record's check refuses. The disc's arc radius ρ is taken with Au.
 fw::Expected<Zc1, Refusal> zc1Start(const CwPreRecord& pre, double alphaN = kZc1AlphaN);
-// A new αn after the load: αx, ρn, ρ and εa again (before any calculation).
-void zc1SetAlphaN(Zc1& z, double alphaN);
+// A new αn after the load: αx, ρn, ρ and εa again; refused (z unchanged)
+// when the record's check refuses the result.
+fw::Expected<void, std::string> zc1SetAlphaN(Zc1& z, double alphaN, bool calculated);
 // The grinding centre distance for a disc: (ds + d1)/2 − ha1, rounded to
 // the nearest whole mm.
 double grindingCentre(int ds, double d1, double ha1);
@@ -49,10 +51,20 @@ Bounds discRadiusRange(const Zc1& z);
 double normalRadius(const Zc1& z);
 // Centre check: x from 0 to 1.
 bool zc1CentreAccepted(const CwGeomRecord& g, double aw);
-// The calculation: nullopt-like refusal text when a' − a is outside 0..m.
+// The calculation's centre test: a' − a from 0 to m.
+bool zc1CentreInRange(const CwGeomRecord& g);
+// The calculation: a refusal text when a' − a is outside 0..m or a result
+// fails the record's check (z then stays as it was).
 fw::Expected<void, std::string> zc1Calculate(Zc1& z);
 // Arc-centre coordinates L1, L2, L3 from ρ, αn, Sn and Au.
 void zc1ArcCentre(Zc1& z);
+// The worm face width b1 a ZC1 pair takes: from 2.5·m·√(Z2 + 1) up to that
+// plus the allowance the ZC3 face-width rule gives by module (20 mm up to
+// m 6, 30 up to 9, 40 up to 14, 50 above).
+struct WidthRange {
+    double lower, upper;
+};
+WidthRange zc1FaceWidthRange(const CwGeomRecord& g);
 std::string zc1NoteLoaded(const Zc1& z);
 std::string zc1NoteCentre(const CwGeomRecord& g);
 std::string zc1RadiusRangeText(const Bounds& b);
@@ -63,6 +75,10 @@ inline constexpr const char* kZc1TypeText = "蜗杆形式:\t\t圆弧圆柱蜗杆
 constexpr double kZc3AlphaX = 23;
 fw::Expected<CwGeomRecord, Refusal> zc3Start(const CwPreRecord& pre);
 bool zc3CentreAccepted(const CwGeomRecord& g, double aw);   // x from 0.5 to 1.5
+// The calculation's centre test: a' − a from 0.5·m to 1.5·m.
+bool zc3CentreInRange(const CwGeomRecord& g);
+// The calculation; refused (g unchanged) when the centre test fails or a
+// result fails the record's check.
 fw::Expected<void, std::string> zc3Calculate(CwGeomRecord& g);
 // The face-width rule: k by Z1 and x2, bmin = ⌊m·(0.1·Z2 + k)⌋, bmax by m.
 struct FaceWidth {

@@ -1,12 +1,11 @@
 #include "worm/calc/cw_file.h"
 
-#include <cmath>
-#include <initializer_list>
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 #include "fw/format.h"
 #include "fw/record.h"
+#include "worm/calc/cw_record_check.h"
 
 namespace worm {
 
@@ -85,38 +84,6 @@ std::vector<std::uint8_t> geometryFileBytes(const CwPreRecord& pre, const CwGeom
 
 namespace {
 
-bool allFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
-bool allPositive(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!(v > 0)) return false;
-    return true;
-}
-
-// What every reader needs of the preliminary record.
-bool preUsable(const CwPreRecord& r) {
-    return allFinite({r.n1, r.n2, r.u, r.p, r.t, r.sigmaHlim, r.ze, r.sigmaFlim, r.d1a, r.ka, r.zrho, r.m, r.mCalc,
-                      r.q, r.d1Calc, r.d1, r.a, r.d2, r.gamma}) &&
-           r.z1 > 0 && r.z2 > 0 && allPositive({r.m, r.q, r.d1, r.d2, r.a});
-}
-
-// What the preliminary calculator's fields would refuse.
-bool preFieldsAccept(const CwPreRecord& r) {
-    return r.u >= 5 && r.u <= 70 && r.p >= 0 && r.t >= 0 &&
-           allPositive({r.n1, r.n2, r.sigmaHlim, r.sigmaFlim, r.ze, r.ka, r.zrho, r.d1a, r.mCalc, r.d1Calc});
-}
-
-bool geomUsable(const CwGeomRecord& g) {
-    return allFinite({g.q, g.d1, g.a, g.d2, g.gamma, g.alphaN, g.alphaX, g.aw, g.b1, g.b2, g.betaM2, g.da1, g.da2,
-                      g.db, g.de2, g.df1, g.df2, g.dm2, g.d1w, g.epsA, g.gammaB, g.gammaW, g.haStar, g.h1, g.h2,
-                      g.ha1, g.ha2, g.hcn1, g.hf1, g.hf2, g.rho, g.mn1, g.mn2, g.ms, g.mx, g.pbn, g.px1, g.pz1,
-                      g.rg, g.theta, g.sn, g.x2, g.au, g.dh, g.l3, g.rhoDisc, g.sx, g.arcRadial, g.arcAxial}) &&
-           g.z1 > 0 && g.z2 > 0 && allPositive({g.q, g.d1, g.a, g.d2, g.mx, g.aw, g.d1w});
-}
-
 struct Split {
     bool oldFile = false;
     std::span<const std::uint8_t> records;
@@ -140,7 +107,7 @@ fw::Expected<LoadedDesign, Refusal> loadPre(std::span<const std::uint8_t> file, 
     auto pre = readCwPreRecord(s->records);
     if (!pre) return refuse(wrongWord);
     if (pre->status != kPreStatus) return refuse(kMsgUnfinishedPre);
-    if (!preUsable(*pre)) return refuse(wrongWord);
+    if (checkPreRecord(*pre)) return refuse(wrongWord);
     return LoadedDesign{*pre, std::nullopt, s->oldFile};
 }
 
@@ -151,9 +118,7 @@ bool isOldFile(std::span<const std::uint8_t> file) {
 }
 
 fw::Expected<LoadedDesign, Refusal> loadForPreliminary(std::span<const std::uint8_t> file) {
-    auto d = loadPre(file, CwPreRecord::kSize, kMsgNoCalcOrGeomFull);
-    if (d && !preFieldsAccept(d->pre)) return refuse(kMsgNoCalcOrGeomFull);
-    return d;
+    return loadPre(file, CwPreRecord::kSize, kMsgNoCalcOrGeomFull);
 }
 
 fw::Expected<LoadedDesign, Refusal> loadForGeometry(std::span<const std::uint8_t> file, Family family) {
@@ -177,7 +142,7 @@ fw::Expected<LoadedDesign, Refusal> loadForRating(std::span<const std::uint8_t> 
     if (status != kGeomStatusOrdinary && status != kGeomStatusZc1 && status != kGeomStatusZc3)
         return refuse(kMsgNoGeometry);
     auto geom = readCwGeomRecord(geomBytes);
-    if (!geom || !geomUsable(*geom)) return refuse(kMsgNoCalcOrGeomHalf);
+    if (!geom || checkDesign(d->pre, *geom)) return refuse(kMsgNoCalcOrGeomHalf);
     d->geom = *geom;
     return d;
 }
@@ -201,6 +166,29 @@ fw::Expected<void, CommitError> commitDesignAndReport(const fs::path& data, std:
                                                       ReportMode mode) {
     auto r = kavrin::saveDesignAndReport(data, dataBytes, report, reportUtf8, modeOf(mode));
     if (!r) return fw::unexpected(CommitError{r.error().error, !r.error().dataFile});
+    return {};
+}
+
+std::string SaveFailure::message() const {
+    return fault ? saveRefusal(*fault) : commit.error.saveMessage();
+}
+
+fw::Expected<void, SaveFailure> savePreliminaryFiles(const fs::path& data, const CwPreRecord& pre,
+                                                     const fs::path& report, std::string_view reportUtf8,
+                                                     std::int64_t timeStamp) {
+    if (auto f = checkPreRecord(pre)) return fw::unexpected(SaveFailure{f});
+    auto r = commitDesignAndReport(data, preliminaryFileBytes(pre, timeStamp), report, reportUtf8, ReportMode::Create);
+    if (!r) return fw::unexpected(SaveFailure{std::nullopt, r.error()});
+    return {};
+}
+
+fw::Expected<void, SaveFailure> saveGeometryFiles(const fs::path& data, const CwPreRecord& pre,
+                                                  const CwGeomRecord& geom, const fs::path& report,
+                                                  std::string_view reportUtf8, std::int64_t timeStamp) {
+    if (auto f = checkDesign(pre, geom)) return fw::unexpected(SaveFailure{f});
+    auto r = commitDesignAndReport(data, geometryFileBytes(pre, geom, timeStamp), report, reportUtf8,
+                                   ReportMode::Append);
+    if (!r) return fw::unexpected(SaveFailure{std::nullopt, r.error()});
     return {};
 }
 

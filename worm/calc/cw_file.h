@@ -12,6 +12,7 @@
 
 #include "fw/expected.h"
 #include "fw/file.h"
+#include "worm/calc/cw_record_check.h"
 #include "worm/calc/cw_records.h"
 
 namespace worm {
@@ -97,9 +98,8 @@ struct LoadedDesign {
 bool isOldFile(std::span<const std::uint8_t> file);
 
 // The three readers. Each checks, before anything changes: length, header
-// word, status words, the worm type, and every value it takes (finite;
-// Z1, Z2, m, q, d1, d2, a above zero; the preliminary calculator's load
-// also what its fields refuse).
+// word, status words, and then the record's one check (checkPreRecord; the
+// rating's load checkDesign), the same check the saves run.
 fw::Expected<LoadedDesign, Refusal> loadForPreliminary(std::span<const std::uint8_t> file);
 fw::Expected<LoadedDesign, Refusal> loadForGeometry(std::span<const std::uint8_t> file, Family family);
 fw::Expected<LoadedDesign, Refusal> loadForRating(std::span<const std::uint8_t> file);
@@ -121,6 +121,25 @@ fw::Expected<void, CommitError> commitDesignAndReport(const std::filesystem::pat
                                                       std::span<const std::uint8_t> dataBytes,
                                                       const std::filesystem::path& report, std::string_view reportUtf8,
                                                       ReportMode mode);
+// The saves of the two steps: the records checked first (a record the check
+// refuses writes nothing and names its field), then the data file and the
+// report committed together. The preliminary save creates its report anew,
+// a geometry save appends its section.
+struct SaveFailure {
+    std::optional<RecordFault> fault;   // the check refused the record
+    CommitError commit{};               // else: the file that failed
+    // saveRefusal of the fault, or the failed file's save message
+    // ("不能打开文件…,ERROR = …" when it could not be opened or created,
+    // "创建文件错误:…,ERROR = …" when it could not be written).
+    std::string message() const;
+};
+fw::Expected<void, SaveFailure> savePreliminaryFiles(const std::filesystem::path& data, const CwPreRecord& pre,
+                                                     const std::filesystem::path& report,
+                                                     std::string_view reportUtf8, std::int64_t timeStamp);
+fw::Expected<void, SaveFailure> saveGeometryFiles(const std::filesystem::path& data, const CwPreRecord& pre,
+                                                  const CwGeomRecord& geom, const std::filesystem::path& report,
+                                                  std::string_view reportUtf8, std::int64_t timeStamp);
+
 // The report alone (the strength rating writes no data file), committed the same way.
 fw::Expected<void, fw::FileError> commitReport(const std::filesystem::path& report, std::string_view reportUtf8,
                                                ReportMode mode);

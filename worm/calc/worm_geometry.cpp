@@ -4,6 +4,7 @@
 
 #include "common/calc/report.h"
 #include "fw/format.h"
+#include "worm/calc/cw_record_check.h"
 #include "worm/calc/cw_report_parts.h"
 #include "worm/calc/worm_preliminary.h"
 
@@ -109,6 +110,7 @@ fw::Expected<CwGeomRecord, Refusal> ordinaryStart(const CwPreRecord& pre) {
         g.db = g.d1 * std::tan(gamma) / std::tan(gb);
         g.pbn = kPi * m * std::cos(gb);
     }
+    if (auto f = checkGeomRecord(g)) return fw::unexpected(Refusal{resultRefusal(*f), Icon::Warning});
     return g;
 }
 
@@ -123,7 +125,8 @@ CentreStep centreStep(const CwGeomRecord& g) {
     return CentreStep::Fine;
 }
 
-void calculateOrdinary(CwGeomRecord& g) {
+fw::Expected<void, std::string> calculateOrdinary(CwGeomRecord& result) {
+    CwGeomRecord g = result;
     const double m = g.mx;
     g.x2 = (g.aw - g.a) / m;
     g.d1w = m * (g.q + 2 * g.x2);
@@ -137,6 +140,14 @@ void calculateOrdinary(CwGeomRecord& g) {
     g.de2 = g.da2 + g.ms;
     g.rg = g.aw - g.da2 / 2;
     g.epsA = contactRatio(g.da2, g.d2, g.alphaX, g.x2, g.ms);
+    if (auto f = checkGeomRecord(g)) return fw::unexpected(resultRefusal(*f));
+    result = g;
+    return {};
+}
+
+std::optional<std::string> editRefusal(const CwGeomRecord& edited, bool calculated) {
+    if (auto f = checkGeomRecord(edited, calculated)) return f->text() + "！";
+    return std::nullopt;
 }
 
 Bounds outsideDiameterBounds(const CwGeomRecord& g) {
@@ -146,9 +157,9 @@ Bounds outsideDiameterBounds(const CwGeomRecord& g) {
 
 std::string reportLine(const std::string& label, const std::string& symbol, const std::string& value,
                        std::size_t symbolColumn, std::size_t valueColumn) {
-    std::string s = "\t" + kavrin::padColumns(label, symbolColumn);
-    s += kavrin::padColumns(symbol, valueColumn > symbolColumn ? valueColumn - symbolColumn : 1);
-    return s + value + "\n";
+    // The value column is kept when a label runs past the symbol column.
+    const std::string head = kavrin::padColumns(label, symbolColumn) + symbol;
+    return "\t" + kavrin::padColumns(head, valueColumn) + value + "\n";
 }
 
 std::string ordinaryReport(const CwGeomRecord& g) {

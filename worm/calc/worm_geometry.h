@@ -49,7 +49,8 @@ const char* handText(std::int32_t hand);  // 0 "右", 1 "左"
 
 // The start values of a loaded design (type rules, pressure angles, face
 // widths, diameters, heights, pitches, θ, Sn, hcn1, εa; ZI base values).
-// Refusals: a ZC design, γ above 45° (ZN, ZI, ZK), b2 above da1.
+// Refusals: a ZC design, γ above 45° (ZN, ZI, ZK), b2 above da1, and a
+// start value the record's check refuses (resultRefusal).
 fw::Expected<CwGeomRecord, Refusal> ordinaryStart(const CwPreRecord& pre);
 
 // The centre distance field: is a' within ±0.5 of the unshifted one in x?
@@ -59,8 +60,15 @@ bool centreAccepted(const CwGeomRecord& g, double aw);
 // on it is advised against.
 enum class CentreStep { Fine, Advise, TooFar };
 CentreStep centreStep(const CwGeomRecord& g);
-// x2 from a', then d'1, γ', and the worm-gear values with it; εa.
-void calculateOrdinary(CwGeomRecord& g);
+// x2 from a', then d'1, γ', and the worm-gear values with it; εa. A result
+// the record's check refuses (not finite, a length not above zero) stops
+// the calculation with its text and leaves `g` as it was.
+fw::Expected<void, std::string> calculateOrdinary(CwGeomRecord& g);
+
+// An edited value of the record (θ, ρf, de2, b1) is taken only when the
+// record with it passes the record's check: nullopt, or the refusal to show
+// ("<field><rule>！").
+std::optional<std::string> editRefusal(const CwGeomRecord& edited, bool calculated);
 
 // The outside diameter de2 must lie strictly between these.
 struct Bounds {
@@ -71,8 +79,9 @@ Bounds outsideDiameterBounds(const CwGeomRecord& g);
 // The report section of the ordinary calculator (UTF-8, "\n" line ends).
 std::string ordinaryReport(const CwGeomRecord& g);
 
-// A report value line: label padded to `symbolColumn`, symbol to
-// `valueColumn` (code page 936 columns after the tab).
+// A report value line: label padded to `symbolColumn`, the value from
+// `valueColumn` (code page 936 columns after the tab), however wide the
+// label; at least one blank between the parts.
 std::string reportLine(const std::string& label, const std::string& symbol, const std::string& value,
                        std::size_t symbolColumn, std::size_t valueColumn);
 

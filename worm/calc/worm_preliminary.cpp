@@ -5,6 +5,7 @@
 
 #include "common/calc/report.h"
 #include "fw/format.h"
+#include "worm/calc/cw_record_check.h"
 
 namespace worm {
 
@@ -84,7 +85,17 @@ std::optional<CentreDistance> centreDistance(const PreliminaryInput& in) {
     return c;
 }
 
+std::optional<std::string> unusableInput(const PreliminaryInput& in) {
+    const std::pair<const char*, double> values[] = {
+        {"输入转速 n1", in.n1}, {"输出转速 n2", in.n2}, {"传动比 u", in.u},           {"传递功率 P", in.p},
+        {"输出扭矩 T", in.t},   {"直径系数比 d1/a", in.d1a}};
+    for (auto [name, v] : values)
+        if (!usableNumber(v)) return name;
+    return std::nullopt;
+}
+
 std::optional<MoreStarts> withOneMoreStart(const PreliminaryInput& in, double m) {
+    if (in.z1 >= kMaxStarts) return std::nullopt;
     MoreStarts s;
     s.z1 = in.z1 + 1;
     Teeth t = teethFromRatio(s.z1, in.u);

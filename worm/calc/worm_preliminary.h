@@ -104,7 +104,13 @@ double leadAngle(std::int32_t z1, double q);
 enum class LeadBand { SelfLocking, Small, Normal, Large };  // ≤ 3.5, (3.5, 15), [15, 30], > 30
 LeadBand leadBand(double gammaDeg);
 
-// One more thread (the self-locking answer Yes), keeping the module `m`:
+// The first input (or value derived from the inputs: n2, u, T, P, d1/a)
+// that is not a usable number, named as the record's check names it; a
+// handler whose change leaves one is refused (kHintInputUnusable).
+std::optional<std::string> unusableInput(const PreliminaryInput& in);
+
+// One more thread (the self-locking answer Yes), keeping the module `m`
+// (nullopt at kMaxStarts threads, or when a result would not be finite):
 // Z1 + 1, Z2 = floor(Z1·u + 0.5), u = Z2/Z1, a = Z2·m·0.5/(1 − 0.5·d1/a),
 // d1' = (d1/a)·a, d2 = Z2·m, q = d1'/m, γ; m' = m = `m`, d1 = d1'.
 struct MoreStarts {
@@ -157,8 +163,11 @@ inline constexpr const char* kHintDoneSmallLead =
     "计算结果蜗杆导程角≤15°，效率不太高，如果满意此计算结果请注意保存数据！";
 inline constexpr const char* kHintChooseCylinder = "下一步：选择接近计算值的蜗杆标准分度圆柱直径。";
 inline constexpr const char* kHintDone = "注意保存数据！";
-// Our text: a calculation whose result would not be finite.
+// Our texts: a calculation whose result would not be finite; an input whose
+// derived value would not be ("%s" the value); a thread count at its limit.
 inline constexpr const char* kHintNotFinite = "计算结果无效，请检查输入数据！";
+inline constexpr const char* kHintInputUnusable = "%s超出数值范围，此输入未被采用！";
+inline constexpr const char* kMsgMaxStarts = "蜗杆头数已达上限10，不能再增加！";
 
 // The worm type's name in reports: 阿基米德圆柱蜗杆, 法面直廓圆柱蜗杆,
 // 渐开线圆柱蜗杆, 锥面包络圆柱蜗杆, 圆弧圆柱蜗杆.

@@ -36,9 +36,11 @@ int positionOf(double value, const Range& r) {
 std::optional<double> screwEfficiency(Drive d, double gammaWDeg, double rhoDeg) {
     const double g = toRadians(gammaWDeg), r = toRadians(rhoDeg);
     const double eta = d == Drive::Worm ? std::tan(g) / std::tan(g + r) : std::tan(g - r) / std::tan(g);
-    if (!(eta > 0) || !std::isfinite(eta)) return std::nullopt;
+    if (!(eta > 0 && eta <= 1)) return std::nullopt;
     return eta;
 }
+
+const char* efficiencyRefusal(Drive d) { return d == Drive::Worm ? kMsgLeadPlusFriction : kMsgSelfLocking; }
 
 Range screwEfficiencyRange(double eta1) {
     const double low = eta1 - 0.05 <= 0 ? eta1 / 2 : eta1 - 0.05;
@@ -85,6 +87,65 @@ const char* stiffnessRemark(double s) {
     if (s >= 1) return "蜗杆刚度较好。";
     if (s > 0.5) return "蜗杆刚度较小，但为提高效率也可用。";
     return "蜗杆刚度太小！";
+}
+
+Quantities readersOf(Quantity q, bool loaded) {
+    using enum Quantity;
+    auto of = [](std::initializer_list<Quantity> qs) {
+        Quantities m = 0;
+        for (Quantity x : qs) m |= bit(x);
+        return m;
+    };
+    switch (q) {
+    // v = π·d'1·n1/60000/cos γ'; Ft1 = Fx2 = 2000·T1/d'1; I and Zρ without a design.
+    case D1w: return of({Speed, Ft1, Fx2}) | (loaded ? 0 : of({I, Zrho}));
+    case Dm2: return of({Ft2, Fx1, Fr1, Fr2});   // Ft2 = Fx1 = 2000·T2/dm2, Fr = Fx1·tan αx
+    case GammaW: return of({Speed});             // v, and η1 through the speed stage
+    case AlphaN: return 0;                       // printed only
+    case AlphaX: return of({Fr1, Fr2});
+    case U: return of({T1, Zn});                 // T2 = T1·η·u, Zn = f(n1/u)
+    case Aw: return of({SigmaH}) | (loaded ? 0 : of({Zrho}));
+    case M: return of({Sw, DeltaLim}) | (loaded ? 0 : of({I}));
+    case Power: return of({T1});
+    case N1: return of({Speed, T1, Zn});
+    case Speed: return of({Efficiency});         // ρ and η1 from v
+    case EtaChoice: return of({Efficiency});
+    case Efficiency: return of({T1});
+    case T1: return of({Ft1, Ft2, Fx1, Fx2, Fr1, Fr2, SigmaH});   // and T2 with it
+    case Ft1: return of({Forces, SPrime});
+    case Ft2: return of({Forces, Sw, SPrime});
+    case Fx1: case Fx2: case Fr1: case Fr2: return of({Forces});
+    case Ze: return of({SigmaH, SigmaHp});       // the material's ZE and σHlim
+    case Zh: case Zn: return of({SigmaHp});
+    case Zrho: return of({SigmaH});
+    case Ka: return of({SigmaH, Sw});
+    case SigmaH: case SigmaHp: return of({Sh});
+    case Ulim: return of({Sw});
+    case Span: case E: case I: case DeltaLim: return of({SPrime});
+    case Forces: case Sh: case Sw: case SPrime: case Count: return 0;
+    }
+    return 0;
+}
+
+Quantities staleAfter(Quantities changed, bool loaded) {
+    Quantities stale = 0, front = changed;
+    while (front) {
+        Quantities next = 0;
+        for (unsigned i = 0; i < static_cast<unsigned>(Quantity::Count); ++i)
+            if (front & (Quantities{1} << i)) next |= readersOf(static_cast<Quantity>(i), loaded);
+        front = next & ~stale;
+        stale |= next;
+    }
+    return stale & ~changed;
+}
+
+std::optional<std::string> inputRefusal(Quantity field, double v) {
+    const char* name = field == Quantity::GammaW  ? "蜗杆节圆柱导程角 γ'"
+                       : field == Quantity::AlphaN ? "蜗杆法向压力角 αn"
+                       : field == Quantity::AlphaX ? "蜗杆轴向压力角 αx"
+                                                   : nullptr;
+    if (name && v >= 90) return std::string(name) + "应在0°～90°之间！";
+    return std::nullopt;
 }
 
 Enabling enabling(unsigned in, unsigned r) {

@@ -41,9 +41,11 @@ Friction frictionAt(double v);
 int positionOf(double value, const Range& r);
 
 // η1 of the screw pair: tan γ'/tan(γ' + ρ) with the worm driving,
-// tan(γ' − ρ)/tan γ' with the worm gear driving; nullopt when the pair is
-// self-locking (the worm gear cannot drive: η1 ≤ 0).
+// tan(γ' − ρ)/tan γ' with the worm gear driving; nullopt when there is none
+// in 0 < η1 ≤ 1: the worm gear driving a self-locking pair (γ' ≤ ρ), or the
+// worm driving with γ' + ρ at 90° or above. efficiencyRefusal names which.
 std::optional<double> screwEfficiency(Drive d, double gammaWDeg, double rhoDeg);
+const char* efficiencyRefusal(Drive d);
 // η1's trackbar range: η1 ± 0.05, inside 0 < η1 ≤ 1 (the low end η1/2 when
 // η1 − 0.05 ≤ 0, the high end at most 1).
 Range screwEfficiencyRange(double eta1);
@@ -76,6 +78,11 @@ const char* stiffnessRemark(double sPrime);
 
 // ---- texts ----
 inline constexpr const char* kMsgSelfLocking = "蜗轮主动时蜗杆副自锁，不能反向传动！";
+// Our text: the worm driving, γ' + ρ reaches 90° and tan(γ' + ρ) turns.
+inline constexpr const char* kMsgLeadPlusFriction =
+    "蜗杆节圆柱导程角γ'与当量摩擦角ρ之和达到90°，蜗杆主动时的效率无法计算，请检查γ'！";
+// Our text: the life factor of hours and duty that give none.
+inline constexpr const char* kMsgLifeFactor = "由所给的Lh和q算不出寿命系数Zh，请检查输入！";
 inline constexpr const char* kHintStart = "先装入数据，然后对各激活的控件机型操作";
 inline constexpr const char* kHintStresses = "点击“计算接触应力”和“许用接触应力”按钮，计算接触应力和许用接触应力。";
 inline constexpr const char* kHintContactSafety = "点击“接触安全系数”按钮，计算接触安全系数。";
@@ -96,6 +103,46 @@ enum RatingBit : unsigned {
 constexpr unsigned kRatingComplete = 8191;
 enum ForceBit : unsigned { kFT1 = 1, kFFt1 = 2, kFFt2 = 4, kFFx1 = 8, kFFx2 = 16, kFFr1 = 32, kFFr2 = 64 };
 constexpr unsigned kForcesComplete = 127;
+
+// ---- what each stage reads ----
+// Every quantity of the rating, one bit each: the ten inputs and the three
+// stages of the first mask (bits 0 to 12 as in that mask), the seven forces
+// (the force mask from bit 13), the thirteen values of the rating mask (from
+// bit 20), the two safety factors that have no bit of their own, and the
+// efficiency choices (the ρ and η trackbars and the bearing and position
+// radios), which nothing marks done.
+enum class Quantity : unsigned {
+    D1w, Dm2, GammaW, AlphaN, AlphaX, U, Aw, M, Power, N1,
+    Speed, Efficiency, Forces,
+    T1, Ft1, Ft2, Fx1, Fx2, Fr1, Fr2,
+    Ze, Zh, Zn, Zrho, Ka, SigmaH, SigmaHp, Sh, Ulim, Span, E, I, DeltaLim,
+    Sw, SPrime,
+    EtaChoice,
+    Count,
+};
+using Quantities = std::uint64_t;
+constexpr Quantities bit(Quantity q) { return Quantities{1} << static_cast<unsigned>(q); }
+constexpr Quantities kForceBits = 0x7Full << static_cast<unsigned>(Quantity::T1);
+constexpr Quantities kRatingBits = 0x1FFFull << static_cast<unsigned>(Quantity::Ze);
+// Every quantity the report prints, done: what the report save needs.
+constexpr Quantities kReportReady = (bit(Quantity::SPrime) << 1) - 1;
+// The Part's three masks of a set of quantities.
+constexpr unsigned inputMask(Quantities q) { return static_cast<unsigned>(q & 0x1FFF); }
+constexpr unsigned forceMask(Quantities q) { return static_cast<unsigned>((q & kForceBits) >> 13); }
+constexpr unsigned ratingMask(Quantities q) { return static_cast<unsigned>((q & kRatingBits) >> 20); }
+
+// The quantities computed from `q` (with a design loaded the worm's moment
+// of inertia takes the geometry record's df1 and Zρ the preliminary record's
+// d1/a; without one they take d'1, m and a'). Direct readers only.
+Quantities readersOf(Quantity q, bool loaded);
+// Everything computed from `changed`, directly or through other quantities
+// (the changed quantities themselves excluded): what a change makes stale.
+Quantities staleAfter(Quantities changed, bool loaded);
+
+// The input fields: a typed value ≤ 0 only leaves the field's bit unset; an
+// angle (γ', αn, αx) of 90° or more, as the geometry record's check would
+// refuse it, is refused with this text.
+std::optional<std::string> inputRefusal(Quantity field, double v);
 
 // What the masks enable.
 struct Enabling {

@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "fw/text.h"
 #include "worm/calc/arc_geometry.h"
 #include "worm/calc/worm_geometry.h"
 
@@ -44,7 +45,7 @@ TEST(ArcGeometry, Zc1LoadAndCalculation) {
     EXPECT_NEAR(g.sx, 6.2832, 5e-5);
     EXPECT_NEAR(g.sn, 6.1612, 5e-5);
     EXPECT_NEAR(g.rho, 28.4558, 5e-4);
-    EXPECT_NEAR(g.rhoDisc, 24.9511, 5e-5);
+    EXPECT_NEAR(g.rhoDisc, 25.1347, 5e-5);   // with Au 170, inside its range
     Bounds b = discRadiusRange(*z);
     EXPECT_NEAR(b.lower, 22.0004, 5e-5);
     EXPECT_NEAR(b.upper, 28.1690, 5e-5);
@@ -72,19 +73,19 @@ TEST(ArcGeometry, Zc1LoadAndCalculation) {
     EXPECT_NEAR(c.g.de2, 225, 1e-12);
     EXPECT_NEAR(c.g.rg, 20, 1e-12);
     EXPECT_NEAR(c.g.epsA, 1.5677, 5e-5);
-    EXPECT_NEAR(c.g.rho, 28.2207, 5e-5);
+    EXPECT_NEAR(c.g.rho, 28.4558, 5e-5);   // the ρn of the load again
     EXPECT_NEAR(c.g.dh, 40, 1e-12);
-    EXPECT_NEAR(c.g.arcAxial, 13.7259, 5e-5);
-    EXPECT_NEAR(c.g.arcRadial, 34.7492, 5e-5);
-    EXPECT_NEAR(c.g.l3, 135.2508, 5e-5);
+    EXPECT_NEAR(c.g.arcAxial, 13.8949, 5e-5);
+    EXPECT_NEAR(c.g.arcRadial, 34.8209, 5e-5);
+    EXPECT_NEAR(c.g.l3, 135.1791, 5e-5);
     // ds 700 after the calculation: Au 370, ρn from ρ with it, L3 again.
     c.g.ds = 700;
     c.g.au = grindingCentre(700, c.g.d1, c.g.ha1);
     EXPECT_EQ(c.g.au, 370);
     c.g.rho = normalRadius(c);
     zc1ArcCentre(c);
-    EXPECT_NEAR(c.g.rho, 27.8985, 5e-5);
-    EXPECT_NEAR(c.g.l3, 335.2508, 5e-5);
+    EXPECT_NEAR(c.g.rho, 28.1282, 5e-5);
+    EXPECT_NEAR(c.g.l3, 335.1791, 5e-5);
     // a' below a, or beyond a + m, refused by the calculation.
     c.g.aw = 127.4;
     EXPECT_FALSE(zc1Calculate(c));
@@ -97,10 +98,10 @@ TEST(ArcGeometry, Zc1LoadAndCalculation) {
 TEST(ArcGeometry, Zc1Rules) {
     // αn 21 after the load.
     Zc1 z = *zc1Start(design());
-    zc1SetAlphaN(z, 21);
+    ASSERT_TRUE(zc1SetAlphaN(z, 21, false));
     EXPECT_NEAR(z.g.alphaX, 21.3787, 5e-5);
     EXPECT_NEAR(z.g.rho, 34.4174, 5e-4);
-    EXPECT_NEAR(z.g.rhoDisc, 29.0386, 5e-4);
+    EXPECT_NEAR(z.g.rhoDisc, 29.3102, 5e-4);
     EXPECT_NEAR(z.g.epsA, 1.7645, 5e-5);
     // Z1 4: ha* 0.9 at load and in the calculation.
     Zc1 four = *zc1Start(design(4));
@@ -175,6 +176,31 @@ TEST(ArcGeometry, Zc3Rules) {
     CwPreRecord zk = design();
     zk.type = WormType::ZK;
     EXPECT_EQ(zc3Start(zk).error().text, kMsgNotZc);
+}
+
+// Every value line of the ZC3 report puts its value at column 68 after the
+// tab (code page 936 columns), the labels wider than their 22 columns
+// ("蜗杆分度圆（中圆）直径:", "蜗杆螺牙分度圆法向弦齿厚:") included.
+TEST(ArcGeometry, Zc3ReportValuesStandAtColumn68) {
+    CwGeomRecord g = *zc3Start(design());
+    g.aw = 132.5;
+    ASSERT_TRUE(zc3Calculate(g));
+    const std::string report = zc3Report(g);
+    int lines = 0;
+    bool wide[2] = {false, false};
+    std::size_t from = 0;
+    for (std::size_t end; (end = report.find('\n', from)) != std::string::npos; from = end + 1) {
+        const std::string line = report.substr(from, end - from);
+        if (line.find('=') == std::string::npos || line.find("*") != std::string::npos) continue;
+        const std::size_t value = line.rfind(' ') + 1;
+        ASSERT_EQ(line[0], '\t') << line;
+        EXPECT_EQ(fw::gbkWidth(line.substr(1, value - 1)), 68u) << line;
+        ++lines;
+        if (line.find("蜗杆分度圆（中圆）直径:") != std::string::npos) wide[0] = true;
+        if (line.find("蜗杆螺牙分度圆法向弦齿厚:") != std::string::npos) wide[1] = true;
+    }
+    EXPECT_GT(lines, 30);
+    EXPECT_TRUE(wide[0] && wide[1]);
 }
 
 }  // namespace

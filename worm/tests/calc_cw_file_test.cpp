@@ -10,6 +10,7 @@
 #include <limits>
 
 #include "fw/file.h"
+#include "worm/calc/arc_geometry.h"
 #include "worm/calc/contact_chart.h"
 #include "worm/calc/cw_file.h"
 
@@ -53,6 +54,25 @@ const char* wrongWordText(Reader r) {
     return "";
 }
 
+// A design of each family as its geometry step saves it: the chain design
+// (ordinary ZA pair, make_chain.py) and the arc design of cw_zc.cwb as a
+// ZC1 pair at a' 130 and a ZC3 pair at a' 132.5.
+std::vector<std::uint8_t> savedDesign(Family f) {
+    if (f == Family::Ordinary) return fixture("cw_chain_geom.cwb");
+    auto pre = loadForPreliminary(fixture("cw_zc.cwb"));
+    EXPECT_TRUE(pre);
+    if (f == Family::Zc1) {
+        arc::Zc1 z = *arc::zc1Start(pre->pre);
+        z.g.aw = 130;
+        EXPECT_TRUE(arc::zc1Calculate(z));
+        return geometryFileBytes(pre->pre, z.g, 1765324800);
+    }
+    CwGeomRecord g = *arc::zc3Start(pre->pre);
+    g.aw = 132.5;
+    EXPECT_TRUE(arc::zc3Calculate(g));
+    return geometryFileBytes(pre->pre, g, 1765324800);
+}
+
 TEST(CwFile, EveryReaderRefusesWhatIsNotItsFile) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     struct Case {
@@ -72,7 +92,7 @@ TEST(CwFile, EveryReaderRefusesWhatIsNotItsFile) {
     };
     for (Reader r : {Reader::Preliminary, Reader::Ordinary, Reader::Zc1, Reader::Zc3, Reader::Rating})
         for (const Case& c : cases) {
-            auto file = fixture("cw_geom_ord.cwb");
+            auto file = fixture("cw_chain_geom.cwb");
             c.spoil(file);
             auto got = load(r, file);
             ASSERT_FALSE(got) << c.name << " reader " << int(r);
@@ -82,7 +102,7 @@ TEST(CwFile, EveryReaderRefusesWhatIsNotItsFile) {
 }
 
 TEST(CwFile, StatusWords) {
-    auto unfinished = fixture("cw_geom_ord.cwb");
+    auto unfinished = fixture("cw_chain_geom.cwb");
     putI32(unfinished, kPre, 300);
     for (Reader r : {Reader::Preliminary, Reader::Ordinary, Reader::Zc1, Reader::Zc3, Reader::Rating}) {
         auto got = load(r, unfinished);
@@ -96,24 +116,34 @@ TEST(CwFile, StatusWords) {
     EXPECT_EQ(rating.error().text, kMsgNoGeometry);
     EXPECT_TRUE(loadForPreliminary(pre));
     EXPECT_TRUE(loadForGeometry(pre, Family::Ordinary));
-    // Every geometry status is taken by the rating, none other.
-    for (auto [status, ok] : {std::pair{302, true}, {30201, true}, {30203, true}, {301, false}, {30202, false}}) {
-        auto f = fixture("cw_geom_ord.cwb");
-        putI32(f, kGeom + 424, status);
-        EXPECT_EQ(bool(loadForRating(f)), ok) << status;
+    // Every geometry status is taken by the rating, none other; a status
+    // word of another family than the record's is refused too.
+    for (Family f : {Family::Ordinary, Family::Zc1, Family::Zc3}) {
+        const auto file = savedDesign(f);
+        EXPECT_TRUE(loadForRating(file)) << int(f);
+        for (auto [status, text] : {std::pair{301, kMsgNoGeometry}, {30202, kMsgNoGeometry}}) {
+            auto spoilt = file;
+            putI32(spoilt, kGeom + 424, status);
+            EXPECT_EQ(loadForRating(spoilt).error().text, text) << status;
+        }
     }
+    auto ordinaryAsZc1 = savedDesign(Family::Ordinary);
+    putI32(ordinaryAsZc1, kGeom + 424, 30201);
+    EXPECT_EQ(loadForRating(ordinaryAsZc1).error().text, kMsgNoCalcOrGeomHalf);
 }
 
-TEST(CwFile, PreliminaryLoadRefusesWhatItsFieldsRefuse) {
+// One check for the preliminary record: what its fields refuse, every
+// reader refuses (with its own "not this kind of data" text).
+TEST(CwFile, EveryLoadRefusesWhatThePreliminaryFieldsRefuse) {
     for (auto [off, v] : {std::pair<std::size_t, double>{24, 4.9}, {24, 70.1}, {8, 0.0}, {16, -1.0}, {32, -7.5},
                           {48, 0.0}, {88, 0.0}}) {
-        auto f = fixture("cw_pre.cwb");
+        auto f = fixture("cw_chain_geom.cwb");
         putF64(f, kPre + off, v);
-        auto got = loadForPreliminary(f);
-        ASSERT_FALSE(got) << off << " " << v;
-        EXPECT_EQ(got.error().text, kMsgNoCalcOrGeomFull);
-        // The geometry calculators take such a design: they need none of these.
-        EXPECT_TRUE(loadForGeometry(f, Family::Ordinary)) << off << " " << v;
+        for (Reader r : {Reader::Preliminary, Reader::Ordinary, Reader::Rating}) {
+            auto got = load(r, f);
+            ASSERT_FALSE(got) << off << " " << v;
+            EXPECT_EQ(got.error().text, wrongWordText(r)) << off << " " << v;
+        }
     }
 }
 
@@ -123,7 +153,7 @@ TEST(CwFile, PreliminaryLoadRefusesWhatItsFieldsRefuse) {
 // the status refusal. A headerless copy of a completed design (first int32
 // 301) is read as a file with header and refused by its header word.
 TEST(CwFile, OldHeaderlessFiles) {
-    auto full = fixture("cw_geom_zc3.cwb");
+    auto full = savedDesign(Family::Zc3);
     std::vector<std::uint8_t> headerless(full.begin() + 64, full.end());  // 896 bytes
     EXPECT_FALSE(isOldFile(headerless));
     EXPECT_FALSE(isOldFile(full));
@@ -144,7 +174,7 @@ TEST(CwFile, OldHeaderlessFiles) {
     EXPECT_EQ(loadForPreliminary(shortOld).error().text, kMsgNoCalcOrGeomFull);
     // The geometry save of a design always writes the 960-byte layout.
     auto rating = loadForRating(full);
-    ASSERT_TRUE(rating);
+    ASSERT_TRUE(rating) << rating.error().text;
     EXPECT_EQ(geometryFileBytes(rating->pre, *rating->geom, 1765324800), full);
 }
 

@@ -97,11 +97,15 @@ TEST(CwRecords, GeometrySaveOfEachFamilyMatchesFixture) {
         SCOPED_TRACE(c.file);
         const auto expected = fixture(c.file);
         EXPECT_EQ(geometryFileBytes(fixturePre(c.type), fullGeom(c.type, c.status), kTime), expected);
-        auto loaded = loadForRating(expected);
-        ASSERT_TRUE(loaded) << loaded.error().text;
-        ASSERT_TRUE(loaded->geom);
-        const CwGeomRecord& g = *loaded->geom;
-        EXPECT_EQ(loaded->pre, fixturePre(c.type));
+        // The readers give back every field; the rating's load refuses the
+        // file, whose offset values are no worm pair (γ' 184.25°, θ 328.25°).
+        const std::span<const std::uint8_t> bytes(expected);
+        auto pre = readCwPreRecord(bytes.subspan(64));
+        auto geom = readCwGeomRecord(bytes.subspan(384));
+        ASSERT_TRUE(pre && geom);
+        EXPECT_FALSE(loadForRating(expected));
+        const CwGeomRecord& g = *geom;
+        EXPECT_EQ(*pre, fixturePre(c.type));
         EXPECT_EQ(g.type, c.type);
         EXPECT_EQ(g.z1, 2);
         EXPECT_EQ(g.z2, 40);

@@ -44,20 +44,6 @@ AngleDms readDms(const fw::RecordReader& rd, std::size_t off) { return {rd.f64(o
 
 bool inRange(std::int64_t v, std::int64_t lo, std::int64_t hi) { return v >= lo && v <= hi; }
 
-bool finiteDms(const AngleDms& a) { return std::isfinite(a.deg) && std::isfinite(a.min) && std::isfinite(a.sec); }
-
-bool allFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
-
-bool allFiniteDms(std::initializer_list<AngleDms> values) {
-    for (const AngleDms& a : values)
-        if (!finiteDms(a)) return false;
-    return true;
-}
-
 constexpr ConeKindRules kRules[] = {
     {ConeKind::Straight, 0, 2, kTaperUnequalClearance, kTaperEqualClearance, "《Ondrel》保存锥齿轮计算数据文件",
      "《Ondrel》打开锥齿轮计算数据文件", "文件命名不正确！\n现以%s\n文件名格式存盘。",
@@ -255,34 +241,205 @@ ConePreRecord zeroConePreRecord() {
     return r;
 }
 
-bool plausibleConeGeomRecord(const ConeGeomRecord& g, ConeKind kind) {
-    const ConeKindRules& rules = coneKindRules(kind);
-    if (!inRange(g.toothSystem, 0, kToothSystemCount - 1)) return false;
-    if (!inRange(g.taper, rules.firstTaper, rules.lastTaper)) return false;
-    if (!inRange(g.alphaDeg, 0, 89) || !inRange(g.alphaMin, 0, 59) || !inRange(g.alphaSec, 0, 59)) return false;
-    if (!inRange(g.betaDeg, 0, 89) || !inRange(g.betaMin, 0, 59) || !inRange(g.betaSec, 0, 59)) return false;
-    if (g.z1 <= 0 || g.z2 < g.z1) return false;
-    if (!(std::isfinite(g.mt) && g.mt > 0)) return false;
-    // Fields every kind writes.
-    if (!allFinite({g.haStar, g.x1, g.x2, g.xt2, g.xt1, g.epsAlpha, g.s2, g.s1, g.ak2, g.ak1, g.da2, g.da1, g.h,
-                    g.hf2, g.hf1, g.ha2, g.ha1, g.b, g.r, g.d2, g.d1, g.phiR, g.epsBeta}) ||
-        !allFiniteDms({g.delta2, g.delta1}))
+namespace {
+
+// The first value of a record that fails, as a sentence for the user.
+class RecordCheck {
+public:
+    bool ok() const { return m_why.empty(); }
+    const std::string& why() const { return m_why; }
+    void fail(std::string why) {
+        if (ok()) m_why = std::move(why);
+    }
+    // A number that a field or the calculation gives: finite and, as no
+    // field takes one, not subnormal.
+    bool number(const char* name, double v) {
+        if (std::isfinite(v) && std::fpclassify(v) != FP_SUBNORMAL) return true;
+        fail(fw::format("%s的数值无效。", name));
         return false;
+    }
+    void positive(const char* name, double v) {
+        if (number(name, v) && !(v > 0)) fail(fw::format("%s＝%.3f，应大于0。", name, v));
+    }
+    // lo ≤ v ≤ hi (open ends are passed as the next double); `range` says it to the user.
+    void within(const char* name, double v, double lo, double hi, const char* range) {
+        if (number(name, v) && !(v >= lo && v <= hi)) fail(fw::format("%s＝%g超出允许范围（%s）。", name, v, range));
+    }
+    // Degrees, minutes, seconds as the split writes them: whole degrees and
+    // minutes, minutes and seconds below 60.
+    double dms(const char* name, const AngleDms& a) {
+        if (!number(name, a.deg) || !number(name, a.min) || !number(name, a.sec)) return 0;
+        if (a.deg != std::floor(a.deg) || a.min != std::floor(a.min) || a.min < 0 || a.min >= 60 || a.sec < 0 ||
+            a.sec > 60) {
+            fail(fw::format("%s的度、分、秒无效。", name));
+            return 0;
+        }
+        return a.deg + a.min / 60 + a.sec / 3600;
+    }
+    // An angle that must lie strictly between 0° and 90°.
+    void acute(const char* name, const AngleDms& a) {
+        const double d = dms(name, a);
+        if (ok() && !(d > 0 && d < 90)) fail(fw::format("%s＝%.4f°，应在0°～90°之间。", name, d));
+    }
+    // An angle typed as three integers.
+    void triple(const char* name, std::int32_t deg, std::int32_t min, std::int32_t sec, int maxDeg) {
+        if (!inRange(deg, 0, maxDeg) || !inRange(min, 0, 59) || !inRange(sec, 0, 59))
+            fail(fw::format("%s＝%d°%d′%d″超出允许范围（度0～%d，分、秒0～59）。", name, deg, min, sec, maxDeg));
+    }
+
+private:
+    std::string m_why;
+};
+
+double degreesOf(std::int32_t d, std::int32_t m, std::int32_t s) { return d + m / 60.0 + s / 3600.0; }
+
+void checkInputs(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
+    const ConeKindRules& rules = coneKindRules(kind);
+    if (!inRange(g.toothSystem, rules.firstSystem, rules.lastSystem))
+        c.fail(fw::format("齿型制%d不属于此计算。", g.toothSystem));
+    if (!inRange(g.taper, rules.firstTaper, rules.lastTaper)) c.fail(fw::format("齿顶隙形式%d无效。", g.taper));
+    c.triple("齿形角α", g.alphaDeg, g.alphaMin, g.alphaSec, kConeAlphaDegMax);
+    c.triple(kind == ConeKind::Straight ? "螺旋角β" : "中点螺旋角βm", g.betaDeg, g.betaMin, g.betaSec,
+             kConeHelixDegMax);
+    if (!c.ok()) return;
+    const double alpha = degreesOf(g.alphaDeg, g.alphaMin, g.alphaSec);
+    const double beta = degreesOf(g.betaDeg, g.betaMin, g.betaSec);
     switch (kind) {
     case ConeKind::Straight:
-        return allFinite({g.cStar, g.rTau, g.zv2, g.zv1, g.sBar2, g.sBar1, g.rf, g.hBar2, g.hBar1}) &&
-               allFiniteDms({g.deltaF2, g.deltaF1, g.thetaF2, g.thetaF1, g.deltaA2, g.deltaA1, g.thetaA2, g.thetaA1});
+        if (g.alphaDeg == 0) c.fail("齿形角α的度数为0。");
+        break;
     case ConeKind::Spiral:
-        return inRange(g.cutterRow, 0, 16) && inRange(g.cutterBand, 0, 3) && g.cutterChoice >= 0 &&
-               allFinite({g.cStar, g.zv2, g.zv1, g.zp, g.dThetaF, g.d0}) &&
-               allFiniteDms({g.deltaF2, g.deltaF1, g.thetaF2, g.thetaF1, g.deltaA2, g.deltaA1, g.thetaA2, g.thetaA1,
-                             g.betaOuter});
+        if (alpha < 14.5 || g.alphaDeg > 25) c.fail("齿形角α应在14.5°～25°之间。");
+        break;
     case ConeKind::Cycloidal:
-        return inRange(g.cutterChoice, 0, 1) && inRange(g.cutterRow, 0, 10) && inRange(g.cutterBand, 0, 2) &&
-               allFinite({g.zp, g.tilt, g.d0, g.mp, g.ri, g.rp}) &&
-               allFiniteDms({g.betaInner, g.betaOuter, g.betaP0, g.betaP});
+        if (!inRange(g.cutterChoice, 0, 1))
+            c.fail(fw::format("刀盘类型%d无效。", g.cutterChoice));
+        else if (alpha != (g.cutterChoice == 0 ? 20.0 : 17.5))
+            c.fail(g.cutterChoice == 0 ? "EN型刀盘的齿形角α应为20°0′0″。" : "TC型刀盘的齿形角α应为17°30′0″。");
+        if (!(beta > 0)) c.fail("中点螺旋角βm应大于0。");
+        break;
     }
-    return false;
+    if (g.z1 < 1 || g.z2 < g.z1 || g.z2 > kConeTeethMax)
+        c.fail(fw::format("齿数Z1＝%d、Z2＝%d无效（应1≤Z1≤Z2≤%d）。", g.z1, g.z2, kConeTeethMax));
+    c.positive("模数mt", g.mt);
+    if (c.ok() && g.mt > kConeModuleMax) c.fail(fw::format("模数mt＝%g超出允许范围（不大于%gmm）。", g.mt, kConeModuleMax));
+    if (kind == ConeKind::Straight) {
+        c.within("齿顶隙系数c*", g.cStar, std::nextafter(0.0, 1.0), 0.3, "大于0且不大于0.3");
+        c.within("齿顶高系数ha*", g.haStar, std::nextafter(0.8, 1.0), 1.0, "大于0.8且不大于1");
+        c.positive("齿根圆角系数rf", g.rf);
+        c.within("齿宽系数φR", g.phiR, kConePhiRStraightMin, kConePhiRMax, "0.25～1/3");
+    } else {
+        if (kind == ConeKind::Spiral)
+            c.within("齿顶隙系数c*", g.cStar, std::nextafter(0.0, 1.0), std::nextafter(0.5, 0.0), "大于0且小于0.5");
+        c.within("齿顶高系数ha*", g.haStar, std::nextafter(0.0, 1.0), 1.0, "大于0且不大于1");
+        c.within("齿宽系数φR", g.phiR, std::nextafter(0.0, 1.0), std::nextafter(1.0, 0.0), "大于0且小于1");
+    }
+    c.number("高变位系数χ1", g.x1);
+    c.number("高变位系数χ2", g.x2);
+    c.number("切向变位系数χτ1", g.xt1);
+    c.number("切向变位系数χτ2", g.xt2);
+}
+
+void checkDimensions(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
+    checkInputs(c, g, kind);
+    c.positive("小齿轮分度圆直径d1", g.d1);
+    c.positive("大齿轮分度圆直径d2", g.d2);
+    c.positive("锥距R", g.r);
+    c.positive("齿宽b", g.b);
+    if (c.ok() && !(g.b < g.r)) c.fail(fw::format("齿宽b＝%.3f不小于锥距R＝%.3f。", g.b, g.r));
+    c.positive("全齿高h", g.h);
+    c.positive("小齿轮齿顶高ha1", g.ha1);
+    c.positive("大齿轮齿顶高ha2", g.ha2);
+    c.positive("小齿轮齿根高hf1", g.hf1);
+    c.positive("大齿轮齿根高hf2", g.hf2);
+    c.positive("小齿轮齿顶圆直径da1", g.da1);
+    c.positive("大齿轮齿顶圆直径da2", g.da2);
+    c.positive("小齿轮外锥高Ak1", g.ak1);
+    c.positive("大齿轮外锥高Ak2", g.ak2);
+    c.acute("小齿轮分锥角δ1", g.delta1);
+    c.acute("大齿轮分锥角δ2", g.delta2);
+    c.positive("端面重合度εα", g.epsAlpha);
+    if (c.number("齿向重合度εβ", g.epsBeta)) {
+        const bool helix = g.betaDeg != 0 || g.betaMin != 0 || g.betaSec != 0;
+        if (g.epsBeta < 0 || (helix != (g.epsBeta > 0)))
+            c.fail(fw::format("齿向重合度εβ＝%.3f与螺旋角不符。", g.epsBeta));
+    }
+    if (kind != ConeKind::Cycloidal) {
+        c.positive("小齿轮当量齿数Zv1", g.zv1);
+        c.positive("大齿轮当量齿数Zv2", g.zv2);
+        c.acute("小齿轮根锥角δf1", g.deltaF1);
+        c.acute("大齿轮根锥角δf2", g.deltaF2);
+        c.dms("小齿轮齿根角θf1", g.thetaF1);
+        c.dms("大齿轮齿根角θf2", g.thetaF2);
+        c.dms("小齿轮顶锥角δa1", g.deltaA1);
+        c.dms("大齿轮顶锥角δa2", g.deltaA2);
+        c.dms("小齿轮齿顶角θa1", g.thetaA1);
+        c.dms("大齿轮齿顶角θa2", g.thetaA2);
+    }
+    switch (kind) {
+    case ConeKind::Straight:
+        c.positive("小齿轮分度圆弧齿厚s1", g.s1);
+        c.positive("大齿轮分度圆弧齿厚s2", g.s2);
+        c.positive("小齿轮弦齿厚s̄1", g.sBar1);
+        c.positive("大齿轮弦齿厚s̄2", g.sBar2);
+        c.positive("小齿轮弦齿高h̄1", g.hBar1);
+        c.positive("大齿轮弦齿高h̄2", g.hBar2);
+        if (c.number("切圆半径Rτ", g.rTau) && g.rTau < 0) c.fail("切圆半径Rτ小于0。");
+        break;
+    case ConeKind::Spiral:
+        c.positive("平面齿轮齿数Zp", g.zp);
+        c.number("齿根角增量Δθf", g.dThetaF);
+        break;
+    case ConeKind::Cycloidal:
+        c.positive("小齿轮弧齿厚s1", g.s1);
+        c.positive("大齿轮弧齿厚s2", g.s2);
+        c.positive("假想平面齿轮齿数Zc", g.zp);
+        c.positive("参考点法面模数mp", g.mp);
+        c.positive("小端锥距Ri", g.ri);
+        c.positive("参考点锥距Rp", g.rp);
+        c.number("齿高变位量Δh", g.d0);
+        c.acute("小端螺旋角βi", g.betaInner);
+        c.acute("大端螺旋角β", g.betaOuter);
+        c.acute("初定参考点螺旋角βp'", g.betaP0);
+        c.acute("参考点螺旋角βp", g.betaP);
+        if (c.number("铣刀轴倾角Δα", g.tilt) && g.tilt != kConeTilts[0] && g.tilt != kConeTilts[1] &&
+            g.tilt != kConeTilts[2])
+            c.fail(fw::format("铣刀轴倾角Δα＝%g无效。", g.tilt));
+        if (!inRange(g.cutterRow, 0, 10)) c.fail(fw::format("刀盘号%d无效。", g.cutterRow));
+        if (!inRange(g.cutterBand, 0, 2)) c.fail(fw::format("刀片组%d无效。", g.cutterBand));
+        break;
+    }
+}
+
+}  // namespace
+
+fw::Expected<void, std::string> checkConeGeomDimensions(const ConeGeomRecord& g, ConeKind kind) {
+    RecordCheck c;
+    checkDimensions(c, g, kind);
+    if (!c.ok()) return fw::unexpected(c.why());
+    return {};
+}
+
+fw::Expected<void, std::string> checkConeGeomRecord(const ConeGeomRecord& g, ConeKind kind) {
+    RecordCheck c;
+    checkDimensions(c, g, kind);
+    if (kind == ConeKind::Spiral) {
+        if (!inRange(g.cutterRow, 0, 16) || !inRange(g.cutterBand, 0, 3) || !inRange(g.cutterChoice, 0, 50))
+            c.fail("铣刀盘的选择无效。");
+        if (c.number("刀盘名义直径d0", g.d0) && !(g.d0 >= kConeSmallestCutter))
+            c.fail(fw::format("刀盘名义直径d0＝%.2f小于%.1fmm。", g.d0, kConeSmallestCutter));
+        c.acute("大端螺旋角β", g.betaOuter);
+        c.positive("小齿轮分度圆弧齿厚s1", g.s1);
+        c.positive("大齿轮分度圆弧齿厚s2", g.s2);
+    }
+    if (g.status != kConeGeomStatus) c.fail("几何计算未完成。");
+    if (!c.ok()) return fw::unexpected(c.why());
+    return {};
+}
+
+bool preliminaryFitsGeometry(const ConePreRecord& p) {
+    return p.z1 <= static_cast<std::uint32_t>(kConeTeethMax) && p.z2 <= static_cast<std::uint32_t>(kConeTeethMax) &&
+           std::isfinite(p.mt) && p.mt <= kConeModuleMax;
 }
 
 fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const std::uint8_t> file, ConeLoad which,
@@ -298,7 +455,8 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
     LoadedConeDesign out;
     out.oldFile = body->oldFile;
     out.pre = readConePreRecord(body->records.first<ConePreRecord::kSize>());
-    if (out.pre.status != kConePreStatus || !plausibleConePreRecord(out.pre)) return notGeometry();
+    if (out.pre.status != kConePreStatus || !plausibleConePreRecord(out.pre) || !preliminaryFitsGeometry(out.pre))
+        return notGeometry();
     int system = out.pre.toothSystem;
     if (which == ConeLoad::Saved) {
         out.geom = readConeGeomRecord(body->records.subspan<ConePreRecord::kSize, ConeGeomRecord::kSize>());
@@ -315,7 +473,7 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
             coneWrongSystemMessage(which == ConeLoad::Saved ? row.savedName : row.preliminaryName), true,
             kind == ConeKind::Straight && which == ConeLoad::Preliminary});
     }
-    if (which == ConeLoad::Saved && !plausibleConeGeomRecord(out.geom, kind)) return notGeometry();
+    if (which == ConeLoad::Saved && !checkConeGeomRecord(out.geom, kind)) return notGeometry();
     return out;
 }
 
@@ -356,13 +514,29 @@ std::vector<std::uint8_t> coneGeomFileBytes(const ConePreRecord& pre, const Cone
     return kavrin::designFileBytes(kavrin::makeHeader(kConeDesignKind, kavrin::kWordConDesign, timeStamp), records);
 }
 
-fw::Expected<void, kavrin::DesignSaveError> saveConeGeomDesign(const std::filesystem::path& data,
-                                                               const ConePreRecord& pre,
-                                                               const ConeGeomRecord& geom,
-                                                               const std::filesystem::path& report,
-                                                               std::string_view reportUtf8, std::int64_t timeStamp) {
+fw::Expected<void, ConeSaveError> saveConeGeomDesign(ConeKind kind, const std::filesystem::path& data,
+                                                     const ConePreRecord& pre, const ConeGeomRecord& geom,
+                                                     const std::filesystem::path& report, std::string_view reportUtf8,
+                                                     std::int64_t timeStamp) {
+    if (auto checked = checkConeGeomSave(kind, pre, geom); !checked)
+        return fw::unexpected(ConeSaveError{checked.error(), {}});
     const std::vector<std::uint8_t> bytes = coneGeomFileBytes(pre, geom, timeStamp);
-    return kavrin::saveDesignAndReport(data, bytes, report, reportUtf8, fw::SaveTransaction::Mode::Append);
+    auto saved = kavrin::saveDesignAndReport(data, bytes, report, reportUtf8, fw::SaveTransaction::Mode::Append);
+    if (!saved) return fw::unexpected(ConeSaveError{"", saved.error()});
+    return {};
+}
+
+fw::Expected<void, std::string> checkConeGeomSave(ConeKind kind, const ConePreRecord& pre, const ConeGeomRecord& geom) {
+    if (auto checked = checkConeGeomRecord(geom, kind); !checked) return checked;
+    if (pre.status != kConePreStatus || !plausibleConePreRecord(pre) || !preliminaryFitsGeometry(pre))
+        return fw::unexpected(std::string("预定设计数据无效。"));
+    return {};
+}
+
+std::string coneSaveRefusedMessage(const std::string& reason) { return "数据未保存：" + reason; }
+
+std::string coneResultRefusedMessage(const std::string& reason) {
+    return "计算结果不能采用：" + reason + "\n请修改输入数据后重新计算!";
 }
 
 }  // namespace bevel

@@ -156,8 +156,32 @@ struct ConeLoadRefusal {
 // then the kind's tooth systems (coneWrongSystemMessage).
 fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const std::uint8_t> file, ConeLoad which,
                                                                ConeKind kind);
-// Does a saved design hold values its kind can use? (the value checks above)
-bool plausibleConeGeomRecord(const ConeGeomRecord& g, ConeKind kind);
+// The limits that the geometry fields, the loads and the saves share.
+inline constexpr std::int32_t kConeTeethMax = 100000;  // Z1, Z2
+inline constexpr double kConeModuleMax = 100;          // mt, mm
+inline constexpr int kConeAlphaDegMax = 30;            // α degrees, as the preliminary design takes them
+inline constexpr int kConeHelixDegMax = 60;            // β (straight) and βm degrees, likewise
+inline constexpr double kConePhiRStraightMin = 0.25, kConePhiRMax = 0.3333333333333333;
+inline constexpr double kConeSmallestCutter = 12.7;    // d0 of a spiral cutter, mm
+inline constexpr double kConeTilts[] = {0, 1.5, 3};    // Δα of the check charts, degrees
+
+// The one validity check of a geometry record of a kind: both loads run it
+// on the record they read, every save on the record it is about to write,
+// and the calculations on what they produced. It tests the inputs against
+// the ranges their fields accept, every number for being finite (and not
+// subnormal, which no field takes), the lengths that must be positive
+// (diameters, cone distances, heights, thicknesses), the angles that must
+// lie between 0° and 90° (pitch, root and spiral angles), the status 202,
+// the kind's tooth systems, clearance forms and cutter words. The refusal
+// names the value that fails, in a sentence for the user.
+fw::Expected<void, std::string> checkConeGeomRecord(const ConeGeomRecord& g, ConeKind kind);
+// The part of that check a calculation can pass before its cutter is
+// chosen (a spiral pair whose list is empty): everything but the cutter
+// words, d0, the outer spiral angle and the thicknesses it decides.
+fw::Expected<void, std::string> checkConeGeomDimensions(const ConeGeomRecord& g, ConeKind kind);
+// Values of a preliminary record that the geometry fields take: the tooth
+// numbers and the module within the fields' ranges.
+bool preliminaryFitsGeometry(const ConePreRecord& p);
 
 // The preliminary record a save writes: the held copy with the ratio
 // Z2/Z1; a copy that no load filled (status not 201) is filled from the
@@ -170,11 +194,23 @@ std::vector<std::uint8_t> coneGeomFileBytes(const ConePreRecord& pre, const Cone
                                             std::int64_t timeStamp);
 
 // The save: the design file replaced and the report appended together or
-// not at all.
-fw::Expected<void, kavrin::DesignSaveError> saveConeGeomDesign(const std::filesystem::path& data,
-                                                               const ConePreRecord& pre,
-                                                               const ConeGeomRecord& geom,
-                                                               const std::filesystem::path& report,
-                                                               std::string_view reportUtf8, std::int64_t timeStamp);
+// not at all. Before anything is written both records pass their checks
+// (checkConeGeomRecord of the kind, the preliminary record's own); a record
+// refused is never written and the old files stay as they were.
+struct ConeSaveError {
+    std::string refusal;             // not empty: a record was refused (the reason, for the user)
+    kavrin::DesignSaveError file;    // otherwise: which file failed
+};
+fw::Expected<void, ConeSaveError> saveConeGeomDesign(ConeKind kind, const std::filesystem::path& data,
+                                                     const ConePreRecord& pre, const ConeGeomRecord& geom,
+                                                     const std::filesystem::path& report, std::string_view reportUtf8,
+                                                     std::int64_t timeStamp);
+// The checks of the save alone (the reason of a refusal).
+fw::Expected<void, std::string> checkConeGeomSave(ConeKind kind, const ConePreRecord& pre, const ConeGeomRecord& geom);
+// The message of a refused save: "数据未保存：<reason>".
+std::string coneSaveRefusedMessage(const std::string& reason);
+// The message of a calculation whose results the check refuses:
+// "计算结果不能采用：<reason>\n请修改输入数据后重新计算!".
+std::string coneResultRefusedMessage(const std::string& reason);
 
 }  // namespace bevel

@@ -27,7 +27,15 @@ std::array<double, 3> readTriple(const fw::RecordReader& rd, std::size_t off) {
     return {rd.f64(off), rd.f64(off + 8), rd.f64(off + 16)};
 }
 
-bool positive(double v) { return std::isfinite(v) && v > 0; }
+bool positive(double v) { return std::isfinite(v) && std::fpclassify(v) != FP_SUBNORMAL && v > 0; }
+
+// A count read as a number of the text source: whole and within 1..max, so
+// that it converts to int32 without overflow.
+bool countOf(double v, std::int32_t max, std::int32_t& out) {
+    if (!(v >= 1 && v <= max) || v != std::floor(v)) return false;
+    out = static_cast<std::int32_t>(v);
+    return true;
+}
 
 }  // namespace
 
@@ -68,10 +76,12 @@ CutterHeadRecord readCutterHeadRecord(std::span<const std::uint8_t, CutterHeadRe
 }
 
 bool plausibleCutterHead(const CutterHeadRecord& r) {
-    if (r.z0 <= 0 || !positive(r.rb) || !positive(r.rbMin) || !positive(r.rbMax)) return false;
+    if (r.z0 < 1 || r.z0 > kBladeGroupsMax || !positive(r.rb) || !positive(r.rbMin) || !positive(r.rbMax))
+        return false;
     for (std::size_t g = 0; g < 3; ++g) {
+        if (r.blade[g] < 1 || r.blade[g] > kBladeNumberMax) return false;
         if (!positive(r.mp[g]) || !positive(r.mMin[g]) || !positive(r.mMax[g]) || !positive(r.eb[g]) ||
-            !positive(r.q[g]) || !std::isfinite(r.rhoA0[g]) || r.rhoA0[g] < 0)
+            !positive(r.q[g]) || !(r.rhoA0[g] == 0 || positive(r.rhoA0[g])))
             return false;
     }
     return true;
@@ -83,10 +93,19 @@ fw::Expected<CutterHeadRecord, fw::FileError> readCutterHead(const std::filesyst
     const std::size_t end = static_cast<std::size_t>(index + 1) * CutterHeadRecord::kSize;
     auto bytes = fw::readExact(table, end);
     if (!bytes) return fw::unexpected(bytes.error());
-    std::span<const std::uint8_t, CutterHeadRecord::kSize> rec(bytes->data() + end - CutterHeadRecord::kSize,
+    auto head = cutterHeadFromTable(*bytes, index);
+    if (!head) return fw::unexpected(fw::FileError{.cause = head.error(), .path = table});
+    return *head;
+}
+
+fw::Expected<CutterHeadRecord, fw::FileCause> cutterHeadFromTable(std::span<const std::uint8_t> table, int index) {
+    if (index < 0 || index >= kCutterHeadCount) return fw::unexpected(fw::FileCause::Generic);
+    const std::size_t end = static_cast<std::size_t>(index + 1) * CutterHeadRecord::kSize;
+    if (table.size() < end) return fw::unexpected(fw::FileCause::EndOfFile);
+    std::span<const std::uint8_t, CutterHeadRecord::kSize> rec(table.data() + end - CutterHeadRecord::kSize,
                                                                CutterHeadRecord::kSize);
     CutterHeadRecord r = readCutterHeadRecord(rec);
-    if (!plausibleCutterHead(r)) return fw::unexpected(fw::FileError{.cause = fw::FileCause::InvalidFile, .path = table});
+    if (!plausibleCutterHead(r)) return fw::unexpected(fw::FileCause::InvalidFile);
     return r;
 }
 
@@ -113,11 +132,12 @@ fw::Expected<std::vector<CutterHeadRecord>, std::string> parseCutterTable(std::s
         }
         CutterHeadRecord r;
         r.rb = v[0];
-        r.z0 = static_cast<std::int32_t>(v[1]);
+        // The counts are converted only when they fit ("5 5555555111 …" is refused).
+        if (!countOf(v[1], kBladeGroupsMax, r.z0)) return fw::unexpected(bad);
         r.rbMin = v[2];
         r.rbMax = v[3];
         for (std::size_t g = 0; g < 3; ++g) {
-            r.blade[g] = static_cast<std::int32_t>(v[4 + g]);
+            if (!countOf(v[4 + g], kBladeNumberMax, r.blade[g])) return fw::unexpected(bad);
             r.mp[g] = v[7 + g];
             r.mMin[g] = v[10 + g];
             r.mMax[g] = v[13 + g];

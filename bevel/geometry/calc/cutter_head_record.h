@@ -31,7 +31,12 @@ struct CutterHeadRecord {
 std::array<std::uint8_t, CutterHeadRecord::kSize> writeCutterHeadRecord(const CutterHeadRecord& r);
 CutterHeadRecord readCutterHeadRecord(std::span<const std::uint8_t, CutterHeadRecord::kSize> bytes);
 
-// Every value finite, z0 > 0, radii, modules, Eb and Q > 0, ρa0 ≥ 0.
+// Counts of a head: blade groups z0 and blade numbers, 1 to these bounds.
+inline constexpr std::int32_t kBladeGroupsMax = 100;
+inline constexpr std::int32_t kBladeNumberMax = 1000;
+
+// z0 and the blade numbers within their counts, every other value finite
+// (and not subnormal), radii, modules, Eb and Q > 0, ρa0 ≥ 0.
 bool plausibleCutterHead(const CutterHeadRecord& r);
 
 // The heads of the table, one per cutter-radius button, in this order.
@@ -46,9 +51,13 @@ constexpr int bladeGroup(int bladeButton) { return bladeButton / 2; }
 // the end of that record (never more); a shorter file is EndOfFile, a record
 // with implausible values InvalidFile, an index out of range Generic.
 fw::Expected<CutterHeadRecord, fw::FileError> readCutterHead(const std::filesystem::path& table, int index);
+// The same record from the table's bytes (at least up to its end): the
+// check that readCutterHead runs on what it read.
+fw::Expected<CutterHeadRecord, fw::FileCause> cutterHeadFromTable(std::span<const std::uint8_t> table, int index);
 
 // The table's text source: one head per line, '#' starts a comment. Fields:
-// rb z0 rbMin rbMax blade×3 mp'×3 mMin×3 mMax×3 Eb×3 Q×3 ρa0×3.
+// rb z0 rbMin rbMax blade×3 mp'×3 mMin×3 mMax×3 Eb×3 Q×3 ρa0×3; z0 and the
+// blade numbers whole numbers within their counts, each head plausible.
 // Returns the records, or the number of the first bad line as an error text.
 fw::Expected<std::vector<CutterHeadRecord>, std::string> parseCutterTable(std::string_view text);
 std::vector<std::uint8_t> cutterTableBytes(const std::vector<CutterHeadRecord>& heads);

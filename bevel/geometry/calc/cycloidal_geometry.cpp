@@ -43,25 +43,29 @@ std::optional<Reference> referencePoint(const Cone& c, const CutterHeadRecord& h
     r.betaP = std::acos(cosBp);
     r.rhoP = c.rp * cosBp;
     r.rho = r.rhoP + eb;
-    const double sq = std::sqrt(q);
-    auto betaAt = [&](double l) -> std::optional<double> {
-        if (!(l > 0) || !(r.rho != 0)) return std::nullopt;
-        const double cc = (r.rho * r.rho + q - l * l) / (2 * sq * r.rho);
-        // Q and Eb are added as they stand.
-        const double s = q + eb - 2 * sq * eb * cc;
-        if (!(s > 0)) return std::nullopt;
-        const double sinB = ((l * l + s - r.rhoP * r.rhoP) / 2 / l) / std::sqrt(s);
-        if (!(std::abs(sinB) <= 1)) return std::nullopt;
-        return std::asin(sinB);
-    };
-    auto bi = betaAt(c.ri);
-    auto bo = betaAt(c.r);
+    auto bi = spiralAngleAt(r, head, group, c.ri);
+    auto bo = spiralAngleAt(r, head, group, c.r);
     if (!bi || !bo) return std::nullopt;
     r.betaI = *bi;
     r.beta = *bo;
     r.h = 2.15 * r.mp + 0.35;
     if (!std::isfinite(r.mp) || !std::isfinite(r.h)) return std::nullopt;
     return r;
+}
+
+std::optional<double> spiralAngleAt(const Reference& ref, const CutterHeadRecord& head, int group, double l) {
+    if (group < 0 || group > 2) return std::nullopt;
+    const auto g = static_cast<std::size_t>(group);
+    const double q = head.q[g], eb = head.eb[g];
+    if (!(q > 0) || !(l > 0) || !(ref.rho != 0)) return std::nullopt;
+    const double sq = std::sqrt(q);
+    const double c = (ref.rho * ref.rho + q - l * l) / (2 * sq * ref.rho);
+    // The law of cosines in the triangle M X N: both sides squared.
+    const double s = q + eb * eb - 2 * sq * eb * c;
+    if (!(s > 0)) return std::nullopt;
+    const double sinB = ((l * l + s - ref.rhoP * ref.rhoP) / 2 / l) / std::sqrt(s);
+    if (!(std::abs(sinB) <= 1)) return std::nullopt;
+    return std::asin(sinB);
 }
 
 double x1Min(const Inputs& in, const Cone& c, const Reference& ref, const CutterHeadRecord& head, int group,

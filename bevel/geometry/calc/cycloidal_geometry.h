@@ -46,6 +46,22 @@ struct Reference {
 // cos βp or sin βL beyond ±1.
 std::optional<Reference> referencePoint(const Cone& c, const CutterHeadRecord& head, int group);
 
+// The spiral angle (radians) at cone distance L of the tooth through the
+// reference point. In the crown-gear plane the head's centre M lies at ρ =
+// ρp + Eb from the apex O, the point X of the tooth at L at √Q from M, and
+// the tooth normal at X passes through N at ρp on OM (Eb from M):
+//   c  = cos∠OMX = (ρ² + Q − L²)/(2·√Q·ρ),
+//   s  = |XN|²   = Q + Eb² − 2·√Q·Eb·c,
+//   sin βL = cos∠OXN = (L² + s − ρp²)/(2·L·√s).
+// At L = Rp it gives βp itself when Eb = mp·z0/2. Empty where a root or the
+// arcsine has no real value.
+std::optional<double> spiralAngleAt(const Reference& ref, const CutterHeadRecord& head, int group, double l);
+
+// The height modification χ1 = −χ2 stays below 1: the gear's addendum
+// ha2 = (1 − χ1)·mp must stay above 0 (and with it the pinion's dedendum
+// hf1 = 1.15·mp + 0.35 − χ1·mp).
+inline constexpr double kX1Max = 1;
+
 // x1min for a pinion of 15 teeth or fewer (0 when Δh is negative).
 double x1Min(const Inputs& in, const Cone& c, const Reference& ref, const CutterHeadRecord& head, int group,
              double tiltDeg);

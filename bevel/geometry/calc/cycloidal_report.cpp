@@ -7,7 +7,11 @@ namespace bevel::aol {
 
 namespace {
 
-std::string dms(const char* fmt, const kavrin::AngleDms& a) { return fw::format(fmt, a.deg, a.min, a.sec); }
+// An angle rounded to the places its format shows, then split.
+std::string dms(const char* fmt, const kavrin::AngleDms& a, int secondPlaces = 1) {
+    const kavrin::AngleDms r = kavrin::roundDms(a, secondPlaces);
+    return fw::format(fmt, r.deg, r.min, r.sec);
+}
 
 }  // namespace
 
@@ -38,7 +42,7 @@ std::string cycloidalReport(const ConeGeomRecord& g, const CutterHeadRecord& hea
     s += fw::format("\t小端锥距:                Ri= R-b=                                     %.3fmm\n", g.ri);
     s += fw::format("\t中点螺旋角:              βm= (预定,程序调整)                          %d°%d′%d″\n", g.betaDeg,
                     g.betaMin, g.betaSec);
-    s += dms("\t初定参考点点螺旋角:       βp'= 0.914(βm+6)°=                        %.0f°%.0f′%.2f″\n", g.betaP0);
+    s += dms("\t初定参考点点螺旋角:       βp'= 0.914(βm+6)°=                        %.0f°%.0f′%.2f″\n", g.betaP0, 2);
     s += fw::format("\t刀盘名义直径:            rb= (程序选定)                                %.0fmm\n", head.rb);
     s += fw::format("\t刀片组数:                Zω= (程序选定)                               %d\n", head.z0);
     s += fw::format("\t刀片号:                  (程序选定)                                   %.0f/%d\n", head.rb,
@@ -65,8 +69,8 @@ std::string cycloidalReport(const ConeGeomRecord& g, const CutterHeadRecord& hea
     s += fw::format("\t                        Ak2= R·cos(δ2)-ha2·sin(δ2)=               %.3fmm\n", g.ak2);
     s += dms("\t大端螺旋角:              β= (程序计算)                                %2.0f°%2.0f′%2.1f″\n", g.betaOuter);
     s += dms("\t小端螺旋角:              βi= (程序计算)                               %2.0f°%2.0f′%2.1f″\n", g.betaInner);
-    s += fw::format("\t端面重合度:              εα= (程序计算)                              %.3fmm\n", g.epsAlpha);
-    s += fw::format("\t齿向重合度:              εβ= (程序计算)                              %.3fmm\n", g.epsBeta);
+    s += fw::format("\t端面重合度:              εα= (程序计算)                              %.3f\n", g.epsAlpha);
+    s += fw::format("\t齿向重合度:              εβ= (程序计算)                              %.3f\n", g.epsBeta);
     s += fw::format("\t弧齿厚:                  s1= (程序计算)                               %.3fmm\n", g.s1);
     s += fw::format("\t                        s2= (程序计算)                                %.3fmm\n", g.s2);
     return s;

@@ -16,6 +16,26 @@ namespace bevel {
 const std::array<const char*, kCutterTableCount> kCutterTableFiles = {"xp1.dat", "xp2.dat", "xp3.dat",
                                                                       "xp4.dat", "xp5.dat", "xp6.dat"};
 
+const std::array<const char*, kCutterTableCount> kCutterTableContents = {
+    "刀盘直径、最大齿高与齿宽", "最大模数", "螺旋角下限", "螺旋角上限", "锥距下限", "锥距上限"};
+
+bool CutterTables::complete() const {
+    for (bool l : loaded)
+        if (!l) return false;
+    return true;
+}
+
+std::string missingCutterTablesMessage(const CutterTables& t) {
+    std::string names;
+    for (std::size_t i = 0; i < kCutterTableFiles.size(); ++i) {
+        if (t.loaded[i]) continue;
+        if (!names.empty()) names += "、";
+        names += fw::format("%s（%s）", kCutterTableFiles[i], kCutterTableContents[i]);
+    }
+    if (names.empty()) return {};
+    return "铣刀盘数据表" + names + "缺失或不能读取，没有可选用的标准铣刀盘。\n请重新安装软件，或输入自定义刀盘名义直径后重新计算!";
+}
+
 namespace {
 
 std::string openMessage(const std::filesystem::path& file) {
@@ -94,6 +114,7 @@ fw::Expected<CutterTables, std::string> parseCutterTableSource(const std::string
     }
     if (tables != kCutterTableFiles.size() || row != kCutterRows)
         return fw::unexpected(std::string("six tables of 17 rows expected"));
+    out.loaded.fill(true);
     return out;
 }
 
@@ -112,16 +133,19 @@ LoadedCutterTables loadCutterTables(const std::optional<std::filesystem::path>& 
             continue;
         }
         auto t = readCutterTable(*folder / kCutterTableFiles[i]);
-        if (t)
+        if (t) {
             out.tables.t[i] = *t;
-        else
+            out.tables.loaded[i] = true;
+        } else {
             out.messages.push_back(t.error());
+        }
     }
     return out;
 }
 
 std::vector<CutterRow> cutterRows(const CutterTables& tables, double r, double betaMDeg) {
     std::vector<CutterRow> rows;
+    if (!tables.complete()) return rows;
     const auto& t = tables.t;
     for (std::size_t i = 0; i < kCutterRows; ++i)
         for (std::size_t c = 0; c < kCutterBands; ++c) {

@@ -34,10 +34,21 @@ using CutterTable = std::array<std::array<double, kCutterBands>, kCutterRows>;
 enum CutterTableIndex { kXPD, kXPM, kXPBtmin, kXPBtmax, kXPRmin, kXPRmax, kCutterTableCount };
 extern const std::array<const char*, kCutterTableCount> kCutterTableFiles;  // "xp1.dat" ... "xp6.dat"
 
-// A cleared table (all zero) lets no entry qualify.
+// The six tables and which of them were read. A table that could not be
+// read stays cleared (all zero) and lets no entry qualify: a zero would
+// otherwise read as an open band (xp4.dat), a diameter 0.00 (xp1.dat) or a
+// lower limit of 0 (xp3.dat, xp5.dat), so while any table is missing no
+// entry of any table qualifies.
 struct CutterTables {
     std::array<CutterTable, kCutterTableCount> t{};
+    std::array<bool, kCutterTableCount> loaded{};
+    bool complete() const;
 };
+// What each table holds, for the message that names a missing one.
+extern const std::array<const char*, kCutterTableCount> kCutterTableContents;
+// "铣刀盘数据表xp4.dat（螺旋角上限）缺失或不能读取，没有可选用的标准铣刀盘……"
+// naming every table not read; empty when all six were read.
+std::string missingCutterTablesMessage(const CutterTables& t);
 
 inline constexpr const char* kMsgCutterRegistry = "文件系统发生非许可改变，程序不能继续进行。\n重新安装软件！";
 
@@ -75,7 +86,8 @@ struct CutterRow {
 };
 
 // Every entry (r, c) in table order with Rmin ≤ R < Rmax, βmin ≤ βm,
-// (βm ≤ βmax or βmax = 0) and a module above 0; βm in degrees.
+// (βm ≤ βmax or βmax = 0) and a module above 0; βm in degrees. None while a
+// table is missing.
 std::vector<CutterRow> cutterRows(const CutterTables& t, double r, double betaMDeg);
 // The six list columns of an entry: d0 "%.2f", the spiral-angle band
 // (">%.2f" when open, else "%.2f～%.2f"), the R band "%.0f～%.0f", depth,

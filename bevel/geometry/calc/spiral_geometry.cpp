@@ -39,6 +39,13 @@ int spiralPositionForPhiR(double phiR) {
 
 double spiralBetaMDegrees(const SpiralInput& in) { return degreesOf(in.betaM); }
 
+bool spiralAlphaAccepted(const kavrin::AngleTriple& alpha) {
+    const double a = degreesOf(alpha);
+    return a >= 14.5 && a <= 25;
+}
+
+bool smallModuleWithLargeHelix(const SpiralInput& in) { return in.m <= 2.5 && in.betaM.deg >= 25; }
+
 SpiralCones spiralCones(const SpiralInput& in) {
     SpiralCones c;
     c.d1 = in.z1 * in.m;
@@ -261,8 +268,8 @@ std::string spiralReport(const ConeGeomRecord& g, const CutterRow& chosen) {
     out += "\t                        δa2= δ2+θa2=                               " + formatDms(g.deltaA2) + "\n";
     out += "\t根锥角:                  δf1＝δ1-θf1=                              " + formatDms(g.deltaF1) + "\n";
     out += "\t                        δf2=δ2-θf2=                                " + formatDms(g.deltaF2) + "\n";
-    out += format("\t外锥高:                  Aa1=Rcos(δ1)-ha1sin(δ1)=                   %2.0f\n", g.ak1);
-    out += format("\t                        Aa2=Rcos(δ2)-ha2sin(δ2)=                    %2.0f\n", g.ak2);
+    out += format("\t外锥高:                  Aa1=Rcos(δ1)-ha1sin(δ1)=                   %.3fmm\n", g.ak1);
+    out += format("\t                        Aa2=Rcos(δ2)-ha2sin(δ2)=                    %.3fmm\n", g.ak2);
     out += format("\t分度圆弧齿厚:            s1= (π/2+2χ1 tgα/cosβ +χτ1)m=           %.3fmm\n", g.s1);
     out += format("\t                        s2= π·m-s1=                                 %.3fmm\n", g.s2);
     out += format("\t当量齿数:                Zv1= z1/[cos(δ1)cos^3(β)]=                 %.3f\n", g.zv1);
@@ -270,8 +277,9 @@ std::string spiralReport(const ConeGeomRecord& g, const CutterRow& chosen) {
     out += format("\t端面重合度:              εα＝(程序处理)                              %.3f\n", g.epsAlpha);
     out += format("\t齿向重合度:              εβ＝b tg(βm)/[πm(1-0.5φr)]=              %.3f\n", g.epsBeta);
     out += format("\t平面齿轮齿数:            Zp=2R/m=                                     %.2f\n", g.zp);
+    const AngleDms heel = kavrin::roundDms(g.betaOuter, 0);
     out += format("\t大端螺旋角:              β= (程序处理)                                %.0f°%.0f′%.0f″\n",
-                  g.betaOuter.deg, g.betaOuter.min, g.betaOuter.sec);
+                  heel.deg, heel.min, heel.sec);
     const int system = g.toothSystem >= 0 && g.toothSystem < kToothSystemCount ? g.toothSystem : 0;
     out += format("\t齿型制:                                                               %s\n",
                   kReportSystemNames[static_cast<std::size_t>(system)]);

@@ -43,6 +43,12 @@ struct SpiralInput {
     friend bool operator==(const SpiralInput&, const SpiralInput&) = default;
 };
 
+// The α the dialog accepts: 14.5° ≤ α ≤ 25° from the degree box.
+bool spiralAlphaAccepted(const kavrin::AngleTriple& alpha);
+// The module and spiral angle the dialog refuses together: m ≤ 2.5 with a
+// βm degree part of 25 or more (whichever of the two is typed last).
+bool smallModuleWithLargeHelix(const SpiralInput& in);
+
 // Steps 3 to 6: pitch cones and the face width (φR·R, or the typed one).
 struct SpiralCones {
     double d1 = 0, d2 = 0;

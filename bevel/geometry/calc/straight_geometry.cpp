@@ -24,6 +24,12 @@ double radiansOf(const kavrin::AngleTriple& a) { return (a.deg + a.min / 60.0 + 
 
 double degreesOf(const AngleDms& a) { return a.deg + a.min / 60.0 + a.sec / 3600.0; }
 
+// An angle of the report, rounded to its shown tenth of a second, then split.
+std::string dms(const char* fmt, const AngleDms& a) {
+    const AngleDms r = kavrin::roundDms(a, 1);
+    return fw::format(fmt, r.deg, r.min, r.sec);
+}
+
 }  // namespace
 
 double phiRForPosition(int position) { return kPhiRMin + position * kPhiRStep / kPhiRTrackMax; }
@@ -155,8 +161,8 @@ std::string straightReport(const ConeGeomRecord& g) {
     t += fw::format("\t                        χ2= (预定,程序调整)=                         %.3f\n", g.x2);
     t += fw::format("\t切向变位系数:            χτ1= (预定,程序调整)=                       %.3f\n", g.xt1);
     t += fw::format("\t                        χτ2= (预定,程序调整)=                       %.3f\n", g.xt2);
-    t += fw::format("\t分锥角:                  δ1= arctg(Z1/Z2)=                           %2.0f°%2.0f′%2.1f″\n", g.delta1.deg, g.delta1.min, g.delta1.sec);
-    t += fw::format("\t                        δ2= 90°-δ1=                                %2.0f°%2.0f′%2.1f″\n", g.delta2.deg, g.delta2.min, g.delta2.sec);
+    t += dms("\t分锥角:                  δ1= arctg(Z1/Z2)=                           %2.0f°%2.0f′%2.1f″\n", g.delta1);
+    t += dms("\t                        δ2= 90°-δ1=                                %2.0f°%2.0f′%2.1f″\n", g.delta2);
     t += fw::format("\t分度圆直径:              d1= m Z1=                                    %.3fmm\n", g.d1);
     t += fw::format("\t                        d2= m Z2=                                    %.3fmm\n", g.d2);
     t += fw::format("\t锥距:                    R= di/2sin(δi)=                             %.3fmm\n", g.r);
@@ -169,14 +175,14 @@ std::string straightReport(const ConeGeomRecord& g) {
     t += fw::format("\t全齿高:                  h= (2ha*+C*)m=                               %.3fmm\n", g.h);
     t += fw::format("\t齿顶圆直径:              da1= d1+2ha1 cos(δ1)=                       %.3fmm\n", g.da1);
     t += fw::format("\t                        da2= d2+2ha2 cos(δ2)=                        %.3fmm\n", g.da2);
-    t += fw::format("\t齿根角:                  θf1= arctg[hf1/Rcos^2(β)]=                 %2.0f°%2.0f′%2.1f″\n", g.thetaF1.deg, g.thetaF1.min, g.thetaF1.sec);
-    t += fw::format("\t                        θf2= arctg[hf2/Rcos^2(β)]=                  %2.0f°%2.0f′%2.1f″\n", g.thetaF2.deg, g.thetaF2.min, g.thetaF2.sec);
-    t += fw::format("\t齿顶角:                  θa1= arctg(ha1/R)或θf2=                    %2.0f°%2.0f′%2.1f″\n", g.thetaA1.deg, g.thetaA1.min, g.thetaA1.sec);
-    t += fw::format("\t                        θa2= arctg(ha2/R)或θf1=                     %2.0f°%2.0f′%2.1f″\n", g.thetaA2.deg, g.thetaA2.min, g.thetaA2.sec);
-    t += fw::format("\t顶锥角:                  δa1= δ1+θa1=                              %2.0f°%2.0f′%2.1f″\n", g.deltaA1.deg, g.deltaA1.min, g.deltaA1.sec);
-    t += fw::format("\t                        δa2= δ2+θa2=                               %2.0f°%2.0f′%2.1f″\n", g.deltaA2.deg, g.deltaA2.min, g.deltaA2.sec);
-    t += fw::format("\t根锥角:                  δf1= δ1-θf1=                              %2.0f°%2.0f′%2.1f″\n", g.deltaF1.deg, g.deltaF1.min, g.deltaF1.sec);
-    t += fw::format("\t                        δf2= δ2-θf2=                               %2.0f°%2.0f′%2.1f″\n", g.deltaF2.deg, g.deltaF2.min, g.deltaF2.sec);
+    t += dms("\t齿根角:                  θf1= arctg[hf1/Rcos^2(β)]=                 %2.0f°%2.0f′%2.1f″\n", g.thetaF1);
+    t += dms("\t                        θf2= arctg[hf2/Rcos^2(β)]=                  %2.0f°%2.0f′%2.1f″\n", g.thetaF2);
+    t += dms("\t齿顶角:                  θa1= arctg(ha1/R)或θf2=                    %2.0f°%2.0f′%2.1f″\n", g.thetaA1);
+    t += dms("\t                        θa2= arctg(ha2/R)或θf1=                     %2.0f°%2.0f′%2.1f″\n", g.thetaA2);
+    t += dms("\t顶锥角:                  δa1= δ1+θa1=                              %2.0f°%2.0f′%2.1f″\n", g.deltaA1);
+    t += dms("\t                        δa2= δ2+θa2=                               %2.0f°%2.0f′%2.1f″\n", g.deltaA2);
+    t += dms("\t根锥角:                  δf1= δ1-θf1=                              %2.0f°%2.0f′%2.1f″\n", g.deltaF1);
+    t += dms("\t                        δf2= δ2-θf2=                               %2.0f°%2.0f′%2.1f″\n", g.deltaF2);
     t += fw::format("\t外锥高:                  Ak1= d2/2-ha1 sin(δ1)=                      %.2fmm\n", g.ak1);
     t += fw::format("\t                        Ak2= d1/2-ha2 sin(δ2)=                       %.2fmm\n", g.ak2);
     t += fw::format("\t分度圆弧齿厚:            s1= (π/2+2χ1 tgα/cosβ)m=                  %.3fmm\n", g.s1);

@@ -225,11 +225,15 @@ struct Refusal {
 TEST(ConeGeomLoad, RefusesEveryBrokenFile) {
     const char* notBevel = "所用数据文件不包含圆锥齿轮设计计算数据。";
     const char* notGeom = "载入的数据不包含锥齿轮几何计算或根本不是锥齿轮计算!";
+    // A TC head (cutter type 1) cuts at α 17°30′0″.
     auto cycloidal = [](std::vector<std::uint8_t>& f) {
         putI32(f, kPre + 56, 7);
         putI32(f, kGeom + 552, 7);
         putI32(f, kGeom + 584, 1);
         putI32(f, kGeom + 732, 2);
+        putI32(f, kGeom + 0, 17);
+        putI32(f, kGeom + 4, 30);
+        putI32(f, kGeom + 8, 0);
     };
     const std::vector<Refusal> cases = {
         {"1000 bytes", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { f.resize(1000); }, notBevel},
@@ -338,7 +342,7 @@ TEST_F(ConeGeomSaveFiles, ChainFromThePreliminaryDesign) {
     const auto report = coneReportName(data);
     EXPECT_EQ(report, dir / "v1.2" / "gear.tng");
     for (const char* section : {"first\n", "second\n"})
-        ASSERT_TRUE(saveConeGeomDesign(data, preRecordForSave(first->pre, g), g, report, section, kExampleTime));
+        ASSERT_TRUE(saveConeGeomDesign(ConeKind::Spiral, data, preRecordForSave(first->pre, g), g, report, section, kExampleTime));
 
     const auto saved = readAll(data);
     ASSERT_EQ(saved.size(), 1296u);
@@ -356,10 +360,11 @@ TEST_F(ConeGeomSaveFiles, ChainFromThePreliminaryDesign) {
 
 TEST_F(ConeGeomSaveFiles, MissingFolderWritesNothing) {
     const auto data = dir / "missing" / "gear.cng";
-    auto r = saveConeGeomDesign(data, fixturePre(), exampleGeom(), coneReportName(data), "x\n", kExampleTime);
+    auto r = saveConeGeomDesign(ConeKind::Spiral, data, fixturePre(), exampleGeom(), coneReportName(data), "x\n", kExampleTime);
     ASSERT_FALSE(r);
-    EXPECT_TRUE(r.error().dataFile);
-    EXPECT_NE(r.error().error.openMessage().find("不能打开文件"), std::string::npos);
+    EXPECT_TRUE(r.error().refusal.empty());
+    EXPECT_TRUE(r.error().file.dataFile);
+    EXPECT_NE(r.error().file.error.openMessage().find("不能打开文件"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 }
 
@@ -368,9 +373,9 @@ TEST_F(ConeGeomSaveFiles, ReportThatCannotBeWrittenKeepsTheOldDesign) {
     const auto old = preFixture();
     ASSERT_TRUE(fw::writeFile(data, old));
     std::filesystem::create_directories(dir / "gear.tng");  // the report's name taken by a folder
-    auto r = saveConeGeomDesign(data, fixturePre(), exampleGeom(), coneReportName(data), "x\n", kExampleTime);
+    auto r = saveConeGeomDesign(ConeKind::Spiral, data, fixturePre(), exampleGeom(), coneReportName(data), "x\n", kExampleTime);
     ASSERT_FALSE(r);
-    EXPECT_FALSE(r.error().dataFile);
+    EXPECT_FALSE(r.error().file.dataFile);
     EXPECT_EQ(readAll(data), old);
 }
 

@@ -1,10 +1,14 @@
 // The cycloidal bevel geometry: the worked pair worked by hand from the
 // formulas with our cutter table (an independent script, double precision),
-// the undefined reference points, the height modification and the tangential
-// shift rules, the cutter list row and the report section.
+// the spiral angles along the tooth (at Rp the reference angle itself, at the
+// ends against a construction of the head in coordinates), the undefined
+// reference points, the height modification and the tangential shift rules,
+// the cutter list row and the report section.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <sstream>
 
 #include "bevel/geometry/calc/cycloidal_geometry.h"
 #include "bevel/geometry/calc/cycloidal_report.h"
@@ -48,6 +52,29 @@ Inputs workedInputs() {
 }
 
 std::string dms(double radians) { return kavrin::formatDms(kavrin::splitRadiansDms(radians)); }
+double degrees(double radians) { return radians * 180 / kPi; }
+
+// The heads of the shipped table, from its text source.
+std::vector<CutterHeadRecord> shippedHeads() {
+    std::ifstream in(std::filesystem::path(KAVRIN_SOURCE_DIR) / "help/tables/entc.txt", std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    auto heads = parseCutterTable(text.str());
+    EXPECT_TRUE(heads);
+    return heads ? *heads : std::vector<CutterHeadRecord>{};
+}
+
+// The spiral angle at L by another route: the head's centre M = (ρ, 0) and
+// the point N = (ρp, 0) on the x axis of the crown-gear plane (apex at the
+// origin); the tooth point X is where the circle |X| = L meets the circle
+// |X − M| = √Q; the angle follows from the vectors X→O and X→N.
+double spiralAngleByCoordinates(double rho, double rhoP, double q, double l) {
+    const double x = (l * l - q + rho * rho) / (2 * rho);
+    const double y = std::sqrt(l * l - x * x);
+    const double xnX = rhoP - x, xnY = -y;
+    const double cosOXN = (-x * xnX + -y * xnY) / (l * std::hypot(xnX, xnY));
+    return std::asin(cosOXN);
+}
 
 }  // namespace
 
@@ -65,22 +92,91 @@ TEST(CycloidalGeometry, WorkedPair) {
     ASSERT_TRUE(ref);
     EXPECT_NEAR(ref->mp, 3.519, 5e-4);
     EXPECT_EQ(dms(ref->betaP), "36°29′32.3″");
-    EXPECT_EQ(dms(ref->betaI), "19°51′29.6″");
-    EXPECT_EQ(dms(ref->beta), "47°34′52.2″");
+    // The ends with both sides of the triangle M X N squared (before the
+    // mend, Q + Eb gave 19°51′29.6″ and 47°34′52.2″).
+    EXPECT_EQ(dms(ref->betaI), "20° 6′28.4″");
+    EXPECT_EQ(dms(ref->beta), "47°25′24.3″");
+    EXPECT_NEAR(degrees(ref->betaI), 20.107892970988196, 1e-11);
+    EXPECT_NEAR(degrees(ref->beta), 47.42340841093549, 1e-11);
     EXPECT_NEAR(ref->h, 7.916, 5e-4);
     EXPECT_NEAR(49 / ref->h, 6.190, 5e-4);
     const double xmin = x1Min(in, c, *ref, rb49(), 1, 0);
-    EXPECT_NEAR(xmin, 0.1194, 5e-5);
+    EXPECT_NEAR(xmin, 0.11626607930572218, 1e-12);
     const Results r = finish(in, c, *ref, xmin);
     EXPECT_NEAR(r.xt1, 0.030, 1e-12);
-    EXPECT_NEAR(r.da1, 77.315, 5e-4);
-    EXPECT_NEAR(r.da2, 177.302, 5e-4);
-    EXPECT_NEAR(r.s1, 8.648, 5e-4);
+    EXPECT_NEAR(r.da1, 77.295, 5e-4);
+    EXPECT_NEAR(r.da2, 177.310, 5e-4);
+    EXPECT_NEAR(r.s1, 8.629, 5e-4);
     EXPECT_NEAR(r.epsBeta, 1.526, 5e-4);
     EXPECT_NEAR(r.epsAlpha, 1.484, 5e-4);
     EXPECT_NEAR(r.s1 + r.s2, kPi * 5, 1e-12);
     EXPECT_EQ(r.x2, -r.x1);
     EXPECT_NEAR(r.hf1, ref->h - r.ha1, 1e-12);
+}
+
+// The spiral angle along the tooth of the worked pair, against the head
+// drawn in coordinates (a separate formula; the expected numbers also come
+// from a short script of that construction, double precision).
+TEST(CycloidalGeometry, SpiralAnglesAgreeWithTheHeadInCoordinates) {
+    const Inputs in = workedInputs();
+    const Cone c = cone(in);
+    auto ref = referencePoint(c, rb49(), 1);
+    ASSERT_TRUE(ref);
+    const double q = rb49().q[1];
+    struct Case { const char* name; double l, degrees; };
+    const Case cases[] = {
+        {"Ri", c.ri, 20.1078929709882},
+        {"Rp", c.rp, 36.49235092750229},
+        {"R", c.r, 47.42340841093549},
+        {"mid", (c.ri + c.r) / 2, 0},
+    };
+    for (const Case& k : cases) {
+        auto b = spiralAngleAt(*ref, rb49(), 1, k.l);
+        ASSERT_TRUE(b) << k.name;
+        EXPECT_NEAR(*b, spiralAngleByCoordinates(ref->rho, ref->rhoP, q, k.l), 1e-12) << k.name;
+        if (k.degrees != 0) EXPECT_NEAR(degrees(*b), k.degrees, 1e-11) << k.name;
+    }
+    // The head's module here is not its own (mp·z0/2 = 7.04 against Eb 7.5),
+    // so at Rp the angle is near βp but not βp (by 3.33e-5°; the unmended
+    // sum Q + Eb put it 2.8e-3° off).
+    EXPECT_NEAR(degrees(*spiralAngleAt(*ref, rb49(), 1, c.rp)) - degrees(ref->betaP), 3.3297e-5, 1e-8);
+    // The angle grows from the toe to the heel.
+    EXPECT_LT(ref->betaI, ref->betaP);
+    EXPECT_LT(ref->betaP, ref->beta);
+}
+
+// Where the module at the reference point is the head's own (Eb = mp·z0/2)
+// the construction puts the tooth through the reference point at βp: the
+// angle at L = Rp is βp. One design per head and blade group of entc.ndt,
+// the module mt chosen so that Rp² = Q + (Zc² − z0²)·(Eb/z0)².
+TEST(CycloidalGeometry, AtTheReferencePointTheSpiralAngleIsBetaP) {
+    const auto heads = shippedHeads();
+    ASSERT_EQ(heads.size(), 11u);
+    int designs = 0;
+    for (std::size_t k = 0; k < heads.size(); ++k)
+        for (int g = 0; g < 3; ++g) {
+            const CutterHeadRecord& head = heads[k];
+            const auto gi = static_cast<std::size_t>(g);
+            ASSERT_NEAR(head.eb[gi], head.mp[gi] * head.z0 / 2, 1e-12) << "Eb of the table";
+            Inputs in = workedInputs();
+            in.z1 = 13 + static_cast<int>(k);
+            in.z2 = 2 * in.z1 + g;
+            const double zc = std::hypot(in.z1, in.z2);
+            const double z0 = head.z0, eb = head.eb[gi];
+            const double rp = std::sqrt(head.q[gi] + (zc * zc - z0 * z0) * (eb / z0) * (eb / z0));
+            in.mt = 2 * rp / (zc * (1 - 0.415 * in.phiR));
+            const Cone c = cone(in);
+            SCOPED_TRACE(testing::Message() << "Rb " << head.rb << " group " << g << " mt " << in.mt);
+            ASSERT_NEAR(c.rp, rp, 1e-9);
+            auto ref = referencePoint(c, head, g);
+            ASSERT_TRUE(ref);
+            EXPECT_NEAR(ref->mp, head.mp[gi], 1e-12);
+            auto atRp = spiralAngleAt(*ref, head, g, c.rp);
+            ASSERT_TRUE(atRp);
+            EXPECT_NEAR(degrees(*atRp), degrees(ref->betaP), 1e-9);
+            ++designs;
+        }
+    EXPECT_EQ(designs, 33);
 }
 
 TEST(CycloidalGeometry, CutterListOfTheWorkedHead) {
@@ -177,17 +273,45 @@ TEST(CycloidalReport, WorkedPairSection) {
         "\t使用加工范围:                                                         3.20～4.40mm\n",
         "\t刀盘滚动圆半径:          Ebω= (程序选定)                              7.5mm\n",
         "\t参考点螺旋角:            βp= (程序选定)                               36°29′32.3″\n",
-        "\t高变位系数:              χ1= (程序调整)                               0.119\n",
-        "\t                        Ak2= R·cos(δ2)-ha2·sin(δ2)=               32.123mm\n",
-        "\t大端螺旋角:              β= (程序计算)                                47°34′52.2″\n",
-        "\t小端螺旋角:              βi= (程序计算)                               19°51′29.6″\n",
-        "\t                        s2= (程序计算)                                7.060mm\n",
+        "\t高变位系数:              χ1= (程序调整)                               0.116\n",
+        "\t                        Ak2= R·cos(δ2)-ha2·sin(δ2)=               32.112mm\n",
+        "\t大端螺旋角:              β= (程序计算)                                47°25′24.3″\n",
+        "\t小端螺旋角:              βi= (程序计算)                               20° 6′28.4″\n",
+        // Contact ratios are numbers, without a unit.
+        "\t端面重合度:              εα= (程序计算)                              1.484\n",
+        "\t齿向重合度:              εβ= (程序计算)                              1.526\n",
+        "\t                        s2= (程序计算)                                7.079mm\n",
     };
     for (const char* l : lines) EXPECT_NE(text.find(l), std::string::npos) << l;
-    EXPECT_EQ(text.rfind("\t                        s2="), text.size() - std::string("\t                        s2= (程序计算)                                7.060mm\n").size());
+    EXPECT_EQ(text.rfind("\t                        s2="), text.size() - std::string("\t                        s2= (程序计算)                                7.079mm\n").size());
     // The file form: GBK with CR LF, and back without loss.
     const std::string gbk = fw::gbkFileText(text);
     EXPECT_EQ(gbk.find("\n"), gbk.find("\r\n") + 1);
     EXPECT_EQ(gbk.find("\r\n\t***"), 0u);
     EXPECT_EQ(gbk.find("\n\n"), std::string::npos);  // every line end is CR LF
+}
+
+// An angle a hair below a whole degree is printed as that degree: rounded to
+// the shown 0.1″ first, then split (it printed "34°59′60.0″").
+TEST(CycloidalReport, AnglesAreRoundedBeforeTheyAreSplit) {
+    const Inputs in = workedInputs();
+    const Cone c = cone(in);
+    auto ref = referencePoint(c, rb49(), 1);
+    ASSERT_TRUE(ref);
+    const Results res = finish(in, c, *ref, x1Min(in, c, *ref, rb49(), 1, 0));
+    ConeGeomRecord g;
+    g.alphaDeg = 20;
+    g.betaDeg = 35;
+    fillRecord(g, in, c, *ref, res, Choice{.cutterType = 0, .headIndex = 2, .group = 1, .tiltDeg = 0});
+    g.betaOuter = {34, 59, 59.99999999};
+    g.betaInner = {20, 6, 59.96};
+    g.delta2 = {68, 11, 54.94};
+    const std::string text = cycloidalReport(g, rb49(), 1);
+    for (const char* line : {
+             "\t大端螺旋角:              β= (程序计算)                                35° 0′0.0″\n",
+             "\t小端螺旋角:              βi= (程序计算)                               20° 7′0.0″\n",
+             "\t                        δ2＝90°-δ1=                                68°11′54.9″\n",
+         })
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    EXPECT_EQ(text.find("60.0″"), std::string::npos);
 }

@@ -358,8 +358,9 @@ TEST(SpiralReport, WorkedPairLineByLine) {
     // Values by hand (see WorkedPairByHand): δ2 = 90° − δ1 = 70°15′11.4″;
     // θf = arctan(5.346/93.233) = 3°16′54.4″ for both; δa1 = δ1 + θa1 =
     // 23°1′43.0″; δa2 = 73°32′5.8″; δf1 = 16°27′54.2″; δf2 = 66°58′17.0″;
-    // Aa1 = R cos δ1 − 4.5 sin δ1 = 86.23 → "86", Aa2 = 27.26 → "27" ("%2.0f"; and
-    // "%2.1f" pads nothing, so 5.8″ stays "5.8");
+    // Aa1 = R cos δ1 − 4.5 sin δ1 = 86.2296, Aa2 = 27.2646, printed to 0.001
+    // mm as the report's other lengths (whole millimetres, "86", before the
+    // mend); "%2.1f" pads nothing, so 5.8″ stays "5.8";
     // Zv2 = 39/(cos δ2 cos³35°) = 210.004; β = 42°22′18.1″ → "42°22′18″";
     // z = 2 cos δ1 cos35°/sin²20° = 13.18 ≤ 14.
     const std::string expected = std::string() +
@@ -402,8 +403,8 @@ TEST(SpiralReport, WorkedPairLineByLine) {
         "\t                        δa2= δ2+θa2=                               73°32′5.8″\n"
         "\t根锥角:                  δf1＝δ1-θf1=                              16°27′54.2″\n"
         "\t                        δf2=δ2-θf2=                                66°58′17.0″\n"
-        "\t外锥高:                  Aa1=Rcos(δ1)-ha1sin(δ1)=                   86\n"
-        "\t                        Aa2=Rcos(δ2)-ha2sin(δ2)=                    27\n"
+        "\t外锥高:                  Aa1=Rcos(δ1)-ha1sin(δ1)=                   86.230mm\n"
+        "\t                        Aa2=Rcos(δ2)-ha2sin(δ2)=                    27.265mm\n"
         "\t分度圆弧齿厚:            s1= (π/2+2χ1 tgα/cosβ +χτ1)m=           7.069mm\n"
         "\t                        s2= π·m-s1=                                 7.069mm\n"
         "\t当量齿数:                Zv1= z1/[cos(δ1)cos^3(β)]=                 27.062\n"

@@ -3,6 +3,8 @@
 // file and report, the field rules, the stops of the calculation, the loads.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -83,7 +85,7 @@ protected:
         chooseWorkedHead();
         s.onDialog(CBelmarAolC87Dlg::IDD, [](Running& t) { t.click(IDOK); });
         s.onDialog(CBelmarAolXDlg::IDD, [](Running& x) {
-            EXPECT_EQ(x.text(CBelmarAolXDlg::IDC_X), "0.119413455904797");
+            EXPECT_EQ(x.text(CBelmarAolXDlg::IDC_X), "0.116266079305722");
             x.click(IDOK);
         });
         d.click(D::IDC_CALC);
@@ -105,15 +107,15 @@ TEST_F(AolDlgTest, WorkedPairCalculatedSavedAndReported) {
         EXPECT_EQ(d.text(D::IDC_RI), "65.968");
         EXPECT_EQ(d.text(D::IDC_MP), "3.519");
         EXPECT_EQ(d.text(D::IDC_H), "7.916");
-        EXPECT_EQ(d.text(D::IDC_X1), "0.1194");
+        EXPECT_EQ(d.text(D::IDC_X1), "0.1163");
         EXPECT_EQ(d.text(D::IDC_XT1), "0.0300");
-        EXPECT_EQ(d.text(D::IDC_DA1), "77.315");
-        EXPECT_EQ(d.text(D::IDC_DA2), "177.302");
-        EXPECT_EQ(d.text(D::IDC_S1), "8.648");
+        EXPECT_EQ(d.text(D::IDC_DA1), "77.295");
+        EXPECT_EQ(d.text(D::IDC_DA2), "177.310");
+        EXPECT_EQ(d.text(D::IDC_S1), "8.629");
         EXPECT_EQ(d.text(D::IDC_EPS_BETA), "1.526");
         EXPECT_EQ(d.text(D::IDC_EPS_ALPHA), "1.484");
         EXPECT_EQ(d.text(D::IDC_BETA_OUT_D) + "°" + d.text(D::IDC_BETA_OUT_M) + "′" + d.text(D::IDC_BETA_OUT_S),
-                  "47°34′52.2");
+                  "47°25′24.3");
         EXPECT_EQ(d.items(D::IDC_CUTTER_LIST).at(1),
                   "EN 4-49  46.50～52.00  49/3      3.75        3.20～4.40     7.50       0.75");
         s.answerSave(inst.data("pair"));
@@ -135,6 +137,19 @@ TEST_F(AolDlgTest, WorkedPairCalculatedSavedAndReported) {
     EXPECT_EQ(i32(732), 1);  // blade group
     EXPECT_EQ(i32(736), 202);
     EXPECT_EQ(i32(552), 7);
+    // βi and β as the record keeps them (deg, min, sec): the mended angles
+    // 20°6′28.4147″ and 47°25′24.2703″ (calc_cycloidal_geometry_test).
+    auto f64 = [&](std::size_t geomOffset) {
+        double v;
+        std::memcpy(&v, bytes.data() + 408 + geomOffset, 8);
+        return v;
+    };
+    EXPECT_EQ(f64(592), 20);
+    EXPECT_EQ(f64(600), 6);
+    EXPECT_NEAR(f64(608), 28.4147, 1e-4);
+    EXPECT_EQ(f64(616), 47);
+    EXPECT_EQ(f64(624), 25);
+    EXPECT_NEAR(f64(632), 24.2703, 1e-4);
     // The report: created with this section only, GBK with CR LF, as the golden copy
     // (its values checked against the hand calculation in calc_cycloidal_geometry_test).
     const auto report = readAll(inst.data("pair.tng"));
@@ -165,7 +180,7 @@ TEST_F(AolDlgTest, SavingTwiceAppendsTwoSectionsAndLoadBringsEverythingBack) {
         EXPECT_EQ(d.text(D::IDC_Z1), "14");
         EXPECT_EQ(d.text(D::IDC_PHI), "0.3");
         EXPECT_EQ(d.text(D::IDC_R), "94.240");
-        EXPECT_EQ(d.text(D::IDC_DA2), "177.302");
+        EXPECT_EQ(d.text(D::IDC_DA2), "177.310");
         EXPECT_EQ(d.items(D::IDC_CUTTER_LIST).size(), 2u);
         EXPECT_EQ(g.m_headIndex, 2);
         EXPECT_EQ(g.m_group, 1);
@@ -187,6 +202,78 @@ TEST_F(AolDlgTest, SavingTwiceAppendsTwoSectionsAndLoadBringsEverythingBack) {
     const auto twice = readAll(inst.data("pair.tng"));
     ASSERT_EQ(twice.size(), 2 * once.size());
     EXPECT_TRUE(std::equal(once.begin(), once.end(), twice.begin()));
+}
+
+// Values the record check refuses are refused where they are typed (the
+// field names its range; the member and the text stay as accepted).
+TEST_F(AolDlgTest, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
+    struct Case {
+        const char* what;
+        int id;
+        const char* typed;
+        const char* range;
+        std::function<std::uint32_t(const D&)> member;
+    };
+    const Case cases[] = {
+        {"βm minutes 75", D::IDC_BETA_M, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_betaM[1]; }},
+        {"βm degrees 90", D::IDC_BETA_D, "90", "请输入 0 到 60 之间的整数。", [](const D& g) { return g.m_betaM[0]; }},
+        {"α minutes 75", D::IDC_ALPHA_M, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_alpha[1]; }},
+        {"Z1 3000000000", D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。", [](const D& g) { return g.m_z1; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::size_t before = s.messages().size();
+        D dlg(nullptr);
+        s.answerMessage(IDOK);  // the refusal
+        s.onDialog(D::IDD, [&](Running& d) {
+            const std::string shown = d.text(c.id);
+            const std::uint32_t kept = c.member(dlg);
+            d.type(c.id, c.typed);
+            d.leave();
+            EXPECT_EQ(d.focused(), c.id);
+            d.leave();
+            EXPECT_EQ(d.text(c.id), shown);
+            EXPECT_EQ(c.member(dlg), kept);
+            EXPECT_EQ(dlg.m_calculated, 0);
+            d.end(IDCANCEL);
+        });
+        dlg.DoModal();
+        ASSERT_EQ(s.messages().size(), before + 1);
+        EXPECT_NE(s.messages().back().text.find(c.range), std::string::npos) << s.messages().back().text;
+        EXPECT_TRUE(s.allUsed());
+    }
+}
+
+// A loaded cycloidal design with a value its field would refuse (α 25°, βm
+// 0°) is advised on and not calculated: the loaded value leaves its
+// completion bit clear, as the typed one would.
+TEST_F(AolDlgTest, LoadedValuesTheFieldsWouldRefuseAreNotCalculated) {
+    struct Case { const char* what; int alphaDeg, betaDeg; const char* advice; };
+    const Case cases[] = {
+        {"α 25°", 25, 35, "若选用EN型刀盘建议α = 20°，\n若选用TC型刀盘建议α = 17.5°。"},
+        {"βm 0°", 20, 0, "建议中点螺旋角取为：βm = 30°～45°"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConePreRecord pre = workedPre();
+        pre.alphaDeg = c.alphaDeg;
+        pre.betaDeg = c.betaDeg;
+        s.answerOpen(preliminary(pre, "odd.cng"));
+        s.expectMessage(c.advice);
+        s.expectMessage("输入的预定数据不齐全或有非法数据，请重新计算!");
+        D dlg;
+        s.onDialog(D::IDD, [&](Running& d) {
+            d.click(D::IDC_LOAD_PRE);
+            d.type(D::IDC_PHI, "0.3");
+            d.leave();
+            d.click(D::IDC_CALC);
+            EXPECT_EQ(dlg.m_calculated, 0);
+            EXPECT_EQ(dlg.m_geom.status, 0);
+            d.end(IDCANCEL);
+        });
+        dlg.DoModal();
+        EXPECT_TRUE(s.allUsed());
+    }
 }
 
 TEST_F(AolDlgTest, PreliminaryLoadRefusals) {
@@ -518,7 +605,7 @@ TEST_F(AolDlgTest, ShortTableStopsTheCalculationAndChangesNothing) {
         d.click(D::IDC_CALC);
         EXPECT_EQ(g.m_calculated, 1);
         EXPECT_TRUE(g.m_geom == before);
-        EXPECT_EQ(d.text(D::IDC_DA2), "177.302");
+        EXPECT_EQ(d.text(D::IDC_DA2), "177.310");
         d.end(IDCANCEL);
     });
     dlg.DoModal();

@@ -93,8 +93,7 @@ constexpr const char* kFaceWidthQuestionStart = "当前的齿宽计算值是";
 TEST_F(BelmarArc, WorkedPairFromAPreliminaryFile) {
     // The picture button shows the spiral pair's symbols.
     s.onDialog(CBelmarLenImgDlg::IDD, [](fwtest::Running& d) {
-        EXPECT_TRUE(d.visible(CBelmarLenImgDlg::IDC_SPIRAL));
-        EXPECT_FALSE(d.visible(CBelmarLenImgDlg::IDC_STRAIGHT));
+        EXPECT_EQ(d.dialog().picture(CBelmarLenImgDlg::IDC_PICTURE).bitmap(), CBelmarLenImgDlg::IDB_SPIRAL);
         d.click(IDOK);
     });
     s.answerOpen(preliminaryFile(pair(14, 39, 4.5, 35, 4), "worked.cng"));
@@ -208,46 +207,106 @@ TEST_F(BelmarArc, FewTeethNoticeAndModuleAdvice) {
     EXPECT_EQ(texts(), std::vector<std::string>{"模数小于等于2.5时若采用小刀盘加工，建议βm应小于25°!"});
 }
 
-TEST_F(BelmarArc, CalculationAdviceForSmallModules) {
-    // m below 2.5 and a βm degree part above 25 advise; only the degree part counts.
+// The pair m ≤ 2.5, βm ≥ 25° is refused whichever is typed last: βm after
+// the module gets the module's message and its previous value back.
+TEST_F(BelmarArc, ModuleAndHelixRefusedWhicheverComesLast) {
+    s.expectMessage("模数小于等于2.5时若采用小刀盘加工，建议βm应小于25°!");
+    run([&](fwtest::Running& d, D& dlg) {
+        type(d, D::IDC_BETA_DEG, "0");
+        type(d, D::IDC_M, "2.5");  // accepted while βm is 0
+        type(d, D::IDC_BETA_DEG, "25");
+        EXPECT_EQ(dlg.m_in.betaM.deg, 0);
+        EXPECT_EQ(d.text(D::IDC_BETA_DEG), "0");
+        EXPECT_EQ(dlg.m_in.m, 2.5);
+        type(d, D::IDC_BETA_DEG, "24");  // below the band: taken
+        EXPECT_EQ(dlg.m_in.betaM.deg, 24);
+    });
+    EXPECT_TRUE(s.allUsed());
+}
+
+// Values the record check refuses are refused where they are typed (the
+// field names its range; the member and the text stay as accepted), so no
+// such design is calculated or saved.
+TEST_F(BelmarArc, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
     struct Case {
-        const char* m;
-        const char* betaDeg;
-        const char* betaMin;
+        const char* what;
+        int id;
+        const char* typed;
+        const char* range;
+        std::function<std::int32_t(const D&)> member;
+    };
+    const Case cases[] = {
+        {"Z2 2·10⁹", D::IDC_Z2, "2000000000", "请输入 0 到 100000 之间的整数。", [](const D& g) { return g.m_in.z2; }},
+        {"Z1 3000000000", D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。", [](const D& g) { return g.m_in.z1; }},
+        {"α minutes 75", D::IDC_ALPHA_MIN, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_in.alpha.min; }},
+        {"βm degrees 61", D::IDC_BETA_DEG, "61", "请输入 0 到 60 之间的整数。", [](const D& g) { return g.m_in.betaM.deg; }},
+        {"βm minutes 75", D::IDC_BETA_MIN, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_in.betaM.min; }},
+        {"βm seconds 60", D::IDC_BETA_SEC, "60", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_in.betaM.sec; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        mark();
+        s.answerMessage(IDOK);  // the refusal
+        run([&](fwtest::Running& d, D& dlg) {
+            const std::string before = d.text(c.id);
+            const std::int32_t kept = c.member(dlg);
+            d.type(c.id, c.typed);
+            d.leave();
+            EXPECT_EQ(d.focused(), c.id);
+            d.leave();
+            EXPECT_EQ(d.text(c.id), before);
+            EXPECT_EQ(c.member(dlg), kept);
+            EXPECT_FALSE(dlg.calculated());
+        });
+        ASSERT_EQ(fresh().size(), 1u);
+        EXPECT_NE(fresh()[0].text.find(c.range), std::string::npos) << fresh()[0].text;
+        EXPECT_TRUE(s.allUsed());
+    }
+}
+
+TEST_F(BelmarArc, CalculationAdviceForSmallModules) {
+    // m below 2.5 and a βm degree part above 25 advise; only the degree part
+    // counts. Typed, that pair is refused (ModuleAndHelixRefusedWhicheverComesLast),
+    // so it comes from a preliminary design, whose load advises as well.
+    struct Case {
+        double m;
+        int betaDeg, betaMin;
         bool advice;
     };
-    const Case cases[] = {{"2.4", "26", "0", true}, {"2.5", "26", "0", false}, {"2.4", "25", "59", false}};
+    const Case cases[] = {{2.4, 26, 0, true}, {2.5, 26, 0, false}, {2.4, 25, 59, false}};
+    auto file = [&](const Case& c) {
+        ConeGeomRecord g = pair(20, 40, c.m, c.betaDeg, 4);
+        g.betaMin = c.betaMin;
+        return preliminaryFile(g, "small.cng");
+    };
     for (const Case& c : cases) {
-        s.answerOpen(preliminaryFile(pair(20, 40, 3, 0, 4), "small.cng"));
+        s.answerOpen(file(c));
+        if (c.advice) s.answerMessage(IDOK);  // the load's advice
         s.answerMessage(IDOK);
         run([&](fwtest::Running& d, D& dlg) {
             d.click(D::IDC_LOAD_PRE);
-            type(d, D::IDC_M, c.m);  // accepted while βm is 0
-            type(d, D::IDC_BETA_DEG, c.betaDeg);
-            type(d, D::IDC_BETA_MIN, c.betaMin);
             dlg.m_mask &= ~kSpiralZ1;  // stop at the input check, after the advice would have come
             d.click(D::IDC_CALC);
         });
         // Step 1 comes first: the check stops before any advice.
-        ASSERT_EQ(texts(), std::vector<std::string>{"小齿轮指数Z1数值无效!"});
+        ASSERT_EQ(fresh().back().text, "小齿轮指数Z1数值无效!");
+        EXPECT_TRUE(s.allUsed());
         mark();
     }
     for (const Case& c : cases) {
-        s.answerOpen(preliminaryFile(pair(20, 40, 3, 0, 4), "small.cng"));
+        s.answerOpen(file(c));
+        if (c.advice) s.answerMessage(IDOK);  // the load's advice
         if (c.advice) s.expectMessage("模数小于等于2.5时若限制于小刀盘加工，建议βm小于或等于25°");
         s.answerMessage(IDYES);  // the face-width question: stop there
         run([&](fwtest::Running& d, D& dlg) {
             d.click(D::IDC_LOAD_PRE);
-            type(d, D::IDC_M, c.m);
-            type(d, D::IDC_BETA_DEG, c.betaDeg);
-            type(d, D::IDC_BETA_MIN, c.betaMin);
             d.click(D::IDC_CALC);
             // Yes on the face-width question: the box opens, the flag stays clear.
             EXPECT_FALSE(dlg.calculated());
             EXPECT_TRUE(d.enabled(D::IDC_B));
             EXPECT_EQ(d.focused(), D::IDC_B);
         });
-        EXPECT_EQ(fresh().size(), c.advice ? 2u : 1u) << c.m << " " << c.betaDeg << "°" << c.betaMin;
+        EXPECT_EQ(fresh().size(), c.advice ? 3u : 1u) << c.m << " " << c.betaDeg << "°" << c.betaMin;
         EXPECT_TRUE(s.allUsed());
         mark();
     }
@@ -330,17 +389,72 @@ TEST_F(BelmarArc, NoCutterSuitsAndMissingTable) {
     EXPECT_TRUE(s.allUsed());
     mark();
 
-    // A missing table: its message, then the list is built without it (the
-    // cleared lower spiral-angle limits let the same open bands qualify).
-    std::filesystem::remove(inst.home() / "xp3.dat");
+}
+
+// A table that cannot be read lets no cutter qualify, for each of the six:
+// a cleared xp4.dat would open every band (a 0–15° cutter for βm 35°),
+// xp1.dat list diameters 0.00, xp3.dat and xp5.dat widen the list (cutters
+// up to 457.20 mm for R 93.2). The user is told which table is missing; the
+// geometry shown is the same as with every table, nothing is taken into the
+// record and the design is not calculated.
+TEST_F(BelmarArc, MissingCutterTableLetsNoCutterQualify) {
+    const std::vector<int> kGeometryBoxes = {D::IDC_D1, D::IDC_D2, D::IDC_R, D::IDC_HA1, D::IDC_HF1, D::IDC_H,
+                                             D::IDC_DA1, D::IDC_DA2, D::IDC_AK1, D::IDC_ZV1, D::IDC_ZP,
+                                             D::IDC_EPS_ALPHA, D::IDC_EPS_BETA, D::IDC_THETA_F1_SEC};
+    std::vector<std::string> complete;
     s.answerOpen(preliminaryFile(pair(14, 39, 4.5, 35, 4), "worked.cng"));
     s.answerMessage(IDNO);
-    s.expectMessage("不能打开文件xp3.dat,");
     run([&](fwtest::Running& d, D& dlg) {
         d.click(D::IDC_LOAD_PRE);
         d.click(D::IDC_CALC);
-        EXPECT_TRUE(dlg.calculated());
-        EXPECT_EQ(d.rows(D::IDC_CUTTERS).at(0)[0], "127.00");
+        ASSERT_TRUE(dlg.calculated());
+        for (int id : kGeometryBoxes) complete.push_back(d.text(id));
+    });
+    ASSERT_TRUE(s.allUsed());
+    for (std::size_t i = 0; i < kCutterTableFiles.size(); ++i) {
+        const std::string name = kCutterTableFiles[i];
+        SCOPED_TRACE(name);
+        const auto table = inst.home() / name;
+        auto bytes = fw::readFile(table);
+        ASSERT_TRUE(bytes);
+        std::filesystem::remove(table);
+        mark();
+        s.answerOpen(preliminaryFile(pair(14, 39, 4.5, 35, 4), "worked.cng"));
+        s.answerMessage(IDNO);
+        s.expectMessage("不能打开文件" + name + ",");
+        s.answerMessage(IDOK);  // the missing table named
+        run([&](fwtest::Running& d, D& dlg) {
+            d.click(D::IDC_LOAD_PRE);
+            d.click(D::IDC_CALC);
+            EXPECT_FALSE(dlg.calculated());
+            EXPECT_TRUE(d.rows(D::IDC_CUTTERS).empty());
+            EXPECT_TRUE(dlg.m_cutters.empty());
+            EXPECT_TRUE(d.enabled(D::IDC_CUSTOM_D0));
+            EXPECT_EQ(dlg.m_geom.status, 0);
+            EXPECT_EQ(dlg.m_geom.d0, 0);
+            std::vector<std::string> shown;
+            for (int id : kGeometryBoxes) shown.push_back(d.text(id));
+            EXPECT_EQ(shown, complete);
+        });
+        const auto& last = s.messages().back();
+        EXPECT_NE(last.text.find("铣刀盘数据表" + name), std::string::npos) << last.text;
+        EXPECT_NE(last.text.find(kCutterTableContents[i]), std::string::npos) << last.text;
+        EXPECT_EQ(last.icon, fw::MessageIcon::Exclamation);
+        EXPECT_TRUE(s.allUsed());
+        ASSERT_TRUE(fw::writeFile(table, *bytes));
+    }
+    // Two tables missing: both are named in one message.
+    std::filesystem::remove(inst.home() / "xp4.dat");
+    std::filesystem::remove(inst.home() / "xp6.dat");
+    s.answerOpen(preliminaryFile(pair(14, 39, 4.5, 35, 4), "worked.cng"));
+    s.answerMessage(IDNO);
+    s.expectMessage("不能打开文件xp4.dat,");
+    s.expectMessage("不能打开文件xp6.dat,");
+    s.expectMessage("铣刀盘数据表xp4.dat（螺旋角上限）、xp6.dat（锥距上限）缺失或不能读取，没有可选用的标准铣刀盘。\n"
+                    "请重新安装软件，或输入自定义刀盘名义直径后重新计算!");
+    run([&](fwtest::Running& d, D&) {
+        d.click(D::IDC_LOAD_PRE);
+        d.click(D::IDC_CALC);
     });
     EXPECT_TRUE(s.allUsed());
 }

@@ -72,9 +72,29 @@ TEST_F(ConeGeomFiles, SaveRefusalsWriteNothing) {
     ASSERT_TRUE(fw::writeFile(inst.data("kept.cng"), old));
     std::filesystem::create_directories(inst.data("kept.tng"));
     s.answerSave(inst.data("kept.cng"));
-    s.expectMessage("不能打开报告输出文件，请处理出错原因！");
-    EXPECT_FALSE(save(ConeKind::Cycloidal));
+    s.expectMessage("不能打开文件！");
+    EXPECT_FALSE(save());
     EXPECT_EQ(readAll(inst.data("kept.cng")), old);
+    EXPECT_TRUE(s.allUsed());
+}
+
+// A record its check refuses is never written: the user is told which value
+// is wrong before any file dialog, and the old file stays.
+TEST_F(ConeGeomFiles, RecordTheCheckRefusesIsNeverWritten) {
+    const std::vector<std::uint8_t> old{1, 2, 3};
+    ASSERT_TRUE(fw::writeFile(inst.data("kept.cng"), old));
+    LoadedConeDesign d = example();
+    d.geom.hf1 = -6.16;
+    s.expectMessage("数据未保存：小齿轮齿根高hf1＝-6.160，应大于0。");
+    EXPECT_FALSE(runConeSave(nullptr, ConeKind::Spiral, true, inst.data("kept.cng"), d.pre, d.geom, "section\n"));
+    EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Exclamation);
+    EXPECT_TRUE(s.files().empty());
+    // The design of another kind is refused the same way.
+    s.expectMessage("数据未保存：齿型制4不属于此计算。");
+    EXPECT_FALSE(runConeSave(nullptr, ConeKind::Cycloidal, true, {}, example().pre, example().geom, "section\n"));
+    EXPECT_TRUE(s.files().empty());
+    EXPECT_EQ(readAll(inst.data("kept.cng")), old);
+    EXPECT_FALSE(std::filesystem::exists(inst.data("kept.tng")));
     EXPECT_TRUE(s.allUsed());
 }
 

@@ -137,25 +137,46 @@ std::vector<std::uint8_t> conePreFileBytes(const ConePreRecord& r, std::int64_t 
                                    records);
 }
 
-bool plausibleConePreRecord(const ConePreRecord& r) {
+std::optional<ConePreFault> checkConePreRecord(const ConePreRecord& r) {
     const std::int32_t m = r.mask;
-    if (!inRange(m, 0, kMaskComplete)) return false;
-    if (!inRange(r.toothSystem, 0, kToothSystemCount - 1)) return false;
-    if (!inRange(r.alphaDeg, 0, 30) || !inRange(r.alphaMin, 0, 59) || !inRange(r.alphaSec, 0, 59)) return false;
-    if (!inRange(r.betaDeg, 0, 60) || !inRange(r.betaMin, 0, 59) || !inRange(r.betaSec, 0, 59)) return false;
-    if ((m & kBitAlpha) && !(r.alphaDegrees() >= 14.5 && r.alphaDegrees() <= 25)) return false;
-    for (double v : {r.cStar, r.haStar, r.mt, r.i, r.yf, r.x1, r.x2, r.xt1, r.xt2})
-        if (!std::isfinite(v)) return false;
-    if (r.cStar < 0 || r.haStar < 0 || r.haStar > 1.1 || r.mt < 0 || r.i < 0) return false;
-    if ((m & kBitZ1) && r.z1 == 0) return false;
-    if ((m & kBitZ2) && (r.z2 == 0 || ((m & kBitZ1) && r.z2 < r.z1))) return false;
-    if ((m & kBitZ1) && (m & kBitZ2) && r.i < 1) return false;
-    struct Input { double v; std::int32_t bit; };
-    for (Input in : {Input{r.p, kBitP}, Input{r.n1, kBitN1}, Input{r.n2, kBitN2}, Input{r.t, kBitT},
-                     Input{r.sigmaHlim, kBitSigmaH}, Input{r.sigmaFlim, kBitSigmaF}, Input{r.ka, kBitKA},
-                     Input{r.khBeta, kBitKHbeta}, Input{r.kwBeta, kBitKwbeta}})
-        if (!positiveInput(in.v, m, in.bit)) return false;
-    return true;
+    auto fault = [](const char* field) { return std::optional<ConePreFault>(ConePreFault{field}); };
+    if (r.status != kConePreStatus) return fault("记录状态");
+    if (!inRange(m, 0, kMaskComplete)) return fault("完成标记");
+    if (!inRange(r.toothSystem, 0, kToothSystemCount - 1)) return fault("齿形制");
+    if (!inRange(r.alphaDeg, 0, 30) || !inRange(r.alphaMin, 0, 59) || !inRange(r.alphaSec, 0, 59) ||
+        ((m & kBitAlpha) && !(r.alphaDegrees() >= 14.5 && r.alphaDegrees() <= 25)))
+        return fault("齿形角 α");
+    if (!inRange(r.betaDeg, 0, 60) || !inRange(r.betaMin, 0, 59) || !inRange(r.betaSec, 0, 59))
+        return fault("中点螺旋角 βm");
+    if (!(std::isfinite(r.haStar) && r.haStar >= 0 && r.haStar <= 1.1)) return fault("齿顶高系数 ha*");
+    if (!(std::isfinite(r.cStar) && r.cStar >= 0)) return fault("齿顶隙系数 c*");
+    if (!(std::isfinite(r.mt) && r.mt >= 0)) return fault("大端端面模数 mt");
+    if (r.z1 > kMaxTeeth || ((m & kBitZ1) && r.z1 == 0)) return fault("小齿轮齿数 Z1");
+    if (r.z2 > kMaxTeeth || ((m & kBitZ2) && (r.z2 == 0 || ((m & kBitZ1) && r.z2 < r.z1))))
+        return fault("大齿轮齿数 Z2");
+    if (!(std::isfinite(r.i) && r.i >= 0) || ((m & kBitZ1) && (m & kBitZ2) && r.i < 1)) return fault("传动比 i");
+    struct Input {
+        double v;
+        std::int32_t bit;
+        const char* field;
+    };
+    for (Input in : {Input{r.n1, kBitN1, "输入转速 n1"}, Input{r.n2, kBitN2, "输出转速 n2"},
+                     Input{r.p, kBitP, "传递功率 P"}, Input{r.t, kBitT, "输出扭矩 T"},
+                     Input{r.sigmaHlim, kBitSigmaH, "接触强度极限 σHlim"},
+                     Input{r.sigmaFlim, kBitSigmaF, "弯曲强度极限 σFlim"}, Input{r.ka, kBitKA, "工况系数 KA"},
+                     Input{r.khBeta, kBitKHbeta, "接触齿向载荷分布系数 KHβ"},
+                     Input{r.kwBeta, kBitKwbeta, "弯曲齿向载荷分布系数 Kwβ"}})
+        if (!positiveInput(in.v, m, in.bit)) return fault(in.field);
+    if (!std::isfinite(r.x1) || !std::isfinite(r.x2)) return fault("径向变位系数 χ1");
+    if (!std::isfinite(r.xt1) || !std::isfinite(r.xt2)) return fault("切向变位系数 χτ1");
+    if (!std::isfinite(r.yf)) return fault("齿形系数 YF");
+    return std::nullopt;
+}
+
+bool plausibleConePreRecord(const ConePreRecord& r) { return !checkConePreRecord(r); }
+
+std::string conePreSaveRefusal(const ConePreFault& f) {
+    return fw::format("%s的数值无效，数据没有保存。请改正后再保存。", f.field);
 }
 
 fw::Expected<LoadedConePre, std::string> loadConePreFile(std::span<const std::uint8_t> file) {
@@ -164,8 +185,7 @@ fw::Expected<LoadedConePre, std::string> loadConePreFile(std::span<const std::ui
     if (!body->oldFile && body->header.word != kavrin::kWordConDesign)
         return fw::unexpected(std::string(kMsgConeNotBevelData));
     ConePreRecord record = readConePreRecord(body->records.first<ConePreRecord::kSize>());
-    if (record.status != kConePreStatus) return fw::unexpected(std::string(kMsgConeUnfinished));
-    if (!plausibleConePreRecord(record)) return fw::unexpected(std::string(kMsgConeUnfinished));
+    if (checkConePreRecord(record)) return fw::unexpected(std::string(kMsgConeUnfinished));
     std::size_t start = body->oldFile ? 0 : kavrin::CDataFileHeader::kSize;
     return LoadedConePre{record, body->oldFile, file.subspan(start + ConePreRecord::kSize)};
 }

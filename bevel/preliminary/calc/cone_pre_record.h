@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -100,6 +101,30 @@ std::filesystem::path coneReportName(const std::filesystem::path& data);
 // "W_CONDESIGN", the time stamp) and the record; 408 bytes.
 std::vector<std::uint8_t> conePreFileBytes(const ConePreRecord& r, std::int64_t timeStamp);
 
+// Tooth numbers of a bevel pair: 1 to kMaxTeeth, in the Z1 and Z2 fields and
+// in the record check alike (no count wraps when a later step reads it as a
+// signed number).
+inline constexpr std::uint32_t kMaxTeeth = 1000;
+
+// The one check of a preliminary record, run by its loader and by every save
+// before it writes: nullopt when the record holds a design the program can
+// use again, otherwise the first field that fails, named as the dialog
+// labels it. Status 201; tooth system 0 to 7; the completion mask within its
+// 16 bits; angles in their field ranges (α 14.5° to 25° once given); every
+// number finite; each input whose completion bit is set passing its field's
+// acceptance check (tooth numbers 1 to kMaxTeeth with Z2 >= Z1, speeds,
+// power, torque, limits and factors above 0, i >= 1 once both tooth numbers
+// are given); an input not yet given may be zero but not negative; mt is
+// never negative.
+struct ConePreFault {
+    const char* field;  // "齿形系数 YF", ...
+};
+std::optional<ConePreFault> checkConePreRecord(const ConePreRecord& r);
+// The same as a yes or no.
+bool plausibleConePreRecord(const ConePreRecord& r);
+// What a save that the check refuses tells the user (nothing is written).
+std::string conePreSaveRefusal(const ConePreFault& f);
+
 // A checked bevel design file. Longer files (a later step's records behind
 // the preliminary record) load too; `rest` holds the bytes behind it.
 struct LoadedConePre {
@@ -108,14 +133,7 @@ struct LoadedConePre {
     std::span<const std::uint8_t> rest;
 };
 // Every check before anything changes: length and header word (refused with
-// kMsgConeNotBevelData), status 201 (kMsgConeUnfinished), and every value
-// (kMsgConeUnfinished): tooth system 0 to 7, angles in their field ranges,
-// numbers finite, and each input whose completion bit is set passing its
-// field's acceptance check (tooth numbers and speeds above zero, Z2 >= Z1,
-// i >= 1 once both tooth numbers are given, and so on); an input not yet
-// given may be zero but not negative; mt is never negative.
+// kMsgConeNotBevelData), then checkConePreRecord (kMsgConeUnfinished).
 fw::Expected<LoadedConePre, std::string> loadConePreFile(std::span<const std::uint8_t> file);
-// The same, for a record already split off its file.
-bool plausibleConePreRecord(const ConePreRecord& r);
 
 }  // namespace bevel

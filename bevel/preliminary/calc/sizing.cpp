@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "fw/format.h"
+
 namespace bevel {
 
 namespace {
@@ -67,6 +69,10 @@ double formFactor(double yf0, double xt1) {
     return xt1 != 0 ? yf0 * 1.00562 / std::exp(0.864337 * xt1) : yf0;
 }
 
+std::string formFactorRefusal(double xt1) {
+    return fw::format("切向变位系数χτ1=%f时齿形系数的计算结果无效，YF保持原值！", xt1);
+}
+
 fw::Expected<ModuleResult, ModuleRefusal> minimumModule(const ModuleInputs& in) {
     if (!ratioValid(in.i)) return fw::unexpected(ModuleRefusal::Ratio);
     if (in.z1 == 0) return fw::unexpected(ModuleRefusal::NoPinionTeeth);
@@ -79,7 +85,8 @@ fw::Expected<ModuleResult, ModuleRefusal> minimumModule(const ModuleInputs& in) 
             std::pow(static_cast<double>(in.z1), 0.25);
     r.d1 = std::max(r.d1H, r.d1F);
     r.mt = r.d1 / in.z1;
-    if (!std::isfinite(r.d1H) || !std::isfinite(r.d1F) || !std::isfinite(r.mt))
+    // A module is a positive length: an underflow to 0 is no result either.
+    if (!std::isfinite(r.d1H) || !std::isfinite(r.d1F) || !std::isfinite(r.mt) || !(r.mt > 0))
         return fw::unexpected(ModuleRefusal::NotFinite);
     return r;
 }

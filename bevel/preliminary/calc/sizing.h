@@ -52,6 +52,9 @@ VirtualTeeth virtualTeeth(unsigned z1, double i, double betaDegrees);
 bool virtualTeethEnough(double zv);
 // The chart's Yf0 corrected for a tangential shift: Yf0·1.00562/exp(0.864337·xτ1) when xτ1 ≠ 0.
 double formFactor(double yf0, double xt1);
+// A corrected form factor that is not finite (xτ1 below about −820 makes
+// exp() 0) is refused with this text; YF keeps its value.
+std::string formFactorRefusal(double xt1);
 
 // Minimum outer transverse module.
 struct ModuleInputs {
@@ -62,6 +65,8 @@ struct ModuleInputs {
 struct ModuleResult {
     double d1H = 0, d1F = 0, d1 = 0, mt = 0;
 };
+// NotFinite: a diameter or module that is not finite, or a module that is
+// not above 0.
 enum class ModuleRefusal { Ratio, NoPinionTeeth, NotFinite };
 fw::Expected<ModuleResult, ModuleRefusal> minimumModule(const ModuleInputs& in);
 // The clearance of systems 1 and 3 follows the module: c* = 0.188 + 0.05/mt

@@ -4,9 +4,11 @@
 
 #include <cmath>
 #include <cstring>
+#include <random>
 
 #include "common/calc/design_file.h"
 #include "fw/file.h"
+#include "fw/text.h"
 
 using namespace bevel;
 
@@ -182,6 +184,98 @@ TEST(ConeNames, SaveAndLoadNamesWorkOnTheLastComponent) {
     EXPECT_FALSE(hasConeDataExtension("/d/x.CNG"));
     EXPECT_FALSE(hasConeDataExtension("/d/.cng"));
     EXPECT_EQ(coneRenameNotice("/d/bevel1.cng"), "数据将以合法文件名/d/bevel1.cng保存。");
+}
+
+// The one check names the field at fault, so that a save can say what to
+// mend; the loader refuses the same records with its message.
+TEST(ConePreCheck, NamesTheFieldAtFault) {
+    struct Case { const char* name; void (*mutate)(ConePreRecord&); const char* field; };
+    const Case cases[] = {
+        {"YF infinite (xτ1 −1000 through exp)", [](ConePreRecord& r) { r.yf = INFINITY; }, "齿形系数 YF"},
+        {"YF NaN", [](ConePreRecord& r) { r.yf = std::nan(""); }, "齿形系数 YF"},
+        {"status of a geometry record", [](ConePreRecord& r) { r.status = 202; }, "记录状态"},
+        {"tooth system 8", [](ConePreRecord& r) { r.toothSystem = 8; }, "齿形制"},
+        {"α 14°29′59″ given", [](ConePreRecord& r) { r.alphaDeg = 14, r.alphaMin = 29, r.alphaSec = 59; }, "齿形角 α"},
+        {"α minutes 75", [](ConePreRecord& r) { r.alphaMin = 75; }, "齿形角 α"},
+        {"βm minutes 60", [](ConePreRecord& r) { r.betaMin = 60; }, "中点螺旋角 βm"},
+        {"ha* 1.2", [](ConePreRecord& r) { r.haStar = 1.2; }, "齿顶高系数 ha*"},
+        {"c* negative", [](ConePreRecord& r) { r.cStar = -0.1; }, "齿顶隙系数 c*"},
+        {"mt infinite", [](ConePreRecord& r) { r.mt = INFINITY; }, "大端端面模数 mt"},
+        {"Z1 1001", [](ConePreRecord& r) { r.z1 = kMaxTeeth + 1; }, "小齿轮齿数 Z1"},
+        {"Z1 3000000000 (negative as int32)", [](ConePreRecord& r) { r.z1 = 3000000000u; }, "小齿轮齿数 Z1"},
+        {"Z2 1001", [](ConePreRecord& r) { r.z2 = kMaxTeeth + 1; }, "大齿轮齿数 Z2"},
+        {"Z2 below Z1", [](ConePreRecord& r) { r.z2 = 19; }, "大齿轮齿数 Z2"},
+        {"i 0.5", [](ConePreRecord& r) { r.i = 0.5; }, "传动比 i"},
+        {"n1 0 though given", [](ConePreRecord& r) { r.n1 = 0; }, "输入转速 n1"},
+        {"T infinite", [](ConePreRecord& r) { r.t = INFINITY; }, "输出扭矩 T"},
+        {"σFlim negative", [](ConePreRecord& r) { r.sigmaFlim = -480; }, "弯曲强度极限 σFlim"},
+        {"Kwβ 0 though given", [](ConePreRecord& r) { r.kwBeta = 0; }, "弯曲齿向载荷分布系数 Kwβ"},
+        {"χ2 NaN", [](ConePreRecord& r) { r.x2 = std::nan(""); }, "径向变位系数 χ1"},
+        {"χτ1 infinite", [](ConePreRecord& r) { r.xt1 = -INFINITY; }, "切向变位系数 χτ1"},
+    };
+    ASSERT_FALSE(checkConePreRecord(exampleRecord()));
+    for (const auto& c : cases) {
+        ConePreRecord r = exampleRecord();
+        c.mutate(r);
+        auto fault = checkConePreRecord(r);
+        ASSERT_TRUE(fault) << c.name;
+        EXPECT_STREQ(fault->field, c.field) << c.name;
+        EXPECT_FALSE(plausibleConePreRecord(r)) << c.name;
+        // The loader runs the same check.
+        auto loaded = loadConePreFile(conePreFileBytes(r, kExampleTime));
+        ASSERT_FALSE(loaded) << c.name;
+        EXPECT_EQ(loaded.error(), kMsgConeUnfinished) << c.name;
+    }
+    EXPECT_EQ(conePreSaveRefusal({"齿形系数 YF"}), "齿形系数 YF的数值无效，数据没有保存。请改正后再保存。");
+}
+
+// Whatever the check passes, the save writes and the load reads back equal:
+// records drawn at random within every field's range (and its edge values),
+// each input given or not.
+TEST(ConePreCheck, WhatTheCheckPassesLoadsBackEqual) {
+    std::mt19937 rng(20261210);
+    auto pick = [&rng](double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(rng); };
+    auto pickInt = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    auto edge = [&](double lo, double hi) {
+        switch (pickInt(0, 3)) {
+        case 0: return lo;
+        case 1: return hi;
+        default: return pick(lo, hi);
+        }
+    };
+    const char* texts[] = {"", "KV-B01", "电动葫芦弧齿锥齿轮副", "一二三四五六七八九十一二三四五六七八九十一二三四五六七八九十一"};
+    int written = 0;
+    for (int n = 0; n < 2000; ++n) {
+        ConePreRecord r;
+        r.mask = pickInt(0, kMaskComplete);
+        r.toothSystem = pickInt(0, kToothSystemCount - 1);
+        r.alphaDeg = pickInt(14, 25), r.alphaMin = pickInt(0, 59), r.alphaSec = pickInt(0, 59);
+        if (r.alphaDegrees() < 14.5 || r.alphaDegrees() > 25) r.alphaDeg = 20, r.alphaMin = r.alphaSec = 0;
+        r.betaDeg = pickInt(0, 60), r.betaMin = pickInt(0, 59), r.betaSec = pickInt(0, 59);
+        r.haStar = edge(0, 1.1);
+        r.cStar = edge(0, 0.7);
+        r.mt = edge(0, 40);
+        r.z1 = static_cast<std::uint32_t>(pickInt(1, 200));
+        r.z2 = static_cast<std::uint32_t>(pickInt(static_cast<int>(r.z1), static_cast<int>(kMaxTeeth)));
+        r.i = static_cast<double>(r.z2) / r.z1;
+        for (double* v : {&r.n1, &r.n2, &r.p, &r.t, &r.sigmaHlim, &r.sigmaFlim, &r.ka, &r.khBeta, &r.kwBeta})
+            *v = edge(1e-6, 1e6);
+        r.x1 = edge(-1, 1), r.x2 = -r.x1;
+        r.xt1 = edge(-1000, 1000), r.xt2 = -r.xt1;
+        r.yf = edge(-5, 5);
+        r.date = pickInt(0, 1) ? "2026年12月10日" : "";
+        r.number = texts[pickInt(0, 3)];
+        r.title = texts[pickInt(0, 3)];
+        ASSERT_FALSE(checkConePreRecord(r)) << n << ": " << checkConePreRecord(r)->field;
+        auto loaded = loadConePreFile(conePreFileBytes(r, kExampleTime));
+        ASSERT_TRUE(loaded) << n;
+        EXPECT_EQ(writeConePreRecord(loaded->record), writeConePreRecord(r)) << n;
+        // Texts come back whole when they fit and cut on a character boundary otherwise.
+        EXPECT_LE(fw::gbkWidth(loaded->record.title), 63u) << n;
+        EXPECT_EQ(r.title.rfind(loaded->record.title, 0), 0u) << n;
+        ++written;
+    }
+    EXPECT_EQ(written, 2000);
 }
 
 }  // namespace

@@ -5,16 +5,22 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/resource.h>
+
 #include <cmath>
 #include <cstring>
+#include <functional>
 
 #include "bevel/preliminary/a196_dlg.h"
 #include "bevel/preliminary/c81_dlg.h"
 #include "bevel/preliminary/calc/cone_pre_record.h"
+#include "bevel/preliminary/calc/sizing.h"
 #include "bevel/preliminary/khbita_dlg.h"
 #include "bevel/preliminary/yf_dlg.h"
 #include "fw/file.h"
 #include "fw/format.h"
+#include "fw/text.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
 
@@ -660,6 +666,224 @@ TEST_F(PellunTypeTest, OldFileWithoutHeaderLoadsAfterTheNotice) {
         leave(d);
     });
     EXPECT_EQ(m_mask, 0x63);
+}
+
+// ---- what is saved loads again --------------------------------------------------
+
+// Each finding: what the user does, then what the dialog shows, what the
+// save writes and that the file written loads again with the values shown.
+TEST_F(PellunTypeTest, FindingsAreRefusedOrMendedAndTheSaveLoadsAgain) {
+    const std::string forty = [] {
+        std::string t;
+        for (int n = 0; n < 4; ++n) t += "一二三四五六七八九十";
+        return t;
+    }();
+    // 63 GBK bytes hold 31 Chinese characters.
+    const std::string thirtyOne = [&] {
+        std::string t;
+        for (int n = 0; n < 3; ++n) t += "一二三四五六七八九十";
+        return t + "一";
+    }();
+    struct Row {
+        const char* name;
+        std::function<void(fwtest::Session&, Running&)> act;
+        std::function<void(const bevel::ConePreRecord&)> saved;
+    };
+    const Row rows[] = {
+        {"xτ1 −1000 makes exp() 0: the form factor is refused, YF stays",
+         [](fwtest::Session& s, Running& d) {
+             enterExampleInputs(d, 4);
+             enter(d, D::IDC_X1, "0.3276");
+             enter(d, D::IDC_XT1, "-1000");
+             s.onDialog(CYfDlg::IDD, [](Running& c) {
+                 c.drag(CYfDlg::IDC_V_SLIDER, 147);
+                 c.click(IDOK);
+             });
+             s.expectMessage(bevel::formFactorRefusal(-1000));
+             d.click(D::IDC_FORM_FACTOR);
+             EXPECT_EQ(d.text(D::IDC_YF), "0");
+             EXPECT_FALSE(d.enabled(D::IDC_MODULE));
+             ASSERT_FALSE(s.messages().empty());
+             EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Exclamation);
+         },
+         [](const bevel::ConePreRecord& r) {
+             EXPECT_EQ(r.yf, 0);
+             EXPECT_EQ(r.xt1, -1000);
+         }},
+        {"a title of 40 Chinese characters: field, record and report hold the first 31",
+         [&](fwtest::Session&, Running& d) {
+             enterExample(d);
+             enter(d, D::IDC_TITLE, forty);
+             EXPECT_EQ(d.text(D::IDC_TITLE), thirtyOne);
+         },
+         [&](const bevel::ConePreRecord& r) { EXPECT_EQ(r.title, thirtyOne); }},
+        {"a number of 40 Chinese characters",
+         [&](fwtest::Session&, Running& d) {
+             enterExample(d);
+             enter(d, D::IDC_NUMBER, forty);
+             EXPECT_EQ(d.text(D::IDC_NUMBER), thirtyOne);
+         },
+         [&](const bevel::ConePreRecord& r) { EXPECT_EQ(r.number, thirtyOne); }},
+        {"Z1 above the largest tooth number is refused",
+         [](fwtest::Session&, Running& d) {
+             enterExample(d);
+             enter(d, D::IDC_Z1, "1001");
+             EXPECT_EQ(d.text(D::IDC_HINT), "小齿轮齿数Z1=1001无效,未接受输入!");
+             EXPECT_EQ(d.text(D::IDC_Z1), "20");
+             enter(d, D::IDC_Z1, "3000000000");
+             EXPECT_EQ(d.text(D::IDC_Z1), "20");
+         },
+         [](const bevel::ConePreRecord& r) { EXPECT_EQ(r.z1, 20u); }},
+        {"Z2 above the largest tooth number is refused",
+         [](fwtest::Session&, Running& d) {
+             enterExample(d);
+             enter(d, D::IDC_Z2, "1001");
+             EXPECT_EQ(d.text(D::IDC_HINT), "Z2=1001数值无效! Z2取值应大于0且不小于Z1,未接受输入");
+             EXPECT_EQ(d.text(D::IDC_Z2), "50");
+         },
+         [](const bevel::ConePreRecord& r) { EXPECT_EQ(r.z2, 50u); }},
+        {"a ratio that would make Z2 above 1000 is refused",
+         [](fwtest::Session&, Running& d) {
+             enterExample(d);
+             enter(d, D::IDC_I, "60");  // 20·60 = 1200 teeth
+             EXPECT_EQ(d.text(D::IDC_HINT), "传动比 i=60.000000数值无效,未接受输入!");
+             EXPECT_EQ(d.text(D::IDC_Z2), "50");
+         },
+         [](const bevel::ConePreRecord& r) { EXPECT_EQ(r.i, 2.5); }},
+    };
+    int n = 0;
+    for (const Row& row : rows) {
+        const fs::path data = m_data / ("finding" + std::to_string(n++));
+        m_s.answerSave(data);
+        int r = run([&](Running& d) {
+            row.act(m_s, d);
+            d.click(IDOK);
+        });
+        ASSERT_EQ(r, IDOK) << row.name;
+        auto loaded = bevel::loadConePreFile(readBytes(fs::path(data.string() + ".cng")));
+        ASSERT_TRUE(loaded) << row.name << ": " << loaded.error();
+        EXPECT_EQ(bevel::writeConePreRecord(loaded->record), bevel::writeConePreRecord(m_last)) << row.name;
+        row.saved(loaded->record);
+        auto report = fw::readTextFile(fs::path(data.string() + ".tng"));
+        ASSERT_TRUE(report) << row.name;
+        EXPECT_NE(report->find("\t标题: " + loaded->record.title + "\t编号: " + loaded->record.number), std::string::npos)
+            << row.name;
+        EXPECT_EQ(report->find("inf"), std::string::npos) << row.name;
+    }
+}
+
+// A record the check refuses is never written: the user is told which value,
+// no file name is asked for, and the old file stays byte for byte.
+TEST_F(PellunTypeTest, ARecordTheCheckRefusesIsNotWritten) {
+    std::vector<std::uint8_t> old(408, 0x44);
+    ASSERT_TRUE(fw::writeFile(m_data / "bevel1.cng", old));
+    m_s.expectMessage("齿形系数 YF的数值无效，数据没有保存。请改正后再保存。");
+    int r = run([&](Running& d) {
+        enterExample(d);
+        static_cast<D&>(d.dialog()).m_yf = INFINITY;  // what an exp() underflow used to leave
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        leave(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_EQ(m_s.messages().at(0).icon, fw::MessageIcon::Exclamation);
+    EXPECT_EQ(readBytes(m_data / "bevel1.cng"), old);
+    EXPECT_FALSE(fs::exists(m_data / "bevel1.tng"));
+    EXPECT_EQ(m_reportPath, "");
+}
+
+// βm changed after the form factor and module: as typed as by the helix
+// check of system 6 (35° set back to 10°), both are dropped and the module
+// waits for a new form factor.
+TEST_F(PellunTypeTest, ANewHelixAngleDropsTheFormFactorAndModule) {
+    for (bool typed : {true, false}) {
+        if (!typed) m_s.expectMessage("螺旋角应取10°～30°,\n否则采用其它齿型制。");
+        run([&](Running& d) {
+            enterExampleInputs(d, 6);
+            enter(d, D::IDC_BETA_DEG, "35");
+            enter(d, D::IDC_X1, "0.336");
+            enter(d, D::IDC_XT1, "0");
+            enter(d, D::IDC_YF, "2.5");
+            d.click(D::IDC_MODULE);
+            ASSERT_GT(number(d, D::IDC_MT), 0) << typed;
+            if (typed)
+                enter(d, D::IDC_BETA_DEG, "20");
+            else
+                d.click(D::IDC_RADIAL);
+            EXPECT_EQ(d.text(D::IDC_BETA_DEG), typed ? "20" : "10") << typed;
+            EXPECT_EQ(d.text(D::IDC_YF), "0") << typed;
+            EXPECT_EQ(d.text(D::IDC_MT), "0") << typed;
+            EXPECT_FALSE(d.enabled(D::IDC_MODULE)) << typed;
+            EXPECT_EQ(d.text(D::IDC_X1), "0.336") << typed;  // the helix check determines no x1
+            leave(d);
+        });
+        EXPECT_EQ(m_last.betaDeg, typed ? 20 : 10) << typed;
+        EXPECT_EQ(m_last.yf, 0) << typed;
+        EXPECT_EQ(m_last.mt, 0) << typed;
+    }
+}
+
+// A file-size limit (RLIMIT_FSIZE, SIGXFSZ ignored) lets the data file be
+// created but not written, as a full disk does: the message says what
+// failed, and the old file stays.
+TEST_F(PellunTypeTest, AWriteThatFailsSaysSoAndKeepsTheOldFile) {
+    std::vector<std::uint8_t> old(64, 0x22);
+    ASSERT_TRUE(fw::writeFile(m_data / "full.cng", old));
+    m_s.answerSave(m_data / "full");
+    int r = run([&](Running& d) {
+        enterExample(d);
+        rlimit saved{};
+        ::getrlimit(RLIMIT_FSIZE, &saved);
+        auto handler = ::signal(SIGXFSZ, SIG_IGN);
+        rlimit lim = saved;
+        lim.rlim_cur = 100;  // the old file fits, the 408 new bytes do not
+        ::setrlimit(RLIMIT_FSIZE, &lim);
+        m_s.answerMessage(IDOK);
+        d.click(IDOK);
+        ::setrlimit(RLIMIT_FSIZE, &saved);
+        ::signal(SIGXFSZ, handler);
+        EXPECT_FALSE(d.ended());
+        leave(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    ASSERT_FALSE(m_s.messages().empty());
+    EXPECT_EQ(m_s.messages().at(0).text, "创建文件错误:" + (m_data / "full.cng").string() + ",ERROR = 13");
+    EXPECT_EQ(m_s.messages().at(0).icon, fw::MessageIcon::Exclamation);
+    EXPECT_EQ(readBytes(m_data / "full.cng"), old);
+    EXPECT_FALSE(fs::exists(m_data / "full.tng"));
+}
+
+// Leaving the dialog checks no field: βm emptied (a text that is no number),
+// then 取消 or Esc, brings the dialog's own two questions and closes it.
+TEST_F(PellunTypeTest, CancelAndEscapeLeaveWithAFieldThatIsNoNumber) {
+    for (bool escape : {false, true}) {
+        const std::size_t before = m_s.messages().size();
+        int r = run([&](Running& d) {
+            d.type(D::IDC_BETA_DEG, "");
+            m_s.expectMessage(kAskData, IDNO);
+            m_s.expectMessage(kAskReport, IDNO);
+            if (escape)
+                d.escape();
+            else
+                d.click(IDCANCEL);
+            EXPECT_TRUE(d.ended()) << escape;
+        });
+        EXPECT_EQ(r, IDCANCEL) << escape;
+        ASSERT_EQ(m_s.messages().size(), before + 2) << escape;  // no refusal of the empty field
+    }
+    // Tab instead: the refusal comes once, the focus goes back once, and
+    // leaving again without an edit puts the accepted "0" back silently.
+    run([&](Running& d) {
+        d.type(D::IDC_BETA_DEG, "");
+        m_s.answerMessage(IDOK);
+        d.leave();
+        EXPECT_EQ(d.focused(), D::IDC_BETA_DEG);
+        d.leave();
+        EXPECT_NE(d.focused(), D::IDC_BETA_DEG);
+        EXPECT_EQ(d.text(D::IDC_BETA_DEG), "0");
+        leave(d);
+    });
+    EXPECT_EQ(m_s.messages().size(), 4u + 3u);  // the refusal, then the two questions
 }
 
 }  // namespace

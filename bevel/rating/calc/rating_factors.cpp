@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "common/calc/rating_tables.h"
+#include "fw/format.h"
 
 namespace bevel {
 
@@ -128,7 +129,13 @@ RatingValue<double> bendingLifeFactor(int material, double ne) {
     return yN ? orZero(*yN) : 0.0;
 }
 
-double sizeFactor(double m) {
+RatingValue<double> sizeFactor(double m) {
+    if (!(m > 0 && m <= kSizeFactorMaxModule))
+        return fw::unexpected(RatingNotice{
+            RatingNotice::Icon::Exclamation,
+            fw::format("尺寸系数Yx只适用于大端模数0<m≤%.0fmm，当前m=%.2fmm，不能确定弯曲疲劳许用应力！",
+                       kSizeFactorMaxModule, m),
+            ""});
     return 1.2038231 - 0.1703645 * m + 0.0216601 * m * m - 0.001439 * m * m * m +
            (4.6423614 / 1e5) * m * m * m * m - (5.767819 / 1e7) * m * m * m * m * m;
 }

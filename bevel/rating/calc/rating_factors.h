@@ -111,8 +111,12 @@ double spiralAngleFactor(double betaMDeg, double epsBeta);
 // "注意", information icon) for NE ≤ 0 or not finite. 0 for a material
 // outside 0..3.
 RatingValue<double> bendingLifeFactor(int material, double cycles);
-// Yx of the outer module m (mm): the fifth-degree polynomial.
-double sizeFactor(double m);
+// Yx of the outer module m (mm): the fifth-degree polynomial, fitted for
+// modules up to kSizeFactorMaxModule (it falls to 0.50 there, 0.32 at 30 mm
+// and below 0 from about 32.6 mm). A module above that range, or one that is
+// not above 0, is refused with a message naming the range.
+inline constexpr double kSizeFactorMaxModule = 25;  // mm
+RatingValue<double> sizeFactor(double m);
 
 // ---- stresses ---------------------------------------------------------------------
 

@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "bevel/geometry/calc/cone_geom_record.h"
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 
@@ -24,11 +23,12 @@ bool finite(std::initializer_list<double> values) {
     return true;
 }
 
-bool angleInRange(double deg) { return deg >= 0 && deg < 90; }
+bool angleInRange(double deg) { return deg > 0 && deg < 90; }
 
 }  // namespace
 
 bool spiralEntriesAgree(double betaM, double epsBeta) {
+    if (!(betaM >= 0 && betaM < 90 && epsBeta >= 0)) return false;
     return (betaM > 0 && epsBeta > 0) || (betaM == 0 && epsBeta == 0);
 }
 
@@ -43,12 +43,25 @@ fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const 
     }
     const auto body = kavrin::splitDesignFile(file, recordBytes);
     if (!body) return fw::unexpected(refusal(kMsgNoConeGeometry));
-    const auto pre = readConePreRecord(body->records.first<ConePreRecord::kSize>());
-    const auto geom = readConeGeomRecord(body->records.subspan<ConePreRecord::kSize, ConeGeomRecord::kSize>());
-    if (pre.status != kConePreStatus || geom.status != kConeGeomStatus)
+    LoadedRatingDesign out;
+    out.oldFile = body->oldFile;
+    out.pre = readConePreRecord(body->records.first<ConePreRecord::kSize>());
+    out.geom = readConeGeomRecord(body->records.subspan<ConePreRecord::kSize, ConeGeomRecord::kSize>());
+    const ConeGeomRecord& geom = out.geom;
+    if (out.pre.status != kConePreStatus || geom.status != kConeGeomStatus)
+        return fw::unexpected(refusal(kMsgNoConeGeometry));
+    // A spiral angle and face contact ratio that disagree get their own
+    // message before the record checks, which refuse them too.
+    const double betaM = decimalDegrees(geom.betaDeg, geom.betaMin, geom.betaSec);
+    if (finite({betaM, geom.epsBeta}) && !spiralEntriesAgree(betaM, geom.epsBeta))
+        return fw::unexpected(refusal(kMsgSpiralContact));
+    // The checks the geometry step's own load of a saved design runs: the
+    // preliminary record's, then that of the kind the tooth system names.
+    if (!plausibleConePreRecord(out.pre) || geom.toothSystem < 0 || geom.toothSystem >= kToothSystemCount ||
+        !checkConeGeomRecord(geom, kConeToothSystems[static_cast<std::size_t>(geom.toothSystem)].kind))
         return fw::unexpected(refusal(kMsgNoConeGeometry));
 
-    RatingEntries e;
+    RatingEntries& e = out.entries;
     e.alphaN = decimalDegrees(geom.alphaDeg, geom.alphaMin, geom.alphaSec);
     e.betaM = decimalDegrees(geom.betaDeg, geom.betaMin, geom.betaSec);
     e.m = geom.mt;
@@ -69,15 +82,20 @@ fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const 
     e.number = geom.number;
     e.title = geom.title;
 
-    const bool valuesHold = finite({e.alphaN, e.betaM, e.m, e.x1, e.x2, e.xt1, e.xt2, e.epsAlpha, e.epsBeta, e.b, e.r,
-                                    e.phiR, e.delta1, e.delta2}) &&
-                            e.z1 > 0 && e.z2 > 0 && e.m > 0 && e.b > 0 && e.r > 0 && e.epsAlpha > 0 &&
-                            e.epsBeta >= 0 && e.phiR > 0 && e.phiR < 2 && e.alphaN > 0 && angleInRange(e.alphaN) &&
-                            angleInRange(e.betaM) && e.delta1 > 0 && angleInRange(e.delta1) && e.delta2 > 0 &&
-                            angleInRange(e.delta2);
-    if (!valuesHold) return fw::unexpected(refusal(kMsgNoConeGeometry));
-    if (!spiralEntriesAgree(e.betaM, e.epsBeta)) return fw::unexpected(refusal(kMsgSpiralContact));
-    return LoadedRatingDesign{std::move(e), body->oldFile};
+    using namespace entry_bit;
+    if (!finite({e.alphaN, e.betaM, e.m, e.x1, e.x2, e.xt1, e.xt2, e.epsAlpha, e.epsBeta, e.b, e.r, e.phiR, e.delta1,
+                 e.delta2}))
+        return fw::unexpected(refusal(kMsgNoConeGeometry));
+    const std::uint32_t mask = completionMask(e, 1, 1);
+    if ((mask | spiral) != kComplete) return fw::unexpected(refusal(kMsgNoConeGeometry));
+    if (!(mask & spiral)) return fw::unexpected(refusal(kMsgSpiralContact));
+    return out;
+}
+
+bool entriesComplete(const RatingEntries& e) {
+    return finite({e.alphaN, e.betaM, e.m, e.x1, e.x2, e.xt1, e.xt2, e.epsAlpha, e.epsBeta, e.b, e.r, e.phiR,
+                   e.delta1, e.delta2}) &&
+           completionMask(e, 1, 1) == entry_bit::kComplete;
 }
 
 std::uint32_t completionMask(const RatingEntries& e, double torque, double n1) {
@@ -86,17 +104,18 @@ std::uint32_t completionMask(const RatingEntries& e, double torque, double n1) {
     auto set = [&mask](bool on, std::uint32_t bit) {
         if (on) mask |= bit;
     };
+    auto teeth = [](int z) { return z > 0 && z <= static_cast<int>(kMaxTeeth); };
     set(e.m > 0, m);
-    set(e.z1 > 0, z1);
-    set(e.z2 > 0, z2);
-    set(e.alphaN > 0, alphaN);
+    set(teeth(e.z1), z1);
+    set(teeth(e.z2), z2);
+    set(angleInRange(e.alphaN), alphaN);
     set(e.b > 0, b);
     set(e.epsAlpha > 0, epsAlpha);
     set(spiralEntriesAgree(e.betaM, e.epsBeta), spiral);
-    set(e.phiR > 0, phiR);
+    set(e.phiR > 0 && e.phiR < 2, phiR);
     set(e.r > 0, r);
-    set(e.delta1 > 0, delta1);
-    set(e.delta2 > 0, delta2);
+    set(angleInRange(e.delta1), delta1);
+    set(angleInRange(e.delta2), delta2);
     set(torque > 0, entry_bit::torque);
     set(n1 > 0, entry_bit::n1);
     return mask;

@@ -7,6 +7,8 @@
 #include <span>
 #include <string>
 
+#include "bevel/geometry/calc/cone_geom_record.h"
+#include "bevel/preliminary/calc/cone_pre_record.h"
 #include "bevel/rating/calc/rating_factors.h"
 
 namespace bevel {
@@ -28,6 +30,8 @@ struct RatingEntries {
 struct LoadedRatingDesign {
     RatingEntries entries;
     bool oldFile = false;  // no header: the caller shows the old-file notice first
+    ConePreRecord pre;     // the records the entries came from, as read
+    ConeGeomRecord geom;
 };
 
 // The messages of a refused load.
@@ -35,11 +39,15 @@ inline constexpr const char* kMsgNotConeData = "所用数据文件不包含圆�
 inline constexpr const char* kMsgNoConeGeometry = "载入的数据不包含锥齿轮几何计算或根本不是锥齿轮计算!";
 inline constexpr const char* kMsgSpiralContact = "齿向重合度或螺旋角数值非法!";
 
-// All or nothing: a file of another header word; one shorter than the header
-// (when it has one) and both records (a preliminary-only design); statuses
-// other than 201 and 202; values that are not finite or out of their field's
-// range (tooth numbers and module above 0, angles 0 to below 90°, φR 0 to
-// below 2, εα above 0); βm and εβ not both above 0 or both 0.
+// All or nothing, as a geometry step loads a saved design: a file of another
+// header word; one shorter than the header (when it has one) and both
+// records (a preliminary-only design); statuses other than 201 and 202;
+// βm and εβ not both above 0 or both 0 (kMsgSpiralContact); a
+// preliminary record that its own check refuses (checkConePreRecord), a
+// geometry record that the check of its tooth system's kind refuses
+// (checkConeGeomRecord); then the entries as their edits take them
+// (entriesComplete: each in its range, every bit of the forces but T and
+// n1).
 fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const std::uint8_t> file);
 
 // Completion mask bits (the forces button needs all thirteen).
@@ -50,9 +58,16 @@ inline constexpr std::uint32_t m = 0x1, z1 = 0x2, z2 = 0x4, alphaN = 0x8, b = 0x
 inline constexpr std::uint32_t kComplete = 0x1fff;
 }  // namespace entry_bit
 
-// βm and εβ agree: both above 0, or both 0.
+// βm and εβ agree: both above 0, or both 0 (βm below 90°, εβ not negative).
 bool spiralEntriesAgree(double betaM, double epsBeta);
-// The mask of the entries; tooth numbers count only when positive.
+// The mask of the entries: each bit is set when its entry lies in the range
+// a design can have (module, face width, R and εα above 0; tooth numbers 1
+// to kMaxTeeth; αn, δ1 and δ2 above 0 and below 90°; φR above 0 and below
+// 2; βm and εβ agreeing; torque and n1 above 0). The edits set and clear
+// the bits by it, and a load demands every geometry bit, so what a load
+// takes a typed entry takes too.
 std::uint32_t completionMask(const RatingEntries& e, double torque, double n1);
+// Every number of the entries finite, and every bit but torque and n1 set.
+bool entriesComplete(const RatingEntries& e);
 
 }  // namespace bevel

@@ -4,6 +4,14 @@
 
 namespace bevel {
 
+std::optional<std::string> reportRefusal(bool contactStands, bool bendingStands) {
+    if (contactStands && bendingStands) return std::nullopt;
+    const char* missing = !contactStands && !bendingStands ? "接触强度安全系数Sh和弯曲强度安全系数Sw"
+                          : !contactStands                 ? "接触强度安全系数Sh"
+                                                           : "弯曲强度安全系数Sw";
+    return fw::format("尚未按当前数据算出%s，不能输出报告。请计算后再保存！", missing);
+}
+
 std::string ratingReportText(const RatingReport& r) {
     std::string out;
     auto add = [&out](const std::string& s) { out += s; };
@@ -25,7 +33,7 @@ std::string ratingReportText(const RatingReport& r) {
     add("\n\t2.传动参数：\n");
     add(fw::format("\t传递扭矩:                T=                                                      (输入)%.4f N.m,(输出)%.4f N.m\n",
                    r.torque, r.outputTorque));
-    add(fw::format("\t小齿轮转速:              n1=                                                     %.4f m/s\n", r.n1));
+    add(fw::format("\t小齿轮转速:              n1=                                                     %.4f r/min\n", r.n1));
     add(fw::format("\t圆周力:                  Ftm = 2000*T/(1-0.5*φR)d1=                             %.4f N\n", r.ftm));
     switch (r.arrangement) {
         case DriveArrangement::Straight:

@@ -3,6 +3,7 @@
 // gear, the pair, the drive and its forces by arrangement, the load factors,
 // the contact and the bending columns, and the closing line.
 #pragma once
+#include <optional>
 #include <string>
 
 #include "bevel/rating/calc/rating_forces.h"
@@ -25,5 +26,9 @@ struct RatingReport {
 };
 
 std::string ratingReportText(const RatingReport& r);
+
+// A report is written only with both verdicts standing for the values it
+// prints; otherwise the refusal names the safety factors still to compute.
+std::optional<std::string> reportRefusal(bool contactStands, bool bendingStands);
 
 }  // namespace bevel

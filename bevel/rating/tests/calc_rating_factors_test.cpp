@@ -170,8 +170,25 @@ TEST(BevelRatingFactors, BendingFactorsWithoutDialogs) {
                    Case{35, 1.8, 0.75}, Case{35, 0.5, 0.875} /* floor 1 − 0.125 above 1 − 17.5/120 */, Case{0, 0, 1}, Case{10, 2, 1 - 10.0 / 120},
                    Case{60, 1, 0.75}})
         EXPECT_NEAR(spiralAngleFactor(c.beta, c.eps), c.yb, 1e-12) << c.beta << " " << c.eps;
-    // Yx at m 5 by the polynomial: 0.7408.
-    EXPECT_NEAR(sizeFactor(5), 0.7408, 5e-5);
+}
+
+TEST(BevelRatingFactors, SizeFactorOnlyWithinItsModuleRange) {
+    // The polynomial evaluated apart (Python, the coefficients as printed):
+    // 0.74084 at 5 mm, 0.63375 at 10, 0.49949 at 25; it falls to 0.32 at 30
+    // and below 0 near 32.6, where a bending limit would be meaningless.
+    struct Case { double m, yx; };
+    for (Case c : {Case{1, 1.0537255}, Case{5, 0.7408404}, Case{10, 0.6337461}, Case{25, 0.4994866}}) {
+        auto r = sizeFactor(c.m);
+        ASSERT_TRUE(r.has_value()) << c.m;
+        EXPECT_NEAR(*r, c.yx, 5e-7) << c.m;
+    }
+    for (double m : {25.0001, 30.0, 33.0, 0.0, -5.0, std::nan(""), double(INFINITY)}) {
+        auto r = sizeFactor(m);
+        ASSERT_FALSE(r.has_value()) << m;
+        EXPECT_EQ(r.error().text.rfind("尺寸系数Yx只适用于大端模数0<m≤25mm，当前m=", 0), 0u) << r.error().text;
+        EXPECT_EQ(r.error().icon, RatingNotice::Icon::Exclamation);
+    }
+    EXPECT_EQ(sizeFactor(30).error().text, "尺寸系数Yx只适用于大端模数0<m≤25mm，当前m=30.00mm，不能确定弯曲疲劳许用应力！");
 }
 
 TEST(BevelRatingFactors, BendingLifeFactor) {
@@ -219,7 +236,7 @@ TEST(BevelRatingFactors, ChainOfTheExamplePair) {
     EXPECT_NEAR(sigmaF, 231.2868, 5e-4);
     bend.yBeta = 1 - 35.0 / 120;  // the uncorrected Yβ 0.7083
     EXPECT_NEAR(bendingStress(bend), 218.4375, 5e-4);
-    const double sigmaFP = permissibleBendingStress(500, *bendingLifeFactor(1, 3e6), sizeFactor(5));
+    const double sigmaFP = permissibleBendingStress(500, *bendingLifeFactor(1, 3e6), *sizeFactor(5));
     EXPECT_NEAR(sigmaFP, 372.4292, 5e-4);
     EXPECT_NEAR(safetyFactor(sigmaFP, sigmaF), 1.6102, 5e-5);
 }

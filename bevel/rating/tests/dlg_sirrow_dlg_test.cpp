@@ -13,7 +13,10 @@
 
 #include "bevel/rating/sirrow_chart_dlgs.h"
 #include "bevel/rating/sirrow_dlg.h"
+#include "bevel/rating/sirrow_factor_dialogs.h"
+#include "bevel/rating/sirrow_kbita_dlg.h"
 #include "bevel/rating/sirrow_option_dlgs.h"
+#include "bevel/rating/sirrow_wkbita_dlg.h"
 #include "bevel/rating/sirrow_wyf_dlg.h"
 #include "fw/clock.h"
 #include "fwtest/installation.h"
@@ -48,6 +51,95 @@ void typePair(Running& d) {
 std::string readBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The pair with its load: T 250, n1 960.
+void typeLoad(Running& d) {
+    typePair(d);
+    d.type(D::IDC_T, "250");
+    d.leave();
+    d.type(D::IDC_N1, "960");
+    d.leave();
+}
+
+// Runs the pair to its forces (arrangement 0) with T 250 and n1 960.
+void toForces(fwtest::Session& s, Running& d) {
+    typeLoad(d);
+    s.onDialog(9002, [](Running& a) { a.click(IDOK); });
+    d.click(D::IDC_FORCES);
+}
+
+void answerOk(fwtest::Session& s, int idd) {
+    s.onDialog(idd, [](Running& x) { x.click(IDOK); });
+}
+void readChart(fwtest::Session& s, int idd, int slider, int pos) {
+    s.onDialog(idd, [slider, pos](Running& c) {
+        c.drag(slider, pos);
+        c.click(IDOK);
+    });
+}
+void typeLimit(fwtest::Session& s, int field, const char* value) {
+    s.onDialog(CSirrowHlmtDlg::IDD, [field, value](Running& l) {
+        l.type(field, value);
+        l.click(IDOK);
+    });
+}
+
+// The forces (arrangement 0), then every factor of both columns from its
+// dialog (ZH and Zε read at 100, YF at 120, grade 7, every other dialog as it
+// opens), then stress, limit (σHlim 1500, σFlim 480) and safety of each
+// column: both verdicts stand.
+void rateColumns(fwtest::Session& s, Running& d) {
+    answerOk(s, CSirrowDTypeDlg::IDD);
+    d.click(D::IDC_FORCES);
+    answerOk(s, CSirrowKaDlg::IDD);
+    d.click(D::IDC_KA);
+    s.onDialog(CSirrowPreciDlg::IDD, [](Running& p) {
+        p.select(CSirrowPreciDlg::IDC_GRADE, 2);
+        p.click(IDOK);
+    });
+    d.click(D::IDC_KV);
+    answerOk(s, CSirrowKbitaDlg::IDD);
+    d.click(D::IDC_KBETA);
+    answerOk(s, CSirrowWkbitaDlg::IDD);
+    d.click(D::IDC_WKBETA);
+    readChart(s, CSirrowC97Dlg::IDD, CSirrowC97Dlg::IDC_V_SLIDER, 100);
+    d.click(D::IDC_ZH);
+    answerOk(s, CSirrowZeDlg::IDD);
+    d.click(D::IDC_ZE);
+    readChart(s, CSirrowZetaDlg::IDD, CSirrowZetaDlg::IDC_V_SLIDER, 100);
+    d.click(D::IDC_ZEPS);
+    for (auto [idd, button] : {std::pair{CSirrowHznDlg::IDD, D::IDC_ZN}, std::pair{CSirrowZlDlg::IDD, D::IDC_ZL},
+                               std::pair{CSirrowHzrDlg::IDD, D::IDC_ZR}, std::pair{CSirrowZwDlg::IDD, D::IDC_ZW}}) {
+        answerOk(s, idd);
+        d.click(button);
+    }
+    readChart(s, CSirrowWyfDlg::IDD, CSirrowWyfDlg::IDC_V_SLIDER, 120);
+    d.click(D::IDC_YF);
+    d.click(D::IDC_YEPS);
+    d.click(D::IDC_YBETA);
+    answerOk(s, CSirrowY0Dlg::IDD);
+    d.click(D::IDC_Y0);
+    answerOk(s, CSirrowWynDlg::IDD);
+    d.click(D::IDC_YN);
+    d.click(D::IDC_YX);
+    d.click(D::IDC_SIGMA_H);
+    typeLimit(s, kavrin::LimitStrengthDialog::IDC_SIGMA_HLIM, "1500");
+    d.click(D::IDC_SIGMA_HP);
+    d.click(D::IDC_SH);
+    d.click(D::IDC_SIGMA_F);
+    typeLimit(s, kavrin::LimitStrengthDialog::IDC_SIGMA_FLIM, "480");
+    d.click(D::IDC_SIGMA_FP);
+    d.click(D::IDC_SF);
+}
+
+// The pair typed in and rated whole.
+void rateExample(fwtest::Session& s, Running& d) {
+    typeLoad(d);
+    rateColumns(s, d);
+    const auto& dlg = static_cast<const D&>(d.dialog());
+    ASSERT_GT(dlg.m_dSH, 0);
+    ASSERT_GT(dlg.m_dSF, 0);
 }
 
 TEST_F(SirrowDlgTest, TorqueForcesAndTheGearRadioBeforeThem) {
@@ -105,24 +197,26 @@ TEST_F(SirrowDlgTest, TorqueForcesAndTheGearRadioBeforeThem) {
     dlg.DoModal();
 }
 
-TEST_F(SirrowDlgTest, PhiRTwoIsRefusedAtTheForces) {
-    s.onDialog(D::IDD, [this](Running& d) {
-        auto& dlg = static_cast<D&>(d.dialog());
-        typePair(d);
-        d.type(D::IDC_PHIR, "2.0");
-        d.leave();
-        d.type(D::IDC_T, "250");
-        d.leave();
-        d.type(D::IDC_N1, "960");
-        d.leave();
-        s.expectMessage("输入的数值非法!");
-        d.click(D::IDC_FORCES);
-        EXPECT_EQ(dlg.m_dFtm, 0);
-        EXPECT_FALSE(d.enabled(D::IDC_KA));
-        d.end(IDCANCEL);
-    });
-    D dlg;
-    dlg.DoModal();
+// An entry outside the range a load accepts leaves its bit clear, as the
+// load would refuse the file: φR 2 (no cone factor), αn 90°, Z1 above the
+// largest tooth number.
+TEST_F(SirrowDlgTest, EntriesALoadWouldRefuseLeaveTheForcesDisabled) {
+    const std::pair<int, const char*> rows[] = {{D::IDC_PHIR, "2.0"}, {D::IDC_ALPHA, "90"}, {D::IDC_Z1, "1001"},
+                                                {D::IDC_DELTA1, "0"}, {D::IDC_BETA, "95"}};
+    for (auto [id, text] : rows) {
+        s.onDialog(D::IDD, [id, text](Running& d) {
+            auto& dlg = static_cast<D&>(d.dialog());
+            typeLoad(d);
+            ASSERT_TRUE(d.enabled(D::IDC_FORCES)) << text;
+            d.type(id, text);
+            d.leave();
+            EXPECT_FALSE(d.enabled(D::IDC_FORCES)) << text;
+            EXPECT_NE(dlg.m_nEntryMask, bevel::entry_bit::kComplete) << text;
+            d.end(IDCANCEL);
+        });
+        D dlg;
+        dlg.DoModal();
+    }
 }
 
 TEST_F(SirrowDlgTest, LoadFillsTheEntriesAndTheForcesWaitForTheLoad) {
@@ -152,7 +246,10 @@ TEST_F(SirrowDlgTest, ReportNameNoticeAndAppend) {
     const auto report = inst.data("a.tng");
     for (int run = 0; run < 2; ++run) {
         s.answerSave(chosen);
-        s.onDialog(D::IDD, [](Running& d) { d.click(IDOK); });
+        s.onDialog(D::IDD, [this](Running& d) {
+            rateExample(s, d);
+            d.click(IDOK);
+        });
         s.expectMessage("所指定的文件名不是有效格式，现以" + report.string() + "文件名保存！");
         s.answerMessage(IDOK);  // the saved notice
         D dlg;
@@ -173,7 +270,10 @@ TEST_F(SirrowDlgTest, ReportNamesKeptOrCompleted) {
         const auto chosen = inst.data(c.chosen);
         const auto written = inst.data(c.written);
         s.answerSave(chosen);
-        s.onDialog(D::IDD, [](Running& d) { d.click(IDOK); });
+        s.onDialog(D::IDD, [this](Running& d) {
+            rateExample(s, d);
+            d.click(IDOK);
+        });
         if (c.notice) s.expectMessage("所指定的文件名不是有效格式，现以" + written.string() + "文件名保存！");
         s.answerMessage(IDOK);  // the saved notice
         D dlg;
@@ -184,7 +284,10 @@ TEST_F(SirrowDlgTest, ReportNamesKeptOrCompleted) {
     // A folder "a.b" is never cut: the name is judged on the file name alone.
     std::filesystem::create_directories(inst.data("a.b"));
     s.answerSave(inst.data("a.b") / "r.txt");
-    s.onDialog(D::IDD, [](Running& d) { d.click(IDOK); });
+    s.onDialog(D::IDD, [this](Running& d) {
+        rateExample(s, d);
+        d.click(IDOK);
+    });
     s.expectMessage("所指定的文件名不是有效格式，现以" + (inst.data("a.b") / "r.tng").string() + "文件名保存！");
     s.answerMessage(IDOK);
     D dlg;
@@ -196,7 +299,8 @@ TEST_F(SirrowDlgTest, UnopenableReportKeepsTheDialogOpen) {
     const auto folder = inst.data("taken.tng");  // a folder where the report would go
     std::filesystem::create_directories(folder);
     s.answerSave(folder);
-    s.onDialog(D::IDD, [](Running& d) {
+    s.onDialog(D::IDD, [this](Running& d) {
+        rateExample(s, d);
         d.click(IDOK);
         EXPECT_FALSE(d.ended());
         d.end(IDCANCEL);
@@ -227,16 +331,6 @@ TEST_F(SirrowDlgTest, ToothNumbersAndTorqueBeforeThem) {
     dlg.DoModal();
 }
 
-// Runs the pair to its forces (arrangement 0) with T 250 and n1 960.
-void toForces(fwtest::Session& s, Running& d) {
-    typePair(d);
-    d.type(D::IDC_T, "250");
-    d.leave();
-    d.type(D::IDC_N1, "960");
-    d.leave();
-    s.onDialog(9002, [](Running& a) { a.click(IDOK); });
-    d.click(D::IDC_FORCES);
-}
 
 TEST_F(SirrowDlgTest, LifeFactorZeroClearsOnlyItsBitAndTheClassIsShared) {
     s.onDialog(D::IDD, [this](Running& d) {
@@ -332,22 +426,18 @@ TEST_F(SirrowDlgTest, BendingKvCancelChangesNothing) {
     dlg.DoModal();
 }
 
-TEST_F(SirrowDlgTest, ChangedFactorClearsItsColumnsResults) {
-    // Each row: a factor taken after the column results stood, and which
-    // columns' stress, limit and safety factor it must clear.
+TEST_F(SirrowDlgTest, FactorTakenAgainWithTheSameValueKeepsTheVerdicts) {
+    // Each row: a factor taken again after the whole rating, and which
+    // columns' stress, limit and safety factor it must clear (a new value)
+    // or keep (the value it already had).
     struct Case {
         const char* name;
         int button;
         std::function<void(fwtest::Session&)> script;
         bool contact, bending;
     };
-    const auto chart = [](int pos) {
-        return [pos](fwtest::Session& s) {
-            s.onDialog(CSirrowC97Dlg::IDD, [pos](Running& c) {
-                c.drag(CSirrowC97Dlg::IDC_V_SLIDER, pos);
-                c.click(IDOK);
-            });
-        };
+    const auto zoneChart = [](int pos) {
+        return [pos](fwtest::Session& s) { readChart(s, CSirrowC97Dlg::IDD, CSirrowC97Dlg::IDC_V_SLIDER, pos); };
     };
     const auto grade = [](int index) {
         return [index](fwtest::Session& s) {
@@ -359,35 +449,23 @@ TEST_F(SirrowDlgTest, ChangedFactorClearsItsColumnsResults) {
     };
     const auto none = [](fwtest::Session&) {};
     const Case cases[] = {
-        {"ZH new", D::IDC_ZH, chart(100), true, false},
-        {"ZH same", D::IDC_ZH, chart(0), false, false},  // 2.6 again
-        {"Yε new", D::IDC_YEPS, none, false, true},
-        {"Yx same", D::IDC_YX, none, false, false},      // 0.7408 again
-        {"Kv new", D::IDC_KV, grade(2), true, true},     // both columns
-        {"Kv same", D::IDC_WKV, grade(4), false, false},
+        {"ZH new", D::IDC_ZH, zoneChart(50), true, false},
+        {"ZH same", D::IDC_ZH, zoneChart(100), false, false},  // 2.15 again
+        {"Yε same", D::IDC_YEPS, none, false, false},
+        {"Yx same", D::IDC_YX, none, false, false},            // 0.7408 again
+        {"Kv new", D::IDC_KV, grade(4), true, true},           // both columns
+        {"Kv same", D::IDC_WKV, grade(2), false, false},
     };
     for (const Case& c : cases) {
         s.onDialog(D::IDD, [&](Running& d) {
             auto& dlg = static_cast<D&>(d.dialog());
-            toForces(s, d);
-            // The factors that the "same" rows take again, then stand-in results.
-            chart(0)(s);
-            d.click(D::IDC_ZH);  // ZH 2.6
-            d.click(D::IDC_YX);  // Yx 0.7408
-            grade(4)(s);
-            d.click(D::IDC_KV);  // grade 9
-            ASSERT_NEAR(dlg.m_dZH, 2.6, 1e-12);
-            // Every other factor stands, so only a change clears the results.
-            dlg.m_nContactMask = bevel::contact_bit::kComplete;
-            dlg.m_nBendMask = bevel::bending_bit::kComplete;
-            dlg.m_dSigmaH = 1000, dlg.m_dSigmaHP = 2000, dlg.m_dSH = 2;
-            dlg.m_dSigmaF = 200, dlg.m_dSigmaFP = 400, dlg.m_dSF = 2;
+            rateExample(s, d);
             c.script(s);
             d.click(c.button);
-            for (double v : {dlg.m_dSigmaH, dlg.m_dSigmaHP, dlg.m_dSH})
-                EXPECT_EQ(v == 0, c.contact) << c.name;
-            for (double v : {dlg.m_dSigmaF, dlg.m_dSigmaFP, dlg.m_dSF})
-                EXPECT_EQ(v == 0, c.bending) << c.name;
+            for (double v : {dlg.m_dSigmaH, dlg.m_dSigmaHP, dlg.m_dSH}) EXPECT_EQ(v == 0, c.contact) << c.name;
+            for (double v : {dlg.m_dSigmaF, dlg.m_dSigmaFP, dlg.m_dSF}) EXPECT_EQ(v == 0, c.bending) << c.name;
+            EXPECT_EQ(dlg.contactVerdictStands(), !c.contact) << c.name;
+            EXPECT_EQ(dlg.bendingVerdictStands(), !c.bending) << c.name;
             if (c.contact)
                 for (int id : {D::IDC_SIGMA_HP, D::IDC_SH}) EXPECT_FALSE(d.enabled(id)) << c.name;
             if (c.bending)
@@ -497,6 +575,356 @@ TEST_F(SirrowDlgTest, CancelAsksUntilAReportIsWritten) {
     s.expectMessage("计算数据尚未保存,是(Yes)否(No)保存数据?", IDNO);
     D dlg;
     EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+}
+
+// ---- stages: what each reads, and the report that waits for them ----------------
+
+// Every input a later stage reads, from the lists of the forces step and of
+// each column's factors and stresses: the entries, the load and its dialog,
+// the drive arrangement, every factor dialog, the gear radios and the two
+// limit dialogs. Changed after the whole rating, each must clear the stages
+// that read it (Cleared), may clear more (Either: an entry clears the forces
+// and everything after them) or must leave a stage alone (Kept); while a
+// verdict is cleared the report is refused and nothing is written, and once
+// the columns are rated again the report is written.
+TEST_F(SirrowDlgTest, EveryInputOfALaterStageClearsItAndTheReportWaits) {
+    enum class Then { Cleared, Kept, Either };
+    using Change = std::function<void(fwtest::Session&, Running&)>;
+    struct Row {
+        const char* input;
+        Change change;
+        Then forces, contact, bending;
+        bool newLimit = false;  // a limit dialog: the stress stays, the limit is the new one
+    };
+    const auto entry = [](int id, const char* text) -> Change {
+        return [id, text](fwtest::Session&, Running& d) {
+            d.type(id, text);
+            d.leave();
+        };
+    };
+    const auto button = [](int id, std::function<void(fwtest::Session&)> script) -> Change {
+        return [id, script](fwtest::Session& s, Running& d) {
+            script(s);
+            d.click(id);
+        };
+    };
+    const auto chart = [](int idd, int slider, int pos) {
+        return [=](fwtest::Session& s) { readChart(s, idd, slider, pos); };
+    };
+    const auto dialog = [](int idd, std::function<void(Running&)> steps) {
+        return [=](fwtest::Session& s) {
+            s.onDialog(idd, [steps](Running& x) {
+                steps(x);
+                x.click(IDOK);
+            });
+        };
+    };
+    const auto limit = [](int field, const char* value) {
+        return [=](fwtest::Session& s) { typeLimit(s, field, value); };
+    };
+    using T = Then;
+    const Row rows[] = {
+        // The forces step: Ftm = 2000·T/(m·Z1)/(1 − 0.5·φR); Fr, Fx from αn,
+        // βm, δ1, δ2; ZM from Z1, Z2. Both columns stand on it.
+        {"T", entry(D::IDC_T, "260"), T::Cleared, T::Cleared, T::Cleared},
+        {"T2", entry(D::IDC_T2, "700"), T::Cleared, T::Cleared, T::Cleared},
+        {"torque dialog", button(D::IDC_TORQUE, dialog(CSirrowTDlg::IDD, [](Running& t) {
+             t.type(CSirrowTDlg::IDC_SPEED, "1000");
+             t.type(CSirrowTDlg::IDC_POWER, "30");
+         })),
+         T::Cleared, T::Cleared, T::Cleared},
+        {"m", entry(D::IDC_M, "5.5"), T::Cleared, T::Cleared, T::Cleared},
+        {"Z1", entry(D::IDC_Z1, "18"), T::Cleared, T::Cleared, T::Cleared},
+        {"Z2", entry(D::IDC_Z2, "45"), T::Cleared, T::Cleared, T::Cleared},
+        {"φR", entry(D::IDC_PHIR, "0.28"), T::Cleared, T::Cleared, T::Cleared},
+        {"αn", entry(D::IDC_ALPHA, "22"), T::Cleared, T::Either, T::Either},
+        {"βm", entry(D::IDC_BETA, "30"), T::Cleared, T::Cleared, T::Cleared},  // ZH, Yε, Yβ, Y0, YF, σF
+        {"δ1", entry(D::IDC_DELTA1, "22"), T::Cleared, T::Cleared, T::Either},  // ZR
+        {"δ2", entry(D::IDC_DELTA2, "68"), T::Cleared, T::Either, T::Either},
+        {"arrangement", button(D::IDC_FORCES, dialog(CSirrowDTypeDlg::IDD, [](Running& a) {
+             a.click(CSirrowDTypeDlg::IDC_DTYPE2);
+         })),
+         T::Kept, T::Kept, T::Kept},  // the forces again; the stresses read Ftm only
+        // Entries the columns read beside the forces.
+        {"b", entry(D::IDC_B, "30"), T::Either, T::Cleared, T::Cleared},         // σH, σF, Y0
+        {"εα", entry(D::IDC_EPS_ALPHA, "1.3"), T::Either, T::Cleared, T::Cleared},  // Zε, Yε
+        {"εβ", entry(D::IDC_EPS_BETA, "1.6"), T::Either, T::Cleared, T::Cleared},   // Zε, Yβ
+        {"n1", entry(D::IDC_N1, "1000"), T::Either, T::Cleared, T::Cleared},        // Kv, Zv
+        {"R", entry(D::IDC_R, "120"), T::Either, T::Cleared, T::Either},            // ZR
+        {"χ1", entry(D::IDC_X1, "0.1"), T::Either, T::Either, T::Cleared},          // YF
+        {"χ2", entry(D::IDC_X2, "0.2"), T::Either, T::Either, T::Either},           // YF of the gear
+        {"χτ1", entry(D::IDC_XT1, "0.05"), T::Either, T::Either, T::Cleared},       // YF
+        {"χτ2", entry(D::IDC_XT2, "0.05"), T::Either, T::Either, T::Either},
+        // The load factors of both columns.
+        {"Ka", button(D::IDC_KA, dialog(CSirrowKaDlg::IDD, [](Running& k) {
+             k.click(1206);
+             k.click(1210);
+             k.drag(CSirrowKaDlg::IDC_SLIDER, 10);
+         })),
+         T::Kept, T::Cleared, T::Cleared},
+        {"Kv grade", button(D::IDC_WKV, dialog(CSirrowPreciDlg::IDD, [](Running& p) {
+             p.select(CSirrowPreciDlg::IDC_GRADE, 4);
+         })),
+         T::Kept, T::Cleared, T::Cleared},
+        // The contact column.
+        {"KHβ", button(D::IDC_KBETA, dialog(CSirrowKbitaDlg::IDD, [](Running& k) { k.select(3088, 1); })), T::Kept,
+         T::Cleared, T::Kept},
+        {"ZH chart", button(D::IDC_ZH, chart(CSirrowC97Dlg::IDD, CSirrowC97Dlg::IDC_V_SLIDER, 50)), T::Kept,
+         T::Cleared, T::Kept},
+        {"ZE", button(D::IDC_ZE, dialog(CSirrowZeDlg::IDD, [](Running& z) { z.click(CSirrowZeDlg::IDC_PAIR + 1); })),
+         T::Kept, T::Cleared, T::Kept},
+        {"Zε chart", button(D::IDC_ZEPS, chart(CSirrowZetaDlg::IDD, CSirrowZetaDlg::IDC_V_SLIDER, 50)), T::Kept,
+         T::Cleared, T::Kept},
+        {"ZN", button(D::IDC_ZN, dialog(CSirrowHznDlg::IDD, [](Running& z) {
+             z.type(CSirrowHznDlg::IDC_NE, "10000000");
+         })),
+         T::Kept, T::Cleared, T::Kept},
+        {"ZL and Zv", button(D::IDC_ZL, dialog(CSirrowZlDlg::IDD, [](Running& z) {
+             z.click(CSirrowZlDlg::IDC_LUBRICANT);  // mineral oil
+         })),
+         T::Kept, T::Cleared, T::Kept},
+        {"ZR", button(D::IDC_ZR, dialog(CSirrowHzrDlg::IDD, [](Running& z) { z.type(CSirrowHzrDlg::IDC_RA, "0.8"); })),
+         T::Kept, T::Cleared, T::Kept},
+        {"ZW", button(D::IDC_ZW, dialog(CSirrowZwDlg::IDD, [](Running& z) { z.type(CSirrowZwDlg::IDC_HB, "200"); })),
+         T::Kept, T::Cleared, T::Kept},
+        {"σHlim", button(D::IDC_SIGMA_HP, limit(kavrin::LimitStrengthDialog::IDC_SIGMA_HLIM, "1400")), T::Kept,
+         T::Cleared, T::Kept, true},
+        // The bending column.
+        {"KFβ", button(D::IDC_WKBETA, dialog(CSirrowWkbitaDlg::IDD, [](Running& k) { k.select(3088, 1); })),
+         T::Kept, T::Kept, T::Cleared},
+        {"YF chart", button(D::IDC_YF, chart(CSirrowWyfDlg::IDD, CSirrowWyfDlg::IDC_V_SLIDER, 140)), T::Kept,
+         T::Kept, T::Cleared},
+        {"gear radio", button(D::IDC_GEAR, chart(CSirrowWyfDlg::IDD, CSirrowWyfDlg::IDC_V_SLIDER, 130)), T::Kept,
+         T::Kept, T::Cleared},
+        {"Y0", button(D::IDC_Y0, dialog(CSirrowY0Dlg::IDD, [](Running& y) {
+             y.click(CSirrowY0Dlg::IDC_CURVED);
+             y.type(CSirrowY0Dlg::IDC_D0, "150");
+             y.leave();
+         })),
+         T::Kept, T::Kept, T::Cleared},
+        {"YN", button(D::IDC_YN, dialog(CSirrowWynDlg::IDD, [](Running& y) { y.click(1244); })), T::Kept, T::Kept,
+         T::Cleared},
+        {"σFlim", button(D::IDC_SIGMA_FP, limit(kavrin::LimitStrengthDialog::IDC_SIGMA_FLIM, "450")), T::Kept,
+         T::Kept, T::Cleared, true},
+        // Read by no stage.
+        {"title", entry(D::IDC_TITLE, "另一个标题"), T::Kept, T::Kept, T::Kept},
+    };
+    int n = 0;
+    for (const Row& row : rows) {
+        const auto report = inst.data("stage" + std::to_string(n++) + ".tng");
+        s.onDialog(D::IDD, [&](Running& d) {
+            auto& dlg = static_cast<D&>(d.dialog());
+            rateExample(s, d);
+            const double ftm = dlg.m_dFtm, sH = dlg.m_dSH, sF = dlg.m_dSF;
+            row.change(s, d);
+            auto check = [&](Then then, bool cleared, bool standsAsBefore, const char* stage) {
+                if (then == Then::Cleared) EXPECT_TRUE(cleared) << row.input << ": " << stage << " kept";
+                if (then == Then::Kept) EXPECT_TRUE(standsAsBefore) << row.input << ": " << stage << " changed";
+            };
+            check(row.forces, dlg.m_dFtm == 0 && !d.enabled(D::IDC_KA), dlg.m_dFtm == ftm, "forces");
+            // A column is cleared when its verdict is gone: the safety factor
+            // 0 and, unless a new limit was just computed (it keeps the
+            // stress and shows the new limit), its stress and limit too.
+            auto columnCleared = [&](double stress, double limit, double safety, int limitButton, int safetyButton) {
+                const bool verdictGone = safety == 0;
+                const bool newLimit = row.newLimit && stress > 0 && limit > 0 && d.enabled(safetyButton);
+                return verdictGone &&
+                       (newLimit || (stress == 0 && limit == 0 && !d.enabled(limitButton) && !d.enabled(safetyButton)));
+            };
+            const bool contactCleared =
+                columnCleared(dlg.m_dSigmaH, dlg.m_dSigmaHP, dlg.m_dSH, D::IDC_SIGMA_HP, D::IDC_SH);
+            const bool bendingCleared =
+                columnCleared(dlg.m_dSigmaF, dlg.m_dSigmaFP, dlg.m_dSF, D::IDC_SIGMA_FP, D::IDC_SF);
+            check(row.contact, contactCleared, dlg.m_dSH == sH && dlg.contactVerdictStands(), "contact");
+            check(row.bending, bendingCleared, dlg.m_dSF == sF && dlg.bendingVerdictStands(), "bending");
+            if (contactCleared || bendingCleared) {
+                // The report waits: refused before a name is asked for.
+                const std::size_t before = s.messages().size();
+                s.answerMessage(IDOK);
+                d.click(IDOK);
+                EXPECT_FALSE(d.ended()) << row.input;
+                ASSERT_EQ(s.messages().size(), before + 1) << row.input;
+                const std::string& text = s.messages().back().text;
+                EXPECT_EQ(text.rfind("尚未按当前数据算出", 0), 0u) << row.input << ": " << text;
+                EXPECT_EQ(text.find("接触强度安全系数Sh") != std::string::npos, contactCleared) << row.input;
+                EXPECT_EQ(text.find("弯曲强度安全系数Sw") != std::string::npos, bendingCleared) << row.input;
+                EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Exclamation) << row.input;
+                rateColumns(s, d);
+                EXPECT_TRUE(dlg.contactVerdictStands() && dlg.bendingVerdictStands()) << row.input;
+            }
+            s.answerSave(report);
+            s.answerMessage(IDOK);  // the saved notice
+            d.click(IDOK);
+            EXPECT_TRUE(d.ended()) << row.input;
+        });
+        D dlg;
+        EXPECT_EQ(dlg.DoModal(), IDOK) << row.input;
+        EXPECT_TRUE(std::filesystem::exists(report)) << row.input;
+    }
+}
+
+// Cancel in a factor dialog changes nothing, whatever was chosen in it: not
+// the factor, not its bit, not the verdicts (the work-hardening dialog on
+// first use and after a valid ZW; the form factor button).
+TEST_F(SirrowDlgTest, CancelInAFactorDialogChangesNothing) {
+    struct Row {
+        const char* name;
+        int button, idd;
+        std::function<void(Running&)> choose;
+    };
+    const Row rows[] = {
+        {"ZW", D::IDC_ZW, CSirrowZwDlg::IDD, [](Running& z) { z.type(CSirrowZwDlg::IDC_HB, "100"); }},
+        {"YF", D::IDC_YF, CSirrowWyfDlg::IDD, [](Running& c) { c.drag(CSirrowWyfDlg::IDC_V_SLIDER, 20); }},
+        {"Ka", D::IDC_KA, CSirrowKaDlg::IDD, [](Running& k) { k.drag(CSirrowKaDlg::IDC_SLIDER, 10); }},
+        {"KHβ", D::IDC_KBETA, CSirrowKbitaDlg::IDD, [](Running& k) { k.select(3088, 2); }},
+        {"KFβ", D::IDC_WKBETA, CSirrowWkbitaDlg::IDD, [](Running& k) { k.select(3088, 2); }},
+        {"ZH", D::IDC_ZH, CSirrowC97Dlg::IDD, [](Running& c) { c.drag(CSirrowC97Dlg::IDC_V_SLIDER, 10); }},
+        {"ZE", D::IDC_ZE, CSirrowZeDlg::IDD, [](Running& z) { z.click(CSirrowZeDlg::IDC_PAIR + 2); }},
+        {"Zε", D::IDC_ZEPS, CSirrowZetaDlg::IDD, [](Running& c) { c.drag(CSirrowZetaDlg::IDC_V_SLIDER, 10); }},
+        {"ZN", D::IDC_ZN, CSirrowHznDlg::IDD, [](Running& z) { z.type(CSirrowHznDlg::IDC_NE, "1000"); }},
+        {"ZL", D::IDC_ZL, CSirrowZlDlg::IDD, [](Running& z) { z.click(CSirrowZlDlg::IDC_CLASS); }},
+        {"ZR", D::IDC_ZR, CSirrowHzrDlg::IDD, [](Running& z) { z.type(CSirrowHzrDlg::IDC_RA, "0.4"); }},
+        {"Y0", D::IDC_Y0, CSirrowY0Dlg::IDD, [](Running& y) { y.click(CSirrowY0Dlg::IDC_STRAIGHT); }},
+        {"YN", D::IDC_YN, CSirrowWynDlg::IDD, [](Running& y) { y.click(1245); }},
+        {"Kv", D::IDC_WKV, CSirrowPreciDlg::IDD, [](Running& p) { p.select(CSirrowPreciDlg::IDC_GRADE, 4); }},
+        {"σHlim", D::IDC_SIGMA_HP, CSirrowHlmtDlg::IDD, [](Running& l) { l.type(1283, "900"); }},
+        {"σFlim", D::IDC_SIGMA_FP, CSirrowHlmtDlg::IDD, [](Running& l) { l.type(1284, "300"); }},
+        {"arrangement", D::IDC_FORCES, CSirrowDTypeDlg::IDD, [](Running& a) { a.click(CSirrowDTypeDlg::IDC_DTYPE3); }},
+        {"torque", D::IDC_TORQUE, CSirrowTDlg::IDD, [](Running& t) { t.type(CSirrowTDlg::IDC_POWER, "99"); }},
+    };
+    for (const Row& row : rows) {
+        s.onDialog(D::IDD, [&](Running& d) {
+            auto& dlg = static_cast<D&>(d.dialog());
+            rateExample(s, d);
+            const auto contact = dlg.contactBasis(), bending = dlg.bendingBasis();
+            const auto contactMask = dlg.m_nContactMask, bendMask = dlg.m_nBendMask, entries = dlg.m_nEntryMask;
+            const double sH = dlg.m_dSH, sF = dlg.m_dSF, fr1 = dlg.m_dFr1;
+            s.onDialog(row.idd, [&row](Running& x) {
+                row.choose(x);
+                x.click(IDCANCEL);
+            });
+            d.click(row.button);
+            EXPECT_EQ(dlg.contactBasis(), contact) << row.name;
+            EXPECT_EQ(dlg.bendingBasis(), bending) << row.name;
+            EXPECT_EQ(dlg.m_nContactMask, contactMask) << row.name;
+            EXPECT_EQ(dlg.m_nBendMask, bendMask) << row.name;
+            EXPECT_EQ(dlg.m_nEntryMask, entries) << row.name;
+            EXPECT_EQ(dlg.m_dSH, sH) << row.name;
+            EXPECT_EQ(dlg.m_dSF, sF) << row.name;
+            EXPECT_EQ(dlg.m_dFr1, fr1) << row.name;
+            EXPECT_TRUE(dlg.contactVerdictStands() && dlg.bendingVerdictStands()) << row.name;
+            d.end(IDCANCEL);
+        });
+        D dlg;
+        dlg.DoModal();
+    }
+}
+
+TEST_F(SirrowDlgTest, WorkHardeningCancelOnFirstUseSetsNoFactor) {
+    s.onDialog(D::IDD, [this](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        toForces(s, d);
+        s.onDialog(CSirrowZwDlg::IDD, [](Running& z) { z.click(IDCANCEL); });
+        d.click(D::IDC_ZW);  // the dialog's own default would give 1.27704 − 0.0005926·350 = 1.0696
+        EXPECT_EQ(dlg.m_dZW, 0);
+        EXPECT_EQ(dlg.m_nContactMask & bevel::contact_bit::zW, 0u);
+        s.onDialog(CSirrowZwDlg::IDD, [](Running& z) {
+            z.type(CSirrowZwDlg::IDC_HB, "200");
+            z.click(IDOK);
+        });
+        d.click(D::IDC_ZW);
+        EXPECT_NEAR(dlg.m_dZW, 1.27704 - 0.0005926 * 200, 1e-12);
+        s.onDialog(CSirrowZwDlg::IDD, [](Running& z) {
+            z.click(CSirrowZwDlg::IDC_PINION + 1);  // a soft pinion would give 1.0
+            z.click(IDCANCEL);
+        });
+        d.click(D::IDC_ZW);
+        EXPECT_NEAR(dlg.m_dZW, 1.27704 - 0.0005926 * 200, 1e-12);
+        EXPECT_NE(dlg.m_nContactMask & bevel::contact_bit::zW, 0u);
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+// Yx past its module range: a message that names the range, Yx 0 and its bit
+// clear, so the bending column never reaches its limit.
+TEST_F(SirrowDlgTest, SizeFactorRefusedAboveTheModuleRange) {
+    s.onDialog(D::IDD, [this](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        typePair(d);
+        d.type(D::IDC_M, "30");
+        d.leave();
+        d.type(D::IDC_T, "250");
+        d.leave();
+        d.type(D::IDC_N1, "960");
+        d.leave();
+        answerOk(s, CSirrowDTypeDlg::IDD);
+        d.click(D::IDC_FORCES);
+        dlg.m_nBendMask = bevel::bending_bit::kComplete;  // every other bending factor stands
+        s.expectMessage("尺寸系数Yx只适用于大端模数0<m≤25mm，当前m=30.00mm，不能确定弯曲疲劳许用应力！");
+        d.click(D::IDC_YX);
+        EXPECT_EQ(dlg.m_dYx, 0);
+        EXPECT_EQ(dlg.m_nBendMask & bevel::bending_bit::yX, 0u);
+        EXPECT_FALSE(d.enabled(D::IDC_SIGMA_F));
+        EXPECT_EQ(d.text(D::IDC_V_YX), "0");
+        // At 25 mm the polynomial still holds: 0.4994866.
+        d.type(D::IDC_M, "25");
+        d.leave();
+        answerOk(s, CSirrowDTypeDlg::IDD);
+        d.click(D::IDC_FORCES);
+        d.click(D::IDC_YX);
+        EXPECT_NEAR(dlg.m_dYx, 0.4994866, 5e-7);
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+    EXPECT_EQ(s.messages().at(0).icon, fw::MessageIcon::Exclamation);
+}
+
+// A report before both verdicts: refused, and no file dialog opens.
+TEST_F(SirrowDlgTest, ReportRefusedUntilBothColumnsAreRated) {
+    s.expectMessage("尚未按当前数据算出接触强度安全系数Sh和弯曲强度安全系数Sw，不能输出报告。请计算后再保存！");
+    s.onDialog(D::IDD, [](Running& d) {
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+    EXPECT_TRUE(dlg.m_strReportPath.empty());
+}
+
+// Leaving the dialog checks no field, and a notice about a kept value comes
+// once per change: "abc" in m, then 取消 brings only the dialog's question;
+// εβ 0 beside βm 35° is told once, however often the field is left.
+TEST_F(SirrowDlgTest, CancelLeavesAndANoticeComesOncePerChange) {
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_M, "abc");
+        d.click(IDCANCEL);
+        EXPECT_TRUE(d.ended());
+    });
+    s.expectMessage("计算数据尚未保存,是(Yes)否(No)保存数据?", IDNO);
+    D first;
+    EXPECT_EQ(first.DoModal(), IDCANCEL);
+    EXPECT_EQ(s.messages().size(), 1u);
+
+    s.onDialog(D::IDD, [this](Running& d) {
+        typePair(d);
+        s.expectMessage("齿向重合度数值非法!");
+        d.type(D::IDC_EPS_BETA, "0");
+        d.leave();
+        for (int n = 0; n < 3; ++n) {
+            d.focus(D::IDC_EPS_BETA);
+            d.leave();
+        }
+        EXPECT_NE(d.focused(), D::IDC_EPS_BETA);
+        s.expectMessage("计算数据尚未保存,是(Yes)否(No)保存数据?", IDNO);
+        d.escape();
+    });
+    D second;
+    EXPECT_EQ(second.DoModal(), IDCANCEL);
+    EXPECT_EQ(s.messages().size(), 3u);
 }
 
 }  // namespace

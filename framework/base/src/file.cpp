@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdint>
 #include <chrono>
 
 #include "fw/text.h"
@@ -144,16 +145,32 @@ std::filesystem::path resolveLinks(const std::filesystem::path& p) {
     return target;
 }
 
-std::atomic<unsigned> g_tempCounter{0};
+std::atomic<std::uint64_t> g_tempCounter{0};
 
-// A name beside target that does not exist yet: ".<name>.<pid>.<n>.<tag>".
+// Six letters or digits, different for every call of this process and
+// unlikely to repeat in another one.
+std::string tempStem() {
+    std::uint64_t x = g_tempCounter.fetch_add(1) * 0x9E3779B97F4A7C15ull ^
+                      static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count()) ^
+                      (static_cast<std::uint64_t>(::getpid()) << 40);
+    x ^= x >> 31;
+    x *= 0xBF58476D1CE4E5B9ull;
+    x ^= x >> 27;
+    static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
+    std::string s(6, '0');
+    for (char& c : s) {
+        c = kDigits[x % 36];
+        x /= 36;
+    }
+    return s;
+}
+
+// A new file beside target, made exclusively: ".kv<six>.<tag>". The name has
+// a fixed length of its own, so it fits wherever the target's name fits.
 int createBeside(const std::filesystem::path& target, const char* tag, mode_t mode, std::filesystem::path& made) {
     const std::filesystem::path dir = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
-    const std::string base = "." + target.filename().string() + "." + std::to_string(::getpid()) + ".";
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const unsigned n = g_tempCounter.fetch_add(1) ^
-                           static_cast<unsigned>(std::chrono::steady_clock::now().time_since_epoch().count());
-        std::filesystem::path candidate = dir / (base + std::to_string(n) + "." + tag);
+        std::filesystem::path candidate = dir / (".kv" + tempStem() + "." + tag);
         const int fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0) {
             made = std::move(candidate);
@@ -163,6 +180,13 @@ int createBeside(const std::filesystem::path& target, const char* tag, mode_t mo
     }
     errno = EEXIST;
     return -1;
+}
+
+// A file the user has marked read-only (no write bit for its owner, or no
+// write access for us) is not replaced: rename would ignore its mode, and
+// for root access() alone would allow it.
+bool writeProtected(const std::filesystem::path& p, const struct stat& st) {
+    return (st.st_mode & S_IWUSR) == 0 || ::faccessat(AT_FDCWD, p.c_str(), W_OK, AT_EACCESS) != 0;
 }
 
 // One file being saved: written to a temporary beside its target, then
@@ -181,9 +205,14 @@ public:
         bool exists = false;
         if (::stat(m_target.c_str(), &st) == 0) {
             if (S_ISDIR(st.st_mode)) return stepError(requested, EISDIR, FileStep::Open);
+            // A pipe, socket or block device is no file to save into.
+            if (!S_ISREG(st.st_mode) && !S_ISCHR(st.st_mode))
+                return unexpected(FileError{FileCause::InvalidFile, requested, FileStep::Open});
+            if (writeProtected(m_target, st)) return stepError(requested, EACCES, FileStep::Open);
             exists = true;
-            if (!S_ISREG(st.st_mode)) {
-                // A device or pipe cannot be replaced: it is written in place.
+            if (S_ISCHR(st.st_mode)) {
+                // A character device (/dev/null, /dev/full) cannot be
+                // replaced: it is written in place.
                 m_inPlace = true;
                 m_fd = ::open(m_target.c_str(),
                               O_WRONLY | O_CLOEXEC | O_NONBLOCK | (keepContent ? O_APPEND : O_TRUNC));
@@ -422,7 +451,13 @@ std::size_t incompleteTail(std::string_view s) {
 Expected<TextFileWriter, FileError> TextFileWriter::open(const std::filesystem::path& p, Mode mode) {
     TextFileWriter w;
     w.m = std::make_unique<Impl>();
-    if (auto r = w.m->file.open(p, mode == Mode::Append); !r) return unexpected(r.error());
+    if (auto r = w.m->file.open(p, mode == Mode::Append); !r) {
+        // Never committed: for Append the temporary may hold part of the old
+        // text (a full disk while copying it), which must not replace it.
+        w.m->file.discard();
+        w.m->open = false;
+        return unexpected(r.error());
+    }
     return w;
 }
 

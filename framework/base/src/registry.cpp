@@ -42,9 +42,16 @@ struct Section {
     }
 };
 
+// A hive holds a few keys; a file far larger is no registry file of ours.
+constexpr std::size_t kMaxHiveBytes = 1 << 20;
+
 struct HiveData {
     std::filesystem::path file;
     std::map<std::string, Section> sections;  // by keyId
+    // False when the file exists but could not be read whole (no regular
+    // file, unreadable, too large): it reads as empty and is never
+    // overwritten, so its content is not lost.
+    bool writable = true;
 
     Section& section(std::string_view key) {
         Section& s = sections[keyId(key)];
@@ -76,8 +83,15 @@ void parseLine(HiveData& hive, std::string_view line, Section*& current) {
 HiveData load(const std::filesystem::path& file) {
     HiveData hive;
     hive.file = file;
-    auto bytes = readFile(file);
-    if (!bytes) return hive;  // a missing file is an empty hive
+    auto bytes = readFile(file, kMaxHiveBytes + 1);
+    if (!bytes) {
+        hive.writable = bytes.error().cause == FileCause::NotFound;  // a missing file is an empty hive
+        return hive;
+    }
+    if (bytes->size() > kMaxHiveBytes) {
+        hive.writable = false;
+        return hive;
+    }
     const std::string_view text(reinterpret_cast<const char*>(bytes->data()), bytes->size());
     Section* current = nullptr;
     for (std::size_t start = 0; start < text.size();) {
@@ -195,6 +209,7 @@ bool writeString(std::string_view key, std::string_view name, std::string_view v
         return false;
     return cache().with(Hive::CurrentUser, [&](HiveData& h) {
         HiveData changed = load(h.file);  // another process may have written since
+        if (!changed.writable) return false;
         Section& s = changed.section(key);
         bool found = false;
         const std::string id = lowerAscii(name);

@@ -40,9 +40,9 @@ TEST(FileError, OpenMessageShowsCauseAsUnsignedNumber) {
     EXPECT_EQ(e.openMessage(), "不能打开文件/tmp/数据/a.cyb,ERROR = 2");
 }
 
-// Tests run as root, where file permission bits stop nothing; real refusals
-// come from a missing folder, a path through a file and a folder in place of
-// a file.
+// Tests may run as root, where folder permission bits stop nothing; these
+// refusals come from a missing folder, a path through a file and a folder in
+// place of a file.
 TEST(FileIo, ErrorsCarryTheirCause) {
     const auto dir = fw::testing::freshTempDir();
     ASSERT_TRUE(fw::writeFile(dir / "plain", bytesOf("x")));
@@ -190,6 +190,63 @@ TEST(AtomicSave, InterruptedWriteLeavesTheOldFileByteForByte) {
     EXPECT_EQ(namesIn(dir), std::vector<std::string>{"gear.cyb"});  // no temporary left
 }
 
+// Appending to a report on a full disk: the file-size limit is below the
+// old report, so copying it into the temporary fails (the open of an Append
+// writer), or just above it, so the appended text fails. Neither writer may
+// replace the old report, not even from its destructor.
+TEST(AtomicSave, AppendOnAFullDiskKeepsTheOldReport) {
+    const auto dir = fw::testing::freshTempDir();
+    const auto p = dir / "g.cyt";
+    std::string old;
+    for (int k = 0; k < 200; ++k) old += "\t\xB3\xDD\xC2\xD6 line " + std::to_string(k) + "\r\n";  // 齿轮
+    ASSERT_GT(old.size(), 3000u);
+    ASSERT_TRUE(fw::writeFile(p, bytesOf(old)));
+    struct Case {
+        const char* name;
+        rlim_t limit;
+        bool opens;  // the old text fits under the limit
+    } cases[] = {
+        {"the old report does not fit", 1000, false},
+        {"the appended text does not fit", old.size() + 100, true},
+    };
+    for (const auto& c : cases) {
+        fw::Expected<void, fw::FileError> closed, staged;
+        bool opened = false;
+        fw::FileCause openCause = fw::FileCause::None;
+        {
+            FileSizeLimit limit(c.limit);
+            {
+                auto w = fw::TextFileWriter::open(p, fw::TextFileWriter::Mode::Append);
+                opened = static_cast<bool>(w);
+                if (w) {
+                    w->write(std::string(5000, 'x') + "\n");
+                    closed = w->close();
+                } else {
+                    openCause = w.error().cause;
+                }
+            }
+            {  // the writer left to its destructor
+                auto w = fw::TextFileWriter::open(p, fw::TextFileWriter::Mode::Append);
+                if (w) w->write(std::string(5000, 'y') + "\n");
+            }
+            fw::SaveTransaction save;
+            staged = save.stageText(p, std::string(5000, 'z') + "\n", fw::SaveTransaction::Mode::Append);
+            if (staged) staged = save.commit();
+        }
+        EXPECT_EQ(opened, c.opens) << c.name;
+        if (opened) {
+            ASSERT_FALSE(closed) << c.name;
+            EXPECT_EQ(closed.error().cause, fw::FileCause::DiskFull) << c.name;
+            EXPECT_EQ(closed.error().step, fw::FileStep::Write) << c.name;
+        } else {
+            EXPECT_EQ(openCause, fw::FileCause::DiskFull) << c.name;
+        }
+        EXPECT_FALSE(staged) << c.name;
+        EXPECT_EQ(textOf(*fw::readFile(p)), old) << c.name;
+        EXPECT_EQ(namesIn(dir), std::vector<std::string>{"g.cyt"}) << c.name;  // no temporary left
+    }
+}
+
 TEST(AtomicSave, OpenFailureSaysOpenAndKeepsPermissionsAndLinks) {
     const auto dir = fw::testing::freshTempDir();
     auto missing = fw::writeFile(dir / "none" / "a.cyb", bytesOf("x"));
@@ -264,6 +321,114 @@ TEST(AtomicSave, TransactionCommitsBothOrNeither) {
     }
     EXPECT_EQ(textOf(*fw::readFile(data)), "new data");
     EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"g.cyb", "g.cyt"}));
+}
+
+// Names as long as the file system allows (NAME_MAX, 255 bytes on Linux):
+// the temporary and backup names beside them must fit as well.
+TEST(AtomicSave, LongestLegalNamesSave) {
+    const auto dir = fw::testing::freshTempDir();
+    std::string chinese;
+    for (int k = 0; k < 80; ++k) chinese += "齿";  // 3 bytes each in UTF-8
+    struct Case {
+        const char* name;
+        std::string stem;  // the name without its extension
+    } cases[] = {
+        {"80 Chinese characters + .cyb (244 bytes)", chinese},
+        {"236 ASCII + .cyb (240 bytes)", std::string(236, 'g')},
+        {"251 ASCII + .cyb (255 bytes)", std::string(251, 'h')},
+    };
+    for (const auto& c : cases) {
+        const auto data = dir / (c.stem + ".cyb"), report = dir / (c.stem + ".cyt");
+        ASSERT_LE(data.filename().string().size(), 255u) << c.name;
+        ASSERT_TRUE(fw::writeFile(data, bytesOf("old"))) << c.name;
+        ASSERT_TRUE(fw::writeFile(data, bytesOf("data"))) << c.name;
+        {
+            auto w = fw::TextFileWriter::open(report, fw::TextFileWriter::Mode::Create);
+            ASSERT_TRUE(w) << c.name;
+            w->write("a\n");
+            ASSERT_TRUE(w->close()) << c.name;
+            auto a = fw::TextFileWriter::open(report, fw::TextFileWriter::Mode::Append);
+            ASSERT_TRUE(a) << c.name;
+            a->write("b\n");
+            ASSERT_TRUE(a->close()) << c.name;
+        }
+        {  // two existing targets: the commit keeps backups beside them
+            fw::SaveTransaction save;
+            ASSERT_TRUE(save.stage(data, bytesOf("both"))) << c.name;
+            ASSERT_TRUE(save.stageText(report, "c\n", fw::SaveTransaction::Mode::Append)) << c.name;
+            ASSERT_TRUE(save.commit()) << c.name;
+        }
+        EXPECT_EQ(textOf(*fw::readFile(data)), "both") << c.name;
+        EXPECT_EQ(textOf(*fw::readFile(report)), "a\r\nb\r\nc\r\n") << c.name;
+        EXPECT_EQ(namesIn(dir), (std::vector<std::string>{data.filename().string(), report.filename().string()}))
+            << c.name;
+        std::filesystem::remove(data);
+        std::filesystem::remove(report);
+    }
+}
+
+// A file marked read-only (mode 0444) is not replaced, for root as well
+// (root's access() would allow it: the mode decides), and neither is a pipe
+// in place of the file (refused at once, with or without a reader).
+TEST(AtomicSave, WriteProtectedFilesAndPipesAreRefusedAndKept) {
+    const auto dir = fw::testing::freshTempDir();
+    const auto locked = dir / "locked.cyb", other = dir / "other.cyt";
+    ASSERT_TRUE(fw::writeFile(locked, bytesOf("old data")));
+    ASSERT_TRUE(fw::writeFile(other, bytesOf("old report\r\n")));
+    ASSERT_EQ(::chmod(locked.c_str(), 0444), 0);
+    std::filesystem::create_symlink("locked.cyb", dir / "link.cyb");
+    const auto fifo = dir / "pipe.cyt";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+
+    struct Case {
+        const char* name;
+        std::filesystem::path path;
+        fw::FileCause cause;
+    } cases[] = {
+        {"mode 0444", locked, fw::FileCause::AccessDenied},
+        {"a link to a mode 0444 file", dir / "link.cyb", fw::FileCause::AccessDenied},
+        {"a pipe", fifo, fw::FileCause::InvalidFile},
+    };
+    for (const auto& c : cases) {
+        auto pending = std::async(std::launch::async, [&] {
+            std::vector<fw::FileError> errors;
+            if (auto r = fw::writeFile(c.path, bytesOf("new")); !r) errors.push_back(r.error());
+            for (auto mode : {fw::TextFileWriter::Mode::Create, fw::TextFileWriter::Mode::Append})
+                if (auto w = fw::TextFileWriter::open(c.path, mode); !w) errors.push_back(w.error());
+            fw::SaveTransaction save;
+            if (auto r = save.stageText(other, "new\n", fw::SaveTransaction::Mode::Append); !r)
+                errors.push_back(r.error());
+            if (auto r = save.stage(c.path, bytesOf("new")); !r) errors.push_back(r.error());
+            if (auto r = save.commit(); r) errors.clear();  // committed: a fault
+            return errors;
+        });
+        ASSERT_EQ(pending.wait_for(std::chrono::seconds(10)), std::future_status::ready) << c.name << ": hangs";
+        const auto errors = pending.get();
+        ASSERT_EQ(errors.size(), 4u) << c.name;
+        for (const auto& e : errors) {
+            EXPECT_EQ(e.cause, c.cause) << c.name;
+            EXPECT_EQ(e.step, fw::FileStep::Open) << c.name;
+            EXPECT_EQ(e.path, c.path) << c.name;
+        }
+    }
+    EXPECT_EQ(textOf(*fw::readFile(locked)), "old data");
+    EXPECT_EQ(textOf(*fw::readFile(other)), "old report\r\n");
+    struct stat st {};
+    ASSERT_EQ(::stat(locked.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0444u);
+    ASSERT_EQ(::lstat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    EXPECT_EQ(namesIn(dir), (std::vector<std::string>{"link.cyb", "locked.cyb", "other.cyt", "pipe.cyt"}));
+
+    // With a reader on the pipe the save is refused all the same.
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    auto r = fw::writeFile(fifo, bytesOf("new"));
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().cause, fw::FileCause::InvalidFile);
+    char buf[8];
+    EXPECT_EQ(::read(reader, buf, sizeof buf), 0);  // nothing came through
+    ::close(reader);
 }
 
 TEST(Loading, ReadsRegularFilesOnlyAndNoMoreThanAsked) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -97,6 +99,33 @@ TEST_F(Registry, UserWriteFailsWhenTheFolderCannotBeMade) {
     writeText(dir / "plain", "x");
     setenv("KAVRIN_USER_REGISTRY", (dir / "plain" / "user.reg").c_str(), 1);  // folder is a file
     EXPECT_FALSE(reg::writeString("K", "v", "1"));
+}
+
+// A hive file is read only when it is a regular file of at most 1 MiB; one
+// that is not (too large, a pipe) reads as empty and is never overwritten,
+// so whatever it held is not lost to the next recent-file entry.
+TEST_F(Registry, OversizedOrOddHiveFilesReadAsEmptyAndStay) {
+    const auto user = dir / "cfg" / "kavrin" / "user.reg";
+    std::filesystem::create_directories(user.parent_path());
+    const std::string big = "[K]\nv=1\n" + std::string(1 << 20, ';') + "\n";
+    writeText(user, big);
+    writeText(dir / "machine.reg", "[SOFTWARE\\ondrel\\kavrin]\nxpfileloc=/opt/k\n" + std::string(1 << 20, '#'));
+    EXPECT_EQ(reg::readString(Hive::LocalMachine, "SOFTWARE\\ondrel\\kavrin", "xpfileloc"), std::nullopt);
+    EXPECT_EQ(reg::readInt(Hive::CurrentUser, "K", "v"), std::nullopt);
+    EXPECT_FALSE(reg::writeString("K", "w", "2"));
+    EXPECT_EQ(readText(user), big);
+
+    // Just under the bound it is an ordinary hive.
+    writeText(user, "[K]\nv=1\n" + std::string((1 << 20) - 9, ';'));
+    reg::reload();
+    EXPECT_EQ(reg::readInt(Hive::CurrentUser, "K", "v"), 1);
+
+    std::filesystem::remove(user);
+    ASSERT_EQ(::mkfifo(user.c_str(), 0600), 0);
+    reg::reload();
+    EXPECT_FALSE(reg::keyExists(Hive::CurrentUser, "K"));  // returns at once: no writer needed
+    EXPECT_FALSE(reg::writeString("K", "w", "2"));
+    EXPECT_TRUE(std::filesystem::is_fifo(user));
 }
 
 TEST_F(Registry, MachineFileMatchesTheBuildsFormat) {

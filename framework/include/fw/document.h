@@ -135,9 +135,17 @@ public:
     void SetModifiedFlag(bool on = true);
 
     virtual bool OnNewDocument();
+    // A document file is read only when it is a regular file of at most this
+    // many bytes (a report is a few kilobytes, even after many appends).
+    static constexpr std::size_t kMaxDocumentBytes = std::size_t{16} << 20;
     // Reads the whole file and serialises it in; false (and nothing changed)
-    // when it cannot be read. Shows no message (the callers report).
+    // when it cannot be read or is larger than kMaxDocumentBytes. Shows no
+    // message (the callers report; openError() says why a too-large file
+    // was refused).
     virtual bool OnOpenDocument(const std::filesystem::path& p);
+    // The message for the last refused open, empty when the file simply
+    // could not be read.
+    const std::string& openError() const { return m_openError; }
     // Writes the whole text; false after the framework's message on an error.
     virtual bool OnSaveDocument(const std::filesystem::path& p);
     virtual void Serialize(Archive& ar);   // default: the first view's raw serialisation
@@ -161,6 +169,7 @@ private:
     DocTemplate* m_template = nullptr;
     std::string m_title;
     std::filesystem::path m_path;
+    std::string m_openError;
     bool m_modified = false;
     std::vector<EditView*> m_views;
 };

@@ -15,11 +15,14 @@
 #include <string>
 #include <string_view>
 #include <type_traits>
+#include <utility>
+#include <vector>
 
 #include "fw/clock.h"
 
 namespace fw {
 
+class Control;
 class Dialog;
 
 // The framework's own refusal texts (%1, %2: the bounds).
@@ -32,8 +35,15 @@ inline constexpr const char* IntegerRange = "请输入 %1 到 %2 之间的整数
 inline constexpr const char* TooLong = "输入的文字不能超过 %1 个字节。";
 }  // namespace dx_text
 
-// The label a field of d is known by on screen ("传动比 i", "β 分"); empty
-// when it has none. The refusals of the data exchange start with it.
+// The name each control of d is known by, in template order: a field by its
+// label and subscript ("传动比 i", "模数: mn"), the parts of an angle by the
+// row's symbol and the unit after each ("β 度", "β 分", "β 秒"), a field
+// after a button by the button ("工况系数KA"), a combo box by its label, a
+// button by its caption; a name that repeats in the dialog takes its group's
+// caption in front. A template node's name (Node::named) comes first.
+// Assistive tools read these names; the refusals start with them.
+std::vector<std::pair<const Control*, std::string>> controlNames(const Dialog& d);
+// The name of one control of d (controlNames); empty when it has none.
 std::string fieldLabel(const Dialog& d, int id);
 
 class Exchange {

@@ -56,9 +56,13 @@ struct Node {
     int bitmap = 0;                   // picture, bitmap button: bitmap id
     std::optional<Box> box{};         // absolute box in dialog units, when fixed
     std::vector<Node> children{};     // Row, Column, GroupBox
+    std::string name{};               // what assistive tools call it, where its place does not say
 
     Node at(int x, int y, int w, int h) const;  // copy placed at a box
     Node with(std::uint32_t moreStyle) const;    // copy with more style bits
+    // Copy with the name a control is known by (read aloud, and in front of
+    // its refusals) where neither its label nor its button tells it apart.
+    Node named(std::string accessibleName) const;
 };
 
 // Builders, so templates read as a tree.
@@ -83,6 +87,11 @@ Node row(std::vector<Node> children);
 Node column(std::vector<Node> children);
 // "label field unit" on one row: the label is the field's buddy.
 Node field(std::string labelText, int editId, std::string unit = {}, std::uint32_t editStyle = 0);
+
+// A static that is the subscript of the symbol before its field: marked with
+// style::Subscript, or a short token of ASCII letters, digits and '*' that is
+// no unit ("n" of mn, "a0" of da0).
+bool isSubscript(const Node& n);
 
 struct DialogTemplate {
     int id = 0;

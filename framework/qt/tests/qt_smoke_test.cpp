@@ -22,6 +22,7 @@
 #include "fw/registry.h"
 #include "../help_viewer.h"
 #include "../internal.h"
+#include "../report_cells.h"
 #include <QAbstractTextDocumentLayout>
 #include <QPrinter>
 #include <QTextBlock>
@@ -322,6 +323,42 @@ TEST_F(QtFixture, ReportTabStopsAreEightCellsOnScreenAndOnPaper) {
         const qreal cell = fm.horizontalAdvance(QLatin1Char(' '));
         EXPECT_NEAR(line.cursorToX(1) / cell, 8.0, 0.05) << (device ? "paper" : "screen");
         EXPECT_NEAR(line.cursorToX(9) / cell, 16.0, 0.05) << (device ? "paper" : "screen");
+    }
+}
+
+// A report's columns were written in code page 936 cells: a Greek letter,
+// °′″ or — (two bytes there) takes two cells like a Chinese character, in
+// the window's layout and on paper alike (the print path: prepareReport,
+// then fitReportCells). Each line has 8 cells before its '|'.
+TEST_F(QtFixture, ReportDoubleByteCharactersTakeTwoCellsOnScreenAndOnPaper) {
+    const QStringList lines = {QStringLiteral("ab cdefg|"),       QString::fromUtf8("αn cdef|"),
+                               QString::fromUtf8("βm° ab|"),       QString::fromUtf8("°2′3″|"),
+                               QString::fromUtf8("齿轮 cde|"),     QString::fromUtf8("————|"),
+                               QString::fromUtf8("\tεα=|")};
+    const char* base = std::getenv("KAVRIN_TEST_TMP");
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromUtf8(base ? base : "/tmp") + QStringLiteral("/cells.pdf"));
+    for (QPaintDevice* device : {static_cast<QPaintDevice*>(nullptr), static_cast<QPaintDevice*>(&printer)}) {
+        const char* where = device ? "paper" : "screen";
+        QTextDocument doc;
+        doc.setPlainText(lines.join(u'\n'));
+        fwqt::detail::prepareReport(doc, device);
+        fwqt::detail::fitReportCells(&doc);
+        if (device) doc.documentLayout()->setPaintDevice(device);
+        doc.setTextWidth(100000);
+        (void)doc.size();
+        const QFontMetricsF fm = device ? QFontMetricsF(doc.defaultFont(), device) : QFontMetricsF(doc.defaultFont());
+        const qreal cell = fm.horizontalAdvance(QLatin1Char(' '));
+        QTextBlock b = doc.begin();
+        for (const QString& line : lines) {
+            ASSERT_TRUE(b.isValid());
+            const int bar = static_cast<int>(line.indexOf(u'|'));
+            // The tab goes to cell 8, "εα=" adds 5 cells.
+            const qreal want = line.startsWith(u'\t') ? 13 : 8;
+            EXPECT_NEAR(b.layout()->lineAt(0).cursorToX(bar) / cell, want, 0.05) << where << ": " << line.toStdString();
+            b = b.next();
+        }
     }
 }
 

@@ -55,12 +55,16 @@ Expected<std::vector<std::uint8_t>, FileError> readFile(const std::filesystem::p
 // Reads exactly n bytes from the start; a shorter file is EndOfFile.
 Expected<std::vector<std::uint8_t>, FileError> readExact(const std::filesystem::path& p, std::size_t n);
 
-// Saving is atomic: the bytes go to a temporary file in the target's folder,
-// which is flushed to the disk and then renamed over the target. Any failure
-// removes the temporary and leaves the old file byte for byte. The new file
-// keeps the old one's permission bits; a symbolic link is followed and the
-// file it names is replaced. A target that exists but is no regular file (a
-// device such as /dev/full) is written in place; a folder is refused.
+// Saving is atomic: the bytes go to a temporary file in the target's folder
+// (a short name of its own, ".kv??????.tmp", so any name that fits can be
+// saved), which is flushed to the disk and then renamed over the target. Any
+// failure removes the temporary and leaves the old file byte for byte. The
+// new file keeps the old one's permission bits; a symbolic link is followed
+// and the file it names is replaced. Refused before anything is written: a
+// write-protected target (no write bit for its owner, or no write access,
+// AccessDenied, even for root), a folder (AccessDenied), a pipe, socket or
+// block device (InvalidFile). A character device such as /dev/full is
+// written in place.
 Expected<void, FileError> writeFile(const std::filesystem::path& p, std::span<const std::uint8_t> bytes);
 
 // UTF-8 text as it is stored on disk: code page 936, every "\n" a CR LF
@@ -108,7 +112,9 @@ private:
 // and turns every "\n" into "\r\n". Errors are reported by close(). Saved
 // atomically as writeFile: the text goes to a temporary file (for Append it
 // starts as a copy of the existing file) that close() renames over the
-// target; until then, and after any failure, the old file is as it was.
+// target; until then, and after any failure, the old file is as it was. A
+// writer whose open or any write failed never replaces the target; one
+// destroyed without close() commits only when every write succeeded.
 class TextFileWriter {
 public:
     enum class Mode { Create, Append };

@@ -1,0 +1,40 @@
+// The one validity check of a record kind. A loader runs it on the record it
+// read, every save on the record it is about to write, so what a calculator
+// saves it loads again and what it refuses is never written. A check runs
+// its rules in order and keeps the first fault, worded as the field's own
+// refusal would be ("Z1：请输入 1 到 100000 之间的整数。"): the user learns
+// which field is wrong.
+#pragma once
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kavrin {
+
+class RecordCheck {
+public:
+    // A whole number in [lo, hi].
+    RecordCheck& integer(std::string_view field, long long v, long long lo, long long hi);
+    // A list index: 0 to count − 1.
+    RecordCheck& index(std::string_view field, long long v, int count);
+    // A finite number in [lo, hi].
+    RecordCheck& number(std::string_view field, double v, double lo, double hi);
+    // A finite number above zero.
+    RecordCheck& positive(std::string_view field, double v);
+    // A finite number, not negative.
+    RecordCheck& notNegative(std::string_view field, double v);
+    // A finite number of any sign.
+    RecordCheck& finite(std::string_view field, double v);
+    // A rule between fields; the message is shown as it stands.
+    RecordCheck& rule(bool holds, std::string_view message);
+
+    bool ok() const { return !m_fault; }
+    // The first fault, or nullopt when every rule held.
+    const std::optional<std::string>& fault() const { return m_fault; }
+
+private:
+    void fail(std::string_view field, const std::string& problem);
+    std::optional<std::string> m_fault;
+};
+
+}  // namespace kavrin

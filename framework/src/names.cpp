@@ -1,0 +1,471 @@
+// The name each control of a dialog is known by: what assistive tools read
+// aloud and what the refusals of the data exchange start with. One set of
+// rules for every backend, taken from the template's structure and the texts
+// its controls show now.
+#include <algorithm>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fw/exchange.h"
+#include "fw/window.h"
+
+namespace fw {
+
+namespace {
+
+// ---- text ----
+
+// Code points of UTF-8 text (bytes that do not decode count as themselves).
+std::vector<char32_t> codePoints(std::string_view s) {
+    std::vector<char32_t> out;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        std::size_t len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
+        if (i + len > s.size()) len = 1;
+        char32_t c = len == 1 ? b : b & (0x3F >> (len - 1));
+        for (std::size_t k = 1; k < len; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+        out.push_back(c);
+        i += len;
+    }
+    return out;
+}
+
+// A letter or digit of a word: Latin, Greek, Chinese, full-width letters and digits.
+bool wordChar(char32_t c) {
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0x24F) ||
+           (c >= 0x370 && c <= 0x3FF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
+           (c >= 0xFF10 && c <= 0xFF19) || (c >= 0xFF21 && c <= 0xFF3A) || (c >= 0xFF41 && c <= 0xFF5A);
+}
+
+// Chinese text and full-width forms, as opposed to the letters of a symbol.
+bool chinese(char32_t c) { return c >= 0x2E80; }
+
+bool saysSomething(std::string_view s) {
+    for (char32_t c : codePoints(s))
+        if (wordChar(c)) return true;
+    return false;
+}
+
+bool endsWith(std::string_view s, std::string_view e) {
+    return s.size() >= e.size() && s.compare(s.size() - e.size(), e.size(), e) == 0;
+}
+
+// "&O  装入\t数据" -> "O 装入 数据": mnemonics gone, blanks collapsed and trimmed.
+std::string plainText(std::string_view text) {
+    std::string out;
+    bool blank = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '&' && i + 1 < text.size()) c = text[++i];
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank) out += ' ';
+        blank = false;
+        out += c;
+    }
+    return out;
+}
+
+// "模数:   m   =" -> "模数: m": a label without its closing "=" or ":".
+std::string plainLabel(std::string_view text) {
+    std::string out = plainText(text);
+    for (bool cut = true; cut;) {
+        cut = false;
+        for (std::string_view end : {"=", ":", "\xef\xbc\x9d" /* ＝ */, "\xef\xbc\x9a" /* ： */}) {
+            if (endsWith(out, end)) {
+                out.erase(out.size() - end.size());
+                while (!out.empty() && out.back() == ' ') out.pop_back();
+                cut = true;
+            }
+        }
+    }
+    return out;
+}
+
+std::vector<std::string> split(const std::string& s, char sep) {
+    std::vector<std::string> out;
+    std::size_t from = 0;
+    for (std::size_t at; (at = s.find(sep, from)) != std::string::npos; from = at + 1) out.push_back(s.substr(from, at - from));
+    out.push_back(s.substr(from));
+    for (auto& w : out) w = plainText(w);
+    return out;
+}
+
+std::string join(const std::vector<std::string>& parts) {
+    std::string out;
+    for (const auto& p : parts) {
+        if (p.empty()) continue;
+        if (!out.empty()) out += ' ';
+        out += p;
+    }
+    return out;
+}
+
+std::string lastWord(const std::string& s) {
+    std::size_t sp = s.rfind(' ');
+    return sp == std::string::npos ? s : s.substr(sp + 1);
+}
+
+// The symbol a label names: "螺旋角 β" -> "β", "中点螺旋角βm" -> "βm"; a
+// label of words only stays whole.
+std::string symbolOf(const std::string& label) {
+    std::string word = lastWord(label);
+    std::size_t cut = 0, at = 0;
+    for (char32_t c : codePoints(word)) {
+        at += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+        if (chinese(c)) cut = at;
+    }
+    return cut < word.size() ? word.substr(cut) : word;
+}
+
+// What the unit after a field of an angle says that field holds.
+const char* angleUnitWord(std::string_view unit) {
+    if (unit == "°") return "度";
+    if (unit == "′") return "分";
+    if (unit == "″") return "秒";
+    return nullptr;
+}
+
+bool isInput(Kind k) {
+    return k == Kind::Edit || k == Kind::ComboBox || k == Kind::DatePicker || k == Kind::ListBox || k == Kind::ListView;
+}
+bool isPushKind(Kind k) { return k == Kind::PushButton || k == Kind::BitmapButton; }
+bool isButtonKind(Kind k) { return isPushKind(k) || k == Kind::RadioButton || k == Kind::CheckBox; }
+
+// A text box of the program's hints: a multi-line framed static the program writes.
+bool isPane(const Node& n) {
+    return n.kind == Kind::Static && n.id != IDC_STATIC && (n.style & style::Multiline) &&
+           (n.style & (style::Sunken | style::Border));
+}
+
+// ---- the rules ----
+
+class Namer {
+public:
+    explicit Namer(const Dialog& d) {
+        for (const auto& c : d.controls()) m_control[&c->node()] = c.get();
+        const auto& body = d.dialogTemplate().body;
+        for (std::size_t i = 0; i < body.size(); ++i) walk(body[i], nullptr, nullptr, body, static_cast<int>(i));
+    }
+
+    std::vector<std::pair<const Control*, std::string>> names() const {
+        std::vector<std::pair<const Control*, std::string>> named;
+        for (const auto& [node, place] : m_order) {
+            const Control* c = control(*node);
+            if (!c) continue;
+            if (!isInput(node->kind) && !isButtonKind(node->kind) && node->kind != Kind::Trackbar && !isPane(*node))
+                continue;
+            named.push_back({c, nameOf(*node)});
+        }
+        // A name that repeats takes its group's caption in front.
+        std::map<std::string, int> count;
+        for (const auto& [c, name] : named) ++count[name];
+        for (auto& [c, name] : named) {
+            if (name.empty() || node(c).name.size() || count[name] < 2) continue;
+            const Node* g = m_place.at(&node(c)).group;
+            const std::string caption = g ? plainLabel(text(*g)) : std::string();
+            if (!caption.empty() && name.compare(0, caption.size() + 1, caption + " ") != 0) name = caption + " " + name;
+        }
+        return named;
+    }
+
+private:
+    struct Place {
+        const Node* group = nullptr;
+        const Node* parent = nullptr;           // null for the template's body
+        const std::vector<Node>* list = nullptr;  // the nodes it stands among
+        int index = 0;
+    };
+
+    void walk(const Node& n, const Node* group, const Node* parent, const std::vector<Node>& list, int index) {
+        m_place[&n] = {group, parent, &list, index};
+        m_order.push_back({&n, parent});
+        const Node* g = n.kind == Kind::GroupBox ? &n : group;
+        for (std::size_t i = 0; i < n.children.size(); ++i) walk(n.children[i], g, &n, n.children, static_cast<int>(i));
+    }
+
+    const Control* control(const Node& n) const {
+        auto it = m_control.find(&n);
+        return it == m_control.end() ? nullptr : it->second;
+    }
+    static const Node& node(const Control* c) { return c->node(); }
+    // What a node shows now: its control's text (the program may change it).
+    std::string text(const Node& n) const {
+        const Control* c = control(n);
+        return c ? c->text() : n.text;
+    }
+    const Place& place(const Node& n) const { return m_place.at(&n); }
+    // The node offset places away in the same row; null when there is none.
+    const Node* sibling(const Node& n, int offset) const {
+        const Place& p = place(n);
+        if (!p.parent || p.parent->kind != Kind::Row) return nullptr;
+        const int i = p.index + offset;
+        const auto& ch = p.parent->children;
+        return i >= 0 && i < static_cast<int>(ch.size()) ? &ch[static_cast<std::size_t>(i)] : nullptr;
+    }
+    bool isStatic(const Node* n) const { return n && n->kind == Kind::Static && !isPane(*n); }
+    // A static right after a field is that field's unit or subscript, never
+    // the label of the next one (unless it ends like a label).
+    bool followsField(const Node& n) const {
+        const Node* prev = sibling(n, -1);
+        if (!prev || !isInput(prev->kind)) return false;
+        const std::string t = plainText(text(n));
+        return !(endsWith(t, "=") || endsWith(t, ":") || endsWith(t, "\xef\xbc\x9d") || endsWith(t, "\xef\xbc\x9a"));
+    }
+    bool symbolLabel(const Node& n) const {
+        const std::string t = plainText(text(n));
+        return n.kind == Kind::Static && (endsWith(t, "=") || endsWith(t, "\xef\xbc\x9d"));
+    }
+    std::string groupCaption(const Node& n) const {
+        const Node* g = place(n).group;
+        return g ? plainLabel(text(*g)) : std::string();
+    }
+
+    std::string nameOf(const Node& n) const {
+        if (!n.name.empty()) return n.name;
+        if (isButtonKind(n.kind)) return plainText(text(n));
+        if (n.kind == Kind::Trackbar) return sliderName(n);
+        if (isPane(n)) return paneName(n);
+        return fieldName(n);
+    }
+
+    // The words of the statics of n's row that label something (no units).
+    std::string rowWords(const Node& n) const {
+        const Place& p = place(n);
+        if (!p.parent || p.parent->kind != Kind::Row) return {};
+        std::vector<std::string> words;
+        for (const Node& c : p.parent->children)
+            if (isStatic(&c) && !followsField(c) && saysSomething(text(c))) words.push_back(plainLabel(text(c)));
+        return join(words);
+    }
+
+    // The label a static gives the field after it, with the symbol's
+    // subscript; a static that says nothing ("=", a sign "－") lets the
+    // label before it speak ("d" "u" "=" [field], "上偏差 ΔWs =" "－" [field]).
+    std::string labelOf(const Node& lab, const Node& field) const {
+        std::string t = plainLabel(text(lab));
+        if (!saysSomething(t)) {
+            const Node* b1 = sibling(lab, -1);
+            const Node* b2 = sibling(lab, -2);
+            if (isStatic(b1) && isStatic(b2) && saysSomething(text(*b2)) && (text(*b1).empty() || isSubscript(*b1)))
+                t = plainLabel(text(*b2)) + text(*b1);
+            else if (isStatic(b1) && !followsField(*b1) && saysSomething(text(*b1)))
+                t = plainLabel(text(*b1));
+            else
+                t.clear();
+        } else if (const Node* sub = sibling(field, 1); symbolLabel(lab) && sub && isSubscript(*sub)) {
+            t += text(*sub);   // "模数: m =" [field] "n": mn
+        }
+        if (t.empty()) t = tableName(lab);
+        return t;
+    }
+
+    // A field whose label is blank in a table of columns (the gear's column
+    // beside the pinion's) is named after the label of its row in the
+    // column before and the heading of its own column.
+    std::string tableName(const Node& lab) const {
+        const Node* fieldRow = place(lab).parent;
+        if (!fieldRow) return {};
+        const Place& fr = place(*fieldRow);
+        const Node* column = fr.parent;
+        if (!column || column->kind != Kind::Column) return {};
+        const Place& cp = place(*column);
+        if (!cp.parent || cp.index == 0) return {};
+        const Node& before = cp.parent->children[static_cast<std::size_t>(cp.index - 1)];
+        if (static_cast<std::size_t>(fr.index) >= before.children.size()) return {};
+        const Node& twin = before.children[static_cast<std::size_t>(fr.index)];
+        std::string left = twin.kind == Kind::Row && !twin.children.empty() && twin.children[0].kind == Kind::Static
+                               ? plainLabel(text(twin.children[0]))
+                               : std::string();
+        std::string head = !column->children.empty() && column->children[0].kind == Kind::Static
+                               ? plainLabel(text(column->children[0]))
+                               : std::string();
+        return join({left, head});
+    }
+
+    // The k-th of several fields after one label: "齿数 Z1 / Z2" names them
+    // "齿数 Z1" and "齿数 Z2"; else a group "小齿轮 / 大齿轮" puts the gear in front.
+    std::string partOf(const std::string& label, int k, int count, const Node& field) const {
+        if (count < 2) return label;
+        const auto parts = split(label, '/');
+        if (static_cast<int>(parts.size()) == count) {
+            std::string stem = parts[0];
+            std::size_t sp = stem.rfind(' ');
+            stem = sp == std::string::npos ? std::string() : stem.substr(0, sp);
+            return join({stem, lastWord(parts[static_cast<std::size_t>(k)])});
+        }
+        const auto gear = split(groupCaption(field), '/');
+        if (static_cast<int>(gear.size()) == count) return join({gear[static_cast<std::size_t>(k)], label});
+        return label;
+    }
+
+    // The three fields of an angle: named by the row's symbol and the unit
+    // after each ("β 度", "β 分", "β 秒").
+    std::string anglePart(const Node& n) const {
+        const Node* unit = sibling(n, 1);
+        const char* word = unit && isStatic(unit) ? angleUnitWord(plainText(text(*unit))) : nullptr;
+        if (!word) return {};
+        const Node* row = place(n).parent;
+        std::vector<std::string> units;   // degrees, minutes, seconds: each once
+        const Node* firstLabel = nullptr;
+        for (std::size_t i = 0; i < row->children.size(); ++i) {
+            const Node& c = row->children[i];
+            if (isInput(c.kind) && i + 1 < row->children.size() && isStatic(&row->children[i + 1])) {
+                const std::string u = plainText(text(row->children[i + 1]));
+                if (angleUnitWord(u)) {
+                    if (std::find(units.begin(), units.end(), u) != units.end()) return {};
+                    units.push_back(u);
+                }
+            }
+            if (!firstLabel && units.empty() && isStatic(&c) && saysSomething(text(c))) firstLabel = &c;
+        }
+        if (units.size() < 2) return {};
+        const std::string symbol = firstLabel ? symbolOf(plainLabel(text(*firstLabel))) : std::string();
+        return join({symbol, word});
+    }
+
+    std::string fieldName(const Node& n) const {
+        const Place& p = place(n);
+        if (p.parent && p.parent->kind == Kind::Row) {
+            if (std::string a = anglePart(n); !a.empty()) return a;
+            // a run of fields after one label
+            const Node* start = &n;
+            int k = 0;
+            while (const Node* b = sibling(*start, -1)) {
+                if (!isInput(b->kind)) break;
+                start = b;
+                ++k;
+            }
+            int count = k + 1;
+            for (const Node* a = sibling(n, 1); a && isInput(a->kind); a = sibling(*a, 1)) ++count;
+            const Node* prev = sibling(*start, -1);
+            if (isStatic(prev) && !followsField(*prev)) {
+                std::string label = labelOf(*prev, n);
+                if (label.empty()) return rowWords(n);
+                label = partOf(label, k, count, n);
+                // "[button] [symbol = field]": the button says what the symbol is
+                const Node* before = sibling(*prev, -1);
+                if (!before && place(*prev).index == 0) {
+                    const Node* row = place(*prev).parent;
+                    before = row ? sibling(*row, -1) : nullptr;
+                }
+                if (before && isPushKind(before->kind) && symbolLabel(*prev)) return join({plainLabel(nameOf(*before)), label});
+                return label;
+            }
+            if (prev && isButtonKind(prev->kind)) return resultName(*prev);
+            if (std::string w = rowWords(n); !w.empty()) return w;
+        }
+        // A list or field on its own: the static before it (a heading above
+        // it, or the label beside a field placed at a box), else its group.
+        if ((!p.parent || p.parent->kind != Kind::Row) && p.index > 0) {
+            const Node& above = (*p.list)[static_cast<std::size_t>(p.index - 1)];
+            if (isStatic(&above) && saysSomething(text(above))) return plainLabel(text(above));
+        }
+        if (onlyInputOfGroup(n)) return groupCaption(n);
+        // a list at the top of its group: the group says what it lists
+        if ((n.kind == Kind::ListView || n.kind == Kind::ListBox) && p.group && p.parent == p.group && p.index == 0)
+            return groupCaption(n);
+        return {};
+    }
+
+    // A result after the button that computes it: "传递功率 N =" names its
+    // field "传递功率 N"; a caption without "=" ("工况系数KA") gives the
+    // field its symbol ("KA"), so the button and the field differ.
+    std::string resultName(const Node& button) const {
+        const std::string caption = nameOf(button);
+        const std::string label = plainLabel(caption);
+        if (label != caption) return label;
+        const std::string symbol = symbolOf(label);
+        return symbol != label ? symbol : std::string();
+    }
+
+    bool onlyInputOfGroup(const Node& n) const {
+        const Node* g = place(n).group;
+        if (!g) return false;
+        int inputs = 0;
+        std::vector<const Node*> todo{g};
+        while (!todo.empty()) {
+            const Node* x = todo.back();
+            todo.pop_back();
+            if (isInput(x->kind) || x->kind == Kind::Trackbar || isPane(*x)) ++inputs;
+            for (const Node& c : x->children) todo.push_back(&c);
+        }
+        return inputs == 1;
+    }
+
+    // A slider: the words of its row and its range ("对于接触强度 2.0–2.4"),
+    // else the label of the field right above it, else its group.
+    std::string sliderName(const Node& n) const {
+        const Place& p = place(n);
+        std::vector<std::string> words, ends;
+        if (p.parent && p.parent->kind == Kind::Row) {
+            for (const Node& c : p.parent->children) {
+                if (!isStatic(&c)) continue;
+                const std::string t = plainLabel(text(c));
+                if (t.empty()) continue;
+                // the ends of its range stand right beside it
+                const bool end = c.id != IDC_STATIC && (sibling(c, 1) == &n || sibling(c, -1) == &n);
+                const bool number = t.find_first_not_of("0123456789.-+") == std::string::npos;
+                if (end || number) {
+                    if (number) ends.push_back(t);
+                } else if (!followsField(c)) {
+                    words.push_back(t);
+                }
+            }
+        }
+        // "Δwl = [field]" above "Min [slider] Max": the slider of that field
+        // (a field of that name stands beside it: "Δwl 滑标")
+        // (a field of that name stands beside it: "Δwl 滑标"); else its
+        // group, else the field below it.
+        const Node& line = p.parent && p.parent->kind == Kind::Row ? *p.parent : n;
+        auto fieldAt = [&](int side) {
+            const Place& lp = place(line);
+            const int i = lp.index + side;
+            if (!words.empty() || i < 0 || i >= static_cast<int>(lp.list->size())) return;
+            const Node& next = (*lp.list)[static_cast<std::size_t>(i)];
+            if (next.kind == Kind::Row && next.children.size() >= 2 && isStatic(&next.children[0]) &&
+                isInput(next.children[1].kind) && saysSomething(text(next.children[0])))
+                words = {plainLabel(text(next.children[0])), "滑标"};
+        };
+        fieldAt(-1);
+        if (words.empty() && place(n).group) words.push_back(groupCaption(n));
+        fieldAt(1);
+        std::string name = join(words);
+        if (ends.size() == 2 && !name.empty()) name = join({name, ends[0] + "–" + ends[1]});
+        return name;
+    }
+
+    // A hint pane: the heading above it, else its group, else what it is.
+    std::string paneName(const Node& n) const {
+        const Place& p = place(n);
+        if (p.index > 0 && !n.box) {
+            const Node& above = (*p.list)[static_cast<std::size_t>(p.index - 1)];
+            if (isStatic(&above) && !above.box && saysSomething(text(above)) && !followsField(above))
+                return plainLabel(text(above));
+        }
+        if (onlyInputOfGroup(n)) return groupCaption(n);
+        return "提示";
+    }
+
+    std::map<const Node*, const Control*> m_control;
+    std::map<const Node*, Place> m_place;
+    std::vector<std::pair<const Node*, const Node*>> m_order;
+};
+
+}  // namespace
+
+std::vector<std::pair<const Control*, std::string>> controlNames(const Dialog& d) { return Namer(d).names(); }
+
+std::string fieldLabel(const Dialog& d, int id) {
+    const Control* c = d.find(id);
+    if (!c) return {};
+    for (auto& [ctl, name] : controlNames(d))
+        if (ctl == c) return name;
+    return {};
+}
+
+}  // namespace fw

@@ -1,0 +1,41 @@
+// The profile CAD tool's reader of any cylindrical data file: a refusal
+// names its hint; an accepted read passes the source check, gives its fillet
+// and shrinkage fields defaults they accept, and yields either no profile or
+// a finite one for each gear it offers.
+#include <cmath>
+#include <cstdint>
+#include <span>
+
+#include "fuzz_check.h"
+#include "profiletool/calc/profile_source.h"
+
+using namespace profiletool;
+
+namespace {
+
+bool finite(const measurement::ProfilePoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    auto r = readProfileSource(std::span<const std::uint8_t>(data, size));
+    if (!r) {
+        FUZZ_CHECK(!r.error().hint.empty());
+        return 0;
+    }
+    const ProfileSource& s = r->source;
+    FUZZ_CHECK(r->z1Enabled || r->z2Enabled);
+    FUZZ_CHECK(!profileSourceFault(s, r->z1Enabled, r->z2Enabled));
+    FUZZ_CHECK(filletAccepted(defaultFillet(s), s.mn));
+    FUZZ_CHECK(shrinkageAccepted(defaultShrinkage(s)));
+    for (int gear = 0; gear < 2; ++gear) {
+        if (gear == 0 ? !r->z1Enabled : !r->z2Enabled) continue;
+        auto points = toolProfile(s, gear, defaultFillet(s), defaultShrinkage(s));
+        if (!points) continue;
+        FUZZ_CHECK(std::isfinite(points->rf) && std::isfinite(points->diameter));
+        for (const auto* p : {&points->centre, &points->root})
+            FUZZ_CHECK(finite(*p));
+        for (const auto& p : points->flank) FUZZ_CHECK(finite(p));
+    }
+    return 0;
+}

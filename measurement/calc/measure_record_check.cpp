@@ -1,0 +1,285 @@
+#include "measurement/calc/measure_record_check.h"
+
+#include <cmath>
+
+#include "fw/format.h"
+#include "fw/text.h"
+
+namespace measurement {
+
+namespace {
+
+constexpr double kRadToDeg = 180 / 3.141592653589793;
+constexpr std::size_t kTextBytes = 63;   // 64-byte fields with their terminating zero
+
+using Fault = std::optional<std::string>;
+
+Fault fault(const char* text) { return std::string(text); }
+
+// A value the load puts into a field or a result: a plain number inside [lo, hi].
+bool within(double v, double lo, double hi) { return plainNumber(v) && v >= lo && v <= hi; }
+bool positive(double v) { return plainNumber(v) && v > 0; }
+
+// A text that the 64-byte field holds as it is.
+bool textFits(const std::string& t) {
+    return fw::gbkWidth(t) <= kTextBytes && fw::utf8FromGbk(fw::gbkFromUtf8(t)) == t;
+}
+
+// Title, number and date, as the two dialogs' fields take them.
+Fault textsAndDate(const CyMeasureRecord& r) {
+    if (!textFits(r.title)) return fault("标题超过63字节或含有不能保存的字符！");
+    if (!textFits(r.number)) return fault("编号超过63字节或含有不能保存的字符！");
+    if (r.date < daySeconds(1601, 1, 1) || r.date > daySeconds(9999, 12, 31)) return fault("日期无效！");
+    return std::nullopt;
+}
+
+// The fields both dialogs share: module, the two coefficient lists, the
+// cutter pressure angle and the helix angle.
+Fault commonFields(const CyMeasureRecord& r) {
+    if (!positive(r.mn)) return fault(kMsgModule);
+    if (r.mn > kModuleMax) return fault(kMsgModuleLarge);
+    if (!within(r.haStar, kHaStarLimits.lower, kHaStarLimits.upper)) return fault(kMsgHaStar);
+    if (!within(r.cStar, kCStarLimits.lower, kCStarLimits.upper)) return fault(kMsgCStar);
+    if (!within(r.alphaN, kAlphaNLimits.lower, kAlphaNLimits.upper)) return fault("刀具压力角αn应在14°～30°之间！");
+    if (r.betaDeg > 59 || r.betaMin > 59 || !within(r.betaSec, kBetaSecLimits.lower, kBetaSecLimits.upper))
+        return fault("螺旋角β的度、分应在0～59之间，秒应在0～60之间！");
+    return textsAndDate(r);
+}
+
+bool teeth(std::uint32_t z) { return z >= 1 && z <= kTeethMax; }
+
+// Span deviations as the fields take them; pin deviations as converted.
+Fault deviations(double wi, double ws, double mi, double ms) {
+    if (!within(wi, kDeviationLimits.lower, kDeviationLimits.upper) ||
+        !within(ws, kDeviationLimits.lower, kDeviationLimits.upper))
+        return fault(kMsgDeviation);
+    if (!within(mi, 0, HUGE_VAL) || !within(ms, 0, HUGE_VAL)) return fault("跨棒距偏差的数值无效！");
+    return std::nullopt;
+}
+
+}  // namespace
+
+CyMeasureRecord singleRecord(const SingleMeasure& m) {
+    const SingleInput& in = m.in;
+    const SingleResult& o = m.out;
+    const int s = in.type == GearType::Internal ? 1 : 0;
+    CyMeasureRecord r;
+    r.type = static_cast<std::int32_t>(in.type);
+    r.a = o.daCalc;
+    r.alphaAt[s] = o.alphaAtRad * kRadToDeg;
+    r.alphaN = in.alphaNDeg;
+    r.alphaT = o.alphaTRad * kRadToDeg;
+    r.betaDeg = o.beta.deg;
+    r.betaMin = o.beta.min;
+    r.betaSec = o.beta.sec;
+    r.cStar = in.cStar;
+    r.d[s] = o.d;
+    r.da[s] = o.daCalc;
+    r.df[s] = o.df;
+    r.db[s] = o.db;
+    r.dp = o.dp;
+    r.mp[s] = o.mp;
+    r.dMi[s] = m.dMi;
+    r.dMs[s] = m.dMs;
+    r.ha[s] = o.ha;
+    r.haStar = in.haStar;
+    r.hc[s] = o.hc;
+    r.hf[s] = o.hf;
+    r.kw[s] = o.kw;
+    r.mn = in.mn;
+    r.mt = o.mt;
+    r.sc[s] = o.sc;
+    r.w[s] = o.w;
+    r.dWi[s] = m.dWi;
+    r.dWs[s] = m.dWs;
+    r.xn[s] = o.xn;
+    r.z[s] = in.z;
+    r.zv[s] = o.zv;
+    r.title = m.title;
+    r.number = m.number;
+    r.date = m.date;
+    r.solveMode = static_cast<std::uint32_t>(in.mode);
+    return r;
+}
+
+SingleMeasure singleMeasure(std::int32_t kind, const CyMeasureRecord& r) {
+    const int s = kind == kKindSingleInternal ? 1 : 0;
+    SingleMeasure m;
+    SingleInput& in = m.in;
+    in.type = s == 1 ? GearType::Internal : GearType::External;
+    in.mode = r.solveMode == 1 ? SolveMode::ShiftGiven : SolveMode::HelixGiven;
+    in.mn = r.mn;
+    in.z = r.z[s];
+    in.da = r.da[s];
+    in.xn = r.xn[s];
+    in.haStar = r.haStar;
+    in.cStar = r.cStar;
+    in.alphaNDeg = r.alphaN;
+    in.beta = {r.betaDeg, r.betaMin, r.betaSec};
+    SingleResult& o = m.out;
+    o.mt = r.mt;
+    o.d = r.d[s];
+    o.ha = r.ha[s];
+    o.hf = r.hf[s];
+    o.df = r.df[s];
+    o.db = r.db[s];
+    o.zv = r.zv[s];
+    o.alphaTRad = r.alphaT / kRadToDeg;
+    o.alphaAtRad = r.alphaAt[s] / kRadToDeg;
+    o.daCalc = r.da[s];
+    o.xn = r.xn[s];
+    o.beta = in.beta;
+    o.betaRad = helixRadians(in.beta);
+    o.kw = r.kw[s];
+    o.w = r.w[s];
+    o.sc = r.sc[s];
+    o.hc = r.hc[s];
+    o.dp = r.dp;
+    o.mp = r.mp[s];
+    m.dWs = r.dWs[s];
+    m.dWi = r.dWi[s];
+    m.dMs = r.dMs[s];
+    m.dMi = r.dMi[s];
+    m.title = r.title;
+    m.number = r.number;
+    m.date = r.date;
+    return m;
+}
+
+CyMeasureRecord pairRecord(const PairMeasure& m) {
+    const PairInput& in = m.in;
+    const PairResult& o = m.out;
+    CyMeasureRecord r;
+    r.type = static_cast<std::int32_t>(in.mesh);
+    r.a = o.a;
+    r.alphaN = in.alphaNDeg;
+    r.alphaT = o.alphaTRad * kRadToDeg;
+    r.alphaW = o.alphaWRad * kRadToDeg;
+    r.aw = in.aw;
+    r.betaDeg = in.beta.deg;
+    r.betaMin = in.beta.min;
+    r.betaSec = in.beta.sec;
+    r.cStar = in.cStar;
+    r.deltaYn = o.deltaYn;
+    r.dp = o.dp;
+    r.h1 = o.wholeDepth;
+    r.haStar = in.haStar;
+    r.mn = in.mn;
+    r.mt = o.mt;
+    r.u = o.u;
+    r.xnSum = o.xnSum;
+    r.yt = o.yt;
+    r.epsilon = o.epsilon;
+    r.z[0] = in.z1;
+    r.z[1] = in.z2;
+    for (int i = 0; i < 2; ++i) {
+        const GearSide& g = o.g[i];
+        r.alphaAt[i] = g.alphaAtRad * kRadToDeg;
+        r.d[i] = g.d;
+        r.dw[i] = g.dw;
+        r.da[i] = g.da;
+        r.df[i] = g.df;
+        r.db[i] = g.db;
+        r.mp[i] = g.mp;
+        r.dMi[i] = g.dMi;
+        r.dMs[i] = g.dMs;
+        r.ha[i] = g.ha;
+        r.hc[i] = g.hc;
+        r.hf[i] = g.hf;
+        r.kw[i] = g.kw;
+        r.sc[i] = g.sc;
+        r.w[i] = g.w;
+        r.dWi[i] = m.dev.wi[i];
+        r.dWs[i] = m.dev.ws[i];
+        r.xn[i] = g.xn;
+        r.zv[i] = g.zv;
+    }
+    r.title = m.title;
+    r.number = m.number;
+    r.date = m.date;
+    return r;
+}
+
+PairMeasure pairMeasure(const CyMeasureRecord& r) {
+    PairMeasure m;
+    m.in = {.mesh = r.type == 1 ? MeshType::Internal : MeshType::External, .mn = r.mn, .z1 = r.z[0], .z2 = r.z[1],
+            .da1 = r.da[0], .da2 = r.da[1], .aw = r.aw, .haStar = r.haStar, .cStar = r.cStar,
+            .alphaNDeg = r.alphaN, .beta = {r.betaDeg, r.betaMin, r.betaSec}};
+    PairResult& o = m.out;
+    o.mt = r.mt;
+    o.alphaTRad = r.alphaT / kRadToDeg;
+    o.betaRad = helixRadians(m.in.beta);
+    o.a = r.a;
+    o.alphaWRad = r.alphaW / kRadToDeg;
+    o.xnSum = r.xnSum;
+    o.yt = r.yt;
+    o.epsilon = r.epsilon;
+    o.dp = r.dp;
+    // Recomputed rather than read: Δyn, df1, df2, whole depth and u.
+    o.deltaYn = r.xnSum - r.yt / std::cos(o.betaRad);
+    o.u = r.z[0] == 0 ? 0 : static_cast<double>(r.z[1]) / r.z[0];
+    const bool internal = m.in.mesh == MeshType::Internal;
+    o.wholeDepth = internal ? (2 * r.haStar + r.cStar + o.deltaYn) * r.mn : (2 * r.haStar + r.cStar - o.deltaYn) * r.mn;
+    for (int i = 0; i < 2; ++i) {
+        GearSide& g = o.g[i];
+        g.d = r.d[i];
+        g.ha = r.ha[i];
+        g.hf = r.hf[i];
+        g.da = r.da[i];
+        g.db = r.db[i];
+        g.zv = r.zv[i];
+        g.dw = r.dw[i];
+        g.alphaAtRad = r.alphaAt[i] / kRadToDeg;
+        g.xn = r.xn[i];
+        g.kw = r.kw[i];
+        g.w = r.w[i];
+        g.sc = r.sc[i];
+        g.hc = r.hc[i];
+        g.mp = r.mp[i];
+        g.dMi = r.dMi[i];
+        g.dMs = r.dMs[i];
+        m.dev.wi[i] = r.dWi[i];
+        m.dev.ws[i] = r.dWs[i];
+    }
+    o.g[0].df = o.g[0].d - 2 * o.g[0].hf;
+    o.g[1].df = internal ? o.g[1].d + 2 * o.g[1].hf : o.g[1].d - 2 * o.g[1].hf;
+    m.title = r.title;
+    m.number = r.number;
+    m.date = r.date;
+    return m;
+}
+
+std::optional<std::string> singleRecordFault(std::int32_t kind, const CyMeasureRecord& r) {
+    if (kind != kKindSingleExternal && kind != kKindSingleInternal) return fault(kMsgBadData);
+    if (r.solveMode > 1) return fault("求解方式无效！");
+    if (auto f = commonFields(r)) return f;
+    const SingleMeasure m = singleMeasure(kind, r);
+    if (!teeth(m.in.z)) return fault("齿数Z应在1～100000之间！");
+    if (!positive(m.in.da)) return fault(kMsgTip);
+    if (!plainNumber(m.in.xn)) return fault("变位系数χn的数值无效！");
+    if (!plainNumber(m.out.dp)) return fault(kMsgNoPin);
+    if (auto pin = pinRefusal(m.in.type, m.in.mn, m.out.dp)) return pin;
+    if (auto f = deviations(m.dWi, m.dWs, m.dMi, m.dMs)) return f;
+    return singleResultFault(m.in, m.out);
+}
+
+std::optional<std::string> pairRecordFault(const CyMeasureRecord& r) {
+    if (r.type != 0 && r.type != 1) return fault("啮合类型无效！");
+    if (auto f = commonFields(r)) return f;
+    const PairMeasure m = pairMeasure(r);
+    if (!teeth(m.in.z1) || !teeth(m.in.z2)) return fault("齿数Z1、Z2应在1～100000之间！");
+    if (m.in.mesh == MeshType::Internal && m.in.z2 <= m.in.z1) return fault(kMsgInternalTeeth);
+    if (!positive(m.in.da1) || !positive(m.in.da2)) return fault(kMsgTip);
+    if (!positive(m.in.aw) || !centreDistanceAccepted(m.in, m.in.aw)) return fault(kMsgCentreLimits);
+    if (!plainNumber(m.out.dp)) return fault(kMsgNoPin);
+    if (auto pin = pairPinRefusal(m.in.mn, m.out.dp)) return pin;
+    for (int i = 0; i < 2; ++i)
+        if (auto f = deviations(m.dev.wi[i], m.dev.ws[i], m.out.g[i].dMi, m.out.g[i].dMs)) return f;
+    return pairResultFault(m.in, m.out);
+}
+
+std::string saveRefusal(const std::string& fault) { return fault + "\n数据未保存。"; }
+
+std::string loadRefusal(const std::string& fault) { return std::string(kMsgBadData) + "\n" + fault; }
+
+}  // namespace measurement

@@ -1,0 +1,58 @@
+// The one validity check of each measurement record kind, run by its loader
+// and by its dialog's save before anything is written, so that what a
+// dialog saves it loads again and what a loader takes its fields would have
+// taken. Also the record ↔ dialog state of both kinds, used by the saves,
+// the loads and the checks alike.
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "measurement/calc/cy_measure_record.h"
+#include "measurement/calc/pair_measure.h"
+#include "measurement/calc/single_measure.h"
+
+namespace measurement {
+
+// A single gear as its dialog holds it after a trial or a load.
+struct SingleMeasure {
+    SingleInput in;             // the inputs the results belong to
+    SingleResult out;
+    double dWs = 0, dWi = 0;    // span deviations, magnitudes
+    double dMs = 0, dMi = 0;    // pin deviations, magnitudes
+    std::string title, number;
+    std::int64_t date = 0;      // seconds since 1970-01-01 UTC
+};
+// The record the single-gear save writes (kind = the gear type).
+CyMeasureRecord singleRecord(const SingleMeasure& m);
+// What the single-gear load takes from a record of kind 0 or 1: only the
+// slot of the kind and the common fields.
+SingleMeasure singleMeasure(std::int32_t kind, const CyMeasureRecord& r);
+
+// A pair as its dialog holds it.
+struct PairMeasure {
+    PairInput in;
+    PairResult out;
+    SpanDeviations dev;
+    std::string title, number;
+    std::int64_t date = 0;
+};
+CyMeasureRecord pairRecord(const PairMeasure& m);
+// Every pair column but Δyn, df1, df2, the whole depth and u, which are
+// recomputed from the others.
+PairMeasure pairMeasure(const CyMeasureRecord& r);
+
+// The checks: every value the load takes passes its field's rule (range,
+// sign, finiteness, no subnormal) and every result passes the calculation's
+// own check (singleResultFault, pairResultFault). Bytes the load does not
+// take are not looked at. nullopt, or what is wrong with the field named.
+std::optional<std::string> singleRecordFault(std::int32_t kind, const CyMeasureRecord& r);
+std::optional<std::string> pairRecordFault(const CyMeasureRecord& r);
+
+// The refusal of a save whose record fails its check: the fault, then
+// "数据未保存。".
+std::string saveRefusal(const std::string& fault);
+// The refusal of a load: the loader's "使用的数据错误!" and the fault.
+std::string loadRefusal(const std::string& fault);
+
+}  // namespace measurement

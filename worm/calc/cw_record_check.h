@@ -1,0 +1,63 @@
+// The one validity check of each record of the worm design file. A loader
+// refuses a record the check refuses (with its own "not this kind of data"
+// text); a save writes none (and names the field); a calculation whose
+// result the check would refuse stops, so nothing on screen, in a file or
+// in a report is a value a worm drive cannot have.
+#pragma once
+#include <optional>
+#include <string>
+
+#include "worm/calc/cw_records.h"
+
+namespace worm {
+
+// Tooth counts: a worm has at most this many threads (the preliminary design
+// starts from 1 to 6 and adds one per self-locking answer), a worm gear at
+// most this many teeth (70 ratios of 10 threads, with room).
+constexpr std::int32_t kMaxStarts = 10;
+constexpr std::int32_t kMaxTeeth = 1000;
+
+// The chosen module and worm diameter come from the standard series: their
+// span (mm).
+struct SizeRange {
+    double lower, upper;
+};
+inline constexpr SizeRange kModuleRange{1, 40};
+inline constexpr SizeRange kDiameterRange{18, 400};
+
+// A number a field can hold: finite, and zero or normal (a typed subnormal
+// is refused by the number parser, so a loaded one is refused too).
+bool usableNumber(double v);
+
+// What is wrong: the field as the dialogs and reports name it, and the rule.
+struct RecordFault {
+    std::string field;   // "蜗轮齿宽 b2"
+    std::string rule;    // "应为正值"
+    std::string text() const { return field + rule; }
+    bool operator==(const RecordFault&) const = default;
+};
+
+// The preliminary record as its save writes it: status 301, a worm type,
+// every number usable; speeds, powers, limits and factors above zero, the
+// ratio 5 to 70, Z1 1 to kMaxStarts, Z2 1 to kMaxTeeth, m and d1 inside
+// their series (kModuleRange, kDiameterRange), the other sizes above zero
+// and tied together as the design ties them (d2 = Z2·m,
+// q = d1/m, a = (d1 + d2)/2), the lead angle between 0° and 90°.
+std::optional<RecordFault> checkPreRecord(const CwPreRecord& r);
+
+// The geometry record of a family (by its status word). `calculated`:
+// the values the family fills only in its calculation (ZC1: dH, L1, L2, L3)
+// are checked too; a record just loaded holds zeros there.
+std::optional<RecordFault> checkGeomRecord(const CwGeomRecord& g, bool calculated = true);
+
+// Both records of one design: each passes its check, and the geometry
+// record belongs to the preliminary one (type, Z1, Z2, m, q, d1, d2, a).
+std::optional<RecordFault> checkDesign(const CwPreRecord& pre, const CwGeomRecord& geom);
+
+// The refusal of a save: "<field><rule>，数据未保存！"
+std::string saveRefusal(const RecordFault& f);
+// The refusal of a calculation whose result the check refuses:
+// "计算结果无效：<field><rule>！"
+std::string resultRefusal(const RecordFault& f);
+
+}  // namespace worm
