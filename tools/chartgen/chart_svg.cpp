@@ -429,14 +429,14 @@ std::string arrangementFigure(int kind, bool focused) {
         out += "<path d=\"M15,50 A5,10 0 0 0 15,66\" fill=\"none\" stroke=\"black\"/>\n";
         head(15.5, 66, 0.15);
     }
-    // Forces on the pinion: radial towards its axis (up, under the pinion),
-    // axial towards the large end (left).
-    line(26, 90, 26, 78);
-    head(26, 76, -pi / 2);
-    out += text(29, 88, "Fr", 8);
-    line(70, 84, 56, 84);
-    head(54, 84, pi);
-    out += text(72, 87, "Fx", 8);
+    // Forces on the pinion, under it: radial towards its axis (up), axial
+    // towards the large end (left).
+    line(27, 90, 27, 79);
+    head(27, 77, -pi / 2);
+    out += text(16, 90, "Fr", 8);
+    line(47, 84, 35, 84);
+    head(33, 84, pi);
+    out += text(49, 87, "Fx", 8);
     if (kind > 0) out += text(8, 18, kind == 1 ? "右" : "左", 10);
     if (focused)
         out += fw::format("<rect x=\"1\" y=\"1\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"#0060c0\" "
