@@ -604,46 +604,66 @@ std::string bevelSymbolsFigure(int w, int h, bool spiral, bool labels) {
     if (labels) {
         const double g = fs * 1.3;
         const P t{std::cos(d1), std::sin(d1)};  // along the generatrix, toward the apex
-        // Diameters of the pinion (left of its heel) and of the gear (above).
-        const double xd = tip1.first - 2.2 * g;
-        line({xd, pitch.second}, {xd, below.second});
-        label({xd - fs * 0.9, oy + g * 1.6}, "d1");
-        line({xd - g, tip1.second}, {xd - g, 2 * oy - tip1.second});
-        label({xd - g - fs * 1.1, oy - g * 1.6}, "da1");
+        // A dimension line with arrow heads, and a name written on it on a
+        // white ground that breaks the line.
+        auto dim = [&](P a, P z) {
+            line(a, z);
+            const double ang = std::atan2(z.second - a.second, z.first - a.first);
+            for (auto [q, d] : {std::pair{a, ang}, std::pair{z, ang + std::numbers::pi}})
+                for (double side : {0.35, -0.35})
+                    line(q, {q.first + 7 * std::cos(d + side), q.second + 7 * std::sin(d + side)});
+        };
+        auto onLine = [&](P at, const std::string& t) {
+            const double tw = textWidth(t, fs);
+            out += fw::format("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"%s\" fill=\"white\"/>\n",
+                              num(at.first - tw / 2 - 1).c_str(), num(at.second - fs * 0.55).c_str(),
+                              num(tw + 2).c_str(), num(fs * 1.1).c_str());
+            out += text(at.first, at.second + fs * 0.36, t, fs, true);
+        };
+        // Diameters of the pinion (left of its heel, clear of the heights'
+        // names) and of the gear (above, from extension lines).
+        const double xd = tip1.first - 2.9 * g;
+        dim({xd, pitch.second}, {xd, below.second});
+        onLine({xd, oy + g * 1.6}, "d1");
+        dim({xd - g, tip1.second}, {xd - g, 2 * oy - tip1.second});
+        onLine({xd - g, oy - g * 1.6}, "da1");
         const double yd = tip2.second - 1.6 * g;
-        line({pitch.first, yd + g}, {other.first, yd + g});
-        label({ox + re * 0.45, yd + g - 4}, "d2");
-        line({tip2.first, yd}, {2 * ox - tip2.first, yd});
-        label({ox - re * 0.45, yd - 4}, "da2");
-        // Cone distance and face width along the generatrix; the heights at the heel.
+        line({pitch.first, pitch.second - 2}, {pitch.first, yd + g - 4}, thin);
+        line({other.first, other.second - 2}, {other.first, yd - 4}, thin);
+        line({tip2.first, tip2.second - 2}, {tip2.first, yd - 4}, thin);
+        dim({pitch.first, yd + g}, {other.first, yd + g});
+        onLine({ox + re * 0.45, yd + g}, "d2");
+        dim({tip2.first, yd}, {2 * ox - tip2.first, yd});
+        onLine({ox - re * 0.45, yd}, "da2");
         // The cone distance from the apex along the gear's far generatrix,
         // outside its cone, where nothing else is drawn.
         {
-            const P out{std::sin(d1), std::cos(d1)};  // away from the gear axis
-            const P from = add(o, out, g), to = add(other, out, g);
-            line(add(o, out, 3), add(o, out, g + 4), thin);
-            line(add(other, out, 3), add(other, out, g + 4), thin);
-            line(from, to);
-            const double ang = std::atan2(to.second - from.second, to.first - from.first);
-            for (auto [q, d] : {std::pair{from, ang}, std::pair{to, ang + std::numbers::pi}})
-                for (double side : {0.35, -0.35})
-                    line(q, {q.first + 7 * std::cos(d + side), q.second + 7 * std::sin(d + side)});
-            label(add(P{(from.first + to.first) / 2, (from.second + to.second) / 2}, out, fs * 0.9 + 2), "R");
+            const P away{std::sin(d1), std::cos(d1)};  // away from the gear axis
+            const P from = add(o, away, g), to = add(other, away, g);
+            line(add(o, away, 3), add(o, away, g + 4), thin);
+            line(add(other, away, 3), add(other, away, g + 4), thin);
+            dim(from, to);
+            onLine({(from.first + to.first) / 2, (from.second + to.second) / 2}, "R");
         }
-        label(add(along(d1, re - bw / 2), n, ha + g * 0.9), "b");
+        // Face width along the generatrix; the heights at the heel.
+        label(add(along(d1, re - bw / 2), n, -hf - g * 0.9), "b");
         label(add(add(tip1, t, -g * 0.2), n, g * 0.6), "ha");
         label(add(add(root1, t, -g * 0.9), n, 0), "hf");
-        label(add(add(pitch, t, -g * 1.1), n, g * 0.2), "h");
+        label(add(add(pitch, t, -g * 1.5), n, g * 0.1), "h");
         // Angles at the apex and at the toe.
         label({ox - re * 0.22, oy - fs * 0.3}, "δ1");
         label({ox + fs * 1.2, oy - re * 0.22}, "δ2");
         label(add(along(d1 + 0.10, re * 0.36), n, 0), "δa");
         label(add(along(d1 - 0.14, re * 0.36), n, 0), "δf");
-        label(add(toApex(tip1), n, g * 0.9), "θa");
+        // θa beside the tip line a little toward the apex, where the gap to
+        // the gear's diameter lines above has opened.
+        label(add(add(toApex(tip1), t, g * 2.2), n, g * 0.5), "θa");
         label(add(toApex(root1), n, -g * 0.9), "θf");
-        // Outer cone height Ak1: from the apex to the pinion's heel.
-        line({tip1.first, oy + re * std::sin(d1) + g}, {ox, oy + re * std::sin(d1) + g});
-        label({(tip1.first + ox) / 2, oy + re * std::sin(d1) + g - 4}, "Ak1");
+        // Outer cone height Ak1: from the apex to the pinion's crown at the heel.
+        const double yk = oy + re * std::sin(d1) + g;
+        line({tip1.first, 2 * oy - tip1.second + 2}, {tip1.first, yk + 4}, thin);
+        dim({tip1.first, yk}, {ox, yk});
+        onLine({(tip1.first + ox) / 2, yk}, "Ak1");
     }
     if (spiral) {
         // Plan view of one curved tooth on the gear's pitch plane.
