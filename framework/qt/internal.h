@@ -45,6 +45,7 @@ struct ControlView {
     QWidget* widget = nullptr;     // the control itself
     int syncing = 0;               // > 0 while the model's state is pushed
     bool refusedPress = false;     // focus by mouse was refused: eat that click
+    bool wraps = false;            // a label the program writes: wraps at its laid-out width
     bool eatRelease = false;
     ControlView* subscript = nullptr;     // a symbol's label: the static holding its subscript
     ControlView* subscriptOf = nullptr;   // a subscript static: the label it is shown in
