@@ -5,6 +5,10 @@
 #include "cycloid/cexy_property_sheet.h"
 #include "fw/format.h"
 
+#include <array>
+#include <cstring>
+#include <optional>
+
 using namespace cycloid;
 
 CexDesignRecord g_cexRecord;
@@ -22,7 +26,52 @@ std::int32_t& statusOf(int page) {
     default: return g_cexRecord.b6.status;
     }
 }
+
+constexpr std::int32_t kComplete[] = {0, kStatus1, kStatus2, kStatus3, kStatus4, kStatus5, kStatus6};
+std::array<std::optional<CexDesignRecord>, 7> s_madeFrom;
+std::optional<CexDesignRecord> s_lastStored;   // the record as the pages or a load left it
+
+bool sameBlock(int page, const CexDesignRecord& a, const CexDesignRecord& b) {
+    switch (page) {
+    case 1: return std::memcmp(&a.b1, &b.b1, sizeof a.b1) == 0;
+    case 2: return std::memcmp(&a.b2, &b.b2, sizeof a.b2) == 0;
+    case 3: return std::memcmp(&a.b3, &b.b3, sizeof a.b3) == 0;
+    case 4: return std::memcmp(&a.b4, &b.b4, sizeof a.b4) == 0;
+    case 5: return std::memcmp(&a.b5, &b.b5, sizeof a.b5) == 0;
+    default: return std::memcmp(&a.b6, &b.b6, sizeof a.b6) == 0;
+    }
+}
+
+// A complete block was made from the record as it stands now.
+void noteMadeFrom(int page) {
+    if (page < 1 || page > 6) return;
+    auto& m = s_madeFrom[static_cast<std::size_t>(page)];
+    if (statusOf(page) == kComplete[page]) m = g_cexRecord;
+    else m.reset();
+    s_lastStored = g_cexRecord;
+}
 }  // namespace
+
+const CexDesignRecord& cexMadeFrom(int page) {
+    const auto& m = s_madeFrom.at(static_cast<std::size_t>(page));
+    return m && sameBlock(page, *m, g_cexRecord) ? *m : g_cexRecord;   // a record given from outside a page
+}
+
+void cexMadeFromRecord() {
+    s_madeFrom.fill(g_cexRecord);
+    s_lastStored = g_cexRecord;
+}
+
+void cexMadeFromRecordWhereUnknown() {
+    if (!s_lastStored || std::memcmp(&*s_lastStored, &g_cexRecord, sizeof g_cexRecord) != 0) {
+        cexMadeFromRecord();   // the record was given from outside the pages
+        return;
+    }
+    for (int page = 1; page <= 6; ++page) {
+        auto& m = s_madeFrom[static_cast<std::size_t>(page)];
+        if (!m || !sameBlock(page, *m, g_cexRecord)) m = g_cexRecord;
+    }
+}
 
 StoreDecision cexStoreStep(int page, bool current) {
     if (page == 5) {
@@ -32,6 +81,7 @@ StoreDecision cexStoreStep(int page, bool current) {
     std::int32_t& status = statusOf(page);
     StoreDecision d = storeDecision(page, g_cexRecord, status, current);
     status = d.status;
+    noteMadeFrom(page);
     if (g_pCexySheet) g_pCexySheet->SetWizardButtons(d.buttons);
     return d;
 }
@@ -40,6 +90,7 @@ void cexLeaveStep(int page, bool current) {
     StoreDecision d = cexStoreStep(page, current);
     statusOf(page) = page == 5 ? d.status : leaveStatus(page, d.mask, current);
     zeroOnLeave(page, g_cexRecord);
+    noteMadeFrom(page);
 }
 
 void cexRefuseField(const fw::Dialog& d, int id, std::string_view message) {
@@ -72,6 +123,7 @@ CexLoad cexLoadDesign(fw::Window* parent) {
     }
     if (loaded->oldFile) fw::MessageBox(kMsgOldFile, fw::MB_OK);
     g_cexRecord = loaded->record;
+    cexMadeFromRecord();
     g_strCexDesignPath = path;
     if (g_cexRecord.b1.status != kStatus1) {
         fw::MessageBox(kMsgIncomplete, fw::MB_OK);

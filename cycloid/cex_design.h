@@ -21,6 +21,15 @@ extern CCexyPropertySheet* g_pCexySheet;
 // false while the page's results stem from other earlier values than the
 // record holds now. Returns the decision (mask, status, buttons).
 cycloid::StoreDecision cexStoreStep(int page, bool current = true);
+// The record as it stood when page k last completed its block: what the
+// block's results were made from. Where the record's block k is no longer
+// the one completed then (a load, a new record), the record itself.
+const cycloid::CexDesignRecord& cexMadeFrom(int page);
+// Every block was made from the record as it stands (a loaded design).
+void cexMadeFromRecord();
+// Blocks with no note of what they were made from (a record given from
+// outside a page) were made from the record as it stands. A wizard starts so.
+void cexMadeFromRecordWhereUnknown();
 // Leaving page k: the store step, then the status by the mask, then the
 // reserved fields of block k zeroed.
 void cexLeaveStep(int page, bool current = true);

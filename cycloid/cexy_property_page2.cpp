@@ -76,10 +76,12 @@ bool CCexyPropertyPage2::OnInitDialog() {
     return fw::PropertyPage::OnInitDialog();
 }
 
-CCexyPropertyPage2::Basis CCexyPropertyPage2::currentBasis() {
-    const CexBlock1& b = g_cexRecord.b1;
+CCexyPropertyPage2::Basis CCexyPropertyPage2::basisOf(const CexDesignRecord& r) {
+    const CexBlock1& b = r.b1;
     return {b.a, b.bc, b.Rp, b.Rrp, b.Tc};
 }
+
+CCexyPropertyPage2::Basis CCexyPropertyPage2::currentBasis() { return basisOf(g_cexRecord); }
 
 void CCexyPropertyPage2::takeBlock2() {
     const CexBlock2& b = g_cexRecord.b2;
@@ -118,9 +120,13 @@ bool CCexyPropertyPage2::OnSetActive() {
     // The first visit takes what the record holds (a loaded or earlier design).
     if (!m_hasBasis) {
         takeBlock2();
-        m_basis = currentBasis();
+        // Results of an incomplete block are not taken as they are; those of
+        // a complete one stand for the values they were made from.
+        if (g_cexRecord.b2.status != kStatus2) m_inputMask &= kDrp | kDp | kDsp | kL;
+        m_basis = basisOf(cexMadeFrom(2));
         m_hasBasis = true;
-    } else if (!(m_basis == currentBasis())) {
+    }
+    if (!(m_basis == currentBasis())) {
         // Page 1 changed what these results were computed from.
         m_inputMask &= kDrp | kDp | kDsp | kL;
         m_basis = currentBasis();

@@ -99,6 +99,7 @@ private:
         double a = 0, bc = 0, Rp = 0, Rrp = 0, Tc = 0;
         bool operator==(const Basis&) const = default;
     };
+    static Basis basisOf(const cycloid::CexDesignRecord& r);
     static Basis currentBasis();
     Basis m_basis;
     bool m_hasBasis = false;

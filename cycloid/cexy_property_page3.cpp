@@ -50,9 +50,11 @@ bool CCexyPropertyPage3::OnInitDialog() {
     return fw::PropertyPage::OnInitDialog();
 }
 
-CCexyPropertyPage3::Basis CCexyPropertyPage3::currentBasis() {
-    return {g_cexRecord.b2.Dw, 2 * g_cexRecord.b1.Rp, 2 * g_cexRecord.b1.Rrp};
+CCexyPropertyPage3::Basis CCexyPropertyPage3::basisOf(const CexDesignRecord& r) {
+    return {r.b2.Dw, 2 * r.b1.Rp, 2 * r.b1.Rrp};
 }
+
+CCexyPropertyPage3::Basis CCexyPropertyPage3::currentBasis() { return basisOf(g_cexRecord); }
 
 bool CCexyPropertyPage3::OnSetActive() {
     const CexBlock3& b3 = g_cexRecord.b3;
@@ -70,9 +72,13 @@ bool CCexyPropertyPage3::OnSetActive() {
                                               {m_dc > 0, kDc},   {m_dj > 0, kDj},     {m_delta > 0, kDelta}};
         for (auto [on, bit] : given)
             if (on) m_flags |= bit;
-        m_basis = currentBasis();
+        // Results of an incomplete block are not taken as they are; those of
+        // a complete one stand for the values they were made from.
+        if (b3.status != kStatus3) m_flags &= ~kResults;
+        m_basis = basisOf(cexMadeFrom(3));
         m_hasBasis = true;
-    } else if (!(m_basis == currentBasis())) {
+    }
+    if (!(m_basis == currentBasis())) {
         // Earlier pages changed what these results were computed from.
         m_flags &= ~kResults;
         m_stale = true;

@@ -73,6 +73,7 @@ private:
         double DW = 0, dp = 0, drp = 0;
         bool operator==(const Basis&) const = default;
     };
+    static Basis basisOf(const cycloid::CexDesignRecord& r);
     static Basis currentBasis();
     Basis m_basis;
     bool m_hasBasis = false;

@@ -66,7 +66,8 @@ bool CCexyPropertyPage4::OnSetActive() {
         m_drp = b4.drp;
         m_drrp = b4.drrp;
         m_K1m = b4.K1m;
-        m_basis = {b1.Rp, b1.Rrp, b1.K1, b1.a, b4.delta, b4.dj, b1.Zc, b1.Zp};
+        const CexBlock1& from = cexMadeFrom(4).b1;
+        m_basis = {from.Rp, from.Rrp, from.K1, from.a, b4.delta, b4.dj, from.Zc, from.Zp};
         m_hasBasis = true;
     }
     m_a = b1.a;

@@ -1,5 +1,6 @@
 #include "cycloid/cexy_property_page6.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "cycloid/ccdest_part_mat_dlg.h"
@@ -79,6 +80,17 @@ StrengthInputs CCexyPropertyPage6::inputs() const {
     return in;
 }
 
+namespace {
+// Whether the check of `in` gives the results of block 6 again.
+bool sameResults(const StrengthInputs& in, const CexBlock6& b) {
+    if (in.X1 != 2 && in.X1 != 3) return false;
+    const auto r = strengthCheck(in);
+    auto close = [](double x, double y) { return std::fabs(x - y) <= 1e-4 * std::max(std::fabs(x), std::fabs(y)); };
+    return r && r->Zn == b.Zn && close(r->fmax, b.Fmax) && close(r->sigmaH, b.sigmaH) && close(r->SH, b.SH) &&
+           close(r->sigmaF, b.sigmaF) && close(r->SF, b.SF);
+}
+}  // namespace
+
 bool CCexyPropertyPage6::OnSetActive() {
     const CexBlock1& b1 = g_cexRecord.b1;
     const CexBlock2& b2 = g_cexRecord.b2;
@@ -116,8 +128,27 @@ bool CCexyPropertyPage6::OnSetActive() {
         m_sigmaF = b6.sigmaF;
         m_SF = b6.SF;
         m_theta = b6.theta;
+        // The record's values these results were made from.
+        const CexDesignRecord& from = cexMadeFrom(6);
         m_basis = inputs();
+        m_basis.K1 = from.b1.K1;
+        m_basis.Zc = from.b1.Zc;
+        m_basis.Zp = from.b1.Zp;
+        m_basis.bc = from.b1.bc;
+        m_basis.rp = from.b1.Rp;
+        m_basis.rrp = from.b1.Rrp;
+        m_basis.a = from.b1.a;
+        m_basis.To = from.b1.Tc;
+        m_basis.dsp = from.b2.dsp;
+        m_basis.Lp = from.b2.l;
+        m_basis.X1 = from.b2.X1;
+        m_basis.pinsLeftOut = from.b2.pinsLeftOut == 1;
+        m_basis.drp = from.b4.drp;
+        m_basis.drrp = from.b4.drrp;
         m_hasResult = true;
+        // The torque may have been typed on this page: results that the
+        // record's values do not give again (to the digits shown) are stale.
+        if (!sameResults(m_basis, b6)) clearResults();
     }
     if (m_hasResult && !resultsCurrent()) clearResults();   // earlier pages changed their inputs
     enable(IDC_CALC, m_ready);
@@ -163,6 +194,8 @@ void CCexyPropertyPage6::OnFetch() {
     if (m_sigmaFp > 0) dlg.m_sigmaF = m_sigmaFp;
     if (m_sigmaHp > 0) dlg.m_sigmaH = m_sigmaHp;
     if (dlg.DoModal() != fw::IDOK) return;
+    if (dlg.m_mu != m_mu || dlg.m_E != m_E || dlg.m_sigmaF != m_sigmaFp || dlg.m_sigmaH != m_sigmaHp)
+        clearResults();   // the results no longer belong to the material
     m_mu = dlg.m_mu;
     m_E = dlg.m_E;
     m_sigmaFp = dlg.m_sigmaF;

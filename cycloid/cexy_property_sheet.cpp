@@ -12,6 +12,8 @@ using namespace cycloid;
 
 CCexyPropertySheet::CCexyPropertySheet(int captionStringId, fw::Window* parent, int startPage)
     : fw::PropertySheet(kavrin::module(), captionStringId, parent, startPage) {
+    // Blocks of a record given from outside the pages stand for its own values.
+    cexMadeFromRecordWhereUnknown();
     AddPage(&m_page1);
     AddPage(&m_page2);
     AddPage(&m_page3);

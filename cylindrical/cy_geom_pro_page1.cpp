@@ -172,7 +172,7 @@ void CCyGeomProPage1::setResult(const std::string& text) {
     setText(IDC_RESULT, m_strResult);
 }
 
-void CCyGeomProPage1::apply(const PairUpdate& u, const PairState& before, Refill refill) {
+void CCyGeomProPage1::apply(const PairUpdate& u, const PairState& before, Refill refill, int editedField) {
     // A rule whose result is not finite (mn 1e308 gives ad = inf) is refused:
     // the page shows its last finite values again.
     if (!finitePair(u.state)) {
@@ -182,11 +182,14 @@ void CCyGeomProPage1::apply(const PairUpdate& u, const PairState& before, Refill
         return;
     }
     if (u.refused) {
-        // The value that started the rule is not taken. A field left shows
-        // the page's value again; a field being typed in keeps its text
-        // until it is left (and then refuses it).
+        // The value that started the rule is not taken: the page keeps its
+        // values. A field being left is edited again (left unchanged, it
+        // shows the page's value again); a field being typed in keeps its
+        // text until it is left (and then refuses it); after a button the
+        // fields show the page's values.
         m_s = before;
         if (refill == Refill::Fields) UpdateData(false);
+        if (refill == Refill::EditAgain) editAgain(editedField);
     } else {
         m_s = m_lastFinite = u.state;
         if (u.shiftsChanged) m_check.reset();
@@ -260,25 +263,25 @@ void CCyGeomProPage1::OnEnKillfocusInteger(int id) {
 void CCyGeomProPage1::OnEnKillfocusMn() {
     const PairState before = m_s;
     if (!UpdateData(true) || m_s.mn == before.mn) return;
-    apply(moduleChanged(m_s), before, Refill::Fields);
+    apply(moduleChanged(m_s), before, Refill::EditAgain, IDC_MN);
 }
 
 void CCyGeomProPage1::OnEnKillfocusA() {
     const PairState before = m_s;
     if (!UpdateData(true) || m_s.a == before.a) return;
-    apply(centreDistanceChanged(m_s), before, Refill::Fields);
+    apply(centreDistanceChanged(m_s), before, Refill::EditAgain, IDC_A);
 }
 
 void CCyGeomProPage1::OnEnKillfocusXn1() {
     const PairState before = m_s;
     if (!UpdateData(true)) return;
-    apply(pinionShiftEdited(m_s), before, Refill::Fields);
+    apply(pinionShiftEdited(m_s), before, Refill::EditAgain, IDC_XN1);
 }
 
 void CCyGeomProPage1::OnEnKillfocusXn2() {
     const PairState before = m_s;
     if (!UpdateData(true)) return;
-    apply(gearShiftEdited(m_s), before, Refill::Fields);
+    apply(gearShiftEdited(m_s), before, Refill::EditAgain, IDC_XN2);
 }
 
 void CCyGeomProPage1::OnCbnSelchangeHaStar() {

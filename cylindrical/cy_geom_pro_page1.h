@@ -107,10 +107,13 @@ private:
     // The controls into the page's values without a message (change and
     // click handlers); kill-focus handlers validate with UpdateData(true).
     void readFields();
-    // A rule's outcome onto the page; a refused rule restores `before`, and
-    // with Refill::Fields shows it in the fields again.
-    enum class Refill { Fields, None };
-    void apply(const cylindrical::PairUpdate& u, const cylindrical::PairState& before, Refill refill);
+    // A rule's outcome onto the page; a refused rule restores `before`: with
+    // Refill::Fields it shows in the fields again, with Refill::EditAgain the
+    // field left (editedField) is edited again, with Refill::None the field
+    // being typed in keeps its text.
+    enum class Refill { Fields, EditAgain, None };
+    void apply(const cylindrical::PairUpdate& u, const cylindrical::PairState& before, Refill refill,
+               int editedField = 0);
     void setResult(const std::string& text);
     // Texts of a loaded record into the page and the shared strings.
     void takeTexts(const std::string& title, const std::string& number, const std::string& date);

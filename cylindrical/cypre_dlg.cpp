@@ -281,9 +281,13 @@ void CypreDlg::OnEnKillfocusNi() {
     if (!takeFields()) return;
     if (!(m_ni > 0)) {
         // Not taken: the speed (and what follows from it) stays as it was.
+        // A speed typed is edited again (left again unchanged, the field
+        // shows the speed taken); a field left as it was only gets the hint.
         setHint(kMsgNoSpeed);
+        const bool typed = m_ni != before;
         m_ni = before;
-        showFields();
+        if (typed) editAgain(IDC_NI);
+        else showFields();
         return;
     }
     if (ratioFromSpeedsApplies(m_in.i, m_no)) {
@@ -338,10 +342,14 @@ void CypreDlg::OnEnKillfocusP() {
     const double before = m_p;
     if (!takeFields()) return;
     if (!(m_p > 0)) {
-        // Not taken: the power and the torque it gave stay as they were.
+        // Not taken: the power and the torque it gave stay as they were. A
+        // power typed is edited again (left again unchanged, the field shows
+        // the power taken); a field left as it was only gets the hint.
         setHint(kMsgPowerPositive);
+        const bool typed = m_p != before;
         m_p = before;
-        showFields();
+        if (typed) editAgain(IDC_P);
+        else showFields();
         return;
     }
     if (m_no > 0) m_in.t = torqueFromPower(m_p, m_no);
@@ -366,8 +374,7 @@ void CypreDlg::OnEnKillfocusBeta(int id) {
     if (kavrin::tripleToDegrees(beta()) > kPreBetaMaxDeg) {
         setBeta(before);
         fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-        dx.fail(id, "螺旋角不能大于60°。");
-        showFields();
+        dx.fail(id, "螺旋角不能大于60°。");  // edit again; left unchanged, the angle taken comes back
         return;
     }
     m_out.mn = normalModule(m_out.ms, beta());

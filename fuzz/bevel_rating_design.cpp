@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const int system = loaded->geom.toothSystem;
     FUZZ_CHECK(system >= 0 && system < kToothSystemCount);
     const ConeKind kind = kConeToothSystems[static_cast<std::size_t>(system)].kind;
-    FUZZ_CHECK(plausibleConeGeomRecord(loaded->geom, kind));
+    FUZZ_CHECK(checkConeGeomRecord(loaded->geom, kind).has_value());
     FUZZ_CHECK(loadConeDesign(in, ConeLoad::Saved, kind).has_value());
     const RatingEntries& e = loaded->entries;
     FUZZ_CHECK(entriesComplete(e));

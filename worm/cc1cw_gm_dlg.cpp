@@ -23,11 +23,11 @@ CC1cwGmDlg::CC1cwGmDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, par
     onKillFocus(IDC_B1, [this] { OnKillfocusB1(); });
     onKillFocus(IDC_THETA, [this] {
         double v = m_z.g.theta;
-        if (readNumberField(*this, IDC_THETA, v)) takeEdited(&CwGeomRecord::theta, v);
+        if (readNumberField(*this, IDC_THETA, v)) takeEdited(IDC_THETA, &CwGeomRecord::theta, v);
     });
     onKillFocus(IDC_DE2, [this] {
         double v = m_z.g.de2;
-        if (readNumberField(*this, IDC_DE2, v)) takeEdited(&CwGeomRecord::de2, v);
+        if (readNumberField(*this, IDC_DE2, v)) takeEdited(IDC_DE2, &CwGeomRecord::de2, v);
     });
     onKillFocus(IDC_RHO_DISC, [this] { OnKillfocusRho(); });
     onSetFocus(IDC_DS, [this] { setText(IDC_HINT, arc::kNoteDisc); });
@@ -143,6 +143,7 @@ void CC1cwGmDlg::OnKillfocusAw() {
     if (!arc::zc1CentreAccepted(m_z.g, aw)) {
         inform(geo::kMsgCentreUnfit);
         UpdateData(false);
+        editAgain(IDC_AW);
         return;
     }
     if (aw != before) m_calculated = false;
@@ -163,19 +164,21 @@ void CC1cwGmDlg::OnKillfocusB1() {
     if (refusal) {
         inform(refusal);
         UpdateData(false);
+        editAgain(IDC_B1);
         return;
     }
-    takeEdited(&CwGeomRecord::b1, v);
+    takeEdited(IDC_B1, &CwGeomRecord::b1, v);
 }
 
 // A value taken over as typed (θ, de2, b1): only when the record with it
 // passes its check; a refused value is put back.
-void CC1cwGmDlg::takeEdited(double CwGeomRecord::*member, double v) {
+void CC1cwGmDlg::takeEdited(int id, double CwGeomRecord::*member, double v) {
     CwGeomRecord edited = m_z.g;
     edited.*member = v;
     if (auto refusal = geo::editRefusal(edited, m_calculated)) {
         warn(*refusal);
         UpdateData(false);
+        editAgain(id);
         return;
     }
     m_z.g.*member = v;
@@ -183,10 +186,11 @@ void CC1cwGmDlg::takeEdited(double CwGeomRecord::*member, double v) {
 
 // ρn (and, after a calculation, the arc centre) follow ρ and Au; the new
 // state is taken only when its record passes the check.
-bool CC1cwGmDlg::takeDisc(const arc::Zc1& z) {
+bool CC1cwGmDlg::takeDisc(int id, const arc::Zc1& z) {
     if (auto refusal = geo::editRefusal(z.g, m_calculated)) {
         warn(*refusal);
         UpdateData(false);
+        editAgain(id);
         return false;
     }
     m_z = z;
@@ -201,13 +205,14 @@ void CC1cwGmDlg::OnKillfocusRho() {
         inform(arc::zc1RadiusRangeText(b));
         m_rhoAccepted = false;
         UpdateData(false);
+        editAgain(IDC_RHO_DISC);
         return;
     }
     arc::Zc1 z = m_z;
     z.g.rhoDisc = v;
     z.g.rho = arc::normalRadius(z);
     if (m_calculated) arc::zc1ArcCentre(z);
-    if (!takeDisc(z)) return;
+    if (!takeDisc(IDC_RHO_DISC, z)) return;
     m_rhoAccepted = true;
     UpdateData(false);
 }
@@ -220,6 +225,7 @@ void CC1cwGmDlg::OnKillfocusDs() {
     if (ds < arc::kDiscMin || ds > arc::kDiscMax) {
         inform(arc::kMsgDisc);
         UpdateData(false);
+        editAgain(IDC_DS);
         return;
     }
     arc::Zc1 z = m_z;
@@ -228,7 +234,7 @@ void CC1cwGmDlg::OnKillfocusDs() {
     // ρn follows ρ with the new Au, as the calculation makes it.
     if (m_rhoAccepted || m_calculated) z.g.rho = arc::normalRadius(z);
     if (m_calculated) arc::zc1ArcCentre(z);
-    if (!takeDisc(z)) return;
+    if (!takeDisc(IDC_DS, z)) return;
     m_dsAccepted = true;
     UpdateData(false);
 }

@@ -48,8 +48,8 @@ private:
     void OnCalc();
     void OnSave();
     void refreshEnabled();
-    void takeEdited(double worm::CwGeomRecord::*member, double v);
-    bool takeDisc(const worm::arc::Zc1& z);
+    void takeEdited(int id, double worm::CwGeomRecord::*member, double v);
+    bool takeDisc(int id, const worm::arc::Zc1& z);
 
     worm::CwPreRecord m_pre;
     worm::arc::Zc1 m_z;

@@ -21,7 +21,7 @@ CCcwGmdlg::CCcwGmdlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, paren
     onKillFocus(IDC_AW, [this] { OnKillfocusAw(); });
     onKillFocus(IDC_THETA, [this] {
         double v = m_geom.theta;
-        if (readNumberField(*this, IDC_THETA, v)) takeEdited(&CwGeomRecord::theta, v);
+        if (readNumberField(*this, IDC_THETA, v)) takeEdited(IDC_THETA, &CwGeomRecord::theta, v);
     });
     onKillFocus(IDC_DE2, [this] { OnKillfocusDe2(); });
     onClick(IDC_B1_BUTTON, [this] { OnFaceWidth(); });
@@ -106,6 +106,7 @@ void CCcwGmdlg::OnKillfocusAw() {
         m_note = arc::zc3NoteCentre(m_geom.mx);
         inform(std::string(geo::kMsgCentreUnfit) + m_note);
         UpdateData(false);
+        editAgain(IDC_AW);
         return;
     }
     if (aw != before) m_calculated = false;
@@ -125,19 +126,22 @@ void CCcwGmdlg::OnKillfocusDe2() {
     if (refusal) {
         warn(refusal);
         UpdateData(false);
+        editAgain(IDC_DE2);
         return;
     }
-    takeEdited(&CwGeomRecord::de2, v);
+    takeEdited(IDC_DE2, &CwGeomRecord::de2, v);
 }
 
 // A value taken over as typed (θ, de2, b1): only when the record with it
-// passes its check; a refused value is put back.
-void CCcwGmdlg::takeEdited(double CwGeomRecord::*member, double v) {
+// passes its check; a refused value is put back (and a field, `id`, is
+// edited again).
+void CCcwGmdlg::takeEdited(int id, double CwGeomRecord::*member, double v) {
     CwGeomRecord edited = m_geom;
     edited.*member = v;
     if (auto refusal = geo::editRefusal(edited, true)) {
         warn(*refusal);
         UpdateData(false);
+        if (id) editAgain(id);
         return;
     }
     m_geom.*member = v;
@@ -146,7 +150,7 @@ void CCcwGmdlg::takeEdited(double CwGeomRecord::*member, double v) {
 void CCcwGmdlg::OnFaceWidth() {
     const arc::FaceWidth f = arc::zc3FaceWidth(m_geom);
     CCcwB1Dlg dlg(this);
-    if (dlg.DoModal(f.bmin, f.bmax) == IDOK) takeEdited(&CwGeomRecord::b1, dlg.m_b1);
+    if (dlg.DoModal(f.bmin, f.bmax) == IDOK) takeEdited(0, &CwGeomRecord::b1, dlg.m_b1);
     UpdateData(false);
 }
 
@@ -214,6 +218,7 @@ void CCcwB1Dlg::OnKillfocusB1() {
     if (v < std::uint32_t(m_min) || v > std::uint32_t(m_max)) {
         fw::MessageBox(arc::kMsgFaceWidthRange, MB_OK | MB_ICONINFORMATION);
         UpdateData(false);
+        editAgain(IDC_B1);
         return;
     }
     m_b1 = v;

@@ -45,7 +45,7 @@ private:
     void OnCalc();
     void OnSave();
     void refreshEnabled();
-    void takeEdited(double worm::CwGeomRecord::*member, double v);
+    void takeEdited(int id, double worm::CwGeomRecord::*member, double v);
 
     worm::CwPreRecord m_pre;
     worm::CwGeomRecord m_geom;

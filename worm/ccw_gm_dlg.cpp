@@ -43,6 +43,7 @@ bool CCwGmDlg::OnInitDialog() {
     combo(IDC_HAND).setCurSel(0);
     setNote(geo::kNoteStart);
     UpdateData(false);
+    showTypeLabels();
     refreshEnabled();
     return true;
 }
@@ -93,7 +94,13 @@ void CCwGmDlg::showTypeLabels() {
         {IDC_DB_LABEL, "基圆直径  d"}, {IDC_DB_SUB, "b1"},   {IDC_DB_EQ, "="},      {IDC_DB_UNIT, "mm"},
         {IDC_GB_LABEL, "基圆柱导程角γ"}, {IDC_GB_EQ, "="},   {IDC_GB_UNIT, "°"},    {IDC_GB_SUB, "b"},
         {IDC_PBN_LABEL, "法向基节  p"}, {IDC_PBN_SUB, "bn"}, {IDC_PBN_EQ, "="},     {IDC_PBN_UNIT, "mm"}};
-    for (auto [id, t] : labels) setText(id, zi ? t : "");
+    for (auto [id, t] : labels) {
+        setText(id, zi ? t : "");
+        show(id, zi);
+    }
+    // The base values belong to the involute worm only: for the other types
+    // their fields would stand as bare zeros.
+    for (int id : {IDC_DB, IDC_GAMMA_B, IDC_PBN}) show(id, zi);
 }
 
 // ---- handlers ----
@@ -129,6 +136,7 @@ void CCwGmDlg::OnKillfocusAw() {
         inform(geo::kMsgCentreUnfit);
         m_geom.aw = before;
         UpdateData(false);
+        editAgain(IDC_AW);
         return;
     }
     // A changed a' makes the results stale.
@@ -154,6 +162,7 @@ void CCwGmDlg::takeEdit(int id, double CwGeomRecord::*member) {
     if (auto refusal = geo::editRefusal(edited, true)) {
         warn(*refusal);
         UpdateData(false);
+        editAgain(id);
         return;
     }
     m_geom.*member = v;
@@ -169,6 +178,7 @@ void CCwGmDlg::OnKillfocusDe2() {
         warn(refusal);
         m_geom.de2 = before;
         UpdateData(false);
+        editAgain(IDC_DE2);
         return;
     }
     takeEdit(IDC_DE2, &CwGeomRecord::de2);

@@ -162,12 +162,13 @@ void CcwPrDlg::applyMoreStarts(const MoreStarts& s) {
     m_out = s.result;
 }
 
-bool CcwPrDlg::keepsUsable(const PreliminaryInput& before) {
+bool CcwPrDlg::keepsUsable(const PreliminaryInput& before, int field) {
     auto bad = unusableInput(m_in);
     if (!bad) return true;
     m_in = before;
     setHint(fw::format(kHintInputUnusable, bad->c_str()));
     show();
+    editAgain(field);
     return false;
 }
 
@@ -200,7 +201,8 @@ void CcwPrDlg::OnKillfocusN1() {
         const double u = v / m_in.n2;
         if (!kRatioRange.contains(u)) {
             setHint(kHintRatioRange);
-            return show();
+            show();
+            return editAgain(IDC_N1);
         }
         m_in.n1 = v;
         m_in.u = u;
@@ -211,7 +213,7 @@ void CcwPrDlg::OnKillfocusN1() {
     } else {
         m_in.n1 = v;
     }
-    if (!keepsUsable(before)) return;
+    if (!keepsUsable(before, IDC_N1)) return;
     hintStep(kHintInputs);
 }
 
@@ -225,7 +227,8 @@ void CcwPrDlg::OnKillfocusN2() {
         const double u = m_in.n1 / v;
         if (!kRatioRange.contains(u)) {
             setHint(kHintRatioRange);
-            return show();
+            show();
+            return editAgain(IDC_N2);
         }
         m_in.u = u;
         teethFromRatio();
@@ -235,7 +238,7 @@ void CcwPrDlg::OnKillfocusN2() {
     } else {
         m_in.n2 = v;
     }
-    if (!keepsUsable(before)) return;
+    if (!keepsUsable(before, IDC_N2)) return;
     hintStep(kHintInputs);
 }
 
@@ -246,7 +249,8 @@ void CcwPrDlg::OnKillfocusU() {
     if (v == m_in.u) return show();
     if (!kRatioRange.contains(v)) {
         setHint(kHintRatioRange);
-        return show();
+        show();
+        return editAgain(IDC_U);
     }
     m_in.u = v;
     teethFromRatio();
@@ -255,7 +259,7 @@ void CcwPrDlg::OnKillfocusU() {
         if (m_in.p > 0) m_in.t = torqueFromPower(m_in.p, m_in.n2);
     }
     m_in.d1a = diameterRatioFromRatio(m_in.u);
-    if (!keepsUsable(before)) return;
+    if (!keepsUsable(before, IDC_U)) return;
     hintStep(kHintInputs);
 }
 
@@ -266,7 +270,7 @@ void CcwPrDlg::OnKillfocusP() {
     if (!(v >= 0) || v == m_in.p) return show();
     m_in.p = v;
     if (m_in.n2 > 0) m_in.t = torqueFromPower(m_in.p, m_in.n2);
-    if (!keepsUsable(before)) return;
+    if (!keepsUsable(before, IDC_P)) return;
     hintStep(kHintInputs);
 }
 
@@ -277,7 +281,7 @@ void CcwPrDlg::OnKillfocusT() {
     if (!(v >= 0) || v == m_in.t) return show();
     m_in.t = v;
     m_in.p = powerFromTorque(m_in.t, m_in.n2);
-    if (!keepsUsable(before)) return;
+    if (!keepsUsable(before, IDC_T)) return;
     hintStep(kHintInputs);
 }
 

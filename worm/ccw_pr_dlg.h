@@ -101,7 +101,7 @@ private:
     void fillDiameterList();
     bool askYes(const std::string& question);
     void applyMoreStarts(const worm::MoreStarts& s);
-    bool keepsUsable(const worm::PreliminaryInput& before);   // else put back, hint
+    bool keepsUsable(const worm::PreliminaryInput& before, int field);   // else put back, hint
     void moreStarts(double m);                                 // the self-locking answer Yes
     void finish();
     bool finished() const { return m_finished && m_in == m_finishedFrom; }

@@ -270,7 +270,8 @@ void CCwproDlg::OnInput(int id, double& member, Quantity q) {
     if (!readField(id, v)) return;
     if (auto refusal = inputRefusal(q, v)) {
         warn(*refusal);
-        return refresh();
+        refresh();
+        return editAgain(id);
     }
     if (v == member) return;
     member = v;
@@ -490,7 +491,8 @@ void CCwproDlg::OnSpan() {
     if (v == m_r.span) return;
     if (!(v > 0)) {
         warn(kMsgSpan);
-        return refresh();
+        refresh();
+        return editAgain(IDC_SPAN);
     }
     take(Quantity::Span, m_r.span, v);
     refresh();

@@ -47,6 +47,7 @@ void CCwZhDlg::OnKillfocus(int id, double& member) {
     if (!accepted(id, v)) {
         warn(kMsgInvalid);
         setNumber(id, member);
+        editAgain(id);
         return;
     }
     member = v;

@@ -11,8 +11,7 @@ int CBelmarLenImgDlg::DoModal(int mode) {
 
 bool CBelmarLenImgDlg::OnInitDialog() {
     fw::Dialog::OnInitDialog();
-    show(IDC_STRAIGHT, m_mode == kModeStraight);
-    show(IDC_SPIRAL, m_mode == kModeSpiral);
+    picture(IDC_PICTURE).setBitmap(m_mode == kModeSpiral ? IDB_SPIRAL : IDB_STRAIGHT);
     if (m_mode == kModeSpiral) setCaption("《Ondrel》 Kavrin v.01 弧齿圆锥齿轮对几何尺寸参数符号标注");
     return true;
 }

@@ -17,6 +17,7 @@
 #include "common/calc/report.h"
 #include "fw/clock.h"
 #include "fw/format.h"
+#include "fw/text.h"
 #include "resources/sirrow/module.h"
 
 using namespace bevel;
@@ -151,7 +152,7 @@ bool CSirrowDlg::OnInitDialog() {
     std::memset(m_szTitle, 0, sizeof m_szTitle);
     std::memset(m_szNumber, 0, sizeof m_szNumber);
     m_e.date = fw::todayText();
-    std::strncpy(m_szDate, m_e.date.c_str(), sizeof m_szDate - 1);
+    fw::copyToField(m_szDate, m_e.date);
     show();
     enableFactorButtons(false);
     for (int id : {IDC_SIGMA_H, IDC_SIGMA_HP, IDC_SH, IDC_SIGMA_F, IDC_SIGMA_FP, IDC_SF, IDC_FORCES}) enable(id, false);
@@ -320,10 +321,7 @@ void CSirrowDlg::OnDateFocus() { setText(IDC_DATE, fw::todayText()); }
 
 void CSirrowDlg::OnDateLeave() {
     UpdateData(true);
-    if (!m_e.date.empty()) {
-        std::memset(m_szDate, 0, sizeof m_szDate);
-        std::strncpy(m_szDate, m_e.date.c_str(), sizeof m_szDate - 1);
-    }
+    if (!m_e.date.empty()) fw::copyToField(m_szDate, m_e.date);
 }
 
 // ---- load ---------------------------------------------------------------------
@@ -363,12 +361,9 @@ void CSirrowDlg::OnLoad() {
     m_nLimitClass = limitClass;
     m_dT2 = t2;
     m_bForces = false;
-    std::memset(m_szTitle, 0, sizeof m_szTitle);
-    std::strncpy(m_szTitle, m_e.title.c_str(), sizeof m_szTitle - 1);
-    std::memset(m_szNumber, 0, sizeof m_szNumber);
-    std::strncpy(m_szNumber, m_e.number.c_str(), sizeof m_szNumber - 1);
-    std::memset(m_szDate, 0, sizeof m_szDate);
-    std::strncpy(m_szDate, m_e.date.c_str(), sizeof m_szDate - 1);
+    fw::copyToField(m_szTitle, m_e.title);
+    fw::copyToField(m_szNumber, m_e.number);
+    fw::copyToField(m_szDate, m_e.date);
     m_strDataPath = path.string();
     m_strReportPath = kavrin::designReportName(path, ".cng", ".tng").string();
     m_nEntryMask = completionMask(m_e, m_dT, m_dN1);

@@ -36,6 +36,9 @@ protected:
 };
 
 TEST_F(CexySheetTest, CaptionPagesAndHelpOfEachPage) {
+    // Page 2 clears the pins-left-out flag for K2 2.59 (it would make page 6's
+    // results stale); the record is complete without it.
+    g_cexRecord.b2.pinsLeftOut = 0;
     CCexyPropertySheet sheet(109, nullptr);
     g_pCexySheet = &sheet;
     sheet.SetWizardMode();
@@ -168,6 +171,18 @@ TEST_F(CexySheetTest, SaveFailuresLeaveOlderFilesAlone) {
     // The save says it could not create the file (not a read message).
     s.expectMessage(fw::format("不能打开文件%s,ERROR = 2", missing.string().c_str()));
     EXPECT_EQ(sheet.SaveDesignAndReport(), 0);
+    // A design file that cannot be replaced (a folder of its name): the save
+    // names the file it could not write (no read message), the folder stays.
+    std::filesystem::create_directory(dir / "folder.cxd");
+    s.answerSave(dir / "folder.cxd");
+    s.expectMessage(namesNotice(dir / "folder.cxd", dir / "folder.cxt"));
+    s.answerMessage(IDOK);
+    EXPECT_EQ(sheet.SaveDesignAndReport(), 0);
+    const std::string failed = s.messages().back().text;
+    EXPECT_NE(failed.find((dir / "folder.cxd").string() + ",ERROR = "), std::string::npos) << failed;
+    EXPECT_EQ(failed.find("读取"), std::string::npos) << failed;
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "folder.cxd"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "folder.cxt"));
     // A report that cannot be written: the older design file stays.
     writeFile("gear.cxd", "older");
     std::filesystem::create_directory(dir / "gear.cxt");

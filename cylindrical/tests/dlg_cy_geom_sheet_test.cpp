@@ -182,7 +182,8 @@ TEST_F(GeomSheet, ExampleTypedByHandFillsEveryPage) {
 }
 
 // A design centre distance the distribution refuses is not taken: the field
-// shows the last one again and every result stays, with the real cause.
+// is edited again, left again unchanged it shows the last one, and every
+// result stays, with the real cause.
 TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
     auto pre = writePre("pair.cyb");
     fwtest::Session s;
@@ -194,11 +195,15 @@ TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
         // cos αt · ad / a ≥ 1 for a < ad.
         d.type(P1::IDC_A, "50");
         d.leave();
-        EXPECT_EQ(d.text(P1::IDC_A), "60") << "the refused distance is not taken";
+        EXPECT_EQ(d.dialog().focusId(), P1::IDC_A) << "edited again";
         EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
         EXPECT_EQ(d.text(P1::IDC_ALPHAWT), "20");
+        d.leave();
+        EXPECT_EQ(d.text(P1::IDC_A), "60") << "the refused distance is not taken";
         d.type(P1::IDC_A, "50");
         d.click(P1::IDC_DISTRIBUTE);  // leaving a refuses it first; the click is dropped
+        EXPECT_EQ(d.dialog().focusId(), P1::IDC_A);
+        d.leave();
         EXPECT_EQ(d.text(P1::IDC_A), "60");
         EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
         EXPECT_EQ(d.text(P1::IDC_SUMX), "0");
@@ -211,6 +216,8 @@ TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
             d.type(P1::IDC_A, r.a);
             d.leave();
             EXPECT_EQ(d.text(P1::IDC_RESULT), r.text) << r.a;
+            EXPECT_EQ(d.dialog().focusId(), P1::IDC_A) << r.a;
+            d.leave();
             EXPECT_EQ(d.text(P1::IDC_A), "60") << r.a;
             EXPECT_EQ(d.text(P1::IDC_XN1), "0.25") << r.a;
         }
@@ -232,20 +239,21 @@ TEST_F(GeomSheet, IntegerFieldsTakeExactlyWhatWasTypedOrRefuseIt) {
     struct Case {
         int id;
         const char* typed;
-        const char* problem;  // what follows the field's name in the refusal
+        const char* field;    // the field's name in the refusal (an angle's part by what it holds)
+        const char* problem;  // what follows it
     } cases[] = {
-        {P1::IDC_Z1, "12abc", "请输入一个整数。"},
-        {P1::IDC_Z1, "1e999", "请输入一个整数。"},
-        {P1::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。"},
-        {P1::IDC_Z1, "4294967316", "请输入 0 到 100000 之间的整数。"},
-        {P1::IDC_Z2, "-5", "请输入 0 到 100000 之间的整数。"},
-        {P1::IDC_ALPHAN_DEG, "12abc", "请输入一个整数。"},
-        {P1::IDC_ALPHAN_DEG, "31", "请输入 0 到 30 之间的整数。"},
-        {P1::IDC_ALPHAN_MIN, "75", "请输入 0 到 59 之间的整数。"},
-        {P1::IDC_BETA_DEG, "61", "请输入 -60 到 60 之间的整数。"},
-        {P1::IDC_BETA_SEC, "-1", "请输入 0 到 59 之间的整数。"},
+        {P1::IDC_Z1, "12abc", "齿数 Z1", "请输入一个整数。"},
+        {P1::IDC_Z1, "1e999", "齿数 Z1", "请输入一个整数。"},
+        {P1::IDC_Z1, "3000000000", "齿数 Z1", "请输入 0 到 100000 之间的整数。"},
+        {P1::IDC_Z1, "4294967316", "齿数 Z1", "请输入 0 到 100000 之间的整数。"},
+        {P1::IDC_Z2, "-5", "齿数 Z2", "请输入 0 到 100000 之间的整数。"},
+        {P1::IDC_ALPHAN_DEG, "12abc", "α 度", "请输入一个整数。"},
+        {P1::IDC_ALPHAN_DEG, "31", "α 度", "请输入 0 到 30 之间的整数。"},
+        {P1::IDC_ALPHAN_MIN, "75", "α 分", "请输入 0 到 59 之间的整数。"},
+        {P1::IDC_BETA_DEG, "61", "β 度", "请输入 -60 到 60 之间的整数。"},
+        {P1::IDC_BETA_SEC, "-1", "β 秒", "请输入 0 到 59 之间的整数。"},
         // In the field's range, but the angle it gives is not.
-        {P1::IDC_ALPHAN_DEG, "0", "法面压力角须大于0°且不大于30°。"},
+        {P1::IDC_ALPHAN_DEG, "0", "α 度", "法面压力角须大于0°且不大于30°。"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.id) + " " + c.typed);
@@ -273,8 +281,7 @@ TEST_F(GeomSheet, IntegerFieldsTakeExactlyWhatWasTypedOrRefuseIt) {
         CCyGeomProSheet sheet(kCaption, nullptr);
         sheet.DoModal();
         ASSERT_EQ(s.messages().size(), 1u);
-        EXPECT_TRUE(s.messages()[0].text.ends_with(std::string("：") + c.problem)) << s.messages()[0].text;
-        EXPECT_NE(s.messages()[0].text, std::string("：") + c.problem) << "the refusal names its field";
+        EXPECT_EQ(s.messages()[0].text, std::string(c.field) + "：" + c.problem);
     }
 }
 

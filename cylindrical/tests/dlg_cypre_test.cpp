@@ -742,7 +742,8 @@ TEST_F(CypreDlgTest, HugeToothCountsDoNotOverflow) {
 namespace {
 
 // By power the torque follows every accepted power; a power or input speed
-// that is not above zero is not taken (the field shows the last one again),
+// that is not above zero is not taken (the field is edited again; left again
+// unchanged it shows the last one),
 // so the saved design's T, P and speeds agree and both loaders take it.
 // The worked example: ni 960, i 3.2, so no 300 and T = 9549·P/300.
 TEST_F(CypreDlgTest, TorqueFollowsEveryAcceptedPowerAndRefusedOnesAreNotTaken) {
@@ -756,12 +757,17 @@ TEST_F(CypreDlgTest, TorqueFollowsEveryAcceptedPowerAndRefusedOnesAreNotTaken) {
             d.type(D::IDC_P, refused);
             d.leave();
             EXPECT_EQ(d.text(D::IDC_HINT), cylindrical::kMsgPowerPositive) << refused;
+            EXPECT_EQ(d.dialog().focusId(), D::IDC_P) << refused << ": edited again";
+            EXPECT_EQ(d.text(D::IDC_T), "318.3") << refused;
+            d.leave();
             EXPECT_EQ(d.text(D::IDC_P), "10") << refused;
             EXPECT_EQ(d.text(D::IDC_T), "318.3") << refused;
         }
         d.type(D::IDC_NI, "0");
         d.leave();
         EXPECT_EQ(d.text(D::IDC_HINT), "请确定转速!");
+        EXPECT_EQ(d.dialog().focusId(), D::IDC_NI) << "edited again";
+        d.leave();
         EXPECT_EQ(d.text(D::IDC_NI), "960");
         EXPECT_EQ(d.text(D::IDC_NO), "300");
         d.type(D::IDC_P, "20");
@@ -789,8 +795,6 @@ TEST_F(CypreDlgTest, TorqueFollowsEveryAcceptedPowerAndRefusedOnesAreNotTaken) {
 // The helix angle of a preliminary design stays within what the geometry
 // sheet takes: 60° at most, refused naming its field, the angle kept.
 TEST_F(CypreDlgTest, HelixAngleAboveSixtyDegreesIsRefused) {
-    // (The fields' names come from the framework's labelling; the tests read
-    // what follows the name.)
     m_s.answerMessage(IDOK);
     m_s.answerMessage(IDOK);
     run([&](Running& d) {
@@ -808,13 +812,16 @@ TEST_F(CypreDlgTest, HelixAngleAboveSixtyDegreesIsRefused) {
         d.leave();
         d.type(D::IDC_BETA_MIN, "30");
         d.leave();
+        EXPECT_EQ(d.dialog().focusId(), D::IDC_BETA_MIN) << "edited again";
+        d.leave();
         EXPECT_EQ(d.text(D::IDC_BETA_MIN), "0") << "the angle taken before stays";
         EXPECT_EQ(d.text(D::IDC_BETA_DEG), "60");
         cancelAndLeave(d);
     });
     ASSERT_EQ(m_s.messages().size(), 3u);
-    EXPECT_TRUE(m_s.messages()[0].text.ends_with("：请输入 0 到 60 之间的整数。")) << m_s.messages()[0].text;
-    EXPECT_TRUE(m_s.messages()[1].text.ends_with("：螺旋角不能大于60°。")) << m_s.messages()[1].text;
+    // Each part of the angle is named by what it holds.
+    EXPECT_EQ(m_s.messages()[0].text, "β 度：请输入 0 到 60 之间的整数。");
+    EXPECT_EQ(m_s.messages()[1].text, "β 分：螺旋角不能大于60°。");
 }
 
 }  // namespace

@@ -9,8 +9,7 @@ void addBelmarLenImgDlg(fw::Module& m) {
     using D = CBelmarLenImgDlg;
     m.addDialog({.id = D::IDD, .caption = "《Ondrel》 Kavrin 直线齿圆锥齿轮对几何参数符号标注", .font = {"宋体", 10},
                  .body = {
-        picture(D::IDC_STRAIGHT, D::IDB_STRAIGHT),
-        picture(D::IDC_SPIRAL, D::IDB_SPIRAL),
+        picture(D::IDC_PICTURE, D::IDB_STRAIGHT),  // the spiral pair's drawing set by the dialog
         row({defButton(IDOK, "返  回")}),
     }});
 }

@@ -27,11 +27,11 @@ Node wormGroup() {
         row({field("齿根圆角半径 ρf =", D::IDC_RHO, "mm"), shown("齿宽 b1 =", D::IDC_B1, "mm")}),
         row({shown("法向弦齿厚 Sn =", D::IDC_SN, "mm"), shown("测齿高 hcn1 =", D::IDC_HCN1, "mm")}),
         row({label("", D::IDC_DB_LABEL), label("", D::IDC_DB_SUB), label("", D::IDC_DB_EQ),
-             edit(D::IDC_DB, style::ReadOnly).named("基圆直径 db1"), label("", D::IDC_DB_UNIT)}),
+             edit(D::IDC_DB, style::ReadOnly | style::Hidden).named("基圆直径 db1"), label("", D::IDC_DB_UNIT)}),
         row({label("", D::IDC_GB_LABEL), label("", D::IDC_GB_SUB), label("", D::IDC_GB_EQ),
-             edit(D::IDC_GAMMA_B, style::ReadOnly).named("基圆柱导程角γb"), label("", D::IDC_GB_UNIT)}),
+             edit(D::IDC_GAMMA_B, style::ReadOnly | style::Hidden).named("基圆柱导程角γb"), label("", D::IDC_GB_UNIT)}),
         row({label("", D::IDC_PBN_LABEL), label("", D::IDC_PBN_SUB), label("", D::IDC_PBN_EQ),
-             edit(D::IDC_PBN, style::ReadOnly).named("法向基节 pbn"), label("", D::IDC_PBN_UNIT)}),
+             edit(D::IDC_PBN, style::ReadOnly | style::Hidden).named("法向基节 pbn"), label("", D::IDC_PBN_UNIT)}),
     });
 }
 

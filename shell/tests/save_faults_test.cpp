@@ -12,6 +12,7 @@
 
 #include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cypre_dlg.h"
+#include "cylindrical/tests/proof_test_support.h"
 #include "cylindrical/tests/worked_example.h"
 #include "fw/text.h"
 #include "shell/kavrin_app.h"
@@ -57,7 +58,9 @@ protected:
     // 强度校核 with 保存返回 answered by `report`; the refusal answered, the
     // dialog then left.
     void rateAndAppendTo(const std::filesystem::path& report) {
+        proof_test::queueContactRating(s);
         s.onDialog(CCyProofDlg::IDD, [](fwtest::Running& d) {
+            proof_test::rateContact(d);
             d.click(IDOK);
             EXPECT_FALSE(d.ended()) << "a failed report keeps the dialog open";
             d.end(IDCANCEL);

@@ -636,7 +636,12 @@ void wormOrdinaryGeometry(Shooter& shooter) {
             {D::IDC_DB_LABEL, "基圆直径  d"}, {D::IDC_DB_SUB, "b1"}, {D::IDC_DB_EQ, "="}, {D::IDC_DB_UNIT, "mm"},
             {D::IDC_GB_LABEL, "基圆柱导程角γ"}, {D::IDC_GB_EQ, "="}, {D::IDC_GB_UNIT, "°"}, {D::IDC_GB_SUB, "b"},
             {D::IDC_PBN_LABEL, "法向基节  p"}, {D::IDC_PBN_SUB, "bn"}, {D::IDC_PBN_EQ, "="}, {D::IDC_PBN_UNIT, "mm"}};
-        for (auto [id, t] : labels) d.setText(id, t);
+        // The involute worm's base values and their labels, as its load shows them.
+        for (auto [id, t] : labels) {
+            d.setText(id, t);
+            d.show(id);
+        }
+        for (int id : {D::IDC_DB, D::IDC_GAMMA_B, D::IDC_PBN}) d.show(id);
         d.setText(D::IDC_TITLE, "蜗杆副示例");
         d.setText(D::IDC_NUMBER, "EX-1");
         d.setText(D::IDC_HINT, worm::geometry::noteLoaded(3));

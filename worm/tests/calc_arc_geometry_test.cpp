@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "fw/text.h"
 #include "worm/calc/arc_geometry.h"
 #include "worm/calc/worm_geometry.h"
 
@@ -175,6 +176,31 @@ TEST(ArcGeometry, Zc3Rules) {
     CwPreRecord zk = design();
     zk.type = WormType::ZK;
     EXPECT_EQ(zc3Start(zk).error().text, kMsgNotZc);
+}
+
+// Every value line of the ZC3 report puts its value at column 68 after the
+// tab (code page 936 columns), the labels wider than their 22 columns
+// ("蜗杆分度圆（中圆）直径:", "蜗杆螺牙分度圆法向弦齿厚:") included.
+TEST(ArcGeometry, Zc3ReportValuesStandAtColumn68) {
+    CwGeomRecord g = *zc3Start(design());
+    g.aw = 132.5;
+    ASSERT_TRUE(zc3Calculate(g));
+    const std::string report = zc3Report(g);
+    int lines = 0;
+    bool wide[2] = {false, false};
+    std::size_t from = 0;
+    for (std::size_t end; (end = report.find('\n', from)) != std::string::npos; from = end + 1) {
+        const std::string line = report.substr(from, end - from);
+        if (line.find('=') == std::string::npos || line.find("*") != std::string::npos) continue;
+        const std::size_t value = line.rfind(' ') + 1;
+        ASSERT_EQ(line[0], '\t') << line;
+        EXPECT_EQ(fw::gbkWidth(line.substr(1, value - 1)), 68u) << line;
+        ++lines;
+        if (line.find("蜗杆分度圆（中圆）直径:") != std::string::npos) wide[0] = true;
+        if (line.find("蜗杆螺牙分度圆法向弦齿厚:") != std::string::npos) wide[1] = true;
+    }
+    EXPECT_GT(lines, 30);
+    EXPECT_TRUE(wide[0] && wide[1]);
 }
 
 }  // namespace

@@ -246,4 +246,94 @@ TEST_F(ArcGmDlgTest, Zc3FaceWidth) {
     EXPECT_EQ(r, IDCANCEL);
 }
 
+// ZC1 values that are no worm pair: de2 −7, b1 1e300, θ 0 and 1e308 are
+// refused with their field and put back; the design saved afterwards holds
+// the accepted values and loads again.
+TEST_F(ArcGmDlgTest, Zc1EditedValuesThatAreNoWormPairAreRefused) {
+    using D = CC1cwGmDlg;
+    struct Case {
+        int field;
+        const char* text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {D::IDC_DE2, "-7", "蜗轮外圆直径 de2应为正值！"},
+        {D::IDC_DE2, "100", "蜗轮外圆直径 de2应大于喉圆直径da2！"},
+        {D::IDC_B1, "1e300", arc::kMsgFaceWidthRange},
+        {D::IDC_THETA, "0", "蜗轮齿宽角 θ应在0°～180°之间！"},
+        {D::IDC_THETA, "1e308", "蜗轮齿宽角 θ应在0°～180°之间！"},
+    };
+    int r = run<D>([&](Running& d) {
+        load<D>(d, m_file);
+        typeLeave(d, D::IDC_AW, "130");
+        d.click(D::IDC_CALC);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.text);
+            const std::string before = d.text(c.field);
+            m_s.expectMessage(c.message);
+            typeLeave(d, c.field, c.text);
+            EXPECT_EQ(d.text(c.field), before);
+            EXPECT_EQ(d.focused(), c.field);
+            d.leave();
+        }
+        EXPECT_TRUE(d.enabled(IDOK));
+        m_s.answerSave(m_file);
+        m_s.expectMessage(familyTexts(Family::Zc1).overwriteNotice);
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    auto saved = loadForRating(bytesOf(m_file));
+    ASSERT_TRUE(saved) << saved.error().text;
+    EXPECT_EQ(saved->geom->b1, 82);
+    EXPECT_GT(saved->geom->de2, saved->geom->da2);
+}
+
+// A ZC1 pair of large module and lead angle (m 20, Z1 10, q 8: γ 51.34°):
+// the arc centre would lie at L1 < 0 whatever ρ in its range, so the
+// calculation stops; a disc diameter that would make ρn negative (ρ 24
+// taken with ds 700, then ds 300: 1/ρn = 1/24 − K(Au 212) < 0) is put back.
+// Nothing is saved.
+TEST_F(ArcGmDlgTest, Zc1PairWithoutAnArcCentreIsNotCalculated) {
+    using D = CC1cwGmDlg;
+    CwPreRecord pre = loadForPreliminary(fixture("cw_zc.cwb"))->pre;
+    pre.z1 = 10;
+    pre.z2 = 50;
+    pre.u = 5;
+    pre.n2 = pre.n1 / 5;
+    pre.m = pre.mCalc = 20;
+    pre.q = 8;
+    pre.d1 = pre.d1Calc = 160;
+    pre.d2 = 1000;
+    pre.a = 580;
+    pre.d1a = 160.0 / 580;
+    pre.gamma = std::atan(10.0 / 8) * 180 / 3.141592653589793;
+    ASSERT_FALSE(checkPreRecord(pre));
+    const fs::path file = m_inst.data("big.cwb");
+    const auto bytes = preliminaryFileBytes(pre, 0);
+    ASSERT_TRUE(fw::writeFile(file, bytes));
+    int r = run<D>([&](Running& d) {
+        load<D>(d, file);
+        typeLeave(d, D::IDC_AW, "580");
+        m_s.expectMessage("计算结果无效：圆弧中心轴向座标 L1应为正值！");
+        d.click(D::IDC_CALC);
+        EXPECT_FALSE(d.enabled(IDOK));
+        EXPECT_EQ(d.text(D::IDC_L1), "0");
+        typeLeave(d, D::IDC_DS, "700");
+        EXPECT_EQ(d.text(D::IDC_AU), "412");
+        typeLeave(d, D::IDC_RHO_DISC, "24");
+        EXPECT_EQ(d.text(D::IDC_RHO_DISC), "24");
+        EXPECT_GT(num(d, D::IDC_RHO_N), 0);
+        const std::string rhoN = d.text(D::IDC_RHO_N);
+        m_s.expectMessage("蜗杆法面齿廓曲率半径 ρn应为正值！");
+        typeLeave(d, D::IDC_DS, "300");
+        EXPECT_EQ(d.text(D::IDC_DS), "700");
+        EXPECT_EQ(d.text(D::IDC_AU), "412");
+        EXPECT_EQ(d.text(D::IDC_RHO_N), rhoN);
+        EXPECT_FALSE(d.enabled(IDOK));
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_EQ(bytesOf(file), bytes);
+}
+
 }  // namespace

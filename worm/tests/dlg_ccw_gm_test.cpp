@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "fw/file.h"
+#include "fw/format.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
 #include "worm/calc/cw_file.h"
@@ -74,7 +75,11 @@ TEST_F(CCwGmDlgTest, ExampleSavedAndReportedForZaAndZi) {
             EXPECT_EQ(d.text(D::IDC_HINT), geo::kNoteStart);
             EXPECT_FALSE(d.enabled(D::IDC_AW));
             EXPECT_FALSE(d.enabled(IDOK));
+            // The involute worm's base values: no field without its label.
+            for (int id : {D::IDC_DB, D::IDC_GAMMA_B, D::IDC_PBN, D::IDC_DB_LABEL}) EXPECT_FALSE(d.visible(id)) << id;
             load(d, file);
+            for (int id : {D::IDC_DB, D::IDC_GAMMA_B, D::IDC_PBN, D::IDC_DB_LABEL, D::IDC_GB_UNIT, D::IDC_PBN_EQ})
+                EXPECT_EQ(d.visible(id), zi) << id;
             EXPECT_EQ(d.text(D::IDC_TYPE), zi ? "渐开线圆柱蜗杆(ZI)" : "阿基米德圆柱蜗杆(ZA)");
             EXPECT_EQ(d.text(D::IDC_DB_LABEL), zi ? "基圆直径  d" : "");
             EXPECT_EQ(d.text(D::IDC_PBN_SUB), zi ? "bn" : "");
@@ -281,6 +286,85 @@ TEST_F(CCwGmDlgTest, ChainFromThePreliminaryDesign) {
     auto pre = fixture("cw_chain_pre.cwt");
     ASSERT_GT(report.size(), pre.size());
     EXPECT_TRUE(std::equal(pre.begin(), pre.end(), report.begin()));
+}
+
+// θ 0 would put the outside diameter's lower bound at −∞; θ 1e308 is no
+// angle; a negative ρf or de2 no length: each is refused with its field, put
+// back, and the saved design holds the values that were accepted.
+TEST_F(CCwGmDlgTest, EditedValuesThatAreNoWormPairAreRefused) {
+    const fs::path file = put("ex.cwb", fixture("cw_example_za.cwb"));
+    struct Case {
+        int field;
+        const char* text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {D::IDC_THETA, "0", "蜗轮齿宽角 θ应在0°～180°之间！"},
+        {D::IDC_THETA, "1e308", "蜗轮齿宽角 θ应在0°～180°之间！"},
+        {D::IDC_THETA, "-30", "蜗轮齿宽角 θ应在0°～180°之间！"},
+        {D::IDC_RHO, "-5", "齿根圆角半径 ρf应为正值！"},
+        {D::IDC_RHO, "0", "齿根圆角半径 ρf应为正值！"},
+        {D::IDC_DE2, "-100", geo::kMsgDe2Small},
+        {D::IDC_DE2, "1e308", geo::kMsgDe2Large},
+    };
+    std::string theta;
+    int r = run([&](Running& d) {
+        load(d, file);
+        setAw(d, "67");
+        d.click(D::IDC_CALC);
+        theta = d.text(D::IDC_THETA);
+        for (const Case& c : cases) {
+            SCOPED_TRACE(c.text);
+            const std::string before = d.text(c.field);
+            m_s.expectMessage(c.message);
+            d.type(c.field, c.text);
+            d.leave();
+            EXPECT_EQ(d.text(c.field), before);
+            EXPECT_EQ(d.focused(), c.field);
+            d.leave();   // left unchanged: no second refusal
+            EXPECT_EQ(d.text(c.field), before);
+        }
+        EXPECT_TRUE(d.enabled(IDOK));
+        m_s.expectMessage(familyTexts(Family::Ordinary).overwriteNotice);
+        m_s.answerSave(file);
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    auto saved = loadForRating(bytesOf(file));
+    ASSERT_TRUE(saved) << saved.error().text;
+    EXPECT_NEAR(saved->geom->theta, std::strtod(theta.c_str(), nullptr), 5e-4);
+    EXPECT_GT(saved->geom->rho, 0);
+}
+
+// A geometry save whose files open but cannot be written (a file-size limit
+// stands for a full disk): "创建文件错误:…" names the file; the old design
+// file and report stay byte for byte.
+TEST_F(CCwGmDlgTest, AWriteThatFailsSaysSoAndKeepsTheOldFiles) {
+    const fs::path file = put("ex.cwb", fixture("cw_example_za.cwb"));
+    const fs::path report = m_data / "ex.cwt";
+    ASSERT_TRUE(fw::writeFile(report, std::vector<std::uint8_t>{'o', 'l', 'd'}));
+    const auto before = bytesOf(file);
+    int r = run([&](Running& d) {
+        load(d, file);
+        setAw(d, "67");
+        d.click(D::IDC_CALC);
+        m_s.expectMessage(familyTexts(Family::Ordinary).overwriteNotice);
+        m_s.answerSave(file);
+        m_s.answerMessage(IDOK);
+        {
+            worm::test::FileSizeLimit limit(100);
+            d.click(IDOK);
+        }
+        EXPECT_FALSE(d.ended());
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    const std::string shown = m_s.messages().back().text;
+    EXPECT_EQ(shown.rfind("创建文件错误:", 0), 0u) << shown;
+    EXPECT_NE(shown.find("ex.cw"), std::string::npos) << shown;
+    EXPECT_NE(shown.find(",ERROR = 13"), std::string::npos) << shown;
+    EXPECT_EQ(bytesOf(file), before);
+    EXPECT_EQ(bytesOf(report), (std::vector<std::uint8_t>{'o', 'l', 'd'}));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "fw/clock.h"
 #include "fw/file.h"
+#include "fw/format.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
 #include "worm/calc/cw_file.h"
@@ -428,6 +429,87 @@ TEST_F(CcwPrDlgTest, CancelAsksAndHelpOpensTheTopic) {
     EXPECT_EQ(r, IDCANCEL);
     ASSERT_EQ(m_s.helpCalls().size(), 1u);
     EXPECT_EQ(m_s.helpCalls()[0].target, "Kavrin.chm::/TarPreDlg.htm");
+}
+
+// Inputs whose derived torque or power is no number (T = 9550·P/n2 and
+// P = T·n2/9550 overflow): the input is put back, the hint names the value
+// that would not be usable, and the calculation stays disabled.
+TEST_F(CcwPrDlgTest, InputsWhoseTorqueOrPowerOverflowsArePutBack) {
+    struct Case {
+        int mode;
+        int field;
+        const char* text;
+        const char* unusable;   // named in the hint
+    };
+    const Case cases[] = {
+        {D::IDC_MODE_POWER, D::IDC_P, "1e308", "输出扭矩 T"},
+        {D::IDC_MODE_POWER, D::IDC_P, "1.7e307", "输出扭矩 T"},
+        {D::IDC_MODE_TORQUE, D::IDC_T, "1e308", "传递功率 P"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        int r = run([&](Running& d) {
+            d.click(c.mode);
+            if (c.mode == D::IDC_MODE_POWER) {
+                d.type(D::IDC_N1, "1450");
+                d.leave();
+                m_s.expectMessage(kAskZ1To3, IDNO);
+                d.type(D::IDC_U, "20");
+                d.leave();
+                d.type(D::IDC_P, "7.5");
+                d.leave();
+            } else {
+                d.type(D::IDC_N2, "72.5");
+                d.leave();
+                d.type(D::IDC_T, "987.8");
+                d.leave();
+            }
+            const std::string p = d.text(D::IDC_P), t = d.text(D::IDC_T);
+            d.type(c.field, c.text);
+            d.leave();
+            EXPECT_EQ(d.text(D::IDC_HINT), fw::format(kHintInputUnusable, c.unusable));
+            EXPECT_EQ(d.focused(), c.field);   // edited again, once
+            EXPECT_EQ(d.text(D::IDC_P), p);
+            EXPECT_EQ(d.text(D::IDC_T), t);
+            d.leave();   // the next move is the user's
+            EXPECT_NE(d.focused(), c.field);
+            EXPECT_EQ(d.text(D::IDC_P), p);
+            EXPECT_EQ(d.text(D::IDC_T), t);
+            EXPECT_FALSE(d.enabled(D::IDC_CALC));
+            leaveWithoutSaving(d);
+        });
+        EXPECT_EQ(r, IDCANCEL);
+    }
+}
+
+// A save whose file opens but cannot be written (a file-size limit of 100
+// bytes stands for a full disk) says that writing failed, names the file,
+// leaves the old design file and report byte for byte and the dialog open.
+TEST_F(CcwPrDlgTest, AWriteThatFailsSaysSoAndKeepsTheOldFiles) {
+    const fs::path data = m_data / "gear.cwb", report = m_data / "gear.cwt";
+    const std::vector<std::uint8_t> oldData(960, 1), oldReport{'o', 'l', 'd'};
+    ASSERT_TRUE(fw::writeFile(data, oldData));
+    ASSERT_TRUE(fw::writeFile(report, oldReport));
+    m_s.answerSave(data);
+    int r = run([&](Running& d) {
+        enterInputs(d);
+        calculateAndChoose(d);
+        m_s.answerMessage(IDOK);
+        {
+            worm::test::FileSizeLimit limit(100);
+            d.click(IDOK);
+        }
+        EXPECT_FALSE(d.ended());
+        leaveWithoutSaving(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    ASSERT_GE(m_s.messages().size(), 2u);
+    const std::string shown = m_s.messages().end()[-2].text;   // before the cancel question
+    EXPECT_EQ(shown.rfind("创建文件错误:", 0), 0u) << shown;
+    EXPECT_NE(shown.find("gear.cw"), std::string::npos) << shown;
+    EXPECT_NE(shown.find(",ERROR = 13"), std::string::npos) << shown;
+    EXPECT_EQ(bytesOf(data), oldData);
+    EXPECT_EQ(bytesOf(report), oldReport);
 }
 
 }  // namespace

@@ -4,11 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
+#include <map>
 
 #include "fw/file.h"
+#include "fw/text.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
 #include "worm/calc/arc_geometry.h"
@@ -336,6 +340,300 @@ TEST_F(CCwproDlgTest, LoadsAndReportNames) {
     EXPECT_EQ(m_reportPath, (m_data / "out.cwt").string());
     EXPECT_TRUE(fs::exists(m_data / "out.cwt"));
     EXPECT_FALSE(fs::exists(m_data / "out.txt"));
+}
+
+// What each stage reads, as the rating's formulas list it: v (d'1, n1, γ'),
+// η from v (ρ, η1) and the efficiency choices, T1 and T2 (N, n1, η, u), Ft1
+// (T1, d'1), Ft2 (T2, dm2), Fx1 = Ft2, Fx2 = Ft1, Fr (Fx1, αx), Zn (n1, u),
+// σH (T2, KA, a', ZE, Zρ), σ'H (Zh, Zn, σHlim), SH (σ'H, σH), Sw (U, Ft2, KA,
+// m, b2), δlim (m), S' (Ft1, Ft2, L, E, I, δlim). After a full rating each
+// input, factor dialog, trackbar and radio below changes one value: what is
+// computed from it (and only that) shows 0, the buttons of the stages that
+// need it are disabled, and the report waits for a new calculation.
+TEST_F(CCwproDlgTest, EveryInputALaterStageReadsClearsThatStage) {
+    using Act = std::function<void(Running&, fwtest::Session&)>;
+    auto typed = [](int id, const char* t) -> Act {
+        return [id, t](Running& d, fwtest::Session&) {
+            d.type(id, t);
+            d.leave();
+        };
+    };
+    auto material = [](int button, int row) -> Act {
+        return [button, row](Running& d, fwtest::Session& s) {
+            s.onDialog(CCwMetDlg::IDD, [row](Running& m) {
+                m.click(CCwMetDlg::kRowIds[std::size_t(row)]);
+                m.click(IDOK);
+            });
+            d.click(button);
+        };
+    };
+    auto dragged = [](int bar, int pos) -> Act {
+        return [bar, pos](Running& d, fwtest::Session&) { d.drag(bar, pos); };
+    };
+    auto clicked = [](int id) -> Act { return [id](Running& d, fwtest::Session&) { d.click(id); }; };
+    using ids = std::vector<int>;
+    const ids forces{D::IDC_FT1, D::IDC_FT2, D::IDC_FX1, D::IDC_FX2, D::IDC_FR1, D::IDC_FR2};
+    auto with = [](ids a, const ids& b) {
+        a.insert(a.end(), b.begin(), b.end());
+        return a;
+    };
+    // From the torque on: T1, the forces and all that reads them.
+    const ids fromTorque = with(with({D::IDC_T1}, forces), {D::IDC_SIGMA_H, D::IDC_SH, D::IDC_SW, D::IDC_S_PRIME});
+    const ids fromSpeed = with({D::IDC_V}, fromTorque);
+    const ids speedButtons{D::IDC_EFFICIENCY_OK, D::IDC_T1_BUTTON, D::IDC_ZE_BUTTON, D::IDC_SIGMA_H_BUTTON,
+                           D::IDC_SH_BUTTON, D::IDC_SW_BUTTON, D::IDC_S_PRIME_BUTTON};
+    const ids torqueButtons{D::IDC_ZE_BUTTON, D::IDC_KA_BUTTON, D::IDC_SIGMA_H_BUTTON, D::IDC_SH_BUTTON,
+                            D::IDC_SW_BUTTON, D::IDC_S_PRIME_BUTTON};
+    const ids contactButtons{D::IDC_SH_BUTTON, D::IDC_SW_BUTTON, D::IDC_S_PRIME_BUTTON};
+    struct Row {
+        const char* change;
+        Act act;
+        ids cleared;    // shown as 0 afterwards
+        ids own;        // the changed values themselves
+        ids disabled;   // stage buttons that wait for a cleared value
+    };
+    const std::vector<Row> rows{
+        {"d'1", typed(D::IDC_D1W, "72"), fromSpeed, {}, speedButtons},
+        {"γ'", typed(D::IDC_GAMMA_W, "13"), fromSpeed, {}, speedButtons},
+        {"n1", typed(D::IDC_N1, "960"), with(fromSpeed, {D::IDC_ZN, D::IDC_SIGMA_HP}), {}, speedButtons},
+        {"N (power dialog)",
+         [](Running& d, fwtest::Session& s) {
+             s.onDialog(CCwNDlg::IDD, [](Running& n) {
+                 n.type(CCwNDlg::IDC_POWER, "10");
+                 n.type(CCwNDlg::IDC_N1, "1450");
+                 n.click(IDOK);
+             });
+             d.click(D::IDC_POWER_BUTTON);
+         },
+         fromTorque, {}, torqueButtons},
+        {"u", typed(D::IDC_U, "21"), with(fromTorque, {D::IDC_ZN, D::IDC_SIGMA_HP}), {}, torqueButtons},
+        {"dm2", typed(D::IDC_DM2, "330"),
+         {D::IDC_FT2, D::IDC_FX1, D::IDC_FR1, D::IDC_FR2, D::IDC_SW, D::IDC_S_PRIME}, {}, torqueButtons},
+        {"αx", typed(D::IDC_ALPHA_X, "21"), {D::IDC_FR1, D::IDC_FR2}, {}, torqueButtons},
+        {"αn (printed only)", typed(D::IDC_ALPHA_N, "21"), {}, {}, {}},
+        {"a'", typed(D::IDC_AW, "196"), {D::IDC_SIGMA_H, D::IDC_SH}, {}, contactButtons},
+        {"m", typed(D::IDC_M, "8.5"), {D::IDC_SW, D::IDC_DELTA_LIM, D::IDC_S_PRIME}, {}, {D::IDC_S_PRIME_BUTTON}},
+        {"ρ trackbar", dragged(D::IDC_RHO_BAR, 0), fromTorque, {}, with({D::IDC_T1_BUTTON}, torqueButtons)},
+        {"η1 trackbar", dragged(D::IDC_ETA1_BAR, 40), fromTorque, {}, with({D::IDC_T1_BUTTON}, torqueButtons)},
+        {"η2 trackbar", dragged(D::IDC_ETA2_BAR, 50), fromTorque, {}, with({D::IDC_T1_BUTTON}, torqueButtons)},
+        {"η3 trackbar", dragged(D::IDC_ETA3_BAR, 50), fromTorque, {}, with({D::IDC_T1_BUTTON}, torqueButtons)},
+        {"rolling bearings", clicked(D::IDC_ROLLING), fromTorque, {}, with({D::IDC_T1_BUTTON}, torqueButtons)},
+        {"worm below", clicked(D::IDC_WORM_BELOW), fromTorque, {}, with({D::IDC_T1_BUTTON}, torqueButtons)},
+        {"ZE (material dialog)", material(D::IDC_ZE_BUTTON, 2), {D::IDC_SIGMA_H, D::IDC_SIGMA_HP, D::IDC_SH},
+         {D::IDC_ZE, D::IDC_SIGMA_HLIM}, contactButtons},
+        {"Zh (life-factor dialog)",
+         [](Running& d, fwtest::Session& s) {
+             s.onDialog(CCwZhDlg::IDD, [](Running& z) {
+                 z.type(CCwZhDlg::IDC_HOURS, "40000");
+                 z.leave();
+                 z.click(IDOK);
+             });
+             d.click(D::IDC_ZH_BUTTON);
+         },
+         {D::IDC_SIGMA_HP, D::IDC_SH}, {D::IDC_ZH}, contactButtons},
+        {"Zρ (contact chart)",
+         [](Running& d, fwtest::Session& s) {
+             s.onDialog(CCwZloDlg1::IDD, [](Running& c) {
+                 c.drag(CCwZloDlg::IDC_VERT, 30);
+                 c.click(IDOK);
+             });
+             d.click(D::IDC_ZRHO_BUTTON);
+         },
+         {D::IDC_SIGMA_H, D::IDC_SH}, {D::IDC_ZRHO}, contactButtons},
+        {"KA (service-conditions dialog)",
+         [](Running& d, fwtest::Session& s) {
+             s.onDialog(CCwKaDlg::IDD, [](Running& k) {
+                 k.click(CCwKaDlg::IDC_DRIVER_HEAVY);
+                 k.click(CCwKaDlg::IDC_DRIVEN_LARGE);
+                 k.click(IDOK);
+             });
+             d.click(D::IDC_KA_BUTTON);
+         },
+         {D::IDC_SIGMA_H, D::IDC_SH, D::IDC_SW}, {D::IDC_KA}, contactButtons},
+        {"U (material dialog)", material(D::IDC_ULIM_BUTTON, 2), {D::IDC_SW}, {D::IDC_ULIM}, {}},
+        {"span L", typed(D::IDC_SPAN, "600"), {D::IDC_S_PRIME}, {}, {}},
+        {"δlim (heat-treatment dialog)",
+         [](Running& d, fwtest::Session& s) {
+             s.onDialog(CCwStatuDlg::IDD, [](Running& t) {
+                 t.click(CCwStatuDlg::IDC_TEMPERED);
+                 t.click(IDOK);
+             });
+             d.click(D::IDC_DELTA_LIM_BUTTON);
+         },
+         {D::IDC_S_PRIME}, {D::IDC_DELTA_LIM}, {}},
+    };
+    const ids results{D::IDC_V,  D::IDC_T1,         D::IDC_FT1,  D::IDC_FT2,     D::IDC_FX1,     D::IDC_FX2,
+                      D::IDC_FR1, D::IDC_FR2,       D::IDC_ZE,   D::IDC_SIGMA_HLIM, D::IDC_ZH,   D::IDC_ZN,
+                      D::IDC_ZRHO, D::IDC_KA,       D::IDC_SIGMA_H, D::IDC_SIGMA_HP, D::IDC_SH,  D::IDC_ULIM,
+                      D::IDC_SW, D::IDC_E,          D::IDC_I,    D::IDC_DELTA_LIM, D::IDC_S_PRIME};
+    auto holds = [](const ids& v, int id) { return std::find(v.begin(), v.end(), id) != v.end(); };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.change);
+        int r = run([&](Running& d) {
+            load(d, m_file);
+            forcesStage(d);
+            ratingStage(d);
+            std::map<int, std::string> before;
+            for (int id : results) before[id] = d.text(id);
+            row.act(d, m_s);
+            for (int id : results) {
+                if (holds(row.cleared, id)) {
+                    EXPECT_EQ(d.text(id), "0") << id;
+                } else if (holds(row.own, id)) {
+                    EXPECT_NE(d.text(id), before[id]) << id;
+                } else {
+                    EXPECT_EQ(d.text(id), before[id]) << id;
+                }
+            }
+            for (int id : row.disabled) EXPECT_FALSE(d.enabled(id)) << id;
+            // The verdict on the stiffness goes with S'.
+            if (holds(row.cleared, D::IDC_S_PRIME)) {
+                EXPECT_EQ(d.text(D::IDC_HINT).find("蜗杆刚度"), std::string::npos) << d.text(D::IDC_HINT);
+            }
+            if (!row.cleared.empty()) {
+                m_s.expectMessage(kMsgNotCalculated);
+                d.click(IDOK);
+                EXPECT_FALSE(d.ended());
+            }
+            leave(d);
+        });
+        EXPECT_EQ(r, IDCANCEL);
+    }
+    EXPECT_FALSE(fs::exists(m_data / "chain.cwt"));
+}
+
+// Span 300 → 600, KA 1 → 2.25 and another material after a full rating: the
+// old σH, SH, Sw and S' never reach the report; recomputed, the report
+// prints the new ones beside the new inputs, and the stiffness verdict is
+// the new S''s.
+TEST_F(CCwproDlgTest, ChangedSpanFactorAndMaterialReachTheReportOnlyRecomputed) {
+    int r = run([&](Running& d) {
+        load(d, m_file);
+        forcesStage(d);
+        ratingStage(d);
+        d.type(D::IDC_SPAN, "600");
+        d.leave();
+        m_s.onDialog(CCwKaDlg::IDD, [](Running& k) {
+            k.click(CCwKaDlg::IDC_DRIVER_HEAVY);
+            k.click(CCwKaDlg::IDC_DRIVEN_LARGE);
+            k.click(IDOK);
+        });
+        d.click(D::IDC_KA_BUTTON);
+        m_s.onDialog(CCwMetDlg::IDD, [](Running& m) {
+            m.click(CCwMetDlg::kRowIds[2]);
+            m.click(IDOK);
+        });
+        d.click(D::IDC_ZE_BUTTON);
+        EXPECT_EQ(d.text(D::IDC_KA), "2.25");
+        for (int id : {D::IDC_SIGMA_H, D::IDC_SIGMA_HP, D::IDC_SH, D::IDC_SW, D::IDC_S_PRIME})
+            EXPECT_EQ(d.text(id), "0") << id;
+        for (int id : {D::IDC_SH_BUTTON, D::IDC_SW_BUTTON, D::IDC_S_PRIME_BUTTON}) EXPECT_FALSE(d.enabled(id)) << id;
+        m_s.expectMessage(kMsgNotCalculated);
+        d.click(IDOK);
+        ASSERT_FALSE(d.ended());
+        d.click(D::IDC_SIGMA_H_BUTTON);
+        d.click(D::IDC_SIGMA_HP_BUTTON);
+        d.click(D::IDC_SH_BUTTON);
+        d.click(D::IDC_SW_BUTTON);
+        d.click(D::IDC_S_PRIME_BUTTON);
+        // σH ∝ √KA·ZE: 148.0310·1.5·152.2/147; σ'H 231.3295·310/265; Sw 10.5504/2.25; S' 0.7896/8.
+        EXPECT_NEAR(num(d, D::IDC_SIGMA_H), 148.0310 * 1.5 * 152.2 / 147, 2e-3);
+        EXPECT_NEAR(num(d, D::IDC_SIGMA_HP), 231.3295 * 310 / 265, 2e-3);
+        EXPECT_NEAR(num(d, D::IDC_SW), 10.5504 / 2.25, 1e-4);
+        EXPECT_NEAR(num(d, D::IDC_S_PRIME), 0.7896 / 8, 1e-4);
+        EXPECT_EQ(d.text(D::IDC_HINT), std::string(kHintStiffness) + "蜗杆刚度太小！");
+        m_s.answerSave(m_data / "chain.cwt");
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    const auto bytes = bytesOf(m_data / "chain.cwt");
+    const std::string report = fw::utf8FromGbk(std::string(bytes.begin(), bytes.end()));
+    for (const char* v : {"2.25", "600.00mm", "0.10", "4.69"}) EXPECT_NE(report.find(v), std::string::npos) << v;
+    EXPECT_EQ(report.find("148.03"), std::string::npos);
+    EXPECT_EQ(report.find("10.55"), std::string::npos);
+}
+
+// Values that are numbers but no worm drive: the angle fields refuse 90° and
+// more, γ' + ρ at 90° or above stops the speed step with its cause, and a
+// torque, force or life factor that overflows stops its step; the old value
+// stays and nothing is marked done.
+TEST_F(CCwproDlgTest, ResultsThatAreNoNumberStopTheirStep) {
+    struct Case {
+        const char* what;
+        std::function<void(Running&, fwtest::Session&)> act;
+        std::string message;
+        int field;            // shows `shown` afterwards
+        const char* shown;
+    };
+    auto power = [](const char* n, bool forces) {
+        return [n, forces](Running& d, fwtest::Session& s) {
+            s.onDialog(CCwNDlg::IDD, [n](Running& p) {
+                p.type(CCwNDlg::IDC_POWER, n);
+                p.type(CCwNDlg::IDC_N1, "1450");
+                p.click(IDOK);
+            });
+            d.click(D::IDC_POWER_BUTTON);
+            d.click(D::IDC_V_BUTTON);
+            d.click(D::IDC_EFFICIENCY_OK);
+            d.click(D::IDC_T1_BUTTON);
+            if (forces) d.click(D::IDC_FT1_BUTTON);
+        };
+    };
+    auto life = [](const char* hours, const char* duty) {
+        return [hours, duty](Running& d, fwtest::Session& s) {
+            s.onDialog(CCwZhDlg::IDD, [hours, duty](Running& z) {
+                z.type(CCwZhDlg::IDC_HOURS, hours);
+                z.type(CCwZhDlg::IDC_DUTY, duty);
+                z.click(IDOK);
+                EXPECT_FALSE(z.ended());
+                z.click(IDCANCEL);
+            });
+            d.click(D::IDC_ZH_BUTTON);
+        };
+    };
+    auto typed = [](int id, const char* t) {
+        return [id, t](Running& d, fwtest::Session&) {
+            d.type(id, t);
+            d.leave();
+        };
+    };
+    const std::vector<Case> cases{
+        {"γ' 90", typed(D::IDC_GAMMA_W, "90"), "蜗杆节圆柱导程角 γ'应在0°～90°之间！", D::IDC_GAMMA_W, nullptr},
+        {"γ' 1e308", typed(D::IDC_GAMMA_W, "1e308"), "蜗杆节圆柱导程角 γ'应在0°～90°之间！", D::IDC_GAMMA_W,
+         nullptr},
+        {"αn 90", typed(D::IDC_ALPHA_N, "90"), "蜗杆法向压力角 αn应在0°～90°之间！", D::IDC_ALPHA_N, nullptr},
+        {"αx 95", typed(D::IDC_ALPHA_X, "95"), "蜗杆轴向压力角 αx应在0°～90°之间！", D::IDC_ALPHA_X, nullptr},
+        // v ≈ 618 m/s: ρ 0.83, γ' + ρ = 90.33°.
+        {"γ' + ρ above 90°",
+         [](Running& d, fwtest::Session&) {
+             d.type(D::IDC_GAMMA_W, "89.5");
+             d.leave();
+             d.click(D::IDC_V_BUTTON);
+         },
+         kMsgLeadPlusFriction, D::IDC_V, "0"},
+        {"N 1e308: T1 inf", power("1e308", false), "计算结果无效：蜗杆上扭矩 T1不是有效数值！", D::IDC_T1, "0"},
+        {"N 1.5e304: T1 9.9e304, Ft1 inf", power("1.5e304", true), "计算结果无效：圆周力 Ft1不是有效数值！", D::IDC_FT1, "0"},
+        {"Lh = q = 1e-200: Zh inf", life("1e-200", "1e-200"), kMsgLifeFactor, D::IDC_ZH, "0"},
+        {"Lh 1e308, q 100: Zh 0", life("1e308", "100"), kMsgLifeFactor, D::IDC_ZH, "0"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        int r = run([&](Running& d) {
+            load(d, m_file);
+            if (c.field == D::IDC_ZH) forcesStage(d);
+            const std::string before = d.text(c.field);
+            m_s.expectMessage(c.message);
+            c.act(d, m_s);
+            EXPECT_EQ(d.text(c.field), c.shown ? std::string(c.shown) : before);
+            if (c.field == D::IDC_T1 || c.field == D::IDC_FT1) {
+                EXPECT_FALSE(d.enabled(D::IDC_ZE_BUTTON));
+            }
+            leave(d);
+        });
+        EXPECT_EQ(r, IDCANCEL);
+    }
+    // The worm gear driving a self-locking pair keeps its own message.
+    EXPECT_NE(std::string(kMsgLeadPlusFriction), kMsgSelfLocking);
 }
 
 }  // namespace

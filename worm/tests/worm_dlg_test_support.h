@@ -1,6 +1,9 @@
 // Helpers the worm dialog tests share: file bytes, the fixtures, a shown
 // number, and one scripted run of a dialog that keeps its report path.
 #pragma once
+#include <sys/resource.h>
+
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
 #include <filesystem>
@@ -32,5 +35,29 @@ int runDialog(fwtest::Session& s, fwtest::Script script, std::string& reportPath
     reportPath = dlg.m_strReportPath;
     return r;
 }
+
+// Writing stops at `bytes` per file while it lives (RLIMIT_FSIZE with
+// SIGXFSZ ignored): a file opens, and its write fails with "file too large",
+// as on a full disk.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit lim = m_old;
+        lim.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &lim);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
 
 }  // namespace worm::test

@@ -261,8 +261,9 @@ public:
     void positive(const char* name, double v) {
         if (number(name, v) && !(v > 0)) fail(fw::format("%s＝%.3f，应大于0。", name, v));
     }
-    void within(const char* name, double v, double lo, double hi) {
-        if (number(name, v) && !(v >= lo && v <= hi)) fail(fw::format("%s＝%g超出允许范围%g～%g。", name, v, lo, hi));
+    // lo ≤ v ≤ hi (open ends are passed as the next double); `range` says it to the user.
+    void within(const char* name, double v, double lo, double hi, const char* range) {
+        if (number(name, v) && !(v >= lo && v <= hi)) fail(fw::format("%s＝%g超出允许范围（%s）。", name, v, range));
     }
     // Degrees, minutes, seconds as the split writes them: whole degrees and
     // minutes, minutes and seconds below 60.
@@ -323,14 +324,15 @@ void checkInputs(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
     c.positive("模数mt", g.mt);
     if (c.ok() && g.mt > kConeModuleMax) c.fail(fw::format("模数mt＝%g超出允许范围（不大于%gmm）。", g.mt, kConeModuleMax));
     if (kind == ConeKind::Straight) {
-        c.within("齿顶隙系数c*", g.cStar, std::nextafter(0.0, 1.0), 0.3);
-        c.within("齿顶高系数ha*", g.haStar, std::nextafter(0.8, 1.0), 1.0);
+        c.within("齿顶隙系数c*", g.cStar, std::nextafter(0.0, 1.0), 0.3, "大于0且不大于0.3");
+        c.within("齿顶高系数ha*", g.haStar, std::nextafter(0.8, 1.0), 1.0, "大于0.8且不大于1");
         c.positive("齿根圆角系数rf", g.rf);
-        c.within("齿宽系数φR", g.phiR, kConePhiRStraightMin, kConePhiRMax);
+        c.within("齿宽系数φR", g.phiR, kConePhiRStraightMin, kConePhiRMax, "0.25～1/3");
     } else {
-        if (kind == ConeKind::Spiral) c.within("齿顶隙系数c*", g.cStar, std::nextafter(0.0, 1.0), std::nextafter(0.5, 0.0));
-        c.within("齿顶高系数ha*", g.haStar, std::nextafter(0.0, 1.0), 1.0);
-        c.within("齿宽系数φR", g.phiR, std::nextafter(0.0, 1.0), std::nextafter(1.0, 0.0));
+        if (kind == ConeKind::Spiral)
+            c.within("齿顶隙系数c*", g.cStar, std::nextafter(0.0, 1.0), std::nextafter(0.5, 0.0), "大于0且小于0.5");
+        c.within("齿顶高系数ha*", g.haStar, std::nextafter(0.0, 1.0), 1.0, "大于0且不大于1");
+        c.within("齿宽系数φR", g.phiR, std::nextafter(0.0, 1.0), std::nextafter(1.0, 0.0), "大于0且小于1");
     }
     c.number("高变位系数χ1", g.x1);
     c.number("高变位系数χ2", g.x2);

@@ -183,6 +183,27 @@ TEST(CutterHeadTable, TextSourceIsParsedStrictly) {
     EXPECT_FALSE(parseCutterTable("49 4 46.5 52 1 3 5 2.7,0 3.75 5.3 2.2 3.2 4.4 3.2 4.4 6.35 5.4 7.5 10.6 2430.16 "
                                   "2457.25 2513.36 0.55 0.75 1.05"));  // trailing text in a field
     EXPECT_FALSE(parseCutterTable("0" + good.substr(2)));             // rb 0
+    // The counts (z0 and the three blade numbers) are whole and bounded
+    // before they are converted: a value beyond int32 is refused, not cast.
+    const std::string ones = " 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";
+    struct Count { const char* what; std::string line; };
+    const Count counts[] = {
+        {"z0 beyond int32", "5 5555555111" + ones},
+        {"z0 1e300", "5 1e300" + ones},
+        {"z0 a fraction", "49 4.5 46.5 52 1 3 5 2.7 3.75 5.3 2.2 3.2 4.4 3.2 4.4 6.35 5.4 7.5 10.6 2430.16 2457.25 "
+                          "2513.36 0.55 0.75 1.05"},
+        {"z0 0", "49 0 46.5 52 1 3 5 2.7 3.75 5.3 2.2 3.2 4.4 3.2 4.4 6.35 5.4 7.5 10.6 2430.16 2457.25 "
+                 "2513.36 0.55 0.75 1.05"},
+        {"z0 negative", "49 -4 46.5 52 1 3 5 2.7 3.75 5.3 2.2 3.2 4.4 3.2 4.4 6.35 5.4 7.5 10.6 2430.16 2457.25 "
+                        "2513.36 0.55 0.75 1.05"},
+        {"blade number beyond int32", "49 4 46.5 52 1 3 4294967301 2.7 3.75 5.3 2.2 3.2 4.4 3.2 4.4 6.35 5.4 7.5 "
+                                      "10.6 2430.16 2457.25 2513.36 0.55 0.75 1.05"},
+    };
+    for (const Count& c : counts) {
+        auto parsed = parseCutterTable("# heads\n" + c.line + "\n");
+        ASSERT_FALSE(parsed) << c.what;
+        EXPECT_EQ(parsed.error(), "entc line 2") << c.what;
+    }
 }
 
 TEST(AolScales, CutterHeadTrackbarPositions) {

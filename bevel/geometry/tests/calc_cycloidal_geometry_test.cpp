@@ -290,3 +290,28 @@ TEST(CycloidalReport, WorkedPairSection) {
     EXPECT_EQ(gbk.find("\r\n\t***"), 0u);
     EXPECT_EQ(gbk.find("\n\n"), std::string::npos);  // every line end is CR LF
 }
+
+// An angle a hair below a whole degree is printed as that degree: rounded to
+// the shown 0.1″ first, then split (it printed "34°59′60.0″").
+TEST(CycloidalReport, AnglesAreRoundedBeforeTheyAreSplit) {
+    const Inputs in = workedInputs();
+    const Cone c = cone(in);
+    auto ref = referencePoint(c, rb49(), 1);
+    ASSERT_TRUE(ref);
+    const Results res = finish(in, c, *ref, x1Min(in, c, *ref, rb49(), 1, 0));
+    ConeGeomRecord g;
+    g.alphaDeg = 20;
+    g.betaDeg = 35;
+    fillRecord(g, in, c, *ref, res, Choice{.cutterType = 0, .headIndex = 2, .group = 1, .tiltDeg = 0});
+    g.betaOuter = {34, 59, 59.99999999};
+    g.betaInner = {20, 6, 59.96};
+    g.delta2 = {68, 11, 54.94};
+    const std::string text = cycloidalReport(g, rb49(), 1);
+    for (const char* line : {
+             "\t大端螺旋角:              β= (程序计算)                                35° 0′0.0″\n",
+             "\t小端螺旋角:              βi= (程序计算)                               20° 7′0.0″\n",
+             "\t                        δ2＝90°-δ1=                                68°11′54.9″\n",
+         })
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    EXPECT_EQ(text.find("60.0″"), std::string::npos);
+}

@@ -3,6 +3,8 @@
 // file and report, the field rules, the stops of the calculation, the loads.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -200,6 +202,78 @@ TEST_F(AolDlgTest, SavingTwiceAppendsTwoSectionsAndLoadBringsEverythingBack) {
     const auto twice = readAll(inst.data("pair.tng"));
     ASSERT_EQ(twice.size(), 2 * once.size());
     EXPECT_TRUE(std::equal(once.begin(), once.end(), twice.begin()));
+}
+
+// Values the record check refuses are refused where they are typed (the
+// field names its range; the member and the text stay as accepted).
+TEST_F(AolDlgTest, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
+    struct Case {
+        const char* what;
+        int id;
+        const char* typed;
+        const char* range;
+        std::function<std::uint32_t(const D&)> member;
+    };
+    const Case cases[] = {
+        {"βm minutes 75", D::IDC_BETA_M, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_betaM[1]; }},
+        {"βm degrees 90", D::IDC_BETA_D, "90", "请输入 0 到 60 之间的整数。", [](const D& g) { return g.m_betaM[0]; }},
+        {"α minutes 75", D::IDC_ALPHA_M, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_alpha[1]; }},
+        {"Z1 3000000000", D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。", [](const D& g) { return g.m_z1; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::size_t before = s.messages().size();
+        D dlg(nullptr);
+        s.answerMessage(IDOK);  // the refusal
+        s.onDialog(D::IDD, [&](Running& d) {
+            const std::string shown = d.text(c.id);
+            const std::uint32_t kept = c.member(dlg);
+            d.type(c.id, c.typed);
+            d.leave();
+            EXPECT_EQ(d.focused(), c.id);
+            d.leave();
+            EXPECT_EQ(d.text(c.id), shown);
+            EXPECT_EQ(c.member(dlg), kept);
+            EXPECT_EQ(dlg.m_calculated, 0);
+            d.end(IDCANCEL);
+        });
+        dlg.DoModal();
+        ASSERT_EQ(s.messages().size(), before + 1);
+        EXPECT_NE(s.messages().back().text.find(c.range), std::string::npos) << s.messages().back().text;
+        EXPECT_TRUE(s.allUsed());
+    }
+}
+
+// A loaded cycloidal design with a value its field would refuse (α 25°, βm
+// 0°) is advised on and not calculated: the loaded value leaves its
+// completion bit clear, as the typed one would.
+TEST_F(AolDlgTest, LoadedValuesTheFieldsWouldRefuseAreNotCalculated) {
+    struct Case { const char* what; int alphaDeg, betaDeg; const char* advice; };
+    const Case cases[] = {
+        {"α 25°", 25, 35, "若选用EN型刀盘建议α = 20°，\n若选用TC型刀盘建议α = 17.5°。"},
+        {"βm 0°", 20, 0, "建议中点螺旋角取为：βm = 30°～45°"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ConePreRecord pre = workedPre();
+        pre.alphaDeg = c.alphaDeg;
+        pre.betaDeg = c.betaDeg;
+        s.answerOpen(preliminary(pre, "odd.cng"));
+        s.expectMessage(c.advice);
+        s.expectMessage("输入的预定数据不齐全或有非法数据，请重新计算!");
+        D dlg;
+        s.onDialog(D::IDD, [&](Running& d) {
+            d.click(D::IDC_LOAD_PRE);
+            d.type(D::IDC_PHI, "0.3");
+            d.leave();
+            d.click(D::IDC_CALC);
+            EXPECT_EQ(dlg.m_calculated, 0);
+            EXPECT_EQ(dlg.m_geom.status, 0);
+            d.end(IDCANCEL);
+        });
+        dlg.DoModal();
+        EXPECT_TRUE(s.allUsed());
+    }
 }
 
 TEST_F(AolDlgTest, PreliminaryLoadRefusals) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "bevel/geometry/aol_entc_dlg.h"
 #include "bevel/geometry/aol_tilt_dlg.h"
@@ -302,6 +303,32 @@ TEST(AolXDlg, ConfirmRaiseAndCancel) {
         });
         EXPECT_EQ(dlg.DoModal(0.1194), IDCANCEL);
         EXPECT_EQ(dlg.m_x, 0.1194);
+    }
+}
+
+// χ1 has an upper bound: at χ1 ≥ 1 the gear's addendum (1 − χ1)·mp is not
+// above 0 (χ1 3 would save hf1 −6.16 mm). The value is refused, xmin comes
+// back and the dialog stays; just below the bound is taken.
+TEST(AolXDlg, HeightModificationBelowItsUpperBound) {
+    struct Case { const char* typed; bool taken; };
+    for (const Case c : {Case{"3", false}, Case{"1", false}, Case{"0.999", true}}) {
+        SCOPED_TRACE(c.typed);
+        fwtest::Session s;
+        CBelmarAolXDlg dlg;
+        if (!c.taken) s.expectMessage("χ＝" + std::string(c.typed == std::string("3") ? "3.0000" : "1.0000") +
+                                      "过大：大齿轮齿顶高(1－χ)mp应大于0，请取χ<1!");
+        s.onDialog(CBelmarAolXDlg::IDD, [&](Running& d) {
+            d.type(CBelmarAolXDlg::IDC_X, c.typed);
+            d.click(IDOK);
+            EXPECT_EQ(d.ended(), c.taken);
+            if (!c.taken) {
+                EXPECT_EQ(d.text(CBelmarAolXDlg::IDC_X), "0.1194");
+                d.click(IDCANCEL);
+            }
+        });
+        dlg.DoModal(0.1194);
+        EXPECT_EQ(dlg.m_x, c.taken ? std::stod(c.typed) : 0.1194);
+        EXPECT_TRUE(s.allUsed());
     }
 }
 

@@ -93,8 +93,7 @@ constexpr const char* kFaceWidthQuestionStart = "当前的齿宽计算值是";
 TEST_F(BelmarArc, WorkedPairFromAPreliminaryFile) {
     // The picture button shows the spiral pair's symbols.
     s.onDialog(CBelmarLenImgDlg::IDD, [](fwtest::Running& d) {
-        EXPECT_TRUE(d.visible(CBelmarLenImgDlg::IDC_SPIRAL));
-        EXPECT_FALSE(d.visible(CBelmarLenImgDlg::IDC_STRAIGHT));
+        EXPECT_EQ(d.dialog().picture(CBelmarLenImgDlg::IDC_PICTURE).bitmap(), CBelmarLenImgDlg::IDB_SPIRAL);
         d.click(IDOK);
     });
     s.answerOpen(preliminaryFile(pair(14, 39, 4.5, 35, 4), "worked.cng"));
@@ -223,6 +222,46 @@ TEST_F(BelmarArc, ModuleAndHelixRefusedWhicheverComesLast) {
         EXPECT_EQ(dlg.m_in.betaM.deg, 24);
     });
     EXPECT_TRUE(s.allUsed());
+}
+
+// Values the record check refuses are refused where they are typed (the
+// field names its range; the member and the text stay as accepted), so no
+// such design is calculated or saved.
+TEST_F(BelmarArc, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
+    struct Case {
+        const char* what;
+        int id;
+        const char* typed;
+        const char* range;
+        std::function<std::int32_t(const D&)> member;
+    };
+    const Case cases[] = {
+        {"Z2 2·10⁹", D::IDC_Z2, "2000000000", "请输入 0 到 100000 之间的整数。", [](const D& g) { return g.m_in.z2; }},
+        {"Z1 3000000000", D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。", [](const D& g) { return g.m_in.z1; }},
+        {"α minutes 75", D::IDC_ALPHA_MIN, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_in.alpha.min; }},
+        {"βm degrees 61", D::IDC_BETA_DEG, "61", "请输入 0 到 60 之间的整数。", [](const D& g) { return g.m_in.betaM.deg; }},
+        {"βm minutes 75", D::IDC_BETA_MIN, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_in.betaM.min; }},
+        {"βm seconds 60", D::IDC_BETA_SEC, "60", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_in.betaM.sec; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        mark();
+        s.answerMessage(IDOK);  // the refusal
+        run([&](fwtest::Running& d, D& dlg) {
+            const std::string before = d.text(c.id);
+            const std::int32_t kept = c.member(dlg);
+            d.type(c.id, c.typed);
+            d.leave();
+            EXPECT_EQ(d.focused(), c.id);
+            d.leave();
+            EXPECT_EQ(d.text(c.id), before);
+            EXPECT_EQ(c.member(dlg), kept);
+            EXPECT_FALSE(dlg.calculated());
+        });
+        ASSERT_EQ(fresh().size(), 1u);
+        EXPECT_NE(fresh()[0].text.find(c.range), std::string::npos) << fresh()[0].text;
+        EXPECT_TRUE(s.allUsed());
+    }
 }
 
 TEST_F(BelmarArc, CalculationAdviceForSmallModules) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <functional>
 
 #include "bevel/geometry/belmar_len_img_dlg.h"
 #include "fw/file.h"
@@ -230,8 +231,7 @@ TEST_F(BelmarLenDlgTest, HelpPictureAndCancel) {
         d.click(IDCANCEL);
     });
     s.onDialog(CBelmarLenImgDlg::IDD, [](fwtest::Running& d) {
-        EXPECT_TRUE(d.visible(CBelmarLenImgDlg::IDC_STRAIGHT));
-        EXPECT_FALSE(d.visible(CBelmarLenImgDlg::IDC_SPIRAL));
+        EXPECT_EQ(d.dialog().picture(CBelmarLenImgDlg::IDC_PICTURE).bitmap(), CBelmarLenImgDlg::IDB_STRAIGHT);
         d.click(IDOK);
     });
     s.expectMessage("计算数据尚未保存，是(Yes)否(No)保存数据？", IDYES);
@@ -244,8 +244,7 @@ TEST_F(BelmarLenDlgTest, HelpPictureAndCancel) {
 
 TEST_F(BelmarLenDlgTest, PictureInSpiralMode) {
     s.onDialog(CBelmarLenImgDlg::IDD, [](fwtest::Running& d) {
-        EXPECT_FALSE(d.visible(CBelmarLenImgDlg::IDC_STRAIGHT));
-        EXPECT_TRUE(d.visible(CBelmarLenImgDlg::IDC_SPIRAL));
+        EXPECT_EQ(d.dialog().picture(CBelmarLenImgDlg::IDC_PICTURE).bitmap(), CBelmarLenImgDlg::IDB_SPIRAL);
         EXPECT_EQ(d.caption(), "《Ondrel》 Kavrin v.01 弧齿圆锥齿轮对几何尺寸参数符号标注");
         d.click(IDOK);
     });
@@ -254,3 +253,54 @@ TEST_F(BelmarLenDlgTest, PictureInSpiralMode) {
 }
 
 }  // namespace
+
+// Values that pass the number parser but that the record check refuses are
+// refused where they are typed: the field names its range, the member keeps
+// its value, and leaving the field again puts the accepted text back.
+TEST(BelmarLenFields, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
+    struct Case {
+        const char* what;
+        int id;
+        const char* typed;
+        const char* range;
+        std::function<std::int64_t(const D&)> member;
+    };
+    const Case cases[] = {
+        {"Z1 3000000000", D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。",
+         [](const D& d) { return std::int64_t{d.m_in.z1}; }},
+        {"Z2 100001", D::IDC_Z2, "100001", "请输入 0 到 100000 之间的整数。",
+         [](const D& d) { return std::int64_t{d.m_in.z2}; }},
+        {"α minutes 75", D::IDC_ALPHA_MIN, "75", "请输入 0 到 59 之间的整数。",
+         [](const D& d) { return std::int64_t{d.m_in.alpha.min}; }},
+        {"α seconds 60", D::IDC_ALPHA_SEC, "60", "请输入 0 到 59 之间的整数。",
+         [](const D& d) { return std::int64_t{d.m_in.alpha.sec}; }},
+        {"β degrees 90", D::IDC_BETA_DEG, "90", "请输入 0 到 60 之间的整数。",
+         [](const D& d) { return std::int64_t{d.m_in.beta.deg}; }},
+        {"β minutes 75", D::IDC_BETA_MIN, "75", "请输入 0 到 59 之间的整数。",
+         [](const D& d) { return std::int64_t{d.m_in.beta.min}; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        fwtest::Installation inst{"bevel_geometry_straight_fields"};
+        fwtest::Session s;
+        std::string before;
+        s.answerMessage(IDOK);  // the refusal
+        s.onDialog(D::IDD, [&](fwtest::Running& d) {
+            before = d.text(c.id);
+            d.type(c.id, c.typed);
+            d.leave();
+            EXPECT_EQ(d.focused(), c.id);  // back once to the refused field
+            d.leave();
+            EXPECT_EQ(d.text(c.id), before);
+            d.end(IDCANCEL);
+        });
+        D dlg(nullptr);
+        const std::int64_t kept = c.member(dlg);
+        dlg.DoModal();
+        EXPECT_EQ(c.member(dlg), kept);
+        ASSERT_FALSE(s.messages().empty());
+        const std::string& refusal = s.messages().front().text;
+        EXPECT_NE(refusal.find(c.range), std::string::npos) << refusal;
+        EXPECT_TRUE(s.allUsed());
+    }
+}

@@ -50,10 +50,15 @@ fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const 
     const ConeGeomRecord& geom = out.geom;
     if (out.pre.status != kConePreStatus || geom.status != kConeGeomStatus)
         return fw::unexpected(refusal(kMsgNoConeGeometry));
+    // A spiral angle and face contact ratio that disagree get their own
+    // message before the record checks, which refuse them too.
+    const double betaM = decimalDegrees(geom.betaDeg, geom.betaMin, geom.betaSec);
+    if (finite({betaM, geom.epsBeta}) && !spiralEntriesAgree(betaM, geom.epsBeta))
+        return fw::unexpected(refusal(kMsgSpiralContact));
     // The checks the geometry step's own load of a saved design runs: the
     // preliminary record's, then that of the kind the tooth system names.
     if (!plausibleConePreRecord(out.pre) || geom.toothSystem < 0 || geom.toothSystem >= kToothSystemCount ||
-        !plausibleConeGeomRecord(geom, kConeToothSystems[static_cast<std::size_t>(geom.toothSystem)].kind))
+        !checkConeGeomRecord(geom, kConeToothSystems[static_cast<std::size_t>(geom.toothSystem)].kind))
         return fw::unexpected(refusal(kMsgNoConeGeometry));
 
     RatingEntries& e = out.entries;

@@ -41,12 +41,13 @@ inline constexpr const char* kMsgSpiralContact = "齿向重合度或螺旋角数
 
 // All or nothing, as a geometry step loads a saved design: a file of another
 // header word; one shorter than the header (when it has one) and both
-// records (a preliminary-only design); statuses other than 201 and 202; a
+// records (a preliminary-only design); statuses other than 201 and 202;
+// βm and εβ not both above 0 or both 0 (kMsgSpiralContact); a
 // preliminary record that its own check refuses (checkConePreRecord), a
 // geometry record that the check of its tooth system's kind refuses
-// (plausibleConeGeomRecord); then the entries as their edits take them
+// (checkConeGeomRecord); then the entries as their edits take them
 // (entriesComplete: each in its range, every bit of the forces but T and
-// n1); βm and εβ not both above 0 or both 0 (kMsgSpiralContact).
+// n1).
 fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const std::uint8_t> file);
 
 // Completion mask bits (the forces button needs all thirteen).

@@ -95,7 +95,7 @@ TEST(BevelRatingLoad, RefusalsLeaveNothingHalfLoaded) {
     }
     {
         auto f = good;
-        putF64(f, kGeom + 576, 0);  // εβ 0 with βm 35°
+        putF64(f, kGeom + 576, 0);  // εβ 0 with βm 35°: named before the record checks refuse it
         cases.push_back({"βm > 0, εβ 0", f, kMsgSpiralContact});
     }
     {
