@@ -343,7 +343,7 @@ public:
         });
         // Any other change that is not the model's own: an assistive tool's.
         connect(this, &QSlider::valueChanged, this, [this](int pos) {
-            if (m_view.syncing || !m_view.dlg || isSliderDown() || m_pressed) return;
+            if (m_view.syncing || !m_view.dlg || !isVisible() || isSliderDown() || m_pressed) return;
             moveTo(pos);
         });
     }
@@ -619,8 +619,12 @@ void push(ControlView& v, fw::Change what) {
     if (!v.widget || !v.ctl) return;
     quietly(v, [&] {
         switch (what) {
-        case fw::Change::Enabled: v.widget->setEnabled(v.ctl->enabled()); break;
-        case fw::Change::Visible: v.widget->setVisible(v.ctl->visible() && !v.subscriptOf); break;
+        case fw::Change::Enabled:
+            withoutFocusMove(v.widget, [&] { v.widget->setEnabled(v.ctl->enabled()); });
+            break;
+        case fw::Change::Visible:
+            withoutFocusMove(v.widget, [&] { v.widget->setVisible(v.ctl->visible() && !v.subscriptOf); });
+            break;
         default: pushState(v, what); break;
         }
     });

@@ -118,6 +118,31 @@ TEST_F(QtFixture, TypingThenTabDeliversKillFocusBeforeTheNextClick) {
     EXPECT_EQ(dlg.text(IDC_A), "42");
 }
 
+// The program disables or hides the field being typed in: Qt moves its
+// keyboard focus on, but that is no move of the user's. The field is checked
+// when the user goes on, not before.
+TEST_F(QtFixture, DisablingTheFocusedFieldChecksNothingUntilTheUserMoves) {
+    for (const bool hide : {false, true}) {
+        FormDlg dlg;
+        std::vector<std::string> before;
+        whenShown([&](fw::Window&, QWidget*) {
+            QWidget* a = widget(dlg, IDC_A);
+            QTest::keyClicks(a, "42");
+            if (hide) dlg.show(IDC_A, false);
+            else dlg.enable(IDC_A, false);
+            EXPECT_EQ(dlg.focusId(), IDC_A);
+            EXPECT_FALSE(widget(dlg, IDC_B)->hasFocus());
+            before = dlg.log;
+            QTest::mouseClick(widget(dlg, IDC_B), Qt::LeftButton);
+            dlg.EndDialog(IDCANCEL);
+        });
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_EQ(before, (std::vector<std::string>{"change", "change"})) << (hide ? "hidden" : "disabled");
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"change", "change", "kill 42", "setfocus b"}))
+            << (hide ? "hidden" : "disabled");
+    }
+}
+
 TEST_F(QtFixture, FieldsAreNamedForScreenReaders) {
     FormDlg dlg;
     QString name, description, unit, object;
