@@ -18,6 +18,7 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -264,6 +265,54 @@ TEST(QtAccessibility, EveryControlOfEveryDialogHasANameOfItsOwn) {
                 f.comboByValue.empty())
         << f.summary() << "\n"
         << f.details();
+}
+
+// The parts of an angle: "[field] °  [field] ′  [field] ″". Each field is
+// named, for a screen reader and in a refusal alike, by what it holds.
+void angleParts(const std::vector<fw::Node>& nodes, std::vector<std::pair<int, std::string>>& out) {
+    for (const fw::Node& n : nodes) {
+        std::vector<std::pair<int, std::string>> row;
+        if (n.kind == fw::Kind::Row)
+            for (std::size_t i = 0; i + 1 < n.children.size(); ++i) {
+                const fw::Node& f = n.children[i];
+                const fw::Node& u = n.children[i + 1];
+                if (f.kind != fw::Kind::Edit || u.kind != fw::Kind::Static) continue;
+                if (u.text == "°") row.push_back({f.id, "度"});
+                if (u.text == "′") row.push_back({f.id, "分"});
+                if (u.text == "″") row.push_back({f.id, "秒"});
+            }
+        // degrees with minutes: an angle in parts (one field in degrees or in
+        // minutes alone, or two angles in degrees side by side, hold values)
+        const auto has = [&row](const char* w) {
+            return std::any_of(row.begin(), row.end(), [w](const auto& r) { return r.second == w; });
+        };
+        if (has("度") && has("分")) out.insert(out.end(), row.begin(), row.end());
+        angleParts(n.children, out);
+    }
+}
+
+TEST(QtAccessibility, AnglePartsAreNamedByWhatTheyHold) {
+    QtProgram p;
+    int rows = 0;   // angle part fields seen
+    std::vector<std::string> wrong;
+    everyTemplate(p, [&](const std::string& name, fw::Dialog& d, QWidget*) {
+        std::vector<std::pair<int, std::string>> parts;
+        angleParts(d.dialogTemplate().body, parts);
+        rows += static_cast<int>(parts.size());
+        for (const auto& [id, word] : parts) {
+            const std::string heard = fwqt::QtBackend::widgetOf(d.item(id))->accessibleName().toStdString();
+            const std::string refused = fw::fieldLabel(d, id);
+            const std::string end = " " + word;
+            const bool named = heard.size() > end.size() && heard.compare(heard.size() - end.size(), end.size(), end) == 0;
+            if (!named || refused != heard)
+                wrong.push_back(name + " id" + std::to_string(id) + " holds " + word + ": heard \"" + heard +
+                                "\", refused as \"" + refused + "\"");
+        }
+    });
+    EXPECT_GT(rows, 20);   // fields that are parts of an angle
+    std::string all;
+    for (const auto& w : wrong) all += w + "\n";
+    EXPECT_TRUE(wrong.empty()) << all;
 }
 
 // Runs look once the next dialog's own loop runs (user input reaches the
