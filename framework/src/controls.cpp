@@ -64,7 +64,6 @@ bool Control::canFocus() const {
     case Kind::Static:
     case Kind::GroupBox:
     case Kind::Picture:
-    case Kind::Trackbar:
     case Kind::Row:
     case Kind::Column: return false;
     default: return m_enabled && m_visible;

@@ -41,7 +41,7 @@ public:
     bool visible() const { return m_visible; }
     void show(bool on = true);
     // Takes the keyboard focus: enabled, visible, and of a focusable kind
-    // (not static, group box, picture or trackbar).
+    // (not static, group box or picture).
     bool canFocus() const;
     // Pixel rectangle in the client area (empty when the template has no box).
     Rect rect() const;
@@ -225,8 +225,9 @@ private:
     int m_top = 0;
 };
 
-// Trackbar: takes no keyboard focus; the thumb moves with the mouse only and
-// every move ends with the released notification.
+// Trackbar: takes the focus like a field (click, Tab); its thumb moves with
+// the mouse, the keys and assistive tools, and every move ends with the
+// released notification.
 class Trackbar : public Control {
 public:
     using Control::Control;
