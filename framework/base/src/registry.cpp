@@ -61,7 +61,9 @@ struct HiveData {
 };
 
 void parseLine(HiveData& hive, std::string_view line, Section*& current) {
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    // Every carriage return at the end goes: a line read as a value must not
+    // turn into a section heading once it is written back without them.
+    while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line.front() == ';' || line.front() == '#') return;
     if (line.front() == '[' && line.back() == ']') {
         current = &hive.section(line.substr(1, line.size() - 2));

@@ -95,6 +95,23 @@ TEST_F(Registry, UserHiveWritesCreateFoldersAndPersist) {
     EXPECT_FALSE(reg::keyExists(Hive::CurrentUser, "K"));
 }
 
+// A hive file edited by hand keeps what it holds across a write: a line
+// ending in two carriage returns ("[C]x=1]\r\r") is a heading, as it is
+// once written back with plain line ends, so the values after it stay in
+// their own key.
+TEST_F(Registry, HandEditedLinesKeepTheirMeaningAcrossAWrite) {
+    const auto user = dir / "cfg" / "kavrin" / "user.reg";
+    std::filesystem::create_directories(user.parent_path());
+    writeText(user, "[K]\r\nold=1\r\n[C]x=1]\r\r\nv=2\r\n");
+    EXPECT_EQ(reg::readString(Hive::CurrentUser, "C]x=1", "v"), "2");
+    EXPECT_EQ(reg::readString(Hive::CurrentUser, "K", "[C]x"), std::nullopt);
+    ASSERT_TRUE(reg::writeString("K", "new", "3"));
+    reg::reload();
+    EXPECT_EQ(reg::readString(Hive::CurrentUser, "K", "new"), "3");
+    EXPECT_EQ(reg::readString(Hive::CurrentUser, "K", "old"), "1");
+    EXPECT_EQ(reg::readString(Hive::CurrentUser, "C]x=1", "v"), "2");
+}
+
 TEST_F(Registry, UserWriteFailsWhenTheFolderCannotBeMade) {
     writeText(dir / "plain", "x");
     setenv("KAVRIN_USER_REGISTRY", (dir / "plain" / "user.reg").c_str(), 1);  // folder is a file
