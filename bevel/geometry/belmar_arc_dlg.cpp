@@ -105,6 +105,9 @@ bool CBelmarArcDlg::OnInitDialog() {
     m_alphaChecked = m_in.alpha;
     m_betaChecked = m_in.betaM;
     m_bNoticed.reset();
+    m_z1Untouched = m_in.z1;
+    m_z2Untouched = m_in.z2;
+    m_mUntouched = m_in.m;
     showValues();
     return true;
 }
@@ -114,6 +117,10 @@ void CBelmarArcDlg::forgetChecks() {
     m_alphaChecked.reset();
     m_betaChecked.reset();
     m_bNoticed.reset();
+    m_pairRefused.reset();
+    m_z1Untouched.reset();
+    m_z2Untouched.reset();
+    m_mUntouched.reset();
 }
 
 void CBelmarArcDlg::DoDataExchange(fw::Exchange& dx) {
@@ -227,6 +234,8 @@ bool CBelmarArcDlg::ValidateInputs() {
 void CBelmarArcDlg::OnZ1() {
     const std::int32_t before = m_in.z1;
     if (!UpdateData(true)) return;
+    if (m_z1Untouched == m_in.z1) return;  // still the fresh dialog's empty value
+    m_z1Untouched.reset();
     if (m_in.z1 == 0) {
         exclaim(fw::format("小齿轮齿数z1=%d无效!", m_in.z1));
         m_in.z1 = before;
@@ -253,6 +262,8 @@ void CBelmarArcDlg::OnZ1() {
 void CBelmarArcDlg::OnZ2() {
     const std::int32_t before = m_in.z2;
     if (!UpdateData(true)) return;
+    if (m_z2Untouched == m_in.z2) return;  // still the fresh dialog's empty value
+    m_z2Untouched.reset();
     if (m_in.z2 == 0) {
         exclaim(fw::format("大齿轮齿数z2=%d无效!", m_in.z2));
         m_in.z2 = before;
@@ -293,11 +304,13 @@ void CBelmarArcDlg::OnHa() {
 void CBelmarArcDlg::OnM() {
     const double before = m_in.m;
     if (!UpdateData(true)) return;
+    if (m_mUntouched == m_in.m) return;  // still the fresh dialog's empty value
+    m_mUntouched.reset();
     if (!(m_in.m > 0) || m_in.m > kConeModuleMax) {
         exclaim("模数无效!");
         m_mask &= ~kSpiralM;
     } else if (smallModuleWithLargeHelix(m_in)) {
-        exclaim(kSmallModuleAdvice);
+        refusePair(m_in.m == before);
         m_in.m = before;
         showValues();
         return;
@@ -308,6 +321,17 @@ void CBelmarArcDlg::OnM() {
     changed();
 }
 
+// The small-module advice for the pair as read; `stands` when the refusal
+// leaves it as it is (nothing typed, a loaded pair).
+void CBelmarArcDlg::refusePair(bool stands) {
+    const std::pair<double, kavrin::AngleTriple> pair{m_in.m, m_in.betaM};
+    if (!(m_pairRefused == pair)) exclaim(kSmallModuleAdvice);
+    if (stands)
+        m_pairRefused = pair;
+    else
+        m_pairRefused.reset();
+}
+
 // βm typed after the module: the pair m ≤ 2.5, βm ≥ 25° is refused
 // whichever of the two comes last; the previous βm comes back.
 void CBelmarArcDlg::OnBetaM(int id) {
@@ -315,7 +339,7 @@ void CBelmarArcDlg::OnBetaM(int id) {
     if (!UpdateData(true)) return;
     if (m_betaChecked == m_in.betaM) return;
     if ((m_mask & kSpiralM) && smallModuleWithLargeHelix(m_in)) {
-        exclaim(kSmallModuleAdvice);
+        refusePair(m_in.betaM == before);
         m_in.betaM = before;
         m_betaChecked = before;
         showValues();

@@ -6,6 +6,7 @@
 // opens m_strReportPath after IDOK.
 #pragma once
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -74,6 +75,14 @@ public:
     // The face width the program derived from a φR whose notice or question
     // already came: leaving it untouched repeats no advice about that φR.
     std::optional<double> m_bNoticed;
+    // The (m, βm) pair the small-module advice refused, while it still stands
+    // (a loaded pair): leaving the other of the two repeats no advice.
+    std::optional<std::pair<double, kavrin::AngleTriple>> m_pairRefused;
+    void refusePair(bool stands);
+    // The empty counts and module of a fresh dialog: not refused while
+    // untouched (nothing was entered yet).
+    std::optional<std::int32_t> m_z1Untouched, m_z2Untouched;
+    std::optional<double> m_mUntouched;
 
     bool calculated() const { return m_calculated && m_in == m_calculatedFrom; }
     bool customCutter() const { return !m_cutters.empty() && m_cutters[0].band == bevel::kCustomCutterBand; }
