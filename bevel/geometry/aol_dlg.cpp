@@ -300,7 +300,9 @@ void CBelmarAolDlg::OnBeta(int part) {
     if (b <= 0) {
         warn("βm的选值非法!");
         m_betaM[part] = static_cast<std::uint32_t>(std::max(0, *rec[part]));
-        if (part == 0) m_mask &= ~0x10;
+        // The degrees clear the bit, unless what came back is a βm above 0
+        // (then it stands as it was, not a refused value).
+        if (part == 0 && betaDegrees() <= 0) m_mask &= ~0x10;
         editAgain(kBetaIds[part]);
     } else {
         if (b < 30 || b > 45) warn("βm的选值不符合规范值，请注意考虑!");

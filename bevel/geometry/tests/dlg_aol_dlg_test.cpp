@@ -327,6 +327,7 @@ TEST_F(AolDlgTest, FieldRules) {
         d.type(D::IDC_BETA_D, "0");
         d.focus(D::IDC_TITLE);
         EXPECT_EQ(d.text(D::IDC_BETA_D), "50");
+        EXPECT_TRUE(g.m_mask & 0x10);  // the βm that came back stands
         d.type(D::IDC_BETA_D, "35");  // back in the range, silently
         d.focus(D::IDC_TITLE);
         // φR 1/3 taken; 0.34 refused and the previous comes back.
