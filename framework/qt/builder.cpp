@@ -35,6 +35,7 @@
 #include <algorithm>
 #include <map>
 
+#include "fw/format.h"
 #include "fwqt/qt_backend.h"
 #include "internal.h"
 
@@ -326,17 +327,24 @@ void quietly(ControlView& v, F f) {
 
 // ---- widgets with behaviour of their own ----
 
-// Trackbar: no keyboard focus; a drag of the thumb or a click in the
-// channel (one page towards the click) ends with "released".
+// Trackbar: takes the focus by click and Tab. A drag of the thumb, a click
+// in the channel (one page towards the click), a key (arrows a line, Page
+// Up/Down a page, Home/End the ends; up and left towards the minimum) and a
+// value set through the accessibility interface each end with "released".
 class Trackbar : public QSlider {
 public:
     Trackbar(ControlView& v, Qt::Orientation o, QWidget* parent) : QSlider(o, parent), m_view(v) {
-        setFocusPolicy(Qt::NoFocus);
+        setFocusPolicy(Qt::StrongFocus);
         setTracking(true);
         connect(this, &QSlider::sliderMoved, this, [this](int pos) {
             if (m_view.syncing || !m_view.dlg) return;
             m_view.dlg->userTrackbarMove(m_view.ctl->id(), pos);
             pushAll(m_view);
+        });
+        // Any other change that is not the model's own: an assistive tool's.
+        connect(this, &QSlider::valueChanged, this, [this](int pos) {
+            if (m_view.syncing || !m_view.dlg || !isVisible() || isSliderDown() || m_pressed) return;
+            moveTo(pos);
         });
     }
 
@@ -370,13 +378,36 @@ protected:
         if (m_view.dlg) pushAll(m_view);
     }
     void wheelEvent(QWheelEvent* e) override { e->ignore(); }   // the mouse wheel would move without releasing
-    void keyPressEvent(QKeyEvent* e) override { e->ignore(); }
+    void keyPressEvent(QKeyEvent* e) override {
+        if (!m_view.dlg || !m_view.ctl || m_pressed) return e->ignore();
+        const auto& tb = static_cast<const fw::Trackbar&>(*m_view.ctl);
+        int pos = tb.pos();
+        switch (e->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up: pos -= tb.lineSize(); break;
+        case Qt::Key_Right:
+        case Qt::Key_Down: pos += tb.lineSize(); break;
+        case Qt::Key_PageUp: pos -= tb.pageSize(); break;
+        case Qt::Key_PageDown: pos += tb.pageSize(); break;
+        case Qt::Key_Home: pos = tb.rangeMin(); break;
+        case Qt::Key_End: pos = tb.rangeMax(); break;
+        default: return e->ignore();
+        }
+        e->accept();
+        moveTo(std::clamp(pos, tb.rangeMin(), tb.rangeMax()));
+    }
 
 private:
+    // One whole move: the thumb goes to pos and is let go.
+    void moveTo(int pos) {
+        const int id = m_view.ctl->id();
+        if (m_view.dlg->userTrackbarMove(id, pos) && m_view.dlg) m_view.dlg->userTrackbarRelease(id);
+        if (m_view.dlg) pushAll(m_view);
+    }
+
     ControlView& m_view;
     bool m_pressed = false;
 };
-
 
 QString editText(const std::string& t) {
     QString s = qs(t);
@@ -415,9 +446,11 @@ void pushText(ControlView& v) {
             int cur = l->cursorPosition();
             l->setText(t);
             l->setCursorPosition(std::min<int>(cur, static_cast<int>(t.size())));
-            // A value is shown whole: the field widens for a longer one.
+            // A value is shown whole: the field widens for a longer number. A
+            // longer text (a hint, a list) scrolls in the field: the dialog
+            // keeps its size.
             const int need = l->fontMetrics().horizontalAdvance(t) + 16;
-            if (need > l->minimumWidth()) l->setMinimumWidth(need);
+            if (need > l->minimumWidth() && fw::parseNumber(c.text())) l->setMinimumWidth(need);
             if (!l->hasFocus()) l->setCursorPosition(0);
         }
     } else if (auto* pe = qobject_cast<QPlainTextEdit*>(v.widget)) {
@@ -586,8 +619,12 @@ void push(ControlView& v, fw::Change what) {
     if (!v.widget || !v.ctl) return;
     quietly(v, [&] {
         switch (what) {
-        case fw::Change::Enabled: v.widget->setEnabled(v.ctl->enabled()); break;
-        case fw::Change::Visible: v.widget->setVisible(v.ctl->visible() && !v.subscriptOf); break;
+        case fw::Change::Enabled:
+            withoutFocusMove(v.widget, [&] { v.widget->setEnabled(v.ctl->enabled()); });
+            break;
+        case fw::Change::Visible:
+            withoutFocusMove(v.widget, [&] { v.widget->setVisible(v.ctl->visible() && !v.subscriptOf); });
+            break;
         default: pushState(v, what); break;
         }
     });
@@ -754,11 +791,42 @@ private:
     int m_lines;
 };
 
+// A plain label the program writes (a hint, a range, a note): its text
+// wraps at the width the dialog was laid out with, so a longer text makes it
+// taller, never the dialog wider.
+class WrapLabel : public QLabel {
+public:
+    explicit WrapLabel(QWidget* parent) : QLabel(parent) { setWordWrap(true); }
+    // Keeps the width the text shown now needs: at least 12 characters (a
+    // label still empty), at most 40.
+    void freeze() {
+        const QFontMetrics fm(font());
+        int w = 0;
+        for (const QString& line : text().split(u'\n')) w = std::max(w, fm.horizontalAdvance(line));
+        const int frame = 2 * (margin() + frameWidth()) + 2;
+        m_width = std::clamp(w + frame, fm.averageCharWidth() * 12 + frame, fm.averageCharWidth() * 40 + frame);
+        updateGeometry();
+    }
+    QSize sizeHint() const override {
+        if (m_width < 0) return QLabel::sizeHint();
+        // Shown, it wraps at the width the layout gave it.
+        const int w = isVisible() ? std::max(m_width, width()) : m_width;
+        return {w, std::max(heightForWidth(w), fontMetrics().height())};
+    }
+    QSize minimumSizeHint() const override {
+        const QSize m = QLabel::minimumSizeHint();
+        return m_width < 0 ? m : QSize(std::min(m_width, m.width()), m.height());
+    }
+
+private:
+    int m_width = -1;
+};
+
 QWidget* makeStatic(ControlView& v, QWidget* parent) {
     const fw::Control& c = *v.ctl;
-    if (c.hasStyle(fw::style::Multiline) && (c.hasStyle(fw::style::Sunken) || c.hasStyle(fw::style::Border)))
+    if (fw::isTextPane(c.node()))
         return new TextBox(static_cast<int>(std::count(c.text().begin(), c.text().end(), '\n')) + 1, parent);
-    auto* l = new QLabel(parent);
+    auto* l = v.wraps ? new WrapLabel(parent) : new QLabel(parent);
     Qt::Alignment a = Qt::AlignVCenter;
     a |= c.hasStyle(fw::style::Center) ? Qt::AlignHCenter : c.hasStyle(fw::style::Right) ? Qt::AlignRight : Qt::AlignLeft;
     l->setAlignment(a);
@@ -888,6 +956,8 @@ public:
         linkSubscripts();
         tabOrder();
         for (auto& v : m_client.views()) pushAll(*v);
+        for (auto& v : m_client.views())
+            if (auto* l = dynamic_cast<WrapLabel*>(v->widget)) l->freeze();
         nameControls();
     }
 
@@ -924,6 +994,19 @@ private:
         if (!prev || !isInput(prev->kind)) return false;
         const QString t = qs(n.text).trimmed();
         return !(t.endsWith(u'=') || t.endsWith(u':') || t.endsWith(u'：'));
+    }
+
+    // A static the program writes that labels nothing: not a field's label
+    // or unit, not a slider's end, not a subscript, not placed at a box.
+    bool writtenLabel(const fw::Node& n) const {
+        if (n.kind != fw::Kind::Static || n.id == fw::IDC_STATIC || n.box || fw::isSubscript(n) || fw::isTextPane(n))
+            return false;
+        if (followsField(n)) return false;
+        for (int k = 1; const fw::Node* s = sibling(n, k); ++k)
+            if (isInput(s->kind)) return false;
+        for (int k : {-1, 1})
+            if (const fw::Node* s = sibling(n, k); s && s->kind == fw::Kind::Trackbar) return false;
+        return true;
     }
 
     // "symbol = [field] subscript": the subscript is shown in the label,
@@ -967,6 +1050,7 @@ private:
         auto view = std::make_unique<ControlView>();
         view->dlg = &m_dlg;
         view->ctl = c;
+        view->wraps = writtenLabel(n);
         QWidget* w = makeWidget(*view, parent);
         if (!w) return nullptr;
         view->widget = w;
@@ -978,8 +1062,11 @@ private:
         QSizePolicy sp = w->sizePolicy();
         sp.setRetainSizeWhenHidden(true);
         w->setSizePolicy(sp);
-        if (!c->canFocus() && c->kind() != fw::Kind::Trackbar) w->setFocusPolicy(Qt::NoFocus);
-        else if (c->hasStyle(fw::style::NoTabStop) && c->kind() != fw::Kind::Trackbar) w->setFocusPolicy(Qt::ClickFocus);
+        // By kind, not by state: a field disabled or hidden now takes the
+        // focus by click once it is enabled and shown.
+        const fw::Kind k = c->kind();
+        if (k == fw::Kind::Static || k == fw::Kind::GroupBox || k == fw::Kind::Picture) w->setFocusPolicy(Qt::NoFocus);
+        else if (c->hasStyle(fw::style::NoTabStop)) w->setFocusPolicy(Qt::ClickFocus);
         c->backendData = view.get();
         m_order.push_back(view.get());
         m_client.views().push_back(std::move(view));

@@ -45,6 +45,7 @@ struct ControlView {
     QWidget* widget = nullptr;     // the control itself
     int syncing = 0;               // > 0 while the model's state is pushed
     bool refusedPress = false;     // focus by mouse was refused: eat that click
+    bool wraps = false;            // a label the program writes: wraps at its laid-out width
     bool eatRelease = false;
     ControlView* subscript = nullptr;     // a symbol's label: the static holding its subscript
     ControlView* subscriptOf = nullptr;   // a subscript static: the label it is shown in
@@ -127,6 +128,11 @@ ControlView* viewOf(const fw::Control& c);
 WindowView* viewOf(const fw::Window& w);
 // Sets the Qt focus to the model's focused control of d.
 void syncFocus(fw::Dialog& d);
+// Runs change (enabling, showing or hiding w). Qt moves the keyboard focus
+// off a widget it disables or hides; that move is not the user's: the model's
+// focus stands and no widget of the window keeps the keyboard focus until the
+// user gives it one.
+void withoutFocusMove(QWidget* w, const std::function<void()>& change);
 // The widget new modal windows belong to (the top running one, or null).
 QWidget* modalParent();
 void pushModal(QWidget* w);

@@ -131,6 +131,15 @@ protected:
 
 }  // namespace
 
+void withoutFocusMove(QWidget* w, const std::function<void()>& change) {
+    const bool had = w->hasFocus();
+    ++g_focusSync;
+    change();
+    if (had && !w->hasFocus())
+        if (QWidget* now = QApplication::focusWidget(); now && now->window() == w->window()) now->clearFocus();
+    --g_focusSync;
+}
+
 void syncFocus(fw::Dialog& d) {
     fw::Control* c = d.find(d.focusId());
     ControlView* v = c ? viewOf(*c) : nullptr;

@@ -19,6 +19,7 @@ void Control::reset() {
     m_visible = !(m_style & style::Hidden);
     m_checkedText.reset();
     m_accepted = m_text;
+    m_programText = m_text;
     m_revert.reset();
 }
 
@@ -27,6 +28,7 @@ void Control::markAccepted(bool changed) {
     // leaves the text the user's.
     if (userChanging()) return;
     m_accepted = m_text;
+    m_programText = m_text;
     m_revert.reset();
     // A text the program changed is checked when the field is next left.
     if (changed) m_checkedText.reset();
@@ -62,7 +64,6 @@ bool Control::canFocus() const {
     case Kind::Static:
     case Kind::GroupBox:
     case Kind::Picture:
-    case Kind::Trackbar:
     case Kind::Row:
     case Kind::Column: return false;
     default: return m_enabled && m_visible;

@@ -310,7 +310,22 @@ void Dialog::checkOnLeave(int id) {
 }
 
 void Dialog::editAgain(int id) {
-    if (id == m_checking) m_editAgain = true;
+    if (id == m_checking) {
+        m_editAgain = true;
+    } else if (Control* c = m_checking ? find(id) : nullptr; c && holdsText(*c)) {
+        // Refused while another field was checked (a handler reading every
+        // field): left unchanged, this field takes back the last text that
+        // passed, or else the program's, so the refusal does not come again
+        // on every later focus change. (A button's refusal comes once per
+        // press: the field keeps its text for the user to mend.)
+        const std::string& to = c->m_accepted != c->text() ? c->m_accepted : c->m_programText;
+        if (to != c->text()) {
+            c->m_revert = Control::Revert{c->text(), to};
+            c->m_accepted = to;
+            c->m_checkedText.reset();
+        }
+    }
+    m_editAgainAt = id;
     setFocus(id);
 }
 
@@ -336,13 +351,18 @@ bool Dialog::moveFocus(int to) {
     m_focus = to;
     m_focusPending = to;
     if (running() && hasBackend()) backend().focusChanged(*this, m_focus);
+    const int outerAgainAt = m_editAgainAt;
+    m_editAgainAt = 0;
     if (check != 0) checkOnLeave(check);
+    const bool sentHere = m_editAgainAt == to;
+    m_editAgainAt = outerAgainAt;
     bool dropped = false;
     if (detail::modalOpenings() != opened) {
         // The kill-focus handler answered with a box or a dialog: the move is
-        // dropped and the focus goes back, unless the handler placed it.
-        dropped = true;
-        if (m_focus == to) {
+        // dropped and the focus goes back, unless the handler placed it (also
+        // where the move was going: a refused field that comes next).
+        dropped = !sentHere;
+        if (m_focus == to && !sentHere) {
             m_focus = check ? check : old;
             if (running() && hasBackend()) backend().focusChanged(*this, m_focus);
         }

@@ -136,11 +136,8 @@ bool isInput(Kind k) {
 bool isPushKind(Kind k) { return k == Kind::PushButton || k == Kind::BitmapButton; }
 bool isButtonKind(Kind k) { return isPushKind(k) || k == Kind::RadioButton || k == Kind::CheckBox; }
 
-// A text box of the program's hints: a multi-line framed static the program writes.
-bool isPane(const Node& n) {
-    return n.kind == Kind::Static && n.id != IDC_STATIC && (n.style & style::Multiline) &&
-           (n.style & (style::Sunken | style::Border));
-}
+// A text box of the program's hints.
+bool isPane(const Node& n) { return isTextPane(n); }
 
 // ---- the rules ----
 

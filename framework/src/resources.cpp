@@ -45,6 +45,11 @@ Node Node::named(std::string accessibleName) const {
     return n;
 }
 
+bool isTextPane(const Node& n) {
+    return n.kind == Kind::Static && n.id != IDC_STATIC && (n.style & (style::Sunken | style::Border)) &&
+           ((n.style & style::Multiline) || !n.box);
+}
+
 bool isSubscript(const Node& n) {
     if (n.kind != Kind::Static || n.box) return false;
     if (n.style & style::Subscript) return true;

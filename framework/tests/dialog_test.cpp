@@ -267,6 +267,40 @@ TEST(Dialog, EditAgainPutsTheAcceptedTextBackWhenLeftUnchanged) {
     EXPECT_EQ(s.messages().size(), 4u);
 }
 
+// A field with no check of its own refused while another field's check reads
+// every field: the focus goes to it once, and left unchanged it takes back its
+// text, so the refusal does not come back on every later check.
+TEST(Dialog, AFieldRefusedByAnotherFieldsCheckIsRefusedOnce) {
+    Session s;
+    SampleDlg dlg;
+    dlg.askBigN = true;   // leaving x reads every field
+    runSample(s, dlg, [&](Running& d) {
+        s.answerMessage(IDOK);
+        d.type(IDC_N, "abc");   // n's own check asks about big numbers only
+        d.type(IDC_X, "7");
+        d.leave();   // the refusal of n; the focus goes to n (where Tab was going)
+        EXPECT_EQ(d.focused(), IDC_N);
+        EXPECT_TRUE(d.leave());
+        EXPECT_EQ(d.text(IDC_N), "17");
+        // The refused field elsewhere than where the focus was going.
+        s.answerMessage(IDOK);
+        d.type(IDC_N, "abc");
+        d.type(IDC_X, "6");
+        EXPECT_FALSE(d.click(IDC_CALC));
+        EXPECT_EQ(d.focused(), IDC_N);
+        EXPECT_TRUE(d.leave());
+        EXPECT_EQ(d.text(IDC_N), "17");
+        for (const char* x : {"8", "9"}) {
+            d.type(IDC_X, x);
+            EXPECT_TRUE(d.leave()) << x;
+        }
+        d.click(IDOK);
+    });
+    EXPECT_EQ(s.messages().size(), 2u);
+    EXPECT_EQ(dlg.m_x, 9);
+    EXPECT_EQ(dlg.m_n, 17);
+}
+
 TEST(Dialog, ProgrammaticTextChangeFiresChangeOnlyOnARealChange) {
     Session s;
     SampleDlg dlg;

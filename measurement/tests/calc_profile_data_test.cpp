@@ -87,6 +87,25 @@ TEST(ProfileData, InternalGearFromTheTipOutward) {
     EXPECT_NEAR(std::hypot(r->centre.x, r->centre.y), 62, 1e-12);
 }
 
+// The points of an internal gear are centred on one of its teeth (the help
+// page and the record say so): at a radius ρ the flank lies half a tooth,
+// π/(2z) + inv αρ − inv α, from the y axis; centred on a space it would lie
+// π/(2z) − (inv αρ − inv α) from it.
+TEST(ProfileData, InternalGearPointsAreCentredOnATooth) {
+    ProfileInput in{.internal = true, .z = 60, .filletRadius = 0.5, .shrinkage = 0, .d = 120, .da = 116,
+                    .df = 125, .db = 120 * std::cos(kAlpha), .alphaT = kAlpha, .xt = 0};
+    auto r = profilePoints(in);
+    ASSERT_TRUE(r);
+    auto inv = [](double a) { return std::tan(a) - a; };
+    for (const ProfilePoint& p : {r->flank[0], r->flank[8], r->flank[15]}) {
+        const double rho = std::hypot(p.x, p.y);
+        const double halfTooth = kPi / 120 + inv(std::acos(in.db / (2 * rho))) - inv(kAlpha);
+        EXPECT_NEAR(std::atan2(std::abs(p.x), p.y), halfTooth, 1e-9) << rho;
+    }
+    // At the tip circle (ρ 58) that is 0.015803 rad, not the space's 0.036557.
+    EXPECT_NEAR(std::atan2(std::abs(r->flank[0].x), r->flank[0].y), 0.015803, 1e-6);
+}
+
 TEST(ProfileData, DataWithoutAProfileAreRefused) {
     struct Case {
         const char* name;

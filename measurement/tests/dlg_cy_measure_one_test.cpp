@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "fw/file.h"
+#include "fw/exchange.h"
 #include "fw/format.h"
 #include "fw/text.h"
 #include "fwtest/script.h"
@@ -555,3 +556,35 @@ TEST_F(MeasureOneDlgTest, FailedWriteSaysWhatFailed) {
     EXPECT_FALSE(fs::exists(m_data / "gear.cyt"));
 }
 
+
+// A refusal starts with the name of the field it refuses: the seconds of β
+// are "β 秒" (they were named "β 分"), a deviation field by its row
+// ("上偏差 ΔWs", not the sign "－" before it).
+TEST_F(MeasureOneDlgTest, RefusalsNameTheirField) {
+    const std::string notANumber = fw::dx_text::NotANumber;
+    const std::string minutes = "请输入 0 到 59 之间的整数。";
+    const struct {
+        int id;
+        const char* typed;
+        std::string message;
+    } cases[] = {
+        {D::IDC_BETA_DEG, "75", "β 度：" + minutes},
+        {D::IDC_BETA_MIN, "75", "β 分：" + minutes},
+        {D::IDC_BETA_SEC, "abc", "β 秒：" + notANumber},
+        {D::IDC_DWS, "abc", "上偏差 ΔWs：" + notANumber},
+        {D::IDC_DWI, "0.0.1", "下偏差 ΔWi：" + notANumber},
+    };
+    run([&](Running& d) {
+        enterZ20(d);
+        d.click(D::IDC_TRIAL);
+        for (const auto& c : cases) {
+            const std::string before = d.text(c.id);
+            m_s.expectMessage(c.message);
+            d.type(c.id, c.typed);
+            d.leave();
+            EXPECT_EQ(d.text(c.id), before) << c.message;
+            d.leave();
+        }
+        d.click(IDCANCEL);
+    });
+}

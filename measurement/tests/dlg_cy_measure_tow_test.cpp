@@ -8,6 +8,7 @@
 
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
+#include "fw/exchange.h"
 #include "fw/file.h"
 #include "fwtest/script.h"
 #include "measurement/tests/measure_dlg_fixture.h"
@@ -231,3 +232,34 @@ TEST_F(MeasureTowDlgTest, DeviationFieldsAndFailedWrite) {
     EXPECT_FALSE(fs::exists(data));
 }
 
+
+// A refusal starts with the name of the field it refuses: "β 秒" for the
+// seconds of β (it said "β 分"), the deviations by their symbols ("ΔWs1"),
+// not by the sign "－" before them.
+TEST_F(MeasureTowDlgTest, RefusalsNameTheirField) {
+    const std::string notANumber = fw::dx_text::NotANumber;
+    const struct {
+        int id;
+        const char* typed;
+        std::string message;
+    } cases[] = {
+        {D::IDC_BETA_MIN, "75", "β 分：请输入 0 到 59 之间的整数。"},
+        {D::IDC_BETA_SEC, "abc", "β 秒：" + notANumber},
+        {D::IDC_DWS1, "abc", "ΔWs1：" + notANumber},
+        {D::IDC_DWI1, "abc", "ΔWi1：" + notANumber},
+        {D::IDC_DWS2, "0.0.1", "ΔWs2：" + notANumber},
+        {D::IDC_DWI2, "abc", "ΔWi2：" + notANumber},
+    };
+    run([&](Running& d) {
+        enterPair(d);
+        d.click(D::IDC_TRIAL);
+        for (const auto& c : cases) {
+            const std::string before = d.text(c.id);
+            m_s.expectMessage(c.message);
+            typeField(d, c.id, c.typed);
+            EXPECT_EQ(d.text(c.id), before) << c.message;
+            d.leave();
+        }
+        d.click(IDCANCEL);
+    });
+}

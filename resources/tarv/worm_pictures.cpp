@@ -185,6 +185,14 @@ double py(double r) { return kPAxisY - r * kPScale + (kPR1 - 12) * kPScale; }   
 struct ArcCentre {
     double x, y;
 };
+// The centre of the right flank's arc: on the flank's outward normal at the
+// reference line, at the pressure angle, beyond the flank.
+ArcCentre rightCentre(double half, double r, double angle) {
+    return {kThreadX + half + r * std::cos(angle), py(kPR1) - r * std::sin(angle)};
+}
+// The axial dimension from the thread's middle to the arc centre runs this
+// far above the tip line, clear of it; its name sits above it.
+constexpr double kAxialDimAbove = 16;
 ArcCentre arcThread(Image& img, double half, double r, double angle, double ha, double hf) {
     const double yRef = py(kPR1), yTip = py(kPR1 + ha), yRoot = py(kPR1 - hf);
     ArcCentre right{};
@@ -217,35 +225,62 @@ ArcCentre arcThread(Image& img, double half, double r, double angle, double ha, 
     return right;
 }
 
+// The arc centre's axial distance from the thread's middle, above the tip
+// line with extension lines, and its radial distance from the worm axis.
+void axialAndRadial(Image& img, ArcCentre c, double ha) {
+    const double y = py(kPR1 + ha) - kAxialDimAbove;
+    img.line(c.x, c.y - 4, c.x, y - 4, kDim, 2);
+    img.dimension(kThreadX, y, c.x, y);
+    img.dimension(c.x + 14, c.y, c.x + 14, kPAxisY);
+}
+
+constexpr double kZc1Half = 6.16 / 2 * kPScale, kZc1R = 28.2 * kPScale / 3, kZc1Angle = 23 * kPi / 180;
+constexpr double kZc3Half = 6.28 / 2 * kPScale, kZc3R = 25 * kPScale / 3, kZc3Angle = 23 * kPi / 180;
+
+// Where the names of the arc radius, the axial and the radial dimension go:
+// the radius named just below the middle of its line, the axial name centred
+// above its line, the radial one beside its line halfway down (top-left corners).
+struct CentreLabels {
+    fw::Point radius, axial, radial;
+};
+CentreLabels centreLabels(double half, double r, double angle, double ha) {
+    const ArcCentre c = rightCentre(half, r, angle);
+    const double x0 = kThreadX + half, y0 = py(kPR1);
+    const double mx = (x0 + c.x) / 2 + 8, my = y0 + (c.y - y0) * (mx - x0) / (c.x - x0);
+    return {{int(mx), int(my) + 4},
+            {int((kThreadX + c.x) / 2) - 6, int(py(kPR1 + ha) - kAxialDimAbove) - 17},
+            {int(c.x) + 20, int((c.y + kPAxisY) / 2) - 7}};
+}
+
 fw::Bitmap zc1Profile() {
     Image img(kProfW, kProfH);
-    const ArcCentre c = arcThread(img, 6.16 / 2 * kPScale, 28.2 * kPScale / 3, 23 * kPi / 180, kPHa, kPHf);
-    img.dimension(kThreadX, c.y - 12, c.x, c.y - 12);          // L1 (axial, schematic)
-    img.dimension(c.x + 14, c.y, c.x + 14, kPAxisY);           // L2 from the worm axis
+    const ArcCentre c = arcThread(img, kZc1Half, kZc1R, kZc1Angle, kPHa, kPHf);
+    axialAndRadial(img, c, kPHa);                              // L1 (axial, schematic), L2 from the worm axis
     img.dimension(40, py(kPR1), 40, py(kPR1 + kPHa));          // ha1
     img.dimension(60, py(kPR1), 60, py(kPR1 - kPHf));          // hf1
     return img.take(CCwPicDlg::IDB_ZC1);
 }
 
+const CentreLabels kZc1Centre = centreLabels(kZc1Half, kZc1R, kZc1Angle, kPHa);
 const std::vector<PictureLabel> kZc1Labels{
     {{int(kThreadX) - 10, int(py(kPR1)) + 18}, "Sn"}, {{14, int(py(kPR1 + kPHa / 2)) - 6}, "ha1"},
     {{64, int(py(kPR1 - kPHf / 2)) - 6}, "hf1"},       {{420, int(py(kPR1 + kPHa)) - 16}, "da1"},
     {{420, int(py(kPR1 - kPHf)) + 4}, "df1"},          {{420, int(py(kPR1)) + 4}, "d1"},
-    {{250, int(py(kPR1)) - 40}, "ρn"},                 {{220, int(py(kPR1 + 8)) - 14}, "L1"},
-    {{330, 200}, "L2"},                                {{196, int(py(kPR1)) - 18}, "αn"},
+    {kZc1Centre.radius, "ρn"},                         {kZc1Centre.axial, "L1"},
+    {kZc1Centre.radial, "L2"},                         {{196, int(py(kPR1)) - 18}, "αn"},
 };
 
 fw::Bitmap zc3Profile() {
     Image img(kProfW, kProfH);
-    const ArcCentre c = arcThread(img, 6.28 / 2 * kPScale, 25 * kPScale / 3, 23 * kPi / 180, kPHa, 6);
-    img.dimension(kThreadX, c.y - 12, c.x, c.y - 12);          // cx
-    img.dimension(c.x + 14, c.y, c.x + 14, kPAxisY);           // cy from the worm axis
+    const ArcCentre c = arcThread(img, kZc3Half, kZc3R, kZc3Angle, kPHa, 6);
+    axialAndRadial(img, c, kPHa);                              // cx, and cy from the worm axis
     return img.take(CCwPicDlg::IDB_ZC3);
 }
 
+const CentreLabels kZc3Centre = centreLabels(kZc3Half, kZc3R, kZc3Angle, kPHa);
 const std::vector<PictureLabel> kZc3Labels{
-    {{int(kThreadX) - 10, int(py(kPR1)) + 18}, "Sx"}, {{250, int(py(kPR1)) - 40}, "ρ"},
-    {{220, int(py(kPR1 + 8)) - 14}, "cx"},           {{330, 200}, "cy"},
+    {{int(kThreadX) - 10, int(py(kPR1)) + 18}, "Sx"}, {kZc3Centre.radius, "ρ"},
+    {kZc3Centre.axial, "cx"},                        {kZc3Centre.radial, "cy"},
     {{196, int(py(kPR1)) - 18}, "αx"},               {{420, int(py(kPR1)) + 4}, "d1"},
 };
 

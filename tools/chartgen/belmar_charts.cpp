@@ -88,12 +88,20 @@ std::string c85Picture() {
         out += gridLine(0, c85Y(rp), w, c85Y(rp));
         if (rp > 50 && rp < 270) out += text(2, c85Y(rp) - 2, std::to_string(rp), 9);
     }
+    for (double rb : bevel::kCutterRadii) out += polyline(c85Curve(rb));
+    // Each head's name written on its own curve near the right frame, where
+    // the curves lie furthest apart, on a white ground that breaks the curve
+    // (and the grid) under it; the neighbouring curves pass clear of it.
     for (double rb : bevel::kCutterRadii) {
-        auto pts = c85Curve(rb);
-        out += polyline(pts);
-        // The label beside the curve's right end, where the curves lie furthest apart.
-        const auto& [x, y] = pts.back();
-        out += text(x - 3, y - 3, fw::format("Rb=%d", static_cast<int>(rb)), 9, "end");
+        const auto pts = c85Curve(rb);
+        const std::string label = fw::format("Rb=%d", static_cast<int>(rb));
+        const double tw = label.size() * 9 * 0.58 + 2, right = w - 3, mid = right - tw / 2;
+        double y = pts.back().second;
+        for (const auto& [px, py] : pts)
+            if (px <= mid) y = py;
+        out += fw::format("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"9\" fill=\"white\"/>\n",
+                          num(right - tw).c_str(), num(y - 4.5).c_str(), num(tw).c_str());
+        out += text(right - 1, y + 3.3, label, 9, "end");
     }
     return out + close(w, h);
 }
@@ -147,52 +155,138 @@ std::string tiltPicture(int w, int h, double delta0) {
 }
 
 std::string cycloidalPairFigure(int w, int h, bool symbols) {
-    // A cycloidal pair in its axial section: pitch cones, face width, the
-    // reference point P at Rp, and the symbols of the report.
-    const double ox = w * 0.70, oy = h * 0.60;
-    const double re = std::min(w, h) * 0.62;
+    // A cycloidal pair in its axial section: pitch cones, the equal-height
+    // tooth between heel and toe, the reference point P at Rp, and the
+    // symbols of the report on their dimension lines. The whole pair (gear
+    // included) lies inside the picture.
+    using P = std::pair<double, double>;
     const double d1 = std::atan(14.0 / 35.0);
-    auto pt = [&](double r) { return std::pair{ox - r * std::cos(d1), oy - r * std::sin(d1)}; };
+    const double c = std::cos(d1), s = std::sin(d1);
+    const double left = symbols ? 80 : 5, right = symbols ? 44 : 5, top = symbols ? 84 : 6;
+    const double re = std::min((w - left - right) / (2 * c), (h - top - (symbols ? 80 : 6)) / (2 * s));
+    const double ox = left + re * c, oy = symbols ? top + re * s : h / 2.0;  // apex O
     std::string out = open(w, h);
-    auto line = [&](std::pair<double, double> a, std::pair<double, double> b, const char* extra = "") {
+    auto line = [&](P a, P b, const char* extra = "") {
         out += fw::format("<line x1=\"%s\" y1=\"%s\" x2=\"%s\" y2=\"%s\" stroke=\"black\" stroke-width=\"1\" %s/>\n",
                           num(a.first).c_str(), num(a.second).c_str(), num(b.first).c_str(), num(b.second).c_str(),
                           extra);
     };
+    auto add = [](P a, P d, double k) { return P{a.first + k * d.first, a.second + k * d.second}; };
     const char* dash = "stroke-dasharray=\"6 2 1 2\"";
-    line({6, oy}, {w - 6.0, oy}, dash);
-    line({ox, 6}, {ox, h - 6.0}, dash);
-    auto mir = [&](std::pair<double, double> p) { return std::pair{p.first, 2 * oy - p.second}; };
-    auto mirG = [&](std::pair<double, double> p) { return std::pair{2 * ox - p.first, p.second}; };
-    const double b = re * 0.3;
-    auto gen = pt(re), genIn = pt(re - b), p = pt(re - 0.415 * b);
-    line({ox, oy}, gen);
-    line({ox, oy}, mir(gen));
-    line({ox, oy}, mirG(gen));
-    line(gen, {gen.first, oy});
-    line(mir(gen), {gen.first, oy});
-    line(gen, {ox, gen.second});
-    line(mirG(gen), {ox, gen.second});
-    // Tooth depth at the heel: addendum and dedendum beside the generatrix.
-    const double nx = -std::sin(d1), ny = std::cos(d1);
-    line({gen.first - 9 * nx, gen.second - 9 * ny}, {genIn.first - 9 * nx, genIn.second - 9 * ny});
-    line({gen.first + 7 * nx, gen.second + 7 * ny}, {genIn.first + 7 * nx, genIn.second + 7 * ny});
+    const char* thin = "stroke-dasharray=\"3 3\"";
+    const P o{ox, oy};
+    const P t{c, s};     // along the upper generatrix, toward the apex
+    const P n{s, -c};    // its normal, away from the pinion axis
+    auto pt = [&](double r) { return P{ox - r * c, oy - r * s}; };
+    auto mir = [&](P p) { return P{p.first, 2 * oy - p.second}; };    // about the pinion axis
+    auto mirG = [&](P p) { return P{2 * ox - p.first, p.second}; };   // about the gear axis
+    line({symbols ? 8.0 : 2.0, oy}, {w - (symbols ? 8.0 : 2.0), oy}, dash);
+    line({ox, symbols ? 28.0 : 2.0}, {ox, h - (symbols ? 8.0 : 2.0)}, dash);
+    const double b = re * 0.3, ha = std::max(2.5, re * 0.045), hf = std::max(3.0, re * 0.055);
+    const P gen = pt(re), genIn = pt(re - b), p = pt(re - 0.415 * b);
+    // Pitch cones and the back of each member.
+    line(o, gen);
+    line(o, mir(gen));
+    line(o, mirG(gen));
+    line(gen, mir(gen));
+    line(gen, mirG(gen));
+    // The tooth on the common generatrix: tip and root parallel to it (equal
+    // height), closed by the heel and toe back cones.
+    const P tipH = add(gen, n, ha), rootH = add(gen, n, -hf), tipT = add(genIn, n, ha), rootT = add(genIn, n, -hf);
+    line(tipH, tipT);
+    line(rootH, rootT);
+    line(tipH, rootH);
+    line(tipT, rootT);
     if (!symbols) return out + close(w, h);
+    auto label = [&](P at, const std::string& s1, int size = 11) { out += text(at.first, at.second, s1, size, "middle"); };
+    // A name written on its dimension line, on a white ground that breaks the line.
+    auto onLine = [&](P at, const std::string& s1) {
+        const double tw = s1.size() * 10 * 0.58 + 2;
+        out += fw::format("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"11\" fill=\"white\"/>\n",
+                          num(at.first - tw / 2).c_str(), num(at.second - 5.5).c_str(), num(tw).c_str());
+        out += text(at.first, at.second + 3.6, s1, 10, "middle");
+    };
+    // A dimension line with small arrows at both ends.
+    auto dim = [&](P a, P z) {
+        line(a, z);
+        const double ang = std::atan2(z.second - a.second, z.first - a.first);
+        for (auto [q, d] : {std::pair{a, ang}, std::pair{z, ang + std::numbers::pi}})
+            for (double side : {0.35, -0.35})
+                line(q, {q.first + 6 * std::cos(d + side), q.second + 6 * std::sin(d + side)});
+    };
+    auto arc = [&](double r, double a0, double a1) {  // about the apex, angles from the +x axis, y down
+        out += fw::format("<path d=\"M %s %s A %s %s 0 0 %d %s %s\" fill=\"none\" stroke=\"black\" stroke-width=\"0.8\"/>\n",
+                          num(ox + r * std::cos(a0)).c_str(), num(oy + r * std::sin(a0)).c_str(), num(r).c_str(),
+                          num(r).c_str(), a1 > a0 ? 1 : 0, num(ox + r * std::cos(a1)).c_str(),
+                          num(oy + r * std::sin(a1)).c_str());
+    };
+    const double pi = std::numbers::pi;
+    // The reference point P on the pitch line, named below the tooth's root.
     out += fw::format("<circle cx=\"%s\" cy=\"%s\" r=\"2.5\" fill=\"black\"/>\n", num(p.first).c_str(),
                       num(p.second).c_str());
-    out += text(p.first - 4, p.second - 12, "P", 11);
-    out += text((ox + gen.first) / 2 + 8, (oy + gen.second) / 2 - 4, "R", 11);
-    out += text((ox + p.first) / 2 + 6, (oy + p.second) / 2 + 14, "Rp", 11);
-    out += text((ox + genIn.first) / 2 - 20, (oy + genIn.second) / 2 + 26, "Ri", 11);
-    out += text((gen.first + genIn.first) / 2 - 4, std::min(gen.second, genIn.second) - 14, "b", 11);
-    out += text(gen.first - 30, gen.second - 6, "ha1", 10);
-    out += text(gen.first - 30, gen.second + 14, "hf1", 10);
-    out += text(gen.first + 6, (gen.second + oy) / 2, "d1, da1", 10);
-    out += text(ox + 6, gen.second - 4, "d2, da2", 10);
-    out += text(ox - 52, oy - 6, "δ1", 11);
-    out += text(ox - 30, oy - 40, "δ2", 11);
-    out += text(gen.first - 8, oy + 16, "Ak1", 10);
-    out += text(ox + 6, gen.second + 30, "Ak2", 10);
+    label(add(p, n, -hf - 11), "P");
+    // R, Rp and Ri from the apex along the lower generatrix, outside the
+    // pinion, each name on its own line.
+    const P m{s, c};  // normal of the lower generatrix, away from the pinion axis
+    auto lower = [&](double r) { return P{ox - r * c, oy + r * s}; };
+    const double radii[3] = {re, re - 0.415 * b, re - b};
+    const char* names[3] = {"R", "Rp", "Ri"};
+    const double at[3] = {0.72, 0.52, 0.32};
+    for (int k = 0; k < 3; ++k) {
+        const double off = 14 + 16 * k;
+        const P from = add(o, m, off), to = add(lower(radii[k]), m, off);
+        line(add(lower(radii[k]), m, 3), add(to, m, 3), thin);
+        dim(from, to);
+        onLine({from.first + (to.first - from.first) * at[k], from.second + (to.second - from.second) * at[k]},
+               names[k]);
+    }
+    line(add(o, m, 3), add(o, m, 14 + 32 + 3), thin);
+    // Face width b beside the tooth's tip, on the gear's side.
+    const P bFrom = add(tipH, n, 10), bTo = add(tipT, n, 10);
+    line(add(tipH, n, 2), add(bFrom, n, 3), thin);
+    line(add(tipT, n, 2), add(bTo, n, 3), thin);
+    dim(bFrom, bTo);
+    label(add(P{(bFrom.first + bTo.first) / 2, (bFrom.second + bTo.second) / 2}, n, 5), "b");
+    // Addendum and dedendum beside the heel, left of the back cone.
+    label({gen.first - 18, gen.second - 3}, "ha1", 10);
+    label({gen.first - 18, gen.second + 14}, "hf1", 10);
+    // Diameters of the pinion left of its back, of the gear above its back.
+    const double x1 = gen.first - 32, x2 = gen.first - 52;
+    line({gen.first - 2, gen.second}, {x1 - 3, gen.second}, thin);
+    line({gen.first - 2, 2 * oy - gen.second}, {x1 - 3, 2 * oy - gen.second}, thin);
+    line({tipH.first - 2, tipH.second}, {x2 - 3, tipH.second}, thin);
+    line({tipH.first - 2, 2 * oy - tipH.second}, {x2 - 3, 2 * oy - tipH.second}, thin);
+    dim({x1, gen.second}, {x1, 2 * oy - gen.second});
+    dim({x2, tipH.second}, {x2, 2 * oy - tipH.second});
+    onLine({x1, oy + 22}, "d1");
+    onLine({x2, oy - 22}, "da1");
+    const P tip2 = add(gen, n, -ha);  // the gear's tip at the heel
+    const double y2 = gen.second - 30, y3 = gen.second - 46;
+    line({gen.first, gen.second - 2}, {gen.first, y2 - 3}, thin);
+    line({mirG(gen).first, gen.second - 2}, {mirG(gen).first, y2 - 3}, thin);
+    line({tip2.first, tip2.second + 2}, {tip2.first, y3 - 3}, thin);
+    line({2 * ox - tip2.first, tip2.second + 2}, {2 * ox - tip2.first, y3 - 3}, thin);
+    dim({gen.first, y2}, {mirG(gen).first, y2});
+    dim({tip2.first, y3}, {2 * ox - tip2.first, y3});
+    onLine({ox + re * 0.45, y2}, "d2");
+    onLine({ox + re * 0.45, y3}, "da2");
+    // Cone heights: the apex to each member's crown at the heel.
+    const double yk = 2 * oy - tipH.second + 48;
+    line({tipH.first, 2 * oy - tipH.second + 2}, {tipH.first, yk + 3}, thin);
+    line({ox, yk - 3}, {ox, yk + 3});
+    dim({tipH.first, yk}, {ox, yk});
+    onLine({(tipH.first + ox) / 2, yk}, "Ak1");
+    const double xk = mirG(gen).first + 16;
+    line({2 * ox - tip2.first + 2, tip2.second}, {xk + 3, tip2.second}, thin);
+    line({ox + 2, oy}, {xk + 3, oy}, thin);
+    dim({xk, tip2.second}, {xk, oy});
+    onLine({xk, (tip2.second + oy) / 2}, "Ak2");
+    // Pitch angles at the apex: δ1 from the pinion axis, δ2 from the gear axis.
+    const double r1 = re * 0.42, r2 = re * 0.24;
+    arc(r1, pi, pi + d1);
+    arc(r2, pi + d1, 1.5 * pi);
+    label(add(o, P{-std::cos(d1 / 2), -std::sin(d1 / 2)}, r1 + 14), "δ1");
+    label(add(o, P{-std::cos((d1 + pi / 2) / 2), -std::sin((d1 + pi / 2) / 2)}, r2 + 14), "δ2");
     out += text(8, 18, "βm, βp, β, βi;  mt, mp;  Zc, Rb, Eb, Δα;  χ1, χ2, χτ1, χτ2;  s1, s2", 10);
     return out + close(w, h);
 }

@@ -1,7 +1,11 @@
 #include "chart_svg.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
+#include <numbers>
+#include <optional>
 
 #include "common/calc/chart_curves.h"
 #include "common/calc/chart_scale.h"
@@ -42,6 +46,43 @@ void polyline(std::string& out, const std::vector<std::pair<double, double>>& pt
 
 }  // namespace
 
+namespace {
+
+// A label's box in picture pixels, from an estimate of its advance: Latin,
+// digits and Greek about 0.58 of the font size, CJK one full em.
+struct Box {
+    double x0, y0, x1, y1;
+    bool overlaps(const Box& o) const { return x0 < o.x1 && o.x0 < x1 && y0 < o.y1 && o.y0 < y1; }
+    bool inside(double w, double h) const { return x0 >= 1 && y0 >= 1 && x1 <= w - 1 && y1 <= h - 1; }
+};
+
+double textWidth(const std::string& t, int size) {
+    double em = 0;
+    for (std::size_t i = 0; i < t.size();) {
+        const auto c = static_cast<unsigned char>(t[i]);
+        const std::size_t n = c < 0x80 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+        std::uint32_t cp = n == 1 ? c : c & (0xFF >> (n + 1));
+        for (std::size_t k = 1; k < n && i + k < t.size(); ++k) cp = cp << 6 | (static_cast<unsigned char>(t[i + k]) & 0x3F);
+        em += cp >= 0x2E80 ? 1.0 : 0.58;
+        i += n;
+    }
+    return em * size;
+}
+
+// The box of a text whose baseline starts at (x, y) (anchor start).
+Box textBox(double x, double y, const std::string& t, int size) {
+    return {x - 1, y - size * 0.8, x + textWidth(t, size) + 1, y + size * 0.22};
+}
+
+// A label on a white ground, so that neither grid nor curve runs through it.
+std::string labelOnWhite(const Box& b, const std::string& t, int size) {
+    return fw::format("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"%s\" fill=\"white\"/>\n", num(b.x0).c_str(),
+                      num(b.y0).c_str(), num(b.x1 - b.x0).c_str(), num(b.y1 - b.y0).c_str()) +
+           text(b.x0 + 1, b.y1 - size * 0.22, t, size);
+}
+
+}  // namespace
+
 std::string svg(const ChartPicture& p) {
     const int w = p.width, h = p.height;
     std::string out = fw::format(
@@ -53,22 +94,11 @@ std::string svg(const ChartPicture& p) {
         double x = p.x(t.at);
         out += fw::format("<line x1=\"%s\" y1=\"0\" x2=\"%s\" y2=\"%d\" stroke=\"#c8c8c8\" stroke-width=\"0.6\"/>\n",
                           num(x).c_str(), num(x).c_str(), h);
-        if (t.label.empty()) continue;
-        // The labels at the frame stay inside the picture.
-        if (x < 12)
-            out += text(x + 2, h - 3, t.label, 10);
-        else if (x > w - 12)
-            out += fw::format("<text x=\"%s\" y=\"%d\" font-size=\"10\" %s text-anchor=\"end\">%s</text>\n",
-                              num(x - 2).c_str(), h - 3, kFont, escape(t.label).c_str());
-        else
-            out += text(x, h - 3, t.label, 10, true);
     }
     for (const Tick& t : p.yTicks) {
         double y = p.y(t.at);
         out += fw::format("<line x1=\"0\" y1=\"%s\" x2=\"%d\" y2=\"%s\" stroke=\"#c8c8c8\" stroke-width=\"0.6\"/>\n",
                           num(y).c_str(), w, num(y).c_str());
-        // Labels too near the bottom would run into the abscissa's.
-        if (!t.label.empty() && y < h - 14) out += text(3, y - 2, t.label, 10);
     }
     for (const Curve& c : p.curves) {
         std::vector<std::pair<double, double>> run;
@@ -84,10 +114,74 @@ std::string svg(const ChartPicture& p) {
             run.push_back(xy);
         }
         polyline(out, run, dashed);
-        if (!c.label.empty() && c.labelAt < c.points.size()) {
-            const CurvePoint& at = c.points[c.labelAt];
-            out += text(p.x(at.input) + c.labelDx, p.y(at.value) + c.labelDy, c.label, 9);
+    }
+
+    // The labels over the curves, each where no other label is: the free
+    // texts first, the scale labels (a label that would run into one already
+    // placed is left out, the ends of the abscissa first), then the curves'.
+    std::vector<Box> taken;
+    for (const Text& t : p.texts) {
+        const double tw = textWidth(t.text, t.size);
+        taken.push_back(textBox(t.middle ? t.x - tw / 2 : t.x, t.y, t.text, t.size));
+    }
+    std::vector<std::size_t> order(p.xTicks.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = i;
+    std::stable_partition(order.begin(), order.end(), [&](std::size_t i) {
+        const double x = p.x(p.xTicks[i].at);
+        return x < 12 || x > w - 12;
+    });
+    for (std::size_t i : order) {
+        const Tick& t = p.xTicks[i];
+        if (t.label.empty()) continue;
+        const double x = p.x(t.at), tw = textWidth(t.label, 10);
+        // The labels at the frame stay inside the picture.
+        const double left = x < 12 ? x + 2 : x > w - 12 ? x - 2 - tw : x - tw / 2;
+        const Box b = textBox(left, h - 3, t.label, 10);
+        if (std::any_of(taken.begin(), taken.end(), [&](const Box& o) { return o.overlaps(b); })) continue;
+        taken.push_back(b);
+        out += labelOnWhite(b, t.label, 10);
+    }
+    for (const Tick& t : p.yTicks) {
+        const double y = p.y(t.at);
+        // Labels too near the bottom would run into the abscissa's.
+        if (t.label.empty() || y >= h - 14) continue;
+        const Box b = textBox(3, y - 2, t.label, 10);
+        if (std::any_of(taken.begin(), taken.end(), [&](const Box& o) { return o.overlaps(b); })) continue;
+        taken.push_back(b);
+        out += labelOnWhite(b, t.label, 10);
+    }
+    for (const Curve& c : p.curves) {
+        if (c.label.empty() || c.labelAt >= c.points.size()) continue;
+        const int size = 9;
+        const double tw = textWidth(c.label, size);
+        auto boxAt = [&](std::size_t i, bool onLine) {
+            const double x = p.x(c.points[i].input), y = p.y(c.points[i].value);
+            return onLine ? textBox(x - tw / 2, y + size * 0.3, c.label, size)
+                          : textBox(x + c.labelDx, y + c.labelDy, c.label, size);
+        };
+        auto free = [&](const Box& b) {
+            return b.inside(w, h) && std::none_of(taken.begin(), taken.end(), [&](const Box& o) { return o.overlaps(b); });
+        };
+        // Where the curve's own place is taken or outside, the label slides
+        // along its curve, first beside it, then written on it.
+        std::optional<Box> placed;
+        const auto n = static_cast<std::ptrdiff_t>(c.points.size());
+        for (bool onLine : {false, true}) {
+            for (std::ptrdiff_t k = 0; k < n && !placed; ++k) {
+                for (std::ptrdiff_t i : {static_cast<std::ptrdiff_t>(c.labelAt) + k, static_cast<std::ptrdiff_t>(c.labelAt) - k}) {
+                    if (i < 0 || i >= n) continue;
+                    const Box b = boxAt(static_cast<std::size_t>(i), onLine);
+                    if (free(b)) {
+                        placed = b;
+                        break;
+                    }
+                }
+            }
+            if (placed) break;
         }
+        const Box b = placed ? *placed : boxAt(c.labelAt, false);
+        taken.push_back(b);
+        out += labelOnWhite(b, c.label, size);
     }
     for (const Text& t : p.texts) out += text(t.x, t.y, t.text, t.size, t.middle);
     out += fw::format("<rect x=\"0.5\" y=\"0.5\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"black\"/>\n", w - 1,
@@ -290,43 +384,60 @@ ChartPicture contactRatioChart() {
 // pinion driving from the left, its axial (towards the large end) and radial
 // (towards the centre) forces drawn as arrows; kind 0 straight teeth, 1 and 2
 // the two hand and rotation pairings. A focused copy has a heavier frame.
+// The button's frame and padding hide a few pixels at each side, so the
+// drawing keeps within 8..88.
 std::string arrangementFigure(int kind, bool focused) {
     const int w = 96, h = 96;
     std::string out = fw::format(
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n", w, h, w, h);
-    out += "<defs><marker id=\"a\" markerWidth=\"6\" markerHeight=\"6\" refX=\"5\" refY=\"3\" orient=\"auto\">"
-           "<path d=\"M0,0 L6,3 L0,6 z\" fill=\"black\"/></marker></defs>\n";
     out += fw::format("<rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n", w, h);
     auto line = [&](double x1, double y1, double x2, double y2, const char* extra = "") {
         out += fw::format("<line x1=\"%s\" y1=\"%s\" x2=\"%s\" y2=\"%s\" stroke=\"black\" stroke-width=\"1\" %s/>\n",
                           num(x1).c_str(), num(y1).c_str(), num(x2).c_str(), num(y2).c_str(), extra);
     };
+    // An arrow head at (x, y) pointing along angle a (drawn, not a marker).
+    auto head = [&](double x, double y, double a) {
+        const double l = 5, s = 0.45;
+        out += fw::format("<polygon points=\"%s,%s %s,%s %s,%s\" fill=\"black\"/>\n", num(x).c_str(), num(y).c_str(),
+                          num(x - l * std::cos(a - s)).c_str(), num(y - l * std::sin(a - s)).c_str(),
+                          num(x - l * std::cos(a + s)).c_str(), num(y - l * std::sin(a + s)).c_str());
+    };
+    const double pi = std::numbers::pi;
     const char* dash = "stroke-dasharray=\"6 2 1 2\"";
-    const char* arrow = "marker-end=\"url(#a)\"";
-    // Apex at (66, 62); pinion axis horizontal, gear axis vertical.
-    line(4, 62, 92, 62, dash);
-    line(66, 4, 66, 92, dash);
-    // Pinion (left): a frustum between x 22 and 40.
-    out += "<polygon points=\"22,44 40,50 40,74 22,80\" fill=\"#e8e8e8\" stroke=\"black\"/>\n";
-    // Gear (top): a frustum between y 10 and 28.
-    out += "<polygon points=\"30,10 36,28 96,28 96,10\" fill=\"#d4d4d4\" stroke=\"black\"/>\n";
+    // Apex O at (52, 58), a 1:2 pair: the cone distance 32/cos δ1 ends at the
+    // pinion's heel x 20 (radius 16); the toe at 0.6 of it.
+    line(8, 58, 88, 58, dash);  // pinion axis
+    line(52, 6, 52, 70, dash);  // gear axis
+    // Pinion: the frustum between toe and heel, its shaft to the left.
+    out += "<rect x=\"10\" y=\"54\" width=\"10\" height=\"8\" fill=\"#f4f4f4\" stroke=\"black\"/>\n";
+    out += "<polygon points=\"20,42 32.8,48.4 32.8,67.6 20,74\" fill=\"#e8e8e8\" stroke=\"black\"/>\n";
+    // Gear: the frustum above the common generatrix, its rim and hub.
+    out += "<rect x=\"46\" y=\"10\" width=\"12\" height=\"26\" fill=\"#f4f4f4\" stroke=\"black\"/>\n";
+    out += "<rect x=\"20\" y=\"36\" width=\"64\" height=\"6\" fill=\"#d4d4d4\" stroke=\"black\"/>\n";
+    out += "<polygon points=\"20,42 84,42 71.2,48.4 32.8,48.4\" fill=\"#d4d4d4\" stroke=\"black\"/>\n";
     // Teeth: straight, or slanted one way or the other.
     for (int n = 0; n < 4; ++n) {
-        double y = 52 + n * 5;
-        double slant = kind == 0 ? 0 : (kind == 1 ? 3 : -3);
-        line(24, y - slant, 38, y + slant);
+        const double y = 52 + n * 4;
+        const double slant = kind == 0 ? 0 : (kind == 1 ? 2.5 : -2.5);
+        line(22, y - slant, 31, y + slant);
     }
-    // Rotation of the pinion: an arc with an arrow, direction by kind.
-    if (kind == 2)
-        out += "<path d=\"M12,74 A10,14 0 0 1 12,50\" fill=\"none\" stroke=\"black\" marker-end=\"url(#a)\"/>\n";
-    else
-        out += "<path d=\"M12,50 A10,14 0 0 0 12,74\" fill=\"none\" stroke=\"black\" marker-end=\"url(#a)\"/>\n";
-    // Forces on the pinion: axial towards the large end (left), radial towards the centre (down).
-    line(31, 86, 16, 86, arrow);
-    line(46, 40, 46, 54, arrow);
-    out += text(4, 94, "Fx", 8);
-    out += text(48, 40, "Fr", 8);
-    if (kind > 0) out += text(4, 12, kind == 1 ? "右" : "左", 10);
+    // Rotation of the pinion: an arc about its shaft, direction by kind.
+    if (kind == 2) {
+        out += "<path d=\"M15,66 A5,10 0 0 1 15,50\" fill=\"none\" stroke=\"black\"/>\n";
+        head(15.5, 50, -0.15);
+    } else {
+        out += "<path d=\"M15,50 A5,10 0 0 0 15,66\" fill=\"none\" stroke=\"black\"/>\n";
+        head(15.5, 66, 0.15);
+    }
+    // Forces on the pinion, under it: radial towards its axis (up), axial
+    // towards the large end (left).
+    line(27, 90, 27, 79);
+    head(27, 77, -pi / 2);
+    out += text(16, 90, "Fr", 8);
+    line(47, 84, 35, 84);
+    head(33, 84, pi);
+    out += text(49, 87, "Fx", 8);
+    if (kind > 0) out += text(8, 18, kind == 1 ? "右" : "左", 10);
     if (focused)
         out += fw::format("<rect x=\"1\" y=\"1\" width=\"%d\" height=\"%d\" fill=\"none\" stroke=\"#0060c0\" "
                           "stroke-width=\"2\"/>\n", w - 2, h - 2);
@@ -366,43 +477,72 @@ std::vector<NamedPicture> sirrowPictures() {
 }
 
 std::string bevelPairFigure(int w, int h) {
-    // Apex O at the right of the gear axis; pinion axis horizontal, gear axis vertical.
-    const double ox = w * 0.72, oy = h * 0.62;
-    const double re = std::min(w, h) * 0.55;  // outer cone distance in pixels
-    const double d1 = std::atan(1 / 2.0);     // a 1:2 pair
-    auto pt = [&](double ang, double r) { return std::pair{ox - r * std::cos(ang), oy - r * std::sin(ang)}; };
+    // An orthogonal 1:2 pair in axial section, the whole of both members
+    // inside the picture: apex O, pinion axis horizontal, gear axis vertical;
+    // the cone distance Re and the face width b measured along the pinion's
+    // lower generatrix, outside it, the pitch angles at the apex.
+    using P = std::pair<double, double>;
+    const double d1 = std::atan(1 / 2.0);
+    const double c = std::cos(d1), s = std::sin(d1);
+    const double re = std::min((w - 12) / (2 * c), (h - 40) / (2 * s));
+    const double ox = 6 + re * c, oy = 6 + re * s + 6;  // apex O
+    auto pt = [&](double r) { return P{ox - r * c, oy - r * s}; };
+    auto add = [](P a, P d, double k) { return P{a.first + k * d.first, a.second + k * d.second}; };
     std::string out = fw::format(
         "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%d\" height=\"%d\" viewBox=\"0 0 %d %d\">\n", w, h, w, h);
     out += fw::format("<rect x=\"0\" y=\"0\" width=\"%d\" height=\"%d\" fill=\"white\"/>\n", w, h);
-    auto line = [&](std::pair<double, double> a, std::pair<double, double> b, const char* extra = "") {
+    auto line = [&](P a, P b, const char* extra = "") {
         out += fw::format("<line x1=\"%s\" y1=\"%s\" x2=\"%s\" y2=\"%s\" stroke=\"black\" stroke-width=\"1\" %s/>\n",
                           num(a.first).c_str(), num(a.second).c_str(), num(b.first).c_str(), num(b.second).c_str(),
                           extra);
     };
+    auto dim = [&](P a, P z) {
+        line(a, z);
+        const double ang = std::atan2(z.second - a.second, z.first - a.first);
+        for (auto [q, d] : {std::pair{a, ang}, std::pair{z, ang + std::numbers::pi}})
+            for (double side : {0.4, -0.4})
+                line(q, {q.first + 4 * std::cos(d + side), q.second + 4 * std::sin(d + side)});
+    };
+    auto onLine = [&](P at, const std::string& t) {
+        const double tw = textWidth(t, 10);
+        out += fw::format("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"11\" fill=\"white\"/>\n",
+                          num(at.first - tw / 2 - 1).c_str(), num(at.second - 5.5).c_str(), num(tw + 2).c_str());
+        out += text(at.first, at.second + 3.6, t, 10, true);
+    };
+    auto arc = [&](double r, double a0, double a1) {  // about the apex, y down
+        out += fw::format("<path d=\"M %s %s A %s %s 0 0 1 %s %s\" fill=\"none\" stroke=\"black\" stroke-width=\"0.8\"/>\n",
+                          num(ox + r * std::cos(a0)).c_str(), num(oy + r * std::sin(a0)).c_str(), num(r).c_str(),
+                          num(r).c_str(), num(ox + r * std::cos(a1)).c_str(), num(oy + r * std::sin(a1)).c_str());
+    };
     const char* dash = "stroke-dasharray=\"6 2 1 2\"";
-    line({4, oy}, {w - 4.0, oy}, dash);   // pinion axis
-    line({ox, 4}, {ox, h - 4.0}, dash);   // gear axis
+    const char* thin = "stroke-dasharray=\"2 2\"";
+    const P o{ox, oy};
+    line({2, oy}, {w - 2.0, oy}, dash);  // pinion axis
+    line({ox, 2}, {ox, h - 2.0}, dash);  // gear axis
+    const P gen = pt(re), mir{gen.first, 2 * oy - gen.second}, mirG{2 * ox - gen.first, gen.second};
+    for (P e : {gen, mir, mirG}) line(o, e);
+    line(gen, mir);   // the pinion's back
+    line(gen, mirG);  // the gear's back
+    // Along the lower generatrix (direction toward the heel u, outward normal m).
     const double b = re * 0.3;
-    // Pitch cones: pinion below the common generatrix, gear above.
-    auto gen = pt(d1, re), genIn = pt(d1, re - b);
-    line({ox, oy}, gen);
-    // Pinion: mirror of the generatrix about its axis.
-    auto mir = [&](std::pair<double, double> p) { return std::pair{p.first, 2 * oy - p.second}; };
-    line({ox, oy}, mir(gen));
-    line(gen, {gen.first, oy});
-    line(mir(gen), {gen.first, oy});
-    // Gear: mirror about the gear axis.
-    auto mirG = [&](std::pair<double, double> p) { return std::pair{2 * ox - p.first, p.second}; };
-    line({ox, oy}, mirG(gen));
-    line(gen, {ox, gen.second});
-    line(mirG(gen), {ox, gen.second});
-    // Face width b along the generatrix.
-    line(genIn, {genIn.first, genIn.second - 6});
-    line(gen, {gen.first, gen.second - 6});
-    out += text((gen.first + genIn.first) / 2 - 4, std::min(gen.second, genIn.second) - 8, "b", 10);
-    out += text((ox + gen.first) / 2 - 4, (oy + gen.second) / 2 - 6, "Re", 10);
-    out += text(ox - 44, oy + 12, "δ1", 10);
-    out += text(ox - 26, oy - 30, "δ2", 10);
+    const P u{-c, s}, m{s, c};
+    auto lower = [&](double r) { return add(o, u, r); };
+    const P heel = lower(re), toe = lower(re - b);
+    line(add(heel, m, 2), add(heel, m, 19), thin);
+    line(add(toe, m, 2), add(toe, m, 9), thin);
+    line(add(o, m, 2), add(o, m, 19), thin);
+    dim(add(toe, m, 7), add(heel, m, 7));
+    dim(add(o, m, 17), add(heel, m, 17));
+    onLine(add(lower(re - b / 2), m, 7), "b");
+    onLine(add(lower(re * 0.5), m, 17), "Re");
+    // Pitch angles: δ1 from the pinion axis, δ2 from the gear axis.
+    const double pi = std::numbers::pi;
+    arc(re * 0.42, pi, pi + d1);
+    arc(re * 0.2, pi + d1, 1.5 * pi);
+    const P l1 = add(o, P{-std::cos(d1 / 2), -std::sin(d1 / 2)}, re * 0.42 + 11);
+    const P l2 = add(o, P{-std::cos((d1 + pi / 2) / 2), -std::sin((d1 + pi / 2) / 2)}, re * 0.2 + 9);
+    out += text(l1.first, l1.second + 3.5, "δ1", 10, true);
+    out += text(l2.first, l2.second + 3.5, "δ2", 10, true);
     out += "</svg>\n";
     return out;
 }
@@ -464,33 +604,66 @@ std::string bevelSymbolsFigure(int w, int h, bool spiral, bool labels) {
     if (labels) {
         const double g = fs * 1.3;
         const P t{std::cos(d1), std::sin(d1)};  // along the generatrix, toward the apex
-        // Diameters of the pinion (left of its heel) and of the gear (above).
-        const double xd = tip1.first - 2.2 * g;
-        line({xd, pitch.second}, {xd, below.second});
-        label({xd - fs * 0.9, oy + g * 1.6}, "d1");
-        line({xd - g, tip1.second}, {xd - g, 2 * oy - tip1.second});
-        label({xd - g - fs * 1.1, oy - g * 1.6}, "da1");
+        // A dimension line with arrow heads, and a name written on it on a
+        // white ground that breaks the line.
+        auto dim = [&](P a, P z) {
+            line(a, z);
+            const double ang = std::atan2(z.second - a.second, z.first - a.first);
+            for (auto [q, d] : {std::pair{a, ang}, std::pair{z, ang + std::numbers::pi}})
+                for (double side : {0.35, -0.35})
+                    line(q, {q.first + 7 * std::cos(d + side), q.second + 7 * std::sin(d + side)});
+        };
+        auto onLine = [&](P at, const std::string& t) {
+            const double tw = textWidth(t, fs);
+            out += fw::format("<rect x=\"%s\" y=\"%s\" width=\"%s\" height=\"%s\" fill=\"white\"/>\n",
+                              num(at.first - tw / 2 - 1).c_str(), num(at.second - fs * 0.55).c_str(),
+                              num(tw + 2).c_str(), num(fs * 1.1).c_str());
+            out += text(at.first, at.second + fs * 0.36, t, fs, true);
+        };
+        // Diameters of the pinion (left of its heel, clear of the heights'
+        // names) and of the gear (above, from extension lines).
+        const double xd = tip1.first - 2.9 * g;
+        dim({xd, pitch.second}, {xd, below.second});
+        onLine({xd, oy + g * 1.6}, "d1");
+        dim({xd - g, tip1.second}, {xd - g, 2 * oy - tip1.second});
+        onLine({xd - g, oy - g * 1.6}, "da1");
         const double yd = tip2.second - 1.6 * g;
-        line({pitch.first, yd + g}, {other.first, yd + g});
-        label({ox + re * 0.45, yd + g - 4}, "d2");
-        line({tip2.first, yd}, {2 * ox - tip2.first, yd});
-        label({ox - re * 0.45, yd - 4}, "da2");
-        // Cone distance and face width along the generatrix; the heights at the heel.
-        label(add(along(d1, re * 0.72), n, -g * 1.0), "R");
-        label(add(along(d1, re - bw / 2), n, ha + g * 0.9), "b");
+        line({pitch.first, pitch.second - 2}, {pitch.first, yd + g - 4}, thin);
+        line({other.first, other.second - 2}, {other.first, yd - 4}, thin);
+        line({tip2.first, tip2.second - 2}, {tip2.first, yd - 4}, thin);
+        dim({pitch.first, yd + g}, {other.first, yd + g});
+        onLine({ox + re * 0.45, yd + g}, "d2");
+        dim({tip2.first, yd}, {2 * ox - tip2.first, yd});
+        onLine({ox - re * 0.45, yd}, "da2");
+        // The cone distance from the apex along the gear's far generatrix,
+        // outside its cone, where nothing else is drawn.
+        {
+            const P away{std::sin(d1), std::cos(d1)};  // away from the gear axis
+            const P from = add(o, away, g), to = add(other, away, g);
+            line(add(o, away, 3), add(o, away, g + 4), thin);
+            line(add(other, away, 3), add(other, away, g + 4), thin);
+            dim(from, to);
+            onLine({(from.first + to.first) / 2, (from.second + to.second) / 2}, "R");
+        }
+        // Face width along the generatrix; the heights at the heel.
+        label(add(along(d1, re - bw / 2), n, -hf - g * 0.9), "b");
         label(add(add(tip1, t, -g * 0.2), n, g * 0.6), "ha");
         label(add(add(root1, t, -g * 0.9), n, 0), "hf");
-        label(add(add(pitch, t, -g * 1.1), n, g * 0.2), "h");
+        label(add(add(pitch, t, -g * 1.5), n, g * 0.1), "h");
         // Angles at the apex and at the toe.
         label({ox - re * 0.22, oy - fs * 0.3}, "δ1");
         label({ox + fs * 1.2, oy - re * 0.22}, "δ2");
         label(add(along(d1 + 0.10, re * 0.36), n, 0), "δa");
         label(add(along(d1 - 0.14, re * 0.36), n, 0), "δf");
-        label(add(toApex(tip1), n, g * 0.9), "θa");
+        // θa beside the tip line a little toward the apex, where the gap to
+        // the gear's diameter lines above has opened.
+        label(add(add(toApex(tip1), t, g * 2.2), n, g * 0.5), "θa");
         label(add(toApex(root1), n, -g * 0.9), "θf");
-        // Outer cone height Ak1: from the apex to the pinion's heel.
-        line({tip1.first, oy + re * std::sin(d1) + g}, {ox, oy + re * std::sin(d1) + g});
-        label({(tip1.first + ox) / 2, oy + re * std::sin(d1) + g - 4}, "Ak1");
+        // Outer cone height Ak1: from the apex to the pinion's crown at the heel.
+        const double yk = oy + re * std::sin(d1) + g;
+        line({tip1.first, 2 * oy - tip1.second + 2}, {tip1.first, yk + 4}, thin);
+        dim({tip1.first, yk}, {ox, yk});
+        onLine({(tip1.first + ox) / 2, yk}, "Ak1");
     }
     if (spiral) {
         // Plan view of one curved tooth on the gear's pitch plane.
@@ -502,9 +675,49 @@ std::string bevelSymbolsFigure(int w, int h, bool spiral, bool labels) {
         out += fw::format("<path d=\"M %s %s Q %s %s %s %s\" fill=\"none\" stroke=\"black\" stroke-width=\"2\"/>\n",
                           num(cx + rr * 0.65).c_str(), num(cy).c_str(), num(cx + rr * 0.95).c_str(),
                           num(cy - rr * 0.05).c_str(), num(cx + rr * 0.90).c_str(), num(cy - rr * 0.42).c_str());
-        line({cx, cy}, {cx + rr * 1.05, cy - rr * 0.47}, thin);
-        label({cx + rr * 0.55, cy + fs}, "βm");
-        label({cx + rr * 1.05, cy - rr * 0.55}, "β");
+        // The spiral angle at the mean circle (βm) and at the heel (β): each
+        // between the radius and the tooth's tangent where the tooth crosses it.
+        out += fw::format("<circle cx=\"%s\" cy=\"%s\" r=\"%s\" fill=\"none\" stroke=\"black\" "
+                          "stroke-width=\"0.6\" stroke-dasharray=\"1 3\"/>\n",
+                          num(cx).c_str(), num(cy).c_str(), num(rr * 0.825).c_str());
+        const P q0{cx + rr * 0.65, cy}, q1{cx + rr * 0.95, cy - rr * 0.05}, q2{cx + rr * 0.90, cy - rr * 0.42};
+        auto bez = [&](double u) {
+            const double a = (1 - u) * (1 - u), b2 = 2 * u * (1 - u), c2 = u * u;
+            return P{a * q0.first + b2 * q1.first + c2 * q2.first, a * q0.second + b2 * q1.second + c2 * q2.second};
+        };
+        auto tangent = [&](double u) {
+            const P d{2 * (1 - u) * (q1.first - q0.first) + 2 * u * (q2.first - q1.first),
+                      2 * (1 - u) * (q1.second - q0.second) + 2 * u * (q2.second - q1.second)};
+            const double l = std::hypot(d.first, d.second);
+            return P{d.first / l, d.second / l};
+        };
+        double lo = 0, hi = 1;  // the tooth's parameter at the mean radius
+        for (int it = 0; it < 40; ++it) {
+            const double mid = (lo + hi) / 2;
+            const P q = bez(mid);
+            (std::hypot(q.first - cx, q.second - cy) < rr * 0.825 ? lo : hi) = mid;
+        }
+        for (auto [u, name] : {std::pair{lo, "βm"}, std::pair{1.0, "β"}}) {
+            const P q = bez(u), d = tangent(u);
+            const double r = std::hypot(q.first - cx, q.second - cy);
+            const P radial{(q.first - cx) / r, (q.second - cy) / r};
+            line({cx, cy}, add(q, radial, rr * 0.18), thin);
+            line(add(q, d, -rr * 0.22), add(q, d, rr * 0.22));
+            // A small arc in the angle between the radius (outward) and the
+            // tangent (toward the heel), the name beyond it.
+            const double a0 = std::atan2(radial.second, radial.first), a1 = std::atan2(d.second, d.first);
+            const double ra = rr * 0.13;
+            double sweep = a1 - a0;
+            while (sweep > std::numbers::pi) sweep -= 2 * std::numbers::pi;
+            while (sweep <= -std::numbers::pi) sweep += 2 * std::numbers::pi;
+            out += fw::format("<path d=\"M %s %s A %s %s 0 0 %d %s %s\" fill=\"none\" stroke=\"black\"/>\n",
+                              num(q.first + ra * std::cos(a0)).c_str(), num(q.second + ra * std::sin(a0)).c_str(),
+                              num(ra).c_str(), num(ra).c_str(), sweep > 0 ? 1 : 0,
+                              num(q.first + ra * std::cos(a1)).c_str(), num(q.second + ra * std::sin(a1)).c_str());
+            const P bis{radial.first + d.first, radial.second + d.second};
+            const double bl = std::hypot(bis.first, bis.second);
+            label(add(add(q, {bis.first / bl, bis.second / bl}, rr * 0.13 + fs * 0.9), {0, 1}, fs * 0.35), name);
+        }
     }
     out += "</svg>\n";
     return out;

@@ -41,7 +41,7 @@ public:
     bool visible() const { return m_visible; }
     void show(bool on = true);
     // Takes the keyboard focus: enabled, visible, and of a focusable kind
-    // (not static, group box, picture or trackbar).
+    // (not static, group box or picture).
     bool canFocus() const;
     // Pixel rectangle in the client area (empty when the template has no box).
     Rect rect() const;
@@ -64,11 +64,13 @@ private:
     // check again: a value is checked (and noticed) once per change. The
     // accepted text is the one the program set or a check let pass; after
     // "edit again", leaving the field still holding `from` puts `to` back.
+    // The program's text is the one the program last set.
     struct Revert {
         std::string from, to;
     };
     std::optional<std::string> m_checkedText;
     std::string m_accepted;
+    std::string m_programText;
     std::optional<Revert> m_revert;
     Dialog* m_owner;
     const Node* m_node;
@@ -223,8 +225,9 @@ private:
     int m_top = 0;
 };
 
-// Trackbar: takes no keyboard focus; the thumb moves with the mouse only and
-// every move ends with the released notification.
+// Trackbar: takes the focus like a field (click, Tab); its thumb moves with
+// the mouse, the keys and assistive tools, and every move ends with the
+// released notification.
 class Trackbar : public Control {
 public:
     using Control::Control;

@@ -93,6 +93,11 @@ Node field(std::string labelText, int editId, std::string unit = {}, std::uint32
 // no unit ("n" of mn, "a0" of da0).
 bool isSubscript(const Node& n);
 
+// A framed static the program writes its hints into (a sunken or bordered
+// static with an id, multi-line or laid out): shown as a text box that wraps
+// and scrolls, so a long hint never changes the dialog's size.
+bool isTextPane(const Node& n);
+
 struct DialogTemplate {
     int id = 0;
     std::string caption{};        // dialog caption, or a page's tab title

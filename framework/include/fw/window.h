@@ -242,6 +242,7 @@ private:
     int m_deferredCheck = 0;  // the field left for the Cancel button: checked when the focus goes on
     int m_checking = 0;       // the control whose kill-focus check runs
     bool m_editAgain = false; // that check asked to edit again
+    int m_editAgainAt = 0;    // the field a check sent the focus back to
     Control* m_userChange = nullptr;  // the control whose user change is being delivered
 };
 

@@ -118,6 +118,31 @@ TEST_F(QtFixture, TypingThenTabDeliversKillFocusBeforeTheNextClick) {
     EXPECT_EQ(dlg.text(IDC_A), "42");
 }
 
+// The program disables or hides the field being typed in: Qt moves its
+// keyboard focus on, but that is no move of the user's. The field is checked
+// when the user goes on, not before.
+TEST_F(QtFixture, DisablingTheFocusedFieldChecksNothingUntilTheUserMoves) {
+    for (const bool hide : {false, true}) {
+        FormDlg dlg;
+        std::vector<std::string> before;
+        whenShown([&](fw::Window&, QWidget*) {
+            QWidget* a = widget(dlg, IDC_A);
+            QTest::keyClicks(a, "42");
+            if (hide) dlg.show(IDC_A, false);
+            else dlg.enable(IDC_A, false);
+            EXPECT_EQ(dlg.focusId(), IDC_A);
+            EXPECT_FALSE(widget(dlg, IDC_B)->hasFocus());
+            before = dlg.log;
+            QTest::mouseClick(widget(dlg, IDC_B), Qt::LeftButton);
+            dlg.EndDialog(IDCANCEL);
+        });
+        EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+        EXPECT_EQ(before, (std::vector<std::string>{"change", "change"})) << (hide ? "hidden" : "disabled");
+        EXPECT_EQ(dlg.log, (std::vector<std::string>{"change", "change", "kill 42", "setfocus b"}))
+            << (hide ? "hidden" : "disabled");
+    }
+}
+
 TEST_F(QtFixture, FieldsAreNamedForScreenReaders) {
     FormDlg dlg;
     QString name, description, unit, object;
@@ -175,7 +200,7 @@ TEST_F(QtFixture, TrackbarClickInTheChannelMovesAPageAndReleases) {
         tb.setPageSize(20);
         tb.setPos(100);
         auto* s = static_cast<QSlider*>(widget(dlg, IDC_TB));
-        EXPECT_EQ(s->focusPolicy(), Qt::NoFocus);
+        dlg.setFocus(IDOK);
         QStyleOptionSlider opt;
         opt.initFrom(s);
         opt.orientation = s->orientation();
@@ -185,11 +210,49 @@ TEST_F(QtFixture, TrackbarClickInTheChannelMovesAPageAndReleases) {
         QRect handle = s->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, s);
         QPoint right(s->width() - 3, handle.center().y());
         QTest::mouseClick(s, Qt::LeftButton, {}, right);
+        // The click gave the slider the focus, in the model too.
+        EXPECT_TRUE(s->hasFocus());
+        EXPECT_EQ(dlg.focusId(), IDC_TB);
         dlg.EndDialog(IDOK);
     });
     dlg.DoModal();
     // One page (20) to the right of 100, then released once.
     EXPECT_EQ(released, (std::vector<int>{120}));
+}
+
+// Keys move the thumb a line, a page or to an end; Tab reaches the slider
+// and leaves it. Every move is let go at once.
+TEST_F(QtFixture, TrackbarMovesByKeysAndIsReachedByTab) {
+    fw::Dialog dlg(smokeModule(), IDD_SLIDER);
+    std::vector<int> released;
+    dlg.onReleased(IDC_TB, [&] { released.push_back(dlg.trackbar(IDC_TB).pos()); });
+    whenShown([&](fw::Window&, QWidget*) {
+        auto& tb = dlg.trackbar(IDC_TB);
+        tb.setRange(0, 200);
+        tb.setPageSize(20);
+        tb.setPos(100);
+        auto* s = static_cast<QSlider*>(widget(dlg, IDC_TB));
+        auto* cancel = widget(dlg, IDCANCEL);
+        dlg.setFocus(IDCANCEL);
+        QTest::keyClick(cancel, Qt::Key_Tab);   // past the last control: the first, the slider
+        ASSERT_TRUE(s->hasFocus());
+        EXPECT_EQ(dlg.focusId(), IDC_TB);
+        const struct { Qt::Key key; int pos; } keys[] = {
+            {Qt::Key_Right, 101}, {Qt::Key_Down, 102}, {Qt::Key_Left, 101}, {Qt::Key_Up, 100},
+            {Qt::Key_PageDown, 120}, {Qt::Key_PageUp, 100}, {Qt::Key_End, 200}, {Qt::Key_Right, 200},
+            {Qt::Key_Home, 0}, {Qt::Key_Up, 0},
+        };
+        for (const auto& k : keys) {
+            QTest::keyClick(s, k.key);
+            EXPECT_EQ(tb.pos(), k.pos) << QTest::toString(k.key);
+            EXPECT_EQ(s->value(), k.pos) << QTest::toString(k.key);
+        }
+        QTest::keyClick(s, Qt::Key_Tab);
+        EXPECT_EQ(dlg.focusId(), IDOK);
+        dlg.EndDialog(IDOK);
+    });
+    dlg.DoModal();
+    EXPECT_EQ(released, (std::vector<int>{101, 102, 101, 100, 120, 100, 200, 200, 0, 0}));
 }
 
 class Step : public fw::PropertyPage {

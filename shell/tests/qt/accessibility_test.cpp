@@ -13,7 +13,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QSlider>
+#include <QStyleOptionSlider>
+#include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -23,6 +28,9 @@
 #include <string>
 #include <vector>
 
+#include "bevel/preliminary/a199_dlg.h"
+#include "common/calc/chart_scale.h"
+#include "fw/format.h"
 #include "fw/fw.h"
 #include "fwqt/qt_backend.h"
 #include "resources/belmar/module.h"
@@ -31,6 +39,8 @@
 #include "resources/pellun/module.h"
 #include "resources/sirrow/module.h"
 #include "resources/tarv/module.h"
+#include "worm/calc/worm_preliminary.h"
+#include "worm/ccw_pr_dlg.h"
 
 namespace {
 
@@ -42,21 +52,34 @@ void pump(int ms = 0) {
     } while (t.elapsed() < ms);
 }
 
-struct QtProgram {
-    QtProgram() {
+// The application, made once for the process before any backend (the
+// backend's key and focus routing goes onto the application).
+struct QtApplication {
+    QtApplication() {
         const char* base = std::getenv("KAVRIN_TEST_TMP");
         const std::filesystem::path run = std::filesystem::path(base ? base : "/tmp") / "qt-a11y-run";
         std::filesystem::create_directories(run);
         ::chmod(run.c_str(), 0700);
         ::setenv("XDG_RUNTIME_DIR", run.c_str(), 1);
-        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        // One screen 1600 pixels wide, as a designer's notebook has it.
+        const std::filesystem::path screens = run / "screens.json";
+        if (std::FILE* f = std::fopen(screens.c_str(), "w")) {
+            std::fputs("{\"screens\": [{\"name\": \"notebook\", \"x\": 0, \"y\": 0, \"width\": 1600, "
+                       "\"height\": 900, \"logicalDpi\": 96, \"logicalBaseDpi\": 96, \"dpr\": 1}]}",
+                       f);
+            std::fclose(f);
+        }
+        ::setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens.string()).c_str(), 1);
         static int argc = 1;
         static char name[] = "shell_qt_accessibility_test";
         static char* argv[] = {name, nullptr};
         static auto* app = new fwqt::Application(argc, argv);   // lives for the process
         (void)app;
-        m_old = fw::setBackend(&backend);
     }
+};
+
+struct QtProgram : QtApplication {
+    QtProgram() { m_old = fw::setBackend(&backend); }
     ~QtProgram() {
         backend.setShownHook({});
         fw::setBackend(m_old);
@@ -242,6 +265,204 @@ TEST(QtAccessibility, EveryControlOfEveryDialogHasANameOfItsOwn) {
                 f.comboByValue.empty())
         << f.summary() << "\n"
         << f.details();
+}
+
+// The parts of an angle: "[field] °  [field] ′  [field] ″". Each field is
+// named, for a screen reader and in a refusal alike, by what it holds.
+void angleParts(const std::vector<fw::Node>& nodes, std::vector<std::pair<int, std::string>>& out) {
+    for (const fw::Node& n : nodes) {
+        std::vector<std::pair<int, std::string>> row;
+        if (n.kind == fw::Kind::Row)
+            for (std::size_t i = 0; i + 1 < n.children.size(); ++i) {
+                const fw::Node& f = n.children[i];
+                const fw::Node& u = n.children[i + 1];
+                if (f.kind != fw::Kind::Edit || u.kind != fw::Kind::Static) continue;
+                if (u.text == "°") row.push_back({f.id, "度"});
+                if (u.text == "′") row.push_back({f.id, "分"});
+                if (u.text == "″") row.push_back({f.id, "秒"});
+            }
+        // degrees with minutes: an angle in parts (one field in degrees or in
+        // minutes alone, or two angles in degrees side by side, hold values)
+        const auto has = [&row](const char* w) {
+            return std::any_of(row.begin(), row.end(), [w](const auto& r) { return r.second == w; });
+        };
+        if (has("度") && has("分")) out.insert(out.end(), row.begin(), row.end());
+        angleParts(n.children, out);
+    }
+}
+
+TEST(QtAccessibility, AnglePartsAreNamedByWhatTheyHold) {
+    QtProgram p;
+    int rows = 0;   // angle part fields seen
+    std::vector<std::string> wrong;
+    everyTemplate(p, [&](const std::string& name, fw::Dialog& d, QWidget*) {
+        std::vector<std::pair<int, std::string>> parts;
+        angleParts(d.dialogTemplate().body, parts);
+        rows += static_cast<int>(parts.size());
+        for (const auto& [id, word] : parts) {
+            const std::string heard = fwqt::QtBackend::widgetOf(d.item(id))->accessibleName().toStdString();
+            const std::string refused = fw::fieldLabel(d, id);
+            const std::string end = " " + word;
+            const bool named = heard.size() > end.size() && heard.compare(heard.size() - end.size(), end.size(), end) == 0;
+            if (!named || refused != heard)
+                wrong.push_back(name + " id" + std::to_string(id) + " holds " + word + ": heard \"" + heard +
+                                "\", refused as \"" + refused + "\"");
+        }
+    });
+    EXPECT_GT(rows, 20);   // fields that are parts of an angle
+    std::string all;
+    for (const auto& w : wrong) all += w + "\n";
+    EXPECT_TRUE(wrong.empty()) << all;
+}
+
+// Runs look once the next dialog's own loop runs (user input reaches the
+// model only then).
+void whenRunning(QtProgram& p, std::function<void(QWidget*)> look) {
+    p.backend.setShownHook([&p, look](fw::Window&, QWidget* top) {
+        p.backend.setShownHook({});
+        QTimer::singleShot(0, top, [look, top] { look(top); });
+    });
+}
+
+// ---- sliders ----
+
+QSlider* sliderOf(const fw::Dialog& d, int id) {
+    return qobject_cast<QSlider*>(fwqt::QtBackend::widgetOf(d.item(id)));
+}
+
+QPoint handleCentre(QSlider* s) {
+    QStyleOptionSlider opt;
+    opt.initFrom(s);
+    opt.orientation = s->orientation();
+    opt.minimum = s->minimum();
+    opt.maximum = s->maximum();
+    opt.upsideDown = s->invertedAppearance() == (s->orientation() == Qt::Horizontal);
+    opt.sliderPosition = opt.sliderValue = s->value();
+    return s->style()->subControlRect(QStyle::CC_Slider, &opt, QStyle::SC_SliderHandle, s).center();
+}
+
+// The row of the chart's horizontal cross-hair line as last drawn.
+int crossHairRow(const fw::Window& w) {
+    const auto& ops = w.drawing();
+    for (auto it = ops.rbegin(); it != ops.rend(); ++it)
+        if (it->kind == fw::DrawOp::Kind::Line && it->from.y == it->to.y) return it->from.y;
+    return -1;
+}
+
+// Pixels of that row across the plot box that are drawn dark, in percent.
+int darkAcross(QWidget* top, const kavrin::ChartDialog& d, int y) {
+    const QImage img = top->grab().toImage();
+    int dark = 0, all = 0;
+    for (int x = d.m_left + 1; x < d.m_right - 1; ++x, ++all)
+        if (qGray(img.pixel(x, y)) < 100) ++dark;
+    return all ? dark * 100 / all : 0;
+}
+
+// A chart dialog follows its sliders however they move: a click gives a
+// slider the keyboard focus, Tab goes on to the other, keys and a value set
+// through the accessibility interface move the cross-hair, and the value
+// read off is the one the cross-hair shows.
+TEST(QtAccessibility, ChartFollowsItsSliderByKeysAndAssistiveTools) {
+    QtProgram p;
+    CA199Dlg d;
+    bool shown = false;
+    whenRunning(p, [&](QWidget* top) {
+        shown = true;
+        QSlider* h = sliderOf(d, CA199Dlg::IDC_H_SLIDER);
+        QSlider* v = sliderOf(d, CA199Dlg::IDC_V_SLIDER);
+        ASSERT_TRUE(h && v);
+        pump(20);
+        ASSERT_EQ(v->value(), 200);
+        QTest::mouseClick(h, Qt::LeftButton, {}, handleCentre(h));
+        EXPECT_TRUE(h->hasFocus());
+        EXPECT_EQ(d.focusId(), CA199Dlg::IDC_H_SLIDER);
+        QTest::keyClick(h, Qt::Key_Tab);
+        EXPECT_TRUE(v->hasFocus());
+        EXPECT_EQ(d.focusId(), CA199Dlg::IDC_V_SLIDER);
+
+        struct Move {
+            const char* how;
+            std::function<void()> act;
+            int pos;
+        };
+        const Move moves[] = {
+            {"Page Up", [&] { QTest::keyClick(v, Qt::Key_PageUp); }, 200 - d.copy().pageSize},
+            {"Up", [&] { QTest::keyClick(v, Qt::Key_Up); }, 199 - d.copy().pageSize},
+            {"an assistive tool",
+             [&] {
+                 QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(v);
+                 ASSERT_TRUE(iface && iface->valueInterface());
+                 iface->valueInterface()->setCurrentValue(120);
+             },
+             120},
+            {"Home", [&] { QTest::keyClick(v, Qt::Key_Home); }, 0},
+            {"an assistive tool again",
+             [&] { QAccessible::queryAccessibleInterface(v)->valueInterface()->setCurrentValue(57); }, 57},
+        };
+        for (const Move& m : moves) {
+            m.act();
+            pump(20);
+            const int y = kavrin::chart::pixelOf(m.pos, d.m_top, d.m_bottom);
+            EXPECT_EQ(d.trackbar(CA199Dlg::IDC_V_SLIDER).pos(), m.pos) << m.how;
+            EXPECT_EQ(d.m_vPos, m.pos) << m.how;
+            EXPECT_EQ(crossHairRow(d), y) << m.how;
+            EXPECT_GT(darkAcross(top, d, y), 90) << m.how << ": the line is not on the screen";
+            EXPECT_DOUBLE_EQ(d.m_value, kavrin::chart::valueAt(m.pos, d.copy().k, d.copy().c)) << m.how;
+        }
+        // The horizontal one by an assistive tool: the vertical line follows.
+        QAccessible::queryAccessibleInterface(h)->valueInterface()->setCurrentValue(30);
+        pump(20);
+        EXPECT_EQ(d.m_hPos, 30);
+        EXPECT_TRUE(v->hasFocus()) << "a value set from outside leaves the focus where it is";
+        d.EndDialog(IDOK);
+    });
+    EXPECT_EQ(d.DoModal(3.0, 20), IDOK);
+    EXPECT_TRUE(shown);
+    EXPECT_DOUBLE_EQ(d.m_value, kavrin::chart::valueAt(57, d.copy().k, d.copy().c));
+}
+
+// ---- size ----
+
+// The worm preliminary dialog writes its hints into one field: whatever it
+// says, the dialog keeps its size and its buttons stay on a 1600-pixel screen.
+TEST(QtAccessibility, WormPreliminaryKeepsItsSizeWhateverItsHintSays) {
+    QtProgram p;
+    CcwPrDlg d;
+    bool shown = false;
+    whenRunning(p, [&](QWidget* top) {
+        shown = true;
+        pump(20);
+        const QRect screen = top->screen()->availableGeometry();
+        ASSERT_EQ(screen.width(), 1600);
+        const QSize size = top->size();
+        const std::string hints[] = {
+            worm::kHintChooseDiameter,
+            worm::kHintDoneSmallLead,
+            worm::kHintSmallLead,
+            worm::kHintLargeLead,
+            worm::kHintLoaded,
+            fw::format(worm::kHintInputUnusable, "蜗轮分度圆直径 d2"),
+            std::string(worm::kHintDoneSmallLead) + worm::kHintSmallLead + worm::kHintLoaded + worm::kHintLargeLead,
+        };
+        for (const std::string& hint : hints) {
+            d.setText(CcwPrDlg::IDC_HINT, hint);
+            pump(20);
+            EXPECT_EQ(top->size(), size) << hint;
+            auto* field = qobject_cast<QLineEdit*>(fwqt::QtBackend::widgetOf(d.item(CcwPrDlg::IDC_HINT)));
+            ASSERT_TRUE(field);
+            EXPECT_EQ(field->text().toStdString(), hint) << "the hint is there whole, to scroll through";
+            for (int id : {int(IDCANCEL), int(CcwPrDlg::IDC_HELP)}) {
+                QWidget* b = fwqt::QtBackend::widgetOf(d.item(id));
+                const QRect onScreen(b->mapToGlobal(QPoint(0, 0)), b->size());
+                EXPECT_TRUE(screen.contains(onScreen)) << hint << ": button " << id << " at " << onScreen.x() << ","
+                                                       << onScreen.y() << " " << onScreen.width() << "×"
+                                                       << onScreen.height();
+            }
+        }
+        d.EndDialog(IDCANCEL);
+    });
+    d.DoModal();
+    EXPECT_TRUE(shown);
 }
 
 }  // namespace
