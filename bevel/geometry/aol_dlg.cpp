@@ -27,6 +27,8 @@ constexpr const char* kMsgCheckUnsettled = "检验结果不确定,请重新计�
 constexpr const char* kMsgAlphaCutter = "刀盘类型与齿形角不符：EN型α＝20°0′0″，TC型α＝17°30′0″!";
 constexpr const char* kMsgAlphaAdvice = "若选用EN型刀盘建议α = 20°，\n若选用TC型刀盘建议α = 17.5°。";
 constexpr const char* kMsgBetaAdvice = "建议中点螺旋角取为：βm = 30°～45°";
+constexpr int kAlphaIds[] = {CBelmarAolDlg::IDC_ALPHA_D, CBelmarAolDlg::IDC_ALPHA_M, CBelmarAolDlg::IDC_ALPHA_S};
+constexpr int kBetaIds[] = {CBelmarAolDlg::IDC_BETA_D, CBelmarAolDlg::IDC_BETA_M, CBelmarAolDlg::IDC_BETA_S};
 constexpr const char* kMsgRegistry = "文件系统发生非许可改变，程序不能继续进行。\n重新安装软件！";
 
 void warn(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONEXCLAMATION); }
@@ -112,9 +114,30 @@ bool CBelmarAolDlg::OnInitDialog() {
     m_title.clear();
     m_date = today();
     m_geom.date = m_date;
+    // The record holds the angles the fields show (a refused part comes back from it).
+    m_geom.alphaDeg = static_cast<std::int32_t>(m_alpha[0]);
+    m_geom.alphaMin = static_cast<std::int32_t>(m_alpha[1]);
+    m_geom.alphaSec = static_cast<std::int32_t>(m_alpha[2]);
+    m_geom.betaDeg = static_cast<std::int32_t>(m_betaM[0]);
+    m_geom.betaMin = static_cast<std::int32_t>(m_betaM[1]);
+    m_geom.betaSec = static_cast<std::int32_t>(m_betaM[2]);
+    m_alphaChecked = alphaDms();
+    m_betaChecked = betaDms();
+    m_z1Untouched = m_z1;
+    m_z2Untouched = m_z2;
+    m_mtUntouched = m_mt;
     UpdateData(false);
     showResults();
     return true;
+}
+
+// Values the program put in (a load): each is checked when its field is first left.
+void CBelmarAolDlg::forgetChecks() {
+    m_alphaChecked.reset();
+    m_betaChecked.reset();
+    m_z1Untouched.reset();
+    m_z2Untouched.reset();
+    m_mtUntouched.reset();
 }
 
 void CBelmarAolDlg::DoDataExchange(fw::Exchange& dx) {
@@ -181,6 +204,8 @@ void CBelmarAolDlg::resetInputs() {
 
 void CBelmarAolDlg::OnZ1() {
     if (!readFields()) return;
+    if (m_z1Untouched == m_z1) return;  // still the empty count of a fresh dialog
+    m_z1Untouched.reset();
     if (m_z1 == 0) {
         warn(fw::format("小齿轮齿数z1=%d无效!", 0));
         m_z1 = static_cast<std::uint32_t>(std::max(0, m_geom.z1));
@@ -206,6 +231,8 @@ void CBelmarAolDlg::OnZ1() {
 
 void CBelmarAolDlg::OnZ2() {
     if (!readFields()) return;
+    if (m_z2Untouched == m_z2) return;
+    m_z2Untouched.reset();
     if (m_z2 == 0) {
         warn(fw::format("小齿轮齿数z2=%d无效!", 0));
         m_z2 = static_cast<std::uint32_t>(std::max(0, m_geom.z2));
@@ -232,6 +259,8 @@ void CBelmarAolDlg::OnZ2() {
 
 void CBelmarAolDlg::OnModule() {
     if (!readFields()) return;
+    if (m_mtUntouched == m_mt) return;
+    m_mtUntouched.reset();
     if (m_mt > 0 && m_mt <= kConeModuleMax) {
         m_mask |= 0x4;
         if (m_geom.mt != m_mt) m_calculated = 0;
@@ -243,34 +272,47 @@ void CBelmarAolDlg::OnModule() {
     UpdateData(false);
 }
 
+// The whole angle is checked, from whichever of its three fields is left.
 void CBelmarAolDlg::OnAlpha(int part) {
     if (!readFields()) return;
+    if (m_alphaChecked == alphaDms()) return;
     std::int32_t* rec[] = {&m_geom.alphaDeg, &m_geom.alphaMin, &m_geom.alphaSec};
     if (alphaFitsCutter()) {
-        if (*rec[part] != static_cast<std::int32_t>(m_alpha[part])) m_calculated = 0;
-        *rec[part] = static_cast<std::int32_t>(m_alpha[part]);
+        for (int i = 0; i < 3; ++i) {
+            if (*rec[i] != static_cast<std::int32_t>(m_alpha[i])) m_calculated = 0;
+            *rec[i] = static_cast<std::int32_t>(m_alpha[i]);
+        }
         m_mask |= 0x8;
     } else {
         warn(kMsgAlphaCutter);
         m_alpha[part] = static_cast<std::uint32_t>(std::max(0, *rec[part]));
+        editAgain(kAlphaIds[part]);
     }
+    m_alphaChecked = alphaDms();
     UpdateData(false);
 }
 
 void CBelmarAolDlg::OnBeta(int part) {
     if (!readFields()) return;
+    if (m_betaChecked == betaDms()) return;
     std::int32_t* rec[] = {&m_geom.betaDeg, &m_geom.betaMin, &m_geom.betaSec};
     const double b = betaDegrees();
     if (b <= 0) {
         warn("βm的选值非法!");
         m_betaM[part] = static_cast<std::uint32_t>(std::max(0, *rec[part]));
-        if (part == 0) m_mask &= ~0x10;
+        // The degrees clear the bit, unless what came back is a βm above 0
+        // (then it stands as it was, not a refused value).
+        if (part == 0 && betaDegrees() <= 0) m_mask &= ~0x10;
+        editAgain(kBetaIds[part]);
     } else {
         if (b < 30 || b > 45) warn("βm的选值不符合规范值，请注意考虑!");
-        if (*rec[part] != static_cast<std::int32_t>(m_betaM[part])) m_calculated = 0;
-        *rec[part] = static_cast<std::int32_t>(m_betaM[part]);
+        for (int i = 0; i < 3; ++i) {
+            if (*rec[i] != static_cast<std::int32_t>(m_betaM[i])) m_calculated = 0;
+            *rec[i] = static_cast<std::int32_t>(m_betaM[i]);
+        }
         m_mask |= 0x10;
     }
+    m_betaChecked = betaDms();
     UpdateData(false);
 }
 
@@ -348,6 +390,7 @@ void CBelmarAolDlg::OnCutterType(int type) {
     m_geom.alphaSec = 0;
     m_geom.cutterChoice = type;
     m_mask |= 0x8;
+    m_alphaChecked = alphaDms();
     UpdateData(false);
 }
 
@@ -416,6 +459,7 @@ void CBelmarAolDlg::OnLoadPreliminary() {
     if (m_z1 != 0) m_mask |= 0x1;
     if (m_z2 != 0) m_mask |= 0x2;
     listBox(IDC_CUTTER_LIST).resetContent();
+    forgetChecks();
     UpdateData(false);
     showResults();
 }
@@ -491,6 +535,7 @@ void CBelmarAolDlg::OnLoadSaved() {
     if (m_z1 != 0) m_mask |= 0x1;
     if (m_z2 != 0) m_mask |= 0x2;
     fillCutterList();
+    forgetChecks();
     UpdateData(false);
     showResults();
 }

@@ -5,7 +5,9 @@
 // height modification, and on 保存返回 rewrites the .cng and appends the
 // report section to the .tng (both or neither).
 #pragma once
+#include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "bevel/geometry/calc/cone_geom_record.h"
@@ -79,6 +81,19 @@ public:
     void fillCutterList();
 
 private:
+    // α and βm as last checked: leaving one of the three parts with the
+    // whole angle unchanged checks nothing again, so a notice about an angle
+    // comes once per change of it. The empty counts, module and βm of a fresh
+    // dialog count as checked (nothing was entered yet); a loaded value is
+    // checked when its field is first left.
+    using Dms = std::array<std::uint32_t, 3>;
+    std::optional<Dms> m_alphaChecked, m_betaChecked;
+    std::optional<std::uint32_t> m_z1Untouched, m_z2Untouched;
+    std::optional<double> m_mtUntouched;
+    Dms alphaDms() const { return {m_alpha[0], m_alpha[1], m_alpha[2]}; }
+    Dms betaDms() const { return {m_betaM[0], m_betaM[1], m_betaM[2]}; }
+    void forgetChecks();
+
     void resetInputs();
     void setSlider();
     bool readFields();

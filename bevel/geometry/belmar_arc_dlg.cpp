@@ -51,8 +51,8 @@ CBelmarArcDlg::CBelmarArcDlg(fw::Window* parent) : fw::Dialog(belmar::module(), 
     onKillFocus(IDC_C, [this] { OnC(); });
     onKillFocus(IDC_HA, [this] { OnHa(); });
     onKillFocus(IDC_M, [this] { OnM(); });
-    onKillFocus(IDC_ALPHA_DEG, [this] { OnAlphaDeg(); });
-    onKillFocus(IDC_ALPHA_MIN, [this] { OnAlphaMin(); });
+    onKillFocus(IDC_ALPHA_DEG, [this] { OnAlpha(true); });
+    onKillFocus(IDC_ALPHA_MIN, [this] { OnAlpha(false); });
     onKillFocus(IDC_PHIR, [this] { OnPhiR(); });
     onKillFocus(IDC_B, [this] { OnFaceWidth(); });
     onReleased(IDC_PHIR_TRACK, [this] { OnTrack(); });
@@ -102,8 +102,25 @@ bool CBelmarArcDlg::OnInitDialog() {
     enable(IDC_CUSTOM_D0, false);
     enable(IDC_TAPER_UNEQUAL, false);
     m_geom.toothSystem = 0;
+    m_alphaChecked = m_in.alpha;
+    m_betaChecked = m_in.betaM;
+    m_bNoticed.reset();
+    m_z1Untouched = m_in.z1;
+    m_z2Untouched = m_in.z2;
+    m_mUntouched = m_in.m;
     showValues();
     return true;
+}
+
+// Values the program put in (a load): each angle is checked when first left.
+void CBelmarArcDlg::forgetChecks() {
+    m_alphaChecked.reset();
+    m_betaChecked.reset();
+    m_bNoticed.reset();
+    m_pairRefused.reset();
+    m_z1Untouched.reset();
+    m_z2Untouched.reset();
+    m_mUntouched.reset();
 }
 
 void CBelmarArcDlg::DoDataExchange(fw::Exchange& dx) {
@@ -193,6 +210,7 @@ void CBelmarArcDlg::ResetInputs() {
     m_mask = kSpiralMaskReset;
     m_saved = false;
     m_calculated = false;
+    forgetChecks();
 }
 
 bool CBelmarArcDlg::ValidateInputs() {
@@ -216,6 +234,8 @@ bool CBelmarArcDlg::ValidateInputs() {
 void CBelmarArcDlg::OnZ1() {
     const std::int32_t before = m_in.z1;
     if (!UpdateData(true)) return;
+    if (m_z1Untouched == m_in.z1) return;  // still the fresh dialog's empty value
+    m_z1Untouched.reset();
     if (m_in.z1 == 0) {
         exclaim(fw::format("小齿轮齿数z1=%d无效!", m_in.z1));
         m_in.z1 = before;
@@ -242,6 +262,8 @@ void CBelmarArcDlg::OnZ1() {
 void CBelmarArcDlg::OnZ2() {
     const std::int32_t before = m_in.z2;
     if (!UpdateData(true)) return;
+    if (m_z2Untouched == m_in.z2) return;  // still the fresh dialog's empty value
+    m_z2Untouched.reset();
     if (m_in.z2 == 0) {
         exclaim(fw::format("大齿轮齿数z2=%d无效!", m_in.z2));
         m_in.z2 = before;
@@ -282,11 +304,13 @@ void CBelmarArcDlg::OnHa() {
 void CBelmarArcDlg::OnM() {
     const double before = m_in.m;
     if (!UpdateData(true)) return;
+    if (m_mUntouched == m_in.m) return;  // still the fresh dialog's empty value
+    m_mUntouched.reset();
     if (!(m_in.m > 0) || m_in.m > kConeModuleMax) {
         exclaim("模数无效!");
         m_mask &= ~kSpiralM;
     } else if (smallModuleWithLargeHelix(m_in)) {
-        exclaim(kSmallModuleAdvice);
+        refusePair(m_in.m == before);
         m_in.m = before;
         showValues();
         return;
@@ -297,50 +321,60 @@ void CBelmarArcDlg::OnM() {
     changed();
 }
 
+// The small-module advice for the pair as read; `stands` when the refusal
+// leaves it as it is (nothing typed, a loaded pair).
+void CBelmarArcDlg::refusePair(bool stands) {
+    const std::pair<double, kavrin::AngleTriple> pair{m_in.m, m_in.betaM};
+    if (!(m_pairRefused == pair)) exclaim(kSmallModuleAdvice);
+    if (stands)
+        m_pairRefused = pair;
+    else
+        m_pairRefused.reset();
+}
+
 // βm typed after the module: the pair m ≤ 2.5, βm ≥ 25° is refused
 // whichever of the two comes last; the previous βm comes back.
 void CBelmarArcDlg::OnBetaM(int id) {
     const kavrin::AngleTriple before = m_in.betaM;
     if (!UpdateData(true)) return;
+    if (m_betaChecked == m_in.betaM) return;
     if ((m_mask & kSpiralM) && smallModuleWithLargeHelix(m_in)) {
-        exclaim(kSmallModuleAdvice);
+        refusePair(m_in.betaM == before);
         m_in.betaM = before;
+        m_betaChecked = before;
         showValues();
         (void)id;
         return;
     }
+    m_betaChecked = m_in.betaM;
     m_geom.betaDeg = m_in.betaM.deg;
     m_geom.betaMin = m_in.betaM.min;
     m_geom.betaSec = m_in.betaM.sec;
     changed();
 }
 
-void CBelmarArcDlg::OnAlphaDeg() {
+// α from its degree or minutes box: the degrees accept 14.5° ≤ α ≤ 25°,
+// the minutes α ≥ 14.5°. Leaving either with the whole α as it was last
+// checked checks nothing again.
+void CBelmarArcDlg::OnAlpha(bool degrees) {
     if (!UpdateData(true)) return;
-    if (spiralAlphaAccepted(m_in.alpha)) {
-        m_geom.alphaDeg = m_in.alpha.deg;
-        m_mask |= kSpiralAlpha;
-    } else {
-        exclaim(kMsgAlphaLow);
-        m_mask &= ~kSpiralAlpha;
-    }
-    changed();
-}
-
-void CBelmarArcDlg::OnAlphaMin() {
-    if (!UpdateData(true)) return;
-    if (degreesOf(m_in.alpha) >= 14.5) {
+    if (m_alphaChecked == m_in.alpha) return;
+    m_alphaChecked = m_in.alpha;
+    const bool accepted = degrees ? spiralAlphaAccepted(m_in.alpha) : degreesOf(m_in.alpha) >= 14.5;
+    if (accepted) {
+        if (degrees) m_geom.alphaDeg = m_in.alpha.deg;
         m_mask |= kSpiralAlpha;
     } else {
         m_mask &= ~kSpiralAlpha;
         exclaim(kMsgAlphaLow);
     }
-    m_geom.alphaMin = m_in.alpha.min;
+    if (!degrees) m_geom.alphaMin = m_in.alpha.min;
     changed();
 }
 
-bool CBelmarArcDlg::askRaisePhiR(unsigned icon) {
+bool CBelmarArcDlg::askRaisePhiR(unsigned icon, bool& asked) {
     if (!(m_in.phiR >= kSpiralPhiRMin && m_in.phiR < 0.25 && m_in.betaM.deg != 0)) return false;
+    asked = true;
     if (fw::MessageBox(kAskPhiR, MB_YESNO | icon) != IDYES) return false;
     m_in.phiR = 0.25;
     return true;
@@ -349,9 +383,11 @@ bool CBelmarArcDlg::askRaisePhiR(unsigned icon) {
 void CBelmarArcDlg::OnTrack() {
     m_track = trackbar(IDC_PHIR_TRACK).pos();
     m_in.phiR = spiralPhiRForPosition(m_track);
-    if (askRaisePhiR(MB_ICONEXCLAMATION)) m_track = 27;
+    bool asked = false;
+    if (askRaisePhiR(MB_ICONEXCLAMATION, asked)) m_track = 27;
     m_geom.phiR = m_in.phiR;
     if (m_shown.r > 0) m_in.b = m_in.phiR * m_shown.r;
+    m_bNoticed = asked && m_shown.r > 0 ? std::optional<double>(m_in.b) : std::nullopt;
     m_mask |= kSpiralPhiR;
     changed();
     showValues();
@@ -359,18 +395,22 @@ void CBelmarArcDlg::OnTrack() {
 
 void CBelmarArcDlg::OnPhiR() {
     if (!UpdateData(true)) return;
+    bool noticed = false;
     if (m_in.phiR > kSpiralPhiRMax) {
         exclaim("齿宽系数偏大，可能小端齿顶变尖!");
         m_in.phiR = kSpiralPhiRMax;
+        noticed = true;
     } else if (m_in.phiR < kSpiralPhiRMin) {
         exclaim("齿宽系数偏小，不能发挥弧型齿设计优点!");
         m_in.phiR = kSpiralPhiRMin;
+        noticed = true;
     }
-    askRaisePhiR(MB_ICONQUESTION);
+    askRaisePhiR(MB_ICONQUESTION, noticed);
     m_geom.phiR = m_in.phiR;
     m_track = spiralPositionForPhiR(m_in.phiR);
     m_mask |= kSpiralPhiR;
     if (m_shown.r > 0) m_in.b = m_in.phiR * m_shown.r;
+    m_bNoticed = noticed && m_shown.r > 0 ? std::optional<double>(m_in.b) : std::nullopt;
     changed();
     showValues();
 }
@@ -395,8 +435,12 @@ void CBelmarArcDlg::OnFaceWidth() {
         advice = "建议齿宽取值使齿宽系数φ＝0.25～0.334!";
     else if (zerol && (m_in.phiR < kSpiralPhiRMin || m_in.phiR > 0.25))
         advice = "建议齿宽取值使齿宽系数φ＝0.15～0.25!";
+    // A width still as the program derived it from a φR that was already
+    // noticed or asked about: the advice would be a second notice about it.
+    const bool noticedAlready = m_bNoticed && *m_bNoticed == m_in.b;
+    m_bNoticed.reset();
     if (advice) {
-        inform(advice);
+        if (!noticedAlready) inform(advice);
         m_in.faceWidthSet = false;
         enable(IDC_PHIR_TRACK, true);
     } else {
@@ -546,6 +590,7 @@ void CBelmarArcDlg::OnLoadSaved() {
     }
     restoreCutter(g, headerKind);
     if (m_calculated) m_calculatedFrom = m_in;
+    forgetChecks();
     showValues();
 }
 

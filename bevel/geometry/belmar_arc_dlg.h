@@ -5,6 +5,8 @@
 // geometry record and appends the spiral section to the report. The shell
 // opens m_strReportPath after IDOK.
 #pragma once
+#include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -65,6 +67,23 @@ public:
     bool m_calculated = false;
     bool m_saved = false;
 
+    // α and βm as last checked: leaving one of their three parts with the
+    // whole angle unchanged checks nothing again (a notice about an angle
+    // comes once per change of it); empty after a load, so a loaded angle is
+    // checked when first left.
+    std::optional<kavrin::AngleTriple> m_alphaChecked, m_betaChecked;
+    // The face width the program derived from a φR whose notice or question
+    // already came: leaving it untouched repeats no advice about that φR.
+    std::optional<double> m_bNoticed;
+    // The (m, βm) pair the small-module advice refused, while it still stands
+    // (a loaded pair): leaving the other of the two repeats no advice.
+    std::optional<std::pair<double, kavrin::AngleTriple>> m_pairRefused;
+    void refusePair(bool stands);
+    // The empty counts and module of a fresh dialog: not refused while
+    // untouched (nothing was entered yet).
+    std::optional<std::int32_t> m_z1Untouched, m_z2Untouched;
+    std::optional<double> m_mUntouched;
+
     bool calculated() const { return m_calculated && m_in == m_calculatedFrom; }
     bool customCutter() const { return !m_cutters.empty() && m_cutters[0].band == bevel::kCustomCutterBand; }
 
@@ -87,8 +106,7 @@ private:
     void OnHa();
     void OnM();
     void OnBetaM(int id);
-    void OnAlphaDeg();
-    void OnAlphaMin();
+    void OnAlpha(bool degrees);
     void OnTrack();
     void OnPhiR();
     void OnFaceWidth();
@@ -96,7 +114,8 @@ private:
     void OnLoadPreliminary();
     void OnLoadSaved();
     void OnCalc();
-    bool askRaisePhiR(unsigned icon);
+    bool askRaisePhiR(unsigned icon, bool& asked);
+    void forgetChecks();
     // Refills the list from the tables; false (and m_missingTables names
     // them) when a table could not be read, so that none qualifies.
     bool rebuildCutterList(double r, double betaMDeg);

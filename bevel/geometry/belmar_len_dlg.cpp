@@ -78,6 +78,8 @@ bool CBelmarLenDlg::OnInitDialog() {
     m_strTitle.clear();
     m_strNumber.clear();
     m_strDate = fw::todayText();
+    m_z1Untouched = m_in.z1;
+    m_z2Untouched = m_in.z2;
     showValues();
     return true;
 }
@@ -155,6 +157,8 @@ void CBelmarLenDlg::changed() {
 void CBelmarLenDlg::OnZ1() {
     const StraightInput before = m_in;
     if (!UpdateData(true)) return;
+    if (m_z1Untouched == m_in.z1) return;  // still the fresh dialog's empty count
+    m_z1Untouched.reset();
     if (m_in.z1 == 0) {
         exclaim(fw::format("小齿轮齿数z1=%d无效!", 0));
         m_in.z1 = before.z1;
@@ -178,6 +182,8 @@ void CBelmarLenDlg::OnZ1() {
 void CBelmarLenDlg::OnZ2() {
     const StraightInput before = m_in;
     if (!UpdateData(true)) return;
+    if (m_z2Untouched == m_in.z2) return;  // still the fresh dialog's empty count
+    m_z2Untouched.reset();
     if (m_in.z2 == 0) {
         exclaim(fw::format("小齿轮齿数z2=%d无效!", 0));
         m_in.z2 = before.z2;
@@ -300,6 +306,8 @@ void CBelmarLenDlg::OnClearance(int type) {
 void CBelmarLenDlg::OnLoadPreliminary() {
     auto loaded = runConeLoad(this, ConeKind::Straight, ConeLoad::Preliminary);
     if (!loaded) return;
+    m_z1Untouched.reset();
+    m_z2Untouched.reset();
     const ConePreRecord& r = loaded->pre;
     m_pre = r;
     m_strDataPath = loaded->data.string();
@@ -342,6 +350,8 @@ void CBelmarLenDlg::OnLoadPreliminary() {
 void CBelmarLenDlg::OnLoadSaved() {
     auto loaded = runConeLoad(this, ConeKind::Straight, ConeLoad::Saved);
     if (!loaded) return;
+    m_z1Untouched.reset();
+    m_z2Untouched.reset();
     const ConeGeomRecord& g = loaded->geom;
     exclaim(fw::format("所选择的数据文件是%s圆锥齿轮,想改变齿型制,\n请先修改预定计算!",
                        kConeToothSystems[static_cast<std::size_t>(g.toothSystem)].savedName));

@@ -4,6 +4,7 @@
 // appends the straight section to the report. The shell opens
 // m_strReportPath after IDOK.
 #pragma once
+#include <optional>
 #include <string>
 
 #include "bevel/geometry/calc/cone_geom_record.h"
@@ -54,6 +55,8 @@ public:
     std::int32_t m_mask = 0;
     bool m_calculated = false;
     bool m_saved = false;
+    // The empty counts of a fresh dialog: not refused while untouched.
+    std::optional<std::uint32_t> m_z1Untouched, m_z2Untouched;
 
     bool calculated() const { return m_calculated && m_in == m_calculatedFrom; }
 

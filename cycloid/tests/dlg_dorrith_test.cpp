@@ -204,6 +204,41 @@ TEST_F(DorrithTest, EveryInputMakesTheResultsStale) {
     }
 }
 
+// The modification mode is an input too: choosing another one after a
+// calculation clears the results until the new mode is calculated.
+TEST_F(DorrithTest, AnotherModeMakesTheResultsStale) {
+    struct Change {
+        int from, to;
+        std::vector<std::pair<int, const char*>> setUp;   // the modification calculated first
+    };
+    const Change changes[] = {
+        {0, 1, {}},
+        {1, 0, {{D::IDC_DELTA, "0.5"}}},
+        {2, 0, {{D::IDC_DRRP, "0.1"}}},
+        {3, 0, {{D::IDC_DRP, "0.3"}}},
+        {4, 0, {{D::IDC_DRRP, "0.1"}, {D::IDC_DRP, "0.05"}}},
+    };
+    for (const Change& c : changes) {
+        const int from = c.from, to = c.to;
+        SCOPED_TRACE(fw::format("mode %d to %d", from, to));
+        fwtest::Session session;
+        D dlg;
+        session.onDialog(D::IDD, [&](fwtest::Running& r) {
+            r.click(D::IDC_MODE0 + from);
+            put(r, D::IDC_DPIN, "6");
+            for (auto [id, text] : c.setUp) put(r, id, text);
+            r.click(D::IDC_CALC);
+            ASSERT_TRUE(dlg.m_calculated);
+            r.click(D::IDC_MODE0 + to);
+            for (int id : {D::IDC_DA, D::IDC_DF, D::IDC_DM, D::IDC_LM, D::IDC_RL}) EXPECT_EQ(r.text(id), "0") << id;
+            EXPECT_FALSE(dlg.m_calculated);
+            EXPECT_FALSE(r.enabled(D::IDC_EXPORT));
+            r.end(IDCANCEL);
+        });
+        dlg.DoModal();
+    }
+}
+
 // The two cases found: mode 1 with δ and then Zc; mode 4 with a changed.
 TEST_F(DorrithTest, SideClearanceFollowsItsInputs) {
     run([&](fwtest::Running& r, D& d) {

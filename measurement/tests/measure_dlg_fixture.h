@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "fwtest/file_size_limit.h"
 #include "fw/file.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
@@ -28,28 +29,7 @@ inline std::filesystem::path fixture(const char* name) {
     return std::filesystem::path(KAVRIN_SOURCE_DIR) / "measurement/tests/fixtures" / name;
 }
 
-// Writing stops at `bytes` per file while it lives (RLIMIT_FSIZE, SIGXFSZ
-// ignored): a file opens, its write fails with "file too large".
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        m_oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit lim = m_old;
-        lim.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        ::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    sighandler_t m_oldHandler;
-};
+using fwtest::FileSizeLimit;  // a full disk
 
 template <class Dlg>
 class MeasureDlgTest : public ::testing::Test {

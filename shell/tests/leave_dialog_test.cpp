@@ -5,11 +5,13 @@
 // left again unchanged asks nothing more.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 #include <map>
 #include <set>
 #include <sstream>
 
+#include "fw/exchange.h"
 #include "shell/command_table.h"
 #include "shell/kavrin_app.h"
 #include "shell/kavrin_view.h"
@@ -204,8 +206,8 @@ DialogEntry dialog(const char* name) {
     }};
 }
 
-TEST_F(LeaveTest, EveryDialogClassIsLeftWhateverItsFieldsHold) {
-    const std::vector<DialogEntry> dialogs = {
+const std::vector<DialogEntry>& everyDialogClass() {
+    static const std::vector<DialogEntry> dialogs = {
         dialog<CDestCexdBcDlg>("CDestCexdBcDlg"),
         dialog<CDestCexdADlg>("CDestCexdADlg"),
         dialog<CDestCexdK1Dlg>("CDestCexdK1Dlg"),
@@ -294,6 +296,11 @@ TEST_F(LeaveTest, EveryDialogClassIsLeftWhateverItsFieldsHold) {
         dialog<CSirrowWynDlg>("CSirrowWynDlg"),
         dialog<CSirrowHlmtDlg>("CSirrowHlmtDlg"),
     };
+    return dialogs;
+}
+
+TEST_F(LeaveTest, EveryDialogClassIsLeftWhateverItsFieldsHold) {
+    const std::vector<DialogEntry>& dialogs = everyDialogClass();
     for (Way w : {Way::Cancel, Way::Escape, Way::Close}) {
         way = w;
         for (const DialogEntry& e : dialogs) {
@@ -303,6 +310,82 @@ TEST_F(LeaveTest, EveryDialogClassIsLeftWhateverItsFieldsHold) {
             e.run();
             EXPECT_GT(s.dialogsRun().size(), before) << e.name << " did not run";
             for (const std::string& f : failures) ADD_FAILURE() << e.name << ", " << name(w) << ": " << f;
+        }
+    }
+}
+
+// A notice comes once per change, in every dialog class: each field in turn
+// given one value of a list (typical tooth numbers, ratios, angles, a zero,
+// a text that is no number), then the focus walked round the dialog three
+// times, every box answered as it comes (the first button); no box text may
+// come twice.
+TEST_F(LeaveTest, EveryDialogClassNoticesAValueOncePerChange) {
+    int phase = 0;   // 0: list the fields, 1: one value in one field
+    std::vector<int> fields;
+    int field = 0, focusables = 0;
+    std::string value;
+    std::vector<std::string> leftFrom, sentTo;
+    bool nested = false;
+    s.tolerate([&](Running& r) {
+        if (nested) {   // a dialog a button opened: left as it came
+            r.end(IDCANCEL);
+            return;
+        }
+        nested = true;
+        if (phase == 0) {
+            fields.clear();
+            focusables = 0;
+            for (const auto& c : r.dialog().controls()) {
+                if (c->canFocus()) ++focusables;
+                auto* e = dynamic_cast<const fw::Edit*>(c.get());
+                if (e && e->enabled() && e->visible() && !e->readOnly()) fields.push_back(c->id());
+            }
+        } else {
+            // Two fields may refuse in the same words: a box is one notice
+            // twice when its text comes again about the same value, told by
+            // the field left when it came, or the field the focus was sent
+            // back to (the parts of an angle are one value).
+            auto valueOf = [&](int id) {
+                std::string label = fw::fieldLabel(r.dialog(), id);
+                for (const char* part : {" 度", " 分", " 秒"})
+                    if (label.size() > std::strlen(part) && label.ends_with(part))
+                        label.resize(label.size() - std::strlen(part));
+                return label.empty() ? std::to_string(id) : label;
+            };
+            std::size_t m = s.messages().size();
+            r.type(field, value);
+            for (int i = 0; i < 3 * focusables + 6 && !r.ended(); ++i) {
+                const int left = r.focused();
+                r.leave();
+                for (; m < s.messages().size(); ++m) {
+                    leftFrom.push_back(s.messages()[m].text + "\" leaving " + valueOf(left));
+                    sentTo.push_back(s.messages()[m].text + "\" back in " + valueOf(r.focused()));
+                }
+            }
+        }
+        nested = false;
+        if (!r.ended()) r.end(IDCANCEL);
+    });
+    for (const DialogEntry& e : everyDialogClass()) {
+        phase = 0;
+        e.run();
+        const std::vector<int> ids = fields;
+        for (int id : ids) {
+            for (const char* v : {"0", "1", "8", "12", "20", "50", "0.2", "abc"}) {
+                phase = 1;
+                field = id;
+                value = v;
+                leftFrom.clear();
+                sentTo.clear();
+                e.run();
+                for (const auto* boxes : {&leftFrom, &sentTo}) {
+                    std::map<std::string, int> count;
+                    for (const auto& t : *boxes) ++count[t];
+                    for (const auto& [t, k] : count)
+                        if (k > 1)
+                            ADD_FAILURE() << e.name << ", field " << id << " = \"" << v << "\": " << k << " × \"" << t;
+                }
+            }
         }
     }
 }

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "fwtest/file_size_limit.h"
 #include "cylindrical/cy_proof_dlg.h"
 #include "cylindrical/cypre_dlg.h"
 #include "cylindrical/tests/proof_test_support.h"
@@ -20,26 +21,9 @@
 
 namespace {
 
-// The fault: a file-size limit (RLIMIT_FSIZE, SIGXFSZ ignored) makes every
-// write past it fail with EFBIG, as a full disk does part way through.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        m_oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit lim = m_old;
-        lim.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        ::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    sighandler_t m_oldHandler;
-};
+// The fault: a file-size limit makes every write past it fail, as a full
+// disk does part way through.
+using fwtest::FileSizeLimit;
 
 std::vector<std::string> namesIn(const std::filesystem::path& dir) {
     std::vector<std::string> out;

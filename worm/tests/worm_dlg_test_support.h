@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "fwtest/file_size_limit.h"
 #include "fw/file.h"
 #include "fwtest/script.h"
 
@@ -36,28 +37,6 @@ int runDialog(fwtest::Session& s, fwtest::Script script, std::string& reportPath
     return r;
 }
 
-// Writing stops at `bytes` per file while it lives (RLIMIT_FSIZE with
-// SIGXFSZ ignored): a file opens, and its write fails with "file too large",
-// as on a full disk.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit lim = m_old;
-        lim.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
+using fwtest::FileSizeLimit;  // a full disk
 
 }  // namespace worm::test

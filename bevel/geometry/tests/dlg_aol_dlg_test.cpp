@@ -16,6 +16,7 @@
 #include "fw/file.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
+#include "tab_walk.h"
 
 using namespace bevel;
 using fwtest::Running;
@@ -326,6 +327,7 @@ TEST_F(AolDlgTest, FieldRules) {
         d.type(D::IDC_BETA_D, "0");
         d.focus(D::IDC_TITLE);
         EXPECT_EQ(d.text(D::IDC_BETA_D), "50");
+        EXPECT_TRUE(g.m_mask & 0x10);  // the βm that came back stands
         d.type(D::IDC_BETA_D, "35");  // back in the range, silently
         d.focus(D::IDC_TITLE);
         // φR 1/3 taken; 0.34 refused and the previous comes back.
@@ -610,4 +612,63 @@ TEST_F(AolDlgTest, ShortTableStopsTheCalculationAndChangesNothing) {
     });
     dlg.DoModal();
     EXPECT_TRUE(s.allUsed());
+}
+
+// An angle is checked once per change of the whole angle, not once per part
+// left; a fresh dialog's empty fields are not refused before anything was
+// entered. Each case: values typed (or loaded), each followed by three Tab
+// rounds over every control, then Cancel or Escape still ends the dialog.
+TEST_F(AolDlgTest, EachNoticeOncePerChangeWhenTabbingRound) {
+    constexpr const char* kBetaOff = "βm的选值不符合规范值，请注意考虑!";
+    constexpr const char* kBetaBad = "βm的选值非法!";
+    constexpr const char* kCutter = "刀盘类型与齿形角不符：EN型α＝20°0′0″，TC型α＝17°30′0″!";
+    ConePreRecord betaZero = workedPre(), alphaOff = workedPre();
+    betaZero.betaDeg = 0;
+    alphaOff.alphaDeg = 15;
+    struct Case {
+        const char* name;
+        std::optional<ConePreRecord> load;
+        std::vector<std::pair<int, const char*>> typed;
+        std::vector<std::string> notices;
+        std::pair<int, const char*> after;  // a field's text at the end
+    };
+    const Case cases[] = {
+        {"βm 20", {}, {{D::IDC_BETA_D, "20"}}, {kBetaOff}, {D::IDC_BETA_D, "20"}},
+        {"βm 50", {}, {{D::IDC_BETA_D, "50"}}, {kBetaOff}, {D::IDC_BETA_D, "50"}},
+        {"βm 20, then 20°30′", {}, {{D::IDC_BETA_D, "20"}, {D::IDC_BETA_M, "30"}}, {kBetaOff, kBetaOff},
+         {D::IDC_BETA_M, "30"}},
+        {"βm 35, then 0 refused", {}, {{D::IDC_BETA_D, "35"}, {D::IDC_BETA_D, "0"}}, {kBetaBad}, {D::IDC_BETA_D, "35"}},
+        {"α 25 refused, 20 back", {}, {{D::IDC_ALPHA_D, "25"}}, {kCutter}, {D::IDC_ALPHA_D, "20"}},
+        {"α 17°30′ with EN", {}, {{D::IDC_ALPHA_M, "30"}}, {kCutter}, {D::IDC_ALPHA_M, "0"}},
+        {"fresh dialog untouched", {}, {}, {}, {D::IDC_BETA_D, "0"}},
+        {"Z2 before Z1", {}, {{D::IDC_Z2, "30"}}, {"请输入小齿轮齿数Z1!"}, {D::IDC_Z2, "30"}},
+        {"loaded βm 0", betaZero, {}, {"建议中点螺旋角取为：βm = 30°～45°", kBetaBad}, {D::IDC_BETA_D, "0"}},
+        {"loaded α 15", alphaOff, {}, {"若选用EN型刀盘建议α = 20°，\n若选用TC型刀盘建议α = 17.5°。", kCutter},
+         {D::IDC_ALPHA_D, "15"}},
+    };
+    s.tolerate([](Running& r) { r.end(IDCANCEL); });
+    for (const bool escape : {false, true})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (escape ? ", Escape" : ", Cancel"));
+            const std::size_t from = s.messages().size();
+            D dlg;
+            s.onDialog(D::IDD, [&](Running& d) {
+                if (c.load) {
+                    s.answerOpen(preliminary(*c.load));
+                    d.click(D::IDC_LOAD_PRE);
+                }
+                bevel::test::tabRound(d);
+                for (auto [id, text] : c.typed) {
+                    d.type(id, text);
+                    bevel::test::tabRound(d);
+                }
+                EXPECT_EQ(d.text(c.after.first), c.after.second);
+                escape ? d.escape() : d.click(IDCANCEL);
+                EXPECT_TRUE(d.ended());
+            });
+            EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+            std::vector<std::string> expected = c.notices;
+            expected.push_back("计算数据尚未保存!是否先保存数据?");
+            EXPECT_EQ(bevel::test::textsFrom(s, from), expected);
+        }
 }

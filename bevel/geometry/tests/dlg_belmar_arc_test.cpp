@@ -12,6 +12,7 @@
 #include "fw/file.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
+#include "tab_walk.h"
 
 using namespace bevel;
 using D = CBelmarArcDlg;
@@ -721,3 +722,69 @@ TEST_F(BelmarArc, ReportThatCannotBeWrittenKeepsTheDesignFile) {
 }
 
 }  // namespace
+
+// A notice about a value comes once per change of it: α is checked once per
+// change of the whole angle, the (m, βm) pair once from either field, the
+// face width the program derived from an asked-about φR repeats no advice,
+// and a fresh dialog's empty fields are not refused untouched. Each case:
+// values typed (or loaded), each followed by three Tab rounds over every
+// control, then Cancel or Escape still ends the dialog.
+TEST_F(BelmarArc, EachNoticeOncePerChangeWhenTabbingRound) {
+    constexpr const char* kAlphaLow = "齿型角应大于或等于14.5°!";
+    constexpr const char* kPairAdvice = "模数小于等于2.5时若采用小刀盘加工，建议βm应小于25°!";
+    constexpr const char* kLightLoad = "模数小于等于2.5mm轻载齿轮时建议采用βm小于25°齿型制";
+    constexpr const char* kAskRaise = "除采用零度弧齿外，恐怕齿宽系数偏小!是否增加φR值?";
+    ConeGeomRecord alpha14 = pair(14, 39, 4.5, 35, 4), small = pair(20, 40, 2, 35, 4);
+    alpha14.alphaDeg = 14;
+    struct Case {
+        const char* name;
+        std::optional<ConeGeomRecord> load;
+        bool widthAsked;  // calculated with Yes to the face-width question
+        std::vector<std::pair<int, const char*>> typed;
+        std::vector<std::string> notices;  // the starts of their texts
+        bool alphaAccepted;
+    };
+    const Case cases[] = {
+        {"fresh dialog untouched", {}, false, {}, {}, true},
+        {"α 14", {}, false, {{D::IDC_ALPHA_DEG, "14"}}, {kAlphaLow}, false},
+        {"α 26 stays refused", {}, false, {{D::IDC_ALPHA_DEG, "26"}}, {kAlphaLow}, false},
+        {"α 14, then 14°30′", {}, false, {{D::IDC_ALPHA_DEG, "14"}, {D::IDC_ALPHA_MIN, "30"}}, {kAlphaLow}, true},
+        {"loaded α 14", alpha14, false, {}, {kAlphaLow}, false},
+        {"loaded m 2 with βm 35", small, false, {}, {kLightLoad, kPairAdvice}, true},
+        {"φR 0.2 kept after the width question", pair(14, 39, 4.5, 35, 4), true, {{D::IDC_PHIR, "0.2"}},
+         {kFaceWidthQuestionStart, kAskRaise}, true},
+        {"φR 0.4 cut to 1/3 after the width question", pair(14, 39, 4.5, 35, 4), true, {{D::IDC_PHIR, "0.4"}},
+         {kFaceWidthQuestionStart, "齿宽系数偏大，可能小端齿顶变尖!"}, true},
+    };
+    s.tolerate([](fwtest::Running& r) { r.end(IDCANCEL); });
+    for (const bool escape : {false, true})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (escape ? ", Escape" : ", Cancel"));
+            mark();
+            D dlg(nullptr);
+            s.onDialog(D::IDD, [&](fwtest::Running& d) {
+                if (c.load) {
+                    s.answerOpen(preliminaryFile(*c.load, "tab.cng"));
+                    d.click(D::IDC_LOAD_PRE);
+                }
+                if (c.widthAsked) {
+                    s.answerMessage(IDYES);
+                    d.click(D::IDC_CALC);
+                    EXPECT_TRUE(d.enabled(D::IDC_B));
+                }
+                bevel::test::tabRound(d);
+                for (auto [id, text] : c.typed) {
+                    d.type(id, text);
+                    bevel::test::tabRound(d);
+                }
+                EXPECT_EQ((dlg.m_mask & kSpiralAlpha) != 0, c.alphaAccepted);
+                escape ? d.escape() : d.click(IDCANCEL);
+                EXPECT_TRUE(d.ended());
+            });
+            EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+            std::vector<std::string> expected = c.notices;
+            expected.push_back("计算数据尚未保存，是否先保存？");
+            const auto got = texts();
+            EXPECT_TRUE(bevel::test::startsAsExpected(got, expected)) << ::testing::PrintToString(got);
+        }
+}

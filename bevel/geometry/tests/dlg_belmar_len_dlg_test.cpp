@@ -10,6 +10,7 @@
 #include "fw/file.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
+#include "tab_walk.h"
 
 using namespace bevel;
 using D = CBelmarLenDlg;
@@ -303,4 +304,43 @@ TEST(BelmarLenFields, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
         EXPECT_NE(refusal.find(c.range), std::string::npos) << refusal;
         EXPECT_TRUE(s.allUsed());
     }
+}
+
+// A notice about a value comes once per change of it, and a fresh dialog's
+// empty counts are not refused untouched (the angles' boxes notice nothing).
+// Each case: values typed, each followed by three Tab rounds over every
+// control, then Cancel or Escape still ends the dialog.
+TEST_F(BelmarLenDlgTest, EachNoticeOncePerChangeWhenTabbingRound) {
+    struct Case {
+        const char* name;
+        std::vector<std::pair<int, const char*>> typed;
+        std::vector<std::string> notices;
+    };
+    const Case cases[] = {
+        {"fresh dialog untouched", {}, {}},
+        {"Z2 before Z1", {{D::IDC_Z2, "30"}}, {"请输入小齿轮齿数Z1!"}},
+        {"Z1 then 0 refused", {{D::IDC_Z1, "20"}, {D::IDC_Z1, "0"}}, {kZ2Notice, "小齿轮齿数z1=0无效!"}},
+        {"φR 0.5", {{D::IDC_PHIR, "0.5"}}, {"齿宽系数偏大，可能小端齿顶变尖!"}},
+        {"α 0°30′ and β 10°", {{D::IDC_ALPHA_DEG, "0"}, {D::IDC_ALPHA_MIN, "30"}, {D::IDC_BETA_DEG, "10"}}, {}},
+    };
+    s.tolerate([](fwtest::Running& r) { r.end(IDCANCEL); });
+    for (const bool escape : {false, true})
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(c.name) + (escape ? ", Escape" : ", Cancel"));
+            const std::size_t from = s.messages().size();
+            D dlg(nullptr);
+            s.onDialog(D::IDD, [&](fwtest::Running& d) {
+                bevel::test::tabRound(d);
+                for (auto [id, text] : c.typed) {
+                    d.type(id, text);
+                    bevel::test::tabRound(d);
+                }
+                escape ? d.escape() : d.click(IDCANCEL);
+                EXPECT_TRUE(d.ended());
+            });
+            EXPECT_EQ(dlg.DoModal(), IDCANCEL);
+            std::vector<std::string> expected = c.notices;
+            expected.push_back("计算数据尚未保存，是(Yes)否(No)保存数据？");
+            EXPECT_EQ(bevel::test::textsFrom(s, from), expected);
+        }
 }

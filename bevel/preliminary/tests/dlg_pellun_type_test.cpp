@@ -21,6 +21,7 @@
 #include "fw/file.h"
 #include "fw/format.h"
 #include "fw/text.h"
+#include "fwtest/file_size_limit.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
 
@@ -832,16 +833,11 @@ TEST_F(PellunTypeTest, AWriteThatFailsSaysSoAndKeepsTheOldFile) {
     m_s.answerSave(m_data / "full");
     int r = run([&](Running& d) {
         enterExample(d);
-        rlimit saved{};
-        ::getrlimit(RLIMIT_FSIZE, &saved);
-        auto handler = ::signal(SIGXFSZ, SIG_IGN);
-        rlimit lim = saved;
-        lim.rlim_cur = 100;  // the old file fits, the 408 new bytes do not
-        ::setrlimit(RLIMIT_FSIZE, &lim);
-        m_s.answerMessage(IDOK);
-        d.click(IDOK);
-        ::setrlimit(RLIMIT_FSIZE, &saved);
-        ::signal(SIGXFSZ, handler);
+        {
+            fwtest::FileSizeLimit full(100);  // the old file fits, the 408 new bytes do not
+            m_s.answerMessage(IDOK);
+            d.click(IDOK);
+        }
         EXPECT_FALSE(d.ended());
         leave(d);
     });

@@ -57,7 +57,7 @@ fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const 
         return fw::unexpected(refusal(kMsgSpiralContact));
     // The checks the geometry step's own load of a saved design runs: the
     // preliminary record's, then that of the kind the tooth system names.
-    if (!plausibleConePreRecord(out.pre) || geom.toothSystem < 0 || geom.toothSystem >= kToothSystemCount ||
+    if (!plausibleConePreRecord(out.pre) || !preliminaryFitsGeometry(out.pre) || geom.toothSystem < 0 || geom.toothSystem >= kToothSystemCount ||
         !checkConeGeomRecord(geom, kConeToothSystems[static_cast<std::size_t>(geom.toothSystem)].kind))
         return fw::unexpected(refusal(kMsgNoConeGeometry));
 

@@ -224,9 +224,20 @@ void copyToField(std::span<char> field, std::string_view utf8) {
 }
 
 std::string readField(std::span<const char> field) {
+    // As much as a save can write back: the slot less its terminating zero,
+    // cut where a character ends, so that a text that fills its slot reads
+    // as the text its next save keeps.
+    const std::size_t room = field.empty() ? 0 : field.size() - 1;
     std::size_t n = 0;
-    while (n < field.size() && field[n] != 0) ++n;
-    return utf8FromGbk(std::string_view(field.data(), n));
+    while (n < room && field[n] != 0) ++n;
+    std::size_t whole = 0;
+    for (std::size_t i = 0; i < n;) {
+        const std::size_t step = static_cast<unsigned char>(field[i]) >= 0x81 ? 2 : 1;
+        if (i + step > n) break;
+        i += step;
+        whole = i;
+    }
+    return utf8FromGbk(std::string_view(field.data(), whole));
 }
 
 }  // namespace fw

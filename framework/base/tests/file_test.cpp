@@ -13,6 +13,7 @@
 #include <chrono>
 #include <future>
 
+#include "fwtest/file_size_limit.h"
 #include "temp_dir.h"
 
 namespace {
@@ -142,26 +143,7 @@ std::vector<std::string> namesIn(const std::filesystem::path& dir) {
     return out;
 }
 
-// A file-size limit makes every write past it fail with EFBIG (SIGXFSZ
-// ignored), as a full disk would part way through a save.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        m_oldHandler = ::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit lim = m_old;
-        lim.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &lim);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        ::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    sighandler_t m_oldHandler;
-};
+using fwtest::FileSizeLimit;  // writes past it fail with EFBIG, as on a full disk
 
 TEST(AtomicSave, InterruptedWriteLeavesTheOldFileByteForByte) {
     const auto dir = fw::testing::freshTempDir();

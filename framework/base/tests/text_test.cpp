@@ -105,11 +105,27 @@ TEST(GbkField, CopyCutsOnCharacterBoundaryAndZeroFills) {
     fw::copyToField(std::span<char>(), "x");  // a zero-width field stays untouched
 }
 
-TEST(GbkField, ReadStopsAtZeroOrWidth) {
-    const std::string withZero("\xB3\xDD\0\xC2\xD6", 5);
-    EXPECT_EQ(fw::readField(std::span<const char>(withZero.data(), withZero.size())), "齿");
-    const std::string full("\xB3\xDD\xC2\xD6");  // no terminator inside the field
-    EXPECT_EQ(fw::readField(std::span<const char>(full.data(), 3)), "齿\xEF\x9F\x82");  // cut lead kept as U+F7C2
+// A field is read as far as a save can write it back: up to its first zero,
+// at most its width less the terminator, cut where a character ends; so a
+// text read from a file saves again unchanged.
+TEST(GbkField, ReadTakesWhatASaveWritesBack) {
+    struct Case { const char* name; std::string bytes; std::string utf8; };
+    const Case cases[] = {
+        {"zero inside", std::string("\xB3\xDD\0\xC2\xD6", 5), "齿"},
+        {"full, ASCII", "ABCD", "ABC"},
+        {"full, ends on a whole character", "A\xB3\xDD\xC2", "A齿"},
+        {"full, the last character cut", "\xB3\xDD\xC2\xD6", "齿"},
+        {"lone lead before the zero", std::string("A\xB3\0\0", 4), "A"},
+        {"width 1", "Z", ""},
+    };
+    for (const auto& c : cases) {
+        const std::string read = fw::readField(std::span<const char>(c.bytes.data(), c.bytes.size()));
+        EXPECT_EQ(read, c.utf8) << c.name;
+        std::string again(c.bytes.size(), '\x55');
+        fw::copyToField(std::span<char>(again.data(), again.size()), read);
+        EXPECT_EQ(fw::readField(std::span<const char>(again.data(), again.size())), read) << c.name;
+    }
+    EXPECT_EQ(fw::readField(std::span<const char>()), "");
 }
 
 }  // namespace

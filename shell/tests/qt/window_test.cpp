@@ -742,11 +742,19 @@ namespace {
 
 // The first field a user would type into: visible, enabled, editable, in
 // the order the dialog builds its controls.
+// A dialog that opens with a title or number first gets its first field
+// that shows a number (a tooth number, a module) instead.
 QLineEdit* firstField(QWidget* top) {
-    for (QLineEdit* le : top->findChildren<QLineEdit*>())
-        if (le->property("fwqt.control").isValid() && le->isVisibleTo(top) && le->isEnabled() && !le->isReadOnly())
-            return le;
-    return nullptr;
+    QLineEdit* first = nullptr;
+    for (QLineEdit* le : top->findChildren<QLineEdit*>()) {
+        if (!le->property("fwqt.control").isValid() || !le->isVisibleTo(top) || !le->isEnabled() || le->isReadOnly())
+            continue;
+        bool number = false;
+        le->text().toDouble(&number);
+        if (number) return le;
+        if (!first) first = le;
+    }
+    return first;
 }
 
 QPushButton* cancelButton(QWidget* top) {

@@ -26,7 +26,8 @@ std::size_t gbkWidth(std::string_view utf8);
 // field zero-filled.
 void copyToField(std::span<char> field, std::string_view utf8);
 
-// Read a fixed-width GBK field: stops at the first zero or the field width.
+// Read a fixed-width GBK field: stops at the first zero, or at the width less
+// the terminator (cut where a character ends) — what copyToField writes back.
 std::string readField(std::span<const char> field);
 
 }  // namespace fw
