@@ -33,9 +33,10 @@ bool positive(double v) { return std::isfinite(v) && v > 0; }
 // A slider's range: the tables' ranges lie between 0.2 and 4.2; any range
 // of positive coefficients up to 10 keeps every slider value finite.
 bool usableRange(double lower, double upper) { return positive(lower) && lower <= upper && upper <= 10; }
-// A slider value inside its range (a rounding's worth of slack).
+// A slider value inside its range (a rounding's worth of slack, never
+// below zero).
 bool inSliderRange(double v, double lower, double upper) {
-    return std::isfinite(v) && v >= lower - 1e-9 && v <= upper + 1e-9;
+    return std::isfinite(v) && v >= 0 && v >= lower - 1e-9 && v <= upper + 1e-9;
 }
 
 // The diameters the next steps derive (Z·ms, Z·mn/cos β, the centre

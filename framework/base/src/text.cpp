@@ -163,6 +163,15 @@ std::size_t gbkOfChar(std::string_view s, std::size_t i, std::string& piece) {
     return len;
 }
 
+// Whether the bytes at i are one double-byte character (a lead, a trail and
+// a character in the table); otherwise the byte at i stands alone.
+bool pairAt(const Tables& t, std::string_view gbk, std::size_t i) {
+    const auto b = static_cast<unsigned char>(gbk[i]);
+    if (b < kLeadFirst || b > kLeadLast || i + 1 >= gbk.size()) return false;
+    const int trail = static_cast<unsigned char>(gbk[i + 1]);
+    return trail >= kTrailFirst && trail <= kTrailLast && t.cells[cellIndex(b, trail)] != 0;
+}
+
 }  // namespace
 
 std::string utf8FromGbk(std::string_view gbk) {
@@ -181,15 +190,10 @@ std::string utf8FromGbk(std::string_view gbk) {
             ++i;
             continue;
         }
-        if (b <= kLeadLast && i + 1 < gbk.size()) {
-            const int trail = static_cast<unsigned char>(gbk[i + 1]);
-            if (trail >= kTrailFirst && trail <= kTrailLast) {
-                if (char32_t c = t.cells[cellIndex(b, trail)]) {
-                    appendUtf8(out, c);
-                    i += 2;
-                    continue;
-                }
-            }
+        if (pairAt(t, gbk, i)) {
+            appendUtf8(out, t.cells[cellIndex(b, static_cast<unsigned char>(gbk[i + 1]))]);
+            i += 2;
+            continue;
         }
         appendUtf8(out, kPrivateBase + (b - 0x80));
         ++i;
@@ -229,15 +233,17 @@ std::string readField(std::span<const char> field) {
     // as the text its next save keeps.
     const std::size_t room = field.empty() ? 0 : field.size() - 1;
     std::size_t n = 0;
-    while (n < room && field[n] != 0) ++n;
+    while (n < field.size() && field[n] != 0) ++n;
+    const std::string_view text(field.data(), n);
+    const Tables& t = tables();
     std::size_t whole = 0;
     for (std::size_t i = 0; i < n;) {
-        const std::size_t step = static_cast<unsigned char>(field[i]) >= 0x81 ? 2 : 1;
-        if (i + step > n) break;
+        const std::size_t step = pairAt(t, text, i) ? 2 : 1;
+        if (i + step > room) break;
         i += step;
         whole = i;
     }
-    return utf8FromGbk(std::string_view(field.data(), whole));
+    return utf8FromGbk(text.substr(0, whole));
 }
 
 }  // namespace fw

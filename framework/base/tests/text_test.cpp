@@ -115,7 +115,8 @@ TEST(GbkField, ReadTakesWhatASaveWritesBack) {
         {"full, ASCII", "ABCD", "ABC"},
         {"full, ends on a whole character", "A\xB3\xDD\xC2", "A齿"},
         {"full, the last character cut", "\xB3\xDD\xC2\xD6", "齿"},
-        {"lone lead before the zero", std::string("A\xB3\0\0", 4), "A"},
+        {"lone lead before the zero: its own character", std::string("A\xB3\0\0", 4), "A\xEF\x9E\xB3"},
+        {"a byte that leads no pair", "\xFF\xB3\xDD\xC2\x41", "\xEF\x9F\xBF齿"},
         {"width 1", "Z", ""},
     };
     for (const auto& c : cases) {
