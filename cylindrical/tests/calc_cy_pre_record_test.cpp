@@ -136,7 +136,7 @@ TEST(CyPreLoad, RefusalsChangeNothingAndNameTheirMessage) {
 TEST(CyPreCheck, EveryRefusedRecordNamesItsFieldAndIsNeverWritten) {
     struct Case { const char* name; void (*mutate)(CyPreRecord&); const char* fault; };
     const Case cases[] = {
-        {"P -10 (issue: kept the old torque)", [](CyPreRecord& r) { r.p = -10; }, "传动功率 P：请输入一个不小于零的数值。"},
+        {"P -10 (once kept the old torque)", [](CyPreRecord& r) { r.p = -10; }, "传动功率 P：请输入一个不小于零的数值。"},
         {"ni -5", [](CyPreRecord& r) { r.ni = -5; }, "输入转速 ni：请输入一个不小于零的数值。"},
         {"T infinite", [](CyPreRecord& r) { r.t = INFINITY; }, "输出扭矩 T：请输入一个不小于零的数值。"},
         {"Z1 1000000", [](CyPreRecord& r) { r.z1 = 1000000; r.z2 = 1000001; }, "小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。"},

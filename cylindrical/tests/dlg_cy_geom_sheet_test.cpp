@@ -231,7 +231,7 @@ TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
 }
 
 // Page 1's integer fields take exactly what was typed or refuse it: odd text,
-// an overflow or a wrapped count never becomes a value (the "12abc"
+// an overflow or a wrapped count never becomes a value (once "12abc"
 // gave Z1 0 with zv1 and ad 0, "3000000000" −1294967296, "4294967316" 20).
 // Leaving the field refuses it naming the field; the pair stays as it was.
 TEST_F(GeomSheet, IntegerFieldsTakeExactlyWhatWasTypedOrRefuseIt) {
@@ -579,7 +579,7 @@ TEST_F(GeomSheet, PairsPageOneRefusesAreNotSaved) {
         {"Z1 1000000", [](CyGeomRecord& g) { g.z1 = 1000000; }, "齿数 Z1：请输入 1 到 100000 之间的整数。"},
         {"internal 20/20", [](CyGeomRecord& g) { g.z2 = 20, g.meshType = 1; }, kMsgGeomInternalTeeth},
         {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入一个大于零的数值。"},
-        // The "a = 1e308" (the save said "Z1为小齿轮齿数…"): αwt reaches 90°.
+        // a = 1e308 (the save once said "Z1为小齿轮齿数…"): αwt reaches 90°.
         {"a = 1e308", [](CyGeomRecord& g) { g.a = 1e308, g.alphaWtDeg = 90; }, kMsgCentreDistanceTooLarge},
     };
     const std::vector<std::uint8_t> old{'o', 'l', 'd'};

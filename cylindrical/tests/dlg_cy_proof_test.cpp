@@ -289,8 +289,8 @@ TEST_F(ProofTest, TypingDecimalsIntoTorqueAndSpeedKeepsEveryCharacter) {
 
 // T and n1 are read on every change: text that is no positive number leaves
 // the torque or speed not given (its flag clear) but stays in the field as
-// typed, and leaving the field refuses it naming the field (the issue: odd
-// text silently became "0").
+// typed, and leaving the field refuses it naming the field (odd text once
+// silently became "0").
 TEST_F(ProofTest, OddTextInTorqueOrSpeedIsRefusedByName) {
     struct Case {
         int id;
@@ -330,7 +330,7 @@ TEST_F(ProofTest, OddTextInTorqueOrSpeedIsRefusedByName) {
 }
 
 // Values that are numbers but not gears are refused where they are given
-// (the issue: αn 90°, εα 1e308, ν50 1e308, σHlim 1e308 gave SH 2.6e-8 or
+// (once αn 90°, εα 1e308, ν50 1e308, σHlim 1e308 gave SH 2.6e-8 or
 // 1.3e305). The pair's fields take the ranges the geometry record holds; the
 // factor dialogs refuse absurd oils and materials on OK.
 TEST_F(ProofTest, AbsurdRatingInputsAreRefused) {

@@ -50,7 +50,7 @@ TEST(SingleTrial, SpurExternalHelixGiven) {
     EXPECT_NEAR(*dm, 0.123770, kTol);
 }
 
-// Table of the worked examples.
+// Table of worked examples.
 TEST(SingleTrial, TableOfExamples) {
     struct Case {
         const char* name;

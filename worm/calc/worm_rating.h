@@ -126,7 +126,7 @@ constexpr Quantities kForceBits = 0x7Full << static_cast<unsigned>(Quantity::T1)
 constexpr Quantities kRatingBits = 0x1FFFull << static_cast<unsigned>(Quantity::Ze);
 // Every quantity the report prints, done: what the report save needs.
 constexpr Quantities kReportReady = (bit(Quantity::SPrime) << 1) - 1;
-// The Part's three masks of a set of quantities.
+// The three masks of a set of quantities (inputs, forces, results).
 constexpr unsigned inputMask(Quantities q) { return static_cast<unsigned>(q & 0x1FFF); }
 constexpr unsigned forceMask(Quantities q) { return static_cast<unsigned>((q & kForceBits) >> 13); }
 constexpr unsigned ratingMask(Quantities q) { return static_cast<unsigned>((q & kRatingBits) >> 20); }
