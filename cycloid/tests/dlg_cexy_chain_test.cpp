@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "cex_test_support.h"
+#include "cexy_wizard_support.h"
 #include "cycloid/calc/cex_files.h"
 #include "cycloid/ccdest_part_mat_dlg.h"
 #include "cycloid/cdest_cexd_a_dlg.h"
@@ -23,11 +24,6 @@ using namespace cextest;
 
 namespace {
 
-void put(fwtest::Running& r, int id, const char* text) {
-    r.type(id, text);
-    r.leave();
-}
-
 TEST(CexyChain, PagesOneToSixThenFinish) {
     g_cexRecord = {};
     g_strCexDesignPath.clear();
@@ -37,61 +33,24 @@ TEST(CexyChain, PagesOneToSixThenFinish) {
     g_pCexySheet = &sheet;
     sheet.SetWizardMode();
     s.onSheet([&](fwtest::Running& r) {
-        using P1 = CCexyPropertyPage1;
         put(r, P1::IDC_TITLE, "摆线针轮减速器");
-        put(r, P1::IDC_P, "10");
-        put(r, P1::IDC_N0, "1500");
-        put(r, P1::IDC_ZC, "11");
-        s.onDialog(CDestCexdK1Dlg::IDD, [](fwtest::Running& d) {
-            d.type(CDestCexdK1Dlg::IDC_VALUE, "0.5");
-            d.click(IDOK);
-        });
-        r.click(P1::IDC_K1_BUTTON);
-        put(r, P1::IDC_RP, "100");
-        put(r, P1::IDC_RRP, "10");
-        s.expectMessage("建议采用标准偏心距: 4.00 或 4.50。");
-        s.onDialog(CDestCexdADlg::IDD, [](fwtest::Running& d) { d.click(IDOK); });
-        r.click(P1::IDC_A_BUTTON);
-        s.onDialog(CDestCexdBcDlg::IDD, [](fwtest::Running& d) {
-            d.drag(CDestCexdBcDlg::IDC_SLIDER, 25);
-            d.click(IDOK);
-        });
-        r.click(P1::IDC_BC_BUTTON);
+        computeChainPage(r, s, 0);
         EXPECT_EQ(g_cexRecord.b1.status, 401);
         ASSERT_TRUE(r.next());
         ASSERT_EQ(r.activePage(), 1);
 
-        using P2 = CCexyPropertyPage2;
-        put(r, P2::IDC_DSP, "16");
-        r.click(P2::IDC_DJ_BUTTON);
-        r.click(P2::IDC_DFC_BUTTON);
-        r.click(P2::IDC_DAC_BUTTON);
-        s.onDialog(CDestPartDiDlg::IDD, [](fwtest::Running& d) {
-            d.select(CDestPartDiDlg::IDC_BORE, 1);
-            d.click(IDOK);
-        });
-        r.click(P2::IDC_DW_CIRCLE_BUTTON);
-        s.onDialog(CCDestPartMatDlg::IDD, [](fwtest::Running& d) { d.click(IDOK); });
-        r.click(P2::IDC_DSW_BUTTON);
-        r.click(P2::IDC_DW_HOLE_BUTTON);
-        put(r, P2::IDC_DT, "5");
+        computeChainPage(r, s, 1);
         EXPECT_EQ(g_cexRecord.b2.status, 402);
         ASSERT_TRUE(r.next());
         ASSERT_EQ(r.activePage(), 2);
 
-        using P3 = CCexyPropertyPage3;
-        r.select(P3::IDC_GRADE, 3);
-        r.drag(P3::IDC_DWL_SLIDER, 25);
-        r.drag(P3::IDC_DPT_SLIDER, 25);
-        r.click(P3::IDC_DC_BUTTON);
-        r.click(P3::IDC_DJ_BUTTON);
-        r.click(P3::IDC_DELTA_BUTTON);
+        computeChainPage(r, s, 2);
         EXPECT_NEAR(g_cexRecord.b3.dc, 0.19794, 5e-6);
         EXPECT_NEAR(g_cexRecord.b3.delta, 0.113414, 5e-7);
         ASSERT_TRUE(r.next());
         ASSERT_EQ(r.activePage(), 3);
 
-        r.click(CCexyPropertyPage4::IDC_CALC);
+        computeChainPage(r, s, 3);
         EXPECT_NEAR(g_cexRecord.b4.drrp, 0.52, 1e-12);
         EXPECT_NEAR(g_cexRecord.b4.drp, 0.375, 1e-12);
         ASSERT_TRUE(r.next());
@@ -100,10 +59,7 @@ TEST(CexyChain, PagesOneToSixThenFinish) {
         ASSERT_TRUE(r.next());
         ASSERT_EQ(r.activePage(), 5);
 
-        using P6 = CCexyPropertyPage6;
-        s.onDialog(CCDestPartMatDlg::IDD, [](fwtest::Running& d) { d.click(IDOK); });
-        r.click(P6::IDC_FETCH);
-        r.click(P6::IDC_CALC);
+        computeChainPage(r, s, 5);
         EXPECT_EQ(g_cexRecord.b6.status, 406);
         EXPECT_TRUE(r.finish());
     });

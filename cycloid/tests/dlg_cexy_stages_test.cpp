@@ -18,6 +18,7 @@
 #include <set>
 
 #include "cex_test_support.h"
+#include "cexy_wizard_support.h"
 #include "cycloid/ccdest_part_mat_dlg.h"
 #include "cycloid/cdest_cexd_a_dlg.h"
 #include "cycloid/cdest_cexd_bc_dlg.h"
@@ -31,11 +32,6 @@
 
 using namespace cycloid;
 using namespace cextest;
-using P1 = CCexyPropertyPage1;
-using P2 = CCexyPropertyPage2;
-using P3 = CCexyPropertyPage3;
-using P4 = CCexyPropertyPage4;
-using P6 = CCexyPropertyPage6;
 
 namespace {
 
@@ -45,67 +41,6 @@ std::int32_t statusOf(int page) {
     return s[page];
 }
 constexpr std::int32_t kComplete[] = {kStatus1, kStatus2, kStatus3, kStatus4, kStatus5, kStatus6};
-
-void put(fwtest::Running& r, int id, const char* text) {
-    r.type(id, text);
-    r.leave();
-}
-
-// The user's steps that compute page `page` (index) as the chain test does.
-void compute(fwtest::Running& r, fwtest::Session& s, int page) {
-    switch (page) {
-    case 0:
-        put(r, P1::IDC_P, "10");
-        put(r, P1::IDC_N0, "1500");
-        put(r, P1::IDC_ZC, "11");
-        s.onDialog(CDestCexdK1Dlg::IDD, [](fwtest::Running& d) {
-            d.type(CDestCexdK1Dlg::IDC_VALUE, "0.5");
-            d.click(IDOK);
-        });
-        r.click(P1::IDC_K1_BUTTON);
-        put(r, P1::IDC_RP, "100");
-        put(r, P1::IDC_RRP, "10");
-        s.expectMessage("建议采用标准偏心距: 4.00 或 4.50。");
-        s.onDialog(CDestCexdADlg::IDD, [](fwtest::Running& d) { d.click(IDOK); });
-        r.click(P1::IDC_A_BUTTON);
-        s.onDialog(CDestCexdBcDlg::IDD, [](fwtest::Running& d) {
-            d.drag(CDestCexdBcDlg::IDC_SLIDER, 25);
-            d.click(IDOK);
-        });
-        r.click(P1::IDC_BC_BUTTON);
-        break;
-    case 1:
-        put(r, P2::IDC_DSP, "16");
-        r.click(P2::IDC_DJ_BUTTON);
-        r.click(P2::IDC_DFC_BUTTON);
-        r.click(P2::IDC_DAC_BUTTON);
-        s.onDialog(CDestPartDiDlg::IDD, [](fwtest::Running& d) {
-            d.select(CDestPartDiDlg::IDC_BORE, 1);
-            d.click(IDOK);
-        });
-        r.click(P2::IDC_DW_CIRCLE_BUTTON);
-        s.onDialog(CCDestPartMatDlg::IDD, [](fwtest::Running& d) { d.click(IDOK); });
-        r.click(P2::IDC_DSW_BUTTON);
-        r.click(P2::IDC_DW_HOLE_BUTTON);
-        put(r, P2::IDC_DT, "5");
-        break;
-    case 2:
-        r.select(P3::IDC_GRADE, 3);
-        r.drag(P3::IDC_DWL_SLIDER, 25);
-        r.drag(P3::IDC_DPT_SLIDER, 25);
-        r.click(P3::IDC_DC_BUTTON);
-        r.click(P3::IDC_DJ_BUTTON);
-        r.click(P3::IDC_DELTA_BUTTON);
-        break;
-    case 3: r.click(P4::IDC_CALC); break;
-    case 5:
-        s.onDialog(CCDestPartMatDlg::IDD, [](fwtest::Running& d) { d.click(IDOK); });
-        r.click(P6::IDC_FETCH);
-        r.click(P6::IDC_CALC);
-        break;
-    default: break;
-    }
-}
 
 // Shown results of a page that must be cleared when it is stale.
 std::vector<int> resultFields(int page) {
@@ -208,7 +143,7 @@ protected:
     void wholeDesign(fwtest::Running& r) {
         for (int page = 0; page <= 5; ++page) {
             if (page > 0) ASSERT_TRUE(r.next());
-            compute(r, s, page);
+            computeChainPage(r, s, page);
             ASSERT_EQ(statusOf(page), kComplete[page]) << page;
         }
     }
@@ -231,7 +166,7 @@ protected:
                 EXPECT_NE(statusOf(page), kComplete[page]);
                 for (int id : resultFields(page)) EXPECT_EQ(r.text(id), "0") << id;
                 EXPECT_FALSE(r.buttonEnabled(page < 5 ? fw::ID_WIZNEXT : fw::ID_WIZFINISH));
-                compute(r, s, page);
+                computeChainPage(r, s, page);
             }
             EXPECT_EQ(statusOf(page), kComplete[page]);
         }
@@ -357,7 +292,7 @@ TEST_F(CexyStagesTest, PageSixTakesOnlyTheResultsTheRecordGives) {
     run([&](fwtest::Running& r) {
         toPageSix(r);
         put(r, P6::IDC_TO, "700");
-        compute(r, s, 5);
+        computeChainPage(r, s, 5);
         ASSERT_EQ(statusOf(5), kStatus6);
     });
     run([&](fwtest::Running& r) {

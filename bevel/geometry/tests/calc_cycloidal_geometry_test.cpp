@@ -12,6 +12,7 @@
 
 #include "bevel/geometry/calc/cycloidal_geometry.h"
 #include "bevel/geometry/calc/cycloidal_report.h"
+#include "bevel/geometry/tests/cycloidal_fixtures.h"
 #include "common/calc/angle_split.h"
 #include "fw/file.h"
 
@@ -22,34 +23,7 @@ namespace {
 
 constexpr double kPi = 3.141592653589793;
 
-// Rb 49 (record 2), blade group 1.
-CutterHeadRecord rb49() {
-    CutterHeadRecord r;
-    r.z0 = 4;
-    r.rb = 49;
-    r.rbMin = 46.5;
-    r.rbMax = 52;
-    r.blade = {1, 3, 5};
-    r.mp = {2.7, 3.75, 5.3};
-    r.mMin = {2.2, 3.2, 4.4};
-    r.mMax = {3.2, 4.4, 6.35};
-    r.eb = {5.4, 7.5, 10.6};
-    r.q = {2430.16, 2457.25, 2513.36};
-    r.rhoA0 = {0.55, 0.75, 1.05};
-    return r;
-}
 
-Inputs workedInputs() {
-    Inputs in;
-    in.z1 = 14;
-    in.z2 = 35;
-    in.mt = 5;
-    in.alphaDeg = 20;
-    in.betaMDeg = 35;
-    in.phiR = 0.3;
-    in.haStar = 1;
-    return in;
-}
 
 std::string dms(double radians) { return kavrin::formatDms(kavrin::splitRadiansDms(radians)); }
 double degrees(double radians) { return radians * 180 / kPi; }
@@ -79,7 +53,7 @@ double spiralAngleByCoordinates(double rho, double rhoP, double q, double l) {
 }  // namespace
 
 TEST(CycloidalGeometry, WorkedPair) {
-    const Inputs in = workedInputs();
+    const Inputs in = workedCycloidalPair();
     const Cone c = cone(in);
     EXPECT_EQ(dms(c.delta1), "21°48′5.1″");
     EXPECT_NEAR(c.r, 94.240, 5e-4);
@@ -118,7 +92,7 @@ TEST(CycloidalGeometry, WorkedPair) {
 // drawn in coordinates (a separate formula; the expected numbers also come
 // from a short script of that construction, double precision).
 TEST(CycloidalGeometry, SpiralAnglesAgreeWithTheHeadInCoordinates) {
-    const Inputs in = workedInputs();
+    const Inputs in = workedCycloidalPair();
     const Cone c = cone(in);
     auto ref = referencePoint(c, rb49(), 1);
     ASSERT_TRUE(ref);
@@ -158,7 +132,7 @@ TEST(CycloidalGeometry, AtTheReferencePointTheSpiralAngleIsBetaP) {
             const CutterHeadRecord& head = heads[k];
             const auto gi = static_cast<std::size_t>(g);
             ASSERT_NEAR(head.eb[gi], head.mp[gi] * head.z0 / 2, 1e-12) << "Eb of the table";
-            Inputs in = workedInputs();
+            Inputs in = workedCycloidalPair();
             in.z1 = 13 + static_cast<int>(k);
             in.z2 = 2 * in.z1 + g;
             const double zc = std::hypot(in.z1, in.z2);
@@ -188,7 +162,7 @@ TEST(CycloidalGeometry, CutterListOfTheWorkedHead) {
 }
 
 TEST(CycloidalGeometry, UndefinedReferencePointsAreRefused) {
-    const Inputs in = workedInputs();
+    const Inputs in = workedCycloidalPair();
     const Cone c = cone(in);
     // A head too large for the gear: Rp² < Q.
     CutterHeadRecord big = rb49();
@@ -213,7 +187,7 @@ TEST(CycloidalGeometry, UndefinedReferencePointsAreRefused) {
 
 TEST(CycloidalGeometry, HeightModificationAndTangentialShiftRules) {
     // x1min is 0 when Δh is negative: a large ρa0 eats the whole depth margin.
-    const Inputs in = workedInputs();
+    const Inputs in = workedCycloidalPair();
     const Cone c = cone(in);
     auto ref = referencePoint(c, rb49(), 1);
     ASSERT_TRUE(ref);
@@ -240,7 +214,7 @@ TEST(CycloidalGeometry, HeightModificationAndTangentialShiftRules) {
 }
 
 TEST(CycloidalReport, WorkedPairSection) {
-    const Inputs in = workedInputs();
+    const Inputs in = workedCycloidalPair();
     const Cone c = cone(in);
     auto ref = referencePoint(c, rb49(), 1);
     ASSERT_TRUE(ref);
@@ -294,7 +268,7 @@ TEST(CycloidalReport, WorkedPairSection) {
 // An angle a hair below a whole degree is printed as that degree: rounded to
 // the shown 0.1″ first, then split (it printed "34°59′60.0″").
 TEST(CycloidalReport, AnglesAreRoundedBeforeTheyAreSplit) {
-    const Inputs in = workedInputs();
+    const Inputs in = workedCycloidalPair();
     const Cone c = cone(in);
     auto ref = referencePoint(c, rb49(), 1);
     ASSERT_TRUE(ref);

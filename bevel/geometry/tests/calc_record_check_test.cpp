@@ -20,6 +20,7 @@
 #include "bevel/geometry/calc/cycloidal_geometry.h"
 #include "bevel/geometry/calc/spiral_geometry.h"
 #include "bevel/geometry/calc/straight_geometry.h"
+#include "bevel/geometry/tests/cycloidal_fixtures.h"
 #include "fw/file.h"
 
 using namespace bevel;
@@ -69,34 +70,7 @@ std::optional<ConeGeomRecord> spiralRecord(const SpiralInput& in, const CutterRo
     return g;
 }
 
-// Cycloidal: Z1 14, Z2 35, mt 5, α 20° (EN), βm 35°, φR 0.3, head Rb 49,
-// blade group 1 (calc_cycloidal_geometry_test).
-CutterHeadRecord rb49() {
-    CutterHeadRecord r;
-    r.z0 = 4;
-    r.rb = 49;
-    r.rbMin = 46.5;
-    r.rbMax = 52;
-    r.blade = {1, 3, 5};
-    r.mp = {2.7, 3.75, 5.3};
-    r.mMin = {2.2, 3.2, 4.4};
-    r.mMax = {3.2, 4.4, 6.35};
-    r.eb = {5.4, 7.5, 10.6};
-    r.q = {2430.16, 2457.25, 2513.36};
-    r.rhoA0 = {0.55, 0.75, 1.05};
-    return r;
-}
 
-aol::Inputs cycloidalPair() {
-    aol::Inputs in;
-    in.z1 = 14;
-    in.z2 = 35;
-    in.mt = 5;
-    in.alphaDeg = 20;
-    in.betaMDeg = 35;
-    in.phiR = 0.3;
-    return in;
-}
 
 // The record as the dialog fills it: α and βm from the fields (whole
 // degrees here), the rest from the calculation; x1 < 0 takes x1min.
@@ -120,7 +94,7 @@ ConeGeomRecord valid(ConeKind kind) {
     switch (kind) {
     case ConeKind::Straight: g = straightRecord(straightPair()); break;
     case ConeKind::Spiral: g = spiralRecord(spiralPair(), kCutter127); break;
-    case ConeKind::Cycloidal: g = cycloidalRecord(cycloidalPair(), rb49(), 1); break;
+    case ConeKind::Cycloidal: g = cycloidalRecord(workedCycloidalPair(), rb49(), 1); break;
     }
     EXPECT_TRUE(g);
     return g ? *g : ConeGeomRecord{};
@@ -164,7 +138,7 @@ TEST(ConeGeomCheck, FindingsAreRefusedWithTheirReason) {
     };
     // A cycloidal pair with χ1 = 3: hf1 = 2.15mp + 0.35 − 4mp = −6.161 mm and
     // ha2 = −2mp = −7.038 mm (mp 3.5192, by hand); the addendum is named first.
-    auto x1Three = cycloidalRecord(cycloidalPair(), rb49(), 1, 0, 3);
+    auto x1Three = cycloidalRecord(workedCycloidalPair(), rb49(), 1, 0, 3);
     ASSERT_TRUE(x1Three);
     // A straight pair at β 89°: tan β = 57.3 makes εβ huge (the field takes at
     // most 60°, and the record check the same).
