@@ -16,6 +16,16 @@ RecordCheck& RecordCheck::integer(std::string_view field, long long v, long long
     return *this;
 }
 
+RecordCheck& RecordCheck::quantity(const Quantity& q, double v) {
+    if (!m_fault && !q.admits(v)) m_fault = quantityRefusal(q);
+    return *this;
+}
+
+RecordCheck& RecordCheck::count(const Quantity& q, long long v) {
+    if (!m_fault && !q.admits(static_cast<double>(v))) m_fault = countRefusal(q);
+    return *this;
+}
+
 RecordCheck& RecordCheck::index(std::string_view field, long long v, int count) {
     if (!m_fault && (v < 0 || v >= count)) fail(field, "不是可选的一项。");
     return *this;

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "common/calc/quantity.h"
+
 namespace kavrin {
 
 class RecordCheck {
@@ -17,6 +19,10 @@ public:
     RecordCheck& integer(std::string_view field, long long v, long long lo, long long hi);
     // A list index: 0 to count − 1.
     RecordCheck& index(std::string_view field, long long v, int count);
+    // A value its quantity's range admits (the field's refusal, word for word).
+    RecordCheck& quantity(const Quantity& q, double v);
+    // A whole number its quantity's range admits.
+    RecordCheck& count(const Quantity& q, long long v);
     // A finite number in [lo, hi].
     RecordCheck& number(std::string_view field, double v, double lo, double hi);
     // A finite number above zero.

@@ -1,5 +1,6 @@
 #include "fw/exchange.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <string>
@@ -41,7 +42,7 @@ struct IntField {
     Dialog& d;
     int id;
     // Returns the value read, or nothing after a refusal.
-    std::optional<long long> read(long long lo, long long hi, bool ranged, bool isUnsigned) {
+    std::optional<long long> read(long long lo, long long hi, bool ranged, bool isUnsigned, bool orZero = false) {
         auto v = parseInteger(d.text(id));
         if (!v) {
             dx.fail(id, dx_text::NotAnInteger);
@@ -51,8 +52,8 @@ struct IntField {
             dx.fail(id, dx_text::NotUnsigned);
             return std::nullopt;
         }
-        if (*v < lo || *v > hi) {
-            if (ranged) dx.fail(id, fill(dx_text::IntegerRange, std::to_string(lo), std::to_string(hi)));
+        if ((*v < lo || *v > hi) && !(orZero && *v == 0)) {
+            if (ranged) dx.fail(id, integerBoundsText({double(lo), double(hi), orZero}));
             else dx.fail(id, isUnsigned ? dx_text::NotUnsigned : dx_text::NotAnInteger);
             return std::nullopt;
         }
@@ -78,6 +79,15 @@ void Exchange::integer(int id, std::int32_t& v, std::int32_t min, std::int32_t m
     IntField f{*this, m_dialog, id};
     if (!saving()) return f.write(v);
     if (auto r = f.read(min, max, true, false)) v = static_cast<std::int32_t>(*r);
+}
+
+void Exchange::integer(int id, std::int32_t& v, const Bounds& b) {
+    if (skip()) return;
+    IntField f{*this, m_dialog, id};
+    if (!saving()) return f.write(v);
+    const auto lo = static_cast<long long>(std::ceil(std::max(b.lower, double(INT32_MIN))));
+    const auto hi = static_cast<long long>(std::floor(std::min(b.upper, double(INT32_MAX))));
+    if (auto r = f.read(lo, hi, true, false, b.orZero)) v = static_cast<std::int32_t>(*r);
 }
 
 void Exchange::unsignedInt(int id, std::uint32_t& v) {
@@ -109,13 +119,15 @@ void Exchange::number(int id, double& v) {
     v = *r;
 }
 
-void Exchange::number(int id, double& v, double min, double max) {
+void Exchange::number(int id, double& v, double min, double max) { number(id, v, Bounds{min, max}); }
+
+void Exchange::number(int id, double& v, const Bounds& b) {
     if (skip()) return;
     if (!saving()) return number(id, v);
     const std::string t = m_dialog.text(id);
     auto r = parseNumber(t);
     if (!r || !std::isfinite(*r)) return fail(id, dx_text::NotANumber);
-    if (*r < min || *r > max) return fail(id, fill(dx_text::NumberRange, formatNumber(min), formatNumber(max)));
+    if (!b.admits(*r)) return fail(id, numberBoundsText(b));
     if (t == formatNumber(v)) return;  // still shows the member: keep its full precision
     v = *r;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
+#include "fw/format.h"
 #include "fw/text.h"
 #include "fwtest/script.h"
 #include "sample.h"
@@ -371,6 +372,52 @@ TEST(Dialog, SavingRefusesBadNumbersWithTheFrameworkMessage) {
                 EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Exclamation);
                 EXPECT_EQ(s.messages().back().caption, "Kavrin");
             }
+            d.end(IDCANCEL);
+        });
+    }
+}
+
+// A quantity's bounds, with 0 beside them for "not given yet": the same text
+// names the range for numbers and for whole numbers.
+TEST(Dialog, BoundsWithZeroForNotGiven) {
+    struct Case {
+        const char* text;
+        const char* message;   // empty: taken
+    };
+    const fw::Bounds b{0.5, 10, true};
+    const std::vector<Case> numbers = {
+        {"0", ""}, {"0.5", ""}, {"10", ""}, {"0.4", "x：请输入 0 或 0.5 到 10 之间的数值。"},
+        {"1e300", "x：请输入 0 或 0.5 到 10 之间的数值。"}, {"1e-300", "x：请输入 0 或 0.5 到 10 之间的数值。"},
+        {"-0.5", "x：请输入 0 或 0.5 到 10 之间的数值。"},
+    };
+    for (const auto& c : numbers) {
+        Session s;
+        if (*c.message) s.expectMessage(c.message, IDOK);
+        SampleDlg dlg;
+        runSample(s, dlg, [&](Running& d) {
+            d.type(IDC_X, c.text);
+            fw::Exchange dx(dlg, fw::Exchange::Direction::Save);
+            double v = 7;
+            dx.number(IDC_X, v, b);
+            EXPECT_EQ(dx.failed(), *c.message != 0) << c.text;
+            if (!dx.failed()) EXPECT_EQ(v, *fw::parseNumber(c.text)) << c.text;
+            d.end(IDCANCEL);
+        });
+    }
+    const std::vector<Case> counts = {
+        {"0", ""}, {"3", ""}, {"10", ""}, {"11", "n：请输入 0 或 1 到 10 之间的整数。"}, {"-1", "n：请输入 0 或 1 到 10 之间的整数。"},
+    };
+    for (const auto& c : counts) {
+        Session s;
+        if (*c.message) s.expectMessage(c.message, IDOK);
+        SampleDlg dlg;
+        runSample(s, dlg, [&](Running& d) {
+            d.type(IDC_N, c.text);
+            fw::Exchange dx(dlg, fw::Exchange::Direction::Save);
+            std::int32_t v = 7;
+            dx.integer(IDC_N, v, fw::Bounds{1, 10, true});
+            EXPECT_EQ(dx.failed(), *c.message != 0) << c.text;
+            if (!dx.failed()) EXPECT_EQ(v, *fw::parseInteger(c.text)) << c.text;
             d.end(IDCANCEL);
         });
     }

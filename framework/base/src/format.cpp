@@ -1,13 +1,18 @@
 // Formatting and parsing in the C locale, whatever setlocale() says.
 #include "fw/format.h"
 
+#include "fw/bounds.h"
+
 #include <locale.h>
 
 #include <cerrno>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdint>
 #include <cstdlib>
+#include <cstring>
+#include <cwchar>
 
 namespace fw {
 namespace {
@@ -68,27 +73,118 @@ bool isDecimalNumber(std::string_view s) {
 
 }  // namespace
 
+namespace {
+
+// One conversion of a printf format, formatted alone.
+template <class T>
+void append(std::string& out, const std::string& spec, T v) {
+    char small[128];
+    const int n = std::snprintf(small, sizeof small, spec.c_str(), v);
+    if (n < 0) return;
+    if (static_cast<std::size_t>(n) < sizeof small) {
+        out.append(small, static_cast<std::size_t>(n));
+        return;
+    }
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(n));
+    std::snprintf(out.data() + at, static_cast<std::size_t>(n) + 1, spec.c_str(), v);
+}
+
+// A real number that rounds to zero in its format prints without a sign:
+// "%.3f" of -0.0004 is "0.000", not "-0.000" (the padding stays the format's).
+template <class T>
+void appendReal(std::string& out, const std::string& spec, T v) {
+    const std::size_t at = out.size();
+    append(out, spec, v);
+    if (!std::signbit(v)) return;
+    const std::string shown = out.substr(at);
+    if (strtod_l(shown.c_str(), nullptr, cLocale()) != 0) return;   // also "-nan" and "-inf"
+    out.resize(at);
+    append(out, spec, T(0));
+}
+
+// printf's conversions one by one: flags, width and precision (also "*"),
+// the length modifiers, and every conversion but %n (its argument is taken
+// and nothing written).
+std::string formatArgs(const char* fmt, va_list args) {
+    std::string out;
+    for (const char* p = fmt; *p;) {
+        if (*p != '%') {
+            const char* next = std::strchr(p, '%');
+            if (!next) next = p + std::strlen(p);
+            out.append(p, static_cast<std::size_t>(next - p));
+            p = next;
+            continue;
+        }
+        std::string spec = "%";
+        ++p;
+        while (*p && std::strchr("-+ #0'", *p)) spec += *p++;
+        if (*p == '*') {
+            spec += std::to_string(va_arg(args, int));
+            ++p;
+        }
+        while (isDigit(*p)) spec += *p++;
+        if (*p == '.') {
+            spec += *p++;
+            if (*p == '*') {
+                spec += std::to_string(va_arg(args, int));
+                ++p;
+            }
+            while (isDigit(*p)) spec += *p++;
+        }
+        std::string length;
+        while (*p && std::strchr("hlLjztq", *p)) length += *p++;
+        const char conv = *p;
+        if (!conv) break;
+        ++p;
+        spec += length;
+        spec += conv;
+        switch (conv) {
+        case '%': out += '%'; break;
+        case 'd': case 'i':
+            if (length == "l") append(out, spec, va_arg(args, long));
+            else if (length == "ll" || length == "q") append(out, spec, va_arg(args, long long));
+            else if (length == "j") append(out, spec, va_arg(args, std::intmax_t));
+            else if (length == "z") append(out, spec, va_arg(args, std::ptrdiff_t));
+            else if (length == "t") append(out, spec, va_arg(args, std::ptrdiff_t));
+            else append(out, spec, va_arg(args, int));
+            break;
+        case 'u': case 'o': case 'x': case 'X':
+            if (length == "l") append(out, spec, va_arg(args, unsigned long));
+            else if (length == "ll" || length == "q") append(out, spec, va_arg(args, unsigned long long));
+            else if (length == "j") append(out, spec, va_arg(args, std::uintmax_t));
+            else if (length == "z") append(out, spec, va_arg(args, std::size_t));
+            else if (length == "t") append(out, spec, va_arg(args, std::size_t));
+            else append(out, spec, va_arg(args, unsigned));
+            break;
+        case 'c':
+            if (length == "l") append(out, spec, va_arg(args, wint_t));
+            else append(out, spec, va_arg(args, int));
+            break;
+        case 's':
+            if (length == "l") append(out, spec, va_arg(args, const wchar_t*));
+            else append(out, spec, va_arg(args, const char*));
+            break;
+        case 'p': append(out, spec, va_arg(args, void*)); break;
+        case 'n': (void)va_arg(args, void*); break;
+        case 'f': case 'F': case 'e': case 'E': case 'g': case 'G': case 'a': case 'A':
+            if (length == "L") appendReal(out, spec, va_arg(args, long double));
+            else appendReal(out, spec, va_arg(args, double));
+            break;
+        default: out += spec; break;   // not a conversion: shown as written
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string format(const char* fmt, ...) {
     CLocaleScope scope;
     va_list args;
     va_start(args, fmt);
-    va_list again;
-    va_copy(again, args);
-    char small[256];
-    const int n = std::vsnprintf(small, sizeof small, fmt, args);
+    std::string out = formatArgs(fmt, args);
     va_end(args);
-    std::string out;
-    if (n < 0) {
-        va_end(again);
-        return out;
-    }
-    if (static_cast<std::size_t>(n) < sizeof small) {
-        out.assign(small, static_cast<std::size_t>(n));
-    } else {
-        out.resize(static_cast<std::size_t>(n));
-        std::vsnprintf(out.data(), out.size() + 1, fmt, again);
-    }
-    va_end(again);
     return out;
 }
 
@@ -116,5 +212,15 @@ std::string formatNumber(double v) {
     if (v == 0) v = 0;  // no "-0" in a field
     return format("%.15g", v);
 }
+
+namespace {
+std::string boundsText(const Bounds& b, const char* kind) {
+    return std::string("请输入 ") + (b.orZero ? "0 或 " : "") + formatNumber(b.lower) + " 到 " + formatNumber(b.upper) +
+           " 之间的" + kind + "。";
+}
+}  // namespace
+
+std::string numberBoundsText(const Bounds& b) { return boundsText(b, "数值"); }
+std::string integerBoundsText(const Bounds& b) { return boundsText(b, "整数"); }
 
 }  // namespace fw

@@ -18,6 +18,29 @@ TEST(Format, PrintfOutput) {
     EXPECT_EQ(fw::formatNumber(-0.0), "0");
 }
 
+// A value that rounds to zero in its format prints without a sign, padded
+// as the format pads it; a value that shows a digit keeps its sign. The
+// formats are the reports' and the fields' own.
+TEST(Format, NoNegativeZero) {
+    struct Case {
+        const char* fmt;
+        double v;
+        const char* shown;
+    } cases[] = {
+        {"%.3f", -0.0001, "0.000"},   {"%.3f", -0.0, "0.000"},       {"%.2f", -0.004, "0.00"},
+        {"%.4f", -0.00004, "0.0000"}, {"%.0f", -0.4, "0"},           {"%8.2f", -0.001, "    0.00"},
+        {"%-8.2f|", -0.001, "0.00    |"}, {"%+.2f", -0.001, "+0.00"}, {"%.2e", -0.0, "0.00e+00"},
+        {"%g", -0.0, "0"},            {"%.15g", -0.0, "0"},          {"%.3f", -0.0006, "-0.001"},
+        {"%.2f", -0.005001, "-0.01"}, {"%.2e", -1e-300, "-1.00e-300"}, {"%g", -1e-20, "-1e-20"},
+        {"%.2f", 0.001, "0.00"},      {"%.2f", -12.5, "-12.50"},     {"%f", -INFINITY, "-inf"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(fw::format(c.fmt, c.v), c.shown) << c.fmt << " of " << c.v;
+    // Inside a report line, with other conversions around it.
+    EXPECT_EQ(fw::format("\tχ 2= %s= %.3f%s %d%%", "(预定)", -0.0002, "mm", -3), "\tχ 2= (预定)= 0.000mm -3%");
+    EXPECT_EQ(fw::format("%*.*f|%ld|%zu|%c|%5s|%Lf", 7, 1, -0.01, -5L, std::size_t{9}, 'x', "ab", -0.0L),
+              "    0.0|-5|9|x|   ab|0.000000");
+}
+
 TEST(Parse, Numbers) {
     struct Case {
         const char* text;

@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "fw/bounds.h"
 #include "fw/clock.h"
 
 namespace fw {
@@ -25,13 +26,12 @@ namespace fw {
 class Control;
 class Dialog;
 
-// The framework's own refusal texts (%1, %2: the bounds).
+// The framework's own refusal texts (%1: the limit; the range refusals are
+// fw::numberBoundsText and fw::integerBoundsText).
 namespace dx_text {
 inline constexpr const char* NotANumber = "请输入一个数值。";
 inline constexpr const char* NotAnInteger = "请输入一个整数。";
 inline constexpr const char* NotUnsigned = "请输入一个非负整数。";
-inline constexpr const char* NumberRange = "请输入 %1 到 %2 之间的数值。";
-inline constexpr const char* IntegerRange = "请输入 %1 到 %2 之间的整数。";
 inline constexpr const char* TooLong = "输入的文字不能超过 %1 个字节。";
 }  // namespace dx_text
 
@@ -57,10 +57,13 @@ public:
 
     void integer(int id, std::int32_t& v);
     void integer(int id, std::int32_t& v, std::int32_t min, std::int32_t max);
+    // In b (a quantity's one range, shared with its record's checks).
+    void integer(int id, std::int32_t& v, const Bounds& b);
     void unsignedInt(int id, std::uint32_t& v);
     void unsignedInt(int id, std::uint32_t& v, std::uint32_t min, std::uint32_t max);
     void number(int id, double& v);                       // shown "%.15g"
     void number(int id, double& v, double min, double max);
+    void number(int id, double& v, const Bounds& b);
     // Text; maxBytes > 0 limits it in code page 936 bytes (sets the edit's limit).
     void text(int id, std::string& v, std::size_t maxBytes = 0);
     // Fixed char field (zero-terminated, code page 936 inside): truncated on a

@@ -1,0 +1,50 @@
+// A quantity a design record stores: the name its field shows, its unit and
+// its one range. Each record kind lists its quantities once, beside its
+// record; the field's check (fw::Exchange with q.bounds), the loader's check
+// and the save's check (RecordCheck::quantity) all read that entry, so a
+// value is refused in all three places or in none.
+//
+// Where the calculator's own rules give no range, a table picks a bound that
+// no real gear drive passes and says so in its comment. Tiny values are as
+// absurd as huge ones: lengths, modules, powers and speeds have a lower bound
+// above zero (with orZero where 0 means "not given yet").
+#pragma once
+#include <cmath>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "fw/bounds.h"
+
+namespace kavrin {
+
+struct Quantity {
+    std::string_view name;   // as the field names it, e.g. "传动功率 P"
+    std::string_view unit;   // "kW"; empty for a ratio, a count or a coefficient
+    fw::Bounds bounds;
+
+    constexpr bool admits(double v) const { return bounds.admits(v); }
+    constexpr double lower() const { return bounds.lower; }
+    constexpr double upper() const { return bounds.upper; }
+};
+
+// "传动功率 P：请输入 0.001 到 100000 之间的数值。": what a record check says of
+// a value outside q, in the words the field's own refusal uses.
+std::string quantityRefusal(const Quantity& q);
+std::string countRefusal(const Quantity& q);
+
+// The largest magnitude a report prints: a number with 16 or more digits
+// before its decimal point is no result (no report format holds it).
+inline constexpr double kPrintableLimit = 1e15;
+
+// Finite and below kPrintableLimit in magnitude: a result a report can hold.
+// A calculation refuses a result that is not printable exactly as it refuses
+// a non-finite one.
+inline bool printable(double v) { return std::isfinite(v) && std::abs(v) < kPrintableLimit; }
+inline bool allPrintable(std::initializer_list<double> values) {
+    for (double v : values)
+        if (!printable(v)) return false;
+    return true;
+}
+
+}  // namespace kavrin
