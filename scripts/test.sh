@@ -4,7 +4,8 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/setup.sh"
 build="$root/build"
-jobs="$(nproc)"
+# As many jobs as there are cores, unless CMAKE_BUILD_PARALLEL_LEVEL says otherwise.
+jobs="${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKAVRIN_SANITIZE=ON
 cmake --build "$build" -j "$jobs"
 export QT_QPA_PLATFORM=offscreen
