@@ -1,0 +1,197 @@
+// The worked example of docs/examples.htm through the whole road, typed as a
+// user types it: the preliminary design saved as gear.cyb and gear.cyt, the
+// geometry sheet (load, a = 110, distribute, check, the four report
+// sections, save) and the strength rating (torque, forces, every factor,
+// contact and bending, save). The report the road writes is the document's
+// report blocks, byte for byte.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "common/dialogs/application_factor_dialog.h"
+#include "common/dialogs/bending_life_dialog.h"
+#include "common/dialogs/work_hardening_dialog.h"
+#include "cylindrical/calc/geometry_design.h"
+#include "cylindrical/cy_geom_pro_page2.h"
+#include "cylindrical/cy_geom_pro_page3.h"
+#include "cylindrical/cy_geom_pro_page4.h"
+#include "cylindrical/cy_geom_pro_sheet.h"
+#include "cylindrical/cy_proof_dlg.h"
+#include "cylindrical/cygeom_check_dlg.h"
+#include "cylindrical/cygeom_cut_dlg.h"
+#include "cylindrical/cypre_dlg.h"
+#include "cylindrical/tests/design_fixture.h"
+#include "cylindrical/tests/proof_test_support.h"
+#include "cylindrical/tests/worked_example.h"
+#include "fw/file.h"
+#include "fw/text.h"
+#include "fwtest/script.h"
+
+using namespace cylindrical;
+namespace fs = std::filesystem;
+
+namespace {
+
+using P1 = CCyGeomProPage1;
+using P2 = CCyGeomProPage2;
+using P3 = CCyGeomProPage3;
+using P4 = CCyGeomProPage4;
+using Cut = CCygeomCutDlg;
+using R = CCyProofDlg;
+
+constexpr const char* kCaption = "《Ondrel》 Kavrin  齿轮几何计算程序";
+
+std::string fileText(const fs::path& p) {
+    auto r = fw::readFile(p);
+    return r ? std::string(r->begin(), r->end()) : std::string();
+}
+
+// The lines of the document's report block that opens with `tag`.
+std::vector<std::string> documentBlock(const std::string& tag) {
+    std::ifstream in(fs::path(KAVRIN_SOURCE_DIR) / "docs/examples.htm");
+    std::vector<std::string> lines;
+    std::string line;
+    bool inBlock = false;
+    while (std::getline(in, line)) {
+        if (line == tag) inBlock = true;
+        else if (inBlock && line == "</pre>") break;
+        else if (inBlock) lines.push_back(line);
+    }
+    EXPECT_FALSE(lines.empty()) << tag;
+    return lines;
+}
+
+// The report of the whole road as the document shows it: two empty lines,
+// the preliminary report, then each later section after an empty line.
+std::vector<std::string> documentedReport() {
+    std::vector<std::string> lines{"", ""};
+    bool first = true;
+    for (const char* tag : {"<pre>", "<pre class=\"geometry\">", "<pre class=\"rating\">"}) {
+        if (!first) lines.push_back("");
+        first = false;
+        for (auto& l : documentBlock(tag)) lines.push_back(std::move(l));
+    }
+    return lines;
+}
+
+std::vector<std::string> reportLines(const fs::path& p) {
+    const std::string text = fw::utf8FromGbk(fileText(p));
+    std::vector<std::string> lines;
+    std::size_t from = 0;
+    for (std::size_t at; (at = text.find("\r\n", from)) != std::string::npos; from = at + 2)
+        lines.push_back(text.substr(from, at - from));
+    lines.push_back(text.substr(from));
+    return lines;
+}
+
+class WorkedExample : public cylindrical_test::DesignTest {
+protected:
+    WorkedExample() : DesignTest("worked_example") {}
+};
+
+TEST_F(WorkedExample, ThroughTheWholeRoad) {
+    const fs::path design = data("gear.cyb"), report = data("gear.cyt");
+    {
+        fwtest::Session s;
+        s.answerSave(data("gear"));
+        s.answerMessage(fw::IDOK);
+        s.onDialog(CypreDlg::IDD, [](fwtest::Running& d) {
+            cylindrical_test::enterWorkedExample(d);
+            d.click(fw::IDOK);
+        });
+        CypreDlg dlg(nullptr);
+        ASSERT_EQ(dlg.DoModal(), fw::IDOK);
+    }
+    {
+        fwtest::Session s;
+        s.answerOpen(design);
+        // Both gears hobbed: no shaper cutter is chosen.
+        s.onDialog(Cut::IDD, [](fwtest::Running& d) { d.click(fw::IDCANCEL); });
+        s.answerSave(report);
+        for (int i = 0; i < 4; ++i) s.answerMessage(fw::IDOK);
+        s.onSheet([](fwtest::Running& d) {
+            ASSERT_TRUE(d.click(P1::IDC_LOAD_PRE));
+            d.type(P1::IDC_A, "110");
+            d.leave();
+            ASSERT_TRUE(d.click(P1::IDC_DISTRIBUTE));
+            ASSERT_TRUE(d.click(P1::IDC_CHECK));
+            d.click(P1::IDC_REPORT);
+            ASSERT_TRUE(d.page(1));
+            d.click(P2::kIds.report);
+            ASSERT_TRUE(d.page(2));
+            d.click(P3::kIds.report);
+            ASSERT_TRUE(d.page(3));
+            d.click(P4::IDC_CALC);
+            d.click(P4::IDC_REPORT);
+            d.click(fw::IDOK);
+        });
+        CCyGeomProSheet sheet(kCaption, nullptr);
+        ASSERT_EQ(sheet.DoModal(), fw::IDOK);
+        s.answerSave(design);
+        ASSERT_TRUE(sheet.doSave());
+        EXPECT_TRUE(s.allUsed());
+    }
+    {
+        using namespace proof_test;
+        fwtest::Session s;
+        s.answerOpen(design);
+        answerTorque(s, "960", "10");
+        // The driven conveyor with moderate shocks: KA at the low end of 1.25 to 1.50.
+        s.onDialog(kKaDlg, [](fwtest::Running& f) {
+            f.click(kavrin::ApplicationFactorDialog::IDC_DRIVEN + 1);
+            f.click(fw::IDOK);
+        });
+        for (int id : {kGradeDlg, kGradeDlg, kFaceLoadDlg, kZeDlg, kZnDlg, kZlDlg, kZrDlg}) ok(s, id);
+        // Both flanks case-hardened: no work hardening.
+        s.onDialog(kZhwDlg, [](fwtest::Running& f) {
+            f.click(kavrin::WorkHardeningDialog::IDC_GEAR);
+            f.click(fw::IDOK);
+        });
+        ok(s, kShiftDlg);
+        s.onDialog(kWynDlg, [](fwtest::Running& f) {   // case-hardened: 渗碳钢
+            f.click(kavrin::BendingLifeDialog::IDC_MATERIAL + 1);
+            f.click(fw::IDOK);
+        });
+        ok(s, kWysDlg);
+        s.onDialog(kLimitDlg, [](fwtest::Running& f) {
+            f.type(kSigmaHlim, "1500");
+            f.click(fw::IDOK);
+        });
+        s.onDialog(kLimitDlg, [](fwtest::Running& f) {
+            f.type(kSigmaFlim, "500");
+            f.click(fw::IDOK);
+        });
+        s.answerSave(report);
+        s.answerMessage(fw::IDOK);
+        s.onDialog(R::IDD, [](fwtest::Running& d) {
+            ASSERT_TRUE(d.click(R::IDC_LOAD));
+            computeForces(d, true);
+            clickContactFactors(d);
+            clickBendingFactors(d, true);
+            for (int id : {R::IDC_SIGMAH_BTN, R::IDC_SIGMAHP_BTN, R::IDC_SH_BTN, R::IDC_SIGMAF_BTN,
+                           R::IDC_SIGMAFP_BTN, R::IDC_SF_BTN})
+                ASSERT_TRUE(d.click(id)) << id;
+            d.click(fw::IDOK);
+        });
+        R dlg(nullptr);
+        ASSERT_EQ(dlg.DoModal(), fw::IDOK);
+    }
+    // The design file holds both records; the report is the document's.
+    auto file = fw::readFile(design);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->size(), 776u);
+    auto loaded = loadGeometryDesign(*file);
+    ASSERT_TRUE(loaded) << loaded.error();
+    EXPECT_DOUBLE_EQ(loaded->geom.a, 110);
+    const auto want = documentedReport();
+    const auto got = reportLines(report);
+    for (std::size_t k = 0; k < std::max(want.size(), got.size()); ++k)
+        ASSERT_EQ(k < got.size() ? got[k] : "<missing>", k < want.size() ? want[k] : "<none>") << "report line " << k;
+
+}
+
+}  // namespace
