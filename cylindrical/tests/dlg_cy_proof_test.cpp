@@ -298,8 +298,10 @@ TEST_F(ProofTest, OddTextInTorqueOrSpeedIsRefusedByName) {
         const char* problem;
     } cases[] = {
         {D::IDC_T, "12abc", "请输入一个数值。"},    {D::IDC_T, "inf", "请输入一个数值。"},
-        {D::IDC_T, "1e999", "请输入一个数值。"},    {D::IDC_T, "-5", "请输入一个不小于零的数值。"},
-        {D::IDC_N1, "12abc", "请输入一个数值。"},   {D::IDC_N1, "-5", "请输入一个不小于零的数值。"},
+        {D::IDC_T, "1e999", "请输入一个数值。"},    {D::IDC_T, "-5", "请输入 0 或 0.001 到 1000000000 之间的数值。"},
+        {D::IDC_N1, "12abc", "请输入一个数值。"},   {D::IDC_N1, "-5", "请输入 0 或 0.001 到 100000 之间的数值。"},
+        {D::IDC_N1, "1e300", "请输入 0 或 0.001 到 100000 之间的数值。"},
+        {D::IDC_T, "1e-300", "请输入 0 或 0.001 到 1000000000 之间的数值。"},
         {D::IDC_Z2, "4294967316", "请输入 0 到 100000 之间的整数。"},
     };
     for (const Case& c : cases) {
@@ -340,8 +342,9 @@ TEST_F(ProofTest, AbsurdRatingInputsAreRefused) {
         const char* problem;
     } cases[] = {
         {D::IDC_ALPHAN, "90", "请输入 0 到 30 之间的数值。"},
-        {D::IDC_EPS_ALPHA, "1e308", "请输入 0 到 3.5 之间的数值。"},
-        {D::IDC_B, "-30", "请输入一个不小于零的数值。"},
+        {D::IDC_EPS_ALPHA, "1e308", "请输入 0 或 0.01 到 3.5 之间的数值。"},
+        {D::IDC_B, "-30", "请输入 0 或 0.01 到 10000000 之间的数值。"},
+        {D::IDC_MN, "1e-300", "请输入 0 或 0.05 到 100 之间的数值。"},
         {D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。"},
     };
     for (const Case& c : cases) {
@@ -395,7 +398,7 @@ TEST_F(ProofTest, AbsurdRatingInputsAreRefused) {
     EXPECT_TRUE(s.allUsed());
     ASSERT_EQ(s.messages().size(), 2u);
     EXPECT_TRUE(s.messages()[0].text.ends_with("：请输入 1 到 2000 之间的数值。")) << s.messages()[0].text;
-    EXPECT_TRUE(s.messages()[1].text.ends_with("：请输入 0 到 2000 之间的数值。")) << s.messages()[1].text;
+    EXPECT_TRUE(s.messages()[1].text.ends_with("：请输入 0 或 100 到 2000 之间的数值。")) << s.messages()[1].text;
 }
 
 // Leaving a field without changing it keeps the results; a changed input

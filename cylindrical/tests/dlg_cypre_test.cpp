@@ -598,16 +598,16 @@ TEST_F(CypreDlgTest, LoadedValuesPassTheFieldsChecks) {
         {"K2 slider 1e6", withI32(full, 32, 1000000), "K2 滑块：请输入 0 到 40 之间的整数。"},
         {"phiD slider -1", withI32(full, 56, -1), "φd 滑块：请输入 0 到 40 之间的整数。"},
         {"K1 slider 41", withI32(full, 160, 41), "K1 滑块：请输入 0 到 40 之间的整数。"},
-        {"phiD range -1e307..1e307", withF64(withF64(full, 64, -1e307), 72, 1e307), "齿宽系数 φd：取值范围不正确。"},
-        {"K1 range reversed", withF64(full, 168, 3.0), "K1：超出所选的取值范围。"},
-        {"ratio 0", withF64(full, 88, 0), "传动比 i：请输入一个大于零的数值。"},
-        {"torque negative", withF64(full, 96, -1), "输出扭矩 T：请输入一个不小于零的数值。"},
-        {"input speed negative", withF64(full, 112, -960), "输入转速 ni：请输入一个不小于零的数值。"},
-        {"output speed NaN", withF64(full, 120, std::nan("")), "输出转速 no：请输入一个不小于零的数值。"},
-        {"power -inf", withF64(full, 128, -INFINITY), "传动功率 P：请输入一个不小于零的数值。"},
+        {"phiD range -1e307..1e307", withF64(withF64(full, 64, -1e307), 72, 1e307), "齿宽系数 φd 的取值范围：请输入 0.1 到 10 之间的数值。"},
+        {"K1 range reversed", withF64(full, 168, 3.0), "载荷系数 K1：超出所选的取值范围。"},
+        {"ratio 0", withF64(full, 88, 0), "传动比 i：请输入 0.01 到 1000 之间的数值。"},
+        {"torque negative", withF64(full, 96, -1), "输出扭矩 T：请输入 0 或 0.001 到 1000000000 之间的数值。"},
+        {"input speed negative", withF64(full, 112, -960), "输入转速 ni：请输入 0 或 0.001 到 100000 之间的数值。"},
+        {"output speed NaN", withF64(full, 120, std::nan("")), "输出转速 no：请输入 0 或 0.001 到 100000 之间的数值。"},
+        {"power -inf", withF64(full, 128, -INFINITY), "传动功率 P：请输入 0 或 0.001 到 100000 之间的数值。"},
         {"sigmaHP 1e307", withF64(full, 184, 1e307), "许用接触强度 σHP：请输入 500 到 10000 之间的数值。"},
         {"sigmaFP 50 (field 100..1000)", withF64(full, 192, 50), "许用弯曲强度 σFP：请输入 100 到 1000 之间的数值。"},
-        {"mn -5e303", withF64(full, 200, -5e303), "法面模数 mn：请输入一个不小于零的数值。"},
+        {"mn -5e303", withF64(full, 200, -5e303), "法面模数 mn：请输入 0 或 0.05 到 100 之间的数值。"},
         {"ms 0", withF64(full, 208, 0), nullptr},
         {"mesh type 2", withI32(full, 216, 2), "啮合方式：不是可选的一项。"},
     };
@@ -686,16 +686,21 @@ TEST_F(CypreDlgTest, NumberFieldsRefuseWhatDoesNotParseWhole) {
     }
 }
 
-// A refused Z2 is not calculated and not saved; a derived value that would be
-// infinite (P = T × no / 9549 with no 1e308) is refused and nothing changes.
+// A refused Z2 is not calculated and not saved; a typed value outside its
+// range is not taken while typing (no 1e308 once gave P = inf), and a
+// derived value outside its range (P = T × no / 9549 above 100000 kW) is
+// refused, naming it, and nothing changes.
 TEST_F(CypreDlgTest, RefusedAndInfiniteValuesAreNotCalculated) {
     run([&](Running& d) {
         d.click(D::IDC_BY_TORQUE);
         d.type(D::IDC_NO, "1e308");
-        d.type(D::IDC_T, "1000");  // 1000 × 1e308 overflows before the division
-        EXPECT_EQ(d.text(D::IDC_HINT), "取值或计算出错!");
+        d.type(D::IDC_T, "1000");
+        EXPECT_EQ(d.text(D::IDC_P), "0") << "no output speed was taken";
+        d.type(D::IDC_NO, "100000");
+        d.type(D::IDC_T, "1e9");  // P = 1e9 × 1e5 / 9549 ≈ 1.05e10 kW
+        EXPECT_EQ(d.text(D::IDC_HINT), cylindrical::resultRefusal(cylindrical::pre_q::kP));
         EXPECT_EQ(d.text(D::IDC_P), "0");
-        EXPECT_EQ(d.text(D::IDC_T), "0");
+        EXPECT_EQ(d.text(D::IDC_T), "1000") << "the torque that gave it is not taken";
         cancelAndLeave(d);
     });
     run([&](Running& d) {
@@ -718,7 +723,7 @@ TEST_F(CypreDlgTest, RefusedAndInfiniteValuesAreNotCalculated) {
 // Tooth counts are bounded in the fields as in the record's check: 2·10⁹ is
 // refused naming the field, the largest count computes finite values.
 TEST_F(CypreDlgTest, HugeToothCountsDoNotOverflow) {
-    m_s.expectMessage("Z1：请输入 0 到 100000 之间的整数。");
+    m_s.expectMessage("Z1：请输入 0 或 1 到 100000 之间的整数。");
     run([&](Running& d) {
         d.click(D::IDC_BY_TORQUE);
         d.type(D::IDC_T, "1000");

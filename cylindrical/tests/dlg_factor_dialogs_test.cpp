@@ -501,7 +501,7 @@ TEST_F(FactorDialogs, LimitStrengthTakesOnlyMaterialLimits) {
     D dlg;
     ASSERT_EQ(dlg.DoModal(0), IDOK);
     ASSERT_EQ(s.messages().size(), 1u);
-    EXPECT_TRUE(s.messages()[0].text.ends_with("：请输入 0 到 2000 之间的数值。")) << s.messages()[0].text;
+    EXPECT_TRUE(s.messages()[0].text.ends_with("：请输入 0 或 100 到 2000 之间的数值。")) << s.messages()[0].text;
     EXPECT_DOUBLE_EQ(dlg.m_dSigmaHlim, 1500);
 }
 
