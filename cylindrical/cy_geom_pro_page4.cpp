@@ -97,7 +97,10 @@ void CCyGeomProPage4::OnEnKillfocusB() {
     if (dx.failed()) return;
     OnEnChangeB();
     // In its range but its face width factor is not: the field is edited again.
-    if (text(IDC_B) != fw::formatNumber(m_b)) dx.fail(IDC_B, resultRefusal(geom_q::kPsiD));
+    if (text(IDC_B) != fw::formatNumber(m_b)) {
+        fw::MessageBox(resultRefusal(geom_q::kPsiD), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        editAgain(IDC_B);
+    }
 }
 
 void CCyGeomProPage4::OnEnKillfocusText(int id) {

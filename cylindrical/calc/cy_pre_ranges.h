@@ -66,8 +66,8 @@ inline constexpr Quantity kK2RangeEnd{"载荷系数 K2 的取值范围", "", kK2
 
 }  // namespace pre_q
 
-// A transverse module whose ratio to mn gives a helix angle above 60°
-// (arccos(mn / ms), what the mn field sets): wording ours.
-inline constexpr const char* kMsgPreImpliedBeta = "端面模数 ms：与法面模数 mn 之比给出的螺旋角 β 大于60°。";
+// A pair of modules whose helix angle arccos(mn / ms) (what leaving the mn
+// field sets) is above 60°, the β field's limit: wording ours.
+inline constexpr const char* kMsgPreImpliedBeta = "法面模数 mn 与端面模数 ms：给出的螺旋角 β=arccos(mn/ms) 大于60°。";
 
 }  // namespace cylindrical

@@ -156,6 +156,8 @@ fw::Expected<ModuleChoice, std::string> chooseModule(const ModuleInput& in) {
     c.ms = in.ms;
     auto beta = helixAngle(in.mn, in.ms);
     if (!beta) return fw::unexpected(std::string(kMsgCalcError));
+    // No helix angle the β fields refuse.
+    if (kavrin::tripleToDegrees(*beta) > pre_q::kBetaDeg.upper()) return fw::unexpected(std::string(kMsgPreImpliedBeta));
     c.beta = *beta;
     return c;
 }

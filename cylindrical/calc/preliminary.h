@@ -122,7 +122,8 @@ double powerFromTorque(double t, double no);
 
 // The mn handler. x = cos β × ms; the hint is kMsgSmallerModule when x > mn,
 // cleared otherwise. When ms ≤ mn: ms = mn, β = 0 and a from ms; otherwise
-// β = arccos(mn / ms). Refused (kMsgCalcError) for mn ≤ 0 or not finite.
+// β = arccos(mn / ms). Refused (kMsgCalcError) for mn ≤ 0 or not finite, and
+// (kMsgPreImpliedBeta) for a β above 60°, which the β fields refuse.
 struct ModuleChoice {
     double ms = 0;
     kavrin::AngleTriple beta;

@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <random>
 
 #include "common/calc/angle_split.h"
 #include "cylindrical/calc/cy_geom_record.h"
+#include "cylindrical/calc/cy_pre_ranges.h"
 #include "cylindrical/calc/preliminary.h"
 #include "fw/file.h"
+#include "fw/format.h"
 
 using namespace cylindrical;
 
@@ -222,6 +226,128 @@ TEST(CyPreLoad, LongerFileOfALaterStepLoads) {
     auto file = fixture();
     file.resize(file.size() + 336, 0x55);  // the geometry record follows
     EXPECT_TRUE(loadCyPreFile(file));
+}
+
+
+// ---- one range per quantity ----
+
+// A step beside a bound: a change the field's text shows.
+double stepBeside(double bound) { return 1e-9 * std::max(1.0, std::abs(bound)); }
+
+std::vector<double> realProbes(const kavrin::Quantity& q) {
+    std::vector<double> v{1e300, -1e300, 1e-300, -1e-300};
+    for (double b : {q.lower(), q.upper()})
+        for (double d : {-stepBeside(b), 0.0, stepBeside(b)}) v.push_back(b + d);
+    return v;
+}
+
+std::vector<double> integerProbes(const kavrin::Quantity& q) {
+    return {q.lower() - 1, q.lower(), q.upper(), q.upper() + 1, double(INT32_MIN), double(INT32_MAX)};
+}
+
+// One numeric slot the loader reads: its quantity, whether a loaded record
+// needs it given (the check then asks required(q)), and how a value goes
+// into the worked example's record with every other rule still held.
+struct PreSlot {
+    const char* name;
+    const kavrin::Quantity* q;
+    bool integer;
+    bool needed;
+    void (*put)(CyPreRecord&, double);
+};
+
+int asInt(double v) { return static_cast<int>(v); }
+
+const PreSlot kPreSlots[] = {
+    {"Z1", &pre_q::kZ1, true, true, [](CyPreRecord& r, double v) { r.z1 = asInt(v); if (r.z1 >= 1 && r.z1 <= kavrin::kMaxTeeth) r.z2 = std::max(r.z2, r.z1); }},
+    {"Z2", &pre_q::kZ2, true, true, [](CyPreRecord& r, double v) { r.z2 = asInt(v); if (r.z2 >= 1) r.z1 = std::min(r.z1, r.z2); }},
+    {"β degrees", &pre_q::kBetaDeg, true, false, [](CyPreRecord& r, double v) { r.betaDeg = asInt(v); r.betaMin = r.betaSec = 0; }},
+    {"β minutes", &pre_q::kBetaMin, true, false, [](CyPreRecord& r, double v) { r.betaMin = asInt(v); }},
+    {"β seconds", &pre_q::kBetaSec, true, false, [](CyPreRecord& r, double v) { r.betaSec = asInt(v); }},
+    {"φd slider", &pre_q::kPhiDPos, true, false, [](CyPreRecord& r, double v) { r.phiDPos = asInt(v); }},
+    {"K1 slider", &pre_q::kK1Pos, true, false, [](CyPreRecord& r, double v) { r.k1Pos = asInt(v); }},
+    {"K2 slider", &pre_q::kK2Pos, true, false, [](CyPreRecord& r, double v) { r.k2Pos = asInt(v); }},
+    {"i", &pre_q::kI, false, true, [](CyPreRecord& r, double v) { r.i = v; }},
+    {"T", &pre_q::kT, false, false, [](CyPreRecord& r, double v) { r.t = v; }},
+    {"a", &pre_q::kA, false, false, [](CyPreRecord& r, double v) { r.a = v; }},
+    {"ni", &pre_q::kNi, false, false, [](CyPreRecord& r, double v) { r.ni = v; }},
+    {"no", &pre_q::kNo, false, false, [](CyPreRecord& r, double v) { r.no = v; }},
+    {"P", &pre_q::kP, false, false, [](CyPreRecord& r, double v) { r.p = v; }},
+    {"σHP", &pre_q::kSigmaHP, false, false, [](CyPreRecord& r, double v) { r.sigmaHP = v; }},
+    {"σFP", &pre_q::kSigmaFP, false, false, [](CyPreRecord& r, double v) { r.sigmaFP = v; }},
+    // The modules: the other one follows, so that the helix angle they give stays in range.
+    {"mn", &pre_q::kMn, false, false, [](CyPreRecord& r, double v) { r.mn = v; if (pre_q::kMn.admits(v)) r.ms = v; }},
+    {"ms", &pre_q::kMs, false, false, [](CyPreRecord& r, double v) { r.ms = v; if (pre_q::kMs.admits(v)) r.mn = std::min(v, 100.0); }},
+    // The slider values and their ranges: the range follows the value and the value the range.
+    {"φd", &pre_q::kPhiD, false, false, [](CyPreRecord& r, double v) { r.phiD = v; if (pre_q::kPhiD.admits(v)) r.phiDLower = r.phiDUpper = v; }},
+    {"φd range lower", &pre_q::kPhiDRangeEnd, false, false, [](CyPreRecord& r, double v) { r.phiDLower = v; if (pre_q::kPhiD.admits(v)) r.phiDUpper = std::max(r.phiDUpper, v), r.phiD = v; }},
+    {"φd range upper", &pre_q::kPhiDRangeEnd, false, false, [](CyPreRecord& r, double v) { r.phiDUpper = v; if (pre_q::kPhiD.admits(v)) r.phiDLower = std::min(r.phiDLower, v), r.phiD = v; }},
+    {"K1", &pre_q::kK1, false, false, [](CyPreRecord& r, double v) { r.k1 = v; if (pre_q::kK1.admits(v)) r.k1Lower = r.k1Upper = v; }},
+    {"K1 range lower", &pre_q::kK1RangeEnd, false, false, [](CyPreRecord& r, double v) { r.k1Lower = v; if (pre_q::kK1.admits(v)) r.k1Upper = std::max(r.k1Upper, v), r.k1 = v; }},
+    {"K1 range upper", &pre_q::kK1RangeEnd, false, false, [](CyPreRecord& r, double v) { r.k1Upper = v; if (pre_q::kK1.admits(v)) r.k1Lower = std::min(r.k1Lower, v), r.k1 = v; }},
+    {"K2", &pre_q::kK2, false, false, [](CyPreRecord& r, double v) { r.k2 = v; if (pre_q::kK2.admits(v)) r.k2Lower = r.k2Upper = v; }},
+    {"K2 range lower", &pre_q::kK2RangeEnd, false, false, [](CyPreRecord& r, double v) { r.k2Lower = v; if (pre_q::kK2.admits(v)) r.k2Upper = std::max(r.k2Upper, v), r.k2 = v; }},
+    {"K2 range upper", &pre_q::kK2RangeEnd, false, false, [](CyPreRecord& r, double v) { r.k2Upper = v; if (pre_q::kK2.admits(v)) r.k2Lower = std::min(r.k2Lower, v), r.k2 = v; }},
+};
+
+// Every numeric slot the loader reads, at 1e300, −1e300, ±1e-300 and at each
+// bound and one step beside it: the load refuses exactly what the slot's
+// range refuses (the field's range; 0 too where the later steps need the
+// value), naming the quantity with the range's words, and the save refuses
+// the same record in the same words.
+TEST(CyPreRanges, LoadAndSaveRefuseExactlyWhatTheRangeRefuses) {
+    for (const PreSlot& slot : kPreSlots) {
+        const kavrin::Quantity q = slot.needed ? required(*slot.q) : *slot.q;
+        for (double v : slot.integer ? integerProbes(q) : realProbes(q)) {
+            SCOPED_TRACE(std::string(slot.name) + " = " + fw::formatNumber(v));
+            CyPreRecord r = exampleRecord();
+            slot.put(r, v);
+            const bool admitted = q.admits(slot.integer ? double(asInt(v)) : v);
+            auto loaded = loadCyPreFile(cyPreFileBytes(r, kExampleTime));
+            auto saved = cyPreSaveBytes(r, kExampleTime);
+            if (admitted) {
+                EXPECT_TRUE(loaded) << loaded.error();
+                EXPECT_TRUE(saved) << saved.error();
+                continue;
+            }
+            const std::string fault = slot.integer ? kavrin::countRefusal(q) : kavrin::quantityRefusal(q);
+            ASSERT_FALSE(loaded);
+            EXPECT_EQ(loaded.error(), std::string(kMsgNotDesignFile) + "\n" + fault);
+            ASSERT_FALSE(saved);
+            EXPECT_EQ(saved.error(), fault);
+        }
+    }
+}
+
+// The cases found: a file with P = 1e300 (it once gave a report with
+// "To=9549×P/No= 3183000000…" and "mn= 120455569573…"), and one with ms =
+// 1e300 at file byte 272 (it once showed ms = 1e+300 and an mn/ms pair
+// whose helix angle the β field refuses): both refused at load, naming the
+// field. So is a pair of modules whose helix angle arccos(mn/ms) is above 60°.
+TEST(CyPreRanges, TheFoundFilesAreRefusedAtLoadNamingTheField) {
+    struct Case {
+        const char* name;
+        std::size_t at;  // file byte
+        double value;
+        std::string fault;
+    } cases[] = {
+        {"P 1e300", 64 + 128, 1e300, kavrin::quantityRefusal(pre_q::kP)},
+        {"ms 1e300", 272, 1e300, kavrin::quantityRefusal(pre_q::kMs)},
+        {"ms 10 with mn 2.5 (β 75.5°)", 272, 10, kMsgPreImpliedBeta},
+        {"ms 1e-300", 272, 1e-300, kavrin::quantityRefusal(pre_q::kMs)},
+    };
+    for (const Case& c : cases) {
+        auto file = fixture();
+        std::memcpy(&file[c.at], &c.value, 8);
+        auto loaded = loadCyPreFile(file);
+        ASSERT_FALSE(loaded) << c.name;
+        EXPECT_EQ(loaded.error(), std::string(kMsgNotDesignFile) + "\n" + c.fault) << c.name;
+    }
+    EXPECT_TRUE(pre_q::kP.admits(10));
+    // The β the fixture's modules give is the one it stores.
+    auto beta = helixAngle(2.5, 2.5951365769599484);
+    ASSERT_TRUE(beta);
+    EXPECT_EQ(*beta, (kavrin::AngleTriple{15, 33, 43}));
 }
 
 }  // namespace

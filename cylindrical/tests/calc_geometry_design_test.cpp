@@ -2,14 +2,18 @@
 // copies between page 1 and the records, and the file names of the save.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <random>
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 #include "cylindrical/calc/characteristic.h"
+#include "cylindrical/calc/cy_geom_ranges.h"
 #include "cylindrical/calc/geometry_design.h"
 #include "fw/file.h"
+#include "fw/format.h"
 
 namespace cylindrical {
 namespace {
@@ -281,6 +285,90 @@ TEST(SaveNames, SheetRulesOnTheFileNameOnly) {
     EXPECT_EQ(r.report, "/d/rep.cyt");
     EXPECT_EQ(r.data, "/d/rep.cyb");
     EXPECT_EQ(pairReportNames("/d/rep.cyt", "/d/x.cyb").data, "/d/x.cyb");
+}
+
+
+// ---- one range per quantity ----
+
+double stepBeside(double bound) { return 1e-9 * std::max(1.0, std::abs(bound)); }
+
+// One numeric slot the loader reads (as GeometryDesignCheck's rows, by
+// quantity): how a value goes into the example pair with every other rule
+// still held.
+struct GeomSlot {
+    const char* name;
+    const kavrin::Quantity* q;
+    bool integer;
+    bool needed;
+    void (*put)(CyGeomRecord&, double);
+};
+
+int asInt(double v) { return static_cast<int>(v); }
+
+const GeomSlot kGeomSlots[] = {
+    {"Z1", &geom_q::kZ1, true, true, [](CyGeomRecord& g, double v) { g.z1 = asInt(v); if (g.z1 >= 1 && g.z1 <= kavrin::kMaxTeeth) g.z2 = std::max(g.z2, g.z1); }},
+    {"Z2", &geom_q::kZ2, true, true, [](CyGeomRecord& g, double v) { g.z2 = asInt(v); if (g.z2 >= 1) g.z1 = std::min(g.z1, g.z2); }},
+    {"β degrees", &geom_q::kBetaDeg, true, false, [](CyGeomRecord& g, double v) { g.betaDeg = asInt(v); }},
+    {"β minutes", &geom_q::kBetaMin, true, false, [](CyGeomRecord& g, double v) { g.betaMin = asInt(v); }},
+    {"β seconds", &geom_q::kBetaSec, true, false, [](CyGeomRecord& g, double v) { g.betaSec = asInt(v); }},
+    // αn 0° alone is no angle: 0°30′ then.
+    {"αn degrees", &geom_q::kAlphaNDeg, true, false, [](CyGeomRecord& g, double v) { g.alphaNDeg = asInt(v); g.alphaNMin = g.alphaNDeg == 0 ? 30 : 0; }},
+    {"αn minutes", &geom_q::kAlphaNMin, true, false, [](CyGeomRecord& g, double v) { g.alphaNMin = asInt(v); }},
+    {"αn seconds", &geom_q::kAlphaNSec, true, false, [](CyGeomRecord& g, double v) { g.alphaNSec = asInt(v); }},
+    {"mn", &geom_q::kMn, false, true, [](CyGeomRecord& g, double v) { g.mn = v; }},
+    {"a", &geom_q::kA, false, true, [](CyGeomRecord& g, double v) { g.a = v; }},
+    {"ad", &geom_q::kAd, false, true, [](CyGeomRecord& g, double v) { g.ad = v; }},
+    {"αwt", &geom_q::kAlphaWt, false, false, [](CyGeomRecord& g, double v) { g.alphaWtDeg = v; }},
+    {"yn", &geom_q::kYn, false, false, [](CyGeomRecord& g, double v) { g.yn = v; }},
+    {"yt", &geom_q::kYt, false, false, [](CyGeomRecord& g, double v) { g.yt = v; }},
+    {"Σx", &geom_q::kSumX, false, false, [](CyGeomRecord& g, double v) { g.sumX = v; }},
+    {"xn1", &geom_q::kXn1, false, false, [](CyGeomRecord& g, double v) { g.xn1 = v; }},
+    {"xn2", &geom_q::kXn2, false, false, [](CyGeomRecord& g, double v) { g.xn2 = v; }},
+    {"Zv1", &geom_q::kZv1, false, true, [](CyGeomRecord& g, double v) { g.zv1 = v; }},
+    {"Zv2", &geom_q::kZv2, false, true, [](CyGeomRecord& g, double v) { g.zv2 = v; }},
+    {"b", &geom_q::kB, false, false, [](CyGeomRecord& g, double v) { g.b = v; }},
+    {"ψd", &geom_q::kPsiD, false, false, [](CyGeomRecord& g, double v) { g.psiD = v; }},
+    {"εα", &geom_q::kEpsAlpha, false, false, [](CyGeomRecord& g, double v) { g.epsAlpha = v; }},
+    {"εβ", &geom_q::kEpsBeta, false, false, [](CyGeomRecord& g, double v) { g.epsBeta = v; }},
+};
+
+// Every numeric slot of the geometry record, at 1e300, −1e300, ±1e-300 and at
+// each bound and one step beside it: both loaders' edit load and the save
+// refuse exactly what the slot's range refuses (0 too where the later steps
+// need the value), naming the quantity with the range's words. A working
+// pressure angle of 90° or more keeps its own words (the centre distance
+// that gives it is named).
+TEST(GeometryRanges, LoadAndSaveRefuseExactlyWhatTheRangeRefuses) {
+    for (const GeomSlot& slot : kGeomSlots) {
+        const kavrin::Quantity q = slot.needed ? required(*slot.q) : *slot.q;
+        std::vector<double> probes;
+        if (slot.integer) {
+            probes = {q.lower() - 1, q.lower(), q.upper(), q.upper() + 1, double(INT32_MIN), double(INT32_MAX)};
+        } else {
+            probes = {1e300, -1e300, 1e-300, -1e-300};
+            for (double b : {q.lower(), q.upper()})
+                for (double d : {-stepBeside(b), 0.0, stepBeside(b)}) probes.push_back(b + d);
+        }
+        for (double v : probes) {
+            SCOPED_TRACE(std::string(slot.name) + " = " + fw::formatNumber(v));
+            CyGeomRecord g = geometry();
+            slot.put(g, v);
+            const bool admitted = q.admits(slot.integer ? double(asInt(v)) : v);
+            auto loaded = loadGeometryDesign(geometryDesignFileBytes(preliminary(), g, 0));
+            auto saved = geometryDesignSaveBytes(preliminary(), g, 0);
+            if (admitted) {
+                EXPECT_TRUE(loaded) << loaded.error();
+                EXPECT_TRUE(saved) << saved.error();
+                continue;
+            }
+            std::string fault = slot.integer ? kavrin::countRefusal(q) : kavrin::quantityRefusal(q);
+            if (slot.q == &geom_q::kAlphaWt && v >= 90) fault = kMsgCentreDistanceTooLarge;
+            ASSERT_FALSE(loaded);
+            EXPECT_EQ(loaded.error(), std::string(kMsgNotDesignFile) + "\n" + fault);
+            ASSERT_FALSE(saved);
+            EXPECT_EQ(saved.error(), fault);
+        }
+    }
 }
 
 }  // namespace

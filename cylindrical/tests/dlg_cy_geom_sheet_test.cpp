@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
+#include "fw/format.h"
 #include "cylindrical/calc/cy_pre_record.h"
 #include "cylindrical/calc/cy_geom_ranges.h"
 #include "cylindrical/calc/geometry_design.h"
@@ -989,6 +991,49 @@ TEST_F(GeomSheet, ReportSectionsOfAWholeRunMatchTheGoldenFile) {
     auto whole = bytesOf(report);
     EXPECT_EQ(std::string(whole.begin(), whole.end()), std::string(golden.begin(), golden.end()))
         << "compare " << report << " with the whole golden file";
+}
+
+
+// Page 1's number fields and page 4's face width take exactly what their
+// quantities' ranges take (the geometry record's table): at 1e300, −1e300,
+// ±1e-300 and at each bound and one step beside it, a value outside is
+// refused on leaving the field, naming it with the range's words.
+TEST_F(GeomSheet, NumberFieldsRefuseExactlyWhatTheRecordsRangeRefuses) {
+    auto pre = writePre("pair.cyb");
+    struct Field {
+        int page;
+        int id;
+        const kavrin::Quantity* q;
+    } fields[] = {
+        {0, P1::IDC_MN, &geom_q::kMn}, {0, P1::IDC_A, &geom_q::kA},   {0, P1::IDC_XN1, &geom_q::kXn1},
+        {0, P1::IDC_XN2, &geom_q::kXn2}, {3, CCyGeomProPage4::IDC_B, &geom_q::kB},
+    };
+    for (const Field& f : fields) {
+        std::vector<double> probes{1e300, -1e300, 1e-300, -1e-300};
+        for (double b : {f.q->lower(), f.q->upper()})
+            for (double d : {-1e-9 * std::max(1.0, std::fabs(b)), 0.0, 1e-9 * std::max(1.0, std::fabs(b))})
+                probes.push_back(b + d);
+        for (double v : probes) {
+            const std::string typed = fw::formatNumber(v);
+            SCOPED_TRACE(std::to_string(f.id) + " = " + typed);
+            fwtest::Session s;
+            s.answerOpen(pre);
+            s.tolerate([](fwtest::Running& d) { d.end(fw::IDCANCEL); });
+            s.onSheet([&](fwtest::Running& d) {
+                loadAndDistribute(d);
+                if (f.page != 0) ASSERT_TRUE(d.page(f.page));
+                d.type(f.id, typed);
+                d.leave();
+                d.end(fw::IDCANCEL);
+            });
+            CCyGeomProSheet sheet(kCaption, nullptr);
+            sheet.DoModal();
+            int refusals = 0;
+            for (const auto& m : s.messages())
+                if (m.text.ends_with(fw::numberBoundsText(f.q->bounds))) ++refusals;
+            EXPECT_EQ(refusals > 0, !f.q->admits(v));
+        }
+    }
 }
 
 }  // namespace
