@@ -1,5 +1,6 @@
 #include "cylindrical/cy_geom_pro_page1.h"
 
+#include "cylindrical/calc/cy_geom_ranges.h"
 #include "cylindrical/calc/preliminary.h"
 
 #include "common/calc/data_folder.h"
@@ -40,13 +41,16 @@ constexpr int kIntegerFields[] = {P::IDC_Z1,         P::IDC_Z2,         P::IDC_B
 
 }  // namespace
 
-CCyGeomProPage1::IntRange CCyGeomProPage1::integerRange(int id) {
+const kavrin::Quantity& CCyGeomProPage1::integerQuantity(int id) {
     switch (id) {
-    case IDC_Z1:
-    case IDC_Z2: return {0, kavrin::kMaxTeeth};
-    case IDC_BETA_DEG: return {-60, 60};
-    case IDC_ALPHAN_DEG: return {0, 30};
-    default: return {0, 59};  // minutes and seconds
+    case IDC_Z1: return geom_q::kZ1;
+    case IDC_Z2: return geom_q::kZ2;
+    case IDC_BETA_DEG: return geom_q::kBetaDeg;
+    case IDC_BETA_MIN: return geom_q::kBetaMin;
+    case IDC_BETA_SEC: return geom_q::kBetaSec;
+    case IDC_ALPHAN_DEG: return geom_q::kAlphaNDeg;
+    case IDC_ALPHAN_MIN: return geom_q::kAlphaNMin;
+    default: return geom_q::kAlphaNSec;
     }
 }
 
@@ -86,29 +90,27 @@ CCyGeomProPage1::CCyGeomProPage1() : fw::PropertyPage(corvane::module(), IDD) {
     onSetFocus(IDC_DATE, [this] { OnEnSetfocusDate(); });
 }
 
-double CCyGeomProPage1::fieldNumber(int id, double current) const {
+double CCyGeomProPage1::fieldNumber(int id, double current, const kavrin::Quantity& q) const {
     if (text(id) == fw::formatNumber(current)) return current;
-    return numberOf(id).value_or(current);
+    auto v = numberOf(id);
+    return v && q.admits(*v) ? *v : current;
 }
 
-void CCyGeomProPage1::exchangeNumber(fw::Exchange& dx, int id, double& v) {
+void CCyGeomProPage1::exchangeNumber(fw::Exchange& dx, int id, double& v, const kavrin::Quantity& q) {
     if (dx.saving() && text(id) == fw::formatNumber(v)) return;
-    dx.number(id, v);
+    dx.number(id, v, q.bounds);
 }
 
 void CCyGeomProPage1::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_TITLE, m_szTitle);
     dx.text(IDC_NUMBER, m_szNumber);
     dx.text(IDC_DATE, m_szDate);
-    for (int id : kIntegerFields) {
-        const IntRange r = integerRange(id);
-        dx.integer(id, integerMember(m_s, id), r.lo, r.hi);
-    }
-    exchangeNumber(dx, IDC_MN, m_s.mn);
+    for (int id : kIntegerFields) dx.integer(id, integerMember(m_s, id), integerQuantity(id).bounds);
+    exchangeNumber(dx, IDC_MN, m_s.mn, geom_q::kMn);
     dx.comboText(IDC_HASTAR, m_strHaStar);
-    exchangeNumber(dx, IDC_A, m_s.a);
-    exchangeNumber(dx, IDC_XN1, m_s.xn1);
-    exchangeNumber(dx, IDC_XN2, m_s.xn2);
+    exchangeNumber(dx, IDC_A, m_s.a, geom_q::kA);
+    exchangeNumber(dx, IDC_XN1, m_s.xn1, geom_q::kXn1);
+    exchangeNumber(dx, IDC_XN2, m_s.xn2, geom_q::kXn2);
     dx.radio(IDC_EXTERNAL, m_s.meshType);
     if (dx.saving()) return;
     // Computed values are shown, never read back: a mirror neither loses
@@ -153,17 +155,16 @@ bool CCyGeomProPage1::OnKillActive() {
 void CCyGeomProPage1::readFields() {
     for (int id : kIntegerFields)
         if (auto v = fieldInteger(id)) integerMember(m_s, id) = *v;
-    m_s.mn = fieldNumber(IDC_MN, m_s.mn);
-    m_s.a = fieldNumber(IDC_A, m_s.a);
-    m_s.xn1 = fieldNumber(IDC_XN1, m_s.xn1);
-    m_s.xn2 = fieldNumber(IDC_XN2, m_s.xn2);
+    m_s.mn = fieldNumber(IDC_MN, m_s.mn, geom_q::kMn);
+    m_s.a = fieldNumber(IDC_A, m_s.a, geom_q::kA);
+    m_s.xn1 = fieldNumber(IDC_XN1, m_s.xn1, geom_q::kXn1);
+    m_s.xn2 = fieldNumber(IDC_XN2, m_s.xn2, geom_q::kXn2);
     m_s.meshType = checked(IDC_INTERNAL) ? MeshType::Internal : MeshType::External;
 }
 
 std::optional<int> CCyGeomProPage1::fieldInteger(int id) const {
-    const IntRange r = integerRange(id);
     auto v = integerOf(id);
-    if (!v || *v < r.lo || *v > r.hi) return std::nullopt;
+    if (!v || !integerQuantity(id).admits(static_cast<double>(*v))) return std::nullopt;
     return static_cast<int>(*v);
 }
 
@@ -173,12 +174,13 @@ void CCyGeomProPage1::setResult(const std::string& text) {
 }
 
 void CCyGeomProPage1::apply(const PairUpdate& u, const PairState& before, Refill refill, int editedField) {
-    // A rule whose result is not finite (mn 1e308 gives ad = inf) is refused:
-    // the page shows its last finite values again.
-    if (!finitePair(u.state)) {
+    // A rule whose result is not finite, or outside its range (a centre
+    // distance that needs a shift sum beyond ±10), is refused: the page
+    // shows its last such values again and names the value.
+    if (auto fault = pairRangeFault(u.state)) {
         m_s = m_lastFinite;
         UpdateData(false);
-        setResult(kMsgCalcError);
+        setResult(*fault);
         return;
     }
     if (u.refused) {
@@ -248,10 +250,9 @@ void CCyGeomProPage1::OnEnChangeAlphaN(int id) {
 // range, and an angle part must leave the angle in its range. What the
 // change handlers did not take is refused here, naming the field.
 void CCyGeomProPage1::OnEnKillfocusInteger(int id) {
-    const IntRange r = integerRange(id);
     int v = integerMember(m_s, id);
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.integer(id, v, r.lo, r.hi);
+    dx.integer(id, v, integerQuantity(id).bounds);
     if (dx.failed() || v == integerMember(m_s, id)) return;
     // In the field's range, but its rule refused the angle it gives.
     const bool helix = id == IDC_BETA_DEG || id == IDC_BETA_MIN || id == IDC_BETA_SEC;
@@ -383,6 +384,10 @@ void CCyGeomProPage1::OnBnClickedLoadPre() {
     if (!bytes) return;
     auto loaded = loadPreliminaryForGeometry(*bytes);
     if (!loaded) return refuse(loaded.error());
+    // A pair whose derived values leave their ranges (the standard centre
+    // distance of the largest teeth and modules) is refused before anything changes.
+    const PairUpdate update = pairFromPreliminary(loaded->pre, m_s);
+    if (auto fault = pairRangeFault(update.state)) return refuse(std::string(kMsgNotDesignFile) + "\n" + *fault);
     if (loaded->oldFile) refuse(kavrin::kMsgOldFile);
     takePaths(*path);
     currentDesign().sheetSections.clear();
@@ -390,7 +395,7 @@ void CCyGeomProPage1::OnBnClickedLoadPre() {
     currentDesign().geom.psiD = loaded->pre.phiD;
     takeTexts(loaded->pre.title, loaded->pre.number, loaded->pre.date);
     m_check.reset();
-    apply(pairFromPreliminary(loaded->pre, m_s), m_s, Refill::Fields);
+    apply(update, m_s, Refill::Fields);
     lockMeshType();
 }
 

@@ -90,10 +90,7 @@ private:
     void OnEnKillfocusInteger(int id);
 
     // The integer fields: their ranges and the page values they hold.
-    struct IntRange {
-        int lo, hi;
-    };
-    static IntRange integerRange(int id);
+    static const kavrin::Quantity& integerQuantity(int id);
     static int& integerMember(cylindrical::PairState& s, int id);
     // An integer field's value through the strict parser, nullopt when its
     // text is no whole number in the field's range.
@@ -124,11 +121,12 @@ private:
     std::optional<std::filesystem::path> chooseDesignFile(const char* title);
     // Value of an editable number field: the page's own value while the
     // field still shows it, so untouched fields keep their full precision.
-    double fieldNumber(int id, double current) const;
-    void exchangeNumber(fw::Exchange& dx, int id, double& v);
+    // A text that is no number in the field's range keeps the page's value.
+    double fieldNumber(int id, double current, const kavrin::Quantity& q) const;
+    void exchangeNumber(fw::Exchange& dx, int id, double& v, const kavrin::Quantity& q);
 
     cylindrical::PairState m_s;
-    cylindrical::PairState m_lastFinite;  // m_s as last shown with every value finite
+    cylindrical::PairState m_lastFinite;  // m_s as last shown with every value finite and in its range
     std::string m_strHaStar = "1.0";
     std::string m_strResult;
     char m_szTitle[64] = {};

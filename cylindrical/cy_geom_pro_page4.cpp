@@ -2,6 +2,7 @@
 
 #include "common/calc/angle_split.h"
 #include "common/calc/design_file.h"
+#include "cylindrical/calc/cy_geom_ranges.h"
 #include "cylindrical/cy_current_design.h"
 #include "fw/format.h"
 #include "resources/corvane/module.h"
@@ -14,7 +15,7 @@ double degrees(double rad) { return rad * 180 / fw::kPi; }
 
 CCyGeomProPage4::CCyGeomProPage4() : fw::PropertyPage(corvane::module(), IDD) {
     onChange(IDC_B, [this] { OnEnChangeB(); });
-    onKillFocus(IDC_B, [this] { OnEnChangeB(); });
+    onKillFocus(IDC_B, [this] { OnEnKillfocusB(); });
     for (int id : {IDC_TITLE, IDC_NUMBER, IDC_DATE}) onKillFocus(id, [this, id] { OnEnKillfocusText(id); });
     onClick(IDC_CALC, [this] { OnBnClickedCalc(); });
     onClick(IDC_REPORT, [this] { OnBnClickedReport(); });
@@ -24,7 +25,7 @@ void CCyGeomProPage4::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_TITLE, m_strTitle);
     dx.text(IDC_NUMBER, m_strNumber);
     dx.text(IDC_DATE, m_strDate);
-    if (!(dx.saving() && text(IDC_B) == fw::formatNumber(m_b))) dx.number(IDC_B, m_b);
+    if (!(dx.saving() && text(IDC_B) == fw::formatNumber(m_b))) dx.number(IDC_B, m_b, geom_q::kB.bounds);
     if (dx.saving()) return;
     // The pair as the record holds it: shown, never read back.
     dx.integer(IDC_Z1, m_in.pair.z1);
@@ -68,16 +69,38 @@ bool CCyGeomProPage4::OnSetActive() {
 }
 
 // The face width: typed or left. A text that still shows the page's value
-// (the page writing its own field) changes nothing.
+// (the page writing its own field) changes nothing. Only a width inside its
+// range, with a face width factor inside its range, is taken; leaving the
+// field with any other text refuses it, naming the field.
 void CCyGeomProPage4::OnEnChangeB() {
     if (text(IDC_B) == fw::formatNumber(m_b)) return;
-    m_b = readNumber(IDC_B);
+    auto b = fw::parseNumber(text(IDC_B));
+    if (!b || !geom_q::kB.admits(*b)) return;
     CyGeomRecord& g = currentDesign().geom;
-    FaceWidthChange f = faceWidthChanged(m_b, g.psiD, m_view.mt, m_in.pair.z1);
+    FaceWidthChange f = faceWidthChanged(*b, g.psiD, m_view.mt, m_in.pair.z1);
+    if (!geom_q::kPsiD.admits(f.psiD)) {
+        setText(IDC_HINT, resultRefusal(geom_q::kPsiD));
+        return;
+    }
+    m_b = *b;
     setText(IDC_HINT, f.reduced ? kMsgFaceWidthReduced : kMsgFaceWidthHint);
     g.psiD = f.psiD;
     g.b = f.b;
     UpdateData(false);
+}
+
+void CCyGeomProPage4::OnEnKillfocusB() {
+    if (text(IDC_B) == fw::formatNumber(m_b)) return;
+    double b = m_b;
+    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+    dx.number(IDC_B, b, geom_q::kB.bounds);
+    if (dx.failed()) return;
+    OnEnChangeB();
+    // In its range but its face width factor is not: the field is edited again.
+    if (text(IDC_B) != fw::formatNumber(m_b)) {
+        fw::MessageBox(resultRefusal(geom_q::kPsiD), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        editAgain(IDC_B);
+    }
 }
 
 void CCyGeomProPage4::OnEnKillfocusText(int id) {

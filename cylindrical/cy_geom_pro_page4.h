@@ -42,6 +42,7 @@ public:
 
 private:
     void OnEnChangeB();
+    void OnEnKillfocusB();
     void OnEnKillfocusText(int id);
     void OnBnClickedCalc();
     void OnBnClickedReport();

@@ -12,6 +12,7 @@
 #include "common/calc/gear_kinds.h"
 #include "cylindrical/calc/geometry_design.h"
 #include "cylindrical/calc/rating_forces.h"
+#include "cylindrical/calc/rating_ranges.h"
 #include "cylindrical/calc/rating_rules.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/factor_dialogs.h"
@@ -56,16 +57,14 @@ std::string fitted(const std::string& utf8) {
     return fw::readField(field);
 }
 
-constexpr const char* kMsgNotNegative = "请输入一个不小于零的数值。";
-
-// A number field that takes no negative value: refused naming the field, the
-// member unchanged. (0 stays "not given": its flag is cleared.)
-void numberNotNegative(fw::Exchange& dx, int id, double& v) {
-    double x = v;
-    dx.number(id, x);
-    if (!dx.saving() || dx.failed()) return;
-    if (x < 0) return dx.fail(id, kMsgNotNegative);
-    v = x;
+// The quantity a typed number field of the rating holds.
+const kavrin::Quantity& fieldQuantity(int id) {
+    switch (id) {
+    case CCyProofDlg::IDC_MN: return rating_q::kMn;
+    case CCyProofDlg::IDC_B: return rating_q::kB;
+    case CCyProofDlg::IDC_N1: return rating_q::kN1;
+    default: return rating_q::kTorque;
+    }
 }
 
 unsigned iconFlags(RatingMessage::Icon icon) {
@@ -120,17 +119,18 @@ bool CCyProofDlg::OnInitDialog() {
 }
 
 void CCyProofDlg::DoDataExchange(fw::Exchange& dx) {
+    // The ranges of rating_ranges.h: the geometry record's for the pair (its
+    // check and these fields agree), the rating's own for the load.
     dx.number(IDC_BETA, m_v.betaDeg);
-    numberNotNegative(dx, IDC_MN, m_v.mn);
-    // The ranges the geometry record holds (its check and these fields agree).
-    dx.number(IDC_ALPHAN, m_v.alphaNDeg, 0, kMaxPressureAngleDeg);
-    dx.number(IDC_EPS_ALPHA, m_v.epsAlpha, 0, kMaxEpsAlpha);
-    numberNotNegative(dx, IDC_B, m_v.b);
+    dx.number(IDC_MN, m_v.mn, rating_q::kMn.bounds);
+    dx.number(IDC_ALPHAN, m_v.alphaNDeg, rating_q::kAlphaN.bounds);
+    dx.number(IDC_EPS_ALPHA, m_v.epsAlpha, rating_q::kEpsAlpha.bounds);
+    dx.number(IDC_B, m_v.b, rating_q::kB.bounds);
     dx.radio(IDC_EXTERNAL, m_mesh);
     dx.unsignedInt(IDC_Z1, m_v.z1, 0, kavrin::kMaxTeeth);
     dx.unsignedInt(IDC_Z2, m_v.z2, 0, kavrin::kMaxTeeth);
-    numberNotNegative(dx, IDC_N1, m_v.n1);
-    numberNotNegative(dx, IDC_T, m_v.torque);
+    dx.number(IDC_N1, m_v.n1, rating_q::kN1.bounds);
+    dx.number(IDC_T, m_v.torque, rating_q::kTorque.bounds);
     dx.text(IDC_TITLE, m_v.title, 63);
     dx.text(IDC_DRAWING_NO, m_v.drawingNo, 63);
     dx.text(IDC_DATE, m_v.date, 19);
@@ -243,7 +243,7 @@ void CCyProofDlg::OnKillfocusTyped(int id) {
         dx.unsignedInt(id, z2, 0, kavrin::kMaxTeeth);
     } else {
         double v = id == IDC_T ? m_v.torque : m_v.n1;
-        numberNotNegative(dx, id, v);
+        dx.number(id, v, fieldQuantity(id).bounds);
     }
 }
 
@@ -290,7 +290,7 @@ void CCyProofDlg::OnKillfocusB() {
 
 void CCyProofDlg::OnChangeT() {
     double t = numberOf(IDC_T).value_or(0);
-    if (!isUsableValue(t)) t = 0;
+    if (!isUsableValue(t) || !rating_q::kTorque.admits(t)) t = 0;
     if (t == m_v.torque && flag(FlagT) == (t > 0)) return;
     const std::string typed = text(IDC_T);
     const InputState before = inputState();
@@ -302,7 +302,7 @@ void CCyProofDlg::OnChangeT() {
 
 void CCyProofDlg::OnChangeN1() {
     double n = numberOf(IDC_N1).value_or(0);
-    if (!isUsableValue(n)) n = 0;
+    if (!isUsableValue(n) || !rating_q::kN1.admits(n)) n = 0;
     if (n == m_v.n1 && flag(FlagN1) == (n > 0)) return;
     const std::string typed = text(IDC_N1);
     const InputState before = inputState();
@@ -498,7 +498,7 @@ void CCyProofDlg::OnTorque() {
     const InputState before = inputState();
     m_v.n1 = dlg.m_dN;
     auto t = ratingTorque(dlg.m_dP, m_v.n1);
-    if (!isUsableValue(m_v.n1)) m_v.n1 = 0;
+    if (!isUsableValue(m_v.n1) || !rating_q::kN1.admits(m_v.n1)) m_v.n1 = 0;
     m_v.torque = t ? *t : 0;
     setFlag(FlagN1, t.has_value());
     setFlag(FlagT, t.has_value());

@@ -10,6 +10,7 @@
 #include "fw/file.h"
 #include "fw/format.h"
 #include "common/calc/design_file.h"
+#include "common/dialogs/quantity_field.h"
 #include "cylindrical/calc/preliminary_extra.h"
 #include "cylindrical/calc/preliminary_report.h"
 #include "cylindrical/cy_current_design.h"
@@ -96,18 +97,20 @@ bool CypreDlg::OnInitDialog() {
 }
 
 void CypreDlg::DoDataExchange(fw::Exchange& dx) {
+    // Every field reads its range from the record's table (cy_pre_ranges.h).
+    // A speed or power at or below 0 goes on to its handler's own hint.
     dx.radio(IDC_BY_POWER, m_loadMode);
-    dx.number(IDC_I, m_in.i);
-    dx.number(IDC_T, m_in.t);
-    dx.integer(IDC_Z1, m_in.z1, 0, kavrin::kMaxTeeth);
-    dx.integer(IDC_Z2, m_in.z2, 0, kavrin::kMaxTeeth);
-    dx.number(IDC_NI, m_ni);
-    dx.number(IDC_NO, m_no);
-    dx.number(IDC_P, m_p);
-    dx.integer(IDC_BETA_DEG, m_out.beta.deg, 0, kPreBetaMaxDeg);
-    dx.integer(IDC_BETA_MIN, m_out.beta.min, 0, 59);
-    dx.integer(IDC_BETA_SEC, m_out.beta.sec, 0, 59);
-    dx.number(IDC_MN, m_out.mn);
+    dx.number(IDC_I, m_in.i, pre_q::kI.bounds);
+    dx.number(IDC_T, m_in.t, pre_q::kT.bounds);
+    dx.integer(IDC_Z1, m_in.z1, pre_q::kZ1.bounds);
+    dx.integer(IDC_Z2, m_in.z2, pre_q::kZ2.bounds);
+    kavrin::numberOwnBelow(dx, IDC_NI, m_ni, pre_q::kNi.bounds, 0);
+    dx.number(IDC_NO, m_no, pre_q::kNo.bounds);
+    kavrin::numberOwnBelow(dx, IDC_P, m_p, pre_q::kP.bounds, 0);
+    dx.integer(IDC_BETA_DEG, m_out.beta.deg, pre_q::kBetaDeg.bounds);
+    dx.integer(IDC_BETA_MIN, m_out.beta.min, pre_q::kBetaMin.bounds);
+    dx.integer(IDC_BETA_SEC, m_out.beta.sec, pre_q::kBetaSec.bounds);
+    dx.number(IDC_MN, m_out.mn, pre_q::kMn.bounds);
     // The computed fields are shown only: reading them back would cut the
     // results to the digits shown.
     if (!dx.saving()) {
@@ -120,8 +123,8 @@ void CypreDlg::DoDataExchange(fw::Exchange& dx) {
     dx.trackbar(IDC_PHID_SLIDER, m_phiDPos);
     dx.radio(IDC_STEADY, m_loadNature);
     dx.trackbar(IDC_K1_SLIDER, m_k1Pos);
-    dx.number(IDC_SIGMA_HP, m_in.sigmaHP, kSigmaHPLimits.lower, kSigmaHPLimits.upper);
-    dx.number(IDC_SIGMA_FP, m_in.sigmaFP, kSigmaFPLimits.lower, kSigmaFPLimits.upper);
+    dx.number(IDC_SIGMA_HP, m_in.sigmaHP, pre_q::kSigmaHP.bounds);
+    dx.number(IDC_SIGMA_FP, m_in.sigmaFP, pre_q::kSigmaFP.bounds);
     dx.radio(IDC_EXTERNAL, m_in.meshType);
     dx.text(IDC_TITLE, m_title, 63);
     dx.text(IDC_NUMBER, m_number, 63);
@@ -161,17 +164,29 @@ void CypreDlg::setNumbers(const Numbers& n) {
     m_no = n.no;
 }
 
-void CypreDlg::showFields() {
-    const Numbers n = numbers();
-    bool finite = true;
+// nullopt when every number lies inside its range; otherwise the hint that
+// refuses them: kMsgCalcError for a number that is not finite, else the
+// first value outside its range (a torque that P and no give above 1e9 N·m).
+std::optional<std::string> CypreDlg::numbersFault(const Numbers& n) {
     for (double v : {n.in.i, n.in.t, n.in.sigmaHP, n.in.sigmaFP, n.in.phiD, n.in.k1, n.in.k2, n.out.mH, n.out.mF,
                      n.out.ms, n.out.mn, n.out.a, n.ni, n.p, n.no})
-        finite = finite && std::isfinite(v);
-    if (finite) {
-        m_lastFinite = n;
-    } else {
+        if (!std::isfinite(v)) return std::string(kMsgCalcError);
+    using namespace pre_q;
+    if (const kavrin::Quantity* q = firstRefused({{&kI, n.in.i}, {&kT, n.in.t}, {&kNi, n.ni}, {&kNo, n.no},
+                                                  {&kP, n.p}, {&kMs, n.out.ms}, {&kMn, n.out.mn}, {&kA, n.out.a},
+                                                  {&kSigmaHP, n.in.sigmaHP}, {&kSigmaFP, n.in.sigmaFP},
+                                                  {&kPhiD, n.in.phiD}, {&kK1, n.in.k1}, {&kK2, n.in.k2}}))
+        return resultRefusal(*q);
+    return std::nullopt;
+}
+
+void CypreDlg::showFields() {
+    const Numbers n = numbers();
+    if (auto fault = numbersFault(n)) {
         setNumbers(m_lastFinite);
-        setHint(kMsgCalcError);
+        setHint(*fault);
+    } else {
+        m_lastFinite = n;
     }
     UpdateData(false);
     showK();
@@ -311,7 +326,8 @@ void CypreDlg::OnEnKillfocusNi() {
 // dialog itself reads as the member it shows and changes nothing.
 void CypreDlg::OnEnChangeT() {
     if (text(IDC_T).empty()) return;
-    double t = readNumber(IDC_T);
+    // Only a torque inside its range is taken; leaving the field refuses any other.
+    double t = kavrin::typedValue(text(IDC_T), pre_q::kT.bounds).value_or(0);
     if (!(t > 0) || sameShown(t, m_in.t)) return;
     m_in.t = t;
     if (m_no > 0) {
@@ -326,7 +342,7 @@ void CypreDlg::OnEnChangeNo() {
         setHint(kMsgNoSpeedRatio);
         return;
     }
-    double no = readNumber(IDC_NO);
+    double no = kavrin::typedValue(text(IDC_NO), pre_q::kNo.bounds).value_or(0);
     if (!(no > 0) || sameShown(no, m_no)) return;
     m_no = no;
     if (m_ni > 0) {
@@ -402,16 +418,18 @@ void CypreDlg::OnEnKillfocusMn() {
 }
 
 void CypreDlg::OnEnChangeSigmaHP() {
-    double v = readNumber(IDC_SIGMA_HP);
-    if (!(v >= kSigmaHPLimits.lower) || sameShown(v, m_in.sigmaHP)) return;
+    auto typed = kavrin::typedValue(text(IDC_SIGMA_HP), pre_q::kSigmaHP.bounds);
+    const double v = typed.value_or(0);
+    if (!typed || sameShown(v, m_in.sigmaHP)) return;
     m_in.sigmaHP = v;
     setHint(kMsgRecalculate);
     refreshCalculated();
 }
 
 void CypreDlg::OnEnChangeSigmaFP() {
-    double v = readNumber(IDC_SIGMA_FP);
-    if (!(v >= kSigmaFPLimits.lower) || sameShown(v, m_in.sigmaFP)) return;
+    auto typed = kavrin::typedValue(text(IDC_SIGMA_FP), pre_q::kSigmaFP.bounds);
+    const double v = typed.value_or(0);
+    if (!typed || sameShown(v, m_in.sigmaFP)) return;
     m_in.sigmaFP = v;
     setHint(kMsgRecalculate);
     refreshCalculated();

@@ -6,6 +6,7 @@
 // loads the report named by m_strReportPath.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "cylindrical/calc/cy_pre_record.h"
@@ -131,6 +132,7 @@ private:
         double ni, p, no;
     };
     Numbers numbers() const;
+    static std::optional<std::string> numbersFault(const Numbers& n);
     void setNumbers(const Numbers& n);
     Numbers m_lastFinite{};
     void refreshCalculated();

@@ -1,5 +1,8 @@
 #include "common/dialogs/bending_life_dialog.h"
 
+#include "common/dialogs/factor_ranges.h"
+#include "common/dialogs/quantity_field.h"
+
 #include "common/calc/factor_dialog_calc.h"
 
 namespace kavrin {
@@ -19,7 +22,8 @@ BendingLifeDialog::BendingLifeDialog(const FactorDialogCopy& copy, BendingLifeOp
 void BendingLifeDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_MATERIAL, m_nMaterial);
     dx.comboText(IDC_CYCLES, m_strCycles);
-    dx.number(IDC_MULTIPLIER, m_dMultiplier);
+    // A multiplier at or below 0 gives NE ≤ 0: the rating's own refusal.
+    numberOwnBelow(dx, IDC_MULTIPLIER, m_dMultiplier, factor_q::kCyclesMultiplier.bounds, 0);
 }
 
 bool BendingLifeDialog::OnInitDialog() {
@@ -37,8 +41,14 @@ bool BendingLifeDialog::takeCycles() {
     if (box.curSel() >= 0) k = cyclesListExponent(box.curSel());
     else if (m_options.box == CyclesBox::Editable) k = cyclesExponent(box.text());
     std::optional<double> ne = k ? bendingCycles(*k, m_dMultiplier) : std::nullopt;
-    if (!ne) {
+    if (ne && !(*ne <= 0 || factor_q::kLoadCycles.admits(*ne))) {
+        // A typed 10^k beyond the cycles any drive makes.
+        fw::MessageBox(quantityRefusal(factor_q::kLoadCycles), "", MB_ICONEXCLAMATION);
+        ne.reset();
+    } else if (!ne) {
         fw::MessageBox(kCyclesRefused, "", MB_ICONEXCLAMATION);
+    }
+    if (!ne) {
         m_strCycles = m_acceptedCycles;
         combo(IDC_CYCLES).setText(m_acceptedCycles);
         return false;

@@ -1,5 +1,8 @@
 #include "common/dialogs/contact_life_dialog.h"
 
+#include "common/dialogs/factor_ranges.h"
+#include "common/dialogs/quantity_field.h"
+
 #include "common/calc/factor_dialog_calc.h"
 
 namespace kavrin {
@@ -17,7 +20,8 @@ ContactLifeDialog::ContactLifeDialog(const FactorDialogCopy& copy, fw::Window* p
 void ContactLifeDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_MATERIAL, m_nMaterial);
     dx.radio(IDC_PITTING, m_nPitting);
-    dx.number(IDC_NE, m_dNe);
+    // NE at or below 0 goes on to the rating's own refusal.
+    numberOwnBelow(dx, IDC_NE, m_dNe, factor_q::kLoadCycles.bounds, 0);
 }
 
 bool ContactLifeDialog::OnInitDialog() {

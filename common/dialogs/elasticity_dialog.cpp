@@ -1,5 +1,8 @@
 #include "common/dialogs/elasticity_dialog.h"
 
+#include "common/dialogs/factor_ranges.h"
+#include "common/dialogs/quantity_field.h"
+
 #include "common/calc/factor_dialog_calc.h"
 
 namespace kavrin {
@@ -24,10 +27,11 @@ ElasticityDialog::ElasticityDialog(const FactorDialogCopy& copy, ElasticityCheck
 
 void ElasticityDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_PAIR, m_nPair);
-    dx.number(IDC_E1, m_dE1);
-    dx.number(IDC_E2, m_dE2);
-    dx.number(IDC_NU1, m_dNu1);
-    dx.number(IDC_NU2, m_dNu2);
+    // A value at or below 0 is kept for the hint; the caller refuses it.
+    numberOwnBelow(dx, IDC_E1, m_dE1, factor_q::kElasticModulus.bounds, 0);
+    numberOwnBelow(dx, IDC_E2, m_dE2, factor_q::kElasticModulus.bounds, 0);
+    numberOwnBelow(dx, IDC_NU1, m_dNu1, factor_q::kPoisson.bounds, 0);
+    numberOwnBelow(dx, IDC_NU2, m_dNu2, factor_q::kPoisson.bounds, 0);
 }
 
 bool ElasticityDialog::OnInitDialog() {
@@ -55,11 +59,17 @@ void ElasticityDialog::showHint(int id, double value) {
     setText(IDC_HINT, hint);
 }
 
-// Every change: only the changed field is read (leniently, half-typed text
-// reads as its leading number), so writing the members to the fields one by
-// one never reads a field that has not been written yet.
+// Every change: only the changed field is read, so writing the members to
+// the fields one by one never reads a field that has not been written yet.
+// A text that is no number in the field's range yet ("", "-", "2e") is not
+// taken (leaving the field or OK refuses it); one at or below 0 is taken for
+// the hint.
 void ElasticityDialog::OnChangeField(int id, double& value) {
-    value = readNumber(id);
+    const bool modulus = id == IDC_E1 || id == IDC_E2;
+    const fw::Bounds& b = modulus ? factor_q::kElasticModulus.bounds : factor_q::kPoisson.bounds;
+    auto v = typedValueOwnBelow(text(id), b, 0);
+    if (!v) return;
+    value = *v;
     showHint(id, value);
 }
 

@@ -1,12 +1,22 @@
 #include "common/dialogs/form_factor_options_dialog.h"
 
+#include "common/dialogs/factor_ranges.h"
+#include "common/dialogs/quantity_field.h"
+
 namespace kavrin {
 
 FormFactorOptionsDialog::FormFactorOptionsDialog(const FactorDialogCopy& copy, fw::Window* parent)
     : FactorDialog(copy, IDC_FACTOR_HELP, parent) {
     onRadios(IDC_PINION, 2, m_nGear);
-    onKillFocus(IDC_X, [this] { UpdateData(true); });
-    onKillFocus(IDC_DEPTH, [this] { UpdateData(true); });
+    // Leaving a field reads that field alone: a refusal names the field left.
+    onKillFocus(IDC_X, [this] {
+        fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+        dx.number(IDC_X, m_dX, factor_q::kShift.bounds);
+    });
+    onKillFocus(IDC_DEPTH, [this] {
+        fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+        numberOwnBelow(dx, IDC_DEPTH, m_dDepth, factor_q::kWholeDepth.bounds, factor_q::kWholeDepth.lower());
+    });
 }
 
 int FormFactorOptionsDialog::DoModal(double zv, int gear, double xn1, double xn2) {
@@ -18,9 +28,10 @@ int FormFactorOptionsDialog::DoModal(double zv, int gear, double xn1, double xn2
 
 void FormFactorOptionsDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_PINION, m_nGear);
-    dx.number(IDC_X, m_dX);
-    dx.number(IDC_ZV, m_dZv);
-    dx.number(IDC_DEPTH, m_dDepth);
+    dx.number(IDC_X, m_dX, factor_q::kShift.bounds);
+    dx.number(IDC_ZV, m_dZv, factor_q::kVirtualTeeth.bounds);
+    // A factor below 1.3 goes on to OK's own message ("全齿高系数不能太小！").
+    numberOwnBelow(dx, IDC_DEPTH, m_dDepth, factor_q::kWholeDepth.bounds, factor_q::kWholeDepth.lower());
 }
 
 bool FormFactorOptionsDialog::OnInitDialog() {

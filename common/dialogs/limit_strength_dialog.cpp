@@ -1,5 +1,8 @@
 #include "common/dialogs/limit_strength_dialog.h"
 
+#include "common/dialogs/factor_ranges.h"
+#include "common/dialogs/quantity_field.h"
+
 #include "common/calc/factor_dialog_calc.h"
 #include "common/calc/rating_tables.h"
 
@@ -14,9 +17,9 @@ int LimitStrengthDialog::DoModal(int mode) {
 }
 
 void LimitStrengthDialog::DoDataExchange(fw::Exchange& dx) {
-    // 0 passes to the caller, which refuses it with its own words.
-    dx.number(IDC_SIGMA_FLIM, m_dSigmaFlim, 0, rating::kSigmaFlimMax);
-    dx.number(IDC_SIGMA_HLIM, m_dSigmaHlim, 0, rating::kSigmaHlimMax);
+    // A limit at or below 0 passes to the caller, which refuses it with its own words.
+    numberOwnBelow(dx, IDC_SIGMA_FLIM, m_dSigmaFlim, factor_q::kSigmaFlim.bounds, 0);
+    numberOwnBelow(dx, IDC_SIGMA_HLIM, m_dSigmaHlim, factor_q::kSigmaHlim.bounds, 0);
 }
 
 bool LimitStrengthDialog::OnInitDialog() {

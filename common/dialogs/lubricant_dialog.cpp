@@ -1,5 +1,8 @@
 #include "common/dialogs/lubricant_dialog.h"
 
+#include "common/dialogs/factor_ranges.h"
+#include "common/dialogs/quantity_field.h"
+
 #include "common/calc/rating_tables.h"
 #include "fw/format.h"
 
@@ -23,17 +26,16 @@ void LubricantDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_LUBRICANT, m_nLubricant);
     dx.radio(IDC_FLANKS, m_nFlanks);
     dx.radio(IDC_CLASS, m_nClass);
-    // The checked copy takes only a viscosity of gear oils (an absurd one
-    // would give an absurd ZL and safety factor); the other copy takes any number.
-    if (m_check == ViscosityCheck::OnEveryChange)
-        dx.number(IDC_VISCOSITY, m_dNu50, rating::kViscosity50Min, rating::kViscosity50Max);
-    else
-        dx.number(IDC_VISCOSITY, m_dNu50);
+    // Only a viscosity of gear oils (an absurd one would give an absurd ZL
+    // and safety factor). A value at or below 0 goes on: the checked copy
+    // answers it with its own message, the other copy's rating with a ZL of 0.
+    numberOwnBelow(dx, IDC_VISCOSITY, m_dNu50, factor_q::kViscosity.bounds, 0);
 }
 
-// Text that is no number yet (empty, "-") waits for OK's exchange to refuse it.
+// Text that is no number in the field's range yet (empty, "-", "5000") is
+// not taken: OK's exchange refuses it.
 void LubricantDialog::OnChangeViscosity() {
-    auto v = fw::parseNumber(text(IDC_VISCOSITY));
+    auto v = typedValueOwnBelow(text(IDC_VISCOSITY), factor_q::kViscosity.bounds, 0);
     if (!v) return;
     m_dNu50 = *v;
     if (m_dNu50 > 0) return;

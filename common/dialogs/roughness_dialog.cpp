@@ -1,5 +1,8 @@
 #include "common/dialogs/roughness_dialog.h"
 
+#include "common/dialogs/factor_ranges.h"
+#include "common/dialogs/quantity_field.h"
+
 namespace kavrin {
 
 RoughnessDialog::RoughnessDialog(const FactorDialogCopy& copy, RoughnessRefusal refusal, fw::Window* parent)
@@ -15,7 +18,8 @@ int RoughnessDialog::DoModal(int limitClass) {
 
 void RoughnessDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_CLASS, m_nClass);
-    dx.number(IDC_RA, m_dRa);
+    // Ra at or below 0 goes on to the dialog's own message.
+    numberOwnBelow(dx, IDC_RA, m_dRa, factor_q::kRoughness.bounds, 0);
 }
 
 void RoughnessDialog::OnKillfocusRa() {

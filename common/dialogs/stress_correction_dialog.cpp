@@ -1,12 +1,19 @@
 #include "common/dialogs/stress_correction_dialog.h"
 
+#include "common/dialogs/factor_ranges.h"
+#include "common/dialogs/quantity_field.h"
+
 namespace kavrin {
 
 StressCorrectionDialog::StressCorrectionDialog(const FactorDialogCopy& copy, fw::Window* parent)
     : FactorDialog(copy, IDC_FACTOR_HELP, parent) {
     onRadios(IDC_MATERIAL, 4, m_nMaterial);
     onRadios(IDC_PINION, 2, m_nGear);
-    onKillFocus(IDC_X, [this] { UpdateData(true); });
+    // Leaving the field reads that field alone: a refusal names the field left.
+    onKillFocus(IDC_X, [this] {
+        fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+        dx.number(IDC_X, m_dX, factor_q::kShift.bounds);
+    });
 }
 
 int StressCorrectionDialog::DoModal(double zv, int gear, double xn1, double xn2) {
@@ -19,8 +26,8 @@ int StressCorrectionDialog::DoModal(double zv, int gear, double xn1, double xn2)
 void StressCorrectionDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_MATERIAL, m_nMaterial);
     dx.radio(IDC_PINION, m_nGear);
-    dx.number(IDC_X, m_dX);
-    dx.number(IDC_ZV, m_dZv);
+    dx.number(IDC_X, m_dX, factor_q::kShift.bounds);
+    dx.number(IDC_ZV, m_dZv, factor_q::kVirtualTeeth.bounds);
 }
 
 bool StressCorrectionDialog::OnInitDialog() {

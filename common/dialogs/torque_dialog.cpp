@@ -1,5 +1,8 @@
 #include "common/dialogs/torque_dialog.h"
 
+#include "common/dialogs/factor_ranges.h"
+#include "common/dialogs/quantity_field.h"
+
 namespace kavrin {
 
 TorqueDialog::TorqueDialog(const FactorDialogCopy& copy, fw::Window* parent)
@@ -14,8 +17,9 @@ int TorqueDialog::runWithSpeed(double n) {
 }
 
 void TorqueDialog::DoDataExchange(fw::Exchange& dx) {
-    dx.number(IDC_POWER, m_dP);
-    dx.number(IDC_SPEED, m_dN);
+    // A speed or power at or below 0 goes on to the caller's own refusal.
+    numberOwnBelow(dx, IDC_POWER, m_dP, factor_q::kPower.bounds, 0);
+    numberOwnBelow(dx, IDC_SPEED, m_dN, factor_q::kSpeed.bounds, 0);
 }
 
 }  // namespace kavrin

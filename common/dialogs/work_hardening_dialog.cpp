@@ -1,5 +1,8 @@
 #include "common/dialogs/work_hardening_dialog.h"
 
+#include "common/dialogs/factor_ranges.h"
+#include "common/dialogs/quantity_field.h"
+
 #include "common/calc/factor_dialog_calc.h"
 
 namespace kavrin {
@@ -14,7 +17,7 @@ WorkHardeningDialog::WorkHardeningDialog(const FactorDialogCopy& copy, fw::Windo
 void WorkHardeningDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_PINION, m_nPinion);
     dx.radio(IDC_GEAR, m_nGear);
-    dx.number(IDC_HB, m_dHb);
+    dx.number(IDC_HB, m_dHb, factor_q::kHardness.bounds);
 }
 
 bool WorkHardeningDialog::OnInitDialog() {

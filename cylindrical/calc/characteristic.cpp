@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "common/calc/involute.h"
+#include "cylindrical/calc/cy_geom_ranges.h"
 #include "cylindrical/calc/preliminary.h"
 #include "cylindrical/calc/shift_distribution.h"
 
@@ -26,7 +27,7 @@ SpanMeasure span(int z, double x, double alphaTRad, const PairGeometryInput& p) 
     s.k = spanCount(s.kPrime);
     if (s.k) {
         double w = ((inv(an) * s.zPrime + (*s.k - 0.5) * kPi) * c + 2 * x * std::sin(an)) * p.mn;
-        if (std::isfinite(w) && w > 0) s.w = w;
+        if (kavrin::printable(w) && w > 0) s.w = w;
     }
     return s;
 }
@@ -64,10 +65,10 @@ std::optional<PinDimension> pinDimension(const PairGeometryInput& p, const Chara
     return pin;
 }
 
+// Finite and printable: a value no report format holds is no result.
 bool allFinite(const Characteristic& c) {
-    for (double v : {c.epsAlpha, c.epsBeta, c.epsGamma, c.hn1, c.sn1, c.hn2.value_or(0), c.sn2.value_or(0)})
-        if (!std::isfinite(v)) return false;
-    return true;
+    return kavrin::allPrintable({c.epsAlpha, c.epsBeta, c.epsGamma, c.hn1, c.sn1, c.hn2.value_or(0), c.sn2.value_or(0),
+                                 c.pin ? c.pin->mp : 0.0, c.pin ? c.pin->dp : 0.0});
 }
 
 }  // namespace
@@ -130,6 +131,9 @@ fw::Expected<Characteristic, std::string> characteristic(const CharacteristicInp
     if (!allFinite(c)) return fw::unexpected(std::string(kMsgNoPairData));
     if (!(c.epsAlpha > 0)) return fw::unexpected(std::string(kMsgNoContact));
     if (c.epsAlpha > kMaxEpsAlpha) return fw::unexpected(std::string(kMsgContactRatioTooLarge));
+    // The contact ratios the record stores: inside their ranges.
+    if (!geom_q::kEpsAlpha.admits(c.epsAlpha)) return fw::unexpected(resultRefusal(geom_q::kEpsAlpha));
+    if (!geom_q::kEpsBeta.admits(c.epsBeta)) return fw::unexpected(resultRefusal(geom_q::kEpsBeta));
     for (auto [v, name] : {std::pair{c.hn1, "分度圆弦齿高 hn1"}, std::pair{c.sn1, "分度圆弦齿厚 Sn1"},
                            std::pair{c.hn2.value_or(1), "分度圆弦齿高 hn2"}, std::pair{c.sn2.value_or(1), "分度圆弦齿厚 Sn2"},
                            std::pair{c.pin ? c.pin->mp : 1.0, "测量跨距 Mp"}})

@@ -6,6 +6,7 @@
 #include "common/calc/angle_split.h"
 #include "common/calc/gear_kinds.h"
 #include "common/calc/record_check.h"
+#include "cylindrical/calc/cy_geom_ranges.h"
 #include "fw/record.h"
 
 namespace cylindrical {
@@ -109,16 +110,6 @@ std::optional<CyGeomRecord> readCyGeomRecord(std::span<const std::uint8_t> bytes
 
 namespace {
 
-// The values the pages derive (transverse module, virtual tooth counts,
-// diameters, standard centre distance) stay finite.
-bool derivedFinite(const CyGeomRecord& r) {
-    const double c = std::cos(kavrin::tripleToRadians({r.betaDeg, r.betaMin, r.betaSec}));
-    const double mt = r.mn / c;
-    for (double v : {mt, r.z1 / (c * c * c), r.z2 / (c * c * c), r.z1 * mt, r.z2 * mt, (double(r.z1) + r.z2) * mt})
-        if (!std::isfinite(v)) return false;
-    return true;
-}
-
 bool inHaStarList(double v) {
     for (double h : kHaStarList)
         if (v == h) return true;
@@ -127,43 +118,62 @@ bool inHaStarList(double v) {
 
 }  // namespace
 
+bool plausible(const CyGeomRecord& r) {
+    const double beta = kavrin::tripleToDegrees({r.betaDeg, r.betaMin, r.betaSec});
+    const double alphaN = kavrin::tripleToDegrees({r.alphaNDeg, r.alphaNMin, r.alphaNSec});
+    auto in = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
+    const bool lists = in(r.hand, 0, kHandCount - 1) && in(r.cStarIndex, 0, kCStarCount - 1) && in(r.meshType, 0, 1);
+    const bool teeth = in(r.z1, 1, kavrin::kMaxTeeth) && in(r.z2, r.z1, kavrin::kMaxTeeth) &&
+                       (r.meshType != 1 || r.z2 > r.z1);
+    const bool angles = in(r.betaDeg, -60, 60) && in(r.betaMin, 0, 59) && in(r.betaSec, 0, 59) &&
+                        std::fabs(beta) <= kMaxHelixDeg && in(r.alphaNDeg, 0, 30) && in(r.alphaNMin, 0, 59) &&
+                        in(r.alphaNSec, 0, 59) && alphaN > 0 && alphaN <= kMaxPressureAngleDeg;
+    bool finite = r.mn > 0 && r.ad > 0 && r.a > 0 && r.alphaWtDeg > 0 && r.alphaWtDeg < 90;
+    for (double v : {r.mn, r.a, r.ad, r.alphaWtDeg, r.yt, r.yn, r.sumX, r.xn1, r.xn2, r.haStar, r.zv1, r.zv2, r.b,
+                     r.epsAlpha, r.epsBeta, r.psiD})
+        finite = finite && std::isfinite(v);
+    const double mt = r.mn / std::cos(kavrin::tripleToRadians({r.betaDeg, r.betaMin, r.betaSec}));
+    finite = finite && std::isfinite((double(r.z1) + r.z2) * mt);
+    return lists && teeth && angles && finite;
+}
+
 std::optional<std::string> checkCyGeomRecord(const CyGeomRecord& r) {
+    namespace q = geom_q;
     const double beta = kavrin::tripleToDegrees({r.betaDeg, r.betaMin, r.betaSec});
     const double alphaN = kavrin::tripleToDegrees({r.alphaNDeg, r.alphaNMin, r.alphaNSec});
     kavrin::RecordCheck c;
     c.index("旋向", r.hand, kHandCount)
         .index("径向齿隙系数 C", r.cStarIndex, kCStarCount)
         .index("啮合方式", r.meshType, 2)
-        .integer("齿数 Z1", r.z1, 1, kavrin::kMaxTeeth)
-        .integer("齿数 Z2", r.z2, 1, kavrin::kMaxTeeth)
+        .count(required(q::kZ1), r.z1)
+        .count(required(q::kZ2), r.z2)
         .rule(r.z2 >= r.z1, kMsgGeomTeethOrder)
         .rule(r.meshType != 1 || r.z2 > r.z1, kMsgGeomInternalTeeth)
-        .integer("β 度", r.betaDeg, -60, 60)
-        .integer("β 分", r.betaMin, 0, 59)
-        .integer("β 秒", r.betaSec, 0, 59)
+        .count(q::kBetaDeg, r.betaDeg)
+        .count(q::kBetaMin, r.betaMin)
+        .count(q::kBetaSec, r.betaSec)
         .rule(std::fabs(beta) <= kMaxHelixDeg, kMsgHelixTooLarge)
-        .integer("αn 度", r.alphaNDeg, 0, 30)
-        .integer("αn 分", r.alphaNMin, 0, 59)
-        .integer("αn 秒", r.alphaNSec, 0, 59)
+        .count(q::kAlphaNDeg, r.alphaNDeg)
+        .count(q::kAlphaNMin, r.alphaNMin)
+        .count(q::kAlphaNSec, r.alphaNSec)
         .rule(alphaN > 0 && alphaN <= kMaxPressureAngleDeg, kMsgPressureAngleRange)
-        .positive("法面模数 mn", r.mn)
+        .quantity(required(q::kMn), r.mn)
         .rule(inHaStarList(r.haStar), "齿顶高系数 ha*：只能取 1.0 或 0.8。")
-        .positive("标准齿轮中心距 ad", r.ad)
-        .positive("设计给定中心距 a", r.a)
-        .rule(std::isfinite(r.alphaWtDeg) && r.alphaWtDeg > 0, "啮合角 αwt：须大于0°。")
-        .rule(r.alphaWtDeg < 90, kMsgCentreDistanceTooLarge)
-        .finite("法面中心距变动系数 yn", r.yn)
-        .finite("端面中心距变动系数 yt", r.yt)
-        .finite("总变位系数 χnΣ", r.sumX)
-        .finite("χn1", r.xn1)
-        .finite("χn2", r.xn2)
-        .positive("当量齿数 Zv1", r.zv1)
-        .positive("当量齿数 Zv2", r.zv2)
-        .notNegative("齿宽 b", r.b)
-        .notNegative("齿宽系数 ψd", r.psiD)
-        .number("端面重合度 εα", r.epsAlpha, 0, kMaxEpsAlpha)
-        .notNegative("齿向重合度 εβ", r.epsBeta)
-        .rule(derivedFinite(r), kMsgModuleTooLarge);
+        .quantity(required(q::kAd), r.ad)
+        .quantity(required(q::kA), r.a)
+        .rule(!(r.alphaWtDeg >= 90), kMsgCentreDistanceTooLarge)
+        .quantity(q::kAlphaWt, r.alphaWtDeg)
+        .quantity(q::kYn, r.yn)
+        .quantity(q::kYt, r.yt)
+        .quantity(q::kSumX, r.sumX)
+        .quantity(q::kXn1, r.xn1)
+        .quantity(q::kXn2, r.xn2)
+        .quantity(required(q::kZv1), r.zv1)
+        .quantity(required(q::kZv2), r.zv2)
+        .quantity(q::kB, r.b)
+        .quantity(q::kPsiD, r.psiD)
+        .quantity(q::kEpsAlpha, r.epsAlpha)
+        .quantity(q::kEpsBeta, r.epsBeta);
     return c.fault();
 }
 

@@ -79,22 +79,23 @@ inline constexpr const char* kMsgGeomInternalTeeth = "齿数 Z2：内齿轮齿�
 inline constexpr const char* kMsgHelixTooLarge = "螺旋角 β：不能超过±60°。";
 inline constexpr const char* kMsgPressureAngleRange = "法面压力角 αn：须大于0°且不大于30°。";
 inline constexpr const char* kMsgCentreDistanceTooLarge = "设计给定中心距 a：过大，啮合角 αwt 达到90°。";
-inline constexpr const char* kMsgModuleTooLarge = "法面模数 mn：数值过大，分度圆直径无法计算。";
 // The addendum coefficients of page 1's list.
 inline constexpr double kHaStarList[] = {1.0, 0.8};
 
 // The one check of a geometry record, run by the sheet's and the rating's
-// loaders and by the sheet's save before it writes: hand, c* and mesh type
-// inside their lists, ha* one of its list, tooth counts 1..kMaxTeeth with
-// Z2 ≥ Z1 (Z2 > Z1 for an internal pair), the angles inside their fields'
-// ranges (β −60..60°, αn 0..30°, minutes and seconds 0..59; |β| ≤ 60°,
-// 0 < αn ≤ 30°), module and both centre distances above zero, the working
-// pressure angle between 0 and 90°, every real number finite, the diameters
-// it gives finite, and no negative face width, virtual tooth count or
-// contact ratio (εα at most kMaxEpsAlpha). nullopt when sound; otherwise the
-// first fault, naming its field.
+// loaders and by the sheet's save before it writes: every number inside its
+// quantity's range (cy_geom_ranges.h, what the fields take; teeth, module,
+// centre distances and virtual teeth given), hand, c* and mesh type inside
+// their lists, ha* one of its list, Z2 ≥ Z1 (Z2 > Z1 for an internal pair),
+// |β| ≤ 60°, 0 < αn ≤ 30° and αwt below 90°. nullopt when sound; otherwise
+// the first fault, naming its field.
 std::optional<std::string> checkCyGeomRecord(const CyGeomRecord& r);
-// The same as a yes or no (what a reader of the record elsewhere asks).
-inline bool plausible(const CyGeomRecord& r) { return !checkCyGeomRecord(r); }
+// What a reader of the record elsewhere asks (the profile tool, which
+// bounds what it draws with ranges and messages of its own): the lists,
+// tooth counts and angles as checkCyGeomRecord takes them, module and
+// centre distances above zero, every real number finite and the diameters
+// they give finite. Looser than checkCyGeomRecord, which the cylindrical
+// loaders and saves run.
+bool plausible(const CyGeomRecord& r);
 
 }  // namespace cylindrical

@@ -5,7 +5,7 @@
 #include "common/calc/angle_split.h"
 #include "common/calc/design_file.h"
 #include "common/calc/record_check.h"
-#include "cylindrical/calc/cy_geom_record.h"
+#include "cylindrical/calc/cy_pre_ranges.h"
 #include "cylindrical/calc/preliminary.h"
 #include "fw/record.h"
 
@@ -30,62 +30,64 @@ static_assert(kReservedTail == kTitle + kTextWidth && kReservedTail + 4 == CyPre
 
 bool positive(double v) { return std::isfinite(v) && v > 0; }
 
-// A slider's range: the tables' ranges lie between 0.2 and 4.2; any range
-// of positive coefficients up to 10 keeps every slider value finite.
-bool usableRange(double lower, double upper) { return positive(lower) && lower <= upper && upper <= 10; }
-// A slider value inside its range (a rounding's worth of slack, never
-// below zero).
-bool inSliderRange(double v, double lower, double upper) {
-    return std::isfinite(v) && v >= 0 && v >= lower - 1e-9 && v <= upper + 1e-9;
-}
+// A slider value inside its range (a rounding's worth of slack).
+bool inSliderRange(double v, double lower, double upper) { return v >= lower - 1e-9 && v <= upper + 1e-9; }
 
-// The diameters the next steps derive (Z·ms, Z·mn/cos β, the centre
-// distance) stay finite.
-bool derivedFinite(const CyPreRecord& r) {
-    const double c = std::cos(kavrin::tripleToRadians({r.betaDeg, r.betaMin, r.betaSec}));
-    const double teeth = double(r.z1) + r.z2;
-    for (double v : {teeth * r.ms, teeth * r.mn / c, r.z1 / (c * c * c), r.z2 / (c * c * c)})
-        if (!std::isfinite(v)) return false;
-    return true;
+// The helix angle mn and ms give (what the mn field sets when it is left):
+// none the β field refuses. An mn at or above ms gives β = 0.
+bool impliedHelixTaken(const CyPreRecord& r) {
+    if (!(r.mn > 0 && r.ms > r.mn)) return true;
+    auto beta = helixAngle(r.mn, r.ms);
+    return beta && kavrin::tripleToDegrees(*beta) <= kPreBetaMaxDeg;
 }
 
 }  // namespace
 
 std::optional<std::string> checkCyPreRecord(const CyPreRecord& r) {
+    namespace q = pre_q;
     const double beta = kavrin::tripleToDegrees({r.betaDeg, r.betaMin, r.betaSec});
     kavrin::RecordCheck c;
     c.index("支承配置", r.support, 3)
         .index("齿面硬度", r.hardness, 2)
         .index("载荷性质", r.loadNature, 3)
         .index("啮合方式", r.meshType, 2)
-        .positive("传动比 i", r.i)
-        .integer("小齿轮齿数 Z1", r.z1, 1, kavrin::kMaxTeeth)
-        .integer("大齿轮齿数 Z2", r.z2, 1, kavrin::kMaxTeeth)
+        .quantity(required(q::kI), r.i)
+        .count(required(q::kZ1), r.z1)
+        .count(required(q::kZ2), r.z2)
         .rule(r.z2 >= r.z1, kMsgTeethOrderPre)
         .rule(r.meshType != kMeshInternal || r.z2 > r.z1, kMsgInternalPair)
-        .integer("β 度", r.betaDeg, 0, kPreBetaMaxDeg)
-        .integer("β 分", r.betaMin, 0, 59)
-        .integer("β 秒", r.betaSec, 0, 59)
+        .count(q::kBetaDeg, r.betaDeg)
+        .count(q::kBetaMin, r.betaMin)
+        .count(q::kBetaSec, r.betaSec)
         .rule(beta <= kPreBetaMaxDeg, kMsgPreBetaTooLarge)
-        .notNegative("输入转速 ni", r.ni)
-        .notNegative("输出转速 no", r.no)
-        .notNegative("传动功率 P", r.p)
-        .notNegative("输出扭矩 T", r.t)
-        .notNegative("中心距 a", r.a)
-        .notNegative("端面模数 ms", r.ms)
-        .notNegative("法面模数 mn", r.mn)
-        .number("许用接触强度 σHP", r.sigmaHP, kSigmaHPLimits.lower, kSigmaHPLimits.upper)
-        .number("许用弯曲强度 σFP", r.sigmaFP, kSigmaFPLimits.lower, kSigmaFPLimits.upper)
-        .integer("φd 滑块", r.phiDPos, 0, kSliderMax)
-        .integer("K1 滑块", r.k1Pos, 0, kSliderMax)
-        .integer("K2 滑块", r.k2Pos, 0, kSliderMax)
-        .rule(usableRange(r.phiDLower, r.phiDUpper), "齿宽系数 φd：取值范围不正确。")
-        .rule(usableRange(r.k1Lower, r.k1Upper), "K1：取值范围不正确。")
-        .rule(usableRange(r.k2Lower, r.k2Upper), "K2：取值范围不正确。")
+        .quantity(q::kNi, r.ni)
+        .quantity(q::kNo, r.no)
+        .quantity(q::kP, r.p)
+        .quantity(q::kT, r.t)
+        .quantity(q::kA, r.a)
+        .quantity(q::kMs, r.ms)
+        .quantity(q::kMn, r.mn)
+        .rule(impliedHelixTaken(r), kMsgPreImpliedBeta)
+        .quantity(q::kSigmaHP, r.sigmaHP)
+        .quantity(q::kSigmaFP, r.sigmaFP)
+        .count(q::kPhiDPos, r.phiDPos)
+        .count(q::kK1Pos, r.k1Pos)
+        .count(q::kK2Pos, r.k2Pos)
+        .quantity(q::kPhiDRangeEnd, r.phiDLower)
+        .quantity(q::kPhiDRangeEnd, r.phiDUpper)
+        .rule(r.phiDLower <= r.phiDUpper, "齿宽系数 φd：取值范围不正确。")
+        .quantity(q::kK1RangeEnd, r.k1Lower)
+        .quantity(q::kK1RangeEnd, r.k1Upper)
+        .rule(r.k1Lower <= r.k1Upper, "载荷系数 K1：取值范围不正确。")
+        .quantity(q::kK2RangeEnd, r.k2Lower)
+        .quantity(q::kK2RangeEnd, r.k2Upper)
+        .rule(r.k2Lower <= r.k2Upper, "载荷系数 K2：取值范围不正确。")
+        .quantity(q::kPhiD, r.phiD)
+        .quantity(q::kK1, r.k1)
+        .quantity(q::kK2, r.k2)
         .rule(inSliderRange(r.phiD, r.phiDLower, r.phiDUpper), "齿宽系数 φd：超出所选的取值范围。")
-        .rule(inSliderRange(r.k1, r.k1Lower, r.k1Upper), "K1：超出所选的取值范围。")
-        .rule(inSliderRange(r.k2, r.k2Lower, r.k2Upper), "K2：超出所选的取值范围。")
-        .rule(derivedFinite(r), kMsgModuleTooLarge);
+        .rule(inSliderRange(r.k1, r.k1Lower, r.k1Upper), "载荷系数 K1：超出所选的取值范围。")
+        .rule(inSliderRange(r.k2, r.k2Lower, r.k2Upper), "载荷系数 K2：超出所选的取值范围。");
     return c.fault();
 }
 

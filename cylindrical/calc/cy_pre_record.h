@@ -78,12 +78,10 @@ inline constexpr int kPreBetaMaxDeg = 60;
 
 // The one check of a preliminary record, run by the preliminary dialog's and
 // the geometry sheet's loaders and by every save that writes the record:
-// every value one of the dialog's fields would take when typed (angles in
-// their fields' ranges, β at most 60°, σHP 500..10000, σFP 100..1000, tooth
-// counts 1..kMaxTeeth with Z2 ≥ Z1, Z2 > Z1 for an internal pair, ratio above
-// zero, no negative speed, torque, power, module or centre distance), every
-// list index and slider position in its range, the slider ranges positive
-// and ordered, every real number finite and the diameters it gives finite.
+// every number inside its quantity's range (cy_pre_ranges.h, the ranges the
+// dialog's fields take; teeth and ratio given), β at most 60° and the β that
+// mn and ms give as well, Z2 ≥ Z1 (Z2 > Z1 for an internal pair), every list
+// index in its list, the slider ranges ordered with their values inside.
 // nullopt when sound; otherwise the first fault, naming its field.
 std::optional<std::string> checkCyPreRecord(const CyPreRecord& r);
 // Calculated: both modules above zero (what a preliminary save always

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/calc/angle_split.h"
+#include "common/calc/quantity.h"
 #include "cylindrical/calc/preliminary.h"
 #include "cylindrical/calc/shift_distribution.h"
 
@@ -10,10 +11,9 @@ namespace cylindrical {
 
 namespace {
 
+// Finite and printable: a value no report format holds is no result.
 bool allFinite(const GearDimensions& g) {
-    for (double v : {g.mt, g.d, g.ha, g.hf, g.da, g.df, g.alphaTRad, g.dw, g.db, g.alphaAtRad})
-        if (!std::isfinite(v)) return false;
-    return true;
+    return kavrin::allPrintable({g.mt, g.d, g.ha, g.hf, g.da, g.df, g.alphaTRad, g.dw, g.db, g.alphaAtRad});
 }
 
 // The steps both gears share once d, ha, hf, da and df are known.

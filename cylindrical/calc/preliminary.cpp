@@ -107,6 +107,8 @@ fw::Expected<PreliminaryResult, Refusal> preliminary(const PreliminaryInput& in)
     r.beta = *beta;
     r.a = centreDistance(in.z1, in.z2, r.ms, in.meshType);
     if (!std::isfinite(r.a)) return fw::unexpected(moduleError());
+    if (const kavrin::Quantity* q = firstRefused({{&pre_q::kMs, r.ms}, {&pre_q::kMn, r.mn}, {&pre_q::kA, r.a}}))
+        return fw::unexpected(Refusal{resultRefusal(*q), RefusalPlace::HintLine});
     return r;
 }
 
@@ -154,6 +156,8 @@ fw::Expected<ModuleChoice, std::string> chooseModule(const ModuleInput& in) {
     c.ms = in.ms;
     auto beta = helixAngle(in.mn, in.ms);
     if (!beta) return fw::unexpected(std::string(kMsgCalcError));
+    // No helix angle the β fields refuse.
+    if (kavrin::tripleToDegrees(*beta) > pre_q::kBetaDeg.upper()) return fw::unexpected(std::string(kMsgPreImpliedBeta));
     c.beta = *beta;
     return c;
 }

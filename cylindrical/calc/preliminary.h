@@ -7,6 +7,7 @@
 
 #include "common/calc/angle_split.h"
 #include "common/calc/gear_kinds.h"
+#include "cylindrical/calc/cy_pre_ranges.h"
 #include "fw/expected.h"
 
 namespace cylindrical {
@@ -17,10 +18,6 @@ constexpr int kMeshInternal = kavrin::toInt(kavrin::MeshType::Internal);
 
 using kavrin::MeshType;
 using kavrin::Range;
-
-// Limits of the fields, MPa: allowable contact and bending stress.
-inline constexpr Range kSigmaHPLimits{500, 10000};
-inline constexpr Range kSigmaFPLimits{100, 1000};
 
 // Hints and refusals of the calculation.
 inline constexpr const char* kMsgNoTorque = "请给定输出扭矩或传动功率数值!";
@@ -79,7 +76,8 @@ struct Refusal {
 };
 
 // "&C 执行计算". Refusals in the order the dialog tests them; every result
-// is finite.
+// is finite and inside its quantity's range (cy_pre_ranges.h): a module or
+// centre distance outside it is refused in the hint line (resultRefusal).
 fw::Expected<PreliminaryResult, Refusal> preliminary(const PreliminaryInput& in);
 
 // mn = ⌊ms⌋, plus 0.5 when the fraction is at least 0.5.
@@ -124,7 +122,8 @@ double powerFromTorque(double t, double no);
 
 // The mn handler. x = cos β × ms; the hint is kMsgSmallerModule when x > mn,
 // cleared otherwise. When ms ≤ mn: ms = mn, β = 0 and a from ms; otherwise
-// β = arccos(mn / ms). Refused (kMsgCalcError) for mn ≤ 0 or not finite.
+// β = arccos(mn / ms). Refused (kMsgCalcError) for mn ≤ 0 or not finite, and
+// (kMsgPreImpliedBeta) for a β above 60°, which the β fields refuse.
 struct ModuleChoice {
     double ms = 0;
     kavrin::AngleTriple beta;

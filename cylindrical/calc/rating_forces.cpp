@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/calc/units.h"
+#include "cylindrical/calc/rating_ranges.h"
 
 namespace cylindrical {
 
@@ -45,6 +46,7 @@ RatingResult<double> ratingTorque(double powerKw, double speedRpm) {
     if (!isUsableValue(powerKw)) return fw::unexpected(attention("输入的功率值不正确！"));
     const double t = kavrin::kTorquePerPower * powerKw / speedRpm;
     if (!isUsableValue(t)) return fw::unexpected(attention("输入的功率值不正确！"));
+    if (!rating_q::kTorque.admits(t)) return fw::unexpected(attention(resultRefusal(rating_q::kTorque).c_str()));
     return t;
 }
 
@@ -61,7 +63,7 @@ RatingResult<double> radialForce(double ft, double alphaNDeg, double betaDeg) {
 RatingResult<double> axialForce(double ft, double betaDeg) {
     if (ft == 0) return fw::unexpected(tangentialForceFirst());
     const double fx = ft * std::tan(degToRad(betaDeg));
-    if (!std::isfinite(fx) || fx < 0) return fw::unexpected(calculationErrorMessage());
+    if (!kavrin::printable(fx) || fx < 0) return fw::unexpected(calculationErrorMessage());
     return fx;
 }
 
@@ -73,7 +75,7 @@ RatingResult<double> normalForce(double ft, double alphaNDeg, double betaDeg) {
 std::optional<double> overlapRatio(double b, double betaDeg, double mn) {
     if (!isUsableValue(mn)) return std::nullopt;
     const double eps = b * std::sin(degToRad(betaDeg)) / (kRatingPi * mn);
-    if (!std::isfinite(eps)) return std::nullopt;
+    if (!kavrin::printable(eps)) return std::nullopt;
     return eps;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "common/calc/quantity.h"
 #include "common/calc/rating_tables.h"
 #include "fw/expected.h"
 
@@ -32,9 +33,10 @@ using RatingResult = fw::Expected<T, RatingMessage>;
 // "计算结果错误，请重新计算！" (caption "警告", exclamation icon).
 RatingMessage calculationErrorMessage();
 
-// A factor or stress may be stored with its bit set only when it is finite
-// and above 0; anything else is stored as 0.
-inline bool isUsableValue(double v) { return std::isfinite(v) && v > 0; }
+// A factor or stress may be stored with its bit set only when it is above 0
+// and printable (finite, fewer than 16 digits before the point: a value no
+// report format holds is no result); anything else is stored as 0.
+inline bool isUsableValue(double v) { return kavrin::printable(v) && v > 0; }
 double usableOrZero(double v);
 
 // The life factors follow the shared power laws with their long-life line.

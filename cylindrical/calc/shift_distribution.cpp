@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "cylindrical/calc/cy_geom_ranges.h"
+
 namespace cylindrical {
 
 namespace {
@@ -238,6 +240,16 @@ bool finitePair(const PairState& s) {
                      s.alphaWtRad, s.alphaWtDeg, s.sumX, s.xn1, s.xn2})
         if (!std::isfinite(v)) return false;
     return true;
+}
+
+std::optional<std::string> pairRangeFault(const PairState& s) {
+    if (!finitePair(s)) return std::string(kMsgCalcError);
+    using namespace geom_q;
+    if (const kavrin::Quantity* q = firstRefused({{&kZv1, s.zv1}, {&kZv2, s.zv2}, {&kMn, s.mn}, {&kAd, s.ad},
+                                                  {&kA, s.a}, {&kAlphaWt, s.alphaWtDeg}, {&kYn, s.yn},
+                                                  {&kYt, s.yt}, {&kSumX, s.sumX}, {&kXn1, s.xn1}, {&kXn2, s.xn2}}))
+        return resultRefusal(*q);
+    return std::nullopt;
 }
 
 bool pairComplete(const PairState& s) { return s.z1 != 0 && s.z2 != 0 && s.mn != 0 && s.ad != 0; }

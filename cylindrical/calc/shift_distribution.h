@@ -125,5 +125,9 @@ PairUpdate gearShiftEdited(const PairState& s);
 bool pairComplete(const PairState& s);
 // Every real value of the pair finite (what the page may show and store).
 bool finitePair(const PairState& s);
+// nullopt when every value the page stores lies inside its quantity's range
+// (cy_geom_ranges.h); otherwise kMsgCalcError for a value that is not
+// finite, or the result refusal naming the first value outside its range.
+std::optional<std::string> pairRangeFault(const PairState& s);
 
 }  // namespace cylindrical

@@ -2,14 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <random>
 
 #include "common/calc/angle_split.h"
 #include "cylindrical/calc/cy_geom_record.h"
+#include "cylindrical/calc/cy_pre_ranges.h"
 #include "cylindrical/calc/preliminary.h"
 #include "fw/file.h"
+#include "fw/format.h"
 
 using namespace cylindrical;
 
@@ -117,7 +121,7 @@ TEST(CyPreLoad, RefusalsChangeNothingAndNameTheirMessage) {
         {"load nature 3", [](auto& b) { putI32(b, 64 + 28, 3); }, kMsgNotDesignFile, "载荷性质：不是可选的一项。"},
         {"mesh type 2", [](auto& b) { putI32(b, 64 + 216, 2); }, kMsgNotDesignFile, "啮合方式：不是可选的一项。"},
         {"ratio NaN", [](auto& b) { double v = std::nan(""); std::memcpy(&b[64 + 88], &v, 8); }, kMsgNotDesignFile,
-         "传动比 i：请输入一个大于零的数值。"},
+         "传动比 i：请输入 0.01 到 1000 之间的数值。"},
         {"never calculated", [](auto& b) { std::memset(&b[64 + 200], 0, 16); }, kMsgUnfinishedFile, nullptr},
     };
     for (const auto& c : cases) {
@@ -136,9 +140,9 @@ TEST(CyPreLoad, RefusalsChangeNothingAndNameTheirMessage) {
 TEST(CyPreCheck, EveryRefusedRecordNamesItsFieldAndIsNeverWritten) {
     struct Case { const char* name; void (*mutate)(CyPreRecord&); const char* fault; };
     const Case cases[] = {
-        {"P -10 (once kept the old torque)", [](CyPreRecord& r) { r.p = -10; }, "传动功率 P：请输入一个不小于零的数值。"},
-        {"ni -5", [](CyPreRecord& r) { r.ni = -5; }, "输入转速 ni：请输入一个不小于零的数值。"},
-        {"T infinite", [](CyPreRecord& r) { r.t = INFINITY; }, "输出扭矩 T：请输入一个不小于零的数值。"},
+        {"P -10 (once kept the old torque)", [](CyPreRecord& r) { r.p = -10; }, "传动功率 P：请输入 0 或 0.001 到 100000 之间的数值。"},
+        {"ni -5", [](CyPreRecord& r) { r.ni = -5; }, "输入转速 ni：请输入 0 或 0.001 到 100000 之间的数值。"},
+        {"T infinite", [](CyPreRecord& r) { r.t = INFINITY; }, "输出扭矩 T：请输入 0 或 0.001 到 1000000000 之间的数值。"},
         {"Z1 1000000", [](CyPreRecord& r) { r.z1 = 1000000; r.z2 = 1000001; }, "小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。"},
         {"Z2 3000000000 wrapped", [](CyPreRecord& r) { r.z2 = -1294967296; }, "大齿轮齿数 Z2：请输入 1 到 100000 之间的整数。"},
         {"Z 20/10", [](CyPreRecord& r) { r.z1 = 20; r.z2 = 10; }, kMsgTeethOrderPre},
@@ -148,8 +152,8 @@ TEST(CyPreCheck, EveryRefusedRecordNamesItsFieldAndIsNeverWritten) {
         {"β minutes 75", [](CyPreRecord& r) { r.betaMin = 75; }, "β 分：请输入 0 到 59 之间的整数。"},
         {"σHP 400", [](CyPreRecord& r) { r.sigmaHP = 400; }, "许用接触强度 σHP：请输入 500 到 10000 之间的数值。"},
         {"σFP 1e308", [](CyPreRecord& r) { r.sigmaFP = 1e308; }, "许用弯曲强度 σFP：请输入 100 到 1000 之间的数值。"},
-        {"mn negative", [](CyPreRecord& r) { r.mn = -2.5; }, "法面模数 mn：请输入一个不小于零的数值。"},
-        {"ms 1e307", [](CyPreRecord& r) { r.ms = 1e307; }, kMsgModuleTooLarge},
+        {"mn negative", [](CyPreRecord& r) { r.mn = -2.5; }, "法面模数 mn：请输入 0 或 0.05 到 100 之间的数值。"},
+        {"ms 1e307", [](CyPreRecord& r) { r.ms = 1e307; }, "端面模数 ms：请输入 0 或 0.05 到 200 之间的数值。"},
         {"slider 41", [](CyPreRecord& r) { r.k1Pos = 41; }, "K1 滑块：请输入 0 到 40 之间的整数。"},
         {"φd beside its range", [](CyPreRecord& r) { r.phiD = 1.0; }, "齿宽系数 φd：超出所选的取值范围。"},
     };
@@ -222,6 +226,128 @@ TEST(CyPreLoad, LongerFileOfALaterStepLoads) {
     auto file = fixture();
     file.resize(file.size() + 336, 0x55);  // the geometry record follows
     EXPECT_TRUE(loadCyPreFile(file));
+}
+
+
+// ---- one range per quantity ----
+
+// A step beside a bound: a change the field's text shows.
+double stepBeside(double bound) { return 1e-9 * std::max(1.0, std::abs(bound)); }
+
+std::vector<double> realProbes(const kavrin::Quantity& q) {
+    std::vector<double> v{1e300, -1e300, 1e-300, -1e-300};
+    for (double b : {q.lower(), q.upper()})
+        for (double d : {-stepBeside(b), 0.0, stepBeside(b)}) v.push_back(b + d);
+    return v;
+}
+
+std::vector<double> integerProbes(const kavrin::Quantity& q) {
+    return {q.lower() - 1, q.lower(), q.upper(), q.upper() + 1, double(INT32_MIN), double(INT32_MAX)};
+}
+
+// One numeric slot the loader reads: its quantity, whether a loaded record
+// needs it given (the check then asks required(q)), and how a value goes
+// into the worked example's record with every other rule still held.
+struct PreSlot {
+    const char* name;
+    const kavrin::Quantity* q;
+    bool integer;
+    bool needed;
+    void (*put)(CyPreRecord&, double);
+};
+
+int asInt(double v) { return static_cast<int>(v); }
+
+const PreSlot kPreSlots[] = {
+    {"Z1", &pre_q::kZ1, true, true, [](CyPreRecord& r, double v) { r.z1 = asInt(v); if (r.z1 >= 1 && r.z1 <= kavrin::kMaxTeeth) r.z2 = std::max(r.z2, r.z1); }},
+    {"Z2", &pre_q::kZ2, true, true, [](CyPreRecord& r, double v) { r.z2 = asInt(v); if (r.z2 >= 1) r.z1 = std::min(r.z1, r.z2); }},
+    {"β degrees", &pre_q::kBetaDeg, true, false, [](CyPreRecord& r, double v) { r.betaDeg = asInt(v); r.betaMin = r.betaSec = 0; }},
+    {"β minutes", &pre_q::kBetaMin, true, false, [](CyPreRecord& r, double v) { r.betaMin = asInt(v); }},
+    {"β seconds", &pre_q::kBetaSec, true, false, [](CyPreRecord& r, double v) { r.betaSec = asInt(v); }},
+    {"φd slider", &pre_q::kPhiDPos, true, false, [](CyPreRecord& r, double v) { r.phiDPos = asInt(v); }},
+    {"K1 slider", &pre_q::kK1Pos, true, false, [](CyPreRecord& r, double v) { r.k1Pos = asInt(v); }},
+    {"K2 slider", &pre_q::kK2Pos, true, false, [](CyPreRecord& r, double v) { r.k2Pos = asInt(v); }},
+    {"i", &pre_q::kI, false, true, [](CyPreRecord& r, double v) { r.i = v; }},
+    {"T", &pre_q::kT, false, false, [](CyPreRecord& r, double v) { r.t = v; }},
+    {"a", &pre_q::kA, false, false, [](CyPreRecord& r, double v) { r.a = v; }},
+    {"ni", &pre_q::kNi, false, false, [](CyPreRecord& r, double v) { r.ni = v; }},
+    {"no", &pre_q::kNo, false, false, [](CyPreRecord& r, double v) { r.no = v; }},
+    {"P", &pre_q::kP, false, false, [](CyPreRecord& r, double v) { r.p = v; }},
+    {"σHP", &pre_q::kSigmaHP, false, false, [](CyPreRecord& r, double v) { r.sigmaHP = v; }},
+    {"σFP", &pre_q::kSigmaFP, false, false, [](CyPreRecord& r, double v) { r.sigmaFP = v; }},
+    // The modules: the other one follows, so that the helix angle they give stays in range.
+    {"mn", &pre_q::kMn, false, false, [](CyPreRecord& r, double v) { r.mn = v; if (pre_q::kMn.admits(v)) r.ms = v; }},
+    {"ms", &pre_q::kMs, false, false, [](CyPreRecord& r, double v) { r.ms = v; if (pre_q::kMs.admits(v)) r.mn = std::min(v, 100.0); }},
+    // The slider values and their ranges: the range follows the value and the value the range.
+    {"φd", &pre_q::kPhiD, false, false, [](CyPreRecord& r, double v) { r.phiD = v; if (pre_q::kPhiD.admits(v)) r.phiDLower = r.phiDUpper = v; }},
+    {"φd range lower", &pre_q::kPhiDRangeEnd, false, false, [](CyPreRecord& r, double v) { r.phiDLower = v; if (pre_q::kPhiD.admits(v)) r.phiDUpper = std::max(r.phiDUpper, v), r.phiD = v; }},
+    {"φd range upper", &pre_q::kPhiDRangeEnd, false, false, [](CyPreRecord& r, double v) { r.phiDUpper = v; if (pre_q::kPhiD.admits(v)) r.phiDLower = std::min(r.phiDLower, v), r.phiD = v; }},
+    {"K1", &pre_q::kK1, false, false, [](CyPreRecord& r, double v) { r.k1 = v; if (pre_q::kK1.admits(v)) r.k1Lower = r.k1Upper = v; }},
+    {"K1 range lower", &pre_q::kK1RangeEnd, false, false, [](CyPreRecord& r, double v) { r.k1Lower = v; if (pre_q::kK1.admits(v)) r.k1Upper = std::max(r.k1Upper, v), r.k1 = v; }},
+    {"K1 range upper", &pre_q::kK1RangeEnd, false, false, [](CyPreRecord& r, double v) { r.k1Upper = v; if (pre_q::kK1.admits(v)) r.k1Lower = std::min(r.k1Lower, v), r.k1 = v; }},
+    {"K2", &pre_q::kK2, false, false, [](CyPreRecord& r, double v) { r.k2 = v; if (pre_q::kK2.admits(v)) r.k2Lower = r.k2Upper = v; }},
+    {"K2 range lower", &pre_q::kK2RangeEnd, false, false, [](CyPreRecord& r, double v) { r.k2Lower = v; if (pre_q::kK2.admits(v)) r.k2Upper = std::max(r.k2Upper, v), r.k2 = v; }},
+    {"K2 range upper", &pre_q::kK2RangeEnd, false, false, [](CyPreRecord& r, double v) { r.k2Upper = v; if (pre_q::kK2.admits(v)) r.k2Lower = std::min(r.k2Lower, v), r.k2 = v; }},
+};
+
+// Every numeric slot the loader reads, at 1e300, −1e300, ±1e-300 and at each
+// bound and one step beside it: the load refuses exactly what the slot's
+// range refuses (the field's range; 0 too where the later steps need the
+// value), naming the quantity with the range's words, and the save refuses
+// the same record in the same words.
+TEST(CyPreRanges, LoadAndSaveRefuseExactlyWhatTheRangeRefuses) {
+    for (const PreSlot& slot : kPreSlots) {
+        const kavrin::Quantity q = slot.needed ? required(*slot.q) : *slot.q;
+        for (double v : slot.integer ? integerProbes(q) : realProbes(q)) {
+            SCOPED_TRACE(std::string(slot.name) + " = " + fw::formatNumber(v));
+            CyPreRecord r = exampleRecord();
+            slot.put(r, v);
+            const bool admitted = q.admits(slot.integer ? double(asInt(v)) : v);
+            auto loaded = loadCyPreFile(cyPreFileBytes(r, kExampleTime));
+            auto saved = cyPreSaveBytes(r, kExampleTime);
+            if (admitted) {
+                EXPECT_TRUE(loaded) << loaded.error();
+                EXPECT_TRUE(saved) << saved.error();
+                continue;
+            }
+            const std::string fault = slot.integer ? kavrin::countRefusal(q) : kavrin::quantityRefusal(q);
+            ASSERT_FALSE(loaded);
+            EXPECT_EQ(loaded.error(), std::string(kMsgNotDesignFile) + "\n" + fault);
+            ASSERT_FALSE(saved);
+            EXPECT_EQ(saved.error(), fault);
+        }
+    }
+}
+
+// The cases found: a file with P = 1e300 (it once gave a report with
+// "To=9549×P/No= 3183000000…" and "mn= 120455569573…"), and one with ms =
+// 1e300 at file byte 272 (it once showed ms = 1e+300 and an mn/ms pair
+// whose helix angle the β field refuses): both refused at load, naming the
+// field. So is a pair of modules whose helix angle arccos(mn/ms) is above 60°.
+TEST(CyPreRanges, TheFoundFilesAreRefusedAtLoadNamingTheField) {
+    struct Case {
+        const char* name;
+        std::size_t at;  // file byte
+        double value;
+        std::string fault;
+    } cases[] = {
+        {"P 1e300", 64 + 128, 1e300, kavrin::quantityRefusal(pre_q::kP)},
+        {"ms 1e300", 272, 1e300, kavrin::quantityRefusal(pre_q::kMs)},
+        {"ms 10 with mn 2.5 (β 75.5°)", 272, 10, kMsgPreImpliedBeta},
+        {"ms 1e-300", 272, 1e-300, kavrin::quantityRefusal(pre_q::kMs)},
+    };
+    for (const Case& c : cases) {
+        auto file = fixture();
+        std::memcpy(&file[c.at], &c.value, 8);
+        auto loaded = loadCyPreFile(file);
+        ASSERT_FALSE(loaded) << c.name;
+        EXPECT_EQ(loaded.error(), std::string(kMsgNotDesignFile) + "\n" + c.fault) << c.name;
+    }
+    EXPECT_TRUE(pre_q::kP.admits(10));
+    // The β the fixture's modules give is the one it stores.
+    auto beta = helixAngle(2.5, 2.5951365769599484);
+    ASSERT_TRUE(beta);
+    EXPECT_EQ(*beta, (kavrin::AngleTriple{15, 33, 43}));
 }
 
 }  // namespace

@@ -231,12 +231,12 @@ namespace {
 // stresses (MPa) and the input-speed rule (ratio from the speeds only while
 // it is still 1 and an output speed is given).
 TEST(PreliminaryRules, StressLimitsAndTheSpeedRule) {
-    EXPECT_TRUE(kSigmaHPLimits.contains(500));
-    EXPECT_TRUE(kSigmaHPLimits.contains(10000));
-    EXPECT_FALSE(kSigmaHPLimits.contains(499.9));
-    EXPECT_FALSE(kSigmaHPLimits.contains(10000.1));
-    EXPECT_TRUE(kSigmaFPLimits.contains(100));
-    EXPECT_FALSE(kSigmaFPLimits.contains(1000.5));
+    EXPECT_TRUE(pre_q::kSigmaHP.admits(500));
+    EXPECT_TRUE(pre_q::kSigmaHP.admits(10000));
+    EXPECT_FALSE(pre_q::kSigmaHP.admits(499.9));
+    EXPECT_FALSE(pre_q::kSigmaHP.admits(10000.1));
+    EXPECT_TRUE(pre_q::kSigmaFP.admits(100));
+    EXPECT_FALSE(pre_q::kSigmaFP.admits(1000.5));
     struct Case {
         double i, no;
         bool applies;

@@ -4,13 +4,16 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
+#include "fw/format.h"
 #include "cylindrical/calc/cy_pre_record.h"
+#include "cylindrical/calc/cy_geom_ranges.h"
 #include "cylindrical/calc/geometry_design.h"
 #include "cylindrical/calc/preliminary.h"
 #include "cylindrical/cy_current_design.h"
@@ -190,6 +193,8 @@ TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
     s.answerOpen(pre);
     s.expectMessage(kMsgOverCorrection);
     s.expectMessage(kMsgOverCorrection);
+    s.answerMessage(fw::IDOK);
+    s.answerMessage(fw::IDOK);
     s.onSheet([](fwtest::Running& d) {
         loadAndDistribute(d);
         // cos αt · ad / a ≥ 1 for a < ad.
@@ -210,8 +215,7 @@ TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
         struct Refused {
             const char* a;
             const char* text;
-        } refused[] = {{"0", kMsgCentreDistancePositive}, {"-5", kMsgCentreDistancePositive},
-                       {"1e308", kMsgCentreDistanceTooLarge}};
+        } refused[] = {{"0", kMsgCentreDistancePositive}};
         for (const Refused& r : refused) {
             d.type(P1::IDC_A, r.a);
             d.leave();
@@ -221,12 +225,29 @@ TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
             EXPECT_EQ(d.text(P1::IDC_A), "60") << r.a;
             EXPECT_EQ(d.text(P1::IDC_XN1), "0.25") << r.a;
         }
+        // Outside the field's range: refused by the field, naming it.
+        for (const char* a : {"-5", "1e308"}) {
+            d.type(P1::IDC_A, a);
+            d.leave();
+            EXPECT_EQ(d.dialog().focusId(), P1::IDC_A) << a;
+            d.leave();
+            EXPECT_EQ(d.text(P1::IDC_A), "60") << a;
+        }
+        // In the field's range, but the shift sum it needs is not (a = 100
+        // for ad = 60 at mn 2): nothing is taken, and the value is named.
+        d.type(P1::IDC_A, "100");
+        d.leave();
+        EXPECT_EQ(d.text(P1::IDC_RESULT), resultRefusal(geom_q::kSumX));
+        EXPECT_EQ(d.text(P1::IDC_A), "60");
+        EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
         d.click(fw::IDCANCEL);
     });
     CCyGeomProSheet sheet(kCaption, nullptr);
     sheet.DoModal();
-    ASSERT_EQ(s.messages().size(), 2u);
-    for (const auto& m : s.messages()) EXPECT_EQ(m.caption, "KAVRIN 警告");
+    ASSERT_EQ(s.messages().size(), 4u);
+    for (int i : {0, 1}) EXPECT_EQ(s.messages()[i].caption, "KAVRIN 警告");
+    for (int i : {2, 3})
+        EXPECT_TRUE(s.messages()[i].text.ends_with(fw::numberBoundsText(geom_q::kA.bounds))) << s.messages()[i].text;
     EXPECT_DOUBLE_EQ(sheet.m_page1.pair().a, 60);
 }
 
@@ -244,9 +265,9 @@ TEST_F(GeomSheet, IntegerFieldsTakeExactlyWhatWasTypedOrRefuseIt) {
     } cases[] = {
         {P1::IDC_Z1, "12abc", "齿数 Z1", "请输入一个整数。"},
         {P1::IDC_Z1, "1e999", "齿数 Z1", "请输入一个整数。"},
-        {P1::IDC_Z1, "3000000000", "齿数 Z1", "请输入 0 到 100000 之间的整数。"},
-        {P1::IDC_Z1, "4294967316", "齿数 Z1", "请输入 0 到 100000 之间的整数。"},
-        {P1::IDC_Z2, "-5", "齿数 Z2", "请输入 0 到 100000 之间的整数。"},
+        {P1::IDC_Z1, "3000000000", "齿数 Z1", "请输入 0 或 1 到 100000 之间的整数。"},
+        {P1::IDC_Z1, "4294967316", "齿数 Z1", "请输入 0 或 1 到 100000 之间的整数。"},
+        {P1::IDC_Z2, "-5", "齿数 Z2", "请输入 0 或 1 到 100000 之间的整数。"},
         {P1::IDC_ALPHAN_DEG, "12abc", "α 度", "请输入一个整数。"},
         {P1::IDC_ALPHAN_DEG, "31", "α 度", "请输入 0 到 30 之间的整数。"},
         {P1::IDC_ALPHAN_MIN, "75", "α 分", "请输入 0 到 59 之间的整数。"},
@@ -349,21 +370,31 @@ std::vector<std::uint8_t> measurementFile() {
     return head;
 }
 
-// A module whose derived values would be infinite is refused on page 1: the
-// page shows its last finite values and the refusal.
+// A module outside its range is refused by its field; a module whose derived
+// values leave their ranges (ad above 1e7 mm) is refused on page 1: the page
+// shows its last values and names the value.
 TEST_F(GeomSheet, InfiniteDerivedValuesAreRefused) {
     auto pre = writePre("pair.cyb");
     fwtest::Session s;
     s.answerOpen(pre);
+    s.answerMessage(fw::IDOK);
     s.onSheet([](fwtest::Running& d) {
         loadAndDistribute(d);
         ASSERT_EQ(d.text(P1::IDC_AD), "60");
         d.type(P1::IDC_MN, "1e308");
         d.leave();
-        EXPECT_EQ(d.text(P1::IDC_RESULT), kMsgCalcError);
-        EXPECT_EQ(d.text(P1::IDC_MN), "2");
-        EXPECT_EQ(d.text(P1::IDC_AD), "60");
-        EXPECT_EQ(d.text(P1::IDC_MT), "2");
+        EXPECT_EQ(d.dialog().focusId(), P1::IDC_MN) << "the field refuses it";
+        d.type(P1::IDC_MN, "2");
+        d.leave();
+        d.type(P1::IDC_Z2, "100000");
+        d.type(P1::IDC_MN, "100");
+        d.leave();
+        ASSERT_EQ(d.text(P1::IDC_AD), "5001000");
+        d.type(P1::IDC_BETA_DEG, "60");  // mt 200: ad = 10002000 mm
+        EXPECT_EQ(d.text(P1::IDC_RESULT), resultRefusal(geom_q::kAd));
+        EXPECT_EQ(d.text(P1::IDC_AD), "5001000");
+        EXPECT_EQ(d.text(P1::IDC_MT), "100");
+        d.type(P1::IDC_BETA_DEG, "0");
         d.click(fw::IDCANCEL);
     });
     CCyGeomProSheet sheet(kCaption, nullptr);
@@ -405,10 +436,10 @@ TEST_F(GeomSheet, RefusedFilesChangeNothing) {
         // A value the record's check refuses: the fault names the field.
         {"z1.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(z1Negative, 0),
          notDesign("小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。")},
-        {"mn.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(mnAbsurd, 0), notDesign("法面模数 mn：请输入一个不小于零的数值。")},
+        {"mn.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(mnAbsurd, 0), notDesign("法面模数 mn：请输入 0 或 0.05 到 100 之间的数值。")},
         {"min.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, minutes75, 0),
          notDesign("β 分：请输入 0 到 59 之间的整数。")},
-        {"huge.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, hugeModule, 0), notDesign(kMsgModuleTooLarge)},
+        {"huge.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, hugeModule, 0), notDesign("法面模数 mn：请输入 0.05 到 100 之间的数值。")},
     };
     // A design loaded before: what every refusal must leave alone.
     auto good = writePre("good.cyb");
@@ -563,7 +594,7 @@ TEST_F(GeomSheet, FailedOrCancelledSaveReportsFailure) {
     currentDesign().geom.a = currentDesign().geom.ad = currentDesign().geom.b = std::numeric_limits<double>::infinity();
     s.answerMessage(fw::IDOK);
     EXPECT_FALSE(sheet.doSave());
-    EXPECT_EQ(s.messages().at(2).text, "标准齿轮中心距 ad：请输入一个大于零的数值。");
+    EXPECT_EQ(s.messages().at(2).text, "标准齿轮中心距 ad：请输入 0.01 到 10000000 之间的数值。");
     EXPECT_FALSE(std::filesystem::exists(data("inf.cyb")));
 }
 
@@ -578,9 +609,11 @@ TEST_F(GeomSheet, PairsPageOneRefusesAreNotSaved) {
         {"Z 20/10", [](CyGeomRecord& g) { g.z2 = 10; }, kMsgGeomTeethOrder},
         {"Z1 1000000", [](CyGeomRecord& g) { g.z1 = 1000000; }, "齿数 Z1：请输入 1 到 100000 之间的整数。"},
         {"internal 20/20", [](CyGeomRecord& g) { g.z2 = 20, g.meshType = 1; }, kMsgGeomInternalTeeth},
-        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入一个大于零的数值。"},
-        // a = 1e308 (the save once said "Z1为小齿轮齿数…"): αwt reaches 90°.
-        {"a = 1e308", [](CyGeomRecord& g) { g.a = 1e308, g.alphaWtDeg = 90; }, kMsgCentreDistanceTooLarge},
+        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入 0.01 到 10000000 之间的数值。"},
+        // a = 1e308 (the save once said "Z1为小齿轮齿数…"): beyond its range.
+        {"a = 1e308", [](CyGeomRecord& g) { g.a = 1e308, g.alphaWtDeg = 90; },
+         "设计给定中心距 a：请输入 0.01 到 10000000 之间的数值。"},
+        {"αwt 90°", [](CyGeomRecord& g) { g.alphaWtDeg = 90; }, kMsgCentreDistanceTooLarge},
     };
     const std::vector<std::uint8_t> old{'o', 'l', 'd'};
     for (const Case& c : cases) {
@@ -958,6 +991,49 @@ TEST_F(GeomSheet, ReportSectionsOfAWholeRunMatchTheGoldenFile) {
     auto whole = bytesOf(report);
     EXPECT_EQ(std::string(whole.begin(), whole.end()), std::string(golden.begin(), golden.end()))
         << "compare " << report << " with the whole golden file";
+}
+
+
+// Page 1's number fields and page 4's face width take exactly what their
+// quantities' ranges take (the geometry record's table): at 1e300, −1e300,
+// ±1e-300 and at each bound and one step beside it, a value outside is
+// refused on leaving the field, naming it with the range's words.
+TEST_F(GeomSheet, NumberFieldsRefuseExactlyWhatTheRecordsRangeRefuses) {
+    auto pre = writePre("pair.cyb");
+    struct Field {
+        int page;
+        int id;
+        const kavrin::Quantity* q;
+    } fields[] = {
+        {0, P1::IDC_MN, &geom_q::kMn}, {0, P1::IDC_A, &geom_q::kA},   {0, P1::IDC_XN1, &geom_q::kXn1},
+        {0, P1::IDC_XN2, &geom_q::kXn2}, {3, CCyGeomProPage4::IDC_B, &geom_q::kB},
+    };
+    for (const Field& f : fields) {
+        std::vector<double> probes{1e300, -1e300, 1e-300, -1e-300};
+        for (double b : {f.q->lower(), f.q->upper()})
+            for (double d : {-1e-9 * std::max(1.0, std::fabs(b)), 0.0, 1e-9 * std::max(1.0, std::fabs(b))})
+                probes.push_back(b + d);
+        for (double v : probes) {
+            const std::string typed = fw::formatNumber(v);
+            SCOPED_TRACE(std::to_string(f.id) + " = " + typed);
+            fwtest::Session s;
+            s.answerOpen(pre);
+            s.tolerate([](fwtest::Running& d) { d.end(fw::IDCANCEL); });
+            s.onSheet([&](fwtest::Running& d) {
+                loadAndDistribute(d);
+                if (f.page != 0) ASSERT_TRUE(d.page(f.page));
+                d.type(f.id, typed);
+                d.leave();
+                d.end(fw::IDCANCEL);
+            });
+            CCyGeomProSheet sheet(kCaption, nullptr);
+            sheet.DoModal();
+            int refusals = 0;
+            for (const auto& m : s.messages())
+                if (m.text.ends_with(fw::numberBoundsText(f.q->bounds))) ++refusals;
+            EXPECT_EQ(refusals > 0, !f.q->admits(v));
+        }
+    }
 }
 
 }  // namespace

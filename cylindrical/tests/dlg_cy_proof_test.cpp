@@ -5,6 +5,8 @@
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
+#include "cylindrical/calc/rating_ranges.h"
+#include "fw/format.h"
 #include "fw/text.h"
 #include "proof_test_support.h"
 
@@ -298,8 +300,10 @@ TEST_F(ProofTest, OddTextInTorqueOrSpeedIsRefusedByName) {
         const char* problem;
     } cases[] = {
         {D::IDC_T, "12abc", "请输入一个数值。"},    {D::IDC_T, "inf", "请输入一个数值。"},
-        {D::IDC_T, "1e999", "请输入一个数值。"},    {D::IDC_T, "-5", "请输入一个不小于零的数值。"},
-        {D::IDC_N1, "12abc", "请输入一个数值。"},   {D::IDC_N1, "-5", "请输入一个不小于零的数值。"},
+        {D::IDC_T, "1e999", "请输入一个数值。"},    {D::IDC_T, "-5", "请输入 0 或 0.001 到 1000000000 之间的数值。"},
+        {D::IDC_N1, "12abc", "请输入一个数值。"},   {D::IDC_N1, "-5", "请输入 0 或 0.001 到 100000 之间的数值。"},
+        {D::IDC_N1, "1e300", "请输入 0 或 0.001 到 100000 之间的数值。"},
+        {D::IDC_T, "1e-300", "请输入 0 或 0.001 到 1000000000 之间的数值。"},
         {D::IDC_Z2, "4294967316", "请输入 0 到 100000 之间的整数。"},
     };
     for (const Case& c : cases) {
@@ -340,8 +344,9 @@ TEST_F(ProofTest, AbsurdRatingInputsAreRefused) {
         const char* problem;
     } cases[] = {
         {D::IDC_ALPHAN, "90", "请输入 0 到 30 之间的数值。"},
-        {D::IDC_EPS_ALPHA, "1e308", "请输入 0 到 3.5 之间的数值。"},
-        {D::IDC_B, "-30", "请输入一个不小于零的数值。"},
+        {D::IDC_EPS_ALPHA, "1e308", "请输入 0 或 0.01 到 3.5 之间的数值。"},
+        {D::IDC_B, "-30", "请输入 0 或 0.01 到 10000000 之间的数值。"},
+        {D::IDC_MN, "1e-300", "请输入 0 或 0.05 到 100 之间的数值。"},
         {D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。"},
     };
     for (const Case& c : cases) {
@@ -395,7 +400,7 @@ TEST_F(ProofTest, AbsurdRatingInputsAreRefused) {
     EXPECT_TRUE(s.allUsed());
     ASSERT_EQ(s.messages().size(), 2u);
     EXPECT_TRUE(s.messages()[0].text.ends_with("：请输入 1 到 2000 之间的数值。")) << s.messages()[0].text;
-    EXPECT_TRUE(s.messages()[1].text.ends_with("：请输入 0 到 2000 之间的数值。")) << s.messages()[1].text;
+    EXPECT_TRUE(s.messages()[1].text.ends_with("：请输入 0 或 100 到 2000 之间的数值。")) << s.messages()[1].text;
 }
 
 // Leaving a field without changing it keeps the results; a changed input
@@ -417,6 +422,46 @@ TEST_F(ProofTest, OnlyAChangedInputResetsTheResults) {
     });
     D dlg(nullptr);
     dlg.DoModal();
+}
+
+
+// The rating's typed fields take exactly what their quantities' ranges take
+// (the geometry record's for the pair, the rating's own for the load): at
+// 1e300, −1e300, ±1e-300 and at each bound and one step beside it, a value
+// outside is refused on leaving the field, naming it with the range's
+// words; one inside is taken without a word.
+TEST_F(ProofTest, FieldsRefuseExactlyWhatTheirRangesRefuse) {
+    struct Field {
+        int id;
+        const kavrin::Quantity* q;
+    } fields[] = {
+        {D::IDC_MN, &rating_q::kMn},           {D::IDC_ALPHAN, &rating_q::kAlphaN}, {D::IDC_EPS_ALPHA, &rating_q::kEpsAlpha},
+        {D::IDC_B, &rating_q::kB},             {D::IDC_N1, &rating_q::kN1},         {D::IDC_T, &rating_q::kTorque},
+    };
+    for (const Field& f : fields) {
+        std::vector<double> probes{1e300, -1e300, 1e-300, -1e-300};
+        for (double b : {f.q->lower(), f.q->upper()})
+            for (double d : {-1e-9 * std::max(1.0, std::fabs(b)), 0.0, 1e-9 * std::max(1.0, std::fabs(b))})
+                probes.push_back(b + d);
+        for (double v : probes) {
+            const std::string typed = fw::formatNumber(v);
+            SCOPED_TRACE(std::to_string(f.id) + " = " + typed);
+            fwtest::Session s;
+            s.tolerate([](fwtest::Running& d) { d.end(fw::IDCANCEL); });
+            s.onDialog(D::IDD, [&](fwtest::Running& d) {
+                typePair(d);
+                d.type(f.id, typed);
+                d.leave();
+                d.end(fw::IDCANCEL);
+            });
+            D dlg(nullptr);
+            dlg.DoModal();
+            int refusals = 0;
+            for (const auto& m : s.messages())
+                if (m.text.ends_with(fw::numberBoundsText(f.q->bounds))) ++refusals;
+            EXPECT_EQ(refusals > 0, !f.q->admits(v));
+        }
+    }
 }
 
 namespace {

@@ -13,6 +13,7 @@
 #include <sys/stat.h>
 
 #include "cylindrical/calc/geometry_design.h"
+#include "cylindrical/calc/cy_pre_ranges.h"
 #include "cylindrical/calc/preliminary.h"
 #include "cylindrical/cy_current_design.h"
 #include "fw/clock.h"
@@ -598,16 +599,16 @@ TEST_F(CypreDlgTest, LoadedValuesPassTheFieldsChecks) {
         {"K2 slider 1e6", withI32(full, 32, 1000000), "K2 滑块：请输入 0 到 40 之间的整数。"},
         {"phiD slider -1", withI32(full, 56, -1), "φd 滑块：请输入 0 到 40 之间的整数。"},
         {"K1 slider 41", withI32(full, 160, 41), "K1 滑块：请输入 0 到 40 之间的整数。"},
-        {"phiD range -1e307..1e307", withF64(withF64(full, 64, -1e307), 72, 1e307), "齿宽系数 φd：取值范围不正确。"},
-        {"K1 range reversed", withF64(full, 168, 3.0), "K1：超出所选的取值范围。"},
-        {"ratio 0", withF64(full, 88, 0), "传动比 i：请输入一个大于零的数值。"},
-        {"torque negative", withF64(full, 96, -1), "输出扭矩 T：请输入一个不小于零的数值。"},
-        {"input speed negative", withF64(full, 112, -960), "输入转速 ni：请输入一个不小于零的数值。"},
-        {"output speed NaN", withF64(full, 120, std::nan("")), "输出转速 no：请输入一个不小于零的数值。"},
-        {"power -inf", withF64(full, 128, -INFINITY), "传动功率 P：请输入一个不小于零的数值。"},
+        {"phiD range -1e307..1e307", withF64(withF64(full, 64, -1e307), 72, 1e307), "齿宽系数 φd 的取值范围：请输入 0.1 到 10 之间的数值。"},
+        {"K1 range reversed", withF64(full, 168, 3.0), "载荷系数 K1：超出所选的取值范围。"},
+        {"ratio 0", withF64(full, 88, 0), "传动比 i：请输入 0.01 到 1000 之间的数值。"},
+        {"torque negative", withF64(full, 96, -1), "输出扭矩 T：请输入 0 或 0.001 到 1000000000 之间的数值。"},
+        {"input speed negative", withF64(full, 112, -960), "输入转速 ni：请输入 0 或 0.001 到 100000 之间的数值。"},
+        {"output speed NaN", withF64(full, 120, std::nan("")), "输出转速 no：请输入 0 或 0.001 到 100000 之间的数值。"},
+        {"power -inf", withF64(full, 128, -INFINITY), "传动功率 P：请输入 0 或 0.001 到 100000 之间的数值。"},
         {"sigmaHP 1e307", withF64(full, 184, 1e307), "许用接触强度 σHP：请输入 500 到 10000 之间的数值。"},
         {"sigmaFP 50 (field 100..1000)", withF64(full, 192, 50), "许用弯曲强度 σFP：请输入 100 到 1000 之间的数值。"},
-        {"mn -5e303", withF64(full, 200, -5e303), "法面模数 mn：请输入一个不小于零的数值。"},
+        {"mn -5e303", withF64(full, 200, -5e303), "法面模数 mn：请输入 0 或 0.05 到 100 之间的数值。"},
         {"ms 0", withF64(full, 208, 0), nullptr},
         {"mesh type 2", withI32(full, 216, 2), "啮合方式：不是可选的一项。"},
     };
@@ -686,16 +687,21 @@ TEST_F(CypreDlgTest, NumberFieldsRefuseWhatDoesNotParseWhole) {
     }
 }
 
-// A refused Z2 is not calculated and not saved; a derived value that would be
-// infinite (P = T × no / 9549 with no 1e308) is refused and nothing changes.
+// A refused Z2 is not calculated and not saved; a typed value outside its
+// range is not taken while typing (no 1e308 once gave P = inf), and a
+// derived value outside its range (P = T × no / 9549 above 100000 kW) is
+// refused, naming it, and nothing changes.
 TEST_F(CypreDlgTest, RefusedAndInfiniteValuesAreNotCalculated) {
     run([&](Running& d) {
         d.click(D::IDC_BY_TORQUE);
         d.type(D::IDC_NO, "1e308");
-        d.type(D::IDC_T, "1000");  // 1000 × 1e308 overflows before the division
-        EXPECT_EQ(d.text(D::IDC_HINT), "取值或计算出错!");
+        d.type(D::IDC_T, "1000");
+        EXPECT_EQ(d.text(D::IDC_P), "0") << "no output speed was taken";
+        d.type(D::IDC_NO, "100000");
+        d.type(D::IDC_T, "1e9");  // P = 1e9 × 1e5 / 9549 ≈ 1.05e10 kW
+        EXPECT_EQ(d.text(D::IDC_HINT), cylindrical::resultRefusal(cylindrical::pre_q::kP));
         EXPECT_EQ(d.text(D::IDC_P), "0");
-        EXPECT_EQ(d.text(D::IDC_T), "0");
+        EXPECT_EQ(d.text(D::IDC_T), "1000") << "the torque that gave it is not taken";
         cancelAndLeave(d);
     });
     run([&](Running& d) {
@@ -718,7 +724,7 @@ TEST_F(CypreDlgTest, RefusedAndInfiniteValuesAreNotCalculated) {
 // Tooth counts are bounded in the fields as in the record's check: 2·10⁹ is
 // refused naming the field, the largest count computes finite values.
 TEST_F(CypreDlgTest, HugeToothCountsDoNotOverflow) {
-    m_s.expectMessage("Z1：请输入 0 到 100000 之间的整数。");
+    m_s.expectMessage("Z1：请输入 0 或 1 到 100000 之间的整数。");
     run([&](Running& d) {
         d.click(D::IDC_BY_TORQUE);
         d.type(D::IDC_T, "1000");
@@ -822,6 +828,131 @@ TEST_F(CypreDlgTest, HelixAngleAboveSixtyDegreesIsRefused) {
     // Each part of the angle is named by what it holds.
     EXPECT_EQ(m_s.messages()[0].text, "β 度：请输入 0 到 60 之间的整数。");
     EXPECT_EQ(m_s.messages()[1].text, "β 分：螺旋角不能大于60°。");
+}
+
+
+// ---- one range per quantity ----
+
+// Each field takes exactly what its quantity's range takes (the record's
+// table): at 1e300, −1e300, ±1e-300 and at each bound and one step beside
+// it, a value outside is refused naming the field with the range's words,
+// one inside is taken without a word. A speed or power at or below 0 gets
+// its handler's hint instead (the Part's own words).
+TEST_F(CypreDlgTest, FieldsRefuseExactlyWhatTheRecordsRangeRefuses) {
+    namespace q = cylindrical::pre_q;
+    m_s.tolerate([](Running& d) { d.end(IDCANCEL); });
+    struct Field {
+        int id;
+        const kavrin::Quantity* q;
+        bool integer;
+        bool byTorque;  // the field is open in the torque mode
+        bool ownBelowZero;
+    } fields[] = {
+        {D::IDC_I, &q::kI, false, false, false},          {D::IDC_Z1, &q::kZ1, true, false, false},
+        {D::IDC_Z2, &q::kZ2, true, false, false},         {D::IDC_BETA_DEG, &q::kBetaDeg, true, false, false},
+        {D::IDC_BETA_MIN, &q::kBetaMin, true, false, false}, {D::IDC_BETA_SEC, &q::kBetaSec, true, false, false},
+        {D::IDC_MN, &q::kMn, false, false, false},        {D::IDC_SIGMA_HP, &q::kSigmaHP, false, false, false},
+        {D::IDC_SIGMA_FP, &q::kSigmaFP, false, false, false}, {D::IDC_NI, &q::kNi, false, false, true},
+        {D::IDC_P, &q::kP, false, false, true},           {D::IDC_T, &q::kT, false, true, false},
+        {D::IDC_NO, &q::kNo, false, true, false},
+    };
+    for (const Field& f : fields) {
+        std::vector<double> probes;
+        if (f.integer) {
+            probes = {f.q->lower() - 1, f.q->lower(), f.q->upper(), f.q->upper() + 1};
+        } else {
+            probes = {1e300, -1e300, 1e-300, -1e-300};
+            for (double b : {f.q->lower(), f.q->upper()})
+                for (double d : {-1e-9 * std::max(1.0, std::fabs(b)), 0.0, 1e-9 * std::max(1.0, std::fabs(b))})
+                    probes.push_back(b + d);
+        }
+        for (double v : probes) {
+            const std::string typed = f.integer ? std::to_string(static_cast<long long>(v)) : fw::formatNumber(v);
+            SCOPED_TRACE(std::to_string(f.id) + " = " + typed);
+            const std::size_t before = m_s.messages().size();
+            bool typable = true;
+            run([&](Running& d) {
+                if (f.byTorque) d.click(D::IDC_BY_TORQUE);
+                // A digits-only field takes no "-" at all.
+                typable = d.type(f.id, typed) && d.text(f.id) == typed;
+                d.click(D::IDC_CALC);
+                d.end(IDCANCEL);
+            });
+            const std::string bounds = f.integer ? fw::integerBoundsText(f.q->bounds) : fw::numberBoundsText(f.q->bounds);
+            int refusals = 0;
+            for (std::size_t k = before; k < m_s.messages().size(); ++k) {
+                const auto& m = m_s.messages()[k];
+                if (!m.text.ends_with(bounds)) continue;
+                ++refusals;
+                EXPECT_FALSE(m.text.starts_with("：")) << "named: " << m.text;
+            }
+            const bool admitted = f.q->admits(v) || (f.ownBelowZero && v <= 0);
+            if (typable) EXPECT_EQ(refusals > 0, !admitted);
+            else EXPECT_FALSE(admitted);
+        }
+    }
+}
+
+// The files the tester found, loaded through the dialog: refused at load,
+// naming the field (P = 1e300 once reached the report as "To=9549×P/No=
+// 3183000000…"; ms = 1e300 at file byte 272 once showed as 1e+300 with a
+// helix angle the β field refused at every Tab). Nothing changes.
+TEST_F(CypreDlgTest, TheFoundFilesAreRefusedAtLoad) {
+    const auto full = exampleFile();
+    const std::string notDesign = "所用数据文件不包含圆柱齿轮设计计算数据。\n";
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> bytes;
+        std::string message;
+    } cases[] = {
+        {"P 1e300", withF64(full, 128, 1e300), notDesign + "传动功率 P：请输入 0 或 0.001 到 100000 之间的数值。"},
+        {"ms 1e300", withF64(full, 208, 1e300), notDesign + "端面模数 ms：请输入 0 或 0.05 到 200 之间的数值。"},
+        {"ms 10 with mn 2.5", withF64(full, 208, 10), notDesign + cylindrical::kMsgPreImpliedBeta},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(m_data / "found.cyb", c.bytes);
+        m_s.answerOpen(m_data / "found.cyb");
+        m_s.expectMessage(c.message);
+        run([&](Running& d) {
+            d.click(D::IDC_LOAD);
+            EXPECT_EQ(d.text(D::IDC_P), "0");
+            EXPECT_EQ(d.text(D::IDC_MS), "0");
+            cancelAndLeave(d);
+        });
+        EXPECT_EQ(design().dataPath, "sentinel.cyb");
+    }
+    // Leaving mn with a module that would give β above 60° is refused: the
+    // β fields never show an angle they refuse.
+    writeBytes(m_data / "good.cyb", full);
+    m_s.answerOpen(m_data / "good.cyb");
+    run([&](Running& d) {
+        d.click(D::IDC_LOAD);
+        d.type(D::IDC_MN, "1");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_HINT), cylindrical::kMsgPreImpliedBeta);
+        EXPECT_EQ(d.text(D::IDC_MN), "2.5");
+        EXPECT_EQ(d.text(D::IDC_BETA_DEG), "15");
+        cancelAndLeave(d);
+    });
+    // The example itself: every field takes its own shown text at every Tab,
+    // at "执行计算" and at "保存返回" (nothing refused, nothing changed).
+    writeBytes(m_data / "good.cyb", full);
+    m_s.answerOpen(m_data / "good.cyb");
+    m_s.cancelFile();
+    run([&](Running& d) {
+        d.click(D::IDC_LOAD);
+        const std::size_t before = m_s.messages().size();
+        for (int id : {D::IDC_MN, D::IDC_BETA_DEG, D::IDC_BETA_MIN, D::IDC_BETA_SEC}) {
+            d.focus(id);
+            d.leave();
+        }
+        EXPECT_EQ(d.text(D::IDC_BETA_DEG), "15");
+        EXPECT_EQ(d.text(D::IDC_P), "10");
+        d.click(IDOK);  // to the file dialog, cancelled
+        EXPECT_EQ(m_s.messages().size(), before);
+        cancelAndLeave(d);
+    });
 }
 
 }  // namespace

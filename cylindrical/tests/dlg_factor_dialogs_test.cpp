@@ -3,10 +3,13 @@
 // keep it open. Expected values are those the dialogs' tables and rules give.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "common/dialogs/factor_ranges.h"
 #include "cylindrical/factor_dialogs.h"
 #include "fw/format.h"
 #include "fwtest/script.h"
@@ -501,7 +504,7 @@ TEST_F(FactorDialogs, LimitStrengthTakesOnlyMaterialLimits) {
     D dlg;
     ASSERT_EQ(dlg.DoModal(0), IDOK);
     ASSERT_EQ(s.messages().size(), 1u);
-    EXPECT_TRUE(s.messages()[0].text.ends_with("：请输入 0 到 2000 之间的数值。")) << s.messages()[0].text;
+    EXPECT_TRUE(s.messages()[0].text.ends_with("：请输入 0 或 100 到 2000 之间的数值。")) << s.messages()[0].text;
     EXPECT_DOUBLE_EQ(dlg.m_dSigmaHlim, 1500);
 }
 
@@ -578,6 +581,73 @@ TEST_F(FactorDialogs, RoughnessEnterRightAfterZeroKeepsTheDefault) {
     D dlg;
     ASSERT_EQ(dlg.DoModal(0), IDOK);
     EXPECT_DOUBLE_EQ(dlg.m_dRa, 3.2);
+}
+
+
+// ---- one range per typed value ----------------------------------------------
+
+// Every typed value of the factor dialogs that reaches a rating, at 1e300,
+// −1e300, ±1e-300 and at each bound and one step beside it: OK refuses what
+// lies outside its range, naming the field with the range's words, and takes
+// the rest. A value at or below the dialog's own floor (0, or a whole depth
+// below 1.3) gets the dialog's own words or goes on to the rating's.
+TEST(FactorDialogRanges, OkRefusesExactlyWhatTheRangeRefuses) {
+    namespace q = kavrin::factor_q;
+    struct Field {
+        const char* name;
+        int templateId;
+        int id;
+        const kavrin::Quantity* q;
+        double ownFloor;  // at or below: the dialog's own words (NaN: none)
+        std::function<void(Running&)> prepare;
+        std::function<int()> run;
+    };
+    const double none = std::nan("");
+    const Field fields[] = {
+        {"P", CCyProofTDlg::IDD, CCyProofTDlg::IDC_POWER, &q::kPower, 0, {}, [] { CCyProofTDlg d; return d.DoModal(); }},
+        {"n1", CCyProofTDlg::IDD, CCyProofTDlg::IDC_SPEED, &q::kSpeed, 0, {}, [] { CCyProofTDlg d; return d.DoModal(); }},
+        {"σHlim", CCyProofLimtDlg::IDD, CCyProofLimtDlg::IDC_SIGMA_HLIM, &q::kSigmaHlim, 0, {}, [] { CCyProofLimtDlg d; return d.DoModal(-1); }},
+        {"σFlim", CCyProofLimtDlg::IDD, CCyProofLimtDlg::IDC_SIGMA_FLIM, &q::kSigmaFlim, 0, {}, [] { CCyProofLimtDlg d; return d.DoModal(-1); }},
+        {"E1", CCyProofZeDlg::IDD, CCyProofZeDlg::IDC_E1, &q::kElasticModulus, 0, [](Running& d) { d.click(CCyProofZeDlg::IDC_OTHER); }, [] { CCyProofZeDlg d; return d.DoModal(); }},
+        {"ν2", CCyProofZeDlg::IDD, CCyProofZeDlg::IDC_NU2, &q::kPoisson, 0, [](Running& d) { d.click(CCyProofZeDlg::IDC_OTHER); }, [] { CCyProofZeDlg d; return d.DoModal(); }},
+        {"NE", CCyProofZnDlg::IDD, CCyProofZnDlg::IDC_NE, &q::kLoadCycles, 0, {}, [] { CCyProofZnDlg d; return d.DoModal(); }},
+        {"NE multiplier", CCyProofWynDlg::IDD, CCyProofWynDlg::IDC_MULTIPLIER, &q::kCyclesMultiplier, 0, {}, [] { CCyProofWynDlg d; return d.DoModal(); }},
+        {"HB", CCyProofZhwDlg::IDD, CCyProofZhwDlg::IDC_HB, &q::kHardness, none, {}, [] { CCyProofZhwDlg d; return d.DoModal(); }},
+        {"ν50", CCyProofZlDlg::IDD, CCyProofZlDlg::IDC_VISCOSITY, &q::kViscosity, 0, {}, [] { CCyProofZlDlg d; return d.DoModal(4); }},
+        {"Ra", CCyProofZrDlg::IDD, CCyProofZrDlg::IDC_RA, &q::kRoughness, 0, {}, [] { CCyProofZrDlg d; return d.DoModal(4); }},
+        {"x (form)", CCyProofShiftDlg::IDD, CCyProofShiftDlg::IDC_X, &q::kShift, none, {}, [] { CCyProofShiftDlg d; return d.DoModal(20, 0, 0.1, -0.1); }},
+        {"zv (form)", CCyProofShiftDlg::IDD, CCyProofShiftDlg::IDC_ZV, &q::kVirtualTeeth, none, {}, [] { CCyProofShiftDlg d; return d.DoModal(20, 0, 0.1, -0.1); }},
+        {"h*", CCyProofShiftDlg::IDD, CCyProofShiftDlg::IDC_DEPTH, &q::kWholeDepth, q::kWholeDepth.lower(), {}, [] { CCyProofShiftDlg d; return d.DoModal(20, 0, 0.1, -0.1); }},
+        {"x (stress)", CCyProofWysDlg::IDD, CCyProofWysDlg::IDC_X, &q::kShift, none, {}, [] { CCyProofWysDlg d; return d.DoModal(20, 0, 0.1, -0.1); }},
+        {"zv (stress)", CCyProofWysDlg::IDD, CCyProofWysDlg::IDC_ZV, &q::kVirtualTeeth, none, {}, [] { CCyProofWysDlg d; return d.DoModal(20, 0, 0.1, -0.1); }},
+    };
+    for (const Field& f : fields) {
+        std::vector<double> probes{1e300, -1e300, 1e-300, -1e-300};
+        for (double b : {f.q->lower(), f.q->upper()})
+            for (double d : {-1e-9 * std::max(1.0, std::fabs(b)), 0.0, 1e-9 * std::max(1.0, std::fabs(b))})
+                probes.push_back(b + d);
+        for (double v : probes) {
+            const std::string typed = fw::formatNumber(v);
+            SCOPED_TRACE(std::string(f.name) + " = " + typed);
+            fwtest::Session s;
+            s.tolerate([](Running& d) { d.end(IDCANCEL); });
+            s.onDialog(f.templateId, [&](Running& d) {
+                if (f.prepare) f.prepare(d);
+                d.type(f.id, typed);
+                d.click(IDOK);
+                if (!d.ended()) d.end(IDCANCEL);
+            });
+            const int result = f.run();
+            const std::string bounds = fw::numberBoundsText(f.q->bounds);
+            int refusals = 0;
+            for (const auto& m : s.messages())
+                if (m.text.ends_with(bounds)) ++refusals;
+            const bool own = !std::isnan(f.ownFloor) && v <= f.ownFloor;
+            const bool admitted = f.q->admits(v) || own;
+            EXPECT_EQ(refusals > 0, !admitted);
+            if (!admitted) EXPECT_NE(result, IDOK) << "refused: the dialog stays until Cancel";
+        }
+    }
 }
 
 }  // namespace
