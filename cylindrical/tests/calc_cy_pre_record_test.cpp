@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 
+#include "common/tests/range_probes.h"
 #include "common/calc/angle_split.h"
 #include "cylindrical/calc/cy_geom_record.h"
 #include "cylindrical/calc/cy_pre_ranges.h"
@@ -231,18 +232,12 @@ TEST(CyPreLoad, LongerFileOfALaterStepLoads) {
 
 // ---- one range per quantity ----
 
-// A step beside a bound: a change the field's text shows.
-double stepBeside(double bound) { return 1e-9 * std::max(1.0, std::abs(bound)); }
-
-std::vector<double> realProbes(const kavrin::Quantity& q) {
-    std::vector<double> v{1e300, -1e300, 1e-300, -1e-300};
-    for (double b : {q.lower(), q.upper()})
-        for (double d : {-stepBeside(b), 0.0, stepBeside(b)}) v.push_back(b + d);
-    return v;
-}
+using kavrin_test::numberProbes;
 
 std::vector<double> integerProbes(const kavrin::Quantity& q) {
-    return {q.lower() - 1, q.lower(), q.upper(), q.upper() + 1, double(INT32_MIN), double(INT32_MAX)};
+    std::vector<double> v = kavrin_test::countProbes(q);
+    v.insert(v.end(), {double(INT32_MIN), double(INT32_MAX)});
+    return v;
 }
 
 // One numeric slot the loader reads: its quantity, whether a loaded record
@@ -298,7 +293,7 @@ const PreSlot kPreSlots[] = {
 TEST(CyPreRanges, LoadAndSaveRefuseExactlyWhatTheRangeRefuses) {
     for (const PreSlot& slot : kPreSlots) {
         const kavrin::Quantity q = slot.needed ? required(*slot.q) : *slot.q;
-        for (double v : slot.integer ? integerProbes(q) : realProbes(q)) {
+        for (double v : slot.integer ? integerProbes(q) : numberProbes(q)) {
             SCOPED_TRACE(std::string(slot.name) + " = " + fw::formatNumber(v));
             CyPreRecord r = exampleRecord();
             slot.put(r, v);

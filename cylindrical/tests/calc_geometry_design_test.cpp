@@ -7,6 +7,7 @@
 #include <cmath>
 #include <random>
 
+#include "common/tests/range_probes.h"
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 #include "cylindrical/calc/characteristic.h"
@@ -290,8 +291,6 @@ TEST(SaveNames, SheetRulesOnTheFileNameOnly) {
 
 // ---- one range per quantity ----
 
-double stepBeside(double bound) { return 1e-9 * std::max(1.0, std::abs(bound)); }
-
 // One numeric slot the loader reads (as GeometryDesignCheck's rows, by
 // quantity): how a value goes into the example pair with every other rule
 // still held.
@@ -341,14 +340,8 @@ const GeomSlot kGeomSlots[] = {
 TEST(GeometryRanges, LoadAndSaveRefuseExactlyWhatTheRangeRefuses) {
     for (const GeomSlot& slot : kGeomSlots) {
         const kavrin::Quantity q = slot.needed ? required(*slot.q) : *slot.q;
-        std::vector<double> probes;
-        if (slot.integer) {
-            probes = {q.lower() - 1, q.lower(), q.upper(), q.upper() + 1, double(INT32_MIN), double(INT32_MAX)};
-        } else {
-            probes = {1e300, -1e300, 1e-300, -1e-300};
-            for (double b : {q.lower(), q.upper()})
-                for (double d : {-stepBeside(b), 0.0, stepBeside(b)}) probes.push_back(b + d);
-        }
+        std::vector<double> probes = slot.integer ? kavrin_test::countProbes(q) : kavrin_test::numberProbes(q);
+        if (slot.integer) probes.insert(probes.end(), {double(INT32_MIN), double(INT32_MAX)});
         for (double v : probes) {
             SCOPED_TRACE(std::string(slot.name) + " = " + fw::formatNumber(v));
             CyGeomRecord g = geometry();

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <limits>
 
+#include "common/tests/range_probes.h"
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 #include "fw/format.h"
@@ -1009,10 +1010,7 @@ TEST_F(GeomSheet, NumberFieldsRefuseExactlyWhatTheRecordsRangeRefuses) {
         {0, P1::IDC_XN2, &geom_q::kXn2}, {3, CCyGeomProPage4::IDC_B, &geom_q::kB},
     };
     for (const Field& f : fields) {
-        std::vector<double> probes{1e300, -1e300, 1e-300, -1e-300};
-        for (double b : {f.q->lower(), f.q->upper()})
-            for (double d : {-1e-9 * std::max(1.0, std::fabs(b)), 0.0, 1e-9 * std::max(1.0, std::fabs(b))})
-                probes.push_back(b + d);
+        const std::vector<double> probes = kavrin_test::numberProbes(*f.q);
         for (double v : probes) {
             const std::string typed = fw::formatNumber(v);
             SCOPED_TRACE(std::to_string(f.id) + " = " + typed);

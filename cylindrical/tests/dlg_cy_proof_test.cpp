@@ -3,6 +3,7 @@
 // factor buttons, cancel, help and the report.
 #include <cmath>
 
+#include "common/tests/range_probes.h"
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 #include "cylindrical/calc/rating_ranges.h"
@@ -439,10 +440,7 @@ TEST_F(ProofTest, FieldsRefuseExactlyWhatTheirRangesRefuse) {
         {D::IDC_B, &rating_q::kB},             {D::IDC_N1, &rating_q::kN1},         {D::IDC_T, &rating_q::kTorque},
     };
     for (const Field& f : fields) {
-        std::vector<double> probes{1e300, -1e300, 1e-300, -1e-300};
-        for (double b : {f.q->lower(), f.q->upper()})
-            for (double d : {-1e-9 * std::max(1.0, std::fabs(b)), 0.0, 1e-9 * std::max(1.0, std::fabs(b))})
-                probes.push_back(b + d);
+        const std::vector<double> probes = kavrin_test::numberProbes(*f.q);
         for (double v : probes) {
             const std::string typed = fw::formatNumber(v);
             SCOPED_TRACE(std::to_string(f.id) + " = " + typed);

@@ -1,5 +1,6 @@
 // The preliminary design dialog (template 1000), run headless: fields and
 // their handlers, the calculation and its refusals, save and load.
+#include "common/tests/range_probes.h"
 #include "cylindrical/cypre_dlg.h"
 
 #include <gtest/gtest.h>
@@ -857,15 +858,7 @@ TEST_F(CypreDlgTest, FieldsRefuseExactlyWhatTheRecordsRangeRefuses) {
         {D::IDC_NO, &q::kNo, false, true, false},
     };
     for (const Field& f : fields) {
-        std::vector<double> probes;
-        if (f.integer) {
-            probes = {f.q->lower() - 1, f.q->lower(), f.q->upper(), f.q->upper() + 1};
-        } else {
-            probes = {1e300, -1e300, 1e-300, -1e-300};
-            for (double b : {f.q->lower(), f.q->upper()})
-                for (double d : {-1e-9 * std::max(1.0, std::fabs(b)), 0.0, 1e-9 * std::max(1.0, std::fabs(b))})
-                    probes.push_back(b + d);
-        }
+        const std::vector<double> probes = f.integer ? kavrin_test::countProbes(*f.q) : kavrin_test::numberProbes(*f.q);
         for (double v : probes) {
             const std::string typed = f.integer ? std::to_string(static_cast<long long>(v)) : fw::formatNumber(v);
             SCOPED_TRACE(std::to_string(f.id) + " = " + typed);

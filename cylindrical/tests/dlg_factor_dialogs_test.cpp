@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "common/tests/range_probes.h"
 #include "common/dialogs/factor_ranges.h"
 #include "cylindrical/factor_dialogs.h"
 #include "fw/format.h"
@@ -622,10 +623,7 @@ TEST(FactorDialogRanges, OkRefusesExactlyWhatTheRangeRefuses) {
         {"zv (stress)", CCyProofWysDlg::IDD, CCyProofWysDlg::IDC_ZV, &q::kVirtualTeeth, none, {}, [] { CCyProofWysDlg d; return d.DoModal(20, 0, 0.1, -0.1); }},
     };
     for (const Field& f : fields) {
-        std::vector<double> probes{1e300, -1e300, 1e-300, -1e-300};
-        for (double b : {f.q->lower(), f.q->upper()})
-            for (double d : {-1e-9 * std::max(1.0, std::fabs(b)), 0.0, 1e-9 * std::max(1.0, std::fabs(b))})
-                probes.push_back(b + d);
+        const std::vector<double> probes = kavrin_test::numberProbes(*f.q);
         for (double v : probes) {
             const std::string typed = fw::formatNumber(v);
             SCOPED_TRACE(std::string(f.name) + " = " + typed);
