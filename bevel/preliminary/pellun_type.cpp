@@ -1,6 +1,8 @@
 #include "bevel/preliminary/pellun_type.h"
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cmath>
 #include <optional>
 #include <span>
@@ -13,6 +15,7 @@
 #include "bevel/preliminary/a199_dlg.h"
 #include "bevel/preliminary/c80_dlg.h"
 #include "bevel/preliminary/c81_dlg.h"
+#include "bevel/preliminary/calc/cone_pre_ranges.h"
 #include "bevel/preliminary/calc/pre_report.h"
 #include "bevel/preliminary/calc/sizing.h"
 #include "bevel/preliminary/ka_dlg.h"
@@ -134,46 +137,65 @@ CPellunType::CPellunType(fw::Window* parent) : fw::Dialog(pellun::module(), IDD,
 
 // ---- values, record and enabling ----
 
+// Every field exchanges with its quantity's one range (cone_pre_ranges.h),
+// the range the record check reads on load and before every save.
 void CPellunType::DoDataExchange(fw::Exchange& dx) {
+    using namespace cone_pre;
     dx.radio(IDC_SYSTEM, m_toothSystem);
-    dx.unsignedInt(IDC_ALPHA_DEG, m_alphaDeg, 0, 30);
-    dx.unsignedInt(IDC_ALPHA_MIN, m_alphaMin, 0, 59);
-    dx.unsignedInt(IDC_ALPHA_SEC, m_alphaSec, 0, 59);
-    dx.unsignedInt(IDC_BETA_DEG, m_betaDeg, 0, 60);
-    dx.unsignedInt(IDC_BETA_MIN, m_betaMin, 0, 59);
-    dx.unsignedInt(IDC_BETA_SEC, m_betaSec, 0, 59);
+    // A whole number in its range, held unsigned.
+    auto count = [&](int id, std::uint32_t& v, const kavrin::Quantity& q) {
+        std::int32_t held = static_cast<std::int32_t>(std::min<std::uint32_t>(v, INT32_MAX));
+        dx.integer(id, held, q.bounds);
+        if (dx.saving() && !dx.failed()) v = static_cast<std::uint32_t>(held);
+    };
+    count(IDC_ALPHA_DEG, m_alphaDeg, kAlphaDeg);
+    count(IDC_ALPHA_MIN, m_alphaMin, kAlphaMin);
+    count(IDC_ALPHA_SEC, m_alphaSec, kAlphaSec);
+    count(IDC_BETA_DEG, m_betaDeg, kBetaDeg);
+    count(IDC_BETA_MIN, m_betaMin, kBetaMin);
+    count(IDC_BETA_SEC, m_betaSec, kBetaSec);
     // A number field still showing its member keeps the member's full
     // precision: the field shows 15 digits, the member may hold 17.
-    auto number = [&](int id, double& v, std::optional<std::pair<double, double>> range = std::nullopt) {
+    auto number = [&](int id, double& v, const kavrin::Quantity& q) {
         if (dx.saving() && text(id) == fw::formatNumber(v)) return;
-        if (range)
-            dx.number(id, v, range->first, range->second);
-        else
-            dx.number(id, v);
+        dx.number(id, v, q.bounds);
     };
-    number(IDC_HA, m_ha, std::pair{0.0, 1.1});
-    number(IDC_C, m_c, std::pair{0.0, 0.5});
-    dx.unsignedInt(IDC_Z1, m_z1);
-    dx.unsignedInt(IDC_Z2, m_z2);
-    number(IDC_N1, m_n1);
-    number(IDC_N2, m_n2);
-    number(IDC_I, m_i);
-    number(IDC_P, m_p);
-    number(IDC_T, m_t);
-    number(IDC_SIGMA_H, m_sigmaHlim);
-    number(IDC_SIGMA_F, m_sigmaFlim);
-    number(IDC_KA, m_ka);
-    number(IDC_KHB, m_khBeta);
-    number(IDC_KWB, m_kwBeta);
-    number(IDC_X1, m_x1);
-    number(IDC_XT1, m_xt1);
+    // A field whose handler refuses a value with its own hint ("数值无效,未接受
+    // 输入!" for a value not above 0, for i one below 1): such a value passes
+    // to the handler; the range refuses the rest here.
+    auto handled = [&](int id, double& v, const kavrin::Quantity& q, double refusedBelow = 0) {
+        if (dx.saving() && !dx.failed() && text(id) != fw::formatNumber(v)) {
+            auto typed = fw::parseNumber(text(id));
+            if (typed && std::isfinite(*typed) && (*typed <= 0 || *typed < refusedBelow)) {
+                v = *typed;
+                return;
+            }
+        }
+        number(id, v, q);
+    };
+    number(IDC_HA, m_ha, kHaStar);
+    number(IDC_C, m_c, kCStar);
+    count(IDC_Z1, m_z1, kZ1);
+    count(IDC_Z2, m_z2, kZ2);
+    handled(IDC_N1, m_n1, kN1);
+    handled(IDC_N2, m_n2, kN2);
+    handled(IDC_I, m_i, kI, 1);
+    handled(IDC_P, m_p, kP);
+    handled(IDC_T, m_t, kT);
+    handled(IDC_SIGMA_H, m_sigmaHlim, kSigmaHlim);
+    handled(IDC_SIGMA_F, m_sigmaFlim, kSigmaFlim);
+    handled(IDC_KA, m_ka, kKa);
+    handled(IDC_KHB, m_khBeta, kKhBeta);
+    handled(IDC_KWB, m_kwBeta, kKwBeta);
+    number(IDC_X1, m_x1, kX1);
+    number(IDC_XT1, m_xt1, kXt1);
     // x2 and xτ2 are shown only.
     if (!dx.saving()) {
         dx.number(IDC_X2, m_x2);
         dx.number(IDC_XT2, m_xt2);
     }
-    number(IDC_YF, m_yf);
-    number(IDC_MT, m_mt);
+    number(IDC_YF, m_yf, kYf);
+    handled(IDC_MT, m_mt, kMt);
     dx.text(IDC_TITLE, m_strTitle, 63);
     dx.text(IDC_NUMBER, m_strNumber, 63);
     dx.text(IDC_DATE, m_strDate, 19);
@@ -311,10 +333,16 @@ void CPellunType::resetResultsIfChanged(const ConePreRecord& before) {
     if (writeConePreRecord(now) != writeConePreRecord(before)) m_mt = 0;
 }
 
-bool CPellunType::finiteValues() const {
-    for (double v : {m_i, m_n1, m_n2, m_p, m_t})
-        if (!std::isfinite(v)) return false;
-    return true;
+const kavrin::Quantity* CPellunType::coupledOutOfRange() const {
+    using namespace cone_pre;
+    struct Coupled {
+        const kavrin::Quantity& q;
+        double v;
+    };
+    for (Coupled c : {Coupled{kI, m_i}, Coupled{kN1, m_n1}, Coupled{kN2, m_n2}, Coupled{kP, m_p}, Coupled{kT, m_t},
+                      Coupled{kZ1, double(m_z1)}, Coupled{kZ2, double(m_z2)}})
+        if (!c.q.admits(c.v)) return &c.q;
+    return nullptr;
 }
 
 // The torque at the output speed; while only T is given, the power follows it.
@@ -339,11 +367,13 @@ void CPellunType::refuse(const ConePreRecord& before, const std::string& hint, b
         show();
 }
 
-// The end of an edit that moved speeds, power or torque: refused when any of
-// them stopped being finite, otherwise taken and recomputed.
-void CPellunType::acceptIfFinite(const ConePreRecord& before, const std::string& refusal) {
-    if (!finiteValues()) {
-        refuse(before, refusal);
+// The end of an edit that moved tooth numbers, ratio, speeds, power or
+// torque: refused when any of them left its range (a value too large to be
+// finite among them), naming the one that did; otherwise taken and
+// recomputed.
+void CPellunType::acceptIfInRange(const ConePreRecord& before) {
+    if (const kavrin::Quantity* q = coupledOutOfRange()) {
+        refuse(before, cone_pre::couplingRefusal(*q));
         return;
     }
     resetResultsIfChanged(before);
@@ -401,7 +431,7 @@ void CPellunType::OnEnKillfocusAlpha() {
     const ConePreRecord before = record();
     if (!readFields()) return;
     const double a = alphaDegrees();
-    if (!(a >= 14.5 && a <= 25)) {
+    if (!cone_pre::kAlpha.admits(a)) {
         refuse(before, fw::format("压力角 α=%f 超出齿形制规范范围，输入未被接受！", a), true);
         return;
     }
@@ -423,7 +453,7 @@ void CPellunType::OnEnKillfocusBeta() {
 void CPellunType::OnEnKillfocusHa() {
     const ConePreRecord before = record();
     if (!readFields()) return;
-    if (!(m_ha >= 0.8 && m_ha <= 1.0)) {
+    if (!cone_pre::kHaStarTyped.admits(m_ha)) {
         refuse(before, fw::format("齿顶高系数 ha*=%f 超出齿形制规范范围，输入未被接受！", m_ha), true);
         return;
     }
@@ -434,7 +464,7 @@ void CPellunType::OnEnKillfocusHa() {
 void CPellunType::OnEnKillfocusC() {
     const ConePreRecord before = record();
     if (!readFields()) return;
-    if (!(m_c >= 0.15 && m_c <= 0.25)) {
+    if (!cone_pre::kCStarTyped.admits(m_c)) {
         refuse(before, fw::format("齿顶隙系数 c*=%f 超出齿形制规范范围，输入未被接受！", m_c), true);
         return;
     }
@@ -447,7 +477,7 @@ void CPellunType::OnEnKillfocusZ1() {
     if (!readFields()) return;
     const std::string refusal = fw::format("小齿轮齿数Z1=%d无效,未接受输入!", static_cast<int>(m_z1));
     // A pinion larger than the gear already given is refused too.
-    if (m_z1 == 0 || m_z1 > kMaxTeeth || (m_z2 > 0 && m_z1 > m_z2)) {
+    if (m_z1 == 0 || (m_z2 > 0 && m_z1 > m_z2)) {
         refuse(before, refusal);
         return;
     }
@@ -463,7 +493,7 @@ void CPellunType::OnEnKillfocusZ1() {
             coupleTorque();
         }
     }
-    acceptIfFinite(before, refusal);
+    acceptIfInRange(before);
 }
 
 void CPellunType::OnEnKillfocusZ2() {
@@ -471,7 +501,7 @@ void CPellunType::OnEnKillfocusZ2() {
     if (!readFields()) return;
     const std::string refusal =
         fw::format("Z2=%d数值无效! Z2取值应大于0且不小于Z1,未接受输入", static_cast<int>(m_z2));
-    if (m_z2 == 0 || m_z2 > kMaxTeeth || m_z2 < m_z1) {
+    if (m_z2 == 0 || m_z2 < m_z1) {
         refuse(before, refusal);
         return;
     }
@@ -500,7 +530,7 @@ void CPellunType::OnEnKillfocusZ2() {
             }
         }
     }
-    acceptIfFinite(before, refusal);
+    acceptIfInRange(before);
 }
 
 void CPellunType::OnEnKillfocusI() {
@@ -523,7 +553,7 @@ void CPellunType::OnEnKillfocusI() {
         m_mask |= kBitN2;
         coupleTorque();
     }
-    acceptIfFinite(before, refusal);
+    acceptIfInRange(before);
 }
 
 void CPellunType::OnEnKillfocusN1() {
@@ -540,7 +570,7 @@ void CPellunType::OnEnKillfocusN1() {
         m_mask |= kBitN2;
         coupleTorque();
     }
-    acceptIfFinite(before, refusal);
+    acceptIfInRange(before);
 }
 
 void CPellunType::OnEnKillfocusN2() {
@@ -557,7 +587,7 @@ void CPellunType::OnEnKillfocusN2() {
         m_n1 = m_n2 * m_i;
         m_mask |= kBitN1;
     }
-    acceptIfFinite(before, refusal);
+    acceptIfInRange(before);
 }
 
 void CPellunType::OnEnKillfocusP() {
@@ -573,7 +603,7 @@ void CPellunType::OnEnKillfocusP() {
         m_t = kPowerConstant * m_p / m_n2;
         m_mask |= kBitT;
     }
-    acceptIfFinite(before, refusal);
+    acceptIfInRange(before);
 }
 
 void CPellunType::OnEnKillfocusT() {
@@ -589,7 +619,7 @@ void CPellunType::OnEnKillfocusT() {
         m_p = m_t * m_n2 / kPowerConstant;
         m_mask |= kBitP;
     }
-    acceptIfFinite(before, refusal);
+    acceptIfInRange(before);
 }
 
 void CPellunType::OnEnKillfocusPositive(double CPellunType::*member, std::int32_t bit, const char* refusal,
@@ -639,7 +669,12 @@ void CPellunType::OnEnKillfocusMt() {
         refuse(before, fw::format("m=%f数值无效,未接受输入!", m_mt));
         return;
     }
-    m_c = clearanceForModule(m_toothSystem, m_mt, m_c);
+    const double c = clearanceForModule(m_toothSystem, m_mt, m_c);
+    if (!cone_pre::kCStar.admits(c)) {
+        refuse(before, cone_pre::couplingRefusal(cone_pre::kCStar));
+        return;
+    }
+    m_c = c;
     fillRecord();
     show();
 }
@@ -649,7 +684,7 @@ void CPellunType::OnEnKillfocusMt() {
 void CPellunType::OnBnClickedKa() {
     const ConePreRecord before = record();
     CKaDlg dlg;
-    if (dlg.DoModal() == IDOK && dlg.m_dKa > 0) {
+    if (dlg.DoModal() == IDOK && dlg.m_dKa > 0 && cone_pre::kKa.admits(dlg.m_dKa)) {
         m_ka = dlg.m_dKa;
         m_mask |= kBitKA;
     }
@@ -660,7 +695,7 @@ void CPellunType::OnBnClickedKa() {
 void CPellunType::OnBnClickedKhbita() {
     const ConePreRecord before = record();
     CKhbitaDlg dlg;
-    if (dlg.DoModal() == IDOK && dlg.m_value > 0) {
+    if (dlg.DoModal() == IDOK && dlg.m_value > 0 && cone_pre::kKhBeta.admits(dlg.m_value)) {
         m_khBeta = dlg.m_value;
         m_mask |= kBitKHbeta;
     }
@@ -671,7 +706,7 @@ void CPellunType::OnBnClickedKhbita() {
 void CPellunType::OnBnClickedKwbita() {
     const ConePreRecord before = record();
     CKwbitaDlg dlg;
-    if (dlg.DoModal() == IDOK && dlg.m_value > 0) {
+    if (dlg.DoModal() == IDOK && dlg.m_value > 0 && cone_pre::kKwBeta.admits(dlg.m_value)) {
         m_kwBeta = dlg.m_value;
         m_mask |= kBitKwbeta;
     }
@@ -724,6 +759,10 @@ void CPellunType::OnBnClickedRadial() {
         else
             x1 = readShiftChart(s.source, m_i, static_cast<int>(m_z1));
         if (s.hint) setHint(s.hint);
+        if (x1 && !cone_pre::kX1.admits(*x1)) {
+            exclaim(cone_pre::resultRefusal(cone_pre::kX1));
+            x1.reset();
+        }
         if (x1) {
             m_x1 = *x1;
             m_x2 = -m_x1;
@@ -746,6 +785,13 @@ void CPellunType::OnBnClickedTangential() {
         else
             xt1 = readShiftChart(s.source, m_i, static_cast<int>(m_z1));
         if (s.hint) setHint(s.hint);
+        if (xt1 && !cone_pre::kXt1.admits(*xt1)) {
+            // Not taken, and not marked as given either.
+            exclaim(cone_pre::resultRefusal(cone_pre::kXt1));
+            resetResultsIfChanged(before);
+            refresh();
+            return;
+        }
         if (xt1) {
             m_xt1 = *xt1;
             m_xt2 = -m_xt1;
@@ -771,7 +817,7 @@ void CPellunType::OnBnClickedFormFactor() {
     CYfDlg dlg;
     if (dlg.DoModal(v.fraction, betaDegrees(), v.zv, m_x1) == IDOK) {
         const double yf = formFactor(dlg.m_value, m_xt1);
-        if (!std::isfinite(yf)) {
+        if (!cone_pre::kYf.admits(yf)) {
             exclaim(formFactorRefusal(m_xt1));
             return;
         }
@@ -786,7 +832,7 @@ void CPellunType::OnBnClickedFormFactor() {
 void CPellunType::OnBnClickedModule() {
     ModuleInputs in{.system = m_toothSystem, .z1 = m_z1, .i = m_i, .t = m_t, .ka = m_ka, .khBeta = m_khBeta,
                     .kwBeta = m_kwBeta, .sigmaHlim = m_sigmaHlim, .sigmaFlim = m_sigmaFlim, .yf = m_yf};
-    auto r = minimumModule(in);
+    auto r = moduleStep(in, m_c);
     if (!r) {
         switch (r.error()) {
         case ModuleRefusal::Ratio: inform(kMsgRatioCheck); break;
@@ -794,11 +840,13 @@ void CPellunType::OnBnClickedModule() {
             setHint(fw::format("小齿轮齿数Z1=%d无效,未接受输入!", static_cast<int>(m_z1)));
             break;
         case ModuleRefusal::NotFinite: exclaim(kMsgCalcError); break;
+        case ModuleRefusal::ModuleOutOfRange:
+        case ModuleRefusal::ClearanceOutOfRange: exclaim(moduleRangeRefusal(r.error())); break;
         }
         return;
     }
-    m_mt = r->mt;
-    m_c = clearanceForModule(m_toothSystem, m_mt, m_c);
+    m_mt = r->module.mt;
+    m_c = r->cStar;
     fillRecord();
     show();
 }
@@ -853,8 +901,9 @@ void CPellunType::OnBnClickedLoad() {
     if (body && body->oldFile) fw::MessageBox(kavrin::kMsgOldFile, MB_OK);
     auto loaded = loadConePreFile(*bytes);
     if (!loaded) {
-        const bool statusRefusal = loaded.error() == kMsgConeUnfinished;
-        fw::MessageBox(loaded.error(), statusRefusal ? MB_OK | MB_ICONEXCLAMATION : MB_OK);
+        // A wrong header word has no icon; a wrong status or value the exclamation.
+        const bool notBevel = loaded.error() == kMsgConeNotBevelData;
+        fw::MessageBox(loaded.error(), notBevel ? MB_OK : MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     // Accepted: now the paths and every value change.

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bevel/preliminary/calc/cone_pre_record.h"
+#include "common/calc/quantity.h"
 #include "fw/fw.h"
 
 class CPellunType : public fw::Dialog {
@@ -88,10 +89,10 @@ private:
     bool readFields();
     void enableIds(std::initializer_list<int> ids, bool on);
     void resetResultsIfChanged(const bevel::ConePreRecord& before);
-    bool finiteValues() const;
+    const kavrin::Quantity* coupledOutOfRange() const;
     void coupleTorque();
     void refuse(const bevel::ConePreRecord& before, const std::string& hint, bool refreshAll = false);
-    void acceptIfFinite(const bevel::ConePreRecord& before, const std::string& refusal);
+    void acceptIfInRange(const bevel::ConePreRecord& before);
 
     void OnToothSystem(int index);
     void OnEnKillfocusAlpha();

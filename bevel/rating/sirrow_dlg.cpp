@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "bevel/rating/calc/cutter_factor.h"
 #include "bevel/rating/calc/rating_report.h"
@@ -96,25 +97,28 @@ void CSirrowDlg::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_NUMBER, m_e.number, 63);
     dx.text(IDC_DATE, m_e.date, 19);
     dx.radio(IDC_PINION, m_nGear);
-    dx.number(IDC_ALPHA, m_e.alphaN);
-    dx.number(IDC_B, m_e.b);
-    dx.number(IDC_BETA, m_e.betaM);
-    dx.number(IDC_DELTA1, m_e.delta1);
-    dx.number(IDC_DELTA2, m_e.delta2);
-    dx.number(IDC_EPS_ALPHA, m_e.epsAlpha);
-    dx.number(IDC_EPS_BETA, m_e.epsBeta);
-    dx.number(IDC_PHIR, m_e.phiR);
-    dx.number(IDC_M, m_e.m);
-    dx.integer(IDC_Z1, m_e.z1);
-    dx.integer(IDC_Z2, m_e.z2);
-    dx.number(IDC_R, m_e.r);
-    dx.number(IDC_X1, m_e.x1);
-    dx.number(IDC_X2, m_e.x2);
-    dx.number(IDC_XT1, m_e.xt1);
-    dx.number(IDC_XT2, m_e.xt2);
-    dx.number(IDC_T, m_dT);
-    dx.number(IDC_T2, m_dT2);
-    dx.number(IDC_N1, m_dN1);
+    // The entries, each in its one range (rating_ranges.h), the range the
+    // load checks too; the results and factors below are the program's.
+    namespace q = rating_range;
+    dx.number(IDC_ALPHA, m_e.alphaN, q::kAlphaN.bounds);
+    dx.number(IDC_B, m_e.b, q::kB.bounds);
+    dx.number(IDC_BETA, m_e.betaM, q::kBetaM.bounds);
+    dx.number(IDC_DELTA1, m_e.delta1, q::kDelta1.bounds);
+    dx.number(IDC_DELTA2, m_e.delta2, q::kDelta2.bounds);
+    dx.number(IDC_EPS_ALPHA, m_e.epsAlpha, q::kEpsAlpha.bounds);
+    dx.number(IDC_EPS_BETA, m_e.epsBeta, q::kEpsBeta.bounds);
+    dx.number(IDC_PHIR, m_e.phiR, q::kPhiR.bounds);
+    dx.number(IDC_M, m_e.m, q::kM.bounds);
+    dx.integer(IDC_Z1, m_e.z1, q::kZ1.bounds);
+    dx.integer(IDC_Z2, m_e.z2, q::kZ2.bounds);
+    dx.number(IDC_R, m_e.r, q::kR.bounds);
+    dx.number(IDC_X1, m_e.x1, q::kX1.bounds);
+    dx.number(IDC_X2, m_e.x2, q::kX2.bounds);
+    dx.number(IDC_XT1, m_e.xt1, q::kXt1.bounds);
+    dx.number(IDC_XT2, m_e.xt2, q::kXt2.bounds);
+    dx.number(IDC_T, m_dT, q::kT.bounds);
+    dx.number(IDC_T2, m_dT2, q::kT2.bounds);
+    dx.number(IDC_N1, m_dN1, q::kN1.bounds);
     dx.number(IDC_FTM, m_dFtm);
     dx.number(IDC_FR1, m_dFr1);
     dx.number(IDC_FR2, m_dFr2);
@@ -222,7 +226,8 @@ void CSirrowDlg::bendingRule() {
     show();
 }
 
-void CSirrowDlg::storeContact(double v, double& slot, std::uint16_t bit) {
+void CSirrowDlg::storeContact(double v, double& slot, std::uint16_t bit, const kavrin::Quantity& q) {
+    if (auto taken = factorInRange(q, v); !taken) return showNotice(taken.error());
     const double stored = usableFactor(v) ? v : 0;
     if (stored != slot) clearContactResults();
     slot = stored;
@@ -233,7 +238,8 @@ void CSirrowDlg::storeContact(double v, double& slot, std::uint16_t bit) {
     contactRule();
 }
 
-void CSirrowDlg::storeBending(double v, double& slot, std::uint16_t bit) {
+void CSirrowDlg::storeBending(double v, double& slot, std::uint16_t bit, const kavrin::Quantity& q) {
+    if (auto taken = factorInRange(q, v); !taken) return showNotice(taken.error());
     const double stored = usableFactor(v) ? v : 0;
     if (stored != slot) clearBendingResults();
     slot = stored;
@@ -297,7 +303,15 @@ void CSirrowDlg::OnEntryEpsBeta() {
 void CSirrowDlg::OnEntryT() {
     const double before = m_dT;
     if (!UpdateData(true)) return;
-    if (m_dT > 0) m_dT2 = outputTorque(m_dT, m_e.z1, m_e.z2);
+    if (m_dT > 0) {
+        const double t2 = outputTorque(m_dT, m_e.z1, m_e.z2);
+        if (!rating_range::kT2.admits(t2)) {
+            m_dT = before;
+            show();
+            return showNotice({RatingNotice::Icon::Exclamation, rating_range::couplingRefusal(rating_range::kT2), ""});
+        }
+        m_dT2 = t2;
+    }
     m_nEntryMask = completionMask(m_e, m_dT, m_dN1);
     if (before != m_dT) entryChanged();
     enableForces();
@@ -305,10 +319,15 @@ void CSirrowDlg::OnEntryT() {
 }
 
 void CSirrowDlg::OnEntryT2() {
-    const double before = m_dT;
+    const double before = m_dT, t2Before = m_dT2;
     if (!UpdateData(true)) return;
     if (m_dT2 > 0) {
         const double t = inputTorque(m_dT2, m_e.z1, m_e.z2);
+        if (t > 0 && !rating_range::kT.admits(t)) {
+            m_dT2 = t2Before;
+            show();
+            return showNotice({RatingNotice::Icon::Exclamation, rating_range::couplingRefusal(rating_range::kT), ""});
+        }
         if (t > 0) m_dT = t;
     }
     m_nEntryMask = completionMask(m_e, m_dT2 > 0 ? m_dT : 0, m_dN1);
@@ -381,8 +400,15 @@ void CSirrowDlg::OnTorque() {
     CSirrowTDlg dlg;
     if (dlg.DoModal(m_dN1) != IDOK) return;
     auto t = ratingTorque(dlg.m_dP, dlg.m_dN);
-    if (!t) {
-        showNotice(t.error());
+    // A speed or torque outside its range is refused as one not above 0,
+    // with the range it left.
+    const kavrin::Quantity* outside = nullptr;
+    if (t && !rating_range::kN1.admits(dlg.m_dN)) outside = &rating_range::kN1;
+    if (t && !outside && !rating_range::kT.admits(*t)) outside = &rating_range::kT;
+    if (t && !outside && !rating_range::kT2.admits(outputTorque(*t, m_e.z1, m_e.z2))) outside = &rating_range::kT2;
+    if (!t || outside) {
+        showNotice(t ? RatingNotice{RatingNotice::Icon::Exclamation, rating_range::couplingRefusal(*outside), ""}
+                     : t.error());
         m_nEntryMask &= ~(entry_bit::torque | entry_bit::n1);
         enableForces();
         return;
@@ -406,6 +432,9 @@ void CSirrowDlg::OnForces() {
         showNotice(ftm.error());
         return;
     }
+    // The output torque shown beside the forces stays in its range.
+    if (!rating_range::kT2.admits(outputTorque(m_dT, m_e.z1, m_e.z2)))
+        return showNotice({RatingNotice::Icon::Exclamation, rating_range::couplingRefusal(rating_range::kT2), ""});
     m_dFtm = *ftm;
     show();
     CSirrowDTypeDlg dtype;
@@ -442,8 +471,9 @@ void CSirrowDlg::OnGearRadio(int gear) {
 void CSirrowDlg::OnKa() {
     CSirrowKaDlg dlg;
     if (dlg.DoModal() != IDOK || !(dlg.m_dKa > 0)) return;
-    storeContact(dlg.m_dKa, m_dKa, contact_bit::kA);
-    storeBending(dlg.m_dKa, m_dWKa, bending_bit::kA);
+    if (auto taken = factorInRange(rating_range::kKa, dlg.m_dKa); !taken) return showNotice(taken.error());
+    storeContact(dlg.m_dKa, m_dKa, contact_bit::kA, rating_range::kKa);
+    storeBending(dlg.m_dKa, m_dWKa, bending_bit::kA, rating_range::kKa);
 }
 
 void CSirrowDlg::OnKv(bool) {
@@ -451,9 +481,10 @@ void CSirrowDlg::OnKv(bool) {
     // Cancel changes nothing on either button.
     if (dlg.DoModal() != IDOK) return;
     const double kv = loadFactorAtLeastOne(dynamicFactor(dlg.m_nPrecision, pitchLineSpeed(m_e.m, m_e.z1, m_dN1)));
+    if (auto taken = factorInRange(rating_range::kKv, kv); !taken) return showNotice(taken.error());
     if (kv > 0) {
-        storeContact(kv, m_dKv, contact_bit::kV);
-        storeBending(kv, m_dWKv, bending_bit::kV);
+        storeContact(kv, m_dKv, contact_bit::kV, rating_range::kKv);
+        storeBending(kv, m_dWKv, bending_bit::kV, rating_range::kKv);
     }
     show();
 }
@@ -461,13 +492,13 @@ void CSirrowDlg::OnKv(bool) {
 void CSirrowDlg::OnKbeta() {
     CSirrowKbitaDlg dlg;
     if (dlg.DoModal() == IDOK && dlg.m_value > 0)
-        storeContact(loadFactorAtLeastOne(dlg.m_value), m_dKbeta, contact_bit::kBeta);
+        storeContact(loadFactorAtLeastOne(dlg.m_value), m_dKbeta, contact_bit::kBeta, rating_range::kKHbeta);
     show();
 }
 
 void CSirrowDlg::OnWKbeta() {
     CSirrowWkbitaDlg dlg;
-    if (dlg.DoModal() == IDOK) storeBending(loadFactorAtLeastOne(dlg.m_value), m_dWKbeta, bending_bit::kBeta);
+    if (dlg.DoModal() == IDOK) storeBending(loadFactorAtLeastOne(dlg.m_value), m_dWKbeta, bending_bit::kBeta, rating_range::kKFbeta);
     show();
 }
 
@@ -476,7 +507,7 @@ void CSirrowDlg::OnWKbeta() {
 void CSirrowDlg::OnZH() {
     CSirrowC97Dlg dlg;
     if (dlg.DoModal(m_e.betaM) != IDOK) return;
-    storeContact(dlg.m_value, m_dZH, contact_bit::zH);  // a chart never read clears the bit
+    storeContact(dlg.m_value, m_dZH, contact_bit::zH, rating_range::kZH);  // a chart never read clears the bit
 }
 
 void CSirrowDlg::OnZE() {
@@ -487,19 +518,20 @@ void CSirrowDlg::OnZE() {
         showNotice(ze.error());
         return;
     }
-    storeContact(*ze, m_dZE, contact_bit::zE);
+    storeContact(*ze, m_dZE, contact_bit::zE, rating_range::kZE);
 }
 
 void CSirrowDlg::OnZeps() {
     CSirrowZetaDlg dlg;
     if (dlg.DoModal(m_e.epsAlpha, m_e.epsBeta) != IDOK) return;
-    storeContact(dlg.m_value, m_dZeps, contact_bit::zEps);
+    storeContact(dlg.m_value, m_dZeps, contact_bit::zEps, rating_range::kZeps);
 }
 
 void CSirrowDlg::OnZN() {
     CSirrowHznDlg dlg;
     if (dlg.DoModal() != IDOK) return;
-    storeContact(contactLifeFactor(dlg.m_nMaterial, dlg.m_nPitting, dlg.m_dNe), m_dZN, contact_bit::zN);
+    storeContact(contactLifeFactor(dlg.m_nMaterial, dlg.m_nPitting, dlg.m_dNe), m_dZN, contact_bit::zN,
+                 rating_range::kZN);
 }
 
 void CSirrowDlg::OnZL() {
@@ -507,22 +539,27 @@ void CSirrowDlg::OnZL() {
     if (dlg.DoModal(m_nLimitClass) != IDOK) return;
     m_nLimitClass = dlg.m_nClass;
     const auto r = lubricantFactors(dlg.m_nClass, dlg.m_nLubricant, dlg.m_nFlanks, dlg.m_dNu50, m_e.m, m_e.z1, m_dN1);
-    storeContact(r.zL, m_dZL, contact_bit::zL);
-    storeContact(r.zV, m_dZv, contact_bit::zV);
+    // Both or neither: a ZL or Zv out of its range takes neither.
+    for (auto [q, v] : {std::pair{&rating_range::kZL, r.zL}, std::pair{&rating_range::kZv, r.zV}})
+        if (auto taken = factorInRange(*q, v); !taken) return showNotice(taken.error());
+    storeContact(r.zL, m_dZL, contact_bit::zL, rating_range::kZL);
+    storeContact(r.zV, m_dZv, contact_bit::zV, rating_range::kZv);
 }
 
 void CSirrowDlg::OnZR() {
     CSirrowHzrDlg dlg;
     if (dlg.DoModal(m_nLimitClass) != IDOK) return;
     m_nLimitClass = dlg.m_nClass;
-    storeContact(roughnessFactor(dlg.m_nClass, dlg.m_dRa, m_e.delta1, m_e.phiR, m_e.r).zR, m_dZR, contact_bit::zR);
+    storeContact(roughnessFactor(dlg.m_nClass, dlg.m_dRa, m_e.delta1, m_e.phiR, m_e.r).zR, m_dZR, contact_bit::zR,
+                 rating_range::kZR);
 }
 
 void CSirrowDlg::OnZW() {
     CSirrowZwDlg dlg;
     // Cancel changes nothing, on first use as after a valid ZW.
     if (dlg.DoModal() != IDOK) return;
-    storeContact(workHardeningFactor(dlg.m_nPinion, dlg.m_nGear, dlg.m_dHb), m_dZW, contact_bit::zW);
+    storeContact(workHardeningFactor(dlg.m_nPinion, dlg.m_nGear, dlg.m_dHb), m_dZW, contact_bit::zW,
+                 rating_range::kZW);
 }
 
 // ---- bending factors ---------------------------------------------------------------
@@ -533,23 +570,27 @@ void CSirrowDlg::OnYF(bool gearChanged) {
     // After a gear radio the other gear's form factor never stays under this
     // gear's banner, whatever the chart answers; the YF button alone changes
     // nothing on Cancel.
-    if (gearChanged) storeBending(0, m_dYF, bending_bit::yF);
+    if (gearChanged) storeBending(0, m_dYF, bending_bit::yF, rating_range::kYF);
     if (chart.zv <= 0) return;
     CSirrowWyfDlg dlg;
     if (dlg.DoModal(chart.s, m_e.betaM, chart.zv, chart.x) == IDOK)
-        storeBending(formFactor(dlg.m_value, chart.xt), m_dYF, bending_bit::yF);
+        storeBending(formFactor(dlg.m_value, chart.xt), m_dYF, bending_bit::yF, rating_range::kYF);
     show();
 }
 
 void CSirrowDlg::OnYeps() {
-    storeBending(contactRatioBendingFactor(m_e.betaM, m_e.epsAlpha), m_dYeps, bending_bit::yEps);
+    storeBending(contactRatioBendingFactor(m_e.betaM, m_e.epsAlpha), m_dYeps, bending_bit::yEps, rating_range::kYeps);
 }
 
-void CSirrowDlg::OnYbeta() { storeBending(spiralAngleFactor(m_e.betaM, m_e.epsBeta), m_dYbeta, bending_bit::yBeta); }
+void CSirrowDlg::OnYbeta() {
+    storeBending(spiralAngleFactor(m_e.betaM, m_e.epsBeta), m_dYbeta, bending_bit::yBeta, rating_range::kYbeta);
+}
 
 void CSirrowDlg::OnY0() {
     CSirrowY0Dlg dlg;
     if (dlg.DoModal(m_e.betaM, m_e.b) != IDOK) return;
+    if (!rating_range::kY0.admits(dlg.m_dY0)) return showNotice({RatingNotice::Icon::Exclamation,
+                                                                   rating_range::factorRefusal(rating_range::kY0), ""});
     if (dlg.m_dY0 != m_dY0) clearBendingResults();
     m_dY0 = dlg.m_dY0;
     bendingRule();
@@ -563,7 +604,7 @@ void CSirrowDlg::OnYN() {
         showNotice(yn.error());
         return;
     }
-    storeBending(*yn, m_dYN, bending_bit::yN);
+    storeBending(*yn, m_dYN, bending_bit::yN, rating_range::kYN);
 }
 
 void CSirrowDlg::OnYx() {
@@ -571,7 +612,7 @@ void CSirrowDlg::OnYx() {
     // column cannot reach its limit.
     auto yx = sizeFactor(m_e.m);
     if (!yx) showNotice(yx.error());
-    storeBending(yx ? *yx : 0, m_dYx, bending_bit::yX);
+    storeBending(yx ? *yx : 0, m_dYx, bending_bit::yX, rating_range::kYx);
 }
 
 // ---- stresses -----------------------------------------------------------------------
@@ -684,6 +725,14 @@ void CSirrowDlg::OnOK() {
     // the values it prints.
     if (auto refusal = reportRefusal(contactVerdictStands(), bendingVerdictStands())) {
         fw::MessageBox(*refusal, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
+    // No value its field or a load refuses reaches the report.
+    std::optional<std::string> why = entriesRefusal(m_e);
+    for (auto [q, v] : {std::pair{&rating_range::kT, m_dT}, std::pair{&rating_range::kN1, m_dN1}})
+        if (!why && !rating_range::given(*q).admits(v)) why = kavrin::quantityRefusal(rating_range::given(*q));
+    if (why) {
+        fw::MessageBox(*why, MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     fw::FileDialog fd(fw::FileMode::Save, "tng", m_strReportPath.empty() ? "*.tng" : m_strReportPath,

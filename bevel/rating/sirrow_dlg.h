@@ -124,8 +124,9 @@ private:
     void OnSF();
     // A contact (bending) factor took value v: store it with its bit and mark
     // that column's results stale when the value changed.
-    void storeContact(double v, double& slot, std::uint16_t bit);
-    void storeBending(double v, double& slot, std::uint16_t bit);
+    // A usable value outside q's range is refused with its notice and not taken.
+    void storeContact(double v, double& slot, std::uint16_t bit, const kavrin::Quantity& q);
+    void storeBending(double v, double& slot, std::uint16_t bit, const kavrin::Quantity& q);
 
     std::vector<double> m_contactVerdictFrom, m_bendingVerdictFrom;
     char m_szDate[20] = {};

@@ -1,6 +1,10 @@
 #include "bevel/rating/sirrow_option_dlgs.h"
 
+#include <cmath>
+
 #include "bevel/rating/calc/cutter_factor.h"
+#include "bevel/rating/calc/rating_ranges.h"
+#include "fw/format.h"
 #include "resources/sirrow/module.h"
 
 // ---- drive arrangement -------------------------------------------------------
@@ -59,7 +63,12 @@ void CSirrowY0Dlg::DoDataExchange(fw::Exchange& dx) {
         button(IDC_STRAIGHT).setCheck(m_nToothType == 0);
         button(IDC_CURVED).setCheck(m_nToothType == 1);
     }
-    dx.number(IDC_D0, m_dD0);
+    // A D0 not above 0 is "not known" (Y0 = 1.0); the range refuses the rest.
+    const auto typed = dx.saving() ? fw::parseNumber(text(IDC_D0)) : std::nullopt;
+    if (typed && std::isfinite(*typed) && *typed <= 0)
+        m_dD0 = *typed;
+    else
+        dx.number(IDC_D0, m_dD0, bevel::rating_range::kD0.bounds);
     dx.number(IDC_RATIO, m_dRatio);
     dx.number(IDC_Y0, m_dY0);
     dx.radio(IDC_D0_UNKNOWN, m_nD0Mode);

@@ -1,5 +1,7 @@
 #include "bevel/preliminary/calc/cone_pre_record.h"
 
+#include "bevel/preliminary/calc/cone_pre_ranges.h"
+
 #include <cmath>
 
 #include "common/calc/design_file.h"
@@ -26,13 +28,6 @@ static_assert(kNumber == kStatus + 4 && kTitle == kNumber + kTextWidth);
 static_assert(kTitle + kTextWidth == ConePreRecord::kSize);
 
 bool inRange(std::int64_t v, std::int64_t lo, std::int64_t hi) { return v >= lo && v <= hi; }
-
-// An input whose completion bit is set passed "> 0"; one not yet given may
-// still be zero.
-bool positiveInput(double v, std::int32_t mask, std::int32_t bit) {
-    if (!std::isfinite(v)) return false;
-    return (mask & bit) ? v > 0 : v >= 0;
-}
 
 }  // namespace
 
@@ -138,46 +133,52 @@ std::vector<std::uint8_t> conePreFileBytes(const ConePreRecord& r, std::int64_t 
 }
 
 std::optional<ConePreFault> checkConePreRecord(const ConePreRecord& r) {
+    namespace q = cone_pre;
+    using kavrin::Quantity;
     const std::int32_t m = r.mask;
-    auto fault = [](const char* field) { return std::optional<ConePreFault>(ConePreFault{field}); };
-    if (r.status != kConePreStatus) return fault("记录状态");
-    if (!inRange(m, 0, kMaskComplete)) return fault("完成标记");
-    if (!inRange(r.toothSystem, 0, kToothSystemCount - 1)) return fault("齿形制");
-    if (!inRange(r.alphaDeg, 0, 30) || !inRange(r.alphaMin, 0, 59) || !inRange(r.alphaSec, 0, 59) ||
-        ((m & kBitAlpha) && !(r.alphaDegrees() >= 14.5 && r.alphaDegrees() <= 25)))
-        return fault("齿形角 α");
-    if (!inRange(r.betaDeg, 0, 60) || !inRange(r.betaMin, 0, 59) || !inRange(r.betaSec, 0, 59))
-        return fault("中点螺旋角 βm");
-    if (!(std::isfinite(r.haStar) && r.haStar >= 0 && r.haStar <= 1.1)) return fault("齿顶高系数 ha*");
-    if (!(std::isfinite(r.cStar) && r.cStar >= 0)) return fault("齿顶隙系数 c*");
-    if (!(std::isfinite(r.mt) && r.mt >= 0)) return fault("大端端面模数 mt");
-    if (r.z1 > kMaxTeeth || ((m & kBitZ1) && r.z1 == 0)) return fault("小齿轮齿数 Z1");
-    if (r.z2 > kMaxTeeth || ((m & kBitZ2) && (r.z2 == 0 || ((m & kBitZ1) && r.z2 < r.z1))))
-        return fault("大齿轮齿数 Z2");
-    if (!(std::isfinite(r.i) && r.i >= 0) || ((m & kBitZ1) && (m & kBitZ2) && r.i < 1)) return fault("传动比 i");
-    struct Input {
-        double v;
-        std::int32_t bit;
-        const char* field;
+    auto fault = [](std::string_view field, std::string refusal) {
+        return std::optional<ConePreFault>(ConePreFault{field, std::move(refusal)});
     };
-    for (Input in : {Input{r.n1, kBitN1, "输入转速 n1"}, Input{r.n2, kBitN2, "输出转速 n2"},
-                     Input{r.p, kBitP, "传递功率 P"}, Input{r.t, kBitT, "输出扭矩 T"},
-                     Input{r.sigmaHlim, kBitSigmaH, "接触强度极限 σHlim"},
-                     Input{r.sigmaFlim, kBitSigmaF, "弯曲强度极限 σFlim"}, Input{r.ka, kBitKA, "工况系数 KA"},
-                     Input{r.khBeta, kBitKHbeta, "接触齿向载荷分布系数 KHβ"},
-                     Input{r.kwBeta, kBitKwbeta, "弯曲齿向载荷分布系数 Kwβ"}})
-        if (!positiveInput(in.v, m, in.bit)) return fault(in.field);
-    if (!std::isfinite(r.x1) || !std::isfinite(r.x2)) return fault("径向变位系数 χ1");
-    if (!std::isfinite(r.xt1) || !std::isfinite(r.xt2)) return fault("切向变位系数 χτ1");
-    if (!std::isfinite(r.yf)) return fault("齿形系数 YF");
+    if (r.status != kConePreStatus) return fault("记录状态", kMsgConeUnfinished);
+    if (!inRange(m, 0, kMaskComplete)) return fault("完成标记", "完成标记：不是有效的数据。");
+    if (!inRange(r.toothSystem, 0, kToothSystemCount - 1)) return fault("齿形制", "齿形制：不是可选的一项。");
+    // Whole numbers: the angle parts and the tooth numbers.
+    struct Count {
+        const Quantity& qty;
+        std::int64_t v;
+    };
+    for (Count c : {Count{q::kAlphaDeg, r.alphaDeg}, Count{q::kAlphaMin, r.alphaMin}, Count{q::kAlphaSec, r.alphaSec},
+                    Count{q::kBetaDeg, r.betaDeg}, Count{q::kBetaMin, r.betaMin}, Count{q::kBetaSec, r.betaSec},
+                    Count{q::kZ1, r.z1}, Count{q::kZ2, r.z2}})
+        if (!c.qty.admits(static_cast<double>(c.v))) return fault(c.qty.name, kavrin::countRefusal(c.qty));
+    if ((m & kBitAlpha) && !q::kAlpha.admits(r.alphaDegrees())) return fault(q::kAlpha.name, kavrin::quantityRefusal(q::kAlpha));
+    if ((m & kBitZ1) && r.z1 == 0) return fault(q::kZ1.name, kavrin::countRefusal(q::given(q::kZ1)));
+    if ((m & kBitZ2) && r.z2 == 0) return fault(q::kZ2.name, kavrin::countRefusal(q::given(q::kZ2)));
+    if ((m & kBitZ1) && (m & kBitZ2) && r.z2 < r.z1)
+        return fault(q::kZ2.name, std::string(q::kZ2.name) + "：不能小于小齿轮齿数 Z1。");
+    // Numbers; an input whose completion bit is set is given.
+    struct Number {
+        const Quantity& qty;
+        double v;
+        std::int32_t bit;  // 0: no completion bit of its own
+    };
+    const std::int32_t bothTeeth = (m & kBitZ1) && (m & kBitZ2) ? kBitZ1 : 0;
+    for (Number n : {Number{q::kHaStar, r.haStar, 0}, Number{q::kCStar, r.cStar, 0}, Number{q::kMt, r.mt, 0},
+                     Number{q::kI, r.i, bothTeeth}, Number{q::kN1, r.n1, kBitN1}, Number{q::kN2, r.n2, kBitN2},
+                     Number{q::kP, r.p, kBitP}, Number{q::kT, r.t, kBitT}, Number{q::kSigmaHlim, r.sigmaHlim, kBitSigmaH},
+                     Number{q::kSigmaFlim, r.sigmaFlim, kBitSigmaF}, Number{q::kKa, r.ka, kBitKA},
+                     Number{q::kKhBeta, r.khBeta, kBitKHbeta}, Number{q::kKwBeta, r.kwBeta, kBitKwbeta},
+                     Number{q::kX1, r.x1, 0}, Number{q::kX2, r.x2, 0}, Number{q::kXt1, r.xt1, 0}, Number{q::kXt2, r.xt2, 0},
+                     Number{q::kYf, r.yf, 0}}) {
+        const Quantity range = n.bit && (m & n.bit) ? q::given(n.qty) : n.qty;
+        if (!range.admits(n.v)) return fault(n.qty.name, kavrin::quantityRefusal(range));
+    }
     return std::nullopt;
 }
 
 bool plausibleConePreRecord(const ConePreRecord& r) { return !checkConePreRecord(r); }
 
-std::string conePreSaveRefusal(const ConePreFault& f) {
-    return fw::format("%s的数值无效，数据没有保存。请改正后再保存。", f.field);
-}
+std::string conePreSaveRefusal(const ConePreFault& f) { return f.refusal + "\n数据没有保存。请改正后再保存。"; }
 
 fw::Expected<LoadedConePre, std::string> loadConePreFile(std::span<const std::uint8_t> file) {
     auto body = kavrin::splitDesignFile(file, ConePreRecord::kSize);
@@ -185,7 +186,10 @@ fw::Expected<LoadedConePre, std::string> loadConePreFile(std::span<const std::ui
     if (!body->oldFile && body->header.word != kavrin::kWordConDesign)
         return fw::unexpected(std::string(kMsgConeNotBevelData));
     ConePreRecord record = readConePreRecord(body->records.first<ConePreRecord::kSize>());
-    if (checkConePreRecord(record)) return fw::unexpected(std::string(kMsgConeUnfinished));
+    if (auto fault = checkConePreRecord(record)) {
+        if (record.status != kConePreStatus) return fw::unexpected(std::string(kMsgConeUnfinished));
+        return fw::unexpected(std::string(kMsgConeUnfinished) + "\n" + fault->refusal);
+    }
     std::size_t start = body->oldFile ? 0 : kavrin::CDataFileHeader::kSize;
     return LoadedConePre{record, body->oldFile, file.subspan(start + ConePreRecord::kSize)};
 }

@@ -101,23 +101,21 @@ std::filesystem::path coneReportName(const std::filesystem::path& data);
 // "W_CONDESIGN", the time stamp) and the record; 408 bytes.
 std::vector<std::uint8_t> conePreFileBytes(const ConePreRecord& r, std::int64_t timeStamp);
 
-// Tooth numbers of a bevel pair: 1 to kMaxTeeth, in the Z1 and Z2 fields and
-// in the record check alike (no count wraps when a later step reads it as a
-// signed number).
+// Tooth numbers of a bevel pair: 1 to kMaxTeeth (cone_pre::kZ1, kZ2), in the
+// Z1 and Z2 fields and in the record check alike (no count wraps when a later
+// step reads it as a signed number).
 inline constexpr std::uint32_t kMaxTeeth = 1000;
 
 // The one check of a preliminary record, run by its loader and by every save
 // before it writes: nullopt when the record holds a design the program can
-// use again, otherwise the first field that fails, named as the dialog
-// labels it. Status 201; tooth system 0 to 7; the completion mask within its
-// 16 bits; angles in their field ranges (α 14.5° to 25° once given); every
-// number finite; each input whose completion bit is set passing its field's
-// acceptance check (tooth numbers 1 to kMaxTeeth with Z2 >= Z1, speeds,
-// power, torque, limits and factors above 0, i >= 1 once both tooth numbers
-// are given); an input not yet given may be zero but not negative; mt is
-// never negative.
+// use again, otherwise the first value that fails. Status 201; tooth system
+// 0 to 7; the completion mask within its 16 bits; every number in its range
+// of cone_pre_ranges.h (NaN and the infinities never are), each input whose
+// completion bit is set given (not 0), α 14.5° to 25° once given, Z2 not
+// below Z1 and i not 0 once both tooth numbers are given.
 struct ConePreFault {
-    const char* field;  // "齿形系数 YF", ...
+    std::string_view field;  // the quantity, as the dialog names it: "齿形系数 YF", ...
+    std::string refusal;     // "齿形系数 YF：请输入 0 或 0.1 到 20 之间的数值。"
 };
 std::optional<ConePreFault> checkConePreRecord(const ConePreRecord& r);
 // The same as a yes or no.
@@ -133,7 +131,9 @@ struct LoadedConePre {
     std::span<const std::uint8_t> rest;
 };
 // Every check before anything changes: length and header word (refused with
-// kMsgConeNotBevelData), then checkConePreRecord (kMsgConeUnfinished).
+// kMsgConeNotBevelData), then checkConePreRecord: a wrong status is refused
+// with kMsgConeUnfinished, any other fault with kMsgConeUnfinished, a line
+// break and the fault's refusal, which names the value.
 fw::Expected<LoadedConePre, std::string> loadConePreFile(std::span<const std::uint8_t> file);
 
 }  // namespace bevel

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "bevel/preliminary/calc/cone_pre_ranges.h"
 #include "fw/format.h"
 
 namespace bevel {
@@ -94,6 +95,19 @@ fw::Expected<ModuleResult, ModuleRefusal> minimumModule(const ModuleInputs& in) 
 double clearanceForModule(int system, double mt, double cStar) {
     if (mt > 0 && (system == 1 || system == 3)) return 0.05 / mt + 0.188;
     return cStar;
+}
+
+fw::Expected<ModuleStep, ModuleRefusal> moduleStep(const ModuleInputs& in, double cStar) {
+    auto module = minimumModule(in);
+    if (!module) return fw::unexpected(module.error());
+    if (!cone_pre::kMt.admits(module->mt)) return fw::unexpected(ModuleRefusal::ModuleOutOfRange);
+    const double c = clearanceForModule(in.system, module->mt, cStar);
+    if (!cone_pre::kCStar.admits(c)) return fw::unexpected(ModuleRefusal::ClearanceOutOfRange);
+    return ModuleStep{*module, c};
+}
+
+std::string moduleRangeRefusal(ModuleRefusal r) {
+    return cone_pre::resultRefusal(r == ModuleRefusal::ClearanceOutOfRange ? cone_pre::kCStar : cone_pre::kMt);
 }
 
 }  // namespace bevel

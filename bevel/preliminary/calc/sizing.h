@@ -52,8 +52,8 @@ VirtualTeeth virtualTeeth(unsigned z1, double i, double betaDegrees);
 bool virtualTeethEnough(double zv);
 // The chart's Yf0 corrected for a tangential shift: Yf0·1.00562/exp(0.864337·xτ1) when xτ1 ≠ 0.
 double formFactor(double yf0, double xt1);
-// A corrected form factor that is not finite (xτ1 below about −820 makes
-// exp() 0) is refused with this text; YF keeps its value.
+// A corrected form factor outside its range (cone_pre::kYf; not finite
+// either) is refused with this text; YF keeps its value.
 std::string formFactorRefusal(double xt1);
 
 // Minimum outer transverse module.
@@ -66,11 +66,22 @@ struct ModuleResult {
     double d1H = 0, d1F = 0, d1 = 0, mt = 0;
 };
 // NotFinite: a diameter or module that is not finite, or a module that is
-// not above 0.
-enum class ModuleRefusal { Ratio, NoPinionTeeth, NotFinite };
+// not above 0. ModuleOutOfRange, ClearanceOutOfRange: a module, or the
+// clearance that follows it, outside its range (cone_pre::kMt, kCStar).
+enum class ModuleRefusal { Ratio, NoPinionTeeth, NotFinite, ModuleOutOfRange, ClearanceOutOfRange };
 fw::Expected<ModuleResult, ModuleRefusal> minimumModule(const ModuleInputs& in);
 // The clearance of systems 1 and 3 follows the module: c* = 0.188 + 0.05/mt
 // (mt > 0); other systems keep cStar.
 double clearanceForModule(int system, double mt, double cStar);
+
+// The module button: the minimum module and the clearance that follows it,
+// both in their ranges, or the refusal (the previous values stay).
+struct ModuleStep {
+    ModuleResult module;
+    double cStar = 0;
+};
+fw::Expected<ModuleStep, ModuleRefusal> moduleStep(const ModuleInputs& in, double cStar);
+// The message of a range refusal of the module step (resultRefusal of mt or c*).
+std::string moduleRangeRefusal(ModuleRefusal r);
 
 }  // namespace bevel

@@ -1,12 +1,19 @@
 #include "bevel/preliminary/calc/cone_pre_record.h"
 
+#include "bevel/preliminary/calc/cone_pre_ranges.h"
+#include "bevel/preliminary/calc/pre_report.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <random>
 
 #include "common/calc/design_file.h"
+#include "fuzz/report_text_check.h"
+#include "fw/bounds.h"
+#include "fw/format.h"
 #include "fw/file.h"
 #include "fw/text.h"
 
@@ -95,8 +102,16 @@ TEST(ConePreRecord, ReservedWordsAreZeroAndTextsCutOnACharacterBoundary) {
     EXPECT_EQ(back.title, std::string(40, 'x') + "一二三四五六七八九十一");  // 62 bytes, whole characters
 }
 
+// A file of another kind, or a record of another step, gets the message of
+// its kind alone; a value out of its range gets the status message with the
+// value's refusal after it, which names the field.
 TEST(ConePreLoad, RefusalsNameTheirMessage) {
-    struct Case { const char* name; void (*mutate)(std::vector<std::uint8_t>&); const char* message; };
+    struct Case {
+        const char* name;
+        void (*mutate)(std::vector<std::uint8_t>&);
+        const char* message;
+        const char* field = nullptr;  // the value named after the message
+    };
     const Case cases[] = {
         {"cylindrical file", [](auto& b) { std::memcpy(&b[36], "W_CYDESIGN\0", 11); }, kMsgConeNotBevelData},
         {"word in another case", [](auto& b) { std::memcpy(&b[36], "w_condesign", 11); }, kMsgConeNotBevelData},
@@ -105,27 +120,32 @@ TEST(ConePreLoad, RefusalsNameTheirMessage) {
         {"empty", [](auto& b) { b.clear(); }, kMsgConeNotBevelData},
         {"geometry status", [](auto& b) { putI32(b, 64 + 212, 202); }, kMsgConeUnfinished},
         {"status 0", [](auto& b) { putI32(b, 64 + 212, 0); }, kMsgConeUnfinished},
-        {"tooth system 8", [](auto& b) { putI32(b, 64 + 56, 8); }, kMsgConeUnfinished},
-        {"tooth system -1", [](auto& b) { putI32(b, 64 + 56, -1); }, kMsgConeUnfinished},
-        {"alpha minutes 60", [](auto& b) { putI32(b, 64 + 8, 60); }, kMsgConeUnfinished},
-        {"alpha 26 degrees", [](auto& b) { putI32(b, 64 + 4, 26); }, kMsgConeUnfinished},
-        {"beta 61 degrees", [](auto& b) { putI32(b, 64 + 16, 61); }, kMsgConeUnfinished},
-        {"Z1 zero though given", [](auto& b) { putI32(b, 64 + 60, 0); }, kMsgConeUnfinished},
-        {"Z2 below Z1", [](auto& b) { putI32(b, 64 + 64, 19); }, kMsgConeUnfinished},
-        {"n1 zero though given", [](auto& b) { putF64(b, 64 + 72, 0); }, kMsgConeUnfinished},
-        {"ratio below 1 with both tooth numbers", [](auto& b) { putF64(b, 64 + 88, 0.5); }, kMsgConeUnfinished},
-        {"mt negative", [](auto& b) { putF64(b, 64 + 48, -1); }, kMsgConeUnfinished},
-        {"KA negative", [](auto& b) { putF64(b, 64 + 168, -1.25); }, kMsgConeUnfinished},
-        {"mt NaN", [](auto& b) { putF64(b, 64 + 48, std::nan("")); }, kMsgConeUnfinished},
-        {"x1 infinite", [](auto& b) { putF64(b, 64 + 136, INFINITY); }, kMsgConeUnfinished},
-        {"mask beyond 16 bits", [](auto& b) { putI32(b, 64, 0x1FFFF); }, kMsgConeUnfinished},
+        {"tooth system 8", [](auto& b) { putI32(b, 64 + 56, 8); }, kMsgConeUnfinished, "齿形制"},
+        {"tooth system -1", [](auto& b) { putI32(b, 64 + 56, -1); }, kMsgConeUnfinished, "齿形制"},
+        {"alpha minutes 60", [](auto& b) { putI32(b, 64 + 8, 60); }, kMsgConeUnfinished, "齿形角 α 分"},
+        {"alpha 26 degrees", [](auto& b) { putI32(b, 64 + 4, 26); }, kMsgConeUnfinished, "齿形角 α"},
+        {"beta 61 degrees", [](auto& b) { putI32(b, 64 + 16, 61); }, kMsgConeUnfinished, "中点螺旋角 βm 度"},
+        {"Z1 zero though given", [](auto& b) { putI32(b, 64 + 60, 0); }, kMsgConeUnfinished, "小齿轮齿数 Z1"},
+        {"Z2 below Z1", [](auto& b) { putI32(b, 64 + 64, 19); }, kMsgConeUnfinished, "大齿轮齿数 Z2"},
+        {"n1 zero though given", [](auto& b) { putF64(b, 64 + 72, 0); }, kMsgConeUnfinished, "输入转速 n1"},
+        {"ratio below 1 with both tooth numbers", [](auto& b) { putF64(b, 64 + 88, 0.5); }, kMsgConeUnfinished, "传动比 i"},
+        {"mt negative", [](auto& b) { putF64(b, 64 + 48, -1); }, kMsgConeUnfinished, "大端端面模数 mt"},
+        {"KA negative", [](auto& b) { putF64(b, 64 + 168, -1.25); }, kMsgConeUnfinished, "工况系数 KA"},
+        {"mt NaN", [](auto& b) { putF64(b, 64 + 48, std::nan("")); }, kMsgConeUnfinished, "大端端面模数 mt"},
+        {"x1 infinite", [](auto& b) { putF64(b, 64 + 136, INFINITY); }, kMsgConeUnfinished, "径向变位系数 χ1"},
+        {"mask beyond 16 bits", [](auto& b) { putI32(b, 64, 0x1FFFF); }, kMsgConeUnfinished, "完成标记"},
     };
     for (const auto& c : cases) {
         auto file = fixture();
         c.mutate(file);
         auto loaded = loadConePreFile(file);
         ASSERT_FALSE(loaded) << c.name;
-        EXPECT_EQ(loaded.error(), c.message) << c.name;
+        if (!c.field) {
+            EXPECT_EQ(loaded.error(), c.message) << c.name;
+            continue;
+        }
+        EXPECT_EQ(loaded.error().rfind(std::string(c.message) + "\n" + c.field + "：", 0), 0u)
+            << c.name << ": " << loaded.error();
     }
 }
 
@@ -196,8 +216,8 @@ TEST(ConePreCheck, NamesTheFieldAtFault) {
         {"status of a geometry record", [](ConePreRecord& r) { r.status = 202; }, "记录状态"},
         {"tooth system 8", [](ConePreRecord& r) { r.toothSystem = 8; }, "齿形制"},
         {"α 14°29′59″ given", [](ConePreRecord& r) { r.alphaDeg = 14, r.alphaMin = 29, r.alphaSec = 59; }, "齿形角 α"},
-        {"α minutes 75", [](ConePreRecord& r) { r.alphaMin = 75; }, "齿形角 α"},
-        {"βm minutes 60", [](ConePreRecord& r) { r.betaMin = 60; }, "中点螺旋角 βm"},
+        {"α minutes 75", [](ConePreRecord& r) { r.alphaMin = 75; }, "齿形角 α 分"},
+        {"βm minutes 60", [](ConePreRecord& r) { r.betaMin = 60; }, "中点螺旋角 βm 分"},
         {"ha* 1.2", [](ConePreRecord& r) { r.haStar = 1.2; }, "齿顶高系数 ha*"},
         {"c* negative", [](ConePreRecord& r) { r.cStar = -0.1; }, "齿顶隙系数 c*"},
         {"mt infinite", [](ConePreRecord& r) { r.mt = INFINITY; }, "大端端面模数 mt"},
@@ -210,7 +230,7 @@ TEST(ConePreCheck, NamesTheFieldAtFault) {
         {"T infinite", [](ConePreRecord& r) { r.t = INFINITY; }, "输出扭矩 T"},
         {"σFlim negative", [](ConePreRecord& r) { r.sigmaFlim = -480; }, "弯曲强度极限 σFlim"},
         {"Kwβ 0 though given", [](ConePreRecord& r) { r.kwBeta = 0; }, "弯曲齿向载荷分布系数 Kwβ"},
-        {"χ2 NaN", [](ConePreRecord& r) { r.x2 = std::nan(""); }, "径向变位系数 χ1"},
+        {"χ2 NaN", [](ConePreRecord& r) { r.x2 = std::nan(""); }, "径向变位系数 χ2"},
         {"χτ1 infinite", [](ConePreRecord& r) { r.xt1 = -INFINITY; }, "切向变位系数 χτ1"},
     };
     ASSERT_FALSE(checkConePreRecord(exampleRecord()));
@@ -219,14 +239,19 @@ TEST(ConePreCheck, NamesTheFieldAtFault) {
         c.mutate(r);
         auto fault = checkConePreRecord(r);
         ASSERT_TRUE(fault) << c.name;
-        EXPECT_STREQ(fault->field, c.field) << c.name;
+        EXPECT_EQ(fault->field, c.field) << c.name;
+        if (r.status == kConePreStatus)
+            EXPECT_EQ(fault->refusal.rfind(std::string(c.field) + "：", 0), 0u) << c.name << ": " << fault->refusal;
         EXPECT_FALSE(plausibleConePreRecord(r)) << c.name;
-        // The loader runs the same check.
+        // The loader runs the same check and says what it found.
         auto loaded = loadConePreFile(conePreFileBytes(r, kExampleTime));
         ASSERT_FALSE(loaded) << c.name;
-        EXPECT_EQ(loaded.error(), kMsgConeUnfinished) << c.name;
+        EXPECT_EQ(loaded.error(), r.status == kConePreStatus ? std::string(kMsgConeUnfinished) + "\n" + fault->refusal
+                                                             : std::string(kMsgConeUnfinished))
+            << c.name;
     }
-    EXPECT_EQ(conePreSaveRefusal({"齿形系数 YF"}), "齿形系数 YF的数值无效，数据没有保存。请改正后再保存。");
+    EXPECT_EQ(conePreSaveRefusal({"齿形系数 YF", "齿形系数 YF：请输入 0 或 0.1 到 20 之间的数值。"}),
+              "齿形系数 YF：请输入 0 或 0.1 到 20 之间的数值。\n数据没有保存。请改正后再保存。");
 }
 
 // Whatever the check passes, the save writes and the load reads back equal:
@@ -253,20 +278,27 @@ TEST(ConePreCheck, WhatTheCheckPassesLoadsBackEqual) {
         if (r.alphaDegrees() < 14.5 || r.alphaDegrees() > 25) r.alphaDeg = 20, r.alphaMin = r.alphaSec = 0;
         r.betaDeg = pickInt(0, 60), r.betaMin = pickInt(0, 59), r.betaSec = pickInt(0, 59);
         r.haStar = edge(0, 1.1);
-        r.cStar = edge(0, 0.7);
-        r.mt = edge(0, 40);
+        r.cStar = edge(0, 0.5);
+        r.mt = pickInt(0, 3) ? edge(0.05, 100) : 0;
         r.z1 = static_cast<std::uint32_t>(pickInt(1, 200));
         r.z2 = static_cast<std::uint32_t>(pickInt(static_cast<int>(r.z1), static_cast<int>(kMaxTeeth)));
         r.i = static_cast<double>(r.z2) / r.z1;
-        for (double* v : {&r.n1, &r.n2, &r.p, &r.t, &r.sigmaHlim, &r.sigmaFlim, &r.ka, &r.khBeta, &r.kwBeta})
-            *v = edge(1e-6, 1e6);
-        r.x1 = edge(-1, 1), r.x2 = -r.x1;
-        r.xt1 = edge(-1000, 1000), r.xt2 = -r.xt1;
-        r.yf = edge(-5, 5);
+        struct Slot {
+            double* v;
+            const kavrin::Quantity& q;
+        };
+        for (Slot s : {Slot{&r.n1, cone_pre::kN1}, Slot{&r.n2, cone_pre::kN2}, Slot{&r.p, cone_pre::kP},
+                       Slot{&r.t, cone_pre::kT}, Slot{&r.sigmaHlim, cone_pre::kSigmaHlim},
+                       Slot{&r.sigmaFlim, cone_pre::kSigmaFlim}, Slot{&r.ka, cone_pre::kKa},
+                       Slot{&r.khBeta, cone_pre::kKhBeta}, Slot{&r.kwBeta, cone_pre::kKwBeta}})
+            *s.v = edge(s.q.lower(), s.q.upper());
+        r.x1 = edge(-5, 5), r.x2 = -r.x1;
+        r.xt1 = edge(-1, 1), r.xt2 = -r.xt1;
+        r.yf = pickInt(0, 3) ? edge(0.1, 20) : 0;
         r.date = pickInt(0, 1) ? "2026年12月10日" : "";
         r.number = texts[pickInt(0, 3)];
         r.title = texts[pickInt(0, 3)];
-        ASSERT_FALSE(checkConePreRecord(r)) << n << ": " << checkConePreRecord(r)->field;
+        ASSERT_FALSE(checkConePreRecord(r)) << n << ": " << checkConePreRecord(r)->refusal;
         auto loaded = loadConePreFile(conePreFileBytes(r, kExampleTime));
         ASSERT_TRUE(loaded) << n;
         EXPECT_EQ(writeConePreRecord(loaded->record), writeConePreRecord(r)) << n;
@@ -279,3 +311,102 @@ TEST(ConePreCheck, WhatTheCheckPassesLoadsBackEqual) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every numeric slot the loader reads, with its quantity and the completion
+// bit that says it was given (0: none of its own).
+struct RangeSlot {
+    const kavrin::Quantity& q;
+    void (*set)(ConePreRecord&, double);
+    std::int32_t bit;
+    bool count;  // a whole number
+};
+const RangeSlot kRangeSlots[] = {
+    {cone_pre::kAlphaDeg, [](ConePreRecord& r, double v) { r.alphaDeg = static_cast<std::int32_t>(v); }, 0, true},
+    {cone_pre::kAlphaMin, [](ConePreRecord& r, double v) { r.alphaMin = static_cast<std::int32_t>(v); }, 0, true},
+    {cone_pre::kAlphaSec, [](ConePreRecord& r, double v) { r.alphaSec = static_cast<std::int32_t>(v); }, 0, true},
+    {cone_pre::kBetaDeg, [](ConePreRecord& r, double v) { r.betaDeg = static_cast<std::int32_t>(v); }, 0, true},
+    {cone_pre::kBetaMin, [](ConePreRecord& r, double v) { r.betaMin = static_cast<std::int32_t>(v); }, 0, true},
+    {cone_pre::kBetaSec, [](ConePreRecord& r, double v) { r.betaSec = static_cast<std::int32_t>(v); }, 0, true},
+    {cone_pre::kZ1, [](ConePreRecord& r, double v) { r.z1 = static_cast<std::uint32_t>(v); }, 0, true},
+    {cone_pre::kZ2, [](ConePreRecord& r, double v) { r.z2 = static_cast<std::uint32_t>(v); }, 0, true},
+    {cone_pre::kHaStar, [](ConePreRecord& r, double v) { r.haStar = v; }, 0, false},
+    {cone_pre::kCStar, [](ConePreRecord& r, double v) { r.cStar = v; }, 0, false},
+    {cone_pre::kMt, [](ConePreRecord& r, double v) { r.mt = v; }, 0, false},
+    {cone_pre::kI, [](ConePreRecord& r, double v) { r.i = v; }, kBitZ1, false},
+    {cone_pre::kN1, [](ConePreRecord& r, double v) { r.n1 = v; }, kBitN1, false},
+    {cone_pre::kN2, [](ConePreRecord& r, double v) { r.n2 = v; }, kBitN2, false},
+    {cone_pre::kP, [](ConePreRecord& r, double v) { r.p = v; }, kBitP, false},
+    {cone_pre::kT, [](ConePreRecord& r, double v) { r.t = v; }, kBitT, false},
+    {cone_pre::kYf, [](ConePreRecord& r, double v) { r.yf = v; }, 0, false},
+    {cone_pre::kSigmaHlim, [](ConePreRecord& r, double v) { r.sigmaHlim = v; }, kBitSigmaH, false},
+    {cone_pre::kSigmaFlim, [](ConePreRecord& r, double v) { r.sigmaFlim = v; }, kBitSigmaF, false},
+    {cone_pre::kX1, [](ConePreRecord& r, double v) { r.x1 = v; }, 0, false},
+    {cone_pre::kX2, [](ConePreRecord& r, double v) { r.x2 = v; }, 0, false},
+    {cone_pre::kXt2, [](ConePreRecord& r, double v) { r.xt2 = v; }, 0, false},
+    {cone_pre::kXt1, [](ConePreRecord& r, double v) { r.xt1 = v; }, 0, false},
+    {cone_pre::kKa, [](ConePreRecord& r, double v) { r.ka = v; }, kBitKA, false},
+    {cone_pre::kKhBeta, [](ConePreRecord& r, double v) { r.khBeta = v; }, kBitKHbeta, false},
+    {cone_pre::kKwBeta, [](ConePreRecord& r, double v) { r.kwBeta = v; }, kBitKwbeta, false},
+};
+
+// The probes of a slot: far outside (1e300, −1e300, 1e-300), each bound
+// and one step beyond and within it (a step the field's text shows), and 0.
+std::vector<double> probesOf(const RangeSlot& s) {
+    const double lo = s.q.lower(), hi = s.q.upper();
+    if (s.count) return {lo - 1, lo, lo + 1, hi - 1, hi, hi + 1, 0};
+    auto step = [](double b) { return 1e-9 * std::max(1.0, std::abs(b)); };
+    return {1e300, -1e300, 1e-300, lo - step(lo), lo, lo + step(lo), hi - step(hi), hi, hi + step(hi), 0};
+}
+
+}  // namespace
+
+// For every numeric slot: the load refuses exactly the values outside the
+// slot's range (and 0 once the input is given), names the field with the
+// range its field refuses with, and the save's check refuses the same
+// records. The rest of the record is the example with every input given;
+// the angle parts and tooth numbers are probed with their own rules off (α
+// and both tooth numbers not given), so that only the range speaks.
+TEST(ConePreRanges, EverySlotRefusesOutsideItsRangeAtLoadAndSave) {
+    for (const RangeSlot& s : kRangeSlots) {
+        for (double v : probesOf(s)) {
+            ConePreRecord r = exampleRecord();
+            if (s.count) r.mask &= ~(kBitAlpha | kBitZ1 | kBitZ2);
+            if (s.count && v < 0) continue;  // a count slot holds no negative number: lo − 1 is 0 or −1
+            s.set(r, v);
+            const bool given = s.bit && (r.mask & s.bit);
+            const bool admitted = s.q.admits(v) && !(given && v == 0);
+            const std::string what = std::string(s.q.name) + " = " + fw::formatNumber(v);
+            auto loaded = loadConePreFile(conePreFileBytes(r, kExampleTime));
+            EXPECT_EQ(loaded.has_value(), admitted) << what;
+            EXPECT_EQ(plausibleConePreRecord(r), admitted) << what;
+            if (admitted || loaded) continue;
+            const kavrin::Quantity shown = given ? cone_pre::given(s.q) : s.q;
+            const std::string range = s.count ? fw::integerBoundsText(shown.bounds) : fw::numberBoundsText(shown.bounds);
+            EXPECT_EQ(loaded.error(), std::string(kMsgConeUnfinished) + "\n" + std::string(s.q.name) + "：" + range)
+                << what;
+            EXPECT_EQ(checkConePreRecord(r)->field, s.q.name) << what;
+        }
+    }
+}
+
+// Found by a tester: a design file with c* = 1e300 (was 0.188) loaded,
+// calculated and saved, and its report printed "齿顶隙系数 c= 1000…". The
+// load refuses it and names the field; the report of what loads prints
+// nothing a report may not print.
+TEST(ConePreRanges, HugeClearanceIsRefusedAtLoad) {
+    auto file = fixture();
+    putF64(file, 64 + 32, 1e300);
+    auto loaded = loadConePreFile(file);
+    ASSERT_FALSE(loaded);
+    EXPECT_EQ(loaded.error(), std::string(kMsgConeUnfinished) + "\n齿顶隙系数 c*：" +
+                                  fw::numberBoundsText(cone_pre::kCStar.bounds));
+    // The largest values every slot takes still print.
+    ConePreRecord r = exampleRecord();
+    for (const RangeSlot& s : kRangeSlots)
+        if (!s.count) s.set(r, s.q.upper());
+    r.z1 = 1000, r.z2 = 1000;
+    ASSERT_TRUE(plausibleConePreRecord(r)) << checkConePreRecord(r)->refusal;
+    EXPECT_EQ(kavrin_fuzz::unprintableInReport(conePreReport(r)), std::nullopt);
+}

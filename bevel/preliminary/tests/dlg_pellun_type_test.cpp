@@ -14,6 +14,7 @@
 
 #include "bevel/preliminary/a196_dlg.h"
 #include "bevel/preliminary/c81_dlg.h"
+#include "bevel/preliminary/calc/cone_pre_ranges.h"
 #include "bevel/preliminary/calc/cone_pre_record.h"
 #include "bevel/preliminary/calc/sizing.h"
 #include "bevel/preliminary/khbita_dlg.h"
@@ -79,6 +80,24 @@ double number(const Running& d, int id) { return fw::parseNumber(d.text(id)).val
 void enter(Running& d, int id, const std::string& text) {
     d.type(id, text);
     d.leave();
+}
+
+void putF64(std::vector<std::uint8_t>& b, std::size_t off, double v) { std::memcpy(&b[off], &v, 8); }
+
+// A value outside its field's range: refused at once in a message box that
+// names the field and ends with the range; the member keeps its value and
+// the field keeps the text for the user to mend, who types `restore`.
+void enterOutOfRange(fwtest::Session& s, Running& d, int id, const std::string& text, const std::string& range,
+                     const std::string& restore) {
+    const std::size_t before = s.messages().size();
+    s.answerMessage(IDOK);
+    enter(d, id, text);
+    ASSERT_EQ(s.messages().size(), before + 1) << text;
+    const fwtest::MessageRecord& m = s.messages().back();
+    EXPECT_TRUE(m.text.ends_with("：" + range)) << m.text;
+    EXPECT_EQ(m.icon, fw::MessageIcon::Exclamation) << text;
+    EXPECT_EQ(d.text(id), text);
+    enter(d, id, restore);
 }
 
 // The example pair: spiral Gleason (system 4), Z1 20, Z2 50, n1 1450,
@@ -206,7 +225,7 @@ TEST_F(PellunTypeTest, ToothNumbersAndRatio) {
         enter(d, D::IDC_I, "0.5");
         EXPECT_EQ(d.text(D::IDC_HINT), "传动比 i=0.500000数值无效,未接受输入!");
         EXPECT_EQ(d.text(D::IDC_Z2), "49");
-        enter(d, D::IDC_I, "1e300");
+        enterOutOfRange(m_s, d, D::IDC_I, "1e300", fw::numberBoundsText(bevel::cone_pre::kI.bounds), "2.45");
         EXPECT_EQ(d.text(D::IDC_Z2), "49");
         leave(d);
     });
@@ -242,10 +261,17 @@ TEST_F(PellunTypeTest, SpeedsPowerAndTorque) {
         EXPECT_NEAR(number(d, D::IDC_T), 164.637931, 5e-7);
         enter(d, D::IDC_T, "200");  // P = 200·580/9549
         EXPECT_NEAR(number(d, D::IDC_P), 12.147869, 5e-7);
-        // A torque that makes the power infinite is refused.
-        enter(d, D::IDC_T, "1e308");
-        EXPECT_EQ(d.text(D::IDC_HINT), fw::format("输出扭矩 T=%f数值无效,未接受输入!", 1e308));
+        // A torque beyond its range is refused by its field; one within it
+        // whose power would leave the power's range is refused too, naming
+        // the power (10⁸ N·m at 580 r/min would be 6·10⁶ kW).
+        enterOutOfRange(m_s, d, D::IDC_T, "1e308", fw::numberBoundsText(bevel::cone_pre::kT.bounds), "200");
+        enter(d, D::IDC_T, "1e8");
+        EXPECT_EQ(d.text(D::IDC_HINT), bevel::cone_pre::couplingRefusal(bevel::cone_pre::kP));
         EXPECT_EQ(d.text(D::IDC_T), "200");
+        EXPECT_NEAR(number(d, D::IDC_P), 12.147869, 5e-7);
+        // A speed of 1e-300 r/min is no speed.
+        enterOutOfRange(m_s, d, D::IDC_N1, "1e-300", fw::numberBoundsText(bevel::cone_pre::kN1.bounds), "1450");
+        EXPECT_EQ(d.text(D::IDC_N2), "580");
         leave(d);
     });
     // A torque given before the power survives a later coupling.
@@ -620,7 +646,7 @@ TEST_F(PellunTypeTest, LoadsAFileBackWithEveryField) {
 }
 
 TEST_F(PellunTypeTest, RefusedFilesChangeNothing) {
-    struct Case { const char* name; void (*mutate)(std::vector<std::uint8_t>&); const char* message; bool icon; };
+    struct Case { const char* name; void (*mutate)(std::vector<std::uint8_t>&); std::string message; bool icon; };
     const Case cases[] = {
         {"cylindrical file", [](auto& b) { std::memcpy(&b[36], "W_CYDESIGN\0", 11); },
          "所用数据文件不包含圆锥齿轮设计计算数据。", false},
@@ -629,6 +655,12 @@ TEST_F(PellunTypeTest, RefusedFilesChangeNothing) {
         {"status 0", [](auto& b) { putI32(b, 64 + 212, 0); },
          "数据文件包含未完成的锥齿轮计算数据或根本不是锥齿轮计算数据!", true},
         {"short", [](auto& b) { b.resize(300); }, "所用数据文件不包含圆锥齿轮设计计算数据。", false},
+        // Found by a tester: c* 1e300 loaded, calculated and saved, and the
+        // report printed "齿顶隙系数 c= 1000…"; now the load names the field.
+        {"c* 1e300", [](auto& b) { putF64(b, 64 + 32, 1e300); },
+         std::string(bevel::kMsgConeUnfinished) + "\n齿顶隙系数 c*：" +
+             fw::numberBoundsText(bevel::cone_pre::kCStar.bounds),
+         true},
     };
     for (const auto& c : cases) {
         auto bytes = fixture();
@@ -638,6 +670,8 @@ TEST_F(PellunTypeTest, RefusedFilesChangeNothing) {
         m_s.expectMessage(c.message);
         run([&](Running& d) {
             d.click(D::IDC_LOAD);
+            EXPECT_EQ(m_s.messages().back().icon,
+                      c.icon ? fw::MessageIcon::Exclamation : fw::MessageIcon::None) << c.name;
             EXPECT_TRUE(d.checked(D::IDC_SYSTEM)) << c.name;
             EXPECT_EQ(d.text(D::IDC_Z1), "0") << c.name;
             leave(d);
@@ -691,25 +725,17 @@ TEST_F(PellunTypeTest, FindingsAreRefusedOrMendedAndTheSaveLoadsAgain) {
         std::function<void(const bevel::ConePreRecord&)> saved;
     };
     const Row rows[] = {
-        {"xτ1 −1000 makes exp() 0: the form factor is refused, YF stays",
+        {"xτ1 −1000 (its exp() made the form factor infinite) is refused by its field",
          [](fwtest::Session& s, Running& d) {
              enterExampleInputs(d, 4);
              enter(d, D::IDC_X1, "0.3276");
-             enter(d, D::IDC_XT1, "-1000");
-             s.onDialog(CYfDlg::IDD, [](Running& c) {
-                 c.drag(CYfDlg::IDC_V_SLIDER, 147);
-                 c.click(IDOK);
-             });
-             s.expectMessage(bevel::formFactorRefusal(-1000));
-             d.click(D::IDC_FORM_FACTOR);
-             EXPECT_EQ(d.text(D::IDC_YF), "0");
-             EXPECT_FALSE(d.enabled(D::IDC_MODULE));
-             ASSERT_FALSE(s.messages().empty());
-             EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Exclamation);
+             enterOutOfRange(s, d, D::IDC_XT1, "-1000", fw::numberBoundsText(bevel::cone_pre::kXt1.bounds), "0.045");
+             enter(d, D::IDC_YF, "2.5");
+             enter(d, D::IDC_MT, "3.696582");
          },
          [](const bevel::ConePreRecord& r) {
-             EXPECT_EQ(r.yf, 0);
-             EXPECT_EQ(r.xt1, -1000);
+             EXPECT_EQ(r.yf, 2.5);
+             EXPECT_EQ(r.xt1, 0.045);
          }},
         {"a title of 40 Chinese characters: field, record and report hold the first 31",
          [&](fwtest::Session&, Running& d) {
@@ -726,20 +752,18 @@ TEST_F(PellunTypeTest, FindingsAreRefusedOrMendedAndTheSaveLoadsAgain) {
          },
          [&](const bevel::ConePreRecord& r) { EXPECT_EQ(r.number, thirtyOne); }},
         {"Z1 above the largest tooth number is refused",
-         [](fwtest::Session&, Running& d) {
+         [](fwtest::Session& s, Running& d) {
              enterExample(d);
-             enter(d, D::IDC_Z1, "1001");
-             EXPECT_EQ(d.text(D::IDC_HINT), "小齿轮齿数Z1=1001无效,未接受输入!");
-             EXPECT_EQ(d.text(D::IDC_Z1), "20");
-             enter(d, D::IDC_Z1, "3000000000");
-             EXPECT_EQ(d.text(D::IDC_Z1), "20");
+             const std::string range = fw::integerBoundsText(bevel::cone_pre::kZ1.bounds);
+             enterOutOfRange(s, d, D::IDC_Z1, "1001", range, "20");
+             enterOutOfRange(s, d, D::IDC_Z1, "3000000000", range, "20");
+             EXPECT_EQ(d.text(D::IDC_MT), "3.696582");
          },
          [](const bevel::ConePreRecord& r) { EXPECT_EQ(r.z1, 20u); }},
         {"Z2 above the largest tooth number is refused",
-         [](fwtest::Session&, Running& d) {
+         [](fwtest::Session& s, Running& d) {
              enterExample(d);
-             enter(d, D::IDC_Z2, "1001");
-             EXPECT_EQ(d.text(D::IDC_HINT), "Z2=1001数值无效! Z2取值应大于0且不小于Z1,未接受输入");
+             enterOutOfRange(s, d, D::IDC_Z2, "1001", fw::integerBoundsText(bevel::cone_pre::kZ2.bounds), "50");
              EXPECT_EQ(d.text(D::IDC_Z2), "50");
          },
          [](const bevel::ConePreRecord& r) { EXPECT_EQ(r.z2, 50u); }},
@@ -778,7 +802,8 @@ TEST_F(PellunTypeTest, FindingsAreRefusedOrMendedAndTheSaveLoadsAgain) {
 TEST_F(PellunTypeTest, ARecordTheCheckRefusesIsNotWritten) {
     std::vector<std::uint8_t> old(408, 0x44);
     ASSERT_TRUE(fw::writeFile(m_data / "bevel1.cng", old));
-    m_s.expectMessage("齿形系数 YF的数值无效，数据没有保存。请改正后再保存。");
+    m_s.expectMessage("齿形系数 YF：" + fw::numberBoundsText(bevel::cone_pre::kYf.bounds) +
+                      "\n数据没有保存。请改正后再保存。");
     int r = run([&](Running& d) {
         enterExample(d);
         static_cast<D&>(d.dialog()).m_yf = INFINITY;  // what an exp() underflow used to leave
@@ -883,3 +908,150 @@ TEST_F(PellunTypeTest, CancelAndEscapeLeaveWithAFieldThatIsNoNumber) {
 }
 
 }  // namespace
+
+// ---- one range per quantity -------------------------------------------------------
+
+namespace {
+
+// A field and the quantity it edits, with the state it is typed in: Open
+// (the dialog as it opens: ha* and c* still editable), Fresh (system 1
+// chosen, every input 0: no coupling runs) or Complete (the example typed:
+// shifts, form factor and module editable). `bit` is what taking the value
+// marks as given. A field whose handler takes less than the range (ha*, c*:
+// the tooth systems' rule) counts only the range's own refusal.
+struct FieldRow {
+    int id;
+    const kavrin::Quantity& q;
+    enum State { Open, Fresh, Complete } state;
+    double (*get)(const D&);
+    void (*set)(D&, double);
+    void (*slot)(bevel::ConePreRecord&, double);
+    std::int32_t bit = 0;
+    bool count = false;
+    bool rangeOnly = false;
+    bool zeroNotGiven = false;  // 0 stands for "not computed yet" in the record; no field takes it
+};
+
+#define PRE_FIELD(member, recordField) \
+    [](const D& d) { return static_cast<double>(d.member); }, \
+    [](D& d, double v) { d.member = static_cast<decltype(d.member)>(v); }, \
+    [](bevel::ConePreRecord& r, double v) { r.recordField = static_cast<decltype(r.recordField)>(v); }
+
+const FieldRow kFieldRows[] = {
+    {D::IDC_ALPHA_DEG, bevel::cone_pre::kAlphaDeg, FieldRow::Fresh, PRE_FIELD(m_alphaDeg, alphaDeg), 0, true},
+    {D::IDC_ALPHA_MIN, bevel::cone_pre::kAlphaMin, FieldRow::Fresh, PRE_FIELD(m_alphaMin, alphaMin), 0, true},
+    {D::IDC_ALPHA_SEC, bevel::cone_pre::kAlphaSec, FieldRow::Fresh, PRE_FIELD(m_alphaSec, alphaSec), 0, true},
+    {D::IDC_BETA_DEG, bevel::cone_pre::kBetaDeg, FieldRow::Fresh, PRE_FIELD(m_betaDeg, betaDeg), 0, true},
+    {D::IDC_BETA_MIN, bevel::cone_pre::kBetaMin, FieldRow::Fresh, PRE_FIELD(m_betaMin, betaMin), 0, true},
+    {D::IDC_BETA_SEC, bevel::cone_pre::kBetaSec, FieldRow::Fresh, PRE_FIELD(m_betaSec, betaSec), 0, true},
+    {D::IDC_HA, bevel::cone_pre::kHaStar, FieldRow::Open, PRE_FIELD(m_ha, haStar), 0, false, true},
+    {D::IDC_C, bevel::cone_pre::kCStar, FieldRow::Open, PRE_FIELD(m_c, cStar), 0, false, true},
+    {D::IDC_Z1, bevel::cone_pre::kZ1, FieldRow::Fresh, PRE_FIELD(m_z1, z1), bevel::kBitZ1, true},
+    {D::IDC_Z2, bevel::cone_pre::kZ2, FieldRow::Fresh, PRE_FIELD(m_z2, z2), bevel::kBitZ2, true},
+    {D::IDC_I, bevel::cone_pre::kI, FieldRow::Fresh, PRE_FIELD(m_i, i), 0, false, false, true},
+    {D::IDC_N1, bevel::cone_pre::kN1, FieldRow::Fresh, PRE_FIELD(m_n1, n1), bevel::kBitN1},
+    {D::IDC_N2, bevel::cone_pre::kN2, FieldRow::Fresh, PRE_FIELD(m_n2, n2), bevel::kBitN2},
+    {D::IDC_P, bevel::cone_pre::kP, FieldRow::Fresh, PRE_FIELD(m_p, p), bevel::kBitP},
+    {D::IDC_T, bevel::cone_pre::kT, FieldRow::Fresh, PRE_FIELD(m_t, t), bevel::kBitT},
+    {D::IDC_SIGMA_H, bevel::cone_pre::kSigmaHlim, FieldRow::Fresh, PRE_FIELD(m_sigmaHlim, sigmaHlim), bevel::kBitSigmaH},
+    {D::IDC_SIGMA_F, bevel::cone_pre::kSigmaFlim, FieldRow::Fresh, PRE_FIELD(m_sigmaFlim, sigmaFlim), bevel::kBitSigmaF},
+    {D::IDC_KA, bevel::cone_pre::kKa, FieldRow::Fresh, PRE_FIELD(m_ka, ka), bevel::kBitKA},
+    {D::IDC_KHB, bevel::cone_pre::kKhBeta, FieldRow::Fresh, PRE_FIELD(m_khBeta, khBeta), bevel::kBitKHbeta},
+    {D::IDC_KWB, bevel::cone_pre::kKwBeta, FieldRow::Fresh, PRE_FIELD(m_kwBeta, kwBeta), bevel::kBitKwbeta},
+    {D::IDC_X1, bevel::cone_pre::kX1, FieldRow::Complete, PRE_FIELD(m_x1, x1)},
+    {D::IDC_XT1, bevel::cone_pre::kXt1, FieldRow::Complete, PRE_FIELD(m_xt1, xt1)},
+    {D::IDC_YF, bevel::cone_pre::kYf, FieldRow::Complete, PRE_FIELD(m_yf, yf)},
+    {D::IDC_MT, bevel::cone_pre::kMt, FieldRow::Complete, PRE_FIELD(m_mt, mt), 0, false, false, true},
+};
+#undef PRE_FIELD
+
+// The texts typed: far outside, each bound and one step beyond and within it
+// (a step the field's text shows), and 0.
+std::vector<std::string> probeTexts(const FieldRow& f) {
+    const double lo = f.q.lower(), hi = f.q.upper();
+    std::vector<double> v;
+    if (f.count)
+        v = {lo - 1, lo, lo + 1, hi - 1, hi, hi + 1, 0};
+    else {
+        auto step = [](double b) { return 1e-9 * std::max(1.0, std::abs(b)); };
+        v = {1e300, -1e300, 1e-300, lo - step(lo), lo, lo + step(lo), hi - step(hi), hi, hi + step(hi), 0};
+    }
+    std::vector<std::string> out;
+    for (double x : v) {
+        if (x == 0 && f.zeroNotGiven) continue;
+        out.push_back(f.count ? std::to_string(static_cast<long long>(x)) : fw::formatNumber(x));
+    }
+    return out;
+}
+
+}  // namespace
+
+// For every field of a stored quantity and each value of its probes: the
+// field refuses it exactly when the loader refuses a record holding it
+// (with the field's completion bit set, as taking it would set it), and the
+// save refuses that record too (no file is asked for, the message names
+// the field).
+TEST_F(PellunTypeTest, FieldLoadAndSaveRefuseTheSameValues) {
+    m_s.tolerate([](Running& d) { d.end(IDCANCEL); });
+    for (const FieldRow& f : kFieldRows) {
+        const std::string name(f.q.name);
+        run([&](Running& d) {
+            auto& dlg = static_cast<D&>(d.dialog());
+            if (f.state == FieldRow::Fresh) d.click(D::IDC_SYSTEM + 1);
+            if (f.state == FieldRow::Complete) enterExample(d);
+            // An input not given yet is given first, so that typing 0 is a change.
+            if (f.bit && f.get(dlg) == 0) enter(d, f.id, fw::formatNumber(2 * f.q.lower()));
+            d.focus(D::IDC_HELP_BUTTON);
+            const bevel::ConePreRecord start = dlg.record();
+            const double startValue = f.get(dlg);
+            // Back to the start: the member and what a taken value moved.
+            auto restore = [&] {
+                f.set(dlg, startValue);
+                dlg.m_mask = start.mask;
+                dlg.m_yf = start.yf, dlg.m_mt = start.mt, dlg.m_c = start.cStar;
+                dlg.m_x2 = start.x2, dlg.m_xt2 = start.xt2;
+                dlg.UpdateData(false);
+                d.dialog().setText(D::IDC_HINT, "");
+            };
+            const std::string range =
+                f.count ? fw::integerBoundsText(f.q.bounds) : fw::numberBoundsText(f.q.bounds);
+            for (const std::string& text : probeTexts(f)) {
+                const double v = f.count ? static_cast<double>(std::stoll(text)) : *fw::parseNumber(text);
+                bevel::ConePreRecord r = start;
+                f.slot(r, v);
+                r.mask |= f.bit;
+                const bool loadRefuses = !bevel::loadConePreFile(bevel::conePreFileBytes(r, 1765324800));
+                // The field.
+                const std::size_t before = m_s.messages().size();
+                d.type(f.id, text);
+                d.focus(D::IDC_HELP_BUTTON);  // leaves the field for a button: only its own check runs
+                const bool rangeRefusal = m_s.messages().size() > before &&
+                                          m_s.messages().back().text.ends_with("：" + range);
+                // The handler's own refusal is its hint (the value may equal the old one).
+                const std::string hint = d.text(D::IDC_HINT);
+                const bool hinted = hint.find("未接受") != std::string::npos || hint.find("未被接受") != std::string::npos;
+                const bool taken = f.get(dlg) == v && d.text(f.id) == text && !hinted;
+                const bool fieldRefuses = f.rangeOnly ? rangeRefusal : rangeRefusal || !taken;
+                EXPECT_EQ(fieldRefuses, loadRefuses) << name << " " << text;
+                restore();
+                // The save of the same record.
+                if (f.count && v < 0) continue;  // an unsigned member holds no negative value
+                d.focus(D::IDC_HELP_BUTTON);     // no field check before the save
+                f.set(dlg, v);
+                dlg.m_mask |= f.bit;
+                const auto fault = bevel::checkConePreRecord(dlg.record());
+                const std::size_t files = m_s.files().size();
+                d.click(IDOK);
+                const bool saveRefuses = m_s.files().size() == files;
+                EXPECT_EQ(saveRefuses, loadRefuses) << name << " " << text << " (save)";
+                if (saveRefuses) {
+                    ASSERT_TRUE(fault) << name << " " << text;
+                    EXPECT_EQ(m_s.messages().back().text, bevel::conePreSaveRefusal(*fault));
+                    EXPECT_EQ(name.rfind(std::string(fault->field), 0), 0u) << fault->field;  // α 度: α
+                }
+                restore();
+            }
+            d.end(IDCANCEL);
+        });
+    }
+}

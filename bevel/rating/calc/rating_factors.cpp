@@ -14,7 +14,13 @@ double orZero(double v) { return usableFactor(v) ? v : 0; }
 
 }  // namespace
 
-bool usableFactor(double v) { return std::isfinite(v) && v > 0; }
+bool usableFactor(double v) { return kavrin::printable(v) && v > 0; }
+
+RatingValue<double> factorInRange(const kavrin::Quantity& q, double v) {
+    if (v > 0 && !q.admits(v))
+        return fw::unexpected(RatingNotice{RatingNotice::Icon::Exclamation, rating_range::factorRefusal(q), ""});
+    return v;
+}
 
 double pitchLineSpeed(double m, int z1, double n1) { return kRatingPi * m * z1 * n1 / 60000.0; }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "bevel/rating/calc/rating_ranges.h"
 #include "fw/expected.h"
 
 namespace bevel {
@@ -24,8 +25,15 @@ struct RatingNotice {
 template <class T>
 using RatingValue = fw::Expected<T, RatingNotice>;
 
-// A factor or stress is stored (its bit set) only when finite and above 0.
+// A factor or stress is stored (its bit set) only when above 0 and
+// printable (kavrin::printable: finite, and fewer than 16 digits before the
+// point); a result that is not is no result, as one that is not finite.
 bool usableFactor(double v);
+// A factor above 0 outside its range (rating_ranges.h; one too large to
+// print among them) is refused with factorRefusal (exclamation icon) and not
+// taken; any other value passes as it is (0, a negative value or NaN then
+// clears its bit as not usable).
+RatingValue<double> factorInRange(const kavrin::Quantity& q, double v);
 
 // Contact mask bits (the contact column, in its order).
 namespace contact_bit {

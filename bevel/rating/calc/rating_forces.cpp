@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "common/calc/quantity.h"
+
 namespace bevel {
 
 RatingNotice invalidInputNotice() { return {RatingNotice::Icon::Exclamation, "输入的数值非法!", ""}; }
@@ -28,7 +30,7 @@ double inputTorque(double t2, int z1, int z2) {
 RatingValue<double> meanTangentialForce(const ForceInput& in) {
     if (in.z1 <= 0 || in.z2 <= 0 || !(in.phiR < 2)) return fw::unexpected(invalidInputNotice());
     const double ftm = 2000 * in.torque / (in.m * in.z1) / (1 - 0.5 * in.phiR);
-    if (!std::isfinite(ftm)) return fw::unexpected(invalidInputNotice());
+    if (!kavrin::printable(ftm)) return fw::unexpected(invalidInputNotice());
     return ftm;
 }
 
@@ -65,7 +67,7 @@ RatingValue<Forces> gearForces(const ForceInput& in, double ftm, DriveArrangemen
     f.coneH = 1 / (1 - 0.5 * in.phiR);
     f.coneF = f.coneH * f.coneH;
     for (double v : {f.fr1, f.fr2, f.fx1, f.fx2, f.zM, f.coneH, f.coneF})
-        if (!std::isfinite(v)) return fw::unexpected(invalidInputNotice());
+        if (!kavrin::printable(v)) return fw::unexpected(invalidInputNotice());
     return f;
 }
 

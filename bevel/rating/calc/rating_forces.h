@@ -26,7 +26,8 @@ struct ForceInput {
     double delta1Deg = 0, delta2Deg = 0;
 };
 // Ftm = 2000·T/(m·Z1)/(1 − 0.5·φR); refused with "输入的数值非法!" for
-// φR ≥ 2, tooth numbers not positive, or a result that is not finite.
+// φR ≥ 2, tooth numbers not positive, or a result that is not printable
+// (not finite, or 16 or more digits before the point).
 RatingValue<double> meanTangentialForce(const ForceInput& in);
 
 struct Forces {
@@ -37,7 +38,7 @@ struct Forces {
 };
 // The four forces of the arrangement from Ftm, and the factors that go with
 // them; refused with "输入的数值非法!" for αn or βm of 90° or more (or below
-// 0), and for any value that is not finite.
+// 0), and for any value that is not printable.
 RatingValue<Forces> gearForces(const ForceInput& in, double ftm, DriveArrangement arrangement);
 
 // The refusal of the forces and torque steps.

@@ -1,7 +1,9 @@
 #include "bevel/rating/calc/rating_load.h"
 
 #include <cmath>
+#include <utility>
 
+#include "bevel/rating/calc/rating_ranges.h"
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
 
@@ -11,9 +13,12 @@ namespace {
 
 constexpr const char* kConeWord = "W_CONDESIGN";
 
-RatingNotice refusal(const char* text, RatingNotice::Icon icon = RatingNotice::Icon::Exclamation) {
-    return {icon, text, ""};
+RatingNotice refusal(std::string text, RatingNotice::Icon icon = RatingNotice::Icon::Exclamation) {
+    return {icon, std::move(text), ""};
 }
+
+// The geometry message with the value that failed after it.
+RatingNotice valueRefusal(const std::string& why) { return refusal(std::string(kMsgNoConeGeometry) + "\n" + why); }
 
 double decimalDegrees(double d, double m, double s) { return d + m / 60 + s / 3600; }
 
@@ -23,13 +28,36 @@ bool finite(std::initializer_list<double> values) {
     return true;
 }
 
-bool angleInRange(double deg) { return deg > 0 && deg < 90; }
+// Given (not 0) and in range.
+bool givenIn(const kavrin::Quantity& q, double v) { return v != 0 && q.admits(v); }
 
 }  // namespace
 
 bool spiralEntriesAgree(double betaM, double epsBeta) {
     if (!(betaM >= 0 && betaM < 90 && epsBeta >= 0)) return false;
     return (betaM > 0 && epsBeta > 0) || (betaM == 0 && epsBeta == 0);
+}
+
+std::optional<std::string> entriesRefusal(const RatingEntries& e) {
+    namespace q = rating_range;
+    // The tooth numbers: whole numbers, both needed.
+    for (auto [qty, z] : {std::pair<const kavrin::Quantity&, int>{q::kZ1, e.z1}, {q::kZ2, e.z2}})
+        if (!q::given(qty).admits(z)) return kavrin::countRefusal(q::given(qty));
+    struct Entry {
+        const kavrin::Quantity& qty;
+        double v;
+        bool needed;  // the pair needs it: 0 is refused
+    };
+    for (Entry n : {Entry{q::kM, e.m, true}, Entry{q::kAlphaN, e.alphaN, true}, Entry{q::kBetaM, e.betaM, false},
+                    Entry{q::kEpsAlpha, e.epsAlpha, true}, Entry{q::kEpsBeta, e.epsBeta, false},
+                    Entry{q::kB, e.b, true}, Entry{q::kR, e.r, true}, Entry{q::kPhiR, e.phiR, true},
+                    Entry{q::kDelta1, e.delta1, true}, Entry{q::kDelta2, e.delta2, true}, Entry{q::kX1, e.x1, false},
+                    Entry{q::kX2, e.x2, false}, Entry{q::kXt1, e.xt1, false}, Entry{q::kXt2, e.xt2, false}}) {
+        const kavrin::Quantity range = n.needed ? q::given(n.qty) : n.qty;
+        if (!range.admits(n.v)) return kavrin::quantityRefusal(range);
+    }
+    if (!spiralEntriesAgree(e.betaM, e.epsBeta)) return std::string(kMsgSpiralContact);
+    return std::nullopt;
 }
 
 fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const std::uint8_t> file) {
@@ -57,9 +85,12 @@ fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const 
         return fw::unexpected(refusal(kMsgSpiralContact));
     // The checks the geometry step's own load of a saved design runs: the
     // preliminary record's, then that of the kind the tooth system names.
-    if (!plausibleConePreRecord(out.pre) || !preliminaryFitsGeometry(out.pre) || geom.toothSystem < 0 || geom.toothSystem >= kToothSystemCount ||
-        !checkConeGeomRecord(geom, kConeToothSystems[static_cast<std::size_t>(geom.toothSystem)].kind))
+    if (auto fault = checkConePreRecord(out.pre)) return fw::unexpected(valueRefusal(fault->refusal));
+    if (!preliminaryFitsGeometry(out.pre) || geom.toothSystem < 0 || geom.toothSystem >= kToothSystemCount)
         return fw::unexpected(refusal(kMsgNoConeGeometry));
+    if (auto checked = checkConeGeomRecord(geom, kConeToothSystems[static_cast<std::size_t>(geom.toothSystem)].kind);
+        !checked)
+        return fw::unexpected(valueRefusal(checked.error()));
 
     RatingEntries& e = out.entries;
     e.alphaN = decimalDegrees(geom.alphaDeg, geom.alphaMin, geom.alphaSec);
@@ -82,20 +113,16 @@ fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const 
     e.number = geom.number;
     e.title = geom.title;
 
-    using namespace entry_bit;
-    if (!finite({e.alphaN, e.betaM, e.m, e.x1, e.x2, e.xt1, e.xt2, e.epsAlpha, e.epsBeta, e.b, e.r, e.phiR, e.delta1,
-                 e.delta2}))
-        return fw::unexpected(refusal(kMsgNoConeGeometry));
-    const std::uint32_t mask = completionMask(e, 1, 1);
-    if ((mask | spiral) != kComplete) return fw::unexpected(refusal(kMsgNoConeGeometry));
-    if (!(mask & spiral)) return fw::unexpected(refusal(kMsgSpiralContact));
+    // The entries as their fields take them.
+    if (auto why = entriesRefusal(e)) {
+        if (*why == kMsgSpiralContact) return fw::unexpected(refusal(kMsgSpiralContact));
+        return fw::unexpected(valueRefusal(*why));
+    }
     return out;
 }
 
 bool entriesComplete(const RatingEntries& e) {
-    return finite({e.alphaN, e.betaM, e.m, e.x1, e.x2, e.xt1, e.xt2, e.epsAlpha, e.epsBeta, e.b, e.r, e.phiR,
-                   e.delta1, e.delta2}) &&
-           completionMask(e, 1, 1) == entry_bit::kComplete;
+    return !entriesRefusal(e) && completionMask(e, 1, 1) == entry_bit::kComplete;
 }
 
 std::uint32_t completionMask(const RatingEntries& e, double torque, double n1) {
@@ -104,20 +131,20 @@ std::uint32_t completionMask(const RatingEntries& e, double torque, double n1) {
     auto set = [&mask](bool on, std::uint32_t bit) {
         if (on) mask |= bit;
     };
-    auto teeth = [](int z) { return z > 0 && z <= static_cast<int>(kMaxTeeth); };
-    set(e.m > 0, m);
-    set(teeth(e.z1), z1);
-    set(teeth(e.z2), z2);
-    set(angleInRange(e.alphaN), alphaN);
-    set(e.b > 0, b);
-    set(e.epsAlpha > 0, epsAlpha);
-    set(spiralEntriesAgree(e.betaM, e.epsBeta), spiral);
-    set(e.phiR > 0 && e.phiR < 2, phiR);
-    set(e.r > 0, r);
-    set(angleInRange(e.delta1), delta1);
-    set(angleInRange(e.delta2), delta2);
-    set(torque > 0, entry_bit::torque);
-    set(n1 > 0, entry_bit::n1);
+    namespace q = rating_range;
+    set(givenIn(q::kM, e.m), m);
+    set(givenIn(q::kZ1, e.z1), z1);
+    set(givenIn(q::kZ2, e.z2), z2);
+    set(givenIn(q::kAlphaN, e.alphaN), alphaN);
+    set(givenIn(q::kB, e.b), b);
+    set(givenIn(q::kEpsAlpha, e.epsAlpha), epsAlpha);
+    set(q::kBetaM.admits(e.betaM) && q::kEpsBeta.admits(e.epsBeta) && spiralEntriesAgree(e.betaM, e.epsBeta), spiral);
+    set(givenIn(q::kPhiR, e.phiR), phiR);
+    set(givenIn(q::kR, e.r), r);
+    set(givenIn(q::kDelta1, e.delta1), delta1);
+    set(givenIn(q::kDelta2, e.delta2), delta2);
+    set(givenIn(q::kT, torque), entry_bit::torque);
+    set(givenIn(q::kN1, n1), entry_bit::n1);
     return mask;
 }
 

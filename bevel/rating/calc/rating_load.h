@@ -4,6 +4,7 @@
 // geometry and load entries that enables the forces step.
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -46,8 +47,8 @@ inline constexpr const char* kMsgSpiralContact = "齿向重合度或螺旋角数
 // preliminary record that its own check refuses (checkConePreRecord), a
 // geometry record that the check of its tooth system's kind refuses
 // (checkConeGeomRecord); then the entries as their edits take them
-// (entriesComplete: each in its range, every bit of the forces but T and
-// n1).
+// (entriesRefusal). A record or an entry refused for a value gets
+// kMsgNoConeGeometry, a line break and the refusal, which names the value.
 fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const std::uint8_t> file);
 
 // Completion mask bits (the forces button needs all thirteen).
@@ -60,14 +61,17 @@ inline constexpr std::uint32_t kComplete = 0x1fff;
 
 // βm and εβ agree: both above 0, or both 0 (βm below 90°, εβ not negative).
 bool spiralEntriesAgree(double betaM, double epsBeta);
-// The mask of the entries: each bit is set when its entry lies in the range
-// a design can have (module, face width, R and εα above 0; tooth numbers 1
-// to kMaxTeeth; αn, δ1 and δ2 above 0 and below 90°; φR above 0 and below
-// 2; βm and εβ agreeing; torque and n1 above 0). The edits set and clear
-// the bits by it, and a load demands every geometry bit, so what a load
-// takes a typed entry takes too.
+// The mask of the entries: each bit is set when its entry is given (not 0)
+// and in its range (rating_ranges.h); the spiral bit when βm and εβ are in
+// their ranges and agree. The edits set and clear the bits by it, and a load
+// demands every geometry bit, so what a load takes a typed entry takes too.
 std::uint32_t completionMask(const RatingEntries& e, double torque, double n1);
-// Every number of the entries finite, and every bit but torque and n1 set.
+// The first geometry entry a load cannot take, as its field would refuse it
+// ("大端模数 m：请输入 0.05 到 100 之间的数值。"): out of its range, or 0 where
+// the pair needs it; βm and εβ that disagree get kMsgSpiralContact. nullopt
+// when every geometry bit of the mask is set.
+std::optional<std::string> entriesRefusal(const RatingEntries& e);
+// Every number of the entries in its range, and every bit but torque and n1 set.
 bool entriesComplete(const RatingEntries& e);
 
 }  // namespace bevel

@@ -9,6 +9,7 @@
 
 #include "bevel/rating/calc/cutter_factor.h"
 #include "bevel/rating/calc/rating_factors.h"
+#include "bevel/rating/calc/rating_forces.h"
 #include "common/calc/rating_tables.h"
 
 namespace {
@@ -254,6 +255,42 @@ TEST(BevelRatingFactors, StressesAndSafetyRefuseWhatIsNotUsable) {
     EXPECT_EQ(meanConeFactorZM(-17, 43), 0);
     EXPECT_EQ(coneFactor(2.0), 0);
     EXPECT_EQ(coneFactor(2.5), 0);
+}
+
+// A result of 16 or more digits before the point is no result, as one that
+// is not finite: a stress from the largest entries each range takes.
+TEST(BevelRatingFactors, AResultNoReportCanPrintIsNoResult) {
+    EXPECT_TRUE(usableFactor(1e14));
+    EXPECT_FALSE(usableFactor(1e15));
+    EXPECT_FALSE(usableFactor(std::numeric_limits<double>::infinity()));
+    const double sigmaH = contactStress({.zH = 10, .zE = 1000, .zEps = 10, .zM = 30, .cone = 2, .ftm = 8e13, .kA = 10,
+                                         .kV = 10, .kBeta = 10, .b = 0.01, .m = 0.05, .z1 = 1});
+    EXPECT_EQ(sigmaH, 0);  // about 2·10¹⁸ MPa
+    auto ftm = meanTangentialForce({.torque = 1e8, .m = 0.05, .z1 = 1, .z2 = 1000, .phiR = 1, .alphaNDeg = 20,
+                                    .betaMDeg = 0, .delta1Deg = 0.06, .delta2Deg = 89.94});
+    ASSERT_TRUE(ftm);  // 8·10¹² N still prints
+    EXPECT_LT(*ftm, 1e15);
+}
+
+// A factor above 0 outside its range is not taken: a ZE from moduli of
+// 10⁻³⁰⁰ MPa, a YN of 10⁻¹¹ cycles (98). The refusal names it.
+TEST(BevelRatingFactors, FactorsOutsideTheirRangesAreRefused) {
+    namespace q = rating_range;
+    EXPECT_TRUE(factorInRange(q::kZE, 189.8));
+    EXPECT_TRUE(factorInRange(q::kZE, 0));  // not usable: the caller clears its bit
+    auto ze = elasticityFactor(1e-300, 1e-300, 0.3, 0.3);
+    ASSERT_TRUE(ze);
+    auto refused = factorInRange(q::kZE, *ze);
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.error().text, "弹性系数 ZE 的计算结果超出 1 到 1000 的范围，未被采用。请检查所选的数据！");
+    EXPECT_EQ(refused.error().icon, RatingNotice::Icon::Exclamation);
+    EXPECT_TRUE(factorInRange(q::kZN, contactLifeFactor(0, 0, 1e300)));  // the long-life line: 0.85
+    auto yn = bendingLifeFactor(1, 1e-11);
+    ASSERT_TRUE(yn);
+    EXPECT_FALSE(factorInRange(q::kYN, *yn));
+    // Every factor of the example chain is taken.
+    EXPECT_TRUE(factorInRange(q::kYx, *sizeFactor(5)));
+    EXPECT_TRUE(factorInRange(q::kYbeta, spiralAngleFactor(35, 1.8)));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // make_conegeom_example.py), the refusals, and the completion mask.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -12,6 +13,9 @@
 
 #include "bevel/geometry/calc/cone_geom_record.h"
 #include "bevel/rating/calc/rating_load.h"
+#include "bevel/rating/calc/rating_ranges.h"
+#include "fw/bounds.h"
+#include "fw/format.h"
 
 namespace {
 
@@ -69,7 +73,8 @@ TEST(BevelRatingLoad, FixtureFillsEveryEntry) {
 
 TEST(BevelRatingLoad, RefusalsLeaveNothingHalfLoaded) {
     const auto good = fixture();
-    struct Case { const char* name; std::vector<std::uint8_t> file; const char* message; };
+    // `names`: a value refused is named after the message, on a line of its own.
+    struct Case { const char* name; std::vector<std::uint8_t> file; const char* message; const char* names = nullptr; };
     std::vector<Case> cases;
     {
         auto f = good;
@@ -101,22 +106,28 @@ TEST(BevelRatingLoad, RefusalsLeaveNothingHalfLoaded) {
     {
         auto f = good;
         putI32(f, kGeom + 48, -21);  // Z1 negative
-        cases.push_back({"Z1 −21", f, kMsgNoConeGeometry});
+        cases.push_back({"Z1 −21", f, kMsgNoConeGeometry, "Z1"});
     }
     {
         auto f = good;
         putF64(f, kGeom + 520, 2.0);  // φR 2: the forces would divide by zero
-        cases.push_back({"φR 2", f, kMsgNoConeGeometry});
+        cases.push_back({"φR 2", f, kMsgNoConeGeometry, "φR"});
     }
     {
         auto f = good;
         putF64(f, kGeom + 432, std::nan(""));
-        cases.push_back({"b NaN", f, kMsgNoConeGeometry});
+        cases.push_back({"b NaN", f, kMsgNoConeGeometry, "b"});
     }
     for (const auto& c : cases) {
         auto r = loadRatingDesign(c.file);
         ASSERT_FALSE(r.has_value()) << c.name;
-        EXPECT_EQ(r.error().text, c.message) << c.name;
+        if (!c.names) {
+            EXPECT_EQ(r.error().text, c.message) << c.name;
+            continue;
+        }
+        const std::string head = std::string(c.message) + "\n";
+        EXPECT_EQ(r.error().text.rfind(head, 0), 0u) << c.name << ": " << r.error().text;
+        EXPECT_NE(r.error().text.find(c.names, head.size()), std::string::npos) << c.name << ": " << r.error().text;
     }
 }
 
@@ -151,3 +162,94 @@ TEST(BevelRatingLoad, ToothNumbersCountOnlyWhenPositive) {
 }
 
 }  // namespace
+
+namespace {
+
+// The slots of the geometry record the rating reads, each with the entry
+// and the quantity it becomes. An angle is probed in its degrees (its
+// minutes and seconds 0).
+struct RatingSlot {
+    const kavrin::Quantity& q;
+    std::size_t at;  // in the geometry record
+    enum Kind { Int, Double, IntDegrees, DoubleDegrees } kind;
+    double RatingEntries::*entry;  // nullptr: Z1, Z2
+};
+const RatingSlot kRatingSlots[] = {
+    {rating_range::kAlphaN, 0, RatingSlot::IntDegrees, &RatingEntries::alphaN},
+    {rating_range::kBetaM, 12, RatingSlot::IntDegrees, &RatingEntries::betaM},
+    {rating_range::kM, 40, RatingSlot::Double, &RatingEntries::m},
+    {rating_range::kZ1, 48, RatingSlot::Int, nullptr},
+    {rating_range::kZ2, 52, RatingSlot::Int, nullptr},
+    {rating_range::kX1, 56, RatingSlot::Double, &RatingEntries::x1},
+    {rating_range::kX2, 64, RatingSlot::Double, &RatingEntries::x2},
+    {rating_range::kXt2, 72, RatingSlot::Double, &RatingEntries::xt2},
+    {rating_range::kXt1, 80, RatingSlot::Double, &RatingEntries::xt1},
+    {rating_range::kEpsAlpha, 112, RatingSlot::Double, &RatingEntries::epsAlpha},
+    {rating_range::kB, 432, RatingSlot::Double, &RatingEntries::b},
+    {rating_range::kR, 440, RatingSlot::Double, &RatingEntries::r},
+    {rating_range::kDelta2, 464, RatingSlot::DoubleDegrees, &RatingEntries::delta2},
+    {rating_range::kDelta1, 488, RatingSlot::DoubleDegrees, &RatingEntries::delta1},
+    {rating_range::kPhiR, 520, RatingSlot::Double, &RatingEntries::phiR},
+    {rating_range::kEpsBeta, 576, RatingSlot::Double, &RatingEntries::epsBeta},
+};
+
+std::vector<double> probesOf(const RatingSlot& s) {
+    const double lo = s.q.lower(), hi = s.q.upper();
+    if (s.kind == RatingSlot::Int || s.kind == RatingSlot::IntDegrees)
+        return {std::floor(lo) - 1, std::ceil(lo), std::ceil(lo) + 1, std::floor(hi) - 1, std::floor(hi),
+                std::floor(hi) + 1, 0, 2e9, -2e9};
+    auto step = [](double b) { return 1e-9 * std::max(1.0, std::abs(b)); };
+    return {1e300, -1e300, 1e-300, lo - step(lo), lo, lo + step(lo), hi - step(hi), hi, hi + step(hi), 0};
+}
+
+}  // namespace
+
+// For every slot the rating reads: a value its field refuses (out of its
+// range, or 0 where the pair needs it) is refused by the load, naming the
+// value; a value its field takes is refused only by the geometry record's
+// own check (a design no geometry step writes), which names it too.
+TEST(BevelRatingRanges, EverySlotTheLoadReadsIsRefusedWhereItsFieldRefusesIt) {
+    const auto good = fixture();
+    const RatingEntries base = loadRatingDesign(good)->entries;
+    for (const RatingSlot& s : kRatingSlots) {
+        for (double v : probesOf(s)) {
+            auto f = good;
+            RatingEntries e = base;
+            switch (s.kind) {
+            case RatingSlot::Int: putI32(f, kGeom + s.at, static_cast<std::int32_t>(v)); break;
+            case RatingSlot::IntDegrees:
+                for (std::size_t k = 0; k < 3; ++k) putI32(f, kGeom + s.at + 4 * k, k ? 0 : static_cast<std::int32_t>(v));
+                break;
+            case RatingSlot::Double: putF64(f, kGeom + s.at, v); break;
+            case RatingSlot::DoubleDegrees:
+                for (std::size_t k = 0; k < 3; ++k) putF64(f, kGeom + s.at + 8 * k, k ? 0 : v);
+                break;
+            }
+            if (s.entry)
+                e.*s.entry = v;
+            else
+                (s.at == 48 ? e.z1 : e.z2) = static_cast<int>(v);
+            const std::string what = std::string(s.q.name) + " = " + fw::formatNumber(v);
+            const bool fieldRefuses = entriesRefusal(e).has_value();
+            auto loaded = loadRatingDesign(f);
+            if (fieldRefuses) EXPECT_FALSE(loaded.has_value()) << what;
+            if (loaded.has_value()) continue;
+            const std::string& text = loaded.error().text;
+            EXPECT_TRUE(text.rfind(std::string(kMsgNoConeGeometry) + "\n", 0) == 0 || text == kMsgSpiralContact)
+                << what << ": " << text;
+            // The entries' own refusal names the field as the field names it.
+            if (fieldRefuses && *entriesRefusal(e) != kMsgSpiralContact &&
+                text.find(std::string(s.q.name) + "：") != std::string::npos)
+                EXPECT_TRUE(text.ends_with(*entriesRefusal(e))) << what << ": " << text;
+        }
+    }
+    // Within the geometry check's ranges the entries' own ranges speak: a
+    // pressure angle of 0.5° would be taken by no field.
+    RatingEntries e = base;
+    e.alphaN = 0.5;
+    EXPECT_EQ(entriesRefusal(e), "法面压力角 αn：" + fw::numberBoundsText(rating_range::given(rating_range::kAlphaN).bounds));
+    e = base;
+    e.m = 1e300;
+    EXPECT_EQ(entriesRefusal(e), "大端模数 m：" + fw::numberBoundsText(rating_range::given(rating_range::kM).bounds));
+    EXPECT_FALSE(entriesRefusal(base));
+}

@@ -6,11 +6,14 @@
 // factor on a gear change), and Cancel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <functional>
 #include <fstream>
 #include <iterator>
 
+#include "bevel/rating/calc/rating_ranges.h"
 #include "bevel/rating/sirrow_chart_dlgs.h"
 #include "bevel/rating/sirrow_dlg.h"
 #include "bevel/rating/sirrow_factor_dialogs.h"
@@ -18,7 +21,9 @@
 #include "bevel/rating/sirrow_option_dlgs.h"
 #include "bevel/rating/sirrow_wkbita_dlg.h"
 #include "bevel/rating/sirrow_wyf_dlg.h"
+#include "fw/bounds.h"
 #include "fw/clock.h"
+#include "fw/format.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
 
@@ -197,26 +202,147 @@ TEST_F(SirrowDlgTest, TorqueForcesAndTheGearRadioBeforeThem) {
     dlg.DoModal();
 }
 
-// An entry outside the range a load accepts leaves its bit clear, as the
-// load would refuse the file: φR 2 (no cone factor), αn 90°, Z1 above the
-// largest tooth number.
-TEST_F(SirrowDlgTest, EntriesALoadWouldRefuseLeaveTheForcesDisabled) {
-    const std::pair<int, const char*> rows[] = {{D::IDC_PHIR, "2.0"}, {D::IDC_ALPHA, "90"}, {D::IDC_Z1, "1001"},
-                                                {D::IDC_DELTA1, "0"}, {D::IDC_BETA, "95"}};
-    for (auto [id, text] : rows) {
-        s.onDialog(D::IDD, [id, text](Running& d) {
+// An entry outside its range is refused by its field at once, naming the
+// field and its range: the value stays and the forces stay enabled (φR 2
+// gives no cone factor, αn 90° no force, Z1 above the largest tooth number,
+// βm 95°). An entry emptied to 0 is not given: its bit clears.
+TEST_F(SirrowDlgTest, EntriesOutsideTheirRangesAreRefusedByTheirFields) {
+    namespace q = bevel::rating_range;
+    struct Row { int id; const char* text; const kavrin::Quantity& qty; bool count; };
+    const Row rows[] = {{D::IDC_PHIR, "2.0", q::kPhiR, false},
+                        {D::IDC_ALPHA, "90", q::kAlphaN, false},
+                        {D::IDC_Z1, "1001", q::kZ1, true},
+                        {D::IDC_BETA, "95", q::kBetaM, false},
+                        {D::IDC_N1, "1e-300", q::kN1, false}};
+    for (const Row& row : rows) {
+        s.onDialog(D::IDD, [&](Running& d) {
             auto& dlg = static_cast<D&>(d.dialog());
             typeLoad(d);
-            ASSERT_TRUE(d.enabled(D::IDC_FORCES)) << text;
-            d.type(id, text);
+            ASSERT_TRUE(d.enabled(D::IDC_FORCES)) << row.text;
+            const bevel::RatingEntries before = dlg.m_e;
+            s.answerMessage(IDOK);
+            d.type(row.id, row.text);
             d.leave();
-            EXPECT_FALSE(d.enabled(D::IDC_FORCES)) << text;
-            EXPECT_NE(dlg.m_nEntryMask, bevel::entry_bit::kComplete) << text;
+            ASSERT_FALSE(s.messages().empty());
+            const std::string range = row.count ? fw::integerBoundsText(row.qty.bounds) : fw::numberBoundsText(row.qty.bounds);
+            EXPECT_TRUE(s.messages().back().text.ends_with("：" + range)) << s.messages().back().text;
+            EXPECT_EQ(dlg.m_e.phiR, before.phiR) << row.text;
+            EXPECT_EQ(dlg.m_e.alphaN, before.alphaN) << row.text;
+            EXPECT_EQ(dlg.m_e.z1, before.z1) << row.text;
+            EXPECT_EQ(dlg.m_e.betaM, before.betaM) << row.text;
+            EXPECT_EQ(dlg.m_dN1, 960) << row.text;
+            EXPECT_TRUE(d.enabled(D::IDC_FORCES)) << row.text;
             d.end(IDCANCEL);
         });
         D dlg;
         dlg.DoModal();
     }
+    s.onDialog(D::IDD, [](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        typeLoad(d);
+        d.type(D::IDC_DELTA1, "0");
+        d.leave();
+        EXPECT_FALSE(d.enabled(D::IDC_FORCES));
+        EXPECT_EQ(dlg.m_nEntryMask & bevel::entry_bit::delta1, 0u);
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+// A torque in its range whose other torque would leave it is refused,
+// naming that torque: T 10⁸ N·m makes T2 = T·43/17 too large; T stays.
+TEST_F(SirrowDlgTest, ATorqueWhoseOutputTorqueLeavesItsRangeIsRefused) {
+    s.expectMessage(bevel::rating_range::couplingRefusal(bevel::rating_range::kT2));
+    s.onDialog(D::IDD, [](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        typeLoad(d);
+        d.type(D::IDC_T, "1e8");
+        d.leave();
+        EXPECT_EQ(dlg.m_dT, 250);
+        EXPECT_NEAR(dlg.m_dT2, 250.0 * 43 / 17, 1e-9);
+        EXPECT_EQ(d.text(D::IDC_T), "250");
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+// Found by a tester: the module field took "1e300", and the refusal of Yx
+// then printed m with 300 digits. The field refuses it, naming itself and
+// its range; m stays 5 and Yx follows it.
+TEST_F(SirrowDlgTest, ModuleOf1e300IsRefusedByItsField) {
+    s.onDialog(D::IDD, [this](Running& d) {
+        auto& dlg = static_cast<D&>(d.dialog());
+        toForces(s, d);
+        s.answerMessage(IDOK);
+        d.type(D::IDC_M, "1e300");
+        d.leave();
+        ASSERT_EQ(s.messages().size(), 1u);
+        EXPECT_TRUE(s.messages()[0].text.ends_with("：" + fw::numberBoundsText(bevel::rating_range::kM.bounds)))
+            << s.messages()[0].text;
+        EXPECT_EQ(s.messages()[0].icon, fw::MessageIcon::Exclamation);
+        EXPECT_EQ(dlg.m_e.m, 5);
+        d.type(D::IDC_M, "5");
+        d.leave();
+        d.click(D::IDC_YX);
+        EXPECT_NEAR(dlg.m_dYx, 0.7408, 5e-5);
+        EXPECT_EQ(s.messages().size(), 1u);
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
+}
+
+// Every entry field refuses exactly the values outside the range its
+// quantity has in rating_ranges.h, the range the load checks (1e300, −1e300,
+// 1e-300, each bound and one step beyond and within it, and 0 for "not
+// given"), with its name and that range.
+TEST_F(SirrowDlgTest, EveryEntryFieldRefusesExactlyOutsideItsRange) {
+    namespace q = bevel::rating_range;
+    struct Row { int id; const kavrin::Quantity& qty; bool count = false; };
+    const Row rows[] = {{D::IDC_M, q::kM},          {D::IDC_Z1, q::kZ1, true},   {D::IDC_Z2, q::kZ2, true},
+                        {D::IDC_ALPHA, q::kAlphaN}, {D::IDC_BETA, q::kBetaM},    {D::IDC_EPS_ALPHA, q::kEpsAlpha},
+                        {D::IDC_EPS_BETA, q::kEpsBeta}, {D::IDC_B, q::kB},        {D::IDC_R, q::kR},
+                        {D::IDC_PHIR, q::kPhiR},    {D::IDC_DELTA1, q::kDelta1}, {D::IDC_DELTA2, q::kDelta2},
+                        {D::IDC_X1, q::kX1},        {D::IDC_X2, q::kX2},         {D::IDC_XT1, q::kXt1},
+                        {D::IDC_XT2, q::kXt2},      {D::IDC_T, q::kT},           {D::IDC_T2, q::kT2},
+                        {D::IDC_N1, q::kN1}};
+    s.tolerate([](Running& x) { x.end(IDCANCEL); });
+    s.onDialog(D::IDD, [&](Running& d) {
+        for (const Row& row : rows) {
+            const double lo = row.qty.lower(), hi = row.qty.upper();
+            std::vector<std::string> texts;
+            if (row.count) {
+                for (double v : {lo - 1, lo, lo + 1, hi - 1, hi, hi + 1, 0.0})
+                    texts.push_back(std::to_string(static_cast<long long>(v)));
+            } else {
+                auto step = [](double b) { return 1e-9 * std::max(1.0, std::abs(b)); };
+                for (double v : {1e300, -1e300, 1e-300, lo - step(lo), lo, lo + step(lo), hi - step(hi), hi,
+                                 hi + step(hi), 0.0})
+                    texts.push_back(fw::formatNumber(v));
+            }
+            const std::string range =
+                row.count ? fw::integerBoundsText(row.qty.bounds) : fw::numberBoundsText(row.qty.bounds);
+            for (const std::string& text : texts) {
+                typeLoad(d);  // the pair and its load, every entry in range
+                const double v = *fw::parseNumber(text);
+                const std::size_t before = s.messages().size();
+                d.type(row.id, text);
+                d.focus(D::IDC_HELP);
+                // The field's own refusal (a torque whose other torque would
+                // leave the range is refused as a coupling, not counted here).
+                const bool refused = s.messages().size() > before &&
+                                     s.messages().back().text.ends_with("：" + range) &&
+                                     !s.messages().back().text.starts_with("输入未被接受");
+                EXPECT_EQ(refused, !row.qty.admits(v)) << row.qty.name << " " << text;
+                if (refused) d.type(row.id, "0"), d.focus(D::IDC_HELP);
+            }
+        }
+        d.end(IDCANCEL);
+    });
+    D dlg;
+    dlg.DoModal();
 }
 
 TEST_F(SirrowDlgTest, LoadFillsTheEntriesAndTheForcesWaitForTheLoad) {
