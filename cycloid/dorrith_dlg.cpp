@@ -304,6 +304,7 @@ void CDorrithDlg::OnKillfocusDp() {
             m_bits |= 0x20;
         }
     } else {
+        m_dp = 0;   // not given (what 0 or less stands for)
         m_bits &= ~0x20;
     }
     update();
@@ -317,6 +318,8 @@ void CDorrithDlg::OnKillfocusDPin() {
             fw::MessageBox("请注意针齿可的结构强度是否可靠，若不合适，请重新调整针齿圆直径dp、\n针齿直径drp、中心距a或重新选择合适的K1值。",
                            fw::MB_OK | fw::MB_ICONINFORMATION);
         m_bits |= 0x40;
+    } else {
+        m_dPin = 0;   // not given
     }
     update();
 }
@@ -330,6 +333,7 @@ void CDorrithDlg::OnKillfocusA() {
             fw::MessageBox(kMsgPinsThin, fw::MB_OK | fw::MB_ICONINFORMATION);
         m_bits |= 0x20 | 0x80;
     } else {
+        m_a = 0;   // not given
         m_bits &= ~(0x20 | 0x80);
     }
     update();
