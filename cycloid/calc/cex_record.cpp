@@ -183,7 +183,8 @@ fw::Expected<LoadedDesign, std::string> parseDesignFile(std::span<const std::uin
         body = file.subspan(kCexHeaderBytes, CexDesignRecord::kBytes);
     }
     out.record = recordFromBytes(body);
-    if (auto f = checkRecord(out.record)) return fw::unexpected(std::string(kMsgNotCycloid) + "\n" + recordFaultText(*f));
+    if (auto f = checkRecord(out.record))
+        return fw::unexpected(std::string(kMsgNotCycloid) + "\n" + recordFaultText(*f));
     return out;
 }
 
