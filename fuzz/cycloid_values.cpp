@@ -9,6 +9,7 @@
 // the save then takes loads again. The custom designer is run the same way
 // on fuzz-chosen inputs its fields take.
 #include <cmath>
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <span>
@@ -199,9 +200,13 @@ void edit(Bytes& in, CexDesignRecord& r) {
         case 61: b6.mu = pick(in, kMu.bounds); break;
         case 62: b6.E = pick(in, kE.bounds); break;
         default: {
-            // Raw bits anywhere in the record's body.
+            // Raw bits anywhere in the record's body but its texts (title,
+            // number, date: what is typed there is printed as typed, "nan"
+            // too).
             auto bytes = recordBytes(r);
-            const std::size_t at = (in.u8() | std::size_t(in.u8()) << 8) % (bytes.size() - 7);
+            std::size_t at = (in.u8() | std::size_t(in.u8()) << 8) % (bytes.size() - 7);
+            const std::size_t texts = offsetof(CexBlock1, title), textsEnd = offsetof(CexBlock1, status);
+            if (at + 8 > texts && at < textsEnd) at = textsEnd;
             const double v = in.f64();
             std::memcpy(&bytes[at], &v, 8);
             r = recordFromBytes(bytes);
