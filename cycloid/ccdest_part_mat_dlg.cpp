@@ -2,19 +2,25 @@
 
 #include <cmath>
 
+#include "cycloid/calc/cex_ranges.h"
 #include "cycloid/cex_design.h"
 #include "fw/format.h"
 #include "resources/kavrin/module.h"
 
+using namespace cycloid::cex_q;
+
+// The fields' ranges: those of the record's slots they fill (cex_ranges.h):
+// μ and E of block 6, [σf] as σflim of block 2 and σFp of block 6, [σh] as
+// σHp of block 6, Kw of block 2.
 CCDestPartMatDlg::CCDestPartMatDlg(fw::Window* parent) : fw::Dialog(kavrin::module(), IDD, parent) {
-    onKillFocus(IDC_MU, [this] { positive(IDC_MU, m_mu); });
-    onKillFocus(IDC_E, [this] { positive(IDC_E, m_E); });
+    onKillFocus(IDC_MU, [this] { positive(IDC_MU, m_mu, kMu); });
+    onKillFocus(IDC_E, [this] { positive(IDC_E, m_E, kE); });
     onKillFocus(IDC_SF, [this] {
-        positive(IDC_SF, m_sigmaF);
+        positive(IDC_SF, m_sigmaF, kSigmaFlim);
         trackbar(IDC_SF_SLIDER).setPos(sigmaFPosition(m_sigmaF));
     });
     onKillFocus(IDC_SH, [this] {
-        positive(IDC_SH, m_sigmaH);
+        positive(IDC_SH, m_sigmaH, kSigmaHp);
         trackbar(IDC_SH_SLIDER).setPos(sigmaHPosition(m_sigmaH));
     });
     onKillFocus(IDC_KW, [this] { OnKillfocusKw(); });
@@ -47,14 +53,15 @@ bool CCDestPartMatDlg::OnInitDialog() {
 }
 
 void CCDestPartMatDlg::DoDataExchange(fw::Exchange& dx) {
-    dx.number(IDC_MU, m_mu);
-    dx.number(IDC_E, m_E);
-    dx.number(IDC_SF, m_sigmaF);
-    dx.number(IDC_SH, m_sigmaH);
-    dx.number(IDC_KW, m_Kw);
+    using cycloid::given;
+    dx.number(IDC_MU, m_mu, given(kMu));
+    dx.number(IDC_E, m_E, given(kE));
+    dx.number(IDC_SF, m_sigmaF, given(kSigmaFlim));
+    dx.number(IDC_SH, m_sigmaH, given(kSigmaHp));
+    dx.number(IDC_KW, m_Kw, given(kKw));
 }
 
-void CCDestPartMatDlg::positive(int id, double& member) {
+void CCDestPartMatDlg::positive(int id, double& member, const kavrin::Quantity& q) {
     auto v = fw::parseNumber(text(id));
     if (!v) {
         cexRefuseField(*this, id, fw::dx_text::NotANumber);
@@ -66,7 +73,16 @@ void CCDestPartMatDlg::positive(int id, double& member) {
         setNumber(id, member);
         return;
     }
+    if (!inRange(id, *v, q, member)) return;
     member = *v;
+}
+
+bool CCDestPartMatDlg::inRange(int id, double v, const kavrin::Quantity& q, double member) {
+    const fw::Bounds b = cycloid::given(q);
+    if (b.admits(v)) return true;
+    cexRefuseField(*this, id, fw::numberBoundsText(b));
+    setNumber(id, member);
+    return false;
 }
 
 void CCDestPartMatDlg::OnKillfocusKw() {
@@ -76,6 +92,7 @@ void CCDestPartMatDlg::OnKillfocusKw() {
         setNumber(IDC_KW, m_Kw);
         return;
     }
+    if (!inRange(IDC_KW, *v, kKw, m_Kw)) return;
     m_Kw = *v;
 }
 

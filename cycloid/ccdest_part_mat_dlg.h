@@ -1,6 +1,7 @@
 // CCDestPartMatDlg: the material of the output pins (template 141): Poisson's
 // ratio, modulus, the permissible bending and contact stresses and Kw.
 #pragma once
+#include "common/calc/quantity.h"
 #include "fw/fw.h"
 
 class CCDestPartMatDlg : public fw::Dialog {
@@ -30,7 +31,9 @@ public:
     static int sigmaHPosition(double v);
 
 private:
-    void positive(int id, double& member);
+    // The field's own rule (above 0), then its range; a refused value is put back.
+    void positive(int id, double& member, const kavrin::Quantity& q);
+    bool inRange(int id, double v, const kavrin::Quantity& q, double member);
     void OnKillfocusKw();
     void OnReleased(int slider);
 };

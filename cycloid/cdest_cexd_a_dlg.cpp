@@ -1,5 +1,6 @@
 #include "cycloid/cdest_cexd_a_dlg.h"
 
+#include "cycloid/calc/cex_ranges.h"
 #include "resources/kavrin/module.h"
 
 CDestCexdADlg::CDestCexdADlg(fw::Window* parent) : fw::Dialog(kavrin::module(), IDD, parent) {}
@@ -21,9 +22,11 @@ double CDestCexdADlg::chosen() const {
     return m_computed;
 }
 
+// Each edit holds an eccentricity: within its range (cex_ranges.h).
 void CDestCexdADlg::DoDataExchange(fw::Exchange& dx) {
+    const fw::Bounds a = cycloid::given(cycloid::cex_q::kA);
     dx.radio(IDC_UPPER, m_choice);
-    dx.number(IDC_UPPER_VALUE, m_upper);
-    dx.number(IDC_COMPUTED_VALUE, m_computed);
-    dx.number(IDC_LOWER_VALUE, m_lower);
+    dx.number(IDC_UPPER_VALUE, m_upper, a);
+    dx.number(IDC_COMPUTED_VALUE, m_computed, a);
+    dx.number(IDC_LOWER_VALUE, m_lower, a);
 }

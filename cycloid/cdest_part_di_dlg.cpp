@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cycloid/calc/cex_parts.h"
+#include "cycloid/calc/cex_ranges.h"
 #include "cycloid/cex_design.h"
 #include "fw/format.h"
 #include "resources/kavrin/module.h"
@@ -53,12 +54,19 @@ bool CDestPartDiDlg::takeTypedBore() {
     auto& c = combo(IDC_BORE);
     auto v = fw::parseNumber(c.text());
     const std::string shown = fw::format("%.2f", m_Di);
-    if (!v || !(*v > 0)) {
+    if (!v) {
         cexRefuseField(*this, IDC_BORE, fw::dx_text::NotANumber);
         c.setText(shown);
         return false;
     }
     if (std::fabs(*v - m_Di) < 1e-9) return true;
+    // A bore within its range (cex_ranges.h), then the recommendation's question.
+    const fw::Bounds bore = given(cex_q::kDi);
+    if (!bore.admits(*v)) {
+        cexRefuseField(*this, IDC_BORE, fw::numberBoundsText(bore));
+        c.setText(shown);
+        return false;
+    }
     const double scale = m_kind == 0 ? 1.0 : 0.8;
     if (*v < scale * m_dimin || *v > scale * m_dimax) {
         if (fw::MessageBox(kMsgOutside, fw::MB_YESNO | fw::MB_ICONEXCLAMATION) != fw::IDYES) {

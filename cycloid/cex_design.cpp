@@ -99,6 +99,21 @@ void cexRefuseField(const fw::Dialog& d, int id, std::string_view message) {
                    fw::MB_OK | fw::MB_ICONEXCLAMATION);
 }
 
+bool cexTakeInRange(fw::Dialog& d, int id, double v, const fw::Bounds& b) {
+    if (b.admits(v)) return true;
+    cexRefuseField(d, id, fw::numberBoundsText(b));
+    d.editAgain(id);
+    return false;
+}
+
+bool cexDerivedAdmitted(std::initializer_list<QuantityValue> values) {
+    if (const kavrin::Quantity* q = firstRefused(values)) {
+        fw::MessageBox(resultRefusal(*q), fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        return false;
+    }
+    return true;
+}
+
 CexLoad cexLoadDesign(fw::Window* parent) {
     fw::FileDialog fd(fw::FileMode::Open, "cxd", {}, fw::OFN_FILEMUSTEXIST | fw::OFN_HIDEREADONLY,
                       "摆线设计数据文件 (*.cxd)|*.cxd|All Files (*.*)|*.*||", parent);
@@ -118,7 +133,8 @@ CexLoad cexLoadDesign(fw::Window* parent) {
     }
     auto loaded = parseDesignFile(*bytes);
     if (!loaded) {
-        fw::MessageBox(kMsgNotCycloid, fw::MB_OK);
+        // "所用数据文件不包含…", and the field a hand-edited value is refused by.
+        fw::MessageBox(loaded.error(), fw::MB_OK);
         return CexLoad::Refused;
     }
     if (loaded->oldFile) fw::MessageBox(kMsgOldFile, fw::MB_OK);

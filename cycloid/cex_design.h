@@ -2,8 +2,10 @@
 // share, the current design file, the running wizard, and the steps every
 // page takes with its block (store, leave) and page 1's load.
 #pragma once
+#include <initializer_list>
 #include <string>
 
+#include "cycloid/calc/cex_ranges.h"
 #include "cycloid/calc/cex_record.h"
 #include "fw/fw.h"
 
@@ -37,6 +39,16 @@ void cexLeaveStep(int page, bool current = true);
 // A refusal of a field's text, named as the data exchange names it
 // ("功 率  p=：请输入一个数值。"), exclamation icon.
 void cexRefuseField(const fw::Dialog& d, int id, std::string_view message);
+
+// After the page's own rules for a typed value: a value outside b (its
+// quantity's range, cex_ranges.h) is refused naming the field and the range
+// ("功率 p：请输入 0.001 到 100000 之间的数值。") and the field is edited again;
+// true when b admits v.
+bool cexTakeInRange(fw::Dialog& d, int id, double v, const fw::Bounds& b);
+// Values derived from accepted inputs: false, with resultRefusal of the first
+// one outside its quantity's range (warning icon), when any is; the page then
+// takes nothing of the input.
+bool cexDerivedAdmitted(std::initializer_list<cycloid::QuantityValue> values);
 
 // Page 1's "装入参考": the open dialog, the checks, the record replaced.
 enum class CexLoad { Cancelled, Refused, Incomplete, Loaded };

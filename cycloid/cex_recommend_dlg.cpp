@@ -8,10 +8,11 @@
 
 using namespace cycloid;
 
-CexRecommendDlg::CexRecommendDlg(int templateId, fw::Window* parent, Ids ids, OutOfRange rule,
-                                 const char* labelFormat, const char* outOfRangeText)
+CexRecommendDlg::CexRecommendDlg(int templateId, fw::Window* parent, Ids ids, const kavrin::Quantity& quantity,
+                                 OutOfRange rule, const char* labelFormat, const char* outOfRangeText)
     : fw::Dialog(kavrin::module(), templateId, parent),
       m_ids(ids),
+      m_quantity(&quantity),
       m_rule(rule),
       m_labelFormat(labelFormat),
       m_outOfRangeText(outOfRangeText) {
@@ -29,7 +30,7 @@ double CexRecommendDlg::valueAt(int pos) const { return valueFromPosition({m_low
 int CexRecommendDlg::positionOf(double value) const { return positionFromValue({m_low, m_high}, value); }
 
 void CexRecommendDlg::DoDataExchange(fw::Exchange& dx) {
-    dx.number(m_ids.edit, m_value);
+    dx.number(m_ids.edit, m_value, given(*m_quantity));
     dx.trackbar(m_ids.trackbar, m_pos);
 }
 
@@ -64,11 +65,8 @@ void CexRecommendDlg::OnKillfocusEdit() {
         return;
     }
     if (*v == m_value) return;   // nothing new: no question again
-    if (!(*v > 0)) {   // every value these dialogs offer is a positive length or coefficient
-        cexRefuseField(*this, m_ids.edit, kMsgNotPositive);
-        editAgain(m_ids.edit);
-        return;
-    }
+    // Every value these dialogs offer is a length or coefficient of the record.
+    if (!cexTakeInRange(*this, m_ids.edit, *v, given(*m_quantity))) return;
     m_value = *v;
     // What the dialog offers (its bounds, shown to 15 digits) it accepts.
     if (withinBand({m_low, m_high}, m_value)) {

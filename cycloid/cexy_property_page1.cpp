@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cycloid/calc/cex_preliminary.h"
+#include "cycloid/calc/cex_ranges.h"
 #include "cycloid/cdest_cexd_a_dlg.h"
 #include "cycloid/cdest_cexd_bc_dlg.h"
 #include "cycloid/cdest_cexd_k1_dlg.h"
@@ -14,6 +15,7 @@
 #include "fw/text.h"
 
 using namespace cycloid;
+using namespace cycloid::cex_q;
 
 namespace {
 constexpr const char* kHintGeometry = "对已激活的按钮操作，确定或更改其几何参数。";
@@ -153,7 +155,7 @@ bool CCexyPropertyPage1::readCount(int id, unsigned& value, unsigned low, unsign
     }
     // Counts below `low` get the page's own refusal; above `high` no design.
     if (*v > static_cast<long long>(high)) {
-        cexRefuseField(*this, id, fw::format("请输入 %u 到 %u 之间的整数。", low, high));
+        cexRefuseField(*this, id, fw::integerBoundsText({double(low), double(high)}));
         editAgain(id);
         return false;
     }
@@ -164,8 +166,9 @@ bool CCexyPropertyPage1::readCount(int id, unsigned& value, unsigned low, unsign
 bool CCexyPropertyPage1::takeTorque(double P, double i, double eta, double n0, int mask) {
     if ((mask & kTorqueBits) != kTorqueBits) return true;
     const double tc = outputTorque(P, i, eta, n0);
-    // Before the tooth counts are typed i is 0, and so is the torque.
-    if (!std::isfinite(tc) || (i > 0 && !(tc > 0))) {
+    // Before the tooth counts are typed i is 0, and so is the torque; once
+    // they are, it lies within its range (0.001 to 1e9 N·m).
+    if (!kTc.admits(tc) || (i > 0 && !(tc > 0))) {
         fw::MessageBox(kMsgTorqueRange, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return false;
     }
@@ -252,7 +255,7 @@ void CCexyPropertyPage1::OnSetfocusDate() {
 
 void CCexyPropertyPage1::OnKillfocusZc() {
     unsigned v = m_Zc;
-    if (!readCount(IDC_ZC, v, 9, kMaxDiscTeeth)) return;
+    if (!readCount(IDC_ZC, v, static_cast<unsigned>(kZc.lower()), static_cast<unsigned>(kZc.upper()))) return;
     if (v == m_Zc) return;
     if (v % 2 == 0) fw::MessageBox("建议摆线轮齿数应取奇数！", fw::MB_OK | fw::MB_ICONINFORMATION);
     if (v < 9) {
@@ -273,7 +276,7 @@ void CCexyPropertyPage1::OnKillfocusZc() {
 
 void CCexyPropertyPage1::OnKillfocusZp() {
     unsigned v = m_Zp;
-    if (!readCount(IDC_ZP, v, 10, kMaxDiscTeeth + 1)) return;
+    if (!readCount(IDC_ZP, v, static_cast<unsigned>(kZp.lower()), static_cast<unsigned>(kZp.upper()))) return;
     if (v == m_Zp) return;
     if (v % 2 == 1) fw::MessageBox("建议针齿数取偶数！", fw::MB_OK | fw::MB_ICONINFORMATION);
     if (v < 10) {
@@ -301,6 +304,7 @@ void CCexyPropertyPage1::OnKillfocusP() {
         showValues();
         return;
     }
+    if (!cexTakeInRange(*this, IDC_P, v, given(kP))) return;
     if (!takeTorque(v, m_i, m_eta, m_n0, m_inputMask | kBitP)) {
         showValues();
         return;
@@ -319,6 +323,7 @@ void CCexyPropertyPage1::OnKillfocusN0() {
         showValues();
         return;
     }
+    if (!cexTakeInRange(*this, IDC_N0, v, given(kN0))) return;
     if (!takeTorque(m_P, m_i, m_eta, v, m_inputMask | kBitN0)) {
         showValues();
         return;
@@ -332,12 +337,13 @@ void CCexyPropertyPage1::OnKillfocusEta() {
     double v = m_eta;
     if (!readField(IDC_ETA, v)) return;
     if (v == m_eta && (m_inputMask & kBitEta)) return;
-    if (v > 0.99) {   // what a loaded design may hold; above 1 it would raise the torque
+    // The efficiency's range (0.8 to 0.99): the page's two refusals.
+    if (v > kEta.upper()) {   // what a loaded design may hold; above 1 it would raise the torque
         fw::MessageBox(kMsgEtaHigh, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         showValues();
         return;
     }
-    if (v < 0.8) {
+    if (v < kEta.lower()) {
         fw::MessageBox("机构效率估值太低！", fw::MB_OK | fw::MB_ICONEXCLAMATION);
         showValues();
         return;
@@ -388,8 +394,11 @@ void CCexyPropertyPage1::OnK1Button() {
     CDestCexdK1Dlg dlg(this);
     dlg.setRange(band.low, band.high);
     if (dlg.DoModal() == fw::IDOK) {
-        m_K1 = dlg.m_value;
-        if (m_Rp > 0) m_a = m_K1 * m_Rp / m_Zp;
+        const double a = m_Rp > 0 ? dlg.m_value * m_Rp / m_Zp : m_a;
+        if (cexDerivedAdmitted({{&kA, a}})) {
+            m_K1 = dlg.m_value;
+            m_a = a;
+        }
     }
     Store();
     showValues();
@@ -436,6 +445,7 @@ void CCexyPropertyPage1::OnKillfocusBc() {
         showValues();
         return;
     }
+    if (!cexTakeInRange(*this, IDC_BC, v, given(kBc))) return;
     if (v / m_Rp < 0.1 || v / m_Rp > 0.2)
         fw::MessageBox(fw::format("建议齿宽在%.1f～%.1f之间取值。", 0.1 * m_Rp, 0.2 * m_Rp),
                        fw::MB_OK | fw::MB_ICONEXCLAMATION);
@@ -450,14 +460,19 @@ void CCexyPropertyPage1::OnRpButton() {
     dlg.setRange(range.low, range.high);
     setHint("按轴承钢材料取值。");
     if (dlg.DoModal() == fw::IDOK) {
-        m_Rp = dlg.m_value;
+        const double rp = dlg.m_value;
         const bool width = m_K1 > 0;
-        if (width) m_a = m_K1 * m_Rp / m_Zp;
-        enable(IDC_BC_BUTTON, width);
-        enable(IDC_BC, width);
-        if (m_Rrp > 0) {
-            m_K2 = pinCoefficient(m_Zp, m_Rp, m_Rrp);
-            enable(IDC_K2_BUTTON, false);
+        const double a = width ? m_K1 * rp / m_Zp : m_a;
+        const double k2 = m_Rrp > 0 ? pinCoefficient(m_Zp, rp, m_Rrp) : m_K2;
+        if (cexDerivedAdmitted({{&kA, a}, {&kK2, k2}})) {
+            m_Rp = rp;
+            m_a = a;
+            enable(IDC_BC_BUTTON, width);
+            enable(IDC_BC, width);
+            if (m_Rrp > 0) {
+                m_K2 = k2;
+                enable(IDC_K2_BUTTON, false);
+            }
         }
     }
     Store();
@@ -479,6 +494,13 @@ void CCexyPropertyPage1::OnKillfocusRp() {
             setNumber(IDC_RP, old);
         enable(IDC_BC_BUTTON, m_Rp > 0);
         enable(IDC_BC, m_Rp > 0);
+        return;
+    }
+    if (!cexTakeInRange(*this, IDC_RP, v, given(kRp))) return;
+    // K1 and K2 follow the new radius: within their ranges, or nothing is taken.
+    if (!cexDerivedAdmitted({{&kK1, m_a > 0 ? m_a * m_Zp / v : m_K1},
+                             {&kK2, m_Rrp > 0 ? pinCoefficient(m_Zp, v, m_Rrp) : m_K2}})) {
+        showValues();
         return;
     }
     m_Rp = v;
@@ -512,7 +534,9 @@ void CCexyPropertyPage1::OnRrpButton() {
         enable(IDC_K2_BUTTON, true);
         return;
     }
-    m_Rrp = pinSleeveRadius(m_Zp, m_Rp, m_K2);
+    const double rrp = pinSleeveRadius(m_Zp, m_Rp, m_K2);
+    if (!cexDerivedAdmitted({{&kRrp, rrp}})) return;
+    m_Rrp = rrp;
     enable(IDC_K2_BUTTON, false);
     Store();
     showValues();
@@ -532,9 +556,14 @@ void CCexyPropertyPage1::OnKillfocusRrp() {
         showValues();
         return;
     }
+    if (!cexTakeInRange(*this, IDC_RRP, v, given(kRrp))) return;
     double k2 = pinCoefficient(m_Zp, m_Rp, v);
     if (k2 < 0.99) {
         fw::MessageBox("针齿套半径太大或分布圆太小，针齿壳设计有困难！", fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        showValues();
+        return;
+    }
+    if (!cexDerivedAdmitted({{&kK2, k2}})) {
         showValues();
         return;
     }
@@ -565,7 +594,7 @@ void CCexyPropertyPage1::OnAButton() {
         fw::MessageBox(fw::format(kMsgSeries, n->lower, n->upper), fw::MB_OK | fw::MB_ICONINFORMATION);
         CDestCexdADlg dlg(this);
         dlg.setChoices(n->upper, a, n->lower);
-        if (dlg.DoModal() == fw::IDOK) {
+        if (dlg.DoModal() == fw::IDOK && cexDerivedAdmitted({{&kK1, m_Zp * dlg.chosen() / m_Rp}})) {
             m_a = dlg.chosen();
             m_K1 = m_Zp * m_a / m_Rp;
             enable(IDC_K1_BUTTON, false);
@@ -592,6 +621,11 @@ void CCexyPropertyPage1::OnKillfocusA() {
         setHint(kMsgMaxA);
         m_a = kMaxEccentricity;
     } else {
+        // K1 follows the new eccentricity: within its range, or a is not taken.
+        if (!cexDerivedAdmitted({{&kK1, m_Zp * v / m_Rp}})) {
+            showValues();
+            return;
+        }
         if (betweenStandardEccentricities(v)) {
             auto n = eccentricityNeighbours(v);
             setHint(fw::format(kMsgSeries, n->lower, n->upper));
@@ -653,8 +687,8 @@ void CCexyPropertyPage1::takeBlock1() {
     if (m_Zp > 0) m_inputMask |= kBitZc;
     if (m_Zc > 0) m_inputMask |= kBitZp;
     if (m_eta > 0) m_inputMask |= kBitEtaLoaded;
-    if (m_eta < 0.8 || m_eta > 0.99) {
-        m_eta = 0.95;
+    if (loadedEfficiency(m_eta) != m_eta) {
+        m_eta = loadedEfficiency(m_eta);
         m_strHint = "原定机构效率不合理，请重新调整。";
         // The torque follows the efficiency that replaces the stored one.
         if (m_P > 0 && m_n0 > 0 && m_i > 0) m_Tc = outputTorque(m_P, m_i, m_eta, m_n0);

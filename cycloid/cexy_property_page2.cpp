@@ -8,12 +8,16 @@
 #include "fw/format.h"
 
 using namespace cycloid;
+namespace q = cycloid::cex_q;
 using P2 = CCexyPropertyPage2;
 
 namespace {
 constexpr const char* kMsgTooBig = "机型超大，超出程序设计范围，若需要扩充，\n请与开发者联系。";
 constexpr const char* kX1Items[] = {"2", "3"};
 constexpr int kX2Values[] = {6, 8, 10, 12, 16};
+// What the buttons compute must be given, within its range.
+constexpr kavrin::Quantity givenDfc = givenQuantity(q::kDfc), givenDw = givenQuantity(q::kDw),
+                           givenDac = givenQuantity(q::kDac), givenDwHole = givenQuantity(q::kDwHole);
 int x2Index(int x2) {
     for (int k = 0; k < 5; ++k)
         if (kX2Values[k] == x2) return k;
@@ -266,6 +270,7 @@ OutputPinInputs CCexyPropertyPage2::pinInputs() const {
 void CCexyPropertyPage2::OnKillfocusDsp() {
     double v = m_dsp;
     if (!readField(IDC_DSP, v) || v == m_dsp) return;
+    if (!cexTakeInRange(*this, IDC_DSP, v, q::kDsp.bounds)) return;
     const double ratio = (m_drp + v) / (2 * m_drp);
     if (ratio < 0.75)
         fw::MessageBox(fw::format("针齿销偏小，恐怕刚性不足!\n建议针齿销直径在%.0f～%.0f之间", 0.8 * m_drp, 0.9 * m_drp),
@@ -285,6 +290,7 @@ void CCexyPropertyPage2::OnKillfocusL() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_L, v, given(q::kL))) return;
     m_l = v;
     m_inputMask |= kL;
     invalidate(kDsw | kDrw | kDwHole);
@@ -312,7 +318,7 @@ void CCexyPropertyPage2::OnSelchangeX2() {
 void CCexyPropertyPage2::OnKillfocusDj() {
     double v = m_dj;
     if (!readField(IDC_DJ, v) || v == m_dj) return;
-    if (!(v > 0.02 && v <= 1)) {
+    if (!given(q::kPresetDj).admits(v)) {   // above 0.02 and at most 1 mm
         fw::MessageBox("给出的预定间隙太小，\n建议先执行左边的按纽，\n从得到的推荐值略作调整。", fw::MB_OK | fw::MB_ICONEXCLAMATION);
         invalidate(kDj);
         UpdateData(false);
@@ -329,6 +335,7 @@ void CCexyPropertyPage2::OnKillfocusDj() {
 void CCexyPropertyPage2::OnKillfocusDt() {
     double v = m_dt;
     if (!readField(IDC_DT, v) || v == m_dt) return;
+    if (!cexTakeInRange(*this, IDC_DT, v, q::kDt.bounds)) return;
     if (v > g_cexRecord.b1.bc / 2 &&
         fw::MessageBox("建议间隔环厚度不大于0.5倍摆线轮厚度！\n是(Yes)否(No)重选？", fw::MB_YESNO | fw::MB_ICONQUESTION) ==
             fw::IDYES) {
@@ -347,6 +354,7 @@ void CCexyPropertyPage2::OnKillfocusDi() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_DI, v, given(q::kDi))) return;
     m_Di = v;
     invalidate(kDsw | kDrw | kDwHole);
     after();
@@ -365,6 +373,7 @@ void CCexyPropertyPage2::OnKillfocusDw() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_DW_CIRCLE, v, given(q::kDw))) return;
     m_Dw = v;
     m_inputMask |= kDw;
     invalidate(kDsw | kDrw | kDwHole);
@@ -396,6 +405,7 @@ void CCexyPropertyPage2::OnKillfocusDsw() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_DSW, v, given(q::kDsw))) return;
     if (!checkOutputPins(pinInputs(), m_drw, v, m_Qmax)) {
         fw::MessageBox(kMsgNoPinResult, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         UpdateData(false);
@@ -419,6 +429,7 @@ void CCexyPropertyPage2::OnKillfocusDrw() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_DRW, v, given(q::kDrw))) return;
     if (!checkOutputPins(pinInputs(), v, m_dsw, m_Qmax)) {
         fw::MessageBox(kMsgNoPinResult, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         UpdateData(false);
@@ -448,15 +459,20 @@ void CCexyPropertyPage2::OnDjButton() {
 }
 
 void CCexyPropertyPage2::OnDfcButton() {
-    m_dfc = rootDiameter(m_dp, g_cexRecord.b1.a, m_drp, m_dj);
-    m_Dw = proposedPinHoleCircle(m_dp, m_dfc);
+    const double dfc = rootDiameter(m_dp, g_cexRecord.b1.a, m_drp, m_dj);
+    const double Dw = proposedPinHoleCircle(m_dp, dfc);
+    if (!cexDerivedAdmitted({{&givenDfc, dfc}, {&givenDw, Dw}})) return;
+    m_dfc = dfc;
+    m_Dw = Dw;
     m_inputMask |= kDfc;
     invalidate(kDw | kDsw | kDrw | kDwHole);
     after();
 }
 
 void CCexyPropertyPage2::OnDacButton() {
-    m_dac = tipDiameter(m_dp, g_cexRecord.b1.a, m_drp, m_dj);
+    const double dac = tipDiameter(m_dp, g_cexRecord.b1.a, m_drp, m_dj);
+    if (!cexDerivedAdmitted({{&givenDac, dac}})) return;
+    m_dac = dac;
     m_inputMask |= kDac;
     after();
 }
@@ -474,6 +490,12 @@ void CCexyPropertyPage2::OnDwButton() {
             setHint("");
     } else if (!(m_Dw > 0) || !(m_Di > 0)) {
         fw::MessageBox("未确定摆线轮轴承孔直径，不能用计算确定\n柱销分布圆直径推荐值！", fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        invalidate(kDw);
+        enablingRule();
+        Store();
+        return;
+    }
+    if (!cexDerivedAdmitted({{&givenDw, (m_dfc + m_Di) / 2}})) {
         invalidate(kDw);
         enablingRule();
         Store();
@@ -530,7 +552,9 @@ void CCexyPropertyPage2::OnDswButton() {
 }
 
 void CCexyPropertyPage2::OnDwHoleButton() {
-    m_dw = pinHoleDiameter(g_cexRecord.b1.a, m_drw, m_dp);
+    const double dw = pinHoleDiameter(g_cexRecord.b1.a, m_drw, m_dp);
+    if (!cexDerivedAdmitted({{&givenDwHole, dw}})) return;
+    m_dw = dw;
     m_ES = pinHoleUpperDeviation(m_dw);
     m_EI = 0;
     m_inputMask |= kDwHole;

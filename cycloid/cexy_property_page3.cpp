@@ -5,6 +5,13 @@
 #include "fw/format.h"
 
 using namespace cycloid;
+namespace q = cycloid::cex_q;
+
+namespace {
+// What the buttons compute must be given, within its range.
+constexpr kavrin::Quantity givenDc = givenQuantity(q::kDc), givenDj = givenQuantity(q::kDj),
+                           givenDelta = givenQuantity(q::kDelta);
+}  // namespace
 
 CCexyPropertyPage3::CCexyPropertyPage3() : CexyWizardPage(IDD, 3) {
     onSelChange(IDC_GRADE, [this] { OnSelchangeGrade(); });
@@ -184,21 +191,27 @@ void CCexyPropertyPage3::OnReleasedSlider(int slider) {
 }
 
 void CCexyPropertyPage3::OnDcButton() {
-    m_dc = sideClearance(m_dwl, m_dp, m_DW, m_dpt, m_dR);
+    const double dc = sideClearance(m_dwl, m_dp, m_DW, m_dpt, m_dR);
+    if (!cexDerivedAdmitted({{&givenDc, dc}})) return;
+    m_dc = dc;
     setHint("补偿分度误差与传动间隙的计算侧隙。");
     m_flags |= kDc;
     done();
 }
 
 void CCexyPropertyPage3::OnDjButton() {
-    m_dj = radialClearance(m_dfEs, m_dR);
+    const double dj = radialClearance(m_dfEs, m_dR);
+    if (!cexDerivedAdmitted({{&givenDj, dj}})) return;
+    m_dj = dj;
     setHint("补偿偏心距误差和保证齿根侧隙的计算侧隙。");
     m_flags |= kDj;
     done();
 }
 
 void CCexyPropertyPage3::OnDeltaButton() {
-    m_delta = angularModification(m_dc, m_dp);
+    const double delta = angularModification(m_dc, m_dp);
+    if (!cexDerivedAdmitted({{&givenDelta, delta}})) return;
+    m_delta = delta;
     m_flags |= kDelta;
     done();
 }
@@ -211,6 +224,7 @@ void CCexyPropertyPage3::OnKillfocusDR() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_DR, v, given(q::kDR))) return;
     m_dR = v;
     m_flags |= kDR;
     buttonUpdate();
@@ -225,6 +239,7 @@ void CCexyPropertyPage3::OnKillfocusDfEs() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_DFES, v, given(q::kDfEs))) return;
     m_dfEs = v;
 }
 
@@ -236,6 +251,7 @@ void CCexyPropertyPage3::OnKillfocusDc() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_DC, v, given(q::kDc))) return;
     m_dc = v;
     m_flags |= kDc;
     done();
@@ -244,7 +260,7 @@ void CCexyPropertyPage3::OnKillfocusDc() {
 void CCexyPropertyPage3::OnKillfocusDj() {
     double v = m_dj;
     if (!readField(IDC_DJ, v) || v == m_dj) return;
-    if (!(v >= 0 && v < 1)) {
+    if (!q::kTypedDj.admits(v)) {   // 0 to below 1 mm
         fw::MessageBox("此项间隙值只限于0或小于1的正数！", fw::MB_OK | fw::MB_ICONEXCLAMATION);
         UpdateData(false);
         return;
@@ -258,13 +274,19 @@ void CCexyPropertyPage3::OnKillfocusDj() {
 void CCexyPropertyPage3::OnKillfocusDelta() {
     double v = m_delta;
     if (!readField(IDC_DELTA, v) || v == m_delta) return;
-    if (!(v >= 0 && v < 1)) {
+    if (!q::kTypedDelta.admits(v)) {   // 0 to below 1°
         fw::MessageBox("此项间隙值只限于0或小于1的正数\n单位为度！", fw::MB_OK | fw::MB_ICONEXCLAMATION);
         UpdateData(false);
         return;
     }
+    // The side clearance of the angle (0 for δ = 0) within its range.
+    const double dc = sideClearanceOfAngle(v, m_dp);
+    if (!cexDerivedAdmitted({{&q::kDc, dc}})) {
+        UpdateData(false);
+        return;
+    }
     m_delta = v;
-    m_dc = sideClearanceOfAngle(v, m_dp);
+    m_dc = dc;
     setHint("自定义侧间隙");
     m_flags |= kDelta;
     done();

@@ -7,6 +7,11 @@
 #include "fw/format.h"
 
 using namespace cycloid;
+namespace q = cycloid::cex_q;
+
+namespace {
+constexpr kavrin::Quantity kGivenLn = givenQuantity(q::kLn);
+}  // namespace
 
 CCexyPropertyPage5::CCexyPropertyPage5() : CexyWizardPage(IDD, 5) {
     onClick(IDC_ROUND_OFF, [this] { OnRoundOff(); });
@@ -127,6 +132,7 @@ void CCexyPropertyPage5::OnKillfocusRt() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_RT, v, given(q::kRt))) return;
     m_Rt = v;
     if (v != m_Rt0) m_rodChanged = true;
     showResults();
@@ -136,8 +142,14 @@ void CCexyPropertyPage5::OnKillfocusRt() {
 
 void CCexyPropertyPage5::OnKillfocusN() {
     auto t = fw::parseInteger(text(IDC_N));
-    if (!t || *t < 0 || *t > 100000) {
+    if (!t || *t < 0) {
         cexRefuseField(*this, IDC_N, fw::dx_text::NotUnsigned);
+        editAgain(IDC_N);
+        return;
+    }
+    // Two or fewer: the page's own refusal below; above the range no count.
+    if (*t > static_cast<long long>(q::kN.upper())) {
+        cexRefuseField(*this, IDC_N, fw::integerBoundsText(given(q::kN)));
         editAgain(IDC_N);
         return;
     }
@@ -164,6 +176,7 @@ void CCexyPropertyPage5::OnKillfocusES() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_ES, v, q::kSpanES.bounds)) return;
     m_ES = v;
 }
 
@@ -175,6 +188,7 @@ void CCexyPropertyPage5::OnKillfocusEI() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_EI, v, q::kSpanEI.bounds)) return;
     m_EI = v;
 }
 
@@ -188,11 +202,14 @@ void CCexyPropertyPage5::OnRoundOff() {
     }
     if (m_Rt == m_result.Rt) {
         // Only the count changed: the same rods over n teeth.
-        takeResult({0, m_result.x, m_result.y, m_result.KA, m_Rt}, m_result.RL,
-                   spanOverRods(m_result.RL, m_n, m_Zc, m_Rt), m_result.phi);
+        const double Ln = spanOverRods(m_result.RL, m_n, m_Zc, m_Rt);
+        if (!cexDerivedAdmitted({{&kGivenLn, Ln}})) return;
+        takeResult({0, m_result.x, m_result.y, m_result.KA, m_Rt}, m_result.RL, Ln, m_result.phi);
     } else if (m_Rt == m_Rt0) {
         // Back to the rod of the set-up.
-        takeResult(m_setup.point, m_setup.RL, spanOverRods(m_setup.RL, m_n, m_Zc, m_Rt), m_phi0);
+        const double Ln = spanOverRods(m_setup.RL, m_n, m_Zc, m_Rt);
+        if (!cexDerivedAdmitted({{&kGivenLn, Ln}})) return;
+        takeResult(m_setup.point, m_setup.RL, Ln, m_phi0);
     } else {
         std::optional<RoundOff> r;
         {

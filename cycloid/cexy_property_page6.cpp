@@ -8,6 +8,7 @@
 #include "fw/format.h"
 
 using namespace cycloid;
+namespace q = cycloid::cex_q;
 
 namespace {
 bool sameInputs(const StrengthInputs& x, const StrengthInputs& y) {
@@ -21,10 +22,10 @@ bool sameInputs(const StrengthInputs& x, const StrengthInputs& y) {
 CCexyPropertyPage6::CCexyPropertyPage6() : CexyWizardPage(IDD, 6) {
     onClick(IDC_FETCH, [this] { OnFetch(); });
     onClick(IDC_CALC, [this] { OnCalc(); });
-    onKillFocus(IDC_E, [this] { OnKillfocusMaterial(IDC_E, m_E, kE); });
-    onKillFocus(IDC_MU, [this] { OnKillfocusMaterial(IDC_MU, m_mu, kMu); });
-    onKillFocus(IDC_SHP, [this] { OnKillfocusMaterial(IDC_SHP, m_sigmaHp, kShp); });
-    onKillFocus(IDC_SFP, [this] { OnKillfocusMaterial(IDC_SFP, m_sigmaFp, kSfp); });
+    onKillFocus(IDC_E, [this] { OnKillfocusMaterial(IDC_E, m_E, kE, q::kE); });
+    onKillFocus(IDC_MU, [this] { OnKillfocusMaterial(IDC_MU, m_mu, kMu, q::kMu); });
+    onKillFocus(IDC_SHP, [this] { OnKillfocusMaterial(IDC_SHP, m_sigmaHp, kShp, q::kSigmaHp); });
+    onKillFocus(IDC_SFP, [this] { OnKillfocusMaterial(IDC_SFP, m_sigmaFp, kSfp, q::kSigmaFp); });
     onKillFocus(IDC_TO, [this] { OnKillfocusTo(); });
 }
 
@@ -208,9 +209,13 @@ void CCexyPropertyPage6::OnFetch() {
     UpdateData(false);
 }
 
-void CCexyPropertyPage6::OnKillfocusMaterial(int id, double& member, int bit) {
+void CCexyPropertyPage6::OnKillfocusMaterial(int id, double& member, int bit, const kavrin::Quantity& material) {
     double v = member;
     if (!readField(id, v) || v == member) return;
+    // A value of 0 or less leaves the property not given (0; the page's rule
+    // below), any other lies within its range.
+    if (v > 0 && !cexTakeInRange(*this, id, v, given(material))) return;
+    if (!(v > 0)) v = 0;
     member = v;
     clearResults();   // the results no longer belong to the inputs
     if (v > 0) {
@@ -232,6 +237,7 @@ void CCexyPropertyPage6::OnKillfocusTo() {
         UpdateData(false);
         return;
     }
+    if (!cexTakeInRange(*this, IDC_TO, v, given(q::kTc))) return;
     m_To = v;
     clearResults();
     Store();

@@ -67,7 +67,7 @@ protected:
 private:
     void OnFetch();
     void OnCalc();
-    void OnKillfocusMaterial(int id, double& member, int bit);
+    void OnKillfocusMaterial(int id, double& member, int bit, const kavrin::Quantity& material);
     void OnKillfocusTo();
     void readyFromBits();
     void clearResults();

@@ -4,13 +4,17 @@
 #include <ctime>
 
 #include "common/calc/data_folder.h"
+#include "common/dialogs/quantity_field.h"
 #include "cycloid/calc/cex_preliminary.h"
+#include "cycloid/calc/cex_ranges.h"
+#include "cycloid/cex_design.h"
 #include "cycloid/parametdlg.h"
 #include "fw/file.h"
 #include "fw/format.h"
 #include "resources/kavrin/module.h"
 
 using namespace cycloid;
+using namespace cycloid::cex_q;
 
 const char* const CDorrithDlg::kModeTexts[5] = {
     "说明：\n    选择此项设计将采用不修形的理论齿廓线，齿廓本身不给予考虑啮合间隙，实际间隙可以由相关零件公差控制实现，方法有：\n  1. "
@@ -43,16 +47,21 @@ CDorrithDlg::CDorrithDlg(fw::Window* parent) : fw::Dialog(kavrin::module(), IDD,
     startValues();
 }
 
+// The fields' ranges are the designer's quantities (cex_ranges.h); a pin
+// circle, pin diameter or eccentricity of 0 or less goes on to its handler,
+// which takes it as not given.
 void CDorrithDlg::DoDataExchange(fw::Exchange& dx) {
+    auto count = [](const kavrin::Quantity& q) { return static_cast<unsigned>(q.lower()); };
+    auto upTo = [](const kavrin::Quantity& q) { return static_cast<unsigned>(q.upper()); };
     dx.radio(IDC_MODE0, m_mode);
-    dx.number(IDC_DELTA, m_delta, 0, 1);
-    dx.number(IDC_DRRP, m_drrp, 0, 1);
-    dx.number(IDC_DRP, m_drp, 0, 1);
-    dx.unsignedInt(IDC_ZC, m_Zc, 5, 121);
-    dx.unsignedInt(IDC_ZP, m_Zp, 6, 122);
-    dx.number(IDC_DP, m_dp);
-    dx.number(IDC_DPIN, m_dPin);
-    dx.number(IDC_A, m_a);
+    dx.number(IDC_DELTA, m_delta, kDesignerDelta.bounds);
+    dx.number(IDC_DRRP, m_drrp, kDesignerDrrp.bounds);
+    dx.number(IDC_DRP, m_drp, kDesignerDrp.bounds);
+    dx.unsignedInt(IDC_ZC, m_Zc, count(kDesignerZc), upTo(kDesignerZc));
+    dx.unsignedInt(IDC_ZP, m_Zp, count(kDesignerZp), upTo(kDesignerZp));
+    kavrin::numberOwnBelow(dx, IDC_DP, m_dp, kDesignerDp.bounds, 0);
+    kavrin::numberOwnBelow(dx, IDC_DPIN, m_dPin, kDesignerDPin.bounds, 0);
+    kavrin::numberOwnBelow(dx, IDC_A, m_a, kDesignerA.bounds, 0);
     if (dx.saving()) return;   // the results are shown only
     dx.number(IDC_I, m_i, 5, 121);
     dx.number(IDC_K1, m_K1);
@@ -232,13 +241,20 @@ void CDorrithDlg::OnKillfocusDrp() {
 }
 
 void CDorrithDlg::OnKillfocusZc() {
-    const auto before = m_Zc;
+    const auto before = m_Zc, beforeZp = m_Zp;
     if (!UpdateData(true) || m_Zc == before) return;   // leaving an unchanged field does nothing
     m_strHint = kModeTexts[static_cast<int>(m_mode)];
     if (m_Zc > 87) m_strHint += "\n    注意：建议摆线轮齿数不要大于87，否则很难保证机构传动能力和经济性。";
     if (m_Zc % 2 == 0) {
         fw::MessageBox("本程序只是用一齿差行星摆线传动，摆线轮齿数调整为奇数。", fw::MB_OK | fw::MB_ICONINFORMATION);
         m_Zc += 1;
+    }
+    // The pin circle follows the counts: within its range, or the count is not taken.
+    if (!cexDerivedAdmitted({{&kDesignerDp, designerPinCircle(m_Zc + 1, m_a, m_K1)}})) {
+        m_Zc = before;
+        m_Zp = beforeZp;
+        UpdateData(false);
+        return;
     }
     m_Zp = m_Zc + 1;
     m_bits |= 8 | 0x10;
@@ -248,13 +264,19 @@ void CDorrithDlg::OnKillfocusZc() {
 }
 
 void CDorrithDlg::OnKillfocusZp() {
-    const auto before = m_Zp;
+    const auto before = m_Zp, beforeZc = m_Zc;
     if (!UpdateData(true) || m_Zp == before) return;   // leaving an unchanged field does nothing
     m_strHint = kModeTexts[static_cast<int>(m_mode)];
     if (m_Zp > 88) m_strHint += "\n    注意：建议针齿数不要大于88，否则很难保证机构传动能力和经济性。";
     if (m_Zp % 2 == 1) {
         fw::MessageBox("本程序只是用一齿差行星摆线传动，针齿数调整为偶数。", fw::MB_OK | fw::MB_ICONINFORMATION);
         m_Zp += 1;
+    }
+    if (!cexDerivedAdmitted({{&kDesignerDp, designerPinCircle(m_Zp, m_a, m_K1)}})) {
+        m_Zp = before;
+        m_Zc = beforeZc;
+        UpdateData(false);
+        return;
     }
     m_Zc = m_Zp - 1;
     m_bits |= 8 | 0x10;
@@ -282,6 +304,7 @@ void CDorrithDlg::OnKillfocusDp() {
             m_bits |= 0x20;
         }
     } else {
+        m_dp = 0;   // not given (what 0 or less stands for)
         m_bits &= ~0x20;
     }
     update();
@@ -295,6 +318,8 @@ void CDorrithDlg::OnKillfocusDPin() {
             fw::MessageBox("请注意针齿可的结构强度是否可靠，若不合适，请重新调整针齿圆直径dp、\n针齿直径drp、中心距a或重新选择合适的K1值。",
                            fw::MB_OK | fw::MB_ICONINFORMATION);
         m_bits |= 0x40;
+    } else {
+        m_dPin = 0;   // not given
     }
     update();
 }
@@ -303,11 +328,12 @@ void CDorrithDlg::OnKillfocusA() {
     const auto before = m_a;
     if (!UpdateData(true) || m_a == before) return;   // leaving an unchanged field does nothing
     if (m_a > 0) {
-        m_K1 = 2 * m_a * m_Zp / m_dp;
+        if (m_dp > 0) m_K1 = 2 * m_a * m_Zp / m_dp;   // no pin circle yet: K1 stays
         if (m_dPin > 0 && spacing(m_Zp, m_dp, m_dPin) < 1.5)
             fw::MessageBox(kMsgPinsThin, fw::MB_OK | fw::MB_ICONINFORMATION);
         m_bits |= 0x20 | 0x80;
     } else {
+        m_a = 0;   // not given
         m_bits &= ~(0x20 | 0x80);
     }
     update();

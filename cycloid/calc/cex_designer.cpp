@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "cycloid/calc/cex_preliminary.h"
+#include "common/calc/quantity.h"
 #include "cycloid/calc/cex_record.h"
 #include "fw/format.h"
 
@@ -167,7 +168,9 @@ std::optional<DesignerResult> designerCalculate(const DesignerInputs& in) {
     r.phim = phi * 180 / kCexPi;
     r.RL = rod.c;
     r.Lm = 2 * r.RL * std::sin((in.Zp / 2 - 1) * kCexPi / in.Zc) + r.dm;
-    if (!std::isfinite(r.Lm) || !std::isfinite(r.da) || !std::isfinite(r.df)) return std::nullopt;
+    // What the report and the point file print: finite and printable.
+    if (!kavrin::allPrintable({r.Lm, r.da, r.df, r.dm, r.RL, r.phim, in.dc, in.dj, in.K1, in.K1m, in.rpm, in.rrpm}))
+        return std::nullopt;
     return r;
 }
 

@@ -4,12 +4,21 @@
 
 #include "cycloid/calc/cex_preliminary.h"
 #include "cycloid/calc/cex_profile.h"
+#include "cycloid/calc/cex_ranges.h"
 
 namespace cycloid {
 
 namespace {
 constexpr double kHalfArcMinute = 0.00014544410435185187;
 constexpr double kWalkStep = 0.03141592654;
+
+// The measuring point, its rods and span within their quantities' ranges
+// (cex_ranges.h), φ in degrees.
+bool admitted(const RodPoint& p, double phiDegrees, double Rt, double RL, double Ln) {
+    using namespace cex_q;
+    return allAdmitted({{&kPhiA, phiDegrees}, {&kXa, p.x}, {&kYa, p.y}, {&kKa, p.KA}}) &&
+           allAdmitted({{&kRt, Rt}, {&kRL, RL}, {&kLn, Ln}}) && Rt > 0 && RL > 0 && Ln > 0;
+}
 
 ProfilePoint measuringFrame(const RodInputs& in, double phi) {
     const double R = in.rp + in.drp;
@@ -67,7 +76,7 @@ std::optional<RodSetup> rodSetup(const RodInputs& in) {
     s.Rt0 = p->w;
     s.RL = rodCentreRadius(*p);
     s.Ln = spanOverRods(s.RL, s.n, in.Zc, s.Rt0);
-    if (!std::isfinite(s.Ln)) return std::nullopt;
+    if (!admitted(s.point, s.phi0, s.Rt0, s.RL, s.Ln)) return std::nullopt;
     return s;
 }
 
@@ -128,7 +137,7 @@ std::optional<RoundOff> roundOffRod(const RodInputs& in, const RodSetup& s, doub
     out.point = *cur;
     out.RL = rodCentreRadius(*cur);
     out.Ln = spanOverRods(out.RL, n, in.Zc, Rt);
-    if (!std::isfinite(out.RL) || !std::isfinite(out.Ln)) return std::nullopt;
+    if (!admitted(out.point, out.point.phi * 180 / kCexPi, Rt, out.RL, out.Ln)) return std::nullopt;
     return out;
 }
 

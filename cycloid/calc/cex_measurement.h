@@ -36,8 +36,9 @@ SpanDeviation spanLowerDeviation(double Ln);
 
 // The set-up of the page: φexact = arccos((1 + Zp·K1²)/((1 + Zp)·K1)),
 // φ0 = φexact in whole degrees rounded up, n = Zp/2 − 1, the rod over the
-// point at φexact. nullopt when 1/Zp ≤ K1 ≤ 1 does not hold or a value is
-// not finite.
+// point at φexact. nullopt when 1/Zp ≤ K1 ≤ 1 does not hold, a value is
+// not finite, or the point, rod or span lies outside its quantity's range
+// (cex_ranges.h; the rod, its circle and the span above 0).
 struct RodSetup {
     double phiExact = 0;   // radians
     int phi0 = 0;          // degrees
@@ -51,7 +52,7 @@ std::optional<RodSetup> rodSetup(const RodInputs& in);
 // from φ0 (at most 100 steps, within 0 to π) to bracket Rt, then at most
 // 200 refining steps to |w − Rt| ≤ 0.0001. When the walk's first point
 // already passes Rt the bracket starts at φexact. nullopt when a limit is
-// reached or a value is not finite.
+// reached, a value is not finite or a result lies outside its range.
 struct RoundOff {
     RodPoint point;
     double RL = 0, Ln = 0;

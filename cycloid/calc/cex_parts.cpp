@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "cycloid/calc/cex_preliminary.h"
+#include "cycloid/calc/cex_ranges.h"
 
 namespace cycloid {
 
@@ -93,6 +94,14 @@ bool bending(const OutputPinInputs& in, OutputPinResult& r) {
     return finite({r.sigma, r.Sf}) && r.sigma > 0;
 }
 
+// The results within their quantities' ranges (cex_ranges.h): a result the
+// record could not hold is no result.
+bool resultsAdmitted(const OutputPinResult& r) {
+    using namespace cex_q;
+    return allAdmitted({{&kDrw, r.drw}, {&kDsw, r.dsw}, {&kQmax, r.Qmax}, {&kEpsMax, r.epsMax}, {&kSf, r.Sf}}) &&
+           r.drw > 0 && r.dsw > 0;
+}
+
 bool inputsUsable(const OutputPinInputs& in) {
     return in.X2 > 0 && in.a > 0 && in.bc > 0 && in.E > 0 && in.Dw > 0 && in.Tc > 0 &&
            finite({in.a, in.Di, in.Dw, in.dfc, in.dp, in.Tc, in.bc, in.l, in.mu, in.E, in.sigmaFlim, in.Kw});
@@ -135,7 +144,7 @@ std::optional<OutputPinResult> designOutputPins(const OutputPinInputs& in) {
             r.Qmax = (Q + *Qn) / 2;
             r.epsMax = d->eps;
             r.Nz = d->last - d->first + 1;
-            if (!bending(in, r)) return std::nullopt;
+            if (!bending(in, r) || !resultsAdmitted(r)) return std::nullopt;
             return r;
         }
         Q = *Qn;
@@ -156,7 +165,7 @@ std::optional<OutputPinResult> checkOutputPins(const OutputPinInputs& in, double
     r.epsMax = d->eps;
     r.Qmax = *Q;
     r.Nz = d->last - d->first + 1;
-    if (!bending(in, r)) return std::nullopt;
+    if (!bending(in, r) || !resultsAdmitted(r)) return std::nullopt;
     return r;
 }
 

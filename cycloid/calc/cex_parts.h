@@ -44,7 +44,8 @@ constexpr int kOutputPinPassLimit = 1000;
 // The whole design of the dsw button: sleeve and pin diameters, then the
 // force iteration (at most kOutputPinPassLimit passes). nullopt when the
 // sizes leave no sleeve (drw ≤ 0), no pin carries load, the sum of the
-// lever arms is not positive, a value is not finite, or it does not settle.
+// lever arms is not positive, a value is not finite or lies outside its
+// quantity's range (cex_ranges.h), or it does not settle.
 std::optional<OutputPinResult> designOutputPins(const OutputPinInputs& in);
 // One pass of the dsw and drw edits from the current Qmax, with the given
 // drw and dsw; the same refusals.

@@ -78,6 +78,8 @@ int positionFromWidth(double base, double bc) {
     return positionFromValue({base, 2 * base}, bc);
 }
 
+double loadedEfficiency(double eta) { return eta >= 0.8 && eta <= 0.99 ? eta : 0.95; }
+
 Band loadedEfficiencyRange(double eta) {
     if (eta >= 0.8 && eta < 0.85) return {0.8, 0.9};
     if (eta >= 0.85 && eta < 0.9) return {0.85, 0.95};

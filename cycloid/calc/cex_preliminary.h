@@ -61,6 +61,9 @@ int positionFromValue(Band b, double value);
 double widthFromPosition(double base, int pos);
 int positionFromWidth(double base, double bc);
 
+// The efficiency page 1 takes from a loaded block: η itself from 0.8 to
+// 0.99, otherwise 0.95.
+double loadedEfficiency(double eta);
 // The efficiency range that loading gives an η (after its 0.8 to 0.99 check).
 Band loadedEfficiencyRange(double eta);
 

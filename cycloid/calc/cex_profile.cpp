@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "cycloid/calc/cex_preliminary.h"
+#include "cycloid/calc/cex_ranges.h"
 
 namespace cycloid {
 
@@ -95,7 +96,8 @@ std::optional<Modification> optimumModification(const ModificationInputs& in) {
     m.ds = bestGap;
     m.drp = best - in.dj;
     m.K1m = in.Zp * in.a / (in.rp + m.drp);
-    if (!std::isfinite(m.ds) || !std::isfinite(m.K1m) || !std::isfinite(m.drp)) return std::nullopt;
+    using namespace cex_q;
+    if (!allAdmitted({{&kDs, m.ds}, {&kDrpMod, m.drp}, {&kDrrpMod, m.drrp}, {&kK1m, m.K1m}})) return std::nullopt;
     return m;
 }
 

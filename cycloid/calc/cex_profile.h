@@ -65,7 +65,8 @@ struct Modification {
 constexpr int kModificationCandidates = 1001;
 // The scan of Δrrp over 0 to 0.25·rrp (1001 candidates, ties keep the
 // smaller one). nullopt when no candidate beats Δrrp = 0 (also when every
-// gap is not finite); the result is finite.
+// gap is not finite) or a result lies outside its quantity's range
+// (cex_ranges.h).
 std::optional<Modification> optimumModification(const ModificationInputs& in);
 
 // The point files (x then y, little-endian doubles, 401 points per curve).

@@ -1,5 +1,8 @@
 #include "cycloid/calc/cex_record.h"
 
+#include "cycloid/calc/cex_preliminary.h"
+#include "cycloid/calc/cex_ranges.h"
+
 #include <cmath>
 #include <filesystem>
 
@@ -26,6 +29,8 @@ namespace {
         auto s = r.raw(base + offsetof(B, f), b.f.size());                            \
         std::copy(s.begin(), s.end(), reinterpret_cast<std::uint8_t*>(b.f.data()));   \
     } while (0)
+
+static_assert(cex_q::kZc.upper() == kMaxDiscTeeth && cex_q::kZp.upper() == kMaxDiscTeeth + 1);
 
 constexpr std::size_t kOff1 = 0, kOff2 = 280, kOff3 = 496, kOff4 = 600, kOff5 = 688, kOff6 = 800;
 static_assert(kOff6 + sizeof(CexBlock6) == CexDesignRecord::kBytes);
@@ -160,8 +165,9 @@ std::vector<std::uint8_t> designFileBytes(const CexDesignRecord& r, std::int64_t
     return out;
 }
 
-std::optional<LoadedDesign> parseDesignFile(std::span<const std::uint8_t> file) {
-    if (file.size() < CexDesignRecord::kBytes) return std::nullopt;
+fw::Expected<LoadedDesign, std::string> parseDesignFile(std::span<const std::uint8_t> file) {
+    const auto notCycloid = fw::unexpected(std::string(kMsgNotCycloid));
+    if (file.size() < CexDesignRecord::kBytes) return notCycloid;
     LoadedDesign out;
     std::int32_t first = fw::RecordReader(file).i32(0);
     // A 928-byte file is an old file whatever its first word (a stored
@@ -171,41 +177,44 @@ std::optional<LoadedDesign> parseDesignFile(std::span<const std::uint8_t> file) 
     if (out.oldFile) {
         body = file.first(CexDesignRecord::kBytes);
     } else {
-        if (file.size() < kCexFileBytes) return std::nullopt;
+        if (file.size() < kCexFileBytes) return notCycloid;
         auto h = kavrin::readHeader(file);
-        if (!h || h->word != kavrin::kWordCexDesign) return std::nullopt;
+        if (!h || h->word != kavrin::kWordCexDesign) return notCycloid;
         body = file.subspan(kCexHeaderBytes, CexDesignRecord::kBytes);
     }
     out.record = recordFromBytes(body);
-    if (checkRecord(out.record)) return std::nullopt;
+    if (auto f = checkRecord(out.record))
+        return fw::unexpected(std::string(kMsgNotCycloid) + "\n" + recordFaultText(*f));
     return out;
 }
 
 namespace {
 // The checks of one block, in the order of its fields; the first fault wins.
+// A value outside its quantity's range is refused in the words its field
+// uses ("偏心距 a：请输入 0 或 0.01 到 1000 之间的数值。").
 class BlockCheck {
 public:
     explicit BlockCheck(int block) : m_block(block) {}
-    // Finite and not negative (a length, load or factor that page 1 only
-    // ever gives 0 or a positive value).
-    BlockCheck& length(const char* name, double v) {
-        if (!std::isfinite(v)) return fault(name, "不是有限的数值");
-        if (v < 0) return fault(name, "不能为负");
-        return *this;
+    BlockCheck& quantity(const kavrin::Quantity& q, double v) {
+        return q.admits(v) ? *this : fault(kavrin::quantityRefusal(q));
     }
-    // Finite, any sign (deviations, slopes, coordinates).
-    BlockCheck& finite(const char* name, double v) { return std::isfinite(v) ? *this : fault(name, "不是有限的数值"); }
-    BlockCheck& rule(bool ok, const char* name, const char* rule) { return ok ? *this : fault(name, rule); }
+    BlockCheck& count(const kavrin::Quantity& q, long long v) {
+        return q.admits(static_cast<double>(v)) ? *this : fault(kavrin::countRefusal(q));
+    }
+    BlockCheck& rule(bool ok, const char* name, const char* rule) {
+        return ok ? *this : fault(std::string(name) + " " + rule);
+    }
+    BlockCheck& holds(bool ok, const std::string& what) { return ok ? *this : fault(what); }
     BlockCheck& status(std::int32_t s, std::int32_t complete, unsigned mask, unsigned full) {
-        if (s != 0 && s != complete) return fault("状态字", "不是0或完成值");
-        if (s == complete && full != 0 && mask != full) return fault("状态字", "标为完成但数据不全");
+        if (s != 0 && s != complete) return fault("状态字 不是0或完成值");
+        if (s == complete && full != 0 && mask != full) return fault("状态字 标为完成但数据不全");
         return *this;
     }
     std::optional<RecordFault> result() const { return m_fault; }
 
 private:
-    BlockCheck& fault(const char* name, const char* rule) {
-        if (!m_fault) m_fault = RecordFault{m_block, std::string(name) + " " + rule};
+    BlockCheck& fault(std::string what) {
+        if (!m_fault) m_fault = RecordFault{m_block, std::move(what)};
         return *this;
     }
     int m_block;
@@ -218,53 +227,62 @@ bool isOneOf(std::int32_t v, std::initializer_list<std::int32_t> values) {
     return false;
 }
 
+// Every numeric slot against its range (cex_ranges.h), then the rules
+// between slots, then the status word.
 std::optional<RecordFault> check1(const CexBlock1& b) {
-    const bool teeth = b.Zc == 0 && b.Zp == 0;
-    const bool teethOk = teeth || (b.Zc >= 9 && b.Zc <= kMaxDiscTeeth && b.Zp == b.Zc + 1);
+    using namespace cex_q;
+    const bool noTeeth = b.Zc == 0 && b.Zp == 0;
+    // The tooth counts first: the ratio follows them.
     return BlockCheck(1)
-        .length("偏心距 a", b.a)
-        .length("齿宽 bc", b.bc)
-        .length("传动比 i", b.i)
-        .length("短幅系数 K1", b.K1)
-        .length("针径系数 K2", b.K2)
-        .length("输入转速 n0", b.n0)
-        .length("传动效率 η", b.eta)   // page 1 puts an unreasonable one right when it loads
-        .length("功率 P", b.P)
-        .length("针齿圆半径 Rp", b.Rp)
-        .length("针齿套半径 Rrp", b.Rrp)
-        .length("输出扭矩 Tc", b.Tc)
-        .rule(teethOk, "摆线轮齿数 Zc", "须为0或9至999，针齿数 Zp = Zc + 1")
+        .count(kZc, b.Zc)
+        .count(kZp, b.Zp)
+        .rule(noTeeth || (b.Zc != 0 && b.Zp == b.Zc + 1), "摆线轮齿数 Zc", "须为0或9至999，针齿数 Zp = Zc + 1")
+        .quantity(kA, b.a)
+        .quantity(kBc, b.bc)
+        .quantity(kI, b.i)
+        .quantity(kK1, b.K1)
+        .quantity(kK2, b.K2)
+        .quantity(kN0, b.n0)
+        .quantity(kEtaStored, b.eta)   // page 1 replaces one outside 0.8 to 0.99 when it loads it
+        .quantity(kP, b.P)
+        .quantity(kRp, b.Rp)
+        .quantity(kRrp, b.Rrp)
+        .quantity(kTc, b.Tc)
         .rule(b.i == b.Zc, "传动比 i", "须等于摆线轮齿数 Zc")
+        // Page 1 takes a complete block with an efficiency outside 0.8 to
+        // 0.99 at 0.95, and its torque with it.
+        .holds(b.status != kStatus1 || loadedEfficiency(b.eta) == b.eta ||
+                   kTc.admits(outputTorque(b.P, b.i, loadedEfficiency(b.eta), b.n0)),
+               resultRefusal(kTc))
         .status(b.status, kStatus1, mask1(b), kFullMask1)
         .result();
 }
 
-// Blocks 2 to 6 hold what their pages computed: finite numbers, counts
-// and enumerations within what the pages give.
 std::optional<RecordFault> check2(const CexBlock2& b) {
+    using namespace cex_q;
     return BlockCheck(2)
-        .finite("齿顶圆直径 dac", b.dac)
-        .finite("隔离环厚 δt", b.dt)
-        .finite("柱销孔分布圆直径 Dw", b.Dw)
-        .finite("齿根圆直径 dfc", b.dfc)
-        .finite("轴承孔直径 dDi", b.dDi)
-        .finite("针齿圆直径 dp", b.dp)
-        .finite("针齿套外径 drp", b.drp)
-        .finite("柱销套外径 drw", b.drw)
-        .finite("针齿销直径 dsp", b.dsp)
-        .finite("柱销直径 dsw", b.dsw)
-        .finite("柱销孔下偏差 EI_dw", b.EI_dw)
-        .finite("柱销孔上偏差 ES_dw", b.ES_dw)
-        .finite("径向间隙 Δj", b.dj)
-        .finite("柱销孔直径 dw", b.dw)
-        .finite("支点跨距 l", b.l)
+        .quantity(kDac, b.dac)
+        .quantity(kDt, b.dt)
+        .quantity(kDw, b.Dw)
+        .quantity(kDfc, b.dfc)
+        .quantity(kDi, b.dDi)
+        .quantity(kDp, b.dp)
+        .quantity(kDrp, b.drp)
+        .quantity(kDrw, b.drw)
+        .quantity(kDsp, b.dsp)
+        .quantity(kDsw, b.dsw)
+        .quantity(kEIdw, b.EI_dw)
+        .quantity(kESdw, b.ES_dw)
+        .quantity(kPresetDj, b.dj)
+        .quantity(kDwHole, b.dw)
+        .quantity(kL, b.l)
         .rule(isOneOf(b.X1, {0, 2, 3}), "支点数 X1", "须为2或3")
         .rule(isOneOf(b.X2, {0, 6, 8, 10, 12, 16}), "柱销数 X2", "须为6、8、10、12或16")
-        .finite("弯曲负载影响系数 Kw", b.Kw)
-        .finite("柱销抗弯疲劳强度 σflim", b.sigmaFlim)
-        .finite("柱销弯曲安全系数 Sf", b.Sf)
-        .finite("柱销最大变形量 εmax", b.epsMax)
-        .finite("柱销最大受力 Qmax", b.Qmax)
+        .quantity(kKw, b.Kw)
+        .quantity(kSigmaFlim, b.sigmaFlim)
+        .quantity(kSf, b.Sf)
+        .quantity(kEpsMax, b.epsMax)
+        .quantity(kQmax, b.Qmax)
         .rule(b.pinsLeftOut == 0 || b.pinsLeftOut == 1, "抽齿结构标志", "须为0或1")
         .rule(b.Nz >= 0 && b.Nz <= b.X2, "受力柱销数 Nz", "须在0与柱销数之间")
         .status(b.status, kStatus2, mask2(b), kFullMask2)
@@ -272,17 +290,17 @@ std::optional<RecordFault> check2(const CexBlock2& b) {
 }
 
 std::optional<RecordFault> check3(const CexBlock3& b) {
+    using namespace cex_q;
     return BlockCheck(3)
-        .finite("转角修形量 δ", b.delta)
-        .finite("侧间隙 Δc", b.dc)
-        .finite("齿根圆直径上偏差 ΔfEs", b.dfEs)
-        .rule(!(b.dfEs > 0), "齿根圆直径上偏差 ΔfEs", "不能为正")
-        .finite("径向间隙 Δj", b.dj)
-        .finite("销孔组作用位置度公差 Δwl", b.dwl)
-        .finite("摆线齿周节差公差 Δpt", b.dpt)
-        .finite("销孔分布圆直径 DW", b.DW)
-        .finite("润滑啮合间隙 ΔR", b.dR)
-        .rule(b.grade >= 0 && b.grade <= 4, "公差等级", "须为IT5至IT8")
+        .quantity(kDelta, b.delta)
+        .quantity(kDc, b.dc)
+        .quantity(kDfEs, b.dfEs)
+        .quantity(kDj, b.dj)
+        .quantity(kDwl, b.dwl)
+        .quantity(kDpt, b.dpt)
+        .quantity(kDW, b.DW)
+        .quantity(kDR, b.dR)
+        .rule(b.grade >= 0 && b.grade < kGradeCount, "公差等级", "须为IT5至IT8")
         // A complete block 3 may keep its status through later incomplete
         // edits of the page, so its mask is not asked for.
         .status(b.status, kStatus3, 0, 0)
@@ -290,54 +308,55 @@ std::optional<RecordFault> check3(const CexBlock3& b) {
 }
 
 std::optional<RecordFault> check4(const CexBlock4& b) {
+    using namespace cex_q;
     return BlockCheck(4)
-        .finite("转角修形量 δ", b.delta)
-        .finite("侧间隙 Δc", b.dc)
-        .finite("修形齿廓平均差距 Δs", b.ds)
-        .finite("径向间隙 Δj", b.dj)
-        .finite("正移距修形量 Δrp", b.drp)
-        .finite("正等距修形量 Δrrp", b.drrp)
-        .finite("修正短幅系数 K'1", b.K1m)
+        .quantity(kDelta, b.delta)
+        .quantity(kDc, b.dc)
+        .quantity(kDs, b.ds)
+        .quantity(kDj, b.dj)
+        .quantity(kDrpMod, b.drp)
+        .quantity(kDrrpMod, b.drrp)
+        .quantity(kK1m, b.K1m)
         .status(b.status, kStatus4, mask4(b), kFullMask4)
         .result();
 }
 
 std::optional<RecordFault> check5(const CexBlock5& b) {
+    using namespace cex_q;
     return BlockCheck(5)
-        .finite("修形齿顶圆直径 dac", b.dac)
-        .finite("修形齿根圆直径 dfc", b.dfc)
-        .finite("法线斜率 Ka", b.Ka)
-        .finite("测量跨距 Ln", b.Ln)
-        .rule(b.n >= 0 && b.n <= static_cast<std::int32_t>(kMaxDiscTeeth), "跨测齿数 n", "须在0至999之间")
-        .finite("测量点 φa", b.phiA)
-        .finite("量棒中心圆半径 RL", b.RL)
-        .finite("量棒半径", b.rodRadius)
-        .finite("测量点 Xa", b.Xa)
-        .finite("测量点 Ya", b.Ya)
+        .quantity(kDacMod, b.dac)
+        .quantity(kDfcMod, b.dfc)
+        .quantity(kKa, b.Ka)
+        .quantity(kLn, b.Ln)
+        .count(kN, b.n)
+        .quantity(kPhiA, b.phiA)
+        .quantity(kRL, b.RL)
+        .quantity(kRt, b.rodRadius)
+        .quantity(kXa, b.Xa)
+        .quantity(kYa, b.Ya)
         .status(b.status, kStatus5, 0, 0)
         .result();
 }
 
 std::optional<RecordFault> check6(const CexBlock6& b) {
+    using namespace cex_q;
     return BlockCheck(6)
-        .finite("针齿销最大变形量 δmax", b.deltaMax)
-        .finite("针齿最大作用力 Fmax", b.Fmax)
-        .rule(b.Zn >= 0 && b.Zn <= static_cast<std::int32_t>(kMaxDiscTeeth + 1), "啮合齿数 Zn", "须在0至1000之间")
-        .finite("接触安全系数 SH", b.SH)
-        .finite("弯曲安全系数 SF", b.SF)
-        .finite("针齿销弯曲变形转角 θ", b.theta)
-        .finite("弯曲应力幅 σF", b.sigmaF)
-        .finite("接触应力幅 σH", b.sigmaH)
-        .finite("许用弯曲应力 σFp", b.sigmaFp)
-        .finite("许用接触应力 σHp", b.sigmaHp)
-        .finite("泊桑比 μ", b.mu)
-        .rule(b.status != kStatus6 || b.mu < 1, "泊桑比 μ", "须小于1")
-        .finite("弹性模量 E", b.E)
+        .quantity(kDeltaMax, b.deltaMax)
+        .quantity(kFmax, b.Fmax)
+        .count(kZn, b.Zn)
+        .quantity(kSH, b.SH)
+        .quantity(kSF, b.SF)
+        .quantity(kTheta, b.theta)
+        .quantity(kSigmaF, b.sigmaF)
+        .quantity(kSigmaH, b.sigmaH)
+        .quantity(kSigmaFp, b.sigmaFp)
+        .quantity(kSigmaHp, b.sigmaHp)
+        .quantity(kMu, b.mu)
+        .quantity(kE, b.E)
         .status(b.status, kStatus6, mask6(b), kFullMask6)
         .result();
 }
 
-constexpr const char* kPageNames[6] = {"预定参数", "传动零件设计", "间隙和转角修形量", "优化修形量", "棒测量", "强度校验"};
 }  // namespace
 
 std::optional<RecordFault> checkRecord(const CexDesignRecord& r) {
@@ -349,9 +368,21 @@ std::optional<RecordFault> checkRecord(const CexDesignRecord& r) {
     return check6(r.b6);
 }
 
-std::string recordFaultMessage(const RecordFault& f) {
+namespace {
+constexpr const char* kPageNames[6] = {"预定参数", "传动零件设计", "间隙和转角修形量", "优化修形量", "棒测量", "强度校验"};
+}  // namespace
+
+std::string recordFaultText(const RecordFault& f) {
     const int page = f.block >= 1 && f.block <= 6 ? f.block : 1;
-    return fw::format(kMsgRecordFault, fw::format("第%d页(%s)的%s", page, kPageNames[page - 1], f.what.c_str()).c_str());
+    return fw::format("第%d页(%s)的%s", page, kPageNames[page - 1], f.what.c_str());
+}
+
+std::string recordFaultMessage(const RecordFault& f) {
+    std::string what = recordFaultText(f);
+    const std::string stop = "。";
+    if (what.size() >= stop.size() && what.compare(what.size() - stop.size(), stop.size(), stop) == 0)
+        what.erase(what.size() - stop.size());
+    return fw::format(kMsgRecordFault, what.c_str());
 }
 
 unsigned mask1(const CexBlock1& b) {

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "fw/expected.h"
+
 namespace cycloid {
 
 // Status words of complete blocks.
@@ -137,7 +139,7 @@ CexDesignRecord recordFromBytes(std::span<const std::uint8_t> bytes);   // needs
 std::vector<std::uint8_t> designFileBytes(const CexDesignRecord& r, std::int64_t timeStamp);
 
 // The largest cycloid-disc tooth count the wizard takes (typed on page 1 or
-// loaded); the pin count is one more.
+// loaded); the pin count is one more (cex_q::kZc, kZp).
 constexpr std::uint32_t kMaxDiscTeeth = 999;
 
 // What is wrong with a record: the page whose block holds it and the field
@@ -147,11 +149,14 @@ struct RecordFault {
     std::string what;
 };
 // The one validity check of the record, run by the load on what it read and
-// by the save on what it is about to write: every number finite and within
-// what its page can give it (counts and tooth numbers bounded, no negative
-// lengths or loads), status words 0 or complete, a complete block full,
-// enumerations (supports, output pins, grade, the pins-left-out flag) known.
+// by the save on what it is about to write: every number within its
+// quantity's range (cex_ranges.h; NaN and the infinities never), the rules
+// between slots (Zp = Zc + 1, i = Zc, Nz up to X2), status words 0 or
+// complete, a complete block full, enumerations (supports, output pins,
+// grade, the pins-left-out flag) known.
 std::optional<RecordFault> checkRecord(const CexDesignRecord& r);
+// The fault with its page: "第1页(预定参数)的偏心距 a：请输入 0 或 0.01 到 1000 之间的数值。"
+std::string recordFaultText(const RecordFault& f);
 // The save's refusal for a fault.
 std::string recordFaultMessage(const RecordFault& f);
 
@@ -160,9 +165,10 @@ struct LoadedDesign {
     CexDesignRecord record;
     bool oldFile = false;
 };
-// A loaded file: length and header word, then checkRecord. nullopt: not a
-// cycloid design file, nothing may change.
-std::optional<LoadedDesign> parseDesignFile(std::span<const std::uint8_t> file);
+// A loaded file: length and header word, then checkRecord. A refusal (the
+// message to show: kMsgNotCycloid, and the fault with its page on a second
+// line where the record check refused it): nothing may change.
+fw::Expected<LoadedDesign, std::string> parseDesignFile(std::span<const std::uint8_t> file);
 
 // ---- Completeness of the blocks (bit n set when the value passes). ----
 unsigned mask1(const CexBlock1& b);

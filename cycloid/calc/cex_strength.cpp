@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "cycloid/calc/cex_preliminary.h"
+#include "cycloid/calc/cex_ranges.h"
 
 namespace cycloid {
 
@@ -170,8 +171,11 @@ std::optional<StrengthResult> strengthCheck(const StrengthInputs& in) {
     }
     r.SF = in.sigmaFp / r.sigmaF;
     r.theta = thetaRad * 180 / kCexPi;
-    for (double v : {r.fmax, r.deltaMax, r.sigmaH, r.SH, r.sigmaF, r.SF, r.theta})
-        if (!std::isfinite(v)) return std::nullopt;
+    // Results within their quantities' ranges (cex_ranges.h), finite and printable.
+    using namespace cex_q;
+    if (!allAdmitted({{&kFmax, r.fmax}, {&kDeltaMax, r.deltaMax}, {&kSigmaH, r.sigmaH}, {&kSH, r.SH},
+                      {&kSigmaF, r.sigmaF}, {&kSF, r.SF}, {&kTheta, r.theta}, {&kZn, double(r.Zn)}}))
+        return std::nullopt;
     return r;
 }
 

@@ -64,8 +64,9 @@ double equivalentCurvature(const StrengthInputs& in, double phi);
 
 // The calculation of "计    算"; nullopt when no contact start or end lies
 // within 0° to 180°, no pin carries load, the torque sum of the loaded pins
-// is not positive, a value is not finite, or the iteration does not settle
-// within kStrengthPassLimit passes. X1 must be 2 or 3.
+// is not positive, a value is not finite or a result lies outside its
+// quantity's range (cex_ranges.h), or the iteration does not settle within
+// kStrengthPassLimit passes. X1 must be 2 or 3.
 std::optional<StrengthResult> strengthCheck(const StrengthInputs& in);
 
 }  // namespace cycloid

@@ -143,28 +143,28 @@ TEST(CexRecordCheck, Findings) {
     };
     const Case cases[] = {
         {"the filled record", [](CexDesignRecord&) {}, 0, ""},
-        {"P 1e306 made Tc infinite", [&](CexDesignRecord& r) { r.b1.Tc = inf; }, 1, "输出扭矩 Tc 不是有限的数值"},
+        {"P 1e306 made Tc infinite", [&](CexDesignRecord& r) { r.b1.Tc = inf; }, 1, "输出扭矩 Tc：请输入 0 或 0.001 到 1000000000 之间的数值。"},
         {"Zc 4294967294", [](CexDesignRecord& r) { r.b1.Zc = 4294967294u, r.b1.Zp = 4294967295u, r.b1.i = 4294967294.0; },
          1, "摆线轮齿数 Zc"},
         {"Zc 1000", [](CexDesignRecord& r) { r.b1.Zc = 1000, r.b1.Zp = 1001, r.b1.i = 1000; }, 1, "摆线轮齿数 Zc"},
         {"Zc 999, the largest", [](CexDesignRecord& r) { r.b1.Zc = 999, r.b1.Zp = 1000, r.b1.i = 999; }, 0, ""},
         {"Zc 7", [](CexDesignRecord& r) { r.b1.Zc = 7, r.b1.Zp = 8, r.b1.i = 7; }, 1, "摆线轮齿数 Zc"},
         {"i not Zc", [](CexDesignRecord& r) { r.b1.i = 12; }, 1, "传动比 i 须等于摆线轮齿数 Zc"},
-        {"P negative", [](CexDesignRecord& r) { r.b1.P = -10; }, 1, "功率 P 不能为负"},
-        {"K1 negative", [](CexDesignRecord& r) { r.b1.K1 = -0.5; }, 1, "短幅系数 K1 不能为负"},
+        {"P negative", [](CexDesignRecord& r) { r.b1.P = -10; }, 1, "功率 P：请输入 0 或 0.001 到 100000 之间的数值。"},
+        {"K1 negative", [](CexDesignRecord& r) { r.b1.K1 = -0.5; }, 1, "短幅系数 K1：请输入 0 或 0.01 到 1 之间的数值。"},
         // Page 1 replaces an unreasonable efficiency when it loads it.
         {"η 1.2", [](CexDesignRecord& r) { r.b1.eta = 1.2; }, 0, ""},
-        {"η infinite", [&](CexDesignRecord& r) { r.b1.eta = inf; }, 1, "传动效率 η 不是有限的数值"},
+        {"η infinite", [&](CexDesignRecord& r) { r.b1.eta = inf; }, 1, "传动效率 η："},
         {"block 1 complete without Rrp", [](CexDesignRecord& r) { r.b1.Rrp = 0; }, 1, "状态字 标为完成但数据不全"},
         {"X2 7", [](CexDesignRecord& r) { r.b2.X2 = 7; }, 2, "柱销数 X2"},
         {"Nz above X2", [](CexDesignRecord& r) { r.b2.Nz = 11; }, 2, "受力柱销数 Nz"},
         {"Nz negative", [](CexDesignRecord& r) { r.b2.Nz = -1; }, 2, "受力柱销数 Nz"},
-        {"ΔfEs positive", [](CexDesignRecord& r) { r.b3.dfEs = 0.1; }, 3, "齿根圆直径上偏差 ΔfEs 不能为正"},
+        {"ΔfEs positive", [](CexDesignRecord& r) { r.b3.dfEs = 0.1; }, 3, "齿根圆直径上偏差 ΔfEs："},
         {"grade 5", [](CexDesignRecord& r) { r.b3.grade = 5; }, 3, "公差等级"},
-        {"Δrrp NaN", [](CexDesignRecord& r) { r.b4.drrp = std::nan(""); }, 4, "正等距修形量 Δrrp 不是有限的数值"},
-        {"n wrapped negative", [](CexDesignRecord& r) { r.b5.n = -1294967296; }, 5, "跨测齿数 n"},
-        {"Zn 5000", [](CexDesignRecord& r) { r.b6.Zn = 5000; }, 6, "啮合齿数 Zn"},
-        {"μ 1.5 in a complete block 6", [](CexDesignRecord& r) { r.b6.mu = 1.5; }, 6, "泊桑比 μ 须小于1"},
+        {"Δrrp NaN", [](CexDesignRecord& r) { r.b4.drrp = std::nan(""); }, 4, "正等距修形量 Δrrp："},
+        {"n wrapped negative", [](CexDesignRecord& r) { r.b5.n = -1294967296; }, 5, "跨测齿数 n：请输入 0 或 3 到 999 之间的整数。"},
+        {"Zn 5000", [](CexDesignRecord& r) { r.b6.Zn = 5000; }, 6, "啮合齿数 Zn：请输入 0 到 1000 之间的整数。"},
+        {"μ 1.5", [](CexDesignRecord& r) { r.b6.mu = 1.5; }, 6, "泊桑比 μ：请输入 0 或 0.01 到 0.5 之间的数值。"},
         {"status 7", [](CexDesignRecord& r) { r.b4.status = 7; }, 4, "状态字 不是0或完成值"},
     };
     for (const Case& c : cases) {
@@ -186,7 +186,8 @@ TEST(CexRecordCheck, Findings) {
     }
     CexDesignRecord r = filledRecord();
     r.b1.Tc = inf;
-    EXPECT_EQ(recordFaultMessage(*checkRecord(r)), "设计数据有误，未保存：第1页(预定参数)的输出扭矩 Tc 不是有限的数值。");
+    EXPECT_EQ(recordFaultMessage(*checkRecord(r)),
+              "设计数据有误，未保存：第1页(预定参数)的输出扭矩 Tc：请输入 0 或 0.001 到 1000000000 之间的数值。");
 }
 
 // Random records, each field from a pool of ordinary and absurd values:

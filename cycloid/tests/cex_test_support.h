@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "cycloid/calc/cex_ranges.h"
 #include "cycloid/calc/cex_record.h"
 #include "fw/text.h"
 
@@ -140,6 +141,10 @@ inline cycloid::CexDesignRecord filledRecord() {
     b6.mu = 0.3;
     b6.E = 206000;
     return r;
+}
+
+inline bool endsWith(const std::string& s, const std::string& end) {
+    return s.size() >= end.size() && s.compare(s.size() - end.size(), end.size(), end) == 0;
 }
 
 inline void putI32(std::vector<std::uint8_t>& b, std::size_t off, std::int32_t v) { std::memcpy(&b[off], &v, 4); }

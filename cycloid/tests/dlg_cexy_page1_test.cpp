@@ -113,32 +113,43 @@ TEST_F(Page1Test, TransmissionInputs) {
     EXPECT_TRUE(s.allUsed());
 }
 
-// What page 1 takes is what a reload takes: a torque that would not be a
-// finite number is refused, tooth counts stop at 999 and 1000, named.
+// What page 1 takes is what a reload takes: power and speed within their
+// ranges, a torque they give outside its range refused, tooth counts stop at
+// 999 and 1000, each refusal naming its field.
 TEST_F(Page1Test, ValuesTheRecordCouldNotHold) {
     run([&](fwtest::Running& r, P& p) {
         transmission(r);
         const std::string tc = r.text(P::IDC_TC);
+        const std::string torque = "输出扭矩超出数值范围，请检查功率、输入转速和齿数！";
         struct Case {
             int id;
             const char* text;
-            std::string message;
+            std::string message;   // its end: the field's name comes before it
         } cases[] = {
-            {P::IDC_P, "1e306", "输出扭矩超出数值范围，请检查功率、输入转速和齿数！"},
-            {P::IDC_N0, "1e-305", "输出扭矩超出数值范围，请检查功率、输入转速和齿数！"},
+            {P::IDC_P, "1e306", fw::numberBoundsText(given(cex_q::kP))},
+            {P::IDC_N0, "1e-305", fw::numberBoundsText(given(cex_q::kN0))},
             {P::IDC_ZC, "1000", "摆线轮齿数 Zc：请输入 9 到 999 之间的整数。"},
             {P::IDC_ZP, "1002", "针齿数 Zp：请输入 10 到 1000 之间的整数。"},
             {P::IDC_ZC, "4294967294", "摆线轮齿数 Zc：请输入 9 到 999 之间的整数。"},
         };
         for (const Case& c : cases) {
             SCOPED_TRACE(c.text);
-            s.expectMessage(c.message);
+            s.answerMessage(IDOK);
             put(r, c.id, c.text);
+            EXPECT_TRUE(endsWith(s.messages().back().text, c.message)) << s.messages().back().text;
+            r.focus(P::IDC_TITLE);   // left unedited: the value in use comes back
             EXPECT_EQ(r.text(P::IDC_TC), tc);
             EXPECT_DOUBLE_EQ(g_cexRecord.b1.Tc, 630.234);
             EXPECT_EQ(g_cexRecord.b1.Zc, 11u);
         }
         EXPECT_DOUBLE_EQ(p.m_P, 10);
+        // 9549·100000·11·0.9/1500 = 6.3e6 N·m is a torque; at 1 r/min (9.5e9 N·m) it is not.
+        put(r, P::IDC_P, "100000");
+        s.expectMessage(torque);
+        put(r, P::IDC_N0, "1");
+        EXPECT_DOUBLE_EQ(g_cexRecord.b1.n0, 1500);
+        EXPECT_NEAR(g_cexRecord.b1.Tc, 6302340, 1e-6);
+        put(r, P::IDC_P, "10");
         put(r, P::IDC_ZC, "999");
         EXPECT_EQ(g_cexRecord.b1.Zp, 1000u);
         EXPECT_FALSE(checkRecord(g_cexRecord));
@@ -510,9 +521,12 @@ TEST(CexRecommendDialogs, WhatTheRpDialogOffersItAccepts) {
     CDestCexdRpDlg dlg;
     dlg.setRange(range.low, range.high);
     s.onDialog(CDestCexdRpDlg::IDD, [&](fwtest::Running& d) {
-        s.expectMessage("针齿中心圆半径 Rp：请输入一个大于0的数值。");
+        s.answerMessage(IDOK);
         d.type(CDestCexdRpDlg::IDC_VALUE, "-80");
         d.leave();
+        // Refused by the radius's range, naming the field.
+        EXPECT_TRUE(endsWith(s.messages().back().text, "：" + fw::numberBoundsText(given(cex_q::kRp))));
+        EXPECT_EQ(s.messages().back().text.rfind("针齿中心圆半径", 0), 0u);
         EXPECT_DOUBLE_EQ(dlg.m_value, range.low);
         d.click(IDCANCEL);
     });

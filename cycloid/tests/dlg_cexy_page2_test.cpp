@@ -147,11 +147,16 @@ TEST_F(Page2Test, NoPinCarriesLoadOrMaterialUnusable) {
     run([&](fwtest::Running& r, P& p) {
         example(r);
         const double dsw = p.m_dsw;
-        s.onDialog(CCDestPartMatDlg::IDD, [](fwtest::Running& d) {
+        // A Poisson's ratio of 1.2 is no material's: refused in the dialog.
+        s.answerMessage(IDOK);
+        s.onDialog(CCDestPartMatDlg::IDD, [&](fwtest::Running& d) {
             d.type(CCDestPartMatDlg::IDC_MU, "1.2");
-            d.click(IDOK);
+            d.leave();
+            EXPECT_TRUE(endsWith(s.messages().back().text, fw::numberBoundsText(given(cex_q::kMu))));
+            EXPECT_EQ(d.text(CCDestPartMatDlg::IDC_MU), "0.3");
+            d.click(IDCANCEL);
         });
-        s.expectMessage(P::kMsgNoPinResult);
+        s.expectMessage("为优化确定柱销直径必须先选定并确认材料性能！");
         r.click(P::IDC_DSW_BUTTON);
         EXPECT_DOUBLE_EQ(p.m_dsw, dsw);
         EXPECT_DOUBLE_EQ(p.m_mu, 0.3);
