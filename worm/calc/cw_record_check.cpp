@@ -13,33 +13,34 @@ namespace {
 
 constexpr const char* kNotANumber = "不是有效数值";
 constexpr const char* kNotPositive = "应为正值";
-constexpr const char* kNotAcute = "应在0°～90°之间";
 
 // Relations the design keeps hold to rounding.
 bool near(double a, double b) { return std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b)); }
+
+using kavrin::Quantity;
 
 // The first rule a record breaks, field by field in the record's order.
 class Check {
 public:
     // Every number is usable.
-    Check& number(const char* field, double v) {
-        if (!m_fault && !usableNumber(v)) m_fault = RecordFault{field, kNotANumber};
+    Check& number(std::string_view field, double v) {
+        if (!m_fault && !usableNumber(v)) m_fault = RecordFault{std::string(field), kNotANumber};
         return *this;
     }
-    Check& positive(const char* field, double v) {
-        number(field, v);
-        return rule(v > 0, field, kNotPositive);
+    // A usable number in q's range.
+    Check& within(const Quantity& q, double v) {
+        number(q.name, v);
+        return rule(q.admits(v), q.name, ranges::rangeRule(q));
     }
-    // Strictly between 0° and 90°.
-    Check& acute(const char* field, double v) {
-        number(field, v);
-        return rule(v > 0 && v < 90, field, kNotAcute);
+    // The same, where 0 or less is refused first as not positive.
+    Check& positive(const Quantity& q, double v) {
+        number(q.name, v);
+        rule(v > 0, q.name, kNotPositive);
+        return within(q, v);
     }
-    Check& count(const char* field, std::int32_t v, std::int32_t lower, std::int32_t upper) {
-        return rule(v >= lower && v <= upper, field, fw::format("应在%d～%d之间", lower, upper));
-    }
-    Check& rule(bool ok, const char* field, const std::string& rule) {
-        if (!m_fault && !ok) m_fault = RecordFault{field, rule};
+    Check& count(const Quantity& q, std::int32_t v) { return rule(q.admits(v), q.name, ranges::rangeRule(q)); }
+    Check& rule(bool ok, std::string_view field, const std::string& rule) {
+        if (!m_fault && !ok) m_fault = RecordFault{std::string(field), rule};
         return *this;
     }
     std::optional<RecordFault> fault() const { return m_fault; }
@@ -62,34 +63,31 @@ Family familyOf(std::int32_t status) {
 }  // namespace
 
 std::optional<RecordFault> checkPreRecord(const CwPreRecord& r) {
+    namespace q = ranges;
     Check c;
     c.rule(r.status == kPreStatus, "状态字", "应为301")
         .rule(validWormType(code(r.type)), "蜗杆形式", "无效")
-        .positive("输入转速 n1", r.n1)
-        .positive("输出转速 n2", r.n2)
-        .number("传动比 u", r.u)
-        .rule(r.u >= 5 && r.u <= 70, "传动比 u", "应在5～70之间")
-        .positive("传递功率 P", r.p)
-        .positive("输出扭矩 T", r.t)
-        .positive("接触疲劳极限 σHlim", r.sigmaHlim)
-        .positive("弹性系数 ZE", r.ze)
-        .positive("弯曲疲劳极限 σFlim", r.sigmaFlim)
-        .positive("直径系数比 d1/a", r.d1a)
-        .positive("使用系数 KA", r.ka)
-        .positive("接触系数 Zρ", r.zrho)
-        .count("蜗杆头数 Z1", r.z1, 1, kMaxStarts)
-        .count("蜗轮齿数 Z2", r.z2, 1, kMaxTeeth)
-        .number("标准模数 m", r.m)
-        .rule(r.m >= kModuleRange.lower && r.m <= kModuleRange.upper, "标准模数 m", "应在1～40mm之间")
-        .positive("计算模数 m'", r.mCalc)
-        .positive("直径系数 q", r.q)
-        .positive("计算分度圆直径 d1'", r.d1Calc)
-        .number("标准分度圆直径 d1", r.d1)
-        .rule(r.d1 >= kDiameterRange.lower && r.d1 <= kDiameterRange.upper, "标准分度圆直径 d1",
-              "应在18～400mm之间")
-        .positive("中心距 a", r.a)
-        .positive("蜗轮分度圆直径 d2", r.d2)
-        .acute("导程角 γ", r.gamma)
+        .positive(q::kN1, r.n1)
+        .positive(q::kN2, r.n2)
+        .within(q::kU, r.u)
+        .positive(q::kP, r.p)
+        .positive(q::kT, r.t)
+        .positive(q::kSigmaHlim, r.sigmaHlim)
+        .positive(q::kZe, r.ze)
+        .positive(q::kSigmaFlim, r.sigmaFlim)
+        .positive(q::kD1a, r.d1a)
+        .positive(q::kKa, r.ka)
+        .positive(q::kZrho, r.zrho)
+        .count(q::kZ1, r.z1)
+        .count(q::kZ2, r.z2)
+        .within(q::kM, r.m)
+        .positive(q::kMCalc, r.mCalc)
+        .positive(q::kQ, r.q)
+        .positive(q::kD1Calc, r.d1Calc)
+        .within(q::kD1, r.d1)
+        .positive(q::kA, r.a)
+        .positive(q::kD2, r.d2)
+        .within(q::kGamma, r.gamma)
         .rule(near(r.d2, r.z2 * r.m), "蜗轮分度圆直径 d2", "应等于Z2·m")
         .rule(near(r.q, r.d1 / r.m), "直径系数 q", "应等于d1/m")
         .rule(near(r.a, (r.d1 + r.d2) / 2), "中心距 a", "应等于(d1 + d2)/2");
@@ -97,85 +95,82 @@ std::optional<RecordFault> checkPreRecord(const CwPreRecord& r) {
 }
 
 std::optional<RecordFault> checkGeomRecord(const CwGeomRecord& g, bool calculated) {
+    namespace q = ranges::geom;
     const Family fam = familyOf(g.status);
     const bool zc = fam == Zc1 || fam == Zc3;
     Check c;
     c.rule(fam != NoFamily, "状态字", "应为302、30201或30203")
         .rule(zc ? g.type == WormType::ZC : validWormType(code(g.type)) && g.type != WormType::ZC, "蜗杆形式",
               "与几何计算不符")
-        .count("蜗杆头数 Z1", g.z1, 1, kMaxStarts)
-        .count("蜗轮齿数 Z2", g.z2, 1, kMaxTeeth)
-        .positive("直径系数 q", g.q)
-        .positive("蜗杆分度圆直径 d1", g.d1)
-        .positive("未变位中心距 a", g.a)
-        .positive("蜗轮分度圆直径 d2", g.d2)
-        .acute("蜗杆分度圆柱导程角 γ", g.gamma)
-        .acute("蜗杆法向压力角 αn", g.alphaN)
-        .acute("蜗杆轴向压力角 αx", g.alphaX)
-        .positive("啮合中心距 a'", g.aw)
-        .positive("蜗杆齿宽 b1", g.b1)
-        .positive("蜗轮齿宽 b2", g.b2)
-        .positive("蜗杆齿顶圆直径 da1", g.da1)
-        .positive("蜗轮喉圆直径 da2", g.da2)
-        .positive("蜗轮外圆直径 de2", g.de2)
-        .rule(g.de2 > g.da2, "蜗轮外圆直径 de2", "应大于喉圆直径da2")
-        .positive("蜗杆齿根圆直径 df1", g.df1)
-        .positive("蜗轮齿根圆直径 df2", g.df2)
-        .positive("蜗轮中圆直径 dm2", g.dm2)
-        .positive("蜗杆节圆直径 d'1", g.d1w)
-        .positive("端面重合度 εa", g.epsA)
-        .acute("蜗杆节圆柱导程角 γ'", g.gammaW)
-        .positive("蜗杆全齿高 h1", g.h1)
-        .positive("蜗轮全齿高 h2", g.h2)
-        .positive("蜗杆齿顶高 ha1", g.ha1)
-        .positive("蜗轮齿顶高 ha2", g.ha2)
-        .positive("蜗杆齿根高 hf1", g.hf1)
-        .number("蜗轮齿根高 hf2", g.hf2)   // below zero with a large profile shift
-        .positive("蜗杆法面模数 mn1", g.mn1)
-        .positive("蜗轮法面模数 mn2", g.mn2)
-        .positive("蜗轮端面模数 ms", g.ms)
-        .positive("蜗杆轴面模数 mx", g.mx)
-        .positive("蜗杆轴向齿距 Px1", g.px1)
-        .positive("蜗杆螺旋线导程 Pz1", g.pz1)
-        .positive("蜗轮喉部半径 Rg", g.rg)
-        .number("蜗轮齿宽角 θ", g.theta)
-        .rule(g.theta > 0 && g.theta <= 180, "蜗轮齿宽角 θ", "应在0°～180°之间")
-        .positive("蜗杆法向弦齿厚 Sn", g.sn)
+        .count(q::kZ1, g.z1)
+        .count(q::kZ2, g.z2)
+        .positive(q::kQ, g.q)
+        .positive(q::kD1, g.d1)
+        .positive(q::kA, g.a)
+        .positive(q::kD2, g.d2)
+        .within(q::kGamma, g.gamma)
+        .within(q::kAlphaN, g.alphaN)
+        .within(q::kAlphaX, g.alphaX)
+        .positive(q::kAw, g.aw)
+        .positive(q::kB1, g.b1)
+        .positive(q::kB2, g.b2)
+        .positive(q::kDa1, g.da1)
+        .positive(q::kDa2, g.da2)
+        .positive(q::kDe2, g.de2)
+        .rule(g.de2 > g.da2, q::kDe2.name, "应大于喉圆直径da2")
+        .positive(q::kDf1, g.df1)
+        .positive(q::kDf2, g.df2)
+        .positive(q::kDm2, g.dm2)
+        .positive(q::kD1w, g.d1w)
+        .positive(q::kEpsA, g.epsA)
+        .within(q::kGammaW, g.gammaW)
+        .positive(q::kH1, g.h1)
+        .positive(q::kH2, g.h2)
+        .positive(q::kHa1, g.ha1)
+        .positive(q::kHa2, g.ha2)
+        .positive(q::kHf1, g.hf1)
+        .within(q::kHf2, g.hf2)   // below zero with a large profile shift
+        .positive(q::kMn1, g.mn1)
+        .positive(q::kMn2, g.mn2)
+        .positive(q::kMs, g.ms)
+        .positive(q::kMx, g.mx)
+        .positive(q::kPx1, g.px1)
+        .positive(q::kPz1, g.pz1)
+        .positive(q::kRg, g.rg)
+        .within(q::kTheta, g.theta)
+        .positive(q::kSn, g.sn)
         .rule(g.hand == 0 || g.hand == 1, "旋向", "无效")
-        .number("蜗轮变位系数 χ2", g.x2);
+        .within(q::kX2, g.x2);
     switch (fam) {
     case Ordinary:
-        c.acute("蜗轮中圆螺旋角 βm2", g.betaM2)
-            .positive("齿顶高系数 ha*", g.haStar)
-            .positive("蜗杆法向测齿高 hcn1", g.hcn1)
-            .positive("齿根圆角半径 ρf", g.rho);
+        c.within(q::kBetaM2, g.betaM2)
+            .positive(q::kHaStar, g.haStar)
+            .positive(q::kHcn1, g.hcn1)
+            .positive(q::kRhoF, g.rho);
         if (g.type == WormType::ZL)
-            c.positive("基圆直径 db", g.db).acute("基圆柱导程角 γb", g.gammaB).positive("法向基节 Pbn", g.pbn);
+            c.positive(q::kDb, g.db).within(q::kGammaB, g.gammaB).positive(q::kPbn, g.pbn);
         break;
     case Zc1:
-        c.positive("蜗杆法面齿廓曲率半径 ρn", g.rho)
-            .count("磨轮直径 ds", g.ds, 300, 700)
-            .positive("磨削中心距 Au", g.au)
-            .positive("磨轮轴面圆弧半径 ρ", g.rhoDisc)
-            .positive("蜗杆轴向弦齿厚 Sx", g.sx);
+        c.positive(q::kRhoN, g.rho)
+            .count(q::kDs, g.ds)
+            .positive(q::kAu, g.au)
+            .positive(q::kRhoDisc, g.rhoDisc)
+            .positive(q::kSx, g.sx);
         if (calculated)
-            c.positive("对刀试棒直径 dH", g.dh)
-                .positive("圆弧中心轴向座标 L1", g.arcAxial)
-                .positive("圆弧中心径向座标 L2", g.arcRadial)
-                .positive("圆弧中心径向座标 L3", g.l3);
+            c.positive(q::kDh, g.dh).positive(q::kL1, g.arcAxial).positive(q::kL2, g.arcRadial).positive(q::kL3, g.l3);
         else
-            c.number("对刀试棒直径 dH", g.dh)
-                .number("圆弧中心轴向座标 L1", g.arcAxial)
-                .number("圆弧中心径向座标 L2", g.arcRadial)
-                .number("圆弧中心径向座标 L3", g.l3);
+            c.within(q::notCalculated(q::kDh), g.dh)
+                .within(q::notCalculated(q::kL1), g.arcAxial)
+                .within(q::notCalculated(q::kL2), g.arcRadial)
+                .within(q::notCalculated(q::kL3), g.l3);
         break;
     case Zc3:
-        c.acute("蜗轮中圆螺旋角 βm2", g.betaM2)
-            .positive("齿顶高系数 ha*", g.haStar)
-            .positive("蜗杆轴面齿廓圆弧半径 ρ", g.rho)
-            .positive("蜗杆轴向弦齿厚 Sx", g.sx)
-            .positive("齿廓圆弧中心轴向座标 cx", g.arcAxial)
-            .positive("齿廓圆弧中心径向座标 cy", g.arcRadial);
+        c.within(q::kBetaM2, g.betaM2)
+            .positive(q::kHaStar, g.haStar)
+            .positive(q::kRhoArc, g.rho)
+            .positive(q::kSx, g.sx)
+            .positive(q::kCx, g.arcAxial)
+            .positive(q::kCy, g.arcRadial);
         break;
     case NoFamily: break;
     }

@@ -7,23 +7,17 @@
 #include <optional>
 #include <string>
 
+#include "worm/calc/cw_ranges.h"
 #include "worm/calc/cw_records.h"
 
 namespace worm {
 
 // Tooth counts: a worm has at most this many threads (the preliminary design
 // starts from 1 to 6 and adds one per self-locking answer), a worm gear at
-// most this many teeth (70 ratios of 10 threads, with room).
-constexpr std::int32_t kMaxStarts = 10;
-constexpr std::int32_t kMaxTeeth = 1000;
-
-// The chosen module and worm diameter come from the standard series: their
-// span (mm).
-struct SizeRange {
-    double lower, upper;
-};
-inline constexpr SizeRange kModuleRange{1, 40};
-inline constexpr SizeRange kDiameterRange{18, 400};
+// most this many teeth (70 ratios of 10 threads, with room). The ranges of
+// every stored quantity are in cw_ranges.h; these follow them.
+constexpr std::int32_t kMaxStarts = static_cast<std::int32_t>(ranges::kZ1.upper());
+constexpr std::int32_t kMaxTeeth = static_cast<std::int32_t>(ranges::kZ2.upper());
 
 // A number a field can hold: finite, and zero or normal (a typed subnormal
 // is refused by the number parser, so a loaded one is refused too).
@@ -38,14 +32,16 @@ struct RecordFault {
 };
 
 // The preliminary record as its save writes it: status 301, a worm type,
-// every number usable; speeds, powers, limits and factors above zero, the
-// ratio 5 to 70, Z1 1 to kMaxStarts, Z2 1 to kMaxTeeth, m and d1 inside
-// their series (kModuleRange, kDiameterRange), the other sizes above zero
-// and tied together as the design ties them (d2 = Z2·m,
-// q = d1/m, a = (d1 + d2)/2), the lead angle between 0° and 90°.
+// every number usable and in its range of cw_ranges.h (speeds, powers,
+// limits and factors above zero, the ratio 5 to 70, Z1 and Z2, m and d1
+// inside their series), the sizes tied together as the design ties them
+// (d2 = Z2·m, q = d1/m, a = (d1 + d2)/2), the lead angle between 0° and 90°.
+// A value 0 or less where its range lies above 0 breaks "应为正值", any
+// other value outside its range "应在<lower>～<upper><unit>之间".
 std::optional<RecordFault> checkPreRecord(const CwPreRecord& r);
 
-// The geometry record of a family (by its status word). `calculated`:
+// The geometry record of a family (by its status word), every value in its
+// range of cw_ranges.h (ranges::geom). `calculated`:
 // the values the family fills only in its calculation (ZC1: dH, L1, L2, L3)
 // are checked too; a record just loaded holds zeros there.
 std::optional<RecordFault> checkGeomRecord(const CwGeomRecord& g, bool calculated = true);
