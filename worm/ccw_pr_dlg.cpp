@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/calc/data_folder.h"
+#include "common/dialogs/quantity_field.h"
 #include "fw/clock.h"
 #include "fw/format.h"
 #include "resources/tarv/module.h"
@@ -31,9 +32,9 @@ CcwPrDlg::CcwPrDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent)
     onKillFocus(IDC_U, [this] { OnKillfocusU(); });
     onKillFocus(IDC_P, [this] { OnKillfocusP(); });
     onKillFocus(IDC_T, [this] { OnKillfocusT(); });
-    onKillFocus(IDC_SIGMA_H, [this] { OnKillfocusLimit(IDC_SIGMA_H, &PreliminaryInput::sigmaHlim); });
-    onKillFocus(IDC_SIGMA_F, [this] { OnKillfocusLimit(IDC_SIGMA_F, &PreliminaryInput::sigmaFlim); });
-    onKillFocus(IDC_ZE, [this] { OnKillfocusLimit(IDC_ZE, &PreliminaryInput::ze); });
+    onKillFocus(IDC_SIGMA_H, [this] { OnKillfocusLimit(IDC_SIGMA_H, &PreliminaryInput::sigmaHlim, ranges::kSigmaHlim); });
+    onKillFocus(IDC_SIGMA_F, [this] { OnKillfocusLimit(IDC_SIGMA_F, &PreliminaryInput::sigmaFlim, ranges::kSigmaFlim); });
+    onKillFocus(IDC_ZE, [this] { OnKillfocusLimit(IDC_ZE, &PreliminaryInput::ze, ranges::kZe); });
     for (int c = 0; c < kWormTypeCount; ++c)
         onClick(kTypeIds[c], [this, c] { OnWormType(static_cast<WormType>(c)); });
     onClick(IDC_MODE_POWER, [this] { OnLoadMode(LoadMode::PowerSpeedRatio); });
@@ -102,6 +103,15 @@ bool CcwPrDlg::readField(int id, double& v) {
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
     double read = v;
     dx.number(id, read);
+    if (dx.failed()) return false;
+    v = read;
+    return true;
+}
+
+bool CcwPrDlg::readField(int id, double& v, const kavrin::Quantity& q) {
+    fw::Exchange dx(*this, fw::Exchange::Direction::Save);
+    double read = v;
+    kavrin::numberOwnBelow(dx, id, read, q.bounds, 0);
     if (dx.failed()) return false;
     v = read;
     return true;
@@ -187,7 +197,7 @@ void CcwPrDlg::finish() {
 void CcwPrDlg::OnKillfocusN1() {
     const PreliminaryInput before = m_in;
     double v = m_in.n1;
-    if (!readField(IDC_N1, v)) return;
+    if (!readField(IDC_N1, v, ranges::kN1)) return;
     if (!(v > 0) || v == m_in.n1) return show();
     if (m_mode == LoadMode::PowerSpeedRatio) {
         m_in.n1 = v;
@@ -221,7 +231,7 @@ void CcwPrDlg::OnKillfocusN2() {
     const PreliminaryInput before = m_in;
     if (m_mode != LoadMode::TorqueSpeeds) return;
     double v = m_in.n2;
-    if (!readField(IDC_N2, v)) return;
+    if (!readField(IDC_N2, v, ranges::kN2)) return;
     if (!(v > 0) || v == m_in.n2) return show();
     if (m_in.n1 > 0) {
         const double u = m_in.n1 / v;
@@ -266,7 +276,7 @@ void CcwPrDlg::OnKillfocusU() {
 void CcwPrDlg::OnKillfocusP() {
     const PreliminaryInput before = m_in;
     double v = m_in.p;
-    if (!readField(IDC_P, v)) return;
+    if (!readField(IDC_P, v, ranges::kP)) return;
     if (!(v >= 0) || v == m_in.p) return show();
     m_in.p = v;
     if (m_in.n2 > 0) m_in.t = torqueFromPower(m_in.p, m_in.n2);
@@ -277,7 +287,7 @@ void CcwPrDlg::OnKillfocusP() {
 void CcwPrDlg::OnKillfocusT() {
     const PreliminaryInput before = m_in;
     double v = m_in.t;
-    if (!readField(IDC_T, v)) return;
+    if (!readField(IDC_T, v, ranges::kT)) return;
     if (!(v >= 0) || v == m_in.t) return show();
     m_in.t = v;
     m_in.p = powerFromTorque(m_in.t, m_in.n2);
@@ -285,9 +295,9 @@ void CcwPrDlg::OnKillfocusT() {
     hintStep(kHintInputs);
 }
 
-void CcwPrDlg::OnKillfocusLimit(int id, double PreliminaryInput::*member) {
+void CcwPrDlg::OnKillfocusLimit(int id, double PreliminaryInput::*member, const kavrin::Quantity& q) {
     double v = m_in.*member;
-    if (!readField(id, v)) return;
+    if (!readField(id, v, q)) return;
     if (!(v > 0) || v == m_in.*member) return show();
     m_in.*member = v;
     hintStep(kHintInputs);

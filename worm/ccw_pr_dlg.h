@@ -73,7 +73,7 @@ private:
     void OnKillfocusU();
     void OnKillfocusP();
     void OnKillfocusT();
-    void OnKillfocusLimit(int id, double worm::PreliminaryInput::*member);
+    void OnKillfocusLimit(int id, double worm::PreliminaryInput::*member, const kavrin::Quantity& q);
     void OnWormType(worm::WormType type);
     void OnLoadMode(worm::LoadMode mode);
     void OnMaterial();
@@ -92,6 +92,9 @@ private:
 
     // Helpers.
     bool readField(int id, double& v);      // strict parse, the framework's message
+    // The same in q's range (cw_ranges.h); 0 or less is taken as typed, for
+    // the handler's own rule (such a value is ignored).
+    bool readField(int id, double& v, const kavrin::Quantity& q);
     void show();                            // members -> fields
     void setHint(const std::string& text);
     void hintStep(const char* text);        // after every accepted input

@@ -59,9 +59,15 @@ LeadBand leadBand(double g) {
 
 namespace {
 
-bool finite(const PreliminaryResult& r) {
-    for (double v : {r.mCalc, r.m, r.q, r.d1Calc, r.d1, r.a, r.d2, r.gamma})
-        if (!std::isfinite(v)) return false;
+// Every result finite and in its range: what the record check takes (m and
+// d1 are m' and d1' until chosen from their series, so m' and d1' ranges).
+bool inRange(const PreliminaryResult& r) {
+    namespace q = ranges;
+    const std::pair<const kavrin::Quantity&, double> values[] = {
+        {q::kMCalc, r.mCalc}, {q::kMCalc, r.m}, {q::kQ, r.q}, {q::kD1Calc, r.d1Calc}, {q::kD1Calc, r.d1},
+        {q::kA, r.a},         {q::kD2, r.d2},   {q::kGamma, r.gamma}};
+    for (auto [qty, v] : values)
+        if (!kavrin::printable(v) || !qty.admits(v)) return false;
     return true;
 }
 
@@ -81,16 +87,16 @@ std::optional<CentreDistance> centreDistance(const PreliminaryInput& in) {
     r.gamma = leadAngle(in.z1, r.q);
     r.m = r.mCalc;
     r.d1 = r.d1Calc;
-    if (!finite(r) || !std::isfinite(c.d1a) || !(r.a > 0) || !(r.mCalc > 0)) return std::nullopt;
+    if (!inRange(r) || !ranges::kD1a.admits(c.d1a)) return std::nullopt;
     return c;
 }
 
 std::optional<std::string> unusableInput(const PreliminaryInput& in) {
-    const std::pair<const char*, double> values[] = {
-        {"输入转速 n1", in.n1}, {"输出转速 n2", in.n2}, {"传动比 u", in.u},           {"传递功率 P", in.p},
-        {"输出扭矩 T", in.t},   {"直径系数比 d1/a", in.d1a}};
-    for (auto [name, v] : values)
-        if (!usableNumber(v)) return name;
+    namespace q = ranges;
+    const std::pair<const kavrin::Quantity&, double> values[] = {{q::kN1, in.n1}, {q::kN2, in.n2}, {q::kU, in.u},
+                                                                {q::kP, in.p},   {q::kT, in.t},   {q::kD1a, in.d1a}};
+    for (auto [qty, v] : values)
+        if (!usableNumber(v) || (v != 0 && !qty.admits(v))) return std::string(qty.name);
     return std::nullopt;
 }
 
@@ -109,7 +115,7 @@ std::optional<MoreStarts> withOneMoreStart(const PreliminaryInput& in, double m)
     r.gamma = leadAngle(s.z1, r.q);
     r.mCalc = r.m = m;
     r.d1 = r.d1Calc;
-    if (!finite(r) || !(r.q > 0) || s.z2 <= 0) return std::nullopt;
+    if (!inRange(r) || !ranges::kZ2.admits(s.z2)) return std::nullopt;
     return s;
 }
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "worm/calc/cw_ranges.h"
 #include "worm/calc/cw_records.h"
 
 namespace worm {
@@ -19,7 +20,7 @@ struct Range {
     double lower, upper;
     bool contains(double v) const { return v >= lower && v <= upper; }
 };
-inline constexpr Range kRatioRange{5, 70};  // u, the field's range
+inline constexpr Range kRatioRange{ranges::kU.lower(), ranges::kU.upper()};  // u, the field's range
 
 enum class LoadMode { PowerSpeedRatio = 0, TorqueSpeeds = 1 };
 
@@ -92,7 +93,8 @@ double powerFromTorque(double t, double n2);   // T·n2/9549
 // a = 10·(T·KA·X·Y)^(1/3), X = (1.15·Zρ·ZE/σHlim)², Y = (1 + n2/8)^0.25;
 // d1' = 0.68·a^0.875, d2 = 2a − d1', m' = d2/Z2, q = d1'/m', γ = atan(Z1/q);
 // m = m', d1 = d1'. Also the new d1/a. nullopt when a result would not be
-// finite.
+// finite or lies outside its range (cw_ranges.h: m', d1', q, a, d2, γ, d1/a):
+// no result, the previous ones stay.
 struct CentreDistance {
     PreliminaryResult result;
     double d1a = 0;
@@ -105,12 +107,14 @@ enum class LeadBand { SelfLocking, Small, Normal, Large };  // ≤ 3.5, (3.5, 15
 LeadBand leadBand(double gammaDeg);
 
 // The first input (or value derived from the inputs: n2, u, T, P, d1/a)
-// that is not a usable number, named as the record's check names it; a
-// handler whose change leaves one is refused (kHintInputUnusable).
+// that is not a usable number or, given (not 0), lies outside its range
+// (cw_ranges.h), named as the record's check names it; a handler whose
+// change leaves one is refused (kHintInputUnusable).
 std::optional<std::string> unusableInput(const PreliminaryInput& in);
 
 // One more thread (the self-locking answer Yes), keeping the module `m`
-// (nullopt at kMaxStarts threads, or when a result would not be finite):
+// (nullopt at kMaxStarts threads, or when a result would not be finite or
+// lies outside its range):
 // Z1 + 1, Z2 = floor(Z1·u + 0.5), u = Z2/Z1, a = Z2·m·0.5/(1 − 0.5·d1/a),
 // d1' = (d1/a)·a, d2 = Z2·m, q = d1'/m, γ; m' = m = `m`, d1 = d1'.
 struct MoreStarts {

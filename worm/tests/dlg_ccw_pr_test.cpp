@@ -431,27 +431,30 @@ TEST_F(CcwPrDlgTest, CancelAsksAndHelpOpensTheTopic) {
     EXPECT_EQ(m_s.helpCalls()[0].target, "Kavrin.chm::/TarPreDlg.htm");
 }
 
-// Inputs whose derived torque or power is no number (T = 9550·P/n2 and
-// P = T·n2/9550 overflow): the input is put back, the hint names the value
-// that would not be usable, and the calculation stays disabled.
-TEST_F(CcwPrDlgTest, InputsWhoseTorqueOrPowerOverflowsArePutBack) {
+// Inputs in their fields' ranges whose derived torque or power lies outside
+// its range or is no number (T = 9549·P/n2 and P = T·n2/9549): the input is
+// put back, the hint names the value that would not be usable, and the
+// calculation stays disabled.
+TEST_F(CcwPrDlgTest, InputsWhoseTorqueOrPowerLeavesItsRangeArePutBack) {
     struct Case {
         int mode;
+        const char* n;      // n1 (power mode) or n2 (torque mode)
         int field;
         const char* text;
         const char* unusable;   // named in the hint
     };
     const Case cases[] = {
-        {D::IDC_MODE_POWER, D::IDC_P, "1e308", "输出扭矩 T"},
-        {D::IDC_MODE_POWER, D::IDC_P, "1.7e307", "输出扭矩 T"},
-        {D::IDC_MODE_TORQUE, D::IDC_T, "1e308", "传递功率 P"},
+        {D::IDC_MODE_POWER, "0.01", D::IDC_P, "100000", "输出扭矩 T"},
+        {D::IDC_MODE_POWER, "100000", D::IDC_P, "0.0001", "输出扭矩 T"},
+        {D::IDC_MODE_TORQUE, "72.5", D::IDC_T, "1e10", "传递功率 P"},
+        {D::IDC_MODE_TORQUE, "0.001", D::IDC_T, "0.001", "传递功率 P"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
         int r = run([&](Running& d) {
             d.click(c.mode);
             if (c.mode == D::IDC_MODE_POWER) {
-                d.type(D::IDC_N1, "1450");
+                d.type(D::IDC_N1, c.n);
                 d.leave();
                 m_s.expectMessage(kAskZ1To3, IDNO);
                 d.type(D::IDC_U, "20");
@@ -459,7 +462,7 @@ TEST_F(CcwPrDlgTest, InputsWhoseTorqueOrPowerOverflowsArePutBack) {
                 d.type(D::IDC_P, "7.5");
                 d.leave();
             } else {
-                d.type(D::IDC_N2, "72.5");
+                d.type(D::IDC_N2, c.n);
                 d.leave();
                 d.type(D::IDC_T, "987.8");
                 d.leave();
