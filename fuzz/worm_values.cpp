@@ -116,7 +116,7 @@ void checkReport(const std::string& text) {
 
 // A saved preliminary record through its geometry step at the shift
 // `x` (−0.5 to 0.5 of the module for the ordinary pair).
-void geometry(const CwPreRecord& pre, double x) {
+void geometryStep(const CwPreRecord& pre, double x) {
     const auto bytes = preliminaryFileBytes(pre, kTime);
     if (pre.type != WormType::ZC) {
         auto loaded = loadForGeometry(bytes, Family::Ordinary);
@@ -180,7 +180,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (loaded) {
         FUZZ_CHECK(!checkPreRecord(loaded->pre));
         checkReport(preliminaryReport(loaded->pre));
-        geometry(loaded->pre, x);
+        geometryStep(loaded->pre, x);
     } else {
         FUZZ_CHECK(checkPreRecord(rec).has_value());
     }
@@ -194,7 +194,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             checkReport(preliminaryReport(*made));
             auto again = loadForPreliminary(preliminaryFileBytes(*made, kTime));
             FUZZ_CHECK(again.has_value());
-            geometry(*made, x);
+            geometryStep(*made, x);
         }
     }
     return 0;
