@@ -98,6 +98,10 @@ std::optional<Split> split(std::span<const std::uint8_t> file, std::size_t recor
 }
 
 fw::Unexpected<Refusal> refuse(const char* text) { return fw::unexpected(Refusal{text, Icon::Warning}); }
+// A record the check refuses: the loader's text, then the value at fault.
+fw::Unexpected<Refusal> refuse(const char* text, const RecordFault& f) {
+    return fw::unexpected(Refusal{loadRefusal(text, f), Icon::Warning});
+}
 
 // The preliminary record of a file: length, header word, type, status.
 fw::Expected<LoadedDesign, Refusal> loadPre(std::span<const std::uint8_t> file, std::size_t recordBytes,
@@ -107,7 +111,7 @@ fw::Expected<LoadedDesign, Refusal> loadPre(std::span<const std::uint8_t> file, 
     auto pre = readCwPreRecord(s->records);
     if (!pre) return refuse(wrongWord);
     if (pre->status != kPreStatus) return refuse(kMsgUnfinishedPre);
-    if (checkPreRecord(*pre)) return refuse(wrongWord);
+    if (auto f = checkPreRecord(*pre)) return refuse(wrongWord, *f);
     return LoadedDesign{*pre, std::nullopt, s->oldFile};
 }
 
@@ -142,7 +146,8 @@ fw::Expected<LoadedDesign, Refusal> loadForRating(std::span<const std::uint8_t> 
     if (status != kGeomStatusOrdinary && status != kGeomStatusZc1 && status != kGeomStatusZc3)
         return refuse(kMsgNoGeometry);
     auto geom = readCwGeomRecord(geomBytes);
-    if (!geom || checkDesign(d->pre, *geom)) return refuse(kMsgNoCalcOrGeomHalf);
+    if (!geom) return refuse(kMsgNoCalcOrGeomHalf);
+    if (auto f = checkDesign(d->pre, *geom)) return refuse(kMsgNoCalcOrGeomHalf, *f);
     d->geom = *geom;
     return d;
 }

@@ -99,7 +99,9 @@ bool isOldFile(std::span<const std::uint8_t> file);
 
 // The three readers. Each checks, before anything changes: length, header
 // word, status words, and then the record's one check (checkPreRecord; the
-// rating's load checkDesign), the same check the saves run.
+// rating's load checkDesign), the same check the saves run. A record the
+// check refuses is refused with the reader's text and, on a line of its
+// own, the value at fault (loadRefusal).
 fw::Expected<LoadedDesign, Refusal> loadForPreliminary(std::span<const std::uint8_t> file);
 fw::Expected<LoadedDesign, Refusal> loadForGeometry(std::span<const std::uint8_t> file, Family family);
 fw::Expected<LoadedDesign, Refusal> loadForRating(std::span<const std::uint8_t> file);

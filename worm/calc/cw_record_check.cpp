@@ -194,6 +194,9 @@ std::optional<RecordFault> checkDesign(const CwPreRecord& pre, const CwGeomRecor
 }
 
 std::string saveRefusal(const RecordFault& f) { return f.text() + "，数据未保存！"; }
+std::string loadRefusal(std::string_view loaderText, const RecordFault& f) {
+    return std::string(loaderText) + "\n" + f.text() + "！";
+}
 std::string resultRefusal(const RecordFault& f) { return "计算结果无效：" + f.text() + "！"; }
 
 }  // namespace worm

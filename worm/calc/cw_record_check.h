@@ -6,6 +6,7 @@
 #pragma once
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "worm/calc/cw_ranges.h"
 #include "worm/calc/cw_records.h"
@@ -52,6 +53,9 @@ std::optional<RecordFault> checkDesign(const CwPreRecord& pre, const CwGeomRecor
 
 // The refusal of a save: "<field><rule>，数据未保存！"
 std::string saveRefusal(const RecordFault& f);
+// The refusal of a load whose record the check refuses: the loader's own
+// "not this kind of data" text, a line break and "<field><rule>！".
+std::string loadRefusal(std::string_view loaderText, const RecordFault& f);
 // The refusal of a calculation whose result the check refuses:
 // "计算结果无效：<field><rule>！"
 std::string resultRefusal(const RecordFault& f);

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
 #include <filesystem>
 #include <functional>
 #include <limits>
@@ -18,6 +19,10 @@ namespace fs = std::filesystem;
 using namespace worm;
 
 namespace {
+
+// A record-check refusal adds the value at fault after the loader's text:
+// the part of `text` a message of `message`'s length starts with.
+std::string leading(const std::string& text, const char* message) { return text.substr(0, std::strlen(message)); }
 
 std::vector<std::uint8_t> fixture(const char* name) {
     auto b = fw::readFile(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures" / name);
@@ -96,7 +101,7 @@ TEST(CwFile, EveryReaderRefusesWhatIsNotItsFile) {
             c.spoil(file);
             auto got = load(r, file);
             ASSERT_FALSE(got) << c.name << " reader " << int(r);
-            EXPECT_EQ(got.error().text, wrongWordText(r)) << c.name << " reader " << int(r);
+            EXPECT_EQ(leading(got.error().text, wrongWordText(r)), wrongWordText(r)) << c.name << " reader " << int(r);
             EXPECT_EQ(got.error().icon, Icon::Warning);
         }
 }
@@ -129,7 +134,7 @@ TEST(CwFile, StatusWords) {
     }
     auto ordinaryAsZc1 = savedDesign(Family::Ordinary);
     putI32(ordinaryAsZc1, kGeom + 424, 30201);
-    EXPECT_EQ(loadForRating(ordinaryAsZc1).error().text, kMsgNoCalcOrGeomHalf);
+    EXPECT_EQ(leading(loadForRating(ordinaryAsZc1).error().text, kMsgNoCalcOrGeomHalf), kMsgNoCalcOrGeomHalf);
 }
 
 // One check for the preliminary record: what its fields refuse, every
@@ -142,7 +147,7 @@ TEST(CwFile, EveryLoadRefusesWhatThePreliminaryFieldsRefuse) {
         for (Reader r : {Reader::Preliminary, Reader::Ordinary, Reader::Rating}) {
             auto got = load(r, f);
             ASSERT_FALSE(got) << off << " " << v;
-            EXPECT_EQ(got.error().text, wrongWordText(r)) << off << " " << v;
+            EXPECT_EQ(leading(got.error().text, wrongWordText(r)), wrongWordText(r)) << off << " " << v;
         }
     }
 }
@@ -160,7 +165,7 @@ TEST(CwFile, OldHeaderlessFiles) {
     for (Reader r : {Reader::Preliminary, Reader::Ordinary, Reader::Rating}) {
         auto got = load(r, headerless);
         ASSERT_FALSE(got);
-        EXPECT_EQ(got.error().text, wrongWordText(r));
+        EXPECT_EQ(leading(got.error().text, wrongWordText(r)), wrongWordText(r));
     }
     putI32(headerless, 0, 3);  // an old status word
     ASSERT_TRUE(isOldFile(headerless));

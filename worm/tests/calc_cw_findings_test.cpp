@@ -21,6 +21,10 @@ using namespace worm;
 
 namespace {
 
+// A record-check refusal adds the value at fault after the loader's text:
+// the part of `text` a message of `message`'s length starts with.
+std::string leading(const std::string& text, const char* message) { return text.substr(0, std::strlen(message)); }
+
 constexpr std::int64_t kTime = 1765324800;
 constexpr std::size_t kPre = 64, kGeom = 384;   // record offsets in the file
 constexpr double kInf = std::numeric_limits<double>::infinity();
@@ -104,7 +108,7 @@ TEST(CwFindingsLoad, EveryReaderRefusesWhatTheFieldsRefuse) {
             putF64(file, c.offset, c.value);
             auto got = loadForRating(file);
             ASSERT_FALSE(got) << d.name << " " << c.what;
-            EXPECT_EQ(got.error().text, kMsgNoCalcOrGeomHalf) << d.name << " " << c.what;
+            EXPECT_EQ(leading(got.error().text, kMsgNoCalcOrGeomHalf), kMsgNoCalcOrGeomHalf) << d.name << " " << c.what;
         }
     // The ZC1 arc data of a pair with a large module and lead angle.
     for (auto [what, off, v] : {std::tuple{"ρn -466.68", std::size_t{256}, -466.68}, {"L1 -1.12", 416, -1.12},
@@ -124,11 +128,11 @@ TEST(CwFindingsLoad, EveryReaderRefusesWhatTheFieldsRefuse) {
     for (const Case& c : preCases) {
         auto file = saved;
         putF64(file, c.offset, c.value);
-        EXPECT_EQ(loadForPreliminary(file).error().text, kMsgNoCalcOrGeomFull) << c.what;
-        EXPECT_EQ(loadForGeometry(file, Family::Ordinary).error().text, kMsgNoCalcOrGeomFull) << c.what;
-        EXPECT_EQ(loadForGeometry(file, Family::Zc1).error().text, kMsgNoCalcOrGeomZc1) << c.what;
-        EXPECT_EQ(loadForGeometry(file, Family::Zc3).error().text, kMsgNoCalcOrGeomHalf) << c.what;
-        EXPECT_EQ(loadForRating(file).error().text, kMsgNoCalcOrGeomHalf) << c.what;
+        EXPECT_EQ(leading(loadForPreliminary(file).error().text, kMsgNoCalcOrGeomFull), kMsgNoCalcOrGeomFull) << c.what;
+        EXPECT_EQ(leading(loadForGeometry(file, Family::Ordinary).error().text, kMsgNoCalcOrGeomFull), kMsgNoCalcOrGeomFull) << c.what;
+        EXPECT_EQ(leading(loadForGeometry(file, Family::Zc1).error().text, kMsgNoCalcOrGeomZc1), kMsgNoCalcOrGeomZc1) << c.what;
+        EXPECT_EQ(leading(loadForGeometry(file, Family::Zc3).error().text, kMsgNoCalcOrGeomHalf), kMsgNoCalcOrGeomHalf) << c.what;
+        EXPECT_EQ(leading(loadForRating(file).error().text, kMsgNoCalcOrGeomHalf), kMsgNoCalcOrGeomHalf) << c.what;
     }
 }
 

@@ -171,7 +171,7 @@ TEST_F(CwRanges, PreliminarySlotsAreRefusedExactlyOutsideTheirRange) {
                 ASSERT_TRUE(fault);
                 EXPECT_EQ(fault->field, slot.qty->name);
                 EXPECT_FALSE(relationRule(*fault)) << fault->text();
-                EXPECT_EQ(loadForPreliminary(file).error().text, kMsgNoCalcOrGeomFull);
+                EXPECT_EQ(loadForPreliminary(file).error().text, loadRefusal(kMsgNoCalcOrGeomFull, *fault));
                 for (Family f : {Family::Ordinary, Family::Zc1, Family::Zc3}) EXPECT_FALSE(loadForGeometry(file, f));
                 auto saved = savePreliminaryFiles(data, r, report, "x\n", kTime);
                 ASSERT_FALSE(saved);
@@ -209,7 +209,7 @@ TEST_F(CwRanges, GeometrySlotsAreRefusedExactlyOutsideTheirRange) {
                     ASSERT_TRUE(fault);
                     EXPECT_EQ(fault->field, slot.qty->name);
                     EXPECT_FALSE(relationRule(*fault)) << fault->text();
-                    EXPECT_EQ(loadForRating(file).error().text, kMsgNoCalcOrGeomHalf);
+                    EXPECT_EQ(loadForRating(file).error().text, loadRefusal(kMsgNoCalcOrGeomHalf, *fault));
                     auto saved = saveGeometryFiles(data, d.pre, r, report, "x\n", kTime);
                     ASSERT_FALSE(saved);
                     EXPECT_EQ(saved.error().message(), saveRefusal(*fault));

@@ -10,10 +10,12 @@
 
 #include "fw/clock.h"
 #include "fw/file.h"
+#include "common/tests/range_probes.h"
 #include "fw/format.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
 #include "worm/calc/cw_file.h"
+#include "worm/calc/cw_ranges.h"
 #include "worm/ccw_ka_dlg.h"
 #include "worm/ccw_met_dlg.h"
 #include "worm/cw_zlo_dlg.h"
@@ -479,6 +481,79 @@ TEST_F(CcwPrDlgTest, InputsWhoseTorqueOrPowerLeavesItsRangeArePutBack) {
             EXPECT_EQ(d.text(D::IDC_P), p);
             EXPECT_EQ(d.text(D::IDC_T), t);
             EXPECT_FALSE(d.enabled(D::IDC_CALC));
+            leaveWithoutSaving(d);
+        });
+        EXPECT_EQ(r, IDCANCEL);
+    }
+}
+
+// Every typed field of a stored input against its range (cw_ranges.h):
+// a number above 0 is refused, naming the field and the range, exactly
+// when the range refuses it (the loader refuses the same value), and the
+// field keeps its value; 0 or less stays the dialog's own "not given".
+TEST_F(CcwPrDlgTest, TypedInputsAreRefusedExactlyOutsideTheirRange) {
+    const struct {
+        int mode;
+        int field;
+        const kavrin::Quantity& qty;
+    } fields[] = {
+        {D::IDC_MODE_POWER, D::IDC_N1, ranges::kN1},        {D::IDC_MODE_POWER, D::IDC_P, ranges::kP},
+        {D::IDC_MODE_TORQUE, D::IDC_N2, ranges::kN2},       {D::IDC_MODE_TORQUE, D::IDC_T, ranges::kT},
+        {D::IDC_MODE_POWER, D::IDC_SIGMA_H, ranges::kSigmaHlim}, {D::IDC_MODE_POWER, D::IDC_SIGMA_F, ranges::kSigmaFlim},
+        {D::IDC_MODE_POWER, D::IDC_ZE, ranges::kZe},
+    };
+    for (const auto& f : fields) {
+        SCOPED_TRACE(f.qty.name);
+        int r = run([&](Running& d) {
+            d.click(f.mode);
+            for (double v : kavrin_test::numberProbes(f.qty)) {
+                if (!(v > 0)) continue;
+                SCOPED_TRACE(fw::formatNumber(v));
+                const std::string before = d.text(f.field);
+                const std::size_t shown = m_s.messages().size();
+                if (!f.qty.admits(v)) m_s.answerMessage(IDOK);
+                d.type(f.field, fw::formatNumber(v));
+                d.leave();
+                if (f.qty.admits(v)) {
+                    EXPECT_EQ(m_s.messages().size(), shown);
+                    EXPECT_EQ(num(d, f.field), v);
+                    continue;
+                }
+                ASSERT_EQ(m_s.messages().size(), shown + 1);
+                const std::string& text = m_s.messages().back().text;
+                EXPECT_NE(text.find(fw::numberBoundsText(f.qty.bounds)), std::string::npos) << text;
+                EXPECT_EQ(d.focused(), f.field);
+                d.type(f.field, before);   // the value it kept
+                d.leave();
+            }
+            leaveWithoutSaving(d);
+        });
+        EXPECT_EQ(r, IDCANCEL);
+    }
+}
+
+// A design file whose typed input a field refuses is refused at load with
+// the field named, and the dialog keeps what it showed.
+TEST_F(CcwPrDlgTest, ALoadedValueTheFieldRefusesIsRefusedAtLoad) {
+    auto good = fixture("cw_chain.cwb");
+    ASSERT_EQ(good.size(), kFileBytes);
+    const struct {
+        std::size_t offset;
+        double v;
+        const char* fault;
+    } cases[] = {{64 + 32, 1e300, "传递功率 P应在0.0001～100000kW之间！"},
+                 {64 + 8, 1e-300, "输入转速 n1应在0.01～100000r/min之间！"}};
+    for (auto [offset, v, fault] : cases) {
+        auto bytes = good;
+        std::memcpy(&bytes[offset], &v, 8);
+        const fs::path path = m_data / "absurd.cwb";
+        ASSERT_TRUE(fw::writeFile(path, bytes));
+        m_s.answerOpen(path);
+        m_s.expectMessage(std::string(kMsgNoCalcOrGeomFull) + "\n" + fault);
+        int r = run([&](Running& d) {
+            d.click(D::IDC_LOAD);
+            EXPECT_EQ(d.text(D::IDC_P), "0");
+            EXPECT_EQ(d.text(D::IDC_N1), "0");
             leaveWithoutSaving(d);
         });
         EXPECT_EQ(r, IDCANCEL);
