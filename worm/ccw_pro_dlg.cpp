@@ -5,6 +5,7 @@
 
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
+#include "common/calc/quantity.h"
 #include "fw/clock.h"
 #include "fw/format.h"
 #include "resources/tarv/module.h"
@@ -233,9 +234,12 @@ void CCwproDlg::markDone(Quantity q) {
     if ((m_done & kForceBits) == kForceBits) m_done |= bit(Quantity::Forces);
 }
 
+// A result is a positive number a report can hold (fewer than 16 digits
+// before the point); anything else stops its step naming the value.
 bool CCwproDlg::usable(const char* name, double v) {
-    if (usableNumber(v) && v > 0) return true;
-    warn(resultRefusal({name, usableNumber(v) ? "应为正值" : "不是有效数值"}));
+    if (usableNumber(v) && v > 0 && kavrin::printable(v)) return true;
+    const char* rule = !usableNumber(v) ? "不是有效数值" : !(v > 0) ? "应为正值" : "超出数值范围";
+    warn(resultRefusal({name, rule}));
     return false;
 }
 

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "common/dialogs/quantity_field.h"
 #include "resources/tarv/module.h"
+#include "worm/calc/cw_ranges.h"
 #include "worm/calc/cw_record_check.h"
 #include "worm/cw_dialog_helpers.h"
 
@@ -16,9 +18,11 @@ constexpr const char* kMsgInvalid = "输入无效！";
 
 CCwNDlg::CCwNDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {}
 
+// The power and the speed in their ranges (cw_ranges.h); 0 or less is the
+// dialog's own "输入数据无效！".
 void CCwNDlg::DoDataExchange(fw::Exchange& dx) {
-    dx.number(IDC_POWER, m_power);
-    dx.number(IDC_N1, m_n1);
+    kavrin::numberOwnBelow(dx, IDC_POWER, m_power, worm::ranges::kP.bounds, 0);
+    kavrin::numberOwnBelow(dx, IDC_N1, m_n1, worm::ranges::kN1.bounds, 0);
 }
 
 void CCwNDlg::OnOK() {

@@ -139,13 +139,27 @@ Quantities staleAfter(Quantities changed, bool loaded) {
     return stale & ~changed;
 }
 
+const kavrin::Quantity* inputRange(Quantity field) {
+    namespace g = ranges::geom;
+    switch (field) {
+    case Quantity::D1w: return &g::kD1w;
+    case Quantity::Dm2: return &g::kDm2;
+    case Quantity::GammaW: return &g::kGammaW;
+    case Quantity::AlphaN: return &g::kAlphaN;
+    case Quantity::AlphaX: return &g::kAlphaX;
+    case Quantity::U: return &ranges::kU;
+    case Quantity::Aw: return &g::kAw;
+    case Quantity::M: return &g::kMx;
+    case Quantity::Power: return &ranges::kP;
+    case Quantity::N1: return &ranges::kN1;
+    default: return nullptr;
+    }
+}
+
 std::optional<std::string> inputRefusal(Quantity field, double v) {
-    const char* name = field == Quantity::GammaW  ? "蜗杆节圆柱导程角 γ'"
-                       : field == Quantity::AlphaN ? "蜗杆法向压力角 αn"
-                       : field == Quantity::AlphaX ? "蜗杆轴向压力角 αx"
-                                                   : nullptr;
-    if (name && v >= 90) return std::string(name) + "应在0°～90°之间！";
-    return std::nullopt;
+    const kavrin::Quantity* q = inputRange(field);
+    if (!q || !(v > 0) || q->admits(v)) return std::nullopt;
+    return std::string(q->name) + ranges::rangeRule(*q) + "！";
 }
 
 Enabling enabling(unsigned in, unsigned r) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "worm/calc/cw_ranges.h"
 #include "worm/calc/cw_records.h"
 
 namespace worm::rating {
@@ -139,9 +140,13 @@ Quantities readersOf(Quantity q, bool loaded);
 // (the changed quantities themselves excluded): what a change makes stale.
 Quantities staleAfter(Quantities changed, bool loaded);
 
-// The input fields: a typed value ≤ 0 only leaves the field's bit unset; an
-// angle (γ', αn, αx) of 90° or more, as the geometry record's check would
-// refuse it, is refused with this text.
+// The input fields and the quantity of the records whose range each takes
+// (cw_ranges.h: d'1, dm2, γ', αn, αx, a' and m of the geometry record, u, P
+// and n1 of the preliminary one); nullptr for the other quantities.
+const kavrin::Quantity* inputRange(Quantity field);
+// A typed value ≤ 0 only leaves the field's bit unset; one above 0 outside
+// its range is refused as the records' check would refuse it, with this
+// text ("蜗杆节圆柱导程角 γ'应在0°～90°之间！").
 std::optional<std::string> inputRefusal(Quantity field, double v);
 
 // What the masks enable.

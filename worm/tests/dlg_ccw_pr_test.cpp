@@ -516,7 +516,7 @@ TEST_F(CcwPrDlgTest, TypedInputsAreRefusedExactlyOutsideTheirRange) {
                 d.leave();
                 if (f.qty.admits(v)) {
                     EXPECT_EQ(m_s.messages().size(), shown);
-                    EXPECT_EQ(num(d, f.field), v);
+                    EXPECT_EQ(d.text(f.field), fw::formatNumber(v));
                     continue;
                 }
                 ASSERT_EQ(m_s.messages().size(), shown + 1);

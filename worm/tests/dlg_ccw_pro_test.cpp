@@ -17,6 +17,7 @@
 #include "fwtest/script.h"
 #include "worm/calc/arc_geometry.h"
 #include "worm/calc/cw_file.h"
+#include "worm/calc/cw_ranges.h"
 #include "worm/ccw_ka_dlg.h"
 #include "worm/ccw_met_dlg.h"
 #include "worm/ccw_rating_dlgs.h"
@@ -557,6 +558,57 @@ TEST_F(CCwproDlgTest, ChangedSpanFactorAndMaterialReachTheReportOnlyRecomputed) 
 // more, γ' + ρ at 90° or above stops the speed step with its cause, and a
 // torque, force or life factor that overflows stops its step; the old value
 // stays and nothing is marked done.
+// The power dialog and the input fields take what the records' ranges take
+// (cw_ranges.h): a power of 1e308 or a speed of 1e-300 is refused at its
+// field naming the range, a typed d'1 of 1e300 with the records' words.
+TEST_F(CCwproDlgTest, TypedInputsOutsideTheirRangeAreRefused) {
+    for (auto [power, n1, bounds] : {std::tuple{"1e308", "1450", &worm::ranges::kP},
+                                     {"7.5", "1e-300", &worm::ranges::kN1}}) {
+        SCOPED_TRACE(power);
+        int r = run([&](Running& d) {
+            load(d, m_file);
+            const std::string before = d.text(D::IDC_POWER);
+            m_s.onDialog(CCwNDlg::IDD, [&, power = power, n1 = n1](Running& p) {
+                p.type(CCwNDlg::IDC_POWER, power);
+                p.type(CCwNDlg::IDC_N1, n1);
+                m_s.answerMessage(IDOK);
+                p.click(IDOK);
+                EXPECT_FALSE(p.ended());
+                p.click(IDCANCEL);
+            });
+            d.click(D::IDC_POWER_BUTTON);
+            ASSERT_FALSE(m_s.messages().empty());
+            EXPECT_NE(m_s.messages().back().text.find(fw::numberBoundsText(bounds->bounds)), std::string::npos)
+                << m_s.messages().back().text;
+            EXPECT_EQ(d.text(D::IDC_POWER), before);
+            leave(d);
+        });
+        EXPECT_EQ(r, IDCANCEL);
+    }
+    const struct {
+        int field;
+        worm::rating::Quantity q;
+        double v;
+    } typedCases[] = {{D::IDC_D1W, worm::rating::Quantity::D1w, 1e300},
+                      {D::IDC_AW, worm::rating::Quantity::Aw, 1e-300},
+                      {D::IDC_M, worm::rating::Quantity::M, 1e300},
+                      {D::IDC_U, worm::rating::Quantity::U, 70.5}};
+    for (const auto& c : typedCases) {
+        const kavrin::Quantity& qty = *worm::rating::inputRange(c.q);
+        SCOPED_TRACE(qty.name);
+        int r = run([&](Running& d) {
+            load(d, m_file);
+            const std::string before = d.text(c.field);
+            m_s.expectMessage(std::string(qty.name) + worm::ranges::rangeRule(qty) + "！");
+            d.type(c.field, fw::formatNumber(c.v));
+            d.leave();
+            EXPECT_EQ(d.text(c.field), before);
+            leave(d);
+        });
+        EXPECT_EQ(r, IDCANCEL);
+    }
+}
+
 TEST_F(CCwproDlgTest, ResultsThatAreNoNumberStopTheirStep) {
     struct Case {
         const char* what;
@@ -565,11 +617,15 @@ TEST_F(CCwproDlgTest, ResultsThatAreNoNumberStopTheirStep) {
         int field;            // shows `shown` afterwards
         const char* shown;
     };
-    auto power = [](const char* n, bool forces) {
-        return [n, forces](Running& d, fwtest::Session& s) {
-            s.onDialog(CCwNDlg::IDD, [n](Running& p) {
+    auto power = [](const char* n, const char* n1, const char* d1w, bool forces) {
+        return [n, n1, d1w, forces](Running& d, fwtest::Session& s) {
+            if (d1w) {
+                d.type(D::IDC_D1W, d1w);
+                d.leave();
+            }
+            s.onDialog(CCwNDlg::IDD, [n, n1](Running& p) {
                 p.type(CCwNDlg::IDC_POWER, n);
-                p.type(CCwNDlg::IDC_N1, "1450");
+                p.type(CCwNDlg::IDC_N1, n1);
                 p.click(IDOK);
             });
             d.click(D::IDC_POWER_BUTTON);
@@ -611,8 +667,10 @@ TEST_F(CCwproDlgTest, ResultsThatAreNoNumberStopTheirStep) {
              d.click(D::IDC_V_BUTTON);
          },
          kMsgLeadPlusFriction, D::IDC_V, "0"},
-        {"N 1e308: T1 inf", power("1e308", false), "计算结果无效：蜗杆上扭矩 T1不是有效数值！", D::IDC_T1, "0"},
-        {"N 1.5e304: T1 9.9e304, Ft1 inf", power("1.5e304", true), "计算结果无效：圆周力 Ft1不是有效数值！", D::IDC_FT1, "0"},
+        // The largest power at the slowest speed on the thinnest worm: T1
+        // about 10¹¹ N·m, Ft1 about 10¹⁷ N, which no report holds.
+        {"N 1e5 at 0.01 r/min, d'1 0.001: Ft1 1.9e17", power("100000", "0.01", "0.001", true),
+         "计算结果无效：圆周力 Ft1超出数值范围！", D::IDC_FT1, "0"},
         {"Lh = q = 1e-200: Zh inf", life("1e-200", "1e-200"), kMsgLifeFactor, D::IDC_ZH, "0"},
         {"Lh 1e308, q 100: Zh 0", life("1e308", "100"), kMsgLifeFactor, D::IDC_ZH, "0"},
     };
