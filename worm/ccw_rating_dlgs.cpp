@@ -82,7 +82,10 @@ void CCwZtypeDlg::DoDataExchange(fw::Exchange& dx) {
 
 CCwproB2Dlg::CCwproB2Dlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {}
 
-void CCwproB2Dlg::DoDataExchange(fw::Exchange& dx) { dx.number(IDC_B2, m_b2); }
+// b2 in its range (cw_ranges.h); 0 or less is the dialog's own refusal.
+void CCwproB2Dlg::DoDataExchange(fw::Exchange& dx) {
+    kavrin::numberOwnBelow(dx, IDC_B2, m_b2, worm::ranges::geom::kB2.bounds, 0);
+}
 
 void CCwproB2Dlg::OnOK() {
     if (!UpdateData(true)) return;

@@ -21,7 +21,8 @@ constexpr double kSx = 1.2566370616000002;   // Sx = 0.4·π·m
 // ---- ZC1 ----
 constexpr double kZc1AlphaN = 23;            // degrees, the list's preset
 constexpr double kZc1Clearance = 0.16;       // C*
-constexpr int kDiscMin = 300, kDiscMax = 700;
+constexpr int kDiscMin = static_cast<int>(ranges::geom::kDs.lower());   // 300, the disc's range
+constexpr int kDiscMax = static_cast<int>(ranges::geom::kDs.upper());   // 700
 
 // The ZC1 pair: the record plus what its dialog needs besides.
 struct Zc1 {

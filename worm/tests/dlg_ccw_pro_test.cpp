@@ -12,6 +12,7 @@
 #include <map>
 
 #include "fw/file.h"
+#include "fw/format.h"
 #include "fw/text.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
