@@ -77,11 +77,12 @@ void setSlot(PreliminaryInput& in, CwPreRecord& rec, unsigned slot, const std::u
     case 23: in.p = d, in.t = in.n2 > 0 ? torqueFromPower(d, in.n2) : in.t; break;
     case 24: in.t = d, in.p = powerFromTorque(d, in.n2); break;
     case 25: {
+        if (!ranges::kU.admits(d) || in.z1 < 1) break;   // the u field's own refusal
         const Teeth t = teethFromRatio(in.z1, d);
         in.u = t.u, in.z2 = t.z2;
         break;
     }
-    case 26: in.z1 = static_cast<std::int32_t>(static_cast<std::uint32_t>(n) % 11); break;
+    case 26: in.z1 = 1 + static_cast<std::int32_t>(static_cast<std::uint32_t>(n) % 10); break;
     // The tie between sizes kept: m and the values that follow it.
     case 27: rec.m = d, rec.d2 = rec.z2 * d, rec.q = rec.d1 / d, rec.a = (rec.d1 + rec.d2) / 2; break;
     case 28: rec.d1 = d, rec.q = d / rec.m, rec.a = (rec.d1 + rec.d2) / 2; break;

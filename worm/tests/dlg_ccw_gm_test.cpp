@@ -9,11 +9,13 @@
 #include <cstring>
 #include <filesystem>
 
+#include "common/tests/range_probes.h"
 #include "fw/file.h"
 #include "fw/format.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
 #include "worm/calc/cw_file.h"
+#include "worm/calc/cw_ranges.h"
 #include "worm/calc/worm_geometry.h"
 #include "worm/ccw_ka_dlg.h"
 #include "worm/ccw_met_dlg.h"
@@ -334,6 +336,45 @@ TEST_F(CCwGmDlgTest, EditedValuesThatAreNoWormPairAreRefused) {
     ASSERT_TRUE(saved) << saved.error().text;
     EXPECT_NEAR(saved->geom->theta, std::strtod(theta.c_str(), nullptr), 5e-4);
     EXPECT_GT(saved->geom->rho, 0);
+}
+
+// The edited θ and ρf against their ranges (cw_ranges.h): each probe is
+// refused, with the field and its range, exactly when the range refuses it
+// (as the load of a saved design would), and taken otherwise.
+TEST_F(CCwGmDlgTest, EditedValuesAreRefusedExactlyOutsideTheirRange) {
+    const fs::path file = put("ex.cwb", fixture("cw_example_za.cwb"));
+    const struct {
+        int field;
+        const kavrin::Quantity& qty;
+    } fields[] = {{D::IDC_THETA, worm::ranges::geom::kTheta}, {D::IDC_RHO, worm::ranges::geom::kRhoF}};
+    int r = run([&](Running& d) {
+        load(d, file);
+        setAw(d, "67");
+        d.click(D::IDC_CALC);
+        for (const auto& f : fields) {
+            const std::string start = d.text(f.field);
+            for (double v : kavrin_test::numberProbes(f.qty)) {
+                SCOPED_TRACE(std::string(f.qty.name) + " " + fw::formatNumber(v));
+                const std::string before = d.text(f.field);
+                if (!f.qty.admits(v)) {
+                    m_s.expectMessage(std::string(f.qty.name) +
+                                      (v > 0 || f.qty.unit == "°" ? worm::ranges::rangeRule(f.qty) : "应为正值") + "！");
+                }
+                d.type(f.field, fw::formatNumber(v));
+                d.leave();
+                if (f.qty.admits(v)) {
+                    EXPECT_EQ(d.text(f.field), fw::formatNumber(v));
+                } else {
+                    EXPECT_EQ(d.text(f.field), before);
+                    d.leave();
+                }
+            }
+            d.type(f.field, start);
+            d.leave();
+        }
+        d.click(IDCANCEL);
+    });
+    EXPECT_EQ(r, IDCANCEL);
 }
 
 // A geometry save whose files open but cannot be written (a file-size limit
