@@ -9,7 +9,8 @@
 // "nan" or a number of 16 or more digits.
 //
 // Input: one byte of choices (module and diameter list entries, the
-// shift at which a' is chosen); then chunks of 9 bytes: a slot (mod the
+// shift at which a' is chosen, the answer to the self-locking question);
+// then chunks of 9 bytes: a slot (mod the
 // slot count) and its value, 8 bytes of a double (the first 4 an int32 for
 // the whole-number slots).
 #include <cmath>
@@ -99,6 +100,13 @@ std::optional<CwPreRecord> designAsTheDialogDoes(const PreliminaryInput& typed, 
     if (!c) return std::nullopt;                   // kHintNotFinite, nothing kept
     PreliminaryResult out = c->result;
     in.d1a = c->d1a;
+    // A self-locking pair: the answer Yes takes one more thread.
+    if (leadBand(out.gamma) == LeadBand::SelfLocking && (choice & 0x80)) {
+        auto more = withOneMoreStart(in, out.mCalc);
+        if (!more) return std::nullopt;
+        in.z1 = more->z1, in.z2 = more->z2, in.u = more->u;
+        out = more->result;
+    }
     out.m = moduleList(out.mCalc)[choice % 5];
     out.q = out.d1Calc / out.m;
     out.d2 = in.z2 * out.m;
@@ -151,7 +159,7 @@ void geometryStep(const CwPreRecord& pre, double x) {
     }
     if (auto z1 = arc::zc1Start(loaded->pre)) {
         arc::Zc1 z = *z1;
-        const double aw = z.g.a + x * z.g.mx;
+        const double aw = z.g.a + (x + 0.5) * z.g.mx;   // x from 0 to 1
         if (arc::zc1CentreAccepted(z.g, aw)) {
             z.g.aw = aw;
             if (arc::zc1CentreInRange(z.g) && arc::zc1Calculate(z)) {

@@ -3,8 +3,9 @@
 // loaders, every save, and every calculation step that keeps a result), the
 // preliminary dialog's typed fields (n1, n2, P, T, σHlim, σFlim, ZE exchange
 // with these bounds; u keeps its own refusal over kU) and the derived inputs
-// it refuses (unusableInput), and the geometry dialogs' edited values (θ, ρ,
-// de2, ..., taken only when the record with them passes its check).
+// it refuses (unusableInput), the geometry dialogs' edited values (θ, ρ,
+// de2, ..., taken only when the record with them passes its check), and the
+// rating's input fields, power dialog and b2 dialog (rating::inputRange).
 //
 // The calculators' own ranges hold: the ratio u 5 to 70, Z1 1 to 10, Z2 1 to
 // 1000, the standard module 1 to 40 mm and worm diameter 18 to 400 mm (their
