@@ -35,26 +35,26 @@ namespace measurement::measure_q {
 using kavrin::Quantity;
 
 // ---- inputs: what the fields take ----
-inline constexpr Quantity kMn{"法面模数mn", "mm", {0.05, 100}};
-inline constexpr Quantity kZ{"齿数Z", "", {1, 100000}};
-inline constexpr Quantity kZ1{"小齿轮齿数Z1", "", {1, 100000}};
-inline constexpr Quantity kZ2{"大齿轮齿数Z2", "", {1, 100000}};
-inline constexpr Quantity kDa{"齿顶圆直径da", "mm", {0.01, 1e5}};
-inline constexpr Quantity kDa1{"小齿轮齿顶圆直径da1", "mm", {0.01, 1e5}};
-inline constexpr Quantity kDa2{"大齿轮齿顶圆直径da2", "mm", {0.01, 1e5}};
-inline constexpr Quantity kAw{"啮合中心距a'", "mm", {0.01, 1e5}};
-inline constexpr Quantity kXn{"变位系数χn", "", {-5, 5}};
-inline constexpr Quantity kXn1{"小齿轮变位系数χn1", "", {-5, 5}};
-inline constexpr Quantity kXn2{"大齿轮变位系数χn2", "", {-5, 5}};
-inline constexpr Quantity kHaStar{"齿顶高系数ha*", "", {0.68, 1.1}};
-inline constexpr Quantity kCStar{"齿顶隙系数c*", "", {0.15, 0.45}};
-inline constexpr Quantity kAlphaN{"刀具压力角αn", "°", {14, 30}};
-inline constexpr Quantity kBetaDeg{"螺旋角β 度", "°", {0, 59}};
-inline constexpr Quantity kBetaMin{"螺旋角β 分", "′", {0, 59}};
-inline constexpr Quantity kBetaSec{"螺旋角β 秒", "″", {0, 59.9999999999}};
+inline constexpr Quantity kMn{"法面模数 mn", "mm", {0.05, 100}};
+inline constexpr Quantity kZ{"齿数 Z", "", {1, 100000}};
+inline constexpr Quantity kZ1{"齿数 Z1", "", {1, 100000}};
+inline constexpr Quantity kZ2{"齿数 Z2", "", {1, 100000}};
+inline constexpr Quantity kDa{"齿顶圆直径 da", "mm", {0.01, 1e5}};
+inline constexpr Quantity kDa1{"齿顶圆直径 da1", "mm", {0.01, 1e5}};
+inline constexpr Quantity kDa2{"齿顶圆直径 da2", "mm", {0.01, 1e5}};
+inline constexpr Quantity kAw{"啮合中心距 a'", "mm", {0.01, 1e5}};
+inline constexpr Quantity kXn{"法向变位系数 xn", "", {-5, 5}};
+inline constexpr Quantity kXn1{"变位系数 xn1", "", {-5, 5}};
+inline constexpr Quantity kXn2{"变位系数 xn2", "", {-5, 5}};
+inline constexpr Quantity kHaStar{"齿顶高系数 ha*", "", {0.68, 1.1}};
+inline constexpr Quantity kCStar{"齿顶隙系数 c*", "", {0.15, 0.45}};
+inline constexpr Quantity kAlphaN{"刀具压力角 αn", "°", {14, 30}};
+inline constexpr Quantity kBetaDeg{"β 度", "°", {0, 59}};
+inline constexpr Quantity kBetaMin{"β 分", "′", {0, 59}};
+inline constexpr Quantity kBetaSec{"β 秒", "″", {0, 59.9999999999}};
 // Span deviations, entered as magnitudes; 0 is none.
-inline constexpr Quantity kDWs{"公法线长度上偏差ΔWs", "mm", {1e-6, 10, true}};
-inline constexpr Quantity kDWi{"公法线长度下偏差ΔWi", "mm", {1e-6, 10, true}};
+inline constexpr Quantity kDWs{"上偏差 ΔWs", "mm", {1e-6, 10, true}};
+inline constexpr Quantity kDWi{"下偏差 ΔWi", "mm", {1e-6, 10, true}};
 // The pin: its own rule (pinRefusal, pairPinRefusal) ties it to mn; these
 // are the ends that rule reaches with mn in its range.
 inline constexpr Quantity kDp{"量棒直径dp", "mm", {1.4 * 0.05, 1.9 * 100}};
@@ -65,6 +65,8 @@ inline constexpr double kLengthMax = 1e6;
 constexpr Quantity length(std::string_view name) { return {name, "mm", {kLengthMin, kLengthMax}}; }
 
 inline constexpr Quantity kMt{"端面模数mt", "mm", {0.05, 200}};
+// The tip diameter as computed (the single gear's da field shows it after a trial).
+inline constexpr Quantity kDaCalc{"齿顶圆直径da", "mm", kDa.bounds};
 inline constexpr Quantity kD = length("分度圆直径d");
 inline constexpr Quantity kHa = length("齿顶高ha");
 // A dedendum may fall below zero (a shift above ha* + c*): signed.
@@ -92,20 +94,22 @@ struct GearQuantities {
     Quantity d, ha, hf, da, df, db, dw, zv, alphaAt, xn, kw, w, sc, hc, mp, dMs, dMi, dWs, dWi;
 };
 inline constexpr GearQuantities kGear[2] = {
-    {length("小齿轮分度圆直径d1"), length("小齿轮齿顶高ha1"), {"小齿轮齿根高hf1", "mm", kHf.bounds}, kDa1,
+    {length("小齿轮分度圆直径d1"), length("小齿轮齿顶高ha1"), {"小齿轮齿根高hf1", "mm", kHf.bounds},
+     {"小齿轮齿顶圆直径da1", "mm", kDa1.bounds},
      length("小齿轮齿根圆直径df1"), length("小齿轮基圆直径db1"), length("小齿轮节圆直径d1'"),
      {"小齿轮当量齿数Zv1", "", kZv.bounds}, {"小齿轮齿顶压力角αat1", "°", kAlphaAt.bounds}, kXn1,
      {"小齿轮跨测齿数Kw1", "", kKw.bounds}, length("小齿轮公法线长度W1"), length("小齿轮固定弦齿厚Sc1"),
      length("小齿轮固定弦齿高hc1"), length("小齿轮跨棒距Mp1"), {"小齿轮跨棒距上偏差ΔM1s", "mm", kDMs.bounds},
-     {"小齿轮跨棒距下偏差ΔM1i", "mm", kDMi.bounds}, {"小齿轮公法线长度上偏差ΔW1s", "mm", kDWs.bounds},
-     {"小齿轮公法线长度下偏差ΔW1i", "mm", kDWi.bounds}},
-    {length("大齿轮分度圆直径d2"), length("大齿轮齿顶高ha2"), {"大齿轮齿根高hf2", "mm", kHf.bounds}, kDa2,
+     {"小齿轮跨棒距下偏差ΔM1i", "mm", kDMi.bounds}, {"ΔWs1", "mm", kDWs.bounds},
+     {"ΔWi1", "mm", kDWi.bounds}},
+    {length("大齿轮分度圆直径d2"), length("大齿轮齿顶高ha2"), {"大齿轮齿根高hf2", "mm", kHf.bounds},
+     {"大齿轮齿顶圆直径da2", "mm", kDa2.bounds},
      length("大齿轮齿根圆直径df2"), length("大齿轮基圆直径db2"), length("大齿轮节圆直径d2'"),
      {"大齿轮当量齿数Zv2", "", kZv.bounds}, {"大齿轮齿顶压力角αat2", "°", kAlphaAt.bounds}, kXn2,
      {"大齿轮跨测齿数Kw2", "", kKw.bounds}, length("大齿轮公法线长度W2"), length("大齿轮固定弦齿厚Sc2"),
      length("大齿轮固定弦齿高hc2"), length("大齿轮跨棒距Mp2"), {"大齿轮跨棒距上偏差ΔM2s", "mm", kDMs.bounds},
-     {"大齿轮跨棒距下偏差ΔM2i", "mm", kDMi.bounds}, {"大齿轮公法线长度上偏差ΔW2s", "mm", kDWs.bounds},
-     {"大齿轮公法线长度下偏差ΔW2i", "mm", kDWi.bounds}},
+     {"大齿轮跨棒距下偏差ΔM2i", "mm", kDMi.bounds}, {"ΔWs2", "mm", kDWs.bounds},
+     {"ΔWi2", "mm", kDWi.bounds}},
 };
 
 // A calculated value outside its quantity's range is no result (as a

@@ -200,7 +200,7 @@ std::optional<std::string> singleResultFault(const SingleInput& in, const Single
     const struct {
         const kavrin::Quantity& q;
         double v;
-    } results[] = {{q::kMt, r.mt}, {q::kD, r.d},   {q::kHa, r.ha}, {q::kDa, r.daCalc}, {q::kDf, r.df}, {q::kDb, r.db},
+    } results[] = {{q::kMt, r.mt}, {q::kD, r.d},   {q::kHa, r.ha}, {q::kDaCalc, r.daCalc}, {q::kDf, r.df}, {q::kDb, r.db},
                    {q::kZv, r.zv}, {q::kW, r.w},   {q::kSc, r.sc}, {q::kHc, r.hc},     {q::kDp, r.dp}, {q::kMp, r.mp},
                    {q::kHf, r.hf}, {q::kXn, r.xn}};
     for (const auto& res : results)

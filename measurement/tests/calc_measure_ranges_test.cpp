@@ -152,8 +152,9 @@ std::vector<Slot> pairSlots() {
         const q::GearQuantities& g = q::kGear[i];
         const std::size_t o8 = 8 * i, o4 = 4 * i, o16 = 16 * i;
         const std::string n = i == 0 ? "1" : "2";
+        const kavrin::Quantity& da = i == 0 ? q::kDa1 : q::kDa2;
         const std::vector<Slot> gear = {
-            f64("da" + n, 120 + o8, g.da, [&g](double x) { return tipRefusal(g.da, x).value_or("admitted"); }),
+            f64("da" + n, 120 + o8, da, [&da](double x) { return tipRefusal(da, x).value_or("admitted"); }),
             f64("xn" + n, 400 + o8, g.xn, input(g.xn)),
             f64("ΔWi" + n, 368 + o16, g.dWi, fixedText(kMsgDeviation)),
             f64("ΔWs" + n, 376 + o16, g.dWs, fixedText(kMsgDeviation)),
@@ -340,5 +341,5 @@ TEST(MeasureRanges, ModuleOutsideItsRangeIsRefusedAtLoad) {
     const Slot mn = f64("mn", 304, q::kMn, kModule);
     EXPECT_EQ(load(0, put(ext, mn, 1e300, held)).error(), loadRefusal(kMsgModuleLarge));
     EXPECT_EQ(load(0, put(ext, mn, -2, held)).error(), loadRefusal(kMsgModule));
-    EXPECT_EQ(load(0, put(ext, mn, 0.01, held)).error(), loadRefusal("法面模数mn：请输入 0.05 到 100 之间的数值。"));
+    EXPECT_EQ(load(0, put(ext, mn, 0.01, held)).error(), loadRefusal("法面模数 mn：请输入 0.05 到 100 之间的数值。"));
 }
