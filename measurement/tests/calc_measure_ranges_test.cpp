@@ -34,10 +34,10 @@ constexpr std::int64_t kStamp = 1700000000;
 
 CyMeasureRecord singleBase(GearType type) {
     SingleInput in{.type = type, .mode = SolveMode::HelixGiven, .mn = 2, .z = type == GearType::External ? 20u : 60u,
-                   .da = type == GearType::External ? 44.0 : 116.0};
+                   .da = type == GearType::External ? 44.0 : 116.0, .beta = {}};
     auto r = singleTrial(in);
     EXPECT_TRUE(r) << r.error();
-    SingleMeasure m{.in = in, .out = *r, .dWs = 0.05, .dWi = 0.1};
+    SingleMeasure m{.in = in, .out = *r, .dWs = 0.05, .dWi = 0.1, .title = {}, .number = {}};
     const PinGear g = pinGear(in, *r);
     m.dMs = pinDeviation(g, r->dp, m.dWs).value_or(0);
     m.dMi = pinDeviation(g, r->dp, m.dWi).value_or(0);
@@ -48,7 +48,7 @@ CyMeasureRecord singleBase(GearType type) {
 
 CyMeasureRecord pairBase() {
     PairMeasure m;
-    m.in = {.mesh = MeshType::External, .mn = 2, .z1 = 20, .z2 = 40, .da1 = 44, .da2 = 84, .aw = 61};
+    m.in = {.mesh = MeshType::External, .mn = 2, .z1 = 20, .z2 = 40, .da1 = 44, .da2 = 84, .aw = 61, .beta = {}};
     m.dev = {.wi = {0.1, 0.12}, .ws = {0.05, 0.06}};
     auto r = pairTrial(m.in, m.dev);
     EXPECT_TRUE(r) << r.error();
@@ -283,7 +283,9 @@ TEST(MeasureRanges, LoadAndSaveRefuseExactlyWhatTheRangeRefuses) {
                 ASSERT_TRUE(fault);
                 ASSERT_FALSE(loaded);
                 EXPECT_EQ(loaded.error(), loadRefusal(*fault));
-                if (partners) EXPECT_EQ(*fault, slot.refusal(held));
+                if (partners) {
+                    EXPECT_EQ(*fault, slot.refusal(held));
+                }
                 auto saved = saveMeasure(k.kind, r, "报告", data, report, kStamp);
                 ASSERT_FALSE(saved);
                 EXPECT_EQ(saved.error().fault, fault);

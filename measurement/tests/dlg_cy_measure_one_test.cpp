@@ -649,7 +649,9 @@ TEST_F(MeasureOneDlgTest, FieldsRefuseExactlyWhatTheirRangeRefuses) {
             if (!q::kBetaMin.admits(v)) m_s.expectMessage(kavrin::countRefusal(q::kBetaMin));
             d.type(D::IDC_BETA_MIN, typed);
             d.leave();
-            if (!q::kBetaMin.admits(v)) EXPECT_EQ(d.text(D::IDC_BETA_MIN), before);
+            if (!q::kBetaMin.admits(v)) {
+                EXPECT_EQ(d.text(D::IDC_BETA_MIN), before);
+            }
             EXPECT_TRUE(m_s.allUsed());
         }
         for (const Field& f : fields) {
@@ -663,7 +665,9 @@ TEST_F(MeasureOneDlgTest, FieldsRefuseExactlyWhatTheirRangeRefuses) {
                 if (refusal) m_s.expectMessage(*refusal);
                 d.type(f.id, typed);
                 d.leave();
-                if (refusal) EXPECT_EQ(d.text(f.id), before);
+                if (refusal) {
+                    EXPECT_EQ(d.text(f.id), before);
+                }
                 d.leave();
                 EXPECT_TRUE(m_s.allUsed());
             }

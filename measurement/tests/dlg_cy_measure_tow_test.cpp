@@ -282,7 +282,7 @@ TEST_F(MeasureTowDlgTest, FieldsRefuseExactlyWhatTheirRangeRefuses) {
         const kavrin::Quantity* qty;
         std::function<std::optional<std::string>(double)> refusal;
     };
-    PairInput in{.mesh = MeshType::External, .mn = 2, .z1 = 20, .z2 = 40};
+    PairInput in{.mesh = MeshType::External, .mn = 2, .z1 = 20, .z2 = 40, .beta = {}};
     auto deviation = [](double v) { return deviationRefusal(v); };
     const Field fields[] = {
         {D::IDC_MN, &q::kMn, [](double v) { return moduleRefusal(v); }},
@@ -307,10 +307,14 @@ TEST_F(MeasureTowDlgTest, FieldsRefuseExactlyWhatTheirRangeRefuses) {
                 SCOPED_TRACE(std::string(f.qty->name) + " = " + typed);
                 const std::string before = d.text(f.id);
                 const auto refusal = f.refusal(v);
-                if (f.id != D::IDC_AW) EXPECT_EQ(refusal.has_value(), !f.qty->admits(v));
+                if (f.id != D::IDC_AW) {
+                    EXPECT_EQ(refusal.has_value(), !f.qty->admits(v));
+                }
                 if (refusal) m_s.expectMessage(*refusal);
                 typeField(d, f.id, typed.c_str());
-                if (refusal) EXPECT_EQ(d.text(f.id), before);
+                if (refusal) {
+                    EXPECT_EQ(d.text(f.id), before);
+                }
                 d.leave();
                 EXPECT_TRUE(m_s.allUsed());
             }
