@@ -132,7 +132,7 @@ void checkSaved(std::int32_t kind, const CyMeasureRecord& r) {
 CyMeasureRecord singleCase(const std::uint8_t* data, std::size_t size, int example, std::int32_t& kind) {
     SingleInput in{.type = example == 1 ? GearType::Internal : GearType::External,
                    .mode = example == 2 ? SolveMode::ShiftGiven : SolveMode::HelixGiven, .mn = 2,
-                   .z = example == 1 ? 60u : 20u, .da = example == 1 ? 116.0 : 44.0};
+                   .z = example == 1 ? 60u : 20u, .da = example == 1 ? 116.0 : 44.0, .beta = {}};
     double dWs = 0.05, dWi = 0.1;
     std::optional<double> pin;
     for (std::size_t at = 1; at + 9 <= size; at += 9) {
@@ -164,7 +164,7 @@ CyMeasureRecord singleCase(const std::uint8_t* data, std::size_t size, int examp
 CyMeasureRecord pairCase(const std::uint8_t* data, std::size_t size, int example) {
     const bool internal = example == 4;
     PairInput in{.mesh = internal ? MeshType::Internal : MeshType::External, .mn = 2, .z1 = 20,
-                 .z2 = internal ? 60u : 40u, .da1 = 44, .da2 = internal ? 116.0 : 84.0, .aw = internal ? 40.0 : 61.0};
+                 .z2 = internal ? 60u : 40u, .da1 = 44, .da2 = internal ? 116.0 : 84.0, .aw = internal ? 40.0 : 61.0, .beta = {}};
     SpanDeviations dev{.wi = {0.1, 0.12}, .ws = {0.05, 0.06}};
     std::optional<double> xn1, pin;
     for (std::size_t at = 1; at + 9 <= size; at += 9) {
@@ -184,7 +184,7 @@ CyMeasureRecord pairCase(const std::uint8_t* data, std::size_t size, int example
     }
     if (pin && plainNumber(*pin) && !pairPinRefusal(in.mn, *pin))
         if (auto pinned = pairPinEdit(in, out, *pin, dev); pinned && !pairResultFault(in, *pinned)) out = *pinned;
-    return pairRecord({.in = in, .out = out, .dev = dev, .title = "成对", .date = kDate});
+    return pairRecord({.in = in, .out = out, .dev = dev, .title = "成对", .number = {}, .date = kDate});
 }
 
 }  // namespace
@@ -208,6 +208,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(!loaded.error().empty());
         return 0;
     }
-    checkSaved(loaded->kind, loaded->record);
+    // What the dialog then holds (a pair recomputes Δyn, df, the whole depth
+    // and u) is what it saves and reports.
+    const CyMeasureRecord& r = loaded->record;
+    checkSaved(loaded->kind, loaded->kind == kKindPair ? pairRecord(pairMeasure(r)) : singleRecord(singleMeasure(loaded->kind, r)));
     return 0;
 }

@@ -58,10 +58,12 @@ Fault deviations(const kavrin::Quantity& mi, double vmi, const kavrin::Quantity&
     return resultOutside(ms, vms);
 }
 
-// An angle the record holds in degrees, against its range as it stands.
+// An angle the record holds in degrees, against its range as the
+// calculations read it (in radians, so that a loaded angle saved again is
+// taken again).
 Fault angle(const kavrin::Quantity& q, double degrees) {
-    if (within(degrees, q)) return std::nullopt;
-    return measure_q::resultRefusal(q);
+    if (!plainNumber(degrees)) return measure_q::resultRefusal(q);
+    return angleOutside(q, degrees / kRadToDeg);
 }
 
 }  // namespace

@@ -188,7 +188,7 @@ std::optional<std::string> resultOutside(const kavrin::Quantity& q, double v) {
 }
 
 std::optional<std::string> angleOutside(const kavrin::Quantity& q, double radians) {
-    constexpr double kSlack = 1e-9;   // degrees
+    constexpr double kSlack = 1e-10;   // degrees: the noise of a round trip, far below a step a field shows
     const double deg = radians * 180 / kPi;
     if (deg >= q.lower() - kSlack && deg <= q.upper() + kSlack) return std::nullopt;
     return measure_q::resultRefusal(q);
