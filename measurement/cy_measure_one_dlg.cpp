@@ -257,8 +257,8 @@ void CCyMeasureOneDlg::OnKillfocusMn() {
     double v = m_in.mn;
     if (!readNumberField(IDC_MN, v)) return restore(IDC_MN, m_in.mn);
     if (v == m_in.mn) return;
-    if (!(v > 0) || v > kModuleMax) {
-        refuse(v > 0 ? kMsgModuleLarge : kMsgModule);
+    if (auto refusal = moduleRefusal(v)) {
+        refuse(*refusal);
         restore(IDC_MN, m_in.mn);
         return editAgain(IDC_MN);
     }
@@ -285,8 +285,8 @@ void CCyMeasureOneDlg::OnKillfocusDa() {
     double v = m_in.da;
     if (!readNumberField(IDC_DA, v)) return restore(IDC_DA, m_in.da);
     if (v == m_in.da) return;
-    if (!(v > 0)) {
-        refuse(kMsgTip);
+    if (auto refusal = tipRefusal(measure_q::kDa, v)) {
+        refuse(*refusal);
         restore(IDC_DA, m_in.da);
         return editAgain(IDC_DA);
     }
@@ -298,6 +298,11 @@ void CCyMeasureOneDlg::OnKillfocusXn() {
     double v = m_in.xn;
     if (!readNumberField(IDC_XN, v)) return restore(IDC_XN, m_in.xn);
     if (v == m_in.xn) return;
+    if (auto refusal = shiftRefusal(measure_q::kXn, v)) {
+        refuse(*refusal);
+        restore(IDC_XN, m_in.xn);
+        return editAgain(IDC_XN);
+    }
     m_in.xn = v;
     acceptedEdit();
     if (std::fabs(v) > 1) setHint(text(IDC_HINT) + kMsgShiftLarge);
@@ -307,7 +312,7 @@ void CCyMeasureOneDlg::OnKillfocusXn() {
 void CCyMeasureOneDlg::OnKillfocusAlphaN() {
     double v = m_in.alphaNDeg;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.number(IDC_ALPHA_N, v, kAlphaNLimits.lower, kAlphaNLimits.upper);
+    dx.number(IDC_ALPHA_N, v, measure_q::kAlphaN.bounds);
     if (dx.failed()) return restore(IDC_ALPHA_N, m_in.alphaNDeg);
     if (v == m_in.alphaNDeg) return;
     m_in.alphaNDeg = v;
@@ -317,7 +322,7 @@ void CCyMeasureOneDlg::OnKillfocusAlphaN() {
 void CCyMeasureOneDlg::OnKillfocusBetaDeg() {
     std::uint32_t v = m_in.beta.deg;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.unsignedInt(IDC_BETA_DEG, v, 0, 59);
+    dx.unsignedInt(IDC_BETA_DEG, v, 0, static_cast<std::uint32_t>(measure_q::kBetaDeg.upper()));
     if (dx.failed()) return setInteger(IDC_BETA_DEG, m_in.beta.deg);
     if (v == m_in.beta.deg) return;
     if (v == 0 && (m_in.beta.min > 0 || m_in.beta.sec > 0)) {
@@ -336,10 +341,10 @@ void CCyMeasureOneDlg::OnKillfocusBetaMinSec(int id) {
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
     if (minutes) {
         std::uint32_t m = m_in.beta.min;
-        dx.unsignedInt(id, m, 0, 59);
+        dx.unsignedInt(id, m, 0, static_cast<std::uint32_t>(measure_q::kBetaMin.upper()));
         v = m;
     } else {
-        dx.number(id, v, kBetaSecLimits.lower, kBetaSecLimits.upper);
+        dx.number(id, v, measure_q::kBetaSec.bounds);
     }
     if (dx.failed()) return showBeta();
     if (v == (minutes ? m_in.beta.min : m_in.beta.sec)) return;
@@ -370,7 +375,7 @@ void CCyMeasureOneDlg::OnKillfocusHaStar() {
     const std::string t = text(IDC_HASTAR);
     if (t == m_haText) return;
     auto v = fw::parseNumber(t);
-    if (!v || !kHaStarLimits.contains(*v)) {
+    if (!v || !measure_q::kHaStar.admits(*v)) {
         refuse(kMsgHaStar);
         setText(IDC_HASTAR, m_haText);
         return editAgain(IDC_HASTAR);
@@ -392,7 +397,7 @@ void CCyMeasureOneDlg::OnKillfocusCStar() {
     const std::string t = text(IDC_CSTAR);
     if (t == m_cText) return;
     auto v = fw::parseNumber(t);
-    if (!v || !kCStarLimits.contains(*v)) {
+    if (!v || !measure_q::kCStar.admits(*v)) {
         refuse(kMsgCStar);
         setText(IDC_CSTAR, m_cText);
         return editAgain(IDC_CSTAR);
@@ -454,8 +459,14 @@ void CCyMeasureOneDlg::OnKillfocusDp() {
         setHint(kMsgNoPin);
         return setNumber(IDC_DP, m_out.dp);
     }
-    m_out.dp = v;
-    m_out.mp = *mp;
+    SingleResult pinned = m_out;
+    pinned.dp = v;
+    pinned.mp = *mp;
+    if (auto fault = singleResultFault(m_calculatedFrom, pinned)) {
+        setHint(*fault);
+        return setNumber(IDC_DP, m_out.dp);
+    }
+    m_out = pinned;
     convertDeviations();
     showResults();
 }
@@ -464,8 +475,8 @@ void CCyMeasureOneDlg::OnKillfocusDeviation(int id) {
     double& w = id == IDC_DWS ? m_dws : m_dwi;
     double v = w;
     if (!readNumberField(id, v)) return restore(id, w);
-    if (!kDeviationLimits.contains(v)) {
-        refuse(kMsgDeviation);
+    if (auto refusal = deviationRefusal(v)) {
+        refuse(*refusal);
         restore(id, w);
         return editAgain(id);
     }

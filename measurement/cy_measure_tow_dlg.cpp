@@ -34,9 +34,9 @@ const std::initializer_list<int> kAfterTrial = {CCYMeasureTowDlg::IDC_DP, CCYMea
 CCYMeasureTowDlg::CCYMeasureTowDlg(fw::Window* parent) : fw::Dialog(corvane::module(), IDD, parent) {
     onClick(IDC_EXTERNAL, [this] { OnMesh(MeshType::External); });
     onClick(IDC_INTERNAL, [this] { OnMesh(MeshType::Internal); });
-    onKillFocus(IDC_MN, [this] { OnKillfocusNumber(IDC_MN, m_in.mn, kMsgModule); });
-    onKillFocus(IDC_DA1, [this] { OnKillfocusNumber(IDC_DA1, m_in.da1, kMsgTip); });
-    onKillFocus(IDC_DA2, [this] { OnKillfocusNumber(IDC_DA2, m_in.da2, kMsgTip); });
+    onKillFocus(IDC_MN, [this] { OnKillfocusNumber(IDC_MN, m_in.mn); });
+    onKillFocus(IDC_DA1, [this] { OnKillfocusNumber(IDC_DA1, m_in.da1); });
+    onKillFocus(IDC_DA2, [this] { OnKillfocusNumber(IDC_DA2, m_in.da2); });
     onKillFocus(IDC_Z1, [this] { OnKillfocusTeeth(IDC_Z1, m_in.z1); });
     onKillFocus(IDC_Z2, [this] { OnKillfocusTeeth(IDC_Z2, m_in.z2); });
     onKillFocus(IDC_AW, [this] { OnKillfocusAw(); });
@@ -198,14 +198,16 @@ void CCYMeasureTowDlg::OnMesh(MeshType m) {
     acceptedEdit();
 }
 
-void CCYMeasureTowDlg::OnKillfocusNumber(int id, double& member, const char* refusal) {
+void CCYMeasureTowDlg::OnKillfocusNumber(int id, double& member) {
     double v = member;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
     dx.number(id, v);
     if (dx.failed()) return setNumber(id, member);
     if (v == member) return;
-    if (!(v > 0) || (id == IDC_MN && v > kModuleMax)) {
-        refuse(v > 0 ? kMsgModuleLarge : refusal);
+    const std::optional<std::string> refused =
+        id == IDC_MN ? moduleRefusal(v) : tipRefusal(id == IDC_DA1 ? measure_q::kDa1 : measure_q::kDa2, v);
+    if (refused) {
+        refuse(*refused);
         setNumber(id, member);
         return editAgain(id);
     }
@@ -234,8 +236,8 @@ void CCYMeasureTowDlg::OnKillfocusAw() {
     dx.number(IDC_AW, v);
     if (dx.failed()) return setNumber(IDC_AW, m_in.aw);
     if (v == m_in.aw) return;
-    if (!(v > 0) || !centreDistanceAccepted(m_in, v)) {
-        fw::MessageBox(kMsgCentreLimits, MB_OK | MB_ICONINFORMATION);
+    if (auto refusal = centreRefusal(m_in, v)) {
+        fw::MessageBox(*refusal, MB_OK | MB_ICONINFORMATION);
         setNumber(IDC_AW, m_in.aw);
         return editAgain(IDC_AW);
     }
@@ -246,7 +248,7 @@ void CCYMeasureTowDlg::OnKillfocusAw() {
 void CCYMeasureTowDlg::OnKillfocusAlphaN() {
     double v = m_in.alphaNDeg;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.number(IDC_ALPHA_N, v, kAlphaNLimits.lower, kAlphaNLimits.upper);
+    dx.number(IDC_ALPHA_N, v, measure_q::kAlphaN.bounds);
     if (dx.failed()) return setNumber(IDC_ALPHA_N, m_in.alphaNDeg);
     if (v == m_in.alphaNDeg) return;
     m_in.alphaNDeg = v;
@@ -256,9 +258,9 @@ void CCYMeasureTowDlg::OnKillfocusAlphaN() {
 void CCYMeasureTowDlg::OnKillfocusBeta(int id) {
     HelixAngle b = m_in.beta;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    if (id == IDC_BETA_DEG) dx.unsignedInt(id, b.deg, 0, 59);
-    else if (id == IDC_BETA_MIN) dx.unsignedInt(id, b.min, 0, 59);
-    else dx.number(id, b.sec, kBetaSecLimits.lower, kBetaSecLimits.upper);
+    if (id == IDC_BETA_DEG) dx.unsignedInt(id, b.deg, 0, static_cast<std::uint32_t>(measure_q::kBetaDeg.upper()));
+    else if (id == IDC_BETA_MIN) dx.unsignedInt(id, b.min, 0, static_cast<std::uint32_t>(measure_q::kBetaMin.upper()));
+    else dx.number(id, b.sec, measure_q::kBetaSec.bounds);
     if (dx.failed()) return showBeta();
     if (b == m_in.beta) return;
     if (b.deg == 0 && (b.min > 0 || b.sec > 0)) {
@@ -285,7 +287,7 @@ void CCYMeasureTowDlg::OnCoefficientList(int id, bool typed) {
     }
     if (t == shown) return;
     auto v = fw::parseNumber(t);
-    if (!v || !(ha ? kHaStarLimits : kCStarLimits).contains(*v)) {
+    if (!v || !(ha ? measure_q::kHaStar : measure_q::kCStar).admits(*v)) {
         refuse(ha ? kMsgHaStar : kMsgCStar);
         setText(id, shown);
         if (typed) editAgain(id);
@@ -319,6 +321,11 @@ void CCYMeasureTowDlg::OnKillfocusShift(int id) {
     dx.number(id, v);
     if (dx.failed()) return showResults();
     if (v == m_out.g[i].xn) return;
+    if (auto refusal = shiftRefusal(measure_q::kGear[i].xn, v)) {
+        refuse(*refusal);
+        showResults();
+        return editAgain(id);
+    }
     const double xn1 = i == 0 ? v : otherShiftFromXn2(m_in.mesh, m_out.xnSum, v);
     const double xn2 = i == 1 ? v : otherShiftFromXn1(m_in.mesh, m_out.xnSum, v);
     auto r = pairRecompute(m_calculatedFrom, m_out, xn1, xn2, m_dev);
@@ -348,6 +355,10 @@ void CCYMeasureTowDlg::OnKillfocusDp() {
         setHint(kMsgNoPin);
         return setNumber(IDC_DP, m_out.dp);
     }
+    if (auto fault = pairResultFault(m_calculatedFrom, *r)) {
+        setHint(*fault);
+        return setNumber(IDC_DP, m_out.dp);
+    }
     m_out = *r;
     showResults();
 }
@@ -358,8 +369,8 @@ void CCYMeasureTowDlg::OnKillfocusDeviation(int id) {
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
     dx.number(id, v);
     if (dx.failed()) return setNumber(id, w);
-    if (!kDeviationLimits.contains(v)) {
-        refuse(kMsgDeviation);
+    if (auto refusal = deviationRefusal(v)) {
+        refuse(*refusal);
         setNumber(id, w);
         return editAgain(id);
     }

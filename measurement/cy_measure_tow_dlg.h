@@ -51,7 +51,7 @@ protected:
 
 private:
     void OnMesh(measurement::MeshType m);
-    void OnKillfocusNumber(int id, double& member, const char* refusal);
+    void OnKillfocusNumber(int id, double& member);
     void OnKillfocusTeeth(int id, std::uint32_t& member);
     void OnKillfocusAw();
     void OnKillfocusAlphaN();

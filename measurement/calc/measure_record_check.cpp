@@ -4,6 +4,7 @@
 
 #include "fw/format.h"
 #include "fw/text.h"
+#include "measurement/calc/measure_ranges.h"
 
 namespace measurement {
 
@@ -16,8 +17,8 @@ using Fault = std::optional<std::string>;
 
 Fault fault(const char* text) { return std::string(text); }
 
-// A value the load puts into a field or a result: a plain number inside [lo, hi].
-bool within(double v, double lo, double hi) { return plainNumber(v) && v >= lo && v <= hi; }
+// A value the load puts into a field or a result: a plain number its range admits.
+bool within(double v, const kavrin::Quantity& q) { return plainNumber(v) && q.admits(v); }
 bool positive(double v) { return plainNumber(v) && v > 0; }
 
 // A text that the 64-byte field holds as it is.
@@ -36,27 +37,68 @@ Fault textsAndDate(const CyMeasureRecord& r) {
 // The fields both dialogs share: module, the two coefficient lists, the
 // cutter pressure angle and the helix angle.
 Fault commonFields(const CyMeasureRecord& r) {
-    if (!positive(r.mn)) return fault(kMsgModule);
-    if (r.mn > kModuleMax) return fault(kMsgModuleLarge);
-    if (!within(r.haStar, kHaStarLimits.lower, kHaStarLimits.upper)) return fault(kMsgHaStar);
-    if (!within(r.cStar, kCStarLimits.lower, kCStarLimits.upper)) return fault(kMsgCStar);
-    if (!within(r.alphaN, kAlphaNLimits.lower, kAlphaNLimits.upper)) return fault("刀具压力角αn应在14°～30°之间！");
-    if (r.betaDeg > 59 || r.betaMin > 59 || !within(r.betaSec, kBetaSecLimits.lower, kBetaSecLimits.upper))
+    namespace q = measure_q;
+    if (auto f = moduleRefusal(r.mn)) return f;
+    if (!within(r.haStar, q::kHaStar)) return fault(kMsgHaStar);
+    if (!within(r.cStar, q::kCStar)) return fault(kMsgCStar);
+    if (!within(r.alphaN, q::kAlphaN)) return fault("刀具压力角αn应在14°～30°之间！");
+    if (!q::kBetaDeg.admits(r.betaDeg) || !q::kBetaMin.admits(r.betaMin) || !within(r.betaSec, q::kBetaSec))
         return fault("螺旋角β的度、分应在0～59之间，秒应在0～60之间！");
     return textsAndDate(r);
 }
 
-bool teeth(std::uint32_t z) { return z >= 1 && z <= kTeethMax; }
+bool teeth(const kavrin::Quantity& q, std::uint32_t z) { return q.admits(z); }
 
 // Span deviations as the fields take them; pin deviations as converted.
-Fault deviations(double wi, double ws, double mi, double ms) {
-    if (!within(wi, kDeviationLimits.lower, kDeviationLimits.upper) ||
-        !within(ws, kDeviationLimits.lower, kDeviationLimits.upper))
-        return fault(kMsgDeviation);
-    if (!within(mi, 0, HUGE_VAL) || !within(ms, 0, HUGE_VAL)) return fault("跨棒距偏差的数值无效！");
+Fault deviations(const kavrin::Quantity& mi, double vmi, const kavrin::Quantity& ms, double vms, double wi, double ws) {
+    if (auto f = deviationRefusal(wi)) return f;
+    if (auto f = deviationRefusal(ws)) return f;
+    if (!plainNumber(vmi) || !plainNumber(vms)) return fault("跨棒距偏差的数值无效！");
+    if (auto f = resultOutside(mi, vmi)) return f;
+    return resultOutside(ms, vms);
+}
+
+// An angle the record holds in degrees, against its range as the
+// calculations read it (in radians, so that a loaded angle saved again is
+// taken again).
+Fault angle(const kavrin::Quantity& q, double degrees) {
+    if (!plainNumber(degrees)) return measure_q::resultRefusal(q);
+    return angleOutside(q, degrees / kRadToDeg);
+}
+
+}  // namespace
+
+std::optional<std::string> moduleRefusal(double mn) {
+    if (!positive(mn)) return fault(kMsgModule);
+    if (mn > measure_q::kMn.upper()) return fault(kMsgModuleLarge);
+    if (!measure_q::kMn.admits(mn)) return kavrin::quantityRefusal(measure_q::kMn);
     return std::nullopt;
 }
 
+std::optional<std::string> tipRefusal(const kavrin::Quantity& q, double da) {
+    if (!positive(da)) return fault(kMsgTip);
+    if (!q.admits(da)) return kavrin::quantityRefusal(q);
+    return std::nullopt;
+}
+
+std::optional<std::string> deviationRefusal(double v) {
+    if (within(v, measure_q::kDWs) || v == 0) return std::nullopt;
+    return fault(kMsgDeviation);
+}
+
+std::optional<std::string> shiftRefusal(const kavrin::Quantity& q, double xn) {
+    if (within(xn, q)) return std::nullopt;
+    return kavrin::quantityRefusal(q);
+}
+
+std::optional<std::string> centreRefusal(const PairInput& in, double aw) {
+    if (!positive(aw)) return fault(kMsgCentreLimits);
+    if (!measure_q::kAw.admits(aw)) return kavrin::quantityRefusal(measure_q::kAw);
+    if (!centreDistanceAccepted(in, aw)) return fault(kMsgCentreLimits);
+    return std::nullopt;
+}
+
+namespace {
 }  // namespace
 
 CyMeasureRecord singleRecord(const SingleMeasure& m) {
@@ -250,31 +292,46 @@ PairMeasure pairMeasure(const CyMeasureRecord& r) {
 }
 
 std::optional<std::string> singleRecordFault(std::int32_t kind, const CyMeasureRecord& r) {
+    namespace q = measure_q;
     if (kind != kKindSingleExternal && kind != kKindSingleInternal) return fault(kMsgBadData);
     if (r.solveMode > 1) return fault("求解方式无效！");
     if (auto f = commonFields(r)) return f;
+    const int s = kind == kKindSingleInternal ? 1 : 0;
     const SingleMeasure m = singleMeasure(kind, r);
-    if (!teeth(m.in.z)) return fault("齿数Z应在1～100000之间！");
-    if (!positive(m.in.da)) return fault(kMsgTip);
+    if (!teeth(q::kZ, m.in.z)) return fault("齿数Z应在1～100000之间！");
+    if (auto f = tipRefusal(q::kDa, m.in.da)) return f;
     if (!plainNumber(m.in.xn)) return fault("变位系数χn的数值无效！");
+    if (auto f = shiftRefusal(q::kXn, m.in.xn)) return f;
     if (!plainNumber(m.out.dp)) return fault(kMsgNoPin);
     if (auto pin = pinRefusal(m.in.type, m.in.mn, m.out.dp)) return pin;
-    if (auto f = deviations(m.dWi, m.dWs, m.dMi, m.dMs)) return f;
+    if (auto f = deviations(q::kDMi, m.dMi, q::kDMs, m.dMs, m.dWi, m.dWs)) return f;
+    if (auto f = angle(q::kAlphaT, r.alphaT)) return f;
+    if (auto f = angle(q::kAlphaAt, r.alphaAt[s])) return f;
+    if (!q::kKw.admits(m.out.kw)) return q::resultRefusal(q::kKw);
     return singleResultFault(m.in, m.out);
 }
 
 std::optional<std::string> pairRecordFault(const CyMeasureRecord& r) {
+    namespace q = measure_q;
     if (r.type != 0 && r.type != 1) return fault("啮合类型无效！");
     if (auto f = commonFields(r)) return f;
     const PairMeasure m = pairMeasure(r);
-    if (!teeth(m.in.z1) || !teeth(m.in.z2)) return fault("齿数Z1、Z2应在1～100000之间！");
+    if (!teeth(q::kZ1, m.in.z1) || !teeth(q::kZ2, m.in.z2)) return fault("齿数Z1、Z2应在1～100000之间！");
     if (m.in.mesh == MeshType::Internal && m.in.z2 <= m.in.z1) return fault(kMsgInternalTeeth);
-    if (!positive(m.in.da1) || !positive(m.in.da2)) return fault(kMsgTip);
-    if (!positive(m.in.aw) || !centreDistanceAccepted(m.in, m.in.aw)) return fault(kMsgCentreLimits);
+    if (auto f = tipRefusal(q::kDa1, m.in.da1)) return f;
+    if (auto f = tipRefusal(q::kDa2, m.in.da2)) return f;
+    if (auto f = centreRefusal(m.in, m.in.aw)) return f;
     if (!plainNumber(m.out.dp)) return fault(kMsgNoPin);
     if (auto pin = pairPinRefusal(m.in.mn, m.out.dp)) return pin;
-    for (int i = 0; i < 2; ++i)
-        if (auto f = deviations(m.dev.wi[i], m.dev.ws[i], m.out.g[i].dMi, m.out.g[i].dMs)) return f;
+    for (int i = 0; i < 2; ++i) {
+        const q::GearQuantities& g = q::kGear[i];
+        if (auto f = shiftRefusal(g.xn, m.out.g[i].xn)) return f;
+        if (auto f = deviations(g.dMi, m.out.g[i].dMi, g.dMs, m.out.g[i].dMs, m.dev.wi[i], m.dev.ws[i])) return f;
+        if (auto f = angle(g.alphaAt, r.alphaAt[i])) return f;
+        if (!g.kw.admits(m.out.g[i].kw)) return q::resultRefusal(g.kw);
+    }
+    if (auto f = angle(q::kAlphaT, r.alphaT)) return f;
+    if (auto f = angle(q::kAlphaW, r.alphaW)) return f;
     return pairResultFault(m.in, m.out);
 }
 

@@ -42,8 +42,25 @@ CyMeasureRecord pairRecord(const PairMeasure& m);
 // recomputed from the others.
 PairMeasure pairMeasure(const CyMeasureRecord& r);
 
-// The checks: every value the load takes passes its field's rule (range,
-// sign, finiteness, no subnormal) and every result passes the calculation's
+// The field rules the dialogs and the record checks share, each reading its
+// quantity in measure_ranges.h: nullopt, or the field's refusal.
+// mn: "模数必须大于零！" at or below 0, "模数不应大于100mm！" above 100 mm,
+// the range's refusal below 0.05 mm.
+std::optional<std::string> moduleRefusal(double mn);
+// A measured tip diameter of quantity q: "齿顶圆直径必须大于零！" at or below 0,
+// else the range's refusal.
+std::optional<std::string> tipRefusal(const kavrin::Quantity& q, double da);
+// A span deviation (magnitude): kMsgDeviation outside its range (0 is none).
+std::optional<std::string> deviationRefusal(double v);
+// A profile shift of quantity q: the range's refusal.
+std::optional<std::string> shiftRefusal(const kavrin::Quantity& q, double xn);
+// The working centre distance: kMsgCentreLimits at or below 0 and outside the
+// band around a (centreDistanceAccepted), the range's refusal outside it.
+std::optional<std::string> centreRefusal(const PairInput& in, double aw);
+
+// The checks: every value the load takes passes its field's rule (its
+// quantity's range in measure_ranges.h, finiteness, no subnormal), every
+// stored result lies in its quantity's range and passes the calculation's
 // own check (singleResultFault, pairResultFault). Bytes the load does not
 // take are not looked at. nullopt, or what is wrong with the field named.
 std::optional<std::string> singleRecordFault(std::int32_t kind, const CyMeasureRecord& r);

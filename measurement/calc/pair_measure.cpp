@@ -5,6 +5,7 @@
 #include "common/calc/involute.h"
 #include "cylindrical/calc/characteristic.h"
 #include "fw/format.h"
+#include "measurement/calc/measure_ranges.h"
 
 namespace measurement {
 
@@ -97,11 +98,11 @@ fw::Expected<PairResult, std::string> finish(const PairInput& in, PairResult r, 
 
 bool finite(const PairResult& r) {
     for (double v : {r.mt, r.alphaTRad, r.a, r.alphaWRad, r.xnSum, r.yt, r.deltaYn, r.wholeDepth, r.u, r.epsilon, r.dp})
-        if (!plainNumber(v)) return false;
+        if (!plainNumber(v) || !kavrin::printable(v)) return false;
     for (const GearSide& g : r.g)
         for (double v : {g.d, g.ha, g.hf, g.da, g.df, g.db, g.zv, g.dw, g.alphaAtRad, g.xn, g.w, g.sc, g.hc, g.mp,
                          g.dMi, g.dMs})
-            if (!plainNumber(v)) return false;
+            if (!plainNumber(v) || !kavrin::printable(v)) return false;
     return true;
 }
 
@@ -317,26 +318,29 @@ std::optional<PairResult> pairPinEdit(const PairInput& in, PairResult r, double 
 }
 
 std::optional<std::string> pairResultFault(const PairInput& in, const PairResult& r) {
-    if (!finite(r)) return std::string(kMsgPairUndefined);
-    const char* names[2][11] = {
-        {"小齿轮分度圆直径d1", "小齿轮齿顶高ha1", "小齿轮齿顶圆直径da1", "小齿轮齿根圆直径df1", "小齿轮基圆直径db1",
-         "小齿轮节圆直径d1'", "小齿轮当量齿数Zv1", "小齿轮公法线长度W1", "小齿轮固定弦齿厚Sc1", "小齿轮固定弦齿高hc1",
-         "小齿轮跨棒距Mp1"},
-        {"大齿轮分度圆直径d2", "大齿轮齿顶高ha2", "大齿轮齿顶圆直径da2", "大齿轮齿根圆直径df2", "大齿轮基圆直径db2",
-         "大齿轮节圆直径d2'", "大齿轮当量齿数Zv2", "大齿轮公法线长度W2", "大齿轮固定弦齿厚Sc2", "大齿轮固定弦齿高hc2",
-         "大齿轮跨棒距Mp2"}};
+    namespace q = measure_q;
     for (int i = 0; i < 2; ++i) {
         const GearSide& g = r.g[i];
-        const double lengths[11] = {g.d, g.ha, g.da, g.df, g.db, g.dw, g.zv, g.w, g.sc, g.hc, g.mp};
-        for (int k = 0; k < 11; ++k)
-            if (!(lengths[k] > 0)) return fw::format(kFmtNotPositive, names[i][k]);
+        const q::GearQuantities& n = q::kGear[i];
+        const struct {
+            const kavrin::Quantity& q;
+            double v;
+        } results[] = {{n.d, g.d},   {n.ha, g.ha}, {n.hf, g.hf}, {n.da, g.da}, {n.df, g.df}, {n.db, g.db},
+                       {n.dw, g.dw}, {n.zv, g.zv}, {n.w, g.w},   {n.sc, g.sc}, {n.hc, g.hc}, {n.mp, g.mp},
+                       {n.xn, g.xn}, {n.dMs, g.dMs}, {n.dMi, g.dMi}};
+        for (const auto& res : results)
+            if (auto f = resultOutside(res.q, res.v)) return f;
     }
-    for (auto [v, name] : {std::pair{r.mt, "端面模数mt"}, {r.a, "未变位中心距a"}, {r.dp, "量棒直径dp"},
-                           {r.epsilon, "重合度ε"}})
-        if (!(v > 0)) return fw::format(kFmtNotPositive, name);
+    for (auto [quantity, v] : {std::pair{&q::kMt, r.mt}, {&q::kA, r.a}, {&q::kDp, r.dp}, {&q::kEpsilon, r.epsilon},
+                               {&q::kXnSum, r.xnSum}, {&q::kYt, r.yt}})
+        if (auto f = resultOutside(*quantity, v)) return f;
+    if (!finite(r)) return std::string(kMsgPairUndefined);
     if (!insideRightAngle(r.alphaTRad) || !insideRightAngle(r.alphaWRad)) return std::string(kMsgWorkingAngleUndefined);
+    if (auto f = angleOutside(q::kAlphaT, r.alphaTRad)) return f;
+    if (auto f = angleOutside(q::kAlphaW, r.alphaWRad)) return f;
     for (int i = 0; i < 2; ++i) {
         if (!insideRightAngle(r.g[i].alphaAtRad)) return std::string(kMsgPairTipInsideBase);
+        if (auto f = angleOutside(q::kGear[i].alphaAt, r.g[i].alphaAtRad)) return f;
         const std::uint32_t z = i == 0 ? in.z1 : in.z2;
         if (r.g[i].kw < 1 || r.g[i].kw >= z) return std::string(kMsgNoSpan);
     }

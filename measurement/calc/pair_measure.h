@@ -93,8 +93,10 @@ fw::Expected<PairResult, std::string> pairRecompute(const PairInput& in, const P
 double otherShiftFromXn1(MeshType mesh, double xnSum, double xn1);
 double otherShiftFromXn2(MeshType mesh, double xnSum, double xn2);
 // What a pair result must hold to be shown, saved or printed (as
-// singleResultFault): finite numbers, positive lengths, the angles inside
-// 0°..90°, 1 ≤ kw < Z of each gear. nullopt or the refusal naming the quantity.
+// singleResultFault): finite and printable numbers, every stored result
+// inside its quantity's range (measure_ranges.h; lengths not above zero as
+// kFmtNotPositive says), the angles inside 0°..90°, 1 ≤ kw < Z of each gear.
+// nullopt or the refusal naming the quantity.
 std::optional<std::string> pairResultFault(const PairInput& in, const PairResult& r);
 
 // Pin edit: both Mp with dp; the deviations again. nullopt when not finite.

@@ -7,6 +7,7 @@
 #include "common/calc/involute.h"
 #include "cylindrical/calc/characteristic.h"
 #include "fw/format.h"
+#include "measurement/calc/measure_ranges.h"
 
 namespace measurement {
 
@@ -36,7 +37,7 @@ double undercutShift(double zv) { return 0.9375 - 0.0625 * zv; }
 bool finite(const SingleResult& r) {
     for (double v : {r.mt, r.d, r.ha, r.hf, r.df, r.db, r.zv, r.alphaTRad, r.alphaAtRad, r.daCalc, r.xn, r.betaRad,
                      r.k, r.delta, r.w, r.sc, r.hc, r.dp, r.mp})
-        if (!plainNumber(v)) return false;
+        if (!plainNumber(v) || !kavrin::printable(v)) return false;
     return true;
 }
 
@@ -180,18 +181,34 @@ std::string helixText(const HelixAngle& b) {
 
 bool plainNumber(double v) { return v == 0 || std::isnormal(v); }
 
+std::optional<std::string> resultOutside(const kavrin::Quantity& q, double v) {
+    if (q.admits(v) && plainNumber(v)) return std::nullopt;
+    if (q.lower() > 0 && !q.bounds.orZero && v <= 0) return fw::format(kFmtNotPositive, std::string(q.name).c_str());
+    return measure_q::resultRefusal(q);
+}
+
+std::optional<std::string> angleOutside(const kavrin::Quantity& q, double radians) {
+    constexpr double kSlack = 1e-10;   // degrees: the noise of a round trip, far below a step a field shows
+    const double deg = radians * 180 / kPi;
+    if (deg >= q.lower() - kSlack && deg <= q.upper() + kSlack) return std::nullopt;
+    return measure_q::resultRefusal(q);
+}
+
 std::optional<std::string> singleResultFault(const SingleInput& in, const SingleResult& r) {
-    if (!finite(r)) return std::string(kMsgTipInsideBase);
+    namespace q = measure_q;
     if (r.beta.deg > 59 || r.beta.min > 59 || !kBetaSecLimits.contains(r.beta.sec)) return std::string(kMsgHelixRange);
     const struct {
+        const kavrin::Quantity& q;
         double v;
-        const char* name;
-    } lengths[] = {{r.mt, "端面模数mt"}, {r.d, "分度圆直径d"},   {r.ha, "齿顶高ha"},  {r.daCalc, "齿顶圆直径da"},
-                   {r.df, "齿根圆直径df"}, {r.db, "基圆直径db"},   {r.zv, "当量齿数Zv"}, {r.w, "公法线长度W"},
-                   {r.sc, "固定弦齿厚Sc"}, {r.hc, "固定弦齿高hc"}, {r.dp, "量棒直径dp"}, {r.mp, "跨棒距Mp"}};
-    for (const auto& l : lengths)
-        if (!(l.v > 0)) return fw::format(kFmtNotPositive, l.name);
+    } results[] = {{q::kMt, r.mt}, {q::kD, r.d},   {q::kHa, r.ha}, {q::kDaCalc, r.daCalc}, {q::kDf, r.df}, {q::kDb, r.db},
+                   {q::kZv, r.zv}, {q::kW, r.w},   {q::kSc, r.sc}, {q::kHc, r.hc},     {q::kDp, r.dp}, {q::kMp, r.mp},
+                   {q::kHf, r.hf}, {q::kXn, r.xn}};
+    for (const auto& res : results)
+        if (auto f = resultOutside(res.q, res.v)) return f;
+    if (!finite(r)) return std::string(kMsgTipInsideBase);
     if (!insideRightAngle(r.alphaTRad) || !insideRightAngle(r.alphaAtRad)) return std::string(kMsgTipInsideBase);
+    if (auto f = angleOutside(q::kAlphaT, r.alphaTRad)) return f;
+    if (auto f = angleOutside(q::kAlphaAt, r.alphaAtRad)) return f;
     if (r.kw < 1 || r.kw >= in.z) return std::string(kMsgNoSpan);
     return std::nullopt;
 }

@@ -6,7 +6,9 @@
 #include <optional>
 #include <string>
 
+#include "common/calc/quantity.h"
 #include "fw/expected.h"
+#include "measurement/calc/measure_ranges.h"
 
 namespace measurement {
 
@@ -35,16 +37,18 @@ struct Limits {
     double upper;
     bool contains(double v) const { return v >= lower && v <= upper; }
 };
+// The ranges are the quantities of measure_ranges.h; these are their bounds
+// under the names the calculations have always used.
 // Normal module, mm: above zero (the field's refusal kMsgModule) and at most
-// 100 mm, beyond every gear a designer measures (kMsgModuleLarge).
-inline constexpr double kModuleMax = 100;
-inline constexpr std::uint32_t kTeethMax = 100000;   // the tooth-count fields
-// Span deviations, mm, entered as magnitudes.
-inline constexpr Limits kDeviationLimits{0, 10};
-inline constexpr Limits kHaStarLimits{0.68, 1.1};
-inline constexpr Limits kCStarLimits{0.15, 0.45};
-inline constexpr Limits kAlphaNLimits{14, 30};     // degrees
-inline constexpr Limits kBetaSecLimits{0, 59.9999999999};
+// 100 mm (kMsgModuleLarge); below 0.05 mm the range's own refusal.
+inline constexpr double kModuleMax = measure_q::kMn.upper();
+inline constexpr std::uint32_t kTeethMax = static_cast<std::uint32_t>(measure_q::kZ.upper());
+// Span deviations, mm, entered as magnitudes (kMsgDeviation).
+inline constexpr Limits kDeviationLimits{0, measure_q::kDWs.upper()};
+inline constexpr Limits kHaStarLimits{measure_q::kHaStar.lower(), measure_q::kHaStar.upper()};
+inline constexpr Limits kCStarLimits{measure_q::kCStar.lower(), measure_q::kCStar.upper()};
+inline constexpr Limits kAlphaNLimits{measure_q::kAlphaN.lower(), measure_q::kAlphaN.upper()};   // degrees
+inline constexpr Limits kBetaSecLimits{measure_q::kBetaSec.lower(), measure_q::kBetaSec.upper()};
 
 // Messages of the single gear calculator.
 inline constexpr const char* kMsgModule = "模数必须大于零！";
@@ -121,11 +125,21 @@ struct SingleResult {
 fw::Expected<SingleResult, std::string> singleTrial(const SingleInput& in);
 
 // What a result must hold to be shown, saved or printed: every number finite
-// (no subnormal either), every length positive, the angles inside 0°..90°,
-// the computed helix angle inside its fields, 1 ≤ kw < Z. nullopt, or the
+// (no subnormal either) and printable (kavrin::printable), every stored
+// result inside its quantity's range (measure_ranges.h; a length not above
+// zero is refused as kFmtNotPositive says), the angles inside 0°..90°, the
+// computed helix angle inside its fields, 1 ≤ kw < Z. nullopt, or the
 // refusal naming the quantity. The trial, the edits and the record check
 // (measure_record_check.h) all run it.
 std::optional<std::string> singleResultFault(const SingleInput& in, const SingleResult& r);
+
+// A calculated value v of quantity q: nullopt when q admits it; otherwise
+// kFmtNotPositive for a value not above zero of a quantity that must be, or
+// measure_q::resultRefusal(q).
+std::optional<std::string> resultOutside(const kavrin::Quantity& q, double v);
+// An angle in radians against q's range in degrees (a hair of rounding
+// slack: the record holds degrees, the calculations radians).
+std::optional<std::string> angleOutside(const kavrin::Quantity& q, double radians);
 
 // A number as a field or a record may hold it: finite, zero or normal
 // (the strict parser refuses the subnormal "2.1e-314").

@@ -11,6 +11,11 @@
 #include "fw/exchange.h"
 #include "fw/format.h"
 #include "fw/text.h"
+#include "common/tests/range_probes.h"
+#include "measurement/calc/measure_ranges.h"
+
+#include <functional>
+#include <optional>
 #include "fwtest/script.h"
 #include "measurement/tests/measure_dlg_fixture.h"
 #include "cylindrical/cygeom_check_dlg.h"
@@ -585,6 +590,104 @@ TEST_F(MeasureOneDlgTest, RefusalsNameTheirField) {
             EXPECT_EQ(d.text(c.id), before) << c.message;
             d.leave();
         }
+        d.click(IDCANCEL);
+    });
+}
+
+namespace {
+
+std::string typedText(double v) { return fw::format("%.15g", v); }
+
+}  // namespace
+
+// Every typed field of the dialog at the absurd values and at each end of its
+// quantity's range (measure_ranges.h), a step either side: the field refuses
+// exactly what its range refuses, with the message the record check gives a
+// loaded value there, and keeps its previous text.
+TEST_F(MeasureOneDlgTest, FieldsRefuseExactlyWhatTheirRangeRefuses) {
+    namespace q = measurement::measure_q;
+    struct Field {
+        int id;
+        const kavrin::Quantity* qty;
+        std::function<std::optional<std::string>(double)> refusal;
+    };
+    auto byRange = [](const kavrin::Quantity& qty) {
+        return [&qty](double v) -> std::optional<std::string> {
+            if (qty.admits(v)) return std::nullopt;
+            return kavrin::quantityRefusal(qty);
+        };
+    };
+    auto own = [](const kavrin::Quantity& qty, const char* msg) {
+        return [&qty, msg](double v) -> std::optional<std::string> {
+            if (qty.admits(v)) return std::nullopt;
+            return std::string(msg);
+        };
+    };
+    const Field fields[] = {
+        {D::IDC_MN, &q::kMn, [](double v) { return moduleRefusal(v); }},
+        {D::IDC_DA, &q::kDa, [](double v) { return tipRefusal(q::kDa, v); }},
+        {D::IDC_ALPHA_N, &q::kAlphaN, byRange(q::kAlphaN)},
+        {D::IDC_BETA_SEC, &q::kBetaSec, byRange(q::kBetaSec)},
+        {D::IDC_HASTAR, &q::kHaStar, own(q::kHaStar, kMsgHaStar)},
+        {D::IDC_CSTAR, &q::kCStar, own(q::kCStar, kMsgCStar)},
+        {D::IDC_DWS, &q::kDWs, [](double v) { return deviationRefusal(v); }},
+        {D::IDC_DWI, &q::kDWi, [](double v) { return deviationRefusal(v); }},
+        // Given only in the profile shift mode.
+        {D::IDC_XN, &q::kXn, [](double v) { return shiftRefusal(q::kXn, v); }},
+    };
+    run([&](Running& d) {
+        enterZ20(d);
+        d.type(D::IDC_BETA_DEG, "12");
+        d.leave();
+        d.click(D::IDC_TRIAL);
+        // A whole-number field: the minutes of β.
+        for (double v : kavrin_test::countProbes(q::kBetaMin)) {
+            if (v < 0) continue;   // a digits-only field takes no sign
+            const std::string typed = typedText(v);
+            SCOPED_TRACE(std::string("β 分 = ") + typed);
+            const std::string before = d.text(D::IDC_BETA_MIN);
+            if (!q::kBetaMin.admits(v)) m_s.expectMessage(kavrin::countRefusal(q::kBetaMin));
+            d.type(D::IDC_BETA_MIN, typed);
+            d.leave();
+            if (!q::kBetaMin.admits(v)) {
+                EXPECT_EQ(d.text(D::IDC_BETA_MIN), before);
+            }
+            EXPECT_TRUE(m_s.allUsed());
+        }
+        for (const Field& f : fields) {
+            if (f.id == D::IDC_XN) d.click(D::IDC_MODE_SHIFT);
+            for (double v : kavrin_test::numberProbes(*f.qty)) {
+                const std::string typed = typedText(v);
+                SCOPED_TRACE(std::string(f.qty->name) + " = " + typed);
+                const std::string before = d.text(f.id);
+                const auto refusal = f.refusal(v);
+                EXPECT_EQ(refusal.has_value(), !f.qty->admits(v));
+                if (refusal) m_s.expectMessage(*refusal);
+                d.type(f.id, typed);
+                d.leave();
+                if (refusal) {
+                    EXPECT_EQ(d.text(f.id), before);
+                }
+                d.leave();
+                EXPECT_TRUE(m_s.allUsed());
+            }
+        }
+        d.click(IDCANCEL);
+    });
+}
+
+// A module of 0.01 mm is refused where it is typed in the words its record
+// check uses when a file holds it; 1e300 keeps its own message.
+TEST_F(MeasureOneDlgTest, TypedAbsurdModuleIsRefusedNamingTheField) {
+    run([&](Running& d) {
+        m_s.expectMessage("法面模数 mn：请输入 0.05 到 100 之间的数值。");
+        d.type(D::IDC_MN, "0.01");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_MN), "0");
+        m_s.expectMessage(kMsgModuleLarge);
+        d.type(D::IDC_MN, "1e300");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_MN), "0");
         d.click(IDCANCEL);
     });
 }

@@ -11,6 +11,13 @@
 #include "fw/exchange.h"
 #include "fw/file.h"
 #include "fwtest/script.h"
+#include "common/tests/range_probes.h"
+#include "fw/format.h"
+#include "measurement/calc/measure_ranges.h"
+#include "measurement/calc/measure_record_check.h"
+
+#include <functional>
+#include <optional>
 #include "measurement/tests/measure_dlg_fixture.h"
 
 namespace fs = std::filesystem;
@@ -260,6 +267,72 @@ TEST_F(MeasureTowDlgTest, RefusalsNameTheirField) {
             EXPECT_EQ(d.text(c.id), before) << c.message;
             d.leave();
         }
+        d.click(IDCANCEL);
+    });
+}
+
+// Every typed number field of the pair dialog at the absurd values and at
+// each end of its quantity's range (measure_ranges.h), a step either side:
+// refused exactly where the range (or, for a', the band around a) refuses
+// it, with the message the pair's record check gives a loaded value there.
+TEST_F(MeasureTowDlgTest, FieldsRefuseExactlyWhatTheirRangeRefuses) {
+    namespace q = measurement::measure_q;
+    struct Field {
+        int id;
+        const kavrin::Quantity* qty;
+        std::function<std::optional<std::string>(double)> refusal;
+    };
+    PairInput in{.mesh = MeshType::External, .mn = 2, .z1 = 20, .z2 = 40, .beta = {}};
+    auto deviation = [](double v) { return deviationRefusal(v); };
+    const Field fields[] = {
+        {D::IDC_MN, &q::kMn, [](double v) { return moduleRefusal(v); }},
+        {D::IDC_DA1, &q::kDa1, [](double v) { return tipRefusal(q::kDa1, v); }},
+        {D::IDC_DA2, &q::kDa2, [](double v) { return tipRefusal(q::kDa2, v); }},
+        {D::IDC_AW, &q::kAw, [in](double v) { return centreRefusal(in, v); }},
+        {D::IDC_ALPHA_N, &q::kAlphaN,
+         [](double v) { return q::kAlphaN.admits(v) ? std::nullopt : std::optional(kavrin::quantityRefusal(q::kAlphaN)); }},
+        {D::IDC_DWS1, &q::kGear[0].dWs, deviation},
+        {D::IDC_DWI1, &q::kGear[0].dWi, deviation},
+        {D::IDC_DWS2, &q::kGear[1].dWs, deviation},
+        {D::IDC_DWI2, &q::kGear[1].dWi, deviation},
+        {D::IDC_XN1, &q::kXn1, [](double v) { return shiftRefusal(q::kXn1, v); }},
+        {D::IDC_XN2, &q::kXn2, [](double v) { return shiftRefusal(q::kXn2, v); }},
+    };
+    run([&](Running& d) {
+        enterPair(d);
+        d.click(D::IDC_TRIAL);
+        for (const Field& f : fields) {
+            for (double v : kavrin_test::numberProbes(*f.qty)) {
+                const std::string typed = fw::format("%.15g", v);
+                SCOPED_TRACE(std::string(f.qty->name) + " = " + typed);
+                const std::string before = d.text(f.id);
+                const auto refusal = f.refusal(v);
+                if (f.id != D::IDC_AW) {
+                    EXPECT_EQ(refusal.has_value(), !f.qty->admits(v));
+                }
+                if (refusal) m_s.expectMessage(*refusal);
+                typeField(d, f.id, typed.c_str());
+                if (refusal) {
+                    EXPECT_EQ(d.text(f.id), before);
+                }
+                d.leave();
+                EXPECT_TRUE(m_s.allUsed());
+            }
+            // Back to the pair the band and the shifts belong to.
+            if (f.id == D::IDC_MN) typeField(d, D::IDC_MN, "2");
+            if (f.id == D::IDC_ALPHA_N) typeField(d, D::IDC_ALPHA_N, "20");
+            if (f.id == D::IDC_DWI2) d.click(D::IDC_TRIAL);
+        }
+        d.click(IDCANCEL);
+    });
+}
+
+// A centre distance of 1e-300 mm is refused in its range's words, not taken.
+TEST_F(MeasureTowDlgTest, TypedAbsurdCentreDistanceIsRefusedNamingTheField) {
+    run([&](Running& d) {
+        m_s.expectMessage("啮合中心距 a'：请输入 0.01 到 100000 之间的数值。");
+        typeField(d, D::IDC_AW, "1e-300");
+        EXPECT_EQ(d.text(D::IDC_AW), "0");
         d.click(IDCANCEL);
     });
 }
