@@ -74,6 +74,9 @@ struct Typed {
 
 void type(Typed& t, unsigned selector, double d, std::int32_t n) {
     const auto count = static_cast<std::uint32_t>(n);
+    // A field's parser reads no subnormal number ("2.1e-314"), no NaN and
+    // no infinity.
+    if (!plainNumber(d)) d = 0;
     switch (selector % 12) {
     case 0:
         if (sigmaTaken(t.in.pattern, d)) t.in.sigma = d;
