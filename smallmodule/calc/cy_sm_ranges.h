@@ -32,7 +32,7 @@
 // - the contact ratio ε 0.01 to 1000, the efficiency η 0.01 to 1;
 // - tooth counts 1 to 1000, teeth spanned 1 to 1000 (and fewer than z);
 // - the deviations over rods 0 to 10 mm (what a base-tangent deviation of
-//   at most 1 mm gives up to a base helix of about 80°).
+//   at most 1 mm gives up to a base helix of about 70°).
 #pragma once
 #include <bit>
 #include <cstdint>
