@@ -70,11 +70,20 @@ void exchangeNumber(fw::Exchange& dx, int id, double& v) {
     dx.number(id, t);
     if (!dx.failed() && fw::formatNumber(t) != fw::formatNumber(v)) v = t;
 }
-void exchangeNumber(fw::Exchange& dx, int id, double& v, double lo, double hi) {
+void exchangeNumber(fw::Exchange& dx, int id, double& v, const kavrin::Quantity& q) {
     if (!dx.saving()) return dx.number(id, v);
     double t = v;
-    dx.number(id, t, lo, hi);
+    dx.number(id, t, q.bounds);
     if (!dx.failed() && fw::formatNumber(t) != fw::formatNumber(v)) v = t;
+}
+// A field whose handler refuses some values with its own message (a' not
+// above 0): such a value passes to the handler; the range refuses the rest.
+void exchangeHandled(fw::Exchange& dx, int id, double& v, const kavrin::Quantity& q, bool handlerRefuses(double)) {
+    if (dx.saving() && !dx.failed()) {
+        auto typed = fw::parseNumber(dx.dialog().text(id));
+        if (typed && std::isfinite(*typed) && handlerRefuses(*typed)) return exchangeNumber(dx, id, v);
+    }
+    exchangeNumber(dx, id, v, q);
 }
 void showNumber(fw::Exchange& dx, int id, double v) {
     if (!dx.saving()) dx.number(id, v);
@@ -143,11 +152,14 @@ void CSmcyDlg::DoDataExchange(fw::Exchange& dx) {
     showNumber(dx, IDC_HA, m_in.haStar);
     showNumber(dx, IDC_C, m_in.cStar);
     showNumber(dx, IDC_RHO, m_rhoF);
-    exchangeNumber(dx, IDC_SIGMA, m_in.sigma, 0, 90);
-    exchangeNumber(dx, IDC_U, m_in.u, 1, 10);
+    // Every typed field exchanges with its quantity's one range
+    // (cy_sm_ranges.h), the range the record check reads on load and before
+    // every save; the handlers' own rules come on top.
+    exchangeNumber(dx, IDC_SIGMA, m_in.sigma, sm_q::kSigma);
+    exchangeNumber(dx, IDC_U, m_in.u, sm_q::kU);
     showNumber(dx, IDC_A, m_out.a);
     dx.comboIndex(IDC_MODULE, m_moduleIndex);
-    exchangeNumber(dx, IDC_AW, m_in.aw);
+    exchangeHandled(dx, IDC_AW, m_in.aw, sm_q::kAw, [](double v) { return v <= 0; });
     exchangeNumber(dx, IDC_F, m_in.f);
     showNumber(dx, IDC_SUMX, m_out.sumX);
     if (!dx.saving()) dx.radio(IDC_PATTERN0, m_in.pattern);   // set by the radio handlers only
@@ -388,7 +400,7 @@ void CSmcyDlg::OnEnKillfocusSmcyFEdt() {
     const double before = m_in.f;
     if (!UpdateData(true)) return;
     if (acceptedBefore(m_mask, kBitF, m_in.f == before)) return;
-    if (m_in.f < 0 || m_in.f > kFrictionLimits.upper) {
+    if (!sm_q::kF.admits(m_in.f)) {
         inform(m_in.f < 0 ? kMsgFNegative : kMsgFAboveOne);
         m_in.f = before;
         show();
@@ -413,7 +425,7 @@ void CSmcyDlg::OnEnKillfocusSmcyBita1Edt() {
         inform(kMsgBetaSign);
         m_in.beta1 = -m_in.beta1;
     }
-    if (m_in.beta1 >= kHelixMax) {
+    if (!sm_q::kBeta1.admits(m_in.beta1)) {
         refuse(kMsgBetaRight);
         m_in.beta1 = before;
         show();
@@ -453,7 +465,7 @@ void CSmcyDlg::OnDeviation(int id) {
     // A value the field already held says nothing: leaving the 0 it starts
     // with (or a value the program put there) brings no sign hint.
     if (dw == before) return;
-    if (std::abs(dw) > kDeviationLimits.upper) {
+    if (!(std::abs(dw) <= sm_q::kDWs1.upper())) {
         refuse(kMsgDeviationLarge);
         dw = before;
         show();

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
 #include "fw/record.h"
 #include "fw/text.h"
 #include "smallmodule/calc/smcy_report.h"
@@ -35,7 +36,8 @@ static_assert(CySmRecord::kSize + kavrin::CDataFileHeader::kSize == CySmRecord::
 using Fault = std::optional<std::string>;
 
 Fault fault(const char* text) { return std::string(text); }
-bool within(double v, const Limits& l) { return plainNumber(v) && l.contains(v); }
+// A value its range takes that a field or a record may hold (no subnormal).
+bool within(double v, const kavrin::Quantity& q) { return plainNumber(v) && q.admits(v); }
 
 // A text that the 64-byte field holds as it is.
 bool textFits(const std::string& t) {
@@ -218,20 +220,34 @@ std::optional<std::string> cySmRecordFault(const CySmRecord& r) {
         return fault("齿形角、齿顶高系数或径向间隙系数不是基本齿廓的数值！");
     if (!plainNumber(r.rhoF) || std::abs(r.rhoF - 0.2 * in.mn) > 1e-12) return fault("齿根圆角半径ρ应为0.2·m！");
     if (!plainNumber(in.sigma) || !axisAngleOfPattern(in.pattern, in.sigma)) return fault("轴错角Σ与安装方式不符！");
-    if (!within(in.u, kRatioLimits)) return fault("齿数比z2/z1应在1～10之间！");
+    if (!within(in.u, sm_q::kU)) return fault("齿数比z2/z1应在1～10之间！");
     if (!plainNumber(in.aw) || !(in.aw > 0)) return fault("啮合轴距不能≤0!");
-    if (!within(in.f, kFrictionLimits)) return fault("摩擦系数f应在0～1之间！");
-    if (!plainNumber(in.beta1) || !(in.beta1 >= 0 && in.beta1 < kHelixMax)) return fault("螺旋角β1应在0°～90°之间！");
+    if (!sm_q::kAw.admits(in.aw)) return kavrin::quantityRefusal(sm_q::kAw);
+    if (!within(in.f, sm_q::kF)) return fault("摩擦系数f应在0～1之间！");
+    if (!within(in.beta1, sm_q::kBeta1)) return fault("螺旋角β1应在0°～90°之间！");
     const SmDeviations& d = r.dev;
     for (double v : {d.dWs1, d.dWi1, d.dWs2, d.dWi2})
-        if (!within(v, kDeviationLimits)) return fault("公法线偏差应在0～1mm之间！");
+        if (!within(v, sm_q::kDWs1)) return fault("公法线偏差应在0～1mm之间！");
     for (double v : {d.dMs1, d.dMi1, d.dMs2, d.dMi2})
         if (!plainNumber(v) || v < 0) return fault("跨测距偏差的数值无效！");
+    kavrin::RecordCheck check;
+    check.quantity(sm_q::kDMs1, d.dMs1)
+        .quantity(sm_q::kDMi1, d.dMi1)
+        .quantity(sm_q::kDMs2, d.dMs2)
+        .quantity(sm_q::kDMi2, d.dMi2);
+    if (!check.ok()) return check.fault();
     if (!textFits(r.title)) return fault("标题超过63字节或含有不能保存的字符！");
     if (!textFits(r.number)) return fault("编号超过63字节或含有不能保存的字符！");
     if (r.date < secondsOfDate({1601, 1, 1}) || r.date > secondsOfDate({9999, 12, 31}) + 86399)
         return fault("日期无效！");
-    if (auto f = resultFault(in, r.out)) return f->message;
+    // Every stored value in its range, in the words of its field, then the
+    // rules between the values of a result.
+    for (const ResultValue& x : resultValues(r.out)) {
+        if (x.count) check.count(*x.q, static_cast<long long>(x.v));
+        else check.quantity(*x.q, x.v);
+    }
+    if (!check.ok()) return check.fault();
+    if (auto f = resultRuleFault(in, r.out)) return f->message;
     return std::nullopt;
 }
 

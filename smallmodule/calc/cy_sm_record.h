@@ -61,8 +61,9 @@ inline constexpr const char* kMsgNotSmFile = "不是小模数齿轮对的设计�
 // before anything is written: every value passes its field's rule (the
 // pattern and its axis angle, the ratio, the module of the list index, a',
 // f, β1, the deviations, the basic rack constants, title, number and date),
-// no number is subnormal, and the results pass resultFault. nullopt, or what
-// is wrong with the field named.
+// every stored number lies in its range (cy_sm_ranges.h; the refusal names
+// the field and its range), no number is subnormal, and the results pass the
+// rules of resultRuleFault. nullopt, or what is wrong with the field named.
 std::optional<std::string> cySmRecordFault(const CySmRecord& r);
 
 // All checks of a load before anything changes: length, header word and

@@ -18,6 +18,9 @@ double inv(double a) { return std::tan(a) - a; }
 // The inverse-involute search step of this calculator.
 constexpr double kInvStep = kavrin::kInvStepFine;
 
+static_assert(kModules.front() == sm_q::kMn.lower() && kModules.back() == sm_q::kMn.upper());
+static_assert(sm_q::kBeta1.upper() < kHelixMax && sm_q::kSigma.upper() == 90);
+
 fw::Unexpected<Refusal> refuse(const char* message) {
     const bool undefined = message == kMsgUndefined || message == kMsgBadSplit || message == kMsgNoOptimum;
     return fw::unexpected(Refusal{message, undefined});
@@ -392,7 +395,7 @@ std::optional<double> GetOptimizeBita(double u, double sigma) {
 
 bool plainNumber(double v) { return v == 0 || std::isnormal(v); }
 
-std::optional<Refusal> resultFault(const SmInput& in, const SmResult& r) {
+std::optional<Refusal> resultRuleFault(const SmInput& in, const SmResult& r) {
     if (!finite(r)) return noPair(kMsgUndefined);
     const struct {
         const SmGear& g;
@@ -422,9 +425,36 @@ std::optional<Refusal> resultFault(const SmInput& in, const SmResult& r) {
                            {r.mnP, "公共齿条法向模数mn'"}, {r.eps, "重合度ε"}, {r.b, "有效齿宽B"}})
         if (!(v > 0)) return noPair(fw::format(kFmtNotPositive, name));
     if (!acute(r.alphaNP)) return noPair(kMsgUndefined);
-    if (!kRatioLimits.contains(r.u)) return noPair(fw::format(kFmtRatioRange, r.u));
+    if (!sm_q::kU.admits(r.u)) return noPair(fw::format(kFmtRatioRange, r.u));
     if (!(r.eta > 0 && r.eta <= 1)) return noPair(fw::format(kFmtEfficiency, in.f, r.eta));
     return std::nullopt;
+}
+
+// Each value against its range: a result no real pair has (or that no
+// report prints) is no result.
+std::optional<Refusal> resultRangeFault(const SmResult& r) {
+    for (const ResultValue& x : resultValues(r))
+        if (!kavrin::printable(x.v) || !x.q->admits(x.v)) return noPair(resultRefusal(*x.q));
+    return std::nullopt;
+}
+
+std::optional<Refusal> resultFault(const SmInput& in, const SmResult& r) {
+    if (auto f = resultRuleFault(in, r)) return f;
+    return resultRangeFault(r);
+}
+
+std::vector<ResultValue> resultValues(const SmResult& r) {
+    using namespace sm_q;
+    std::vector<ResultValue> v{{&kA, r.a}};
+    for (auto [g, q] : {std::pair{&r.g1, &kGear1}, {&r.g2, &kGear2}}) {
+        v.insert(v.end(), {{&q->z, double(g->z), true}, {&q->mt, g->mt}, {&q->betaP, g->betaP}, {&q->beta, g->beta},
+                           {&q->alphaT, g->alphaT}, {&q->alphaWt, g->alphaWt}, {&q->betaB, g->betaB}, {&q->d, g->d},
+                           {&q->dw, g->dw}, {&q->db, g->db}, {&q->da, g->da}, {&q->df, g->df},
+                           {&q->alphaAt, g->alphaAt}, {&q->w, g->w}, {&q->kw, double(g->kw), true}, {&q->mp, g->mp}});
+    }
+    v.insert(v.end(), {{&kXn1, r.g1.xn}, {&kXn2, r.g2.xn}, {&kSumX, r.sumX}, {&kDmp, r.dmp}, {&kAlphaNP, r.alphaNP},
+                       {&kMnP, r.mnP}, {&kEps, r.eps}, {&kEta, r.eta}, {&kB, r.b}, {&kU, r.u}, {&kAw, r.aw}});
+    return v;
 }
 
 fw::Expected<SmResult, Refusal> calculate(const SmInput& in, const HelixSplit& split) {
@@ -459,12 +489,16 @@ fw::Expected<ShiftEditResult, Refusal> editShift(const SmInput& in, const SmResu
     }
     if (!std::isfinite(r.g1.alphaAt) || !std::isfinite(r.g2.alphaAt)) return refuse(kMsgUndefined);
     if (!inspectBoth(in, r)) return refuse(kMsgUndefined);
-    if (auto f = resultFault(in, r)) return fw::unexpected(std::move(*f));
+    if (auto f = resultRuleFault(in, r)) return fw::unexpected(std::move(*f));
     // Tip thickness of the pinion in the normal section.
     const double alpha = rad(in.alpha);
     const double aan = std::atan(std::cos(rad(r.g1.beta)) * std::tan(rad(r.g1.alphaAt)));
     const double sa1 = r.g1.da * (inv(alpha) + (4 * r.g1.xn * std::tan(alpha) + kPi) / (2.0 * r.g1.z) - inv(aan));
     if (!(sa1 > 0)) return fw::unexpected(noPair(which == ShiftEdit::Xn1 ? kMsgXn1NoTip : kMsgXn2NoTip));
+    // The typed shift in its field's range, then every value in its own.
+    const kavrin::Quantity& typed = which == ShiftEdit::Xn1 ? sm_q::kXn1 : sm_q::kXn2;
+    if (!typed.admits(value)) return fw::unexpected(noPair(kavrin::quantityRefusal(typed)));
+    if (auto f = resultRangeFault(r)) return fw::unexpected(std::move(*f));
     return ShiftEditResult{r, sa1 < 0.25 * in.mn};
 }
 
@@ -477,6 +511,7 @@ fw::Expected<double, Refusal> rodDeviation(double dW, const RodGear& g, double m
     const double odd = kavrin::CheckOddEven(g.z) != 0 ? std::cos(kPi / (2.0 * g.z)) : 1.0;
     const double dm = dW * odd / (std::sin(*am) * std::cos(rad(g.betaB)));
     if (!std::isfinite(dm)) return refuse(kMsgUndefined);
+    if (!sm_q::kDM.admits(dm)) return fw::unexpected(noPair(resultRefusal(sm_q::kDM)));
     return dm;
 }
 

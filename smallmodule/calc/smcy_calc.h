@@ -8,8 +8,10 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "fw/expected.h"
+#include "smallmodule/calc/cy_sm_ranges.h"
 
 namespace smallmodule {
 
@@ -27,14 +29,8 @@ inline constexpr std::array<double, 14> kModules{0.1, 0.12, 0.15, 0.2, 0.25, 0.3
                                                  0.4, 0.5,  0.6,  0.7,  0.8, 0.9, 1.0};
 constexpr int kModuleCount = static_cast<int>(kModules.size());
 
-// Field limits (the typed fields and the record check share them).
-struct Limits {
-    double lower, upper;
-    constexpr bool contains(double v) const { return v >= lower && v <= upper; }
-};
-inline constexpr Limits kRatioLimits{1, 10};      // u = z2/z1, as typed and as computed
-inline constexpr Limits kFrictionLimits{0, 1};    // f; above 0.4 the dialog asks first
-inline constexpr Limits kDeviationLimits{0, 1};   // base-tangent deviations, mm (magnitudes)
+// The ranges of the typed fields and of every stored value are those of
+// cy_sm_ranges.h.
 inline constexpr double kHelixMax = 90;           // β1 of pattern 0 stays below it, degrees
 
 // Basic rack of GB/T 2362 for small modules.
@@ -126,10 +122,24 @@ inline constexpr const char* kMsgNoOptimum = "自动分配螺旋角失败，请�
 
 // What a result must hold to be shown, saved or printed: every number
 // finite (no subnormal), every length positive, the tip above the root, the
-// angles inside 0°..90°, 1 ≤ kw < z, the actual ratio inside kRatioLimits and
-// η inside (0, 1]. nullopt, or the refusal naming the quantity. The
+// angles inside 0°..90°, 1 ≤ kw < z, the actual ratio inside sm_q::kU,
+// η inside (0, 1], and then every value inside its range (resultValues;
+// resultRefusal). nullopt, or the refusal naming the quantity. The
 // calculation, the shift edit and the record check all run it.
 std::optional<Refusal> resultFault(const SmInput& in, const SmResult& r);
+// Its two halves: the rules alone, and the ranges alone.
+std::optional<Refusal> resultRuleFault(const SmInput& in, const SmResult& r);
+std::optional<Refusal> resultRangeFault(const SmResult& r);
+
+// Every number of a result with its quantity (cy_sm_ranges.h), in the order
+// of the record: what resultFault and the record check hold against the
+// table. `count` marks a whole number.
+struct ResultValue {
+    const kavrin::Quantity* q;
+    double v;
+    bool count = false;
+};
+std::vector<ResultValue> resultValues(const SmResult& r);
 
 // A number as a field or a record may hold it: finite, zero or normal
 // (the strict parser refuses the subnormal "2.1e-314").

@@ -13,6 +13,8 @@
 #include "fw/record.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
+#include "common/tests/range_probes.h"
+#include "smallmodule/calc/cy_sm_ranges.h"
 #include "smallmodule/calc/smcy_report.h"
 #include "smallmodule/csmcy_bita_dlg.h"
 
@@ -712,6 +714,41 @@ TEST_F(SmcyDlgTest, CancelLeavesTheRatioFieldWithoutItsQuestion) {
         d.click(IDCANCEL);
         EXPECT_TRUE(d.ended());
     });
+}
+
+// The working centre distance at the absurd values and at each end of its
+// range: the field takes exactly what the load takes. A value not above 0
+// gets the field's own message, any other outside the range the range's
+// words, naming the field; a taken one completes the entry again.
+TEST_F(SmcyDlgTest, CentreDistanceFieldTakesWhatTheLoadTakes) {
+    const fs::path p = copyFixture("smcy_p0.cyb", "p0.cyb");
+    const auto good = readBytes(p);
+    for (double v : kavrin_test::numberProbes(sm_q::kAw)) {
+        SCOPED_TRACE(fw::formatNumber(v));
+        const std::string typed = fw::formatNumber(v);
+        bool fieldTook = false;
+        run([&](Running& d) {
+            load(d, p);
+            if (v <= 0) {
+                m_s.expectMessage("啮合轴距不能≤0!\n请重新输入。");
+            } else if (!sm_q::kAw.admits(v)) {
+                m_s.expectMessage(kavrin::quantityRefusal(sm_q::kAw));
+                EXPECT_EQ(kavrin::quantityRefusal(sm_q::kAw), "实际轴距 a'：请输入 0 或 0.1 到 10000 之间的数值。");
+            } else {
+                m_s.expectMessage(kAskBeta1, IDNO);
+                m_s.expectMessage(kPressCalc);
+            }
+            d.type(D::IDC_AW, typed);
+            d.leave();
+            // Taken: both questions of a complete entry came, and no refusal.
+            fieldTook = m_s.messages().back().text == kPressCalc;
+            EXPECT_EQ(dlg(d).entryMask() & 8, 8);
+            d.click(IDCANCEL);
+        });
+        auto file = good;
+        std::memcpy(&file[64 + 72], &v, 8);
+        EXPECT_EQ(loadCySmFile(file).has_value(), fieldTook);
+    }
 }
 
 }  // namespace
