@@ -234,6 +234,7 @@ TEST(ConeGeomLoad, RefusesEveryBrokenFile) {
         putI32(f, kGeom + 0, 17);
         putI32(f, kGeom + 4, 30);
         putI32(f, kGeom + 8, 0);
+        putF64(f, kGeom + 696, 0);  // Δh where the spiral design keeps its cutter diameter
     };
     const std::vector<Refusal> cases = {
         {"1000 bytes", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { f.resize(1000); }, notBevel},
@@ -281,6 +282,9 @@ TEST(ConeGeomLoad, RefusesEveryBrokenFile) {
     // The cycloidal edits alone make a design the cycloidal load accepts.
     auto file = geomFixture();
     cycloidal(file);
+    const ConeGeomRecord edited = readConeGeomRecord(std::span(file).subspan<kGeom, ConeGeomRecord::kSize>());
+    auto checked = checkConeGeomRecord(edited, ConeKind::Cycloidal);
+    EXPECT_TRUE(checked) << (checked ? "" : checked.error());
     EXPECT_TRUE(loadConeDesign(file, ConeLoad::Saved, ConeKind::Cycloidal));
 }
 
