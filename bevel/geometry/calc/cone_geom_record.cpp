@@ -466,7 +466,8 @@ fw::Expected<void, std::string> checkConeGeomRecord(const ConeGeomRecord& g, Con
 }
 
 bool preliminaryFitsGeometry(const ConePreRecord& p) {
-    return cone_geom::kZ1.admits(p.z1) && cone_geom::kZ2.admits(p.z2) && cone_geom::kMt.admits(p.mt);
+    // A preliminary record not sized yet holds 0 (the preliminary ranges).
+    return cone_pre::kZ1.admits(p.z1) && cone_pre::kZ2.admits(p.z2) && cone_pre::kMt.admits(p.mt);
 }
 
 fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const std::uint8_t> file, ConeLoad which,
@@ -474,7 +475,11 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
     const std::size_t recordBytes =
         ConePreRecord::kSize + (which == ConeLoad::Saved ? ConeGeomRecord::kSize : std::size_t{0});
     auto notBevel = [] { return fw::unexpected(ConeLoadRefusal{kMsgConeNotBevelData, false}); };
-    auto notGeometry = [] { return fw::unexpected(ConeLoadRefusal{kMsgConeGeomNotGeometry, true}); };
+    // A record that holds a value outside its range is named after the message.
+    auto notGeometry = [](const std::string& reason = {}) {
+        return fw::unexpected(ConeLoadRefusal{
+            reason.empty() ? std::string(kMsgConeGeomNotGeometry) : kMsgConeGeomNotGeometry + ("\n" + reason), true});
+    };
     auto body = kavrin::splitDesignFile(file, recordBytes);
     if (!body) return notBevel();
     if (!body->oldFile && body->header.word != kavrin::kWordConDesign) return notBevel();
@@ -482,8 +487,9 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
     LoadedConeDesign out;
     out.oldFile = body->oldFile;
     out.pre = readConePreRecord(body->records.first<ConePreRecord::kSize>());
-    if (out.pre.status != kConePreStatus || !plausibleConePreRecord(out.pre) || !preliminaryFitsGeometry(out.pre))
-        return notGeometry();
+    if (out.pre.status != kConePreStatus) return notGeometry();
+    if (auto fault = checkConePreRecord(out.pre)) return notGeometry(fault->refusal);
+    if (!preliminaryFitsGeometry(out.pre)) return notGeometry();
     int system = out.pre.toothSystem;
     if (which == ConeLoad::Saved) {
         out.geom = readConeGeomRecord(body->records.subspan<ConePreRecord::kSize, ConeGeomRecord::kSize>());
@@ -500,7 +506,9 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
             coneWrongSystemMessage(which == ConeLoad::Saved ? row.savedName : row.preliminaryName), true,
             kind == ConeKind::Straight && which == ConeLoad::Preliminary});
     }
-    if (which == ConeLoad::Saved && !checkConeGeomRecord(out.geom, kind)) return notGeometry();
+    if (which == ConeLoad::Saved)
+        if (auto checked = checkConeGeomRecord(out.geom, kind); !checked)
+            return notGeometry(checked.error());
     return out;
 }
 

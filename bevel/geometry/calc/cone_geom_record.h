@@ -153,8 +153,9 @@ struct ConeLoadRefusal {
 // The checks of a loaded file, all before anything is handed back: its
 // length (408 or 1296 bytes with a header, 344 or 1232 without) and header
 // word ("所用数据文件不包含圆锥齿轮设计计算数据。"); the statuses (201, and 202
-// for a saved design) and every value the kind reads (kMsgConeGeomNotGeometry);
-// then the kind's tooth systems (coneWrongSystemMessage).
+// for a saved design) and every value the kind reads (kMsgConeGeomNotGeometry;
+// a value outside its range is named on the next line, in the words of the
+// record check); then the kind's tooth systems (coneWrongSystemMessage).
 fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const std::uint8_t> file, ConeLoad which,
                                                                ConeKind kind);
 // The limits that the geometry fields, the loads and the saves share, from

@@ -277,7 +277,9 @@ TEST(ConeGeomLoad, RefusesEveryBrokenFile) {
         c.change(file);
         auto r = loadConeDesign(file, c.load, c.kind);
         ASSERT_FALSE(r) << c.what;
-        EXPECT_EQ(r.error().message, c.message) << c.what;
+        // The message; a value out of its range is named on the next line.
+        const std::string& m = r.error().message;
+        EXPECT_EQ(m.substr(0, m.find('\n')), c.message) << c.what;
     }
     // The cycloidal edits alone make a design the cycloidal load accepts.
     auto file = geomFixture();

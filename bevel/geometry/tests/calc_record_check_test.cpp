@@ -134,7 +134,7 @@ TEST(ConeGeomCheck, FindingsAreRefusedWithTheirReason) {
         ConeKind kind;
         std::function<void(ConeGeomRecord&)> change;
         std::string reason;
-        std::string loadMessage = kMsgConeGeomNotGeometry;  // of the saved-design load
+        std::string loadMessage = {};  // of the saved-design load; empty: the message and the reason
     };
     // A cycloidal pair with χ1 = 3: hf1 = 2.15mp + 0.35 − 4mp = −6.161 mm and
     // ha2 = −2mp = −7.038 mm (mp 3.5192, by hand); the addendum is named first.
@@ -187,7 +187,8 @@ TEST(ConeGeomCheck, FindingsAreRefusedWithTheirReason) {
          "齿宽b＝93.233不小于锥距R＝93.233。"},
         {"spiral cutter below 12.7", ConeKind::Spiral, [](auto& g) { g.d0 = 5; }, "刀盘名义直径d0＝5.00小于12.7mm。"},
         {"cycloidal tilt 2°", ConeKind::Cycloidal, [](auto& g) { g.tilt = 2; }, "铣刀轴倾角Δα＝2无效。"},
-        {"spiral status 0", ConeKind::Spiral, [](auto& g) { g.status = 0; }, "几何计算未完成。"},
+        {"spiral status 0", ConeKind::Spiral, [](auto& g) { g.status = 0; }, "几何计算未完成。",
+         kMsgConeGeomNotGeometry},
         {"straight design in the spiral kind", ConeKind::Spiral, [](auto& g) { g.toothSystem = 1; },
          "齿型制1不属于此计算。", "所选择的数据文件是直线齿格利森圆锥齿轮,不宜用此方法计算!"},
     };
@@ -197,11 +198,14 @@ TEST(ConeGeomCheck, FindingsAreRefusedWithTheirReason) {
         auto checked = checkConeGeomRecord(g, f.kind);
         ASSERT_FALSE(checked) << f.what;
         EXPECT_EQ(checked.error(), f.reason) << f.what;
-        // The saved-design load refuses the file with its own message.
-        const auto file = coneGeomFileBytes(preRecordForSave(zeroConePreRecord(), g), g, 0);
+        // The saved-design load refuses the file with its own message and the
+    // reason, which names the value.
+        const auto file = coneGeomFileBytes(preRecordForSave(zeroConePreRecord(), valid(f.kind)), g, 0);
         auto loaded = loadConeDesign(file, ConeLoad::Saved, f.kind);
         ASSERT_FALSE(loaded) << f.what;
-        EXPECT_EQ(loaded.error().message, f.loadMessage) << f.what;
+        EXPECT_EQ(loaded.error().message,
+                  f.loadMessage.empty() ? kMsgConeGeomNotGeometry + ("\n" + f.reason) : f.loadMessage)
+            << f.what;
     }
 }
 
