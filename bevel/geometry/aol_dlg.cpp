@@ -639,8 +639,15 @@ bool CBelmarAolDlg::calculate() {
     // 13. Height modification of a small pinion.
     double x1 = 0;
     if (in.z1 <= 15) {
+        // A χmin beyond χ1's range is no result: its field would refuse it.
+        const double xmin = aol::x1Min(in, c, *ref, *head, group, tilt);
+        if (!cone_geom::kX1.admits(xmin)) {
+            warn(coneResultRefusedMessage(fw::format("%s＝%.4f超出允许范围（%g～%g）。", std::string(cone_geom::kX1.name).c_str(),
+                                                     xmin, cone_geom::kX1.lower(), cone_geom::kX1.upper())));
+            return false;
+        }
         CBelmarAolXDlg xd(this);
-        xd.DoModal(aol::x1Min(in, c, *ref, *head, group, tilt));
+        xd.DoModal(xmin);
         x1 = xd.m_x;
     }
     // 14–19.

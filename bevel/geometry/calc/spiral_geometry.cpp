@@ -130,9 +130,9 @@ fw::Expected<SpiralResult, std::string> spiralGeometry(const SpiralInput& in, co
                   in.z2 * (std::tan(aa2) - std::tan(at)) / std::cos(delta2)) /
                  (2 * kPi);
 
-    if (!kavrin::allPrintable({d1, d2, delta1, delta2, R, b, r.ha1, r.ha2, r.h, r.hf1, r.hf2, r.da1, r.da2, r.zp, r.dThetaF,
-                    r.thetaF1, r.thetaF2, r.deltaA1, r.deltaA2, r.deltaF1, r.deltaF2, r.ak1, r.ak2, r.epsBeta,
-                    r.betaMin, r.zv1, r.zv2, r.epsAlpha}) ||
+    if (!kavrin::allPrintable({d1, d2, delta1, delta2, R, b, r.ha1, r.ha2, r.h, r.hf1, r.hf2, r.da1, r.da2, r.zp,
+                               r.dThetaF, r.thetaF1, r.thetaF2, r.deltaA1, r.deltaA2, r.deltaF1, r.deltaF2, r.ak1,
+                               r.ak2, r.epsBeta, r.betaMin, r.zv1, r.zv2, r.epsAlpha}) ||
         R <= 0 || b <= 0)
         return fw::unexpected(std::string(kMsgSpiralIncomplete));
     return r;

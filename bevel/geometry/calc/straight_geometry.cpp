@@ -98,9 +98,10 @@ fw::Expected<StraightResult, std::string> straightGeometry(const StraightInput& 
                   in.z2 * (std::tan(alphaA2) - std::tan(alphaT)) / std::cos(delta2)) /
                  (2 * kPi);
     r.epsBeta = b * std::tan(beta) / ((1 - 0.5 * in.phiR) * kPi * m);
-    if (!kavrin::allPrintable({d1, d2, delta1, delta2, R, b, beta, r.ha1, r.ha2, r.h, r.hf1, r.hf2, r.da1, r.da2, r.thetaF1,
-                    r.thetaF2, r.thetaA1, r.thetaA2, r.deltaA1, r.deltaA2, r.deltaF1, r.deltaF2, r.ak1, r.ak2,
-                    r.rTau, r.s1, r.s2, r.sBar1, r.sBar2, r.hBar1, r.hBar2, r.zv1, r.zv2, r.epsAlpha, r.epsBeta}))
+    if (!kavrin::allPrintable({d1, d2, delta1, delta2, R, b, beta, r.ha1, r.ha2, r.h, r.hf1, r.hf2, r.da1, r.da2,
+                               r.thetaF1, r.thetaF2, r.thetaA1, r.thetaA2, r.deltaA1, r.deltaA2, r.deltaF1, r.deltaF2,
+                               r.ak1, r.ak2, r.rTau, r.s1, r.s2, r.sBar1, r.sBar2, r.hBar1, r.hBar2, r.zv1, r.zv2,
+                               r.epsAlpha, r.epsBeta}))
         return fw::unexpected(std::string(kMsgStraightIncomplete));
     return r;
 }
