@@ -160,7 +160,7 @@ void CBelmarAolDlg::DoDataExchange(fw::Exchange& dx) {
     dx.unsignedInt(IDC_BETA_S, m_betaM[2], 0, 59);
     geomNumberOwnBelow(dx, IDC_PHI, m_phiR, kPhiR);
     geomNumberOwnBelow(dx, IDC_B, m_b, kB);
-    geomNumberOwnBelow(dx, IDC_HA_STAR, m_haStar, kHaStar);
+    geomNumber(dx, IDC_HA_STAR, m_haStar, kHaStar);
     dx.radio(IDC_EN, m_cutterType);
     dx.radio(IDC_TAPER_FIRST, m_taper);
     dx.trackbar(IDC_PHI_SLIDER, m_sliderPos);

@@ -132,8 +132,8 @@ void CBelmarArcDlg::DoDataExchange(fw::Exchange& dx) {
     using namespace cone_geom;
     dx.integer(IDC_Z1, m_in.z1, 0, kConeTeethMax);
     dx.integer(IDC_Z2, m_in.z2, 0, kConeTeethMax);
-    geomNumberOwnBelow(dx, IDC_C, m_in.cStar, kCStar);
-    geomNumberOwnBelow(dx, IDC_HA, m_in.haStar, kHaStar);
+    geomNumber(dx, IDC_C, m_in.cStar, kCStar);
+    geomNumber(dx, IDC_HA, m_in.haStar, kHaStar);
     geomNumberOwnBelow(dx, IDC_M, m_in.m, kMt);
     geomNumber(dx, IDC_X1, m_in.x1, kX1);
     geomNumber(dx, IDC_X2, m_in.x2, kX2);

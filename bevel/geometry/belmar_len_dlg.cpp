@@ -87,8 +87,8 @@ void CBelmarLenDlg::DoDataExchange(fw::Exchange& dx) {
     // below their floor.
     using namespace cone_geom;
     geomNumberOwnBelow(dx, IDC_M, m_in.m, kMt);
-    geomNumberOwnBelow(dx, IDC_HA, m_in.haStar, kHaStar);
-    geomNumberOwnBelow(dx, IDC_C, m_in.cStar, kCStar);
+    geomNumber(dx, IDC_HA, m_in.haStar, kHaStar);
+    geomNumber(dx, IDC_C, m_in.cStar, kCStar);
     geomNumber(dx, IDC_X1, m_in.x1, kX1);
     geomNumber(dx, IDC_X2, m_in.x2, kX2);
     geomNumber(dx, IDC_XT1, m_in.xt1, kXt1);
