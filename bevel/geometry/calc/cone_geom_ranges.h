@@ -24,8 +24,9 @@
 // - the tangent-circle radius Rτ 0 to 10⁶ mm (0: straight teeth);
 // - the spiral cutter diameter d0 12.7 (the smallest cutter) to 10000 mm;
 //   the cycloidal height modification Δh ±100 mm (the largest module);
-// - virtual and crown-gear tooth numbers 0.5 to 10⁹ (at least the real
-//   tooth number, at most 1000 over the cosines of a 90° cone);
+// - virtual and crown-gear tooth numbers 0.5 to 10⁹ (never below the real
+//   tooth number; the top leaves room for a pitch cone near 90° and a
+//   steep spiral);
 // - the transverse contact ratio 10⁻⁶ to 100, the face contact ratio 0 to
 //   1000 (b·tan β/(π·m) stays below 400 within the inputs' ranges);
 // - the dedendum angle increment Δθf ±5400′ (a quarter turn);
