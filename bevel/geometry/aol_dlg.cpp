@@ -8,6 +8,7 @@
 #include "bevel/geometry/aol_x_dlg.h"
 #include "bevel/geometry/calc/cycloidal_report.h"
 #include "bevel/geometry/cone_geom_files.h"
+#include "bevel/geometry/geom_fields.h"
 #include "common/calc/angle_split.h"
 #include "common/calc/data_folder.h"
 #include "fw/clock.h"
@@ -144,19 +145,22 @@ void CBelmarAolDlg::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_TITLE, m_title, 63);
     dx.text(IDC_NUMBER, m_number, 63);
     dx.text(IDC_DATE, m_date, 19);
-    // The ranges of the record's check (and of the preliminary design).
+    // Every field in its quantity's range (cone_geom_ranges.h), the range of
+    // the record's check; the handlers' own rules judge what lies at or
+    // below their floor.
     dx.unsignedInt(IDC_Z1, m_z1, 0, kConeTeethMax);
     dx.unsignedInt(IDC_Z2, m_z2, 0, kConeTeethMax);
-    dx.number(IDC_M, m_mt);
+    using namespace cone_geom;
+    geomNumberOwnBelow(dx, IDC_M, m_mt, kMt);
     dx.unsignedInt(IDC_ALPHA_D, m_alpha[0], 0, kConeAlphaDegMax);
     dx.unsignedInt(IDC_ALPHA_M, m_alpha[1], 0, 59);
     dx.unsignedInt(IDC_ALPHA_S, m_alpha[2], 0, 59);
     dx.unsignedInt(IDC_BETA_D, m_betaM[0], 0, kConeHelixDegMax);
     dx.unsignedInt(IDC_BETA_M, m_betaM[1], 0, 59);
     dx.unsignedInt(IDC_BETA_S, m_betaM[2], 0, 59);
-    dx.number(IDC_PHI, m_phiR);
-    dx.number(IDC_B, m_b);
-    dx.number(IDC_HA_STAR, m_haStar);
+    geomNumberOwnBelow(dx, IDC_PHI, m_phiR, kPhiR);
+    geomNumberOwnBelow(dx, IDC_B, m_b, kB);
+    geomNumber(dx, IDC_HA_STAR, m_haStar, kHaStar);
     dx.radio(IDC_EN, m_cutterType);
     dx.radio(IDC_TAPER_FIRST, m_taper);
     dx.trackbar(IDC_PHI_SLIDER, m_sliderPos);
@@ -635,8 +639,15 @@ bool CBelmarAolDlg::calculate() {
     // 13. Height modification of a small pinion.
     double x1 = 0;
     if (in.z1 <= 15) {
+        // A χmin beyond χ1's range is no result: its field would refuse it.
+        const double xmin = aol::x1Min(in, c, *ref, *head, group, tilt);
+        if (!cone_geom::kX1.admits(xmin)) {
+            warn(coneResultRefusedMessage(fw::format("%s＝%.4f超出允许范围（%g～%g）。", std::string(cone_geom::kX1.name).c_str(),
+                                                     xmin, cone_geom::kX1.lower(), cone_geom::kX1.upper())));
+            return false;
+        }
         CBelmarAolXDlg xd(this);
-        xd.DoModal(aol::x1Min(in, c, *ref, *head, group, tilt));
+        xd.DoModal(xmin);
         x1 = xd.m_x;
     }
     // 14–19.

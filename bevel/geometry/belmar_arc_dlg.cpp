@@ -4,6 +4,7 @@
 
 #include "bevel/geometry/belmar_len_img_dlg.h"
 #include "bevel/geometry/cone_geom_files.h"
+#include "bevel/geometry/geom_fields.h"
 #include "common/calc/design_file.h"
 #include "fw/file.h"
 #include "fw/clock.h"
@@ -31,14 +32,6 @@ std::string fixed(double v, int places) { return fw::format("%.*f", places, v); 
 
 double degreesOf(const kavrin::AngleTriple& a) {
     return static_cast<unsigned>(a.deg) + static_cast<unsigned>(a.min) / 60.0 + static_cast<unsigned>(a.sec) / 3600.0;
-}
-
-// A number field that keeps the member's full precision while its text
-// still reads as the member.
-void keepNumber(fw::Exchange& dx, int id, double& v) {
-    double typed = v;
-    dx.number(id, typed);
-    if (dx.saving() && fw::format("%.15g", typed) != fw::format("%.15g", v)) v = typed;
 }
 
 std::int32_t setBit(std::int32_t mask, std::int32_t bit, bool on) { return on ? (mask | bit) : (mask & ~bit); }
@@ -133,24 +126,29 @@ void CBelmarArcDlg::DoDataExchange(fw::Exchange& dx) {
     } else {
         dx.text(IDC_DATE, m_strDate, 19);
     }
-    dx.integer(IDC_Z1, m_in.z1, 0, 100000);
-    dx.integer(IDC_Z2, m_in.z2, 0, 100000);
-    keepNumber(dx, IDC_C, m_in.cStar);
-    keepNumber(dx, IDC_HA, m_in.haStar);
-    keepNumber(dx, IDC_M, m_in.m);
-    keepNumber(dx, IDC_X1, m_in.x1);
-    keepNumber(dx, IDC_X2, m_in.x2);
-    keepNumber(dx, IDC_XT1, m_in.xt1);
-    keepNumber(dx, IDC_XT2, m_in.xt2);
-    dx.integer(IDC_ALPHA_DEG, m_in.alpha.deg, 0, 89);
-    dx.integer(IDC_ALPHA_MIN, m_in.alpha.min, 0, 59);
-    dx.integer(IDC_ALPHA_SEC, m_in.alpha.sec, 0, 59);
-    dx.integer(IDC_BETA_DEG, m_in.betaM.deg, 0, kConeHelixDegMax);
-    dx.integer(IDC_BETA_MIN, m_in.betaM.min, 0, 59);
-    dx.integer(IDC_BETA_SEC, m_in.betaM.sec, 0, 59);
-    keepNumber(dx, IDC_PHIR, m_in.phiR);
-    keepNumber(dx, IDC_B, m_in.b);
-    if (!dx.saving() || m_d0 != 0 || !text(IDC_CUSTOM_D0).empty()) keepNumber(dx, IDC_CUSTOM_D0, m_d0);
+    // Every field in its quantity's range (cone_geom_ranges.h), the range
+    // of the record's check; the handlers' own rules judge what lies at or
+    // below their floor.
+    using namespace cone_geom;
+    dx.integer(IDC_Z1, m_in.z1, 0, kConeTeethMax);
+    dx.integer(IDC_Z2, m_in.z2, 0, kConeTeethMax);
+    geomNumber(dx, IDC_C, m_in.cStar, kCStar);
+    geomNumber(dx, IDC_HA, m_in.haStar, kHaStar);
+    geomNumberOwnBelow(dx, IDC_M, m_in.m, kMt);
+    geomNumber(dx, IDC_X1, m_in.x1, kX1);
+    geomNumber(dx, IDC_X2, m_in.x2, kX2);
+    geomNumber(dx, IDC_XT1, m_in.xt1, kXt1);
+    geomNumber(dx, IDC_XT2, m_in.xt2, kXt2);
+    dx.integer(IDC_ALPHA_DEG, m_in.alpha.deg, kAlphaDeg.bounds);
+    dx.integer(IDC_ALPHA_MIN, m_in.alpha.min, kAlphaMin.bounds);
+    dx.integer(IDC_ALPHA_SEC, m_in.alpha.sec, kAlphaSec.bounds);
+    dx.integer(IDC_BETA_DEG, m_in.betaM.deg, kBetaDeg.bounds);
+    dx.integer(IDC_BETA_MIN, m_in.betaM.min, kBetaMin.bounds);
+    dx.integer(IDC_BETA_SEC, m_in.betaM.sec, kBetaSec.bounds);
+    geomNumberOwnBelow(dx, IDC_PHIR, m_in.phiR, kPhiR);
+    geomNumberOwnBelow(dx, IDC_B, m_in.b, kB);
+    if (!dx.saving() || m_d0 != 0 || !text(IDC_CUSTOM_D0).empty())
+        geomNumberOwnBelow(dx, IDC_CUSTOM_D0, m_d0, kD0, kD0.lower());
     dx.radio(IDC_TAPER_UNEQUAL, m_in.taper);
     dx.trackbar(IDC_PHIR_TRACK, m_track);
 }

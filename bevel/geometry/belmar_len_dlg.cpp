@@ -4,6 +4,7 @@
 
 #include "bevel/geometry/belmar_len_img_dlg.h"
 #include "bevel/geometry/cone_geom_files.h"
+#include "bevel/geometry/geom_fields.h"
 #include "fw/clock.h"
 #include "fw/format.h"
 #include "resources/belmar/module.h"
@@ -21,15 +22,6 @@ void inform(const std::string& text) { fw::MessageBox(text, MB_OK | MB_ICONINFOR
 bool askYes(const std::string& text, unsigned icon) { return fw::MessageBox(text, MB_YESNO | icon) == IDYES; }
 
 std::string fixed(double v, int places) { return fw::format("%.*f", places, v); }
-
-// A number field that keeps the member's full precision while its text
-// still reads as the member: a value the dialog computed (b, φR) is not
-// cut to its 15 shown digits by the next exchange.
-void keepNumber(fw::Exchange& dx, int id, double& v) {
-    double typed = v;
-    dx.number(id, typed);
-    if (dx.saving() && fw::format("%.15g", typed) != fw::format("%.15g", v)) v = typed;
-}
 
 }  // namespace
 
@@ -90,23 +82,26 @@ void CBelmarLenDlg::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_DATE, m_strDate, 19);
     dx.unsignedInt(IDC_Z1, m_in.z1, 0, kConeTeethMax);
     dx.unsignedInt(IDC_Z2, m_in.z2, 0, kConeTeethMax);
-    keepNumber(dx, IDC_M, m_in.m);
-    keepNumber(dx, IDC_HA, m_in.haStar);
-    keepNumber(dx, IDC_C, m_in.cStar);
-    keepNumber(dx, IDC_X1, m_in.x1);
-    keepNumber(dx, IDC_X2, m_in.x2);
-    keepNumber(dx, IDC_XT1, m_in.xt1);
-    keepNumber(dx, IDC_XT2, m_in.xt2);
-    // The ranges of the record's check (and of the preliminary design).
-    dx.integer(IDC_ALPHA_DEG, m_in.alpha.deg, 0, kConeAlphaDegMax);
-    dx.integer(IDC_ALPHA_MIN, m_in.alpha.min, 0, 59);
-    dx.integer(IDC_ALPHA_SEC, m_in.alpha.sec, 0, 59);
-    dx.integer(IDC_BETA_DEG, m_in.beta.deg, 0, kConeHelixDegMax);
-    dx.integer(IDC_BETA_MIN, m_in.beta.min, 0, 59);
-    dx.integer(IDC_BETA_SEC, m_in.beta.sec, 0, 59);
-    keepNumber(dx, IDC_PHIR, m_in.phiR);
-    keepNumber(dx, IDC_B, m_in.b);
-    keepNumber(dx, IDC_RF, m_rf);
+    // Every field in its quantity's range (cone_geom_ranges.h), the range
+    // of the record's check; the handlers' own rules judge what lies at or
+    // below their floor.
+    using namespace cone_geom;
+    geomNumberOwnBelow(dx, IDC_M, m_in.m, kMt);
+    geomNumber(dx, IDC_HA, m_in.haStar, kHaStar);
+    geomNumber(dx, IDC_C, m_in.cStar, kCStar);
+    geomNumber(dx, IDC_X1, m_in.x1, kX1);
+    geomNumber(dx, IDC_X2, m_in.x2, kX2);
+    geomNumber(dx, IDC_XT1, m_in.xt1, kXt1);
+    geomNumber(dx, IDC_XT2, m_in.xt2, kXt2);
+    dx.integer(IDC_ALPHA_DEG, m_in.alpha.deg, kAlphaDeg.bounds);
+    dx.integer(IDC_ALPHA_MIN, m_in.alpha.min, kAlphaMin.bounds);
+    dx.integer(IDC_ALPHA_SEC, m_in.alpha.sec, kAlphaSec.bounds);
+    dx.integer(IDC_BETA_DEG, m_in.beta.deg, kBetaDeg.bounds);
+    dx.integer(IDC_BETA_MIN, m_in.beta.min, kBetaMin.bounds);
+    dx.integer(IDC_BETA_SEC, m_in.beta.sec, kBetaSec.bounds);
+    geomNumberOwnBelow(dx, IDC_PHIR, m_in.phiR, kPhiR);
+    geomNumberOwnBelow(dx, IDC_B, m_in.b, kB);
+    geomNumberOwnBelow(dx, IDC_RF, m_rf, kRf);
     dx.radio(IDC_UNEQUAL, m_in.taper);
     dx.trackbar(IDC_PHIR_TRACK, m_track);
 }

@@ -3,11 +3,14 @@
 #include <cmath>
 #include <initializer_list>
 
+#include "bevel/geometry/calc/cone_geom_ranges.h"
 #include "common/calc/data_file_header.h"
 #include "fw/format.h"
 #include "fw/record.h"
 
 namespace bevel {
+
+using kavrin::Quantity;
 
 namespace {
 
@@ -243,7 +246,8 @@ ConePreRecord zeroConePreRecord() {
 
 namespace {
 
-// The first value of a record that fails, as a sentence for the user.
+// The first value of a record that fails, as a sentence for the user. Every
+// range is its quantity's in cone_geom_ranges.h.
 class RecordCheck {
 public:
     bool ok() const { return m_why.empty(); }
@@ -253,38 +257,58 @@ public:
     }
     // A number that a field or the calculation gives: finite and, as no
     // field takes one, not subnormal.
-    bool number(const char* name, double v) {
+    bool number(std::string_view name, double v) {
         if (std::isfinite(v) && std::fpclassify(v) != FP_SUBNORMAL) return true;
-        fail(fw::format("%s的数值无效。", name));
+        fail(fw::format("%s的数值无效。", std::string(name).c_str()));
         return false;
     }
-    void positive(const char* name, double v) {
-        if (number(name, v) && !(v > 0)) fail(fw::format("%s＝%.3f，应大于0。", name, v));
+    // In q's range, which `range` says to the user.
+    void within(const Quantity& q, double v, const char* range) {
+        if (number(q.name, v) && !q.admits(v))
+            fail(fw::format("%s＝%g超出允许范围（%s）。", std::string(q.name).c_str(), v, range));
     }
-    // lo ≤ v ≤ hi (open ends are passed as the next double); `range` says it to the user.
-    void within(const char* name, double v, double lo, double hi, const char* range) {
-        if (number(name, v) && !(v >= lo && v <= hi)) fail(fw::format("%s＝%g超出允许范围（%s）。", name, v, range));
+    // In q's range, said by its bounds.
+    void within(const Quantity& q, double v) {
+        if (!number(q.name, v) || q.admits(v)) return;
+        const std::string range = fw::formatNumber(q.lower()) + "～" + fw::formatNumber(q.upper()) + std::string(q.unit);
+        fail(fw::format("%s＝%g超出允许范围（%s）。", std::string(q.name).c_str(), v, range.c_str()));
+    }
+    // A length or count above 0 (the sign named first), then in its range.
+    void positive(const Quantity& q, double v) {
+        if (number(q.name, v) && !(v > 0)) fail(fw::format("%s＝%.3f，应大于0。", std::string(q.name).c_str(), v));
+        within(q, v);
     }
     // Degrees, minutes, seconds as the split writes them: whole degrees and
-    // minutes, minutes and seconds below 60.
-    double dms(const char* name, const AngleDms& a) {
-        if (!number(name, a.deg) || !number(name, a.min) || !number(name, a.sec)) return 0;
+    // minutes, minutes and seconds below 60; the whole angle in q's range.
+    double dms(const Quantity& q, const AngleDms& a) {
+        const std::string name(q.name);
+        if (!number(q.name, a.deg) || !number(q.name, a.min) || !number(q.name, a.sec)) return 0;
         if (a.deg != std::floor(a.deg) || a.min != std::floor(a.min) || a.min < 0 || a.min >= 60 || a.sec < 0 ||
             a.sec > 60) {
-            fail(fw::format("%s的度、分、秒无效。", name));
+            fail(fw::format("%s的度、分、秒无效。", name.c_str()));
             return 0;
         }
-        return a.deg + a.min / 60 + a.sec / 3600;
+        const double d = a.deg + a.min / 60 + a.sec / 3600;
+        within(q, d);
+        return d;
     }
     // An angle that must lie strictly between 0° and 90°.
-    void acute(const char* name, const AngleDms& a) {
-        const double d = dms(name, a);
-        if (ok() && !(d > 0 && d < 90)) fail(fw::format("%s＝%.4f°，应在0°～90°之间。", name, d));
+    void acute(const Quantity& q, const AngleDms& a) {
+        if (!number(q.name, a.deg) || !number(q.name, a.min) || !number(q.name, a.sec)) return;
+        if (a.deg != std::floor(a.deg) || a.min != std::floor(a.min) || a.min < 0 || a.min >= 60 || a.sec < 0 ||
+            a.sec > 60) {
+            fail(fw::format("%s的度、分、秒无效。", std::string(q.name).c_str()));
+            return;
+        }
+        const double d = a.deg + a.min / 60 + a.sec / 3600;
+        if (!q.admits(d)) fail(fw::format("%s＝%.4f°，应在0°～90°之间。", std::string(q.name).c_str(), d));
     }
     // An angle typed as three integers.
-    void triple(const char* name, std::int32_t deg, std::int32_t min, std::int32_t sec, int maxDeg) {
-        if (!inRange(deg, 0, maxDeg) || !inRange(min, 0, 59) || !inRange(sec, 0, 59))
-            fail(fw::format("%s＝%d°%d′%d″超出允许范围（度0～%d，分、秒0～59）。", name, deg, min, sec, maxDeg));
+    void triple(const char* name, std::int32_t deg, std::int32_t min, std::int32_t sec, const Quantity& degQ,
+                const Quantity& minQ, const Quantity& secQ) {
+        if (!degQ.admits(deg) || !minQ.admits(min) || !secQ.admits(sec))
+            fail(fw::format("%s＝%d°%d′%d″超出允许范围（度%g～%g，分、秒%g～%g）。", name, deg, min, sec, degQ.lower(),
+                            degQ.upper(), minQ.lower(), minQ.upper()));
     }
 
 private:
@@ -294,13 +318,14 @@ private:
 double degreesOf(std::int32_t d, std::int32_t m, std::int32_t s) { return d + m / 60.0 + s / 3600.0; }
 
 void checkInputs(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
+    namespace q = cone_geom;
     const ConeKindRules& rules = coneKindRules(kind);
     if (!inRange(g.toothSystem, rules.firstSystem, rules.lastSystem))
         c.fail(fw::format("齿型制%d不属于此计算。", g.toothSystem));
     if (!inRange(g.taper, rules.firstTaper, rules.lastTaper)) c.fail(fw::format("齿顶隙形式%d无效。", g.taper));
-    c.triple("齿形角α", g.alphaDeg, g.alphaMin, g.alphaSec, kConeAlphaDegMax);
-    c.triple(kind == ConeKind::Straight ? "螺旋角β" : "中点螺旋角βm", g.betaDeg, g.betaMin, g.betaSec,
-             kConeHelixDegMax);
+    c.triple("齿形角α", g.alphaDeg, g.alphaMin, g.alphaSec, q::kAlphaDeg, q::kAlphaMin, q::kAlphaSec);
+    c.triple(kind == ConeKind::Straight ? "螺旋角β" : "中点螺旋角βm", g.betaDeg, g.betaMin, g.betaSec, q::kBetaDeg,
+             q::kBetaMin, q::kBetaSec);
     if (!c.ok()) return;
     const double alpha = degreesOf(g.alphaDeg, g.alphaMin, g.alphaSec);
     const double beta = degreesOf(g.betaDeg, g.betaMin, g.betaSec);
@@ -309,7 +334,7 @@ void checkInputs(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
         if (g.alphaDeg == 0) c.fail("齿形角α的度数为0。");
         break;
     case ConeKind::Spiral:
-        if (alpha < 14.5 || g.alphaDeg > 25) c.fail("齿形角α应在14.5°～25°之间。");
+        if (!cone_pre::kAlpha.admits(alpha)) c.fail("齿形角α应在14.5°～25°之间。");
         break;
     case ConeKind::Cycloidal:
         if (!inRange(g.cutterChoice, 0, 1))
@@ -319,89 +344,91 @@ void checkInputs(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
         if (!(beta > 0)) c.fail("中点螺旋角βm应大于0。");
         break;
     }
-    if (g.z1 < 1 || g.z2 < g.z1 || g.z2 > kConeTeethMax)
-        c.fail(fw::format("齿数Z1＝%d、Z2＝%d无效（应1≤Z1≤Z2≤%d）。", g.z1, g.z2, kConeTeethMax));
-    c.positive("模数mt", g.mt);
-    if (c.ok() && g.mt > kConeModuleMax) c.fail(fw::format("模数mt＝%g超出允许范围（不大于%gmm）。", g.mt, kConeModuleMax));
+    if (!q::kZ1.admits(g.z1) || g.z2 < g.z1 || !q::kZ2.admits(g.z2))
+        c.fail(fw::format("齿数Z1＝%d、Z2＝%d无效（应%g≤Z1≤Z2≤%g）。", g.z1, g.z2, q::kZ1.lower(), q::kZ2.upper()));
+    c.positive(q::kMt, g.mt);
     if (kind == ConeKind::Straight) {
-        c.within("齿顶隙系数c*", g.cStar, std::nextafter(0.0, 1.0), 0.3, "大于0且不大于0.3");
-        c.within("齿顶高系数ha*", g.haStar, std::nextafter(0.8, 1.0), 1.0, "大于0.8且不大于1");
-        c.positive("齿根圆角系数rf", g.rf);
-        c.within("齿宽系数φR", g.phiR, kConePhiRStraightMin, kConePhiRMax, "0.25～1/3");
+        c.within(q::kCStarStraight, g.cStar, "大于0且不大于0.3");
+        c.within(q::kHaStarStraight, g.haStar, "大于0.8且不大于1");
+        c.positive(q::kRf, g.rf);
+        c.within(q::kPhiRStraight, g.phiR, "0.25～1/3");
     } else {
-        if (kind == ConeKind::Spiral)
-            c.within("齿顶隙系数c*", g.cStar, std::nextafter(0.0, 1.0), std::nextafter(0.5, 0.0), "大于0且小于0.5");
-        c.within("齿顶高系数ha*", g.haStar, std::nextafter(0.0, 1.0), 1.0, "大于0且不大于1");
-        c.within("齿宽系数φR", g.phiR, std::nextafter(0.0, 1.0), std::nextafter(1.0, 0.0), "大于0且小于1");
+        if (kind == ConeKind::Spiral) c.within(q::kCStarSpiral, g.cStar, "大于0且小于0.5");
+        c.within(q::kHaStarCurved, g.haStar, "大于0且不大于1");
+        c.within(q::kPhiR, g.phiR);
     }
-    c.number("高变位系数χ1", g.x1);
-    c.number("高变位系数χ2", g.x2);
-    c.number("切向变位系数χτ1", g.xt1);
-    c.number("切向变位系数χτ2", g.xt2);
+    c.within(q::kCStar, g.cStar);
+    c.within(q::kX1, g.x1);
+    c.within(q::kX2, g.x2);
+    c.within(q::kXt1, g.xt1);
+    c.within(q::kXt2, g.xt2);
 }
 
 void checkDimensions(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
+    namespace q = cone_geom;
     checkInputs(c, g, kind);
-    c.positive("小齿轮分度圆直径d1", g.d1);
-    c.positive("大齿轮分度圆直径d2", g.d2);
-    c.positive("锥距R", g.r);
-    c.positive("齿宽b", g.b);
+    c.positive(q::kD1, g.d1);
+    c.positive(q::kD2, g.d2);
+    c.positive(q::kR, g.r);
+    c.positive(q::kB, g.b);
     if (c.ok() && !(g.b < g.r)) c.fail(fw::format("齿宽b＝%.3f不小于锥距R＝%.3f。", g.b, g.r));
-    c.positive("全齿高h", g.h);
-    c.positive("小齿轮齿顶高ha1", g.ha1);
-    c.positive("大齿轮齿顶高ha2", g.ha2);
-    c.positive("小齿轮齿根高hf1", g.hf1);
-    c.positive("大齿轮齿根高hf2", g.hf2);
-    c.positive("小齿轮齿顶圆直径da1", g.da1);
-    c.positive("大齿轮齿顶圆直径da2", g.da2);
-    c.positive("小齿轮外锥高Ak1", g.ak1);
-    c.positive("大齿轮外锥高Ak2", g.ak2);
-    c.acute("小齿轮分锥角δ1", g.delta1);
-    c.acute("大齿轮分锥角δ2", g.delta2);
-    c.positive("端面重合度εα", g.epsAlpha);
-    if (c.number("齿向重合度εβ", g.epsBeta)) {
+    c.positive(q::kH, g.h);
+    c.positive(q::kHa1, g.ha1);
+    c.positive(q::kHa2, g.ha2);
+    c.positive(q::kHf1, g.hf1);
+    c.positive(q::kHf2, g.hf2);
+    c.positive(q::kDa1, g.da1);
+    c.positive(q::kDa2, g.da2);
+    c.positive(q::kAk1, g.ak1);
+    c.positive(q::kAk2, g.ak2);
+    c.acute(q::kDelta1, g.delta1);
+    c.acute(q::kDelta2, g.delta2);
+    c.positive(q::kEpsAlpha, g.epsAlpha);
+    if (c.number(q::kEpsBeta.name, g.epsBeta)) {
         const bool helix = g.betaDeg != 0 || g.betaMin != 0 || g.betaSec != 0;
         if (g.epsBeta < 0 || (helix != (g.epsBeta > 0)))
             c.fail(fw::format("齿向重合度εβ＝%.3f与螺旋角不符。", g.epsBeta));
+        c.within(q::kEpsBeta, g.epsBeta);
     }
     if (kind != ConeKind::Cycloidal) {
-        c.positive("小齿轮当量齿数Zv1", g.zv1);
-        c.positive("大齿轮当量齿数Zv2", g.zv2);
-        c.acute("小齿轮根锥角δf1", g.deltaF1);
-        c.acute("大齿轮根锥角δf2", g.deltaF2);
-        c.dms("小齿轮齿根角θf1", g.thetaF1);
-        c.dms("大齿轮齿根角θf2", g.thetaF2);
-        c.dms("小齿轮顶锥角δa1", g.deltaA1);
-        c.dms("大齿轮顶锥角δa2", g.deltaA2);
-        c.dms("小齿轮齿顶角θa1", g.thetaA1);
-        c.dms("大齿轮齿顶角θa2", g.thetaA2);
+        c.positive(q::kZv1, g.zv1);
+        c.positive(q::kZv2, g.zv2);
+        c.acute(q::kDeltaF1, g.deltaF1);
+        c.acute(q::kDeltaF2, g.deltaF2);
+        c.dms(q::kThetaF1, g.thetaF1);
+        c.dms(q::kThetaF2, g.thetaF2);
+        c.dms(q::kDeltaA1, g.deltaA1);
+        c.dms(q::kDeltaA2, g.deltaA2);
+        c.dms(q::kThetaA1, g.thetaA1);
+        c.dms(q::kThetaA2, g.thetaA2);
     }
     switch (kind) {
     case ConeKind::Straight:
-        c.positive("小齿轮分度圆弧齿厚s1", g.s1);
-        c.positive("大齿轮分度圆弧齿厚s2", g.s2);
-        c.positive("小齿轮弦齿厚s̄1", g.sBar1);
-        c.positive("大齿轮弦齿厚s̄2", g.sBar2);
-        c.positive("小齿轮弦齿高h̄1", g.hBar1);
-        c.positive("大齿轮弦齿高h̄2", g.hBar2);
-        if (c.number("切圆半径Rτ", g.rTau) && g.rTau < 0) c.fail("切圆半径Rτ小于0。");
+        c.positive(q::kS1, g.s1);
+        c.positive(q::kS2, g.s2);
+        c.positive(q::kSBar1, g.sBar1);
+        c.positive(q::kSBar2, g.sBar2);
+        c.positive(q::kHBar1, g.hBar1);
+        c.positive(q::kHBar2, g.hBar2);
+        if (c.number(q::kRTau.name, g.rTau) && g.rTau < 0) c.fail("切圆半径Rτ小于0。");
+        c.within(q::kRTau, g.rTau);
         break;
     case ConeKind::Spiral:
-        c.positive("平面齿轮齿数Zp", g.zp);
-        c.number("齿根角增量Δθf", g.dThetaF);
+        c.positive(q::kZp, g.zp);
+        c.within(q::kDThetaF, g.dThetaF);
         break;
     case ConeKind::Cycloidal:
-        c.positive("小齿轮弧齿厚s1", g.s1);
-        c.positive("大齿轮弧齿厚s2", g.s2);
-        c.positive("假想平面齿轮齿数Zc", g.zp);
-        c.positive("参考点法面模数mp", g.mp);
-        c.positive("小端锥距Ri", g.ri);
-        c.positive("参考点锥距Rp", g.rp);
-        c.number("齿高变位量Δh", g.d0);
-        c.acute("小端螺旋角βi", g.betaInner);
-        c.acute("大端螺旋角β", g.betaOuter);
-        c.acute("初定参考点螺旋角βp'", g.betaP0);
-        c.acute("参考点螺旋角βp", g.betaP);
+        c.positive(q::kS1Cycloidal, g.s1);
+        c.positive(q::kS2Cycloidal, g.s2);
+        c.positive(q::kZc, g.zp);
+        c.positive(q::kMp, g.mp);
+        c.positive(q::kRi, g.ri);
+        c.positive(q::kRp, g.rp);
+        c.within(q::kDh, g.d0);
+        c.acute(q::kBetaInner, g.betaInner);
+        c.acute(q::kBetaOuter, g.betaOuter);
+        c.acute(q::kBetaP0, g.betaP0);
+        c.acute(q::kBetaP, g.betaP);
         if (c.number("铣刀轴倾角Δα", g.tilt) && g.tilt != kConeTilts[0] && g.tilt != kConeTilts[1] &&
             g.tilt != kConeTilts[2])
             c.fail(fw::format("铣刀轴倾角Δα＝%g无效。", g.tilt));
@@ -426,11 +453,12 @@ fw::Expected<void, std::string> checkConeGeomRecord(const ConeGeomRecord& g, Con
     if (kind == ConeKind::Spiral) {
         if (!inRange(g.cutterRow, 0, 16) || !inRange(g.cutterBand, 0, 3) || !inRange(g.cutterChoice, 0, 50))
             c.fail("铣刀盘的选择无效。");
-        if (c.number("刀盘名义直径d0", g.d0) && !(g.d0 >= kConeSmallestCutter))
+        if (c.number(cone_geom::kD0.name, g.d0) && !(g.d0 >= kConeSmallestCutter))
             c.fail(fw::format("刀盘名义直径d0＝%.2f小于%.1fmm。", g.d0, kConeSmallestCutter));
-        c.acute("大端螺旋角β", g.betaOuter);
-        c.positive("小齿轮分度圆弧齿厚s1", g.s1);
-        c.positive("大齿轮分度圆弧齿厚s2", g.s2);
+        c.within(cone_geom::kD0, g.d0);
+        c.acute(cone_geom::kBetaOuter, g.betaOuter);
+        c.positive(cone_geom::kS1, g.s1);
+        c.positive(cone_geom::kS2, g.s2);
     }
     if (g.status != kConeGeomStatus) c.fail("几何计算未完成。");
     if (!c.ok()) return fw::unexpected(c.why());
@@ -438,8 +466,8 @@ fw::Expected<void, std::string> checkConeGeomRecord(const ConeGeomRecord& g, Con
 }
 
 bool preliminaryFitsGeometry(const ConePreRecord& p) {
-    return p.z1 <= static_cast<std::uint32_t>(kConeTeethMax) && p.z2 <= static_cast<std::uint32_t>(kConeTeethMax) &&
-           std::isfinite(p.mt) && p.mt <= kConeModuleMax;
+    // A preliminary record not sized yet holds 0 (the preliminary ranges).
+    return cone_pre::kZ1.admits(p.z1) && cone_pre::kZ2.admits(p.z2) && cone_pre::kMt.admits(p.mt);
 }
 
 fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const std::uint8_t> file, ConeLoad which,
@@ -447,7 +475,11 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
     const std::size_t recordBytes =
         ConePreRecord::kSize + (which == ConeLoad::Saved ? ConeGeomRecord::kSize : std::size_t{0});
     auto notBevel = [] { return fw::unexpected(ConeLoadRefusal{kMsgConeNotBevelData, false}); };
-    auto notGeometry = [] { return fw::unexpected(ConeLoadRefusal{kMsgConeGeomNotGeometry, true}); };
+    // A record that holds a value outside its range is named after the message.
+    auto notGeometry = [](const std::string& reason = {}) {
+        return fw::unexpected(ConeLoadRefusal{
+            reason.empty() ? std::string(kMsgConeGeomNotGeometry) : kMsgConeGeomNotGeometry + ("\n" + reason), true});
+    };
     auto body = kavrin::splitDesignFile(file, recordBytes);
     if (!body) return notBevel();
     if (!body->oldFile && body->header.word != kavrin::kWordConDesign) return notBevel();
@@ -455,8 +487,9 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
     LoadedConeDesign out;
     out.oldFile = body->oldFile;
     out.pre = readConePreRecord(body->records.first<ConePreRecord::kSize>());
-    if (out.pre.status != kConePreStatus || !plausibleConePreRecord(out.pre) || !preliminaryFitsGeometry(out.pre))
-        return notGeometry();
+    if (out.pre.status != kConePreStatus) return notGeometry();
+    if (auto fault = checkConePreRecord(out.pre)) return notGeometry(fault->refusal);
+    if (!preliminaryFitsGeometry(out.pre)) return notGeometry();
     int system = out.pre.toothSystem;
     if (which == ConeLoad::Saved) {
         out.geom = readConeGeomRecord(body->records.subspan<ConePreRecord::kSize, ConeGeomRecord::kSize>());
@@ -473,7 +506,9 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
             coneWrongSystemMessage(which == ConeLoad::Saved ? row.savedName : row.preliminaryName), true,
             kind == ConeKind::Straight && which == ConeLoad::Preliminary});
     }
-    if (which == ConeLoad::Saved && !checkConeGeomRecord(out.geom, kind)) return notGeometry();
+    if (which == ConeLoad::Saved)
+        if (auto checked = checkConeGeomRecord(out.geom, kind); !checked)
+            return notGeometry(checked.error());
     return out;
 }
 

@@ -13,6 +13,7 @@
 #include <string_view>
 #include <vector>
 
+#include "bevel/geometry/calc/cone_geom_ranges.h"
 #include "bevel/preliminary/calc/cone_pre_record.h"
 #include "common/calc/angle_split.h"
 #include "common/calc/design_file.h"
@@ -152,23 +153,27 @@ struct ConeLoadRefusal {
 // The checks of a loaded file, all before anything is handed back: its
 // length (408 or 1296 bytes with a header, 344 or 1232 without) and header
 // word ("所用数据文件不包含圆锥齿轮设计计算数据。"); the statuses (201, and 202
-// for a saved design) and every value the kind reads (kMsgConeGeomNotGeometry);
-// then the kind's tooth systems (coneWrongSystemMessage).
+// for a saved design) and every value the kind reads (kMsgConeGeomNotGeometry;
+// a value outside its range is named on the next line, in the words of the
+// record check); then the kind's tooth systems (coneWrongSystemMessage).
 fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const std::uint8_t> file, ConeLoad which,
                                                                ConeKind kind);
-// The limits that the geometry fields, the loads and the saves share.
-inline constexpr std::int32_t kConeTeethMax = 100000;  // Z1, Z2
-inline constexpr double kConeModuleMax = 100;          // mt, mm
-inline constexpr int kConeAlphaDegMax = 30;            // α degrees, as the preliminary design takes them
-inline constexpr int kConeHelixDegMax = 60;            // β (straight) and βm degrees, likewise
-inline constexpr double kConePhiRStraightMin = 0.25, kConePhiRMax = 0.3333333333333333;
-inline constexpr double kConeSmallestCutter = 12.7;    // d0 of a spiral cutter, mm
+// The limits that the geometry fields, the loads and the saves share, from
+// the range table (cone_geom_ranges.h).
+inline constexpr std::int32_t kConeTeethMax = static_cast<std::int32_t>(cone_geom::kZ1.upper());  // Z1, Z2
+inline constexpr double kConeModuleMax = cone_geom::kMt.upper();                                  // mt, mm
+inline constexpr int kConeAlphaDegMax = static_cast<int>(cone_geom::kAlphaDeg.upper());  // α degrees
+inline constexpr int kConeHelixDegMax = static_cast<int>(cone_geom::kBetaDeg.upper());   // β and βm degrees
+inline constexpr double kConePhiRStraightMin = cone_geom::kPhiRStraight.lower(),
+                        kConePhiRMax = cone_geom::kPhiRStraight.upper();
+inline constexpr double kConeSmallestCutter = cone_geom::kD0.lower();  // d0 of a spiral cutter, mm
 inline constexpr double kConeTilts[] = {0, 1.5, 3};    // Δα of the check charts, degrees
 
 // The one validity check of a geometry record of a kind: both loads run it
 // on the record they read, every save on the record it is about to write,
 // and the calculations on what they produced. It tests the inputs against
-// the ranges their fields accept, every number for being finite (and not
+// the ranges their fields accept and every stored value against its range
+// in cone_geom_ranges.h, every number for being finite (and not
 // subnormal, which no field takes), the lengths that must be positive
 // (diameters, cone distances, heights, thicknesses), the angles that must
 // lie between 0° and 90° (pitch, root and spiral angles), the status 202,

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/calc/quantity.h"
 #include "fw/format.h"
 
 namespace bevel::aol {
@@ -49,7 +50,7 @@ std::optional<Reference> referencePoint(const Cone& c, const CutterHeadRecord& h
     r.betaI = *bi;
     r.beta = *bo;
     r.h = 2.15 * r.mp + 0.35;
-    if (!std::isfinite(r.mp) || !std::isfinite(r.h)) return std::nullopt;
+    if (!kavrin::allPrintable({r.mp, r.h, r.rhoP, r.rho, r.betaI, r.beta})) return std::nullopt;
     return r;
 }
 

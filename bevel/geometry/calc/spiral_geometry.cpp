@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 #include "bevel/geometry/calc/cone_dimensions.h"
+#include "common/calc/quantity.h"
 #include "fw/format.h"
 
 namespace bevel {
@@ -14,12 +15,6 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kQuarterPi = 0.7853981633974483;
 constexpr double kHalfPi = 1.5707963267948966;
-
-bool allFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
 
 double degreesOf(const kavrin::AngleTriple& a) {
     return static_cast<unsigned>(a.deg) + static_cast<unsigned>(a.min) / 60.0 + static_cast<unsigned>(a.sec) / 3600.0;
@@ -135,9 +130,9 @@ fw::Expected<SpiralResult, std::string> spiralGeometry(const SpiralInput& in, co
                   in.z2 * (std::tan(aa2) - std::tan(at)) / std::cos(delta2)) /
                  (2 * kPi);
 
-    if (!allFinite({d1, d2, delta1, delta2, R, b, r.ha1, r.ha2, r.h, r.hf1, r.hf2, r.da1, r.da2, r.zp, r.dThetaF,
-                    r.thetaF1, r.thetaF2, r.deltaA1, r.deltaA2, r.deltaF1, r.deltaF2, r.ak1, r.ak2, r.epsBeta,
-                    r.betaMin, r.zv1, r.zv2, r.epsAlpha}) ||
+    if (!kavrin::allPrintable({d1, d2, delta1, delta2, R, b, r.ha1, r.ha2, r.h, r.hf1, r.hf2, r.da1, r.da2, r.zp,
+                               r.dThetaF, r.thetaF1, r.thetaF2, r.deltaA1, r.deltaA2, r.deltaF1, r.deltaF2, r.ak1,
+                               r.ak2, r.epsBeta, r.betaMin, r.zv1, r.zv2, r.epsAlpha}) ||
         R <= 0 || b <= 0)
         return fw::unexpected(std::string(kMsgSpiralIncomplete));
     return r;
@@ -153,7 +148,7 @@ fw::Expected<HeelResult, std::string> heelFromCutter(const SpiralInput& in, doub
     h.beta = std::asin(sinB);
     h.s1 = in.m * (kPi / 2 + 2 * in.x1 * std::tan(alpha) / std::cos(h.beta) + in.xt1);
     h.s2 = kPi * in.m - h.s1;
-    if (!allFinite({h.beta, h.s1, h.s2})) return fw::unexpected(std::string(kMsgSpiralIncomplete));
+    if (!kavrin::allPrintable({h.beta, h.s1, h.s2})) return fw::unexpected(std::string(kMsgSpiralIncomplete));
     return h;
 }
 

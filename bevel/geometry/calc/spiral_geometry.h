@@ -80,7 +80,7 @@ inline constexpr const char* kMsgNoCutter = "没有适用的标准铣刀盘，�
 
 // Steps 7 to 14, 18 and 19. Refused with kMsgSpiralStandardAlpha (duplex
 // taper with α other than 20°, 22°30′, 25°) or kMsgSpiralIncomplete (a result
-// that is not finite).
+// that is not printable: not finite, or 16 digits or more before the point).
 fw::Expected<SpiralResult, std::string> spiralGeometry(const SpiralInput& in, const SpiralCones& cones);
 
 // Steps 16 and 17 for a cutter d0: β at the heel (rad) and the thicknesses.
@@ -89,7 +89,7 @@ struct HeelResult {
     double s1 = 0, s2 = 0;
 };
 // kMsgCutterTooSmall when the sine leaves ±1, kMsgSpiralIncomplete when a
-// value is not finite.
+// value is not printable.
 fw::Expected<HeelResult, std::string> heelFromCutter(const SpiralInput& in, double r, double b, double d0);
 
 // Step 20 without the cutter: inputs and results into the record; status

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "bevel/geometry/calc/cone_dimensions.h"
+#include "common/calc/quantity.h"
 #include "fw/format.h"
 
 namespace bevel {
@@ -13,12 +14,6 @@ namespace {
 constexpr double kPi = 3.141592653589793;
 constexpr double kHalfPi = 1.5707963267948966;
 constexpr const char* kRule = "\t————————————————————————————————————————————\n";
-
-bool allFinite(std::initializer_list<double> values) {
-    for (double v : values)
-        if (!std::isfinite(v)) return false;
-    return true;
-}
 
 double radiansOf(const kavrin::AngleTriple& a) { return (a.deg + a.min / 60.0 + a.sec / 3600.0) * kPi / 180; }
 
@@ -103,9 +98,10 @@ fw::Expected<StraightResult, std::string> straightGeometry(const StraightInput& 
                   in.z2 * (std::tan(alphaA2) - std::tan(alphaT)) / std::cos(delta2)) /
                  (2 * kPi);
     r.epsBeta = b * std::tan(beta) / ((1 - 0.5 * in.phiR) * kPi * m);
-    if (!allFinite({d1, d2, delta1, delta2, R, b, beta, r.ha1, r.ha2, r.h, r.hf1, r.hf2, r.da1, r.da2, r.thetaF1,
-                    r.thetaF2, r.thetaA1, r.thetaA2, r.deltaA1, r.deltaA2, r.deltaF1, r.deltaF2, r.ak1, r.ak2,
-                    r.rTau, r.s1, r.s2, r.sBar1, r.sBar2, r.hBar1, r.hBar2, r.zv1, r.zv2, r.epsAlpha, r.epsBeta}))
+    if (!kavrin::allPrintable({d1, d2, delta1, delta2, R, b, beta, r.ha1, r.ha2, r.h, r.hf1, r.hf2, r.da1, r.da2,
+                               r.thetaF1, r.thetaF2, r.thetaA1, r.thetaA2, r.deltaA1, r.deltaA2, r.deltaF1, r.deltaF2,
+                               r.ak1, r.ak2, r.rTau, r.s1, r.s2, r.sBar1, r.sBar2, r.hBar1, r.hBar2, r.zv1, r.zv2,
+                               r.epsAlpha, r.epsBeta}))
         return fw::unexpected(std::string(kMsgStraightIncomplete));
     return r;
 }

@@ -79,7 +79,8 @@ inline constexpr const char* kMsgStraightIncomplete = "输入的预定数据不�
 
 // Steps 6 to 18 with the face width and the helix angle decided (β in
 // radians: as typed, or arctan T). Refused with kMsgStraightIncomplete when
-// a result is not finite.
+// a result is not printable (kavrin::printable: not finite, or 16 digits or
+// more before the point).
 fw::Expected<StraightResult, std::string> straightGeometry(const StraightInput& in, const StraightCones& cones,
                                                            double beta);
 

@@ -21,6 +21,8 @@
 #include "bevel/geometry/calc/spiral_geometry.h"
 #include "bevel/geometry/calc/straight_geometry.h"
 #include "bevel/geometry/tests/cycloidal_fixtures.h"
+#include "common/tests/range_probes.h"
+#include "fw/format.h"
 #include "fw/file.h"
 
 using namespace bevel;
@@ -134,7 +136,7 @@ TEST(ConeGeomCheck, FindingsAreRefusedWithTheirReason) {
         ConeKind kind;
         std::function<void(ConeGeomRecord&)> change;
         std::string reason;
-        std::string loadMessage = kMsgConeGeomNotGeometry;  // of the saved-design load
+        std::string loadMessage = {};  // of the saved-design load; empty: the message and the reason
     };
     // A cycloidal pair with χ1 = 3: hf1 = 2.15mp + 0.35 − 4mp = −6.161 mm and
     // ha2 = −2mp = −7.038 mm (mp 3.5192, by hand); the addendum is named first.
@@ -159,9 +161,9 @@ TEST(ConeGeomCheck, FindingsAreRefusedWithTheirReason) {
          "中点螺旋角βm＝35°75′0″超出允许范围（度0～60，分、秒0～59）。"},
         {"straight Z1 3000000000 as an int32", ConeKind::Straight,
          [](auto& g) { g.z1 = static_cast<std::int32_t>(3000000000u); },
-         "齿数Z1＝-1294967296、Z2＝40无效（应1≤Z1≤Z2≤100000）。"},
+         "齿数Z1＝-1294967296、Z2＝40无效（应1≤Z1≤Z2≤1000）。"},
         {"spiral Z2 2·10⁹", ConeKind::Spiral, [](auto& g) { g.z2 = 2000000000; },
-         "齿数Z1＝14、Z2＝2000000000无效（应1≤Z1≤Z2≤100000）。"},
+         "齿数Z1＝14、Z2＝2000000000无效（应1≤Z1≤Z2≤1000）。"},
         {"cycloidal χ1 3", ConeKind::Cycloidal, [&](auto& g) { g = *x1Three; }, "大齿轮齿顶高ha2＝-7.038，应大于0。"},
         {"cycloidal χ1 3, the dedendum alone", ConeKind::Cycloidal,
          [&](auto& g) {
@@ -173,12 +175,12 @@ TEST(ConeGeomCheck, FindingsAreRefusedWithTheirReason) {
         {"cycloidal TC head at 20°", ConeKind::Cycloidal, [](auto& g) { g.cutterChoice = 1; },
          "TC型刀盘的齿形角α应为17°30′0″。"},
         {"cycloidal βm 0°", ConeKind::Cycloidal, [](auto& g) { g.betaDeg = 0; }, "中点螺旋角βm应大于0。"},
-        {"cycloidal φR 0", ConeKind::Cycloidal, [](auto& g) { g.phiR = 0; }, "齿宽系数φR＝0超出允许范围（大于0且小于1）。"},
+        {"cycloidal φR 0", ConeKind::Cycloidal, [](auto& g) { g.phiR = 0; }, "齿宽系数φR＝0超出允许范围（0.01～0.99）。"},
         {"straight φR 0.2", ConeKind::Straight, [](auto& g) { g.phiR = 0.2; }, "齿宽系数φR＝0.2超出允许范围（0.25～1/3）。"},
         {"spiral χ1 subnormal", ConeKind::Spiral, [&](auto& g) { g.x1 = subnormal; }, "高变位系数χ1的数值无效。"},
         {"spiral βm seconds subnormal in β", ConeKind::Spiral, [&](auto& g) { g.betaOuter.sec = subnormal; },
          "大端螺旋角β的数值无效。"},
-        {"spiral module 1e300", ConeKind::Spiral, [](auto& g) { g.mt = 1e300; }, "模数mt＝1e+300超出允许范围（不大于100mm）。"},
+        {"spiral module 1e300", ConeKind::Spiral, [](auto& g) { g.mt = 1e300; }, "模数mt＝1e+300超出允许范围（0.05～100mm）。"},
         {"straight negative root angle", ConeKind::Straight, [](auto& g) { g.deltaF1 = {-1, 30, 0}; },
          "小齿轮根锥角δf1＝-0.5000°，应在0°～90°之间。"},
         {"straight εβ without a helix", ConeKind::Straight, [](auto& g) { g.epsBeta = 3.3e16; },
@@ -187,7 +189,8 @@ TEST(ConeGeomCheck, FindingsAreRefusedWithTheirReason) {
          "齿宽b＝93.233不小于锥距R＝93.233。"},
         {"spiral cutter below 12.7", ConeKind::Spiral, [](auto& g) { g.d0 = 5; }, "刀盘名义直径d0＝5.00小于12.7mm。"},
         {"cycloidal tilt 2°", ConeKind::Cycloidal, [](auto& g) { g.tilt = 2; }, "铣刀轴倾角Δα＝2无效。"},
-        {"spiral status 0", ConeKind::Spiral, [](auto& g) { g.status = 0; }, "几何计算未完成。"},
+        {"spiral status 0", ConeKind::Spiral, [](auto& g) { g.status = 0; }, "几何计算未完成。",
+         kMsgConeGeomNotGeometry},
         {"straight design in the spiral kind", ConeKind::Spiral, [](auto& g) { g.toothSystem = 1; },
          "齿型制1不属于此计算。", "所选择的数据文件是直线齿格利森圆锥齿轮,不宜用此方法计算!"},
     };
@@ -197,11 +200,14 @@ TEST(ConeGeomCheck, FindingsAreRefusedWithTheirReason) {
         auto checked = checkConeGeomRecord(g, f.kind);
         ASSERT_FALSE(checked) << f.what;
         EXPECT_EQ(checked.error(), f.reason) << f.what;
-        // The saved-design load refuses the file with its own message.
-        const auto file = coneGeomFileBytes(preRecordForSave(zeroConePreRecord(), g), g, 0);
+        // The saved-design load refuses the file with its own message and the
+    // reason, which names the value.
+        const auto file = coneGeomFileBytes(preRecordForSave(zeroConePreRecord(), valid(f.kind)), g, 0);
         auto loaded = loadConeDesign(file, ConeLoad::Saved, f.kind);
         ASSERT_FALSE(loaded) << f.what;
-        EXPECT_EQ(loaded.error().message, f.loadMessage) << f.what;
+        EXPECT_EQ(loaded.error().message,
+                  f.loadMessage.empty() ? kMsgConeGeomNotGeometry + ("\n" + f.reason) : f.loadMessage)
+            << f.what;
     }
 }
 
@@ -388,5 +394,196 @@ TEST(ConeGeomCheckProperty, SavedRecordsLoadBackAndRefusedOnesAreNeverWritten) {
         EXPECT_GT(designs, 200) << kindName(kind);
         EXPECT_GT(accepted, designs * 9 / 10) << kindName(kind);
         EXPECT_GT(refused, designs / 2) << kindName(kind);
+    }
+}
+
+// The range table against the file: every slot a kind's load reads, with
+// the absurd values (±1e300, ±1e-300) and each bound of its quantity and a
+// step either side. A value outside its quantity is refused by the load,
+// naming it; the load refuses exactly what the record check refuses, and so
+// does the save's check; a slot without a rule between fields takes what its
+// quantity (and its kind's rule) admits.
+namespace {
+
+enum class Slot { I32, F64, Angle };
+struct RangeSlot {
+    const char* what;
+    std::size_t offset;  // in the geometry record
+    Slot type;
+    kavrin::Quantity q;
+    const kavrin::Quantity* rule = nullptr;  // the kind's own rule within q
+    const char* named = nullptr;             // what a refusal names, when not q.name
+    bool crossRule = false;  // a rule between fields may refuse a value q admits
+};
+
+std::vector<RangeSlot> rangeSlots(ConeKind kind) {
+    namespace q = cone_geom;
+    const bool straight = kind == ConeKind::Straight, spiral = kind == ConeKind::Spiral, cyc = kind == ConeKind::Cycloidal;
+    std::vector<RangeSlot> s = {
+        {"α deg", 0, Slot::I32, q::kAlphaDeg, nullptr, "齿形角α", true},
+        {"α min", 4, Slot::I32, q::kAlphaMin, nullptr, "齿形角α", true},
+        {"α sec", 8, Slot::I32, q::kAlphaSec, nullptr, "齿形角α", true},
+        {"β deg", 12, Slot::I32, q::kBetaDeg, nullptr, "螺旋角", true},
+        {"β min", 16, Slot::I32, q::kBetaMin, nullptr, "螺旋角", true},
+        {"β sec", 20, Slot::I32, q::kBetaSec, nullptr, "螺旋角", true},
+        {"Z1", 48, Slot::I32, q::kZ1, nullptr, "Z1", true},
+        {"Z2", 52, Slot::I32, q::kZ2, nullptr, "Z2", true},
+        {"c*", 24, Slot::F64, q::kCStar, straight ? &q::kCStarStraight : spiral ? &q::kCStarSpiral : nullptr},
+        {"ha*", 32, Slot::F64, q::kHaStar, straight ? &q::kHaStarStraight : &q::kHaStarCurved},
+        {"mt", 40, Slot::F64, q::kMt},
+        {"χ1", 56, Slot::F64, q::kX1},
+        {"χ2", 64, Slot::F64, q::kX2},
+        {"χτ2", 72, Slot::F64, q::kXt2},
+        {"χτ1", 80, Slot::F64, q::kXt1},
+        {"εα", 112, Slot::F64, q::kEpsAlpha},
+        {"εβ", 576, Slot::F64, q::kEpsBeta, nullptr, nullptr, true},
+        {"Ak2", 360, Slot::F64, q::kAk2},
+        {"Ak1", 368, Slot::F64, q::kAk1},
+        {"da2", 376, Slot::F64, q::kDa2},
+        {"da1", 384, Slot::F64, q::kDa1},
+        {"h", 392, Slot::F64, q::kH},
+        {"hf2", 400, Slot::F64, q::kHf2},
+        {"hf1", 408, Slot::F64, q::kHf1},
+        {"ha2", 416, Slot::F64, q::kHa2},
+        {"ha1", 424, Slot::F64, q::kHa1},
+        {"b", 432, Slot::F64, q::kB, nullptr, nullptr, true},
+        {"R", 440, Slot::F64, q::kR, nullptr, nullptr, true},
+        {"d2", 448, Slot::F64, q::kD2},
+        {"d1", 456, Slot::F64, q::kD1},
+        {"φR", 520, Slot::F64, q::kPhiR, straight ? &q::kPhiRStraight : nullptr},
+        {"δ2", 464, Slot::Angle, q::kDelta2},
+        {"δ1", 488, Slot::Angle, q::kDelta1},
+    };
+    auto add = [&](std::initializer_list<RangeSlot> more) { s.insert(s.end(), more); };
+    if (!cyc)
+        add({{"Zv2", 96, Slot::F64, q::kZv2},
+             {"Zv1", 104, Slot::F64, q::kZv1},
+             {"δf2", 168, Slot::Angle, q::kDeltaF2},
+             {"δf1", 192, Slot::Angle, q::kDeltaF1},
+             {"θf2", 216, Slot::Angle, q::kThetaF2},
+             {"θf1", 240, Slot::Angle, q::kThetaF1},
+             {"δa2", 264, Slot::Angle, q::kDeltaA2},
+             {"δa1", 288, Slot::Angle, q::kDeltaA1},
+             {"θa2", 312, Slot::Angle, q::kThetaA2},
+             {"θa1", 336, Slot::Angle, q::kThetaA1}});
+    if (straight)
+        add({{"Rτ", 88, Slot::F64, q::kRTau},
+             {"s̄2", 136, Slot::F64, q::kSBar2},
+             {"s̄1", 144, Slot::F64, q::kSBar1},
+             {"s2", 152, Slot::F64, q::kS2},
+             {"s1", 160, Slot::F64, q::kS1},
+             {"rf", 512, Slot::F64, q::kRf},
+             {"h̄2", 536, Slot::F64, q::kHBar2},
+             {"h̄1", 544, Slot::F64, q::kHBar1}});
+    if (spiral)
+        add({{"s2", 152, Slot::F64, q::kS2},
+             {"s1", 160, Slot::F64, q::kS1},
+             {"Zp", 560, Slot::F64, q::kZp},
+             {"Δθf", 568, Slot::F64, q::kDThetaF},
+             {"β heel", 616, Slot::Angle, q::kBetaOuter},
+             {"d0", 696, Slot::F64, q::kD0}});
+    if (cyc)
+        add({{"s2", 152, Slot::F64, q::kS2Cycloidal},
+             {"s1", 160, Slot::F64, q::kS1Cycloidal},
+             {"Zc", 560, Slot::F64, q::kZc},
+             {"βi", 592, Slot::Angle, q::kBetaInner},
+             {"β heel", 616, Slot::Angle, q::kBetaOuter},
+             {"βp'", 648, Slot::Angle, q::kBetaP0},
+             {"βp", 672, Slot::Angle, q::kBetaP},
+             {"Δh", 696, Slot::F64, q::kDh},
+             {"mp", 704, Slot::F64, q::kMp},
+             {"Ri", 712, Slot::F64, q::kRi},
+             {"Rp", 720, Slot::F64, q::kRp}});
+    return s;
+}
+
+// An angle slot takes whole degrees (minutes and seconds 0): the absurd
+// values, and the whole degrees beside each bound.
+std::vector<double> angleProbes(const kavrin::Quantity& q) {
+    std::vector<double> v{1e300, -1e300, 1e-300, -1e-300};
+    for (double b : {q.lower(), q.upper()})
+        for (double d : {std::floor(b) - 1, std::floor(b), std::ceil(b), std::ceil(b) + 1}) v.push_back(d);
+    return v;
+}
+
+}  // namespace
+
+TEST(ConeGeomRanges, LoadAndSaveRefuseExactlyWhatTheRangesRefuse) {
+    constexpr std::size_t kGeomAt = kavrin::CDataFileHeader::kSize + ConePreRecord::kSize;
+    for (ConeKind kind : {ConeKind::Straight, ConeKind::Spiral, ConeKind::Cycloidal}) {
+        const ConeGeomRecord sound = valid(kind);
+        const ConePreRecord pre = preRecordForSave(zeroConePreRecord(), sound);
+        const std::vector<std::uint8_t> file = coneGeomFileBytes(pre, sound, 0);
+        ASSERT_TRUE(loadConeDesign(file, ConeLoad::Saved, kind)) << kindName(kind);
+        for (const RangeSlot& slot : rangeSlots(kind)) {
+            const std::vector<double> probes = slot.type == Slot::I32     ? kavrin_test::countProbes(slot.q)
+                                               : slot.type == Slot::Angle ? angleProbes(slot.q)
+                                                                          : kavrin_test::numberProbes(slot.q);
+            for (double v : probes) {
+                SCOPED_TRACE(std::string(kindName(kind)) + " " + slot.what + " = " + fw::format("%.17g", v));
+                std::vector<std::uint8_t> edited = file;
+                bool whole = true;
+                if (slot.type == Slot::I32) {
+                    const auto n = static_cast<std::int32_t>(v);
+                    std::memcpy(&edited[kGeomAt + slot.offset], &n, 4);
+                } else {
+                    std::memcpy(&edited[kGeomAt + slot.offset], &v, 8);
+                    if (slot.type == Slot::Angle) {
+                        const double zero = 0;
+                        std::memcpy(&edited[kGeomAt + slot.offset + 8], &zero, 8);
+                        std::memcpy(&edited[kGeomAt + slot.offset + 16], &zero, 8);
+                        whole = v == std::floor(v);
+                    }
+                }
+                const ConeGeomRecord g =
+                    readConeGeomRecord(std::span(edited).subspan<kGeomAt, ConeGeomRecord::kSize>());
+                const bool inRange = whole && slot.q.admits(v) && (!slot.rule || slot.rule->admits(v));
+                auto loaded = loadConeDesign(edited, ConeLoad::Saved, kind);
+                auto checked = checkConeGeomRecord(g, kind);
+                EXPECT_EQ(loaded.has_value(), checked.has_value());
+                EXPECT_EQ(checkConeGeomSave(kind, pre, g).has_value(), checked.has_value());
+                if (!inRange) {
+                    ASSERT_FALSE(loaded);
+                    const std::string named = slot.named ? slot.named : std::string(slot.q.name);
+                    EXPECT_EQ(loaded.error().message.rfind(kMsgConeGeomNotGeometry, 0), 0u);
+                    EXPECT_NE(loaded.error().message.find(named), std::string::npos) << loaded.error().message;
+                } else if (!slot.crossRule) {
+                    EXPECT_TRUE(loaded) << loaded.error().message;
+                }
+            }
+        }
+    }
+}
+
+// The values found in files edited by hand: a length of 1e300 or 1e-300 mm,
+// shifts of 1e300, a cycloidal Δh of 1e300; each refused at load, naming it.
+TEST(ConeGeomRanges, AbsurdValuesOfEditedFilesAreRefusedNamingThem) {
+    struct Case {
+        ConeKind kind;
+        std::function<void(ConeGeomRecord&)> change;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {ConeKind::Straight, [](auto& g) { g.d1 = 1e300; }, "小齿轮分度圆直径d1＝1e+300超出允许范围（1e-06～1000000mm）。"},
+        {ConeKind::Straight, [](auto& g) { g.hBar2 = 1e-300; }, "大齿轮弦齿高h̄2＝1e-300超出允许范围（1e-06～1000000mm）。"},
+        {ConeKind::Straight, [](auto& g) { g.rf = 1e300; }, "齿根圆角系数rf＝1e+300超出允许范围（0.001～2）。"},
+        {ConeKind::Spiral, [](auto& g) { g.x1 = 1e300; }, "高变位系数χ1＝1e+300超出允许范围（-5～5）。"},
+        {ConeKind::Spiral, [](auto& g) { g.d0 = 1e300; }, "刀盘名义直径d0＝1e+300超出允许范围（12.7～10000mm）。"},
+        {ConeKind::Spiral, [](auto& g) { g.thetaA1.deg = 1e300; }, "小齿轮齿顶角θa1＝1e+300超出允许范围（-90～90°）。"},
+        {ConeKind::Cycloidal, [](auto& g) { g.d0 = 1e300; }, "齿高变位量Δh＝1e+300超出允许范围（-100～100mm）。"},
+        {ConeKind::Cycloidal, [](auto& g) { g.cStar = 1e300; }, "齿顶隙系数c*＝1e+300超出允许范围（0～0.5）。"},
+        {ConeKind::Cycloidal, [](auto& g) { g.xt1 = -1e300; }, "切向变位系数χτ1＝-1e+300超出允许范围（-1～1）。"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.reason);
+        ConeGeomRecord g = valid(c.kind);
+        const ConePreRecord pre = preRecordForSave(zeroConePreRecord(), g);
+        c.change(g);
+        auto loaded = loadConeDesign(coneGeomFileBytes(pre, g, 0), ConeLoad::Saved, c.kind);
+        ASSERT_FALSE(loaded);
+        EXPECT_EQ(loaded.error().message, kMsgConeGeomNotGeometry + ("\n" + std::string(c.reason)));
+        auto saved = checkConeGeomSave(c.kind, pre, g);
+        ASSERT_FALSE(saved);
+        EXPECT_EQ(saved.error(), c.reason);
     }
 }

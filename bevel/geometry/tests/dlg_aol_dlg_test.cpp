@@ -213,13 +213,18 @@ TEST_F(AolDlgTest, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
         int id;
         const char* typed;
         const char* range;
-        std::function<std::uint32_t(const D&)> member;
+        std::function<double(const D&)> member;
     };
     const Case cases[] = {
+        {"ha* -1", D::IDC_HA_STAR, "-1", "请输入 0 到 1.1 之间的数值。", [](const D& g) { return g.m_haStar; }},
+        {"m 1e300", D::IDC_M, "1e300", "请输入 0.05 到 100 之间的数值。", [](const D& g) { return g.m_mt; }},
+        {"m 0.001", D::IDC_M, "0.001", "请输入 0.05 到 100 之间的数值。", [](const D& g) { return g.m_mt; }},
+        {"φR 1e300", D::IDC_PHI, "1e300", "请输入 0.01 到 0.99 之间的数值。", [](const D& g) { return g.m_phiR; }},
+        {"ha* 1e300", D::IDC_HA_STAR, "1e300", "请输入 0 到 1.1 之间的数值。", [](const D& g) { return g.m_haStar; }},
         {"βm minutes 75", D::IDC_BETA_M, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_betaM[1]; }},
         {"βm degrees 90", D::IDC_BETA_D, "90", "请输入 0 到 60 之间的整数。", [](const D& g) { return g.m_betaM[0]; }},
         {"α minutes 75", D::IDC_ALPHA_M, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_alpha[1]; }},
-        {"Z1 3000000000", D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。", [](const D& g) { return g.m_z1; }},
+        {"Z1 3000000000", D::IDC_Z1, "3000000000", "请输入 0 到 1000 之间的整数。", [](const D& g) { return g.m_z1; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -228,7 +233,7 @@ TEST_F(AolDlgTest, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
         s.answerMessage(IDOK);  // the refusal
         s.onDialog(D::IDD, [&](Running& d) {
             const std::string shown = d.text(c.id);
-            const std::uint32_t kept = c.member(dlg);
+            const double kept = c.member(dlg);
             d.type(c.id, c.typed);
             d.leave();
             EXPECT_EQ(d.focused(), c.id);

@@ -332,6 +332,28 @@ TEST(AolXDlg, HeightModificationBelowItsUpperBound) {
     }
 }
 
+// A typed absurd χ is refused by the field naming its range; no notice
+// prints it (χ＝-1e300 would be 300 digits in the "不符合不等式" notice).
+TEST(AolXDlg, AbsurdValuesAreRefusedByTheField) {
+    for (const char* typed : {"-1e300", "1e300", "5.5"}) {
+        SCOPED_TRACE(typed);
+        fwtest::Session s;
+        CBelmarAolXDlg dlg;
+        s.answerMessage(IDOK);  // the refusal
+        s.onDialog(CBelmarAolXDlg::IDD, [&](Running& d) {
+            d.type(CBelmarAolXDlg::IDC_X, typed);
+            d.click(IDOK);
+            EXPECT_FALSE(d.ended());
+            d.click(IDCANCEL);
+        });
+        dlg.DoModal(0.1194);
+        EXPECT_EQ(dlg.m_x, 0.1194);
+        ASSERT_EQ(s.messages().size(), 1u);
+        EXPECT_NE(s.messages()[0].text.find("请输入 -5 到 5 之间的数值。"), std::string::npos) << s.messages()[0].text;
+        EXPECT_TRUE(s.allUsed());
+    }
+}
+
 TEST(AolimgDlg, ShowsThePairAndReturns) {
     fwtest::Session s;
     CBelmarAolimgDlg dlg;

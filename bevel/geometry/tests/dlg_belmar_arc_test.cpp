@@ -234,11 +234,19 @@ TEST_F(BelmarArc, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
         int id;
         const char* typed;
         const char* range;
-        std::function<std::int32_t(const D&)> member;
+        std::function<double(const D&)> member;
     };
     const Case cases[] = {
-        {"Z2 2·10⁹", D::IDC_Z2, "2000000000", "请输入 0 到 100000 之间的整数。", [](const D& g) { return g.m_in.z2; }},
-        {"Z1 3000000000", D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。", [](const D& g) { return g.m_in.z1; }},
+        {"ha* -1e300", D::IDC_HA, "-1e300", "请输入 0 到 1.1 之间的数值。", [](const D& g) { return g.m_in.haStar; }},
+        {"m 1e300", D::IDC_M, "1e300", "请输入 0.05 到 100 之间的数值。", [](const D& g) { return g.m_in.m; }},
+        {"c* 1e300", D::IDC_C, "1e300", "请输入 0 到 0.5 之间的数值。", [](const D& g) { return g.m_in.cStar; }},
+        {"ha* 1.2", D::IDC_HA, "1.2", "请输入 0 到 1.1 之间的数值。", [](const D& g) { return g.m_in.haStar; }},
+        {"χ1 -1e300", D::IDC_X1, "-1e300", "请输入 -5 到 5 之间的数值。", [](const D& g) { return g.m_in.x1; }},
+        {"χτ2 2", D::IDC_XT2, "2", "请输入 -1 到 1 之间的数值。", [](const D& g) { return g.m_in.xt2; }},
+        {"φR 1e-300 is its own rule's, 0.001 the range's", D::IDC_PHIR, "0.001", "请输入 0.01 到 0.99 之间的数值。",
+         [](const D& g) { return g.m_in.phiR; }},
+        {"Z2 2·10⁹", D::IDC_Z2, "2000000000", "请输入 0 到 1000 之间的整数。", [](const D& g) { return g.m_in.z2; }},
+        {"Z1 3000000000", D::IDC_Z1, "3000000000", "请输入 0 到 1000 之间的整数。", [](const D& g) { return g.m_in.z1; }},
         {"α minutes 75", D::IDC_ALPHA_MIN, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_in.alpha.min; }},
         {"βm degrees 61", D::IDC_BETA_DEG, "61", "请输入 0 到 60 之间的整数。", [](const D& g) { return g.m_in.betaM.deg; }},
         {"βm minutes 75", D::IDC_BETA_MIN, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_in.betaM.min; }},
@@ -250,7 +258,7 @@ TEST_F(BelmarArc, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
         s.answerMessage(IDOK);  // the refusal
         run([&](fwtest::Running& d, D& dlg) {
             const std::string before = d.text(c.id);
-            const std::int32_t kept = c.member(dlg);
+            const double kept = c.member(dlg);
             d.type(c.id, c.typed);
             d.leave();
             EXPECT_EQ(d.focused(), c.id);

@@ -264,21 +264,32 @@ TEST(BelmarLenFields, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
         int id;
         const char* typed;
         const char* range;
-        std::function<std::int64_t(const D&)> member;
+        std::function<double(const D&)> member;
     };
     const Case cases[] = {
-        {"Z1 3000000000", D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。",
-         [](const D& d) { return std::int64_t{d.m_in.z1}; }},
-        {"Z2 100001", D::IDC_Z2, "100001", "请输入 0 到 100000 之间的整数。",
-         [](const D& d) { return std::int64_t{d.m_in.z2}; }},
+        {"c* -0.1", D::IDC_C, "-0.1", "请输入 0 到 0.5 之间的数值。", [](const D& d) { return d.m_in.cStar; }},
+        {"m 1e300", D::IDC_M, "1e300", "请输入 0.05 到 100 之间的数值。", [](const D& d) { return d.m_in.m; }},
+        {"m 1e-300", D::IDC_M, "1e-300", "请输入 0.05 到 100 之间的数值。", [](const D& d) { return d.m_in.m; }},
+        {"c* 0.7", D::IDC_C, "0.7", "请输入 0 到 0.5 之间的数值。", [](const D& d) { return d.m_in.cStar; }},
+        {"ha* 1e300", D::IDC_HA, "1e300", "请输入 0 到 1.1 之间的数值。", [](const D& d) { return d.m_in.haStar; }},
+        {"χ1 1e300", D::IDC_X1, "1e300", "请输入 -5 到 5 之间的数值。", [](const D& d) { return d.m_in.x1; }},
+        {"χ2 -5.5", D::IDC_X2, "-5.5", "请输入 -5 到 5 之间的数值。", [](const D& d) { return d.m_in.x2; }},
+        {"χτ1 1.5", D::IDC_XT1, "1.5", "请输入 -1 到 1 之间的数值。", [](const D& d) { return d.m_in.xt1; }},
+        {"χτ2 -1e300", D::IDC_XT2, "-1e300", "请输入 -1 到 1 之间的数值。", [](const D& d) { return d.m_in.xt2; }},
+        {"φR 1e300", D::IDC_PHIR, "1e300", "请输入 0.01 到 0.99 之间的数值。", [](const D& d) { return d.m_in.phiR; }},
+        {"rf 1e300", D::IDC_RF, "1e300", "请输入 0.001 到 2 之间的数值。", [](const D& d) { return d.m_rf; }},
+        {"Z1 3000000000", D::IDC_Z1, "3000000000", "请输入 0 到 1000 之间的整数。",
+         [](const D& d) { return double(d.m_in.z1); }},
+        {"Z2 100001", D::IDC_Z2, "100001", "请输入 0 到 1000 之间的整数。",
+         [](const D& d) { return double(d.m_in.z2); }},
         {"α minutes 75", D::IDC_ALPHA_MIN, "75", "请输入 0 到 59 之间的整数。",
-         [](const D& d) { return std::int64_t{d.m_in.alpha.min}; }},
+         [](const D& d) { return double(d.m_in.alpha.min); }},
         {"α seconds 60", D::IDC_ALPHA_SEC, "60", "请输入 0 到 59 之间的整数。",
-         [](const D& d) { return std::int64_t{d.m_in.alpha.sec}; }},
+         [](const D& d) { return double(d.m_in.alpha.sec); }},
         {"β degrees 90", D::IDC_BETA_DEG, "90", "请输入 0 到 60 之间的整数。",
-         [](const D& d) { return std::int64_t{d.m_in.beta.deg}; }},
+         [](const D& d) { return double(d.m_in.beta.deg); }},
         {"β minutes 75", D::IDC_BETA_MIN, "75", "请输入 0 到 59 之间的整数。",
-         [](const D& d) { return std::int64_t{d.m_in.beta.min}; }},
+         [](const D& d) { return double(d.m_in.beta.min); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -296,7 +307,7 @@ TEST(BelmarLenFields, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
             d.end(IDCANCEL);
         });
         D dlg(nullptr);
-        const std::int64_t kept = c.member(dlg);
+        const double kept = c.member(dlg);
         dlg.DoModal();
         EXPECT_EQ(c.member(dlg), kept);
         ASSERT_FALSE(s.messages().empty());
