@@ -490,6 +490,14 @@ void AppBackendQt::frameChanged(fw::MdiFrame& f, fw::FrameChange what) {
         if (f.contextHelpMode()) QApplication::setOverrideCursor(Qt::WhatsThisCursor);
         else QApplication::restoreOverrideCursor();
         break;
+    case fw::FrameChange::Foreground:
+        // Restored as it was before the user minimised it (maximised stays
+        // maximised), then on top with the focus.
+        if (m->main->isMinimized()) m->main->setWindowState(m->main->windowState() & ~Qt::WindowMinimized);
+        m->main->show();
+        m->main->raise();
+        m->main->activateWindow();
+        break;
     }
 }
 

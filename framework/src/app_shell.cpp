@@ -210,7 +210,12 @@ void App::pollShellOpen() {
         bool open = line.rfind("open ", 0) == 0 && line.size() > 5;
         writeAll(c, open ? "ok\n" : "no\n");
         ::close(c);
-        if (open) OpenDocumentFile(line.substr(5));   // after the answer: a message box may follow
+        if (!open) continue;
+        // After the answer (a message box may follow): the frame comes to
+        // the front with the report's window active, a new one or the one
+        // that shows it already.
+        if (m_frame) m_frame->BringToFront();
+        OpenDocumentFile(line.substr(5));
     }
 }
 
