@@ -131,8 +131,11 @@ std::string plainLabel(std::string_view text) {
         if (!stray[i]) kept += cs[i];
     auto edge = [](char32_t c) { return c == ' ' || labelMark(c); };
     while (!kept.empty() && edge(kept.back())) kept.pop_back();
-    std::size_t from = 0;
-    while (from < kept.size() && edge(kept[from])) ++from;
+    std::size_t from = 0;   // a sign before a number ("-0.5", an end of a slider's range) stays
+    auto sign = [&kept](std::size_t i) {
+        return (kept[i] == '-' || kept[i] == 0x2212) && i + 1 < kept.size() && (isDigit(kept[i + 1]) || kept[i + 1] == '.');
+    };
+    while (from < kept.size() && edge(kept[from]) && !sign(from)) ++from;
     return plainText(utf8(kept.substr(from)));   // blanks collapsed again
 }
 

@@ -63,6 +63,8 @@ TEST(Names, HoldTheLabelsWordsAndSymbolWithoutItsPunctuation) {
          {{1, "不等顶隙"}, {2, "等顶隙"}}},
         {"a colon between words of a caption", radio(1, "平稳：电动机、气轮机", style::Group),
          {{1, "平稳 电动机、气轮机"}}},
+        {"a slider's range keeps the sign of its ends",
+         row({label("转角"), label("-0.5", 7), trackbar(1), label("2", 8)}), {{1, "转角 -0.5–2"}}},
         {"brackets that close stay, so does a ratio", field("蜗杆齿宽(取整数) 1:2 b1 =", 1), {{1, "蜗杆齿宽(取整数) 1:2 b1"}}},
         {"a group caption put in front of a repeated name is clean too",
          row({group(IDC_STATIC, "小齿轮:", {field("齿数：", 1)}), group(IDC_STATIC, "大齿轮:", {field("齿数：", 2)})}),
