@@ -657,6 +657,14 @@ void AppBackendQt::watchFd(int fd, std::function<void()> readable) {
     m->notifiers.push_back(n);
 }
 
+void AppBackendQt::unwatchFd(int fd) {
+    std::erase_if(m->notifiers, [fd](QSocketNotifier* n) {
+        if (n->socket() != fd) return false;
+        delete n;   // never from its own signal: the socket closes when the program ends
+        return true;
+    });
+}
+
 int AppBackendQt::run() { return QApplication::exec(); }
 
 void AppBackendQt::quit(int code) {

@@ -187,6 +187,7 @@ void App::EnableShellOpen() {
 
 void App::closeShellOpen() {
     if (m_listenFd < 0) return;
+    if (AppBackend* b = appBackend()) b->unwatchFd(m_listenFd);
     ::close(m_listenFd);
     m_listenFd = -1;
     ::unlink(m_socketPath.c_str());

@@ -52,13 +52,14 @@ bool endsWith(std::string_view s, std::string_view e) {
     return s.size() >= e.size() && s.compare(s.size() - e.size(), e.size(), e) == 0;
 }
 
-// "&O  装入\t数据" -> "O 装入 数据": mnemonics gone, blanks collapsed and trimmed.
-std::string plainText(std::string_view text) {
+// "&O  装入\t数据" -> "O 装入 数据": mnemonics gone (unless keepAmpersands),
+// blanks collapsed and trimmed.
+std::string plainText(std::string_view text, bool keepAmpersands = false) {
     std::string out;
     bool blank = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
-        if (c == '&' && i + 1 < text.size()) c = text[++i];
+        if (c == '&' && !keepAmpersands && i + 1 < text.size()) c = text[++i];
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
             blank = !out.empty();
             continue;
@@ -109,8 +110,10 @@ bool labelMark(char32_t c) {
 // "等顶隙". A colon between words becomes a blank (one between digits, a
 // ratio, stays); the marks that end or open a label go; a bracket that the
 // text does not close (or open) goes.
-std::string plainLabel(std::string_view text) {
-    std::vector<char32_t> cs = codePoints(plainText(text));
+// A text that has lost its mnemonics already (a name) is cleaned with
+// mnemonics false: an "&" left in it is the text's own.
+std::string plainLabel(std::string_view text, bool mnemonics = true) {
+    std::vector<char32_t> cs = codePoints(plainText(text, !mnemonics));
     for (std::size_t i = 0; i < cs.size(); ++i)
         if (isColon(cs[i]) && !(i > 0 && i + 1 < cs.size() && isDigit(cs[i - 1]) && isDigit(cs[i + 1]))) cs[i] = ' ';
     static const std::pair<char32_t, char32_t> brackets[] = {{'(', ')'}, {0xFF08, 0xFF09} /* （） */, {'[', ']'},
@@ -136,7 +139,7 @@ std::string plainLabel(std::string_view text) {
         return (kept[i] == '-' || kept[i] == 0x2212) && i + 1 < kept.size() && (isDigit(kept[i + 1]) || kept[i + 1] == '.');
     };
     while (from < kept.size() && edge(kept[from]) && !sign(from)) ++from;
-    return plainText(utf8(kept.substr(from)));   // blanks collapsed again
+    return plainText(utf8(kept.substr(from)), true);   // blanks collapsed again, the text's own "&" kept
 }
 
 // A caption that ends like a label ("传递功率 N =", "选用典型材料:").
@@ -217,7 +220,7 @@ public:
             if (!c) continue;
             if (!isInput(node->kind) && !isButtonKind(node->kind) && node->kind != Kind::Trackbar && !isPane(*node))
                 continue;
-            named.push_back({c, plainLabel(nameOf(*node))});
+            named.push_back({c, plainLabel(nameOf(*node), false)});
         }
         // A button whose field after it reads its caption (a result it
         // computes, a value it chooses): the field keeps the label, the

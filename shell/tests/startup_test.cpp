@@ -350,7 +350,9 @@ TEST_F(StartupTest, AHandOffNobodyTakesOpensTheReportInTheNewProgram) {
         std::memcpy(a.sun_path, sock.c_str(), sock.string().size() + 1);
         ::unlink(sock.c_str());
         ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
-        if (c.listening) ASSERT_EQ(::listen(fd, 8), 0);
+        if (c.listening) {
+            ASSERT_EQ(::listen(fd, 8), 0);
+        }
         std::atomic<bool> stop{false};
         std::atomic<int> calls{0};
         std::thread mute([&] {
@@ -373,7 +375,9 @@ TEST_F(StartupTest, AHandOffNobodyTakesOpensTheReportInTheNewProgram) {
         }
         stop = true;
         mute.join();
-        if (c.listening) EXPECT_EQ(calls, 2) << "looked for a running program, then tried to hand over";
+        if (c.listening) {
+            EXPECT_EQ(calls, 2) << "looked for a running program, then tried to hand over";
+        }
         ::close(fd);
         SetUp();
     }

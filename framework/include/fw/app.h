@@ -55,6 +55,7 @@ public:
     virtual std::optional<bool> print(const PrintRequest&, bool /*direct*/) { return std::nullopt; }
     // Call `readable` whenever fd has data (the hand-off socket).
     virtual void watchFd(int /*fd*/, std::function<void()> /*readable*/) {}
+    virtual void unwatchFd(int /*fd*/) {}         // before fd is closed
     virtual int run() { return 0; }               // the message loop until quit
     virtual void quit(int /*code*/) {}
 };
