@@ -490,6 +490,14 @@ void AppBackendQt::frameChanged(fw::MdiFrame& f, fw::FrameChange what) {
         if (f.contextHelpMode()) QApplication::setOverrideCursor(Qt::WhatsThisCursor);
         else QApplication::restoreOverrideCursor();
         break;
+    case fw::FrameChange::Foreground:
+        // Restored as it was before the user minimised it (maximised stays
+        // maximised), then on top with the focus.
+        if (m->main->isMinimized()) m->main->setWindowState(m->main->windowState() & ~Qt::WindowMinimized);
+        m->main->show();
+        m->main->raise();
+        m->main->activateWindow();
+        break;
     }
 }
 
@@ -647,6 +655,14 @@ void AppBackendQt::watchFd(int fd, std::function<void()> readable) {
     auto* n = new QSocketNotifier(fd, QSocketNotifier::Read);
     QObject::connect(n, &QSocketNotifier::activated, n, [readable] { readable(); });
     m->notifiers.push_back(n);
+}
+
+void AppBackendQt::unwatchFd(int fd) {
+    std::erase_if(m->notifiers, [fd](QSocketNotifier* n) {
+        if (n->socket() != fd) return false;
+        delete n;   // never from its own signal: the socket closes when the program ends
+        return true;
+    });
 }
 
 int AppBackendQt::run() { return QApplication::exec(); }

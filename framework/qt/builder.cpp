@@ -420,13 +420,17 @@ QString editText(const std::string& t) {
 // ---- names ----
 
 // Every control of d gets the name the model gives it (fw::controlNames):
-// what a screen reader says and what the refusals start with.
+// what a screen reader says and what the refusals start with. The edit part
+// of an editable combo box, where the focus and a screen reader land, is
+// named as the box.
 void nameAll(fw::Dialog& d) {
     for (const auto& [c, name] : fw::controlNames(d)) {
         ControlView* v = viewOf(*c);
         if (!v || !v->widget) continue;
         const QString n = qs(name);
         if (v->widget->accessibleName() != n) v->widget->setAccessibleName(n);
+        if (auto* cb = qobject_cast<QComboBox*>(v->widget); cb && cb->lineEdit() && cb->lineEdit()->accessibleName() != n)
+            cb->lineEdit()->setAccessibleName(n);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "fw/app.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <stdexcept>
 
 #include "fw/registry.h"
@@ -150,7 +151,7 @@ int App::main(std::vector<std::string> args) {
     m_args = std::move(args);
     if (!InitInstance()) {
         ExitInstance();
-        return 1;
+        return m_handedOver ? 0 : 1;
     }
     int code = appBackend() ? appBackend()->run() : 0;
     if (!m_exited) {
@@ -230,14 +231,23 @@ bool App::ProcessShellCommand(const CommandLineInfo& info) {
         OnFileNew();
         return true;
     case CommandLineInfo::Shell::FileOpen: {
-        // A running program takes them all; else each opens here, in order.
+        // A running program takes them, in order; from the first one it does
+        // not take (none runs, or it does not answer) each opens here.
         std::vector<std::filesystem::path> files = info.files;
         if (files.empty()) files.push_back(info.file);
-        bool handed = false;
-        for (const auto& f : files) handed = handOver(f) || handed;
-        if (handed) return false;
+        std::size_t handed = 0;
+        while (handed < files.size() && handOver(files[handed])) {
+            // said to whoever started this one (a terminal, a file manager's log)
+            std::printf("%s 已在运行，已由它打开：%s\n", appTitle().c_str(), normalisedPath(files[handed]).c_str());
+            ++handed;
+        }
+        std::fflush(stdout);
+        if (handed == files.size()) {
+            m_handedOver = true;
+            return false;   // this start has done its work
+        }
         bool opened = false;
-        for (const auto& f : files) opened = OpenDocumentFile(f) != nullptr || opened;
+        for (std::size_t i = handed; i < files.size(); ++i) opened = OpenDocumentFile(files[i]) != nullptr || opened;
         return opened;
     }
     case CommandLineInfo::Shell::FilePrint: {

@@ -163,6 +163,10 @@ void MdiFrame::ShowWindow(ShowCmd c) {
     frameNotify(*this, FrameChange::Show);
 }
 
+void MdiFrame::BringToFront() {
+    if (m_show != ShowCmd::Hide) frameNotify(*this, FrameChange::Foreground);
+}
+
 void MdiFrame::changed(FrameChange what) { frameNotify(*this, what); }
 
 const Menu* MdiFrame::currentMenu() const {

@@ -187,6 +187,7 @@ void App::EnableShellOpen() {
 
 void App::closeShellOpen() {
     if (m_listenFd < 0) return;
+    if (AppBackend* b = appBackend()) b->unwatchFd(m_listenFd);
     ::close(m_listenFd);
     m_listenFd = -1;
     ::unlink(m_socketPath.c_str());
@@ -210,7 +211,12 @@ void App::pollShellOpen() {
         bool open = line.rfind("open ", 0) == 0 && line.size() > 5;
         writeAll(c, open ? "ok\n" : "no\n");
         ::close(c);
-        if (open) OpenDocumentFile(line.substr(5));   // after the answer: a message box may follow
+        if (!open) continue;
+        // After the answer (a message box may follow): the frame comes to
+        // the front with the report's window active, a new one or the one
+        // that shows it already.
+        if (m_frame) m_frame->BringToFront();
+        OpenDocumentFile(line.substr(5));
     }
 }
 

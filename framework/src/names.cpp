@@ -52,13 +52,14 @@ bool endsWith(std::string_view s, std::string_view e) {
     return s.size() >= e.size() && s.compare(s.size() - e.size(), e.size(), e) == 0;
 }
 
-// "&O  装入\t数据" -> "O 装入 数据": mnemonics gone, blanks collapsed and trimmed.
-std::string plainText(std::string_view text) {
+// "&O  装入\t数据" -> "O 装入 数据": mnemonics gone (unless keepAmpersands),
+// blanks collapsed and trimmed.
+std::string plainText(std::string_view text, bool keepAmpersands = false) {
     std::string out;
     bool blank = false;
     for (std::size_t i = 0; i < text.size(); ++i) {
         char c = text[i];
-        if (c == '&' && i + 1 < text.size()) c = text[++i];
+        if (c == '&' && !keepAmpersands && i + 1 < text.size()) c = text[++i];
         if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
             blank = !out.empty();
             continue;
@@ -70,20 +71,81 @@ std::string plainText(std::string_view text) {
     return out;
 }
 
-// "模数:   m   =" -> "模数: m": a label without its closing "=" or ":".
-std::string plainLabel(std::string_view text) {
-    std::string out = plainText(text);
-    for (bool cut = true; cut;) {
-        cut = false;
-        for (std::string_view end : {"=", ":", "\xef\xbc\x9d" /* ＝ */, "\xef\xbc\x9a" /* ： */}) {
-            if (endsWith(out, end)) {
-                out.erase(out.size() - end.size());
-                while (!out.empty() && out.back() == ' ') out.pop_back();
-                cut = true;
-            }
+std::string utf8(const std::u32string& text) {
+    std::string out;
+    for (char32_t c : text) {
+        if (c < 0x80) {
+            out += static_cast<char>(c);
+        } else if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
+        } else {
+            out += static_cast<char>(0xF0 | (c >> 18));
+            out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            out += static_cast<char>(0x80 | (c & 0x3F));
         }
     }
     return out;
+}
+
+bool isColon(char32_t c) { return c == ':' || c == 0xFF1A /* ： */; }
+bool isDigit(char32_t c) { return c >= '0' && c <= '9'; }
+
+// What a label ends with to say that a value follows: "=", ":", a sign "-"
+// (the field holds the size of a negative deviation), "," or ";".
+bool labelMark(char32_t c) {
+    return isColon(c) || c == '=' || c == 0xFF1D /* ＝ */ || c == '-' || c == 0xFF0D /* － */ || c == 0x2212 /* − */ ||
+           c == 0x2014 /* — */ || c == ',' || c == 0xFF0C /* ， */ || c == ';' || c == 0xFF1B /* ； */ ||
+           c == 0x3001 /* 、 */;
+}
+
+// The words and the symbol of a label, as a screen reader is to say them
+// and a refusal to name the field: "模数:   m   =" -> "模数 m", "齿数:Z1" ->
+// "齿数 Z1", "公法线上偏差：  Ws = -" -> "公法线上偏差 Ws", "等顶隙 ):" ->
+// "等顶隙". A colon between words becomes a blank (one between digits, a
+// ratio, stays); the marks that end or open a label go; a bracket that the
+// text does not close (or open) goes.
+// A text that has lost its mnemonics already (a name) is cleaned with
+// mnemonics false: an "&" left in it is the text's own.
+std::string plainLabel(std::string_view text, bool mnemonics = true) {
+    std::vector<char32_t> cs = codePoints(plainText(text, !mnemonics));
+    for (std::size_t i = 0; i < cs.size(); ++i)
+        if (isColon(cs[i]) && !(i > 0 && i + 1 < cs.size() && isDigit(cs[i - 1]) && isDigit(cs[i + 1]))) cs[i] = ' ';
+    static const std::pair<char32_t, char32_t> brackets[] = {{'(', ')'}, {0xFF08, 0xFF09} /* （） */, {'[', ']'},
+                                                             {0x3010, 0x3011} /* 【】 */};
+    std::vector<bool> stray(cs.size(), false);
+    for (const auto& [open, close] : brackets) {
+        std::vector<std::size_t> opened;
+        for (std::size_t i = 0; i < cs.size(); ++i) {
+            if (cs[i] == open) opened.push_back(i);
+            if (cs[i] != close) continue;
+            if (opened.empty()) stray[i] = true;
+            else opened.pop_back();
+        }
+        for (std::size_t i : opened) stray[i] = true;
+    }
+    std::u32string kept;
+    for (std::size_t i = 0; i < cs.size(); ++i)
+        if (!stray[i]) kept += cs[i];
+    auto edge = [](char32_t c) { return c == ' ' || labelMark(c); };
+    while (!kept.empty() && edge(kept.back())) kept.pop_back();
+    std::size_t from = 0;   // a sign before a number ("-0.5", an end of a slider's range) stays
+    auto sign = [&kept](std::size_t i) {
+        return (kept[i] == '-' || kept[i] == 0x2212) && i + 1 < kept.size() && (isDigit(kept[i + 1]) || kept[i + 1] == '.');
+    };
+    while (from < kept.size() && edge(kept[from]) && !sign(from)) ++from;
+    return plainText(utf8(kept.substr(from)), true);   // blanks collapsed again, the text's own "&" kept
+}
+
+// A caption that ends like a label ("传递功率 N =", "选用典型材料:").
+bool endsLikeLabel(std::string_view text) {
+    const std::string t = plainText(text);
+    return endsWith(t, "=") || endsWith(t, ":") || endsWith(t, "\xef\xbc\x9d") || endsWith(t, "\xef\xbc\x9a");
 }
 
 std::vector<std::string> split(const std::string& s, char sep) {
@@ -135,6 +197,8 @@ bool isInput(Kind k) {
 }
 bool isPushKind(Kind k) { return k == Kind::PushButton || k == Kind::BitmapButton; }
 bool isButtonKind(Kind k) { return isPushKind(k) || k == Kind::RadioButton || k == Kind::CheckBox; }
+// What a button is, in words (a button named as the field beside it adds it).
+const char* kindWord(Kind k) { return k == Kind::RadioButton ? "单选按钮" : k == Kind::CheckBox ? "复选框" : "按钮"; }
 
 // A text box of the program's hints.
 bool isPane(const Node& n) { return isTextPane(n); }
@@ -156,7 +220,19 @@ public:
             if (!c) continue;
             if (!isInput(node->kind) && !isButtonKind(node->kind) && node->kind != Kind::Trackbar && !isPane(*node))
                 continue;
-            named.push_back({c, nameOf(*node)});
+            named.push_back({c, plainLabel(nameOf(*node), false)});
+        }
+        // A button whose field after it reads its caption (a result it
+        // computes, a value it chooses): the field keeps the label, the
+        // button says what it is, as a slider beside its field says "滑标".
+        std::map<const Node*, const std::string*> byNode;
+        for (const auto& [c, name] : named) byNode[&node(c)] = &name;
+        for (auto& [c, name] : named) {
+            const Node& b = node(c);
+            if (!isButtonKind(b.kind) || !b.name.empty() || name.empty()) continue;
+            const Node* next = sibling(b, 1);
+            auto it = next && isInput(next->kind) ? byNode.find(next) : byNode.end();
+            if (it != byNode.end() && *it->second == name) name = join({name, kindWord(b.kind)});
         }
         // A name that repeats takes its group's caption in front.
         std::map<std::string, int> count;
@@ -210,8 +286,7 @@ private:
     bool followsField(const Node& n) const {
         const Node* prev = sibling(n, -1);
         if (!prev || !isInput(prev->kind)) return false;
-        const std::string t = plainText(text(n));
-        return !(endsWith(t, "=") || endsWith(t, ":") || endsWith(t, "\xef\xbc\x9d") || endsWith(t, "\xef\xbc\x9a"));
+        return !endsLikeLabel(text(n));
     }
     bool symbolLabel(const Node& n) const {
         const std::string t = plainText(text(n));
@@ -300,6 +375,36 @@ private:
         return label;
     }
 
+    // "齿数:Z1 =" [field]  "Z2 =" [field]: the second symbol of a pair says
+    // what it is with the words of the first ("齿数 Z2"). The words of the
+    // label before, when lab is a bare symbol that differs from that
+    // label's symbol only in its closing digits; else empty.
+    std::string pairWords(const Node& lab, const std::string& symbol) const {
+        auto stem = [](std::string s) {
+            while (!s.empty() && s.back() >= '0' && s.back() <= '9') s.pop_back();
+            return s;
+        };
+        if (symbol.empty() || symbol.find(' ') != std::string::npos || symbolOf(symbol) != symbol ||
+            stem(symbol) == symbol || stem(symbol).empty())
+            return {};
+        for (char32_t c : codePoints(symbol))
+            if (chinese(c)) return {};
+        const Node* before = nullptr;
+        for (const Node* b = sibling(lab, -1); b && !before; b = sibling(*b, -1))
+            if (isStatic(b) && !followsField(*b) && saysSomething(text(*b))) before = b;
+        if (!before && place(lab).index == 0) {   // field(...) rows side by side in a row
+            const Node* own = place(lab).parent;
+            const Node* left = own ? sibling(*own, -1) : nullptr;
+            if (left && left->kind == Kind::Row && !left->children.empty() && isStatic(&left->children[0]))
+                before = &left->children[0];
+        }
+        if (!before) return {};
+        const std::string label = plainLabel(text(*before));
+        const std::string sym = symbolOf(label);
+        if (sym == label || stem(sym) != stem(symbol)) return {};
+        return plainLabel(label.substr(0, label.size() - sym.size()));
+    }
+
     // The three fields of an angle: named by the row's symbol and the unit
     // after each ("β 度", "β 分", "β 秒").
     std::string anglePart(const Node& n) const {
@@ -344,6 +449,7 @@ private:
                 std::string label = labelOf(*prev, n);
                 if (label.empty()) return rowWords(n);
                 label = partOf(label, k, count, n);
+                if (std::string w = pairWords(*prev, label); !w.empty()) label = join({w, label});
                 // "[button] [symbol = field]": the button says what the symbol is
                 const Node* before = sibling(*prev, -1);
                 if (!before && place(*prev).index == 0) {
@@ -375,7 +481,7 @@ private:
     std::string resultName(const Node& button) const {
         const std::string caption = nameOf(button);
         const std::string label = plainLabel(caption);
-        if (label != caption) return label;
+        if (endsLikeLabel(caption)) return label;
         const std::string symbol = symbolOf(label);
         return symbol != label ? symbol : std::string();
     }

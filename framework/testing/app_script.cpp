@@ -22,6 +22,7 @@ public:
     void frameCreated(fw::MdiFrame&) override { m_s.m_events.push_back("frame created"); }
     void frameChanged(fw::MdiFrame& f, fw::FrameChange what) override {
         if (what == fw::FrameChange::Show) m_s.m_events.push_back(std::string("frame shown ") + showName(f.showState()));
+        if (what == fw::FrameChange::Foreground) m_s.m_events.push_back("frame to front");
     }
     void frameDestroyed(fw::MdiFrame&) override { m_s.m_events.push_back("frame destroyed"); }
     void childCreated(fw::MdiChild& c) override { m_s.m_events.push_back("child shown " + c.caption()); }

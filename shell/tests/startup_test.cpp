@@ -1,8 +1,17 @@
 // Start-up of the main program: its order, each refusal, the splash window,
 // the frame's menus and bars, exit and the per-user profile.
 #include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <csignal>
+#include <cstring>
+#include <thread>
 
 #include "shell/kavrin_app.h"
 #include "shell/main_frame.h"
@@ -254,29 +263,124 @@ TEST_F(StartupTest, RecentFilesKeepAPathOnceAndAreStoredAtExit) {
     EXPECT_EQ(app.activeTitle(), "b.tng");
 }
 
-TEST_F(StartupTest, ASecondStartHandsItsReportToTheRunningProgram) {
-    auto report = writeFile("hand.cyt", "handed\r\n");
-    CKavrinApp first;
-    ASSERT_TRUE(first.InitInstance());
-    ASSERT_FALSE(first.socketPath().empty());
-    // The second program would block in its hand-off while the first one
-    // reads; here both run on one thread, so the first one answers a
-    // connection queued by a raw client.
-    fw::App* keep = fw::App::current();
-    EXPECT_EQ(keep, &first);
+// A second start of the program, as a process of its own ("Kavrin <report>"
+// from a shell or a file manager) while `running` runs: its exit status.
+// Both would run on one thread here, so the running program reads its
+// hand-offs while this one waits for the second to end.
+int secondStart(CKavrinApp& running, const std::filesystem::path& report) {
     pid_t child = fork();
     if (child == 0) {
-        CKavrinApp second;   // the child process: hands the path over and ends
-        second.EnableShellOpen();
-        _exit(second.handOver(report) ? 0 : 1);
+        int code = 2;
+        {
+            CKavrinApp second;
+            code = second.main({"Kavrin", report.string()});
+        }
+        _exit(code);
     }
     int status = 0;
-    for (int i = 0; i < 100 && waitpid(child, &status, WNOHANG) == 0; ++i) {
-        first.pollShellOpen();
+    for (int i = 0; i < 250 && waitpid(child, &status, WNOHANG) == 0; ++i) {
+        running.pollShellOpen();
         usleep(20000);
     }
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
-    EXPECT_EQ(app.activeTitle(), "hand.cyt");
+    if (waitpid(child, &status, WNOHANG) == 0) {   // still running: it opened the report itself
+        kill(child, SIGKILL);
+        waitpid(child, &status, 0);
+        return -1;
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// The running program takes a report named at a second start, shows it in
+// front (a new window, or the one that shows it already), and the second
+// start ends saying it worked: status 0.
+TEST_F(StartupTest, ASecondStartHandsItsReportToTheRunningProgramAndEndsWell) {
+    auto handed = writeFile("hand.cyt", "handed\r\n");
+    auto other = writeFile("other.tng", "other\r\n");
+    CKavrinApp first;
+    first.setArgs({"Kavrin", other.string()});
+    ASSERT_TRUE(first.InitInstance());
+    ASSERT_FALSE(first.socketPath().empty());
+    app.key("Escape");   // the splash goes
+    struct Case {
+        const char* what;
+        std::filesystem::path report;
+        std::size_t documents;   // open afterwards
+    };
+    const Case cases[] = {
+        {"a report not open yet", handed, 2},
+        {"a report open already, behind another", other, 2},
+        {"the first one again, open behind another", handed, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::size_t events = app.events().size();
+        EXPECT_EQ(secondStart(first, c.report), 0);
+        EXPECT_EQ(app.activeTitle(), c.report.filename().string());
+        EXPECT_EQ(first.documents().size(), c.documents);
+        EXPECT_EQ(first.mainFrame()->MDIGetActive()->showState(), fw::ShowCmd::Maximized);
+        const std::vector<std::string> after(app.events().begin() + static_cast<long>(events), app.events().end());
+        EXPECT_NE(std::find(after.begin(), after.end(), "frame to front"), after.end());
+    }
+    EXPECT_EQ(app.activeText(), "handed\r\n");
+}
+
+// A hand-off nobody takes (a program that does not answer, or a socket left
+// behind by one that ended) is no failure: the report opens in this start,
+// as if no program ran.
+TEST_F(StartupTest, AHandOffNobodyTakesOpensTheReportInTheNewProgram) {
+    auto report = writeFile("late.cyt", "late\r\n");
+    std::filesystem::path sock;   // where the program looks for a running one
+    {
+        CKavrinApp probe;
+        probe.EnableShellOpen();
+        sock = probe.socketPath();
+    }
+    ASSERT_FALSE(sock.empty());
+    ASSERT_LT(sock.string().size(), sizeof(sockaddr_un::sun_path));
+    struct Case {
+        const char* what;
+        bool listening;   // a program listens, and closes every connection without an answer
+    };
+    for (const Case c : {Case{"a program that does not answer", true}, Case{"a socket left behind", false}}) {
+        SCOPED_TRACE(c.what);
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        ASSERT_GE(fd, 0);
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        std::memcpy(a.sun_path, sock.c_str(), sock.string().size() + 1);
+        ::unlink(sock.c_str());
+        ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+        if (c.listening) {
+            ASSERT_EQ(::listen(fd, 8), 0);
+        }
+        std::atomic<bool> stop{false};
+        std::atomic<int> calls{0};
+        std::thread mute([&] {
+            while (c.listening && !stop) {
+                pollfd p{fd, POLLIN, 0};
+                if (::poll(&p, 1, 20) > 0)
+                    if (int conn = ::accept(fd, nullptr, nullptr); conn >= 0) {
+                        ++calls;
+                        ::close(conn);
+                    }
+            }
+        });
+        {
+            CKavrinApp second;
+            second.setArgs({"Kavrin", report.string()});
+            EXPECT_TRUE(second.InitInstance());
+            EXPECT_FALSE(second.handedOver());
+            EXPECT_EQ(app.activeTitle(), "late.cyt");
+            EXPECT_EQ(app.activeText(), "late\r\n");
+        }
+        stop = true;
+        mute.join();
+        if (c.listening) {
+            EXPECT_EQ(calls, 2) << "looked for a running program, then tried to hand over";
+        }
+        ::close(fd);
+        SetUp();
+    }
 }
 
 }  // namespace

@@ -55,6 +55,7 @@ public:
     virtual std::optional<bool> print(const PrintRequest&, bool /*direct*/) { return std::nullopt; }
     // Call `readable` whenever fd has data (the hand-off socket).
     virtual void watchFd(int /*fd*/, std::function<void()> /*readable*/) {}
+    virtual void unwatchFd(int /*fd*/) {}         // before fd is closed
     virtual int run() { return 0; }               // the message loop until quit
     virtual void quit(int /*code*/) {}
 };
@@ -140,7 +141,9 @@ public:
 
     virtual bool InitInstance() { return true; }
     virtual int ExitInstance();
-    // Start-up, then the message loop when InitInstance succeeded.
+    // Start-up, then the message loop when InitInstance succeeded. The exit
+    // status: the loop's; 1 when start-up failed; 0 when this start ended
+    // because the running program took every file it was given.
     int main(std::vector<std::string> args);
     const std::vector<std::string>& args() const { return m_args; }
     void setArgs(std::vector<std::string> a) { m_args = std::move(a); }   // before InitInstance
@@ -164,10 +167,15 @@ public:
     EditView* activeView() const;
     Document* activeDocument() const;
 
-    // Command line: every file named opens, "/p file" prints it.
+    // Command line: every file named opens, "/p file" prints it. When a
+    // program runs already, the files go to it: once it has taken them all,
+    // ProcessShellCommand returns false and handedOver() is true (this start
+    // ends, with status 0); a file it does not take opens here.
     void ParseCommandLine(CommandLineInfo& info) const;
     virtual bool ProcessShellCommand(const CommandLineInfo& info);
-    // Shell open: a second start hands its file to the running program.
+    bool handedOver() const { return m_handedOver; }
+    // Shell open: a second start hands its file to the running program,
+    // which opens it (or activates its window) and comes to the front.
     void EnableShellOpen();
     void RegisterShellFileTypes(bool compat = true);
     // The application icon: a name in the icon theme and its SVG picture,
@@ -206,6 +214,7 @@ private:
     std::unique_ptr<DocTemplate> m_template;
     std::unique_ptr<MdiFrame> m_frame;
     bool m_exited = false;
+    bool m_handedOver = false;
     std::string m_iconName, m_iconSvg;
     int m_listenFd = -1;
     std::filesystem::path m_socketPath;

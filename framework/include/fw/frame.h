@@ -77,8 +77,10 @@ private:
 
 // What changed in a frame. Bars: the toolbar's buttons or the status bar's
 // panes (rebuild them); BarState: a bar shown or hidden, a key indicator on
-// or off; Message: only the text of the status bar's message pane.
-enum class FrameChange { Caption, Menu, Bars, BarState, Message, Show, Arrange, Active, HelpMode };
+// or off; Message: only the text of the status bar's message pane;
+// Foreground: the frame comes to the front (restored when the user has
+// minimised it, raised above the other windows, given the focus).
+enum class FrameChange { Caption, Menu, Bars, BarState, Message, Show, Arrange, Active, HelpMode, Foreground };
 
 class FrameWindow : public Window, public CmdTarget {
 public:
@@ -121,6 +123,9 @@ public:
 
     void ShowWindow(ShowCmd cmd);
     void UpdateWindow() {}
+    // Brings a shown frame to the front of the desktop (a report handed over
+    // by a second start is to be seen at once). A hidden frame stays hidden.
+    void BringToFront();
     void DragAcceptFiles(bool on = true) { m_acceptFiles = on; }
     bool acceptsFiles() const { return m_acceptFiles; }
 

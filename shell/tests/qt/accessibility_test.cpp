@@ -1,7 +1,8 @@
 // Every dialog template of every deliverable, shown by the Qt backend and read
 // through QAccessible as a screen reader reads it: each control has a name of
-// its own that says what it holds, and a dialog keeps its size whatever its
-// hints say.
+// its own that says what it holds, in its label's words without the label's
+// punctuation, whatever takes typing is named (an editable combo box's edit
+// part too), and a dialog keeps its size whatever its hints say.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -185,17 +186,44 @@ bool saysOnlyUnits(QString name, const QString& group) {
     return true;
 }
 
+// What a name must not hold: the punctuation of the label it comes from. A
+// colon, equals sign or dash at either end ("：α 度", "Ws = -", "选用典型材料:"),
+// a colon between words ("齿数:Z1"), or a bracket that is not closed in the
+// name ("等顶隙 )"). Empty when the name is clean, else what is wrong.
+QString punctuationIn(const QString& name) {
+    static const QString ends = QStringLiteral(":：=＝-－—,，;；、");
+    if (name.isEmpty()) return {};
+    if (ends.contains(name.front())) return QStringLiteral("starts with ") + name.front();
+    if (ends.contains(name.back())) return QStringLiteral("ends with ") + name.back();
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        const QChar c = name[i];
+        const bool digits = i > 0 && i + 1 < name.size() && name[i - 1].isDigit() && name[i + 1].isDigit();
+        if ((c == u':' || c == u'：') && !digits) return QStringLiteral("a colon inside");
+    }
+    static const std::pair<QChar, QChar> pairs[] = {{u'(', u')'}, {u'（', u'）'}, {u'[', u']'}, {u'【', u'】'}};
+    for (const auto& [open, close] : pairs) {
+        int depth = 0;
+        for (QChar c : name) {
+            if (c == open) ++depth;
+            if (c == close && --depth < 0) return QStringLiteral("a stray ") + close;
+        }
+        if (depth > 0) return QStringLiteral("a stray ") + open;
+    }
+    return {};
+}
+
 struct Findings {
     int controls = 0;
-    std::vector<std::string> unnamed, unitOnly, duplicate, numbered, comboByValue;
+    std::vector<std::string> unnamed, unitOnly, duplicate, numbered, comboByValue, punctuated, unnamedEdit;
     int duplicateControls = 0;
     std::string summary() const {
         char line[256];
         std::snprintf(line, sizeof line,
                       "%d controls: %zu duplicate names (%d controls), %zu names differing by a trailing number, "
-                      "%zu unnamed, %zu unit-only, %zu combo boxes named by their value",
+                      "%zu unnamed, %zu unit-only, %zu combo boxes named by their value, %zu names with "
+                      "punctuation, %zu unnamed editable parts",
                       controls, duplicate.size(), duplicateControls, numbered.size(), unnamed.size(),
-                      unitOnly.size(), comboByValue.size());
+                      unitOnly.size(), comboByValue.size(), punctuated.size(), unnamedEdit.size());
         return line;
     }
     std::string details() const {
@@ -208,6 +236,8 @@ struct Findings {
         list("duplicate", duplicate);
         list("trailing number", numbered);
         list("combo named by its value", comboByValue);
+        list("punctuation", punctuated);
+        list("unnamed editable part", unnamedEdit);
         return s;
     }
 };
@@ -227,6 +257,8 @@ void judge(const std::string& dialog, QWidget* top, Findings& f) {
             continue;
         }
         if (saysOnlyUnits(h.name, h.group)) f.unitOnly.push_back(where(h));
+        if (const QString why = punctuationIn(h.name); !why.isEmpty())
+            f.punctuated.push_back(where(h) + ": " + why.toStdString());
         ++count[h.name];
         const auto m = trailing.match(h.name);
         byBase[m.hasMatch() ? m.captured(1) : h.name].insert(h.name);
@@ -242,6 +274,29 @@ void judge(const std::string& dialog, QWidget* top, Findings& f) {
             for (const QString& n : names) all += (all.empty() ? "\"" : ", \"") + n.toStdString() + "\"";
             f.numbered.push_back(dialog + " " + all);
         }
+    // Whatever takes typing is named, the edit part of an editable combo box
+    // too (a screen reader lands on it when the box gets the focus): by the
+    // combo box's own name.
+    std::vector<std::pair<QAccessibleInterface*, QString>> edits;   // with the name of the control around it
+    std::function<void(QAccessibleInterface*, const QString&, int)> walk = [&](QAccessibleInterface* i,
+                                                                           const QString& around, int depth) {
+        if (!i || depth > 30) return;
+        auto* w = qobject_cast<QWidget*>(i->object());
+        QString owner = around;
+        if (w && w->property("fwqt.control").isValid()) owner = i->text(QAccessible::Name).simplified();
+        if (i->role() == QAccessible::EditableText && w && w->isVisible()) edits.push_back({i, owner});
+        for (int k = 0; k < i->childCount(); ++k) walk(i->child(k), owner, depth + 1);
+    };
+    walk(QAccessible::queryAccessibleInterface(top), QString(), 0);
+    for (const auto& [i, owner] : edits) {
+        const QString name = i->text(QAccessible::Name).simplified();
+        auto* w = qobject_cast<QWidget*>(i->object());
+        const bool part = !w->property("fwqt.control").isValid();   // the edit inside a control
+        if (name.isEmpty() || (part && name != owner))
+            f.unnamedEdit.push_back(dialog + " " + (part ? w->parentWidget()->objectName() : w->objectName()).toStdString() +
+                                    (part ? " (its edit part)" : "") + " \"" + name.toStdString() + "\", its control \"" +
+                                    owner.toStdString() + "\"");
+    }
     // A combo box is named by what it chooses, whatever it shows.
     for (const Heard& h : heard) {
         auto* cb = qobject_cast<QComboBox*>(h.widget);
@@ -262,7 +317,7 @@ TEST(QtAccessibility, EveryControlOfEveryDialogHasANameOfItsOwn) {
     std::printf("%s\n", f.summary().c_str());
     EXPECT_GT(f.controls, 1000);
     EXPECT_TRUE(f.unnamed.empty() && f.unitOnly.empty() && f.duplicate.empty() && f.numbered.empty() &&
-                f.comboByValue.empty())
+                f.comboByValue.empty() && f.punctuated.empty() && f.unnamedEdit.empty())
         << f.summary() << "\n"
         << f.details();
 }

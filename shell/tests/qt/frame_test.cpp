@@ -2,7 +2,8 @@
 // under Xvfb and openbox): every modal window, the first one after start-up
 // included, opens with its frame and title bar, centred on the main window.
 // And, on any platform, the report window draws a report in the cells its
-// columns were written for, and the status bar follows every menu item.
+// columns were written for, the status bar follows every menu item, and a
+// second start of the program hands its report to the running one.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QStatusBar>
@@ -342,6 +344,62 @@ TEST(ShellQtFrame, GreyedRecentFileItemShowsItsOwnPrompt) {
     }
     file->hide();
     pump(5);
+}
+
+// "Kavrin <report>" run from a shell while the program runs minimised: the
+// real program, started as a second process, hands the report over and
+// ends with status 0, saying so; the running one comes back to the front
+// with that report's window active, a new one or the one that shows it
+// already (behind another).
+TEST(ShellQtFrame, ASecondStartHandsItsReportOverAndTheRunningProgramShowsIt) {
+    Program p(std::vector<std::pair<std::string, std::string>>{{"first.cyt", "first\r\n"}});
+    ASSERT_TRUE(p.started);
+    p.app->userInput({fw::InputMessage::Kind::KeyDown, "Shift"});   // the splash
+    std::ofstream(testDir() / "second.tng", std::ios::binary) << "second\r\n";
+    auto* area = p.main()->findChild<QMdiArea*>();
+    ASSERT_NE(area, nullptr);
+    struct Case {
+        const char* what;
+        const char* report;
+        int windows;   // report windows afterwards
+    };
+    const Case cases[] = {
+        {"a report not open yet", "second.tng", 2},
+        {"a report open already, behind another", "first.cyt", 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        p.main()->showMinimized();
+        pumpUntil([&] { return p.main()->isMinimized(); }, 2000);
+        const QString report = QString::fromStdString((testDir() / c.report).string());
+        QProcess second;
+        second.setProgram(QStringLiteral(KAVRIN_PROGRAM));
+        second.setArguments({report});
+        // Its exit status is the point here, not what the libraries it loads
+        // leave allocated at exit.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+        second.setProcessEnvironment(env);
+        second.start();
+        // The running program answers from its own loop: pumped here.
+        const bool ended = pumpUntil([&] { return second.state() == QProcess::NotRunning; }, 30000);
+        if (!ended) {
+            second.kill();
+            second.waitForFinished(5000);
+        }
+        ASSERT_TRUE(ended) << "the second start opened the report itself and ran on";
+        const QString said = QString::fromUtf8(second.readAllStandardOutput());
+        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(second.exitCode(), 0) << said.toStdString() << second.readAllStandardError().toStdString();
+        EXPECT_TRUE(said.contains(report)) << said.toStdString();
+        EXPECT_TRUE(pumpUntil([&] { return !p.main()->isMinimized() && p.main()->isVisible(); }, 3000))
+            << "the running program stays minimised";
+        EXPECT_TRUE(pumpUntil([&] { return p.main()->isActiveWindow(); }, 3000)) << "not in front";
+        EXPECT_EQ(area->subWindowList().size(), c.windows);
+        ASSERT_NE(area->activeSubWindow(), nullptr);
+        EXPECT_EQ(area->activeSubWindow()->windowTitle().toStdString(), c.report);
+        EXPECT_EQ(fs::path(p.app->activeDocument()->GetPathName()).filename().string(), c.report);
+    }
 }
 
 }  // namespace

@@ -559,10 +559,10 @@ TEST(ShellQtWindow, CutterSchemeShowsEachSubscriptAfterItsSymbol) {
     EXPECT_TRUE(shownStatics.isEmpty()) << shownStatics.join('|').toStdString();   // no loose subscript after a field
     // The pinion's and the gear's cutter fields are told apart by their group
     // (as the dialog captions it).
-    EXPECT_EQ(names[1001].toStdString(), "用于小齿轮（Z1）的插齿刀参数 齿数: Z0");
-    EXPECT_EQ(names[1007].toStdString(), "用于大齿轮（Z2）的插齿刀参数 齿数: Z0");
-    EXPECT_EQ(names[1005].toStdString(), "用于小齿轮（Z1）的插齿刀参数 齿顶圆直径: da0");
-    EXPECT_EQ(names[1011].toStdString(), "用于大齿轮（Z2）的插齿刀参数 齿顶圆直径: da0");
+    EXPECT_EQ(names[1001].toStdString(), "用于小齿轮（Z1）的插齿刀参数 齿数 Z0");
+    EXPECT_EQ(names[1007].toStdString(), "用于大齿轮（Z2）的插齿刀参数 齿数 Z0");
+    EXPECT_EQ(names[1005].toStdString(), "用于小齿轮（Z1）的插齿刀参数 齿顶圆直径 da0");
+    EXPECT_EQ(names[1011].toStdString(), "用于大齿轮（Z2）的插齿刀参数 齿顶圆直径 da0");
 }
 
 TEST(ShellQtWindow, RatingDialogSpeaksToAssistiveToolsAsTyped) {

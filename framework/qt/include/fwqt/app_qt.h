@@ -31,6 +31,7 @@ public:
     void startPopupTimer(fw::PopupWindow& p, int id, int ms) override;
     void stopPopupTimer(fw::PopupWindow& p, int id) override;
     void watchFd(int fd, std::function<void()> readable) override;
+    void unwatchFd(int fd) override;
     int run() override;
     void quit(int code) override;
 

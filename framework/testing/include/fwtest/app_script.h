@@ -26,8 +26,8 @@ public:
     AppSession& operator=(const AppSession&) = delete;
 
     // What happened, in order: "frame created", "frame shown maximized",
-    // "child shown <caption>", "popup shown 520x320", "popup destroyed",
-    // "timer 1 8500", "quit".
+    // "frame to front", "child shown <caption>", "popup shown 520x320",
+    // "popup destroyed", "timer 1 8500", "quit".
     const std::vector<std::string>& events() const { return m_events; }
     bool happened(std::string_view event) const;
     int indexOf(std::string_view prefix) const;   // first event starting with it; -1 none
