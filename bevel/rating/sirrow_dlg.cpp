@@ -54,7 +54,7 @@ CSirrowDlg::CSirrowDlg(fw::Window* parent) : fw::Dialog(sirrow::module(), IDD, p
     onClick(IDC_FORCES, [this] { OnForces(); });
     onClick(IDC_PINION, [this] { OnGearRadio(0); });
     onClick(IDC_GEAR, [this] { OnGearRadio(1); });
-    onClick(IDC_HELP, [this] { fw::htmlHelp("Kavrin.chm::/SirrowDlg.htm"); });
+    onClick(IDC_HELP, [] { fw::htmlHelp("Kavrin.chm::/SirrowDlg.htm"); });
     for (int id : {IDC_M, IDC_Z1, IDC_Z2, IDC_ALPHA, IDC_B, IDC_EPS_ALPHA, IDC_BETA, IDC_PHIR, IDC_R, IDC_DELTA1,
                    IDC_DELTA2, IDC_N1, IDC_X1, IDC_X2, IDC_XT1, IDC_XT2})
         onKillFocus(id, [this, id] { OnEntry(id); });

@@ -199,7 +199,7 @@ TEST(AngleSplit, RoundedBeforeItIsShown) {
         EXPECT_EQ(r.deg, c.out.deg) << c.name;
         EXPECT_EQ(r.min, c.out.min) << c.name;
         EXPECT_NEAR(r.sec, c.out.sec, 1e-12) << c.name;
-        if (c.shown) EXPECT_EQ(formatDms(c.in), c.shown) << c.name;
+        if (c.shown) { EXPECT_EQ(formatDms(c.in), c.shown) << c.name; }
     }
     const AngleDms odd{std::nan(""), 0, 0};
     EXPECT_TRUE(std::isnan(roundDms(odd, 1).deg));

@@ -177,7 +177,7 @@ TEST_F(Page2Test, RulesOfTheEdits) {
             if (!row.accepted) s.expectMessage(msg);
             put(r, P::IDC_DJ, row.text);
             EXPECT_EQ((p.m_inputMask & P::kDj) != 0, row.accepted);
-            if (row.accepted) EXPECT_EQ(r.text(P::IDC_DJ), row.text);
+            if (row.accepted) { EXPECT_EQ(r.text(P::IDC_DJ), row.text); }
         }
         EXPECT_DOUBLE_EQ(p.m_dj, 1);
         // The X1 combo always gives 3.5·bc.

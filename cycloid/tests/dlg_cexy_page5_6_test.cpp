@@ -38,7 +38,7 @@ protected:
         g_pCexySheet = &sheet;
         sheet.SetWizardMode();
         s.onSheet([&](fwtest::Running& r) {
-            if (expectTurn) EXPECT_EQ(r.activePage(), page);
+            if (expectTurn) { EXPECT_EQ(r.activePage(), page); }
             script(r, sheet);
             if (!r.ended()) r.end(IDCANCEL);
         });

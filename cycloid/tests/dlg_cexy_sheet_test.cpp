@@ -51,7 +51,7 @@ TEST_F(CexySheetTest, CaptionPagesAndHelpOfEachPage) {
             EXPECT_EQ(r.dialog().templateId(), ids[k]);
             EXPECT_EQ(r.sheet()->GetPage(k)->title(), titles[k]);
             r.click(fw::IDHELP);
-            if (k < 5) EXPECT_TRUE(r.next()) << k;
+            if (k < 5) { EXPECT_TRUE(r.next()) << k; }
         }
         // A complete record: page 6 offers Back and Finish.
         EXPECT_TRUE(r.buttonEnabled(fw::ID_WIZFINISH));
@@ -258,10 +258,11 @@ TEST_F(CexyLoadTest, OldFilesLoadWithTheirNotice) {
 
 TEST_F(CexyLoadTest, RefusedFilesChangeNothing) {
     const auto good = fileBytes(fixture("cex_filled.cxd"));
+    ASSERT_FALSE(good.empty());
     auto other = good;
     other[40] = 'Z';
     auto shorter = good;
-    shorter.pop_back();
+    shorter.resize(good.size() - 1);
     auto nan = good;
     putF64(nan, 64, std::nan(""));
     auto seven = good;

@@ -142,7 +142,7 @@ protected:
     }
     void wholeDesign(fwtest::Running& r) {
         for (int page = 0; page <= 5; ++page) {
-            if (page > 0) ASSERT_TRUE(r.next());
+            if (page > 0) { ASSERT_TRUE(r.next()); }
             computeChainPage(r, s, page);
             ASSERT_EQ(statusOf(page), kComplete[page]) << page;
         }
@@ -153,7 +153,7 @@ protected:
     void walk(fwtest::Running& r, const Change& c, const CexDesignRecord& before) {
         for (int page = c.page; page <= 5; ++page) {
             SCOPED_TRACE(fw::format("page %d", page + 1));
-            if (page > c.page) ASSERT_TRUE(r.next());
+            if (page > c.page) { ASSERT_TRUE(r.next()); }
             ASSERT_EQ(r.activePage(), page);
             const bool stale = c.stale.count(page) != 0;
             if (page == 4) {

@@ -139,7 +139,7 @@ struct RoughnessInput {
     // design came from a geometry file and is unchanged since (as ZH takes
     // the record's αwt); otherwise a follows from the whole-number half of
     // the tooth sum.
-    std::optional<double> recordCentreDistance;
+    std::optional<double> recordCentreDistance{};
 };
 struct RoughnessFactor {
     double a = 0;  // the record's centre distance, or ⌊S/2⌋ · mn / cos β, mm

@@ -30,14 +30,14 @@ std::string rule(int dashes) {
 // column + value + "\n".
 std::string item(std::string_view name, std::string_view symbol, const std::string& value,
                  std::size_t resultColumn = kResultColumn) {
-    return "\t" + kavrin::padColumns(name, kItemWidth) + kavrin::padColumns(symbol, resultColumn - kItemWidth) +
+    return '\t' + kavrin::padColumns(name, kItemWidth) + kavrin::padColumns(symbol, resultColumn - kItemWidth) +
            value + "\n";
 }
 
 // A line that starts with its own prefix: the value after at least one blank
 // at the result column.
 std::string prefixed(std::string_view prefix, const std::string& value, std::size_t resultColumn = kResultColumn) {
-    return "\t" + kavrin::padColumns(prefix, resultColumn) + value + "\n";
+    return '\t' + kavrin::padColumns(prefix, resultColumn) + value + "\n";
 }
 
 bool internal(MeshType mesh) { return mesh == MeshType::Internal; }

@@ -1019,7 +1019,7 @@ TEST_F(GeomSheet, NumberFieldsRefuseExactlyWhatTheRecordsRangeRefuses) {
             s.tolerate([](fwtest::Running& d) { d.end(fw::IDCANCEL); });
             s.onSheet([&](fwtest::Running& d) {
                 loadAndDistribute(d);
-                if (f.page != 0) ASSERT_TRUE(d.page(f.page));
+                if (f.page != 0) { ASSERT_TRUE(d.page(f.page)); }
                 d.type(f.id, typed);
                 d.leave();
                 d.end(fw::IDCANCEL);

@@ -643,7 +643,7 @@ TEST(FactorDialogRanges, OkRefusesExactlyWhatTheRangeRefuses) {
             const bool own = !std::isnan(f.ownFloor) && v <= f.ownFloor;
             const bool admitted = f.q->admits(v) || own;
             EXPECT_EQ(refusals > 0, !admitted);
-            if (!admitted) EXPECT_NE(result, IDOK) << "refused: the dialog stays until Cancel";
+            if (!admitted) { EXPECT_NE(result, IDOK) << "refused: the dialog stays until Cancel"; }
         }
     }
 }

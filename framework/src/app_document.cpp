@@ -15,7 +15,14 @@ std::string& clipboardStore() {
 std::string replaceAll(std::string s, std::string_view what, std::string_view with) {
     std::size_t pos = 0;
     while ((pos = s.find(what, pos)) != std::string::npos) {
+#if defined(__GNUC__) && !defined(__clang__)  // GCC 12 bug 105329: a bogus -Wrestrict once a short literal is inlined
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wrestrict"
+#endif
         s.replace(pos, what.size(), with);
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic pop
+#endif
         pos += with.size();
     }
     return s;

@@ -255,7 +255,7 @@ std::optional<bool> MdiFrame::commandChecked(int id) const {
 std::vector<std::string> MdiFrame::windowList() const {
     std::vector<std::string> out;
     for (std::size_t i = 0; i < m_children.size(); ++i)
-        out.push_back("&" + std::to_string(i + 1) + " " + m_children[i]->caption());
+        out.push_back('&' + std::to_string(i + 1) + " " + m_children[i]->caption());
     return out;
 }
 
@@ -387,7 +387,7 @@ void MdiChild::updateCaption() {
         auto frames = m_doc->frames();
         if (frames.size() > 1) {
             auto it = std::find(frames.begin(), frames.end(), this);
-            c += ":" + std::to_string((it - frames.begin()) + 1);
+            c += ':' + std::to_string((it - frames.begin()) + 1);
         }
     }
     if (c != caption()) {

@@ -400,7 +400,7 @@ TEST(Dialog, BoundsWithZeroForNotGiven) {
             double v = 7;
             dx.number(IDC_X, v, b);
             EXPECT_EQ(dx.failed(), *c.message != 0) << c.text;
-            if (!dx.failed()) EXPECT_EQ(v, *fw::parseNumber(c.text)) << c.text;
+            if (!dx.failed()) { EXPECT_EQ(v, *fw::parseNumber(c.text)) << c.text; }
             d.end(IDCANCEL);
         });
     }
@@ -417,7 +417,7 @@ TEST(Dialog, BoundsWithZeroForNotGiven) {
             std::int32_t v = 7;
             dx.integer(IDC_N, v, fw::Bounds{1, 10, true});
             EXPECT_EQ(dx.failed(), *c.message != 0) << c.text;
-            if (!dx.failed()) EXPECT_EQ(v, *fw::parseInteger(c.text)) << c.text;
+            if (!dx.failed()) { EXPECT_EQ(v, *fw::parseInteger(c.text)) << c.text; }
             d.end(IDCANCEL);
         });
     }

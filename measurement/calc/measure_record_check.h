@@ -20,7 +20,7 @@ struct SingleMeasure {
     SingleResult out;
     double dWs = 0, dWi = 0;    // span deviations, magnitudes
     double dMs = 0, dMi = 0;    // pin deviations, magnitudes
-    std::string title, number;
+    std::string title{}, number{};
     std::int64_t date = 0;      // seconds since 1970-01-01 UTC
 };
 // The record the single-gear save writes (kind = the gear type).

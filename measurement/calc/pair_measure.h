@@ -44,7 +44,7 @@ struct PairInput {
     double da1 = 0, da2 = 0;   // measured tip diameters
     double aw = 0;             // measured working centre distance
     double haStar = 1.0, cStar = 0.25, alphaNDeg = 20;
-    HelixAngle beta;
+    HelixAngle beta{};
     bool operator==(const PairInput&) const = default;
 };
 

@@ -147,7 +147,7 @@ fw::Expected<SingleResult, std::string> shiftGiven(const SingleInput& in) {
         r.daCalc = r.d - 2 * (hr - delta) * mn;
         if (r.betaRad < kSmallHelixRad) r.hint = kMsgSmallHelixInternal;
         r.alphaTRad = std::atan(ta / cb);
-        r.hint += std::string("\n") + fw::format(kFmtTipReduction, delta);
+        r.hint += '\n' + fw::format(kFmtTipReduction, delta);
         r.hf = (in.haStar + in.cStar + r.xn) * mn;
         r.df = r.d + 2 * r.hf;
     }

@@ -101,7 +101,7 @@ struct SingleInput {
     double haStar = 1.0;
     double cStar = 0.25;
     double alphaNDeg = 20;
-    HelixAngle beta;       // given in HelixGiven
+    HelixAngle beta{};     // given in HelixGiven
     bool operator==(const SingleInput&) const = default;
 };
 

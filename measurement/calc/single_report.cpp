@@ -28,7 +28,7 @@ std::string measureLine(std::string_view item, std::string_view symbol, std::str
     // The addendum coefficient's line sits one column further right, as in
     // the suite's other reports.
     const std::size_t symbolColumn = kSymbolColumn + (item == "齿顶高系数:" ? 1 : 0);
-    return "\t" + kavrin::padColumns(item, symbolColumn) + kavrin::padColumns(symbol, kValueColumn - kSymbolColumn) +
+    return '\t' + kavrin::padColumns(item, symbolColumn) + kavrin::padColumns(symbol, kValueColumn - kSymbolColumn) +
            std::string(value) + "\n";
 }
 

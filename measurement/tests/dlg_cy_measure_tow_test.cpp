@@ -107,7 +107,7 @@ TEST_F(MeasureTowDlgTest, SavesAndLoadsThePairFile) {
     ASSERT_EQ(got.size(), 672u);
     ASSERT_EQ(want.size(), 672u);
     for (std::size_t i = 0; i < got.size(); ++i)
-        if (i < 56 || i >= 64) EXPECT_EQ(int(got[i]), int(want[i])) << "byte " << i;
+        if (i < 56 || i >= 64) { EXPECT_EQ(int(got[i]), int(want[i])) << "byte " << i; }
     EXPECT_EQ(readBytes(report), readBytes(fixture("pair_a61.cyt")));
 
     m_s.answerOpen(data);

@@ -22,7 +22,7 @@ constexpr int kWidth = 240, kHeight = 180;
 struct Rgb {
     std::uint8_t r, g, b;
 };
-constexpr Rgb kPaper{255, 255, 255}, kInk{20, 20, 20}, kAxis{40, 90, 170}, kTeeth{110, 110, 110},
+constexpr Rgb kInk{20, 20, 20}, kAxis{40, 90, 170}, kTeeth{110, 110, 110},
     kMark{190, 40, 40};
 
 struct Pt {

@@ -161,7 +161,7 @@ TEST(BelmarCharts, FiguresAreWholeInsideTheirPictures) {
         // A name's box from its anchor: about 0.6 em a character, an em high.
         const std::regex textRe("<text ([^>]*)>([^<]*)</text>");
         for (auto it = std::sregex_iterator(f.svg.begin(), f.svg.end(), textRe); it != std::sregex_iterator(); ++it) {
-            const std::string tag = " " + (*it)[1].str(), body = (*it)[2];
+            const std::string tag = ' ' + (*it)[1].str(), body = (*it)[2];
             const double x = attr(tag, "x"), y = attr(tag, "y"), size = attr(tag, "font-size");
             std::size_t chars = 0;
             for (unsigned char ch : body) chars += (ch & 0xC0) != 0x80;

@@ -159,7 +159,7 @@ std::string reportLine(const std::string& label, const std::string& symbol, cons
                        std::size_t symbolColumn, std::size_t valueColumn) {
     // The value column is kept when a label runs past the symbol column.
     const std::string head = kavrin::padColumns(label, symbolColumn) + symbol;
-    return "\t" + kavrin::padColumns(head, valueColumn) + value + "\n";
+    return '\t' + kavrin::padColumns(head, valueColumn) + value + "\n";
 }
 
 std::string ordinaryReport(const CwGeomRecord& g) {

@@ -356,7 +356,7 @@ TEST_F(ConeGeomSaveFiles, ChainFromThePreliminaryDesign) {
     EXPECT_TRUE(loadConeDesign(saved, ConeLoad::Preliminary, ConeKind::Spiral));
     // The preliminary bytes are the old ones but the ratio (record bytes 88 to 95).
     for (std::size_t i = 0; i < 408; ++i)
-        if (i < kPre + 88 || i >= kPre + 96) ASSERT_EQ(saved[i], preBytes[i]) << "byte " << i;
+        if (i < kPre + 88 || i >= kPre + 96) { ASSERT_EQ(saved[i], preBytes[i]) << "byte " << i; }
     double ratio = 0;
     std::memcpy(&ratio, &saved[kPre + 88], 8);
     EXPECT_DOUBLE_EQ(ratio, 50.0 / 21.0);

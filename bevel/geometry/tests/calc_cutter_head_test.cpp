@@ -163,7 +163,7 @@ TEST(CutterHeadTable, TextSourceIsParsedStrictly) {
     EXPECT_FALSE(parseCutterTable("x" + good));                      // not a number
     EXPECT_FALSE(parseCutterTable("49 4 46.5 52 1 3 5 2.7,0 3.75 5.3 2.2 3.2 4.4 3.2 4.4 6.35 5.4 7.5 10.6 2430.16 "
                                   "2457.25 2513.36 0.55 0.75 1.05"));  // trailing text in a field
-    EXPECT_FALSE(parseCutterTable("0" + good.substr(2)));             // rb 0
+    EXPECT_FALSE(parseCutterTable('0' + good.substr(2)));             // rb 0
     // The counts (z0 and the three blade numbers) are whole and bounded
     // before they are converted: a value beyond int32 is refused, not cast.
     const std::string ones = " 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1 1";

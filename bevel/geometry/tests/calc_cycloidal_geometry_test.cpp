@@ -108,7 +108,7 @@ TEST(CycloidalGeometry, SpiralAnglesAgreeWithTheHeadInCoordinates) {
         auto b = spiralAngleAt(*ref, rb49(), 1, k.l);
         ASSERT_TRUE(b) << k.name;
         EXPECT_NEAR(*b, spiralAngleByCoordinates(ref->rho, ref->rhoP, q, k.l), 1e-12) << k.name;
-        if (k.degrees != 0) EXPECT_NEAR(degrees(*b), k.degrees, 1e-11) << k.name;
+        if (k.degrees != 0) { EXPECT_NEAR(degrees(*b), k.degrees, 1e-11) << k.name; }
     }
     // The head's module here is not its own (mp·z0/2 = 7.04 against Eb 7.5),
     // so at Rp the angle is near βp but not βp (by 3.33e-5°; the unmended

@@ -123,7 +123,7 @@ TEST(ConeGeomCheck, TheWorkedPairsOfEveryKindPass) {
         EXPECT_TRUE(checked) << kindName(kind) << ": " << (checked ? "" : checked.error());
         // And no other kind takes it.
         for (ConeKind other : {ConeKind::Straight, ConeKind::Spiral, ConeKind::Cycloidal})
-            if (other != kind) EXPECT_FALSE(checkConeGeomRecord(g, other)) << kindName(kind) << " as " << kindName(other);
+            if (other != kind) { EXPECT_FALSE(checkConeGeomRecord(g, other)) << kindName(kind) << " as " << kindName(other); }
     }
 }
 

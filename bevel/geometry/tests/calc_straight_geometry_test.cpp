@@ -104,7 +104,7 @@ void expectGolden(const std::string& report, const char* name) {
     const auto path = std::filesystem::path(KAVRIN_SOURCE_DIR) / "bevel/geometry/tests/fixtures" / name;
     const std::string text = fw::gbkFileText(report);
     const std::vector<std::uint8_t> bytes(text.begin(), text.end());
-    if (std::getenv("KAVRIN_UPDATE_GOLDEN")) ASSERT_TRUE(fw::writeFile(path, bytes));
+    if (std::getenv("KAVRIN_UPDATE_GOLDEN")) { ASSERT_TRUE(fw::writeFile(path, bytes)); }
     auto golden = fw::readFile(path);
     ASSERT_TRUE(golden) << path;
     EXPECT_EQ(bytes, *golden) << name;

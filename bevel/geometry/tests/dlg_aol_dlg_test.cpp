@@ -450,7 +450,7 @@ TEST_F(AolDlgTest, HeightModificationOnlyForSmallPinions) {
                 s.onDialog(CBelmarAolXDlg::IDD, [&](Running& x) { asked = true; x.click(IDOK); });
             d.click(D::IDC_CALC);
             EXPECT_EQ(static_cast<D&>(d.dialog()).m_calculated, 1) << z1;
-            if (z1 == 16) EXPECT_EQ(d.text(D::IDC_X1), "0.0000");
+            if (z1 == 16) { EXPECT_EQ(d.text(D::IDC_X1), "0.0000"); }
             d.end(IDCANCEL);
         });
         dlg.DoModal();

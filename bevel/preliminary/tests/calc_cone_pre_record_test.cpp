@@ -240,8 +240,9 @@ TEST(ConePreCheck, NamesTheFieldAtFault) {
         auto fault = checkConePreRecord(r);
         ASSERT_TRUE(fault) << c.name;
         EXPECT_EQ(fault->field, c.field) << c.name;
-        if (r.status == kConePreStatus)
+        if (r.status == kConePreStatus) {
             EXPECT_EQ(fault->refusal.rfind(std::string(c.field) + "：", 0), 0u) << c.name << ": " << fault->refusal;
+        }
         EXPECT_FALSE(plausibleConePreRecord(r)) << c.name;
         // The loader runs the same check and says what it found.
         auto loaded = loadConePreFile(conePreFileBytes(r, kExampleTime));

@@ -232,15 +232,16 @@ TEST(BevelRatingRanges, EverySlotTheLoadReadsIsRefusedWhereItsFieldRefusesIt) {
             const std::string what = std::string(s.q.name) + " = " + fw::formatNumber(v);
             const bool fieldRefuses = entriesRefusal(e).has_value();
             auto loaded = loadRatingDesign(f);
-            if (fieldRefuses) EXPECT_FALSE(loaded.has_value()) << what;
+            if (fieldRefuses) { EXPECT_FALSE(loaded.has_value()) << what; }
             if (loaded.has_value()) continue;
             const std::string& text = loaded.error().text;
             EXPECT_TRUE(text.rfind(std::string(kMsgNoConeGeometry) + "\n", 0) == 0 || text == kMsgSpiralContact)
                 << what << ": " << text;
             // The entries' own refusal names the field as the field names it.
             if (fieldRefuses && *entriesRefusal(e) != kMsgSpiralContact &&
-                text.find(std::string(s.q.name) + "：") != std::string::npos)
+                text.find(std::string(s.q.name) + "：") != std::string::npos) {
                 EXPECT_TRUE(text.ends_with(*entriesRefusal(e))) << what << ": " << text;
+            }
         }
     }
     // Within the geometry check's ranges the entries' own ranges speak: a

@@ -592,10 +592,12 @@ TEST_F(SirrowDlgTest, FactorTakenAgainWithTheSameValueKeepsTheVerdicts) {
             for (double v : {dlg.m_dSigmaF, dlg.m_dSigmaFP, dlg.m_dSF}) EXPECT_EQ(v == 0, c.bending) << c.name;
             EXPECT_EQ(dlg.contactVerdictStands(), !c.contact) << c.name;
             EXPECT_EQ(dlg.bendingVerdictStands(), !c.bending) << c.name;
-            if (c.contact)
+            if (c.contact) {
                 for (int id : {D::IDC_SIGMA_HP, D::IDC_SH}) EXPECT_FALSE(d.enabled(id)) << c.name;
-            if (c.bending)
+            }
+            if (c.bending) {
                 for (int id : {D::IDC_SIGMA_FP, D::IDC_SF}) EXPECT_FALSE(d.enabled(id)) << c.name;
+            }
             d.end(IDCANCEL);
         });
         D dlg;
@@ -844,8 +846,8 @@ TEST_F(SirrowDlgTest, EveryInputOfALaterStageClearsItAndTheReportWaits) {
             const double ftm = dlg.m_dFtm, sH = dlg.m_dSH, sF = dlg.m_dSF;
             row.change(s, d);
             auto check = [&](Then then, bool cleared, bool standsAsBefore, const char* stage) {
-                if (then == Then::Cleared) EXPECT_TRUE(cleared) << row.input << ": " << stage << " kept";
-                if (then == Then::Kept) EXPECT_TRUE(standsAsBefore) << row.input << ": " << stage << " changed";
+                if (then == Then::Cleared) { EXPECT_TRUE(cleared) << row.input << ": " << stage << " kept"; }
+                if (then == Then::Kept) { EXPECT_TRUE(standsAsBefore) << row.input << ": " << stage << " changed"; }
             };
             check(row.forces, dlg.m_dFtm == 0 && !d.enabled(D::IDC_KA), dlg.m_dFtm == ftm, "forces");
             // A column is cleared when its verdict is gone: the safety factor

@@ -1,6 +1,7 @@
 // Points, sizes and rectangles in pixels; boxes in dialog units.
 #pragma once
 #include <string>
+#include <utility>
 
 namespace fw {
 
@@ -38,7 +39,11 @@ struct Box {
     friend bool operator==(const Box&, const Box&) = default;
 };
 
+// Has constructors: GCC 12 mistakes a nested aggregate's face for uninitialized
+// on the exception path of a designated-initializer template (-Wmaybe-uninitialized).
 struct Font {
+    Font() = default;
+    Font(std::string f, int p) : face(std::move(f)), points(p) {}
     std::string face = "宋体";
     int points = 9;
 };

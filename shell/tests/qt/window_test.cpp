@@ -306,8 +306,9 @@ void hoverMenu(Program& p, QMenu* menu, std::set<int>& hovered) {
         int id = a->data().toInt(&ok);
         if (!ok || id == 0) continue;
         hovered.insert(id);
-        if (id < kFirstWindowEntry && id != fw::cmd::FileMru1)
+        if (id < kFirstWindowEntry && id != fw::cmd::FileMru1) {
             EXPECT_EQ(p.message().toStdString(), p.prompt(id)) << id;
+        }
     }
 }
 
