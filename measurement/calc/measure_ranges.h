@@ -117,7 +117,7 @@ inline constexpr GearQuantities kGear[2] = {
 // 之间。请检查输入数据！".
 inline std::string resultRefusal(const Quantity& q) {
     return "计算结果未被采用：" + std::string(q.name) + " 应在 " + fw::formatNumber(q.lower()) + " 到 " +
-           fw::formatNumber(q.upper()) + (q.unit.empty() ? "" : " " + std::string(q.unit)) + " 之间。请检查输入数据！";
+           fw::formatNumber(q.upper()) + (q.unit.empty() ? "" : ' ' + std::string(q.unit)) + " 之间。请检查输入数据！";
 }
 
 }  // namespace measurement::measure_q

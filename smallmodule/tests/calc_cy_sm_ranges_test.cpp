@@ -60,8 +60,6 @@ struct Slot {
 
 #define SM_D(OFF, Q, FIELD) Slot{#FIELD, OFF, false, &(Q), [](CySmRecord& r, double v) { r.FIELD = v; }}
 
-std::string notPositive(const char* name) { return fw::format(kFmtNotPositive, name); }
-
 std::vector<Slot> slots() {
     const auto& g1 = q::kGear1;
     const auto& g2 = q::kGear2;

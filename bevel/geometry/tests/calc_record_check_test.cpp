@@ -581,7 +581,7 @@ TEST(ConeGeomRanges, AbsurdValuesOfEditedFilesAreRefusedNamingThem) {
         c.change(g);
         auto loaded = loadConeDesign(coneGeomFileBytes(pre, g, 0), ConeLoad::Saved, c.kind);
         ASSERT_FALSE(loaded);
-        EXPECT_EQ(loaded.error().message, kMsgConeGeomNotGeometry + ("\n" + std::string(c.reason)));
+        EXPECT_EQ(loaded.error().message, kMsgConeGeomNotGeometry + ('\n' + std::string(c.reason)));
         auto saved = checkConeGeomSave(c.kind, pre, g);
         ASSERT_FALSE(saved);
         EXPECT_EQ(saved.error(), c.reason);
