@@ -17,6 +17,9 @@ std::string utf8FromGbk(std::string_view gbk);
 // raw bytes; a character GBK cannot hold becomes '?'.
 std::string gbkFromUtf8(std::string_view utf8);
 
+// One code point appended to a UTF-8 text.
+void appendUtf8(std::string& out, char32_t c);
+
 // Width of a text in report columns: its length in GBK bytes (a Chinese
 // character counts two columns).
 std::size_t gbkWidth(std::string_view utf8);
