@@ -15,6 +15,7 @@
 #include "worm/calc/arc_geometry.h"
 #include "worm/calc/cw_file.h"
 #include "worm/calc/cw_record_check.h"
+#include "worm/tests/cw_test_designs.h"
 
 namespace fs = std::filesystem;
 using namespace worm;
@@ -31,39 +32,12 @@ constexpr double kInf = std::numeric_limits<double>::infinity();
 constexpr double kNan = std::numeric_limits<double>::quiet_NaN();
 constexpr double kSubnormal = 2.1e-314;
 
-std::vector<std::uint8_t> fixture(const char* name) {
-    auto b = fw::readFile(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures" / name);
-    EXPECT_TRUE(b) << name;
-    return b ? *b : std::vector<std::uint8_t>{};
-}
+std::vector<std::uint8_t> fixture(const char* name) { return worm::test::fixtureBytes(name); }
 void putF64(std::vector<std::uint8_t>& b, std::size_t off, double v) { std::memcpy(&b[off], &v, 8); }
 
-struct Design {
-    const char* name;
-    CwPreRecord pre;
-    CwGeomRecord geom;
-};
+using worm::test::Design;
 
-// One design of each family as its geometry step computes it: the chain
-// design (ordinary ZA), the arc design as ZC1 at a' 130 and as ZC3 at
-// a' 132.5.
-std::vector<Design> designs() {
-    std::vector<Design> d;
-    auto chain = loadForRating(fixture("cw_chain_geom.cwb"));
-    EXPECT_TRUE(chain);
-    d.push_back({"ordinary", chain->pre, *chain->geom});
-    auto zc = loadForPreliminary(fixture("cw_zc.cwb"));
-    EXPECT_TRUE(zc);
-    arc::Zc1 z1 = *arc::zc1Start(zc->pre);
-    z1.g.aw = 130;
-    EXPECT_TRUE(arc::zc1Calculate(z1));
-    d.push_back({"ZC1", zc->pre, z1.g});
-    CwGeomRecord z3 = *arc::zc3Start(zc->pre);
-    z3.aw = 132.5;
-    EXPECT_TRUE(arc::zc3Calculate(z3));
-    d.push_back({"ZC3", zc->pre, z3});
-    return d;
-}
+std::vector<Design> designs() { return worm::test::familyDesigns(); }
 
 class CwFindings : public ::testing::Test {
 protected:

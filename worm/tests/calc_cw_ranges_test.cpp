@@ -20,6 +20,7 @@
 #include "worm/calc/cw_record_check.h"
 #include "worm/calc/worm_geometry.h"
 #include "worm/calc/worm_preliminary.h"
+#include "worm/tests/cw_test_designs.h"
 
 namespace fs = std::filesystem;
 using namespace worm;
@@ -31,36 +32,16 @@ namespace {
 
 constexpr std::int64_t kTime = 1765324800;
 
-std::vector<std::uint8_t> fixture(const char* name) {
-    auto b = fw::readFile(fs::path(KAVRIN_SOURCE_DIR) / "worm/tests/fixtures" / name);
-    EXPECT_TRUE(b) << name;
-    return b ? *b : std::vector<std::uint8_t>{};
-}
+std::vector<std::uint8_t> fixture(const char* name) { return worm::test::fixtureBytes(name); }
 
-struct Design {
-    const char* name;
-    CwPreRecord pre;
-    CwGeomRecord geom;
-};
+using worm::test::Design;
 
-// One design of each family as its geometry step computes it.
+// One design of each family as its geometry step computes it, the ZI
+// example among them.
 std::vector<Design> designs() {
-    std::vector<Design> d;
-    auto chain = loadForRating(fixture("cw_chain_geom.cwb"));
-    EXPECT_TRUE(chain);
-    d.push_back({"ordinary", chain->pre, *chain->geom});
+    std::vector<Design> d = worm::test::familyDesigns();
     auto zi = loadForRating(fixture("cw_example_zi.cwb"));
     if (zi && zi->geom) d.push_back({"ZI", zi->pre, *zi->geom});
-    auto zc = loadForPreliminary(fixture("cw_zc.cwb"));
-    EXPECT_TRUE(zc);
-    arc::Zc1 z1 = *arc::zc1Start(zc->pre);
-    z1.g.aw = 130;
-    EXPECT_TRUE(arc::zc1Calculate(z1));
-    d.push_back({"ZC1", zc->pre, z1.g});
-    CwGeomRecord z3 = *arc::zc3Start(zc->pre);
-    z3.aw = 132.5;
-    EXPECT_TRUE(arc::zc3Calculate(z3));
-    d.push_back({"ZC3", zc->pre, z3});
     return d;
 }
 
