@@ -184,7 +184,8 @@ bool CcwPrDlg::keepsUsable(const PreliminaryInput& before, int field) {
 
 void CcwPrDlg::moreStarts(double m) {
     if (auto s = withOneMoreStart(m_in, m)) applyMoreStarts(*s);
-    else inform(kMsgMaxStarts);
+    else if (m_in.z1 >= kMaxStarts) inform(kMsgMaxStarts);
+    else inform(fw::format(kMsgMoreStartsUnusable, m_in.z1 + 1));
 }
 
 void CcwPrDlg::finish() {

@@ -172,6 +172,8 @@ inline constexpr const char* kHintDone = "注意保存数据！";
 inline constexpr const char* kHintNotFinite = "计算结果无效，请检查输入数据！";
 inline constexpr const char* kHintInputUnusable = "%s超出数值范围，此输入未被采用！";
 inline constexpr const char* kMsgMaxStarts = "蜗杆头数已达上限10，不能再增加！";
+// One more thread whose sizes would leave their ranges (cw_ranges.h).
+inline constexpr const char* kMsgMoreStartsUnusable = "蜗杆头数增加到%d后算得的尺寸超出数值范围，未被采用！";
 
 // The worm type's name in reports: 阿基米德圆柱蜗杆, 法面直廓圆柱蜗杆,
 // 渐开线圆柱蜗杆, 锥面包络圆柱蜗杆, 圆弧圆柱蜗杆.

@@ -125,6 +125,18 @@ TEST(WormPreliminary, OneMoreThreadKeepsTheModule) {
     EXPECT_DOUBLE_EQ(s->result.d1, s->result.d1Calc);
 }
 
+// One more thread is no result where its sizes leave their ranges: at u 41,
+// d1/a 1.999 and m 5, Z2 82 gives a = 205 / 0.0005 = 410000 mm, past the
+// 10⁵ mm of a centre distance; and none past ten threads.
+TEST(WormPreliminary, OneMoreThreadOutsideItsRangesIsNoResult) {
+    PreliminaryInput in{.u = 41, .d1a = 1.999, .z1 = 1, .z2 = 41};
+    EXPECT_FALSE(withOneMoreStart(in, 5.0));
+    in.d1a = 0.4;
+    EXPECT_TRUE(withOneMoreStart(in, 5.0));
+    in.z1 = 10;   // the most threads a worm takes
+    EXPECT_FALSE(withOneMoreStart(in, 5.0));
+}
+
 // The lists never search past their series.
 TEST(WormPreliminary, SeriesListsStayInsideTheirSeries) {
     EXPECT_EQ(moduleItems(45), (std::vector<std::string>{"25.00", "31.50", "40.00", "12.00", "14.00"}));
