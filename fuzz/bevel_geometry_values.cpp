@@ -27,6 +27,7 @@
 #include "bevel/geometry/calc/cycloidal_report.h"
 #include "bevel/geometry/calc/spiral_geometry.h"
 #include "bevel/geometry/calc/straight_geometry.h"
+#include "bevel/geometry/tests/cycloidal_fixtures.h"
 #include "fuzz_check.h"
 #include "report_text_check.h"
 
@@ -36,24 +37,8 @@ namespace {
 
 constexpr std::int64_t kTime = 1765324800;
 
-// A cutter of the 127 mm row (band 2), and the Rb 49 head of entc.ndt.
+// A cutter of the 127 mm row (band 2); the Rb 49 head is the tests' own.
 const CutterRow kCutter127{9, 2, 127.0, 30, 0, 51, 102, 13.5, 38, 6};
-
-CutterHeadRecord rb49() {
-    CutterHeadRecord r;
-    r.z0 = 4;
-    r.rb = 49;
-    r.rbMin = 46.5;
-    r.rbMax = 52;
-    r.blade = {1, 3, 5};
-    r.mp = {2.7, 3.75, 5.3};
-    r.mMin = {2.2, 3.2, 4.4};
-    r.mMax = {3.2, 4.4, 6.35};
-    r.eb = {5.4, 7.5, 10.6};
-    r.q = {2430.16, 2457.25, 2513.36};
-    r.rhoA0 = {0.55, 0.75, 1.05};
-    return r;
-}
 
 struct Value {
     double d;

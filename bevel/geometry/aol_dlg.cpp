@@ -8,7 +8,7 @@
 #include "bevel/geometry/aol_x_dlg.h"
 #include "bevel/geometry/calc/cycloidal_report.h"
 #include "bevel/geometry/cone_geom_files.h"
-#include "bevel/geometry/geom_fields.h"
+#include "common/dialogs/quantity_field.h"
 #include "common/calc/angle_split.h"
 #include "common/calc/data_folder.h"
 #include "fw/clock.h"
@@ -151,16 +151,16 @@ void CBelmarAolDlg::DoDataExchange(fw::Exchange& dx) {
     dx.unsignedInt(IDC_Z1, m_z1, 0, kConeTeethMax);
     dx.unsignedInt(IDC_Z2, m_z2, 0, kConeTeethMax);
     using namespace cone_geom;
-    geomNumberOwnBelow(dx, IDC_M, m_mt, kMt);
+    kavrin::numberOwnBelow(dx, IDC_M, m_mt, kMt.bounds, 0);
     dx.unsignedInt(IDC_ALPHA_D, m_alpha[0], 0, kConeAlphaDegMax);
     dx.unsignedInt(IDC_ALPHA_M, m_alpha[1], 0, 59);
     dx.unsignedInt(IDC_ALPHA_S, m_alpha[2], 0, 59);
     dx.unsignedInt(IDC_BETA_D, m_betaM[0], 0, kConeHelixDegMax);
     dx.unsignedInt(IDC_BETA_M, m_betaM[1], 0, 59);
     dx.unsignedInt(IDC_BETA_S, m_betaM[2], 0, 59);
-    geomNumberOwnBelow(dx, IDC_PHI, m_phiR, kPhiR);
-    geomNumberOwnBelow(dx, IDC_B, m_b, kB);
-    geomNumber(dx, IDC_HA_STAR, m_haStar, kHaStar);
+    kavrin::numberOwnBelow(dx, IDC_PHI, m_phiR, kPhiR.bounds, 0);
+    kavrin::numberOwnBelow(dx, IDC_B, m_b, kB.bounds, 0);
+    dx.number(IDC_HA_STAR, m_haStar, kHaStar.bounds);
     dx.radio(IDC_EN, m_cutterType);
     dx.radio(IDC_TAPER_FIRST, m_taper);
     dx.trackbar(IDC_PHI_SLIDER, m_sliderPos);

@@ -4,7 +4,7 @@
 
 #include "bevel/geometry/belmar_len_img_dlg.h"
 #include "bevel/geometry/cone_geom_files.h"
-#include "bevel/geometry/geom_fields.h"
+#include "common/dialogs/quantity_field.h"
 #include "common/calc/design_file.h"
 #include "fw/file.h"
 #include "fw/clock.h"
@@ -132,23 +132,23 @@ void CBelmarArcDlg::DoDataExchange(fw::Exchange& dx) {
     using namespace cone_geom;
     dx.integer(IDC_Z1, m_in.z1, 0, kConeTeethMax);
     dx.integer(IDC_Z2, m_in.z2, 0, kConeTeethMax);
-    geomNumber(dx, IDC_C, m_in.cStar, kCStar);
-    geomNumber(dx, IDC_HA, m_in.haStar, kHaStar);
-    geomNumberOwnBelow(dx, IDC_M, m_in.m, kMt);
-    geomNumber(dx, IDC_X1, m_in.x1, kX1);
-    geomNumber(dx, IDC_X2, m_in.x2, kX2);
-    geomNumber(dx, IDC_XT1, m_in.xt1, kXt1);
-    geomNumber(dx, IDC_XT2, m_in.xt2, kXt2);
+    dx.number(IDC_C, m_in.cStar, kCStar.bounds);
+    dx.number(IDC_HA, m_in.haStar, kHaStar.bounds);
+    kavrin::numberOwnBelow(dx, IDC_M, m_in.m, kMt.bounds, 0);
+    dx.number(IDC_X1, m_in.x1, kX1.bounds);
+    dx.number(IDC_X2, m_in.x2, kX2.bounds);
+    dx.number(IDC_XT1, m_in.xt1, kXt1.bounds);
+    dx.number(IDC_XT2, m_in.xt2, kXt2.bounds);
     dx.integer(IDC_ALPHA_DEG, m_in.alpha.deg, kAlphaDeg.bounds);
     dx.integer(IDC_ALPHA_MIN, m_in.alpha.min, kAlphaMin.bounds);
     dx.integer(IDC_ALPHA_SEC, m_in.alpha.sec, kAlphaSec.bounds);
     dx.integer(IDC_BETA_DEG, m_in.betaM.deg, kBetaDeg.bounds);
     dx.integer(IDC_BETA_MIN, m_in.betaM.min, kBetaMin.bounds);
     dx.integer(IDC_BETA_SEC, m_in.betaM.sec, kBetaSec.bounds);
-    geomNumberOwnBelow(dx, IDC_PHIR, m_in.phiR, kPhiR);
-    geomNumberOwnBelow(dx, IDC_B, m_in.b, kB);
+    kavrin::numberOwnBelow(dx, IDC_PHIR, m_in.phiR, kPhiR.bounds, 0);
+    kavrin::numberOwnBelow(dx, IDC_B, m_in.b, kB.bounds, 0);
     if (!dx.saving() || m_d0 != 0 || !text(IDC_CUSTOM_D0).empty())
-        geomNumberOwnBelow(dx, IDC_CUSTOM_D0, m_d0, kD0, kD0.lower());
+        kavrin::numberOwnBelow(dx, IDC_CUSTOM_D0, m_d0, kD0.bounds, kD0.lower());
     dx.radio(IDC_TAPER_UNEQUAL, m_in.taper);
     dx.trackbar(IDC_PHIR_TRACK, m_track);
 }

@@ -4,7 +4,7 @@
 
 #include "bevel/geometry/belmar_len_img_dlg.h"
 #include "bevel/geometry/cone_geom_files.h"
-#include "bevel/geometry/geom_fields.h"
+#include "common/dialogs/quantity_field.h"
 #include "fw/clock.h"
 #include "fw/format.h"
 #include "resources/belmar/module.h"
@@ -86,22 +86,22 @@ void CBelmarLenDlg::DoDataExchange(fw::Exchange& dx) {
     // of the record's check; the handlers' own rules judge what lies at or
     // below their floor.
     using namespace cone_geom;
-    geomNumberOwnBelow(dx, IDC_M, m_in.m, kMt);
-    geomNumber(dx, IDC_HA, m_in.haStar, kHaStar);
-    geomNumber(dx, IDC_C, m_in.cStar, kCStar);
-    geomNumber(dx, IDC_X1, m_in.x1, kX1);
-    geomNumber(dx, IDC_X2, m_in.x2, kX2);
-    geomNumber(dx, IDC_XT1, m_in.xt1, kXt1);
-    geomNumber(dx, IDC_XT2, m_in.xt2, kXt2);
+    kavrin::numberOwnBelow(dx, IDC_M, m_in.m, kMt.bounds, 0);
+    dx.number(IDC_HA, m_in.haStar, kHaStar.bounds);
+    dx.number(IDC_C, m_in.cStar, kCStar.bounds);
+    dx.number(IDC_X1, m_in.x1, kX1.bounds);
+    dx.number(IDC_X2, m_in.x2, kX2.bounds);
+    dx.number(IDC_XT1, m_in.xt1, kXt1.bounds);
+    dx.number(IDC_XT2, m_in.xt2, kXt2.bounds);
     dx.integer(IDC_ALPHA_DEG, m_in.alpha.deg, kAlphaDeg.bounds);
     dx.integer(IDC_ALPHA_MIN, m_in.alpha.min, kAlphaMin.bounds);
     dx.integer(IDC_ALPHA_SEC, m_in.alpha.sec, kAlphaSec.bounds);
     dx.integer(IDC_BETA_DEG, m_in.beta.deg, kBetaDeg.bounds);
     dx.integer(IDC_BETA_MIN, m_in.beta.min, kBetaMin.bounds);
     dx.integer(IDC_BETA_SEC, m_in.beta.sec, kBetaSec.bounds);
-    geomNumberOwnBelow(dx, IDC_PHIR, m_in.phiR, kPhiR);
-    geomNumberOwnBelow(dx, IDC_B, m_in.b, kB);
-    geomNumberOwnBelow(dx, IDC_RF, m_rf, kRf);
+    kavrin::numberOwnBelow(dx, IDC_PHIR, m_in.phiR, kPhiR.bounds, 0);
+    kavrin::numberOwnBelow(dx, IDC_B, m_in.b, kB.bounds, 0);
+    kavrin::numberOwnBelow(dx, IDC_RF, m_rf, kRf.bounds, 0);
     dx.radio(IDC_UNEQUAL, m_in.taper);
     dx.trackbar(IDC_PHIR_TRACK, m_track);
 }

@@ -32,6 +32,10 @@ struct Quantity {
 // a value outside q, in the words the field's own refusal uses.
 std::string quantityRefusal(const Quantity& q);
 std::string countRefusal(const Quantity& q);
+// A calculated value outside its quantity's range is no result, as a
+// non-finite one: "计算结果未被采用：大端端面模数 mt 应在 0.05 到 100 mm 之间。
+// 请检查输入数据！".
+std::string resultNotTaken(const Quantity& q);
 
 // The largest magnitude a report prints: a number with 16 or more digits
 // before its decimal point is no result (no report format holds it).

@@ -28,7 +28,6 @@
 #include <string>
 
 #include "common/calc/quantity.h"
-#include "fw/format.h"
 
 namespace measurement::measure_q {
 
@@ -112,12 +111,7 @@ inline constexpr GearQuantities kGear[2] = {
      {"ΔWi2", "mm", kDWi.bounds}},
 };
 
-// A calculated value outside its quantity's range is no result (as a
-// non-finite one): "计算结果未被采用：分度圆直径d 应在 0.0001 到 1000000 mm
-// 之间。请检查输入数据！".
-inline std::string resultRefusal(const Quantity& q) {
-    return "计算结果未被采用：" + std::string(q.name) + " 应在 " + fw::formatNumber(q.lower()) + " 到 " +
-           fw::formatNumber(q.upper()) + (q.unit.empty() ? "" : ' ' + std::string(q.unit)) + " 之间。请检查输入数据！";
-}
+// A calculated value outside its quantity's range is no result.
+inline std::string resultRefusal(const Quantity& q) { return kavrin::resultNotTaken(q); }
 
 }  // namespace measurement::measure_q

@@ -71,8 +71,7 @@ constexpr Quantity given(const Quantity& q) { return {q.name, q.unit, {q.bounds.
 // An accepted entry whose couplings would put another quantity outside its
 // range: "输入未被接受，由此算得的输出扭矩 T超出范围。\n输出扭矩 T：请输入 …".
 std::string couplingRefusal(const Quantity& q);
-// A sizing step whose result lies outside its quantity's range: "计算结果未被
-// 采用：大端端面模数 mt 应在 0.05 到 100 mm 之间。请检查输入数据！".
-std::string resultRefusal(const Quantity& q);
+// A sizing step whose result lies outside its quantity's range.
+inline std::string resultRefusal(const Quantity& q) { return kavrin::resultNotTaken(q); }
 
 }  // namespace bevel::cone_pre
