@@ -3,8 +3,5 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/setup.sh"
-build="$root/build-release"
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DKAVRIN_TESTS=OFF -DKAVRIN_BENCH=OFF
-# As many jobs as there are cores, unless CMAKE_BUILD_PARALLEL_LEVEL says otherwise.
-cmake --build "$build" -j "${CMAKE_BUILD_PARALLEL_LEVEL:-$(nproc)}"
-exec "$build/bin/Kavrin" "$@"
+"$root/scripts/build-release.sh"
+exec "$root/build-release/bin/Kavrin" "$@"

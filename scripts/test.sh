@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Set-up, a Debug build with sanitizers in build/, then every test via ctest.
+# Under CI, then also the Release build of scripts/run.sh, warnings as errors.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/setup.sh"
@@ -17,3 +18,8 @@ export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=0:abort_on_error=0}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 cd "$build"
 ctest --output-on-failure -j "$jobs" --timeout 600 "$@"
+# Most warnings GCC gives only when it optimises: under CI the program as
+# scripts/run.sh builds it must build without one too (building is enough).
+if [ "$werror" = ON ]; then
+  KAVRIN_WERROR=ON "$root/scripts/build-release.sh"
+fi
