@@ -1,6 +1,8 @@
 // The names of a dialog's controls, from fuzz-chosen label, caption and
 // group texts: each name holds words, never a colon between words, a mark
-// that ends or opens a label at either end, or a bracket left open.
+// that ends or opens a label at either end, or a bracket left open; its
+// blanks, of whatever kind the texts had, are single ASCII blanks between
+// words.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -25,8 +27,15 @@ std::u32string decoded(std::string_view s) {   // bytes that do not decode count
     return out;
 }
 
+// The blanks of Unicode (White_Space): ASCII, no-break, typographic and
+// ideographic spaces, line and paragraph separators.
+bool blank(char32_t c) {
+    return c == ' ' || (c >= 0x09 && c <= 0x0D) || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
 bool mark(char32_t c) {
-    return c == ' ' || c == ':' || c == 0xFF1A || c == '=' || c == 0xFF1D || c == '-' || c == 0xFF0D || c == 0x2212 ||
+    return blank(c) || c == ':' || c == 0xFF1A || c == '=' || c == 0xFF1D || c == '-' || c == 0xFF0D || c == 0x2212 ||
            c == 0x2014 || c == ',' || c == 0xFF0C || c == ';' || c == 0xFF1B || c == 0x3001;
 }
 bool digit(char32_t c) { return c >= '0' && c <= '9'; }
@@ -37,8 +46,10 @@ void checkName(const std::string& name) {
     const bool sign = (n[0] == '-' || n[0] == 0x2212) && n.size() > 1 && (digit(n[1]) || n[1] == '.');
     FUZZ_CHECK(!mark(n.front()) || sign);
     FUZZ_CHECK(!mark(n.back()));
-    for (std::size_t i = 0; i < n.size(); ++i)
+    for (std::size_t i = 0; i < n.size(); ++i) {
         if (n[i] == ':' || n[i] == 0xFF1A) FUZZ_CHECK(i > 0 && i + 1 < n.size() && digit(n[i - 1]) && digit(n[i + 1]));
+        if (blank(n[i])) FUZZ_CHECK(n[i] == ' ' && !blank(n[i - 1]));   // not at the front (checked above)
+    }
     for (auto [open, close] : {std::pair<char32_t, char32_t>{'(', ')'}, {0xFF08, 0xFF09}, {'[', ']'}, {0x3010, 0x3011}}) {
         int depth = 0;
         for (char32_t c : n) {

@@ -34,6 +34,14 @@ std::vector<Node> radios(int first, std::vector<std::string> texts) {
     return out;
 }
 
+// The radios of one gear of a pair, each named with its gear ("小齿轮 软齿面"):
+// the pinion's and the gear's choices read alike.
+std::vector<Node> gearRadios(const std::string& gear, int first, std::vector<std::string> texts) {
+    std::vector<Node> out = radios(first, texts);
+    for (std::size_t i = 0; i < out.size(); ++i) out[i] = out[i].named(gear + " " + texts[i]);
+    return out;
+}
+
 }  // namespace
 
 DialogTemplate applicationFactorTemplate(int id) {
@@ -111,7 +119,8 @@ DialogTemplate bendingLifeTemplate(int id, const BendingLifeOptions& options) {
     return dialog(id, "《Ondrel》Kavrin 确定弯曲强度计算的寿命系数", {
         group(IDC_STATIC, "材料",
               radios(D::IDC_MATERIAL, {"调质钢", "渗碳钢，表面淬火", "渗氮钢，气体渗氮", "渗氮钢，液体渗氮"})),
-        row({field("当量循环次数 NE =", D::IDC_MULTIPLIER), label("×"), cycles}),
+        // NE = multiplier × a power of ten: the list says by how much.
+        row({field("当量循环次数 NE =", D::IDC_MULTIPLIER), label("×"), cycles.named("当量循环次数 NE 的倍数")}),
         buttons(),
     });
 }
@@ -145,8 +154,8 @@ DialogTemplate elasticityTemplate(int id) {
 DialogTemplate workHardeningTemplate(int id) {
     using D = WorkHardeningDialog;
     return dialog(id, "《Ondrel》Kavrin 决定工作硬化系数的齿面状态", {
-        row({group(IDC_STATIC, "小齿轮", radios(D::IDC_PINION, {"硬齿面", "软齿面"})),
-             group(IDC_STATIC, "大齿轮", radios(D::IDC_GEAR, {"硬齿面", "软齿面 HB≤350"}))}),
+        row({group(IDC_STATIC, "小齿轮", gearRadios("小齿轮", D::IDC_PINION, {"硬齿面", "软齿面"})),
+             group(IDC_STATIC, "大齿轮", gearRadios("大齿轮", D::IDC_GEAR, {"硬齿面", "软齿面 HB≤350"}))}),
         field("大齿轮齿面硬度 HB =", D::IDC_HB),
         buttons(),
     });

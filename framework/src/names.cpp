@@ -18,26 +18,41 @@ namespace {
 
 // ---- text ----
 
+// The code point that starts at s[i], and in len the bytes it takes; a byte
+// that does not start a whole sequence counts as itself.
+char32_t codePointAt(std::string_view s, std::size_t i, std::size_t& len) {
+    const auto b = static_cast<unsigned char>(s[i]);
+    len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
+    if (i + len > s.size()) len = 1;
+    for (std::size_t k = 1; k < len; ++k)
+        if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) len = 1;
+    char32_t c = len == 1 ? b : b & (0x3F >> (len - 1));
+    for (std::size_t k = 1; k < len; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    return c;
+}
+
 // Code points of UTF-8 text (bytes that do not decode count as themselves).
 std::vector<char32_t> codePoints(std::string_view s) {
     std::vector<char32_t> out;
-    for (std::size_t i = 0; i < s.size();) {
-        const auto b = static_cast<unsigned char>(s[i]);
-        std::size_t len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 1;
-        if (i + len > s.size()) len = 1;
-        char32_t c = len == 1 ? b : b & (0x3F >> (len - 1));
-        for (std::size_t k = 1; k < len; ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-        out.push_back(c);
-        i += len;
-    }
+    for (std::size_t i = 0, len = 0; i < s.size(); i += len) out.push_back(codePointAt(s, i, len));
     return out;
 }
 
-// A letter or digit of a word: Latin, Greek, Chinese, full-width letters and digits.
+// A blank of any script: the ASCII ones, the no-break spaces, the typographic
+// spaces U+2000 to U+200A, the line and paragraph separators and the
+// ideographic space "　" that Chinese labels pad with.
+bool isBlank(char32_t c) {
+    return c == ' ' || (c >= 0x09 && c <= 0x0D) || c == 0x85 || c == 0xA0 || c == 0x1680 ||
+           (c >= 0x2000 && c <= 0x200A) || c == 0x2028 || c == 0x2029 || c == 0x202F || c == 0x205F || c == 0x3000;
+}
+
+// A letter or digit of a word: Latin, Greek, Chinese, full-width letters and
+// digits; not the signs "×" and "÷" among the Latin letters.
 bool wordChar(char32_t c) {
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0x24F) ||
-           (c >= 0x370 && c <= 0x3FF) || (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) ||
-           (c >= 0xFF10 && c <= 0xFF19) || (c >= 0xFF21 && c <= 0xFF3A) || (c >= 0xFF41 && c <= 0xFF5A);
+    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+           (c >= 0xC0 && c <= 0x24F && c != 0xD7 && c != 0xF7) || (c >= 0x370 && c <= 0x3FF) ||
+           (c >= 0x3400 && c <= 0x4DBF) || (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xFF10 && c <= 0xFF19) ||
+           (c >= 0xFF21 && c <= 0xFF3A) || (c >= 0xFF41 && c <= 0xFF5A);
 }
 
 // Chinese text and full-width forms, as opposed to the letters of a symbol.
@@ -53,21 +68,21 @@ bool endsWith(std::string_view s, std::string_view e) {
     return s.size() >= e.size() && s.compare(s.size() - e.size(), e.size(), e) == 0;
 }
 
-// "&O  装入\t数据" -> "O 装入 数据": mnemonics gone (unless keepAmpersands),
-// blanks collapsed and trimmed.
+// "&O  装入\t数据" -> "O 装入 数据", "总变位系数：　 　χnΣ=" -> "总变位系数： χnΣ=":
+// mnemonics gone (unless keepAmpersands), blanks of every kind collapsed
+// into one " " and trimmed.
 std::string plainText(std::string_view text, bool keepAmpersands = false) {
     std::string out;
     bool blank = false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        char c = text[i];
-        if (c == '&' && !keepAmpersands && i + 1 < text.size()) c = text[++i];
-        if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+    for (std::size_t i = 0, len = 0; i < text.size(); i += len) {
+        if (text[i] == '&' && !keepAmpersands && i + 1 < text.size()) ++i;
+        if (isBlank(codePointAt(text, i, len))) {
             blank = !out.empty();
             continue;
         }
         if (blank) out += ' ';
         blank = false;
-        out += c;
+        out.append(text.substr(i, len));
     }
     return out;
 }
@@ -304,6 +319,7 @@ private:
     // subscript; a static that says nothing ("=", a sign "－") lets the
     // label before it speak ("d" "u" "=" [field], "上偏差 ΔWs =" "－" [field]).
     std::string labelOf(const Node& lab, const Node& field) const {
+        if (std::string cell = tableName(lab); !cell.empty()) return cell;
         std::string t = plainLabel(text(lab));
         if (!saysSomething(t)) {
             const Node* b1 = sibling(lab, -1);
@@ -317,31 +333,40 @@ private:
         } else if (const Node* sub = sibling(field, 1); symbolLabel(lab) && sub && isSubscript(*sub)) {
             t += text(*sub);   // "模数: m =" [field] "n": mn
         }
-        if (t.empty()) t = tableName(lab);
         return t;
     }
 
-    // A field whose label is blank in a table of columns (the gear's column
-    // beside the pinion's) is named after the label of its row in the
-    // column before and the heading of its own column.
+    // A table of columns side by side, each under a heading ("小齿轮 Z1"
+    // beside "大齿轮 Z2"): the first column's rows carry the item labels, the
+    // other columns leave theirs blank. Each field of it is named by the
+    // label of its row and the heading of its own column ("齿数 小齿轮 Z1",
+    // "齿数 大齿轮 Z2"), so every gear's field says whose it is. Empty when
+    // lab is no label of such a table.
     std::string tableName(const Node& lab) const {
         const Node* fieldRow = place(lab).parent;
-        if (!fieldRow) return {};
+        if (!fieldRow || fieldRow->kind != Kind::Row || place(lab).index != 0) return {};
         const Place& fr = place(*fieldRow);
         const Node* column = fr.parent;
-        if (!column || column->kind != Kind::Column) return {};
+        if (!column || column->kind != Kind::Column || fr.index == 0) return {};
         const Place& cp = place(*column);
-        if (!cp.parent || cp.index == 0) return {};
-        const Node& before = cp.parent->children[static_cast<std::size_t>(cp.index - 1)];
-        if (static_cast<std::size_t>(fr.index) >= before.children.size()) return {};
-        const Node& twin = before.children[static_cast<std::size_t>(fr.index)];
-        std::string left = twin.kind == Kind::Row && !twin.children.empty() && twin.children[0].kind == Kind::Static
-                               ? plainLabel(text(twin.children[0]))
-                               : std::string();
-        std::string head = !column->children.empty() && column->children[0].kind == Kind::Static
-                               ? plainLabel(text(column->children[0]))
-                               : std::string();
-        return join({left, head});
+        if (!cp.parent || cp.parent->kind != Kind::Row || cp.parent->children.size() < 2) return {};
+        const auto at = static_cast<std::size_t>(fr.index);
+        auto heading = [this](const Node& c) {
+            return c.kind == Kind::Column && !c.children.empty() && isStatic(&c.children[0])
+                       ? plainLabel(text(c.children[0]))
+                       : std::string();
+        };
+        auto rowLabel = [this, at](const Node& c) -> const Node* {
+            if (c.kind != Kind::Column || at >= c.children.size()) return nullptr;
+            const Node& r = c.children[at];
+            return r.kind == Kind::Row && !r.children.empty() && isStatic(&r.children[0]) ? &r.children[0] : nullptr;
+        };
+        const std::vector<Node>& columns = cp.parent->children;
+        for (std::size_t i = 0; i < columns.size(); ++i) {
+            const Node* l = rowLabel(columns[i]);
+            if (heading(columns[i]).empty() || !l || saysSomething(text(*l)) != (i == 0)) return {};
+        }
+        return join({plainLabel(text(*rowLabel(columns[0]))), heading(*column)});
     }
 
     // The k-th of several fields after one label: "齿数 Z1 / Z2" names them

@@ -69,6 +69,20 @@ TEST(Names, HoldTheLabelsWordsAndSymbolWithoutItsPunctuation) {
         {"a group caption put in front of a repeated name is clean too",
          row({group(IDC_STATIC, "小齿轮:", {field("齿数：", 1)}), group(IDC_STATIC, "大齿轮:", {field("齿数：", 2)})}),
          {{1, "小齿轮 齿数"}, {2, "大齿轮 齿数"}}},
+        // A table of both gears: the pinion's column carries the item
+        // labels, the gear's leaves them blank; each field says whose it is.
+        {"each column of a table of gears says its gear",
+         row({column({label("小齿轮 Z1"), field("齿数：", 1), field("公法线上偏差：  Ws = -", 3, "mm")}),
+              column({label("大齿轮 Z2"), field(" ", 2, "  "), field(" ", 4, "mm")})}),
+         {{1, "齿数 小齿轮 Z1"}, {2, "齿数 大齿轮 Z2"}, {3, "公法线上偏差 Ws 小齿轮 Z1"}, {4, "公法线上偏差 Ws 大齿轮 Z2"}}},
+        {"columns side by side that both carry labels are no table",
+         row({column({label("小齿轮"), field("齿数：", 1)}), column({label("大齿轮"), field("模数：", 2)})}),
+         {{1, "齿数"}, {2, "模数"}}},
+        // "NE = [multiplier] × [power of ten]": a sign says nothing, so the
+        // list takes no name from it (its template names it).
+        {"a multiplication sign is no word",
+         row({field("当量循环次数 NE =", 1), label("×"), combo(2, {"10＾3", "10＾4"})}),
+         {{1, "当量循环次数 NE"}, {2, ""}}},
     };
     int id = 100;
     for (const Case& c : cases) {
@@ -77,6 +91,39 @@ TEST(Names, HoldTheLabelsWordsAndSymbolWithoutItsPunctuation) {
         m.addDialog(dialog(++id, "名称", {c.body}));
         Dialog d(m, id);
         for (const auto& [control, name] : c.names) {
+            EXPECT_EQ(nameOf(d, control), name) << "id " << control;
+            EXPECT_EQ(fieldLabel(d, control), name) << "id " << control;
+        }
+    }
+}
+
+// The blanks of every script (Chinese labels pad with the ideographic space
+// "　", pasted texts bring no-break and typographic spaces) are collapsed as
+// ASCII blanks are: a name has one ASCII blank between words and none at
+// either end, whichever kind of blank its label has and wherever.
+TEST(Names, CollapseBlanksOfEveryKind) {
+    const char* const blanks[] = {"\t",           "\xc2\xa0" /* U+00A0 */, "\xe1\x9a\x80" /* U+1680 */,
+                                  "\xe2\x80\x80" /* U+2000 */, "\xe2\x80\x82" /* U+2002 */,
+                                  "\xe2\x80\x83" /* U+2003 */, "\xe2\x80\x89" /* U+2009 */,
+                                  "\xe2\x80\x8a" /* U+200A */, "\xe2\x80\xa8" /* U+2028 */,
+                                  "\xe2\x80\xaf" /* U+202F */, "\xe2\x81\x9f" /* U+205F */,
+                                  "\xe3\x80\x80" /* U+3000 */};
+    int id = 100;
+    for (const std::string b : blanks) {
+        SCOPED_TRACE("blank " + testing::PrintToString(b));
+        Module m("names");
+        m.addDialog(dialog(++id, "名称", {
+            field(b + "总变位系数：" + b + " " + b + "χnΣ=" + b, 1),
+            row({label("模数" + b + b + ":" + b + "m" + b + "=" + b), edit(2), subscript("n")}),
+            radio(3, b + "软齿面" + b + b + "HB≤350" + b, style::Group),
+            button(4, "&O" + b + b + "装入" + b + "数据"),
+            row({group(IDC_STATIC, b + "小齿轮" + b + b, {field("齿数：", 5)}),
+                 group(IDC_STATIC, "大齿轮" + b, {field("齿数：", 6)})}),
+        }));
+        Dialog d(m, id);
+        const std::map<int, std::string> expected = {{1, "总变位系数 χnΣ"}, {2, "模数 mn"}, {3, "软齿面 HB≤350"},
+                                                     {4, "O 装入 数据"}, {5, "小齿轮 齿数"}, {6, "大齿轮 齿数"}};
+        for (const auto& [control, name] : expected) {
             EXPECT_EQ(nameOf(d, control), name) << "id " << control;
             EXPECT_EQ(fieldLabel(d, control), name) << "id " << control;
         }

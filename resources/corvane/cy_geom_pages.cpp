@@ -88,7 +88,8 @@ DialogTemplate characteristicPage() {
                 row({column({
                          row({label("齿数:"), field("Z1=", P::IDC_Z1, "", RO), field("Z2=", P::IDC_Z2, "", RO)}),
                          row({field("当量齿数:Zv1=", P::IDC_ZV1, "", RO), field("Zv2=", P::IDC_ZV2, "", RO)}),
-                         row({label("模数:"), field("Mn=", P::IDC_MN, "", RO), field("mm, Mt=", P::IDC_MT, "mm", RO)}),
+                         // "Mn= [ ] mm, Mt= [ ] mm": "mm," is mn's unit, "Mt=" the label of mt
+                         row({label("模数:"), field("Mn=", P::IDC_MN, "mm,", RO), field("Mt=", P::IDC_MT, "mm", RO)}),
                          row({label("压力角:"), field("αn=", P::IDC_ALPHAN, "°", RO), field("αt=", P::IDC_ALPHAT, "°", RO)}),
                          row({field("αat1=", P::IDC_ALPHAAT1, "°", RO), field("αat2=", P::IDC_ALPHAAT2, "°", RO)}),
                          row({label("螺旋角:"), field("β=", P::IDC_BETA, "°", RO)}),

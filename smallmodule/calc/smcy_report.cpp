@@ -25,6 +25,12 @@ std::int64_t daysOfCivil(int y, int m, int d) {
     return era * 146097 + doe - 719468;
 }
 
+// A deviation over rods lies below the nominal size: the record holds its
+// magnitude and the row prints it with its minus ("-0.096mm"), except where
+// it rounds to zero in the row's format ("0.000mm", fw::format's rule for a
+// value shown as zero).
+std::string belowNominal(const char* fmt, double magnitude) { return fw::format(fmt, -magnitude); }
+
 }  // namespace
 
 fw::Date dateOfSeconds(std::int64_t seconds) {
@@ -122,11 +128,11 @@ std::string smallModuleReport(const CySmRecord& r) {
     s += fw::format("\t    上偏差:           ΔWs2=                                  %.3fmm\n", r.dev.dWs2);
     s += fw::format("\t量棒直径:             dmp=                                    %.3fmm\n", o.dmp);
     s += fw::format("\t跨 测 距:             Mp1=                                    %.3fmm\n", o.g1.mp);
-    s += fw::format("\t    下偏差:           ΔMi1=                                  -%.3fmm\n", r.dev.dMi1);
-    s += fw::format("\t    上偏差:           ΔMs1=                                  -%.3fmm\n", r.dev.dMs1);
+    s += belowNominal("\t    下偏差:           ΔMi1=                                  %.3fmm\n", r.dev.dMi1);
+    s += belowNominal("\t    上偏差:           ΔMs1=                                  %.3fmm\n", r.dev.dMs1);
     s += fw::format("\t跨 测 距:             Mp2=                                    %.3fmm\n", o.g2.mp);
-    s += fw::format("\t    下偏差:           ΔMi2=                                  -%.3fmm\n", r.dev.dMi2);
-    s += fw::format("\t    上偏差:           ΔMs2=                                  -%.3fmm\n", r.dev.dMs2);
+    s += belowNominal("\t    下偏差:           ΔMi2=                                  %.3fmm\n", r.dev.dMi2);
+    s += belowNominal("\t    上偏差:           ΔMs2=                                  %.3fmm\n", r.dev.dMs2);
     return s;
 }
 

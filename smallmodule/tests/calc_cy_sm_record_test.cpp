@@ -333,3 +333,40 @@ TEST(CySmRecord, RefusedRecordsAreNeverWrittenAcceptedOnesLoadBack) {
     EXPECT_GT(accepted, 300);   // the derived heights and the bytes without content
 }
 
+
+// The deviations over rods lie below the nominal size: their rows print the
+// stored magnitude with its minus, except where it rounds to zero in the
+// row's "%.3f" ("0.000mm", never "-0.000mm"); the value starts in the same
+// column either way.
+TEST(SmallModuleReport, RodDeviationsShowTheirMinusUnlessTheyRoundToZero) {
+    const char* const rows[] = {
+        "\t    下偏差:           ΔMi1=                                  ",
+        "\t    上偏差:           ΔMs1=                                  ",
+        "\t    下偏差:           ΔMi2=                                  ",
+        "\t    上偏差:           ΔMs2=                                  ",
+    };
+    // The spur pair of the issue as typed: u 2, module 0.25 (the
+    // list's 5th entry), a' 7.7, f 0.05, β1 0, no shift and no deviation entered.
+    const std::string plain = smallModuleReport(designed(typed(Pattern::Parallel, 2, 7.7), 4, 0));
+    EXPECT_EQ(plain.find("-0.000"), std::string::npos) << plain;
+    for (const char* row : rows) EXPECT_NE(plain.find(std::string(row) + "0.000mm\n"), std::string::npos) << row;
+
+    const struct {
+        double magnitude;
+        const char* shown;
+    } cases[] = {
+        {0.096, "-0.096mm"},   // the pattern 0 example's ΔMi1
+        {0.0006, "-0.001mm"},  // rounds away from zero: keeps its minus
+        {0.0004, "0.000mm"},   // rounds to zero
+        {0, "0.000mm"},
+        {-0.0, "0.000mm"},     // a negative zero read from a file
+    };
+    CySmRecord r = exampleP0();
+    for (const auto& c : cases) {
+        r.dev.dMi1 = r.dev.dMs1 = r.dev.dMi2 = r.dev.dMs2 = c.magnitude;
+        const std::string report = smallModuleReport(r);
+        for (const char* row : rows)
+            EXPECT_NE(report.find(std::string(row) + c.shown + "\n"), std::string::npos)
+                << "ΔM " << c.magnitude << ", expected " << row << c.shown;
+    }
+}

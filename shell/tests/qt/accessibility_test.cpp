@@ -1,8 +1,9 @@
 // Every dialog template of every deliverable, shown by the Qt backend and read
 // through QAccessible as a screen reader reads it: each control has a name of
 // its own that says what it holds, in its label's words without the label's
-// punctuation, whatever takes typing is named (an editable combo box's edit
-// part too), and a dialog keeps its size whatever its hints say.
+// punctuation and with one ASCII blank between its words (whatever blanks
+// the label pads with), whatever takes typing is named (an editable combo
+// box's edit part too), and a dialog keeps its size whatever its hints say.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -30,7 +31,13 @@
 #include <vector>
 
 #include "bevel/preliminary/a199_dlg.h"
+#include "bevel/rating/sirrow_factor_dialogs.h"
+#include "common/dialogs/bending_life_dialog.h"
+#include "common/dialogs/work_hardening_dialog.h"
 #include "common/calc/chart_scale.h"
+#include "cylindrical/cy_geom_pro_page1.h"
+#include "cylindrical/cy_geom_pro_page4.h"
+#include "cylindrical/factor_dialogs.h"
 #include "fw/format.h"
 #include "fw/fw.h"
 #include "fwqt/qt_backend.h"
@@ -40,6 +47,7 @@
 #include "resources/pellun/module.h"
 #include "resources/sirrow/module.h"
 #include "resources/tarv/module.h"
+#include "smallmodule/csmcy_dlg.h"
 #include "worm/calc/worm_preliminary.h"
 #include "worm/ccw_pr_dlg.h"
 
@@ -139,8 +147,9 @@ bool interactive(QAccessible::Role r) {
 struct Heard {
     QWidget* widget = nullptr;
     QAccessible::Role role = QAccessible::NoRole;
-    QString name;
+    QString name;    // blanks simplified, as the checks of its words read it
     QString group;   // caption of the group box around it
+    QString raw;     // as a screen reader gets it
 };
 
 QString groupOf(QWidget* w) {
@@ -156,8 +165,8 @@ void listen(QAccessibleInterface* iface, std::vector<Heard>& out, int depth = 0)
     if (w && w->property("fwqt.control").isValid() && interactive(iface->role())) {
         // A name the program did not give (Qt's guess: the caption of the
         // group around it) counts as none.
-        const QString name = w->accessibleName().isEmpty() ? QString() : iface->text(QAccessible::Name).simplified();
-        out.push_back({w, iface->role(), name, groupOf(w)});
+        const QString raw = w->accessibleName().isEmpty() ? QString() : iface->text(QAccessible::Name);
+        out.push_back({w, iface->role(), raw.simplified(), groupOf(w), raw});
         return;   // a control's own parts (a combo's list) are not controls of the dialog
     }
     for (int i = 0; i < iface->childCount(); ++i) listen(iface->child(i), out, depth + 1);
@@ -212,18 +221,34 @@ QString punctuationIn(const QString& name) {
     return {};
 }
 
+// What a name must not hold between its words: a blank at either end, two
+// blanks in a row, or a blank other than the ASCII one (an ideographic space
+// "　", a no-break or typographic space, a tab), of any kind Unicode knows.
+// Empty when the name is clean, else what is wrong.
+QString blanksIn(const QString& name) {
+    if (name.isEmpty()) return {};
+    if (name.front().isSpace()) return QStringLiteral("starts with a blank");
+    if (name.back().isSpace()) return QStringLiteral("ends with a blank");
+    for (qsizetype i = 0; i < name.size(); ++i) {
+        if (!name[i].isSpace()) continue;
+        if (name[i] != u' ') return QStringLiteral("a blank U+%1").arg(name[i].unicode(), 4, 16, QChar(u'0'));
+        if (name[i + 1].isSpace()) return QStringLiteral("two blanks in a row");
+    }
+    return {};
+}
+
 struct Findings {
     int controls = 0;
-    std::vector<std::string> unnamed, unitOnly, duplicate, numbered, comboByValue, punctuated, unnamedEdit;
+    std::vector<std::string> unnamed, unitOnly, duplicate, numbered, comboByValue, punctuated, blanks, unnamedEdit;
     int duplicateControls = 0;
     std::string summary() const {
         char line[256];
         std::snprintf(line, sizeof line,
                       "%d controls: %zu duplicate names (%d controls), %zu names differing by a trailing number, "
                       "%zu unnamed, %zu unit-only, %zu combo boxes named by their value, %zu names with "
-                      "punctuation, %zu unnamed editable parts",
+                      "punctuation, %zu with stray blanks, %zu unnamed editable parts",
                       controls, duplicate.size(), duplicateControls, numbered.size(), unnamed.size(),
-                      unitOnly.size(), comboByValue.size(), punctuated.size(), unnamedEdit.size());
+                      unitOnly.size(), comboByValue.size(), punctuated.size(), blanks.size(), unnamedEdit.size());
         return line;
     }
     std::string details() const {
@@ -237,6 +262,7 @@ struct Findings {
         list("trailing number", numbered);
         list("combo named by its value", comboByValue);
         list("punctuation", punctuated);
+        list("blanks", blanks);
         list("unnamed editable part", unnamedEdit);
         return s;
     }
@@ -259,6 +285,9 @@ void judge(const std::string& dialog, QWidget* top, Findings& f) {
         if (saysOnlyUnits(h.name, h.group)) f.unitOnly.push_back(where(h));
         if (const QString why = punctuationIn(h.name); !why.isEmpty())
             f.punctuated.push_back(where(h) + ": " + why.toStdString());
+        if (const QString why = blanksIn(h.raw); !why.isEmpty())
+            f.blanks.push_back(dialog + " " + h.widget->objectName().toStdString() + " \"" + h.raw.toStdString() +
+                               "\": " + why.toStdString());
         ++count[h.name];
         const auto m = trailing.match(h.name);
         byBase[m.hasMatch() ? m.captured(1) : h.name].insert(h.name);
@@ -289,13 +318,16 @@ void judge(const std::string& dialog, QWidget* top, Findings& f) {
     };
     walk(QAccessible::queryAccessibleInterface(top), QString(), 0);
     for (const auto& [i, owner] : edits) {
-        const QString name = i->text(QAccessible::Name).simplified();
+        const QString raw = i->text(QAccessible::Name);
+        const QString name = raw.simplified();
         auto* w = qobject_cast<QWidget*>(i->object());
         const bool part = !w->property("fwqt.control").isValid();   // the edit inside a control
+        const std::string where = dialog + " " + (part ? w->parentWidget()->objectName() : w->objectName()).toStdString() +
+                                  (part ? " (its edit part)" : "");
         if (name.isEmpty() || (part && name != owner))
-            f.unnamedEdit.push_back(dialog + " " + (part ? w->parentWidget()->objectName() : w->objectName()).toStdString() +
-                                    (part ? " (its edit part)" : "") + " \"" + name.toStdString() + "\", its control \"" +
-                                    owner.toStdString() + "\"");
+            f.unnamedEdit.push_back(where + " \"" + name.toStdString() + "\", its control \"" + owner.toStdString() + "\"");
+        if (const QString why = blanksIn(raw); part && !why.isEmpty())
+            f.blanks.push_back(where + " \"" + raw.toStdString() + "\": " + why.toStdString());
     }
     // A combo box is named by what it chooses, whatever it shows.
     for (const Heard& h : heard) {
@@ -317,7 +349,7 @@ TEST(QtAccessibility, EveryControlOfEveryDialogHasANameOfItsOwn) {
     std::printf("%s\n", f.summary().c_str());
     EXPECT_GT(f.controls, 1000);
     EXPECT_TRUE(f.unnamed.empty() && f.unitOnly.empty() && f.duplicate.empty() && f.numbered.empty() &&
-                f.comboByValue.empty() && f.punctuated.empty() && f.unnamedEdit.empty())
+                f.comboByValue.empty() && f.punctuated.empty() && f.blanks.empty() && f.unnamedEdit.empty())
         << f.summary() << "\n"
         << f.details();
 }
@@ -368,6 +400,54 @@ TEST(QtAccessibility, AnglePartsAreNamedByWhatTheyHold) {
     std::string all;
     for (const auto& w : wrong) all += w + "\n";
     EXPECT_TRUE(wrong.empty()) << all;
+}
+
+// Where a label alone does not say what a control holds or whose it is: the
+// gear of each field of a pair (the small-module tables, the work hardening
+// radios), the quantity of a list that multiplies a field, the field after a
+// unit, and a label padded with ideographic blanks. As a screen reader hears
+// them, and as a refusal names them.
+TEST(QtAccessibility, ControlsSayWhatTheyHoldAndWhoseTheyAre) {
+    QtProgram p;
+    using Z = kavrin::WorkHardeningDialog;
+    using W = kavrin::BendingLifeDialog;
+    using S = CSmcyDlg;
+    const struct {
+        const fw::Module& module;
+        int dialog, id;
+        const char* name;
+    } cases[] = {
+        {corvane::module(), CCyGeomProPage1::IDD, CCyGeomProPage1::IDC_SUMX, "总变位系数 χnΣ"},   // "总变位系数：　 　χnΣ="
+        {corvane::module(), CCyGeomProPage4::IDD, CCyGeomProPage4::IDC_MN, "Mn"},
+        {corvane::module(), CCyGeomProPage4::IDD, CCyGeomProPage4::IDC_MT, "Mt"},               // "Mn= [] mm, Mt= []"
+        {corvane::module(), CCyProofWynDlg::IDD, W::IDC_MULTIPLIER, "当量循环次数 NE"},
+        {corvane::module(), CCyProofWynDlg::IDD, W::IDC_CYCLES, "当量循环次数 NE 的倍数"},
+        {sirrow::module(), CSirrowWynDlg::IDD, W::IDC_CYCLES, "当量循环次数 NE 的倍数"},
+        {corvane::module(), CCyProofZhwDlg::IDD, Z::IDC_PINION, "小齿轮 硬齿面"},
+        {corvane::module(), CCyProofZhwDlg::IDD, Z::IDC_PINION + 1, "小齿轮 软齿面"},
+        {corvane::module(), CCyProofZhwDlg::IDD, Z::IDC_GEAR, "大齿轮 硬齿面"},
+        {corvane::module(), CCyProofZhwDlg::IDD, Z::IDC_GEAR + 1, "大齿轮 软齿面 HB≤350"},
+        {sirrow::module(), CSirrowZwDlg::IDD, Z::IDC_PINION + 1, "小齿轮 软齿面"},
+        {corvane::module(), S::IDD, S::IDC_Z1, "齿数 小齿轮 Z1"},
+        {corvane::module(), S::IDD, S::IDC_Z2, "齿数 大齿轮 Z2"},
+        {corvane::module(), S::IDD, S::IDC_XN1, "变位系数 小齿轮 Z1"},
+        {corvane::module(), S::IDD, S::IDC_DWS1, "公法线上偏差 Ws 小齿轮 Z1"},
+        {corvane::module(), S::IDD, S::IDC_DWS2, "公法线上偏差 Ws 大齿轮 Z2"},
+        {corvane::module(), S::IDD, S::IDC_DMI1, "测量跨径下偏差 小齿轮 Z1"},
+    };
+    for (const auto& c : cases) {
+        const std::string where = c.module.name() + "-" + std::to_string(c.dialog) + " id" + std::to_string(c.id);
+        fw::Dialog d(c.module, c.dialog);
+        std::string heard = "(not shown)";
+        p.backend.setShownHook([&](fw::Window&, QWidget*) {
+            heard = fwqt::QtBackend::widgetOf(d.item(c.id))->accessibleName().toStdString();
+            d.EndDialog(IDCANCEL);
+        });
+        d.DoModal();
+        p.backend.setShownHook({});
+        EXPECT_EQ(heard, c.name) << where;
+        EXPECT_EQ(fw::fieldLabel(d, c.id), c.name) << where;
+    }
 }
 
 // Runs look once the next dialog's own loop runs (user input reaches the
