@@ -119,8 +119,8 @@ DialogTemplate bendingLifeTemplate(int id, const BendingLifeOptions& options) {
     return dialog(id, "《Ondrel》Kavrin 确定弯曲强度计算的寿命系数", {
         group(IDC_STATIC, "材料",
               radios(D::IDC_MATERIAL, {"调质钢", "渗碳钢，表面淬火", "渗氮钢，气体渗氮", "渗氮钢，液体渗氮"})),
-        // NE = multiplier × a power of ten: the list says by how much.
-        row({field("当量循环次数 NE =", D::IDC_MULTIPLIER), label("×"), cycles.named("当量循环次数 NE 的倍数")}),
+        // NE = the typed number × a power of ten: the list gives its order of magnitude.
+        row({field("当量循环次数 NE =", D::IDC_MULTIPLIER), label("×"), cycles.named("当量循环次数 NE 的数量级")}),
         buttons(),
     });
 }

@@ -421,8 +421,8 @@ TEST(QtAccessibility, ControlsSayWhatTheyHoldAndWhoseTheyAre) {
         {corvane::module(), CCyGeomProPage4::IDD, CCyGeomProPage4::IDC_MN, "Mn"},
         {corvane::module(), CCyGeomProPage4::IDD, CCyGeomProPage4::IDC_MT, "Mt"},               // "Mn= [] mm, Mt= []"
         {corvane::module(), CCyProofWynDlg::IDD, W::IDC_MULTIPLIER, "当量循环次数 NE"},
-        {corvane::module(), CCyProofWynDlg::IDD, W::IDC_CYCLES, "当量循环次数 NE 的倍数"},
-        {sirrow::module(), CSirrowWynDlg::IDD, W::IDC_CYCLES, "当量循环次数 NE 的倍数"},
+        {corvane::module(), CCyProofWynDlg::IDD, W::IDC_CYCLES, "当量循环次数 NE 的数量级"},
+        {sirrow::module(), CSirrowWynDlg::IDD, W::IDC_CYCLES, "当量循环次数 NE 的数量级"},
         {corvane::module(), CCyProofZhwDlg::IDD, Z::IDC_PINION, "小齿轮 硬齿面"},
         {corvane::module(), CCyProofZhwDlg::IDD, Z::IDC_PINION + 1, "小齿轮 软齿面"},
         {corvane::module(), CCyProofZhwDlg::IDD, Z::IDC_GEAR, "大齿轮 硬齿面"},
