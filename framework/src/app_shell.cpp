@@ -71,7 +71,10 @@ int connectTo(const std::filesystem::path& p) {
 // "open <path>\n"; the running program opens the file and answers "ok\n", or
 // "no <its message>\n" when it cannot ("no\n" to a request it does not
 // understand). A backslash and a line break in a path or a message travel as
-// "\\" and "\n". Lines are at most kMaxLine bytes, the newline included.
+// "\\" and "\n". Lines are at most kMaxLine bytes, the newline included (a
+// longer message is cut). The second start keeps the connection open until
+// the answer has come: a request whose sender has gone is not served, as
+// that one opens the file itself.
 constexpr std::size_t kMaxLine = 16384;
 constexpr int kRequestMs = 1000;   // the running program waits this long for a request
 constexpr int kAnswerMs = 3000;    // the second start waits this long for the answer
@@ -138,13 +141,11 @@ std::optional<std::string> readLine(int fd, int ms) {
     return std::nullopt;
 }
 
-// The peer has closed its end: a second start that gave up waiting.
+// The peer has closed the connection (not only its sending half): a second
+// start that gave up waiting for the answer.
 bool peerGone(int fd) {
-    pollfd pf{fd, POLLIN | POLLRDHUP, 0};
-    if (::poll(&pf, 1, 0) <= 0) return false;
-    if (pf.revents & (POLLHUP | POLLRDHUP | POLLERR)) return true;
-    char c;
-    return ::recv(fd, &c, 1, MSG_PEEK | MSG_DONTWAIT) == 0;
+    pollfd pf{fd, 0, 0};
+    return ::poll(&pf, 1, 0) > 0 && (pf.revents & (POLLHUP | POLLERR)) != 0;
 }
 
 bool writeAll(int fd, const std::string& s) {

@@ -431,6 +431,19 @@ TEST_F(StartupTest, ASecondStartSaysWhyTheRunningProgramCouldNotOpenItsReportAnd
     EXPECT_EQ(first.documents().size(), 3u);
     EXPECT_EQ(app.activeTitle(), "b.tng");
     EXPECT_TRUE(s.allUsed());
+
+    // A name as long as a request may carry, nearly all of it backslashes
+    // sent escaped: the answer stays within its bound, so the reason comes
+    // cut, but whole up to the cut (never half an escape).
+    const std::filesystem::path longest = "/x" + std::string(8187, '\\');
+    const std::string reason = "无法打开文件 " + longest.string() + "。";
+    s.expectMessage(reason);
+    const SecondStart cut = secondStart(first, {longest});
+    EXPECT_EQ(cut.status, 1);
+    ASSERT_GT(cut.err.size(), 1000u);
+    EXPECT_LT(cut.err.size(), reason.size());
+    EXPECT_EQ(reason.compare(0, cut.err.size() - 1, cut.err, 0, cut.err.size() - 1), 0) << cut.err.substr(0, 100);
+    EXPECT_EQ(first.documents().size(), 3u);
 }
 
 // What the running program does with a request that is not whole, or whose
