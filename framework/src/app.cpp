@@ -151,7 +151,7 @@ int App::main(std::vector<std::string> args) {
     m_args = std::move(args);
     if (!InitInstance()) {
         ExitInstance();
-        return m_handedOver ? 0 : 1;
+        return m_handedOver && !m_handOverRefused ? 0 : 1;
     }
     int code = appBackend() ? appBackend()->run() : 0;
     if (!m_exited) {
@@ -184,13 +184,20 @@ void App::AddToRecentFileList(const std::filesystem::path& p) {
 void App::AddDocTemplate(std::unique_ptr<DocTemplate> t) { m_template = std::move(t); }
 
 Document* App::OpenDocumentFile(const std::filesystem::path& p) {
-    if (!m_template) return nullptr;
+    auto d = openDocument(p);
+    if (d) return *d;
+    if (!d.error().empty()) MessageBox(d.error(), {}, MB_OK | MB_ICONEXCLAMATION);
+    return nullptr;
+}
+
+Expected<Document*, std::string> App::openDocument(const std::filesystem::path& p) {
+    if (!m_template) return unexpected(std::string());
     if (Document* d = m_template->findDocument(p)) {
         auto frames = d->frames();
         if (!frames.empty()) frames.front()->ActivateFrame();
         return d;
     }
-    return m_template->OpenDocumentFile(normalisedPath(p));
+    return m_template->openDocument(normalisedPath(p));
 }
 
 std::vector<Document*> App::documents() const {
@@ -231,17 +238,25 @@ bool App::ProcessShellCommand(const CommandLineInfo& info) {
         OnFileNew();
         return true;
     case CommandLineInfo::Shell::FileOpen: {
-        // A running program takes them, in order; from the first one it does
-        // not take (none runs, or it does not answer) each opens here.
+        // A running program is asked for each, in order; from the first one
+        // it does not answer for (none runs, or no answer in time) each opens
+        // here. What it answered is said to whoever started this one (a
+        // terminal, a file manager's log).
         std::vector<std::filesystem::path> files = info.files;
         if (files.empty()) files.push_back(info.file);
         std::size_t handed = 0;
-        while (handed < files.size() && handOver(files[handed])) {
-            // said to whoever started this one (a terminal, a file manager's log)
-            std::printf("%s 已在运行，已由它打开：%s\n", appTitle().c_str(), normalisedPath(files[handed]).c_str());
-            ++handed;
+        for (; handed < files.size(); ++handed) {
+            const HandOver h = handOver(files[handed]);
+            if (h.answer == HandOver::Answer::None) break;
+            if (h.answer == HandOver::Answer::Opened) {
+                std::printf("%s 已在运行，已由它打开：%s\n", appTitle().c_str(), normalisedPath(files[handed]).c_str());
+                std::fflush(stdout);
+            } else {
+                std::fprintf(stderr, "%s\n", h.reason.c_str());
+                std::fflush(stderr);
+                m_handOverRefused = true;
+            }
         }
-        std::fflush(stdout);
         if (handed == files.size()) {
             m_handedOver = true;
             return false;   // this start has done its work

@@ -346,26 +346,32 @@ MdiChild* DocTemplate::CreateNewFrame(Document& doc) {
 }
 
 Document* DocTemplate::OpenDocumentFile(const std::filesystem::path& p) {
+    auto d = openDocument(p);
+    if (d) return *d;
+    if (!d.error().empty()) MessageBox(d.error(), {}, MB_OK | MB_ICONEXCLAMATION);
+    return nullptr;
+}
+
+Expected<Document*, std::string> DocTemplate::openDocument(const std::filesystem::path& p) {
     m_docs.push_back(m_docFactory());
     Document* d = m_docs.back().get();
     d->m_template = this;
     MdiChild* child = CreateNewFrame(*d);
     if (!child) {
         removeDocument(d);
-        return nullptr;
+        return unexpected(std::string());
     }
     if (p.empty()) {
         d->SetTitle(m_strings.docName + std::to_string(++m_untitled));
         if (!d->OnNewDocument()) {
             d->OnCloseDocument();
-            return nullptr;
+            return unexpected(std::string());
         }
     } else {
         if (!d->OnOpenDocument(p)) {
-            const std::string why = d->openError().empty() ? "无法打开文件 " + p.string() + "。" : d->openError();
+            std::string why = d->openError().empty() ? "无法打开文件 " + p.string() + "。" : d->openError();
             d->OnCloseDocument();
-            MessageBox(why, {}, MB_OK | MB_ICONEXCLAMATION);
-            return nullptr;
+            return unexpected(std::move(why));
         }
         d->SetPathName(p);
     }

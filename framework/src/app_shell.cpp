@@ -6,13 +6,16 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <cstdio>
 #include <fstream>
 #include <functional>
+#include <optional>
 #include <sstream>
 
 #include "fw/app.h"
@@ -64,19 +67,85 @@ int connectTo(const std::filesystem::path& p) {
     return fd;
 }
 
-// Reads up to a newline, waiting at most ms for each piece.
-std::string readLine(int fd, int ms) {
+// The hand-off protocol, one connection per file: the second start sends
+// "open <path>\n"; the running program opens the file and answers "ok\n", or
+// "no <its message>\n" when it cannot ("no\n" to a request it does not
+// understand). A backslash and a line break in a path or a message travel as
+// "\\" and "\n". Lines are at most kMaxLine bytes, the newline included (a
+// longer message is cut). The second start keeps the connection open until
+// the answer has come: a request whose sender has gone is not served, as
+// that one opens the file itself.
+constexpr std::size_t kMaxLine = 16384;
+constexpr int kRequestMs = 1000;   // the running program waits this long for a request
+constexpr int kAnswerMs = 3000;    // the second start waits this long for the answer
+
+std::string escapeLine(std::string_view s) {
+    std::string out;
+    for (char c : s) {
+        if (c == '\\') out += "\\\\";
+        else if (c == '\n') out += "\\n";
+        else out += c;
+    }
+    return out;
+}
+
+std::optional<std::string> unescapeLine(std::string_view s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '\\') {
+            out += s[i];
+            continue;
+        }
+        if (++i == s.size()) return std::nullopt;
+        if (s[i] == '\\') out += '\\';
+        else if (s[i] == 'n') out += '\n';
+        else return std::nullopt;
+    }
+    return out;
+}
+
+// A message cut to fit an answer line, at a character boundary.
+std::string escapedToFit(std::string_view text, std::size_t room) {
+    std::string out = escapeLine(text);
+    if (out.size() <= room) return out;
+    std::size_t cut = room;
+    // not inside a UTF-8 sequence, not after the first half of an escape
+    while (cut > 0 && (static_cast<unsigned char>(out[cut]) & 0xC0) == 0x80) --cut;
+    std::size_t slashes = 0;
+    while (slashes < cut && out[cut - 1 - slashes] == '\\') ++slashes;
+    if (slashes % 2 == 1) --cut;
+    out.resize(cut);
+    return out;
+}
+
+// One line, its newline not included: nullopt when none came whole within
+// ms in all (the peer closed, went silent or sent too much).
+std::optional<std::string> readLine(int fd, int ms) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     std::string line;
     char buf[512];
-    while (line.size() < 8192) {
+    while (line.size() < kMaxLine) {
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+        if (left <= 0) return std::nullopt;
         pollfd pf{fd, POLLIN, 0};
-        if (::poll(&pf, 1, ms) <= 0) break;
-        ssize_t n = ::read(fd, buf, sizeof buf);
-        if (n <= 0) break;
+        const int ready = ::poll(&pf, 1, static_cast<int>(left));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready <= 0) return std::nullopt;
+        const ssize_t n = ::recv(fd, buf, std::min(sizeof buf, kMaxLine - line.size()), 0);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return std::nullopt;
         line.append(buf, static_cast<std::size_t>(n));
-        if (line.find('\n') != std::string::npos) break;
+        if (std::size_t nl = line.find('\n'); nl != std::string::npos) return line.substr(0, nl);
     }
-    return line.substr(0, line.find('\n'));
+    return std::nullopt;
+}
+
+// The peer has closed the connection (not only its sending half): a second
+// start that gave up waiting for the answer.
+bool peerGone(int fd) {
+    pollfd pf{fd, 0, 0};
+    return ::poll(&pf, 1, 0) > 0 && (pf.revents & (POLLHUP | POLLERR)) != 0;
 }
 
 bool writeAll(int fd, const std::string& s) {
@@ -193,13 +262,25 @@ void App::closeShellOpen() {
     ::unlink(m_socketPath.c_str());
 }
 
-bool App::handOver(const std::filesystem::path& p) {
-    if (m_listenFd >= 0 || m_socketPath.empty()) return false;   // we are the running program
+HandOver App::handOver(const std::filesystem::path& p) {
+    if (m_listenFd >= 0 || m_socketPath.empty()) return {};   // we are the running program
     int fd = connectTo(m_socketPath);
-    if (fd < 0) return false;
-    bool ok = writeAll(fd, "open " + normalisedPath(p).string() + "\n") && readLine(fd, 3000) == "ok";
+    if (fd < 0) return {};
+    HandOver h;
+    const std::string request = "open " + escapeLine(normalisedPath(p).string()) + "\n";
+    if (request.size() <= kMaxLine && writeAll(fd, request)) {
+        const std::optional<std::string> answer = readLine(fd, kAnswerMs);
+        if (answer == "ok") {
+            h.answer = HandOver::Answer::Opened;
+        } else if (answer && answer->rfind("no ", 0) == 0) {
+            if (auto why = unescapeLine(std::string_view(*answer).substr(3)); why && !why->empty()) {
+                h.answer = HandOver::Answer::Refused;
+                h.reason = std::move(*why);
+            }
+        }
+    }
     ::close(fd);
-    return ok;
+    return h;
 }
 
 void App::pollShellOpen() {
@@ -207,16 +288,31 @@ void App::pollShellOpen() {
     while (true) {
         int c = ::accept4(m_listenFd, nullptr, nullptr, SOCK_CLOEXEC);
         if (c < 0) return;
-        std::string line = readLine(c, 1000);
-        bool open = line.rfind("open ", 0) == 0 && line.size() > 5;
-        writeAll(c, open ? "ok\n" : "no\n");
-        ::close(c);
-        if (!open) continue;
-        // After the answer (a message box may follow): the frame comes to
-        // the front with the report's window active, a new one or the one
-        // that shows it already.
+        const std::optional<std::string> line = readLine(c, kRequestMs);
+        std::optional<std::string> path;
+        if (line && line->rfind("open ", 0) == 0) path = unescapeLine(std::string_view(*line).substr(5));
+        if (!path || path->empty()) {
+            writeAll(c, "no\n");
+            ::close(c);
+            continue;
+        }
+        if (peerGone(c)) {   // it has opened the file itself meanwhile
+            ::close(c);
+            continue;
+        }
+        // The frame comes to the front with the report's window active, a
+        // new one or the one that shows it already. The answer goes before
+        // any message box, which would hold it up until the box is closed:
+        // a refusal is said to the second start, then shown here too, as the
+        // user who double-clicked a report in a file manager sees no
+        // terminal.
         if (m_frame) m_frame->BringToFront();
-        OpenDocumentFile(line.substr(5));
+        auto opened = openDocument(*path);
+        std::string why;
+        if (!opened) why = opened.error().empty() ? "无法打开文件 " + *path + "。" : opened.error();
+        writeAll(c, opened ? std::string("ok\n") : "no " + escapedToFit(why, kMaxLine - 4) + "\n");
+        ::close(c);
+        if (!opened) MessageBox(why, {}, MB_OK | MB_ICONEXCLAMATION);
     }
 }
 

@@ -2,7 +2,9 @@
 // the frame's menus and bars, exit and the per-user profile.
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <fcntl.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -263,32 +265,65 @@ TEST_F(StartupTest, RecentFilesKeepAPathOnceAndAreStoredAtExit) {
     EXPECT_EQ(app.activeTitle(), "b.tng");
 }
 
-// A second start of the program, as a process of its own ("Kavrin <report>"
-// from a shell or a file manager) while `running` runs: its exit status.
-// Both would run on one thread here, so the running program reads its
-// hand-offs while this one waits for the second to end.
-int secondStart(CKavrinApp& running, const std::filesystem::path& report) {
+// A second start of the program, as a process of its own ("Kavrin <reports>"
+// from a shell or a file manager) while `running` runs: its exit status
+// and what it printed. Both would run on one thread here, so the running
+// program serves its hand-offs while this one waits for the second to end.
+struct SecondStart {
+    int status = -1;   // -1: it did not end (it opened the reports itself and ran on)
+    std::string out, err;
+};
+
+SecondStart secondStart(CKavrinApp& running, const std::vector<std::filesystem::path>& reports) {
+    int out[2], err[2];
+    if (::pipe2(out, O_CLOEXEC) != 0 || ::pipe2(err, O_CLOEXEC) != 0) return {};
+    std::fflush(stdout);
+    std::fflush(stderr);
     pid_t child = fork();
     if (child == 0) {
+        ::dup2(out[1], STDOUT_FILENO);
+        ::dup2(err[1], STDERR_FILENO);
         int code = 2;
         {
+            std::vector<std::string> args{"Kavrin"};
+            for (const auto& r : reports) args.push_back(r.string());
             CKavrinApp second;
-            code = second.main({"Kavrin", report.string()});
+            code = second.main(std::move(args));
         }
+        std::fflush(stdout);
+        std::fflush(stderr);
         _exit(code);
     }
+    ::close(out[1]);
+    ::close(err[1]);
+    SecondStart said;
+    auto drain = [](int fd, std::string& to) {
+        char buf[4096];
+        for (ssize_t n; (n = ::read(fd, buf, sizeof buf)) > 0;) to.append(buf, static_cast<std::size_t>(n));
+    };
+    ::fcntl(out[0], F_SETFL, O_NONBLOCK);
+    ::fcntl(err[0], F_SETFL, O_NONBLOCK);
     int status = 0;
     for (int i = 0; i < 250 && waitpid(child, &status, WNOHANG) == 0; ++i) {
         running.pollShellOpen();
+        drain(out[0], said.out);
+        drain(err[0], said.err);
         usleep(20000);
     }
-    if (waitpid(child, &status, WNOHANG) == 0) {   // still running: it opened the report itself
+    if (waitpid(child, &status, WNOHANG) == 0) {   // still running: it opened the reports itself
         kill(child, SIGKILL);
         waitpid(child, &status, 0);
-        return -1;
+    } else if (WIFEXITED(status)) {
+        said.status = WEXITSTATUS(status);
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    drain(out[0], said.out);
+    drain(err[0], said.err);
+    ::close(out[0]);
+    ::close(err[0]);
+    return said;
 }
+
+std::string takenLine(const std::filesystem::path& p) { return "Kavrin 已在运行，已由它打开：" + p.string() + "\n"; }
 
 // The running program takes a report named at a second start, shows it in
 // front (a new window, or the one that shows it already), and the second
@@ -296,6 +331,8 @@ int secondStart(CKavrinApp& running, const std::filesystem::path& report) {
 TEST_F(StartupTest, ASecondStartHandsItsReportToTheRunningProgramAndEndsWell) {
     auto handed = writeFile("hand.cyt", "handed\r\n");
     auto other = writeFile("other.tng", "other\r\n");
+    // A line break and a backslash in a name travel whole.
+    auto odd = writeFile("odd\nname\\.cwt", "odd\r\n");
     CKavrinApp first;
     first.setArgs({"Kavrin", other.string()});
     ASSERT_TRUE(first.InitInstance());
@@ -310,18 +347,154 @@ TEST_F(StartupTest, ASecondStartHandsItsReportToTheRunningProgramAndEndsWell) {
         {"a report not open yet", handed, 2},
         {"a report open already, behind another", other, 2},
         {"the first one again, open behind another", handed, 2},
+        {"a name with a line break and a backslash", odd, 3},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const std::size_t events = app.events().size();
-        EXPECT_EQ(secondStart(first, c.report), 0);
+        const SecondStart said = secondStart(first, {c.report});
+        EXPECT_EQ(said.status, 0) << said.err;
+        EXPECT_EQ(said.out, takenLine(c.report));
+        EXPECT_EQ(said.err, "");
         EXPECT_EQ(app.activeTitle(), c.report.filename().string());
         EXPECT_EQ(first.documents().size(), c.documents);
         EXPECT_EQ(first.mainFrame()->MDIGetActive()->showState(), fw::ShowCmd::Maximized);
         const std::vector<std::string> after(app.events().begin() + static_cast<long>(events), app.events().end());
         EXPECT_NE(std::find(after.begin(), after.end(), "frame to front"), after.end());
     }
-    EXPECT_EQ(app.activeText(), "handed\r\n");
+    EXPECT_EQ(app.activeText(), "odd\r\n");
+    EXPECT_TRUE(s.messages().empty()) << s.messages().front().text;
+}
+
+// A report the running program cannot open is no success: the second start
+// prints the running program's reason, the very text of the message it
+// shows there, and ends with status 1; it opens nothing itself.
+TEST_F(StartupTest, ASecondStartSaysWhyTheRunningProgramCouldNotOpenItsReportAndEndsWithStatus1) {
+    auto kept = writeFile("kept.cyt", "kept\r\n");
+    CKavrinApp first;
+    first.setArgs({"Kavrin", kept.string()});
+    ASSERT_TRUE(first.InitInstance());
+    app.key("Escape");
+    // Tests may run as root, where no file mode stops reading: a folder, a
+    // pipe and an oversized file are reports no one can open.
+    const auto folder = dir / "folder.tng";
+    std::filesystem::create_directories(folder);
+    const auto pipe = dir / "pipe.cwt";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto huge = writeFile("huge.cyt", "");
+    std::filesystem::resize_file(huge, fw::Document::kMaxDocumentBytes + 1);
+    const auto missing = dir / "odd\nmissing.cxt";
+    struct Case {
+        const char* what;
+        std::filesystem::path report;
+        std::string reason;
+    };
+    std::vector<Case> cases = {
+        {"a missing file (a line break in its name)", missing, "无法打开文件 " + missing.string() + "。"},
+        {"a folder", folder, "无法打开文件 " + folder.string() + "。"},
+        {"a pipe without a writer", pipe, "无法打开文件 " + pipe.string() + "。"},
+        {"a file too large for a report", huge, "无法打开文件 " + huge.string() + "：文件大于 16 MB，不是计算报告。"},
+    };
+    if (::geteuid() != 0) {
+        const auto locked = writeFile("locked.cyt", "locked\r\n");
+        std::filesystem::permissions(locked, std::filesystem::perms::none);
+        cases.push_back({"a file without read permission", locked, "无法打开文件 " + locked.string() + "。"});
+    }
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::size_t events = app.events().size();
+        s.expectMessage(c.reason);   // the running program's message, after its answer
+        const SecondStart said = secondStart(first, {c.report});
+        EXPECT_EQ(said.status, 1);
+        EXPECT_EQ(said.err, c.reason + "\n");
+        EXPECT_EQ(said.out, "");
+        ASSERT_FALSE(s.messages().empty());
+        EXPECT_EQ(s.messages().back().text, c.reason);
+        EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Exclamation);
+        EXPECT_EQ(first.documents().size(), 1u);
+        EXPECT_EQ(app.activeTitle(), "kept.cyt");
+        // in front, so its user sees the message
+        const std::vector<std::string> after(app.events().begin() + static_cast<long>(events), app.events().end());
+        EXPECT_NE(std::find(after.begin(), after.end(), "frame to front"), after.end());
+    }
+    EXPECT_TRUE(s.allUsed());
+
+    // Several at once: each is answered, the ones taken are said as such,
+    // and the status is 1 as one of them failed.
+    auto a = writeFile("a.cyt", "a\r\n");
+    auto b = writeFile("b.tng", "b\r\n");
+    s.expectMessage("无法打开文件 " + folder.string() + "。");
+    const SecondStart said = secondStart(first, {a, folder, b});
+    EXPECT_EQ(said.status, 1);
+    EXPECT_EQ(said.out, takenLine(a) + takenLine(b));
+    EXPECT_EQ(said.err, "无法打开文件 " + folder.string() + "。\n");
+    EXPECT_EQ(first.documents().size(), 3u);
+    EXPECT_EQ(app.activeTitle(), "b.tng");
+    EXPECT_TRUE(s.allUsed());
+
+    // A name as long as a request may carry, nearly all of it backslashes
+    // sent escaped: the answer stays within its bound, so the reason comes
+    // cut, but whole up to the cut (never half an escape).
+    const std::filesystem::path longest = "/x" + std::string(8187, '\\');
+    const std::string reason = "无法打开文件 " + longest.string() + "。";
+    s.expectMessage(reason);
+    const SecondStart cut = secondStart(first, {longest});
+    EXPECT_EQ(cut.status, 1);
+    ASSERT_GT(cut.err.size(), 1000u);
+    EXPECT_LT(cut.err.size(), reason.size());
+    EXPECT_EQ(reason.compare(0, cut.err.size() - 1, cut.err, 0, cut.err.size() - 1), 0) << cut.err.substr(0, 100);
+    EXPECT_EQ(first.documents().size(), 3u);
+}
+
+// What the running program does with a request that is not whole, or whose
+// sender has given up waiting for the answer: it opens nothing.
+TEST_F(StartupTest, TheRunningProgramOpensNothingForABrokenHandOff) {
+    auto report = writeFile("report.cyt", "report\r\n");
+    CKavrinApp first;
+    ASSERT_TRUE(first.InitInstance());
+    app.key("Escape");
+    const std::filesystem::path sock = first.socketPath();
+    auto connectToRunning = [&] {
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        sockaddr_un a{};
+        a.sun_family = AF_UNIX;
+        std::memcpy(a.sun_path, sock.c_str(), sock.string().size() + 1);
+        EXPECT_EQ(::connect(fd, reinterpret_cast<sockaddr*>(&a), sizeof a), 0);
+        return fd;
+    };
+    struct Case {
+        const char* what;
+        std::string request;
+        bool waits;   // the sender waits for the answer
+    };
+    const std::string path = report.string();
+    const Case cases[] = {
+        {"a path without its line end", "open " + path, true},
+        {"a path with an unknown escape", "open " + path + "\\t\n", true},
+        {"an empty path", "open \n", true},
+        {"another request", "show " + path + "\n", true},
+        {"a line longer than any path", "open " + std::string(20000, 'a') + "\n", true},
+        {"a sender that has given up", "open " + path + "\n", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::size_t events = app.events().size();
+        const int fd = connectToRunning();
+        ASSERT_EQ(::send(fd, c.request.data(), c.request.size(), MSG_NOSIGNAL), static_cast<ssize_t>(c.request.size()));
+        ::shutdown(fd, SHUT_WR);
+        if (!c.waits) ::close(fd);
+        first.pollShellOpen();
+        if (c.waits) {
+            char buf[64] = {};
+            EXPECT_EQ(::recv(fd, buf, sizeof buf - 1, 0), 3);
+            EXPECT_STREQ(buf, "no\n");
+            ::close(fd);
+        }
+        EXPECT_EQ(first.documents().size(), 1u);
+        EXPECT_EQ(app.activeTitle(), "KAVRIN1");
+        EXPECT_EQ(app.events().size(), events) << app.events().back();
+    }
+    EXPECT_TRUE(s.messages().empty()) << s.messages().front().text;
 }
 
 // A hand-off nobody takes (a program that does not answer, or a socket left

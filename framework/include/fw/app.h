@@ -129,6 +129,17 @@ struct FileTypeRegistration {
     std::string iconName;                 // "kavrin": the desktop entry's Icon=
     std::string iconSvg;                  // installed as hicolor/scalable/apps/<iconName>.svg
 };
+// What a running program answered to a file handed over to it.
+struct HandOver {
+    enum class Answer {
+        None,      // no program took it: none runs, or it gave no answer in time
+        Opened,    // open there, in front
+        Refused,   // it could not open it: `reason` says why, as its message does
+    };
+    Answer answer = Answer::None;
+    std::string reason;
+};
+
 std::filesystem::path userDataFolder();
 std::string mimeTypeName(const FileTypeRegistration& r);   // "application/x-kavrin-document"
 bool registerFileTypes(const FileTypeRegistration& r);
@@ -158,8 +169,12 @@ public:
 
     void AddDocTemplate(std::unique_ptr<DocTemplate> t);
     DocTemplate* docTemplate() const { return m_template.get(); }
-    // An open document of that file is activated; else a new window.
+    // An open document of that file is activated; else a new window. On
+    // failure the framework's message shows and the result is nullptr.
     virtual Document* OpenDocumentFile(const std::filesystem::path& p);
+    // The same without a message: the document, or the message
+    // OpenDocumentFile would show ("无法打开文件 …", empty when it shows none).
+    Expected<Document*, std::string> openDocument(const std::filesystem::path& p);
     std::vector<Document*> documents() const;
 
     void setMainFrame(std::unique_ptr<MdiFrame> f);
@@ -168,14 +183,21 @@ public:
     Document* activeDocument() const;
 
     // Command line: every file named opens, "/p file" prints it. When a
-    // program runs already, the files go to it: once it has taken them all,
-    // ProcessShellCommand returns false and handedOver() is true (this start
-    // ends, with status 0); a file it does not take opens here.
+    // program runs already, the files go to it, one by one, and this start
+    // prints what it answered for each: the file open there (on stdout), or
+    // why it is not (its message, on stderr). Once it has answered for them
+    // all, ProcessShellCommand returns false and handedOver() is true: this
+    // start ends, with status 0 when every file opened there, else 1
+    // (handOverRefused()). From the first file it does not answer for (none
+    // runs, or it does not answer in time) on, the files open here.
     void ParseCommandLine(CommandLineInfo& info) const;
     virtual bool ProcessShellCommand(const CommandLineInfo& info);
     bool handedOver() const { return m_handedOver; }
+    bool handOverRefused() const { return m_handOverRefused; }
     // Shell open: a second start hands its file to the running program,
-    // which opens it (or activates its window) and comes to the front.
+    // which comes to the front, opens it (or activates its window) and
+    // answers; when it cannot open it, it answers why and then shows the
+    // same message.
     void EnableShellOpen();
     void RegisterShellFileTypes(bool compat = true);
     // The application icon: a name in the icon theme and its SVG picture,
@@ -183,8 +205,8 @@ public:
     void SetAppIcon(std::string name, std::string svg);
     const std::string& appIconName() const { return m_iconName; }
     const std::string& appIconSvg() const { return m_iconSvg; }
-    bool handOver(const std::filesystem::path& p);   // true when a running program took it
-    void pollShellOpen();                            // the running program reads hand-offs
+    HandOver handOver(const std::filesystem::path& p);   // asks the running program to open p
+    void pollShellOpen();                                // the running program serves hand-offs
     const std::filesystem::path& socketPath() const { return m_socketPath; }
 
     // Standard handlers.
@@ -215,6 +237,7 @@ private:
     std::unique_ptr<MdiFrame> m_frame;
     bool m_exited = false;
     bool m_handedOver = false;
+    bool m_handOverRefused = false;
     std::string m_iconName, m_iconSvg;
     int m_listenFd = -1;
     std::filesystem::path m_socketPath;

@@ -15,6 +15,7 @@
 #include <string_view>
 #include <vector>
 
+#include "fw/expected.h"
 #include "fw/resources.h"
 #include "fw/services.h"
 #include "fw/window.h"
@@ -195,6 +196,10 @@ public:
     // Empty path: a new document. Otherwise opens the file in a new window;
     // on failure shows the framework's message and returns nullptr.
     Document* OpenDocumentFile(const std::filesystem::path& p);
+    // The same without a message: the document, or the message that
+    // OpenDocumentFile would show ("无法打开文件 …"; empty when no window
+    // could be made, which OpenDocumentFile does not report either).
+    Expected<Document*, std::string> openDocument(const std::filesystem::path& p);
     MdiChild* CreateNewFrame(Document& doc);
     Document* findDocument(const std::filesystem::path& p) const;
     std::vector<Document*> documents() const;

@@ -3,7 +3,8 @@
 // included, opens with its frame and title bar, centred on the main window.
 // And, on any platform, the report window draws a report in the cells its
 // columns were written for, the status bar follows every menu item, and a
-// second start of the program hands its report to the running one.
+// second start of the program hands its reports to the running one and
+// says what became of them.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -16,6 +17,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
@@ -94,6 +96,85 @@ struct Answerer {
         });
         timer.start();
     }
+};
+
+// "Kavrin <reports>" run from a shell while the program runs: the real
+// program as a process of its own.
+class SecondStart {
+public:
+    explicit SecondStart(const QStringList& reports) {
+        m_p.setProgram(QStringLiteral(KAVRIN_PROGRAM));
+        m_p.setArguments(reports);
+        // Its exit status is the point here, not what the libraries it loads
+        // leave allocated at exit.
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+        m_p.setProcessEnvironment(env);
+        m_p.start();
+    }
+    ~SecondStart() {
+        if (running()) {
+            m_p.kill();
+            m_p.waitForFinished(5000);
+        }
+    }
+    bool running() const { return m_p.state() != QProcess::NotRunning; }
+    // Pumps until it has ended (the running program answers from its own
+    // loop): false when it ran on, having opened its reports itself.
+    bool finish() {
+        const bool ended = pumpUntil([&] { return !running(); }, 30000);
+        if (!ended) {
+            m_p.kill();
+            m_p.waitForFinished(5000);
+        }
+        m_out += m_p.readAllStandardOutput().toStdString();
+        m_err += m_p.readAllStandardError().toStdString();
+        return ended;
+    }
+    int code() const { return m_p.exitStatus() == QProcess::NormalExit ? m_p.exitCode() : -1; }
+    const std::string& out() const { return m_out; }
+    const std::string& err() const { return m_err; }
+
+private:
+    QProcess m_p;
+    std::string m_out, m_err;
+};
+
+std::string takenLine(const std::string& report) { return "Kavrin 已在运行，已由它打开：" + report + "\n"; }
+std::string cannotOpen(const std::string& report) { return "无法打开文件 " + report + "。"; }
+
+// The running program's message boxes, each held open while hold() is true
+// (15 s at most), then answered: an answer to a second start that waited on
+// a box would not come while the box is up.
+class HeldBoxes {
+public:
+    explicit HeldBoxes(std::function<bool()> hold) : m_hold(std::move(hold)) {
+        m_timer.setInterval(20);
+        QObject::connect(&m_timer, &QTimer::timeout, &m_timer, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            if (box != m_box) {
+                m_box = box;
+                m_texts.push_back(box->text().toStdString());
+                m_since.start();
+            }
+            const bool held = m_hold();
+            if (held && m_since.elapsed() < 15000) return;
+            if (!held) ++m_heldToTheEnd;
+            if (QAbstractButton* b = box->escapeButton()) b->click();
+        });
+        m_timer.start();
+    }
+    const std::vector<std::string>& texts() const { return m_texts; }
+    int heldToTheEnd() const { return m_heldToTheEnd; }   // boxes answered only once hold() was false
+
+private:
+    std::function<bool()> m_hold;
+    QTimer m_timer;
+    QPointer<QMessageBox> m_box;
+    QElapsedTimer m_since;
+    std::vector<std::string> m_texts;
+    int m_heldToTheEnd = 0;
 };
 
 // The program as started from a shell with the reports given.
@@ -371,27 +452,11 @@ TEST(ShellQtFrame, ASecondStartHandsItsReportOverAndTheRunningProgramShowsIt) {
         SCOPED_TRACE(c.what);
         p.main()->showMinimized();
         pumpUntil([&] { return p.main()->isMinimized(); }, 2000);
-        const QString report = QString::fromStdString((testDir() / c.report).string());
-        QProcess second;
-        second.setProgram(QStringLiteral(KAVRIN_PROGRAM));
-        second.setArguments({report});
-        // Its exit status is the point here, not what the libraries it loads
-        // leave allocated at exit.
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
-        second.setProcessEnvironment(env);
-        second.start();
-        // The running program answers from its own loop: pumped here.
-        const bool ended = pumpUntil([&] { return second.state() == QProcess::NotRunning; }, 30000);
-        if (!ended) {
-            second.kill();
-            second.waitForFinished(5000);
-        }
-        ASSERT_TRUE(ended) << "the second start opened the report itself and ran on";
-        const QString said = QString::fromUtf8(second.readAllStandardOutput());
-        EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
-        EXPECT_EQ(second.exitCode(), 0) << said.toStdString() << second.readAllStandardError().toStdString();
-        EXPECT_TRUE(said.contains(report)) << said.toStdString();
+        const std::string report = (testDir() / c.report).string();
+        SecondStart second({QString::fromStdString(report)});
+        ASSERT_TRUE(second.finish()) << "the second start opened the report itself and ran on";
+        EXPECT_EQ(second.code(), 0) << second.out() << second.err();
+        EXPECT_EQ(second.out(), takenLine(report));
         EXPECT_TRUE(pumpUntil([&] { return !p.main()->isMinimized() && p.main()->isVisible(); }, 3000))
             << "the running program stays minimised";
         EXPECT_TRUE(pumpUntil([&] { return p.main()->isActiveWindow(); }, 3000)) << "not in front";
@@ -400,6 +465,108 @@ TEST(ShellQtFrame, ASecondStartHandsItsReportOverAndTheRunningProgramShowsIt) {
         EXPECT_EQ(area->activeSubWindow()->windowTitle().toStdString(), c.report);
         EXPECT_EQ(fs::path(p.app->activeDocument()->GetPathName()).filename().string(), c.report);
     }
+}
+
+// A report the running program cannot open: the second start prints the
+// running program's reason and ends with status 1, while the running one
+// comes to the front and shows the same message. The second start learns
+// the answer while that message is still up; a good report named after the
+// bad one is served meanwhile and opens in front.
+TEST(ShellQtFrame, ASecondStartTheRunningProgramCannotServeSaysWhyAndEndsWithStatus1) {
+    Program p(std::vector<std::pair<std::string, std::string>>{{"first.cyt", "first\r\n"}});
+    ASSERT_TRUE(p.started);
+    p.app->userInput({fw::InputMessage::Kind::KeyDown, "Shift"});   // the splash
+    p.answers.reset();
+    auto* area = p.main()->findChild<QMdiArea*>();
+    ASSERT_NE(area, nullptr);
+    // Tests may run as root, where no file mode stops reading: a folder
+    // named as a report is one no one can open.
+    const std::string missing = (testDir() / "missing.tng").string(), folder = (testDir() / "folder.cyt").string(),
+                      good = (testDir() / "good.cwt").string();
+    fs::create_directories(folder);
+    std::ofstream(good, std::ios::binary) << "good\r\n";
+    struct Case {
+        const char* what;
+        std::vector<std::string> reports;
+        std::string refused;   // the one the running program cannot open
+        std::string out;       // the second start's standard output
+        int windows;           // report windows afterwards
+        const char* active;
+    };
+    const Case cases[] = {
+        {"a missing report", {missing}, missing, "", 1, "first.cyt"},
+        {"a folder", {folder}, folder, "", 1, "first.cyt"},
+        {"a missing report, then a good one", {missing, good}, missing, takenLine(good), 2, "good.cwt"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        p.main()->showMinimized();
+        pumpUntil([&] { return p.main()->isMinimized(); }, 2000);
+        QStringList args;
+        for (const std::string& r : c.reports) args << QString::fromStdString(r);
+        std::unique_ptr<SecondStart> second;
+        HeldBoxes boxes([&] { return second && second->running(); });
+        second = std::make_unique<SecondStart>(args);
+        ASSERT_TRUE(second->finish()) << "the second start opened its reports itself and ran on";
+        EXPECT_EQ(second->code(), 1) << second->out() << second->err();
+        EXPECT_EQ(second->out(), c.out);
+        EXPECT_NE(second->err().find(cannotOpen(c.refused) + "\n"), std::string::npos) << second->err();
+        EXPECT_TRUE(pumpUntil([&] { return QApplication::activeModalWidget() == nullptr; }, 20000));
+        EXPECT_EQ(boxes.texts(), std::vector<std::string>{cannotOpen(c.refused)});
+        EXPECT_EQ(boxes.heldToTheEnd(), 1) << "the answer waited on the message box";
+        EXPECT_TRUE(pumpUntil([&] { return !p.main()->isMinimized() && p.main()->isVisible(); }, 3000))
+            << "the running program stays minimised behind its message";
+        EXPECT_EQ(area->subWindowList().size(), c.windows);
+        ASSERT_NE(area->activeSubWindow(), nullptr);
+        EXPECT_EQ(area->activeSubWindow()->windowTitle().toStdString(), c.active);
+    }
+}
+
+// A modal dialog open in the running program (the About box) holds up no
+// hand-off: a good report opens behind it, a bad one is refused with its
+// message above the dialog, which stays open.
+TEST(ShellQtFrame, ASecondStartIsServedWhileAModalDialogIsOpen) {
+    Program p(std::vector<std::pair<std::string, std::string>>{{"first.cyt", "first\r\n"}});
+    ASSERT_TRUE(p.started);
+    p.app->userInput({fw::InputMessage::Kind::KeyDown, "Shift"});   // the splash
+    p.answers.reset();
+    const std::string good = (testDir() / "good.tng").string(), missing = (testDir() / "missing.cyt").string();
+    std::ofstream(good, std::ios::binary) << "good\r\n";
+    int goodCode = -2, missingCode = -2;
+    std::vector<std::string> boxTexts;
+    bool dialogStayed = false;
+    p.backend.setShownHook([&](fw::Window& w, QWidget* top) {
+        p.backend.setShownHook({});
+        auto* d = dynamic_cast<fw::Dialog*>(&w);
+        ASSERT_NE(d, nullptr);
+        // from the dialog's own loop
+        QTimer::singleShot(0, top, [&, d, top] {
+            {
+                SecondStart second({QString::fromStdString(good)});
+                if (second.finish()) goodCode = second.code();
+            }
+            {
+                std::unique_ptr<SecondStart> second;
+                HeldBoxes boxes([&] { return second && second->running(); });
+                second = std::make_unique<SecondStart>(QStringList{QString::fromStdString(missing)});
+                if (second->finish()) missingCode = second->code();
+                pumpUntil([&] { return QApplication::activeModalWidget() == top; }, 20000);
+                boxTexts = boxes.texts();
+            }
+            dialogStayed = !d->ended() && QApplication::activeModalWidget() == top;
+            d->EndDialog(fw::IDCANCEL);
+        });
+    });
+    p.app->mainFrame()->userCommand(57664);   // About
+    EXPECT_EQ(goodCode, 0);
+    EXPECT_EQ(missingCode, 1);
+    EXPECT_EQ(boxTexts, std::vector<std::string>{cannotOpen(missing)});
+    EXPECT_TRUE(dialogStayed);
+    auto* area = p.main()->findChild<QMdiArea*>();
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->subWindowList().size(), 2);
+    ASSERT_NE(area->activeSubWindow(), nullptr);
+    EXPECT_EQ(area->activeSubWindow()->windowTitle().toStdString(), "good.tng");
 }
 
 }  // namespace
