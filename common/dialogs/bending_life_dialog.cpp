@@ -39,7 +39,9 @@ void BendingLifeDialog::OnOK() {
     // NE formed once more from what the dialog shows: whichever way OK was
     // reached, the rating gets the NE of the box and the multiplier as they
     // stand, or the dialog stays open with the refusal.
-    if (!UpdateData(true) || !takeCycles(IDC_MULTIPLIER)) return;
+    if (!UpdateData(true)) return;
+    const bool boxChanged = combo(IDC_CYCLES).text() != m_accepted.cycles;
+    if (!takeCycles(boxChanged ? IDC_CYCLES : IDC_MULTIPLIER)) return;
     EndDialog(fw::IDOK);
 }
 

@@ -248,6 +248,30 @@ TEST_F(SirrowFactorDialogs, BendingLifeTakesLongLivesUpToNesBound) {
     }
 }
 
+// OK as a command (an accelerator, a screen reader's press) leaves no field
+// and runs no kill-focus: OK itself forms NE from the typed power, and
+// refuses it beyond NE's range with the box's accepted text shown again.
+TEST_F(SirrowFactorDialogs, BendingLifeOkAsACommandFormsNeFromTheBox) {
+    using D = CSirrowWynDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_CYCLES, "10^10");
+        d.dialog().command(IDOK);
+    });
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_CYCLES, "10^12");   // × 3: 3e12
+        d.dialog().command(IDOK);
+        EXPECT_FALSE(d.ended());
+        EXPECT_EQ(d.text(D::IDC_CYCLES), "10^6");
+        d.dialog().command(IDOK);
+    });
+    s.expectMessage("当量循环次数 NE：请输入 0 或 1 到 1000000000000 之间的数值。");
+    for (double ne : {3e10, 3e6}) {
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_DOUBLE_EQ(dlg.m_dNe, ne);
+    }
+}
+
 // ---- every copy: module, template, caption, help context --------------------
 
 struct CopyRow {
