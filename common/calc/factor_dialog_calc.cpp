@@ -70,9 +70,13 @@ std::optional<int> cyclesExponent(std::string_view text) {
     return std::nullopt;
 }
 
-std::optional<double> bendingCycles(int exponent, double multiplier) {
+std::optional<double> bendingCycles(int exponent, double multiplier, const fw::Bounds& cycles) {
     const double ne = std::pow(10.0, exponent) * multiplier;
     if (!std::isfinite(ne)) return std::nullopt;
+    if (multiplier <= 0) return ne;
+    // Above 0 the product lies in NE's range; an underflow to 0 (10^−400)
+    // is no count of cycles either.
+    if (!(ne > 0 && cycles.admits(ne))) return std::nullopt;
     return ne;
 }
 

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string_view>
 
+#include "fw/bounds.h"
+
 namespace kavrin {
 
 // ---- Application factor KA ---------------------------------------------
@@ -25,8 +27,12 @@ double applicationFactor(const KaBand& band, int pos, int rangeMin, int rangeMax
 constexpr int cyclesListExponent(int index) { return index + 3; }
 // "10^k" or "10＾k" (blanks around allowed) with a whole k; nullopt otherwise.
 std::optional<int> cyclesExponent(std::string_view text);
-// 10^k · multiplier; nullopt when that is not finite.
-std::optional<double> bendingCycles(int exponent, double multiplier);
+// NE = 10^k · multiplier, as the bending life dialog hands it on. The
+// multiplier has no range of its own: NE has one, `cycles`, and a product
+// above 0 outside it (or not finite) is refused, nullopt. A multiplier at or
+// below 0 gives an NE at or below 0, which the rating refuses in its own
+// words ("未正确给定设计寿命！").
+std::optional<double> bendingCycles(int exponent, double multiplier, const fw::Bounds& cycles);
 
 // ---- Contact life NE -----------------------------------------------------
 // The limit number of load cycles of material class 0..2 and pitting option

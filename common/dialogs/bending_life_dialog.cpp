@@ -1,7 +1,6 @@
 #include "common/dialogs/bending_life_dialog.h"
 
 #include "common/dialogs/factor_ranges.h"
-#include "common/dialogs/quantity_field.h"
 
 #include "common/calc/factor_dialog_calc.h"
 
@@ -22,52 +21,67 @@ BendingLifeDialog::BendingLifeDialog(const FactorDialogCopy& copy, BendingLifeOp
 void BendingLifeDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_MATERIAL, m_nMaterial);
     dx.comboText(IDC_CYCLES, m_strCycles);
-    // A multiplier at or below 0 gives NE ≤ 0: the rating's own refusal.
-    numberOwnBelow(dx, IDC_MULTIPLIER, m_dMultiplier, factor_q::kCyclesMultiplier.bounds, 0);
+    // Any number: the multiplier has no range of its own, the NE it forms
+    // has (takeCycles).
+    dx.number(IDC_MULTIPLIER, m_dMultiplier);
 }
 
 bool BendingLifeDialog::OnInitDialog() {
     m_strCycles = m_options.initialCycles;
-    m_acceptedCycles = m_strCycles;
+    m_accepted = {m_strCycles, m_dMultiplier};
     UpdateData(false);
     if (m_options.box == CyclesBox::List) combo(IDC_CYCLES).setCurSel(kCycles10e6);
     m_dNe = 3e6;
     return true;
 }
 
-bool BendingLifeDialog::takeCycles() {
+void BendingLifeDialog::OnOK() {
+    // NE formed once more from what the dialog shows: whichever way OK was
+    // reached, the rating gets the NE of the box and the multiplier as they
+    // stand, or the dialog stays open with the refusal.
+    if (!UpdateData(true)) return;
+    const bool boxChanged = combo(IDC_CYCLES).text() != m_accepted.cycles;
+    if (!takeCycles(boxChanged ? IDC_CYCLES : IDC_MULTIPLIER)) return;
+    EndDialog(fw::IDOK);
+}
+
+bool BendingLifeDialog::takeCycles(int changed) {
     const fw::ComboBox& box = combo(IDC_CYCLES);
     std::optional<int> k;
     if (box.curSel() >= 0) k = cyclesListExponent(box.curSel());
     else if (m_options.box == CyclesBox::Editable) k = cyclesExponent(box.text());
-    std::optional<double> ne = k ? bendingCycles(*k, m_dMultiplier) : std::nullopt;
-    if (ne && !(*ne <= 0 || factor_q::kLoadCycles.admits(*ne))) {
-        // A typed 10^k beyond the cycles any drive makes.
-        fw::MessageBox(quantityRefusal(factor_q::kLoadCycles), "", MB_ICONEXCLAMATION);
-        ne.reset();
-    } else if (!ne) {
+    std::optional<double> ne;
+    if (!k) {
         fw::MessageBox(kCyclesRefused, "", MB_ICONEXCLAMATION);
+    } else if (ne = bendingCycles(*k, m_dMultiplier, factor_q::kLoadCycles.bounds); !ne) {
+        // The product leaves NE's range: NE is named, with its range.
+        fw::MessageBox(quantityRefusal(factor_q::kLoadCycles), "", MB_ICONEXCLAMATION);
     }
     if (!ne) {
-        m_strCycles = m_acceptedCycles;
-        combo(IDC_CYCLES).setText(m_acceptedCycles);
+        // NE and both members stay as last accepted. The box shows its
+        // accepted text again at once; the multiplier field gets the focus
+        // back once, and left unchanged takes back its accepted text.
+        m_strCycles = m_accepted.cycles;
+        m_dMultiplier = m_accepted.multiplier;
+        combo(IDC_CYCLES).setText(m_accepted.cycles);
+        if (changed == IDC_MULTIPLIER) editAgain(IDC_MULTIPLIER);
         return false;
     }
     m_dNe = *ne;
-    m_acceptedCycles = box.text();
+    m_accepted = {box.text(), m_dMultiplier};
     return true;
 }
 
-void BendingLifeDialog::OnSelchangeCycles() { takeCycles(); }
+void BendingLifeDialog::OnSelchangeCycles() { takeCycles(IDC_CYCLES); }
 
 void BendingLifeDialog::OnKillfocusMultiplier() {
     if (!UpdateData(true)) return;
-    takeCycles();
+    takeCycles(IDC_MULTIPLIER);
 }
 
 void BendingLifeDialog::OnKillfocusCycles() {
-    if (combo(IDC_CYCLES).text() == m_acceptedCycles) return;
-    takeCycles();
+    if (combo(IDC_CYCLES).text() == m_accepted.cycles) return;
+    takeCycles(IDC_CYCLES);
 }
 
 }  // namespace kavrin

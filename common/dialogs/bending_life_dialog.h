@@ -1,5 +1,6 @@
 // The bending life dialog: material and the equivalent number of load
-// cycles NE = multiplier × 10^k, k from the cycles box.
+// cycles NE = multiplier × 10^k, k from the cycles box. NE has one range
+// (factor_q::kLoadCycles); the multiplier and the box only form it.
 #pragma once
 #include <string>
 
@@ -30,6 +31,7 @@ public:
 
     void DoDataExchange(fw::Exchange& dx) override;
     bool OnInitDialog() override;
+    void OnOK() override;
 
 protected:
     BendingLifeDialog(const FactorDialogCopy& copy, BendingLifeOptions options, fw::Window* parent);
@@ -38,12 +40,19 @@ private:
     void OnSelchangeCycles();
     void OnKillfocusMultiplier();
     void OnKillfocusCycles();
-    // NE from the box's current entry or text; false (after a message, with
-    // NE and the box's last accepted text kept) when the text is no 10^k.
-    bool takeCycles();
+    // NE from the box's current entry or text and the multiplier; false
+    // (after a message, with NE, the box text and the multiplier of the last
+    // accepted NE kept) when the text is no 10^k or the product leaves NE's
+    // range. changed: the control whose edit is refused (the box or the
+    // multiplier field).
+    bool takeCycles(int changed);
 
+    struct Formed {
+        std::string cycles;     // the box text
+        double multiplier = 0;
+    };
     BendingLifeOptions m_options;
-    std::string m_acceptedCycles;   // the box text NE was last formed from
+    Formed m_accepted;   // what NE was last formed from
 };
 
 }  // namespace kavrin

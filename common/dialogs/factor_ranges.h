@@ -14,7 +14,7 @@
 // - moduli of elasticity 1000 to 1e6 N/mm² (plastics to hard metals),
 //   Poisson's ratios 0.01 to 0.5;
 // - load cycles 1 to 1e12 (a drive at 100000 r/min for 20 years makes about
-//   1e12), the multiplier of the cycles box 0.001 to 1000;
+//   1e12);
 // - flank hardness 50 to 1000 HB; roughness Ra 0.01 to 100 μm;
 // - shift coefficient −5 to 5, virtual tooth number 1 to 1e6 (the geometry
 //   record's ranges), whole depth factor up to 5.
@@ -33,7 +33,6 @@ inline constexpr Quantity kSigmaFlim{"弯曲疲劳极限 σFlim", "MPa", {50, ra
 inline constexpr Quantity kElasticModulus{"弹性模量 E", "N/mm²", {1000, 1e6, true}};
 inline constexpr Quantity kPoisson{"泊桑比 ν", "", {0.01, 0.5, true}};
 inline constexpr Quantity kLoadCycles{"当量循环次数 NE", "", {1, 1e12, true}};
-inline constexpr Quantity kCyclesMultiplier{"当量循环次数 NE 的倍数", "", {0.001, 1000, true}};
 inline constexpr Quantity kHardness{"大齿轮齿面硬度 HB", "HB", {50, 1000}};
 inline constexpr Quantity kViscosity{"润滑油运动粘度 ν50", "cSt", {rating::kViscosity50Min, rating::kViscosity50Max}};
 inline constexpr Quantity kRoughness{"粗糙度 Ra", "μm", {0.01, 100}};

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/calc/factor_dialog_calc.h"
+#include "common/dialogs/factor_ranges.h"
 
 using namespace kavrin;
 
@@ -60,10 +61,40 @@ TEST(FactorDialogCalc, CyclesTextIsTenToAWholePower) {
     for (const Case& c : cases) EXPECT_EQ(cyclesExponent(c.text), c.k) << '"' << c.text << '"';
 }
 
-TEST(FactorDialogCalc, BendingCyclesStayFinite) {
-    EXPECT_DOUBLE_EQ(*bendingCycles(5, 2), 200000);                 // "10＾5" × 2
-    EXPECT_DOUBLE_EQ(*bendingCycles(cyclesListExponent(3), 3), 3e6);  // the opening entry "10＾6"
-    EXPECT_FALSE(bendingCycles(308, 100));                           // would overflow
+// NE = 10^k · multiplier is checked against NE's one range, whatever the
+// multiplier: what a drive at 3000 r/min makes in 100000 h (1.8e10) passes,
+// however it is written.
+TEST(FactorDialogCalc, BendingCyclesLieInNesRange) {
+    const fw::Bounds& range = factor_q::kLoadCycles.bounds;
+    struct Case {
+        const char* name;
+        int k;
+        double multiplier;
+        std::optional<double> ne;
+    };
+    const std::vector<Case> cases = {
+        {"10＾5 × 2", 5, 2, 2e5},
+        {"the opening entry 10＾6 × 3", cyclesListExponent(3), 3, 3e6},
+        {"10＾7 × 6000: past the old multiplier bound", 7, 6000, 6e10},
+        {"10＾3 × 1.8e7 = 3000 r/min for 100000 h", 3, 1.8e7, 1.8e10},
+        {"10＾7 × 1e5: NE's upper bound", 7, 1e5, 1e12},
+        {"typed 10^12 × 1", 12, 1, 1e12},
+        {"10＾3 × 0.001: NE's lower bound", 3, 0.001, 1},
+        {"beyond 1e12", 7, 100001, std::nullopt},
+        {"below 1 cycle", 3, 0.0009, std::nullopt},
+        {"multiplier 0: the rating's own refusal", 5, 0, 0},
+        {"negative multiplier: the rating's own refusal", 5, -2, -2e5},
+        {"overflow", 308, 100, std::nullopt},
+        {"0 × 10^400 is no number", 400, 0, std::nullopt},
+        {"underflow to 0 is no count", -400, 3, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const auto ne = bendingCycles(c.k, c.multiplier, range);
+        ASSERT_EQ(ne.has_value(), c.ne.has_value()) << c.name;
+        if (c.ne) {
+            EXPECT_DOUBLE_EQ(*ne, *c.ne) << c.name;
+        }
+    }
 }
 
 TEST(FactorDialogCalc, ContactLifeLimits) {

@@ -299,6 +299,140 @@ TEST_F(FactorDialogs, BendingLifeMultipliesTheChosenPower) {
     }
 }
 
+// NE's one range is the bound: 10＾7 × 6000 = 6e10 (an industrial life) is
+// taken on every road to OK, the multiplier typed last included, and no
+// notice comes.
+TEST_F(FactorDialogs, BendingLifeTakesLongIndustrialLives) {
+    using D = CCyProofWynDlg;
+    // OK clicked or Enter: the multiplier's kill-focus comes first; OK as a
+    // command (an accelerator, a screen reader's press) moves no focus.
+    enum class Press { Click, Enter, Command };
+    struct Road {
+        const char* name;
+        const char* entry;
+        const char* multiplier;
+        bool multiplierFirst;
+        Press press;
+        double ne;
+    };
+    const std::vector<Road> roads = {
+        {"10＾7, type 6000, OK", "10＾7", "6000", false, Press::Click, 6e10},
+        {"10＾7, type 6000, Enter", "10＾7", "6000", false, Press::Enter, 6e10},
+        {"10＾7, type 6000, OK as a command", "10＾7", "6000", false, Press::Command, 6e10},
+        {"type 6000, then 10＾7, OK", "10＾7", "6000", true, Press::Click, 6e10},
+        {"3000 r/min for 100000 h: 10＾3 × 1.8e7", "10＾3", "1.8e7", false, Press::Click, 1.8e10},
+        {"NE's upper bound: 10＾7 × 100000", "10＾7", "100000", false, Press::Click, 1e12},
+    };
+    for (const Road& r : roads) {
+        s.onDialog(D::IDD, [&r](Running& d) {
+            if (r.multiplierFirst) d.type(D::IDC_MULTIPLIER, r.multiplier);
+            d.selectText(D::IDC_CYCLES, r.entry);
+            if (!r.multiplierFirst) d.type(D::IDC_MULTIPLIER, r.multiplier);
+            if (r.press == Press::Click) d.click(IDOK);
+            if (r.press == Press::Enter) d.enter();
+            if (r.press == Press::Command) d.dialog().command(IDOK);
+        });
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK) << r.name;
+        EXPECT_DOUBLE_EQ(dlg.m_dNe, r.ne) << r.name;
+    }
+    EXPECT_TRUE(s.messages().empty());
+}
+
+// A product beyond NE's range is refused naming NE with NE's range, once:
+// the click on OK is dropped, the field gets the focus back, and left again
+// unchanged it takes back its accepted text, so OK then closes with the NE
+// the dialog shows. The box refuses an entry the same way and shows its
+// accepted entry again.
+TEST_F(FactorDialogs, BendingLifeRefusesAProductBeyondNesRange) {
+    using D = CCyProofWynDlg;
+    const std::string refusal = "当量循环次数 NE：请输入 0 或 1 到 1000000000000 之间的数值。";
+    s.onDialog(D::IDD, [](Running& d) {
+        d.selectText(D::IDC_CYCLES, "10＾7");
+        d.type(D::IDC_MULTIPLIER, "200000");     // 2e12
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+        EXPECT_EQ(d.focused(), D::IDC_MULTIPLIER);
+        d.click(IDOK);                            // left unchanged: back to "3"
+        EXPECT_TRUE(d.ended());
+        EXPECT_EQ(d.text(D::IDC_MULTIPLIER), "3");
+    });
+    s.expectMessage(refusal);
+    {
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_DOUBLE_EQ(dlg.m_dNe, 3e7);
+        EXPECT_DOUBLE_EQ(dlg.m_dMultiplier, 3);
+    }
+    s.onDialog(D::IDD, [](Running& d) {
+        d.selectText(D::IDC_CYCLES, "10＾7");
+        d.type(D::IDC_MULTIPLIER, "1e-8");        // 0.1 cycles
+        d.enter();
+        EXPECT_FALSE(d.ended());
+        d.type(D::IDC_MULTIPLIER, "6000");        // mended: taken
+        d.click(IDOK);
+    });
+    s.expectMessage(refusal);
+    {
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_DOUBLE_EQ(dlg.m_dNe, 6e10);
+    }
+    s.onDialog(D::IDD, [](Running& d) {
+        d.selectText(D::IDC_CYCLES, "10＾3");
+        d.type(D::IDC_MULTIPLIER, "1e6");         // 1e9
+        d.leave();
+        d.selectText(D::IDC_CYCLES, "10＾7");     // 1e13: refused
+        EXPECT_EQ(d.selection(D::IDC_CYCLES), 0);
+        EXPECT_EQ(d.text(D::IDC_CYCLES), "10＾3");
+        d.click(IDOK);
+    });
+    s.expectMessage(refusal);
+    {
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_DOUBLE_EQ(dlg.m_dNe, 1e9);
+        EXPECT_EQ(dlg.m_strCycles, "10＾3");
+    }
+    EXPECT_EQ(s.messages().size(), 3u) << "one refusal per change";
+}
+
+// The multiplier at each entry of the box, probed at 1e300, −1e300, ±1e-300
+// and at the multipliers that give NE's bounds and one step beside them:
+// refused exactly where 10^k × multiplier leaves NE's range (a multiplier at
+// or below 0 goes on to the rating's refusal), naming NE and its range.
+TEST(FactorDialogRanges, BendingLifeMultiplierFollowsNesRange) {
+    namespace q = kavrin::factor_q;
+    using D = CCyProofWynDlg;
+    const std::vector<std::string> entries = {"10＾3", "10＾4", "10＾5", "10＾6", "10＾7"};
+    for (int index = 0; index < static_cast<int>(entries.size()); ++index) {
+        const double power = std::pow(10.0, index + 3);
+        const kavrin::Quantity atEntry{"multiplier", "", {q::kLoadCycles.lower() / power, q::kLoadCycles.upper() / power}};
+        for (double v : kavrin_test::numberProbes(atEntry)) {
+            const std::string typed = fw::formatNumber(v);
+            SCOPED_TRACE(entries[index] + " × " + typed);
+            const double ne = power * *fw::parseNumber(typed);
+            const bool admitted = ne <= 0 || q::kLoadCycles.admits(ne);
+            fwtest::Session s;
+            if (!admitted) s.expectMessage(kavrin::quantityRefusal(q::kLoadCycles));
+            s.onDialog(D::IDD, [&](Running& d) {
+                d.selectText(D::IDC_CYCLES, entries[index]);
+                d.type(D::IDC_MULTIPLIER, typed);
+                d.click(IDOK);
+                if (!d.ended()) d.end(IDCANCEL);
+            });
+            D dlg;
+            const int result = dlg.DoModal();
+            EXPECT_EQ(result == IDOK, admitted);
+            EXPECT_EQ(s.messages().size(), admitted ? 0u : 1u);
+            if (admitted) {
+                EXPECT_DOUBLE_EQ(dlg.m_dNe, ne);
+            }
+            EXPECT_TRUE(s.allUsed());
+        }
+    }
+}
+
 // ---- elasticity ----------------------------------------------------------------
 
 TEST_F(FactorDialogs, ElasticityPairsSetTheModuli) {
@@ -540,6 +674,52 @@ TEST_F(FactorDialogs, ContactLifeChoicesGiveTheLimitCycles) {
     EXPECT_DOUBLE_EQ(dlg.m_dNe, 3e6);
 }
 
+// What the field shows is what OK hands on, typed or set by a choice: an NE
+// of 6e10 typed is taken by OK and by Enter, a choice made after typing
+// replaces it, and a typed NE after a choice replaces the choice's.
+TEST_F(FactorDialogs, ContactLifeHandsOnWhatItsFieldShows) {
+    using D = CCyProofZnDlg;
+    struct Road {
+        const char* name;
+        fwtest::Script script;
+        int material;
+        double ne;
+    };
+    const std::vector<Road> roads = {
+        {"typed, OK", [](Running& d) {
+             d.type(D::IDC_NE, "6e10");
+             d.click(IDOK);
+         }, 0, 6e10},
+        {"typed, Enter", [](Running& d) {
+             d.type(D::IDC_NE, "60000000000");
+             d.enter();
+         }, 0, 6e10},
+        {"typed, then 不允许点蚀", [](Running& d) {
+             d.type(D::IDC_NE, "6e10");
+             d.click(D::IDC_NOT_PITTING);
+             EXPECT_EQ(d.text(D::IDC_NE), "50000000");
+             d.click(IDOK);
+         }, 0, 5e7},
+        {"class 1, then typed", [](Running& d) {
+             d.click(1244);
+             d.type(D::IDC_NE, "6e10");
+             d.click(IDOK);
+         }, 1, 6e10},
+        {"NE's upper bound", [](Running& d) {
+             d.type(D::IDC_NE, "1e12");
+             d.click(IDOK);
+         }, 0, 1e12},
+    };
+    for (const Road& r : roads) {
+        s.onDialog(D::IDD, r.script);
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK) << r.name;
+        EXPECT_EQ(dlg.m_nMaterial, r.material) << r.name;
+        EXPECT_DOUBLE_EQ(dlg.m_dNe, r.ne) << r.name;
+    }
+    EXPECT_TRUE(s.messages().empty());
+}
+
 TEST_F(FactorDialogs, RoughnessZeroIsRefusedByTabAndByEnter) {
     using D = CCyProofZrDlg;
     s.onDialog(D::IDD, [](Running& d) {
@@ -612,7 +792,6 @@ TEST(FactorDialogRanges, OkRefusesExactlyWhatTheRangeRefuses) {
         {"E1", CCyProofZeDlg::IDD, CCyProofZeDlg::IDC_E1, &q::kElasticModulus, 0, [](Running& d) { d.click(CCyProofZeDlg::IDC_OTHER); }, [] { CCyProofZeDlg d; return d.DoModal(); }},
         {"ν2", CCyProofZeDlg::IDD, CCyProofZeDlg::IDC_NU2, &q::kPoisson, 0, [](Running& d) { d.click(CCyProofZeDlg::IDC_OTHER); }, [] { CCyProofZeDlg d; return d.DoModal(); }},
         {"NE", CCyProofZnDlg::IDD, CCyProofZnDlg::IDC_NE, &q::kLoadCycles, 0, {}, [] { CCyProofZnDlg d; return d.DoModal(); }},
-        {"NE multiplier", CCyProofWynDlg::IDD, CCyProofWynDlg::IDC_MULTIPLIER, &q::kCyclesMultiplier, 0, {}, [] { CCyProofWynDlg d; return d.DoModal(); }},
         {"HB", CCyProofZhwDlg::IDD, CCyProofZhwDlg::IDC_HB, &q::kHardness, none, {}, [] { CCyProofZhwDlg d; return d.DoModal(); }},
         {"ν50", CCyProofZlDlg::IDD, CCyProofZlDlg::IDC_VISCOSITY, &q::kViscosity, 0, {}, [] { CCyProofZlDlg d; return d.DoModal(4); }},
         {"Ra", CCyProofZrDlg::IDD, CCyProofZrDlg::IDC_RA, &q::kRoughness, 0, {}, [] { CCyProofZrDlg d; return d.DoModal(4); }},

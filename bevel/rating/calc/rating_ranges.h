@@ -20,7 +20,7 @@
 // - torques 0.001 to 10⁸ N·m, the pinion speed 0.001 to 100000 r/min;
 // - the load factors Ka, Kv, Kβ 0.1 to 10 (their tables give 1 to 3.8), the
 //   other influence factors 0.01 to 10 (charts and formulas give 0.1 to 3;
-//   the life factors fall below 0.1 only past 10²⁹ cycles), ZE 1 to
+//   the life factors 0.85 to 5.5 at any NE, 0.85 on from 10¹⁰), ZE 1 to
 //   1000 √MPa (steel on steel 189.8, plastics about 20 to 60);
 // - a cutter diameter D0 of 1 to 10000 mm.
 // An entry not given yet holds 0 (orZero); its completion bit is set only

@@ -161,6 +161,7 @@ TEST_F(SirrowFactorDialogs, BendingLifeTakesTypedPowersOfTen) {
         {"blanks around", " 10^4 ", 2e4},
         {"list entry typed", "10＾3", 2e3},
         {"beyond the list", "10^9", 2e9},
+        {"a long industrial life", "10^10", 2e10},
     };
     for (const Case& c : cases) {
         s.onDialog(D::IDD, [&c](Running& d) {
@@ -207,6 +208,68 @@ TEST_F(SirrowFactorDialogs, BendingLifeMultiplierUsesTheTypedPower) {
     D dlg;
     ASSERT_EQ(dlg.DoModal(), IDOK);
     EXPECT_DOUBLE_EQ(dlg.m_dNe, 4e4);
+}
+
+// NE's one range bounds the product of the typed power and the multiplier,
+// checked where it is formed (the box or the multiplier left): 6e10 is
+// taken whichever way it is written; a product beyond 1e12 is refused once,
+// naming NE and its range, and OK then closes with the NE formed last.
+TEST_F(SirrowFactorDialogs, BendingLifeTakesLongLivesUpToNesBound) {
+    using D = CSirrowWynDlg;
+    struct Case {
+        const char* name;
+        const char* first;    // the box text, typed first
+        const char* then;     // the multiplier, typed next
+        bool refused;
+        double ne;
+    };
+    const std::vector<Case> cases = {
+        {"10^7 × 6000", "10^7", "6000", false, 6e10},
+        {"10^10 × 6", "10^10", "6", false, 6e10},
+        {"10＾3 × 6e7", "10＾3", "6e7", false, 6e10},
+        {"10^11 × 10: NE's bound", "10^11", "10", false, 1e12},
+        {"10^11 × 100: the multiplier refused", "10^11", "100", true, 3e11},
+        // Refused on leaving the box for the multiplier (× 3): the focus
+        // stays in the box, so the 6 is never typed.
+        {"10^13: the box refused", "10^13", "6", true, 3e6},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        s.onDialog(D::IDD, [&c](Running& d) {
+            d.type(D::IDC_CYCLES, c.first);
+            d.type(D::IDC_MULTIPLIER, c.then);
+            d.click(IDOK);
+            if (!d.ended()) d.click(IDOK);   // after the refusal: what stands is taken
+        });
+        if (c.refused) s.expectMessage("当量循环次数 NE：请输入 0 或 1 到 1000000000000 之间的数值。");
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_DOUBLE_EQ(dlg.m_dNe, c.ne);
+    }
+}
+
+// OK as a command (an accelerator, a screen reader's press) leaves no field
+// and runs no kill-focus: OK itself forms NE from the typed power, and
+// refuses it beyond NE's range with the box's accepted text shown again.
+TEST_F(SirrowFactorDialogs, BendingLifeOkAsACommandFormsNeFromTheBox) {
+    using D = CSirrowWynDlg;
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_CYCLES, "10^10");
+        d.dialog().command(IDOK);
+    });
+    s.onDialog(D::IDD, [](Running& d) {
+        d.type(D::IDC_CYCLES, "10^12");   // × 3: 3e12
+        d.dialog().command(IDOK);
+        EXPECT_FALSE(d.ended());
+        EXPECT_EQ(d.text(D::IDC_CYCLES), "10^6");
+        d.dialog().command(IDOK);
+    });
+    s.expectMessage("当量循环次数 NE：请输入 0 或 1 到 1000000000000 之间的数值。");
+    for (double ne : {3e10, 3e6}) {
+        D dlg;
+        ASSERT_EQ(dlg.DoModal(), IDOK);
+        EXPECT_DOUBLE_EQ(dlg.m_dNe, ne);
+    }
 }
 
 // ---- every copy: module, template, caption, help context --------------------

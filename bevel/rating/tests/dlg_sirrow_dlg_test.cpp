@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "bevel/rating/calc/rating_factors.h"
 #include "bevel/rating/calc/rating_ranges.h"
 #include "bevel/rating/sirrow_chart_dlgs.h"
 #include "bevel/rating/sirrow_dlg.h"
@@ -24,6 +25,7 @@
 #include "fw/bounds.h"
 #include "fw/clock.h"
 #include "fw/format.h"
+#include "fw/text.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
 
@@ -90,11 +92,17 @@ void typeLimit(fwtest::Session& s, int field, const char* value) {
     });
 }
 
+// The answers of the two life dialogs; each opens and is left with OK by default.
+struct LifeAnswers {
+    fwtest::Script contact = [](Running& z) { z.click(IDOK); };   // CSirrowHznDlg
+    fwtest::Script bending = [](Running& y) { y.click(IDOK); };   // CSirrowWynDlg
+};
+
 // The forces (arrangement 0), then every factor of both columns from its
-// dialog (ZH and Zε read at 100, YF at 120, grade 7, every other dialog as it
-// opens), then stress, limit (σHlim 1500, σFlim 480) and safety of each
-// column: both verdicts stand.
-void rateColumns(fwtest::Session& s, Running& d) {
+// dialog (ZH and Zε read at 100, YF at 120, grade 7, the life dialogs by
+// `lives`, every other dialog as it opens), then stress, limit (σHlim 1500,
+// σFlim 480) and safety of each column: both verdicts stand.
+void rateColumns(fwtest::Session& s, Running& d, const LifeAnswers& lives = {}) {
     answerOk(s, CSirrowDTypeDlg::IDD);
     d.click(D::IDC_FORCES);
     answerOk(s, CSirrowKaDlg::IDD);
@@ -114,8 +122,10 @@ void rateColumns(fwtest::Session& s, Running& d) {
     d.click(D::IDC_ZE);
     readChart(s, CSirrowZetaDlg::IDD, CSirrowZetaDlg::IDC_V_SLIDER, 100);
     d.click(D::IDC_ZEPS);
-    for (auto [idd, button] : {std::pair{CSirrowHznDlg::IDD, D::IDC_ZN}, std::pair{CSirrowZlDlg::IDD, D::IDC_ZL},
-                               std::pair{CSirrowHzrDlg::IDD, D::IDC_ZR}, std::pair{CSirrowZwDlg::IDD, D::IDC_ZW}}) {
+    s.onDialog(CSirrowHznDlg::IDD, lives.contact);
+    d.click(D::IDC_ZN);
+    for (auto [idd, button] : {std::pair{CSirrowZlDlg::IDD, D::IDC_ZL}, std::pair{CSirrowHzrDlg::IDD, D::IDC_ZR},
+                               std::pair{CSirrowZwDlg::IDD, D::IDC_ZW}}) {
         answerOk(s, idd);
         d.click(button);
     }
@@ -125,7 +135,7 @@ void rateColumns(fwtest::Session& s, Running& d) {
     d.click(D::IDC_YBETA);
     answerOk(s, CSirrowY0Dlg::IDD);
     d.click(D::IDC_Y0);
-    answerOk(s, CSirrowWynDlg::IDD);
+    s.onDialog(CSirrowWynDlg::IDD, lives.bending);
     d.click(D::IDC_YN);
     d.click(D::IDC_YX);
     d.click(D::IDC_SIGMA_H);
@@ -139,9 +149,9 @@ void rateColumns(fwtest::Session& s, Running& d) {
 }
 
 // The pair typed in and rated whole.
-void rateExample(fwtest::Session& s, Running& d) {
+void rateExample(fwtest::Session& s, Running& d, const LifeAnswers& lives = {}) {
     typeLoad(d);
-    rateColumns(s, d);
+    rateColumns(s, d, lives);
     const auto& dlg = static_cast<const D&>(d.dialog());
     ASSERT_GT(dlg.m_dSH, 0);
     ASSERT_GT(dlg.m_dSF, 0);
@@ -387,6 +397,52 @@ TEST_F(SirrowDlgTest, ReportNameNoticeAndAppend) {
     const std::string tail = "\r\n\t******* \xCD\xEA\xA1\xA3OK!";  // "完。" in code page 936
     EXPECT_NE(text.find(tail), std::string::npos);
     EXPECT_NE(text.find(tail), text.rfind(tail));
+}
+
+// NE 6e10 from both life dialogs (NL typed; 10^7 typed into the editable
+// box × 6000) lies past 1e10: ZN and YN stand at the curves' long-life value
+// 0.85, the permissible stresses and verdicts are formed from them, and the
+// report prints what the dialog holds.
+TEST_F(SirrowDlgTest, LongLifeRatesBothColumnsOnTheLongLifeLine) {
+    const auto report = inst.data("long.tng");
+    LifeAnswers sixE10;
+    sixE10.contact = [](Running& z) {
+        z.type(CSirrowHznDlg::IDC_NE, "6e10");
+        z.click(IDOK);
+    };
+    sixE10.bending = [](Running& y) {
+        y.type(CSirrowWynDlg::IDC_CYCLES, "10^7");
+        y.type(CSirrowWynDlg::IDC_MULTIPLIER, "6000");
+        y.click(IDOK);
+    };
+    s.answerSave(report);
+    s.answerMessage(IDOK);  // the saved notice
+    s.onDialog(D::IDD, [&](Running& d) {
+        rateExample(s, d, sixE10);
+        d.click(IDOK);
+    });
+    D dlg;
+    ASSERT_EQ(dlg.DoModal(), IDOK);
+    // The curves at 6e10: 调质钢 for YN, group 0 with pitting allowed for ZN.
+    EXPECT_DOUBLE_EQ(*bevel::bendingLifeFactor(0, 6e10), 0.85);
+    EXPECT_DOUBLE_EQ(bevel::contactLifeFactor(0, 0, 6e10), 0.85);
+    EXPECT_DOUBLE_EQ(dlg.m_dYN, 0.85);
+    EXPECT_DOUBLE_EQ(dlg.m_dZN, 0.85);
+    EXPECT_NEAR(dlg.m_dSigmaHP, 1500 * dlg.m_dZN * dlg.m_dZL * dlg.m_dZv * dlg.m_dZR * dlg.m_dZW, 1e-9);
+    EXPECT_NEAR(dlg.m_dSigmaFP, 480 * dlg.m_dYN * dlg.m_dYx, 1e-9);
+    EXPECT_NEAR(dlg.m_dSH, dlg.m_dSigmaHP / dlg.m_dSigmaH, 1e-12);
+    EXPECT_NEAR(dlg.m_dSF, dlg.m_dSigmaFP / dlg.m_dSigmaF, 1e-12);
+    const std::string text = fw::utf8FromGbk(readBytes(report));
+    const std::string gap(53, ' ');
+    for (const std::string& line : {
+             "Zn=" + gap + "0.8500\r\n",
+             "Yn=" + gap + "0.8500\r\n",
+             "σHlim=" + std::string(49, ' ') + fw::format("%.4f MPa\r\n", dlg.m_dSigmaHP),
+             "σWlim=" + std::string(49, ' ') + fw::format("%.4f MPa\r\n", dlg.m_dSigmaFP),
+             "Sh=" + gap + fw::format("%.4f\r\n", dlg.m_dSH),
+             "Sw=" + gap + fw::format("%.4f\r\n", dlg.m_dSF),
+         })
+        EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 
 TEST_F(SirrowDlgTest, ReportNamesKeptOrCompleted) {
