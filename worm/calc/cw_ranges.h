@@ -30,7 +30,7 @@
 // - the ZC1 arc centre's axial coordinate L1 = ρ·cos αn − e is a signed
 //   coordinate: it falls to zero and below where the disc's arc is small
 //   beside the thread (large lead angle, small q: m 31.5, d1 224, Z1 4 gives
-//   −1.6 mm), so it takes ±10⁵ mm, loaded or calculated;
+//   −1.53 mm), so it takes ±10⁵ mm, loaded or calculated;
 // - the rating's span L between the worm's bearings (typed, stored in no
 //   record) 1 to 10⁵ mm: the shaft is longer than its own thread, so the
 //   smallest instrument worms (m 0.1 to 0.3, d1 2 to 5 mm) span some 10 mm,

@@ -81,6 +81,22 @@ protected:
         d.leave();
     }
 
+    // The companion dialogs both steps run: the ZC contact chart at thumb
+    // 47, the first material row, the service conditions of the drive.
+    void zcChartAt47() {
+        m_s.onDialog(CCwZloDlg2::IDD, [](Running& chart) {
+            chart.drag(CCwZloDlg::IDC_VERT, 47);
+            chart.click(IDOK);
+        });
+    }
+    void firstMaterial() { m_s.onDialog(CCwMetDlg::IDD, [](Running& m) { m.click(IDOK); }); }
+    void serviceConditions(const Drive& c) {
+        m_s.onDialog(CCwKaDlg::IDD, [&c](Running& k) {
+            k.click(c.kaDriven);
+            k.click(IDOK);
+        });
+    }
+
     void preliminary(const Drive& c) {
         using D = CcwPrDlg;
         m_s.answerSave(m_file);
@@ -90,18 +106,12 @@ protected:
             typeLeave(d, D::IDC_U, c.u);
             EXPECT_EQ(d.text(D::IDC_Z1), "4");
             typeLeave(d, D::IDC_P, c.power);
-            m_s.onDialog(CCwZloDlg2::IDD, [](Running& chart) {
-                chart.drag(CCwZloDlg::IDC_VERT, 47);
-                chart.click(IDOK);
-            });
+            zcChartAt47();
             d.click(D::IDC_ZC);
             EXPECT_EQ(d.text(D::IDC_ZRHO), "2.601");
-            m_s.onDialog(CCwMetDlg::IDD, [](Running& m) { m.click(IDOK); });
+            firstMaterial();
             d.click(D::IDC_MATERIAL);
-            m_s.onDialog(CCwKaDlg::IDD, [&](Running& k) {
-                k.click(c.kaDriven);
-                k.click(IDOK);
-            });
+            serviceConditions(c);
             d.click(D::IDC_KA_BUTTON);
             d.click(D::IDC_CALC);
             for (const char* q : c.askedNo) m_s.expectMessage(q, IDNO);
@@ -147,23 +157,17 @@ protected:
                            D::IDC_FX2_BUTTON, D::IDC_FR1_BUTTON, D::IDC_FR2_BUTTON})
                 d.click(id);
             EXPECT_NEAR(num(d, D::IDC_T1), c.t1, 5e-5);
-            m_s.onDialog(CCwMetDlg::IDD, [](Running& m) { m.click(IDOK); });
+            firstMaterial();
             d.click(D::IDC_ZE_BUTTON);
             m_s.onDialog(CCwZhDlg::IDD, [](Running& z) { z.click(IDOK); });
             d.click(D::IDC_ZH_BUTTON);
             d.click(D::IDC_ZN_BUTTON);
-            m_s.onDialog(CCwZloDlg2::IDD, [](Running& chart) {
-                chart.drag(CCwZloDlg::IDC_VERT, 47);
-                chart.click(IDOK);
-            });
+            zcChartAt47();
             d.click(D::IDC_ZRHO_BUTTON);
-            m_s.onDialog(CCwKaDlg::IDD, [&](Running& k) {
-                k.click(c.kaDriven);
-                k.click(IDOK);
-            });
+            serviceConditions(c);
             d.click(D::IDC_KA_BUTTON);
             for (int id : {D::IDC_SIGMA_H_BUTTON, D::IDC_SIGMA_HP_BUTTON, D::IDC_SH_BUTTON}) d.click(id);
-            m_s.onDialog(CCwMetDlg::IDD, [](Running& m) { m.click(IDOK); });
+            firstMaterial();
             d.click(D::IDC_ULIM_BUTTON);
             d.click(D::IDC_SW_BUTTON);
             typeLeave(d, D::IDC_SPAN, c.span);
