@@ -27,7 +27,6 @@ constexpr const char* kReportTitle = "《Ondrel》输出蜗杆副强度校核报
 constexpr const char* kReportFilter = "圆柱蜗杆传动强度校核报告(*.cwt)|*.cwt|All File(*.*)|*.*|";
 constexpr const char* kAskExtension = "储存的文件格式应为*.cwt，是否更改扩展名？";
 constexpr const char* kAskCancel = "尚未输出报告，是(Yes)否(No)保存数据?";
-constexpr const char* kMsgSpan = "输入数据无效!";
 constexpr const char* kMsgNoRoot = "蜗杆齿根圆直径 df1 = d'1 − 2.4·m 应为正值，请检查d'1和m！";
 
 bool askYes(const std::string& text) { return fw::MessageBox(text, MB_YESNO | MB_ICONQUESTION) == IDYES; }
@@ -493,8 +492,9 @@ void CCwproDlg::OnSpan() {
     double v = m_r.span;
     if (!readField(IDC_SPAN, v)) return;
     if (v == m_r.span) return;
-    if (!(v > 0)) {
-        warn(kMsgSpan);
+    // 0 or less: "输入数据无效!"; beyond any worm shaft: the field's name and range.
+    if (auto refusal = spanRefusal(v)) {
+        warn(*refusal);
         refresh();
         return editAgain(IDC_SPAN);
     }
@@ -519,9 +519,10 @@ void CCwproDlg::OnDeltaLim() {
 }
 
 void CCwproDlg::OnStiffness() {
-    const double s = stiffnessSafety(m_r.f.ft1, m_r.f.ft2, m_r.span, m_r.e, m_r.inertia, m_r.deltaLim);
-    if (!usable("刚性安全系数 S'", s)) return;
-    take(Quantity::SPrime, m_r.sPrime, s);
+    const auto s = stiffnessSafety(m_r.f.ft1, m_r.f.ft2, m_r.span, m_r.e, m_r.inertia, m_r.deltaLim);
+    if (!s) return warn(s.error());
+    if (!usable("刚性安全系数 S'", *s)) return;
+    take(Quantity::SPrime, m_r.sPrime, *s);
     refresh();
 }
 

@@ -5,7 +5,7 @@
 // with these bounds; u keeps its own refusal over kU) and the derived inputs
 // it refuses (unusableInput), the geometry dialogs' edited values (θ, ρ,
 // de2, ..., taken only when the record with them passes its check), and the
-// rating's input fields, power dialog and b2 dialog (rating::inputRange).
+// rating's input fields, span, power dialog and b2 dialog (rating::inputRange).
 //
 // The calculators' own ranges hold: the ratio u 5 to 70, Z1 1 to 10, Z2 1 to
 // 1000, the standard module 1 to 40 mm and worm diameter 18 to 400 mm (their
@@ -26,7 +26,16 @@
 //   ±10⁴ mm), the modules mn, ms and mx 0.01 to 100 mm, ha* 0.01 to 2, the
 //   shift x2 ±5 and εa 0.01 to 100;
 // - the ZC1 setting values a just loaded design holds as zeros until its
-//   calculation (dH, L1, L2, L3) lie within ±10⁵ mm until then.
+//   calculation (dH, L2, L3) lie within ±10⁵ mm until then;
+// - the ZC1 arc centre's axial coordinate L1 = ρ·cos αn − e is a signed
+//   coordinate: it falls to zero and below where the disc's arc is small
+//   beside the thread (large lead angle, small q: m 31.5, d1 224, Z1 4 gives
+//   −1.53 mm), so it takes ±10⁵ mm, loaded or calculated;
+// - the rating's span L between the worm's bearings (typed, stored in no
+//   record) 1 to 10⁵ mm: the shaft is longer than its own thread, so the
+//   smallest instrument worms (m 0.1 to 0.3, d1 2 to 5 mm) span some 10 mm,
+//   and the largest worm drives (a' about 2.5 m, d2 about 4.5 m, the span
+//   about d2) some 5 m; 10⁵ mm is the bound of every length of the records.
 // Angles are stored in degrees; an angle's bounds lie 0.001° inside its
 // open range, and its refusal names the range in whole degrees.
 #pragma once
@@ -122,7 +131,7 @@ inline constexpr Quantity kAu{"磨削中心距 Au", "mm", kLength};
 inline constexpr Quantity kRhoDisc{"磨轮轴面圆弧半径 ρ", "mm", kLength};
 inline constexpr Quantity kSx{"蜗杆轴向弦齿厚 Sx", "mm", kHeight};
 inline constexpr Quantity kDh{"对刀试棒直径 dH", "mm", kLength};
-inline constexpr Quantity kL1{"圆弧中心轴向座标 L1", "mm", kLength};
+inline constexpr Quantity kL1{"圆弧中心轴向座标 L1", "mm", {-1e5, 1e5}};   // signed
 inline constexpr Quantity kL2{"圆弧中心径向座标 L2", "mm", kLength};
 inline constexpr Quantity kL3{"圆弧中心径向座标 L3", "mm", kLength};
 // Before the ZC1 calculation: 0 as loaded, any value the report can hold.
@@ -132,6 +141,9 @@ inline constexpr Quantity kRhoArc{"蜗杆轴面齿廓圆弧半径 ρ", "mm", kLe
 inline constexpr Quantity kCx{"齿廓圆弧中心轴向座标 cx", "mm", kLength};
 inline constexpr Quantity kCy{"齿廓圆弧中心径向座标 cy", "mm", kLength};
 }  // namespace geom
+
+// ---- the strength rating's typed span (no record stores it) ----
+inline constexpr Quantity kSpan{"跨距 L", "mm", {1, 1e5}};
 
 // The rule a value outside q breaks, in the words the worm checks use:
 // "应在5～70之间", "应在1～40mm之间", an angle "应在0°～90°之间" (its ends

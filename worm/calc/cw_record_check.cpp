@@ -157,12 +157,12 @@ std::optional<RecordFault> checkGeomRecord(const CwGeomRecord& g, bool calculate
             .positive(q::kRhoDisc, g.rhoDisc)
             .positive(q::kSx, g.sx);
         if (calculated)
-            c.positive(q::kDh, g.dh).positive(q::kL1, g.arcAxial).positive(q::kL2, g.arcRadial).positive(q::kL3, g.l3);
+            c.positive(q::kDh, g.dh).positive(q::kL2, g.arcRadial).positive(q::kL3, g.l3);
         else
             c.within(q::notCalculated(q::kDh), g.dh)
-                .within(q::notCalculated(q::kL1), g.arcAxial)
                 .within(q::notCalculated(q::kL2), g.arcRadial)
                 .within(q::notCalculated(q::kL3), g.l3);
+        c.within(q::kL1, g.arcAxial);   // a signed coordinate, loaded or calculated
         break;
     case Zc3:
         c.within(q::kBetaM2, g.betaM2)

@@ -43,8 +43,9 @@ std::optional<RecordFault> checkPreRecord(const CwPreRecord& r);
 
 // The geometry record of a family (by its status word), every value in its
 // range of cw_ranges.h (ranges::geom). `calculated`:
-// the values the family fills only in its calculation (ZC1: dH, L1, L2, L3)
-// are checked too; a record just loaded holds zeros there.
+// the values the family fills only in its calculation (ZC1: dH, L2, L3)
+// are checked too; a record just loaded holds zeros there. ZC1's L1 is a
+// signed coordinate, in its range whether calculated or not.
 std::optional<RecordFault> checkGeomRecord(const CwGeomRecord& g, bool calculated = true);
 
 // Both records of one design: each passes its check, and the geometry

@@ -77,7 +77,14 @@ double contactStress(double t2, double ka, double aw, double ze, double zrho) {
 double bendingSafety(double u, double ft2, double ka, double m, double b2) { return u / (ft2 * ka / (m * b2)); }
 double rootInertia(double df) { return kPi * std::pow(df, 4) / 64; }
 double deflectionLimit(WormHardening h, double m) { return (h == WormHardening::Hardened ? 0.004 : 0.01) * m; }
-double stiffnessSafety(double ft1, double ft2, double span, double e, double inertia, double deltaLim) {
+std::optional<std::string> spanRefusal(double span) {
+    if (!(span > 0)) return std::string(kMsgSpan);
+    return inputRefusal(Quantity::Span, span);
+}
+
+fw::Expected<double, std::string> stiffnessSafety(double ft1, double ft2, double span, double e, double inertia,
+                                                  double deltaLim) {
+    if (auto refusal = spanRefusal(span)) return fw::unexpected(*refusal);
     const double f = std::sqrt(ft1 * ft1 + ft2 * ft2);
     const double delta = f * span * span * span / (48 * e * inertia);
     return deltaLim / delta;
@@ -152,6 +159,7 @@ const kavrin::Quantity* inputRange(Quantity field) {
     case Quantity::M: return &g::kMx;
     case Quantity::Power: return &ranges::kP;
     case Quantity::N1: return &ranges::kN1;
+    case Quantity::Span: return &ranges::kSpan;
     default: return nullptr;
     }
 }

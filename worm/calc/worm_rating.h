@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "fw/expected.h"
 #include "worm/calc/cw_ranges.h"
 #include "worm/calc/cw_records.h"
 
@@ -72,8 +73,14 @@ double contactStress(double t2, double ka, double aw, double ze, double zrho);  
 double bendingSafety(double u, double ft2, double ka, double m, double b2);     // U/(Ft2·KA/(m·b2))
 double rootInertia(double df);                           // π·df⁴/64
 double deflectionLimit(WormHardening h, double m);       // 0.004·m or 0.01·m
-// S' = δlim/(F·L³/(48·E·I)), F = √(Ft1² + Ft2²).
-double stiffnessSafety(double ft1, double ft2, double span, double e, double inertia, double deltaLim);
+// The span L as its field takes it: 0 or less (or no number) "输入数据无效!",
+// above 0 outside ranges::kSpan "跨距 L应在1～100000mm之间！"; nullopt for a
+// span the stiffness takes.
+std::optional<std::string> spanRefusal(double span);
+// S' = δlim/(F·L³/(48·E·I)), F = √(Ft1² + Ft2²); refused with
+// spanRefusal's text for a span its field refuses.
+fw::Expected<double, std::string> stiffnessSafety(double ft1, double ft2, double span, double e, double inertia,
+                                                  double deltaLim);
 // The remark on S' appended to the hint.
 const char* stiffnessRemark(double sPrime);
 
@@ -82,6 +89,7 @@ inline constexpr const char* kMsgSelfLocking = "蜗轮主动时蜗杆副自锁�
 // Our text: the worm driving, γ' + ρ reaches 90° and tan(γ' + ρ) turns.
 inline constexpr const char* kMsgLeadPlusFriction =
     "蜗杆节圆柱导程角γ'与当量摩擦角ρ之和达到90°，蜗杆主动时的效率无法计算，请检查γ'！";
+inline constexpr const char* kMsgSpan = "输入数据无效!";
 // Our text: the life factor of hours and duty that give none.
 inline constexpr const char* kMsgLifeFactor = "由所给的Lh和q算不出寿命系数Zh，请检查输入！";
 inline constexpr const char* kHintStart = "先装入数据，然后对各激活的控件机型操作";
@@ -142,7 +150,8 @@ Quantities staleAfter(Quantities changed, bool loaded);
 
 // The input fields and the quantity of the records whose range each takes
 // (cw_ranges.h: d'1, dm2, γ', αn, αx, a' and m of the geometry record, u, P
-// and n1 of the preliminary one); nullptr for the other quantities.
+// and n1 of the preliminary one, and the span L); nullptr for the other
+// quantities.
 const kavrin::Quantity* inputRange(Quantity field);
 // A typed value ≤ 0 only leaves the field's bit unset; one above 0 outside
 // its range is refused as the records' check would refuse it, with this

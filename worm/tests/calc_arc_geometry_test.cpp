@@ -7,6 +7,7 @@
 
 #include "fw/text.h"
 #include "worm/calc/arc_geometry.h"
+#include "worm/calc/cw_record_check.h"
 #include "worm/calc/worm_geometry.h"
 
 using namespace worm;
@@ -14,15 +15,15 @@ using namespace worm::arc;
 
 namespace {
 
-CwPreRecord design(std::int32_t z1 = 2, double m = 5, double d1 = 50) {
+CwPreRecord design(std::int32_t z1 = 2, double m = 5, double d1 = 50, std::int32_t z2 = 41) {
     CwPreRecord p;
     p.type = WormType::ZC;
     p.z1 = z1;
-    p.z2 = 41;
+    p.z2 = z2;
     p.m = m;
     p.d1 = d1;
     p.q = d1 / m;
-    p.d2 = 41 * m;
+    p.d2 = z2 * m;
     p.a = (p.d1 + p.d2) / 2;
     p.gamma = std::atan(z1 / p.q) * 180 / 3.141592654;
     return p;
@@ -117,6 +118,67 @@ TEST(ArcGeometry, Zc1Rules) {
     EXPECT_EQ(zc1Start(za).error().text, kMsgNotZc);
     EXPECT_EQ(zc1Start(za).error().icon, Icon::Stop);
     EXPECT_EQ(zc1Start(design(2, 10, 28)).error().text, geometry::kMsgFaceWidth);
+}
+
+// ZC1 pairs of large lead angle on a small q: the disc's arc radius
+// ρ = 1/(1/ρn + K) falls short of e = Px1·cos γ − Sn, so the arc centre's
+// axial coordinate L1 = ρ·cos αn − e lies below zero. It is a coordinate of
+// the grinding setting, not a length: the calculation keeps it, the record
+// stores it, the report prints it. Nothing after it reads L1, and the other
+// setting values stay what the pair needs: L2 = ρ·sin αn + d1/2 beyond the
+// worm's root, L3 = Au − L2 above zero, dH = df1 + 0.32·m. By hand (π =
+// 3.141592654, αn 23°, ds 300, a' = a), m 4.5 beside m 5 as the neighbour
+// whose centre lies above zero.
+TEST(ArcGeometry, Zc1ArcCentreAtOrBelowZeroIsAResult) {
+    struct Case {
+        const char* what;
+        std::int32_t z1, z2;
+        double m, d1;
+        double au, rhoDisc, l1, l2, l3, dh;
+        const char* line;   // the report's L1 line
+    };
+    const Case cases[] = {
+        // 500 kW at 750 r/min: γ 29.3578°, K 0.012130, ρn 161.3444, e 51.7508.
+        {"m 31.5, d1 224, Z1 4, Z2 32", 4, 32, 31.5, 224, 234, 54.5619, -1.5263, 133.3190, 100.6810, 167.3,
+         "L1 =\t\t-1.53+Δv mm\n"},
+        // γ 38.6598°, K 0.091158, ρn 25.6102, e 7.3595.
+        {"m 5, d1 25, Z1 4, Z2 28", 4, 28, 5, 25, 158, 7.6802, -0.2898, 15.5009, 142.4991, 16,
+         "L1 =\t\t-0.29+Δv mm\n"},
+        {"m 4.5, d1 25, Z1 4, Z2 28", 4, 28, 4.5, 25, 158, 8.1695, 0.6364, 15.6921, 142.3079, 16.9,
+         "L1 =\t\t0.64+Δv mm\n"},
+        // γ 51.3402°, K 0.049802, ρn 102.4409, e 23.5504.
+        {"m 20, d1 160, Z1 10, Z2 50", 10, 50, 20, 160, 212, 16.7888, -8.0963, 86.5599, 125.4401, 124,
+         "L1 =\t\t-8.10+Δv mm\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto z = zc1Start(design(c.z1, c.m, c.d1, c.z2));
+        ASSERT_TRUE(z) << z.error().text;
+        ASSERT_TRUE(zc1Calculate(*z));
+        const CwGeomRecord& g = z->g;
+        EXPECT_EQ(g.au, c.au);
+        EXPECT_NEAR(g.rhoDisc, c.rhoDisc, 5e-5);
+        EXPECT_NEAR(g.arcAxial, c.l1, 5e-5);
+        EXPECT_NEAR(g.arcRadial, c.l2, 5e-5);
+        EXPECT_GT(g.arcRadial, g.df1 / 2);
+        EXPECT_NEAR(g.l3, c.l3, 5e-5);
+        EXPECT_NEAR(g.dh, c.dh, 1e-9);
+        EXPECT_FALSE(checkGeomRecord(g));
+        EXPECT_NE(zc1Report(*z).find(c.line), std::string::npos);
+        // Every ρ of its range and both ends of the disc's range give a
+        // setting again (L1 does not depend on Au; L3 grows with it).
+        const Bounds b = discRadiusRange(*z);
+        for (double rho : {b.lower, b.upper})
+            for (int ds : {300, 700}) {
+                Zc1 edited = *z;
+                edited.g.ds = ds;
+                edited.g.au = grindingCentre(ds, edited.g.d1, edited.g.ha1);
+                edited.g.rhoDisc = rho;
+                edited.g.rho = normalRadius(edited);
+                zc1ArcCentre(edited);
+                EXPECT_FALSE(checkGeomRecord(edited.g)) << rho << " " << ds;
+            }
+    }
 }
 
 TEST(ArcGeometry, Zc3LoadCalculationAndFaceWidth) {

@@ -84,13 +84,22 @@ TEST(CwFindingsLoad, EveryReaderRefusesWhatTheFieldsRefuse) {
             ASSERT_FALSE(got) << d.name << " " << c.what;
             EXPECT_EQ(leading(got.error().text, kMsgNoCalcOrGeomHalf), kMsgNoCalcOrGeomHalf) << d.name << " " << c.what;
         }
-    // The ZC1 arc data of a pair with a large module and lead angle.
-    for (auto [what, off, v] : {std::tuple{"ρn -466.68", std::size_t{256}, -466.68}, {"L1 -1.12", 416, -1.12},
+    // The ZC1 arc data of a pair with a large module and lead angle; L1 is a
+    // signed coordinate, refused only beyond ±10⁵ mm.
+    for (auto [what, off, v] : {std::tuple{"ρn -466.68", std::size_t{256}, -466.68}, {"L1 -1e6", 416, -1e6},
                                 {"L3 0", 384, 0.0}, {"ρ subnormal", 392, kSubnormal}}) {
         const Design zc1 = designs()[1];
         auto file = geometryFileBytes(zc1.pre, zc1.geom, kTime);
         putF64(file, kGeom + off, v);
         EXPECT_FALSE(loadForRating(file)) << what;
+    }
+    for (double l1 : {-1.12, 0.0}) {
+        const Design zc1 = designs()[1];
+        auto file = geometryFileBytes(zc1.pre, zc1.geom, kTime);
+        putF64(file, kGeom + 416, l1);
+        auto got = loadForRating(file);
+        ASSERT_TRUE(got) << l1 << ": " << got.error().text;
+        EXPECT_EQ(got->geom->arcAxial, l1);
     }
     const Case preCases[] = {
         {"d2 1e300", kPre + 152, 1e300},   {"d1/a subnormal", kPre + 72, kSubnormal},
@@ -145,7 +154,7 @@ TEST_F(CwFindings, ARefusedRecordIsNeverWritten) {
     const Design zc1 = designs()[1];
     for (auto [member, v, message] :
          {std::tuple{&CwGeomRecord::rho, -466.68, "蜗杆法面齿廓曲率半径 ρn应为正值，数据未保存！"},
-          {&CwGeomRecord::arcAxial, -1.12, "圆弧中心轴向座标 L1应为正值，数据未保存！"}}) {
+          {&CwGeomRecord::arcAxial, -1e6, "圆弧中心轴向座标 L1应在-100000～100000mm之间，数据未保存！"}}) {
         CwGeomRecord g = zc1.geom;
         g.*member = v;
         auto r = saveGeometryFiles(data, zc1.pre, g, report, "x\n", kTime);

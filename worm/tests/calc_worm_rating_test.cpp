@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 #include "worm/calc/worm_rating.h"
 
@@ -67,11 +68,45 @@ TEST(WormRating, ChainVector) {
     const double dl = deflectionLimit(WormHardening::Hardened, 8);
     EXPECT_DOUBLE_EQ(dl, 0.032);
     EXPECT_DOUBLE_EQ(deflectionLimit(WormHardening::QuenchedTempered, 8), 0.08);
-    const double s = stiffnessSafety(f.ft1, f.ft2, 300, kSteelModulus, inertia, dl);
+    const double s = *stiffnessSafety(f.ft1, f.ft2, 300, kSteelModulus, inertia, dl);
     EXPECT_NEAR(s, 0.7896, 5e-5);
     EXPECT_STREQ(stiffnessRemark(s), "蜗杆刚度较小，但为提高效率也可用。");
     EXPECT_STREQ(stiffnessRemark(0.5), "蜗杆刚度太小！");
     EXPECT_STREQ(stiffnessRemark(1), "蜗杆刚度较好。");
+}
+
+// The span L between the worm's bearings: 1 to 10⁵ mm (no worm shaft is
+// shorter or longer). The field and the stiffness step refuse the same
+// spans with the same text; the chain's S' at 300 mm is 0.7896, and S'
+// falls with L³ up to the bound.
+TEST(WormRating, SpanRange) {
+    const std::string range = "跨距 L应在1～100000mm之间！";
+    const struct {
+        double span;
+        std::string refusal;   // empty: taken
+    } cases[] = {
+        {0, kMsgSpan},      {-5, kMsgSpan},     {-1e300, kMsgSpan},  {std::nan(""), kMsgSpan},
+        {1e-300, range},    {0.999, range},     {1 - 1e-9, range},   {1, ""},
+        {300, ""},          {1e5, ""},          {1e5 + 1e-4, range}, {1e16, range},
+        {1e300, range},
+    };
+    const Forces f = forces(torques(Drive::Worm, 7.5, 1450, 0.81911, 20), 71, 320, 20);
+    const double inertia = rootInertia(51.8), dl = deflectionLimit(WormHardening::Hardened, 8);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.span);
+        const auto refusal = spanRefusal(c.span);
+        const auto s = stiffnessSafety(f.ft1, f.ft2, c.span, kSteelModulus, inertia, dl);
+        if (c.refusal.empty()) {
+            EXPECT_FALSE(refusal) << *refusal;
+            ASSERT_TRUE(s) << s.error();
+            EXPECT_NEAR(*s, 0.7896 * std::pow(300 / c.span, 3), 5e-5 * std::pow(300 / c.span, 3));
+        } else {
+            EXPECT_EQ(refusal.value_or(""), c.refusal);
+            ASSERT_FALSE(s);
+            EXPECT_EQ(s.error(), c.refusal);
+        }
+    }
+    EXPECT_EQ(inputRange(Quantity::Span), &worm::ranges::kSpan);
 }
 
 TEST(WormRating, WormGearDrivingAndSelfLocking) {

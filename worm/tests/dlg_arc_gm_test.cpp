@@ -289,11 +289,11 @@ TEST_F(ArcGmDlgTest, Zc1EditedValuesThatAreNoWormPairAreRefused) {
 }
 
 // A ZC1 pair of large module and lead angle (m 20, Z1 10, q 8: γ 51.34°):
-// the arc centre would lie at L1 < 0 whatever ρ in its range, so the
-// calculation stops; a disc diameter that would make ρn negative (ρ 24
-// taken with ds 700, then ds 300: 1/ρn = 1/24 − K(Au 212) < 0) is put back.
-// Nothing is saved.
-TEST_F(ArcGmDlgTest, Zc1PairWithoutAnArcCentreIsNotCalculated) {
+// the arc centre lies at L1 < 0 whatever ρ in its range (−8.10 mm with the
+// load's ρ 16.79), a coordinate the calculation shows as computed. A disc
+// diameter that would make ρn negative (ρ 24 taken with ds 700, then ds
+// 300: 1/ρn = 1/24 − K(Au 212) < 0) is put back. Cancelled: nothing saved.
+TEST_F(ArcGmDlgTest, Zc1PairWithItsArcCentreBelowZeroIsCalculated) {
     using D = CC1cwGmDlg;
     CwPreRecord pre = loadForPreliminary(fixture("cw_zc.cwb"))->pre;
     pre.z1 = 10;
@@ -314,22 +314,26 @@ TEST_F(ArcGmDlgTest, Zc1PairWithoutAnArcCentreIsNotCalculated) {
     int r = run<D>([&](Running& d) {
         load<D>(d, file);
         typeLeave(d, D::IDC_AW, "580");
-        m_s.expectMessage("计算结果无效：圆弧中心轴向座标 L1应为正值！");
         d.click(D::IDC_CALC);
-        EXPECT_FALSE(d.enabled(IDOK));
-        EXPECT_EQ(d.text(D::IDC_L1), "0");
+        EXPECT_TRUE(d.enabled(IDOK));
+        EXPECT_NEAR(num(d, D::IDC_L1), -8.0963, 5e-5);
+        EXPECT_NEAR(num(d, D::IDC_L2), 86.5599, 5e-5);
+        EXPECT_NEAR(num(d, D::IDC_L3), 125.4401, 5e-5);
+        EXPECT_EQ(d.text(D::IDC_DH), "124");
         typeLeave(d, D::IDC_DS, "700");
         EXPECT_EQ(d.text(D::IDC_AU), "412");
+        EXPECT_NEAR(num(d, D::IDC_L1), -8.0963, 5e-5);   // L1 does not read Au
+        EXPECT_NEAR(num(d, D::IDC_L3), 325.4401, 5e-5);
         typeLeave(d, D::IDC_RHO_DISC, "24");
         EXPECT_EQ(d.text(D::IDC_RHO_DISC), "24");
-        EXPECT_GT(num(d, D::IDC_RHO_N), 0);
+        EXPECT_NEAR(num(d, D::IDC_RHO_N), 98.8645, 5e-5);
+        EXPECT_NEAR(num(d, D::IDC_L1), -1.4583, 5e-5);
         const std::string rhoN = d.text(D::IDC_RHO_N);
         m_s.expectMessage("蜗杆法面齿廓曲率半径 ρn应为正值！");
         typeLeave(d, D::IDC_DS, "300");
         EXPECT_EQ(d.text(D::IDC_DS), "700");
         EXPECT_EQ(d.text(D::IDC_AU), "412");
         EXPECT_EQ(d.text(D::IDC_RHO_N), rhoN);
-        EXPECT_FALSE(d.enabled(IDOK));
         d.click(IDCANCEL);
     });
     EXPECT_EQ(r, IDCANCEL);

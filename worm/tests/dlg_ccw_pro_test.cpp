@@ -57,6 +57,12 @@ protected:
         m_s.expectMessage(kAskCancel, IDNO);
         d.click(IDCANCEL);
     }
+    // The report waits for a calculation: refused, the dialog stays open.
+    void reportRefused(Running& d) {
+        m_s.expectMessage(kMsgNotCalculated);
+        d.click(IDOK);
+        EXPECT_FALSE(d.ended());
+    }
     // Speed, efficiency and the seven forces.
     void forcesStage(Running& d) {
         d.click(D::IDC_V_BUTTON);
@@ -65,8 +71,9 @@ protected:
                        D::IDC_FR1_BUTTON, D::IDC_FR2_BUTTON})
             d.click(id);
     }
-    // The chain's factors, stresses and safety factors.
-    void ratingStage(Running& d) {
+    // The chain's factors, stresses and safety factors (without a span: all
+    // but the stiffness step).
+    void ratingStage(Running& d, bool withSpan = true) {
         m_s.onDialog(CCwMetDlg::IDD, [](Running& m) { m.click(IDOK); });
         d.click(D::IDC_ZE_BUTTON);
         m_s.onDialog(CCwZhDlg::IDD, [](Running& z) {
@@ -94,12 +101,15 @@ protected:
         d.click(D::IDC_ULIM_BUTTON);
         EXPECT_TRUE(d.enabled(D::IDC_SW_BUTTON));
         d.click(D::IDC_SW_BUTTON);
-        d.type(D::IDC_SPAN, "300");
-        d.leave();
+        if (withSpan) {
+            d.type(D::IDC_SPAN, "300");
+            d.leave();
+        }
         d.click(D::IDC_E_BUTTON);
         d.click(D::IDC_I_BUTTON);
         m_s.onDialog(CCwStatuDlg::IDD, [](Running& s) { s.click(IDOK); });
         d.click(D::IDC_DELTA_LIM_BUTTON);
+        if (!withSpan) return;
         EXPECT_EQ(d.text(D::IDC_HINT), kHintStiffness);
         d.click(D::IDC_S_PRIME_BUTTON);
     }
@@ -492,11 +502,7 @@ TEST_F(CCwproDlgTest, EveryInputALaterStageReadsClearsThatStage) {
             if (holds(row.cleared, D::IDC_S_PRIME)) {
                 EXPECT_EQ(d.text(D::IDC_HINT).find("蜗杆刚度"), std::string::npos) << d.text(D::IDC_HINT);
             }
-            if (!row.cleared.empty()) {
-                m_s.expectMessage(kMsgNotCalculated);
-                d.click(IDOK);
-                EXPECT_FALSE(d.ended());
-            }
+            if (!row.cleared.empty()) reportRefused(d);
             leave(d);
         });
         EXPECT_EQ(r, IDCANCEL);
@@ -608,6 +614,79 @@ TEST_F(CCwproDlgTest, TypedInputsOutsideTheirRangeAreRefused) {
         });
         EXPECT_EQ(r, IDCANCEL);
     }
+}
+
+// The span L takes 1 to 10⁵ mm: a span beyond any worm shaft is refused as
+// it leaves its field, naming 跨距 L and that range, and put back; the
+// stiffness step then waits and no report is written. Each bound is taken
+// and rated (S' falls with L³: 0.7896·(300/L)³).
+TEST_F(CCwproDlgTest, SpanOutsideItsRangeIsRefusedAtItsField) {
+    const std::string rangeRefusal = "跨距 L应在1～100000mm之间！";
+    int r = run([&](Running& d) {
+        load(d, m_file);
+        forcesStage(d);
+        for (const char* typed : {"1e16", "1e300", "100000.001", "0.999"}) {
+            SCOPED_TRACE(typed);
+            m_s.expectMessage(rangeRefusal);
+            d.type(D::IDC_SPAN, typed);
+            d.leave();
+            EXPECT_EQ(d.text(D::IDC_SPAN), "0");
+            EXPECT_EQ(d.focused(), D::IDC_SPAN);
+        }
+        EXPECT_EQ(m_s.messages().back().icon, fw::MessageIcon::Exclamation);
+        d.focus(D::IDC_TITLE);
+        ratingStage(d);   // the span 300 on the way
+        for (const char* typed : {"1e16", "-5"}) {
+            SCOPED_TRACE(typed);
+            m_s.expectMessage(typed[0] == '-' ? kMsgSpan : rangeRefusal.c_str());
+            d.type(D::IDC_SPAN, typed);
+            d.leave();
+            EXPECT_EQ(d.text(D::IDC_SPAN), "300");
+            EXPECT_NEAR(num(d, D::IDC_S_PRIME), 0.7896, 5e-5);
+        }
+        d.focus(D::IDC_TITLE);
+        for (auto [typed, sPrime] : {std::pair{"100000", 0.7896 * 2.7e-8}, {"1", 0.7896 * 2.7e7}}) {
+            SCOPED_TRACE(typed);
+            d.type(D::IDC_SPAN, typed);
+            d.leave();
+            EXPECT_EQ(d.text(D::IDC_SPAN), typed);
+            EXPECT_EQ(d.text(D::IDC_S_PRIME), "0");
+            d.click(D::IDC_S_PRIME_BUTTON);
+            EXPECT_NEAR(num(d, D::IDC_S_PRIME) / sPrime, 1, 1e-4);
+        }
+        d.type(D::IDC_SPAN, "100000");
+        d.leave();
+        d.click(D::IDC_S_PRIME_BUTTON);
+        m_s.answerSave(m_data / "chain.cwt");
+        d.click(IDOK);
+    });
+    ASSERT_EQ(r, IDOK);
+    const auto bytes = bytesOf(m_data / "chain.cwt");
+    const std::string report = fw::utf8FromGbk(std::string(bytes.begin(), bytes.end()));
+    EXPECT_NE(report.find("L=                                     100000.00mm"), std::string::npos) << report;
+    EXPECT_NE(report.find("蜗杆刚度校验"), std::string::npos);
+}
+
+// Every step rated but the stiffness, the span typed beyond any worm shaft:
+// refused, so the stiffness step stays disabled and the report is refused
+// with nothing written.
+TEST_F(CCwproDlgTest, RefusedSpanLeavesNoReport) {
+    int r = run([&](Running& d) {
+        load(d, m_file);
+        forcesStage(d);
+        ratingStage(d, false);
+        EXPECT_EQ(d.text(D::IDC_HINT), kHintBendingSafety);
+        m_s.expectMessage("跨距 L应在1～100000mm之间！");
+        d.type(D::IDC_SPAN, "1e16");
+        d.leave();
+        EXPECT_EQ(d.text(D::IDC_SPAN), "0");
+        EXPECT_FALSE(d.enabled(D::IDC_S_PRIME_BUTTON));
+        d.focus(D::IDC_TITLE);
+        reportRefused(d);
+        leave(d);
+    });
+    EXPECT_EQ(r, IDCANCEL);
+    EXPECT_FALSE(fs::exists(m_data / "chain.cwt"));
 }
 
 TEST_F(CCwproDlgTest, ResultsThatAreNoNumberStopTheirStep) {
