@@ -118,25 +118,6 @@ bool inHaStarList(double v) {
 
 }  // namespace
 
-bool plausible(const CyGeomRecord& r) {
-    const double beta = kavrin::tripleToDegrees({r.betaDeg, r.betaMin, r.betaSec});
-    const double alphaN = kavrin::tripleToDegrees({r.alphaNDeg, r.alphaNMin, r.alphaNSec});
-    auto in = [](int v, int lo, int hi) { return v >= lo && v <= hi; };
-    const bool lists = in(r.hand, 0, kHandCount - 1) && in(r.cStarIndex, 0, kCStarCount - 1) && in(r.meshType, 0, 1);
-    const bool teeth = in(r.z1, 1, kavrin::kMaxTeeth) && in(r.z2, r.z1, kavrin::kMaxTeeth) &&
-                       (r.meshType != 1 || r.z2 > r.z1);
-    const bool angles = in(r.betaDeg, -60, 60) && in(r.betaMin, 0, 59) && in(r.betaSec, 0, 59) &&
-                        std::fabs(beta) <= kMaxHelixDeg && in(r.alphaNDeg, 0, 30) && in(r.alphaNMin, 0, 59) &&
-                        in(r.alphaNSec, 0, 59) && alphaN > 0 && alphaN <= kMaxPressureAngleDeg;
-    bool finite = r.mn > 0 && r.ad > 0 && r.a > 0 && r.alphaWtDeg > 0 && r.alphaWtDeg < 90;
-    for (double v : {r.mn, r.a, r.ad, r.alphaWtDeg, r.yt, r.yn, r.sumX, r.xn1, r.xn2, r.haStar, r.zv1, r.zv2, r.b,
-                     r.epsAlpha, r.epsBeta, r.psiD})
-        finite = finite && std::isfinite(v);
-    const double mt = r.mn / std::cos(kavrin::tripleToRadians({r.betaDeg, r.betaMin, r.betaSec}));
-    finite = finite && std::isfinite((double(r.z1) + r.z2) * mt);
-    return lists && teeth && angles && finite;
-}
-
 std::optional<std::string> checkCyGeomRecord(const CyGeomRecord& r) {
     namespace q = geom_q;
     const double beta = kavrin::tripleToDegrees({r.betaDeg, r.betaMin, r.betaSec});

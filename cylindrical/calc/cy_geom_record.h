@@ -83,19 +83,13 @@ inline constexpr const char* kMsgCentreDistanceTooLarge = "设计给定中心距
 inline constexpr double kHaStarList[] = {1.0, 0.8};
 
 // The one check of a geometry record, run by the sheet's and the rating's
-// loaders and by the sheet's save before it writes: every number inside its
+// loaders, by the profile tool's read (through loadGeometryDesign) and by
+// the sheet's save before it writes: every number inside its
 // quantity's range (cy_geom_ranges.h, what the fields take; teeth, module,
 // centre distances and virtual teeth given), hand, c* and mesh type inside
 // their lists, ha* one of its list, Z2 ≥ Z1 (Z2 > Z1 for an internal pair),
 // |β| ≤ 60°, 0 < αn ≤ 30° and αwt below 90°. nullopt when sound; otherwise
 // the first fault, naming its field.
 std::optional<std::string> checkCyGeomRecord(const CyGeomRecord& r);
-// What a reader of the record elsewhere asks (the profile tool, which
-// bounds what it draws with ranges and messages of its own): the lists,
-// tooth counts and angles as checkCyGeomRecord takes them, module and
-// centre distances above zero, every real number finite and the diameters
-// they give finite. Looser than checkCyGeomRecord, which the cylindrical
-// loaders and saves run.
-bool plausible(const CyGeomRecord& r);
 
 }  // namespace cylindrical

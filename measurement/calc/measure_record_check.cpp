@@ -66,6 +66,14 @@ Fault angle(const kavrin::Quantity& q, double degrees) {
     return angleOutside(q, degrees / kRadToDeg);
 }
 
+// A root diameter as the record stores it. The pair's load recomputes df1
+// and df2 from d and hf, but its report and the profile tool read them as
+// stored: inside their range and on their side of the tip circle.
+Fault storedRoot(const kavrin::Quantity& q, double df, double da, bool internal) {
+    if (auto f = resultOutside(q, df)) return f;
+    return rootOutsideTip(q, df, da, internal);
+}
+
 }  // namespace
 
 std::optional<std::string> moduleRefusal(double mn) {
@@ -97,9 +105,6 @@ std::optional<std::string> centreRefusal(const PairInput& in, double aw) {
     if (!centreDistanceAccepted(in, aw)) return fault(kMsgCentreLimits);
     return std::nullopt;
 }
-
-namespace {
-}  // namespace
 
 CyMeasureRecord singleRecord(const SingleMeasure& m) {
     const SingleInput& in = m.in;
@@ -329,6 +334,7 @@ std::optional<std::string> pairRecordFault(const CyMeasureRecord& r) {
         if (auto f = deviations(g.dMi, m.out.g[i].dMi, g.dMs, m.out.g[i].dMs, m.dev.wi[i], m.dev.ws[i])) return f;
         if (auto f = angle(g.alphaAt, r.alphaAt[i])) return f;
         if (!g.kw.admits(m.out.g[i].kw)) return q::resultRefusal(g.kw);
+        if (auto f = storedRoot(g.df, r.df[i], r.da[i], i == 1 && m.in.mesh == MeshType::Internal)) return f;
     }
     if (auto f = angle(q::kAlphaT, r.alphaT)) return f;
     if (auto f = angle(q::kAlphaW, r.alphaW)) return f;

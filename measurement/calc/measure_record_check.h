@@ -61,8 +61,12 @@ std::optional<std::string> centreRefusal(const PairInput& in, double aw);
 // The checks: every value the load takes passes its field's rule (its
 // quantity's range in measure_ranges.h, finiteness, no subnormal), every
 // stored result lies in its quantity's range and passes the calculation's
-// own check (singleResultFault, pairResultFault). Bytes the load does not
-// take are not looked at. nullopt, or what is wrong with the field named.
+// own check (singleResultFault, pairResultFault). A pair's root diameters
+// df1, df2, which its load recomputes but its report and the profile tool
+// read as stored, are checked as stored too (range, and each on its side of
+// its tip circle: rootOutsideTip). Bytes no reader takes (a pair's Δyn,
+// whole depth and u, recomputed on load; the other slot of a single gear)
+// are not looked at. nullopt, or what is wrong with the field named.
 std::optional<std::string> singleRecordFault(std::int32_t kind, const CyMeasureRecord& r);
 std::optional<std::string> pairRecordFault(const CyMeasureRecord& r);
 

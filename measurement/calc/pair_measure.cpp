@@ -330,6 +330,7 @@ std::optional<std::string> pairResultFault(const PairInput& in, const PairResult
                        {n.xn, g.xn}, {n.dMs, g.dMs}, {n.dMi, g.dMi}};
         for (const auto& res : results)
             if (auto f = resultOutside(res.q, res.v)) return f;
+        if (auto f = rootOutsideTip(n.df, g.df, g.da, i == 1 && in.mesh == MeshType::Internal)) return f;
     }
     for (auto [quantity, v] : {std::pair{&q::kMt, r.mt}, {&q::kA, r.a}, {&q::kDp, r.dp}, {&q::kEpsilon, r.epsilon},
                                {&q::kXnSum, r.xnSum}, {&q::kYt, r.yt}})

@@ -95,7 +95,8 @@ double otherShiftFromXn2(MeshType mesh, double xnSum, double xn2);
 // What a pair result must hold to be shown, saved or printed (as
 // singleResultFault): finite and printable numbers, every stored result
 // inside its quantity's range (measure_ranges.h; lengths not above zero as
-// kFmtNotPositive says), the angles inside 0°..90°, 1 ≤ kw < Z of each gear.
+// kFmtNotPositive says), each root circle on its side of the tip circle
+// (rootOutsideTip), the angles inside 0°..90°, 1 ≤ kw < Z of each gear.
 // nullopt or the refusal naming the quantity.
 std::optional<std::string> pairResultFault(const PairInput& in, const PairResult& r);
 

@@ -194,6 +194,13 @@ std::optional<std::string> angleOutside(const kavrin::Quantity& q, double radian
     return measure_q::resultRefusal(q);
 }
 
+std::optional<std::string> rootOutsideTip(const kavrin::Quantity& q, double df, double da, bool internal) {
+    if (internal ? df > da : df < da) return std::nullopt;
+    const double lower = internal ? da : q.lower(), upper = internal ? q.upper() : da;
+    return fw::format(kFmtRootBeyondTip, std::string(q.name).c_str(), fw::formatNumber(lower).c_str(),
+                      fw::formatNumber(upper).c_str(), internal ? "大于" : "小于");
+}
+
 std::optional<std::string> singleResultFault(const SingleInput& in, const SingleResult& r) {
     namespace q = measure_q;
     if (r.beta.deg > 59 || r.beta.min > 59 || !kBetaSecLimits.contains(r.beta.sec)) return std::string(kMsgHelixRange);
@@ -205,6 +212,7 @@ std::optional<std::string> singleResultFault(const SingleInput& in, const Single
                    {q::kHf, r.hf}, {q::kXn, r.xn}};
     for (const auto& res : results)
         if (auto f = resultOutside(res.q, res.v)) return f;
+    if (auto f = rootOutsideTip(q::kDf, r.df, r.daCalc, in.type == GearType::Internal)) return f;
     if (!finite(r)) return std::string(kMsgTipInsideBase);
     if (!insideRightAngle(r.alphaTRad) || !insideRightAngle(r.alphaAtRad)) return std::string(kMsgTipInsideBase);
     if (auto f = angleOutside(q::kAlphaT, r.alphaTRad)) return f;

@@ -90,6 +90,9 @@ inline constexpr const char* kMsgNoPin = "无法计算跨棒距，请检查测�
 inline constexpr const char* kMsgHelixRange = "计算得到的螺旋角超出0°～59°59′59″，请检查数据！";
 // A computed length that must be positive and is not ("齿根圆直径df").
 inline constexpr const char* kFmtNotPositive = "计算得到的%s≤0，不能构成齿轮，请检查数据！";
+// A root circle on the wrong side of its tip circle: the root diameter's
+// name, the ends of the range the tip leaves it, "小于" or "大于".
+inline constexpr const char* kFmtRootBeyondTip = "%s应在%s～%smm之间（%s齿顶圆直径）！";
 
 struct SingleInput {
     GearType type = GearType::External;
@@ -128,7 +131,8 @@ fw::Expected<SingleResult, std::string> singleTrial(const SingleInput& in);
 // (no subnormal either) and printable (kavrin::printable), every stored
 // result inside its quantity's range (measure_ranges.h; a length not above
 // zero is refused as kFmtNotPositive says), the angles inside 0°..90°, the
-// computed helix angle inside its fields, 1 ≤ kw < Z. nullopt, or the
+// computed helix angle inside its fields, the root circle on its side of the
+// tip circle (rootOutsideTip), 1 ≤ kw < Z. nullopt, or the
 // refusal naming the quantity. The trial, the edits and the record check
 // (measure_record_check.h) all run it.
 std::optional<std::string> singleResultFault(const SingleInput& in, const SingleResult& r);
@@ -140,6 +144,13 @@ std::optional<std::string> resultOutside(const kavrin::Quantity& q, double v);
 // An angle in radians against q's range in degrees (a hair of rounding
 // slack: the record holds degrees, the calculations radians).
 std::optional<std::string> angleOutside(const kavrin::Quantity& q, double radians);
+// The root circle against the tip circle, as a tooth has them: on an
+// external gear df = d − 2·hf lies below da = d + 2·ha (the whole depth
+// ha + hf is above zero), on an internal gear df = d + 2·hf lies above
+// da = d − 2·ha. Beside df's own range (resultOutside), which keeps df above
+// zero. nullopt, or kFmtRootBeyondTip naming df (quantity q) with the
+// range the tip leaves it.
+std::optional<std::string> rootOutsideTip(const kavrin::Quantity& q, double df, double da, bool internal);
 
 // A number as a field or a record may hold it: finite, zero or normal
 // (the strict parser refuses the subnormal "2.1e-314").

@@ -166,6 +166,7 @@ std::vector<Slot> pairSlots() {
             f64("d'" + n, 104 + o8, g.dw, result(g.dw)),
             f64("ha" + n, 240 + o8, g.ha, result(g.ha)),
             f64("hf" + n, 280 + o8, g.hf, result(g.hf)),
+            f64("df" + n, 144 + o8, g.df, result(g.df)),
             f64("db" + n, 160 + o8, g.db, result(g.db)),
             f64("Zv" + n, 440 + o8, g.zv, result(g.zv)),
             f64("W" + n, 352 + o8, g.w, result(g.w)),
@@ -201,17 +202,24 @@ std::vector<double> probes(const Slot& slot) {
 
 // The rules between slots: the pin against mn, the span count below Z, the
 // working centre distance in its band around a, the recomputed root
-// diameters of a pair. A probe that breaks one of them is refused, but
-// perhaps by that rule first.
+// diameters of a pair, each root circle (stored and recomputed) on its side
+// of its tip circle. A probe that breaks one of them is refused, but perhaps
+// by that rule first.
 bool singlePartnersHold(std::int32_t kind, const CyMeasureRecord& r) {
     const SingleMeasure m = singleMeasure(kind, r);
-    return !pinRefusal(m.in.type, m.in.mn, m.out.dp) && m.out.kw < m.in.z;
+    return !pinRefusal(m.in.type, m.in.mn, m.out.dp) && m.out.kw < m.in.z &&
+           !rootOutsideTip(q::kDf, m.out.df, m.out.daCalc, m.in.type == GearType::Internal);
 }
 bool pairPartnersHold(const CyMeasureRecord& r) {
     const PairMeasure m = pairMeasure(r);
     if (!centreDistanceAccepted(m.in, m.in.aw) || pairPinRefusal(m.in.mn, m.out.dp)) return false;
-    for (int i = 0; i < 2; ++i)
-        if (m.out.g[i].kw >= (i == 0 ? m.in.z1 : m.in.z2) || !q::kGear[i].df.admits(m.out.g[i].df)) return false;
+    for (int i = 0; i < 2; ++i) {
+        const bool internal = i == 1 && m.in.mesh == MeshType::Internal;
+        const GearSide& g = m.out.g[i];
+        if (g.kw >= (i == 0 ? m.in.z1 : m.in.z2) || !q::kGear[i].df.admits(g.df)) return false;
+        for (double df : {g.df, r.df[i]})
+            if (rootOutsideTip(q::kGear[i].df, df, g.da, internal)) return false;
+    }
     return true;
 }
 

@@ -202,6 +202,8 @@ TEST(MeasureRecordCheck, RefusedRecordsAreNeverWrittenAcceptedOnesLoadBack) {
 TEST(MeasureRecordCheck, FindingsAreRefused) {
     const CyMeasureRecord ext = singleRecord(measured(single(GearType::External, SolveMode::HelixGiven, 20, 44)));
     const CyMeasureRecord pair = pairRecord(measuredPair(MeshType::External, 20, 40, 44, 84, 61));
+    const CyMeasureRecord ring = singleRecord(measured(single(GearType::Internal, SolveMode::HelixGiven, 60, 116)));
+    const CyMeasureRecord inner = pairRecord(measuredPair(MeshType::Internal, 20, 60, 44, 116, 40));
     SingleInput steep = single(GearType::External, SolveMode::ShiftGiven, 20, 4 + 40 / std::cos(65 * kPi / 180));
     struct TrialCase {
         const char* name;
@@ -239,6 +241,20 @@ TEST(MeasureRecordCheck, FindingsAreRefused) {
         {"mn 1e300", 0, with(ext, 304, 1e300), kMsgModuleLarge},
         {"df −3", 0, with(ext, 144, -3.0), fw::format(kFmtNotPositive, "齿根圆直径df")},
         {"hc negative", 0, with(ext, 264, -0.2), fw::format(kFmtNotPositive, "固定弦齿高hc")},
+        // The root diameters as stored (the pair's load recomputes its own,
+        // its report and the profile tool read them): in their range, below
+        // the tip of an external gear, above the tip of an internal one.
+        {"pair df1 1000 under a 44 mm tip", 2, with(pair, 144, 1000.0),
+         "小齿轮齿根圆直径df1应在0.0001～44mm之间（小于齿顶圆直径）！"},
+        {"pair df1 −50", 2, with(pair, 144, -50.0), fw::format(kFmtNotPositive, "小齿轮齿根圆直径df1")},
+        {"pair df2 1e300", 2, with(pair, 152, 1e300),
+         "计算结果未被采用：大齿轮齿根圆直径df2 应在 0.0001 到 1000000 mm 之间。请检查输入数据！"},
+        {"internal pair df2 inside its tip", 2, with(inner, 152, 100.0),
+         "大齿轮齿根圆直径df2应在" + fw::formatNumber(inner.da[1]) + "～1000000mm之间（大于齿顶圆直径）！"},
+        {"internal gear df inside its tip", 1, with(ring, 152, 100.0),
+         "齿根圆直径df应在" + fw::formatNumber(ring.da[1]) + "～1000000mm之间（大于齿顶圆直径）！"},
+        {"external gear df at its tip", 0, with(ext, 144, ext.da[0]),
+         "齿根圆直径df应在0.0001～" + fw::formatNumber(ext.da[0]) + "mm之间（小于齿顶圆直径）！"},
         // The bytes of the other slot and of the pair columns are not read.
         {"NaN in the unused slot", 0, with(with(ext, 96, kNaN), 56, kNaN), ""},
         {"pair Δyn NaN (recomputed)", 2, with(pair, 136, kNaN), ""},

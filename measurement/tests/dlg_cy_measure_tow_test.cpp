@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
@@ -129,6 +130,40 @@ TEST_F(MeasureTowDlgTest, SavesAndLoadsThePairFile) {
         EXPECT_EQ(d.text(D::IDC_Z1), "0");
         d.click(IDCANCEL);
     });
+}
+
+// A pair file whose stored root diameter df1 lies outside the 44 mm tip or
+// below zero: the load refuses it naming df1 and its range, and the fields
+// keep the pair the user has in them.
+TEST_F(MeasureTowDlgTest, LoadRefusesARootDiameterOutsideItsRange) {
+    const struct {
+        double df1;
+        std::string fault;
+    } cases[] = {
+        {1000, "小齿轮齿根圆直径df1应在0.0001～44mm之间（小于齿顶圆直径）！"},
+        {-50, fw::format(kFmtNotPositive, "小齿轮齿根圆直径df1")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.df1);
+        auto bytes = readBytes(fixture("pair_a61.cyb"));
+        std::memcpy(bytes.data() + 64 + 144, &c.df1, 8);   // df1, after the 64-byte header
+        const fs::path file = m_data / "root.cyb";
+        ASSERT_TRUE(fw::writeFile(file, bytes));
+        m_s.answerOpen(file);
+        m_s.expectMessage(loadRefusal(c.fault));
+        run([&](Running& d) {
+            enterPair(d, "60");
+            d.click(D::IDC_TRIAL);
+            const std::string xn2 = d.text(D::IDC_XN2), aw = d.text(D::IDC_AW);
+            d.click(D::IDC_LOAD);
+            ASSERT_FALSE(m_s.messages().empty());
+            EXPECT_EQ(m_s.messages().back().icon, fw::MessageIcon::Exclamation);
+            EXPECT_EQ(d.text(D::IDC_XN2), xn2);
+            EXPECT_EQ(d.text(D::IDC_AW), aw);
+            EXPECT_TRUE(d.enabled(D::IDC_INTERNAL));
+            d.click(IDCANCEL);
+        });
+    }
 }
 
 // ---- cutting and interference checks ----

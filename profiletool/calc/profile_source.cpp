@@ -7,6 +7,7 @@
 #include "common/calc/data_file_header.h"
 #include "cylindrical/calc/cy_geom_record.h"
 #include "cylindrical/calc/cy_pre_record.h"
+#include "cylindrical/calc/geometry_design.h"
 #include "fw/format.h"
 #include "measurement/calc/cy_measure_record.h"
 #include "measurement/calc/single_measure.h"
@@ -37,6 +38,11 @@ std::optional<std::string> profileSourceFault(const ProfileSource& s, bool pinio
             if (!plain(v)) return std::string(kHintBadValues);
         if (!(g.d > 0) || !(g.db > 0) || !(g.alphaT > 0 && g.alphaT < 90) || g.beta < -90 || g.beta > 90)
             return std::string(kHintBadValues);
+        // The root circle on its side of the tip circle: below it on an
+        // external gear, above it on the internal gear of an internal pair.
+        const bool internal = s.gearKind == 1 && i == 1;
+        if (!(g.da > 0 && g.df > 0) || (internal ? !(g.df > g.da) : !(g.df < g.da)))
+            return std::string(kHintBadValues);
     }
     return std::nullopt;
 }
@@ -47,38 +53,43 @@ fw::Unexpected<ReadRefusal> refuseValues(std::string hint) {
     return fw::unexpected(ReadRefusal{std::move(hint), Disable::OkFilletShrinkage});
 }
 
-// A cylindrical design file: preliminary and geometry record.
-fw::Expected<ReadResult, ReadRefusal> readDesign(std::span<const std::uint8_t> records) {
+// A cylindrical design file: preliminary and geometry record. The tool's
+// own hints come first (no geometry, unfinished, unknown mesh); then both
+// records pass the geometry sheet's loader and its checks of both records,
+// and a refusal shows that loader's words, naming the field and its range.
+fw::Expected<ReadResult, ReadRefusal> readDesign(std::span<const std::uint8_t> file) {
     using namespace cylindrical;
+    const auto records = file.subspan(kavrin::CDataFileHeader::kSize);
     if (records.size() < CyPreRecord::kSize + CyGeomRecord::kSize)
         return refuse(kHintNoGeometry, Disable::ReadOkFilletShrinkage);
-    auto g = readCyGeomRecord(records.subspan(CyPreRecord::kSize));
-    if (!g) return refuse(kHintNoGeometry, Disable::ReadOkFilletShrinkage);
-    if (g->status != kCyGeomStatus) return refuse(kHintUnfinished, Disable::ReadOkFilletShrinkage);
-    if (g->meshType != 0 && g->meshType != 1) return refuse(kHintBadMesh, Disable::ReadOk);
-    if (g->cStarIndex < 0 || g->cStarIndex >= kCStarCount || !plausible(*g))
-        return refuse(kHintNoGeometry, Disable::ReadOkFilletShrinkage);
+    auto read = readCyGeomRecord(records.subspan(CyPreRecord::kSize));
+    if (!read) return refuse(kHintNoGeometry, Disable::ReadOkFilletShrinkage);
+    if (read->status != kCyGeomStatus) return refuse(kHintUnfinished, Disable::ReadOkFilletShrinkage);
+    if (read->meshType != 0 && read->meshType != 1) return refuse(kHintBadMesh, Disable::ReadOk);
+    auto loaded = loadGeometryDesign(file);
+    if (!loaded) return fw::unexpected(ReadRefusal{loaded.error(), Disable::ReadOkFilletShrinkage});
+    const CyGeomRecord& g = loaded->geom;
 
     ProfileSource s;
     s.kind = SourceKind::Design;
-    s.gearKind = g->meshType;
-    s.mn = g->mn;
-    s.cStar = cStarOfIndex(g->cStarIndex);
-    const double beta = g->betaDeg + g->betaMin / 60.0 + g->betaSec / 3600.0;
-    const double alphaN = g->alphaNDeg + g->alphaNMin / 60.0 + g->alphaNSec / 3600.0;
+    s.gearKind = g.meshType;
+    s.mn = g.mn;
+    s.cStar = cStarOfIndex(g.cStarIndex);
+    const double beta = g.betaDeg + g.betaMin / 60.0 + g.betaSec / 3600.0;
+    const double alphaN = g.alphaNDeg + g.alphaNMin / 60.0 + g.alphaNSec / 3600.0;
     const double at = std::atan(std::tan(rad(alphaN)) / std::cos(rad(beta)));
-    const double mt = g->mn / std::cos(rad(beta));
-    const double dy = g->sumX - g->yn;   // tip shortening Δy
-    const double ha = g->haStar, c = s.cStar, mn = g->mn;
+    const double mt = g.mn / std::cos(rad(beta));
+    const double dy = g.sumX - g.yn;   // tip shortening Δy
+    const double ha = g.haStar, c = s.cStar, mn = g.mn;
     GearValues& p = s.gears[0];
     GearValues& w = s.gears[1];
-    p.z = g->z1;
-    w.z = g->z2;
-    p.xn = g->xn1;
-    w.xn = g->xn2;
-    p.d = g->z1 * mt;
-    w.d = g->z2 * mt;
-    if (g->meshType == 0) {
+    p.z = g.z1;
+    w.z = g.z2;
+    p.xn = g.xn1;
+    w.xn = g.xn2;
+    p.d = g.z1 * mt;
+    w.d = g.z2 * mt;
+    if (g.meshType == 0) {
         p.da = p.d + 2 * (ha + p.xn - dy) * mn;
         p.df = p.d - 2 * (ha + c - p.xn) * mn;
         w.da = w.d + 2 * (ha + w.xn - dy) * mn;
@@ -97,7 +108,7 @@ fw::Expected<ReadResult, ReadRefusal> readDesign(std::span<const std::uint8_t> r
     if (auto f = profileSourceFault(s, true, true)) return fw::unexpected(ReadRefusal{*f, Disable::ReadOkFilletShrinkage});
     ReadResult r;
     r.source = s;
-    r.hint = std::string(g->meshType == 0 ? "所用的数据文件是成对外啮合齿轮设计计算数据!"
+    r.hint = std::string(g.meshType == 0 ? "所用的数据文件是成对外啮合齿轮设计计算数据!"
                                           : "所用的数据文件是成对内啮合齿轮设计计算数据!") +
              kHintChooseGear;
     return r;
@@ -179,8 +190,7 @@ fw::Expected<ReadResult, ReadRefusal> readProfileSource(std::span<const std::uin
     auto header = kavrin::readHeader(file);
     if (!header) return refuse(kHintNotCyb, Disable::OkFilletShrinkage);
     if (header->version < kavrin::kFirstHeaderVersion) return refuse(kHintOldVersion, Disable::ReadOkFilletShrinkage);
-    const auto records = file.subspan(kavrin::CDataFileHeader::kSize);
-    if (header->word == kavrin::kWordCyDesign) return readDesign(records);
+    if (header->word == kavrin::kWordCyDesign) return readDesign(file);
     if (header->word == kavrin::kWordCyMeasure) {
         if (header->kind < measurement::kKindSingleExternal || header->kind > measurement::kKindPair)
             return refuse(kHintNotCyb, Disable::OkFilletShrinkage);

@@ -74,14 +74,19 @@ struct ReadResult {
 // The check of what a read takes, for the gears the file offers: mn above
 // zero and at most measurement::kModuleMax, every value finite and no
 // subnormal, tooth counts above zero, the diameters and αt positive, β
-// within ±90°. nullopt, or the hint naming what is wrong.
+// within ±90°, the root circle below the tip circle (above it on the
+// internal gear of an internal pair). nullopt, or the hint naming what is
+// wrong.
 std::optional<std::string> profileSourceFault(const ProfileSource& s, bool pinion, bool gear);
 inline constexpr const char* kHintBadModule = "数据文件中的模数无效：模数应大于0并不大于100mm！";
 inline constexpr const char* kHintBadValues = "数据文件中的齿轮数据无效(齿数、直径或压力角)，不能生成齿廓数据！";
 
 // Every check before anything is taken: header, version, word, kind, the
-// records' length, status, mesh and c* index, the loader's own record check
-// of a measurement or small-module file, then profileSourceFault.
+// records' length, status and mesh, then the own loader of the file's kind
+// with its record checks (a design through the geometry sheet's loader,
+// both records checked; a measured gear or pair and a small-module pair
+// through theirs), then profileSourceFault. A refusal by a loader shows its
+// words, naming the field and its range.
 fw::Expected<ReadResult, ReadRefusal> readProfileSource(std::span<const std::uint8_t> file);
 
 // The path rules of the browse and path edit: .cyb (case ignored), existing.

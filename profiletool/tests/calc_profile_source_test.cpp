@@ -10,9 +10,11 @@
 #include "fw/format.h"
 #include "measurement/calc/cy_measure_record.h"
 #include "measurement/calc/measure_record_check.h"
+#include "profiletool/tests/source_files.h"
 #include "smallmodule/calc/cy_sm_record.h"
 
 using namespace profiletool;
+using profiletool_test::designFile;
 
 namespace {
 
@@ -36,11 +38,6 @@ cylindrical::CyGeomRecord examplePair() {
     g.zv2 = 40;
     g.status = cylindrical::kCyGeomStatus;
     return g;
-}
-
-std::vector<std::uint8_t> designFile(const cylindrical::CyGeomRecord& g) {
-    cylindrical::CyPreRecord pre;
-    return cylindrical::geometryDesignFileBytes(pre, g, kTime);
 }
 
 std::vector<std::uint8_t> fixture(const char* path) {
@@ -111,11 +108,14 @@ TEST(ProfileSource, InternalPairAndAngleFieldOrder) {
     EXPECT_EQ(pinion->type, 0);
 }
 
+// The tool's own hints for a file without a finished geometry or with an
+// unknown mesh; every other fault in the records is the geometry sheet's
+// loader's refusal, naming the field and its range.
 TEST(ProfileSource, RefusedDesignFiles) {
     struct Case {
         const char* name;
         std::vector<std::uint8_t> file;
-        const char* hint;
+        std::string hint;
         Disable disable;
     };
     auto with = [](auto change) {
@@ -123,13 +123,12 @@ TEST(ProfileSource, RefusedDesignFiles) {
         change(g);
         return designFile(g);
     };
-    cylindrical::CyPreRecord pre;
+    const std::string loader = std::string(cylindrical::kMsgNotDesignFile) + "\n";
+    cylindrical::CyPreRecord noRatio = profiletool_test::examplePreliminary();
+    noRatio.i = 0;
     const Case cases[] = {
-        {"preliminary only", cylindrical::cyPreFileBytes(pre, kTime), kHintNoGeometry, Disable::ReadOkFilletShrinkage},
-        {"Z1 −5", with([](auto& g) { g.z1 = -5; }), kHintNoGeometry, Disable::ReadOkFilletShrinkage},
-        {"NaN mn", with([](auto& g) { g.mn = std::nan(""); }), kHintNoGeometry, Disable::ReadOkFilletShrinkage},
-        {"c* index 3", with([](auto& g) { g.cStarIndex = 3; }), kHintNoGeometry, Disable::ReadOkFilletShrinkage},
-        {"αn minutes 60", with([](auto& g) { g.alphaNMin = 60; }), kHintNoGeometry, Disable::ReadOkFilletShrinkage},
+        {"preliminary only", cylindrical::cyPreFileBytes(cylindrical::CyPreRecord{}, kTime), kHintNoGeometry,
+         Disable::ReadOkFilletShrinkage},
         {"status 101", [&] {
              auto f = designFile(examplePair());
              const std::int32_t status = 101;
@@ -138,6 +137,17 @@ TEST(ProfileSource, RefusedDesignFiles) {
          }(),
          kHintUnfinished, Disable::ReadOkFilletShrinkage},
         {"mesh 2", with([](auto& g) { g.meshType = 2; }), kHintBadMesh, Disable::ReadOk},
+        {"Z1 −5", with([](auto& g) { g.z1 = -5; }), loader + "齿数 Z1：请输入 1 到 100000 之间的整数。",
+         Disable::ReadOkFilletShrinkage},
+        {"NaN mn", with([](auto& g) { g.mn = std::nan(""); }), loader + "法面模数 mn：请输入 0.05 到 100 之间的数值。",
+         Disable::ReadOkFilletShrinkage},
+        {"c* index 3", with([](auto& g) { g.cStarIndex = 3; }), loader + "径向齿隙系数 C：不是可选的一项。",
+         Disable::ReadOkFilletShrinkage},
+        {"αn minutes 60", with([](auto& g) { g.alphaNMin = 60; }), loader + "αn 分：请输入 0 到 59 之间的整数。",
+         Disable::ReadOkFilletShrinkage},
+        // The preliminary record is checked as the geometry sheet checks it.
+        {"preliminary without its ratio", cylindrical::geometryDesignFileBytes(noRatio, examplePair(), kTime),
+         loader + *cylindrical::checkCyPreRecord(noRatio), Disable::ReadOkFilletShrinkage},
     };
     for (const Case& c : cases) {
         auto r = readProfileSource(c.file);
@@ -145,6 +155,48 @@ TEST(ProfileSource, RefusedDesignFiles) {
         EXPECT_EQ(r.error().hint, c.hint) << c.name;
         EXPECT_EQ(r.error().disable, c.disable) << c.name;
     }
+}
+
+// Files the record check of their own kind refuses: the geometry example
+// with Σx or yn at 1e300, xn1 at 6 or mn at 1e-300, and the measured pair
+// with a root diameter df1 of 1000 mm under its 44 mm tip. Each is refused
+// with that loader's words, naming the field and its range; the patched
+// bytes are the fields the layouts give them.
+TEST(ProfileSource, OtherCalculatorsFilesPassTheirRecordChecks) {
+    ASSERT_TRUE(readProfileSource(profiletool_test::geometryExample()));
+    ASSERT_TRUE(readProfileSource(profiletool_test::measuredPair()));
+    const auto refused = profiletool_test::refusedByTheirRecordChecks();
+    ASSERT_EQ(refused.size(), 5u);
+    auto geometry = [&](std::size_t i) {
+        return *cylindrical::readCyGeomRecord(std::span(refused[i].file).subspan(64 + 376));
+    };
+    EXPECT_EQ(geometry(0).sumX, 1e300);
+    EXPECT_EQ(geometry(1).yn, 1e300);
+    EXPECT_EQ(geometry(2).xn1, 6);
+    EXPECT_EQ(geometry(3).mn, 1e-300);
+    EXPECT_EQ(measurement::readCyMeasureRecord(std::span(refused[4].file).subspan(64))->df[0], 1000);
+    for (const auto& c : refused) {
+        auto r = readProfileSource(c.file);
+        ASSERT_FALSE(r) << c.name;
+        EXPECT_EQ(r.error().hint, c.hint) << c.name;
+    }
+    // The same words as the geometry sheet's own load of the file.
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_EQ(cylindrical::loadGeometryDesign(refused[i].file).error(), refused[i].hint) << refused[i].name;
+}
+
+// A design whose values each lie in their ranges but give a root circle
+// outside the tip circle (Σx − yn = 10 shortens the tips by 10 modules) is
+// no tooth to draw.
+TEST(ProfileSource, RootOutsideTheTipIsRefused) {
+    cylindrical::CyGeomRecord g = examplePair();
+    g.sumX = 10;
+    g.xn1 = 5;
+    g.xn2 = 5;
+    ASSERT_FALSE(cylindrical::checkCyGeomRecord(g));
+    auto r = readProfileSource(designFile(g));
+    ASSERT_FALSE(r);
+    EXPECT_EQ(r.error().hint, kHintBadValues);
 }
 
 TEST(ProfileSource, HeaderRefusals) {
@@ -314,7 +366,8 @@ TEST(ProfileSource, FilletBoundsAsPrintedAreAccepted) {
 
 // What a read puts into the fields, the fields accept: the shrinkage default
 // 0.25·mn would reach the refused 3 at mn 12; a module the tool cannot draw
-// (1e300) is refused at the read.
+// (1e300) or beyond the geometry record's range (100.5) is refused at the
+// read, in the geometry sheet loader's words.
 TEST(ProfileSource, DefaultsPassTheirFieldsAndAbsurdModulesAreRefused) {
     ProfileSource s;
     for (double mn : {0.1, 4.0, 11.9, 12.0, 50.0, 100.0}) {
@@ -332,7 +385,9 @@ TEST(ProfileSource, DefaultsPassTheirFieldsAndAbsurdModulesAreRefused) {
         g.a = g.ad = 30 * mn;
         auto r = readProfileSource(designFile(g));
         ASSERT_FALSE(r) << mn;
-        EXPECT_EQ(r.error().hint, kHintBadModule) << mn;
+        EXPECT_EQ(r.error().hint,
+                  std::string(cylindrical::kMsgNotDesignFile) + "\n法面模数 mn：请输入 0.05 到 100 之间的数值。")
+            << mn;
     }
     cylindrical::CyGeomRecord g = examplePair();
     g.mn = 100;

@@ -11,6 +11,7 @@
 #include "fw/file.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
+#include "profiletool/tests/source_files.h"
 #include "smallmodule/calc/cy_sm_record.h"
 
 namespace fs = std::filesystem;
@@ -35,7 +36,7 @@ std::vector<std::uint8_t> examplePairFile(double mn = 2) {
     g.haStar = 1;
     g.zv1 = 20;
     g.zv2 = 40;
-    return cylindrical::geometryDesignFileBytes(cylindrical::CyPreRecord{}, g, 1765324800);
+    return profiletool_test::designFile(g);
 }
 
 std::vector<std::uint8_t> readBytes(const fs::path& p) {
@@ -170,6 +171,32 @@ TEST_F(ToolDlgTest, RefusedReadsKeepTheValues) {
     });
 }
 
+// Files whose own record check refuses them (the geometry example with a
+// value outside its range, the measured pair with its root circle outside
+// its tip): the hint names the field and its range, 确定, rp and λ are
+// disabled, the values of the file read before stay, and nothing is written.
+TEST_F(ToolDlgTest, FilesTheirRecordChecksRefuseWriteNothing) {
+    const fs::path good = put("pair.cyb", profiletool_test::geometryExample());
+    run([&](Running& d) {
+        read(d, good);
+        ASSERT_TRUE(d.enabled(IDOK));
+        auto& dlg = static_cast<D&>(d.dialog());
+        const ProfileSource before = dlg.source();
+        for (const auto& c : profiletool_test::refusedByTheirRecordChecks()) {
+            SCOPED_TRACE(c.name);
+            read(d, put("refused.cyb", c.file));
+            EXPECT_EQ(d.text(D::IDC_HINT), c.hint);
+            for (int id : {int(IDOK), int(D::IDC_FILLET), int(D::IDC_SHRINKAGE)}) EXPECT_FALSE(d.enabled(id)) << id;
+            EXPECT_EQ(dlg.source(), before);
+            d.click(IDOK);
+            EXPECT_FALSE(d.ended());
+        }
+        d.close();
+    });
+    for (const auto& entry : fs::directory_iterator(m_inst.data()))
+        EXPECT_NE(entry.path().extension(), ".cyd") << entry.path();
+}
+
 TEST_F(ToolDlgTest, MeasuredGearsAndSmallModulePairs) {
     const fs::path single = m_inst.data("single.cyb");
     fs::copy_file(fs::path(KAVRIN_SOURCE_DIR) / "measurement/tests/fixtures/single_z20.cyb", single);
@@ -223,7 +250,7 @@ TEST_F(ToolDlgTest, ProfileWithoutPointsIsNotWritten) {
     g.meshType = 1;
     g.zv1 = 20;
     g.zv2 = 24;
-    const fs::path src = put("internal.cyb", cylindrical::geometryDesignFileBytes(cylindrical::CyPreRecord{}, g, 0));
+    const fs::path src = put("internal.cyb", profiletool_test::designFile(g, 0));
     run([&](Running& d) {
         read(d, src);
         ASSERT_TRUE(d.enabled(IDOK));

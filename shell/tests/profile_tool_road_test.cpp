@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #if __has_include("profiletool/ctool_cy_dwdata_dlg.h")
-#include "cylindrical/calc/geometry_design.h"
 #include "fw/file.h"
 #include "profiletool/ctool_cy_dwdata_dlg.h"
+#include "profiletool/tests/source_files.h"
 #include "shell/kavrin_app.h"
 #include "shell_fixture.h"
 
@@ -25,19 +25,8 @@ protected:
 };
 
 TEST_F(ProfileToolRoadTest, PointFileWrittenAndNothingLoaded) {
-    cylindrical::CyGeomRecord g;
-    g.z1 = 20;
-    g.z2 = 40;
-    g.hand = cylindrical::kHandSpur;
-    g.mn = 2;
-    g.alphaNDeg = 20;
-    g.a = g.ad = 60;
-    g.alphaWtDeg = 20;
-    g.haStar = 1;
-    g.zv1 = 20;
-    g.zv2 = 40;
     const auto src = dir / "home" / "data" / "pair.cyb";
-    ASSERT_TRUE(fw::writeFile(src, cylindrical::geometryDesignFileBytes(cylindrical::CyPreRecord{}, g, 0)));
+    ASSERT_TRUE(fw::writeFile(src, profiletool_test::geometryExample()));
     const auto out = dir / "home" / "data" / "pinion.cyd";
     s.onDialog(D::IDD, [&](fwtest::Running& d) {
         d.type(D::IDC_PATH, src.string());

@@ -20,8 +20,7 @@
 #include "cycloid/dorrith_dlg.h"
 #include "cycloid/parametdlg.h"
 #include "resources/kavrin/module.h"
-#include "cylindrical/calc/geometry_design.h"  // kavrin: profile CAD data tool
-#include "fw/file.h"
+#include "fw/file.h"  // kavrin: profile CAD data tool
 #include "profiletool/ctool_cy_dwdata_dlg.h"
 #include "cylindrical/cy_geom_pro_sheet.h"  // corvane: geometry sheet
 #include "cylindrical/calc/cutting_check.h"  // corvane: cutter scheme and check results
@@ -711,25 +710,17 @@ void contactChart2(Shooter& shooter) { contactChart<CCwZloDlg2>(shooter, "tarv-c
 
 // ---- kavrin: the profile CAD data tool after reading a designed pair ----
 
-// The example pair (Z1 20, Z2 40, mn 2, αn 20°, x 0) written to a temporary
-// design file, typed into the path field and read.
+// The geometry example as the geometry sheet saved it (Z1 20, Z2 40, mn 2,
+// αn 20°, x 0), copied to a temporary design file, typed into the path field
+// and read.
 void profileTool(Shooter& shooter) {
-    cylindrical::CyGeomRecord g;
-    g.z1 = 20;
-    g.z2 = 40;
-    g.hand = cylindrical::kHandSpur;
-    g.mn = 2;
-    g.alphaNDeg = 20;
-    g.a = g.ad = 60;
-    g.alphaWtDeg = 20;
-    g.haStar = 1;
-    g.zv1 = 20;
-    g.zv2 = 40;
+    auto example = fw::readFile(std::filesystem::path(KAVRIN_SOURCE_DIR) / "fuzz/corpus/profile_source/design_example.cyb");
+    if (!example) return;
     const char* tmp = std::getenv("KAVRIN_TEST_TMP");
     const std::filesystem::path dir = std::filesystem::path(tmp ? tmp : "/tmp") / "screenshots";
     std::filesystem::create_directories(dir);
     const std::filesystem::path file = dir / "example-pair.cyb";
-    if (!fw::writeFile(file, cylindrical::geometryDesignFileBytes(cylindrical::CyPreRecord{}, g, 0))) return;
+    if (!fw::writeFile(file, *example)) return;
     using D = CToolCyDwdataDlg;
     D dlg(nullptr);
     shooter.shoot("kavrin-profile-tool", dlg, [file](fw::Dialog& d) {
