@@ -174,6 +174,11 @@ std::string readingOf(std::string_view text) {
     return s;
 }
 
+bool sameName(std::string_view caption, std::string_view written) {
+    const auto all = captionReadings(caption);
+    return std::find(all.begin(), all.end(), readingOf(written)) != all.end();
+}
+
 std::vector<std::string> readingsOf(const fw::Dialog& d, const fw::Control& c) {
     return readingsWith(d, c, accessibleName(d, c));
 }
@@ -209,41 +214,29 @@ int controlNamed(const fw::Dialog& d, std::string_view name, Role role) {
 }
 
 int sheetButtonNamed(const fw::PropertySheet& s, std::string_view name) {
-    const std::string wanted = readingOf(name);
-    for (int id : s.buttons()) {
-        const auto all = captionReadings(fw::standardButtonText(id));
-        if (std::find(all.begin(), all.end(), wanted) != all.end()) return id;
-    }
+    for (int id : s.buttons())
+        if (sameName(fw::standardButtonText(id), name)) return id;
     return 0;
 }
 
 int pageNamed(const fw::PropertySheet& s, std::string_view name) {
-    const std::string wanted = readingOf(name);
-    for (int i = 0; i < s.GetPageCount(); ++i) {
-        const auto all = captionReadings(s.GetPage(i)->title());
-        if (std::find(all.begin(), all.end(), wanted) != all.end()) return i;
-    }
+    for (int i = 0; i < s.GetPageCount(); ++i)
+        if (sameName(s.GetPage(i)->title(), name)) return i;
     return -1;
 }
 
 int answerNamed(const std::vector<int>& answers, std::string_view word) {
-    const std::string wanted = readingOf(word);
-    for (int id : answers) {
-        const auto all = captionReadings(fw::standardButtonText(id));
-        if (std::find(all.begin(), all.end(), wanted) != all.end()) return id;
-    }
+    for (int id : answers)
+        if (sameName(fw::standardButtonText(id), word)) return id;
     return 0;
 }
 
 int menuCommand(const fw::Menu& menu, const std::vector<std::string>& path) {
     const std::vector<fw::MenuItem>* items = &menu.items;
     for (std::size_t k = 0; k < path.size(); ++k) {
-        const std::string wanted = readingOf(path[k]);
         const fw::MenuItem* hit = nullptr;
-        for (const auto& item : *items) {
-            const auto all = captionReadings(item.text);
-            if (!item.text.empty() && std::find(all.begin(), all.end(), wanted) != all.end()) hit = &item;
-        }
+        for (const auto& item : *items)
+            if (!item.text.empty() && sameName(item.text, path[k])) hit = &item;
         if (!hit) return 0;
         if (k + 1 == path.size()) return hit->children.empty() ? hit->command : 0;
         items = &hit->children;

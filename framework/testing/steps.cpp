@@ -45,8 +45,8 @@ std::vector<std::string> split(std::string_view s, std::string_view sep) {
 constexpr std::string_view kVerbs[] = {"菜单", "窗口", "输入", "选", "拖", "按", "翻到", "核对", "保存为", "打开", "回答"};
 bool isAnswer(const Step& st) { return st.verb == "保存为" || st.verb == "打开" || st.verb == "回答"; }
 
-// A text against a pattern in which "…" stands for any text, read as
-// names are read (blanks, colons and line ends do not count).
+}  // namespace
+
 bool fits(std::string_view text, std::string_view pattern) {
     const std::string t = readingOf(text);
     const auto pieces = split(pattern, kEllipsis);
@@ -68,6 +68,8 @@ bool fits(std::string_view text, std::string_view pattern) {
     }
     return true;
 }
+
+namespace {
 
 // A number shown against a number written: equal to the digits written.
 bool sameNumber(std::string_view shown, std::string_view written) {
@@ -124,6 +126,14 @@ fs::path answerPath(const fs::path& folder, const std::string& name) {
 }
 
 }  // namespace
+
+bool readsAs(std::string_view shown, std::string_view written) { return sameNumber(shown, written) || fits(shown, written); }
+
+std::vector<std::string> menuPath(std::string_view path) {
+    std::vector<std::string> out;
+    for (const auto& part : split(path, ">")) out.push_back(trim(part));
+    return out;
+}
 
 Step parseStep(std::string_view text) {
     Step st;
@@ -249,9 +259,7 @@ void StepRunner::run(const std::vector<Step>& steps) {
         takeAnswers();
         fw::MdiFrame* frame = m_app.frame();
         const fw::Menu* menu = frame ? frame->currentMenu() : nullptr;
-        std::vector<std::string> path;
-        for (const auto& part : split(st.target, ">")) path.push_back(trim(part));
-        const int command = menu ? menuCommand(*menu, path) : 0;
+        const int command = menu ? menuCommand(*menu, menuPath(st.target)) : 0;
         if (!command) {
             fail("the menu has no such item");
             break;
@@ -356,7 +364,7 @@ bool StepRunner::read(Running& r, const Step& st) {
         return false;
     }
     const std::string shown = found.front()->text();
-    if (sameNumber(shown, st.value) || fits(shown, st.value)) return true;
+    if (readsAs(shown, st.value)) return true;
     fail("it shows " + inQuotes(shown));
     return false;
 }

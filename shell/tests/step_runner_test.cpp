@@ -8,7 +8,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "fwtest/steps.h"
 #include "shell/kavrin_app.h"
 #include "shell_fixture.h"
+#include "worked_example_document.h"
 
 namespace {
 
@@ -30,11 +30,8 @@ std::vector<fwtest::Step> steps(const std::vector<std::string>& texts) {
 
 // The first part of the worked example: the preliminary design up to its save.
 std::vector<fwtest::Step> examplePreliminary() {
-    std::ifstream in(std::filesystem::path(KAVRIN_SOURCE_DIR) / "docs/examples.htm", std::ios::binary);
-    std::ostringstream html;
-    html << in.rdbuf();
     std::vector<fwtest::Step> out;
-    for (auto& st : fwtest::documentSteps(html.str())) {
+    for (auto& st : fwtest::documentSteps(worked_example::documentText())) {
         if (st.verb == "菜单" && !out.empty()) break;
         out.push_back(std::move(st));
     }

@@ -8,8 +8,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -20,54 +18,12 @@
 #include "fwtest/steps.h"
 #include "shell/kavrin_app.h"
 #include "shell_fixture.h"
+#include "worked_example_document.h"
 
 namespace fs = std::filesystem;
+using namespace worked_example;
 
 namespace {
-
-std::string documentText() {
-    std::ifstream in(fs::path(KAVRIN_SOURCE_DIR) / "docs/examples.htm", std::ios::binary);
-    std::ostringstream out;
-    out << in.rdbuf();
-    return out.str();
-}
-
-// The lines of the document's report block that opens with `tag`.
-std::vector<std::string> documentBlock(const std::string& html, const std::string& tag) {
-    std::istringstream in(html);
-    std::vector<std::string> lines;
-    std::string line;
-    bool inBlock = false;
-    while (std::getline(in, line)) {
-        if (line == tag) inBlock = true;
-        else if (inBlock && line == "</pre>") break;
-        else if (inBlock) lines.push_back(line);
-    }
-    EXPECT_FALSE(lines.empty()) << tag;
-    return lines;
-}
-
-// The report of the whole example as the document shows it: two empty lines,
-// the preliminary report, then each later section after an empty line.
-std::vector<std::string> documentedReport(const std::string& html) {
-    std::vector<std::string> lines{"", ""};
-    bool first = true;
-    for (const char* tag : {"<pre>", "<pre class=\"geometry\">", "<pre class=\"rating\">"}) {
-        if (!first) lines.push_back("");
-        first = false;
-        for (auto& l : documentBlock(html, tag)) lines.push_back(std::move(l));
-    }
-    return lines;
-}
-
-std::vector<std::string> lines(const std::string& text) {
-    std::vector<std::string> out;
-    std::size_t from = 0;
-    for (std::size_t at; (at = text.find("\r\n", from)) != std::string::npos; from = at + 2)
-        out.push_back(text.substr(from, at - from));
-    out.push_back(text.substr(from));
-    return out;
-}
 
 class WorkedExample : public ShellTest {
 protected:
@@ -99,7 +55,7 @@ TEST_F(WorkedExample, RunsAsTheDocumentSays) {
     EXPECT_DOUBLE_EQ(loaded->geom.a, 110);
     const std::string text = fw::utf8FromGbk(readBytes(report));
     const auto want = documentedReport(html);
-    const auto got = lines(text);
+    const auto got = reportLines(text);
     EXPECT_EQ(want.size(), 171u);
     for (std::size_t k = 0; k < std::max(want.size(), got.size()); ++k)
         ASSERT_EQ(k < got.size() ? got[k] : "<missing>", k < want.size() ? want[k] : "<none>") << "report line " << k;

@@ -24,6 +24,10 @@ namespace fwtest {
 // The form two names are compared in.
 std::string readingOf(std::string_view text);
 
+// Whether a caption (a button's, a menu item's: "&C 执行计算", "预定计算......",
+// "是(&Y)") is what `written` calls it.
+bool sameName(std::string_view caption, std::string_view written);
+
 // What a step does with a control, and so which kinds of control it may name.
 enum class Role {
     Any,

@@ -44,6 +44,15 @@ struct Step {
     std::string text;     // the step as written, for failure messages
 };
 
+// A text against a step's pattern, read as names are read; "…" stands for
+// any text ("计算记录已以…文件名输出报告！").
+bool fits(std::string_view text, std::string_view pattern);
+// What a control shows against what a 核对 step writes: a number equal to
+// the digits written, else a text that fits.
+bool readsAs(std::string_view shown, std::string_view written);
+// A menu path "A > B > C" into its captions.
+std::vector<std::string> menuPath(std::string_view path);
+
 // One step from its text; the verb is empty when the text is no step.
 Step parseStep(std::string_view text);
 
