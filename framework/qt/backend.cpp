@@ -90,18 +90,7 @@ void ModalWindow::closeEvent(QCloseEvent* e) {
 // ---- SheetWindow ----
 
 namespace {
-QString buttonText(int id) {
-    switch (id) {
-    case fw::IDOK: return QStringLiteral("确定");
-    case fw::IDCANCEL: return QStringLiteral("取消");
-    case fw::ID_APPLY_NOW: return QStringLiteral("应用(&A)");
-    case fw::IDHELP: return QStringLiteral("帮助");
-    case fw::ID_WIZBACK: return QStringLiteral("< 上一步(&B)");
-    case fw::ID_WIZNEXT: return QStringLiteral("下一步(&N) >");
-    case fw::ID_WIZFINISH: return QStringLiteral("完成");
-    default: return {};
-    }
-}
+QString buttonText(int id) { return qs(fw::standardButtonText(id)); }
 const int kSheetButtons[] = {fw::ID_WIZBACK, fw::ID_WIZNEXT, fw::ID_WIZFINISH, fw::IDOK,
                              fw::IDCANCEL,   fw::ID_APPLY_NOW, fw::IDHELP};
 }  // namespace
@@ -493,18 +482,6 @@ void QtBackend::windowDestroyed(fw::Window& w) {
 // ---- message boxes ----
 
 namespace {
-QString answerText(int id) {
-    switch (id) {
-    case fw::IDOK: return QStringLiteral("确定");
-    case fw::IDCANCEL: return QStringLiteral("取消");
-    case fw::IDYES: return QStringLiteral("是(&Y)");
-    case fw::IDNO: return QStringLiteral("否(&N)");
-    case fw::IDRETRY: return QStringLiteral("重试(&R)");
-    case fw::IDABORT: return QStringLiteral("中止(&A)");
-    case fw::IDIGNORE: return QStringLiteral("忽略(&I)");
-    default: return {};
-    }
-}
 QMessageBox::ButtonRole answerRole(int id) {
     switch (id) {
     case fw::IDOK:
@@ -532,7 +509,7 @@ int QtBackend::messageBox(const fw::MessageRequest& m) {
     const auto answers = m.answers();
     std::vector<std::pair<QAbstractButton*, int>> buttons;
     for (int id : answers) {
-        QPushButton* b = box.addButton(answerText(id), answerRole(id));
+        QPushButton* b = box.addButton(buttonText(id), answerRole(id));
         b->setObjectName(QStringLiteral("answer-%1").arg(id));
         buttons.push_back({b, id});
     }

@@ -58,6 +58,24 @@ const std::string& appTitle() { return titleStore(); }
 void setHelpFile(std::string file) { helpStore() = std::move(file); }
 const std::string& helpFile() { return helpStore(); }
 
+std::string_view standardButtonText(int id) {
+    switch (id) {
+    case IDOK: return "确定";
+    case IDCANCEL: return "取消";
+    case IDYES: return "是(&Y)";
+    case IDNO: return "否(&N)";
+    case IDRETRY: return "重试(&R)";
+    case IDABORT: return "中止(&A)";
+    case IDIGNORE: return "忽略(&I)";
+    case IDHELP: return "帮助";
+    case ID_APPLY_NOW: return "应用(&A)";
+    case ID_WIZBACK: return "< 上一步(&B)";
+    case ID_WIZNEXT: return "下一步(&N) >";
+    case ID_WIZFINISH: return "完成";
+    default: return {};
+    }
+}
+
 std::vector<int> MessageRequest::answers() const {
     switch (buttons) {
     case MessageButtons::Ok: return {IDOK};

@@ -159,7 +159,10 @@ void Session::expectMessage(std::string text, int answer) { m_answers.push_back(
 void Session::answerOpen(std::filesystem::path p) { m_fileAnswers.push_back({fw::FileMode::Open, std::move(p)}); }
 void Session::answerSave(std::filesystem::path p) { m_fileAnswers.push_back({fw::FileMode::Save, std::move(p)}); }
 void Session::cancelFile() { m_fileAnswers.push_back({std::nullopt, std::nullopt}); }
-void Session::tolerate(Script script) { m_defaultScript = std::move(script); }
+void Session::tolerate(Script script) {
+    if (script) m_defaultScript = std::move(script);
+    else m_defaultScript.reset();
+}
 
 bool Session::allUsed() const {
     return m_scripts.empty() && m_sheetScripts.empty() && m_answers.empty() && m_fileAnswers.empty();

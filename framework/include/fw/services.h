@@ -39,6 +39,11 @@ MessageRequest messageRequest(std::string_view text, std::string_view caption, u
 int MessageBox(std::string_view text, std::string_view caption = {}, unsigned flags = MB_OK);
 int MessageBox(std::string_view text, unsigned flags);
 
+// The caption of a standard button, as every backend shows it: a message
+// box's answers and a property sheet's own buttons ("确定", "是(&Y)",
+// "下一步(&N) >"); empty for any other id.
+std::string_view standardButtonText(int id);
+
 // ---- File dialogs. ----
 enum class FileMode { Open, Save };
 

@@ -135,7 +135,8 @@ public:
     // For tests that walk many dialogs: a dialog or sheet with no script
     // queued runs `script`, a message box with no answer queued gets its
     // cancel answer (No, Cancel, OK), a file dialog with none is cancelled;
-    // none of these fails the test. The records are kept as usual.
+    // none of these fails the test. The records are kept as usual. An empty
+    // script (nullptr) makes the session strict again.
     void tolerate(Script script);
 
     const std::vector<MessageRecord>& messages() const { return m_messages; }
