@@ -176,7 +176,7 @@ std::optional<std::string> CypreDlg::numbersFault(const Numbers& n) {
                                                   {&kP, n.p}, {&kMs, n.out.ms}, {&kMn, n.out.mn}, {&kA, n.out.a},
                                                   {&kSigmaHP, n.in.sigmaHP}, {&kSigmaFP, n.in.sigmaFP},
                                                   {&kPhiD, n.in.phiD}, {&kK1, n.in.k1}, {&kK2, n.in.k2}}))
-        return resultRefusal(*q);
+        return kavrin::resultNotTaken(*q);
     return std::nullopt;
 }
 

@@ -46,7 +46,8 @@ RatingResult<double> ratingTorque(double powerKw, double speedRpm) {
     if (!isUsableValue(powerKw)) return fw::unexpected(attention("输入的功率值不正确！"));
     const double t = kavrin::kTorquePerPower * powerKw / speedRpm;
     if (!isUsableValue(t)) return fw::unexpected(attention("输入的功率值不正确！"));
-    if (!rating_q::kTorque.admits(t)) return fw::unexpected(attention(resultRefusal(rating_q::kTorque).c_str()));
+    if (!rating_q::kTorque.admits(t))
+        return fw::unexpected(attention(kavrin::resultNotTaken(rating_q::kTorque).c_str()));
     return t;
 }
 

@@ -215,8 +215,8 @@ TEST(CwRangesText, RefusalsNameTheFieldAndItsRange) {
         double v;
         const char* text;
     } cases[] = {
-        {q::kN1, 1e300, "输入转速 n1应在0.01～100000r/min之间"},
-        {q::kN1, 1e-300, "输入转速 n1应在0.01～100000r/min之间"},
+        {q::kN1, 1e300, "输入转速 n1应在1e-06～1000000r/min之间"},
+        {q::kN1, 1e-300, "输入转速 n1应在1e-06～1000000r/min之间"},
         {q::kN1, 0, "输入转速 n1应为正值"},
         {q::kU, 4.9, "传动比 u应在5～70之间"},
         {q::kM, 1e300, "标准模数 m应在1～40mm之间"},
@@ -241,7 +241,7 @@ TEST(CwRangesText, RefusalsNameTheFieldAndItsRange) {
         {&CwGeomRecord::theta, 0, "蜗轮齿宽角 θ应在0°～180°之间"},
         {&CwGeomRecord::theta, 1e308, "蜗轮齿宽角 θ应在0°～180°之间"},
         {&CwGeomRecord::b2, 0, "蜗轮齿宽 b2应为正值"},
-        {&CwGeomRecord::b2, 1e-300, "蜗轮齿宽 b2应在0.001～100000mm之间"},
+        {&CwGeomRecord::b2, 1e-300, "蜗轮齿宽 b2应在1e-06～10000000mm之间"},
         {&CwGeomRecord::x2, -1e300, "蜗轮变位系数 χ2应在-5～5之间"},
         {&CwGeomRecord::gammaW, 90, "蜗杆节圆柱导程角 γ'应在0°～90°之间"},
     };

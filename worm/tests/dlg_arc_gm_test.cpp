@@ -314,7 +314,7 @@ TEST_F(ArcGmDlgTest, Zc1PairWithoutAnArcCentreIsNotCalculated) {
     int r = run<D>([&](Running& d) {
         load<D>(d, file);
         typeLeave(d, D::IDC_AW, "580");
-        m_s.expectMessage("计算结果无效：圆弧中心轴向座标 L1应为正值！");
+        m_s.expectMessage("计算结果未被采用：圆弧中心轴向座标 L1 应在 1e-06 到 10000000 mm 之间。请检查输入数据！");
         d.click(D::IDC_CALC);
         EXPECT_FALSE(d.enabled(IDOK));
         EXPECT_EQ(d.text(D::IDC_L1), "0");
