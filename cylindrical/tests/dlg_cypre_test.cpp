@@ -524,6 +524,76 @@ TEST_F(CypreDlgTest, LoadsAnOldFileWithoutHeader) {
     EXPECT_TRUE(std::equal(full.begin() + 64, full.end(), again.begin() + 64));
 }
 
+// The smallest and the fastest drives: typed, calculated, saved with their
+// report and loaded again, every field as it was. The allowable stresses
+// are the fields' lowest and the load factors those of heavy shocks, so
+// that the strength formulas give a module of at least 0.5 mm:
+// - the pinion stage of a 0.22 W micro gearmotor: P = 0.0002 kW at
+//   9,555 r/min, so T = 9549·0.0002/9555 = 0.00019987 N·m;
+// - the 1:5 step-up of a contra-angle dental handpiece: the bur pinion at
+//   200,000 r/min with 0.06 kW, so no = 40,000 r/min and T = 0.0143 N·m.
+TEST_F(CypreDlgTest, MicroGearmotorAndDentalHandpieceAreDesignedSavedAndLoaded) {
+    struct Design {
+        const char* name;
+        const char* z1;
+        const char* i;
+        const char* ni;
+        const char* p;
+        const char* no;
+        double t;
+    };
+    const Design designs[] = {
+        {"micro gearmotor", "4", "1", "9555", "0.0002", "9555", 9549 * 0.0002 / 9555},
+        {"dental handpiece", "8", "5", "200000", "0.06", "40000", 9549 * 0.06 / 40000},
+    };
+    for (const Design& g : designs) {
+        SCOPED_TRACE(g.name);
+        const fs::path data = m_data / (std::string(g.name) + ".cyb");
+        const fs::path report = m_data / (std::string(g.name) + ".cyt");
+        m_s.answerSave(data);
+        m_s.expectMessage("计算记录已以\n" + report.string() + "\n文件名输出报告！");
+        std::string shown[4];
+        const int fields[] = {D::IDC_T, D::IDC_MN, D::IDC_MS, D::IDC_A};
+        int r = run([&](Running& d) {
+            d.type(D::IDC_TITLE, g.name);
+            d.type(D::IDC_Z1, g.z1);
+            d.leave();
+            d.type(D::IDC_I, g.i);
+            d.leave();
+            d.type(D::IDC_NI, g.ni);
+            d.leave();
+            d.type(D::IDC_P, g.p);
+            d.leave();
+            d.type(D::IDC_SIGMA_HP, "500");
+            d.type(D::IDC_SIGMA_FP, "100");
+            d.click(D::IDC_HARD);
+            d.click(D::IDC_CANTILEVER);
+            d.click(D::IDC_HEAVY);
+            EXPECT_EQ(d.text(D::IDC_NO), g.no);
+            EXPECT_NEAR(std::stod(d.text(D::IDC_T)), g.t, 1e-9 * g.t);
+            d.click(D::IDC_CALC);
+            ASSERT_EQ(d.text(D::IDC_HINT), kCalcDone);
+            EXPECT_EQ(d.text(D::IDC_MN), "0.5");
+            for (int k = 0; k < 4; ++k) shown[k] = d.text(fields[k]);
+            d.click(IDOK);
+        });
+        ASSERT_EQ(r, IDOK);
+        const auto raw = readBytes(report);
+        const std::string text = fw::utf8FromGbk(std::string(raw.begin(), raw.end()));
+        EXPECT_NE(text.find(fw::format("%.2f r/min", std::stod(g.ni))), std::string::npos) << text;
+        EXPECT_NE(text.find(fw::format("%.2fN.m", g.t)), std::string::npos) << text;
+        m_s.answerOpen(data);
+        run([&](Running& d) {
+            d.click(D::IDC_LOAD);
+            EXPECT_EQ(d.text(D::IDC_NI), g.ni);
+            EXPECT_EQ(d.text(D::IDC_P), g.p);
+            EXPECT_EQ(d.text(D::IDC_NO), g.no);
+            for (int k = 0; k < 4; ++k) EXPECT_EQ(d.text(fields[k]), shown[k]) << fields[k];
+            cancelAndLeave(d);
+        });
+    }
+}
+
 // Each refused file leaves the fields and the shared paths as they were.
 TEST_F(CypreDlgTest, RefusedFilesChangeNothing) {
     auto full = exampleFile();
