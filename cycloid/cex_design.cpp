@@ -108,7 +108,7 @@ bool cexTakeInRange(fw::Dialog& d, int id, double v, const fw::Bounds& b) {
 
 bool cexDerivedAdmitted(std::initializer_list<QuantityValue> values) {
     if (const kavrin::Quantity* q = firstRefused(values)) {
-        fw::MessageBox(resultRefusal(*q), fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        fw::MessageBox(kavrin::resultNotTaken(*q), fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return false;
     }
     return true;

@@ -167,7 +167,7 @@ bool CCexyPropertyPage1::takeTorque(double P, double i, double eta, double n0, i
     if ((mask & kTorqueBits) != kTorqueBits) return true;
     const double tc = outputTorque(P, i, eta, n0);
     // Before the tooth counts are typed i is 0, and so is the torque; once
-    // they are, it lies within its range (0.001 to 1e9 N·m).
+    // they are, it lies within its range (kTc).
     if (!kTc.admits(tc) || (i > 0 && !(tc > 0))) {
         fw::MessageBox(kMsgTorqueRange, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         return false;

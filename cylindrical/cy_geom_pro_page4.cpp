@@ -79,7 +79,7 @@ void CCyGeomProPage4::OnEnChangeB() {
     CyGeomRecord& g = currentDesign().geom;
     FaceWidthChange f = faceWidthChanged(*b, g.psiD, m_view.mt, m_in.pair.z1);
     if (!geom_q::kPsiD.admits(f.psiD)) {
-        setText(IDC_HINT, resultRefusal(geom_q::kPsiD));
+        setText(IDC_HINT, kavrin::resultNotTaken(geom_q::kPsiD));
         return;
     }
     m_b = *b;
@@ -98,7 +98,7 @@ void CCyGeomProPage4::OnEnKillfocusB() {
     OnEnChangeB();
     // In its range but its face width factor is not: the field is edited again.
     if (text(IDC_B) != fw::formatNumber(m_b)) {
-        fw::MessageBox(resultRefusal(geom_q::kPsiD), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
+        fw::MessageBox(kavrin::resultNotTaken(geom_q::kPsiD), {}, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         editAgain(IDC_B);
     }
 }

@@ -500,7 +500,9 @@ void CCyProofDlg::OnTorque() {
     auto t = ratingTorque(dlg.m_dP, m_v.n1);
     if (!isUsableValue(m_v.n1) || !rating_q::kN1.admits(m_v.n1)) m_v.n1 = 0;
     m_v.torque = t ? *t : 0;
-    setFlag(FlagN1, t.has_value());
+    // A speed in its range stays given even when the torque is refused, as
+    // its field would take it; the torque has to be given again.
+    setFlag(FlagN1, m_v.n1 > 0);
     setFlag(FlagT, t.has_value());
     if (!t) show(t.error());
     finishInput(before);

@@ -166,7 +166,7 @@ void CypreDlg::setNumbers(const Numbers& n) {
 
 // nullopt when every number lies inside its range; otherwise the hint that
 // refuses them: kMsgCalcError for a number that is not finite, else the
-// first value outside its range (a torque that P and no give above 1e9 N·m).
+// first value outside its range (a torque that P and no give above its range).
 std::optional<std::string> CypreDlg::numbersFault(const Numbers& n) {
     for (double v : {n.in.i, n.in.t, n.in.sigmaHP, n.in.sigmaFP, n.in.phiD, n.in.k1, n.in.k2, n.out.mH, n.out.mF,
                      n.out.ms, n.out.mn, n.out.a, n.ni, n.p, n.no})
@@ -176,7 +176,7 @@ std::optional<std::string> CypreDlg::numbersFault(const Numbers& n) {
                                                   {&kP, n.p}, {&kMs, n.out.ms}, {&kMn, n.out.mn}, {&kA, n.out.a},
                                                   {&kSigmaHP, n.in.sigmaHP}, {&kSigmaFP, n.in.sigmaFP},
                                                   {&kPhiD, n.in.phiD}, {&kK1, n.in.k1}, {&kK2, n.in.k2}}))
-        return resultRefusal(*q);
+        return kavrin::resultNotTaken(*q);
     return std::nullopt;
 }
 

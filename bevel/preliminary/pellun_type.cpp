@@ -760,7 +760,7 @@ void CPellunType::OnBnClickedRadial() {
             x1 = readShiftChart(s.source, m_i, static_cast<int>(m_z1));
         if (s.hint) setHint(s.hint);
         if (x1 && !cone_pre::kX1.admits(*x1)) {
-            exclaim(cone_pre::resultRefusal(cone_pre::kX1));
+            exclaim(kavrin::resultNotTaken(cone_pre::kX1));
             x1.reset();
         }
         if (x1) {
@@ -787,7 +787,7 @@ void CPellunType::OnBnClickedTangential() {
         if (s.hint) setHint(s.hint);
         if (xt1 && !cone_pre::kXt1.admits(*xt1)) {
             // Not taken, and not marked as given either.
-            exclaim(cone_pre::resultRefusal(cone_pre::kXt1));
+            exclaim(kavrin::resultNotTaken(cone_pre::kXt1));
             resetResultsIfChanged(before);
             refresh();
             return;

@@ -4,8 +4,10 @@
 // and the save's check (RecordCheck::quantity) all read that entry, so a
 // value is refused in all three places or in none.
 //
-// Where the calculator's own rules give no range, a table picks a bound that
-// no real gear drive passes and says so in its comment. Tiny values are as
+// Where the calculator's own rules give no range, a table takes a bound that
+// no real gear drive passes: for speeds, powers, torques, lengths, modules,
+// profile shifts and load cycles the common one (common_bounds.h), for any
+// other quantity its own, with the reason in its comment. Tiny values are as
 // absurd as huge ones: lengths, modules, powers and speeds have a lower bound
 // above zero (with orZero where 0 means "not given yet").
 #pragma once
@@ -26,9 +28,10 @@ struct Quantity {
     constexpr bool admits(double v) const { return bounds.admits(v); }
     constexpr double lower() const { return bounds.lower; }
     constexpr double upper() const { return bounds.upper; }
+    friend constexpr bool operator==(const Quantity&, const Quantity&) = default;
 };
 
-// "传动功率 P：请输入 0.001 到 100000 之间的数值。": what a record check says of
+// "传动比 i：请输入 0.01 到 1000 之间的数值。": what a record check says of
 // a value outside q, in the words the field's own refusal uses.
 std::string quantityRefusal(const Quantity& q);
 std::string countRefusal(const Quantity& q);

@@ -21,24 +21,25 @@
 //   0 to below 1 mm, δ typed 0 to below 1°; the tolerance grade IT5 to IT8;
 // - the designer's δ, Δrrp and Δrp 0 to 1, Zc 5 to 121, Zp 6 to 122.
 //
-// Our own choices, bounds no real cycloid drive passes:
-// - diameters, widths and spans 0.01 to 100000 mm, radii 0.01 to 50000 mm
-//   (so that a diameter of twice a radius stays inside); the disc width bc
-//   up to 10000 mm, so that the pin span of 3.5 or 4·bc page 2 proposes
-//   stays inside;
-// - power 0.001 to 100000 kW, speed 0.001 to 100000 r/min, torque 0.001 to
-//   1e9 N·m, forces up to 1e9 N;
+// The power, the speed, the torque and the lengths take the common bounds
+// (common/calc/common_bounds.h): diameters, widths and spans the common
+// lengths, radii up to half the longest (so that a diameter of twice a
+// radius stays inside), the disc width bc up to a tenth of it (so that the
+// pin span of 3.5 or 4·bc page 2 proposes stays inside). Our own choices,
+// bounds no real cycloid drive passes:
+// - forces up to 1e9 N;
 // - K1 0.01 to 1 (a short-amplitude epicycloid has K1 ≤ 1), K2 0.01 to 100,
 //   K'1 0.01 to 10;
 // - clearances: Δc 0.0001 to 10 mm, the radial clearance of page 3 up to 2 mm
 //   (what |ΔfEs|/2 + 0.02 + ΔR can give), Δwl and Δpt 0.001 to 1 mm, the
 //   pin-hole deviations −1 to 1 mm, δ up to 10° from the button;
-// - the modifications Δrrp 0 to 50000 mm and Δrp −50000 to 50000 mm (at most
-//   a pin-sleeve radius; Δrp = Δrrp − Δj may be negative), the mean gap Δs up
-//   to 100 mm, deformations up to 100 mm;
+// - the modifications Δrrp and Δrp at most a pin-sleeve radius (Δrp = Δrrp −
+//   Δj may be negative), the mean gap Δs up to 100 mm, deformations up to
+//   100 mm;
 // - the measuring point: φ 0 to 180°, the normal's slope −1e6 to 1e6,
-//   coordinates −50000 to 50000 mm, the modified disc's diameters −100000 to
-//   100000 mm (page 5 stores block 2's less block 4's Δj, whatever their state);
+//   coordinates within ± the longest radius, the modified disc's diameters
+//   within ± the longest diameter (page 5 stores block 2's less block 4's Δj,
+//   whatever their state);
 // - material: μ 0.01 to 0.5, E 100 to 1e7 MPa, permissible stresses 1 to
 //   10000 MPa, Kw 0.1 to 10; results: stresses up to 1e6 MPa, safety
 //   factors up to 1e6, the pins' bending angle up to 90°.
@@ -48,10 +49,9 @@
 #include <bit>
 #include <cstdint>
 #include <initializer_list>
-#include <string>
 
+#include "common/calc/common_bounds.h"
 #include "common/calc/quantity.h"
-#include "fw/format.h"
 
 namespace cycloid {
 
@@ -70,25 +70,27 @@ namespace cex_q {
 
 using kavrin::Quantity;
 
-inline constexpr double kMinLength = 0.01;       // mm
-inline constexpr double kMaxDiameter = 100000;   // mm
+namespace bound = kavrin::bounds;
+
+inline constexpr double kMinLength = bound::kLength.lower;     // mm
+inline constexpr double kMaxDiameter = bound::kLength.upper;   // mm
 inline constexpr double kMaxRadius = kMaxDiameter / 2;
 inline constexpr fw::Bounds kDiameter{kMinLength, kMaxDiameter, true};
 inline constexpr fw::Bounds kRadius{kMinLength, kMaxRadius, true};
 
 // ---- Block 1: preliminary mesh parameters (page 1) ----
 inline constexpr Quantity kA{"偏心距 a", "mm", {0.01, 1000, true}};
-inline constexpr Quantity kBc{"齿宽 bc", "mm", {kMinLength, 10000, true}};
+inline constexpr Quantity kBc{"齿宽 bc", "mm", {kMinLength, kMaxDiameter / 10, true}};
 inline constexpr Quantity kI{"传动比 i", "", {9, 999, true}};
 inline constexpr Quantity kK1{"短幅系数 K1", "", {0.01, 1, true}};
 inline constexpr Quantity kK2{"针径系数 K2", "", {0.01, 100, true}};
-inline constexpr Quantity kN0{"输入转速 n0", "r/min", {0.001, 100000, true}};
+inline constexpr Quantity kN0{"输入转速 n0", "r/min", bound::orZero(bound::kSpeed)};
 inline constexpr Quantity kEta{"预定传动效率 η", "", {0.8, 0.99}};          // typed
 inline constexpr Quantity kEtaStored{"传动效率 η", "", {0.01, 2, true}};   // stored
-inline constexpr Quantity kP{"功率 P", "kW", {0.001, 100000, true}};
+inline constexpr Quantity kP{"功率 P", "kW", bound::orZero(bound::kPower)};
 inline constexpr Quantity kRp{"针齿圆半径 Rp", "mm", kRadius};
 inline constexpr Quantity kRrp{"针齿套半径 Rrp", "mm", kRadius};
-inline constexpr Quantity kTc{"输出扭矩 Tc", "N·m", {0.001, 1e9, true}};
+inline constexpr Quantity kTc{"输出扭矩 Tc", "N·m", bound::orZero(bound::kTorque)};
 inline constexpr Quantity kZc{"摆线轮齿数 Zc", "", {9, 999, true}};
 inline constexpr Quantity kZp{"针齿数 Zp", "", {10, 1000, true}};
 // The a field and a button keep a within 0.65 to 13 mm (kMinEccentricity,
@@ -189,14 +191,6 @@ constexpr fw::Bounds given(const kavrin::Quantity& q) { return {q.lower(), q.upp
 constexpr kavrin::Quantity givenQuantity(kavrin::Quantity q) {
     q.bounds.orZero = false;
     return q;
-}
-
-// A calculation whose result lies outside its quantity's range gives no
-// result, as a non-finite one: "偏心距 a：计算结果不在 0.01 到 1000 之间，请修正输入
-// 数据！" (wording ours).
-inline std::string resultRefusal(const kavrin::Quantity& q) {
-    return std::string(q.name) + "：计算结果不在 " + fw::formatNumber(q.lower()) + " 到 " +
-           fw::formatNumber(q.upper()) + " 之间，请修正输入数据！";
 }
 
 // A result its quantity admits: finite, printable and in range (0 is a

@@ -253,7 +253,7 @@ std::optional<RecordFault> check1(const CexBlock1& b) {
         // 0.99 at 0.95, and its torque with it.
         .holds(b.status != kStatus1 || loadedEfficiency(b.eta) == b.eta ||
                    kTc.admits(outputTorque(b.P, b.i, loadedEfficiency(b.eta), b.n0)),
-               resultRefusal(kTc))
+               kavrin::resultNotTaken(kTc))
         .status(b.status, kStatus1, mask1(b), kFullMask1)
         .result();
 }

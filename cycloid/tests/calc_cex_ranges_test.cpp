@@ -233,7 +233,7 @@ TEST(CexRanges, TheTorqueOfAReplacedEfficiencyLiesInItsRange) {
     r.b1.P = 100000, r.b1.n0 = 0.001;   // 9549·100000·11·0.95/0.001 N·m
     auto l = parseDesignFile(designFileBytes(r, 0));
     ASSERT_FALSE(l);
-    EXPECT_NE(l.error().find(resultRefusal(q::kTc)), std::string::npos);
+    EXPECT_NE(l.error().find(kavrin::resultNotTaken(q::kTc)), std::string::npos);
     r.b1.eta = 0.9;   // kept as it is: the stored torque stands
     EXPECT_TRUE(parseDesignFile(designFileBytes(r, 0)));
 }

@@ -143,12 +143,12 @@ TEST_F(Page1Test, ValuesTheRecordCouldNotHold) {
             EXPECT_EQ(g_cexRecord.b1.Zc, 11u);
         }
         EXPECT_DOUBLE_EQ(p.m_P, 10);
-        // 9549·100000·11·0.9/1500 = 6.3e6 N·m is a torque; at 1 r/min (9.5e9 N·m) it is not.
-        put(r, P::IDC_P, "100000");
+        // 9549·10⁶·11·0.9/1500 = 6.3e7 N·m is a torque; at 1 r/min (9.5e10 N·m) it is not.
+        put(r, P::IDC_P, "1000000");
         s.expectMessage(torque);
         put(r, P::IDC_N0, "1");
         EXPECT_DOUBLE_EQ(g_cexRecord.b1.n0, 1500);
-        EXPECT_NEAR(g_cexRecord.b1.Tc, 6302340, 1e-6);
+        EXPECT_NEAR(g_cexRecord.b1.Tc, 63023400, 1e-5);
         put(r, P::IDC_P, "10");
         put(r, P::IDC_ZC, "999");
         EXPECT_EQ(g_cexRecord.b1.Zp, 1000u);

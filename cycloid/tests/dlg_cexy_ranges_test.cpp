@@ -63,7 +63,12 @@ std::vector<Field> wizardFields() {
     auto belowOne = [](double v) { return v >= 0 && v < 1; };
     return {
         {"P", 0, P1::IDC_P, P1::IDC_TITLE, givenQuantity(q::kP), [](Sheet& s) { return s.m_page1.m_P; }, positive},
-        {"n0", 0, P1::IDC_N0, P1::IDC_TITLE, givenQuantity(q::kN0), [](Sheet& s) { return s.m_page1.m_n0; }, positive},
+        // n0 gives Tc = 9549·P·i·η/n0, which must lie in Tc's range.
+        {"n0", 0, P1::IDC_N0, P1::IDC_TITLE, givenQuantity(q::kN0), [](Sheet& s) { return s.m_page1.m_n0; },
+         [](double v) {
+             const auto b1 = filledRecord().b1;
+             return v > 0 && q::kTc.admits(outputTorque(b1.P, b1.i, b1.eta, v));
+         }},
         {"η", 0, P1::IDC_ETA, P1::IDC_TITLE, q::kEta, [](Sheet& s) { return s.m_page1.m_eta; },
          [](double v) { return v >= 0.8 && v <= 0.99 && !(v > 0.8 && v < 0.85); }},   // the question: Abort
         {"bc", 0, P1::IDC_BC, P1::IDC_TITLE, givenQuantity(q::kBc), [](Sheet& s) { return s.m_page1.m_bc; }, positive},

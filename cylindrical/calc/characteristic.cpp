@@ -132,8 +132,8 @@ fw::Expected<Characteristic, std::string> characteristic(const CharacteristicInp
     if (!(c.epsAlpha > 0)) return fw::unexpected(std::string(kMsgNoContact));
     if (c.epsAlpha > kMaxEpsAlpha) return fw::unexpected(std::string(kMsgContactRatioTooLarge));
     // The contact ratios the record stores: inside their ranges.
-    if (!geom_q::kEpsAlpha.admits(c.epsAlpha)) return fw::unexpected(resultRefusal(geom_q::kEpsAlpha));
-    if (!geom_q::kEpsBeta.admits(c.epsBeta)) return fw::unexpected(resultRefusal(geom_q::kEpsBeta));
+    if (!geom_q::kEpsAlpha.admits(c.epsAlpha)) return fw::unexpected(kavrin::resultNotTaken(geom_q::kEpsAlpha));
+    if (!geom_q::kEpsBeta.admits(c.epsBeta)) return fw::unexpected(kavrin::resultNotTaken(geom_q::kEpsBeta));
     for (auto [v, name] : {std::pair{c.hn1, "分度圆弦齿高 hn1"}, std::pair{c.sn1, "分度圆弦齿厚 Sn1"},
                            std::pair{c.hn2.value_or(1), "分度圆弦齿高 hn2"}, std::pair{c.sn2.value_or(1), "分度圆弦齿厚 Sn2"},
                            std::pair{c.pin ? c.pin->mp : 1.0, "测量跨距 Mp"}})

@@ -9,15 +9,13 @@
 // fields), minutes and seconds 0 to 59, ha* one of its list, the lists of
 // hand, c* and mesh type.
 //
-// Our own choices, bounds no real gear pair passes:
+// The normal module, centre distances, face width, the profile shifts and
+// their sum take the common bounds (common/calc/common_bounds.h), as the
+// preliminary design does. Our own choices, bounds no real gear pair passes:
 // - tooth counts 1 to kMaxTeeth, virtual tooth counts 1 to 1e6 (Z/cos³β
 //   of the largest count at 60° stays inside);
-// - normal module 0.05 to 100 mm (as the preliminary design);
-// - centre distances and face width 0.01 to 1e7 mm (as the preliminary
-//   design's centre distance);
-// - profile shifts xn1, xn2 −5 to 5, their sum −10 to 10, the centre
-//   distance modification coefficients yn, yt −20 to 20 (a shift sum of 10
-//   moves the centre distance by about 10 modules);
+// - the centre distance modification coefficients yn, yt −20 to 20 (the
+//   largest shift sum moves the centre distance by about 10 modules);
 // - working pressure angle αwt 0.01 to 89.99° (at 90° there is no mesh);
 // - transverse contact ratio εα 0.01 to kMaxEpsAlpha, overlap ratio εβ 0
 //   to 100 (a helical pair has a few), face width factor ψd 0.001 to 100.
@@ -25,6 +23,7 @@
 // the later steps read needs teeth, module, centre distances and virtual
 // teeth given (required()).
 #pragma once
+#include "common/calc/common_bounds.h"
 #include "common/calc/gear_kinds.h"
 #include "cylindrical/calc/cy_geom_record.h"
 #include "cylindrical/calc/cy_quantities.h"
@@ -32,6 +31,7 @@
 namespace cylindrical::geom_q {
 
 using kavrin::Quantity;
+namespace bound = kavrin::bounds;
 
 inline constexpr Quantity kZ1{"齿数 Z1", "", {1, kavrin::kMaxTeeth, true}};
 inline constexpr Quantity kZ2{"齿数 Z2", "", {1, kavrin::kMaxTeeth, true}};
@@ -42,18 +42,18 @@ inline constexpr Quantity kAlphaNDeg{"αn 度", "°", {0, kMaxPressureAngleDeg}}
 inline constexpr Quantity kAlphaNMin{"αn 分", "′", {0, 59}};
 inline constexpr Quantity kAlphaNSec{"αn 秒", "″", {0, 59}};
 
-inline constexpr Quantity kMn{"法面模数 mn", "mm", {0.05, 100, true}};
-inline constexpr Quantity kA{"设计给定中心距 a", "mm", {0.01, 1e7, true}};
-inline constexpr Quantity kAd{"标准齿轮中心距 ad", "mm", {0.01, 1e7, true}};
+inline constexpr Quantity kMn{"法面模数 mn", "mm", bound::orZero(bound::kModule)};
+inline constexpr Quantity kA{"设计给定中心距 a", "mm", bound::orZero(bound::kLength)};
+inline constexpr Quantity kAd{"标准齿轮中心距 ad", "mm", bound::orZero(bound::kLength)};
 inline constexpr Quantity kAlphaWt{"啮合角 αwt", "°", {0.01, 89.99}};
 inline constexpr Quantity kYt{"端面中心距变动系数 yt", "", {-20, 20}};
 inline constexpr Quantity kYn{"法面中心距变动系数 yn", "", {-20, 20}};
-inline constexpr Quantity kSumX{"总变位系数 χnΣ", "", {-10, 10}};
-inline constexpr Quantity kXn1{"变位系数 χn1", "", {-5, 5}};
-inline constexpr Quantity kXn2{"变位系数 χn2", "", {-5, 5}};
+inline constexpr Quantity kSumX{"总变位系数 χnΣ", "", bound::kShiftSum};
+inline constexpr Quantity kXn1{"变位系数 χn1", "", bound::kShift};
+inline constexpr Quantity kXn2{"变位系数 χn2", "", bound::kShift};
 inline constexpr Quantity kZv1{"当量齿数 Zv1", "", {1, 1e6, true}};
 inline constexpr Quantity kZv2{"当量齿数 Zv2", "", {1, 1e6, true}};
-inline constexpr Quantity kB{"齿宽 b", "mm", {0.01, 1e7, true}};
+inline constexpr Quantity kB{"齿宽 b", "mm", bound::orZero(bound::kLength)};
 inline constexpr Quantity kEpsAlpha{"端面重合度 εα", "", {0.01, kMaxEpsAlpha, true}};
 inline constexpr Quantity kEpsBeta{"齿向重合度 εβ", "", {0, 100}};
 inline constexpr Quantity kPsiD{"齿宽系数 ψd", "", {0.001, 100, true}};

@@ -10,16 +10,12 @@
 // sheet, the next step, takes), minutes and seconds 0 to 59, slider
 // positions 0 to 40.
 //
-// Our own choices, bounds no real gear drive passes:
+// Speeds, power, torque, the normal module and the centre distance take
+// the common bounds (common/calc/common_bounds.h); the transverse module ms
+// goes up to what the largest mn gives at β = 60°. Our own choices, bounds
+// no real gear drive passes:
 // - tooth counts 1 to kMaxTeeth, the suite's tooth limit;
-// - power 0.001 to 100000 kW and speeds 0.001 to 100000 r/min;
-// - output torque 0.001 to 1e9 N·m (the largest mill drives transmit about
-//   1e7 N·m);
 // - ratio i 0.01 to 1000 (a single pair stays well below 20);
-// - normal module mn 0.05 to 100 mm; transverse module ms up to 200 mm, what
-//   mn = 100 gives at β = 60°;
-// - centre distance 0.01 to 1e7 mm: no pair reaches 10 km, and a pair of
-//   the largest tooth counts and modules stays inside;
 // - φd, K1 and K2, and the slider ranges they are picked from, 0.1 to 10
 //   (the tables' ranges lie between 0.2 and 4.2).
 // 0 stands for "not given yet" where a field starts at 0 (orZero): teeth,
@@ -27,6 +23,7 @@
 // later step reads needs its teeth and ratio given (required()); one that
 // was calculated holds both modules too (calculatedCyPreRecord).
 #pragma once
+#include "common/calc/common_bounds.h"
 #include "common/calc/gear_kinds.h"
 #include "cylindrical/calc/cy_quantities.h"
 
@@ -35,6 +32,7 @@ namespace cylindrical {
 namespace pre_q {
 
 using kavrin::Quantity;
+namespace bound = kavrin::bounds;
 
 inline constexpr Quantity kZ1{"小齿轮齿数 Z1", "", {1, kavrin::kMaxTeeth, true}};
 inline constexpr Quantity kZ2{"大齿轮齿数 Z2", "", {1, kavrin::kMaxTeeth, true}};
@@ -46,18 +44,19 @@ inline constexpr Quantity kK1Pos{"K1 滑块", "", {0, 40}};
 inline constexpr Quantity kK2Pos{"K2 滑块", "", {0, 40}};
 
 inline constexpr Quantity kI{"传动比 i", "", {0.01, 1000, true}};
-inline constexpr Quantity kT{"输出扭矩 T", "N·m", {0.001, 1e9, true}};
-inline constexpr Quantity kA{"中心距 a", "mm", {0.01, 1e7, true}};
-inline constexpr Quantity kNi{"输入转速 ni", "r/min", {0.001, 100000, true}};
-inline constexpr Quantity kNo{"输出转速 no", "r/min", {0.001, 100000, true}};
-inline constexpr Quantity kP{"传动功率 P", "kW", {0.001, 100000, true}};
+inline constexpr Quantity kT{"输出扭矩 T", "N·m", bound::orZero(bound::kTorque)};
+inline constexpr Quantity kA{"中心距 a", "mm", bound::orZero(bound::kLength)};
+inline constexpr Quantity kNi{"输入转速 ni", "r/min", bound::orZero(bound::kSpeed)};
+inline constexpr Quantity kNo{"输出转速 no", "r/min", bound::orZero(bound::kSpeed)};
+inline constexpr Quantity kP{"传动功率 P", "kW", bound::orZero(bound::kPower)};
 inline constexpr Quantity kPhiD{"齿宽系数 φd", "", {0.1, 10}};
 inline constexpr Quantity kK1{"载荷系数 K1", "", {0.1, 10}};
 inline constexpr Quantity kK2{"载荷系数 K2", "", {0.1, 10}};
 inline constexpr Quantity kSigmaHP{"许用接触强度 σHP", "MPa", {500, 10000}};
 inline constexpr Quantity kSigmaFP{"许用弯曲强度 σFP", "MPa", {100, 1000}};
-inline constexpr Quantity kMn{"法面模数 mn", "mm", {0.05, 100, true}};
-inline constexpr Quantity kMs{"端面模数 ms", "mm", {0.05, 200, true}};
+inline constexpr Quantity kMn{"法面模数 mn", "mm", bound::orZero(bound::kModule)};
+// mn / cos β with β up to 60° (1 / cos 60° = 2).
+inline constexpr Quantity kMs{"端面模数 ms", "mm", {kMn.lower(), 2 * kMn.upper(), true}};
 // The ranges the three sliders span (set by the radios from the tables):
 // inside the range of the value they give.
 inline constexpr Quantity kPhiDRangeEnd{"齿宽系数 φd 的取值范围", "", kPhiD.bounds};

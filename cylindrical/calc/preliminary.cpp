@@ -108,7 +108,7 @@ fw::Expected<PreliminaryResult, Refusal> preliminary(const PreliminaryInput& in)
     r.a = centreDistance(in.z1, in.z2, r.ms, in.meshType);
     if (!std::isfinite(r.a)) return fw::unexpected(moduleError());
     if (const kavrin::Quantity* q = firstRefused({{&pre_q::kMs, r.ms}, {&pre_q::kMn, r.mn}, {&pre_q::kA, r.a}}))
-        return fw::unexpected(Refusal{resultRefusal(*q), RefusalPlace::HintLine});
+        return fw::unexpected(Refusal{kavrin::resultNotTaken(*q), RefusalPlace::HintLine});
     return r;
 }
 

@@ -77,7 +77,8 @@ struct Refusal {
 
 // "&C 执行计算". Refusals in the order the dialog tests them; every result
 // is finite and inside its quantity's range (cy_pre_ranges.h): a module or
-// centre distance outside it is refused in the hint line (resultRefusal).
+// centre distance outside it is refused in the hint line
+// (kavrin::resultNotTaken).
 fw::Expected<PreliminaryResult, Refusal> preliminary(const PreliminaryInput& in);
 
 // mn = ⌊ms⌋, plus 0.5 when the fraction is at least 0.5.

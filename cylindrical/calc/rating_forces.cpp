@@ -44,9 +44,10 @@ bool storeFactor(double v, double& slot, std::uint16_t& mask, std::uint16_t bit)
 RatingResult<double> ratingTorque(double powerKw, double speedRpm) {
     if (!isUsableValue(speedRpm)) return fw::unexpected(attention("输入的转速值不正确！"));
     if (!isUsableValue(powerKw)) return fw::unexpected(attention("输入的功率值不正确！"));
+    // A quotient too large to print, or even infinite, is a torque outside its range as well.
     const double t = kavrin::kTorquePerPower * powerKw / speedRpm;
-    if (!isUsableValue(t)) return fw::unexpected(attention("输入的功率值不正确！"));
-    if (!rating_q::kTorque.admits(t)) return fw::unexpected(attention(resultRefusal(rating_q::kTorque).c_str()));
+    if (!rating_q::kTorque.admits(t))
+        return fw::unexpected(attention(kavrin::resultNotTaken(rating_q::kTorque).c_str()));
     return t;
 }
 

@@ -248,7 +248,7 @@ std::optional<std::string> pairRangeFault(const PairState& s) {
     if (const kavrin::Quantity* q = firstRefused({{&kZv1, s.zv1}, {&kZv2, s.zv2}, {&kMn, s.mn}, {&kAd, s.ad},
                                                   {&kA, s.a}, {&kAlphaWt, s.alphaWtDeg}, {&kYn, s.yn},
                                                   {&kYt, s.yt}, {&kSumX, s.sumX}, {&kXn1, s.xn1}, {&kXn2, s.xn2}}))
-        return resultRefusal(*q);
+        return kavrin::resultNotTaken(*q);
     return std::nullopt;
 }
 

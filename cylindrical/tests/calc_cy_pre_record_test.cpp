@@ -141,9 +141,9 @@ TEST(CyPreLoad, RefusalsChangeNothingAndNameTheirMessage) {
 TEST(CyPreCheck, EveryRefusedRecordNamesItsFieldAndIsNeverWritten) {
     struct Case { const char* name; void (*mutate)(CyPreRecord&); const char* fault; };
     const Case cases[] = {
-        {"P -10 (once kept the old torque)", [](CyPreRecord& r) { r.p = -10; }, "传动功率 P：请输入 0 或 0.001 到 100000 之间的数值。"},
-        {"ni -5", [](CyPreRecord& r) { r.ni = -5; }, "输入转速 ni：请输入 0 或 0.001 到 100000 之间的数值。"},
-        {"T infinite", [](CyPreRecord& r) { r.t = INFINITY; }, "输出扭矩 T：请输入 0 或 0.001 到 1000000000 之间的数值。"},
+        {"P -10 (once kept the old torque)", [](CyPreRecord& r) { r.p = -10; }, "传动功率 P：请输入 0 或 1e-06 到 1000000 之间的数值。"},
+        {"ni -5", [](CyPreRecord& r) { r.ni = -5; }, "输入转速 ni：请输入 0 或 1e-06 到 1000000 之间的数值。"},
+        {"T infinite", [](CyPreRecord& r) { r.t = INFINITY; }, "输出扭矩 T：请输入 0 或 1e-06 到 10000000000 之间的数值。"},
         {"Z1 1000000", [](CyPreRecord& r) { r.z1 = 1000000; r.z2 = 1000001; }, "小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。"},
         {"Z2 3000000000 wrapped", [](CyPreRecord& r) { r.z2 = -1294967296; }, "大齿轮齿数 Z2：请输入 1 到 100000 之间的整数。"},
         {"Z 20/10", [](CyPreRecord& r) { r.z1 = 20; r.z2 = 10; }, kMsgTeethOrderPre},
@@ -153,8 +153,8 @@ TEST(CyPreCheck, EveryRefusedRecordNamesItsFieldAndIsNeverWritten) {
         {"β minutes 75", [](CyPreRecord& r) { r.betaMin = 75; }, "β 分：请输入 0 到 59 之间的整数。"},
         {"σHP 400", [](CyPreRecord& r) { r.sigmaHP = 400; }, "许用接触强度 σHP：请输入 500 到 10000 之间的数值。"},
         {"σFP 1e308", [](CyPreRecord& r) { r.sigmaFP = 1e308; }, "许用弯曲强度 σFP：请输入 100 到 1000 之间的数值。"},
-        {"mn negative", [](CyPreRecord& r) { r.mn = -2.5; }, "法面模数 mn：请输入 0 或 0.05 到 100 之间的数值。"},
-        {"ms 1e307", [](CyPreRecord& r) { r.ms = 1e307; }, "端面模数 ms：请输入 0 或 0.05 到 200 之间的数值。"},
+        {"mn negative", [](CyPreRecord& r) { r.mn = -2.5; }, "法面模数 mn：请输入 0 或 0.01 到 100 之间的数值。"},
+        {"ms 1e307", [](CyPreRecord& r) { r.ms = 1e307; }, "端面模数 ms：请输入 0 或 0.01 到 200 之间的数值。"},
         {"slider 41", [](CyPreRecord& r) { r.k1Pos = 41; }, "K1 滑块：请输入 0 到 40 之间的整数。"},
         {"φd beside its range", [](CyPreRecord& r) { r.phiD = 1.0; }, "齿宽系数 φd：超出所选的取值范围。"},
     };

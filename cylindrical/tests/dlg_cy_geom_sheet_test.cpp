@@ -238,7 +238,7 @@ TEST_F(GeomSheet, RefusedDistributionsKeepThePreviousResults) {
         // for ad = 60 at mn 2): nothing is taken, and the value is named.
         d.type(P1::IDC_A, "100");
         d.leave();
-        EXPECT_EQ(d.text(P1::IDC_RESULT), resultRefusal(geom_q::kSumX));
+        EXPECT_EQ(d.text(P1::IDC_RESULT), kavrin::resultNotTaken(geom_q::kSumX));
         EXPECT_EQ(d.text(P1::IDC_A), "60");
         EXPECT_EQ(d.text(P1::IDC_XN1), "0.25");
         d.click(fw::IDCANCEL);
@@ -392,7 +392,7 @@ TEST_F(GeomSheet, InfiniteDerivedValuesAreRefused) {
         d.leave();
         ASSERT_EQ(d.text(P1::IDC_AD), "5001000");
         d.type(P1::IDC_BETA_DEG, "60");  // mt 200: ad = 10002000 mm
-        EXPECT_EQ(d.text(P1::IDC_RESULT), resultRefusal(geom_q::kAd));
+        EXPECT_EQ(d.text(P1::IDC_RESULT), kavrin::resultNotTaken(geom_q::kAd));
         EXPECT_EQ(d.text(P1::IDC_AD), "5001000");
         EXPECT_EQ(d.text(P1::IDC_MT), "100");
         d.type(P1::IDC_BETA_DEG, "0");
@@ -437,10 +437,10 @@ TEST_F(GeomSheet, RefusedFilesChangeNothing) {
         // A value the record's check refuses: the fault names the field.
         {"z1.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(z1Negative, 0),
          notDesign("小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。")},
-        {"mn.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(mnAbsurd, 0), notDesign("法面模数 mn：请输入 0 或 0.05 到 100 之间的数值。")},
+        {"mn.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(mnAbsurd, 0), notDesign("法面模数 mn：请输入 0 或 0.01 到 100 之间的数值。")},
         {"min.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, minutes75, 0),
          notDesign("β 分：请输入 0 到 59 之间的整数。")},
-        {"huge.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, hugeModule, 0), notDesign("法面模数 mn：请输入 0.05 到 100 之间的数值。")},
+        {"huge.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, hugeModule, 0), notDesign("法面模数 mn：请输入 0.01 到 100 之间的数值。")},
     };
     // A design loaded before: what every refusal must leave alone.
     auto good = writePre("good.cyb");
@@ -595,7 +595,7 @@ TEST_F(GeomSheet, FailedOrCancelledSaveReportsFailure) {
     currentDesign().geom.a = currentDesign().geom.ad = currentDesign().geom.b = std::numeric_limits<double>::infinity();
     s.answerMessage(fw::IDOK);
     EXPECT_FALSE(sheet.doSave());
-    EXPECT_EQ(s.messages().at(2).text, "标准齿轮中心距 ad：请输入 0.01 到 10000000 之间的数值。");
+    EXPECT_EQ(s.messages().at(2).text, "标准齿轮中心距 ad：请输入 1e-06 到 10000000 之间的数值。");
     EXPECT_FALSE(std::filesystem::exists(data("inf.cyb")));
 }
 
@@ -610,10 +610,10 @@ TEST_F(GeomSheet, PairsPageOneRefusesAreNotSaved) {
         {"Z 20/10", [](CyGeomRecord& g) { g.z2 = 10; }, kMsgGeomTeethOrder},
         {"Z1 1000000", [](CyGeomRecord& g) { g.z1 = 1000000; }, "齿数 Z1：请输入 1 到 100000 之间的整数。"},
         {"internal 20/20", [](CyGeomRecord& g) { g.z2 = 20, g.meshType = 1; }, kMsgGeomInternalTeeth},
-        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入 0.01 到 10000000 之间的数值。"},
+        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入 1e-06 到 10000000 之间的数值。"},
         // a = 1e308 (the save once said "Z1为小齿轮齿数…"): beyond its range.
         {"a = 1e308", [](CyGeomRecord& g) { g.a = 1e308, g.alphaWtDeg = 90; },
-         "设计给定中心距 a：请输入 0.01 到 10000000 之间的数值。"},
+         "设计给定中心距 a：请输入 1e-06 到 10000000 之间的数值。"},
         {"αwt 90°", [](CyGeomRecord& g) { g.alphaWtDeg = 90; }, kMsgCentreDistanceTooLarge},
     };
     const std::vector<std::uint8_t> old{'o', 'l', 'd'};

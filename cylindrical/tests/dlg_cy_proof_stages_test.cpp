@@ -21,8 +21,8 @@ namespace {
 
 // Both groups rated to their safety factors: the example pair typed in, the
 // torque, every factor with its dialog's defaults, σHlim 1300 and σFlim 450.
-void queueFullRating(fwtest::Session& s) {
-    answerTorque(s, "1450", "10");
+void queueFullRating(fwtest::Session& s, const char* n = "1450", const char* p = "10") {
+    answerTorque(s, n, p);
     queueContactFactors(s);
     queueBendingFactors(s);
     s.answerMessage(fw::IDNO);  // YS: x 0 at zv 20 asks about undercut; go on
@@ -35,13 +35,16 @@ void queueFullRating(fwtest::Session& s) {
         f.click(fw::IDOK);
     });
 }
-void rateBoth(fwtest::Running& d) {
-    readyPair(d);
+void rateFactorsAndStresses(fwtest::Running& d) {
     clickContactFactors(d);
     clickBendingFactors(d, false);
     for (int id : {D::IDC_SIGMAH_BTN, D::IDC_SIGMAHP_BTN, D::IDC_SH_BTN, D::IDC_SIGMAF_BTN, D::IDC_SIGMAFP_BTN,
                    D::IDC_SF_BTN})
         ASSERT_TRUE(d.click(id)) << id;
+}
+void rateBoth(fwtest::Running& d) {
+    readyPair(d);
+    rateFactorsAndStresses(d);
 }
 
 // A factor dialog answered with one change, then OK.
@@ -217,6 +220,48 @@ TEST_F(ProofTest, ARecalculatedStageMayBeSavedAgain) {
 }
 
 // Nothing rated yet: the report is refused (it would print only zeros).
+// The loads of the smallest and the fastest drives, given in the torque
+// dialog, rated on the example pair to both safety factors and reported:
+// the pinion stage of a 0.22 W micro gearmotor (0.0002 kW at 9,555 r/min:
+// T = 0.00019987 N·m) and a dental handpiece's bur pinion (0.06 kW at
+// 200,000 r/min: T = 0.0028647 N·m). The safety factors are large but
+// printable, and the report holds the load as given.
+TEST_F(ProofTest, MicroGearmotorAndDentalHandpieceAreRatedAndReported) {
+    struct Load {
+        const char* name;
+        const char* n;
+        const char* p;
+    };
+    for (const Load& l : {Load{"micro gearmotor", "9555", "0.0002"}, Load{"dental handpiece", "200000", "0.06"}}) {
+        SCOPED_TRACE(l.name);
+        const double n = std::stod(l.n), t = 9549 * std::stod(l.p) / n;
+        const auto report = data(std::string(l.name) + ".cyt");
+        fwtest::Session s;
+        queueFullRating(s, l.n, l.p);
+        s.answerSave(report);
+        s.onDialog(D::IDD, [&](fwtest::Running& d) {
+            typePair(d);
+            computeForces(d, false);
+            EXPECT_EQ(d.text(D::IDC_N1), l.n);
+            EXPECT_NEAR(num(d, D::IDC_T), t, 1e-9 * t);
+            EXPECT_NEAR(num(d, D::IDC_FT), 2000 * t / (20 * 2), 1e-6 * t);   // Ft = 2000·T/(Z1·mn)
+            rateFactorsAndStresses(d);
+            for (int id : {D::IDC_SH, D::IDC_SF}) {
+                EXPECT_GT(num(d, id), 1) << id;
+                EXPECT_TRUE(kavrin::printable(num(d, id))) << id;
+            }
+            d.click(fw::IDOK);
+        });
+        D dlg(nullptr);
+        ASSERT_EQ(dlg.DoModal(), fw::IDOK);
+        EXPECT_TRUE(s.allUsed());
+        const std::string text = fw::utf8FromGbk(fileText(report));
+        EXPECT_NE(text.find(fw::format("%.4f N.m", t)), std::string::npos) << text;
+        EXPECT_NE(text.find(fw::format("%.4f r/min", n)), std::string::npos) << text;
+        EXPECT_TRUE(text.ends_with("\t     ******* 完。OK!")) << text;
+    }
+}
+
 TEST_F(ProofTest, NothingRatedIsNotReported) {
     fwtest::Session s;
     s.expectMessage(kMsgNothingRated);

@@ -524,6 +524,76 @@ TEST_F(CypreDlgTest, LoadsAnOldFileWithoutHeader) {
     EXPECT_TRUE(std::equal(full.begin() + 64, full.end(), again.begin() + 64));
 }
 
+// The smallest and the fastest drives: typed, calculated, saved with their
+// report and loaded again, every field as it was. The allowable stresses
+// are the fields' lowest and the load factors those of heavy shocks, so
+// that the strength formulas give a module of at least 0.5 mm:
+// - the pinion stage of a 0.22 W micro gearmotor: P = 0.0002 kW at
+//   9,555 r/min, so T = 9549·0.0002/9555 = 0.00019987 N·m;
+// - the 1:5 step-up of a contra-angle dental handpiece: the bur pinion at
+//   200,000 r/min with 0.06 kW, so no = 40,000 r/min and T = 0.0143 N·m.
+TEST_F(CypreDlgTest, MicroGearmotorAndDentalHandpieceAreDesignedSavedAndLoaded) {
+    struct Design {
+        const char* name;
+        const char* z1;
+        const char* i;
+        const char* ni;
+        const char* p;
+        const char* no;
+        double t;
+    };
+    const Design designs[] = {
+        {"micro gearmotor", "4", "1", "9555", "0.0002", "9555", 9549 * 0.0002 / 9555},
+        {"dental handpiece", "8", "5", "200000", "0.06", "40000", 9549 * 0.06 / 40000},
+    };
+    for (const Design& g : designs) {
+        SCOPED_TRACE(g.name);
+        const fs::path data = m_data / (std::string(g.name) + ".cyb");
+        const fs::path report = m_data / (std::string(g.name) + ".cyt");
+        m_s.answerSave(data);
+        m_s.expectMessage("计算记录已以\n" + report.string() + "\n文件名输出报告！");
+        std::string shown[4];
+        const int fields[] = {D::IDC_T, D::IDC_MN, D::IDC_MS, D::IDC_A};
+        int r = run([&](Running& d) {
+            d.type(D::IDC_TITLE, g.name);
+            d.type(D::IDC_Z1, g.z1);
+            d.leave();
+            d.type(D::IDC_I, g.i);
+            d.leave();
+            d.type(D::IDC_NI, g.ni);
+            d.leave();
+            d.type(D::IDC_P, g.p);
+            d.leave();
+            d.type(D::IDC_SIGMA_HP, "500");
+            d.type(D::IDC_SIGMA_FP, "100");
+            d.click(D::IDC_HARD);
+            d.click(D::IDC_CANTILEVER);
+            d.click(D::IDC_HEAVY);
+            EXPECT_EQ(d.text(D::IDC_NO), g.no);
+            EXPECT_NEAR(std::stod(d.text(D::IDC_T)), g.t, 1e-9 * g.t);
+            d.click(D::IDC_CALC);
+            ASSERT_EQ(d.text(D::IDC_HINT), kCalcDone);
+            EXPECT_EQ(d.text(D::IDC_MN), "0.5");
+            for (int k = 0; k < 4; ++k) shown[k] = d.text(fields[k]);
+            d.click(IDOK);
+        });
+        ASSERT_EQ(r, IDOK);
+        const auto raw = readBytes(report);
+        const std::string text = fw::utf8FromGbk(std::string(raw.begin(), raw.end()));
+        EXPECT_NE(text.find(fw::format("%.2f r/min", std::stod(g.ni))), std::string::npos) << text;
+        EXPECT_NE(text.find(fw::format("%.2fN.m", g.t)), std::string::npos) << text;
+        m_s.answerOpen(data);
+        run([&](Running& d) {
+            d.click(D::IDC_LOAD);
+            EXPECT_EQ(d.text(D::IDC_NI), g.ni);
+            EXPECT_EQ(d.text(D::IDC_P), g.p);
+            EXPECT_EQ(d.text(D::IDC_NO), g.no);
+            for (int k = 0; k < 4; ++k) EXPECT_EQ(d.text(fields[k]), shown[k]) << fields[k];
+            cancelAndLeave(d);
+        });
+    }
+}
+
 // Each refused file leaves the fields and the shared paths as they were.
 TEST_F(CypreDlgTest, RefusedFilesChangeNothing) {
     auto full = exampleFile();
@@ -603,13 +673,13 @@ TEST_F(CypreDlgTest, LoadedValuesPassTheFieldsChecks) {
         {"phiD range -1e307..1e307", withF64(withF64(full, 64, -1e307), 72, 1e307), "齿宽系数 φd 的取值范围：请输入 0.1 到 10 之间的数值。"},
         {"K1 range reversed", withF64(full, 168, 3.0), "载荷系数 K1：超出所选的取值范围。"},
         {"ratio 0", withF64(full, 88, 0), "传动比 i：请输入 0.01 到 1000 之间的数值。"},
-        {"torque negative", withF64(full, 96, -1), "输出扭矩 T：请输入 0 或 0.001 到 1000000000 之间的数值。"},
-        {"input speed negative", withF64(full, 112, -960), "输入转速 ni：请输入 0 或 0.001 到 100000 之间的数值。"},
-        {"output speed NaN", withF64(full, 120, std::nan("")), "输出转速 no：请输入 0 或 0.001 到 100000 之间的数值。"},
-        {"power -inf", withF64(full, 128, -INFINITY), "传动功率 P：请输入 0 或 0.001 到 100000 之间的数值。"},
+        {"torque negative", withF64(full, 96, -1), "输出扭矩 T：请输入 0 或 1e-06 到 10000000000 之间的数值。"},
+        {"input speed negative", withF64(full, 112, -960), "输入转速 ni：请输入 0 或 1e-06 到 1000000 之间的数值。"},
+        {"output speed NaN", withF64(full, 120, std::nan("")), "输出转速 no：请输入 0 或 1e-06 到 1000000 之间的数值。"},
+        {"power -inf", withF64(full, 128, -INFINITY), "传动功率 P：请输入 0 或 1e-06 到 1000000 之间的数值。"},
         {"sigmaHP 1e307", withF64(full, 184, 1e307), "许用接触强度 σHP：请输入 500 到 10000 之间的数值。"},
         {"sigmaFP 50 (field 100..1000)", withF64(full, 192, 50), "许用弯曲强度 σFP：请输入 100 到 1000 之间的数值。"},
-        {"mn -5e303", withF64(full, 200, -5e303), "法面模数 mn：请输入 0 或 0.05 到 100 之间的数值。"},
+        {"mn -5e303", withF64(full, 200, -5e303), "法面模数 mn：请输入 0 或 0.01 到 100 之间的数值。"},
         {"ms 0", withF64(full, 208, 0), nullptr},
         {"mesh type 2", withI32(full, 216, 2), "啮合方式：不是可选的一项。"},
     };
@@ -700,7 +770,7 @@ TEST_F(CypreDlgTest, RefusedAndInfiniteValuesAreNotCalculated) {
         EXPECT_EQ(d.text(D::IDC_P), "0") << "no output speed was taken";
         d.type(D::IDC_NO, "100000");
         d.type(D::IDC_T, "1e9");  // P = 1e9 × 1e5 / 9549 ≈ 1.05e10 kW
-        EXPECT_EQ(d.text(D::IDC_HINT), cylindrical::resultRefusal(cylindrical::pre_q::kP));
+        EXPECT_EQ(d.text(D::IDC_HINT), kavrin::resultNotTaken(cylindrical::pre_q::kP));
         EXPECT_EQ(d.text(D::IDC_P), "0");
         EXPECT_EQ(d.text(D::IDC_T), "1000") << "the torque that gave it is not taken";
         cancelAndLeave(d);
@@ -898,8 +968,8 @@ TEST_F(CypreDlgTest, TheFoundFilesAreRefusedAtLoad) {
         std::vector<std::uint8_t> bytes;
         std::string message;
     } cases[] = {
-        {"P 1e300", withF64(full, 128, 1e300), notDesign + "传动功率 P：请输入 0 或 0.001 到 100000 之间的数值。"},
-        {"ms 1e300", withF64(full, 208, 1e300), notDesign + "端面模数 ms：请输入 0 或 0.05 到 200 之间的数值。"},
+        {"P 1e300", withF64(full, 128, 1e300), notDesign + "传动功率 P：请输入 0 或 1e-06 到 1000000 之间的数值。"},
+        {"ms 1e300", withF64(full, 208, 1e300), notDesign + "端面模数 ms：请输入 0 或 0.01 到 200 之间的数值。"},
         {"ms 10 with mn 2.5", withF64(full, 208, 10), notDesign + cylindrical::kMsgPreImpliedBeta},
     };
     for (const Case& c : cases) {

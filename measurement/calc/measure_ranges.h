@@ -8,16 +8,16 @@
 // messages: mn above 0 ("模数必须大于零！") and at most 100 mm ("模数不应大于
 // 100mm！"), Z 1 to 100000, ha* 0.68 to 1.1, c* 0.15 to 0.45, αn 14° to 30°,
 // β 0..59°, 0..59′, 0..59.9999999999″, the span deviations 0 to 10 mm, the
-// pin 1.6 to 1.9·mn (1.4 to 1.7·mn on an internal gear). Every other bound
+// pin 1.6 to 1.9·mn (1.4 to 1.7·mn on an internal gear). The module's lower
+// end, the profile shifts (each gear), their sum and the computed lengths
+// take the common bounds (common/calc/common_bounds.h). Every other bound
 // is one no real measured gear passes:
-// - the module at least 0.05 mm (the finest instrument gears);
-// - a measured tip diameter or working centre distance 0.01 mm to 100 m;
-// - profile shifts ±5 (each gear), their sum ±10, yt ±5;
-// - computed lengths (diameters, addenda, spans, chords, pins) 0.0001 mm
-//   (a tenth of a micrometre, below every instrument) to 1000 m, ten times the
-//   largest tip diameter taken; a dedendum, which a large shift makes
-//   negative, within ±1000 m; the transverse module up to 200 mm (mn / cos β
-//   with β below 60°);
+// - a measured tip diameter or working centre distance up to a tenth of the
+//   longest computed length (so that every size computed from it stays
+//   inside); a dedendum, which a large shift makes negative, within ± the
+//   longest length; the transverse module up to twice the largest module
+//   (mn / cos β with β below 60°);
+// - yt ±5;
 // - a span or pin deviation of 0 means none; one that is given is at least
 //   1e-6 mm (a nanometre); a pin deviation at most 1000 mm;
 // - the transverse pressure angle 10° to 60° (αn 14° to 30° with β below
@@ -25,26 +25,35 @@
 // - the virtual tooth count 1 to 10⁶ (Z / cos³β), the span tooth count 1 to
 //   100000 (and below Z), the contact ratio 0.001 to 100.
 #pragma once
-#include <string>
+#include <string_view>
 
+#include "common/calc/common_bounds.h"
 #include "common/calc/quantity.h"
 
 namespace measurement::measure_q {
 
 using kavrin::Quantity;
+namespace bound = kavrin::bounds;
+
+// ---- results the records hold: lengths ----
+inline constexpr double kLengthMin = bound::kLength.lower;
+inline constexpr double kLengthMax = bound::kLength.upper;
+constexpr Quantity length(std::string_view name) { return {name, "mm", {kLengthMin, kLengthMax}}; }
 
 // ---- inputs: what the fields take ----
-inline constexpr Quantity kMn{"法面模数 mn", "mm", {0.05, 100}};
+inline constexpr Quantity kMn{"法面模数 mn", "mm", bound::kModule};
+// A measured diameter or centre distance: a tenth of the longest length.
+inline constexpr fw::Bounds kMeasuredLength{kLengthMin, kLengthMax / 10};
 inline constexpr Quantity kZ{"齿数 Z", "", {1, 100000}};
 inline constexpr Quantity kZ1{"齿数 Z1", "", {1, 100000}};
 inline constexpr Quantity kZ2{"齿数 Z2", "", {1, 100000}};
-inline constexpr Quantity kDa{"齿顶圆直径 da", "mm", {0.01, 1e5}};
-inline constexpr Quantity kDa1{"齿顶圆直径 da1", "mm", {0.01, 1e5}};
-inline constexpr Quantity kDa2{"齿顶圆直径 da2", "mm", {0.01, 1e5}};
-inline constexpr Quantity kAw{"啮合中心距 a'", "mm", {0.01, 1e5}};
-inline constexpr Quantity kXn{"法向变位系数 xn", "", {-5, 5}};
-inline constexpr Quantity kXn1{"变位系数 xn1", "", {-5, 5}};
-inline constexpr Quantity kXn2{"变位系数 xn2", "", {-5, 5}};
+inline constexpr Quantity kDa{"齿顶圆直径 da", "mm", kMeasuredLength};
+inline constexpr Quantity kDa1{"齿顶圆直径 da1", "mm", kMeasuredLength};
+inline constexpr Quantity kDa2{"齿顶圆直径 da2", "mm", kMeasuredLength};
+inline constexpr Quantity kAw{"啮合中心距 a'", "mm", kMeasuredLength};
+inline constexpr Quantity kXn{"法向变位系数 xn", "", bound::kShift};
+inline constexpr Quantity kXn1{"变位系数 xn1", "", bound::kShift};
+inline constexpr Quantity kXn2{"变位系数 xn2", "", bound::kShift};
 inline constexpr Quantity kHaStar{"齿顶高系数 ha*", "", {0.68, 1.1}};
 inline constexpr Quantity kCStar{"齿顶隙系数 c*", "", {0.15, 0.45}};
 inline constexpr Quantity kAlphaN{"刀具压力角 αn", "°", {14, 30}};
@@ -56,14 +65,10 @@ inline constexpr Quantity kDWs{"上偏差 ΔWs", "mm", {1e-6, 10, true}};
 inline constexpr Quantity kDWi{"下偏差 ΔWi", "mm", {1e-6, 10, true}};
 // The pin: its own rule (pinRefusal, pairPinRefusal) ties it to mn; these
 // are the ends that rule reaches with mn in its range.
-inline constexpr Quantity kDp{"量棒直径dp", "mm", {1.4 * 0.05, 1.9 * 100}};
+inline constexpr Quantity kDp{"量棒直径dp", "mm", {1.4 * kMn.lower(), 1.9 * kMn.upper()}};
 
 // ---- results the records hold ----
-inline constexpr double kLengthMin = 1e-4;
-inline constexpr double kLengthMax = 1e6;
-constexpr Quantity length(std::string_view name) { return {name, "mm", {kLengthMin, kLengthMax}}; }
-
-inline constexpr Quantity kMt{"端面模数mt", "mm", {0.05, 200}};
+inline constexpr Quantity kMt{"端面模数mt", "mm", {kMn.lower(), 2 * kMn.upper()}};
 // The tip diameter as computed (the single gear's da field shows it after a trial).
 inline constexpr Quantity kDaCalc{"齿顶圆直径da", "mm", kDa.bounds};
 inline constexpr Quantity kD = length("分度圆直径d");
@@ -84,7 +89,7 @@ inline constexpr Quantity kAlphaAt{"齿顶压力角αat", "°", {0.001, 89.999}}
 inline constexpr Quantity kAlphaW{"啮合角α'", "°", {0.001, 89.999}};
 inline constexpr Quantity kDMs{"跨棒距上偏差ΔMs", "mm", {1e-6, 1000, true}};
 inline constexpr Quantity kDMi{"跨棒距下偏差ΔMi", "mm", {1e-6, 1000, true}};
-inline constexpr Quantity kXnSum{"总变位系数χnΣ", "", {-10, 10}};
+inline constexpr Quantity kXnSum{"总变位系数χnΣ", "", bound::kShiftSum};
 inline constexpr Quantity kYt{"中心距变动系数yt", "", {-5, 5}};
 inline constexpr Quantity kEpsilon{"重合度ε", "", {0.001, 100}};
 
@@ -110,8 +115,5 @@ inline constexpr GearQuantities kGear[2] = {
      {"大齿轮跨棒距下偏差ΔM2i", "mm", kDMi.bounds}, {"ΔWs2", "mm", kDWs.bounds},
      {"ΔWi2", "mm", kDWi.bounds}},
 };
-
-// A calculated value outside its quantity's range is no result.
-inline std::string resultRefusal(const Quantity& q) { return kavrin::resultNotTaken(q); }
 
 }  // namespace measurement::measure_q

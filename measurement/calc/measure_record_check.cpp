@@ -62,7 +62,7 @@ Fault deviations(const kavrin::Quantity& mi, double vmi, const kavrin::Quantity&
 // calculations read it (in radians, so that a loaded angle saved again is
 // taken again).
 Fault angle(const kavrin::Quantity& q, double degrees) {
-    if (!plainNumber(degrees)) return measure_q::resultRefusal(q);
+    if (!plainNumber(degrees)) return kavrin::resultNotTaken(q);
     return angleOutside(q, degrees / kRadToDeg);
 }
 
@@ -312,7 +312,7 @@ std::optional<std::string> singleRecordFault(std::int32_t kind, const CyMeasureR
     if (auto f = deviations(q::kDMi, m.dMi, q::kDMs, m.dMs, m.dWi, m.dWs)) return f;
     if (auto f = angle(q::kAlphaT, r.alphaT)) return f;
     if (auto f = angle(q::kAlphaAt, r.alphaAt[s])) return f;
-    if (!q::kKw.admits(m.out.kw)) return q::resultRefusal(q::kKw);
+    if (!q::kKw.admits(m.out.kw)) return kavrin::resultNotTaken(q::kKw);
     return singleResultFault(m.in, m.out);
 }
 
@@ -333,7 +333,7 @@ std::optional<std::string> pairRecordFault(const CyMeasureRecord& r) {
         if (auto f = shiftRefusal(g.xn, m.out.g[i].xn)) return f;
         if (auto f = deviations(g.dMi, m.out.g[i].dMi, g.dMs, m.out.g[i].dMs, m.dev.wi[i], m.dev.ws[i])) return f;
         if (auto f = angle(g.alphaAt, r.alphaAt[i])) return f;
-        if (!g.kw.admits(m.out.g[i].kw)) return q::resultRefusal(g.kw);
+        if (!g.kw.admits(m.out.g[i].kw)) return kavrin::resultNotTaken(g.kw);
         if (auto f = storedRoot(g.df, r.df[i], r.da[i], i == 1 && m.in.mesh == MeshType::Internal)) return f;
     }
     if (auto f = angle(q::kAlphaT, r.alphaT)) return f;

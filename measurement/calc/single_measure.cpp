@@ -184,14 +184,14 @@ bool plainNumber(double v) { return v == 0 || std::isnormal(v); }
 std::optional<std::string> resultOutside(const kavrin::Quantity& q, double v) {
     if (q.admits(v) && plainNumber(v)) return std::nullopt;
     if (q.lower() > 0 && !q.bounds.orZero && v <= 0) return fw::format(kFmtNotPositive, std::string(q.name).c_str());
-    return measure_q::resultRefusal(q);
+    return kavrin::resultNotTaken(q);
 }
 
 std::optional<std::string> angleOutside(const kavrin::Quantity& q, double radians) {
     constexpr double kSlack = 1e-10;   // degrees: the noise of a round trip, far below a step a field shows
     const double deg = radians * 180 / kPi;
     if (deg >= q.lower() - kSlack && deg <= q.upper() + kSlack) return std::nullopt;
-    return measure_q::resultRefusal(q);
+    return kavrin::resultNotTaken(q);
 }
 
 std::optional<std::string> rootOutsideTip(const kavrin::Quantity& q, double df, double da, bool internal) {

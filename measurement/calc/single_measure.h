@@ -139,7 +139,7 @@ std::optional<std::string> singleResultFault(const SingleInput& in, const Single
 
 // A calculated value v of quantity q: nullopt when q admits it; otherwise
 // kFmtNotPositive for a value not above zero of a quantity that must be, or
-// measure_q::resultRefusal(q).
+// kavrin::resultNotTaken(q).
 std::optional<std::string> resultOutside(const kavrin::Quantity& q, double v);
 // An angle in radians against q's range in degrees (a hair of rounding
 // slack: the record holds degrees, the calculations radians).

@@ -100,7 +100,7 @@ std::vector<Slot> commonSlots() {
         u32("β′", 68, q::kBetaMin, fixedText(kBetaText)),
         f64("β″", 72, q::kBetaSec, fixedText(kBetaText)),
         f64("mt", 320, q::kMt, result(q::kMt)),
-        f64("αt", 40, q::kAlphaT, [](double) { return q::resultRefusal(q::kAlphaT); }),
+        f64("αt", 40, q::kAlphaT, [](double) { return kavrin::resultNotTaken(q::kAlphaT); }),
         f64("dp", 176, q::kDp, result(q::kDp)),
     };
 }
@@ -118,8 +118,8 @@ std::vector<Slot> singleSlots(int s) {
         f64("ΔWs", 376 + o16, q::kDWs, fixedText(kMsgDeviation)),
         f64("ΔMi", 200 + o16, q::kDMi, result(q::kDMi)),
         f64("ΔMs", 208 + o16, q::kDMs, result(q::kDMs)),
-        f64("αat", 16 + o8, q::kAlphaAt, [](double) { return q::resultRefusal(q::kAlphaAt); }),
-        u32("kw", 296 + o4, q::kKw, [](double) { return q::resultRefusal(q::kKw); }),
+        f64("αat", 16 + o8, q::kAlphaAt, [](double) { return kavrin::resultNotTaken(q::kAlphaAt); }),
+        u32("kw", 296 + o4, q::kKw, [](double) { return kavrin::resultNotTaken(q::kKw); }),
         f64("d", 88 + o8, q::kD, result(q::kD)),
         f64("ha", 240 + o8, q::kHa, result(q::kHa)),
         f64("hf", 280 + o8, q::kHf, result(q::kHf)),
@@ -142,7 +142,7 @@ std::vector<Slot> pairSlots() {
         u32("Z2", 436, q::kZ2, fixedText("齿数Z1、Z2应在1～100000之间！")),
         f64("a'", 56, q::kAw, [](double x) { return x > 0 ? kavrin::quantityRefusal(q::kAw) : kMsgCentreLimits; }),
         f64("a", 8, q::kA, result(q::kA)),
-        f64("α'", 48, q::kAlphaW, [](double) { return q::resultRefusal(q::kAlphaW); }),
+        f64("α'", 48, q::kAlphaW, [](double) { return kavrin::resultNotTaken(q::kAlphaW); }),
         f64("xnΣ", 416, q::kXnSum, result(q::kXnSum)),
         f64("yt", 424, q::kYt, result(q::kYt)),
         f64("ε", 592, q::kEpsilon, result(q::kEpsilon)),
@@ -160,8 +160,8 @@ std::vector<Slot> pairSlots() {
             f64("ΔWs" + n, 376 + o16, g.dWs, fixedText(kMsgDeviation)),
             f64("ΔMi" + n, 200 + o16, g.dMi, result(g.dMi)),
             f64("ΔMs" + n, 208 + o16, g.dMs, result(g.dMs)),
-            f64("αat" + n, 16 + o8, g.alphaAt, [&g](double) { return q::resultRefusal(g.alphaAt); }),
-            u32("kw" + n, 296 + o4, g.kw, [&g](double) { return q::resultRefusal(g.kw); }),
+            f64("αat" + n, 16 + o8, g.alphaAt, [&g](double) { return kavrin::resultNotTaken(g.alphaAt); }),
+            u32("kw" + n, 296 + o4, g.kw, [&g](double) { return kavrin::resultNotTaken(g.kw); }),
             f64("d" + n, 88 + o8, g.d, result(g.d)),
             f64("d'" + n, 104 + o8, g.dw, result(g.dw)),
             f64("ha" + n, 240 + o8, g.ha, result(g.ha)),
@@ -343,7 +343,7 @@ TEST(MeasureRanges, AbsurdValuesInTheFixturesAreRefusedNamingTheField) {
 }
 
 // The module 1e300 of a user's file keeps its own message; a module the
-// field would refuse as too fine (0.01 mm) is refused at load in the range's
+// field would refuse as too fine (0.001 mm) is refused at load in the range's
 // words, as the field refuses it.
 TEST(MeasureRanges, ModuleOutsideItsRangeIsRefusedAtLoad) {
     const CyMeasureRecord ext = singleBase(GearType::External);
@@ -351,5 +351,5 @@ TEST(MeasureRanges, ModuleOutsideItsRangeIsRefusedAtLoad) {
     const Slot mn = f64("mn", 304, q::kMn, kModule);
     EXPECT_EQ(load(0, put(ext, mn, 1e300, held)).error(), loadRefusal(kMsgModuleLarge));
     EXPECT_EQ(load(0, put(ext, mn, -2, held)).error(), loadRefusal(kMsgModule));
-    EXPECT_EQ(load(0, put(ext, mn, 0.01, held)).error(), loadRefusal("法面模数 mn：请输入 0.05 到 100 之间的数值。"));
+    EXPECT_EQ(load(0, put(ext, mn, 0.001, held)).error(), loadRefusal("法面模数 mn：请输入 0.01 到 100 之间的数值。"));
 }

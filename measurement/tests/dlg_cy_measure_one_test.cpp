@@ -676,12 +676,12 @@ TEST_F(MeasureOneDlgTest, FieldsRefuseExactlyWhatTheirRangeRefuses) {
     });
 }
 
-// A module of 0.01 mm is refused where it is typed in the words its record
+// A module of 0.001 mm is refused where it is typed in the words its record
 // check uses when a file holds it; 1e300 keeps its own message.
 TEST_F(MeasureOneDlgTest, TypedAbsurdModuleIsRefusedNamingTheField) {
     run([&](Running& d) {
-        m_s.expectMessage("法面模数 mn：请输入 0.05 到 100 之间的数值。");
-        d.type(D::IDC_MN, "0.01");
+        m_s.expectMessage("法面模数 mn：请输入 0.01 到 100 之间的数值。");
+        d.type(D::IDC_MN, "0.001");
         d.leave();
         EXPECT_EQ(d.text(D::IDC_MN), "0");
         m_s.expectMessage(kMsgModuleLarge);

@@ -365,7 +365,7 @@ TEST_F(MeasureTowDlgTest, FieldsRefuseExactlyWhatTheirRangeRefuses) {
 // A centre distance of 1e-300 mm is refused in its range's words, not taken.
 TEST_F(MeasureTowDlgTest, TypedAbsurdCentreDistanceIsRefusedNamingTheField) {
     run([&](Running& d) {
-        m_s.expectMessage("啮合中心距 a'：请输入 0.01 到 100000 之间的数值。");
+        m_s.expectMessage("啮合中心距 a'：请输入 1e-06 到 1000000 之间的数值。");
         typeField(d, D::IDC_AW, "1e-300");
         EXPECT_EQ(d.text(D::IDC_AW), "0");
         d.click(IDCANCEL);

@@ -21,14 +21,14 @@
 // - the working centre distance a' 0.1 to 10000 mm (0: not given yet); the
 //   pattern 0 pair of β1 = 89° and mn = 1 mm still fits below 10000 mm;
 // - lengths of a result (diameters, centre distance, base tangent, dimension
-//   over rods, face width) 0.001 to 100000 mm: a pair inside a' ≤ 10000 mm
-//   has no diameter near the upper end, and 0.001 mm is the least the report
-//   prints (%.3f);
+//   over rods, face width) from 0.001 mm, the least the report prints
+//   (%.3f), up to the common length bound (common/calc/common_bounds.h): a
+//   pair inside a' ≤ 10000 mm has no diameter near it;
 // - transverse modules 0.1 to 10000 mm (mn/cos β), the common rack's module
 //   0.01 to 10000 mm, the rod diameter 0.1 to 2 mm (1.732·mn);
 // - angles of a result 0.001° to below 90° for pressure angles (0 gives no
 //   pair), 0 to below 90° for helix angles;
-// - profile shifts χn −5 to 5, their sum −10 to 10;
+// - profile shifts χn and their sum: the common bounds;
 // - the contact ratio ε 0.01 to 1000, the efficiency η 0.01 to 1;
 // - tooth counts 1 to 1000, teeth spanned 1 to 1000 (and fewer than z);
 // - the deviations over rods 0 to 10 mm (what a base-tangent deviation of
@@ -36,10 +36,9 @@
 #pragma once
 #include <bit>
 #include <cstdint>
-#include <string>
 
+#include "common/calc/common_bounds.h"
 #include "common/calc/quantity.h"
-#include "fw/format.h"
 
 namespace smallmodule {
 
@@ -51,11 +50,11 @@ namespace sm_q {
 
 using kavrin::Quantity;
 
-inline constexpr fw::Bounds kLength{0.001, 100000};     // mm, a result's length
+inline constexpr fw::Bounds kLength{0.001, kavrin::bounds::kLength.upper};   // mm, a result's length
 inline constexpr fw::Bounds kPressureAngle{0.001, justBelow(90)};
 inline constexpr fw::Bounds kHelixAngle{0, justBelow(90)};
 inline constexpr fw::Bounds kTransverseModule{0.1, 10000};
-inline constexpr fw::Bounds kShift{-5, 5};
+inline constexpr fw::Bounds kShift = kavrin::bounds::kShift;
 inline constexpr fw::Bounds kTeeth{1, 1000};
 inline constexpr fw::Bounds kBaseTangentDeviation{0, 1};
 inline constexpr fw::Bounds kRodDeviation{0, 10};
@@ -83,7 +82,7 @@ inline constexpr Quantity kDM{"测量跨径偏差 ΔM", "mm", kRodDeviation};
 
 // ---- Results of the pair ----
 inline constexpr Quantity kA{"未变位(无间隙)轴距 a", "mm", kLength};
-inline constexpr Quantity kSumX{"总变位系数 Σχn", "", {-10, 10}};
+inline constexpr Quantity kSumX{"总变位系数 Σχn", "", kavrin::bounds::kShiftSum};
 inline constexpr Quantity kDmp{"量棒直径 dmp", "mm", {0.1, 2}};
 inline constexpr Quantity kAlphaNP{"公共齿条法向齿形角 αn'", "°", kPressureAngle};
 inline constexpr Quantity kMnP{"公共齿条法向模数 mn'", "mm", {0.01, 10000}};
@@ -133,13 +132,5 @@ inline constexpr GearQuantities kGear2{
 };
 
 }  // namespace sm_q
-
-// A calculation whose result lies outside its quantity's range gives no
-// result, as a non-finite one: "重合度 ε：计算结果不在 0.01 到 1000 之间，请调整输入
-// 数据！" (wording ours).
-inline std::string resultRefusal(const kavrin::Quantity& q) {
-    return std::string(q.name) + "：计算结果不在 " + fw::formatNumber(q.lower()) + " 到 " +
-           fw::formatNumber(q.upper()) + " 之间，请调整输入数据！";
-}
 
 }  // namespace smallmodule

@@ -434,7 +434,7 @@ std::optional<Refusal> resultRuleFault(const SmInput& in, const SmResult& r) {
 // report prints) is no result.
 std::optional<Refusal> resultRangeFault(const SmResult& r) {
     for (const ResultValue& x : resultValues(r))
-        if (!kavrin::printable(x.v) || !x.q->admits(x.v)) return noPair(resultRefusal(*x.q));
+        if (!kavrin::printable(x.v) || !x.q->admits(x.v)) return noPair(kavrin::resultNotTaken(*x.q));
     return std::nullopt;
 }
 
@@ -511,7 +511,7 @@ fw::Expected<double, Refusal> rodDeviation(double dW, const RodGear& g, double m
     const double odd = kavrin::CheckOddEven(g.z) != 0 ? std::cos(kPi / (2.0 * g.z)) : 1.0;
     const double dm = dW * odd / (std::sin(*am) * std::cos(rad(g.betaB)));
     if (!std::isfinite(dm)) return refuse(kMsgUndefined);
-    if (!sm_q::kDM.admits(dm)) return fw::unexpected(noPair(resultRefusal(sm_q::kDM)));
+    if (!sm_q::kDM.admits(dm)) return fw::unexpected(noPair(kavrin::resultNotTaken(sm_q::kDM)));
     return dm;
 }
 

@@ -124,7 +124,7 @@ inline constexpr const char* kMsgNoOptimum = "自动分配螺旋角失败，请�
 // finite (no subnormal), every length positive, the tip above the root, the
 // angles inside 0°..90°, 1 ≤ kw < z, the actual ratio inside sm_q::kU,
 // η inside (0, 1], and then every value inside its range (resultValues;
-// resultRefusal). nullopt, or the refusal naming the quantity. The
+// kavrin::resultNotTaken). nullopt, or the refusal naming the quantity. The
 // calculation, the shift edit and the record check all run it.
 std::optional<Refusal> resultFault(const SmInput& in, const SmResult& r);
 // Its two halves: the rules alone, and the ranges alone.

@@ -253,7 +253,7 @@ TEST(CySmRanges, CentreDistance1e300IsRefusedAtLoadNamingTheField) {
     std::memcpy(&file[72], &huge, 8);
     auto l = loadCySmFile(file);
     ASSERT_FALSE(l);
-    EXPECT_EQ(l.error(), std::string(kMsgNotSmFile) + "\n未变位(无间隙)轴距 a：请输入 0.001 到 100000 之间的数值。");
+    EXPECT_EQ(l.error(), std::string(kMsgNotSmFile) + "\n未变位(无间隙)轴距 a：请输入 0.001 到 10000000 之间的数值。");
 }
 
 // The scan that found it: 1e300 and 1e-300 in every double slot of every
@@ -303,12 +303,12 @@ TEST(CySmRanges, ResultsOutsideTheirRangesAreNoResults) {
     r.a = 1e300;
     auto f = resultFault(p0.in, r);
     ASSERT_TRUE(f);
-    EXPECT_EQ(f->message, resultRefusal(q::kA));
+    EXPECT_EQ(f->message, kavrin::resultNotTaken(q::kA));
     EXPECT_TRUE(f->undefined);   // the shown results stay
     r = p0.out;
     r.eps = 1e-300;
     ASSERT_TRUE(resultFault(p0.in, r));
-    EXPECT_EQ(resultFault(p0.in, r)->message, "重合度 ε：计算结果不在 0.01 到 1000 之间，请调整输入数据！");
+    EXPECT_EQ(resultFault(p0.in, r)->message, "计算结果未被采用：重合度 ε 应在 0.01 到 1000 之间。请检查输入数据！");
     // A typed shift outside ±5 is never taken, whatever the tip would be.
     for (double typed : {5.0 + 1e-9, 5.5, 1e300}) {
         auto e = editShift(p0.in, p0.out, ShiftEdit::Xn1, typed);

@@ -109,7 +109,7 @@ TEST(CySmRecord, RefusedFiles) {
         {"mn not the index's", patched(64 + 320, 0.6), "模数不是模数表中的数值！"},
         {"mn 0", patched(64 + 320, 0.0), "模数不是模数表中的数值！"},
         {"z1 0", patched(64 + 440, std::int32_t{0}), "小齿轮齿数 z1：请输入 1 到 1000 之间的整数。"},
-        {"NaN a", patched(64 + 8, std::nan("")), "未变位(无间隙)轴距 a：请输入 0.001 到 100000 之间的数值。"},
+        {"NaN a", patched(64 + 8, std::nan("")), "未变位(无间隙)轴距 a：请输入 0.001 到 10000000 之间的数值。"},
         {"infinite deviation", patched(64 + 384, double(INFINITY)), "公法线偏差应在0～1mm之间！"},
         {"negative deviation", patched(64 + 384, -0.02), "公法线偏差应在0～1mm之间！"},
         {"ΔWs1 1e300", patched(64 + 384, 1e300), "公法线偏差应在0～1mm之间！"},
@@ -125,7 +125,7 @@ TEST(CySmRecord, RefusedFiles) {
         {"α 25°", patched(64 + 32, 25.0), "齿形角、齿顶高系数或径向间隙系数不是基本齿廓的数值！"},
         {"ρf 0.3", patched(64 + 624, 0.3), "齿根圆角半径ρ应为0.2·m！"},
         {"η 5.89", patched(64 + 632, 5.89), "啮合效率 η：请输入 0.01 到 1 之间的数值。"},
-        {"da2 −999982", patched(64 + 176, -999982.0), "大齿轮齿顶圆直径 da2：请输入 0.001 到 100000 之间的数值。"},
+        {"da2 −999982", patched(64 + 176, -999982.0), "大齿轮齿顶圆直径 da2：请输入 0.001 到 10000000 之间的数值。"},
         {"da2 below df2", patched(64 + 176, 15.0), fw::format(kFmtNotPositive, "大齿轮全齿高")},
         {"kw1 40", patched(64 + 312, std::int32_t{40}), undefined},
     };

@@ -10,49 +10,49 @@
 // The calculators' own ranges hold: the ratio u 5 to 70, Z1 1 to 10, Z2 1 to
 // 1000, the standard module 1 to 40 mm and worm diameter 18 to 400 mm (their
 // series), the grinding disc 300 to 700 mm, the angles strictly between 0°
-// and 90° (θ up to 180°). Every other bound is one no real worm drive passes:
-// - speeds 0.01 to 10⁵ r/min at the worm, 10⁻⁴ to 10⁵ r/min at the gear
-//   (the slowest worm at the largest ratio 70);
-// - power 10⁻⁴ to 10⁵ kW, output torque 10⁻³ to 10¹⁰ N·m;
+// and 90° (θ up to 180°). The worm's speed, the power, the output torque,
+// the lengths, the modules mn, ms and mx and the shift x2 take the common
+// bounds (common/calc/common_bounds.h); the gear's speed reaches down to
+// the slowest worm's at the largest ratio. Every other bound is one no real
+// worm drive passes:
 // - the limit stresses 1 to 5000 N/mm² (the hardest bronzes and steels stay
 //   far below 1500), ZE 1 to 1000 (steel on bronze 155, steel on steel 190);
 // - the factors KA and Zρ 0.1 to 10 (their table and chart give 1 to 3.3),
 //   d1/a 0.001 to 2 (d1 < 2a always; the design starts 0.3 to 0.5);
-// - the computed module m' 0.01 to 1000 mm, the computed and unshifted sizes
-//   (d1', a, d2) 0.1 to 10⁵ mm, q 0.1 to 1000 (the series give 0.45 to 400);
-// - in the geometry record every length (diameters, centre distances, face
-//   widths, pitches, radii, coordinates) 0.001 to 10⁵ mm, every height and
-//   thickness 0.001 to 10⁴ mm (hf2 may fall below zero with a large shift:
-//   ±10⁴ mm), the modules mn, ms and mx 0.01 to 100 mm, ha* 0.01 to 2, the
-//   shift x2 ±5 and εa 0.01 to 100;
+// - the computed module m' 0.01 to 1000 mm, q 0.1 to 1000 (the series give
+//   0.45 to 400);
+// - in the geometry record hf2 may fall below zero with a large shift (±
+//   the longest length), ha* 0.01 to 2 and εa 0.01 to 100;
 // - the ZC1 setting values a just loaded design holds as zeros until its
-//   calculation (dH, L2, L3) lie within ±10⁵ mm until then;
+//   calculation (dH, L2, L3) lie within ± the longest length until then;
 // - the ZC1 arc centre's axial coordinate L1 = ρ·cos αn − e is a signed
 //   coordinate: it falls to zero and below where the disc's arc is small
 //   beside the thread (large lead angle, small q: m 31.5, d1 224, Z1 4 gives
-//   −1.53 mm), so it takes ±10⁵ mm, loaded or calculated;
+//   −1.53 mm), so it takes ± the longest length, loaded or calculated;
 // - the rating's span L between the worm's bearings (typed, stored in no
-//   record) 1 to 10⁵ mm: the shaft is longer than its own thread, so the
-//   smallest instrument worms (m 0.1 to 0.3, d1 2 to 5 mm) span some 10 mm,
-//   and the largest worm drives (a' about 2.5 m, d2 about 4.5 m, the span
-//   about d2) some 5 m; 10⁵ mm is the bound of every length of the records.
+//   record) is a length as the others: the smallest instrument worms
+//   (m 0.1 to 0.3, d1 2 to 5 mm) span some 10 mm, the largest worm drives
+//   (a' about 2.5 m, d2 about 4.5 m, the span about d2) some 5 m.
 // Angles are stored in degrees; an angle's bounds lie 0.001° inside its
 // open range, and its refusal names the range in whole degrees.
 #pragma once
 #include <string>
 
+#include "common/calc/common_bounds.h"
 #include "common/calc/quantity.h"
 
 namespace worm::ranges {
 
 using kavrin::Quantity;
+namespace bound = kavrin::bounds;
 
 // ---- the preliminary record (CwPreRecord) ----
-inline constexpr Quantity kN1{"输入转速 n1", "r/min", {0.01, 1e5}};
-inline constexpr Quantity kN2{"输出转速 n2", "r/min", {1e-4, 1e5}};
+inline constexpr Quantity kN1{"输入转速 n1", "r/min", bound::kSpeed};
 inline constexpr Quantity kU{"传动比 u", "", {5, 70}};
-inline constexpr Quantity kP{"传递功率 P", "kW", {1e-4, 1e5}};
-inline constexpr Quantity kT{"输出扭矩 T", "N·m", {1e-3, 1e10}};
+// n2 = n1 / u: down to the slowest worm's at the largest ratio.
+inline constexpr Quantity kN2{"输出转速 n2", "r/min", {bound::decadeBelow(kN1.lower() / kU.upper()), kN1.upper()}};
+inline constexpr Quantity kP{"传递功率 P", "kW", bound::kPower};
+inline constexpr Quantity kT{"输出扭矩 T", "N·m", bound::kTorque};
 inline constexpr Quantity kSigmaHlim{"接触疲劳极限 σHlim", "N/mm²", {1, 5000}};
 inline constexpr Quantity kZe{"弹性系数 ZE", "", {1, 1000}};
 inline constexpr Quantity kSigmaFlim{"弯曲疲劳极限 σFlim", "N/mm²", {1, 5000}};
@@ -64,17 +64,17 @@ inline constexpr Quantity kZ2{"蜗轮齿数 Z2", "", {1, 1000}};
 inline constexpr Quantity kM{"标准模数 m", "mm", {1, 40}};
 inline constexpr Quantity kMCalc{"计算模数 m'", "mm", {0.01, 1000}};
 inline constexpr Quantity kQ{"直径系数 q", "", {0.1, 1000}};
-inline constexpr Quantity kD1Calc{"计算分度圆直径 d1'", "mm", {0.1, 1e5}};
+inline constexpr Quantity kD1Calc{"计算分度圆直径 d1'", "mm", bound::kLength};
 inline constexpr Quantity kD1{"标准分度圆直径 d1", "mm", {18, 400}};
-inline constexpr Quantity kA{"中心距 a", "mm", {0.1, 1e5}};
-inline constexpr Quantity kD2{"蜗轮分度圆直径 d2", "mm", {0.1, 1e5}};
+inline constexpr Quantity kA{"中心距 a", "mm", bound::kLength};
+inline constexpr Quantity kD2{"蜗轮分度圆直径 d2", "mm", bound::kLength};
 inline constexpr Quantity kGamma{"导程角 γ", "°", {0.001, 89.999}};
 
 // ---- the geometry record (CwGeomRecord), every family ----
 namespace geom {
-inline constexpr fw::Bounds kLength{0.001, 1e5};
-inline constexpr fw::Bounds kHeight{0.001, 1e4};
-inline constexpr fw::Bounds kModule{0.01, 100};
+inline constexpr fw::Bounds kLength = bound::kLength;
+inline constexpr fw::Bounds kHeight = bound::kLength;   // heights and thicknesses
+inline constexpr fw::Bounds kModule = bound::kModule;
 inline constexpr fw::Bounds kAcute{0.001, 89.999};
 
 inline constexpr Quantity kZ1{"蜗杆头数 Z1", "", {1, 10}};
@@ -103,7 +103,7 @@ inline constexpr Quantity kH2{"蜗轮全齿高 h2", "mm", kHeight};
 inline constexpr Quantity kHa1{"蜗杆齿顶高 ha1", "mm", kHeight};
 inline constexpr Quantity kHa2{"蜗轮齿顶高 ha2", "mm", kHeight};
 inline constexpr Quantity kHf1{"蜗杆齿根高 hf1", "mm", kHeight};
-inline constexpr Quantity kHf2{"蜗轮齿根高 hf2", "mm", {-1e4, 1e4}};
+inline constexpr Quantity kHf2{"蜗轮齿根高 hf2", "mm", {-kLength.upper, kLength.upper}};
 inline constexpr Quantity kMn1{"蜗杆法面模数 mn1", "mm", kModule};
 inline constexpr Quantity kMn2{"蜗轮法面模数 mn2", "mm", kModule};
 inline constexpr Quantity kMs{"蜗轮端面模数 ms", "mm", kModule};
@@ -113,7 +113,7 @@ inline constexpr Quantity kPz1{"蜗杆螺旋线导程 Pz1", "mm", kLength};
 inline constexpr Quantity kRg{"蜗轮喉部半径 Rg", "mm", kLength};
 inline constexpr Quantity kTheta{"蜗轮齿宽角 θ", "°", {0.001, 180}};
 inline constexpr Quantity kSn{"蜗杆法向弦齿厚 Sn", "mm", kHeight};
-inline constexpr Quantity kX2{"蜗轮变位系数 χ2", "", {-5, 5}};
+inline constexpr Quantity kX2{"蜗轮变位系数 χ2", "", bound::kShift};
 // The ordinary family (ZA, ZN, ZI, ZK) and ZC3.
 inline constexpr Quantity kBetaM2{"蜗轮中圆螺旋角 βm2", "°", kAcute};
 inline constexpr Quantity kHaStar{"齿顶高系数 ha*", "", {0.01, 2}};
@@ -131,11 +131,11 @@ inline constexpr Quantity kAu{"磨削中心距 Au", "mm", kLength};
 inline constexpr Quantity kRhoDisc{"磨轮轴面圆弧半径 ρ", "mm", kLength};
 inline constexpr Quantity kSx{"蜗杆轴向弦齿厚 Sx", "mm", kHeight};
 inline constexpr Quantity kDh{"对刀试棒直径 dH", "mm", kLength};
-inline constexpr Quantity kL1{"圆弧中心轴向座标 L1", "mm", {-1e5, 1e5}};   // signed
+inline constexpr Quantity kL1{"圆弧中心轴向座标 L1", "mm", {-kLength.upper, kLength.upper}};   // signed
 inline constexpr Quantity kL2{"圆弧中心径向座标 L2", "mm", kLength};
 inline constexpr Quantity kL3{"圆弧中心径向座标 L3", "mm", kLength};
 // Before the ZC1 calculation: 0 as loaded, any value the report can hold.
-constexpr Quantity notCalculated(const Quantity& q) { return {q.name, q.unit, {-1e5, 1e5}}; }
+constexpr Quantity notCalculated(const Quantity& q) { return {q.name, q.unit, {-kLength.upper, kLength.upper}}; }
 // ZC3.
 inline constexpr Quantity kRhoArc{"蜗杆轴面齿廓圆弧半径 ρ", "mm", kLength};
 inline constexpr Quantity kCx{"齿廓圆弧中心轴向座标 cx", "mm", kLength};
@@ -143,7 +143,7 @@ inline constexpr Quantity kCy{"齿廓圆弧中心径向座标 cy", "mm", kLength
 }  // namespace geom
 
 // ---- the strength rating's typed span (no record stores it) ----
-inline constexpr Quantity kSpan{"跨距 L", "mm", {1, 1e5}};
+inline constexpr Quantity kSpan{"跨距 L", "mm", bound::kLength};
 
 // The rule a value outside q breaks, in the words the worm checks use:
 // "应在5～70之间", "应在1～40mm之间", an angle "应在0°～90°之间" (its ends

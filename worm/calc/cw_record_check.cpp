@@ -22,23 +22,18 @@ using kavrin::Quantity;
 // The first rule a record breaks, field by field in the record's order.
 class Check {
 public:
-    // Every number is usable.
-    Check& number(std::string_view field, double v) {
-        if (!m_fault && !usableNumber(v)) m_fault = RecordFault{std::string(field), kNotANumber};
-        return *this;
-    }
     // A usable number in q's range.
     Check& within(const Quantity& q, double v) {
-        number(q.name, v);
-        return rule(q.admits(v), q.name, ranges::rangeRule(q));
+        range(usableNumber(v), q, kNotANumber);
+        return range(q.admits(v), q, ranges::rangeRule(q));
     }
     // The same, where 0 or less is refused first as not positive.
     Check& positive(const Quantity& q, double v) {
-        number(q.name, v);
-        rule(v > 0, q.name, kNotPositive);
+        range(usableNumber(v), q, kNotANumber);
+        range(v > 0, q, kNotPositive);
         return within(q, v);
     }
-    Check& count(const Quantity& q, std::int32_t v) { return rule(q.admits(v), q.name, ranges::rangeRule(q)); }
+    Check& count(const Quantity& q, std::int32_t v) { return range(q.admits(v), q, ranges::rangeRule(q)); }
     Check& rule(bool ok, std::string_view field, const std::string& rule) {
         if (!m_fault && !ok) m_fault = RecordFault{std::string(field), rule};
         return *this;
@@ -46,6 +41,11 @@ public:
     std::optional<RecordFault> fault() const { return m_fault; }
 
 private:
+    // A rule of q's range.
+    Check& range(bool ok, const Quantity& q, const std::string& rule) {
+        if (!m_fault && !ok) m_fault = RecordFault{std::string(q.name), rule, q};
+        return *this;
+    }
     std::optional<RecordFault> m_fault;
 };
 
@@ -197,6 +197,8 @@ std::string saveRefusal(const RecordFault& f) { return f.text() + "，数据未�
 std::string loadRefusal(std::string_view loaderText, const RecordFault& f) {
     return std::string(loaderText) + "\n" + f.text() + "！";
 }
-std::string resultRefusal(const RecordFault& f) { return "计算结果无效：" + f.text() + "！"; }
+std::string resultRefusal(const RecordFault& f) {
+    return f.range ? kavrin::resultNotTaken(*f.range) : "计算结果无效：" + f.text() + "！";
+}
 
 }  // namespace worm

@@ -24,10 +24,13 @@ constexpr std::int32_t kMaxTeeth = static_cast<std::int32_t>(ranges::kZ2.upper()
 // is refused by the number parser, so a loaded one is refused too).
 bool usableNumber(double v);
 
-// What is wrong: the field as the dialogs and reports name it, and the rule.
+// What is wrong: the field as the dialogs and reports name it, and the rule;
+// for a value outside its quantity's range (not a number, not positive, or
+// beyond an end), that quantity too.
 struct RecordFault {
     std::string field;   // "蜗轮齿宽 b2"
     std::string rule;    // "应为正值"
+    std::optional<kavrin::Quantity> range = std::nullopt;
     std::string text() const { return field + rule; }
     bool operator==(const RecordFault&) const = default;
 };
@@ -57,8 +60,9 @@ std::string saveRefusal(const RecordFault& f);
 // The refusal of a load whose record the check refuses: the loader's own
 // "not this kind of data" text, a line break and "<field><rule>！".
 std::string loadRefusal(std::string_view loaderText, const RecordFault& f);
-// The refusal of a calculation whose result the check refuses:
-// "计算结果无效：<field><rule>！"
+// The refusal of a calculation whose result the check refuses: a value
+// outside its quantity's range as every calculator words it
+// (kavrin::resultNotTaken), a rule between fields "计算结果无效：<field><rule>！".
 std::string resultRefusal(const RecordFault& f);
 
 }  // namespace worm

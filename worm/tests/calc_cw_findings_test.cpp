@@ -134,7 +134,7 @@ TEST_F(CwFindings, ARefusedRecordIsNeverWritten) {
         {"θ 0", &CwGeomRecord::theta, 0, "蜗轮齿宽角 θ应在0°～180°之间，数据未保存！"},
         {"θ 1e308", &CwGeomRecord::theta, 1e308, "蜗轮齿宽角 θ应在0°～180°之间，数据未保存！"},
         {"de2 -7", &CwGeomRecord::de2, -7, "蜗轮外圆直径 de2应为正值，数据未保存！"},
-        {"d2 1e300", &CwGeomRecord::d2, 1e300, "蜗轮分度圆直径 d2应在0.001～100000mm之间，数据未保存！"},
+        {"d2 1e300", &CwGeomRecord::d2, 1e300, "蜗轮分度圆直径 d2应在1e-06～10000000mm之间，数据未保存！"},
         {"d2 beside the design", &CwGeomRecord::d2, 1000, "蜗轮分度圆直径 d2与预定计算不符，数据未保存！"},
         {"εa NaN", &CwGeomRecord::epsA, kNan, "端面重合度 εa不是有效数值，数据未保存！"},
         {"γ' 90", &CwGeomRecord::gammaW, 90, "蜗杆节圆柱导程角 γ'应在0°～90°之间，数据未保存！"},

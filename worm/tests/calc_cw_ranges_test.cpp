@@ -5,6 +5,7 @@
 // refuses the same record and writes nothing.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -215,8 +216,8 @@ TEST(CwRangesText, RefusalsNameTheFieldAndItsRange) {
         double v;
         const char* text;
     } cases[] = {
-        {q::kN1, 1e300, "输入转速 n1应在0.01～100000r/min之间"},
-        {q::kN1, 1e-300, "输入转速 n1应在0.01～100000r/min之间"},
+        {q::kN1, 1e300, "输入转速 n1应在1e-06～1000000r/min之间"},
+        {q::kN1, 1e-300, "输入转速 n1应在1e-06～1000000r/min之间"},
         {q::kN1, 0, "输入转速 n1应为正值"},
         {q::kU, 4.9, "传动比 u应在5～70之间"},
         {q::kM, 1e300, "标准模数 m应在1～40mm之间"},
@@ -241,7 +242,7 @@ TEST(CwRangesText, RefusalsNameTheFieldAndItsRange) {
         {&CwGeomRecord::theta, 0, "蜗轮齿宽角 θ应在0°～180°之间"},
         {&CwGeomRecord::theta, 1e308, "蜗轮齿宽角 θ应在0°～180°之间"},
         {&CwGeomRecord::b2, 0, "蜗轮齿宽 b2应为正值"},
-        {&CwGeomRecord::b2, 1e-300, "蜗轮齿宽 b2应在0.001～100000mm之间"},
+        {&CwGeomRecord::b2, 1e-300, "蜗轮齿宽 b2应在1e-06～10000000mm之间"},
         {&CwGeomRecord::x2, -1e300, "蜗轮变位系数 χ2应在-5～5之间"},
         {&CwGeomRecord::gammaW, 90, "蜗杆节圆柱导程角 γ'应在0°～90°之间"},
     };
@@ -251,6 +252,32 @@ TEST(CwRangesText, RefusalsNameTheFieldAndItsRange) {
         const auto fault = checkGeomRecord(r);
         ASSERT_TRUE(fault) << c.text;
         EXPECT_EQ(fault->text(), c.text);
+    }
+}
+
+// A calculation whose result the check refuses says so in the words every
+// calculator uses for a value outside its quantity's range (not a number,
+// not positive, beyond an end alike); a rule between fields keeps its own
+// text, and a save or a load names the rule as before.
+TEST(CwRangesText, ARefusedResultIsWordedAsEveryCalculatorWordsIt) {
+    const CwGeomRecord geom = designs()[0].geom;
+    const struct {
+        double CwGeomRecord::*m;
+        double v;
+        std::string result;
+    } cases[] = {
+        {&CwGeomRecord::b2, 0, "计算结果未被采用：蜗轮齿宽 b2 应在 1e-06 到 10000000 mm 之间。请检查输入数据！"},
+        {&CwGeomRecord::b2, std::nan(""), kavrin::resultNotTaken(g::kB2)},
+        {&CwGeomRecord::x2, 6, "计算结果未被采用：蜗轮变位系数 χ2 应在 -5 到 5 之间。请检查输入数据！"},
+        {&CwGeomRecord::de2, geom.da2 - 1, "计算结果无效：蜗轮外圆直径 de2应大于喉圆直径da2！"},
+    };
+    for (const auto& c : cases) {
+        CwGeomRecord r = geom;
+        r.*c.m = c.v;
+        const auto fault = checkGeomRecord(r);
+        ASSERT_TRUE(fault) << c.result;
+        EXPECT_EQ(resultRefusal(*fault), c.result);
+        EXPECT_EQ(saveRefusal(*fault), fault->text() + "，数据未保存！");
     }
 }
 

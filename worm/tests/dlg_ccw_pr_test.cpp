@@ -447,7 +447,7 @@ TEST_F(CcwPrDlgTest, InputsWhoseTorqueOrPowerLeavesItsRangeArePutBack) {
     };
     const Case cases[] = {
         {D::IDC_MODE_POWER, "0.01", D::IDC_P, "100000", "输出扭矩 T"},
-        {D::IDC_MODE_POWER, "100000", D::IDC_P, "0.0001", "输出扭矩 T"},
+        {D::IDC_MODE_POWER, "1000000", D::IDC_P, "0.000001", "输出扭矩 T"},
         {D::IDC_MODE_TORQUE, "72.5", D::IDC_T, "1e10", "传递功率 P"},
         {D::IDC_MODE_TORQUE, "0.001", D::IDC_T, "0.001", "传递功率 P"},
     };
@@ -541,8 +541,8 @@ TEST_F(CcwPrDlgTest, ALoadedValueTheFieldRefusesIsRefusedAtLoad) {
         std::size_t offset;
         double v;
         const char* fault;
-    } cases[] = {{64 + 32, 1e300, "传递功率 P应在0.0001～100000kW之间！"},
-                 {64 + 8, 1e-300, "输入转速 n1应在0.01～100000r/min之间！"}};
+    } cases[] = {{64 + 32, 1e300, "传递功率 P应在1e-06～1000000kW之间！"},
+                 {64 + 8, 1e-300, "输入转速 n1应在1e-06～1000000r/min之间！"}};
     for (auto [offset, v, fault] : cases) {
         auto bytes = good;
         std::memcpy(&bytes[offset], &v, 8);

@@ -4,26 +4,27 @@
 //
 // The inputs the preliminary record stores too are its quantities
 // (bevel/preliminary/calc/cone_pre_ranges.h): the α and β parts, c* and ha*
-// (0 to 0.5, 0 to 1.1), the module 0.05 to 100 mm, the tooth numbers 1 to
-// 1000 (a geometry save writes them into the preliminary record as well, so
-// the geometry fields take no more than that record holds), the radial
-// shifts ±5 and the tangential shifts ±1. Within those the kinds keep their
-// own rules, checked by checkConeGeomRecord: straight c* above 0 up to 0.3
-// and ha* above 0.8 up to 1, spiral c* above 0 and below 0.5, ha* above 0
-// up to 1 for the spiral and cycloidal kinds, the straight φR band of 0.25
-// to 1/3.
+// (0 to 0.5, 0 to 1.1), the module and the radial shifts (the common
+// bounds), the tooth numbers 1 to 1000 (a geometry save writes them into
+// the preliminary record as well, so the geometry fields take no more than
+// that record holds) and the tangential shifts ±1. Within those the kinds
+// keep their own rules, checked by checkConeGeomRecord: straight c* above 0
+// up to 0.3 and ha* above 0.8 up to 1, spiral c* above 0 and below 0.5, ha*
+// above 0 up to 1 for the spiral and cycloidal kinds, the straight φR band
+// of 0.25 to 1/3.
 //
 // Every other bound is one no real bevel pair passes:
 // - φR 0.01 to 0.99 (a face width of less than 1 % or more than 99 % of the
 //   cone distance; the dialogs' bands are 0.15 to 1/3);
 // - the root fillet coefficient rf 0.001 to 2 (its warning starts at 0.12);
 // - lengths (diameters, cone distances and heights, tooth depths,
-//   thicknesses, face width, the reference normal module) 10⁻⁶ to 10⁶ mm:
-//   with a module of at most 100 mm and 1000 teeth no diameter reaches
-//   10⁵ mm, and no dimension of a made pair is below a nanometre;
-// - the tangent-circle radius Rτ 0 to 10⁶ mm (0: straight teeth);
+//   thicknesses, face width, the reference normal module) take the common
+//   length bound (common/calc/common_bounds.h): with a module of at most
+//   100 mm and 1000 teeth no diameter reaches 10⁵ mm;
+// - the tangent-circle radius Rτ 0 up to the longest length (0: straight
+//   teeth);
 // - the spiral cutter diameter d0 12.7 (the smallest cutter) to 10000 mm;
-//   the cycloidal height modification Δh ±100 mm (the largest module);
+//   the cycloidal height modification Δh within ± the largest module;
 // - virtual and crown-gear tooth numbers 0.5 to 10⁹ (never below the real
 //   tooth number; the top leaves room for a pitch cone near 90° and a
 //   steep spiral);
@@ -36,6 +37,7 @@
 #pragma once
 
 #include "bevel/preliminary/calc/cone_pre_ranges.h"
+#include "common/calc/common_bounds.h"
 #include "common/calc/quantity.h"
 
 namespace bevel::cone_geom {
@@ -72,10 +74,10 @@ inline constexpr Quantity kPhiRStraight{"齿宽系数φR", "", {0.25, 0.33333333
 inline constexpr Quantity kPhiR{"齿宽系数φR", "", {0.01, 0.99}};
 inline constexpr Quantity kRf{"齿根圆角系数rf", "", {0.001, 2}};
 inline constexpr Quantity kD0{"刀盘名义直径d0", "mm", {12.7, 10000}};
-inline constexpr Quantity kDh{"齿高变位量Δh", "mm", {-100, 100}};
+inline constexpr Quantity kDh{"齿高变位量Δh", "mm", {-kavrin::bounds::kModule.upper, kavrin::bounds::kModule.upper}};
 
 // Lengths, mm.
-inline constexpr fw::Bounds kLength{1e-6, 1e6};
+inline constexpr fw::Bounds kLength = kavrin::bounds::kLength;
 inline constexpr Quantity kD1{"小齿轮分度圆直径d1", "mm", kLength};
 inline constexpr Quantity kD2{"大齿轮分度圆直径d2", "mm", kLength};
 inline constexpr Quantity kR{"锥距R", "mm", kLength};
@@ -100,7 +102,7 @@ inline constexpr Quantity kHBar2{"大齿轮弦齿高h̄2", "mm", kLength};
 inline constexpr Quantity kMp{"参考点法面模数mp", "mm", kLength};
 inline constexpr Quantity kRi{"小端锥距Ri", "mm", kLength};
 inline constexpr Quantity kRp{"参考点锥距Rp", "mm", kLength};
-inline constexpr Quantity kRTau{"切圆半径Rτ", "mm", {0, 1e6}};
+inline constexpr Quantity kRTau{"切圆半径Rτ", "mm", {0, kLength.upper}};
 
 // Tooth numbers and ratios of the results.
 inline constexpr Quantity kZv1{"小齿轮当量齿数Zv1", "", {0.5, 1e9}};

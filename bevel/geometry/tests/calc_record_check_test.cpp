@@ -180,7 +180,7 @@ TEST(ConeGeomCheck, FindingsAreRefusedWithTheirReason) {
         {"spiral χ1 subnormal", ConeKind::Spiral, [&](auto& g) { g.x1 = subnormal; }, "高变位系数χ1的数值无效。"},
         {"spiral βm seconds subnormal in β", ConeKind::Spiral, [&](auto& g) { g.betaOuter.sec = subnormal; },
          "大端螺旋角β的数值无效。"},
-        {"spiral module 1e300", ConeKind::Spiral, [](auto& g) { g.mt = 1e300; }, "模数mt＝1e+300超出允许范围（0.05～100mm）。"},
+        {"spiral module 1e300", ConeKind::Spiral, [](auto& g) { g.mt = 1e300; }, "模数mt＝1e+300超出允许范围（0.01～100mm）。"},
         {"straight negative root angle", ConeKind::Straight, [](auto& g) { g.deltaF1 = {-1, 30, 0}; },
          "小齿轮根锥角δf1＝-0.5000°，应在0°～90°之间。"},
         {"straight εβ without a helix", ConeKind::Straight, [](auto& g) { g.epsBeta = 3.3e16; },
@@ -564,8 +564,8 @@ TEST(ConeGeomRanges, AbsurdValuesOfEditedFilesAreRefusedNamingThem) {
         const char* reason;
     };
     const Case cases[] = {
-        {ConeKind::Straight, [](auto& g) { g.d1 = 1e300; }, "小齿轮分度圆直径d1＝1e+300超出允许范围（1e-06～1000000mm）。"},
-        {ConeKind::Straight, [](auto& g) { g.hBar2 = 1e-300; }, "大齿轮弦齿高h̄2＝1e-300超出允许范围（1e-06～1000000mm）。"},
+        {ConeKind::Straight, [](auto& g) { g.d1 = 1e300; }, "小齿轮分度圆直径d1＝1e+300超出允许范围（1e-06～10000000mm）。"},
+        {ConeKind::Straight, [](auto& g) { g.hBar2 = 1e-300; }, "大齿轮弦齿高h̄2＝1e-300超出允许范围（1e-06～10000000mm）。"},
         {ConeKind::Straight, [](auto& g) { g.rf = 1e300; }, "齿根圆角系数rf＝1e+300超出允许范围（0.001～2）。"},
         {ConeKind::Spiral, [](auto& g) { g.x1 = 1e300; }, "高变位系数χ1＝1e+300超出允许范围（-5～5）。"},
         {ConeKind::Spiral, [](auto& g) { g.d0 = 1e300; }, "刀盘名义直径d0＝1e+300超出允许范围（12.7～10000mm）。"},

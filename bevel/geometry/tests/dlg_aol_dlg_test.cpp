@@ -217,8 +217,8 @@ TEST_F(AolDlgTest, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
     };
     const Case cases[] = {
         {"ha* -1", D::IDC_HA_STAR, "-1", "请输入 0 到 1.1 之间的数值。", [](const D& g) { return g.m_haStar; }},
-        {"m 1e300", D::IDC_M, "1e300", "请输入 0.05 到 100 之间的数值。", [](const D& g) { return g.m_mt; }},
-        {"m 0.001", D::IDC_M, "0.001", "请输入 0.05 到 100 之间的数值。", [](const D& g) { return g.m_mt; }},
+        {"m 1e300", D::IDC_M, "1e300", "请输入 0.01 到 100 之间的数值。", [](const D& g) { return g.m_mt; }},
+        {"m 0.001", D::IDC_M, "0.001", "请输入 0.01 到 100 之间的数值。", [](const D& g) { return g.m_mt; }},
         {"φR 1e300", D::IDC_PHI, "1e300", "请输入 0.01 到 0.99 之间的数值。", [](const D& g) { return g.m_phiR; }},
         {"ha* 1e300", D::IDC_HA_STAR, "1e300", "请输入 0 到 1.1 之间的数值。", [](const D& g) { return g.m_haStar; }},
         {"βm minutes 75", D::IDC_BETA_M, "75", "请输入 0 到 59 之间的整数。", [](const D& g) { return g.m_betaM[1]; }},

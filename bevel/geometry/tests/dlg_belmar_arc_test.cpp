@@ -238,7 +238,7 @@ TEST_F(BelmarArc, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
     };
     const Case cases[] = {
         {"ha* -1e300", D::IDC_HA, "-1e300", "请输入 0 到 1.1 之间的数值。", [](const D& g) { return g.m_in.haStar; }},
-        {"m 1e300", D::IDC_M, "1e300", "请输入 0.05 到 100 之间的数值。", [](const D& g) { return g.m_in.m; }},
+        {"m 1e300", D::IDC_M, "1e300", "请输入 0.01 到 100 之间的数值。", [](const D& g) { return g.m_in.m; }},
         {"c* 1e300", D::IDC_C, "1e300", "请输入 0 到 0.5 之间的数值。", [](const D& g) { return g.m_in.cStar; }},
         {"ha* 1.2", D::IDC_HA, "1.2", "请输入 0 到 1.1 之间的数值。", [](const D& g) { return g.m_in.haStar; }},
         {"χ1 -1e300", D::IDC_X1, "-1e300", "请输入 -5 到 5 之间的数值。", [](const D& g) { return g.m_in.x1; }},

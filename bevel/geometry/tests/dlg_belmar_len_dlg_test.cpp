@@ -268,8 +268,8 @@ TEST(BelmarLenFields, ValuesTheRecordCheckRefusesAreRefusedWhenTyped) {
     };
     const Case cases[] = {
         {"c* -0.1", D::IDC_C, "-0.1", "请输入 0 到 0.5 之间的数值。", [](const D& d) { return d.m_in.cStar; }},
-        {"m 1e300", D::IDC_M, "1e300", "请输入 0.05 到 100 之间的数值。", [](const D& d) { return d.m_in.m; }},
-        {"m 1e-300", D::IDC_M, "1e-300", "请输入 0.05 到 100 之间的数值。", [](const D& d) { return d.m_in.m; }},
+        {"m 1e300", D::IDC_M, "1e300", "请输入 0.01 到 100 之间的数值。", [](const D& d) { return d.m_in.m; }},
+        {"m 1e-300", D::IDC_M, "1e-300", "请输入 0.01 到 100 之间的数值。", [](const D& d) { return d.m_in.m; }},
         {"c* 0.7", D::IDC_C, "0.7", "请输入 0 到 0.5 之间的数值。", [](const D& d) { return d.m_in.cStar; }},
         {"ha* 1e300", D::IDC_HA, "1e300", "请输入 0 到 1.1 之间的数值。", [](const D& d) { return d.m_in.haStar; }},
         {"χ1 1e300", D::IDC_X1, "1e300", "请输入 -5 到 5 之间的数值。", [](const D& d) { return d.m_in.x1; }},

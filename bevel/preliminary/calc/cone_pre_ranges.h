@@ -5,15 +5,15 @@
 // The fields' own ranges hold where the preliminary dialog has one (the α
 // and βm parts, ha* 0 to 1.1, c* 0 to 0.5) and so do its acceptance rules
 // (α 14.5° to 25° once given, ha* 0.8 to 1.0 and c* 0.15 to 0.25 as typed).
-// Every other bound is one no real bevel pair passes:
+// The outer transverse module, the speeds, the power, the torque (a speed,
+// power or torque may be given and the others follow) and the radial
+// shifts take the common bounds (common/calc/common_bounds.h). Every other
+// bound is one no real bevel pair passes:
 // - tooth numbers 1 to 1000 (kMaxTeeth), and so a ratio of 1 to 1000;
-// - the outer transverse module 0.05 to 100 mm;
-// - speeds 0.001 to 100000 r/min, power 0.0001 to 100000 kW, torque 0.001
-//   to 10⁸ N·m (a speed, power or torque may be given and the others follow);
 // - the limit stresses 1 to 5000 N/mm² (the hardest steels reach about 1650);
 // - the load factors KA, KHβ and Kwβ 0.1 to 10 (their tables give 1 to 3.8);
-// - the radial shift ±5; the tangential shift ±1 (past it one tooth keeps no
-//   thickness; the charts give −0.02 to 0.3);
+// - the tangential shift ±1 (past it one tooth keeps no thickness; the
+//   charts give −0.02 to 0.3);
 // - the form factor 0.1 to 20 (the chart's 1.85 to 4.1, corrected for χτ1).
 // A slot whose input is not given yet holds 0 (orZero); its completion bit
 // then says whether it was given, and a given input is never 0.
@@ -21,11 +21,13 @@
 #include <cstdint>
 #include <string>
 
+#include "common/calc/common_bounds.h"
 #include "common/calc/quantity.h"
 
 namespace bevel::cone_pre {
 
 using kavrin::Quantity;
+namespace bound = kavrin::bounds;
 
 // Angles: whole degrees, minutes and seconds in their fields' ranges.
 inline constexpr Quantity kAlphaDeg{"齿形角 α 度", "°", {0, 30}};
@@ -44,23 +46,23 @@ inline constexpr Quantity kHaStarTyped{"齿顶高系数 ha*", "", {0.8, 1.0}};
 inline constexpr Quantity kCStar{"齿顶隙系数 c*", "", {0, 0.5}};
 inline constexpr Quantity kCStarTyped{"齿顶隙系数 c*", "", {0.15, 0.25}};
 
-inline constexpr Quantity kMt{"大端端面模数 mt", "mm", {0.05, 100, true}};
+inline constexpr Quantity kMt{"大端端面模数 mt", "mm", bound::orZero(bound::kModule)};
 inline constexpr Quantity kZ1{"小齿轮齿数 Z1", "", {1, 1000, true}};
 inline constexpr Quantity kZ2{"大齿轮齿数 Z2", "", {1, 1000, true}};
 inline constexpr Quantity kI{"传动比 i", "", {1, 1000, true}};
 
-inline constexpr Quantity kN1{"输入转速 n1", "r/min", {0.001, 100000, true}};
-inline constexpr Quantity kN2{"输出转速 n2", "r/min", {0.001, 100000, true}};
-inline constexpr Quantity kP{"传递功率 P", "kW", {0.0001, 100000, true}};
-inline constexpr Quantity kT{"输出扭矩 T", "N·m", {0.001, 1e8, true}};
+inline constexpr Quantity kN1{"输入转速 n1", "r/min", bound::orZero(bound::kSpeed)};
+inline constexpr Quantity kN2{"输出转速 n2", "r/min", bound::orZero(bound::kSpeed)};
+inline constexpr Quantity kP{"传递功率 P", "kW", bound::orZero(bound::kPower)};
+inline constexpr Quantity kT{"输出扭矩 T", "N·m", bound::orZero(bound::kTorque)};
 inline constexpr Quantity kSigmaHlim{"接触强度极限 σHlim", "N/mm²", {1, 5000, true}};
 inline constexpr Quantity kSigmaFlim{"弯曲强度极限 σFlim", "N/mm²", {1, 5000, true}};
 inline constexpr Quantity kKa{"工况系数 KA", "", {0.1, 10, true}};
 inline constexpr Quantity kKhBeta{"接触齿向载荷分布系数 KHβ", "", {0.1, 10, true}};
 inline constexpr Quantity kKwBeta{"弯曲齿向载荷分布系数 Kwβ", "", {0.1, 10, true}};
 
-inline constexpr Quantity kX1{"径向变位系数 χ1", "", {-5, 5}};
-inline constexpr Quantity kX2{"径向变位系数 χ2", "", {-5, 5}};
+inline constexpr Quantity kX1{"径向变位系数 χ1", "", bound::kShift};
+inline constexpr Quantity kX2{"径向变位系数 χ2", "", bound::kShift};
 inline constexpr Quantity kXt1{"切向变位系数 χτ1", "", {-1, 1}};
 inline constexpr Quantity kXt2{"切向变位系数 χτ2", "", {-1, 1}};
 inline constexpr Quantity kYf{"齿形系数 YF", "", {0.1, 20, true}};
@@ -71,7 +73,5 @@ constexpr Quantity given(const Quantity& q) { return {q.name, q.unit, {q.bounds.
 // An accepted entry whose couplings would put another quantity outside its
 // range: "输入未被接受，由此算得的输出扭矩 T超出范围。\n输出扭矩 T：请输入 …".
 std::string couplingRefusal(const Quantity& q);
-// A sizing step whose result lies outside its quantity's range.
-inline std::string resultRefusal(const Quantity& q) { return kavrin::resultNotTaken(q); }
 
 }  // namespace bevel::cone_pre

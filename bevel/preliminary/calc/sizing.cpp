@@ -107,7 +107,7 @@ fw::Expected<ModuleStep, ModuleRefusal> moduleStep(const ModuleInputs& in, doubl
 }
 
 std::string moduleRangeRefusal(ModuleRefusal r) {
-    return cone_pre::resultRefusal(r == ModuleRefusal::ClearanceOutOfRange ? cone_pre::kCStar : cone_pre::kMt);
+    return kavrin::resultNotTaken(r == ModuleRefusal::ClearanceOutOfRange ? cone_pre::kCStar : cone_pre::kMt);
 }
 
 }  // namespace bevel

@@ -81,7 +81,8 @@ struct ModuleStep {
     double cStar = 0;
 };
 fw::Expected<ModuleStep, ModuleRefusal> moduleStep(const ModuleInputs& in, double cStar);
-// The message of a range refusal of the module step (resultRefusal of mt or c*).
+// The message of a range refusal of the module step (kavrin::resultNotTaken
+// of mt or c*).
 std::string moduleRangeRefusal(ModuleRefusal r);
 
 }  // namespace bevel

@@ -6,18 +6,18 @@
 // only from entries inside them, and a factor outside its range is not
 // taken.
 //
-// The rating's own rules give none of these ranges; each bound is one no
-// real bevel pair passes:
-// - tooth numbers 1 to 1000 and the module 0.05 to 100 mm, as the
-//   preliminary design takes them (cone_pre_ranges.h);
+// The rating's own rules give none of these ranges. The module, face width
+// and cone distance, the profile shifts, the torques and the pinion speed
+// take the common bounds (common/calc/common_bounds.h), as the preliminary
+// design does; every other bound is one no real bevel pair passes:
+// - tooth numbers 1 to 1000, as the preliminary design takes them
+//   (cone_pre_ranges.h);
 // - αn 1° to 45°, βm up to 70° (0 for straight teeth, otherwise from 1″),
 //   the pitch angles 0.01° to 89.99° (with Z up to 1000 no pitch angle of a
 //   right-angle pair lies outside 0.057° to 89.943°);
 // - εα 0.1 to 10, εβ 0.001 to 20 (0 for straight teeth);
-// - face width and cone distance 0.01 to 100000 mm, φR 0.01 to 1 (the
-//   geometry steps use 0.25 to 1/3);
-// - profile shifts ±5, tangential shifts ±1, as in the preliminary design;
-// - torques 0.001 to 10⁸ N·m, the pinion speed 0.001 to 100000 r/min;
+// - φR 0.01 to 1 (the geometry steps use 0.25 to 1/3);
+// - tangential shifts ±1, as in the preliminary design;
 // - the load factors Ka, Kv, Kβ 0.1 to 10 (their tables give 1 to 3.8), the
 //   other influence factors 0.01 to 10 (charts and formulas give 0.1 to 3;
 //   the life factors 0.85 to 5.5 at any NE, 0.85 on from 10¹⁰), ZE 1 to
@@ -29,34 +29,36 @@
 #include <optional>
 #include <string>
 
+#include "common/calc/common_bounds.h"
 #include "common/calc/quantity.h"
 
 namespace bevel::rating_range {
 
 using kavrin::Quantity;
+namespace bound = kavrin::bounds;
 
 // Geometry entries.
-inline constexpr Quantity kM{"大端模数 m", "mm", {0.05, 100, true}};
+inline constexpr Quantity kM{"大端模数 m", "mm", bound::orZero(bound::kModule)};
 inline constexpr Quantity kZ1{"小齿轮齿数 Z1", "", {1, 1000, true}};
 inline constexpr Quantity kZ2{"大齿轮齿数 Z2", "", {1, 1000, true}};
 inline constexpr Quantity kAlphaN{"法面压力角 αn", "°", {1, 45, true}};
 inline constexpr Quantity kBetaM{"螺旋角 βm", "°", {0.0001, 70, true}};
 inline constexpr Quantity kEpsAlpha{"端面重合度 εα", "", {0.1, 10, true}};
 inline constexpr Quantity kEpsBeta{"齿向重合度 εβ", "", {0.001, 20, true}};
-inline constexpr Quantity kB{"齿宽 b", "mm", {0.01, 100000, true}};
-inline constexpr Quantity kR{"锥距 R", "mm", {0.01, 100000, true}};
+inline constexpr Quantity kB{"齿宽 b", "mm", bound::orZero(bound::kLength)};
+inline constexpr Quantity kR{"锥距 R", "mm", bound::orZero(bound::kLength)};
 inline constexpr Quantity kPhiR{"齿宽系数 φR", "", {0.01, 1, true}};
 inline constexpr Quantity kDelta1{"分锥角 δ1", "°", {0.01, 89.99, true}};
 inline constexpr Quantity kDelta2{"分锥角 δ2", "°", {0.01, 89.99, true}};
-inline constexpr Quantity kX1{"径向变位 x1", "", {-5, 5}};
-inline constexpr Quantity kX2{"径向变位 x2", "", {-5, 5}};
+inline constexpr Quantity kX1{"径向变位 x1", "", bound::kShift};
+inline constexpr Quantity kX2{"径向变位 x2", "", bound::kShift};
 inline constexpr Quantity kXt1{"切向变位 xt1", "", {-1, 1}};
 inline constexpr Quantity kXt2{"切向变位 xt2", "", {-1, 1}};
 
 // Load entries.
-inline constexpr Quantity kT{"输入扭矩 T", "N·m", {0.001, 1e8, true}};
-inline constexpr Quantity kT2{"输出扭矩 T2", "N·m", {0.001, 1e8, true}};
-inline constexpr Quantity kN1{"小齿轮转速 n1", "r/min", {0.001, 100000, true}};
+inline constexpr Quantity kT{"输入扭矩 T", "N·m", bound::orZero(bound::kTorque)};
+inline constexpr Quantity kT2{"输出扭矩 T2", "N·m", bound::orZero(bound::kTorque)};
+inline constexpr Quantity kN1{"小齿轮转速 n1", "r/min", bound::orZero(bound::kSpeed)};
 
 // Factors: a value above 0 outside its range is not taken.
 inline constexpr fw::Bounds kLoadFactor{0.1, 10};

@@ -261,13 +261,13 @@ TEST_F(SirrowDlgTest, EntriesOutsideTheirRangesAreRefusedByTheirFields) {
 }
 
 // A torque in its range whose other torque would leave it is refused,
-// naming that torque: T 10⁸ N·m makes T2 = T·43/17 too large; T stays.
+// naming that torque: T 10¹⁰ N·m makes T2 = T·43/17 too large; T stays.
 TEST_F(SirrowDlgTest, ATorqueWhoseOutputTorqueLeavesItsRangeIsRefused) {
     s.expectMessage(bevel::rating_range::couplingRefusal(bevel::rating_range::kT2));
     s.onDialog(D::IDD, [](Running& d) {
         auto& dlg = static_cast<D&>(d.dialog());
         typeLoad(d);
-        d.type(D::IDC_T, "1e8");
+        d.type(D::IDC_T, "1e10");
         d.leave();
         EXPECT_EQ(dlg.m_dT, 250);
         EXPECT_NEAR(dlg.m_dT2, 250.0 * 43 / 17, 1e-9);
