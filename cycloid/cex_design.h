@@ -42,7 +42,7 @@ void cexRefuseField(const fw::Dialog& d, int id, std::string_view message);
 
 // After the page's own rules for a typed value: a value outside b (its
 // quantity's range, cex_ranges.h) is refused naming the field and the range
-// ("功率 p：请输入 1e-06 到 1000000 之间的数值。") and the field is edited
+// ("功率 p：请输入 0.000001 到 1000000 之间的数值。") and the field is edited
 // again; true when b admits v.
 bool cexTakeInRange(fw::Dialog& d, int id, double v, const fw::Bounds& b);
 // Values derived from accepted inputs: false, with kavrin::resultNotTaken of

@@ -143,14 +143,14 @@ TEST(CexRecordCheck, Findings) {
     };
     const Case cases[] = {
         {"the filled record", [](CexDesignRecord&) {}, 0, ""},
-        {"P 1e306 made Tc infinite", [&](CexDesignRecord& r) { r.b1.Tc = inf; }, 1, "输出扭矩 Tc：请输入 0 或 1e-06 到 10000000000 之间的数值。"},
+        {"P 1e306 made Tc infinite", [&](CexDesignRecord& r) { r.b1.Tc = inf; }, 1, "输出扭矩 Tc：请输入 0 或 0.000001 到 10000000000 之间的数值。"},
         {"Zc 4294967294", [](CexDesignRecord& r) { r.b1.Zc = 4294967294u, r.b1.Zp = 4294967295u, r.b1.i = 4294967294.0; },
          1, "摆线轮齿数 Zc"},
         {"Zc 1000", [](CexDesignRecord& r) { r.b1.Zc = 1000, r.b1.Zp = 1001, r.b1.i = 1000; }, 1, "摆线轮齿数 Zc"},
         {"Zc 999, the largest", [](CexDesignRecord& r) { r.b1.Zc = 999, r.b1.Zp = 1000, r.b1.i = 999; }, 0, ""},
         {"Zc 7", [](CexDesignRecord& r) { r.b1.Zc = 7, r.b1.Zp = 8, r.b1.i = 7; }, 1, "摆线轮齿数 Zc"},
         {"i not Zc", [](CexDesignRecord& r) { r.b1.i = 12; }, 1, "传动比 i 须等于摆线轮齿数 Zc"},
-        {"P negative", [](CexDesignRecord& r) { r.b1.P = -10; }, 1, "功率 P：请输入 0 或 1e-06 到 1000000 之间的数值。"},
+        {"P negative", [](CexDesignRecord& r) { r.b1.P = -10; }, 1, "功率 P：请输入 0 或 0.000001 到 1000000 之间的数值。"},
         {"K1 negative", [](CexDesignRecord& r) { r.b1.K1 = -0.5; }, 1, "短幅系数 K1：请输入 0 或 0.01 到 1 之间的数值。"},
         // Page 1 replaces an unreasonable efficiency when it loads it.
         {"η 1.2", [](CexDesignRecord& r) { r.b1.eta = 1.2; }, 0, ""},
@@ -187,7 +187,7 @@ TEST(CexRecordCheck, Findings) {
     CexDesignRecord r = filledRecord();
     r.b1.Tc = inf;
     EXPECT_EQ(recordFaultMessage(*checkRecord(r)),
-              "设计数据有误，未保存：第1页(预定参数)的输出扭矩 Tc：请输入 0 或 1e-06 到 10000000000 之间的数值。");
+              "设计数据有误，未保存：第1页(预定参数)的输出扭矩 Tc：请输入 0 或 0.000001 到 10000000000 之间的数值。");
 }
 
 // Random records, each field from a pool of ordinary and absurd values:

@@ -202,7 +202,7 @@ TEST_F(CexySheetTest, SaveRefusesWhatWouldNotLoad) {
     g_strCexDesignPath = (dir / "gear.cxd").string();
     g_cexRecord.b1.Tc = INFINITY;
     CCexyPropertySheet sheet(109, nullptr);
-    s.expectMessage("设计数据有误，未保存：第1页(预定参数)的输出扭矩 Tc：请输入 0 或 1e-06 到 10000000000 之间的数值。");
+    s.expectMessage("设计数据有误，未保存：第1页(预定参数)的输出扭矩 Tc：请输入 0 或 0.000001 到 10000000000 之间的数值。");
     EXPECT_EQ(sheet.SaveDesignAndReport(), 0);
     EXPECT_EQ(s.messages().back().icon, fw::MessageIcon::Exclamation);
     EXPECT_TRUE(s.files().empty());
@@ -282,7 +282,7 @@ TEST_F(CexyLoadTest, RefusedFilesChangeNothing) {
         {&nan, notCycloid + "\n第1页(预定参数)的偏心距 a：请输入 0 或 0.01 到 1000 之间的数值。"},
         {&seven, notCycloid + "\n第6页(强度校验)的状态字 不是0或完成值"},
         {&teeth, notCycloid + "\n第1页(预定参数)的摆线轮齿数 Zc：请输入 0 或 9 到 999 之间的整数。"},
-        {&torque, notCycloid + "\n第1页(预定参数)的输出扭矩 Tc：请输入 0 或 1e-06 到 10000000000 之间的数值。"},
+        {&torque, notCycloid + "\n第1页(预定参数)的输出扭矩 Tc：请输入 0 或 0.000001 到 10000000000 之间的数值。"},
     };
     CexDesignRecord before = filledRecord();
     before.b1.P = 3;   // the record in hand differs from every file

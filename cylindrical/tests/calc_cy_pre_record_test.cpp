@@ -141,9 +141,9 @@ TEST(CyPreLoad, RefusalsChangeNothingAndNameTheirMessage) {
 TEST(CyPreCheck, EveryRefusedRecordNamesItsFieldAndIsNeverWritten) {
     struct Case { const char* name; void (*mutate)(CyPreRecord&); const char* fault; };
     const Case cases[] = {
-        {"P -10 (once kept the old torque)", [](CyPreRecord& r) { r.p = -10; }, "传动功率 P：请输入 0 或 1e-06 到 1000000 之间的数值。"},
-        {"ni -5", [](CyPreRecord& r) { r.ni = -5; }, "输入转速 ni：请输入 0 或 1e-06 到 1000000 之间的数值。"},
-        {"T infinite", [](CyPreRecord& r) { r.t = INFINITY; }, "输出扭矩 T：请输入 0 或 1e-06 到 10000000000 之间的数值。"},
+        {"P -10 (once kept the old torque)", [](CyPreRecord& r) { r.p = -10; }, "传动功率 P：请输入 0 或 0.000001 到 1000000 之间的数值。"},
+        {"ni -5", [](CyPreRecord& r) { r.ni = -5; }, "输入转速 ni：请输入 0 或 0.000001 到 1000000 之间的数值。"},
+        {"T infinite", [](CyPreRecord& r) { r.t = INFINITY; }, "输出扭矩 T：请输入 0 或 0.000001 到 10000000000 之间的数值。"},
         {"Z1 1000000", [](CyPreRecord& r) { r.z1 = 1000000; r.z2 = 1000001; }, "小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。"},
         {"Z2 3000000000 wrapped", [](CyPreRecord& r) { r.z2 = -1294967296; }, "大齿轮齿数 Z2：请输入 1 到 100000 之间的整数。"},
         {"Z 20/10", [](CyPreRecord& r) { r.z1 = 20; r.z2 = 10; }, kMsgTeethOrderPre},

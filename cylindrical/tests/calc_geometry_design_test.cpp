@@ -137,8 +137,8 @@ TEST(GeometryDesignCheck, RefusedPairsAreNeverWrittenAndNeverLoaded) {
         {"Z1 1000000", [](CyGeomRecord& g) { g.z1 = 1000000; }, "齿数 Z1：请输入 1 到 100000 之间的整数。"},
         {"Z2 wrapped negative", [](CyGeomRecord& g) { g.z2 = -1294967296; }, "齿数 Z2：请输入 1 到 100000 之间的整数。"},
         {"internal 20/20", [](CyGeomRecord& g) { g.z2 = 20, g.meshType = 1, g.ad = 0; }, kMsgGeomInternalTeeth},
-        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入 1e-06 到 10000000 之间的数值。"},
-        {"a = 1e308", [](CyGeomRecord& g) { g.a = 1e308, g.alphaWtDeg = 90; }, "设计给定中心距 a：请输入 1e-06 到 10000000 之间的数值。"},
+        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入 0.000001 到 10000000 之间的数值。"},
+        {"a = 1e308", [](CyGeomRecord& g) { g.a = 1e308, g.alphaWtDeg = 90; }, "设计给定中心距 a：请输入 0.000001 到 10000000 之间的数值。"},
         {"αwt 90°", [](CyGeomRecord& g) { g.alphaWtDeg = 90; }, kMsgCentreDistanceTooLarge},
         {"αn 0°", [](CyGeomRecord& g) { g.alphaNDeg = 0; }, kMsgPressureAngleRange},
         {"αn 30°30′", [](CyGeomRecord& g) { g.alphaNDeg = 30, g.alphaNMin = 30; }, kMsgPressureAngleRange},
@@ -151,7 +151,7 @@ TEST(GeometryDesignCheck, RefusedPairsAreNeverWrittenAndNeverLoaded) {
         {"ha* 0.9", [](CyGeomRecord& g) { g.haStar = 0.9; }, "齿顶高系数 ha*：只能取 1.0 或 0.8。"},
         {"hand 3", [](CyGeomRecord& g) { g.hand = 3; }, "旋向：不是可选的一项。"},
         {"Σx NaN", [](CyGeomRecord& g) { g.sumX = std::nan(""); }, "总变位系数 χnΣ：请输入 -10 到 10 之间的数值。"},
-        {"b negative", [](CyGeomRecord& g) { g.b = -1; }, "齿宽 b：请输入 0 或 1e-06 到 10000000 之间的数值。"},
+        {"b negative", [](CyGeomRecord& g) { g.b = -1; }, "齿宽 b：请输入 0 或 0.000001 到 10000000 之间的数值。"},
     };
     for (const auto& c : cases) {
         CyGeomRecord g = geometry();

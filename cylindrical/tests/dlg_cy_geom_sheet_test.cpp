@@ -595,7 +595,7 @@ TEST_F(GeomSheet, FailedOrCancelledSaveReportsFailure) {
     currentDesign().geom.a = currentDesign().geom.ad = currentDesign().geom.b = std::numeric_limits<double>::infinity();
     s.answerMessage(fw::IDOK);
     EXPECT_FALSE(sheet.doSave());
-    EXPECT_EQ(s.messages().at(2).text, "标准齿轮中心距 ad：请输入 1e-06 到 10000000 之间的数值。");
+    EXPECT_EQ(s.messages().at(2).text, "标准齿轮中心距 ad：请输入 0.000001 到 10000000 之间的数值。");
     EXPECT_FALSE(std::filesystem::exists(data("inf.cyb")));
 }
 
@@ -610,10 +610,10 @@ TEST_F(GeomSheet, PairsPageOneRefusesAreNotSaved) {
         {"Z 20/10", [](CyGeomRecord& g) { g.z2 = 10; }, kMsgGeomTeethOrder},
         {"Z1 1000000", [](CyGeomRecord& g) { g.z1 = 1000000; }, "齿数 Z1：请输入 1 到 100000 之间的整数。"},
         {"internal 20/20", [](CyGeomRecord& g) { g.z2 = 20, g.meshType = 1; }, kMsgGeomInternalTeeth},
-        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入 1e-06 到 10000000 之间的数值。"},
+        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入 0.000001 到 10000000 之间的数值。"},
         // a = 1e308 (the save once said "Z1为小齿轮齿数…"): beyond its range.
         {"a = 1e308", [](CyGeomRecord& g) { g.a = 1e308, g.alphaWtDeg = 90; },
-         "设计给定中心距 a：请输入 1e-06 到 10000000 之间的数值。"},
+         "设计给定中心距 a：请输入 0.000001 到 10000000 之间的数值。"},
         {"αwt 90°", [](CyGeomRecord& g) { g.alphaWtDeg = 90; }, kMsgCentreDistanceTooLarge},
     };
     const std::vector<std::uint8_t> old{'o', 'l', 'd'};

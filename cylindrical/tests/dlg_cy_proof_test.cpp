@@ -246,9 +246,9 @@ TEST_F(ProofTest, RefusedTorqueIsClearedAndItsSpeedKeptOnlyInItsRange) {
         // The ends of the speed and power fields: the least power at the
         // highest speed gives T = 9.5e-9 N·m, the largest at the lowest
         // speed 9.5e15 N·m; neither is a torque the field would take.
-        {"1000000", "0.000001", "计算结果未被采用：传递扭矩 T 应在 1e-06 到 10000000000 N·m 之间。请检查输入数据！",
+        {"1000000", "0.000001", "计算结果未被采用：传递扭矩 T 应在 0.000001 到 10000000000 N·m 之间。请检查输入数据！",
          "注意", true},
-        {"0.000001", "1000000", "计算结果未被采用：传递扭矩 T 应在 1e-06 到 10000000000 N·m 之间。请检查输入数据！",
+        {"0.000001", "1000000", "计算结果未被采用：传递扭矩 T 应在 0.000001 到 10000000000 N·m 之间。请检查输入数据！",
          "注意", true},
     };
     for (const auto& c : cases) {
@@ -313,10 +313,10 @@ TEST_F(ProofTest, OddTextInTorqueOrSpeedIsRefusedByName) {
         const char* problem;
     } cases[] = {
         {D::IDC_T, "12abc", "请输入一个数值。"},    {D::IDC_T, "inf", "请输入一个数值。"},
-        {D::IDC_T, "1e999", "请输入一个数值。"},    {D::IDC_T, "-5", "请输入 0 或 1e-06 到 10000000000 之间的数值。"},
-        {D::IDC_N1, "12abc", "请输入一个数值。"},   {D::IDC_N1, "-5", "请输入 0 或 1e-06 到 1000000 之间的数值。"},
-        {D::IDC_N1, "1e300", "请输入 0 或 1e-06 到 1000000 之间的数值。"},
-        {D::IDC_T, "1e-300", "请输入 0 或 1e-06 到 10000000000 之间的数值。"},
+        {D::IDC_T, "1e999", "请输入一个数值。"},    {D::IDC_T, "-5", "请输入 0 或 0.000001 到 10000000000 之间的数值。"},
+        {D::IDC_N1, "12abc", "请输入一个数值。"},   {D::IDC_N1, "-5", "请输入 0 或 0.000001 到 1000000 之间的数值。"},
+        {D::IDC_N1, "1e300", "请输入 0 或 0.000001 到 1000000 之间的数值。"},
+        {D::IDC_T, "1e-300", "请输入 0 或 0.000001 到 10000000000 之间的数值。"},
         {D::IDC_Z2, "4294967316", "请输入 0 到 100000 之间的整数。"},
     };
     for (const Case& c : cases) {
@@ -358,7 +358,7 @@ TEST_F(ProofTest, AbsurdRatingInputsAreRefused) {
     } cases[] = {
         {D::IDC_ALPHAN, "90", "请输入 0 到 30 之间的数值。"},
         {D::IDC_EPS_ALPHA, "1e308", "请输入 0 或 0.01 到 3.5 之间的数值。"},
-        {D::IDC_B, "-30", "请输入 0 或 1e-06 到 10000000 之间的数值。"},
+        {D::IDC_B, "-30", "请输入 0 或 0.000001 到 10000000 之间的数值。"},
         {D::IDC_MN, "1e-300", "请输入 0 或 0.01 到 100 之间的数值。"},
         {D::IDC_Z1, "3000000000", "请输入 0 到 100000 之间的整数。"},
     };

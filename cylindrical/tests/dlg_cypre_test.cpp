@@ -673,10 +673,10 @@ TEST_F(CypreDlgTest, LoadedValuesPassTheFieldsChecks) {
         {"phiD range -1e307..1e307", withF64(withF64(full, 64, -1e307), 72, 1e307), "齿宽系数 φd 的取值范围：请输入 0.1 到 10 之间的数值。"},
         {"K1 range reversed", withF64(full, 168, 3.0), "载荷系数 K1：超出所选的取值范围。"},
         {"ratio 0", withF64(full, 88, 0), "传动比 i：请输入 0.01 到 1000 之间的数值。"},
-        {"torque negative", withF64(full, 96, -1), "输出扭矩 T：请输入 0 或 1e-06 到 10000000000 之间的数值。"},
-        {"input speed negative", withF64(full, 112, -960), "输入转速 ni：请输入 0 或 1e-06 到 1000000 之间的数值。"},
-        {"output speed NaN", withF64(full, 120, std::nan("")), "输出转速 no：请输入 0 或 1e-06 到 1000000 之间的数值。"},
-        {"power -inf", withF64(full, 128, -INFINITY), "传动功率 P：请输入 0 或 1e-06 到 1000000 之间的数值。"},
+        {"torque negative", withF64(full, 96, -1), "输出扭矩 T：请输入 0 或 0.000001 到 10000000000 之间的数值。"},
+        {"input speed negative", withF64(full, 112, -960), "输入转速 ni：请输入 0 或 0.000001 到 1000000 之间的数值。"},
+        {"output speed NaN", withF64(full, 120, std::nan("")), "输出转速 no：请输入 0 或 0.000001 到 1000000 之间的数值。"},
+        {"power -inf", withF64(full, 128, -INFINITY), "传动功率 P：请输入 0 或 0.000001 到 1000000 之间的数值。"},
         {"sigmaHP 1e307", withF64(full, 184, 1e307), "许用接触强度 σHP：请输入 500 到 10000 之间的数值。"},
         {"sigmaFP 50 (field 100..1000)", withF64(full, 192, 50), "许用弯曲强度 σFP：请输入 100 到 1000 之间的数值。"},
         {"mn -5e303", withF64(full, 200, -5e303), "法面模数 mn：请输入 0 或 0.01 到 100 之间的数值。"},
@@ -968,7 +968,7 @@ TEST_F(CypreDlgTest, TheFoundFilesAreRefusedAtLoad) {
         std::vector<std::uint8_t> bytes;
         std::string message;
     } cases[] = {
-        {"P 1e300", withF64(full, 128, 1e300), notDesign + "传动功率 P：请输入 0 或 1e-06 到 1000000 之间的数值。"},
+        {"P 1e300", withF64(full, 128, 1e300), notDesign + "传动功率 P：请输入 0 或 0.000001 到 1000000 之间的数值。"},
         {"ms 1e300", withF64(full, 208, 1e300), notDesign + "端面模数 ms：请输入 0 或 0.01 到 200 之间的数值。"},
         {"ms 10 with mn 2.5", withF64(full, 208, 10), notDesign + cylindrical::kMsgPreImpliedBeta},
     };

@@ -29,6 +29,7 @@
 #include "cylindrical/tests/worked_example.h"
 #include "cylindrical/tests/worked_example_document.h"
 #include "fw/file.h"
+#include "fw/format.h"
 #include "fw/text.h"
 #include "fwtest/script.h"
 

@@ -245,16 +245,16 @@ TEST(MeasureRecordCheck, FindingsAreRefused) {
         // its report and the profile tool read them): in their range, below
         // the tip of an external gear, above the tip of an internal one.
         {"pair df1 1000 under a 44 mm tip", 2, with(pair, 144, 1000.0),
-         "小齿轮齿根圆直径df1应在0.0001～44mm之间（小于齿顶圆直径）！"},
+         "小齿轮齿根圆直径df1应在0.000001～44mm之间（小于齿顶圆直径）！"},
         {"pair df1 −50", 2, with(pair, 144, -50.0), fw::format(kFmtNotPositive, "小齿轮齿根圆直径df1")},
         {"pair df2 1e300", 2, with(pair, 152, 1e300),
-         "计算结果未被采用：大齿轮齿根圆直径df2 应在 0.0001 到 1000000 mm 之间。请检查输入数据！"},
+         "计算结果未被采用：大齿轮齿根圆直径df2 应在 0.000001 到 10000000 mm 之间。请检查输入数据！"},
         {"internal pair df2 inside its tip", 2, with(inner, 152, 100.0),
-         "大齿轮齿根圆直径df2应在" + fw::formatNumber(inner.da[1]) + "～1000000mm之间（大于齿顶圆直径）！"},
+         "大齿轮齿根圆直径df2应在" + fw::formatNumber(inner.da[1]) + "～10000000mm之间（大于齿顶圆直径）！"},
         {"internal gear df inside its tip", 1, with(ring, 152, 100.0),
-         "齿根圆直径df应在" + fw::formatNumber(ring.da[1]) + "～1000000mm之间（大于齿顶圆直径）！"},
+         "齿根圆直径df应在" + fw::formatNumber(ring.da[1]) + "～10000000mm之间（大于齿顶圆直径）！"},
         {"external gear df at its tip", 0, with(ext, 144, ext.da[0]),
-         "齿根圆直径df应在0.0001～" + fw::formatNumber(ext.da[0]) + "mm之间（小于齿顶圆直径）！"},
+         "齿根圆直径df应在0.000001～" + fw::formatNumber(ext.da[0]) + "mm之间（小于齿顶圆直径）！"},
         // The bytes of the other slot and of the pair columns are not read.
         {"NaN in the unused slot", 0, with(with(ext, 96, kNaN), 56, kNaN), ""},
         {"pair Δyn NaN (recomputed)", 2, with(pair, 136, kNaN), ""},

@@ -140,7 +140,7 @@ TEST_F(MeasureTowDlgTest, LoadRefusesARootDiameterOutsideItsRange) {
         double df1;
         std::string fault;
     } cases[] = {
-        {1000, "小齿轮齿根圆直径df1应在0.0001～44mm之间（小于齿顶圆直径）！"},
+        {1000, "小齿轮齿根圆直径df1应在0.000001～44mm之间（小于齿顶圆直径）！"},
         {-50, fw::format(kFmtNotPositive, "小齿轮齿根圆直径df1")},
     };
     for (const auto& c : cases) {
@@ -365,7 +365,7 @@ TEST_F(MeasureTowDlgTest, FieldsRefuseExactlyWhatTheirRangeRefuses) {
 // A centre distance of 1e-300 mm is refused in its range's words, not taken.
 TEST_F(MeasureTowDlgTest, TypedAbsurdCentreDistanceIsRefusedNamingTheField) {
     run([&](Running& d) {
-        m_s.expectMessage("啮合中心距 a'：请输入 1e-06 到 1000000 之间的数值。");
+        m_s.expectMessage("啮合中心距 a'：请输入 0.000001 到 1000000 之间的数值。");
         typeField(d, D::IDC_AW, "1e-300");
         EXPECT_EQ(d.text(D::IDC_AW), "0");
         d.click(IDCANCEL);

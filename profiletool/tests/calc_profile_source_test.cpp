@@ -139,7 +139,7 @@ TEST(ProfileSource, RefusedDesignFiles) {
         {"mesh 2", with([](auto& g) { g.meshType = 2; }), kHintBadMesh, Disable::ReadOk},
         {"Z1 −5", with([](auto& g) { g.z1 = -5; }), loader + "齿数 Z1：请输入 1 到 100000 之间的整数。",
          Disable::ReadOkFilletShrinkage},
-        {"NaN mn", with([](auto& g) { g.mn = std::nan(""); }), loader + "法面模数 mn：请输入 0.05 到 100 之间的数值。",
+        {"NaN mn", with([](auto& g) { g.mn = std::nan(""); }), loader + "法面模数 mn：请输入 0.01 到 100 之间的数值。",
          Disable::ReadOkFilletShrinkage},
         {"c* index 3", with([](auto& g) { g.cStarIndex = 3; }), loader + "径向齿隙系数 C：不是可选的一项。",
          Disable::ReadOkFilletShrinkage},
@@ -386,7 +386,7 @@ TEST(ProfileSource, DefaultsPassTheirFieldsAndAbsurdModulesAreRefused) {
         auto r = readProfileSource(designFile(g));
         ASSERT_FALSE(r) << mn;
         EXPECT_EQ(r.error().hint,
-                  std::string(cylindrical::kMsgNotDesignFile) + "\n法面模数 mn：请输入 0.05 到 100 之间的数值。")
+                  std::string(cylindrical::kMsgNotDesignFile) + "\n法面模数 mn：请输入 0.01 到 100 之间的数值。")
             << mn;
     }
     cylindrical::CyGeomRecord g = examplePair();

@@ -66,10 +66,10 @@ inline std::vector<RefusedFile> refusedByTheirRecordChecks() {
         {"Σx 1e300", withDouble(geometryExample(), 528, 1e300), design + "总变位系数 χnΣ：请输入 -10 到 10 之间的数值。"},
         {"yn 1e300", withDouble(geometryExample(), 520, 1e300), design + "法面中心距变动系数 yn：请输入 -20 到 20 之间的数值。"},
         {"xn1 6", withDouble(geometryExample(), 536, 6), design + "变位系数 χn1：请输入 -5 到 5 之间的数值。"},
-        {"mn 1e-300", withDouble(geometryExample(), 464, 1e-300), design + "法面模数 mn：请输入 0.05 到 100 之间的数值。"},
+        {"mn 1e-300", withDouble(geometryExample(), 464, 1e-300), design + "法面模数 mn：请输入 0.01 到 100 之间的数值。"},
         // Measurement record: 64 + 144 is df1.
         {"measured pair df1 1000", withDouble(measuredPair(), 208, 1000),
-         measurement::loadRefusal("小齿轮齿根圆直径df1应在0.0001～44mm之间（小于齿顶圆直径）！")},
+         measurement::loadRefusal("小齿轮齿根圆直径df1应在0.000001～44mm之间（小于齿顶圆直径）！")},
     };
 }
 

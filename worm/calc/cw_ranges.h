@@ -30,9 +30,11 @@
 //   beside the thread (large lead angle, small q: m 31.5, d1 224, Z1 4 gives
 //   −1.53 mm), so it takes ± the longest length, loaded or calculated;
 // - the rating's span L between the worm's bearings (typed, stored in no
-//   record) is a length as the others: the smallest instrument worms
+//   record) 1 mm up to the longest length: the smallest instrument worms
 //   (m 0.1 to 0.3, d1 2 to 5 mm) span some 10 mm, the largest worm drives
-//   (a' about 2.5 m, d2 about 4.5 m, the span about d2) some 5 m.
+//   (a' about 2.5 m, d2 about 4.5 m, the span about d2) some 5 m; below
+//   1 mm the stiffness safety S', which grows as 1/L³, leaves what a report
+//   prints (the worked drive's 0.79 at 300 mm is 2·10⁷ at 1 mm).
 // Angles are stored in degrees; an angle's bounds lie 0.001° inside its
 // open range, and its refusal names the range in whole degrees.
 #pragma once
@@ -143,7 +145,7 @@ inline constexpr Quantity kCy{"齿廓圆弧中心径向座标 cy", "mm", kLength
 }  // namespace geom
 
 // ---- the strength rating's typed span (no record stores it) ----
-inline constexpr Quantity kSpan{"跨距 L", "mm", bound::kLength};
+inline constexpr Quantity kSpan{"跨距 L", "mm", {1, bound::kLength.upper}};
 
 // The rule a value outside q breaks, in the words the worm checks use:
 // "应在5～70之间", "应在1～40mm之间", an angle "应在0°～90°之间" (its ends

@@ -85,8 +85,8 @@ TEST(CwFindingsLoad, EveryReaderRefusesWhatTheFieldsRefuse) {
             EXPECT_EQ(leading(got.error().text, kMsgNoCalcOrGeomHalf), kMsgNoCalcOrGeomHalf) << d.name << " " << c.what;
         }
     // The ZC1 arc data of a pair with a large module and lead angle; L1 is a
-    // signed coordinate, refused only beyond ±10⁵ mm.
-    for (auto [what, off, v] : {std::tuple{"ρn -466.68", std::size_t{256}, -466.68}, {"L1 -1e6", 416, -1e6},
+    // signed coordinate, refused only beyond ± the longest length (10⁷ mm).
+    for (auto [what, off, v] : {std::tuple{"ρn -466.68", std::size_t{256}, -466.68}, {"L1 -1e8", 416, -1e8},
                                 {"L3 0", 384, 0.0}, {"ρ subnormal", 392, kSubnormal}}) {
         const Design zc1 = designs()[1];
         auto file = geometryFileBytes(zc1.pre, zc1.geom, kTime);
@@ -134,7 +134,7 @@ TEST_F(CwFindings, ARefusedRecordIsNeverWritten) {
         {"θ 0", &CwGeomRecord::theta, 0, "蜗轮齿宽角 θ应在0°～180°之间，数据未保存！"},
         {"θ 1e308", &CwGeomRecord::theta, 1e308, "蜗轮齿宽角 θ应在0°～180°之间，数据未保存！"},
         {"de2 -7", &CwGeomRecord::de2, -7, "蜗轮外圆直径 de2应为正值，数据未保存！"},
-        {"d2 1e300", &CwGeomRecord::d2, 1e300, "蜗轮分度圆直径 d2应在1e-06～10000000mm之间，数据未保存！"},
+        {"d2 1e300", &CwGeomRecord::d2, 1e300, "蜗轮分度圆直径 d2应在0.000001～10000000mm之间，数据未保存！"},
         {"d2 beside the design", &CwGeomRecord::d2, 1000, "蜗轮分度圆直径 d2与预定计算不符，数据未保存！"},
         {"εa NaN", &CwGeomRecord::epsA, kNan, "端面重合度 εa不是有效数值，数据未保存！"},
         {"γ' 90", &CwGeomRecord::gammaW, 90, "蜗杆节圆柱导程角 γ'应在0°～90°之间，数据未保存！"},
@@ -154,7 +154,7 @@ TEST_F(CwFindings, ARefusedRecordIsNeverWritten) {
     const Design zc1 = designs()[1];
     for (auto [member, v, message] :
          {std::tuple{&CwGeomRecord::rho, -466.68, "蜗杆法面齿廓曲率半径 ρn应为正值，数据未保存！"},
-          {&CwGeomRecord::arcAxial, -1e6, "圆弧中心轴向座标 L1应在-100000～100000mm之间，数据未保存！"}}) {
+          {&CwGeomRecord::arcAxial, -1e8, "圆弧中心轴向座标 L1应在-10000000～10000000mm之间，数据未保存！"}}) {
         CwGeomRecord g = zc1.geom;
         g.*member = v;
         auto r = saveGeometryFiles(data, zc1.pre, g, report, "x\n", kTime);

@@ -216,8 +216,8 @@ TEST(CwRangesText, RefusalsNameTheFieldAndItsRange) {
         double v;
         const char* text;
     } cases[] = {
-        {q::kN1, 1e300, "输入转速 n1应在1e-06～1000000r/min之间"},
-        {q::kN1, 1e-300, "输入转速 n1应在1e-06～1000000r/min之间"},
+        {q::kN1, 1e300, "输入转速 n1应在0.000001～1000000r/min之间"},
+        {q::kN1, 1e-300, "输入转速 n1应在0.000001～1000000r/min之间"},
         {q::kN1, 0, "输入转速 n1应为正值"},
         {q::kU, 4.9, "传动比 u应在5～70之间"},
         {q::kM, 1e300, "标准模数 m应在1～40mm之间"},
@@ -242,7 +242,7 @@ TEST(CwRangesText, RefusalsNameTheFieldAndItsRange) {
         {&CwGeomRecord::theta, 0, "蜗轮齿宽角 θ应在0°～180°之间"},
         {&CwGeomRecord::theta, 1e308, "蜗轮齿宽角 θ应在0°～180°之间"},
         {&CwGeomRecord::b2, 0, "蜗轮齿宽 b2应为正值"},
-        {&CwGeomRecord::b2, 1e-300, "蜗轮齿宽 b2应在1e-06～10000000mm之间"},
+        {&CwGeomRecord::b2, 1e-300, "蜗轮齿宽 b2应在0.000001～10000000mm之间"},
         {&CwGeomRecord::x2, -1e300, "蜗轮变位系数 χ2应在-5～5之间"},
         {&CwGeomRecord::gammaW, 90, "蜗杆节圆柱导程角 γ'应在0°～90°之间"},
     };
@@ -266,7 +266,7 @@ TEST(CwRangesText, ARefusedResultIsWordedAsEveryCalculatorWordsIt) {
         double v;
         std::string result;
     } cases[] = {
-        {&CwGeomRecord::b2, 0, "计算结果未被采用：蜗轮齿宽 b2 应在 1e-06 到 10000000 mm 之间。请检查输入数据！"},
+        {&CwGeomRecord::b2, 0, "计算结果未被采用：蜗轮齿宽 b2 应在 0.000001 到 10000000 mm 之间。请检查输入数据！"},
         {&CwGeomRecord::b2, std::nan(""), kavrin::resultNotTaken(g::kB2)},
         {&CwGeomRecord::x2, 6, "计算结果未被采用：蜗轮变位系数 χ2 应在 -5 到 5 之间。请检查输入数据！"},
         {&CwGeomRecord::de2, geom.da2 - 1, "计算结果无效：蜗轮外圆直径 de2应大于喉圆直径da2！"},

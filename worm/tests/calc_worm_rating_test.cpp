@@ -75,19 +75,19 @@ TEST(WormRating, ChainVector) {
     EXPECT_STREQ(stiffnessRemark(1), "蜗杆刚度较好。");
 }
 
-// The span L between the worm's bearings: 1 to 10⁵ mm (no worm shaft is
+// The span L between the worm's bearings: 1 to 10⁷ mm (no worm shaft is
 // shorter or longer). The field and the stiffness step refuse the same
 // spans with the same text; the chain's S' at 300 mm is 0.7896, and S'
 // falls with L³ up to the bound.
 TEST(WormRating, SpanRange) {
-    const std::string range = "跨距 L应在1～100000mm之间！";
+    const std::string range = "跨距 L应在1～10000000mm之间！";
     const struct {
         double span;
         std::string refusal;   // empty: taken
     } cases[] = {
         {0, kMsgSpan},      {-5, kMsgSpan},     {-1e300, kMsgSpan},  {std::nan(""), kMsgSpan},
         {1e-300, range},    {0.999, range},     {1 - 1e-9, range},   {1, ""},
-        {300, ""},          {1e5, ""},          {1e5 + 1e-4, range}, {1e16, range},
+        {300, ""},          {1e7, ""},          {1e7 + 1e-2, range}, {1e16, range},
         {1e300, range},
     };
     const Forces f = forces(torques(Drive::Worm, 7.5, 1450, 0.81911, 20), 71, 320, 20);

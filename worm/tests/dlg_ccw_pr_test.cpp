@@ -541,8 +541,8 @@ TEST_F(CcwPrDlgTest, ALoadedValueTheFieldRefusesIsRefusedAtLoad) {
         std::size_t offset;
         double v;
         const char* fault;
-    } cases[] = {{64 + 32, 1e300, "传递功率 P应在1e-06～1000000kW之间！"},
-                 {64 + 8, 1e-300, "输入转速 n1应在1e-06～1000000r/min之间！"}};
+    } cases[] = {{64 + 32, 1e300, "传递功率 P应在0.000001～1000000kW之间！"},
+                 {64 + 8, 1e-300, "输入转速 n1应在0.000001～1000000r/min之间！"}};
     for (auto [offset, v, fault] : cases) {
         auto bytes = good;
         std::memcpy(&bytes[offset], &v, 8);

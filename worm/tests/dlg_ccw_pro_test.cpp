@@ -616,16 +616,16 @@ TEST_F(CCwproDlgTest, TypedInputsOutsideTheirRangeAreRefused) {
     }
 }
 
-// The span L takes 1 to 10⁵ mm: a span beyond any worm shaft is refused as
+// The span L takes 1 to 10⁷ mm: a span beyond any worm shaft is refused as
 // it leaves its field, naming 跨距 L and that range, and put back; the
 // stiffness step then waits and no report is written. Each bound is taken
 // and rated (S' falls with L³: 0.7896·(300/L)³).
 TEST_F(CCwproDlgTest, SpanOutsideItsRangeIsRefusedAtItsField) {
-    const std::string rangeRefusal = "跨距 L应在1～100000mm之间！";
+    const std::string rangeRefusal = "跨距 L应在1～10000000mm之间！";
     int r = run([&](Running& d) {
         load(d, m_file);
         forcesStage(d);
-        for (const char* typed : {"1e16", "1e300", "100000.001", "0.999"}) {
+        for (const char* typed : {"1e16", "1e300", "10000000.01", "0.999"}) {
             SCOPED_TRACE(typed);
             m_s.expectMessage(rangeRefusal);
             d.type(D::IDC_SPAN, typed);
@@ -645,7 +645,7 @@ TEST_F(CCwproDlgTest, SpanOutsideItsRangeIsRefusedAtItsField) {
             EXPECT_NEAR(num(d, D::IDC_S_PRIME), 0.7896, 5e-5);
         }
         d.focus(D::IDC_TITLE);
-        for (auto [typed, sPrime] : {std::pair{"100000", 0.7896 * 2.7e-8}, {"1", 0.7896 * 2.7e7}}) {
+        for (auto [typed, sPrime] : {std::pair{"10000000", 0.7896 * 2.7e-14}, {"1", 0.7896 * 2.7e7}}) {
             SCOPED_TRACE(typed);
             d.type(D::IDC_SPAN, typed);
             d.leave();
@@ -654,7 +654,7 @@ TEST_F(CCwproDlgTest, SpanOutsideItsRangeIsRefusedAtItsField) {
             d.click(D::IDC_S_PRIME_BUTTON);
             EXPECT_NEAR(num(d, D::IDC_S_PRIME) / sPrime, 1, 1e-4);
         }
-        d.type(D::IDC_SPAN, "100000");
+        d.type(D::IDC_SPAN, "10000000");
         d.leave();
         d.click(D::IDC_S_PRIME_BUTTON);
         m_s.answerSave(m_data / "chain.cwt");
@@ -663,7 +663,7 @@ TEST_F(CCwproDlgTest, SpanOutsideItsRangeIsRefusedAtItsField) {
     ASSERT_EQ(r, IDOK);
     const auto bytes = bytesOf(m_data / "chain.cwt");
     const std::string report = fw::utf8FromGbk(std::string(bytes.begin(), bytes.end()));
-    EXPECT_NE(report.find("L=                                     100000.00mm"), std::string::npos) << report;
+    EXPECT_NE(report.find("L=                                     10000000.00mm"), std::string::npos) << report;
     EXPECT_NE(report.find("蜗杆刚度校验"), std::string::npos);
 }
 
@@ -676,7 +676,7 @@ TEST_F(CCwproDlgTest, RefusedSpanLeavesNoReport) {
         forcesStage(d);
         ratingStage(d, false);
         EXPECT_EQ(d.text(D::IDC_HINT), kHintBendingSafety);
-        m_s.expectMessage("跨距 L应在1～100000mm之间！");
+        m_s.expectMessage("跨距 L应在1～10000000mm之间！");
         d.type(D::IDC_SPAN, "1e16");
         d.leave();
         EXPECT_EQ(d.text(D::IDC_SPAN), "0");

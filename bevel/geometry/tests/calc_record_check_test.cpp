@@ -564,8 +564,8 @@ TEST(ConeGeomRanges, AbsurdValuesOfEditedFilesAreRefusedNamingThem) {
         const char* reason;
     };
     const Case cases[] = {
-        {ConeKind::Straight, [](auto& g) { g.d1 = 1e300; }, "小齿轮分度圆直径d1＝1e+300超出允许范围（1e-06～10000000mm）。"},
-        {ConeKind::Straight, [](auto& g) { g.hBar2 = 1e-300; }, "大齿轮弦齿高h̄2＝1e-300超出允许范围（1e-06～10000000mm）。"},
+        {ConeKind::Straight, [](auto& g) { g.d1 = 1e300; }, "小齿轮分度圆直径d1＝1e+300超出允许范围（0.000001～10000000mm）。"},
+        {ConeKind::Straight, [](auto& g) { g.hBar2 = 1e-300; }, "大齿轮弦齿高h̄2＝1e-300超出允许范围（0.000001～10000000mm）。"},
         {ConeKind::Straight, [](auto& g) { g.rf = 1e300; }, "齿根圆角系数rf＝1e+300超出允许范围（0.001～2）。"},
         {ConeKind::Spiral, [](auto& g) { g.x1 = 1e300; }, "高变位系数χ1＝1e+300超出允许范围（-5～5）。"},
         {ConeKind::Spiral, [](auto& g) { g.d0 = 1e300; }, "刀盘名义直径d0＝1e+300超出允许范围（12.7～10000mm）。"},

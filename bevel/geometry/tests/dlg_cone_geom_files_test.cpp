@@ -156,7 +156,7 @@ TEST_F(ConeGeomFiles, AbsurdValuesAreRefusedNamingThemAtLoadAndSave) {
     ASSERT_TRUE(fw::writeFile(inst.data("edited.cng"), file));
     s.answerOpen(inst.data("edited.cng"));
     s.expectMessage("载入的数据不包含锥齿轮几何计算或根本不是锥齿轮计算!\n"
-                    "小齿轮分度圆直径d1＝1e+300超出允许范围（1e-06～10000000mm）。");
+                    "小齿轮分度圆直径d1＝1e+300超出允许范围（0.000001～10000000mm）。");
     EXPECT_FALSE(runConeLoad(nullptr, ConeKind::Spiral, ConeLoad::Saved));
 
     const std::vector<std::uint8_t> old{1, 2, 3};

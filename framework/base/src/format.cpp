@@ -210,7 +210,14 @@ std::optional<long long> parseInteger(std::string_view text) {
 
 std::string formatNumber(double v) {
     if (v == 0) v = 0;  // no "-0" in a field
-    return format("%.15g", v);
+    std::string s = format("%.15g", v);
+    // A small magnitude as a designer writes it, "0.000001" rather than
+    // "0.000001", down to where plain decimals stop being readable.
+    if (s.find('e') == std::string::npos || !(std::abs(v) >= kPlainDecimalsFrom && std::abs(v) < 1)) return s;
+    const int decimals = 14 - static_cast<int>(std::floor(std::log10(std::abs(v))));
+    s = format("%.*f", decimals, v);
+    s.erase(s.find_last_not_of('0') + 1);
+    return s;
 }
 
 namespace {

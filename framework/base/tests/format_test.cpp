@@ -14,7 +14,12 @@ TEST(Format, PrintfOutput) {
     EXPECT_EQ(fw::format("%s", std::string(1000, 'x').c_str()), std::string(1000, 'x'));  // past the small buffer
     EXPECT_EQ(fw::formatNumber(0.1), "0.1");
     EXPECT_EQ(fw::formatNumber(1.0 / 3), "0.333333333333333");  // 15 significant digits
-    EXPECT_EQ(fw::formatNumber(2.5e-7), "2.5e-07");
+    EXPECT_EQ(fw::formatNumber(2.5e-7), "0.00000025");   // plain decimals, as a designer writes them
+    EXPECT_EQ(fw::formatNumber(-1e-6), "-0.000001");
+    EXPECT_EQ(fw::formatNumber(1.0 / 3e6), "0.000000333333333333333");   // still 15 significant digits
+    EXPECT_EQ(fw::formatNumber(1e-9), "0.000000001");
+    EXPECT_EQ(fw::formatNumber(9.5e-10), "9.5e-10");
+    EXPECT_EQ(fw::formatNumber(1e15), "1e+15");
     EXPECT_EQ(fw::formatNumber(-0.0), "0");
 }
 

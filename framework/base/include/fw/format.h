@@ -19,7 +19,9 @@ std::optional<double> parseNumber(std::string_view text);
 std::optional<long long> parseInteger(std::string_view text);
 
 // The framework's way of showing a double in a field: up to 15 significant
-// digits ("%.15g").
+// digits ("%.15g"), a magnitude from kPlainDecimalsFrom to 1 in plain
+// decimals ("0.000001", not "0.000001").
+inline constexpr double kPlainDecimalsFrom = 1e-9;
 std::string formatNumber(double v);
 
 }  // namespace fw
