@@ -1,6 +1,6 @@
 // The worked example of the preliminary design (docs/examples-preliminary.md,
 // docs/examples.htm), typed into CypreDlg as a user types it, then
-// "&C 执行计算". Every dialog test that starts from the example, and the
+// "执行计算". Every dialog test that starts from the example, and the
 // screenshot of the dialog, use this one script.
 //
 // `d` is anything that types like a user: fwtest::Running in the tests, or
