@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/dialogs/quantity_field.h"
 #include "cycloid/calc/cex_ranges.h"
 #include "cycloid/cex_design.h"
 #include "fw/format.h"
@@ -53,12 +54,12 @@ bool CCDestPartMatDlg::OnInitDialog() {
 }
 
 void CCDestPartMatDlg::DoDataExchange(fw::Exchange& dx) {
-    using cycloid::given;
-    dx.number(IDC_MU, m_mu, given(kMu));
-    dx.number(IDC_E, m_E, given(kE));
-    dx.number(IDC_SF, m_sigmaF, given(kSigmaFlim));
-    dx.number(IDC_SH, m_sigmaH, given(kSigmaHp));
-    dx.number(IDC_KW, m_Kw, given(kKw));
+    using cycloid::givenQuantity;
+    kavrin::number(dx, IDC_MU, m_mu, givenQuantity(kMu));
+    kavrin::number(dx, IDC_E, m_E, givenQuantity(kE));
+    kavrin::number(dx, IDC_SF, m_sigmaF, givenQuantity(kSigmaFlim));
+    kavrin::number(dx, IDC_SH, m_sigmaH, givenQuantity(kSigmaHp));
+    kavrin::number(dx, IDC_KW, m_Kw, givenQuantity(kKw));
 }
 
 void CCDestPartMatDlg::positive(int id, double& member, const kavrin::Quantity& q) {

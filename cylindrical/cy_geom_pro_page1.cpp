@@ -1,5 +1,6 @@
 #include "cylindrical/cy_geom_pro_page1.h"
 
+#include "common/dialogs/quantity_field.h"
 #include "cylindrical/calc/cy_geom_ranges.h"
 #include "cylindrical/calc/preliminary.h"
 
@@ -98,14 +99,14 @@ double CCyGeomProPage1::fieldNumber(int id, double current, const kavrin::Quanti
 
 void CCyGeomProPage1::exchangeNumber(fw::Exchange& dx, int id, double& v, const kavrin::Quantity& q) {
     if (dx.saving() && text(id) == fw::formatNumber(v)) return;
-    dx.number(id, v, q.bounds);
+    kavrin::number(dx, id, v, q);
 }
 
 void CCyGeomProPage1::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_TITLE, m_szTitle);
     dx.text(IDC_NUMBER, m_szNumber);
     dx.text(IDC_DATE, m_szDate);
-    for (int id : kIntegerFields) dx.integer(id, integerMember(m_s, id), integerQuantity(id).bounds);
+    for (int id : kIntegerFields) kavrin::integer(dx, id, integerMember(m_s, id), integerQuantity(id));
     exchangeNumber(dx, IDC_MN, m_s.mn, geom_q::kMn);
     dx.comboText(IDC_HASTAR, m_strHaStar);
     exchangeNumber(dx, IDC_A, m_s.a, geom_q::kA);
@@ -252,7 +253,7 @@ void CCyGeomProPage1::OnEnChangeAlphaN(int id) {
 void CCyGeomProPage1::OnEnKillfocusInteger(int id) {
     int v = integerMember(m_s, id);
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.integer(id, v, integerQuantity(id).bounds);
+    kavrin::integer(dx, id, v, integerQuantity(id));
     if (dx.failed() || v == integerMember(m_s, id)) return;
     // In the field's range, but its rule refused the angle it gives.
     const bool helix = id == IDC_BETA_DEG || id == IDC_BETA_MIN || id == IDC_BETA_SEC;
