@@ -47,7 +47,7 @@ void CCexyPropertyPage6::DoDataExchange(fw::Exchange& dx) {
     kavrin::number(dx, IDC_MU, m_mu, givenQuantity(q::kMu));
     kavrin::number(dx, IDC_SHP, m_sigmaHp, givenQuantity(q::kSigmaHp));
     kavrin::number(dx, IDC_SFP, m_sigmaFp, givenQuantity(q::kSigmaFp));
-    kavrin::number(dx, IDC_TO, m_To, givenQuantity(q::kTc));
+    kavrin::number(dx, IDC_TO, m_To, givenQuantity(q::kTo));
     dx.number(IDC_DMAX, m_deltaMax);
     dx.number(IDC_FMAX, m_fmax);
     dx.integer(IDC_ZN, m_Zn);
@@ -238,7 +238,7 @@ void CCexyPropertyPage6::OnKillfocusTo() {
         UpdateData(false);
         return;
     }
-    if (!kavrin::takeInRange(*this, IDC_TO, v, givenQuantity(q::kTc))) return;
+    if (!kavrin::takeInRange(*this, IDC_TO, v, givenQuantity(q::kTo))) return;
     m_To = v;
     clearResults();
     Store();

@@ -6,6 +6,7 @@
 
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/pair_check_action.h"
 #include "fw/file.h"
@@ -388,7 +389,7 @@ void CCyGeomProPage1::OnBnClickedLoadPre() {
     // A pair whose derived values leave their ranges (the standard centre
     // distance of the largest teeth and modules) is refused before anything changes.
     const PairUpdate update = pairFromPreliminary(loaded->pre, m_s);
-    if (auto fault = pairRangeFault(update.state)) return refuse(std::string(kMsgNotDesignFile) + "\n" + *fault);
+    if (auto fault = pairRangeFault(update.state)) return refuse(kavrin::refusedOnLoad(*fault));
     if (loaded->oldFile) refuse(kavrin::kMsgOldFile);
     takePaths(*path);
     currentDesign().sheetSections.clear();

@@ -151,7 +151,7 @@ void CBelmarAolDlg::DoDataExchange(fw::Exchange& dx) {
     dx.unsignedInt(IDC_Z1, m_z1, 0, kConeTeethMax);
     dx.unsignedInt(IDC_Z2, m_z2, 0, kConeTeethMax);
     using namespace cone_geom;
-    kavrin::numberOwnBelow(dx, IDC_M, m_mt, kMt, 0);
+    kavrin::numberOwnBelow(dx, IDC_M, m_mt, kCycloidalInputs.mt, 0);
     dx.unsignedInt(IDC_ALPHA_D, m_alpha[0], 0, kConeAlphaDegMax);
     dx.unsignedInt(IDC_ALPHA_M, m_alpha[1], 0, 59);
     dx.unsignedInt(IDC_ALPHA_S, m_alpha[2], 0, 59);

@@ -132,19 +132,19 @@ void CBelmarArcDlg::DoDataExchange(fw::Exchange& dx) {
     using namespace cone_geom;
     dx.integer(IDC_Z1, m_in.z1, 0, kConeTeethMax);
     dx.integer(IDC_Z2, m_in.z2, 0, kConeTeethMax);
-    kavrin::number(dx, IDC_C, m_in.cStar, kCStar);
+    kavrin::number(dx, IDC_C, m_in.cStar, kSpiralInputs.cStar);
     kavrin::number(dx, IDC_HA, m_in.haStar, kHaStar);
-    kavrin::numberOwnBelow(dx, IDC_M, m_in.m, kMt, 0);
-    kavrin::number(dx, IDC_X1, m_in.x1, kX1);
-    kavrin::number(dx, IDC_X2, m_in.x2, kX2);
-    kavrin::number(dx, IDC_XT1, m_in.xt1, kXt1);
-    kavrin::number(dx, IDC_XT2, m_in.xt2, kXt2);
+    kavrin::numberOwnBelow(dx, IDC_M, m_in.m, kSpiralInputs.mt, 0);
+    kavrin::number(dx, IDC_X1, m_in.x1, kSpiralInputs.x1);
+    kavrin::number(dx, IDC_X2, m_in.x2, kSpiralInputs.x2);
+    kavrin::number(dx, IDC_XT1, m_in.xt1, kSpiralInputs.xt1);
+    kavrin::number(dx, IDC_XT2, m_in.xt2, kSpiralInputs.xt2);
     kavrin::integer(dx, IDC_ALPHA_DEG, m_in.alpha.deg, kAlphaDeg);
     kavrin::integer(dx, IDC_ALPHA_MIN, m_in.alpha.min, kAlphaMin);
     kavrin::integer(dx, IDC_ALPHA_SEC, m_in.alpha.sec, kAlphaSec);
-    kavrin::integer(dx, IDC_BETA_DEG, m_in.betaM.deg, kBetaDeg);
-    kavrin::integer(dx, IDC_BETA_MIN, m_in.betaM.min, kBetaMin);
-    kavrin::integer(dx, IDC_BETA_SEC, m_in.betaM.sec, kBetaSec);
+    kavrin::integer(dx, IDC_BETA_DEG, m_in.betaM.deg, kBetaMDeg);
+    kavrin::integer(dx, IDC_BETA_MIN, m_in.betaM.min, kBetaMMin);
+    kavrin::integer(dx, IDC_BETA_SEC, m_in.betaM.sec, kBetaMSec);
     kavrin::numberOwnBelow(dx, IDC_PHIR, m_in.phiR, kPhiR, 0);
     kavrin::numberOwnBelow(dx, IDC_B, m_in.b, kB, 0);
     if (!dx.saving() || m_d0 != 0 || !text(IDC_CUSTOM_D0).empty())

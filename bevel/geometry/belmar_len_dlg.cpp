@@ -86,13 +86,13 @@ void CBelmarLenDlg::DoDataExchange(fw::Exchange& dx) {
     // of the record's check; the handlers' own rules judge what lies at or
     // below their floor.
     using namespace cone_geom;
-    kavrin::numberOwnBelow(dx, IDC_M, m_in.m, kMt, 0);
+    kavrin::numberOwnBelow(dx, IDC_M, m_in.m, kStraightInputs.mt, 0);
     kavrin::number(dx, IDC_HA, m_in.haStar, kHaStar);
-    kavrin::number(dx, IDC_C, m_in.cStar, kCStar);
-    kavrin::number(dx, IDC_X1, m_in.x1, kX1);
-    kavrin::number(dx, IDC_X2, m_in.x2, kX2);
-    kavrin::number(dx, IDC_XT1, m_in.xt1, kXt1);
-    kavrin::number(dx, IDC_XT2, m_in.xt2, kXt2);
+    kavrin::number(dx, IDC_C, m_in.cStar, kStraightInputs.cStar);
+    kavrin::number(dx, IDC_X1, m_in.x1, kStraightInputs.x1);
+    kavrin::number(dx, IDC_X2, m_in.x2, kStraightInputs.x2);
+    kavrin::number(dx, IDC_XT1, m_in.xt1, kStraightInputs.xt1);
+    kavrin::number(dx, IDC_XT2, m_in.xt2, kStraightInputs.xt2);
     kavrin::integer(dx, IDC_ALPHA_DEG, m_in.alpha.deg, kAlphaDeg);
     kavrin::integer(dx, IDC_ALPHA_MIN, m_in.alpha.min, kAlphaMin);
     kavrin::integer(dx, IDC_ALPHA_SEC, m_in.alpha.sec, kAlphaSec);
