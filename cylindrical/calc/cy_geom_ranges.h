@@ -19,6 +19,10 @@
 // - working pressure angle αwt 0.01 to 89.99° (at 90° there is no mesh);
 // - transverse contact ratio εα 0.01 to kMaxEpsAlpha, overlap ratio εβ 0
 //   to 100 (a helical pair has a few), face width factor ψd 0.001 to 100.
+// Each name is the label of its field on page 1 or 4, word for word (the
+// page's captions write "法面摸数 m" and the centre distance with a
+// Cyrillic "а"), so that the record's faults name a value as its field does;
+// the strength rating's fields have their own entries (rating_ranges.h).
 // 0 stands for "not given yet" where page 1 starts at 0 (orZero); a record
 // the later steps read needs teeth, module, centre distances and virtual
 // teeth given (required()).

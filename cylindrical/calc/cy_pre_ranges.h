@@ -18,6 +18,8 @@
 // - ratio i 0.01 to 1000 (a single pair stays well below 20);
 // - φd, K1 and K2, and the slider ranges they are picked from, 0.1 to 10
 //   (the tables' ranges lie between 0.2 and 4.2).
+// Each name is the label of the dialog's field ("i", "Z1", "取法面模数mn"),
+// so that a loaded or saved record's fault names a value as its field does.
 // 0 stands for "not given yet" where a field starts at 0 (orZero): teeth,
 // speeds, power, torque, ratio, modules and centre distance. A record that a
 // later step reads needs its teeth and ratio given (required()); one that
