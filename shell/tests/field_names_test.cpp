@@ -167,8 +167,9 @@ TEST_F(FieldNamesTest, AValueOutsideItsRangeIsRefusedInTheTablesName) {
             if (field.first != dialog) continue;
             const int id = field.second;
             const std::string name = *f.names.begin();
-            const auto& edit = static_cast<const fw::Edit&>(r.dialog().item(id));
-            for (const std::string& text : outside(f.bounds, edit)) {
+            const auto* edit = dynamic_cast<const fw::Edit*>(&r.dialog().item(id));
+            if (!edit) continue;   // a combo box's own rule
+            for (const std::string& text : outside(f.bounds, *edit)) {
                 if (r.ended()) return;
                 const std::string before = r.text(id);
                 const bool enabled = r.enabled(id);
