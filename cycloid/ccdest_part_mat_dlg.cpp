@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/dialogs/quantity_field.h"
 #include "cycloid/calc/cex_ranges.h"
 #include "cycloid/cex_design.h"
 #include "fw/format.h"
@@ -16,11 +17,11 @@ CCDestPartMatDlg::CCDestPartMatDlg(fw::Window* parent) : fw::Dialog(kavrin::modu
     onKillFocus(IDC_MU, [this] { positive(IDC_MU, m_mu, kMu); });
     onKillFocus(IDC_E, [this] { positive(IDC_E, m_E, kE); });
     onKillFocus(IDC_SF, [this] {
-        positive(IDC_SF, m_sigmaF, kSigmaFlim);
+        positive(IDC_SF, m_sigmaF, kMaterialSigmaF);
         trackbar(IDC_SF_SLIDER).setPos(sigmaFPosition(m_sigmaF));
     });
     onKillFocus(IDC_SH, [this] {
-        positive(IDC_SH, m_sigmaH, kSigmaHp);
+        positive(IDC_SH, m_sigmaH, kMaterialSigmaH);
         trackbar(IDC_SH_SLIDER).setPos(sigmaHPosition(m_sigmaH));
     });
     onKillFocus(IDC_KW, [this] { OnKillfocusKw(); });
@@ -53,12 +54,12 @@ bool CCDestPartMatDlg::OnInitDialog() {
 }
 
 void CCDestPartMatDlg::DoDataExchange(fw::Exchange& dx) {
-    using cycloid::given;
-    dx.number(IDC_MU, m_mu, given(kMu));
-    dx.number(IDC_E, m_E, given(kE));
-    dx.number(IDC_SF, m_sigmaF, given(kSigmaFlim));
-    dx.number(IDC_SH, m_sigmaH, given(kSigmaHp));
-    dx.number(IDC_KW, m_Kw, given(kKw));
+    using cycloid::givenQuantity;
+    kavrin::number(dx, IDC_MU, m_mu, givenQuantity(kMu));
+    kavrin::number(dx, IDC_E, m_E, givenQuantity(kE));
+    kavrin::number(dx, IDC_SF, m_sigmaF, givenQuantity(kMaterialSigmaF));
+    kavrin::number(dx, IDC_SH, m_sigmaH, givenQuantity(kMaterialSigmaH));
+    kavrin::number(dx, IDC_KW, m_Kw, givenQuantity(kKw));
 }
 
 void CCDestPartMatDlg::positive(int id, double& member, const kavrin::Quantity& q) {

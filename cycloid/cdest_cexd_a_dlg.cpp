@@ -1,5 +1,6 @@
 #include "cycloid/cdest_cexd_a_dlg.h"
 
+#include "common/dialogs/quantity_field.h"
 #include "cycloid/calc/cex_ranges.h"
 #include "resources/kavrin/module.h"
 
@@ -24,9 +25,9 @@ double CDestCexdADlg::chosen() const {
 
 // Each edit holds an eccentricity: within its range (cex_ranges.h).
 void CDestCexdADlg::DoDataExchange(fw::Exchange& dx) {
-    const fw::Bounds a = cycloid::given(cycloid::cex_q::kA);
+    namespace q = cycloid::cex_q;
     dx.radio(IDC_UPPER, m_choice);
-    dx.number(IDC_UPPER_VALUE, m_upper, a);
-    dx.number(IDC_COMPUTED_VALUE, m_computed, a);
-    dx.number(IDC_LOWER_VALUE, m_lower, a);
+    kavrin::number(dx, IDC_UPPER_VALUE, m_upper, cycloid::givenQuantity(q::kUpperA));
+    kavrin::number(dx, IDC_COMPUTED_VALUE, m_computed, cycloid::givenQuantity(q::kComputedA));
+    kavrin::number(dx, IDC_LOWER_VALUE, m_lower, cycloid::givenQuantity(q::kLowerA));
 }

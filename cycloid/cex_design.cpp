@@ -99,13 +99,6 @@ void cexRefuseField(const fw::Dialog& d, int id, std::string_view message) {
                    fw::MB_OK | fw::MB_ICONEXCLAMATION);
 }
 
-bool cexTakeInRange(fw::Dialog& d, int id, double v, const fw::Bounds& b) {
-    if (b.admits(v)) return true;
-    cexRefuseField(d, id, fw::numberBoundsText(b));
-    d.editAgain(id);
-    return false;
-}
-
 bool cexDerivedAdmitted(std::initializer_list<QuantityValue> values) {
     if (const kavrin::Quantity* q = firstRefused(values)) {
         fw::MessageBox(kavrin::resultNotTaken(*q), fw::MB_OK | fw::MB_ICONEXCLAMATION);

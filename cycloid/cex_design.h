@@ -40,11 +40,6 @@ void cexLeaveStep(int page, bool current = true);
 // ("功 率  p=：请输入一个数值。"), exclamation icon.
 void cexRefuseField(const fw::Dialog& d, int id, std::string_view message);
 
-// After the page's own rules for a typed value: a value outside b (its
-// quantity's range, cex_ranges.h) is refused naming the field and the range
-// ("功率 p：请输入 0.000001 到 1000000 之间的数值。") and the field is edited
-// again; true when b admits v.
-bool cexTakeInRange(fw::Dialog& d, int id, double v, const fw::Bounds& b);
 // Values derived from accepted inputs: false, with kavrin::resultNotTaken of
 // the first one outside its quantity's range (warning icon), when any is;
 // the page then takes nothing of the input.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/dialogs/quantity_field.h"
 #include "cycloid/cex_design.h"
 #include "fw/format.h"
 #include "resources/kavrin/module.h"
@@ -30,7 +31,7 @@ double CexRecommendDlg::valueAt(int pos) const { return valueFromPosition({m_low
 int CexRecommendDlg::positionOf(double value) const { return positionFromValue({m_low, m_high}, value); }
 
 void CexRecommendDlg::DoDataExchange(fw::Exchange& dx) {
-    dx.number(m_ids.edit, m_value, given(*m_quantity));
+    kavrin::number(dx, m_ids.edit, m_value, givenQuantity(*m_quantity));
     dx.trackbar(m_ids.trackbar, m_pos);
 }
 
@@ -66,7 +67,7 @@ void CexRecommendDlg::OnKillfocusEdit() {
     }
     if (*v == m_value) return;   // nothing new: no question again
     // Every value these dialogs offer is a length or coefficient of the record.
-    if (!cexTakeInRange(*this, m_ids.edit, *v, given(*m_quantity))) return;
+    if (!kavrin::takeInRange(*this, m_ids.edit, *v, givenQuantity(*m_quantity))) return;
     m_value = *v;
     // What the dialog offers (its bounds, shown to 15 digits) it accepts.
     if (withinBand({m_low, m_high}, m_value)) {

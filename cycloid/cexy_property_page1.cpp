@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/dialogs/quantity_field.h"
 #include "cycloid/calc/cex_preliminary.h"
 #include "cycloid/calc/cex_ranges.h"
 #include "cycloid/cdest_cexd_a_dlg.h"
@@ -76,8 +77,8 @@ void CCexyPropertyPage1::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_TITLE, m_strTitle, 63);
     dx.text(IDC_NUMBER, m_strNumber, 63);
     dx.text(IDC_DATE, m_strDate, 19);
-    dx.number(IDC_P, m_P);
-    dx.number(IDC_N0, m_n0);
+    kavrin::number(dx, IDC_P, m_P, givenQuantity(kP));
+    kavrin::number(dx, IDC_N0, m_n0, givenQuantity(kN0));
     dx.number(IDC_I, m_i);
     dx.unsignedInt(IDC_ZC, m_Zc);
     dx.unsignedInt(IDC_ZP, m_Zp);
@@ -86,9 +87,9 @@ void CCexyPropertyPage1::DoDataExchange(fw::Exchange& dx) {
     dx.trackbar(IDC_ETA_SLIDER, m_sliderPos);
     dx.number(IDC_K1, m_K1);
     dx.number(IDC_K2, m_K2);
-    dx.number(IDC_BC, m_bc);
-    dx.number(IDC_RP, m_Rp);
-    dx.number(IDC_RRP, m_Rrp);
+    kavrin::number(dx, IDC_BC, m_bc, givenQuantity(kBc));
+    kavrin::number(dx, IDC_RP, m_Rp, givenQuantity(kRp));
+    kavrin::number(dx, IDC_RRP, m_Rrp, givenQuantity(kRrp));
     dx.number(IDC_A, m_a);
     dx.text(IDC_HINT, m_strHint);
 }
@@ -304,7 +305,7 @@ void CCexyPropertyPage1::OnKillfocusP() {
         showValues();
         return;
     }
-    if (!cexTakeInRange(*this, IDC_P, v, given(kP))) return;
+    if (!kavrin::takeInRange(*this, IDC_P, v, givenQuantity(kP))) return;
     if (!takeTorque(v, m_i, m_eta, m_n0, m_inputMask | kBitP)) {
         showValues();
         return;
@@ -323,7 +324,7 @@ void CCexyPropertyPage1::OnKillfocusN0() {
         showValues();
         return;
     }
-    if (!cexTakeInRange(*this, IDC_N0, v, given(kN0))) return;
+    if (!kavrin::takeInRange(*this, IDC_N0, v, givenQuantity(kN0))) return;
     if (!takeTorque(m_P, m_i, m_eta, v, m_inputMask | kBitN0)) {
         showValues();
         return;
@@ -445,7 +446,7 @@ void CCexyPropertyPage1::OnKillfocusBc() {
         showValues();
         return;
     }
-    if (!cexTakeInRange(*this, IDC_BC, v, given(kBc))) return;
+    if (!kavrin::takeInRange(*this, IDC_BC, v, givenQuantity(kBc))) return;
     if (v / m_Rp < 0.1 || v / m_Rp > 0.2)
         fw::MessageBox(fw::format("建议齿宽在%.1f～%.1f之间取值。", 0.1 * m_Rp, 0.2 * m_Rp),
                        fw::MB_OK | fw::MB_ICONEXCLAMATION);
@@ -496,7 +497,7 @@ void CCexyPropertyPage1::OnKillfocusRp() {
         enable(IDC_BC, m_Rp > 0);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_RP, v, given(kRp))) return;
+    if (!kavrin::takeInRange(*this, IDC_RP, v, givenQuantity(kRp))) return;
     // K1 and K2 follow the new radius: within their ranges, or nothing is taken.
     if (!cexDerivedAdmitted({{&kK1, m_a > 0 ? m_a * m_Zp / v : m_K1},
                              {&kK2, m_Rrp > 0 ? pinCoefficient(m_Zp, v, m_Rrp) : m_K2}})) {
@@ -556,7 +557,7 @@ void CCexyPropertyPage1::OnKillfocusRrp() {
         showValues();
         return;
     }
-    if (!cexTakeInRange(*this, IDC_RRP, v, given(kRrp))) return;
+    if (!kavrin::takeInRange(*this, IDC_RRP, v, givenQuantity(kRrp))) return;
     double k2 = pinCoefficient(m_Zp, m_Rp, v);
     if (k2 < 0.99) {
         fw::MessageBox("针齿套半径太大或分布圆太小，针齿壳设计有困难！", fw::MB_OK | fw::MB_ICONEXCLAMATION);

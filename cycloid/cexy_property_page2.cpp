@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/dialogs/quantity_field.h"
 #include "cycloid/ccdest_part_mat_dlg.h"
 #include "cycloid/cdest_part_di_dlg.h"
 #include "cycloid/cexy_property_sheet.h"
@@ -48,17 +49,17 @@ CCexyPropertyPage2::CCexyPropertyPage2() : CexyWizardPage(IDD, 2) {
 void CCexyPropertyPage2::DoDataExchange(fw::Exchange& dx) {
     if (dx.saving()) return;   // every value is taken by its own handler
     dx.number(IDC_DRP, m_drp);
-    dx.number(IDC_DSP, m_dsp);
-    dx.number(IDC_L, m_l);
+    kavrin::number(dx, IDC_DSP, m_dsp, q::kDsp);
+    kavrin::number(dx, IDC_L, m_l, givenQuantity(q::kL));
     dx.number(IDC_DP, m_dp);
     dx.number(IDC_DJ, m_dj);
     dx.number(IDC_DFC, m_dfc);
     dx.number(IDC_DAC, m_dac);
-    dx.number(IDC_DI, m_Di);
-    dx.number(IDC_DW_CIRCLE, m_Dw);
-    dx.number(IDC_DT, m_dt);
-    dx.number(IDC_DSW, m_dsw);
-    dx.number(IDC_DRW, m_drw);
+    kavrin::number(dx, IDC_DI, m_Di, givenQuantity(q::kDi));
+    kavrin::number(dx, IDC_DW_CIRCLE, m_Dw, givenQuantity(q::kDw));
+    kavrin::number(dx, IDC_DT, m_dt, q::kDt);
+    kavrin::number(dx, IDC_DSW, m_dsw, givenQuantity(q::kDsw));
+    kavrin::number(dx, IDC_DRW, m_drw, givenQuantity(q::kDrw));
     dx.number(IDC_DW_HOLE, m_dw);
     dx.number(IDC_EI, m_EI);
     dx.number(IDC_ES, m_ES);
@@ -270,7 +271,7 @@ OutputPinInputs CCexyPropertyPage2::pinInputs() const {
 void CCexyPropertyPage2::OnKillfocusDsp() {
     double v = m_dsp;
     if (!readField(IDC_DSP, v) || v == m_dsp) return;
-    if (!cexTakeInRange(*this, IDC_DSP, v, q::kDsp.bounds)) return;
+    if (!kavrin::takeInRange(*this, IDC_DSP, v, q::kDsp)) return;
     const double ratio = (m_drp + v) / (2 * m_drp);
     if (ratio < 0.75)
         fw::MessageBox(fw::format("针齿销偏小，恐怕刚性不足!\n建议针齿销直径在%.0f～%.0f之间", 0.8 * m_drp, 0.9 * m_drp),
@@ -290,7 +291,7 @@ void CCexyPropertyPage2::OnKillfocusL() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_L, v, given(q::kL))) return;
+    if (!kavrin::takeInRange(*this, IDC_L, v, givenQuantity(q::kL))) return;
     m_l = v;
     m_inputMask |= kL;
     invalidate(kDsw | kDrw | kDwHole);
@@ -335,7 +336,7 @@ void CCexyPropertyPage2::OnKillfocusDj() {
 void CCexyPropertyPage2::OnKillfocusDt() {
     double v = m_dt;
     if (!readField(IDC_DT, v) || v == m_dt) return;
-    if (!cexTakeInRange(*this, IDC_DT, v, q::kDt.bounds)) return;
+    if (!kavrin::takeInRange(*this, IDC_DT, v, q::kDt)) return;
     if (v > g_cexRecord.b1.bc / 2 &&
         fw::MessageBox("建议间隔环厚度不大于0.5倍摆线轮厚度！\n是(Yes)否(No)重选？", fw::MB_YESNO | fw::MB_ICONQUESTION) ==
             fw::IDYES) {
@@ -354,7 +355,7 @@ void CCexyPropertyPage2::OnKillfocusDi() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_DI, v, given(q::kDi))) return;
+    if (!kavrin::takeInRange(*this, IDC_DI, v, givenQuantity(q::kDi))) return;
     m_Di = v;
     invalidate(kDsw | kDrw | kDwHole);
     after();
@@ -373,7 +374,7 @@ void CCexyPropertyPage2::OnKillfocusDw() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_DW_CIRCLE, v, given(q::kDw))) return;
+    if (!kavrin::takeInRange(*this, IDC_DW_CIRCLE, v, givenQuantity(q::kDw))) return;
     m_Dw = v;
     m_inputMask |= kDw;
     invalidate(kDsw | kDrw | kDwHole);
@@ -405,7 +406,7 @@ void CCexyPropertyPage2::OnKillfocusDsw() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_DSW, v, given(q::kDsw))) return;
+    if (!kavrin::takeInRange(*this, IDC_DSW, v, givenQuantity(q::kDsw))) return;
     if (!checkOutputPins(pinInputs(), m_drw, v, m_Qmax)) {
         fw::MessageBox(kMsgNoPinResult, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         UpdateData(false);
@@ -429,7 +430,7 @@ void CCexyPropertyPage2::OnKillfocusDrw() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_DRW, v, given(q::kDrw))) return;
+    if (!kavrin::takeInRange(*this, IDC_DRW, v, givenQuantity(q::kDrw))) return;
     if (!checkOutputPins(pinInputs(), v, m_dsw, m_Qmax)) {
         fw::MessageBox(kMsgNoPinResult, fw::MB_OK | fw::MB_ICONEXCLAMATION);
         UpdateData(false);

@@ -1,5 +1,6 @@
 #include "cycloid/cexy_property_page3.h"
 
+#include "common/dialogs/quantity_field.h"
 #include "cycloid/calc/cex_clearance.h"
 #include "cycloid/cexy_property_sheet.h"
 #include "fw/format.h"
@@ -32,10 +33,10 @@ void CCexyPropertyPage3::DoDataExchange(fw::Exchange& dx) {
     dx.number(IDC_DW, m_DW);
     dx.number(IDC_DP, m_dp);
     dx.number(IDC_DRP, m_drp);
-    dx.number(IDC_DR, m_dR);
+    kavrin::number(dx, IDC_DR, m_dR, givenQuantity(q::kDR));
     dx.number(IDC_DELTA, m_delta);
-    dx.number(IDC_DC, m_dc);
-    dx.number(IDC_DFES, m_dfEs);
+    kavrin::number(dx, IDC_DC, m_dc, givenQuantity(q::kDc));
+    kavrin::number(dx, IDC_DFES, m_dfEs, givenQuantity(q::kDfEs));
     dx.number(IDC_DJ, m_dj);
     dx.number(IDC_DWL, m_dwl);
     dx.trackbar(IDC_DWL_SLIDER, m_dwlPos);
@@ -224,7 +225,7 @@ void CCexyPropertyPage3::OnKillfocusDR() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_DR, v, given(q::kDR))) return;
+    if (!kavrin::takeInRange(*this, IDC_DR, v, givenQuantity(q::kDR))) return;
     m_dR = v;
     m_flags |= kDR;
     buttonUpdate();
@@ -239,7 +240,7 @@ void CCexyPropertyPage3::OnKillfocusDfEs() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_DFES, v, given(q::kDfEs))) return;
+    if (!kavrin::takeInRange(*this, IDC_DFES, v, givenQuantity(q::kDfEs))) return;
     m_dfEs = v;
 }
 
@@ -251,7 +252,7 @@ void CCexyPropertyPage3::OnKillfocusDc() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_DC, v, given(q::kDc))) return;
+    if (!kavrin::takeInRange(*this, IDC_DC, v, givenQuantity(q::kDc))) return;
     m_dc = v;
     m_flags |= kDc;
     done();

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/dialogs/quantity_field.h"
 #include "cycloid/calc/cex_preliminary.h"
 #include "cycloid/cexy_property_sheet.h"
 #include "fw/format.h"
@@ -33,12 +34,12 @@ void CCexyPropertyPage5::DoDataExchange(fw::Exchange& dx) {
     dx.number(IDC_X, m_x);
     dx.number(IDC_Y, m_y);
     dx.number(IDC_KA, m_KA);
-    dx.number(IDC_RT, m_Rt);
+    kavrin::number(dx, IDC_RT, m_Rt, givenQuantity(q::kRt));
     dx.number(IDC_RL, m_RL);
     dx.unsignedInt(IDC_N, m_n);
     dx.number(IDC_LN, m_Ln);
-    dx.number(IDC_ES, m_ES);
-    dx.number(IDC_EI, m_EI);
+    kavrin::number(dx, IDC_ES, m_ES, q::kSpanES);
+    kavrin::number(dx, IDC_EI, m_EI, q::kSpanEI);
     dx.text(IDC_HINT, m_strHint);
 }
 
@@ -132,7 +133,7 @@ void CCexyPropertyPage5::OnKillfocusRt() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_RT, v, given(q::kRt))) return;
+    if (!kavrin::takeInRange(*this, IDC_RT, v, givenQuantity(q::kRt))) return;
     m_Rt = v;
     if (v != m_Rt0) m_rodChanged = true;
     showResults();
@@ -176,7 +177,7 @@ void CCexyPropertyPage5::OnKillfocusES() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_ES, v, q::kSpanES.bounds)) return;
+    if (!kavrin::takeInRange(*this, IDC_ES, v, q::kSpanES)) return;
     m_ES = v;
 }
 
@@ -188,7 +189,7 @@ void CCexyPropertyPage5::OnKillfocusEI() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_EI, v, q::kSpanEI.bounds)) return;
+    if (!kavrin::takeInRange(*this, IDC_EI, v, q::kSpanEI)) return;
     m_EI = v;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/dialogs/quantity_field.h"
 #include "cycloid/ccdest_part_mat_dlg.h"
 #include "cycloid/cexy_property_sheet.h"
 #include "fw/format.h"
@@ -42,11 +43,11 @@ void CCexyPropertyPage6::DoDataExchange(fw::Exchange& dx) {
     dx.integer(IDC_X1, m_X1);
     dx.number(IDC_DRRP, m_drrp);
     dx.number(IDC_DRP, m_drp);
-    dx.number(IDC_E, m_E);
-    dx.number(IDC_MU, m_mu);
-    dx.number(IDC_SHP, m_sigmaHp);
-    dx.number(IDC_SFP, m_sigmaFp);
-    dx.number(IDC_TO, m_To);
+    kavrin::number(dx, IDC_E, m_E, givenQuantity(q::kE));
+    kavrin::number(dx, IDC_MU, m_mu, givenQuantity(q::kMu));
+    kavrin::number(dx, IDC_SHP, m_sigmaHp, givenQuantity(q::kSigmaHp));
+    kavrin::number(dx, IDC_SFP, m_sigmaFp, givenQuantity(q::kSigmaFp));
+    kavrin::number(dx, IDC_TO, m_To, givenQuantity(q::kTo));
     dx.number(IDC_DMAX, m_deltaMax);
     dx.number(IDC_FMAX, m_fmax);
     dx.integer(IDC_ZN, m_Zn);
@@ -214,7 +215,7 @@ void CCexyPropertyPage6::OnKillfocusMaterial(int id, double& member, int bit, co
     if (!readField(id, v) || v == member) return;
     // A value of 0 or less leaves the property not given (0; the page's rule
     // below), any other lies within its range.
-    if (v > 0 && !cexTakeInRange(*this, id, v, given(material))) return;
+    if (v > 0 && !kavrin::takeInRange(*this, id, v, givenQuantity(material))) return;
     if (!(v > 0)) v = 0;
     member = v;
     clearResults();   // the results no longer belong to the inputs
@@ -237,7 +238,7 @@ void CCexyPropertyPage6::OnKillfocusTo() {
         UpdateData(false);
         return;
     }
-    if (!cexTakeInRange(*this, IDC_TO, v, given(q::kTc))) return;
+    if (!kavrin::takeInRange(*this, IDC_TO, v, givenQuantity(q::kTo))) return;
     m_To = v;
     clearResults();
     Store();

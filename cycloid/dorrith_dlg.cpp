@@ -54,14 +54,14 @@ void CDorrithDlg::DoDataExchange(fw::Exchange& dx) {
     auto count = [](const kavrin::Quantity& q) { return static_cast<unsigned>(q.lower()); };
     auto upTo = [](const kavrin::Quantity& q) { return static_cast<unsigned>(q.upper()); };
     dx.radio(IDC_MODE0, m_mode);
-    dx.number(IDC_DELTA, m_delta, kDesignerDelta.bounds);
-    dx.number(IDC_DRRP, m_drrp, kDesignerDrrp.bounds);
-    dx.number(IDC_DRP, m_drp, kDesignerDrp.bounds);
+    kavrin::number(dx, IDC_DELTA, m_delta, kDesignerDelta);
+    kavrin::number(dx, IDC_DRRP, m_drrp, kDesignerDrrp);
+    kavrin::number(dx, IDC_DRP, m_drp, kDesignerDrp);
     dx.unsignedInt(IDC_ZC, m_Zc, count(kDesignerZc), upTo(kDesignerZc));
     dx.unsignedInt(IDC_ZP, m_Zp, count(kDesignerZp), upTo(kDesignerZp));
-    kavrin::numberOwnBelow(dx, IDC_DP, m_dp, kDesignerDp.bounds, 0);
-    kavrin::numberOwnBelow(dx, IDC_DPIN, m_dPin, kDesignerDPin.bounds, 0);
-    kavrin::numberOwnBelow(dx, IDC_A, m_a, kDesignerA.bounds, 0);
+    kavrin::numberOwnBelow(dx, IDC_DP, m_dp, kDesignerDp, 0);
+    kavrin::numberOwnBelow(dx, IDC_DPIN, m_dPin, kDesignerDPin, 0);
+    kavrin::numberOwnBelow(dx, IDC_A, m_a, kDesignerA, 0);
     if (dx.saving()) return;   // the results are shown only
     dx.number(IDC_I, m_i, 5, 121);
     dx.number(IDC_K1, m_K1);

@@ -1,10 +1,12 @@
 #include "cylindrical/cy_geom_pro_page1.h"
 
+#include "common/dialogs/quantity_field.h"
 #include "cylindrical/calc/cy_geom_ranges.h"
 #include "cylindrical/calc/preliminary.h"
 
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
 #include "cylindrical/cy_current_design.h"
 #include "cylindrical/pair_check_action.h"
 #include "fw/file.h"
@@ -98,14 +100,14 @@ double CCyGeomProPage1::fieldNumber(int id, double current, const kavrin::Quanti
 
 void CCyGeomProPage1::exchangeNumber(fw::Exchange& dx, int id, double& v, const kavrin::Quantity& q) {
     if (dx.saving() && text(id) == fw::formatNumber(v)) return;
-    dx.number(id, v, q.bounds);
+    kavrin::number(dx, id, v, q);
 }
 
 void CCyGeomProPage1::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_TITLE, m_szTitle);
     dx.text(IDC_NUMBER, m_szNumber);
     dx.text(IDC_DATE, m_szDate);
-    for (int id : kIntegerFields) dx.integer(id, integerMember(m_s, id), integerQuantity(id).bounds);
+    for (int id : kIntegerFields) kavrin::integer(dx, id, integerMember(m_s, id), integerQuantity(id));
     exchangeNumber(dx, IDC_MN, m_s.mn, geom_q::kMn);
     dx.comboText(IDC_HASTAR, m_strHaStar);
     exchangeNumber(dx, IDC_A, m_s.a, geom_q::kA);
@@ -252,7 +254,7 @@ void CCyGeomProPage1::OnEnChangeAlphaN(int id) {
 void CCyGeomProPage1::OnEnKillfocusInteger(int id) {
     int v = integerMember(m_s, id);
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.integer(id, v, integerQuantity(id).bounds);
+    kavrin::integer(dx, id, v, integerQuantity(id));
     if (dx.failed() || v == integerMember(m_s, id)) return;
     // In the field's range, but its rule refused the angle it gives.
     const bool helix = id == IDC_BETA_DEG || id == IDC_BETA_MIN || id == IDC_BETA_SEC;
@@ -387,7 +389,7 @@ void CCyGeomProPage1::OnBnClickedLoadPre() {
     // A pair whose derived values leave their ranges (the standard centre
     // distance of the largest teeth and modules) is refused before anything changes.
     const PairUpdate update = pairFromPreliminary(loaded->pre, m_s);
-    if (auto fault = pairRangeFault(update.state)) return refuse(std::string(kMsgNotDesignFile) + "\n" + *fault);
+    if (auto fault = pairRangeFault(update.state)) return refuse(kavrin::refusedOnLoad(*fault));
     if (loaded->oldFile) refuse(kavrin::kMsgOldFile);
     takePaths(*path);
     currentDesign().sheetSections.clear();

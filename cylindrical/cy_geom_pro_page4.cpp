@@ -2,6 +2,7 @@
 
 #include "common/calc/angle_split.h"
 #include "common/calc/design_file.h"
+#include "common/dialogs/quantity_field.h"
 #include "cylindrical/calc/cy_geom_ranges.h"
 #include "cylindrical/cy_current_design.h"
 #include "fw/format.h"
@@ -25,7 +26,7 @@ void CCyGeomProPage4::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_TITLE, m_strTitle);
     dx.text(IDC_NUMBER, m_strNumber);
     dx.text(IDC_DATE, m_strDate);
-    if (!(dx.saving() && text(IDC_B) == fw::formatNumber(m_b))) dx.number(IDC_B, m_b, geom_q::kB.bounds);
+    if (!(dx.saving() && text(IDC_B) == fw::formatNumber(m_b))) kavrin::number(dx, IDC_B, m_b, geom_q::kB);
     if (dx.saving()) return;
     // The pair as the record holds it: shown, never read back.
     dx.integer(IDC_Z1, m_in.pair.z1);
@@ -93,7 +94,7 @@ void CCyGeomProPage4::OnEnKillfocusB() {
     if (text(IDC_B) == fw::formatNumber(m_b)) return;
     double b = m_b;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.number(IDC_B, b, geom_q::kB.bounds);
+    kavrin::number(dx, IDC_B, b, geom_q::kB);
     if (dx.failed()) return;
     OnEnChangeB();
     // In its range but its face width factor is not: the field is edited again.

@@ -10,6 +10,7 @@
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
 #include "common/calc/gear_kinds.h"
+#include "common/dialogs/quantity_field.h"
 #include "cylindrical/calc/geometry_design.h"
 #include "cylindrical/calc/rating_forces.h"
 #include "cylindrical/calc/rating_ranges.h"
@@ -122,15 +123,15 @@ void CCyProofDlg::DoDataExchange(fw::Exchange& dx) {
     // The ranges of rating_ranges.h: the geometry record's for the pair (its
     // check and these fields agree), the rating's own for the load.
     dx.number(IDC_BETA, m_v.betaDeg);
-    dx.number(IDC_MN, m_v.mn, rating_q::kMn.bounds);
-    dx.number(IDC_ALPHAN, m_v.alphaNDeg, rating_q::kAlphaN.bounds);
-    dx.number(IDC_EPS_ALPHA, m_v.epsAlpha, rating_q::kEpsAlpha.bounds);
-    dx.number(IDC_B, m_v.b, rating_q::kB.bounds);
+    kavrin::number(dx, IDC_MN, m_v.mn, rating_q::kMn);
+    kavrin::number(dx, IDC_ALPHAN, m_v.alphaNDeg, rating_q::kAlphaN);
+    kavrin::number(dx, IDC_EPS_ALPHA, m_v.epsAlpha, rating_q::kEpsAlpha);
+    kavrin::number(dx, IDC_B, m_v.b, rating_q::kB);
     dx.radio(IDC_EXTERNAL, m_mesh);
     dx.unsignedInt(IDC_Z1, m_v.z1, 0, kavrin::kMaxTeeth);
     dx.unsignedInt(IDC_Z2, m_v.z2, 0, kavrin::kMaxTeeth);
-    dx.number(IDC_N1, m_v.n1, rating_q::kN1.bounds);
-    dx.number(IDC_T, m_v.torque, rating_q::kTorque.bounds);
+    kavrin::number(dx, IDC_N1, m_v.n1, rating_q::kN1);
+    kavrin::number(dx, IDC_T, m_v.torque, rating_q::kTorque);
     dx.text(IDC_TITLE, m_v.title, 63);
     dx.text(IDC_DRAWING_NO, m_v.drawingNo, 63);
     dx.text(IDC_DATE, m_v.date, 19);
@@ -243,7 +244,7 @@ void CCyProofDlg::OnKillfocusTyped(int id) {
         dx.unsignedInt(id, z2, 0, kavrin::kMaxTeeth);
     } else {
         double v = id == IDC_T ? m_v.torque : m_v.n1;
-        dx.number(id, v, fieldQuantity(id).bounds);
+        kavrin::number(dx, id, v, fieldQuantity(id));
     }
 }
 

@@ -100,17 +100,17 @@ void CypreDlg::DoDataExchange(fw::Exchange& dx) {
     // Every field reads its range from the record's table (cy_pre_ranges.h).
     // A speed or power at or below 0 goes on to its handler's own hint.
     dx.radio(IDC_BY_POWER, m_loadMode);
-    dx.number(IDC_I, m_in.i, pre_q::kI.bounds);
-    dx.number(IDC_T, m_in.t, pre_q::kT.bounds);
-    dx.integer(IDC_Z1, m_in.z1, pre_q::kZ1.bounds);
-    dx.integer(IDC_Z2, m_in.z2, pre_q::kZ2.bounds);
-    kavrin::numberOwnBelow(dx, IDC_NI, m_ni, pre_q::kNi.bounds, 0);
-    dx.number(IDC_NO, m_no, pre_q::kNo.bounds);
-    kavrin::numberOwnBelow(dx, IDC_P, m_p, pre_q::kP.bounds, 0);
-    dx.integer(IDC_BETA_DEG, m_out.beta.deg, pre_q::kBetaDeg.bounds);
-    dx.integer(IDC_BETA_MIN, m_out.beta.min, pre_q::kBetaMin.bounds);
-    dx.integer(IDC_BETA_SEC, m_out.beta.sec, pre_q::kBetaSec.bounds);
-    dx.number(IDC_MN, m_out.mn, pre_q::kMn.bounds);
+    kavrin::number(dx, IDC_I, m_in.i, pre_q::kI);
+    kavrin::number(dx, IDC_T, m_in.t, pre_q::kT);
+    kavrin::integer(dx, IDC_Z1, m_in.z1, pre_q::kZ1);
+    kavrin::integer(dx, IDC_Z2, m_in.z2, pre_q::kZ2);
+    kavrin::numberOwnBelow(dx, IDC_NI, m_ni, pre_q::kNi, 0);
+    kavrin::number(dx, IDC_NO, m_no, pre_q::kNo);
+    kavrin::numberOwnBelow(dx, IDC_P, m_p, pre_q::kP, 0);
+    kavrin::integer(dx, IDC_BETA_DEG, m_out.beta.deg, pre_q::kBetaDeg);
+    kavrin::integer(dx, IDC_BETA_MIN, m_out.beta.min, pre_q::kBetaMin);
+    kavrin::integer(dx, IDC_BETA_SEC, m_out.beta.sec, pre_q::kBetaSec);
+    kavrin::number(dx, IDC_MN, m_out.mn, pre_q::kMn);
     // The computed fields are shown only: reading them back would cut the
     // results to the digits shown.
     if (!dx.saving()) {
@@ -123,8 +123,8 @@ void CypreDlg::DoDataExchange(fw::Exchange& dx) {
     dx.trackbar(IDC_PHID_SLIDER, m_phiDPos);
     dx.radio(IDC_STEADY, m_loadNature);
     dx.trackbar(IDC_K1_SLIDER, m_k1Pos);
-    dx.number(IDC_SIGMA_HP, m_in.sigmaHP, pre_q::kSigmaHP.bounds);
-    dx.number(IDC_SIGMA_FP, m_in.sigmaFP, pre_q::kSigmaFP.bounds);
+    kavrin::number(dx, IDC_SIGMA_HP, m_in.sigmaHP, pre_q::kSigmaHP);
+    kavrin::number(dx, IDC_SIGMA_FP, m_in.sigmaFP, pre_q::kSigmaFP);
     dx.radio(IDC_EXTERNAL, m_in.meshType);
     dx.text(IDC_TITLE, m_title, 63);
     dx.text(IDC_NUMBER, m_number, 63);

@@ -5,6 +5,7 @@
 
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
+#include "common/dialogs/quantity_field.h"
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "fw/format.h"
@@ -98,11 +99,11 @@ void CCyMeasureOneDlg::DoDataExchange(fw::Exchange& dx) {
     int type = static_cast<int>(m_in.type), mode = static_cast<int>(m_in.mode);
     dx.radio(IDC_EXTERNAL, type);
     dx.radio(IDC_MODE_HELIX, mode);
-    dx.number(IDC_MN, m_in.mn);
+    kavrin::number(dx, IDC_MN, m_in.mn, measure_q::kMn);
     dx.unsignedInt(IDC_Z, m_in.z);
-    dx.number(IDC_DA, m_in.da);
-    dx.number(IDC_XN, m_in.xn);
-    dx.number(IDC_ALPHA_N, m_in.alphaNDeg);
+    kavrin::number(dx, IDC_DA, m_in.da, measure_q::kDa);
+    kavrin::number(dx, IDC_XN, m_in.xn, measure_q::kXn);
+    kavrin::number(dx, IDC_ALPHA_N, m_in.alphaNDeg, measure_q::kAlphaN);
     showBeta();
     dx.number(IDC_DWS, m_dws);
     dx.number(IDC_DWI, m_dwi);
@@ -312,7 +313,7 @@ void CCyMeasureOneDlg::OnKillfocusXn() {
 void CCyMeasureOneDlg::OnKillfocusAlphaN() {
     double v = m_in.alphaNDeg;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.number(IDC_ALPHA_N, v, measure_q::kAlphaN.bounds);
+    kavrin::number(dx, IDC_ALPHA_N, v, measure_q::kAlphaN);
     if (dx.failed()) return restore(IDC_ALPHA_N, m_in.alphaNDeg);
     if (v == m_in.alphaNDeg) return;
     m_in.alphaNDeg = v;
@@ -322,7 +323,7 @@ void CCyMeasureOneDlg::OnKillfocusAlphaN() {
 void CCyMeasureOneDlg::OnKillfocusBetaDeg() {
     std::uint32_t v = m_in.beta.deg;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.unsignedInt(IDC_BETA_DEG, v, 0, static_cast<std::uint32_t>(measure_q::kBetaDeg.upper()));
+    kavrin::integer(dx, IDC_BETA_DEG, v, measure_q::kBetaDeg);
     if (dx.failed()) return setInteger(IDC_BETA_DEG, m_in.beta.deg);
     if (v == m_in.beta.deg) return;
     if (v == 0 && (m_in.beta.min > 0 || m_in.beta.sec > 0)) {
@@ -341,10 +342,10 @@ void CCyMeasureOneDlg::OnKillfocusBetaMinSec(int id) {
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
     if (minutes) {
         std::uint32_t m = m_in.beta.min;
-        dx.unsignedInt(id, m, 0, static_cast<std::uint32_t>(measure_q::kBetaMin.upper()));
+        kavrin::integer(dx, id, m, measure_q::kBetaMin);
         v = m;
     } else {
-        dx.number(id, v, measure_q::kBetaSec.bounds);
+        kavrin::number(dx, id, v, measure_q::kBetaSec);
     }
     if (dx.failed()) return showBeta();
     if (v == (minutes ? m_in.beta.min : m_in.beta.sec)) return;

@@ -5,6 +5,7 @@
 
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
+#include "common/dialogs/quantity_field.h"
 #include "fw/clock.h"
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
@@ -85,13 +86,13 @@ void CCYMeasureTowDlg::DoDataExchange(fw::Exchange& dx) {
     if (dx.saving()) return;
     int mesh = static_cast<int>(m_in.mesh);
     dx.radio(IDC_EXTERNAL, mesh);
-    dx.number(IDC_MN, m_in.mn);
+    kavrin::number(dx, IDC_MN, m_in.mn, measure_q::kMn);
     dx.unsignedInt(IDC_Z1, m_in.z1);
     dx.unsignedInt(IDC_Z2, m_in.z2);
-    dx.number(IDC_DA1, m_in.da1);
-    dx.number(IDC_DA2, m_in.da2);
-    dx.number(IDC_AW, m_in.aw);
-    dx.number(IDC_ALPHA_N, m_in.alphaNDeg);
+    kavrin::number(dx, IDC_DA1, m_in.da1, measure_q::kDa1);
+    kavrin::number(dx, IDC_DA2, m_in.da2, measure_q::kDa2);
+    kavrin::number(dx, IDC_AW, m_in.aw, measure_q::kAw);
+    kavrin::number(dx, IDC_ALPHA_N, m_in.alphaNDeg, measure_q::kAlphaN);
     dx.number(IDC_DWS1, m_dev.ws[0]);
     dx.number(IDC_DWI1, m_dev.wi[0]);
     dx.number(IDC_DWS2, m_dev.ws[1]);
@@ -248,7 +249,7 @@ void CCYMeasureTowDlg::OnKillfocusAw() {
 void CCYMeasureTowDlg::OnKillfocusAlphaN() {
     double v = m_in.alphaNDeg;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    dx.number(IDC_ALPHA_N, v, measure_q::kAlphaN.bounds);
+    kavrin::number(dx, IDC_ALPHA_N, v, measure_q::kAlphaN);
     if (dx.failed()) return setNumber(IDC_ALPHA_N, m_in.alphaNDeg);
     if (v == m_in.alphaNDeg) return;
     m_in.alphaNDeg = v;
@@ -258,9 +259,9 @@ void CCYMeasureTowDlg::OnKillfocusAlphaN() {
 void CCYMeasureTowDlg::OnKillfocusBeta(int id) {
     HelixAngle b = m_in.beta;
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-    if (id == IDC_BETA_DEG) dx.unsignedInt(id, b.deg, 0, static_cast<std::uint32_t>(measure_q::kBetaDeg.upper()));
-    else if (id == IDC_BETA_MIN) dx.unsignedInt(id, b.min, 0, static_cast<std::uint32_t>(measure_q::kBetaMin.upper()));
-    else dx.number(id, b.sec, measure_q::kBetaSec.bounds);
+    if (id == IDC_BETA_DEG) kavrin::integer(dx, id, b.deg, measure_q::kBetaDeg);
+    else if (id == IDC_BETA_MIN) kavrin::integer(dx, id, b.min, measure_q::kBetaMin);
+    else kavrin::number(dx, id, b.sec, measure_q::kBetaSec);
     if (dx.failed()) return showBeta();
     if (b == m_in.beta) return;
     if (b.deg == 0 && (b.min > 0 || b.sec > 0)) {

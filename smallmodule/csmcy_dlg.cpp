@@ -6,6 +6,7 @@
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
 #include "common/calc/involute.h"
+#include "common/dialogs/quantity_field.h"
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "fw/format.h"
@@ -71,9 +72,9 @@ void exchangeNumber(fw::Exchange& dx, int id, double& v) {
     if (!dx.failed() && fw::formatNumber(t) != fw::formatNumber(v)) v = t;
 }
 void exchangeNumber(fw::Exchange& dx, int id, double& v, const kavrin::Quantity& q) {
-    if (!dx.saving()) return dx.number(id, v);
+    if (!dx.saving()) return kavrin::number(dx, id, v, q);
     double t = v;
-    dx.number(id, t, q.bounds);
+    kavrin::number(dx, id, t, q);
     if (!dx.failed() && fw::formatNumber(t) != fw::formatNumber(v)) v = t;
 }
 // A field whose handler refuses some values with its own message (a' not

@@ -76,14 +76,14 @@ void CcwPrDlg::DoDataExchange(fw::Exchange& dx) {
     dx.text(IDC_TITLE, m_title, kTextWidth - 1);
     dx.text(IDC_NUMBER, m_number, kTextWidth - 1);
     dx.text(IDC_DATE, m_date, kDateWidth - 1);
-    dx.number(IDC_N1, m_in.n1);
-    dx.number(IDC_N2, m_in.n2);
+    kavrin::number(dx, IDC_N1, m_in.n1, ranges::kN1);
+    kavrin::number(dx, IDC_N2, m_in.n2, ranges::kN2);
     dx.number(IDC_U, m_in.u);
-    dx.number(IDC_P, m_in.p);
-    dx.number(IDC_T, m_in.t);
-    dx.number(IDC_SIGMA_H, m_in.sigmaHlim);
-    dx.number(IDC_SIGMA_F, m_in.sigmaFlim);
-    dx.number(IDC_ZE, m_in.ze);
+    kavrin::number(dx, IDC_P, m_in.p, ranges::kP);
+    kavrin::number(dx, IDC_T, m_in.t, ranges::kT);
+    kavrin::number(dx, IDC_SIGMA_H, m_in.sigmaHlim, ranges::kSigmaHlim);
+    kavrin::number(dx, IDC_SIGMA_F, m_in.sigmaFlim, ranges::kSigmaFlim);
+    kavrin::number(dx, IDC_ZE, m_in.ze, ranges::kZe);
     dx.number(IDC_D1A, m_in.d1a);
     dx.number(IDC_KA, m_in.ka);
     dx.number(IDC_ZRHO, m_in.zrho);
@@ -111,7 +111,7 @@ bool CcwPrDlg::readField(int id, double& v) {
 bool CcwPrDlg::readField(int id, double& v, const kavrin::Quantity& q) {
     fw::Exchange dx(*this, fw::Exchange::Direction::Save);
     double read = v;
-    kavrin::numberOwnBelow(dx, id, read, q.bounds, 0);
+    kavrin::numberOwnBelow(dx, id, read, q, 0);
     if (dx.failed()) return false;
     v = read;
     return true;

@@ -34,15 +34,17 @@ std::string rangeLabel(double v) { return fw::format("%.2f", v); }
 
 }  // namespace
 
+std::array<std::tuple<int, double*, Quantity>, 10> CCwproDlg::inputs() {
+    using enum Quantity;
+    return {{{IDC_D1W, &m_r.d1w, D1w}, {IDC_DM2, &m_r.dm2, Dm2}, {IDC_GAMMA_W, &m_r.gammaW, GammaW},
+             {IDC_ALPHA_N, &m_r.alphaN, AlphaN}, {IDC_ALPHA_X, &m_r.alphaX, AlphaX}, {IDC_U, &m_r.u, U},
+             {IDC_AW, &m_r.aw, Aw}, {IDC_M, &m_r.m, M}, {IDC_POWER, &m_r.power, Power}, {IDC_N1, &m_r.n1, N1}}};
+}
+
 CCwproDlg::CCwproDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {
     using enum Quantity;
-    const std::tuple<int, double*, Quantity> inputs[] = {
-        {IDC_D1W, &m_r.d1w, D1w},       {IDC_DM2, &m_r.dm2, Dm2}, {IDC_GAMMA_W, &m_r.gammaW, GammaW},
-        {IDC_ALPHA_N, &m_r.alphaN, AlphaN}, {IDC_ALPHA_X, &m_r.alphaX, AlphaX}, {IDC_U, &m_r.u, U},
-        {IDC_AW, &m_r.aw, Aw},          {IDC_M, &m_r.m, M},       {IDC_POWER, &m_r.power, Power},
-        {IDC_N1, &m_r.n1, N1}};
     // Captured as plain copies: lambdas cannot capture structured bindings in clang 14.
-    for (const auto& input : inputs) {
+    for (const auto& input : inputs()) {
         const int id = std::get<0>(input);
         double* const member = std::get<1>(input);
         const Quantity q = std::get<2>(input);
@@ -148,6 +150,12 @@ void CCwproDlg::DoDataExchange(fw::Exchange& dx) {
         {IDC_SH, &m_r.sh}, {IDC_ULIM, &m_r.ulim}, {IDC_SW, &m_r.sw}, {IDC_SPAN, &m_r.span}, {IDC_E, &m_r.e},
         {IDC_I, &m_r.inertia}, {IDC_DELTA_LIM, &m_r.deltaLim}, {IDC_S_PRIME, &m_r.sPrime}};
     for (auto [id, v] : shown) dx.number(id, *v);
+    // The typed inputs and the span read their quantities' ranges (inputRange).
+    auto name = [&dx](int id, Quantity field) {
+        if (const kavrin::Quantity* q = inputRange(field)) dx.named(id, q->name, q->bounds);
+    };
+    for (const auto& input : inputs()) name(std::get<0>(input), std::get<2>(input));
+    name(IDC_SPAN, Quantity::Span);
 }
 
 // ---- helpers ----

@@ -6,7 +6,9 @@
 // shell includes this header, runs the dialog modally and, on IDOK, loads
 // the report named by m_strReportPath.
 #pragma once
+#include <array>
 #include <string>
+#include <tuple>
 
 #include "fw/fw.h"
 #include "worm/calc/cw_records.h"
@@ -60,6 +62,8 @@ private:
     using Quantities = worm::rating::Quantities;
 
     void OnLoad();
+    // The typed input fields: control, member, the quantity it is.
+    std::array<std::tuple<int, double*, Quantity>, 10> inputs();
     void OnInput(int id, double& member, Quantity q);
     void OnPower();
     void OnSpeed();

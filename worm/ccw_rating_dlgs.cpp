@@ -21,8 +21,8 @@ CCwNDlg::CCwNDlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, parent) {
 // The power and the speed in their ranges (cw_ranges.h); 0 or less is the
 // dialog's own "输入数据无效！".
 void CCwNDlg::DoDataExchange(fw::Exchange& dx) {
-    kavrin::numberOwnBelow(dx, IDC_POWER, m_power, worm::ranges::kP.bounds, 0);
-    kavrin::numberOwnBelow(dx, IDC_N1, m_n1, worm::ranges::kN1.bounds, 0);
+    kavrin::numberOwnBelow(dx, IDC_POWER, m_power, worm::ranges::rated::kDialogPower, 0);
+    kavrin::numberOwnBelow(dx, IDC_N1, m_n1, worm::ranges::rated::kDialogN1, 0);
 }
 
 void CCwNDlg::OnOK() {
@@ -84,7 +84,7 @@ CCwproB2Dlg::CCwproB2Dlg(fw::Window* parent) : fw::Dialog(tarv::module(), IDD, p
 
 // b2 in its range (cw_ranges.h); 0 or less is the dialog's own refusal.
 void CCwproB2Dlg::DoDataExchange(fw::Exchange& dx) {
-    kavrin::numberOwnBelow(dx, IDC_B2, m_b2, worm::ranges::geom::kB2.bounds, 0);
+    kavrin::numberOwnBelow(dx, IDC_B2, m_b2, worm::ranges::rated::kB2, 0);
 }
 
 void CCwproB2Dlg::OnOK() {

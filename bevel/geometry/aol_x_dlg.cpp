@@ -2,6 +2,7 @@
 
 #include "bevel/geometry/calc/cone_geom_ranges.h"
 #include "bevel/geometry/calc/cycloidal_geometry.h"
+#include "common/dialogs/quantity_field.h"
 #include "fw/format.h"
 #include "resources/belmar/module.h"
 
@@ -18,7 +19,7 @@ int CBelmarAolXDlg::DoModal(double xmin) {
 
 // χ in the range of the record's χ1 (cone_geom_ranges.h): a typed absurd
 // value is refused naming the range, and never printed in a notice.
-void CBelmarAolXDlg::DoDataExchange(fw::Exchange& dx) { dx.number(IDC_X, m_x, bevel::cone_geom::kX1.bounds); }
+void CBelmarAolXDlg::DoDataExchange(fw::Exchange& dx) { kavrin::number(dx, IDC_X, m_x, bevel::cone_geom::kCycloidalInputs.x1); }
 
 bool CBelmarAolXDlg::OnInitDialog() {
     setText(IDC_HINT, fw::format("计算结果得到齿高变位系数χ≥%.4f，请在下式中调整你的取值!", m_xmin));

@@ -86,22 +86,22 @@ void CBelmarLenDlg::DoDataExchange(fw::Exchange& dx) {
     // of the record's check; the handlers' own rules judge what lies at or
     // below their floor.
     using namespace cone_geom;
-    kavrin::numberOwnBelow(dx, IDC_M, m_in.m, kMt.bounds, 0);
-    dx.number(IDC_HA, m_in.haStar, kHaStar.bounds);
-    dx.number(IDC_C, m_in.cStar, kCStar.bounds);
-    dx.number(IDC_X1, m_in.x1, kX1.bounds);
-    dx.number(IDC_X2, m_in.x2, kX2.bounds);
-    dx.number(IDC_XT1, m_in.xt1, kXt1.bounds);
-    dx.number(IDC_XT2, m_in.xt2, kXt2.bounds);
-    dx.integer(IDC_ALPHA_DEG, m_in.alpha.deg, kAlphaDeg.bounds);
-    dx.integer(IDC_ALPHA_MIN, m_in.alpha.min, kAlphaMin.bounds);
-    dx.integer(IDC_ALPHA_SEC, m_in.alpha.sec, kAlphaSec.bounds);
-    dx.integer(IDC_BETA_DEG, m_in.beta.deg, kBetaDeg.bounds);
-    dx.integer(IDC_BETA_MIN, m_in.beta.min, kBetaMin.bounds);
-    dx.integer(IDC_BETA_SEC, m_in.beta.sec, kBetaSec.bounds);
-    kavrin::numberOwnBelow(dx, IDC_PHIR, m_in.phiR, kPhiR.bounds, 0);
-    kavrin::numberOwnBelow(dx, IDC_B, m_in.b, kB.bounds, 0);
-    kavrin::numberOwnBelow(dx, IDC_RF, m_rf, kRf.bounds, 0);
+    kavrin::numberOwnBelow(dx, IDC_M, m_in.m, kStraightInputs.mt, 0);
+    kavrin::number(dx, IDC_HA, m_in.haStar, kHaStar);
+    kavrin::number(dx, IDC_C, m_in.cStar, kStraightInputs.cStar);
+    kavrin::number(dx, IDC_X1, m_in.x1, kStraightInputs.x1);
+    kavrin::number(dx, IDC_X2, m_in.x2, kStraightInputs.x2);
+    kavrin::number(dx, IDC_XT1, m_in.xt1, kStraightInputs.xt1);
+    kavrin::number(dx, IDC_XT2, m_in.xt2, kStraightInputs.xt2);
+    kavrin::integer(dx, IDC_ALPHA_DEG, m_in.alpha.deg, kAlphaDeg);
+    kavrin::integer(dx, IDC_ALPHA_MIN, m_in.alpha.min, kAlphaMin);
+    kavrin::integer(dx, IDC_ALPHA_SEC, m_in.alpha.sec, kAlphaSec);
+    kavrin::integer(dx, IDC_BETA_DEG, m_in.beta.deg, kBetaDeg);
+    kavrin::integer(dx, IDC_BETA_MIN, m_in.beta.min, kBetaMin);
+    kavrin::integer(dx, IDC_BETA_SEC, m_in.beta.sec, kBetaSec);
+    kavrin::numberOwnBelow(dx, IDC_PHIR, m_in.phiR, kPhiR, 0);
+    kavrin::numberOwnBelow(dx, IDC_B, m_in.b, kB, 0);
+    kavrin::numberOwnBelow(dx, IDC_RF, m_rf, kRf, 0);
     dx.radio(IDC_UNEQUAL, m_in.taper);
     dx.trackbar(IDC_PHIR_TRACK, m_track);
 }

@@ -24,6 +24,7 @@
 #include "bevel/preliminary/yf_dlg.h"
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
+#include "common/dialogs/quantity_field.h"
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "fw/format.h"
@@ -142,23 +143,18 @@ CPellunType::CPellunType(fw::Window* parent) : fw::Dialog(pellun::module(), IDD,
 void CPellunType::DoDataExchange(fw::Exchange& dx) {
     using namespace cone_pre;
     dx.radio(IDC_SYSTEM, m_toothSystem);
-    // A whole number in its range, held unsigned.
-    auto count = [&](int id, std::uint32_t& v, const kavrin::Quantity& q) {
-        std::int32_t held = static_cast<std::int32_t>(std::min<std::uint32_t>(v, INT32_MAX));
-        dx.integer(id, held, q.bounds);
-        if (dx.saving() && !dx.failed()) v = static_cast<std::uint32_t>(held);
-    };
-    count(IDC_ALPHA_DEG, m_alphaDeg, kAlphaDeg);
-    count(IDC_ALPHA_MIN, m_alphaMin, kAlphaMin);
-    count(IDC_ALPHA_SEC, m_alphaSec, kAlphaSec);
-    count(IDC_BETA_DEG, m_betaDeg, kBetaDeg);
-    count(IDC_BETA_MIN, m_betaMin, kBetaMin);
-    count(IDC_BETA_SEC, m_betaSec, kBetaSec);
+    // Whole numbers in their ranges, held unsigned.
+    kavrin::integer(dx, IDC_ALPHA_DEG, m_alphaDeg, kAlphaDeg);
+    kavrin::integer(dx, IDC_ALPHA_MIN, m_alphaMin, kAlphaMin);
+    kavrin::integer(dx, IDC_ALPHA_SEC, m_alphaSec, kAlphaSec);
+    kavrin::integer(dx, IDC_BETA_DEG, m_betaDeg, kBetaDeg);
+    kavrin::integer(dx, IDC_BETA_MIN, m_betaMin, kBetaMin);
+    kavrin::integer(dx, IDC_BETA_SEC, m_betaSec, kBetaSec);
     // A number field still showing its member keeps the member's full
     // precision: the field shows 15 digits, the member may hold 17.
     auto number = [&](int id, double& v, const kavrin::Quantity& q) {
         if (dx.saving() && text(id) == fw::formatNumber(v)) return;
-        dx.number(id, v, q.bounds);
+        kavrin::number(dx, id, v, q);
     };
     // A field whose handler refuses a value with its own hint ("数值无效,未接受
     // 输入!" for a value not above 0, for i one below 1): such a value passes
@@ -175,8 +171,8 @@ void CPellunType::DoDataExchange(fw::Exchange& dx) {
     };
     number(IDC_HA, m_ha, kHaStar);
     number(IDC_C, m_c, kCStar);
-    count(IDC_Z1, m_z1, kZ1);
-    count(IDC_Z2, m_z2, kZ2);
+    kavrin::integer(dx, IDC_Z1, m_z1, kZ1);
+    kavrin::integer(dx, IDC_Z2, m_z2, kZ2);
     handled(IDC_N1, m_n1, kN1);
     handled(IDC_N2, m_n2, kN2);
     handled(IDC_I, m_i, kI, 1);

@@ -16,6 +16,7 @@
 #include "common/calc/data_folder.h"
 #include "common/calc/design_file.h"
 #include "common/calc/report.h"
+#include "common/dialogs/quantity_field.h"
 #include "fw/clock.h"
 #include "fw/format.h"
 #include "fw/text.h"
@@ -100,25 +101,25 @@ void CSirrowDlg::DoDataExchange(fw::Exchange& dx) {
     // The entries, each in its one range (rating_ranges.h), the range the
     // load checks too; the results and factors below are the program's.
     namespace q = rating_range;
-    dx.number(IDC_ALPHA, m_e.alphaN, q::kAlphaN.bounds);
-    dx.number(IDC_B, m_e.b, q::kB.bounds);
-    dx.number(IDC_BETA, m_e.betaM, q::kBetaM.bounds);
-    dx.number(IDC_DELTA1, m_e.delta1, q::kDelta1.bounds);
-    dx.number(IDC_DELTA2, m_e.delta2, q::kDelta2.bounds);
-    dx.number(IDC_EPS_ALPHA, m_e.epsAlpha, q::kEpsAlpha.bounds);
-    dx.number(IDC_EPS_BETA, m_e.epsBeta, q::kEpsBeta.bounds);
-    dx.number(IDC_PHIR, m_e.phiR, q::kPhiR.bounds);
-    dx.number(IDC_M, m_e.m, q::kM.bounds);
-    dx.integer(IDC_Z1, m_e.z1, q::kZ1.bounds);
-    dx.integer(IDC_Z2, m_e.z2, q::kZ2.bounds);
-    dx.number(IDC_R, m_e.r, q::kR.bounds);
-    dx.number(IDC_X1, m_e.x1, q::kX1.bounds);
-    dx.number(IDC_X2, m_e.x2, q::kX2.bounds);
-    dx.number(IDC_XT1, m_e.xt1, q::kXt1.bounds);
-    dx.number(IDC_XT2, m_e.xt2, q::kXt2.bounds);
-    dx.number(IDC_T, m_dT, q::kT.bounds);
-    dx.number(IDC_T2, m_dT2, q::kT2.bounds);
-    dx.number(IDC_N1, m_dN1, q::kN1.bounds);
+    kavrin::number(dx, IDC_ALPHA, m_e.alphaN, q::kAlphaN);
+    kavrin::number(dx, IDC_B, m_e.b, q::kB);
+    kavrin::number(dx, IDC_BETA, m_e.betaM, q::kBetaM);
+    kavrin::number(dx, IDC_DELTA1, m_e.delta1, q::kDelta1);
+    kavrin::number(dx, IDC_DELTA2, m_e.delta2, q::kDelta2);
+    kavrin::number(dx, IDC_EPS_ALPHA, m_e.epsAlpha, q::kEpsAlpha);
+    kavrin::number(dx, IDC_EPS_BETA, m_e.epsBeta, q::kEpsBeta);
+    kavrin::number(dx, IDC_PHIR, m_e.phiR, q::kPhiR);
+    kavrin::number(dx, IDC_M, m_e.m, q::kM);
+    kavrin::integer(dx, IDC_Z1, m_e.z1, q::kZ1);
+    kavrin::integer(dx, IDC_Z2, m_e.z2, q::kZ2);
+    kavrin::number(dx, IDC_R, m_e.r, q::kR);
+    kavrin::number(dx, IDC_X1, m_e.x1, q::kX1);
+    kavrin::number(dx, IDC_X2, m_e.x2, q::kX2);
+    kavrin::number(dx, IDC_XT1, m_e.xt1, q::kXt1);
+    kavrin::number(dx, IDC_XT2, m_e.xt2, q::kXt2);
+    kavrin::number(dx, IDC_T, m_dT, q::kT);
+    kavrin::number(dx, IDC_T2, m_dT2, q::kT2);
+    kavrin::number(dx, IDC_N1, m_dN1, q::kN1);
     dx.number(IDC_FTM, m_dFtm);
     dx.number(IDC_FR1, m_dFr1);
     dx.number(IDC_FR2, m_dFr2);

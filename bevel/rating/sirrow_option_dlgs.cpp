@@ -4,6 +4,7 @@
 
 #include "bevel/rating/calc/cutter_factor.h"
 #include "bevel/rating/calc/rating_ranges.h"
+#include "common/dialogs/quantity_field.h"
 #include "fw/format.h"
 #include "resources/sirrow/module.h"
 
@@ -68,7 +69,7 @@ void CSirrowY0Dlg::DoDataExchange(fw::Exchange& dx) {
     if (typed && std::isfinite(*typed) && *typed <= 0)
         m_dD0 = *typed;
     else
-        dx.number(IDC_D0, m_dD0, bevel::rating_range::kD0.bounds);
+        kavrin::number(dx, IDC_D0, m_dD0, bevel::rating_range::kD0);
     dx.number(IDC_RATIO, m_dRatio);
     dx.number(IDC_Y0, m_dY0);
     dx.radio(IDC_D0_UNKNOWN, m_nD0Mode);

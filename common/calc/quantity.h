@@ -1,4 +1,4 @@
-// A quantity a design record stores: the name its field shows, its unit and
+// A quantity a design record stores: the label of its field, its unit and
 // its one range. Each record kind lists its quantities once, beside its
 // record; the field's check (fw::Exchange with q.bounds), the loader's check
 // and the save's check (RecordCheck::quantity) all read that entry, so a
@@ -21,7 +21,11 @@
 namespace kavrin {
 
 struct Quantity {
-    std::string_view name;   // as the field names it, e.g. "传动功率 P"
+    // The label of the field that shows it, word for word as the field's
+    // accessible name and refusal give it ("传动功率 P"); the record checks
+    // word their faults with it. A slot that no field shows keeps a name of
+    // ours; one entry per field where fields with other labels share a range.
+    std::string_view name;
     std::string_view unit;   // "kW"; empty for a ratio, a count or a coefficient
     fw::Bounds bounds;
 

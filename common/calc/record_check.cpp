@@ -6,6 +6,8 @@
 
 namespace kavrin {
 
+std::string refusedOnLoad(std::string_view fault) { return std::string(fault) + "\n" + kMsgRecordNotLoaded; }
+
 void RecordCheck::fail(std::string_view field, const std::string& problem) {
     if (m_fault) return;
     m_fault = std::string(field) + "：" + problem;

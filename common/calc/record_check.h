@@ -13,6 +13,14 @@
 
 namespace kavrin {
 
+// What a loader says of a record of its kind whose check refused a value:
+// the check's fault first, which names the value and its range
+// ("取法面模数mn：请输入 0 或 0.01 到 100 之间的数值。"), then
+// kMsgRecordNotLoaded. A file that is not of the kind (its length, header
+// word, status or a list index it holds) keeps the loader's own message.
+inline constexpr const char* kMsgRecordNotLoaded = "数据文件未装入。";
+std::string refusedOnLoad(std::string_view fault);
+
 class RecordCheck {
 public:
     // A whole number in [lo, hi].

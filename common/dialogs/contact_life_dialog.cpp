@@ -21,7 +21,7 @@ void ContactLifeDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_MATERIAL, m_nMaterial);
     dx.radio(IDC_PITTING, m_nPitting);
     // NE at or below 0 goes on to the rating's own refusal.
-    numberOwnBelow(dx, IDC_NE, m_dNe, factor_q::kLoadCycles.bounds, 0);
+    numberOwnBelow(dx, IDC_NE, m_dNe, factor_q::kTypedLoadCycles, 0);
 }
 
 bool ContactLifeDialog::OnInitDialog() {

@@ -28,10 +28,10 @@ ElasticityDialog::ElasticityDialog(const FactorDialogCopy& copy, ElasticityCheck
 void ElasticityDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_PAIR, m_nPair);
     // A value at or below 0 is kept for the hint; the caller refuses it.
-    numberOwnBelow(dx, IDC_E1, m_dE1, factor_q::kElasticModulus.bounds, 0);
-    numberOwnBelow(dx, IDC_E2, m_dE2, factor_q::kElasticModulus.bounds, 0);
-    numberOwnBelow(dx, IDC_NU1, m_dNu1, factor_q::kPoisson.bounds, 0);
-    numberOwnBelow(dx, IDC_NU2, m_dNu2, factor_q::kPoisson.bounds, 0);
+    numberOwnBelow(dx, IDC_E1, m_dE1, factor_q::kE1, 0);
+    numberOwnBelow(dx, IDC_E2, m_dE2, factor_q::kE2, 0);
+    numberOwnBelow(dx, IDC_NU1, m_dNu1, factor_q::kNu1, 0);
+    numberOwnBelow(dx, IDC_NU2, m_dNu2, factor_q::kNu2, 0);
 }
 
 bool ElasticityDialog::OnInitDialog() {

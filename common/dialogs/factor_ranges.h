@@ -31,10 +31,18 @@ inline constexpr Quantity kSigmaHlim{"接触疲劳极限 σHlim", "MPa", {100, r
 inline constexpr Quantity kSigmaFlim{"弯曲疲劳极限 σFlim", "MPa", {50, rating::kSigmaFlimMax, true}};
 inline constexpr Quantity kElasticModulus{"弹性模量 E", "N/mm²", {1000, 1e6, true}};
 inline constexpr Quantity kPoisson{"泊桑比 ν", "", {0.01, 0.5, true}};
+// The elasticity dialog's fields, one per gear.
+inline constexpr Quantity kE1{"小齿轮弹性模量 E1", "N/mm²", kElasticModulus.bounds};
+inline constexpr Quantity kE2{"大齿轮弹性模量 E2", "N/mm²", kElasticModulus.bounds};
+inline constexpr Quantity kNu1{"小齿轮泊桑比 ν1", "", kPoisson.bounds};
+inline constexpr Quantity kNu2{"大齿轮泊桑比 ν2", "", kPoisson.bounds};
+// The load cycles the bending life dialog forms (no field shows them), and
+// the contact life dialog's field, labelled by its prompt.
 inline constexpr Quantity kLoadCycles{"当量循环次数 NE", "", bounds::orZero(bounds::kLoadCycles)};
+inline constexpr Quantity kTypedLoadCycles{"请输入当量负载循环次数", "", kLoadCycles.bounds};
 inline constexpr Quantity kHardness{"大齿轮齿面硬度 HB", "HB", {50, 1000}};
-inline constexpr Quantity kViscosity{"润滑油运动粘度 ν50", "cSt", {rating::kViscosity50Min, rating::kViscosity50Max}};
-inline constexpr Quantity kRoughness{"粗糙度 Ra", "μm", {0.01, 100}};
+inline constexpr Quantity kViscosity{"50°C时润滑油运动粘度 ν50", "cSt", {rating::kViscosity50Min, rating::kViscosity50Max}};
+inline constexpr Quantity kRoughness{"输入粗糙度Ra值", "μm", {0.01, 100}};
 inline constexpr Quantity kShift{"变位系数 x", "", bounds::kShift};
 inline constexpr Quantity kVirtualTeeth{"当量齿数 zv", "", {1, 1e6}};
 inline constexpr Quantity kWholeDepth{"全齿高系数 h*", "", {1.3, 5}};

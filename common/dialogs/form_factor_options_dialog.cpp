@@ -11,11 +11,11 @@ FormFactorOptionsDialog::FormFactorOptionsDialog(const FactorDialogCopy& copy, f
     // Leaving a field reads that field alone: a refusal names the field left.
     onKillFocus(IDC_X, [this] {
         fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-        dx.number(IDC_X, m_dX, factor_q::kShift.bounds);
+        kavrin::number(dx, IDC_X, m_dX, factor_q::kShift);
     });
     onKillFocus(IDC_DEPTH, [this] {
         fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-        numberOwnBelow(dx, IDC_DEPTH, m_dDepth, factor_q::kWholeDepth.bounds, factor_q::kWholeDepth.lower());
+        numberOwnBelow(dx, IDC_DEPTH, m_dDepth, factor_q::kWholeDepth, factor_q::kWholeDepth.lower());
     });
 }
 
@@ -28,10 +28,10 @@ int FormFactorOptionsDialog::DoModal(double zv, int gear, double xn1, double xn2
 
 void FormFactorOptionsDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_PINION, m_nGear);
-    dx.number(IDC_X, m_dX, factor_q::kShift.bounds);
-    dx.number(IDC_ZV, m_dZv, factor_q::kVirtualTeeth.bounds);
+    kavrin::number(dx, IDC_X, m_dX, factor_q::kShift);
+    kavrin::number(dx, IDC_ZV, m_dZv, factor_q::kVirtualTeeth);
     // A factor below 1.3 goes on to OK's own message ("全齿高系数不能太小！").
-    numberOwnBelow(dx, IDC_DEPTH, m_dDepth, factor_q::kWholeDepth.bounds, factor_q::kWholeDepth.lower());
+    numberOwnBelow(dx, IDC_DEPTH, m_dDepth, factor_q::kWholeDepth, factor_q::kWholeDepth.lower());
 }
 
 bool FormFactorOptionsDialog::OnInitDialog() {

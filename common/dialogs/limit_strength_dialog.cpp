@@ -18,8 +18,8 @@ int LimitStrengthDialog::DoModal(int mode) {
 
 void LimitStrengthDialog::DoDataExchange(fw::Exchange& dx) {
     // A limit at or below 0 passes to the caller, which refuses it with its own words.
-    numberOwnBelow(dx, IDC_SIGMA_FLIM, m_dSigmaFlim, factor_q::kSigmaFlim.bounds, 0);
-    numberOwnBelow(dx, IDC_SIGMA_HLIM, m_dSigmaHlim, factor_q::kSigmaHlim.bounds, 0);
+    numberOwnBelow(dx, IDC_SIGMA_FLIM, m_dSigmaFlim, factor_q::kSigmaFlim, 0);
+    numberOwnBelow(dx, IDC_SIGMA_HLIM, m_dSigmaHlim, factor_q::kSigmaHlim, 0);
 }
 
 bool LimitStrengthDialog::OnInitDialog() {

@@ -29,7 +29,7 @@ void LubricantDialog::DoDataExchange(fw::Exchange& dx) {
     // Only a viscosity of gear oils (an absurd one would give an absurd ZL
     // and safety factor). A value at or below 0 goes on: the checked copy
     // answers it with its own message, the other copy's rating with a ZL of 0.
-    numberOwnBelow(dx, IDC_VISCOSITY, m_dNu50, factor_q::kViscosity.bounds, 0);
+    numberOwnBelow(dx, IDC_VISCOSITY, m_dNu50, factor_q::kViscosity, 0);
 }
 
 // Text that is no number in the field's range yet (empty, "-", "5000") is

@@ -19,7 +19,7 @@ int RoughnessDialog::DoModal(int limitClass) {
 void RoughnessDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_CLASS, m_nClass);
     // Ra at or below 0 goes on to the dialog's own message.
-    numberOwnBelow(dx, IDC_RA, m_dRa, factor_q::kRoughness.bounds, 0);
+    numberOwnBelow(dx, IDC_RA, m_dRa, factor_q::kRoughness, 0);
 }
 
 void RoughnessDialog::OnKillfocusRa() {

@@ -12,7 +12,7 @@ StressCorrectionDialog::StressCorrectionDialog(const FactorDialogCopy& copy, fw:
     // Leaving the field reads that field alone: a refusal names the field left.
     onKillFocus(IDC_X, [this] {
         fw::Exchange dx(*this, fw::Exchange::Direction::Save);
-        dx.number(IDC_X, m_dX, factor_q::kShift.bounds);
+        kavrin::number(dx, IDC_X, m_dX, factor_q::kShift);
     });
 }
 
@@ -26,8 +26,8 @@ int StressCorrectionDialog::DoModal(double zv, int gear, double xn1, double xn2)
 void StressCorrectionDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_MATERIAL, m_nMaterial);
     dx.radio(IDC_PINION, m_nGear);
-    dx.number(IDC_X, m_dX, factor_q::kShift.bounds);
-    dx.number(IDC_ZV, m_dZv, factor_q::kVirtualTeeth.bounds);
+    kavrin::number(dx, IDC_X, m_dX, factor_q::kShift);
+    kavrin::number(dx, IDC_ZV, m_dZv, factor_q::kVirtualTeeth);
 }
 
 bool StressCorrectionDialog::OnInitDialog() {

@@ -18,8 +18,8 @@ int TorqueDialog::runWithSpeed(double n) {
 
 void TorqueDialog::DoDataExchange(fw::Exchange& dx) {
     // A speed or power at or below 0 goes on to the caller's own refusal.
-    numberOwnBelow(dx, IDC_POWER, m_dP, factor_q::kPower.bounds, 0);
-    numberOwnBelow(dx, IDC_SPEED, m_dN, factor_q::kSpeed.bounds, 0);
+    numberOwnBelow(dx, IDC_POWER, m_dP, factor_q::kPower, 0);
+    numberOwnBelow(dx, IDC_SPEED, m_dN, factor_q::kSpeed, 0);
 }
 
 }  // namespace kavrin

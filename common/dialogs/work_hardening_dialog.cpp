@@ -17,7 +17,7 @@ WorkHardeningDialog::WorkHardeningDialog(const FactorDialogCopy& copy, fw::Windo
 void WorkHardeningDialog::DoDataExchange(fw::Exchange& dx) {
     dx.radio(IDC_PINION, m_nPinion);
     dx.radio(IDC_GEAR, m_nGear);
-    dx.number(IDC_HB, m_dHb, factor_q::kHardness.bounds);
+    kavrin::number(dx, IDC_HB, m_dHb, factor_q::kHardness);
 }
 
 bool WorkHardeningDialog::OnInitDialog() {

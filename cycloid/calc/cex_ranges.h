@@ -80,31 +80,38 @@ inline constexpr fw::Bounds kRadius{kMinLength, kMaxRadius, true};
 
 // ---- Block 1: preliminary mesh parameters (page 1) ----
 inline constexpr Quantity kA{"偏心距 a", "mm", {0.01, 1000, true}};
-inline constexpr Quantity kBc{"齿宽 bc", "mm", {kMinLength, kMaxDiameter / 10, true}};
+inline constexpr Quantity kBc{"齿 宽 bc", "mm", {kMinLength, kMaxDiameter / 10, true}};
 inline constexpr Quantity kI{"传动比 i", "", {9, 999, true}};
 inline constexpr Quantity kK1{"短幅系数 K1", "", {0.01, 1, true}};
 inline constexpr Quantity kK2{"针径系数 K2", "", {0.01, 100, true}};
 inline constexpr Quantity kN0{"输入转速 n0", "r/min", bound::orZero(bound::kSpeed)};
 inline constexpr Quantity kEta{"预定传动效率 η", "", {0.8, 0.99}};          // typed
 inline constexpr Quantity kEtaStored{"传动效率 η", "", {0.01, 2, true}};   // stored
-inline constexpr Quantity kP{"功率 P", "kW", bound::orZero(bound::kPower)};
-inline constexpr Quantity kRp{"针齿圆半径 Rp", "mm", kRadius};
-inline constexpr Quantity kRrp{"针齿套半径 Rrp", "mm", kRadius};
+inline constexpr Quantity kP{"功 率 p", "kW", bound::orZero(bound::kPower)};
+inline constexpr Quantity kRp{"针齿圆半径Rp", "mm", kRadius};
+inline constexpr Quantity kRrp{"针齿套半径Rrp", "mm", kRadius};
 inline constexpr Quantity kTc{"输出扭矩 Tc", "N·m", bound::orZero(bound::kTorque)};
 inline constexpr Quantity kZc{"摆线轮齿数 Zc", "", {9, 999, true}};
 inline constexpr Quantity kZp{"针齿数 Zp", "", {10, 1000, true}};
+// The recommendation dialogs' fields for bc and Rp, and the eccentricity
+// dialog's three, under their own labels.
+inline constexpr Quantity kRecommendedBc{"齿宽 bc", "mm", kBc.bounds};
+inline constexpr Quantity kRecommendedRp{"针齿中心圆半径 Rp", "mm", kRp.bounds};
+inline constexpr Quantity kUpperA{"标准上限偏心距", "mm", kA.bounds};
+inline constexpr Quantity kComputedA{"计 算 偏 心 距", "mm", kA.bounds};
+inline constexpr Quantity kLowerA{"标准下限偏心距", "mm", kA.bounds};
 // The a field and a button keep a within 0.65 to 13 mm (kMinEccentricity,
 // kMaxEccentricity of cex_preliminary.h).
 
 // ---- Block 2: transmission parts (page 2) ----
 inline constexpr Quantity kDac{"齿顶圆直径 dac", "mm", kDiameter};
-inline constexpr Quantity kDt{"隔离环厚度 δt", "mm", kDiameter};
+inline constexpr Quantity kDt{"隔离环厚度δt", "mm", kDiameter};
 inline constexpr Quantity kDw{"中心圆直径 Dw", "mm", kDiameter};
 inline constexpr Quantity kDfc{"齿根圆直径 dfc", "mm", kDiameter};
-inline constexpr Quantity kDi{"轴承孔内径 Di", "mm", kDiameter};
+inline constexpr Quantity kDi{"轴承孔内径Di", "mm", kDiameter};
 inline constexpr Quantity kDp{"针齿圆直径 dp", "mm", kDiameter};
 inline constexpr Quantity kDrp{"针齿套外径 drp", "mm", kDiameter};
-inline constexpr Quantity kDrw{"柱销套外径 drw", "mm", kDiameter};
+inline constexpr Quantity kDrw{"柱销套外径drw", "mm", kDiameter};
 inline constexpr Quantity kDsp{"针齿销直径 dsp", "mm", kDiameter};
 inline constexpr Quantity kDsw{"柱销直径 dsw", "mm", kDiameter};
 inline constexpr Quantity kEIdw{"柱销孔下偏差 EI_dw", "mm", {-1, 1}};
@@ -125,7 +132,7 @@ inline constexpr Quantity kQmax{"柱销最大受力 Qmax", "N", {0, 1e9}};
 // ---- Block 3: clearances and angular modification (page 3) ----
 inline constexpr Quantity kDelta{"转角修形量 δ", "°", {0, 10}};
 inline constexpr Quantity kTypedDelta{"转角修形量 δ", "°", {0, justBelow(1)}};
-inline constexpr Quantity kDc{"侧间隙 Δc", "mm", {0.0001, 10, true}};
+inline constexpr Quantity kDc{"侧间隙Δc", "mm", {0.0001, 10, true}};
 inline constexpr Quantity kDfEs{"齿根圆直径上偏差 ΔfEs", "mm", {justAbove(-1), -0.001, true}};
 inline constexpr Quantity kDj{"径向间隙 Δj", "mm", {0, 2}};
 inline constexpr Quantity kTypedDj{"径向间隙 Δj", "mm", {0, justBelow(1)}};
@@ -170,6 +177,11 @@ inline constexpr Quantity kSigmaF{"啮合副弯曲应力幅 σF", "MPa", {0, 1e6
 inline constexpr Quantity kSigmaH{"啮合副接触应力幅 σH", "MPa", {0, 1e6}};
 inline constexpr Quantity kSigmaFp{"许用弯曲应力 σFp", "MPa", kStrength};
 inline constexpr Quantity kSigmaHp{"许用接触应力 σHp", "MPa", kStrength};
+// Page 6's output torque field: block 1's Tc, typed again.
+inline constexpr Quantity kTo{"输出扭矩 To", "N·m", kTc.bounds};
+// The material dialog's two permissible stresses (σflim or σFp, σHp).
+inline constexpr Quantity kMaterialSigmaF{"许用弯曲应力 [σf]", "MPa", kStrength};
+inline constexpr Quantity kMaterialSigmaH{"许用接触应力 [σh]", "MPa", kStrength};
 inline constexpr Quantity kMu{"泊桑比 μ", "", {0.01, 0.5, true}};
 inline constexpr Quantity kE{"弹性模量 E", "MPa", {100, 1e7, true}};
 

@@ -8,6 +8,7 @@
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
 #include "fw/format.h"
 #include "fw/record.h"
 
@@ -183,8 +184,10 @@ fw::Expected<LoadedDesign, std::string> parseDesignFile(std::span<const std::uin
         body = file.subspan(kCexHeaderBytes, CexDesignRecord::kBytes);
     }
     out.record = recordFromBytes(body);
-    if (auto f = checkRecord(out.record))
-        return fw::unexpected(std::string(kMsgNotCycloid) + "\n" + recordFaultText(*f));
+    if (auto f = checkRecord(out.record)) {
+        if (f->notThisKind) return fw::unexpected(std::string(kMsgNotCycloid) + "\n" + recordFaultText(*f));
+        return fw::unexpected(kavrin::refusedOnLoad(recordFaultText(*f)));
+    }
     return out;
 }
 
@@ -204,17 +207,21 @@ public:
     BlockCheck& rule(bool ok, const char* name, const char* rule) {
         return ok ? *this : fault(std::string(name) + " " + rule);
     }
+    // An enumeration: outside its list the record is no design of ours.
+    BlockCheck& listed(bool ok, const char* name, const char* rule) {
+        return ok ? *this : fault(std::string(name) + " " + rule, true);
+    }
     BlockCheck& holds(bool ok, const std::string& what) { return ok ? *this : fault(what); }
     BlockCheck& status(std::int32_t s, std::int32_t complete, unsigned mask, unsigned full) {
-        if (s != 0 && s != complete) return fault("状态字 不是0或完成值");
-        if (s == complete && full != 0 && mask != full) return fault("状态字 标为完成但数据不全");
+        if (s != 0 && s != complete) return fault("状态字 不是0或完成值", true);
+        if (s == complete && full != 0 && mask != full) return fault("状态字 标为完成但数据不全", true);
         return *this;
     }
     std::optional<RecordFault> result() const { return m_fault; }
 
 private:
-    BlockCheck& fault(std::string what) {
-        if (!m_fault) m_fault = RecordFault{m_block, std::move(what)};
+    BlockCheck& fault(std::string what, bool notThisKind = false) {
+        if (!m_fault) m_fault = RecordFault{m_block, std::move(what), notThisKind};
         return *this;
     }
     int m_block;
@@ -276,14 +283,14 @@ std::optional<RecordFault> check2(const CexBlock2& b) {
         .quantity(kPresetDj, b.dj)
         .quantity(kDwHole, b.dw)
         .quantity(kL, b.l)
-        .rule(isOneOf(b.X1, {0, 2, 3}), "支点数 X1", "须为2或3")
-        .rule(isOneOf(b.X2, {0, 6, 8, 10, 12, 16}), "柱销数 X2", "须为6、8、10、12或16")
+        .listed(isOneOf(b.X1, {0, 2, 3}), "支点数 X1", "须为2或3")
+        .listed(isOneOf(b.X2, {0, 6, 8, 10, 12, 16}), "柱销数 X2", "须为6、8、10、12或16")
         .quantity(kKw, b.Kw)
         .quantity(kSigmaFlim, b.sigmaFlim)
         .quantity(kSf, b.Sf)
         .quantity(kEpsMax, b.epsMax)
         .quantity(kQmax, b.Qmax)
-        .rule(b.pinsLeftOut == 0 || b.pinsLeftOut == 1, "抽齿结构标志", "须为0或1")
+        .listed(b.pinsLeftOut == 0 || b.pinsLeftOut == 1, "抽齿结构标志", "须为0或1")
         .rule(b.Nz >= 0 && b.Nz <= b.X2, "受力柱销数 Nz", "须在0与柱销数之间")
         .status(b.status, kStatus2, mask2(b), kFullMask2)
         .result();
@@ -300,7 +307,7 @@ std::optional<RecordFault> check3(const CexBlock3& b) {
         .quantity(kDpt, b.dpt)
         .quantity(kDW, b.DW)
         .quantity(kDR, b.dR)
-        .rule(b.grade >= 0 && b.grade < kGradeCount, "公差等级", "须为IT5至IT8")
+        .listed(b.grade >= 0 && b.grade < kGradeCount, "公差等级", "须为IT5至IT8")
         // A complete block 3 may keep its status through later incomplete
         // edits of the page, so its mask is not asked for.
         .status(b.status, kStatus3, 0, 0)

@@ -147,6 +147,7 @@ constexpr std::uint32_t kMaxDiscTeeth = 999;
 struct RecordFault {
     int block = 0;   // 1 to 6
     std::string what;
+    bool notThisKind = false;   // a status word or an enumeration outside its list
 };
 // The one validity check of the record, run by the load on what it read and
 // by the save on what it is about to write: every number within its
@@ -165,9 +166,11 @@ struct LoadedDesign {
     CexDesignRecord record;
     bool oldFile = false;
 };
-// A loaded file: length and header word, then checkRecord. A refusal (the
-// message to show: kMsgNotCycloid, and the fault with its page on a second
-// line where the record check refused it): nothing may change.
+// A loaded file: length and header word, then checkRecord. A refusal is
+// the message to show: kMsgNotCycloid (with the fault and its page on a
+// second line for a status word or an enumeration outside its list), or for
+// a value the check refuses that fault with its page first
+// (kavrin::refusedOnLoad). Nothing may change.
 fw::Expected<LoadedDesign, std::string> parseDesignFile(std::span<const std::uint8_t> file);
 
 // ---- Completeness of the blocks (bit n set when the value passes). ----

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "cex_test_support.h"
+#include "common/calc/record_check.h"
 #include "common/tests/range_probes.h"
 #include "cycloid/calc/cex_preliminary.h"
 #include "cycloid/calc/cex_ranges.h"
@@ -140,7 +141,7 @@ TEST(CexRanges, LoadAndSaveRefuseExactlyWhatTheRangeRefuses) {
             ASSERT_FALSE(loaded);
             EXPECT_FALSE(headerless);
             EXPECT_EQ(fault->block, slot.block);
-            EXPECT_EQ(loaded.error(), std::string(kMsgNotCycloid) + "\n" + recordFaultText(*fault));
+            EXPECT_EQ(loaded.error(), kavrin::refusedOnLoad(recordFaultText(*fault)));
             if (!slot.partnersHold(v)) continue;   // i not a count, or Zc of this Zp refused first
             EXPECT_EQ(fault->what, slot.integer ? kavrin::countRefusal(*slot.q) : kavrin::quantityRefusal(*slot.q));
             // The save refuses it in the same words, naming the page.
@@ -200,7 +201,7 @@ TEST(CexRanges, TheFoundFilesAreRefusedAtLoadNamingTheField) {
     putF64(a, 64 + 0, 1e300);
     auto loaded = parseDesignFile(a);
     ASSERT_FALSE(loaded);
-    EXPECT_EQ(loaded.error(), std::string(kMsgNotCycloid) + "\n第1页(预定参数)的偏心距 a：请输入 0 或 0.01 到 1000 之间的数值。");
+    EXPECT_EQ(loaded.error(), kavrin::refusedOnLoad("第1页(预定参数)的偏心距 a：请输入 0 或 0.01 到 1000 之间的数值。"));
 
     int refused = 0, taken = 0;
     for (const Slot& slot : slots()) {

@@ -150,7 +150,7 @@ TEST(CexRecordCheck, Findings) {
         {"Zc 999, the largest", [](CexDesignRecord& r) { r.b1.Zc = 999, r.b1.Zp = 1000, r.b1.i = 999; }, 0, ""},
         {"Zc 7", [](CexDesignRecord& r) { r.b1.Zc = 7, r.b1.Zp = 8, r.b1.i = 7; }, 1, "摆线轮齿数 Zc"},
         {"i not Zc", [](CexDesignRecord& r) { r.b1.i = 12; }, 1, "传动比 i 须等于摆线轮齿数 Zc"},
-        {"P negative", [](CexDesignRecord& r) { r.b1.P = -10; }, 1, "功率 P：请输入 0 或 0.000001 到 1000000 之间的数值。"},
+        {"P negative", [](CexDesignRecord& r) { r.b1.P = -10; }, 1, "功 率 p：请输入 0 或 0.000001 到 1000000 之间的数值。"},
         {"K1 negative", [](CexDesignRecord& r) { r.b1.K1 = -0.5; }, 1, "短幅系数 K1：请输入 0 或 0.01 到 1 之间的数值。"},
         // Page 1 replaces an unreasonable efficiency when it loads it.
         {"η 1.2", [](CexDesignRecord& r) { r.b1.eta = 1.2; }, 0, ""},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "cex_test_support.h"
+#include "common/calc/record_check.h"
 #include "cycloid/calc/cex_report.h"
 #include "cycloid/cex_design.h"
 #include "cycloid/cexy_property_sheet.h"
@@ -274,15 +275,16 @@ TEST_F(CexyLoadTest, RefusedFilesChangeNothing) {
     putF64(teeth, 64 + 16, 4294967294.0);
     auto torque = good;
     putF64(torque, 64 + 80, INFINITY);
-    // Not this kind of file, or the field the record check refuses named on a second line.
+    // Not this kind of file (a status word with the block named on a second
+    // line), or the field the record check refuses named first.
     const std::string notCycloid = kMsgNotCycloid;
     const std::pair<const std::vector<std::uint8_t>*, std::string> files[] = {
         {&other, notCycloid},
         {&shorter, notCycloid},
-        {&nan, notCycloid + "\n第1页(预定参数)的偏心距 a：请输入 0 或 0.01 到 1000 之间的数值。"},
+        {&nan, kavrin::refusedOnLoad("第1页(预定参数)的偏心距 a：请输入 0 或 0.01 到 1000 之间的数值。")},
         {&seven, notCycloid + "\n第6页(强度校验)的状态字 不是0或完成值"},
-        {&teeth, notCycloid + "\n第1页(预定参数)的摆线轮齿数 Zc：请输入 0 或 9 到 999 之间的整数。"},
-        {&torque, notCycloid + "\n第1页(预定参数)的输出扭矩 Tc：请输入 0 或 0.000001 到 10000000000 之间的数值。"},
+        {&teeth, kavrin::refusedOnLoad("第1页(预定参数)的摆线轮齿数 Zc：请输入 0 或 9 到 999 之间的整数。")},
+        {&torque, kavrin::refusedOnLoad("第1页(预定参数)的输出扭矩 Tc：请输入 0 或 0.000001 到 10000000000 之间的数值。")},
     };
     CexDesignRecord before = filledRecord();
     before.b1.P = 3;   // the record in hand differs from every file

@@ -19,6 +19,10 @@
 // - working pressure angle αwt 0.01 to 89.99° (at 90° there is no mesh);
 // - transverse contact ratio εα 0.01 to kMaxEpsAlpha, overlap ratio εβ 0
 //   to 100 (a helical pair has a few), face width factor ψd 0.001 to 100.
+// Each name is the label of its field on page 1 or 4, word for word (the
+// page's captions write "法面摸数 m" and the centre distance with a
+// Cyrillic "а"), so that the record's faults name a value as its field does;
+// the strength rating's fields have their own entries (rating_ranges.h).
 // 0 stands for "not given yet" where page 1 starts at 0 (orZero); a record
 // the later steps read needs teeth, module, centre distances and virtual
 // teeth given (required()).
@@ -38,22 +42,22 @@ inline constexpr Quantity kZ2{"齿数 Z2", "", {1, kavrin::kMaxTeeth, true}};
 inline constexpr Quantity kBetaDeg{"β 度", "°", {-kMaxHelixDeg, kMaxHelixDeg}};
 inline constexpr Quantity kBetaMin{"β 分", "′", {0, 59}};
 inline constexpr Quantity kBetaSec{"β 秒", "″", {0, 59}};
-inline constexpr Quantity kAlphaNDeg{"αn 度", "°", {0, kMaxPressureAngleDeg}};
-inline constexpr Quantity kAlphaNMin{"αn 分", "′", {0, 59}};
-inline constexpr Quantity kAlphaNSec{"αn 秒", "″", {0, 59}};
+inline constexpr Quantity kAlphaNDeg{"α 度", "°", {0, kMaxPressureAngleDeg}};
+inline constexpr Quantity kAlphaNMin{"α 分", "′", {0, 59}};
+inline constexpr Quantity kAlphaNSec{"α 秒", "″", {0, 59}};
 
-inline constexpr Quantity kMn{"法面模数 mn", "mm", bound::orZero(bound::kModule)};
-inline constexpr Quantity kA{"设计给定中心距 a", "mm", bound::orZero(bound::kLength)};
+inline constexpr Quantity kMn{"法面摸数 m", "mm", bound::orZero(bound::kModule)};
+inline constexpr Quantity kA{"设计给定中心距 а", "mm", bound::orZero(bound::kLength)};
 inline constexpr Quantity kAd{"标准齿轮中心距 ad", "mm", bound::orZero(bound::kLength)};
 inline constexpr Quantity kAlphaWt{"啮合角 αwt", "°", {0.01, 89.99}};
 inline constexpr Quantity kYt{"端面中心距变动系数 yt", "", {-20, 20}};
 inline constexpr Quantity kYn{"法面中心距变动系数 yn", "", {-20, 20}};
 inline constexpr Quantity kSumX{"总变位系数 χnΣ", "", bound::kShiftSum};
-inline constexpr Quantity kXn1{"变位系数 χn1", "", bound::kShift};
-inline constexpr Quantity kXn2{"变位系数 χn2", "", bound::kShift};
+inline constexpr Quantity kXn1{"χn1", "", bound::kShift};
+inline constexpr Quantity kXn2{"χn2", "", bound::kShift};
 inline constexpr Quantity kZv1{"当量齿数 Zv1", "", {1, 1e6, true}};
 inline constexpr Quantity kZv2{"当量齿数 Zv2", "", {1, 1e6, true}};
-inline constexpr Quantity kB{"齿宽 b", "mm", bound::orZero(bound::kLength)};
+inline constexpr Quantity kB{"b", "mm", bound::orZero(bound::kLength)};
 inline constexpr Quantity kEpsAlpha{"端面重合度 εα", "", {0.01, kMaxEpsAlpha, true}};
 inline constexpr Quantity kEpsBeta{"齿向重合度 εβ", "", {0, 100}};
 inline constexpr Quantity kPsiD{"齿宽系数 ψd", "", {0.001, 100, true}};

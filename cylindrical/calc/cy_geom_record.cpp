@@ -116,16 +116,25 @@ bool inHaStarList(double v) {
     return false;
 }
 
+kavrin::RecordCheck& checkLists(kavrin::RecordCheck& c, const CyGeomRecord& r) {
+    return c.index("旋向", r.hand, kHandCount)
+        .index("径向齿隙系数 C", r.cStarIndex, kCStarCount)
+        .index("啮合方式", r.meshType, 2);
+}
+
 }  // namespace
+
+std::optional<std::string> cyGeomListFault(const CyGeomRecord& r) {
+    kavrin::RecordCheck c;
+    return checkLists(c, r).fault();
+}
 
 std::optional<std::string> checkCyGeomRecord(const CyGeomRecord& r) {
     namespace q = geom_q;
     const double beta = kavrin::tripleToDegrees({r.betaDeg, r.betaMin, r.betaSec});
     const double alphaN = kavrin::tripleToDegrees({r.alphaNDeg, r.alphaNMin, r.alphaNSec});
     kavrin::RecordCheck c;
-    c.index("旋向", r.hand, kHandCount)
-        .index("径向齿隙系数 C", r.cStarIndex, kCStarCount)
-        .index("啮合方式", r.meshType, 2)
+    checkLists(c, r)
         .count(required(q::kZ1), r.z1)
         .count(required(q::kZ2), r.z2)
         .rule(r.z2 >= r.z1, kMsgGeomTeethOrder)

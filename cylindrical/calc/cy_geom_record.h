@@ -91,5 +91,7 @@ inline constexpr double kHaStarList[] = {1.0, 0.8};
 // |β| ≤ 60°, 0 < αn ≤ 30° and αwt below 90°. nullopt when sound; otherwise
 // the first fault, naming its field.
 std::optional<std::string> checkCyGeomRecord(const CyGeomRecord& r);
+// The list indices alone (hand, c*, mesh type), the check's first rules.
+std::optional<std::string> cyGeomListFault(const CyGeomRecord& r);
 
 }  // namespace cylindrical

@@ -18,6 +18,8 @@
 // - ratio i 0.01 to 1000 (a single pair stays well below 20);
 // - φd, K1 and K2, and the slider ranges they are picked from, 0.1 to 10
 //   (the tables' ranges lie between 0.2 and 4.2).
+// Each name is the label of the dialog's field ("i", "Z1", "取法面模数mn"),
+// so that a loaded or saved record's fault names a value as its field does.
 // 0 stands for "not given yet" where a field starts at 0 (orZero): teeth,
 // speeds, power, torque, ratio, modules and centre distance. A record that a
 // later step reads needs its teeth and ratio given (required()); one that
@@ -34,8 +36,8 @@ namespace pre_q {
 using kavrin::Quantity;
 namespace bound = kavrin::bounds;
 
-inline constexpr Quantity kZ1{"小齿轮齿数 Z1", "", {1, kavrin::kMaxTeeth, true}};
-inline constexpr Quantity kZ2{"大齿轮齿数 Z2", "", {1, kavrin::kMaxTeeth, true}};
+inline constexpr Quantity kZ1{"Z1", "", {1, kavrin::kMaxTeeth, true}};
+inline constexpr Quantity kZ2{"Z2", "", {1, kavrin::kMaxTeeth, true}};
 inline constexpr Quantity kBetaDeg{"β 度", "°", {0, 60}};
 inline constexpr Quantity kBetaMin{"β 分", "′", {0, 59}};
 inline constexpr Quantity kBetaSec{"β 秒", "″", {0, 59}};
@@ -43,7 +45,7 @@ inline constexpr Quantity kPhiDPos{"φd 滑块", "", {0, 40}};
 inline constexpr Quantity kK1Pos{"K1 滑块", "", {0, 40}};
 inline constexpr Quantity kK2Pos{"K2 滑块", "", {0, 40}};
 
-inline constexpr Quantity kI{"传动比 i", "", {0.01, 1000, true}};
+inline constexpr Quantity kI{"i", "", {0.01, 1000, true}};
 inline constexpr Quantity kT{"输出扭矩 T", "N·m", bound::orZero(bound::kTorque)};
 inline constexpr Quantity kA{"中心距 a", "mm", bound::orZero(bound::kLength)};
 inline constexpr Quantity kNi{"输入转速 ni", "r/min", bound::orZero(bound::kSpeed)};
@@ -52,9 +54,9 @@ inline constexpr Quantity kP{"传动功率 P", "kW", bound::orZero(bound::kPower
 inline constexpr Quantity kPhiD{"齿宽系数 φd", "", {0.1, 10}};
 inline constexpr Quantity kK1{"载荷系数 K1", "", {0.1, 10}};
 inline constexpr Quantity kK2{"载荷系数 K2", "", {0.1, 10}};
-inline constexpr Quantity kSigmaHP{"许用接触强度 σHP", "MPa", {500, 10000}};
-inline constexpr Quantity kSigmaFP{"许用弯曲强度 σFP", "MPa", {100, 1000}};
-inline constexpr Quantity kMn{"法面模数 mn", "mm", bound::orZero(bound::kModule)};
+inline constexpr Quantity kSigmaHP{"许用接触强度", "MPa", {500, 10000}};
+inline constexpr Quantity kSigmaFP{"许用弯曲强度", "MPa", {100, 1000}};
+inline constexpr Quantity kMn{"取法面模数mn", "mm", bound::orZero(bound::kModule)};
 // mn / cos β with β up to 60° (1 / cos 60° = 2).
 inline constexpr Quantity kMs{"端面模数 ms", "mm", {kMn.lower(), 2 * kMn.upper(), true}};
 // The ranges the three sliders span (set by the radios from the tables):

@@ -41,16 +41,25 @@ bool impliedHelixTaken(const CyPreRecord& r) {
     return beta && kavrin::tripleToDegrees(*beta) <= kPreBetaMaxDeg;
 }
 
+kavrin::RecordCheck& checkLists(kavrin::RecordCheck& c, const CyPreRecord& r) {
+    return c.index("支承配置", r.support, 3)
+        .index("齿面硬度", r.hardness, 2)
+        .index("载荷性质", r.loadNature, 3)
+        .index("啮合方式", r.meshType, 2);
+}
+
 }  // namespace
+
+std::optional<std::string> cyPreListFault(const CyPreRecord& r) {
+    kavrin::RecordCheck c;
+    return checkLists(c, r).fault();
+}
 
 std::optional<std::string> checkCyPreRecord(const CyPreRecord& r) {
     namespace q = pre_q;
     const double beta = kavrin::tripleToDegrees({r.betaDeg, r.betaMin, r.betaSec});
     kavrin::RecordCheck c;
-    c.index("支承配置", r.support, 3)
-        .index("齿面硬度", r.hardness, 2)
-        .index("载荷性质", r.loadNature, 3)
-        .index("啮合方式", r.meshType, 2)
+    checkLists(c, r)
         .quantity(required(q::kI), r.i)
         .count(required(q::kZ1), r.z1)
         .count(required(q::kZ2), r.z2)
@@ -195,7 +204,8 @@ fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_
     auto record = readCyPreRecord(body->records);
     if (!record) return fw::unexpected(std::string(kMsgNotDesignFile));
     if (record->status != kCyPreStatus) return fw::unexpected(std::string(kMsgUnfinishedFile));
-    if (auto fault = checkCyPreRecord(*record)) return fw::unexpected(std::string(kMsgNotDesignFile) + "\n" + *fault);
+    if (auto fault = cyPreListFault(*record)) return fw::unexpected(std::string(kMsgNotDesignFile) + "\n" + *fault);
+    if (auto fault = checkCyPreRecord(*record)) return fw::unexpected(kavrin::refusedOnLoad(*fault));
     if (!calculatedCyPreRecord(*record)) return fw::unexpected(std::string(kMsgUnfinishedFile));
     return LoadedCyPre{*record, body->oldFile};
 }

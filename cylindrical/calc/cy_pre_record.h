@@ -84,6 +84,10 @@ inline constexpr int kPreBetaMaxDeg = 60;
 // index in its list, the slider ranges ordered with their values inside.
 // nullopt when sound; otherwise the first fault, naming its field.
 std::optional<std::string> checkCyPreRecord(const CyPreRecord& r);
+// The list indices alone (support, hardness, load nature, mesh type), the
+// check's first rules: a record with one outside its list is no design of
+// this kind.
+std::optional<std::string> cyPreListFault(const CyPreRecord& r);
 // Calculated: both modules above zero (what a preliminary save always
 // holds, and what the later steps need).
 bool calculatedCyPreRecord(const CyPreRecord& r);
@@ -98,9 +102,10 @@ struct LoadedCyPre {
 };
 // All checks of a load before anything changes: length, header word, status,
 // checkCyPreRecord and calculatedCyPreRecord; a refusal names its message. A
-// file too short for its record is refused as kMsgNotDesignFile, a record the
-// check refuses the same with the fault on a second line, one that was never
-// calculated as kMsgUnfinishedFile.
+// file too short for its record is refused as kMsgNotDesignFile, one with a
+// list index outside its list the same with the fault on a second line, a
+// record with a value the check refuses by that fault (kavrin::refusedOnLoad),
+// one that was never calculated as kMsgUnfinishedFile.
 fw::Expected<LoadedCyPre, std::string> loadCyPreFile(std::span<const std::uint8_t> file);
 
 }  // namespace cylindrical

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
 #include "fw/format.h"
 
 namespace cylindrical {
@@ -60,8 +61,10 @@ fw::Expected<LoadedGeometryDesign, std::string> loadGeometryDesign(std::span<con
     auto geom = readCyGeomRecord(body->records.subspan(CyPreRecord::kSize));
     if (!pre || !geom) return refuse(kMsgNotDesignFile);
     if (geom->status != kCyGeomStatus) return refuse(kMsgUnfinishedGeometry);
-    auto fault = geometryDesignFault(*pre, *geom);
-    if (fault) return fw::unexpected(std::string(kMsgNotDesignFile) + "\n" + *fault);
+    auto listFault = cyPreListFault(*pre);
+    if (!listFault) listFault = cyGeomListFault(*geom);
+    if (listFault) return fw::unexpected(std::string(kMsgNotDesignFile) + "\n" + *listFault);
+    if (auto fault = geometryDesignFault(*pre, *geom)) return fw::unexpected(kavrin::refusedOnLoad(*fault));
     return LoadedGeometryDesign{*pre, *geom, body->oldFile};
 }
 

@@ -51,8 +51,9 @@ fw::Expected<LoadedPreliminary, std::string> loadPreliminaryForGeometry(std::spa
 
 // "装入数据编辑": both records. The same header checks; a file without the
 // whole geometry record (a preliminary-only file) or whose geometry status is
-// not 102 is refused with kMsgUnfinishedGeometry; an index or number that
-// cannot be right with kMsgNotDesignFile.
+// not 102 is refused with kMsgUnfinishedGeometry; a list index outside its
+// list with kMsgNotDesignFile and the fault; a value the checks refuse by
+// that fault (kavrin::refusedOnLoad).
 struct LoadedGeometryDesign {
     CyPreRecord pre;
     CyGeomRecord geom;

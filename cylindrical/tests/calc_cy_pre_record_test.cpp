@@ -10,6 +10,7 @@
 
 #include "common/tests/range_probes.h"
 #include "common/calc/angle_split.h"
+#include "common/calc/record_check.h"
 #include "cylindrical/calc/cy_geom_record.h"
 #include "cylindrical/calc/cy_pre_ranges.h"
 #include "cylindrical/calc/preliminary.h"
@@ -108,7 +109,9 @@ TEST(CyPreRecord, TextsAreCutOnACharacterBoundaryAndZeroTerminated) {
 }
 
 TEST(CyPreLoad, RefusalsChangeNothingAndNameTheirMessage) {
-    // message: the loader's refusal; fault: the check's second line naming the field.
+    // message: the loader's refusal (a file not of the kind), with the
+    // check's fault on its second line for a list index outside its list;
+    // no message: a value out of range, refused by the fault naming it.
     struct Case { const char* name; void (*mutate)(std::vector<std::uint8_t>&); const char* message; const char* fault; };
     const Case cases[] = {
         {"measurement file", [](auto& b) { std::memcpy(&b[36], "W_CYMEASURE", 12); }, kMsgMeasurementFile, nullptr},
@@ -121,8 +124,8 @@ TEST(CyPreLoad, RefusalsChangeNothingAndNameTheirMessage) {
         {"hardness class -1", [](auto& b) { putI32(b, 64 + 24, -1); }, kMsgNotDesignFile, "齿面硬度：不是可选的一项。"},
         {"load nature 3", [](auto& b) { putI32(b, 64 + 28, 3); }, kMsgNotDesignFile, "载荷性质：不是可选的一项。"},
         {"mesh type 2", [](auto& b) { putI32(b, 64 + 216, 2); }, kMsgNotDesignFile, "啮合方式：不是可选的一项。"},
-        {"ratio NaN", [](auto& b) { double v = std::nan(""); std::memcpy(&b[64 + 88], &v, 8); }, kMsgNotDesignFile,
-         "传动比 i：请输入 0.01 到 1000 之间的数值。"},
+        {"ratio NaN", [](auto& b) { double v = std::nan(""); std::memcpy(&b[64 + 88], &v, 8); }, nullptr,
+         "i：请输入 0.01 到 1000 之间的数值。"},
         {"never calculated", [](auto& b) { std::memset(&b[64 + 200], 0, 16); }, kMsgUnfinishedFile, nullptr},
     };
     for (const auto& c : cases) {
@@ -130,7 +133,9 @@ TEST(CyPreLoad, RefusalsChangeNothingAndNameTheirMessage) {
         c.mutate(file);
         auto loaded = loadCyPreFile(file);
         ASSERT_FALSE(loaded) << c.name;
-        const std::string expected = c.fault ? std::string(c.message) + "\n" + c.fault : std::string(c.message);
+        const std::string expected = !c.message ? kavrin::refusedOnLoad(c.fault)
+                                     : c.fault  ? std::string(c.message) + "\n" + c.fault
+                                                : std::string(c.message);
         EXPECT_EQ(loaded.error(), expected) << c.name;
     }
 }
@@ -144,16 +149,16 @@ TEST(CyPreCheck, EveryRefusedRecordNamesItsFieldAndIsNeverWritten) {
         {"P -10 (once kept the old torque)", [](CyPreRecord& r) { r.p = -10; }, "传动功率 P：请输入 0 或 0.000001 到 1000000 之间的数值。"},
         {"ni -5", [](CyPreRecord& r) { r.ni = -5; }, "输入转速 ni：请输入 0 或 0.000001 到 1000000 之间的数值。"},
         {"T infinite", [](CyPreRecord& r) { r.t = INFINITY; }, "输出扭矩 T：请输入 0 或 0.000001 到 10000000000 之间的数值。"},
-        {"Z1 1000000", [](CyPreRecord& r) { r.z1 = 1000000; r.z2 = 1000001; }, "小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。"},
-        {"Z2 3000000000 wrapped", [](CyPreRecord& r) { r.z2 = -1294967296; }, "大齿轮齿数 Z2：请输入 1 到 100000 之间的整数。"},
+        {"Z1 1000000", [](CyPreRecord& r) { r.z1 = 1000000; r.z2 = 1000001; }, "Z1：请输入 1 到 100000 之间的整数。"},
+        {"Z2 3000000000 wrapped", [](CyPreRecord& r) { r.z2 = -1294967296; }, "Z2：请输入 1 到 100000 之间的整数。"},
         {"Z 20/10", [](CyPreRecord& r) { r.z1 = 20; r.z2 = 10; }, kMsgTeethOrderPre},
         {"internal 20/20", [](CyPreRecord& r) { r.z1 = r.z2 = 20; r.meshType = 1; }, kMsgInternalPair},
         {"β 61°", [](CyPreRecord& r) { r.betaDeg = 61; }, "β 度：请输入 0 到 60 之间的整数。"},
         {"β 60°30′", [](CyPreRecord& r) { r.betaDeg = 60; r.betaMin = 30; }, kMsgPreBetaTooLarge},
         {"β minutes 75", [](CyPreRecord& r) { r.betaMin = 75; }, "β 分：请输入 0 到 59 之间的整数。"},
-        {"σHP 400", [](CyPreRecord& r) { r.sigmaHP = 400; }, "许用接触强度 σHP：请输入 500 到 10000 之间的数值。"},
-        {"σFP 1e308", [](CyPreRecord& r) { r.sigmaFP = 1e308; }, "许用弯曲强度 σFP：请输入 100 到 1000 之间的数值。"},
-        {"mn negative", [](CyPreRecord& r) { r.mn = -2.5; }, "法面模数 mn：请输入 0 或 0.01 到 100 之间的数值。"},
+        {"σHP 400", [](CyPreRecord& r) { r.sigmaHP = 400; }, "许用接触强度：请输入 500 到 10000 之间的数值。"},
+        {"σFP 1e308", [](CyPreRecord& r) { r.sigmaFP = 1e308; }, "许用弯曲强度：请输入 100 到 1000 之间的数值。"},
+        {"mn negative", [](CyPreRecord& r) { r.mn = -2.5; }, "取法面模数mn：请输入 0 或 0.01 到 100 之间的数值。"},
         {"ms 1e307", [](CyPreRecord& r) { r.ms = 1e307; }, "端面模数 ms：请输入 0 或 0.01 到 200 之间的数值。"},
         {"slider 41", [](CyPreRecord& r) { r.k1Pos = 41; }, "K1 滑块：请输入 0 到 40 之间的整数。"},
         {"φd beside its range", [](CyPreRecord& r) { r.phiD = 1.0; }, "齿宽系数 φd：超出所选的取值范围。"},
@@ -307,7 +312,7 @@ TEST(CyPreRanges, LoadAndSaveRefuseExactlyWhatTheRangeRefuses) {
             }
             const std::string fault = slot.integer ? kavrin::countRefusal(q) : kavrin::quantityRefusal(q);
             ASSERT_FALSE(loaded);
-            EXPECT_EQ(loaded.error(), std::string(kMsgNotDesignFile) + "\n" + fault);
+            EXPECT_EQ(loaded.error(), kavrin::refusedOnLoad(fault));
             ASSERT_FALSE(saved);
             EXPECT_EQ(saved.error(), fault);
         }
@@ -336,7 +341,7 @@ TEST(CyPreRanges, TheFoundFilesAreRefusedAtLoadNamingTheField) {
         std::memcpy(&file[c.at], &c.value, 8);
         auto loaded = loadCyPreFile(file);
         ASSERT_FALSE(loaded) << c.name;
-        EXPECT_EQ(loaded.error(), std::string(kMsgNotDesignFile) + "\n" + c.fault) << c.name;
+        EXPECT_EQ(loaded.error(), kavrin::refusedOnLoad(c.fault)) << c.name;
     }
     EXPECT_TRUE(pre_q::kP.admits(10));
     // The β the fixture's modules give is the one it stores.

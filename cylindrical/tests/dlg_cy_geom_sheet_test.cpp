@@ -12,6 +12,7 @@
 #include "common/tests/range_probes.h"
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
 #include "fw/format.h"
 #include "cylindrical/calc/cy_pre_record.h"
 #include "cylindrical/calc/cy_geom_ranges.h"
@@ -402,8 +403,6 @@ TEST_F(GeomSheet, InfiniteDerivedValuesAreRefused) {
     sheet.DoModal();
 }
 
-std::string notDesign(const std::string& fault) { return std::string(kMsgNotDesignFile) + "\n" + fault; }
-
 TEST_F(GeomSheet, RefusedFilesChangeNothing) {
     CyPreRecord unfinished = examplePre();
     unfinished.status = 0;
@@ -434,13 +433,15 @@ TEST_F(GeomSheet, RefusedFilesChangeNothing) {
         {"short.cyb", P1::IDC_LOAD_PRE, std::vector<std::uint8_t>(100, 0), kMsgNotDesignFile},
         // Not a .cyb name.
         {"pair.txt", P1::IDC_LOAD_PRE, cyPreFileBytes(examplePre(), 0), kavrin::kMsgNotCybFile},
-        // A value the record's check refuses: the fault names the field.
+        // A value the record's check refuses: the fault names the field first.
         {"z1.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(z1Negative, 0),
-         notDesign("小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。")},
-        {"mn.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(mnAbsurd, 0), notDesign("法面模数 mn：请输入 0 或 0.01 到 100 之间的数值。")},
+         kavrin::refusedOnLoad("Z1：请输入 1 到 100000 之间的整数。")},
+        {"mn.cyb", P1::IDC_LOAD_PRE, cyPreFileBytes(mnAbsurd, 0),
+         kavrin::refusedOnLoad("取法面模数mn：请输入 0 或 0.01 到 100 之间的数值。")},
         {"min.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, minutes75, 0),
-         notDesign("β 分：请输入 0 到 59 之间的整数。")},
-        {"huge.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, hugeModule, 0), notDesign("法面模数 mn：请输入 0.01 到 100 之间的数值。")},
+         kavrin::refusedOnLoad("β 分：请输入 0 到 59 之间的整数。")},
+        {"huge.cyb", P1::IDC_LOAD_GEOM, geometryDesignFileBytes(goodPre, hugeModule, 0),
+         kavrin::refusedOnLoad("法面摸数 m：请输入 0.01 到 100 之间的数值。")},
     };
     // A design loaded before: what every refusal must leave alone.
     auto good = writePre("good.cyb");
@@ -610,10 +611,10 @@ TEST_F(GeomSheet, PairsPageOneRefusesAreNotSaved) {
         {"Z 20/10", [](CyGeomRecord& g) { g.z2 = 10; }, kMsgGeomTeethOrder},
         {"Z1 1000000", [](CyGeomRecord& g) { g.z1 = 1000000; }, "齿数 Z1：请输入 1 到 100000 之间的整数。"},
         {"internal 20/20", [](CyGeomRecord& g) { g.z2 = 20, g.meshType = 1; }, kMsgGeomInternalTeeth},
-        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 a：请输入 0.000001 到 10000000 之间的数值。"},
+        {"a = 0 with ad 60", [](CyGeomRecord& g) { g.a = 0; }, "设计给定中心距 а：请输入 0.000001 到 10000000 之间的数值。"},
         // a = 1e308 (the save once said "Z1为小齿轮齿数…"): beyond its range.
         {"a = 1e308", [](CyGeomRecord& g) { g.a = 1e308, g.alphaWtDeg = 90; },
-         "设计给定中心距 a：请输入 0.000001 到 10000000 之间的数值。"},
+         "设计给定中心距 а：请输入 0.000001 到 10000000 之间的数值。"},
         {"αwt 90°", [](CyGeomRecord& g) { g.alphaWtDeg = 90; }, kMsgCentreDistanceTooLarge},
     };
     const std::vector<std::uint8_t> old{'o', 'l', 'd'};

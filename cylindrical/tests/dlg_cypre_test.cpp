@@ -1,5 +1,6 @@
 // The preliminary design dialog (template 1000), run headless: fields and
 // their handlers, the calculation and its refusals, save and load.
+#include "common/calc/record_check.h"
 #include "common/tests/range_probes.h"
 #include "cylindrical/cypre_dlg.h"
 
@@ -656,14 +657,16 @@ std::vector<std::uint8_t> withF64(std::vector<std::uint8_t> b, std::size_t off, 
 TEST_F(CypreDlgTest, LoadedValuesPassTheFieldsChecks) {
     const auto full = exampleFile();
     const std::string notDesign = "所用数据文件不包含圆柱齿轮设计计算数据。";
-    // The refusal's second line names the field (the record's one check).
+    // The refusal's first line names the field (the record's one check); a
+    // list index outside its list is no design file, named on the second.
     struct Case {
         const char* name;
         std::vector<std::uint8_t> bytes;
         const char* fault;  // nullptr: the file is refused as unfinished
+        bool list = false;
     } cases[] = {
-        {"Z1 -5", withI32(full, 0, -5), "小齿轮齿数 Z1：请输入 1 到 100000 之间的整数。"},
-        {"Z2 0", withI32(full, 4, 0), "大齿轮齿数 Z2：请输入 1 到 100000 之间的整数。"},
+        {"Z1 -5", withI32(full, 0, -5), "Z1：请输入 1 到 100000 之间的整数。"},
+        {"Z2 0", withI32(full, 4, 0), "Z2：请输入 1 到 100000 之间的整数。"},
         {"Z2 below Z1", withI32(full, 4, 19), cylindrical::kMsgTeethOrderPre},
         {"beta minutes 75", withI32(full, 8, 75), "β 分：请输入 0 到 59 之间的整数。"},
         {"beta degrees 61", withI32(full, 12, 61), "β 度：请输入 0 到 60 之间的整数。"},
@@ -672,22 +675,26 @@ TEST_F(CypreDlgTest, LoadedValuesPassTheFieldsChecks) {
         {"K1 slider 41", withI32(full, 160, 41), "K1 滑块：请输入 0 到 40 之间的整数。"},
         {"phiD range -1e307..1e307", withF64(withF64(full, 64, -1e307), 72, 1e307), "齿宽系数 φd 的取值范围：请输入 0.1 到 10 之间的数值。"},
         {"K1 range reversed", withF64(full, 168, 3.0), "载荷系数 K1：超出所选的取值范围。"},
-        {"ratio 0", withF64(full, 88, 0), "传动比 i：请输入 0.01 到 1000 之间的数值。"},
+        {"ratio 0", withF64(full, 88, 0), "i：请输入 0.01 到 1000 之间的数值。"},
         {"torque negative", withF64(full, 96, -1), "输出扭矩 T：请输入 0 或 0.000001 到 10000000000 之间的数值。"},
         {"input speed negative", withF64(full, 112, -960), "输入转速 ni：请输入 0 或 0.000001 到 1000000 之间的数值。"},
         {"output speed NaN", withF64(full, 120, std::nan("")), "输出转速 no：请输入 0 或 0.000001 到 1000000 之间的数值。"},
         {"power -inf", withF64(full, 128, -INFINITY), "传动功率 P：请输入 0 或 0.000001 到 1000000 之间的数值。"},
-        {"sigmaHP 1e307", withF64(full, 184, 1e307), "许用接触强度 σHP：请输入 500 到 10000 之间的数值。"},
-        {"sigmaFP 50 (field 100..1000)", withF64(full, 192, 50), "许用弯曲强度 σFP：请输入 100 到 1000 之间的数值。"},
-        {"mn -5e303", withF64(full, 200, -5e303), "法面模数 mn：请输入 0 或 0.01 到 100 之间的数值。"},
+        {"sigmaHP 1e307", withF64(full, 184, 1e307), "许用接触强度：请输入 500 到 10000 之间的数值。"},
+        {"sigmaFP 50 (field 100..1000)", withF64(full, 192, 50), "许用弯曲强度：请输入 100 到 1000 之间的数值。"},
+        {"mn -5e303", withF64(full, 200, -5e303), "取法面模数mn：请输入 0 或 0.01 到 100 之间的数值。"},
+        // the tester's file: mn 1000, named as the field names it when typed
+        {"mn 1000", withF64(full, 200, 1000), "取法面模数mn：请输入 0 或 0.01 到 100 之间的数值。"},
         {"ms 0", withF64(full, 208, 0), nullptr},
-        {"mesh type 2", withI32(full, 216, 2), "啮合方式：不是可选的一项。"},
+        {"mesh type 2", withI32(full, 216, 2), "啮合方式：不是可选的一项。", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         writeBytes(m_data / "bad.cyb", c.bytes);
         m_s.answerOpen(m_data / "bad.cyb");
-        m_s.expectMessage(c.fault ? notDesign + "\n" + c.fault : std::string(cylindrical::kMsgUnfinishedFile));
+        m_s.expectMessage(!c.fault ? std::string(cylindrical::kMsgUnfinishedFile)
+                          : c.list ? notDesign + "\n" + c.fault
+                                   : kavrin::refusedOnLoad(c.fault));
         run([&](Running& d) {
             d.click(D::IDC_LOAD);
             EXPECT_EQ(d.text(D::IDC_Z1), "17");
@@ -962,15 +969,14 @@ TEST_F(CypreDlgTest, FieldsRefuseExactlyWhatTheRecordsRangeRefuses) {
 // helix angle the β field refused at every Tab). Nothing changes.
 TEST_F(CypreDlgTest, TheFoundFilesAreRefusedAtLoad) {
     const auto full = exampleFile();
-    const std::string notDesign = "所用数据文件不包含圆柱齿轮设计计算数据。\n";
     struct Case {
         const char* name;
         std::vector<std::uint8_t> bytes;
         std::string message;
     } cases[] = {
-        {"P 1e300", withF64(full, 128, 1e300), notDesign + "传动功率 P：请输入 0 或 0.000001 到 1000000 之间的数值。"},
-        {"ms 1e300", withF64(full, 208, 1e300), notDesign + "端面模数 ms：请输入 0 或 0.01 到 200 之间的数值。"},
-        {"ms 10 with mn 2.5", withF64(full, 208, 10), notDesign + cylindrical::kMsgPreImpliedBeta},
+        {"P 1e300", withF64(full, 128, 1e300), kavrin::refusedOnLoad("传动功率 P：请输入 0 或 0.000001 到 1000000 之间的数值。")},
+        {"ms 1e300", withF64(full, 208, 1e300), kavrin::refusedOnLoad("端面模数 ms：请输入 0 或 0.01 到 200 之间的数值。")},
+        {"ms 10 with mn 2.5", withF64(full, 208, 10), kavrin::refusedOnLoad(cylindrical::kMsgPreImpliedBeta)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

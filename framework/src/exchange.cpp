@@ -16,6 +16,11 @@ std::string truncateToGbk(std::string_view utf8, std::size_t maxBytes);  // dial
 
 namespace {
 
+NamedRangeWatcher& rangeWatcher() {
+    static NamedRangeWatcher w;
+    return w;
+}
+
 std::string fill(std::string_view pattern, const std::string& a, const std::string& b) {
     std::string out(pattern);
 #if defined(__GNUC__) && !defined(__clang__)  // GCC 12 bug 105329: a bogus -Wrestrict once a short literal is inlined
@@ -31,6 +36,12 @@ std::string fill(std::string_view pattern, const std::string& a, const std::stri
 }
 
 }  // namespace
+
+void watchNamedRanges(NamedRangeWatcher watcher) { rangeWatcher() = std::move(watcher); }
+
+void Exchange::named(int id, std::string_view name, const Bounds& b) const {
+    if (const NamedRangeWatcher& w = rangeWatcher()) w(m_dialog, id, name, b);
+}
 
 void Exchange::fail(int id, std::string_view message) {
     if (m_failed) return;
@@ -97,6 +108,11 @@ void Exchange::integer(int id, std::int32_t& v, const Bounds& b) {
     if (auto r = f.read(lo, hi, true, false, b.orZero)) v = static_cast<std::int32_t>(*r);
 }
 
+void Exchange::integer(int id, std::int32_t& v, const Bounds& b, std::string_view name) {
+    named(id, name, b);
+    integer(id, v, b);
+}
+
 void Exchange::unsignedInt(int id, std::uint32_t& v) {
     if (skip()) return;
     IntField f{*this, m_dialog, id};
@@ -137,6 +153,11 @@ void Exchange::number(int id, double& v, const Bounds& b) {
     if (!b.admits(*r)) return fail(id, numberBoundsText(b));
     if (t == formatNumber(v)) return;  // still shows the member: keep its full precision
     v = *r;
+}
+
+void Exchange::number(int id, double& v, const Bounds& b, std::string_view name) {
+    named(id, name, b);
+    number(id, v, b);
 }
 
 void Exchange::text(int id, std::string& v, std::size_t maxBytes) {

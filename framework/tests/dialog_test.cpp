@@ -423,6 +423,63 @@ TEST(Dialog, BoundsWithZeroForNotGiven) {
     }
 }
 
+// A field that reads a named range tells the watcher its dialog, id, name
+// and bounds at every exchange, loading as saving, also after an earlier
+// refusal; the refusal still names the field by its label, whatever name
+// the range has (a test holds the two together). An empty watcher stops it.
+TEST(Dialog, NamedRangesAreToldToTheWatcher) {
+    struct Told {
+        const fw::Dialog* dialog;
+        int id;
+        std::string name;
+        fw::Bounds bounds;
+    };
+    std::vector<Told> told;
+    fw::watchNamedRanges([&](const fw::Dialog& d, int id, std::string_view name, const fw::Bounds& b) {
+        told.push_back({&d, id, std::string(name), b});
+    });
+    Session s;
+    s.expectMessage("x：请输入 0.5 到 10 之间的数值。", IDOK);
+    SampleDlg dlg;
+    runSample(s, dlg, [&](Running& d) {
+        const fw::Bounds b{0.5, 10};
+        double x = 2;
+        std::int32_t n = 3;
+        fw::Exchange load(dlg, fw::Exchange::Direction::Load);
+        load.number(IDC_X, x, b, "table x");
+        load.integer(IDC_N, n, fw::Bounds{1, 10}, "table n");
+        EXPECT_EQ(d.text(IDC_X), "2");
+        d.type(IDC_X, "11");
+        fw::Exchange save(dlg, fw::Exchange::Direction::Save);
+        save.number(IDC_X, x, b, "table x");   // refused in the label's words
+        save.integer(IDC_N, n, fw::Bounds{1, 10}, "table n");
+        save.named(IDC_NAME, "own rule", b);
+        EXPECT_TRUE(save.failed());
+        EXPECT_EQ(x, 2);
+        d.end(IDCANCEL);
+    });
+    ASSERT_EQ(told.size(), 5u);
+    const std::pair<int, const char*> expected[] = {
+        {IDC_X, "table x"}, {IDC_N, "table n"}, {IDC_X, "table x"}, {IDC_N, "table n"}, {IDC_NAME, "own rule"}};
+    for (std::size_t i = 0; i < told.size(); ++i) {
+        EXPECT_EQ(told[i].dialog, &dlg) << i;
+        EXPECT_EQ(told[i].id, expected[i].first) << i;
+        EXPECT_EQ(told[i].name, expected[i].second) << i;
+    }
+    EXPECT_EQ(told[0].bounds.upper, 10);
+    fw::watchNamedRanges({});
+    told.clear();
+    Session quiet;
+    SampleDlg again;
+    runSample(quiet, again, [&](Running& d) {
+        double x = 2;
+        fw::Exchange load(again, fw::Exchange::Direction::Load);
+        load.number(IDC_X, x, fw::Bounds{0.5, 10}, "table x");
+        d.end(IDCANCEL);
+    });
+    EXPECT_TRUE(told.empty());
+}
+
 TEST(Dialog, DefaultOkKeepsTheDialogOpenWhenExchangeFails) {
     Session s;
     s.expectMessage("n：请输入一个整数。", IDOK);

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
 #include "fw/file.h"
 #include "fw/record.h"
 #include "measurement/calc/measure_record_check.h"
@@ -200,7 +201,8 @@ fw::Expected<LoadedMeasure, std::string> loadSingleMeasureFile(std::span<const s
     const std::int32_t kind = c->header.kind;
     if (kind == kKindPair) return fw::unexpected(std::string(kMsgPairFile));
     if (kind != kKindSingleExternal && kind != kKindSingleInternal) return fw::unexpected(std::string(kMsgBadData));
-    if (auto fault = singleRecordFault(kind, c->record)) return fw::unexpected(loadRefusal(*fault));
+    if (auto fault = singleListFault(kind, c->record)) return fw::unexpected(loadRefusal(*fault));
+    if (auto fault = singleRecordFault(kind, c->record)) return fw::unexpected(kavrin::refusedOnLoad(*fault));
     return LoadedMeasure{kind, c->record};
 }
 
@@ -208,7 +210,8 @@ fw::Expected<LoadedMeasure, std::string> loadPairMeasureFile(std::span<const std
     auto c = split(file, kMsgNotPairFile);
     if (!c) return fw::unexpected(c.error());
     if (c->header.kind != kKindPair) return fw::unexpected(std::string(kMsgNotPairFile));
-    if (auto fault = pairRecordFault(c->record)) return fw::unexpected(loadRefusal(*fault));
+    if (auto fault = pairListFault(c->record)) return fw::unexpected(loadRefusal(*fault));
+    if (auto fault = pairRecordFault(c->record)) return fw::unexpected(kavrin::refusedOnLoad(*fault));
     return LoadedMeasure{kKindPair, c->record};
 }
 

@@ -47,7 +47,7 @@ inline constexpr fw::Bounds kMeasuredLength{kLengthMin, kLengthMax / 10};
 inline constexpr Quantity kZ{"齿数 Z", "", {1, 100000}};
 inline constexpr Quantity kZ1{"齿数 Z1", "", {1, 100000}};
 inline constexpr Quantity kZ2{"齿数 Z2", "", {1, 100000}};
-inline constexpr Quantity kDa{"齿顶圆直径 da", "mm", kMeasuredLength};
+inline constexpr Quantity kDa{"几何参数（测量值或估算值） 齿顶圆直径 da", "mm", kMeasuredLength};
 inline constexpr Quantity kDa1{"齿顶圆直径 da1", "mm", kMeasuredLength};
 inline constexpr Quantity kDa2{"齿顶圆直径 da2", "mm", kMeasuredLength};
 inline constexpr Quantity kAw{"啮合中心距 a'", "mm", kMeasuredLength};

@@ -296,10 +296,15 @@ PairMeasure pairMeasure(const CyMeasureRecord& r) {
     return m;
 }
 
-std::optional<std::string> singleRecordFault(std::int32_t kind, const CyMeasureRecord& r) {
-    namespace q = measure_q;
+std::optional<std::string> singleListFault(std::int32_t kind, const CyMeasureRecord& r) {
     if (kind != kKindSingleExternal && kind != kKindSingleInternal) return fault(kMsgBadData);
     if (r.solveMode > 1) return fault("求解方式无效！");
+    return std::nullopt;
+}
+
+std::optional<std::string> singleRecordFault(std::int32_t kind, const CyMeasureRecord& r) {
+    namespace q = measure_q;
+    if (auto f = singleListFault(kind, r)) return f;
     if (auto f = commonFields(r)) return f;
     const int s = kind == kKindSingleInternal ? 1 : 0;
     const SingleMeasure m = singleMeasure(kind, r);
@@ -316,9 +321,14 @@ std::optional<std::string> singleRecordFault(std::int32_t kind, const CyMeasureR
     return singleResultFault(m.in, m.out);
 }
 
+std::optional<std::string> pairListFault(const CyMeasureRecord& r) {
+    if (r.type != 0 && r.type != 1) return fault("啮合类型无效！");
+    return std::nullopt;
+}
+
 std::optional<std::string> pairRecordFault(const CyMeasureRecord& r) {
     namespace q = measure_q;
-    if (r.type != 0 && r.type != 1) return fault("啮合类型无效！");
+    if (auto f = pairListFault(r)) return f;
     if (auto f = commonFields(r)) return f;
     const PairMeasure m = pairMeasure(r);
     if (!teeth(q::kZ1, m.in.z1) || !teeth(q::kZ2, m.in.z2)) return fault("齿数Z1、Z2应在1～100000之间！");

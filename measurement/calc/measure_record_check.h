@@ -69,11 +69,17 @@ std::optional<std::string> centreRefusal(const PairInput& in, double aw);
 // are not looked at. nullopt, or what is wrong with the field named.
 std::optional<std::string> singleRecordFault(std::int32_t kind, const CyMeasureRecord& r);
 std::optional<std::string> pairRecordFault(const CyMeasureRecord& r);
+// Their first rules alone: the gear kind and the solve mode of a single
+// gear, the mesh type of a pair, outside their lists.
+std::optional<std::string> singleListFault(std::int32_t kind, const CyMeasureRecord& r);
+std::optional<std::string> pairListFault(const CyMeasureRecord& r);
 
 // The refusal of a save whose record fails its check: the fault, then
 // "数据未保存。".
 std::string saveRefusal(const std::string& fault);
-// The refusal of a load: the loader's "使用的数据错误!" and the fault.
+// The refusal of a load whose record holds a kind or mode outside its list:
+// the loader's "使用的数据错误!" and the fault. (One with a value the check
+// refuses is refused by that fault: kavrin::refusedOnLoad.)
 std::string loadRefusal(const std::string& fault);
 
 }  // namespace measurement

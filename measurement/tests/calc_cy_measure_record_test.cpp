@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "fw/file.h"
+#include "measurement/calc/single_measure.h"
 #include "measurement/calc/single_report.h"
 #include "common/calc/design_file.h"
 
@@ -77,17 +78,20 @@ TEST(CyMeasureRecord, LoadersRefuseWhatIsNotTheirs) {
         const char* pair;
     };
     const Case cases[] = {
-        {"pair kind", [](auto& b) { b[4] = 2; }, kMsgPairFile, kMsgBadData},
+        // a single gear's record under the pair's kind: its teeth are no pair's
+        {"pair kind", [](auto& b) { b[4] = 2; }, kMsgPairFile, "齿数Z1、Z2应在1～100000之间！"},
         {"kind 3", [](auto& b) { b[4] = 3; }, kMsgBadData, kMsgNotPairFile},
         {"version 103", [](auto& b) { b[0] = 103; b[1] = 0; }, kavrin::kMsgOldFile, kavrin::kMsgOldFile},
         {"design word", [](auto& b) { std::memcpy(&b[36], "W_CYDESIGN\0", 11); }, kMsgNotMeasureFile, kMsgNotPairFile},
         {"short", [](auto& b) { b.resize(671); }, kMsgNotMeasureFile, kMsgNotPairFile},
         {"solve mode 2", [](auto& b) { b[664] = 2; }, kMsgBadData, kMsgNotPairFile},
-        {"mn NaN", [](auto& b) { std::memset(&b[64 + 304], 0xff, 8); }, kMsgBadData, kMsgNotPairFile},
-        {"Z 0", [](auto& b) { std::memset(&b[64 + 432], 0, 4); }, kMsgBadData, kMsgNotPairFile},
-        {"c* 0.5", [](auto& b) { double v = 0.5; std::memcpy(&b[64 + 80], &v, 8); }, kMsgBadData, kMsgNotPairFile},
+        {"mn NaN", [](auto& b) { std::memset(&b[64 + 304], 0xff, 8); }, kMsgModule, kMsgNotPairFile},
+        {"Z 0", [](auto& b) { std::memset(&b[64 + 432], 0, 4); }, "齿数Z应在1～100000之间！", kMsgNotPairFile},
+        {"c* 0.5", [](auto& b) { double v = 0.5; std::memcpy(&b[64 + 80], &v, 8); }, kMsgCStar, kMsgNotPairFile},
     };
-    // A value refusal gives the message and, on its next line, the field.
+    // The first line: a file not of the kind gets its loader's message (a
+    // list outside its list with the field on the next line); a record of
+    // the kind with a value out of range gets the refusal naming the value.
     for (const Case& c : cases) {
         auto b = good;
         c.change(b);

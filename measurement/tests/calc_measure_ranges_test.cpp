@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "common/tests/range_probes.h"
+#include "common/calc/record_check.h"
 #include "fuzz/report_text_check.h"
 #include "fw/file.h"
 #include "fw/format.h"
@@ -290,7 +291,7 @@ TEST(MeasureRanges, LoadAndSaveRefuseExactlyWhatTheRangeRefuses) {
                 }
                 ASSERT_TRUE(fault);
                 ASSERT_FALSE(loaded);
-                EXPECT_EQ(loaded.error(), loadRefusal(*fault));
+                EXPECT_EQ(loaded.error(), kavrin::refusedOnLoad(*fault));
                 if (partners) {
                     EXPECT_EQ(*fault, slot.refusal(held));
                 }
@@ -326,7 +327,7 @@ TEST(MeasureRanges, AbsurdValuesInTheFixturesAreRefusedNamingTheField) {
                     const std::string field = std::string(slot.q->name);
                     // The field's own messages name it in their words.
                     const bool named = l.error().find(field) != std::string::npos ||
-                                       l.error() == loadRefusal(slot.refusal(v)) ||
+                                       l.error() == kavrin::refusedOnLoad(slot.refusal(v)) ||
                                        l.error().find("棒直径") != std::string::npos;   // the pin's rule, tied to mn
                     EXPECT_TRUE(named) << l.error();
                     continue;
@@ -349,7 +350,7 @@ TEST(MeasureRanges, ModuleOutsideItsRangeIsRefusedAtLoad) {
     const CyMeasureRecord ext = singleBase(GearType::External);
     double held = 0;
     const Slot mn = f64("mn", 304, q::kMn, kModule);
-    EXPECT_EQ(load(0, put(ext, mn, 1e300, held)).error(), loadRefusal(kMsgModuleLarge));
-    EXPECT_EQ(load(0, put(ext, mn, -2, held)).error(), loadRefusal(kMsgModule));
-    EXPECT_EQ(load(0, put(ext, mn, 0.001, held)).error(), loadRefusal("法面模数 mn：请输入 0.01 到 100 之间的数值。"));
+    EXPECT_EQ(load(0, put(ext, mn, 1e300, held)).error(), kavrin::refusedOnLoad(kMsgModuleLarge));
+    EXPECT_EQ(load(0, put(ext, mn, -2, held)).error(), kavrin::refusedOnLoad(kMsgModule));
+    EXPECT_EQ(load(0, put(ext, mn, 0.001, held)).error(), kavrin::refusedOnLoad("法面模数 mn：请输入 0.01 到 100 之间的数值。"));
 }

@@ -12,6 +12,7 @@
 #include <limits>
 #include <random>
 
+#include "common/calc/record_check.h"
 #include "fw/file.h"
 #include "fw/format.h"
 #include "measurement/calc/measure_save.h"
@@ -267,7 +268,7 @@ TEST(MeasureRecordCheck, FindingsAreRefused) {
             continue;
         }
         ASSERT_FALSE(loaded) << c.name;
-        EXPECT_EQ(loaded.error(), loadRefusal(c.msg)) << c.name;
+        EXPECT_EQ(loaded.error(), kavrin::refusedOnLoad(c.msg)) << c.name;
         auto fault = c.kind == kKindPair ? pairRecordFault(c.r) : singleRecordFault(c.kind, c.r);
         EXPECT_EQ(fault.value_or(""), c.msg) << c.name;
     }

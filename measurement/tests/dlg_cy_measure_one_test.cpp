@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/calc/record_check.h"
 #include "fw/file.h"
 #include "fw/exchange.h"
 #include "fw/format.h"
@@ -325,9 +326,9 @@ TEST_F(MeasureOneDlgTest, RefusedFilesLeaveEveryField) {
         {variant("short.cyb", [](auto& b) { b.resize(600); }), kMsgNotMeasureFile},
         {variant("kind3.cyb", [](auto& b) { b[4] = 3; }), kMsgBadData},
         {variant("mode2.cyb", [](auto& b) { b[64 + 600] = 2; }), loadRefusal("求解方式无效！")},
-        {variant("nomodule.cyb", [](auto& b) { std::memset(&b[64 + 304], 0, 8); }), loadRefusal(kMsgModule)},
+        {variant("nomodule.cyb", [](auto& b) { std::memset(&b[64 + 304], 0, 8); }), kavrin::refusedOnLoad(kMsgModule)},
         {variant("deviation.cyb", [](auto& b) { double v = -0.05; std::memcpy(&b[64 + 376], &v, 8); }),
-         loadRefusal(kMsgDeviation)},
+         kavrin::refusedOnLoad(kMsgDeviation)},
     };
     for (const Case& c : cases) {
         m_s.answerOpen(c.path);

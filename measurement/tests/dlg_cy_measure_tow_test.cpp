@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "common/calc/record_check.h"
 #include "cylindrical/cygeom_check_dlg.h"
 #include "cylindrical/cygeom_cut_dlg.h"
 #include "fw/exchange.h"
@@ -150,7 +151,7 @@ TEST_F(MeasureTowDlgTest, LoadRefusesARootDiameterOutsideItsRange) {
         const fs::path file = m_data / "root.cyb";
         ASSERT_TRUE(fw::writeFile(file, bytes));
         m_s.answerOpen(file);
-        m_s.expectMessage(loadRefusal(c.fault));
+        m_s.expectMessage(kavrin::refusedOnLoad(c.fault));
         run([&](Running& d) {
             enterPair(d, "60");
             d.click(D::IDC_TRIAL);

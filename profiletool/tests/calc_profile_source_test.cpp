@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "common/calc/record_check.h"
 #include "cylindrical/calc/geometry_design.h"
 #include "fw/file.h"
 #include "fw/format.h"
@@ -110,7 +111,8 @@ TEST(ProfileSource, InternalPairAndAngleFieldOrder) {
 
 // The tool's own hints for a file without a finished geometry or with an
 // unknown mesh; every other fault in the records is the geometry sheet's
-// loader's refusal, naming the field and its range.
+// loader's refusal, naming the field and its range (first; a list index
+// outside its list after the loader's message).
 TEST(ProfileSource, RefusedDesignFiles) {
     struct Case {
         const char* name;
@@ -137,17 +139,17 @@ TEST(ProfileSource, RefusedDesignFiles) {
          }(),
          kHintUnfinished, Disable::ReadOkFilletShrinkage},
         {"mesh 2", with([](auto& g) { g.meshType = 2; }), kHintBadMesh, Disable::ReadOk},
-        {"Z1 −5", with([](auto& g) { g.z1 = -5; }), loader + "齿数 Z1：请输入 1 到 100000 之间的整数。",
+        {"Z1 −5", with([](auto& g) { g.z1 = -5; }), kavrin::refusedOnLoad("齿数 Z1：请输入 1 到 100000 之间的整数。"),
          Disable::ReadOkFilletShrinkage},
-        {"NaN mn", with([](auto& g) { g.mn = std::nan(""); }), loader + "法面模数 mn：请输入 0.01 到 100 之间的数值。",
+        {"NaN mn", with([](auto& g) { g.mn = std::nan(""); }), kavrin::refusedOnLoad("法面摸数 m：请输入 0.01 到 100 之间的数值。"),
          Disable::ReadOkFilletShrinkage},
         {"c* index 3", with([](auto& g) { g.cStarIndex = 3; }), loader + "径向齿隙系数 C：不是可选的一项。",
          Disable::ReadOkFilletShrinkage},
-        {"αn minutes 60", with([](auto& g) { g.alphaNMin = 60; }), loader + "αn 分：请输入 0 到 59 之间的整数。",
+        {"αn minutes 60", with([](auto& g) { g.alphaNMin = 60; }), kavrin::refusedOnLoad("α 分：请输入 0 到 59 之间的整数。"),
          Disable::ReadOkFilletShrinkage},
         // The preliminary record is checked as the geometry sheet checks it.
         {"preliminary without its ratio", cylindrical::geometryDesignFileBytes(noRatio, examplePair(), kTime),
-         loader + *cylindrical::checkCyPreRecord(noRatio), Disable::ReadOkFilletShrinkage},
+         kavrin::refusedOnLoad(*cylindrical::checkCyPreRecord(noRatio)), Disable::ReadOkFilletShrinkage},
     };
     for (const Case& c : cases) {
         auto r = readProfileSource(c.file);
@@ -276,7 +278,7 @@ TEST(ProfileSource, MeasurementKinds) {
     auto steep = measurement::cyMeasureFileBytes(1, m, kTime);
     const double hugeModule = 1e300;
     std::memcpy(steep.data() + 64 + 304, &hugeModule, 8);
-    EXPECT_EQ(readProfileSource(steep).error().hint, measurement::loadRefusal(measurement::kMsgModuleLarge));
+    EXPECT_EQ(readProfileSource(steep).error().hint, kavrin::refusedOnLoad(measurement::kMsgModuleLarge));
 
     auto badKind = measurement::cyMeasureFileBytes(1, m, kTime);
     const std::int32_t three = 3;
@@ -386,7 +388,7 @@ TEST(ProfileSource, DefaultsPassTheirFieldsAndAbsurdModulesAreRefused) {
         auto r = readProfileSource(designFile(g));
         ASSERT_FALSE(r) << mn;
         EXPECT_EQ(r.error().hint,
-                  std::string(cylindrical::kMsgNotDesignFile) + "\n法面模数 mn：请输入 0.01 到 100 之间的数值。")
+                  kavrin::refusedOnLoad("法面摸数 m：请输入 0.01 到 100 之间的数值。"))
             << mn;
     }
     cylindrical::CyGeomRecord g = examplePair();

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "cylindrical/calc/geometry_design.h"
+#include "common/calc/record_check.h"
 #include "fw/file.h"
 #include "measurement/calc/cy_measure_record.h"
 #include "measurement/calc/measure_record_check.h"
@@ -52,7 +53,7 @@ inline std::vector<std::uint8_t> withDouble(std::vector<std::uint8_t> file, std:
 }
 
 // Files another calculator's record check refuses, and the refusal the tool
-// shows: that loader's words and the fault, naming the field and its range.
+// shows: the fault first, naming the field and its range.
 struct RefusedFile {
     const char* name;
     std::vector<std::uint8_t> file;
@@ -61,15 +62,14 @@ struct RefusedFile {
 
 inline std::vector<RefusedFile> refusedByTheirRecordChecks() {
     // Geometry record fields: 64 + 376 + offset (mn +24, yn +80, Σx +88, xn1 +96).
-    const std::string design = std::string(cylindrical::kMsgNotDesignFile) + "\n";
     return {
-        {"Σx 1e300", withDouble(geometryExample(), 528, 1e300), design + "总变位系数 χnΣ：请输入 -10 到 10 之间的数值。"},
-        {"yn 1e300", withDouble(geometryExample(), 520, 1e300), design + "法面中心距变动系数 yn：请输入 -20 到 20 之间的数值。"},
-        {"xn1 6", withDouble(geometryExample(), 536, 6), design + "变位系数 χn1：请输入 -5 到 5 之间的数值。"},
-        {"mn 1e-300", withDouble(geometryExample(), 464, 1e-300), design + "法面模数 mn：请输入 0.01 到 100 之间的数值。"},
+        {"Σx 1e300", withDouble(geometryExample(), 528, 1e300), kavrin::refusedOnLoad("总变位系数 χnΣ：请输入 -10 到 10 之间的数值。")},
+        {"yn 1e300", withDouble(geometryExample(), 520, 1e300), kavrin::refusedOnLoad("法面中心距变动系数 yn：请输入 -20 到 20 之间的数值。")},
+        {"xn1 6", withDouble(geometryExample(), 536, 6), kavrin::refusedOnLoad("χn1：请输入 -5 到 5 之间的数值。")},
+        {"mn 1e-300", withDouble(geometryExample(), 464, 1e-300), kavrin::refusedOnLoad("法面摸数 m：请输入 0.01 到 100 之间的数值。")},
         // Measurement record: 64 + 144 is df1.
         {"measured pair df1 1000", withDouble(measuredPair(), 208, 1000),
-         measurement::loadRefusal("小齿轮齿根圆直径df1应在0.000001～44mm之间（小于齿顶圆直径）！")},
+         kavrin::refusedOnLoad("小齿轮齿根圆直径df1应在0.000001～44mm之间（小于齿顶圆直径）！")},
     };
 }
 

@@ -209,13 +209,18 @@ std::vector<std::uint8_t> cySmFileBytes(const CySmRecord& r, std::int64_t timeSt
     return kavrin::designFileBytes(kavrin::makeHeader(kCySmKind, kavrin::kWordCySmDesign, timeStamp), records);
 }
 
-std::optional<std::string> cySmRecordFault(const CySmRecord& r) {
-    const SmInput& in = r.in;
-    const int pattern = static_cast<int>(in.pattern);
+std::optional<std::string> cySmListFault(const CySmRecord& r) {
+    const int pattern = static_cast<int>(r.in.pattern);
     if (pattern < 0 || pattern >= kPatternCount) return fault("安装方式无效！");
     if (r.moduleIndex < 0 || r.moduleIndex >= kModuleCount ||
-        in.mn != kModules[static_cast<std::size_t>(r.moduleIndex)])
+        r.in.mn != kModules[static_cast<std::size_t>(r.moduleIndex)])
         return fault("模数不是模数表中的数值！");
+    return std::nullopt;
+}
+
+std::optional<std::string> cySmRecordFault(const CySmRecord& r) {
+    const SmInput& in = r.in;
+    if (auto f = cySmListFault(r)) return f;
     if (in.alpha != kAlpha || in.haStar != kHaStar || in.cStar != kCStar)
         return fault("齿形角、齿顶高系数或径向间隙系数不是基本齿廓的数值！");
     if (!plainNumber(r.rhoF) || std::abs(r.rhoF - 0.2 * in.mn) > 1e-12) return fault("齿根圆角半径ρ应为0.2·m！");
@@ -261,8 +266,9 @@ fw::Expected<CySmRecord, std::string> loadCySmFile(std::span<const std::uint8_t>
     auto r = readCySmRecord(file.subspan(kavrin::CDataFileHeader::kSize, CySmRecord::kSize));
     if (!r) return refuse();
     // The pattern and the module index, subscripts of the dialog, are
-    // checked first of all.
-    if (auto f = cySmRecordFault(*r)) return fw::unexpected(std::string(kMsgNotSmFile) + "\n" + *f);
+    // checked first of all: outside their lists the file is none of ours.
+    if (auto f = cySmListFault(*r)) return fw::unexpected(std::string(kMsgNotSmFile) + "\n" + *f);
+    if (auto f = cySmRecordFault(*r)) return fw::unexpected(kavrin::refusedOnLoad(*f));
     return *r;
 }
 

@@ -65,10 +65,13 @@ inline constexpr const char* kMsgNotSmFile = "不是小模数齿轮对的设计�
 // the field and its range), no number is subnormal, and the results pass the
 // rules of resultRuleFault. nullopt, or what is wrong with the field named.
 std::optional<std::string> cySmRecordFault(const CySmRecord& r);
+// Its first rules alone: the pattern and the module's list index.
+std::optional<std::string> cySmListFault(const CySmRecord& r);
 
 // All checks of a load before anything changes: length, header word and
-// version (refused with kMsgNotSmFile), then cySmRecordFault (refused with
-// kMsgNotSmFile and the fault).
+// version (refused with kMsgNotSmFile), the pattern and the module index
+// (kMsgNotSmFile and the fault), then cySmRecordFault (the fault, which
+// names the value: kavrin::refusedOnLoad).
 fw::Expected<CySmRecord, std::string> loadCySmFile(std::span<const std::uint8_t> file);
 
 // The refusal of a save whose record fails its check.

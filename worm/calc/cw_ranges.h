@@ -5,7 +5,8 @@
 // with these bounds; u keeps its own refusal over kU) and the derived inputs
 // it refuses (unusableInput), the geometry dialogs' edited values (θ, ρ,
 // de2, ..., taken only when the record with them passes its check), and the
-// rating's input fields, span, power dialog and b2 dialog (rating::inputRange).
+// rating's input fields, span, power dialog and b2 dialog (rating::inputRange,
+// under the labels of its fields: ranges::rated).
 //
 // The calculators' own ranges hold: the ratio u 5 to 70, Z1 1 to 10, Z2 1 to
 // 1000, the standard module 1 to 40 mm and worm diameter 18 to 400 mm (their
@@ -89,11 +90,11 @@ inline constexpr Quantity kGamma{"蜗杆分度圆柱导程角 γ", "°", kAcute}
 inline constexpr Quantity kAlphaN{"蜗杆法向压力角 αn", "°", kAcute};
 inline constexpr Quantity kAlphaX{"蜗杆轴向压力角 αx", "°", kAcute};
 inline constexpr Quantity kAw{"啮合中心距 a'", "mm", kLength};
-inline constexpr Quantity kB1{"蜗杆齿宽 b1", "mm", kLength};
+inline constexpr Quantity kB1{"齿宽 b1", "mm", kLength};
 inline constexpr Quantity kB2{"蜗轮齿宽 b2", "mm", kLength};
 inline constexpr Quantity kDa1{"蜗杆齿顶圆直径 da1", "mm", kLength};
 inline constexpr Quantity kDa2{"蜗轮喉圆直径 da2", "mm", kLength};
-inline constexpr Quantity kDe2{"蜗轮外圆直径 de2", "mm", kLength};
+inline constexpr Quantity kDe2{"外圆直径 de2", "mm", kLength};
 inline constexpr Quantity kDf1{"蜗杆齿根圆直径 df1", "mm", kLength};
 inline constexpr Quantity kDf2{"蜗轮齿根圆直径 df2", "mm", kLength};
 inline constexpr Quantity kDm2{"蜗轮中圆直径 dm2", "mm", kLength};
@@ -113,7 +114,7 @@ inline constexpr Quantity kMx{"蜗杆轴面模数 mx", "mm", kModule};
 inline constexpr Quantity kPx1{"蜗杆轴向齿距 Px1", "mm", kLength};
 inline constexpr Quantity kPz1{"蜗杆螺旋线导程 Pz1", "mm", kLength};
 inline constexpr Quantity kRg{"蜗轮喉部半径 Rg", "mm", kLength};
-inline constexpr Quantity kTheta{"蜗轮齿宽角 θ", "°", {0.001, 180}};
+inline constexpr Quantity kTheta{"齿宽角 θ", "°", {0.001, 180}};
 inline constexpr Quantity kSn{"蜗杆法向弦齿厚 Sn", "mm", kHeight};
 inline constexpr Quantity kX2{"蜗轮变位系数 χ2", "", bound::kShift};
 // The ordinary family (ZA, ZN, ZI, ZK) and ZC3.
@@ -128,9 +129,9 @@ inline constexpr Quantity kGammaB{"基圆柱导程角 γb", "°", kAcute};
 inline constexpr Quantity kPbn{"法向基节 Pbn", "mm", kLength};
 // ZC1.
 inline constexpr Quantity kRhoN{"蜗杆法面齿廓曲率半径 ρn", "mm", kLength};
-inline constexpr Quantity kDs{"磨轮直径 ds", "mm", {300, 700}};
+inline constexpr Quantity kDs{"磨轮外径 du", "mm", {300, 700}};
 inline constexpr Quantity kAu{"磨削中心距 Au", "mm", kLength};
-inline constexpr Quantity kRhoDisc{"磨轮轴面圆弧半径 ρ", "mm", kLength};
+inline constexpr Quantity kRhoDisc{"磨轮轴面齿廓弧半径 ρ", "mm", kLength};
 inline constexpr Quantity kSx{"蜗杆轴向弦齿厚 Sx", "mm", kHeight};
 inline constexpr Quantity kDh{"对刀试棒直径 dH", "mm", kLength};
 inline constexpr Quantity kL1{"圆弧中心轴向座标 L1", "mm", {-kLength.upper, kLength.upper}};   // signed
@@ -146,6 +147,25 @@ inline constexpr Quantity kCy{"齿廓圆弧中心径向座标 cy", "mm", kLength
 
 // ---- the strength rating's typed span (no record stores it) ----
 inline constexpr Quantity kSpan{"跨距 L", "mm", {1, bound::kLength.upper}};
+
+// ---- the strength rating's fields: the records' ranges, under the labels
+// of the rating dialog (CCwproDlg), its power dialog (CCwNDlg) and its
+// worm gear width dialog (CCwproB2Dlg) ----
+namespace rated {
+inline constexpr Quantity kD1w{"d'1", "mm", geom::kD1w.bounds};
+inline constexpr Quantity kDm2{"dm2", "mm", geom::kDm2.bounds};
+inline constexpr Quantity kGammaW{"γ'", "°", geom::kGammaW.bounds};
+inline constexpr Quantity kAlphaN{"αn", "°", geom::kAlphaN.bounds};
+inline constexpr Quantity kAlphaX{"αx", "°", geom::kAlphaX.bounds};
+inline constexpr Quantity kU{"u", "", ranges::kU.bounds};
+inline constexpr Quantity kAw{"a'", "mm", geom::kAw.bounds};
+inline constexpr Quantity kM{"m", "mm", geom::kMx.bounds};
+inline constexpr Quantity kPower{"传递功率 N", "kW", ranges::kP.bounds};
+inline constexpr Quantity kN1{"n1", "r/min", ranges::kN1.bounds};
+inline constexpr Quantity kDialogPower{"传动功率 N", "kW", ranges::kP.bounds};
+inline constexpr Quantity kDialogN1{"蜗杆转速 n1", "r/min", ranges::kN1.bounds};
+inline constexpr Quantity kB2{"输入蜗轮齿宽 b", "mm", geom::kB2.bounds};
+}  // namespace rated
 
 // The rule a value outside q breaks, in the words the worm checks use:
 // "应在5～70之间", "应在1～40mm之间", an angle "应在0°～90°之间" (its ends

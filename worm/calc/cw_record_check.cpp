@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "common/calc/record_check.h"
 #include "fw/format.h"
 
 namespace worm {
@@ -38,6 +39,12 @@ public:
         if (!m_fault && !ok) m_fault = RecordFault{std::string(field), rule};
         return *this;
     }
+    // The status word or an enumeration: outside its list the record is
+    // none of this kind.
+    Check& listed(bool ok, std::string_view field, const std::string& rule) {
+        if (!m_fault && !ok) m_fault = RecordFault{std::string(field), rule, std::nullopt, true};
+        return *this;
+    }
     std::optional<RecordFault> fault() const { return m_fault; }
 
 private:
@@ -65,8 +72,8 @@ Family familyOf(std::int32_t status) {
 std::optional<RecordFault> checkPreRecord(const CwPreRecord& r) {
     namespace q = ranges;
     Check c;
-    c.rule(r.status == kPreStatus, "状态字", "应为301")
-        .rule(validWormType(code(r.type)), "蜗杆形式", "无效")
+    c.listed(r.status == kPreStatus, "状态字", "应为301")
+        .listed(validWormType(code(r.type)), "蜗杆形式", "无效")
         .positive(q::kN1, r.n1)
         .positive(q::kN2, r.n2)
         .within(q::kU, r.u)
@@ -99,9 +106,9 @@ std::optional<RecordFault> checkGeomRecord(const CwGeomRecord& g, bool calculate
     const Family fam = familyOf(g.status);
     const bool zc = fam == Zc1 || fam == Zc3;
     Check c;
-    c.rule(fam != NoFamily, "状态字", "应为302、30201或30203")
-        .rule(zc ? g.type == WormType::ZC : validWormType(code(g.type)) && g.type != WormType::ZC, "蜗杆形式",
-              "与几何计算不符")
+    c.listed(fam != NoFamily, "状态字", "应为302、30201或30203")
+        .listed(zc ? g.type == WormType::ZC : validWormType(code(g.type)) && g.type != WormType::ZC, "蜗杆形式",
+                "与几何计算不符")
         .count(q::kZ1, g.z1)
         .count(q::kZ2, g.z2)
         .positive(q::kQ, g.q)
@@ -195,7 +202,8 @@ std::optional<RecordFault> checkDesign(const CwPreRecord& pre, const CwGeomRecor
 
 std::string saveRefusal(const RecordFault& f) { return f.text() + "，数据未保存！"; }
 std::string loadRefusal(std::string_view loaderText, const RecordFault& f) {
-    return std::string(loaderText) + "\n" + f.text() + "！";
+    if (f.notThisKind) return std::string(loaderText) + "\n" + f.text() + "！";
+    return kavrin::refusedOnLoad(f.text() + "！");
 }
 std::string resultRefusal(const RecordFault& f) {
     return f.range ? kavrin::resultNotTaken(*f.range) : "计算结果无效：" + f.text() + "！";

@@ -31,6 +31,7 @@ struct RecordFault {
     std::string field;   // "蜗轮齿宽 b2"
     std::string rule;    // "应为正值"
     std::optional<kavrin::Quantity> range = std::nullopt;
+    bool notThisKind = false;   // the status word or the worm type: no record of this kind
     std::string text() const { return field + rule; }
     bool operator==(const RecordFault&) const = default;
 };
@@ -57,8 +58,10 @@ std::optional<RecordFault> checkDesign(const CwPreRecord& pre, const CwGeomRecor
 
 // The refusal of a save: "<field><rule>，数据未保存！"
 std::string saveRefusal(const RecordFault& f);
-// The refusal of a load whose record the check refuses: the loader's own
-// "not this kind of data" text, a line break and "<field><rule>！".
+// The refusal of a load whose record the check refuses: for a status word or
+// worm type outside its list the loader's own "not this kind of data" text,
+// a line break and "<field><rule>！"; for a value "<field><rule>！" first
+// (kavrin::refusedOnLoad).
 std::string loadRefusal(std::string_view loaderText, const RecordFault& f);
 // The refusal of a calculation whose result the check refuses: a value
 // outside its quantity's range as every calculator words it

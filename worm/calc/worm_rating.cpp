@@ -147,18 +147,18 @@ Quantities staleAfter(Quantities changed, bool loaded) {
 }
 
 const kavrin::Quantity* inputRange(Quantity field) {
-    namespace g = ranges::geom;
+    namespace r = ranges::rated;
     switch (field) {
-    case Quantity::D1w: return &g::kD1w;
-    case Quantity::Dm2: return &g::kDm2;
-    case Quantity::GammaW: return &g::kGammaW;
-    case Quantity::AlphaN: return &g::kAlphaN;
-    case Quantity::AlphaX: return &g::kAlphaX;
-    case Quantity::U: return &ranges::kU;
-    case Quantity::Aw: return &g::kAw;
-    case Quantity::M: return &g::kMx;
-    case Quantity::Power: return &ranges::kP;
-    case Quantity::N1: return &ranges::kN1;
+    case Quantity::D1w: return &r::kD1w;
+    case Quantity::Dm2: return &r::kDm2;
+    case Quantity::GammaW: return &r::kGammaW;
+    case Quantity::AlphaN: return &r::kAlphaN;
+    case Quantity::AlphaX: return &r::kAlphaX;
+    case Quantity::U: return &r::kU;
+    case Quantity::Aw: return &r::kAw;
+    case Quantity::M: return &r::kM;
+    case Quantity::Power: return &r::kPower;
+    case Quantity::N1: return &r::kN1;
     case Quantity::Span: return &ranges::kSpan;
     default: return nullptr;
     }

@@ -239,8 +239,8 @@ TEST(CwRangesText, RefusalsNameTheFieldAndItsRange) {
         double v;
         const char* text;
     } geomCases[] = {
-        {&CwGeomRecord::theta, 0, "蜗轮齿宽角 θ应在0°～180°之间"},
-        {&CwGeomRecord::theta, 1e308, "蜗轮齿宽角 θ应在0°～180°之间"},
+        {&CwGeomRecord::theta, 0, "齿宽角 θ应在0°～180°之间"},
+        {&CwGeomRecord::theta, 1e308, "齿宽角 θ应在0°～180°之间"},
         {&CwGeomRecord::b2, 0, "蜗轮齿宽 b2应为正值"},
         {&CwGeomRecord::b2, 1e-300, "蜗轮齿宽 b2应在0.000001～10000000mm之间"},
         {&CwGeomRecord::x2, -1e300, "蜗轮变位系数 χ2应在-5～5之间"},
@@ -269,7 +269,7 @@ TEST(CwRangesText, ARefusedResultIsWordedAsEveryCalculatorWordsIt) {
         {&CwGeomRecord::b2, 0, "计算结果未被采用：蜗轮齿宽 b2 应在 0.000001 到 10000000 mm 之间。请检查输入数据！"},
         {&CwGeomRecord::b2, std::nan(""), kavrin::resultNotTaken(g::kB2)},
         {&CwGeomRecord::x2, 6, "计算结果未被采用：蜗轮变位系数 χ2 应在 -5 到 5 之间。请检查输入数据！"},
-        {&CwGeomRecord::de2, geom.da2 - 1, "计算结果无效：蜗轮外圆直径 de2应大于喉圆直径da2！"},
+        {&CwGeomRecord::de2, geom.da2 - 1, "计算结果无效：外圆直径 de2应大于喉圆直径da2！"},
     };
     for (const auto& c : cases) {
         CwGeomRecord r = geom;

@@ -257,11 +257,11 @@ TEST_F(ArcGmDlgTest, Zc1EditedValuesThatAreNoWormPairAreRefused) {
         std::string message;
     };
     const Case cases[] = {
-        {D::IDC_DE2, "-7", "蜗轮外圆直径 de2应为正值！"},
-        {D::IDC_DE2, "100", "蜗轮外圆直径 de2应大于喉圆直径da2！"},
+        {D::IDC_DE2, "-7", "外圆直径 de2应为正值！"},
+        {D::IDC_DE2, "100", "外圆直径 de2应大于喉圆直径da2！"},
         {D::IDC_B1, "1e300", arc::kMsgFaceWidthRange},
-        {D::IDC_THETA, "0", "蜗轮齿宽角 θ应在0°～180°之间！"},
-        {D::IDC_THETA, "1e308", "蜗轮齿宽角 θ应在0°～180°之间！"},
+        {D::IDC_THETA, "0", "齿宽角 θ应在0°～180°之间！"},
+        {D::IDC_THETA, "1e308", "齿宽角 θ应在0°～180°之间！"},
     };
     int r = run<D>([&](Running& d) {
         load<D>(d, m_file);

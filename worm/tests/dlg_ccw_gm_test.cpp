@@ -301,9 +301,9 @@ TEST_F(CCwGmDlgTest, EditedValuesThatAreNoWormPairAreRefused) {
         std::string message;
     };
     const Case cases[] = {
-        {D::IDC_THETA, "0", "蜗轮齿宽角 θ应在0°～180°之间！"},
-        {D::IDC_THETA, "1e308", "蜗轮齿宽角 θ应在0°～180°之间！"},
-        {D::IDC_THETA, "-30", "蜗轮齿宽角 θ应在0°～180°之间！"},
+        {D::IDC_THETA, "0", "齿宽角 θ应在0°～180°之间！"},
+        {D::IDC_THETA, "1e308", "齿宽角 θ应在0°～180°之间！"},
+        {D::IDC_THETA, "-30", "齿宽角 θ应在0°～180°之间！"},
         {D::IDC_RHO, "-5", "齿根圆角半径 ρf应为正值！"},
         {D::IDC_RHO, "0", "齿根圆角半径 ρf应为正值！"},
         {D::IDC_DE2, "-100", geo::kMsgDe2Small},

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "common/calc/record_check.h"
 #include "fw/clock.h"
 #include "fw/file.h"
 #include "common/tests/range_probes.h"
@@ -549,7 +550,7 @@ TEST_F(CcwPrDlgTest, ALoadedValueTheFieldRefusesIsRefusedAtLoad) {
         const fs::path path = m_data / "absurd.cwb";
         ASSERT_TRUE(fw::writeFile(path, bytes));
         m_s.answerOpen(path);
-        m_s.expectMessage(std::string(kMsgNoCalcOrGeomFull) + "\n" + fault);
+        m_s.expectMessage(kavrin::refusedOnLoad(fault));
         int r = run([&](Running& d) {
             d.click(D::IDC_LOAD);
             EXPECT_EQ(d.text(D::IDC_P), "0");

@@ -734,11 +734,11 @@ TEST_F(CCwproDlgTest, ResultsThatAreNoNumberStopTheirStep) {
         };
     };
     const std::vector<Case> cases{
-        {"γ' 90", typed(D::IDC_GAMMA_W, "90"), "蜗杆节圆柱导程角 γ'应在0°～90°之间！", D::IDC_GAMMA_W, nullptr},
-        {"γ' 1e308", typed(D::IDC_GAMMA_W, "1e308"), "蜗杆节圆柱导程角 γ'应在0°～90°之间！", D::IDC_GAMMA_W,
+        {"γ' 90", typed(D::IDC_GAMMA_W, "90"), "γ'应在0°～90°之间！", D::IDC_GAMMA_W, nullptr},
+        {"γ' 1e308", typed(D::IDC_GAMMA_W, "1e308"), "γ'应在0°～90°之间！", D::IDC_GAMMA_W,
          nullptr},
-        {"αn 90", typed(D::IDC_ALPHA_N, "90"), "蜗杆法向压力角 αn应在0°～90°之间！", D::IDC_ALPHA_N, nullptr},
-        {"αx 95", typed(D::IDC_ALPHA_X, "95"), "蜗杆轴向压力角 αx应在0°～90°之间！", D::IDC_ALPHA_X, nullptr},
+        {"αn 90", typed(D::IDC_ALPHA_N, "90"), "αn应在0°～90°之间！", D::IDC_ALPHA_N, nullptr},
+        {"αx 95", typed(D::IDC_ALPHA_X, "95"), "αx应在0°～90°之间！", D::IDC_ALPHA_X, nullptr},
         // v ≈ 618 m/s: ρ 0.83, γ' + ρ = 90.33°.
         {"γ' + ρ above 90°",
          [](Running& d, fwtest::Session&) {

@@ -44,16 +44,22 @@ namespace bevel::cone_geom {
 
 using kavrin::Quantity;
 
-// The inputs the preliminary record shares: its ranges, the names the
-// geometry fields show.
-inline constexpr Quantity kAlphaDeg{"齿形角α 度", "°", cone_pre::kAlphaDeg.bounds};
-inline constexpr Quantity kAlphaMin{"齿形角α 分", "′", cone_pre::kAlphaMin.bounds};
-inline constexpr Quantity kAlphaSec{"齿形角α 秒", "″", cone_pre::kAlphaSec.bounds};
-inline constexpr Quantity kBetaDeg{"螺旋角β 度", "°", cone_pre::kBetaDeg.bounds};
-inline constexpr Quantity kBetaMin{"螺旋角β 分", "′", cone_pre::kBetaMin.bounds};
-inline constexpr Quantity kBetaSec{"螺旋角β 秒", "″", cone_pre::kBetaSec.bounds};
+// The inputs the preliminary record shares: its ranges, the labels of the
+// geometry dialogs' fields (the α and β parts of the straight and the spiral
+// dialog, whose helix angle is βm; ha*, φR and b of all three). Where the
+// dialogs label a field differently, each kind has its entry (KindInputs);
+// the names here are those of the slots a kind's dialog does not show.
+inline constexpr Quantity kAlphaDeg{"α 度", "°", cone_pre::kAlphaDeg.bounds};
+inline constexpr Quantity kAlphaMin{"α 分", "′", cone_pre::kAlphaMin.bounds};
+inline constexpr Quantity kAlphaSec{"α 秒", "″", cone_pre::kAlphaSec.bounds};
+inline constexpr Quantity kBetaDeg{"β 度", "°", cone_pre::kBetaDeg.bounds};
+inline constexpr Quantity kBetaMin{"β 分", "′", cone_pre::kBetaMin.bounds};
+inline constexpr Quantity kBetaSec{"β 秒", "″", cone_pre::kBetaSec.bounds};
+inline constexpr Quantity kBetaMDeg{"βm 度", "°", cone_pre::kBetaDeg.bounds};
+inline constexpr Quantity kBetaMMin{"βm 分", "′", cone_pre::kBetaMin.bounds};
+inline constexpr Quantity kBetaMSec{"βm 秒", "″", cone_pre::kBetaSec.bounds};
 inline constexpr Quantity kCStar{"齿顶隙系数c*", "", cone_pre::kCStar.bounds};
-inline constexpr Quantity kHaStar{"齿顶高系数ha*", "", cone_pre::kHaStar.bounds};
+inline constexpr Quantity kHaStar{"齿顶高系数 ha*", "", cone_pre::kHaStar.bounds};
 inline constexpr Quantity kX1{"高变位系数χ1", "", cone_pre::kX1.bounds};
 inline constexpr Quantity kX2{"高变位系数χ2", "", cone_pre::kX2.bounds};
 inline constexpr Quantity kXt1{"切向变位系数χτ1", "", cone_pre::kXt1.bounds};
@@ -63,25 +69,43 @@ inline constexpr Quantity kMt{"模数mt", "mm", cone_pre::given(cone_pre::kMt).b
 inline constexpr Quantity kZ1{"小齿轮齿数Z1", "", cone_pre::given(cone_pre::kZ1).bounds};
 inline constexpr Quantity kZ2{"大齿轮齿数Z2", "", cone_pre::given(cone_pre::kZ2).bounds};
 
-// The kinds' own rules within those ranges (open ends as the next double).
-inline constexpr Quantity kCStarStraight{"齿顶隙系数c*", "", {4.9406564584124654e-324, 0.3}};
-inline constexpr Quantity kCStarSpiral{"齿顶隙系数c*", "", {4.9406564584124654e-324, 0.49999999999999994}};
-inline constexpr Quantity kHaStarStraight{"齿顶高系数ha*", "", {0.80000000000000004, 1.0}};
-inline constexpr Quantity kHaStarCurved{"齿顶高系数ha*", "", {4.9406564584124654e-324, 1.0}};
-inline constexpr Quantity kPhiRStraight{"齿宽系数φR", "", {0.25, 0.3333333333333333}};
+// The kinds' own rules within those ranges (open ends as the next double),
+// named as the kind's dialog labels its field.
+inline constexpr Quantity kCStarStraight{"齿顶隙系数 C", "", {4.9406564584124654e-324, 0.3}};
+inline constexpr Quantity kCStarSpiral{"齿顶隙系数 c*", "", {4.9406564584124654e-324, 0.49999999999999994}};
+inline constexpr Quantity kHaStarStraight{"齿顶高系数 ha*", "", {0.80000000000000004, 1.0}};
+inline constexpr Quantity kHaStarCurved{"齿顶高系数 ha*", "", {4.9406564584124654e-324, 1.0}};
+inline constexpr Quantity kPhiRStraight{"φR", "", {0.25, 0.3333333333333333}};
 
 // Inputs of the geometry step alone.
-inline constexpr Quantity kPhiR{"齿宽系数φR", "", {0.01, 0.99}};
-inline constexpr Quantity kRf{"齿根圆角系数rf", "", {0.001, 2}};
-inline constexpr Quantity kD0{"刀盘名义直径d0", "mm", {12.7, 10000}};
+inline constexpr Quantity kPhiR{"φR", "", {0.01, 0.99}};
+inline constexpr Quantity kRf{"齿根圆角系数 rf", "", {0.001, 2}};
+inline constexpr Quantity kD0{"自定义刀盘名义直径 d0", "mm", {12.7, 10000}};
 inline constexpr Quantity kDh{"齿高变位量Δh", "mm", {-kavrin::bounds::kModule.upper, kavrin::bounds::kModule.upper}};
+
+// The inputs each kind's dialog labels in its own words: straight teeth
+// (CBelmarLenDlg), spiral and zerol teeth (CBelmarArcDlg), cycloidal teeth
+// (CBelmarAolDlg and its shift dialog, which show no c*, χ2 or χτ). The
+// record check of a kind names a value as that kind's dialog does.
+struct KindInputs {
+    Quantity mt, cStar, x1, x2, xt1, xt2;
+};
+inline constexpr KindInputs kStraightInputs{
+    {"模数 m", "mm", kMt.bounds},     {"齿顶隙系数 C", "", kCStar.bounds}, {"变位系数 χ1", "", kX1.bounds},
+    {"变位系数 χ2", "", kX2.bounds}, {"χτ1", "", kXt1.bounds},          {"χτ2", "", kXt2.bounds}};
+inline constexpr KindInputs kSpiralInputs{
+    {"模数 m", "mm", kMt.bounds},          {"齿顶隙系数 c*", "", kCStar.bounds},
+    {"高变位系数 χ1", "", kX1.bounds},      {"高变位系数 χ2", "", kX2.bounds},
+    {"切向变位系数 χτ1", "", kXt1.bounds}, {"切向变位系数 χτ2", "", kXt2.bounds}};
+inline constexpr KindInputs kCycloidalInputs{{"端面模数 mt", "mm", kMt.bounds}, kCStar, {"χ1＝－χ2", "", kX1.bounds},
+                                             kX2, kXt1, kXt2};
 
 // Lengths, mm.
 inline constexpr fw::Bounds kLength = kavrin::bounds::kLength;
 inline constexpr Quantity kD1{"小齿轮分度圆直径d1", "mm", kLength};
 inline constexpr Quantity kD2{"大齿轮分度圆直径d2", "mm", kLength};
 inline constexpr Quantity kR{"锥距R", "mm", kLength};
-inline constexpr Quantity kB{"齿宽b", "mm", kLength};
+inline constexpr Quantity kB{"齿宽 b", "mm", kLength};
 inline constexpr Quantity kH{"全齿高h", "mm", kLength};
 inline constexpr Quantity kHa1{"小齿轮齿顶高ha1", "mm", kLength};
 inline constexpr Quantity kHa2{"大齿轮齿顶高ha2", "mm", kLength};

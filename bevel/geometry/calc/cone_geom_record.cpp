@@ -5,6 +5,7 @@
 
 #include "bevel/geometry/calc/cone_geom_ranges.h"
 #include "common/calc/data_file_header.h"
+#include "common/calc/record_check.h"
 #include "fw/format.h"
 #include "fw/record.h"
 
@@ -50,12 +51,13 @@ bool inRange(std::int64_t v, std::int64_t lo, std::int64_t hi) { return v >= lo 
 constexpr ConeKindRules kRules[] = {
     {ConeKind::Straight, 0, 2, kTaperUnequalClearance, kTaperEqualClearance, "《Ondrel》保存锥齿轮计算数据文件",
      "《Ondrel》打开锥齿轮计算数据文件", "文件命名不正确！\n现以%s\n文件名格式存盘。",
-     "不能打开报告输出文件，请处理出错原因！"},
+     "不能打开报告输出文件，请处理出错原因！", &cone_geom::kStraightInputs},
     {ConeKind::Spiral, 3, 6, kTaperEqualClearance, kTaperUniformDepth, "《Ondrel》保存圆锥齿轮计算数据文件",
-     "《Ondrel》打开圆锥齿轮计算数据文件", "文件命名不正确！\n现以%s\n文件名格式存盘。", "不能打开文件！"},
+     "《Ondrel》打开圆锥齿轮计算数据文件", "文件命名不正确！\n现以%s\n文件名格式存盘。", "不能打开文件！",
+     &cone_geom::kSpiralInputs},
     {ConeKind::Cycloidal, 7, 7, kTaperUnequalClearance, kTaperUniformDepth, "《Ondrel》保存圆锥齿轮计算数据文件",
      "《Ondrel》打开锥齿轮计算数据文件", "所指定的文件名不是有效格式，现以%s文件名保存！",
-     "不能打开报告输出文件，请处理出错原因！"},
+     "不能打开报告输出文件，请处理出错原因！", &cone_geom::kCycloidalInputs},
 };
 
 }  // namespace
@@ -255,6 +257,12 @@ public:
     void fail(std::string why) {
         if (ok()) m_why = std::move(why);
     }
+    // A list index or status outside its list: the record is none the kind reads.
+    void failList(std::string why) {
+        if (ok()) m_list = true;
+        fail(std::move(why));
+    }
+    bool listFault() const { return m_list; }
     // A number that a field or the calculation gives: finite and, as no
     // field takes one, not subnormal.
     bool number(std::string_view name, double v) {
@@ -313,6 +321,7 @@ public:
 
 private:
     std::string m_why;
+    bool m_list = false;
 };
 
 double degreesOf(std::int32_t d, std::int32_t m, std::int32_t s) { return d + m / 60.0 + s / 3600.0; }
@@ -321,11 +330,12 @@ void checkInputs(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
     namespace q = cone_geom;
     const ConeKindRules& rules = coneKindRules(kind);
     if (!inRange(g.toothSystem, rules.firstSystem, rules.lastSystem))
-        c.fail(fw::format("齿型制%d不属于此计算。", g.toothSystem));
-    if (!inRange(g.taper, rules.firstTaper, rules.lastTaper)) c.fail(fw::format("齿顶隙形式%d无效。", g.taper));
+        c.failList(fw::format("齿型制%d不属于此计算。", g.toothSystem));
+    if (!inRange(g.taper, rules.firstTaper, rules.lastTaper)) c.failList(fw::format("齿顶隙形式%d无效。", g.taper));
     c.triple("齿形角α", g.alphaDeg, g.alphaMin, g.alphaSec, q::kAlphaDeg, q::kAlphaMin, q::kAlphaSec);
     c.triple(kind == ConeKind::Straight ? "螺旋角β" : "中点螺旋角βm", g.betaDeg, g.betaMin, g.betaSec, q::kBetaDeg,
              q::kBetaMin, q::kBetaSec);
+    const cone_geom::KindInputs& in = *rules.inputs;
     if (!c.ok()) return;
     const double alpha = degreesOf(g.alphaDeg, g.alphaMin, g.alphaSec);
     const double beta = degreesOf(g.betaDeg, g.betaMin, g.betaSec);
@@ -338,7 +348,7 @@ void checkInputs(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
         break;
     case ConeKind::Cycloidal:
         if (!inRange(g.cutterChoice, 0, 1))
-            c.fail(fw::format("刀盘类型%d无效。", g.cutterChoice));
+            c.failList(fw::format("刀盘类型%d无效。", g.cutterChoice));
         else if (alpha != (g.cutterChoice == 0 ? 20.0 : 17.5))
             c.fail(g.cutterChoice == 0 ? "EN型刀盘的齿形角α应为20°0′0″。" : "TC型刀盘的齿形角α应为17°30′0″。");
         if (!(beta > 0)) c.fail("中点螺旋角βm应大于0。");
@@ -346,7 +356,7 @@ void checkInputs(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
     }
     if (!q::kZ1.admits(g.z1) || g.z2 < g.z1 || !q::kZ2.admits(g.z2))
         c.fail(fw::format("齿数Z1＝%d、Z2＝%d无效（应%g≤Z1≤Z2≤%g）。", g.z1, g.z2, q::kZ1.lower(), q::kZ2.upper()));
-    c.positive(q::kMt, g.mt);
+    c.positive(in.mt, g.mt);
     if (kind == ConeKind::Straight) {
         c.within(q::kCStarStraight, g.cStar, "大于0且不大于0.3");
         c.within(q::kHaStarStraight, g.haStar, "大于0.8且不大于1");
@@ -357,11 +367,11 @@ void checkInputs(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
         c.within(q::kHaStarCurved, g.haStar, "大于0且不大于1");
         c.within(q::kPhiR, g.phiR);
     }
-    c.within(q::kCStar, g.cStar);
-    c.within(q::kX1, g.x1);
-    c.within(q::kX2, g.x2);
-    c.within(q::kXt1, g.xt1);
-    c.within(q::kXt2, g.xt2);
+    c.within(in.cStar, g.cStar);
+    c.within(in.x1, g.x1);
+    c.within(in.x2, g.x2);
+    c.within(in.xt1, g.xt1);
+    c.within(in.xt2, g.xt2);
 }
 
 void checkDimensions(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
@@ -431,9 +441,9 @@ void checkDimensions(RecordCheck& c, const ConeGeomRecord& g, ConeKind kind) {
         c.acute(q::kBetaP, g.betaP);
         if (c.number("铣刀轴倾角Δα", g.tilt) && g.tilt != kConeTilts[0] && g.tilt != kConeTilts[1] &&
             g.tilt != kConeTilts[2])
-            c.fail(fw::format("铣刀轴倾角Δα＝%g无效。", g.tilt));
-        if (!inRange(g.cutterRow, 0, 10)) c.fail(fw::format("刀盘号%d无效。", g.cutterRow));
-        if (!inRange(g.cutterBand, 0, 2)) c.fail(fw::format("刀片组%d无效。", g.cutterBand));
+            c.failList(fw::format("铣刀轴倾角Δα＝%g无效。", g.tilt));
+        if (!inRange(g.cutterRow, 0, 10)) c.failList(fw::format("刀盘号%d无效。", g.cutterRow));
+        if (!inRange(g.cutterBand, 0, 2)) c.failList(fw::format("刀片组%d无效。", g.cutterBand));
         break;
     }
 }
@@ -447,22 +457,37 @@ fw::Expected<void, std::string> checkConeGeomDimensions(const ConeGeomRecord& g,
     return {};
 }
 
-fw::Expected<void, std::string> checkConeGeomRecord(const ConeGeomRecord& g, ConeKind kind) {
+namespace {
+
+RecordCheck checkRecord(const ConeGeomRecord& g, ConeKind kind) {
     RecordCheck c;
     checkDimensions(c, g, kind);
     if (kind == ConeKind::Spiral) {
         if (!inRange(g.cutterRow, 0, 16) || !inRange(g.cutterBand, 0, 3) || !inRange(g.cutterChoice, 0, 50))
-            c.fail("铣刀盘的选择无效。");
+            c.failList("铣刀盘的选择无效。");
         if (c.number(cone_geom::kD0.name, g.d0) && !(g.d0 >= kConeSmallestCutter))
-            c.fail(fw::format("刀盘名义直径d0＝%.2f小于%.1fmm。", g.d0, kConeSmallestCutter));
+            c.fail(fw::format("%s＝%.2f小于%.1fmm。", std::string(cone_geom::kD0.name).c_str(), g.d0, kConeSmallestCutter));
         c.within(cone_geom::kD0, g.d0);
         c.acute(cone_geom::kBetaOuter, g.betaOuter);
         c.positive(cone_geom::kS1, g.s1);
         c.positive(cone_geom::kS2, g.s2);
     }
-    if (g.status != kConeGeomStatus) c.fail("几何计算未完成。");
+    if (g.status != kConeGeomStatus) c.failList("几何计算未完成。");
+    return c;
+}
+
+}  // namespace
+
+fw::Expected<void, std::string> checkConeGeomRecord(const ConeGeomRecord& g, ConeKind kind) {
+    const RecordCheck c = checkRecord(g, kind);
     if (!c.ok()) return fw::unexpected(c.why());
     return {};
+}
+
+std::optional<std::string> coneGeomListFault(const ConeGeomRecord& g, ConeKind kind) {
+    const RecordCheck c = checkRecord(g, kind);
+    if (!c.ok() && c.listFault()) return c.why();
+    return std::nullopt;
 }
 
 bool preliminaryFitsGeometry(const ConePreRecord& p) {
@@ -475,10 +500,15 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
     const std::size_t recordBytes =
         ConePreRecord::kSize + (which == ConeLoad::Saved ? ConeGeomRecord::kSize : std::size_t{0});
     auto notBevel = [] { return fw::unexpected(ConeLoadRefusal{kMsgConeNotBevelData, false}); };
-    // A record that holds a value outside its range is named after the message.
+    // A record none of this kind: the message, and the list or status at
+    // fault after it; one of this kind with a value its check refuses: that
+    // value first.
     auto notGeometry = [](const std::string& reason = {}) {
         return fw::unexpected(ConeLoadRefusal{
             reason.empty() ? std::string(kMsgConeGeomNotGeometry) : kMsgConeGeomNotGeometry + ("\n" + reason), true});
+    };
+    auto refusedValue = [](const std::string& fault) {
+        return fw::unexpected(ConeLoadRefusal{kavrin::refusedOnLoad(fault), true});
     };
     auto body = kavrin::splitDesignFile(file, recordBytes);
     if (!body) return notBevel();
@@ -488,7 +518,8 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
     out.oldFile = body->oldFile;
     out.pre = readConePreRecord(body->records.first<ConePreRecord::kSize>());
     if (out.pre.status != kConePreStatus) return notGeometry();
-    if (auto fault = checkConePreRecord(out.pre)) return notGeometry(fault->refusal);
+    if (auto fault = checkConePreRecord(out.pre))
+        return fault->notThisKind ? notGeometry(fault->refusal) : refusedValue(fault->refusal);
     if (!preliminaryFitsGeometry(out.pre)) return notGeometry();
     int system = out.pre.toothSystem;
     if (which == ConeLoad::Saved) {
@@ -506,9 +537,10 @@ fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const s
             coneWrongSystemMessage(which == ConeLoad::Saved ? row.savedName : row.preliminaryName), true,
             kind == ConeKind::Straight && which == ConeLoad::Preliminary});
     }
-    if (which == ConeLoad::Saved)
-        if (auto checked = checkConeGeomRecord(out.geom, kind); !checked)
-            return notGeometry(checked.error());
+    if (which == ConeLoad::Saved) {
+        if (auto list = coneGeomListFault(out.geom, kind)) return notGeometry(*list);
+        if (auto checked = checkConeGeomRecord(out.geom, kind); !checked) return refusedValue(checked.error());
+    }
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -121,6 +122,7 @@ struct ConeKindRules {
     const char* openTitle;
     const char* renameFormat;      // %s the new name
     const char* reportOpenMessage; // the report cannot be written
+    const cone_geom::KindInputs* inputs;  // its dialog's names of the inputs
 };
 const ConeKindRules& coneKindRules(ConeKind kind);
 
@@ -153,9 +155,11 @@ struct ConeLoadRefusal {
 // The checks of a loaded file, all before anything is handed back: its
 // length (408 or 1296 bytes with a header, 344 or 1232 without) and header
 // word ("所用数据文件不包含圆锥齿轮设计计算数据。"); the statuses (201, and 202
-// for a saved design) and every value the kind reads (kMsgConeGeomNotGeometry;
-// a value outside its range is named on the next line, in the words of the
-// record check); then the kind's tooth systems (coneWrongSystemMessage).
+// for a saved design) and the lists and words the kind reads
+// (kMsgConeGeomNotGeometry, the fault on the next line); then the kind's
+// tooth systems (coneWrongSystemMessage); then every value the kind reads: a
+// value outside its range is refused by the record check's fault, which
+// names it (kavrin::refusedOnLoad).
 fw::Expected<LoadedConeDesign, ConeLoadRefusal> loadConeDesign(std::span<const std::uint8_t> file, ConeLoad which,
                                                                ConeKind kind);
 // The limits that the geometry fields, the loads and the saves share, from
@@ -180,6 +184,10 @@ inline constexpr double kConeTilts[] = {0, 1.5, 3};    // Δα of the check char
 // the kind's tooth systems, clearance forms and cutter words. The refusal
 // names the value that fails, in a sentence for the user.
 fw::Expected<void, std::string> checkConeGeomRecord(const ConeGeomRecord& g, ConeKind kind);
+// The check's first fault when it is a list index, a cutter word or the
+// status outside its list (the record is no geometry of this kind); nullopt
+// when the check passes or fails on a value.
+std::optional<std::string> coneGeomListFault(const ConeGeomRecord& g, ConeKind kind);
 // The part of that check a calculation can pass before its cutter is
 // chosen (a spiral pair whose list is empty): everything but the cutter
 // words, d0, the outer spiral angle and the thicknesses it decides.

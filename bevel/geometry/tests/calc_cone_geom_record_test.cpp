@@ -8,6 +8,7 @@
 
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
 #include "fw/file.h"
 
 using namespace bevel;
@@ -247,12 +248,16 @@ TEST(ConeGeomLoad, RefusesEveryBrokenFile) {
         {"tooth system 9", ConeLoad::Preliminary, ConeKind::Spiral, [](auto& f) { putI32(f, kPre + 56, 9); }, notGeom},
         {"tooth system 9 in the geometry", ConeLoad::Saved, ConeKind::Spiral,
          [](auto& f) { putI32(f, kGeom + 552, 9); }, notGeom},
-        {"Z1 = 0", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putI32(f, kGeom + 48, 0); }, notGeom},
-        {"Z2 < Z1", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putI32(f, kGeom + 52, 20); }, notGeom},
-        {"mt = 0", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putF64(f, kGeom + 40, 0); }, notGeom},
-        {"minutes 60", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putI32(f, kGeom + 4, 60); }, notGeom},
-        {"seconds -1", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putI32(f, kGeom + 20, -1); }, notGeom},
-        {"b not finite", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putF64(f, kGeom + 432, NAN); }, notGeom},
+        {"Z1 = 0", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putI32(f, kGeom + 48, 0); },
+         "齿数Z1＝0、Z2＝50无效（应1≤Z1≤Z2≤1000）。"},
+        {"Z2 < Z1", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putI32(f, kGeom + 52, 20); },
+         "齿数Z1＝21、Z2＝20无效（应1≤Z1≤Z2≤1000）。"},
+        {"mt = 0", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putF64(f, kGeom + 40, 0); }, "模数 m＝0.000，应大于0。"},
+        {"minutes 60", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putI32(f, kGeom + 4, 60); },
+         "齿形角α＝20°60′12″超出允许范围（度0～30，分、秒0～59）。"},
+        {"seconds -1", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putI32(f, kGeom + 20, -1); },
+         "中点螺旋角βm＝35°13′-1″超出允许范围（度0～60，分、秒0～59）。"},
+        {"b not finite", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putF64(f, kGeom + 432, NAN); }, "齿宽 b的数值无效。"},
         {"spiral taper 0", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putI32(f, kGeom + 528, 0); }, notGeom},
         {"spiral cutter row 17", ConeLoad::Saved, ConeKind::Spiral, [](auto& f) { putI32(f, kGeom + 728, 17); },
          notGeom},
@@ -277,7 +282,8 @@ TEST(ConeGeomLoad, RefusesEveryBrokenFile) {
         c.change(file);
         auto r = loadConeDesign(file, c.load, c.kind);
         ASSERT_FALSE(r) << c.what;
-        // The message; a value out of its range is named on the next line.
+        // The first line: the message of a file not of the kind, or the
+        // value out of its range, named.
         const std::string& m = r.error().message;
         EXPECT_EQ(m.substr(0, m.find('\n')), c.message) << c.what;
     }

@@ -6,6 +6,7 @@
 
 #include <cstring>
 
+#include "common/calc/record_check.h"
 #include "fw/file.h"
 #include "fwtest/installation.h"
 #include "fwtest/script.h"
@@ -155,15 +156,14 @@ TEST_F(ConeGeomFiles, AbsurdValuesAreRefusedNamingThemAtLoadAndSave) {
     std::memcpy(&file[64 + 344 + 456], &huge, 8);  // d1 of the geometry record
     ASSERT_TRUE(fw::writeFile(inst.data("edited.cng"), file));
     s.answerOpen(inst.data("edited.cng"));
-    s.expectMessage("载入的数据不包含锥齿轮几何计算或根本不是锥齿轮计算!\n"
-                    "小齿轮分度圆直径d1＝1e+300超出允许范围（0.000001～10000000mm）。");
+    s.expectMessage(kavrin::refusedOnLoad("小齿轮分度圆直径d1＝1e+300超出允许范围（0.000001～10000000mm）。"));
     EXPECT_FALSE(runConeLoad(nullptr, ConeKind::Spiral, ConeLoad::Saved));
 
     const std::vector<std::uint8_t> old{1, 2, 3};
     ASSERT_TRUE(fw::writeFile(inst.data("kept.cng"), old));
     LoadedConeDesign d = example();
     d.geom.x1 = 1e300;
-    s.expectMessage("数据未保存：高变位系数χ1＝1e+300超出允许范围（-5～5）。");
+    s.expectMessage("数据未保存：高变位系数 χ1＝1e+300超出允许范围（-5～5）。");
     EXPECT_FALSE(runConeSave(nullptr, ConeKind::Spiral, true, inst.data("kept.cng"), d.pre, d.geom, "section\n"));
     EXPECT_TRUE(s.files().size() == 1u);  // the open dialog only
     EXPECT_EQ(readAll(inst.data("kept.cng")), old);

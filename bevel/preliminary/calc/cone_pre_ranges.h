@@ -30,36 +30,37 @@ using kavrin::Quantity;
 namespace bound = kavrin::bounds;
 
 // Angles: whole degrees, minutes and seconds in their fields' ranges.
-inline constexpr Quantity kAlphaDeg{"齿形角 α 度", "°", {0, 30}};
-inline constexpr Quantity kAlphaMin{"齿形角 α 分", "′", {0, 59}};
-inline constexpr Quantity kAlphaSec{"齿形角 α 秒", "″", {0, 59}};
-// α once given (its completion bit set), the tooth systems' rule.
-inline constexpr Quantity kAlpha{"齿形角 α", "°", {14.5, 25}};
-inline constexpr Quantity kBetaDeg{"中点螺旋角 βm 度", "°", {0, 60}};
-inline constexpr Quantity kBetaMin{"中点螺旋角 βm 分", "′", {0, 59}};
-inline constexpr Quantity kBetaSec{"中点螺旋角 βm 秒", "″", {0, 59}};
+inline constexpr Quantity kAlphaDeg{"α 度", "°", {0, 30}};
+inline constexpr Quantity kAlphaMin{"α 分", "′", {0, 59}};
+inline constexpr Quantity kAlphaSec{"α 秒", "″", {0, 59}};
+// α once given (its completion bit set), the tooth systems' rule: the
+// angle of the three fields, named by their symbol.
+inline constexpr Quantity kAlpha{"α", "°", {14.5, 25}};
+inline constexpr Quantity kBetaDeg{"βm 度", "°", {0, 60}};
+inline constexpr Quantity kBetaMin{"βm 分", "′", {0, 59}};
+inline constexpr Quantity kBetaSec{"βm 秒", "″", {0, 59}};
 
 // Coefficients of the tooth system. A stored c* may lie above the typed
 // rule: for systems 1 and 3 the module sets c* = 0.188 + 0.05/mt.
 inline constexpr Quantity kHaStar{"齿顶高系数 ha*", "", {0, 1.1}};
 inline constexpr Quantity kHaStarTyped{"齿顶高系数 ha*", "", {0.8, 1.0}};
-inline constexpr Quantity kCStar{"齿顶隙系数 c*", "", {0, 0.5}};
-inline constexpr Quantity kCStarTyped{"齿顶隙系数 c*", "", {0.15, 0.25}};
+inline constexpr Quantity kCStar{"齿顶隙系数 C", "", {0, 0.5}};
+inline constexpr Quantity kCStarTyped{"齿顶隙系数 C", "", {0.15, 0.25}};
 
-inline constexpr Quantity kMt{"大端端面模数 mt", "mm", bound::orZero(bound::kModule)};
-inline constexpr Quantity kZ1{"小齿轮齿数 Z1", "", {1, 1000, true}};
-inline constexpr Quantity kZ2{"大齿轮齿数 Z2", "", {1, 1000, true}};
-inline constexpr Quantity kI{"传动比 i", "", {1, 1000, true}};
+inline constexpr Quantity kMt{"计算大端端面模数 mt", "mm", bound::orZero(bound::kModule)};
+inline constexpr Quantity kZ1{"Z1", "", {1, 1000, true}};
+inline constexpr Quantity kZ2{"Z2", "", {1, 1000, true}};
+inline constexpr Quantity kI{"传动比i", "", {1, 1000, true}};
 
-inline constexpr Quantity kN1{"输入转速 n1", "r/min", bound::orZero(bound::kSpeed)};
-inline constexpr Quantity kN2{"输出转速 n2", "r/min", bound::orZero(bound::kSpeed)};
+inline constexpr Quantity kN1{"n1", "r/min", bound::orZero(bound::kSpeed)};
+inline constexpr Quantity kN2{"n2", "r/min", bound::orZero(bound::kSpeed)};
 inline constexpr Quantity kP{"传递功率 P", "kW", bound::orZero(bound::kPower)};
-inline constexpr Quantity kT{"输出扭矩 T", "N·m", bound::orZero(bound::kTorque)};
-inline constexpr Quantity kSigmaHlim{"接触强度极限 σHlim", "N/mm²", {1, 5000, true}};
-inline constexpr Quantity kSigmaFlim{"弯曲强度极限 σFlim", "N/mm²", {1, 5000, true}};
-inline constexpr Quantity kKa{"工况系数 KA", "", {0.1, 10, true}};
-inline constexpr Quantity kKhBeta{"接触齿向载荷分布系数 KHβ", "", {0.1, 10, true}};
-inline constexpr Quantity kKwBeta{"弯曲齿向载荷分布系数 Kwβ", "", {0.1, 10, true}};
+inline constexpr Quantity kT{"输出扭矩T", "N·m", bound::orZero(bound::kTorque)};
+inline constexpr Quantity kSigmaHlim{"接触强度极限σHlim", "N/mm²", {1, 5000, true}};
+inline constexpr Quantity kSigmaFlim{"弯曲强度极限σFlim", "N/mm²", {1, 5000, true}};
+inline constexpr Quantity kKa{"KA", "", {0.1, 10, true}};
+inline constexpr Quantity kKhBeta{"KHβ", "", {0.1, 10, true}};
+inline constexpr Quantity kKwBeta{"Kwβ", "", {0.1, 10, true}};
 
 inline constexpr Quantity kX1{"径向变位系数 χ1", "", bound::kShift};
 inline constexpr Quantity kX2{"径向变位系数 χ2", "", bound::kShift};

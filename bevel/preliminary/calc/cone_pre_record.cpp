@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
 #include "fw/format.h"
 #include "fw/record.h"
 
@@ -139,9 +140,12 @@ std::optional<ConePreFault> checkConePreRecord(const ConePreRecord& r) {
     auto fault = [](std::string_view field, std::string refusal) {
         return std::optional<ConePreFault>(ConePreFault{field, std::move(refusal)});
     };
-    if (r.status != kConePreStatus) return fault("记录状态", kMsgConeUnfinished);
-    if (!inRange(m, 0, kMaskComplete)) return fault("完成标记", "完成标记：不是有效的数据。");
-    if (!inRange(r.toothSystem, 0, kToothSystemCount - 1)) return fault("齿形制", "齿形制：不是可选的一项。");
+    auto notThisKind = [](std::string_view field, std::string refusal) {
+        return std::optional<ConePreFault>(ConePreFault{field, std::move(refusal), true});
+    };
+    if (r.status != kConePreStatus) return notThisKind("记录状态", kMsgConeUnfinished);
+    if (!inRange(m, 0, kMaskComplete)) return notThisKind("完成标记", "完成标记：不是有效的数据。");
+    if (!inRange(r.toothSystem, 0, kToothSystemCount - 1)) return notThisKind("齿形制", "齿形制：不是可选的一项。");
     // Whole numbers: the angle parts and the tooth numbers.
     struct Count {
         const Quantity& qty;
@@ -188,7 +192,8 @@ fw::Expected<LoadedConePre, std::string> loadConePreFile(std::span<const std::ui
     ConePreRecord record = readConePreRecord(body->records.first<ConePreRecord::kSize>());
     if (auto fault = checkConePreRecord(record)) {
         if (record.status != kConePreStatus) return fw::unexpected(std::string(kMsgConeUnfinished));
-        return fw::unexpected(std::string(kMsgConeUnfinished) + "\n" + fault->refusal);
+        if (fault->notThisKind) return fw::unexpected(std::string(kMsgConeUnfinished) + "\n" + fault->refusal);
+        return fw::unexpected(kavrin::refusedOnLoad(fault->refusal));
     }
     std::size_t start = body->oldFile ? 0 : kavrin::CDataFileHeader::kSize;
     return LoadedConePre{record, body->oldFile, file.subspan(start + ConePreRecord::kSize)};

@@ -116,6 +116,7 @@ inline constexpr std::uint32_t kMaxTeeth = 1000;
 struct ConePreFault {
     std::string_view field;  // the quantity, as the dialog names it: "齿形系数 YF", ...
     std::string refusal;     // "齿形系数 YF：请输入 0 或 0.1 到 20 之间的数值。"
+    bool notThisKind = false;  // status, mask or tooth system: no bevel record at all
 };
 std::optional<ConePreFault> checkConePreRecord(const ConePreRecord& r);
 // The same as a yes or no.
@@ -132,8 +133,10 @@ struct LoadedConePre {
 };
 // Every check before anything changes: length and header word (refused with
 // kMsgConeNotBevelData), then checkConePreRecord: a wrong status is refused
-// with kMsgConeUnfinished, any other fault with kMsgConeUnfinished, a line
-// break and the fault's refusal, which names the value.
+// with kMsgConeUnfinished, a mask or tooth system outside its list with
+// kMsgConeUnfinished, a line break and the fault's refusal; a value the
+// check refuses by that refusal, which names the value
+// (kavrin::refusedOnLoad).
 fw::Expected<LoadedConePre, std::string> loadConePreFile(std::span<const std::uint8_t> file);
 
 }  // namespace bevel

@@ -11,6 +11,7 @@
 #include <random>
 
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
 #include "fuzz/report_text_check.h"
 #include "fw/bounds.h"
 #include "fw/format.h"
@@ -103,14 +104,15 @@ TEST(ConePreRecord, ReservedWordsAreZeroAndTextsCutOnACharacterBoundary) {
 }
 
 // A file of another kind, or a record of another step, gets the message of
-// its kind alone; a value out of its range gets the status message with the
-// value's refusal after it, which names the field.
+// its kind alone, a tooth system or mask outside its list that message with
+// the field after it; a value out of its range gets the value's refusal
+// first, which names the field.
 TEST(ConePreLoad, RefusalsNameTheirMessage) {
     struct Case {
         const char* name;
         void (*mutate)(std::vector<std::uint8_t>&);
-        const char* message;
-        const char* field = nullptr;  // the value named after the message
+        const char* message;          // nullptr: a value out of its range
+        const char* field = nullptr;  // the value named
     };
     const Case cases[] = {
         {"cylindrical file", [](auto& b) { std::memcpy(&b[36], "W_CYDESIGN\0", 11); }, kMsgConeNotBevelData},
@@ -122,17 +124,17 @@ TEST(ConePreLoad, RefusalsNameTheirMessage) {
         {"status 0", [](auto& b) { putI32(b, 64 + 212, 0); }, kMsgConeUnfinished},
         {"tooth system 8", [](auto& b) { putI32(b, 64 + 56, 8); }, kMsgConeUnfinished, "齿形制"},
         {"tooth system -1", [](auto& b) { putI32(b, 64 + 56, -1); }, kMsgConeUnfinished, "齿形制"},
-        {"alpha minutes 60", [](auto& b) { putI32(b, 64 + 8, 60); }, kMsgConeUnfinished, "齿形角 α 分"},
-        {"alpha 26 degrees", [](auto& b) { putI32(b, 64 + 4, 26); }, kMsgConeUnfinished, "齿形角 α"},
-        {"beta 61 degrees", [](auto& b) { putI32(b, 64 + 16, 61); }, kMsgConeUnfinished, "中点螺旋角 βm 度"},
-        {"Z1 zero though given", [](auto& b) { putI32(b, 64 + 60, 0); }, kMsgConeUnfinished, "小齿轮齿数 Z1"},
-        {"Z2 below Z1", [](auto& b) { putI32(b, 64 + 64, 19); }, kMsgConeUnfinished, "大齿轮齿数 Z2"},
-        {"n1 zero though given", [](auto& b) { putF64(b, 64 + 72, 0); }, kMsgConeUnfinished, "输入转速 n1"},
-        {"ratio below 1 with both tooth numbers", [](auto& b) { putF64(b, 64 + 88, 0.5); }, kMsgConeUnfinished, "传动比 i"},
-        {"mt negative", [](auto& b) { putF64(b, 64 + 48, -1); }, kMsgConeUnfinished, "大端端面模数 mt"},
-        {"KA negative", [](auto& b) { putF64(b, 64 + 168, -1.25); }, kMsgConeUnfinished, "工况系数 KA"},
-        {"mt NaN", [](auto& b) { putF64(b, 64 + 48, std::nan("")); }, kMsgConeUnfinished, "大端端面模数 mt"},
-        {"x1 infinite", [](auto& b) { putF64(b, 64 + 136, INFINITY); }, kMsgConeUnfinished, "径向变位系数 χ1"},
+        {"alpha minutes 60", [](auto& b) { putI32(b, 64 + 8, 60); }, nullptr, "α 分"},
+        {"alpha 26 degrees", [](auto& b) { putI32(b, 64 + 4, 26); }, nullptr, "α"},
+        {"beta 61 degrees", [](auto& b) { putI32(b, 64 + 16, 61); }, nullptr, "βm 度"},
+        {"Z1 zero though given", [](auto& b) { putI32(b, 64 + 60, 0); }, nullptr, "Z1"},
+        {"Z2 below Z1", [](auto& b) { putI32(b, 64 + 64, 19); }, nullptr, "Z2"},
+        {"n1 zero though given", [](auto& b) { putF64(b, 64 + 72, 0); }, nullptr, "n1"},
+        {"ratio below 1 with both tooth numbers", [](auto& b) { putF64(b, 64 + 88, 0.5); }, nullptr, "传动比i"},
+        {"mt negative", [](auto& b) { putF64(b, 64 + 48, -1); }, nullptr, "计算大端端面模数 mt"},
+        {"KA negative", [](auto& b) { putF64(b, 64 + 168, -1.25); }, nullptr, "KA"},
+        {"mt NaN", [](auto& b) { putF64(b, 64 + 48, std::nan("")); }, nullptr, "计算大端端面模数 mt"},
+        {"x1 infinite", [](auto& b) { putF64(b, 64 + 136, INFINITY); }, nullptr, "径向变位系数 χ1"},
         {"mask beyond 16 bits", [](auto& b) { putI32(b, 64, 0x1FFFF); }, kMsgConeUnfinished, "完成标记"},
     };
     for (const auto& c : cases) {
@@ -144,8 +146,11 @@ TEST(ConePreLoad, RefusalsNameTheirMessage) {
             EXPECT_EQ(loaded.error(), c.message) << c.name;
             continue;
         }
-        EXPECT_EQ(loaded.error().rfind(std::string(c.message) + "\n" + c.field + "：", 0), 0u)
-            << c.name << ": " << loaded.error();
+        const std::string first = c.message ? std::string(c.message) + "\n" + c.field + "：" : std::string(c.field) + "：";
+        EXPECT_EQ(loaded.error().rfind(first, 0), 0u) << c.name << ": " << loaded.error();
+        if (!c.message) {
+            EXPECT_TRUE(loaded.error().ends_with(std::string("\n") + kavrin::kMsgRecordNotLoaded)) << c.name;
+        }
     }
 }
 
@@ -215,21 +220,21 @@ TEST(ConePreCheck, NamesTheFieldAtFault) {
         {"YF NaN", [](ConePreRecord& r) { r.yf = std::nan(""); }, "齿形系数 YF"},
         {"status of a geometry record", [](ConePreRecord& r) { r.status = 202; }, "记录状态"},
         {"tooth system 8", [](ConePreRecord& r) { r.toothSystem = 8; }, "齿形制"},
-        {"α 14°29′59″ given", [](ConePreRecord& r) { r.alphaDeg = 14, r.alphaMin = 29, r.alphaSec = 59; }, "齿形角 α"},
-        {"α minutes 75", [](ConePreRecord& r) { r.alphaMin = 75; }, "齿形角 α 分"},
-        {"βm minutes 60", [](ConePreRecord& r) { r.betaMin = 60; }, "中点螺旋角 βm 分"},
+        {"α 14°29′59″ given", [](ConePreRecord& r) { r.alphaDeg = 14, r.alphaMin = 29, r.alphaSec = 59; }, "α"},
+        {"α minutes 75", [](ConePreRecord& r) { r.alphaMin = 75; }, "α 分"},
+        {"βm minutes 60", [](ConePreRecord& r) { r.betaMin = 60; }, "βm 分"},
         {"ha* 1.2", [](ConePreRecord& r) { r.haStar = 1.2; }, "齿顶高系数 ha*"},
-        {"c* negative", [](ConePreRecord& r) { r.cStar = -0.1; }, "齿顶隙系数 c*"},
-        {"mt infinite", [](ConePreRecord& r) { r.mt = INFINITY; }, "大端端面模数 mt"},
-        {"Z1 1001", [](ConePreRecord& r) { r.z1 = kMaxTeeth + 1; }, "小齿轮齿数 Z1"},
-        {"Z1 3000000000 (negative as int32)", [](ConePreRecord& r) { r.z1 = 3000000000u; }, "小齿轮齿数 Z1"},
-        {"Z2 1001", [](ConePreRecord& r) { r.z2 = kMaxTeeth + 1; }, "大齿轮齿数 Z2"},
-        {"Z2 below Z1", [](ConePreRecord& r) { r.z2 = 19; }, "大齿轮齿数 Z2"},
-        {"i 0.5", [](ConePreRecord& r) { r.i = 0.5; }, "传动比 i"},
-        {"n1 0 though given", [](ConePreRecord& r) { r.n1 = 0; }, "输入转速 n1"},
-        {"T infinite", [](ConePreRecord& r) { r.t = INFINITY; }, "输出扭矩 T"},
-        {"σFlim negative", [](ConePreRecord& r) { r.sigmaFlim = -480; }, "弯曲强度极限 σFlim"},
-        {"Kwβ 0 though given", [](ConePreRecord& r) { r.kwBeta = 0; }, "弯曲齿向载荷分布系数 Kwβ"},
+        {"c* negative", [](ConePreRecord& r) { r.cStar = -0.1; }, "齿顶隙系数 C"},
+        {"mt infinite", [](ConePreRecord& r) { r.mt = INFINITY; }, "计算大端端面模数 mt"},
+        {"Z1 1001", [](ConePreRecord& r) { r.z1 = kMaxTeeth + 1; }, "Z1"},
+        {"Z1 3000000000 (negative as int32)", [](ConePreRecord& r) { r.z1 = 3000000000u; }, "Z1"},
+        {"Z2 1001", [](ConePreRecord& r) { r.z2 = kMaxTeeth + 1; }, "Z2"},
+        {"Z2 below Z1", [](ConePreRecord& r) { r.z2 = 19; }, "Z2"},
+        {"i 0.5", [](ConePreRecord& r) { r.i = 0.5; }, "传动比i"},
+        {"n1 0 though given", [](ConePreRecord& r) { r.n1 = 0; }, "n1"},
+        {"T infinite", [](ConePreRecord& r) { r.t = INFINITY; }, "输出扭矩T"},
+        {"σFlim negative", [](ConePreRecord& r) { r.sigmaFlim = -480; }, "弯曲强度极限σFlim"},
+        {"Kwβ 0 though given", [](ConePreRecord& r) { r.kwBeta = 0; }, "Kwβ"},
         {"χ2 NaN", [](ConePreRecord& r) { r.x2 = std::nan(""); }, "径向变位系数 χ2"},
         {"χτ1 infinite", [](ConePreRecord& r) { r.xt1 = -INFINITY; }, "切向变位系数 χτ1"},
     };
@@ -247,8 +252,9 @@ TEST(ConePreCheck, NamesTheFieldAtFault) {
         // The loader runs the same check and says what it found.
         auto loaded = loadConePreFile(conePreFileBytes(r, kExampleTime));
         ASSERT_FALSE(loaded) << c.name;
-        EXPECT_EQ(loaded.error(), r.status == kConePreStatus ? std::string(kMsgConeUnfinished) + "\n" + fault->refusal
-                                                             : std::string(kMsgConeUnfinished))
+        EXPECT_EQ(loaded.error(), r.status != kConePreStatus ? std::string(kMsgConeUnfinished)
+                                  : fault->notThisKind   ? std::string(kMsgConeUnfinished) + "\n" + fault->refusal
+                                                         : kavrin::refusedOnLoad(fault->refusal))
             << c.name;
     }
     EXPECT_EQ(conePreSaveRefusal({"齿形系数 YF", "齿形系数 YF：请输入 0 或 0.1 到 20 之间的数值。"}),
@@ -385,8 +391,7 @@ TEST(ConePreRanges, EverySlotRefusesOutsideItsRangeAtLoadAndSave) {
             if (admitted || loaded) continue;
             const kavrin::Quantity shown = given ? cone_pre::given(s.q) : s.q;
             const std::string range = s.count ? fw::integerBoundsText(shown.bounds) : fw::numberBoundsText(shown.bounds);
-            EXPECT_EQ(loaded.error(), std::string(kMsgConeUnfinished) + "\n" + std::string(s.q.name) + "：" + range)
-                << what;
+            EXPECT_EQ(loaded.error(), kavrin::refusedOnLoad(std::string(s.q.name) + "：" + range)) << what;
             EXPECT_EQ(checkConePreRecord(r)->field, s.q.name) << what;
         }
     }
@@ -401,8 +406,7 @@ TEST(ConePreRanges, HugeClearanceIsRefusedAtLoad) {
     putF64(file, 64 + 32, 1e300);
     auto loaded = loadConePreFile(file);
     ASSERT_FALSE(loaded);
-    EXPECT_EQ(loaded.error(), std::string(kMsgConeUnfinished) + "\n齿顶隙系数 c*：" +
-                                  fw::numberBoundsText(cone_pre::kCStar.bounds));
+    EXPECT_EQ(loaded.error(), kavrin::refusedOnLoad("齿顶隙系数 C：" + fw::numberBoundsText(cone_pre::kCStar.bounds)));
     // The largest values every slot takes still print.
     ConePreRecord r = exampleRecord();
     for (const RangeSlot& s : kRangeSlots)

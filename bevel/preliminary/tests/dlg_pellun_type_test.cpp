@@ -19,6 +19,7 @@
 #include "bevel/preliminary/calc/sizing.h"
 #include "bevel/preliminary/khbita_dlg.h"
 #include "bevel/preliminary/yf_dlg.h"
+#include "common/calc/record_check.h"
 #include "fw/file.h"
 #include "fw/format.h"
 #include "fw/text.h"
@@ -658,8 +659,7 @@ TEST_F(PellunTypeTest, RefusedFilesChangeNothing) {
         // Found by a tester: c* 1e300 loaded, calculated and saved, and the
         // report printed "齿顶隙系数 c= 1000…"; now the load names the field.
         {"c* 1e300", [](auto& b) { putF64(b, 64 + 32, 1e300); },
-         std::string(bevel::kMsgConeUnfinished) + "\n齿顶隙系数 c*：" +
-             fw::numberBoundsText(bevel::cone_pre::kCStar.bounds),
+         kavrin::refusedOnLoad("齿顶隙系数 C：" + fw::numberBoundsText(bevel::cone_pre::kCStar.bounds)),
          true},
     };
     for (const auto& c : cases) {

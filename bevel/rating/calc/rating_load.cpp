@@ -6,6 +6,7 @@
 #include "bevel/rating/calc/rating_ranges.h"
 #include "common/calc/data_file_header.h"
 #include "common/calc/design_file.h"
+#include "common/calc/record_check.h"
 
 namespace bevel {
 
@@ -17,8 +18,10 @@ RatingNotice refusal(std::string text, RatingNotice::Icon icon = RatingNotice::I
     return {icon, std::move(text), ""};
 }
 
-// The geometry message with the value that failed after it.
-RatingNotice valueRefusal(const std::string& why) { return refusal(std::string(kMsgNoConeGeometry) + "\n" + why); }
+// A record none of this kind: the geometry message with the list at fault
+// after it. One of this kind with a value its check refuses: that value first.
+RatingNotice listRefusal(const std::string& why) { return refusal(std::string(kMsgNoConeGeometry) + "\n" + why); }
+RatingNotice valueRefusal(const std::string& why) { return refusal(kavrin::refusedOnLoad(why)); }
 
 double decimalDegrees(double d, double m, double s) { return d + m / 60 + s / 3600; }
 
@@ -85,12 +88,13 @@ fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const 
         return fw::unexpected(refusal(kMsgSpiralContact));
     // The checks the geometry step's own load of a saved design runs: the
     // preliminary record's, then that of the kind the tooth system names.
-    if (auto fault = checkConePreRecord(out.pre)) return fw::unexpected(valueRefusal(fault->refusal));
+    if (auto fault = checkConePreRecord(out.pre))
+        return fw::unexpected(fault->notThisKind ? listRefusal(fault->refusal) : valueRefusal(fault->refusal));
     if (!preliminaryFitsGeometry(out.pre) || geom.toothSystem < 0 || geom.toothSystem >= kToothSystemCount)
         return fw::unexpected(refusal(kMsgNoConeGeometry));
-    if (auto checked = checkConeGeomRecord(geom, kConeToothSystems[static_cast<std::size_t>(geom.toothSystem)].kind);
-        !checked)
-        return fw::unexpected(valueRefusal(checked.error()));
+    const ConeKind kind = kConeToothSystems[static_cast<std::size_t>(geom.toothSystem)].kind;
+    if (auto list = coneGeomListFault(geom, kind)) return fw::unexpected(listRefusal(*list));
+    if (auto checked = checkConeGeomRecord(geom, kind); !checked) return fw::unexpected(valueRefusal(checked.error()));
 
     RatingEntries& e = out.entries;
     e.alphaN = decimalDegrees(geom.alphaDeg, geom.alphaMin, geom.alphaSec);

@@ -47,8 +47,10 @@ inline constexpr const char* kMsgSpiralContact = "齿向重合度或螺旋角数
 // preliminary record that its own check refuses (checkConePreRecord), a
 // geometry record that the check of its tooth system's kind refuses
 // (checkConeGeomRecord); then the entries as their edits take them
-// (entriesRefusal). A record or an entry refused for a value gets
-// kMsgNoConeGeometry, a line break and the refusal, which names the value.
+// (entriesRefusal). A list, mask or status outside its list gets
+// kMsgNoConeGeometry, a line break and the fault; a record or an entry
+// refused for a value gets the refusal, which names the value, first
+// (kavrin::refusedOnLoad).
 fw::Expected<LoadedRatingDesign, RatingNotice> loadRatingDesign(std::span<const std::uint8_t> file);
 
 // Completion mask bits (the forces button needs all thirteen).

@@ -11,6 +11,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -46,6 +47,16 @@ std::vector<std::pair<const Control*, std::string>> controlNames(const Dialog& d
 // The name of one control of d (controlNames); empty when it has none.
 std::string fieldLabel(const Dialog& d, int id);
 
+// A range with a name: what a record's checks call the value a field holds
+// ("法面模数 mn"), beside the bounds the field takes. The refusal is still
+// worded from the field's label; a test holds the two together.
+// For tests: a watcher is told the dialog, the field and the named range at
+// every exchange of a field that reads one (both directions, and when a
+// dialog's own check of such a field names it: Exchange::named). One
+// watcher at a time; an empty one stops the watch.
+using NamedRangeWatcher = std::function<void(const Dialog& d, int id, std::string_view name, const Bounds& b)>;
+void watchNamedRanges(NamedRangeWatcher watcher);
+
 class Exchange {
 public:
     enum class Direction { Load, Save };
@@ -64,6 +75,12 @@ public:
     void number(int id, double& v);                       // shown "%.15g"
     void number(int id, double& v, double min, double max);
     void number(int id, double& v, const Bounds& b);
+    // The same for a field that reads a named range (see watchNamedRanges).
+    void integer(int id, std::int32_t& v, const Bounds& b, std::string_view name);
+    void number(int id, double& v, const Bounds& b, std::string_view name);
+    // Field id reads the range b named name, checked by the dialog's own
+    // code (a value its rule takes first, then b): tells the watcher.
+    void named(int id, std::string_view name, const Bounds& b) const;
     // Text; maxBytes > 0 limits it in code page 936 bytes (sets the edit's limit).
     void text(int id, std::string& v, std::size_t maxBytes = 0);
     // Fixed char field (zero-terminated, code page 936 inside): truncated on a
